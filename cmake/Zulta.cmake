@@ -1,0 +1,85 @@
+# Build helpers shared by every folder.
+#
+# Three configurations come from one tree:
+#   native  host g++, portable libraries and their tests, under ASan and UBSan
+#   win64   x86_64 mingw, everything; tests run under wine64 (the emulator)
+#   win32   i686 mingw, the program's own target; built, never run
+#
+# Portable code never includes windows.h, so it builds in all three.
+
+if(NOT DEFINED ZULTA_TARGET)
+  set(ZULTA_TARGET native)
+endif()
+set(ZULTA_WINDOWS OFF)
+if(ZULTA_TARGET STREQUAL "win64" OR ZULTA_TARGET STREQUAL "win32")
+  set(ZULTA_WINDOWS ON)
+endif()
+set(ZULTA_RUN_TESTS OFF)
+if(ZULTA_TARGET STREQUAL "native" OR ZULTA_TARGET STREQUAL "win64")
+  set(ZULTA_RUN_TESTS ON)
+endif()
+
+set(CMAKE_CXX_STANDARD 17)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+
+add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+if(ZULTA_WINDOWS)
+  add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600 NOMINMAX)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+else()
+  set(ZULTA_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer
+                     -fno-sanitize-recover=undefined)
+  add_compile_options(${ZULTA_SANITIZE})
+  add_link_options(${ZULTA_SANITIZE})
+endif()
+
+# Headers are included by their path from the top of the tree:
+# "classlib/core/CString.h", "hebtext/HebChar.h", ...
+include_directories(${PROJECT_SOURCE_DIR})
+
+if(ZULTA_RUN_TESTS)
+  enable_testing()
+  if(ZULTA_WINDOWS)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    set(ZULTA_GTEST gtest gmock gtest_main)
+  else()
+    find_package(GTest REQUIRED)
+    set(ZULTA_GTEST GTest::gtest GTest::gmock GTest::gtest_main)
+  endif()
+endif()
+
+# zulta_library(name [WINDOWS] SOURCES ... [DEPS ...])
+# A static library; WINDOWS marks one that needs Win32 and is skipped natively.
+function(zulta_library name)
+  cmake_parse_arguments(ARG "WINDOWS" "" "SOURCES;DEPS" ${ARGN})
+  if(ARG_WINDOWS AND NOT ZULTA_WINDOWS)
+    return()
+  endif()
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# zulta_test(name [WINDOWS] [UI] SOURCES ... [DEPS ...])
+# A GoogleTest program registered with ctest. WINDOWS tests run only under Wine;
+# UI tests create windows and need the display that ./test provides.
+function(zulta_test name)
+  cmake_parse_arguments(ARG "WINDOWS;UI" "" "SOURCES;DEPS" ${ARGN})
+  if(NOT ZULTA_RUN_TESTS)
+    return()
+  endif()
+  if((ARG_WINDOWS OR ARG_UI) AND NOT ZULTA_WINDOWS)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} ${ZULTA_GTEST})
+  add_test(NAME ${name} COMMAND ${name})
+  set(labels ${ZULTA_TARGET})
+  if(ARG_UI)
+    list(APPEND labels ui)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600 LABELS "${labels}"
+    ENVIRONMENT "ZULTA_SOURCE_DIR=${PROJECT_SOURCE_DIR};ZULTA_BINARY_DIR=${CMAKE_BINARY_DIR}")
+endfunction()
