@@ -1,0 +1,15 @@
+// HebChar text out to standard Windows-1255 with combining points, as other
+// programs read it: each combined code is written as its letter and marks.
+#pragma once
+
+#include "classlib/core/WinTypes.h"
+
+class CString;
+
+// Sets result to the Windows-1255 sequence of one code (empty for codes
+// that stand for nothing outside the program). vavOrder says how holam male
+// is written: 0 vav then holam, 1 holam then vav.
+void InternalCharToAnsi(int code, CString& result, int vavOrder);
+
+// Replaces HebChar text by its Windows-1255 form.
+void ConvertToStandardPoints(CString& text, int vavOrder);

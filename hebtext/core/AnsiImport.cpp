@@ -1,0 +1,203 @@
+#include "hebtext/core/AnsiImport.h"
+
+#include <string>
+
+#include "hebtext/core/ByteText.h"
+#include "hebtext/core/HebChar.h"
+#include "hebtext/core/ProgressDlgInterface.h"
+
+int IsAnsiHebrewLetter(int c) {
+  c &= 0xFF;
+  return c >= 224 && c <= 250;
+}
+
+int IsAnsiHebrewPoint(int c) {
+  c &= 0xFF;
+  return (c >= 192 && c <= 205) || c == AnsiCode::ShinDot || c == AnsiCode::SinDot;
+}
+
+int IsAnsiMaqafOrSofPasuq(int c) {
+  c &= 0xFF;
+  return c == AnsiCode::Maqaf || c == AnsiCode::SofPasuq;
+}
+
+int ClassifyAnsiMark(int c, int next) {
+  c &= 0xFF;
+  next &= 0xFF;
+  if (c == AnsiCode::Meteg) return kAnsiMeteg;
+  if (IsAnsiHebrewPoint(c)) return kAnsiPoint;
+  if (c == AnsiCode::Vav && (next == AnsiCode::Holam || next == AnsiCode::HolamForVav ||
+                             next == AnsiCode::Dagesh)) {
+    return kVavVowel;
+  }
+  return kNotAMark;
+}
+
+namespace {
+
+int IsDageshOrDot(BYTE c) {
+  return c == AnsiCode::Dagesh || c == AnsiCode::ShinDot || c == AnsiCode::SinDot;
+}
+
+// Writes the marks of one base (the letter, or a vav that is a vowel) with
+// its dagesh and dot first, each group in its own order.
+void AppendMarksInImportOrder(std::string& out, const std::string& marks) {
+  for (char m : marks) {
+    if (IsDageshOrDot(static_cast<BYTE>(m))) out += m;
+  }
+  for (char m : marks) {
+    if (!IsDageshOrDot(static_cast<BYTE>(m))) out += m;
+  }
+}
+
+}  // namespace
+
+void NormalizeMarkOrder(CString& text) {
+  const BYTE* in = BytesOf(text);
+  const int length = text.GetLength();
+  std::string out;
+  out.reserve(length);
+  int i = 0;
+  while (i < length) {
+    const BYTE c = in[i++];
+    out += static_cast<char>(c);
+    if (!IsAnsiHebrewLetter(c)) continue;
+    std::string marks;
+    bool meteg = false;
+    while (i < length) {
+      const int next = i + 1 < length ? in[i + 1] : 0;
+      const int kind = ClassifyAnsiMark(in[i], next);
+      if (kind == kNotAMark) break;
+      if (kind == kAnsiMeteg) {
+        meteg = true;
+        ++i;
+      } else if (kind == kAnsiPoint) {
+        marks += static_cast<char>(in[i++]);
+      } else {
+        // The vav is a base of its own: the marks after it are its.
+        AppendMarksInImportOrder(out, marks);
+        out += static_cast<char>(in[i++]);
+        marks.assign(1, static_cast<char>(in[i++]));
+      }
+    }
+    AppendMarksInImportOrder(out, marks);
+    if (meteg) out += static_cast<char>(AnsiCode::Meteg);
+  }
+  AssignBytes(text, out);
+}
+
+namespace {
+
+ImportAction ImportHolam(int prev, int vavOption, BYTE& code) {
+  if (prev == HebCode::Vav && vavOption != 1) {
+    code = HebCode::HolamMale;
+    return ImportAction::ReplaceLast;
+  }
+  code = HebCode::Holam;
+  return ImportAction::Append;
+}
+
+ImportAction ImportDagesh(int prev, int next, int prev2, BYTE& code) {
+  if (prev == HebCode::Vav) {
+    // A vav with dagesh that carries a vowel is a consonant; else it is a shuruk.
+    code = IsVowelCode(next) || IsVowelCode(prev2) ? HebCode::VavDagesh : HebCode::Shuruk;
+    return ImportAction::ReplaceLast;
+  }
+  if (IsDageshableLetter(prev)) {
+    code = static_cast<BYTE>(AddDagesh(prev));
+    return ImportAction::ReplaceLast;
+  }
+  return ImportAction::Drop;
+}
+
+ImportAction ImportMeteg(int prev, BYTE& code) {
+  if (!IsStressableVowel(prev)) return ImportAction::Drop;
+  code = static_cast<BYTE>(AddStressMark(prev));
+  return ImportAction::ReplaceLast;
+}
+
+ImportAction ImportShinDot(int prev, BYTE onShin, BYTE onShinDagesh, BYTE& code) {
+  if (prev == HebCode::Shin) {
+    code = onShin;
+  } else if (prev == HebCode::ShinDagesh) {
+    code = onShinDagesh;
+  } else {
+    return ImportAction::Drop;
+  }
+  return ImportAction::ReplaceLast;
+}
+
+ImportAction ImportVav(int prev, int prev2, int vavOption, BYTE& code) {
+  if (vavOption == 1 && IsHolamForm(prev) && (IsStressedVowel(prev) || !IsVowelCode(prev2))) {
+    // The holam written before this vav was its vowel: together a holam male.
+    code = IsStressedVowel(prev) ? HebCode::StressedHolamMale : HebCode::HolamMale;
+    return ImportAction::ReplaceLast;
+  }
+  code = HebCode::Vav;
+  return ImportAction::Append;
+}
+
+}  // namespace
+
+ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, int vavOption,
+                                 BYTE& code) {
+  c &= 0xFF;
+  prev &= 0xFF;
+  prev2 &= 0xFF;
+  next &= 0xFF;
+  switch (c) {
+    case '\n':
+      return ImportAction::Drop;
+    case AnsiCode::Holam:
+    case AnsiCode::HolamForVav:
+      return ImportHolam(prev, vavOption, code);
+    case AnsiCode::Dagesh:
+      return ImportDagesh(prev, next, prev2, code);
+    case AnsiCode::Meteg:
+      return ImportMeteg(prev, code);
+    case AnsiCode::Maqaf:
+      code = '-';
+      return ImportAction::Append;
+    case AnsiCode::ShinDot:
+      return ImportShinDot(prev, HebCode::ShinShinDot, HebCode::ShinShinDotDagesh, code);
+    case AnsiCode::SinDot:
+      return ImportShinDot(prev, HebCode::ShinSinDot, HebCode::ShinSinDotDagesh, code);
+    case AnsiCode::SofPasuq:
+      code = ':';
+      return ImportAction::Append;
+    case AnsiCode::Vav:
+      return ImportVav(prev, prev2, vavOption, code);
+    default:
+      // Letters, the other points and everything else stand for themselves.
+      code = static_cast<BYTE>(c);
+      return ImportAction::Append;
+  }
+}
+
+void ConvertImportedText(CString& text, int vavOption) {
+  const int length = text.GetLength();
+  if (!BeginLongOperation("Converting Imported Text", length)) return;
+  const BYTE* in = BytesOf(text);
+  std::string out;
+  out.reserve(length);
+  int prev = 0;
+  int prev2 = 0;
+  for (int i = 0; i < length; ++i) {
+    if (!ContinueLongOperation(i)) {
+      text.Empty();
+      return;
+    }
+    const int next = i + 1 < length ? in[i + 1] : 0;
+    BYTE code = 0;
+    const ImportAction action = ConvertImportedChar(in[i], prev, next, prev2, vavOption, code);
+    prev2 = prev;
+    if (action == ImportAction::Drop) continue;
+    if (action == ImportAction::Append) {
+      out += static_cast<char>(code);
+    } else if (!out.empty()) {
+      out.back() = static_cast<char>(code);
+    }
+    prev = code;
+  }
+  AssignBytes(text, out);
+}

@@ -1,0 +1,57 @@
+// Windows-1255 text with combining points (other programs' clipboard text and
+// imported documents) into HebChar text: the marks of each letter are first
+// put into the order the import folds, then letter and marks become one code.
+#pragma once
+
+#include "classlib/core/WinTypes.h"
+
+class CString;
+
+// Windows-1255 bytes the import looks at.
+namespace AnsiCode {
+constexpr BYTE Holam = 0xC9;
+constexpr BYTE HolamForVav = 0xCA;
+constexpr BYTE Dagesh = 0xCC;
+constexpr BYTE Meteg = 0xCD;
+constexpr BYTE Maqaf = 0xCE;
+constexpr BYTE ShinDot = 0xD1;
+constexpr BYTE SinDot = 0xD2;
+constexpr BYTE SofPasuq = 0xD3;
+constexpr BYTE Vav = 0xE5;
+}  // namespace AnsiCode
+
+int IsAnsiHebrewLetter(int c);      // 224-250
+int IsAnsiHebrewPoint(int c);       // 192-205, shin dot, sin dot
+int IsAnsiMaqafOrSofPasuq(int c);   // 206, 211
+
+// What a byte is within a letter's cluster, given the byte after it.
+enum AnsiMarkClass {
+  kNotAMark = 0,   // ends the cluster
+  kAnsiPoint = 1,  // a point of the letter (meteg aside)
+  kVavVowel = 2,   // a vav that, with the holam or dagesh after it, is the
+                   // vowel of the letter before
+  kAnsiMeteg = 3,
+};
+int ClassifyAnsiMark(int c, int next);
+
+// Rewrites each letter's cluster of marks so that the import can fold it:
+// the dagesh and the shin or sin dot come before the vowel points, and a
+// meteg goes last, after the vowel it stresses. Text already in that order
+// is unchanged. Text produced by other programs today is mostly in Unicode
+// canonical order (vowel, dagesh, meteg, then the dot), which would
+// otherwise lose its dageshes and dots on import.
+void NormalizeMarkOrder(CString& text);
+
+enum class ImportAction { Append, ReplaceLast, Drop };
+
+// Converts one Windows-1255 byte given the two codes written before it (prev
+// the last, prev2 the one before) and the input byte after it (0 at the
+// end). vavOption says in which order the source writes holam male: 0 vav
+// then holam, 1 holam on the letter before and then vav.
+ImportAction ConvertImportedChar(int c, int prev, int next, int prev2,
+                                 int vavOption, BYTE& code);
+
+// Converts Windows-1255 text to HebChar text under the current progress
+// dialog. A dialog already cancelled leaves the text unchanged; one cancelled
+// during the work empties it.
+void ConvertImportedText(CString& text, int vavOption);

@@ -1,0 +1,251 @@
+// Windows-1255 import: the mark order each cluster is put in, the byte-by-
+// byte folding into HebChar codes, and the whole import under a progress
+// dialog.
+#include "hebtext/core/AnsiImport.h"
+
+#include <gtest/gtest.h>
+
+#include "hebtext/core/HebChar.h"
+#include "hebtext/tests/core/ByteStrings.h"
+#include "hebtext/tests/core/CodeList.h"
+#include "hebtext/tests/core/FakeProgressDlg.h"
+
+namespace {
+
+using bytes::Codes;
+using bytes::CodesOf;
+using bytes::Text;
+
+// Windows-1255 bytes, as other programs write them.
+enum : int {
+  kShva = 0xC0, kHatafPatah = 0xC2, kHiriq = 0xC4, kPatah = 0xC7, kQamats = 0xC8,
+  kHolam = 0xC9, kHolamForVav = 0xCA, kDagesh = 0xCC, kMeteg = 0xCD, kMaqaf = 0xCE,
+  kShinDot = 0xD1, kSinDot = 0xD2, kSofPasuq = 0xD3,
+  kAlef = 0xE0, kBet = 0xE1, kGimel = 0xE2, kDalet = 0xE3, kVav = 0xE5, kLamed = 0xEC,
+  kShin = 0xF9,
+};
+
+TEST(AnsiImportClasses, AcceptExactlyTheirBytes) {
+  EXPECT_EQ("", codelist::SetMismatches(IsAnsiHebrewLetter, codelist::ParseSet("224-250")));
+  EXPECT_EQ("", codelist::SetMismatches(IsAnsiHebrewPoint,
+                                        codelist::ParseSet("192-205,209,210")));
+  EXPECT_EQ("", codelist::SetMismatches(IsAnsiMaqafOrSofPasuq, codelist::ParseSet("206,211")));
+}
+
+TEST(AnsiImportClasses, ClassifyAnsiMarkSortsTheBytesOfACluster) {
+  struct Case {
+    int c, next, want;
+  } cases[] = {
+      {kMeteg, 0, kAnsiMeteg},       {kQamats, kBet, kAnsiPoint},    {kDagesh, 0, kAnsiPoint},
+      {kShinDot, 0, kAnsiPoint},     {kSinDot, kMeteg, kAnsiPoint},  {kHolamForVav, 0, kAnsiPoint},
+      {kVav, kHolam, kVavVowel},     {kVav, kHolamForVav, kVavVowel}, {kVav, kDagesh, kVavVowel},
+      {kVav, kQamats, kNotAMark},    {kVav, 0, kNotAMark},           {kBet, kDagesh, kNotAMark},
+      {kMaqaf, 0, kNotAMark},        {kSofPasuq, 0, kNotAMark},      {' ', 0, kNotAMark},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.want, ClassifyAnsiMark(c.c, c.next)) << c.c << " before " << c.next;
+  }
+}
+
+struct OrderCase {
+  const char* name;
+  Codes in;
+  Codes out;
+};
+
+TEST(NormalizeMarkOrder, PutsDageshAndDotBeforeTheVowelAndMetegLast) {
+  const OrderCase cases[] = {
+      {"meteg before the vowel", {kBet, kMeteg, kQamats}, {kBet, kQamats, kMeteg}},
+      {"meteg before holam male", {kBet, kMeteg, kVav, kHolam}, {kBet, kVav, kHolam, kMeteg}},
+      {"dagesh after the vowel (canonical order)", {kBet, kQamats, kDagesh},
+       {kBet, kDagesh, kQamats}},
+      {"shin dot after the vowel (canonical order)", {kShin, kQamats, kShinDot},
+       {kShin, kShinDot, kQamats}},
+      {"canonical vowel, dagesh, meteg, dot", {kShin, kQamats, kDagesh, kMeteg, kShinDot},
+       {kShin, kDagesh, kShinDot, kQamats, kMeteg}},
+      {"dot and dagesh keep their own order", {kShin, kShinDot, kDagesh, kQamats},
+       {kShin, kShinDot, kDagesh, kQamats}},
+      {"already in import order", {kBet, kDagesh, kQamats, kGimel, kPatah},
+       {kBet, kDagesh, kQamats, kGimel, kPatah}},
+      {"a vav vowel's own marks", {kBet, kVav, kHolam, kDagesh}, {kBet, kVav, kDagesh, kHolam}},
+      {"the letter's marks stay before its vav vowel", {kBet, kQamats, kDagesh, kVav, kHolam},
+       {kBet, kDagesh, kQamats, kVav, kHolam}},
+      {"each cluster on its own",
+       {kBet, kMeteg, kQamats, kGimel, kMeteg, kPatah, kDagesh},
+       {kBet, kQamats, kMeteg, kGimel, kDagesh, kPatah, kMeteg}},
+      {"several metegs become one", {kBet, kMeteg, kQamats, kMeteg}, {kBet, kQamats, kMeteg}},
+      {"a blank ends the cluster", {kBet, kQamats, ' ', kDagesh}, {kBet, kQamats, ' ', kDagesh}},
+      {"marks with no letter stay", {kQamats, kDagesh, kMeteg}, {kQamats, kDagesh, kMeteg}},
+      {"vav at the end is a letter", {kBet, kVav}, {kBet, kVav}},
+      {"maqaf ends the cluster", {kBet, kMeteg, kMaqaf, kQamats},
+       {kBet, kMeteg, kMaqaf, kQamats}},
+      {"empty", {}, {}},
+  };
+  for (const OrderCase& c : cases) {
+    CString text = Text(c.in);
+    NormalizeMarkOrder(text);
+    EXPECT_EQ(c.out, CodesOf(text)) << c.name;
+  }
+}
+
+TEST(ConvertImportedChar, FoldsEachByteByWhatWasWrittenBefore) {
+  using namespace HebCode;
+  const ImportAction A = ImportAction::Append, R = ImportAction::ReplaceLast,
+                     D = ImportAction::Drop;
+  struct Case {
+    const char* name;
+    int c, prev, next, prev2, vavOption;
+    ImportAction action;
+    int code;  // when not dropped
+  } cases[] = {
+      {"line feed", '\n', Bet, 0, 0, 0, D, 0},
+      {"shva", kShva, Bet, 0, 0, 0, A, Shva},
+      {"qamats", kQamats, Bet, 0, 0, 0, A, Qamats},
+      {"qubuts", 0xCB, Bet, 0, 0, 0, A, Qubuts},
+      {"holam after vav", kHolam, Vav, 0, Bet, 0, R, HolamMale},
+      {"holam for vav after vav", kHolamForVav, Vav, 0, Bet, 0, R, HolamMale},
+      {"holam after vav, vav option 1", kHolam, Vav, 0, Bet, 1, A, Holam},
+      {"holam after bet", kHolam, Bet, 0, 0, 0, A, Holam},
+      {"holam for vav after bet", kHolamForVav, Bet, 0, 0, 0, A, Holam},
+      {"dagesh on vav before a vowel", kDagesh, Vav, kQamats, Bet, 0, R, VavDagesh},
+      {"dagesh on vav after a vowel", kDagesh, Vav, 0, Qamats, 0, R, VavDagesh},
+      {"dagesh on vav: shuruk", kDagesh, Vav, ' ', Bet, 0, R, Shuruk},
+      {"dagesh on bet", kDagesh, Bet, 0, 0, 0, R, BetDagesh},
+      {"dagesh on shin with shin dot", kDagesh, ShinShinDot, 0, 0, 0, R, ShinShinDotDagesh},
+      {"dagesh on shin with sin dot", kDagesh, ShinSinDot, 0, 0, 0, R, ShinSinDotDagesh},
+      {"dagesh after a vowel", kDagesh, Qamats, 0, Bet, 0, D, 0},
+      {"dagesh on alef", kDagesh, Alef, 0, 0, 0, D, 0},
+      {"dagesh at the start", kDagesh, 0, 0, 0, 0, D, 0},
+      {"meteg after qamats", kMeteg, Qamats, 0, Bet, 0, R, 216},
+      {"meteg after shuruk", kMeteg, Shuruk, 0, Bet, 0, R, StressedShuruk},
+      {"meteg after holam male", kMeteg, HolamMale, 0, Bet, 0, R, StressedHolamMale},
+      {"meteg after hataf", kMeteg, HatafPatah, 0, Bet, 0, D, 0},
+      {"meteg after a bare letter", kMeteg, Bet, 0, 0, 0, D, 0},
+      {"maqaf", kMaqaf, Bet, 0, 0, 0, A, '-'},
+      {"sof pasuq", kSofPasuq, Bet, 0, 0, 0, A, ':'},
+      {"shin dot on shin", kShinDot, Shin, 0, 0, 0, R, ShinShinDot},
+      {"shin dot on shin with dagesh", kShinDot, ShinDagesh, 0, 0, 0, R, ShinShinDotDagesh},
+      {"shin dot on bet", kShinDot, Bet, 0, 0, 0, D, 0},
+      {"sin dot on shin", kSinDot, Shin, 0, 0, 0, R, ShinSinDot},
+      {"sin dot on shin with dagesh", kSinDot, ShinDagesh, 0, 0, 0, R, ShinSinDotDagesh},
+      {"sin dot on shin with shin dot", kSinDot, ShinShinDot, 0, 0, 0, D, 0},
+      {"alef", kAlef, 0, 0, 0, 0, A, Alef},
+      {"tav", 0xFA, Bet, 0, 0, 0, A, Tav},
+      {"vav", kVav, Bet, 0, 0, 0, A, Vav},
+      {"vav after holam, vav option 0", kVav, Holam, 0, Bet, 0, A, Vav},
+      {"vav after holam, vav option 1", kVav, Holam, 0, Bet, 1, R, HolamMale},
+      {"vav after holam variant", kVav, 145, 0, Bet, 1, R, HolamMale},
+      {"vav after stressed holam", kVav, 131, 0, Bet, 1, R, StressedHolamMale},
+      {"vav after holam that follows a vowel", kVav, Holam, 0, Qamats, 1, A, Vav},
+      {"vav after stressed holam that follows a vowel", kVav, 131, 0, Qamats, 1, R,
+       StressedHolamMale},
+      {"ASCII", 'A', Bet, 0, 0, 0, A, 'A'},
+      {"zero byte", 0, 0, 0, 0, 0, A, 0},
+      {"unassigned 0xCF", 0xCF, Bet, 0, 0, 0, A, 0xCF},
+      {"yiddish ligature 0xD4", 0xD4, Bet, 0, 0, 0, A, 0xD4},
+      {"0xFF", 0xFF, Bet, 0, 0, 0, A, 0xFF},
+  };
+  for (const Case& c : cases) {
+    BYTE code = 0;
+    EXPECT_EQ(c.action, ConvertImportedChar(c.c, c.prev, c.next, c.prev2, c.vavOption, code))
+        << c.name;
+    if (c.action != ImportAction::Drop) {
+      EXPECT_EQ(c.code, code) << c.name;
+    }
+  }
+}
+
+struct ImportCase {
+  const char* name;
+  Codes in;
+  int vavOption;
+  Codes out;
+};
+
+void ExpectImports(const ImportCase* cases, size_t count, bool normalizeFirst) {
+  for (size_t i = 0; i < count; ++i) {
+    CString text = Text(cases[i].in);
+    if (normalizeFirst) NormalizeMarkOrder(text);
+    ConvertImportedText(text, cases[i].vavOption);
+    EXPECT_EQ(cases[i].out, CodesOf(text)) << cases[i].name;
+  }
+}
+
+TEST(ConvertImportedText, FoldsLettersAndMarksIntoSingleCodes) {
+  using namespace HebCode;
+  const ImportCase cases[] = {
+      {"bet, dagesh, qamats", {kBet, kDagesh, kQamats}, 0, {BetDagesh, Qamats}},
+      {"vav, dagesh after a bare letter", {kBet, kVav, kDagesh}, 0, {Bet, Shuruk}},
+      {"vav, dagesh, qamats", {kVav, kDagesh, kQamats}, 0, {VavDagesh, Qamats}},
+      {"shin, shin dot, dagesh", {kShin, kShinDot, kDagesh}, 0, {ShinShinDotDagesh}},
+      {"shin, dagesh, shin dot", {kShin, kDagesh, kShinDot}, 0, {ShinShinDotDagesh}},
+      {"bet, holam, vav; vav option 1", {kBet, kHolam, kVav}, 1, {Bet, HolamMale}},
+      {"bet, vav, holam; vav option 0", {kBet, kVav, kHolam}, 0, {Bet, HolamMale}},
+      {"maqaf and sof pasuq", {kBet, kMaqaf, kGimel, kSofPasuq}, 0, {Bet, '-', Gimel, ':'}},
+      // Without the mark order put right first, these lose their marks.
+      {"letter, qamats, dagesh", {kBet, kQamats, kDagesh}, 0, {Bet, Qamats}},
+      {"meteg after hataf", {kBet, kHatafPatah, kMeteg}, 0, {Bet, HatafPatah}},
+      {"meteg after a bare letter", {kBet, kMeteg}, 0, {Bet}},
+      // A line feed is dropped and leaves prev as it was: at the start prev
+      // stays 0, so a dagesh after it has no letter to go on.
+      {"line feed at the start", {'\n', kDagesh, kBet}, 0, {Bet}},
+      // Between holam and vav it makes prev2 the holam, a vowel code, so with
+      // vav option 1 the vav stays a letter.
+      {"line feed between holam and vav", {kBet, kHolam, '\n', kVav}, 1, {Bet, Holam, Vav}},
+      {"CR and LF", {kBet, '\r', '\n', kGimel}, 0, {Bet, '\r', Gimel}},
+      {"empty", {}, 0, {}},
+  };
+  ExpectImports(cases, std::size(cases), false);
+}
+
+TEST(ConvertImportedText, AfterNormalizeMarkOrderNoMarkIsLostWhateverItsOrder) {
+  using namespace HebCode;
+  const ImportCase cases[] = {
+      {"letter, meteg, qamats", {kBet, kMeteg, kQamats}, 0, {Bet, 216}},
+      {"bet, meteg, vav, holam; vav option 0", {kBet, kMeteg, kVav, kHolam}, 0,
+       {Bet, StressedHolamMale}},
+      {"bet, meteg, vav, holam; vav option 1", {kBet, kMeteg, kVav, kHolam}, 1,
+       {Bet, Vav, 131}},
+      {"letter, qamats, dagesh", {kBet, kQamats, kDagesh}, 0, {BetDagesh, Qamats}},
+      {"shin, qamats, shin dot", {kShin, kQamats, kShinDot}, 0, {ShinShinDot, Qamats}},
+      {"shin, hiriq, dagesh, meteg, sin dot", {kShin, kHiriq, kDagesh, kMeteg, kSinDot}, 0,
+       {ShinSinDotDagesh, 212}},
+      {"vav, qamats, dagesh: a consonant", {kDalet, kVav, kQamats, kDagesh}, 0,
+       {Dalet, VavDagesh, Qamats}},
+      {"vav, holam, dagesh: a consonant", {kLamed, kVav, kHolam, kDagesh}, 0,
+       {Lamed, VavDagesh, Holam}},
+      {"vav, holam: holam male", {kLamed, kVav, kHolam}, 0, {Lamed, HolamMale}},
+      {"vav, dagesh, meteg: stressed shuruk", {kBet, kVav, kDagesh, kMeteg}, 0,
+       {Bet, StressedShuruk}},
+  };
+  ExpectImports(cases, std::size(cases), true);
+}
+
+TEST(ConvertImportedText, ReportsEvery250BytesUnderTheProgressDialog) {
+  FakeProgressDlg dlg;
+  CString text = Text(Codes(600, kBet));
+  ConvertImportedText(text, 0);
+  EXPECT_EQ(std::vector<std::string>{"Converting Imported Text / 600"}, dlg.begun);
+  EXPECT_EQ((std::vector<int>{0, 250, 500}), dlg.steps);
+  EXPECT_EQ(600, text.GetLength());
+}
+
+TEST(ConvertImportedText, ACancelEmptiesTheText) {
+  FakeProgressDlg dlg;
+  dlg.cancelAtStep = 250;
+  CString text = Text(Codes(600, kBet));
+  ConvertImportedText(text, 0);
+  EXPECT_TRUE(text.IsEmpty());
+  EXPECT_EQ((std::vector<int>{0, 250}), dlg.steps);
+}
+
+TEST(ConvertImportedText, ADialogAlreadyCancelledLeavesTheTextUnchanged) {
+  FakeProgressDlg dlg;
+  dlg.cancelled = TRUE;
+  CString text = Text({kBet, kDagesh});
+  ConvertImportedText(text, 0);
+  EXPECT_EQ((Codes{kBet, kDagesh}), CodesOf(text));
+  EXPECT_TRUE(dlg.begun.empty());
+}
+
+}  // namespace
