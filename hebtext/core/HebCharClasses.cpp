@@ -33,14 +33,18 @@ constexpr CodeSet kYodVariantB{One(146), One(147)};
 constexpr CodeSet kYodForm = kYodVariantA | kYodVariantB | CodeSet{One(169), One(233)};
 constexpr CodeSet kShinWithShinDot{One(185), One(208), One(209), One(249)};
 constexpr CodeSet kShinWithSinDot{One(185), One(210), One(211), One(249)};
+constexpr CodeSet kShuruk{One(137), One(202)};
+constexpr CodeSet kLetterOrShuruk = kHebrewLetter | kShuruk;
 
 // Vowels.
 constexpr CodeSet kVowelCode{One(1), {128, 131}, {134, 138}, {140, 145}, {148, 157}, One(159),
                              {192, 203}, One(206), {212, 216}, One(219)};
 constexpr CodeSet kVavVowel{One(130), One(137), One(202), One(206)};
+constexpr CodeSet kNonVavVowel = kVowelCode.Without(kVavVowel);
 constexpr CodeSet kDageshOrMeteg{One(204), One(205)};
 constexpr CodeSet kShva{One(156), One(157), One(192)};
 constexpr CodeSet kNoVowel{One(0), One(1)};
+constexpr CodeSet kNoVowelOrShva = kNoVowel | kShva;
 constexpr CodeSet kHatafVowel{{193, 195}};
 constexpr CodeSet kHiriqForm{One(141), One(142), One(196), One(212)};
 constexpr CodeSet kTsereForm{One(143), One(144), One(197), One(213)};
@@ -48,12 +52,16 @@ constexpr CodeSet kSegolForm{One(138), One(140), One(198), One(214)};
 constexpr CodeSet kPatahForm{One(134), One(135), {152, 155}, One(199), One(215)};
 constexpr CodeSet kPatahVariant{One(134), One(135)};
 constexpr CodeSet kQamatsForm{{148, 151}, One(200), One(216)};
+constexpr CodeSet kPatahOrQamatsForm = kPatahForm | kQamatsForm;
 constexpr CodeSet kQamatsQatan{One(128), One(129), One(136), One(159)};
 constexpr CodeSet kPatahOrQamatsPlain{One(199), One(200), One(215), One(216)};
 constexpr CodeSet kQamatsPatahVariant{{150, 153}};
+constexpr CodeSet kHiriqOrNoVowel = kHiriqForm | kNoVowel;
+constexpr CodeSet kTsereOrNoVowel = kTsereForm | kNoVowel;
+// Not the second qamats variant.
+constexpr CodeSet kQamatsOrNoVowel = CodeSet{One(148), One(149), One(200), One(216)} | kNoVowel;
 constexpr CodeSet kHolamForm{One(131), One(145), One(201)};
 constexpr CodeSet kHolamMale{One(130), One(206)};
-constexpr CodeSet kShuruk{One(137), One(202)};
 constexpr CodeSet kQubutsForm{One(203), One(219)};
 constexpr CodeSet kVowelVariant{One(138), {140, 144}, One(148), One(149), One(154), One(155)};
 constexpr CodeSet kHasVowelVariant{{196, 200}, One(203), {212, 216}, One(219)};
@@ -104,7 +112,7 @@ int IsYodVariantA(int c) { return In(kYodVariantA, c); }
 int IsYodVariantB(int c) { return In(kYodVariantB, c); }
 int IsShinWithShinDot(int c) { return In(kShinWithShinDot, c); }
 int IsShinWithSinDot(int c) { return In(kShinWithSinDot, c); }
-int IsLetterOrShuruk(int c) { return In(kHebrewLetter | kShuruk, c); }
+int IsLetterOrShuruk(int c) { return In(kLetterOrShuruk, c); }
 
 namespace {
 // A letter with its dagesh form, when it has one.
@@ -135,12 +143,12 @@ int IsShin(int c) { return IsLetter(c, HebCode::Shin, 185); }
 int IsTav(int c) { return IsLetter(c, HebCode::Tav, 186); }
 
 int IsVowelCode(int c) { return In(kVowelCode, c); }
-int IsNonVavVowel(int c) { return In(kVowelCode.Without(kVavVowel), c); }
+int IsNonVavVowel(int c) { return In(kNonVavVowel, c); }
 int IsVavVowel(int c) { return In(kVavVowel, c); }
 int IsDageshOrMeteg(int c) { return In(kDageshOrMeteg, c); }
 int IsShva(int c) { return In(kShva, c); }
 int IsNoVowel(int c) { return In(kNoVowel, c); }
-int IsNoVowelOrShva(int c) { return In(kNoVowel | kShva, c); }
+int IsNoVowelOrShva(int c) { return In(kNoVowelOrShva, c); }
 int IsHatafVowel(int c) { return In(kHatafVowel, c); }
 int IsHiriqForm(int c) { return In(kHiriqForm, c); }
 int IsTsereForm(int c) { return In(kTsereForm, c); }
@@ -149,14 +157,12 @@ int IsPatahForm(int c) { return In(kPatahForm, c); }
 int IsPatahVariant(int c) { return In(kPatahVariant, c); }
 int IsQamatsForm(int c) { return In(kQamatsForm, c); }
 int IsQamatsQatan(int c) { return In(kQamatsQatan, c); }
-int IsPatahOrQamatsForm(int c) { return In(kPatahForm | kQamatsForm, c); }
+int IsPatahOrQamatsForm(int c) { return In(kPatahOrQamatsForm, c); }
 int IsPatahOrQamatsPlain(int c) { return In(kPatahOrQamatsPlain, c); }
 int IsQamatsPatahVariant(int c) { return In(kQamatsPatahVariant, c); }
-int IsHiriqOrNoVowel(int c) { return In(kHiriqForm | kNoVowel, c); }
-int IsTsereOrNoVowel(int c) { return In(kTsereForm | kNoVowel, c); }
-int IsQamatsOrNoVowel(int c) {
-  return In(CodeSet{One(148), One(149), One(200), One(216)} | kNoVowel, c);
-}
+int IsHiriqOrNoVowel(int c) { return In(kHiriqOrNoVowel, c); }
+int IsTsereOrNoVowel(int c) { return In(kTsereOrNoVowel, c); }
+int IsQamatsOrNoVowel(int c) { return In(kQamatsOrNoVowel, c); }
 int IsHolamForm(int c) { return In(kHolamForm, c); }
 int IsHolamMale(int c) { return In(kHolamMale, c); }
 int IsShuruk(int c) { return In(kShuruk, c); }
