@@ -22,9 +22,8 @@ struct NodePool::Block {
 
 namespace {
 // Nodes start this far into a block, suitably aligned for any node.
-constexpr std::size_t kHeaderSize =
-    (sizeof(void*) + alignof(std::max_align_t) - 1) / alignof(std::max_align_t) *
-    alignof(std::max_align_t);
+constexpr std::size_t kHeaderSize = (sizeof(void*) + alignof(std::max_align_t) - 1) /
+                                    alignof(std::max_align_t) * alignof(std::max_align_t);
 }  // namespace
 
 NodePool::NodePool(std::size_t nNodeSize, int nBlockSize)

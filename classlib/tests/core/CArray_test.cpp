@@ -49,8 +49,8 @@ TEST_P(ArrayGrowth, KeepsRoomByTheGrowByStep) {
   PeekArray<int, int> array;
   int step = 0;
   for (const SizeStep& s : GetParam().steps) {
-    SCOPED_TRACE(testing::Message() << "step " << step++ << ": SetSize(" << s.nNewSize << ", "
-                                    << s.nGrowBy << ")");
+    SCOPED_TRACE(testing::Message()
+                 << "step " << step++ << ": SetSize(" << s.nNewSize << ", " << s.nGrowBy << ")");
     int nOldSize = array.GetSize();
     for (int i = 0; i < nOldSize; ++i) array[i] = i + 1;
     const int* pOldData = array.GetData();
@@ -76,28 +76,27 @@ TEST_P(ArrayGrowth, KeepsRoomByTheGrowByStep) {
 
 INSTANTIATE_TEST_SUITE_P(
     SetSize, ArrayGrowth,
-    testing::Values(
-        GrowthCase{"explicit_step",
-                   {{3, 10, 10, 10},    // the first block already has a step's room
-                    {10, -1, 10, 10},   // fits
-                    {11, -1, 20, 10},   // one step more
-                    {35, -1, 35, 10},   // beyond a step: exactly what is asked
-                    {5, -1, 35, 10},    // shrinking keeps the room
-                    {0, -1, 0, 10},     // size 0 frees the block, keeps the step
-                    {1, -1, 10, 10}}},
-        GrowthCase{"default_step",
-                   {{1, 0, 1, 0},
-                    {2, -1, 5, 0},          // at least 4 more
-                    {100, -1, 100, 0},
-                    {101, -1, 112, 0},      // an eighth of the size
-                    {10000, -1, 10000, 0},
-                    {10001, -1, 11024, 0}}},  // at most 1024 more
-        GrowthCase{"step_changed_midway",
-                   {{4, 2, 4, 2},
-                    {5, -1, 6, 2},
-                    {7, 0, 10, 0},          // back to the default: 4 more
-                    {6, 3, 10, 3},
-                    {11, -1, 13, 3}}}),
+    testing::Values(GrowthCase{"explicit_step",
+                               {{3, 10, 10, 10},   // the first block already has a step's room
+                                {10, -1, 10, 10},  // fits
+                                {11, -1, 20, 10},  // one step more
+                                {35, -1, 35, 10},  // beyond a step: exactly what is asked
+                                {5, -1, 35, 10},   // shrinking keeps the room
+                                {0, -1, 0, 10},    // size 0 frees the block, keeps the step
+                                {1, -1, 10, 10}}},
+                    GrowthCase{"default_step",
+                               {{1, 0, 1, 0},
+                                {2, -1, 5, 0},  // at least 4 more
+                                {100, -1, 100, 0},
+                                {101, -1, 112, 0},  // an eighth of the size
+                                {10000, -1, 10000, 0},
+                                {10001, -1, 11024, 0}}},  // at most 1024 more
+                    GrowthCase{"step_changed_midway",
+                               {{4, 2, 4, 2},
+                                {5, -1, 6, 2},
+                                {7, 0, 10, 0},  // back to the default: 4 more
+                                {6, 3, 10, 3},
+                                {11, -1, 13, 3}}}),
     [](const testing::TestParamInfo<GrowthCase>& info) { return info.param.name; });
 
 TEST(ArrayGrowth, FreeExtraTrimsTheRoomToTheSize) {
@@ -139,12 +138,13 @@ TEST_P(ArrayEdit, ShiftsAndKeepsElementLifetimes) {
 INSTANTIATE_TEST_SUITE_P(
     Edits, ArrayEdit,
     testing::Values(
-        EditCase{"insert_at_front", [](CountedArray& a) { a.InsertAt(0, 9); },
-                 {9, 1, 2, 3, 4, 5}},
-        EditCase{"insert_run_in_middle", [](CountedArray& a) { a.InsertAt(2, 9, 3); },
+        EditCase{"insert_at_front", [](CountedArray& a) { a.InsertAt(0, 9); }, {9, 1, 2, 3, 4, 5}},
+        EditCase{"insert_run_in_middle",
+                 [](CountedArray& a) { a.InsertAt(2, 9, 3); },
                  {1, 2, 9, 9, 9, 3, 4, 5}},
         EditCase{"insert_at_end", [](CountedArray& a) { a.InsertAt(5, 9); }, {1, 2, 3, 4, 5, 9}},
-        EditCase{"insert_past_end_pads", [](CountedArray& a) { a.InsertAt(7, 9, 2); },
+        EditCase{"insert_past_end_pads",
+                 [](CountedArray& a) { a.InsertAt(7, 9, 2); },
                  {1, 2, 3, 4, 5, 0, 0, 9, 9}},
         EditCase{"insert_none", [](CountedArray& a) { a.InsertAt(2, 9, 0); }, {1, 2, 3, 4, 5}},
         EditCase{"insert_own_element",
@@ -170,19 +170,21 @@ INSTANTIATE_TEST_SUITE_P(
                    a.InsertAt(2, &other);
                  },
                  {1, 2, 3, 4, 5}},
-        EditCase{"insert_itself", [](CountedArray& a) { a.InsertAt(2, &a); },
+        EditCase{"insert_itself",
+                 [](CountedArray& a) { a.InsertAt(2, &a); },
                  {1, 2, 1, 2, 3, 4, 5, 3, 4, 5}},
         EditCase{"remove_first", [](CountedArray& a) { a.RemoveAt(0); }, {2, 3, 4, 5}},
         EditCase{"remove_run", [](CountedArray& a) { a.RemoveAt(1, 3); }, {1, 5}},
         EditCase{"remove_last", [](CountedArray& a) { a.RemoveAt(4); }, {1, 2, 3, 4}},
         EditCase{"remove_everything", [](CountedArray& a) { a.RemoveAt(0, 5); }, {}},
         EditCase{"remove_all", [](CountedArray& a) { a.RemoveAll(); }, {}},
-        EditCase{"add_own_element", [](CountedArray& a) { EXPECT_EQ(a.Add(a[0]), 5); },
+        EditCase{"add_own_element",
+                 [](CountedArray& a) { EXPECT_EQ(a.Add(a[0]), 5); },
                  {1, 2, 3, 4, 5, 1}},
-        EditCase{"set_at_grow_inside", [](CountedArray& a) { a.SetAtGrow(1, 9); },
-                 {1, 9, 3, 4, 5}},
+        EditCase{"set_at_grow_inside", [](CountedArray& a) { a.SetAtGrow(1, 9); }, {1, 9, 3, 4, 5}},
         EditCase{"set_at_grow_past_end_with_own_element",
-                 [](CountedArray& a) { a.SetAtGrow(7, a[2]); }, {1, 2, 3, 4, 5, 0, 0, 3}},
+                 [](CountedArray& a) { a.SetAtGrow(7, a[2]); },
+                 {1, 2, 3, 4, 5, 0, 0, 3}},
         EditCase{"set_at_and_element_at",
                  [](CountedArray& a) {
                    a.SetAt(0, 8);
@@ -197,7 +199,8 @@ INSTANTIATE_TEST_SUITE_P(
                    EXPECT_EQ(a.Append(other), 5);
                  },
                  {1, 2, 3, 4, 5, 7, 8}},
-        EditCase{"append_itself", [](CountedArray& a) { EXPECT_EQ(a.Append(a), 5); },
+        EditCase{"append_itself",
+                 [](CountedArray& a) { EXPECT_EQ(a.Append(a), 5); },
                  {1, 2, 3, 4, 5, 1, 2, 3, 4, 5}},
         EditCase{"copy_other",
                  [](CountedArray& a) {

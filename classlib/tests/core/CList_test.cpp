@@ -69,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
     Edits, ListEdit,
     testing::Values(
         ListEditCase{"add_head", [](CountedList& l) { l.AddHead(Counted(0)); }, {0, 1, 2, 3, 4, 5}},
-        ListEditCase{"add_tail_of_own_head", [](CountedList& l) { l.AddTail(l.GetHead()); },
+        ListEditCase{"add_tail_of_own_head",
+                     [](CountedList& l) { l.AddTail(l.GetHead()); },
                      {1, 2, 3, 4, 5, 1}},
         ListEditCase{"remove_head",
                      [](CountedList& l) { EXPECT_EQ(l.RemoveHead().Value(), 1); },
@@ -99,7 +100,8 @@ INSTANTIATE_TEST_SUITE_P(
                      [](CountedList& l) { l.InsertBefore(l.FindIndex(2), 9); },
                      {1, 2, 9, 3, 4, 5}},
         ListEditCase{"insert_before_null_is_add_head",
-                     [](CountedList& l) { l.InsertBefore(nullptr, 9); }, {9, 1, 2, 3, 4, 5}},
+                     [](CountedList& l) { l.InsertBefore(nullptr, 9); },
+                     {9, 1, 2, 3, 4, 5}},
         ListEditCase{"insert_after_tail",
                      [](CountedList& l) { l.InsertAfter(l.GetTailPosition(), 6); },
                      {1, 2, 3, 4, 5, 6}},
@@ -107,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                      [](CountedList& l) { l.InsertAfter(l.FindIndex(2), 9); },
                      {1, 2, 3, 9, 4, 5}},
         ListEditCase{"insert_after_null_is_add_tail",
-                     [](CountedList& l) { l.InsertAfter(nullptr, 9); }, {1, 2, 3, 4, 5, 9}},
+                     [](CountedList& l) { l.InsertAfter(nullptr, 9); },
+                     {1, 2, 3, 4, 5, 9}},
         ListEditCase{"inserted_position_names_new_node",
                      [](CountedList& l) {
                        POSITION pos = l.InsertAfter(l.GetHeadPosition(), 9);
@@ -130,9 +133,11 @@ INSTANTIATE_TEST_SUITE_P(
                        l.AddTail(&other);
                      },
                      {8, 9, 1, 2, 3, 4, 5, 8, 9}},
-        ListEditCase{"add_itself_at_tail", [](CountedList& l) { l.AddTail(&l); },
+        ListEditCase{"add_itself_at_tail",
+                     [](CountedList& l) { l.AddTail(&l); },
                      {1, 2, 3, 4, 5, 1, 2, 3, 4, 5}},
-        ListEditCase{"add_itself_at_head", [](CountedList& l) { l.AddHead(&l); },
+        ListEditCase{"add_itself_at_head",
+                     [](CountedList& l) { l.AddHead(&l); },
                      {1, 2, 3, 4, 5, 1, 2, 3, 4, 5}}),
     [](const testing::TestParamInfo<ListEditCase>& info) { return info.param.name; });
 
@@ -182,7 +187,8 @@ TEST(ListFind, FindsEachMatchAfterTheStartPosition) {
   Fill(list, {1, 2, 1, 3, 1});
   std::vector<POSITION> found;
   for (POSITION pos = list.Find(1); pos != nullptr; pos = list.Find(1, pos)) found.push_back(pos);
-  EXPECT_EQ(found, (std::vector<POSITION>{list.FindIndex(0), list.FindIndex(2), list.FindIndex(4)}));
+  EXPECT_EQ(found,
+            (std::vector<POSITION>{list.FindIndex(0), list.FindIndex(2), list.FindIndex(4)}));
   EXPECT_EQ(list.Find(3), list.FindIndex(3));
   EXPECT_EQ(list.Find(3, list.FindIndex(3)), nullptr);
   EXPECT_EQ(list.Find(9), nullptr);
