@@ -30,7 +30,8 @@ if(ZULTA_WINDOWS)
 else()
   set(ZULTA_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer
                      -fno-sanitize-recover=undefined)
-  add_compile_options(${ZULTA_SANITIZE})
+  # A CString passed to Format without its (LPCTSTR) cast prints garbage.
+  add_compile_options(${ZULTA_SANITIZE} -Werror=format)
   add_link_options(${ZULTA_SANITIZE})
 endif()
 
