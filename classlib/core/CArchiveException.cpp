@@ -1,0 +1,27 @@
+#include "classlib/core/CArchiveException.h"
+
+IMPLEMENT_DYNAMIC(CArchiveException, CException)
+
+CArchiveException::CArchiveException(int cause, LPCSTR lpszArchiveName) : m_cause(cause) {
+  if (lpszArchiveName != nullptr) m_strFileName = lpszArchiveName;
+}
+
+BOOL CArchiveException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* pnHelpContext) {
+  static const char* const formats[] = {
+      "No error occurred.",
+      "An unexpected error occurred while reading or writing %s.",
+      "%s was opened for reading and cannot be written.",
+      "%s ended before all of it could be read; it may be damaged.",
+      "%s was opened for writing and cannot be read.",
+      "%s has an unexpected format.",
+      "%s holds an object of an unexpected type.",
+      "%s holds an object of an unsupported version.",
+  };
+  const int count = (int)(sizeof formats / sizeof formats[0]);
+  const char* format = formats[m_cause >= 0 && m_cause < count ? m_cause : generic];
+  return CopyFileErrorMessage(format, m_strFileName, lpszError, nMaxError, pnHelpContext);
+}
+
+void AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName) {
+  throw new CArchiveException(cause, lpszArchiveName);
+}
