@@ -156,6 +156,7 @@ TEST_P(GerlexRenamedModule, RecordsItsOwnFolder) {
   }
   ExpectGermanEntry(FolderOf(copy));
   DeleteFileA(copy.c_str());
+  RemoveDirectoryA(FolderOf(copy).c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, GerlexRenamedModule,

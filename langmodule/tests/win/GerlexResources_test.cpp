@@ -1,7 +1,7 @@
 // The German resources, read from the module as the engine's control panel
 // reads them: as a data file.
 #include "langmodule/tests/win/GerlexTestSupport.h"
-#include "resources/gerlex/GerlexResource.h"
+#include "resources/gerlex/GerlexIds.h"
 
 #include <gtest/gtest.h>
 
