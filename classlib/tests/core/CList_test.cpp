@@ -256,4 +256,17 @@ TEST_P(ListBlocks, ReusesFreedNodesAcrossBlocks) {
 
 INSTANTIATE_TEST_SUITE_P(BlockSizes, ListBlocks, testing::Values(1, 3, 10, 64));
 
+#ifdef __SANITIZE_ADDRESS__
+// A removed node's room stays poisoned until reused, so a stale POSITION is
+// caught rather than reading whatever the pool put there.
+TEST(ListDeathTest, StalePositionIsReported) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  CList<int, int> list;
+  list.AddTail(1);
+  POSITION stale = list.AddTail(2);
+  list.RemoveAt(stale);
+  EXPECT_DEATH(EXPECT_EQ(list.GetAt(stale), 2), "use-after-poison");
+}
+#endif
+
 }  // namespace
