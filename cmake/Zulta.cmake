@@ -4,6 +4,8 @@
 #   native  host g++, portable libraries and their tests, under ASan and UBSan
 #   win64   x86_64 mingw, everything; tests run under wine64 (the emulator)
 #   win32   i686 mingw, the program's own target; built, never run
+#   fuzz    host clang, the portable libraries and their libFuzzer targets
+#           (scripts/checks/fuzz builds and runs it)
 #
 # Portable code never includes windows.h, so it builds in all three.
 
@@ -30,6 +32,9 @@ if(ZULTA_WINDOWS)
 else()
   set(ZULTA_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer
                      -fno-sanitize-recover=undefined)
+  if(ZULTA_TARGET STREQUAL "fuzz")
+    list(APPEND ZULTA_SANITIZE -fsanitize=fuzzer-no-link)
+  endif()
   # A CString passed to Format without its (LPCTSTR) cast prints garbage.
   add_compile_options(${ZULTA_SANITIZE} -Werror=format)
   add_link_options(${ZULTA_SANITIZE})
@@ -83,4 +88,20 @@ function(zulta_test name)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT 600 LABELS "${labels}"
     ENVIRONMENT "ZULTA_SOURCE_DIR=${PROJECT_SOURCE_DIR};ZULTA_BINARY_DIR=${CMAKE_BINARY_DIR}")
+endfunction()
+
+# zulta_fuzzer(name SOURCES ... [DEPS ...] CORPUS folder)
+# A libFuzzer target over portable code, built only in the fuzz configuration.
+# The committed corpus folder seeds it; scripts/checks/fuzz finds every target
+# through the list file written here.
+function(zulta_fuzzer name)
+  cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;DEPS" ${ARGN})
+  if(NOT ZULTA_TARGET STREQUAL "fuzz")
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/fuzzers/${name}
+       CONTENT "$<TARGET_FILE:${name}>\n${ARG_CORPUS}\n")
 endfunction()
