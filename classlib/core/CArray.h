@@ -16,9 +16,8 @@
 template <class TYPE, class ARG_TYPE>
 class CArray : public CObject {
  public:
-  // What the typed-pointer wrappers convert from and to.
+  // The element type, for code written over any of the array classes.
   typedef TYPE BASE_TYPE;
-  typedef ARG_TYPE BASE_ARG_TYPE;
 
   CArray() = default;
   CArray(const CArray&) = delete;

@@ -17,7 +17,6 @@ class CList : public CObject {
  public:
   // What the typed-pointer wrappers convert from and to.
   typedef TYPE BASE_TYPE;
-  typedef ARG_TYPE BASE_ARG_TYPE;
 
   // Nodes are allocated nBlockSize at a time.
   CList(int nBlockSize = 10) : m_pool(sizeof(CNode), nBlockSize) {}

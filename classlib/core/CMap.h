@@ -20,7 +20,6 @@ class CMap : public CObject {
   typedef KEY BASE_KEY;
   typedef ARG_KEY BASE_ARG_KEY;
   typedef VALUE BASE_VALUE;
-  typedef ARG_VALUE BASE_ARG_VALUE;
 
   // Pairs are allocated nBlockSize at a time.
   CMap(int nBlockSize = 10) : m_pool(sizeof(CAssoc), nBlockSize) {}
