@@ -12,6 +12,7 @@ class CString;
 int OldCharsetCharToHebChar(int c);
 
 // Sets result to zero-terminated text of the older character set in HebChar.
+// Its byte 128 (ASCII 0 moved up) is left out rather than cutting the text.
 void ConvertOldHebrewCharset(LPCSTR text, CString& result);
 
 // Sets result to zero-terminated HebChar text stored with the older

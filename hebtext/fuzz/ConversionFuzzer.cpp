@@ -1,0 +1,111 @@
+// libFuzzer target over the conversions that read text from outside the
+// program: the Windows-1255, UTF-16, UTF-8, English-layout and older
+// character set imports, and the exports and line helpers that follow them.
+// Built and run by scripts/checks/fuzz-hebtext. Besides the sanitizers'
+// findings it stops on a broken invariant (a trap).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "classlib/core/CString.h"
+#include "hebtext/core/AnsiExport.h"
+#include "hebtext/core/AnsiImport.h"
+#include "hebtext/core/ByteText.h"
+#include "hebtext/core/EnglishLayoutImport.h"
+#include "hebtext/core/LegacyCharsets.h"
+#include "hebtext/core/TextLines.h"
+#include "hebtext/core/UnicodeHebrew.h"
+
+namespace {
+
+void Check(bool invariant) {
+  if (!invariant) __builtin_trap();
+}
+
+CString Raw(const uint8_t* data, size_t size) {
+  return CString(reinterpret_cast<const char*>(data), static_cast<int>(size));
+}
+
+void FuzzWindows1255Import(const CString& raw) {
+  for (int vavOption : {0, 1}) {
+    CString text = raw;
+    NormalizeMarkOrder(text);
+    Check(text.GetLength() <= raw.GetLength());
+    ConvertImportedText(text, vavOption);
+    Check(text.GetLength() <= raw.GetLength());
+    ControlCharsToBlanks(text);
+    ReverseTextLines(text, vavOption);
+    // Export, as Copy Special does.
+    CString out = text;
+    ConvertToStandardPoints(out, vavOption);
+    Check(out.GetLength() <= 3 * text.GetLength());
+    CrToCrLf(out);
+    AnsiHebrewToUtf8(out);
+  }
+}
+
+void FuzzUtf8Import(const CString& raw) {
+  CString text = raw;
+  Utf8ToAnsiHebrew(text);
+  Check(text.GetLength() <= raw.GetLength());
+  // Whatever the decoder gives, it reads back from its own UTF-8.
+  CString again = text;
+  AnsiHebrewToUtf8(again);
+  Utf8ToAnsiHebrew(again);
+  Check(BytesString(again) == BytesString(text));
+  NormalizeMarkOrder(text);
+  ConvertImportedText(text, 0);
+}
+
+void FuzzUtf16Import(const uint8_t* data, size_t size) {
+  std::basic_string<WCHAR> units;
+  for (size_t i = 0; i + 1 < size; i += 2) {
+    const WCHAR unit = static_cast<WCHAR>(data[i] | (data[i + 1] << 8));
+    if (unit == 0) break;
+    units += unit;
+  }
+  CString text;
+  UnicodeToAnsiHebrew(text, units.c_str());
+  Check(text.GetLength() <= 2 * static_cast<int>(units.size()));
+  const WideString back = AnsiHebrewToUnicode(text);
+  Check(back.size() <= static_cast<size_t>(text.GetLength()));
+}
+
+void FuzzEnglishLayoutImport(const CString& raw) {
+  CString text = raw;
+  EnglishLayoutToHebrew(text);
+  ControlCharsToBlanks(text);
+  ReorderVowelSequences(text);
+  Check(text.GetLength() <= 2 * raw.GetLength());
+}
+
+void FuzzLegacyCodes(const CString& raw) {
+  const std::string zeroTerminated = BytesString(raw);
+  CString result;
+  ConvertOldHebrewCharset(zeroTerminated.c_str(), result);
+  RemapCodeVariantsA(zeroTerminated.c_str(), result);
+  RemapCodeVariantsB(zeroTerminated.c_str(), result);
+}
+
+void FuzzLines(const CString& raw) {
+  CString text = raw;
+  ReverseTextLines(text, FALSE);
+  ReverseTextLines(text, FALSE);
+  Check(BytesString(text) == BytesString(raw));
+  NormalizeLineEndsToCr(text);
+  MovePointsBeforeLetters(text);
+  Check(text.GetLength() <= raw.GetLength());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const CString raw = Raw(data, size);
+  FuzzWindows1255Import(raw);
+  FuzzUtf8Import(raw);
+  FuzzUtf16Import(data, size);
+  FuzzEnglishLayoutImport(raw);
+  FuzzLegacyCodes(raw);
+  FuzzLines(raw);
+  return 0;
+}
