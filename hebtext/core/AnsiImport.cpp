@@ -1,5 +1,6 @@
 #include "hebtext/core/AnsiImport.h"
 
+#include <algorithm>
 #include <string>
 
 #include "hebtext/core/ByteText.h"
@@ -35,19 +36,16 @@ int ClassifyAnsiMark(int c, int next) {
 
 namespace {
 
-int IsDageshOrDot(BYTE c) {
-  return c == AnsiCode::Dagesh || c == AnsiCode::ShinDot || c == AnsiCode::SinDot;
+bool IsDageshOrDot(char c) {
+  const BYTE b = static_cast<BYTE>(c);
+  return b == AnsiCode::Dagesh || b == AnsiCode::ShinDot || b == AnsiCode::SinDot;
 }
 
 // Writes the marks of one base (the letter, or a vav that is a vowel) with
 // its dagesh and dot first, each group in its own order.
-void AppendMarksInImportOrder(std::string& out, const std::string& marks) {
-  for (char m : marks) {
-    if (IsDageshOrDot(static_cast<BYTE>(m))) out += m;
-  }
-  for (char m : marks) {
-    if (!IsDageshOrDot(static_cast<BYTE>(m))) out += m;
-  }
+void AppendMarksInImportOrder(std::string& out, std::string marks) {
+  std::stable_partition(marks.begin(), marks.end(), IsDageshOrDot);
+  out += marks;
 }
 
 }  // namespace
