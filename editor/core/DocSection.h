@@ -1,0 +1,47 @@
+// A run of lines set in one to four columns, and the part of it on one page.
+#pragma once
+
+#include "classlib/core/CArray.h"
+#include "classlib/core/WinTypes.h"
+
+struct DocLineNode;
+
+constexpr int kMaxSectionColumns = 4;
+
+struct CLayoutRow {
+  DocLineNode* columnFirst[kMaxSectionColumns] = {};
+  DocLineNode* columnLast[kMaxSectionColumns] = {};
+  DocLineNode* first = nullptr;
+  DocLineNode* last = nullptr;
+  DWORD flags = 0;
+  int height = 0;
+};
+
+struct DocSection {
+  DWORD balanced = 0;
+  int columnCount = 1;
+  DWORD fileValue = 0;  // stored with the section in files, kept unchanged
+  DocLineNode* first = nullptr;
+  DocLineNode* last = nullptr;
+  int height = 0;  // of the whole section as one row: its tallest column
+  int gap = 0;     // between columns, in pixels
+  double gapInUnit = 0.0;  // inches or millimetres
+  WORD unit = 1;           // 1 inches, 2 millimetres
+  DocLineNode* initialFirst[kMaxSectionColumns] = {};
+  DocLineNode* initialLast[kMaxSectionColumns] = {};
+  CArray<CLayoutRow, const CLayoutRow&> rows;  // one per page the section spans
+  CLayoutRow current;  // working copy for column computations
+
+  // A section is usable with one to four columns that leave each some width.
+  BOOL IsValidFor(int textWidth) const;
+  int ColumnWidth(int textWidth) const;
+  // Offset of column i from the text's left edge; the Hebrew side counts
+  // columns from the right.
+  int ColumnOffset(int column, int textWidth, int side) const;
+};
+
+// Distributes lines of the given heights over `columns` columns as evenly as
+// the fixed patterns allow. counts[i] receives the number of lines of column
+// i; returns the tallest column's height.
+int BalanceColumnHeights(const int* heights, int lineCount, int columns,
+                         int counts[kMaxSectionColumns]);

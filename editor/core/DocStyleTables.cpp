@@ -1,0 +1,62 @@
+#include "editor/core/DocStyleTables.h"
+
+const int DocStyleTables::kLimits[kStyleTableCount] = {64, 32, 64, 64, 16, 16};
+
+const char* const DocStyleTables::kFullMessages[kStyleTableCount] = {
+    "Maximum Number of Text Colors Reached",
+    "Maximum Number of Back Colors Reached",
+    "Maximum Number of Font Names Reached",
+    "Maximum Number of Font Sizes Reached",
+    "Maximum Number of Extra-Word-Space Values Reached",
+    "Maximum Number of Extra-Line-Space Values Reached",
+};
+
+int DocStyleTables::GetCount(DocStyleTable table) const {
+  switch (table) {
+    case kTextColors: return textColors.GetSize();
+    case kBackColors: return backColors.GetSize();
+    case kFontNames: return fontNames.GetSize();
+    case kFontSizes: return fontSizes.GetSize();
+    case kWordSpace: return wordSpace.GetSize();
+    case kLineSpace: return lineSpace.GetSize();
+    default: return 0;
+  }
+}
+
+void DocStyleTables::RemoveAll() {
+  textColors.RemoveAll();
+  backColors.RemoveAll();
+  fontNames.RemoveAll();
+  fontSizes.RemoveAll();
+  wordSpace.RemoveAll();
+  lineSpace.RemoveAll();
+}
+
+void DocStyleTables::AddDefaultEntries() {
+  if (textColors.GetSize() == 0) textColors.Add(0xFFFFFFFF);
+  if (backColors.GetSize() == 0) backColors.Add(0xFFFFFFFF);
+  if (fontNames.GetSize() == 0) fontNames.Add(CString());
+  if (fontSizes.GetSize() == 0) fontSizes.Add(65535);
+  if (wordSpace.GetSize() == 0) wordSpace.Add(0);
+  if (lineSpace.GetSize() == 0) lineSpace.Add(0);
+}
+
+void DocStyleTables::RemoveEntry(DocStyleTable table, int index) {
+  switch (table) {
+    case kTextColors: textColors.RemoveAt(index); break;
+    case kBackColors: backColors.RemoveAt(index); break;
+    case kFontNames: fontNames.RemoveAt(index); break;
+    case kFontSizes: fontSizes.RemoveAt(index); break;
+    case kWordSpace: wordSpace.RemoveAt(index); break;
+    case kLineSpace: lineSpace.RemoveAt(index); break;
+    default: break;
+  }
+}
+
+WORD DocStyleTables::GetWordSpace(UINT index) const {
+  return index < static_cast<UINT>(wordSpace.GetSize()) ? wordSpace[index] : 0;
+}
+
+WORD DocStyleTables::GetLineSpace(UINT index) const {
+  return index < static_cast<UINT>(lineSpace.GetSize()) ? lineSpace[index] : 0;
+}

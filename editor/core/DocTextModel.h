@@ -1,0 +1,223 @@
+// The text of an editor document: two sides (0 English, 1 Hebrew), each a
+// list of character nodes partitioned into lines and pages, laid out with its
+// own page layouts; the style tables the characters index; and the relayout
+// that keeps lines and pages in step with the text. The editor document owns
+// one and passes its view's services in as IDocMetrics and IDocUISink.
+#pragma once
+
+#include "classlib/core/CArray.h"
+#include "classlib/core/CString.h"
+#include "classlib/core/Collections.h"
+#include "classlib/core/Geometry.h"
+#include "editor/core/CPageLayout.h"
+#include "editor/core/DocCharPool.h"
+#include "editor/core/DocMetrics.h"
+#include "editor/core/DocNodes.h"
+#include "editor/core/DocSection.h"
+#include "editor/core/DocStyleTables.h"
+#include "editor/core/DocUISink.h"
+
+constexpr int kDocSideCount = 2;
+constexpr WORD kStyleTableFull = 0xFFFF;
+constexpr DWORD kNoPending = 0xFFFFFFFF;
+
+// What a side takes from the preferences when a document is initialised.
+struct DocSideDefaults {
+  COLORREF colors[4] = {0, 0xFFFFFF, 0xFFFFFF, 0};  // text, back, selected text, selection
+  CString face;
+  WORD pointSize = 12;
+  BYTE style = 0;
+  PageSettingsRec pageSettings;
+  DWORD tabInterval = 1000;
+  CDWordArray tabStops;
+};
+
+struct DocSideState {
+  DocCharNode head;  // never freed; the first line begins with it
+  DocCharNode* caret = nullptr;
+  DocCharNode* anchor = nullptr;  // other end of the selection, null for none
+  CPageLayout defaultLayout;
+  CPageLayout* layouts = nullptr;  // the layout of page 0; the list follows
+  COLORREF colors[4] = {};
+  CString face;
+  WORD pointSize = 0;
+  BYTE style = 0;
+};
+
+class DocTextModel {
+ public:
+  DocTextModel(IDocMetrics& metrics, IDocUISink& ui);
+  ~DocTextModel();
+  DocTextModel(const DocTextModel&) = delete;
+  DocTextModel& operator=(const DocTextModel&) = delete;
+
+  // --- Life cycle -----------------------------------------------------------
+  void InitContents(const DocSideDefaults defaults[kDocSideCount]);
+  void ClearContents();
+  // Gives each side an empty first line and page laid out with its default
+  // layout.
+  void CreateEmptySides();
+
+  // --- Character pool -------------------------------------------------------
+  DocCharNode* AllocCharNode() { return m_pool.Alloc(); }
+  BOOL PreallocCharNodes(int count) { return m_pool.Prealloc(count); }
+  BOOL FreeCharNode(DocCharNode* node) { return m_pool.Free(node); }
+  void FreeAllCharNodes() { m_pool.FreeAll(); }
+  const DocCharPool& GetCharPool() const { return m_pool; }
+
+  // --- Characters -----------------------------------------------------------
+  DocCharNode* InsertCharAfter(DocCharNode* prevNode, BYTE letter, BYTE point);
+  // Takes the node out of the text and frees it; returns the node before it.
+  DocCharNode* UnlinkCharNode(DocCharNode* node);
+
+  // --- Lines ----------------------------------------------------------------
+  DocLineNode* CreateLineAfter(DocLineNode* prevLine, DocCharNode* firstChar);
+  DocLineNode* DeleteLine(DocLineNode* line, BOOL merge);
+  int GetLineCharCount(const DocLineNode* line) const;
+  DocCharNode* GetLineChar(const DocLineNode* line, int n) const;
+  BOOL IsCharInLine(const DocLineNode* line, const DocCharNode* node) const;
+  int GetLineAscent(const DocLineNode* line) const;
+  UINT GetLineAlign(const DocLineNode* line) const { return FormatAlign(line->format); }
+  DocCharNode* GetLineLastChar(const DocLineNode* line) const;
+  BOOL IsLineEmpty(const DocLineNode* line) const;
+  int GetLineTop(const DocLineNode* line) const { return line->cache.top; }
+  int GetLineIndexInPage(const DocLineNode* line) const;
+  int GetLinePageIndex(const DocLineNode* line) const;
+  DocPageNode* GetLinePage(const DocLineNode* line) const;
+
+  // --- Pages ----------------------------------------------------------------
+  DocPageNode* SplitPage(DocPageNode* page, DocLineNode* startLine);
+  DocPageNode* DeletePage(DocPageNode* page, BOOL merge);
+  int GetPageIndex(const DocPageNode* page) const;
+  int GetPageCount(int side) const;
+  DocPageNode* GetFirstPage(int side) const;
+  DocPageNode* GetLastPage(int side) const;
+  DocPageNode* GetNthPage(int side, int n) const;
+  DocLineNode* GetPageLastLine(DocPageNode* page);
+  DocLineNode* GetPageLine(DocPageNode* page, int n);
+  void RebuildLineIndex(DocPageNode* page);
+  int ComparePages(const DocPageNode* a, const DocPageNode* b) const;
+
+  // --- Positions ------------------------------------------------------------
+  DocLineNode* GetCharLine(const DocCharNode* node) const;
+  DocPageNode* GetCharPage(const DocCharNode* node) const;
+  int GetCharIndexInLine(const DocCharNode* node) const;
+  int GetCharPageIndex(const DocCharNode* node) const;
+  int GetCharLineIndexInPage(const DocCharNode* node) const;
+  int GetSidePageCount(const DocCharNode* node) const;
+  int CompareLines(const DocLineNode* a, const DocLineNode* b) const;
+  int CompareNodes(const DocCharNode* a, const DocCharNode* b) const;
+
+  // --- Page layouts ---------------------------------------------------------
+  CPageLayout* GetFirstLayout(int side) const { return m_sides[side].layouts; }
+  CPageLayout* GetNthLayout(int side, int n) const;
+  CPageLayout* GetPageLayout(const DocPageNode* page) const;
+  CPageLayout* InsertLayoutAfter(CPageLayout* layout);
+  void DeleteLayout(int side, CPageLayout* layout);
+
+  // --- Style tables ---------------------------------------------------------
+  WORD FindOrAddFontName(int side, const CString& face);
+  WORD FindOrAddFontSize(int side, WORD size);
+  WORD FindOrAddTextColor(COLORREF color);
+  WORD FindOrAddBackColor(COLORREF color);
+  WORD FindOrAddWordSpace(WORD value);
+  WORD FindOrAddLineSpace(WORD value);
+  WORD GetWordSpace(UINT index) const { return m_styles.GetWordSpace(index); }
+  WORD GetLineSpace(UINT index) const { return m_styles.GetLineSpace(index); }
+  int CompactFontNames(BOOL all) { return CompactTable(kFontNames, all); }
+  int CompactFontSizes(BOOL all) { return CompactTable(kFontSizes, all); }
+  int CompactTextColors(BOOL all) { return CompactTable(kTextColors, all); }
+  int CompactBackColors(BOOL all) { return CompactTable(kBackColors, all); }
+  int CompactWordSpace(BOOL all) { return CompactTable(kWordSpace, all); }
+  int CompactLineSpace(BOOL all) { return CompactTable(kLineSpace, all); }
+  BOOL SetSideDefaultFont(int side, const CString& face, WORD size, BYTE style);
+  // side -1 = the current side.
+  void GetAttrFont(CharAttr attr, int side, CString& face, WORD& size, UINT& style) const;
+  void MeasureCharNode(DocCharNode* node, int side);
+  const DocStyleTables& GetStyleTables() const { return m_styles; }
+  DocStyleTables& GetStyleTables() { return m_styles; }
+
+  // --- Page geometry --------------------------------------------------------
+  void ComputeLayoutMetrics(CPageLayout& layout) const;
+  // FALSE, leaving the side's default alone, when the settings leave no room
+  // for text.
+  BOOL SetSideDefaultLayout(int side, const PageSettingsRec& settings, DWORD tabInterval,
+                            const CDWordArray& tabStops);
+  // Takes the sheet's layouts page by page; FALSE when one leaves no text
+  // room, and then nothing is changed.
+  BOOL ApplyPageSettings(int side, const CPageLayout& sheetDefault,
+                         const CArray<CPageLayout*, CPageLayout*>& sheetLayouts);
+  // scope 0 the page only, 1 from the page to the last, 2 all pages.
+  BOOL ApplyPageSettingsRange(int side, const CPageLayout& settings, int scope, int page);
+  BOOL PageSizesDiffer(int first, int last) const;
+  CRect GetPageRect(int index) const;
+  int GetPageOrientation(int index) const;
+  void UpdatePageUnion();
+  int GetDocumentHeight() const;
+  void UpdateScrollSizes();
+
+  // --- Line layout ----------------------------------------------------------
+  // The character that begins the next line, or null when the rest of the side
+  // fits; width receives the width of what fits. maxWidth < 1 means the text
+  // width of the layout (the column width in a section).
+  DocCharNode* FindLineBreak(DocLineNode* line, const CPageLayout& layout, int& width,
+                             int maxWidth);
+  // Width of the line up to (not including) upTo, tabs expanded from startX.
+  int LineWidth(const DocLineNode* line, const CPageLayout& layout, const DocCharNode* upTo,
+                int startX) const;
+  int LineHeight(const DocLineNode* line) const;
+  // Lays the side out again from the line of start until it is stable after
+  // end.
+  void Reformat(int side, DocCharNode* start, DocCharNode* end);
+  // Every line and page of the side from its start, as after loading.
+  void ReformatSide(int side);
+
+  // --- State ----------------------------------------------------------------
+  DocSideState& Side(int side) { return m_sides[side]; }
+  const DocSideState& Side(int side) const { return m_sides[side]; }
+  DocCharNode* GetHead(int side) { return &m_sides[side].head; }
+  int GetCurrentSide() const { return m_currentSide; }
+  void SetCurrentSide(int side) { m_currentSide = side; }
+
+  BOOL m_bNoPageSplit = FALSE;
+  BOOL m_bBulkInsert = FALSE;
+  DWORD m_pendingAttributes = kNoPending;
+  DWORD m_pendingLineFormat = kNoPending;
+  int m_fontListSide = 1;
+  int m_pageSpacingX = 0;
+  int m_pageSpacingY = 0;
+  CRect m_pageUnion;
+  int m_orientationSummary = 1;
+  int m_cachedPageCount = 0;
+  // Scroll sizes last given to the view: total, client, line step.
+  CSize m_scrollTotal, m_scrollPage, m_scrollLine;
+  // The characters whose lines the last layout changed (null when none).
+  DocCharNode* m_repaintFirst = nullptr;
+  DocCharNode* m_repaintLast = nullptr;
+  BOOL m_bLayoutsChanged = FALSE;
+  BOOL m_bPagesChanged = FALSE;
+  BOOL m_bRelayoutFromPrevLine = FALSE;
+
+ private:
+  class LayoutPass;
+
+  void InitSide(int side, const DocSideDefaults& defaults);
+  void ClearSide(int side);
+  WORD FindOrAdd(DocStyleTable table, int found);
+  int FindEntry(DocStyleTable table, const void* value) const;
+  void AppendEntry(DocStyleTable table, const void* value);
+  int CompactTable(DocStyleTable table, BOOL all);
+  // Unlinks a line and fixes the page bounds that refer to it.
+  void RemoveLine(DocLineNode* line);
+  void DetachFromSection(DocLineNode* line);
+  void DeleteSection(DocSection* section);
+  void InvalidatePageIndex(const DocLineNode* line);
+  void ForgetNode(const DocCharNode* node);
+
+  IDocMetrics& m_metrics;
+  IDocUISink& m_ui;
+  DocCharPool m_pool;
+  DocSideState m_sides[kDocSideCount];
+  DocStyleTables m_styles;
+  int m_currentSide = 1;
+};
