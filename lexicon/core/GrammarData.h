@@ -1,0 +1,97 @@
+// The compiled grammar tables, loaded once at start-up from the eight files
+// in the program's "bin" folder and read-only until they are freed at exit.
+// Each table is a block that is absent (empty) when its file is missing or
+// was rejected; every reader treats an absent block as an empty table.
+//
+// A file is checked whole before any of it is taken: a count that does not
+// fit 16 bits, a size that does not match its counts or a text offset outside
+// its text block rejects the file with a message naming it, and all of its
+// blocks stay absent.
+#pragma once
+
+#include <cstddef>
+
+#include "classlib/core/WinTypes.h"
+#include "lexicon/core/GrammarBlock.h"
+
+// The folder that holds "bin"; the program sets it to its own folder before
+// loading (the current folder until then).
+void SetGrammarFolder(LPCSTR folder);
+
+// 1 when the verb index was loaded (start-up continues), 0 when it is
+// missing or damaged; the noun and adjective tables are then not loaded.
+int LoadGrammarData();
+void FreeGrammarData();
+
+void LoadVerbPatterns();
+void LoadVerbRootTables();
+int LoadVerbIndex();
+void LoadNounAdjTables();
+void LoadNounPatterns();
+void LoadNounTable();
+int LoadNounData();
+void LoadAdjPatterns();
+void LoadAdjTable();
+void FreeVerbData();
+void FreeNounAdjTables();
+
+// The same loads from a file's bytes: true when they were taken, false when
+// the file is damaged (its blocks are then absent). The name is the one the
+// damage message gives.
+bool ReadVerbPatterns(const BYTE* bytes, size_t size, LPCSTR name);
+bool ReadVerbRootTables(const BYTE* bytes, size_t size, LPCSTR name);
+bool ReadVerbIndex(const BYTE* bytes, size_t size, LPCSTR name);
+bool ReadNounPatterns(const BYTE* bytes, size_t size, LPCSTR name);
+bool ReadNounTable(const BYTE* bytes, size_t size, LPCSTR name);
+bool ReadNounData(const BYTE* bytes, size_t size, LPCSTR name);
+bool ReadAdjPatterns(const BYTE* bytes, size_t size, LPCSTR name);
+bool ReadAdjTable(const BYTE* bytes, size_t size, LPCSTR name);
+
+// Verb patterns by [binyan row 0-7][tense group 0-5]: VerbPatternRec records.
+const GrammarBlock& GetVerbPatternBlock(int row, int group);
+WORD GetVerbPatternCount(int row, int group);
+
+// Root records (BinyanRootRec) of verb block 0-7, with the sentinel after
+// the counted ones.
+const GrammarBlock& GetVerbRootBlock(int block);
+WORD GetVerbRootCount(int block);
+
+// The verb index: entries, companions (one each) and their text block.
+const GrammarBlock& GetVerbIndexEntries();
+const GrammarBlock& GetVerbCompanions();
+const GrammarBlock& GetVerbTextBlock();
+WORD GetVerbCount();
+DWORD GetVerbTextSize();
+
+// The verb's root letters, at most 10 and zero-terminated, into letters
+// (room for 11); returns their number (0 for an index out of range).
+int GetVerbRootLetters(int verb, BYTE* letters);
+
+// The meaning text of a verb in a binyan (0-6), or null when it has none.
+LPCSTR GetVerbMeaning(int verb, int binyan);
+
+const GrammarBlock& GetNounPatternBlock();
+DWORD GetNounPatternCount();
+const GrammarBlock& GetNounTableRecBlock();   // NounTableRec, with a sentinel
+DWORD GetNounTableRecCount();
+const GrammarBlock& GetAdjPatternBlock();      // SuffixFormRec
+DWORD GetAdjPatternCount();
+const GrammarBlock& GetAdjTableBlock();        // SuffixWordRec
+DWORD GetAdjTableCount();
+const GrammarBlock& GetNounTextBlock();
+
+// NounEntry blocks by table type: 2 prepositions, 3 adjectives, 4 general
+// vocabulary, anything else nouns.
+const GrammarBlock& GetNounTableBlock(int tableType);
+DWORD GetNounTableCount(int tableType);
+
+// The prefix table of type 1, 3 or 4; null for any other type.
+const GrammarBlock* GetNounDataPrefixTable(int tableType);
+
+// The entry's word split into letters and parallel vowels (default vowel 0),
+// each zero-terminated; both buffers hold capacity bytes. Returns the letter
+// count: 0 when the entry has no word or the text block is absent.
+int GetNounWord(const BYTE* nounEntry, BYTE* letters, BYTE* vowels, int capacity);
+
+// The entry's definition text, or null when it has none.
+LPCSTR GetNounDefinition(const BYTE* nounEntry);

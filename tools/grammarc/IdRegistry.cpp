@@ -1,0 +1,51 @@
+#include "tools/grammarc/IdRegistry.h"
+
+namespace {
+
+constexpr long kMaxId = 0xFFFF;
+
+}  // namespace
+
+void IdRegistry::Read(const std::vector<SourceLine>& lines) {
+  for (const SourceLine& line : lines) {
+    const auto& t = line.tokens;
+    if (t[0] != "range" || t.size() < 4)
+      throw SourceError(line, "expected: range <family> <kind> <ids> [\"meaning\"]");
+    if (t[2] == kRegularKind)
+      throw SourceError(line, "\"regular\" is the kind outside every range");
+    std::vector<Range>& ranges = m_families[t[1]];
+    for (size_t i = 3; i < t.size() && !IsQuoted(t[i]); ++i) {
+      const std::string& part = t[i];
+      size_t dash = part.find('-', 1);
+      long first = ParseNumber(line, part.substr(0, dash), 0, kMaxId);
+      long last = dash == std::string::npos ? first
+                                            : ParseNumber(line, part.substr(dash + 1), 0, kMaxId);
+      if (last < first) throw SourceError(line, "the range " + part + " runs backwards");
+      ranges.push_back({t[2], first, last});
+    }
+  }
+}
+
+void IdRegistry::Check(const SourceLine& line, const std::string& family,
+                       const std::string& kind, long id) const {
+  auto found = m_families.find(family);
+  static const std::vector<Range> kNone;
+  const std::vector<Range>& ranges = found == m_families.end() ? kNone : found->second;
+  bool kindKnown = kind == kRegularKind;
+  for (const Range& range : ranges) {
+    bool inside = id >= range.first && id <= range.last;
+    if (kind == kRegularKind && inside)
+      throw SourceError(line, "id " + std::to_string(id) + " of a regular " + family +
+                                  " class lies in the \"" + range.kind + "\" range " +
+                                  std::to_string(range.first) + "-" + std::to_string(range.last));
+    if (range.kind == kind) {
+      kindKnown = true;
+      if (inside) return;
+    }
+  }
+  if (!kindKnown)
+    throw SourceError(line, "the registry has no kind \"" + kind + "\" for " + family);
+  if (kind != kRegularKind)
+    throw SourceError(line, "id " + std::to_string(id) + " lies outside the \"" + kind +
+                                "\" ranges of " + family);
+}

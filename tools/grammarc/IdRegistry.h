@@ -1,0 +1,32 @@
+// The registry of ids (data/registry.txt): for each family (a binyan's verb
+// classes, the short future forms, the noun tables) the ranges in which the
+// program gives ids a meaning. A class names its kind; the registry checks
+// that its id lies in a range of that kind, or, for the plain kind
+// ("regular"), in none of the family's ranges.
+#pragma once
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tools/grammarc/SourceReader.h"
+
+constexpr const char* kRegularKind = "regular";
+
+class IdRegistry {
+ public:
+  // Reads "range <family> <kind> <numbers and ranges> [\"meaning\"]" lines.
+  void Read(const std::vector<SourceLine>& lines);
+
+  // Throws when id does not suit the kind in the family.
+  void Check(const SourceLine& line, const std::string& family, const std::string& kind,
+             long id) const;
+
+ private:
+  struct Range {
+    std::string kind;
+    long first, last;
+  };
+  std::map<std::string, std::vector<Range>> m_families;
+};
