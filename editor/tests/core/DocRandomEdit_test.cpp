@@ -1,0 +1,155 @@
+// Random edit sequences: after every edit the node structure holds together,
+// and after every relayout it equals a fresh layout of the same text.
+#include <random>
+
+#include "editor/tests/core/DocTestSupport.h"
+
+namespace {
+
+const char kAlphabet[] = "abcdefghij klmnopqrst uvwxyz-  \t";
+
+class RandomEditor {
+ public:
+  RandomEditor(TestDoc& doc, unsigned seed) : m_doc(doc), m_model(doc.model), m_rng(seed) {}
+
+  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+
+  BYTE RandomLetter() {
+    int r = Pick(100);
+    if (r < 4) return kLetterLineBreak;
+    if (r < 6) return kLetterPageBreak;
+    return static_cast<BYTE>(kAlphabet[Pick(sizeof(kAlphabet) - 1)]);
+  }
+
+  DocCharNode* RandomNode(int side, bool allowHead) {
+    std::vector<DocCharNode*> chars = SideChars(m_model, side);
+    if (!allowHead && chars.size() == 1) return nullptr;
+    return allowHead ? chars[Pick(static_cast<int>(chars.size()))]
+                     : chars[1 + Pick(static_cast<int>(chars.size()) - 1)];
+  }
+
+  // Typing a run of characters: each goes in with its own line and page
+  // bookkeeping, and the run is laid out once.
+  void InsertRun(int side) {
+    DocCharNode* after = RandomNode(side, true);
+    DocCharNode* first = nullptr;
+    int count = 1 + (Pick(4) == 0 ? Pick(60) : 0);
+    for (int i = 0; i < count; i++) {
+      if (Pick(10) == 0) {
+        // Now and then a bigger font, for lines of mixed heights.
+        WORD sizeIndex = m_model.FindOrAddFontSize(side, static_cast<WORD>(8 + 4 * Pick(6)));
+        m_model.m_pendingAttributes =
+            SetAttrField(after->attributes, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, sizeIndex);
+      }
+      after = m_model.InsertCharAfter(after, RandomLetter(), 0);
+      ASSERT_NE(after, nullptr);
+      m_model.MeasureCharNode(after, side);
+      if (first == nullptr) first = after;
+      CheckModel(m_model, false);
+      if (::testing::Test::HasFatalFailure()) return;
+    }
+    m_model.Reformat(side, first, after);
+  }
+
+  // Deleting as Backspace does: a break first merges its line (and page).
+  void DeleteChar(int side, DocCharNode* node) {
+    DocLineNode* line = node->line;
+    if (line != nullptr && IsBreakLetter(node->letter) && Pick(8) != 0) {
+      if (node->letter == kLetterPageBreak && line->page != nullptr) {
+        CPageLayout* layout = m_model.GetPageLayout(line->page);
+        m_model.DeletePage(line->page, TRUE);
+        m_model.DeleteLayout(side, layout);
+      }
+      m_model.DeleteLine(line, TRUE);
+    }
+    m_model.UnlinkCharNode(node);
+  }
+
+  void DeleteRun(int side) {
+    DocCharNode* node = RandomNode(side, false);
+    if (node == nullptr) return;
+    DocCharNode* before = node->prev;
+    int count = 1 + (Pick(4) == 0 ? Pick(40) : 0);
+    for (int i = 0; i < count && before->next != nullptr; i++) {
+      DeleteChar(side, before->next);
+      CheckModel(m_model, false);
+      if (::testing::Test::HasFatalFailure()) return;
+    }
+    m_model.Reformat(side, before, before->next);
+  }
+
+  void ChangeSize(int side) {
+    DocCharNode* node = RandomNode(side, false);
+    if (node == nullptr) return;
+    WORD sizeIndex = m_model.FindOrAddFontSize(side, static_cast<WORD>(6 + 6 * Pick(8)));
+    node->attributes =
+        SetAttrField(node->attributes, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, sizeIndex);
+    m_model.MeasureCharNode(node, side);
+    m_model.Reformat(side, node, node);
+  }
+
+  void Step() {
+    int side = Pick(2);
+    int op = Pick(10);
+    if (op < 5) InsertRun(side);
+    else if (op < 9) DeleteRun(side);
+    else ChangeSize(side);
+  }
+
+ private:
+  TestDoc& m_doc;
+  DocTextModel& m_model;
+  std::mt19937 m_rng;
+};
+
+// The same text, attributes and line formats loaded afresh and laid out.
+void ExpectSameAsFreshLayout(TestDoc& doc) {
+  TestDoc fresh;
+  fresh.model.GetStyleTables().fontSizes.Copy(doc.model.GetStyleTables().fontSizes);
+  for (int side = 0; side < kDocSideCount; side++) {
+    fresh.model.m_bBulkInsert = TRUE;
+    DocCharNode* after = fresh.Head(side);
+    for (DocCharNode* c = doc.Head(side)->next; c != nullptr; c = c->next) {
+      fresh.model.m_pendingAttributes = c->attributes;
+      after = fresh.model.InsertCharAfter(after, c->letter, c->point);
+      fresh.model.MeasureCharNode(after, side);
+    }
+    fresh.model.m_bBulkInsert = FALSE;
+    // Paragraph formats live in lines; the fresh lines copy the first one's.
+    fresh.Head(side)->line->format = doc.Head(side)->line->format;
+    fresh.model.ReformatSide(side);
+    SideLayoutDump expected = DumpLayout(fresh.model, side);
+    SideLayoutDump actual = DumpLayout(doc.model, side);
+    EXPECT_EQ(actual.lineStarts, expected.lineStarts) << "side " << side;
+    EXPECT_EQ(actual.lineLasts, expected.lineLasts) << "side " << side;
+    EXPECT_EQ(actual.tops, expected.tops) << "side " << side;
+    EXPECT_EQ(actual.heights, expected.heights) << "side " << side;
+    EXPECT_EQ(actual.widths, expected.widths) << "side " << side;
+    EXPECT_EQ(actual.lineLayouts, expected.lineLayouts) << "side " << side;
+    EXPECT_EQ(actual.pageStarts, expected.pageStarts) << "side " << side;
+    EXPECT_TRUE(actual.layoutRects == expected.layoutRects) << "side " << side;
+  }
+}
+
+class RandomEditTest : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomEditTest, StructureHoldsAndRelayoutEqualsFreshLayout) {
+  TestDoc doc;
+  RandomEditor editor(doc, GetParam());
+  for (int step = 0; step < 250; step++) {
+    SCOPED_TRACE("step " + std::to_string(step));
+    editor.Step();
+    if (HasFatalFailure()) return;
+    CheckModel(doc.model, true);
+    if (HasFatalFailure()) return;
+    if (step % 10 == 9) {
+      ExpectSameAsFreshLayout(doc);
+      if (HasFailure()) return;
+    }
+  }
+  ExpectSameAsFreshLayout(doc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomEditTest, ::testing::Range(1u, 17u));
+
+}  // namespace
