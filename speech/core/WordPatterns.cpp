@@ -1,0 +1,312 @@
+#include "speech/core/WordPatterns.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "hebtext/core/HebChar.h"
+#include "hebtext/core/WordCompare.h"
+#include "speech/core/WordView.h"
+
+namespace {
+
+bool IsAnyOf(int c, std::initializer_list<int> codes) {
+  return std::find(codes.begin(), codes.end(), c & 0xFF) != codes.end();
+}
+
+// Prefix letters with the vowels they take when not strict.
+bool IsConjunctionVav(int letter, int vowel, bool strict) {
+  if (letter == HebCode::Shuruk) return true;
+  if (letter != HebCode::Vav) return false;
+  return strict || IsNoVowel(vowel) ||
+         IsAnyOf(vowel, {156, 157, 192, 196, 198, 199, 200, 212, 214, 215, 216});
+}
+
+bool IsPreposition(int letter, int vowel, bool strict) {
+  const bool betOrKaf = IsAnyOf(letter, {161, 171, 225, 235});
+  if (!betOrKaf && letter != HebCode::Lamed) return false;
+  if (strict) return true;
+  if (IsNoVowel(vowel) || IsAnyOf(vowel, {156, 157, 192, 196, 199, 200, 212, 215, 216})) return true;
+  return IsBet(letter) && IsSegolForm(vowel);
+}
+
+bool IsRelativeShin(int letter, int vowel, bool strict) {
+  return IsAnyOf(letter, {209, 249}) && (strict || IsSegolForm(vowel));
+}
+
+bool IsArticle(int letter, int vowel, bool strict) {
+  return letter == HebCode::He &&
+         (strict || IsAnyOf(vowel, {194, 198, 199, 200, 214, 215, 216}));
+}
+
+bool IsPrepositionMem(int letter, int vowel, bool strict) {
+  return letter == HebCode::Mem && (strict || IsAnyOf(vowel, {196, 197, 212, 213}));
+}
+
+// 1 when letters from..from+count-1 form the last part of a chain: a
+// preposition, the article, mem, or mem + article.
+bool IsChainEnd(const WordView& w, int from, int count, bool strict) {
+  if (count == 1) {
+    const int l = w.L(from), v = w.V(from);
+    return IsPreposition(l, v, strict) || IsArticle(l, v, strict) ||
+           IsPrepositionMem(l, v, strict);
+  }
+  return count == 2 && IsPrepositionMem(w.L(from), w.V(from), strict) &&
+         IsArticle(w.L(from + 1), w.V(from + 1), strict);
+}
+
+// 1 when letters from..from+count-1 are a chain without the conjunction vav:
+// [shin | kaf-with-dagesh + shin] followed by an optional chain end.
+bool IsChainAfterVav(const WordView& w, int from, int count, bool strict) {
+  if (count <= 0) return false;
+  if (IsChainEnd(w, from, count, strict)) return true;
+  if (IsRelativeShin(w.L(from), w.V(from), strict)) {
+    return count == 1 || IsChainEnd(w, from + 1, count - 1, strict);
+  }
+  // kaf + shin + (article, bet, lamed or kaf): "when that ..."
+  // The kaf loses its dagesh after the conjunction vav.
+  if (count == 3 && IsKaf(w.L(from)) && IsPreposition(w.L(from), w.V(from), strict) &&
+      IsRelativeShin(w.L(from + 1), w.V(from + 1), strict)) {
+    const int l = w.L(from + 2), v = w.V(from + 2);
+    return IsArticle(l, v, strict) ||
+           (IsAnyOf(l, {161, 236, 171}) && IsPreposition(l, v, strict));
+  }
+  return false;
+}
+
+}  // namespace
+
+int TestWordPrefix(const BYTE* letters, const BYTE* vowels, int kind, BOOL strict) {
+  if (kind < 1 || kind > 4) return 0;
+  // The chain must leave at least one letter of the word behind it.
+  const int last = LastLetterIndex(letters, kind + 1);
+  if (last < kind) return 0;
+  const WordView w(letters, vowels, last);
+  const bool isStrict = strict != 0;
+  if (IsChainAfterVav(w, 0, kind, isStrict)) return kind;
+  if (IsConjunctionVav(w.L(0), w.V(0), isStrict) &&
+      (kind == 1 || IsChainAfterVav(w, 1, kind - 1, isStrict))) {
+    return kind;
+  }
+  return 0;
+}
+
+int CountStressDigits(LPCSTR pattern) {
+  int count = 0;
+  for (; pattern != nullptr && *pattern != 0; ++pattern) {
+    if (*pattern == '0' || *pattern == '1') ++count;
+  }
+  return count;
+}
+
+int CountStressDigits(const CString& pattern) {
+  return CountStressDigits(static_cast<LPCSTR>(pattern));
+}
+
+namespace {
+
+constexpr int kMaxPatternLastIndex = 20;  // longer words never match
+constexpr int kMaxEntryLength = 13;       // 10 letters and an appended ending
+constexpr int kMaxVariantForms = 7;
+
+// An entry as it is compared: its letters and vowels and their count.
+struct EntryForm {
+  BYTE letters[kMaxEntryLength];
+  BYTE vowels[kMaxEntryLength];
+  int count;
+
+  EntryForm() : letters{}, vowels{}, count(0) {}
+  explicit EntryForm(const WordPattern& pattern) : letters{}, vowels{}, count(0) {
+    while (count < 10 && pattern.letters[count] != 0) {
+      letters[count] = pattern.letters[count];
+      vowels[count] = pattern.vowels[count];
+      ++count;
+    }
+  }
+  int LastLetter() const { return letters[count - 1]; }
+  int VowelBeforeLast() const { return count >= 2 ? vowels[count - 2] : 0; }
+  void Append(int letter, int vowel) {
+    if (count >= kMaxEntryLength) return;
+    letters[count] = static_cast<BYTE>(letter);
+    vowels[count] = static_cast<BYTE>(vowel);
+    ++count;
+  }
+  // The last letter made regular and given a vowel, before an ending.
+  void OpenLastLetter(int vowel) {
+    letters[count - 1] = static_cast<BYTE>(FinalToRegularLetter(letters[count - 1]));
+    vowels[count - 1] = static_cast<BYTE>(vowel);
+  }
+};
+
+bool VowelsAgree(int a, int b, int nextA, int nextB) {
+  if (IsNoVowel(a) && IsNoVowel(b)) return true;
+  if (VowelsMatchLoose(a, b, nextA, nextB)) return true;
+  // A shva or no vowel on one side stands for a hataf on the other.
+  return (IsNoVowelOrShva(a) && IsHatafVowel(b)) || (IsHatafVowel(a) && IsNoVowelOrShva(b));
+}
+
+bool IsMaterVowel(int vowel) {
+  return IsHiriqForm(vowel) || IsTsereForm(vowel) || IsSegolForm(vowel);
+}
+
+// A yod without vowel after a hiriq, tsere or segol, not the last letter:
+// a mater lectionis that may be missing on the other side.
+bool IsSkippableYod(const BYTE* letters, const BYTE* vowels, int count, int at) {
+  return at + 1 < count && IsYodForm(letters[at]) && IsNoVowel(vowels[at]) &&
+         IsMaterVowel(vowels[at - 1]);
+}
+
+bool MatchesAt(const EntryForm& entry, const BYTE* letters, const BYTE* vowels, int count,
+               int offset) {
+  int i = 0, j = offset;
+  while (i < entry.count && j < count) {
+    if (!LettersMatchKeepMappiq(letters[j], entry.letters[i])) return false;
+    const int nextWord = j + 1 < count ? vowels[j + 1] : 0;
+    const int nextEntry = i + 1 < entry.count ? entry.vowels[i + 1] : 0;
+    if (!VowelsAgree(vowels[j], entry.vowels[i], nextWord, nextEntry)) return false;
+    ++i;
+    ++j;
+    const bool entryYod = IsSkippableYod(entry.letters, entry.vowels, entry.count, i);
+    const bool wordYod = IsSkippableYod(letters, vowels, count, j);
+    if (entryYod && !wordYod && !(j < count && IsYodForm(letters[j]))) ++i;
+    if (wordYod && !entryYod && !(i < entry.count && IsYodForm(entry.letters[i]))) ++j;
+  }
+  return i == entry.count && j == count;
+}
+
+enum class EntryEnding { Other, Ah, I, VavVowelTav };
+
+EntryEnding ClassifyEnding(const EntryForm& e) {
+  const int last = e.LastLetter();
+  const int lastVowel = e.vowels[e.count - 1];
+  if (IsHe(last) && lastVowel == 1 && e.VowelBeforeLast() == HebCode::Qamats) return EntryEnding::Ah;
+  if (IsYodForm(last) && lastVowel == 1 && IsHiriqOrNoVowel(e.VowelBeforeLast())) {
+    return EntryEnding::I;
+  }
+  if (IsTav(last) && (IsHolamMale(e.VowelBeforeLast()) || IsShuruk(e.VowelBeforeLast()))) {
+    return EntryEnding::VavVowelTav;
+  }
+  return EntryEnding::Other;
+}
+
+// The inflected forms of an entry that the flags ask for, in the order they
+// are tried; returns how many were written.
+int BuildVariantForms(const WordPattern& pattern, int flags, EntryForm* forms) {
+  const EntryForm plain(pattern);
+  if (plain.count == 0) return 0;
+  const EntryEnding ending = ClassifyEnding(plain);
+  const bool all = (flags & kVariantAll) != 0;
+  int made = 0;
+  if ((all || (flags & kVariantVavVowelSwap)) && ending == EntryEnding::VavVowelTav) {
+    EntryForm& f = forms[made++] = plain;
+    BYTE& vowel = f.vowels[f.count - 2];
+    vowel = IsHolamMale(vowel) ? HebCode::Shuruk : HebCode::HolamMale;
+  }
+  if ((all || (flags & kVariantIt)) && ending != EntryEnding::Ah) {
+    EntryForm& f = forms[made++] = plain;
+    if (ending != EntryEnding::I) {
+      f.OpenLastLetter(HebCode::Hiriq);
+      f.Append(HebCode::Yod, 1);
+    }
+    f.Append(HebCode::Tav, 1);
+  }
+  if ((all || (flags & kVariantIm)) && ending != EntryEnding::Ah) {
+    EntryForm& im = forms[made++] = plain;
+    EntryForm& iyim = forms[made++] = plain;
+    if (ending == EntryEnding::I) {
+      im.Append(HebCode::FinalMem, 1);
+      iyim.vowels[iyim.count - 1] = HebCode::Hiriq;
+      if (iyim.count >= 2) iyim.vowels[iyim.count - 2] = HebCode::Hiriq;
+    } else {
+      im.OpenLastLetter(HebCode::Hiriq);
+      im.Append(HebCode::Yod, 1);
+      im.Append(HebCode::FinalMem, 1);
+      iyim.OpenLastLetter(HebCode::Hiriq);
+      iyim.Append(HebCode::Yod, HebCode::Hiriq);
+    }
+    iyim.Append(HebCode::Yod, 1);
+    iyim.Append(HebCode::FinalMem, 1);
+  }
+  if (all || (flags & kVariantOtUt)) {
+    for (int vowel : {HebCode::HolamMale, HebCode::Shuruk}) {
+      EntryForm& f = forms[made++] = plain;
+      if (ending == EntryEnding::I) {
+        f.vowels[f.count - 1] = static_cast<BYTE>(vowel);
+        f.Append(HebCode::Tav, 1);
+      } else if (ending == EntryEnding::Ah) {
+        f.letters[f.count - 1] = HebCode::Tav;
+        f.vowels[f.count - 2] = static_cast<BYTE>(vowel);
+      } else {
+        f.OpenLastLetter(vowel);
+        f.Append(HebCode::Tav, 1);
+      }
+    }
+  }
+  return made;
+}
+
+}  // namespace
+
+int MatchWordPatternList(const BYTE* letters, const BYTE* vowels, int n, const WordPattern* list,
+                         int* offset, int variantFlags) {
+  if (offset == nullptr) return 0;
+  *offset = 0;
+  if (n < 0 || n > kMaxPatternLastIndex || list == nullptr) return 0;
+  BYTE wordLetters[kMaxPatternLastIndex + 2] = {};
+  BYTE wordVowels[kMaxPatternLastIndex + 2] = {};
+  int count = n + 1;
+  memcpy(wordLetters, letters, count);
+  memcpy(wordVowels, vowels, count);
+  // A trailing punctuation mark goes with its vowel.
+  if (IsAsciiPunct(wordLetters[count - 1])) {
+    --count;
+    wordLetters[count] = 0;
+    wordVowels[count] = 0;
+  }
+  if (count == 0) return 0;
+
+  bool allowed[5] = {true, false, false, false, false};
+  for (int k = 1; k <= 4; ++k) {
+    allowed[k] = k < count && TestWordPrefix(wordLetters, wordVowels, k, FALSE) == k;
+  }
+  EntryForm forms[kMaxVariantForms];
+  for (const WordPattern* entry = list; entry->letters[0] != 0; ++entry) {
+    const EntryForm plain(*entry);
+    const int variants = variantFlags != 0 ? BuildVariantForms(*entry, variantFlags, forms) : 0;
+    for (int k = 0; k <= 4; ++k) {
+      if (!allowed[k]) continue;
+      bool matched = MatchesAt(plain, wordLetters, wordVowels, count, k);
+      for (int f = 0; !matched && f < variants; ++f) {
+        matched = MatchesAt(forms[f], wordLetters, wordVowels, count, k);
+      }
+      if (matched) {
+        *offset = k;
+        return 1;
+      }
+    }
+  }
+  return 0;
+}
+
+// clang-format off
+const WordPattern kAiWordList[] = {
+    {{224, 231, 248, 224, 233}, {199, 194, 200, 196, 1}},
+    {{224, 238, 227, 224, 233}, {194, 206, 200, 196, 1}},
+    {{224, 238, 227, 224, 233}, {200, 206, 200, 196, 1}},
+    {{224, 209, 248, 224, 233}, {199, 1, 200, 196, 1}},
+    {{162, 161, 224, 233}, {199, 200, 196, 1}},
+    {{162, 238, 236, 224, 233}, {196, 1, 200, 196, 1}},
+    {{227, 209, 224, 233}, {192, 200, 196, 1}},
+    {{171, 233, 236, 224, 233}, {196, 1, 200, 196, 1}},
+    {{171, 236, 224, 233}, {192, 200, 196, 1}},
+    {{238, 238, 236, 224, 233}, {192, 202, 200, 196, 1}},
+    {{238, 247, 180, 224, 233}, {202, 192, 200, 196, 1}},
+    {{241, 161, 224, 233}, {199, 200, 196, 1}},
+    {{241, 225, 186, 224, 233}, {199, 192, 200, 196, 1}},
+    {{180, 236, 224, 233}, {192, 200, 196, 1}},
+    {{180, 248, 224, 233}, {192, 200, 196, 1}},
+    {{246, 225, 224, 233}, {192, 200, 196, 1}},
+    {{186, 240, 224, 233}, {192, 200, 196, 1}},
+    {{232, 240, 224, 233}, {192, 200, 196, 1}},
+    {},
+};
+// clang-format on

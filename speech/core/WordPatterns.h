@@ -1,0 +1,47 @@
+// The prefix test, word-pattern lists and the syllable count shared by stress
+// placement, transliteration, the vocal-shva test and the rewrite rules.
+#pragma once
+
+#include "classlib/core/CString.h"
+#include "classlib/core/WinTypes.h"
+
+// A fixed pointed word or ending: a zero-padded letter string and one vowel
+// a letter. A list ends with a pattern whose first letter is 0.
+struct WordPattern {
+  BYTE letters[10];
+  BYTE vowels[10];
+};
+static_assert(sizeof(WordPattern) == 20, "a word pattern is 20 bytes");
+
+// The prefix kind that means "try kinds 1 to 4".
+constexpr DWORD kAnyPrefixKind = 0xFFFFFFFF;
+
+// kind (1-4) when the zero-terminated word begins with a chain of exactly
+// kind prefix letters (conjunction vav; bet, kaf, lamed; relative shin; the
+// article; preposition mem) and goes on after it; else 0. strict accepts a
+// prefix letter whatever its vowel.
+int TestWordPrefix(const BYTE* letters, const BYTE* vowels, int kind, BOOL strict);
+
+// Variant flags of MatchWordPatternList: which inflected forms of an entry
+// are tried when the entry itself does not match.
+enum PatternVariant : int {
+  kVariantAll = 1,            // every form below
+  kVariantIt = 2,             // -it
+  kVariantIm = 4,             // -im, -iyim
+  kVariantOtUt = 8,           // -ot, -ut
+  kVariantVavVowelSwap = 16,  // -ot against -ut
+};
+
+// 1 when an entry of the list matches the word (last index n) at offset 0
+// or behind a recognised prefix of 1 to 4 letters; *offset receives that
+// offset (0 when nothing matched). With no offset the list never matches.
+int MatchWordPatternList(const BYTE* letters, const BYTE* vowels, int n, const WordPattern* list,
+                         int* offset, int variantFlags);
+
+// The number of syllable digits ("0" and "1") of a phonetic text.
+int CountStressDigits(const CString& pattern);
+int CountStressDigits(LPCSTR pattern);
+
+// Words ending in alef + yod (hiriq under the alef) whose -ai is not a
+// diphthong ending.
+extern const WordPattern kAiWordList[];
