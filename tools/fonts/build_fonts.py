@@ -202,7 +202,7 @@ class Composer:
         kaf = self._dagesh(gt.FINAL_KAF) if dagesh else self.face.glyph(gt.FINAL_KAF)
         x0, _, x1, _ = kaf.box()
         # Inside the open bowl, left of the stem; below the dagesh if any.
-        height = self.face.x_height * (0.12 if dagesh else 0.45)
+        height = self.face.x_height * (0.12 if dagesh else 0.38)
         return kaf.plus(self._dot(vowel, x0 + (x1 - x0) * 0.42, height))
 
     def _spacing(self, piece):
