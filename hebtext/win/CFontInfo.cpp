@@ -1,5 +1,6 @@
 #include "hebtext/win/CFontInfo.h"
 
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 
