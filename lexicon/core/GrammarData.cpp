@@ -406,23 +406,20 @@ int LoadGrammarData() {
   return 1;
 }
 
+// Counts go with their blocks, so that no reader walks a count over an
+// absent block.
 void FreeVerbData() {
-  for (auto& row : g_store.verbPatterns)
-    for (GrammarBlock& block : row) block.Free();
-  for (GrammarBlock& block : g_store.verbRoots) block.Free();
-  g_store.verbEntries.Free();
-  g_store.verbCompanions.Free();
-  g_store.verbText.Free();
+  FreeVerbPatternBlocks();
+  FreeVerbRootBlocks();
+  FreeVerbIndex();
 }
 
 void FreeNounAdjTables() {
-  g_store.nounPatterns.Free();
-  g_store.nounTable.Free();
-  for (GrammarBlock& block : g_store.nounEntries) block.Free();
-  g_store.nounText.Free();
-  g_store.adjPatterns.Free();
-  g_store.adjTable.Free();
-  for (GrammarBlock& block : g_store.prefixTables) block.Free();
+  FreeNounPatterns();
+  FreeNounTable();
+  FreeNounData();
+  FreeAdjPatterns();
+  FreeAdjTable();
 }
 
 void FreeGrammarData() {

@@ -235,3 +235,20 @@ TEST_F(GrammarLoader, ASecondLoadReplacesTheData) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GrammarLoader, FreeingTakesTheCountsWithTheBlocks) {
+  lextest::GrammarFolder folder("free");
+  folder.WriteAll(files);
+  ASSERT_EQ(LoadGrammarData(), 1);
+  FreeGrammarData();
+  EXPECT_EQ(GetVerbCount(), 0);
+  EXPECT_EQ(GetVerbTextSize(), 0u);
+  for (int type = 1; type <= 4; ++type) EXPECT_EQ(GetNounTableCount(type), 0u) << type;
+  for (int b = 0; b < kVerbBlocks; ++b) EXPECT_EQ(GetVerbRootCount(b), 0) << b;
+  EXPECT_EQ(GetVerbPatternCount(0, 1), 0);
+  EXPECT_EQ(GetNounTableRecCount() + GetNounPatternCount() + GetAdjPatternCount() + GetAdjTableCount(), 0u);
+}
+
+}  // namespace
