@@ -158,7 +158,9 @@ class Composer:
         x0, _, x1, _ = shin.box()
         dot = self.face.ink(dot_mark)
         half = (dot.box()[2] - dot.box()[0]) / 2
-        x = x1 - half if dot_mark == gt.SHIN_DOT else x0 + half
+        # The sin dot stands clear of the left head (and the crowns a scribal
+        # face puts on it).
+        x = x1 - half if dot_mark == gt.SHIN_DOT else x0 - half
         return shin.plus(self._above(dot_mark, x, self.face.x_height))
 
     def _above(self, u, x_centre, floor):

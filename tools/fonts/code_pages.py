@@ -1,10 +1,12 @@
 """The Unicode images of each byte under the two ANSI code pages the fonts serve.
 
 The program draws its Hebrew code one byte at a time through the ANSI text
-calls, which turn each byte into a Unicode character through the ANSI code page
-before the font's cmap is consulted. Each byte's glyph is therefore reached
-through its code-page-1252 image (English Windows, the program's users) and its
-code-page-1255 image (Hebrew Windows).
+calls, which turn each byte into a Unicode character before the font's cmap is
+consulted: through the code page of the font's character set (1252 for the
+ANSI_CHARSET fonts the program asks for, whatever the system's locale), or
+through the system's ANSI code page for a font asked for with DEFAULT_CHARSET,
+which is 1255 on a Hebrew Windows. Each byte's glyph is therefore reached
+through both its code-page-1252 and its code-page-1255 image.
 """
 
 # Bytes Python's codecs leave undefined, as Windows' own tables map them.

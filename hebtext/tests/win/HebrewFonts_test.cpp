@@ -50,9 +50,10 @@ TEST_P(HebrewFontsTest, EveryByteReachesItsGlyphThroughTheAnsiCalls) {
   }
 }
 
-// What a Hebrew Windows turns each byte into. Code page 1255 writes U+00D7
-// and U+00F7 at 170 and 186, where code page 1252 has them at 215 and 247;
-// the font keeps them for 1252, the program's code page.
+// What a Hebrew Windows turns each byte into for a font asked for with
+// DEFAULT_CHARSET. Code page 1255 writes U+00D7 and U+00F7 at 170 and 186,
+// where code page 1252 has them at 215 and 247; the fonts keep them for 1252,
+// the code page of the ANSI_CHARSET fonts the program asks for.
 TEST_P(HebrewFontsTest, EveryByteReachesItsGlyphThroughItsHebrewImage) {
   for (int byte = 1; byte < 256; ++byte) {
     if (byte == 170 || byte == 186) continue;
