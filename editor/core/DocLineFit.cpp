@@ -47,7 +47,10 @@ DocCharNode* DocTextModel::FindLineBreak(DocLineNode* line, const CPageLayout& l
   if (IsBreakOpportunity(c->letter)) return c;
   for (DocCharNode* b = c->prev; b != line->first; b = b->prev) {
     if (IsBreakOpportunity(b->letter)) {
-      width = LineWidth(line, layout, b->next, 0);
+      // The line's last character is not known yet: measure up to b directly.
+      width = 0;
+      for (const DocCharNode* w = line->first; w != b->next; w = w->next)
+        width = AdvanceX(layout, w, width);
       return b->next;
     }
   }

@@ -235,7 +235,12 @@ void DocTextModel::LayoutPass::Run(DocLineNode* line) {
   for (;;) {
     DocCharNode* brk;
     bool changed;
-    if (line->section != nullptr && line->section->first == line) {
+    if (line->section != nullptr && line->section->first != line) {
+      // Cut off from its section's first line (a page break went between):
+      // the line is ordinary text again.
+      m.LeaveSection(line);
+    }
+    if (line->section != nullptr) {
       // A section is compared as a whole by the line after it.
       line = LayOutSection(line, brk);
       changed = true;
@@ -277,7 +282,8 @@ static DocLineNode* FirstLineToRefit(DocLineNode* line) {
 void DocTextModel::Reformat(int side, DocCharNode* start, DocCharNode* end) {
   if (m_sides[side].head.line == nullptr) return;
   int pagesBefore = GetPageCount(side);
-  DocLineNode* line = GetCharLine(start);
+  // A break typed at start also shortens the line before it.
+  DocLineNode* line = GetCharLine(start->prev != nullptr ? start->prev : start);
   if (m_bRelayoutFromPrevLine && line->prev != nullptr) line = line->prev;
   m_bRelayoutFromPrevLine = FALSE;
   m_repaintFirst = m_repaintLast = nullptr;

@@ -49,12 +49,17 @@ void DocTextModel::ClearSide(int side) {
   DocSideState& s = m_sides[side];
   for (DocPageNode* page = GetFirstPage(side); page != nullptr;) page = DeletePage(page, FALSE);
   while (s.layouts != nullptr) DeleteLayout(side, s.layouts);
+  // Each section goes with the line that begins it, once no line needs it.
+  CArray<DocSection*, DocSection*> sections;
+  for (DocLineNode* line = s.head.line; line != nullptr; line = line->next)
+    if (line->section != nullptr && line->section->first == line) sections.Add(line->section);
   DocLineNode* line = s.head.line;
   while (line != nullptr) {
     DocLineNode* next = line->next;
     delete line;
     line = next;
   }
+  for (int i = 0; i < sections.GetSize(); i++) delete sections[i];
   s.head.line = nullptr;
   s.head.next = nullptr;
   s.caret = &s.head;
@@ -183,11 +188,19 @@ DocLineNode* DocTextModel::CreateLineAfter(DocLineNode* prevLine, DocCharNode* f
   prevLine->last = firstChar->prev;
   line->last = (oldLast == firstChar->prev || oldLast == firstChar) ? firstChar : oldLast;
   for (DocCharNode* c = prevLine->first->next; c != firstChar; c = c->next) c->line = nullptr;
+  line->first = firstChar;
   firstChar->line = line;
-  if (firstChar->letter != kLetterPageBreak && prevLine->section != nullptr) {
-    line->section = prevLine->section;
-    if (line->section->last == prevLine) line->section->last = line;
-    line->section->balanced = 0;
+  DocSection* section = prevLine->section;
+  if (section == nullptr) return line;
+  section->balanced = 0;
+  if (firstChar->letter != kLetterPageBreak) {
+    line->section = section;
+    if (section->last == prevLine) section->last = line;
+  } else {
+    // A page break ends the section: what follows it is ordinary text.
+    for (DocLineNode* l = line->next; l != nullptr && l->section == section; l = l->next)
+      LeaveSection(l);
+    section->last = prevLine;
   }
   return line;
 }
@@ -211,12 +224,19 @@ void DocTextModel::DetachFromSection(DocLineNode* line) {
   section->rows.RemoveAll();
   section->current = CLayoutRow();
   for (int i = 0; i < kMaxSectionColumns; i++) section->initialFirst[i] = section->initialLast[i] = nullptr;
+  LeaveSection(line);
+}
+
+// A line that leaves its columns must be refitted to the full width: its old
+// layout no longer counts.
+void DocTextModel::LeaveSection(DocLineNode* line) {
   line->section = nullptr;
+  line->cache = DocLineCache();
 }
 
 void DocTextModel::DeleteSection(DocSection* section) {
   for (DocLineNode* l = section->first; l != nullptr && l->section == section; l = l->next)
-    l->section = nullptr;
+    LeaveSection(l);
   delete section;
 }
 

@@ -211,6 +211,7 @@ class DocTextModel {
   void RemoveLine(DocLineNode* line);
   void DetachFromSection(DocLineNode* line);
   void DeleteSection(DocSection* section);
+  void LeaveSection(DocLineNode* line);
   void InvalidatePageIndex(const DocLineNode* line);
   void ForgetNode(const DocCharNode* node);
 

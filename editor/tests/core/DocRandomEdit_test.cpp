@@ -88,13 +88,42 @@ class RandomEditor {
     m_model.Reformat(side, node, node);
   }
 
+  // Sets a run of whole paragraphs in two to four columns, as the column
+  // command does.
+  void MakeSection(int side) {
+    std::vector<DocLineNode*> starts;
+    for (DocLineNode* l = m_model.GetHead(side)->line; l != nullptr; l = l->next)
+      if (l->section == nullptr && (l->prev == nullptr || l->first->letter == kLetterLineBreak))
+        starts.push_back(l);
+    if (starts.empty()) return;
+    DocLineNode* first = starts[Pick(static_cast<int>(starts.size()))];
+    DocLineNode* last = first;
+    for (int n = Pick(12); n > 0 && last->next != nullptr && last->next->section == nullptr &&
+                           last->next->first->letter != kLetterPageBreak;
+         n--)
+      last = last->next;
+    DocSection* section = new DocSection;
+    section->columnCount = 2 + Pick(3);
+    section->gap = 8;
+    section->first = first;
+    section->last = last;
+    for (DocLineNode* l = first;; l = l->next) {
+      l->section = section;
+      if (l == last) break;
+    }
+    m_model.Reformat(side, first->first, m_model.GetLineLastChar(last));
+  }
+
   void Step() {
     int side = Pick(2);
-    int op = Pick(10);
+    int op = Pick(m_withSections ? 11 : 10);
     if (op < 5) InsertRun(side);
     else if (op < 9) DeleteRun(side);
-    else ChangeSize(side);
+    else if (op < 10) ChangeSize(side);
+    else MakeSection(side);
   }
+
+  bool m_withSections = false;
 
  private:
   TestDoc& m_doc;
@@ -131,12 +160,30 @@ void ExpectSameAsFreshLayout(TestDoc& doc) {
   }
 }
 
+// Every line laid out again from the start of each side must land where the
+// incremental relayouts put it.
+void ExpectStableUnderFullRelayout(TestDoc& doc) {
+  for (int side = 0; side < kDocSideCount; side++) {
+    SideLayoutDump before = DumpLayout(doc.model, side);
+    for (DocLineNode* l = doc.Head(side)->line; l != nullptr; l = l->next) l->cache = DocLineCache();
+    doc.model.ReformatSide(side);
+    SideLayoutDump after = DumpLayout(doc.model, side);
+    EXPECT_EQ(before.lineStarts, after.lineStarts) << "side " << side;
+    EXPECT_EQ(before.lineLasts, after.lineLasts) << "side " << side;
+    EXPECT_EQ(before.tops, after.tops) << "side " << side;
+    EXPECT_EQ(before.heights, after.heights) << "side " << side;
+    EXPECT_EQ(before.widths, after.widths) << "side " << side;
+    EXPECT_EQ(before.lineLayouts, after.lineLayouts) << "side " << side;
+    EXPECT_EQ(before.pageStarts, after.pageStarts) << "side " << side;
+  }
+}
+
 class RandomEditTest : public ::testing::TestWithParam<unsigned> {};
 
 TEST_P(RandomEditTest, StructureHoldsAndRelayoutEqualsFreshLayout) {
   TestDoc doc;
   RandomEditor editor(doc, GetParam());
-  for (int step = 0; step < 250; step++) {
+  for (int step = 0; step < 200; step++) {
     SCOPED_TRACE("step " + std::to_string(step));
     editor.Step();
     if (HasFatalFailure()) return;
@@ -150,6 +197,27 @@ TEST_P(RandomEditTest, StructureHoldsAndRelayoutEqualsFreshLayout) {
   ExpectSameAsFreshLayout(doc);
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomEditTest, ::testing::Range(1u, 17u));
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomEditTest, ::testing::Range(1u, 13u));
+
+class RandomSectionEditTest : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomSectionEditTest, ColumnsStayBalancedAndStableUnderFullRelayout) {
+  TestDoc doc;
+  RandomEditor editor(doc, GetParam());
+  editor.m_withSections = true;
+  for (int step = 0; step < 200; step++) {
+    SCOPED_TRACE("step " + std::to_string(step));
+    editor.Step();
+    if (HasFatalFailure()) return;
+    CheckModel(doc.model, true);
+    if (HasFatalFailure()) return;
+    if (step % 10 == 9) {
+      ExpectStableUnderFullRelayout(doc);
+      if (HasFailure()) return;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomSectionEditTest, ::testing::Range(100u, 108u));
 
 }  // namespace

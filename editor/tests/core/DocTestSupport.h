@@ -212,9 +212,19 @@ inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
       if (y > 0) ASSERT_LE(y + l->cache.height, layout->textRect.Height()) << "overflows its page";
       y += l->cache.height;
     } else if (l->next == nullptr || l->next->section != l->section) {
+      ASSERT_GT(l->section->rows.GetSize(), 0) << "section not laid out";
       const CLayoutRow& row = l->section->rows[l->section->rows.GetUpperBound()];
       y = row.first->cache.top + row.height;  // after the section's last row
     }
+  }
+  // A section is one run of lines.
+  for (size_t i = 0; i < lines.size(); i++) {
+    DocSection* section = lines[i]->section;
+    if (section == nullptr || section->first != lines[i]) continue;
+    size_t k = i;
+    while (k < lines.size() && lines[k]->section == section) k++;
+    ASSERT_EQ(section->last, lines[k - 1]) << "section at line " << i;
+    ASSERT_GT(section->rows.GetSize(), 0);
   }
   // A page that ends early does so because its next line would not fit.
   for (size_t i = 0; i + 1 < pages.size(); i++) {
