@@ -60,7 +60,6 @@ CFontInfo::~CFontInfo() { DeleteFont(); }
 
 void CFontInfo::Reset() {
   DeleteFont();
-  m_reserved = 0;
   std::memset(&m_logFont, 0, sizeof(m_logFont));
   m_faceName.Empty();
   m_pointSize = 0;

@@ -59,7 +59,6 @@ class CFontInfo {
   void BuildLogFont(CDC* pDC, LPCTSTR faceName, WORD pointSize, BYTE style);
   void CopyMeasurements(const CFontInfo& other);
 
-  DWORD m_reserved = 0;
   CFont* m_pFont = nullptr;
   LOGFONT m_logFont;
   TEXTMETRIC m_metrics = {};
