@@ -229,44 +229,84 @@ bool ReadVerbRootTables(const BYTE* bytes, size_t size, LPCSTR name) {
   return true;
 }
 
-bool ReadVerbIndex(const BYTE* bytes, size_t size, LPCSTR name) {
-  FreeVerbIndex();
-  DWORD count = 0, textSize = 0;
-  bool sound = size >= static_cast<size_t>(kVerbIndexHeader) &&
-               ReadCount(bytes, kVerbCountOffset, count);
-  if (sound) {
-    textSize = ReadU32LE(bytes + kVerbTextSizeOffset);
-    size_t records = static_cast<size_t>(count) * (kVerbIndexEntrySize + kVerbCompanionSize);
-    sound = size >= kVerbIndexHeader + records && size - kVerbIndexHeader - records == textSize;
-  }
+namespace {
+
+// Whether every count, size and offset of verbdata.bin fits the file: the
+// entry roots end inside their records and every meaning lies in the text
+// block, which ends its last text.
+bool VerbIndexHoldsTogether(const BYTE* bytes, size_t size, DWORD& count, DWORD& textSize) {
+  if (size < static_cast<size_t>(kVerbIndexHeader) || !ReadCount(bytes, kVerbCountOffset, count))
+    return false;
+  textSize = ReadU32LE(bytes + kVerbTextSizeOffset);
+  size_t records = static_cast<size_t>(count) * (kVerbIndexEntrySize + kVerbCompanionSize);
+  if (size < kVerbIndexHeader + records || size - kVerbIndexHeader - records != textSize)
+    return false;
   const BYTE* entries = bytes + kVerbIndexHeader;
   const BYTE* companions = entries + static_cast<size_t>(count) * kVerbIndexEntrySize;
-  const BYTE* text = companions + static_cast<size_t>(count) * kVerbCompanionSize;
-  sound = sound && TextBlockEnds(text, textSize);
-  for (DWORD v = 0; sound && v < count; ++v) {
+  if (!TextBlockEnds(companions + static_cast<size_t>(count) * kVerbCompanionSize, textSize))
+    return false;
+  for (DWORD v = 0; v < count; ++v) {
     const BYTE* entry = entries + v * kVerbIndexEntrySize;
     const BYTE* root = entry + kEntryRootOffset;
     const void* end = std::memchr(root, 0, kEntryRootRoom);
-    sound = end && static_cast<const BYTE*>(end) - root ==
-                       ReadU16LE(entry + kEntryRootLengthOffset);
+    if (!end || static_cast<const BYTE*>(end) - root != ReadU16LE(entry + kEntryRootLengthOffset))
+      return false;
     DWORD base = ReadU32LE(companions + v * kVerbCompanionSize + kCompanionTextBaseOffset);
-    for (int b = 0; sound && b < kBinyanim; ++b) {
+    for (int b = 0; b < kBinyanim; ++b) {
       WORD offset = ReadU16LE(entry + kEntryMeaningOffset + 2 * b);
-      sound = offset == kNoMeaning ||
-              IsTextOffset(base + static_cast<DWORD>(static_cast<SHORT>(offset)), textSize);
+      // The offset counts from the base as a signed number.
+      if (offset != kNoMeaning &&
+          !IsTextOffset(base + static_cast<DWORD>(static_cast<SHORT>(offset)), textSize))
+        return false;
     }
   }
-  if (!sound) {
+  return true;
+}
+
+// Whether every count, size and offset of noundata.bin fits the file.
+bool NounDataHoldsTogether(const BYTE* bytes, size_t size, DWORD (&counts)[kNounEntryBlocks],
+                           DWORD& textSize) {
+  if (size < static_cast<size_t>(kNounDataHeader)) return false;
+  size_t records = 0;
+  for (int k = 0; k < kNounEntryBlocks; ++k) {
+    if (!ReadCount(bytes, kNounDataCountsOffset + 4 * k, counts[k])) return false;
+    records += counts[k];
+  }
+  textSize = ReadU32LE(bytes + kNounDataCountsOffset + 4 * kNounEntryBlocks);
+  size_t entryBytes = records * kNounEntrySize;
+  if (size < kNounDataHeader + entryBytes || size - kNounDataHeader - entryBytes != textSize)
+    return false;
+  const BYTE* entries = bytes + kNounDataHeader;
+  if (!TextBlockEnds(entries + entryBytes, textSize)) return false;
+  for (size_t e = 0; e < records; ++e) {
+    DWORD word = ReadU32LE(entries + e * kNounEntrySize + kNounEntryWordOffset);
+    DWORD definition = ReadU32LE(entries + e * kNounEntrySize + kNounEntryDefinitionOffset);
+    if ((word != kNoText && !IsTextOffset(word, textSize)) ||
+        (definition != kNoText && definition != kNoTextAlt && !IsTextOffset(definition, textSize)))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReadVerbIndex(const BYTE* bytes, size_t size, LPCSTR name) {
+  FreeVerbIndex();
+  DWORD count = 0, textSize = 0;
+  if (!VerbIndexHoldsTogether(bytes, size, count, textSize)) {
     ReportDamaged(name);
     return false;
   }
+  const BYTE* entries = bytes + kVerbIndexHeader;
+  const BYTE* companions = entries + static_cast<size_t>(count) * kVerbIndexEntrySize;
   g_store.verbCount = static_cast<WORD>(count);
   g_store.verbTextSize = textSize;
   if (count) {
     g_store.verbEntries.Assign(entries, static_cast<size_t>(count) * kVerbIndexEntrySize);
     g_store.verbCompanions.Assign(companions, static_cast<size_t>(count) * kVerbCompanionSize);
   }
-  if (textSize) g_store.verbText.Assign(text, textSize);
+  if (textSize)
+    g_store.verbText.Assign(companions + static_cast<size_t>(count) * kVerbCompanionSize, textSize);
   return true;
 }
 
@@ -322,41 +362,20 @@ bool ReadNounData(const BYTE* bytes, size_t size, LPCSTR name) {
   FreeNounData();
   DWORD counts[kNounEntryBlocks] = {};
   DWORD textSize = 0;
-  size_t records = 0;
-  bool sound = size >= static_cast<size_t>(kNounDataHeader);
-  for (int k = 0; sound && k < kNounEntryBlocks; ++k) {
-    sound = ReadCount(bytes, kNounDataCountsOffset + 4 * k, counts[k]);
-    records += counts[k];
-  }
-  if (sound) {
-    textSize = ReadU32LE(bytes + kNounDataCountsOffset + 4 * kNounEntryBlocks);
-    size_t entryBytes = records * kNounEntrySize;
-    sound = size >= kNounDataHeader + entryBytes &&
-            size - kNounDataHeader - entryBytes == textSize;
-  }
-  const BYTE* entries = bytes + kNounDataHeader;
-  const BYTE* text = entries + records * kNounEntrySize;
-  sound = sound && TextBlockEnds(text, textSize);
-  for (size_t e = 0; sound && e < records; ++e) {
-    DWORD word = ReadU32LE(entries + e * kNounEntrySize + kNounEntryWordOffset);
-    DWORD definition = ReadU32LE(entries + e * kNounEntrySize + kNounEntryDefinitionOffset);
-    sound = (word == kNoText || IsTextOffset(word, textSize)) &&
-            (definition == kNoText || definition == kNoTextAlt ||
-             IsTextOffset(definition, textSize));
-  }
-  if (!sound) {
+  if (!NounDataHoldsTogether(bytes, size, counts, textSize)) {
     ReportDamaged(name);
     return false;
   }
   for (int t = 0; t < kPrefixTables; ++t)
     g_store.prefixTables[t].Assign(bytes + t * kPrefixTableSize, kPrefixTableSize);
+  const BYTE* entries = bytes + kNounDataHeader;
   for (int k = 0; k < kNounEntryBlocks; ++k) {
     g_store.nounEntryCounts[k] = counts[k];
     if (counts[k]) g_store.nounEntries[k].Assign(entries, counts[k] * kNounEntrySize);
     entries += counts[k] * kNounEntrySize;
   }
   g_store.nounTextSize = textSize;
-  if (textSize) g_store.nounText.Assign(text, textSize);
+  if (textSize) g_store.nounText.Assign(entries, textSize);
   return true;
 }
 
