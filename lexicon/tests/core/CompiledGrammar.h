@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -22,11 +23,19 @@ inline std::string SourceDir() {
 
 inline GrammarModel CompileDataModel() { return ReadGrammarSources(SourceDir() + "/data"); }
 
+// A scratch folder name of its own, so that test runs side by side (other
+// builds, other checkouts) never share one.
+inline std::filesystem::path ScratchFolder(const std::string& name) {
+  static const unsigned run = std::random_device()();
+  return std::filesystem::temp_directory_path() /
+         ("zulta-" + name + "-" + std::to_string(run));
+}
+
 // A fresh folder holding "bin" for the loaders; removed with the object.
 class GrammarFolder {
  public:
   explicit GrammarFolder(const std::string& name)
-      : m_root(std::filesystem::temp_directory_path() / ("zulta-lexicon-" + name)) {
+      : m_root(ScratchFolder("lexicon-" + name)) {
     std::filesystem::remove_all(m_root);
     std::filesystem::create_directories(m_root / "bin");
     SetGrammarFolder(m_root.string().c_str());

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <string>
 
 #include "lexicon/core/GrammarLayout.h"
@@ -31,7 +32,9 @@ const Sources kMinimal = {
 
 class Compiler : public ::testing::Test {
  protected:
-  Compiler() : m_folder(std::filesystem::temp_directory_path() / "zulta-grammarc-test") {}
+  Compiler()
+      : m_folder(std::filesystem::temp_directory_path() /
+                 ("zulta-grammarc-" + std::to_string(std::random_device()()))) {}
   ~Compiler() override {
     std::error_code ignored;
     std::filesystem::remove_all(m_folder, ignored);
