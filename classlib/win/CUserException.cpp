@@ -1,0 +1,5 @@
+#include "classlib/win/CUserException.h"
+
+IMPLEMENT_DYNAMIC(CUserException, CException)
+
+void AfxThrowUserException() { throw new CUserException; }
