@@ -1,17 +1,14 @@
 #include "speech/core/PrefixPointing.h"
 
+
 #include <algorithm>
-#include <initializer_list>
 
 #include "hebtext/core/HebChar.h"
+#include "speech/core/CodeSets.h"
 #include "speech/core/StressEndings.h"
 #include "speech/core/WordView.h"
 
 namespace {
-
-bool IsAnyOf(int c, std::initializer_list<int> codes) {
-  return std::find(codes.begin(), codes.end(), c & 0xFF) != codes.end();
-}
 
 constexpr int kMaxWord = 69;
 

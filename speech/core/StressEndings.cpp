@@ -1,17 +1,14 @@
 #include "speech/core/StressEndings.h"
 
+
 #include <algorithm>
-#include <initializer_list>
 
 #include "hebtext/core/HebChar.h"
+#include "speech/core/CodeSets.h"
 #include "speech/core/WordPatterns.h"
 
 namespace {
 
-bool IsAnyOf(int c, std::initializer_list<int> codes) {
-  return std::find(codes.begin(), codes.end(), c & 0xFF) != codes.end();
-}
-bool IsVavForm(int c) { return IsAnyOf(c, {229, 165}); }
 bool IsHolamOrSegolLike(int c) { return IsAnyOf(c, {145, 198, 201, 206}); }
 bool IsFinalMemOrNun(int c) { return c == HebCode::FinalMem || c == HebCode::FinalNun; }
 

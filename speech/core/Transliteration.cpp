@@ -1,22 +1,16 @@
 #include "speech/core/Transliteration.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <string>
 
 #include "hebtext/core/ByteText.h"
 #include "hebtext/core/HebChar.h"
+#include "speech/core/CodeSets.h"
 #include "speech/core/VocalShva.h"
 #include "speech/core/WordPatterns.h"
 #include "speech/core/WordView.h"
 
 namespace {
-
-bool IsAnyOf(int c, std::initializer_list<int> codes) {
-  return std::find(codes.begin(), codes.end(), c & 0xFF) != codes.end();
-}
-
-bool IsVavForm(int c) { return IsAnyOf(c, {229, 165}); }
 
 // clang-format off
 // gimel with geresh, nun, gimel, lamed: the shva under the gimel is spoken

@@ -1,19 +1,13 @@
 #include "speech/core/VocalShva.h"
 
-#include <algorithm>
-#include <initializer_list>
 
 #include "hebtext/core/HebChar.h"
+#include "speech/core/CodeSets.h"
 #include "speech/core/WordPatterns.h"
 #include "speech/core/WordView.h"
 
 namespace {
 
-bool IsAnyOf(int c, std::initializer_list<int> codes) {
-  return std::find(codes.begin(), codes.end(), c & 0xFF) != codes.end();
-}
-
-bool IsVavForm(int c) { return IsAnyOf(c, {229, 165}); }
 bool IsZayinTsadiGroup(int c) { return IsAnyOf(c, {166, 182, 221, 223, 230, 246}); }
 bool IsSamekhShinGroup(int c) { return IsAnyOf(c, {177, 185, 208, 209, 210, 211, 241, 249}); }
 bool IsSonorant(int c) {

@@ -1,17 +1,13 @@
 #include "speech/core/WordPatterns.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "hebtext/core/HebChar.h"
 #include "hebtext/core/WordCompare.h"
+#include "speech/core/CodeSets.h"
 #include "speech/core/WordView.h"
 
 namespace {
-
-bool IsAnyOf(int c, std::initializer_list<int> codes) {
-  return std::find(codes.begin(), codes.end(), c & 0xFF) != codes.end();
-}
 
 // Prefix letters with the vowels they take when not strict.
 bool IsConjunctionVav(int letter, int vowel, bool strict) {

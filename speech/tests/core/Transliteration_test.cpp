@@ -170,15 +170,22 @@ TEST(TransliterateWord, LongWordStaysWithinTheTextBound) {
   EXPECT_EQ(phonetic.Right(1), "]");
 }
 
-// The doubled vav belongs to each call: a word with one does not change
-// how the next word's hiriq is read.
-TEST(TransliterateWord, DoubledVavDoesNotLeakIntoTheNextWord) {
-  const PointedWord after{{224, 199}, {236, 196}, {233, 1}, {228, 200}, {228, 1}};
+// The doubled vav belongs to each call: the hiriq after a word-initial
+// doubled vav reads it, and no word transliterated before changes that.
+TEST(TransliterateWord, DoubledVavIsReadWithinTheWordOnly) {
+  // The qamats is stressed: only the doubled vav keeps the hiriq's own
+  // syllable digit away.
+  const PointedWord word{{229, 192}, {229, 1}, {246, 196}, {169, 216}, {228, 1}};
   std::string code;
-  const std::string alone = PhoneticOf(after.L(), after.V(), kSephardi, kIsraeliVowels, &code);
-  const PointedWord doubled{{229, 194}, {229, 1}, {233, 196}, {233, 1}, {228, 200}};
-  PhoneticOf(doubled.L(), doubled.V());
-  EXPECT_EQ(PhoneticOf(after.L(), after.V()), alone);
+  const std::string alone = PhoneticOf(word.L(), word.V(), kSephardi, kIsraeliVowels, &code);
+  EXPECT_EQ(code, "vIc2ya");
+  EXPECT_NE(alone.find("TI0A"), std::string::npos) << alone;
+  const PointedWord endsDoubled{{246, 199}, {229, 200}, {229, 1}, {228, 200}};
+  const PointedWord plain{{238, 199}};
+  for (const PointedWord* before : {&endsDoubled, &plain}) {
+    PhoneticOf(before->L(), before->V());
+    EXPECT_EQ(PhoneticOf(word.L(), word.V()), alone);
+  }
 }
 
 }  // namespace
