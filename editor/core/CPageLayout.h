@@ -13,7 +13,8 @@ class CPageLayout {
   // A copy of `source` linked in behind `after`.
   CPageLayout(const CPageLayout& source, CPageLayout* after);
   ~CPageLayout() { Unlink(); }
-  CPageLayout(const CPageLayout&) = delete;
+  // Copies the settings and metrics; the copy stands in no list.
+  CPageLayout(const CPageLayout& source) { *this = source; }
   // Copies the settings and metrics and leaves the links alone.
   CPageLayout& operator=(const CPageLayout& source);
 

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "editor/tests/core/DocTestSupport.h"
+
+namespace {
+
+// Both sides with three pages, split by page breaks.
+struct ThreePageDoc : TestDoc {
+  ThreePageDoc() {
+    Load(0, "one\x0ctwo\x0cthree");
+    Load(1, "one\x0ctwo\x0cthree");
+  }
+  CPageLayout Settings(WORD paper, WORD length, WORD width, WORD orientation = 1) {
+    CPageLayout layout;
+    layout.settings = SmallPage();
+    layout.settings.paperCode = paper;
+    layout.settings.length = length;
+    layout.settings.width = width;
+    layout.settings.orientation = orientation;
+    layout.tabInterval = 500;
+    return layout;
+  }
+};
+
+TEST(DocPageSettingsTest, ScopeZeroChangesOnePageAndTheOtherSideOnlyWhenSizesDiffer) {
+  ThreePageDoc doc;
+  ASSERT_EQ(doc.model.GetPageCount(0), 3);
+  // Same custom length: the other side keeps its own page.
+  ASSERT_TRUE(doc.model.ApplyPageSettingsRange(1, doc.Settings(0, 3000, 4000), 0, 2));
+  EXPECT_EQ(doc.model.GetNthLayout(1, 2)->settings.width, 4000);
+  EXPECT_EQ(doc.model.GetNthLayout(1, 1)->settings.width, 3000);
+  EXPECT_EQ(doc.model.GetNthLayout(0, 2)->settings.width, 3000);
+  // Another length: the other side's page follows.
+  ASSERT_TRUE(doc.model.ApplyPageSettingsRange(1, doc.Settings(0, 5000, 4000), 0, 2));
+  EXPECT_EQ(doc.model.GetNthLayout(0, 2)->settings.length, 5000);
+  EXPECT_EQ(doc.model.GetNthLayout(0, 1)->settings.length, 3000);
+  EXPECT_EQ(doc.ui.redraws, 2);
+  EXPECT_EQ(doc.ui.modified, 2);
+  CheckModel(doc.model, true);
+}
+
+TEST(DocPageSettingsTest, ScopeOneAndTwoAlsoSetTheSideDefault) {
+  ThreePageDoc doc;
+  ASSERT_TRUE(doc.model.ApplyPageSettingsRange(0, doc.Settings(0, 3000, 3500), 1, 1));
+  EXPECT_EQ(doc.model.GetNthLayout(0, 0)->settings.width, 3000);
+  EXPECT_EQ(doc.model.GetNthLayout(0, 1)->settings.width, 3500);
+  EXPECT_EQ(doc.model.GetNthLayout(0, 2)->settings.width, 3500);
+  EXPECT_EQ(doc.model.Side(0).defaultLayout.settings.width, 3500);
+  ASSERT_TRUE(doc.model.ApplyPageSettingsRange(0, doc.Settings(0, 3000, 3200), 2, 0));
+  for (int i = 0; i < 3; i++) EXPECT_EQ(doc.model.GetNthLayout(0, i)->settings.width, 3200);
+  CheckModel(doc.model, true);
+}
+
+TEST(DocPageSettingsTest, SettingsWithoutRoomForTextAreRefused) {
+  ThreePageDoc doc;
+  CPageLayout bad = doc.Settings(0, 3000, 3000);
+  bad.settings.leftMargin = 2000;
+  bad.settings.rightMargin = 1500;
+  EXPECT_FALSE(doc.model.ApplyPageSettingsRange(0, bad, 2, 0));
+  EXPECT_EQ(doc.model.GetNthLayout(0, 0)->settings.leftMargin, 250);
+  EXPECT_FALSE(doc.model.SetSideDefaultLayout(0, bad.settings, 500, bad.tabStops));
+  EXPECT_EQ(doc.model.Side(0).defaultLayout.settings.leftMargin, 250);
+
+  CArray<CPageLayout*, CPageLayout*> sheet;
+  sheet.Add(&bad);
+  EXPECT_FALSE(doc.model.ApplyPageSettings(0, doc.Settings(0, 3000, 3000), sheet));
+  EXPECT_EQ(doc.ui.redraws, 0);
+}
+
+TEST(DocPageSettingsTest, SheetLayoutsApplyPageByPage) {
+  ThreePageDoc doc;
+  CPageLayout a = doc.Settings(0, 3000, 3000), b = doc.Settings(0, 3000, 3600, 2),
+              c = doc.Settings(0, 3000, 3000);
+  CArray<CPageLayout*, CPageLayout*> sheet;
+  sheet.Add(&a);
+  sheet.Add(&b);
+  sheet.Add(&c);
+  ASSERT_TRUE(doc.model.ApplyPageSettings(0, a, sheet));
+  EXPECT_EQ(doc.model.GetNthLayout(0, 1)->settings.orientation, 2);
+  EXPECT_EQ(doc.model.GetNthLayout(1, 1)->settings.orientation, 2) << "the other side follows";
+  EXPECT_EQ(doc.model.GetPageOrientation(1), 2);
+  EXPECT_EQ(doc.model.GetPageOrientation(0), 1);
+  EXPECT_EQ(doc.model.m_orientationSummary, 2);
+  EXPECT_EQ(doc.ui.redraws, 1);
+  CheckModel(doc.model, true);
+}
+
+TEST(DocPageSettingsTest, PageSizesDifferBetweenConsecutivePages) {
+  ThreePageDoc doc;
+  EXPECT_FALSE(doc.model.PageSizesDiffer(-1, -1));
+  ASSERT_TRUE(doc.model.ApplyPageSettingsRange(0, doc.Settings(9, 3000, 3000), 0, 2));
+  EXPECT_TRUE(doc.model.PageSizesDiffer(-1, -1));
+  EXPECT_FALSE(doc.model.PageSizesDiffer(0, 1));
+  EXPECT_TRUE(doc.model.PageSizesDiffer(1, 2));
+}
+
+TEST(DocPageSettingsTest, PageRectanglesUnionAndScrollSizes) {
+  ThreePageDoc doc;
+  doc.model.m_pageSpacingX = 20;
+  doc.model.m_pageSpacingY = 10;
+  ASSERT_TRUE(doc.model.ApplyPageSettingsRange(1, doc.Settings(0, 4000, 3000), 0, 1));
+  CRect rect = doc.model.GetPageRect(1);
+  EXPECT_EQ(rect, CRect(24, 24, 264, 360));
+  EXPECT_EQ(doc.model.GetDocumentHeight(), 240 + 10 + 336 + 10 + 240 + 10);
+  doc.model.UpdatePageUnion();
+  doc.model.UpdateScrollSizes();
+  EXPECT_EQ(doc.ui.scrollTotal, CSize(240 + 20, 240 + 10 + 336 + 10 + 240 + 10));
+  int calls = doc.ui.scrollCalls;
+  doc.model.UpdateScrollSizes();
+  EXPECT_EQ(doc.ui.scrollCalls, calls) << "unchanged sizes are not set again";
+}
+
+}  // namespace
