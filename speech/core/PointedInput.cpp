@@ -43,7 +43,7 @@ PointedLetters PointedLettersFromUtf8(const char* text) {
   PointedLetters word;
   word.letters.assign(count + 1, 0);
   word.vowels.assign(count + 1, 0);
-  SplitLettersAndVowels(converted, word.letters.data(), word.vowels.data(), count + 1, 0);
+  SplitLettersAndVowels(converted, word.letters.data(), word.vowels.data(), count + 1, HebCode::ExplicitNoVowel);
   // Final kaf with qamats is one letter code that holds its qamats.
   size_t next = 0;
   for (int i = 0; i < count && next < qatan.size(); ++i) {

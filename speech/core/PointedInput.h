@@ -1,6 +1,7 @@
 // Pointed Hebrew typed or pasted as UTF-8 (letters with combining points; a
 // meteg marks the stressed vowel) made into the letters and vowels the rules
-// read.
+// read. A letter without a point gets the explicit "no vowel" code, as the
+// rules' word lists write it.
 #pragma once
 
 #include <vector>
