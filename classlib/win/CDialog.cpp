@@ -99,8 +99,8 @@ INT_PTR CDialog::DoModal() {
   HINSTANCE hInst = nullptr;
   LPCDLGTEMPLATEA lpTemplate = FindTemplate(m_lpszTemplateName, &hInst);
   if (lpTemplate == nullptr) return -1;
-  m_modal.Begin(AfxGetModalOwner(m_pParentWnd));
   HWND hWndOwner = AfxGetModalOwner(m_pParentWnd);
+  m_modal.Begin(hWndOwner);
   if (CreateFromTemplate(hInst, lpTemplate, hWndOwner))
     m_modal.Run(this, [](CWnd* pWnd) { return static_cast<CDialog*>(pWnd)->ContinueModal(); });
   m_modal.Finish(this);
