@@ -96,6 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         EndingCase{"-ologi: penultimate", u8"טֶכְנוֹלוֹגִי", 1},
         EndingCase{"-ot after qamats in -iya list: last", u8"אַפְלָיוֹת", 0},
         EndingCase{"-iya list word: last", u8"אַפְלָיָה", 0},
+        EndingCase{"-iya list word behind two prefixes", u8"וְהַלְוָיָה", 0},
+        EndingCase{"-iya list word in -ot", u8"הַלְוָיוֹת", 0},
         EndingCase{"-landi: penultimate", u8"הוֹלַנְדִּי", 1},
         EndingCase{"-i after hiriq: last", u8"עִבְרִי", 0},
         EndingCase{"-ai: last", u8"סַבַּאי", 0},
