@@ -1,14 +1,10 @@
 // The program's main window.
 #pragma once
 
-#include "classlib/win/CWnd.h"
+#include "classlib/win/CFrameWnd.h"
 
-class CMainFrame : public CWnd {
-  DECLARE_DYNAMIC(CMainFrame)
+class CMainFrame : public CFrameWnd {
+  DECLARE_DYNCREATE(CMainFrame)
  public:
-  BOOL Create();
-
- protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void PostNcDestroy() override;
+  BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
 };
