@@ -161,9 +161,12 @@ BOOL CPropertySheet::OnInitDialog() {
 }
 
 LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  // Which button ends the sheet, seen before anyone handles it.
+  // Which button ends the sheet, clicked or pressed by a message, seen
+  // before anyone handles it.
   if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
     m_nButtonResult = LOWORD(wParam);
+  else if (message == PSM_PRESSBUTTON && (wParam == PSBTN_OK || wParam == PSBTN_CANCEL))
+    m_nButtonResult = wParam == PSBTN_OK ? IDOK : IDCANCEL;
   else if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE)
     m_nButtonResult = IDCANCEL;
   return CWnd::WindowProc(message, wParam, lParam);
