@@ -86,7 +86,7 @@ function(zulta_test name)
   if(ARG_UI)
     list(APPEND labels ui)
   endif()
-  set_tests_properties(${name} PROPERTIES TIMEOUT 600 LABELS "${labels}"
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS "${labels}"
     ENVIRONMENT "ZULTA_SOURCE_DIR=${PROJECT_SOURCE_DIR};ZULTA_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
 
