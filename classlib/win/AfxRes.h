@@ -29,6 +29,12 @@
 #define ID_HELP 0xE146
 #define ID_CONTEXT_HELP 0xE145
 
+// The buttons of property sheets and wizards.
+#define ID_APPLY_NOW 0x3021
+#define ID_WIZBACK 0x3023
+#define ID_WIZNEXT 0x3024
+#define ID_WIZFINISH 0x3025
+
 // The window menu.
 #define AFX_IDM_WINDOW_FIRST 0xE130
 #define AFX_IDM_WINDOW_LAST 0xE13F
