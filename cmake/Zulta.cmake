@@ -83,10 +83,14 @@ function(zulta_test name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} ${ZULTA_GTEST})
   add_test(NAME ${name} COMMAND ${name})
   set(labels ${ZULTA_TARGET})
+  set(lock "")
   if(ARG_UI)
     list(APPEND labels ui)
+    # Windows of tests running side by side would cover each other on the
+    # one display, and screen captures would see the wrong window.
+    set(lock display)
   endif()
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS "${labels}"
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS "${labels}" RESOURCE_LOCK "${lock}"
     ENVIRONMENT "ZULTA_SOURCE_DIR=${PROJECT_SOURCE_DIR};ZULTA_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
 
