@@ -162,6 +162,19 @@ void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
   Default();
 }
 
+// Windows tells only top-level windows about colour and setting changes; their
+// descendants of the class library hear it from them.
+void CWnd::OnSysColorChange() {
+  if (!(GetStyle() & WS_CHILD)) SendMessageToDescendants(WM_SYSCOLORCHANGE, 0, 0, TRUE, TRUE);
+  Default();
+}
+
+void CWnd::OnSettingChange(UINT uFlags, LPCSTR lpszSection) {
+  if (!(GetStyle() & WS_CHILD))
+    SendMessageToDescendants(WM_SETTINGCHANGE, uFlags, reinterpret_cast<LPARAM>(lpszSection), TRUE, TRUE);
+  Default();
+}
+
 // ---- The default handlers: the window's default processing.
 
 int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
@@ -190,8 +203,6 @@ void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
 int CWnd::OnSetText(LPCSTR) { return static_cast<int>(Default()); }
 UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
 void CWnd::OnDropFiles(HDROP) { Default(); }
-void CWnd::OnSettingChange(UINT, LPCSTR) { Default(); }
-void CWnd::OnSysColorChange() { Default(); }
 void CWnd::OnFontChange() { Default(); }
 void CWnd::OnCancelMode() { Default(); }
 void CWnd::OnCaptureChanged(CWnd*) { Default(); }

@@ -32,6 +32,12 @@ TEST_F(AppServicesTest, TheApplicationAndItsHandlesAreFound) {
   EXPECT_EQ(nullptr, m_app.LoadIcon(9999));
 }
 
+TEST_F(AppServicesTest, OleIsReadyAfterTheFirstCallAndStaysSo) {
+  EXPECT_TRUE(AfxOleInit());
+  EXPECT_TRUE(AfxOleInit());
+  AfxEnableControlContainer();
+}
+
 // Reads the open message box of this thread and presses its OK button.
 struct MessageBoxReader {
   static std::string s_caption;
