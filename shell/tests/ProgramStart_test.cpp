@@ -5,28 +5,10 @@
 
 #include <string>
 
+#include "shell/tests/ZultaProcess.h"
 #include "testing/win/WindowCapture.h"
 
 namespace {
-
-std::string WindowsPath(std::string path) {
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path.front() == '\\' ? "Z:" + path : path;
-}
-
-HWND WaitForTopLevelWindow(DWORD processId, const char* title) {
-  for (int attempt = 0; attempt < 300; ++attempt) {
-    HWND hWnd = nullptr;
-    while ((hWnd = ::FindWindowExA(nullptr, hWnd, nullptr, title)) != nullptr) {
-      DWORD owner = 0;
-      ::GetWindowThreadProcessId(hWnd, &owner);
-      if (owner == processId && ::IsWindowVisible(hWnd)) return hWnd;
-    }
-    ::Sleep(100);
-  }
-  return nullptr;
-}
 
 TEST(ProgramStart, CarriesItsIconAndVersion) {
   HMODULE exe = ::LoadLibraryExA(WindowsPath(ZULTA_EXE_PATH).c_str(), nullptr,
@@ -53,15 +35,9 @@ TEST(ProgramStart, CarriesItsIconAndVersion) {
 }
 
 TEST(ProgramStart, ShowsTheMainWindowAndExitsCleanlyOnClose) {
-  std::string commandLine = "\"" + WindowsPath(ZULTA_EXE_PATH) + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  ASSERT_TRUE(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process))
-      << "cannot start " << commandLine;
-
-  HWND hMain = WaitForTopLevelWindow(process.dwProcessId, "Zulta");
+  ZultaProcess zulta;
+  ASSERT_TRUE(zulta.Started()) << "cannot start " << ZULTA_EXE_PATH;
+  HWND hMain = zulta.MainWindow();
   ASSERT_NE(hMain, nullptr) << "no visible window titled Zulta";
   EXPECT_TRUE(::IsZoomed(hMain));
 
@@ -75,13 +51,7 @@ TEST(ProgramStart, ShowsTheMainWindowAndExitsCleanlyOnClose) {
   uint32_t expected = (GetRValue(workspace) << 16) | (GetGValue(workspace) << 8) | GetBValue(workspace);
   EXPECT_EQ(shot.PixelAt(shot.width / 2, shot.height / 2), expected);
 
-  ::PostMessageA(hMain, WM_CLOSE, 0, 0);
-  ASSERT_EQ(::WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
-  DWORD exitCode = 1;
-  ::GetExitCodeProcess(process.hProcess, &exitCode);
-  EXPECT_EQ(exitCode, 0u);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
+  EXPECT_EQ(zulta.Close(), 0u);
 }
 
 }  // namespace

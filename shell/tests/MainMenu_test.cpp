@@ -1,0 +1,95 @@
+// The program's menu: commands routed to their handlers, items greyed by
+// their update handler, a message box from the string table.
+#include <string>
+
+#include "resources/ShellIds.h"
+#include "classlib/win/AfxRes.h"
+#include "shell/tests/ZultaProcess.h"
+#include "testing/win/WindowCapture.h"
+
+namespace {
+
+std::string MenuText(HMENU hMenu, UINT nPos) {
+  char text[64] = {};
+  ::GetMenuStringA(hMenu, nPos, text, sizeof text, MF_BYPOSITION);
+  return text;
+}
+
+BOOL CALLBACK AppendChildText(HWND hWnd, LPARAM lParam) {
+  char text[128] = {};
+  ::GetWindowTextA(hWnd, text, sizeof text);
+  *reinterpret_cast<std::string*>(lParam) += std::string(text) + "|";
+  return TRUE;
+}
+
+class MainMenuTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_zulta.Started());
+    ASSERT_NE(nullptr, m_zulta.MainWindow());
+  }
+  ZultaProcess m_zulta;
+};
+
+TEST(MainMenuResourceTest, TheMenuComesFromTheResources) {
+  HMODULE exe = ::LoadLibraryExA(WindowsPath(ZULTA_EXE_PATH).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(exe, nullptr);
+  HMENU hMenu = ::LoadMenuA(exe, MAKEINTRESOURCEA(IDR_MAINFRAME));
+  ASSERT_NE(nullptr, hMenu);
+  ASSERT_EQ(3, ::GetMenuItemCount(hMenu));
+  EXPECT_EQ("&File", MenuText(hMenu, 0));
+  EXPECT_EQ("&Edit", MenuText(hMenu, 1));
+  EXPECT_EQ("&Help", MenuText(hMenu, 2));
+  EXPECT_EQ(static_cast<UINT>(ID_APP_EXIT), ::GetMenuItemID(::GetSubMenu(hMenu, 0), 0));
+  EXPECT_EQ(static_cast<UINT>(ID_EDIT_UNDO), ::GetMenuItemID(::GetSubMenu(hMenu, 1), 0));
+  ::DestroyMenu(hMenu);
+  EXPECT_NE(nullptr, ::LoadAcceleratorsA(exe, MAKEINTRESOURCEA(IDR_MAINFRAME)));
+  ::FreeLibrary(exe);
+}
+
+// Menus belong to their process under Wine: the open popup is looked at on the screen.
+TEST_F(MainMenuTest, EditCommandsAreGreyedWhileThereIsNothingToEdit) {
+  ::PostMessageA(m_zulta.MainWindow(), WM_SYSCOMMAND, SC_KEYMENU, 'e');
+  HWND hPopup = WaitForTopLevelWindow(m_zulta.Id(), nullptr, "#32768");
+  ASSERT_NE(nullptr, hPopup) << "the Edit menu did not open";
+  ::Sleep(300);
+  RgbImage shot = CaptureWindow(hPopup);
+  EXPECT_FALSE(SaveScreenshot(shot, "edit-menu").empty());
+  auto rgb = [](COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); };
+  uint32_t grey = rgb(::GetSysColor(COLOR_GRAYTEXT));
+  uint32_t text = rgb(::GetSysColor(COLOR_MENUTEXT));
+  int nGrey = 0;
+  int nText = 0;
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) {
+      uint32_t pixel = shot.PixelAt(x, y);
+      nGrey += pixel == grey;
+      nText += pixel == text;
+    }
+  }
+  EXPECT_GT(nGrey, 50) << "greyed item texts";
+  EXPECT_EQ(0, nText) << "no enabled item";
+  ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
+  ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(0u, m_zulta.Close());
+}
+
+TEST_F(MainMenuTest, AboutShowsAMessageBoxFromTheStringTable) {
+  ::PostMessageA(m_zulta.MainWindow(), WM_COMMAND, ID_APP_ABOUT, 0);
+  HWND hBox = WaitForTopLevelWindow(m_zulta.Id(), "Zulta", "#32770");
+  ASSERT_NE(nullptr, hBox) << "no message box";
+  std::string texts;
+  ::EnumChildWindows(hBox, &AppendChildText, reinterpret_cast<LPARAM>(&texts));
+  EXPECT_NE(std::string::npos, texts.find("|Zulta|")) << texts;
+  ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+  for (int attempt = 0; attempt < 100 && ::IsWindow(hBox); ++attempt) ::Sleep(100);
+  EXPECT_FALSE(::IsWindow(hBox));
+  EXPECT_EQ(0u, m_zulta.Close());
+}
+
+TEST_F(MainMenuTest, ExitEndsTheProgram) {
+  ::PostMessageA(m_zulta.MainWindow(), WM_COMMAND, ID_APP_EXIT, 0);
+  EXPECT_EQ(0u, m_zulta.Close());
+}
+
+}  // namespace
