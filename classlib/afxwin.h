@@ -33,3 +33,14 @@
 #include "classlib/win/MessageMap.h"
 
 // Drawing and menus.
+#include "classlib/core/CResourceException.h"
+#include "classlib/win/CBitmap.h"
+#include "classlib/win/CBrush.h"
+#include "classlib/win/CDC.h"
+#include "classlib/win/CFont.h"
+#include "classlib/win/CGdiObject.h"
+#include "classlib/win/CImageList.h"
+#include "classlib/win/CMenu.h"
+#include "classlib/win/CPen.h"
+#include "classlib/win/CRgn.h"
+#include "classlib/win/WindowDCs.h"

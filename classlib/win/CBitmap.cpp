@@ -6,7 +6,8 @@
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 
 BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName) {
-  return Attach(::LoadBitmapA(AfxGetInstanceHandle(), lpszResourceName));
+  return Attach(
+      ::LoadBitmapA(AfxFindResourceHandle(lpszResourceName, RT_BITMAP), lpszResourceName));
 }
 
 BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap) {

@@ -65,8 +65,8 @@ BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask) {
 }
 
 BOOL CImageList::Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask) {
-  return Attach(ImageList_LoadImageA(AfxGetInstanceHandle(), lpszBitmapID, cx, nGrow, crMask,
-                                     IMAGE_BITMAP, 0));
+  return Attach(ImageList_LoadImageA(AfxFindResourceHandle(lpszBitmapID, RT_BITMAP), lpszBitmapID,
+                                     cx, nGrow, crMask, IMAGE_BITMAP, 0));
 }
 
 BOOL CImageList::DeleteImageList() {

@@ -1,6 +1,7 @@
 #include "classlib/win/CMenu.h"
 
 #include "classlib/core/Debug.h"
+#include "classlib/win/AfxState.h"
 #include "classlib/win/CBitmap.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/CWnd.h"
@@ -61,7 +62,7 @@ BOOL CMenu::CreateMenu() { return Attach(::CreateMenu()); }
 BOOL CMenu::CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
 
 BOOL CMenu::LoadMenu(LPCTSTR lpszResourceName) {
-  return Attach(::LoadMenuA(AfxGetInstanceHandle(), lpszResourceName));
+  return Attach(::LoadMenuA(AfxFindResourceHandle(lpszResourceName, RT_MENU), lpszResourceName));
 }
 
 BOOL CMenu::LoadMenuIndirect(const void* lpMenuTemplate) {
@@ -157,7 +158,17 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const {
 CMenu* CMenu::GetSubMenu(int nPos) const { return FromHandle(::GetSubMenu(m_hMenu, nPos)); }
 
 BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect) {
-  return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
+  // The owner finds the popup's owner-drawn items through the thread state
+  // while the popup is up; a nested popup puts back the outer one's.
+  AFX_THREAD_STATE* pState = AfxGetThreadState();
+  HWND hOldWindow = pState->m_hTrackingWindow;
+  HMENU hOldMenu = pState->m_hTrackingMenu;
+  pState->m_hTrackingWindow = pWnd->GetSafeHwnd();
+  pState->m_hTrackingMenu = m_hMenu;
+  BOOL bResult = ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
+  pState->m_hTrackingWindow = hOldWindow;
+  pState->m_hTrackingMenu = hOldMenu;
+  return bResult;
 }
 
 void CMenu::MeasureItem(LPMEASUREITEMSTRUCT) {}
