@@ -38,6 +38,12 @@ void SetU32(Bytes& bytes, size_t at, DWORD value) { WriteU32LE(bytes.data() + at
 constexpr size_t kFirstVerbEntry = kVerbIndexHeader;
 constexpr size_t kFirstNounEntry = kNounDataHeader;
 
+// The last verb's meanings lie at the end of the text, so that the largest
+// offset reaches beyond it however long the text is.
+size_t LastVerbEntry(const Bytes& b) {
+  return kVerbIndexHeader + (ReadU32LE(b.data() + kVerbCountOffset) - 1) * kVerbIndexEntrySize;
+}
+
 const Damage kDamages[] = {
     {"verbpat truncated", kVerbPatternFile, [](Bytes& b) { b.pop_back(); }},
     {"verbpat trailing byte", kVerbPatternFile, [](Bytes& b) { b.push_back(0); }},
@@ -57,7 +63,7 @@ const Damage kDamages[] = {
      [](Bytes& b) { std::fill_n(b.begin() + kFirstVerbEntry + kEntryRootOffset, kEntryRootRoom, 0xE0); }},
     {"verbdata root length wrong", kVerbIndexFile, [](Bytes& b) { b[kFirstVerbEntry] = 9; }},
     {"verbdata meaning outside the text", kVerbIndexFile,
-     [](Bytes& b) { WriteU16LE(b.data() + kFirstVerbEntry + kEntryMeaningOffset + 4, 0x7FFF); }},
+     [](Bytes& b) { WriteU16LE(b.data() + LastVerbEntry(b) + kEntryMeaningOffset + 4, 0x7FFF); }},
     {"verbdata meaning before the text", kVerbIndexFile,
      [](Bytes& b) { WriteU16LE(b.data() + kFirstVerbEntry + kEntryMeaningOffset + 4, 0x8000); }},
     {"nounpat truncated", kNounPatternFile, [](Bytes& b) { b.pop_back(); }},
