@@ -5,6 +5,7 @@
 #include "classlib/win/CFont.h"
 #include "classlib/win/CFrameWnd.h"
 #include "classlib/win/CMenu.h"
+#include "classlib/win/CScrollBar.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/HandleMap.h"
 
@@ -50,6 +51,8 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
   ON_WM_MEASUREITEM()
   ON_WM_SYSCOLORCHANGE()
   ON_WM_SETTINGCHANGE()
+  ON_WM_HSCROLL()
+  ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
 const char* const AFX_WND_CLASS = "ZultaWnd";

@@ -273,6 +273,8 @@ class CWnd : public CCmdTarget {
   afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
   afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
   afx_msg void OnParentNotify(UINT message, LPARAM lParam);
+  afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
   afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
   afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
   afx_msg void OnInitMenu(CMenu* pMenu);

@@ -2,6 +2,7 @@
 // reflection to child controls, owner-drawn menus, and the default handlers.
 #include "classlib/win/AfxState.h"
 #include "classlib/win/CMenu.h"
+#include "classlib/win/CScrollBar.h"
 #include "classlib/win/CWnd.h"
 
 namespace {
@@ -209,6 +210,13 @@ void CWnd::OnCaptureChanged(CWnd*) { Default(); }
 void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 void CWnd::OnParentNotify(UINT, LPARAM) { Default(); }
+// A scroll bar control may scroll by itself.
+void CWnd::OnHScroll(UINT, UINT, CScrollBar* pScrollBar) {
+  if (pScrollBar == nullptr || !ReflectLastMsg(pScrollBar->m_hWnd)) Default();
+}
+void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar) {
+  if (pScrollBar == nullptr || !ReflectLastMsg(pScrollBar->m_hWnd)) Default();
+}
 void CWnd::OnInitMenu(CMenu*) { Default(); }
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }

@@ -87,6 +87,16 @@
 #define ON_WM_NCLBUTTONDBLCLK() ZULTA_ON_NCMOUSE(WM_NCLBUTTONDBLCLK, OnNcLButtonDblClk)
 #define ON_WM_NCRBUTTONDOWN() ZULTA_ON_NCMOUSE(WM_NCRBUTTONDOWN, OnNcRButtonDown)
 
+// The scroll bar is nullptr for a window's own scroll bars; otherwise a
+// CScrollBar (include classlib/win/CScrollBar.h where the entry is used).
+#define ZULTA_ON_SCROLL(msg, fn) ZULTA_ON_WM(msg, p_->fn(LOWORD(a_.wParam), HIWORD(a_.wParam), static_cast<CScrollBar*>(ZULTA_WND_LPARAM)))
+#define ON_WM_HSCROLL() ZULTA_ON_SCROLL(WM_HSCROLL, OnHScroll)
+#define ON_WM_VSCROLL() ZULTA_ON_SCROLL(WM_VSCROLL, OnVScroll)
+
+// A scroll bar control handles its own scrolling: void fn(UINT nSBCode, UINT nPos).
+#define ON_WM_HSCROLL_REFLECT() ZULTA_ON_WM(WM_REFLECT_BASE + WM_HSCROLL, p_->HScroll(LOWORD(a_.wParam), HIWORD(a_.wParam)))
+#define ON_WM_VSCROLL_REFLECT() ZULTA_ON_WM(WM_REFLECT_BASE + WM_VSCROLL, p_->VScroll(LOWORD(a_.wParam), HIWORD(a_.wParam)))
+
 // Reflected owner drawing: the control draws and measures itself.
 #define ON_WM_DRAWITEM_REFLECT() ZULTA_ON_WM(WM_REFLECT_BASE + WM_DRAWITEM, p_->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(a_.lParam)); a_.result = TRUE)
 #define ON_WM_MEASUREITEM_REFLECT() ZULTA_ON_WM(WM_REFLECT_BASE + WM_MEASUREITEM, p_->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(a_.lParam)); a_.result = TRUE)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "classlib/tests/win/WndTestSupport.h"
+#include "classlib/win/CScrollBar.h"
 
 namespace {
 
@@ -107,6 +108,9 @@ class CReflectingChild : public CWnd {
  public:
   std::vector<std::string> m_log;
   void DrawItem(LPDRAWITEMSTRUCT lpDIS) { m_log.push_back("draw " + std::to_string(lpDIS->itemID)); }
+  void VScroll(UINT nSBCode, UINT nPos) {
+    m_log.push_back("vscroll " + std::to_string(nSBCode) + " " + std::to_string(nPos));
+  }
 
  protected:
   afx_msg void OnReflectClick(NMHDR*, LRESULT* pResult) {
@@ -121,6 +125,7 @@ BEGIN_MESSAGE_MAP(CReflectingChild, CWnd)
   ON_NOTIFY_REFLECT(NM_CLICK, OnReflectClick)
   ON_CONTROL_REFLECT(kReflectedCode, OnReflectChange)
   ON_WM_DRAWITEM_REFLECT()
+  ON_WM_VSCROLL_REFLECT()
 END_MESSAGE_MAP()
 
 class CParentWnd : public CWnd {
@@ -135,6 +140,10 @@ class CParentWnd : public CWnd {
   }
   afx_msg void OnChildChange() { m_log.push_back("parent change"); }
   afx_msg void OnChildOther() { m_log.push_back("parent other"); }
+  afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
+    m_log.push_back("hscroll " + std::to_string(nSBCode) + " " + std::to_string(nPos) +
+                    (pScrollBar == nullptr ? " own" : " control"));
+  }
   DECLARE_MESSAGE_MAP()
 };
 
@@ -143,6 +152,7 @@ BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
   ON_NOTIFY(NM_DBLCLK, kChildId, OnChildDblClk)
   ON_CONTROL(kReflectedCode, kChildId, OnChildChange)
   ON_CONTROL(kParentCode, kChildId, OnChildOther)
+  ON_WM_HSCROLL()
 END_MESSAGE_MAP()
 
 class ReflectionTest : public AppTest {
@@ -190,6 +200,13 @@ TEST_F(ReflectionTest, OwnerDrawingGoesToTheControl) {
   dis.hwndItem = m_child.m_hWnd;
   EXPECT_EQ(TRUE, m_parent.SendMessage(WM_DRAWITEM, kChildId, reinterpret_cast<LPARAM>(&dis)));
   EXPECT_EQ(std::vector<std::string>{"draw 5"}, m_child.m_log);
+}
+
+TEST_F(ReflectionTest, ScrollingGoesToTheParentOrIsReflectedToTheBar) {
+  m_parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 30), 0);
+  m_parent.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 12), reinterpret_cast<LPARAM>(m_child.m_hWnd));
+  EXPECT_EQ(std::vector<std::string>{"hscroll 5 30 own"}, m_parent.m_log);
+  EXPECT_EQ(std::vector<std::string>{"vscroll 4 12"}, m_child.m_log);
 }
 
 }  // namespace
