@@ -21,6 +21,14 @@ CDC* NewTemporary(HDC hDC) {
 void ReleaseTemporary(CDC* pDC) { pDC->m_hDC = pDC->m_hAttribDC = nullptr; }
 
 CHandleMap<CDC, HDC>& DCMap() { return AfxHandleMap<CDC, HDC>(NewTemporary, ReleaseTemporary); }
+
+// A null object passes a null handle on (the call then fails) rather than
+// crashing.
+HGDIOBJ HandleOf(const CGdiObject* pObject) {
+  return pObject != nullptr ? pObject->m_hObject : nullptr;
+}
+
+HBRUSH BrushHandle(CBrush* pBrush) { return static_cast<HBRUSH>(HandleOf(pBrush)); }
 }  // namespace
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
@@ -101,25 +109,25 @@ HGDIOBJ CDC::SelectHandle(HGDIOBJ hObject) {
 }
 
 CPen* CDC::SelectObject(CPen* pPen) {
-  return CPen::FromHandle(static_cast<HPEN>(SelectHandle(pPen->m_hObject)));
+  return CPen::FromHandle(static_cast<HPEN>(SelectHandle(HandleOf(pPen))));
 }
 
 CBrush* CDC::SelectObject(CBrush* pBrush) {
-  return CBrush::FromHandle(static_cast<HBRUSH>(SelectHandle(pBrush->m_hObject)));
+  return CBrush::FromHandle(static_cast<HBRUSH>(SelectHandle(HandleOf(pBrush))));
 }
 
 CFont* CDC::SelectObject(CFont* pFont) {
-  return CFont::FromHandle(static_cast<HFONT>(SelectHandle(pFont->m_hObject)));
+  return CFont::FromHandle(static_cast<HFONT>(SelectHandle(HandleOf(pFont))));
 }
 
 CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
-  return CBitmap::FromHandle(static_cast<HBITMAP>(SelectHandle(pBitmap->m_hObject)));
+  return CBitmap::FromHandle(static_cast<HBITMAP>(SelectHandle(HandleOf(pBitmap))));
 }
 
 int CDC::SelectObject(CRgn* pRgn) { return SelectClipRgn(pRgn); }
 
 CGdiObject* CDC::SelectObject(CGdiObject* pObject) {
-  return CGdiObject::FromHandle(SelectHandle(pObject->m_hObject));
+  return CGdiObject::FromHandle(SelectHandle(HandleOf(pObject)));
 }
 
 CGdiObject* CDC::SelectStockObject(int nIndex) {
@@ -305,12 +313,12 @@ BOOL CDC::PtVisible(int x, int y) const { return ::PtVisible(m_hDC, x, y); }
 BOOL CDC::RectVisible(LPCRECT lpRect) const { return ::RectVisible(m_hDC, lpRect); }
 
 int CDC::SelectClipRgn(CRgn* pRgn) {
-  HRGN hRgn = pRgn != nullptr ? static_cast<HRGN>(pRgn->m_hObject) : nullptr;
+  HRGN hRgn = static_cast<HRGN>(HandleOf(pRgn));
   return SetOnBoth<int>([=](HDC hDC) { return ::SelectClipRgn(hDC, hRgn); });
 }
 
 int CDC::SelectClipRgn(CRgn* pRgn, int nMode) {
-  HRGN hRgn = pRgn != nullptr ? static_cast<HRGN>(pRgn->m_hObject) : nullptr;
+  HRGN hRgn = static_cast<HRGN>(HandleOf(pRgn));
   return SetOnBoth<int>([=](HDC hDC) { return ::ExtSelectClipRgn(hDC, hRgn, nMode); });
 }
 
@@ -368,11 +376,11 @@ BOOL CDC::Polyline(const POINT* lpPoints, int nCount) {
 // Rectangles
 
 void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) {
-  ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->m_hObject));
+  ::FillRect(m_hDC, lpRect, BrushHandle(pBrush));
 }
 
 void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush) {
-  ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->m_hObject));
+  ::FrameRect(m_hDC, lpRect, BrushHandle(pBrush));
 }
 
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr) {
@@ -474,19 +482,13 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
                       nSrcHeight, dwRop);
 }
 
-namespace {
-HBRUSH BrushHandle(CBrush* pBrush) {
-  return pBrush != nullptr ? static_cast<HBRUSH>(pBrush->m_hObject) : nullptr;
-}
-}  // namespace
-
 BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush) {
   return ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y,
                       size.cx, size.cy, nFlags | DST_BITMAP);
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush) {
-  return DrawState(pt, size, static_cast<HBITMAP>(pBitmap->m_hObject), nFlags,
+  return DrawState(pt, size, static_cast<HBITMAP>(HandleOf(pBitmap)), nFlags,
                    BrushHandle(pBrush));
 }
 

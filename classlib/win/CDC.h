@@ -61,7 +61,8 @@ class CDC : public CObject {
   BOOL IsPrinting() const { return m_bPrinting; }
 
   // Selecting gives the object that was selected before, as the program's
-  // own object when it has one, else as a temporary object.
+  // own object when it has one, else as a temporary object; selecting a null
+  // object changes nothing and gives nullptr.
   CPen* SelectObject(CPen* pPen);
   CBrush* SelectObject(CBrush* pBrush);
   virtual CFont* SelectObject(CFont* pFont);

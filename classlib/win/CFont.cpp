@@ -23,7 +23,7 @@ BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC) {
   LOGFONT logFont = {};
   logFont.lfCharSet = DEFAULT_CHARSET;
   logFont.lfHeight = nPointSize;
-  lstrcpynA(logFont.lfFaceName, lpszFaceName, LF_FACESIZE);
+  if (lpszFaceName != nullptr) ::lstrcpynA(logFont.lfFaceName, lpszFaceName, LF_FACESIZE);
   return CreatePointFontIndirect(&logFont, pDC);
 }
 
@@ -31,7 +31,8 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC) {
   HDC hDC = pDC != nullptr ? pDC->m_hAttribDC : ::GetDC(nullptr);
   // Tenths of a point to device pixels, then to the DC's logical units; the
   // negative height asks for the character height rather than the cell's.
-  POINT points[2] = {{0, 0}, {0, ::MulDiv(lpLogFont->lfHeight, ::GetDeviceCaps(hDC, LOGPIXELSY), 720)}};
+  int nPixels = ::MulDiv(lpLogFont->lfHeight, ::GetDeviceCaps(hDC, LOGPIXELSY), 720);
+  POINT points[2] = {{0, 0}, {0, nPixels}};
   ::DPtoLP(hDC, points, 2);
   if (pDC == nullptr) ::ReleaseDC(nullptr, hDC);
   LOGFONT logFont = *lpLogFont;

@@ -52,7 +52,9 @@ class CImageList : public CObject {
   int Add(HICON hIcon) { return ImageList_AddIcon(m_hImageList, hIcon); }
   BOOL Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask);
   // Gives the image's index, or -1.
-  int Replace(int nImage, HICON hIcon) { return ImageList_ReplaceIcon(m_hImageList, nImage, hIcon); }
+  int Replace(int nImage, HICON hIcon) {
+    return ImageList_ReplaceIcon(m_hImageList, nImage, hIcon);
+  }
   // -1 removes every image.
   BOOL Remove(int nImage) { return ImageList_Remove(m_hImageList, nImage); }
   BOOL SetOverlayImage(int nImage, int nOverlay) {

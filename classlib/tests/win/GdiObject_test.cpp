@@ -48,6 +48,37 @@ TEST_F(GdiObjectTest, EachKindOfObjectComesBackAsItsOwnClass) {
   EXPECT_EQ(&font, m_dc.SelectObject(pOldFont));
 }
 
+TEST_F(GdiObjectTest, SelectingANullObjectChangesNothing) {
+  CPen pen(PS_SOLID, 1, kRed);
+  m_dc.SelectObject(&pen);
+  EXPECT_EQ(nullptr, m_dc.SelectObject(static_cast<CPen*>(nullptr)));
+  EXPECT_EQ(&pen, m_dc.GetCurrentPen());
+  m_dc.SelectStockObject(BLACK_PEN);
+}
+
+TEST_F(GdiObjectTest, SettersReachBothDCsAndQueriesAskTheAttributeDC) {
+  CDC attributes;
+  ASSERT_TRUE(attributes.CreateCompatibleDC(&m_dc));
+  CDC split;
+  split.SetOutputDC(m_dc.m_hDC);
+  split.SetAttribDC(attributes.m_hDC);
+  EXPECT_EQ(kBlack, split.SetTextColor(kRed));
+  EXPECT_EQ(kRed, m_dc.GetTextColor());
+  EXPECT_EQ(kRed, attributes.GetTextColor());
+  split.SetMapMode(MM_LOMETRIC);
+  EXPECT_EQ(MM_LOMETRIC, m_dc.GetMapMode());
+  EXPECT_EQ(MM_LOMETRIC, attributes.GetMapMode());
+  m_dc.SetMapMode(MM_TEXT);
+
+  ::SetBkColor(attributes.m_hDC, kBlue);
+  EXPECT_EQ(kBlue, split.GetBkColor());
+  // Output goes to the output DC only.
+  split.FillSolidRect(0, 0, 2, 2, kGreen);
+  EXPECT_EQ(kGreen, m_dc.GetPixel(1, 1));
+  split.ReleaseOutputDC();
+  split.ReleaseAttribDC();
+}
+
 TEST_F(GdiObjectTest, RestoreDCBringsBackColoursModesAndObjects) {
   CPen pen(PS_SOLID, 1, kRed);
   m_dc.SetTextColor(kBlue);
@@ -138,8 +169,9 @@ TEST_F(GdiObjectTest, BrushesOfEachKind) {
   CBrush solid(kRed);
   CBrush hatch(HS_CROSS, kBlue);
   CBrush patterned(&pattern);
-  const Case cases[] = {
-      {"solid", &solid, BS_SOLID}, {"hatch", &hatch, BS_HATCHED}, {"pattern", &patterned, BS_PATTERN}};
+  const Case cases[] = {{"solid", &solid, BS_SOLID},
+                        {"hatch", &hatch, BS_HATCHED},
+                        {"pattern", &patterned, BS_PATTERN}};
   for (const Case& c : cases) {
     LOGBRUSH logBrush = {};
     ASSERT_NE(0, c.brush->GetLogBrush(&logBrush)) << c.name;
