@@ -29,6 +29,7 @@ struct GrammarStore {
   DWORD nounPatternCount = 0, nounTableCount = 0, nounTextSize = 0;
   DWORD adjPatternCount = 0, adjTableCount = 0;
   DWORD nounEntryCounts[kNounEntryBlocks] = {};
+  DWORD nounTableGeneration = 0;   // changes whenever the noun tables are replaced
   GrammarBlock prefixTables[kPrefixTables];
 };
 
@@ -139,6 +140,7 @@ void FreeNounPatterns() {
 void FreeNounTable() {
   g_store.nounTable.Free();
   g_store.nounTableCount = 0;
+  ++g_store.nounTableGeneration;
 }
 
 void FreeAdjPatterns() {
@@ -501,6 +503,8 @@ LPCSTR GetVerbMeaning(int verb, int binyan) {
 
 const GrammarBlock& GetNounPatternBlock() { return g_store.nounPatterns; }
 DWORD GetNounPatternCount() { return g_store.nounPatternCount; }
+DWORD GetNounTableGeneration() { return g_store.nounTableGeneration; }
+
 const GrammarBlock& GetNounTableRecBlock() { return g_store.nounTable; }
 DWORD GetNounTableRecCount() { return g_store.nounTableCount; }
 const GrammarBlock& GetAdjPatternBlock() { return g_store.adjPatterns; }

@@ -74,6 +74,9 @@ const GrammarBlock& GetNounPatternBlock();
 DWORD GetNounPatternCount();
 const GrammarBlock& GetNounTableRecBlock();   // NounTableRec, with a sentinel
 DWORD GetNounTableRecCount();
+// Changes whenever the noun tables are freed or replaced, so that indexes
+// built over them know to rebuild.
+DWORD GetNounTableGeneration();
 const GrammarBlock& GetAdjPatternBlock();      // SuffixFormRec
 DWORD GetAdjPatternCount();
 const GrammarBlock& GetAdjTableBlock();        // SuffixWordRec

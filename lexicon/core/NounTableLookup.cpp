@@ -1,0 +1,43 @@
+#include "lexicon/core/NounTableLookup.h"
+
+#include <cstdlib>
+
+#include "lexicon/core/GrammarData.h"
+#include "lexicon/core/GrammarLayout.h"
+#include "lexicon/core/LittleEndian.h"
+
+using namespace GrammarLayout;
+
+namespace {
+
+WORD RecordId(const BYTE* table, DWORD index) { return ReadU16LE(table + index * kNounTableRecSize); }
+
+void BuildBuckets(NounTableIndex& index, const BYTE* table, DWORD count) {
+  // Bucket b: the first record whose id / 100 is b; an empty bucket scans
+  // from the start.
+  for (int b = 0; b < 100; ++b) index.firstOfBucket[b] = 0;
+  for (DWORD i = count; i-- > 0;) {
+    int b = RecordId(table, i) / 100;
+    if (b > 0 && b < 100) index.firstOfBucket[b] = i;
+  }
+  index.generation = GetNounTableGeneration();
+  index.built = true;
+}
+
+}  // namespace
+
+DWORD FindNounTableRecord(GrammarContext& context, int id) {
+  const GrammarBlock& block = GetNounTableRecBlock();
+  DWORD count = block.IsPresent() ? GetNounTableRecCount() : 0;
+  if (static_cast<size_t>(count) * kNounTableRecSize > block.Size())
+    count = static_cast<DWORD>(block.Size() / kNounTableRecSize);
+  NounTableIndex& index = context.nounTables;
+  if (!index.built || index.generation != GetNounTableGeneration())
+    BuildBuckets(index, block.Data(), count);
+  long key = std::labs(static_cast<long>(id));
+  if (key > 10000) key -= 10000;
+  if (key >= 10000 || count == 0) return count;
+  for (DWORD i = index.firstOfBucket[key / 100]; i < count; ++i)
+    if (RecordId(block.Data(), i) == key) return i;
+  return count;
+}

@@ -1,0 +1,393 @@
+#include "lexicon/core/VavInversive.h"
+
+#include <cstring>
+#include <initializer_list>
+
+#include "hebtext/core/HebChar.h"
+#include "lexicon/core/FormStress.h"
+#include "lexicon/core/GrammarLayout.h"
+#include "lexicon/core/VerbFormGenerator.h"
+
+using namespace HebCode;
+using namespace GrammarLayout;
+
+namespace {
+
+struct Root3 {
+  BYTE a, b, c;
+};
+
+struct RootVowel {
+  Root3 root;
+  BYTE vowel;
+};
+
+const Root3 kHollowPatahRoots[] = {{209, 233, 248}, {242, 233, 232}};
+const Root3 kAlefSegolRoots[] = {{224, 238, 248}, {224, 231, 230}};
+const Root3 kNifalHeDropping[] = {{226, 236, 228}, {231, 246, 228}, {238, 231, 228},
+                                  {240, 246, 228}, {242, 210, 228}, {244, 250, 228},
+                                  {247, 248, 228}, {248, 224, 228}};
+const Root3 kPielSegolRoots[] = {{225, 248, 234}, {226, 248, 209}};
+const RootVowel kPielHeDropping[] = {
+    {{224, 229, 228}, Patah}, {{226, 236, 228}, Patah}, {{231, 236, 228}, Patah},
+    {{231, 244, 228}, Patah}, {{235, 236, 228}, Patah}, {{235, 241, 228}, Patah},
+    {{238, 240, 228}, Patah}, {{240, 241, 228}, Patah}, {{242, 248, 228}, Patah},
+    {{244, 235, 228}, Patah}, {{246, 229, 228}, Patah}, {{246, 244, 228}, Patah},
+    {{247, 229, 228}, Patah}, {{247, 209, 228}, Patah}, {{248, 227, 228}, Patah},
+    {{209, 229, 228}, Patah}, {{250, 229, 228}, Qamats}};
+const RootVowel kHitpaelHeDropping[] = {
+    {{224, 229, 228}, Patah}, {{226, 236, 228}, Patah}, {{226, 248, 228}, Qamats},
+    {{231, 236, 228}, Qamats}, {{231, 248, 228}, Patah}, {{233, 244, 228}, Patah},
+    {{235, 241, 228}, Patah}, {{242, 236, 228}, Patah}, {{247, 209, 228}, Patah},
+    {{248, 242, 228}, Patah}};
+const Root3 kKafTavTav{235, 250, 250};
+const Root3 kReshMemMem{248, 238, 237};
+const Root3 kSinReshResh{210, 248, 248};
+const Root3 kLamedHetMem{236, 231, 237};
+const Root3 kKafSamekhHe{235, 241, 228};
+
+bool IsRoot(const BYTE* entry, const Root3& root) {
+  const BYTE* r = GetEntryRoot(entry);
+  return r[0] == root.a && r[1] == root.b && r[2] == root.c;
+}
+
+template <size_t N>
+bool InList(const BYTE* entry, const Root3 (&list)[N]) {
+  for (const Root3& root : list)
+    if (IsRoot(entry, root)) return true;
+  return false;
+}
+
+template <size_t N>
+const RootVowel* FindIn(const BYTE* entry, const RootVowel (&list)[N]) {
+  for (const RootVowel& item : list)
+    if (IsRoot(entry, item.root)) return &item;
+  return nullptr;
+}
+
+int ThirdRootLetter(const BYTE* entry) { return GetEntryRoot(entry)[2]; }
+
+// One alternative being rewritten, with L its last letter.
+struct Work {
+  FormPlanes& f;
+  bool trailingComma() const { return f.length > 0 && f.letters[f.length - 1] == ','; }
+  int L() const { return f.length - (trailingComma() ? 2 : 1); }
+  BYTE& V(int i) { static BYTE none; return i >= 0 && i < f.length ? f.vowels[i] : (none = 0); }
+  int Letter(int i) const { return i >= 0 && i < f.length ? f.letters[i] : 0; }
+  void Stress(int code) { ApplyStressPosition(f.letters, f.vowels, code); }
+  void DropLast() {
+    int last = L();
+    if (last < 0) return;
+    f.Remove(last);
+  }
+  // The letter now last: no vowel, final form, a final kaf with shva.
+  void CloseLast(bool removeDagesh) {
+    int last = L();
+    if (last < 0) return;
+    BYTE& letter = f.letters[last];
+    f.vowels[last] = 0;
+    if (removeDagesh && IsDageshLetter(letter)) letter = static_cast<BYTE>(RemoveDagesh(letter));
+    if (HasFinalForm(letter)) letter = static_cast<BYTE>(RegularToFinalLetter(letter));
+    if (IsFinalKafForm(letter)) f.vowels[last] = Shva;
+  }
+};
+
+void HeDropping(Work& w, BYTE vowel, bool setVowel, int stress) {
+  int last = w.L();
+  w.DropLast();
+  if (setVowel && last >= 2) w.V(last - 2) = vowel;
+  w.CloseLast(setVowel);
+  w.Stress(stress);
+}
+
+void PaalRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* entry, int slot,
+              int alternative) {
+  int L = w.L();
+  if (L < 1) return;
+  if (IsRootInSetB(record, 0)) {
+    if (IsHolamMale(w.V(L - 1)) || IsHolamForm(w.V(L - 1))) return;
+    if (IsGutturalLetter(w.Letter(L))) {
+      w.V(L - 1) = Patah;
+      w.V(L) = 0;
+    } else if (IsShuruk(w.V(L - 1))) {
+      w.V(L - 1) = QamatsQatan;
+    } else if (IsYodForm(w.Letter(L - 1)) && IsHiriqForm(w.V(L - 2))) {
+      w.V(L - 2) = InList(entry, kHollowPatahRoots) ? Patah : Segol;
+      w.f.Remove(L - 1);
+    } else {
+      return;
+    }
+    changed = 1;
+    w.Stress(kStressPenult);
+    return;
+  }
+  if (IsRootInSetC(record, 0)) {
+    if (IsRoot(entry, kKafTavTav) && slot == 14) {
+      changed = 1;
+      w.V(L - 2) = Segol;
+      if (IsDageshableLetter(w.Letter(L - 1)))
+        w.f.letters[L - 1] = static_cast<BYTE>(AddDagesh(w.f.letters[L - 1]));
+    } else if (IsRoot(entry, kReshMemMem)) {
+      changed = 1;
+      w.V(L - 1) = Qubuts;
+      w.Stress(kStressPenult);
+    } else if (IsRoot(entry, kSinReshResh) && slot == 17) {
+      changed = 1;
+      w.V(L - 1) = alternative == 0 ? QamatsQatan : Patah;
+      w.Stress(kStressPenult);
+    } else if (L == 2 && !IsGutturalLetter(w.Letter(2))) {
+      if (IsHolamForm(w.V(1))) w.V(1) = QamatsQatan;
+      else if (IsPatahForm(w.V(1))) w.V(1) = Segol;
+      else return;
+      changed = 1;
+      w.Stress(kStressPenult);
+    }
+    return;
+  }
+  if (InList(entry, kAlefSegolRoots)) {
+    if (IsPatahForm(w.V(L - 1))) w.V(L - 1) = Segol;
+    changed = 1;
+    w.Stress(kStressPenult);
+    return;
+  }
+  if (IsVavInversiveShortRoot(record, 0)) {
+    bool stressBefore = IsTsereForm(w.V(L - 2));
+    if (!IsGutturalLetter(ThirdRootLetter(entry)) && IsTsereForm(w.V(L - 1))) {
+      w.V(L - 1) = Segol;
+      changed = 1;
+    }
+    if (stressBefore) w.Stress(kStressPenult);
+  }
+}
+
+void HifilRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* entry) {
+  int L = w.L();
+  if (L < 2) return;
+  bool lastGuttural = IsGutturalLetter(w.Letter(L));
+  if (IsRootInSetB(record, 5)) {
+    changed = 1;
+    if (IsAlef(w.Letter(L))) {
+      w.V(L - 2) = Tsere;
+    } else if (lastGuttural) {
+      w.V(L - 2) = Patah;
+      w.V(L) = 0;
+    } else {
+      w.V(L - 2) = Segol;
+    }
+    w.f.Remove(L - 1);
+    w.Stress(kStressPenult);
+    return;
+  }
+  if (IsRootInSetC(record, 5) && L == 2) {
+    if (IsGutturalLetter(w.Letter(2))) return;
+    if (!IsTsereForm(w.V(1)) && !IsPatahForm(w.V(1))) return;
+    w.V(1) = Segol;
+    changed = 1;
+    w.Stress(kStressPenult);
+    return;
+  }
+  if (IsVavInversiveShortRoot(record, 5)) {
+    changed = 1;
+    if (IsGutturalLetter(ThirdRootLetter(entry))) {
+      w.V(L - 2) = Patah;
+      w.V(L) = 0;
+    } else {
+      w.V(L - 2) = Segol;
+    }
+    w.f.Remove(L - 1);
+    w.Stress(kStressPenult);
+    return;
+  }
+  if (IsYodForm(w.Letter(L - 1)) && w.V(L - 1) == 0 && IsHiriqForm(w.V(L - 2))) {
+    changed = 1;
+    if (lastGuttural && !IsAlef(w.Letter(L))) {
+      w.V(L - 2) = Patah;
+      w.V(L) = 0;
+    } else {
+      w.V(L - 2) = Tsere;
+    }
+    w.f.Remove(L - 1);
+    w.Stress(kStressLast);
+  }
+}
+
+void FutureBinyanRule(Work& w, WORD& changed, int alternative, int slot, int binyan,
+                      const BinyanRootRec& record, const BYTE* entry) {
+  if (!IsVavInversiveSlot(slot)) return;
+  switch (binyan) {
+    case 0:
+      PaalRule(w, changed, record, entry, slot, alternative);
+      break;
+    case 1:
+      if (InList(entry, kNifalHeDropping)) {
+        changed = 1;
+        HeDropping(w, 0, false, kStressPenult);
+      } else if (IsRoot(entry, kLamedHetMem)) {
+        if (w.L() >= 1) w.V(w.L() - 1) = Segol;
+        changed = 1;
+        w.Stress(kStressPenult);
+      }
+      break;
+    case 2:
+      if (const RootVowel* root = FindIn(entry, kPielHeDropping)) {
+        changed = 1;
+        HeDropping(w, root->vowel, true, kStressLast);
+      } else if (InList(entry, kPielSegolRoots)) {
+        if (w.L() >= 1) w.V(w.L() - 1) = Segol;
+        changed = 1;
+        w.Stress(kStressPenult);
+      }
+      break;
+    case 4:
+      if (const RootVowel* root = FindIn(entry, kHitpaelHeDropping)) {
+        changed = 1;
+        HeDropping(w, root->vowel, true, kStressPenult);
+      }
+      break;
+    case 5:
+      HifilRule(w, changed, record, entry);
+      break;
+    default:
+      break;
+  }
+}
+
+// The short future form of the class (row "short"), each of its parts
+// behind its own conjunction.
+int WriteShortForm(GrammarContext& context, const VerbRootRun& shortRun, FormPlanes& out,
+                   int start, WORD& changed, int slot, int binyan, const BYTE* entry) {
+  BYTE root[6] = {};
+  std::memcpy(root, GetEntryRoot(entry), 5);
+  NormalizeFinalLetters(root);
+  const HebWordRec shortForm = *BuildVerbForm(context, shortRun, 0, entry, root,
+                                              VavInversiveSlot(slot, binyan), binyan == 0 ? 0 : 3,
+                                              0, 0, 1, 1);
+  changed = 1;
+  FormPlanes all = FormPlanes::FromRecord(shortForm);
+  BYTE conjunction[3] = {out.letters[start], out.vowels[start], out.marks[start]};
+  int i = 0;
+  bool firstPart = true;
+  while (i < all.length) {
+    int end = i;
+    while (end < all.length && all.letters[end] != ',') ++end;
+    if (!firstPart) {
+      out.Append(',', 0, 0);
+      out.Append(conjunction[0], conjunction[1], conjunction[2]);
+    }
+    FormPlanes part;
+    part.AppendRange(all, i, end - i);
+    if (slot != 14 && part.length > 0 && IsDageshableLetter(part.letters[0]))
+      part.letters[0] = static_cast<BYTE>(AddDagesh(part.letters[0]));
+    ApplyStressPosition(part.letters, part.vowels, kStressPenult);
+    out.AppendRange(part, 0, part.length);
+    firstPart = false;
+    i = end + 1;
+  }
+  return out.length - start;
+}
+
+}  // namespace
+
+bool FindShortFormRecord(const BYTE* entry, int binyan, VerbRootRun& shortRun) {
+  shortRun.count = 0;
+  if (!entry || (binyan != 0 && binyan != 5)) return false;
+  WORD id = GetVerbBinyanWord(entry, kShortFutureRow) & kBinyanClassMask;
+  if (!id || !FindVerbRootRun(kShortFutureRow, id, shortRun)) return false;
+  int group = binyan == 0 ? 0 : 3;
+  if (shortRun.records[0].patterns[group] == 0) {
+    shortRun.count = 0;
+    return false;
+  }
+  return true;
+}
+
+int ApplyVavInversiveRule(GrammarContext& context, int alternative, FormPlanes& work,
+                          FormPlanes& out, WORD& changed, int group, int slot, int binyan,
+                          const BinyanRootRec& record, const BYTE* entry, bool& end) {
+  if (work.length == 0 || work.letters[0] == ',') return 0;
+  int start = out.length;
+  Work w{work};
+  if (group == 1) {
+    BYTE first = work.letters[0];
+    BYTE& firstVowel = work.vowels[0];
+    if (IsYodForm(first) && IsShva(firstVowel)) {
+      out.Append(Vav, Hiriq, 0);
+      firstVowel = 0;
+    } else if (IsHatafVowel(firstVowel)) {
+      out.Append(Vav, static_cast<BYTE>(HatafToFullVowel(firstVowel)), 0);
+    } else if (!IsNoVowelOrShva(firstVowel) && !IsLabialLetter(first)) {
+      out.Append(Vav, Shva, 0);
+    } else {
+      out.Append(Shuruk, Shuruk, 0);
+    }
+    if (IsBegadkefatLetter(work.letters[0]) && IsDageshLetter(work.letters[0]))
+      work.letters[0] = static_cast<BYTE>(RemoveDagesh(work.letters[0]));
+    out.AppendRange(work, 0, work.length);
+    if (!IsRootInSetA(record, binyan)) {
+      FormPlanes written;
+      written.AppendRange(out, start, out.length - start);
+      ApplyStressPosition(written.letters, written.vowels, slot == 10 ? kStressPenult : kStressLast);
+      std::memcpy(out.vowels + start, written.vowels, written.length);
+    }
+    return out.length - start;
+  }
+
+  if (slot == 14) {
+    out.Append(Vav, Qamats, 0);
+  } else {
+    out.Append(Vav, Patah, 0);
+    if (IsDageshableLetter(work.letters[0]))
+      work.letters[0] = static_cast<BYTE>(AddDagesh(work.letters[0]));
+  }
+  if (IsRootInSetA(record, binyan) && (binyan == 0 || binyan == 5)) {
+    VerbRootRun shortRun;
+    if (IsVavInversiveSlot(slot) && FindShortFormRecord(entry, binyan, shortRun)) {
+      end = true;
+      return WriteShortForm(context, shortRun, out, start, changed, slot, binyan, entry);
+    }
+  } else {
+    FutureBinyanRule(w, changed, alternative, slot, binyan, record, entry);
+  }
+  out.AppendRange(work, 0, work.length);
+  return out.length - start;
+}
+
+void MakeVavInversiveForm(GrammarContext& context, HebWordRec& word, const BinyanRootRec& record,
+                          const BYTE* entry, int slot, int binyan, int flag) {
+  FormPlanes all = FormPlanes::FromRecord(word);
+  FormPlanes parts[kMaxWordParts];
+  int count = 0;
+  for (int i = 0; i <= all.length && count < kMaxWordParts;) {
+    int end = i;
+    while (end < all.length && all.letters[end] != ',') ++end;
+    // A part keeps the ',' that follows it when another part follows.
+    int take = end < all.length ? end - i + 1 : end - i;
+    parts[count++].AppendRange(all, i, take);
+    i = end + 1;
+  }
+  if (IsRoot(entry, kSinReshResh) && slot == 17 && flag == 0 && count == 1) {
+    parts[0].Append(',', 0, 0);
+    parts[1] = parts[0];
+    parts[1].Truncate(parts[1].length - 1);
+    count = 2;
+  }
+  if (IsRoot(entry, kKafSamekhHe) && binyan == 4 && (IsVavInversiveSlot(slot))) {
+    FormPlanes& main = parts[0];
+    if (main.length > 0 && main.letters[main.length - 1] == ',') main.Truncate(main.length - 1);
+    main.Truncate(main.length - 1);
+    count = 1;
+  }
+
+  int group = GetTenseGroup(slot);
+  FormPlanes out;
+  WORD changed = word.spare[1];
+  for (int k = 0; k < count; ++k) {
+    bool end = false;
+    if (ApplyVavInversiveRule(context, k, parts[k], out, changed, group, slot, binyan, record,
+                              entry, end) == 0)
+      out.Append(',', 0, 0);
+    if (end) break;
+  }
+  out.ToRecord(word);
+  word.spare[1] = changed;
+}

@@ -1,0 +1,46 @@
+// The verb form generator: one form of one verb from its class's root
+// record, the pattern of the form slot, the spelling rules of gutturals,
+// final letters and merging suffixes, the stress step and the class's
+// alternative forms, joined into one HebWordRec as a comma list.
+// Form slots: FormSlots.h. Binyanim: 0 Paal, 1 Nifal, 2 Piel, 3 Pual, 4 Hitpael, 5 Hifil, 6 Hufal.
+#pragma once
+
+#include "classlib/core/WinTypes.h"
+#include "lexicon/core/BinyanRootRec.h"
+#include "lexicon/core/FormSlots.h"
+#include "lexicon/core/GrammarContext.h"
+#include "lexicon/core/HebWordRec.h"
+
+class CString;
+
+// Past and future forms (5-21, 30) of binyanim other than Pual and Hufal.
+bool TakesPronominalSuffix(int slot, int binyan);
+// The binyan's name ("Paal (Kal)", "Nifal", ...) from the string table;
+// empty for a binyan outside 0-6, without looking.
+void GetBinyanName(int binyan, CString& text);
+
+// Classes whose future takes a short form after vav-inversive, by root id.
+bool IsVavInversiveShortRoot(const BinyanRootRec& record, int binyan);
+// The slot of the short-form pattern (row "short") for a future slot.
+int VavInversiveSlot(int slot, int binyan);
+bool IsVavInversiveSlot(int slot);
+
+// 1 when the database build leaves the form out (mode 1: only forms that
+// take pronominal suffixes; mode 2: every form), else 0.
+int SkipFormForDatabase(WORD binyanWord, WORD rootId, int binyan, int slot, int mode);
+
+// One form: run.records[index] is the class's record, entry the verb index
+// entry, root its root letters. noMerge keeps suffix letters apart;
+// alternativeLevel is 0 for a call from outside; table 1 takes the short
+// forms' patterns. The result lives in the context until the next call; it
+// is empty when the verb has no such form (or the data does not hold it).
+const HebWordRec* BuildVerbForm(GrammarContext& context, const VerbRootRun& run, int index,
+                                const BYTE* entry, const BYTE* root, int slot, int binyan,
+                                int noMerge, int alternativeLevel, int table, int stressArgument);
+
+// Respells every part of the record (parts separated by ',' or ' ') in
+// plene spelling, keeping the separators; start 1 leaves the conjunction of
+// a vav-inversive form alone. A list that would grow past 69 letters is
+// left as it was.
+void RespellFormList(int rootLetters, HebWordRec& word, int start, int slot, int binyan, int code,
+                     int yodDoubling);
