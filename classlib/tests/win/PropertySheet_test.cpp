@@ -183,8 +183,7 @@ TEST_F(DialogTest, SheetAddsItsOwnButtonAndEndsWithItsOwnResult) {
   sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
   sheet.AddPage(&page);
   sheet.m_script = [](CScripted<CPreviewSheet>& s) {
-    constexpr int kApplyNow = 0x3021;  // the sheet's Apply button
-    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(s.m_hWnd, kApplyNow)));
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(s.m_hWnd, ID_APPLY_NOW)));
     ASSERT_TRUE(::IsWindowVisible(s.m_wndPreview.m_hWnd));
     ClickButton(s.m_hWnd, CPreviewSheet::kPreview);
   };
