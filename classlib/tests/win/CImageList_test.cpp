@@ -88,6 +88,36 @@ TEST_F(ImageListTest, AnEmptyListTakesBitmapsIconsAndReplacements) {
   EXPECT_FALSE(list.Remove(5));
 }
 
+// The device context's icon and state drawing, with icons made from the list.
+TEST_F(ImageListTest, IconsAndStatesDrawnThroughTheDC) {
+  CImageList list;
+  ASSERT_TRUE(list.Create(IDB_GDITEST_SQUARES, 16, 1, kMagenta));
+  HICON hIcon = list.ExtractIcon(0);
+  ASSERT_NE(nullptr, hIcon);
+  m_dc.FillSolidRect(0, 0, kWidth, kHeight, kGreen);
+
+  ASSERT_TRUE(m_dc.DrawIcon(CPoint(0, 0), hIcon));
+  ASSERT_TRUE(m_dc.DrawState(CPoint(16, 0), CSize(16, 16), hIcon, DSS_NORMAL));
+  ASSERT_TRUE(m_dc.DrawState(CPoint(32, 0), CSize(16, 16), hIcon, DSS_DISABLED));
+  EXPECT_EQ(kRed, m_dc.GetPixel(8, 8));
+  EXPECT_EQ(kGreen, m_dc.GetPixel(1, 1));
+  EXPECT_EQ(kRed, m_dc.GetPixel(24, 8));
+  EXPECT_EQ(kGreen, m_dc.GetPixel(17, 1));
+  EXPECT_NE(kRed, m_dc.GetPixel(40, 8));  // a disabled image is embossed grey
+
+  CBitmap squares;
+  ASSERT_TRUE(squares.LoadBitmap(IDB_GDITEST_SQUARES));
+  ASSERT_TRUE(m_dc.DrawState(CPoint(0, 20), CSize(32, 16), &squares, DSS_NORMAL, nullptr));
+  EXPECT_EQ(kBlue, m_dc.GetPixel(24, 28));
+
+  m_dc.SelectStockObject(DEFAULT_GUI_FONT);
+  m_dc.SetTextColor(kBlack);
+  m_dc.SetBkMode(TRANSPARENT);
+  ASSERT_TRUE(m_dc.DrawState(CPoint(0, 40), CSize(60, 20), "&Mm", DSS_NORMAL));
+  EXPECT_FALSE(AllPixels(CRect(0, 40, 60, 60), kGreen));
+  ::DestroyIcon(hIcon);
+}
+
 TEST_F(ImageListTest, HandlesFindThePermanentObjectOrATemporaryOne) {
   HIMAGELIST hList = ImageList_Create(8, 8, ILC_COLOR24, 1, 1);
   ASSERT_NE(nullptr, hList);
