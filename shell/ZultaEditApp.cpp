@@ -8,13 +8,20 @@ CZultaEditApp theApp;
 
 BEGIN_MESSAGE_MAP(CZultaEditApp, CWinApp)
   ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
-  ON_COMMAND_RANGE(ID_EDIT_CLEAR, ID_EDIT_UNDO, OnEditCommand)
-  ON_UPDATE_COMMAND_UI_RANGE(ID_EDIT_CLEAR, ID_EDIT_UNDO, OnUpdateEditCommand)
+  ON_COMMAND_RANGE(ID_EDIT_PASTE, ID_EDIT_PASTE, OnEditCommand)
+  ON_COMMAND_RANGE(ID_EDIT_COPY, ID_EDIT_COPY, OnEditCommand)
+  ON_COMMAND_RANGE(ID_EDIT_CUT, ID_EDIT_CUT, OnEditCommand)
+  ON_COMMAND_RANGE(ID_EDIT_CLEAR, ID_EDIT_CLEAR, OnEditCommand)
+  ON_COMMAND_RANGE(ID_EDIT_UNDO, ID_EDIT_UNDO, OnEditCommand)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditCommand)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCommand)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCommand)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_CLEAR, OnUpdateEditCommand)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditCommand)
 END_MESSAGE_MAP()
 
 namespace {
-// The message each Edit command sends to the focused window; 0 for the
-// commands of the range that the shell does not offer.
+// The message each Edit command sends to the focused window.
 UINT EditMessageOf(UINT nID) {
   switch (nID) {
     case ID_EDIT_PASTE: return WM_PASTE;
@@ -41,13 +48,11 @@ void CZultaEditApp::OnAppAbout() { AfxMessageBox(IDR_MAINFRAME, MB_OK | MB_ICONI
 
 void CZultaEditApp::OnEditCommand(UINT nID) {
   HWND hWndFocus = ::GetFocus();
-  UINT message = EditMessageOf(nID);
-  if (hWndFocus != nullptr && message != 0) ::SendMessageA(hWndFocus, message, 0, 0);
+  if (hWndFocus != nullptr) ::SendMessageA(hWndFocus, EditMessageOf(nID), 0, 0);
 }
 
 void CZultaEditApp::OnUpdateEditCommand(CCmdUI* pCmdUI) {
   // While the frame itself has the focus there is nothing to edit.
   HWND hWndFocus = ::GetFocus();
-  pCmdUI->Enable(EditMessageOf(pCmdUI->m_nID) != 0 && hWndFocus != nullptr &&
-                 (m_pMainWnd == nullptr || hWndFocus != m_pMainWnd->m_hWnd));
+  pCmdUI->Enable(hWndFocus != nullptr && (m_pMainWnd == nullptr || hWndFocus != m_pMainWnd->m_hWnd));
 }
