@@ -336,7 +336,8 @@ int ApplyVavInversiveRule(GrammarContext& context, int alternative, FormPlanes& 
     out.Append(Vav, Qamats, 0);
   } else {
     out.Append(Vav, Patah, 0);
-    if (IsDageshableLetter(work.letters[0]))
+    // A yod with shva stays without the doubling dagesh (vayedaber).
+    if (IsDageshableLetter(work.letters[0]) && !(IsYodForm(work.letters[0]) && IsShva(work.vowels[0])))
       work.letters[0] = static_cast<BYTE>(AddDagesh(work.letters[0]));
   }
   if (IsRootInSetA(record, binyan) && (binyan == 0 || binyan == 5)) {
