@@ -54,7 +54,8 @@ class IdleTest : public AppTest {
  protected:
   void SetUp() override {
     m_pFrame = new CIdleFrame;
-    ASSERT_TRUE(m_pFrame->Create(nullptr, "Idle", WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+    // A popup: without a window manager Wine is slow to show captioned windows.
+    ASSERT_TRUE(m_pFrame->Create(nullptr, "Idle", WS_POPUP | FWS_ADDTOTITLE,
                                  CRect(0, 0, 300, 200)));
     m_hFrame = m_pFrame->m_hWnd;
     ASSERT_TRUE(m_bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 20), m_pFrame, 1));

@@ -26,7 +26,8 @@ class COwnerMenu : public CMenu {
 class OwnerDrawMenuTest : public AppTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(CreateTopLevel(m_wnd));
+    // A popup: without a window manager Wine is slow to show captioned windows.
+    ASSERT_TRUE(CreateTopLevel(m_wnd, WS_POPUP));
     ASSERT_TRUE(m_popup.CreatePopupMenu());
     ASSERT_TRUE(m_popup.AppendMenu(MF_OWNERDRAW, ID_OWNER_ITEM, reinterpret_cast<LPCSTR>(1)));
     m_hBar = ::CreateMenu();
