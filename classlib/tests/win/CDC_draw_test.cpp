@@ -212,6 +212,35 @@ TEST_F(DrawingTest, TextOutDrawsInTheTextColourAndExtTextOutOpaqueFillsItsRectan
   EXPECT_TRUE(AllPixels(box, kGreen));
 }
 
+// A DC that counts its text output, as a preview DC redirects it.
+class CCountingDC : public CDC {
+ public:
+  BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount) override {
+    ++m_nTextOuts;
+    return CDC::TextOut(x, y, lpszString, nCount);
+  }
+  int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) override {
+    ++m_nDrawTexts;
+    return CDC::DrawText(lpszString, nCount, lpRect, nFormat);
+  }
+  int m_nTextOuts = 0;
+  int m_nDrawTexts = 0;
+};
+
+TEST_F(DrawingTest, TextOutputGoesThroughTheVirtualsFromEveryForm) {
+  CCountingDC counting;
+  counting.SetOutputDC(m_dc.m_hDC);
+  counting.SetAttribDC(m_dc.m_hDC);
+  CDC& dc = counting;
+  dc.TextOut(0, 0, CString("abc"));
+  CRect rect(0, 0, 50, 20);
+  dc.DrawText(CString("abc"), &rect, DT_SINGLELINE);
+  EXPECT_EQ(1, counting.m_nTextOuts);
+  EXPECT_EQ(1, counting.m_nDrawTexts);
+  counting.ReleaseOutputDC();
+  counting.ReleaseAttribDC();
+}
+
 TEST_F(DrawingTest, ClippingLimitsOutput) {
   CRgn region;
   ASSERT_TRUE(region.CreateRectRgn(10, 10, 20, 20));
