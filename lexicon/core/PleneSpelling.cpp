@@ -138,7 +138,7 @@ void ConvertToPleneSpelling(int rootLetters, FormPlanes& form, int slot, int bin
     if (!fits || i == 0 || i == m - 1) continue;
     int letter = f.Letter(i), vowel = f.Vowel(i), prev = f.Letter(i - 1), prevVowel = f.Vowel(i - 1);
     int next = f.Letter(i + 1), nextVowel = f.Vowel(i + 1);
-    if (letter == Vav && !IsHolamMale(vowel) && !IsShuruk(vowel) && !IsHolamMale(prevVowel) &&
+    if (IsVav(letter) && !IsHolamMale(vowel) && !IsShuruk(vowel) && !IsHolamMale(prevVowel) &&
         !IsShuruk(prevVowel) && prevVowel != kHolamVariant && !IsVav(prev) && !IsVav(next)) {
       fits = out.Append(Vav, ExplicitNoVowel, 0);
       continue;

@@ -13,6 +13,7 @@
 
 #include "hebtext/core/HebChar.h"
 #include "lexicon/core/BinyanRootRec.h"
+#include "lexicon/core/FormPlanes.h"
 #include "lexicon/core/FormSlots.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/VerbFormText.h"
@@ -104,6 +105,21 @@ inline std::vector<std::string> CanonicalWords(const std::string& text) {
   std::istringstream in(text);
   for (std::string word; in >> word;) words.push_back(Canonical(word));
   return words;
+}
+
+// The planes of a pointed word (marks 0), and the word of planes.
+inline FormPlanes PlanesOf(const std::string& utf8) {
+  PointedWord word = ConvertHebrewWord(SourceLine{}, utf8);
+  FormPlanes planes;
+  for (size_t i = 0; i < word.letters.size(); ++i)
+    planes.Append(static_cast<BYTE>(word.letters[i]), static_cast<BYTE>(word.vowels[i]), 0);
+  return planes;
+}
+
+inline std::string Utf8Of(const FormPlanes& planes) {
+  HebWordRec record = {};
+  planes.ToRecord(record);
+  return WordToUtf8(record);
 }
 
 }  // namespace lextest
