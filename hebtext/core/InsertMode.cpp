@@ -1,0 +1,3 @@
+#include "hebtext/core/InsertMode.h"
+
+int g_insertMode = 1;
