@@ -1,10 +1,12 @@
 // The character nodes of a document come from blocks of 100 (or one block of
-// an exact size before a bulk fill). The allocated nodes are kept sorted by
-// address so that freeing a node is a binary search that also tells whether
-// the node came from this pool at all.
+// an exact size before a bulk fill). Each block records which of its nodes
+// are handed out, and the blocks are kept sorted by address, so freeing a
+// node is a binary search that also tells whether the node came from this
+// pool and is still allocated.
 #pragma once
 
 #include "classlib/core/CArray.h"
+#include "classlib/core/Collections.h"
 #include "editor/core/DocNodes.h"
 
 class DocCharPool {
@@ -27,13 +29,21 @@ class DocCharPool {
 
   int GetBlockCount() const { return m_blocks.GetSize(); }
   int GetFreeCount() const { return m_free.GetSize(); }
-  int GetAllocatedCount() const { return m_allocated.GetSize(); }
+  int GetAllocatedCount() const { return m_allocatedCount; }
 
  private:
-  int FindAllocated(const DocCharNode* node, bool* found) const;
-  DocCharNode* NewBlock(int count);
+  struct Block {
+    DocCharNode* nodes;
+    int count;
+    CByteArray allocated;  // one flag per node
+  };
 
-  CArray<DocCharNode*, DocCharNode*> m_blocks;
+  Block* NewBlock(int count);
+  // The block holding the node and the node's slot in it, or null.
+  Block* FindBlock(const DocCharNode* node, int* slot) const;
+  void MarkAllocated(DocCharNode* node);
+
+  CArray<Block*, Block*> m_blocks;  // sorted by address
   CArray<DocCharNode*, DocCharNode*> m_free;
-  CArray<DocCharNode*, DocCharNode*> m_allocated;  // sorted by address
+  int m_allocatedCount = 0;
 };

@@ -71,7 +71,7 @@ void UseEveryEntry(TestDoc& doc, DocStyleTable table) {
   DocCharNode* after = doc.Head(1);
   while (after->next != nullptr) after = after->next;
   for (int i = 1; i < t.GetCount(table); i++) {
-    after = doc.model.InsertCharAfter(after, table == kLineSpace ? kLetterLineBreak : 'x', 0);
+    after = doc.model.InsertCharAfter(after, table == kLineSpace ? static_cast<BYTE>(kLetterLineBreak) : static_cast<BYTE>('x'), 0);
     if (table == kLineSpace) {
       after->line->format = SetAttrField(0, LineFormatBits::kLineSpaceShift, LineFormatBits::kLineSpaceMask, i);
       continue;

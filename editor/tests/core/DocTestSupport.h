@@ -135,7 +135,7 @@ inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
   std::vector<DocLineNode*> lines;
   int lastIndex = -1;
   for (DocLineNode* l = firstLine; l != nullptr; l = l->next) {
-    if (!lines.empty()) ASSERT_EQ(l->prev, lines.back());
+    if (!lines.empty()) { ASSERT_EQ(l->prev, lines.back()); }
     ASSERT_NE(l->first, nullptr);
     ASSERT_EQ(l->first->line, l);
     int index = IndexOf(l->first);
@@ -146,13 +146,13 @@ inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
   size_t lineCount = 0;
   for (DocCharNode* c : chars) {
     if (c->line != nullptr) lineCount++;
-    if (IsBreakLetter(c->letter)) ASSERT_NE(c->line, nullptr) << "a break must begin its line";
+    if (IsBreakLetter(c->letter)) { ASSERT_NE(c->line, nullptr) << "a break must begin its line"; }
   }
   ASSERT_EQ(lineCount, lines.size());
   for (size_t i = 0; i < lines.size(); i++) {
     DocCharNode* expectedLast = i + 1 < lines.size() ? lines[i + 1]->first->prev : chars.back();
-    if (i + 1 < lines.size()) ASSERT_EQ(lines[i]->last, expectedLast) << "line " << i;
-    else ASSERT_TRUE(lines[i]->last == nullptr || lines[i]->last == expectedLast);
+    if (i + 1 < lines.size()) { ASSERT_EQ(lines[i]->last, expectedLast) << "line " << i; }
+    else { ASSERT_TRUE(lines[i]->last == nullptr || lines[i]->last == expectedLast); }
   }
 
   // Pages partition the lines, one layout each.
@@ -161,7 +161,7 @@ inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
   ASSERT_EQ(firstPage->prev, nullptr);
   std::vector<DocPageNode*> pages;
   for (DocPageNode* p = firstPage; p != nullptr; p = p->next) {
-    if (!pages.empty()) ASSERT_EQ(p->prev, pages.back());
+    if (!pages.empty()) { ASSERT_EQ(p->prev, pages.back()); }
     ASSERT_EQ(p->side, static_cast<DWORD>(side));
     ASSERT_NE(p->first, nullptr);
     ASSERT_EQ(p->first->page, p);
@@ -172,8 +172,8 @@ inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
     if (l->page != nullptr) pageStarts++;
   ASSERT_EQ(pageStarts, pages.size());
   for (size_t i = 0; i < pages.size(); i++) {
-    if (i + 1 < pages.size()) ASSERT_EQ(pages[i]->last, pages[i + 1]->first->prev) << "page " << i;
-    else ASSERT_TRUE(pages[i]->last == nullptr || pages[i]->last == lines.back());
+    if (i + 1 < pages.size()) { ASSERT_EQ(pages[i]->last, pages[i + 1]->first->prev) << "page " << i; }
+    else { ASSERT_TRUE(pages[i]->last == nullptr || pages[i]->last == lines.back()); }
   }
   int layoutCount = 0;
   CPageLayout* prevLayout = nullptr;
@@ -184,7 +184,7 @@ inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
     layoutCount++;
   }
   ASSERT_EQ(static_cast<size_t>(layoutCount), pages.size());
-  if (model.Side(side).caret != nullptr) ASSERT_GE(IndexOf(model.Side(side).caret), 0);
+  if (model.Side(side).caret != nullptr) { ASSERT_GE(IndexOf(model.Side(side).caret), 0); }
   if (!laidOut) return;
 
   // Every line where a fresh fit and flow put it.
@@ -209,7 +209,7 @@ inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
     ASSERT_EQ(l->cache.width, width);
     if (l->section == nullptr) {
       ASSERT_EQ(l->cache.top, y);
-      if (y > 0) ASSERT_LE(y + l->cache.height, layout->textRect.Height()) << "overflows its page";
+      if (y > 0) { ASSERT_LE(y + l->cache.height, layout->textRect.Height()) << "overflows its page"; }
       y += l->cache.height;
     } else if (l->next == nullptr || l->next->section != l->section) {
       ASSERT_GT(l->section->rows.GetSize(), 0) << "section not laid out";

@@ -31,7 +31,7 @@ TEST(DocCharPoolTest, PreallocatedBlockIsUsedFromItsEndBackwards) {
   DocCharNode* previous = nullptr;
   for (int i = 0; i < 5; i++) {
     DocCharNode* node = pool.Alloc();
-    if (previous != nullptr) EXPECT_EQ(node, previous - 1);
+    if (previous != nullptr) { EXPECT_EQ(node, previous - 1); }
     previous = node;
   }
   EXPECT_EQ(pool.GetBlockCount(), 2);
@@ -122,7 +122,7 @@ void ExpectTallLinesBeginPages(TestDoc& doc, int side) {
     if (l->cache.height <= textHeight) continue;
     tall++;
     EXPECT_NE(l->page, nullptr) << "a tall line begins its page";
-    if (l->next != nullptr) EXPECT_NE(l->next->page, nullptr) << "and has it to itself";
+    if (l->next != nullptr) { EXPECT_NE(l->next->page, nullptr) << "and has it to itself"; }
   }
   EXPECT_GT(tall, 0);
 }
