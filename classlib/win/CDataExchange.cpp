@@ -63,7 +63,9 @@ bool ParseReal(const CString& text, double& value) {
 
 CString WindowText(HWND hWnd) {
   CString text;
-  CWnd::FromHandle(hWnd)->GetWindowText(text);
+  int nLength = ::GetWindowTextLengthA(hWnd);
+  ::GetWindowTextA(hWnd, text.GetBufferSetLength(nLength), nLength + 1);
+  text.ReleaseBuffer();
   return text;
 }
 

@@ -35,8 +35,10 @@ void CModalLoop::Run(CWnd* pWnd, BOOL (*pfnContinue)(CWnd* pWnd)) {
     }
     BOOL bGotMessage = pThread != nullptr ? pThread->PumpMessage() : ::GetMessageA(&msg, nullptr, 0, 0);
     if (!bGotMessage) {
-      // WM_QUIT ends the modal window and is left for the outer loop.
-      AfxPostQuitMessage(0);
+      // WM_QUIT ends the modal window and is posted again, with its exit
+      // code, for the outer loop.
+      const MSG& quit = pThread != nullptr ? pThread->m_msgCur : msg;
+      AfxPostQuitMessage(static_cast<int>(quit.wParam));
       m_nResult = -1;
       break;
     }

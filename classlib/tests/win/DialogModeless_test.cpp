@@ -57,6 +57,16 @@ TEST_F(DialogModelessTest, ModalDialogDisablesTheMainWindowUntilItCloses) {
   EXPECT_EQ(m_wndMain.m_hWnd, ::GetActiveWindow());
 }
 
+TEST_F(DialogModelessTest, QuittingEndsTheModalDialogAndLeavesTheQuitForTheProgram) {
+  CScripted<CDialog> dlg(IDD_DLGTEST_MODELESS);
+  dlg.m_script = [](CScripted<CDialog>&) { ::PostQuitMessage(7); };
+  EXPECT_EQ(-1, dlg.DoModal());
+  EXPECT_TRUE(m_wndMain.IsWindowEnabled());
+  MSG msg;
+  ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(7U, msg.wParam) << "with its exit code";
+}
+
 TEST_F(DialogModelessTest, ModelessDialogTakesItsKeysAndDeletesItselfWhenClosed) {
   bool bDeleted = false;
   auto* pDlg = new CToolsDlg(&bDeleted);

@@ -150,6 +150,27 @@ TEST_F(PropertySheetTest, StartsOnTheChosenPage) {
   EXPECT_EQ(IDCANCEL, m_sheet.DoModal());
 }
 
+TEST_F(PropertySheetTest, ModelessSheetRunsInTheProgramsLoop) {
+  CWnd wndMain;
+  ASSERT_TRUE(CreateTopLevel(wndMain));
+  ASSERT_TRUE(m_sheet.Create(&wndMain));
+  EXPECT_TRUE(m_sheet.IsWindowVisible());
+  EXPECT_EQ(wndMain.m_hWnd, ::GetWindow(m_sheet.m_hWnd, GW_OWNER));
+  EXPECT_TRUE(wndMain.IsWindowEnabled()) << "the owner stays usable";
+  EXPECT_EQ(&m_one, m_sheet.GetActivePage());
+  m_sheet.SetActivePage(&m_two);
+  EXPECT_EQ(&m_two, m_sheet.GetActivePage());
+  m_sheet.EndDialog(IDOK);
+  EXPECT_EQ(nullptr, m_sheet.m_hWnd);
+  EXPECT_EQ(nullptr, m_two.m_hWnd);
+}
+
+TEST_F(PropertySheetTest, PagesOfferHelpOnlyWhenTheProgramGivesIt) {
+  EXPECT_EQ(0U, m_one.m_psp.dwFlags & PSP_HASHELP) << "the test program has no ID_HELP handler";
+  EXPECT_EQ(static_cast<DWORD>(PSP_USETITLE), m_two.m_psp.dwFlags & PSP_USETITLE);
+  EXPECT_STREQ("Limits", m_two.m_psp.pszTitle);
+}
+
 // A sheet with a button of its own that ends it with the program's result.
 class CPreviewSheet : public CPropertySheet {
  public:
