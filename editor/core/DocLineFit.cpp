@@ -79,3 +79,9 @@ int DocTextModel::LineHeight(const DocLineNode* line) const {
   if (spaceIndex != 0) height += EdMulDiv(GetLineSpace(spaceIndex), height, 100);
   return height;
 }
+
+void DocTextModel::CharX(const DocCharNode* node, const CPageLayout& layout, int& x, int& width,
+                         int startX) const {
+  x = startX + LineWidth(GetCharLine(node), layout, node, startX);
+  width = AdvanceX(layout, node, x) - x;
+}

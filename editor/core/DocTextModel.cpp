@@ -13,6 +13,7 @@ DocTextModel::~DocTextModel() { ClearContents(); }
 // --- Life cycle -------------------------------------------------------------
 
 void DocTextModel::InitContents(const DocSideDefaults defaults[kDocSideCount]) {
+  m_switchFontKey = 0xFFFFFFFF;
   m_bNoPageSplit = m_bBulkInsert = FALSE;
   m_fontListSide = m_currentSide = 1;
   m_pendingAttributes = m_pendingLineFormat = kNoPending;

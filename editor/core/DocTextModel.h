@@ -134,6 +134,15 @@ class DocTextModel {
   // side -1 = the current side.
   void GetAttrFont(CharAttr attr, int side, CString& face, WORD& size, UINT& style) const;
   void MeasureCharNode(DocCharNode* node, int side);
+  BOOL IsHebrewFontNode(int side, const DocCharNode* node) const;
+  // Whether the next typed character (pending attributes, else the caret's)
+  // is set in one of the program's Hebrew fonts.
+  BOOL IsHebrewInsertFont() const;
+  // The fonts used on the font-list side other than the caret's, as
+  // "face\tsize\tstyle" texts in alphabetical order with their packed keys
+  // (style * 65536 + size index * 256 + font index) alongside.
+  int ListUsedFonts(CStringArray& names, CDWordArray& keys, DWORD& currentKey, int& currentIndex,
+                    BOOL keepKey);
   const DocStyleTables& GetStyleTables() const { return m_styles; }
   DocStyleTables& GetStyleTables() { return m_styles; }
 
@@ -166,6 +175,9 @@ class DocTextModel {
   int LineWidth(const DocLineNode* line, const CPageLayout& layout, const DocCharNode* upTo,
                 int startX) const;
   int LineHeight(const DocLineNode* line) const;
+  // Where the character starts in its line and how wide it is there.
+  void CharX(const DocCharNode* node, const CPageLayout& layout, int& x, int& width,
+             int startX) const;
   // Lays the side out again from the line of start until it is stable after
   // end.
   void Reformat(int side, DocCharNode* start, DocCharNode* end);
@@ -179,6 +191,7 @@ class DocTextModel {
   int GetCurrentSide() const { return m_currentSide; }
   void SetCurrentSide(int side) { m_currentSide = side; }
 
+  DWORD m_switchFontKey = 0xFFFFFFFF;  // packed font of the Switch Font command
   BOOL m_bNoPageSplit = FALSE;
   BOOL m_bBulkInsert = FALSE;
   DWORD m_pendingAttributes = kNoPending;

@@ -187,3 +187,42 @@ TEST(DocStyleTablesTest, LineSpaceAddsToTheLineHeight) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DocFontListTest, FontsOtherThanTheCaretsInAlphabeticalOrderWithPaddedSizes) {
+  TestDoc doc;
+  doc.model.m_fontListSide = 0;
+  doc.Load(0, "abcd");
+  std::vector<DocCharNode*> chars = SideChars(doc.model, 0);
+  WORD courier = doc.model.FindOrAddFontName(0, "Courier");
+  WORD arial = doc.model.FindOrAddFontName(0, "arial");
+  WORD size9 = doc.model.FindOrAddFontSize(0, 9);
+  chars[2]->attributes = WithFont(chars[2]->attributes, courier);
+  chars[3]->attributes = SetAttrField(WithFont(chars[3]->attributes, arial), CharAttrBits::kSizeShift,
+                                      CharAttrBits::kSizeMask, size9) | (1u << CharAttrBits::kStyleShift);
+  doc.model.Side(0).caret = chars[1];  // in the default font
+  CStringArray names;
+  CDWordArray keys;
+  DWORD key = 0;
+  int index = 7;
+  ASSERT_EQ(doc.model.ListUsedFonts(names, keys, key, index, FALSE), 2);
+  EXPECT_EQ(names[0], "arial\t  9\tBold");
+  EXPECT_EQ(names[1], "Courier\t 12\tRegular");
+  EXPECT_EQ(keys[0], 65536u + size9 * 256u + arial);
+  EXPECT_EQ(keys[1], static_cast<DWORD>(courier));
+  EXPECT_EQ(key, 0u) << "the caret's own font";
+  EXPECT_EQ(index, -1);
+}
+
+TEST(DocFontListTest, HebrewFontsDecideHebrewTyping) {
+  TestDoc doc;
+  doc.model.SetCurrentSide(1);
+  EXPECT_TRUE(doc.model.IsHebrewInsertFont());
+  EXPECT_TRUE(doc.model.IsHebrewFontNode(1, doc.Head(1)));
+  EXPECT_FALSE(doc.model.IsHebrewFontNode(0, doc.Head(0)));
+  doc.model.m_pendingAttributes = WithFont(0, doc.model.FindOrAddFontName(1, "Arial"));
+  EXPECT_FALSE(doc.model.IsHebrewInsertFont());
+}
+
+}  // namespace
