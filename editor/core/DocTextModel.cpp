@@ -32,6 +32,11 @@ void DocTextModel::InitSide(int side, const DocSideDefaults& defaults) {
   s.defaultLayout.tabInterval = defaults.tabInterval;
   s.defaultLayout.tabStops.Copy(defaults.tabStops);
   ComputeLayoutMetrics(s.defaultLayout);
+  // Stored settings that leave no room for text give way to the standard page.
+  if (!s.defaultLayout.HasTextArea()) {
+    s.defaultLayout.settings = PageSettingsRec();
+    ComputeLayoutMetrics(s.defaultLayout);
+  }
   for (int i = 0; i < 4; i++) s.colors[i] = defaults.colors[i];
   s.face = defaults.face;
   s.pointSize = defaults.pointSize;

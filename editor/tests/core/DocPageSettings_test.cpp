@@ -110,4 +110,15 @@ TEST(DocPageSettingsTest, PageRectanglesUnionAndScrollSizes) {
   EXPECT_EQ(doc.ui.scrollCalls, calls) << "unchanged sizes are not set again";
 }
 
+TEST(DocPageSettingsTest, StoredSettingsWithoutTextRoomGiveWayToTheStandardPage) {
+  PageSettingsRec bad = SmallPage();
+  bad.topMargin = 2000;
+  bad.bottomMargin = 2000;
+  TestDoc doc(bad);
+  EXPECT_TRUE(doc.model.GetFirstLayout(0)->HasTextArea());
+  EXPECT_EQ(doc.model.Side(0).defaultLayout.settings.length, 11000);
+  doc.Load(0, "text that flows onto pages");
+  CheckModel(doc.model, true);
+}
+
 }  // namespace

@@ -69,6 +69,10 @@ class RandomEditor {
     DocCharNode* node = RandomNode(side, false);
     if (node == nullptr) return;
     DocCharNode* before = node->prev;
+    // Caret and anchor anywhere: deleting under them must not leave them
+    // dangling.
+    m_model.Side(side).caret = RandomNode(side, true);
+    m_model.Side(side).anchor = Pick(2) ? RandomNode(side, true) : nullptr;
     int count = 1 + (Pick(4) == 0 ? Pick(40) : 0);
     for (int i = 0; i < count && before->next != nullptr; i++) {
       DeleteChar(side, before->next);

@@ -184,7 +184,8 @@ inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
     layoutCount++;
   }
   ASSERT_EQ(static_cast<size_t>(layoutCount), pages.size());
-  if (model.Side(side).caret != nullptr) { ASSERT_GE(IndexOf(model.Side(side).caret), 0); }
+  ASSERT_GE(IndexOf(model.Side(side).caret), 0);
+  if (model.Side(side).anchor != nullptr) { ASSERT_GE(IndexOf(model.Side(side).anchor), 0); }
   if (!laidOut) return;
 
   // Every line where a fresh fit and flow put it.
