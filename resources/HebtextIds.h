@@ -1,0 +1,19 @@
+// Resource ids of the Hebrew text library's shared dialogs.
+#pragma once
+
+#define IDD_PROMPT 144    // one line of text under a prompt
+#define IDD_PROGRESS 146  // progress of a long operation
+
+#define IDC_PROMPT_ANSWER 1153
+#define IDC_PROMPT_TEXT 1786
+#define IDC_PROGRESS_BAR 1799
+#define IDC_PROGRESS_CAPTION 1802
+#define IDC_PROGRESS_COUNT 1803
+
+// The Hebrew edit control's context menus and their commands.
+#define IDR_HEBEDIT_MENU 103          // dialogs and views
+#define IDR_HEBEDIT_LOOKUP_MENU 110   // the lookup toolbar's edit
+#define ID_HEBEDIT_SELECT_ALL 32778
+#define ID_HEBEDIT_COPY_SPECIAL 32809
+#define ID_HEBEDIT_REMOVE_VOWELS 32874
+#define ID_HEBEDIT_PASTE_SPECIAL 57639
