@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "editor/core/DocNodes.h"
 #include "editor/core/EdMulDiv.h"
 
 BOOL DocSection::IsValidFor(int textWidth) const {
@@ -82,4 +83,56 @@ int BalanceColumnHeights(const int* heights, int lineCount, int columns,
     }
   }
   return bestTallest;
+}
+
+// Walks a column from its first line; -1 when the line is not in it.
+static int FindInColumn(const CLayoutRow& row, int column, const DocLineNode* line) {
+  int index = 0;
+  for (const DocLineNode* l = row.columnFirst[column]; l != nullptr; l = l->next, index++) {
+    if (l == line) return index;
+    if (l == row.columnLast[column]) break;
+  }
+  return -1;
+}
+
+int DocSection::RowOf(const DocLineNode* line) const {
+  for (int r = 0; r < rows.GetSize(); r++)
+    for (int c = 0; c < kMaxSectionColumns; c++)
+      if (FindInColumn(rows[r], c, line) >= 0) return r;
+  return -1;
+}
+
+int DocSection::ColumnOf(const DocLineNode* line) const {
+  int r = RowOf(line);
+  if (r < 0) return -1;
+  for (int c = 0; c < kMaxSectionColumns; c++)
+    if (FindInColumn(rows[r], c, line) >= 0) return c;
+  return -1;
+}
+
+int DocSection::IndexInColumn(const DocLineNode* line) const {
+  int r = RowOf(line);
+  return r < 0 ? -1 : FindInColumn(rows[r], ColumnOf(line), line);
+}
+
+RECT DocSection::ColumnRect(int row, int column, int textWidth, int side, UINT flags) const {
+  RECT rect = {0, 0, 0, 0};
+  if (row < 0 || row >= rows.GetSize() || column < 0 || column >= columnCount) return rect;
+  const CLayoutRow& r = rows[row];
+  rect.left = ColumnOffset(column, textWidth, side);
+  rect.right = rect.left + ColumnWidth(textWidth);
+  if (flags & 1) {
+    int lastColumn = columnCount - 1;
+    if (column > 0) rect.left += gap / 2;
+    rect.right -= (column == 0 || column == lastColumn) ? gap / 2 : gap;
+  }
+  if (flags & 2) {
+    for (const DocLineNode* l = r.columnFirst[column]; l != nullptr; l = l->next) {
+      rect.bottom += l->cache.height;
+      if (l == r.columnLast[column]) break;
+    }
+  } else {
+    rect.bottom = r.height;
+  }
+  return rect;
 }

@@ -38,6 +38,16 @@ struct DocSection {
   // Offset of column i from the text's left edge; the Hebrew side counts
   // columns from the right.
   int ColumnOffset(int column, int textWidth, int side) const;
+
+  // Where a laid-out line stands: its row, its column in the row and its
+  // index in the column; -1 when the line is not in the section's rows.
+  int RowOf(const DocLineNode* line) const;
+  int ColumnOf(const DocLineNode* line) const;
+  int IndexInColumn(const DocLineNode* line) const;
+  // Column rectangle of a row relative to the row's top left, for
+  // bit 0 of flags inset by half gaps, for bit 1 as high as the column's own
+  // lines (else the row's height).
+  RECT ColumnRect(int row, int column, int textWidth, int side, UINT flags) const;
 };
 
 // Distributes lines of the given heights over `columns` columns as evenly as

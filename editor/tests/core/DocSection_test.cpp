@@ -64,3 +64,52 @@ TEST(DocSectionTest, SectionsWithoutRoomOrWithBadColumnCountsAreRefused) {
 }
 
 }  // namespace
+
+#include "editor/tests/core/DocTestSupport.h"
+
+namespace {
+
+TEST(DocSectionLayoutTest, LinesSetInBalancedColumnsAndSplitIntoRowsAcrossPages) {
+  TestDoc doc;
+  std::string text;
+  for (int i = 0; i < 40; i++) text += "word word\r";
+  doc.Load(0, text);
+  DocSection* section = new DocSection;
+  section->columnCount = 2;
+  section->gap = 10;
+  section->first = doc.Head(0)->line;
+  DocLineNode* last = section->first;
+  for (int i = 0; i < 30; i++) last = last->next;
+  section->last = last;
+  for (DocLineNode* l = section->first;; l = l->next) {
+    l->section = section;
+    if (l == last) break;
+  }
+  doc.model.Reformat(0, doc.Head(0), doc.model.GetLineLastChar(last));
+  CheckModel(doc.model, true);
+
+  ASSERT_EQ(section->balanced, 1u);
+  // 31 lines of 19 pixels in two columns of a 240-pixel page: a full first
+  // row of 24 lines (12 a column), the rest in a second row on the next page.
+  ASSERT_EQ(section->rows.GetSize(), 2);
+  EXPECT_EQ(section->rows[0].height, 12 * 19);
+  EXPECT_EQ(section->RowOf(section->first), 0);
+  EXPECT_EQ(section->ColumnOf(section->first), 0);
+  DocLineNode* secondColumn = section->rows[0].columnFirst[1];
+  ASSERT_NE(secondColumn, nullptr);
+  EXPECT_EQ(section->ColumnOf(secondColumn), 1);
+  EXPECT_EQ(secondColumn->cache.top, 0);
+  EXPECT_EQ(section->IndexInColumn(secondColumn->next), 1);
+  EXPECT_EQ(section->RowOf(section->last), 1);
+  EXPECT_NE(section->rows[1].first->page, nullptr) << "the second row begins a page";
+
+  RECT r = section->ColumnRect(0, 1, 240, 0, 1);
+  EXPECT_EQ(r.left, 125 + 5);  // column 1 starts at gap + width, inset half a gap
+  EXPECT_EQ(r.right, 240 - 5);
+  EXPECT_EQ(r.bottom, 12 * 19);
+  r = section->ColumnRect(0, 0, 240, 1, 0);  // Hebrew side: column 0 on the right
+  EXPECT_EQ(r.left, 125);
+  EXPECT_EQ(r.right, 240);
+}
+
+}  // namespace
