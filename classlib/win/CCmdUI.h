@@ -32,7 +32,6 @@ class CCmdUI {
   UINT m_nIndex = 0;         // position of the menu item
   CMenu* m_pMenu = nullptr;  // the menu holding the item, or nullptr
   CMenu* m_pSubMenu = nullptr;  // the item's popup, when the item opens one
-  CMenu* m_pParentMenu = nullptr;
   CWnd* m_pOther = nullptr;  // the control, when the item is not a menu item
   BOOL m_bEnableChanged = FALSE;
   BOOL m_bContinueRouting = FALSE;
