@@ -57,58 +57,46 @@ void DocTextModel::AppendEntry(DocStyleTable table, const void* value) {
   }
 }
 
-// The common steps once a table's own short cuts did not apply: an equal
-// entry, else room made by compaction, else the table's message.
-template <typename T>
-static WORD FindOrAddValue(DocTextModel& model, DocStyleTables& tables, DocStyleTable table,
-                           const T& value, int (DocTextModel::*find)(DocStyleTable, const void*) const,
-                           void (DocTextModel::*append)(DocStyleTable, const void*),
-                           int (DocTextModel::*compact)(DocStyleTable, BOOL), IDocUISink& ui) {
-  tables.AddDefaultEntries();
-  int index = (model.*find)(table, &value);
+WORD DocTextModel::FindOrAddEntry(DocStyleTable table, const void* value) {
+  m_styles.AddDefaultEntries();
+  int index = FindEntry(table, value);
   if (index >= 0) return static_cast<WORD>(index);
-  if (tables.GetCount(table) >= DocStyleTables::kLimits[table]) {
-    (model.*compact)(table, FALSE);
-    if (tables.GetCount(table) >= DocStyleTables::kLimits[table]) {
-      ui.ShowMessage(DocStyleTables::kFullMessages[table]);
+  if (m_styles.GetCount(table) >= DocStyleTables::kLimits[table]) {
+    CompactTable(table, FALSE);
+    if (m_styles.GetCount(table) >= DocStyleTables::kLimits[table]) {
+      m_ui.ShowMessage(DocStyleTables::kFullMessages[table]);
       return kStyleTableFull;
     }
   }
-  (model.*append)(table, &value);
-  return static_cast<WORD>(tables.GetCount(table) - 1);
+  AppendEntry(table, value);
+  return static_cast<WORD>(m_styles.GetCount(table) - 1);
 }
-
-#define FIND_OR_ADD(table, value)                                                          \
-  FindOrAddValue(*this, m_styles, table, value, &DocTextModel::FindEntry,                  \
-                 &DocTextModel::AppendEntry, &DocTextModel::CompactTable, m_ui)
 
 WORD DocTextModel::FindOrAddFontName(int side, const CString& face) {
   if (face.CompareNoCase(m_sides[side].face) == 0) return 0;
-  return FIND_OR_ADD(kFontNames, face);
+  return FindOrAddEntry(kFontNames, &face);
 }
 
 WORD DocTextModel::FindOrAddFontSize(int side, WORD size) {
   if (size == m_sides[side].pointSize) return 0;
-  return FIND_OR_ADD(kFontSizes, size);
+  return FindOrAddEntry(kFontSizes, &size);
 }
 
 WORD DocTextModel::FindOrAddTextColor(COLORREF color) {
   if (color == 0xFFFFFFFF || color == m_sides[m_currentSide].colors[0]) return 0;
   DWORD value = color;
-  return FIND_OR_ADD(kTextColors, value);
+  return FindOrAddEntry(kTextColors, &value);
 }
 
 WORD DocTextModel::FindOrAddBackColor(COLORREF color) {
   if (color == 0xFFFFFFFF || color == m_sides[m_currentSide].colors[1]) return 0;
   DWORD value = color;
-  return FIND_OR_ADD(kBackColors, value);
+  return FindOrAddEntry(kBackColors, &value);
 }
 
-WORD DocTextModel::FindOrAddWordSpace(WORD value) { return FIND_OR_ADD(kWordSpace, value); }
+WORD DocTextModel::FindOrAddWordSpace(WORD value) { return FindOrAddEntry(kWordSpace, &value); }
 
-WORD DocTextModel::FindOrAddLineSpace(WORD value) { return FIND_OR_ADD(kLineSpace, value); }
-
-#undef FIND_OR_ADD
+WORD DocTextModel::FindOrAddLineSpace(WORD value) { return FindOrAddEntry(kLineSpace, &value); }
 
 int DocTextModel::CompactTable(DocStyleTable table, BOOL all) {
   int count = m_styles.GetCount(table);

@@ -216,7 +216,8 @@ class DocTextModel {
 
   void InitSide(int side, const DocSideDefaults& defaults);
   void ClearSide(int side);
-  WORD FindOrAdd(DocStyleTable table, int found);
+  // An equal entry, else room made by compaction, else the table's message.
+  WORD FindOrAddEntry(DocStyleTable table, const void* value);
   int FindEntry(DocStyleTable table, const void* value) const;
   void AppendEntry(DocStyleTable table, const void* value);
   int CompactTable(DocStyleTable table, BOOL all);
@@ -225,7 +226,6 @@ class DocTextModel {
   void DetachFromSection(DocLineNode* line);
   void DeleteSection(DocSection* section);
   void LeaveSection(DocLineNode* line);
-  void InvalidatePageIndex(const DocLineNode* line);
   void ForgetNode(const DocCharNode* node);
 
   IDocMetrics& m_metrics;
