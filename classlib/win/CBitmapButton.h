@@ -12,8 +12,8 @@ class CBitmapButton : public CButton {
   // Bitmap resources by name or id; FALSE when the up bitmap is missing.
   BOOL LoadBitmaps(LPCSTR lpszBitmapResource, LPCSTR lpszBitmapResourceSel = nullptr,
                    LPCSTR lpszBitmapResourceFocus = nullptr, LPCSTR lpszBitmapResourceDisabled = nullptr);
-  BOOL LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel = 0,
-                   UINT nIDBitmapResourceFocus = 0, UINT nIDBitmapResourceDisabled = 0);
+  BOOL LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel = 0, UINT nIDBitmapResourceFocus = 0,
+                   UINT nIDBitmapResourceDisabled = 0);
   // Binds the dialog's button nID and loads the bitmaps named after its
   // caption with U, D, F and X added ("OK" gives "OKU", "OKD", "OKF", "OKX");
   // the button takes the up bitmap's size.
@@ -23,8 +23,8 @@ class CBitmapButton : public CButton {
 
   void DrawItem(LPDRAWITEMSTRUCT lpDIS) override;
 
-  CBitmap m_bitmap;          // up
-  CBitmap m_bitmapSel;       // down
+  CBitmap m_bitmap;     // up
+  CBitmap m_bitmapSel;  // down
   CBitmap m_bitmapFocus;
   CBitmap m_bitmapDisabled;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "classlib/win/CWnd.h"
+#include "classlib/win/ControlMessage.h"
 
 class CButton : public CWnd {
   DECLARE_DYNAMIC(CButton)
@@ -12,18 +13,22 @@ class CButton : public CWnd {
 
   UINT GetState() const { return static_cast<UINT>(::SendMessageA(m_hWnd, BM_GETSTATE, 0, 0)); }
   void SetState(BOOL bHighlight) { ::SendMessageA(m_hWnd, BM_SETSTATE, bHighlight, 0); }
-  int GetCheck() const { return static_cast<int>(::SendMessageA(m_hWnd, BM_GETCHECK, 0, 0)); }
+  int GetCheck() const { return AfxSendCtrl(m_hWnd, BM_GETCHECK, 0, 0); }
   void SetCheck(int nCheck) { ::SendMessageA(m_hWnd, BM_SETCHECK, static_cast<WPARAM>(nCheck), 0); }
   UINT GetButtonStyle() const { return static_cast<UINT>(GetStyle() & 0xFFFF); }
-  void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE) { ::SendMessageA(m_hWnd, BM_SETSTYLE, nStyle, bRedraw); }
+  void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE) {
+    ::SendMessageA(m_hWnd, BM_SETSTYLE, nStyle, bRedraw);
+  }
   HBITMAP SetBitmap(HBITMAP hBitmap) {
-    return reinterpret_cast<HBITMAP>(::SendMessageA(m_hWnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+    return reinterpret_cast<HBITMAP>(
+        ::SendMessageA(m_hWnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
   }
   HBITMAP GetBitmap() const {
     return reinterpret_cast<HBITMAP>(::SendMessageA(m_hWnd, BM_GETIMAGE, IMAGE_BITMAP, 0));
   }
   HICON SetIcon(HICON hIcon) {
-    return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(hIcon)));
+    return reinterpret_cast<HICON>(
+        ::SendMessageA(m_hWnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(hIcon)));
   }
 
   // Draws an owner-drawn button; a derived class that makes one must override it.

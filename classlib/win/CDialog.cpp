@@ -25,13 +25,13 @@ constexpr WORD kComboAddString = 0x1234;
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-  ON_COMMAND(IDOK, OnOK)
-  ON_COMMAND(IDCANCEL, OnCancel)
-  ON_COMMAND(ID_HELP, OnHelp)
-  ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
-  ON_MESSAGE(WM_SETFONT, HandleSetFont)
-  ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
-  ON_MESSAGE(WM_HELP, OnHelpInfo)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
+ON_COMMAND(ID_HELP, OnHelp)
+ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+ON_MESSAGE(WM_SETFONT, HandleSetFont)
+ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
+ON_MESSAGE(WM_HELP, OnHelpInfo)
 END_MESSAGE_MAP()
 
 CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
@@ -40,8 +40,7 @@ CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
     m_nIDHelp = static_cast<UINT>(reinterpret_cast<UINT_PTR>(lpszTemplateName));
 }
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : CDialog(MAKEINTRESOURCEA(nIDTemplate), pParentWnd) {}
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(MAKEINTRESOURCEA(nIDTemplate), pParentWnd) {}
 
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam) {
   if (message != WM_INITDIALOG) return FALSE;
@@ -161,7 +160,7 @@ BOOL CDialog::ExecuteDlgInit(LPVOID lpResource) {
     std::memcpy(&dwLen, p + 4, sizeof dwLen);
     const char* lpszText = reinterpret_cast<const char*>(p + 8);
     p += 8 + dwLen;
-    UINT message = nMsg == kWin16ListAddString   ? LB_ADDSTRING
+    UINT message = nMsg == kWin16ListAddString    ? LB_ADDSTRING
                    : nMsg == kWin16ComboAddString ? CB_ADDSTRING
                    : nMsg == kComboAddString      ? CB_ADDSTRING
                                                   : 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "classlib/win/CWnd.h"
+#include "classlib/win/ControlMessage.h"
 
 class CEdit : public CWnd {
   DECLARE_DYNAMIC(CEdit)
@@ -37,12 +38,20 @@ class CEdit : public CWnd {
   void Copy() { ::SendMessageA(m_hWnd, WM_COPY, 0, 0); }
   void Cut() { ::SendMessageA(m_hWnd, WM_CUT, 0, 0); }
   void Paste() { ::SendMessageA(m_hWnd, WM_PASTE, 0, 0); }
-  BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_SETREADONLY, bReadOnly, 0)); }
+  BOOL SetReadOnly(BOOL bReadOnly = TRUE) {
+    return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_SETREADONLY, bReadOnly, 0));
+  }
   BOOL GetModify() const { return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_GETMODIFY, 0, 0)); }
   void SetModify(BOOL bModified = TRUE) { ::SendMessageA(m_hWnd, EM_SETMODIFY, bModified, 0); }
-  int GetLineCount() const { return static_cast<int>(::SendMessageA(m_hWnd, EM_GETLINECOUNT, 0, 0)); }
-  int LineFromChar(int nIndex = -1) const { return static_cast<int>(::SendMessageA(m_hWnd, EM_LINEFROMCHAR, static_cast<WPARAM>(nIndex), 0)); }
-  int LineIndex(int nLine = -1) const { return static_cast<int>(::SendMessageA(m_hWnd, EM_LINEINDEX, static_cast<WPARAM>(nLine), 0)); }
-  int LineLength(int nLine = -1) const { return static_cast<int>(::SendMessageA(m_hWnd, EM_LINELENGTH, static_cast<WPARAM>(nLine), 0)); }
+  int GetLineCount() const { return AfxSendCtrl(m_hWnd, EM_GETLINECOUNT, 0, 0); }
+  int LineFromChar(int nIndex = -1) const {
+    return AfxSendCtrl(m_hWnd, EM_LINEFROMCHAR, static_cast<WPARAM>(nIndex), 0);
+  }
+  int LineIndex(int nLine = -1) const {
+    return AfxSendCtrl(m_hWnd, EM_LINEINDEX, static_cast<WPARAM>(nLine), 0);
+  }
+  int LineLength(int nLine = -1) const {
+    return AfxSendCtrl(m_hWnd, EM_LINELENGTH, static_cast<WPARAM>(nLine), 0);
+  }
   void SetPasswordChar(TCHAR ch) { ::SendMessageA(m_hWnd, EM_SETPASSWORDCHAR, static_cast<BYTE>(ch), 0); }
 };

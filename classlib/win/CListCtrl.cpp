@@ -27,7 +27,8 @@ int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int
 }
 
 CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
-  return static_cast<CHeaderCtrl*>(FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0))));
+  return static_cast<CHeaderCtrl*>(
+      FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETHEADER, 0, 0))));
 }
 
 int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem) {
@@ -51,7 +52,7 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText) {
   LVITEMA item = {};
   item.iSubItem = nSubItem;
   item.pszText = const_cast<LPSTR>(lpszText);
-  return Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item));
+  return AfxSendCtrl(m_hWnd, LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item));
 }
 
 int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) const {
@@ -59,7 +60,7 @@ int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) co
   item.iSubItem = nSubItem;
   item.pszText = lpszText;
   item.cchTextMax = nLen;
-  return Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item));
+  return AfxSendCtrl(m_hWnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item));
 }
 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
@@ -94,12 +95,12 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
   LVITEMA item = {};
   item.state = nState;
   item.stateMask = nMask;
-  return Send(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item));
+  return AfxSendCtrl(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item));
 }
 
 BOOL CListCtrl::GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const {
   lpRect->left = static_cast<LONG>(nCode);
-  return Send(LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect));
+  return AfxSendCtrl(m_hWnd, LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect));
 }
 
 int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const {
@@ -111,20 +112,22 @@ int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const {
 }
 
 CEdit* CListCtrl::EditLabel(int nItem) {
-  return static_cast<CEdit*>(FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_EDITLABELA, static_cast<WPARAM>(nItem), 0))));
+  return static_cast<CEdit*>(FromHandle(
+      reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_EDITLABELA, static_cast<WPARAM>(nItem), 0))));
 }
 
 CEdit* CListCtrl::GetEditControl() const {
-  return static_cast<CEdit*>(FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETEDITCONTROL, 0, 0))));
+  return static_cast<CEdit*>(
+      FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_GETEDITCONTROL, 0, 0))));
 }
 
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageList) {
   HIMAGELIST hList = pImageList != nullptr ? pImageList->m_hImageList : nullptr;
-  return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(
-      ::SendMessageA(m_hWnd, LVM_SETIMAGELIST, static_cast<WPARAM>(nImageList), reinterpret_cast<LPARAM>(hList))));
+  return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(::SendMessageA(
+      m_hWnd, LVM_SETIMAGELIST, static_cast<WPARAM>(nImageList), reinterpret_cast<LPARAM>(hList))));
 }
 
 CImageList* CListCtrl::GetImageList(int nImageList) const {
-  return CImageList::FromHandle(
-      reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, LVM_GETIMAGELIST, static_cast<WPARAM>(nImageList), 0)));
+  return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(
+      ::SendMessageA(m_hWnd, LVM_GETIMAGELIST, static_cast<WPARAM>(nImageList), 0)));
 }

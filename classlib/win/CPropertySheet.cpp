@@ -9,7 +9,7 @@
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
-  ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
 END_MESSAGE_MAP()
 
 CPropertySheet::CPropertySheet() { CommonConstruct(nullptr, 0); }
@@ -80,7 +80,8 @@ BOOL CPropertySheet::SetActivePage(int nPage) {
 }
 
 CTabCtrl* CPropertySheet::GetTabControl() const {
-  return static_cast<CTabCtrl*>(FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, PSM_GETTABCONTROL, 0, 0))));
+  return static_cast<CTabCtrl*>(
+      FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, PSM_GETTABCONTROL, 0, 0))));
 }
 
 void CPropertySheet::SetTitle(LPCSTR lpszText, UINT nStyle) {
@@ -163,7 +164,8 @@ BOOL CPropertySheet::OnInitDialog() {
 LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   // Which button ends the sheet, clicked or pressed by a message, seen
   // before anyone handles it.
-  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED &&
+      (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
     m_nButtonResult = LOWORD(wParam);
   else if (message == PSM_PRESSBUTTON && (wParam == PSBTN_OK || wParam == PSBTN_CANCEL))
     m_nButtonResult = wParam == PSBTN_OK ? IDOK : IDCANCEL;

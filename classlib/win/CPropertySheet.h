@@ -42,7 +42,8 @@ class CPropertySheet : public CWnd {
   virtual INT_PTR DoModal();
   // Modeless, with the given window style (-1: a visible popup with a
   // caption, system menu and dialog frame).
-  virtual BOOL Create(CWnd* pParentWnd = nullptr, DWORD dwStyle = static_cast<DWORD>(-1), DWORD dwExStyle = 0);
+  virtual BOOL Create(CWnd* pParentWnd = nullptr, DWORD dwStyle = static_cast<DWORD>(-1),
+                      DWORD dwExStyle = 0);
   // Ends a modal sheet with nResult; destroys a modeless one.
   void EndDialog(int nResult);
 

@@ -10,12 +10,16 @@ class CScrollBar : public CWnd {
 
   int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
   int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
-  void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const { ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos); }
+  void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const {
+    ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos);
+  }
   void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE) {
     ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw);
   }
   void ShowScrollBar(BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, SB_CTL, bShow); }
-  BOOL EnableScrollBar(UINT nArrowFlags = ESB_ENABLE_BOTH) { return ::EnableScrollBar(m_hWnd, SB_CTL, nArrowFlags); }
+  BOOL EnableScrollBar(UINT nArrowFlags = ESB_ENABLE_BOTH) {
+    return ::EnableScrollBar(m_hWnd, SB_CTL, nArrowFlags);
+  }
   BOOL SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE) {
     return ::SetScrollInfo(m_hWnd, SB_CTL, lpScrollInfo, bRedraw);
   }

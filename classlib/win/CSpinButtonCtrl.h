@@ -3,6 +3,7 @@
 #pragma once
 
 #include "classlib/win/CWnd.h"
+#include "classlib/win/ControlMessage.h"
 
 class CSpinButtonCtrl : public CWnd {
   DECLARE_DYNAMIC(CSpinButtonCtrl)
@@ -10,21 +11,23 @@ class CSpinButtonCtrl : public CWnd {
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   // The position in the low word; the high word is not 0 on error.
-  int GetPos() const { return Send(UDM_GETPOS); }
-  int SetPos(int nPos) { return Send(UDM_SETPOS, 0, MAKELPARAM(nPos, 0)); }
-  void SetRange(int nLower, int nUpper) { Send(UDM_SETRANGE32, static_cast<WPARAM>(nLower), nUpper); }
+  int GetPos() const { return AfxSendCtrl(m_hWnd, UDM_GETPOS); }
+  int SetPos(int nPos) { return AfxSendCtrl(m_hWnd, UDM_SETPOS, 0, MAKELPARAM(nPos, 0)); }
+  void SetRange(int nLower, int nUpper) {
+    AfxSendCtrl(m_hWnd, UDM_SETRANGE32, static_cast<WPARAM>(nLower), nUpper);
+  }
   void GetRange(int& lower, int& upper) const {
-    Send(UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
+    AfxSendCtrl(m_hWnd, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
   }
   CWnd* SetBuddy(CWnd* pWndBuddy) {
-    return FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(SafeHwnd(pWndBuddy)), 0)));
+    return FromHandle(reinterpret_cast<HWND>(
+        ::SendMessageA(m_hWnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(SafeHwnd(pWndBuddy)), 0)));
   }
-  CWnd* GetBuddy() const { return FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, UDM_GETBUDDY, 0, 0))); }
-  int SetBase(int nBase) { return Send(UDM_SETBASE, static_cast<WPARAM>(nBase)); }
-  BOOL SetAccel(int nAccel, UDACCEL* pAccel) { return Send(UDM_SETACCEL, static_cast<WPARAM>(nAccel), reinterpret_cast<LPARAM>(pAccel)); }
-
- private:
-  int Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-    return static_cast<int>(::SendMessageA(m_hWnd, message, wParam, lParam));
+  CWnd* GetBuddy() const {
+    return FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, UDM_GETBUDDY, 0, 0)));
+  }
+  int SetBase(int nBase) { return AfxSendCtrl(m_hWnd, UDM_SETBASE, static_cast<WPARAM>(nBase)); }
+  BOOL SetAccel(int nAccel, UDACCEL* pAccel) {
+    return AfxSendCtrl(m_hWnd, UDM_SETACCEL, static_cast<WPARAM>(nAccel), reinterpret_cast<LPARAM>(pAccel));
   }
 };

@@ -10,7 +10,8 @@ class CStatic : public CWnd {
 
   // The control must have SS_BITMAP; it shows the bitmap without owning it.
   HBITMAP SetBitmap(HBITMAP hBitmap) {
-    return reinterpret_cast<HBITMAP>(::SendMessageA(m_hWnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+    return reinterpret_cast<HBITMAP>(
+        ::SendMessageA(m_hWnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
   }
   HBITMAP GetBitmap() const {
     return reinterpret_cast<HBITMAP>(::SendMessageA(m_hWnd, STM_GETIMAGE, IMAGE_BITMAP, 0));

@@ -23,12 +23,13 @@ CImageList* CTabCtrl::GetImageList() const {
 
 CImageList* CTabCtrl::SetImageList(CImageList* pImageList) {
   HIMAGELIST hList = pImageList != nullptr ? pImageList->m_hImageList : nullptr;
-  return CImageList::FromHandle(
-      reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(hList))));
+  return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(
+      ::SendMessageA(m_hWnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(hList))));
 }
 
 CToolTipCtrl* CTabCtrl::GetToolTips() const {
-  return static_cast<CToolTipCtrl*>(FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, TCM_GETTOOLTIPS, 0, 0))));
+  return static_cast<CToolTipCtrl*>(
+      FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, TCM_GETTOOLTIPS, 0, 0))));
 }
 
 void CTabCtrl::SetToolTips(CToolTipCtrl* pWndTip) {

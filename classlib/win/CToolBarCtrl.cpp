@@ -16,16 +16,16 @@ BOOL CToolBarCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UIN
 int CToolBarCtrl::AddBitmap(int nNumButtons, UINT nBitmapID) {
   TBADDBITMAP tbab = {AfxFindResourceHandle(MAKEINTRESOURCEA(nBitmapID), MAKEINTRESOURCEA(2) /* RT_BITMAP */),
                       nBitmapID};
-  return Send(TB_ADDBITMAP, static_cast<WPARAM>(nNumButtons), reinterpret_cast<LPARAM>(&tbab));
+  return AfxSendCtrl(m_hWnd, TB_ADDBITMAP, static_cast<WPARAM>(nNumButtons), reinterpret_cast<LPARAM>(&tbab));
 }
 
 int CToolBarCtrl::AddBitmap(int nNumButtons, HBITMAP hBitmap) {
   TBADDBITMAP tbab = {nullptr, reinterpret_cast<UINT_PTR>(hBitmap)};
-  return Send(TB_ADDBITMAP, static_cast<WPARAM>(nNumButtons), reinterpret_cast<LPARAM>(&tbab));
+  return AfxSendCtrl(m_hWnd, TB_ADDBITMAP, static_cast<WPARAM>(nNumButtons), reinterpret_cast<LPARAM>(&tbab));
 }
 
 int CToolBarCtrl::AddString(UINT nStringID) {
-  return Send(TB_ADDSTRINGA, reinterpret_cast<WPARAM>(AfxGetResourceHandle()), nStringID);
+  return AfxSendCtrl(m_hWnd, TB_ADDSTRINGA, reinterpret_cast<WPARAM>(AfxGetResourceHandle()), nStringID);
 }
 
 CImageList* CToolBarCtrl::SetList(UINT message, CImageList* pImageList) {
@@ -34,14 +34,19 @@ CImageList* CToolBarCtrl::SetList(UINT message, CImageList* pImageList) {
       reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, message, 0, reinterpret_cast<LPARAM>(hList))));
 }
 
-CImageList* CToolBarCtrl::SetImageList(CImageList* pImageList) { return SetList(TB_SETIMAGELIST, pImageList); }
+CImageList* CToolBarCtrl::SetImageList(CImageList* pImageList) {
+  return SetList(TB_SETIMAGELIST, pImageList);
+}
 CImageList* CToolBarCtrl::SetDisabledImageList(CImageList* pImageList) {
   return SetList(TB_SETDISABLEDIMAGELIST, pImageList);
 }
-CImageList* CToolBarCtrl::SetHotImageList(CImageList* pImageList) { return SetList(TB_SETHOTIMAGELIST, pImageList); }
+CImageList* CToolBarCtrl::SetHotImageList(CImageList* pImageList) {
+  return SetList(TB_SETHOTIMAGELIST, pImageList);
+}
 
 CToolTipCtrl* CToolBarCtrl::GetToolTips() const {
-  return static_cast<CToolTipCtrl*>(FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, TB_GETTOOLTIPS, 0, 0))));
+  return static_cast<CToolTipCtrl*>(
+      FromHandle(reinterpret_cast<HWND>(::SendMessageA(m_hWnd, TB_GETTOOLTIPS, 0, 0))));
 }
 
 void CToolBarCtrl::SetToolTips(CToolTipCtrl* pTip) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "classlib/win/CWnd.h"
+#include "classlib/win/ControlMessage.h"
 
 class CToolTipCtrl : public CWnd {
   DECLARE_DYNAMIC(CToolTipCtrl)
@@ -13,7 +14,8 @@ class CToolTipCtrl : public CWnd {
 
   // The text is lpszText, or the string resource nIDText; LPSTR_TEXTCALLBACK
   // asks the window for it (TTN_NEEDTEXT).
-  BOOL AddTool(CWnd* pWnd, LPCSTR lpszText = LPSTR_TEXTCALLBACKA, LPCRECT lpRectTool = nullptr, UINT_PTR nIDTool = 0);
+  BOOL AddTool(CWnd* pWnd, LPCSTR lpszText = LPSTR_TEXTCALLBACKA, LPCRECT lpRectTool = nullptr,
+               UINT_PTR nIDTool = 0);
   BOOL AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool = nullptr, UINT_PTR nIDTool = 0);
   void DelTool(CWnd* pWnd, UINT_PTR nIDTool = 0);
   void UpdateTipText(LPCSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool = 0);
@@ -21,7 +23,7 @@ class CToolTipCtrl : public CWnd {
   void SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect);
   BOOL GetToolInfo(TOOLINFOA& toolInfo, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
   void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
-  int GetToolCount() const { return static_cast<int>(::SendMessageA(m_hWnd, TTM_GETTOOLCOUNT, 0, 0)); }
+  int GetToolCount() const { return AfxSendCtrl(m_hWnd, TTM_GETTOOLCOUNT, 0, 0); }
 
   void Activate(BOOL bActivate) { ::SendMessageA(m_hWnd, TTM_ACTIVATE, bActivate, 0); }
   // Lets the control see a mouse message of one of its tools' windows.
@@ -29,9 +31,13 @@ class CToolTipCtrl : public CWnd {
   // Hides the tip shown.
   void Pop() { ::SendMessageA(m_hWnd, TTM_POP, 0, 0); }
   // dwDuration: TTDT_AUTOPOP, TTDT_INITIAL, TTDT_RESHOW, or TTDT_AUTOMATIC for all.
-  void SetDelayTime(UINT nDelay) { ::SendMessageA(m_hWnd, TTM_SETDELAYTIME, TTDT_AUTOMATIC, static_cast<LPARAM>(nDelay)); }
-  void SetDelayTime(DWORD dwDuration, int iTime) { ::SendMessageA(m_hWnd, TTM_SETDELAYTIME, dwDuration, MAKELPARAM(iTime, 0)); }
-  int SetMaxTipWidth(int iWidth) { return static_cast<int>(::SendMessageA(m_hWnd, TTM_SETMAXTIPWIDTH, 0, iWidth)); }
+  void SetDelayTime(UINT nDelay) {
+    ::SendMessageA(m_hWnd, TTM_SETDELAYTIME, TTDT_AUTOMATIC, static_cast<LPARAM>(nDelay));
+  }
+  void SetDelayTime(DWORD dwDuration, int iTime) {
+    ::SendMessageA(m_hWnd, TTM_SETDELAYTIME, dwDuration, MAKELPARAM(iTime, 0));
+  }
+  int SetMaxTipWidth(int iWidth) { return AfxSendCtrl(m_hWnd, TTM_SETMAXTIPWIDTH, 0, iWidth); }
 
  private:
   // The record of a tool: the window itself (nIDTool 0) or an id within it.

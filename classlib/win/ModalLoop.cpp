@@ -7,8 +7,7 @@ HWND AfxGetModalOwner(CWnd* pParentWnd) {
   HWND hWnd = CWnd::SafeHwnd(pParentWnd);
   if (hWnd == nullptr) hWnd = CWnd::SafeHwnd(AfxGetMainWnd());
   // A child window cannot own a popup: its top-level window does.
-  while (hWnd != nullptr && (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD))
-    hWnd = ::GetParent(hWnd);
+  while (hWnd != nullptr && (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)) hWnd = ::GetParent(hWnd);
   return hWnd;
 }
 
@@ -23,9 +22,7 @@ void CModalLoop::Begin(HWND hWndOwner) {
 void CModalLoop::Run(CWnd* pWnd, BOOL (*pfnContinue)(CWnd* pWnd)) {
   BOOL bShown = (pWnd->GetStyle() & WS_VISIBLE) != 0;
   CWinThread* pThread = AfxGetThread();
-  auto keepGoing = [&] {
-    return m_bContinue && ::IsWindow(pWnd->m_hWnd) && pfnContinue(pWnd);
-  };
+  auto keepGoing = [&] { return m_bContinue && ::IsWindow(pWnd->m_hWnd) && pfnContinue(pWnd); };
   while (keepGoing()) {
     MSG msg;
     if (!bShown && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {

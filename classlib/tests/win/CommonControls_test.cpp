@@ -18,8 +18,8 @@ class CommonControlsTest : public DialogTest {
   void SetUp() override {
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
-    ASSERT_TRUE(m_wndParent.CreateEx(0, nullptr, "common controls", WS_OVERLAPPEDWINDOW, 20, 20, 400,
-                                     300, nullptr, nullptr));
+    ASSERT_TRUE(m_wndParent.CreateEx(0, nullptr, "common controls", WS_OVERLAPPEDWINDOW, 20, 20, 400, 300,
+                                     nullptr, nullptr));
   }
   CWnd m_wndParent;
 };
@@ -32,7 +32,8 @@ CString TipText(const CToolTipCtrl& tip, CWnd* pTool) {
 
 TEST_F(CommonControlsTest, ToolTipToolsAreAddedUpdatedAndDeleted) {
   CWnd child;
-  ASSERT_TRUE(child.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 30), &m_wndParent, 200));
+  ASSERT_TRUE(
+      child.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 30), &m_wndParent, 200));
   CToolTipCtrl tip;
   ASSERT_TRUE(tip.Create(&m_wndParent, TTS_ALWAYSTIP));
   ASSERT_TRUE(tip.AddTool(&child, "First tip"));
@@ -166,8 +167,8 @@ class CToolBarParent : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CToolBarParent, CWnd)
-  ON_NOTIFY(TBN_GETBUTTONINFOA, kToolBarID, OnGetButtonInfo)
-  ON_NOTIFY(TBN_GETBUTTONINFOW, kToolBarID, OnGetButtonInfo)
+ON_NOTIFY(TBN_GETBUTTONINFOA, kToolBarID, OnGetButtonInfo)
+ON_NOTIFY(TBN_GETBUTTONINFOW, kToolBarID, OnGetButtonInfo)
 END_MESSAGE_MAP()
 
 TEST_F(DialogTest, ToolBarButtonsStatesAndSavedLayout) {

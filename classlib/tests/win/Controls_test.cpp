@@ -22,8 +22,8 @@ class ControlsTest : public DialogTest {
   void SetUp() override {
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
-    ASSERT_TRUE(m_wndParent.CreateEx(0, nullptr, "controls", WS_OVERLAPPEDWINDOW, 20, 20,
-                                     400, 300, nullptr, nullptr));
+    ASSERT_TRUE(m_wndParent.CreateEx(0, nullptr, "controls", WS_OVERLAPPEDWINDOW, 20, 20, 400, 300, nullptr,
+                                     nullptr));
   }
   CRect Place(int x, int y, int cx, int cy) const { return CRect(x, y, x + cx, y + cy); }
   CWnd m_wndParent;
@@ -93,7 +93,8 @@ TYPED_TEST(ListControlsTest, AddInsertFindSelectDelete) {
 
 TEST_F(ControlsTest, ComboBoxDropDownWidthAndExtendedUI) {
   CComboBox box;
-  ASSERT_TRUE(box.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, Place(10, 10, 120, 150), &m_wndParent, 101));
+  ASSERT_TRUE(
+      box.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, Place(10, 10, 120, 150), &m_wndParent, 101));
   box.AddString("One");
   box.AddString("Two");
   EXPECT_FALSE(box.GetExtendedUI());
@@ -110,7 +111,8 @@ TEST_F(ControlsTest, ComboBoxDropDownWidthAndExtendedUI) {
 
 TEST_F(ControlsTest, EditLimitSelectionReplaceAndUndo) {
   CEdit edit;
-  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, Place(10, 10, 200, 24), &m_wndParent, 102));
+  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, Place(10, 10, 200, 24),
+                          &m_wndParent, 102));
   edit.SetWindowText("hello world");
   edit.LimitText(20);
   EXPECT_EQ(20U, edit.GetLimitText());
@@ -134,7 +136,8 @@ TEST_F(ControlsTest, EditLimitSelectionReplaceAndUndo) {
 
 TEST_F(ControlsTest, ButtonCheckAndStyle) {
   CButton check;
-  ASSERT_TRUE(check.Create("Check", WS_CHILD | WS_VISIBLE | BS_AUTO3STATE, Place(10, 10, 100, 20), &m_wndParent, 103));
+  ASSERT_TRUE(check.Create("Check", WS_CHILD | WS_VISIBLE | BS_AUTO3STATE, Place(10, 10, 100, 20),
+                           &m_wndParent, 103));
   EXPECT_EQ(static_cast<UINT>(BS_AUTO3STATE), check.GetButtonStyle());
   for (int nCheck : {BST_CHECKED, BST_INDETERMINATE, BST_UNCHECKED}) {
     check.SetCheck(nCheck);
@@ -144,7 +147,8 @@ TEST_F(ControlsTest, ButtonCheckAndStyle) {
 
 TEST_F(ControlsTest, StaticShowsTheBitmapItIsGiven) {
   CStatic picture;
-  ASSERT_TRUE(picture.Create(nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, Place(10, 10, 32, 16), &m_wndParent));
+  ASSERT_TRUE(
+      picture.Create(nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, Place(10, 10, 32, 16), &m_wndParent));
   HBITMAP hBitmap = ::LoadBitmapA(AfxGetResourceHandle(), "PICU");
   ASSERT_NE(nullptr, hBitmap);
   EXPECT_EQ(nullptr, picture.SetBitmap(hBitmap));

@@ -97,7 +97,8 @@ TEST_F(DialogOwnerDrawTest, ListComboAndButtonItemsAreDrawnByTheirObjects) {
       RECT rc;
       d.m_wndList.GetItemRect(i, &rc);
       EXPECT_EQ(kItemHeight, rc.bottom - rc.top);
-      POINT pt = PointInCapture(d.m_hWnd, d.m_wndList.m_hWnd, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+      POINT pt =
+          PointInCapture(d.m_hWnd, d.m_wndList.m_hWnd, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
       EXPECT_EQ(CaptureColor(kSwatches[i]), image.PixelAt(pt.x, pt.y)) << "list item " << i;
     }
     RECT rcButton;

@@ -195,7 +195,7 @@ class CPreviewSheet : public CPropertySheet {
 };
 
 BEGIN_MESSAGE_MAP(CPreviewSheet, CPropertySheet)
-  ON_COMMAND(kPreview, OnPreview)
+ON_COMMAND(kPreview, OnPreview)
 END_MESSAGE_MAP()
 
 TEST_F(DialogTest, SheetAddsItsOwnButtonAndEndsWithItsOwnResult) {
