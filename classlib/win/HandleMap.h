@@ -105,6 +105,8 @@ class CHandleMap : public CHandleMapBase {
 template <class TObject, class THandle>
 CHandleMap<TObject, THandle>& AfxHandleMap(typename CHandleMap<TObject, THandle>::Factory pfnCreate,
                                            typename CHandleMap<TObject, THandle>::Releaser pfnRelease) {
-  thread_local CHandleMap<TObject, THandle> map(pfnCreate, pfnRelease);
-  return map;
+  // Never destroyed: thread-local objects go before static ones at exit, and a
+  // static CFont or CMenu still unbinds itself from its map in its destructor.
+  thread_local auto* map = new CHandleMap<TObject, THandle>(pfnCreate, pfnRelease);
+  return *map;
 }
