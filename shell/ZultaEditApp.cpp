@@ -36,6 +36,8 @@ UINT EditMessageOf(UINT nID) {
 
 BOOL CZultaEditApp::InitInstance() {
   SetRegistryKey("Pomlar Software");
+  LoadPreferences();
+  SetupProgramFolder();
   auto* pFrame = new CMainFrame;
   if (!pFrame->LoadFrame(IDR_MAINFRAME)) return FALSE;  // the frame has deleted itself
   m_pMainWnd = pFrame;

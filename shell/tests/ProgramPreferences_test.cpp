@@ -1,0 +1,37 @@
+// The program reads its preferences at start-up from the current user's
+// "Software\Pomlar Software\Zulta".
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "shell/tests/ZultaProcess.h"
+
+namespace {
+
+constexpr char kProfileKey[] = "Software\\Pomlar Software\\Zulta";
+
+bool KeyExists(const std::string& subKey) {
+  HKEY hKey = nullptr;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+    return false;
+  ::RegCloseKey(hKey);
+  return true;
+}
+
+TEST(ProgramPreferences, StartUpReadsEverySectionOfTheProfile) {
+  ::RegDeleteTreeA(HKEY_CURRENT_USER, kProfileKey);
+  {
+    ZultaProcess zulta;
+    ASSERT_TRUE(zulta.Started());
+    ASSERT_NE(zulta.MainWindow(), nullptr);
+    EXPECT_EQ(zulta.Close(), 0u);
+  }
+  // Reading a section through the profile opens (and so makes) its key.
+  for (const char* section : {"General", "Printer", "HebrewEditor", "EnglishEditor"})
+    EXPECT_TRUE(KeyExists(std::string(kProfileKey) + "\\" + section)) << section;
+  ::RegDeleteTreeA(HKEY_CURRENT_USER, kProfileKey);
+}
+
+}  // namespace
