@@ -72,7 +72,11 @@ struct Work {
   FormPlanes& f;
   bool trailingComma() const { return f.length > 0 && f.letters[f.length - 1] == ','; }
   int L() const { return f.length - (trailingComma() ? 2 : 1); }
-  BYTE& V(int i) { static BYTE none; return i >= 0 && i < f.length ? f.vowels[i] : (none = 0); }
+  BYTE outside = 0;  // what a position before the first letter reads and takes
+  BYTE& V(int i) {
+    outside = 0;
+    return i >= 0 && i < f.length ? f.vowels[i] : outside;
+  }
   int Letter(int i) const { return i >= 0 && i < f.length ? f.letters[i] : 0; }
   void Stress(int code) { ApplyStressPosition(f.letters, f.vowels, code); }
   void DropLast() {
