@@ -19,7 +19,8 @@ CPropertyPage::CPropertyPage(LPCSTR lpszTemplateName, UINT nIDCaption) : CDialog
   m_psp.hInstance = AfxFindResourceHandle(lpszTemplateName, MAKEINTRESOURCEA(5) /* RT_DIALOG */);
   m_psp.pszTemplate = lpszTemplateName;
   m_psp.pfnDlgProc = AfxDlgProc;
-  m_psp.lParam = reinterpret_cast<LPARAM>(this);
+  // AfxDlgProc binds the page's window to its dialog object from here.
+  m_psp.lParam = reinterpret_cast<LPARAM>(static_cast<CDialog*>(this));
   if (nIDCaption != 0 && m_strCaption.LoadString(nIDCaption)) {
     m_psp.pszTitle = m_strCaption;
     m_psp.dwFlags |= PSP_USETITLE;
