@@ -1,0 +1,170 @@
+// The editing half of the editor document that needs no window: the typing
+// rules, the undo stack, caret and selection, and the conversions between a
+// side's nodes and flat text. It works on a DocTextModel; the document window
+// class owns one of each and forwards its view's keys and commands.
+#pragma once
+
+#include "classlib/core/CArray.h"
+#include "classlib/core/CString.h"
+#include "classlib/core/Collections.h"
+#include "editor/core/DocEditSnapshot.h"
+#include "editor/core/DocLoadBuffers.h"
+#include "editor/core/DocTextModel.h"
+
+// The progress dialog shown while sides are built after loading.
+class IDocBuildProgress {
+ public:
+  virtual void Begin(LPCSTR caption, int range) = 0;
+  // Steps the bar and pumps messages; FALSE once the user cancelled.
+  virtual BOOL Step(int position) = 0;
+
+ protected:
+  ~IDocBuildProgress() = default;
+};
+
+// Virtual-key codes of the keys the model handles.
+enum : UINT { kVkDelete = 0x2E };
+
+class DocEditor {
+ public:
+  explicit DocEditor(DocTextModel& model) : m_model(model) {}
+  DocEditor(const DocEditor&) = delete;
+  DocEditor& operator=(const DocEditor&) = delete;
+  ~DocEditor() { ClearUndo(); }
+
+  DocTextModel& Model() { return m_model; }
+
+  // --- Typing rules ---------------------------------------------------------
+  // One typed key; shiftDown is Shift's state (Tab outdents with it), capsLock
+  // goes to the key map. 1 when the key was used.
+  int TypeChar(UINT ch, BOOL shiftDown = FALSE, BOOL capsLock = FALSE);
+  void Backspace();
+  // The Delete key: the selection, or the character after the caret.
+  void DeleteForward();
+  // Indents (tab after the first character) or outdents the selection's
+  // paragraphs.
+  void IndentLines(BOOL indent);
+  void InsertChar(BYTE ch);
+  void InsertHebrewLetter(int code);
+  void OverwriteChar(BYTE ch);
+  void OverwriteHebrewLetter(int code);
+  void ApplyVowel(int vowel);
+  void ApplyMark(int mark);
+  // Removes the caret character, or only its point unless wholeChar; TRUE
+  // when only the point went.
+  BOOL DeleteCharAtCaret(BOOL wholeChar);
+
+  // --- Caret and selection --------------------------------------------------
+  BOOL HasSelection() const;
+  BOOL GetSelectionRange(DocCharNode*& first, DocCharNode*& last, BOOL headNode = FALSE) const;
+  CharAttr GetSelectionAttr() const;
+  DWORD GetSelectionParaFormat() const;
+  // Sets the selection from anchor to caret, marking the characters between.
+  void SetSelection(DocCharNode* anchor, DocCharNode* caret);
+  void ClearSelection();
+  // Marks and unmarks the characters whose state changed when the caret moved
+  // from oldCaret.
+  void UpdateSelection(DocCharNode* oldCaret);
+  // Deletes the selected characters with their lines and pages; the caret
+  // goes before them.
+  void DeleteSelection();
+  void WordStart();
+  void NextWordStart();
+  void NextLetterWordStart();
+  void WordEnd();
+  void SentenceEnd();
+
+  // --- Undo -----------------------------------------------------------------
+  CEditSnapshot& Pending() { return m_pending; }
+  void PushUndo(CEditSnapshot& snapshot);
+  void ClearUndo();
+  int GetUndoCount() const { return m_undoIndex; }
+  int GetStepCount() const { return m_steps.GetSize(); }
+  const CEditSnapshot& GetStep(int i) const { return *m_steps[i]; }
+  BOOL CanUndo() const { return m_undoIndex > 0; }
+  BOOL CanRedo() const { return m_undoIndex < m_steps.GetSize(); }
+  // The commands: switch to the step's side and run it backwards or again.
+  BOOL UndoCommand();
+  BOOL RedoCommand();
+  void StorePosition(const DocCharNode* node, CSelRanges& sel, int slot) const;
+  void StoreCaretAndAnchor(int side, CSelRanges& sel) const;
+  DocCharNode* ResolvePosition(int side, const CSelRanges& sel, int slot) const;
+  // FALSE, leaving caret and anchor alone, when a stored position no longer
+  // resolves.
+  BOOL RestoreCaretAndAnchor(int side, const CSelRanges& sel);
+  DWORD LineIndexInSide(int side, const DocLineNode* line) const;
+  DocLineNode* NthLineOfSide(int side, DWORD n) const;
+  void PageSpanOfLines(int side, const DocLineNode* fromLine, const DocLineNode* toLine,
+                       int& first, int& last) const;
+  void WholePagesInRange(int side, int firstPage, int lastPage, const DocLineNode* fromLine,
+                         const DocLineNode* toLine, CDWordArray& flags) const;
+  void RecordSelectionDelete(int side);
+  void Undo(int side, const CEditSnapshot& step);
+  void Redo(int side, const CEditSnapshot& step);
+  // Begins and ends a step around a change between caret and anchor made by
+  // another command (paste, formatting, page settings): Begin records the
+  // state before, End the state after and pushes the step.
+  void BeginStep(DWORD type);
+  void EndStep();
+
+  // --- Flat text ------------------------------------------------------------
+  BOOL GetSelectionText(int side, CString& letters, CByteArray& points, CDWordArray& attributes,
+                        CDWordArray& formats) const;
+  BOOL GetRangeText(int side, const DocCharNode* first, const DocCharNode* last, CString& letters,
+                    CByteArray& points, CDWordArray& attributes, CDWordArray* formats) const;
+  BOOL GetWordAtCaret(int side, CString& letters, CByteArray& points, CDWordArray& attributes,
+                      DocCharNode*& first, DocCharNode*& last) const;
+  BOOL GetPhraseAtCaret(int side, CString& letters, CByteArray& points, CDWordArray& attributes,
+                        DocCharNode*& first, DocCharNode*& last) const;
+  BOOL IsCaretInWord(int side) const;
+  void SaveAttrs(CDWordArray& attrs, const DocCharNode* first, const DocCharNode* last) const;
+  void RestoreAttrs(const CDWordArray& attrs, DocCharNode* first);
+  void SaveLineFormats(CDWordArray& formats, const DocLineNode* first,
+                       const DocLineNode* last) const;
+  void RestoreLineFormats(const CDWordArray& formats, DocLineNode* first);
+  // Types a string at the caret; returns its length.
+  int InsertText(LPCSTR text);
+  // Inserts flat runs at the caret of the current side as they are, each
+  // character with its own letter, point and attributes; formats hold one
+  // word for the first character and one for every page break or paragraph
+  // end, and are consumed from the front. Nothing is laid out here. Returns
+  // the number of letters.
+  int InsertRuns(const CString& letters, const CByteArray& points, const CDWordArray& attributes,
+                 CDWordArray& formats);
+  // Builds both sides from the loading buffers and lays them out; 0 when the
+  // progress dialog was cancelled. progress may be null.
+  int BuildSidesFromBuffers(IDocBuildProgress* progress, BOOL hashemFilter);
+
+  DocLoadBuffers m_loadBuffers[kDocSideCount];
+  BOOL m_bBuilding = FALSE;  // typing rules leave the layout to the builder
+
+ private:
+  DocSideState& Cur() { return m_model.Side(m_model.GetCurrentSide()); }
+  const DocSideState& Cur() const { return m_model.Side(m_model.GetCurrentSide()); }
+  int CurSide() const { return m_model.GetCurrentSide(); }
+  int CodeForKey(UINT ch, BOOL capsLock, BOOL hebrew) const;
+  // Puts one stored character back as it was: letter, point and attributes.
+  DocCharNode* InsertRawAfter(DocCharNode* after, BYTE letter, BYTE point, CharAttr attr);
+  // Removes the characters after `before` up to and including `last`, with
+  // the lines and pages their breaks begin.
+  void DeleteRange(DocCharNode* before, DocCharNode* last);
+  void RemoveBreakStructure(DocCharNode* node);
+  void FinishEdit(DocCharNode* start, DocCharNode* end);
+  void RecordBefore(DWORD type);
+  void RecordAfter();
+  void CaptureFormats(const DocCharNode* from, const DocCharNode* to, LONG& firstLine,
+                      CDWordArray& formats) const;
+  void CaptureLayouts(CArray<CPageLayout*, CPageLayout*>& list, DWORD counts[2]) const;
+  void ApplyFormats(int side, LONG firstLine, const CDWordArray& formats);
+  void ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD counts[2]);
+  void ReplaceText(int side, const CSelRanges& from, const CString& oldLetters,
+                   const CString& letters, const CByteArray& points, const CDWordArray& attrs);
+  void RunStep(int side, const CEditSnapshot& step, BOOL forward);
+
+  DocTextModel& m_model;
+  CArray<CEditSnapshot*, CEditSnapshot*> m_steps;
+  int m_undoIndex = 0;
+  CEditSnapshot m_pending;
+  CArray<CPageLayout*, CPageLayout*> m_layoutsBefore;  // of the step being recorded
+  DWORD m_layoutPagesBefore[2] = {0, 0};
+};
