@@ -189,6 +189,11 @@ void HebEditModel::SelectAll() {
   NoteRepaint(nullptr, kRepaintSelection);
 }
 
+void HebEditModel::ClearAnchor() {
+  m_pAnchor = nullptr;
+  NoteRepaint(nullptr, kRepaintSelection);
+}
+
 BOOL HebEditModel::HasSelection() const { return m_pAnchor != nullptr && m_pAnchor != m_pCaret; }
 
 BOOL HebEditModel::HasVowels() const {

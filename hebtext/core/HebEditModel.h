@@ -63,6 +63,7 @@ class HebEditModel {
   void SelectAll();
   BOOL HasSelection() const;
   BOOL HasAnchor() const { return m_pAnchor != nullptr; }
+  void ClearAnchor();
   void SetRightToLeft(BOOL rightToLeft) { m_rightToLeft = rightToLeft ? 1 : 0; }
   BOOL IsRightToLeft() const { return m_rightToLeft; }
   BOOL HasVowels() const;

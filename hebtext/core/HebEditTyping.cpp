@@ -1,15 +1,11 @@
 // The typing rules and the keys of the Hebrew edit control's model.
-#include <ctype.h>
-
 #include "hebtext/core/HebChar.h"
 #include "hebtext/core/HebEditModel.h"
 #include "hebtext/core/InsertMode.h"
 #include "hebtext/core/KeyMapping.h"
+#include "hebtext/core/NumberText.h"
 
 namespace {
-
-// The C library's isprint of the code with its top bit cleared.
-BOOL IsPrintableChar(int ch) { return isprint(ch & 0x7F) ? 1 : 0; }
 
 // The final-kaf glyph codes stand for final kaf with a vowel.
 void SplitTypedLetter(int code, int& letter, int& vowel) {

@@ -12,7 +12,7 @@
 
 // Adds the six fonts built beside the program, for this process only.
 // Returns how many were added.
-inline int RegisterHebrewFonts() {
+inline int AddHebrewFontFiles() {
   const char* binary = std::getenv("ZULTA_BINARY_DIR");
   if (binary == nullptr) return 0;
   std::string folder = std::string("Z:") + binary + "/Zulta/fonts/";
@@ -24,6 +24,13 @@ inline int RegisterHebrewFonts() {
                            "PomlarVelira2.ttf", "PomlarNoam2.ttf", "PomlarCursiva2.ttf"}) {
     added += AddFontResourceExA((folder + file).c_str(), FR_PRIVATE, nullptr) > 0 ? 1 : 0;
   }
+  return added;
+}
+
+// AddHebrewFontFiles once however many suites ask: a second registration
+// would list every face twice.
+inline int RegisterHebrewFonts() {
+  static const int added = AddHebrewFontFiles();
   return added;
 }
 

@@ -1,0 +1,3 @@
+#include "hebtext/win/ScreenDpi.h"
+
+int g_screenDpi = 96;
