@@ -38,6 +38,7 @@ BOOL CZultaEditApp::InitInstance() {
   SetRegistryKey("Pomlar Software");
   LoadPreferences();
   SetupProgramFolder();
+  LoadSystemColors();
   auto* pFrame = new CMainFrame;
   if (!pFrame->LoadFrame(IDR_MAINFRAME)) return FALSE;  // the frame has deleted itself
   m_pMainWnd = pFrame;

@@ -15,6 +15,8 @@ class CZultaEditApp : public CWinApp {
   // (hidden until the operation has run two seconds); closes it.
   void ShowProgressDialog();
   void CloseProgressDialog();
+  // The colours of every Hebrew edit control from the system colours.
+  void LoadSystemColors();
 
   // The General preferences, as loaded at start-up and changed by Settings.
   int m_haShemFilter = 0;

@@ -1,17 +1,21 @@
 // The application object's services to the rest of the program: the
-// progress dialog, the preferences loaded at start-up and the program's
-// folder.
+// progress dialog, the edit colours, the preferences loaded at start-up and
+// the program's folder.
 #include <windows.h>
 
 #include "hebtext/core/Preferences.h"
 #include "hebtext/core/ProgramPath.h"
 #include "hebtext/core/QamatsQatanPrefs.h"
 #include "hebtext/win/CProgressDlg.h"
+#include "hebtext/win/HebEditColors.h"
+#include "hebtext/win/SystemPreferences.h"
 #include "shell/ZultaEditApp.h"
 
 void CZultaEditApp::ShowProgressDialog() { OpenSharedProgressDialog(m_pMainWnd); }
 
 void CZultaEditApp::CloseProgressDialog() { CloseSharedProgressDialog(); }
+
+void CZultaEditApp::LoadSystemColors() { g_hebEditColors = GetSystemEditorColors(); }
 
 void CZultaEditApp::LoadPreferences() {
   SetPreferenceStore(&m_profileStore);
