@@ -74,11 +74,6 @@ BOOL HebEditModel::MeasureNode(HebCharNode* pNode) {
   return changed;
 }
 
-void HebEditModel::MeasureAll() {
-  for (HebCharNode* p = m_sentinel.pNext; p != nullptr; p = p->pNext) MeasureNode(p);
-  NoteRepaint(nullptr, kRepaintAll);
-}
-
 HebCharNode* HebEditModel::LastNode() {
   HebCharNode* p = &m_sentinel;
   while (p->pNext != nullptr) p = p->pNext;

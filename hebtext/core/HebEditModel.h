@@ -114,8 +114,6 @@ class HebEditModel {
   int GetScrollOffset() const { return m_scrollOffset; }
   // Scrolls so that the caret is inside the client area; TRUE when it did.
   BOOL ScrollCaretIntoView();
-  // Measures every character again (after a font change).
-  void MeasureAll();
 
   // Painting.
   void NoteRepaint(HebCharNode* pStart, int mode);

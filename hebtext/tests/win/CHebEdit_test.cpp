@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/win/CDialog.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/HandleMap.h"
 #include "hebtext/core/HebChar.h"
@@ -185,6 +186,34 @@ TEST_F(CHebEditTest, TypingEnglishKeysGivesPointedHebrewAndNotifiesEachChange) {
   }
   Type("\r");  // Enter as a character does nothing
   EXPECT_EQ(5, Changes());
+}
+
+// On a real dialog, with the keys posted and taken through the dialog's own
+// message handling: the control keeps Tab and Enter and moves the focus on.
+TEST_F(CHebEditTest, OnADialogTypingGivesPointedHebrewAndTabMovesOn) {
+  CDialog dialog;
+  ASSERT_TRUE(dialog.Create(IDD_PROMPT, &m_parent));
+  dialog.ShowWindow(SW_SHOW);
+  CHebEdit* pEdit = CreateHebEditInPlace(&dialog, IDC_PROMPT_ANSWER, TRUE, kDialogStyle);
+  ASSERT_NE(nullptr, pEdit);
+  pEdit->SetFocus();
+  auto post = [&](UINT message, WPARAM wParam) {
+    ::PostMessageA(pEdit->GetSafeHwnd(), message, wParam, 1);
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (!::IsDialogMessageA(dialog.GetSafeHwnd(), &msg)) ::DispatchMessageA(&msg);
+    }
+  };
+  for (char key : std::string("w]kOo")) post(WM_CHAR, static_cast<BYTE>(key));  // shalom
+  CString text;
+  pEdit->GetText(text);
+  EXPECT_EQ(Codes({209, 200, 236, 206, 237}), std::string(text, text.GetLength()));
+  post(WM_KEYDOWN, VK_RETURN);
+  EXPECT_EQ(pEdit, CWnd::GetFocus());
+  post(WM_KEYDOWN, VK_TAB);
+  EXPECT_EQ(::GetDlgItem(dialog.GetSafeHwnd(), IDOK), ::GetFocus());
+  delete pEdit;
+  dialog.DestroyWindow();
 }
 
 TEST_F(CHebEditTest, UndoRestoresThePreviousTextAndAgainRedoes) {
