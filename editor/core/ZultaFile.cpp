@@ -1,0 +1,446 @@
+#include "editor/core/ZultaFile.h"
+
+#include <cstring>
+
+#include "editor/core/LetterPoints.h"
+#include "editor/core/PackedRunList.h"
+#include "editor/core/RtfWriter.h"
+#include "hebtext/core/LegacyCharsets.h"
+#include "hebtext/core/MeasureUnits.h"
+
+namespace {
+
+const char kMagic[] = "ZULTA ";
+const size_t kMagicSize = 6;
+const char kDamaged[] = "This file cannot be opened: it is damaged or is not a Zulta document.";
+const char kNewer[] = "This document was saved by a newer version of Zulta and cannot be opened.";
+const char kTooLong[] =
+    "The document cannot be saved: a side holds more characters than the file format can store.";
+const size_t kMaxSmallBlock = 0xFFFF;  // blocks with 16-bit positions
+const size_t kSectionRecordSize = 16;
+const size_t kMinLayoutRecordSize = 4 + 2 + 18;
+
+// The 16-bit count of a stored style table and its entries 1 to n-1.
+BOOL GetTableCount(ByteReader& block, int limit, UINT& count) {
+  count = block.GetU16LE();
+  return !block.Failed() && count <= static_cast<UINT>(limit);
+}
+
+template <class Array>
+void PutWordTable(ByteBuffer& out, const Array& table) {
+  PutU16LE(out, table.GetSize());
+  for (int i = 1; i < table.GetSize(); ++i) PutU16LE(out, table[i]);
+}
+
+void PutColorTable(ByteBuffer& out, const CDWordArray& table) {
+  PutU16LE(out, table.GetSize());
+  for (int i = 1; i < table.GetSize(); ++i) PutU32LE(out, table[i]);
+}
+
+BOOL ReadWordTable(ByteReader& block, DocStyleTable which, CWordArray& table) {
+  UINT count;
+  if (!GetTableCount(block, DocStyleTables::kLimits[which], count)) return FALSE;
+  for (UINT i = 1; i < count; ++i) table.Add(static_cast<WORD>(block.GetU16LE()));
+  return !block.Failed();
+}
+
+BOOL ReadColorTable(ByteReader& block, DocStyleTable which, CDWordArray& table) {
+  UINT count;
+  if (!GetTableCount(block, DocStyleTables::kLimits[which], count)) return FALSE;
+  for (UINT i = 1; i < count; ++i) table.Add(block.GetU32LE());
+  return !block.Failed();
+}
+
+void RemapTitleOrText(BYTE minor, std::string& text) {
+  if (minor != 10 && minor != 11) return;
+  CString remapped;
+  if (minor == 10)
+    RemapCodeVariantsA(text.c_str(), remapped);
+  else
+    RemapCodeVariantsB(text.c_str(), remapped);
+  text.assign(remapped, remapped.GetLength());
+}
+
+BOOL EndsWithNoCase(LPCSTR path, LPCSTR suffix) {
+  size_t length = std::strlen(path);
+  if (length < 4) return FALSE;
+  return CString(path + length - 4).CompareNoCase(suffix) == 0;
+}
+
+}  // namespace
+
+CString RenameLegacyFace(const CString& face) {
+  static const struct {
+    const char* old;
+    const char* current;
+  } kRenames[] = {
+      {"Sephardi", "Pomlar Sephardi 2"}, {"Pomlar Sephardi", "Pomlar Sephardi 2"},
+      {"Stam", "Pomlar Stam 2"},         {"Pomlar Stam", "Pomlar Stam 2"},
+      {"Pomlar Noam", "Pomlar Noam 2"},  {"Pomlar David", "Pomlar David 2"},
+  };
+  for (const auto& rename : kRenames)
+    if (face.CompareNoCase(rename.old) == 0) return rename.current;
+  return face;
+}
+
+BOOL CZultaFile::Fail(LPCSTR message) {
+  if (m_error.IsEmpty()) m_error = message;
+  return FALSE;
+}
+
+BOOL CZultaFile::Corrupt() { return Fail(kDamaged); }
+
+void CZultaFile::ShowMessage(LPCSTR text, LPCSTR caption) {
+  if (m_messages) m_messages->ShowMessage(text, caption);
+}
+
+BOOL CZultaFile::GetBlock(DWORD offset, DWORD length, ByteReader& block) {
+  if (offset > m_size || length > m_size - offset) return Corrupt();
+  block = ByteReader(m_data + offset, length);
+  return TRUE;
+}
+
+BOOL CZultaFile::GetHeaderBlock(int offsetField, int lengthField, ByteReader& block) {
+  return GetBlock(ReadU32LE(m_header + offsetField), ReadU32LE(m_header + lengthField), block);
+}
+
+BOOL CZultaFile::ReadSignature() {
+  m_major = m_minor = 0;
+  if (!m_data) return FALSE;
+  if (m_size >= 4 && m_data[0] == 'Q' && m_data[1] == 'X') {
+    m_major = m_data[2];
+    m_minor = m_data[3];
+  } else if (m_size >= 8 && std::memcmp(m_data, kMagic, kMagicSize) == 0) {
+    m_major = m_data[6];
+    m_minor = m_data[7];
+  } else {
+    m_minor = m_size >= 5 && std::memcmp(m_data, "{\\rtf", 5) == 0 ? 1 : 0;
+  }
+  return TRUE;
+}
+
+BOOL CZultaFile::ReadHeader() {
+  if (m_major == 0) return TRUE;
+  if (m_major != 1) return Fail(kNewer);
+  BYTE* header = m_header;
+  size_t size = kZultaHeaderSize;
+  if (m_minor == 2) {
+    header = m_header12;
+    size = kHeader12Size;
+  } else if (m_minor == 3) {
+    header = m_header13;
+    size = kHeader13Size;
+  }
+  if (m_size < size) return Corrupt();
+  std::memcpy(header, m_data, size);
+  return TRUE;
+}
+
+BOOL CZultaFile::ReadDocument(const BYTE* data, size_t size, ZultaDocData& doc) {
+  m_data = data;
+  m_size = size;
+  m_error.Empty();
+  if (!ReadSignature() || !ReadHeader()) return FALSE;
+  // Read into a copy so that a refused file leaves the document as it was.
+  ZultaDocData read;
+  read.CopyFrom(doc);
+  read.title.Empty();
+  for (ZultaSideData& side : read.sides) side.ClearText();
+  BOOL ok;
+  if (m_major == 0)
+    ok = m_minor == 1 ? ImportRtfFile(read) : ImportPlainTextFile(read);
+  else if (m_minor == 2)
+    ok = ReadVersion12(read);
+  else if (m_minor == 3)
+    ok = ReadVersion13(read);
+  else
+    ok = ReadCurrentLayout(read);
+  if (!ok) return Fail(kDamaged);
+  doc.CopyFrom(read);
+  return TRUE;
+}
+
+BOOL CZultaFile::ReadCurrentLayout(ZultaDocData& doc) {
+  if (!ReadTitle(doc.title) || !UnpackFonts(doc) || !UnpackColors(doc) || !UnpackSpacing(doc))
+    return FALSE;
+  for (int side = 0; side < kFileSideCount; ++side)
+    if (!UnpackSideText(doc, side)) return FALSE;
+  return UnpackPageLayouts(doc);
+}
+
+BOOL CZultaFile::ReadTitle(CString& title) {
+  title.Empty();
+  ByteReader block;
+  if (!GetHeaderBlock(ZultaHeader::kTitle, ZultaHeader::kTitle + 4, block)) return FALSE;
+  if (block.Size() == 0) return TRUE;
+  // The title is zero-terminated text: it ends at its first zero byte.
+  std::string text(reinterpret_cast<const char*>(block.Data()), block.Size());
+  text.resize(std::strlen(text.c_str()));
+  RemapTitleOrText(m_minor, text);
+  title = text.c_str();
+  return TRUE;
+}
+
+BOOL CZultaFile::UnpackFonts(ZultaDocData& doc) {
+  ByteReader block;
+  if (!GetHeaderBlock(ZultaHeader::kFont, ZultaHeader::kFont + 4, block)) return FALSE;
+  std::string face;
+  for (ZultaSideData& side : doc.sides) {
+    side.style = static_cast<BYTE>(block.GetU8());
+    side.pointSize = static_cast<WORD>(block.GetU16LE());
+    if (!block.GetCString(face, kMaxFaceNameLength)) return Corrupt();
+    side.face = RenameLegacyFace(face.c_str());
+  }
+  if (!ReadWordTable(block, kFontSizes, doc.styles.fontSizes)) return Corrupt();
+  UINT count;
+  if (!GetTableCount(block, DocStyleTables::kLimits[kFontNames], count)) return Corrupt();
+  for (UINT i = 1; i < count; ++i) {
+    if (!block.GetCString(face, kMaxFaceNameLength)) return Corrupt();
+    doc.styles.fontNames.Add(RenameLegacyFace(face.c_str()));
+  }
+  return TRUE;
+}
+
+BOOL CZultaFile::UnpackColors(ZultaDocData& doc) {
+  ByteReader block;
+  if (!GetHeaderBlock(ZultaHeader::kColor, ZultaHeader::kColor + 4, block)) return FALSE;
+  for (ZultaSideData& side : doc.sides) {
+    for (COLORREF& color : side.colors) color = block.GetU32LE();
+    if (!ReadColorTable(block, kTextColors, doc.styles.textColors) ||
+        !ReadColorTable(block, kBackColors, doc.styles.backColors))
+      return Corrupt();
+  }
+  return TRUE;
+}
+
+BOOL CZultaFile::UnpackSpacing(ZultaDocData& doc) {
+  ByteReader block;
+  if (!GetHeaderBlock(ZultaHeader::kSpacing, ZultaHeader::kSpacing + 4, block)) return FALSE;
+  if (!ReadWordTable(block, kWordSpace, doc.styles.wordSpace) ||
+      !ReadWordTable(block, kLineSpace, doc.styles.lineSpace))
+    return Corrupt();
+  return TRUE;
+}
+
+BOOL CZultaFile::UnpackSideText(ZultaDocData& doc, int sideIndex) {
+  ZultaSideData& side = doc.sides[sideIndex];
+  const int at = 4 * sideIndex;
+  ByteReader text, attrs, lines;
+  if (!GetHeaderBlock(ZultaHeader::kTextOffset + at, ZultaHeader::kTextLength + at, text) ||
+      !GetHeaderBlock(ZultaHeader::kAttrOffset + at, ZultaHeader::kAttrLength + at, attrs) ||
+      !GetHeaderBlock(ZultaHeader::kLineOffset + at, ZultaHeader::kLineLength + at, lines))
+    return FALSE;
+  if (text.Size() > kMaxPackedCount) return Corrupt();
+  std::string stored(reinterpret_cast<const char*>(text.Data()), text.Size());
+  std::vector<DWORD> words;
+  if (!ReadPackedRuns(attrs.Data(), attrs.Size(), stored.size(), words)) return Corrupt();
+  words.resize(stored.size());
+  if (sideIndex == 1) RemapTitleOrText(m_minor, stored);
+  SplitLetterPoints(doc, sideIndex, stored, side.letters, side.points, words);
+  side.attrs.swap(words);
+  if (!ReadPackedRuns(lines.Data(), lines.Size(), kMaxPackedCount, side.lineFormats))
+    return Corrupt();
+  // Every line but the first begins with a character.
+  if (side.lineFormats.size() > side.letters.size() + 1) return Corrupt();
+  return UnpackSectionRuns(doc, sideIndex);
+}
+
+BOOL CZultaFile::UnpackSectionRuns(ZultaDocData& doc, int sideIndex) {
+  ZultaSideData& side = doc.sides[sideIndex];
+  const int at = 4 * sideIndex;
+  ByteReader block;
+  if (!GetHeaderBlock(ZultaHeader::kSectionOffset + at, ZultaHeader::kSectionLength + at, block))
+    return FALSE;
+  UINT count = block.GetU16LE();
+  if (block.Failed() || count > block.Remaining() / kSectionRecordSize) return Corrupt();
+  for (UINT i = 0; i < count; ++i) {
+    ZultaSectionRun run;
+    run.lineIndex = block.GetU32LE();
+    run.fileValue = block.GetU32LE();
+    run.columns = static_cast<WORD>(block.GetU16LE());
+    run.unit = static_cast<WORD>(block.GetU16LE());
+    int fixed = static_cast<int>(block.GetU32LE());
+    if (run.lineIndex >= side.lineFormats.size() || run.columns < 1 || run.columns > 4)
+      return Corrupt();
+    run.gapInUnit = run.unit == kUnitInches || run.unit == kUnitMillimetres
+                        ? FixedToMeasure(fixed, run.unit)
+                        : 0.0;
+    side.sections.push_back(run);
+  }
+  return TRUE;
+}
+
+BOOL CZultaFile::UnpackPageLayouts(ZultaDocData& doc) {
+  for (int sideIndex = 0; sideIndex < kFileSideCount; ++sideIndex) {
+    ZultaSideData& side = doc.sides[sideIndex];
+    side.layouts.clear();
+    ByteReader block;
+    if (!GetHeaderBlock(ZultaHeader::kLayoutOffset + 4 * sideIndex,
+                        ZultaHeader::kLayoutLength + 4 * sideIndex, block))
+      return FALSE;
+    DWORD count = block.GetU32LE();
+    if (block.Failed() || count > block.Remaining() / kMinLayoutRecordSize) return Corrupt();
+    for (DWORD i = 0; i < count; ++i) {
+      ZultaPageLayoutRec layout;
+      layout.tabInterval = block.GetU32LE();
+      UINT tabs = block.GetU16LE();
+      if (block.Failed() || tabs > block.Remaining() / 4) return Corrupt();
+      for (UINT t = 0; t < tabs; ++t) layout.tabStops.push_back(block.GetU32LE());
+      WORD* fields = &layout.settings.orientation;
+      for (int f = 0; f < 9; ++f) fields[f] = static_cast<WORD>(block.GetU16LE());
+      if (block.Failed()) return Corrupt();
+      side.layouts.push_back(layout);
+    }
+  }
+  return TRUE;
+}
+
+// --- Writing ----------------------------------------------------------------
+
+void CZultaFile::InitHeader() {
+  std::memset(m_header, 0, sizeof m_header);
+  std::memcpy(m_header, kMagic, kMagicSize);
+  m_header[6] = 1;
+  m_header[7] = kWrittenMinor;
+}
+
+void CZultaFile::PackTitle(const ZultaDocData& doc, ByteBuffer& block) {
+  block.assign(static_cast<LPCSTR>(doc.title), static_cast<LPCSTR>(doc.title) + doc.title.GetLength());
+}
+
+BOOL CZultaFile::PackFonts(const ZultaDocData& doc, ByteBuffer& block) {
+  block.clear();
+  for (const ZultaSideData& side : doc.sides) {
+    PutU8(block, side.style);
+    PutU16LE(block, side.pointSize);
+    LPCSTR face = side.face;
+    block.insert(block.end(), face, face + std::strlen(face) + 1);
+  }
+  PutWordTable(block, doc.styles.fontSizes);
+  PutU16LE(block, doc.styles.fontNames.GetSize());
+  for (int i = 1; i < doc.styles.fontNames.GetSize(); ++i) {
+    const CString& face = doc.styles.fontNames.GetData()[i];
+    block.insert(block.end(), static_cast<LPCSTR>(face), static_cast<LPCSTR>(face) + face.GetLength() + 1);
+  }
+  return block.size() <= kMaxSmallBlock;
+}
+
+BOOL CZultaFile::PackColors(const ZultaDocData& doc, ByteBuffer& block) {
+  block.clear();
+  for (const ZultaSideData& side : doc.sides) {
+    for (COLORREF color : side.colors) PutU32LE(block, color);
+    PutColorTable(block, doc.styles.textColors);
+    PutColorTable(block, doc.styles.backColors);
+  }
+  return block.size() <= kMaxSmallBlock;
+}
+
+BOOL CZultaFile::PackSpacing(const ZultaDocData& doc, ByteBuffer& block) {
+  block.clear();
+  PutWordTable(block, doc.styles.wordSpace);
+  PutWordTable(block, doc.styles.lineSpace);
+  return block.size() <= kMaxSmallBlock;
+}
+
+BOOL CZultaFile::PackPageLayouts(const ZultaDocData& doc, int side, ByteBuffer& block) {
+  block.clear();
+  const std::vector<ZultaPageLayoutRec>& layouts = doc.sides[side].layouts;
+  PutU32LE(block, static_cast<DWORD>(layouts.size()));
+  for (const ZultaPageLayoutRec& layout : layouts) {
+    if (layout.tabStops.size() > 0xFFFF) return FALSE;
+    PutU32LE(block, layout.tabInterval);
+    PutU16LE(block, static_cast<UINT>(layout.tabStops.size()));
+    for (DWORD stop : layout.tabStops) PutU32LE(block, stop);
+    const WORD* fields = &layout.settings.orientation;
+    for (int f = 0; f < 9; ++f) PutU16LE(block, fields[f]);
+  }
+  return TRUE;
+}
+
+BOOL CZultaFile::PackSectionRuns(const ZultaSideData& side, ByteBuffer& block) {
+  if (side.sections.size() > 0xFFFF) return FALSE;
+  PutU16LE(block, static_cast<UINT>(side.sections.size()));
+  for (const ZultaSectionRun& run : side.sections) {
+    PutU32LE(block, run.lineIndex);
+    PutU32LE(block, run.fileValue);
+    PutU16LE(block, run.columns);
+    PutU16LE(block, run.unit);
+    BOOL known = run.unit == kUnitInches || run.unit == kUnitMillimetres;
+    PutU32LE(block, known ? static_cast<DWORD>(MeasureToFixed(run.gapInUnit, run.unit)) : 0);
+  }
+  return TRUE;
+}
+
+BOOL CZultaFile::PackSideText(const ZultaDocData& doc, int sideIndex, ByteBuffer& blocks,
+                              DWORD lengths[4]) {
+  const ZultaSideData& side = doc.sides[sideIndex];
+  std::vector<DWORD> attrs = side.attrs;
+  attrs.resize(side.letters.size());
+  std::string stored;
+  MergeLetterPoints(doc, sideIndex, side.letters, side.points, attrs, stored);
+  size_t start = blocks.size();
+  blocks.insert(blocks.end(), stored.begin(), stored.end());
+  lengths[0] = static_cast<DWORD>(blocks.size() - start);
+  start = blocks.size();
+  if (!WritePackedRuns(attrs.data(), attrs.size(), blocks)) return FALSE;
+  lengths[1] = static_cast<DWORD>(blocks.size() - start);
+  start = blocks.size();
+  if (!WritePackedRuns(side.lineFormats.data(), side.lineFormats.size(), blocks)) return FALSE;
+  lengths[2] = static_cast<DWORD>(blocks.size() - start);
+  start = blocks.size();
+  if (!PackSectionRuns(side, blocks)) return FALSE;
+  lengths[3] = static_cast<DWORD>(blocks.size() - start);
+  return TRUE;
+}
+
+BOOL CZultaFile::WriteDocument(const ZultaDocData& doc, LPCSTR path, ByteBuffer& out) {
+  out.clear();
+  m_error.Empty();
+  BOOL rtf = EndsWithNoCase(path, ".rtf");
+  if (rtf || EndsWithNoCase(path, ".txt")) {
+    CString text;
+    ExportSideText(doc, doc.currentSide, text, rtf ? 1 : 0, nullptr);
+    out.assign(static_cast<LPCSTR>(text), static_cast<LPCSTR>(text) + text.GetLength());
+    return TRUE;
+  }
+  InitHeader();
+  ByteBuffer title, fonts, colors, spacing, layouts[2], sides[2];
+  DWORD sideLengths[2][4];
+  PackTitle(doc, title);
+  if (!PackFonts(doc, fonts) || !PackColors(doc, colors) || !PackSpacing(doc, spacing) ||
+      !PackPageLayouts(doc, 0, layouts[0]) || !PackPageLayouts(doc, 1, layouts[1]) ||
+      !PackSideText(doc, 0, sides[0], sideLengths[0]) ||
+      !PackSideText(doc, 1, sides[1], sideLengths[1]))
+    return Fail(kTooLong);
+  size_t total = kZultaHeaderSize + title.size() + fonts.size() + colors.size() + spacing.size() +
+                 layouts[0].size() + layouts[1].size() + sides[0].size() + sides[1].size();
+  if (total > 0xFFFFFFFFu) return Fail(kTooLong);
+  DWORD at = kZultaHeaderSize;
+  auto place = [&](int offsetField, int lengthField, size_t length) {
+    WriteU32LE(m_header + offsetField, at);
+    WriteU32LE(m_header + lengthField, static_cast<DWORD>(length));
+    at += static_cast<DWORD>(length);
+  };
+  place(ZultaHeader::kTitle, ZultaHeader::kTitle + 4, title.size());
+  place(ZultaHeader::kFont, ZultaHeader::kFont + 4, fonts.size());
+  place(ZultaHeader::kColor, ZultaHeader::kColor + 4, colors.size());
+  place(ZultaHeader::kSpacing, ZultaHeader::kSpacing + 4, spacing.size());
+  for (int side = 0; side < kFileSideCount; ++side)
+    place(ZultaHeader::kLayoutOffset + 4 * side, ZultaHeader::kLayoutLength + 4 * side,
+          layouts[side].size());
+  static const int kSideFields[4][2] = {
+      {ZultaHeader::kTextOffset, ZultaHeader::kTextLength},
+      {ZultaHeader::kAttrOffset, ZultaHeader::kAttrLength},
+      {ZultaHeader::kLineOffset, ZultaHeader::kLineLength},
+      {ZultaHeader::kSectionOffset, ZultaHeader::kSectionLength},
+  };
+  for (int side = 0; side < kFileSideCount; ++side)
+    for (int b = 0; b < 4; ++b)
+      place(kSideFields[b][0] + 4 * side, kSideFields[b][1] + 4 * side, sideLengths[side][b]);
+  out.reserve(total);
+  out.insert(out.end(), m_header, m_header + kZultaHeaderSize);
+  for (const ByteBuffer* block : {&title, &fonts, &colors, &spacing, &layouts[0], &layouts[1],
+                                  &sides[0], &sides[1]})
+    out.insert(out.end(), block->begin(), block->end());
+  return TRUE;
+}

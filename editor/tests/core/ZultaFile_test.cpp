@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "editor/core/CharAttr.h"
+#include "editor/core/FileBytes.h"
+#include "editor/core/LetterPoints.h"
+#include "editor/core/PackedRunList.h"
+#include "editor/core/ZultaFile.h"
+#include "hebtext/core/HebChar.h"
+
+namespace {
+
+const char kHebrewFace[] = "Pomlar David 2";
+
+void InitTables(ZultaDocData& doc) {
+  doc.styles.RemoveAll();
+  doc.styles.AddDefaultEntries();
+}
+
+DWORD Attr(UINT font, UINT size, UINT text, UINT back, UINT style) {
+  using namespace CharAttrBits;
+  DWORD a = SetAttrField(0, kFontShift, kFontMask, font);
+  a = SetAttrField(a, kSizeShift, kSizeMask, size);
+  a = SetAttrField(a, kTextColorShift, kTextColorMask, text);
+  a = SetAttrField(a, kBackColorShift, kBackColorMask, back);
+  return SetAttrField(a, kStyleShift, kStyleMask, style);
+}
+
+// A document using every block: both sides with text, points, styles,
+// lines, sections and layouts.
+void MakeDocument(ZultaDocData& doc) {
+  InitTables(doc);
+  doc.title = "\xE0\xE1";
+  doc.styles.fontNames.Add("Arial");
+  doc.styles.fontNames.Add(kHebrewFace);
+  doc.styles.fontSizes.Add(18);
+  doc.styles.textColors.Add(0x0000FF);
+  doc.styles.backColors.Add(0x00FFFF);
+  doc.styles.wordSpace.Add(7);
+  doc.styles.lineSpace.Add(9);
+  ZultaSideData& en = doc.sides[0];
+  en.face = "Times New Roman";
+  en.pointSize = 11;
+  en.style = 2;
+  en.colors[2] = 0x123456;
+  en.letters = "Hi {x}\\\rtab\there";
+  en.points.assign(en.letters.size(), 0);
+  en.attrs.assign(en.letters.size(), Attr(1, 1, 1, 0, 1));
+  en.attrs[3] = Attr(0, 0, 0, 1, 4);
+  en.lineFormats = {0, 2 | (1 << 2)};
+  en.sections = {{1, 77, 2, 1, 0.25}};
+  ZultaSideData& he = doc.sides[1];
+  he.face = kHebrewFace;
+  he.pointSize = 14;
+  he.letters = "\xF9\xEC\xE5\xED \xE5\xF2";  // shin lamed vav final-mem, vav ayin
+  he.points = {HebCode::Qamats, 0, HebCode::Holam, 0, 0, HebCode::Shuruk, HebCode::Patah};
+  he.attrs.assign(he.letters.size(), 0);
+  he.attrs[6] = Attr(2, 1, 0, 0, 0);
+  he.lineFormats = {1};
+  for (ZultaSideData& side : doc.sides) {
+    ZultaPageLayoutRec layout;
+    layout.tabInterval = 500;
+    layout.tabStops = {100, 2000};
+    side.layouts = {layout, layout};
+    side.layouts[1].settings.orientation = 2;
+  }
+}
+
+ByteBuffer Write(const ZultaDocData& doc, LPCSTR path = "a.zlt") {
+  CZultaFile file;
+  ByteBuffer out;
+  EXPECT_TRUE(file.WriteDocument(doc, path, out)) << file.GetError();
+  return out;
+}
+
+void ExpectSameSide(const ZultaSideData& a, const ZultaSideData& b) {
+  EXPECT_EQ(a.letters, b.letters);
+  EXPECT_EQ(a.points, b.points);
+  EXPECT_EQ(a.attrs, b.attrs);
+  EXPECT_EQ(a.lineFormats, b.lineFormats);
+  EXPECT_EQ(a.face, b.face);
+  EXPECT_EQ(a.pointSize, b.pointSize);
+  EXPECT_EQ(a.style, b.style);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(a.colors[i], b.colors[i]);
+  ASSERT_EQ(a.sections.size(), b.sections.size());
+  for (size_t i = 0; i < a.sections.size(); ++i) {
+    EXPECT_EQ(a.sections[i].lineIndex, b.sections[i].lineIndex);
+    EXPECT_EQ(a.sections[i].fileValue, b.sections[i].fileValue);
+    EXPECT_EQ(a.sections[i].columns, b.sections[i].columns);
+    EXPECT_DOUBLE_EQ(a.sections[i].gapInUnit, b.sections[i].gapInUnit);
+  }
+  ASSERT_EQ(a.layouts.size(), b.layouts.size());
+  for (size_t i = 0; i < a.layouts.size(); ++i) {
+    EXPECT_EQ(a.layouts[i].tabInterval, b.layouts[i].tabInterval);
+    EXPECT_EQ(a.layouts[i].tabStops, b.layouts[i].tabStops);
+    EXPECT_EQ(0, std::memcmp(&a.layouts[i].settings, &b.layouts[i].settings, 18));
+  }
+}
+
+BOOL Read(const ByteBuffer& bytes, ZultaDocData& doc, CZultaFile* file = nullptr) {
+  CZultaFile own;
+  CZultaFile& f = file ? *file : own;
+  InitTables(doc);
+  return f.ReadDocument(bytes.data(), bytes.size(), doc);
+}
+
+TEST(PackedRunListTest, ValueInTwoRunsIsOneGroupWithTwoRangesTheSecondFlagged) {
+  const DWORD values[] = {5, 5, 9, 5 | CharAttrBits::kTransientMark};
+  ByteBuffer block;
+  ASSERT_TRUE(WritePackedRuns(values, 4, block));
+  ASSERT_EQ(block.size(), 4 + 5 + 5 + 4 + 5u);
+  EXPECT_EQ(ReadU32LE(block.data()), 5u);
+  EXPECT_FALSE(IsLastRange(block.data() + 4));
+  EXPECT_TRUE(IsLastRange(block.data() + 9));
+  std::vector<DWORD> back;
+  ASSERT_TRUE(ReadPackedRuns(block.data(), block.size(), 4, back));
+  EXPECT_EQ(back, (std::vector<DWORD>{5, 5, 9, 5}));
+}
+
+TEST(PackedRunListTest, RangesCarryNineteenBitIndices) {
+  BYTE range[5];
+  PackRange(range, 0x7FFFE, 0x7FFFF);
+  DWORD first, last;
+  UnpackRange(range, first, last);
+  EXPECT_EQ(first, 0x7FFFEu);
+  EXPECT_EQ(last, 0x7FFFFu);
+  std::vector<DWORD> tooMany(kMaxPackedCount + 1);
+  ByteBuffer block;
+  EXPECT_FALSE(WritePackedRuns(tooMany.data(), tooMany.size(), block));
+}
+
+TEST(PackedRunListTest, EmptyBlockGivesOneAndBadBlocksAreRefused) {
+  std::vector<DWORD> out;
+  ASSERT_TRUE(ReadPackedRuns(nullptr, 0, 10, out));
+  EXPECT_EQ(out.size(), 1u);
+  const BYTE truncated[] = {1, 0, 0, 0, 0, 0, 1, 0};
+  EXPECT_FALSE(ReadPackedRuns(truncated, sizeof truncated, 10, out));
+  const BYTE backwards[] = {1, 0, 0, 0, 5, 0, 1, 0, 0x80};
+  EXPECT_FALSE(ReadPackedRuns(backwards, sizeof backwards, 10, out));
+  const BYTE beyond[] = {1, 0, 0, 0, 0, 0, 20, 0, 0x80};
+  EXPECT_FALSE(ReadPackedRuns(beyond, sizeof beyond, 10, out));
+}
+
+TEST(LetterPointsTest, ShurukKeepsItsByteAndALeadingPointIsDropped) {
+  ZultaDocData doc;
+  InitTables(doc);
+  doc.sides[1].face = kHebrewFace;
+  std::string stored = std::string(1, char(HebCode::Patah)) + "\xE1" + char(HebCode::Shuruk);
+  std::vector<DWORD> attrs(stored.size(), 0);
+  std::string letters;
+  std::vector<BYTE> points;
+  SplitLetterPoints(doc, 1, stored, letters, points, attrs);
+  EXPECT_EQ(letters, "\xE1");
+  EXPECT_EQ(points, std::vector<BYTE>{HebCode::Shuruk});
+  stored = std::string(" ") + char(HebCode::Shuruk);
+  attrs.assign(2, 0);
+  SplitLetterPoints(doc, 1, stored, letters, points, attrs);
+  EXPECT_EQ(letters.size(), 2u) << "a shuruk after a blank is a character";
+  EXPECT_EQ(points[1], HebCode::Shuruk);
+}
+
+TEST(ZultaFileTest, RoundTripKeepsBothSides) {
+  ZultaDocData doc;
+  MakeDocument(doc);
+  ByteBuffer bytes = Write(doc);
+  ZultaDocData back;
+  CZultaFile file;
+  ASSERT_TRUE(Read(bytes, back, &file)) << file.GetError();
+  EXPECT_EQ(file.GetMajor(), 1);
+  EXPECT_EQ(file.GetMinor(), 12);
+  EXPECT_EQ(back.title, doc.title);
+  for (int side = 0; side < 2; ++side) ExpectSameSide(doc.sides[side], back.sides[side]);
+  EXPECT_EQ(back.styles.fontNames.GetSize(), 3);
+  EXPECT_EQ(back.styles.fontSizes[1], 18);
+  EXPECT_EQ(back.styles.wordSpace[1], 7);
+  EXPECT_EQ(back.styles.lineSpace[1], 9);
+  // The colour tables are stored once per side and read back twice.
+  ASSERT_EQ(back.styles.textColors.GetSize(), 3);
+  EXPECT_EQ(back.styles.textColors[1], 0x0000FFu);
+  EXPECT_EQ(back.styles.textColors[2], 0x0000FFu);
+  EXPECT_EQ(back.styles.backColors.GetSize(), 3);
+}
+
+TEST(ZultaFileTest, EmptySideReadsBackEmpty) {
+  ZultaDocData doc;
+  MakeDocument(doc);
+  doc.sides[0].letters.clear();
+  doc.sides[0].points.clear();
+  doc.sides[0].attrs.clear();
+  doc.sides[0].lineFormats = {0};
+  doc.sides[0].sections.clear();
+  ZultaDocData back;
+  ASSERT_TRUE(Read(Write(doc), back));
+  ExpectSameSide(doc.sides[0], back.sides[0]);
+  ExpectSameSide(doc.sides[1], back.sides[1]);
+}
+
+TEST(ZultaFileTest, EveryTruncationIsRefusedAndLeavesTheDocument) {
+  ZultaDocData doc;
+  MakeDocument(doc);
+  ByteBuffer bytes = Write(doc);
+  for (size_t size = 6; size < bytes.size(); ++size) {
+    ByteBuffer cut(bytes.begin(), bytes.begin() + size);
+    ZultaDocData back;
+    InitTables(back);
+    back.sides[1].letters = "kept";
+    CZultaFile file;
+    if (!file.ReadDocument(cut.data(), cut.size(), back)) {
+      EXPECT_FALSE(file.GetError().IsEmpty());
+      EXPECT_EQ(back.sides[1].letters, "kept") << size;
+    }
+  }
+  // Cutting into the last block must be caught.
+  ByteBuffer cut(bytes.begin(), bytes.end() - 1);
+  ZultaDocData back;
+  EXPECT_FALSE(Read(cut, back));
+}
+
+TEST(ZultaFileTest, NewerVersionsAreRefusedWithAMessage) {
+  ZultaDocData doc;
+  MakeDocument(doc);
+  ByteBuffer bytes = Write(doc);
+  bytes[6] = 2;
+  ZultaDocData back;
+  CZultaFile file;
+  EXPECT_FALSE(Read(bytes, back, &file));
+  EXPECT_NE(file.GetError().Find("newer"), -1);
+}
+
+TEST(ZultaFileTest, SignatureSelectsTheVersion) {
+  struct Case {
+    const char* bytes;
+    size_t size;
+    int major, minor;
+  } cases[] = {
+      {"QX\x01\x03", 4, 1, 3},
+      {"ZULTA \x01\x0b", 8, 1, 11},
+      {"ZULTA \x01\x02", 8, 1, 2},
+      {"{\\rtf1 a}", 9, 0, 1},
+      {"plain", 5, 0, 0},
+  };
+  for (const Case& c : cases) {
+    CZultaFile file;
+    ZultaDocData doc;
+    InitTables(doc);
+    file.ReadDocument(reinterpret_cast<const BYTE*>(c.bytes), c.size, doc);
+    EXPECT_EQ(file.GetMajor(), c.major) << c.bytes;
+    EXPECT_EQ(file.GetMinor(), c.minor) << c.bytes;
+  }
+}
+
+TEST(ZultaFileTest, TextAndRtfPathsExportTheCurrentSideWithoutHeader) {
+  ZultaDocData doc;
+  MakeDocument(doc);
+  doc.currentSide = 0;
+  ByteBuffer text = Write(doc, "out.TXT");
+  EXPECT_EQ(std::string(text.begin(), text.end()), "Hi {x}\\\r\ntab\there");
+  ByteBuffer rtf = Write(doc, "x.Rtf");
+  EXPECT_EQ(std::string(rtf.begin(), rtf.begin() + 5), "{\\rtf");
+}
+
+TEST(ZultaFileTest, SidesBeyondNineteenBitIndicesAreNotWritten) {
+  ZultaDocData doc;
+  MakeDocument(doc);
+  doc.sides[0].letters.assign(kMaxPackedCount + 1, 'a');
+  CZultaFile file;
+  ByteBuffer out;
+  EXPECT_FALSE(file.WriteDocument(doc, "big.zlt", out));
+  EXPECT_TRUE(out.empty());
+  EXPECT_FALSE(file.GetError().IsEmpty());
+}
+
+TEST(ZultaFileTest, LegacyFacesAreRenamed) {
+  EXPECT_EQ(RenameLegacyFace("sephardi"), "Pomlar Sephardi 2");
+  EXPECT_EQ(RenameLegacyFace("POMLAR STAM"), "Pomlar Stam 2");
+  EXPECT_EQ(RenameLegacyFace("Pomlar David"), "Pomlar David 2");
+  EXPECT_EQ(RenameLegacyFace("Arial"), "Arial");
+}
+
+}  // namespace
