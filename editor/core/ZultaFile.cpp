@@ -106,7 +106,7 @@ BOOL CZultaFile::GetHeaderBlock(int offsetField, int lengthField, ByteReader& bl
 
 BOOL CZultaFile::ReadSignature() {
   m_major = m_minor = 0;
-  if (!m_data) return FALSE;
+  if (!m_data && m_size) return FALSE;
   if (m_size >= 4 && m_data[0] == 'Q' && m_data[1] == 'X') {
     m_major = m_data[2];
     m_minor = m_data[3];

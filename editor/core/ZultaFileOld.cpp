@@ -60,7 +60,7 @@ void CZultaFile::LoadOldSideText(ZultaDocData& doc, int sideIndex, std::string t
     ConvertOldHebrewCharset(RemapOldPunctuation(text.c_str()), converted);
   } else {
     for (size_t i = 0; i < text.size(); ++i)
-      if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) converted += text[i];
+      if (!(text[i] == '\n' && i > 0 && text[i - 1] == '\r')) converted += text[i];
   }
   CString letters;
   CByteArray vowels;
@@ -206,9 +206,10 @@ BOOL CZultaFile::ReadOldText13(ZultaDocData& doc) {
   for (int sideIndex = 0; sideIndex < kFileSideCount; ++sideIndex) {
     ZultaSideData& side = doc.sides[sideIndex];
     std::vector<DWORD> words;
-    // The block's first entry is not a character's.
-    if (!ReadPackedRuns(blocks[sideIndex]->Data(), blocks[sideIndex]->Size(),
-                        side.letters.size() + 1, words))
+    // The block's first entry is not a character's; words beyond the text
+    // are left out.
+    if (!ReadPackedRuns(blocks[sideIndex]->Data(), blocks[sideIndex]->Size(), kMaxPackedCount,
+                        words))
       return Corrupt();
     words.erase(words.begin());
     words.resize(side.letters.size());
