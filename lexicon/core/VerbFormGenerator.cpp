@@ -20,8 +20,7 @@ namespace {
 const int kAlternativeBit[6] = {28, 16, 8, 4, 0, -1};
 
 constexpr UINT kBinyanNameString = 950;
-constexpr int kShinDotHe = HeMappiq;
-constexpr BYTE kFirmShva = 8;
+constexpr BYTE kFirmShva = 8;     // a shva that never becomes a hataf
 constexpr BYTE kSilentShva = 157;
 constexpr BYTE kYodShva = 156;
 constexpr BYTE kTavDagesh = 186;
@@ -68,7 +67,7 @@ void CleanVowels(FormPlanes& form) {
     BYTE& vowel = form.vowels[i];
     if (IsGutturalLetter(letter) && vowel == Shva) vowel = HatafPatah;
     if (vowel == kFirmShva) vowel = Shva;
-    if (letter == kShinDotHe &&
+    if (letter == HeMappiq &&
         (i != form.length - 1 || IsHolamMale(vowel) || IsShuruk(vowel)))
       letter = He;
   }
