@@ -13,6 +13,12 @@ BOOL HasVowel(const HebCharNode* pNode) { return pNode->vowel > HebCode::Explici
 
 }  // namespace
 
+void AppendNodeText(const HebCharNode* pNode, BOOL hebrewMode, CString& text) {
+  text += static_cast<char>(pNode->letter);
+  if (hebrewMode && !IsStandaloneShuruk(pNode) && HasVowel(pNode))
+    text += static_cast<char>(pNode->vowel);
+}
+
 BOOL HebEditModel::IsSpaceOrPunct(int ch) {
   return IsSpaceHyphenOrMaqaf(ch) || IsAsciiPunct(ch);
 }
@@ -140,10 +146,8 @@ void HebEditModel::SetText(LPCSTR text) {
 
 void HebEditModel::GetText(CString& text) const {
   text.Empty();
-  for (const HebCharNode* p = m_sentinel.pNext; p != nullptr; p = p->pNext) {
-    text += static_cast<char>(p->letter);
-    if (m_rightToLeft && !IsStandaloneShuruk(p) && HasVowel(p)) text += static_cast<char>(p->vowel);
-  }
+  for (const HebCharNode* p = m_sentinel.pNext; p != nullptr; p = p->pNext)
+    AppendNodeText(p, m_rightToLeft, text);
 }
 
 HebCharNode* HebEditModel::InsertTextAtCaret(LPCSTR text) {

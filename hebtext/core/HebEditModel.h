@@ -37,6 +37,10 @@ struct HebEditPaintPlan {
   HebEditPaintRun runs[3];
 };
 
+// Appends one character as the control's text holds it: its letter and, in
+// Hebrew mode, its vowel (none for a standalone shuruk).
+void AppendNodeText(const HebCharNode* pNode, BOOL hebrewMode, CString& text);
+
 class HebEditModel {
  public:
   // What the next paint must draw.
