@@ -4,7 +4,6 @@
 
 #include "editor/core/LetterPoints.h"
 #include "editor/core/PackedRunList.h"
-#include "editor/core/RtfWriter.h"
 #include "hebtext/core/LegacyCharsets.h"
 #include "hebtext/core/MeasureUnits.h"
 
@@ -399,7 +398,7 @@ BOOL CZultaFile::WriteDocument(const ZultaDocData& doc, LPCSTR path, ByteBuffer&
   BOOL rtf = EndsWithNoCase(path, ".rtf");
   if (rtf || EndsWithNoCase(path, ".txt")) {
     CString text;
-    ExportSideText(doc, doc.currentSide, text, rtf ? 1 : 0, nullptr);
+    ExportSideText(doc, doc.currentSide, text, rtf ? 1 : 0, m_fonts);
     out.assign(static_cast<LPCSTR>(text), static_cast<LPCSTR>(text) + text.GetLength());
     return TRUE;
   }

@@ -10,6 +10,7 @@
 #include "classlib/core/CString.h"
 #include "editor/core/FileBytes.h"
 #include "editor/core/MessageSink.h"
+#include "editor/core/RtfWriter.h"
 #include "editor/core/ZultaDocData.h"
 
 constexpr size_t kZultaHeaderSize = 120;
@@ -33,6 +34,9 @@ class CZultaFile {
  public:
   // messages may be null (nothing shown).
   explicit CZultaFile(IMessageSink* messages = nullptr) : m_messages(messages) {}
+  // The faces' families and character sets for an ".rtf" export (the
+  // screen's on Windows); without one they are written as "nil", set 0.
+  void SetFontInfo(IRtfFontInfo* fonts) { m_fonts = fonts; }
 
   // --- Reading --------------------------------------------------------------
   // The whole file. FALSE, with GetError() set and doc holding nothing of
@@ -99,6 +103,7 @@ class CZultaFile {
   void LoadOldSideText(ZultaDocData& doc, int side, std::string text, BOOL hebrew);
 
   IMessageSink* m_messages;
+  IRtfFontInfo* m_fonts = nullptr;
   const BYTE* m_data = nullptr;
   size_t m_size = 0;
   BYTE m_major = 0;

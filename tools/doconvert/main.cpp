@@ -1,0 +1,69 @@
+// doconvert IN OUT [SIDE]: reads IN as the editor's Open does and writes OUT
+// as its Save does; a .rtf or .txt output takes SIDE (0 English, 1 Hebrew;
+// default: the side that holds text, Hebrew first). Messages go to stderr.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "editor/core/ZultaFile.h"
+#include "hebtext/core/SortedStrings.h"
+
+namespace {
+
+class StderrSink : public IMessageSink {
+ public:
+  void ShowMessage(LPCSTR text, LPCSTR caption) override {
+    std::fprintf(stderr, "%s%s%s\n", caption ? caption : "", caption ? ": " : "", text);
+  }
+};
+
+// What the screen reports on Windows: the program's Hebrew faces carry the
+// Hebrew character set, other faces the Western one.
+class HebrewCharsetFonts : public IRtfFontInfo {
+ public:
+  BOOL GetFontInfo(LPCSTR face, BYTE& pitchAndFamily, BYTE& charSet) override {
+    pitchAndFamily = 0;
+    charSet = IsProgramHebrewFont(face) ? 177 : 0;
+    return TRUE;
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: doconvert IN OUT [SIDE]\n");
+    return 2;
+  }
+  std::ifstream in(argv[1], std::ios::binary);
+  if (!in) {
+    std::fprintf(stderr, "cannot read %s\n", argv[1]);
+    return 1;
+  }
+  ByteBuffer bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ZultaDocData doc;
+  doc.styles.AddDefaultEntries();
+  doc.sides[0].face = "Arial";
+  doc.sides[1].face = "Pomlar David 2";
+  doc.sides[0].lineFormats = {0};
+  doc.sides[1].lineFormats = {0};
+  StderrSink sink;
+  CZultaFile reader(&sink);
+  if (!reader.ReadDocument(bytes.data(), bytes.size(), doc)) {
+    std::fprintf(stderr, "%s\n", static_cast<LPCSTR>(reader.GetError()));
+    return 1;
+  }
+  doc.currentSide = argc > 3 ? std::atoi(argv[3]) : doc.sides[1].letters.empty() ? 0 : 1;
+  HebrewCharsetFonts fonts;
+  CZultaFile writer(&sink);
+  writer.SetFontInfo(&fonts);
+  ByteBuffer out;
+  if (!writer.WriteDocument(doc, argv[2], out)) {
+    std::fprintf(stderr, "%s\n", static_cast<LPCSTR>(writer.GetError()));
+    return 1;
+  }
+  std::ofstream file(argv[2], std::ios::binary);
+  file.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
+  return file ? 0 : 1;
+}
