@@ -65,7 +65,10 @@ void CleanVowels(FormPlanes& form) {
   for (int i = 0; i < form.length; ++i) {
     BYTE& letter = form.letters[i];
     BYTE& vowel = form.vowels[i];
-    if (IsGutturalLetter(letter) && vowel == Shva) vowel = HatafPatah;
+    // A shva before a letter with dagesh closes its syllable, so a guttural
+    // keeps it there; elsewhere a guttural's shva is a hataf patah.
+    bool closesSyllable = i + 1 < form.length && IsDageshLetter(form.letters[i + 1]);
+    if (IsGutturalLetter(letter) && vowel == Shva && !closesSyllable) vowel = HatafPatah;
     if (vowel == kFirmShva) vowel = Shva;
     if (letter == HeMappiq &&
         (i != form.length - 1 || IsHolamMale(vowel) || IsShuruk(vowel)))
