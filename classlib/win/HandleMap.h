@@ -6,7 +6,8 @@
 // temporary object on request, made by the map's factory; temporary objects
 // live until the thread's next idle time (CHandleMapBase::DeleteAllTemp), so
 // a pointer returned by FromHandle must not be kept beyond the current message.
-// Each thread has its own maps.
+// Each thread has its own maps; a thread that asks for temporary objects runs
+// idle processing before it ends.
 #pragma once
 
 #include <unordered_map>

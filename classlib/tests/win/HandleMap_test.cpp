@@ -69,7 +69,8 @@ TEST_F(HandleMapTest, EachThreadHasItsOwnMap) {
   std::thread([&] {
     pOther = Map().FromHandle(3);
     EXPECT_EQ(nullptr, Map().LookupPermanent(3));
-    // The thread's temporary objects go with the thread.
+    // The thread's idle time clears its own temporary objects only.
+    CHandleMapBase::DeleteAllTemp();
   }).join();
   EXPECT_NE(&permanent, pOther);
   EXPECT_EQ(1, Wrapper::s_alive) << "only the permanent one is left";
