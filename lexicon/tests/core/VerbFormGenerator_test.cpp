@@ -25,7 +25,7 @@ class paal twoforms 11 regular
 
 std::string Verbs() {
   return lextest::ReadText(lextest::SourceDir() + "/lexicon/tests/core/data/model-verbs.txt") +
-         "verb כרת\n  paal katav\nverb גדל\n  paal twoforms\n";
+         "verb כרת\n  paal katav\nverb גדל\n  paal twoforms\nverb צלח\n  piel diber\n";
 }
 
 class VerbForms : public ::testing::Test {
@@ -124,6 +124,15 @@ TEST_F(VerbForms, SuffixesMergeWithTheLetterThatEndsTheStem) {
   EXPECT_EQ(Form("כרת", 0, 11), lextest::Canonical("כְּרַתֶּם"));
   EXPECT_EQ(Form("ישׁן", 0, 10), lextest::Canonical("יָשַׁנּוּ"));
   EXPECT_EQ(Form("זמן", 5, 20), lextest::Canonical("תַּזְמֵנָּה"));
+}
+
+// A shva before a letter with dagesh closes its syllable: a guttural keeps
+// it even where the pattern does not mark it firm (Piel צלח on the regular
+// class), and takes a hataf where the shva begins a syllable.
+TEST_F(VerbForms, AGutturalKeepsTheShvaThatClosesItsSyllable) {
+  EXPECT_EQ(Form("צלח", 2, 5), lextest::Canonical("צִלַּחְתִּי"));
+  EXPECT_EQ(Form("צלח", 2, 11), lextest::Canonical("צִלַּחְתֶּם"));
+  EXPECT_EQ(Form("עמד", 0, 11), lextest::Canonical("עֲמַדְתֶּם"));
 }
 
 TEST_F(VerbForms, TheNoMergeFlagKeepsBothLetters) {
