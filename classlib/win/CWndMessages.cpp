@@ -35,11 +35,31 @@ CMenu* FindPopupMenuFromID(HMENU hMenu, UINT nID) {
   return nullptr;
 }
 
+// The list or combo box that an item message of its parent is about.
+HWND ItemMessageControl(UINT message, LPARAM lParam) {
+  switch (message) {
+    case WM_COMPAREITEM:
+      return reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_DELETEITEM:
+      return reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+      return reinterpret_cast<HWND>(lParam);
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   LRESULT lResult = 0;
   BOOL bHandled = FALSE;
+  // Sorting, deleting and key messages about an item go to the control's own
+  // object first, as owner drawing does.
+  if (HWND hWndItem = ItemMessageControl(message, lParam)) {
+    if (ReflectLastMsg(hWndItem, pResult)) return TRUE;
+  }
   if (message == WM_COMMAND) {
     bHandled = OnCommand(wParam, lParam);
     lResult = 1;
