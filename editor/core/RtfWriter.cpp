@@ -10,12 +10,6 @@
 
 namespace {
 
-void AppendFormat(std::string& out, const char* format, unsigned value) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  out += buffer;
-}
-
 const char* FamilyName(BYTE pitchAndFamily) {
   switch (pitchAndFamily & 0xF0) {
     case 16: return "roman";
@@ -44,16 +38,8 @@ std::string BuildFontTable(const ZultaDocData& doc, int side, std::vector<DWORD>
     attr = SetAttrField(attr, CharAttrBits::kFontShift, CharAttrBits::kFontMask,
                         position[AttrFont(attr)]);
   std::string table;
-  for (size_t i = 0; i < faces.size(); ++i) {
-    BYTE pitchAndFamily = 0, charSet = 0;
-    if (!fonts || !fonts->GetFontInfo(faces[i], pitchAndFamily, charSet)) pitchAndFamily = charSet = 0;
-    AppendFormat(table, "{\\f%u", static_cast<unsigned>(i));
-    table += "\\f";
-    table += FamilyName(pitchAndFamily);
-    AppendFormat(table, "\\fcharset%u ", charSet);
-    table += static_cast<LPCSTR>(faces[i]);
-    table += ";}";
-  }
+  for (size_t i = 0; i < faces.size(); ++i)
+    AppendRtfFontEntry(table, static_cast<unsigned>(i), faces[i], fonts);
   return table;
 }
 
@@ -89,11 +75,7 @@ std::string BuildColorTable(const ZultaDocData& doc, int side, const std::vector
     backPos[i] = backMap[AttrBackColor(attrs[i])];
   }
   std::string table;
-  for (COLORREF color : list) {
-    AppendFormat(table, "\\red%u", color & 0xFF);
-    AppendFormat(table, "\\green%u", (color >> 8) & 0xFF);
-    AppendFormat(table, "\\blue%u;", (color >> 16) & 0xFF);
-  }
+  for (COLORREF color : list) AppendRtfColor(table, color);
   return table;
 }
 
@@ -117,7 +99,7 @@ void AppendEscaped(std::string& out, BYTE c) {
     default: break;
   }
   if (c < 32) {
-    AppendFormat(out, "\\'%02x", c);
+    AppendRtfNumber(out, "\\'%02x", c);
     return;
   }
   out += static_cast<char>(c);
@@ -148,17 +130,17 @@ std::string BuildBody(const ZultaDocData& doc, int side, const std::string& text
       UINT size = key.size != 0 && key.size < static_cast<UINT>(doc.styles.fontSizes.GetSize())
                       ? doc.styles.fontSizes[key.size]
                       : doc.sides[side].pointSize;
-      AppendFormat(body, "{\\f%u", key.face);
-      AppendFormat(body, "\\fs%u", size * 2);
-      if (key.wordSpace) AppendFormat(body, "\\xws%u", doc.styles.GetWordSpace(key.wordSpace));
-      AppendFormat(body, "\\cf%u", key.text);
-      AppendFormat(body, "\\cb%u", key.back);
+      AppendRtfNumber(body, "{\\f%u", key.face);
+      AppendRtfNumber(body, "\\fs%u", size * 2);
+      if (key.wordSpace) AppendRtfNumber(body, "\\xws%u", doc.styles.GetWordSpace(key.wordSpace));
+      AppendRtfNumber(body, "\\cf%u", key.text);
+      AppendRtfNumber(body, "\\cb%u", key.back);
       if (key.style & 2) body += "\\i";
       if (key.style & 1) body += "\\b";
       if (key.style & 4) body += "\\ul";
       if (key.align == 1) body += "\\qr";
       if (key.align == 2) body += "\\qc";
-      if (key.lineSpace) AppendFormat(body, "\\xls%u", doc.styles.GetLineSpace(key.lineSpace));
+      if (key.lineSpace) AppendRtfNumber(body, "\\xls%u", doc.styles.GetLineSpace(key.lineSpace));
       body += " ";
     }
     AppendEscaped(body, c);
@@ -168,6 +150,29 @@ std::string BuildBody(const ZultaDocData& doc, int side, const std::string& text
 }
 
 }  // namespace
+
+void AppendRtfNumber(std::string& out, const char* format, unsigned value) {
+  char buffer[48];
+  std::snprintf(buffer, sizeof buffer, format, value);
+  out += buffer;
+}
+
+void AppendRtfFontEntry(std::string& out, unsigned number, LPCSTR face, IRtfFontInfo* fonts) {
+  BYTE pitchAndFamily = 0, charSet = 0;
+  if (!fonts || !fonts->GetFontInfo(face, pitchAndFamily, charSet)) pitchAndFamily = charSet = 0;
+  AppendRtfNumber(out, "{\\f%u", number);
+  out += "\\f";
+  out += FamilyName(pitchAndFamily);
+  AppendRtfNumber(out, "\\fcharset%u ", charSet);
+  out += face;
+  out += ";}";
+}
+
+void AppendRtfColor(std::string& out, COLORREF color) {
+  AppendRtfNumber(out, "\\red%u", color & 0xFF);
+  AppendRtfNumber(out, "\\green%u", (color >> 8) & 0xFF);
+  AppendRtfNumber(out, "\\blue%u;", (color >> 16) & 0xFF);
+}
 
 void ConvertRunsToAnsi(const ZultaDocData& doc, int side, std::string& out,
                        const std::string& letters, const std::vector<BYTE>& points,

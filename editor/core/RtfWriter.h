@@ -20,6 +20,12 @@ class IRtfFontInfo {
   ~IRtfFontInfo() = default;
 };
 
+// Pieces shared by the RTF writers: a formatted number, a font-table entry
+// "{\fN\f<family>\fcharsetC face;}" and a colour-table entry.
+void AppendRtfNumber(std::string& out, const char* format, unsigned value);
+void AppendRtfFontEntry(std::string& out, unsigned number, LPCSTR face, IRtfFontInfo* fonts);
+void AppendRtfColor(std::string& out, COLORREF color);
+
 // Sets out to Windows-1255 text: characters in one of the program's Hebrew
 // fonts become their letter's sequence and, unless a shuruk or without a
 // vowel, their point's; others are copied. attrs is expanded to one word a
