@@ -12,6 +12,31 @@ void ZultaSideData::ClearText() {
   layouts.clear();
 }
 
+namespace {
+
+DWORD ClampField(DWORD word, int shift, DWORD mask, int count) {
+  return GetAttrField(word, shift, mask) < static_cast<UINT>(count) ? word
+                                                                    : SetAttrField(word, shift, mask, 0);
+}
+
+}  // namespace
+
+void ZultaDocData::ClampStyleIndices() {
+  using namespace CharAttrBits;
+  for (ZultaSideData& side : sides) {
+    for (DWORD& attr : side.attrs) {
+      attr = ClampField(attr, kTextColorShift, kTextColorMask, styles.textColors.GetSize());
+      attr = ClampField(attr, kBackColorShift, kBackColorMask, styles.backColors.GetSize());
+      attr = ClampField(attr, kFontShift, kFontMask, styles.fontNames.GetSize());
+      attr = ClampField(attr, kSizeShift, kSizeMask, styles.fontSizes.GetSize());
+      attr = ClampField(attr, kWordSpaceShift, kWordSpaceMask, styles.wordSpace.GetSize());
+    }
+    for (DWORD& format : side.lineFormats)
+      format = ClampField(format, LineFormatBits::kLineSpaceShift, LineFormatBits::kLineSpaceMask,
+                          styles.lineSpace.GetSize());
+  }
+}
+
 CString ZultaDocData::FaceOf(int side, DWORD attr) const {
   UINT font = AttrFont(attr);
   if (font == 0) return sides[side].face;

@@ -57,6 +57,9 @@ struct ZultaDocData {
   ZultaDocData& operator=(const ZultaDocData&) = delete;
   void CopyFrom(const ZultaDocData& other);
 
+  // Indices in attribute and line format words beyond their tables become
+  // 0, the side's default, so that no later lookup leaves a table.
+  void ClampStyleIndices();
   // The face a character's attribute word stands for on a side.
   CString FaceOf(int side, DWORD attr) const;
   // Whether the character is set in one of the program's Hebrew fonts.

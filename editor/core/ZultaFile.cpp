@@ -155,6 +155,7 @@ BOOL CZultaFile::ReadDocument(const BYTE* data, size_t size, ZultaDocData& doc) 
   else
     ok = ReadCurrentLayout(read);
   if (!ok) return Fail(kDamaged);
+  read.ClampStyleIndices();
   doc.CopyFrom(read);
   return TRUE;
 }

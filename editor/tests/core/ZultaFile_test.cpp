@@ -271,6 +271,17 @@ TEST(ZultaFileTest, SidesBeyondNineteenBitIndicesAreNotWritten) {
   EXPECT_FALSE(file.GetError().IsEmpty());
 }
 
+TEST(ZultaFileTest, IndicesBeyondTheTablesReadAsTheSideDefault) {
+  ZultaDocData doc;
+  MakeDocument(doc);
+  doc.sides[1].attrs[0] = Attr(40, 50, 60, 31, 1);
+  doc.sides[1].lineFormats[0] = 1 | (15u << 2);
+  ZultaDocData back;
+  ASSERT_TRUE(Read(Write(doc), back));
+  EXPECT_EQ(back.sides[1].attrs[0], Attr(0, 0, 0, 0, 1));
+  EXPECT_EQ(back.sides[1].lineFormats[0], 1u);
+}
+
 TEST(ZultaFileTest, LegacyFacesAreRenamed) {
   EXPECT_EQ(RenameLegacyFace("sephardi"), "Pomlar Sephardi 2");
   EXPECT_EQ(RenameLegacyFace("POMLAR STAM"), "Pomlar Stam 2");
