@@ -139,6 +139,7 @@ BOOL CZultaFile::ReadDocument(const BYTE* data, size_t size, ZultaDocData& doc) 
   m_data = data;
   m_size = size;
   m_error.Empty();
+  if (size > 0x7FFFFFFF) return Corrupt();  // beyond what the text buffers index
   if (!ReadSignature() || !ReadHeader()) return FALSE;
   // Read into a copy so that a refused file leaves the document as it was.
   ZultaDocData read;
@@ -399,7 +400,7 @@ BOOL CZultaFile::WriteDocument(const ZultaDocData& doc, LPCSTR path, ByteBuffer&
   BOOL rtf = EndsWithNoCase(path, ".rtf");
   if (rtf || EndsWithNoCase(path, ".txt")) {
     CString text;
-    ExportSideText(doc, doc.currentSide, text, rtf ? 1 : 0, m_fonts);
+    ExportSideText(doc, doc.currentSide == 0 ? 0 : 1, text, rtf ? 1 : 0, m_fonts);
     out.assign(static_cast<LPCSTR>(text), static_cast<LPCSTR>(text) + text.GetLength());
     return TRUE;
   }

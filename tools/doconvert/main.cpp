@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", static_cast<LPCSTR>(reader.GetError()));
     return 1;
   }
-  doc.currentSide = argc > 3 ? std::atoi(argv[3]) : doc.sides[1].letters.empty() ? 0 : 1;
+  doc.currentSide = argc > 3 ? (std::atoi(argv[3]) == 0 ? 0 : 1) : doc.sides[1].letters.empty() ? 0 : 1;
   HebrewCharsetFonts fonts;
   CZultaFile writer(&sink);
   writer.SetFontInfo(&fonts);
