@@ -2,6 +2,7 @@
 
 #include "classlib/win/MessageMap.h"
 #include "classlib/win/WindowDCs.h"
+#include "hebtext/win/InterfaceFont.h"
 #include "hebtext/win/ScreenDpi.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
@@ -22,5 +23,6 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
   CClientDC screen(nullptr);
   g_screenDpi = screen.GetDeviceCaps(LOGPIXELSY);
+  CreateHebrewInterfaceFont(&screen, g_screenDpi);
   return 0;
 }

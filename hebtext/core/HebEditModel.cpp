@@ -232,6 +232,13 @@ void HebEditModel::DeleteSelection() {
   m_pAnchor = nullptr;
 }
 
+void HebEditModel::ReplaceSelection(LPCSTR text) {
+  SaveUndo();
+  DeleteSelection();
+  m_pCaret = InsertTextAtCaret(text);
+  NoteRepaint(nullptr, kRepaintAll);
+}
+
 void HebEditModel::RemoveVowels() {
   SaveUndo();
   for (HebCharNode* p = m_sentinel.pNext; p != nullptr; p = p->pNext) {

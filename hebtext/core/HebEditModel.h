@@ -77,6 +77,9 @@ class HebEditModel {
   HebCharNode* InsertTextAtCaret(LPCSTR text);
   BOOL GetSelectionRange(HebCharNode*& pFirst, HebCharNode*& pStop) const;
   void DeleteSelection();
+  // A paste: an undo step, the selection replaced by the text and the caret
+  // after the last character inserted.
+  void ReplaceSelection(LPCSTR text);
 
   // Typing. TypeCode takes a code of the program's character code; it returns
   // 1 when the code was used.

@@ -2,7 +2,10 @@
 
 #include "classlib/win/CDC.h"
 #include "classlib/win/WindowDCs.h"
+#include "hebtext/core/EditClipboardText.h"
 #include "hebtext/core/HebChar.h"
+#include "hebtext/win/CCopySpecialDlg.h"
+#include "hebtext/win/CPasteSpecialDlg.h"
 #include "hebtext/win/CLookupBar.h"
 #include "hebtext/win/ClipboardText.h"
 #include "hebtext/win/HebEditColors.h"
@@ -54,6 +57,11 @@ BEGIN_MESSAGE_MAP(CHebEdit, CWnd)
   ON_WM_SETTEXT()
   ON_MESSAGE(WM_GETTEXT, OnGetText)
   ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
+  ON_MESSAGE(WM_COPY, OnCopy)
+  ON_MESSAGE(WM_CUT, OnCut)
+  ON_MESSAGE(WM_PASTE, OnPaste)
+  ON_COMMAND(ID_HEBEDIT_COPY_SPECIAL, OnCopySpecial)
+  ON_COMMAND(ID_HEBEDIT_PASTE_SPECIAL, OnPasteSpecial)
   ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
   ON_COMMAND(ID_EDIT_CUT, OnEditCut)
   ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
@@ -440,6 +448,74 @@ LRESULT CHebEdit::OnGetTextLength(WPARAM, LPARAM) {
   CString text;
   m_model.GetText(text);
   return text.GetLength();
+}
+
+// ---- Clipboard ----
+
+BOOL CHebEdit::CopySelection(int filter, int direction, int vavOrder) {
+  HebCharNode* pFirst = nullptr;
+  HebCharNode* pStop = nullptr;
+  if (!m_model.GetSelectionRange(pFirst, pStop)) return FALSE;
+  ClipboardTexts texts;
+  if (!BuildClipboardTexts(pFirst, pStop, m_model.IsRightToLeft(), filter, direction, vavOrder,
+                           texts))
+    return FALSE;
+  if (!CopyTextToClipboard(texts.ansi, CF_TEXT, TRUE)) return FALSE;
+  return CopyTextToClipboard(texts.unicode.c_str(), FALSE);
+}
+
+BOOL CHebEdit::PasteFiltered(int filter, int direction, int vavOrder) {
+  // Unicode text overrides the filter only when its source put it there;
+  // one the system made from 8-bit text would undo the user's choice.
+  if (GetPlacedTextFormat(m_hWnd) == CF_UNICODETEXT &&
+      GetClipboardTextLength(m_hWnd, CF_UNICODETEXT) > 0)
+    filter = kFilterWideChar;
+  CString text;
+  if (!ReadClipboardText(m_hWnd, filter == kFilterWideChar ? CF_UNICODETEXT : CF_TEXT, text))
+    return FALSE;
+  if (!FilterPastedText(text, filter, direction, vavOrder, m_model.IsRightToLeft()) ||
+      text.IsEmpty())
+    return FALSE;
+  m_model.ReplaceSelection(text);
+  Repaint();
+  return TRUE;
+}
+
+LRESULT CHebEdit::OnCopy(WPARAM, LPARAM) {
+  if (HasSelection()) CopySelection(kFilterNone, kForward, 0);
+  return 0;
+}
+
+LRESULT CHebEdit::OnCut(WPARAM, LPARAM) {
+  // Text that did not reach the clipboard stays where it is.
+  if (!HasSelection() || !CopySelection(kFilterNone, kForward, 0)) return 0;
+  m_model.SaveUndo();
+  m_model.DeleteSelection();
+  Repaint();
+  NotifyChange();
+  return 0;
+}
+
+LRESULT CHebEdit::OnPaste(WPARAM, LPARAM) {
+  if (::IsClipboardFormatAvailable(CF_TEXT) && PasteFiltered(kFilterNone, kForward, 0))
+    NotifyChange();
+  return 0;
+}
+
+void CHebEdit::OnCopySpecial() {
+  CCopySpecialDlg dialog(this);
+  dialog.m_interpret = dialog.m_direction = dialog.m_vavOption = 0;
+  if (dialog.DoModal() != IDOK) return;
+  CopySelection(dialog.GetCopyFilter(), dialog.m_direction, dialog.m_vavOption);
+}
+
+void CHebEdit::OnPasteSpecial() {
+  CPasteSpecialDlg dialog(this);
+  dialog.m_plainTextOffered = GetClipboardTextLength(m_hWnd, CF_TEXT) > 0;
+  dialog.m_rtfOffered = FALSE;
+  dialog.m_direction = dialog.m_filter = dialog.m_textFormat = dialog.m_vavOption = 0;
+  if (dialog.DoModal() != IDOK) return;
+  if (PasteFiltered(dialog.m_filter, dialog.m_direction, dialog.m_vavOption)) NotifyChange();
 }
 
 void CHebEdit::OnEditCopy() { SendMessage(WM_COPY); }

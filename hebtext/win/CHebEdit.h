@@ -48,6 +48,14 @@ class CHebEdit : public CWnd, private HebCharWidths {
   DWORD GetEditStyle() const { return m_style; }
   HebEditModel& GetModel() { return m_model; }
   const CFontInfo& GetCurrentFont() const { return *m_pFont; }
+  // Puts the selected text on the clipboard through the export filter
+  // (ClipboardFilter) in the direction; FALSE when nothing got there.
+  BOOL CopySelection(int filter, int direction, int vavOrder);
+  // Replaces the selection with the clipboard's text through the import
+  // filter, as one undo step. FALSE, with the text unchanged, when the
+  // clipboard could not be read, held no text or the conversion was cancelled.
+  BOOL PasteFiltered(int filter, int direction, int vavOrder);
+
   // The popup of the context menu (103, or 110 in the lookup toolbar).
   CMenu* GetContextPopup() const { return m_pPopup; }
 
@@ -73,6 +81,11 @@ class CHebEdit : public CWnd, private HebCharWidths {
   afx_msg BOOL OnSetText(LPCSTR text);
   afx_msg LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnCopy(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnCut(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnCopySpecial();
+  afx_msg void OnPasteSpecial();
   afx_msg void OnEditCopy();
   afx_msg void OnEditCut();
   afx_msg void OnEditPaste();

@@ -96,18 +96,29 @@ BOOL CopyTextToClipboard(LPCWSTR text, BOOL emptyFirst) {
                               emptyFirst);
 }
 
-void ReadClipboardText(HWND hWnd, UINT format, CString& text) {
+BOOL ReadClipboardText(HWND hWnd, UINT format, CString& text) {
   text.Empty();
   ClipboardScope clipboard(hWnd);
-  if (!clipboard.IsOpen()) return;
+  if (!clipboard.IsOpen()) return FALSE;
   ClipboardData data(format);
-  if (data.Bytes() == nullptr) return;
+  if (data.Bytes() == nullptr) return FALSE;
   if (format == CF_UNICODETEXT) {
     std::wstring wide(reinterpret_cast<const WCHAR*>(data.Bytes()), data.TextLength(sizeof(WCHAR)));
     UnicodeToAnsiHebrew(text, wide.c_str());
   } else {
     text = CString(data.Bytes(), static_cast<int>(data.TextLength(1)));
   }
+  return TRUE;
+}
+
+UINT GetPlacedTextFormat(HWND hWnd) {
+  ClipboardScope clipboard(hWnd);
+  if (!clipboard.IsOpen()) return 0;
+  for (UINT format = ::EnumClipboardFormats(0); format != 0;
+       format = ::EnumClipboardFormats(format)) {
+    if (format == CF_TEXT || format == CF_UNICODETEXT) return format;
+  }
+  return 0;
 }
 
 int GetClipboardTextLength(HWND hWnd, UINT format) {

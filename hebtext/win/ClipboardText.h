@@ -14,8 +14,13 @@ UINT GetRtfClipboardFormat();
 // whenever the text did not get there.
 BOOL CopyTextToClipboard(LPCSTR text, UINT format, BOOL emptyFirst);
 BOOL CopyTextToClipboard(LPCWSTR text, BOOL emptyFirst);  // CF_UNICODETEXT
-// The text of that format; empty when the clipboard does not hold it.
-void ReadClipboardText(HWND hWnd, UINT format, CString& text);
+// The text of that format; empty, and FALSE, when the clipboard cannot be
+// opened or does not hold it.
+BOOL ReadClipboardText(HWND hWnd, UINT format, CString& text);
+// Of CF_TEXT and CF_UNICODETEXT, the one the clipboard lists first: the one
+// its source put there, the other being made from it by the system. 0 when
+// it holds neither or cannot be opened.
+UINT GetPlacedTextFormat(HWND hWnd);
 // Characters of CF_TEXT or CF_UNICODETEXT; for RTF 1 when the data begin
 // with "{\rtf", else 0; 0 when the format is absent.
 int GetClipboardTextLength(HWND hWnd, UINT format);

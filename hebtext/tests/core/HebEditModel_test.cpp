@@ -596,3 +596,28 @@ TEST(HebCharNodePool, TakesFromBlocksAndChecksWhatComesBack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(HebEditModelTest, ReplaceSelectionPastesAfterTheCaretAsOneUndoStep) {
+  m_model.SetText(Codes({225, 226, 227}).c_str());
+  CaretTo(1);
+  Key(HebEditModel::kKeyForward, TRUE);
+  m_model.ReplaceSelection(Codes({232, 199, 233}).c_str());
+  EXPECT_EQ(Codes({225, 232, 199, 233, 227}), Text());
+  EXPECT_EQ(3, m_model.GetCaretIndex());
+  EXPECT_FALSE(m_model.HasSelection());
+  m_model.Undo();
+  EXPECT_EQ(Codes({225, 226, 227}), Text());
+  EXPECT_EQ(2, m_model.GetCaretIndex());
+}
+
+TEST_F(HebEditModelTest, ReplaceSelectionWithNothingKeepsTheCaret) {
+  m_model.SetText(Codes({225, 226}).c_str());
+  CaretTo(1);
+  m_model.ReplaceSelection("");
+  EXPECT_EQ(Codes({225, 226}), Text());
+  EXPECT_EQ(1, m_model.GetCaretIndex());
+}
+
+}  // namespace
