@@ -192,7 +192,10 @@ void HifilRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* 
   }
   if (IsVavInversiveShortRoot(record, 5)) {
     changed = 1;
-    if (IsGutturalLetter(ThirdRootLetter(entry))) {
+    // A quiescent alef keeps the tsere (וַיּוֹצֵא); other gutturals take patah.
+    if (IsAlef(ThirdRootLetter(entry))) {
+      w.V(L - 2) = Tsere;
+    } else if (IsGutturalLetter(ThirdRootLetter(entry))) {
       w.V(L - 2) = Patah;
       w.V(L) = 0;
     } else {
