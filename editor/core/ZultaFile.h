@@ -37,6 +37,9 @@ class CZultaFile {
   // The faces' families and character sets for an ".rtf" export (the
   // screen's on Windows); without one they are written as "nil", set 0.
   void SetFontInfo(IRtfFontInfo* fonts) { m_fonts = fonts; }
+  // The screen's vertical resolution, which turns the font heights of
+  // version 1.2 files into point sizes.
+  void SetScreenPixelsPerInchY(int pixels) { m_pixelsPerInchY = pixels > 0 ? pixels : 96; }
 
   // --- Reading --------------------------------------------------------------
   // The whole file. FALSE, with GetError() set and doc holding nothing of
@@ -104,6 +107,7 @@ class CZultaFile {
 
   IMessageSink* m_messages;
   IRtfFontInfo* m_fonts = nullptr;
+  int m_pixelsPerInchY = 96;
   const BYTE* m_data = nullptr;
   size_t m_size = 0;
   BYTE m_major = 0;

@@ -15,7 +15,6 @@ namespace {
 const size_t kLogFont16Size = 50;
 const size_t kLogFont16FaceSize = 32;
 const int kOldMapSize = 64;
-const int kOldPixelsPerInch = 96;
 
 std::string BytesAt(const BYTE* data, size_t size) {
   return std::string(reinterpret_cast<const char*>(data), size);
@@ -82,7 +81,7 @@ BOOL CZultaFile::ReadOldTitle(ZultaDocData& doc) {
 }
 
 BOOL CZultaFile::ReadVersion12(ZultaDocData& doc) {
-  return ReadOldTitle(doc) && ReadOldFonts12(doc, kOldPixelsPerInch) && ReadOldText12(doc);
+  return ReadOldTitle(doc) && ReadOldFonts12(doc, m_pixelsPerInchY) && ReadOldText12(doc);
 }
 
 BOOL CZultaFile::ReadOldFonts12(ZultaDocData& doc, int screenPixelsPerInchY) {
