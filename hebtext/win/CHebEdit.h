@@ -48,6 +48,8 @@ class CHebEdit : public CWnd, private HebCharWidths {
   DWORD GetEditStyle() const { return m_style; }
   HebEditModel& GetModel() { return m_model; }
   const CFontInfo& GetCurrentFont() const { return *m_pFont; }
+  CFontInfo& GetHebrewFont() { return m_hebrewFont; }
+  CFontInfo& GetEnglishFont() { return m_englishFont; }
   // Puts the selected text on the clipboard through the export filter
   // (ClipboardFilter) in the direction; FALSE when nothing got there.
   BOOL CopySelection(int filter, int direction, int vavOrder);
