@@ -112,6 +112,35 @@ void CALLBACK CloseErrorBox(HWND, UINT, UINT_PTR idEvent, DWORD) {
   }
 }
 
+// Runs a Linux command line through the shell and returns its exit code
+// (-1 when it could not be started).
+int RunLinux(const std::string& command) {
+  std::string line = "Z:\\bin\\sh -c \"" + command + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+    return -1;
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD code = 0;
+  ::GetExitCodeProcess(process.hProcess, &code);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return static_cast<int>(code);
+}
+
+std::string ReadFileBytes(const char* path) {
+  std::string bytes;
+  if (FILE* file = fopen(path, "rb")) {
+    char buffer[256];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof(buffer), file)) > 0) bytes.append(buffer, n);
+    fclose(file);
+  }
+  return bytes;
+}
+
 class EditClipboardTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -296,6 +325,40 @@ TEST_F(EditClipboardTest, AClipboardThatCannotBeReadKeepsTheSelection) {
   }
   EXPECT_EQ(kPointed, Text(m_pTarget));
   EXPECT_TRUE(m_pTarget->HasSelection());
+}
+
+// Another program on the same display, through the X clipboard.
+TEST_F(EditClipboardTest, LinuxProgramReadsTheCopyAsUnicodeAndPastesPointedHebrew) {
+  if (RunLinux("command -v xclip >/dev/null") != 0) GTEST_SKIP() << "xclip is not installed";
+  m_pSource->SetText(Codes({ShinShinDot, Qamats, Lamed, HolamMale, FinalMem}).c_str());
+  m_pSource->SelectAll();
+  m_pSource->SendMessage(WM_COPY);
+  // The system offers the copy to X programs a moment after it is made.
+  std::string read;
+  for (int attempt = 0; attempt < 100 && read.empty(); ++attempt) {
+    ::Sleep(50);
+    RunLinux("xclip -selection clipboard -o -target UTF8_STRING > /tmp/zulta-xclip-out.txt 2>/dev/null");
+    read = ReadFileBytes("Z:\\tmp\\zulta-xclip-out.txt");
+  }
+  ::DeleteFileA("Z:\\tmp\\zulta-xclip-out.txt");
+  // Shin with its dot and qamats, lamed, vav with holam, final mem.
+  EXPECT_EQ("\xD7\xA9\xD7\x81\xD6\xB8\xD7\x9C\xD7\x95\xD6\xB9\xD7\x9D", read);
+
+  // Bet with patah and dagesh, yod with hiriq, tav, placed by xclip in
+  // Unicode's canonical order (patah before dagesh); xclip serves the
+  // selection until another program takes it.
+  PlaceOnClipboard({});
+  ASSERT_EQ(0, RunLinux("printf '\\327\\221\\326\\267\\326\\274\\327\\231\\326\\264\\327\\252' | "
+                        "timeout 30 xclip -selection clipboard -i"));
+  m_pTarget->SetText("");
+  // The system takes a moment to see a new owner of the X clipboard.
+  std::string pasted;
+  for (int attempt = 0; attempt < 100 && pasted.empty(); ++attempt) {
+    ::Sleep(50);
+    m_pTarget->SendMessage(WM_PASTE);
+    pasted = Text(m_pTarget);
+  }
+  EXPECT_EQ(Codes({BetDagesh, Patah, Yod, Hiriq, Tav}), pasted);
 }
 
 }  // namespace
