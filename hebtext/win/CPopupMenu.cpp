@@ -15,6 +15,11 @@ CPopupMenu::~CPopupMenu() {
   if (hMenu != nullptr) ::DestroyMenu(hMenu);
 }
 
+BOOL CPopupMenu::AppendItem(UINT id, LPCSTR text) {
+  m_texts.emplace_back(text);
+  return AppendMenu(MF_OWNERDRAW, id, static_cast<LPCSTR>(m_texts.back()));
+}
+
 void CPopupMenu::MeasureItem(LPMEASUREITEMSTRUCT pMIS) {
   const char* text = reinterpret_cast<const char*>(pMIS->itemData);
   if (text == nullptr) return;

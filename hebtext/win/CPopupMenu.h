@@ -1,8 +1,10 @@
-// A popup menu of owner-drawn string items in the owner's font. The owner
-// appends items with MF_OWNERDRAW whose item data point at their strings,
-// and keeps those strings alive as long as the menu.
+// A popup menu of owner-drawn string items in the owner's font. Each item's
+// data points at its string, which the menu keeps for as long as it lives.
 #pragma once
 
+#include <list>
+
+#include "classlib/core/CString.h"
 #include "classlib/win/CMenu.h"
 
 class CFontInfo;
@@ -13,10 +15,14 @@ class CPopupMenu : public CMenu {
   CPopupMenu(CWnd* pOwner, CFontInfo* pFont);
   ~CPopupMenu() override;
 
+  // Appends an owner-drawn item showing a copy of the text.
+  BOOL AppendItem(UINT id, LPCSTR text);
+
   void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
   void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
  private:
   CWnd* m_pOwner;
   CFontInfo* m_pFont;
+  std::list<CString> m_texts;  // the items' strings; a list never moves them
 };

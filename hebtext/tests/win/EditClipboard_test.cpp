@@ -17,7 +17,10 @@
 #include "hebtext/core/EditClipboardText.h"
 #include "hebtext/core/HebChar.h"
 #include "hebtext/tests/win/HebrewTestFonts.h"
+#include "hebtext/core/MemoryProfileStore.h"
+#include "hebtext/core/Preferences.h"
 #include "hebtext/win/CHebEdit.h"
+#include "resources/HebtextIds.h"
 
 namespace {
 
@@ -139,6 +142,27 @@ std::string ReadFileBytes(const char* path) {
     fclose(file);
   }
   return bytes;
+}
+
+// Answers the Copy Special or Paste Special dialog, once it is on the
+// screen, with a filter radio and OK.
+int g_answerFilterId = 0;
+const char* g_answerCaption = "";
+
+void CALLBACK AnswerSpecialDialog(HWND, UINT, UINT_PTR idEvent, DWORD) {
+  HWND hDlg = ::FindWindowA("#32770", g_answerCaption);
+  if (hDlg == nullptr || !::IsWindowVisible(hDlg)) return;
+  ::KillTimer(nullptr, idEvent);
+  ::CheckRadioButton(hDlg, IDC_FILTER_NONE, IDC_FILTER_WIDE_CHAR, g_answerFilterId);
+  ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(g_answerFilterId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(hDlg, g_answerFilterId)));
+  ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+}
+
+void AnswerNextDialog(const char* caption, int filterId) {
+  g_answerCaption = caption;
+  g_answerFilterId = filterId;
+  ::SetTimer(nullptr, 0, 20, AnswerSpecialDialog);
 }
 
 class EditClipboardTest : public ::testing::Test {
@@ -325,6 +349,28 @@ TEST_F(EditClipboardTest, AClipboardThatCannotBeReadKeepsTheSelection) {
   }
   EXPECT_EQ(kPointed, Text(m_pTarget));
   EXPECT_TRUE(m_pTarget->HasSelection());
+}
+
+TEST_F(EditClipboardTest, CopySpecialAndPasteSpecialCommandsRunTheChosenFilters) {
+  MemoryProfileStore store;
+  SetPreferenceStore(&store);
+  m_pSource->SetText(Codes({Bet, Patah}).c_str());
+  m_pSource->SelectAll();
+  AnswerNextDialog("Copy Special", IDC_FILTER_UTF8);
+  m_pSource->SendMessage(WM_COMMAND, ID_HEBEDIT_COPY_SPECIAL);
+  EXPECT_EQ("\xD7\x91\xD6\xB7", ClipboardBytes(CF_TEXT));
+  EXPECT_EQ(2, static_cast<int>(store.GetProfileInt("Preferences", "CopySpecial Interpret", -1)));
+
+  PlaceOnClipboard({{CF_TEXT, Ansi("\xE1\xC8\xCC")}});
+  m_pTarget->SetText(Codes({Dalet}).c_str());
+  m_pTarget->GetModel().MoveCaretByKey(HebEditModel::kKeyEnd, FALSE, FALSE);
+  AnswerNextDialog("Paste Special", IDC_FILTER_STANDARD);
+  m_pTarget->SendMessage(WM_COMMAND, ID_HEBEDIT_PASTE_SPECIAL);
+  EXPECT_EQ(Codes({Dalet, BetDagesh, Qamats}), Text(m_pTarget));
+  EXPECT_EQ(1, static_cast<int>(store.GetProfileInt("Preferences", "PasteSpecial Interpret", -1)));
+  m_pTarget->SendMessage(WM_UNDO);
+  EXPECT_EQ(Codes({Dalet}), Text(m_pTarget));
+  SetPreferenceStore(nullptr);
 }
 
 // Another program on the same display, through the X clipboard.

@@ -359,10 +359,19 @@ TEST_F(SharedControlsTest, PopupMenuMeasuresAndDrawsItsStrings) {
   CPopupMenu menu(s_pParent, &font);
   ASSERT_NE(nullptr, menu.GetSafeHmenu());
   static const char kItem[] = "Lexicon";
-  menu.AppendMenu(MF_OWNERDRAW, 900, reinterpret_cast<LPCSTR>(kItem));
+  {
+    std::string passing = kItem;  // gone before the menu draws
+    ASSERT_TRUE(menu.AppendItem(900, passing.c_str()));
+  }
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_DATA | MIIM_FTYPE;
+  ASSERT_TRUE(::GetMenuItemInfoA(menu.GetSafeHmenu(), 900, FALSE, &info));
+  EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
+  EXPECT_STREQ(kItem, reinterpret_cast<const char*>(info.dwItemData));
   MEASUREITEMSTRUCT mis = {};
   mis.CtlType = ODT_MENU;
-  mis.itemData = reinterpret_cast<ULONG_PTR>(kItem);
+  mis.itemData = info.dwItemData;
   menu.MeasureItem(&mis);
   CClientDC screen(nullptr);
   HGDIOBJ old = ::SelectObject(screen.GetSafeHdc(), font.GetFont()->GetSafeHandle());
