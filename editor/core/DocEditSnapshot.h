@@ -127,23 +127,25 @@ class CEditSnapshot {
   CArray<CPageLayout*, CPageLayout*> layouts;  // owned copies
   CArray<CTextPos, const CTextPos&> pages;
 
-  // What the step put in place of the deleted text, in the same flat form,
-  // and the side as it stood around the change: line formats from a first
-  // line index, and the page layouts (both sides and their defaults) when the
-  // step changed them. Undo and Redo put these back as they were.
-  // Where the change begins: the character before it, slot 0 as the side
-  // stood before the step, slot 1 after it.
-  CSelRanges changeStart;
+  // What Undo and Redo put back, stored as it was: the characters the step
+  // replaced (strictly between the character before the change and the one
+  // after it) and those it put there; the line formats of the paragraphs
+  // around the change from a first line index; and, when the step changed
+  // any, the page layouts as [default of side 0, pages of side 0, default of
+  // side 1, pages of side 1].
+  CSelRanges changeStart;  // the character before the change: slot 0 before, slot 1 after
+  CString replacedLetters;
+  CByteArray replacedPoints;
+  CDWordArray replacedAttrs;
   CString insertedLetters;
   CByteArray insertedPoints;
   CDWordArray insertedAttrs;
   LONG formatsFirstLineBefore;
   LONG formatsFirstLineAfter;
+  CDWordArray lineFormatsBefore;
   CDWordArray lineFormatsAfter;
-  // Layouts as [default of side 0, pages of side 0, default of side 1,
-  // pages of side 1]; `layouts` holds the before state. Both empty when the
-  // step left every layout alone.
-  CArray<CPageLayout*, CPageLayout*> layoutsAfter;  // owned copies
+  CArray<CPageLayout*, CPageLayout*> layoutsBefore;  // owned copies
+  CArray<CPageLayout*, CPageLayout*> layoutsAfter;   // owned copies
   DWORD layoutPagesBefore[2];
   DWORD layoutPagesAfter[2];
 };

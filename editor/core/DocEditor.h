@@ -27,10 +27,10 @@ enum : UINT { kVkDelete = 0x2E };
 
 class DocEditor {
  public:
-  explicit DocEditor(DocTextModel& model) : m_model(model) {}
+  DocEditor(DocTextModel& model, IDocUISink& ui) : m_model(model), m_ui(ui) {}
   DocEditor(const DocEditor&) = delete;
   DocEditor& operator=(const DocEditor&) = delete;
-  ~DocEditor() { ClearUndo(); }
+  ~DocEditor();
 
   DocTextModel& Model() { return m_model; }
 
@@ -103,7 +103,8 @@ class DocEditor {
   void Redo(int side, const CEditSnapshot& step);
   // Begins and ends a step around a change between caret and anchor made by
   // another command (paste, formatting, page settings): Begin records the
-  // state before, End the state after and pushes the step.
+  // state before (the selection, else the caret); End, once the change is
+  // laid out, records the state after and pushes the step.
   void BeginStep(DWORD type);
   void EndStep();
 
@@ -132,8 +133,9 @@ class DocEditor {
   int InsertRuns(const CString& letters, const CByteArray& points, const CDWordArray& attributes,
                  CDWordArray& formats);
   // Builds both sides from the loading buffers and lays them out; 0 when the
-  // progress dialog was cancelled. progress may be null.
-  int BuildSidesFromBuffers(IDocBuildProgress* progress, BOOL hashemFilter);
+  // progress dialog was cancelled. progress may be null; section gaps are
+  // made pixels at pixelsPerInchX.
+  int BuildSidesFromBuffers(IDocBuildProgress* progress, BOOL hashemFilter, int pixelsPerInchX);
 
   DocLoadBuffers m_loadBuffers[kDocSideCount];
   BOOL m_bBuilding = FALSE;  // typing rules leave the layout to the builder
@@ -148,23 +150,38 @@ class DocEditor {
   // Removes the characters after `before` up to and including `last`, with
   // the lines and pages their breaks begin.
   void DeleteRange(DocCharNode* before, DocCharNode* last);
+  // A break about to go takes its line (and a page break its page and
+  // layout) with it.
   void RemoveBreakStructure(DocCharNode* node);
+  void MarkRange(DocCharNode* a, DocCharNode* b, BOOL mark);
+  // Modified flag and layout after a typed change.
   void FinishEdit(DocCharNode* start, DocCharNode* end);
-  void RecordBefore(DWORD type);
-  void RecordAfter();
+  // A step changes the characters strictly between start and end (null: to
+  // the end of the side); start and end themselves outlive the change.
+  void BeginChange(DWORD type, DocCharNode* start, DocCharNode* end);
+  void EndChange();
+  void CaptureRaw(const DocCharNode* start, const DocCharNode* end, CString& letters,
+                  CByteArray& points, CDWordArray& attrs) const;
   void CaptureFormats(const DocCharNode* from, const DocCharNode* to, LONG& firstLine,
                       CDWordArray& formats) const;
-  void CaptureLayouts(CArray<CPageLayout*, CPageLayout*>& list, DWORD counts[2]) const;
-  void ApplyFormats(int side, LONG firstLine, const CDWordArray& formats);
-  void ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD counts[2]);
-  void ReplaceText(int side, const CSelRanges& from, const CString& oldLetters,
-                   const CString& letters, const CByteArray& points, const CDWordArray& attrs);
+  void CaptureLayouts(CArray<CPageLayout*, CPageLayout*>& list, DWORD pages[2]) const;
+  BOOL ApplyFormats(int side, LONG firstLine, const CDWordArray& formats);
+  BOOL ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD pages[2]);
+  void Settle(int side, LONG firstLine, const CDWordArray& formats,
+              const CArray<CPageLayout*, CPageLayout*>& layouts, const DWORD pages[2]);
+  DocCharNode* ReplaceText(int side, const CSelRanges& at, int slot, int oldCount,
+                           const CString& letters, const CByteArray& points,
+                           const CDWordArray& attrs);
+  BOOL BuildSide(int side, IDocBuildProgress* progress, BOOL hashemFilter, int pixelsPerInchX);
   void RunStep(int side, const CEditSnapshot& step, BOOL forward);
 
   DocTextModel& m_model;
+  IDocUISink& m_ui;
   CArray<CEditSnapshot*, CEditSnapshot*> m_steps;
   int m_undoIndex = 0;
   CEditSnapshot m_pending;
   CArray<CPageLayout*, CPageLayout*> m_layoutsBefore;  // of the step being recorded
   DWORD m_layoutPagesBefore[2] = {0, 0};
+  DocCharNode* m_changeStart = nullptr;
+  DocCharNode* m_changeEnd = nullptr;
 };

@@ -1,0 +1,411 @@
+// The undo stack and the recording and replaying of steps. A step holds the
+// text that a command replaced (between the character before the change and
+// the character after it) and the text it put there, each with its letters,
+// points and attributes, plus the line formats of the paragraphs around the
+// change and, when they changed, the page layouts. Undo and Redo put one text
+// in place of the other as stored, never through the typing rules, and then
+// write back the formats and layouts, so that a step taken back gives the
+// side exactly as it was.
+#include "editor/core/DocEditor.h"
+
+namespace {
+
+constexpr DWORD kMark = CharAttrBits::kTransientMark;
+
+// Layout passes needed until formats and layouts written back hold; each
+// pass fixes at least the first page that still differs.
+constexpr int kMaxSettlePasses = 64;
+
+}  // namespace
+
+DocEditor::~DocEditor() {
+  ClearUndo();
+  for (int i = 0; i < m_layoutsBefore.GetSize(); i++) delete m_layoutsBefore[i];
+}
+
+// --- Stack ---------------------------------------------------------------------
+
+void DocEditor::PushUndo(CEditSnapshot& snapshot) {
+  while (m_steps.GetSize() > m_undoIndex) {
+    delete m_steps[m_steps.GetUpperBound()];
+    m_steps.RemoveAt(m_steps.GetUpperBound());
+  }
+  snapshot.side = CurSide();
+  CEditSnapshot* copy = new CEditSnapshot;
+  copy->CopyFrom(snapshot);
+  m_steps.Add(copy);
+  if (m_steps.GetSize() > kMaxUndoSteps) {
+    delete m_steps[0];
+    m_steps.RemoveAt(0);
+  }
+  m_undoIndex = m_steps.GetSize();
+}
+
+void DocEditor::ClearUndo() {
+  for (int i = 0; i < m_steps.GetSize(); i++) delete m_steps[i];
+  m_steps.RemoveAll();
+  m_undoIndex = 0;
+}
+
+BOOL DocEditor::UndoCommand() {
+  if (!CanUndo()) return FALSE;
+  m_undoIndex--;
+  const CEditSnapshot& step = *m_steps[m_undoIndex];
+  m_ui.SetModifiedFlag();
+  m_model.SetCurrentSide(static_cast<int>(step.side));
+  Undo(static_cast<int>(step.side), step);
+  return TRUE;
+}
+
+BOOL DocEditor::RedoCommand() {
+  if (!CanRedo()) return FALSE;
+  const CEditSnapshot& step = *m_steps[m_undoIndex];
+  m_undoIndex++;
+  m_ui.SetModifiedFlag();
+  m_model.SetCurrentSide(static_cast<int>(step.side));
+  Redo(static_cast<int>(step.side), step);
+  return TRUE;
+}
+
+// --- Positions -------------------------------------------------------------------
+
+void DocEditor::StorePosition(const DocCharNode* node, CSelRanges& sel, int slot) const {
+  sel.Set(slot, m_model.GetCharPageIndex(node), m_model.GetCharLineIndexInPage(node),
+          m_model.GetCharIndexInLine(node));
+}
+
+void DocEditor::StoreCaretAndAnchor(int side, CSelRanges& sel) const {
+  sel.Reset();
+  const DocSideState& s = m_model.Side(side);
+  if (s.anchor != nullptr) StorePosition(s.anchor, sel, 1);
+  StorePosition(s.caret, sel, 0);
+}
+
+DocCharNode* DocEditor::ResolvePosition(int side, const CSelRanges& sel, int slot) const {
+  if (!sel.IsSet(slot)) return nullptr;
+  DocPageNode* page = m_model.GetNthPage(side, sel.Page(slot));
+  if (page == nullptr) return nullptr;
+  DocLineNode* line = m_model.GetPageLine(page, sel.Line(slot));
+  if (line == nullptr) return nullptr;
+  if (sel.Char(slot) >= m_model.GetLineCharCount(line)) return nullptr;
+  return m_model.GetLineChar(line, sel.Char(slot));
+}
+
+BOOL DocEditor::RestoreCaretAndAnchor(int side, const CSelRanges& sel) {
+  DocCharNode* caret = ResolvePosition(side, sel, 0);
+  DocCharNode* anchor = sel.IsSet(1) ? ResolvePosition(side, sel, 1) : nullptr;
+  if (caret == nullptr || (sel.IsSet(1) && anchor == nullptr)) return FALSE;
+  int current = CurSide();
+  m_model.SetCurrentSide(side);
+  SetSelection(anchor, caret);
+  m_model.SetCurrentSide(current);
+  return TRUE;
+}
+
+DWORD DocEditor::LineIndexInSide(int side, const DocLineNode* line) const {
+  if (line == nullptr) return 0x7FFFFFFF;
+  DWORD n = 0;
+  for (const DocLineNode* l = m_model.Side(side).head.line; l != nullptr && l != line; l = l->next) n++;
+  return n;
+}
+
+DocLineNode* DocEditor::NthLineOfSide(int side, DWORD n) const {
+  if (n == 0x7FFFFFFF) return nullptr;
+  DocLineNode* line = m_model.Side(side).head.line;
+  while (line != nullptr && n-- > 0) line = line->next;
+  return line;
+}
+
+void DocEditor::PageSpanOfLines(int side, const DocLineNode* fromLine, const DocLineNode* toLine,
+                                int& first, int& last) const {
+  first = last = -1;
+  if (fromLine == nullptr || toLine == nullptr) return;
+  first = m_model.GetLinePageIndex(fromLine);
+  last = m_model.GetLinePageIndex(toLine);
+  (void)side;
+}
+
+void DocEditor::WholePagesInRange(int side, int firstPage, int lastPage, const DocLineNode* fromLine,
+                                  const DocLineNode* toLine, CDWordArray& flags) const {
+  flags.RemoveAll();
+  DWORD from = LineIndexInSide(side, fromLine), to = LineIndexInSide(side, toLine);
+  for (int p = firstPage; p >= 0 && p <= lastPage; p++) {
+    DocPageNode* page = m_model.GetNthPage(side, p);
+    if (page == nullptr) break;
+    DocLineNode* last = m_model.GetPageLastLine(page);
+    DWORD a = LineIndexInSide(side, page->first), b = LineIndexInSide(side, last);
+    flags.Add(a >= from && b <= to ? 1 : 0);
+  }
+}
+
+void DocEditor::RecordSelectionDelete(int side) {
+  DocCharNode *first, *last;
+  CSelRanges& range = m_pending.deletedRange;
+  StoreCaretAndAnchor(side, range);
+  int current = CurSide();
+  m_model.SetCurrentSide(side);
+  BOOL has = GetSelectionRange(first, last);
+  m_model.SetCurrentSide(current);
+  if (!has) return;
+  CDWordArray formats;
+  GetRangeText(side, first, last, m_pending.deletedLetters, m_pending.deletedPoints,
+               m_pending.deletedAttrs, nullptr);
+  DocLineNode* firstLine = m_model.GetCharLine(first);
+  DocLineNode* lastLine = m_model.GetCharLine(last);
+  for (DocLineNode* line = firstLine;; line = line->next) {
+    m_pending.lineFormats.Add(line->format);
+    DWORD count = 0;
+    for (DocCharNode* c = line->first; c != nullptr && m_model.GetCharLine(c) == line; c = c->next)
+      if (m_model.CompareNodes(c, first) >= 0 && m_model.CompareNodes(c, last) <= 0) count++;
+    m_pending.charCounts.Add(count);
+    if (line == lastLine) break;
+  }
+  DocCharNode* head = m_model.GetHead(side);
+  m_pending.rangeEnds[0] = m_model.GetCharIndexInLine(first);
+  m_pending.rangeEnds[1] = first->prev == head ? 0 : m_pending.rangeEnds[0];
+  m_pending.rangeEnds[2] = last != m_model.GetLineLastChar(lastLine) ? 1 : 0;
+  m_pending.rangeEnds[3] = first->prev == head ? 0 : (firstLine->page == nullptr || m_pending.rangeEnds[0] > 0);
+  DocPageNode* lastPage = m_model.GetLinePage(lastLine);
+  m_pending.rangeEnds[4] = last != m_model.GetLineLastChar(m_model.GetPageLastLine(lastPage)) ? 1 : 0;
+  int firstPage, lastPageIndex;
+  PageSpanOfLines(side, firstLine, lastLine, firstPage, lastPageIndex);
+  CDWordArray whole;
+  WholePagesInRange(side, firstPage, lastPageIndex, firstLine, lastLine, whole);
+  for (int p = firstPage; p >= 0 && p <= lastPageIndex; p++) {
+    DocPageNode* page = m_model.GetNthPage(side, p);
+    CTextPos pos;
+    pos.page = p;
+    pos.firstLine = static_cast<LONG>(LineIndexInSide(side, page->first));
+    pos.lastLine = static_cast<LONG>(LineIndexInSide(side, m_model.GetPageLastLine(page)));
+    pos.wholePage = p > 0 && p - firstPage < whole.GetSize() ? whole[p - firstPage] : 0;
+    m_pending.pages.Add(pos);
+    m_pending.layouts.Add(new CPageLayout(*m_model.GetPageLayout(page)));
+  }
+}
+
+// --- Recording -------------------------------------------------------------------
+
+// The line formats of the paragraphs from the one holding `from` to the one
+// holding `to` (null: the side's last).
+void DocEditor::CaptureFormats(const DocCharNode* from, const DocCharNode* to, LONG& firstLine,
+                               CDWordArray& formats) const {
+  formats.RemoveAll();
+  DocLineNode* line = m_model.GetCharLine(from);
+  while (line->prev != nullptr && line->first->prev != nullptr && !IsBreakLetter(line->first->letter))
+    line = line->prev;
+  firstLine = static_cast<LONG>(LineIndexInSide(CurSide(), line));
+  DocLineNode* last = to != nullptr ? m_model.GetCharLine(to) : nullptr;
+  for (; line != nullptr; line = line->next) {
+    formats.Add(line->format);
+    if (last != nullptr && m_model.CompareLines(line, last) >= 0 &&
+        (line->next == nullptr || IsBreakLetter(line->next->first->letter)))
+      break;
+  }
+}
+
+void DocEditor::CaptureLayouts(CArray<CPageLayout*, CPageLayout*>& list, DWORD counts[2]) const {
+  for (int side = 0; side < kDocSideCount; side++) {
+    list.Add(new CPageLayout(m_model.Side(side).defaultLayout));
+    counts[side] = 0;
+    for (CPageLayout* l = m_model.GetFirstLayout(side); l != nullptr; l = l->next, counts[side]++)
+      list.Add(new CPageLayout(*l));
+  }
+}
+
+static bool SameLayouts(const CArray<CPageLayout*, CPageLayout*>& a, const DWORD ca[2],
+                        const CArray<CPageLayout*, CPageLayout*>& b, const DWORD cb[2]) {
+  if (ca[0] != cb[0] || ca[1] != cb[1] || a.GetSize() != b.GetSize()) return false;
+  for (int i = 0; i < a.GetSize(); i++)
+    if (*a[i] != *b[i]) return false;
+  return true;
+}
+
+// The characters strictly between start and end (null: to the end of the
+// side) exactly as they are stored.
+void DocEditor::CaptureRaw(const DocCharNode* start, const DocCharNode* end, CString& letters,
+                           CByteArray& points, CDWordArray& attrs) const {
+  letters.Empty();
+  points.RemoveAll();
+  attrs.RemoveAll();
+  for (const DocCharNode* c = start->next; c != end; c = c->next) {
+    letters += static_cast<TCHAR>(c->letter);
+    points.Add(c->point);
+    attrs.Add(c->attributes);
+  }
+}
+
+void DocEditor::BeginChange(DWORD type, DocCharNode* start, DocCharNode* end) {
+  int side = CurSide();
+  m_changeStart = start;
+  m_changeEnd = end;
+  m_pending.type = type;
+  StoreCaretAndAnchor(side, m_pending.posBefore);
+  // An anchor on the caret selects nothing; an edit drops it.
+  if (!HasSelection()) Cur().anchor = nullptr;
+  StorePosition(start, m_pending.changeStart, 0);
+  CaptureRaw(start, end, m_pending.replacedLetters, m_pending.replacedPoints,
+             m_pending.replacedAttrs);
+  CaptureFormats(start, end, m_pending.formatsFirstLineBefore, m_pending.lineFormatsBefore);
+  for (int i = 0; i < m_layoutsBefore.GetSize(); i++) delete m_layoutsBefore[i];
+  m_layoutsBefore.RemoveAll();
+  CaptureLayouts(m_layoutsBefore, m_layoutPagesBefore);
+}
+
+void DocEditor::EndChange() {
+  int side = CurSide();
+  DocCharNode* caret = Cur().caret;
+  m_pending.letterAfter = caret->letter;
+  m_pending.pointAfter = caret->point;
+  m_pending.attrAfter = caret->attributes;
+  StoreCaretAndAnchor(side, m_pending.posAfter);
+  StorePosition(m_changeStart, m_pending.changeStart, 1);
+  CaptureRaw(m_changeStart, m_changeEnd, m_pending.insertedLetters, m_pending.insertedPoints,
+             m_pending.insertedAttrs);
+  CaptureFormats(m_changeStart, m_changeEnd, m_pending.formatsFirstLineAfter,
+                 m_pending.lineFormatsAfter);
+  CArray<CPageLayout*, CPageLayout*> after;
+  DWORD pagesAfter[2];
+  CaptureLayouts(after, pagesAfter);
+  if (SameLayouts(m_layoutsBefore, m_layoutPagesBefore, after, pagesAfter)) {
+    for (int i = 0; i < after.GetSize(); i++) delete after[i];
+  } else {
+    m_pending.layoutsBefore.Append(m_layoutsBefore);
+    m_pending.layoutsAfter.Append(after);
+    m_layoutsBefore.RemoveAll();
+    for (int s = 0; s < 2; s++) {
+      m_pending.layoutPagesBefore[s] = m_layoutPagesBefore[s];
+      m_pending.layoutPagesAfter[s] = pagesAfter[s];
+    }
+  }
+  for (int i = 0; i < m_layoutsBefore.GetSize(); i++) delete m_layoutsBefore[i];
+  m_layoutsBefore.RemoveAll();
+  m_changeStart = m_changeEnd = nullptr;
+  PushUndo(m_pending);
+}
+
+void DocEditor::BeginStep(DWORD type) {
+  m_pending.Reset();
+  DocCharNode *first, *last;
+  if (GetSelectionRange(first, last, TRUE)) BeginChange(type, first->prev != nullptr ? first->prev : first, last->next);
+  else BeginChange(type, Cur().caret, Cur().caret->next);
+}
+
+void DocEditor::EndStep() { EndChange(); }
+
+// --- Replaying ---------------------------------------------------------------------
+
+// Writes formats back by line index; TRUE when any line changed.
+BOOL DocEditor::ApplyFormats(int side, LONG firstLine, const CDWordArray& formats) {
+  BOOL changed = FALSE;
+  DocLineNode* line = firstLine >= 0 ? NthLineOfSide(side, static_cast<DWORD>(firstLine)) : nullptr;
+  for (int i = 0; i < formats.GetSize() && line != nullptr; i++, line = line->next) {
+    if (line->format != formats[i]) {
+      line->format = formats[i];
+      changed = TRUE;
+    }
+  }
+  return changed;
+}
+
+// Writes layouts back page by page; TRUE when any changed or the number of
+// pages differs from the stored one.
+BOOL DocEditor::ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD pages[2]) {
+  if ((list.GetSize() == 0)) return FALSE;
+  BOOL changed = FALSE;
+  int k = 0;
+  for (int side = 0; side < kDocSideCount; side++) {
+    CPageLayout& def = m_model.Side(side).defaultLayout;
+    if (def != *list[k]) {
+      def = *list[k];
+      changed = TRUE;
+    }
+    k++;
+    DWORD n = 0;
+    for (CPageLayout* l = m_model.GetFirstLayout(side); l != nullptr; l = l->next, n++) {
+      if (n < pages[side] && *l != *list[k + static_cast<int>(n)]) {
+        *l = *list[k + static_cast<int>(n)];
+        changed = TRUE;
+      }
+    }
+    if (n != pages[side]) changed = TRUE;
+    k += static_cast<int>(pages[side]);
+  }
+  if (changed) m_model.UpdatePageUnion();
+  return changed;
+}
+
+// Lays the sides out until the stored formats and layouts hold: new pages
+// take copies of their neighbours' layouts and new lines their neighbours'
+// formats, so each pass writes them back and lays out again.
+void DocEditor::Settle(int side, LONG firstLine, const CDWordArray& formats,
+                       const CArray<CPageLayout*, CPageLayout*>& layouts, const DWORD pages[2]) {
+  for (int pass = 0; pass < kMaxSettlePasses; pass++) {
+    BOOL changed = ApplyFormats(side, firstLine, formats);
+    changed |= ApplyLayouts(layouts, pages);
+    for (int s = 0; s < kDocSideCount; s++)
+      if (s == side || !(layouts.GetSize() == 0)) m_model.ReformatSide(s);
+    if (!changed) break;
+  }
+}
+
+// Puts `letters` in place of the `oldCount` characters after the position,
+// each character as stored.
+DocCharNode* DocEditor::ReplaceText(int side, const CSelRanges& at, int slot, int oldCount,
+                                    const CString& letters, const CByteArray& points,
+                                    const CDWordArray& attrs) {
+  DocCharNode* start = ResolvePosition(side, at, slot);
+  if (start == nullptr) return nullptr;
+  DocCharNode* last = start;
+  for (int i = 0; i < oldCount && last->next != nullptr; i++) last = last->next;
+  if (last != start) DeleteRange(start, last);
+  DocCharNode* after = start;
+  for (int i = 0; i < letters.GetLength(); i++) {
+    DocCharNode* node = InsertRawAfter(after, static_cast<BYTE>(letters[i]), points[i],
+                                       attrs[i] & ~kMark);
+    if (node == nullptr) break;
+    after = node;
+  }
+  return start;
+}
+
+void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
+  int current = CurSide();
+  m_model.SetCurrentSide(side);
+  const CString& oldLetters = forward ? step.replacedLetters : step.insertedLetters;
+  const CString& letters = forward ? step.insertedLetters : step.replacedLetters;
+  const CByteArray& points = forward ? step.insertedPoints : step.replacedPoints;
+  const CDWordArray& attrs = forward ? step.insertedAttrs : step.replacedAttrs;
+  int slot = forward ? 0 : 1;
+  if (step.changeStart.IsSet(slot) && ResolvePosition(side, step.changeStart, slot) == nullptr) {
+    m_model.SetCurrentSide(current);
+    return;  // the side no longer matches the step
+  }
+  ClearSelection();
+  BOOL sameText = oldLetters == letters;
+  DocCharNode* start = ResolvePosition(side, step.changeStart, slot);
+  if (start != nullptr && sameText) {
+    // Only points and attributes changed: written in place.
+    DocCharNode* c = start->next;
+    for (int i = 0; i < letters.GetLength() && c != nullptr; i++, c = c->next) {
+      c->point = points[i];
+      c->attributes = attrs[i] & ~kMark;
+      m_model.MeasureCharNode(c, side);
+    }
+  } else if (start != nullptr) {
+    ReplaceText(side, step.changeStart, slot, oldLetters.GetLength(), letters, points, attrs);
+  }
+  m_model.ReformatSide(side);
+  if (forward)
+    Settle(side, step.formatsFirstLineAfter, step.lineFormatsAfter, step.layoutsAfter,
+           step.layoutPagesAfter);
+  else
+    Settle(side, step.formatsFirstLineBefore, step.lineFormatsBefore, step.layoutsBefore,
+           step.layoutPagesBefore);
+  RestoreCaretAndAnchor(side, forward ? step.posAfter : step.posBefore);
+  m_model.UpdateScrollSizes();
+  m_model.SetCurrentSide(current);
+}
+
+void DocEditor::Undo(int side, const CEditSnapshot& step) { RunStep(side, step, FALSE); }
+
+void DocEditor::Redo(int side, const CEditSnapshot& step) { RunStep(side, step, TRUE); }

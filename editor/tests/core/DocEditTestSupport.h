@@ -1,0 +1,114 @@
+// A document with its editor, and a snapshot of everything an undo must give
+// back: text, points, attributes, line formats, layouts and the selection.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "editor/core/DocEditor.h"
+#include "editor/tests/core/DocTestSupport.h"
+#include "hebtext/core/InsertMode.h"
+
+struct EditDoc : TestDoc {
+  EditDoc() : editor(model, ui) { g_insertMode = 1; }
+  ~EditDoc() { g_insertMode = 1; }
+
+  void TypeKeys(const std::string& keys) {
+    for (char ch : keys) editor.TypeChar(static_cast<BYTE>(ch));
+  }
+
+  DocEditor editor;
+};
+
+struct SideState {
+  std::vector<int> letters, points;
+  std::vector<DWORD> attrs, formats;
+  std::vector<std::string> layouts;  // settings as bytes
+  std::vector<CRect> rects;
+  std::string defaultLayout;
+  SideLayoutDump dump;
+  int caret = -1, anchor = -1;
+  std::vector<int> sectionLines;  // per line: index of its section's first line, -1 none
+
+  bool operator==(const SideState& o) const {
+    return letters == o.letters && points == o.points && attrs == o.attrs && formats == o.formats &&
+           layouts == o.layouts && rects == o.rects && defaultLayout == o.defaultLayout &&
+           dump == o.dump && caret == o.caret && anchor == o.anchor && sectionLines == o.sectionLines;
+  }
+};
+
+inline std::string SettingsBytes(const PageSettingsRec& rec) {
+  return std::string(reinterpret_cast<const char*>(&rec), sizeof(rec));
+}
+
+inline SideState CaptureSide(DocTextModel& model, int side) {
+  SideState s;
+  std::vector<DocCharNode*> chars = SideChars(model, side);
+  CharIndex IndexOf(chars);
+  for (size_t i = 1; i < chars.size(); i++) {
+    s.letters.push_back(chars[i]->letter);
+    s.points.push_back(chars[i]->point);
+    s.attrs.push_back(chars[i]->attributes);
+  }
+  std::vector<DocLineNode*> lines;
+  for (DocLineNode* l = model.GetHead(side)->line; l != nullptr; l = l->next) {
+    s.formats.push_back(l->format);
+    lines.push_back(l);
+  }
+  for (DocLineNode* l : lines) {
+    int first = -1;
+    for (size_t k = 0; k < lines.size() && l->section != nullptr; k++)
+      if (lines[k] == l->section->first) first = static_cast<int>(k);
+    s.sectionLines.push_back(first);
+  }
+  for (CPageLayout* l = model.GetFirstLayout(side); l != nullptr; l = l->next) {
+    s.layouts.push_back(SettingsBytes(l->settings));
+    s.rects.push_back(l->textRect);
+  }
+  s.defaultLayout = SettingsBytes(model.Side(side).defaultLayout.settings);
+  s.dump = DumpLayout(model, side);
+  s.caret = IndexOf(model.Side(side).caret);
+  s.anchor = model.Side(side).anchor != nullptr ? IndexOf(model.Side(side).anchor) : -1;
+  return s;
+}
+
+struct DocState {
+  SideState sides[kDocSideCount];
+  bool operator==(const DocState& o) const { return sides[0] == o.sides[0] && sides[1] == o.sides[1]; }
+};
+
+// The fields in which two states differ, for failure messages.
+inline std::string DescribeDifference(const DocState& a, const DocState& b) {
+  std::string out;
+  for (int side = 0; side < kDocSideCount; side++) {
+    const SideState &x = a.sides[side], &y = b.sides[side];
+    std::string s = "side " + std::to_string(side) + ":";
+    if (x.letters != y.letters) s += " letters";
+    if (x.points != y.points) s += " points";
+    if (x.attrs != y.attrs) {
+      s += " attributes";
+      for (size_t i = 0; i < x.attrs.size() && i < y.attrs.size(); i++)
+        if (x.attrs[i] != y.attrs[i]) {
+          s += " at " + std::to_string(i) + " " + std::to_string(x.attrs[i]) + "/" +
+               std::to_string(y.attrs[i]);
+          break;
+        }
+    }
+    if (x.formats != y.formats) s += " formats";
+    if (x.layouts != y.layouts || x.rects != y.rects) s += " layouts";
+    if (x.defaultLayout != y.defaultLayout) s += " default-layout";
+    if (!(x.dump == y.dump)) s += " line-layout";
+    if (x.caret != y.caret || x.anchor != y.anchor)
+      s += " caret " + std::to_string(x.caret) + "/" + std::to_string(y.caret) + " anchor " +
+           std::to_string(x.anchor) + "/" + std::to_string(y.anchor);
+    if (x.sectionLines != y.sectionLines) s += " sections";
+    out += s + "; ";
+  }
+  return out;
+}
+
+inline DocState CaptureDoc(DocTextModel& model) {
+  DocState d;
+  for (int side = 0; side < kDocSideCount; side++) d.sides[side] = CaptureSide(model, side);
+  return d;
+}

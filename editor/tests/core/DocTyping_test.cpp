@@ -1,0 +1,139 @@
+// Typing English keys into a Hebrew-font document: the pointed Hebrew, the
+// undo steps and the modified flag; then each step taken back and again.
+#include "editor/tests/core/DocEditTestSupport.h"
+#include "hebtext/core/HebChar.h"
+
+namespace {
+
+struct TypingCase {
+  const char* keys;
+  std::vector<int> letters;
+  std::vector<int> points;
+  std::vector<DWORD> types;
+};
+
+// c bet, t alef, o final mem, l final kaf; ] qamats, - patah, _ hataf patah,
+// : dagesh, = meteg, I shuruk, [ final kaf with a point.
+const TypingCase kCases[] = {
+    {"c]", {HebCode::Bet}, {HebCode::Qamats}, {1, 3}},
+    {"o-", {HebCode::FinalMem}, {0}, {1, 3}},
+    {"l]", {HebCode::FinalKaf}, {HebCode::Qamats}, {1, 3}},
+    {"c::", {HebCode::Bet}, {0}, {1, 3, 3}},
+    {"c:", {HebCode::BetDagesh}, {0}, {1, 3}},
+    {"t_", {HebCode::Alef}, {HebCode::HatafPatah}, {1, 3}},
+    {"c_", {HebCode::Bet}, {0}, {1, 3}},
+    {"I", {HebCode::Shuruk}, {HebCode::Shuruk}, {3}},
+    {"cI", {HebCode::Bet}, {HebCode::Shuruk}, {1, 3}},
+    {"c]=", {HebCode::Bet}, {AddStressMark(HebCode::Qamats)}, {1, 3, 3}},
+    {"c]\b", {HebCode::Bet}, {0}, {1, 3, 6}},
+    {"c]\b\b", {}, {}, {1, 3, 6, 5}},
+    {"[", {HebCode::FinalKaf}, {157}, {1}},
+    {"c d", {HebCode::Bet, ' ', HebCode::Gimel}, {0, 0, 0}, {1, 1, 1}},
+};
+
+class TypingTable : public ::testing::TestWithParam<TypingCase> {};
+
+TEST_P(TypingTable, TypesPointedHebrewWithItsSteps) {
+  const TypingCase& c = GetParam();
+  EditDoc doc;
+  for (const char* k = c.keys; *k; k++) {
+    if (*k == '\b') doc.editor.Backspace();
+    else doc.editor.TypeChar(static_cast<BYTE>(*k));
+  }
+  SideState s = CaptureSide(doc.model, 1);
+  EXPECT_EQ(s.letters, c.letters);
+  EXPECT_EQ(s.points, c.points);
+  for (DWORD a : s.attrs) EXPECT_EQ(a, doc.Head(1)->attributes);
+  std::vector<DWORD> types;
+  for (int i = 0; i < doc.editor.GetStepCount(); i++) types.push_back(doc.editor.GetStep(i).type);
+  EXPECT_EQ(types, c.types);
+  EXPECT_GT(doc.ui.modified, 0);
+  CheckModel(doc.model, true);
+
+  DocState end = CaptureDoc(doc.model);
+  while (doc.editor.UndoCommand()) {}
+  EXPECT_TRUE(CaptureSide(doc.model, 1).letters.empty());
+  while (doc.editor.RedoCommand()) {}
+  EXPECT_TRUE(CaptureDoc(doc.model) == end);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, TypingTable, ::testing::ValuesIn(kCases));
+
+TEST(DocTyping, OverwriteReplacesAndInsertsAtTheEnd) {
+  EditDoc doc;
+  doc.TypeKeys("cd");
+  doc.model.Side(1).caret = doc.Head(1);
+  g_insertMode = 0;
+  doc.TypeKeys("ttt");
+  SideState s = CaptureSide(doc.model, 1);
+  EXPECT_EQ(s.letters, (std::vector<int>{HebCode::Alef, HebCode::Alef, HebCode::Alef}));
+  EXPECT_EQ(doc.editor.GetStep(2).type, 2u);
+  EXPECT_EQ(doc.editor.GetStep(4).type, 1u);
+}
+
+// Typing over a selection takes it away; taking the step back gives it back,
+// selected as it was.
+TEST(DocTyping, UndoOfTypingOverASelectionGivesTheSelectionBack) {
+  EditDoc doc;
+  doc.TypeKeys("cdst");
+  DocState before;
+  DocCharNode* first = doc.Head(1)->next;
+  doc.editor.SetSelection(first, first->next->next);
+  before = CaptureDoc(doc.model);
+  doc.TypeKeys("v");
+  EXPECT_EQ(CaptureSide(doc.model, 1).letters,
+            (std::vector<int>{HebCode::Bet, HebCode::He, HebCode::Alef}));
+  doc.editor.UndoCommand();
+  EXPECT_TRUE(CaptureDoc(doc.model) == before);
+  EXPECT_TRUE(doc.editor.HasSelection());
+}
+
+// A hataf stored on a letter that typing would refuse it on comes back with
+// it: stored text is never run through the typing rules again.
+TEST(DocTyping, StoredPointsComeBackRaw) {
+  EditDoc doc;
+  CString letters;
+  letters += static_cast<TCHAR>(HebCode::Bet);
+  letters += static_cast<TCHAR>(HebCode::Shuruk);
+  CByteArray points;
+  points.Add(HebCode::HatafPatah);
+  points.Add(HebCode::Shuruk);
+  CDWordArray attrs, formats;
+  attrs.Add(doc.Head(1)->attributes);
+  attrs.Add(doc.Head(1)->attributes);
+  formats.Add(1);
+  doc.editor.BeginStep(kUndoInsertText);
+  doc.editor.InsertRuns(letters, points, attrs, formats);
+  doc.model.Reformat(1, doc.Head(1), doc.model.Side(1).caret);
+  doc.editor.EndStep();
+  SideState s = CaptureSide(doc.model, 1);
+  EXPECT_EQ(s.letters, (std::vector<int>{HebCode::Bet, HebCode::Shuruk}));
+  EXPECT_EQ(s.points, (std::vector<int>{HebCode::HatafPatah, HebCode::Shuruk}));
+  doc.TypeKeys("t");
+  DocState end = CaptureDoc(doc.model);
+  doc.editor.UndoCommand();
+  doc.editor.UndoCommand();
+  doc.editor.RedoCommand();
+  doc.editor.RedoCommand();
+  EXPECT_TRUE(CaptureDoc(doc.model) == end);
+}
+
+TEST(DocUndo, HoldsAtMostFiveHundredSteps) {
+  EditDoc doc;
+  for (int i = 0; i < 501; i++) doc.TypeKeys("c");
+  EXPECT_EQ(doc.editor.GetStepCount(), kMaxUndoSteps);
+  EXPECT_EQ(doc.editor.GetStep(0).posBefore.Char(0), 1);  // the first step is gone
+}
+
+TEST(DocUndo, StalePositionLeavesTheCaret) {
+  EditDoc doc;
+  doc.TypeKeys("cd");
+  CSelRanges sel;
+  sel.Set(0, 5, 0, 0);
+  DocCharNode* caret = doc.model.Side(1).caret;
+  EXPECT_EQ(doc.editor.ResolvePosition(1, sel, 0), nullptr);
+  EXPECT_FALSE(doc.editor.RestoreCaretAndAnchor(1, sel));
+  EXPECT_EQ(doc.model.Side(1).caret, caret);
+}
+
+}  // namespace
