@@ -26,6 +26,21 @@ set(CMAKE_CXX_STANDARD_REQUIRED ON)
 set(CMAKE_CXX_EXTENSIONS OFF)
 
 add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+
+# Optimisation, unless a build type is asked for. Tests dominate the build:
+# natively they compile unoptimised (the sanitizers check just as much), the
+# fuzz targets need speed, and the Windows program is optimised without debug
+# information, which mingw makes expensive.
+if(NOT CMAKE_BUILD_TYPE)
+  if(ZULTA_TARGET STREQUAL "native")
+    add_compile_options(-O0 -g)
+  elseif(ZULTA_TARGET STREQUAL "fuzz")
+    add_compile_options(-O1 -g)
+  else()
+    add_compile_options(-O1)
+  endif()
+  add_compile_definitions(NDEBUG)
+endif()
 if(ZULTA_WINDOWS)
   add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600 NOMINMAX)
   add_link_options(-static -static-libgcc -static-libstdc++)
