@@ -123,7 +123,8 @@ void CArray<TYPE, ARG_TYPE>::Reallocate(int nNewMax) {
   TYPE* pNewData = nNewMax > 0 ? allocator.allocate(static_cast<std::size_t>(nNewMax)) : nullptr;
   if (m_pData != nullptr) {
     try {
-      std::uninitialized_move_n(m_pData, m_nSize, pNewData);
+      // No storage is asked for only when the array is already empty.
+      if (pNewData != nullptr) std::uninitialized_move_n(m_pData, m_nSize, pNewData);
     } catch (...) {
       allocator.deallocate(pNewData, static_cast<std::size_t>(nNewMax));
       throw;
