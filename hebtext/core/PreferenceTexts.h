@@ -40,7 +40,7 @@ struct TranslitTextStyle {
   CString face = "Times New Roman";
 };
 
-// "face|size|style". Reading: no '|' keeps the given spec, one '|' sets only
+// "face|size|style". Reading: no '|' keeps the given font, one '|' sets only
 // the face; a size that is not a positive number keeps the given size.
 CString FormatFontText(const EditorFontSpec& font);
 void ParseFontText(LPCSTR text, EditorFontSpec& font);
