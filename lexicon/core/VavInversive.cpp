@@ -104,6 +104,12 @@ void HeDropping(Work& w, BYTE vowel, bool setVowel, int stress) {
   w.Stress(stress);
 }
 
+// The last vowel becomes segol and the stress moves back a syllable.
+void SegolLastPenultStress(Work& w) {
+  if (w.L() >= 1) w.V(w.L() - 1) = Segol;
+  w.Stress(kStressPenult);
+}
+
 void PaalRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* entry, int slot,
               int alternative) {
   int L = w.L();
@@ -230,9 +236,8 @@ void FutureBinyanRule(Work& w, WORD& changed, int alternative, int slot, int bin
         changed = 1;
         HeDropping(w, 0, false, kStressPenult);
       } else if (IsRoot(entry, kLamedHetMem)) {
-        if (w.L() >= 1) w.V(w.L() - 1) = Segol;
         changed = 1;
-        w.Stress(kStressPenult);
+        SegolLastPenultStress(w);
       }
       break;
     case 2:
@@ -240,9 +245,8 @@ void FutureBinyanRule(Work& w, WORD& changed, int alternative, int slot, int bin
         changed = 1;
         HeDropping(w, root->vowel, true, kStressLast);
       } else if (InList(entry, kPielSegolRoots)) {
-        if (w.L() >= 1) w.V(w.L() - 1) = Segol;
         changed = 1;
-        w.Stress(kStressPenult);
+        SegolLastPenultStress(w);
       }
       break;
     case 4:
