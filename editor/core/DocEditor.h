@@ -169,9 +169,8 @@ class DocEditor {
   BOOL ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD pages[2]);
   void Settle(int side, LONG firstLine, const CDWordArray& formats,
               const CArray<CPageLayout*, CPageLayout*>& layouts, const DWORD pages[2]);
-  DocCharNode* ReplaceText(int side, const CSelRanges& at, int slot, int oldCount,
-                           const CString& letters, const CByteArray& points,
-                           const CDWordArray& attrs);
+  void ReplaceText(DocCharNode* start, int oldCount, const CString& letters,
+                   const CByteArray& points, const CDWordArray& attrs);
   BOOL BuildSide(int side, IDocBuildProgress* progress, BOOL hashemFilter, int pixelsPerInchX);
   void RunStep(int side, const CEditSnapshot& step, BOOL forward);
 

@@ -68,14 +68,15 @@ int DocEditor::TypeChar(UINT ch, BOOL shiftDown, BOOL capsLock) {
 
   BOOL point = hebrew && (IsVowelCode(code) || IsDageshOrMeteg(code));
   BOOL overwrite = !selection && !point && !g_insertMode && s.caret->next != nullptr;
+  // A letter typed before a waiting shuruk changes the node after the caret.
   DocCharNode* start = s.caret;
-  DocCharNode* end = s.caret->next;
+  DocCharNode* end = s.caret->next != nullptr ? s.caret->next->next : nullptr;
   DWORD type = kUndoInsertChar;
   if (selection) {
     DocCharNode *first, *last;
     GetSelectionRange(first, last);
     start = first->prev;
-    end = last->next;
+    end = last->next != nullptr ? last->next->next : nullptr;
   } else if (point) {
     // A shuruk may go on the letter before, become a letter after, or stand
     // alone.
@@ -84,7 +85,6 @@ int DocEditor::TypeChar(UINT ch, BOOL shiftDown, BOOL capsLock) {
     end = s.caret->next != nullptr ? s.caret->next->next : nullptr;
   } else if (overwrite) {
     type = kUndoOverwriteChar;
-    end = s.caret->next->next;
   }
   BeginChange(type, start, end);
   m_pending.letterBefore = s.caret->letter;

@@ -286,8 +286,14 @@ void DocEditor::EndChange() {
 void DocEditor::BeginStep(DWORD type) {
   m_pending.Reset();
   DocCharNode *first, *last;
-  if (GetSelectionRange(first, last, TRUE)) BeginChange(type, first->prev != nullptr ? first->prev : first, last->next);
-  else BeginChange(type, Cur().caret, Cur().caret->next);
+  DocCharNode* start = Cur().caret;
+  DocCharNode* end = start;
+  if (GetSelectionRange(first, last, TRUE)) {
+    start = first->prev != nullptr ? first->prev : first;
+    end = last;
+  }
+  // Text typed in may take a waiting shuruk after it as its vowel.
+  BeginChange(type, start, end->next != nullptr ? end->next->next : nullptr);
 }
 
 void DocEditor::EndStep() { EndChange(); }
@@ -348,24 +354,38 @@ void DocEditor::Settle(int side, LONG firstLine, const CDWordArray& formats,
   }
 }
 
-// Puts `letters` in place of the `oldCount` characters after the position,
-// each character as stored.
-DocCharNode* DocEditor::ReplaceText(int side, const CSelRanges& at, int slot, int oldCount,
-                                    const CString& letters, const CByteArray& points,
-                                    const CDWordArray& attrs) {
-  DocCharNode* start = ResolvePosition(side, at, slot);
-  if (start == nullptr) return nullptr;
-  DocCharNode* last = start;
-  for (int i = 0; i < oldCount && last->next != nullptr; i++) last = last->next;
-  if (last != start) DeleteRange(start, last);
-  DocCharNode* after = start;
-  for (int i = 0; i < letters.GetLength(); i++) {
-    DocCharNode* node = InsertRawAfter(after, static_cast<BYTE>(letters[i]), points[i],
+// Puts `letters` in place of the `oldCount` characters after `start`, each
+// character as stored. Characters that already stand as stored at either end
+// are left alone, so that an unchanged break keeps its line, page and layout.
+void DocEditor::ReplaceText(DocCharNode* start, int oldCount, const CString& letters,
+                            const CByteArray& points, const CDWordArray& attrs) {
+  auto same = [&](const DocCharNode* c, int i) {
+    return c->letter == static_cast<BYTE>(letters[i]) && c->point == points[i] &&
+           (c->attributes & ~kMark) == (attrs[i] & ~kMark);
+  };
+  int count = letters.GetLength();
+  DocCharNode* before = start;  // the last character kept at the front
+  int prefix = 0;
+  while (prefix < oldCount && prefix < count && before->next != nullptr && same(before->next, prefix)) {
+    before = before->next;
+    prefix++;
+  }
+  DocCharNode* last = before;  // the last old character before the kept end
+  for (int i = prefix; i < oldCount && last->next != nullptr; i++) last = last->next;
+  DocCharNode* lastGone = last;
+  int suffix = 0;
+  while (suffix < oldCount - prefix && suffix < count - prefix && lastGone != before &&
+         same(lastGone, count - 1 - suffix)) {
+    lastGone = lastGone->prev;
+    suffix++;
+  }
+  if (lastGone != before) DeleteRange(before, lastGone);
+  for (int i = prefix; i < count - suffix; i++) {
+    DocCharNode* node = InsertRawAfter(before, static_cast<BYTE>(letters[i]), points[i],
                                        attrs[i] & ~kMark);
     if (node == nullptr) break;
-    after = node;
+    before = node;
   }
-  return start;
 }
 
 void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
@@ -381,9 +401,11 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
     return;  // the side no longer matches the step
   }
   ClearSelection();
-  BOOL sameText = oldLetters == letters;
+  CArray<CPageLayout*, CPageLayout*> unchanged;
+  DWORD unchangedPages[2] = {0, 0};
+  if (step.layoutsBefore.GetSize() == 0) CaptureLayouts(unchanged, unchangedPages);
   DocCharNode* start = ResolvePosition(side, step.changeStart, slot);
-  if (start != nullptr && sameText) {
+  if (start != nullptr && oldLetters == letters) {
     // Only points and attributes changed: written in place.
     DocCharNode* c = start->next;
     for (int i = 0; i < letters.GetLength() && c != nullptr; i++, c = c->next) {
@@ -392,15 +414,21 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
       m_model.MeasureCharNode(c, side);
     }
   } else if (start != nullptr) {
-    ReplaceText(side, step.changeStart, slot, oldLetters.GetLength(), letters, points, attrs);
+    ReplaceText(start, oldLetters.GetLength(), letters, points, attrs);
   }
   m_model.ReformatSide(side);
-  if (forward)
-    Settle(side, step.formatsFirstLineAfter, step.lineFormatsAfter, step.layoutsAfter,
-           step.layoutPagesAfter);
-  else
-    Settle(side, step.formatsFirstLineBefore, step.lineFormatsBefore, step.layoutsBefore,
-           step.layoutPagesBefore);
+  const CArray<CPageLayout*, CPageLayout*>& layouts = forward ? step.layoutsAfter : step.layoutsBefore;
+  if (layouts.GetSize() > 0) {
+    Settle(side, forward ? step.formatsFirstLineAfter : step.formatsFirstLineBefore,
+           forward ? step.lineFormatsAfter : step.lineFormatsBefore, layouts,
+           forward ? step.layoutPagesAfter : step.layoutPagesBefore);
+  } else {
+    // The step left the layouts alone, but a page emptied on the way went
+    // with its layout: they are put back as they stood.
+    Settle(side, forward ? step.formatsFirstLineAfter : step.formatsFirstLineBefore,
+           forward ? step.lineFormatsAfter : step.lineFormatsBefore, unchanged, unchangedPages);
+  }
+  for (int i = 0; i < unchanged.GetSize(); i++) delete unchanged[i];
   RestoreCaretAndAnchor(side, forward ? step.posAfter : step.posBefore);
   m_model.UpdateScrollSizes();
   m_model.SetCurrentSide(current);

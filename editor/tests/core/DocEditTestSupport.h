@@ -83,7 +83,8 @@ inline std::string DescribeDifference(const DocState& a, const DocState& b) {
   for (int side = 0; side < kDocSideCount; side++) {
     const SideState &x = a.sides[side], &y = b.sides[side];
     std::string s = "side " + std::to_string(side) + ":";
-    if (x.letters != y.letters) s += " letters";
+    if (x.letters != y.letters)
+      s += " letters " + std::to_string(x.letters.size()) + "/" + std::to_string(y.letters.size());
     if (x.points != y.points) s += " points";
     if (x.attrs != y.attrs) {
       s += " attributes";
@@ -95,7 +96,14 @@ inline std::string DescribeDifference(const DocState& a, const DocState& b) {
         }
     }
     if (x.formats != y.formats) s += " formats";
-    if (x.layouts != y.layouts || x.rects != y.rects) s += " layouts";
+    if (x.layouts != y.layouts || x.rects != y.rects) {
+      s += " layouts " + std::to_string(x.layouts.size()) + "/" + std::to_string(y.layouts.size());
+      for (size_t i = 0; i < x.layouts.size() && i < y.layouts.size(); i++)
+        if (x.layouts[i] != y.layouts[i] || x.rects[i] != y.rects[i]) {
+          s += " first differing " + std::to_string(i);
+          break;
+        }
+    }
     if (x.defaultLayout != y.defaultLayout) s += " default-layout";
     if (!(x.dump == y.dump)) s += " line-layout";
     if (x.caret != y.caret || x.anchor != y.anchor)
