@@ -147,6 +147,8 @@ bool DocTextModel::LayoutPass::Contains(const DocLineNode* line, const DocCharNo
 // Returns the section's last line.
 DocLineNode* DocTextModel::LayoutPass::LayOutSection(DocLineNode* first, DocCharNode*& brk) {
   DocSection* section = first->section;
+  // Columns are fitted to the page the section begins on.
+  if (first->first->letter == kLetterPageBreak && first != m_page->first) AdvancePage(first);
   int textWidth = m_layout->textRect.Width();
   bool valid = section->IsValidFor(textWidth) != FALSE;
   int columns = valid ? section->columnCount : 1;
@@ -178,7 +180,6 @@ DocLineNode* DocTextModel::LayoutPass::LayOutSection(DocLineNode* first, DocChar
   section->balanced = 1;
   section->rows.RemoveAll();
 
-  if (first->first->letter == kLetterPageBreak && first != m_page->first) AdvancePage(first);
   bool changed = false;
   int start = 0;
   while (start < n) {
@@ -246,15 +247,20 @@ void DocTextModel::LayoutPass::Run(DocLineNode* line) {
       changed = true;
     } else {
       int width;
-      brk = Refit(line, 0, width);
-      bool containsEnd = !m_passedEnd && Contains(line, brk);
-      int height = m.LineHeight(line);
       bool hardBreak = line->first->letter == kLetterPageBreak;
+      if (hardBreak && line != m_page->first) AdvancePage(line);
+      brk = Refit(line, 0, width);
+      int height = m.LineHeight(line);
       // A line that begins a page stays on it, however tall.
-      if (line != m_page->first && (hardBreak || (m_y > 0 && m_y + height > TextHeight())))
+      if (line != m_page->first && m_y > 0 && m_y + height > TextHeight()) {
         AdvancePage(line);
-      else if (line != m_page->first)
+        // The next page may be narrower or wider: fit the line to it.
+        brk = Refit(line, 0, width);
+        height = m.LineHeight(line);
+      } else if (line != m_page->first) {
         TakeOntoPage(line);
+      }
+      bool containsEnd = !m_passedEnd && Contains(line, brk);
       changed = WriteCache(line, m_y, height, width);
       if (m_passedEnd && !changed) return;
       if (containsEnd) m_passedEnd = true;

@@ -122,3 +122,67 @@ TEST(DocPageSettingsTest, StoredSettingsWithoutTextRoomGiveWayToTheStandardPage)
 }
 
 }  // namespace
+
+// Lines flowing between pages of different text widths.
+namespace {
+
+struct WidthChange {
+  int scope;
+  int page;
+  WORD leftMargin;
+};
+
+// Every line breaks where a fit to its own page's width breaks it.
+void ExpectLinesFitTheirPages(DocTextModel& model, int side) {
+  int index = 0;
+  for (DocLineNode* l = model.GetHead(side)->line; l != nullptr; l = l->next, index++) {
+    DocPageNode* page = model.GetLinePage(l);
+    int width;
+    DocCharNode* brk = model.FindLineBreak(l, *model.GetPageLayout(page), width, 0);
+    EXPECT_EQ(brk, l->next != nullptr ? l->next->first : nullptr) << "line " << index;
+    EXPECT_EQ(l->cache.width, width) << "line " << index;
+    EXPECT_EQ(l->cache.layout, model.GetPageLayout(page)) << "line " << index;
+  }
+}
+
+class PageWidthFlowTest : public ::testing::TestWithParam<WidthChange> {};
+
+TEST_P(PageWidthFlowTest, LinesMovingToAnotherPageAreRefittedToIt) {
+  const WidthChange& change = GetParam();
+  TestDoc doc;
+  std::string words;
+  for (int i = 0; i < 300; i++) words += i % 3 == 0 ? "alpha " : "be ";
+  doc.Load(0, words);
+  ASSERT_GE(doc.model.GetPageCount(0), 3);
+
+  CPageLayout narrow;
+  narrow.settings = SmallPage();
+  narrow.settings.leftMargin = change.leftMargin;
+  narrow.tabInterval = 500;
+  ASSERT_TRUE(doc.model.ApplyPageSettingsRange(0, narrow, change.scope, change.page));
+  int neighbour = change.page == 0 ? 1 : change.page - 1;
+  ASSERT_NE(doc.model.GetNthLayout(0, change.page)->textRect.Width(),
+            doc.model.GetNthLayout(0, neighbour)->textRect.Width());
+  CheckModel(doc.model, true);
+  ExpectLinesFitTheirPages(doc.model, 0);
+
+  // Typing at the start pushes lines over the page boundaries.
+  doc.Type(0, doc.Head(0), "gamma delta epsilon zeta eta theta iota kappa ");
+  CheckModel(doc.model, true);
+  ExpectLinesFitTheirPages(doc.model, 0);
+
+  // Deleting it pulls them back.
+  for (int i = 0; i < 40; i++) {
+    DocCharNode* node = doc.Head(0)->next;
+    doc.model.UnlinkCharNode(node);
+    doc.model.Reformat(0, doc.Head(0), doc.Head(0)->next);
+  }
+  CheckModel(doc.model, true);
+  ExpectLinesFitTheirPages(doc.model, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, PageWidthFlowTest,
+                         ::testing::Values(WidthChange{0, 1, 1000}, WidthChange{1, 1, 1000},
+                                           WidthChange{0, 0, 1000}, WidthChange{1, 2, 1000}));
+
+}  // namespace
