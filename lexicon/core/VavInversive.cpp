@@ -67,6 +67,12 @@ const RootVowel* FindIn(const BYTE* entry, const RootVowel (&list)[N]) {
 
 int ThirdRootLetter(const BYTE* entry) { return GetEntryRoot(entry)[2]; }
 
+// The prefix letter after vav-patah is doubled, except a yod with shva
+// (vayedaber, vayehi).
+bool TakesDoublingDagesh(BYTE letter, BYTE vowel) {
+  return IsDageshableLetter(letter) && !(IsYodForm(letter) && IsShva(vowel));
+}
+
 // One alternative being rewritten, with L its last letter.
 struct Work {
   FormPlanes& f;
@@ -287,7 +293,7 @@ int WriteShortForm(GrammarContext& context, const VerbRootRun& shortRun, FormPla
     }
     FormPlanes part;
     part.AppendRange(all, i, end - i);
-    if (slot != 14 && part.length > 0 && IsDageshableLetter(part.letters[0]))
+    if (slot != 14 && part.length > 0 && TakesDoublingDagesh(part.letters[0], part.vowels[0]))
       part.letters[0] = static_cast<BYTE>(AddDagesh(part.letters[0]));
     ApplyStressPosition(part.letters, part.vowels, kStressPenult);
     out.AppendRange(part, 0, part.length);
@@ -347,8 +353,7 @@ int ApplyVavInversiveRule(GrammarContext& context, int alternative, FormPlanes& 
     out.Append(Vav, Qamats, 0);
   } else {
     out.Append(Vav, Patah, 0);
-    // A yod with shva stays without the doubling dagesh (vayedaber).
-    if (IsDageshableLetter(work.letters[0]) && !(IsYodForm(work.letters[0]) && IsShva(work.vowels[0])))
+    if (TakesDoublingDagesh(work.letters[0], work.vowels[0]))
       work.letters[0] = static_cast<BYTE>(AddDagesh(work.letters[0]));
   }
   if (IsRootInSetA(record, binyan) && (binyan == 0 || binyan == 5)) {

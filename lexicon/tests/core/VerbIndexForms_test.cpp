@@ -1,0 +1,87 @@
+// Forms of verbs of the real index (data/verbs.txt) that once came out
+// wrong: each verb must name the class that writes it as the grammar does,
+// and a verb with short future forms in two binyanim must have both.
+#include <gtest/gtest.h>
+
+#include "lexicon/core/HebWordRec.h"
+#include "lexicon/core/VerbFormGenerator.h"
+#include "lexicon/tests/core/ModelVerbGrammar.h"
+
+namespace {
+
+class VerbIndexForms : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    grammar = new lextest::ModelVerbGrammar(
+        "index", {{"verbs.txt", lextest::ReadText(lextest::SourceDir() + "/data/verbs.txt")}});
+  }
+  static void TearDownTestSuite() {
+    delete grammar;
+    grammar = nullptr;
+  }
+  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
+
+  static lextest::ModelVerbGrammar* grammar;
+  GrammarContext context;
+};
+lextest::ModelVerbGrammar* VerbIndexForms::grammar = nullptr;
+
+struct IndexForm {
+  const char* root;
+  int binyan;
+  int slot;
+  const char* form;
+  const char* afterVav;  // nullptr: the slot has no vav-inversive form
+};
+
+const IndexForm kIndexForms[] = {
+    // Lamed-alef with a guttural second letter: patah before the hataf.
+    {"מחא", 0, 23, "מַחֲאִי", nullptr},
+    {"מחא", 0, 24, "מַחֲאוּ", nullptr},
+    {"מחא", 0, 22, "מְחָא", nullptr},
+    // Het first letter with a silent shva in the future.
+    {"חגג", 0, 17, "יַחְגֹּג", "וַיַּחְגֹּג"},
+    {"חגג", 0, 16, "תַּחְגְּגִי", "וַתַּחְגְּגִי"},
+    {"חגג", 0, 0, "לַחְגֹּג", nullptr},
+    // Pe-alef: segol under the prefix, patah before the guttural second.
+    {"אהד", 0, 17, "יֶאֱהַד", "וַיֶּאֱהַד"},
+    {"אהד", 0, 21, "יֶאֶהֱדוּ", "וַיֶּאֶהֱדוּ"},
+    {"אהד", 0, 0, "לֶאֱהֹד", nullptr},
+    {"אהד", 0, 23, "אֶהֱדִי", nullptr},
+    // Hufal with a guttural first letter: qamats qatan and hataf qamats.
+    {"עלה", 6, 8, "הָעֳלָה", nullptr},
+    {"עלה", 6, 9, "הָעָלְתָה", nullptr},
+    {"עלה", 6, 1, "מָעֳלֶה", nullptr},
+    {"עלה", 6, 17, "יָעֳלֶה", nullptr},
+    // Short futures in Paal and Hifil alike.
+    {"עלה", 0, 17, "יַעֲלֶה", "וַיַּעַל"},
+    {"עלה", 5, 17, "יַעֲלֶה", "וַיַּעַל"},
+    {"חנה", 5, 17, "יַחֲנֶה", "וַיַּחַן"},
+    {"פנה", 0, 17, "יִפְנֶה", "וַיִּפֶן"},
+    {"פנה", 5, 17, "יַפְנֶה", "וַיַּפֶן"},
+    {"גלה", 5, 17, "יַגְלֶה", "וַיַּגֶל"},
+    {"רבה", 5, 14, "אַרְבֶּה", "וָאַרֶב"},
+    {"ראה", 0, 17, "יִרְאֶה", "וַיַּרְא"},
+    {"ראה", 0, 14, "אֶרְאֶה", "וָאֵרֶא"},
+    {"ראה", 5, 17, "יַרְאֶה", "וַיַּרְא"},
+    {"היה", 0, 17, "יִהְיֶה", "וַיְהִי"},
+    {"היה", 0, 15, "תִּהְיֶה", "וַתְּהִי"},
+    {"היה", 0, 14, "אֶהְיֶה", "וָאֱהִי"},
+    {"חיה", 0, 17, "יִחְיֶה", "וַיְחִי"},
+    // Persons without a short form keep the long one.
+    {"היה", 0, 21, "יִהְיוּ", "וַיִּהְיוּ"},
+};
+
+TEST_F(VerbIndexForms, FormsOfTheIndexAsTheGrammarWritesThem) {
+  for (const IndexForm& c : kIndexForms) {
+    SCOPED_TRACE(testing::Message() << c.root << " binyan " << c.binyan << " slot " << c.slot);
+    const BYTE* entry = lextest::EntryOfRoot(c.root);
+    ASSERT_NE(entry, nullptr);
+    HebWordRec form = GenerateVerbForm(context, entry, c.binyan, c.slot);
+    EXPECT_EQ(WordToUtf8(form), lextest::Canonical(c.form));
+    HebWordRec inverted = VavInversiveVerbForm(context, entry, form);
+    EXPECT_EQ(WordToUtf8(inverted), c.afterVav ? lextest::Canonical(c.afterVav) : std::string());
+  }
+}
+
+}  // namespace
