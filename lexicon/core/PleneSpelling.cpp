@@ -27,8 +27,10 @@ struct PleneReader {
   bool IsBareAlef(int i) const { return IsAlef(Letter(i)) && IsNoVowelOrShva(Vowel(i)); }
 };
 
-// The yod of Piel and Pual forms whose shva stands on a yod root letter.
-bool DoublesVerbYod(int i, int rootLetters, int slot, int binyan) {
+// The yod of Piel and Pual forms whose shva stands on a yod root letter,
+// and the doubled yod of Hitpael forms (mitkayemim, mitbayshim).
+bool DoublesVerbYod(int letter, int i, int rootLetters, int slot, int binyan) {
+  if (binyan == 4) return IsDageshLetter(letter) != 0;
   if (binyan == 2)
     return (IsOneOf(slot, {3, 4, 16, 19, 21}) && i == rootLetters - 1) ||
            (IsOneOf(slot, {9, 13, 23, 24}) && i == rootLetters - 2);
@@ -100,7 +102,7 @@ void ConvertToPleneSpelling(int rootLetters, FormPlanes& form, int slot, int bin
         break;
       case 156: case 157: case Shva:
         if (i > 0 && IsYodForm(letter) && !IsYodForm(next) &&
-            DoublesVerbYod(i, rootLetters, slot, binyan))
+            DoublesVerbYod(letter, i, rootLetters, slot, binyan))
           insertYod = true;
         if ((letter == kYodDouble || letter == kYodDoubleAlt) &&
             !(code == 103 && IsYodForm(next) && nextVowel == 156))
@@ -110,7 +112,8 @@ void ConvertToPleneSpelling(int rootLetters, FormPlanes& form, int slot, int bin
         if (i == 0 && !r.IsVowelVav(1)) written = HolamMale;
         break;
       case Hiriq: case Tsere: case 212: case 213:
-        if (!(IsPlainYodForm(next) && !IsNoVowelOrShva(nextVowel)))
+        // Before a yod the vowel takes no yod of its own (kiyem, kiymu).
+        if (!IsPlainYodForm(next))
           insertYod = HiriqTakesYod(r, i, rootLetters, slot, binyan);
         break;
       case Qamats:

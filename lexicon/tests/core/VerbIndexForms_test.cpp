@@ -1,10 +1,12 @@
 // Forms of verbs of the real index (data/verbs.txt) that once came out
 // wrong: each verb must name the class that writes it as the grammar does,
-// and a verb with short future forms in two binyanim must have both.
+// a verb with short future forms in two binyanim must have both, and the
+// plene spelling must write a doubled yod twice.
 #include <gtest/gtest.h>
 
 #include "lexicon/core/HebWordRec.h"
 #include "lexicon/core/VerbFormGenerator.h"
+#include "lexicon/core/VerbFormText.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace {
@@ -81,6 +83,26 @@ TEST_F(VerbIndexForms, FormsOfTheIndexAsTheGrammarWritesThem) {
     EXPECT_EQ(WordToUtf8(form), lextest::Canonical(c.form));
     HebWordRec inverted = VavInversiveVerbForm(context, entry, form);
     EXPECT_EQ(WordToUtf8(inverted), c.afterVav ? lextest::Canonical(c.afterVav) : std::string());
+  }
+}
+
+// The plene spelling of the doubled yod: written twice, and the hiriq
+// before it takes no yod of its own.
+const IndexForm kIndexPlene[] = {
+    {"קום", 2, 9, "קִיְּימָה", nullptr},
+    {"אים", 2, 13, "אִיְּימוּ", nullptr},
+    {"קום", 4, 3, "מִתְקַיְּימִים", nullptr},
+    {"בושׁ", 4, 9, "הִתְבַּיְּישָׁה", nullptr},
+    {"סים", 4, 21, "יִסְתַּיְּימוּ", nullptr},
+};
+
+TEST_F(VerbIndexForms, PleneSpellingOfTheDoubledYod) {
+  for (const IndexForm& c : kIndexPlene) {
+    SCOPED_TRACE(testing::Message() << c.root << " binyan " << c.binyan << " slot " << c.slot);
+    const BYTE* entry = lextest::EntryOfRoot(c.root);
+    ASSERT_NE(entry, nullptr);
+    HebWordRec form = GenerateVerbForm(context, entry, c.binyan, c.slot);
+    EXPECT_EQ(WordToUtf8(PleneVerbForm(entry, form, 0)), lextest::Canonical(c.form));
   }
 }
 
