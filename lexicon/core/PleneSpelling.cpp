@@ -44,8 +44,13 @@ bool DoublesVerbYod(int letter, int i, int rootLetters, int slot, int binyan) {
 bool HiriqTakesYod(const PleneReader& r, int i, int rootLetters, int slot, int binyan) {
   switch (binyan) {
     case 1:
-      if (i == 0 && ((slot >= 15 && slot <= 25) || slot == 30)) return true;
-      if (i == 0 && slot >= 1 && slot <= 13 && !IsNoVowelOrShva(r.Vowel(1))) return true;
+      // A hiriq before a doubled letter is written with a yod (ניגשה, איוולד).
+      if (i == 0 && ((slot >= 15 && slot <= 25) || slot == 30 ||
+                     (slot == 14 && IsHiriqForm(r.Vowel(0)) && IsDageshLetter(r.Letter(1)))))
+        return true;
+      if (i == 0 && slot >= 1 && slot <= 13 &&
+          (!IsNoVowelOrShva(r.Vowel(1)) || IsDageshLetter(r.Letter(1))))
+        return true;
       return i == 1 && slot == 0;
     case 2:
       return i == 0 && slot >= 5 && slot <= 13 && rootLetters <= 4;

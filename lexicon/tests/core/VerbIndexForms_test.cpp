@@ -1,7 +1,7 @@
 // Forms of verbs of the real index (data/verbs.txt) that once came out
 // wrong: each verb must name the class that writes it as the grammar does,
-// a verb with short future forms in two binyanim must have both, and the
-// plene spelling must write a doubled yod twice.
+// a verb with short future forms in two binyanim must have both, and
+// plene spellings must mark doubled letters as the spelling rules do.
 #include <gtest/gtest.h>
 
 #include "lexicon/core/HebWordRec.h"
@@ -86,17 +86,22 @@ TEST_F(VerbIndexForms, FormsOfTheIndexAsTheGrammarWritesThem) {
   }
 }
 
-// The plene spelling of the doubled yod: written twice, and the hiriq
-// before it takes no yod of its own.
+// Plene spellings: a doubled yod is written twice and the hiriq before it
+// takes no yod of its own; a hiriq before another doubled letter does.
 const IndexForm kIndexPlene[] = {
     {"קום", 2, 9, "קִיְּימָה", nullptr},
     {"אים", 2, 13, "אִיְּימוּ", nullptr},
     {"קום", 4, 3, "מִתְקַיְּימִים", nullptr},
     {"בושׁ", 4, 9, "הִתְבַּיְּישָׁה", nullptr},
     {"סים", 4, 21, "יִסְתַּיְּימוּ", nullptr},
+    // A Nifal hiriq before a doubled letter takes a yod.
+    {"נגשׁ", 1, 9, "נִיגְּשָׁה", nullptr},
+    {"נתן", 1, 13, "נִיתְּנוּ", nullptr},
+    {"ילד", 1, 14, "אִיוָּולֵד", nullptr},
+    {"כתב", 1, 9, "נִכְתְּבָה", nullptr},
 };
 
-TEST_F(VerbIndexForms, PleneSpellingOfTheDoubledYod) {
+TEST_F(VerbIndexForms, PleneSpellingOfDoubledLetters) {
   for (const IndexForm& c : kIndexPlene) {
     SCOPED_TRACE(testing::Message() << c.root << " binyan " << c.binyan << " slot " << c.slot);
     const BYTE* entry = lextest::EntryOfRoot(c.root);
