@@ -293,6 +293,11 @@ int WriteShortForm(GrammarContext& context, const VerbRootRun& shortRun, FormPla
     }
     FormPlanes part;
     part.AppendRange(all, i, end - i);
+    // A segol before a last het or ayin is a patah (וַיִּמַח, וַיַּטַע).
+    int last = part.length - 1;
+    if (last >= 1 && IsGutturalLetter(part.letters[last]) && !IsAlef(part.letters[last]) &&
+        IsSegolForm(part.vowels[last - 1]))
+      part.vowels[last - 1] = Patah;
     if (slot != 14 && part.length > 0 && TakesDoublingDagesh(part.letters[0], part.vowels[0]))
       part.letters[0] = static_cast<BYTE>(AddDagesh(part.letters[0]));
     ApplyStressPosition(part.letters, part.vowels, kStressPenult);
