@@ -152,7 +152,9 @@ void PaalRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* e
       w.V(L - 1) = alternative == 0 ? QamatsQatan : Patah;
       w.Stress(kStressPenult);
     } else if (L == 2 && !IsGutturalLetter(w.Letter(2))) {
-      if (IsHolamForm(w.V(1))) w.V(1) = QamatsQatan;
+      // Only the qamats-prefixed future shortens (וַיָּסָב); the one with the
+      // first letter doubled keeps its holam (וַתִּתֹּם).
+      if (IsHolamForm(w.V(1)) && IsQamatsForm(w.V(0))) w.V(1) = QamatsQatan;
       else if (IsPatahForm(w.V(1))) w.V(1) = Segol;
       else return;
       changed = 1;

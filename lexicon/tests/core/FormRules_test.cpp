@@ -105,6 +105,10 @@ TEST(PleneSpelling, VowelLettersAndDoubledConsonants) {
       {"תָּווֹ", 0, 0, 255, 1, "תָּווֹ"},              // not beside another vav
       {"עָיֵף", 0, 0, 255, 1, "עָיֵיף"},              // consonantal yod doubled
       {"עָיֵף", 0, 0, 255, 0, "עָיֵף"},               // unless the flag is off
+      {"מִתְקַיְּמִים", 3, 3, 4, 1, "מִתְקַיְּימִים"},  // Hitpael: the doubled yod twice
+      {"קִיְּמָה", 3, 9, 2, 1, "קִיְּימָה"},          // no yod for the hiriq before it
+      {"נִגְּשָׁה", 3, 9, 1, 1, "נִיגְּשָׁה"},        // Nifal hiriq before a doubled letter
+      {"נִכְתְּבָה", 3, 9, 1, 1, "נִכְתְּבָה"},       // but not before a closed syllable
   };
   for (const PleneCase& c : cases) {
     SCOPED_TRACE(c.pointed);
