@@ -34,7 +34,6 @@ void CEditSnapshot::Reset() {
   lineFormats.RemoveAll();
   charCounts.RemoveAll();
   for (DWORD& v : rangeEnds) v = 0;
-  sections.RemoveAll();
   ClearLayouts();
   pages.RemoveAll();
   changeStart.Reset();
@@ -44,11 +43,28 @@ void CEditSnapshot::Reset() {
   insertedLetters.Empty();
   insertedPoints.RemoveAll();
   insertedAttrs.RemoveAll();
-  formatsFirstLineBefore = formatsFirstLineAfter = -1;
-  lineFormatsBefore.RemoveAll();
-  lineFormatsAfter.RemoveAll();
+  firstParagraphBefore = firstParagraphAfter = -1;
+  paragraphFormatsBefore.RemoveAll();
+  paragraphFormatsAfter.RemoveAll();
   layoutPagesBefore[0] = layoutPagesBefore[1] = 0;
   layoutPagesAfter[0] = layoutPagesAfter[1] = 0;
+  for (int side = 0; side < 2; side++) {
+    sectionsBefore[side].RemoveAll();
+    sectionsAfter[side].RemoveAll();
+  }
+}
+
+bool SameSpans(const CEditSpanArray& a, const CEditSpanArray& b) {
+  if (a.GetSize() != b.GetSize()) return false;
+  for (int i = 0; i < a.GetSize(); i++)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
+BOOL CEditSnapshot::HasSections() const {
+  for (int side = 0; side < 2; side++)
+    if (sectionsBefore[side].GetSize() > 0 || sectionsAfter[side].GetSize() > 0) return TRUE;
+  return FALSE;
 }
 
 static void CopyLayouts(CArray<CPageLayout*, CPageLayout*>& to,
@@ -88,7 +104,6 @@ void CEditSnapshot::CopyFrom(const CEditSnapshot& o) {
   lineFormats.Copy(o.lineFormats);
   charCounts.Copy(o.charCounts);
   for (int i = 0; i < 5; i++) rangeEnds[i] = o.rangeEnds[i];
-  sections.Copy(o.sections);
   CopyLayouts(layouts, o.layouts);
   pages.Copy(o.pages);
   changeStart = o.changeStart;
@@ -98,14 +113,16 @@ void CEditSnapshot::CopyFrom(const CEditSnapshot& o) {
   insertedLetters = o.insertedLetters;
   insertedPoints.Copy(o.insertedPoints);
   insertedAttrs.Copy(o.insertedAttrs);
-  formatsFirstLineBefore = o.formatsFirstLineBefore;
-  formatsFirstLineAfter = o.formatsFirstLineAfter;
-  lineFormatsBefore.Copy(o.lineFormatsBefore);
-  lineFormatsAfter.Copy(o.lineFormatsAfter);
+  firstParagraphBefore = o.firstParagraphBefore;
+  firstParagraphAfter = o.firstParagraphAfter;
+  paragraphFormatsBefore.Copy(o.paragraphFormatsBefore);
+  paragraphFormatsAfter.Copy(o.paragraphFormatsAfter);
   CopyLayouts(layoutsBefore, o.layoutsBefore);
   CopyLayouts(layoutsAfter, o.layoutsAfter);
   for (int s = 0; s < 2; s++) {
     layoutPagesBefore[s] = o.layoutPagesBefore[s];
     layoutPagesAfter[s] = o.layoutPagesAfter[s];
+    sectionsBefore[s].Copy(o.sectionsBefore[s]);
+    sectionsAfter[s].Copy(o.sectionsAfter[s]);
   }
 }

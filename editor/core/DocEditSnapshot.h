@@ -83,7 +83,23 @@ struct CEditSpan {
   DWORD unit = 0;               // 16-bit value of the section
   DWORD joinsBefore = 0;
   DWORD joinsAfter = 0;
+  // A section may hold a single column, or any count a file gave it, so
+  // whether the lines have one is kept apart from the count.
+  DWORD inSection = 0;
+  DWORD fileValue = 0;
+
+  bool operator==(const CEditSpan& o) const {
+    return charCount == o.charCount && lineCount == o.lineCount && columnCount == o.columnCount &&
+           gap == o.gap && gapInUnit[0] == o.gapInUnit[0] && gapInUnit[1] == o.gapInUnit[1] &&
+           unit == o.unit && joinsBefore == o.joinsBefore && joinsAfter == o.joinsAfter &&
+           inSection == o.inSection && fileValue == o.fileValue;
+  }
+  bool operator!=(const CEditSpan& o) const { return !(*this == o); }
 };
+
+typedef CArray<CEditSpan, const CEditSpan&> CEditSpanArray;
+
+bool SameSpans(const CEditSpanArray& a, const CEditSpanArray& b);
 
 class CEditSnapshot {
  public:
@@ -123,14 +139,13 @@ class CEditSnapshot {
   CDWordArray lineFormats;
   CDWordArray charCounts;
   DWORD rangeEnds[5];
-  CArray<CEditSpan, const CEditSpan&> sections;
   CArray<CPageLayout*, CPageLayout*> layouts;  // owned copies
   CArray<CTextPos, const CTextPos&> pages;
 
   // What Undo and Redo put back, stored as it was: the characters the step
   // replaced (strictly between the character before the change and the one
-  // after it) and those it put there; the line formats of the paragraphs
-  // around the change from a first line index; and, when the step changed
+  // after it) and those it put there; the format words of the paragraphs
+  // around the change from a first paragraph index; and, when the step changed
   // any, the page layouts as [default of side 0, pages of side 0, default of
   // side 1, pages of side 1].
   CSelRanges changeStart;  // the character before the change: slot 0 before, slot 1 after
@@ -140,12 +155,17 @@ class CEditSnapshot {
   CString insertedLetters;
   CByteArray insertedPoints;
   CDWordArray insertedAttrs;
-  LONG formatsFirstLineBefore;
-  LONG formatsFirstLineAfter;
-  CDWordArray lineFormatsBefore;
-  CDWordArray lineFormatsAfter;
+  LONG firstParagraphBefore;
+  LONG firstParagraphAfter;
+  CDWordArray paragraphFormatsBefore;
+  CDWordArray paragraphFormatsAfter;
   CArray<CPageLayout*, CPageLayout*> layoutsBefore;  // owned copies
   CArray<CPageLayout*, CPageLayout*> layoutsAfter;   // owned copies
   DWORD layoutPagesBefore[2];
   DWORD layoutPagesAfter[2];
+  // When a side had column sections before or after the step: each side's
+  // runs of lines from its start, before and after (empty: no sections).
+  CEditSpanArray sectionsBefore[2];
+  CEditSpanArray sectionsAfter[2];
+  BOOL HasSections() const;
 };

@@ -162,13 +162,24 @@ class DocEditor {
   void EndChange();
   void CaptureRaw(const DocCharNode* start, const DocCharNode* end, CString& letters,
                   CByteArray& points, CDWordArray& attrs) const;
-  void CaptureFormats(const DocCharNode* from, const DocCharNode* to, LONG& firstLine,
+  void CaptureFormats(const DocCharNode* from, const DocCharNode* to, LONG& firstParagraph,
                       CDWordArray& formats) const;
   void CaptureLayouts(CArray<CPageLayout*, CPageLayout*>& list, DWORD pages[2]) const;
-  BOOL ApplyFormats(int side, LONG firstLine, const CDWordArray& formats);
+  // The side's runs of lines by section from its start; empty when it has no
+  // section.
+  void CaptureSections(int side, CEditSpanArray& runs) const;
+  BOOL ApplyFormats(int side, LONG firstParagraph, const CDWordArray& formats);
   BOOL ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD pages[2]);
-  void Settle(int side, LONG firstLine, const CDWordArray& formats,
-              const CArray<CPageLayout*, CPageLayout*>& layouts, const DWORD pages[2]);
+  BOOL ApplySections(int side, const CEditSpanArray& runs);
+  // What a replayed step leaves besides the text.
+  struct SettleTarget {
+    LONG firstParagraph;
+    const CDWordArray* formats;
+    const CArray<CPageLayout*, CPageLayout*>* layouts;
+    const DWORD* layoutPages;
+    const CEditSpanArray* sections;  // one array per side
+  };
+  void Settle(int side, const SettleTarget& target);
   void ReplaceText(DocCharNode* start, int oldCount, const CString& letters,
                    const CByteArray& points, const CDWordArray& attrs);
   BOOL BuildSide(int side, IDocBuildProgress* progress, BOOL hashemFilter, int pixelsPerInchX);

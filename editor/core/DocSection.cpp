@@ -11,6 +11,21 @@ BOOL DocSection::IsValidFor(int textWidth) const {
   return textWidth > 0 && gap < textWidth && ColumnWidth(textWidth) > 0;
 }
 
+void DocSection::CopySettings(const DocSection& other) {
+  columnCount = other.columnCount;
+  fileValue = other.fileValue;
+  gap = other.gap;
+  gapInUnit = other.gapInUnit;
+  unit = other.unit;
+}
+
+void DocSection::ForgetLayout() {
+  balanced = 0;
+  rows.RemoveAll();
+  current = CLayoutRow();
+  for (int i = 0; i < kMaxSectionColumns; i++) initialFirst[i] = initialLast[i] = nullptr;
+}
+
 int DocSection::ColumnWidth(int textWidth) const {
   int columns = std::max(1, std::min(columnCount, kMaxSectionColumns));
   return EdMulDiv(textWidth - EdMulDiv(gap, columns - 1, 1), 1, columns);

@@ -32,6 +32,11 @@ struct DocSection {
   CArray<CLayoutRow, const CLayoutRow&> rows;  // one per page the section spans
   CLayoutRow current;  // working copy for column computations
 
+  // Count, gaps, unit and the stored value; lines and layout are left.
+  void CopySettings(const DocSection& other);
+  // Drops the column distribution and rows: the lines changed.
+  void ForgetLayout();
+
   // A section is usable with one to four columns that leave each some width.
   BOOL IsValidFor(int textWidth) const;
   int ColumnWidth(int textWidth) const;

@@ -55,10 +55,9 @@ void DocTextModel::ClearSide(int side) {
   DocSideState& s = m_sides[side];
   for (DocPageNode* page = GetFirstPage(side); page != nullptr;) page = DeletePage(page, FALSE);
   while (s.layouts != nullptr) DeleteLayout(side, s.layouts);
-  // Each section goes with the line that begins it, once no line needs it.
+  // Each section goes once no line needs it.
   CArray<DocSection*, DocSection*> sections;
-  for (DocLineNode* line = s.head.line; line != nullptr; line = line->next)
-    if (line->section != nullptr && line->section->first == line) sections.Add(line->section);
+  CollectSections(side, sections);
   DocLineNode* line = s.head.line;
   while (line != nullptr) {
     DocLineNode* next = line->next;
@@ -133,8 +132,17 @@ DocCharNode* DocTextModel::InsertCharAfter(DocCharNode* prevNode, BYTE letter, B
   if (m_pendingLineFormat != kNoPending) {
     line->format = m_pendingLineFormat;
     m_pendingLineFormat = kNoPending;
+    SpreadParagraphFormat(line);
   }
   return node;
+}
+
+void DocTextModel::SpreadParagraphFormat(DocLineNode* line) {
+  for (DocLineNode* l = line->next; l != nullptr && !IsBreakLetter(l->first->letter); l = l->next) {
+    if (l->format == line->format) continue;
+    l->format = line->format;
+    l->cache = DocLineCache();  // its height may change with the word
+  }
 }
 
 DocCharNode* DocTextModel::UnlinkCharNode(DocCharNode* node) {
@@ -203,10 +211,7 @@ DocLineNode* DocTextModel::CreateLineAfter(DocLineNode* prevLine, DocCharNode* f
     line->section = section;
     if (section->last == prevLine) section->last = line;
   } else {
-    // A page break ends the section: what follows it is ordinary text.
-    for (DocLineNode* l = line->next; l != nullptr && l->section == section; l = l->next)
-      LeaveSection(l);
-    section->last = prevLine;
+    EndSectionAt(line, section);
   }
   return line;
 }
@@ -218,32 +223,11 @@ DocLineNode* DocTextModel::DeleteLine(DocLineNode* line, BOOL merge) {
     else DetachFromSection(line);
   }
   DocLineNode* next = line->next;
+  DocLineNode* prev = line->prev;
   RemoveLine(line);
   delete line;
+  if (merge) SpreadParagraphFormat(prev);  // what followed now continues prev's paragraph
   return next;
-}
-
-void DocTextModel::DetachFromSection(DocLineNode* line) {
-  DocSection* section = line->section;
-  if (section->last == line) section->last = line->prev;
-  section->balanced = 0;
-  section->rows.RemoveAll();
-  section->current = CLayoutRow();
-  for (int i = 0; i < kMaxSectionColumns; i++) section->initialFirst[i] = section->initialLast[i] = nullptr;
-  LeaveSection(line);
-}
-
-// A line that leaves its columns must be refitted to the full width: its old
-// layout no longer counts.
-void DocTextModel::LeaveSection(DocLineNode* line) {
-  line->section = nullptr;
-  line->cache = DocLineCache();
-}
-
-void DocTextModel::DeleteSection(DocSection* section) {
-  for (DocLineNode* l = section->first; l != nullptr && l->section == section; l = l->next)
-    LeaveSection(l);
-  delete section;
 }
 
 // Takes a line out of its side: its characters join the line before, and the

@@ -72,7 +72,12 @@ class DocTextModel {
 
   // --- Lines ----------------------------------------------------------------
   DocLineNode* CreateLineAfter(DocLineNode* prevLine, DocCharNode* firstChar);
+  // With merge, the line's characters join the line before, and so does the
+  // rest of its paragraph: the lines after it take that line's format.
   DocLineNode* DeleteLine(DocLineNode* line, BOOL merge);
+  // All lines of a paragraph carry one format word: the lines that continue
+  // line's paragraph take its word.
+  void SpreadParagraphFormat(DocLineNode* line);
   int GetLineCharCount(const DocLineNode* line) const;
   DocCharNode* GetLineChar(const DocLineNode* line, int n) const;
   BOOL IsCharInLine(const DocLineNode* line, const DocCharNode* node) const;
@@ -84,6 +89,18 @@ class DocTextModel {
   int GetLineIndexInPage(const DocLineNode* line) const;
   int GetLinePageIndex(const DocLineNode* line) const;
   DocPageNode* GetLinePage(const DocLineNode* line) const;
+
+  // --- Column sections ------------------------------------------------------
+  // Sets the lines from first to last in a new section with the settings
+  // given (one more after each page break among them), or makes them
+  // ordinary text (null); the sections around them are cut there, and one
+  // that spanned them goes on after them as a copy.
+  void SetLinesSection(DocLineNode* first, DocLineNode* last, const DocSection* settings);
+  // Every line of the side becomes ordinary text.
+  void ClearSections(int side);
+  // A page break ends a section: from the line that begins with one, the
+  // section's lines are ordinary text.
+  void EndSectionAt(DocLineNode* line, DocSection* section);
 
   // --- Pages ----------------------------------------------------------------
   DocPageNode* SplitPage(DocPageNode* page, DocLineNode* startLine);
@@ -226,6 +243,9 @@ class DocTextModel {
   void DetachFromSection(DocLineNode* line);
   void DeleteSection(DocSection* section);
   void LeaveSection(DocLineNode* line);
+  void JoinSection(DocLineNode* line, DocSection* section);
+  // The sections of the side's lines, each once, in order.
+  void CollectSections(int side, CArray<DocSection*, DocSection*>& sections) const;
   void ForgetNode(const DocCharNode* node);
 
   IDocMetrics& m_metrics;

@@ -160,6 +160,10 @@ static void ApplyOverwriteBreaks(DocTextModel& m, DocCharNode* node, BYTE oldLet
   BYTE n = node->letter;
   if (oldLetter == n || (!IsBreakLetter(oldLetter) && !IsBreakLetter(n))) return;
   DocLineNode* line = node->line;
+  // A page break that now begins a line ends the columns it stood in.
+  if (n == kLetterPageBreak && line != nullptr && line->section != nullptr &&
+      line->section->first != line)
+    m.EndSectionAt(line, line->section);
   if (oldLetter == kLetterPageBreak && line != nullptr) {
     DocPageNode* page = line->page;
     if (page != nullptr && page->prev != nullptr) {

@@ -185,20 +185,26 @@ void DocEditor::RecordSelectionDelete(int side) {
 
 // --- Recording -------------------------------------------------------------------
 
-// The line formats of the paragraphs from the one holding `from` to the one
-// holding `to` (null: the side's last).
-void DocEditor::CaptureFormats(const DocCharNode* from, const DocCharNode* to, LONG& firstLine,
-                               CDWordArray& formats) const {
+static bool BeginsParagraph(const DocLineNode* line) {
+  return line->prev == nullptr || IsBreakLetter(line->first->letter);
+}
+
+// The format words of the paragraphs from the one holding `from` to the one
+// holding `to` (null: the side's last). Paragraphs are counted rather than
+// lines, which come and go with the layout.
+void DocEditor::CaptureFormats(const DocCharNode* from, const DocCharNode* to,
+                               LONG& firstParagraph, CDWordArray& formats) const {
   formats.RemoveAll();
   DocLineNode* line = m_model.GetCharLine(from);
-  while (line->prev != nullptr && line->first->prev != nullptr && !IsBreakLetter(line->first->letter))
-    line = line->prev;
-  firstLine = static_cast<LONG>(LineIndexInSide(CurSide(), line));
+  while (!BeginsParagraph(line)) line = line->prev;
+  firstParagraph = 0;
+  for (const DocLineNode* l = line->prev; l != nullptr; l = l->prev)
+    if (BeginsParagraph(l)) firstParagraph++;
   DocLineNode* last = to != nullptr ? m_model.GetCharLine(to) : nullptr;
   for (; line != nullptr; line = line->next) {
-    formats.Add(line->format);
+    if (BeginsParagraph(line)) formats.Add(line->format);
     if (last != nullptr && m_model.CompareLines(line, last) >= 0 &&
-        (line->next == nullptr || IsBreakLetter(line->next->first->letter)))
+        (line->next == nullptr || BeginsParagraph(line->next)))
       break;
   }
 }
@@ -245,10 +251,11 @@ void DocEditor::BeginChange(DWORD type, DocCharNode* start, DocCharNode* end) {
   StorePosition(start, m_pending.changeStart, 0);
   CaptureRaw(start, end, m_pending.replacedLetters, m_pending.replacedPoints,
              m_pending.replacedAttrs);
-  CaptureFormats(start, end, m_pending.formatsFirstLineBefore, m_pending.lineFormatsBefore);
+  CaptureFormats(start, end, m_pending.firstParagraphBefore, m_pending.paragraphFormatsBefore);
   for (int i = 0; i < m_layoutsBefore.GetSize(); i++) delete m_layoutsBefore[i];
   m_layoutsBefore.RemoveAll();
   CaptureLayouts(m_layoutsBefore, m_layoutPagesBefore);
+  for (int s = 0; s < kDocSideCount; s++) CaptureSections(s, m_pending.sectionsBefore[s]);
 }
 
 void DocEditor::EndChange() {
@@ -261,8 +268,8 @@ void DocEditor::EndChange() {
   StorePosition(m_changeStart, m_pending.changeStart, 1);
   CaptureRaw(m_changeStart, m_changeEnd, m_pending.insertedLetters, m_pending.insertedPoints,
              m_pending.insertedAttrs);
-  CaptureFormats(m_changeStart, m_changeEnd, m_pending.formatsFirstLineAfter,
-                 m_pending.lineFormatsAfter);
+  CaptureFormats(m_changeStart, m_changeEnd, m_pending.firstParagraphAfter,
+                 m_pending.paragraphFormatsAfter);
   CArray<CPageLayout*, CPageLayout*> after;
   DWORD pagesAfter[2];
   CaptureLayouts(after, pagesAfter);
@@ -279,6 +286,17 @@ void DocEditor::EndChange() {
   }
   for (int i = 0; i < m_layoutsBefore.GetSize(); i++) delete m_layoutsBefore[i];
   m_layoutsBefore.RemoveAll();
+  bool sectionsKept = true;
+  for (int s = 0; s < kDocSideCount; s++) {
+    CaptureSections(s, m_pending.sectionsAfter[s]);
+    sectionsKept = sectionsKept && SameSpans(m_pending.sectionsBefore[s], m_pending.sectionsAfter[s]);
+  }
+  if (sectionsKept) {
+    for (int s = 0; s < kDocSideCount; s++) {
+      m_pending.sectionsBefore[s].RemoveAll();
+      m_pending.sectionsAfter[s].RemoveAll();
+    }
+  }
   m_changeStart = m_changeEnd = nullptr;
   PushUndo(m_pending);
 }
@@ -300,11 +318,16 @@ void DocEditor::EndStep() { EndChange(); }
 
 // --- Replaying ---------------------------------------------------------------------
 
-// Writes formats back by line index; TRUE when any line changed.
-BOOL DocEditor::ApplyFormats(int side, LONG firstLine, const CDWordArray& formats) {
+// Writes format words back paragraph by paragraph, on every line of each;
+// TRUE when any line changed.
+BOOL DocEditor::ApplyFormats(int side, LONG firstParagraph, const CDWordArray& formats) {
+  if (firstParagraph < 0) return FALSE;
+  DocLineNode* line = m_model.Side(side).head.line;
+  for (LONG n = 0; line != nullptr; line = line->next)
+    if (BeginsParagraph(line) && n++ == firstParagraph) break;
   BOOL changed = FALSE;
-  DocLineNode* line = firstLine >= 0 ? NthLineOfSide(side, static_cast<DWORD>(firstLine)) : nullptr;
-  for (int i = 0; i < formats.GetSize() && line != nullptr; i++, line = line->next) {
+  for (int i = -1; line != nullptr; line = line->next) {
+    if (BeginsParagraph(line) && ++i == formats.GetSize()) break;
     if (line->format != formats[i]) {
       line->format = formats[i];
       changed = TRUE;
@@ -340,16 +363,21 @@ BOOL DocEditor::ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, con
   return changed;
 }
 
-// Lays the sides out until the stored formats and layouts hold: new pages
-// take copies of their neighbours' layouts and new lines their neighbours'
-// formats, so each pass writes them back and lays out again.
-void DocEditor::Settle(int side, LONG firstLine, const CDWordArray& formats,
-                       const CArray<CPageLayout*, CPageLayout*>& layouts, const DWORD pages[2]) {
+// Lays the sides out until the stored formats, layouts and sections hold:
+// new pages take copies of their neighbours' layouts, new lines their
+// neighbours' formats and sections, and a layout may end a section, so each
+// pass writes them back and lays out again.
+void DocEditor::Settle(int side, const SettleTarget& target) {
   for (int pass = 0; pass < kMaxSettlePasses; pass++) {
-    BOOL changed = ApplyFormats(side, firstLine, formats);
-    changed |= ApplyLayouts(layouts, pages);
+    BOOL changed = ApplyFormats(side, target.firstParagraph, *target.formats);
+    changed |= ApplyLayouts(*target.layouts, target.layoutPages);
+    BOOL relayout[kDocSideCount];
+    for (int s = 0; s < kDocSideCount; s++) {
+      relayout[s] = ApplySections(s, target.sections[s]);
+      changed |= relayout[s];
+    }
     for (int s = 0; s < kDocSideCount; s++)
-      if (s == side || !(layouts.GetSize() == 0)) m_model.ReformatSide(s);
+      if (s == side || target.layouts->GetSize() > 0 || relayout[s]) m_model.ReformatSide(s);
     if (!changed) break;
   }
 }
@@ -401,9 +429,14 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
     return;  // the side no longer matches the step
   }
   ClearSelection();
+  // What the step left alone is put back as it stood: a page emptied on the
+  // way goes with its layout, a line that goes may take a section with it.
   CArray<CPageLayout*, CPageLayout*> unchanged;
   DWORD unchangedPages[2] = {0, 0};
   if (step.layoutsBefore.GetSize() == 0) CaptureLayouts(unchanged, unchangedPages);
+  CEditSpanArray unchangedSections[kDocSideCount];
+  if (!step.HasSections())
+    for (int s = 0; s < kDocSideCount; s++) CaptureSections(s, unchangedSections[s]);
   DocCharNode* start = ResolvePosition(side, step.changeStart, slot);
   if (start != nullptr && oldLetters == letters) {
     // Only points and attributes changed: written in place.
@@ -418,16 +451,17 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
   }
   m_model.ReformatSide(side);
   const CArray<CPageLayout*, CPageLayout*>& layouts = forward ? step.layoutsAfter : step.layoutsBefore;
-  if (layouts.GetSize() > 0) {
-    Settle(side, forward ? step.formatsFirstLineAfter : step.formatsFirstLineBefore,
-           forward ? step.lineFormatsAfter : step.lineFormatsBefore, layouts,
-           forward ? step.layoutPagesAfter : step.layoutPagesBefore);
-  } else {
-    // The step left the layouts alone, but a page emptied on the way went
-    // with its layout: they are put back as they stood.
-    Settle(side, forward ? step.formatsFirstLineAfter : step.formatsFirstLineBefore,
-           forward ? step.lineFormatsAfter : step.lineFormatsBefore, unchanged, unchangedPages);
-  }
+  SettleTarget target;
+  target.firstParagraph = forward ? step.firstParagraphAfter : step.firstParagraphBefore;
+  target.formats = forward ? &step.paragraphFormatsAfter : &step.paragraphFormatsBefore;
+  target.layouts = layouts.GetSize() > 0 ? &layouts : &unchanged;
+  target.layoutPages = layouts.GetSize() > 0
+                           ? (forward ? step.layoutPagesAfter : step.layoutPagesBefore)
+                           : unchangedPages;
+  target.sections = !step.HasSections() ? unchangedSections
+                    : forward           ? step.sectionsAfter
+                                        : step.sectionsBefore;
+  Settle(side, target);
   for (int i = 0; i < unchanged.GetSize(); i++) delete unchanged[i];
   RestoreCaretAndAnchor(side, forward ? step.posAfter : step.posBefore);
   m_model.UpdateScrollSizes();

@@ -29,16 +29,25 @@ struct SideState {
   SideLayoutDump dump;
   int caret = -1, anchor = -1;
   std::vector<int> sectionLines;  // per line: index of its section's first line, -1 none
+  std::vector<std::string> sectionSettings;  // per line: its section's settings, "" none
 
   bool operator==(const SideState& o) const {
     return letters == o.letters && points == o.points && attrs == o.attrs && formats == o.formats &&
            layouts == o.layouts && rects == o.rects && defaultLayout == o.defaultLayout &&
-           dump == o.dump && caret == o.caret && anchor == o.anchor && sectionLines == o.sectionLines;
+           dump == o.dump && caret == o.caret && anchor == o.anchor && sectionLines == o.sectionLines &&
+           sectionSettings == o.sectionSettings;
   }
 };
 
 inline std::string SettingsBytes(const PageSettingsRec& rec) {
   return std::string(reinterpret_cast<const char*>(&rec), sizeof(rec));
+}
+
+inline std::string SectionSettings(const DocSection* s) {
+  if (s == nullptr) return "";
+  return std::to_string(s->columnCount) + " " + std::to_string(s->gap) + " " +
+         std::to_string(s->gapInUnit) + " " + std::to_string(s->unit) + " " +
+         std::to_string(s->fileValue);
 }
 
 inline SideState CaptureSide(DocTextModel& model, int side) {
@@ -60,6 +69,7 @@ inline SideState CaptureSide(DocTextModel& model, int side) {
     for (size_t k = 0; k < lines.size() && l->section != nullptr; k++)
       if (lines[k] == l->section->first) first = static_cast<int>(k);
     s.sectionLines.push_back(first);
+    s.sectionSettings.push_back(SectionSettings(l->section));
   }
   for (CPageLayout* l = model.GetFirstLayout(side); l != nullptr; l = l->next) {
     s.layouts.push_back(SettingsBytes(l->settings));
@@ -95,7 +105,15 @@ inline std::string DescribeDifference(const DocState& a, const DocState& b) {
           break;
         }
     }
-    if (x.formats != y.formats) s += " formats";
+    if (x.formats != y.formats) {
+      s += " formats " + std::to_string(x.formats.size()) + "/" + std::to_string(y.formats.size());
+      for (size_t i = 0; i < x.formats.size() && i < y.formats.size(); i++)
+        if (x.formats[i] != y.formats[i]) {
+          s += " at line " + std::to_string(i) + " " + std::to_string(x.formats[i]) + "/" +
+               std::to_string(y.formats[i]);
+          break;
+        }
+    }
     if (x.layouts != y.layouts || x.rects != y.rects) {
       s += " layouts " + std::to_string(x.layouts.size()) + "/" + std::to_string(y.layouts.size());
       for (size_t i = 0; i < x.layouts.size() && i < y.layouts.size(); i++)
@@ -109,7 +127,14 @@ inline std::string DescribeDifference(const DocState& a, const DocState& b) {
     if (x.caret != y.caret || x.anchor != y.anchor)
       s += " caret " + std::to_string(x.caret) + "/" + std::to_string(y.caret) + " anchor " +
            std::to_string(x.anchor) + "/" + std::to_string(y.anchor);
-    if (x.sectionLines != y.sectionLines) s += " sections";
+    if (x.sectionLines != y.sectionLines || x.sectionSettings != y.sectionSettings) {
+      s += " sections";
+      for (size_t i = 0; i < x.sectionLines.size() && i < y.sectionLines.size(); i++)
+        if (x.sectionLines[i] != y.sectionLines[i] || x.sectionSettings[i] != y.sectionSettings[i]) {
+          s += " from line " + std::to_string(i);
+          break;
+        }
+    }
     out += s + "; ";
   }
   return out;

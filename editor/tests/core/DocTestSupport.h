@@ -149,6 +149,10 @@ inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
     if (IsBreakLetter(c->letter)) { ASSERT_NE(c->line, nullptr) << "a break must begin its line"; }
   }
   ASSERT_EQ(lineCount, lines.size());
+  for (size_t i = 1; i < lines.size(); i++)
+    if (!IsBreakLetter(lines[i]->first->letter)) {
+      ASSERT_EQ(lines[i]->format, lines[i - 1]->format) << "a paragraph has one format, line " << i;
+    }
   for (size_t i = 0; i < lines.size(); i++) {
     DocCharNode* expectedLast = i + 1 < lines.size() ? lines[i + 1]->first->prev : chars.back();
     if (i + 1 < lines.size()) { ASSERT_EQ(lines[i]->last, expectedLast) << "line " << i; }
@@ -197,6 +201,10 @@ inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
       pageIndex++;
       y = 0;
     } else if (IsBreakLetter(l->first->letter)) {
+      if (l->first->letter == kLetterPageBreak) {
+        for (DocLineNode* d = model.GetHead(side)->line; d; d = d->next)
+          fprintf(stderr, "DBG line first=%d page=%p section=%p secfirst=%d cols=%d fmt=%u\n", IndexOf(d->first), (void*)d->page, (void*)d->section, d->section && d->section->first == d, d->section ? d->section->columnCount : 0, d->format);
+      }
       ASSERT_NE(l->first->letter, kLetterPageBreak) << "a page break must begin a page";
     }
     CPageLayout* layout = model.GetNthLayout(side, pageIndex);
@@ -204,8 +212,11 @@ inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
     ASSERT_EQ(l->cache.first, l->first);
     ASSERT_EQ(l->cache.last, l->last);
     ASSERT_EQ(l->cache.height, model.LineHeight(l));
+    // A section's columns are fitted to the page it begins on.
+    const CPageLayout* fitLayout =
+        l->section != nullptr ? model.GetPageLayout(model.GetLinePage(l->section->first)) : layout;
     int width;
-    DocCharNode* brk = model.FindLineBreak(l, *layout, width, 0);
+    DocCharNode* brk = model.FindLineBreak(l, *fitLayout, width, 0);
     ASSERT_EQ(brk, l->next != nullptr ? l->next->first : nullptr);
     ASSERT_EQ(l->cache.width, width);
     if (l->section == nullptr) {

@@ -1,9 +1,9 @@
 // Random edit sequences on both sides: typing in insert and overwrite mode,
 // Backspace and Delete across line and page breaks, selections typed over or
-// deleted, flat runs inserted as stored, and page settings. Each step taken
-// back gives the document exactly as before it and taken again exactly as
-// after it; at the end all steps taken back give the start, and all taken
-// again give the end.
+// deleted, flat runs inserted as stored, page settings and column sections.
+// Each step taken back gives the document exactly as before it and taken
+// again exactly as after it; at the end all steps taken back give the start,
+// and all taken again give the end.
 #include <random>
 
 #include "editor/tests/core/DocEditTestSupport.h"
@@ -109,16 +109,44 @@ class RandomSession {
     });
   }
 
-  // Top margins only: every page keeps the same text width.
+  // Margins of all four sides: pages of one side differ in text width, and a
+  // section fitted to its first page runs on over wider or narrower ones.
   void PageSettings(int side) {
     CPageLayout layout;
     layout.settings = SmallPage();
     layout.settings.topMargin = static_cast<WORD>(100 + 150 * Pick(6));
+    layout.settings.leftMargin = static_cast<WORD>(100 + 100 * Pick(6));
+    layout.settings.rightMargin = static_cast<WORD>(100 + 100 * Pick(6));
     layout.tabInterval = 500;
     int pages = m_doc.model.GetPageCount(side);
     Step([&] {
       m_doc.editor.BeginStep(kUndoPageSettings);
       m_doc.model.ApplyPageSettingsRange(side, layout, Pick(3), Pick(pages));
+      m_doc.editor.EndStep();
+    });
+  }
+
+  // Sets a run of whole paragraphs in one to four columns (one: ordinary
+  // text), cutting the sections around them.
+  void Columns(int side) {
+    std::vector<DocLineNode*> paragraphs;
+    for (DocLineNode* l = m_doc.model.GetHead(side)->line; l != nullptr; l = l->next)
+      if (l->prev == nullptr || IsBreakLetter(l->first->letter)) paragraphs.push_back(l);
+    int a = Pick(static_cast<int>(paragraphs.size()));
+    int b = std::min(static_cast<int>(paragraphs.size()) - 1, a + Pick(4));
+    DocLineNode* first = paragraphs[a];
+    DocLineNode* last = first;
+    while (last->next != nullptr && (b + 1 == static_cast<int>(paragraphs.size()) ||
+                                     last->next != paragraphs[b + 1]))
+      last = last->next;
+    DocSection settings;
+    settings.columnCount = 1 + Pick(4);
+    settings.gap = 4 * Pick(6);
+    settings.gapInUnit = settings.gap / 96.0;
+    Step([&] {
+      m_doc.editor.BeginStep(kUndoColumns);
+      m_doc.model.SetLinesSection(first, last, settings.columnCount == 1 ? nullptr : &settings);
+      m_doc.model.ReformatSide(side);
       m_doc.editor.EndStep();
     });
   }
@@ -168,12 +196,13 @@ class RandomSession {
     for (int i = 0; i < edits; i++) {
       int side = Pick(4) == 0 ? 0 : 1;
       Place(side);
-      int r = Pick(20);
+      int r = Pick(22);
       if (r < 8) Type(side);
       else if (r < 12) Step([&] { m_doc.editor.Backspace(); });
       else if (r < 16) Step([&] { m_doc.editor.DeleteForward(); });
       else if (r < 19) InsertRuns(side);
-      else PageSettings(side);
+      else if (r < 20) PageSettings(side);
+      else Columns(side);
       if (::testing::Test::HasFatalFailure()) return;
     }
   }
