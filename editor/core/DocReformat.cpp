@@ -16,12 +16,14 @@ class DocTextModel::LayoutPass {
  private:
   DocCharNode* Refit(DocLineNode* line, int maxWidth, int& width);
   DocLineNode* LayOutSection(DocLineNode* first, DocCharNode*& brk);
+  int RowFit(const std::vector<int>& heights, int start, int columns) const;
   void TakeOntoPage(DocLineNode* line);
   void AdvancePage(DocLineNode* line);
   void FinishSide();
   bool WriteCache(DocLineNode* line, int top, int height, int width);
   void Widen(DocLineNode* first, DocLineNode* last);
   bool Contains(const DocLineNode* line, const DocCharNode* brk) const;
+  static bool IsUnplaced(const DocLineNode* line);
   int TextHeight() const { return m_layout->textRect.Height(); }
 
   DocTextModel& m;
@@ -45,7 +47,6 @@ DocCharNode* DocTextModel::LayoutPass::Refit(DocLineNode* line, int maxWidth, in
     line->last = nullptr;
     return nullptr;
   }
-  line->last = brk->prev;
   if (brk->line == nullptr) {
     DocLineNode* next = line->next;
     DocSection* section = brk->letter == kLetterPageBreak ? nullptr : line->section;
@@ -54,9 +55,11 @@ DocCharNode* DocTextModel::LayoutPass::Refit(DocLineNode* line, int maxWidth, in
       next->first = brk;
       brk->line = next;
     } else {
+      // Before the line is cut at brk: the new line takes over its old end.
       m.CreateLineAfter(line, brk);
     }
   }
+  line->last = brk->prev;
   return brk;
 }
 
@@ -135,10 +138,33 @@ void DocTextModel::LayoutPass::Widen(DocLineNode* first, DocLineNode* last) {
   m.m_repaintLast = m.GetLineLastChar(last);
 }
 
+// A line whose cache does not describe it has not been laid out since it
+// was made or changed.
+bool DocTextModel::LayoutPass::IsUnplaced(const DocLineNode* line) {
+  return line != nullptr && (line->cache.first != line->first || line->cache.last != line->last);
+}
+
 bool DocTextModel::LayoutPass::Contains(const DocLineNode* line, const DocCharNode* brk) const {
   for (const DocCharNode* c = line->first; c != nullptr && c != brk; c = c->next)
     if (c == m_end) return true;
   return false;
+}
+
+// How many of the lines from start make a row of balanced columns that fits
+// the rest of the page; 0 when none does.
+int DocTextModel::LayoutPass::RowFit(const std::vector<int>& heights, int start, int columns) const {
+  int counts[kMaxSectionColumns];
+  int rest = static_cast<int>(heights.size()) - start;
+  int avail = TextHeight() - m_y;
+  if (BalanceColumnHeights(&heights[start], rest, columns, counts) <= avail) return rest;
+  int fit = 0;
+  if (rest > columns) {
+    for (int k = 1; k < rest; k++) {
+      if (BalanceColumnHeights(&heights[start], k, columns, counts) > avail) break;
+      fit = k;
+    }
+  }
+  return fit;
 }
 
 // Refits the lines of a section with the column width, balances them over the
@@ -149,23 +175,31 @@ DocLineNode* DocTextModel::LayoutPass::LayOutSection(DocLineNode* first, DocChar
   DocSection* section = first->section;
   // Columns are fitted to the page the section begins on.
   if (first->first->letter == kLetterPageBreak && first != m_page->first) AdvancePage(first);
-  int textWidth = m_layout->textRect.Width();
-  bool valid = section->IsValidFor(textWidth) != FALSE;
-  int columns = valid ? section->columnCount : 1;
-  int maxWidth = valid ? section->ColumnWidth(textWidth) : textWidth;
-
   std::vector<DocLineNode*> lines;
   std::vector<int> widths, heights;
-  DocLineNode* line = first;
+  DocLineNode* line;
+  int columns;
   for (;;) {
-    int width;
-    brk = Refit(line, maxWidth, width);
-    if (!m_passedEnd && Contains(line, brk)) m_passedEnd = true;
-    lines.push_back(line);
-    widths.push_back(width);
-    heights.push_back(m.LineHeight(line));
-    if (brk == nullptr || line->next->section != section) break;
-    line = line->next;
+    int textWidth = m_layout->textRect.Width();
+    bool valid = section->IsValidFor(textWidth) != FALSE;
+    columns = valid ? section->columnCount : 1;
+    int maxWidth = valid ? section->ColumnWidth(textWidth) : textWidth;
+    lines.clear();
+    widths.clear();
+    heights.clear();
+    for (line = first;; line = line->next) {
+      int width;
+      brk = Refit(line, maxWidth, width);
+      if (!m_passedEnd && Contains(line, brk)) m_passedEnd = true;
+      lines.push_back(line);
+      widths.push_back(width);
+      heights.push_back(m.LineHeight(line));
+      if (brk == nullptr || line->next->section != section) break;
+    }
+    // Not even a first row fits the rest of this page: the section begins on
+    // the next one, and is fitted to it.
+    if (m_y == 0 || first == m_page->first || RowFit(heights, 0, columns) > 0) break;
+    AdvancePage(first);
   }
   section->last = line;
   int counts[kMaxSectionColumns];
@@ -184,23 +218,8 @@ DocLineNode* DocTextModel::LayoutPass::LayOutSection(DocLineNode* first, DocChar
   int start = 0;
   while (start < n) {
     int rest = n - start;
-    int avail = TextHeight() - m_y;
-    int fit = 0;
-    if (BalanceColumnHeights(&heights[start], rest, columns, counts) <= avail) {
-      fit = rest;
-    } else if (rest > columns) {
-      for (int k = 1; k < rest; k++) {
-        if (BalanceColumnHeights(&heights[start], k, columns, counts) > avail) break;
-        fit = k;
-      }
-    }
-    if (fit == 0) {
-      if (m_y > 0 && lines[start] != m_page->first) {
-        AdvancePage(lines[start]);
-        continue;
-      }
-      fit = rest > columns ? 1 : rest;  // taller than a page: it stays here
-    }
+    int fit = RowFit(heights, start, columns);
+    if (fit == 0) fit = rest > columns ? 1 : rest;  // taller than a page: it stays here
     CLayoutRow row;
     row.height = BalanceColumnHeights(&heights[start], fit, columns, counts);
     row.first = lines[start];
@@ -262,7 +281,9 @@ void DocTextModel::LayoutPass::Run(DocLineNode* line) {
       }
       bool containsEnd = !m_passedEnd && Contains(line, brk);
       changed = WriteCache(line, m_y, height, width);
-      if (m_passedEnd && !changed) return;
+      // A line refitted twice (it moved to the next page) may be back where
+      // it was while the line after it was made anew.
+      if (m_passedEnd && !changed && !IsUnplaced(line->next)) return;
       if (containsEnd) m_passedEnd = true;
       m_y += height;
     }
@@ -275,12 +296,18 @@ void DocTextModel::LayoutPass::Run(DocLineNode* line) {
 }
 
 // The first line whose layout an edit at start can change: the line before
-// it (a word may move up), and whole sections.
+// it (a word may move up), and whole sections with the line before each (a
+// changed section may now begin on the page before). The pass starts after
+// ordinary text, where the height used so far is known.
 static DocLineNode* FirstLineToRefit(DocLineNode* line) {
   if (line->prev != nullptr) line = line->prev;
   for (;;) {
-    if (line->section != nullptr && line->section->first != nullptr) line = line->section->first;
-    if (line->prev == nullptr || line->prev->section == nullptr) return line;
+    if (line->section != nullptr && line->section->first != nullptr) {
+      line = line->section->first;
+      if (line->prev == nullptr) return line;
+    } else if (line->prev == nullptr || line->prev->section == nullptr) {
+      return line;
+    }
     line = line->prev;
   }
 }

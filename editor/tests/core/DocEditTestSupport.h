@@ -87,6 +87,16 @@ struct DocState {
   bool operator==(const DocState& o) const { return sides[0] == o.sides[0] && sides[1] == o.sides[1]; }
 };
 
+// Caret, anchor and selection marks left out: a step gives back only the
+// selection of its own side, as it was when the step began.
+inline DocState WithoutSelection(DocState d) {
+  for (SideState& s : d.sides) {
+    s.caret = s.anchor = 0;
+    for (DWORD& a : s.attrs) a &= ~CharAttrBits::kTransientMark;
+  }
+  return d;
+}
+
 // The fields in which two states differ, for failure messages.
 inline std::string DescribeDifference(const DocState& a, const DocState& b) {
   std::string out;
@@ -123,7 +133,20 @@ inline std::string DescribeDifference(const DocState& a, const DocState& b) {
         }
     }
     if (x.defaultLayout != y.defaultLayout) s += " default-layout";
-    if (!(x.dump == y.dump)) s += " line-layout";
+    if (!(x.dump == y.dump)) {
+      s += " line-layout";
+      const SideLayoutDump &p = x.dump, &q = y.dump;
+      for (size_t i = 0; i < p.lineStarts.size() && i < q.lineStarts.size(); i++)
+        if (p.lineStarts[i] != q.lineStarts[i] || p.lineLasts[i] != q.lineLasts[i] ||
+            p.tops[i] != q.tops[i] || p.heights[i] != q.heights[i] || p.widths[i] != q.widths[i] ||
+            p.lineLayouts[i] != q.lineLayouts[i]) {
+          s += " from line " + std::to_string(i) + " (start " + std::to_string(p.lineStarts[i]) +
+               "/" + std::to_string(q.lineStarts[i]) + ", top " + std::to_string(p.tops[i]) + "/" +
+               std::to_string(q.tops[i]) + ")";
+          break;
+        }
+      if (p.pageStarts != q.pageStarts) s += " page starts";
+    }
     if (x.caret != y.caret || x.anchor != y.anchor)
       s += " caret " + std::to_string(x.caret) + "/" + std::to_string(y.caret) + " anchor " +
            std::to_string(x.anchor) + "/" + std::to_string(y.anchor);

@@ -112,4 +112,94 @@ TEST(DocSectionLayoutTest, LinesSetInBalancedColumnsAndSplitIntoRowsAcrossPages)
   EXPECT_EQ(r.right, 240);
 }
 
+// Ten one-line paragraphs "p0" to "p9" on side 0.
+struct ParagraphDoc : TestDoc {
+  ParagraphDoc() {
+    std::string text;
+    for (int i = 0; i < 10; i++) text += (i ? "\rp" : "p") + std::to_string(i);
+    Load(0, text);
+  }
+  DocLineNode* Line(int n) {
+    DocLineNode* l = Head(0)->line;
+    while (n-- > 0) l = l->next;
+    return l;
+  }
+  // Per line: which of the given sections it is in (index), -1 none.
+  std::vector<int> Layout(const std::vector<const DocSection*>& known) {
+    std::vector<int> out;
+    for (DocLineNode* l = Head(0)->line; l != nullptr; l = l->next) {
+      int k = -1;
+      for (size_t i = 0; i < known.size(); i++)
+        if (l->section == known[i]) k = static_cast<int>(i);
+      out.push_back(l->section == nullptr ? -1 : k < 0 ? 99 : k);
+    }
+    return out;
+  }
+};
+
+void SetColumns(DocSection& s, int count) {
+  s.columnCount = count;
+  s.gap = 8;
+  s.gapInUnit = 2.0;
+  s.unit = 2;
+  s.fileValue = 7;
+}
+
+TEST(DocSectionCutTest, RangesCutTheSectionsAroundThemAndASpannedOneGoesOnAsACopy) {
+  ParagraphDoc doc;
+  DocSection two, three;
+  SetColumns(two, 2);
+  SetColumns(three, 3);
+  doc.model.SetLinesSection(doc.Line(2), doc.Line(7), &two);
+  DocSection* outer = doc.Line(2)->section;
+  ASSERT_NE(outer, nullptr);
+  EXPECT_EQ(doc.Layout({outer}), (std::vector<int>{-1, -1, 0, 0, 0, 0, 0, 0, -1, -1}));
+  EXPECT_EQ(outer->columnCount, 2);
+  EXPECT_EQ(outer->unit, 2);
+  EXPECT_EQ(outer->fileValue, 7u);
+
+  // Ordinary text in the middle: the part after it is a copy of the section.
+  doc.model.SetLinesSection(doc.Line(4), doc.Line(5), nullptr);
+  DocSection* tail = doc.Line(6)->section;
+  ASSERT_NE(tail, nullptr);
+  ASSERT_NE(tail, outer);
+  EXPECT_EQ(doc.Layout({outer, tail}), (std::vector<int>{-1, -1, 0, 0, -1, -1, 1, 1, -1, -1}));
+  EXPECT_EQ(outer->last, doc.Line(3));
+  EXPECT_EQ(tail->first, doc.Line(6));
+  EXPECT_EQ(tail->last, doc.Line(7));
+  EXPECT_EQ(tail->gapInUnit, 2.0);
+
+  // Over both ends: each is cut back, and the range is a section of its own.
+  doc.model.SetLinesSection(doc.Line(3), doc.Line(6), &three);
+  DocSection* middle = doc.Line(3)->section;
+  EXPECT_EQ(doc.Layout({outer, tail, middle}), (std::vector<int>{-1, -1, 0, 2, 2, 2, 2, 1, -1, -1}));
+  EXPECT_EQ(outer->last, doc.Line(2));
+  EXPECT_EQ(tail->first, doc.Line(7));
+
+  // Covering whole sections removes them.
+  doc.model.SetLinesSection(doc.Line(0), doc.Line(9), nullptr);
+  EXPECT_EQ(doc.Layout({}), std::vector<int>(10, -1));
+  doc.model.ReformatSide(0);
+  CheckModel(doc.model, true);
+}
+
+TEST(DocSectionCutTest, APageBreakInTheRangeBeginsAFurtherSection) {
+  TestDoc doc;
+  doc.Load(0, "one\rtwo\fthree\rfour");
+  DocSection two;
+  SetColumns(two, 2);
+  DocLineNode* first = doc.Head(0)->line;
+  DocLineNode* last = first;
+  while (last->next != nullptr) last = last->next;
+  doc.model.SetLinesSection(first, last, &two);
+  DocLineNode* pageBreakLine = first->next->next;
+  ASSERT_EQ(pageBreakLine->first->letter, kLetterPageBreak);
+  EXPECT_EQ(first->section->last, first->next);
+  EXPECT_NE(pageBreakLine->section, first->section);
+  EXPECT_EQ(pageBreakLine->section->first, pageBreakLine);
+  EXPECT_EQ(pageBreakLine->section->last, last);
+  doc.model.ReformatSide(0);
+  CheckModel(doc.model, true);
+}
+
 }  // namespace

@@ -136,4 +136,62 @@ TEST(DocUndo, StalePositionLeavesTheCaret) {
   EXPECT_EQ(doc.model.Side(1).caret, caret);
 }
 
+TEST(DocUndo, ColumnsComeBackWithTheirSettings) {
+  EditDoc doc;
+  doc.Load(1, "alpha beta gamma\rdelta epsilon\rzeta eta theta iota\rkappa");
+  DocLineNode* first = doc.Head(1)->line->next;  // "delta epsilon"
+  DocLineNode* last = first->next;
+  DocSection settings;
+  settings.columnCount = 3;
+  settings.gap = 12;
+  settings.gapInUnit = 3.0;
+  settings.unit = 2;
+  settings.fileValue = 5;
+  DocState before = CaptureDoc(doc.model);
+  doc.editor.BeginStep(kUndoColumns);
+  doc.model.SetLinesSection(first, last, &settings);
+  doc.model.ReformatSide(1);
+  doc.editor.EndStep();
+  DocState after = CaptureDoc(doc.model);
+  ASSERT_FALSE(after == before);
+
+  // Typing inside the columns shifts them; deleting the break that begins
+  // them takes them away. Both come back.
+  doc.model.Side(1).caret = first->first->next;
+  doc.TypeKeys("xyz");
+  doc.model.Side(1).caret = first->first->prev;
+  doc.editor.DeleteForward();
+  EXPECT_EQ(doc.Head(1)->line->next->section, nullptr);
+  DocState end = CaptureDoc(doc.model);
+
+  for (int i = 0; i < 4; i++) doc.editor.UndoCommand();
+  DocState undone = WithoutSelection(CaptureDoc(doc.model));
+  after = WithoutSelection(after);
+  EXPECT_TRUE(undone == after) << DescribeDifference(undone, after);
+  doc.editor.UndoCommand();
+  undone = WithoutSelection(CaptureDoc(doc.model));
+  before = WithoutSelection(before);
+  EXPECT_TRUE(undone == before) << DescribeDifference(undone, before);
+  while (doc.editor.RedoCommand()) {}
+  DocState redone = WithoutSelection(CaptureDoc(doc.model));
+  end = WithoutSelection(end);
+  EXPECT_TRUE(redone == end) << DescribeDifference(redone, end);
+  CheckModel(doc.model, true);
+}
+
+// All lines of a paragraph carry one format word, also when a deleted break
+// joins a wrapped paragraph to the one before.
+TEST(DocTyping, AJoinedParagraphTakesTheFormatOfTheOneItJoins) {
+  EditDoc doc;
+  doc.Load(1, "short\rthis paragraph is long enough to wrap over several lines here");
+  DocLineNode* second = doc.Head(1)->line->next;
+  for (DocLineNode* l = second; l != nullptr; l = l->next) l->format = 2;
+  ASSERT_NE(second->next, nullptr) << "the second paragraph wraps";
+  doc.model.Side(1).caret = second->first;
+  doc.editor.Backspace();
+  for (DocLineNode* l = doc.Head(1)->line; l != nullptr; l = l->next)
+    EXPECT_EQ(l->format, doc.Head(1)->line->format);
+  CheckModel(doc.model, true);
+}
+
 }  // namespace

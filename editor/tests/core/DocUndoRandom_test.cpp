@@ -216,16 +216,6 @@ class RandomSession {
   std::mt19937 m_rng;
 };
 
-// Caret, anchor and selection marks left out: between steps the session
-// moves them, and a step gives back only its own side's.
-DocState WithoutSelection(DocState d) {
-  for (SideState& s : d.sides) {
-    s.caret = s.anchor = 0;
-    for (DWORD& a : s.attrs) a &= ~CharAttrBits::kTransientMark;
-  }
-  return d;
-}
-
 class DocUndoRandom : public ::testing::TestWithParam<unsigned> {};
 
 TEST_P(DocUndoRandom, UndoAllGivesTheStartAndRedoAllTheEnd) {
