@@ -3,6 +3,8 @@
 #include "lexicon/core/BitFields.h"
 #include "lexicon/core/LittleEndian.h"
 
+#include <cstddef>
+
 namespace {
 
 // Kinds 2-6 have 7 in bits 0-2 and their sub-kind in bits 3-5.
@@ -10,117 +12,135 @@ constexpr int kTableKindTag = 7;
 
 DWORD TableKind(int subKind) { return kTableKindTag | PutBits(subKind, 3, 3); }
 
-PackedWordRec Make(DWORD fields, int extra) {
+// The fields of UnpackedWordRec a layout can hold.
+enum Slot {
+  kEntry, kBinyan, kFormSlot, kAlternative, kVav, kPlene, kSuffixBase, kPronominal,
+  kSuffixAlternative, kNumber, kCell, kWordNumber, kOrdinal, kGender,
+};
+
+struct FieldSpot {
+  Slot slot;
+  int first;
+  int width;
+};
+
+// Each kind's fields in the order its Pack function takes them, so that
+// packing and unpacking read the one layout.
+constexpr FieldSpot kVerbLayout[] = {
+    {kEntry, 3, 12}, {kBinyan, 0, 3},     {kFormSlot, 15, 5},   {kAlternative, 20, 2},
+    {kVav, 22, 2},   {kPlene, 24, 1},     {kSuffixBase, 25, 1}, {kPronominal, 26, 4},
+    {kSuffixAlternative, 30, 2}};
+constexpr FieldSpot kNounLayout[] = {{kEntry, 6, 16},      {kNumber, 22, 1}, {kCell, 23, 4},
+                                     {kAlternative, 27, 2}, {kPlene, 29, 1}, {kWordNumber, 30, 2}};
+constexpr FieldSpot kPrepLayout[] = {
+    {kEntry, 6, 8}, {kNumber, 14, 1}, {kCell, 15, 4}, {kAlternative, 19, 2}, {kPlene, 21, 1}};
+constexpr FieldSpot kAdjLayout[] = {
+    {kEntry, 6, 16}, {kCell, 22, 4}, {kAlternative, 26, 2}, {kPlene, 28, 1}, {kWordNumber, 29, 2}};
+constexpr FieldSpot kVocabLayout[] = {{kEntry, 6, 16}, {kPlene, 22, 1}, {kWordNumber, 23, 2}};
+constexpr FieldSpot kNumberLayout[] = {
+    {kEntry, 6, 8}, {kOrdinal, 14, 1}, {kGender, 15, 1}, {kPlene, 16, 1}, {kWordNumber, 17, 2}};
+
+// The number field keeps only whether it is even: set for 2.
+int Stored(Slot slot, int value) { return slot == kNumber ? (value & 1) == 0 : value; }
+int Loaded(Slot slot, int bits) { return slot == kNumber ? (bits ? 2 : 1) : bits; }
+
+template <size_t N>
+PackedWordRec Pack(DWORD kind, const FieldSpot (&layout)[N], const int (&values)[N], int extra) {
+  DWORD fields = kind;
+  for (size_t i = 0; i < N; ++i) {
+    fields |= PutBits(Stored(layout[i].slot, values[i]), layout[i].first, layout[i].width);
+  }
   return {fields, static_cast<BYTE>(extra & 0x0F)};
 }
 
-// The number field keeps only whether it is even: set for 2.
-DWORD NumberBit(int numberField, int bit) { return (numberField & 1) ? 0 : (1u << bit); }
-int NumberFromBit(DWORD fields, int bit) { return GetBits(fields, bit, 1) ? 2 : 1; }
+void Store(UnpackedWordRec& out, Slot slot, int value) {
+  switch (slot) {
+    case kEntry: out.entryIndex = static_cast<WORD>(value); break;
+    case kBinyan: out.binyan = value; break;
+    case kFormSlot: out.formSlot = static_cast<WORD>(value); break;
+    case kAlternative: out.alternative = value; break;
+    case kVav: out.vavInversive = value; break;
+    case kPlene: out.plene = value; break;
+    case kSuffixBase: out.suffixBase = value; break;
+    case kPronominal: out.pronominalSuffix = value; break;
+    case kSuffixAlternative: out.suffixAlternative = value; break;
+    case kNumber: out.numberField = value; break;
+    case kCell: out.cell = value; break;
+    case kWordNumber: out.wordNumber = value; break;
+    case kOrdinal: out.ordinal = value; break;
+    case kGender: out.gender = value; break;
+  }
+}
+
+template <size_t N>
+int Unpack(DWORD fields, BYTE extra, const FieldSpot (&layout)[N], UnpackedWordRec& out) {
+  for (const FieldSpot& spot : layout) {
+    Store(out, spot.slot, Loaded(spot.slot, GetBits(fields, spot.first, spot.width)));
+  }
+  return out.extra = extra & 0x0F;
+}
 
 }  // namespace
 
 PackedWordRec PackWordRecord(int entryIndex, int binyan, int formSlot, int alternative,
                              int vavInversive, int plene, int suffixBase,
                              int pronominalSuffix, int suffixAlternative, int extra) {
-  return Make(PutBits(binyan, 0, 3) | PutBits(entryIndex, 3, 12) | PutBits(formSlot, 15, 5) |
-                  PutBits(alternative, 20, 2) | PutBits(vavInversive, 22, 2) |
-                  PutBits(plene, 24, 1) | PutBits(suffixBase, 25, 1) |
-                  PutBits(pronominalSuffix, 26, 4) | PutBits(suffixAlternative, 30, 2),
+  return Pack(0, kVerbLayout,
+              {entryIndex, binyan, formSlot, alternative, vavInversive, plene, suffixBase,
+               pronominalSuffix, suffixAlternative},
               extra);
 }
 
 PackedWordRec PackWordRecordSub0(int entryIndex, int numberField, int cell, int alternative,
                                  int plene, int wordNumber, int extra) {
-  return Make(TableKind(0) | PutBits(entryIndex, 6, 16) | NumberBit(numberField, 22) |
-                  PutBits(cell, 23, 4) | PutBits(alternative, 27, 2) | PutBits(plene, 29, 1) |
-                  PutBits(wordNumber, 30, 2),
-              extra);
+  return Pack(TableKind(0), kNounLayout,
+              {entryIndex, numberField, cell, alternative, plene, wordNumber}, extra);
 }
 
 PackedWordRec PackWordRecordSub1(int entryIndex, int numberField, int cell, int alternative,
                                  int plene, int extra) {
-  return Make(TableKind(1) | PutBits(entryIndex, 6, 8) | NumberBit(numberField, 14) |
-                  PutBits(cell, 15, 4) | PutBits(alternative, 19, 2) | PutBits(plene, 21, 1),
+  return Pack(TableKind(1), kPrepLayout, {entryIndex, numberField, cell, alternative, plene},
               extra);
 }
 
 PackedWordRec PackWordRecordSub2(int entryIndex, int cell, int alternative, int plene,
                                  int wordNumber, int extra) {
-  return Make(TableKind(2) | PutBits(entryIndex, 6, 16) | PutBits(cell, 22, 4) |
-                  PutBits(alternative, 26, 2) | PutBits(plene, 28, 1) |
-                  PutBits(wordNumber, 29, 2),
+  return Pack(TableKind(2), kAdjLayout, {entryIndex, cell, alternative, plene, wordNumber},
               extra);
 }
 
 PackedWordRec PackWordRecordSub3(int entryIndex, int plene, int wordNumber, int extra) {
-  return Make(TableKind(3) | PutBits(entryIndex, 6, 16) | PutBits(plene, 22, 1) |
-                  PutBits(wordNumber, 23, 2),
-              extra);
+  return Pack(TableKind(3), kVocabLayout, {entryIndex, plene, wordNumber}, extra);
 }
 
 PackedWordRec PackWordRecordSub4(int entryIndex, int ordinal, int gender, int plene,
                                  int wordNumber, int extra) {
-  return Make(TableKind(4) | PutBits(entryIndex, 6, 8) | PutBits(ordinal, 14, 1) |
-                  PutBits(gender, 15, 1) | PutBits(plene, 16, 1) | PutBits(wordNumber, 17, 2),
+  return Pack(TableKind(4), kNumberLayout, {entryIndex, ordinal, gender, plene, wordNumber},
               extra);
 }
 
 int UnpackWordRecord(DWORD fields, BYTE extra, UnpackedWordRec& out) {
-  out.binyan = GetBits(fields, 0, 3);
-  out.entryIndex = static_cast<WORD>(GetBits(fields, 3, 12));
-  out.formSlot = static_cast<WORD>(GetBits(fields, 15, 5));
-  out.alternative = GetBits(fields, 20, 2);
-  out.vavInversive = GetBits(fields, 22, 2);
-  out.plene = GetBits(fields, 24, 1);
-  out.suffixBase = GetBits(fields, 25, 1);
-  out.pronominalSuffix = GetBits(fields, 26, 4);
-  out.suffixAlternative = GetBits(fields, 30, 2);
-  return out.extra = extra & 0x0F;
+  return Unpack(fields, extra, kVerbLayout, out);
 }
 
 int UnpackWordRecordSub0(DWORD fields, BYTE extra, UnpackedWordRec& out) {
-  out.entryIndex = static_cast<WORD>(GetBits(fields, 6, 16));
-  out.numberField = NumberFromBit(fields, 22);
-  out.cell = GetBits(fields, 23, 4);
-  out.alternative = GetBits(fields, 27, 2);
-  out.plene = GetBits(fields, 29, 1);
-  out.wordNumber = GetBits(fields, 30, 2);
-  return out.extra = extra & 0x0F;
+  return Unpack(fields, extra, kNounLayout, out);
 }
 
 int UnpackWordRecordSub1(DWORD fields, BYTE extra, UnpackedWordRec& out) {
-  out.entryIndex = static_cast<WORD>(GetBits(fields, 6, 8));
-  out.numberField = NumberFromBit(fields, 14);
-  out.cell = GetBits(fields, 15, 4);
-  out.alternative = GetBits(fields, 19, 2);
-  out.plene = GetBits(fields, 21, 1);
-  return out.extra = extra & 0x0F;
+  return Unpack(fields, extra, kPrepLayout, out);
 }
 
 int UnpackWordRecordSub2(DWORD fields, BYTE extra, UnpackedWordRec& out) {
-  out.entryIndex = static_cast<WORD>(GetBits(fields, 6, 16));
-  out.cell = GetBits(fields, 22, 4);
-  out.alternative = GetBits(fields, 26, 2);
-  out.plene = GetBits(fields, 28, 1);
-  out.wordNumber = GetBits(fields, 29, 2);
-  return out.extra = extra & 0x0F;
+  return Unpack(fields, extra, kAdjLayout, out);
 }
 
 int UnpackWordRecordSub3(DWORD fields, BYTE extra, UnpackedWordRec& out) {
-  out.entryIndex = static_cast<WORD>(GetBits(fields, 6, 16));
-  out.plene = GetBits(fields, 22, 1);
-  out.wordNumber = GetBits(fields, 23, 2);
-  return out.extra = extra & 0x0F;
+  return Unpack(fields, extra, kVocabLayout, out);
 }
 
 int UnpackWordRecordSub4(DWORD fields, BYTE extra, UnpackedWordRec& out) {
-  out.entryIndex = static_cast<WORD>(GetBits(fields, 6, 8));
-  out.ordinal = GetBits(fields, 14, 1);
-  out.gender = GetBits(fields, 15, 1);
-  out.plene = GetBits(fields, 16, 1);
-  out.wordNumber = GetBits(fields, 17, 2);
-  return out.extra = extra & 0x0F;
+  return Unpack(fields, extra, kNumberLayout, out);
 }
 
 int DecodeWordRecord(DWORD fields, BYTE extra, UnpackedWordRec* out) {
