@@ -2,6 +2,8 @@
 // CFile_posix.cpp and CFile_win32.cpp.
 #include "classlib/core/CFile.h"
 
+#include <cstring>
+
 IMPLEMENT_DYNAMIC(CFile, CObject)
 
 CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE) {}
@@ -27,10 +29,23 @@ void CFile::ReportOpenError(CFileException* pError, int cause, LONG lOsError,
   pError->m_strFileName = lpszFileName;
 }
 
+void CFile::TakeOpened(UINT_PTR hFile, LPCSTR lpszFileName) {
+  m_hFile = hFile;
+  m_bCloseOnDelete = TRUE;
+  m_strFileName = FullPath(lpszFileName);
+}
+
 void CFile::ForgetHandle() {
   m_hFile = hFileNull;
   m_bCloseOnDelete = FALSE;
   m_strFileName.Empty();
+}
+
+BOOL CFile::FillFullName(LPCSTR lpszFileName, CFileStatus& rStatus) {
+  const CString fullName = FullPath(lpszFileName);
+  if (fullName.GetLength() >= (int)sizeof rStatus.m_szFullName) return FALSE;
+  std::memcpy(rStatus.m_szFullName, (LPCSTR)fullName, fullName.GetLength() + 1);
+  return TRUE;
 }
 
 CString CFile::GetFilePath() const { return m_strFileName; }

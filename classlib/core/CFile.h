@@ -108,8 +108,13 @@ class CFile : public CObject {
                               LPCSTR lpszFileName);
   // The absolute form of a path, as the file name of an opened file.
   static CString FullPath(LPCSTR lpszFileName);
+  // Takes on a handle Open has just opened: closed on delete, and named by
+  // the full path.
+  void TakeOpened(UINT_PTR hFile, LPCSTR lpszFileName);
   // Forgets the handle and the name once the handle is closed.
   void ForgetHandle();
+  // Puts the full path into rStatus; FALSE when it is too long for it.
+  static BOOL FillFullName(LPCSTR lpszFileName, CFileStatus& rStatus);
 
   CString m_strFileName;
 };

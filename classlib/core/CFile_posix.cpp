@@ -2,11 +2,11 @@
 #ifndef _WIN32
 
 #include "classlib/core/CFile.h"
+#include "classlib/core/CFileOpenFlags.h"
 
 #include "classlib/core/Debug.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -26,19 +26,8 @@ CString CFile::FullPath(LPCSTR lpszFileName) {
 
 BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
   ASSERT(m_hFile == hFileNull);
-  int flags;
-  switch (nOpenFlags & 3) {
-    case modeRead:
-      flags = O_RDONLY;
-      break;
-    case modeWrite:
-      flags = O_WRONLY;
-      break;
-    default:
-      flags = O_RDWR;
-      break;
-  }
-  if (nOpenFlags & modeCreate) flags |= (nOpenFlags & modeNoTruncate) ? O_CREAT : O_CREAT | O_TRUNC;
+  int flags = AccessFor(nOpenFlags, O_RDONLY, O_WRONLY, O_RDWR) |
+              CreationFor(nOpenFlags, 0, O_CREAT, O_CREAT | O_TRUNC);
   if (nOpenFlags & modeNoInherit) flags |= O_CLOEXEC;
 
   int fd;
@@ -58,9 +47,7 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
     ReportOpenError(pError, CFileException::accessDenied, EISDIR, lpszFileName);
     return FALSE;
   }
-  m_hFile = (UINT_PTR)fd;
-  m_bCloseOnDelete = TRUE;
-  m_strFileName = FullPath(lpszFileName);
+  TakeOpened((UINT_PTR)fd, lpszFileName);
   return TRUE;
 }
 
@@ -146,10 +133,7 @@ void CFile::Abort() {
 BOOL CFile::GetStatus(LPCSTR lpszFileName, CFileStatus& rStatus) {
   rStatus = CFileStatus();
   struct stat info;
-  if (stat(lpszFileName, &info) != 0) return FALSE;
-  const CString fullName = FullPath(lpszFileName);
-  if (fullName.GetLength() >= (int)sizeof rStatus.m_szFullName) return FALSE;
-  std::memcpy(rStatus.m_szFullName, (LPCSTR)fullName, fullName.GetLength() + 1);
+  if (stat(lpszFileName, &info) != 0 || !FillFullName(lpszFileName, rStatus)) return FALSE;
   rStatus.m_ctime = CTime(info.st_ctime);
   rStatus.m_mtime = CTime(info.st_mtime);
   rStatus.m_atime = CTime(info.st_atime);

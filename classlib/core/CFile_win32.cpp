@@ -2,10 +2,9 @@
 #ifdef _WIN32
 
 #include "classlib/core/CFile.h"
+#include "classlib/core/CFileOpenFlags.h"
 
 #include "classlib/core/Debug.h"
-
-#include <cstring>
 
 namespace {
 
@@ -28,18 +27,8 @@ CString CFile::FullPath(LPCSTR lpszFileName) {
 
 BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
   ASSERT(m_hFile == hFileNull);
-  DWORD access;
-  switch (nOpenFlags & 3) {
-    case modeRead:
-      access = GENERIC_READ;
-      break;
-    case modeWrite:
-      access = GENERIC_WRITE;
-      break;
-    default:
-      access = GENERIC_READ | GENERIC_WRITE;
-      break;
-  }
+  const DWORD access = AccessFor<DWORD>(nOpenFlags, GENERIC_READ, GENERIC_WRITE,
+                                       GENERIC_READ | GENERIC_WRITE);
   DWORD share;
   switch (nOpenFlags & 0x70) {
     case shareDenyWrite:
@@ -55,8 +44,8 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
       share = 0;
       break;
   }
-  DWORD creation = OPEN_EXISTING;
-  if (nOpenFlags & modeCreate) creation = (nOpenFlags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
+  const DWORD creation =
+      CreationFor<DWORD>(nOpenFlags, OPEN_EXISTING, OPEN_ALWAYS, CREATE_ALWAYS);
   SECURITY_ATTRIBUTES security = {sizeof security, nullptr, (nOpenFlags & modeNoInherit) == 0};
 
   const HANDLE handle = CreateFileA(lpszFileName, access, share, &security, creation,
@@ -66,9 +55,7 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
     ReportOpenError(pError, CFileException::OsErrorToException(error), error, lpszFileName);
     return FALSE;
   }
-  m_hFile = (UINT_PTR)handle;
-  m_bCloseOnDelete = TRUE;
-  m_strFileName = FullPath(lpszFileName);
+  TakeOpened((UINT_PTR)handle, lpszFileName);
   return TRUE;
 }
 
@@ -162,10 +149,10 @@ void CFile::Abort() {
 BOOL CFile::GetStatus(LPCSTR lpszFileName, CFileStatus& rStatus) {
   rStatus = CFileStatus();
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(lpszFileName, GetFileExInfoStandard, &data)) return FALSE;
-  const CString fullName = FullPath(lpszFileName);
-  if (fullName.GetLength() >= (int)sizeof rStatus.m_szFullName) return FALSE;
-  std::memcpy(rStatus.m_szFullName, (LPCSTR)fullName, fullName.GetLength() + 1);
+  if (!GetFileAttributesExA(lpszFileName, GetFileExInfoStandard, &data) ||
+      !FillFullName(lpszFileName, rStatus)) {
+    return FALSE;
+  }
   rStatus.m_ctime = TimeOf(data.ftCreationTime);
   rStatus.m_mtime = TimeOf(data.ftLastWriteTime);
   rStatus.m_atime = TimeOf(data.ftLastAccessTime);
