@@ -102,7 +102,10 @@ struct Work {
   }
 };
 
-void HeDropping(Work& w, BYTE vowel, bool setVowel, int stress) {
+// The final he drops, with the vowel before it set when setVowel; the form
+// is marked changed, as it is by SegolLastPenultStress.
+void HeDropping(Work& w, WORD& changed, BYTE vowel, bool setVowel, int stress) {
+  changed = 1;
   int last = w.L();
   w.DropLast();
   if (setVowel && last >= 2) w.V(last - 2) = vowel;
@@ -111,7 +114,8 @@ void HeDropping(Work& w, BYTE vowel, bool setVowel, int stress) {
 }
 
 // The last vowel becomes segol and the stress moves back a syllable.
-void SegolLastPenultStress(Work& w) {
+void SegolLastPenultStress(Work& w, WORD& changed) {
+  changed = 1;
   if (w.L() >= 1) w.V(w.L() - 1) = Segol;
   w.Stress(kStressPenult);
 }
@@ -178,22 +182,31 @@ void PaalRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* e
   }
 }
 
+// The short Hifil form: the vowel before the last letter follows the given
+// letter (a quiescent alef keeps the tsere, as in וַיּוֹצֵא; another guttural
+// takes patah and loses its own vowel; the rest take segol), the letter
+// before the last (the yod of the long form) goes, and the stress moves back.
+void ShortHifil(Work& w, int letter) {
+  int L = w.L();
+  if (IsAlef(letter)) {
+    w.V(L - 2) = Tsere;
+  } else if (IsGutturalLetter(letter)) {
+    w.V(L - 2) = Patah;
+    w.V(L) = 0;
+  } else {
+    w.V(L - 2) = Segol;
+  }
+  w.f.Remove(L - 1);
+  w.Stress(kStressPenult);
+}
+
 void HifilRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* entry) {
   int L = w.L();
   if (L < 2) return;
   bool lastGuttural = IsGutturalLetter(w.Letter(L));
   if (IsRootInSetB(record, 5)) {
     changed = 1;
-    if (IsAlef(w.Letter(L))) {
-      w.V(L - 2) = Tsere;
-    } else if (lastGuttural) {
-      w.V(L - 2) = Patah;
-      w.V(L) = 0;
-    } else {
-      w.V(L - 2) = Segol;
-    }
-    w.f.Remove(L - 1);
-    w.Stress(kStressPenult);
+    ShortHifil(w, w.Letter(L));
     return;
   }
   if (IsRootInSetC(record, 5) && L == 2) {
@@ -206,17 +219,7 @@ void HifilRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* 
   }
   if (IsVavInversiveShortRoot(record, 5)) {
     changed = 1;
-    // A quiescent alef keeps the tsere (וַיּוֹצֵא); other gutturals take patah.
-    if (IsAlef(ThirdRootLetter(entry))) {
-      w.V(L - 2) = Tsere;
-    } else if (IsGutturalLetter(ThirdRootLetter(entry))) {
-      w.V(L - 2) = Patah;
-      w.V(L) = 0;
-    } else {
-      w.V(L - 2) = Segol;
-    }
-    w.f.Remove(L - 1);
-    w.Stress(kStressPenult);
+    ShortHifil(w, ThirdRootLetter(entry));
     return;
   }
   if (IsYodForm(w.Letter(L - 1)) && w.V(L - 1) == 0 && IsHiriqForm(w.V(L - 2))) {
@@ -241,26 +244,21 @@ void FutureBinyanRule(Work& w, WORD& changed, int alternative, int slot, int bin
       break;
     case 1:
       if (InList(entry, kNifalHeDropping)) {
-        changed = 1;
-        HeDropping(w, 0, false, kStressPenult);
+        HeDropping(w, changed, 0, false, kStressPenult);
       } else if (IsRoot(entry, kLamedHetMem)) {
-        changed = 1;
-        SegolLastPenultStress(w);
+        SegolLastPenultStress(w, changed);
       }
       break;
     case 2:
       if (const RootVowel* root = FindIn(entry, kPielHeDropping)) {
-        changed = 1;
-        HeDropping(w, root->vowel, true, kStressLast);
+        HeDropping(w, changed, root->vowel, true, kStressLast);
       } else if (InList(entry, kPielSegolRoots)) {
-        changed = 1;
-        SegolLastPenultStress(w);
+        SegolLastPenultStress(w, changed);
       }
       break;
     case 4:
       if (const RootVowel* root = FindIn(entry, kHitpaelHeDropping)) {
-        changed = 1;
-        HeDropping(w, root->vowel, true, kStressPenult);
+        HeDropping(w, changed, root->vowel, true, kStressPenult);
       }
       break;
     case 5:
