@@ -17,9 +17,8 @@ BOOL CArchiveException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* p
       "%s holds an object of an unexpected type.",
       "%s holds an object of an unsupported version.",
   };
-  const int count = (int)(sizeof formats / sizeof formats[0]);
-  const char* format = formats[m_cause >= 0 && m_cause < count ? m_cause : generic];
-  return CopyFileErrorMessage(format, m_strFileName, lpszError, nMaxError, pnHelpContext);
+  return CopyCauseMessage(formats, m_cause, generic, m_strFileName, lpszError, nMaxError,
+                          pnHelpContext);
 }
 
 void AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName) {

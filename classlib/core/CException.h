@@ -6,6 +6,8 @@
 #include "classlib/core/CObject.h"
 #include "classlib/core/WinTypes.h"
 
+#include <cstddef>
+
 class CException : public CObject {
   DECLARE_DYNAMIC(CException)
 
@@ -29,6 +31,15 @@ class CException : public CObject {
   // becomes the file's name.
   static BOOL CopyFileErrorMessage(LPCSTR lpszFormat, LPCSTR lpszFileName, LPSTR lpszError,
                                    UINT nMaxError, UINT* pnHelpContext);
+  // The same with the format for cause taken from a table of them; a cause
+  // the table does not know has the generic one.
+  template <size_t N>
+  static BOOL CopyCauseMessage(const char* const (&formats)[N], int cause, int generic,
+                               LPCSTR lpszFileName, LPSTR lpszError, UINT nMaxError,
+                               UINT* pnHelpContext) {
+    const char* format = formats[cause >= 0 && cause < (int)N ? cause : generic];
+    return CopyFileErrorMessage(format, lpszFileName, lpszError, nMaxError, pnHelpContext);
+  }
 
   BOOL m_bAutoDelete;
 };

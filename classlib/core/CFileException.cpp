@@ -27,9 +27,8 @@ BOOL CFileException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* pnHe
       "The disk is full; %s could not be written.",
       "%s ended before all of it could be read.",
   };
-  const int count = (int)(sizeof formats / sizeof formats[0]);
-  const char* format = formats[m_cause >= 0 && m_cause < count ? m_cause : generic];
-  return CopyFileErrorMessage(format, m_strFileName, lpszError, nMaxError, pnHelpContext);
+  return CopyCauseMessage(formats, m_cause, generic, m_strFileName, lpszError, nMaxError,
+                          pnHelpContext);
 }
 
 void CFileException::ThrowOsError(LONG lOsError, LPCSTR lpszFileName) {
