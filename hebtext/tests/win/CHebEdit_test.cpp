@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "classlib/win/CDialog.h"
+#include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/HandleMap.h"
 #include "hebtext/core/HebChar.h"
@@ -53,14 +54,6 @@ class RecordingParent : public CWnd {
   }
 };
 
-void Pump() {
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
-}
-
 std::string Codes(std::initializer_list<int> codes) {
   std::string s;
   for (int c : codes) s += static_cast<char>(c);
@@ -93,7 +86,7 @@ class CHebEditTest : public ::testing::Test {
     delete m_pEdit;
     ::SetKeyboardState(m_savedKeys);
     g_insertMode = 1;
-    Pump();
+    PumpPending();
     m_parent.messages.clear();
     CHandleMapBase::DeleteAllTemp();
   }
@@ -105,7 +98,7 @@ class CHebEditTest : public ::testing::Test {
     m_pEdit = CreateHebEditInPlace(&m_parent, kEditId, TRUE, style);
     ASSERT_NE(nullptr, m_pEdit);
     m_pEdit->SetFocus();
-    Pump();
+    PumpPending();
     m_parent.messages.clear();
   }
 
@@ -132,7 +125,7 @@ class CHebEditTest : public ::testing::Test {
   int Caret() { return m_pEdit->GetModel().GetCaretIndex(); }
   int Anchor() { return m_pEdit->GetModel().GetAnchorIndex(); }
   int Changes() {
-    Pump();
+    PumpPending();
     return m_parent.Count(WM_COMMAND, MAKEWPARAM(kEditId, EN_CHANGE));
   }
 
@@ -302,7 +295,7 @@ TEST_F(CHebEditTest, KeysTheOwnerHears) {
     if (row.shift) Hold({VK_SHIFT});
     Key(row.key);
     Release();
-    Pump();
+    PumpPending();
     EXPECT_EQ(1, m_parent.Count(row.message, row.wParam));
     delete m_pEdit;
     m_pEdit = nullptr;
@@ -414,7 +407,7 @@ TEST_F(CHebEditTest, WithoutOwnerNotificationsAreSkipped) {
   Key(VK_ESCAPE);
   m_pEdit->SendMessage(WM_COMMAND, ID_HEBEDIT_REMOVE_VOWELS);
   EXPECT_EQ(nullptr, m_pEdit->GetOwner());
-  EXPECT_EQ(0u, (Pump(), m_parent.messages.size()));
+  EXPECT_EQ(0u, (PumpPending(), m_parent.messages.size()));
 }
 
 TEST_F(CHebEditTest, TinyClientStillGetsAFont) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "classlib/win/CFont.h"
+#include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/WindowDCs.h"
 #include "classlib/win/HandleMap.h"
@@ -80,14 +81,6 @@ class RecordingParent : public CWnd {
   }
 };
 
-void Pump() {
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
-}
-
 class SharedControlsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -107,11 +100,11 @@ class SharedControlsTest : public ::testing::Test {
   void SetUp() override {
     ::SetForegroundWindow(s_pParent->GetSafeHwnd());
     s_pParent->SetFocus();
-    Pump();
+    PumpPending();
     s_pParent->messages.clear();
   }
   void TearDown() override {
-    Pump();
+    PumpPending();
     CHandleMapBase::DeleteAllTemp();
   }
   static LPARAM Self(CWnd* pWnd) { return reinterpret_cast<LPARAM>(pWnd); }
@@ -146,7 +139,7 @@ TEST_F(SharedControlsTest, ColorComboBoxHoldsTheNamedColorsAndEscReturnsToTheDoc
 
   combo.SetCurSel(9);
   ::RedrawWindow(combo.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  Pump();
+  PumpPending();
   // The selection field, as the parent shows it: the swatch red inside a
   // black frame, the name beside it.
   const RgbImage image = CaptureWindow(s_pParent->GetSafeHwnd());
@@ -155,7 +148,7 @@ TEST_F(SharedControlsTest, ColorComboBoxHoldsTheNamedColorsAndEscReturnsToTheDoc
 
   combo.SetFocus();
   combo.SendMessage(WM_KEYDOWN, VK_ESCAPE, 1);
-  Pump();
+  PumpPending();
   ASSERT_EQ(std::vector<UINT>{WM_COMMAND}, s_pParent->Kinds());
   EXPECT_EQ(static_cast<WPARAM>(ID_ACTIVE_DOCUMENT_FOCUS), s_pParent->messages[0].wParam);
   combo.DestroyWindow();
@@ -316,7 +309,7 @@ TEST_F(SharedControlsTest, LabelEditReportsTheTextOnlyWhenEndedWithEnter) {
     } else {
       s_pParent->SetFocus();
     }
-    Pump();
+    PumpPending();
     ASSERT_EQ(std::vector<UINT>{WM_NOTIFY}, s_pParent->Kinds());
     EXPECT_EQ(700u, s_pParent->messages[0].wParam);
     EXPECT_EQ(701, s_pParent->messages[0].lParam);
@@ -346,7 +339,7 @@ TEST_F(SharedControlsTest, LabelEditWidensWithItsTextUpToTheListsEdge) {
   EXPECT_TRUE(grew);
   EXPECT_EQ(80, lastWidth);  // stopped at the list's right edge
   pEdit->SendMessage(WM_CHAR, VK_ESCAPE, 1);
-  Pump();
+  PumpPending();
   list.DestroyWindow();
 }
 
