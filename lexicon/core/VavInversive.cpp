@@ -182,11 +182,11 @@ void PaalRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* e
   }
 }
 
-// The short Hifil form: the vowel before the last letter follows the given
-// letter (a quiescent alef keeps the tsere, as in וַיּוֹצֵא; another guttural
-// takes patah and loses its own vowel; the rest take segol), the letter
-// before the last (the yod of the long form) goes, and the stress moves back.
-void ShortHifil(Work& w, int letter) {
+// The Hifil's yod before the last letter goes. The vowel before it follows
+// the given letter: a quiescent alef keeps the tsere (as in וַיּוֹצֵא),
+// another guttural takes patah and loses its own vowel, the rest take
+// otherVowel.
+void DropHifilYod(Work& w, int letter, BYTE otherVowel, int stress) {
   int L = w.L();
   if (IsAlef(letter)) {
     w.V(L - 2) = Tsere;
@@ -194,19 +194,18 @@ void ShortHifil(Work& w, int letter) {
     w.V(L - 2) = Patah;
     w.V(L) = 0;
   } else {
-    w.V(L - 2) = Segol;
+    w.V(L - 2) = otherVowel;
   }
   w.f.Remove(L - 1);
-  w.Stress(kStressPenult);
+  w.Stress(stress);
 }
 
 void HifilRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* entry) {
   int L = w.L();
   if (L < 2) return;
-  bool lastGuttural = IsGutturalLetter(w.Letter(L));
   if (IsRootInSetB(record, 5)) {
     changed = 1;
-    ShortHifil(w, w.Letter(L));
+    DropHifilYod(w, w.Letter(L), Segol, kStressPenult);
     return;
   }
   if (IsRootInSetC(record, 5) && L == 2) {
@@ -219,19 +218,12 @@ void HifilRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* 
   }
   if (IsVavInversiveShortRoot(record, 5)) {
     changed = 1;
-    ShortHifil(w, ThirdRootLetter(entry));
+    DropHifilYod(w, ThirdRootLetter(entry), Segol, kStressPenult);
     return;
   }
   if (IsYodForm(w.Letter(L - 1)) && w.V(L - 1) == 0 && IsHiriqForm(w.V(L - 2))) {
     changed = 1;
-    if (lastGuttural && !IsAlef(w.Letter(L))) {
-      w.V(L - 2) = Patah;
-      w.V(L) = 0;
-    } else {
-      w.V(L - 2) = Tsere;
-    }
-    w.f.Remove(L - 1);
-    w.Stress(kStressLast);
+    DropHifilYod(w, w.Letter(L), Tsere, kStressLast);
   }
 }
 
