@@ -1,0 +1,66 @@
+// A long document for the editor benchmarks: text of random words laid into
+// side 0 as a file load does.
+#pragma once
+
+#include <random>
+#include <string>
+
+#include "editor/core/DocTextModel.h"
+#include "editor/core/FixedDocMetrics.h"
+
+namespace bench {
+
+class QuietUISink : public IDocUISink {
+ public:
+  void ShowMessage(LPCSTR) override {}
+  CSize GetClientSize() override { return CSize(1000, 800); }
+  void SetScrollSizes(CSize, CSize, CSize) override {}
+  void Redraw() override {}
+  void OnLayoutChanged(int) override {}
+  void SetModifiedFlag() override {}
+};
+
+// Words of 2 to 9 letters, a paragraph break every 60 words or so.
+inline std::string MakeText(size_t length) {
+  std::mt19937 rng(42);
+  std::string text;
+  while (text.size() < length) {
+    int letters = 2 + static_cast<int>(rng() % 8);
+    for (int i = 0; i < letters; i++) text += static_cast<char>('a' + rng() % 26);
+    text += rng() % 60 == 0 ? '\r' : ' ';
+  }
+  return text;
+}
+
+struct Document {
+  Document() : model(metrics, ui) {
+    DocSideDefaults defaults[kDocSideCount];
+    for (DocSideDefaults& d : defaults) d.face = "Times New Roman";
+    model.InitContents(defaults);
+    model.CreateEmptySides();
+  }
+
+  // Fills side 0 as a file load does, without laying it out.
+  void Fill(const std::string& text) {
+    model.PreallocCharNodes(static_cast<int>(text.size()));
+    model.m_bBulkInsert = TRUE;
+    DocCharNode* after = model.GetHead(0);
+    for (char ch : text) {
+      after = model.InsertCharAfter(after, static_cast<BYTE>(ch), 0);
+      model.MeasureCharNode(after, 0);
+    }
+    model.m_bBulkInsert = FALSE;
+  }
+
+  FixedDocMetrics metrics;
+  QuietUISink ui;
+  DocTextModel model;
+};
+
+// 200 letter pages of 12-point text: about 45 lines of 60 characters each.
+inline const std::string& TwoHundredPages() {
+  static const std::string text = MakeText(200 * 45 * 60);
+  return text;
+}
+
+}  // namespace bench
