@@ -46,6 +46,17 @@ class CodeSet {
 // One code each: CodeSet{One(34), One(39)} reads better than {{34, 34}, ...}.
 constexpr CodeSet::Range One(int c) { return {c, c}; }
 
+// The set of the named codes: Codes({HebCode::Bet, HebCode::BetDagesh}).
+constexpr CodeSet Codes(std::initializer_list<int> codes) {
+  CodeSet set;
+  for (int c : codes) set = set | CodeSet{One(c)};
+  return set;
+}
+
+// The codes from first to last, for runs that mean something as a run
+// (the letters alef to tav, the digits).
+constexpr CodeSet CodeRange(int first, int last) { return CodeSet{{first, last}}; }
+
 struct CodePair {
   uint8_t from;
   uint8_t to;

@@ -25,6 +25,7 @@ typedef BYTE HebChar;
 namespace HebCode {
 // Controls and ASCII the Hebrew rules look at.
 constexpr int NoVowel = 0;         // also the end of a letter string
+constexpr int EndOfString = 0;
 constexpr int ExplicitNoVowel = 1; // "none" written into a vowel string
 constexpr int Tab = 9;
 constexpr int FormFeed = 12;       // page break

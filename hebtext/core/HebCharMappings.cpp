@@ -1,69 +1,104 @@
-// The code-to-code mappings of HebChar. Each is a list of pairs; AddDagesh is
-// RemoveDagesh read backwards, so the two can never disagree.
+// The code-to-code mappings of HebChar. Each is a list of pairs; a mapping
+// and its inverse (AddDagesh and RemoveDagesh, ...) read one list both ways,
+// so the two can never disagree.
 #include "hebtext/core/CodeTable.h"
 #include "hebtext/core/HebChar.h"
 
 namespace {
+using namespace HebCode;
 
-// Letter with dagesh > the same letter without it. Qof's dagesh form is 184
-// (plain minus 63); the combined codes pair as listed.
+// Letter with dagesh > the same letter without it.
 constexpr CodePair kDageshPairs[] = {
-    {133, 132}, {147, 146}, {161, 225}, {162, 226}, {163, 227}, {164, 228}, {165, 229},
-    {166, 230}, {168, 232}, {169, 233}, {170, 234}, {171, 235}, {172, 236}, {174, 238},
-    {176, 240}, {177, 241}, {180, 244}, {182, 246}, {184, 247}, {185, 249}, {186, 250},
-    {187, 251}, {188, 252}, {208, 209}, {211, 210}, {218, 220}};
+    {BetDagesh, Bet},        {GimelDagesh, Gimel},     {DaletDagesh, Dalet},
+    {HeMappiq, He},          {VavDagesh, Vav},         {ZayinDagesh, Zayin},
+    {TetDagesh, Tet},        {YodDagesh, Yod},         {FinalKafDagesh, FinalKaf},
+    {KafDagesh, Kaf},        {LamedDagesh, Lamed},     {MemDagesh, Mem},
+    {NunDagesh, Nun},        {SamekhDagesh, Samekh},   {PeDagesh, Pe},
+    {TsadiDagesh, Tsadi},    {QofDagesh, Qof},         {ShinDagesh, Shin},
+    {TavDagesh, Tav},        {YodDoubleDagesh, YodDouble},
+    {YodVariantBDagesh, YodVariantB},                  {FinalKafDageshShva, FinalKafShva},
+    {FinalKafDageshQamats, FinalKafQamats},            {ShinShinDotDagesh, ShinShinDot},
+    {ShinSinDotDagesh, ShinSinDot},                    {GimelGereshDagesh, GimelGeresh}};
 constexpr CodeMap kRemoveDagesh(kDageshPairs);
 constexpr CodeMap kAddDagesh(kDageshPairs, true);
 
-// The final kaf forms that carry a point all come back as plain kaf.
-constexpr CodePair kFinalToRegular[] = {{170, 171}, {187, 171}, {188, 171}, {222, 223},
-                                        {234, 235}, {237, 238}, {239, 240}, {243, 244},
-                                        {245, 246}, {251, 235}, {252, 235}};
+// The final kaf forms that carry a point lose it; the dagesh stays.
+constexpr CodePair kFinalToRegular[] = {
+    {FinalKaf, Kaf},         {FinalKafShva, Kaf},      {FinalKafQamats, Kaf},
+    {FinalKafDagesh, KafDagesh},                       {FinalKafDageshShva, KafDagesh},
+    {FinalKafDageshQamats, KafDagesh},
+    {FinalMem, Mem},         {FinalNun, Nun},          {FinalPe, Pe},
+    {FinalTsadi, Tsadi},     {FinalTsadiGeresh, TsadiGeresh}};
 constexpr CodeMap kFinalToRegularMap(kFinalToRegular);
 
-// A mem, nun or tsadi with dagesh becomes the plain final form.
-constexpr CodePair kRegularToFinal[] = {{171, 170}, {174, 237}, {176, 239}, {182, 245},
-                                        {223, 222}, {235, 234}, {238, 237}, {240, 239},
-                                        {244, 243}, {246, 245}};
+// A kaf with dagesh keeps it; a mem, nun or tsadi with dagesh becomes the
+// plain final form, which has no dagesh code.
+constexpr CodePair kRegularToFinal[] = {
+    {Kaf, FinalKaf},         {KafDagesh, FinalKafDagesh}, {Mem, FinalMem},
+    {MemDagesh, FinalMem},   {Nun, FinalNun},          {NunDagesh, FinalNun},
+    {Pe, FinalPe},           {Tsadi, FinalTsadi},      {TsadiDagesh, FinalTsadi},
+    {TsadiGeresh, FinalTsadiGeresh}};
 constexpr CodeMap kRegularToFinalMap(kRegularToFinal);
 
-constexpr CodePair kHatafToFull[] = {{193, 198}, {194, 199}, {195, 200}};
+constexpr CodePair kHatafToFull[] = {
+    {HatafSegol, Segol}, {HatafPatah, Patah}, {HatafQamats, Qamats}};
 constexpr CodeMap kHatafToFullMap(kHatafToFull);
 
 // Between a vowel written with a vav and without; stressed codes give the
-// unstressed counterpart.
-constexpr CodePair kToggleVav[] = {{1, 192},   {156, 1},   {157, 1},   {192, 1},
-                                   {201, 206}, {131, 206}, {206, 201}, {130, 201},
-                                   {203, 202}, {219, 202}, {202, 203}, {137, 203}};
+// unstressed counterpart, and every shva gives "none", which gives shva.
+constexpr CodePair kToggleVav[] = {
+    {ExplicitNoVowel, Shva}, {Shva, ExplicitNoVowel}, {VocalShva, ExplicitNoVowel},
+    {SilentShva, ExplicitNoVowel},
+    {Holam, HolamMale},      {StressedHolam, HolamMale},
+    {HolamMale, Holam},      {StressedHolamMale, Holam},
+    {Qubuts, Shuruk},        {StressedQubuts, Shuruk},
+    {Shuruk, Qubuts},        {StressedShuruk, Qubuts}};
 constexpr CodeMap kToggleVavMap(kToggleVav);
 
-// Every qamats qatan stresses to 129, which unstresses to 128.
+// Every qamats qatan stresses to one code, which unstresses to the plain one;
+// the holam variant stresses as holam.
 constexpr CodePair kAddStress[] = {
-    {128, 129}, {136, 129}, {159, 129}, {134, 135}, {138, 140}, {141, 142}, {143, 144},
-    {145, 131}, {201, 131}, {148, 149}, {150, 151}, {152, 153}, {154, 155}, {196, 212},
-    {197, 213}, {198, 214}, {199, 215}, {200, 216}, {202, 137}, {203, 219}, {206, 130}};
+    {Hiriq, StressedHiriq},             {Tsere, StressedTsere},
+    {Segol, StressedSegol},             {Patah, StressedPatah},
+    {Qamats, StressedQamats},           {Qubuts, StressedQubuts},
+    {Holam, StressedHolam},             {HolamVariant, StressedHolam},
+    {HolamMale, StressedHolamMale},     {Shuruk, StressedShuruk},
+    {QamatsQatan, StressedQamatsQatan}, {QamatsQatanAlef, StressedQamatsQatan},
+    {QamatsQatanVariant, StressedQamatsQatan},
+    {HiriqYod, StressedHiriqYod},       {TsereYod, StressedTsereYod},
+    {SegolYod, StressedSegolYod},       {PatahYod, StressedPatahYod},
+    {QamatsYod, StressedQamatsYod},     {PatahForQamats, StressedPatahForQamats},
+    {PatahAlef, StressedPatahAlef},     {QamatsAlef, StressedQamatsAlef}};
 constexpr CodeMap kAddStressMap(kAddStress);
 
 constexpr CodePair kRemoveStress[] = {
-    {129, 128}, {130, 206}, {131, 201}, {135, 134}, {137, 202}, {140, 138},
-    {142, 141}, {144, 143}, {149, 148}, {151, 150}, {153, 152}, {155, 154},
-    {212, 196}, {213, 197}, {214, 198}, {215, 199}, {216, 200}, {219, 203}};
+    {StressedHiriq, Hiriq},             {StressedTsere, Tsere},
+    {StressedSegol, Segol},             {StressedPatah, Patah},
+    {StressedQamats, Qamats},           {StressedQubuts, Qubuts},
+    {StressedHolam, Holam},             {StressedHolamMale, HolamMale},
+    {StressedShuruk, Shuruk},           {StressedQamatsQatan, QamatsQatan},
+    {StressedHiriqYod, HiriqYod},       {StressedTsereYod, TsereYod},
+    {StressedSegolYod, SegolYod},       {StressedPatahYod, PatahYod},
+    {StressedQamatsYod, QamatsYod},     {StressedPatahForQamats, PatahForQamats},
+    {StressedPatahAlef, PatahAlef},     {StressedQamatsAlef, QamatsAlef}};
 constexpr CodeMap kRemoveStressMap(kRemoveStress);
 
-constexpr CodePair kVariantToPlain[] = {{138, 198}, {140, 214}, {141, 196}, {142, 212},
-                                        {143, 197}, {144, 213}, {148, 200}, {149, 216},
-                                        {154, 199}, {155, 215}};
-constexpr CodeMap kVariantToPlainMap(kVariantToPlain);
+// The vowels written with a yod after them, and the plain vowel. Qubuts has
+// no such variant, so it is left as it is.
+constexpr CodePair kYodVariants[] = {
+    {HiriqYod, Hiriq},                  {StressedHiriqYod, StressedHiriq},
+    {TsereYod, Tsere},                  {StressedTsereYod, StressedTsere},
+    {SegolYod, Segol},                  {StressedSegolYod, StressedSegol},
+    {PatahYod, Patah},                  {StressedPatahYod, StressedPatah},
+    {QamatsYod, Qamats},                {StressedQamatsYod, StressedQamats}};
+constexpr CodeMap kVariantToPlainMap(kYodVariants);
+constexpr CodeMap kPlainToVariantMap(kYodVariants, true);
 
-// Qubuts has no variant code, so it is left as it is.
-constexpr CodePair kPlainToVariant[] = {{196, 141}, {197, 143}, {198, 138}, {199, 154},
-                                        {200, 148}, {212, 142}, {213, 144}, {214, 140},
-                                        {215, 155}, {216, 149}};
-constexpr CodeMap kPlainToVariantMap(kPlainToVariant);
-
-constexpr CodePair kQamatsPatahVariants[] = {{150, 200}, {151, 216}, {152, 199}, {153, 215}};
-constexpr CodeMap kQamatsPatahVariantToPlain(kQamatsPatahVariants);
-constexpr CodeMap kPlainToQamatsPatahVariant(kQamatsPatahVariants, true);
+constexpr CodePair kAlefVariants[] = {
+    {QamatsAlef, Qamats}, {StressedQamatsAlef, StressedQamats},
+    {PatahAlef, Patah},   {StressedPatahAlef, StressedPatah}};
+constexpr CodeMap kQamatsPatahVariantToPlain(kAlefVariants);
+constexpr CodeMap kPlainToQamatsPatahVariant(kAlefVariants, true);
 
 }  // namespace
 
