@@ -12,7 +12,7 @@ namespace {
 bool LoadTables() {
   static const bool loaded = [] {
     SetGrammarFolder(ZULTA_GRAMMAR_FOLDER);
-    return LoadGrammarData() == 1;
+    return LoadGrammarData().loaded;
   }();
   return loaded;
 }

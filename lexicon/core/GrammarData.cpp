@@ -9,7 +9,6 @@
 #include "hebtext/core/PointedText.h"
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/LittleEndian.h"
-#include "lexicon/core/UserMessage.h"
 
 using namespace GrammarLayout;
 
@@ -52,10 +51,14 @@ CString MakeGrammarPath(LPCSTR file) {
   return path;
 }
 
-void ReportDamaged(LPCSTR name) {
+std::string Message(LPCSTR format, LPCSTR path) {
   CString text;
-  text.Format("The grammar file %s is damaged and was not loaded.", name);
-  ShowUserMessage(text);
+  text.Format(format, path);
+  return static_cast<LPCSTR>(text);
+}
+
+std::string DamagedMessage(LPCSTR path) {
+  return Message("The grammar file %s is damaged and was not loaded.", path);
 }
 
 enum class FileRead { Read, Missing, Failed };
@@ -87,8 +90,9 @@ enum class Loaded { Yes, Missing, Rejected };
 
 // Loads a file through its reader, after its old tables are freed. A
 // missing file gives no message here (the start-up check names missing
-// files); an unreadable or damaged one is reported.
-Loaded LoadFile(LPCSTR file, void (*freer)(), bool (*reader)(const BYTE*, size_t, LPCSTR)) {
+// files); an unreadable or damaged one adds its message.
+Loaded LoadFile(LPCSTR file, void (*freer)(), bool (*reader)(const BYTE*, size_t),
+                GrammarMessages& messages) {
   freer();
   CString path = MakeGrammarPath(file);
   std::vector<BYTE> bytes;
@@ -96,12 +100,13 @@ Loaded LoadFile(LPCSTR file, void (*freer)(), bool (*reader)(const BYTE*, size_t
     case FileRead::Missing:
       return Loaded::Missing;
     case FileRead::Failed:
-      ReportDamaged(path);
-      return Loaded::Rejected;
+      break;
     case FileRead::Read:
+      if (reader(bytes.data(), bytes.size())) return Loaded::Yes;
       break;
   }
-  return reader(bytes.data(), bytes.size(), path) ? Loaded::Yes : Loaded::Rejected;
+  messages.push_back(DamagedMessage(path));
+  return Loaded::Rejected;
 }
 
 // A count as stored: in range when it fits the 16 bits it is held in.
@@ -184,7 +189,7 @@ bool IsTextOffset(DWORD offset, DWORD textSize) { return offset < textSize; }
 
 void SetGrammarFolder(LPCSTR folder) { g_folder = folder; }
 
-bool ReadVerbPatterns(const BYTE* bytes, size_t size, LPCSTR name) {
+bool ReadVerbPatterns(const BYTE* bytes, size_t size) {
   FreeVerbPatternBlocks();
   DWORD counts[kPatternRows * kTenseGroups];
   size_t expected = kVerbPatternHeader;
@@ -193,10 +198,7 @@ bool ReadVerbPatterns(const BYTE* bytes, size_t size, LPCSTR name) {
     sound = ReadCount(bytes, 4 * i, counts[i]);
     expected += static_cast<size_t>(counts[i]) * kVerbPatternRecSize;
   }
-  if (!sound || size != expected) {
-    ReportDamaged(name);
-    return false;
-  }
+  if (!sound || size != expected) return false;
   size_t at = kVerbPatternHeader;
   for (int i = 0; i < kPatternRows * kTenseGroups; ++i) {
     size_t blockSize = static_cast<size_t>(counts[i]) * kVerbPatternRecSize;
@@ -208,7 +210,7 @@ bool ReadVerbPatterns(const BYTE* bytes, size_t size, LPCSTR name) {
   return true;
 }
 
-bool ReadVerbRootTables(const BYTE* bytes, size_t size, LPCSTR name) {
+bool ReadVerbRootTables(const BYTE* bytes, size_t size) {
   FreeVerbRootBlocks();
   DWORD counts[kVerbBlocks];
   size_t expected = kVerbRootHeader;
@@ -217,10 +219,7 @@ bool ReadVerbRootTables(const BYTE* bytes, size_t size, LPCSTR name) {
     sound = ReadCount(bytes, 4 * b, counts[b]);
     expected += (static_cast<size_t>(counts[b]) + 1) * kBinyanRootRecSize;
   }
-  if (!sound || size != expected) {
-    ReportDamaged(name);
-    return false;
-  }
+  if (!sound || size != expected) return false;
   size_t at = kVerbRootHeader;
   for (int b = 0; b < kVerbBlocks; ++b) {
     size_t blockSize = (static_cast<size_t>(counts[b]) + 1) * kBinyanRootRecSize;
@@ -292,13 +291,10 @@ bool NounDataHoldsTogether(const BYTE* bytes, size_t size, DWORD (&counts)[kNoun
 
 }  // namespace
 
-bool ReadVerbIndex(const BYTE* bytes, size_t size, LPCSTR name) {
+bool ReadVerbIndex(const BYTE* bytes, size_t size) {
   FreeVerbIndex();
   DWORD count = 0, textSize = 0;
-  if (!VerbIndexHoldsTogether(bytes, size, count, textSize)) {
-    ReportDamaged(name);
-    return false;
-  }
+  if (!VerbIndexHoldsTogether(bytes, size, count, textSize)) return false;
   const BYTE* entries = bytes + kVerbIndexHeader;
   const BYTE* companions = entries + static_cast<size_t>(count) * kVerbIndexEntrySize;
   g_store.verbCount = static_cast<WORD>(count);
@@ -312,62 +308,47 @@ bool ReadVerbIndex(const BYTE* bytes, size_t size, LPCSTR name) {
   return true;
 }
 
-bool ReadNounPatterns(const BYTE* bytes, size_t size, LPCSTR name) {
+bool ReadNounPatterns(const BYTE* bytes, size_t size) {
   FreeNounPatterns();
   DWORD count;
-  if (!ReadCountedFile(bytes, size, kNounPatternRecSize, 0, count)) {
-    ReportDamaged(name);
-    return false;
-  }
+  if (!ReadCountedFile(bytes, size, kNounPatternRecSize, 0, count)) return false;
   g_store.nounPatternCount = count;
   if (count) g_store.nounPatterns.Assign(bytes + kCountHeader, size - kCountHeader);
   return true;
 }
 
-bool ReadNounTable(const BYTE* bytes, size_t size, LPCSTR name) {
+bool ReadNounTable(const BYTE* bytes, size_t size) {
   FreeNounTable();
   DWORD count;
-  if (!ReadCountedFile(bytes, size, kNounTableRecSize, 1, count)) {
-    ReportDamaged(name);
-    return false;
-  }
+  if (!ReadCountedFile(bytes, size, kNounTableRecSize, 1, count)) return false;
   g_store.nounTableCount = count;
   g_store.nounTable.Assign(bytes + kCountHeader, size - kCountHeader);
   return true;
 }
 
-bool ReadAdjPatterns(const BYTE* bytes, size_t size, LPCSTR name) {
+bool ReadAdjPatterns(const BYTE* bytes, size_t size) {
   FreeAdjPatterns();
   DWORD count;
-  if (!ReadCountedFile(bytes, size, kSuffixFormRecSize, 0, count)) {
-    ReportDamaged(name);
-    return false;
-  }
+  if (!ReadCountedFile(bytes, size, kSuffixFormRecSize, 0, count)) return false;
   g_store.adjPatternCount = count;
   if (count) g_store.adjPatterns.Assign(bytes + kCountHeader, size - kCountHeader);
   return true;
 }
 
-bool ReadAdjTable(const BYTE* bytes, size_t size, LPCSTR name) {
+bool ReadAdjTable(const BYTE* bytes, size_t size) {
   FreeAdjTable();
   DWORD count;
-  if (!ReadCountedFile(bytes, size, kSuffixWordRecSize, 0, count)) {
-    ReportDamaged(name);
-    return false;
-  }
+  if (!ReadCountedFile(bytes, size, kSuffixWordRecSize, 0, count)) return false;
   g_store.adjTableCount = count;
   if (count) g_store.adjTable.Assign(bytes + kCountHeader, size - kCountHeader);
   return true;
 }
 
-bool ReadNounData(const BYTE* bytes, size_t size, LPCSTR name) {
+bool ReadNounData(const BYTE* bytes, size_t size) {
   FreeNounData();
   DWORD counts[kNounEntryBlocks] = {};
   DWORD textSize = 0;
-  if (!NounDataHoldsTogether(bytes, size, counts, textSize)) {
-    ReportDamaged(name);
-    return false;
-  }
+  if (!NounDataHoldsTogether(bytes, size, counts, textSize)) return false;
   for (int t = 0; t < kPrefixTables; ++t)
     g_store.prefixTables[t].Assign(bytes + t * kPrefixTableSize, kPrefixTableSize);
   const BYTE* entries = bytes + kNounDataHeader;
@@ -381,50 +362,43 @@ bool ReadNounData(const BYTE* bytes, size_t size, LPCSTR name) {
   return true;
 }
 
-void LoadVerbPatterns() { LoadFile(kVerbPatternFile, FreeVerbPatternBlocks, ReadVerbPatterns); }
-void LoadVerbRootTables() { LoadFile(kVerbRootFile, FreeVerbRootBlocks, ReadVerbRootTables); }
+void LoadVerbPatterns(GrammarMessages& messages) {
+  LoadFile(kVerbPatternFile, FreeVerbPatternBlocks, ReadVerbPatterns, messages);
+}
 
-int LoadVerbIndex() {
-  switch (LoadFile(kVerbIndexFile, FreeVerbIndex, ReadVerbIndex)) {
+void LoadVerbRootTables(GrammarMessages& messages) {
+  LoadFile(kVerbRootFile, FreeVerbRootBlocks, ReadVerbRootTables, messages);
+}
+
+bool LoadVerbIndex(GrammarMessages& messages) {
+  switch (LoadFile(kVerbIndexFile, FreeVerbIndex, ReadVerbIndex, messages)) {
     case Loaded::Yes:
-      return 1;
-    case Loaded::Missing: {
+      return true;
+    case Loaded::Missing:
       // Start-up ends here, before the check that names missing files.
-      CString text;
-      text.Format("Couldn't find %s!", static_cast<LPCSTR>(MakeGrammarPath(kVerbIndexFile)));
-      ShowUserMessage(text);
-      return 0;
-    }
+      messages.push_back(Message("Couldn't find %s!", MakeGrammarPath(kVerbIndexFile)));
+      return false;
     case Loaded::Rejected:
       break;
   }
-  return 0;
+  return false;
 }
 
-void LoadNounPatterns() { LoadFile(kNounPatternFile, FreeNounPatterns, ReadNounPatterns); }
-void LoadNounTable() { LoadFile(kNounTableFile, FreeNounTable, ReadNounTable); }
-
-int LoadNounData() {
-  return LoadFile(kNounDataFile, FreeNounData, ReadNounData) == Loaded::Missing ? 0 : 1;
+void LoadNounAdjTables(GrammarMessages& messages) {
+  LoadFile(kNounPatternFile, FreeNounPatterns, ReadNounPatterns, messages);
+  LoadFile(kNounTableFile, FreeNounTable, ReadNounTable, messages);
+  LoadFile(kNounDataFile, FreeNounData, ReadNounData, messages);
+  LoadFile(kAdjPatternFile, FreeAdjPatterns, ReadAdjPatterns, messages);
+  LoadFile(kAdjTableFile, FreeAdjTable, ReadAdjTable, messages);
 }
 
-void LoadAdjPatterns() { LoadFile(kAdjPatternFile, FreeAdjPatterns, ReadAdjPatterns); }
-void LoadAdjTable() { LoadFile(kAdjTableFile, FreeAdjTable, ReadAdjTable); }
-
-void LoadNounAdjTables() {
-  LoadNounPatterns();
-  LoadNounTable();
-  LoadNounData();
-  LoadAdjPatterns();
-  LoadAdjTable();
-}
-
-int LoadGrammarData() {
-  LoadVerbPatterns();
-  LoadVerbRootTables();
-  if (!LoadVerbIndex()) return 0;
-  LoadNounAdjTables();
-  return 1;
+GrammarLoadResult LoadGrammarData() {
+  GrammarLoadResult result;
+  LoadVerbPatterns(result.messages);
+  LoadVerbRootTables(result.messages);
+  result.loaded = LoadVerbIndex(result.messages);
+  if (result.loaded) LoadNounAdjTables(result.messages);
+  return result;
 }
 
 // Counts go with their blocks, so that no reader walks a count over an

@@ -5,11 +5,13 @@
 //
 // A file is checked whole before any of it is taken: a count that does not
 // fit 16 bits, a size that does not match its counts or a text offset outside
-// its text block rejects the file with a message naming it, and all of its
-// blocks stay absent.
+// its text block rejects the file, with a message naming it for the caller
+// to show, and all of its blocks stay absent.
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "classlib/core/WinTypes.h"
 #include "lexicon/core/GrammarBlock.h"
@@ -18,34 +20,41 @@
 // loading (the current folder until then).
 void SetGrammarFolder(LPCSTR folder);
 
-// 1 when the verb index was loaded (start-up continues), 0 when it is
-// missing or damaged; the noun and adjective tables are then not loaded.
-int LoadGrammarData();
+// Messages for the user in the order the loads gave them; the caller shows
+// them (the loaders never do).
+typedef std::vector<std::string> GrammarMessages;
+
+struct GrammarLoadResult {
+  // The verb index was loaded and start-up continues; when it is missing or
+  // damaged the noun and adjective tables are not loaded.
+  bool loaded = false;
+  GrammarMessages messages;
+};
+
+GrammarLoadResult LoadGrammarData();
 void FreeGrammarData();
 
-void LoadVerbPatterns();
-void LoadVerbRootTables();
-int LoadVerbIndex();
-void LoadNounAdjTables();
-void LoadNounPatterns();
-void LoadNounTable();
-int LoadNounData();
-void LoadAdjPatterns();
-void LoadAdjTable();
+// A file that is missing loads nothing and says nothing (the start-up check
+// names missing files), except the verb index; a damaged one adds "The
+// grammar file <path> is damaged and was not loaded.".
+void LoadVerbPatterns(GrammarMessages& messages);
+void LoadVerbRootTables(GrammarMessages& messages);
+// False when the verb index is missing ("Couldn't find <path>!") or damaged.
+bool LoadVerbIndex(GrammarMessages& messages);
+void LoadNounAdjTables(GrammarMessages& messages);
 void FreeVerbData();
 void FreeNounAdjTables();
 
 // The same loads from a file's bytes: true when they were taken, false when
-// the file is damaged (its blocks are then absent). The name is the one the
-// damage message gives.
-bool ReadVerbPatterns(const BYTE* bytes, size_t size, LPCSTR name);
-bool ReadVerbRootTables(const BYTE* bytes, size_t size, LPCSTR name);
-bool ReadVerbIndex(const BYTE* bytes, size_t size, LPCSTR name);
-bool ReadNounPatterns(const BYTE* bytes, size_t size, LPCSTR name);
-bool ReadNounTable(const BYTE* bytes, size_t size, LPCSTR name);
-bool ReadNounData(const BYTE* bytes, size_t size, LPCSTR name);
-bool ReadAdjPatterns(const BYTE* bytes, size_t size, LPCSTR name);
-bool ReadAdjTable(const BYTE* bytes, size_t size, LPCSTR name);
+// the file is damaged (its blocks are then absent).
+bool ReadVerbPatterns(const BYTE* bytes, size_t size);
+bool ReadVerbRootTables(const BYTE* bytes, size_t size);
+bool ReadVerbIndex(const BYTE* bytes, size_t size);
+bool ReadNounPatterns(const BYTE* bytes, size_t size);
+bool ReadNounTable(const BYTE* bytes, size_t size);
+bool ReadNounData(const BYTE* bytes, size_t size);
+bool ReadAdjPatterns(const BYTE* bytes, size_t size);
+bool ReadAdjTable(const BYTE* bytes, size_t size);
 
 // Verb patterns by [binyan row 0-7][tense group 0-5]: VerbPatternRec records.
 const GrammarBlock& GetVerbPatternBlock(int row, int group);

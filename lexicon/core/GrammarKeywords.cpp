@@ -3,58 +3,120 @@
 #include <cstring>
 
 #include "classlib/core/CString.h"
-#include "lexicon/core/UserMessage.h"
+#include "hebtext/core/HebChar.h"
+#include "lexicon/core/TemplateCodes.h"
+
+using namespace HebCode;
 
 const GrammarKeyword g_vowelKeywords[] = {
-    {"0", 0},           {"HIR", 196},        {"HIR_M", 212},     {"HIR_Y", 141},
-    {"HIR_Y_M", 142},   {"HOL", 206},        {"HOL_M", 130},     {"HOL_D", 201},
-    {"HOL_D_C", 145},   {"HOL_D_M", 131},    {"KAM", 200},       {"KAM_M", 216},
-    {"KAM_ALEF", 150},  {"KAM_ALEF_M", 151}, {"KAM_Y", 148},     {"KAM_Y_M", 149},
-    {"KAM_K", 128},     {"KAM_K_ALEF", 136}, {"KAM_K_C", 159},   {"KAM_K_M", 129},
-    {"K_KAM", 195},     {"K_PAT", 194},      {"K_SEG", 193},     {"KUB", 203},
-    {"KUB_M", 219},     {"MET", 205},        {"NV", 1},          {"PAT", 199},
-    {"PAT_M", 215},     {"PAT_ALEF", 152},   {"PAT_ALEF_M", 153}, {"PAT_Y", 154},
-    {"PAT_Y_M", 155},   {"PAT_KAM", 134},    {"PAT_KAM_M", 135}, {"SEG", 198},
-    {"SEG_M", 214},     {"SEG_Y", 138},      {"SEG_Y_M", 140},   {"SHU", 202},
-    {"SHU_M", 137},     {"SHV", 192},        {"SHV_P", 156},     {"SHV_S", 157},
-    {"SHV_FIRM", 8},    {"TSE", 197},        {"TSE_M", 213},     {"TSE_Y", 143},
-    {"TSE_Y_M", 144},
+    {"0", NoVowel},
+    {"HIR", Hiriq},
+    {"HIR_M", StressedHiriq},
+    {"HIR_Y", HiriqYod},
+    {"HIR_Y_M", StressedHiriqYod},
+    {"HOL", HolamMale},
+    {"HOL_M", StressedHolamMale},
+    {"HOL_D", Holam},
+    {"HOL_D_C", HolamVariant},
+    {"HOL_D_M", StressedHolam},
+    {"KAM", Qamats},
+    {"KAM_M", StressedQamats},
+    {"KAM_ALEF", QamatsAlef},
+    {"KAM_ALEF_M", StressedQamatsAlef},
+    {"KAM_Y", QamatsYod},
+    {"KAM_Y_M", StressedQamatsYod},
+    {"KAM_K", QamatsQatan},
+    {"KAM_K_ALEF", QamatsQatanAlef},
+    {"KAM_K_C", QamatsQatanVariant},
+    {"KAM_K_M", StressedQamatsQatan},
+    {"K_KAM", HatafQamats},
+    {"K_PAT", HatafPatah},
+    {"K_SEG", HatafSegol},
+    {"KUB", Qubuts},
+    {"KUB_M", StressedQubuts},
+    {"MET", Meteg},
+    {"NV", ExplicitNoVowel},
+    {"PAT", Patah},
+    {"PAT_M", StressedPatah},
+    {"PAT_ALEF", PatahAlef},
+    {"PAT_ALEF_M", StressedPatahAlef},
+    {"PAT_Y", PatahYod},
+    {"PAT_Y_M", StressedPatahYod},
+    {"PAT_KAM", PatahForQamats},
+    {"PAT_KAM_M", StressedPatahForQamats},
+    {"SEG", Segol},
+    {"SEG_M", StressedSegol},
+    {"SEG_Y", SegolYod},
+    {"SEG_Y_M", StressedSegolYod},
+    {"SHU", Shuruk},
+    {"SHU_M", StressedShuruk},
+    {"SHV", Shva},
+    {"SHV_P", VocalShva},
+    {"SHV_S", SilentShva},
+    {"SHV_FIRM", TemplateCode::kFirmShva},
+    {"TSE", Tsere},
+    {"TSE_M", StressedTsere},
+    {"TSE_Y", TsereYod},
+    {"TSE_Y_M", StressedTsereYod},
 };
 const size_t g_vowelKeywordCount = sizeof(g_vowelKeywords) / sizeof(g_vowelKeywords[0]);
 
+// BK_DAG<k>: root letter k, with dagesh when it is begadkefat.
 const GrammarKeyword g_letterKeywords[] = {
-    {"BK_DAG1", 21}, {"BK_DAG2", 22}, {"BK_DAG3", 23}, {"BK_DAG4", 24},
-    {"BK_DAG5", 25}, {"ALEF", 224},   {"BET", 161},    {"DALET", 227},
-    {"HEY", 228},    {"HEY_D", 164},  {"HYP", 45},     {"HYP_J", 158},
-    {"YUD", 233},    {"YUD_D", 169},  {"YUD_DBL", 132}, {"LAMED", 236},
-    {"MEM", 238},    {"MEM_D", 174},  {"MEM_S", 237},  {"NUN", 240},
-    {"NUN_S", 239},  {"NUN_D", 176},  {"SAMEKH", 241}, {"AYIN", 242},
-    {"RESH", 248},   {"SIN", 210},    {"SHIN", 209},   {"TAV", 250},
-    {"TAV_D", 186},  {"VAV_D", 165},  {"VAV", 229},
+    {"BK_DAG1", TemplateCode::kBegadkefatDagesh + 1},
+    {"BK_DAG2", TemplateCode::kBegadkefatDagesh + 2},
+    {"BK_DAG3", TemplateCode::kBegadkefatDagesh + 3},
+    {"BK_DAG4", TemplateCode::kBegadkefatDagesh + 4},
+    {"BK_DAG5", TemplateCode::kBegadkefatDagesh + 5},
+    {"ALEF", Alef},
+    {"BET", BetDagesh},
+    {"DALET", Dalet},
+    {"HEY", He},
+    {"HEY_D", HeMappiq},
+    {"HYP", Hyphen},
+    {"HYP_J", Maqaf},
+    {"YUD", Yod},
+    {"YUD_D", YodDagesh},
+    {"YUD_DBL", YodDouble},
+    {"LAMED", Lamed},
+    {"MEM", Mem},
+    {"MEM_D", MemDagesh},
+    {"MEM_S", FinalMem},
+    {"NUN", Nun},
+    {"NUN_S", FinalNun},
+    {"NUN_D", NunDagesh},
+    {"SAMEKH", Samekh},
+    {"AYIN", Ayin},
+    {"RESH", Resh},
+    {"SIN", ShinSinDot},
+    {"SHIN", ShinShinDot},
+    {"TAV", Tav},
+    {"TAV_D", TavDagesh},
+    {"VAV_D", VavDagesh},
+    {"VAV", Vav},
 };
 const size_t g_letterKeywordCount = sizeof(g_letterKeywords) / sizeof(g_letterKeywords[0]);
 
 namespace {
 
-int LookupKeyword(const GrammarKeyword* table, size_t count, LPCSTR name, BOOL report) {
+int LookupKeyword(const GrammarKeyword* table, size_t count, LPCSTR name) {
   for (size_t i = 0; i < count; ++i)
     if (std::strcmp(table[i].name, name) == 0) return table[i].code;
-  if (report) ReportMissingKeyword(name);
   return 0;
 }
 
 }  // namespace
 
-int LookupVowelKeyword(LPCSTR name, BOOL report) {
-  return LookupKeyword(g_vowelKeywords, g_vowelKeywordCount, name, report);
+int LookupVowelKeyword(LPCSTR name) {
+  return LookupKeyword(g_vowelKeywords, g_vowelKeywordCount, name);
 }
 
-int LookupLetterKeyword(LPCSTR name, BOOL report) {
-  return LookupKeyword(g_letterKeywords, g_letterKeywordCount, name, report);
+int LookupLetterKeyword(LPCSTR name) {
+  return LookupKeyword(g_letterKeywords, g_letterKeywordCount, name);
 }
 
-void ReportMissingKeyword(LPCSTR name) {
+std::string MissingKeywordMessage(LPCSTR name) {
   CString text;
   text.Format("Couldn't find %s!", name);
-  ShowUserMessage(text);
+  return static_cast<LPCSTR>(text);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "classlib/core/WinTypes.h"
 
@@ -19,8 +20,10 @@ extern const GrammarKeyword g_letterKeywords[];
 extern const size_t g_letterKeywordCount;
 
 // The code of the name (compared case-sensitively), or 0 when the table has
-// no such name; then, with report set, the user is told "Couldn't find %s!".
-int LookupVowelKeyword(LPCSTR name, BOOL report);
-int LookupLetterKeyword(LPCSTR name, BOOL report);
+// no such name.
+int LookupVowelKeyword(LPCSTR name);
+int LookupLetterKeyword(LPCSTR name);
 
-void ReportMissingKeyword(LPCSTR name);
+// What the user is told of a name that a grammar text uses and the tables
+// lack: "Couldn't find <name>!".
+std::string MissingKeywordMessage(LPCSTR name);

@@ -6,16 +6,10 @@
 
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/GrammarLayout.h"
-#include "lexicon/core/UserMessage.h"
 
 namespace {
 
-class Silent : public IUserMessageSink {
- public:
-  void ShowMessage(LPCSTR) override {}
-};
-
-typedef bool (*Reader)(const BYTE*, size_t, LPCSTR);
+typedef bool (*Reader)(const BYTE*, size_t);
 const Reader kReaders[] = {ReadVerbPatterns, ReadVerbRootTables, ReadVerbIndex, ReadNounPatterns,
                            ReadNounTable,    ReadNounData,       ReadAdjPatterns, ReadAdjTable};
 
@@ -65,10 +59,8 @@ void ReadEverything() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static Silent silent;
-  SetUserMessageSink(&silent);
   if (size < 1) return 0;
-  kReaders[data[0] % 8](data + 1, size - 1, "fuzz");
+  kReaders[data[0] % 8](data + 1, size - 1);
   ReadEverything();
   FreeGrammarData();
   return 0;

@@ -110,7 +110,10 @@ int main(int argc, char** argv) {
   }
   if (all == (root != nullptr)) return Usage();
   SetGrammarFolder(folder);
-  if (!LoadGrammarData()) {
+  GrammarLoadResult loaded = LoadGrammarData();
+  for (const std::string& message : loaded.messages)
+    std::fprintf(stderr, "conjugate: %s\n", message.c_str());
+  if (!loaded.loaded) {
     std::fprintf(stderr, "conjugate: no grammar tables in %s/bin\n", folder);
     return 1;
   }

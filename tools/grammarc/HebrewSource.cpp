@@ -94,7 +94,7 @@ TemplatePosition ParseTemplatePosition(const SourceLine& line, const std::string
     if (!shape || k > maxReference || (offset && k > 5))
       throw SourceError(line, "\"" + letter + "\" is not a letter reference of this table");
     position.letter = static_cast<BYTE>(k + offset);
-  } else if (int code = LookupLetterKeyword(letter.c_str(), FALSE)) {
+  } else if (int code = LookupLetterKeyword(letter.c_str())) {
     position.letter = static_cast<BYTE>(code);
   } else {
     PointedWord word = ConvertHebrewWord(line, letter);
@@ -103,7 +103,7 @@ TemplatePosition ParseTemplatePosition(const SourceLine& line, const std::string
     position.letter = static_cast<BYTE>(word.letters[0]);
   }
 
-  int code = LookupVowelKeyword(vowel.c_str(), FALSE);
+  int code = LookupVowelKeyword(vowel.c_str());
   if (code == 0 && vowel != "0") throw SourceError(line, "\"" + vowel + "\" is not a vowel keyword");
   position.vowel = static_cast<BYTE>(code);
   return position;

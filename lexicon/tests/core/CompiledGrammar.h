@@ -1,6 +1,5 @@
 // Test helpers: the grammar compiled from the sources in data/, written to a
-// scratch folder that the loaders are pointed at, and a message sink that
-// keeps what the user would have been told.
+// scratch folder that the loaders are pointed at.
 #pragma once
 
 #include <cstdlib>
@@ -11,7 +10,6 @@
 #include <vector>
 
 #include "lexicon/core/GrammarData.h"
-#include "lexicon/core/UserMessage.h"
 #include "tools/grammarc/GrammarCompiler.h"
 
 namespace lextest {
@@ -54,21 +52,11 @@ class GrammarFolder {
     for (const GrammarFile& file : files) Write(file.name, file.bytes);
   }
   void Remove(const std::string& file) const { std::filesystem::remove(m_root / "bin" / file); }
+  // The path by which the loaders name the file.
+  std::string Path(const std::string& file) const { return (m_root / "bin" / file).string(); }
 
  private:
   std::filesystem::path m_root;
-};
-
-class MessageLog : public IUserMessageSink {
- public:
-  MessageLog() : m_previous(SetUserMessageSink(this)) {}
-  ~MessageLog() { SetUserMessageSink(m_previous); }
-  void ShowMessage(LPCSTR text) override { messages.push_back(text); }
-
-  std::vector<std::string> messages;
-
- private:
-  IUserMessageSink* m_previous;
 };
 
 inline const GrammarFile& FileNamed(const std::vector<GrammarFile>& files, const std::string& name) {

@@ -48,7 +48,7 @@ class ModelVerbGrammar {
       out << file.second;
     }
     m_folder.WriteAll(WriteGrammarFiles(ReadGrammarSources(m_sources.string())));
-    loaded = LoadGrammarData() == 1;
+    loaded = LoadGrammarData().loaded;
   }
   ~ModelVerbGrammar() {
     std::error_code ignored;

@@ -21,7 +21,7 @@ std::vector<BYTE> NounTableFile(const std::vector<WORD>& ids) {
 
 void LoadTable(const std::vector<WORD>& ids) {
   std::vector<BYTE> file = NounTableFile(ids);
-  ASSERT_TRUE(ReadNounTable(file.data(), file.size(), "nountbl.bin"));
+  ASSERT_TRUE(ReadNounTable(file.data(), file.size()));
 }
 
 class NounTables : public ::testing::Test {
