@@ -6,14 +6,14 @@
 #include "hebtext/core/HebChar.h"
 
 namespace {
+using namespace HebCode;
 
-// Windows-1255 bytes of the written forms.
+// Windows-1255 bytes of the written points. Letters need no names of their
+// own: they sit at the same places in both codes.
 constexpr int kShva = 0xC0, kHatafSegol = 0xC1, kHatafPatah = 0xC2, kHatafQamats = 0xC3,
               kHiriq = 0xC4, kTsere = 0xC5, kSegol = 0xC6, kPatah = 0xC7, kQamats = 0xC8,
               kHolam = 0xC9, kQubuts = 0xCB, kDagesh = 0xCC, kMeteg = 0xCD, kShinDot = 0xD1,
               kSinDot = 0xD2;
-constexpr int kGimel = 0xE2, kZayin = 0xE6, kYod = 0xE9, kFinalKaf = 0xEA,
-              kFinalTsadi = 0xF5, kTsadi = 0xF6, kShin = 0xF9, kVav = 0xE5;
 
 struct AnsiForm {
   BYTE code;
@@ -34,49 +34,60 @@ constexpr AnsiForm Form(int code, int b0, int b1, int b2) {
 // vav vowels, whose meteg goes before the vav, on the letter they belong to.
 constexpr AnsiForm kCombinedForms[] = {
     // Letters with dagesh: the plain letter and the dagesh.
-    Form(161, 0xE1, kDagesh), Form(162, 0xE2, kDagesh), Form(163, 0xE3, kDagesh),
-    Form(164, 0xE4, kDagesh), Form(165, 0xE5, kDagesh), Form(166, 0xE6, kDagesh),
-    Form(168, 0xE8, kDagesh), Form(169, 0xE9, kDagesh), Form(170, 0xEA, kDagesh),
-    Form(171, 0xEB, kDagesh), Form(172, 0xEC, kDagesh), Form(174, 0xEE, kDagesh),
-    Form(176, 0xF0, kDagesh), Form(177, 0xF1, kDagesh), Form(180, 0xF4, kDagesh),
-    Form(182, 0xF6, kDagesh), Form(184, 0xF7, kDagesh), Form(185, kShin, kDagesh),
-    Form(186, 0xFA, kDagesh),
+    Form(BetDagesh, Bet, kDagesh), Form(GimelDagesh, Gimel, kDagesh),
+    Form(DaletDagesh, Dalet, kDagesh), Form(HeMappiq, He, kDagesh), Form(VavDagesh, Vav, kDagesh),
+    Form(ZayinDagesh, Zayin, kDagesh), Form(TetDagesh, Tet, kDagesh),
+    Form(YodDagesh, Yod, kDagesh), Form(FinalKafDagesh, FinalKaf, kDagesh),
+    Form(KafDagesh, Kaf, kDagesh), Form(LamedDagesh, Lamed, kDagesh),
+    Form(MemDagesh, Mem, kDagesh), Form(NunDagesh, Nun, kDagesh),
+    Form(SamekhDagesh, Samekh, kDagesh), Form(PeDagesh, Pe, kDagesh),
+    Form(TsadiDagesh, Tsadi, kDagesh), Form(QofDagesh, Qof, kDagesh),
+    Form(ShinDagesh, Shin, kDagesh), Form(TavDagesh, Tav, kDagesh),
     // Yod variants are written as plain yod, with or without their dagesh.
-    Form(132, kYod), Form(133, kYod), Form(146, kYod), Form(147, kYod),
+    Form(YodDouble, Yod), Form(YodDoubleDagesh, Yod), Form(YodVariantB, Yod),
+    Form(YodVariantBDagesh, Yod),
     // Shin with its dot.
-    Form(208, kShin, kDagesh, kShinDot), Form(209, kShin, kShinDot),
-    Form(210, kShin, kSinDot), Form(211, kShin, kDagesh, kSinDot),
+    Form(ShinShinDotDagesh, Shin, kDagesh, kShinDot), Form(ShinShinDot, Shin, kShinDot),
+    Form(ShinSinDot, Shin, kSinDot), Form(ShinSinDotDagesh, Shin, kDagesh, kSinDot),
     // Final kaf glyphs with their vowel.
-    Form(251, kFinalKaf, kShva), Form(252, kFinalKaf, kQamats),
-    Form(187, kFinalKaf, kDagesh, kShva), Form(188, kFinalKaf, kDagesh, kQamats),
+    Form(FinalKafShva, FinalKaf, kShva), Form(FinalKafQamats, FinalKaf, kQamats),
+    Form(FinalKafDageshShva, FinalKaf, kDagesh, kShva),
+    Form(FinalKafDageshQamats, FinalKaf, kDagesh, kQamats),
     // Letters with a tick for foreign sounds: the letter and an apostrophe.
-    Form(218, kGimel, kDagesh, '\''), Form(220, kGimel, '\''), Form(221, kZayin, '\''),
-    Form(222, kFinalTsadi, '\''), Form(223, kTsadi, '\''),
+    Form(GimelGereshDagesh, Gimel, kDagesh, Geresh), Form(GimelGeresh, Gimel, Geresh),
+    Form(ZayinGeresh, Zayin, Geresh), Form(FinalTsadiGeresh, FinalTsadi, Geresh),
+    Form(TsadiGeresh, Tsadi, Geresh),
     // Vowels, their variants and their stressed twins.
-    Form(192, kShva), Form(156, kShva), Form(157, kShva),
-    Form(193, kHatafSegol), Form(194, kHatafPatah), Form(195, kHatafQamats),
-    Form(196, kHiriq), Form(141, kHiriq), Form(212, kHiriq, kMeteg), Form(142, kHiriq, kMeteg),
-    Form(197, kTsere), Form(143, kTsere), Form(213, kTsere, kMeteg), Form(144, kTsere, kMeteg),
-    Form(198, kSegol), Form(138, kSegol), Form(214, kSegol, kMeteg), Form(140, kSegol, kMeteg),
-    Form(199, kPatah), Form(134, kPatah), Form(152, kPatah), Form(154, kPatah),
-    Form(215, kPatah, kMeteg), Form(135, kPatah, kMeteg), Form(153, kPatah, kMeteg),
-    Form(155, kPatah, kMeteg),
-    Form(200, kQamats), Form(148, kQamats), Form(150, kQamats),
-    Form(216, kQamats, kMeteg), Form(149, kQamats, kMeteg), Form(151, kQamats, kMeteg),
-    Form(128, kQamats), Form(136, kQamats), Form(159, kQamats), Form(129, kQamats, kMeteg),
-    Form(201, kHolam), Form(145, kHolam), Form(131, kHolam, kMeteg),
-    Form(203, kQubuts), Form(219, kQubuts, kMeteg),
-    Form(202, kVav, kDagesh), Form(137, kMeteg, kVav, kDagesh),
-    Form(206, kVav, kHolam), Form(130, kMeteg, kVav, kHolam),
-    Form(158, '-'),
+    Form(Shva, kShva), Form(VocalShva, kShva), Form(SilentShva, kShva),
+    Form(HatafSegol, kHatafSegol), Form(HatafPatah, kHatafPatah), Form(HatafQamats, kHatafQamats),
+    Form(Hiriq, kHiriq), Form(HiriqYod, kHiriq),
+    Form(StressedHiriq, kHiriq, kMeteg), Form(StressedHiriqYod, kHiriq, kMeteg),
+    Form(Tsere, kTsere), Form(TsereYod, kTsere),
+    Form(StressedTsere, kTsere, kMeteg), Form(StressedTsereYod, kTsere, kMeteg),
+    Form(Segol, kSegol), Form(SegolYod, kSegol),
+    Form(StressedSegol, kSegol, kMeteg), Form(StressedSegolYod, kSegol, kMeteg),
+    Form(Patah, kPatah), Form(PatahForQamats, kPatah), Form(PatahAlef, kPatah),
+    Form(PatahYod, kPatah), Form(StressedPatah, kPatah, kMeteg),
+    Form(StressedPatahForQamats, kPatah, kMeteg), Form(StressedPatahAlef, kPatah, kMeteg),
+    Form(StressedPatahYod, kPatah, kMeteg),
+    Form(Qamats, kQamats), Form(QamatsYod, kQamats), Form(QamatsAlef, kQamats),
+    Form(StressedQamats, kQamats, kMeteg), Form(StressedQamatsYod, kQamats, kMeteg),
+    Form(StressedQamatsAlef, kQamats, kMeteg),
+    Form(QamatsQatan, kQamats), Form(QamatsQatanAlef, kQamats),
+    Form(QamatsQatanVariant, kQamats), Form(StressedQamatsQatan, kQamats, kMeteg),
+    Form(Holam, kHolam), Form(HolamVariant, kHolam), Form(StressedHolam, kHolam, kMeteg),
+    Form(Qubuts, kQubuts), Form(StressedQubuts, kQubuts, kMeteg),
+    Form(Shuruk, Vav, kDagesh), Form(StressedShuruk, kMeteg, Vav, kDagesh),
+    Form(HolamMale, Vav, kHolam), Form(StressedHolamMale, kMeteg, Vav, kHolam),
+    Form(Maqaf, Hyphen),
 };
 
 class AnsiFormTable {
  public:
   constexpr AnsiFormTable() : forms_{} {
-    forms_['\r'] = Form('\r', '\r');
+    forms_[CarriageReturn] = Form(CarriageReturn, CarriageReturn);
     for (int c = ' '; c <= '~'; ++c) forms_[c] = Form(c, c);
-    for (int c = 0xE0; c <= 0xFA; ++c) forms_[c] = Form(c, c);
+    for (int c = Alef; c <= Tav; ++c) forms_[c] = Form(c, c);
     for (const AnsiForm& form : kCombinedForms) forms_[form.code] = form;
   }
   constexpr const AnsiForm& operator[](int code) const { return forms_[code & 0xFF]; }
@@ -88,9 +99,9 @@ class AnsiFormTable {
 constexpr AnsiFormTable kAnsiForms;
 
 void AppendAnsiForm(std::string& out, int code, int vavOrder) {
-  if ((code & 0xFF) == HebCode::HolamMale && vavOrder == 1) {
+  if ((code & 0xFF) == HolamMale && vavOrder == 1) {
     out += static_cast<char>(kHolam);
-    out += static_cast<char>(kVav);
+    out += static_cast<char>(Vav);
     return;
   }
   const AnsiForm& form = kAnsiForms[code];

@@ -9,12 +9,13 @@
 
 int IsAnsiHebrewLetter(int c) {
   c &= 0xFF;
-  return c >= 224 && c <= 250;
+  return c >= AnsiCode::Alef && c <= AnsiCode::Tav;
 }
 
 int IsAnsiHebrewPoint(int c) {
   c &= 0xFF;
-  return (c >= 192 && c <= 205) || c == AnsiCode::ShinDot || c == AnsiCode::SinDot;
+  return (c >= AnsiCode::Shva && c <= AnsiCode::Meteg) || c == AnsiCode::ShinDot ||
+         c == AnsiCode::SinDot;
 }
 
 int IsAnsiMaqafOrSofPasuq(int c) {
@@ -154,14 +155,14 @@ ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, int vavOp
     case AnsiCode::Meteg:
       return ImportMeteg(prev, code);
     case AnsiCode::Maqaf:
-      code = '-';
+      code = HebCode::Hyphen;
       return ImportAction::Append;
     case AnsiCode::ShinDot:
       return ImportShinDot(prev, HebCode::ShinShinDot, HebCode::ShinShinDotDagesh, code);
     case AnsiCode::SinDot:
       return ImportShinDot(prev, HebCode::ShinSinDot, HebCode::ShinSinDotDagesh, code);
     case AnsiCode::SofPasuq:
-      code = ':';
+      code = HebCode::SofPasuq;
       return ImportAction::Append;
     case AnsiCode::Vav:
       return ImportVav(prev, prev2, vavOption, code);

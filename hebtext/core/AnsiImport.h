@@ -9,6 +9,7 @@ class CString;
 
 // Windows-1255 bytes the import looks at.
 namespace AnsiCode {
+constexpr BYTE Shva = 0xC0;
 constexpr BYTE Holam = 0xC9;
 constexpr BYTE HolamForVav = 0xCA;
 constexpr BYTE Dagesh = 0xCC;
@@ -17,7 +18,9 @@ constexpr BYTE Maqaf = 0xCE;
 constexpr BYTE ShinDot = 0xD1;
 constexpr BYTE SinDot = 0xD2;
 constexpr BYTE SofPasuq = 0xD3;
+constexpr BYTE Alef = 0xE0;
 constexpr BYTE Vav = 0xE5;
+constexpr BYTE Tav = 0xFA;
 }  // namespace AnsiCode
 
 int IsAnsiHebrewLetter(int c);      // 224-250

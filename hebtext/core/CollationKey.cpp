@@ -1,9 +1,11 @@
 #include "hebtext/core/CollationKey.h"
 
-#include "hebtext/core/CodeTable.h"
 #include "hebtext/core/HebChar.h"
+#include "hebtext/core/HebCharSets.h"
 
 namespace {
+
+using namespace HebCode;
 
 struct CodeGroup {
   char key;
@@ -13,39 +15,39 @@ struct CodeGroup {
 // Every code of a letter sorts as the letter; a vav that is the vowel of the
 // letter before it sorts as vav.
 constexpr CodeGroup kLetterKeys[] = {
-    {'a', {One(224)}},
-    {'b', {One(225), One(161)}},
-    {'c', {One(226), One(162), One(220), One(218)}},
-    {'d', {One(227), One(163)}},
-    {'e', {One(228), One(164)}},
-    {'f', {One(229), One(165), One(202), One(137), One(206), One(130)}},
-    {'g', {One(230), One(166), One(221)}},
-    {'h', {One(231)}},
-    {'i', {One(232), One(168)}},
-    {'j', {One(233), One(169), One(132), One(133), One(146), One(147)}},
-    {'k', {One(170), One(171), One(187), One(188), One(234), One(235), One(251), One(252)}},
-    {'l', {One(236), One(172), One(253)}},
-    {'m', {One(238), One(174), One(237)}},
-    {'n', {One(240), One(176), One(239)}},
-    {'o', {One(241), One(177)}},
-    {'p', {One(242)}},
-    {'q', {One(244), One(180), One(243)}},
-    {'r', {One(246), One(182), One(245), One(223), One(222)}},
-    {'s', {One(247), One(184)}},
-    {'t', {One(248)}},
-    {'u', {One(249), One(185), {208, 211}}},
-    {'v', {One(250), One(186)}},
-    {' ', {One(' '), One('-'), One(HebCode::Maqaf)}},
+    {'a', Codes({Alef})},
+    {'b', Codes({Bet, BetDagesh})},
+    {'c', Codes({Gimel, GimelDagesh, GimelGeresh, GimelGereshDagesh})},
+    {'d', Codes({Dalet, DaletDagesh})},
+    {'e', Codes({He, HeMappiq})},
+    {'f', Codes({Vav, VavDagesh}) | HebSet::VavVowel},
+    {'g', Codes({Zayin, ZayinDagesh, ZayinGeresh})},
+    {'h', Codes({Het})},
+    {'i', Codes({Tet, TetDagesh})},
+    {'j', HebSet::YodForm},
+    {'k', Codes({Kaf, KafDagesh}) | HebSet::FinalKafForm},
+    {'l', Codes({Lamed, LamedDagesh, LamedHolam})},
+    {'m', Codes({Mem, MemDagesh, FinalMem})},
+    {'n', Codes({Nun, NunDagesh, FinalNun})},
+    {'o', Codes({Samekh, SamekhDagesh})},
+    {'p', Codes({Ayin})},
+    {'q', Codes({Pe, PeDagesh, FinalPe})},
+    {'r', Codes({Tsadi, TsadiDagesh, FinalTsadi, TsadiGeresh, FinalTsadiGeresh})},
+    {'s', Codes({Qof, QofDagesh})},
+    {'t', Codes({Resh})},
+    {'u', HebSet::ShinWithShinDot | HebSet::ShinWithSinDot},
+    {'v', Codes({Tav, TavDagesh})},
+    {' ', HebSet::SpaceHyphenOrMaqaf},
 };
 
 constexpr CodeGroup kVowelClasses[] = {
-    {'A', {{148, 151}, One(200), One(216)}},
-    {'B', {One(134), One(135), {152, 155}, One(199), One(215)}},
-    {'C', {One(141), One(142), One(196), One(212)}},
-    {'D', {One(138), One(140), One(143), One(144), One(197), One(198), One(213), One(214)}},
-    {'E', {One(137), One(202), One(203), One(219)}},
-    {'G', {{128, 131}, One(136), One(145), One(159), One(201), One(206)}},
-    {'J', {One(156), One(157), {192, 195}}},
+    {'A', HebSet::QamatsForm},
+    {'B', HebSet::PatahForm},
+    {'C', HebSet::HiriqForm},
+    {'D', HebSet::SegolForm | HebSet::TsereForm},
+    {'E', HebSet::Shuruk | HebSet::QubutsForm},
+    {'G', HebSet::QamatsQatan | HebSet::HolamForm | HebSet::HolamMale},
+    {'J', HebSet::Shva | HebSet::HatafVowel},
 };
 
 template <size_t N>

@@ -35,6 +35,7 @@ constexpr int Gershayim = 34;      // typed as the ASCII double quote
 constexpr int Geresh = 39;         // typed as the ASCII apostrophe
 constexpr int Comma = 44;
 constexpr int Hyphen = 45;
+constexpr int SofPasuq = 58;       // the ASCII colon
 
 // Vowel codes of the program's own: stressed twins and variants.
 constexpr int QamatsQatan = 128;               // [KAM_K]
@@ -159,7 +160,16 @@ constexpr int Shin = 249;          // shin without dot
 constexpr int Tav = 250;
 constexpr int FinalKafShva = 251;  // one glyph each
 constexpr int FinalKafQamats = 252;
-constexpr int LamedHolam = 253;    // font glyph; met briefly in the English-layout import
+
+// Glyphs of the program's Hebrew fonts for a letter with its holam: never
+// text, except that the English-layout import meets the two lamed forms
+// before splitting them into letter and vowel.
+constexpr int LamedHolam = 253;
+constexpr int LamedDageshHolam = 189;
+constexpr int GimelGereshHolam = 254;
+constexpr int GimelGereshDageshHolam = 190;
+constexpr int ZayinGereshHolam = 191;
+constexpr int TsadiGereshHolam = 207;
 }  // namespace HebCode
 
 // Letters and their groups.

@@ -2,6 +2,7 @@
 // scrolling and what a paint draws.
 #include <stdint.h>
 
+#include "hebtext/core/HebChar.h"
 #include "hebtext/core/HebEditModel.h"
 
 namespace {
@@ -170,7 +171,8 @@ void HebEditModel::PlanPaint(const RECT& clip, HebEditPaintPlan& plan) const {
         pRun->rect.right = right > pRun->rect.right ? right : pRun->rect.right;
       }
       pRun->letters.push_back(p->letter);
-      pRun->vowels.push_back(p->vowel == 0 ? 1 : p->vowel);
+      // A run's vowels are a zero-terminated string: "none" is written as 1.
+      pRun->vowels.push_back(p->vowel == HebCode::NoVowel ? HebCode::ExplicitNoVowel : p->vowel);
     }
     if (m_repaintMode == kRepaintNode) break;
   }

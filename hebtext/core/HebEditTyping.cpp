@@ -7,15 +7,30 @@
 
 namespace {
 
+// The character Ctrl+A types; the control only repaints for it.
+constexpr int kCtrlA = 1;
+
 // The final-kaf glyph codes stand for final kaf with a vowel.
 void SplitTypedLetter(int code, int& letter, int& vowel) {
   letter = code;
   vowel = 0;
   switch (code) {
-    case 187: letter = 170; vowel = 157; break;
-    case 188: letter = 170; vowel = HebCode::Qamats; break;
-    case 251: letter = HebCode::FinalKaf; vowel = 157; break;
-    case 252: letter = HebCode::FinalKaf; vowel = HebCode::Qamats; break;
+    case HebCode::FinalKafDageshShva:
+      letter = HebCode::FinalKafDagesh;
+      vowel = HebCode::SilentShva;
+      break;
+    case HebCode::FinalKafDageshQamats:
+      letter = HebCode::FinalKafDagesh;
+      vowel = HebCode::Qamats;
+      break;
+    case HebCode::FinalKafShva:
+      letter = HebCode::FinalKaf;
+      vowel = HebCode::SilentShva;
+      break;
+    case HebCode::FinalKafQamats:
+      letter = HebCode::FinalKaf;
+      vowel = HebCode::Qamats;
+      break;
     default: break;
   }
 }
@@ -196,7 +211,7 @@ HebEditModel::CharResult HebEditModel::TypeCharacter(int ch, BOOL capsLock) {
     return kCharChanged;
   }
   if (ch == '\r') return kCharIgnored;
-  if (ch == 1) return kCharRepaint;
+  if (ch == kCtrlA) return kCharRepaint;
   if (!m_rightToLeft) return TypeEnglishChar(ch) ? kCharChanged : kCharIgnored;
   const int code = MapKeyToHebrew(ch, capsLock);
   if (code == 0) return kCharIgnored;

@@ -4,41 +4,48 @@
 
 #include "hebtext/core/HebChar.h"
 
+using namespace HebCode;
+
 int VowelToDisplayPoint(int vowel) {
   switch (vowel & 0xFF) {
-    case 128: case 136: case 148: case 150: case 159: return HebCode::Qamats;
-    case 129: case 149: case 151: return 216;
-    case 134: case 152: case 154: return HebCode::Patah;
-    case 135: case 153: case 155: return 215;
-    case 138: return HebCode::Segol;
-    case 140: return 214;
-    case 141: return HebCode::Hiriq;
-    case 142: return 212;
-    case 143: return HebCode::Tsere;
-    case 144: return 213;
-    case 145: return HebCode::Holam;
-    case 156: case 157: return HebCode::Shva;
+    case QamatsQatan: case QamatsQatanAlef: case QamatsQatanVariant:
+    case QamatsYod: case QamatsAlef:
+      return Qamats;
+    case StressedQamatsQatan: case StressedQamatsYod: case StressedQamatsAlef:
+      return StressedQamats;
+    case PatahForQamats: case PatahAlef: case PatahYod: return Patah;
+    case StressedPatahForQamats: case StressedPatahAlef: case StressedPatahYod:
+      return StressedPatah;
+    case SegolYod: return Segol;
+    case StressedSegolYod: return StressedSegol;
+    case HiriqYod: return Hiriq;
+    case StressedHiriqYod: return StressedHiriq;
+    case TsereYod: return Tsere;
+    case StressedTsereYod: return StressedTsere;
+    case HolamVariant: return Holam;
+    case VocalShva: case SilentShva: return Shva;
     default: return vowel & 0xFF;
   }
 }
 
 int LetterToDisplayGlyph(int letter) {
   switch (letter & 0xFF) {
-    case 132: case 146: return HebCode::Yod;
-    case 133: case 147: return 169;  // yod with dagesh
-    case HebCode::Maqaf: return '-';
+    case YodDouble: case YodVariantB: return Yod;
+    case YodDoubleDagesh: case YodVariantBDagesh: return YodDagesh;
+    case Maqaf: return Hyphen;
     default: return letter & 0xFF;
   }
 }
 
 int FinalKafGlyph(int letter, int vowel) {
   letter &= 0xFF;
-  const bool dagesh = letter == 170 || letter == 187 || letter == 188;
+  const bool dagesh = letter == FinalKafDagesh || letter == FinalKafDageshShva ||
+                      letter == FinalKafDageshQamats;
   switch (vowel & 0xFF) {
-    case HebCode::NoVowel: return letter;
-    case 156: case 157: case HebCode::Shva: return dagesh ? 187 : 251;
-    case HebCode::Qamats: case 216: return dagesh ? 188 : 252;
-    default: return dagesh ? 170 : HebCode::FinalKaf;  // no vowel it can carry
+    case NoVowel: return letter;
+    case VocalShva: case SilentShva: case Shva: return dagesh ? FinalKafDageshShva : FinalKafShva;
+    case Qamats: case StressedQamats: return dagesh ? FinalKafDageshQamats : FinalKafQamats;
+    default: return dagesh ? FinalKafDagesh : FinalKaf;  // no vowel it can carry
   }
 }
 

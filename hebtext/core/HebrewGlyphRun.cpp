@@ -43,11 +43,11 @@ void PrepareRun(const BYTE* letters, const BYTE* vowels, int count,
 int HolamLigature(int letter) {
   switch (letter) {
     case HebCode::Lamed: return HebCode::LamedHolam;
-    case 172: return 189;
-    case 220: return 254;
-    case 218: return 190;
-    case 221: return 191;
-    case 223: return 207;
+    case HebCode::LamedDagesh: return HebCode::LamedDageshHolam;
+    case HebCode::GimelGeresh: return HebCode::GimelGereshHolam;
+    case HebCode::GimelGereshDagesh: return HebCode::GimelGereshDageshHolam;
+    case HebCode::ZayinGeresh: return HebCode::ZayinGereshHolam;
+    case HebCode::TsadiGeresh: return HebCode::TsadiGereshHolam;
     default: return 0;
   }
 }
@@ -134,7 +134,7 @@ class RunLayout {
     }
     const int wide = v < w ? w : v;
     const int narrow = v < w ? v : w;
-    if (letter == '\t' || letter == 12 || letter == 13) return wide;
+    if (letter == HebCode::Tab || IsFormFeedOrCR(letter)) return wide;
     const int centred = x - (wide - (wide - narrow) / 2);
     if (v >= w) {
       Emit(vowel, x - wide, vowelColor);

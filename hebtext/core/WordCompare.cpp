@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "hebtext/core/CodeTable.h"
 #include "hebtext/core/HebChar.h"
+#include "hebtext/core/HebCharSets.h"
 
 namespace {
 
@@ -13,18 +13,9 @@ int Length(const BYTE* letters) {
 
 // Vowels that count as one sound; each hataf is a class of its own.
 constexpr CodeSet kVowelMatchClasses[] = {
-    {One(0), One(1)},
-    {One(128), One(129), One(136), One(159)},
-    {One(130), One(206)},
-    {One(131), One(145), One(201)},
-    {One(134), One(135), {152, 155}, One(199), One(215)},
-    {One(137), One(202)},
-    {One(138), One(140), One(198), One(214)},
-    {One(141), One(142), One(196), One(212)},
-    {One(143), One(144), One(197), One(213)},
-    {{148, 151}, One(200), One(216)},
-    {One(156), One(157), One(192)},
-    {One(203), One(219)},
+    HebSet::NoVowel,   HebSet::QamatsQatan, HebSet::HolamMale, HebSet::HolamForm,
+    HebSet::PatahForm, HebSet::Shuruk,      HebSet::SegolForm, HebSet::HiriqForm,
+    HebSet::TsereForm, HebSet::QamatsForm,  HebSet::Shva,      HebSet::QubutsForm,
 };
 
 bool SameSpecialLetter(int a, int b) {
@@ -35,7 +26,6 @@ bool SameSpecialLetter(int a, int b) {
 
 bool IsHolamOrHolamMale(int v) { return IsHolamForm(v) || IsHolamMale(v); }
 bool IsVavVowelOnLetter(int v) { return IsShuruk(v) || IsHolamMale(v); }
-bool IsPatahVariantCode(int v) { return v == 134 || v == 135; }
 
 // The vowel after position i of a word of the given length, 0 past its end.
 int NextVowel(const BYTE* vowels, int i, int length) { return i + 1 < length ? vowels[i + 1] : 0; }
@@ -187,7 +177,7 @@ int CompareWordsPositional(const BYTE* lettersA, const BYTE* lettersB, const BYT
     const bool bareYodAfterVavHiriq = i == 1 && IsVav(lettersA[0]) &&
                                       IsHiriqForm(vowelsA[0]) && IsYodForm(lettersA[1]) &&
                                       IsNoVowelOrShva(va) && IsNoVowelOrShva(vb);
-    const bool qamatsForPatahVariant = IsQamatsForm(va) && IsPatahVariantCode(vb);
+    const bool qamatsForPatahVariant = IsQamatsForm(va) && IsPatahVariant(vb);
     if (!bareYodAtStart && !bareYodAfterVavHiriq && !qamatsForPatahVariant) return -1;
   }
   return 0;
@@ -213,7 +203,7 @@ int CompareWordsPleneTolerant(const BYTE* lettersA, const BYTE* lettersB, const 
     bool vowelsPass =
         VowelsMatchLoose(va, vb, NextVowel(vowelsA, i, lengthA), NextVowel(vowelsB, j, lengthB));
     if (!vowelsPass) {
-      if (IsQamatsForm(va) && IsPatahVariantCode(vb)) {
+      if (IsQamatsForm(va) && IsPatahVariant(vb)) {
         vowelsPass = true;
       } else if ((IsNoVowelOrShva(va) && IsHatafVowel(vb)) ||
                  (IsHatafVowel(va) && IsNoVowelOrShva(vb))) {
