@@ -1,6 +1,7 @@
 #include "tools/grammarc/GrammarCompiler.h"
 
 #include "lexicon/core/LittleEndian.h"
+#include "tools/grammarc/ClassIdHeader.h"
 #include "tools/grammarc/IdRegistry.h"
 #include "tools/grammarc/NounSources.h"
 #include "tools/grammarc/VerbSources.h"
@@ -182,4 +183,10 @@ std::vector<GrammarFile> WriteGrammarFiles(const GrammarModel& model) {
       {kNounTableFile, NounTableFile(model)},     {kNounDataFile, NounDataFile(model)},
       {kAdjPatternFile, CountedFile(model.suffixForms)}, {kAdjTableFile, AdjTableFile(model)},
   };
+}
+
+std::string ReadClassIdHeader(const std::string& dataFolder) {
+  IdRegistry registry;
+  registry.Read(ReadSource(dataFolder, "registry.txt"));
+  return WriteClassIdHeader(registry);
 }

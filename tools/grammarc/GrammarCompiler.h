@@ -19,3 +19,7 @@ GrammarModel ReadGrammarSources(const std::string& dataFolder);
 // noundata, adjpat, adjtbl. Throws SourceError when a text block outgrows
 // the offsets that address it.
 std::vector<GrammarFile> WriteGrammarFiles(const GrammarModel& model);
+
+// The header of named class id ranges (ClassIdHeader.h) of the folder's
+// registry.txt; throws SourceError.
+std::string ReadClassIdHeader(const std::string& dataFolder);

@@ -6,6 +6,17 @@ constexpr long kMaxId = 0xFFFF;
 
 }  // namespace
 
+IdRegistry::KindRanges& IdRegistry::KindOf(const SourceLine& line) {
+  const std::string& family = line.tokens[1];
+  const std::string& kind = line.tokens[2];
+  for (KindRanges& known : m_kinds)
+    if (known.family == family && known.kind == kind) return known;
+  std::string meaning;
+  IsQuoted(line.tokens.back(), &meaning);
+  m_kinds.push_back({family, kind, meaning, line, {}});
+  return m_kinds.back();
+}
+
 void IdRegistry::Read(const std::vector<SourceLine>& lines) {
   for (const SourceLine& line : lines) {
     const auto& t = line.tokens;
@@ -14,6 +25,7 @@ void IdRegistry::Read(const std::vector<SourceLine>& lines) {
     if (t[2] == kRegularKind)
       throw SourceError(line, "\"regular\" is the kind outside every range");
     std::vector<Range>& ranges = m_families[t[1]];
+    KindRanges& kind = KindOf(line);
     for (size_t i = 3; i < t.size() && !IsQuoted(t[i]); ++i) {
       const std::string& part = t[i];
       size_t dash = part.find('-', 1);
@@ -22,6 +34,7 @@ void IdRegistry::Read(const std::vector<SourceLine>& lines) {
                                             : ParseNumber(line, part.substr(dash + 1), 0, kMaxId);
       if (last < first) throw SourceError(line, "the range " + part + " runs backwards");
       ranges.push_back({t[2], first, last});
+      kind.ranges.emplace_back(first, last);
     }
   }
 }

@@ -23,10 +23,23 @@ class IdRegistry {
   void Check(const SourceLine& line, const std::string& family, const std::string& kind,
              long id) const;
 
+  // The ids of one kind of a family, gathered from all its lines.
+  struct KindRanges {
+    std::string family, kind;
+    std::string meaning;                           // of its first line
+    SourceLine line;                               // its first line
+    std::vector<std::pair<long, long>> ranges;     // both ends included
+  };
+  // In the order the registry first names them.
+  const std::vector<KindRanges>& Kinds() const { return m_kinds; }
+
  private:
   struct Range {
     std::string kind;
     long first, last;
   };
   std::map<std::string, std::vector<Range>> m_families;
+  std::vector<KindRanges> m_kinds;
+
+  KindRanges& KindOf(const SourceLine& line);
 };
