@@ -7,6 +7,8 @@
 #                              the canonical combining classes of the marks
 #   NormalizationTest-hebrew.txt  the lines of Unicode's NormalizationTest.txt
 #                              (Debian unicode-data) that hold Hebrew points
+#   UnicodeData-hebrew.txt     the lines of Unicode's UnicodeData.txt (Debian
+#                              unicode-data) for the Hebrew block
 # Run from this folder with Debian's /usr/bin/python3; commit the results.
 import bz2
 import itertools
@@ -96,6 +98,18 @@ def write_normalization_extract():
                 out.write(line)
 
 
+def write_unicode_data_extract():
+    source = "/usr/share/unicode/UnicodeData.txt"
+    with open(source, encoding="utf-8") as lines, open("UnicodeData-hebrew.txt", "w") as out:
+        out.write("# The lines of Unicode's UnicodeData.txt (from %s) for the\n" % source)
+        out.write("# Hebrew block U+0590..U+05FF, unchanged:\n")
+        out.write("# code;name;general category;combining class;bidi;decomposition;...\n")
+        for line in lines:
+            if 0x0590 <= int(line.split(";")[0], 16) <= 0x05FF:
+                out.write(line)
+
+
 write_cp1255()
 write_clusters()
 write_normalization_extract()
+write_unicode_data_extract()
