@@ -35,9 +35,14 @@ class HebCharNodePool {
   void FreeAll();
 
   int GetInUseCount() const { return static_cast<int>(m_inUse.size()); }
+  // Every node of every block either in use or free, never both, and the
+  // nodes in use in address order.
+  bool IsConsistent() const;
 
  private:
   bool AddBlock();
+  // Each node of each block is in one of the two arrays.
+  bool HasEveryNode() const;
 
   std::vector<HebCharNode*> m_blocks;
   std::vector<HebCharNode*> m_free;

@@ -583,6 +583,7 @@ TEST(HebCharNodePool, TakesFromBlocksAndChecksWhatComesBack) {
     nodes.push_back(pNode);
   }
   EXPECT_EQ(250, pool.GetInUseCount());
+  EXPECT_TRUE(pool.IsConsistent());
   EXPECT_EQ(1, pool.Return(nodes[7]));
   EXPECT_EQ(0, pool.Return(nodes[7]));  // already back
   HebCharNode stranger = {};
@@ -590,8 +591,10 @@ TEST(HebCharNodePool, TakesFromBlocksAndChecksWhatComesBack) {
   EXPECT_EQ(nodes[7], pool.Take());     // the last one back is the next out
   EXPECT_EQ(0, nodes[7]->letter);       // zero-filled again
   for (int i = 0; i < 100; ++i) EXPECT_EQ(1, pool.Return(nodes[i]));
+  EXPECT_TRUE(pool.IsConsistent());
   pool.ReturnAll();
   EXPECT_EQ(0, pool.GetInUseCount());
+  EXPECT_TRUE(pool.IsConsistent());
   EXPECT_EQ(0, pool.Return(nodes[200]));
 }
 
