@@ -12,7 +12,6 @@ namespace bench {
 
 class QuietUISink : public IDocUISink {
  public:
-  void ShowMessage(LPCSTR) override {}
   CSize GetClientSize() override { return CSize(1000, 800); }
   void SetScrollSizes(CSize, CSize, CSize) override {}
   void Redraw() override {}
@@ -43,13 +42,13 @@ struct Document {
   // Fills side 0 as a file load does, without laying it out.
   void Fill(const std::string& text) {
     model.PreallocCharNodes(static_cast<int>(text.size()));
-    model.m_bBulkInsert = TRUE;
+    model.SetBulkInsert(TRUE);
     DocCharNode* after = model.GetHead(0);
     for (char ch : text) {
       after = model.InsertCharAfter(after, static_cast<BYTE>(ch), 0);
       model.MeasureCharNode(after, 0);
     }
-    model.m_bBulkInsert = FALSE;
+    model.SetBulkInsert(FALSE);
   }
 
   FixedDocMetrics metrics;

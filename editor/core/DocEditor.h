@@ -107,6 +107,8 @@ class DocEditor {
   // laid out, records the state after and pushes the step.
   void BeginStep(DWORD type);
   void EndStep();
+  // The first fault of the undo stack, described; empty when it holds.
+  CString FindUndoFault() const;
 
   // --- Flat text ------------------------------------------------------------
   BOOL GetSelectionText(int side, CString& letters, CByteArray& points, CDWordArray& attributes,
@@ -184,6 +186,9 @@ class DocEditor {
                    const CByteArray& points, const CDWordArray& attrs);
   BOOL BuildSide(int side, IDocBuildProgress* progress, BOOL hashemFilter, int pixelsPerInchX);
   void RunStep(int side, const CEditSnapshot& step, BOOL forward);
+  // Builds with assertions stop at an edit that leaves the model or the undo
+  // stack broken.
+  void AssertConsistent() const;
 
   DocTextModel& m_model;
   IDocUISink& m_ui;

@@ -57,6 +57,12 @@ void DocTextModel::AppendEntry(DocStyleTable table, const void* value) {
   }
 }
 
+DocMessageList DocTextModel::TakeMessages() {
+  DocMessageList messages;
+  messages.swap(m_messages);
+  return messages;
+}
+
 WORD DocTextModel::FindOrAddEntry(DocStyleTable table, const void* value) {
   m_styles.AddDefaultEntries();
   int index = FindEntry(table, value);
@@ -64,7 +70,7 @@ WORD DocTextModel::FindOrAddEntry(DocStyleTable table, const void* value) {
   if (m_styles.GetCount(table) >= DocStyleTables::kLimits[table]) {
     CompactTable(table, FALSE);
     if (m_styles.GetCount(table) >= DocStyleTables::kLimits[table]) {
-      m_ui.ShowMessage(DocStyleTables::kFullMessages[table]);
+      m_messages.push_back({DocStyleTables::kFullMessages[table], CString()});
       return kStyleTableFull;
     }
   }

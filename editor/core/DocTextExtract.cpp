@@ -155,11 +155,11 @@ int DocEditor::InsertRuns(const CString& letters, const CByteArray& points,
     BYTE letter = static_cast<BYTE>(letters[i]);
     if (IsFormFeedOrCR(letter)) {
       if (!(formats.GetSize() == 0)) {
-        m_model.m_pendingLineFormat = formats[0];
+        m_model.SetPendingLineFormat(formats[0]);
         formats.RemoveAt(0);
       }
     } else if (i == 0 && !(formats.GetSize() == 0)) {
-      if (m_model.IsLineEmpty(m_model.GetCharLine(Cur().caret))) m_model.m_pendingLineFormat = formats[0];
+      if (m_model.IsLineEmpty(m_model.GetCharLine(Cur().caret))) m_model.SetPendingLineFormat(formats[0]);
       formats.RemoveAt(0);
     }
     CharAttr attr = i < attributes.GetSize() ? attributes[i] & ~CharAttrBits::kTransientMark

@@ -11,6 +11,7 @@
 #include "classlib/core/Geometry.h"
 #include "editor/core/CPageLayout.h"
 #include "editor/core/DocCharPool.h"
+#include "editor/core/DocMessage.h"
 #include "editor/core/DocMetrics.h"
 #include "editor/core/DocNodes.h"
 #include "editor/core/DocSection.h"
@@ -162,6 +163,10 @@ class DocTextModel {
                     BOOL keepKey);
   const DocStyleTables& GetStyleTables() const { return m_styles; }
   DocStyleTables& GetStyleTables() { return m_styles; }
+  // The message boxes asked for since the last call (a style table that
+  // stayed full), in order, for the window that ran the edit to show over the
+  // document's first view.
+  DocMessageList TakeMessages();
 
   // --- Page geometry --------------------------------------------------------
   void ComputeLayoutMetrics(CPageLayout& layout) const;
@@ -201,39 +206,51 @@ class DocTextModel {
   // Every line and page of the side from its start, as after loading.
   void ReformatSide(int side);
 
+  // --- Invariants -----------------------------------------------------------
+  // The first broken link or bound of the side's characters, lines, pages and
+  // layouts, described; empty when the structure holds.
+  CString FindStructureFault(int side) const;
+
   // --- State ----------------------------------------------------------------
   DocSideState& Side(int side) { return m_sides[side]; }
   const DocSideState& Side(int side) const { return m_sides[side]; }
   DocCharNode* GetHead(int side) { return &m_sides[side].head; }
   int GetCurrentSide() const { return m_currentSide; }
   void SetCurrentSide(int side) { m_currentSide = side; }
-
-  DWORD m_switchFontKey = 0xFFFFFFFF;  // packed font of the Switch Font command
-  BOOL m_bNoPageSplit = FALSE;
-  BOOL m_bBulkInsert = FALSE;
-  DWORD m_pendingAttributes = kNoPending;
-  DWORD m_pendingLineFormat = kNoPending;
-  int m_fontListSide = 1;
-  int m_pageSpacingX = 0;
-  int m_pageSpacingY = 0;
-  CRect m_pageUnion;
-  int m_orientationSummary = 1;
-  int m_cachedPageCount = 0;
-  // Scroll sizes last given to the view: total, client, line step.
-  CSize m_scrollTotal, m_scrollPage, m_scrollLine;
-  // The characters whose lines the last layout changed (null when none).
-  DocCharNode* m_repaintFirst = nullptr;
-  DocCharNode* m_repaintLast = nullptr;
-  BOOL m_bLayoutsChanged = FALSE;
-  BOOL m_bPagesChanged = FALSE;
-  BOOL m_bRelayoutFromPrevLine = FALSE;
+  // While set, an inserted break begins no line (a side filled as a file
+  // load fills it); the layout pass makes the lines afterwards.
+  void SetBulkInsert(BOOL bulk) { m_bBulkInsert = bulk; }
+  // The attributes the next inserted character takes instead of those of
+  // the character before it, and the format the line it lands in takes;
+  // kNoPending for none. Each is used up by the insertion.
+  DWORD GetPendingAttributes() const { return m_pendingAttributes; }
+  void SetPendingAttributes(DWORD attributes) { m_pendingAttributes = attributes; }
+  void SetPendingLineFormat(DWORD format) { m_pendingLineFormat = format; }
+  // The side whose fonts ListUsedFonts lists.
+  void SetFontListSide(int side) { m_fontListSide = side; }
+  // The view's gaps between pages, counted into the document's size.
+  void SetPageSpacing(int x, int y) {
+    m_pageSpacingX = x;
+    m_pageSpacingY = y;
+  }
+  // 1 when every page is portrait, 2 when some are landscape.
+  int GetOrientationSummary() const { return m_orientationSummary; }
+  // The characters whose lines the last layout changed (null when none);
+  // the view repaints their lines and clears the range.
+  DocCharNode* GetRepaintFirst() const { return m_repaintFirst; }
+  DocCharNode* GetRepaintLast() const { return m_repaintLast; }
+  void SetRepaintRange(DocCharNode* first, DocCharNode* last) {
+    m_repaintFirst = first;
+    m_repaintLast = last;
+  }
 
  private:
   class LayoutPass;
 
   void InitSide(int side, const DocSideDefaults& defaults);
   void ClearSide(int side);
-  // An equal entry, else room made by compaction, else the table's message.
+  // An equal entry, else room made by compaction, else kStyleTableFull and
+  // the table's message.
   WORD FindOrAddEntry(DocStyleTable table, const void* value);
   int FindEntry(DocStyleTable table, const void* value) const;
   void AppendEntry(DocStyleTable table, const void* value);
@@ -248,10 +265,29 @@ class DocTextModel {
   void CollectSections(int side, CArray<DocSection*, DocSection*>& sections) const;
   void ForgetNode(const DocCharNode* node);
 
+  DWORD m_switchFontKey = 0xFFFFFFFF;  // packed font of the Switch Font command
+  BOOL m_bNoPageSplit = FALSE;
+  BOOL m_bBulkInsert = FALSE;
+  DWORD m_pendingAttributes = kNoPending;
+  DWORD m_pendingLineFormat = kNoPending;
+  int m_fontListSide = 1;
+  int m_pageSpacingX = 0;
+  int m_pageSpacingY = 0;
+  CRect m_pageUnion;
+  int m_orientationSummary = 1;
+  int m_cachedPageCount = 0;
+  // Scroll sizes last given to the view: total, client, line step.
+  CSize m_scrollTotal, m_scrollPage, m_scrollLine;
+  DocCharNode* m_repaintFirst = nullptr;
+  DocCharNode* m_repaintLast = nullptr;
+  BOOL m_bLayoutsChanged = FALSE;
+  BOOL m_bPagesChanged = FALSE;
+  BOOL m_bRelayoutFromPrevLine = FALSE;
   IDocMetrics& m_metrics;
   IDocUISink& m_ui;
   DocCharPool m_pool;
   DocSideState m_sides[kDocSideCount];
   DocStyleTables m_styles;
+  DocMessageList m_messages;
   int m_currentSide = 1;
 };

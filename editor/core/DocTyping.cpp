@@ -20,10 +20,22 @@ void SplitTypedLetter(int code, BYTE& letter, BYTE& point) {
   letter = static_cast<BYTE>(code);
   point = 0;
   switch (code) {
-    case 187: letter = 170; point = 157; break;
-    case 188: letter = 170; point = HebCode::Qamats; break;
-    case 251: letter = HebCode::FinalKaf; point = 157; break;
-    case 252: letter = HebCode::FinalKaf; point = HebCode::Qamats; break;
+    case HebCode::FinalKafDageshShva:
+      letter = HebCode::FinalKafDagesh;
+      point = HebCode::SilentShva;
+      break;
+    case HebCode::FinalKafDageshQamats:
+      letter = HebCode::FinalKafDagesh;
+      point = HebCode::Qamats;
+      break;
+    case HebCode::FinalKafShva:
+      letter = HebCode::FinalKaf;
+      point = HebCode::SilentShva;
+      break;
+    case HebCode::FinalKafQamats:
+      letter = HebCode::FinalKaf;
+      point = HebCode::Qamats;
+      break;
     default: break;
   }
 }
@@ -94,7 +106,8 @@ int DocEditor::TypeChar(UINT ch, BOOL shiftDown, BOOL capsLock) {
     RecordSelectionDelete(CurSide());
     DeleteSelection();
   }
-  if (m_model.m_pendingAttributes != kNoPending) m_model.m_pendingAttributes &= ~kMark;
+  DWORD pending = m_model.GetPendingAttributes();
+  if (pending != kNoPending) m_model.SetPendingAttributes(pending & ~kMark);
   if (point) {
     if (IsVowelCode(code)) ApplyVowel(code);
     else ApplyMark(code);
@@ -122,10 +135,10 @@ void DocEditor::FinishEdit(DocCharNode* start, DocCharNode* end) {
 // --- Single steps ------------------------------------------------------------------
 
 DocCharNode* DocEditor::InsertRawAfter(DocCharNode* after, BYTE letter, BYTE point, CharAttr attr) {
-  m_model.m_pendingAttributes = attr;
+  m_model.SetPendingAttributes(attr);
   DocCharNode* node = m_model.InsertCharAfter(after, letter, point);
   if (node == nullptr) {
-    m_model.m_pendingAttributes = kNoPending;
+    m_model.SetPendingAttributes(kNoPending);
     return nullptr;
   }
   m_model.MeasureCharNode(node, CurSide());

@@ -1,5 +1,5 @@
-// The window services that layout and style-table code reach: a message box
-// over the document's first view, the view's scroll sizes and repainting.
+// The window services that layout code reaches: the view's scroll sizes and
+// repainting. Messages are returned, never shown from here (DocMessage.h).
 #pragma once
 
 #include "classlib/core/Geometry.h"
@@ -7,8 +7,6 @@
 
 class IDocUISink {
  public:
-  // A message box with an OK button and no caption.
-  virtual void ShowMessage(LPCSTR text) = 0;
   virtual CSize GetClientSize() = 0;
   virtual void SetScrollSizes(CSize total, CSize page, CSize line) = 0;
   // Invalidates and erases the whole view.

@@ -8,6 +8,9 @@
 // side exactly as it was.
 #include "editor/core/DocEditor.h"
 
+#include <cassert>
+#include <cstdio>
+
 namespace {
 
 constexpr DWORD kMark = CharAttrBits::kTransientMark;
@@ -65,6 +68,27 @@ BOOL DocEditor::RedoCommand() {
   m_model.SetCurrentSide(static_cast<int>(step.side));
   Redo(static_cast<int>(step.side), step);
   return TRUE;
+}
+
+CString DocEditor::FindUndoFault() const {
+  if (m_undoIndex < 0 || m_undoIndex > m_steps.GetSize()) return "the undo index is off the stack";
+  if (m_steps.GetSize() > kMaxUndoSteps) return "the undo stack holds too many steps";
+  for (int i = 0; i < m_steps.GetSize(); i++)
+    if (m_steps[i] == nullptr || m_steps[i]->side >= static_cast<DWORD>(kDocSideCount))
+      return "an undo step without a side";
+  return CString();
+}
+
+// The walks are linear in the sides, as the edit's own relayout is.
+void DocEditor::AssertConsistent() const {
+#ifndef NDEBUG
+  if (m_bBuilding) return;
+  CString fault = FindUndoFault();
+  for (int side = 0; side < kDocSideCount && fault.IsEmpty(); side++)
+    fault = m_model.FindStructureFault(side);
+  if (!fault.IsEmpty()) std::fprintf(stderr, "editor invariant: %s\n", static_cast<LPCSTR>(fault));
+  assert(fault.IsEmpty());
+#endif
 }
 
 // --- Positions -------------------------------------------------------------------
@@ -299,6 +323,7 @@ void DocEditor::EndChange() {
   }
   m_changeStart = m_changeEnd = nullptr;
   PushUndo(m_pending);
+  AssertConsistent();
 }
 
 void DocEditor::BeginStep(DWORD type) {
@@ -466,6 +491,7 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
   RestoreCaretAndAnchor(side, forward ? step.posAfter : step.posBefore);
   m_model.UpdateScrollSizes();
   m_model.SetCurrentSide(current);
+  AssertConsistent();
 }
 
 void DocEditor::Undo(int side, const CEditSnapshot& step) { RunStep(side, step, FALSE); }

@@ -31,7 +31,7 @@ WORD CRtfTables::FindOrAdd(DocStyleTable which, Array& table, const Value& value
   for (int i = 0; i < table.GetSize(); ++i)
     if (table[i] == value) return static_cast<WORD>(i);
   if (table.GetSize() >= DocStyleTables::kLimits[which]) {
-    if (m_messages) m_messages->ShowMessage(DocStyleTables::kFullMessages[which], nullptr);
+    messages.push_back({DocStyleTables::kFullMessages[which], CString()});
     return kRtfNoIndex;
   }
   return static_cast<WORD>(table.Add(value));
@@ -42,7 +42,7 @@ WORD CRtfTables::FindOrAddFace(CStringArray& table, const CString& face) {
   for (int i = 0; i < table.GetSize(); ++i)
     if (table[i].CompareNoCase(face) == 0) return static_cast<WORD>(i);
   if (table.GetSize() >= DocStyleTables::kLimits[kFontNames]) {
-    if (m_messages) m_messages->ShowMessage(DocStyleTables::kFullMessages[kFontNames], nullptr);
+    messages.push_back({DocStyleTables::kFullMessages[kFontNames], CString()});
     return kRtfNoIndex;
   }
   return static_cast<WORD>(table.Add(face));

@@ -8,16 +8,16 @@
 
 #include "classlib/core/CString.h"
 #include "editor/core/DocStyleTables.h"
-#include "editor/core/MessageSink.h"
+#include "editor/core/DocMessage.h"
 
 constexpr WORD kRtfNoIndex = 0xFFFF;
 
 class CRtfTables {
  public:
   CRtfTables(const char* data, size_t length) : m_data(data), m_length(length) {}
-  // tables and messages may be null.
-  CRtfTables(const char* data, size_t length, DocStyleTables* tables, IMessageSink* messages)
-      : m_data(data), m_length(length), m_tables(tables), m_messages(messages) {}
+  // tables may be null.
+  CRtfTables(const char* data, size_t length, DocStyleTables* tables)
+      : m_data(data), m_length(length), m_tables(tables) {}
   CRtfTables(const CRtfTables&) = delete;
   CRtfTables& operator=(const CRtfTables&) = delete;
 
@@ -51,6 +51,7 @@ class CRtfTables {
   std::string text;
   std::vector<DWORD> attrs;        // one per character of text
   std::vector<DWORD> paraFormats;  // one per paragraph
+  DocMessageList messages;         // a linked style table that was full
 
  private:
   template <class Array, class Value>
@@ -61,7 +62,6 @@ class CRtfTables {
   size_t m_length;
   size_t m_pos = 0;
   DocStyleTables* m_tables = nullptr;
-  IMessageSink* m_messages = nullptr;
   CStringArray m_localFonts;
   std::vector<COLORREF> m_localColors;
 };

@@ -89,10 +89,6 @@ BOOL CZultaFile::Fail(LPCSTR message) {
 
 BOOL CZultaFile::Corrupt() { return Fail(kDamaged); }
 
-void CZultaFile::ShowMessage(LPCSTR text, LPCSTR caption) {
-  if (m_messages) m_messages->ShowMessage(text, caption);
-}
-
 BOOL CZultaFile::GetBlock(DWORD offset, DWORD length, ByteReader& block) {
   if (offset > m_size || length > m_size - offset) return Corrupt();
   block = ByteReader(m_data + offset, length);
@@ -139,6 +135,7 @@ BOOL CZultaFile::ReadDocument(const BYTE* data, size_t size, ZultaDocData& doc) 
   m_data = data;
   m_size = size;
   m_error.Empty();
+  m_messages.clear();
   if (size > 0x7FFFFFFF) return Corrupt();  // beyond what the text buffers index
   if (!ReadSignature() || !ReadHeader()) return FALSE;
   // Read into a copy so that a refused file leaves the document as it was.

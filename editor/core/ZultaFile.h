@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "classlib/core/CString.h"
+#include "editor/core/DocMessage.h"
 #include "editor/core/FileBytes.h"
-#include "editor/core/MessageSink.h"
 #include "editor/core/RtfWriter.h"
 #include "editor/core/ZultaDocData.h"
 
@@ -32,8 +32,7 @@ constexpr int kSectionOffset = 104, kSectionLength = 112;
 
 class CZultaFile {
  public:
-  // messages may be null (nothing shown).
-  explicit CZultaFile(IMessageSink* messages = nullptr) : m_messages(messages) {}
+  CZultaFile() = default;
   // The faces' families and character sets for an ".rtf" export (the
   // screen's on Windows); without one they are written as "nil", set 0.
   void SetFontInfo(IRtfFontInfo* fonts) { m_fonts = fonts; }
@@ -45,12 +44,23 @@ class CZultaFile {
   // The whole file. FALSE, with GetError() set and doc holding nothing of
   // the file, when it cannot be read whole.
   BOOL ReadDocument(const BYTE* data, size_t size, ZultaDocData& doc);
-  BOOL ReadSignature();
-  BOOL ReadHeader();
+  // The version of the file last read.
   BYTE GetMajor() const { return m_major; }
   BYTE GetMinor() const { return m_minor; }
   const CString& GetError() const { return m_error; }
+  // The message boxes the last read asked for, in order, for the caller to
+  // show (a style table of an RTF file that was full, an RTF parse error).
+  const DocMessageList& GetMessages() const { return m_messages; }
 
+  // --- Writing --------------------------------------------------------------
+  // The bytes to store for the path: the current side as RTF or plain text
+  // for a path ending in ".rtf" or ".txt" (any case), else the native form.
+  // FALSE, with GetError() set, when the document cannot be stored whole.
+  BOOL WriteDocument(const ZultaDocData& doc, LPCSTR path, ByteBuffer& out);
+
+ private:
+  BOOL ReadSignature();
+  BOOL ReadHeader();
   // Block readers of the current layout.
   BOOL ReadTitle(CString& title);
   BOOL UnpackFonts(ZultaDocData& doc);
@@ -59,7 +69,6 @@ class CZultaFile {
   BOOL UnpackSideText(ZultaDocData& doc, int side);
   BOOL UnpackSectionRuns(ZultaDocData& doc, int side);
   BOOL UnpackPageLayouts(ZultaDocData& doc);
-
   // Older versions and other files.
   BOOL ReadOldFonts12(ZultaDocData& doc, int screenPixelsPerInchY);
   BOOL ReadOldText12(ZultaDocData& doc);
@@ -69,12 +78,7 @@ class CZultaFile {
   BOOL ImportPlainTextFile(ZultaDocData& doc);
   BOOL ImportRtfFile(ZultaDocData& doc);
 
-  // --- Writing --------------------------------------------------------------
-  // The bytes to store for the path: the current side as RTF or plain text
-  // for a path ending in ".rtf" or ".txt" (any case), else the native form.
-  // FALSE, with GetError() set, when the document cannot be stored whole.
-  BOOL WriteDocument(const ZultaDocData& doc, LPCSTR path, ByteBuffer& out);
-
+  // Block writers; the version-1.12 header is built in m_header.
   void InitHeader();
   void PackTitle(const ZultaDocData& doc, ByteBuffer& block);
   BOOL PackFonts(const ZultaDocData& doc, ByteBuffer& block);
@@ -86,17 +90,12 @@ class CZultaFile {
   BOOL PackSideText(const ZultaDocData& doc, int side, ByteBuffer& blocks, DWORD lengths[4]);
   static BOOL PackSectionRuns(const ZultaSideData& side, ByteBuffer& block);
 
-  // The version-1.12 header as last built or read (120 bytes).
-  const BYTE* GetHeader() const { return m_header; }
-
- private:
   // A block of the file given by an offset and a length; FALSE (the file
   // refused) when it does not lie inside the file.
   BOOL GetBlock(DWORD offset, DWORD length, ByteReader& block);
   BOOL GetHeaderBlock(int offsetField, int lengthField, ByteReader& block);
   BOOL Fail(LPCSTR message);
   BOOL Corrupt();
-  void ShowMessage(LPCSTR text, LPCSTR caption);
   BOOL ReadCurrentLayout(ZultaDocData& doc);
   BOOL ReadVersion12(ZultaDocData& doc);
   BOOL ReadVersion13(ZultaDocData& doc);
@@ -105,7 +104,7 @@ class CZultaFile {
   // Reads a 1.x text into the side through the older character set.
   void LoadOldSideText(ZultaDocData& doc, int side, std::string text, BOOL hebrew);
 
-  IMessageSink* m_messages;
+  DocMessageList m_messages;
   IRtfFontInfo* m_fonts = nullptr;
   int m_pixelsPerInchY = 96;
   const BYTE* m_data = nullptr;

@@ -87,7 +87,7 @@ BOOL CZultaFile::ImportRtfFile(ZultaDocData& doc) {
     // alike: nothing of the file is taken.
     char message[64];
     std::snprintf(message, sizeof message, "error %d parsing rtf", error);
-    ShowMessage(message, kRtfParseCaption);
+    m_messages.push_back({message, kRtfParseCaption});
     return Fail(message);
   }
   int sideIndex = HebrewSide(first.text.data(), first.text.size());
@@ -100,8 +100,10 @@ BOOL CZultaFile::ImportRtfFile(ZultaDocData& doc) {
   tables.backColors[0] = side.colors[1];
   tables.fontNames[0] = side.face;
   tables.fontSizes[0] = side.pointSize;
-  CRtfTables parse(rtf, m_size, &tables, m_messages);
-  if (RtfParse(parse) != kRtfOk) return Corrupt();
+  CRtfTables parse(rtf, m_size, &tables);
+  int parsed = RtfParse(parse);
+  m_messages.insert(m_messages.end(), parse.messages.begin(), parse.messages.end());
+  if (parsed != kRtfOk) return Corrupt();
   tables.textColors[0] = 0xFFFFFFFF;
   tables.backColors[0] = 0xFFFFFFFF;
   tables.fontNames[0] = CString();

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(bare.text.size() == bare.attrs.size());
 
   DocStyleTables tables;
-  CRtfTables linked(text, size, &tables, nullptr);
+  CRtfTables linked(text, size, &tables);
   Check(RtfParse(linked) == error);
   Check(linked.text == bare.text);
   for (DWORD attr : linked.attrs) {

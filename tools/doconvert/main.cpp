@@ -11,13 +11,6 @@
 
 namespace {
 
-class StderrSink : public IMessageSink {
- public:
-  void ShowMessage(LPCSTR text, LPCSTR caption) override {
-    std::fprintf(stderr, "%s%s%s\n", caption ? caption : "", caption ? ": " : "", text);
-  }
-};
-
 // What the screen reports on Windows: the program's Hebrew faces carry the
 // Hebrew character set, other faces the Western one.
 class HebrewCharsetFonts : public IRtfFontInfo {
@@ -48,15 +41,19 @@ int main(int argc, char** argv) {
   doc.sides[1].face = "Pomlar David 2";
   doc.sides[0].lineFormats = {0};
   doc.sides[1].lineFormats = {0};
-  StderrSink sink;
-  CZultaFile reader(&sink);
-  if (!reader.ReadDocument(bytes.data(), bytes.size(), doc)) {
+  CZultaFile reader;
+  BOOL read = reader.ReadDocument(bytes.data(), bytes.size(), doc);
+  for (const DocMessage& message : reader.GetMessages()) {
+    LPCSTR caption = message.caption;
+    std::fprintf(stderr, "%s%s%s\n", caption, *caption ? ": " : "", static_cast<LPCSTR>(message.text));
+  }
+  if (!read) {
     std::fprintf(stderr, "%s\n", static_cast<LPCSTR>(reader.GetError()));
     return 1;
   }
   doc.currentSide = argc > 3 ? (std::atoi(argv[3]) == 0 ? 0 : 1) : doc.sides[1].letters.empty() ? 0 : 1;
   HebrewCharsetFonts fonts;
-  CZultaFile writer(&sink);
+  CZultaFile writer;
   writer.SetFontInfo(&fonts);
   ByteBuffer out;
   if (!writer.WriteDocument(doc, argv[2], out)) {

@@ -80,7 +80,7 @@ TEST(DocPageSettingsTest, SheetLayoutsApplyPageByPage) {
   EXPECT_EQ(doc.model.GetNthLayout(1, 1)->settings.orientation, 2) << "the other side follows";
   EXPECT_EQ(doc.model.GetPageOrientation(1), 2);
   EXPECT_EQ(doc.model.GetPageOrientation(0), 1);
-  EXPECT_EQ(doc.model.m_orientationSummary, 2);
+  EXPECT_EQ(doc.model.GetOrientationSummary(), 2);
   EXPECT_EQ(doc.ui.redraws, 1);
   CheckModel(doc.model, true);
 }
@@ -96,8 +96,7 @@ TEST(DocPageSettingsTest, PageSizesDifferBetweenConsecutivePages) {
 
 TEST(DocPageSettingsTest, PageRectanglesUnionAndScrollSizes) {
   ThreePageDoc doc;
-  doc.model.m_pageSpacingX = 20;
-  doc.model.m_pageSpacingY = 10;
+  doc.model.SetPageSpacing(20, 10);
   ASSERT_TRUE(doc.model.ApplyPageSettingsRange(1, doc.Settings(0, 4000, 3000), 0, 1));
   CRect rect = doc.model.GetPageRect(1);
   EXPECT_EQ(rect, CRect(24, 24, 264, 360));

@@ -38,8 +38,8 @@ class RandomEditor {
       if (Pick(10) == 0) {
         // Now and then a bigger font, for lines of mixed heights.
         WORD sizeIndex = m_model.FindOrAddFontSize(side, static_cast<WORD>(8 + 4 * Pick(6)));
-        m_model.m_pendingAttributes =
-            SetAttrField(after->attributes, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, sizeIndex);
+        m_model.SetPendingAttributes(SetAttrField(after->attributes, CharAttrBits::kSizeShift,
+                                                  CharAttrBits::kSizeMask, sizeIndex));
       }
       after = m_model.InsertCharAfter(after, RandomLetter(), 0);
       ASSERT_NE(after, nullptr);
@@ -140,14 +140,14 @@ void ExpectSameAsFreshLayout(TestDoc& doc) {
   TestDoc fresh;
   fresh.model.GetStyleTables().fontSizes.Copy(doc.model.GetStyleTables().fontSizes);
   for (int side = 0; side < kDocSideCount; side++) {
-    fresh.model.m_bBulkInsert = TRUE;
+    fresh.model.SetBulkInsert(TRUE);
     DocCharNode* after = fresh.Head(side);
     for (DocCharNode* c = doc.Head(side)->next; c != nullptr; c = c->next) {
-      fresh.model.m_pendingAttributes = c->attributes;
+      fresh.model.SetPendingAttributes(c->attributes);
       after = fresh.model.InsertCharAfter(after, c->letter, c->point);
       fresh.model.MeasureCharNode(after, side);
     }
-    fresh.model.m_bBulkInsert = FALSE;
+    fresh.model.SetBulkInsert(FALSE);
     // Paragraph formats live in lines; the fresh lines copy the first one's.
     fresh.Head(side)->line->format = doc.Head(side)->line->format;
     fresh.model.ReformatSide(side);

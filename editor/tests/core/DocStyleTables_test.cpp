@@ -97,14 +97,16 @@ TEST_P(StyleLimitTest, FullTableShowsItsMessageOnlyWhenEveryEntryIsUsed) {
 
   // Nothing uses the entries yet: compaction makes room.
   EXPECT_EQ(AddDistinct(doc.model, c.table, 1000), 1) << c.name;
-  EXPECT_TRUE(doc.ui.messages.empty());
+  EXPECT_TRUE(doc.model.TakeMessages().empty());
 
   for (int i = 2; i < c.limit; i++) AddDistinct(doc.model, c.table, 2000 + i);
   ASSERT_EQ(doc.model.GetStyleTables().GetCount(c.table), c.limit);
   UseEveryEntry(doc, c.table);
   EXPECT_EQ(AddDistinct(doc.model, c.table, 3000), kStyleTableFull) << c.name;
-  ASSERT_EQ(doc.ui.messages.size(), 1u);
-  EXPECT_EQ(doc.ui.messages[0], c.message);
+  DocMessageList messages = doc.model.TakeMessages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_STREQ(messages[0].text, c.message);
+  EXPECT_STREQ(messages[0].caption, "");
   EXPECT_EQ(doc.model.GetStyleTables().GetCount(c.table), c.limit);
 }
 
@@ -192,7 +194,7 @@ namespace {
 
 TEST(DocFontListTest, FontsOtherThanTheCaretsInAlphabeticalOrderWithPaddedSizes) {
   TestDoc doc;
-  doc.model.m_fontListSide = 0;
+  doc.model.SetFontListSide(0);
   doc.Load(0, "abcd");
   std::vector<DocCharNode*> chars = SideChars(doc.model, 0);
   WORD courier = doc.model.FindOrAddFontName(0, "Courier");
@@ -221,7 +223,7 @@ TEST(DocFontListTest, HebrewFontsDecideHebrewTyping) {
   EXPECT_TRUE(doc.model.IsHebrewInsertFont());
   EXPECT_TRUE(doc.model.IsHebrewFontNode(1, doc.Head(1)));
   EXPECT_FALSE(doc.model.IsHebrewFontNode(0, doc.Head(0)));
-  doc.model.m_pendingAttributes = WithFont(0, doc.model.FindOrAddFontName(1, "Arial"));
+  doc.model.SetPendingAttributes(WithFont(0, doc.model.FindOrAddFontName(1, "Arial")));
   EXPECT_FALSE(doc.model.IsHebrewInsertFont());
 }
 

@@ -16,7 +16,6 @@
 
 class RecordingUISink : public IDocUISink {
  public:
-  void ShowMessage(LPCSTR text) override { messages.push_back(text); }
   CSize GetClientSize() override { return CSize(800, 600); }
   void SetScrollSizes(CSize total, CSize, CSize) override {
     scrollTotal = total;
@@ -26,7 +25,6 @@ class RecordingUISink : public IDocUISink {
   void OnLayoutChanged(int) override { layouts++; }
   void SetModifiedFlag() override { modified++; }
 
-  std::vector<std::string> messages;
   CSize scrollTotal;
   int scrollCalls = 0, redraws = 0, layouts = 0, modified = 0;
 };
@@ -71,14 +69,14 @@ struct TestDoc {
 
   // Appends text to the side as a file load does: in bulk, then one layout.
   void Load(int side, const std::string& text) {
-    model.m_bBulkInsert = TRUE;
+    model.SetBulkInsert(TRUE);
     DocCharNode* after = Head(side);
     while (after->next != nullptr) after = after->next;
     for (char ch : text) {
       after = model.InsertCharAfter(after, static_cast<BYTE>(ch), 0);
       model.MeasureCharNode(after, side);
     }
-    model.m_bBulkInsert = FALSE;
+    model.SetBulkInsert(FALSE);
     model.ReformatSide(side);
   }
 
@@ -130,80 +128,13 @@ inline int HeightFittedTo(DocTextModel& model, DocLineNode* line, const CPageLay
 // line's cache, its place on its page, and that it is fitted.
 inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
   SCOPED_TRACE("side " + std::to_string(side));
-  std::vector<DocCharNode*> chars = SideChars(model, side);
-  CharIndex IndexOf(chars);
-  DocCharNode* head = chars[0];
-  ASSERT_EQ(head->letter, 0);
-  ASSERT_EQ(head->prev, nullptr);
-  for (size_t i = 1; i < chars.size(); i++) {
-    ASSERT_EQ(chars[i]->prev, chars[i - 1]);
-    ASSERT_NE(chars[i]->letter, 0);
-  }
-  DocLineNode* firstLine = head->line;
-  ASSERT_NE(firstLine, nullptr);
-  ASSERT_EQ(firstLine->prev, nullptr);
-  ASSERT_EQ(firstLine->first, head);
-
-  // Lines partition the characters; breaks begin lines.
-  std::vector<DocLineNode*> lines;
-  int lastIndex = -1;
-  for (DocLineNode* l = firstLine; l != nullptr; l = l->next) {
-    if (!lines.empty()) { ASSERT_EQ(l->prev, lines.back()); }
-    ASSERT_NE(l->first, nullptr);
-    ASSERT_EQ(l->first->line, l);
-    int index = IndexOf(l->first);
-    ASSERT_GT(index, lastIndex) << "line starts out of order";
-    lastIndex = index;
-    lines.push_back(l);
-  }
-  size_t lineCount = 0;
-  for (DocCharNode* c : chars) {
-    if (c->line != nullptr) lineCount++;
-    if (IsBreakLetter(c->letter)) { ASSERT_NE(c->line, nullptr) << "a break must begin its line"; }
-  }
-  ASSERT_EQ(lineCount, lines.size());
-  for (size_t i = 1; i < lines.size(); i++)
-    if (!IsBreakLetter(lines[i]->first->letter)) {
-      ASSERT_EQ(lines[i]->format, lines[i - 1]->format) << "a paragraph has one format, line " << i;
-    }
-  for (size_t i = 0; i < lines.size(); i++) {
-    DocCharNode* expectedLast = i + 1 < lines.size() ? lines[i + 1]->first->prev : chars.back();
-    if (i + 1 < lines.size()) { ASSERT_EQ(lines[i]->last, expectedLast) << "line " << i; }
-    else { ASSERT_TRUE(lines[i]->last == nullptr || lines[i]->last == expectedLast); }
-  }
-
-  // Pages partition the lines, one layout each.
-  DocPageNode* firstPage = firstLine->page;
-  ASSERT_NE(firstPage, nullptr);
-  ASSERT_EQ(firstPage->prev, nullptr);
-  std::vector<DocPageNode*> pages;
-  for (DocPageNode* p = firstPage; p != nullptr; p = p->next) {
-    if (!pages.empty()) { ASSERT_EQ(p->prev, pages.back()); }
-    ASSERT_EQ(p->side, static_cast<DWORD>(side));
-    ASSERT_NE(p->first, nullptr);
-    ASSERT_EQ(p->first->page, p);
-    pages.push_back(p);
-  }
-  size_t pageStarts = 0;
-  for (DocLineNode* l : lines)
-    if (l->page != nullptr) pageStarts++;
-  ASSERT_EQ(pageStarts, pages.size());
-  for (size_t i = 0; i < pages.size(); i++) {
-    if (i + 1 < pages.size()) { ASSERT_EQ(pages[i]->last, pages[i + 1]->first->prev) << "page " << i; }
-    else { ASSERT_TRUE(pages[i]->last == nullptr || pages[i]->last == lines.back()); }
-  }
-  int layoutCount = 0;
-  CPageLayout* prevLayout = nullptr;
-  for (CPageLayout* l = model.GetFirstLayout(side); l != nullptr; l = l->next) {
-    ASSERT_EQ(l->prev, prevLayout);
-    ASSERT_EQ(l->side, static_cast<DWORD>(side));
-    prevLayout = l;
-    layoutCount++;
-  }
-  ASSERT_EQ(static_cast<size_t>(layoutCount), pages.size());
-  ASSERT_GE(IndexOf(model.Side(side).caret), 0);
-  if (model.Side(side).anchor != nullptr) { ASSERT_GE(IndexOf(model.Side(side).anchor), 0); }
+  CString fault = model.FindStructureFault(side);
+  ASSERT_TRUE(fault.IsEmpty()) << static_cast<LPCSTR>(fault);
   if (!laidOut) return;
+  std::vector<DocLineNode*> lines;
+  for (DocLineNode* l = model.GetHead(side)->line; l != nullptr; l = l->next) lines.push_back(l);
+  std::vector<DocPageNode*> pages;
+  for (DocPageNode* p = lines[0]->page; p != nullptr; p = p->next) pages.push_back(p);
 
   // Every line where a fresh fit and flow put it.
   int pageIndex = -1, y = 0;

@@ -130,8 +130,8 @@ void ExpectTallLinesBeginPages(TestDoc& doc, int side) {
 TEST(DocTextModelTest, LinesTallerThanThePageEachKeepAPage) {
   TestDoc typed;
   WORD huge = typed.model.FindOrAddFontSize(0, 400);  // over 500 pixels high
-  typed.model.m_pendingAttributes =
-      SetAttrField(typed.Head(0)->attributes, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, huge);
+  typed.model.SetPendingAttributes(
+      SetAttrField(typed.Head(0)->attributes, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, huge));
   DocCharNode* big = typed.Type(0, typed.Head(0), "A");
   ASSERT_GT(big->height, typed.model.GetFirstLayout(0)->textRect.Height());
   typed.Type(0, big, "\rB\rC");
@@ -140,7 +140,7 @@ TEST(DocTextModelTest, LinesTallerThanThePageEachKeepAPage) {
 
   TestDoc loaded;
   WORD size = loaded.model.FindOrAddFontSize(0, 400);
-  loaded.model.m_pendingAttributes = SetAttrField(0, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, size);
+  loaded.model.SetPendingAttributes(SetAttrField(0, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, size));
   loaded.Load(0, "A\rA\rA\rA");
   CheckModel(loaded.model, true);
   ExpectTallLinesBeginPages(loaded, 0);
@@ -176,14 +176,14 @@ TEST(DocTextModelTest, RepaintRangeCoversTheChangedLines) {
   DocCharNode* x = doc.model.InsertCharAfter(c, 'x', 0);
   doc.model.MeasureCharNode(x, 0);
   doc.model.Reformat(0, x, x);
-  ASSERT_NE(doc.model.m_repaintFirst, nullptr);
-  EXPECT_LE(doc.model.CompareNodes(doc.model.m_repaintFirst, x), 0);
-  EXPECT_GE(doc.model.CompareNodes(doc.model.m_repaintLast, x), 0);
+  ASSERT_NE(doc.model.GetRepaintFirst(), nullptr);
+  EXPECT_LE(doc.model.CompareNodes(doc.model.GetRepaintFirst(), x), 0);
+  EXPECT_GE(doc.model.CompareNodes(doc.model.GetRepaintLast(), x), 0);
   // A node that goes away leaves no dangling repaint end behind.
-  doc.model.m_repaintFirst = doc.model.m_repaintLast = x;
+  doc.model.SetRepaintRange(x, x);
   doc.model.UnlinkCharNode(x);
-  EXPECT_EQ(doc.model.m_repaintFirst, c);
-  EXPECT_EQ(doc.model.m_repaintLast, c);
+  EXPECT_EQ(doc.model.GetRepaintFirst(), c);
+  EXPECT_EQ(doc.model.GetRepaintLast(), c);
 }
 
 }  // namespace

@@ -63,14 +63,14 @@ class RandomSession {
     for (int i = 0; i < count; i++) {
       if (Pick(12) == 0) {
         WORD size = m_doc.model.FindOrAddFontSize(side, static_cast<WORD>(8 + 4 * Pick(6)));
-        m_doc.model.m_pendingAttributes = SetAttrField(m_doc.model.Side(side).caret->attributes,
-                                                       CharAttrBits::kSizeShift,
-                                                       CharAttrBits::kSizeMask, size);
+        m_doc.model.SetPendingAttributes(SetAttrField(m_doc.model.Side(side).caret->attributes,
+                                                      CharAttrBits::kSizeShift,
+                                                      CharAttrBits::kSizeMask, size));
       }
       Step([&] { m_doc.editor.TypeChar(RandomKey(), Pick(2)); });
       if (::testing::Test::HasFatalFailure()) return;
     }
-    m_doc.model.m_pendingAttributes = kNoPending;
+    m_doc.model.SetPendingAttributes(kNoPending);
   }
 
   void InsertRuns(int side) {

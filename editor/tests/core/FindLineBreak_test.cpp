@@ -58,13 +58,13 @@ TEST_P(FindLineBreakTest, Table) {
   model.InitContents(defaults);
   model.CreateEmptySides();
   // The text as one line, the way a file load leaves it before layout.
-  model.m_bBulkInsert = TRUE;
+  model.SetBulkInsert(TRUE);
   DocCharNode* after = model.GetHead(0);
   for (const char* p = c.text; *p; p++) {
     after = model.InsertCharAfter(after, static_cast<BYTE>(*p), 0);
     model.MeasureCharNode(after, 0);
   }
-  model.m_bBulkInsert = FALSE;
+  model.SetBulkInsert(FALSE);
   std::vector<DocCharNode*> chars = SideChars(model, 0);
   int width = -1;
   DocCharNode* next =
@@ -83,12 +83,12 @@ TEST(FindLineBreakTest, ALineKeepsAtLeastOneCharacter) {
   for (auto& d : defaults) d.pageSettings = SmallPage();
   model.InitContents(defaults);
   model.CreateEmptySides();
-  model.m_bBulkInsert = TRUE;
+  model.SetBulkInsert(TRUE);
   DocCharNode* a = model.InsertCharAfter(model.GetHead(0), 'a', 0);
   DocCharNode* b = model.InsertCharAfter(a, 'b', 0);
   model.MeasureCharNode(a, 0);
   model.MeasureCharNode(b, 0);
-  model.m_bBulkInsert = FALSE;
+  model.SetBulkInsert(FALSE);
   const CPageLayout& layout = *model.GetFirstLayout(0);
   int width;
   EXPECT_EQ(model.FindLineBreak(model.GetHead(0)->line, layout, width, 5), a);

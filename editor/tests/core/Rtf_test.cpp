@@ -18,7 +18,7 @@ struct Parsed {
 };
 
 Parsed Parse(const std::string& rtf, DocStyleTables* tables = nullptr) {
-  CRtfTables t(rtf.data(), rtf.size(), tables, nullptr);
+  CRtfTables t(rtf.data(), rtf.size(), tables);
   int error = RtfParse(t);
   return Parsed{error, t.text, t.attrs, t.paraFormats.size(), t.hebrewSeen};
 }

@@ -189,15 +189,6 @@ TEST(ImportTest, PlainTextGoesToTheSideWithMoreOfItsLetters) {
   EXPECT_TRUE(doc.sides[0].letters.empty() && doc.sides[1].letters.empty());
 }
 
-class RecordingSink : public IMessageSink {
- public:
-  void ShowMessage(LPCSTR text, LPCSTR caption) override {
-    last = text;
-    lastCaption = caption ? caption : "";
-  }
-  std::string last, lastCaption;
-};
-
 TEST(ImportTest, RtfFileOpensOnTheHebrewSideWithPoints) {
   std::string rtf = "{\\rtf1\\ansi\\qr{\\fonttbl{\\f0 Arial;}}\\uc1\\f0\\fs28 "
                     "\\u1513?\\u1464?\\u1500?\\u1493?\\u1465?\\u1501? ab}";
@@ -215,15 +206,15 @@ TEST(ImportTest, RtfFileOpensOnTheHebrewSideWithPoints) {
   EXPECT_EQ(doc.styles.fontSizes[0], 65535);
 }
 
-TEST(ImportTest, RtfParseErrorIsShownAndNothingIsTaken) {
+TEST(ImportTest, RtfParseErrorIsReportedAndNothingIsTaken) {
   std::string rtf = "{\\rtf1 \\'zz}";
-  RecordingSink sink;
   ZultaDocData doc;
   doc.sides[1].letters = "kept";
-  CZultaFile file(&sink);
+  CZultaFile file;
   EXPECT_FALSE(Read(ByteBuffer(rtf.begin(), rtf.end()), doc, file));
-  EXPECT_EQ(sink.last, "error 4 parsing rtf");
-  EXPECT_EQ(sink.lastCaption, "RTF Parse");
+  ASSERT_EQ(file.GetMessages().size(), 1u);
+  EXPECT_STREQ(file.GetMessages()[0].text, "error 4 parsing rtf");
+  EXPECT_STREQ(file.GetMessages()[0].caption, "RTF Parse");
   EXPECT_EQ(doc.sides[1].letters, "kept");
 }
 
