@@ -1,17 +1,24 @@
 #include "lexicon/core/FormSlots.h"
 
+using namespace FormSlot;
+
 namespace {
-const int kFirstSlot[6] = {1, 5, 14, 22, 0, 26};
-const int kSlotsInGroup[6] = {4, 9, 8, 4, 1, 4};
+const int kFirstSlot[TenseGroup::Count] = {PresentMs, Past1s, Future1s, ImperativeMs, Infinitive,
+                                           ParticipleMs};
+const int kSlotsInGroup[TenseGroup::Count] = {4, 9, 8, 4, 1, 4};
 }  // namespace
 
 int GetTenseGroup(int slot) {
-  if (slot == 30) return 2;
-  for (int g = 0; g < 6; ++g)
+  if (slot == Future3fs) return TenseGroup::Future;
+  for (int g = 0; g < TenseGroup::Count; ++g)
     if (slot >= kFirstSlot[g] && slot < kFirstSlot[g] + kSlotsInGroup[g]) return g;
   return -1;
 }
 
-int GetGroupFirstSlot(int group) { return group >= 0 && group < 6 ? kFirstSlot[group] : -1; }
+int GetGroupFirstSlot(int group) {
+  return group >= 0 && group < TenseGroup::Count ? kFirstSlot[group] : -1;
+}
 
-int GetGroupSlotCount(int group) { return group >= 0 && group < 6 ? kSlotsInGroup[group] : 0; }
+int GetGroupSlotCount(int group) {
+  return group >= 0 && group < TenseGroup::Count ? kSlotsInGroup[group] : 0;
+}

@@ -3,35 +3,47 @@
 #include <cstring>
 
 #include "hebtext/core/HebChar.h"
+#include "lexicon/core/Binyan.h"
 #include "lexicon/core/FormSlots.h"
+#include "lexicon/core/GrammarLayout.h"
+#include "lexicon/generated/ClassIds.h"
 
 using namespace HebCode;
+using namespace FormSlot;
 
 namespace {
 
-struct IdRange {
-  int from, to;  // to excluded
+using ClassIds::IdRange;
+
+// A registered set of class ids, whatever its number of ranges.
+struct IdSet {
+  template <int N>
+  constexpr IdSet(const IdRange (&list)[N]) : ranges(list), count(N) {}
+  const IdRange* ranges;
+  int count;
 };
 
 struct RootSets {
-  IdRange a[4], b[2], c[2];
+  IdSet a, b, c;
 };
 
-// Per binyan; empty ranges are {0, 0}.
-const RootSets kRootSets[7] = {
-    {{{121, 122}, {125, 126}, {127, 128}, {308, 380}}, {{460, 518}, {640, 670}}, {{518, 570}, {5200, 0x10000}}},
-    {{{200, 260}}, {{300, 340}}, {{340, 380}, {3400, 0x10000}}},
-    {{{130, 150}}, {{190, 230}}, {{230, 250}}},
-    {{{160, 180}}, {{220, 250}}, {{250, 270}}},
-    {{{240, 260}}, {{280, 320}}, {{320, 340}}},
-    {{{180, 230}, {410, 411}}, {{270, 348}}, {{348, 400}}},
-    {{{160, 190}}, {{210, 260}}, {{260, 280}}},
+const RootSets kRootSets[Binyan::kCount] = {
+    {ClassIds::kPaalSetA, ClassIds::kPaalSetB, ClassIds::kPaalSetC},
+    {ClassIds::kNifalSetA, ClassIds::kNifalSetB, ClassIds::kNifalSetC},
+    {ClassIds::kPielSetA, ClassIds::kPielSetB, ClassIds::kPielSetC},
+    {ClassIds::kPualSetA, ClassIds::kPualSetB, ClassIds::kPualSetC},
+    {ClassIds::kHitpaelSetA, ClassIds::kHitpaelSetB, ClassIds::kHitpaelSetC},
+    {ClassIds::kHifilSetA, ClassIds::kHifilSetB, ClassIds::kHifilSetC},
+    {ClassIds::kHufalSetA, ClassIds::kHufalSetB, ClassIds::kHufalSetC},
 };
 
-template <int N>
-bool InRanges(const IdRange (&ranges)[N], int id) {
-  for (const IdRange& r : ranges)
-    if (id >= r.from && id < r.to) return true;
+// The root id is the record's whole word: a range that runs to the last
+// class id also takes the words whose bits above the class id are set.
+bool InSet(const IdSet& set, int id) {
+  for (int i = 0; i < set.count; ++i) {
+    const IdRange& r = set.ranges[i];
+    if (id >= r.first && (id <= r.last || r.last == GrammarLayout::kBinyanClassMask)) return true;
+  }
   return false;
 }
 
@@ -42,13 +54,13 @@ int IsRealVowel(int v) { return !IsNoVowel(v) && !IsShva(v); }
 }  // namespace
 
 bool IsRootInSetA(const BinyanRootRec& record, int binyan) {
-  return binyan >= 0 && binyan < 7 && InRanges(kRootSets[binyan].a, record.rootId);
+  return binyan >= 0 && binyan < Binyan::kCount && InSet(kRootSets[binyan].a, record.rootId);
 }
 bool IsRootInSetB(const BinyanRootRec& record, int binyan) {
-  return binyan >= 0 && binyan < 7 && InRanges(kRootSets[binyan].b, record.rootId);
+  return binyan >= 0 && binyan < Binyan::kCount && InSet(kRootSets[binyan].b, record.rootId);
 }
 bool IsRootInSetC(const BinyanRootRec& record, int binyan) {
-  return binyan >= 0 && binyan < 7 && InRanges(kRootSets[binyan].c, record.rootId);
+  return binyan >= 0 && binyan < Binyan::kCount && InSet(kRootSets[binyan].c, record.rootId);
 }
 
 int IsSyllableVowel(int vowel) {
@@ -67,11 +79,11 @@ int HasStressedVowel(const BYTE* vowels, int count) {
 }
 
 int ApplyStressPosition(const BYTE* letters, BYTE* vowels, int code) {
-  if (code < 100 || code > 103) return 0;
+  if (code < kStressLast || code > kStressFourthFromEnd) return 0;
   int n = Length(letters);
   if (n > 0 && letters[n - 1] == ',') --n;
   ClearStressMarks(vowels, n);
-  int wanted = code - 99;
+  int wanted = code - kStressLast + 1;
   int count = 0;
   for (int i = n - 1; i >= 0; --i) {
     if (!IsSyllableVowel(vowels[i])) continue;
@@ -108,16 +120,19 @@ int IsSegolatePattern(const BYTE* letters, const BYTE* vowels) {
   int last = n - 1, p = last - 1, q = last - 2;
   int vp = vowels[p], vq = vowels[q];
   if (letters[last] == He && vp == Segol &&
-      (vq == HolamMale || vq == Holam || vq == 145 || vq == Patah))
+      (vq == HolamMale || vq == Holam || vq == HolamVariant || vq == Patah))
     return 0;
   if (IsGutturalLetter(letters[last]) && !IsAlef(letters[last])) {
     if (!IsPatahForm(vp) && !IsSegolForm(vp)) return 0;
-    return IsSegolForm(vp) && (vq == 145 || vq == Segol || vq == Holam || vq == HolamMale) ? 1 : 0;
+    return IsSegolForm(vp) &&
+                   (vq == HolamVariant || vq == Segol || vq == Holam || vq == HolamMale)
+               ? 1
+               : 0;
   }
   if (!IsYodForm(letters[last]) && IsGutturalLetter(letters[p]))
     return vp == Segol || (vp == Patah && vq == Patah) ? 1 : 0;
   if (vp != Segol) return 0;
-  if (vq == 145 || vq == Tsere || vq == Segol || vq == Holam || vq == HolamMale) return 1;
+  if (vq == HolamVariant || vq == Tsere || vq == Segol || vq == Holam || vq == HolamMale) return 1;
   if (vq == Qamats)
     return (IsKaf(letters[p]) || IsHe(letters[p])) &&
                    (letters[last] == FinalMem || letters[last] == FinalNun)
@@ -142,16 +157,18 @@ int DetermineStressPosition(const BYTE* letters, BYTE* vowels, const BYTE* marks
   bool decided = true;
   if (IsGutturalLetter(letters[last]) && IsPatahForm(vowels[last])) {
     code = kStressPenult;
-  } else if (slot == 0 || slot == 2 || slot == 7 || slot == 27) {
+  } else if (IsOneOf(slot, {Infinitive, PresentFs, Past2fs, ParticipleFs})) {
     code = IsSegolatePattern(letters, vowels) ? kStressPenult : kStressLast;
-  } else if (slot == 1 || slot == 3 || slot == 4 || slot == 26 || slot == 28 || slot == 29) {
+  } else if (IsOneOf(slot, {PresentMs, PresentMp, PresentFp, ParticipleMs, ParticipleMp,
+                             ParticipleFp})) {
     code = kStressLast;
-  } else if (slot == 5 || slot == 6) {
+  } else if (slot == Past1s || slot == Past2ms) {
     code = stressArgument == 0 || setA ? kStressPenult : kStressLast;
-  } else if (slot == 10 || slot == 20 || slot == 25) {
+  } else if (IsOneOf(slot, {Past1p, Future2fp3fp, ImperativeFp})) {
     code = kStressPenult;
-  } else if (group == 1 && stressArgument != 0 && !setA &&
-             !(binyan == 5 && slot == 13 && EndsWithYodVavShuruk(letters, vowels))) {
+  } else if (group == TenseGroup::Past && stressArgument != 0 && !setA &&
+             !(binyan == Binyan::Hifil && slot == Past3p &&
+               EndsWithYodVavShuruk(letters, vowels))) {
     code = kStressLast;
   } else {
     decided = false;
@@ -168,8 +185,9 @@ int DetermineStressPosition(const BYTE* letters, BYTE* vowels, const BYTE* marks
     bool shurukEnding = IsShuruk(vowels[last]);
     bool setC2 = IsRootInSetC(record, binyan) && lastMark == 2;
     bool search = (heEnding || yodEnding || shurukEnding) &&
-                  ((binyan == 5 && !setA) || ((binyan == 0 || binyan == 1) && (setB || setC2)) ||
-                   (binyan == 6 && setC2));
+                  ((binyan == Binyan::Hifil && !setA) ||
+                   ((binyan == Binyan::Paal || binyan == Binyan::Nifal) && (setB || setC2)) ||
+                   (binyan == Binyan::Hufal && setC2));
     if (search) {
       code = kStressLast;
       for (int i = (heEnding || yodEnding) ? n - 3 : n - 2; i >= 0; --i)
@@ -177,11 +195,13 @@ int DetermineStressPosition(const BYTE* letters, BYTE* vowels, const BYTE* marks
           code = kStressPenult;
           break;
         }
-    } else if (slot == 11 || slot == 12 || slot == 14 || slot == 15 || slot == 17 || slot == 18) {
+    } else if (IsOneOf(slot, {Past2mp, Past2fp, Future1s, Future2ms, Future3ms, Future1p})) {
       code = kStressLast;
     } else {
       int wanted = rootLength - 1;
-      if (setB && group != 0 && (binyan == 0 || binyan == 1 || binyan == 5 || binyan == 6)) wanted = 1;
+      if (setB && group != TenseGroup::Present &&
+          IsOneOf(binyan, {Binyan::Paal, Binyan::Nifal, Binyan::Hifil, Binyan::Hufal}))
+        wanted = 1;
       int position = -1;
       bool seenMark = false;
       for (int i = 0; i < n; ++i) {

@@ -9,6 +9,8 @@
 
 constexpr int kStressLast = 100;
 constexpr int kStressPenult = 101;
+constexpr int kStressAntepenult = 102;
+constexpr int kStressFourthFromEnd = 103;
 
 // The root-id sets of each binyan (0-6) by which the grammar places stress
 // and picks rewrites; false for any other binyan.

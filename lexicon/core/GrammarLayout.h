@@ -51,6 +51,7 @@ constexpr int kEntryRootOffset = 53;
 constexpr int kEntryRootRoom = 11;             // letters and their terminator
 constexpr WORD kNoMeaning = 0xFFFF;
 constexpr WORD kBinyanHasSuffixes = 0x4000;
+constexpr WORD kBinyanRestricted = 0x8000;     // only present forms, or no participles
 constexpr WORD kBinyanClassMask = 0x1FFF;
 // In a VerbIndexCompanion.
 constexpr int kCompanionTextBaseOffset = 0;

@@ -2,17 +2,13 @@
 
 #include "hebtext/core/HebChar.h"
 #include "lexicon/core/FormSlots.h"
+#include "lexicon/generated/ClassIds.h"
 
 using namespace HebCode;
 
 namespace {
 
-constexpr int kDaletDagesh = 163;
-constexpr int kTetDagesh = 168;
-constexpr int kTavDagesh = 186;
-constexpr int kZayinDagesh = 166;
-
-bool IsPastSlot(int slot) { return slot >= 5 && slot <= 13; }
+bool IsPastSlot(int slot) { return GetTenseGroup(slot) == TenseGroup::Past; }
 
 // N: the nun prefix of the past.
 void NunPrefix(FormPlanes& form, int slot) {
@@ -22,7 +18,7 @@ void NunPrefix(FormPlanes& form, int slot) {
 // R2: the tav merges with the first root letter into a tav with dagesh.
 void MergeIntoTav(FormPlanes& form) {
   RemoveThirdLetterKeepVowel(form);
-  if (form.length > 1) form.letters[1] = kTavDagesh;
+  if (form.length > 1) form.letters[1] = TavDagesh;
 }
 
 void SwapPrefixTav(FormPlanes& form, BYTE first, BYTE second) {
@@ -40,21 +36,21 @@ void ThirdLetterRule(FormPlanes& form) {
     case ShinShinDot:
     case ShinSinDot:
     case Samekh:
-      SwapPrefixTav(form, form.letters[2], kTavDagesh);
+      SwapPrefixTav(form, form.letters[2], TavDagesh);
       break;
     case Zayin:
-      SwapPrefixTav(form, Zayin, kDaletDagesh);
+      SwapPrefixTav(form, Zayin, DaletDagesh);
       break;
     case Tsadi:
       SwapPrefixTav(form, Tsadi, Tet);
       break;
     case Tet:
-      form.letters[2] = kTetDagesh;
+      form.letters[2] = TetDagesh;
       RemoveSecondPosition(form);
       break;
-    case kDaletDagesh:
-    case kTetDagesh:
-    case kTavDagesh:
+    case DaletDagesh:
+    case TetDagesh:
+    case TavDagesh:
       RemoveSecondPosition(form);
       break;
     default:
@@ -62,19 +58,9 @@ void ThirdLetterRule(FormPlanes& form) {
   }
 }
 
-}  // namespace
-
-void RemoveSecondPosition(FormPlanes& form) { form.Remove(1); }
-
-void RemoveThirdLetterKeepVowel(FormPlanes& form) {
-  if (form.length < 3) return;
-  BYTE vowel = form.vowels[2];
-  form.Remove(2);
-  form.vowels[1] = vowel;
-}
-
-void RewriteHitpaelForm(FormPlanes& form, int slot, int id, int level) {
-  if (form.length < 3) return;
+// The prefix rewrite of a registered class by its id and alternative level;
+// false when the third-letter rule is not to follow.
+bool RewritePrefixOfClass(FormPlanes& form, int slot, int id, int level) {
   bool third = true;
   if (IsOneOf(id, {11, 12, 41, 52, 222, 224, 225, 231, 251, 283, 323, 327, 481, 500})) {
     if (level == 2) third = false;
@@ -129,12 +115,12 @@ void RewriteHitpaelForm(FormPlanes& form, int slot, int id, int level) {
   } else if (id == 111) {
     if (level == 1) {
       RemoveSecondPosition(form);
-      form.letters[1] = kZayinDagesh;
+      form.letters[1] = ZayinDagesh;
       third = false;
     }
   } else if (id == 241) {
     RemoveSecondPosition(form);
-    form.letters[1] = kZayinDagesh;
+    form.letters[1] = ZayinDagesh;
     third = false;
   } else if (id == 201) {
     if (level == 1) third = false;
@@ -187,5 +173,23 @@ void RewriteHitpaelForm(FormPlanes& form, int slot, int id, int level) {
     if (level == 1) NunPrefix(form, slot);
     if (level <= 1) third = false;
   }
-  if (third) ThirdLetterRule(form);
+  return third;
+}
+
+
+}  // namespace
+
+void RemoveSecondPosition(FormPlanes& form) { form.Remove(1); }
+
+void RemoveThirdLetterKeepVowel(FormPlanes& form) {
+  if (form.length < 3) return;
+  BYTE vowel = form.vowels[2];
+  form.Remove(2);
+  form.vowels[1] = vowel;
+}
+
+void RewriteHitpaelForm(FormPlanes& form, int slot, int id, int level) {
+  if (form.length < 3) return;
+  bool registered = ClassIds::Contains(ClassIds::kHitpaelPrefixRewrite, id);
+  if (!registered || RewritePrefixOfClass(form, slot, id, level)) ThirdLetterRule(form);
 }

@@ -1,18 +1,17 @@
 #include "lexicon/core/PleneSpelling.h"
 
 #include "hebtext/core/HebChar.h"
+#include "lexicon/core/Binyan.h"
 #include "lexicon/core/FormSlots.h"
+#include "lexicon/core/FormStress.h"
 #include "lexicon/core/HebWordRec.h"
 
 using namespace HebCode;
+using namespace FormSlot;
 
 namespace {
 
-constexpr int kYodDouble = 132;
-constexpr int kYodDoubleAlt = 133;
-constexpr int kHolamVariant = 145;
-
-bool IsPlainYodForm(int c) { return IsYodForm(c) && c != 146 && c != 147; }
+bool IsPlainYodForm(int c) { return IsYodForm(c) && !IsYodVariantB(c); }
 
 struct PleneReader {
   const FormPlanes& in;
@@ -30,32 +29,33 @@ struct PleneReader {
 // The yod of Piel and Pual forms whose shva stands on a yod root letter,
 // and the doubled yod of Hitpael forms (mitkayemim, mitbayshim).
 bool DoublesVerbYod(int letter, int i, int rootLetters, int slot, int binyan) {
-  if (binyan == 4) return IsDageshLetter(letter) != 0;
-  if (binyan == 2)
-    return (IsOneOf(slot, {3, 4, 16, 19, 21}) && i == rootLetters - 1) ||
-           (IsOneOf(slot, {9, 13, 23, 24}) && i == rootLetters - 2);
-  if (binyan == 3)
-    return (IsOneOf(slot, {9, 13}) && i == rootLetters - 2) ||
-           (IsOneOf(slot, {16, 19, 21}) && i == rootLetters - 1);
+  if (binyan == Binyan::Hitpael) return IsDageshLetter(letter) != 0;
+  if (binyan == Binyan::Piel)
+    return (IsOneOf(slot, {PresentMp, PresentFp, Future2fs, Future2mp, Future3mp}) &&
+            i == rootLetters - 1) ||
+           (IsOneOf(slot, {Past3fs, Past3p, ImperativeFs, ImperativeMp}) && i == rootLetters - 2);
+  if (binyan == Binyan::Pual)
+    return (IsOneOf(slot, {Past3fs, Past3p}) && i == rootLetters - 2) ||
+           (IsOneOf(slot, {Future2fs, Future2mp, Future3mp}) && i == rootLetters - 1);
   return false;
 }
 
 // Whether a hiriq or tsere at i is written with a yod, by binyan.
 bool HiriqTakesYod(const PleneReader& r, int i, int rootLetters, int slot, int binyan) {
   switch (binyan) {
-    case 1:
+    case Binyan::Nifal:
       // A hiriq before a doubled letter is written with a yod (ניגשה, איוולד).
-      if (i == 0 && ((slot >= 15 && slot <= 25) || slot == 30 ||
-                     (slot == 14 && IsHiriqForm(r.Vowel(0)) && IsDageshLetter(r.Letter(1)))))
+      if (i == 0 && (IsSlotBetween(slot, Future2ms, ImperativeFp) || slot == Future3fs ||
+                     (slot == Future1s && IsHiriqForm(r.Vowel(0)) && IsDageshLetter(r.Letter(1)))))
         return true;
-      if (i == 0 && slot >= 1 && slot <= 13 &&
+      if (i == 0 && IsSlotBetween(slot, PresentMs, Past3p) &&
           (!IsNoVowelOrShva(r.Vowel(1)) || IsDageshLetter(r.Letter(1))))
         return true;
-      return i == 1 && slot == 0;
-    case 2:
-      return i == 0 && slot >= 5 && slot <= 13 && rootLetters <= 4;
-    case 4:
-      return i == (slot == 0 ? 1 : 0) && !IsNoVowelOrShva(r.Vowel(i + 1));
+      return i == 1 && slot == Infinitive;
+    case Binyan::Piel:
+      return i == 0 && IsSlotBetween(slot, Past1s, Past3p) && rootLetters <= 4;
+    case Binyan::Hitpael:
+      return i == (slot == Infinitive ? 1 : 0) && !IsNoVowelOrShva(r.Vowel(i + 1));
     default:
       return false;
   }
@@ -63,9 +63,9 @@ bool HiriqTakesYod(const PleneReader& r, int i, int rootLetters, int slot, int b
 
 }  // namespace
 
-void ConvertToPleneSpelling(int rootLetters, FormPlanes& form, int slot, int binyan, int code,
-                            int yodDoubling) {
+void ConvertToPleneSpelling(FormPlanes& form, const PleneOptions& options) {
   if (form.length == 0) return;
+  const int rootLetters = options.rootLetters, slot = options.slot, binyan = options.binyan;
   const FormPlanes copy = form;
   PleneReader r{copy};
   FormPlanes first;
@@ -78,58 +78,63 @@ void ConvertToPleneSpelling(int rootLetters, FormPlanes& form, int slot, int bin
     BYTE& written = first.vowels[first.length - 1];
     bool insertAlef = false, insertYod = false;
     switch (vowel) {
-      case 128:
-      case 129: {
+      case QamatsQatan:
+      case StressedQamatsQatan: {
         bool keep = r.IsVowelVav(i + 1) ||
                     (!IsQamatsQatan(nextVowel) && nextVowel != HatafQamats &&
                      (r.IsBareAlef(i + 1) ||
                       (i > 0 && (IsHolamMale(r.Vowel(i - 1)) || IsQamatsQatan(r.Vowel(i - 1))))));
-        if (!keep) written = vowel == 129 ? StressedHolamMale : HolamMale;
+        if (!keep) written = vowel == StressedQamatsQatan ? StressedHolamMale : HolamMale;
         break;
       }
-      case 131:
+      case StressedHolam:
       case Holam: {
         bool keep = r.IsVowelVav(i + 1) ||
                     (IsHe(next) && IsNoVowel(nextVowel) && i + 1 == n - 1) ||
                     (r.IsBareAlef(i + 1) && i + 1 != n - 1);
-        if (!keep) written = vowel == 131 ? StressedHolamMale : HolamMale;
+        if (!keep) written = vowel == StressedHolam ? StressedHolamMale : HolamMale;
         break;
       }
-      case 136: case 150: case 151: case 152: case 153:
+      case QamatsQatanAlef:
+      case QamatsAlef: case StressedQamatsAlef:
+      case PatahAlef: case StressedPatahAlef:
         insertAlef = true;
         break;
-      case 138: case 140: case 141: case 142: case 143: case 144:
-      case 148: case 149: case 154: case 155:
+      case SegolYod: case StressedSegolYod:
+      case HiriqYod: case StressedHiriqYod:
+      case TsereYod: case StressedTsereYod:
+      case QamatsYod: case StressedQamatsYod:
+      case PatahYod: case StressedPatahYod:
         insertYod = !(IsYodForm(letter) && IsYodForm(next)) &&
                     !(!IsYodForm(letter) && IsYodForm(next) &&
                       (IsHolamMale(nextVowel) || IsShuruk(nextVowel) || IsQubutsForm(nextVowel) ||
                        IsHolamForm(nextVowel) || IsQamatsQatan(nextVowel)));
         break;
-      case 156: case 157: case Shva:
+      case VocalShva: case SilentShva: case Shva:
         if (i > 0 && IsYodForm(letter) && !IsYodForm(next) &&
             DoublesVerbYod(letter, i, rootLetters, slot, binyan))
           insertYod = true;
-        if ((letter == kYodDouble || letter == kYodDoubleAlt) &&
-            !(code == 103 && IsYodForm(next) && nextVowel == 156))
+        if ((letter == YodDouble || letter == YodDoubleDagesh) &&
+            !(options.code == kStressFourthFromEnd && IsYodForm(next) && nextVowel == VocalShva))
           insertYod = true;
         break;
       case HatafQamats:
         if (i == 0 && !r.IsVowelVav(1)) written = HolamMale;
         break;
-      case Hiriq: case Tsere: case 212: case 213:
+      case Hiriq: case Tsere: case StressedHiriq: case StressedTsere:
         // Before a yod the vowel takes no yod of its own (kiyem, kiymu).
         if (!IsPlainYodForm(next))
           insertYod = HiriqTakesYod(r, i, rootLetters, slot, binyan);
         break;
       case Qamats:
-      case 216:
+      case StressedQamats:
         if (nextVowel == HatafQamats && !r.IsVowelVav(i + 1) &&
-            !(i > 0 && r.Vowel(i - 1) == kHolamVariant))
-          written = vowel == 216 ? StressedHolamMale : HolamMale;
+            !(i > 0 && r.Vowel(i - 1) == HolamVariant))
+          written = vowel == StressedQamats ? StressedHolamMale : HolamMale;
         break;
       case Qubuts:
-      case 219:
-        if (!r.IsVowelVav(i + 1)) written = vowel == 219 ? StressedShuruk : Shuruk;
+      case StressedQubuts:
+        if (!r.IsVowelVav(i + 1)) written = vowel == StressedQubuts ? StressedShuruk : Shuruk;
         break;
       default:
         break;
@@ -147,11 +152,11 @@ void ConvertToPleneSpelling(int rootLetters, FormPlanes& form, int slot, int bin
     int letter = f.Letter(i), vowel = f.Vowel(i), prev = f.Letter(i - 1), prevVowel = f.Vowel(i - 1);
     int next = f.Letter(i + 1), nextVowel = f.Vowel(i + 1);
     if (IsVav(letter) && !IsHolamMale(vowel) && !IsShuruk(vowel) && !IsHolamMale(prevVowel) &&
-        !IsShuruk(prevVowel) && prevVowel != kHolamVariant && !IsVav(prev) && !IsVav(next)) {
+        !IsShuruk(prevVowel) && prevVowel != HolamVariant && !IsVav(prev) && !IsVav(next)) {
       fits = out.Append(Vav, ExplicitNoVowel, 0);
       continue;
     }
-    if (!yodDoubling || !IsPlainYodForm(letter) || IsNoVowelOrShva(vowel)) continue;
+    if (!options.doubleYod || !IsPlainYodForm(letter) || IsNoVowelOrShva(vowel)) continue;
     bool keepSingle =
         IsHolamMale(vowel) || IsShuruk(vowel) || IsYodForm(prev) || IsYodForm(next) ||
         IsSpaceOrHyphen(prev) || (IsHe(next) && IsNoVowel(nextVowel) && i + 1 == m - 1) ||

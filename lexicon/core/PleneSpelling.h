@@ -5,9 +5,17 @@
 
 #include "lexicon/core/FormPlanes.h"
 
-// Respells one alternative in place. rootLetters: the verb's number of root
-// letters (0 when not a verb); binyan 255 when not a verb; code: only 103 is
-// acted on (some noun tables); yodDoubling: consonantal yod is doubled. A
-// form that would grow past 69 letters is left as it was.
-void ConvertToPleneSpelling(int rootLetters, FormPlanes& form, int slot, int binyan, int code,
-                            int yodDoubling);
+// What the respelling knows of the form.
+struct PleneOptions {
+  int rootLetters = 0;        // the verb's number of root letters; 0 when not a verb
+  int slot = 0;
+  int binyan = kNotAVerb;
+  int code = 0;               // only kStressFourthFromEnd is acted on (some noun tables)
+  bool doubleYod = true;      // a consonantal yod is written twice
+
+  static constexpr int kNotAVerb = 255;
+};
+
+// Respells one alternative in place. A form that would grow past 69
+// letters is left as it was.
+void ConvertToPleneSpelling(FormPlanes& form, const PleneOptions& options);

@@ -3,9 +3,13 @@
 #include <cstring>
 
 #include "hebtext/core/HebChar.h"
+#include "lexicon/core/Binyan.h"
+#include "lexicon/core/FormSlots.h"
 #include "lexicon/core/FormStress.h"
+#include "lexicon/core/GrammarLayout.h"
 
 using namespace HebCode;
+using namespace FormSlot;
 
 namespace {
 
@@ -39,10 +43,14 @@ int SetBStep(BYTE* l, const BinyanRootRec& record, int binyan) {
   return IsRootInSetB(record, binyan) ? CopyThird(l) : 0;
 }
 
+// Per binyan: the classes that the registry lists as rewriting the root
+// (ClassIds::k<Binyan>RootRewrite) have their rule here by id, and the
+// hollow stems of Piel, Pual and Hitpael theirs by the parts of set B that
+// the registry describes; the other classes of set B copy the third letter.
 int Paal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
   switch (id) {
     case 181:
-      if (slot < 14 || slot > 25) {
+      if (!IsSlotBetween(slot, Future1s, ImperativeFp)) {
         DropFirst(l);
         l[2] = 0;
         return 1;
@@ -52,7 +60,7 @@ int Paal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
       if (IsYodForm(l[0])) l[0] = He;
       return 0;
     case 243:
-      return slot >= 14 && slot <= 21 ? DropFirst(l) : 0;
+      return IsSlotBetween(slot, Future1s, Future3mp) ? DropFirst(l) : 0;
     case 276:
     case 331:
       if (level) l[2] = Yod;
@@ -61,7 +69,7 @@ int Paal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
       if (level) l[2] = Alef;
       return 0;
     case 466:
-      return level == 0 ? SetBStep(l, r, 0) : 0;
+      return level == 0 ? SetBStep(l, r, Binyan::Paal) : 0;
     case 581:
       if (IsVav(l[1])) {
         BYTE first = l[0], third = l[2];
@@ -72,7 +80,7 @@ int Paal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
       }
       return 0;
     default:
-      return SetBStep(l, r, 0);
+      return SetBStep(l, r, Binyan::Paal);
   }
 }
 
@@ -80,11 +88,11 @@ int Nifal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
   int result = 0;
   switch (id) {
     case 133:
-      return slot >= 1 && slot <= 13 ? DropFirst(l) : 0;
+      return IsSlotBetween(slot, PresentMs, Past3p) ? DropFirst(l) : 0;
     case 155:
       return level >= 2 ? DropFirst(l) : 0;
     case 202:
-      if (slot >= 0 && slot <= 4) l[1] = Vav;
+      if (IsSlotBetween(slot, Infinitive, PresentFp)) l[1] = Vav;
       return 0;
     case 319:
       return DropFirst(l);
@@ -92,10 +100,10 @@ int Nifal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
       CopyThird(l);
       return 0;
     default:
-      result = SetBStep(l, r, 1);
+      result = SetBStep(l, r, Binyan::Nifal);
       break;
   }
-  if (id == 326 || (id == 327 && level == 1 && slot >= 1 && slot <= 13)) {
+  if (id == 326 || (id == 327 && level == 1 && IsSlotBetween(slot, PresentMs, Past3p))) {
     BYTE first = l[0], second = l[1];
     l[1] = first;
     l[2] = second;
@@ -106,7 +114,7 @@ int Nifal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
 
 int Piel(BYTE* l, int id, int level, int slot) {
   if (id == 132) {
-    if (level && slot == 8) l[2] = Alef;
+    if (level && slot == Past3ms) l[2] = Alef;
     return 0;
   }
   if (id == 133) { l[0] = Vav; return 0; }
@@ -159,13 +167,13 @@ int Hifil(BYTE* l, const BinyanRootRec& r, int id, int level) {
     if (level == 2) l[2] = l[3];
     return 0;
   }
-  return SetBStep(l, r, 5);
+  return SetBStep(l, r, Binyan::Hifil);
 }
 
 int Hufal(BYTE* l, const BinyanRootRec& r, int id, int level) {
   if (id == 221) return DoubleFirst(l);
   if (id == 222 && level) return 0;
-  return SetBStep(l, r, 6);
+  return SetBStep(l, r, Binyan::Hufal);
 }
 
 }  // namespace
@@ -174,15 +182,15 @@ int PrepareRootLetters(const BYTE* root, BYTE* l, const BinyanRootRec& record, i
                        int level, int slot) {
   std::memset(l, 0, 6);
   for (int i = 0; i < 5 && root[i]; ++i) l[i] = static_cast<BYTE>(FinalToRegularLetter(root[i]));
-  int id = record.rootId & 0x1FFF;
+  int id = record.rootId & GrammarLayout::kBinyanClassMask;
   switch (binyan) {
-    case 0: return Paal(l, record, id, level, slot);
-    case 1: return Nifal(l, record, id, level, slot);
-    case 2: return Piel(l, id, level, slot);
-    case 3: return Pual(l, id, level);
-    case 4: return Hitpael(l, id, level);
-    case 5: return Hifil(l, record, id, level);
-    case 6: return Hufal(l, record, id, level);
+    case Binyan::Paal: return Paal(l, record, id, level, slot);
+    case Binyan::Nifal: return Nifal(l, record, id, level, slot);
+    case Binyan::Piel: return Piel(l, id, level, slot);
+    case Binyan::Pual: return Pual(l, id, level);
+    case Binyan::Hitpael: return Hitpael(l, id, level);
+    case Binyan::Hifil: return Hifil(l, record, id, level);
+    case Binyan::Hufal: return Hufal(l, record, id, level);
     default: return 0;
   }
 }

@@ -4,12 +4,15 @@
 #include <initializer_list>
 
 #include "hebtext/core/HebChar.h"
+#include "lexicon/core/Binyan.h"
+#include "lexicon/core/FormSlots.h"
 #include "lexicon/core/FormStress.h"
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/VerbFormGenerator.h"
 
 using namespace HebCode;
 using namespace GrammarLayout;
+using namespace FormSlot;
 
 namespace {
 
@@ -22,29 +25,31 @@ struct RootVowel {
   BYTE vowel;
 };
 
-const Root3 kHollowPatahRoots[] = {{209, 233, 248}, {242, 233, 232}};
-const Root3 kAlefSegolRoots[] = {{224, 238, 248}, {224, 231, 230}};
-const Root3 kNifalHeDropping[] = {{226, 236, 228}, {231, 246, 228}, {238, 231, 228},
-                                  {240, 246, 228}, {242, 210, 228}, {244, 250, 228},
-                                  {247, 248, 228}, {248, 224, 228}};
-const Root3 kPielSegolRoots[] = {{225, 248, 234}, {226, 248, 209}};
+// The roots as the verb index writes them: shin and sin with their dots, a
+// last letter that has a final form in it.
+const Root3 kHollowPatahRoots[] = {{ShinShinDot, Yod, Resh}, {Ayin, Yod, Tet}};
+const Root3 kAlefSegolRoots[] = {{Alef, Mem, Resh}, {Alef, Het, Zayin}};
+const Root3 kNifalHeDropping[] = {
+    {Gimel, Lamed, He}, {Het, Tsadi, He}, {Mem, Het, He}, {Nun, Tsadi, He},
+    {Ayin, ShinSinDot, He}, {Pe, Tav, He}, {Qof, Resh, He}, {Resh, Alef, He}};
+const Root3 kPielSegolRoots[] = {{Bet, Resh, FinalKaf}, {Gimel, Resh, ShinShinDot}};
 const RootVowel kPielHeDropping[] = {
-    {{224, 229, 228}, Patah}, {{226, 236, 228}, Patah}, {{231, 236, 228}, Patah},
-    {{231, 244, 228}, Patah}, {{235, 236, 228}, Patah}, {{235, 241, 228}, Patah},
-    {{238, 240, 228}, Patah}, {{240, 241, 228}, Patah}, {{242, 248, 228}, Patah},
-    {{244, 235, 228}, Patah}, {{246, 229, 228}, Patah}, {{246, 244, 228}, Patah},
-    {{247, 229, 228}, Patah}, {{247, 209, 228}, Patah}, {{248, 227, 228}, Patah},
-    {{209, 229, 228}, Patah}, {{250, 229, 228}, Qamats}};
+    {{Alef, Vav, He}, Patah},   {{Gimel, Lamed, He}, Patah},       {{Het, Lamed, He}, Patah},
+    {{Het, Pe, He}, Patah},     {{Kaf, Lamed, He}, Patah},         {{Kaf, Samekh, He}, Patah},
+    {{Mem, Nun, He}, Patah},    {{Nun, Samekh, He}, Patah},        {{Ayin, Resh, He}, Patah},
+    {{Pe, Kaf, He}, Patah},     {{Tsadi, Vav, He}, Patah},         {{Tsadi, Pe, He}, Patah},
+    {{Qof, Vav, He}, Patah},    {{Qof, ShinShinDot, He}, Patah},   {{Resh, Dalet, He}, Patah},
+    {{ShinShinDot, Vav, He}, Patah}, {{Tav, Vav, He}, Qamats}};
 const RootVowel kHitpaelHeDropping[] = {
-    {{224, 229, 228}, Patah}, {{226, 236, 228}, Patah}, {{226, 248, 228}, Qamats},
-    {{231, 236, 228}, Qamats}, {{231, 248, 228}, Patah}, {{233, 244, 228}, Patah},
-    {{235, 241, 228}, Patah}, {{242, 236, 228}, Patah}, {{247, 209, 228}, Patah},
-    {{248, 242, 228}, Patah}};
-const Root3 kKafTavTav{235, 250, 250};
-const Root3 kReshMemMem{248, 238, 237};
-const Root3 kSinReshResh{210, 248, 248};
-const Root3 kLamedHetMem{236, 231, 237};
-const Root3 kKafSamekhHe{235, 241, 228};
+    {{Alef, Vav, He}, Patah},   {{Gimel, Lamed, He}, Patah},       {{Gimel, Resh, He}, Qamats},
+    {{Het, Lamed, He}, Qamats}, {{Het, Resh, He}, Patah},          {{Yod, Pe, He}, Patah},
+    {{Kaf, Samekh, He}, Patah}, {{Ayin, Lamed, He}, Patah},        {{Qof, ShinShinDot, He}, Patah},
+    {{Resh, Ayin, He}, Patah}};
+const Root3 kKafTavTav{Kaf, Tav, Tav};
+const Root3 kReshMemMem{Resh, Mem, FinalMem};
+const Root3 kSinReshResh{ShinSinDot, Resh, Resh};
+const Root3 kLamedHetMem{Lamed, Het, FinalMem};
+const Root3 kKafSamekhHe{Kaf, Samekh, He};
 
 bool IsRoot(const BYTE* entry, const Root3& root) {
   const BYTE* r = GetEntryRoot(entry);
@@ -124,7 +129,7 @@ void PaalRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* e
               int alternative) {
   int L = w.L();
   if (L < 1) return;
-  if (IsRootInSetB(record, 0)) {
+  if (IsRootInSetB(record, Binyan::Paal)) {
     if (IsHolamMale(w.V(L - 1)) || IsHolamForm(w.V(L - 1))) return;
     if (IsGutturalLetter(w.Letter(L))) {
       w.V(L - 1) = Patah;
@@ -141,8 +146,8 @@ void PaalRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* e
     w.Stress(kStressPenult);
     return;
   }
-  if (IsRootInSetC(record, 0)) {
-    if (IsRoot(entry, kKafTavTav) && slot == 14) {
+  if (IsRootInSetC(record, Binyan::Paal)) {
+    if (IsRoot(entry, kKafTavTav) && slot == Future1s) {
       changed = 1;
       w.V(L - 2) = Segol;
       if (IsDageshableLetter(w.Letter(L - 1)))
@@ -151,7 +156,7 @@ void PaalRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* e
       changed = 1;
       w.V(L - 1) = Qubuts;
       w.Stress(kStressPenult);
-    } else if (IsRoot(entry, kSinReshResh) && slot == 17) {
+    } else if (IsRoot(entry, kSinReshResh) && slot == Future3ms) {
       changed = 1;
       w.V(L - 1) = alternative == 0 ? QamatsQatan : Patah;
       w.Stress(kStressPenult);
@@ -172,7 +177,7 @@ void PaalRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* e
     w.Stress(kStressPenult);
     return;
   }
-  if (IsVavInversiveShortRoot(record, 0)) {
+  if (IsVavInversiveShortRoot(record, Binyan::Paal)) {
     bool stressBefore = IsTsereForm(w.V(L - 2));
     if (!IsGutturalLetter(ThirdRootLetter(entry)) && IsTsereForm(w.V(L - 1))) {
       w.V(L - 1) = Segol;
@@ -203,12 +208,12 @@ void DropHifilYod(Work& w, int letter, BYTE otherVowel, int stress) {
 void HifilRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* entry) {
   int L = w.L();
   if (L < 2) return;
-  if (IsRootInSetB(record, 5)) {
+  if (IsRootInSetB(record, Binyan::Hifil)) {
     changed = 1;
     DropHifilYod(w, w.Letter(L), Segol, kStressPenult);
     return;
   }
-  if (IsRootInSetC(record, 5) && L == 2) {
+  if (IsRootInSetC(record, Binyan::Hifil) && L == 2) {
     if (IsGutturalLetter(w.Letter(2))) return;
     if (!IsTsereForm(w.V(1)) && !IsPatahForm(w.V(1))) return;
     w.V(1) = Segol;
@@ -216,7 +221,7 @@ void HifilRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* 
     w.Stress(kStressPenult);
     return;
   }
-  if (IsVavInversiveShortRoot(record, 5)) {
+  if (IsVavInversiveShortRoot(record, Binyan::Hifil)) {
     changed = 1;
     DropHifilYod(w, ThirdRootLetter(entry), Segol, kStressPenult);
     return;
@@ -231,29 +236,29 @@ void FutureBinyanRule(Work& w, WORD& changed, int alternative, int slot, int bin
                       const BinyanRootRec& record, const BYTE* entry) {
   if (!IsVavInversiveSlot(slot)) return;
   switch (binyan) {
-    case 0:
+    case Binyan::Paal:
       PaalRule(w, changed, record, entry, slot, alternative);
       break;
-    case 1:
+    case Binyan::Nifal:
       if (InList(entry, kNifalHeDropping)) {
         HeDropping(w, changed, 0, false, kStressPenult);
       } else if (IsRoot(entry, kLamedHetMem)) {
         SegolLastPenultStress(w, changed);
       }
       break;
-    case 2:
+    case Binyan::Piel:
       if (const RootVowel* root = FindIn(entry, kPielHeDropping)) {
         HeDropping(w, changed, root->vowel, true, kStressLast);
       } else if (InList(entry, kPielSegolRoots)) {
         SegolLastPenultStress(w, changed);
       }
       break;
-    case 4:
+    case Binyan::Hitpael:
       if (const RootVowel* root = FindIn(entry, kHitpaelHeDropping)) {
         HeDropping(w, changed, root->vowel, true, kStressPenult);
       }
       break;
-    case 5:
+    case Binyan::Hifil:
       HifilRule(w, changed, record, entry);
       break;
     default:
@@ -268,9 +273,14 @@ int WriteShortForm(GrammarContext& context, const VerbRootRun& shortRun, FormPla
   BYTE root[6] = {};
   std::memcpy(root, GetEntryRoot(entry), 5);
   NormalizeFinalLetters(root);
-  const HebWordRec shortForm = *BuildVerbForm(context, shortRun, 0, entry, root,
-                                              VavInversiveSlot(slot, binyan), binyan == 0 ? 0 : 3,
-                                              0, 0, 1, 1);
+  VerbFormOptions options;
+  options.shortForms = true;
+  options.stressArgument = 1;
+  // Hifil's short forms are built under Pual's number, which gives them none
+  // of the rules of Hifil's classes.
+  const HebWordRec shortForm =
+      *BuildVerbForm(context, shortRun, 0, entry, root, VavInversiveSlot(slot, binyan),
+                     binyan == Binyan::Paal ? Binyan::Paal : Binyan::Pual, options);
   changed = 1;
   FormPlanes all = FormPlanes::FromRecord(shortForm);
   BYTE conjunction[3] = {out.letters[start], out.vowels[start], out.marks[start]};
@@ -290,7 +300,7 @@ int WriteShortForm(GrammarContext& context, const VerbRootRun& shortRun, FormPla
     if (last >= 1 && IsGutturalLetter(part.letters[last]) && !IsAlef(part.letters[last]) &&
         IsSegolForm(part.vowels[last - 1]))
       part.vowels[last - 1] = Patah;
-    if (slot != 14 && part.length > 0 && TakesDoublingDagesh(part.letters[0], part.vowels[0]))
+    if (slot != Future1s && part.length > 0 && TakesDoublingDagesh(part.letters[0], part.vowels[0]))
       part.letters[0] = static_cast<BYTE>(AddDagesh(part.letters[0]));
     ApplyStressPosition(part.letters, part.vowels, kStressPenult);
     out.AppendRange(part, 0, part.length);
@@ -304,10 +314,10 @@ int WriteShortForm(GrammarContext& context, const VerbRootRun& shortRun, FormPla
 
 bool FindShortFormRecord(const BYTE* entry, int binyan, VerbRootRun& shortRun) {
   shortRun.count = 0;
-  if (!entry || (binyan != 0 && binyan != 5)) return false;
+  if (!entry || (binyan != Binyan::Paal && binyan != Binyan::Hifil)) return false;
   WORD id = GetVerbBinyanWord(entry, kShortFutureRow) & kBinyanClassMask;
   if (!id || !FindVerbRootRun(kShortFutureRow, id, shortRun)) return false;
-  int group = binyan == 0 ? 0 : 3;
+  int group = binyan == Binyan::Paal ? TenseGroup::Present : TenseGroup::Imperative;
   if (shortRun.records[0].patterns[group] == 0) {
     shortRun.count = 0;
     return false;
@@ -321,7 +331,7 @@ int ApplyVavInversiveRule(GrammarContext& context, int alternative, FormPlanes& 
   if (work.length == 0 || work.letters[0] == ',') return 0;
   int start = out.length;
   Work w{work};
-  if (group == 1) {
+  if (group == TenseGroup::Past) {
     BYTE first = work.letters[0];
     BYTE& firstVowel = work.vowels[0];
     if (IsYodForm(first) && IsShva(firstVowel)) {
@@ -340,20 +350,21 @@ int ApplyVavInversiveRule(GrammarContext& context, int alternative, FormPlanes& 
     if (!IsRootInSetA(record, binyan)) {
       FormPlanes written;
       written.AppendRange(out, start, out.length - start);
-      ApplyStressPosition(written.letters, written.vowels, slot == 10 ? kStressPenult : kStressLast);
+      ApplyStressPosition(written.letters, written.vowels,
+                          slot == Past1p ? kStressPenult : kStressLast);
       std::memcpy(out.vowels + start, written.vowels, written.length);
     }
     return out.length - start;
   }
 
-  if (slot == 14) {
+  if (slot == Future1s) {
     out.Append(Vav, Qamats, 0);
   } else {
     out.Append(Vav, Patah, 0);
     if (TakesDoublingDagesh(work.letters[0], work.vowels[0]))
       work.letters[0] = static_cast<BYTE>(AddDagesh(work.letters[0]));
   }
-  if (IsRootInSetA(record, binyan) && (binyan == 0 || binyan == 5)) {
+  if (IsRootInSetA(record, binyan) && (binyan == Binyan::Paal || binyan == Binyan::Hifil)) {
     VerbRootRun shortRun;
     if (IsVavInversiveSlot(slot) && FindShortFormRecord(entry, binyan, shortRun)) {
       end = true;
@@ -379,13 +390,13 @@ void MakeVavInversiveForm(GrammarContext& context, HebWordRec& word, const Binya
     parts[count++].AppendRange(all, i, take);
     i = end + 1;
   }
-  if (IsRoot(entry, kSinReshResh) && slot == 17 && flag == 0 && count == 1) {
+  if (IsRoot(entry, kSinReshResh) && slot == Future3ms && flag == 0 && count == 1) {
     parts[0].Append(',', 0, 0);
     parts[1] = parts[0];
     parts[1].Truncate(parts[1].length - 1);
     count = 2;
   }
-  if (IsRoot(entry, kKafSamekhHe) && binyan == 4 && (IsVavInversiveSlot(slot))) {
+  if (IsRoot(entry, kKafSamekhHe) && binyan == Binyan::Hitpael && IsVavInversiveSlot(slot)) {
     FormPlanes& main = parts[0];
     if (main.length > 0 && main.letters[main.length - 1] == ',') main.Truncate(main.length - 1);
     main.Truncate(main.length - 1);

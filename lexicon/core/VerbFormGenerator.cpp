@@ -2,6 +2,7 @@
 
 #include "classlib/core/CString.h"
 #include "hebtext/core/HebChar.h"
+#include "lexicon/core/Binyan.h"
 #include "lexicon/core/FormPlanes.h"
 #include "lexicon/core/FormStress.h"
 #include "lexicon/core/GrammarData.h"
@@ -9,9 +10,13 @@
 #include "lexicon/core/HitpaelRewrite.h"
 #include "lexicon/core/PleneSpelling.h"
 #include "lexicon/core/RootPreparation.h"
+#include "lexicon/core/TemplateCodes.h"
+#include "lexicon/generated/ClassIds.h"
 
 using namespace HebCode;
 using namespace GrammarLayout;
+using namespace FormSlot;
+using namespace TemplateCode;
 
 namespace {
 
@@ -20,11 +25,16 @@ namespace {
 const int kAlternativeBit[6] = {28, 16, 8, 4, 0, -1};
 
 constexpr UINT kBinyanNameString = 950;
-constexpr BYTE kFirmShva = 8;     // a shva that never becomes a hataf
-constexpr BYTE kSilentShva = 157;
-constexpr BYTE kYodShva = 156;
-constexpr BYTE kTavDagesh = 186;
-constexpr BYTE kNunDagesh = 176;
+
+// The classes of the word database's skip rule whose forms enter only in
+// the slots their names give.
+constexpr int kPualOnlyPast2mp = 181;
+constexpr int kPualOnlyPast3 = 241;
+constexpr int kPaalOnlyPast3AndPast1p = 276;
+static_assert(ClassIds::Contains(ClassIds::kPualDatabaseSkip, kPualOnlyPast2mp) &&
+                  ClassIds::Contains(ClassIds::kPualDatabaseSkip, kPualOnlyPast3) &&
+                  ClassIds::Contains(ClassIds::kPaalDatabaseSkip, kPaalOnlyPast3AndPast1p),
+              "the registry names the database-skip classes");
 
 bool HasAlternative(const BinyanRootRec& record, int group, int bit) {
   if (kAlternativeBit[group] < 0) return (record.participleAlternativeBits >> bit) & 1;
@@ -41,21 +51,29 @@ const BYTE* PatternRecord(int row, int group, int number, int slot) {
   return block.Data() + record * kVerbPatternRecSize;
 }
 
-void Substitute(FormPlanes& form, const BYTE* pattern, const BYTE* root, int table) {
+// The base of a root letter reference (TemplateCodes.h), or -1 for a letter.
+int ReferenceBase(int code) {
+  for (int base : {0, kWithoutDagesh, kWithDagesh, kBegadkefatDagesh})
+    if (code >= base + kFirstReference && code <= base + kLastReference) return base;
+  return -1;
+}
+
+void Substitute(FormPlanes& form, const BYTE* pattern, const BYTE* root, bool shortForms) {
   for (int i = 0; i < kTemplateLength && pattern[i]; ++i) {
     int code = pattern[i];
     BYTE vowel = pattern[kTemplateLength + i];
     int letter = code;
     BYTE mark = 0;
-    if (code >= 1 && code <= 25 && (code <= 5 || code >= 11)) {
-      int k = code <= 5 ? code : code <= 15 ? code - 10 : code <= 20 ? code - 15 : code - 20;
+    int base = ReferenceBase(code);
+    if (base >= 0) {
+      int k = code - base;
       letter = root[k - 1];
       mark = static_cast<BYTE>(k);
       // A root letter the root does not have leaves no position.
       if (!letter) continue;
-      if (code >= 11 && code <= 15 && IsDageshLetter(letter)) letter = RemoveDagesh(letter);
-      if (code >= 16 && code <= 20 && (!IsHe(letter) || table == 1)) letter = AddDagesh(letter);
-      if (code >= 21 && IsBegadkefatLetter(letter)) letter = AddDagesh(letter);
+      if (base == kWithoutDagesh && IsDageshLetter(letter)) letter = RemoveDagesh(letter);
+      if (base == kWithDagesh && (!IsHe(letter) || shortForms)) letter = AddDagesh(letter);
+      if (base == kBegadkefatDagesh && IsBegadkefatLetter(letter)) letter = AddDagesh(letter);
     }
     form.Append(static_cast<BYTE>(letter), vowel, mark);
   }
@@ -82,7 +100,7 @@ void MakeLastLetterFinal(FormPlanes& form) {
   BYTE& vowel = form.vowels[form.length - 1];
   if (IsNoVowelOrShva(vowel) && HasFinalForm(letter))
     letter = static_cast<BYTE>(RegularToFinalLetter(letter));
-  if (IsFinalKafForm(letter) && vowel == ExplicitNoVowel) vowel = kSilentShva;
+  if (IsFinalKafForm(letter) && vowel == ExplicitNoVowel) vowel = SilentShva;
 }
 
 bool IsBareLetter(const FormPlanes& form, int i, int (*test)(int)) {
@@ -93,26 +111,26 @@ bool IsBareLetter(const FormPlanes& form, int i, int (*test)(int)) {
 void MergeSuffixes(FormPlanes& form, int slot, bool noMerge) {
   int n = form.length;
   if (!noMerge) {
-    if (IsOneOf(slot, {5, 11, 12}) && IsBareLetter(form, n - 3, IsTav)) {
-      form.letters[n - 3] = kTavDagesh;
+    if (IsOneOf(slot, {Past1s, Past2mp, Past2fp}) && IsBareLetter(form, n - 3, IsTav)) {
+      form.letters[n - 3] = TavDagesh;
       form.vowels[n - 3] = form.vowels[n - 2];
       form.Remove(n - 2);
       return;
     }
-    if (IsOneOf(slot, {6, 7}) && IsBareLetter(form, n - 2, IsTav)) {
-      form.letters[n - 2] = kTavDagesh;
+    if (IsOneOf(slot, {Past2ms, Past2fs}) && IsBareLetter(form, n - 2, IsTav)) {
+      form.letters[n - 2] = TavDagesh;
       form.vowels[n - 2] = form.vowels[n - 1];
       form.Remove(n - 1);
       return;
     }
-    if (slot == 10 && IsBareLetter(form, n - 2, IsNun)) {
-      form.letters[n - 2] = kNunDagesh;
+    if (slot == Past1p && IsBareLetter(form, n - 2, IsNun)) {
+      form.letters[n - 2] = NunDagesh;
       form.vowels[n - 2] = Shuruk;
       form.Remove(n - 1);
       return;
     }
-    if (IsOneOf(slot, {20, 25}) && IsBareLetter(form, n - 3, IsNun)) {
-      form.letters[n - 3] = kNunDagesh;
+    if (IsOneOf(slot, {Future2fp3fp, ImperativeFp}) && IsBareLetter(form, n - 3, IsNun)) {
+      form.letters[n - 3] = NunDagesh;
       form.vowels[n - 3] = Qamats;
       form.letters[n - 2] = He;
       form.vowels[n - 2] = ExplicitNoVowel;
@@ -121,26 +139,28 @@ void MergeSuffixes(FormPlanes& form, int slot, bool noMerge) {
       return;
     }
   }
-  if (IsOneOf(slot, {20, 25}) && n >= 3 && (IsAlef(form.letters[n - 3]) || IsYodForm(form.letters[n - 3])) &&
-      IsShva(form.vowels[n - 3]))
+  if (IsOneOf(slot, {Future2fp3fp, ImperativeFp}) && n >= 3 &&
+      (IsAlef(form.letters[n - 3]) || IsYodForm(form.letters[n - 3])) && IsShva(form.vowels[n - 3]))
     form.vowels[n - 3] = ExplicitNoVowel;
 }
 
 void YodShvaVariant(FormPlanes& form, int position) {
   int i = position - 1;
   if (i >= 0 && i < form.length && IsYodForm(form.letters[i]) && form.vowels[i] == Shva)
-    form.vowels[i] = kYodShva;
+    form.vowels[i] = VocalShva;
 }
 
 void ApplyBinyanRules(FormPlanes& form, int binyan, int slot, int rootLength, WORD rootId, int level) {
-  if (binyan == 2) {
-    if (IsOneOf(slot, {3, 4, 16, 19, 21})) YodShvaVariant(form, rootLength);
-    if (IsOneOf(slot, {9, 13, 23, 24})) YodShvaVariant(form, rootLength - 1);
-  } else if (binyan == 3) {
-    if (IsOneOf(slot, {9, 13})) YodShvaVariant(form, rootLength - 1);
-    if (IsOneOf(slot, {16, 19, 21})) YodShvaVariant(form, rootLength);
-  } else if (binyan == 4) {
-    if (slot != 0) {
+  if (binyan == Binyan::Piel) {
+    if (IsOneOf(slot, {PresentMp, PresentFp, Future2fs, Future2mp, Future3mp}))
+      YodShvaVariant(form, rootLength);
+    if (IsOneOf(slot, {Past3fs, Past3p, ImperativeFs, ImperativeMp}))
+      YodShvaVariant(form, rootLength - 1);
+  } else if (binyan == Binyan::Pual) {
+    if (IsOneOf(slot, {Past3fs, Past3p})) YodShvaVariant(form, rootLength - 1);
+    if (IsOneOf(slot, {Future2fs, Future2mp, Future3mp})) YodShvaVariant(form, rootLength);
+  } else if (binyan == Binyan::Hitpael) {
+    if (slot != Infinitive) {
       RewriteHitpaelForm(form, slot, rootId, level);
     } else if (form.length > 0) {
       FormPlanes rest;
@@ -157,7 +177,8 @@ void ApplyBinyanRules(FormPlanes& form, int binyan, int slot, int rootLength, WO
 }  // namespace
 
 bool TakesPronominalSuffix(int slot, int binyan) {
-  return ((slot >= 5 && slot <= 21) || slot == 30) && binyan != 3 && binyan != 6;
+  return (IsSlotBetween(slot, Past1s, Future3mp) || slot == Future3fs) && binyan != Binyan::Pual &&
+         binyan != Binyan::Hufal;
 }
 
 void GetBinyanName(int binyan, CString& text) {
@@ -169,33 +190,42 @@ void GetBinyanName(int binyan, CString& text) {
 
 bool IsVavInversiveShortRoot(const BinyanRootRec& record, int binyan) {
   int id = record.rootId & kBinyanClassMask;
-  if (binyan == 0) return id >= 170 && id <= 219;
-  if (binyan == 5) return id >= 90 && id <= 129;
+  if (binyan == Binyan::Paal) return ClassIds::Contains(ClassIds::kPaalShortFuture, id);
+  if (binyan == Binyan::Hifil) return ClassIds::Contains(ClassIds::kHifilShortFuture, id);
   return false;
 }
 
 int VavInversiveSlot(int slot, int binyan) {
-  int base = binyan == 0 ? 1 : binyan == 5 ? 22 : -1;
+  // The short Paal forms stand in the present group, the short Hifil ones
+  // in the imperative group.
+  int base = binyan == Binyan::Paal ? PresentMs : binyan == Binyan::Hifil ? ImperativeMs : -1;
   if (base < 0) return 0;
   switch (slot) {
-    case 14: return base;
-    case 15:
-    case 30: return base + 1;
-    case 17: return base + 2;
-    case 18: return base + 3;
+    case Future1s: return base;
+    case Future2ms:
+    case Future3fs: return base + 1;
+    case Future3ms: return base + 2;
+    case Future1p: return base + 3;
     default: return 0;
   }
 }
 
-bool IsVavInversiveSlot(int slot) { return IsOneOf(slot, {14, 15, 17, 18, 30}); }
+bool IsVavInversiveSlot(int slot) {
+  return IsOneOf(slot, {Future1s, Future2ms, Future3ms, Future1p, Future3fs});
+}
 
 int SkipFormForDatabase(WORD binyanWord, WORD rootId, int binyan, int slot, int mode) {
-  if (binyan == 3 && rootId == 181 && slot != 11) return 1;
-  if (binyan == 3 && rootId == 241 && slot != 8 && slot != 13) return 1;
-  if (binyan == 0 && rootId == 276 && slot != 8 && slot != 10 && slot != 13) return 1;
-  bool restricted = (binyanWord & 0x8000) != 0;
-  if (restricted && slot >= 26 && slot <= 29) return 1;
-  if (restricted && (binyan == 6 || binyan == 5 || binyan == 3 || binyan == 1) && (slot < 1 || slot > 4))
+  if (binyan == Binyan::Pual && rootId == kPualOnlyPast2mp && slot != Past2mp) return 1;
+  if (binyan == Binyan::Pual && rootId == kPualOnlyPast3 && !IsOneOf(slot, {Past3ms, Past3p}))
+    return 1;
+  if (binyan == Binyan::Paal && rootId == kPaalOnlyPast3AndPast1p &&
+      !IsOneOf(slot, {Past3ms, Past1p, Past3p}))
+    return 1;
+  bool restricted = (binyanWord & kBinyanRestricted) != 0;
+  if (restricted && IsSlotBetween(slot, ParticipleMs, ParticipleFp)) return 1;
+  if (restricted &&
+      IsOneOf(binyan, {Binyan::Hufal, Binyan::Hifil, Binyan::Pual, Binyan::Nifal}) &&
+      !IsSlotBetween(slot, PresentMs, PresentFp))
     return 1;
   if (mode == 1 && !TakesPronominalSuffix(slot, binyan)) return 1;
   return mode == 2 ? 1 : 0;
@@ -203,9 +233,10 @@ int SkipFormForDatabase(WORD binyanWord, WORD rootId, int binyan, int slot, int 
 
 const HebWordRec* BuildVerbForm(GrammarContext& context, const VerbRootRun& run, int index,
                                 const BYTE* entry, const BYTE* root, int slot, int binyan,
-                                int noMerge, int level, int table, int stressArgument) {
+                                const VerbFormOptions& options) {
+  const int level = options.alternativeLevel;
   HebWordRec& result = context.verbForm;
-  if (slot == 30) slot = 15;
+  if (slot == Future3fs) slot = Future2ms;
   WORD patternNumbers[4] = {};
   if (level != 0)
     for (int k = 0; k < 4; ++k) patternNumbers[k] = result.patternNumbers[k];
@@ -213,7 +244,7 @@ const HebWordRec* BuildVerbForm(GrammarContext& context, const VerbRootRun& run,
   for (int k = 0; k < 4; ++k) result.patternNumbers[k] = patternNumbers[k];
 
   int group = GetTenseGroup(slot);
-  int row = table == 1 ? kShortFutureRow : binyan;
+  int row = options.shortForms ? kShortFutureRow : binyan;
   if (group < 0 || row < 0 || row >= kPatternRows || index < 0 || index >= run.count || !entry ||
       !root)
     return &result;
@@ -225,17 +256,18 @@ const HebWordRec* BuildVerbForm(GrammarContext& context, const VerbRootRun& run,
   if (!pattern) return &result;
 
   FormPlanes form;
-  Substitute(form, pattern, letters, table);
+  Substitute(form, pattern, letters, options.shortForms);
   CleanVowels(form);
-  if (binyan == 5 && group == 1 && IsRootInSetB(record, 5) && form.length > 1 &&
-      IsGutturalLetter(form.letters[1]) && IsOneOf(slot, {5, 6, 7, 10, 11, 12}) &&
+  if (binyan == Binyan::Hifil && group == TenseGroup::Past && IsRootInSetB(record, binyan) &&
+      form.length > 1 && IsGutturalLetter(form.letters[1]) &&
+      IsOneOf(slot, {Past1s, Past2ms, Past2fs, Past1p, Past2mp, Past2fp}) &&
       form.vowels[0] == HatafPatah)
     form.vowels[0] = Patah;
   MakeLastLetterFinal(form);
-  MergeSuffixes(form, slot, noMerge != 0);
+  MergeSuffixes(form, slot, options.keepSuffixesApart);
   ApplyBinyanRules(form, binyan, slot, GetEntryRootLength(entry), record.rootId, level);
   DetermineStressPosition(form.letters, form.vowels, form.marks, slot, binyan, record, entry,
-                          stressArgument);
+                          options.stressArgument);
 
   if (level == 0) {
     int separators = 0;
@@ -244,9 +276,10 @@ const HebWordRec* BuildVerbForm(GrammarContext& context, const VerbRootRun& run,
       const BinyanRootRec& bits = run.records[index + k];
       if (bits.alternativeBits == 0 && bits.participleAlternativeBits == 0) continue;
       if (!HasAlternative(bits, group, slot - GetGroupFirstSlot(group))) continue;
-      const HebWordRec* alternative =
-          BuildVerbForm(context, run, index + k + 1, entry, root, slot, binyan, noMerge, k + 1,
-                        table, stressArgument);
+      VerbFormOptions alternativeOptions = options;
+      alternativeOptions.alternativeLevel = k + 1;
+      const HebWordRec* alternative = BuildVerbForm(context, run, index + k + 1, entry, root, slot,
+                                                    binyan, alternativeOptions);
       FormPlanes part = FormPlanes::FromRecord(*alternative);
       for (int p = 0; p < 4; ++p) patternNumbers[p] = alternative->patternNumbers[p];
       for (; separators <= k; ++separators) form.Append(',', ExplicitNoVowel, 0);
@@ -265,8 +298,7 @@ const HebWordRec* BuildVerbForm(GrammarContext& context, const VerbRootRun& run,
   return &result;
 }
 
-void RespellFormList(int rootLetters, HebWordRec& word, int start, int slot, int binyan, int code,
-                     int yodDoubling) {
+void RespellFormList(HebWordRec& word, int start, const PleneOptions& options) {
   FormPlanes all = FormPlanes::FromRecord(word);
   FormPlanes out;
   bool fits = true;
@@ -278,7 +310,7 @@ void RespellFormList(int rootLetters, HebWordRec& word, int start, int slot, int
     fits = out.AppendRange(all, i, skip);
     FormPlanes part;
     part.AppendRange(all, i + skip, end - i - skip);
-    ConvertToPleneSpelling(rootLetters, part, slot, binyan, code, yodDoubling);
+    ConvertToPleneSpelling(part, options);
     if (fits) fits = out.AppendRange(part, 0, part.length);
     if (end < all.length && fits) fits = out.Append(all.letters[end], 0, 0);
     i = end + 1;

@@ -2,7 +2,7 @@
 // record, the pattern of the form slot, the spelling rules of gutturals,
 // final letters and merging suffixes, the stress step and the class's
 // alternative forms, joined into one HebWordRec as a comma list.
-// Form slots: FormSlots.h. Binyanim: 0 Paal, 1 Nifal, 2 Piel, 3 Pual, 4 Hitpael, 5 Hifil, 6 Hufal.
+// Form slots: FormSlots.h. Binyanim: Binyan.h.
 #pragma once
 
 #include "classlib/core/WinTypes.h"
@@ -10,6 +10,7 @@
 #include "lexicon/core/FormSlots.h"
 #include "lexicon/core/GrammarContext.h"
 #include "lexicon/core/HebWordRec.h"
+#include "lexicon/core/PleneSpelling.h"
 
 class CString;
 
@@ -29,18 +30,24 @@ bool IsVavInversiveSlot(int slot);
 // take pronominal suffixes; mode 2: every form), else 0.
 int SkipFormForDatabase(WORD binyanWord, WORD rootId, int binyan, int slot, int mode);
 
+// How BuildVerbForm builds a form.
+struct VerbFormOptions {
+  bool keepSuffixesApart = false;  // a suffix beginning with the stem's last letter stays apart
+  int alternativeLevel = 0;        // 0 for a call from outside; k for the k-th alternative
+  bool shortForms = false;         // take the short future forms' patterns (row "short")
+  int stressArgument = 0;          // see DetermineStressPosition
+};
+
 // One form: run.records[index] is the class's record, entry the verb index
-// entry, root its root letters. noMerge keeps suffix letters apart;
-// alternativeLevel is 0 for a call from outside; table 1 takes the short
-// forms' patterns. The result lives in the context until the next call; it
-// is empty when the verb has no such form (or the data does not hold it).
+// entry, root its root letters. The result lives in the context until the
+// next call; it is empty when the verb has no such form (or the data does
+// not hold it).
 const HebWordRec* BuildVerbForm(GrammarContext& context, const VerbRootRun& run, int index,
                                 const BYTE* entry, const BYTE* root, int slot, int binyan,
-                                int noMerge, int alternativeLevel, int table, int stressArgument);
+                                const VerbFormOptions& options = {});
 
 // Respells every part of the record (parts separated by ',' or ' ') in
 // plene spelling, keeping the separators; start 1 leaves the conjunction of
 // a vav-inversive form alone. A list that would grow past 69 letters is
 // left as it was.
-void RespellFormList(int rootLetters, HebWordRec& word, int start, int slot, int binyan, int code,
-                     int yodDoubling);
+void RespellFormList(HebWordRec& word, int start, const PleneOptions& options);

@@ -32,12 +32,16 @@ HebWordRec GenerateVerbForm(GrammarContext& context, const BYTE* entry, int biny
   BYTE root[6] = {};
   std::memcpy(root, GetEntryRoot(entry), 5);
   NormalizeFinalLetters(root);
-  return *BuildVerbForm(context, run, 0, entry, root, slot, binyan, 0, 0, 0, 0);
+  return *BuildVerbForm(context, run, 0, entry, root, slot, binyan);
 }
 
 HebWordRec PleneVerbForm(const BYTE* entry, const HebWordRec& form, int start) {
   HebWordRec plene = form;
-  RespellFormList(GetEntryRootLength(entry), plene, start, form.formSlot, form.binyan, 0, 1);
+  PleneOptions options;
+  options.rootLetters = GetEntryRootLength(entry);
+  options.slot = form.formSlot;
+  options.binyan = form.binyan;
+  RespellFormList(plene, start, options);
   return plene;
 }
 

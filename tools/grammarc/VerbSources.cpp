@@ -12,7 +12,6 @@ namespace {
 constexpr long kMaxClassId = kBinyanClassMask;   // 13 bits
 constexpr int kMaxAlternatives = 4;
 constexpr int kMaxRootLetters = 5;
-constexpr WORD kRestrictedForms = 0x8000;
 
 // The group of a slot 0-29 and the first bit of its field in the 32-bit
 // alternative word (-1: the 16-bit word of the participle group).
@@ -161,7 +160,7 @@ void VerbSources::ReadBinyanLine(const SourceLine& line, VerbRecord& verb) const
     if (t[i] == "suffixes") {
       word |= kBinyanHasSuffixes;
     } else if (t[i] == "restricted") {
-      word |= kRestrictedForms;
+      word |= kBinyanRestricted;
     } else if (t[i] == "meaning") {
       const std::string& value = needValue();
       if (!IsQuoted(value, &verb.meanings[b])) throw SourceError(line, "a meaning is quoted");

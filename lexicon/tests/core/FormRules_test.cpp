@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "hebtext/core/HebChar.h"
+#include "lexicon/core/Binyan.h"
+#include "lexicon/core/FormSlots.h"
 #include "lexicon/core/FormStress.h"
+#include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/HitpaelRewrite.h"
 #include "lexicon/core/PleneSpelling.h"
 #include "lexicon/core/VavInversive.h"
@@ -12,6 +15,7 @@
 using lextest::Canonical;
 using lextest::PlanesOf;
 using lextest::Utf8Of;
+using namespace FormSlot;
 
 namespace {
 
@@ -25,7 +29,7 @@ TEST(FormStress, CodesPlaceOrClearTheMark) {
   FormPlanes form = PlanesOf("כָּתַבְתִּי");
   EXPECT_EQ(ApplyStressPosition(form.letters, form.vowels, kStressPenult), 1);
   EXPECT_EQ(StressedPosition(form), 1);
-  EXPECT_EQ(ApplyStressPosition(form.letters, form.vowels, 102), 1);
+  EXPECT_EQ(ApplyStressPosition(form.letters, form.vowels, kStressAntepenult), 1);
   EXPECT_EQ(StressedPosition(form), 0);
   EXPECT_EQ(ApplyStressPosition(form.letters, form.vowels, kStressLast), 1);
   EXPECT_EQ(StressedPosition(form), -1);
@@ -41,7 +45,7 @@ TEST(FormStress, ShvaHatafAndATrailingSeparatorAreNoSyllables) {
   EXPECT_EQ(ApplyStressPosition(one.letters, one.vowels, kStressPenult), 1);
   EXPECT_EQ(StressedPosition(one), -1);
   FormPlanes hataf = PlanesOf("אֲמַרְתֶּם");
-  ApplyStressPosition(hataf.letters, hataf.vowels, 102);
+  ApplyStressPosition(hataf.letters, hataf.vowels, kStressAntepenult);
   EXPECT_EQ(StressedPosition(hataf), -1);
   FormPlanes listed = PlanesOf("קָמָה");
   listed.Append(',', 0, 0);
@@ -58,62 +62,89 @@ TEST(FormStress, AMarkAlreadyPlacedIsKept) {
   form.vowels[0] = static_cast<BYTE>(AddStressMark(form.vowels[0]));
   BinyanRootRec record;
   BYTE entry[64] = {};
-  EXPECT_EQ(DetermineStressPosition(form.letters, form.vowels, form.marks, 13, 0, record, entry, 0),
+  EXPECT_EQ(DetermineStressPosition(form.letters, form.vowels, form.marks, Past3p, Binyan::Paal,
+                                    record, entry, 0),
             kStressPenult);
   EXPECT_EQ(StressedPosition(form), 0);
   // With no syllable after it the mark is taken back.
   FormPlanes last = PlanesOf("קָם");
   last.vowels[0] = static_cast<BYTE>(AddStressMark(last.vowels[0]));
-  EXPECT_EQ(DetermineStressPosition(last.letters, last.vowels, last.marks, 8, 0, record, entry, 0),
+  EXPECT_EQ(DetermineStressPosition(last.letters, last.vowels, last.marks, Past3ms, Binyan::Paal,
+                                    record, entry, 0),
             kStressLast);
   EXPECT_EQ(StressedPosition(last), -1);
 }
 
+// The sets are the registry's set-a, set-b and set-c ranges of the binyan.
 TEST(FormStress, RootSetsByBinyan) {
-  BinyanRootRec record;
-  record.rootId = 460;
-  EXPECT_TRUE(IsRootInSetB(record, 0));
-  EXPECT_FALSE(IsRootInSetA(record, 0));
-  record.rootId = 518;
-  EXPECT_FALSE(IsRootInSetB(record, 0));
-  EXPECT_TRUE(IsRootInSetC(record, 0));
-  record.rootId = 410;
-  EXPECT_TRUE(IsRootInSetA(record, 5));
-  record.rootId = 5200;
-  EXPECT_TRUE(IsRootInSetC(record, 0));
-  EXPECT_FALSE(IsRootInSetC(record, 7));
+  struct Case {
+    int binyan;
+    WORD id;
+    bool a, b, c;
+  } cases[] = {
+      {Binyan::Paal, 460, false, true, false},
+      {Binyan::Paal, 517, false, true, false},
+      {Binyan::Paal, 518, false, false, true},
+      {Binyan::Paal, 5200, false, false, true},
+      {Binyan::Hifil, 410, true, false, false},
+      {Binyan::Hifil, 411, false, false, false},
+      // A range that runs to the last class id (8191) takes every word above.
+      {Binyan::Paal, 0xFFFF, false, false, true},
+      {Binyan::Nifal, 0x9000, false, false, true},
+      {Binyan::Piel, 0xFFFF, false, false, false},
+      {GrammarLayout::kShortFutureRow, 5200, false, false, false},
+  };
+  for (const Case& c : cases) {
+    BinyanRootRec record;
+    record.rootId = c.id;
+    EXPECT_EQ(IsRootInSetA(record, c.binyan), c.a) << c.binyan << " " << c.id;
+    EXPECT_EQ(IsRootInSetB(record, c.binyan), c.b) << c.binyan << " " << c.id;
+    EXPECT_EQ(IsRootInSetC(record, c.binyan), c.c) << c.binyan << " " << c.id;
+  }
 }
+
+constexpr int kNoVerb = PleneOptions::kNotAVerb;
 
 struct PleneCase {
   const char* pointed;
-  int rootLetters, slot, binyan, yodDoubling;
+  int rootLetters, slot, binyan;
+  bool doubleYod;
   const char* plene;
 };
 
+PleneOptions OptionsOf(int rootLetters, int slot, int binyan, bool doubleYod = true) {
+  PleneOptions options;
+  options.rootLetters = rootLetters;
+  options.slot = slot;
+  options.binyan = binyan;
+  options.doubleYod = doubleYod;
+  return options;
+}
+
 TEST(PleneSpelling, VowelLettersAndDoubledConsonants) {
   const PleneCase cases[] = {
-      {"סֻכָּה", 0, 0, 255, 1, "סוּכָּה"},            // qubuts: shuruk
-      {"יִרְאֶה", 0, 0, 255, 1, "יִרְאֶה"},
-      {"כֹּה", 0, 0, 255, 1, "כֹּה"},                 // holam before a final he stays
-      {"שֹׁמֵר", 0, 0, 255, 1, "שׁוֹמֵר"},
-      {"דִּבֵּר", 3, 5, 2, 1, "דִּיבֵּר"},            // Piel past: yod after hiriq
-      {"דִּבַּרְתִּי", 3, 5, 2, 1, "דִּיבַּרְתִּי"},
-      {"כִּתְּבוּ", 3, 13, 0, 1, "כִּתְּבוּ"},          // never in Paal
-      {"צִוָּה", 3, 8, 2, 1, "צִיוָּוה"},              // consonantal vav doubled
-      {"מִוֵּה", 0, 0, 255, 1, "מִוֵּוה"},
-      {"שָׁוְא", 0, 0, 255, 1, "שָׁוְוא"},
-      {"תָּווֹ", 0, 0, 255, 1, "תָּווֹ"},              // not beside another vav
-      {"עָיֵף", 0, 0, 255, 1, "עָיֵיף"},              // consonantal yod doubled
-      {"עָיֵף", 0, 0, 255, 0, "עָיֵף"},               // unless the flag is off
-      {"מִתְקַיְּמִים", 3, 3, 4, 1, "מִתְקַיְּימִים"},  // Hitpael: the doubled yod twice
-      {"קִיְּמָה", 3, 9, 2, 1, "קִיְּימָה"},          // no yod for the hiriq before it
-      {"נִגְּשָׁה", 3, 9, 1, 1, "נִיגְּשָׁה"},        // Nifal hiriq before a doubled letter
-      {"נִכְתְּבָה", 3, 9, 1, 1, "נִכְתְּבָה"},       // but not before a closed syllable
+      {"סֻכָּה", 0, Infinitive, kNoVerb, true, "סוּכָּה"},            // qubuts: shuruk
+      {"יִרְאֶה", 0, Infinitive, kNoVerb, true, "יִרְאֶה"},
+      {"כֹּה", 0, Infinitive, kNoVerb, true, "כֹּה"},  // holam before a final he stays
+      {"שֹׁמֵר", 0, Infinitive, kNoVerb, true, "שׁוֹמֵר"},
+      {"דִּבֵּר", 3, Past1s, Binyan::Piel, true, "דִּיבֵּר"},  // Piel past: yod after hiriq
+      {"דִּבַּרְתִּי", 3, Past1s, Binyan::Piel, true, "דִּיבַּרְתִּי"},
+      {"כִּתְּבוּ", 3, Past3p, Binyan::Paal, true, "כִּתְּבוּ"},          // never in Paal
+      {"צִוָּה", 3, Past3ms, Binyan::Piel, true, "צִיוָּוה"},  // consonantal vav doubled
+      {"מִוֵּה", 0, Infinitive, kNoVerb, true, "מִוֵּוה"},
+      {"שָׁוְא", 0, Infinitive, kNoVerb, true, "שָׁוְוא"},
+      {"תָּווֹ", 0, Infinitive, kNoVerb, true, "תָּווֹ"},              // not beside another vav
+      {"עָיֵף", 0, Infinitive, kNoVerb, true, "עָיֵיף"},              // consonantal yod doubled
+      {"עָיֵף", 0, Infinitive, kNoVerb, false, "עָיֵף"},               // unless the flag is off
+      {"מִתְקַיְּמִים", 3, PresentMp, Binyan::Hitpael, true, "מִתְקַיְּימִים"},  // Hitpael: the doubled yod twice
+      {"קִיְּמָה", 3, Past3fs, Binyan::Piel, true, "קִיְּימָה"},  // no yod for the hiriq before it
+      {"נִגְּשָׁה", 3, Past3fs, Binyan::Nifal, true, "נִיגְּשָׁה"},  // Nifal hiriq before a doubled letter
+      {"נִכְתְּבָה", 3, Past3fs, Binyan::Nifal, true, "נִכְתְּבָה"},  // but not before a closed syllable
   };
   for (const PleneCase& c : cases) {
     SCOPED_TRACE(c.pointed);
     FormPlanes form = PlanesOf(c.pointed);
-    ConvertToPleneSpelling(c.rootLetters, form, c.slot, c.binyan, 0, c.yodDoubling);
+    ConvertToPleneSpelling(form, OptionsOf(c.rootLetters, c.slot, c.binyan, c.doubleYod));
     EXPECT_EQ(Utf8Of(form), Canonical(c.plene));
   }
 }
@@ -122,14 +153,14 @@ TEST(PleneSpelling, QubutsBeforeAVowelVavStays) {
   FormPlanes form = PlanesOf("כֻּכ");
   form.letters[1] = HebCode::Vav;
   form.vowels[1] = HebCode::Shuruk;
-  ConvertToPleneSpelling(0, form, 0, 255, 0, 1);
+  ConvertToPleneSpelling(form, PleneOptions());
   EXPECT_EQ(form.vowels[0], HebCode::Qubuts);
 }
 
 TEST(PleneSpelling, InsertedLettersHaveNoVowelAndNoMark) {
   FormPlanes form = PlanesOf("דִּבֵּר");
   for (int i = 0; i < form.length; ++i) form.marks[i] = static_cast<BYTE>(i + 1);
-  ConvertToPleneSpelling(3, form, 8, 2, 0, 1);
+  ConvertToPleneSpelling(form, OptionsOf(3, Past3ms, Binyan::Piel));
   ASSERT_EQ(form.length, 4);
   EXPECT_EQ(form.letters[1], HebCode::Yod);
   EXPECT_EQ(form.vowels[1], 0);
@@ -145,17 +176,17 @@ struct HitpaelCase {
 
 TEST(HitpaelRewrite, PrefixTavSwappedOrAssimilated) {
   const HitpaelCase cases[] = {
-      {"הִתְשַׂכֵּל", 8, 1, 0, "הִשְׂתַּכֵּל"},      // sibilant before the tav
-      {"הִתְסַדֵּר", 8, 1, 0, "הִסְתַּדֵּר"},
-      {"הִתְזַקֵּן", 8, 1, 0, "הִזְדַּקֵּן"},        // zayin: dalet
-      {"הִתְצַדֵּק", 8, 1, 0, "הִצְטַדֵּק"},         // tsadi: tet
-      {"הִתְטַהֵר", 8, 1, 0, "הִטַּהֵר"},            // tet: doubled, no tav
-      {"הִתְדַּבֵּר", 8, 1, 0, "הִדַּבֵּר"},
-      {"הִתְדַּפֵּק", 8, 403, 0, "הִתְדַּפֵּק"},       // a class that keeps the tav
-      {"הִתְלַבֵּשׁ", 8, 1, 0, "הִתְלַבֵּשׁ"},
-      {"הִתְלַבֵּשׁ", 8, 361, 1, "נִתְלַבֵּשׁ"},       // root 361: the nun only in alternative 1
-      {"הִתְלַבֵּשׁ", 8, 361, 0, "הִתְלַבֵּשׁ"},
-      {"יִתְלַבֵּשׁ", 17, 361, 1, "יִתְלַבֵּשׁ"},      // and only in the past
+      {"הִתְשַׂכֵּל", Past3ms, 1, 0, "הִשְׂתַּכֵּל"},      // sibilant before the tav
+      {"הִתְסַדֵּר", Past3ms, 1, 0, "הִסְתַּדֵּר"},
+      {"הִתְזַקֵּן", Past3ms, 1, 0, "הִזְדַּקֵּן"},        // zayin: dalet
+      {"הִתְצַדֵּק", Past3ms, 1, 0, "הִצְטַדֵּק"},         // tsadi: tet
+      {"הִתְטַהֵר", Past3ms, 1, 0, "הִטַּהֵר"},            // tet: doubled, no tav
+      {"הִתְדַּבֵּר", Past3ms, 1, 0, "הִדַּבֵּר"},
+      {"הִתְדַּפֵּק", Past3ms, 403, 0, "הִתְדַּפֵּק"},       // a class that keeps the tav
+      {"הִתְלַבֵּשׁ", Past3ms, 1, 0, "הִתְלַבֵּשׁ"},
+      {"הִתְלַבֵּשׁ", Past3ms, 361, 1, "נִתְלַבֵּשׁ"},  // root 361: the nun only in alternative 1
+      {"הִתְלַבֵּשׁ", Past3ms, 361, 0, "הִתְלַבֵּשׁ"},
+      {"יִתְלַבֵּשׁ", Future3ms, 361, 1, "יִתְלַבֵּשׁ"},      // and only in the past
   };
   for (const HitpaelCase& c : cases) {
     SCOPED_TRACE(c.form);
@@ -167,7 +198,7 @@ TEST(HitpaelRewrite, PrefixTavSwappedOrAssimilated) {
 
 TEST(HitpaelRewrite, ShortFormsAreLeftAlone) {
   FormPlanes form = PlanesOf("הִת");
-  RewriteHitpaelForm(form, 8, 1, 0);
+  RewriteHitpaelForm(form, Past3ms, 1, 0);
   EXPECT_EQ(Utf8Of(form), Canonical("הִת"));
 }
 
@@ -191,18 +222,18 @@ class VavInversiveRule : public ::testing::Test {
 };
 
 TEST_F(VavInversiveRule, PastConjunctionByTheFirstLetter) {
-  EXPECT_EQ(Apply("יְשַׁבְתֶּם", 11, 0), Canonical("וִישַׁבְתֶּם"));    // yod with shva
-  EXPECT_EQ(Apply("אֲכַלְתֶּם", 11, 0), Canonical("וַאֲכַלְתֶּם"));      // hataf: its vowel
-  EXPECT_EQ(Apply("כָּתַבְתִּי", 5, 0), Canonical("וְכָתַבְתִּי"));       // dagesh dropped
-  EXPECT_EQ(Apply("מָכַרְתִּי", 5, 0), Canonical("וּמָכַרְתִּי"));       // labial: shuruk
-  EXPECT_EQ(Apply("כְּתַבְתֶּם", 11, 0), Canonical("וּכְתַבְתֶּם"));     // shva: shuruk
+  EXPECT_EQ(Apply("יְשַׁבְתֶּם", Past2mp, Binyan::Paal), Canonical("וִישַׁבְתֶּם"));  // yod with shva
+  EXPECT_EQ(Apply("אֲכַלְתֶּם", Past2mp, Binyan::Paal), Canonical("וַאֲכַלְתֶּם"));  // hataf: its vowel
+  EXPECT_EQ(Apply("כָּתַבְתִּי", Past1s, Binyan::Paal), Canonical("וְכָתַבְתִּי"));  // dagesh dropped
+  EXPECT_EQ(Apply("מָכַרְתִּי", Past1s, Binyan::Paal), Canonical("וּמָכַרְתִּי"));  // labial: shuruk
+  EXPECT_EQ(Apply("כְּתַבְתֶּם", Past2mp, Binyan::Paal), Canonical("וּכְתַבְתֶּם"));  // shva: shuruk
 }
 
 TEST_F(VavInversiveRule, FutureConjunctionAndDoubling) {
-  EXPECT_EQ(Apply("אֶכְתֹּב", 14, 2), Canonical("וָאֶכְתֹּב"));
-  EXPECT_EQ(Apply("תִּכְתֹּב", 15, 2), Canonical("וַתִּכְתֹּב"));
-  EXPECT_EQ(Apply("נִכְתֹּב", 18, 2), Canonical("וַנִּכְתֹּב"));
-  EXPECT_EQ(Apply("יְדַבֵּר", 17, 2), Canonical("וַיְדַבֵּר"));
+  EXPECT_EQ(Apply("אֶכְתֹּב", Future1s, Binyan::Piel), Canonical("וָאֶכְתֹּב"));
+  EXPECT_EQ(Apply("תִּכְתֹּב", Future2ms, Binyan::Piel), Canonical("וַתִּכְתֹּב"));
+  EXPECT_EQ(Apply("נִכְתֹּב", Future1p, Binyan::Piel), Canonical("וַנִּכְתֹּב"));
+  EXPECT_EQ(Apply("יְדַבֵּר", Future3ms, Binyan::Piel), Canonical("וַיְדַבֵּר"));
 }
 
 TEST_F(VavInversiveRule, AnEmptyAlternativeWritesNothing) {
@@ -213,7 +244,8 @@ TEST_F(VavInversiveRule, AnEmptyAlternativeWritesNothing) {
   bool end = false;
   BinyanRootRec record;
   BYTE entry[64] = {};
-  EXPECT_EQ(ApplyVavInversiveRule(context, 1, work, out, changed, 1, 8, 0, record, entry, end), 0);
+  EXPECT_EQ(ApplyVavInversiveRule(context, 1, work, out, changed, TenseGroup::Past, Past3ms,
+                                  Binyan::Paal, record, entry, end), 0);
   EXPECT_EQ(out.length, 0);
 }
 
