@@ -10,6 +10,7 @@
 #include "hebtext/tests/core/PointedWord.h"
 
 namespace {
+using namespace HebCode;
 
 struct Drawn {
   int code, x;
@@ -41,11 +42,14 @@ class HebrewGlyphRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (int code = 1; code < 256; ++code) {
-      const bool point = (code >= 192 && code <= 205) || (code >= 212 && code <= 216) || code == 219;
+      const bool point = (code >= Shva && code <= Meteg) ||
+                         (code >= StressedHiriq && code <= StressedQamats) ||
+                         code == StressedQubuts;
       extents_[code] = (30u << 16) | (point ? 6 : 20);
     }
-    extents_[9] = extents_[12] = extents_[13] = 30u << 16;
-    SetWidths({{233, 6}, {206, 8}, {202, 8}, {205, 4}, {253, 26}, {189, 27}, {254, 30}});
+    extents_[Tab] = extents_[FormFeed] = extents_[CarriageReturn] = 30u << 16;
+    SetWidths({{Yod, 6}, {HolamMale, 8}, {Shuruk, 8}, {Meteg, 4}, {LamedHolam, 26},
+               {LamedDageshHolam, 27}, {GimelGereshHolam, 30}});
     font_.extents = extents_;
     colors_.letter = kLetter;
     colors_.vowel = kVowel;
@@ -75,98 +79,101 @@ class HebrewGlyphRunTest : public ::testing::Test {
 
 TEST_F(HebrewGlyphRunTest, PointCentredUnderALetterWithoutAPosition) {
   int width = 0;
-  EXPECT_EQ((std::vector<Drawn>{{225, 480, kLetter, 0}, {200, 487, kVowel, 0},
-                                {226, 460, kLetter, 0}}),
-            Lay({{225, 200}, {226, 0}}, &width));
+  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Qamats, 487, kVowel, 0},
+                                {Gimel, 460, kLetter, 0}}),
+            Lay({{Bet, Qamats}, {Gimel, 0}}, &width));
   EXPECT_EQ(40, width);
 }
 
 TEST_F(HebrewGlyphRunTest, PointAtTheFamilysPositionForTheLetter) {
   font_.family = 1;  // lamed: centre at 65% from the right edge
-  EXPECT_EQ((std::vector<Drawn>{{236, 480, kLetter, 0}, {196, 484, kVowel, 0}}),
-            Lay({{236, 196}}));
+  EXPECT_EQ((std::vector<Drawn>{{Lamed, 480, kLetter, 0}, {Hiriq, 484, kVowel, 0}}),
+            Lay({{Lamed, Hiriq}}));
   font_.family = 2;  // 40%: 8 + 3
-  EXPECT_EQ((std::vector<Drawn>{{236, 480, kLetter, 0}, {196, 489, kVowel, 0}}),
-            Lay({{236, 196}}));
+  EXPECT_EQ((std::vector<Drawn>{{Lamed, 480, kLetter, 0}, {Hiriq, 489, kVowel, 0}}),
+            Lay({{Lamed, Hiriq}}));
 }
 
 TEST_F(HebrewGlyphRunTest, WiderPointCarriesTheLetterCentredOverIt) {
-  SetWidths({{233, 4}});
+  SetWidths({{Yod, 4}});
   int width = 0;
-  EXPECT_EQ((std::vector<Drawn>{{200, 494, kVowel, 0}, {233, 495, kLetter, 0}}),
-            Lay({{233, 200}}, &width));
+  EXPECT_EQ((std::vector<Drawn>{{Qamats, 494, kVowel, 0}, {Yod, 495, kLetter, 0}}),
+            Lay({{Yod, Qamats}}, &width));
   EXPECT_EQ(6, width);
 }
 
 TEST_F(HebrewGlyphRunTest, EqualWidthsDrawThePointFirstAtTheSamePlace) {
-  EXPECT_EQ((std::vector<Drawn>{{200, 494, kVowel, 0}, {233, 494, kLetter, 0}}),
-            Lay({{233, 200}}));
+  EXPECT_EQ((std::vector<Drawn>{{Qamats, 494, kVowel, 0}, {Yod, 494, kLetter, 0}}),
+            Lay({{Yod, Qamats}}));
 }
 
 TEST_F(HebrewGlyphRunTest, LamedWithHolamIsOneGlyphUnlessAShinDotFollows) {
   int width = 0;
-  EXPECT_EQ((std::vector<Drawn>{{253, 474, kLetter, 0}}), Lay({{236, 201}}, &width));
+  EXPECT_EQ((std::vector<Drawn>{{LamedHolam, 474, kLetter, 0}}), Lay({{Lamed, Holam}}, &width));
   EXPECT_EQ(26, width);
-  EXPECT_EQ((std::vector<Drawn>{{189, 473, kLetter, 0}}), Lay({{172, 145}}));
-  EXPECT_EQ((std::vector<Drawn>{{254, 470, kLetter, 0}}), Lay({{220, 201}}));
-  EXPECT_EQ((std::vector<Drawn>{{236, 480, kLetter, 0}, {209, 460, kLetter, 0}}),
-            Lay({{236, 201}, {209, 0}}));
+  EXPECT_EQ((std::vector<Drawn>{{LamedDageshHolam, 473, kLetter, 0}}),
+            Lay({{LamedDagesh, HolamVariant}}));
+  EXPECT_EQ((std::vector<Drawn>{{GimelGereshHolam, 470, kLetter, 0}}), Lay({{GimelGeresh, Holam}}));
+  EXPECT_EQ((std::vector<Drawn>{{Lamed, 480, kLetter, 0}, {ShinShinDot, 460, kLetter, 0}}),
+            Lay({{Lamed, Holam}, {ShinShinDot, 0}}));
 }
 
 TEST_F(HebrewGlyphRunTest, HolamAtTheLettersLeftEdgeExceptWhereADotIsThere) {
-  EXPECT_EQ((std::vector<Drawn>{{225, 480, kLetter, 0}, {201, 480, kVowel, 0}}),
-            Lay({{225, 201}}));
-  EXPECT_EQ((std::vector<Drawn>{{210, 480, kLetter, 0}}), Lay({{210, 201}}));
-  EXPECT_EQ((std::vector<Drawn>{{225, 480, kLetter, 0}, {208, 460, kLetter, 0}}),
-            Lay({{225, 201}, {208, 0}}));
+  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Holam, 480, kVowel, 0}}),
+            Lay({{Bet, Holam}}));
+  EXPECT_EQ((std::vector<Drawn>{{ShinSinDot, 480, kLetter, 0}}), Lay({{ShinSinDot, Holam}}));
+  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {ShinShinDotDagesh, 460, kLetter, 0}}),
+            Lay({{Bet, Holam}, {ShinShinDotDagesh, 0}}));
 }
 
 TEST_F(HebrewGlyphRunTest, StressedHolamMaleDrawsTheVavAndAMetegUnderTheLetter) {
   int width = 0;
-  EXPECT_EQ((std::vector<Drawn>{{225, 480, kLetter, 0}, {206, 472, kVowel, 0},
-                                {205, 488, kVowel, 1}}),
-            Lay({{225, 130}}, &width));
+  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {HolamMale, 472, kVowel, 0},
+                                {Meteg, 488, kVowel, 1}}),
+            Lay({{Bet, StressedHolamMale}}, &width));
   EXPECT_EQ(28, width);
-  EXPECT_EQ((std::vector<Drawn>{{225, 480, kLetter, 0}, {202, 472, kVowel, 0}}),
-            Lay({{225, 202}}));
+  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Shuruk, 472, kVowel, 0}}),
+            Lay({{Bet, Shuruk}}));
 }
 
 TEST_F(HebrewGlyphRunTest, StressedHolamGetsItsMetegAtTheStressFamilysPosition) {
   font_.stressFamily = 1;  // lamed at 65%: 13 + 2
-  EXPECT_EQ((std::vector<Drawn>{{225, 480, kLetter, 0}, {201, 480, kVowel, 0},
-                                {205, 488, kVowel, 1}}),
-            Lay({{225, 131}}));
+  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Holam, 480, kVowel, 0},
+                                {Meteg, 488, kVowel, 1}}),
+            Lay({{Bet, StressedHolam}}));
   Recorder recorder;
-  LayOutStressMark(font_, kRight, 216, 20, 236, kVowel, &recorder);
-  LayOutStressMark(font_, kRight, 200, 20, 236, kVowel, &recorder);
-  EXPECT_EQ((std::vector<Drawn>{{205, 485, kVowel, 1}}), recorder.drawn);
+  LayOutStressMark(font_, kRight, StressedQamats, 20, Lamed, kVowel, &recorder);
+  LayOutStressMark(font_, kRight, Qamats, 20, Lamed, kVowel, &recorder);
+  EXPECT_EQ((std::vector<Drawn>{{Meteg, 485, kVowel, 1}}), recorder.drawn);
 }
 
 TEST_F(HebrewGlyphRunTest, FinalKafTakesItsVowelIntoOneGlyph) {
-  EXPECT_EQ((std::vector<Drawn>{{252, 480, kLetter, 0}, {187, 460, kLetter, 0}}),
-            Lay({{234, 200}, {170, 192}}));
+  EXPECT_EQ((std::vector<Drawn>{{FinalKafQamats, 480, kLetter, 0},
+                                {FinalKafDageshShva, 460, kLetter, 0}}),
+            Lay({{FinalKaf, Qamats}, {FinalKafDagesh, Shva}}));
 }
 
 TEST_F(HebrewGlyphRunTest, VariantsShowAsTheirPlainGlyphs) {
-  EXPECT_EQ((std::vector<Drawn>{{233, 494, kVowel, 0}, {200, 494, kLetter, 0}}).size(),
-            Lay({{132, 148}}).size());
-  EXPECT_EQ((std::vector<Drawn>{{45, 480, kLetter, 0}, {169, 460, kLetter, 0}}),
-            Lay({{158, 1}, {147, 0}}));
+  EXPECT_EQ((std::vector<Drawn>{{Qamats, 494, kVowel, 0}, {Yod, 494, kLetter, 0}}),
+            Lay({{YodDouble, QamatsYod}}));
+  EXPECT_EQ((std::vector<Drawn>{{Hyphen, 480, kLetter, 0}, {YodDagesh, 460, kLetter, 0}}),
+            Lay({{Maqaf, ExplicitNoVowel}, {YodVariantBDagesh, 0}}));
 }
 
 TEST_F(HebrewGlyphRunTest, UnpointedRunKeepsTheVavOfHolamMaleAndDropsMarks) {
   options_.withVowels = FALSE;
-  EXPECT_EQ((std::vector<Drawn>{{225, 480, kLetter, 0}, {229, 460, kVowel, 0},
-                                {249, 440, kLetter, 0}, {236, 420, kLetter, 0},
-                                {234, 400, kLetter, 0}, {229, 380, kLetter, 0}}),
-            Lay({{161, 206}, {208, 200}, {236, 201}, {252, 0}, {202, 0}}));
+  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Vav, 460, kVowel, 0},
+                                {Shin, 440, kLetter, 0}, {Lamed, 420, kLetter, 0},
+                                {FinalKaf, 400, kLetter, 0}, {Vav, 380, kLetter, 0}}),
+            Lay({{BetDagesh, HolamMale}, {ShinShinDotDagesh, Qamats}, {Lamed, Holam},
+                 {FinalKafQamats, 0}, {Shuruk, 0}}));
 }
 
 TEST_F(HebrewGlyphRunTest, UnpointedRunCanKeepShinAndSinDots) {
   options_.withVowels = FALSE;
   options_.keepShinDots = TRUE;
-  EXPECT_EQ((std::vector<Drawn>{{209, 480, kLetter, 0}, {210, 460, kLetter, 0}}),
-            Lay({{208, 200}, {210, 0}}));
+  EXPECT_EQ((std::vector<Drawn>{{ShinShinDot, 480, kLetter, 0}, {ShinSinDot, 460, kLetter, 0}}),
+            Lay({{ShinShinDotDagesh, Qamats}, {ShinSinDot, 0}}));
 }
 
 TEST_F(HebrewGlyphRunTest, QamatsQatanColour) {
@@ -182,32 +189,33 @@ TEST_F(HebrewGlyphRunTest, QamatsQatanColour) {
     SetKamStyle(c.style);
     colors_.qamatsQatan = c.qatan;
     colors_.highlightIndex = c.highlight;
-    const std::vector<Drawn> drawn = Lay({{225, 128}, {226, 0}});
+    const std::vector<Drawn> drawn = Lay({{Bet, QamatsQatan}, {Gimel, 0}});
     ASSERT_EQ(3u, drawn.size());
-    EXPECT_EQ(200, drawn[1].code);
+    EXPECT_EQ(Qamats, drawn[1].code);
     EXPECT_EQ(c.want, drawn[1].color) << "qatan " << c.qatan << " style " << c.style;
   }
 }
 
 TEST_F(HebrewGlyphRunTest, HighlightColoursOnlyTheirPosition) {
   colors_.highlightIndex = 1;
-  EXPECT_EQ((std::vector<Drawn>{{225, 480, kLetter, 0}, {196, 487, kVowel, 0},
-                                {226, 460, kHiLetter, 0}, {196, 467, kHiVowel, 0}}),
-            Lay({{225, 196}, {226, 196}}));
+  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Hiriq, 487, kVowel, 0},
+                                {Gimel, 460, kHiLetter, 0}, {Hiriq, 467, kHiVowel, 0}}),
+            Lay({{Bet, Hiriq}, {Gimel, Hiriq}}));
 }
 
 TEST_F(HebrewGlyphRunTest, CountMinusOneTakesTheLettersLengthAndTabsDrawNothing) {
-  const PointedWord word{{225, 0}, {9, 0}, {226, 0}};
+  const PointedWord word{{Bet, 0}, {Tab, 0}, {Gimel, 0}};
   Recorder recorder;
   EXPECT_EQ(40, LayOutHebrewRun(font_, kRight, word.L(), word.V(), -1, options_, colors_,
                                 &recorder));
-  EXPECT_EQ((std::vector<Drawn>{{225, 480, kLetter, 0}, {226, 460, kLetter, 0}}),
+  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Gimel, 460, kLetter, 0}}),
             recorder.drawn);
 }
 
 TEST_F(HebrewGlyphRunTest, MeasuringGivesTheWidthDrawingCovers) {
-  const PointedWord word{{236, 201}, {220, 201}, {225, 130}, {233, 200}, {234, 200},
-                         {202, 0}, {249, 196}};
+  const PointedWord word{{Lamed, Holam}, {GimelGeresh, Holam}, {Bet, StressedHolamMale},
+                         {Yod, Qamats},   {FinalKaf, Qamats},   {Shuruk, 0},
+                         {Shin, Hiriq}};
   int drawnWidth = 0;
   Lay(word, &drawnWidth);
   EXPECT_EQ(26 + 30 + 28 + 6 + 20 + 8 + 20, drawnWidth);
