@@ -10,15 +10,20 @@ using namespace GrammarLayout;
 
 namespace {
 
+// The words mark an id by adding this to it; table ids lie below it.
+constexpr long kMarkedId = 10000;
+constexpr int kBuckets = NounTableIndex::kBuckets;
+constexpr int kIdsPerBucket = NounTableIndex::kIdsPerBucket;
+
 WORD RecordId(const BYTE* table, DWORD index) { return ReadU16LE(table + index * kNounTableRecSize); }
 
 void BuildBuckets(NounTableIndex& index, const BYTE* table, DWORD count) {
   // Bucket b: the first record whose id / 100 is b; an empty bucket scans
   // from the start.
-  for (int b = 0; b < 100; ++b) index.firstOfBucket[b] = 0;
+  for (int b = 0; b < kBuckets; ++b) index.firstOfBucket[b] = 0;
   for (DWORD i = count; i-- > 0;) {
-    int b = RecordId(table, i) / 100;
-    if (b > 0 && b < 100) index.firstOfBucket[b] = i;
+    int b = RecordId(table, i) / kIdsPerBucket;
+    if (b > 0 && b < kBuckets) index.firstOfBucket[b] = i;
   }
   index.generation = GetNounTableGeneration();
   index.built = true;
@@ -35,9 +40,9 @@ DWORD FindNounTableRecord(GrammarContext& context, int id) {
   if (!index.built || index.generation != GetNounTableGeneration())
     BuildBuckets(index, block.Data(), count);
   long key = std::labs(static_cast<long>(id));
-  if (key > 10000) key -= 10000;
-  if (key >= 10000 || count == 0) return count;
-  for (DWORD i = index.firstOfBucket[key / 100]; i < count; ++i)
+  if (key > kMarkedId) key -= kMarkedId;
+  if (key >= kMarkedId || count == 0) return count;
+  for (DWORD i = index.firstOfBucket[key / kIdsPerBucket]; i < count; ++i)
     if (RecordId(block.Data(), i) == key) return i;
   return count;
 }

@@ -24,8 +24,7 @@ struct FieldSpot {
   int width;
 };
 
-// Each kind's fields in the order its Pack function takes them, so that
-// packing and unpacking read the one layout.
+// Each kind's fields, which packing and unpacking both read.
 constexpr FieldSpot kVerbLayout[] = {
     {kEntry, 3, 12}, {kBinyan, 0, 3},     {kFormSlot, 15, 5},   {kAlternative, 20, 2},
     {kVav, 22, 2},   {kPlene, 24, 1},     {kSuffixBase, 25, 1}, {kPronominal, 26, 4},
@@ -44,13 +43,32 @@ constexpr FieldSpot kNumberLayout[] = {
 int Stored(Slot slot, int value) { return slot == kNumber ? (value & 1) == 0 : value; }
 int Loaded(Slot slot, int bits) { return slot == kNumber ? (bits ? 2 : 1) : bits; }
 
-template <size_t N>
-PackedWordRec Pack(DWORD kind, const FieldSpot (&layout)[N], const int (&values)[N], int extra) {
-  DWORD fields = kind;
-  for (size_t i = 0; i < N; ++i) {
-    fields |= PutBits(Stored(layout[i].slot, values[i]), layout[i].first, layout[i].width);
+int Fetch(const UnpackedWordRec& in, Slot slot) {
+  switch (slot) {
+    case kEntry: return in.entryIndex;
+    case kBinyan: return in.binyan;
+    case kFormSlot: return in.formSlot;
+    case kAlternative: return in.alternative;
+    case kVav: return in.vavInversive;
+    case kPlene: return in.plene;
+    case kSuffixBase: return in.suffixBase;
+    case kPronominal: return in.pronominalSuffix;
+    case kSuffixAlternative: return in.suffixAlternative;
+    case kNumber: return in.numberField;
+    case kCell: return in.cell;
+    case kWordNumber: return in.wordNumber;
+    case kOrdinal: return in.ordinal;
+    case kGender: return in.gender;
   }
-  return {fields, static_cast<BYTE>(extra & 0x0F)};
+  return 0;
+}
+
+template <size_t N>
+PackedWordRec Pack(DWORD kind, const FieldSpot (&layout)[N], const UnpackedWordRec& in) {
+  DWORD fields = kind;
+  for (const FieldSpot& spot : layout)
+    fields |= PutBits(Stored(spot.slot, Fetch(in, spot.slot)), spot.first, spot.width);
+  return {fields, static_cast<BYTE>(in.extra & 0x0F)};
 }
 
 void Store(UnpackedWordRec& out, Slot slot, int value) {
@@ -82,41 +100,16 @@ int Unpack(DWORD fields, BYTE extra, const FieldSpot (&layout)[N], UnpackedWordR
 
 }  // namespace
 
-PackedWordRec PackWordRecord(int entryIndex, int binyan, int formSlot, int alternative,
-                             int vavInversive, int plene, int suffixBase,
-                             int pronominalSuffix, int suffixAlternative, int extra) {
-  return Pack(0, kVerbLayout,
-              {entryIndex, binyan, formSlot, alternative, vavInversive, plene, suffixBase,
-               pronominalSuffix, suffixAlternative},
-              extra);
-}
-
-PackedWordRec PackWordRecordSub0(int entryIndex, int numberField, int cell, int alternative,
-                                 int plene, int wordNumber, int extra) {
-  return Pack(TableKind(0), kNounLayout,
-              {entryIndex, numberField, cell, alternative, plene, wordNumber}, extra);
-}
-
-PackedWordRec PackWordRecordSub1(int entryIndex, int numberField, int cell, int alternative,
-                                 int plene, int extra) {
-  return Pack(TableKind(1), kPrepLayout, {entryIndex, numberField, cell, alternative, plene},
-              extra);
-}
-
-PackedWordRec PackWordRecordSub2(int entryIndex, int cell, int alternative, int plene,
-                                 int wordNumber, int extra) {
-  return Pack(TableKind(2), kAdjLayout, {entryIndex, cell, alternative, plene, wordNumber},
-              extra);
-}
-
-PackedWordRec PackWordRecordSub3(int entryIndex, int plene, int wordNumber, int extra) {
-  return Pack(TableKind(3), kVocabLayout, {entryIndex, plene, wordNumber}, extra);
-}
-
-PackedWordRec PackWordRecordSub4(int entryIndex, int ordinal, int gender, int plene,
-                                 int wordNumber, int extra) {
-  return Pack(TableKind(4), kNumberLayout, {entryIndex, ordinal, gender, plene, wordNumber},
-              extra);
+PackedWordRec PackWordRecord(int kind, const UnpackedWordRec& fields) {
+  switch (kind) {
+    case kKindVerb: return Pack(0, kVerbLayout, fields);
+    case kKindNoun: return Pack(TableKind(0), kNounLayout, fields);
+    case kKindPrep: return Pack(TableKind(1), kPrepLayout, fields);
+    case kKindAdj: return Pack(TableKind(2), kAdjLayout, fields);
+    case kKindVocab: return Pack(TableKind(3), kVocabLayout, fields);
+    case kKindNumber: return Pack(TableKind(4), kNumberLayout, fields);
+    default: return {0, 0};
+  }
 }
 
 int UnpackWordRecord(DWORD fields, BYTE extra, UnpackedWordRec& out) {

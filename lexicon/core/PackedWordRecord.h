@@ -23,39 +23,29 @@ struct PackedWordRec {
   BYTE extra;  // low 4 bits: the spelling variant, 0 for the form as built
 };
 
-// The fields of any kind; those a kind lacks stay as they were.
+// The fields of any kind; unpacking leaves those a kind lacks as they were.
 struct UnpackedWordRec {
-  WORD entryIndex;
-  WORD formSlot;          // verb
-  int binyan;             // verb
-  int alternative;        // of the generated form (verb) or the built form
-  int vavInversive;       // verb
-  int plene;
-  int suffixBase;         // verb
-  int pronominalSuffix;   // verb, 0 = none
-  int suffixAlternative;  // verb: of the suffixed form
-  int numberField;        // noun, prep: 1 or 2
-  int cell;               // noun, prep, adj
-  int wordNumber;         // noun, adj, vocab, number
-  int ordinal;            // number
-  int gender;             // number
-  int extra;
+  WORD entryIndex = 0;
+  WORD formSlot = 0;          // verb
+  int binyan = 0;             // verb
+  int alternative = 0;        // of the generated form (verb) or the built form
+  int vavInversive = 0;       // verb
+  int plene = 0;
+  int suffixBase = 0;         // verb
+  int pronominalSuffix = 0;   // verb, 0 = none
+  int suffixAlternative = 0;  // verb: of the suffixed form
+  int numberField = 0;        // noun, prep: 1 or 2
+  int cell = 0;               // noun, prep, adj
+  int wordNumber = 0;         // noun, adj, vocab, number
+  int ordinal = 0;            // number
+  int gender = 0;             // number
+  int extra = 0;              // the spelling variant
 };
 
-// Every argument is masked to its field's width.
-PackedWordRec PackWordRecord(int entryIndex, int binyan, int formSlot, int alternative,
-                             int vavInversive, int plene, int suffixBase,
-                             int pronominalSuffix, int suffixAlternative, int extra);
-PackedWordRec PackWordRecordSub0(int entryIndex, int numberField, int cell, int alternative,
-                                 int plene, int wordNumber, int extra);  // noun
-PackedWordRec PackWordRecordSub1(int entryIndex, int numberField, int cell, int alternative,
-                                 int plene, int extra);                  // preposition
-PackedWordRec PackWordRecordSub2(int entryIndex, int cell, int alternative, int plene,
-                                 int wordNumber, int extra);             // adjective
-PackedWordRec PackWordRecordSub3(int entryIndex, int plene, int wordNumber,
-                                 int extra);                             // vocabulary
-PackedWordRec PackWordRecordSub4(int entryIndex, int ordinal, int gender, int plene,
-                                 int wordNumber, int extra);             // number
+// The record of the kind (kKindVerb .. kKindNumber) from the fields its
+// layout holds, each masked to its field's width, and the extra value; the
+// other fields are not read. An empty record for any other kind.
+PackedWordRec PackWordRecord(int kind, const UnpackedWordRec& fields);
 
 // Each fills the fields of its kind and returns the extra value (0-15).
 int UnpackWordRecord(DWORD fields, BYTE extra, UnpackedWordRec& out);

@@ -22,7 +22,7 @@ namespace {
 
 // The first bit of each group's field in the 32-bit alternative word (-1:
 // the 16-bit word of the participle group).
-const int kAlternativeBit[6] = {28, 16, 8, 4, 0, -1};
+const int kAlternativeBit[TenseGroup::Count] = {28, 16, 8, 4, 0, -1};
 
 constexpr UINT kBinyanNameString = 950;
 

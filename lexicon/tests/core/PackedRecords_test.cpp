@@ -10,8 +10,50 @@ namespace {
 
 UnpackedWordRec Untouched() {
   UnpackedWordRec out;
-  std::memset(&out, 0x7B, sizeof(out));
+  std::memset(static_cast<void*>(&out), 0x7B, sizeof(out));  // every field marked
   return out;
+}
+
+UnpackedWordRec VerbFields(int entry, int binyan, int slot, int alternative, int vav, int plene,
+                           int suffixBase, int pronominal, int suffixAlternative, int extra) {
+  UnpackedWordRec in;
+  in.entryIndex = static_cast<WORD>(entry);
+  in.binyan = binyan;
+  in.formSlot = static_cast<WORD>(slot);
+  in.alternative = alternative;
+  in.vavInversive = vav;
+  in.plene = plene;
+  in.suffixBase = suffixBase;
+  in.pronominalSuffix = pronominal;
+  in.suffixAlternative = suffixAlternative;
+  in.extra = extra;
+  return in;
+}
+
+// The table kinds' fields: every kind takes those it has.
+UnpackedWordRec TableFields(int entry, int number, int cell, int alternative, int plene,
+                            int wordNumber, int extra = 0) {
+  UnpackedWordRec in;
+  in.extra = extra;
+  in.entryIndex = static_cast<WORD>(entry);
+  in.numberField = number;
+  in.cell = cell;
+  in.alternative = alternative;
+  in.plene = plene;
+  in.wordNumber = wordNumber;
+  return in;
+}
+
+UnpackedWordRec NumberFields(int entry, int ordinal, int gender, int plene, int wordNumber,
+                             int extra = 0) {
+  UnpackedWordRec in;
+  in.extra = extra;
+  in.entryIndex = static_cast<WORD>(entry);
+  in.ordinal = ordinal;
+  in.gender = gender;
+  in.plene = plene;
+  in.wordNumber = wordNumber;
+  return in;
 }
 
 // Layouts with every field set: the field word each gives, bit by bit.
@@ -21,33 +63,46 @@ TEST(PackedWordRecord, FieldsSitWhereTheLayoutPutsThem) {
     PackedWordRec record;
     DWORD fields;
   } cases[] = {
-      {"verb", PackWordRecord(0xABC, 5, 17, 2, 1, 1, 0, 9, 3, 11),
-       5u | (0xABCu << 3) | (17u << 15) | (2u << 20) | (1u << 22) | (1u << 24) | (9u << 26) | (3u << 30)},
-      {"noun", PackWordRecordSub0(0xBEEF, 2, 13, 3, 1, 2, 0), 7u | (0xBEEFu << 6) | (1u << 22) | (13u << 23) | (3u << 27) | (1u << 29) | (2u << 30)},
-      {"prep", PackWordRecordSub1(200, 1, 12, 2, 1, 0), 15u | (200u << 6) | (12u << 15) | (2u << 19) | (1u << 21)},
-      {"adj", PackWordRecordSub2(0x1234, 4, 1, 1, 3, 0), 23u | (0x1234u << 6) | (4u << 22) | (1u << 26) | (1u << 28) | (3u << 29)},
-      {"vocab", PackWordRecordSub3(0xFFFF, 1, 2, 0), 31u | (0xFFFFu << 6) | (1u << 22) | (2u << 23)},
-      {"number", PackWordRecordSub4(50, 1, 1, 1, 3, 0), 39u | (50u << 6) | (1u << 14) | (1u << 15) | (1u << 16) | (3u << 17)},
+      {"verb", PackWordRecord(kKindVerb, VerbFields(0xABC, 5, 17, 2, 1, 1, 0, 9, 3, 11)),
+       5u | (0xABCu << 3) | (17u << 15) | (2u << 20) | (1u << 22) | (1u << 24) | (9u << 26) |
+           (3u << 30)},
+      {"noun", PackWordRecord(kKindNoun, TableFields(0xBEEF, 2, 13, 3, 1, 2)),
+       7u | (0xBEEFu << 6) | (1u << 22) | (13u << 23) | (3u << 27) | (1u << 29) | (2u << 30)},
+      {"prep", PackWordRecord(kKindPrep, TableFields(200, 1, 12, 2, 1, 3)),
+       15u | (200u << 6) | (12u << 15) | (2u << 19) | (1u << 21)},
+      {"adj", PackWordRecord(kKindAdj, TableFields(0x1234, 2, 4, 1, 1, 3)),
+       23u | (0x1234u << 6) | (4u << 22) | (1u << 26) | (1u << 28) | (3u << 29)},
+      {"vocab", PackWordRecord(kKindVocab, TableFields(0xFFFF, 2, 15, 3, 1, 2)),
+       31u | (0xFFFFu << 6) | (1u << 22) | (2u << 23)},
+      {"number", PackWordRecord(kKindNumber, NumberFields(50, 1, 1, 1, 3)),
+       39u | (50u << 6) | (1u << 14) | (1u << 15) | (1u << 16) | (3u << 17)},
   };
   for (const Case& c : cases) EXPECT_EQ(c.record.fields, c.fields) << c.name;
   EXPECT_EQ(cases[0].record.extra, 11);
+  EXPECT_EQ(PackWordRecord(kKindUndecodable, TableFields(1, 1, 1, 1, 1, 1)).fields, 0u);
 }
 
 TEST(PackedWordRecord, PackingMasksEachFieldSilently) {
   UnpackedWordRec out = Untouched();
-  EXPECT_EQ(DecodeWordRecord(PackWordRecord(4096, 1, 0, 0, 0, 0, 0, 0, 0, 0).fields, 0, &out), kKindVerb);
+  EXPECT_EQ(DecodeWordRecord(PackWordRecord(kKindVerb, VerbFields(4096, 1, 0, 0, 0, 0, 0, 0, 0, 0))
+                                 .fields,
+                             0, &out),
+            kKindVerb);
   EXPECT_EQ(out.entryIndex, 0) << "an entry index of 4096 wraps to 0";
   for (int number : {2, 4, 100}) {
-    DecodeWordRecord(PackWordRecordSub0(1, number, 0, 0, 0, 0, 0).fields, 0, &out);
+    DecodeWordRecord(PackWordRecord(kKindNoun, TableFields(1, number, 0, 0, 0, 0)).fields, 0, &out);
     EXPECT_EQ(out.numberField, 2) << number;
-    DecodeWordRecord(PackWordRecordSub1(1, number + 1, 0, 0, 0, 0).fields, 0, &out);
+    DecodeWordRecord(PackWordRecord(kKindPrep, TableFields(1, number + 1, 0, 0, 0, 0)).fields, 0,
+                     &out);
     EXPECT_EQ(out.numberField, 1) << number + 1;
   }
-  EXPECT_EQ(PackWordRecordSub3(1, 0, 0, 0x3F).extra, 0x0F);
+  UnpackedWordRec variant = TableFields(1, 0, 0, 0, 0, 0);
+  variant.extra = 0x3F;
+  EXPECT_EQ(PackWordRecord(kKindVocab, variant).extra, 0x0F);
 }
 
 TEST(PackedWordRecord, AFullVerbRecordNeverReadsAsAnotherKind) {
-  PackedWordRec record = PackWordRecord(4095, 6, 31, 3, 3, 1, 1, 15, 3, 15);
+  PackedWordRec record = PackWordRecord(kKindVerb, VerbFields(4095, 6, 31, 3, 3, 1, 1, 15, 3, 15));
   EXPECT_EQ(record.fields & 7, 6u);
   UnpackedWordRec out = Untouched();
   EXPECT_EQ(DecodeWordRecord(record.fields, record.extra, &out), kKindVerb);
@@ -66,7 +121,9 @@ TEST(PackedWordRecord, UndecodableSubKindsLeaveTheStructureUntouched) {
 
 TEST(PackedWordRecord, TheExtraByteKeepsOnlyItsLowBitsOnReading) {
   UnpackedWordRec out = Untouched();
-  EXPECT_EQ(UnpackWordRecordSub3(PackWordRecordSub3(1, 0, 0, 0).fields, 0xF6, out), 6);
+  EXPECT_EQ(UnpackWordRecordSub3(PackWordRecord(kKindVocab, TableFields(1, 0, 0, 0, 0, 0)).fields,
+                                 0xF6, out),
+            6);
   EXPECT_EQ(out.extra, 6);
 }
 
@@ -92,7 +149,8 @@ TEST(PackedWordRecord, RandomFieldsComeBackAsPacked) {
 
     int slot = field(5), binyan = random() % 7, vav = field(2), base = field(1), suffix = field(4),
         suffixAlt = field(2), verb = field(12);
-    PackedWordRec r = PackWordRecord(verb, binyan, slot, alt, vav, plene, base, suffix, suffixAlt, extra);
+    PackedWordRec r = PackWordRecord(
+        kKindVerb, VerbFields(verb, binyan, slot, alt, vav, plene, base, suffix, suffixAlt, extra));
     ASSERT_EQ(DecodeWordRecord(r.fields, r.extra, &out), kKindVerb);
     EXPECT_EQ(out.entryIndex, verb);
     EXPECT_EQ(out.binyan, binyan);
@@ -105,7 +163,7 @@ TEST(PackedWordRecord, RandomFieldsComeBackAsPacked) {
     EXPECT_EQ(out.suffixAlternative, suffixAlt);
     EXPECT_EQ(out.extra, extra);
 
-    r = PackWordRecordSub0(entry16, number, cell, alt, plene, word, extra);
+    r = PackWordRecord(kKindNoun, TableFields(entry16, number, cell, alt, plene, word, extra));
     ASSERT_EQ(DecodeWordRecord(r.fields, r.extra, &out), kKindNoun);
     EXPECT_EQ(out.entryIndex, entry16);
     EXPECT_EQ(out.numberField, number);
@@ -114,7 +172,7 @@ TEST(PackedWordRecord, RandomFieldsComeBackAsPacked) {
     EXPECT_EQ(out.plene, plene);
     EXPECT_EQ(out.wordNumber, word);
 
-    r = PackWordRecordSub1(entry8, number, cell, alt, plene, extra);
+    r = PackWordRecord(kKindPrep, TableFields(entry8, number, cell, alt, plene, word, extra));
     ASSERT_EQ(DecodeWordRecord(r.fields, r.extra, &out), kKindPrep);
     EXPECT_EQ(out.entryIndex, entry8);
     EXPECT_EQ(out.numberField, number);
@@ -122,7 +180,7 @@ TEST(PackedWordRecord, RandomFieldsComeBackAsPacked) {
     EXPECT_EQ(out.alternative, alt);
     EXPECT_EQ(out.plene, plene);
 
-    r = PackWordRecordSub2(entry16, cell, alt, plene, word, extra);
+    r = PackWordRecord(kKindAdj, TableFields(entry16, number, cell, alt, plene, word, extra));
     ASSERT_EQ(DecodeWordRecord(r.fields, r.extra, &out), kKindAdj);
     EXPECT_EQ(out.entryIndex, entry16);
     EXPECT_EQ(out.cell, cell);
@@ -130,14 +188,14 @@ TEST(PackedWordRecord, RandomFieldsComeBackAsPacked) {
     EXPECT_EQ(out.plene, plene);
     EXPECT_EQ(out.wordNumber, word);
 
-    r = PackWordRecordSub3(entry16, plene, word, extra);
+    r = PackWordRecord(kKindVocab, TableFields(entry16, number, cell, alt, plene, word, extra));
     ASSERT_EQ(DecodeWordRecord(r.fields, r.extra, &out), kKindVocab);
     EXPECT_EQ(out.entryIndex, entry16);
     EXPECT_EQ(out.plene, plene);
     EXPECT_EQ(out.wordNumber, word);
 
     int ordinal = field(1), gender = field(1);
-    r = PackWordRecordSub4(entry8, ordinal, gender, plene, word, extra);
+    r = PackWordRecord(kKindNumber, NumberFields(entry8, ordinal, gender, plene, word, extra));
     ASSERT_EQ(DecodeWordRecord(r.fields, r.extra, &out), kKindNumber);
     EXPECT_EQ(out.entryIndex, entry8);
     EXPECT_EQ(out.ordinal, ordinal);
