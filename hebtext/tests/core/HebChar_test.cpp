@@ -1,135 +1,32 @@
 // Every class and mapping of the character code, checked over all 256 codes
-// against what the codes mean outside the program: each code is written out
-// through the checked export (Windows-1255, then UTF-16) and read by Unicode's
-// names of the letters and points it becomes (data/UnicodeData-hebrew.txt).
-// Only the program's own variant codes, which are written out as their plain
-// point and so mean nothing outside it, are listed by name.
+// against what the codes mean outside the program: the Unicode letters and
+// points each is written out as (WrittenOut.h). Only the program's own variant
+// codes, which are written out as their plain point and so mean nothing
+// outside it, are listed by name.
 #include "hebtext/core/HebChar.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cctype>
 #include <map>
 #include <string>
 
-#include "classlib/core/CString.h"
-#include "hebtext/core/AnsiExport.h"
 #include "hebtext/core/UnicodeHebrew.h"
-#include "hebtext/tests/core/FixtureFile.h"
+#include "hebtext/tests/core/WrittenOut.h"
 
 namespace {
 using namespace HebCode;
+using namespace written;
 
-constexpr WCHAR kUnicodeDagesh = 0x05BC;
-constexpr WCHAR kUnicodeMeteg = 0x05BD;
-constexpr WCHAR kApostrophe = '\'';  // the geresh of a letter for a foreign sound
-constexpr int kHighBits = 0x1200;    // must not change any answer
+constexpr int kHighBits = 0x1200;  // must not change any answer
 
-struct UnicodeChar {
-  std::string name;
-  std::string category;
-};
-
-const std::map<WCHAR, UnicodeChar>& HebrewBlock() {
-  static const std::map<WCHAR, UnicodeChar> block = [] {
-    std::map<WCHAR, UnicodeChar> chars;
-    for (const std::string& line : fixture::DataLines("UnicodeData-hebrew.txt")) {
-      const auto fields = fixture::Split(line, ';');
-      chars[static_cast<WCHAR>(std::stoi(fields.at(0), nullptr, 16))] = {fields.at(1),
-                                                                         fields.at(2)};
-    }
-    return chars;
-  }();
-  return block;
-}
-
-std::string WithoutPrefix(const std::string& name, const std::string& prefix) {
-  return name.compare(0, prefix.size(), prefix) == 0 ? name.substr(prefix.size()) : "";
-}
-
-// One code as it is written out, read by Unicode's names.
-struct Written {
-  WideString units;
-  std::string letter;  // "BET", "FINAL KAF": the leading Hebrew letter, if any
-  std::string point;   // "QAMATS", "HATAF PATAH": the vowel point, if any
-  bool dagesh = false;
-  bool meteg = false;
-  bool geresh = false;
-  bool shinDot = false;
-  bool sinDot = false;
-  bool other = false;  // anything else: ASCII, punctuation
-};
-
-Written ReadWrittenOut(int code) {
-  Written w;
-  CString ansi;
-  InternalCharToAnsi(code, ansi, 0);
-  w.units = AnsiHebrewToUnicode(ansi);
-  for (WCHAR unit : w.units) {
-    const auto it = HebrewBlock().find(unit);
-    const std::string name = it == HebrewBlock().end() ? "" : it->second.name;
-    if (unit == kUnicodeDagesh) {
-      w.dagesh = true;
-    } else if (unit == kUnicodeMeteg) {
-      w.meteg = true;
-    } else if (unit == kApostrophe && !w.letter.empty()) {
-      w.geresh = true;
-    } else if (name == "HEBREW POINT SHIN DOT") {
-      w.shinDot = true;
-    } else if (name == "HEBREW POINT SIN DOT") {
-      w.sinDot = true;
-    } else if (it != HebrewBlock().end() && it->second.category == "Lo" && w.letter.empty()) {
-      w.letter = WithoutPrefix(name, "HEBREW LETTER ");
-    } else if (!WithoutPrefix(name, "HEBREW POINT ").empty() && w.point.empty()) {
-      w.point = WithoutPrefix(name, "HEBREW POINT ");
-    } else {
-      w.other = true;
-    }
-  }
-  return w;
-}
-
-const Written& Out(int code) {
-  static const std::array<Written, 256> written = [] {
-    std::array<Written, 256> all;
-    for (int c = 0; c < 256; ++c) all[c] = ReadWrittenOut(c);
-    return all;
-  }();
-  return written[code & 0xFF];
-}
-
-// The program's own codes, written out as their plain point or letter.
-bool IsAnyOf(int c, std::initializer_list<int> codes) {
-  for (int code : codes) {
-    if (c == code) return true;
-  }
-  return false;
-}
-// A vav with dagesh is written out alike as the consonant and as the shuruk,
-// the vowel of the letter before; the code tells them apart.
-bool IsShurukCode(int c) { return IsAnyOf(c, {Shuruk, StressedShuruk}); }
 // Written out as plain yod: their dagesh is the program's own.
 bool IsYodVariantDagesh(int c) { return IsAnyOf(c, {YodDoubleDagesh, YodVariantBDagesh}); }
-// Written out as plain qamats, which Windows-1255 cannot tell apart.
-bool IsQamatsQatanCode(int c) {
-  return IsAnyOf(c, {QamatsQatan, StressedQamatsQatan, QamatsQatanAlef, QamatsQatanVariant});
-}
 bool IsAlefVariant(int c) {
   return IsAnyOf(c, {QamatsAlef, StressedQamatsAlef, PatahAlef, StressedPatahAlef});
 }
 // "None" in a letter string's end and written into a vowel string.
 bool IsNoneCode(int c) { return IsAnyOf(c, {NoVowel, ExplicitNoVowel}); }
-
-// The vowel a code stands for: the point it is written out as alone, or
-// "HOLAM MALE" and "SHURUK" for a vav that is the vowel of the letter before.
-std::string VowelOf(int c) {
-  if (IsShurukCode(c)) return "SHURUK";
-  const Written& w = Out(c);
-  if (w.letter == "VAV" && w.point == "HOLAM" && !w.dagesh) return "HOLAM MALE";
-  if (w.letter.empty() && !w.dagesh && !w.other) return w.point;
-  return "";
-}
 
 bool IsVowel(int c) { return c == ExplicitNoVowel || !VowelOf(c).empty(); }
 bool IsFullVowel(int c) {
@@ -138,7 +35,6 @@ bool IsFullVowel(int c) {
 }
 bool IsQamats(int c) { return VowelOf(c) == "QAMATS" && !IsQamatsQatanCode(c); }
 
-bool IsLetter(int c) { return !Out(c).letter.empty() && VowelOf(c).empty(); }
 bool IsLetterOf(int c, std::initializer_list<const char*> names) {
   if (!IsLetter(c)) return false;
   for (const char* name : names) {
@@ -147,17 +43,6 @@ bool IsLetterOf(int c, std::initializer_list<const char*> names) {
   return false;
 }
 bool IsWrittenWithDagesh(int c) { return IsLetter(c) && (Out(c).dagesh || IsYodVariantDagesh(c)); }
-
-// The code written out as these units; of several, the plain one, which sits
-// above the program's own variants (at the Windows-1255 place or as a stressed
-// twin).
-int PlainCodeWrittenAs(const WideString& units) {
-  int found = -1;
-  for (int c = 0; c < 256; ++c) {
-    if (!units.empty() && Out(c).units == units) found = c;
-  }
-  return found;
-}
 
 WideString Without(WideString units, WCHAR unit) {
   const size_t at = units.find(unit);
@@ -168,14 +53,6 @@ WideString Without(WideString units, WCHAR unit) {
 WideString WithDageshAfterLetter(const WideString& units) {
   return units.substr(0, 1) + kUnicodeDagesh + units.substr(1);
 }
-
-WCHAR UnitNamed(const std::string& name) {
-  for (const auto& [unit, ch] : HebrewBlock()) {
-    if (ch.name == name) return unit;
-  }
-  return 0;
-}
-WCHAR LetterNamed(const std::string& name) { return UnitNamed("HEBREW LETTER " + name); }
 
 struct ClassMeaning {
   const char* name;
