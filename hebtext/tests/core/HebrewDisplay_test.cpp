@@ -4,34 +4,59 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "hebtext/core/HebChar.h"
-#include "hebtext/tests/core/CodeList.h"
 #include "hebtext/tests/core/PointedWord.h"
+#include "hebtext/tests/core/WrittenOut.h"
 
 namespace {
+using namespace HebCode;
+using written::Out;
+using written::PlainCodeWrittenAs;
 
-TEST(HebrewDisplay, VowelVariantsShowAsTheirPoint) {
-  EXPECT_EQ("", codelist::MapMismatches(VowelToDisplayPoint, codelist::ParseMap(
-      "128>200,136>200,148>200,150>200,159>200,129>216,149>216,151>216,134>199,152>199,"
-      "154>199,135>215,153>215,155>215,138>198,140>214,141>196,142>212,143>197,144>213,"
-      "145>201,156>192,157>192"), false));
+TEST(HebrewDisplay, VowelVariantsShowAsThePlainPointTheyAreWrittenOutAs) {
+  for (int c = 0; c < 256; ++c) {
+    const bool writtenVowel = IsVowelCode(c) && !Out(c).units.empty();
+    EXPECT_EQ(writtenVowel ? PlainCodeWrittenAs(Out(c).units) : c, VowelToDisplayPoint(c)) << c;
+  }
 }
 
 TEST(HebrewDisplay, YodVariantsAndMaqafShowAsTheirGlyph) {
-  EXPECT_EQ("", codelist::MapMismatches(LetterToDisplayGlyph,
-                                        codelist::ParseMap("132>233,146>233,133>169,147>169,158>45"),
-                                        false));
+  // The yod variants are the program's own codes; their dagesh is shown.
+  const std::map<int, int> shown = {{YodDouble, Yod},
+                                    {YodVariantB, Yod},
+                                    {YodDoubleDagesh, YodDagesh},
+                                    {YodVariantBDagesh, YodDagesh},
+                                    {Maqaf, Hyphen}};
+  for (int c = 0; c < 256; ++c) {
+    EXPECT_EQ(shown.count(c) ? shown.at(c) : c, LetterToDisplayGlyph(c)) << c;
+  }
 }
 
 TEST(HebrewDisplay, FinalKafTakesShvaAndQamatsIntoItsGlyph) {
   struct Case { int letter, vowel, glyph; };
   for (const Case& c : std::vector<Case>{
-           {234, 0, 234}, {234, 1, 234}, {234, 192, 251}, {234, 156, 251}, {234, 157, 251},
-           {234, 200, 252}, {234, 216, 252}, {251, 0, 251}, {251, 1, 234}, {252, 192, 251},
-           {251, 200, 252}, {170, 0, 170}, {170, 1, 170}, {170, 192, 187}, {170, 216, 188},
-           {187, 200, 188}, {188, 1, 170}, {234, 196, 234}, {187, 199, 170}}) {
+           {FinalKaf, NoVowel, FinalKaf},
+           {FinalKaf, ExplicitNoVowel, FinalKaf},
+           {FinalKaf, Shva, FinalKafShva},
+           {FinalKaf, VocalShva, FinalKafShva},
+           {FinalKaf, SilentShva, FinalKafShva},
+           {FinalKaf, Qamats, FinalKafQamats},
+           {FinalKaf, StressedQamats, FinalKafQamats},
+           {FinalKafShva, NoVowel, FinalKafShva},
+           {FinalKafShva, ExplicitNoVowel, FinalKaf},
+           {FinalKafQamats, Shva, FinalKafShva},
+           {FinalKafShva, Qamats, FinalKafQamats},
+           {FinalKafDagesh, NoVowel, FinalKafDagesh},
+           {FinalKafDagesh, ExplicitNoVowel, FinalKafDagesh},
+           {FinalKafDagesh, Shva, FinalKafDageshShva},
+           {FinalKafDagesh, StressedQamats, FinalKafDageshQamats},
+           {FinalKafDageshShva, Qamats, FinalKafDageshQamats},
+           {FinalKafDageshQamats, ExplicitNoVowel, FinalKafDagesh},
+           {FinalKaf, Hiriq, FinalKaf},  // no other vowel goes into the glyph
+           {FinalKafDageshShva, Patah, FinalKafDagesh}}) {
     EXPECT_EQ(c.glyph, FinalKafGlyph(c.letter, c.vowel)) << c.letter << " with " << c.vowel;
   }
 }
@@ -46,25 +71,26 @@ struct PleneBuffer {
 };
 
 TEST(HebrewDisplay, PleneAddsAVavForShurukAndHolamMale) {
-  // qof-shuruk, mem, dalet with dagesh-holam male, shin with shin dot.
-  const PointedWord word{{247, 202}, {238, 0}, {163, 206}, {209, 196}};
+  const PointedWord word{{Qof, Shuruk}, {Mem, 0}, {DaletDagesh, HolamMale}, {ShinShinDot, Hiriq}};
   PleneBuffer buffer(word, 10);
   ASSERT_EQ(6, MakeUnpointedPlene(buffer.letters.data(), buffer.vowels.data(), 4, 10));
-  EXPECT_EQ((std::vector<BYTE>{247, 229, 238, 227, 229, 249, 0}),
+  EXPECT_EQ((std::vector<BYTE>{Qof, Vav, Mem, Dalet, Vav, Shin, 0}),
             std::vector<BYTE>(buffer.letters.begin(), buffer.letters.begin() + 7));
-  EXPECT_EQ(std::vector<BYTE>(6, 0), std::vector<BYTE>(buffer.vowels.begin(), buffer.vowels.begin() + 6));
+  EXPECT_EQ(std::vector<BYTE>(6, NoVowel),
+            std::vector<BYTE>(buffer.vowels.begin(), buffer.vowels.begin() + 6));
   EXPECT_EQ(0xEE, buffer.vowels[6]) << "nothing written past the new count";
 }
 
 TEST(HebrewDisplay, PleneDropsDageshDotsAndTurnsAShurukLetterIntoVav) {
-  const PointedWord word{{161, 200}, {208, 0}, {211, 201}, {202, 0}, {185, 0}};
+  const PointedWord word{{BetDagesh, Qamats}, {ShinShinDotDagesh, 0}, {ShinSinDotDagesh, Holam},
+                         {Shuruk, 0},          {ShinDagesh, 0}};
   PleneBuffer buffer(word, 6);
   ASSERT_EQ(5, MakeUnpointedPlene(buffer.letters.data(), buffer.vowels.data(), 5, 6));
-  EXPECT_EQ((std::vector<BYTE>{225, 249, 249, 229, 249, 0}), buffer.letters);
+  EXPECT_EQ((std::vector<BYTE>{Bet, Shin, Shin, Vav, Shin, 0}), buffer.letters);
 }
 
 TEST(HebrewDisplay, PleneNeverWritesPastTheBuffer) {
-  const PointedWord word{{247, 202}, {238, 206}, {227, 206}};
+  const PointedWord word{{Qof, Shuruk}, {Mem, HolamMale}, {Dalet, HolamMale}};
   for (int capacity = 1; capacity <= 7; ++capacity) {
     PleneBuffer buffer(word, 8);
     const PleneBuffer before = buffer;

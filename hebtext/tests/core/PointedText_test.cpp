@@ -41,12 +41,14 @@ const RoundTripCase kWords[] = {
      bytes::Text({Shuruk, Bet, Patah, Yod, Hiriq, Tav})},
     {"elohim", {{Alef, HatafSegol}, {Lamed, Holam}, {He, Hiriq}, {Yod, 0}, {FinalMem, 0}},
      bytes::Text({Alef, HatafSegol, Lamed, Holam, He, Hiriq, Yod, FinalMem})},
-    // Stressed segol (214) on the first syllable, and a maqaf joining words.
+    // A stressed tsere on the first syllable, and a maqaf joining words.
     {"sefer-tora",
-     {{Samekh, 213}, {Pe, Segol}, {Resh, 0}, {Maqaf, 0}, {186, 206}, {Resh, Qamats}, {He, 0}},
-     bytes::Text({Samekh, 213, Pe, Segol, Resh, Maqaf, 186, 206, Resh, Qamats, He})},
-    {"kol (qamats qatan)", {{171, QamatsQatan}, {Lamed, 0}},
-     bytes::Text({171, QamatsQatan, Lamed})},
+     {{Samekh, StressedTsere}, {Pe, Segol}, {Resh, 0}, {Maqaf, 0}, {TavDagesh, HolamMale},
+      {Resh, Qamats}, {He, 0}},
+     bytes::Text({Samekh, StressedTsere, Pe, Segol, Resh, Maqaf, TavDagesh, HolamMale, Resh,
+                  Qamats, He})},
+    {"kol (qamats qatan)", {{KafDagesh, QamatsQatan}, {Lamed, 0}},
+     bytes::Text({KafDagesh, QamatsQatan, Lamed})},
     {"text with space", {{Alef, Patah}, {' ', 0}, {'1', 0}}, bytes::Text({Alef, Patah, ' ', '1'})},
 };
 
@@ -87,10 +89,11 @@ TEST(PointedText, SplitEdgeCases) {
   EXPECT_EQ((std::vector<int>{Patah, StressedShuruk, 0}), Codes(vowels, 3));
   // A vowel before any letter is dropped; explicit "none" and letters without
   // a vowel take the default; dagesh and meteg count as positions.
-  EXPECT_EQ(3, SplitLettersAndVowels(bytes::Text({Patah, Bet, 1, Gimel, Dagesh}), letters,
-                                      vowels, 8, 1));
+  EXPECT_EQ(3, SplitLettersAndVowels(bytes::Text({Patah, Bet, ExplicitNoVowel, Gimel, Dagesh}),
+                                      letters, vowels, 8, ExplicitNoVowel));
   EXPECT_EQ((std::vector<int>{Bet, Gimel, Dagesh}), Codes(letters, 3));
-  EXPECT_EQ((std::vector<int>{1, 1, 1}), Codes(vowels, 3));
+  EXPECT_EQ((std::vector<int>{ExplicitNoVowel, ExplicitNoVowel, ExplicitNoVowel}),
+            Codes(vowels, 3));
   EXPECT_EQ(0, SplitLettersAndVowels("", letters, vowels, 8, 0));
   EXPECT_EQ(0, letters[0]);
 }
@@ -122,8 +125,8 @@ TEST(PointedText, SplitNeverWritesPastTheCapacity) {
 
 TEST(PointedText, MergeEdgeCases) {
   char buffer[16];
-  // Vowel 1 (explicit none) writes the letter alone.
-  const PointedWord bet1{{Bet, 1}, {Gimel, Patah}};
+  // The explicit "none" writes the letter alone.
+  const PointedWord bet1{{Bet, ExplicitNoVowel}, {Gimel, Patah}};
   EXPECT_EQ(4, MergeLettersAndVowelsInto(buffer, sizeof buffer, bet1.L(), bet1.V(), -1));
   EXPECT_EQ((bytes::Codes{Bet, Gimel, Patah}), CodesOf(CString(buffer)));
   // The count wins over the letters' length.
