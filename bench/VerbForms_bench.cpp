@@ -2,7 +2,9 @@
 // them: each binyan a verb has, every slot, with its plene spelling.
 #include <benchmark/benchmark.h>
 
+#include "lexicon/core/Binyan.h"
 #include "lexicon/core/BinyanRootRec.h"
+#include "lexicon/core/FormSlots.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/VerbFormText.h"
@@ -27,9 +29,9 @@ void BM_EveryFormOfEveryVerb(benchmark::State& state) {
   for (auto _ : state) {
     for (int verb = 0; verb < GetVerbCount(); ++verb) {
       const BYTE* entry = GetVerbIndexEntry(verb);
-      for (int binyan = 0; binyan < GrammarLayout::kBinyanim; ++binyan) {
+      for (int binyan = 0; binyan < Binyan::kCount; ++binyan) {
         if (!(GetVerbBinyanWord(entry, binyan) & GrammarLayout::kBinyanClassMask)) continue;
-        for (int slot = 0; slot < 30; ++slot) {
+        for (int slot = 0; slot < FormSlot::Count; ++slot) {
           HebWordRec form = GenerateVerbForm(context, entry, binyan, slot);
           if (!form.letters[0]) continue;
           HebWordRec plene = PleneVerbForm(entry, form, 0);

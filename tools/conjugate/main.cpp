@@ -1,7 +1,8 @@
 // conjugate [--bin FOLDER] [--stress] ROOT | --all
 //
-// Prints every form of the verb with the root ROOT (unpointed Hebrew; a
-// shin without its dot matches both shin and sin), or of every verb, in
+// Prints every form of the verb with the root ROOT (Hebrew as typed: points,
+// dagesh and blanks around it are ignored, and a shin without its dot
+// matches both shin and sin), or of every verb, in
 // every binyan it has: one line a form slot with the pointed form (its
 // alternatives separated by ','), its plene spelling, and for past and
 // future forms the form after vav-inversive and its plene spelling.
@@ -10,31 +11,38 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
-#include "classlib/core/CString.h"
-#include "hebtext/core/AnsiImport.h"
-#include "hebtext/core/HebChar.h"
-#include "hebtext/core/PointedText.h"
-#include "hebtext/core/UnicodeHebrew.h"
+#include "lexicon/core/Binyan.h"
 #include "lexicon/core/BinyanRootRec.h"
 #include "lexicon/core/FormSlots.h"
 #include "lexicon/core/GrammarData.h"
+#include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/VerbFormGenerator.h"
 #include "lexicon/core/VerbFormText.h"
+#include "lexicon/core/VerbRootLookup.h"
 
 namespace {
 
-const char* const kBinyanLabels[7] = {"Paal", "Nifal", "Piel", "Pual", "Hitpael", "Hifil", "Hufal"};
-const char* const kSlotLabels[31] = {
+const char* const kBinyanLabels[Binyan::kCount] = {"Paal", "Nifal", "Piel", "Pual", "Hitpael", "Hifil", "Hufal"};
+const char* const kSlotLabels[FormSlot::Count] = {
     "infinitive", "present m.sg", "present f.sg", "present m.pl", "present f.pl",
     "past 1sg", "past 2ms", "past 2fs", "past 3ms", "past 3fs", "past 1pl", "past 2mp",
     "past 2fp", "past 3pl", "future 1sg", "future 2ms", "future 2fs", "future 3ms",
     "future 1pl", "future 2mp", "future 2fp/3fp", "future 3mp", "imperative ms",
     "imperative fs", "imperative mp", "imperative fp", "participle ms", "participle fs",
     "participle mp", "participle fp", "future 3fs"};
-// The order of the printed slots: future 3fs (slot 30) after 2fs.
-const int kSlotOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 30, 17,
-                          18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29};
+// The order of the printed slots: future 3fs after 2fs.
+const int kSlotOrder[FormSlot::Count] = {
+    FormSlot::Infinitive, FormSlot::PresentMs, FormSlot::PresentFs, FormSlot::PresentMp,
+    FormSlot::PresentFp, FormSlot::Past1s, FormSlot::Past2ms, FormSlot::Past2fs,
+    FormSlot::Past3ms, FormSlot::Past3fs, FormSlot::Past1p, FormSlot::Past2mp,
+    FormSlot::Past2fp, FormSlot::Past3p, FormSlot::Future1s, FormSlot::Future2ms,
+    FormSlot::Future2fs, FormSlot::Future3fs, FormSlot::Future3ms, FormSlot::Future1p,
+    FormSlot::Future2mp, FormSlot::Future2fp3fp, FormSlot::Future3mp, FormSlot::ImperativeMs,
+    FormSlot::ImperativeFs, FormSlot::ImperativeMp, FormSlot::ImperativeFp,
+    FormSlot::ParticipleMs, FormSlot::ParticipleFs, FormSlot::ParticipleMp,
+    FormSlot::ParticipleFp};
 
 std::string RootToUtf8(const BYTE* root) {
   HebWordRec word = {};
@@ -42,39 +50,15 @@ std::string RootToUtf8(const BYTE* root) {
   return WordToUtf8(word);
 }
 
-// The typed root as letter codes (points dropped).
-std::string ParseRoot(const char* utf8) {
-  CString text(utf8);
-  Utf8ToAnsiHebrew(text);
-  NormalizeMarkOrder(text);
-  ConvertImportedText(text, 0);
-  BYTE letters[64], vowels[64];
-  int n = SplitLettersAndVowels(text, letters, vowels, sizeof(letters), 0);
-  std::string root;
-  for (int i = 0; i < n; ++i) root += static_cast<char>(FinalToRegularLetter(letters[i]));
-  return root;
-}
-
-bool RootMatches(const BYTE* entryRoot, const std::string& wanted) {
-  size_t n = std::strlen(reinterpret_cast<const char*>(entryRoot));
-  if (n != wanted.size()) return false;
-  for (size_t i = 0; i < n; ++i) {
-    int have = FinalToRegularLetter(entryRoot[i]);
-    int want = static_cast<BYTE>(wanted[i]);
-    bool shin = want == HebCode::Shin && (have == HebCode::ShinShinDot || have == HebCode::ShinSinDot);
-    if (have != want && !shin) return false;
-  }
-  return true;
-}
-
 void PrintVerb(GrammarContext& context, int verb, bool withStress) {
   const BYTE* entry = GetVerbIndexEntry(verb);
   std::printf("%s\n", RootToUtf8(GetEntryRoot(entry)).c_str());
-  for (int binyan = 0; binyan < 7; ++binyan) {
+  for (int binyan = 0; binyan < Binyan::kCount; ++binyan) {
     WORD word = GetVerbBinyanWord(entry, binyan);
-    if (!(word & 0x1FFF)) continue;
+    WORD classId = word & GrammarLayout::kBinyanClassMask;
+    if (!classId) continue;
     LPCSTR meaning = GetVerbMeaning(verb, binyan);
-    std::printf("  %s (class %u)%s%s\n", kBinyanLabels[binyan], word & 0x1FFFu,
+    std::printf("  %s (class %u)%s%s\n", kBinyanLabels[binyan], static_cast<unsigned>(classId),
                 meaning ? ": " : "", meaning ? meaning : "");
     for (int slot : kSlotOrder) {
       HebWordRec form = GenerateVerbForm(context, entry, binyan, slot);
@@ -118,15 +102,15 @@ int main(int argc, char** argv) {
     return 1;
   }
   GrammarContext context;
-  std::string wanted = root ? ParseRoot(root) : std::string();
-  int printed = 0;
-  for (int verb = 0; verb < GetVerbCount(); ++verb) {
-    if (!all && !RootMatches(GetEntryRoot(GetVerbIndexEntry(verb)), wanted)) continue;
-    PrintVerb(context, verb, withStress);
-    ++printed;
+  std::vector<int> verbs;
+  if (all) {
+    for (int verb = 0; verb < GetVerbCount(); ++verb) verbs.push_back(verb);
+  } else {
+    verbs = FindVerbsByTypedRoot(root);
   }
+  for (int verb : verbs) PrintVerb(context, verb, withStress);
   FreeGrammarData();
-  if (!printed) {
+  if (verbs.empty()) {
     std::fprintf(stderr, "conjugate: no verb with the root %s\n", root);
     return 1;
   }
