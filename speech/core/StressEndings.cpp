@@ -1,6 +1,5 @@
 #include "speech/core/StressEndings.h"
 
-
 #include <algorithm>
 
 #include "hebtext/core/HebChar.h"
@@ -9,10 +8,12 @@
 
 namespace {
 
-bool IsHolamOrSegolLike(int c) { return IsAnyOf(c, {145, 198, 201, 206}); }
-bool IsFinalMemOrNun(int c) { return c == HebCode::FinalMem || c == HebCode::FinalNun; }
+using namespace HebCode;
 
-bool Matches(const WordView& w, const WordPattern* list, int flags) {
+// The o and e vowels before a segolate's last syllable.
+bool IsHolamOrSegolLike(int c) { return IsAnyOf(c, {HolamVariant, Segol, Holam, HolamMale}); }
+
+bool MatchesList(const WordView& w, const WordPattern* list, int flags) {
   int offset = 0;
   return MatchWordPatternList(w.Letters(), w.Vowels(), w.Last(), list, &offset, flags) != 0;
 }
@@ -79,39 +80,250 @@ const WordPattern kIkuItuList[] = {
 };
 // clang-format on
 
+// The shapes of a word's end that the ending rules build on.
+
 // -im after hiriq: yod without vowel and final mem, hiriq or none before.
 bool ImAfterHiriq(const WordView& w) {
   const int n = w.Last();
-  return n >= 2 && IsYodForm(w.L(n - 1)) && w.L(n) == HebCode::FinalMem && IsNoVowel(w.V(n)) &&
+  return n >= 2 && IsYodForm(w.L(n - 1)) && w.L(n) == FinalMem && IsNoVowel(w.V(n)) &&
          IsNoVowel(w.V(n - 1)) && IsHiriqOrNoVowel(w.V(n - 2));
 }
 
 // -it or -im after hiriq.
 bool ItOrImAfterHiriq(const WordView& w) {
   const int n = w.Last();
-  return n >= 2 && IsYodForm(w.L(n - 1)) && (w.L(n) == HebCode::FinalMem || IsTav(w.L(n))) &&
+  return n >= 2 && IsYodForm(w.L(n - 1)) && (w.L(n) == FinalMem || IsTav(w.L(n))) &&
          IsNoVowel(w.V(n)) && IsNoVowel(w.V(n - 1)) && IsHiriqOrNoVowel(w.V(n - 2));
 }
 
-bool AhEnding(const WordView& w) {
+// -ah, or -ot / -ut.
+bool AhOrOtUtEnding(const WordView& w) {
   const int n = w.Last();
-  return n >= 2 && IsHe(w.L(n)) && IsQamatsForm(w.V(n - 1)) && IsNoVowel(w.V(n));
+  const bool ah = n >= 2 && IsHe(w.L(n)) && IsQamatsForm(w.V(n - 1)) && IsNoVowel(w.V(n));
+  const bool otUt = n >= 1 && IsTav(w.L(n)) && IsNoVowel(w.V(n)) &&
+                    (IsHolamMale(w.V(n - 1)) || IsShuruk(w.V(n - 1)));
+  return ah || otUt;
 }
 
-bool OtUtEnding(const WordView& w) {
+// The last letter a he after qamats or a tav after holam male (-ah, -ot).
+bool AhOrOtLetter(const WordView& w) {
   const int n = w.Last();
-  return n >= 1 && IsTav(w.L(n)) && IsNoVowel(w.V(n)) &&
-         (IsHolamMale(w.V(n - 1)) || IsShuruk(w.V(n - 1)));
+  return (IsHe(w.L(n)) && IsQamatsForm(w.V(n - 1))) || (IsTav(w.L(n)) && IsHolamMale(w.V(n - 1)));
 }
 
-// Before a zayin: a yod form at p with no vowel after hiriq or none, or a
-// holam male at p.
-bool YodOrHolamBeforeZayin(const WordView& w, int p) {
-  return (IsYodForm(w.L(p)) && IsHiriqOrNoVowel(w.V(p - 1)) && IsNoVowel(w.V(p))) ||
-         IsHolamMale(w.V(p));
+// An ending rule: letter and vowel tests at positions counted back from the
+// last letter, on a word with at least minLast + 1 letters, and optionally a
+// shape of the word's end. A missing test accepts anything.
+using ClassTest = int (*)(int);  // the shape of HebChar.h's class tests
+using EndTest = bool (*)(const WordView&);
+
+struct PositionTest {
+  int back = 0;
+  ClassTest letter = nullptr;
+  ClassTest vowel = nullptr;
+};
+
+struct EndingRule {
+  int minLast = 0;
+  PositionTest at[5] = {};
+  EndTest end = nullptr;
+};
+
+template <int kCode>
+int Exactly(int c) { return c == kCode; }
+
+int IsNunOrQof(int c) { return IsNun(c) || IsQof(c); }
+int IsLamedOrResh(int c) { return IsLamed(c) || IsResh(c); }
+int IsZayinOrSamekh(int c) { return IsZayin(c) || IsSamekh(c); }
+int IsKafOrHe(int c) { return IsKaf(c) || IsHe(c); }
+int IsFinalMemOrNun(int c) { return c == FinalMem || c == FinalNun; }
+int IsFinalKafBare(int c) { return c == FinalKaf || c == FinalKafShva; }
+int IsNoVowelShvaOrHataf(int c) { return IsNoVowelOrShva(c) || IsHatafVowel(c); }
+
+bool Matches(const WordView& w, const EndingRule& rule) {
+  const int n = w.Last();
+  if (n < rule.minLast) return false;
+  for (const PositionTest& test : rule.at) {
+    if (test.letter != nullptr && !test.letter(w.L(n - test.back))) return false;
+    if (test.vowel != nullptr && !test.vowel(w.V(n - test.back))) return false;
+  }
+  return rule.end == nullptr || rule.end(w);
 }
 
-bool IsHeOrMem(int c) { return IsHe(c) || IsAnyOf(c, {238, 174}); }
+template <size_t kCount>
+bool AnyMatches(const WordView& w, const EndingRule (&rules)[kCount]) {
+  return std::any_of(rules, rules + kCount, [&](const EndingRule& r) { return Matches(w, r); });
+}
+
+constexpr ClassTest kAny = nullptr;
+
+// clang-format off
+// Stressed on the third syllable from the end.
+const EndingRule kAntepenultimateRules[] = {
+    // -torim
+    {4, {{3, IsTet, IsHolamMale}, {2, IsResh, kAny}}, ImAfterHiriq},
+    // -ika, -ikot
+    {4, {{3, kAny, IsHiriqOrNoVowel}, {2, IsYodForm, IsNoVowel}, {1, IsQof, kAny},
+         {0, kAny, IsNoVowel}}, AhOrOtLetter},
+    // -usim, -osim
+    {4, {{3, kAny, IsVavVowel}, {2, IsSamekh, kAny}}, ImAfterHiriq},
+    // -inikim
+    {6, {{4, IsNun, IsHiriqOrNoVowel}, {3, IsYodForm, IsNoVowel}, {2, IsQof, kAny}},
+     ImAfterHiriq},
+    // -sayd after o
+    {5, {{3, kAny, IsHolamMale}, {2, IsSamekh, IsPatahForm}, {1, IsYodForm, IsNoVowelOrShva},
+         {0, IsDalet, IsNoVowel}}},
+    // -umim
+    {4, {{3, IsYodForm, IsShuruk}, {2, IsMem, kAny}}, ImAfterHiriq},
+};
+
+// Stressed on the syllable before last, for stems of two syllables or more.
+const EndingRule kFirstPenultimateRules[] = {
+    // -os, -us
+    {2, {{1, kAny, IsVavVowel}, {0, IsSamekh, IsNoVowel}}},
+    // -inik
+    {4, {{2, IsNun, IsHiriqOrNoVowel}, {1, IsYodForm, IsNoVowel}, {0, IsQof, IsNoVowel}}},
+    // -metri
+    {3, {{3, IsMem, IsSegolForm}, {2, IsTet, IsNoVowelOrShva}, {1, IsResh, IsHiriqOrNoVowel},
+         {0, IsYodForm, IsNoVowel}}},
+    // -metrit, -metrim
+    {4, {{4, IsMem, IsSegolForm}, {3, IsTet, IsNoVowelOrShva}, {2, IsResh, kAny}},
+     ItOrImAfterHiriq},
+};
+
+// Stressed on the syllable before last, for stems of three syllables or more
+// (besides the -a'i and -iya endings).
+const EndingRule kSecondPenultimateRules[] = {
+    // -grama, -gramot
+    {3, {{3, IsGimel, IsNoVowelOrShva}, {2, IsResh, IsPatahForm}, {1, IsMem, kAny},
+         {0, kAny, IsNoVowel}}, AhOrOtLetter},
+    // -isti
+    {4, {{4, kAny, IsHiriqOrNoVowel}, {3, IsYodForm, IsNoVowel}, {2, IsSamekh, IsNoVowelOrShva},
+         {1, IsTet, IsHiriqOrNoVowel}, {0, IsYodForm, IsNoVowel}}},
+    // -istit, -istim
+    {6, {{5, kAny, IsHiriqOrNoVowel}, {4, IsYodForm, IsNoVowel}, {3, IsSamekh, IsNoVowelOrShva},
+         {2, IsTet, kAny}}, ItOrImAfterHiriq},
+    // -entim, -ektim
+    {4, {{4, kAny, IsSegolForm}, {3, IsNunOrQof, IsNoVowelOrShva}, {2, IsTet, kAny}},
+     ImAfterHiriq},
+    // -opi
+    {3, {{2, kAny, IsHolamMale}, {1, Exactly<PeDagesh>, IsHiriqOrNoVowel}, {0, IsYodForm, kAny}}},
+    // -opit, -opim
+    {3, {{3, kAny, IsHolamMale}, {2, Exactly<PeDagesh>, kAny}}, ItOrImAfterHiriq},
+    // -ologi, -ologit, -ologim
+    {3, {{3, kAny, IsHolamMale}, {2, IsLamed, IsHolamMale}, {1, IsGimel, IsHiriqOrNoVowel},
+         {0, IsYodForm, IsNoVowel}}},
+    {4, {{4, kAny, IsHolamMale}, {3, IsLamed, IsHolamMale}, {2, IsGimel, kAny}},
+     ItOrImAfterHiriq},
+    {5, {{5, kAny, IsHolamMale}, {4, IsLamed, IsHolamMale}, {3, IsGimel, IsHiriqForm},
+         {2, IsYodForm, kAny}}, ImAfterHiriq},
+    // -agogi, -agogit, -agogim
+    {3, {{3, kAny, IsPatahOrQamatsForm}, {2, IsGimel, IsHolamMale},
+         {1, IsGimel, IsHiriqOrNoVowel}, {0, IsYodForm, kAny}}},
+    {4, {{4, kAny, IsPatahOrQamatsForm}, {3, IsGimel, IsHolamMale}, {2, IsGimel, kAny}},
+     ItOrImAfterHiriq},
+    {5, {{5, kAny, IsPatahOrQamatsForm}, {4, IsGimel, IsHolamMale}, {3, IsGimel, IsHiriqForm},
+         {2, IsYodForm, kAny}}, ImAfterHiriq},
+    // -tonim, -tronim, -lyonim, -ryonim
+    {4, {{3, IsTet, IsHolamMale}, {2, IsNun, kAny}}, ImAfterHiriq},
+    {4, {{4, IsTet, kAny}, {3, IsResh, IsHolamMale}, {2, IsNun, kAny}}, ImAfterHiriq},
+    {4, {{4, IsLamedOrResh, kAny}, {3, IsYodForm, IsHolamMale}, {2, IsNun, kAny}}, ImAfterHiriq},
+    // -tor
+    {2, {{1, IsTet, IsHolamMale}, {0, IsResh, IsNoVowel}}},
+    // -imim
+    {4, {{4, kAny, IsHiriqOrNoVowel}, {3, IsYodForm, IsNoVowel}, {2, IsMem, kAny}},
+     ImAfterHiriq},
+    // -yum
+    {2, {{1, IsYodForm, IsShuruk}, {0, Exactly<FinalMem>, kAny}}},
+    // -ibi, -ibit, -ibim
+    {3, {{3, kAny, IsHiriqOrNoVowel}, {2, IsYodForm, IsNoVowel},
+         {1, Exactly<Bet>, IsHiriqOrNoVowel}, {0, IsYodForm, IsNoVowel}}},
+    {4, {{4, kAny, IsHiriqOrNoVowel}, {3, IsYodForm, IsNoVowel}, {2, Exactly<Bet>, kAny}},
+     ItOrImAfterHiriq},
+    {5, {{5, kAny, IsHiriqOrNoVowel}, {4, IsYodForm, IsNoVowel},
+         {3, Exactly<Bet>, IsHiriqOrNoVowel}, {2, IsYodForm, kAny}}, ImAfterHiriq},
+    // -ali, -alit, -alim
+    {3, {{3, kAny, IsPatahOrQamatsForm}, {2, IsAlef, IsNoVowel}, {1, IsLamed, IsHiriqOrNoVowel},
+         {0, IsYodForm, IsNoVowel}}},
+    {4, {{4, kAny, IsPatahOrQamatsForm}, {3, IsAlef, IsNoVowel}, {2, IsLamed, kAny}},
+     ItOrImAfterHiriq},
+    {5, {{5, kAny, IsPatahOrQamatsForm}, {4, IsAlef, IsNoVowel}, {3, IsLamed, IsHiriqForm},
+         {2, IsYodForm, kAny}}, ImAfterHiriq},
+    // -ti, -tit, -tim
+    {2, {{1, IsTet, IsHiriqOrNoVowel}, {0, IsYodForm, IsNoVowel}}},
+    {3, {{2, IsTet, kAny}}, ItOrImAfterHiriq},
+    {4, {{3, IsTet, IsHiriqForm}, {2, IsYodForm, kAny}}, ImAfterHiriq},
+    // -land, -landi, -landit, -landim
+    {3, {{2, IsLamed, IsPatahForm}, {1, IsNun, IsNoVowelOrShva}, {0, IsDalet, IsNoVowel}}},
+    {4, {{3, IsLamed, IsPatahForm}, {2, IsNun, IsNoVowelOrShva}, {1, IsDalet, IsHiriqOrNoVowel},
+         {0, IsYodForm, IsNoVowel}}},
+    {5, {{4, IsLamed, IsPatahForm}, {3, IsNun, IsNoVowelOrShva}, {2, IsDalet, kAny}},
+     ItOrImAfterHiriq},
+    {6, {{5, IsLamed, IsPatahForm}, {4, IsNun, IsNoVowelOrShva}, {3, IsDalet, IsHiriqForm},
+         {2, IsYodForm, kAny}}, ImAfterHiriq},
+    // -izi, -izit, -izim
+    {4, {{3, kAny, IsHiriqOrNoVowel}, {2, IsYodForm, IsNoVowel}, {1, IsZayin, IsHiriqOrNoVowel},
+         {0, IsYodForm, IsNoVowel}}},
+    {5, {{4, kAny, IsHiriqOrNoVowel}, {3, IsYodForm, IsNoVowel}, {2, IsZayin, kAny}},
+     ItOrImAfterHiriq},
+    {6, {{5, kAny, IsHiriqOrNoVowel}, {4, IsYodForm, IsNoVowel}, {3, IsZayin, IsHiriqForm},
+         {2, IsYodForm, kAny}}, ImAfterHiriq},
+    // -ozi, -ozit, -ozim
+    {4, {{2, kAny, IsHolamMale}, {1, IsZayin, IsHiriqOrNoVowel}, {0, IsYodForm, IsNoVowel}}},
+    {5, {{3, kAny, IsHolamMale}, {2, IsZayin, kAny}}, ItOrImAfterHiriq},
+    {6, {{4, kAny, IsHolamMale}, {3, IsZayin, IsHiriqForm}, {2, IsYodForm, kAny}}, ImAfterHiriq},
+    // -ozah, -ozot; -ezah, -ezot; -ezim
+    {3, {{2, kAny, IsHolamMale}, {1, IsZayin, kAny}}, AhOrOtUtEnding},
+    {4, {{3, kAny, IsTsereForm}, {2, IsYodForm, IsNoVowel}, {1, IsZayin, kAny}}, AhOrOtUtEnding},
+    {5, {{4, kAny, IsTsereForm}, {3, IsYodForm, IsNoVowel}, {2, IsZayin, kAny}}, ImAfterHiriq},
+    // -izm, -ism
+    {3, {{3, kAny, IsHiriqOrNoVowel}, {2, IsYodForm, IsNoVowel},
+         {1, IsZayinOrSamekh, IsNoVowelOrShva}, {0, Exactly<FinalMem>, kAny}}},
+};
+
+// Stressed on the last syllable.
+const EndingRule kFinalSyllableRules[] = {
+    // -i
+    {0, {{1, kAny, IsHiriqOrNoVowel}, {0, IsYodForm, Exactly<ExplicitNoVowel>}}},
+    // -kha; -ekh
+    {0, {{1, kAny, IsNoVowelShvaOrHataf}, {0, IsFinalKafForm, Exactly<Qamats>}}},
+    {0, {{1, kAny, Exactly<Tsere>}, {0, IsFinalKafBare, IsNoVowelOrShva}}},
+    // -o
+    {0, {{0, kAny, Exactly<HolamMale>}}},
+    // -ah with mappiq (her)
+    {0, {{1, kAny, Exactly<Qamats>}, {0, Exactly<HeMappiq>, Exactly<ExplicitNoVowel>}}},
+    // -khem, -khen
+    {0, {{2, kAny, IsNoVowelOrShva}, {1, IsKaf, Exactly<Segol>}, {0, IsFinalMemOrNun, kAny}}},
+    // -am, -an
+    {0, {{1, kAny, Exactly<Qamats>}, {0, IsFinalMemOrNun, kAny}}},
+    // -ai
+    {0, {{1, kAny, Exactly<Patah>}, {0, IsYodForm, Exactly<ExplicitNoVowel>}}},
+    // -av
+    {0, {{2, kAny, Exactly<Qamats>}, {1, IsYodForm, Exactly<ExplicitNoVowel>},
+         {0, IsVav, Exactly<ExplicitNoVowel>}}},
+    // -eikhem, -eihem
+    {0, {{3, kAny, Exactly<Tsere>}, {2, IsYodForm, Exactly<ExplicitNoVowel>},
+         {1, IsKafOrHe, Exactly<Segol>}, {0, IsFinalMemOrNun, kAny}}},
+};
+// clang-format on
+
+// -a'it, -a'ot, -a'ut and -a'im, unless the word is one whose -ai is no ending.
+bool AiEnding(const WordView& w) {
+  const int n = w.Last();
+  auto L = [&](int i) { return w.L(i); };
+  auto V = [&](int i) { return w.V(i); };
+  if (!(n >= 5 && IsPatahOrQamatsForm(V(n - 3)) && IsAlef(L(n - 2)) &&
+        IsHiriqOrNoVowel(V(n - 2)) && IsYodForm(L(n - 1)))) {
+    return false;
+  }
+  if ((IsVavVowel(V(n - 1)) || IsNoVowel(V(n - 1))) && IsTav(L(n)) &&
+      !MatchesList(w, kAiWordList, kVariantIt | kVariantOtUt)) {
+    return true;
+  }
+  return IsNoVowel(V(n - 1)) && L(n) == FinalMem && !MatchesList(w, kAiWordList, kVariantIm);
+}
+
+bool IsHeOrMem(int c) { return IsHe(c) || IsAnyOf(c, {Mem, MemDagesh}); }
 
 // Words like "mitpala", "hitkala": he or mem under hiriq starting a stem
 // whose -iya ending is not stressed on the yod.
@@ -138,8 +350,8 @@ bool IyaOrIyotEnding(const WordView& w) {
         !(IsQamatsForm(w.V(n - 2)) && IsNun(w.L(n - 2))))) {
     return false;
   }
-  const bool ending = (w.L(n) == HebCode::He && IsQamatsForm(w.V(n - 1))) ||
-                      (w.L(n) == HebCode::Tav && IsVavVowel(w.V(n - 1)) && IsNoVowel(w.V(n)));
+  const bool ending = (w.L(n) == He && IsQamatsForm(w.V(n - 1))) ||
+                      (w.L(n) == Tav && IsVavVowel(w.V(n - 1)) && IsNoVowel(w.V(n)));
   if (!ending) return false;
   for (int k = 0; k <= 4; ++k) {
     if (k > 0 && TestWordPrefix(w.Letters(), w.Vowels(), k, FALSE) != k) continue;
@@ -151,255 +363,36 @@ bool IyaOrIyotEnding(const WordView& w) {
 }  // namespace
 
 bool IsIyaWord(const WordView& w) {
-  return Matches(w, kIyaWordList, kVariantOtUt | kVariantVavVowelSwap);
+  return MatchesList(w, kIyaWordList, kVariantOtUt | kVariantVavVowelSwap);
 }
 
-bool HasAntepenultimateEnding(const WordView& w) {
-  const int n = w.Last();
-  auto L = [&](int i) { return w.L(i); };
-  auto V = [&](int i) { return w.V(i); };
-  if (n >= 4 && IsTet(L(n - 3)) && IsResh(L(n - 2)) && ImAfterHiriq(w) && IsHolamMale(V(n - 3))) {
-    return true;
-  }
-  if (n >= 4 && IsYodForm(L(n - 2)) && IsQof(L(n - 1)) &&
-      ((IsHe(L(n)) && IsQamatsForm(V(n - 1))) || (IsTav(L(n)) && IsHolamMale(V(n - 1)))) &&
-      IsHiriqOrNoVowel(V(n - 3)) && IsNoVowel(V(n - 2)) && IsNoVowel(V(n))) {
-    return true;
-  }
-  if (n >= 4 && IsSamekh(L(n - 2)) && IsVavVowel(V(n - 3)) && ImAfterHiriq(w)) return true;
-  if (n >= 6 && IsNun(L(n - 4)) && IsYodForm(L(n - 3)) && IsQof(L(n - 2)) &&
-      IsHiriqOrNoVowel(V(n - 4)) && IsNoVowel(V(n - 3)) && ImAfterHiriq(w)) {
-    return true;
-  }
-  if (n >= 5 && IsSamekh(L(n - 2)) && IsYodForm(L(n - 1)) && IsDalet(L(n)) &&
-      IsHolamMale(V(n - 3)) && IsPatahForm(V(n - 2)) && IsNoVowelOrShva(V(n - 1)) &&
-      IsNoVowel(V(n))) {
-    return true;
-  }
-  return n >= 4 && IsYodForm(L(n - 3)) && IsMem(L(n - 2)) && IsShuruk(V(n - 3)) && ImAfterHiriq(w);
-}
+bool HasAntepenultimateEnding(const WordView& w) { return AnyMatches(w, kAntepenultimateRules); }
 
-bool HasFirstPenultimateEnding(const WordView& w) {
-  const int n = w.Last();
-  auto L = [&](int i) { return w.L(i); };
-  auto V = [&](int i) { return w.V(i); };
-  if (n >= 2 && IsSamekh(L(n)) && IsVavVowel(V(n - 1)) && IsNoVowel(V(n))) return true;
-  if (n >= 4 && IsNun(L(n - 2)) && IsYodForm(L(n - 1)) && IsQof(L(n)) &&
-      IsHiriqOrNoVowel(V(n - 2)) && IsNoVowel(V(n - 1)) && IsNoVowel(V(n))) {
-    return true;
-  }
-  if (n >= 3 && IsMem(L(n - 3)) && IsTet(L(n - 2)) && IsResh(L(n - 1)) && IsYodForm(L(n)) &&
-      IsSegolForm(V(n - 3)) && IsNoVowelOrShva(V(n - 2)) && IsHiriqOrNoVowel(V(n - 1)) &&
-      IsNoVowel(V(n))) {
-    return true;
-  }
-  return n >= 4 && IsMem(L(n - 4)) && IsTet(L(n - 3)) && IsResh(L(n - 2)) && ItOrImAfterHiriq(w) &&
-         IsSegolForm(V(n - 4)) && IsNoVowelOrShva(V(n - 3));
-}
+bool HasFirstPenultimateEnding(const WordView& w) { return AnyMatches(w, kFirstPenultimateRules); }
 
 bool HasSecondPenultimateEnding(const WordView& w) {
-  const int n = w.Last();
-  auto L = [&](int i) { return w.L(i); };
-  auto V = [&](int i) { return w.V(i); };
-  const bool im = ImAfterHiriq(w), itIm = ItOrImAfterHiriq(w);
-  const bool ahOrOt = AhEnding(w) || OtUtEnding(w);
-  if (n >= 3 && IsGimel(L(n - 3)) && IsResh(L(n - 2)) && IsMem(L(n - 1)) &&
-      ((IsHe(L(n)) && IsQamatsForm(V(n - 1))) || (IsTav(L(n)) && IsHolamMale(V(n - 1)))) &&
-      IsNoVowelOrShva(V(n - 3)) && IsPatahForm(V(n - 2)) && IsNoVowel(V(n))) {
-    return true;
-  }
-  const bool aiShape = n >= 5 && IsPatahOrQamatsForm(V(n - 3)) && IsAlef(L(n - 2)) &&
-                       IsHiriqOrNoVowel(V(n - 2)) && IsYodForm(L(n - 1));
-  if (aiShape && (IsVavVowel(V(n - 1)) || IsNoVowel(V(n - 1))) && IsTav(L(n)) &&
-      !Matches(w, kAiWordList, kVariantIt | kVariantOtUt)) {
-    return true;
-  }
-  if (aiShape && IsNoVowel(V(n - 1)) && L(n) == HebCode::FinalMem &&
-      !Matches(w, kAiWordList, kVariantIm)) {
-    return true;
-  }
-  if (n >= 4 && IsYodForm(L(n - 3)) && IsSamekh(L(n - 2)) && IsTet(L(n - 1)) && IsYodForm(L(n)) &&
-      IsHiriqOrNoVowel(V(n - 4)) && IsNoVowel(V(n - 3)) && IsNoVowelOrShva(V(n - 2)) &&
-      IsHiriqOrNoVowel(V(n - 1)) && IsNoVowel(V(n))) {
-    return true;
-  }
-  if (n >= 6 && IsYodForm(L(n - 4)) && IsSamekh(L(n - 3)) && IsTet(L(n - 2)) && itIm &&
-      IsHiriqOrNoVowel(V(n - 5)) && IsNoVowel(V(n - 4)) && IsNoVowelOrShva(V(n - 3))) {
-    return true;
-  }
-  if (n >= 4 && (IsNun(L(n - 3)) || IsQof(L(n - 3))) && IsTet(L(n - 2)) && im &&
-      IsNoVowelOrShva(V(n - 3)) && IsSegolForm(V(n - 4))) {
-    return true;
-  }
-  if (n >= 3 && L(n - 1) == 180 && IsHolamMale(V(n - 2)) && IsYodForm(L(n)) &&
-      IsHiriqOrNoVowel(V(n - 1))) {
-    return true;
-  }
-  if (n >= 3 && L(n - 2) == 180 && itIm && IsHolamMale(V(n - 3))) return true;
-  // -logi, -logit, -logim
-  if (n >= 3 && IsLamed(L(n - 2)) && IsGimel(L(n - 1)) && IsYodForm(L(n)) && IsNoVowel(V(n)) &&
-      IsHiriqOrNoVowel(V(n - 1)) && IsHolamMale(V(n - 2)) && IsHolamMale(V(n - 3))) {
-    return true;
-  }
-  if (n >= 4 && IsLamed(L(n - 3)) && IsGimel(L(n - 2)) && itIm && IsHolamMale(V(n - 3)) &&
-      IsHolamMale(V(n - 4))) {
-    return true;
-  }
-  if (n >= 5 && IsLamed(L(n - 4)) && IsGimel(L(n - 3)) && IsYodForm(L(n - 2)) && im &&
-      IsHiriqForm(V(n - 3)) && IsHolamMale(V(n - 4)) && IsHolamMale(V(n - 5))) {
-    return true;
-  }
-  // -gogi, -gogit, -gogim
-  if (n >= 3 && IsGimel(L(n - 2)) && IsGimel(L(n - 1)) && IsYodForm(L(n)) &&
-      IsHiriqOrNoVowel(V(n - 1)) && IsHolamMale(V(n - 2)) && IsPatahOrQamatsForm(V(n - 3))) {
-    return true;
-  }
-  if (n >= 4 && IsGimel(L(n - 3)) && IsGimel(L(n - 2)) && itIm && IsHolamMale(V(n - 3)) &&
-      IsPatahOrQamatsForm(V(n - 4))) {
-    return true;
-  }
-  if (n >= 5 && IsGimel(L(n - 4)) && IsGimel(L(n - 3)) && IsYodForm(L(n - 2)) && im &&
-      IsHiriqForm(V(n - 3)) && IsHolamMale(V(n - 4)) && IsPatahOrQamatsForm(V(n - 5))) {
-    return true;
-  }
-  if (n >= 4 && im && IsNun(L(n - 2)) && IsHolamMale(V(n - 3)) &&
-      (IsTet(L(n - 3)) || (IsTet(L(n - 4)) && IsResh(L(n - 3))) ||
-       (IsYodForm(L(n - 3)) && (IsLamed(L(n - 4)) || IsResh(L(n - 4)))))) {
-    return true;
-  }
-  if (n >= 2 && IsTet(L(n - 1)) && IsResh(L(n)) && IsHolamMale(V(n - 1)) && IsNoVowel(V(n))) {
-    return true;
-  }
-  if (n >= 4 && IsYodForm(L(n - 3)) && IsMem(L(n - 2)) && im && IsHiriqOrNoVowel(V(n - 4)) &&
-      IsNoVowel(V(n - 3))) {
-    return true;
-  }
-  if (n >= 2 && IsYodForm(L(n - 1)) && L(n) == HebCode::FinalMem && IsShuruk(V(n - 1))) return true;
-  // -ibi, -ibit, -ibim
-  if (n >= 3 && IsYodForm(L(n - 2)) && L(n - 1) == HebCode::Bet && IsYodForm(L(n)) &&
-      IsHiriqOrNoVowel(V(n - 3)) && IsNoVowel(V(n - 2)) && IsHiriqOrNoVowel(V(n - 1)) &&
-      IsNoVowel(V(n))) {
-    return true;
-  }
-  if (n >= 4 && IsYodForm(L(n - 3)) && L(n - 2) == HebCode::Bet && itIm &&
-      IsHiriqOrNoVowel(V(n - 4)) && IsNoVowel(V(n - 3))) {
-    return true;
-  }
-  if (n >= 5 && IsYodForm(L(n - 4)) && L(n - 3) == HebCode::Bet && IsYodForm(L(n - 2)) && im &&
-      IsHiriqOrNoVowel(V(n - 5)) && IsNoVowel(V(n - 4)) && IsHiriqOrNoVowel(V(n - 3))) {
-    return true;
-  }
-  // -ali, -alit, -alim
-  if (n >= 3 && IsAlef(L(n - 2)) && IsLamed(L(n - 1)) && IsYodForm(L(n)) &&
-      IsPatahOrQamatsForm(V(n - 3)) && IsNoVowel(V(n - 2)) && IsHiriqOrNoVowel(V(n - 1)) &&
-      IsNoVowel(V(n))) {
-    return true;
-  }
-  if (n >= 4 && IsAlef(L(n - 3)) && IsLamed(L(n - 2)) && itIm && IsNoVowel(V(n - 3)) &&
-      IsPatahOrQamatsForm(V(n - 4))) {
-    return true;
-  }
-  if (n >= 5 && IsAlef(L(n - 4)) && IsLamed(L(n - 3)) && IsYodForm(L(n - 2)) && im &&
-      IsHiriqForm(V(n - 3)) && IsNoVowel(V(n - 4)) && IsPatahOrQamatsForm(V(n - 5))) {
-    return true;
-  }
-  // -ti, -tit, -tim
-  if (n >= 2 && IsTet(L(n - 1)) && IsYodForm(L(n)) && IsHiriqOrNoVowel(V(n - 1)) &&
-      IsNoVowel(V(n))) {
-    return true;
-  }
-  if (n >= 3 && IsTet(L(n - 2)) && itIm) return true;
-  if (n >= 4 && IsTet(L(n - 3)) && IsYodForm(L(n - 2)) && im && IsHiriqForm(V(n - 3))) return true;
-  // -land, -landi, -landit, -landim
-  if (n >= 3 && IsLamed(L(n - 2)) && IsNun(L(n - 1)) && IsDalet(L(n)) && IsPatahForm(V(n - 2)) &&
-      IsNoVowelOrShva(V(n - 1)) && IsNoVowel(V(n))) {
-    return true;
-  }
-  if (n >= 4 && IsLamed(L(n - 3)) && IsNun(L(n - 2)) && IsDalet(L(n - 1)) && IsYodForm(L(n)) &&
-      IsPatahForm(V(n - 3)) && IsNoVowelOrShva(V(n - 2)) && IsHiriqOrNoVowel(V(n - 1)) &&
-      IsNoVowel(V(n))) {
-    return true;
-  }
-  if (n >= 5 && IsLamed(L(n - 4)) && IsNun(L(n - 3)) && IsDalet(L(n - 2)) && itIm &&
-      IsPatahForm(V(n - 4)) && IsNoVowelOrShva(V(n - 3))) {
-    return true;
-  }
-  if (n >= 6 && IsLamed(L(n - 5)) && IsNun(L(n - 4)) && IsDalet(L(n - 3)) && IsYodForm(L(n - 2)) &&
-      im && IsPatahForm(V(n - 5)) && IsNoVowelOrShva(V(n - 4)) && IsHiriqForm(V(n - 3))) {
-    return true;
-  }
-  // -izi, -ozi and their -it and -im forms
-  if (n >= 4 && IsZayin(L(n - 1)) && IsYodForm(L(n)) && IsHiriqOrNoVowel(V(n - 1)) &&
-      IsNoVowel(V(n)) && YodOrHolamBeforeZayin(w, n - 2)) {
-    return true;
-  }
-  if (n >= 5 && IsZayin(L(n - 2)) && itIm && YodOrHolamBeforeZayin(w, n - 3)) return true;
-  if (n >= 6 && IsZayin(L(n - 3)) && IsYodForm(L(n - 2)) && im && IsHiriqForm(V(n - 3)) &&
-      YodOrHolamBeforeZayin(w, n - 4)) {
-    return true;
-  }
-  if (n >= 3 && IsZayin(L(n - 1)) && IsHolamMale(V(n - 2)) && ahOrOt) return true;
-  if (n >= 4 && IsYodForm(L(n - 2)) && IsZayin(L(n - 1)) && IsTsereForm(V(n - 3)) &&
-      IsNoVowel(V(n - 2)) && ahOrOt) {
-    return true;
-  }
-  if (n >= 5 && IsYodForm(L(n - 3)) && IsZayin(L(n - 2)) && IsTsereForm(V(n - 4)) &&
-      IsNoVowel(V(n - 3)) && im) {
-    return true;
-  }
-  if (IyaOrIyotEnding(w)) return true;
-  return n >= 3 && IsYodForm(L(n - 2)) && (IsZayin(L(n - 1)) || IsSamekh(L(n - 1))) &&
-         L(n) == HebCode::FinalMem && IsHiriqOrNoVowel(V(n - 3)) && IsNoVowel(V(n - 2)) &&
-         IsNoVowelOrShva(V(n - 1));
+  return AnyMatches(w, kSecondPenultimateRules) || AiEnding(w) || IyaOrIyotEnding(w);
 }
 
 bool HasSuffixEnding(const WordView& w, int stemSyllables) {
   const int n = w.Last();
-  if (IsHe(w.L(n)) && (w.V(n) == HebCode::Shuruk || w.V(n) == HebCode::Qamats)) return true;
-  if (IsNun(w.L(n)) && w.V(n) == HebCode::Shuruk) return true;
+  if (IsHe(w.L(n)) && (w.V(n) == Shuruk || w.V(n) == Qamats)) return true;
+  if (IsNun(w.L(n)) && w.V(n) == Shuruk) return true;
   if (n < 2 || !(IsYodForm(w.L(n - 1)) || stemSyllables >= 3)) return false;
   const int back = n >= 3 && IsVavForm(w.L(n - 2)) && IsVavForm(w.L(n - 3)) ? 3 : 2;
-  return IsFinalKafForm(w.L(n)) && IsAnyOf(w.V(n - back), {198, 196}) &&
-         IsNoVowelOrShva(w.V(n - 1)) && w.V(n) == HebCode::Qamats;
+  return IsFinalKafForm(w.L(n)) && IsAnyOf(w.V(n - back), {Segol, Hiriq}) &&
+         IsNoVowelOrShva(w.V(n - 1)) && w.V(n) == Qamats;
 }
 
 bool HasUEnding(const WordView& w) {
   const int n = w.Last();
-  if (n < 2 || Matches(w, kIkuItuList, 0)) return false;
-  return (IsHiriqOrNoVowel(w.V(n - 2)) && w.V(n - 1) == 1 && w.V(n) == HebCode::Shuruk &&
+  if (n < 2 || MatchesList(w, kIkuItuList, 0)) return false;
+  return (IsHiriqOrNoVowel(w.V(n - 2)) && w.V(n - 1) == ExplicitNoVowel && w.V(n) == Shuruk &&
           IsYodForm(w.L(n - 1))) ||
-         (w.V(n - 1) == HebCode::Hiriq && w.V(n) == HebCode::Shuruk);
+         (w.V(n - 1) == Hiriq && w.V(n) == Shuruk);
 }
 
-bool HasFinalSyllableEnding(const WordView& w) {
-  const int n = w.Last();
-  auto L = [&](int i) { return w.L(i); };
-  auto V = [&](int i) { return w.V(i); };
-  if (IsYodForm(L(n)) && V(n) == 1 && IsHiriqOrNoVowel(V(n - 1))) return true;
-  if (IsFinalKafForm(L(n)) && V(n) == HebCode::Qamats &&
-      (IsNoVowelOrShva(V(n - 1)) || IsHatafVowel(V(n - 1)))) {
-    return true;
-  }
-  if ((L(n) == HebCode::FinalKaf || L(n) == 251) && IsNoVowelOrShva(V(n)) &&
-      V(n - 1) == HebCode::Tsere) {
-    return true;
-  }
-  if (V(n) == HebCode::HolamMale) return true;
-  if (L(n) == HebCode::HeMappiq && V(n) == 1 && V(n - 1) == HebCode::Qamats) return true;
-  if (IsFinalMemOrNun(L(n)) && IsKaf(L(n - 1)) && V(n - 1) == HebCode::Segol &&
-      IsNoVowelOrShva(V(n - 2))) {
-    return true;
-  }
-  if (IsFinalMemOrNun(L(n)) && V(n - 1) == HebCode::Qamats) return true;
-  if (IsYodForm(L(n)) && V(n) == 1 && V(n - 1) == HebCode::Patah) return true;
-  if (IsVav(L(n)) && IsYodForm(L(n - 1)) && V(n - 2) == HebCode::Qamats && V(n) == 1 &&
-      V(n - 1) == 1) {
-    return true;
-  }
-  return IsFinalMemOrNun(L(n)) && (IsKaf(L(n - 1)) || IsHe(L(n - 1))) &&
-         V(n - 1) == HebCode::Segol && IsYodForm(L(n - 2)) && V(n - 2) == 1 &&
-         V(n - 3) == HebCode::Tsere;
-}
+bool HasFinalSyllableEnding(const WordView& w) { return AnyMatches(w, kFinalSyllableRules); }
 
 namespace {
 
@@ -408,17 +401,17 @@ namespace {
 bool IsDoubledPair(const WordView& w, int p) {
   const bool pair = (IsVavForm(w.L(p)) && IsVavForm(w.L(p - 1))) ||
                     (IsYodForm(w.L(p)) && IsYodForm(w.L(p - 1)));
-  return pair && (w.V(p) == 1 || w.V(p - 1) == 1);
+  return pair && (w.V(p) == ExplicitNoVowel || w.V(p - 1) == ExplicitNoVowel);
 }
 
 }  // namespace
 
 bool IsSegolateEnding(const WordView& w) {
   const int n = w.Last();
-  if (IsGutturalLetter(w.L(n)) && w.V(n) == HebCode::Patah) return true;
+  if (IsGutturalLetter(w.L(n)) && w.V(n) == Patah) return true;
   if (n < 2 || !IsNoVowelOrShva(w.V(n))) return false;
   int a = n - 1, b = n - 2;
-  if (IsDoubledPair(w, n - 1) || w.L(n - 1) == '"') {
+  if (IsDoubledPair(w, n - 1) || w.L(n - 1) == Gershayim) {
     --a;
     --b;
   }
@@ -431,28 +424,28 @@ bool IsSegolateEnding(const WordView& w) {
   b = std::max(b, 0);
   const bool moved = a != n - 1 || b != n - 2;
   const int va = w.V(a), vb = w.V(b), last = w.L(n);
-  if (va == HebCode::Hiriq && IsYodForm(w.L(a)) && !IsYodForm(last)) return true;
-  if (IsYodForm(last) && IsHiriqOrNoVowel(w.V(n - 1)) && w.V(n - 2) == HebCode::Segol) return true;
-  if (last == HebCode::He && va == HebCode::Segol && IsAnyOf(vb, {206, 201, 145, 199})) {
+  if (va == Hiriq && IsYodForm(w.L(a)) && !IsYodForm(last)) return true;
+  if (IsYodForm(last) && IsHiriqOrNoVowel(w.V(n - 1)) && w.V(n - 2) == Segol) return true;
+  if (last == He && va == Segol && IsAnyOf(vb, {HolamMale, Holam, HolamVariant, Patah})) {
     return false;
   }
   if (IsGutturalLetter(last) && !IsAlef(last)) {
-    if (va != HebCode::Patah && va != HebCode::Segol) return false;
+    if (va != Patah && va != Segol) return false;
     if (IsHolamOrSegolLike(vb)) return true;
-    return vb == HebCode::Patah && moved;
+    return vb == Patah && moved;
   }
   if (!IsYodForm(last) && IsGutturalLetter(w.L(n - 1))) {
-    if (w.V(n - 1) == HebCode::Segol) return true;
-    if (w.V(n - 1) != HebCode::Patah) return false;
+    if (w.V(n - 1) == Segol) return true;
+    if (w.V(n - 1) != Patah) return false;
     if (IsHolamOrSegolLike(vb)) return true;
-    if (vb != HebCode::Patah) return false;
-    if (moved || w.L(a) != HebCode::Het) return true;
+    if (vb != Patah) return false;
+    if (moved || w.L(a) != Het) return true;
     return TestWordPrefix(w.Letters() + b, w.Vowels() + b, 1, FALSE) != 1;
   }
-  if (va != HebCode::Segol) return false;
+  if (va != Segol) return false;
   if (IsHolamOrSegolLike(vb)) return true;
-  if (vb == HebCode::Tsere) return !IsNoVowelOrShva(w.V(b + 1));
-  if (vb == HebCode::Qamats) {
+  if (vb == Tsere) return !IsNoVowelOrShva(w.V(b + 1));
+  if (vb == Qamats) {
     return !((IsKaf(w.L(n - 1)) || IsHe(w.L(n - 1))) && IsFinalMemOrNun(last));
   }
   return false;
