@@ -3,6 +3,7 @@
 #include "hebtext/core/HebChar.h"
 
 namespace {
+using namespace HebCode;
 
 struct KeyCode {
   char key;
@@ -11,24 +12,24 @@ struct KeyCode {
 };
 
 constexpr KeyCode kKeyCodes[] = {
-    {'a', 249, 0}, {'b', 240, 0}, {'c', 225, 0}, {'d', 226, 0}, {'e', 247, 0},
-    {'f', 235, 0}, {'g', 242, 0}, {'h', 233, 0}, {'i', 239, 0}, {'j', 231, 0},
-    {'k', 236, 0}, {'l', 234, 0}, {'m', 246, 0}, {'n', 238, 0}, {'o', 237, 0},
-    {'p', 244, 0}, {'q', 210, 0}, {'r', 248, 0}, {'s', 227, 0}, {'t', 224, 0},
-    {'u', 229, 0}, {'v', 228, 0}, {'w', 209, 0}, {'x', 241, 0}, {'y', 232, 0},
-    {'z', 230, 0},
-    {'A', 185, 0}, {'B', 176, 0}, {'C', 161, 0}, {'D', 162, 0}, {'E', 184, 0},
-    {'F', 171, 0}, {'G', 220, 0}, {'H', 169, 0}, {'I', 202, 0}, {'J', 221, 0},
-    {'K', 172, 0}, {'L', 170, 0}, {'M', 182, 0}, {'N', 174, 0}, {'O', 206, 0},
-    {'P', 180, 0}, {'Q', 211, 0}, {'R', 128, 0}, {'S', 163, 0}, {'T', 223, 0},
-    {'U', 165, 0}, {'V', 164, 0}, {'W', 208, 0}, {'X', 177, 0}, {'Y', 168, 0},
-    {'Z', 166, 0},
-    {'\'', 192, 197}, {'"', 197, 0},  {',', 250, 186}, {'<', 186, 0},
-    {'.', 245, 222},  {'>', 222, 0},  {';', 243, 204}, {':', 204, 0},
-    {'-', 199, 194},  {'_', 194, 0},  {'=', 205, 187}, {'+', 187, 0},
-    {'/', 196, 201},  {'?', 201, 0},  {'`', 198, 193}, {'~', 193, 0},
-    {'[', 251, 252},  {'{', 252, 0},  {']', 200, 195}, {'}', 195, 0},
-    {'\\', 203, 188}, {'|', 188, 0},
+    {'a', Shin, 0}, {'b', Nun, 0}, {'c', Bet, 0}, {'d', Gimel, 0}, {'e', Qof, 0}, {'f', Kaf, 0},
+    {'g', Ayin, 0}, {'h', Yod, 0}, {'i', FinalNun, 0}, {'j', Het, 0}, {'k', Lamed, 0},
+    {'l', FinalKaf, 0}, {'m', Tsadi, 0}, {'n', Mem, 0}, {'o', FinalMem, 0}, {'p', Pe, 0},
+    {'q', ShinSinDot, 0}, {'r', Resh, 0}, {'s', Dalet, 0}, {'t', Alef, 0}, {'u', Vav, 0},
+    {'v', He, 0}, {'w', ShinShinDot, 0}, {'x', Samekh, 0}, {'y', Tet, 0}, {'z', Zayin, 0},
+    {'A', ShinDagesh, 0}, {'B', NunDagesh, 0}, {'C', BetDagesh, 0}, {'D', GimelDagesh, 0},
+    {'E', QofDagesh, 0}, {'F', KafDagesh, 0}, {'G', GimelGeresh, 0}, {'H', YodDagesh, 0},
+    {'I', Shuruk, 0}, {'J', ZayinGeresh, 0}, {'K', LamedDagesh, 0}, {'L', FinalKafDagesh, 0},
+    {'M', TsadiDagesh, 0}, {'N', MemDagesh, 0}, {'O', HolamMale, 0}, {'P', PeDagesh, 0},
+    {'Q', ShinSinDotDagesh, 0}, {'R', QamatsQatan, 0}, {'S', DaletDagesh, 0}, {'T', TsadiGeresh, 0},
+    {'U', VavDagesh, 0}, {'V', HeMappiq, 0}, {'W', ShinShinDotDagesh, 0}, {'X', SamekhDagesh, 0},
+    {'Y', TetDagesh, 0}, {'Z', ZayinDagesh, 0}, {'\'', Shva, Tsere}, {'"', Tsere, 0},
+    {',', Tav, TavDagesh}, {'<', TavDagesh, 0}, {'.', FinalTsadi, FinalTsadiGeresh},
+    {'>', FinalTsadiGeresh, 0}, {';', FinalPe, Dagesh}, {':', Dagesh, 0}, {'-', Patah, HatafPatah},
+    {'_', HatafPatah, 0}, {'=', Meteg, FinalKafDageshShva}, {'+', FinalKafDageshShva, 0},
+    {'/', Hiriq, Holam}, {'?', Holam, 0}, {'`', Segol, HatafSegol}, {'~', HatafSegol, 0},
+    {'[', FinalKafShva, FinalKafQamats}, {'{', FinalKafQamats, 0}, {']', Qamats, HatafQamats},
+    {'}', HatafQamats, 0}, {'\\', Qubuts, FinalKafDageshQamats}, {'|', FinalKafDageshQamats, 0},
 };
 
 const KeyCode* FindKeyCode(int ch) {

@@ -13,6 +13,7 @@
 
 #include "hebtext/core/AnsiExport.h"
 #include "hebtext/core/AnsiImport.h"
+#include "hebtext/core/HebChar.h"
 #include "hebtext/core/UnicodeHebrew.h"
 #include "hebtext/tests/core/ByteStrings.h"
 #include "hebtext/tests/core/FixtureFile.h"
@@ -90,8 +91,8 @@ TEST_F(HebrewClusters, EveryMarkOrderFoldsLikeItsCanonicalForm) {
 // meteg before the vav, on the letter whose vowel it is; the marks are all
 // there, only the meteg sits one letter earlier.
 bool HasStressedVavVowel(const Codes& hebChars) {
-  return std::count(hebChars.begin(), hebChars.end(), 130) ||
-         std::count(hebChars.begin(), hebChars.end(), 137);
+  return std::count(hebChars.begin(), hebChars.end(), HebCode::StressedHolamMale) ||
+         std::count(hebChars.begin(), hebChars.end(), HebCode::StressedShuruk);
 }
 
 TEST_F(HebrewClusters, ExportIsCanonicallyEquivalentToTheInput) {

@@ -39,8 +39,8 @@ TEST(TextLines, RewriteLineEndsAndLineDirection) {
       {"empty lines stay", ReverseKeepingPoints, {'\r', 'a', 'b', '\r', '\r'},
        {'\r', 'b', 'a', '\r', '\r'}},
       {"MovePointsBeforeLetters", MovePointsBeforeLetters,
-       {Bet, Qamats, Gimel, ' ', Shuruk, Dalet, 131, Hiriq},
-       {Qamats, Bet, Gimel, ' ', Shuruk, 131, Dalet, Hiriq}},
+       {Bet, Qamats, Gimel, ' ', Shuruk, Dalet, StressedHolam, Hiriq},
+       {Qamats, Bet, Gimel, ' ', Shuruk, StressedHolam, Dalet, Hiriq}},
       {"empty", ReverseKeepingPoints, {}, {}},
   };
   for (const LineCase& c : cases) {
@@ -51,7 +51,8 @@ TEST(TextLines, RewriteLineEndsAndLineDirection) {
 }
 
 TEST(TextLines, ReversingTwiceWithPointsMovedGivesTheTextBack) {
-  const Codes text = {Bet, Qamats, Lamed, HolamMale, ' ', ShinShinDot, 216, '\r', Alef, Patah};
+  const Codes text = {Bet, Qamats, Lamed, HolamMale, ' ', ShinShinDot, StressedQamats, '\r',
+                      Alef, Patah};
   CString once = Text(text);
   ReverseTextLines(once, TRUE);
   CString twice = once;
