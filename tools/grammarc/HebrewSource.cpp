@@ -7,6 +7,7 @@
 #include "hebtext/core/UnicodeHebrew.h"
 #include "lexicon/core/GrammarKeywords.h"
 #include "lexicon/core/GrammarLayout.h"
+#include "lexicon/core/TemplateCodes.h"
 
 namespace {
 
@@ -89,9 +90,12 @@ TemplatePosition ParseTemplatePosition(const SourceLine& line, const std::string
   if (IsReference(letter)) {
     char modifier = letter.size() == 2 ? letter[1] : 0;
     int k = letter[0] - '0';
-    int offset = modifier == '-' ? 10 : modifier == '+' ? 15 : modifier == '~' ? 20 : 0;
+    int offset = modifier == '-'   ? TemplateCode::kWithoutDagesh
+                 : modifier == '+' ? TemplateCode::kWithDagesh
+                 : modifier == '~' ? TemplateCode::kBegadkefatDagesh
+                                   : 0;
     bool shape = letter.size() == 1 || (letter.size() == 2 && offset);
-    if (!shape || k > maxReference || (offset && k > 5))
+    if (!shape || k > maxReference || (offset && k > TemplateCode::kLastReference))
       throw SourceError(line, "\"" + letter + "\" is not a letter reference of this table");
     position.letter = static_cast<BYTE>(k + offset);
   } else if (int code = LookupLetterKeyword(letter.c_str())) {

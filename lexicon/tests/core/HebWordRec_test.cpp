@@ -5,6 +5,7 @@
 
 #include "hebtext/core/HebChar.h"
 #include "lexicon/core/HebWordRec.h"
+#include "lexicon/core/TemplateCodes.h"
 
 namespace {
 
@@ -124,7 +125,11 @@ TEST(StripConjunctionVav, RemovesTheVavOfEveryPartFromAllPlanes) {
 }
 
 TEST(NounPatternToWord, ClearsTheRecordAndCopiesSevenPositions) {
-  const BYTE pattern[14] = {1, 233, 237, 0, 0, 0, 9, 196, 1, 1, 0, 0, 0, 8};
+  using namespace HebCode;
+  // Root letter 1, yod, final mem and a last position; then their vowels.
+  const BYTE pattern[14] = {TemplateCode::kFirstReference, Yod, FinalMem, 0, 0, 0, Tav,
+                            Hiriq, ExplicitNoVowel, ExplicitNoVowel, 0, 0, 0,
+                            TemplateCode::kFirmShva};
   HebWordRec word;
   std::memset(&word, 0x33, sizeof(word));
   NounPatternToWord(word, pattern);
