@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "hebtext/core/HebChar.h"
+
 const char* const g_hebrewFontFaces[kHebrewFontFaceCount] = {
     "Pomlar Sephardi 2", "Pomlar Stam 2",  "Pomlar David 2",
     "Pomlar Velira 2",   "Pomlar Noam 2", "Pomlar Cursiva 2",
@@ -35,6 +37,7 @@ int StressMarkFamilyOfFace(const char* faceName) {
 }
 
 namespace {
+using namespace HebCode;
 
 // Percentages by column: families 1, 4 and 6 share one; then 2, 3 and 5.
 struct MarkPosition {
@@ -43,28 +46,29 @@ struct MarkPosition {
 };
 
 const MarkPosition kMarkPositions[] = {
-    {{224}, {0, 40, 0, 0}},
-    {{226, 162}, {0, 0, 45, 0}},
-    {{227, 163}, {35, 15, 35, 35}},
-    {{228, 164}, {0, 40, 0, 0}},
-    {{229}, {35, 15, 35, 0}},
-    {{165}, {35, 15, 35, 48}},
-    {{230}, {55, 55, 35, 55}},
-    {{166}, {0, 0, 35, 0}},
-    {{233}, {60, 60, 60, 55}},
-    {{169}, {60, 60, 60, 45}},
-    {{235, 171}, {0, 0, 60, 60}},
-    {{236, 172}, {65, 40, 70, 60}},
-    {{238, 174}, {0, 45, 0, 0}},
-    {{241, 177}, {0, 45, 0, 0}},
-    {{242}, {45, 35, 45, 45}},
-    {{244, 180}, {0, 0, 0, 55}},
-    {{247, 184}, {47, 30, 45, 45}},
-    {{248}, {20, 20, 25, 27}},
-    {{249, 185, 208, 209, 210, 211}, {62, 62, 55, 0}},
-    {{220, 218}, {0, 45, 40, 40}},
-    {{221}, {40, 35, 30, 35}},
-    {{223}, {0, 45, 0, 40}},
+    {{Alef}, {0, 40, 0, 0}},
+    {{Gimel, GimelDagesh}, {0, 0, 45, 0}},
+    {{Dalet, DaletDagesh}, {35, 15, 35, 35}},
+    {{He, HeMappiq}, {0, 40, 0, 0}},
+    {{Vav}, {35, 15, 35, 0}},
+    {{VavDagesh}, {35, 15, 35, 48}},
+    {{Zayin}, {55, 55, 35, 55}},
+    {{ZayinDagesh}, {0, 0, 35, 0}},
+    {{Yod}, {60, 60, 60, 55}},
+    {{YodDagesh}, {60, 60, 60, 45}},
+    {{Kaf, KafDagesh}, {0, 0, 60, 60}},
+    {{Lamed, LamedDagesh}, {65, 40, 70, 60}},
+    {{Mem, MemDagesh}, {0, 45, 0, 0}},
+    {{Samekh, SamekhDagesh}, {0, 45, 0, 0}},
+    {{Ayin}, {45, 35, 45, 45}},
+    {{Pe, PeDagesh}, {0, 0, 0, 55}},
+    {{Qof, QofDagesh}, {47, 30, 45, 45}},
+    {{Resh}, {20, 20, 25, 27}},
+    {{Shin, ShinDagesh, ShinShinDotDagesh, ShinShinDot, ShinSinDot, ShinSinDotDagesh},
+     {62, 62, 55, 0}},
+    {{GimelGeresh, GimelGereshDagesh}, {0, 45, 40, 40}},
+    {{ZayinGeresh}, {40, 35, 30, 35}},
+    {{TsadiGeresh}, {0, 45, 0, 40}},
 };
 
 int FamilyColumn(int family) {

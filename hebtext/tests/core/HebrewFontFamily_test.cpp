@@ -5,7 +5,10 @@
 
 #include <vector>
 
+#include "hebtext/core/HebChar.h"
+
 namespace {
+using namespace HebCode;
 
 TEST(HebrewFontFamily, FacesAreRecognisedIgnoringCase) {
   EXPECT_EQ(1, HebrewFontFamilyOfFace("Pomlar Sephardi 2"));
@@ -33,18 +36,29 @@ int Percent(int letter, int family) {
 TEST(HebrewFontFamily, PositionTableByFamily) {
   struct Row { std::vector<int> letters; int f146, f2, f3, f5; };
   const std::vector<Row> table{
-      {{224}, 0, 40, 0, 0},          {{226, 162}, 0, 0, 45, 0},
-      {{227, 163}, 35, 15, 35, 35},  {{228, 164}, 0, 40, 0, 0},
-      {{229}, 35, 15, 35, 0},        {{165}, 35, 15, 35, 48},
-      {{230}, 55, 55, 35, 55},       {{166}, 0, 0, 35, 0},
-      {{233}, 60, 60, 60, 55},       {{169}, 60, 60, 60, 45},
-      {{235, 171}, 0, 0, 60, 60},    {{236, 172}, 65, 40, 70, 60},
-      {{238, 174}, 0, 45, 0, 0},     {{241, 177}, 0, 45, 0, 0},
-      {{242}, 45, 35, 45, 45},       {{244, 180}, 0, 0, 0, 55},
-      {{247, 184}, 47, 30, 45, 45},  {{248}, 20, 20, 25, 27},
-      {{249, 185, 208, 209, 210, 211}, 62, 62, 55, 0},
-      {{220, 218}, 0, 45, 40, 40},   {{221}, 40, 35, 30, 35},
-      {{223}, 0, 45, 0, 40},
+      {{Alef}, 0, 40, 0, 0},
+      {{Gimel, GimelDagesh}, 0, 0, 45, 0},
+      {{Dalet, DaletDagesh}, 35, 15, 35, 35},
+      {{He, HeMappiq}, 0, 40, 0, 0},
+      {{Vav}, 35, 15, 35, 0},
+      {{VavDagesh}, 35, 15, 35, 48},
+      {{Zayin}, 55, 55, 35, 55},
+      {{ZayinDagesh}, 0, 0, 35, 0},
+      {{Yod}, 60, 60, 60, 55},
+      {{YodDagesh}, 60, 60, 60, 45},
+      {{Kaf, KafDagesh}, 0, 0, 60, 60},
+      {{Lamed, LamedDagesh}, 65, 40, 70, 60},
+      {{Mem, MemDagesh}, 0, 45, 0, 0},
+      {{Samekh, SamekhDagesh}, 0, 45, 0, 0},
+      {{Ayin}, 45, 35, 45, 45},
+      {{Pe, PeDagesh}, 0, 0, 0, 55},
+      {{Qof, QofDagesh}, 47, 30, 45, 45},
+      {{Resh}, 20, 20, 25, 27},
+      {{Shin, ShinDagesh, ShinShinDotDagesh, ShinShinDot, ShinSinDot, ShinSinDotDagesh},
+       62, 62, 55, 0},
+      {{GimelGeresh, GimelGereshDagesh}, 0, 45, 40, 40},
+      {{ZayinGeresh}, 40, 35, 30, 35},
+      {{TsadiGeresh}, 0, 45, 0, 40},
   };
   std::vector<int> listed(256, 0);
   for (const Row& row : table) {
@@ -67,11 +81,11 @@ TEST(HebrewFontFamily, PositionTableByFamily) {
 TEST(HebrewFontFamily, OffsetIsTheMarksLeftEdgeFromTheLettersRightEdge) {
   struct Case { int letter, w, v, family, percent, offset; };
   for (const Case& c : std::vector<Case>{
-           {236, 20, 6, 1, 65, 16},   // centre 13, left edge 13 + 3
-           {233, 10, 4, 3, 60, 8},    // centre 6, left edge 6 + 2
-           {248, 20, 10, 2, 20, 10},  // centre 4 sticks out by a pixel: flush right
-           {248, 20, 9, 1, 20, 8},    // sticks out by half a pixel: stays
-           {249, 20, 16, 1, 0, 20},   // reaches the letter's left edge: centred by the caller
+           {Lamed, 20, 6, 1, 65, 16}, // centre 13, left edge 13 + 3
+           {Yod, 10, 4, 3, 60, 8},    // centre 6, left edge 6 + 2
+           {Resh, 20, 10, 2, 20, 10},  // centre 4 sticks out by a pixel: flush right
+           {Resh, 20, 9, 1, 20, 8},    // sticks out by half a pixel: stays
+           {Shin, 20, 16, 1, 0, 20},   // reaches the letter's left edge: centred by the caller
        }) {
     int offset = -1;
     EXPECT_EQ(c.percent, GetVowelOffsetPercent(c.letter, c.w, c.v, &offset, c.family)) << c.letter;
@@ -81,8 +95,8 @@ TEST(HebrewFontFamily, OffsetIsTheMarksLeftEdgeFromTheLettersRightEdge) {
 
 TEST(HebrewFontFamily, OffsetIsLeftAloneWithoutAnEntry) {
   int offset = 1234;
-  EXPECT_EQ(0, GetVowelOffsetPercent(225, 20, 6, &offset, 1));
-  EXPECT_EQ(0, GetVowelOffsetPercent(236, 20, 6, &offset, 0));
+  EXPECT_EQ(0, GetVowelOffsetPercent(Bet, 20, 6, &offset, 1));
+  EXPECT_EQ(0, GetVowelOffsetPercent(Lamed, 20, 6, &offset, 0));
   EXPECT_EQ(1234, offset);
 }
 
