@@ -8,23 +8,31 @@
 #include "hebtext/core/RuleCodeMap.h"
 
 namespace {
+using namespace HebCode;
 
 constexpr CodePair kOldCharsetCodes[] = {
-    {2, 128},   {3, 129},   {34, 197},  {36, 218},  {38, 215},  {39, 192},  {40, 214},
-    {41, 213},  {42, 219},  {43, 212},  {44, 250},  {45, 199},  {46, 245},  {47, 196},
-    {52, 130},  {54, 131},  {55, 137},  {57, 216},  {59, 243},  {60, 186},  {62, 222},
-    {63, 201},  {65, 185},  {66, 176},  {67, 161},  {68, 162},  {69, 184},  {70, 171},
-    {71, 220},  {72, 169},  {73, 202},  {74, 221},  {75, 172},  {76, 170},  {77, 182},
-    {78, 174},  {79, 206},  {80, 180},  {81, 211},  {83, 163},  {84, 223},  {85, 165},
-    {86, 164},  {87, 208},  {88, 177},  {89, 168},  {90, 166},  {92, 203},  {93, 200},
-    {95, 194},  {96, 198},  {97, 249},  {98, 240},  {99, 225},  {100, 226}, {101, 247},
-    {102, 235}, {103, 242}, {104, 233}, {105, 239}, {106, 231}, {107, 236}, {108, 234},
-    {109, 246}, {110, 238}, {111, 237}, {112, 244}, {113, 210}, {114, 248}, {115, 227},
-    {116, 224}, {117, 229}, {118, 228}, {119, 209}, {120, 241}, {121, 232}, {122, 230},
-    {125, 195}, {126, 193}, {133, 138}, {134, 140}, {135, 141}, {136, 142}, {137, 143},
-    {138, 144}, {139, 148}, {140, 149}, {141, 150}, {142, 151}, {143, 152}, {144, 153},
-    {145, 154}, {146, 155}, {147, 156}, {148, 157}, {149, 158}, {150, 159}, {151, 145},
-    {152, 146}, {153, 147}, {154, 132}, {155, 133},
+    {2, QamatsQatan}, {3, StressedQamatsQatan}, {'"', Tsere}, {'$', GimelGereshDagesh},
+    {'&', StressedPatah}, {'\'', Shva}, {'(', StressedSegol}, {')', StressedTsere},
+    {'*', StressedQubuts}, {'+', StressedHiriq}, {',', Tav}, {'-', Patah}, {'.', FinalTsadi},
+    {'/', Hiriq}, {'4', StressedHolamMale}, {'6', StressedHolam}, {'7', StressedShuruk},
+    {'9', StressedQamats}, {';', FinalPe}, {'<', TavDagesh}, {'>', FinalTsadiGeresh}, {'?', Holam},
+    {'A', ShinDagesh}, {'B', NunDagesh}, {'C', BetDagesh}, {'D', GimelDagesh}, {'E', QofDagesh},
+    {'F', KafDagesh}, {'G', GimelGeresh}, {'H', YodDagesh}, {'I', Shuruk}, {'J', ZayinGeresh},
+    {'K', LamedDagesh}, {'L', FinalKafDagesh}, {'M', TsadiDagesh}, {'N', MemDagesh},
+    {'O', HolamMale}, {'P', PeDagesh}, {'Q', ShinSinDotDagesh}, {'S', DaletDagesh},
+    {'T', TsadiGeresh}, {'U', VavDagesh}, {'V', HeMappiq}, {'W', ShinShinDotDagesh},
+    {'X', SamekhDagesh}, {'Y', TetDagesh}, {'Z', ZayinDagesh}, {'\\', Qubuts}, {']', Qamats},
+    {'_', HatafPatah}, {'`', Segol}, {'a', Shin}, {'b', Nun}, {'c', Bet}, {'d', Gimel}, {'e', Qof},
+    {'f', Kaf}, {'g', Ayin}, {'h', Yod}, {'i', FinalNun}, {'j', Het}, {'k', Lamed}, {'l', FinalKaf},
+    {'m', Tsadi}, {'n', Mem}, {'o', FinalMem}, {'p', Pe}, {'q', ShinSinDot}, {'r', Resh},
+    {'s', Dalet}, {'t', Alef}, {'u', Vav}, {'v', He}, {'w', ShinShinDot}, {'x', Samekh}, {'y', Tet},
+    {'z', Zayin}, {'}', HatafQamats}, {'~', HatafSegol}, {133, SegolYod}, {134, StressedSegolYod},
+    {135, HiriqYod}, {136, StressedHiriqYod}, {137, TsereYod}, {138, StressedTsereYod},
+    {139, QamatsYod}, {140, StressedQamatsYod}, {141, QamatsAlef}, {142, StressedQamatsAlef},
+    {143, PatahAlef}, {144, StressedPatahAlef}, {145, PatahYod}, {146, StressedPatahYod},
+    {147, VocalShva}, {148, SilentShva}, {149, Maqaf}, {150, QamatsQatanVariant},
+    {151, HolamVariant}, {152, YodVariantB}, {153, YodVariantBDagesh}, {154, YodDouble},
+    {155, YodDoubleDagesh},
 };
 
 // ASCII moved up by 128 in the older set.
