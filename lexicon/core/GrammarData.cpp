@@ -174,11 +174,13 @@ void FreeNounData() {
   for (GrammarBlock& block : g_store.prefixTables) block.Free();
 }
 
+// The blocks in the order of the file: nouns, prepositions, adjectives,
+// vocabulary.
 int NounBlockIndex(int tableType) {
   switch (tableType) {
-    case 2: return 1;
-    case 3: return 2;
-    case 4: return 3;
+    case TableType::Preposition: return 1;
+    case TableType::Adjective: return 2;
+    case TableType::Vocabulary: return 3;
     default: return 0;
   }
 }
@@ -497,9 +499,9 @@ DWORD GetNounTableCount(int tableType) {
 
 const GrammarBlock* GetNounDataPrefixTable(int tableType) {
   switch (tableType) {
-    case 1: return &g_store.prefixTables[0];
-    case 3: return &g_store.prefixTables[1];
-    case 4: return &g_store.prefixTables[2];
+    case TableType::Noun: return &g_store.prefixTables[0];
+    case TableType::Adjective: return &g_store.prefixTables[1];
+    case TableType::Vocabulary: return &g_store.prefixTables[2];
     default: return nullptr;
   }
 }

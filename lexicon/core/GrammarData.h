@@ -92,12 +92,17 @@ const GrammarBlock& GetAdjTableBlock();        // SuffixWordRec
 DWORD GetAdjTableCount();
 const GrammarBlock& GetNounTextBlock();
 
-// NounEntry blocks by table type: 2 prepositions, 3 adjectives, 4 general
-// vocabulary, anything else nouns.
+// The declension table types whose entries noundata.bin holds.
+namespace TableType {
+enum Id : int { Noun = 1, Preposition, Adjective, Vocabulary };
+}  // namespace TableType
+
+// NounEntry blocks by table type; any type but the four gives the nouns.
 const GrammarBlock& GetNounTableBlock(int tableType);
 DWORD GetNounTableCount(int tableType);
 
-// The prefix table of type 1, 3 or 4; null for any other type.
+// The prefix table of nouns, adjectives and general vocabulary; null for
+// any other type.
 const GrammarBlock* GetNounDataPrefixTable(int tableType);
 
 // The entry's word split into letters and parallel vowels (default vowel 0),

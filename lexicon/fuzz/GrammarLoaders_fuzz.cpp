@@ -40,7 +40,7 @@ void ReadEverything() {
       if (LPCSTR meaning = GetVerbMeaning(v, b))
         while (*meaning) g_sink += *meaning++;
   }
-  for (int type = 1; type <= 4; ++type) {
+  for (int type = TableType::Noun; type <= TableType::Vocabulary; ++type) {
     const GrammarBlock& block = GetNounTableBlock(type);
     for (DWORD e = 0; e < GetNounTableCount(type); ++e) {
       const BYTE* entry = block.Data() + e * kNounEntrySize;

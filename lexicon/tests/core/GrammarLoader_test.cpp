@@ -104,9 +104,11 @@ std::string LoadedTables(const std::string& file) {
   if (file == kNounPatternFile) add(GetNounPatternBlock(), GetNounPatternCount());
   if (file == kNounTableFile) add(GetNounTableRecBlock(), GetNounTableRecCount());
   if (file == kNounDataFile) {
-    for (int type = 1; type <= 4; ++type) add(GetNounTableBlock(type), GetNounTableCount(type));
+    for (int type = TableType::Noun; type <= TableType::Vocabulary; ++type)
+      add(GetNounTableBlock(type), GetNounTableCount(type));
     add(GetNounTextBlock(), 0);
-    for (int type : {1, 3, 4}) add(*GetNounDataPrefixTable(type), 0);
+    for (int type : {TableType::Noun, TableType::Adjective, TableType::Vocabulary})
+      add(*GetNounDataPrefixTable(type), 0);
   }
   if (file == kAdjPatternFile) add(GetAdjPatternBlock(), GetAdjPatternCount());
   if (file == kAdjTableFile) add(GetAdjTableBlock(), GetAdjTableCount());
@@ -142,7 +144,7 @@ TEST_F(GrammarLoader, AMissingVerbIndexEndsStartUpAndSaysWhichFile) {
   GrammarLoadResult result = LoadGrammarData();
   EXPECT_FALSE(result.loaded);
   EXPECT_EQ(result.messages, GrammarMessages{"Couldn't find " + folder.Path(kVerbIndexFile) + "!"});
-  EXPECT_FALSE(GetNounTableBlock(1).IsPresent()) << "noun tables are not loaded then";
+  EXPECT_FALSE(GetNounTableBlock(TableType::Noun).IsPresent()) << "noun tables are not loaded then";
 }
 
 TEST_F(GrammarLoader, AMissingNounTableLeavesDeclensionEmptyWhileVerbsWork) {
@@ -155,7 +157,7 @@ TEST_F(GrammarLoader, AMissingNounTableLeavesDeclensionEmptyWhileVerbsWork) {
   EXPECT_FALSE(GetNounTableRecBlock().IsPresent());
   EXPECT_EQ(GetNounTableRecCount(), 0u);
   EXPECT_GT(GetVerbCount(), 0);
-  EXPECT_TRUE(GetNounTableBlock(1).IsPresent());
+  EXPECT_TRUE(GetNounTableBlock(TableType::Noun).IsPresent());
 }
 
 TEST_F(GrammarLoader, ZeroVerbPatternCountsLoadWithEveryBlockAbsent) {
@@ -185,9 +187,12 @@ TEST_F(GrammarLoader, EntryBlocksByTableTypeAndPrefixTables) {
   lextest::GrammarFolder folder("types");
   folder.WriteAll(files);
   ASSERT_TRUE(LoadGrammarData().loaded);
-  for (int type : {0, 1, 5, -3}) EXPECT_EQ(&GetNounTableBlock(type), &GetNounTableBlock(1)) << type;
-  for (int type : {2, 3, 4}) EXPECT_NE(&GetNounTableBlock(type), &GetNounTableBlock(1)) << type;
-  for (int type : {0, 2, 5}) EXPECT_EQ(GetNounDataPrefixTable(type), nullptr) << type;
+  const GrammarBlock& nouns = GetNounTableBlock(TableType::Noun);
+  for (int type : {0, 5, -3}) EXPECT_EQ(&GetNounTableBlock(type), &nouns) << type;
+  for (int type : {TableType::Preposition, TableType::Adjective, TableType::Vocabulary})
+    EXPECT_NE(&GetNounTableBlock(type), &nouns) << type;
+  for (int type : {0, int(TableType::Preposition), 5})
+    EXPECT_EQ(GetNounDataPrefixTable(type), nullptr) << type;
 }
 
 TEST_F(GrammarLoader, NounWordsAreBoundedAndTerminated) {
@@ -195,7 +200,7 @@ TEST_F(GrammarLoader, NounWordsAreBoundedAndTerminated) {
   folder.WriteAll(files);
   ASSERT_TRUE(LoadGrammarData().loaded);
   BYTE entry[kNounEntrySize];
-  std::copy_n(GetNounTableBlock(1).Data(), kNounEntrySize, entry);
+  std::copy_n(GetNounTableBlock(TableType::Noun).Data(), kNounEntrySize, entry);
   BYTE letters[4], vowels[4];
   std::fill_n(letters, 4, 0xAA);
   std::fill_n(vowels, 4, 0xAA);

@@ -115,7 +115,8 @@ TEST_F(GrammarRoundTrip, VerbIndexIsInDictionaryOrderForTheBinarySearch) {
 }
 
 TEST_F(GrammarRoundTrip, DeclensionEntriesGiveBackTheirWordsAndDefinitions) {
-  const int types[4] = {1, 2, 3, 4};
+  const int types[4] = {TableType::Noun, TableType::Preposition, TableType::Adjective,
+                        TableType::Vocabulary};
   for (int k = 0; k < 4; ++k) {
     SCOPED_TRACE(k);
     const auto& entries = model.entries[k];
@@ -161,7 +162,7 @@ TEST_F(GrammarRoundTrip, NounAndAdjectiveTablesHoldTheCompiledRecords) {
     EXPECT_EQ(rec[4], model.suffixWords[r].mask);
     EXPECT_EQ(rec[5], model.suffixWords[r].flags);
   }
-  for (int type : {1, 3, 4}) {
+  for (int type : {TableType::Noun, TableType::Adjective, TableType::Vocabulary}) {
     ASSERT_NE(GetNounDataPrefixTable(type), nullptr);
     EXPECT_EQ(GetNounDataPrefixTable(type)->Size(), static_cast<size_t>(kPrefixTableSize));
   }

@@ -72,10 +72,11 @@ inline const BYTE* EntryOfRoot(const std::string& utf8Root) {
   return nullptr;
 }
 
-// Every form the verb has in the binyan, slots 0-29 in order.
+// Every form the verb has in the binyan, in slot order; future 3fs, which
+// repeats future 2ms, is left out.
 inline std::vector<std::string> FormsOf(GrammarContext& context, const BYTE* entry, int binyan) {
   std::vector<std::string> forms;
-  for (int slot = 0; slot < 30; ++slot) {
+  for (int slot = 0; slot < FormSlot::Future3fs; ++slot) {
     HebWordRec form = GenerateVerbForm(context, entry, binyan, slot);
     if (form.letters[0]) forms.push_back(WordToUtf8(form));
   }
