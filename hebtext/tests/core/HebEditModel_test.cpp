@@ -12,6 +12,7 @@
 #include "hebtext/core/InsertMode.h"
 
 namespace {
+using namespace HebCode;
 
 // Every letter 10 pixels, a vav vowel 6 more, any other vowel 1 more (so that
 // a vowel changes the width); English characters 7.
@@ -67,37 +68,37 @@ struct TypingRow {
 // O holam male, ] qamats, - patah, _ hataf patah, } hataf qamats, ' shva,
 // \ qubuts, : dagesh, = meteg, { final kaf with qamats.
 const TypingRow kTyping[] = {
-    {"c", Codes({225}), 1, 1},
-    {"c]", Codes({225, 200}), 1, 1},
-    {"c_", Codes({225}), 1, 1},                  // hataf patah only on gutturals
-    {"g_", Codes({242, 194}), 1, 1},
-    {"c}", Codes({225, 195}), 1, 1},             // hataf qamats on any letter
-    {"o]", Codes({237}), 1, 1},                  // final mem takes no vowel
-    {"l]", Codes({234, 200}), 1, 1},             // final kaf takes qamats
-    {"l'", Codes({234, 192}), 1, 1},             // and shva
-    {"l-", Codes({234}), 1, 1},                  // but not patah
-    {"c]-", Codes({225, 199}), 1, 1},            // a second vowel replaces the first
-    {"I", Codes({202}), 1, 1},                   // a standalone shuruk
-    {"Ic", Codes({202, 225}), 2, 2},
-    {"cI", Codes({225, 202}), 1, 1},             // bet with shuruk is one character
-    {"cO", Codes({225, 206}), 1, 1},
-    {"c I", Codes({225, ' ', 202}), 3, 3},       // after a space: standalone
-    {"{", Codes({234, 200}), 1, 1},              // the glyph code splits
-    {"c]\b", Codes({225}), 1, 1},                // Backspace takes the point first
+    {"c", Codes({Bet}), 1, 1},
+    {"c]", Codes({Bet, Qamats}), 1, 1},
+    {"c_", Codes({Bet}), 1, 1},                // hataf patah only on gutturals
+    {"g_", Codes({Ayin, HatafPatah}), 1, 1},
+    {"c}", Codes({Bet, HatafQamats}), 1, 1},   // hataf qamats on any letter
+    {"o]", Codes({FinalMem}), 1, 1},           // final mem takes no vowel
+    {"l]", Codes({FinalKaf, Qamats}), 1, 1},   // final kaf takes qamats
+    {"l'", Codes({FinalKaf, Shva}), 1, 1},     // and shva
+    {"l-", Codes({FinalKaf}), 1, 1},           // but not patah
+    {"c]-", Codes({Bet, Patah}), 1, 1},        // a second vowel replaces the first
+    {"I", Codes({Shuruk}), 1, 1},              // a standalone shuruk
+    {"Ic", Codes({Shuruk, Bet}), 2, 2},
+    {"cI", Codes({Bet, Shuruk}), 1, 1},        // bet with shuruk is one character
+    {"cO", Codes({Bet, HolamMale}), 1, 1},
+    {"c I", Codes({Bet, ' ', Shuruk}), 3, 3},  // after a space: standalone
+    {"{", Codes({FinalKaf, Qamats}), 1, 1},    // the glyph code splits
+    {"c]\b", Codes({Bet}), 1, 1},              // Backspace takes the point first
     {"c]\b\b", "", 0, 0},
-    {"C\b", "", 0, 0},                           // the dagesh goes with its letter
+    {"C\b", "", 0, 0},                         // the dagesh goes with its letter
     {"\b", "", 0, 0},
-    {"c:", Codes({161}), 1, 1},                  // dagesh toggles
-    {"c::", Codes({225}), 1, 1},
-    {"t:", Codes({224}), 1, 1},                  // alef takes none
+    {"c:", Codes({BetDagesh}), 1, 1},          // dagesh toggles
+    {"c::", Codes({Bet}), 1, 1},
+    {"t:", Codes({Alef}), 1, 1},               // alef takes none
     {":", "", 0, 0},
-    {"-", "", 0, 0},                             // a vowel with nothing before it
-    {"c-=", Codes({225, AddStressMark(199)}), 1, 1},
-    {"c-==", Codes({225, 199}), 1, 1},
-    {"c -", Codes({225, ' '}), 2, 2},            // no vowel on a space
+    {"-", "", 0, 0},                           // a vowel with nothing before it
+    {"c-=", Codes({Bet, AddStressMark(Patah)}), 1, 1},
+    {"c-==", Codes({Bet, Patah}), 1, 1},
+    {"c -", Codes({Bet, ' '}), 2, 2},          // no vowel on a space
     {"5]", "5", 1, 1},
-    {"c\t\r", Codes({225}), 1, 1},               // tab and Enter are not typed
-    {"cd o", Codes({225, 226, ' ', 237}), 4, 4},
+    {"c\t\r", Codes({Bet}), 1, 1},             // tab and Enter are not typed
+    {"cd o", Codes({Bet, Gimel, ' ', FinalMem}), 4, 4},
 };
 
 TEST_F(HebEditModelTest, TypingEnglishKeysGivesPointedHebrew) {
@@ -115,11 +116,11 @@ TEST_F(HebEditModelTest, LetterBeforeStandaloneShurukTakesItAsVowel) {
   Type("I");
   CaretTo(0);
   Type("c");
-  EXPECT_EQ(Codes({225, 202}), Text());
+  EXPECT_EQ(Codes({Bet, Shuruk}), Text());
   EXPECT_EQ(1, m_model.GetLength());
   EXPECT_EQ(1, m_model.GetCaretIndex());
   // A second shuruk before a standalone one adds nothing.
-  m_model.SetText(Codes({202}).c_str());
+  m_model.SetText(Codes({Shuruk}).c_str());
   Type("I");
   EXPECT_EQ(1, m_model.GetLength());
 }
@@ -133,15 +134,15 @@ struct OverwriteRow {
 };
 
 const OverwriteRow kOverwrite[] = {
-    {Codes({225, 226}), 0, "d", Codes({226, 226}), 1},
-    {Codes({225, 226}), 2, "d", Codes({225, 226, 226}), 3},          // nothing follows
-    {Codes({225, 200}), 0, "d", Codes({226, 200}), 1},                // keeps the vowel
-    {Codes({225, 200}), 0, "o", Codes({237}), 1},                     // unless it cannot stand
-    {Codes({225}), 0, "{", Codes({252}), 1},                          // the glyph code as it is
-    {Codes({225, ' ', 226}), 2, "I", Codes({225, ' ', 226}), 2},      // shuruk after bet, space
-    {Codes({225, ' ', 226}), 0, "I", Codes({202, ' ', 226}), 1},      // at the start
-    {Codes({' ', ' ', 226}), 2, "I", Codes({' ', ' ', 202}), 3},      // after two spaces
-    {Codes({' ', ' ', 226}), 1, "I", Codes({' ', ' ', 226}), 1},      // after one
+    {Codes({Bet, Gimel}), 0, "d", Codes({Gimel, Gimel}), 1},
+    {Codes({Bet, Gimel}), 2, "d", Codes({Bet, Gimel, Gimel}), 3},        // nothing follows
+    {Codes({Bet, Qamats}), 0, "d", Codes({Gimel, Qamats}), 1},           // keeps the vowel
+    {Codes({Bet, Qamats}), 0, "o", Codes({FinalMem}), 1},                // unless it cannot stand
+    {Codes({Bet}), 0, "{", Codes({FinalKafQamats}), 1},                  // the glyph code as it is
+    {Codes({Bet, ' ', Gimel}), 2, "I", Codes({Bet, ' ', Gimel}), 2},     // shuruk after bet, space
+    {Codes({Bet, ' ', Gimel}), 0, "I", Codes({Shuruk, ' ', Gimel}), 1},  // at the start
+    {Codes({' ', ' ', Gimel}), 2, "I", Codes({' ', ' ', Shuruk}), 3},    // after two spaces
+    {Codes({' ', ' ', Gimel}), 1, "I", Codes({' ', ' ', Gimel}), 1},     // after one
 };
 
 TEST_F(HebEditModelTest, OverwriteModeReplacesTheNextCharacter) {
@@ -161,29 +162,29 @@ TEST_F(HebEditModelTest, UndoSwapsWithTheLastStep) {
   Type("cd");
   EXPECT_EQ(2, m_model.GetCaretIndex());
   m_model.Undo();  // before "d"
-  EXPECT_EQ(Codes({225}), Text());
+  EXPECT_EQ(Codes({Bet}), Text());
   EXPECT_EQ(1, m_model.GetCaretIndex());
   m_model.Undo();  // redoes
-  EXPECT_EQ(Codes({225, 226}), Text());
+  EXPECT_EQ(Codes({Bet, Gimel}), Text());
   EXPECT_EQ(2, m_model.GetCaretIndex());
 }
 
 TEST_F(HebEditModelTest, UndoOfANewControlEmptiesIt) {
   HebEditModel model(&m_widths);
-  model.InsertTextAtCaret(Codes({225, 226}).c_str());
+  model.InsertTextAtCaret(Codes({Bet, Gimel}).c_str());
   model.Undo();
   EXPECT_EQ(0, model.GetLength());
   EXPECT_EQ(0, model.GetCaretIndex());
 }
 
 TEST_F(HebEditModelTest, UndoRestoresTheSelection) {
-  m_model.SetText(Codes({225, 226, 227}).c_str());
+  m_model.SetText(Codes({Bet, Gimel, Dalet}).c_str());
   CaretTo(1);
   Key(HebEditModel::kKeyForward, TRUE);
   Type("t");  // replaces the selected gimel
-  EXPECT_EQ(Codes({225, 224, 227}), Text());
+  EXPECT_EQ(Codes({Bet, Alef, Dalet}), Text());
   m_model.Undo();
-  EXPECT_EQ(Codes({225, 226, 227}), Text());
+  EXPECT_EQ(Codes({Bet, Gimel, Dalet}), Text());
   EXPECT_EQ(2, m_model.GetCaretIndex());
   EXPECT_EQ(1, m_model.GetAnchorIndex());
 }
@@ -195,9 +196,9 @@ TEST_F(HebEditModelTest, RefusedKeyKeepsThePreviousUndoStep) {
     m_model.ClearText();
     Type("cd");
     Type(refused);
-    EXPECT_EQ(Codes({225, 226}), Text());
+    EXPECT_EQ(Codes({Bet, Gimel}), Text());
     m_model.Undo();
-    EXPECT_EQ(Codes({225}), Text());
+    EXPECT_EQ(Codes({Bet}), Text());
   }
 }
 
@@ -206,8 +207,8 @@ TEST_F(HebEditModelTest, EnglishTypingTakesPrintableCharactersWithoutUndo) {
   Type("ab");
   m_model.TypeCharacter(0x07, FALSE);  // a control character
   m_model.TypeCharacter(0xFF, FALSE);  // the twin of DEL
-  m_model.TypeCharacter(225, FALSE);   // a Hebrew letter
-  EXPECT_EQ(Codes({'a', 'b', 225}), Text());
+  m_model.TypeCharacter(Bet, FALSE);   // a Hebrew letter
+  EXPECT_EQ(Codes({'a', 'b', Bet}), Text());
   m_model.Undo();  // the last step was the empty start
   EXPECT_EQ("", Text());
   g_insertMode = 0;
@@ -254,7 +255,7 @@ TEST_F(HebEditModelTest, DoubleClickSelectsTheWordWithoutTheBlank) {
 }
 
 TEST_F(HebEditModelTest, ShiftHomeSelectsAllAndBackspaceAtTheStartDoesNothing) {
-  m_model.SetText(Codes({225, 226, 227}).c_str());
+  m_model.SetText(Codes({Bet, Gimel, Dalet}).c_str());
   Key(HebEditModel::kKeyEnd);
   Key(HebEditModel::kKeyHome, TRUE);
   EXPECT_TRUE(m_model.HasSelection());
@@ -267,7 +268,7 @@ TEST_F(HebEditModelTest, ShiftHomeSelectsAllAndBackspaceAtTheStartDoesNothing) {
 }
 
 TEST_F(HebEditModelTest, HomeWithoutShiftClearsTheSelection) {
-  m_model.SetText(Codes({225, 226}).c_str());
+  m_model.SetText(Codes({Bet, Gimel}).c_str());
   m_model.SelectAll();
   m_model.EndPaint();
   Key(HebEditModel::kKeyHome);
@@ -282,26 +283,26 @@ TEST_F(HebEditModelTest, AnchorEqualToTheCaretBlocksVowelsAndBackspaceOnlyClears
   EXPECT_TRUE(m_model.HasAnchor());
   EXPECT_FALSE(m_model.HasSelection());
   Type("]");
-  EXPECT_EQ(Codes({225, 226}), Text());
+  EXPECT_EQ(Codes({Bet, Gimel}), Text());
   Type("\b");
-  EXPECT_EQ(Codes({225, 226}), Text());
+  EXPECT_EQ(Codes({Bet, Gimel}), Text());
   EXPECT_FALSE(m_model.HasAnchor());
 }
 
 TEST_F(HebEditModelTest, TypingOverASelectionReplacesIt) {
-  m_model.SetText(Codes({225, 226, 227}).c_str());
+  m_model.SetText(Codes({Bet, Gimel, Dalet}).c_str());
   m_model.SelectAll();
   g_insertMode = 0;  // the replacement is inserted whatever the mode
   Type("t");
-  EXPECT_EQ(Codes({224}), Text());
+  EXPECT_EQ(Codes({Alef}), Text());
   EXPECT_FALSE(m_model.HasAnchor());
 }
 
 TEST_F(HebEditModelTest, DeleteKeyRemovesTheNextCharacterWithItsVowel) {
-  m_model.SetText(Codes({225, 200, 226}).c_str());
+  m_model.SetText(Codes({Bet, Qamats, Gimel}).c_str());
   CaretTo(0);
   EXPECT_TRUE(m_model.DeleteKey());
-  EXPECT_EQ(Codes({226}), Text());
+  EXPECT_EQ(Codes({Gimel}), Text());
   EXPECT_EQ(0, m_model.GetCaretIndex());
   CaretTo(1);
   EXPECT_FALSE(m_model.DeleteKey());
@@ -310,9 +311,9 @@ TEST_F(HebEditModelTest, DeleteKeyRemovesTheNextCharacterWithItsVowel) {
 TEST_F(HebEditModelTest, ControlPunctuationIsTypedInBothModes) {
   Type("c");
   EXPECT_TRUE(m_model.TypeControlChar(';'));
-  EXPECT_EQ(Codes({225, ';'}), Text());
+  EXPECT_EQ(Codes({Bet, ';'}), Text());
   m_model.Undo();
-  EXPECT_EQ(Codes({225}), Text());
+  EXPECT_EQ(Codes({Bet}), Text());
 }
 
 struct RemoveVowelsRow {
@@ -321,12 +322,12 @@ struct RemoveVowelsRow {
 };
 
 const RemoveVowelsRow kRemoveVowels[] = {
-    {Codes({225, 202}), Codes({225, 229})},
-    {Codes({225, 203}), Codes({225, 229})},
-    {Codes({225, 206, 226}), Codes({225, 229, 226})},
-    {Codes({161, 199}), Codes({225})},
-    {Codes({202}), Codes({229})},
-    {Codes({209, 200}), Codes({209})},  // shin keeps its dot
+    {Codes({Bet, Shuruk}), Codes({Bet, Vav})},
+    {Codes({Bet, Qubuts}), Codes({Bet, Vav})},
+    {Codes({Bet, HolamMale, Gimel}), Codes({Bet, Vav, Gimel})},
+    {Codes({BetDagesh, Patah}), Codes({Bet})},
+    {Codes({Shuruk}), Codes({Vav})},
+    {Codes({ShinShinDot, Qamats}), Codes({ShinShinDot})},  // shin keeps its dot
 };
 
 TEST_F(HebEditModelTest, RemoveVowels) {
@@ -342,9 +343,9 @@ TEST_F(HebEditModelTest, RemoveVowels) {
 }
 
 TEST_F(HebEditModelTest, SetTextDropsControlCharactersOnlyInHebrewMode) {
-  const std::string text = Codes({225, '\t', 226, '\r', '\n', 'a', '1'});
+  const std::string text = Codes({Bet, '\t', Gimel, '\r', '\n', 'a', '1'});
   m_model.SetText(text.c_str());
-  EXPECT_EQ(Codes({225, 226, 'a', '1'}), Text());
+  EXPECT_EQ(Codes({Bet, Gimel, 'a', '1'}), Text());
   EXPECT_EQ(0, m_model.GetCaretIndex());
   m_model.SetRightToLeft(FALSE);
   m_model.SetText(text.c_str());
@@ -354,15 +355,15 @@ TEST_F(HebEditModelTest, SetTextDropsControlCharactersOnlyInHebrewMode) {
 // The letter count is not held in 16 bits: a text longer than 65,535
 // characters loads whole.
 TEST_F(HebEditModelTest, LongTextLoadsWhole) {
-  std::string text(70000, static_cast<char>(225));
-  text += static_cast<char>(226);
+  std::string text(70000, static_cast<char>(Bet));
+  text += static_cast<char>(Gimel);
   m_model.SetText(text.c_str());
   EXPECT_EQ(70001, m_model.GetLength());
   EXPECT_EQ(text, Text());
   m_model.SelectAll();
   Key(HebEditModel::kKeyBackward, TRUE);
   EXPECT_TRUE(m_model.DeleteKey());
-  EXPECT_EQ(Codes({226}), Text());
+  EXPECT_EQ(Codes({Gimel}), Text());
   m_model.ClearText();
   EXPECT_EQ(0, m_model.GetPoolInUseCount());
 }
@@ -417,7 +418,7 @@ class HebEditLayoutTest : public HebEditModelTest {
 };
 
 TEST_F(HebEditLayoutTest, CaretPointInBothModes) {
-  m_model.SetText(Codes({225, 226, 227}).c_str());
+  m_model.SetText(Codes({Bet, Gimel, Dalet}).c_str());
   EXPECT_EQ(97, m_model.GetCaretPoint().x);
   EXPECT_EQ(2, m_model.GetCaretPoint().y);
   CaretTo(2);
@@ -446,13 +447,13 @@ TEST_F(HebEditLayoutTest, HitTest) {
   for (const HitRow& row : kHits) {
     SCOPED_TRACE(row.x);
     m_model.SetRightToLeft(row.rightToLeft);
-    m_model.SetText(row.rightToLeft ? Codes({225, 226, 227}).c_str() : "abc");
+    m_model.SetText(row.rightToLeft ? Codes({Bet, Gimel, Dalet}).c_str() : "abc");
     EXPECT_EQ(row.caret, m_model.IndexOfNode(m_model.HitTest(row.x)));
   }
 }
 
 TEST_F(HebEditLayoutTest, EndScrollsTheCaretToAQuarterAndHomeBack) {
-  m_model.SetText(std::string(30, static_cast<char>(225)).c_str());
+  m_model.SetText(std::string(30, static_cast<char>(Bet)).c_str());
   Key(HebEditModel::kKeyEnd);
   EXPECT_EQ(HebEditModel::kRepaintAll, m_model.GetRepaintMode());
   EXPECT_TRUE(m_model.ScrollCaretIntoView());
@@ -470,7 +471,7 @@ TEST_F(HebEditLayoutTest, EndScrollsTheCaretToAQuarterAndHomeBack) {
 }
 
 TEST_F(HebEditLayoutTest, MovingBackInAScrolledTextScrollsBack) {
-  m_model.SetText(std::string(30, static_cast<char>(225)).c_str());
+  m_model.SetText(std::string(30, static_cast<char>(Bet)).c_str());
   Key(HebEditModel::kKeyEnd);
   m_model.ScrollCaretIntoView();
   const int offset = m_model.GetScrollOffset();
@@ -485,7 +486,7 @@ TEST_F(HebEditLayoutTest, MovingBackInAScrolledTextScrollsBack) {
 }
 
 TEST_F(HebEditLayoutTest, CaretKeysWithoutSelectionRepaintOnlyTheCaret) {
-  m_model.SetText(Codes({225, 226}).c_str());
+  m_model.SetText(Codes({Bet, Gimel}).c_str());
   m_model.EndPaint();
   Key(HebEditModel::kKeyEnd);
   EXPECT_EQ(HebEditModel::kRepaintCaret, m_model.GetRepaintMode());
@@ -503,13 +504,13 @@ std::string Letters(const HebEditPaintRun& run) {
 
 TEST_F(HebEditLayoutTest, PaintsInThreeRunsAroundTheSelection) {
   const RECT all = {0, 0, 100, 20};
-  m_model.SetText(Codes({225, 200, 226, 227, 228}).c_str());
+  m_model.SetText(Codes({Bet, Qamats, Gimel, Dalet, He}).c_str());
   m_model.EndPaint();
   HebEditPaintPlan plan;
   m_model.PlanPaint(all, plan);
   ASSERT_EQ(1, plan.runCount);
-  EXPECT_EQ(Codes({225, 226, 227, 228}), Letters(plan.runs[0]));
-  EXPECT_EQ(Codes({200, 1, 1, 1, 0}),
+  EXPECT_EQ(Codes({Bet, Gimel, Dalet, He}), Letters(plan.runs[0]));
+  EXPECT_EQ(Codes({Qamats, ExplicitNoVowel, ExplicitNoVowel, ExplicitNoVowel, 0}),
             std::string(plan.runs[0].vowels.begin(), plan.runs[0].vowels.end()));
   EXPECT_EQ(57, plan.runs[0].rect.left);  // 98 - 11 - 3 * 10
   EXPECT_EQ(98, plan.runs[0].rect.right);
@@ -524,23 +525,23 @@ TEST_F(HebEditLayoutTest, PaintsInThreeRunsAroundTheSelection) {
   Key(HebEditModel::kKeyForward, TRUE);
   m_model.PlanPaint(all, plan);
   ASSERT_EQ(3, plan.runCount);
-  EXPECT_EQ(Codes({225}), Letters(plan.runs[0]));
-  EXPECT_EQ(Codes({226, 227}), Letters(plan.runs[1]));
+  EXPECT_EQ(Codes({Bet}), Letters(plan.runs[0]));
+  EXPECT_EQ(Codes({Gimel, Dalet}), Letters(plan.runs[1]));
   EXPECT_TRUE(plan.runs[1].selected);
-  EXPECT_EQ(Codes({228}), Letters(plan.runs[2]));
+  EXPECT_EQ(Codes({He}), Letters(plan.runs[2]));
   EXPECT_FALSE(plan.runs[2].selected);
 
   // Only characters that meet the clip box.
   const RECT left = {0, 0, 70, 20};
   m_model.PlanPaint(left, plan);
   ASSERT_EQ(2, plan.runCount);
-  EXPECT_EQ(Codes({227}), Letters(plan.runs[0]));
-  EXPECT_EQ(Codes({228}), Letters(plan.runs[1]));
+  EXPECT_EQ(Codes({Dalet}), Letters(plan.runs[0]));
+  EXPECT_EQ(Codes({He}), Letters(plan.runs[1]));
 }
 
 TEST_F(HebEditLayoutTest, NotedRepaintStartsAtItsNode) {
   const RECT all = {0, 0, 100, 20};
-  m_model.SetText(Codes({225, 226, 227}).c_str());
+  m_model.SetText(Codes({Bet, Gimel, Dalet}).c_str());
   CaretTo(2);
   m_model.EndPaint();
   Type(":");  // dagesh on gimel: one character, same width
@@ -548,13 +549,13 @@ TEST_F(HebEditLayoutTest, NotedRepaintStartsAtItsNode) {
   m_model.PlanPaint(all, plan);
   EXPECT_EQ(0, plan.fillCount);
   ASSERT_EQ(1, plan.runCount);
-  EXPECT_EQ(Codes({AddDagesh(226)}), Letters(plan.runs[0]));
+  EXPECT_EQ(Codes({AddDagesh(Gimel)}), Letters(plan.runs[0]));
   m_model.EndPaint();
   Type("]");  // wider: from gimel to the end
   m_model.PlanPaint(all, plan);
   EXPECT_EQ(2, plan.fillCount);
   ASSERT_EQ(1, plan.runCount);
-  EXPECT_EQ(Codes({AddDagesh(226), 227}), Letters(plan.runs[0]));
+  EXPECT_EQ(Codes({AddDagesh(Gimel), Dalet}), Letters(plan.runs[0]));
   m_model.EndPaint();
   Key(HebEditModel::kKeyEnd);  // the caret alone
   m_model.PlanPaint(all, plan);
@@ -603,23 +604,23 @@ TEST(HebCharNodePool, TakesFromBlocksAndChecksWhatComesBack) {
 namespace {
 
 TEST_F(HebEditModelTest, ReplaceSelectionPastesAfterTheCaretAsOneUndoStep) {
-  m_model.SetText(Codes({225, 226, 227}).c_str());
+  m_model.SetText(Codes({Bet, Gimel, Dalet}).c_str());
   CaretTo(1);
   Key(HebEditModel::kKeyForward, TRUE);
-  m_model.ReplaceSelection(Codes({232, 199, 233}).c_str());
-  EXPECT_EQ(Codes({225, 232, 199, 233, 227}), Text());
+  m_model.ReplaceSelection(Codes({Tet, Patah, Yod}).c_str());
+  EXPECT_EQ(Codes({Bet, Tet, Patah, Yod, Dalet}), Text());
   EXPECT_EQ(3, m_model.GetCaretIndex());
   EXPECT_FALSE(m_model.HasSelection());
   m_model.Undo();
-  EXPECT_EQ(Codes({225, 226, 227}), Text());
+  EXPECT_EQ(Codes({Bet, Gimel, Dalet}), Text());
   EXPECT_EQ(2, m_model.GetCaretIndex());
 }
 
 TEST_F(HebEditModelTest, ReplaceSelectionWithNothingKeepsTheCaret) {
-  m_model.SetText(Codes({225, 226}).c_str());
+  m_model.SetText(Codes({Bet, Gimel}).c_str());
   CaretTo(1);
   m_model.ReplaceSelection("");
-  EXPECT_EQ(Codes({225, 226}), Text());
+  EXPECT_EQ(Codes({Bet, Gimel}), Text());
   EXPECT_EQ(1, m_model.GetCaretIndex());
 }
 
