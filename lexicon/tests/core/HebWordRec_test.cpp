@@ -72,7 +72,8 @@ TEST(VowelPlaceholders, MarkAndClearAreInverseOverALength) {
   BYTE vowels[6];
   std::memcpy(vowels, assembly, 6);
   ClearVowelPlaceholders(vowels, 5);
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(vowels), 5), std::string("\xC8\0\xC7\0\0", 5));
+  const BYTE cleared[5] = {Qamats, 0, Patah, 0, 0};
+  EXPECT_EQ(std::memcmp(vowels, cleared, 5), 0);
   MarkZeroBytes(vowels, 5);
   EXPECT_EQ(std::memcmp(vowels, assembly, 6), 0);
   EXPECT_EQ(vowels[5], 0) << "outside the length nothing changes";
@@ -97,16 +98,18 @@ HebWordRec Word(const std::string& letters, const std::string& vowels, const std
 TEST(StripConjunctionVav, RemovesTheVavOfEveryPartFromAllPlanes) {
   const char kVav = static_cast<char>(Vav), kShuruk = static_cast<char>(Shuruk);
   const char kMem = static_cast<char>(Mem), kBet = static_cast<char>(Bet);
+  const char kShva = static_cast<char>(Shva), kQamats = static_cast<char>(Qamats),
+             kPatah = static_cast<char>(Patah);
   struct Case {
     std::string letters, vowels, marks;
     std::string wantLetters, wantVowels, wantMarks;
   } cases[] = {
       // vav with shva before a root letter: the vav goes, the marks follow
-      {{kVav, kMem, kBet}, {'\xC0', '\xC8', 1}, {0, 1, 2},
-       {kMem, kBet}, {'\xC8', 1}, {1, 2}},
+      {{kVav, kMem, kBet}, {kShva, kQamats, 1}, {0, 1, 2},
+       {kMem, kBet}, {kQamats, 1}, {1, 2}},
       // shuruk conjunction in the main form and a vav in the alternative
-      {{kShuruk, kMem, ',', kVav, kBet}, {'\xCA', '\xC7', 0, '\xC0', 1}, {0, 1, 0, 0, 2},
-       {kMem, ',', kBet}, {'\xC7', 0, 1}, {1, 0, 2}},
+      {{kShuruk, kMem, ',', kVav, kBet}, {kShuruk, kPatah, 0, kShva, 1}, {0, 1, 0, 0, 2},
+       {kMem, ',', kBet}, {kPatah, 0, 1}, {1, 0, 2}},
       // a vav inside a part stays; only one vav a part is taken
       {{kMem, kVav, ',', kVav, kVav}, {1, 2, 0, 3, 4}, {1, 2, 0, 3, 4},
        {kMem, kVav, ',', kVav}, {1, 2, 0, 4}, {1, 2, 0, 4}},
