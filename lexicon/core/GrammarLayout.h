@@ -5,6 +5,8 @@
 #pragma once
 
 #include "classlib/core/WinTypes.h"
+#include "lexicon/core/Binyan.h"
+#include "lexicon/core/FormSlots.h"
 
 namespace GrammarLayout {
 
@@ -24,7 +26,7 @@ constexpr DWORD kMaxCount = 0xFFFF;
 // verbpat.bin: 8 rows (binyanim 0-6 and the short future forms) by 6 tense
 // groups of pattern records.
 constexpr int kPatternRows = 8;
-constexpr int kTenseGroups = 6;
+constexpr int kTenseGroups = TenseGroup::Count;
 constexpr int kShortFutureRow = 7;
 constexpr int kVerbPatternHeader = kPatternRows * kTenseGroups * 4;
 constexpr int kVerbPatternRecSize = 20;  // 10 template letters, 10 vowels
@@ -35,6 +37,10 @@ constexpr int kTemplateLength = 10;
 constexpr int kVerbBlocks = 8;
 constexpr int kVerbRootHeader = kVerbBlocks * 4;
 constexpr int kBinyanRootRecSize = 24;
+// A root record's alternative bits: the first bit of each tense group's field
+// in the 32-bit word, bit k for the group's slot k; -1 for the participle
+// group, whose field is the 16-bit word.
+constexpr int kAlternativeFirstBit[kTenseGroups] = {28, 16, 8, 4, 0, -1};
 
 // verbdata.bin.
 constexpr int kVerbIndexHeader = 16;
@@ -57,7 +63,7 @@ constexpr WORD kBinyanClassMask = 0x1FFF;
 constexpr int kCompanionTextBaseOffset = 0;
 constexpr int kCompanionPrepMaskOffset = 4;    // + 4 x binyan, binyanim 0-6
 
-constexpr int kBinyanim = 7;
+constexpr int kBinyanim = Binyan::kCount;
 
 // nounpat.bin, nountbl.bin, adjpat.bin, adjtbl.bin: a uint32 count, then the
 // records (nountbl.bin with one sentinel record more).

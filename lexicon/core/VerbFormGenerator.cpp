@@ -20,10 +20,6 @@ using namespace TemplateCode;
 
 namespace {
 
-// The first bit of each group's field in the 32-bit alternative word (-1:
-// the 16-bit word of the participle group).
-const int kAlternativeBit[TenseGroup::Count] = {28, 16, 8, 4, 0, -1};
-
 constexpr UINT kBinyanNameString = 950;
 
 // The classes of the word database's skip rule whose forms enter only in
@@ -37,8 +33,8 @@ static_assert(ClassIds::Contains(ClassIds::kPualDatabaseSkip, kPualOnlyPast2mp) 
               "the registry names the database-skip classes");
 
 bool HasAlternative(const BinyanRootRec& record, int group, int bit) {
-  if (kAlternativeBit[group] < 0) return (record.participleAlternativeBits >> bit) & 1;
-  return (record.alternativeBits >> (kAlternativeBit[group] + bit)) & 1;
+  if (kAlternativeFirstBit[group] < 0) return (record.participleAlternativeBits >> bit) & 1;
+  return (record.alternativeBits >> (kAlternativeFirstBit[group] + bit)) & 1;
 }
 
 // The pattern record of the slot, or null when the block does not hold it.

@@ -4,8 +4,6 @@ const char* const kBinyanNames[8] = {"paal",    "nifal", "piel",  "pual",
                                      "hitpael", "hifil", "hufal", "short"};
 const char* const kTenseGroupNames[6] = {"present",    "past",       "future",
                                          "imperative", "infinitive", "participle"};
-const int kGroupFirstSlot[6] = {1, 5, 14, 22, 0, 26};
-const int kGroupSlots[6] = {4, 9, 8, 4, 1, 4};
 
 namespace {
 

@@ -15,10 +15,6 @@ extern const char* const kBinyanNames[8];
 int ParseTenseGroupName(const SourceLine& line, const std::string& name);
 extern const char* const kTenseGroupNames[6];
 
-// Slots of each tense group: the first and how many.
-extern const int kGroupFirstSlot[6];
-extern const int kGroupSlots[6];
-
 // The bit of a simple governed preposition by the name the definition texts
 // use for it ("ET", "B", "L", "MIN", ...).
 int ParsePrepositionName(const SourceLine& line, const std::string& name);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "hebtext/core/CollationKey.h"
+#include "lexicon/core/FormSlots.h"
 #include "tools/grammarc/Names.h"
 
 using namespace GrammarLayout;
@@ -13,23 +14,13 @@ constexpr long kMaxClassId = kBinyanClassMask;   // 13 bits
 constexpr int kMaxAlternatives = 4;
 constexpr int kMaxRootLetters = 5;
 
-// The group of a slot 0-29 and the first bit of its field in the 32-bit
-// alternative word (-1: the 16-bit word of the participle group).
-int SlotGroup(int slot) {
-  for (int g = 0; g < 6; ++g)
-    if (slot >= kGroupFirstSlot[g] && slot < kGroupFirstSlot[g] + kGroupSlots[g]) return g;
-  return -1;
-}
-
-const int kGroupAlternativeBit[6] = {28, 16, 8, 4, 0, -1};
-
 void SetAlternativeBit(RootRecord& record, int slot) {
-  int group = SlotGroup(slot);
-  int bit = slot - kGroupFirstSlot[group];
-  if (kGroupAlternativeBit[group] < 0)
+  int group = GetTenseGroup(slot);
+  int bit = slot - GetGroupFirstSlot(group);
+  if (kAlternativeFirstBit[group] < 0)
     record.participleAlternativeBits |= static_cast<WORD>(1u << bit);
   else
-    record.alternativeBits |= 1u << (kGroupAlternativeBit[group] + bit);
+    record.alternativeBits |= 1u << (kAlternativeFirstBit[group] + bit);
 }
 
 // A verb's index order: by the collation key of its root, then its codes.
@@ -61,13 +52,13 @@ void VerbSources::ReadPatterns(const std::vector<SourceLine>& lines) {
       throw SourceError(h, "pattern number " + h.tokens[3] + " is given twice");
     if (!m_patternNames[row][group].emplace(h.tokens[4], number).second)
       throw SourceError(h, "the pattern name " + h.tokens[4] + " is given twice");
-    if (static_cast<int>(block.body.size()) != kGroupSlots[group])
+    if (static_cast<int>(block.body.size()) != GetGroupSlotCount(group))
       throw SourceError(h, "a " + h.tokens[2] + " pattern has " +
-                               std::to_string(kGroupSlots[group]) + " slot lines");
+                               std::to_string(GetGroupSlotCount(group)) + " slot lines");
     PatternEntry entry{h, {}};
     for (size_t i = 0; i < block.body.size(); ++i) {
       const SourceLine& line = block.body[i];
-      std::string label = "[" + std::to_string(kGroupFirstSlot[group] + static_cast<int>(i)) + "]";
+      std::string label = "[" + std::to_string(GetGroupFirstSlot(group) + static_cast<int>(i)) + "]";
       if (line.tokens[0] != label) throw SourceError(line, "expected the slot line " + label);
       std::vector<TemplatePosition> positions;
       if (!(line.tokens.size() == 2 && line.tokens[1] == "-")) {
@@ -113,7 +104,8 @@ void VerbSources::ReadClassBody(const SourceBlock& block, int row, VerbClass& ve
       ExpectTokens(line, 2, 2, "alternative <slots>");
       if (static_cast<int>(verbClass.records.size()) > kMaxAlternatives)
         throw SourceError(line, "a class has at most four alternatives");
-      for (long slot : ParseNumberList(line, t[1], 0, 29)) SetAlternativeBit(record, static_cast<int>(slot));
+      for (long slot : ParseNumberList(line, t[1], FormSlot::Infinitive, FormSlot::ParticipleFp))
+        SetAlternativeBit(record, static_cast<int>(slot));
       RootRecord next;
       next.id = record.id;
       verbClass.records.push_back(next);
@@ -219,7 +211,7 @@ void VerbSources::Build(GrammarModel& model) const {
       // keep their places.
       for (int number = 1; number <= last; ++number) {
         auto found = entries.find(number);
-        for (int s = 0; s < kGroupSlots[group]; ++s)
+        for (int s = 0; s < GetGroupSlotCount(group); ++s)
           records.push_back(found != entries.end() ? found->second.records[s]
                                                    : std::string(kVerbPatternRecSize, '\0'));
       }
