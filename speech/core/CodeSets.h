@@ -4,11 +4,13 @@
 #include <algorithm>
 #include <initializer_list>
 
-// 1 when the low byte of c is one of the codes.
+#include "hebtext/core/HebChar.h"
+
+// True when the low byte of c is one of the codes.
 inline bool IsAnyOf(int c, std::initializer_list<int> codes) {
   return std::find(codes.begin(), codes.end(), c & 0xFF) != codes.end();
 }
 
 // Vav with or without dagesh (IsVav of HebChar.h is the same test; the
 // rules name it as the letter form they mean).
-inline bool IsVavForm(int c) { return IsAnyOf(c, {229, 165}); }
+inline bool IsVavForm(int c) { return IsAnyOf(c, {HebCode::Vav, HebCode::VavDagesh}); }

@@ -10,12 +10,13 @@
 
 namespace {
 
-constexpr BYTE kApostrophe = '\'';
-constexpr BYTE kElohimStem[] = {224, 236, 228, 233};
-constexpr BYTE kAdonaiLetters[] = {224, 227, 240, 233};
-constexpr BYTE kAdonaiVowels[] = {194, 201, 200, 0};
-constexpr BYTE kAdoshemLetters[] = {224, 227, 209, 237};
-constexpr BYTE kAdoshemVowels[] = {194, 206, 214, 1};
+using namespace HebCode;
+
+constexpr BYTE kElohimStem[] = {Alef, Lamed, He, Yod};
+constexpr BYTE kAdonaiLetters[] = {Alef, Dalet, Nun, Yod};
+constexpr BYTE kAdonaiVowels[] = {HatafPatah, Holam, Qamats, NoVowel};
+constexpr BYTE kAdoshemLetters[] = {Alef, Dalet, ShinShinDot, FinalMem};
+constexpr BYTE kAdoshemVowels[] = {HatafPatah, HolamMale, StressedSegol, ExplicitNoVowel};
 
 bool BeginsWithElohimStem(const BYTE* letters, int available) {
   return available >= 4 && memcmp(letters, kElohimStem, 4) == 0;
@@ -30,8 +31,8 @@ bool IsTwoYodName(const WordView& w, int k) {
 }
 
 bool IsFourLetterName(const WordView& w, int k) {
-  return IsYodForm(w.L(k)) && w.L(k + 1) == HebCode::He && w.L(k + 2) == HebCode::Vav &&
-         w.L(k + 3) == HebCode::He;
+  return IsYodForm(w.L(k)) && w.L(k + 1) == He && w.L(k + 2) == Vav &&
+         w.L(k + 3) == He;
 }
 
 bool IsWrittenAdonai(const WordView& w, int k) {
@@ -43,9 +44,9 @@ bool IsWrittenAdonai(const WordView& w, int k) {
 }
 
 void WriteShortName(BYTE* letters, BYTE* vowels, int k) {
-  letters[k] = HebCode::Dalet;
-  letters[k + 1] = kApostrophe;
-  vowels[k] = vowels[k + 1] = HebCode::ExplicitNoVowel;
+  letters[k] = Dalet;
+  letters[k + 1] = Geresh;
+  vowels[k] = vowels[k + 1] = ExplicitNoVowel;
 }
 
 // The prefix offsets a rule tries: 0, then each k below `limit` at which
@@ -70,7 +71,7 @@ int RewriteNamesInWord(BYTE* letters, BYTE* vowels, int length, BOOL hashemFilte
   const WordView w(letters, vowels, length - 1);
   for (int k : PrefixOffsets(wordLetters.data(), wordVowels.data(), std::min(length - 1, 5))) {
     if (BeginsWithElohimStem(letters + k, length - k)) {
-      letters[k + 2] = HebCode::Qof;
+      letters[k + 2] = Qof;
       return 0;
     }
     if (length - k == 2 && IsTwoYodName(w, k)) {
@@ -111,7 +112,7 @@ int ApplyLetterRulesToText(BYTE* letters, BYTE* vowels, BOOL hashemFilter) {
 int StripWordChars(BYTE* letters, BYTE* vowels, int capacity) {
   int write = 0;
   for (int read = 0; read < capacity && letters[read] != 0; ++read) {
-    if (IsAsciiPunct(letters[read]) && letters[read] != kApostrophe) continue;
+    if (IsAsciiPunct(letters[read]) && letters[read] != Geresh) continue;
     letters[write] = letters[read];
     vowels[write] = vowels[read];
     ++write;
@@ -138,8 +139,8 @@ int AdjustWordSpelling(BYTE* letters, BYTE* vowels, int capacity, BOOL hashemFil
   };
 
   for (int k : PrefixOffsets(l.data(), v.data(), std::min(n, 5))) {
-    const bool shortForm = n == k + 1 && (w.L(k) == HebCode::He || w.L(k) == HebCode::Dalet) &&
-                           IsNoVowel(w.V(k)) && w.L(k + 1) == kApostrophe;
+    const bool shortForm = n == k + 1 && (w.L(k) == He || w.L(k) == Dalet) &&
+                           IsNoVowel(w.V(k)) && w.L(k + 1) == Geresh;
     const bool isName = shortForm || (n == k + 1 && IsTwoYodName(w, k)) ||
                         (n == k + 3 && IsFourLetterName(w, k));
     if (!isName || k + 4 >= capacity) continue;
@@ -151,14 +152,14 @@ int AdjustWordSpelling(BYTE* letters, BYTE* vowels, int capacity, BOOL hashemFil
     v[k + 4] = 0;
     // After a prefix with patah or qamats the name's alef is silent.
     if (k > 0 && (IsPatahForm(v[k - 1]) || IsQamatsForm(v[k - 1]))) {
-      v[k] = HebCode::ExplicitNoVowel;
+      v[k] = ExplicitNoVowel;
     }
     return commit();
   }
   for (int j = 0; j + 2 <= n; ++j) {
-    if (l[j] == HebCode::He && l[j + 1] == HebCode::Vav && l[j + 2] == HebCode::Alef &&
+    if (l[j] == He && l[j + 1] == Vav && l[j + 2] == Alef &&
         IsHiriqForm(v[j]) && IsNoVowel(v[j + 1]) && IsNoVowel(v[j + 2])) {
-      l[j + 1] = HebCode::Yod;
+      l[j + 1] = Yod;
       return commit();
     }
   }
@@ -166,7 +167,7 @@ int AdjustWordSpelling(BYTE* letters, BYTE* vowels, int capacity, BOOL hashemFil
   bool changed = false;
   for (int p = 0; p + 3 <= n; ++p) {
     if (BeginsWithElohimStem(l.data() + p, length - p)) {
-      l[p + 2] = HebCode::Qof;
+      l[p + 2] = Qof;
       changed = true;
     }
   }

@@ -4,6 +4,8 @@
 // rules' word lists write it.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "classlib/core/WinTypes.h"
@@ -17,4 +19,10 @@ struct PointedLetters {
   const BYTE* V() const { return vowels.data(); }
 };
 
-PointedLetters PointedLettersFromUtf8(const char* text);
+// The word, or nothing when the text holds what the rules cannot take:
+// malformed UTF-8, a character that is neither printable ASCII nor a Hebrew
+// letter, point or maqaf of Windows-1255 (so no cantillation marks, and
+// geresh and gershayim typed as ' and "), or a point with no letter to
+// stand on. problem, when given, receives the reason.
+std::optional<PointedLetters> PointedLettersFromUtf8(const char* text,
+                                                     std::string* problem = nullptr);

@@ -4,14 +4,16 @@
 
 #include "classlib/core/WinTypes.h"
 
-// Article modes of PointPrefixLetters.
-constexpr int kArticleAbsorbed = 1;     // bet, kaf or lamed took the article's vowel
-constexpr int kArticleNotAbsorbed = 0;
-constexpr int kArticleDecide = -1;      // the routine finds out itself
+// Whether a bet, kaf or lamed of the prefix took the article's vowel.
+enum ArticleMode : int {
+  kArticleDecide = -1,  // the routine finds out itself
+  kArticleNotAbsorbed = 0,
+  kArticleAbsorbed = 1,
+};
 
 // Points the first prefixLength letters of the zero-terminated word in place;
 // letters that already carry a vowel keep it.
-void PointPrefixLetters(BYTE* letters, BYTE* vowels, int prefixLength, int articleMode);
+void PointPrefixLetters(BYTE* letters, BYTE* vowels, int prefixLength, ArticleMode articleMode);
 
-// 1 for hem, hen, hena and hema, before which the article takes qamats.
-int IsArticleQamatsWord(const BYTE* letters, const BYTE* vowels);
+// True for hem, hen, hena and hema, before which the article takes qamats.
+bool IsArticleQamatsWord(const BYTE* letters, const BYTE* vowels);

@@ -12,6 +12,13 @@
 
 namespace {
 
+using namespace HebCode;
+
+// A nun closing a syllable before these is spoken as in "ink".
+bool IsVelarStop(int c) {
+  return IsAnyOf(c, {GimelDagesh, FinalKafDagesh, KafDagesh, Gimel, Qof});
+}
+
 // clang-format off
 // gimel with geresh, nun, gimel, lamed: the shva under the gimel is spoken
 // as a neutral vowel.
@@ -48,26 +55,28 @@ struct VowelPart {
 // vav of the letter processed last, which the next letter's hiriq reads.
 class WordTransliterator {
  public:
-  WordTransliterator(int pronunciation, int vowelType, const BYTE* letters, const BYTE* vowels,
-                     int last, const PrefixInfo& prefix)
-      : m_pron(pronunciation), m_vowelType(vowelType), w(letters, vowels, last), m_prefix(prefix) {}
+  WordTransliterator(const BYTE* letters, const BYTE* vowels, int last, const PrefixInfo& prefix)
+      : m_pron(prefix.options.pronunciation),
+        m_vowelType(prefix.options.vowelType),
+        w(letters, vowels, last),
+        m_prefix(prefix) {}
 
   void Run(std::string& phonetic, std::string& code);
 
  private:
   Onset ConsonantOf(int i) const;
   VowelPart VowelOf(int i);
-  VowelPart ExplicitNoVowel(int i) const;
-  VowelPart Holam(int i) const;
-  VowelPart Shuruk(int i) const;
-  VowelPart Hiriq(int i) const;
-  VowelPart Tsere(int i) const;
-  VowelPart PatahOrQamats(int i, bool qamats) const;
-  VowelPart Shva(int i) const;
-  VowelPart HatafPatah(int i) const;
-  VowelPart HatafQamats(int i) const;
+  VowelPart ExplicitNoVowelPart(int i) const;
+  VowelPart HolamPart(int i) const;
+  VowelPart ShurukPart(int i) const;
+  VowelPart HiriqPart(int i) const;
+  VowelPart TserePart(int i) const;
+  VowelPart PatahOrQamatsPart(int i, bool qamats) const;
+  VowelPart ShvaPart(int i) const;
+  VowelPart HatafPatahPart(int i) const;
+  VowelPart HatafQamatsPart(int i) const;
 
-  // The engine spelling for vowel type 0 or 1; none for any other type.
+  // The engine spelling for the two vowel types; none for any other type.
   std::string Typed(const char* longClear, const char* israeli) const {
     if (m_vowelType == kLongClearVowels) return longClear;
     if (m_vowelType == kIsraeliVowels) return israeli;
@@ -78,20 +87,20 @@ class WordTransliterator {
   }
   bool ClosingYodAfter(int p) const {
     return p < w.Last() && IsYodForm(w.L(p + 1)) &&
-           (IsNoVowel(w.V(p + 1)) || (IsShva(w.V(p + 1)) && w.V(p + 1) != 156));
+           (IsNoVowel(w.V(p + 1)) || (IsShva(w.V(p + 1)) && w.V(p + 1) != VocalShva));
   }
   // A closing yod that a vowel rule may take up.
   bool SwallowableYodAfter(int p) const { return ClosingYodAfter(p) && !m_prefixYod; }
-  int ShvaAt(int i) const {
-    return TestVocalShva(m_pron, w.Letters(), w.Vowels(), i, w.Last(), m_prefix);
+  ShvaKind ShvaAt(int i) const {
+    return TestVocalShva(w.Letters(), w.Vowels(), i, w.Last(), m_prefix);
   }
   bool MatchesList(const WordPattern* list, int flags) const {
     int offset = 0;
     return MatchWordPatternList(w.Letters(), w.Vowels(), w.Last(), list, &offset, flags) != 0;
   }
 
-  const int m_pron;
-  const int m_vowelType;
+  const Pronunciation m_pron;
+  const VowelType m_vowelType;
   const WordView w;
   const PrefixInfo& m_prefix;
   int m_w = 0;              // doubled vav at the current letter
@@ -109,75 +118,77 @@ Onset WordTransliterator::ConsonantOf(int i) const {
   const Onset silent{"", "", true};
   if (IsYodForm(letter)) return split("j", "y");
   switch (letter) {
-    case 161: return both("b");
-    case 225: return both("v");
-    case 226: return both("g");
-    case 162: return both(yemenite ? "Z" : "g");
-    case 227: return yemenite ? split("d", "D") : both("d");
-    case 163: return both("d");
-    case 228:
-    case 164:
+    case BetDagesh: return both("b");
+    case Bet: return both("v");
+    case Gimel: return both("g");
+    case GimelDagesh: return both(yemenite ? "Z" : "g");
+    case Dalet: return yemenite ? split("d", "D") : both("d");
+    case DaletDagesh: return both("d");
+    case He:
+    case HeMappiq:
       return IsNoVowelOrShva(vowel) && !IsYodForm(next) ? silent : both("h");
-    case 229:
-    case 165:
+    case Vav:
+    case VavDagesh:
       if (IsNoVowel(vowel) && IsVavForm(next) && !IsNoVowel(w.V(i + 1))) return silent;
       return both(yemenite ? "w" : "v");
-    case 230: case 166: return both("z");
-    case 231: case 235: case 234: case 251: case 252: return both("x");
-    case 232: case 168: case 186: return both("t");
-    case 171: case 170: case 187: case 188: case 247: case 184: return both("k");
-    case 236: case 172: return both("l");
-    case 238: case 237: case 174: return both("m");
-    case 240: case 239: case 176: {
+    case Zayin: case ZayinDagesh: return both("z");
+    case Het: case Kaf: case FinalKaf: case FinalKafShva: case FinalKafQamats: return both("x");
+    case Tet: case TetDagesh: case TavDagesh: return both("t");
+    case KafDagesh: case FinalKafDagesh: case FinalKafDageshShva: case FinalKafDageshQamats:
+    case Qof: case QofDagesh:
+      return both("k");
+    case Lamed: case LamedDagesh: return both("l");
+    case Mem: case FinalMem: case MemDagesh: return both("m");
+    case Nun: case FinalNun: case NunDagesh: {
       const bool closed = IsNoVowel(vowel) || (IsShva(vowel) && ShvaAt(i + 1) == kSilentShva);
-      if (closed && IsAnyOf(next, {162, 170, 171, 226, 247})) return split("G", "N");
+      if (closed && IsVelarStop(next)) return split("G", "N");
       return both("n");
     }
-    case 241: case 177:
-      return both(next == HebCode::FinalMem && IsNoVowel(vowel) ? "z" : "s");
-    case 180: return both("p");
-    case 244: case 243: return both("f");
-    case 246: case 245: case 182: return yemenite ? both("s") : split("T", "c");
-    case 249: case 185: case 208: case 209: return both("S");
-    case 210: case 211: return both("s");
-    case 248: return both("r");
-    case 250:
+    case Samekh: case SamekhDagesh:
+      return both(next == FinalMem && IsNoVowel(vowel) ? "z" : "s");
+    case PeDagesh: return both("p");
+    case Pe: case FinalPe: return both("f");
+    case Tsadi: case FinalTsadi: case TsadiDagesh: return yemenite ? both("s") : split("T", "c");
+    case Shin: case ShinDagesh: case ShinShinDotDagesh: case ShinShinDot: return both("S");
+    case ShinSinDot: case ShinSinDotDagesh: return both("s");
+    case Resh: return both("r");
+    case Tav:
       if (m_pron == kSephardi) return both("t");
       if (m_pron == kAshkenazi) return both("s");
       if (yemenite) return split("s", "T");
       return Onset{};
-    case 224:
-    case 242:
+    case Alef:
+    case Ayin:
       if (IsNoVowelOrShva(vowel)) return silent;
       return split(i == 0 ? "" : ".", "q");
-    case 202: return split("", "q");
-    case 218: case 220: return split("J", "j");
-    case 221: return both("Z");
-    case 222: case 223: return both("C");
+    case Shuruk: return split("", "q");
+    case GimelGereshDagesh: case GimelGeresh: return split("J", "j");
+    case ZayinGeresh: return both("Z");
+    case FinalTsadiGeresh: case TsadiGeresh: return both("C");
     default: return Onset{};
   }
 }
 
-VowelPart WordTransliterator::ExplicitNoVowel(int i) const {
+VowelPart WordTransliterator::ExplicitNoVowelPart(int i) const {
   const int n = w.Last(), j = m_j;
   if (i == n - 1) {
     const bool yodClusterMem = IsYodForm(w.L(n - 2)) &&
                                (IsZayin(w.L(n - 1)) || IsSamekh(w.L(n - 1))) &&
-                               w.L(n) == HebCode::FinalMem && IsHiriqOrNoVowel(w.V(n - 3)) &&
+                               w.L(n) == FinalMem && IsHiriqOrNoVowel(w.V(n - 3)) &&
                                IsNoVowel(w.V(n - 2)) && IsNoVowelOrShva(w.V(n - 1));
     if (yodClusterMem || MatchesList(kShvaRuleList, 0)) return Part("0@", "1", 0);
   }
   if (SwallowableYodAfter(j)) {
     if (!ClosingYodAfter(j + 1)) return Part(Typed("0i.ji", "0I.jI"), "i", 1);
-    if (w.L(j + 3) == HebCode::FinalMem) return Part(Typed("0a.j0i", "0A.j0I"), "Yyi", 2);
+    if (w.L(j + 3) == FinalMem) return Part(Typed("0a.j0i", "0A.j0I"), "Yyi", 2);
     return Part(Typed("0a.j0a", "0A.j0A"), "aya", 2);
   }
   return Part("", "", 0);
 }
 
-VowelPart WordTransliterator::Holam(int i) const {
+VowelPart WordTransliterator::HolamPart(int i) const {
   const int j = m_j;
-  if (IsHolamMale(w.V(i)) && i + 3 <= w.Last() && w.L(j + 1) == HebCode::Alef &&
+  if (IsHolamMale(w.V(i)) && i + 3 <= w.Last() && w.L(j + 1) == Alef &&
       IsHiriqForm(w.V(j + 1)) && IsYodForm(w.L(j + 2)) && IsNoVowelOrShva(w.V(j + 2)) &&
       IsDalet(w.L(j + 3))) {
     const bool stressed = IsStressedVowel(w.V(i)) || IsStressedVowel(w.V(j + 1));
@@ -187,7 +198,7 @@ VowelPart WordTransliterator::Holam(int i) const {
   return Part("0O", "o", 0);
 }
 
-VowelPart WordTransliterator::Shuruk(int i) const {
+VowelPart WordTransliterator::ShurukPart(int i) const {
   const int j = m_j;
   if (SwallowableYodAfter(j)) return Part("0Ui", "U", ClosingYodAfter(j + 1) ? 2 : 1);
   if (IsResh(w.L(j + 1)) &&
@@ -197,11 +208,11 @@ VowelPart WordTransliterator::Shuruk(int i) const {
   return Part(Typed("0u", "0U"), "u", 0);
 }
 
-VowelPart WordTransliterator::Hiriq(int i) const {
+VowelPart WordTransliterator::HiriqPart(int i) const {
   const int n = w.Last(), j = m_j;
   // -iyim
   if (i == n - 3 && IsYodForm(w.L(n - 2)) && IsYodForm(w.L(n - 1)) &&
-      w.L(n) == HebCode::FinalMem && IsHiriqOrNoVowel(w.V(n - 2)) && IsNoVowel(w.V(n - 1))) {
+      w.L(n) == FinalMem && IsHiriqOrNoVowel(w.V(n - 2)) && IsNoVowel(w.V(n - 1))) {
     return Part(Typed("i.j0Im", "I.j0Im"), "2yim", 2);
   }
   // -iyo, -iyu
@@ -237,13 +248,13 @@ VowelPart WordTransliterator::Hiriq(int i) const {
   return Part(Typed("0i", "0I"), "i", yodFollows ? 1 : 0);
 }
 
-VowelPart WordTransliterator::Tsere(int i) const {
+VowelPart WordTransliterator::TserePart(int i) const {
   const int n = w.Last(), j = m_j;
   const int next = w.L(j + 1), nextVowel = w.V(j + 1);
   bool shortTsere;
   if (m_pron == kSephardi) {
-    shortTsere = !(ClosingYodAfter(j) || (next == HebCode::Alef && IsNoVowel(nextVowel)) ||
-                   (next == HebCode::He && IsNoVowel(nextVowel)) ||
+    shortTsere = !(ClosingYodAfter(j) || (next == Alef && IsNoVowel(nextVowel)) ||
+                   (next == He && IsNoVowel(nextVowel)) ||
                    (j + 1 == n && IsGutturalLetter(w.L(n)) && IsPatahForm(w.V(n))));
   } else {
     shortTsere = (IsResh(next) || IsLamed(next)) &&
@@ -256,21 +267,21 @@ VowelPart WordTransliterator::Tsere(int i) const {
   return Part("", "e", more);
 }
 
-VowelPart WordTransliterator::PatahOrQamats(int i, bool qamats) const {
+VowelPart WordTransliterator::PatahOrQamatsPart(int i, bool qamats) const {
   const int n = w.Last(), j = m_j;
   const bool sephardi = m_pron == kSephardi;
   // Alef endings: -a'i, -a'it, -a'iyim, -a'ot, -a'ut.
-  if (m_syllables > 1 && w.L(j + 1) == HebCode::Alef && IsHiriqOrNoVowel(w.V(j + 1)) &&
+  if (m_syllables > 1 && w.L(j + 1) == Alef && IsHiriqOrNoVowel(w.V(j + 1)) &&
       !MatchesList(kAiWordList, kVariantAll)) {
     if (n == j + 2 && SwallowableYodAfter(j + 1) &&
         (!qamats || !MatchesList(kAiExceptionList, 0))) {
       return Part("0'aj'", "Y", 2);
     }
-    const bool bareTavEnd = w.L(n) == HebCode::Tav && IsNoVowel(w.V(n));
+    const bool bareTavEnd = w.L(n) == Tav && IsNoVowel(w.V(n));
     if (n == j + 3) {
       const int yod = w.L(j + 2), yodVowel = w.V(j + 2);
       if ((SwallowableYodAfter(j + 1) && bareTavEnd) ||
-          (IsYodForm(yod) && IsNoVowel(yodVowel) && w.L(n) == HebCode::FinalMem &&
+          (IsYodForm(yod) && IsNoVowel(yodVowel) && w.L(n) == FinalMem &&
            IsNoVowel(w.V(n)))) {
         return Part(Typed("1'aj'.j0i", "1'aj'.j0I"), "Yqi", 2);
       }
@@ -286,7 +297,7 @@ VowelPart WordTransliterator::PatahOrQamats(int i, bool qamats) const {
   }
   const VowelPart plain = qamats && !sephardi ? Part("0'o~'", "A", 0)
                                               : Part(Typed("0a", "0A"), "a", 0);
-  if (!qamats && w.L(j + 1) == HebCode::Alef && IsNoVowel(w.V(j + 1)) &&
+  if (!qamats && w.L(j + 1) == Alef && IsNoVowel(w.V(j + 1)) &&
       SwallowableYodAfter(j + 1)) {
     return Part("0'aj'", "Y", 2);
   }
@@ -298,19 +309,19 @@ VowelPart WordTransliterator::PatahOrQamats(int i, bool qamats) const {
         if (IsYodForm(w.L(j + 2))) return Part(plain.engine, plain.code.c_str(), 1);
         return Part("0'aj'", "Y", 1);
       }
-      if (w.L(j + 3) == HebCode::FinalMem && j + 3 <= n) {
+      if (w.L(j + 3) == FinalMem && j + 3 <= n) {
         return Part(Typed("0a.j0i", "0A.j0I"), "Yyi", 2);
       }
       return Part("0'aj'", "Y", 2);
     }
     if (!IsYodForm(w.L(j + 2))) return sephardi ? Part("0'aj'", "Y", 1) : Part("0'oj'", "O", 1);
   }
-  if (qamats && w.V(j + 1) == HebCode::HatafQamats) return Part(Typed("0o", "0O"), "o", 0);
+  if (qamats && w.V(j + 1) == HatafQamats) return Part(Typed("0o", "0O"), "o", 0);
   if (SwallowableYodAfter(j) && j + 1 < n) return Part(plain.engine, plain.code.c_str(), 1);
   return plain;
 }
 
-VowelPart WordTransliterator::Shva(int i) const {
+VowelPart WordTransliterator::ShvaPart(int i) const {
   const int n = w.Last(), j = m_j;
   const int more = IsYodForm(w.L(i)) && SwallowableYodAfter(j) ? 1 : 0;
   if (i == n - m_w - 1 && MatchesList(kShvaRuleList, 0)) return Part("0@", "1", more);
@@ -322,7 +333,7 @@ VowelPart WordTransliterator::Shva(int i) const {
   }
 }
 
-VowelPart WordTransliterator::HatafPatah(int i) const {
+VowelPart WordTransliterator::HatafPatahPart(int i) const {
   const int j = m_j;
   if (IsYodForm(w.L(j + 1)) && IsHiriqForm(w.V(j + 1)) && j + 1 == w.Last()) {
     return Part(Typed("9a.j0i", "9A.j0I"), "7yi", 1);
@@ -331,25 +342,25 @@ VowelPart WordTransliterator::HatafPatah(int i) const {
   return Part(Typed("9a", "9A"), "3", 0);
 }
 
-VowelPart WordTransliterator::HatafQamats(int i) const {
+VowelPart WordTransliterator::HatafQamatsPart(int i) const {
   if (SwallowableYodAfter(m_j)) return Part("9'oj'", "8", 1);
   return Part("9O", "6", 0);
 }
 
 VowelPart WordTransliterator::VowelOf(int i) {
   const int vowel = w.V(i);
-  if (vowel == 1) return ExplicitNoVowel(i);
-  if (IsHolamForm(vowel) || IsHolamMale(vowel) || IsQamatsQatan(vowel)) return Holam(i);
-  if (IsShuruk(vowel) || IsQubutsForm(vowel)) return Shuruk(i);
+  if (vowel == ExplicitNoVowel) return ExplicitNoVowelPart(i);
+  if (IsHolamForm(vowel) || IsHolamMale(vowel) || IsQamatsQatan(vowel)) return HolamPart(i);
+  if (IsShuruk(vowel) || IsQubutsForm(vowel)) return ShurukPart(i);
   if (IsSegolForm(vowel)) return Part("0E", "E", 0);
-  if (IsHiriqForm(vowel)) return Hiriq(i);
-  if (IsTsereForm(vowel)) return Tsere(i);
-  if (IsPatahForm(vowel)) return PatahOrQamats(i, false);
-  if (IsQamatsForm(vowel)) return PatahOrQamats(i, true);
-  if (IsShva(vowel)) return Shva(i);
-  if (vowel == HebCode::HatafSegol) return Part("9E", "4", 0);
-  if (vowel == HebCode::HatafPatah) return HatafPatah(i);
-  if (vowel == HebCode::HatafQamats) return HatafQamats(i);
+  if (IsHiriqForm(vowel)) return HiriqPart(i);
+  if (IsTsereForm(vowel)) return TserePart(i);
+  if (IsPatahForm(vowel)) return PatahOrQamatsPart(i, false);
+  if (IsQamatsForm(vowel)) return PatahOrQamatsPart(i, true);
+  if (IsShva(vowel)) return ShvaPart(i);
+  if (vowel == HatafSegol) return Part("9E", "4", 0);
+  if (vowel == HatafPatah) return HatafPatahPart(i);
+  if (vowel == HatafQamats) return HatafQamatsPart(i);
   return Part("", "", 0);
 }
 
@@ -360,10 +371,10 @@ void WordTransliterator::Run(std::string& phonetic, std::string& code) {
   for (int i = 0; i <= n; ++i) {
     const Onset onset = ConsonantOf(i);
     if (onset.silent) continue;
-    m_w = IsDoubledVav(w.Letters(), w.Vowels(), i, n);
+    m_w = IsDoubledVav(w.Letters(), w.Vowels(), i, n) ? 1 : 0;
     m_j = i + m_w;
     m_prefixYod = false;
-    if (m_prefix.firstOption != 1 && IsYodForm(w.L(i + 1)) && IsShva(w.V(i + 1))) {
+    if (!m_prefix.options.initialVavIsPrefix && IsYodForm(w.L(i + 1)) && IsShva(w.V(i + 1))) {
       for (int k = 1; k <= 4; ++k) m_prefixYod = m_prefixYod || m_prefix.slots[k] == i;
     }
     m_syllables = CountStressDigits(phonetic.c_str());
@@ -397,23 +408,12 @@ void WordTransliterator::Run(std::string& phonetic, std::string& code) {
 
 }  // namespace
 
-int TransliterateWord(int pronunciation, int vowelType, const BYTE* letters, const BYTE* vowels,
-                      CString& phonetic, CString& code, int firstOption, DWORD prefixKind,
-                      DWORD optionBits) {
-  PrefixInfo prefix;
-  prefix.firstOption = firstOption;
-  prefix.prefixKind = prefixKind;
-  prefix.optionBits = optionBits;
-  for (int k = 1; k <= 4; ++k) {
-    if (prefixKind == kAnyPrefixKind || prefixKind == static_cast<DWORD>(k)) {
-      prefix.slots[k] = TestWordPrefix(letters, vowels, k, FALSE);
-    }
-  }
+void TransliterateWord(const BYTE* letters, const BYTE* vowels,
+                       const PronunciationOptions& options, CString& phonetic, CString& code) {
+  const PrefixInfo prefix = FindPrefixes(letters, vowels, options);
   const int last = LastLetterIndex(letters, kMaxTransliteratedLetters);
   std::string phoneticText, codeText;
-  WordTransliterator(pronunciation, vowelType, letters, vowels, last, prefix)
-      .Run(phoneticText, codeText);
+  WordTransliterator(letters, vowels, last, prefix).Run(phoneticText, codeText);
   AssignBytes(phonetic, phoneticText);
   AssignBytes(code, codeText);
-  return 1;
 }

@@ -1,5 +1,6 @@
 #include "speech/core/VocalShva.h"
 
+#include <optional>
 
 #include "hebtext/core/HebChar.h"
 #include "speech/core/CodeSets.h"
@@ -8,15 +9,31 @@
 
 namespace {
 
-bool IsZayinTsadiGroup(int c) { return IsAnyOf(c, {166, 182, 221, 223, 230, 246}); }
-bool IsSamekhShinGroup(int c) { return IsAnyOf(c, {177, 185, 208, 209, 210, 211, 241, 249}); }
+using namespace HebCode;
+
+bool IsZayinTsadiGroup(int c) {
+  return IsAnyOf(c, {ZayinDagesh, TsadiDagesh, ZayinGeresh, TsadiGeresh, Zayin, Tsadi});
+}
+bool IsSamekhShinGroup(int c) {
+  return IsAnyOf(c, {SamekhDagesh, ShinDagesh, ShinShinDotDagesh, ShinShinDot, ShinSinDot,
+                     ShinSinDotDagesh, Samekh, Shin});
+}
 bool IsSonorant(int c) {
-  return IsYodForm(c) || IsAnyOf(c, {228, 164, 236, 172, 238, 174, 240, 176, 224, 242, 248});
+  return IsYodForm(c) || IsAnyOf(c, {He, HeMappiq, Lamed, LamedDagesh, Mem, MemDagesh, Nun,
+                                     NunDagesh, Alef, Ayin, Resh});
 }
 bool IsReshOrLamed(int c) { return IsResh(c) || IsLamed(c); }
-bool IsHeForm(int c) { return IsHe(c); }
-bool IsDaletForm(int c) { return IsDalet(c); }
-bool IsTetForm(int c) { return IsTet(c); }
+bool IsBetForm(int c) { return c == BetDagesh || c == Bet; }
+bool IsGimelOrQof(int c) { return IsAnyOf(c, {GimelDagesh, Gimel, QofDagesh, Qof}); }
+// The letters that a gimel or qof under shva opening a word runs into as one
+// cluster, its shva silent.
+bool ClustersAfterGimelOrQof(int c) {
+  return IsAnyOf(c, {VavDagesh, ZayinDagesh, LamedDagesh, MemDagesh, NunDagesh, SamekhDagesh,
+                     TsadiDagesh, ShinDagesh, ShinShinDotDagesh, ShinShinDot, ShinSinDot,
+                     ShinSinDotDagesh, ZayinGeresh, Bet, Vav, Zayin, Lamed, Mem, Nun, Samekh,
+                     Pe, Tsadi, Resh, Shin});
+}
+bool IsPatahOrQamatsPlainCode(int c) { return c == Patah || c == Qamats; }
 
 // clang-format off
 // Words whose second letter carries a silent shva although a prefix could
@@ -261,11 +278,12 @@ bool MatchesList(const WordView& w, const WordPattern* list) {
 // the shva at i at the start of the stem's first syllable.
 bool IsAfterPrefix(const WordView& w, int i, const PrefixInfo& p) {
   if (i < 1 || i > 4) return false;
+  const DWORD prefixKind = p.options.prefixKind;
   const bool kindMatches =
-      p.prefixKind == static_cast<DWORD>(i) || (p.prefixKind == kAnyPrefixKind && p.slots[i] != 0);
+      prefixKind == static_cast<DWORD>(i) || (prefixKind == kAnyPrefixKind && p.slots[i] != 0);
   if (!kindMatches) return false;
-  const int kind = p.prefixKind <= 4 ? static_cast<int>(p.prefixKind) : 0;
-  if (kind >= 1 && w.L(kind - 1) == HebCode::He && IsAnyOf(w.V(kind - 1), {199, 200})) return true;
+  const int kind = prefixKind <= 4 ? static_cast<int>(prefixKind) : 0;
+  if (kind >= 1 && w.L(kind - 1) == He && IsPatahOrQamatsPlainCode(w.V(kind - 1))) return true;
   if (!(p.slots[1] != 0 && i == 1)) {
     for (int k = 2; k <= 4; ++k) {
       if (p.slots[k] != 0 && i == k && IsShinWithShinDot(w.L(k - 1)) && IsSegolForm(w.V(k - 1))) {
@@ -278,149 +296,171 @@ bool IsAfterPrefix(const WordView& w, int i, const PrefixInfo& p) {
   return (IsShuruk(l0) && IsShuruk(v0)) ||
          (IsVavForm(l0) && (IsSegolForm(v0) || IsPatahForm(v0) || IsQamatsForm(v0))) ||
          (IsShinWithShinDot(l0) && (IsSegolForm(v0) || IsQamatsForm(v0))) ||
-         (p.prefixKind == 1 && IsHiriqForm(v0) && (IsBet(l0) || IsKaf(l0) || IsLamed(l0)));
+         (prefixKind == 1 && IsHiriqForm(v0) && (IsBet(l0) || IsKaf(l0) || IsLamed(l0)));
 }
 
-int ClusterTest(int letter, int next, const PrefixInfo& p) {
-  if (IsReshOrLamed(next)) return IsSonorant(letter) ? 1 : 0;
-  if ((p.optionBits & 1) && IsPe(letter) && IsSamekh(next)) return 0;
-  return 1;
+ShvaKind ClusterTest(int letter, int next, const PrefixInfo& p) {
+  if (IsReshOrLamed(next)) return IsSonorant(letter) ? kVocalShva : kSilentShva;
+  if (p.options.plainShvaRules && IsPe(letter) && IsSamekh(next)) return kSilentShva;
+  return kVocalShva;
 }
 
-// The shva at the start of a syllable; -1 when the later steps decide.
-int TestAtSyllableStart(int pronunciation, const WordView& w, int i, int next,
-                        const PrefixInfo& p) {
+// The shva at the start of a syllable; nothing when the later steps decide.
+std::optional<ShvaKind> TestAtSyllableStart(const WordView& w, int i, int next,
+                                            const PrefixInfo& p) {
   const int letter = w.L(i);
+  const bool prefixed = p.options.prefixKind != 0;
   if (IsZayinTsadiGroup(letter)) {
-    if (IsGutturalLetter(next)) return 1;
-    if (pronunciation != kSephardi) return 2;
-    return -1;
+    if (IsGutturalLetter(next)) return kVocalShva;
+    if (p.options.pronunciation != kSephardi) return kVocalShvaAtStart;
+    return std::nullopt;
   }
-  if (IsSamekhShinGroup(letter)) return IsGutturalLetter(next) ? 1 : -1;
-  if (letter == HebCode::Vav) return 1;
-  if (letter == 161 || letter == 225) {
-    if (MatchesList(w, kBlClusterList) || MatchesList(w, kBrClusterList)) return 0;
-    if (p.prefixKind != 0) return 1;
+  if (IsSamekhShinGroup(letter)) {
+    if (IsGutturalLetter(next)) return kVocalShva;
+    return std::nullopt;
+  }
+  if (letter == Vav) return kVocalShva;
+  if (IsBetForm(letter)) {
+    if (MatchesList(w, kBlClusterList) || MatchesList(w, kBrClusterList)) return kSilentShva;
+    if (prefixed) return kVocalShva;
     return ClusterTest(letter, next, p);
   }
-  if (IsAnyOf(letter, {162, 226, 184, 247})) {
-    if (IsAnyOf(next, {165, 166, 172, 174, 176, 177, 182, 185, 208, 209, 210, 211, 221, 225, 229,
-                       230, 236, 238, 240, 241, 244, 246, 248, 249})) {
-      return 0;
-    }
+  if (IsGimelOrQof(letter)) {
+    if (ClustersAfterGimelOrQof(next)) return kSilentShva;
     return ClusterTest(letter, next, p);
   }
-  const bool shinWithSegolNext = IsShinWithShinDot(next) && next != 249 &&
-                                 w.V(i + 1) == HebCode::Segol;
-  if (letter == 171) {
-    if (shinWithSegolNext) return 2;
-    if (MatchesList(w, kKClusterList) || MatchesList(w, kKrClusterList)) return 0;
-    if (p.prefixKind != 0) return 1;
+  const bool shinWithSegolNext = IsShinWithShinDot(next) && next != Shin && w.V(i + 1) == Segol;
+  if (letter == KafDagesh) {
+    if (shinWithSegolNext) return kVocalShvaAtStart;
+    if (MatchesList(w, kKClusterList) || MatchesList(w, kKrClusterList)) return kSilentShva;
+    if (prefixed) return kVocalShva;
     return ClusterTest(letter, next, p);
   }
-  if (letter == HebCode::Kaf && shinWithSegolNext) return 2;
+  if (letter == Kaf && shinWithSegolNext) return kVocalShvaAtStart;
   return ClusterTest(letter, next, p);
 }
 
 }  // namespace
 
-int IsDoubledVav(const BYTE* letters, const BYTE* vowels, int i, int n) {
-  const WordView w(letters, vowels, n);
-  return IsVavForm(w.L(i)) && IsVavForm(w.L(i + 1)) && IsNoVowel(w.V(i + 1)) && i + 1 != n &&
-                 i + 1 <= n
-             ? 1
-             : 0;
+PrefixInfo FindPrefixes(const BYTE* letters, const BYTE* vowels,
+                        const PronunciationOptions& options) {
+  PrefixInfo prefix;
+  prefix.options = options;
+  for (int k = 1; k <= 4; ++k) {
+    if (options.prefixKind == kAnyPrefixKind || options.prefixKind == static_cast<DWORD>(k)) {
+      prefix.slots[k] = TestWordPrefix(letters, vowels, k, FALSE);
+    }
+  }
+  return prefix;
 }
 
-int TestVocalShva(int pronunciation, const BYTE* letters, const BYTE* vowels, int i, int n,
-                  const PrefixInfo& p) {
+bool IsDoubledVav(const BYTE* letters, const BYTE* vowels, int i, int n) {
+  const WordView w(letters, vowels, n);
+  return IsVavForm(w.L(i)) && IsVavForm(w.L(i + 1)) && IsNoVowel(w.V(i + 1)) && i + 1 != n &&
+         i + 1 <= n;
+}
+
+ShvaKind TestVocalShva(const BYTE* letters, const BYTE* vowels, int i, int n,
+                       const PrefixInfo& p) {
+  const Pronunciation pronunciation = p.options.pronunciation;
   const WordView w(letters, vowels, n);
   // 1. Explicit answers.
-  if (n == 0) return 1;
-  if (i >= n) return 0;
-  if (i < 0) return 0;
-  if (w.V(i) == 156) return 1;
-  if (w.V(i) == 157) return 0;
+  if (n == 0) return kVocalShva;
+  if (i >= n) return kSilentShva;
+  if (i < 0) return kSilentShva;
+  if (w.V(i) == VocalShva) return kVocalShva;
+  if (w.V(i) == SilentShva) return kSilentShva;
   // 2. A vav with patah or qamats taken as a one-letter prefix.
-  if (i == 1 && p.firstOption == 1 && p.prefixKind == 1 && w.L(0) == HebCode::Vav &&
-      IsAnyOf(w.V(0), {199, 200})) {
-    return 1;
+  if (i == 1 && p.options.initialVavIsPrefix && p.options.prefixKind == 1 && w.L(0) == Vav &&
+      IsPatahOrQamatsPlainCode(w.V(0))) {
+    return kVocalShva;
   }
   // 3.
   for (int k = 0; k <= 4; ++k) {
-    if (p.slots[k] == 0 && i == k + 1 && MatchesList(w, kSecondLetterSilentShvaList)) return 0;
+    if (p.slots[k] == 0 && i == k + 1 && MatchesList(w, kSecondLetterSilentShvaList)) {
+      return kSilentShva;
+    }
   }
   const int letter = w.L(i);
-  const int doubled = IsDoubledVav(letters, vowels, i, n);
+  const int doubled = IsDoubledVav(letters, vowels, i, n) ? 1 : 0;
   const int next = w.L(i + 1 + doubled);
-  const int skip = i >= 2 && IsVavForm(w.L(i - 2)) && IsVavForm(w.L(i - 1)) && IsNoVowel(w.V(i - 1))
-                       ? 1
-                       : 0;
+  const int skip =
+      i >= 2 && IsVavForm(w.L(i - 2)) && IsVavForm(w.L(i - 1)) && IsNoVowel(w.V(i - 1)) ? 1 : 0;
   const int previous = w.L(i - 1 - skip);
   const int previousVowel = w.V(i - 1 - skip);
+  auto vocalIf = [](bool spoken) { return spoken ? kVocalShva : kSilentShva; };
   // 4. Syllable start.
   if (i == 0 || IsSpaceOrHyphen(w.L(i - 1)) || IsBlankCode(w.L(i - 1)) || IsAfterPrefix(w, i, p)) {
-    const int result = TestAtSyllableStart(pronunciation, w, i, next, p);
-    if (result >= 0) return result;
+    if (const std::optional<ShvaKind> kind = TestAtSyllableStart(w, i, next, p)) return *kind;
   }
-  const bool likeLetterRules = (p.optionBits & 1) == 0;
+  const bool likeLetterRules = !p.options.plainShvaRules;
   // 5. Two shvas in a row.
   if (i >= 1 + skip && IsShva(previousVowel) && likeLetterRules && !IsAlefOrAyin(previous) &&
-      !IsHeForm(previous)) {
-    if (!IsSonorant(letter) && IsReshOrLamed(next)) return 3;
+      !IsHe(previous)) {
+    if (!IsSonorant(letter) && IsReshOrLamed(next)) return kVocalShvaBeforeLiquid;
     if (IsZayinTsadiGroup(letter)) {
-      return IsSibilantLetter(previous) || LettersSoundAlike(letter, next, pronunciation) ? 1 : 0;
+      return vocalIf(IsSibilantLetter(previous) || LettersSoundAlike(letter, next, pronunciation));
     }
     if (IsSamekhShinGroup(letter)) {
       const int after = w.L(i + 1);
-      if (!(IsSibilantLetter(after) || IsAlefOrAyin(after))) return 0;
-      return IsSibilantLetter(previous) || LettersSoundAlike(letter, next, pronunciation) ? 1 : 0;
+      if (!(IsSibilantLetter(after) || IsAlefOrAyin(after))) return kSilentShva;
+      return vocalIf(IsSibilantLetter(previous) || LettersSoundAlike(letter, next, pronunciation));
     }
-    return 1;
+    return kVocalShva;
   }
   // 6. After two yods without vowels.
   if (i >= 2 && IsNoVowelOrShva(w.V(i - 1)) && IsNoVowelOrShva(w.V(i - 2)) &&
       IsYodForm(w.L(i - 1)) && IsYodForm(w.L(i - 2))) {
-    return 1;
+    return kVocalShva;
   }
   // 7. Before a letter that sounds alike.
   if (LettersSoundAlike(letter, next, pronunciation) && !IsNoVowelOrShva(w.V(i + 1)) &&
       likeLetterRules) {
-    return 1;
+    return kVocalShva;
   }
   // 8.
   if (i < 1 + skip || !IsNoVowel(previousVowel) || IsAlef(w.L(i - 1)) || IsYodForm(w.L(i - 1)) ||
       skip == 1 || IsNoVowelOrShva(w.V(i + 1 + doubled))) {
-    return 0;
+    return kSilentShva;
   }
   // 9.-11.
-  if (IsGutturalLetter(next)) return 1;
-  if (IsZayinTsadiGroup(letter) && letter != 223) return pronunciation == kSephardi ? 0 : 1;
-  if (IsSamekhShinGroup(letter)) return 0;
-  if (!IsResh(next)) return 1;
-  return IsYodForm(letter) || IsHeForm(letter) || IsAlefOrAyin(letter) || IsResh(letter) ? 1 : 0;
+  if (IsGutturalLetter(next)) return kVocalShva;
+  if (IsZayinTsadiGroup(letter) && letter != TsadiGeresh) return vocalIf(pronunciation != kSephardi);
+  if (IsSamekhShinGroup(letter)) return kSilentShva;
+  if (!IsResh(next)) return kVocalShva;
+  return vocalIf(IsYodForm(letter) || IsHe(letter) || IsAlefOrAyin(letter) || IsResh(letter));
 }
 
-int LettersSoundAlike(int a, int b, int pronunciation) {
+bool LettersSoundAlike(int a, int b, Pronunciation pronunciation) {
   a &= 0xFF;
   b &= 0xFF;
   const bool sephardi = pronunciation == kSephardi;
-  if (a == 161 || a == 180) return b == a;
-  if (IsAnyOf(a, {226, 162, 170, 171, 187, 188, 184, 247})) return 0;
-  if (IsDaletForm(a)) return IsDaletForm(b);
-  if (IsTetForm(a)) return IsTetForm(b);
-  if (IsAnyOf(a, {208, 209})) return IsAnyOf(b, {249, 185, 209, 208});
-  if (IsVavForm(a)) return b == HebCode::Bet;
-  if (a == HebCode::Bet) return b == HebCode::Bet || IsVavForm(b);
-  if (IsAnyOf(a, {231, 235, 234, 251, 252})) return IsAnyOf(b, {231, 234, 235, 251, 252});
-  if (a == 186) return b == 186 || (b == HebCode::Tav && sephardi);
-  if (a == HebCode::Tav && sephardi) return IsAnyOf(b, {250, 186});
-  if (IsAnyOf(a, {166, 177, 182, 185, 210, 211, 221, 223, 230, 241, 246, 249}) ||
-      a == HebCode::Tav) {
-    return IsZayin(b) || IsTsadi(b) || IsSamekh(b) ||
-           IsAnyOf(b, {221, 245, 249, 185, 210, 211}) || (b == HebCode::Tav && !sephardi);
+  if (a == BetDagesh || a == PeDagesh) return b == a;
+  if (IsAnyOf(a, {Gimel, GimelDagesh, FinalKafDagesh, KafDagesh, FinalKafDageshShva,
+                  FinalKafDageshQamats, QofDagesh, Qof})) {
+    return false;
   }
-  if (b == a) return 1;
-  if (a != HebCode::Pe && IsDageshableLetter(a) && b == (AddDagesh(a) & 0xFF)) return 1;
-  return IsDageshLetter(a) && a != 180 && b == (RemoveDagesh(a) & 0xFF) ? 1 : 0;
+  if (IsDalet(a)) return IsDalet(b);
+  if (IsTet(a)) return IsTet(b);
+  if (IsAnyOf(a, {ShinShinDotDagesh, ShinShinDot})) {
+    return IsAnyOf(b, {Shin, ShinDagesh, ShinShinDot, ShinShinDotDagesh});
+  }
+  if (IsVavForm(a)) return b == Bet;
+  if (a == Bet) return b == Bet || IsVavForm(b);
+  const auto isKhSound = [](int c) {
+    return IsAnyOf(c, {Het, Kaf, FinalKaf, FinalKafShva, FinalKafQamats});
+  };
+  if (isKhSound(a)) return isKhSound(b);
+  if (a == TavDagesh) return b == TavDagesh || (b == Tav && sephardi);
+  if (a == Tav && sephardi) return IsAnyOf(b, {Tav, TavDagesh});
+  if (IsAnyOf(a, {ZayinDagesh, SamekhDagesh, TsadiDagesh, ShinDagesh, ShinSinDot,
+                  ShinSinDotDagesh, ZayinGeresh, TsadiGeresh, Zayin, Samekh, Tsadi, Shin}) ||
+      a == Tav) {
+    return IsZayin(b) || IsTsadi(b) || IsSamekh(b) ||
+           IsAnyOf(b, {ZayinGeresh, FinalTsadi, Shin, ShinDagesh, ShinSinDot, ShinSinDotDagesh}) ||
+           (b == Tav && !sephardi);
+  }
+  if (b == a) return true;
+  if (a != Pe && IsDageshableLetter(a) && b == (AddDagesh(a) & 0xFF)) return true;
+  return IsDageshLetter(a) && a != PeDagesh && b == (RemoveDagesh(a) & 0xFF);
 }

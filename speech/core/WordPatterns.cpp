@@ -9,33 +9,45 @@
 
 namespace {
 
+using namespace HebCode;
+
 // Prefix letters with the vowels they take when not strict.
-bool IsConjunctionVav(int letter, int vowel, bool strict) {
-  if (letter == HebCode::Shuruk) return true;
-  if (letter != HebCode::Vav) return false;
-  return strict || IsNoVowel(vowel) ||
-         IsAnyOf(vowel, {156, 157, 192, 196, 198, 199, 200, 212, 214, 215, 216});
+
+// Shva of any kind, hiriq, patah or qamats (plain or stressed): the vowels
+// of the prepositions bet, kaf and lamed.
+bool IsPrepositionVowel(int vowel) {
+  return IsAnyOf(vowel, {VocalShva, SilentShva, Shva, Hiriq, Patah, Qamats, StressedHiriq,
+                         StressedPatah, StressedQamats});
 }
 
+bool IsConjunctionVav(int letter, int vowel, bool strict) {
+  if (letter == Shuruk) return true;
+  if (letter != Vav) return false;
+  return strict || IsNoVowel(vowel) || IsPrepositionVowel(vowel) ||
+         IsAnyOf(vowel, {Segol, StressedSegol});
+}
+
+bool IsBetOrKafForm(int letter) { return IsAnyOf(letter, {BetDagesh, KafDagesh, Bet, Kaf}); }
+
 bool IsPreposition(int letter, int vowel, bool strict) {
-  const bool betOrKaf = IsAnyOf(letter, {161, 171, 225, 235});
-  if (!betOrKaf && letter != HebCode::Lamed) return false;
+  if (!IsBetOrKafForm(letter) && letter != Lamed) return false;
   if (strict) return true;
-  if (IsNoVowel(vowel) || IsAnyOf(vowel, {156, 157, 192, 196, 199, 200, 212, 215, 216})) return true;
+  if (IsNoVowel(vowel) || IsPrepositionVowel(vowel)) return true;
   return IsBet(letter) && IsSegolForm(vowel);
 }
 
 bool IsRelativeShin(int letter, int vowel, bool strict) {
-  return IsAnyOf(letter, {209, 249}) && (strict || IsSegolForm(vowel));
+  return IsAnyOf(letter, {ShinShinDot, Shin}) && (strict || IsSegolForm(vowel));
 }
 
 bool IsArticle(int letter, int vowel, bool strict) {
-  return letter == HebCode::He &&
-         (strict || IsAnyOf(vowel, {194, 198, 199, 200, 214, 215, 216}));
+  return letter == He && (strict || IsAnyOf(vowel, {HatafPatah, Segol, Patah, Qamats,
+                                                    StressedSegol, StressedPatah,
+                                                    StressedQamats}));
 }
 
 bool IsPrepositionMem(int letter, int vowel, bool strict) {
-  return letter == HebCode::Mem && (strict || IsAnyOf(vowel, {196, 197, 212, 213}));
+  return letter == Mem && (strict || IsAnyOf(vowel, {Hiriq, Tsere, StressedHiriq, StressedTsere}));
 }
 
 // 1 when letters from..from+count-1 form the last part of a chain: a
@@ -64,7 +76,7 @@ bool IsChainAfterVav(const WordView& w, int from, int count, bool strict) {
       IsRelativeShin(w.L(from + 1), w.V(from + 1), strict)) {
     const int l = w.L(from + 2), v = w.V(from + 2);
     return IsArticle(l, v, strict) ||
-           (IsAnyOf(l, {161, 236, 171}) && IsPreposition(l, v, strict));
+           (IsAnyOf(l, {BetDagesh, Lamed, KafDagesh}) && IsPreposition(l, v, strict));
   }
   return false;
 }
@@ -174,8 +186,10 @@ enum class EntryEnding { Other, Ah, I, VavVowelTav };
 EntryEnding ClassifyEnding(const EntryForm& e) {
   const int last = e.LastLetter();
   const int lastVowel = e.vowels[e.count - 1];
-  if (IsHe(last) && lastVowel == 1 && e.VowelBeforeLast() == HebCode::Qamats) return EntryEnding::Ah;
-  if (IsYodForm(last) && lastVowel == 1 && IsHiriqOrNoVowel(e.VowelBeforeLast())) {
+  if (IsHe(last) && lastVowel == ExplicitNoVowel && e.VowelBeforeLast() == Qamats) {
+    return EntryEnding::Ah;
+  }
+  if (IsYodForm(last) && lastVowel == ExplicitNoVowel && IsHiriqOrNoVowel(e.VowelBeforeLast())) {
     return EntryEnding::I;
   }
   if (IsTav(last) && (IsHolamMale(e.VowelBeforeLast()) || IsShuruk(e.VowelBeforeLast()))) {
@@ -195,45 +209,45 @@ int BuildVariantForms(const WordPattern& pattern, int flags, EntryForm* forms) {
   if ((all || (flags & kVariantVavVowelSwap)) && ending == EntryEnding::VavVowelTav) {
     EntryForm& f = forms[made++] = plain;
     BYTE& vowel = f.vowels[f.count - 2];
-    vowel = IsHolamMale(vowel) ? HebCode::Shuruk : HebCode::HolamMale;
+    vowel = IsHolamMale(vowel) ? Shuruk : HolamMale;
   }
   if ((all || (flags & kVariantIt)) && ending != EntryEnding::Ah) {
     EntryForm& f = forms[made++] = plain;
     if (ending != EntryEnding::I) {
-      f.OpenLastLetter(HebCode::Hiriq);
-      f.Append(HebCode::Yod, 1);
+      f.OpenLastLetter(Hiriq);
+      f.Append(Yod, ExplicitNoVowel);
     }
-    f.Append(HebCode::Tav, 1);
+    f.Append(Tav, ExplicitNoVowel);
   }
   if ((all || (flags & kVariantIm)) && ending != EntryEnding::Ah) {
     EntryForm& im = forms[made++] = plain;
     EntryForm& iyim = forms[made++] = plain;
     if (ending == EntryEnding::I) {
-      im.Append(HebCode::FinalMem, 1);
-      iyim.vowels[iyim.count - 1] = HebCode::Hiriq;
-      if (iyim.count >= 2) iyim.vowels[iyim.count - 2] = HebCode::Hiriq;
+      im.Append(FinalMem, ExplicitNoVowel);
+      iyim.vowels[iyim.count - 1] = Hiriq;
+      if (iyim.count >= 2) iyim.vowels[iyim.count - 2] = Hiriq;
     } else {
-      im.OpenLastLetter(HebCode::Hiriq);
-      im.Append(HebCode::Yod, 1);
-      im.Append(HebCode::FinalMem, 1);
-      iyim.OpenLastLetter(HebCode::Hiriq);
-      iyim.Append(HebCode::Yod, HebCode::Hiriq);
+      im.OpenLastLetter(Hiriq);
+      im.Append(Yod, ExplicitNoVowel);
+      im.Append(FinalMem, ExplicitNoVowel);
+      iyim.OpenLastLetter(Hiriq);
+      iyim.Append(Yod, Hiriq);
     }
-    iyim.Append(HebCode::Yod, 1);
-    iyim.Append(HebCode::FinalMem, 1);
+    iyim.Append(Yod, ExplicitNoVowel);
+    iyim.Append(FinalMem, ExplicitNoVowel);
   }
   if (all || (flags & kVariantOtUt)) {
-    for (int vowel : {HebCode::HolamMale, HebCode::Shuruk}) {
+    for (int vowel : {HolamMale, Shuruk}) {
       EntryForm& f = forms[made++] = plain;
       if (ending == EntryEnding::I) {
         f.vowels[f.count - 1] = static_cast<BYTE>(vowel);
-        f.Append(HebCode::Tav, 1);
+        f.Append(Tav, ExplicitNoVowel);
       } else if (ending == EntryEnding::Ah) {
-        f.letters[f.count - 1] = HebCode::Tav;
+        f.letters[f.count - 1] = Tav;
         f.vowels[f.count - 2] = static_cast<BYTE>(vowel);
       } else {
         f.OpenLastLetter(vowel);
-        f.Append(HebCode::Tav, 1);
+        f.Append(Tav, ExplicitNoVowel);
       }
     }
   }

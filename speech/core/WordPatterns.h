@@ -4,6 +4,7 @@
 
 #include "classlib/core/CString.h"
 #include "classlib/core/WinTypes.h"
+#include "speech/core/PronunciationOptions.h"
 
 // A fixed pointed word or ending: a zero-padded letter string and one vowel
 // a letter. A list ends with a pattern whose first letter is 0.
@@ -12,9 +13,6 @@ struct WordPattern {
   BYTE vowels[10];
 };
 static_assert(sizeof(WordPattern) == 20, "a word pattern is 20 bytes");
-
-// The prefix kind that means "try kinds 1 to 4".
-constexpr DWORD kAnyPrefixKind = 0xFFFFFFFF;
 
 // kind (1-4) when the zero-terminated word begins with a chain of exactly
 // kind prefix letters (conjunction vav; bet, kaf, lamed; relative shin; the

@@ -60,8 +60,9 @@ class StressPattern {
 
 // The syllables of the prefix letters, when the word begins with a prefix
 // of the kind (or any kind) the caller named.
-int PrefixSyllables(const BYTE* letters, const BYTE* vowels, int n, int pronunciation,
-                    int vowelType, DWORD prefixKind) {
+int PrefixSyllables(const BYTE* letters, const BYTE* vowels, int n,
+                    const PronunciationOptions& options) {
+  const DWORD prefixKind = options.prefixKind;
   if (prefixKind == 0) return 0;
   int length = 0;
   for (int k = 1; k <= 4; ++k) {
@@ -74,25 +75,29 @@ int PrefixSyllables(const BYTE* letters, const BYTE* vowels, int n, int pronunci
     prefixLetters[i] = letters[i];
     prefixVowels[i] = vowels[i];
   }
+  PronunciationOptions prefixOptions;
+  prefixOptions.pronunciation = options.pronunciation;
+  prefixOptions.vowelType = options.vowelType;
+  prefixOptions.prefixKind = prefixKind;
   CString phonetic, code;
-  TransliterateWord(pronunciation, vowelType, prefixLetters, prefixVowels, phonetic, code, 0,
-                    prefixKind, 0);
+  TransliterateWord(prefixLetters, prefixVowels, prefixOptions, phonetic, code);
   return CountStressDigits(phonetic);
 }
 
-int PlaceStress(const WordView& w, StressPattern& pattern, int pronunciation, int vowelType,
-                int mode, DWORD prefixKind) {
+int PlaceStress(const WordView& w, StressPattern& pattern, const PronunciationOptions& options,
+                StressMode mode) {
   const int n = w.Last();
   bool stressedVowel = false;
   for (int i = 0; i <= n; ++i) stressedVowel = stressedVowel || IsStressedVowel(w.V(i));
-  if (stressedVowel || (mode == 0 && pattern.HasStress())) return pattern.ExistingStress();
-  if (mode != 0) {
+  if (stressedVowel || (mode == kPlaceStress && pattern.HasStress())) {
+    return pattern.ExistingStress();
+  }
+  if (mode != kPlaceStress) {
     if (mode == kForceLastStress || !pattern.HasStress()) return pattern.Mark(kStressLast);
     return pattern.ExistingStress();
   }
   const int syllables = pattern.Syllables();
-  const int stem = syllables - PrefixSyllables(w.Letters(), w.Vowels(), n, pronunciation,
-                                               vowelType, prefixKind);
+  const int stem = syllables - PrefixSyllables(w.Letters(), w.Vowels(), n, options);
   if (syllables < 2) return pattern.MarkFirst();
 
   if (IsHe(w.L(n)) && IsNoVowel(w.V(n)) && IsQamatsForm(w.V(n - 1))) {
@@ -122,12 +127,12 @@ int PlaceStress(const WordView& w, StressPattern& pattern, int pronunciation, in
 }  // namespace
 
 int PlaceWordStress(const BYTE* letters, const BYTE* vowels, int n, CString& pattern,
-                    int pronunciation, int vowelType, int mode, DWORD prefixKind) {
+                    const PronunciationOptions& options, StressMode mode) {
   StressPattern marks(pattern);
   int result = kStressNotPlaced;
   if (n >= 0) {
     const WordView w(letters, vowels, n);
-    result = PlaceStress(w, marks, pronunciation, vowelType, mode, prefixKind);
+    result = PlaceStress(w, marks, options, mode);
   }
   marks.Finish(pattern);
   return result;

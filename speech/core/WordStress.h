@@ -4,19 +4,23 @@
 
 #include "classlib/core/CString.h"
 #include "classlib/core/WinTypes.h"
+#include "speech/core/PronunciationOptions.h"
 
 // The stressed syllable counted from the end: 0 last ... 3 fourth to last;
 // 4 when the pattern had too few syllables for the rule (nothing marked).
 enum StressResult { kStressLast = 0, kStressPenult = 1, kStressAntepenult = 2,
                     kStressFourthToLast = 3, kStressNotPlaced = 4 };
 
-// Modes: 0 normal placement; 7 forces the last syllable; any other value
-// keeps an existing "1" and otherwise forces the last syllable.
-constexpr int kForceLastStress = 7;
+// What PlaceWordStress does with the pattern. Any value other than these
+// acts as kKeepOrForceLastStress.
+enum StressMode : int {
+  kPlaceStress = 0,            // place it by the word's rules
+  kKeepOrForceLastStress = 1,  // keep an existing "1", else stress the last syllable
+  kForceLastStress = 7,        // stress the last syllable
+};
 
 // Turns one "0" of the pattern (the phonetic text of TransliterateWord)
 // into "1" and every "9" into "0". The word is the letters and vowels up to
-// last index n. prefixKind as for TransliterateWord; pronunciation and
-// vowelType are handed on to it.
+// last index n; options as the pattern was transliterated with.
 int PlaceWordStress(const BYTE* letters, const BYTE* vowels, int n, CString& pattern,
-                    int pronunciation, int vowelType, int mode, DWORD prefixKind);
+                    const PronunciationOptions& options, StressMode mode = kPlaceStress);

@@ -77,17 +77,21 @@ inline int CountChar(const CString& text, char c) {
 
 // Runs the rules over the word with the given settings; returns what went
 // wrong, or an empty string.
-inline std::string CheckWord(const Word& w, int pronunciation, int vowelType, DWORD prefixKind) {
+inline std::string CheckWord(const Word& w, Pronunciation pronunciation, VowelType vowelType,
+                             DWORD prefixKind) {
+  PronunciationOptions options;
+  options.pronunciation = pronunciation;
+  options.vowelType = vowelType;
+  options.prefixKind = prefixKind;
   CString phonetic, code;
-  TransliterateWord(pronunciation, vowelType, w.letters.data(), w.vowels.data(), phonetic, code,
-                    0, prefixKind, 0);
+  TransliterateWord(w.letters.data(), w.vowels.data(), options, phonetic, code);
   if (phonetic.GetLength() >= kMaxPhoneticText || code.GetLength() >= kMaxPhoneticText) {
     return "output too long";
   }
   if (phonetic.Left(2) != "`[" || phonetic.Right(1) != "]") return "phonetic text not bracketed";
   const bool stressGiven = HasStressedVowel(w) || CountChar(phonetic, '1') > 0;
   const int result = PlaceWordStress(w.letters.data(), w.vowels.data(), w.Last(), phonetic,
-                                     pronunciation, vowelType, 0, prefixKind);
+                                     options);
   if (result < kStressLast || result > kStressNotPlaced) return "stress result out of range";
   if (CountChar(phonetic, '9') != 0) return "a 9 left in the pattern";
   if (!stressGiven && CountChar(phonetic, '1') > 1) return "more than one stress placed";
@@ -104,7 +108,9 @@ inline std::string CheckWord(const Word& w, int pronunciation, int vowelType, DW
   AdjustWordSpelling(l.data(), v.data(), kMaxTransliteratedLetters + 1, pronunciation & 1);
   for (int k = 0; k <= 4; ++k) {
     std::vector<BYTE> pl = w.letters, pv = w.vowels;
-    PointPrefixLetters(pl.data(), pv.data(), k, k - 1 > 1 ? 1 : k - 1);
+    const ArticleMode mode = k == 0 ? kArticleDecide : k == 1 ? kArticleNotAbsorbed
+                                                              : kArticleAbsorbed;
+    PointPrefixLetters(pl.data(), pv.data(), k, mode);
     if (pl.size() != w.letters.size() || pl.back() != 0) return "prefix pointing broke the word";
   }
   return std::string();

@@ -11,8 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
   // The first byte picks the settings; the rest is the word.
-  const int pronunciation = 1 + data[0] % 3;
-  const int vowelType = (data[0] / 3) % 3;  // 2: a type with no engine vowels
+  const auto pronunciation = static_cast<Pronunciation>(kSephardi + data[0] % 3);
+  const auto vowelType = static_cast<VowelType>((data[0] / 3) % 3);  // 2: no engine vowels
   const DWORD kinds[] = {0, 1, 2, 3, 4, kAnyPrefixKind};
   const DWORD prefixKind = kinds[(data[0] / 9) % 6];
   const auto word = pronunciation_checks::WordFromBytes(data + 1, size - 1);

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "hebtext/core/MemoryProfileStore.h"
@@ -47,40 +48,49 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  int pronunciation = 1, vowelType = 1, set = 0;
-  DWORD prefixKind = kAnyPrefixKind;
+  PronunciationOptions options;
+  options.prefixKind = kAnyPrefixKind;
+  int pronunciation = kSephardi, set = 0;
   int arg = 1;
   for (; arg + 1 < argc && argv[arg][0] == '-'; arg += 2) {
     const char* value = argv[arg + 1];
     switch (argv[arg][1]) {
       case 'p': pronunciation = atoi(value); break;
-      case 'v': vowelType = atoi(value); break;
+      case 'v': options.vowelType = static_cast<VowelType>(atoi(value)); break;
       case 's': set = atoi(value); break;
       case 'k':
-        prefixKind = strcmp(value, "any") == 0 ? kAnyPrefixKind : static_cast<DWORD>(atoi(value));
+        options.prefixKind =
+            strcmp(value, "any") == 0 ? kAnyPrefixKind : static_cast<DWORD>(atoi(value));
         break;
       default: return Usage();
     }
   }
-  if (arg >= argc || pronunciation < 1 || pronunciation > 3 || set < 0 ||
+  if (arg >= argc || pronunciation < kSephardi || pronunciation > kYemenite || set < 0 ||
       set >= kBuiltInPhonemeSets) {
     return Usage();
   }
+  options.pronunciation = static_cast<Pronunciation>(pronunciation);
   MemoryProfileStore profile;
   profile.WriteProfileInt("Phonemes", "ActiveSet", set);
   LoadPhonemeSets(profile);
+  int status = 0;
   for (; arg < argc; ++arg) {
-    const PointedLetters word = PointedLettersFromUtf8(argv[arg]);
+    std::string problem;
+    const std::optional<PointedLetters> read = PointedLettersFromUtf8(argv[arg], &problem);
+    if (!read) {
+      fprintf(stderr, "pronounce: %s: %s\n", argv[arg], problem.c_str());
+      status = 1;
+      continue;
+    }
+    const PointedLetters& word = *read;
     if (word.Last() < 0) continue;
     CString phonetic, code;
-    TransliterateWord(pronunciation, vowelType, word.L(), word.V(), phonetic, code, 0, prefixKind,
-                      0);
-    const int stress = PlaceWordStress(word.L(), word.V(), word.Last(), phonetic, pronunciation,
-                                       vowelType, 0, prefixKind);
+    TransliterateWord(word.L(), word.V(), options, phonetic, code);
+    const int stress = PlaceWordStress(word.L(), word.V(), word.Last(), phonetic, options);
     const CString spelled = SpellCodeText(*GetPhonemeTable(), code);
     printf("%s\tstress %d\t%s\t%s\t%s\n", argv[arg], stress, static_cast<LPCSTR>(phonetic),
            static_cast<LPCSTR>(code), ToUtf8(kSetCharsets[set], spelled).c_str());
   }
   FreePhonemeSets();
-  return 0;
+  return status;
 }

@@ -3,16 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "hebtext/tests/core/PointedWord.h"
+#include "speech/tests/core/Pronounce.h"
 
 namespace {
 
 struct PointingCase {
   const char* what;
-  PointedWord word;
+  const char* word;  // prefix letters without points
   int prefixLength;
-  int articleMode;
-  PointedWord expected;
+  ArticleMode articleMode;
+  const char* expected;
 };
 void PrintTo(const PointingCase& c, std::ostream* os) { *os << c.what; }
 
@@ -20,68 +20,49 @@ class PointPrefixLettersTable : public ::testing::TestWithParam<PointingCase> {}
 
 TEST_P(PointPrefixLettersTable, PointsThePrefix) {
   const PointingCase& c = GetParam();
-  PointedWord word = c.word;
+  PointedLetters word = Pointed(c.word);
   PointPrefixLetters(word.letters.data(), word.vowels.data(), c.prefixLength, c.articleMode);
-  EXPECT_EQ(word.letters, c.expected.letters);
-  EXPECT_EQ(word.vowels, c.expected.vowels);
+  const PointedLetters expected = Pointed(c.expected);
+  EXPECT_EQ(word.letters, expected.letters);
+  EXPECT_EQ(word.vowels, expected.vowels);
 }
 
-constexpr int Decide = kArticleDecide, No = kArticleNotAbsorbed, Yes = kArticleAbsorbed;
+constexpr ArticleMode Decide = kArticleDecide, No = kArticleNotAbsorbed, Yes = kArticleAbsorbed;
 
 INSTANTIATE_TEST_SUITE_P(
     Prefixes, PointPrefixLettersTable,
     ::testing::Values(
-        PointingCase{"vav before bet with shva: shuruk",
-                     {{229, 0}, {161, 192}, {248, 197}, {235, 200}, {228, 1}}, 1, No,
-                     {{202, 202}, {161, 192}, {248, 197}, {235, 200}, {228, 1}}},
-        PointingCase{"vav before a letter with a full vowel: shva",
-                     {{229, 0}, {236, 198}, {233, 198}, {227, 1}}, 1, No,
-                     {{229, 192}, {236, 198}, {233, 198}, {227, 1}}},
-        PointingCase{"vav before yod with shva: hiriq", {{229, 0}, {233, 192}, {236, 199}}, 1, No,
-                     {{229, 196}, {233, 192}, {236, 199}}},
-        PointingCase{"lamed before hataf patah: patah", {{236, 0}, {231, 194}, {236, 206}, {237, 1}},
-                     1, No, {{236, 199}, {231, 194}, {236, 206}, {237, 1}}},
-        PointingCase{"lamed before shva: hiriq", {{236, 0}, {238, 192}, {227, 196}}, 1, No,
-                     {{236, 196}, {238, 192}, {227, 196}}},
-        PointingCase{"bet at the start takes its dagesh", {{225, 0}, {236, 198}, {233, 198}}, 1, No,
-                     {{161, 192}, {236, 198}, {233, 198}}},
-        PointingCase{"article before alef: qamats", {{228, 0}, {224, 196}, {233, 1}, {209, 1}}, 1,
-                     No, {{228, 200}, {224, 196}, {233, 1}, {209, 1}}},
-        PointingCase{"article before het with qamats: segol",
-                     {{228, 0}, {231, 200}, {171, 200}, {237, 1}}, 1, No,
-                     {{228, 198}, {231, 200}, {171, 200}, {237, 1}}},
-        PointingCase{"article before hem: qamats", {{228, 0}, {228, 197}, {237, 1}}, 1, No,
-                     {{228, 200}, {228, 197}, {237, 1}}},
-        PointingCase{"article before another letter: patah", {{228, 0}, {233, 198}, {236, 198}},
-                     1, No, {{228, 199}, {233, 198}, {236, 198}}},
-        PointingCase{"absorbed article: bet takes patah and dagesh",
-                     {{225, 0}, {161, 199}, {233, 196}, {250, 1}}, 1, Yes,
-                     {{161, 199}, {161, 199}, {233, 196}, {250, 1}}},
-        PointingCase{"mem before a guttural: tsere", {{238, 0}, {242, 196}, {233, 1}, {248, 1}},
-                     1, No, {{238, 197}, {242, 196}, {233, 1}, {248, 1}}},
-        PointingCase{"relative shin: segol", {{209, 0}, {233, 198}, {236, 198}}, 1, No,
-                     {{209, 198}, {233, 198}, {236, 198}}},
-        PointingCase{"bet after shin takes the article",
-                     {{209, 0}, {225, 0}, {161, 199}, {233, 196}, {250, 1}}, 2, Decide,
-                     {{209, 198}, {161, 199}, {161, 199}, {233, 196}, {250, 1}}},
-        PointingCase{"kaf + shin + article",
-                     {{235, 0}, {209, 0}, {228, 0}, {233, 198}, {236, 198}}, 3, Decide,
-                     {{171, 192}, {209, 198}, {228, 199}, {233, 198}, {236, 198}}},
-        PointingCase{"a letter with a vowel keeps it", {{236, 199}, {238, 192}, {227, 196}}, 1, No,
-                     {{236, 199}, {238, 192}, {227, 196}}},
-        PointingCase{"no prefix", {{236, 0}, {238, 192}}, 0, No, {{236, 0}, {238, 192}}},
-        PointingCase{"prefix as long as the word", {{236, 0}}, 3, No, {{236, 0}}}));
+        PointingCase{"vav before bet with shva: shuruk", u8"ובְּרֵכָה", 1, No, u8"וּבְּרֵכָה"},
+        PointingCase{"vav before a letter with a full vowel: shva", u8"ולֶיֶד", 1, No,
+                     u8"וְלֶיֶד"},
+        PointingCase{"vav before yod with shva: hiriq", u8"ויְלַ", 1, No, u8"וִיְלַ"},
+        PointingCase{"lamed before hataf patah: patah", u8"לחֲלוֹם", 1, No, u8"לַחֲלוֹם"},
+        PointingCase{"lamed before shva: hiriq", u8"למְדִ", 1, No, u8"לִמְדִ"},
+        PointingCase{"bet at the start takes its dagesh", u8"בלֶיֶ", 1, No, u8"בְּלֶיֶ"},
+        PointingCase{"article before alef: qamats", u8"האִישׁ", 1, No, u8"הָאִישׁ"},
+        PointingCase{"article before het with qamats: segol", u8"החָכָּם", 1, No, u8"הֶחָכָּם"},
+        PointingCase{"article before hem: qamats", u8"ההֵם", 1, No, u8"הָהֵם"},
+        PointingCase{"article before another letter: patah", u8"היֶלֶ", 1, No, u8"הַיֶלֶ"},
+        PointingCase{"absorbed article: bet takes patah and dagesh", u8"בבַּיִת", 1, Yes,
+                     u8"בַּבַּיִת"},
+        PointingCase{"mem before a guttural: tsere", u8"מעִיר", 1, No, u8"מֵעִיר"},
+        PointingCase{"relative shin: segol", u8"שׁיֶלֶ", 1, No, u8"שֶׁיֶלֶ"},
+        PointingCase{"bet after shin takes the article", u8"שׁבבַּיִת", 2, Decide,
+                     u8"שֶׁבַּבַּיִת"},
+        PointingCase{"kaf + shin + article", u8"כשׁהיֶלֶ", 3, Decide, u8"כְּשֶׁהַיֶלֶ"},
+        PointingCase{"a letter with a vowel keeps it", u8"לַמְדִ", 1, No, u8"לַמְדִ"},
+        PointingCase{"no prefix", u8"למְ", 0, No, u8"למְ"},
+        PointingCase{"prefix as long as the word", u8"ל", 3, No, u8"ל"}));
 
 TEST(IsArticleQamatsWord, HemHenHenaHema) {
-  EXPECT_EQ(IsArticleQamatsWord(PointedWord{{228, 197}, {237, 1}}.L(),
-                                PointedWord{{228, 197}, {237, 1}}.V()),
-            1);
-  const PointedWord hena{{228, 213}, {176, 200}, {228, 1}};
-  EXPECT_EQ(IsArticleQamatsWord(hena.L(), hena.V()), 1);
-  const PointedWord hemot{{228, 197}, {237, 1}, {250, 1}};
-  EXPECT_EQ(IsArticleQamatsWord(hemot.L(), hemot.V()), 0);
-  const PointedWord har{{228, 200}, {248, 1}};
-  EXPECT_EQ(IsArticleQamatsWord(har.L(), har.V()), 0);
+  for (const char* word : {u8"הֵם", u8"הֵֽנָּה"}) {
+    const PointedLetters w = Pointed(word);
+    EXPECT_TRUE(IsArticleQamatsWord(w.L(), w.V())) << word;
+  }
+  for (const char* word : {u8"הֵםת", u8"הָר"}) {
+    const PointedLetters w = Pointed(word);
+    EXPECT_FALSE(IsArticleQamatsWord(w.L(), w.V())) << word;
+  }
 }
 
 }  // namespace

@@ -17,9 +17,10 @@ TEST(RandomWords, KeepTheInvariants) {
     std::vector<unsigned char> bytes(2 * length(random));
     for (auto& b : bytes) b = static_cast<unsigned char>(byte(random));
     const auto word = pronunciation_checks::WordFromBytes(bytes.data(), bytes.size());
-    const int pronunciation = 1 + run % 3;
-    const std::string failure = pronunciation_checks::CheckWord(
-        word, pronunciation, (run / 3) % 2, kinds[(run / 6) % 6]);
+    const auto pronunciation = static_cast<Pronunciation>(kSephardi + run % 3);
+    const auto vowelType = static_cast<VowelType>((run / 3) % 2);
+    const std::string failure =
+        pronunciation_checks::CheckWord(word, pronunciation, vowelType, kinds[(run / 6) % 6]);
     ASSERT_EQ(failure, "") << "run " << run;
   }
 }

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "hebtext/core/HebChar.h"
 #include "hebtext/tests/core/PointedWord.h"
-#include "speech/core/PointedInput.h"
+#include "speech/tests/core/Pronounce.h"
 
 namespace {
+
+using namespace HebCode;
 
 struct PrefixCase {
   const char* word;
@@ -20,7 +23,7 @@ class TestWordPrefixTable : public ::testing::TestWithParam<PrefixCase> {};
 
 TEST_P(TestWordPrefixTable, RecognisesChainsOfPrefixLetters) {
   const PrefixCase& c = GetParam();
-  const PointedLetters w = PointedLettersFromUtf8(c.word);
+  const PointedLetters w = Pointed(c.word);
   EXPECT_EQ(TestWordPrefix(w.L(), w.V(), c.kind, c.strict), c.expected) << c.word;
 }
 
@@ -46,74 +49,72 @@ INSTANTIATE_TEST_SUITE_P(
         PrefixCase{u8"וְהַיֶּלֶד", 5, FALSE, 0}));
 
 const WordPattern kOneWord[] = {
-    {{233, 236, 227}, {198, 198, 1}},  // yeled
+    {{Yod, Lamed, Dalet}, {Segol, Segol, ExplicitNoVowel}},  // yeled
     {},
 };
 
-int Match(const PointedWord& w, const WordPattern* list, int flags, int* offset) {
-  return MatchWordPatternList(w.L(), w.V(), w.Length() - 1, list, offset, flags);
+template <typename Word>  // PointedLetters or PointedWord
+int Match(const Word& w, const WordPattern* list, int flags, int* offset) {
+  return MatchWordPatternList(w.L(), w.V(), static_cast<int>(w.letters.size()) - 2, list, offset,
+                              flags);
+}
+
+int Match(const char* word, const WordPattern* list, int flags, int* offset) {
+  return Match(Pointed(word), list, flags, offset);
 }
 
 TEST(MatchWordPatternList, MatchesTheWordAndTheWordBehindAPrefix) {
   int offset = -1;
-  EXPECT_EQ(Match(PointedWord{{233, 198}, {236, 198}, {227, 1}}, kOneWord, 0, &offset), 1);
+  EXPECT_EQ(Match(u8"יֶלֶד", kOneWord, 0, &offset), 1);
   EXPECT_EQ(offset, 0);
-  // ha-yeled
-  EXPECT_EQ(Match(PointedWord{{228, 199}, {233, 198}, {236, 198}, {227, 1}}, kOneWord, 0, &offset),
-            1);
+  EXPECT_EQ(Match(u8"הַיֶלֶד", kOneWord, 0, &offset), 1);
   EXPECT_EQ(offset, 1);
-  // yeled with a trailing comma
-  EXPECT_EQ(Match(PointedWord{{233, 198}, {236, 198}, {227, 1}, {',', 0}}, kOneWord, 0, &offset),
+  EXPECT_EQ(Match(u8"יֶלֶד,", kOneWord, 0, &offset), 1);
+  // no vowel written (0) against the explicit none of the list
+  EXPECT_EQ(Match(PointedWord{{Yod, Segol}, {Lamed, Segol}, {Dalet, NoVowel}}, kOneWord, 0,
+                  &offset),
             1);
-  // no vowel written (0) against the explicit none (1)
-  EXPECT_EQ(Match(PointedWord{{233, 198}, {236, 198}, {227, 0}}, kOneWord, 0, &offset), 1);
-  EXPECT_EQ(Match(PointedWord{{233, 198}, {236, 198}, {240, 1}}, kOneWord, 0, &offset), 0);
+  EXPECT_EQ(Match(u8"יֶלֶנ", kOneWord, 0, &offset), 0);
   EXPECT_EQ(offset, 0);
 }
 
 TEST(MatchWordPatternList, NeverMatchesWithoutAnOffsetOrForLongWords) {
-  const PointedWord yeled{{233, 198}, {236, 198}, {227, 1}};
-  EXPECT_EQ(Match(yeled, kOneWord, 0, nullptr), 0);
-  PointedWord longWord{{233, 198}, {236, 198}, {227, 1}};
-  for (int i = 0; i < 20; ++i) {
-    longWord.letters.insert(longWord.letters.begin(), 236);
-    longWord.vowels.insert(longWord.vowels.begin(), 199);
-  }
+  EXPECT_EQ(Match(u8"יֶלֶד", kOneWord, 0, nullptr), 0);
+  std::string longWord;
+  for (int i = 0; i < 20; ++i) longWord += u8"לַ";
+  longWord += u8"יֶלֶד";
   int offset = 0;
-  EXPECT_EQ(Match(longWord, kOneWord, kVariantAll, &offset), 0);
+  EXPECT_EQ(Match(longWord.c_str(), kOneWord, kVariantAll, &offset), 0);
 }
 
 TEST(MatchWordPatternList, MaterLectionisAndHatafStandForTheBareVowel) {
-  const WordPattern list[] = {{{238, 227, 233, 240, 228}, {192, 196, 1, 200, 1}}, {}};  // medina
+  const WordPattern medina[] = {
+      {{Mem, Dalet, Yod, Nun, He}, {Shva, Hiriq, ExplicitNoVowel, Qamats, ExplicitNoVowel}}, {}};
   int offset = 0;
-  // written without the yod
-  EXPECT_EQ(Match(PointedWord{{238, 192}, {227, 196}, {240, 200}, {228, 1}}, list, 0, &offset), 1);
-  // hataf patah against shva
-  EXPECT_EQ(Match(PointedWord{{238, 194}, {227, 196}, {233, 1}, {240, 200}, {228, 1}}, list, 0,
-                  &offset),
-            1);
+  EXPECT_EQ(Match(u8"מְדִנָה", medina, 0, &offset), 1);   // written without the yod
+  EXPECT_EQ(Match(u8"מֲדִינָה", medina, 0, &offset), 1);  // hataf patah against shva
 }
 
 // -ai list entry "sabai" (grandfatherly) given as its -it and -im forms.
 TEST(MatchWordPatternList, AiListEntryInItFormNeedsTheItVariant) {
-  const PointedWord sabait{{241, 199}, {161, 200}, {224, 196}, {233, 1}, {250, 1}};
+  const char* sabait = u8"סַבָּאִית";
   int offset = 0;
   EXPECT_EQ(Match(sabait, kAiWordList, kVariantIt | kVariantOtUt, &offset), 1);
   EXPECT_EQ(Match(sabait, kAiWordList, kVariantIm, &offset), 0);
   EXPECT_EQ(Match(sabait, kAiWordList, 0, &offset), 0);
-  const PointedWord sabaim{{241, 199}, {161, 200}, {224, 196}, {233, 1}, {237, 1}};
+  const char* sabaim = u8"סַבָּאִים";
   EXPECT_EQ(Match(sabaim, kAiWordList, kVariantIm, &offset), 1);
   EXPECT_EQ(Match(sabaim, kAiWordList, kVariantAll, &offset), 1);
 }
 
 TEST(MatchWordPatternList, AhEntryMatchesItsOtAndUtForms) {
-  const WordPattern list[] = {{{241, 161, 240, 233, 228}, {199, 206, 196, 200, 1}}, {}};
+  // sabonia
+  const WordPattern list[] = {
+      {{Samekh, BetDagesh, Nun, Yod, He}, {Patah, HolamMale, Hiriq, Qamats, ExplicitNoVowel}}, {}};
   int offset = 0;
-  const PointedWord ot{{241, 199}, {161, 206}, {240, 196}, {233, 206}, {250, 1}};
-  EXPECT_EQ(Match(ot, list, kVariantOtUt, &offset), 1);
-  EXPECT_EQ(Match(ot, list, kVariantIt, &offset), 0);
-  const PointedWord ut{{241, 199}, {161, 206}, {240, 196}, {233, 202}, {250, 1}};
-  EXPECT_EQ(Match(ut, list, kVariantOtUt, &offset), 1);
+  EXPECT_EQ(Match(u8"סַבּוֹנִיוֹת", list, kVariantOtUt, &offset), 1);
+  EXPECT_EQ(Match(u8"סַבּוֹנִיוֹת", list, kVariantIt, &offset), 0);
+  EXPECT_EQ(Match(u8"סַבּוֹנִיוּת", list, kVariantOtUt, &offset), 1);
 }
 
 TEST(CountStressDigits, CountsZerosAndOnesOnly) {

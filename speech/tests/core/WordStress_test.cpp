@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "hebtext/tests/core/PointedWord.h"
 #include "speech/core/StressEndings.h"
 #include "speech/tests/core/Pronounce.h"
 
@@ -17,24 +16,24 @@ struct Placed {
   std::string pattern;
 };
 
-Placed Place(const PointedWord& w, const char* pattern, int mode = 0,
-             DWORD prefixKind = kAnyPrefixKind) {
+Placed Place(const char* word, const char* pattern, StressMode mode = kPlaceStress) {
+  const PointedLetters w = Pointed(word);
   CString text(pattern);
-  const int result = PlaceWordStress(w.L(), w.V(), w.Length() - 1, text, kSephardi,
-                                     kIsraeliVowels, mode, prefixKind);
+  const int result = PlaceWordStress(w.L(), w.V(), w.Last(), text,
+                                     Options(kSephardi, kIsraeliVowels, kAnyPrefixKind), mode);
   return Placed{result, static_cast<LPCSTR>(text)};
 }
 
-const PointedWord kMelekh{{238, 198}, {236, 198}, {234, 1}};
+constexpr const char* kMelekh = u8"מֶלֶך";
 
 TEST(PlaceWordStress, OneSyllableTakesTheStress) {
-  const Placed p = Place(PointedWord{{238, 200}, {228, 1}}, "`[m0A]");
+  const Placed p = Place(u8"מָה", "`[m0A]");
   EXPECT_EQ(p.result, kStressLast);
   EXPECT_EQ(p.pattern, "`[m1A]");
 }
 
 TEST(PlaceWordStress, StressedVowelKeepsThePatternAndCountsBehindIt) {
-  const PointedWord stressed{{238, 198}, {236, 214}, {234, 1}};
+  const char* stressed = u8"מֶלֶֽך";
   const Placed p = Place(stressed, "`[m0El1Ex0I0A]");
   EXPECT_EQ(p.result, 2);
   EXPECT_EQ(p.pattern, "`[m0El1Ex0I0A]");
@@ -44,10 +43,10 @@ TEST(PlaceWordStress, StressedVowelKeepsThePatternAndCountsBehindIt) {
 
 TEST(PlaceWordStress, ModesForceOrKeepTheLastSyllable) {
   EXPECT_EQ(Place(kMelekh, "`[m1El0Ex]", kForceLastStress).pattern, "`[m1El1Ex]");
-  const Placed kept = Place(kMelekh, "`[m1El0Ex]", 3);
+  const Placed kept = Place(kMelekh, "`[m1El0Ex]", kKeepOrForceLastStress);
   EXPECT_EQ(kept.pattern, "`[m1El0Ex]");
   EXPECT_EQ(kept.result, kStressPenult);
-  EXPECT_EQ(Place(kMelekh, "`[m0El0Ex]", 3).pattern, "`[m0El1Ex]");
+  EXPECT_EQ(Place(kMelekh, "`[m0El0Ex]", kKeepOrForceLastStress).pattern, "`[m0El1Ex]");
 }
 
 TEST(PlaceWordStress, NineIsNeverChosenAndReadsZeroAfterwards) {
@@ -60,7 +59,7 @@ TEST(PlaceWordStress, NineIsNeverChosenAndReadsZeroAfterwards) {
 TEST(PlaceWordStress, EmptyWordAndPatternAreLeftAlone) {
   const BYTE nothing[] = {0};
   CString pattern;
-  EXPECT_EQ(PlaceWordStress(nothing, nothing, -1, pattern, kSephardi, kIsraeliVowels, 0, 0),
+  EXPECT_EQ(PlaceWordStress(nothing, nothing, -1, pattern, PronunciationOptions{}),
             kStressNotPlaced);
   EXPECT_TRUE(pattern.IsEmpty());
 }
@@ -68,7 +67,8 @@ TEST(PlaceWordStress, EmptyWordAndPatternAreLeftAlone) {
 TEST(PlaceWordStress, OverlongPatternIsCutToTheTextBound) {
   const std::string longPattern(200, '0');
   CString pattern(longPattern.c_str());
-  PlaceWordStress(kMelekh.L(), kMelekh.V(), 2, pattern, kSephardi, kIsraeliVowels, 0, 0);
+  const PointedLetters melekh = Pointed(kMelekh);
+  PlaceWordStress(melekh.L(), melekh.V(), melekh.Last(), pattern, PronunciationOptions{});
   EXPECT_LT(pattern.GetLength(), kMaxPhoneticText);
 }
 
@@ -109,23 +109,24 @@ INSTANTIATE_TEST_SUITE_P(
 // A stem that opens with he or mem under hiriq and tav under shva is a
 // verb or participle whose -iya is not the stressed noun ending.
 TEST(StressEndings, HitpaelShapeBehindAPrefixDropsTheIyaRule) {
-  const PointedWord hitpael{{229, 192}, {228, 196}, {250, 192}, {244, 199}, {172, 199},
-                            {169, 200}, {228, 1}};
-  const PointedWord noun{{229, 192}, {241, 196}, {250, 192}, {244, 199}, {172, 199},
-                         {169, 200}, {228, 1}};
-  EXPECT_FALSE(HasSecondPenultimateEnding(WordView(hitpael.L(), hitpael.V(), 6)));
-  EXPECT_TRUE(HasSecondPenultimateEnding(WordView(noun.L(), noun.V(), 6)));
+  auto secondPenultimate = [](const char* word) {
+    const PointedLetters w = Pointed(word);
+    return HasSecondPenultimateEnding(WordView(w.L(), w.V(), w.Last()));
+  };
+  EXPECT_FALSE(secondPenultimate(u8"וְהִתְפַלַּיָּה"));
+  EXPECT_TRUE(secondPenultimate(u8"וְסִתְפַלַּיָּה"));
 }
 
 TEST(StressEndings, SegolateTest) {
-  auto segolate = [](const PointedWord& w) {
-    return IsSegolateEnding(WordView(w.L(), w.V(), w.Length() - 1));
+  auto segolate = [](const char* word) {
+    const PointedLetters w = Pointed(word);
+    return IsSegolateEnding(WordView(w.L(), w.V(), w.Last()));
   };
   EXPECT_TRUE(segolate(kMelekh));
-  EXPECT_TRUE(segolate(PointedWord{{248, 202}, {231, 199}}));  // furtive patah
-  EXPECT_FALSE(segolate(PointedWord{{241, 202}, {241, 1}}));
-  EXPECT_TRUE(segolate(PointedWord{{240, 199}, {242, 199}, {248, 1}}));  // naar
-  EXPECT_FALSE(segolate(PointedWord{{238, 206}, {248, 198}, {228, 1}}));  // more
+  EXPECT_TRUE(segolate(u8"רוּחַ"));  // furtive patah
+  EXPECT_FALSE(segolate(u8"סוּס"));
+  EXPECT_TRUE(segolate(u8"נַעַר"));
+  EXPECT_FALSE(segolate(u8"מוֹרֶה"));
 }
 
 }  // namespace
