@@ -6,6 +6,7 @@
 
 #include "classlib/win/CDC.h"
 #include "classlib/win/CFont.h"
+#include "hebtext/core/HebChar.h"
 
 namespace {
 
@@ -121,7 +122,8 @@ BOOL CFontInfo::MeasureCharWidths(CDC* pDC) {
   for (int code = 1; code < 256; ++code) {
     const char text[1] = {static_cast<char>(code)};
     const CSize size = pDC->GetTextExtent(text, 1);
-    const bool blank = code == '\t' || code == 12 || code == 13;
+    // Tabs and line ends take no room of their own.
+    const bool blank = code == HebCode::Tab || IsFormFeedOrCR(code);
     m_extents[code] = (static_cast<DWORD>(size.cy) << 16) | (blank ? 0 : (size.cx & 0xFFFF));
   }
   return pDC->SelectObject(previous) != nullptr;
