@@ -23,6 +23,14 @@ class CException : public CObject {
   // bytes, terminator included). FALSE when the exception has no text.
   virtual BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr);
 
+#ifdef _WIN32
+  // Shows the error's message in a message box of type nType and returns the
+  // button pressed; without a message, string nMessageID, else a generic
+  // text. The Windows half of the class library defines it: portable code
+  // never shows UI.
+  int ReportError(UINT nType = MB_OK, UINT nMessageID = 0);
+#endif
+
  protected:
   // Copies lpszMessage into the caller's buffer, truncated to fit.
   static BOOL CopyErrorMessage(LPCSTR lpszMessage, LPSTR lpszError, UINT nMaxError,

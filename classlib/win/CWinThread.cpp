@@ -4,6 +4,7 @@
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/CWnd.h"
 #include "classlib/win/HandleMap.h"
+#include "classlib/win/WndProcException.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
@@ -48,10 +49,15 @@ int CWinThread::Run() {
 
 BOOL CWinThread::PumpMessage() {
   if (!::GetMessageA(&m_msgCur, nullptr, 0, 0)) return FALSE;
-  if (!PreTranslateMessage(&m_msgCur)) {
-    ::TranslateMessage(&m_msgCur);
-    ::DispatchMessageA(&m_msgCur);
-  }
+  // Window procedures catch what their handlers throw; PreTranslateMessage
+  // runs handlers of its own, outside them.
+  AfxCallCatchingExceptions(m_msgCur, [this] {
+    if (!PreTranslateMessage(&m_msgCur)) {
+      ::TranslateMessage(&m_msgCur);
+      ::DispatchMessageA(&m_msgCur);
+    }
+    return LRESULT{0};
+  });
   return TRUE;
 }
 

@@ -8,6 +8,7 @@
 #include "classlib/win/CScrollBar.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/HandleMap.h"
+#include "classlib/win/WndProcException.h"
 
 #include <set>
 #include <string>
@@ -201,7 +202,8 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
   pState->m_lastSentMsg.message = nMsg;
   pState->m_lastSentMsg.wParam = wParam;
   pState->m_lastSentMsg.lParam = lParam;
-  LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+  LRESULT lResult = AfxCallCatchingExceptions(
+      pState->m_lastSentMsg, [&] { return pWnd->WindowProc(nMsg, wParam, lParam); });
   if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) pWnd->FinishNcDestroy();
   pState->m_lastSentMsg = oldState;
   return lResult;

@@ -5,6 +5,7 @@
 #include "classlib/tests/win/WndTestIds.h"
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CWaitCursor.h"
+#include "testing/win/MessageBoxes.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ TEST_F(AppServicesTest, TheApplicationAndItsHandlesAreFound) {
   EXPECT_EQ(AfxGetInstanceHandle(), AfxGetResourceHandle());
   EXPECT_STREQ("Zulta Tests", AfxGetAppName());
   EXPECT_EQ(AfxGetInstanceHandle(),
-            AfxFindResourceHandle(MAKEINTRESOURCEA(IDR_WNDTEST_FRAME), MAKEINTRESOURCEA(4)));
+            AfxFindResourceHandle(MAKEINTRESOURCEA(IDR_WNDTEST_FRAME), RT_MENU));
   EXPECT_NE(nullptr, m_app.LoadIcon(IDR_WNDTEST_FRAME));
   EXPECT_EQ(nullptr, m_app.LoadIcon(9999));
 }
@@ -38,42 +39,13 @@ TEST_F(AppServicesTest, OleIsReadyAfterTheFirstCallAndStaysSo) {
   AfxEnableControlContainer();
 }
 
-// Reads the open message box of this thread and presses its OK button.
-struct MessageBoxReader {
-  static std::string s_caption;
-  static std::string s_texts;
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR nID, DWORD) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindBox, 0);
-  }
-  static BOOL CALLBACK FindBox(HWND hWnd, LPARAM) {
-    char className[16] = {};
-    ::GetClassNameA(hWnd, className, sizeof className);
-    if (std::string(className) != "#32770") return TRUE;
-    char caption[64] = {};
-    ::GetWindowTextA(hWnd, caption, sizeof caption);
-    s_caption = caption;
-    ::EnumChildWindows(hWnd, &CollectText, 0);
-    ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
-    return FALSE;
-  }
-  static BOOL CALLBACK CollectText(HWND hWnd, LPARAM) {
-    char text[128] = {};
-    ::GetWindowTextA(hWnd, text, sizeof text);
-    s_texts += std::string(text) + "|";
-    return TRUE;
-  }
-};
-std::string MessageBoxReader::s_caption;
-std::string MessageBoxReader::s_texts;
-
 TEST_F(AppServicesTest, AMessageBoxShowsAStringOfTheResources) {
-  UINT_PTR timer = ::SetTimer(nullptr, 0, 200, &MessageBoxReader::OnTimer);
-  int nResult = AfxMessageBox(IDS_WNDTEST_MESSAGE);
-  ::KillTimer(nullptr, timer);
-  EXPECT_EQ(IDOK, nResult);
-  EXPECT_EQ("Zulta Tests", MessageBoxReader::s_caption);
-  EXPECT_NE(std::string::npos, MessageBoxReader::s_texts.find("A message from the string table"))
-      << MessageBoxReader::s_texts;
+  MessageBoxAnswerer answerer;
+  EXPECT_EQ(IDOK, AfxMessageBox(IDS_WNDTEST_MESSAGE));
+  ASSERT_EQ(1u, answerer.Boxes().size());
+  EXPECT_EQ("Zulta Tests", answerer.Boxes()[0].caption);
+  EXPECT_NE(std::string::npos, answerer.Boxes()[0].texts.find("A message from the string table"))
+      << answerer.Boxes()[0].texts;
 }
 
 TEST_F(AppServicesTest, TheWaitCursorNestsAndComesBack) {
