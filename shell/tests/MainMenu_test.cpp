@@ -5,6 +5,8 @@
 #include "resources/ShellIds.h"
 #include "classlib/win/AfxRes.h"
 #include "shell/tests/ZultaProcess.h"
+#include "testing/win/ImagePixels.h"
+#include "testing/win/MessageBoxes.h"
 #include "testing/win/WindowCapture.h"
 
 namespace {
@@ -13,13 +15,6 @@ std::string MenuText(HMENU hMenu, UINT nPos) {
   char text[64] = {};
   ::GetMenuStringA(hMenu, nPos, text, sizeof text, MF_BYPOSITION);
   return text;
-}
-
-BOOL CALLBACK AppendChildText(HWND hWnd, LPARAM lParam) {
-  char text[128] = {};
-  ::GetWindowTextA(hWnd, text, sizeof text);
-  *reinterpret_cast<std::string*>(lParam) += std::string(text) + "|";
-  return TRUE;
 }
 
 class MainMenuTest : public ::testing::Test {
@@ -52,23 +47,16 @@ TEST_F(MainMenuTest, EditCommandsAreGreyedWhileThereIsNothingToEdit) {
   ::PostMessageA(m_zulta.MainWindow(), WM_SYSCOMMAND, SC_KEYMENU, 'e');
   HWND hPopup = WaitForTopLevelWindow(m_zulta.Id(), nullptr, "#32768");
   ASSERT_NE(nullptr, hPopup) << "the Edit menu did not open";
-  ::Sleep(300);
-  RgbImage shot = CaptureWindow(hPopup);
+  const PixelTest isGrey = IsColor(::GetSysColor(COLOR_GRAYTEXT));
+  RgbImage shot;
+  // The popup is painted a moment after it appears.
+  WaitFor([&] {
+    shot = CaptureWindow(hPopup);
+    return CountPixels(shot, isGrey) > 50;
+  });
   EXPECT_FALSE(SaveScreenshot(shot, "edit-menu").empty());
-  auto rgb = [](COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); };
-  uint32_t grey = rgb(::GetSysColor(COLOR_GRAYTEXT));
-  uint32_t text = rgb(::GetSysColor(COLOR_MENUTEXT));
-  int nGrey = 0;
-  int nText = 0;
-  for (int y = 0; y < shot.height; ++y) {
-    for (int x = 0; x < shot.width; ++x) {
-      uint32_t pixel = shot.PixelAt(x, y);
-      nGrey += pixel == grey;
-      nText += pixel == text;
-    }
-  }
-  EXPECT_GT(nGrey, 50) << "greyed item texts";
-  EXPECT_EQ(0, nText) << "no enabled item";
+  EXPECT_GT(CountPixels(shot, isGrey), 50) << "greyed item texts";
+  EXPECT_EQ(0, CountPixels(shot, IsColor(::GetSysColor(COLOR_MENUTEXT)))) << "no enabled item";
   ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
   ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_EQ(0u, m_zulta.Close());
@@ -78,12 +66,10 @@ TEST_F(MainMenuTest, AboutShowsAMessageBoxFromTheStringTable) {
   ::PostMessageA(m_zulta.MainWindow(), WM_COMMAND, ID_APP_ABOUT, 0);
   HWND hBox = WaitForTopLevelWindow(m_zulta.Id(), "Zulta", "#32770");
   ASSERT_NE(nullptr, hBox) << "no message box";
-  std::string texts;
-  ::EnumChildWindows(hBox, &AppendChildText, reinterpret_cast<LPARAM>(&texts));
+  std::string texts = ChildTexts(hBox);
   EXPECT_NE(std::string::npos, texts.find("|Zulta|")) << texts;
   ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-  for (int attempt = 0; attempt < 100 && ::IsWindow(hBox); ++attempt) ::Sleep(100);
-  EXPECT_FALSE(::IsWindow(hBox));
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hBox); })) << "the box did not close";
   EXPECT_EQ(0u, m_zulta.Close());
 }
 

@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "resources/ShellIds.h"
 #include "shell/tests/ZultaProcess.h"
+#include "testing/win/ImagePixels.h"
 #include "testing/win/WindowCapture.h"
 
 namespace {
@@ -14,7 +16,7 @@ TEST(ProgramStart, CarriesItsIconAndVersion) {
   HMODULE exe = ::LoadLibraryExA(WindowsPath(ZULTA_EXE_PATH).c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(exe, nullptr);
-  EXPECT_NE(::FindResourceA(exe, MAKEINTRESOURCEA(118), MAKEINTRESOURCEA(14)), nullptr)  // RT_GROUP_ICON
+  EXPECT_NE(::FindResourceA(exe, MAKEINTRESOURCEA(IDR_MAINFRAME), RT_GROUP_ICON), nullptr)
       << "no program icon";
   ::FreeLibrary(exe);
 
@@ -42,14 +44,18 @@ TEST(ProgramStart, ShowsTheMainWindowAndExitsCleanlyOnClose) {
   EXPECT_TRUE(::IsZoomed(hMain));
 
   ::RedrawWindow(hMain, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  ::Sleep(300);
-  RgbImage shot = CaptureWindow(hMain);
+  // The client area is painted in the application workspace colour, which
+  // reaches the screen a moment later.
+  const uint32_t workspace = CaptureColor(::GetSysColor(COLOR_APPWORKSPACE));
+  RgbImage shot;
+  auto centre = [&] { return shot.PixelAt(shot.width / 2, shot.height / 2); };
+  WaitFor([&] {
+    shot = CaptureWindow(hMain);
+    return shot.width > 100 && centre() == workspace;
+  });
   EXPECT_FALSE(SaveScreenshot(shot, "main-window").empty());
   ASSERT_GT(shot.width, 100);
-  // The client area is painted in the application workspace colour.
-  COLORREF workspace = ::GetSysColor(COLOR_APPWORKSPACE);
-  uint32_t expected = (GetRValue(workspace) << 16) | (GetGValue(workspace) << 8) | GetBValue(workspace);
-  EXPECT_EQ(shot.PixelAt(shot.width / 2, shot.height / 2), expected);
+  EXPECT_EQ(centre(), workspace);
 
   EXPECT_EQ(zulta.Close(), 0u);
 }

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "testing/win/WaitFor.h"
+
 // A Linux path as the program sees it under Wine.
 inline std::string WindowsPath(std::string path) {
   for (char& c : path)
@@ -15,18 +17,22 @@ inline std::string WindowsPath(std::string path) {
 }
 
 // The first visible top-level window of the process with that title (any
-// title for nullptr), waiting up to 30 seconds for it.
-inline HWND WaitForTopLevelWindow(DWORD processId, const char* title, const char* className = nullptr) {
-  for (int attempt = 0; attempt < 300; ++attempt) {
-    HWND hWnd = nullptr;
-    while ((hWnd = ::FindWindowExA(nullptr, hWnd, className, title)) != nullptr) {
-      DWORD owner = 0;
-      ::GetWindowThreadProcessId(hWnd, &owner);
-      if (owner == processId && ::IsWindowVisible(hWnd)) return hWnd;
-    }
-    ::Sleep(100);
+// title for nullptr); nullptr when there is none.
+inline HWND FindTopLevelWindow(DWORD processId, const char* title, const char* className) {
+  HWND hWnd = nullptr;
+  while ((hWnd = ::FindWindowExA(nullptr, hWnd, className, title)) != nullptr) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hWnd, &owner);
+    if (owner == processId && ::IsWindowVisible(hWnd)) return hWnd;
   }
   return nullptr;
+}
+
+// The same, waiting for it to appear.
+inline HWND WaitForTopLevelWindow(DWORD processId, const char* title, const char* className = nullptr) {
+  HWND hWnd = nullptr;
+  WaitFor([&] { return (hWnd = FindTopLevelWindow(processId, title, className)) != nullptr; });
+  return hWnd;
 }
 
 // Zulta.exe, started by the constructor; Close() asks it to end and gives
@@ -39,7 +45,9 @@ class ZultaProcess {
     startup.cb = sizeof startup;
     m_bStarted = ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                   nullptr, &startup, &m_process);
-    if (m_bStarted) m_hMain = WaitForTopLevelWindow(m_process.dwProcessId, "Zulta");
+    if (!m_bStarted) return;
+    ::WaitForInputIdle(m_process.hProcess, kWaitTimeoutMs);
+    m_hMain = WaitForTopLevelWindow(m_process.dwProcessId, "Zulta");
   }
   ~ZultaProcess() {
     if (!m_bStarted) return;
@@ -58,7 +66,7 @@ class ZultaProcess {
   // Closes the main window; the exit code, or ~0u when the program did not end.
   DWORD Close() {
     ::PostMessageA(m_hMain, WM_CLOSE, 0, 0);
-    if (::WaitForSingleObject(m_process.hProcess, 30000) != WAIT_OBJECT_0) return ~0u;
+    if (::WaitForSingleObject(m_process.hProcess, kWaitTimeoutMs) != WAIT_OBJECT_0) return ~0u;
     DWORD exitCode = ~0u;
     ::GetExitCodeProcess(m_process.hProcess, &exitCode);
     return exitCode;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "classlib/tests/win/WndTestSupport.h"
+#include "testing/win/WaitFor.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ TEST_F(LifetimeTest, NoHandlerRunsForAWindowThatHasGone) {
   HWND hWnd = pWnd->m_hWnd;
   ::PostMessageA(hWnd, WM_USER, 0, 0);
   ::SetTimer(hWnd, 1, 1, nullptr);
-  ::Sleep(20);
+  ASSERT_TRUE(WaitForQueued(QS_TIMER)) << "the timer is due";
   ::DestroyWindow(hWnd);
   PumpPending();
   EXPECT_EQ(0, ::SendMessageA(hWnd, WM_USER, 0, 0));

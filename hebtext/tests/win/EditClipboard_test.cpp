@@ -21,6 +21,8 @@
 #include "hebtext/core/Preferences.h"
 #include "hebtext/win/CHebEdit.h"
 #include "resources/HebtextIds.h"
+#include "testing/win/MessageBoxes.h"
+#include "testing/win/WaitFor.h"
 
 namespace {
 
@@ -105,15 +107,6 @@ class ClipboardHeldElsewhere {
   bool m_opened = false;
   std::thread m_thread;
 };
-
-// Closes the "Error" message box that a failed copy shows, from within its
-// own message loop.
-void CALLBACK CloseErrorBox(HWND, UINT, UINT_PTR idEvent, DWORD) {
-  if (HWND hBox = ::FindWindowA("#32770", "Error")) {
-    ::KillTimer(nullptr, idEvent);
-    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-  }
-}
 
 // Runs a Linux command line through the shell and returns its exit code
 // (-1 when it could not be started).
@@ -343,9 +336,10 @@ TEST_F(EditClipboardTest, AClipboardThatCannotBeReadKeepsTheSelection) {
     m_pTarget->SendMessage(WM_PASTE);
     EXPECT_FALSE(m_pTarget->PasteFiltered(kFilterStandard, kForward, 0));
     // Nor does a cut lose text it could not put on the clipboard.
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, CloseErrorBox);
+    MessageBoxAnswerer answerer;
     m_pTarget->SendMessage(WM_CUT);
-    ::KillTimer(nullptr, timer);
+    ASSERT_FALSE(answerer.Boxes().empty());
+    EXPECT_EQ("Error", answerer.Boxes()[0].caption);
   }
   EXPECT_EQ(kPointed, Text(m_pTarget));
   EXPECT_TRUE(m_pTarget->HasSelection());
@@ -381,11 +375,11 @@ TEST_F(EditClipboardTest, LinuxProgramReadsTheCopyAsUnicodeAndPastesPointedHebre
   m_pSource->SendMessage(WM_COPY);
   // The system offers the copy to X programs a moment after it is made.
   std::string read;
-  for (int attempt = 0; attempt < 100 && read.empty(); ++attempt) {
-    ::Sleep(50);
+  WaitFor([&] {
     RunLinux("xclip -selection clipboard -o -target UTF8_STRING > /tmp/zulta-xclip-out.txt 2>/dev/null");
     read = ReadFileBytes("Z:\\tmp\\zulta-xclip-out.txt");
-  }
+    return !read.empty();
+  });
   ::DeleteFileA("Z:\\tmp\\zulta-xclip-out.txt");
   // Shin with its dot and qamats, lamed, vav with holam, final mem.
   EXPECT_EQ("\xD7\xA9\xD7\x81\xD6\xB8\xD7\x9C\xD7\x95\xD6\xB9\xD7\x9D", read);
@@ -399,11 +393,11 @@ TEST_F(EditClipboardTest, LinuxProgramReadsTheCopyAsUnicodeAndPastesPointedHebre
   m_pTarget->SetText("");
   // The system takes a moment to see a new owner of the X clipboard.
   std::string pasted;
-  for (int attempt = 0; attempt < 100 && pasted.empty(); ++attempt) {
-    ::Sleep(50);
+  WaitFor([&] {
     m_pTarget->SendMessage(WM_PASTE);
     pasted = Text(m_pTarget);
-  }
+    return !pasted.empty();
+  });
   EXPECT_EQ(Codes({BetDagesh, Patah, Yod, Hiriq, Tav}), pasted);
 }
 
