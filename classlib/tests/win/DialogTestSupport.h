@@ -16,6 +16,7 @@
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/CWnd.h"
+#include "testing/win/ImagePixels.h"
 
 // Message boxes would wait for a person: this application records them and
 // answers as if OK was pressed. Help requests are recorded as well.
@@ -80,11 +81,6 @@ inline std::string ItemText(HWND hDlg, int nID) {
   char szText[256] = {};
   ::GetDlgItemTextA(hDlg, nID, szText, sizeof szText);
   return szText;
-}
-
-// A system colour as the captures hold it (0xRRGGBB).
-inline uint32_t CaptureColor(COLORREF clr) {
-  return (static_cast<uint32_t>(GetRValue(clr)) << 16) | (GetGValue(clr) << 8) | GetBValue(clr);
 }
 
 // Where a window's point (x, y) of its client area lies in a capture of hWndOuter.

@@ -480,25 +480,13 @@ RgbImage CaptureClient(CWnd* pWnd) {
 
 // Pixels of a colour inside the image's columns [left, right).
 int CountColour(const RgbImage& image, int left, int right, COLORREF colour) {
-  int count = 0;
-  for (int y = 0; y < image.height; ++y) {
-    for (int x = left; x < right && x < image.width; ++x) {
-      const uint8_t* p = &image.pixels[(y * image.width + x) * 3];
-      count += p[0] == GetRValue(colour) && p[1] == GetGValue(colour) && p[2] == GetBValue(colour);
-    }
-  }
-  return count;
+  return CountPixels(image, RECT{left, 0, right, image.height}, IsColor(colour));
 }
 
 int CountDark(const RgbImage& image, int left, int right) {
-  int count = 0;
-  for (int y = 0; y < image.height; ++y) {
-    for (int x = left; x < right && x < image.width; ++x) {
-      const uint8_t* p = &image.pixels[(y * image.width + x) * 3];
-      count += p[0] < 80 && p[1] < 80 && p[2] < 80;
-    }
-  }
-  return count;
+  return CountPixels(image, RECT{left, 0, right, image.height}, [](uint32_t rgb) {
+    return (rgb >> 16 & 0xFF) < 80 && (rgb >> 8 & 0xFF) < 80 && (rgb & 0xFF) < 80;
+  });
 }
 
 TEST_F(CHebEditTest, PaintsTextSelectionAndCaretInBothModes) {

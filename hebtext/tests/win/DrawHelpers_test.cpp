@@ -7,10 +7,6 @@
 
 namespace {
 
-uint32_t Rgb(COLORREF color) {
-  return static_cast<uint32_t>(GetRValue(color)) << 16 | GetGValue(color) << 8 | GetBValue(color);
-}
-
 TEST(DrawFrame3D, RaisedFilledFrameWithFocus) {
   Canvas canvas(40, 30);
   DrawFrame3D(canvas.dc(), RECT{0, 0, 40, 30}, TRUE, FALSE, TRUE);
@@ -22,9 +18,8 @@ TEST(DrawFrame3D, RaisedFilledFrameWithFocus) {
   EXPECT_EQ(image.PixelAt(20, 1), 0xFFFFFFu);   // light top edge
   EXPECT_EQ(image.PixelAt(20, 28), 0x808080u);  // grey bottom edge
   EXPECT_EQ(image.PixelAt(38, 15), 0x808080u);  // grey right edge
-  EXPECT_EQ(image.PixelAt(20, 15), Rgb(::GetSysColor(COLOR_BTNFACE)));
-  int focusDots = 0;
-  for (int y = 6; y < 24; ++y) focusDots += image.PixelAt(2, y) == 0 ? 1 : 0;
+  EXPECT_EQ(image.PixelAt(20, 15), CaptureColor(::GetSysColor(COLOR_BTNFACE)));
+  const int focusDots = CountPixels(image, RECT{2, 6, 3, 24}, IsColor(RGB(0, 0, 0)));
   EXPECT_GT(focusDots, 3);   // dotted: some black,
   EXPECT_LT(focusDots, 18);  // not all
 }

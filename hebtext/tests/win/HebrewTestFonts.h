@@ -8,6 +8,7 @@
 #include <string>
 
 #include "classlib/win/CDC.h"
+#include "testing/win/ImagePixels.h"
 #include "testing/win/WindowCapture.h"
 
 // Adds the six fonts built beside the program, for this process only.
@@ -69,8 +70,7 @@ class Canvas {
 enum class Ink { kNone, kBlack, kRed, kBlue, kGreen };
 
 // The colour a pixel's ink was drawn in (smoothed edges included).
-inline Ink InkAt(const RgbImage& image, int x, int y) {
-  const uint32_t p = image.PixelAt(x, y);
+inline Ink InkOf(uint32_t p) {
   const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
   if (r < 100 && g < 100 && b < 100) return Ink::kBlack;
   if (r - (g > b ? g : b) > 60) return Ink::kRed;
@@ -79,17 +79,11 @@ inline Ink InkAt(const RgbImage& image, int x, int y) {
   return Ink::kNone;
 }
 
-// The bounding box of the ink of one colour; empty (left > right) when none.
-inline RECT InkBox(const RgbImage& image, Ink ink) {
-  RECT box = {image.width, image.height, -1, -1};
-  for (int y = 0; y < image.height; ++y) {
-    for (int x = 0; x < image.width; ++x) {
-      if (InkAt(image, x, y) != ink) continue;
-      if (x < box.left) box.left = x;
-      if (x > box.right) box.right = x;
-      if (y < box.top) box.top = y;
-      if (y > box.bottom) box.bottom = y;
-    }
-  }
-  return box;
+inline Ink InkAt(const RgbImage& image, int x, int y) { return InkOf(image.PixelAt(x, y)); }
+
+inline PixelTest IsInk(Ink ink) {
+  return [ink](uint32_t rgb) { return InkOf(rgb) == ink; };
 }
+
+// The bounding box of the ink of one colour; empty (left > right) when none.
+inline RECT InkBox(const RgbImage& image, Ink ink) { return BoundingBox(image, IsInk(ink)); }

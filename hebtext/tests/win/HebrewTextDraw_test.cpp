@@ -74,16 +74,10 @@ TEST_P(HebrewTextDrawTest, HolamAboveTheLettersLeftCorner) {
 TEST_P(HebrewTextDrawTest, StressedHolamMaleHasItsVavLeftAndAMetegUnder) {
   const RgbImage image = Draw({{225, 130}});
   const RECT bet = InkBox(image, Ink::kBlack);
-  int vavInk = 0, metegInk = 0;
-  for (int y = 0; y < image.height; ++y) {
-    for (int x = 0; x < image.width; ++x) {
-      if (InkAt(image, x, y) != Ink::kRed) continue;
-      if (x < bet.left) ++vavInk;
-      if (x >= bet.left && x <= bet.right && y > baseline_) ++metegInk;
-    }
-  }
-  EXPECT_GT(vavInk, 20);
-  EXPECT_GT(metegInk, 5);
+  const RECT leftOfBet = {0, 0, bet.left, image.height};
+  const RECT underBet = {bet.left, baseline_ + 1, bet.right + 1, image.height};
+  EXPECT_GT(CountPixels(image, leftOfBet, IsInk(Ink::kRed)), 20) << "the vav";
+  EXPECT_GT(CountPixels(image, underBet, IsInk(Ink::kRed)), 5) << "the meteg";
 }
 
 TEST_P(HebrewTextDrawTest, UnpointedHasNoMarksButTheVavOfHolamMale) {

@@ -185,11 +185,7 @@ TEST_F(SharedControlsTest, HebTextComboBoxDrawsPointedHebrewInTheEditsFont) {
   SaveScreenshot(image, "hebrew-text-combo-item");
   // Dark blue behind white letters drawn from the right edge.
   EXPECT_EQ(Ink::kBlue, InkAt(image, 5, 20));
-  int whiteOnRight = 0;
-  for (int x = 95; x < 185; ++x) {
-    for (int y = 2; y < 38; ++y) whiteOnRight += image.PixelAt(x, y) == 0xFFFFFF;
-  }
-  EXPECT_GT(whiteOnRight, 20);
+  EXPECT_GT(CountPixels(image, RECT{95, 2, 185, 38}, IsColor(RGB(255, 255, 255))), 20);
   combo.SetCurSel(0);
   combo.UpdateWindow();
   SaveScreenshot(CaptureWindow(combo.GetSafeHwnd()), "hebrew-text-combo-box");
@@ -384,14 +380,9 @@ TEST_F(SharedControlsTest, PopupMenuMeasuresAndDrawsItsStrings) {
   dis.rcItem = {0, 0, static_cast<LONG>(mis.itemWidth), static_cast<LONG>(mis.itemHeight)};
   menu.DrawItem(&dis);
   const RgbImage image = canvas.Capture();
-  const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
-  const uint32_t expected = (GetRValue(highlight) << 16) | (GetGValue(highlight) << 8) | GetBValue(highlight);
-  EXPECT_EQ(expected, image.PixelAt(0, 0));
-  int textPixels = 0;
-  for (int x = 0; x < image.width; ++x) {
-    for (int y = 0; y < image.height; ++y) textPixels += image.PixelAt(x, y) != expected;
-  }
-  EXPECT_GT(textPixels, 10);
+  const uint32_t highlight = CaptureColor(::GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_EQ(highlight, image.PixelAt(0, 0));
+  EXPECT_GT(CountPixels(image, [&](uint32_t pixel) { return pixel != highlight; }), 10);
 }
 
 TEST_F(SharedControlsTest, ButtonBitmapsTakeTheButtonFace) {
