@@ -2,6 +2,7 @@
 // popups; owner-drawn items measured and drawn by their menu object.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "classlib/tests/win/GdiTestIds.h"
@@ -148,12 +149,16 @@ class CRecordingMenu : public CMenu {
 };
 
 // Closes the popup it tracks once the popup has had time to show.
+// Ends the menu it tracks as soon as m_isDone says so, looking from a timer
+// that runs in the menu's loop.
 class CClosingWnd : public CWnd {
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == WM_TIMER && wParam == kCloseTimer) {
-      KillTimer(kCloseTimer);
-      ::EndMenu();
+      if (m_isDone()) {
+        KillTimer(kCloseTimer);
+        ::EndMenu();
+      }
       return 0;
     }
     return CWnd::WindowProc(message, wParam, lParam);
@@ -161,19 +166,24 @@ class CClosingWnd : public CWnd {
 
  public:
   static constexpr UINT_PTR kCloseTimer = 7;
+  static constexpr UINT kLookIntervalMs = 20;
+  std::function<bool()> m_isDone;
 };
 
 using TrackedMenuTest = AppTest;
 
 TEST_F(TrackedMenuTest, ATrackedPopupsOwnerDrawnItemsAreMeasuredAndDrawnByItsObject) {
+  // A popup shown without activation: its going takes no time without a window manager.
   CClosingWnd wnd;
-  ASSERT_TRUE(CreateTopLevel(wnd, WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+  ASSERT_TRUE(CreateTopLevel(wnd, WS_POPUP));
+  wnd.ShowWindow(SW_SHOWNA);
   CRecordingMenu popup;
   ASSERT_TRUE(popup.CreatePopupMenu());
   ASSERT_TRUE(popup.AppendMenu(MF_OWNERDRAW, 301, reinterpret_cast<LPCSTR>(1)));
   ASSERT_TRUE(popup.AppendMenu(MF_STRING, 302, "Plain"));
 
-  wnd.SetTimer(CClosingWnd::kCloseTimer, 300, nullptr);
+  wnd.m_isDone = [&] { return !popup.m_drawn.empty(); };
+  wnd.SetTimer(CClosingWnd::kCloseTimer, CClosingWnd::kLookIntervalMs, nullptr);
   popup.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD | TPM_NONOTIFY, 50, 50, &wnd);
   EXPECT_EQ(std::vector<UINT>{301}, popup.m_measured);
   EXPECT_EQ(popup.m_hMenu, popup.m_hTrackingMenu);

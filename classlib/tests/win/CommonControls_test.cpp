@@ -18,8 +18,10 @@ class CommonControlsTest : public DialogTest {
   void SetUp() override {
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
-    ASSERT_TRUE(m_wndParent.CreateEx(0, nullptr, "common controls", WS_OVERLAPPEDWINDOW, 20, 20, 400, 300,
-                                     nullptr, nullptr));
+    // A popup, shown without activation where a test shows it: without a
+    // window manager it then goes at once.
+    ASSERT_TRUE(m_wndParent.CreateEx(0, nullptr, "common controls", WS_POPUP | WS_BORDER, 20, 20,
+                                     400, 300, nullptr, nullptr));
   }
   CWnd m_wndParent;
 };
@@ -135,7 +137,7 @@ TEST_F(CommonControlsTest, OwnerDrawnHeaderItemsAreDrawnByTheHeaderObject) {
   item.fmt = HDF_OWNERDRAW;
   header.SetItem(1, &item);
 
-  m_wndParent.ShowWindow(SW_SHOW);
+  m_wndParent.ShowWindow(SW_SHOWNA);
   header.RedrawWindow();
   EXPECT_EQ(std::vector<UINT>{1}, header.m_drawn) << "the list view reflects the header's WM_DRAWITEM";
 

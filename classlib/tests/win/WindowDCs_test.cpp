@@ -33,8 +33,10 @@ class PaintedWnd : public CWnd {
 class WindowDCTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(m_wnd.CreateEx(0, AfxRegisterWndClass(0), "dc test", WS_POPUP | WS_VISIBLE |
-                               WS_BORDER, 10, 10, 120, 80, nullptr, nullptr));
+    ASSERT_TRUE(m_wnd.CreateEx(0, AfxRegisterWndClass(0), "dc test", WS_POPUP | WS_BORDER, 10, 10,
+                               120, 80, nullptr, nullptr));
+    // Shown without activation, a popup goes at once without a window manager.
+    m_wnd.ShowWindow(SW_SHOWNA);
     ::UpdateWindow(m_wnd.m_hWnd);
   }
   void TearDown() override {

@@ -17,8 +17,9 @@ namespace {
 class ProgressDlgTest : public DialogTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(CreateTopLevel(m_owner));
-    m_owner.ShowWindow(SW_SHOW);
+    // A popup shown without activation goes at once without a window manager.
+    ASSERT_TRUE(CreateTopLevel(m_owner, WS_POPUP | WS_BORDER));
+    m_owner.ShowWindow(SW_SHOWNA);
     OpenSharedProgressDialog(&m_owner);
     m_pDialog = GetSharedProgressDialog();
     ASSERT_NE(m_pDialog, nullptr);
