@@ -30,7 +30,9 @@ add_compile_options(-Wall -Wextra -Wno-unused-parameter)
 # Optimisation, unless a build type is asked for. Tests dominate the build:
 # natively they compile unoptimised (the sanitizers check just as much), the
 # fuzz targets need speed, and the Windows program is optimised without debug
-# information, which mingw makes expensive.
+# information, which mingw makes expensive. Assertions stay on in the native
+# and fuzz builds, where the tests and fuzzers run them over the models'
+# invariants; the Windows builds are the program as shipped.
 if(NOT CMAKE_BUILD_TYPE)
   if(ZULTA_TARGET STREQUAL "native")
     add_compile_options(-O0 -g)
@@ -38,8 +40,8 @@ if(NOT CMAKE_BUILD_TYPE)
     add_compile_options(-O1 -g)
   else()
     add_compile_options(-O1)
+    add_compile_definitions(NDEBUG)
   endif()
-  add_compile_definitions(NDEBUG)
 endif()
 if(ZULTA_WINDOWS)
   add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600 NOMINMAX)
@@ -83,11 +85,15 @@ function(zulta_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# zulta_test(name [WINDOWS] [UI] SOURCES ... [DEPS ...])
+# zulta_test(name [WINDOWS] [UI] [SHARDS n] SOURCES ... [DEPS ...])
 # A GoogleTest program registered with ctest. WINDOWS tests run only under Wine;
-# UI tests create windows and need the display that ./test provides.
+# UI tests create windows and need the display that ./test provides. SHARDS
+# splits a long native program into n entries, name.1 to name.n, each running
+# every nth test through GoogleTest's sharding, so that ctest -j spreads them;
+# under Wine a process start costs more than it would save, and the program
+# stays one entry.
 function(zulta_test name)
-  cmake_parse_arguments(ARG "WINDOWS;UI" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "WINDOWS;UI" "SHARDS" "SOURCES;DEPS" ${ARGN})
   if(NOT ZULTA_RUN_TESTS)
     return()
   endif()
@@ -96,7 +102,6 @@ function(zulta_test name)
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} ${ZULTA_GTEST})
-  add_test(NAME ${name} COMMAND ${name})
   set(labels ${ZULTA_TARGET})
   set(lock "")
   if(ARG_UI)
@@ -105,8 +110,22 @@ function(zulta_test name)
     # one display, and screen captures would see the wrong window.
     set(lock display)
   endif()
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS "${labels}" RESOURCE_LOCK "${lock}"
-    ENVIRONMENT "ZULTA_SOURCE_DIR=${PROJECT_SOURCE_DIR};ZULTA_BINARY_DIR=${CMAKE_BINARY_DIR}")
+  set(environment "ZULTA_SOURCE_DIR=${PROJECT_SOURCE_DIR};ZULTA_BINARY_DIR=${CMAKE_BINARY_DIR}")
+  if(NOT ARG_SHARDS OR ZULTA_WINDOWS)
+    set(ARG_SHARDS 1)
+  endif()
+  foreach(shard RANGE 1 ${ARG_SHARDS})
+    set(entry ${name})
+    set(entry_environment ${environment})
+    if(ARG_SHARDS GREATER 1)
+      set(entry ${name}.${shard})
+      math(EXPR index "${shard} - 1")
+      list(APPEND entry_environment GTEST_TOTAL_SHARDS=${ARG_SHARDS} GTEST_SHARD_INDEX=${index})
+    endif()
+    add_test(NAME ${entry} COMMAND ${name})
+    set_tests_properties(${entry} PROPERTIES TIMEOUT 300 LABELS "${labels}"
+      RESOURCE_LOCK "${lock}" ENVIRONMENT "${entry_environment}")
+  endforeach()
 endfunction()
 
 # zulta_fuzzer(name SOURCES ... [DEPS ...] CORPUS folder)
