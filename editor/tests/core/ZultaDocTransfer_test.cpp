@@ -3,6 +3,7 @@
 #include "editor/core/ZultaDocTransfer.h"
 #include "editor/core/ZultaFile.h"
 #include "editor/tests/core/DocTestSupport.h"
+#include "editor/tests/core/HebrewWords.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ TEST(ZultaDocTransferTest, SavedModelReadsBackWithItsTextLinesAndLayouts) {
   TestDoc doc;
   const std::string english = "first paragraph\rsecond one that is long enough to wrap over more lines";
   doc.Load(0, english);
-  doc.Load(1, "\xE0\xE1\xE2");
+  doc.Load(1, Hebrew("אבג"));
   DocLineNode* second = doc.model.GetHead(0)->line->next;
   ASSERT_NE(second, nullptr);
   second->format = 2;
@@ -37,7 +38,7 @@ TEST(ZultaDocTransferTest, SavedModelReadsBackWithItsTextLinesAndLayouts) {
   ASSERT_TRUE(reader.ReadDocument(bytes.data(), bytes.size(), back)) << reader.GetError();
   EXPECT_EQ(back.sides[0].letters, data.sides[0].letters);
   EXPECT_EQ(back.sides[0].lineFormats, data.sides[0].lineFormats);
-  EXPECT_EQ(back.sides[1].letters, "\xE0\xE1\xE2");
+  EXPECT_EQ(back.sides[1].letters, Hebrew("אבג"));
   EXPECT_EQ(back.title, "title");
 }
 

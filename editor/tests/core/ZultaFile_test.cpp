@@ -7,6 +7,7 @@
 #include "editor/core/LetterPoints.h"
 #include "editor/core/PackedRunList.h"
 #include "editor/core/ZultaFile.h"
+#include "editor/tests/core/HebrewWords.h"
 #include "hebtext/core/HebChar.h"
 
 namespace {
@@ -31,7 +32,7 @@ DWORD Attr(UINT font, UINT size, UINT text, UINT back, UINT style) {
 // lines, sections and layouts.
 void MakeDocument(ZultaDocData& doc) {
   InitTables(doc);
-  doc.title = "\xE0\xE1";
+  doc.title = Hebrew("אב").c_str();
   doc.styles.fontNames.Add("Arial");
   doc.styles.fontNames.Add(kHebrewFace);
   doc.styles.fontSizes.Add(18);
@@ -53,7 +54,7 @@ void MakeDocument(ZultaDocData& doc) {
   ZultaSideData& he = doc.sides[1];
   he.face = kHebrewFace;
   he.pointSize = 14;
-  he.letters = "\xF9\xEC\xE5\xED \xE5\xF2";  // shin lamed vav final-mem, vav ayin
+  he.letters = Hebrew("שלום וע");
   he.points = {HebCode::Qamats, 0, HebCode::Holam, 0, 0, HebCode::Shuruk, HebCode::Patah};
   he.attrs.assign(he.letters.size(), 0);
   he.attrs[6] = Attr(2, 1, 0, 0, 0);
