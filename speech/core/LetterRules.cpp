@@ -61,7 +61,7 @@ std::vector<int> PrefixOffsets(const BYTE* letters, const BYTE* vowels, int limi
 
 }  // namespace
 
-int RewriteNamesInWord(BYTE* letters, BYTE* vowels, int length, BOOL hashemFilter) {
+int RewriteNamesInWord(BYTE* letters, BYTE* vowels, int length, bool hashemFilter) {
   if (!hashemFilter || length <= 0) return 0;
   // A zero-terminated copy for the prefix test; the word may run on into
   // the text after it.
@@ -86,7 +86,7 @@ int RewriteNamesInWord(BYTE* letters, BYTE* vowels, int length, BOOL hashemFilte
   return 0;
 }
 
-int ApplyLetterRulesToText(BYTE* letters, BYTE* vowels, BOOL hashemFilter) {
+int ApplyLetterRulesToText(BYTE* letters, BYTE* vowels, bool hashemFilter) {
   if (!hashemFilter) return 0;
   const int length = static_cast<int>(strlen(reinterpret_cast<const char*>(letters)));
   const std::vector<BYTE> sourceLetters(letters, letters + length);
@@ -100,7 +100,7 @@ int ApplyLetterRulesToText(BYTE* letters, BYTE* vowels, BOOL hashemFilter) {
     std::copy(sourceLetters.begin() + read, sourceLetters.begin() + end, letters + write);
     std::copy(sourceVowels.begin() + read, sourceVowels.begin() + end, vowels + write);
     int runLength = end - read;
-    if (word) runLength += RewriteNamesInWord(letters + write, vowels + write, runLength, TRUE);
+    if (word) runLength += RewriteNamesInWord(letters + write, vowels + write, runLength, true);
     write += runLength;
     read = end;
   }
@@ -124,18 +124,18 @@ int StripWordChars(BYTE* letters, BYTE* vowels, int capacity) {
   return write;
 }
 
-int AdjustWordSpelling(BYTE* letters, BYTE* vowels, int capacity, BOOL hashemFilter) {
+bool AdjustWordSpelling(BYTE* letters, BYTE* vowels, int capacity, bool hashemFilter) {
   std::vector<BYTE> l(letters, letters + capacity), v(vowels, vowels + capacity);
   l.push_back(0);
   v.push_back(0);
   const int length = StripWordChars(l.data(), v.data(), capacity);
   const int n = length - 1;
-  if (n < 1) return 0;
+  if (n < 1) return false;
   const WordView w(l.data(), v.data(), n);
   auto commit = [&]() {
     std::copy(l.begin(), l.begin() + capacity, letters);
     std::copy(v.begin(), v.begin() + capacity, vowels);
-    return 1;
+    return true;
   };
 
   for (int k : PrefixOffsets(l.data(), v.data(), std::min(n, 5))) {
@@ -163,7 +163,7 @@ int AdjustWordSpelling(BYTE* letters, BYTE* vowels, int capacity, BOOL hashemFil
       return commit();
     }
   }
-  if (!hashemFilter) return 0;
+  if (!hashemFilter) return false;
   bool changed = false;
   for (int p = 0; p + 3 <= n; ++p) {
     if (BeginsWithElohimStem(l.data() + p, length - p)) {
@@ -171,5 +171,5 @@ int AdjustWordSpelling(BYTE* letters, BYTE* vowels, int capacity, BOOL hashemFil
       changed = true;
     }
   }
-  return changed ? commit() : 0;
+  return changed && commit();
 }

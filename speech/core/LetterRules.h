@@ -7,11 +7,11 @@
 // Rewrites every word of the zero-terminated letters and their parallel
 // vowels in place and returns the change of length (0 or negative). Does
 // nothing and returns 0 when hashemFilter is off.
-int ApplyLetterRulesToText(BYTE* letters, BYTE* vowels, BOOL hashemFilter);
+int ApplyLetterRulesToText(BYTE* letters, BYTE* vowels, bool hashemFilter);
 
 // Rewrites one word of the given length in place (the text around it is not
 // touched) and returns its change of length, 0 or -2.
-int RewriteNamesInWord(BYTE* letters, BYTE* vowels, int length, BOOL hashemFilter);
+int RewriteNamesInWord(BYTE* letters, BYTE* vowels, int length, bool hashemFilter);
 
 // Removes the ASCII punctuation marks other than the apostrophe from the
 // zero-terminated letters, with their vowels; returns the new length.
@@ -20,6 +20,6 @@ int StripWordChars(BYTE* letters, BYTE* vowels, int capacity);
 // Respells a word's letter and vowel planes (zero-terminated, capacity bytes
 // each, as in a word record) for speech: the four-letter name and its short
 // forms become Adonai (Adoshem with the filter on), hu written for hi is
-// read hi, and with the filter on the Elohim stem takes qof. Returns 1 when
-// the word changed.
-int AdjustWordSpelling(BYTE* letters, BYTE* vowels, int capacity, BOOL hashemFilter);
+// read hi, and with the filter on the Elohim stem takes qof. True when the
+// word changed.
+bool AdjustWordSpelling(BYTE* letters, BYTE* vowels, int capacity, bool hashemFilter);

@@ -21,16 +21,16 @@ class StressPattern {
   bool HasStress() const { return m_text.find('1') != std::string::npos; }
 
   // The number of "0" behind the last "1": 0 to 3, else 0.
-  int ExistingStress() const {
+  StressResult ExistingStress() const {
     const size_t stress = m_text.rfind('1');
     if (stress == std::string::npos) return kStressLast;
     int zeros = 0;
     for (size_t i = stress + 1; i < m_text.size(); ++i) zeros += m_text[i] == '0';
-    return zeros > 3 ? kStressLast : zeros;
+    return zeros > kStressFourthToLast ? kStressLast : static_cast<StressResult>(zeros);
   }
 
   // Turns the (fromEnd + 1)-th last "0" into "1".
-  int Mark(int fromEnd) {
+  StressResult Mark(StressResult fromEnd) {
     int seen = 0;
     for (size_t i = m_text.size(); i-- > 0;) {
       if (m_text[i] != '0') continue;
@@ -41,7 +41,7 @@ class StressPattern {
     }
     return kStressNotPlaced;
   }
-  int MarkFirst() {
+  StressResult MarkFirst() {
     const size_t first = m_text.find('0');
     if (first != std::string::npos) m_text[first] = '1';
     return kStressLast;
@@ -84,7 +84,7 @@ int PrefixSyllables(const BYTE* letters, const BYTE* vowels, int n,
   return CountStressDigits(phonetic);
 }
 
-int PlaceStress(const WordView& w, StressPattern& pattern, const PronunciationOptions& options,
+StressResult PlaceStress(const WordView& w, StressPattern& pattern, const PronunciationOptions& options,
                 StressMode mode) {
   const int n = w.Last();
   bool stressedVowel = false;
@@ -126,10 +126,10 @@ int PlaceStress(const WordView& w, StressPattern& pattern, const PronunciationOp
 
 }  // namespace
 
-int PlaceWordStress(const BYTE* letters, const BYTE* vowels, int n, CString& pattern,
+StressResult PlaceWordStress(const BYTE* letters, const BYTE* vowels, int n, CString& pattern,
                     const PronunciationOptions& options, StressMode mode) {
   StressPattern marks(pattern);
-  int result = kStressNotPlaced;
+  StressResult result = kStressNotPlaced;
   if (n >= 0) {
     const WordView w(letters, vowels, n);
     result = PlaceStress(w, marks, options, mode);

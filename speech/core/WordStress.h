@@ -22,5 +22,5 @@ enum StressMode : int {
 // Turns one "0" of the pattern (the phonetic text of TransliterateWord)
 // into "1" and every "9" into "0". The word is the letters and vowels up to
 // last index n; options as the pattern was transliterated with.
-int PlaceWordStress(const BYTE* letters, const BYTE* vowels, int n, CString& pattern,
-                    const PronunciationOptions& options, StressMode mode = kPlaceStress);
+StressResult PlaceWordStress(const BYTE* letters, const BYTE* vowels, int n, CString& pattern,
+                             const PronunciationOptions& options, StressMode mode = kPlaceStress);
