@@ -24,7 +24,8 @@
 
 namespace {
 
-const char* const kBinyanLabels[Binyan::kCount] = {"Paal", "Nifal", "Piel", "Pual", "Hitpael", "Hifil", "Hufal"};
+const char* const kBinyanLabels[Binyan::kCount] = {"Paal",    "Nifal", "Piel", "Pual",
+                                                   "Hitpael", "Hifil", "Hufal"};
 const char* const kSlotLabels[FormSlot::Count] = {
     "infinitive", "present m.sg", "present f.sg", "present m.pl", "present f.pl",
     "past 1sg", "past 2ms", "past 2fs", "past 3ms", "past 3fs", "past 1pl", "past 2mp",

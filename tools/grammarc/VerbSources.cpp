@@ -58,7 +58,8 @@ void VerbSources::ReadPatterns(const std::vector<SourceLine>& lines) {
     PatternEntry entry{h, {}};
     for (size_t i = 0; i < block.body.size(); ++i) {
       const SourceLine& line = block.body[i];
-      std::string label = "[" + std::to_string(GetGroupFirstSlot(group) + static_cast<int>(i)) + "]";
+      std::string label =
+          "[" + std::to_string(GetGroupFirstSlot(group) + static_cast<int>(i)) + "]";
       if (line.tokens[0] != label) throw SourceError(line, "expected the slot line " + label);
       std::vector<TemplatePosition> positions;
       if (!(line.tokens.size() == 2 && line.tokens[1] == "-")) {

@@ -136,7 +136,8 @@ TEST(PleneSpelling, VowelLettersAndDoubledConsonants) {
       {"תָּווֹ", 0, Infinitive, kNoVerb, true, "תָּווֹ"},              // not beside another vav
       {"עָיֵף", 0, Infinitive, kNoVerb, true, "עָיֵיף"},              // consonantal yod doubled
       {"עָיֵף", 0, Infinitive, kNoVerb, false, "עָיֵף"},               // unless the flag is off
-      {"מִתְקַיְּמִים", 3, PresentMp, Binyan::Hitpael, true, "מִתְקַיְּימִים"},  // Hitpael: the doubled yod twice
+      // Hitpael: the doubled yod twice
+      {"מִתְקַיְּמִים", 3, PresentMp, Binyan::Hitpael, true, "מִתְקַיְּימִים"},
       {"קִיְּמָה", 3, Past3fs, Binyan::Piel, true, "קִיְּימָה"},  // no yod for the hiriq before it
       {"נִגְּשָׁה", 3, Past3fs, Binyan::Nifal, true, "נִיגְּשָׁה"},  // Nifal hiriq before a doubled letter
       {"נִכְתְּבָה", 3, Past3fs, Binyan::Nifal, true, "נִכְתְּבָה"},  // but not before a closed syllable

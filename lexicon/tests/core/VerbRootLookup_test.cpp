@@ -50,7 +50,8 @@ TEST_F(VerbRootLookup, ADottedShinMatchesOnlyItself) {
 }
 
 TEST_F(VerbRootLookup, TextThatNamesNoRootFindsNothing) {
-  for (const char* typed : {"", "   ", "כת", "כתבו", "katav"}) EXPECT_TRUE(Found(typed).empty()) << typed;
+  for (const char* typed : {"", "   ", "כת", "כתבו", "katav"})
+    EXPECT_TRUE(Found(typed).empty()) << typed;
 }
 
 }  // namespace

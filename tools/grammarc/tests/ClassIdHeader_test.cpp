@@ -86,7 +86,8 @@ TEST_F(ClassIdHeader, ALongListWrapsWithinTheLineWidth) {
     EXPECT_LE(end - start, 100u) << header.substr(start, end - start);
     start = end + 1;
   }
-  EXPECT_NE(header.find("\n    {380, 380}, {390, 390}, {400, 400}};\n"), std::string::npos) << header;
+  EXPECT_NE(header.find("\n    {380, 380}, {390, 390}, {400, 400}};\n"), std::string::npos)
+      << header;
 }
 
 TEST_F(ClassIdHeader, ANameThatMakesNoConstantIsAnErrorWithItsPlace) {
