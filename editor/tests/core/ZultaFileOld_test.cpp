@@ -206,6 +206,21 @@ TEST(ImportTest, RtfFileOpensOnTheHebrewSideWithPoints) {
   EXPECT_EQ(doc.styles.fontSizes[0], 65535);
 }
 
+TEST(ImportTest, RtfWithMoreSizesThanTheTableHoldsIsReadWithTheTablesMessage) {
+  std::string rtf = "{\\rtf1 ";
+  for (int points = 1; points <= 70; points++) rtf += "\\fs" + std::to_string(2 * points) + " a";
+  rtf += "}";
+  ZultaDocData doc;
+  CZultaFile file;
+  ASSERT_TRUE(Read(ByteBuffer(rtf.begin(), rtf.end()), doc, file)) << file.GetError();
+  EXPECT_EQ(doc.sides[0].letters, std::string(70, 'a'));
+  ASSERT_FALSE(file.GetMessages().empty());
+  for (const DocMessage& message : file.GetMessages()) {
+    EXPECT_STREQ(message.text, "Maximum Number of Font Sizes Reached");
+    EXPECT_STREQ(message.caption, "");
+  }
+}
+
 TEST(ImportTest, RtfParseErrorIsReportedAndNothingIsTaken) {
   std::string rtf = "{\\rtf1 \\'zz}";
   ZultaDocData doc;
