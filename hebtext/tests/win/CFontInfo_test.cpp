@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/win/CFont.h"
+#include "hebtext/core/HebChar.h"
 #include "hebtext/tests/win/HebrewTestFonts.h"
 
 namespace {
@@ -58,14 +59,15 @@ TEST_F(CFontInfoTest, WidthTableMatchesTheDeviceForEveryCode) {
     const char text[1] = {static_cast<char>(code)};
     SIZE size = {};
     GetTextExtentPoint32A(dc()->m_hAttribDC, text, 1, &size);
-    const bool blank = code == 9 || code == 12 || code == 13;
+    const bool blank = code == HebCode::Tab || code == HebCode::FormFeed ||
+                       code == HebCode::CarriageReturn;
     EXPECT_EQ(blank ? 0 : size.cx, font.GetCharWidth(code)) << code;
     EXPECT_EQ(static_cast<DWORD>(size.cy), HIWORD(font.GetExtentTable()[code])) << code;
   }
   dc()->SelectObject(previous);
   EXPECT_EQ(0, font.GetCharWidth(0));
-  EXPECT_GT(font.GetCharWidth(224), 0);
-  EXPECT_EQ(font.GetCharWidth(224), font.GetCharWidth(0x1200 + 224));
+  EXPECT_GT(font.GetCharWidth(HebCode::Alef), 0);
+  EXPECT_EQ(font.GetCharWidth(HebCode::Alef), font.GetCharWidth(0x1200 + HebCode::Alef));
 }
 
 TEST_F(CFontInfoTest, IsSameComparesTheFaceWithCase) {
