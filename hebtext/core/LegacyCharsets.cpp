@@ -51,7 +51,7 @@ constexpr CodePair kVariantStepTwo[] = {
 constexpr CodeMap kVariantsOne(kVariantStepOne);
 constexpr CodeMap kVariantsTwo(kVariantStepTwo);
 
-constexpr CodePair kOldQofDagesh[] = {{183, HebCode::QofDagesh}};
+constexpr CodePair kOldQofDagesh[] = {{OldQofDagesh, QofDagesh}};
 constexpr CodeMap kVariantsB(kOldQofDagesh);
 
 // A byte that maps to 0 (the older set's 128) is left out rather than
