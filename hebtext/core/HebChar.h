@@ -10,7 +10,8 @@
 // Every operation takes a code in a machine word and looks only at its low
 // 8 bits. Class tests return 1 or 0. Mappings change only the low 8 bits and
 // return the other bits unchanged, except FinalToRegularLetter and
-// RegularToFinalLetter, which return the bare code.
+// RegularToFinalLetter, which return the bare code. HebCharSets.h gives the
+// classes as code sets, for code that needs a class as a table.
 #pragma once
 
 #include "classlib/core/WinTypes.h"
