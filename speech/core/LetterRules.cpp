@@ -54,7 +54,7 @@ void WriteShortName(BYTE* letters, BYTE* vowels, int k) {
 std::vector<int> PrefixOffsets(const BYTE* letters, const BYTE* vowels, int limit) {
   std::vector<int> offsets{0};
   for (int k = 1; k < limit && k <= 4; ++k) {
-    if (TestWordPrefix(letters, vowels, k, FALSE) == k) offsets.push_back(k);
+    if (TestWordPrefix(letters, vowels, k) == k) offsets.push_back(k);
   }
   return offsets;
 }

@@ -354,7 +354,7 @@ bool IyaOrIyotEnding(const WordView& w) {
                       (w.L(n) == Tav && IsVavVowel(w.V(n - 1)) && IsNoVowel(w.V(n)));
   if (!ending) return false;
   for (int k = 0; k <= 4; ++k) {
-    if (k > 0 && TestWordPrefix(w.Letters(), w.Vowels(), k, FALSE) != k) continue;
+    if (k > 0 && TestWordPrefix(w.Letters(), w.Vowels(), k) != k) continue;
     if (IsHeOrMem(w.L(k)) && HasHitpaelShape(w, k)) return false;
   }
   return true;
@@ -440,7 +440,7 @@ bool IsSegolateEnding(const WordView& w) {
     if (IsHolamOrSegolLike(vb)) return true;
     if (vb != Patah) return false;
     if (moved || w.L(a) != Het) return true;
-    return TestWordPrefix(w.Letters() + b, w.Vowels() + b, 1, FALSE) != 1;
+    return TestWordPrefix(w.Letters() + b, w.Vowels() + b, 1) != 1;
   }
   if (va != Segol) return false;
   if (IsHolamOrSegolLike(vb)) return true;

@@ -348,7 +348,7 @@ PrefixInfo FindPrefixes(const BYTE* letters, const BYTE* vowels,
   prefix.options = options;
   for (int k = 1; k <= 4; ++k) {
     if (options.prefixKind == kAnyPrefixKind || options.prefixKind == static_cast<DWORD>(k)) {
-      prefix.slots[k] = TestWordPrefix(letters, vowels, k, FALSE);
+      prefix.slots[k] = TestWordPrefix(letters, vowels, k);
     }
   }
   return prefix;

@@ -83,16 +83,15 @@ bool IsChainAfterVav(const WordView& w, int from, int count, bool strict) {
 
 }  // namespace
 
-int TestWordPrefix(const BYTE* letters, const BYTE* vowels, int kind, BOOL strict) {
+int TestWordPrefix(const BYTE* letters, const BYTE* vowels, int kind, bool strict) {
   if (kind < 1 || kind > 4) return 0;
   // The chain must leave at least one letter of the word behind it.
   const int last = LastLetterIndex(letters, kind + 1);
   if (last < kind) return 0;
   const WordView w(letters, vowels, last);
-  const bool isStrict = strict != 0;
-  if (IsChainAfterVav(w, 0, kind, isStrict)) return kind;
-  if (IsConjunctionVav(w.L(0), w.V(0), isStrict) &&
-      (kind == 1 || IsChainAfterVav(w, 1, kind - 1, isStrict))) {
+  if (IsChainAfterVav(w, 0, kind, strict)) return kind;
+  if (IsConjunctionVav(w.L(0), w.V(0), strict) &&
+      (kind == 1 || IsChainAfterVav(w, 1, kind - 1, strict))) {
     return kind;
   }
   return 0;
@@ -276,7 +275,7 @@ int MatchWordPatternList(const BYTE* letters, const BYTE* vowels, int n, const W
 
   bool allowed[5] = {true, false, false, false, false};
   for (int k = 1; k <= 4; ++k) {
-    allowed[k] = k < count && TestWordPrefix(wordLetters, wordVowels, k, FALSE) == k;
+    allowed[k] = k < count && TestWordPrefix(wordLetters, wordVowels, k) == k;
   }
   EntryForm forms[kMaxVariantForms];
   for (const WordPattern* entry = list; entry->letters[0] != 0; ++entry) {

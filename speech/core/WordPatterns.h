@@ -18,7 +18,7 @@ static_assert(sizeof(WordPattern) == 20, "a word pattern is 20 bytes");
 // kind prefix letters (conjunction vav; bet, kaf, lamed; relative shin; the
 // article; preposition mem) and goes on after it; else 0. strict accepts a
 // prefix letter whatever its vowel.
-int TestWordPrefix(const BYTE* letters, const BYTE* vowels, int kind, BOOL strict);
+int TestWordPrefix(const BYTE* letters, const BYTE* vowels, int kind, bool strict = false);
 
 // Variant flags of MatchWordPatternList: which inflected forms of an entry
 // are tried when the entry itself does not match.

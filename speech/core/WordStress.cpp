@@ -67,7 +67,7 @@ int PrefixSyllables(const BYTE* letters, const BYTE* vowels, int n,
   int length = 0;
   for (int k = 1; k <= 4; ++k) {
     if (prefixKind != kAnyPrefixKind && prefixKind != static_cast<DWORD>(k)) continue;
-    if (TestWordPrefix(letters, vowels, k, FALSE) == k) length = k;
+    if (TestWordPrefix(letters, vowels, k) == k) length = k;
   }
   if (length == 0 || length > n) return 0;
   BYTE prefixLetters[5] = {}, prefixVowels[5] = {};

@@ -33,8 +33,8 @@ inline const std::vector<BYTE>& LetterCodes() {
 
 inline const std::vector<BYTE>& VowelCodes() {
   static const std::vector<BYTE> codes = [] {
-    std::vector<BYTE> c{0, 1};
-    for (int code = 2; code < 256; ++code) {
+    std::vector<BYTE> c{HebCode::NoVowel, HebCode::ExplicitNoVowel};
+    for (int code = HebCode::ExplicitNoVowel + 1; code < 256; ++code) {
       if (IsVowelCode(code)) c.push_back(static_cast<BYTE>(code));
     }
     return c;
@@ -101,11 +101,12 @@ inline std::string CheckWord(const Word& w, Pronunciation pronunciation, VowelTy
   l.resize(kMaxTransliteratedLetters + 1, 0);
   v.resize(kMaxTransliteratedLetters + 1, 0);
   const int length = static_cast<int>(strlen(reinterpret_cast<const char*>(l.data())));
-  if (ApplyLetterRulesToText(l.data(), v.data(), TRUE) > 0) return "text rewrite grew";
+  if (ApplyLetterRulesToText(l.data(), v.data(), true) > 0) return "text rewrite grew";
   if (static_cast<int>(strlen(reinterpret_cast<const char*>(l.data()))) > length) {
     return "text rewrite grew";
   }
-  AdjustWordSpelling(l.data(), v.data(), kMaxTransliteratedLetters + 1, pronunciation & 1);
+  const bool hashemFilter = pronunciation != kAshkenazi;  // both settings over the runs
+  AdjustWordSpelling(l.data(), v.data(), kMaxTransliteratedLetters + 1, hashemFilter);
   for (int k = 0; k <= 4; ++k) {
     std::vector<BYTE> pl = w.letters, pv = w.vowels;
     const ArticleMode mode = k == 0 ? kArticleDecide : k == 1 ? kArticleNotAbsorbed

@@ -15,7 +15,7 @@ using namespace HebCode;
 struct PrefixCase {
   const char* word;
   int kind;
-  BOOL strict;
+  bool strict;
   int expected;
 };
 
@@ -30,23 +30,23 @@ TEST_P(TestWordPrefixTable, RecognisesChainsOfPrefixLetters) {
 INSTANTIATE_TEST_SUITE_P(
     Chains, TestWordPrefixTable,
     ::testing::Values(
-        PrefixCase{u8"וְהַיֶּלֶד", 1, FALSE, 1},     // conjunction vav
-        PrefixCase{u8"וְהַיֶּלֶד", 2, FALSE, 2},     // vav + article
-        PrefixCase{u8"הַבַּיִת", 1, FALSE, 1},        // article
-        PrefixCase{u8"בַּבַּיִת", 1, FALSE, 1},       // bet with the article's patah
-        PrefixCase{u8"לְיֶלֶד", 1, FALSE, 1},         // lamed
-        PrefixCase{u8"מִבַּיִת", 1, FALSE, 1},        // mem
-        PrefixCase{u8"שֶׁהַיֶּלֶד", 2, FALSE, 2},     // shin + article
-        PrefixCase{u8"כְּשֶׁהַיֶּלֶד", 3, FALSE, 3},  // kaf + shin + article
-        PrefixCase{u8"וּכְשֶׁהַיֶּלֶד", 4, FALSE, 4}, // vav + kaf + shin + article
-        PrefixCase{u8"מֵהַבַּיִת", 2, FALSE, 2},      // mem + article
-        PrefixCase{u8"שָׁלוֹם", 1, FALSE, 0},         // shin with qamats: no prefix
-        PrefixCase{u8"שָׁלוֹם", 1, TRUE, 1},          // strict: any vowel
-        PrefixCase{u8"הֵם", 1, FALSE, 0},             // he with tsere is no article
-        PrefixCase{u8"בְּ", 1, FALSE, 0},             // nothing behind the prefix
-        PrefixCase{u8"וְהַיֶּלֶד", 3, FALSE, 0},     // not three
-        PrefixCase{u8"וְהַיֶּלֶד", 0, FALSE, 0},
-        PrefixCase{u8"וְהַיֶּלֶד", 5, FALSE, 0}));
+        PrefixCase{u8"וְהַיֶּלֶד", 1, false, 1},     // conjunction vav
+        PrefixCase{u8"וְהַיֶּלֶד", 2, false, 2},     // vav + article
+        PrefixCase{u8"הַבַּיִת", 1, false, 1},        // article
+        PrefixCase{u8"בַּבַּיִת", 1, false, 1},       // bet with the article's patah
+        PrefixCase{u8"לְיֶלֶד", 1, false, 1},         // lamed
+        PrefixCase{u8"מִבַּיִת", 1, false, 1},        // mem
+        PrefixCase{u8"שֶׁהַיֶּלֶד", 2, false, 2},     // shin + article
+        PrefixCase{u8"כְּשֶׁהַיֶּלֶד", 3, false, 3},  // kaf + shin + article
+        PrefixCase{u8"וּכְשֶׁהַיֶּלֶד", 4, false, 4}, // vav + kaf + shin + article
+        PrefixCase{u8"מֵהַבַּיִת", 2, false, 2},      // mem + article
+        PrefixCase{u8"שָׁלוֹם", 1, false, 0},         // shin with qamats: no prefix
+        PrefixCase{u8"שָׁלוֹם", 1, true, 1},          // strict: any vowel
+        PrefixCase{u8"הֵם", 1, false, 0},             // he with tsere is no article
+        PrefixCase{u8"בְּ", 1, false, 0},             // nothing behind the prefix
+        PrefixCase{u8"וְהַיֶּלֶד", 3, false, 0},     // not three
+        PrefixCase{u8"וְהַיֶּלֶד", 0, false, 0},
+        PrefixCase{u8"וְהַיֶּלֶד", 5, false, 0}));
 
 const WordPattern kOneWord[] = {
     {{Yod, Lamed, Dalet}, {Segol, Segol, ExplicitNoVowel}},  // yeled
