@@ -32,6 +32,15 @@ void DocStyleTables::RemoveAll() {
   lineSpace.RemoveAll();
 }
 
+void DocStyleTables::CopyFrom(const DocStyleTables& other) {
+  textColors.Copy(other.textColors);
+  backColors.Copy(other.backColors);
+  fontNames.Copy(other.fontNames);
+  fontSizes.Copy(other.fontSizes);
+  wordSpace.Copy(other.wordSpace);
+  lineSpace.Copy(other.lineSpace);
+}
+
 void DocStyleTables::AddDefaultEntries() {
   if (textColors.GetSize() == 0) textColors.Add(0xFFFFFFFF);
   if (backColors.GetSize() == 0) backColors.Add(0xFFFFFFFF);

@@ -27,6 +27,7 @@ struct DocStyleTables {
 
   int GetCount(DocStyleTable table) const;
   void RemoveAll();
+  void CopyFrom(const DocStyleTables& other);
   // Gives every empty table its entry 0.
   void AddDefaultEntries();
   void RemoveEntry(DocStyleTable table, int index);

@@ -55,14 +55,8 @@ void CollectSideForFile(const DocTextModel& model, int side, ZultaSideData& out)
 }
 
 void CollectDocumentForFile(const DocTextModel& model, const CString& title, ZultaDocData& doc) {
-  const DocStyleTables& styles = model.GetStyleTables();
   doc.title = title;
-  doc.styles.textColors.Copy(styles.textColors);
-  doc.styles.backColors.Copy(styles.backColors);
-  doc.styles.fontNames.Copy(styles.fontNames);
-  doc.styles.fontSizes.Copy(styles.fontSizes);
-  doc.styles.wordSpace.Copy(styles.wordSpace);
-  doc.styles.lineSpace.Copy(styles.lineSpace);
+  doc.styles.CopyFrom(model.GetStyleTables());
   for (int side = 0; side < kFileSideCount; ++side) CollectSideForFile(model, side, doc.sides[side]);
   doc.currentSide = model.GetCurrentSide();
 }

@@ -49,14 +49,6 @@ void ConvertImportedRuns(const ZultaDocData& doc, int side, std::string& text,
   attrs.swap(words);
 }
 
-void CopyTables(DocStyleTables& to, const DocStyleTables& from) {
-  to.textColors.Copy(from.textColors);
-  to.backColors.Copy(from.backColors);
-  to.fontNames.Copy(from.fontNames);
-  to.fontSizes.Copy(from.fontSizes);
-  to.wordSpace.Copy(from.wordSpace);
-  to.lineSpace.Copy(from.lineSpace);
-}
 
 }  // namespace
 
@@ -94,7 +86,7 @@ BOOL CZultaFile::ImportRtfFile(ZultaDocData& doc) {
   ZultaSideData& side = doc.sides[sideIndex];
 
   DocStyleTables tables;
-  CopyTables(tables, doc.styles);
+  tables.CopyFrom(doc.styles);
   tables.AddDefaultEntries();
   tables.textColors[0] = side.colors[0];
   tables.backColors[0] = side.colors[1];
@@ -108,7 +100,7 @@ BOOL CZultaFile::ImportRtfFile(ZultaDocData& doc) {
   tables.backColors[0] = 0xFFFFFFFF;
   tables.fontNames[0] = CString();
   tables.fontSizes[0] = 65535;
-  CopyTables(doc.styles, tables);
+  doc.styles.CopyFrom(tables);
 
   std::string text = parse.text;
   CString ordered(text.data(), static_cast<int>(text.size()));
