@@ -208,6 +208,9 @@ BOOL DocEditor::BuildSide(int side, IDocBuildProgress* progress, BOOL hashemFilt
   for (int i = 0; i < count; i++) {
     if (i % 250 == 0 && progress != nullptr && !progress->Step(i)) return FALSE;
     if (i < b.attributes.GetSize()) attr = b.attributes[i] & ~CharAttrBits::kTransientMark;
+    // Letter 0 marks a side's head alone; a NUL byte in a file's text is no
+    // character.
+    if (letters[i] == 0) continue;
     DocCharNode* node = InsertRawAfter(after, letters[i], points[i], attr);
     if (node == nullptr) break;
     after = node;
@@ -281,5 +284,6 @@ int DocEditor::BuildSidesFromBuffers(IDocBuildProgress* progress, BOOL hashemFil
   m_model.SetCurrentSide(active);
   m_model.UpdatePageUnion();
   m_model.UpdateScrollSizes();
+  AssertConsistent();
   return 1;
 }

@@ -1,10 +1,14 @@
 // libFuzzer target over the document file reader: native files of every
 // version, and the RTF and plain-text files the same Open takes. What reads
-// must write again into a file that reads back; a character that is itself a
-// vowel code may then join the one before it, as the stored form has it.
+// must build into sides whose structure holds, and write again into a file
+// that reads back; a character that is itself a vowel code may then join the
+// one before it, as the stored form has it.
 #include <cstddef>
 #include <cstdint>
 
+#include "editor/core/DocEditor.h"
+#include "editor/core/FixedDocMetrics.h"
+#include "editor/core/ZultaDocTransfer.h"
 #include "editor/core/ZultaFile.h"
 
 namespace {
@@ -19,6 +23,32 @@ void InitDoc(ZultaDocData& doc) {
   doc.sides[1].face = "Pomlar David 2";
 }
 
+class NoView : public IDocUISink {
+ public:
+  CSize GetClientSize() override { return CSize(800, 600); }
+  void SetScrollSizes(CSize, CSize, CSize) override {}
+  void Redraw() override {}
+  void OnLayoutChanged(int) override {}
+  void SetModifiedFlag() override {}
+};
+
+// Builds the document's sides as the editor does after a load.
+void CheckBuiltSides(const ZultaDocData& doc) {
+  FixedDocMetrics metrics;
+  NoView view;
+  DocTextModel model(metrics, view);
+  DocSideDefaults defaults[kDocSideCount];
+  for (int side = 0; side < kDocSideCount; ++side) defaults[side].face = doc.sides[side].face;
+  model.InitContents(defaults);
+  model.CreateEmptySides();
+  model.GetStyleTables().CopyFrom(doc.styles);
+  DocEditor editor(model, view);
+  for (int side = 0; side < kDocSideCount; ++side)
+    FillLoadBuffers(doc.sides[side], editor.m_loadBuffers[side]);
+  Check(editor.BuildSidesFromBuffers(nullptr, FALSE, 96) == 1);
+  for (int side = 0; side < kDocSideCount; ++side) Check(model.FindStructureFault(side).IsEmpty());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -30,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(side.points.size() == side.letters.size());
     Check(side.attrs.size() == side.letters.size());
   }
+  CheckBuiltSides(doc);
   ByteBuffer written;
   CZultaFile writer;
   if (!writer.WriteDocument(doc, "fuzz.zlt", written)) return 0;

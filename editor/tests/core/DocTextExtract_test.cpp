@@ -111,6 +111,15 @@ TEST(DocTextExtract, BuildsASideAsStored) {
   EXPECT_EQ(b.letters.GetLength(), 0);
 }
 
+TEST(DocTextExtract, BuildingLeavesOutTheNulBytesOfAFilesText) {
+  EditDoc doc;
+  DocLoadBuffers& b = doc.editor.m_loadBuffers[0];
+  b.letters = CString("a\0b\0", 4);
+  ASSERT_EQ(doc.editor.BuildSidesFromBuffers(nullptr, FALSE, 96), 1);
+  CheckModel(doc.model, true);
+  EXPECT_EQ(doc.Text(0), "ab");
+}
+
 class CancellingProgress : public IDocBuildProgress {
  public:
   void Begin(LPCSTR, int range) override { this->range = range; }
