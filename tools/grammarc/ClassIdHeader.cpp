@@ -1,12 +1,14 @@
 #include "tools/grammarc/ClassIdHeader.h"
 
+#include <algorithm>
 #include <cctype>
+#include <vector>
 
 namespace {
 
 const char kPrologue[] =
-    "// The class id ranges of data/registry.txt, by family and kind; written by\n"
-    "// grammarc from the registry, which is the place to change them.\n"
+    "// The class id ranges and named ids of data/registry.txt; written by grammarc\n"
+    "// from the registry, which is the place to change them.\n"
     "#pragma once\n"
     "\n"
     "namespace ClassIds {\n"
@@ -69,6 +71,26 @@ std::string Comment(const std::string& text) {
   return out + line + "\n";
 }
 
+// The named ids, a block of constants a family in the order the registry
+// first names each family.
+std::string NamedIdConstants(const IdRegistry& registry) {
+  std::string out;
+  std::vector<std::string> families;
+  for (const IdRegistry::NamedId& named : registry.NamedIds())
+    if (std::find(families.begin(), families.end(), named.family) == families.end())
+      families.push_back(named.family);
+  for (const std::string& family : families) {
+    out += "\n// The named ids of " + family + ".\n";
+    for (const IdRegistry::NamedId& named : registry.NamedIds()) {
+      if (named.family != family) continue;
+      if (!named.meaning.empty()) out += Comment(named.meaning);
+      out += "constexpr int k" + MixedCase(named.line, family) + MixedCase(named.line, named.name) +
+             " = " + std::to_string(named.id) + ";\n";
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string WriteClassIdHeader(const IdRegistry& registry) {
@@ -92,5 +114,6 @@ std::string WriteClassIdHeader(const IdRegistry& registry) {
     }
     out += line + "\n";
   }
+  out += NamedIdConstants(registry);
   return out + kEpilogue;
 }

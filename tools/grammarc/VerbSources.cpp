@@ -124,6 +124,7 @@ void VerbSources::ReadClasses(const std::vector<SourceLine>& lines) {
     int b = ParseBinyanName(h, h.tokens[1]);
     long id = ParseNumber(h, h.tokens[3], 1, kMaxClassId);
     m_registry.Check(h, kBinyanNames[b], h.tokens[4], id);
+    m_registry.CheckName(h, kBinyanNames[b], h.tokens[2], id);
     if (m_classes[b].count(static_cast<int>(id)))
       throw SourceError(h, "class id " + h.tokens[3] + " is given twice in " + kBinyanNames[b]);
     if (!m_classNames[b].emplace(h.tokens[2], static_cast<int>(id)).second)

@@ -44,8 +44,8 @@ TEST_F(ClassIdHeader, EachKindOfAFamilyIsOneNamedSetOfRanges) {
                      "range paal set-a 121 125 \"stress\"\n"
                      "range paal short-future 5000\n"
                      "range noun2 x 1-2\n"),
-            "// The class id ranges of data/registry.txt, by family and kind; written by\n"
-            "// grammarc from the registry, which is the place to change them.\n"
+            "// The class id ranges and named ids of data/registry.txt; written by grammarc\n"
+            "// from the registry, which is the place to change them.\n"
             "#pragma once\n"
             "\n"
             "namespace ClassIds {\n"
@@ -74,6 +74,60 @@ TEST_F(ClassIdHeader, EachKindOfAFamilyIsOneNamedSetOfRanges) {
             "constexpr IdRange kNoun2X[] = {{1, 2}};\n"
             "\n"
             "}  // namespace ClassIds\n");
+}
+
+TEST_F(ClassIdHeader, NamedIdsAreConstantsGroupedByFamilyAfterTheRanges) {
+  std::string header =
+      HeaderOf("range paal set-a 121 \"stress\"\n"
+               "id paal 181 drop-first-outside-future \"outside the future the first root letter "
+               "is dropped\"\n"
+               "range hitpael prefix-rewrite 403\n"
+               "id hitpael 403 hitdapek\n"
+               "id paal 243 drop-first-in-future \"the future drops the first root letter\"\n"
+               "id hitpael 181 drop-first-in-future\n");
+  const std::string ranges = "constexpr IdRange kHitpaelPrefixRewrite[] = {{403, 403}};\n";
+  ASSERT_NE(header.find(ranges), std::string::npos) << header;
+  EXPECT_EQ(header.substr(header.find(ranges) + ranges.size()),
+            "\n"
+            "// The named ids of paal.\n"
+            "// outside the future the first root letter is dropped\n"
+            "constexpr int kPaalDropFirstOutsideFuture = 181;\n"
+            "// the future drops the first root letter\n"
+            "constexpr int kPaalDropFirstInFuture = 243;\n"
+            "\n"
+            "// The named ids of hitpael.\n"
+            "constexpr int kHitpaelHitdapek = 403;\n"
+            "constexpr int kHitpaelDropFirstInFuture = 181;\n"
+            "\n"
+            "}  // namespace ClassIds\n");
+}
+
+TEST_F(ClassIdHeader, AMistakenIdLineIsAnErrorWithItsPlace) {
+  const std::string range = "range paal set-a 1\n";
+  struct Case {
+    std::string registry;
+    std::string message;
+  } cases[] = {
+      {range + "id paal 181 Drop\n",
+       "data/registry.txt:2: \"Drop\" cannot name a constant: use lower-case letters, digits and "
+       "inner '-', beginning with a letter"},
+      {range + "id pael 181 drop\n",
+       "data/registry.txt:2: the registry has no ranges of the family pael"},
+      {range + "id paal 181 drop\nid paal 243 drop\n",
+       "data/registry.txt:3: the name drop is given twice in paal"},
+      {range + "id paal 181 drop\nid paal 181 cut\n",
+       "data/registry.txt:3: id 181 is named twice in paal"},
+      {range + "id paal 181 set-a\n", "data/registry.txt:2: the name set-a is a kind of paal already"},
+      {range + "id paal 181\n",
+       "data/registry.txt:2: expected: id <family> <id> <name> [\"meaning\"]"},
+      {range + "id paal 181 \"drop\"\n",
+       "data/registry.txt:2: expected: id <family> <id> <name> [\"meaning\"]"},
+      {range + "id paal 181 drop first\n",
+       "data/registry.txt:2: expected: id <family> <id> <name> [\"meaning\"]"},
+      {range + "id paal x drop\n", "data/registry.txt:2: \"x\" is not a number"},
+      {"name paal 181 drop\n", "data/registry.txt:1: expected a range or an id line"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(HeaderOf(c.registry), c.message) << c.registry;
 }
 
 TEST_F(ClassIdHeader, ALongListWrapsWithinTheLineWidth) {

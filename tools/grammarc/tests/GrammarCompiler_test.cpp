@@ -65,6 +65,12 @@ class Compiler : public ::testing::Test {
 
 TEST_F(Compiler, TheMinimalSourcesCompile) { EXPECT_EQ(ErrorOf({}), ""); }
 
+TEST_F(Compiler, AClassHasTheNameTheRegistryGivesItsId) {
+  EXPECT_EQ(ErrorOf({{"registry.txt", "range paal set-b 460-517\nrange piel set-b 190-209\n"
+                                      "id paal 1 a \"the class a\"\nid piel 1 other\n"}}),
+            "");
+}
+
 std::string Repeat(const std::string& line, int times) {
   std::string text;
   for (int i = 0; i < times; ++i) text += line;
@@ -121,6 +127,9 @@ TEST_F(Compiler, MistakesAreReportedWithTheirPlace) {
        "data/noun-tables.txt:2: cell 13 has no alternative bit on the singular-stem"},
       {"noun-patterns.txt", "nounpattern a 1 2 3 4 5 6 1 2\n", "data/noun-patterns.txt:1: a template holds at most 7 positions"},
       {"registry.txt", "range paal set-b 517-460\n", "data/registry.txt:1: the range 517-460 runs backwards"},
+      {"registry.txt", "range paal set-b 460-517\nid paal 1 drop-first\n",
+       "data/verb-classes.txt:1: the registry names paal id 1 drop-first (data/registry.txt:2); a "
+       "class with that id has that name"},
   };
   for (const Case& c : cases) EXPECT_EQ(ErrorOf({{c.file, c.text}}), c.message) << c.file << ": " << c.text;
 }
