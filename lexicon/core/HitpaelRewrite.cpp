@@ -4,6 +4,7 @@
 #include "lexicon/core/FormSlots.h"
 #include "lexicon/generated/ClassIds.h"
 
+using namespace ClassIds;
 using namespace HebCode;
 
 namespace {
@@ -58,21 +59,21 @@ void ThirdLetterRule(FormPlanes& form) {
   }
 }
 
-// The prefix rewrite of a registered class by its id and alternative level;
-// false when the third-letter rule is not to follow.
+// The prefix rewrite of a class that the registry names for one, by its
+// alternative level; false when the third-letter rule is not to follow.
 bool RewritePrefixOfClass(FormPlanes& form, int slot, int id, int level) {
   bool third = true;
-  if (IsOneOf(id, {11, 12, 41, 52, 222, 224, 225, 231, 251, 283, 323, 327, 481, 500})) {
+  if (Contains(kHitpaelPrefixNunFirstKeptSecond, id)) {
     if (level == 2) third = false;
     else if (level == 1) NunPrefix(form, slot);
-  } else if (id == 325) {
+  } else if (Contains(kHitpaelPrefixNunFirstOnly, id)) {
     if (level == 1) NunPrefix(form, slot);
     third = false;
-  } else if (id == 13 || id == 18) {
+  } else if (Contains(kHitpaelPrefixNunOddTavDroppedLater, id)) {
     if (level == 1) NunPrefix(form, slot);
     if (level >= 2) RemoveSecondPosition(form);
     if (level == 3) NunPrefix(form, slot);
-  } else if (id == 15) {
+  } else if (id == kHitpaelPrefixTavMergedLaterNunOdd) {
     if (level == 1 || level == 3) {
       if (level == 3) MergeIntoTav(form);
       NunPrefix(form, slot);
@@ -80,102 +81,93 @@ bool RewritePrefixOfClass(FormPlanes& form, int slot, int id, int level) {
       MergeIntoTav(form);
     }
     third = false;
-  } else if (id == 16 || id == 291) {
+  } else if (Contains(kHitpaelPrefixTavDroppedInAlternatives, id)) {
     if (level != 0) RemoveSecondPosition(form);
-  } else if (id == 343) {
+  } else if (id == kHitpaelPrefixTavDroppedDageshInAlternatives) {
     if (level != 0) {
       RemoveSecondPosition(form);
-      if (IsDageshableLetter(form.letters[1])) form.letters[1] = static_cast<BYTE>(AddDagesh(form.letters[1]));
+      if (IsDageshableLetter(form.letters[1]))
+        form.letters[1] = static_cast<BYTE>(AddDagesh(form.letters[1]));
     }
-  } else if (id == 17 || id == 205) {
+  } else if (Contains(kHitpaelPrefixKeptMainNunOdd, id)) {
     if (level == 0) third = false;
     else if (level == 1) { NunPrefix(form, slot); third = false; }
     else if (level == 3) NunPrefix(form, slot);
-  } else if (id == 19) {
+  } else if (id == kHitpaelPrefixTavDroppedOnly) {
     RemoveSecondPosition(form);
     third = false;
-  } else if (IsOneOf(id, {32, 33, 62, 71, 207, 284, 301, 326, 333, 411, 421})) {
+  } else if (Contains(kHitpaelPrefixNunFirst, id)) {
     if (level == 1) NunPrefix(form, slot);
-  } else if (id == 61) {
+  } else if (id == kHitpaelPrefixNunFirstTavDroppedLater) {
     if (level == 1) NunPrefix(form, slot);
     else if (level >= 2) RemoveSecondPosition(form);
-  } else if (id == 63) {
+  } else if (id == kHitpaelPrefixNunFirstKeptLater) {
     if (level > 1) third = false;
     else if (level == 1) NunPrefix(form, slot);
-  } else if (id == 94) {
+  } else if (id == kHitpaelPrefixTavMergedMainAndFirst) {
     if (level <= 1) {
       MergeIntoTav(form);
       if (level == 1) NunPrefix(form, slot);
     }
     third = false;
-  } else if (id == 96) {
+  } else if (id == kHitpaelPrefixTavMergedNunInAlternatives) {
     MergeIntoTav(form);
     if (level != 0) NunPrefix(form, slot);
     third = false;
-  } else if (id == 111) {
+  } else if (id == kHitpaelPrefixZayinDoubledInFirst) {
     if (level == 1) {
       RemoveSecondPosition(form);
       form.letters[1] = ZayinDagesh;
       third = false;
     }
-  } else if (id == 241) {
+  } else if (id == kHitpaelPrefixZayinDoubled) {
     RemoveSecondPosition(form);
     form.letters[1] = ZayinDagesh;
     third = false;
-  } else if (id == 201) {
+  } else if (id == kHitpaelPrefixKeptFirst) {
     if (level == 1) third = false;
-  } else if (IsOneOf(id, {202, 203, 223, 351, 402})) {
+  } else if (Contains(kHitpaelPrefixKeptMain, id)) {
     if (level == 0) third = false;
-  } else if (id == 204) {
+  } else if (id == kHitpaelPrefixKeptMainTavDroppedInAlternatives) {
     if (level == 0) third = false;
     else {
       RemoveSecondPosition(form);
       if (level >= 2) NunPrefix(form, slot);
     }
-  } else if (id == 206 || id == 208) {
+  } else if (Contains(kHitpaelPrefixKeptMainNunFirstPast, id)) {
     if (level == 0) third = false;
     else if (level == 1 && IsPastSlot(slot)) { NunPrefix(form, slot); third = false; }
-  } else if (IsOneOf(id, {209, 401, 404, 406})) {
+  } else if (Contains(kHitpaelPrefixNunOddKeptSecond, id)) {
     if (level == 1) NunPrefix(form, slot);
     else if (level == 2) third = false;
     else if (level == 3) { NunPrefix(form, slot); third = false; }
-  } else if (IsOneOf(id, {221, 247, 249, 252})) {
+  } else if (Contains(kHitpaelPrefixNunLater, id)) {
     if (level >= 2) NunPrefix(form, slot);
-  } else if (id == 243) {
+  } else if (id == kHitpaelPrefixNunSecond) {
     if (level == 2) NunPrefix(form, slot);
-  } else if (id == 245) {
+  } else if (id == kHitpaelPrefixKeptLater) {
     if (level > 1) third = false;
-  } else if (id == 246) {
+  } else if (id == kHitpaelPrefixTavDroppedOnlyLater) {
     if (level > 1) { RemoveSecondPosition(form); third = false; }
-  } else if (id == 248) {
+  } else if (id == kHitpaelPrefixKeptMainAndFirst) {
     if (level < 2) third = false;
-  } else if (id == 281 || id == 403) {
+  } else if (id == kHitpaelPrefixKept || id == kHitpaelHitdapek) {
     third = false;
-  } else if (id == 324) {
+  } else if (id == kHitpaelPrefixTavDropped) {
     RemoveSecondPosition(form);
-  } else if (id == 334 || id == 412) {
+  } else if (Contains(kHitpaelPrefixNunOdd, id)) {
     if (level == 1 || level == 3) NunPrefix(form, slot);
-  } else if (IsOneOf(id, {342, 471, 492})) {
+  } else if (Contains(kHitpaelPrefixNunInAlternatives, id)) {
     if (level != 0) NunPrefix(form, slot);
-  } else if (id == 352) {
+  } else if (id == kHitpaelPrefixNunFirstTavDroppedSecond) {
     if (level == 1) NunPrefix(form, slot);
     else if (level == 2) RemoveSecondPosition(form);
-  } else if (id == 353) {
-    if (level == 1) NunPrefix(form, slot);
-    if (level <= 1) third = false;
-  } else if (id == 361) {
-    if (level == 1) NunPrefix(form, slot);
-    third = false;
-  } else if (id == 391) {
-    if (level == 1) NunPrefix(form, slot);
-    else if (level == 2) third = false;
-  } else if (id == 405) {
+  } else if (Contains(kHitpaelPrefixKeptMainNunFirstOnly, id)) {
     if (level == 1) NunPrefix(form, slot);
     if (level <= 1) third = false;
   }
   return third;
 }
-
 
 }  // namespace
 
@@ -190,6 +182,6 @@ void RemoveThirdLetterKeepVowel(FormPlanes& form) {
 
 void RewriteHitpaelForm(FormPlanes& form, int slot, int id, int level) {
   if (form.length < 3) return;
-  bool registered = ClassIds::Contains(ClassIds::kHitpaelPrefixRewrite, id);
+  bool registered = Contains(kHitpaelPrefixRewrite, id);
   if (!registered || RewritePrefixOfClass(form, slot, id, level)) ThirdLetterRule(form);
 }

@@ -7,7 +7,9 @@
 #include "lexicon/core/FormSlots.h"
 #include "lexicon/core/FormStress.h"
 #include "lexicon/core/GrammarLayout.h"
+#include "lexicon/generated/ClassIds.h"
 
+using namespace ClassIds;
 using namespace HebCode;
 using namespace FormSlot;
 
@@ -43,34 +45,33 @@ int SetBStep(BYTE* l, const BinyanRootRec& record, int binyan) {
   return IsRootInSetB(record, binyan) ? CopyThird(l) : 0;
 }
 
-// Per binyan: the classes that the registry lists as rewriting the root
-// (ClassIds::k<Binyan>RootRewrite) have their rule here by id, and the
-// hollow stems of Piel, Pual and Hitpael theirs by the parts of set B that
-// the registry describes; the other classes of set B copy the third letter.
+// Per binyan: the ids and ranges that the registry names for a rule of their
+// own (ClassIds.h) rewrite the root here; the other classes of set B copy the
+// third letter.
 int Paal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
+  if (Contains(kPaalThirdYodInAlternatives, id)) {
+    if (level) l[2] = Yod;
+    return 0;
+  }
   switch (id) {
-    case 181:
+    case kPaalDropFirstOutsideFuture:
       if (!IsSlotBetween(slot, Future1s, ImperativeFp)) {
         DropFirst(l);
         l[2] = 0;
         return 1;
       }
       return 0;
-    case 191:
+    case kPaalFirstYodToHe:
       if (IsYodForm(l[0])) l[0] = He;
       return 0;
-    case 243:
+    case kPaalDropFirstInFuture:
       return IsSlotBetween(slot, Future1s, Future3mp) ? DropFirst(l) : 0;
-    case 276:
-    case 331:
-      if (level) l[2] = Yod;
-      return 0;
-    case 316:
+    case kPaalThirdAlefInAlternatives:
       if (level) l[2] = Alef;
       return 0;
-    case 466:
+    case kPaalSetBInMainOnly:
       return level == 0 ? SetBStep(l, r, Binyan::Paal) : 0;
-    case 581:
+    case kPaalYodFirstForSecondVav:
       if (IsVav(l[1])) {
         BYTE first = l[0], third = l[2];
         l[0] = Yod;
@@ -87,23 +88,25 @@ int Paal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
 int Nifal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
   int result = 0;
   switch (id) {
-    case 133:
+    case kNifalDropFirstInPresentAndPast:
       return IsSlotBetween(slot, PresentMs, Past3p) ? DropFirst(l) : 0;
-    case 155:
+    case kNifalDropFirstInLaterAlternatives:
       return level >= 2 ? DropFirst(l) : 0;
-    case 202:
+    case kNifalSecondVavInInfinitiveAndPresent:
       if (IsSlotBetween(slot, Infinitive, PresentFp)) l[1] = Vav;
       return 0;
-    case 319:
+    case kNifalDropFirst:
       return DropFirst(l);
-    case 353:
+    case kNifalCopyThird:
       CopyThird(l);
       return 0;
     default:
       result = SetBStep(l, r, Binyan::Nifal);
       break;
   }
-  if (id == 326 || (id == 327 && level == 1 && IsSlotBetween(slot, PresentMs, Past3p))) {
+  if (id == kNifalFirstFirstSecond ||
+      (id == kNifalFirstFirstSecondInFirstAlternative && level == 1 &&
+       IsSlotBetween(slot, PresentMs, Past3p))) {
     BYTE first = l[0], second = l[1];
     l[1] = first;
     l[2] = second;
@@ -113,57 +116,58 @@ int Nifal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
 }
 
 int Piel(BYTE* l, int id, int level, int slot) {
-  if (id == 132) {
+  if (id == kPielThirdAlefInPast3msAlternatives) {
     if (level && slot == Past3ms) l[2] = Alef;
     return 0;
   }
-  if (id == 133) { l[0] = Vav; return 0; }
-  if (id == 137) return InsertVavBeforeThird(l);
-  if (id == 211) { l[1] = level == 0 ? Yod : Vav; return 0; }
-  if (id >= 190 && id <= 209) return CopyThird(l);
-  if (id >= 210 && id <= 219) { l[1] = Yod; return 0; }
-  if (id >= 220 && id <= 229) { l[1] = Vav; return 0; }
+  if (id == kPielFirstVav) { l[0] = Vav; return 0; }
+  if (id == kPielVavBeforeThird) return InsertVavBeforeThird(l);
+  if (id == kPielSecondYodOrVav) { l[1] = level == 0 ? Yod : Vav; return 0; }
+  if (Contains(kPielCopiesThirdLetter, id)) return CopyThird(l);
+  if (Contains(kPielSecondLetterYod, id)) { l[1] = Yod; return 0; }
+  if (Contains(kPielSecondLetterVav, id)) { l[1] = Vav; return 0; }
   return 0;
 }
 
 int Pual(BYTE* l, int id, int level) {
-  if (id == 163) {
+  if (id == kPualThirdAlefInAlternatives) {
     if (level) l[2] = Alef;
     return 0;
   }
-  if (id == 164) { l[0] = Vav; return 0; }
-  if (id == 222) { l[1] = l[0]; return 0; }
-  if (id >= 220 && id <= 229) return CopyThird(l);
-  if (id >= 230 && id <= 239) { l[1] = Vav; return 0; }
-  if (id >= 240 && id <= 249) { l[1] = Yod; return 0; }
+  if (id == kPualFirstVav) { l[0] = Vav; return 0; }
+  if (id == kPualFirstOverSecond) { l[1] = l[0]; return 0; }
+  if (Contains(kPualCopiesThirdLetter, id)) return CopyThird(l);
+  if (Contains(kPualSecondLetterVav, id)) { l[1] = Vav; return 0; }
+  if (Contains(kPualSecondLetterYod, id)) { l[1] = Yod; return 0; }
   return 0;
 }
 
 int Hitpael(BYTE* l, int id, int level) {
-  if (id == 18) {
+  if (id == kHitpaelFirstVavInLaterAlternatives) {
     if (level >= 2) l[0] = Vav;
     return 0;
   }
-  if (id == 95) {
+  if (id == kHitpaelFirstVavInMain) {
     if (level == 0) l[0] = Vav;
     return 0;
   }
-  if (id >= 90 && id <= 99 && id != 94) { l[0] = Vav; return 0; }
-  if (id == 242) return level != 2 ? InsertVavBeforeThird(l) : 0;
-  if (id == 282 || id == 283 || id == 284 || id == 291) return CopyThird(l);
-  if (id >= 280 && id <= 299) return level == 0 ? CopyThird(l) : 0;
-  if (id >= 300 && id <= 309) { l[1] = Yod; return 0; }
-  if (id == 311 && level) return CopyThird(l);
-  if (id >= 310 && id <= 319) { l[1] = Vav; return 0; }
+  if (Contains(kHitpaelFirstLetterVav, id)) { l[0] = Vav; return 0; }
+  if (id == kHitpaelVavBeforeThirdButInSecondAlternative)
+    return level != 2 ? InsertVavBeforeThird(l) : 0;
+  if (Contains(kHitpaelCopiesThirdLetter, id)) return CopyThird(l);
+  if (Contains(kHitpaelCopiesThirdLetterInMain, id)) return level == 0 ? CopyThird(l) : 0;
+  if (Contains(kHitpaelSecondLetterYod, id)) { l[1] = Yod; return 0; }
+  if (id == kHitpaelCopiesThirdLetterInAlternatives && level) return CopyThird(l);
+  if (Contains(kHitpaelSecondLetterVav, id)) { l[1] = Vav; return 0; }
   return 0;
 }
 
 int Hifil(BYTE* l, const BinyanRootRec& r, int id, int level) {
-  if (id == 116) return level >= 1 ? DropFirst(l) : 0;
-  if ((id == 273 || id == 284) && level >= 2) return DoubleFirst(l);
-  if (id == 274 && level == 0) return DoubleFirst(l);
-  if (id == 341 || id == 344) return level == 0 ? DoubleFirst(l) : 0;
-  if (id == 430) {
+  if (id == kHifilDropFirstInAlternatives) return level >= 1 ? DropFirst(l) : 0;
+  if (Contains(kHifilDoubleFirstInLaterAlternatives, id) && level >= 2) return DoubleFirst(l);
+  if (id == kHifilDoubleFirstInMain && level == 0) return DoubleFirst(l);
+  if (Contains(kHifilDoubleFirstInMainOnly, id)) return level == 0 ? DoubleFirst(l) : 0;
+  if (id == kHifilThirdTakesFourthInSecondAlternative) {
     if (level == 2) l[2] = l[3];
     return 0;
   }
@@ -171,8 +175,8 @@ int Hifil(BYTE* l, const BinyanRootRec& r, int id, int level) {
 }
 
 int Hufal(BYTE* l, const BinyanRootRec& r, int id, int level) {
-  if (id == 221) return DoubleFirst(l);
-  if (id == 222 && level) return 0;
+  if (id == kHufalDoubleFirst) return DoubleFirst(l);
+  if (id == kHufalRootKeptInAlternatives && level) return 0;
   return SetBStep(l, r, Binyan::Hufal);
 }
 

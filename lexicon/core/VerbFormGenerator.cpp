@@ -22,15 +22,10 @@ namespace {
 
 constexpr UINT kBinyanNameString = 950;
 
-// The classes of the word database's skip rule whose forms enter only in
-// the slots their names give.
-constexpr int kPualOnlyPast2mp = 181;
-constexpr int kPualOnlyPast3 = 241;
-constexpr int kPaalOnlyPast3AndPast1p = 276;
-static_assert(ClassIds::Contains(ClassIds::kPualDatabaseSkip, kPualOnlyPast2mp) &&
-                  ClassIds::Contains(ClassIds::kPualDatabaseSkip, kPualOnlyPast3) &&
-                  ClassIds::Contains(ClassIds::kPaalDatabaseSkip, kPaalOnlyPast3AndPast1p),
-              "the registry names the database-skip classes");
+static_assert(ClassIds::Contains(ClassIds::kPualDatabaseSkip, ClassIds::kPualOnlyPast2mp) &&
+                  ClassIds::Contains(ClassIds::kPualDatabaseSkip, ClassIds::kPualOnlyPast3ms3p) &&
+                  ClassIds::Contains(ClassIds::kPaalDatabaseSkip, ClassIds::kPaalOnlyPast3ms1p3p),
+              "the database-skip classes lie in the registry's database-skip ranges");
 
 bool HasAlternative(const BinyanRootRec& record, int group, int bit) {
   if (kAlternativeFirstBit[group] < 0) return (record.participleAlternativeBits >> bit) & 1;
@@ -211,10 +206,11 @@ bool IsVavInversiveSlot(int slot) {
 }
 
 int SkipFormForDatabase(WORD binyanWord, WORD rootId, int binyan, int slot, int mode) {
-  if (binyan == Binyan::Pual && rootId == kPualOnlyPast2mp && slot != Past2mp) return 1;
-  if (binyan == Binyan::Pual && rootId == kPualOnlyPast3 && !IsOneOf(slot, {Past3ms, Past3p}))
+  if (binyan == Binyan::Pual && rootId == ClassIds::kPualOnlyPast2mp && slot != Past2mp) return 1;
+  if (binyan == Binyan::Pual && rootId == ClassIds::kPualOnlyPast3ms3p &&
+      !IsOneOf(slot, {Past3ms, Past3p}))
     return 1;
-  if (binyan == Binyan::Paal && rootId == kPaalOnlyPast3AndPast1p &&
+  if (binyan == Binyan::Paal && rootId == ClassIds::kPaalOnlyPast3ms1p3p &&
       !IsOneOf(slot, {Past3ms, Past1p, Past3p}))
     return 1;
   bool restricted = (binyanWord & kBinyanRestricted) != 0;
