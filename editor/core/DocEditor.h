@@ -138,9 +138,8 @@ class DocEditor {
   // progress dialog was cancelled. progress may be null; section gaps are
   // made pixels at pixelsPerInchX.
   int BuildSidesFromBuffers(IDocBuildProgress* progress, BOOL hashemFilter, int pixelsPerInchX);
-
-  DocLoadBuffers m_loadBuffers[kDocSideCount];
-  BOOL m_bBuilding = FALSE;  // typing rules leave the layout to the builder
+  // What a load read for the side, for BuildSidesFromBuffers.
+  DocLoadBuffers& LoadBuffers(int side) { return m_loadBuffers[side]; }
 
  private:
   DocSideState& Cur() { return m_model.Side(m_model.GetCurrentSide()); }
@@ -192,6 +191,8 @@ class DocEditor {
 
   DocTextModel& m_model;
   IDocUISink& m_ui;
+  DocLoadBuffers m_loadBuffers[kDocSideCount];
+  BOOL m_bBuilding = FALSE;  // typing rules leave the layout to the builder
   CArray<CEditSnapshot*, CEditSnapshot*> m_steps;
   int m_undoIndex = 0;
   CEditSnapshot m_pending;

@@ -44,7 +44,7 @@ void CheckBuiltSides(const ZultaDocData& doc) {
   model.GetStyleTables().CopyFrom(doc.styles);
   DocEditor editor(model, view);
   for (int side = 0; side < kDocSideCount; ++side)
-    FillLoadBuffers(doc.sides[side], editor.m_loadBuffers[side]);
+    FillLoadBuffers(doc.sides[side], editor.LoadBuffers(side));
   Check(editor.BuildSidesFromBuffers(nullptr, FALSE, 96) == 1);
   for (int side = 0; side < kDocSideCount; ++side) Check(model.FindStructureFault(side).IsEmpty());
 }

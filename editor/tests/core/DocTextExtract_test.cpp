@@ -75,7 +75,7 @@ TEST(DocTextExtract, PhraseRunsToTheSentenceEnd) {
 
 TEST(DocTextExtract, BuildsASideAsStored) {
   EditDoc doc;
-  DocLoadBuffers& b = doc.editor.m_loadBuffers[1];
+  DocLoadBuffers& b = doc.editor.LoadBuffers(1);
   const BYTE text[] = {HebCode::Bet, HebCode::Shuruk, kLetterLineBreak, HebCode::Alef,
                        kLetterPageBreak, HebCode::Gimel};
   const BYTE points[] = {HebCode::HatafPatah, HebCode::Shuruk, 0, HebCode::Qamats, 0, 0};
@@ -113,7 +113,7 @@ TEST(DocTextExtract, BuildsASideAsStored) {
 
 TEST(DocTextExtract, BuildingLeavesOutTheNulBytesOfAFilesText) {
   EditDoc doc;
-  DocLoadBuffers& b = doc.editor.m_loadBuffers[0];
+  DocLoadBuffers& b = doc.editor.LoadBuffers(0);
   b.letters = CString("a\0b\0", 4);
   ASSERT_EQ(doc.editor.BuildSidesFromBuffers(nullptr, FALSE, 96), 1);
   CheckModel(doc.model, true);
@@ -133,14 +133,14 @@ class CancellingProgress : public IDocBuildProgress {
 
 TEST(DocTextExtract, ProgressStepsEveryQuarterThousandAndCancels) {
   EditDoc doc;
-  doc.editor.m_loadBuffers[0].letters = CString('x', 1000);
+  doc.editor.LoadBuffers(0).letters = CString('x', 1000);
   CancellingProgress progress;
   EXPECT_EQ(doc.editor.BuildSidesFromBuffers(&progress, FALSE, 96), 1);
   EXPECT_EQ(progress.steps, (std::vector<int>{0, 250, 500, 750}));
   EXPECT_EQ(doc.model.GetCurrentSide(), 0);
 
   EditDoc cancelled;
-  cancelled.editor.m_loadBuffers[1].letters = CString('x', 1000);
+  cancelled.editor.LoadBuffers(1).letters = CString('x', 1000);
   CancellingProgress stop;
   stop.cancelAt = 500;
   EXPECT_EQ(cancelled.editor.BuildSidesFromBuffers(&stop, FALSE, 96), 0);
