@@ -23,6 +23,7 @@
 #include "testing/win/WindowCapture.h"
 
 namespace {
+using namespace HebCode;
 
 constexpr UINT kEditId = 1001;
 
@@ -170,7 +171,7 @@ TEST_F(CHebEditTest, ReplacesThePlaceholder) {
 TEST_F(CHebEditTest, TypingEnglishKeysGivesPointedHebrewAndNotifiesEachChange) {
   Create(kDialogStyle);
   Type("c]d-o");  // bet qamats, gimel patah, final mem
-  EXPECT_EQ(Codes({225, 200, 226, 199, 237}), Text());
+  EXPECT_EQ(Codes({Bet, Qamats, Gimel, Patah, FinalMem}), Text());
   EXPECT_EQ(3, Caret());
   EXPECT_EQ(5, Changes());
   EXPECT_EQ(5, m_pEdit->SendMessage(WM_GETTEXTLENGTH));
@@ -200,7 +201,8 @@ TEST_F(CHebEditTest, OnADialogTypingGivesPointedHebrewAndTabMovesOn) {
   for (char key : std::string("w]kOo")) post(WM_CHAR, static_cast<BYTE>(key));  // shalom
   CString text;
   pEdit->GetText(text);
-  EXPECT_EQ(Codes({209, 200, 236, 206, 237}), std::string(text, text.GetLength()));
+  EXPECT_EQ(Codes({ShinShinDot, Qamats, Lamed, HolamMale, FinalMem}),
+            std::string(text, text.GetLength()));
   post(WM_KEYDOWN, VK_RETURN);
   EXPECT_EQ(pEdit, CWnd::GetFocus());
   post(WM_KEYDOWN, VK_TAB);
@@ -213,10 +215,10 @@ TEST_F(CHebEditTest, UndoRestoresThePreviousTextAndAgainRedoes) {
   Create(kDialogStyle);
   Type("cd");
   m_pEdit->SendMessage(WM_UNDO);
-  EXPECT_EQ(Codes({225}), Text());
+  EXPECT_EQ(Codes({Bet}), Text());
   EXPECT_EQ(1, Caret());
   m_pEdit->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
-  EXPECT_EQ(Codes({225, 226}), Text());
+  EXPECT_EQ(Codes({Bet, Gimel}), Text());
   EXPECT_EQ(4, Changes());
 }
 
@@ -319,7 +321,7 @@ TEST_F(CHebEditTest, ControlKeyTypesPunctuationWithoutNotifying) {
   Hold({VK_CONTROL});
   Key(VK_OEM_1);
   Release();
-  EXPECT_EQ(Codes({225, ';'}), Text());
+  EXPECT_EQ(Codes({Bet, ';'}), Text());
   EXPECT_EQ(1, Changes());
 }
 
@@ -328,10 +330,10 @@ TEST_F(CHebEditTest, GetTextCopiesWhatFits) {
   Type("cdefg");
   char buffer[4] = {'x', 'x', 'x', 'x'};
   EXPECT_EQ(4, m_pEdit->SendMessage(WM_GETTEXT, 4, reinterpret_cast<LPARAM>(buffer)));
-  EXPECT_EQ(Codes({225, 226, 247}), std::string(buffer));
+  EXPECT_EQ(Codes({Bet, Gimel, Qof}), std::string(buffer));
   EXPECT_EQ(0, m_pEdit->SendMessage(WM_GETTEXT, 0, reinterpret_cast<LPARAM>(buffer)));
   m_pEdit->SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("\xE1\xC8"));
-  EXPECT_EQ(Codes({225, 200}), Text());
+  EXPECT_EQ(Codes({Bet, Qamats}), Text());
   EXPECT_EQ(0, Caret());
 }
 
@@ -453,7 +455,7 @@ TEST_F(CHebEditTest, ContextMenuFollowsSelectionVowelsAndLookupMode) {
   }
   bar.SetMode(CLookupBar::kHebrewSearch);
   m_pEdit->SendMessage(WM_COMMAND, ID_HEBEDIT_REMOVE_VOWELS);
-  EXPECT_EQ(Codes({225, 226}), Text());
+  EXPECT_EQ(Codes({Bet, Gimel}), Text());
   int enter = 0;
   int change = 0;
   while (::PeekMessageA(&msg, bar.GetSafeHwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE)) {

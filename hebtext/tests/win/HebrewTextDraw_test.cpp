@@ -51,7 +51,7 @@ bool Inside(const RECT& inner, const RECT& outer) {
 
 TEST_P(HebrewTextDrawTest, EachPointUnderItsOwnLetter) {
   // bet with qamats, then gimel with hiriq drawn in the highlight colours.
-  const RgbImage image = Draw({{225, 200}, {226, 196}}, TRUE, 1);
+  const RgbImage image = Draw(PointedWord("בָגִ"), TRUE, 1);
   const RECT bet = InkBox(image, Ink::kBlack), qamats = InkBox(image, Ink::kRed);
   const RECT gimel = InkBox(image, Ink::kBlue), hiriq = InkBox(image, Ink::kGreen);
   ASSERT_LE(bet.left, bet.right);
@@ -64,7 +64,7 @@ TEST_P(HebrewTextDrawTest, EachPointUnderItsOwnLetter) {
 }
 
 TEST_P(HebrewTextDrawTest, HolamAboveTheLettersLeftCorner) {
-  const RgbImage image = Draw({{225, 201}});
+  const RgbImage image = Draw(PointedWord("בֹ"));
   const RECT bet = InkBox(image, Ink::kBlack), holam = InkBox(image, Ink::kRed);
   ASSERT_LE(holam.left, holam.right);
   EXPECT_LT(holam.bottom, bet.top + (bet.bottom - bet.top) / 3);
@@ -72,7 +72,7 @@ TEST_P(HebrewTextDrawTest, HolamAboveTheLettersLeftCorner) {
 }
 
 TEST_P(HebrewTextDrawTest, StressedHolamMaleHasItsVavLeftAndAMetegUnder) {
-  const RgbImage image = Draw({{225, 130}});
+  const RgbImage image = Draw({{HebCode::Bet, HebCode::StressedHolamMale}});
   const RECT bet = InkBox(image, Ink::kBlack);
   const RECT leftOfBet = {0, 0, bet.left, image.height};
   const RECT underBet = {bet.left, baseline_ + 1, bet.right + 1, image.height};
@@ -81,7 +81,7 @@ TEST_P(HebrewTextDrawTest, StressedHolamMaleHasItsVavLeftAndAMetegUnder) {
 }
 
 TEST_P(HebrewTextDrawTest, UnpointedHasNoMarksButTheVavOfHolamMale) {
-  const RgbImage image = Draw({{225, 200}, {226, 206}, {228, 196}}, FALSE);
+  const RgbImage image = Draw(PointedWord("בָגוֹהִ"), FALSE);
   const RECT vav = InkBox(image, Ink::kRed);
   const RECT letters = InkBox(image, Ink::kBlack);
   ASSERT_LE(vav.left, vav.right);
@@ -90,8 +90,7 @@ TEST_P(HebrewTextDrawTest, UnpointedHasNoMarksButTheVavOfHolamMale) {
 }
 
 TEST_P(HebrewTextDrawTest, DrawnInkStaysWithinTheMeasuredWidth) {
-  const PointedWord word{{209, 200}, {236, 206}, {237, 0}, {32, 0}, {236, 201}, {224, 0},
-                         {186, 202}, {235, 199}, {234, 200}};
+  const PointedWord word("שָׁלוֹם לֹא תּוּכַךָ");
   const int width = MeasureHebrewText(font_, word.L(), word.V(), word.Length(), TRUE);
   const RgbImage image = Draw(word);
   RECT all = InkBox(image, Ink::kBlack);
@@ -105,20 +104,16 @@ TEST_P(HebrewTextDrawTest, DrawnInkStaysWithinTheMeasuredWidth) {
 
 // shalom lekha yisrael tukhal laila tova lo: dagesh, shin and sin dots,
 // holam male, shuruk, final kaf with qamats, a stressed vowel, lamed with holam.
-const PointedWord kSentence{
-    {209, 200}, {236, 206}, {237, 0},   {32, 0},    {236, 192}, {234, 200}, {32, 0},
-    {233, 196}, {210, 192}, {248, 200}, {224, 197}, {236, 0},   {32, 0},    {186, 202},
-    {235, 199}, {236, 0},   {32, 0},    {236, 215}, {233, 192}, {236, 200}, {228, 0},
-    {32, 0},    {232, 206}, {161, 200}, {228, 0},   {32, 0},    {236, 201}, {224, 0}};
+const char kSentence[] = "שָׁלוֹם לְךָ יִשְׂרָאֵל תּוּכַל לַֽיְלָה טוֹבָּה לֹא";
 
 TEST_P(HebrewTextDrawTest, PointedSentenceForAPersonToLookAt) {
   Canvas canvas(1100, 120);
   CFontInfo font(canvas.dc(), GetParam(), 40, 0);
   font.MeasureCharWidths(canvas.dc());
   CFont* previous = canvas.dc()->SelectObject(font.GetFont());
-  const int width =
-      MeasureHebrewText(font, kSentence.L(), kSentence.V(), kSentence.Length(), TRUE);
-  DrawHebrewText(canvas.dc(), &font, 1070, 20, kSentence.L(), kSentence.V(), -1, kBlack,
+  const PointedWord sentence(kSentence);
+  const int width = MeasureHebrewText(font, sentence.L(), sentence.V(), sentence.Length(), TRUE);
+  DrawHebrewText(canvas.dc(), &font, 1070, 20, sentence.L(), sentence.V(), -1, kBlack,
                  RGB(0, 0, 160), TRUE, kQamatsQatanByPrefs, nullptr, FALSE, 0, 0, kNoHighlight);
   canvas.dc()->SelectObject(previous);
   const RgbImage image = canvas.Capture();
