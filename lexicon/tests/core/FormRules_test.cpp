@@ -10,6 +10,7 @@
 #include "lexicon/core/HitpaelRewrite.h"
 #include "lexicon/core/PleneSpelling.h"
 #include "lexicon/core/VavInversive.h"
+#include "lexicon/generated/ClassIds.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 using lextest::Canonical;
@@ -176,6 +177,8 @@ struct HitpaelCase {
 };
 
 TEST(HitpaelRewrite, PrefixTavSwappedOrAssimilated) {
+  constexpr int kNunFirstOnly = 361;
+  static_assert(ClassIds::Contains(ClassIds::kHitpaelPrefixNunFirstOnly, kNunFirstOnly), "");
   const HitpaelCase cases[] = {
       {"הִתְשַׂכֵּל", Past3ms, 1, 0, "הִשְׂתַּכֵּל"},      // sibilant before the tav
       {"הִתְסַדֵּר", Past3ms, 1, 0, "הִסְתַּדֵּר"},
@@ -183,11 +186,11 @@ TEST(HitpaelRewrite, PrefixTavSwappedOrAssimilated) {
       {"הִתְצַדֵּק", Past3ms, 1, 0, "הִצְטַדֵּק"},         // tsadi: tet
       {"הִתְטַהֵר", Past3ms, 1, 0, "הִטַּהֵר"},            // tet: doubled, no tav
       {"הִתְדַּבֵּר", Past3ms, 1, 0, "הִדַּבֵּר"},
-      {"הִתְדַּפֵּק", Past3ms, 403, 0, "הִתְדַּפֵּק"},       // a class that keeps the tav
+      {"הִתְדַּפֵּק", Past3ms, ClassIds::kHitpaelHitdapek, 0, "הִתְדַּפֵּק"},  // keeps the tav
       {"הִתְלַבֵּשׁ", Past3ms, 1, 0, "הִתְלַבֵּשׁ"},
-      {"הִתְלַבֵּשׁ", Past3ms, 361, 1, "נִתְלַבֵּשׁ"},  // root 361: the nun only in alternative 1
-      {"הִתְלַבֵּשׁ", Past3ms, 361, 0, "הִתְלַבֵּשׁ"},
-      {"יִתְלַבֵּשׁ", Future3ms, 361, 1, "יִתְלַבֵּשׁ"},      // and only in the past
+      {"הִתְלַבֵּשׁ", Past3ms, kNunFirstOnly, 1, "נִתְלַבֵּשׁ"},  // the nun only in alternative 1
+      {"הִתְלַבֵּשׁ", Past3ms, kNunFirstOnly, 0, "הִתְלַבֵּשׁ"},
+      {"יִתְלַבֵּשׁ", Future3ms, kNunFirstOnly, 1, "יִתְלַבֵּשׁ"},  // and only in the past
   };
   for (const HitpaelCase& c : cases) {
     SCOPED_TRACE(c.form);

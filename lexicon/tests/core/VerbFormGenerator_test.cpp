@@ -9,6 +9,7 @@
 #include "lexicon/core/Binyan.h"
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/VerbFormGenerator.h"
+#include "lexicon/generated/ClassIds.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace {
@@ -238,14 +239,18 @@ TEST(FormSlots, PronominalSuffixesAndVavInversiveSlots) {
 }
 
 TEST(FormSlots, FormsTheDatabaseLeavesOut) {
+  using namespace ClassIds;
   const WORD restricted = GrammarLayout::kBinyanRestricted | 1;
   struct Case {
     WORD word, id;
     int binyan, slot, mode, skip;
   } cases[] = {
-      {1, 181, Binyan::Pual, Past2mp, 0, 0},         {1, 181, Binyan::Pual, Past3ms, 0, 1},
-      {1, 241, Binyan::Pual, Past3p, 0, 0},          {1, 241, Binyan::Pual, Past1s, 0, 1},
-      {1, 276, Binyan::Paal, Past1p, 0, 0},          {1, 276, Binyan::Paal, Past1s, 0, 1},
+      {1, kPualOnlyPast2mp, Binyan::Pual, Past2mp, 0, 0},
+      {1, kPualOnlyPast2mp, Binyan::Pual, Past3ms, 0, 1},
+      {1, kPualOnlyPast3ms3p, Binyan::Pual, Past3p, 0, 0},
+      {1, kPualOnlyPast3ms3p, Binyan::Pual, Past1s, 0, 1},
+      {1, kPaalOnlyPast3ms1p3p, Binyan::Paal, Past1p, 0, 0},
+      {1, kPaalOnlyPast3ms1p3p, Binyan::Paal, Past1s, 0, 1},
       {restricted, 1, Binyan::Paal, ParticipleFs, 0, 1},
       {restricted, 1, Binyan::Paal, Past3ms, 0, 0},
       {restricted, 1, Binyan::Nifal, PresentMp, 0, 0},
