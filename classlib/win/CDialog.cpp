@@ -57,8 +57,8 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam) {
 // ---- Creation.
 
 LPCDLGTEMPLATEA CDialog::FindTemplate(LPCSTR lpszTemplateName, HINSTANCE* phInst) const {
-  HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, MAKEINTRESOURCEA(5) /* RT_DIALOG */);
-  HRSRC hResource = ::FindResourceA(hInst, lpszTemplateName, MAKEINTRESOURCEA(5));
+  HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, RT_DIALOG);
+  HRSRC hResource = ::FindResourceA(hInst, lpszTemplateName, RT_DIALOG);
   if (hResource == nullptr) return nullptr;
   HGLOBAL hTemplate = ::LoadResource(hInst, hResource);
   *phInst = hInst;

@@ -31,7 +31,9 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC) {
   HDC hDC = pDC != nullptr ? pDC->m_hAttribDC : ::GetDC(nullptr);
   // Tenths of a point to device pixels, then to the DC's logical units; the
   // negative height asks for the character height rather than the cell's.
-  int nPixels = ::MulDiv(lpLogFont->lfHeight, ::GetDeviceCaps(hDC, LOGPIXELSY), 720);
+  constexpr int kTenthPointsPerInch = 720;
+  int nPixels =
+      ::MulDiv(lpLogFont->lfHeight, ::GetDeviceCaps(hDC, LOGPIXELSY), kTenthPointsPerInch);
   POINT points[2] = {{0, 0}, {0, nPixels}};
   ::DPtoLP(hDC, points, 2);
   if (pDC == nullptr) ::ReleaseDC(nullptr, hDC);

@@ -38,7 +38,7 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
 
 LPCSTR CFrameWnd::GetIconWndClass(DWORD dwDefaultStyle, UINT nIDResource) {
   LPCSTR lpszName = MAKEINTRESOURCEA(nIDResource);
-  HICON hIcon = ::LoadIconA(AfxFindResourceHandle(lpszName, MAKEINTRESOURCEA(14)), lpszName);  // RT_GROUP_ICON
+  HICON hIcon = ::LoadIconA(AfxFindResourceHandle(lpszName, RT_GROUP_ICON), lpszName);
   if (hIcon == nullptr) return nullptr;
   // The class this frame would use, with the icon added.
   CREATESTRUCTA cs = {};
@@ -54,7 +54,7 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
                        CCreateContext* pContext) {
   HMENU hMenu = nullptr;
   if (lpszMenuName != nullptr) {
-    hMenu = ::LoadMenuA(AfxFindResourceHandle(lpszMenuName, MAKEINTRESOURCEA(4)), lpszMenuName);  // RT_MENU
+    hMenu = ::LoadMenuA(AfxFindResourceHandle(lpszMenuName, RT_MENU), lpszMenuName);
     if (hMenu == nullptr) {
       PostNcDestroy();
       return FALSE;
@@ -93,7 +93,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
 
 BOOL CFrameWnd::LoadAccelTable(LPCSTR lpszResourceName) {
   if (m_hAccelTable != nullptr) return FALSE;  // loaded once
-  m_hAccelTable = ::LoadAcceleratorsA(AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(9)),  // RT_ACCELERATOR
+  m_hAccelTable = ::LoadAcceleratorsA(AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR),
                                       lpszResourceName);
   return m_hAccelTable != nullptr;
 }

@@ -16,7 +16,7 @@ BOOL HelpEnabled() {
 CPropertyPage::CPropertyPage(LPCSTR lpszTemplateName, UINT nIDCaption) : CDialog(lpszTemplateName) {
   m_psp.dwSize = sizeof m_psp;
   m_psp.dwFlags = PSP_DEFAULT;
-  m_psp.hInstance = AfxFindResourceHandle(lpszTemplateName, MAKEINTRESOURCEA(5) /* RT_DIALOG */);
+  m_psp.hInstance = AfxFindResourceHandle(lpszTemplateName, RT_DIALOG);
   m_psp.pszTemplate = lpszTemplateName;
   m_psp.pfnDlgProc = AfxDlgProc;
   // AfxDlgProc binds the page's window to its dialog object from here.

@@ -73,7 +73,7 @@ void CWinApp::SetCurrentHandles() {
 }
 
 HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const {
-  return ::LoadIconA(AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(14)), lpszResourceName);
+  return ::LoadIconA(AfxFindResourceHandle(lpszResourceName, RT_GROUP_ICON), lpszResourceName);
 }
 
 HICON CWinApp::LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCEA(nIDResource)); }
