@@ -22,21 +22,20 @@ bool IsVelarStop(int c) {
 // clang-format off
 // gimel with geresh, nun, gimel, lamed: the shva under the gimel is spoken
 // as a neutral vowel.
-const WordPattern kShvaRuleList[] = {
-    {{220, 240, 226, 236}, {202, 192, 192, 1}},
-    {},
-};
+const WordPattern* NeutralShvaWords() {
+  // A letter with a tick has no UTF-8 form.
+  static const WordPatternList list(
+      {}, {{{GimelGeresh, Nun, Gimel, Lamed}, {Shuruk, Shva, Shva, ExplicitNoVowel}}});
+  return list.Patterns();
+}
 
 // Words in -a'i whose qamats is no diphthong.
-const WordPattern kAiExceptionList[] = {
-    {{162, 248, 244, 233, 247, 224, 233}, {1, 200, 196, 1, 200, 196, 1}},
-    {{231, 247, 236, 224, 233}, {199, 192, 200, 196, 1}},
-    {{232, 229, 224, 233}, {199, 200, 196, 1}},
-    {{241, 161, 224, 233}, {199, 200, 196, 1}},
-    {{241, 225, 186, 224, 233}, {199, 192, 200, 196, 1}},
-    {{246, 225, 224, 233}, {192, 200, 196, 1}},
-    {},
-};
+const WordPattern* AiExceptionWords() {
+  static const WordPatternList list({
+      u8"גּרָפִיקָאִי", u8"חַקְלָאִי", u8"טַוָאִי", u8"סַבָּאִי", u8"סַבְתָּאִי", u8"צְבָאִי",
+  });
+  return list.Patterns();
+}
 // clang-format on
 
 struct Onset {
@@ -176,7 +175,7 @@ VowelPart WordTransliterator::ExplicitNoVowelPart(int i) const {
                                (IsZayin(w.L(n - 1)) || IsSamekh(w.L(n - 1))) &&
                                w.L(n) == FinalMem && IsHiriqOrNoVowel(w.V(n - 3)) &&
                                IsNoVowel(w.V(n - 2)) && IsNoVowelOrShva(w.V(n - 1));
-    if (yodClusterMem || MatchesList(kShvaRuleList, 0)) return Part("0@", "1", 0);
+    if (yodClusterMem || MatchesList(NeutralShvaWords(), 0)) return Part("0@", "1", 0);
   }
   if (SwallowableYodAfter(j)) {
     if (!ClosingYodAfter(j + 1)) return Part(Typed("0i.ji", "0I.jI"), "i", 1);
@@ -272,9 +271,9 @@ VowelPart WordTransliterator::PatahOrQamatsPart(int i, bool qamats) const {
   const bool sephardi = m_pron == kSephardi;
   // Alef endings: -a'i, -a'it, -a'iyim, -a'ot, -a'ut.
   if (m_syllables > 1 && w.L(j + 1) == Alef && IsHiriqOrNoVowel(w.V(j + 1)) &&
-      !MatchesList(kAiWordList, kVariantAll)) {
+      !MatchesList(AiWords(), kVariantAll)) {
     if (n == j + 2 && SwallowableYodAfter(j + 1) &&
-        (!qamats || !MatchesList(kAiExceptionList, 0))) {
+        (!qamats || !MatchesList(AiExceptionWords(), 0))) {
       return Part("0'aj'", "Y", 2);
     }
     const bool bareTavEnd = w.L(n) == Tav && IsNoVowel(w.V(n));
@@ -324,7 +323,7 @@ VowelPart WordTransliterator::PatahOrQamatsPart(int i, bool qamats) const {
 VowelPart WordTransliterator::ShvaPart(int i) const {
   const int n = w.Last(), j = m_j;
   const int more = IsYodForm(w.L(i)) && SwallowableYodAfter(j) ? 1 : 0;
-  if (i == n - m_w - 1 && MatchesList(kShvaRuleList, 0)) return Part("0@", "1", more);
+  if (i == n - m_w - 1 && MatchesList(NeutralShvaWords(), 0)) return Part("0@", "1", more);
   switch (ShvaAt(i)) {
     case kVocalShva:
     case kVocalShvaAtStart: return Part("9I", "I", more);

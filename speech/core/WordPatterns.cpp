@@ -1,10 +1,16 @@
 #include "speech/core/WordPatterns.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include "hebtext/core/HebChar.h"
 #include "hebtext/core/WordCompare.h"
 #include "speech/core/CodeSets.h"
+#include "speech/core/PointedInput.h"
 #include "speech/core/WordView.h"
 
 namespace {
@@ -296,26 +302,32 @@ int MatchWordPatternList(const BYTE* letters, const BYTE* vowels, int n, const W
   return 0;
 }
 
+WordPatternList::WordPatternList(std::initializer_list<const char*> words,
+                                 std::initializer_list<WordPattern> patterns) {
+  constexpr int kPatternLetters = static_cast<int>(sizeof(WordPattern::letters));
+  for (const char* word : words) {
+    std::string problem = "longer than a pattern";
+    const std::optional<PointedLetters> read = PointedLettersFromUtf8(word, &problem);
+    if (!read || read->Last() >= kPatternLetters) {
+      fprintf(stderr, "word list entry %s: %s\n", word, problem.c_str());
+      abort();
+    }
+    WordPattern pattern = {};
+    std::copy(read->letters.begin(), read->letters.end() - 1, pattern.letters);
+    std::copy(read->vowels.begin(), read->vowels.end() - 1, pattern.vowels);
+    m_patterns.push_back(pattern);
+  }
+  m_patterns.insert(m_patterns.end(), patterns.begin(), patterns.end());
+  m_patterns.push_back(WordPattern{});
+}
+
 // clang-format off
-const WordPattern kAiWordList[] = {
-    {{224, 231, 248, 224, 233}, {199, 194, 200, 196, 1}},
-    {{224, 238, 227, 224, 233}, {194, 206, 200, 196, 1}},
-    {{224, 238, 227, 224, 233}, {200, 206, 200, 196, 1}},
-    {{224, 209, 248, 224, 233}, {199, 1, 200, 196, 1}},
-    {{162, 161, 224, 233}, {199, 200, 196, 1}},
-    {{162, 238, 236, 224, 233}, {196, 1, 200, 196, 1}},
-    {{227, 209, 224, 233}, {192, 200, 196, 1}},
-    {{171, 233, 236, 224, 233}, {196, 1, 200, 196, 1}},
-    {{171, 236, 224, 233}, {192, 200, 196, 1}},
-    {{238, 238, 236, 224, 233}, {192, 202, 200, 196, 1}},
-    {{238, 247, 180, 224, 233}, {202, 192, 200, 196, 1}},
-    {{241, 161, 224, 233}, {199, 200, 196, 1}},
-    {{241, 225, 186, 224, 233}, {199, 192, 200, 196, 1}},
-    {{180, 236, 224, 233}, {192, 200, 196, 1}},
-    {{180, 248, 224, 233}, {192, 200, 196, 1}},
-    {{246, 225, 224, 233}, {192, 200, 196, 1}},
-    {{186, 240, 224, 233}, {192, 200, 196, 1}},
-    {{232, 240, 224, 233}, {192, 200, 196, 1}},
-    {},
-};
+const WordPattern* AiWords() {
+  static const WordPatternList list({
+      u8"אַחֲרָאִי", u8"אֲמוֹדָאִי", u8"אָמוֹדָאִי", u8"אַשׁרָאִי", u8"גַּבָּאִי", u8"גִּמלָאִי",
+      u8"דְשָׁאִי", u8"כִּילָאִי", u8"כְּלָאִי", u8"מְמוּלָאִי", u8"מוּקְפָּאִי", u8"סַבָּאִי",
+      u8"סַבְתָּאִי", u8"פְּלָאִי", u8"פְּרָאִי", u8"צְבָאִי", u8"תְּנָאִי", u8"טְנָאִי",
+  });
+  return list.Patterns();
+}
 // clang-format on

@@ -2,6 +2,9 @@
 // placement, transliteration, the vocal-shva test and the rewrite rules.
 #pragma once
 
+#include <initializer_list>
+#include <vector>
+
 #include "classlib/core/CString.h"
 #include "classlib/core/WinTypes.h"
 #include "speech/core/PronunciationOptions.h"
@@ -13,6 +16,21 @@ struct WordPattern {
   BYTE vowels[10];
 };
 static_assert(sizeof(WordPattern) == 20, "a word pattern is 20 bytes");
+
+// A word list of the rules written as pointed Hebrew (a letter without a
+// point has none), with the few entries that pointed UTF-8 cannot write
+// given as patterns. A word the reader refuses, or one longer than a
+// pattern holds, is a mistake in the list: the program stops on it.
+class WordPatternList {
+ public:
+  WordPatternList(std::initializer_list<const char*> words,
+                  std::initializer_list<WordPattern> patterns = {});
+  // The patterns, ending with an empty one, for MatchWordPatternList.
+  const WordPattern* Patterns() const { return m_patterns.data(); }
+
+ private:
+  std::vector<WordPattern> m_patterns;
+};
 
 // kind (1-4) when the zero-terminated word begins with a chain of exactly
 // kind prefix letters (conjunction vav; bet, kaf, lamed; relative shin; the
@@ -42,4 +60,4 @@ int CountStressDigits(LPCSTR pattern);
 
 // Words ending in alef + yod (hiriq under the alef) whose -ai is not a
 // diphthong ending.
-extern const WordPattern kAiWordList[];
+const WordPattern* AiWords();

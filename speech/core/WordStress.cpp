@@ -84,8 +84,8 @@ int PrefixSyllables(const BYTE* letters, const BYTE* vowels, int n,
   return CountStressDigits(phonetic);
 }
 
-StressResult PlaceStress(const WordView& w, StressPattern& pattern, const PronunciationOptions& options,
-                StressMode mode) {
+StressResult PlaceStress(const WordView& w, StressPattern& pattern,
+                         const PronunciationOptions& options, StressMode mode) {
   const int n = w.Last();
   bool stressedVowel = false;
   for (int i = 0; i <= n; ++i) stressedVowel = stressedVowel || IsStressedVowel(w.V(i));

@@ -99,12 +99,12 @@ TEST(MatchWordPatternList, MaterLectionisAndHatafStandForTheBareVowel) {
 TEST(MatchWordPatternList, AiListEntryInItFormNeedsTheItVariant) {
   const char* sabait = u8"סַבָּאִית";
   int offset = 0;
-  EXPECT_EQ(Match(sabait, kAiWordList, kVariantIt | kVariantOtUt, &offset), 1);
-  EXPECT_EQ(Match(sabait, kAiWordList, kVariantIm, &offset), 0);
-  EXPECT_EQ(Match(sabait, kAiWordList, 0, &offset), 0);
+  EXPECT_EQ(Match(sabait, AiWords(), kVariantIt | kVariantOtUt, &offset), 1);
+  EXPECT_EQ(Match(sabait, AiWords(), kVariantIm, &offset), 0);
+  EXPECT_EQ(Match(sabait, AiWords(), 0, &offset), 0);
   const char* sabaim = u8"סַבָּאִים";
-  EXPECT_EQ(Match(sabaim, kAiWordList, kVariantIm, &offset), 1);
-  EXPECT_EQ(Match(sabaim, kAiWordList, kVariantAll, &offset), 1);
+  EXPECT_EQ(Match(sabaim, AiWords(), kVariantIm, &offset), 1);
+  EXPECT_EQ(Match(sabaim, AiWords(), kVariantAll, &offset), 1);
 }
 
 TEST(MatchWordPatternList, AhEntryMatchesItsOtAndUtForms) {
