@@ -152,7 +152,7 @@ int Hitpael(BYTE* l, int id, int level) {
     return 0;
   }
   if (Contains(kHitpaelFirstLetterVav, id)) { l[0] = Vav; return 0; }
-  if (id == kHitpaelVavBeforeThirdButInSecondAlternative)
+  if (id == kHitpaelVavBeforeThirdExceptSecondAlternative)
     return level != 2 ? InsertVavBeforeThird(l) : 0;
   if (Contains(kHitpaelCopiesThirdLetter, id)) return CopyThird(l);
   if (Contains(kHitpaelCopiesThirdLetterInMain, id)) return level == 0 ? CopyThird(l) : 0;
