@@ -8,6 +8,10 @@
 namespace {
 constexpr char kSection[] = "Phonemes";
 constexpr char kFontEntry[] = "LogFont Data";
+// The default height: 22 pixels on a screen of 96 dots per inch, scaled to the screen's.
+constexpr int kDefaultHeight = 22;
+constexpr int kReferenceDpi = 96;
+constexpr int kBoldWeight = 700;  // FW_BOLD
 }  // namespace
 
 void LoadPhonemeFont(IProfileStore& profile, int screenDpiY, LogFontRecord& font) {
@@ -17,8 +21,9 @@ void LoadPhonemeFont(IProfileStore& profile, int screenDpiY, LogFontRecord& font
     return;
   }
   memset(&font, 0, sizeof(font));
-  font.lfHeight = -22 * screenDpiY / 96;
-  font.lfWeight = 700;
+  // Negative: the height of the characters without their leading.
+  font.lfHeight = -kDefaultHeight * screenDpiY / kReferenceDpi;
+  font.lfWeight = kBoldWeight;
   strcpy(font.lfFaceName, "Arial");
 }
 

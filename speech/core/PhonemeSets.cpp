@@ -136,9 +136,10 @@ void GetBuiltInPhonemeSet(int index, CString& text) {
   text = kBuiltInSets[index >= 0 && index < kBuiltInPhonemeSets ? index : 0];
 }
 
-BOOL ReadPhonemeSet(IProfileStore& profile, int index, CString& text) {
+bool ReadPhonemeSet(IProfileStore& profile, int index, CString& text) {
   text = profile.GetProfileString(kSection, SetEntryName(index), "");
-  if (text.IsEmpty() && index >= 0 && index < kBuiltInPhonemeSets) GetBuiltInPhonemeSet(index, text);
+  const bool builtIn = index >= 0 && index < kBuiltInPhonemeSets;
+  if (text.IsEmpty() && builtIn) GetBuiltInPhonemeSet(index, text);
   return !text.IsEmpty();
 }
 

@@ -44,8 +44,8 @@ CString SpellCodeText(const PhonemeTable& table, LPCSTR code);
 void GetBuiltInPhonemeSet(int index, CString& text);
 
 // The stored text of a set, or the built-in one of index 0-5 when it is
-// missing or empty. FALSE when the result is empty.
-BOOL ReadPhonemeSet(IProfileStore& profile, int index, CString& text);
+// missing or empty. False when the result is empty.
+bool ReadPhonemeSet(IProfileStore& profile, int index, CString& text);
 void WritePhonemeSet(IProfileStore& profile, int index, LPCSTR text);
 
 // The active set: its index ("ActiveSet") and its table, which exists from
