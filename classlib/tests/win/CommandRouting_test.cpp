@@ -73,16 +73,6 @@ BEGIN_MESSAGE_MAP(CRoutingFrame, CFrameWnd)
   ON_COMMAND(ID_RENAMED, OnRenamed)
 END_MESSAGE_MAP()
 
-// Records what update handlers do to an item that is neither menu nor control.
-class CRecordingCmdUI : public CCmdUI {
- public:
-  void Enable(BOOL bOn) override {
-    m_enabled = bOn;
-    m_bEnableChanged = TRUE;
-  }
-  int m_enabled = -1;
-};
-
 class CommandRoutingTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -22,18 +22,9 @@ BEGIN_MESSAGE_MAP(CIdleFrame, CFrameWnd)
 END_MESSAGE_MAP()
 
 // A bar-like child that shows one command's state, as toolbars do at idle time.
-class CStateItem : public CCmdUI {
- public:
-  void Enable(BOOL bOn) override {
-    m_enabled = bOn;
-    m_bEnableChanged = TRUE;
-  }
-  int m_enabled = -1;
-};
-
 class CIdleBar : public CWnd {
  public:
-  CStateItem m_item;
+  CRecordingCmdUI m_item;
   int m_nUpdates = 0;
 
  protected:

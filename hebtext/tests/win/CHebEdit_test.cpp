@@ -69,8 +69,7 @@ class CHebEditTest : public ::testing::Test {
     RegisterHebrewFonts();
     s_pApp = new CWinApp("Zulta Tests");
     s_pParent = new RecordingParent;
-    s_pParent->CreateEx(0, nullptr, "CHebEdit test", WS_POPUP | WS_VISIBLE | WS_BORDER, 20, 20,
-                        320, 80, nullptr, nullptr);
+    CreateShownParent(*s_pParent, "CHebEdit test", 320, 80);
   }
   static void TearDownTestSuite() {
     s_pParent->DestroyWindow();

@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/HandleMap.h"
 #include "hebtext/core/EditClipboardText.h"
@@ -164,8 +165,7 @@ class EditClipboardTest : public ::testing::Test {
     RegisterHebrewFonts();
     s_pApp = new CWinApp("Zulta Tests");
     s_pParent = new CWnd;
-    s_pParent->CreateEx(0, nullptr, "Clipboard test", WS_POPUP | WS_VISIBLE | WS_BORDER, 20, 20,
-                        320, 100, nullptr, nullptr);
+    CreateShownParent(*s_pParent, "Clipboard test", 320, 100);
   }
   static void TearDownTestSuite() {
     s_pParent->DestroyWindow();

@@ -87,8 +87,7 @@ class SharedControlsTest : public ::testing::Test {
     RegisterHebrewFonts();
     s_pApp = new CWinApp("Zulta Tests");
     s_pParent = new RecordingParent;
-    s_pParent->CreateEx(0, nullptr, "Shared controls", WS_POPUP | WS_VISIBLE | WS_BORDER, 20, 20,
-                        400, 300, nullptr, nullptr);
+    CreateShownParent(*s_pParent, "Shared controls", 400, 300);
     s_pApp->m_pMainWnd = s_pParent;
   }
   static void TearDownTestSuite() {
