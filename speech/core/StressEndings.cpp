@@ -13,11 +13,6 @@ using namespace HebCode;
 // The o and e vowels before a segolate's last syllable.
 bool IsHolamOrSegolLike(int c) { return IsAnyOf(c, {HolamVariant, Segol, Holam, HolamMale}); }
 
-bool MatchesList(const WordView& w, const WordPattern* list, int flags) {
-  int offset = 0;
-  return MatchWordPatternList(w.Letters(), w.Vowels(), w.Last(), list, &offset, flags) != 0;
-}
-
 // clang-format off
 const WordPattern* IyaWords() {
   static const WordPatternList list({
@@ -280,10 +275,10 @@ bool AiEnding(const WordView& w) {
     return false;
   }
   if ((IsVavVowel(V(n - 1)) || IsNoVowel(V(n - 1))) && IsTav(L(n)) &&
-      !MatchesList(w, AiWords(), kVariantIt | kVariantOtUt)) {
+      !MatchesWordList(w, AiWords(), kVariantIt | kVariantOtUt)) {
     return true;
   }
-  return IsNoVowel(V(n - 1)) && L(n) == FinalMem && !MatchesList(w, AiWords(), kVariantIm);
+  return IsNoVowel(V(n - 1)) && L(n) == FinalMem && !MatchesWordList(w, AiWords(), kVariantIm);
 }
 
 bool IsHeOrMem(int c) { return IsHe(c) || IsAnyOf(c, {Mem, MemDagesh}); }
@@ -326,7 +321,7 @@ bool IyaOrIyotEnding(const WordView& w) {
 }  // namespace
 
 bool IsIyaWord(const WordView& w) {
-  return MatchesList(w, IyaWords(), kVariantOtUt | kVariantVavVowelSwap);
+  return MatchesWordList(w, IyaWords(), kVariantOtUt | kVariantVavVowelSwap);
 }
 
 bool HasAntepenultimateEnding(const WordView& w) { return AnyMatches(w, kAntepenultimateRules); }
@@ -349,7 +344,7 @@ bool HasSuffixEnding(const WordView& w, int stemSyllables) {
 
 bool HasUEnding(const WordView& w) {
   const int n = w.Last();
-  if (n < 2 || MatchesList(w, IkuItuWords(), 0)) return false;
+  if (n < 2 || MatchesWordList(w, IkuItuWords())) return false;
   return (IsHiriqOrNoVowel(w.V(n - 2)) && w.V(n - 1) == ExplicitNoVowel && w.V(n) == Shuruk &&
           IsYodForm(w.L(n - 1))) ||
          (w.V(n - 1) == Hiriq && w.V(n) == Shuruk);

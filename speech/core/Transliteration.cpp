@@ -93,10 +93,6 @@ class WordTransliterator {
   ShvaKind ShvaAt(int i) const {
     return TestVocalShva(w.Letters(), w.Vowels(), i, w.Last(), m_prefix);
   }
-  bool MatchesList(const WordPattern* list, int flags) const {
-    int offset = 0;
-    return MatchWordPatternList(w.Letters(), w.Vowels(), w.Last(), list, &offset, flags) != 0;
-  }
 
   const Pronunciation m_pron;
   const VowelType m_vowelType;
@@ -175,7 +171,7 @@ VowelPart WordTransliterator::ExplicitNoVowelPart(int i) const {
                                (IsZayin(w.L(n - 1)) || IsSamekh(w.L(n - 1))) &&
                                w.L(n) == FinalMem && IsHiriqOrNoVowel(w.V(n - 3)) &&
                                IsNoVowel(w.V(n - 2)) && IsNoVowelOrShva(w.V(n - 1));
-    if (yodClusterMem || MatchesList(NeutralShvaWords(), 0)) return Part("0@", "1", 0);
+    if (yodClusterMem || MatchesWordList(w, NeutralShvaWords())) return Part("0@", "1", 0);
   }
   if (SwallowableYodAfter(j)) {
     if (!ClosingYodAfter(j + 1)) return Part(Typed("0i.ji", "0I.jI"), "i", 1);
@@ -271,9 +267,9 @@ VowelPart WordTransliterator::PatahOrQamatsPart(int i, bool qamats) const {
   const bool sephardi = m_pron == kSephardi;
   // Alef endings: -a'i, -a'it, -a'iyim, -a'ot, -a'ut.
   if (m_syllables > 1 && w.L(j + 1) == Alef && IsHiriqOrNoVowel(w.V(j + 1)) &&
-      !MatchesList(AiWords(), kVariantAll)) {
+      !MatchesWordList(w, AiWords(), kVariantAll)) {
     if (n == j + 2 && SwallowableYodAfter(j + 1) &&
-        (!qamats || !MatchesList(AiExceptionWords(), 0))) {
+        (!qamats || !MatchesWordList(w, AiExceptionWords()))) {
       return Part("0'aj'", "Y", 2);
     }
     const bool bareTavEnd = w.L(n) == Tav && IsNoVowel(w.V(n));
@@ -323,7 +319,7 @@ VowelPart WordTransliterator::PatahOrQamatsPart(int i, bool qamats) const {
 VowelPart WordTransliterator::ShvaPart(int i) const {
   const int n = w.Last(), j = m_j;
   const int more = IsYodForm(w.L(i)) && SwallowableYodAfter(j) ? 1 : 0;
-  if (i == n - m_w - 1 && MatchesList(NeutralShvaWords(), 0)) return Part("0@", "1", more);
+  if (i == n - m_w - 1 && MatchesWordList(w, NeutralShvaWords())) return Part("0@", "1", more);
   switch (ShvaAt(i)) {
     case kVocalShva:
     case kVocalShvaAtStart: return Part("9I", "I", more);

@@ -128,11 +128,6 @@ const WordPattern* KrClusterWords() {
 }
 // clang-format on
 
-bool MatchesList(const WordView& w, const WordPattern* list) {
-  int offset = 0;
-  return MatchWordPatternList(w.Letters(), w.Vowels(), w.Last(), list, &offset, 0) != 0;
-}
-
 // Whether a prefix chain of k letters ends before position i = k and leaves
 // the shva at i at the start of the stem's first syllable.
 bool IsAfterPrefix(const WordView& w, int i, const PrefixInfo& p) {
@@ -180,7 +175,9 @@ std::optional<ShvaKind> TestAtSyllableStart(const WordView& w, int i, int next,
   }
   if (letter == Vav) return kVocalShva;
   if (IsBetForm(letter)) {
-    if (MatchesList(w, BlClusterWords()) || MatchesList(w, BrClusterWords())) return kSilentShva;
+    if (MatchesWordList(w, BlClusterWords()) || MatchesWordList(w, BrClusterWords())) {
+      return kSilentShva;
+    }
     if (prefixed) return kVocalShva;
     return ClusterTest(letter, next, p);
   }
@@ -191,7 +188,9 @@ std::optional<ShvaKind> TestAtSyllableStart(const WordView& w, int i, int next,
   const bool shinWithSegolNext = IsShinWithShinDot(next) && next != Shin && w.V(i + 1) == Segol;
   if (letter == KafDagesh) {
     if (shinWithSegolNext) return kVocalShvaAtStart;
-    if (MatchesList(w, KClusterWords()) || MatchesList(w, KrClusterWords())) return kSilentShva;
+    if (MatchesWordList(w, KClusterWords()) || MatchesWordList(w, KrClusterWords())) {
+      return kSilentShva;
+    }
     if (prefixed) return kVocalShva;
     return ClusterTest(letter, next, p);
   }
@@ -236,7 +235,7 @@ ShvaKind TestVocalShva(const BYTE* letters, const BYTE* vowels, int i, int n,
   }
   // 3.
   for (int k = 0; k <= 4; ++k) {
-    if (p.slots[k] == 0 && i == k + 1 && MatchesList(w, SecondLetterSilentShvaWords())) {
+    if (p.slots[k] == 0 && i == k + 1 && MatchesWordList(w, SecondLetterSilentShvaWords())) {
       return kSilentShva;
     }
   }

@@ -302,6 +302,11 @@ int MatchWordPatternList(const BYTE* letters, const BYTE* vowels, int n, const W
   return 0;
 }
 
+bool MatchesWordList(const WordView& w, const WordPattern* list, int variantFlags) {
+  int offset = 0;
+  return MatchWordPatternList(w.Letters(), w.Vowels(), w.Last(), list, &offset, variantFlags) != 0;
+}
+
 WordPatternList::WordPatternList(std::initializer_list<const char*> words,
                                  std::initializer_list<WordPattern> patterns) {
   constexpr int kPatternLetters = static_cast<int>(sizeof(WordPattern::letters));

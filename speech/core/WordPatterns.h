@@ -8,6 +8,7 @@
 #include "classlib/core/CString.h"
 #include "classlib/core/WinTypes.h"
 #include "speech/core/PronunciationOptions.h"
+#include "speech/core/WordView.h"
 
 // A fixed pointed word or ending: a zero-padded letter string and one vowel
 // a letter. A list ends with a pattern whose first letter is 0.
@@ -53,6 +54,9 @@ enum PatternVariant : int {
 // offset (0 when nothing matched). With no offset the list never matches.
 int MatchWordPatternList(const BYTE* letters, const BYTE* vowels, int n, const WordPattern* list,
                          int* offset, int variantFlags);
+
+// The same test on a word view, for rules that need no offset.
+bool MatchesWordList(const WordView& w, const WordPattern* list, int variantFlags = 0);
 
 // The number of syllable digits ("0" and "1") of a phonetic text.
 int CountStressDigits(const CString& pattern);
