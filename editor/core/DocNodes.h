@@ -7,6 +7,7 @@
 #include "classlib/core/CArray.h"
 #include "classlib/core/WinTypes.h"
 #include "editor/core/CharAttr.h"
+#include "hebtext/core/HebChar.h"
 
 struct DocLineNode;
 struct DocPageNode;
@@ -14,10 +15,10 @@ struct DocSection;
 class CPageLayout;
 
 enum : BYTE {
-  kLetterTab = 9,
-  kLetterPageBreak = 12,
-  kLetterLineBreak = 13,
-  kLetterSpace = 32,
+  kLetterTab = HebCode::Tab,
+  kLetterPageBreak = HebCode::FormFeed,
+  kLetterLineBreak = HebCode::CarriageReturn,
+  kLetterSpace = HebCode::Space,
 };
 
 inline bool IsBreakLetter(BYTE letter) {

@@ -4,15 +4,12 @@
 #include <utility>
 
 #include "editor/core/DocEditor.h"
+#include "editor/core/DocWordChars.h"
 #include "hebtext/core/HebChar.h"
 
 namespace {
 
-bool IsSentenceMark(BYTE c) { return c == '!' || c == '.' || c == ':' || c == ';' || c == '?'; }
 bool IsBreak(const DocCharNode* c) { return IsWordBreakChar(c->letter) != 0; }
-bool IsLetterVowelOrDigit(BYTE c) {
-  return IsHebrewLetter(c) || IsVowelCode(c) || IsDigitCode(c);
-}
 
 }  // namespace
 

@@ -5,18 +5,12 @@
 // over it.
 #include "classlib/core/WinTypes.h"
 #include "editor/core/DocEditor.h"
+#include "editor/core/DocWordChars.h"
 #include "editor/core/EdMulDiv.h"
 #include "hebtext/core/HebChar.h"
 #include "hebtext/core/PointedText.h"
 #include "hebtext/core/SortedStrings.h"
 #include "speech/core/LetterRules.h"
-
-namespace {
-
-bool IsSentenceMark(BYTE c) { return c == '!' || c == '.' || c == ':' || c == ';' || c == '?'; }
-bool IsPhraseChar(BYTE c) { return IsHebrewLetter(c) || IsVowelCode(c) || IsDigitCode(c); }
-
-}  // namespace
 
 BOOL DocEditor::GetRangeText(int side, const DocCharNode* first, const DocCharNode* last,
                              CString& letters, CByteArray& points, CDWordArray& attributes,
@@ -87,10 +81,10 @@ BOOL DocEditor::GetPhraseAtCaret(int side, CString& letters, CByteArray& points,
   if (c->prev == nullptr || !IsSentenceMark(c->letter)) {
     while (c->prev != nullptr && !IsSentenceMark(c->letter)) c = c->prev;
     c = c->next;
-    while (c != nullptr && !IsPhraseChar(c->letter)) c = c->next;
+    while (c != nullptr && !IsLetterVowelOrDigit(c->letter)) c = c->next;
   } else {
     c = c->next;
-    if (c == nullptr || IsSentenceMark(c->letter) || !IsPhraseChar(c->letter)) return FALSE;
+    if (c == nullptr || IsSentenceMark(c->letter) || !IsLetterVowelOrDigit(c->letter)) return FALSE;
   }
   if (c == nullptr) return FALSE;
   first = c;

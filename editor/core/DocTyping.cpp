@@ -10,6 +10,7 @@
 namespace {
 
 constexpr DWORD kMark = CharAttrBits::kTransientMark;
+constexpr int kAsciiDelete = 127;
 
 bool IsBlankKey(UINT ch) {
   return ch == kLetterTab || ch == kLetterPageBreak || ch == kLetterLineBreak || ch == kLetterSpace;
@@ -62,7 +63,7 @@ int DocEditor::TypeChar(UINT ch, BOOL shiftDown, BOOL capsLock) {
     if (code == 0) return 0;
     if ((IsVowelCode(code) || IsDageshOrMeteg(code)) && selection) return 0;
   }
-  BOOL printable = (code >= 32 && code != 127) || IsBlankKey(code);
+  BOOL printable = (code >= kLetterSpace && code != kAsciiDelete) || IsBlankKey(code);
   if (!printable && !IsHebrewLetter(code) && !IsVowelCode(code) && !IsDageshOrMeteg(code)) return 0;
 
   DocSideState& s = Cur();
