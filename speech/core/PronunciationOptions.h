@@ -24,7 +24,7 @@ struct PronunciationOptions {
   // A word-initial vav with patah or qamats is a one-letter prefix, and a
   // closing yod after a prefix is never held back.
   bool initialVavIsPrefix = false;
-  // The vocal-shva test leaves out its two-shva and like-letter rules and
-  // keeps a shva before pe + samekh silent.
+  // The vocal-shva test leaves out its two-shva and like-letter rules, and
+  // takes a pe under shva before samekh at a syllable's start as one cluster.
   bool plainShvaRules = false;
 };
