@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "hebtext/core/HebChar.h"
 #include "hebtext/tests/core/PointedWord.h"
 #include "speech/tests/core/Pronounce.h"
@@ -115,6 +117,18 @@ TEST(MatchWordPatternList, AhEntryMatchesItsOtAndUtForms) {
   EXPECT_EQ(Match(u8"סַבּוֹנִיוֹת", list, kVariantOtUt, &offset), 1);
   EXPECT_EQ(Match(u8"סַבּוֹנִיוֹת", list, kVariantIt, &offset), 0);
   EXPECT_EQ(Match(u8"סַבּוֹנִיוּת", list, kVariantOtUt, &offset), 1);
+}
+
+TEST(WordPatternList, ReadsPointedWordsThenTheGivenPatterns) {
+  const WordPattern coded{{GimelGeresh, Lamed}, {Patah, ExplicitNoVowel}};
+  const WordPatternList list({u8"יֶלֶד"}, {coded});
+  const WordPattern* p = list.Patterns();
+  const BYTE yeledLetters[10] = {Yod, Lamed, Dalet};
+  const BYTE yeledVowels[10] = {Segol, Segol, ExplicitNoVowel};
+  EXPECT_EQ(memcmp(p[0].letters, yeledLetters, sizeof(yeledLetters)), 0);
+  EXPECT_EQ(memcmp(p[0].vowels, yeledVowels, sizeof(yeledVowels)), 0);
+  EXPECT_EQ(memcmp(&p[1], &coded, sizeof(coded)), 0);
+  EXPECT_EQ(p[2].letters[0], 0);
 }
 
 TEST(CountStressDigits, CountsZerosAndOnesOnly) {
