@@ -57,8 +57,8 @@ void DocTextModel::AppendEntry(DocStyleTable table, const void* value) {
   }
 }
 
-DocMessageList DocTextModel::TakeMessages() {
-  DocMessageList messages;
+UserMessageList DocTextModel::TakeMessages() {
+  UserMessageList messages;
   messages.swap(m_messages);
   return messages;
 }

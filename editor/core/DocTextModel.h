@@ -11,7 +11,7 @@
 #include "classlib/core/Geometry.h"
 #include "editor/core/CPageLayout.h"
 #include "editor/core/DocCharPool.h"
-#include "editor/core/DocMessage.h"
+#include "hebtext/core/UserMessage.h"
 #include "editor/core/DocMetrics.h"
 #include "editor/core/DocNodes.h"
 #include "editor/core/DocSection.h"
@@ -166,7 +166,7 @@ class DocTextModel {
   // The message boxes asked for since the last call (a style table that
   // stayed full), in order, for the window that ran the edit to show over the
   // document's first view.
-  DocMessageList TakeMessages();
+  UserMessageList TakeMessages();
 
   // --- Page geometry --------------------------------------------------------
   void ComputeLayoutMetrics(CPageLayout& layout) const;
@@ -288,6 +288,6 @@ class DocTextModel {
   DocCharPool m_pool;
   DocSideState m_sides[kDocSideCount];
   DocStyleTables m_styles;
-  DocMessageList m_messages;
+  UserMessageList m_messages;
   int m_currentSide = 1;
 };

@@ -1,5 +1,5 @@
 // The window services that layout code reaches: the view's scroll sizes and
-// repainting. Messages are returned, never shown from here (DocMessage.h).
+// repainting. Messages are returned, never shown from here (UserMessage.h).
 #pragma once
 
 #include "classlib/core/Geometry.h"

@@ -8,7 +8,7 @@
 
 #include "classlib/core/CString.h"
 #include "editor/core/DocStyleTables.h"
-#include "editor/core/DocMessage.h"
+#include "hebtext/core/UserMessage.h"
 
 constexpr WORD kRtfNoIndex = 0xFFFF;
 
@@ -51,7 +51,7 @@ class CRtfTables {
   std::string text;
   std::vector<DWORD> attrs;        // one per character of text
   std::vector<DWORD> paraFormats;  // one per paragraph
-  DocMessageList messages;         // a linked style table that was full
+  UserMessageList messages;         // a linked style table that was full
 
  private:
   template <class Array, class Value>

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "classlib/core/CString.h"
-#include "editor/core/DocMessage.h"
+#include "hebtext/core/UserMessage.h"
 #include "editor/core/FileBytes.h"
 #include "editor/core/RtfWriter.h"
 #include "editor/core/ZultaDocData.h"
@@ -50,7 +50,7 @@ class CZultaFile {
   const CString& GetError() const { return m_error; }
   // The message boxes the last read asked for, in order, for the caller to
   // show (a style table of an RTF file that was full, an RTF parse error).
-  const DocMessageList& GetMessages() const { return m_messages; }
+  const UserMessageList& GetMessages() const { return m_messages; }
 
   // --- Writing --------------------------------------------------------------
   // The bytes to store for the path: the current side as RTF or plain text
@@ -104,7 +104,7 @@ class CZultaFile {
   // Reads a 1.x text into the side through the older character set.
   void LoadOldSideText(ZultaDocData& doc, int side, std::string text, BOOL hebrew);
 
-  DocMessageList m_messages;
+  UserMessageList m_messages;
   IRtfFontInfo* m_fonts = nullptr;
   int m_pixelsPerInchY = 96;
   const BYTE* m_data = nullptr;

@@ -51,13 +51,13 @@ CString MakeGrammarPath(LPCSTR file) {
   return path;
 }
 
-std::string Message(LPCSTR format, LPCSTR path) {
-  CString text;
-  text.Format(format, path);
-  return static_cast<LPCSTR>(text);
+UserMessage Message(LPCSTR format, LPCSTR path) {
+  UserMessage message;
+  message.text.Format(format, path);
+  return message;
 }
 
-std::string DamagedMessage(LPCSTR path) {
+UserMessage DamagedMessage(LPCSTR path) {
   return Message("The grammar file %s is damaged and was not loaded.", path);
 }
 
@@ -92,7 +92,7 @@ enum class Loaded { Yes, Missing, Rejected };
 // missing file gives no message here (the start-up check names missing
 // files); an unreadable or damaged one adds its message.
 Loaded LoadFile(LPCSTR file, void (*freer)(), bool (*reader)(const BYTE*, size_t),
-                GrammarMessages& messages) {
+                UserMessageList& messages) {
   freer();
   CString path = MakeGrammarPath(file);
   std::vector<BYTE> bytes;
@@ -364,15 +364,15 @@ bool ReadNounData(const BYTE* bytes, size_t size) {
   return true;
 }
 
-void LoadVerbPatterns(GrammarMessages& messages) {
+void LoadVerbPatterns(UserMessageList& messages) {
   LoadFile(kVerbPatternFile, FreeVerbPatternBlocks, ReadVerbPatterns, messages);
 }
 
-void LoadVerbRootTables(GrammarMessages& messages) {
+void LoadVerbRootTables(UserMessageList& messages) {
   LoadFile(kVerbRootFile, FreeVerbRootBlocks, ReadVerbRootTables, messages);
 }
 
-bool LoadVerbIndex(GrammarMessages& messages) {
+bool LoadVerbIndex(UserMessageList& messages) {
   switch (LoadFile(kVerbIndexFile, FreeVerbIndex, ReadVerbIndex, messages)) {
     case Loaded::Yes:
       return true;
@@ -386,7 +386,7 @@ bool LoadVerbIndex(GrammarMessages& messages) {
   return false;
 }
 
-void LoadNounAdjTables(GrammarMessages& messages) {
+void LoadNounAdjTables(UserMessageList& messages) {
   LoadFile(kNounPatternFile, FreeNounPatterns, ReadNounPatterns, messages);
   LoadFile(kNounTableFile, FreeNounTable, ReadNounTable, messages);
   LoadFile(kNounDataFile, FreeNounData, ReadNounData, messages);

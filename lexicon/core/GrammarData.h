@@ -10,25 +10,21 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
-#include <vector>
 
 #include "classlib/core/WinTypes.h"
+#include "hebtext/core/UserMessage.h"
 #include "lexicon/core/GrammarBlock.h"
 
 // The folder that holds "bin"; the program sets it to its own folder before
 // loading (the current folder until then).
 void SetGrammarFolder(LPCSTR folder);
 
-// Messages for the user in the order the loads gave them; the caller shows
-// them (the loaders never do).
-typedef std::vector<std::string> GrammarMessages;
 
 struct GrammarLoadResult {
   // The verb index was loaded and start-up continues; when it is missing or
   // damaged the noun and adjective tables are not loaded.
   bool loaded = false;
-  GrammarMessages messages;
+  UserMessageList messages;  // in the order the loads gave them
 };
 
 GrammarLoadResult LoadGrammarData();
@@ -37,11 +33,11 @@ void FreeGrammarData();
 // A file that is missing loads nothing and says nothing (the start-up check
 // names missing files), except the verb index; a damaged one adds "The
 // grammar file <path> is damaged and was not loaded.".
-void LoadVerbPatterns(GrammarMessages& messages);
-void LoadVerbRootTables(GrammarMessages& messages);
+void LoadVerbPatterns(UserMessageList& messages);
+void LoadVerbRootTables(UserMessageList& messages);
 // False when the verb index is missing ("Couldn't find <path>!") or damaged.
-bool LoadVerbIndex(GrammarMessages& messages);
-void LoadNounAdjTables(GrammarMessages& messages);
+bool LoadVerbIndex(UserMessageList& messages);
+void LoadNounAdjTables(UserMessageList& messages);
 void FreeVerbData();
 void FreeNounAdjTables();
 

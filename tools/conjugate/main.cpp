@@ -96,8 +96,8 @@ int main(int argc, char** argv) {
   if (all == (root != nullptr)) return Usage();
   SetGrammarFolder(folder);
   GrammarLoadResult loaded = LoadGrammarData();
-  for (const std::string& message : loaded.messages)
-    std::fprintf(stderr, "conjugate: %s\n", message.c_str());
+  for (const UserMessage& message : loaded.messages)
+    std::fprintf(stderr, "conjugate: %s\n", static_cast<LPCSTR>(message.text));
   if (!loaded.loaded) {
     std::fprintf(stderr, "conjugate: no grammar tables in %s/bin\n", folder);
     return 1;

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
   doc.sides[1].lineFormats = {0};
   CZultaFile reader;
   BOOL read = reader.ReadDocument(bytes.data(), bytes.size(), doc);
-  for (const DocMessage& message : reader.GetMessages()) {
+  for (const UserMessage& message : reader.GetMessages()) {
     LPCSTR caption = message.caption;
     std::fprintf(stderr, "%s%s%s\n", caption, *caption ? ": " : "", static_cast<LPCSTR>(message.text));
   }

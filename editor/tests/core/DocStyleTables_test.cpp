@@ -103,7 +103,7 @@ TEST_P(StyleLimitTest, FullTableShowsItsMessageOnlyWhenEveryEntryIsUsed) {
   ASSERT_EQ(doc.model.GetStyleTables().GetCount(c.table), c.limit);
   UseEveryEntry(doc, c.table);
   EXPECT_EQ(AddDistinct(doc.model, c.table, 3000), kStyleTableFull) << c.name;
-  DocMessageList messages = doc.model.TakeMessages();
+  UserMessageList messages = doc.model.TakeMessages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_STREQ(messages[0].text, c.message);
   EXPECT_STREQ(messages[0].caption, "");

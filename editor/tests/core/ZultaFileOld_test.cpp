@@ -215,7 +215,7 @@ TEST(ImportTest, RtfWithMoreSizesThanTheTableHoldsIsReadWithTheTablesMessage) {
   ASSERT_TRUE(Read(ByteBuffer(rtf.begin(), rtf.end()), doc, file)) << file.GetError();
   EXPECT_EQ(doc.sides[0].letters, std::string(70, 'a'));
   ASSERT_FALSE(file.GetMessages().empty());
-  for (const DocMessage& message : file.GetMessages()) {
+  for (const UserMessage& message : file.GetMessages()) {
     EXPECT_STREQ(message.text, "Maximum Number of Font Sizes Reached");
     EXPECT_STREQ(message.caption, "");
   }

@@ -15,6 +15,13 @@ using namespace GrammarLayout;
 namespace {
 
 typedef std::vector<unsigned char> Bytes;
+typedef std::vector<std::string> Texts;
+
+Texts TextsOf(const UserMessageList& messages) {
+  Texts texts;
+  for (const UserMessage& message : messages) texts.push_back(static_cast<LPCSTR>(message.text));
+  return texts;
+}
 
 class GrammarLoader : public ::testing::Test {
  protected:
@@ -127,7 +134,7 @@ TEST_F(GrammarLoader, ADamagedFileIsRejectedWholeWithAMessage) {
     GrammarLoadResult result = LoadGrammarData();
 
     EXPECT_EQ(LoadedTables(damage.file), "");
-    EXPECT_EQ(result.messages, GrammarMessages{"The grammar file " + folder.Path(damage.file) +
+    EXPECT_EQ(TextsOf(result.messages), Texts{"The grammar file " + folder.Path(damage.file) +
                                                " is damaged and was not loaded."});
     // Start-up stops only for the verb index; the other tables still load.
     EXPECT_EQ(result.loaded, std::string(damage.file) != kVerbIndexFile);
@@ -143,7 +150,7 @@ TEST_F(GrammarLoader, AMissingVerbIndexEndsStartUpAndSaysWhichFile) {
   folder.Remove(kVerbIndexFile);
   GrammarLoadResult result = LoadGrammarData();
   EXPECT_FALSE(result.loaded);
-  EXPECT_EQ(result.messages, GrammarMessages{"Couldn't find " + folder.Path(kVerbIndexFile) + "!"});
+  EXPECT_EQ(TextsOf(result.messages), Texts{"Couldn't find " + folder.Path(kVerbIndexFile) + "!"});
   EXPECT_FALSE(GetNounTableBlock(TableType::Noun).IsPresent()) << "noun tables are not loaded then";
 }
 
@@ -238,7 +245,7 @@ TEST_F(GrammarLoader, ASecondLoadReplacesTheData) {
   WORD verbs = GetVerbCount();
   Bytes empty(kVerbIndexHeader, 0);
   folder.Write(kVerbIndexFile, empty);
-  GrammarMessages messages;
+  UserMessageList messages;
   EXPECT_TRUE(LoadVerbIndex(messages));
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(GetVerbCount(), 0);

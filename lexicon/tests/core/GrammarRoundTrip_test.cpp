@@ -34,7 +34,7 @@ class GrammarRoundTrip : public ::testing::Test {
     folder.WriteAll(files);
     GrammarLoadResult result = LoadGrammarData();
     ASSERT_TRUE(result.loaded);
-    EXPECT_TRUE(result.messages.empty()) << result.messages.front();
+    EXPECT_TRUE(result.messages.empty()) << static_cast<LPCSTR>(result.messages.front().text);
   }
 
   lextest::GrammarFolder folder{"roundtrip"};
