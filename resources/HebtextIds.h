@@ -13,8 +13,8 @@
 #define IDC_PROGRESS_COUNT 1803
 
 // The Hebrew edit control's context menus and their commands.
-#define IDR_HEBEDIT_MENU 103          // dialogs and views
-#define IDR_HEBEDIT_LOOKUP_MENU 110   // the lookup toolbar's edit
+#define IDR_HEBEDIT_MENU 103         // dialogs and views
+#define IDR_HEBEDIT_LOOKUP_MENU 110  // the lookup toolbar's edit
 #define ID_HEBEDIT_SELECT_ALL 32778
 #define ID_HEBEDIT_COPY_SPECIAL 32809
 #define ID_HEBEDIT_REMOVE_VOWELS 32874

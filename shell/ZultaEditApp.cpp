@@ -57,5 +57,6 @@ void CZultaEditApp::OnEditCommand(UINT nID) {
 void CZultaEditApp::OnUpdateEditCommand(CCmdUI* pCmdUI) {
   // While the frame itself has the focus there is nothing to edit.
   HWND hWndFocus = ::GetFocus();
-  pCmdUI->Enable(hWndFocus != nullptr && (m_pMainWnd == nullptr || hWndFocus != m_pMainWnd->m_hWnd));
+  pCmdUI->Enable(hWndFocus != nullptr &&
+                 (m_pMainWnd == nullptr || hWndFocus != m_pMainWnd->m_hWnd));
 }

@@ -159,12 +159,30 @@ void CArchive::WriteCount(DWORD dwCount) {
   }
 }
 
-CArchive& CArchive::operator<<(BYTE by) { StoreBytes(by, 1); return *this; }
-CArchive& CArchive::operator<<(WORD w) { StoreBytes(w, 2); return *this; }
-CArchive& CArchive::operator<<(short s) { StoreBytes((WORD)s, 2); return *this; }
-CArchive& CArchive::operator<<(char ch) { StoreBytes((BYTE)ch, 1); return *this; }
-CArchive& CArchive::operator<<(int i) { StoreBytes((DWORD)i, 4); return *this; }
-CArchive& CArchive::operator<<(unsigned u) { StoreBytes((DWORD)u, 4); return *this; }
+CArchive& CArchive::operator<<(BYTE by) {
+  StoreBytes(by, 1);
+  return *this;
+}
+CArchive& CArchive::operator<<(WORD w) {
+  StoreBytes(w, 2);
+  return *this;
+}
+CArchive& CArchive::operator<<(short s) {
+  StoreBytes((WORD)s, 2);
+  return *this;
+}
+CArchive& CArchive::operator<<(char ch) {
+  StoreBytes((BYTE)ch, 1);
+  return *this;
+}
+CArchive& CArchive::operator<<(int i) {
+  StoreBytes((DWORD)i, 4);
+  return *this;
+}
+CArchive& CArchive::operator<<(unsigned u) {
+  StoreBytes((DWORD)u, 4);
+  return *this;
+}
 
 CArchive& CArchive::operator<<(float f) {
   static_assert(sizeof(float) == 4, "IEEE single");
@@ -182,12 +200,30 @@ CArchive& CArchive::operator<<(double d) {
   return *this;
 }
 
-CArchive& CArchive::operator>>(BYTE& by) { by = (BYTE)LoadBytes(1); return *this; }
-CArchive& CArchive::operator>>(WORD& w) { w = (WORD)LoadBytes(2); return *this; }
-CArchive& CArchive::operator>>(short& s) { s = (short)LoadBytes(2); return *this; }
-CArchive& CArchive::operator>>(char& ch) { ch = (char)LoadBytes(1); return *this; }
-CArchive& CArchive::operator>>(int& i) { i = (int)(DWORD)LoadBytes(4); return *this; }
-CArchive& CArchive::operator>>(unsigned& u) { u = (unsigned)LoadBytes(4); return *this; }
+CArchive& CArchive::operator>>(BYTE& by) {
+  by = (BYTE)LoadBytes(1);
+  return *this;
+}
+CArchive& CArchive::operator>>(WORD& w) {
+  w = (WORD)LoadBytes(2);
+  return *this;
+}
+CArchive& CArchive::operator>>(short& s) {
+  s = (short)LoadBytes(2);
+  return *this;
+}
+CArchive& CArchive::operator>>(char& ch) {
+  ch = (char)LoadBytes(1);
+  return *this;
+}
+CArchive& CArchive::operator>>(int& i) {
+  i = (int)(DWORD)LoadBytes(4);
+  return *this;
+}
+CArchive& CArchive::operator>>(unsigned& u) {
+  u = (unsigned)LoadBytes(4);
+  return *this;
+}
 
 CArchive& CArchive::operator>>(float& f) {
   const DWORD bits = (DWORD)LoadBytes(4);
@@ -202,10 +238,22 @@ CArchive& CArchive::operator>>(double& d) {
 }
 
 #ifdef _WIN32
-CArchive& CArchive::operator<<(LONG l) { StoreBytes((DWORD)l, 4); return *this; }
-CArchive& CArchive::operator<<(DWORD dw) { StoreBytes(dw, 4); return *this; }
-CArchive& CArchive::operator>>(LONG& l) { l = (LONG)(DWORD)LoadBytes(4); return *this; }
-CArchive& CArchive::operator>>(DWORD& dw) { dw = (DWORD)LoadBytes(4); return *this; }
+CArchive& CArchive::operator<<(LONG l) {
+  StoreBytes((DWORD)l, 4);
+  return *this;
+}
+CArchive& CArchive::operator<<(DWORD dw) {
+  StoreBytes(dw, 4);
+  return *this;
+}
+CArchive& CArchive::operator>>(LONG& l) {
+  l = (LONG)(DWORD)LoadBytes(4);
+  return *this;
+}
+CArchive& CArchive::operator>>(DWORD& dw) {
+  dw = (DWORD)LoadBytes(4);
+  return *this;
+}
 #endif
 
 CArchive& operator<<(CArchive& ar, const CString& string) {
@@ -243,7 +291,8 @@ DWORD ReadStringLength(CArchive& ar) {
 
 CArchive& operator>>(CArchive& ar, CString& string) {
   const DWORD length = ReadStringLength(ar);
-  if (length > (DWORD)INT_MAX) AfxThrowArchiveException(CArchiveException::generic, ar.m_strFileName);
+  if (length > (DWORD)INT_MAX)
+    AfxThrowArchiveException(CArchiveException::generic, ar.m_strFileName);
   // The length may be damaged: memory grows with the bytes actually read,
   // never to the stated length at once.
   std::string text;

@@ -83,8 +83,8 @@ class CArchive {
                 "LONG and DWORD");
 #endif
 
-  CString m_strFileName;    // the file's path, for error reports
-  CDocument* m_pDocument;   // the document being loaded or stored, if any
+  CString m_strFileName;   // the file's path, for error reports
+  CDocument* m_pDocument;  // the document being loaded or stored, if any
 
  private:
   // count bytes of value, least significant first.

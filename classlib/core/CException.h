@@ -84,8 +84,8 @@ struct CExceptionLink {
 #define AND_CATCH_ALL(e) CATCH(CException, e)
 #define END_CATCH_ALL }
 #define THROW(e) throw e
-#define THROW_LAST()                              \
-  do {                                            \
-    _afxExceptionLink.m_pException = nullptr;     \
-    throw;                                        \
+#define THROW_LAST()                          \
+  do {                                        \
+    _afxExceptionLink.m_pException = nullptr; \
+    throw;                                    \
   } while (0)

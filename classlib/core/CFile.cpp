@@ -21,8 +21,7 @@ CFile::~CFile() {
   if (m_hFile != hFileNull && m_bCloseOnDelete) Abort();
 }
 
-void CFile::ReportOpenError(CFileException* pError, int cause, LONG lOsError,
-                            LPCSTR lpszFileName) {
+void CFile::ReportOpenError(CFileException* pError, int cause, LONG lOsError, LPCSTR lpszFileName) {
   if (pError == nullptr) return;
   pError->m_cause = cause;
   pError->m_lOsError = lOsError;

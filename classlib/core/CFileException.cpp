@@ -41,45 +41,34 @@ void CFileException::ThrowErrno(int nErrno, LPCSTR lpszFileName) {
 
 int CFileException::ErrnoToException(int nErrno) {
   switch (nErrno) {
-    case 0:
-      return none;
-    case ENOENT:
-      return fileNotFound;
+    case 0: return none;
+    case ENOENT: return fileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
     case EXDEV:
-    case ELOOP:
-      return badPath;
+    case ELOOP: return badPath;
     case EMFILE:
-    case ENFILE:
-      return tooManyOpenFiles;
+    case ENFILE: return tooManyOpenFiles;
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
     case EEXIST:
-    case ENOTEMPTY:
-      return accessDenied;
-    case EBADF:
-      return invalidFile;
-    case ESPIPE:
-      return badSeek;
-    case EIO:
-      return hardIO;
+    case ENOTEMPTY: return accessDenied;
+    case EBADF: return invalidFile;
+    case ESPIPE: return badSeek;
+    case EIO: return hardIO;
     case EBUSY:
-    case ETXTBSY:
-      return sharingViolation;
+    case ETXTBSY: return sharingViolation;
     case EDEADLK:
-    case ENOLCK:
-      return lockViolation;
+    case ENOLCK: return lockViolation;
     case ENOSPC:
     case EFBIG:
 #ifdef EDQUOT  // not in the Windows run-time
     case EDQUOT:
 #endif
       return diskFull;
-    default:
-      return generic;
+    default: return generic;
   }
 }
 

@@ -8,12 +8,9 @@
 template <class T>
 T AccessFor(UINT nOpenFlags, T read, T write, T readWrite) {
   switch (nOpenFlags & 3) {
-    case CFile::modeRead:
-      return read;
-    case CFile::modeWrite:
-      return write;
-    default:
-      return readWrite;
+    case CFile::modeRead: return read;
+    case CFile::modeWrite: return write;
+    default: return readWrite;
   }
 }
 

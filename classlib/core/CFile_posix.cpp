@@ -70,7 +70,8 @@ void CFile::Write(const void* lpBuf, UINT nCount) {
   ASSERT(m_hFile != hFileNull);
   UINT nWritten = 0;
   while (nWritten < nCount) {
-    const ssize_t n = write(DescriptorOf(m_hFile), (const char*)lpBuf + nWritten, nCount - nWritten);
+    const ssize_t n =
+        write(DescriptorOf(m_hFile), (const char*)lpBuf + nWritten, nCount - nWritten);
     if (n == 0) AfxThrowFileException(CFileException::diskFull, ENOSPC, m_strFileName);
     if (n < 0) {
       if (errno == EINTR) continue;

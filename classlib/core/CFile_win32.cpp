@@ -27,29 +27,22 @@ CString CFile::FullPath(LPCSTR lpszFileName) {
 
 BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
   ASSERT(m_hFile == hFileNull);
-  const DWORD access = AccessFor<DWORD>(nOpenFlags, GENERIC_READ, GENERIC_WRITE,
-                                       GENERIC_READ | GENERIC_WRITE);
+  const DWORD access =
+      AccessFor<DWORD>(nOpenFlags, GENERIC_READ, GENERIC_WRITE, GENERIC_READ | GENERIC_WRITE);
   DWORD share;
   switch (nOpenFlags & 0x70) {
-    case shareDenyWrite:
-      share = FILE_SHARE_READ;
-      break;
-    case shareDenyRead:
-      share = FILE_SHARE_WRITE;
-      break;
-    case shareDenyNone:
-      share = FILE_SHARE_READ | FILE_SHARE_WRITE;
-      break;
+    case shareDenyWrite: share = FILE_SHARE_READ; break;
+    case shareDenyRead: share = FILE_SHARE_WRITE; break;
+    case shareDenyNone: share = FILE_SHARE_READ | FILE_SHARE_WRITE; break;
     default:  // shareCompat and shareExclusive
       share = 0;
       break;
   }
-  const DWORD creation =
-      CreationFor<DWORD>(nOpenFlags, OPEN_EXISTING, OPEN_ALWAYS, CREATE_ALWAYS);
+  const DWORD creation = CreationFor<DWORD>(nOpenFlags, OPEN_EXISTING, OPEN_ALWAYS, CREATE_ALWAYS);
   SECURITY_ATTRIBUTES security = {sizeof security, nullptr, (nOpenFlags & modeNoInherit) == 0};
 
-  const HANDLE handle = CreateFileA(lpszFileName, access, share, &security, creation,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE handle =
+      CreateFileA(lpszFileName, access, share, &security, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const LONG error = (LONG)GetLastError();
     ReportOpenError(pError, CFileException::OsErrorToException(error), error, lpszFileName);

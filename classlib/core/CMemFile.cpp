@@ -46,7 +46,8 @@ void CMemFile::GrowFile(DWORD dwNewLen) {
   if (dwNewLen > m_nBufferSize) {
     // A fixed block cannot grow.
     if (m_nGrowBytes == 0) AfxThrowMemoryException();
-    const ULONGLONG rounded = ((ULONGLONG)dwNewLen + m_nGrowBytes - 1) / m_nGrowBytes * m_nGrowBytes;
+    const ULONGLONG rounded =
+        ((ULONGLONG)dwNewLen + m_nGrowBytes - 1) / m_nGrowBytes * m_nGrowBytes;
     const DWORD newSize = rounded > 0xFFFFFFFFu ? 0xFFFFFFFFu : (DWORD)rounded;
     BYTE* grown = (BYTE*)std::realloc(m_lpBuffer, newSize);
     if (grown == nullptr) AfxThrowMemoryException();

@@ -46,8 +46,8 @@ class CObject {
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name) \
- public:                            \
+#define DECLARE_DYNAMIC(class_name)       \
+ public:                                  \
   static CRuntimeClass class##class_name; \
   CRuntimeClass* GetRuntimeClass() const override;
 
@@ -57,20 +57,20 @@ class CObject {
 
 #define DECLARE_SERIAL(class_name) DECLARE_DYNCREATE(class_name)
 
-#define ZULTA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)          \
-  CRuntimeClass class_name::class##class_name = {#class_name, (int)sizeof(class_name),      \
-                                                 wSchema, pfnNew,                           \
-                                                 RUNTIME_CLASS(base_class_name), nullptr};  \
-  static CRuntimeClass::Registrar _zultaRegister##class_name(RUNTIME_CLASS(class_name));    \
+#define ZULTA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)       \
+  CRuntimeClass class_name::class##class_name = {                                        \
+      #class_name, (int)sizeof(class_name),        wSchema,                              \
+      pfnNew,      RUNTIME_CLASS(base_class_name), nullptr};                             \
+  static CRuntimeClass::Registrar _zultaRegister##class_name(RUNTIME_CLASS(class_name)); \
   CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
   ZULTA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                      \
-  CObject* class_name::CreateObject() { return new class_name; }             \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)         \
+  CObject* class_name::CreateObject() { return new class_name; } \
   ZULTA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                \
-  CObject* class_name::CreateObject() { return new class_name; }             \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)   \
+  CObject* class_name::CreateObject() { return new class_name; } \
   ZULTA_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject)

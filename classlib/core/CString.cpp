@@ -28,7 +28,9 @@ int CheckedLength(int64_t nLength) {
 }
 
 bool IsCSpace(unsigned char ch) { return ch == ' ' || (ch >= '\t' && ch <= '\r'); }
-unsigned char FoldLower(unsigned char ch) { return (ch >= 'A' && ch <= 'Z') ? ch + ('a' - 'A') : ch; }
+unsigned char FoldLower(unsigned char ch) {
+  return (ch >= 'A' && ch <= 'Z') ? ch + ('a' - 'A') : ch;
+}
 
 // Byte order on unsigned values, shorter first when one is the other's start.
 template <typename Fold>
@@ -247,8 +249,7 @@ int CString::CompareNoCase(LPCTSTR lpsz) const {
 }
 
 int CString::CompareNoCase(const CString& string) const {
-  return CompareBytes(m_pchData, m_nDataLength, string.m_pchData, string.m_nDataLength,
-                      FoldLower);
+  return CompareBytes(m_pchData, m_nDataLength, string.m_pchData, string.m_nDataLength, FoldLower);
 }
 
 int CString::Collate(LPCTSTR lpsz) const { return Compare(lpsz); }

@@ -150,7 +150,7 @@ class CString {
   template <typename Pred>
   void TrimRightWhile(Pred inSet);
 
-  LPTSTR m_pchData;    // always zero-terminated; a shared "" until written
+  LPTSTR m_pchData;  // always zero-terminated; a shared "" until written
   int m_nDataLength;
   int m_nAllocLength;  // room for text, not counting the terminator
 };

@@ -25,10 +25,10 @@
 #define CN_UPDATE_COMMAND_UI ((UINT)(-1))
 
 // WF_* bits of CWnd::m_nFlags.
-#define WF_TOOLTIPS 0x0001   // the window shows tooltips for its tools
+#define WF_TOOLTIPS 0x0001  // the window shows tooltips for its tools
 #define WF_TEMPHIDE 0x0002
 #define WF_STAYACTIVE 0x0020  // keep the caption active while a popup has the focus
-#define WF_NOPOPMSG 0x0040   // ignore WM_POPMESSAGESTRING
+#define WF_NOPOPMSG 0x0040    // ignore WM_POPMESSAGESTRING
 
 // Frame styles, in the low word of the window style.
 #define FWS_ADDTOTITLE 0x00008000L   // the frame shows its document's name in its title

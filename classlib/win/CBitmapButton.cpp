@@ -25,8 +25,8 @@ BOOL CBitmapButton::LoadBitmaps(LPCSTR lpszBitmapResource, LPCSTR lpszBitmapReso
 
 BOOL CBitmapButton::LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel,
                                 UINT nIDBitmapResourceFocus, UINT nIDBitmapResourceDisabled) {
-  return LoadBitmaps(IdName(nIDBitmapResource), IdName(nIDBitmapResourceSel), IdName(nIDBitmapResourceFocus),
-                     IdName(nIDBitmapResourceDisabled));
+  return LoadBitmaps(IdName(nIDBitmapResource), IdName(nIDBitmapResourceSel),
+                     IdName(nIDBitmapResourceFocus), IdName(nIDBitmapResourceDisabled));
 }
 
 BOOL CBitmapButton::AutoLoad(UINT nID, CWnd* pParent) {

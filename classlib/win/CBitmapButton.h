@@ -11,9 +11,10 @@ class CBitmapButton : public CButton {
  public:
   // Bitmap resources by name or id; FALSE when the up bitmap is missing.
   BOOL LoadBitmaps(LPCSTR lpszBitmapResource, LPCSTR lpszBitmapResourceSel = nullptr,
-                   LPCSTR lpszBitmapResourceFocus = nullptr, LPCSTR lpszBitmapResourceDisabled = nullptr);
-  BOOL LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel = 0, UINT nIDBitmapResourceFocus = 0,
-                   UINT nIDBitmapResourceDisabled = 0);
+                   LPCSTR lpszBitmapResourceFocus = nullptr,
+                   LPCSTR lpszBitmapResourceDisabled = nullptr);
+  BOOL LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel = 0,
+                   UINT nIDBitmapResourceFocus = 0, UINT nIDBitmapResourceDisabled = 0);
   // Binds the dialog's button nID and loads the bitmaps named after its
   // caption with U, D, F and X added ("OK" gives "OKU", "OKD", "OKF", "OKX");
   // the button takes the up bitmap's size.

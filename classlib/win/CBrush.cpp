@@ -18,9 +18,7 @@ BOOL CBrush::CreateHatchBrush(int nIndex, COLORREF crColor) {
   return Attach(::CreateHatchBrush(nIndex, crColor));
 }
 
-BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) {
-  return Attach(::CreatePatternBrush(*pBitmap));
-}
+BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) { return Attach(::CreatePatternBrush(*pBitmap)); }
 
 BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush) {
   return Attach(::CreateBrushIndirect(lpLogBrush));

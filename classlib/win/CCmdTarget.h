@@ -32,12 +32,12 @@ struct AFX_MSGARGS {
 using AFX_PMSGCALL = BOOL (*)(CCmdTarget* pTarget, AFX_MSGARGS& args);
 
 struct AFX_MSGMAP_ENTRY {
-  UINT nMessage;            // window message, WM_COMMAND, WM_NOTIFY or a reflected one
-  UINT nCode;               // notification code of commands and notifications
-  UINT nID;                 // first control or command id
-  UINT nLastID;             // last id of a range
-  const UINT* pnRegistered; // ON_REGISTERED_MESSAGE: where the message number is kept
-  AFX_PMSGCALL pfnCall;     // nullptr ends the entries
+  UINT nMessage;             // window message, WM_COMMAND, WM_NOTIFY or a reflected one
+  UINT nCode;                // notification code of commands and notifications
+  UINT nID;                  // first control or command id
+  UINT nLastID;              // last id of a range
+  const UINT* pnRegistered;  // ON_REGISTERED_MESSAGE: where the message number is kept
+  AFX_PMSGCALL pfnCall;      // nullptr ends the entries
 };
 
 struct AFX_MSGMAP {
@@ -71,42 +71,45 @@ class CCmdTarget : public CObject {
   void RestoreWaitCursor();
 
   // The first entry of the map chain that takes this message and id, or nullptr.
-  static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage,
-                                                  UINT nCode, UINT nID);
+  static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode,
+                                                  UINT nID);
 
  protected:
   static const AFX_MSGMAP* GetThisMessageMap();
   virtual const AFX_MSGMAP* GetMessageMap() const;
 };
 
-#define DECLARE_MESSAGE_MAP()                     \
- protected:                                       \
-  static const AFX_MSGMAP* GetThisMessageMap();   \
+#define DECLARE_MESSAGE_MAP()                   \
+ protected:                                     \
+  static const AFX_MSGMAP* GetThisMessageMap(); \
   const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                          \
-  const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }    \
-  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                     \
-    using ThisClass = theClass;                                                         \
-    using TheBaseClass = baseClass;                                                     \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
+  const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
+  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                 \
+    using ThisClass = theClass;                                                     \
+    using TheBaseClass = baseClass;                                                 \
     static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-
-#define END_MESSAGE_MAP()                                                               \
-  {0, 0, 0, 0, nullptr, nullptr}};                                                      \
-    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap,             \
-                                          &_messageEntries[0]};                         \
-    return &messageMap;                                                                 \
+#define END_MESSAGE_MAP()                                                                       \
+  { 0, 0, 0, 0, nullptr, nullptr }                                                              \
+  }                                                                                             \
+  ;                                                                                             \
+  static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
+  return &messageMap;                                                                           \
   }
 
 // One entry whose function runs the statements given last, with p_ the
 // object (of the map's class) and a_ the AFX_MSGARGS.
-#define ZULTA_MSG_ENTRY(nMessage, nCode, nID, nLastID, pnRegistered, ...)          \
-  {static_cast<UINT>(nMessage), static_cast<UINT>(nCode), static_cast<UINT>(nID),   \
-   static_cast<UINT>(nLastID), pnRegistered,                                        \
-   [](CCmdTarget* pTarget_, AFX_MSGARGS& a_) -> BOOL {                              \
-     ThisClass* p_ = static_cast<ThisClass*>(pTarget_);                             \
-     (void)p_;                                                                      \
-     (void)a_;                                                                      \
-     __VA_ARGS__;                                                                   \
-     return TRUE;                                                                   \
+#define ZULTA_MSG_ENTRY(nMessage, nCode, nID, nLastID, pnRegistered, ...) \
+  {static_cast<UINT>(nMessage),                                           \
+   static_cast<UINT>(nCode),                                              \
+   static_cast<UINT>(nID),                                                \
+   static_cast<UINT>(nLastID),                                            \
+   pnRegistered,                                                          \
+   [](CCmdTarget* pTarget_, AFX_MSGARGS& a_) -> BOOL {                    \
+     ThisClass* p_ = static_cast<ThisClass*>(pTarget_);                   \
+     (void)p_;                                                            \
+     (void)a_;                                                            \
+     __VA_ARGS__;                                                         \
+     return TRUE;                                                         \
    }},

@@ -23,7 +23,8 @@ void CCmdUI::Enable(BOOL bOn) {
 void CCmdUI::SetCheck(int nCheck) {
   if (m_pMenu != nullptr) {
     if (m_pSubMenu != nullptr) return;
-    ::CheckMenuItem(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(m_pMenu->m_hMenu, m_nIndex,
+                    MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
   } else if (m_pOther != nullptr) {
     if (::SendMessageA(m_pOther->m_hWnd, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON)
       ::SendMessageA(m_pOther->m_hWnd, BM_SETCHECK, static_cast<WPARAM>(nCheck), 0);

@@ -29,11 +29,11 @@ class CCmdUI {
   BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
   UINT m_nID = 0;
-  UINT m_nIndex = 0;         // position of the menu item
-  CMenu* m_pMenu = nullptr;  // the menu holding the item, or nullptr
+  UINT m_nIndex = 0;            // position of the menu item
+  CMenu* m_pMenu = nullptr;     // the menu holding the item, or nullptr
   CMenu* m_pSubMenu = nullptr;  // the item's popup, when the item opens one
-  CWnd* m_pOther = nullptr;  // the control, when the item is not a menu item
+  CWnd* m_pOther = nullptr;     // the control, when the item is not a menu item
   BOOL m_bEnableChanged = FALSE;
   BOOL m_bContinueRouting = FALSE;
-  UINT m_nIndexMax = 0;      // number of items in m_pMenu
+  UINT m_nIndexMax = 0;  // number of items in m_pMenu
 };

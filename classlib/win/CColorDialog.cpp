@@ -3,11 +3,12 @@
 IMPLEMENT_DYNAMIC(CColorDialog, CCommonDialog)
 
 // White until the user picks custom colours.
-COLORREF CColorDialog::c_CustColors[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
-                                           0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
-                                           0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
+COLORREF CColorDialog::c_CustColors[16] = {
+    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
 
-CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd) : CCommonDialog(pParentWnd) {
+CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
+    : CCommonDialog(pParentWnd) {
   m_cc.lStructSize = sizeof m_cc;
   m_cc.lpCustColors = c_CustColors;
   m_cc.Flags = dwFlags;

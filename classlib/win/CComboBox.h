@@ -14,24 +14,31 @@ class CComboBox : public CWnd {
   int GetCount() const { return AfxSendCtrl(m_hWnd, CB_GETCOUNT); }
   int GetCurSel() const { return AfxSendCtrl(m_hWnd, CB_GETCURSEL); }
   // -1 removes the selection (and empties the edit).
-  int SetCurSel(int nSelect) { return AfxSendCtrl(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(nSelect)); }
+  int SetCurSel(int nSelect) {
+    return AfxSendCtrl(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(nSelect));
+  }
   DWORD GetEditSel() const { return static_cast<DWORD>(AfxSendCtrl(m_hWnd, CB_GETEDITSEL)); }
-  BOOL LimitText(int nMaxChars) { return AfxSendCtrl(m_hWnd, CB_LIMITTEXT, static_cast<WPARAM>(nMaxChars)); }
+  BOOL LimitText(int nMaxChars) {
+    return AfxSendCtrl(m_hWnd, CB_LIMITTEXT, static_cast<WPARAM>(nMaxChars));
+  }
   BOOL SetEditSel(int nStartChar, int nEndChar) {
     return AfxSendCtrl(m_hWnd, CB_SETEDITSEL, 0, MAKELPARAM(nStartChar, nEndChar));
   }
   DWORD_PTR GetItemData(int nIndex) const {
-    return static_cast<DWORD_PTR>(::SendMessageA(m_hWnd, CB_GETITEMDATA, static_cast<WPARAM>(nIndex), 0));
+    return static_cast<DWORD_PTR>(
+        ::SendMessageA(m_hWnd, CB_GETITEMDATA, static_cast<WPARAM>(nIndex), 0));
   }
   void* GetItemDataPtr(int nIndex) const { return reinterpret_cast<void*>(GetItemData(nIndex)); }
   int SetItemData(int nIndex, DWORD_PTR dwItemData) {
-    return AfxSendCtrl(m_hWnd, CB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData));
+    return AfxSendCtrl(m_hWnd, CB_SETITEMDATA, static_cast<WPARAM>(nIndex),
+                       static_cast<LPARAM>(dwItemData));
   }
   int SetItemDataPtr(int nIndex, void* pData) {
     return SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pData));
   }
   int GetLBText(int nIndex, LPSTR lpszText) const {
-    return AfxSendCtrl(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszText));
+    return AfxSendCtrl(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(nIndex),
+                       reinterpret_cast<LPARAM>(lpszText));
   }
   void GetLBText(int nIndex, CString& rString) const;
   int GetLBTextLen(int nIndex) const {
@@ -46,7 +53,9 @@ class CComboBox : public CWnd {
     return AfxSendCtrl(m_hWnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex));
   }
   // Whether the list opens with the down arrow (instead of F4).
-  int SetExtendedUI(BOOL bExtended = TRUE) { return AfxSendCtrl(m_hWnd, CB_SETEXTENDEDUI, bExtended); }
+  int SetExtendedUI(BOOL bExtended = TRUE) {
+    return AfxSendCtrl(m_hWnd, CB_SETEXTENDEDUI, bExtended);
+  }
   BOOL GetExtendedUI() const { return AfxSendCtrl(m_hWnd, CB_GETEXTENDEDUI); }
   void GetDroppedControlRect(LPRECT lprect) const {
     AfxSendCtrl(m_hWnd, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(lprect));
@@ -56,7 +65,9 @@ class CComboBox : public CWnd {
   int SetDroppedWidth(UINT nWidth) { return AfxSendCtrl(m_hWnd, CB_SETDROPPEDWIDTH, nWidth); }
   void ShowDropDown(BOOL bShowIt = TRUE) { AfxSendCtrl(m_hWnd, CB_SHOWDROPDOWN, bShowIt); }
   int GetTopIndex() const { return AfxSendCtrl(m_hWnd, CB_GETTOPINDEX); }
-  int SetTopIndex(int nIndex) { return AfxSendCtrl(m_hWnd, CB_SETTOPINDEX, static_cast<WPARAM>(nIndex)); }
+  int SetTopIndex(int nIndex) {
+    return AfxSendCtrl(m_hWnd, CB_SETTOPINDEX, static_cast<WPARAM>(nIndex));
+  }
 
   int AddString(LPCSTR lpszString) {
     return AfxSendCtrl(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString));

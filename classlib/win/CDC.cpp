@@ -396,12 +396,11 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr) {
 }
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight) {
-  Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-             lpRect->bottom - lpRect->top, clrTopLeft, clrBottomRight);
+  Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+             clrTopLeft, clrBottomRight);
 }
 
-void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft,
-                     COLORREF clrBottomRight) {
+void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight) {
   FillSolidRect(x, y, cx - 1, 1, clrTopLeft);
   FillSolidRect(x, y, 1, cy - 1, clrTopLeft);
   FillSolidRect(x + cx - 1, y, 1, cy, clrBottomRight);
@@ -421,8 +420,8 @@ void MakeFrameRgn(CRgn& frame, LPCRECT lpRect, SIZE size) {
 }
 }  // namespace
 
-void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast,
-                       CBrush* pBrush, CBrush* pBrushLast) {
+void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush,
+                       CBrush* pBrushLast) {
   CBrush* pHalftone = GetHalftoneBrush();
   if (pBrush == nullptr) pBrush = pHalftone;
   if (pBrushLast == nullptr) pBrushLast = pHalftone;
@@ -471,15 +470,14 @@ CBrush* CDC::GetHalftoneBrush() {
 
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                  DWORD dwRop) {
-  return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC != nullptr ? pSrcDC->m_hDC : nullptr,
-                  xSrc, ySrc, dwRop);
+  return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC != nullptr ? pSrcDC->m_hDC : nullptr, xSrc,
+                  ySrc, dwRop);
 }
 
 BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                      int nSrcWidth, int nSrcHeight, DWORD dwRop) {
-  return ::StretchBlt(m_hDC, x, y, nWidth, nHeight,
-                      pSrcDC != nullptr ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, nSrcWidth,
-                      nSrcHeight, dwRop);
+  return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC != nullptr ? pSrcDC->m_hDC : nullptr,
+                      xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush) {
@@ -488,8 +486,7 @@ BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH 
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush) {
-  return DrawState(pt, size, static_cast<HBITMAP>(HandleOf(pBitmap)), nFlags,
-                   BrushHandle(pBrush));
+  return DrawState(pt, size, static_cast<HBITMAP>(HandleOf(pBitmap)), nFlags, BrushHandle(pBrush));
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush) {
@@ -525,8 +522,8 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount) {
   return ::TextOutA(m_hDC, x, y, lpszString, nCount);
 }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString,
-                     UINT nCount, LPINT lpDxWidths) {
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
+                     LPINT lpDxWidths) {
   return ::ExtTextOutA(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
 }
 

@@ -147,9 +147,7 @@ class CDC : public CObject {
   BOOL LineTo(int x, int y);
   BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
   BOOL Polyline(const POINT* lpPoints, int nCount);
-  BOOL Polygon(const POINT* lpPoints, int nCount) {
-    return ::Polygon(m_hDC, lpPoints, nCount);
-  }
+  BOOL Polygon(const POINT* lpPoints, int nCount) { return ::Polygon(m_hDC, lpPoints, nCount); }
   BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
   BOOL Rectangle(LPCRECT lpRect) {
     return Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
@@ -199,8 +197,7 @@ class CDC : public CObject {
   BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
     return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
   }
-  BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-              DWORD dwRop);
+  BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
   BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                   int nSrcWidth, int nSrcHeight, DWORD dwRop);
   COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
@@ -230,9 +227,7 @@ class CDC : public CObject {
 
   // Text.
   virtual BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);
-  BOOL TextOut(int x, int y, const CString& str) {
-    return TextOut(x, y, str, str.GetLength());
-  }
+  BOOL TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
   virtual BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString,
                           UINT nCount, LPINT lpDxWidths);
   BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str,

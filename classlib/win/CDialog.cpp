@@ -25,13 +25,13 @@ constexpr WORD kComboAddString = 0x1234;
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-ON_COMMAND(IDOK, OnOK)
-ON_COMMAND(IDCANCEL, OnCancel)
-ON_COMMAND(ID_HELP, OnHelp)
-ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
-ON_MESSAGE(WM_SETFONT, HandleSetFont)
-ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
-ON_MESSAGE(WM_HELP, OnHelpInfo)
+  ON_COMMAND(IDOK, OnOK)
+  ON_COMMAND(IDCANCEL, OnCancel)
+  ON_COMMAND(ID_HELP, OnHelp)
+  ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+  ON_MESSAGE(WM_SETFONT, HandleSetFont)
+  ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
+  ON_MESSAGE(WM_HELP, OnHelpInfo)
 END_MESSAGE_MAP()
 
 CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
@@ -40,14 +40,16 @@ CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
     m_nIDHelp = static_cast<UINT>(reinterpret_cast<UINT_PTR>(lpszTemplateName));
 }
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(MAKEINTRESOURCEA(nIDTemplate), pParentWnd) {}
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : CDialog(MAKEINTRESOURCEA(nIDTemplate), pParentWnd) {}
 
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam) {
   if (message != WM_INITDIALOG) return FALSE;
   // A property page comes here unbound: comctl32 made its window, and hands
   // its page record, whose lParam is the page object.
   if (CWnd::FromHandlePermanent(hWnd) == nullptr && lParam != 0) {
-    auto* pPage = reinterpret_cast<CDialog*>(reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);
+    auto* pPage =
+        reinterpret_cast<CDialog*>(reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);
     pPage->SubclassWindow(hWnd);
     return pPage->OnInitDialog();
   }
@@ -165,7 +167,8 @@ BOOL CDialog::ExecuteDlgInit(LPVOID lpResource) {
                    : nMsg == kComboAddString      ? CB_ADDSTRING
                                                   : 0;
     if (message == 0) continue;
-    LRESULT lResult = ::SendDlgItemMessageA(m_hWnd, nIDC, message, 0, reinterpret_cast<LPARAM>(lpszText));
+    LRESULT lResult =
+        ::SendDlgItemMessageA(m_hWnd, nIDC, message, 0, reinterpret_cast<LPARAM>(lpszText));
     // LB_ERR and CB_ERR are -1, LB_ERRSPACE and CB_ERRSPACE -2.
     if (lResult < 0) return FALSE;
   }

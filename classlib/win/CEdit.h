@@ -10,9 +10,13 @@ class CEdit : public CWnd {
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   // nChars 0 allows the largest text.
-  void LimitText(int nChars = 0) { ::SendMessageA(m_hWnd, EM_LIMITTEXT, static_cast<WPARAM>(nChars), 0); }
+  void LimitText(int nChars = 0) {
+    ::SendMessageA(m_hWnd, EM_LIMITTEXT, static_cast<WPARAM>(nChars), 0);
+  }
   void SetLimitText(UINT nMax) { ::SendMessageA(m_hWnd, EM_SETLIMITTEXT, nMax, 0); }
-  UINT GetLimitText() const { return static_cast<UINT>(::SendMessageA(m_hWnd, EM_GETLIMITTEXT, 0, 0)); }
+  UINT GetLimitText() const {
+    return static_cast<UINT>(::SendMessageA(m_hWnd, EM_GETLIMITTEXT, 0, 0));
+  }
   // nEndChar -1 selects to the end; nStartChar -1 removes the selection.
   void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE) {
     ::SendMessageA(m_hWnd, EM_SETSEL, static_cast<WPARAM>(nStartChar), nEndChar);
@@ -23,7 +27,8 @@ class CEdit : public CWnd {
   }
   void GetSel(int& nStartChar, int& nEndChar) const {
     DWORD dwStart = 0, dwEnd = 0;
-    ::SendMessageA(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+    ::SendMessageA(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
+                   reinterpret_cast<LPARAM>(&dwEnd));
     nStartChar = static_cast<int>(dwStart);
     nEndChar = static_cast<int>(dwEnd);
   }
@@ -53,5 +58,7 @@ class CEdit : public CWnd {
   int LineLength(int nLine = -1) const {
     return AfxSendCtrl(m_hWnd, EM_LINELENGTH, static_cast<WPARAM>(nLine), 0);
   }
-  void SetPasswordChar(TCHAR ch) { ::SendMessageA(m_hWnd, EM_SETPASSWORDCHAR, static_cast<BYTE>(ch), 0); }
+  void SetPasswordChar(TCHAR ch) {
+    ::SendMessageA(m_hWnd, EM_SETPASSWORDCHAR, static_cast<BYTE>(ch), 0);
+  }
 };

@@ -4,7 +4,8 @@
 
 IMPLEMENT_DYNAMIC(CFontDialog, CCommonDialog)
 
-CFontDialog::CFontDialog(const LOGFONTA* lplfInitial, DWORD dwFlags, CDC* pdcPrinter, CWnd* pParentWnd)
+CFontDialog::CFontDialog(const LOGFONTA* lplfInitial, DWORD dwFlags, CDC* pdcPrinter,
+                         CWnd* pParentWnd)
     : CCommonDialog(pParentWnd) {
   m_cf.lStructSize = sizeof m_cf;
   m_cf.lpLogFont = &m_lf;

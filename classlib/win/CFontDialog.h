@@ -8,8 +8,9 @@ class CDC;
 class CFontDialog : public CCommonDialog {
   DECLARE_DYNAMIC(CFontDialog)
  public:
-  explicit CFontDialog(const LOGFONTA* lplfInitial = nullptr, DWORD dwFlags = CF_EFFECTS | CF_SCREENFONTS,
-                       CDC* pdcPrinter = nullptr, CWnd* pParentWnd = nullptr);
+  explicit CFontDialog(const LOGFONTA* lplfInitial = nullptr,
+                       DWORD dwFlags = CF_EFFECTS | CF_SCREENFONTS, CDC* pdcPrinter = nullptr,
+                       CWnd* pParentWnd = nullptr);
 
   // IDOK or IDCANCEL.
   INT_PTR DoModal() override;

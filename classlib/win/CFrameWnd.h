@@ -21,9 +21,9 @@ class CFrameWnd : public CWnd {
   virtual BOOL LoadFrame(UINT nIDResource,
                          DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                          CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
-  BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName,
-              DWORD dwStyle = WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
-              CWnd* pParentWnd = nullptr, LPCSTR lpszMenuName = nullptr, DWORD dwExStyle = 0,
+  BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
+              const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr,
+              LPCSTR lpszMenuName = nullptr, DWORD dwExStyle = 0,
               CCreateContext* pContext = nullptr);
   BOOL LoadAccelTable(LPCSTR lpszResourceName);
 

@@ -16,24 +16,12 @@ CGdiObject* NewTemporary(HGDIOBJ hObject) {
   CGdiObject* pObject;
   switch (::GetObjectType(hObject)) {
     case OBJ_PEN:
-    case OBJ_EXTPEN:
-      pObject = new CPen;
-      break;
-    case OBJ_BRUSH:
-      pObject = new CBrush;
-      break;
-    case OBJ_FONT:
-      pObject = new CFont;
-      break;
-    case OBJ_BITMAP:
-      pObject = new CBitmap;
-      break;
-    case OBJ_REGION:
-      pObject = new CRgn;
-      break;
-    default:
-      pObject = new CGdiObject;
-      break;
+    case OBJ_EXTPEN: pObject = new CPen; break;
+    case OBJ_BRUSH: pObject = new CBrush; break;
+    case OBJ_FONT: pObject = new CFont; break;
+    case OBJ_BITMAP: pObject = new CBitmap; break;
+    case OBJ_REGION: pObject = new CRgn; break;
+    default: pObject = new CGdiObject; break;
   }
   pObject->m_hObject = hObject;
   return pObject;

@@ -13,9 +13,12 @@ class CHeaderCtrl : public CWnd {
 
   int GetItemCount() const { return AfxSendCtrl(m_hWnd, HDM_GETITEMCOUNT); }
   int InsertItem(int nPos, HDITEMA* phdi) {
-    return AfxSendCtrl(m_hWnd, HDM_INSERTITEMA, static_cast<WPARAM>(nPos), reinterpret_cast<LPARAM>(phdi));
+    return AfxSendCtrl(m_hWnd, HDM_INSERTITEMA, static_cast<WPARAM>(nPos),
+                       reinterpret_cast<LPARAM>(phdi));
   }
-  BOOL DeleteItem(int nPos) { return AfxSendCtrl(m_hWnd, HDM_DELETEITEM, static_cast<WPARAM>(nPos)); }
+  BOOL DeleteItem(int nPos) {
+    return AfxSendCtrl(m_hWnd, HDM_DELETEITEM, static_cast<WPARAM>(nPos));
+  }
   BOOL GetItem(int nPos, HDITEMA* pHeaderItem) const {
     return AfxSendCtrl(m_hWnd, HDM_GETITEMA, static_cast<WPARAM>(nPos),
                        reinterpret_cast<LPARAM>(pHeaderItem));

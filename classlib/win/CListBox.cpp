@@ -19,7 +19,8 @@ void CListBox::GetText(int nIndex, CString& rString) const {
 }
 
 UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const {
-  DWORD dw = static_cast<DWORD>(::SendMessageA(m_hWnd, LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y)));
+  DWORD dw =
+      static_cast<DWORD>(::SendMessageA(m_hWnd, LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y)));
   bOutside = HIWORD(dw) != 0;
   return LOWORD(dw);
 }

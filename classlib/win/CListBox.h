@@ -16,36 +16,50 @@ class CListBox : public CWnd {
   int GetCount() const { return AfxSendCtrl(m_hWnd, LB_GETCOUNT); }
   int GetCurSel() const { return AfxSendCtrl(m_hWnd, LB_GETCURSEL); }
   // -1 removes the selection.
-  int SetCurSel(int nSelect) { return AfxSendCtrl(m_hWnd, LB_SETCURSEL, static_cast<WPARAM>(nSelect)); }
-  int GetSel(int nIndex) const { return AfxSendCtrl(m_hWnd, LB_GETSEL, static_cast<WPARAM>(nIndex)); }
-  int SetSel(int nIndex, BOOL bSelect = TRUE) { return AfxSendCtrl(m_hWnd, LB_SETSEL, bSelect, nIndex); }
+  int SetCurSel(int nSelect) {
+    return AfxSendCtrl(m_hWnd, LB_SETCURSEL, static_cast<WPARAM>(nSelect));
+  }
+  int GetSel(int nIndex) const {
+    return AfxSendCtrl(m_hWnd, LB_GETSEL, static_cast<WPARAM>(nIndex));
+  }
+  int SetSel(int nIndex, BOOL bSelect = TRUE) {
+    return AfxSendCtrl(m_hWnd, LB_SETSEL, bSelect, nIndex);
+  }
   int GetSelCount() const { return AfxSendCtrl(m_hWnd, LB_GETSELCOUNT); }
   int GetTopIndex() const { return AfxSendCtrl(m_hWnd, LB_GETTOPINDEX); }
-  int SetTopIndex(int nIndex) { return AfxSendCtrl(m_hWnd, LB_SETTOPINDEX, static_cast<WPARAM>(nIndex)); }
+  int SetTopIndex(int nIndex) {
+    return AfxSendCtrl(m_hWnd, LB_SETTOPINDEX, static_cast<WPARAM>(nIndex));
+  }
   DWORD_PTR GetItemData(int nIndex) const {
     return static_cast<DWORD_PTR>(AfxSendCtrl(m_hWnd, LB_GETITEMDATA, static_cast<WPARAM>(nIndex)));
   }
   void* GetItemDataPtr(int nIndex) const { return reinterpret_cast<void*>(GetItemData(nIndex)); }
   int SetItemData(int nIndex, DWORD_PTR dwItemData) {
-    return AfxSendCtrl(m_hWnd, LB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData));
+    return AfxSendCtrl(m_hWnd, LB_SETITEMDATA, static_cast<WPARAM>(nIndex),
+                       static_cast<LPARAM>(dwItemData));
   }
   int SetItemDataPtr(int nIndex, void* pData) {
     return SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pData));
   }
   int GetItemRect(int nIndex, LPRECT lpRect) const {
-    return AfxSendCtrl(m_hWnd, LB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect));
+    return AfxSendCtrl(m_hWnd, LB_GETITEMRECT, static_cast<WPARAM>(nIndex),
+                       reinterpret_cast<LPARAM>(lpRect));
   }
   int GetItemHeight(int nIndex) const {
     return AfxSendCtrl(m_hWnd, LB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex));
   }
   int SetItemHeight(int nIndex, UINT cyItemHeight) {
-    return AfxSendCtrl(m_hWnd, LB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), MAKELPARAM(cyItemHeight, 0));
+    return AfxSendCtrl(m_hWnd, LB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex),
+                       MAKELPARAM(cyItemHeight, 0));
   }
   int GetText(int nIndex, LPSTR lpszBuffer) const {
-    return AfxSendCtrl(m_hWnd, LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszBuffer));
+    return AfxSendCtrl(m_hWnd, LB_GETTEXT, static_cast<WPARAM>(nIndex),
+                       reinterpret_cast<LPARAM>(lpszBuffer));
   }
   void GetText(int nIndex, CString& rString) const;
-  int GetTextLen(int nIndex) const { return AfxSendCtrl(m_hWnd, LB_GETTEXTLEN, static_cast<WPARAM>(nIndex)); }
+  int GetTextLen(int nIndex) const {
+    return AfxSendCtrl(m_hWnd, LB_GETTEXTLEN, static_cast<WPARAM>(nIndex));
+  }
   void SetHorizontalExtent(int cxExtent) {
     AfxSendCtrl(m_hWnd, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(cxExtent));
   }

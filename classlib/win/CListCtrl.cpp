@@ -10,7 +10,8 @@ BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
   return CWnd::Create(WC_LISTVIEWA, nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem) {
+int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth,
+                            int nSubItem) {
   LVCOLUMNA column = {};
   column.mask = LVCF_TEXT | LVCF_FMT;
   column.pszText = const_cast<LPSTR>(lpszColumnHeading);
@@ -52,7 +53,8 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText) {
   LVITEMA item = {};
   item.iSubItem = nSubItem;
   item.pszText = const_cast<LPSTR>(lpszText);
-  return AfxSendCtrl(m_hWnd, LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item));
+  return AfxSendCtrl(m_hWnd, LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem),
+                     reinterpret_cast<LPARAM>(&item));
 }
 
 int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) const {
@@ -60,7 +62,8 @@ int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) co
   item.iSubItem = nSubItem;
   item.pszText = lpszText;
   item.cchTextMax = nLen;
-  return AfxSendCtrl(m_hWnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item));
+  return AfxSendCtrl(m_hWnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem),
+                     reinterpret_cast<LPARAM>(&item));
 }
 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
@@ -95,12 +98,14 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
   LVITEMA item = {};
   item.state = nState;
   item.stateMask = nMask;
-  return AfxSendCtrl(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item));
+  return AfxSendCtrl(m_hWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(nItem),
+                     reinterpret_cast<LPARAM>(&item));
 }
 
 BOOL CListCtrl::GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const {
   lpRect->left = static_cast<LONG>(nCode);
-  return AfxSendCtrl(m_hWnd, LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect));
+  return AfxSendCtrl(m_hWnd, LVM_GETITEMRECT, static_cast<WPARAM>(nItem),
+                     reinterpret_cast<LPARAM>(lpRect));
 }
 
 int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const {
@@ -112,8 +117,8 @@ int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const {
 }
 
 CEdit* CListCtrl::EditLabel(int nItem) {
-  return static_cast<CEdit*>(FromHandle(
-      reinterpret_cast<HWND>(::SendMessageA(m_hWnd, LVM_EDITLABELA, static_cast<WPARAM>(nItem), 0))));
+  return static_cast<CEdit*>(FromHandle(reinterpret_cast<HWND>(
+      ::SendMessageA(m_hWnd, LVM_EDITLABELA, static_cast<WPARAM>(nItem), 0))));
 }
 
 CEdit* CListCtrl::GetEditControl() const {

@@ -23,12 +23,16 @@ class CListCtrl : public CWnd {
   // nWidth -1 and nSubItem -1 leave them out.
   int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
                    int nSubItem = -1);
-  BOOL DeleteColumn(int nCol) { return AfxSendCtrl(m_hWnd, LVM_DELETECOLUMN, static_cast<WPARAM>(nCol)); }
+  BOOL DeleteColumn(int nCol) {
+    return AfxSendCtrl(m_hWnd, LVM_DELETECOLUMN, static_cast<WPARAM>(nCol));
+  }
   BOOL GetColumn(int nCol, LVCOLUMNA* pColumn) const {
-    return AfxSendCtrl(m_hWnd, LVM_GETCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn));
+    return AfxSendCtrl(m_hWnd, LVM_GETCOLUMNA, static_cast<WPARAM>(nCol),
+                       reinterpret_cast<LPARAM>(pColumn));
   }
   BOOL SetColumn(int nCol, const LVCOLUMNA* pColumn) {
-    return AfxSendCtrl(m_hWnd, LVM_SETCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(pColumn));
+    return AfxSendCtrl(m_hWnd, LVM_SETCOLUMNA, static_cast<WPARAM>(nCol),
+                       reinterpret_cast<LPARAM>(pColumn));
   }
   int GetColumnWidth(int nCol) const {
     return AfxSendCtrl(m_hWnd, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol));
@@ -45,7 +49,9 @@ class CListCtrl : public CWnd {
   }
   int InsertItem(int nItem, LPCSTR lpszItem);
   int InsertItem(int nItem, LPCSTR lpszItem, int nImage);
-  BOOL DeleteItem(int nItem) { return AfxSendCtrl(m_hWnd, LVM_DELETEITEM, static_cast<WPARAM>(nItem)); }
+  BOOL DeleteItem(int nItem) {
+    return AfxSendCtrl(m_hWnd, LVM_DELETEITEM, static_cast<WPARAM>(nItem));
+  }
   BOOL DeleteAllItems() { return AfxSendCtrl(m_hWnd, LVM_DELETEALLITEMS); }
   BOOL GetItem(LVITEMA* pItem) const {
     return AfxSendCtrl(m_hWnd, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(pItem));
@@ -59,7 +65,8 @@ class CListCtrl : public CWnd {
   DWORD_PTR GetItemData(int nItem) const;
   BOOL SetItemData(int nItem, DWORD_PTR dwData);
   UINT GetItemState(int nItem, UINT nMask) const {
-    return static_cast<UINT>(::SendMessageA(m_hWnd, LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), nMask));
+    return static_cast<UINT>(
+        ::SendMessageA(m_hWnd, LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), nMask));
   }
   // nItem -1 sets the state of every item.
   BOOL SetItemState(int nItem, UINT nState, UINT nMask);
@@ -67,7 +74,9 @@ class CListCtrl : public CWnd {
   int GetNextItem(int nItem, int nFlags) const {
     return AfxSendCtrl(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(nItem), MAKELPARAM(nFlags, 0));
   }
-  UINT GetSelectedCount() const { return static_cast<UINT>(AfxSendCtrl(m_hWnd, LVM_GETSELECTEDCOUNT)); }
+  UINT GetSelectedCount() const {
+    return static_cast<UINT>(AfxSendCtrl(m_hWnd, LVM_GETSELECTEDCOUNT));
+  }
   BOOL EnsureVisible(int nItem, BOOL bPartialOK) {
     return AfxSendCtrl(m_hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(nItem), bPartialOK);
   }
@@ -84,7 +93,9 @@ class CListCtrl : public CWnd {
                        reinterpret_cast<LPARAM>(pfnCompare));
   }
   // Scrolls by size (pixels; in report view cy counts whole lines of its height).
-  BOOL Scroll(CSize size) { return AfxSendCtrl(m_hWnd, LVM_SCROLL, static_cast<WPARAM>(size.cx), size.cy); }
+  BOOL Scroll(CSize size) {
+    return AfxSendCtrl(m_hWnd, LVM_SCROLL, static_cast<WPARAM>(size.cx), size.cy);
+  }
   int GetTopIndex() const { return AfxSendCtrl(m_hWnd, LVM_GETTOPINDEX); }
   int GetCountPerPage() const { return AfxSendCtrl(m_hWnd, LVM_GETCOUNTPERPAGE); }
   BOOL RedrawItems(int nFirst, int nLast) {
@@ -106,8 +117,12 @@ class CListCtrl : public CWnd {
         AfxSendCtrl(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(dwNewStyle)));
   }
   COLORREF GetBkColor() const { return static_cast<COLORREF>(AfxSendCtrl(m_hWnd, LVM_GETBKCOLOR)); }
-  BOOL SetBkColor(COLORREF cr) { return AfxSendCtrl(m_hWnd, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(cr)); }
-  BOOL SetTextColor(COLORREF cr) { return AfxSendCtrl(m_hWnd, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(cr)); }
+  BOOL SetBkColor(COLORREF cr) {
+    return AfxSendCtrl(m_hWnd, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(cr));
+  }
+  BOOL SetTextColor(COLORREF cr) {
+    return AfxSendCtrl(m_hWnd, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(cr));
+  }
   BOOL SetTextBkColor(COLORREF cr) {
     return AfxSendCtrl(m_hWnd, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(cr));
   }

@@ -149,8 +149,7 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const {
     rString.Empty();
     return 0;
   }
-  nLength = ::GetMenuStringA(m_hMenu, nIDItem, rString.GetBuffer(nLength + 1), nLength + 1,
-                             nFlags);
+  nLength = ::GetMenuStringA(m_hMenu, nIDItem, rString.GetBuffer(nLength + 1), nLength + 1, nFlags);
   rString.ReleaseBuffer(nLength);
   return nLength;
 }

@@ -23,7 +23,8 @@ BOOL CPrintDialog::GetDefaults() {
 HDC CPrintDialog::CreatePrinterDC() {
   if (m_pd.hDevNames == nullptr) return nullptr;
   auto* pDevNames = static_cast<DEVNAMES*>(::GlobalLock(m_pd.hDevNames));
-  auto* pDevMode = m_pd.hDevMode != nullptr ? static_cast<DEVMODEA*>(::GlobalLock(m_pd.hDevMode)) : nullptr;
+  auto* pDevMode =
+      m_pd.hDevMode != nullptr ? static_cast<DEVMODEA*>(::GlobalLock(m_pd.hDevMode)) : nullptr;
   const char* pszBase = reinterpret_cast<const char*>(pDevNames);
   m_pd.hDC = ::CreateDCA(pszBase + pDevNames->wDriverOffset, pszBase + pDevNames->wDeviceOffset,
                          pszBase + pDevNames->wOutputOffset, pDevMode);

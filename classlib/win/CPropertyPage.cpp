@@ -33,10 +33,13 @@ CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption)
 
 void CPropertyPage::SetModified(BOOL bChanged) {
   HWND hWndSheet = ::GetParent(m_hWnd);
-  ::SendMessageA(hWndSheet, bChanged ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+  ::SendMessageA(hWndSheet, bChanged ? PSM_CHANGED : PSM_UNCHANGED,
+                 reinterpret_cast<WPARAM>(m_hWnd), 0);
 }
 
-void CPropertyPage::CancelToClose() { ::SendMessageA(::GetParent(m_hWnd), PSM_CANCELTOCLOSE, 0, 0); }
+void CPropertyPage::CancelToClose() {
+  ::SendMessageA(::GetParent(m_hWnd), PSM_CANCELTOCLOSE, 0, 0);
+}
 
 BOOL CPropertyPage::OnSetActive() {
   // The first time OnInitDialog has filled the controls already.
@@ -79,25 +82,14 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
 BOOL CPropertyPage::OnSheetNotify(UINT nCode, LRESULT* pResult) {
   *pResult = 0;
   switch (nCode) {
-    case PSN_SETACTIVE:
-      *pResult = OnSetActive() ? 0 : -1;
-      return TRUE;
-    case PSN_KILLACTIVE:
-      *pResult = !OnKillActive();
-      return TRUE;
+    case PSN_SETACTIVE: *pResult = OnSetActive() ? 0 : -1; return TRUE;
+    case PSN_KILLACTIVE: *pResult = !OnKillActive(); return TRUE;
     case PSN_APPLY:
       *pResult = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
       return TRUE;
-    case PSN_RESET:
-      OnReset();
-      return TRUE;
-    case PSN_QUERYCANCEL:
-      *pResult = !OnQueryCancel();
-      return TRUE;
-    case PSN_HELP:
-      ::SendMessageA(m_hWnd, WM_COMMAND, ID_HELP, 0);
-      return TRUE;
-    default:
-      return FALSE;
+    case PSN_RESET: OnReset(); return TRUE;
+    case PSN_QUERYCANCEL: *pResult = !OnQueryCancel(); return TRUE;
+    case PSN_HELP: ::SendMessageA(m_hWnd, WM_COMMAND, ID_HELP, 0); return TRUE;
+    default: return FALSE;
   }
 }

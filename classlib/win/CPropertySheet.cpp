@@ -9,7 +9,7 @@
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
-ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+  ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
 END_MESSAGE_MAP()
 
 CPropertySheet::CPropertySheet() { CommonConstruct(nullptr, 0); }
@@ -119,7 +119,8 @@ INT_PTR CPropertySheet::DoModal() {
   m_modal.Begin(hWndOwner);
   BOOL bCreated = CreateSheet(hWndOwner);
   if (bCreated)
-    m_modal.Run(this, [](CWnd* pWnd) { return static_cast<CPropertySheet*>(pWnd)->ContinueModal(); });
+    m_modal.Run(this,
+                [](CWnd* pWnd) { return static_cast<CPropertySheet*>(pWnd)->ContinueModal(); });
   int nResult = m_modal.GetResult();
   m_modal.Finish(this);
   if (!bCreated) return -1;

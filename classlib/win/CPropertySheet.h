@@ -36,7 +36,9 @@ class CPropertySheet : public CWnd {
   // nStyle PSH_PROPTITLE makes it "Properties for <text>".
   void SetTitle(LPCSTR lpszText, UINT nStyle = 0);
   // nButton PSBTN_OK, PSBTN_CANCEL, PSBTN_APPLYNOW, ...
-  void PressButton(int nButton) { ::SendMessageA(m_hWnd, PSM_PRESSBUTTON, static_cast<WPARAM>(nButton), 0); }
+  void PressButton(int nButton) {
+    ::SendMessageA(m_hWnd, PSM_PRESSBUTTON, static_cast<WPARAM>(nButton), 0);
+  }
 
   // Runs modally: IDOK or IDCANCEL from the buttons, or what EndDialog gave.
   virtual INT_PTR DoModal();

@@ -9,7 +9,9 @@ class CScrollBar : public CWnd {
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
-  int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
+  int SetScrollPos(int nPos, BOOL bRedraw = TRUE) {
+    return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw);
+  }
   void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const {
     ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos);
   }

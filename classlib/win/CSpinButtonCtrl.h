@@ -17,7 +17,8 @@ class CSpinButtonCtrl : public CWnd {
     AfxSendCtrl(m_hWnd, UDM_SETRANGE32, static_cast<WPARAM>(nLower), nUpper);
   }
   void GetRange(int& lower, int& upper) const {
-    AfxSendCtrl(m_hWnd, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
+    AfxSendCtrl(m_hWnd, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower),
+                reinterpret_cast<LPARAM>(&upper));
   }
   CWnd* SetBuddy(CWnd* pWndBuddy) {
     return FromHandle(reinterpret_cast<HWND>(
@@ -28,6 +29,7 @@ class CSpinButtonCtrl : public CWnd {
   }
   int SetBase(int nBase) { return AfxSendCtrl(m_hWnd, UDM_SETBASE, static_cast<WPARAM>(nBase)); }
   BOOL SetAccel(int nAccel, UDACCEL* pAccel) {
-    return AfxSendCtrl(m_hWnd, UDM_SETACCEL, static_cast<WPARAM>(nAccel), reinterpret_cast<LPARAM>(pAccel));
+    return AfxSendCtrl(m_hWnd, UDM_SETACCEL, static_cast<WPARAM>(nAccel),
+                       reinterpret_cast<LPARAM>(pAccel));
   }
 };

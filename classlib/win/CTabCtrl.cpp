@@ -18,7 +18,8 @@ int CTabCtrl::InsertItem(int nItem, LPCSTR lpszItem, int nImage) {
 }
 
 CImageList* CTabCtrl::GetImageList() const {
-  return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, TCM_GETIMAGELIST, 0, 0)));
+  return CImageList::FromHandle(
+      reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, TCM_GETIMAGELIST, 0, 0)));
 }
 
 CImageList* CTabCtrl::SetImageList(CImageList* pImageList) {

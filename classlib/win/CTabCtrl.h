@@ -27,13 +27,18 @@ class CTabCtrl : public CWnd {
                        reinterpret_cast<LPARAM>(pTabCtrlItem));
   }
   int InsertItem(int nItem, LPCSTR lpszItem, int nImage = -1);
-  BOOL DeleteItem(int nItem) { return AfxSendCtrl(m_hWnd, TCM_DELETEITEM, static_cast<WPARAM>(nItem)); }
+  BOOL DeleteItem(int nItem) {
+    return AfxSendCtrl(m_hWnd, TCM_DELETEITEM, static_cast<WPARAM>(nItem));
+  }
   BOOL DeleteAllItems() { return AfxSendCtrl(m_hWnd, TCM_DELETEALLITEMS); }
   BOOL GetItemRect(int nItem, LPRECT lpRect) const {
-    return AfxSendCtrl(m_hWnd, TCM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect));
+    return AfxSendCtrl(m_hWnd, TCM_GETITEMRECT, static_cast<WPARAM>(nItem),
+                       reinterpret_cast<LPARAM>(lpRect));
   }
   int GetCurSel() const { return AfxSendCtrl(m_hWnd, TCM_GETCURSEL); }
-  int SetCurSel(int nItem) { return AfxSendCtrl(m_hWnd, TCM_SETCURSEL, static_cast<WPARAM>(nItem)); }
+  int SetCurSel(int nItem) {
+    return AfxSendCtrl(m_hWnd, TCM_SETCURSEL, static_cast<WPARAM>(nItem));
+  }
   int GetCurFocus() const { return AfxSendCtrl(m_hWnd, TCM_GETCURFOCUS); }
   void SetCurFocus(int nItem) { AfxSendCtrl(m_hWnd, TCM_SETCURFOCUS, static_cast<WPARAM>(nItem)); }
   int GetRowCount() const { return AfxSendCtrl(m_hWnd, TCM_GETROWCOUNT); }
@@ -41,15 +46,18 @@ class CTabCtrl : public CWnd {
   int HitTest(TCHITTESTINFO* pHitTestInfo) const {
     return AfxSendCtrl(m_hWnd, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(pHitTestInfo));
   }
-  // bLarger: the window rectangle for a display area of *lpRect; else the display area of a window of
-  // *lpRect.
+  // bLarger: the window rectangle for a display area of *lpRect; else the display area of a window
+  // of *lpRect.
   void AdjustRect(BOOL bLarger, LPRECT lpRect) {
     AfxSendCtrl(m_hWnd, TCM_ADJUSTRECT, bLarger, reinterpret_cast<LPARAM>(lpRect));
   }
   CSize SetItemSize(CSize size) {
-    return CSize(static_cast<DWORD>(AfxSendCtrl(m_hWnd, TCM_SETITEMSIZE, 0, MAKELPARAM(size.cx, size.cy))));
+    return CSize(
+        static_cast<DWORD>(AfxSendCtrl(m_hWnd, TCM_SETITEMSIZE, 0, MAKELPARAM(size.cx, size.cy))));
   }
-  void SetPadding(CSize size) { AfxSendCtrl(m_hWnd, TCM_SETPADDING, 0, MAKELPARAM(size.cx, size.cy)); }
+  void SetPadding(CSize size) {
+    AfxSendCtrl(m_hWnd, TCM_SETPADDING, 0, MAKELPARAM(size.cx, size.cy));
+  }
   CImageList* GetImageList() const;
   CImageList* SetImageList(CImageList* pImageList);
   CToolTipCtrl* GetToolTips() const;

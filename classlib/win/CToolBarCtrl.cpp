@@ -14,24 +14,28 @@ BOOL CToolBarCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UIN
 }
 
 int CToolBarCtrl::AddBitmap(int nNumButtons, UINT nBitmapID) {
-  TBADDBITMAP tbab = {AfxFindResourceHandle(MAKEINTRESOURCEA(nBitmapID), MAKEINTRESOURCEA(2) /* RT_BITMAP */),
-                      nBitmapID};
-  return AfxSendCtrl(m_hWnd, TB_ADDBITMAP, static_cast<WPARAM>(nNumButtons), reinterpret_cast<LPARAM>(&tbab));
+  TBADDBITMAP tbab = {
+      AfxFindResourceHandle(MAKEINTRESOURCEA(nBitmapID), MAKEINTRESOURCEA(2) /* RT_BITMAP */),
+      nBitmapID};
+  return AfxSendCtrl(m_hWnd, TB_ADDBITMAP, static_cast<WPARAM>(nNumButtons),
+                     reinterpret_cast<LPARAM>(&tbab));
 }
 
 int CToolBarCtrl::AddBitmap(int nNumButtons, HBITMAP hBitmap) {
   TBADDBITMAP tbab = {nullptr, reinterpret_cast<UINT_PTR>(hBitmap)};
-  return AfxSendCtrl(m_hWnd, TB_ADDBITMAP, static_cast<WPARAM>(nNumButtons), reinterpret_cast<LPARAM>(&tbab));
+  return AfxSendCtrl(m_hWnd, TB_ADDBITMAP, static_cast<WPARAM>(nNumButtons),
+                     reinterpret_cast<LPARAM>(&tbab));
 }
 
 int CToolBarCtrl::AddString(UINT nStringID) {
-  return AfxSendCtrl(m_hWnd, TB_ADDSTRINGA, reinterpret_cast<WPARAM>(AfxGetResourceHandle()), nStringID);
+  return AfxSendCtrl(m_hWnd, TB_ADDSTRINGA, reinterpret_cast<WPARAM>(AfxGetResourceHandle()),
+                     nStringID);
 }
 
 CImageList* CToolBarCtrl::SetList(UINT message, CImageList* pImageList) {
   HIMAGELIST hList = pImageList != nullptr ? pImageList->m_hImageList : nullptr;
-  return CImageList::FromHandle(
-      reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, message, 0, reinterpret_cast<LPARAM>(hList))));
+  return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(
+      ::SendMessageA(m_hWnd, message, 0, reinterpret_cast<LPARAM>(hList))));
 }
 
 CImageList* CToolBarCtrl::SetImageList(CImageList* pImageList) {

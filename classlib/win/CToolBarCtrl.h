@@ -23,26 +23,37 @@ class CToolBarCtrl : public CWnd {
     return AfxSendCtrl(m_hWnd, TB_INSERTBUTTONA, static_cast<WPARAM>(nIndex),
                        reinterpret_cast<LPARAM>(lpButton));
   }
-  BOOL DeleteButton(int nIndex) { return AfxSendCtrl(m_hWnd, TB_DELETEBUTTON, static_cast<WPARAM>(nIndex)); }
-  BOOL GetButton(int nIndex, LPTBBUTTON lpButton) const {
-    return AfxSendCtrl(m_hWnd, TB_GETBUTTON, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpButton));
+  BOOL DeleteButton(int nIndex) {
+    return AfxSendCtrl(m_hWnd, TB_DELETEBUTTON, static_cast<WPARAM>(nIndex));
   }
-  BOOL MoveButton(UINT nOldPos, UINT nNewPos) { return AfxSendCtrl(m_hWnd, TB_MOVEBUTTON, nOldPos, nNewPos); }
+  BOOL GetButton(int nIndex, LPTBBUTTON lpButton) const {
+    return AfxSendCtrl(m_hWnd, TB_GETBUTTON, static_cast<WPARAM>(nIndex),
+                       reinterpret_cast<LPARAM>(lpButton));
+  }
+  BOOL MoveButton(UINT nOldPos, UINT nNewPos) {
+    return AfxSendCtrl(m_hWnd, TB_MOVEBUTTON, nOldPos, nNewPos);
+  }
   // The index of the button with the command id, or -1.
   int CommandToIndex(UINT nID) const { return AfxSendCtrl(m_hWnd, TB_COMMANDTOINDEX, nID); }
   BOOL GetItemRect(int nIndex, LPRECT lpRect) const {
-    return AfxSendCtrl(m_hWnd, TB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect));
+    return AfxSendCtrl(m_hWnd, TB_GETITEMRECT, static_cast<WPARAM>(nIndex),
+                       reinterpret_cast<LPARAM>(lpRect));
   }
   BOOL GetRect(int nID, LPRECT lpRect) const {
-    return AfxSendCtrl(m_hWnd, TB_GETRECT, static_cast<WPARAM>(nID), reinterpret_cast<LPARAM>(lpRect));
+    return AfxSendCtrl(m_hWnd, TB_GETRECT, static_cast<WPARAM>(nID),
+                       reinterpret_cast<LPARAM>(lpRect));
   }
   // The index of the button at the point (client coordinates); negative for a separator or none.
-  int HitTest(LPPOINT ppt) const { return AfxSendCtrl(m_hWnd, TB_HITTEST, 0, reinterpret_cast<LPARAM>(ppt)); }
+  int HitTest(LPPOINT ppt) const {
+    return AfxSendCtrl(m_hWnd, TB_HITTEST, 0, reinterpret_cast<LPARAM>(ppt));
+  }
   BOOL GetButtonInfo(int nID, TBBUTTONINFOA* ptbbi) const {
-    return AfxSendCtrl(m_hWnd, TB_GETBUTTONINFOA, static_cast<WPARAM>(nID), reinterpret_cast<LPARAM>(ptbbi));
+    return AfxSendCtrl(m_hWnd, TB_GETBUTTONINFOA, static_cast<WPARAM>(nID),
+                       reinterpret_cast<LPARAM>(ptbbi));
   }
   BOOL SetButtonInfo(int nID, TBBUTTONINFOA* ptbbi) {
-    return AfxSendCtrl(m_hWnd, TB_SETBUTTONINFOA, static_cast<WPARAM>(nID), reinterpret_cast<LPARAM>(ptbbi));
+    return AfxSendCtrl(m_hWnd, TB_SETBUTTONINFOA, static_cast<WPARAM>(nID),
+                       reinterpret_cast<LPARAM>(ptbbi));
   }
 
   // ---- States, by command id.
@@ -59,7 +70,8 @@ class CToolBarCtrl : public CWnd {
     return AfxSendCtrl(m_hWnd, TB_HIDEBUTTON, static_cast<WPARAM>(nID), MAKELPARAM(bHide, 0));
   }
   BOOL Indeterminate(int nID, BOOL bIndeterminate = TRUE) {
-    return AfxSendCtrl(m_hWnd, TB_INDETERMINATE, static_cast<WPARAM>(nID), MAKELPARAM(bIndeterminate, 0));
+    return AfxSendCtrl(m_hWnd, TB_INDETERMINATE, static_cast<WPARAM>(nID),
+                       MAKELPARAM(bIndeterminate, 0));
   }
   BOOL IsButtonEnabled(int nID) const {
     return AfxSendCtrl(m_hWnd, TB_ISBUTTONENABLED, static_cast<WPARAM>(nID));
@@ -97,7 +109,9 @@ class CToolBarCtrl : public CWnd {
   BOOL SetBitmapSize(CSize size) {
     return AfxSendCtrl(m_hWnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(size.cx, size.cy));
   }
-  CSize GetButtonSize() const { return CSize(static_cast<DWORD>(AfxSendCtrl(m_hWnd, TB_GETBUTTONSIZE))); }
+  CSize GetButtonSize() const {
+    return CSize(static_cast<DWORD>(AfxSendCtrl(m_hWnd, TB_GETBUTTONSIZE)));
+  }
   void SetButtonStructSize(int nSize) {
     AfxSendCtrl(m_hWnd, TB_BUTTONSTRUCTSIZE, static_cast<WPARAM>(nSize));
   }
@@ -106,17 +120,24 @@ class CToolBarCtrl : public CWnd {
   void SetRows(int nRows, BOOL bLarger, LPRECT lpRect) {
     AfxSendCtrl(m_hWnd, TB_SETROWS, MAKEWPARAM(nRows, bLarger), reinterpret_cast<LPARAM>(lpRect));
   }
-  BOOL SetIndent(int iIndent) { return AfxSendCtrl(m_hWnd, TB_SETINDENT, static_cast<WPARAM>(iIndent)); }
+  BOOL SetIndent(int iIndent) {
+    return AfxSendCtrl(m_hWnd, TB_SETINDENT, static_cast<WPARAM>(iIndent));
+  }
   CImageList* SetImageList(CImageList* pImageList);
   CImageList* SetDisabledImageList(CImageList* pImageList);
   CImageList* SetHotImageList(CImageList* pImageList);
 
   // ---- Styles.
   DWORD GetStyle() const { return static_cast<DWORD>(AfxSendCtrl(m_hWnd, TB_GETSTYLE)); }
-  void SetStyle(DWORD dwStyle) { AfxSendCtrl(m_hWnd, TB_SETSTYLE, 0, static_cast<LPARAM>(dwStyle)); }
-  DWORD GetExtendedStyle() const { return static_cast<DWORD>(AfxSendCtrl(m_hWnd, TB_GETEXTENDEDSTYLE)); }
+  void SetStyle(DWORD dwStyle) {
+    AfxSendCtrl(m_hWnd, TB_SETSTYLE, 0, static_cast<LPARAM>(dwStyle));
+  }
+  DWORD GetExtendedStyle() const {
+    return static_cast<DWORD>(AfxSendCtrl(m_hWnd, TB_GETEXTENDEDSTYLE));
+  }
   DWORD SetExtendedStyle(DWORD dwExStyle) {
-    return static_cast<DWORD>(AfxSendCtrl(m_hWnd, TB_SETEXTENDEDSTYLE, 0, static_cast<LPARAM>(dwExStyle)));
+    return static_cast<DWORD>(
+        AfxSendCtrl(m_hWnd, TB_SETEXTENDEDSTYLE, 0, static_cast<LPARAM>(dwExStyle)));
   }
   void SetOwner(CWnd* pWnd) {
     ::SendMessageA(m_hWnd, TB_SETPARENT, reinterpret_cast<WPARAM>(SafeHwnd(pWnd)), 0);

@@ -27,7 +27,9 @@ class CToolTipCtrl : public CWnd {
 
   void Activate(BOOL bActivate) { ::SendMessageA(m_hWnd, TTM_ACTIVATE, bActivate, 0); }
   // Lets the control see a mouse message of one of its tools' windows.
-  void RelayEvent(LPMSG lpMsg) { ::SendMessageA(m_hWnd, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(lpMsg)); }
+  void RelayEvent(LPMSG lpMsg) {
+    ::SendMessageA(m_hWnd, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(lpMsg));
+  }
   // Hides the tip shown.
   void Pop() { ::SendMessageA(m_hWnd, TTM_POP, 0, 0); }
   // dwDuration: TTDT_AUTOPOP, TTDT_INITIAL, TTDT_RESHOW, or TTDT_AUTOMATIC for all.

@@ -65,8 +65,8 @@ void CWinApp::SetCurrentHandles() {
   if (m_pszExeName == nullptr) m_pszExeName = DuplicateName(lpszName);
   if (m_pszAppName == nullptr) {
     CString strTitle;
-    m_pszAppName = DuplicateName(strTitle.LoadString(AFX_IDS_APP_TITLE) ? static_cast<LPCSTR>(strTitle)
-                                                                        : m_pszExeName);
+    m_pszAppName = DuplicateName(
+        strTitle.LoadString(AFX_IDS_APP_TITLE) ? static_cast<LPCSTR>(strTitle) : m_pszExeName);
   }
   pModuleState->m_lpszCurrentAppName = m_pszAppName;
   if (m_pszProfileName == nullptr) m_pszProfileName = DuplicateName(m_pszAppName);
@@ -103,7 +103,8 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT) {
   if (hWndOwner == nullptr && AfxGetMainWnd() != nullptr) hWndOwner = AfxGetMainWnd()->m_hWnd;
   if ((nType & MB_ICONMASK) == 0) {
     UINT nButtons = nType & MB_TYPEMASK;
-    nType |= (nButtons == MB_YESNO || nButtons == MB_YESNOCANCEL) ? MB_ICONQUESTION : MB_ICONEXCLAMATION;
+    nType |=
+        (nButtons == MB_YESNO || nButtons == MB_YESNOCANCEL) ? MB_ICONQUESTION : MB_ICONEXCLAMATION;
   }
   return ::MessageBoxA(hWndOwner, lpszPrompt, m_pszAppName, nType);
 }
@@ -161,7 +162,8 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {
 
 BOOL AfxOleInit() {
   AFX_MODULE_STATE* pModuleState = AfxGetModuleState();
-  if (!pModuleState->m_bOleInitialized) pModuleState->m_bOleInitialized = SUCCEEDED(::OleInitialize(nullptr));
+  if (!pModuleState->m_bOleInitialized)
+    pModuleState->m_bOleInitialized = SUCCEEDED(::OleInitialize(nullptr));
   return pModuleState->m_bOleInitialized;
 }
 

@@ -84,8 +84,8 @@ BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue) 
   ScopedKey hSection(GetSectionKey(lpszSection));
   if (!hSection) return FALSE;
   DWORD dwValue = static_cast<DWORD>(nValue);
-  return ::RegSetValueExA(hSection.get(), lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
-                          sizeof dwValue) == ERROR_SUCCESS;
+  return ::RegSetValueExA(hSection.get(), lpszEntry, 0, REG_DWORD,
+                          reinterpret_cast<const BYTE*>(&dwValue), sizeof dwValue) == ERROR_SUCCESS;
 }
 
 CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault) {
@@ -106,7 +106,8 @@ BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lp
   ScopedKey hSection(GetSectionKey(lpszSection));
   if (!hSection) return FALSE;
   if (lpszValue == nullptr) return ::RegDeleteValueA(hSection.get(), lpszEntry) == ERROR_SUCCESS;
-  return ::RegSetValueExA(hSection.get(), lpszEntry, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
+  return ::RegSetValueExA(hSection.get(), lpszEntry, 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(lpszValue),
                           static_cast<DWORD>(strlen(lpszValue) + 1)) == ERROR_SUCCESS;
 }
 

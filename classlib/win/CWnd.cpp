@@ -87,7 +87,8 @@ BOOL AfxUnhookWindowCreate() {
 
 BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
-  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, lpParam);
+  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID,
+                  lpParam);
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
@@ -100,17 +101,17 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                     int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                     LPVOID lpParam) {
-  CREATESTRUCTA cs = {lpParam,  AfxGetInstanceHandle(), nIDorHMenu,     hWndParent,
-                      nHeight,  nWidth,                 y,              x,
-                      static_cast<LONG>(dwStyle), lpszWindowName, lpszClassName, dwExStyle};
+  CREATESTRUCTA cs = {
+      lpParam, AfxGetInstanceHandle(),     nIDorHMenu,     hWndParent,    nHeight,  nWidth, y,
+      x,       static_cast<LONG>(dwStyle), lpszWindowName, lpszClassName, dwExStyle};
   if (!PreCreateWindow(cs)) {
     PostNcDestroy();
     return FALSE;
   }
   AfxHookWindowCreate(this);
-  HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
-                                cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
-                                cs.lpCreateParams);
+  HWND hWnd =
+      ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+                        cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
   // A window that never came has no WM_NCDESTROY to end the object's life;
   // one that failed in its WM_CREATE has had it already.
   if (!AfxUnhookWindowCreate()) PostNcDestroy();
@@ -219,7 +220,8 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT lResult = 0;
-  if (!OnWndMsg(message, wParam, lParam, &lResult)) lResult = DefWindowProc(message, wParam, lParam);
+  if (!OnWndMsg(message, wParam, lParam, &lResult))
+    lResult = DefWindowProc(message, wParam, lParam);
   return lResult;
 }
 
@@ -249,7 +251,9 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
 
 // ---- Relatives.
 
-CWnd* CWnd::GetOwner() const { return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent(); }
+CWnd* CWnd::GetOwner() const {
+  return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent();
+}
 
 CFrameWnd* CWnd::GetParentFrame() const {
   for (CWnd* pParent = GetParent(); pParent != nullptr; pParent = pParent->GetParent()) {
@@ -362,7 +366,8 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
 }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
-  SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->m_hObject : nullptr), bRedraw);
+  SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->m_hObject : nullptr),
+              bRedraw);
 }
 
 CFont* CWnd::GetFont() const {
@@ -440,9 +445,13 @@ CPoint CWnd::GetCaretPos() {
 
 CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
 
-BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu != nullptr ? pMenu->m_hMenu : nullptr); }
+BOOL CWnd::SetMenu(CMenu* pMenu) {
+  return ::SetMenu(m_hWnd, pMenu != nullptr ? pMenu->m_hMenu : nullptr);
+}
 
-CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const {
+  return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
 
 BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask) {
   lpScrollInfo->cbSize = sizeof(SCROLLINFO);

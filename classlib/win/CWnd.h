@@ -33,8 +33,8 @@ class CWnd : public CCmdTarget {
   // ---- Creation, binding, destruction.
   virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                       CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
-  BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+  BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x,
+                int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                 LPVOID lpParam = nullptr);
   BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                 const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
@@ -95,7 +95,9 @@ class CWnd : public CCmdTarget {
 
   // ---- Relatives.
   CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-  CWnd* SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, SafeHwnd(pWndNewParent))); }
+  CWnd* SetParent(CWnd* pWndNewParent) {
+    return FromHandle(::SetParent(m_hWnd, SafeHwnd(pWndNewParent)));
+  }
   CWnd* GetOwner() const;
   void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = SafeHwnd(pOwnerWnd); }
   CFrameWnd* GetParentFrame() const;
@@ -144,13 +146,16 @@ class CWnd : public CCmdTarget {
   void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const {
     ::MapWindowPoints(m_hWnd, SafeHwnd(pwndTo), reinterpret_cast<LPPOINT>(lpRect), 2);
   }
-  CWnd* ChildWindowFromPoint(POINT point) const { return FromHandle(::ChildWindowFromPoint(m_hWnd, point)); }
+  CWnd* ChildWindowFromPoint(POINT point) const {
+    return FromHandle(::ChildWindowFromPoint(m_hWnd, point));
+  }
   BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
   void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE) {
     ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
   }
   void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE) {
-    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+               lpRect->bottom - lpRect->top, bRepaint);
   }
   BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
   BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
@@ -159,13 +164,19 @@ class CWnd : public CCmdTarget {
   BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
   BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
   void BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
-  BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const { return ::GetWindowPlacement(m_hWnd, lpwndpl); }
-  BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
+  BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const {
+    return ::GetWindowPlacement(m_hWnd, lpwndpl);
+  }
+  BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) {
+    return ::SetWindowPlacement(m_hWnd, lpwndpl);
+  }
   void CenterWindow(CWnd* pAlternateOwner = nullptr);
 
   // ---- Painting.
   void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
-  void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+  void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) {
+    ::InvalidateRect(m_hWnd, lpRect, bErase);
+  }
   void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
   BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
                     UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE) {
@@ -188,7 +199,9 @@ class CWnd : public CCmdTarget {
     return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
   }
   BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
-  BOOL CreateSolidCaret(int nWidth, int nHeight) { return ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight); }
+  BOOL CreateSolidCaret(int nWidth, int nHeight) {
+    return ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight);
+  }
   void ShowCaret() { ::ShowCaret(m_hWnd); }
   void HideCaret() { ::HideCaret(m_hWnd); }
   static void SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
@@ -206,12 +219,15 @@ class CWnd : public CCmdTarget {
   }
   BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
   int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
-  int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
+  int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) {
+    return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+  }
   void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE) {
     ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
   }
   void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
-  void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr) {
+  void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr,
+                    LPCRECT lpClipRect = nullptr) {
     ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
   }
 

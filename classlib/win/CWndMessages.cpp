@@ -38,15 +38,11 @@ CMenu* FindPopupMenuFromID(HMENU hMenu, UINT nID) {
 // The list or combo box that an item message of its parent is about.
 HWND ItemMessageControl(UINT message, LPARAM lParam) {
   switch (message) {
-    case WM_COMPAREITEM:
-      return reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
-    case WM_DELETEITEM:
-      return reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_COMPAREITEM: return reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_DELETEITEM: return reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
     case WM_VKEYTOITEM:
-    case WM_CHARTOITEM:
-      return reinterpret_cast<HWND>(lParam);
-    default:
-      return nullptr;
+    case WM_CHARTOITEM: return reinterpret_cast<HWND>(lParam);
+    default: return nullptr;
   }
 }
 
@@ -129,8 +125,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_DELETEITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
-    case WM_COMPAREITEM:
-      return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
+    case WM_COMPAREITEM: return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
     case WM_COMMAND: {
       // Only this window's own map: a reflected command is not routed on.
       int nCode = HIWORD(wParam);
@@ -145,10 +140,10 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       auto* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
       AFX_NOTIFY notify = {pResult, pNMHDR};
       return CCmdTarget::OnCmdMsg(
-          0, static_cast<int>(MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY)), &notify, nullptr);
+          0, static_cast<int>(MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY)), &notify,
+          nullptr);
     }
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }
 
@@ -192,7 +187,8 @@ void CWnd::OnSysColorChange() {
 
 void CWnd::OnSettingChange(UINT uFlags, LPCSTR lpszSection) {
   if (!(GetStyle() & WS_CHILD))
-    SendMessageToDescendants(WM_SETTINGCHANGE, uFlags, reinterpret_cast<LPARAM>(lpszSection), TRUE, TRUE);
+    SendMessageToDescendants(WM_SETTINGCHANGE, uFlags, reinterpret_cast<LPARAM>(lpszSection), TRUE,
+                             TRUE);
   Default();
 }
 

@@ -14,9 +14,9 @@ BOOL CWnd::EnableToolTips(BOOL bEnable) {
   if (pState->m_hWndToolTip == nullptr) {
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
-    pState->m_hWndToolTip =
-        ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, AfxGetInstanceHandle(), nullptr);
+    pState->m_hWndToolTip = ::CreateWindowExA(
+        0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+        CW_USEDEFAULT, nullptr, nullptr, AfxGetInstanceHandle(), nullptr);
     if (pState->m_hWndToolTip == nullptr) return FALSE;
   }
   m_nFlags |= WF_TOOLTIPS;
@@ -60,10 +60,8 @@ void CWnd::FilterToolTipMessage(MSG* pMsg) {
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-      break;
-    default:
-      return;
+    case WM_MBUTTONUP: break;
+    default: return;
   }
   AFX_THREAD_STATE* pState = AfxGetThreadState();
   if (pState->m_hWndToolTip == nullptr) return;
@@ -81,5 +79,6 @@ void CWnd::FilterToolTipMessage(MSG* pMsg) {
       pState->m_nLastHit = nHit;
     }
   }
-  if (nHit != -1) ::SendMessageA(pState->m_hWndToolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg));
+  if (nHit != -1)
+    ::SendMessageA(pState->m_hWndToolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg));
 }

@@ -104,8 +104,9 @@ class CHandleMap : public CHandleMapBase {
 // The factory and releaser of the first call are the map's. Keep no reference
 // to it in a static: another thread has another map.
 template <class TObject, class THandle>
-CHandleMap<TObject, THandle>& AfxHandleMap(typename CHandleMap<TObject, THandle>::Factory pfnCreate,
-                                           typename CHandleMap<TObject, THandle>::Releaser pfnRelease) {
+CHandleMap<TObject, THandle>& AfxHandleMap(
+    typename CHandleMap<TObject, THandle>::Factory pfnCreate,
+    typename CHandleMap<TObject, THandle>::Releaser pfnRelease) {
   // Never destroyed: thread-local objects go before static ones at exit, and a
   // static CFont or CMenu still unbinds itself from its map in its destructor.
   thread_local auto* map = new CHandleMap<TObject, THandle>(pfnCreate, pfnRelease);

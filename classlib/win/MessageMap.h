@@ -7,6 +7,9 @@
 #include "classlib/win/CCmdTarget.h"
 #include "classlib/win/CCmdUI.h"
 
+// The entries read best one to a line, however long.
+// clang-format off
+
 // Parameter unpacking shared by the entries.
 #define ZULTA_POINT_LPARAM CPoint(static_cast<short>(LOWORD(a_.lParam)), static_cast<short>(HIWORD(a_.lParam)))
 #define ZULTA_WND_WPARAM CWnd::FromHandle(reinterpret_cast<HWND>(a_.wParam))
@@ -145,3 +148,5 @@
   ZULTA_MSG_ENTRY(WM_REFLECT_BASE + WM_NOTIFY, static_cast<WORD>(code), 0, 0, nullptr, ZULTA_NOTIFY_CALL(fn))
 #define ON_CONTROL_REFLECT(code, fn) \
   ZULTA_MSG_ENTRY(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, nullptr, p_->fn())
+
+// clang-format on

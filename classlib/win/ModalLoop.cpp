@@ -7,7 +7,8 @@ HWND AfxGetModalOwner(CWnd* pParentWnd) {
   HWND hWnd = CWnd::SafeHwnd(pParentWnd);
   if (hWnd == nullptr) hWnd = CWnd::SafeHwnd(AfxGetMainWnd());
   // A child window cannot own a popup: its top-level window does.
-  while (hWnd != nullptr && (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)) hWnd = ::GetParent(hWnd);
+  while (hWnd != nullptr && (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD))
+    hWnd = ::GetParent(hWnd);
   return hWnd;
 }
 
@@ -30,7 +31,8 @@ void CModalLoop::Run(CWnd* pWnd, BOOL (*pfnContinue)(CWnd* pWnd)) {
       pWnd->UpdateWindow();
       bShown = TRUE;
     }
-    BOOL bGotMessage = pThread != nullptr ? pThread->PumpMessage() : ::GetMessageA(&msg, nullptr, 0, 0);
+    BOOL bGotMessage =
+        pThread != nullptr ? pThread->PumpMessage() : ::GetMessageA(&msg, nullptr, 0, 0);
     if (!bGotMessage) {
       // WM_QUIT ends the modal window and is posted again, with its exit
       // code, for the outer loop.

@@ -18,19 +18,13 @@ template <class TCtrl>
 BOOL AfxReflectOwnerDraw(TCtrl* pCtrl, UINT message, LPARAM lParam, LRESULT* pResult) {
   LRESULT lResult = TRUE;
   switch (message) {
-    case WM_DRAWITEM:
-      return AfxReflectDrawItem(pCtrl, message, lParam, pResult);
-    case WM_MEASUREITEM:
-      pCtrl->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-      break;
+    case WM_DRAWITEM: return AfxReflectDrawItem(pCtrl, message, lParam, pResult);
+    case WM_MEASUREITEM: pCtrl->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)); break;
     case WM_COMPAREITEM:
       lResult = pCtrl->CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
       break;
-    case WM_DELETEITEM:
-      pCtrl->DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-      break;
-    default:
-      return FALSE;
+    case WM_DELETEITEM: pCtrl->DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam)); break;
+    default: return FALSE;
   }
   if (pResult != nullptr) *pResult = lResult;
   return TRUE;

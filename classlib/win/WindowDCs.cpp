@@ -25,9 +25,7 @@ CPaintDC::~CPaintDC() {
   ::EndPaint(m_hWnd, &m_ps);
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd)) {
-  AttachOrThrow(*this, ::GetDC(m_hWnd));
-}
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(SafeHwnd(pWnd)) { AttachOrThrow(*this, ::GetDC(m_hWnd)); }
 
 CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
 

@@ -35,7 +35,7 @@ class CPageLayout {
   DWORD side = 0;
   PageSettingsRec settings;
   CRect textRect;
-  CDWordArray tabStops;  // in the page unit
+  CDWordArray tabStops;   // in the page unit
   DWORD tabInterval = 0;  // in the page unit, 0 none
   CDWordArray pixelTabStops;
   CPageLayout* next = nullptr;

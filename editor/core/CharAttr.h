@@ -22,19 +22,29 @@ constexpr int kWordSpaceShift = 27;
 constexpr DWORD kWordSpaceMask = 0xF;
 }  // namespace CharAttrBits
 
-inline UINT GetAttrField(CharAttr attr, int shift, DWORD mask) {
-  return (attr >> shift) & mask;
-}
+inline UINT GetAttrField(CharAttr attr, int shift, DWORD mask) { return (attr >> shift) & mask; }
 inline CharAttr SetAttrField(CharAttr attr, int shift, DWORD mask, UINT value) {
   return (attr & ~(mask << shift)) | ((value & mask) << shift);
 }
 
-inline UINT AttrTextColor(CharAttr a) { return GetAttrField(a, CharAttrBits::kTextColorShift, CharAttrBits::kTextColorMask); }
-inline UINT AttrBackColor(CharAttr a) { return GetAttrField(a, CharAttrBits::kBackColorShift, CharAttrBits::kBackColorMask); }
-inline UINT AttrFont(CharAttr a) { return GetAttrField(a, CharAttrBits::kFontShift, CharAttrBits::kFontMask); }
-inline UINT AttrSize(CharAttr a) { return GetAttrField(a, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask); }
-inline UINT AttrStyle(CharAttr a) { return GetAttrField(a, CharAttrBits::kStyleShift, CharAttrBits::kStyleMask); }
-inline UINT AttrWordSpace(CharAttr a) { return GetAttrField(a, CharAttrBits::kWordSpaceShift, CharAttrBits::kWordSpaceMask); }
+inline UINT AttrTextColor(CharAttr a) {
+  return GetAttrField(a, CharAttrBits::kTextColorShift, CharAttrBits::kTextColorMask);
+}
+inline UINT AttrBackColor(CharAttr a) {
+  return GetAttrField(a, CharAttrBits::kBackColorShift, CharAttrBits::kBackColorMask);
+}
+inline UINT AttrFont(CharAttr a) {
+  return GetAttrField(a, CharAttrBits::kFontShift, CharAttrBits::kFontMask);
+}
+inline UINT AttrSize(CharAttr a) {
+  return GetAttrField(a, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask);
+}
+inline UINT AttrStyle(CharAttr a) {
+  return GetAttrField(a, CharAttrBits::kStyleShift, CharAttrBits::kStyleMask);
+}
+inline UINT AttrWordSpace(CharAttr a) {
+  return GetAttrField(a, CharAttrBits::kWordSpaceShift, CharAttrBits::kWordSpaceMask);
+}
 
 // The paragraph format word of a line: alignment and extra-line-space index.
 namespace LineFormatBits {

@@ -25,13 +25,16 @@ DocCharPool::Block* DocCharPool::FindBlock(const DocCharNode* node, int* slot) c
   int lo = 0, hi = m_blocks.GetSize();
   while (lo < hi) {  // the last block starting at or before the node
     int mid = (lo + hi) / 2;
-    if (before(node, m_blocks[mid]->nodes)) hi = mid;
-    else lo = mid + 1;
+    if (before(node, m_blocks[mid]->nodes))
+      hi = mid;
+    else
+      lo = mid + 1;
   }
   if (lo == 0) return nullptr;
   Block* block = m_blocks[lo - 1];
   if (!before(node, block->nodes + block->count)) return nullptr;
-  std::size_t offset = reinterpret_cast<const char*>(node) - reinterpret_cast<const char*>(block->nodes);
+  std::size_t offset =
+      reinterpret_cast<const char*>(node) - reinterpret_cast<const char*>(block->nodes);
   if (offset % sizeof(DocCharNode) != 0) return nullptr;
   *slot = static_cast<int>(offset / sizeof(DocCharNode));
   return block;

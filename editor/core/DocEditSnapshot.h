@@ -54,8 +54,7 @@ struct CSelRanges {
   }
   BOOL IsSet(int slot) const { return Page(slot) >= 0 && Line(slot) >= 0 && Char(slot) >= 0; }
   BOOL IsRange() const {
-    return IsSet(0) && IsSet(1) &&
-           (Page(0) != Page(1) || Line(0) != Line(1) || Char(0) != Char(1));
+    return IsSet(0) && IsSet(1) && (Page(0) != Page(1) || Line(0) != Line(1) || Char(0) != Char(1));
   }
   bool operator==(const CSelRanges& o) const {
     for (int i = 0; i < 6; i++)

@@ -94,8 +94,8 @@ class DocEditor {
   BOOL RestoreCaretAndAnchor(int side, const CSelRanges& sel);
   DWORD LineIndexInSide(int side, const DocLineNode* line) const;
   DocLineNode* NthLineOfSide(int side, DWORD n) const;
-  void PageSpanOfLines(int side, const DocLineNode* fromLine, const DocLineNode* toLine,
-                       int& first, int& last) const;
+  void PageSpanOfLines(int side, const DocLineNode* fromLine, const DocLineNode* toLine, int& first,
+                       int& last) const;
   void WholePagesInRange(int side, int firstPage, int lastPage, const DocLineNode* fromLine,
                          const DocLineNode* toLine, CDWordArray& flags) const;
   void RecordSelectionDelete(int side);

@@ -19,8 +19,8 @@ class IDocMetrics {
   virtual int GetPixelsPerInchY() const = 0;
   // Measures a letter with its vowel point in the font of that face, point
   // size and style bits (1 bold, 2 italic, 4 underline).
-  virtual DocCharMetrics MeasureChar(const CString& face, WORD pointSize, UINT style,
-                                     BYTE letter, BYTE point) const = 0;
+  virtual DocCharMetrics MeasureChar(const CString& face, WORD pointSize, UINT style, BYTE letter,
+                                     BYTE point) const = 0;
 
  protected:
   ~IDocMetrics() = default;

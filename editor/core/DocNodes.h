@@ -26,8 +26,7 @@ inline bool IsBreakLetter(BYTE letter) {
 }
 // Where a line may wrap: after a tab, break, space or hyphen.
 inline bool IsBreakOpportunity(BYTE letter) {
-  return letter == kLetterTab || IsBreakLetter(letter) || letter == kLetterSpace ||
-         letter == '-';
+  return letter == kLetterTab || IsBreakLetter(letter) || letter == kLetterSpace || letter == '-';
 }
 
 struct DocCharNode {
@@ -67,7 +66,7 @@ struct DocLineNode {
   DocPageNode* page = nullptr;  // set only in the first line of a page
   DocLineNode* prev = nullptr;
   DocLineNode* next = nullptr;
-  DWORD format = 0;  // paragraph format word
+  DWORD format = 0;          // paragraph format word
   RECT rect = {0, 0, 0, 0};  // kept by painting
   DocLineCache cache;
 };
@@ -79,5 +78,5 @@ struct DocPageNode {
   DocPageNode* prev = nullptr;
   DocPageNode* next = nullptr;
   CArray<DocLineNode*, DocLineNode*> lineIndex;  // rebuilt on demand
-  int count = -1;  // entries of lineIndex; -1 while it is out of date
+  int count = -1;                                // entries of lineIndex; -1 while it is out of date
 };

@@ -68,7 +68,7 @@ BOOL DocTextModel::ApplyPageSettings(int side, const CPageLayout& sheetDefault,
   DocPageNode* first = GetNthPage(side, firstChanged);
   DocPageNode* last = GetNthPage(side, lastChanged);
   DocCharNode* end = last->next != nullptr ? last->next->first->first->prev
-                                            : GetLineLastChar(GetPageLastLine(last));
+                                           : GetLineLastChar(GetPageLastLine(last));
   Reformat(side, first->first->first, end);
   UpdateScrollSizes();
   m_ui.Redraw();
@@ -103,8 +103,10 @@ BOOL DocTextModel::ApplyPageSettingsRange(int side, const CPageLayout& settings,
   UpdatePageUnion();
   DocCharNode* start = pageNode->first->first;
   DocCharNode* end;
-  if (scope == 0 && pageNode->next != nullptr) end = pageNode->next->first->first->prev;
-  else end = GetLineLastChar(GetPageLastLine(GetLastPage(side)));
+  if (scope == 0 && pageNode->next != nullptr)
+    end = pageNode->next->first->first->prev;
+  else
+    end = GetLineLastChar(GetPageLastLine(GetLastPage(side)));
   Reformat(side, start, end);
   UpdateScrollSizes();
   m_ui.Redraw();
@@ -135,8 +137,10 @@ CRect DocTextModel::GetPageRect(int index) const {
   for (int side = 0; side < kDocSideCount; side++) {
     const CPageLayout* layout = GetNthLayout(side, index);
     if (layout == nullptr) continue;
-    if (rect.IsRectEmpty()) rect = layout->textRect;
-    else rect.UnionRect(&rect, &layout->textRect);
+    if (rect.IsRectEmpty())
+      rect = layout->textRect;
+    else
+      rect.UnionRect(&rect, &layout->textRect);
   }
   return rect;
 }
@@ -155,8 +159,10 @@ void DocTextModel::UpdatePageUnion() {
   m_orientationSummary = 1;
   for (int i = 0; i < count; i++) {
     CRect rect = GetPageRect(i);
-    if (m_pageUnion.IsRectEmpty()) m_pageUnion = rect;
-    else if (!rect.IsRectEmpty()) m_pageUnion.UnionRect(&m_pageUnion, &rect);
+    if (m_pageUnion.IsRectEmpty())
+      m_pageUnion = rect;
+    else if (!rect.IsRectEmpty())
+      m_pageUnion.UnionRect(&m_pageUnion, &rect);
     if (GetPageOrientation(i) == 2) m_orientationSummary = 2;
   }
 }

@@ -152,7 +152,8 @@ bool DocTextModel::LayoutPass::Contains(const DocLineNode* line, const DocCharNo
 
 // How many of the lines from start make a row of balanced columns that fits
 // the rest of the page; 0 when none does.
-int DocTextModel::LayoutPass::RowFit(const std::vector<int>& heights, int start, int columns) const {
+int DocTextModel::LayoutPass::RowFit(const std::vector<int>& heights, int start,
+                                     int columns) const {
   int counts[kMaxSectionColumns];
   int rest = static_cast<int>(heights.size()) - start;
   int avail = TextHeight() - m_y;

@@ -40,8 +40,8 @@ int DocSection::ColumnOffset(int column, int textWidth, int side) const {
 // Fills the columns under one pattern: a line that would make a column taller
 // than the target stays in it when the column's bit is set, else it begins the
 // next column. Returns tallest minus shortest column height.
-static int TryPattern(const int* heights, int lineCount, int columns, int target,
-                      unsigned pattern, int counts[kMaxSectionColumns], int* tallest) {
+static int TryPattern(const int* heights, int lineCount, int columns, int target, unsigned pattern,
+                      int counts[kMaxSectionColumns], int* tallest) {
   int sums[kMaxSectionColumns] = {};
   std::fill(counts, counts + kMaxSectionColumns, 0);
   int column = 0;
@@ -89,8 +89,8 @@ int BalanceColumnHeights(const int* heights, int lineCount, int columns,
   int trial[kMaxSectionColumns];
   for (int p = 0; p < (1 << (columns - 1)); p++) {
     int tallest;
-    int spread = TryPattern(heights, lineCount, columns, target, kPatterns[columns - 1][p],
-                            trial, &tallest);
+    int spread =
+        TryPattern(heights, lineCount, columns, target, kPatterns[columns - 1][p], trial, &tallest);
     if (spread < best) {
       best = spread;
       bestTallest = tallest;

@@ -72,7 +72,8 @@ void DocTextModel::SetLinesSection(DocLineNode* first, DocLineNode* last,
   for (DocLineNode* l = first;; l = l->next) {
     DocSection* s = l->section;
     if (s != nullptr) {
-      if (s != before && s != following && (inside.GetSize() == 0 || inside[inside.GetUpperBound()] != s))
+      if (s != before && s != following &&
+          (inside.GetSize() == 0 || inside[inside.GetUpperBound()] != s))
         inside.Add(s);
       LeaveSection(l);
     }

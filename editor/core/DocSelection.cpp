@@ -47,8 +47,10 @@ void DocEditor::MarkRange(DocCharNode* a, DocCharNode* b, BOOL mark) {
   if (a == nullptr || b == nullptr || a == b) return;
   if (m_model.CompareNodes(a, b) > 0) std::swap(a, b);
   for (DocCharNode* c = a->next; c != nullptr; c = c->next) {
-    if (mark) c->attributes |= CharAttrBits::kTransientMark;
-    else c->attributes &= ~CharAttrBits::kTransientMark;
+    if (mark)
+      c->attributes |= CharAttrBits::kTransientMark;
+    else
+      c->attributes &= ~CharAttrBits::kTransientMark;
     if (c == b) break;
   }
 }

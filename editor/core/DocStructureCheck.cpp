@@ -34,7 +34,8 @@ CString DocTextModel::FindStructureFault(int side) const {
   bool caretFound = false, anchorFound = s.anchor == nullptr;
   int index = 0;
   for (const DocCharNode* c = head; c != nullptr; last = c, c = c->next, index++) {
-    if (c != head && (c->prev != last || c->letter == 0)) return Fault("broken character link", index);
+    if (c != head && (c->prev != last || c->letter == 0))
+      return Fault("broken character link", index);
     caretFound = caretFound || c == s.caret;
     anchorFound = anchorFound || c == s.anchor;
     if (c->line == nullptr) {

@@ -15,6 +15,7 @@ struct TableField {
 
 // Where each table's index sits: in the character attributes, or (line space)
 // in the line's format word.
+// clang-format off
 const TableField kFields[kStyleTableCount] = {
     {CharAttrBits::kTextColorShift, CharAttrBits::kTextColorMask},
     {CharAttrBits::kBackColorShift, CharAttrBits::kBackColorMask},
@@ -41,6 +42,7 @@ int DocTextModel::FindEntry(DocStyleTable table, const void* value) const {
       default: break;
     }
   }
+  // clang-format on
   return -1;
 }
 
@@ -144,8 +146,10 @@ int DocTextModel::CompactTable(DocStyleTable table, BOOL all) {
   std::vector<UINT> renumber(count, 0);
   int removed = 0;
   for (int i = 1; i < count; i++) {
-    if (used[i]) renumber[i] = i - removed;
-    else removed++;
+    if (used[i])
+      renumber[i] = i - removed;
+    else
+      removed++;
   }
   if (removed == 0) return count;
   for (int i = count - 1; i >= 1; i--)

@@ -65,8 +65,9 @@ BOOL DocEditor::GetWordAtCaret(int side, CString& letters, CByteArray& points,
   BOOL digit = FALSE;
   last = first;
   for (DocCharNode* n = first; n != nullptr; n = n->next) {
-    BOOL isBreak = IsWordBreakChar(n->letter) && !(digit && n->letter == ',' && n->next != nullptr &&
-                                                   IsDigitCode(n->next->letter));
+    BOOL isBreak =
+        IsWordBreakChar(n->letter) &&
+        !(digit && n->letter == ',' && n->next != nullptr && IsDigitCode(n->next->letter));
     if (isBreak) break;
     if (IsDigitCode(n->letter)) digit = TRUE;
     last = n;
@@ -99,7 +100,8 @@ BOOL DocEditor::IsCaretInWord(int side) const {
   return c->next != nullptr && !IsWordBreakChar(c->next->letter);
 }
 
-void DocEditor::SaveAttrs(CDWordArray& attrs, const DocCharNode* first, const DocCharNode* last) const {
+void DocEditor::SaveAttrs(CDWordArray& attrs, const DocCharNode* first,
+                          const DocCharNode* last) const {
   attrs.RemoveAll();
   for (const DocCharNode* c = first; c != nullptr; c = c->next) {
     attrs.Add(c->attributes);
@@ -153,7 +155,8 @@ int DocEditor::InsertRuns(const CString& letters, const CByteArray& points,
         formats.RemoveAt(0);
       }
     } else if (i == 0 && !(formats.GetSize() == 0)) {
-      if (m_model.IsLineEmpty(m_model.GetCharLine(Cur().caret))) m_model.SetPendingLineFormat(formats[0]);
+      if (m_model.IsLineEmpty(m_model.GetCharLine(Cur().caret)))
+        m_model.SetPendingLineFormat(formats[0]);
       formats.RemoveAt(0);
     }
     CharAttr attr = i < attributes.GetSize() ? attributes[i] & ~CharAttrBits::kTransientMark
@@ -195,7 +198,9 @@ BOOL DocEditor::BuildSide(int side, IDocBuildProgress* progress, BOOL hashemFilt
   }
   letters[count] = points[count] = 0;
   if (hashemFilter) count = ApplyLetterRulesToText(letters.GetData(), points.GetData(), TRUE);
-  if (progress != nullptr) progress->Begin(side == 0 ? "Inserting English-side Text" : "Inserting Hebrew-side Text", count);
+  if (progress != nullptr)
+    progress->Begin(side == 0 ? "Inserting English-side Text" : "Inserting Hebrew-side Text",
+                    count);
   DocCharNode* head = m_model.GetHead(side);
   DocCharNode* after = head;
   CharAttr attr = (b.attributes.GetSize() == 0) ? head->attributes : b.attributes[0];
@@ -209,7 +214,8 @@ BOOL DocEditor::BuildSide(int side, IDocBuildProgress* progress, BOOL hashemFilt
     if (node == nullptr) break;
     after = node;
   }
-  if (!(b.attributes.GetSize() == 0)) head->attributes = b.attributes[0] & ~CharAttrBits::kTransientMark;
+  if (!(b.attributes.GetSize() == 0))
+    head->attributes = b.attributes[0] & ~CharAttrBits::kTransientMark;
   m_model.MeasureCharNode(head, side);
   m_model.Side(side).caret = head;
   m_model.Side(side).anchor = nullptr;

@@ -5,7 +5,8 @@
 #include <cstring>
 
 DocTextModel::DocTextModel(IDocMetrics& metrics, IDocUISink& ui) : m_metrics(metrics), m_ui(ui) {
-  for (DocSideState& side : m_sides) std::memset(static_cast<void*>(&side.head), 0, sizeof(DocCharNode));
+  for (DocSideState& side : m_sides)
+    std::memset(static_cast<void*>(&side.head), 0, sizeof(DocCharNode));
 }
 
 DocTextModel::~DocTextModel() { ClearContents(); }
@@ -219,8 +220,10 @@ DocLineNode* DocTextModel::CreateLineAfter(DocLineNode* prevLine, DocCharNode* f
 DocLineNode* DocTextModel::DeleteLine(DocLineNode* line, BOOL merge) {
   if (merge && line->prev == nullptr) return line;
   if (line->section != nullptr) {
-    if (line->section->first == line) DeleteSection(line->section);
-    else DetachFromSection(line);
+    if (line->section->first == line)
+      DeleteSection(line->section);
+    else
+      DetachFromSection(line);
   }
   DocLineNode* next = line->next;
   DocLineNode* prev = line->prev;

@@ -110,12 +110,16 @@ int DocEditor::TypeChar(UINT ch, BOOL shiftDown, BOOL capsLock) {
   DWORD pending = m_model.GetPendingAttributes();
   if (pending != kNoPending) m_model.SetPendingAttributes(pending & ~kMark);
   if (point) {
-    if (IsVowelCode(code)) ApplyVowel(code);
-    else ApplyMark(code);
+    if (IsVowelCode(code))
+      ApplyVowel(code);
+    else
+      ApplyMark(code);
   } else if (overwrite) {
     s.caret = s.caret->next;
-    if (hebrew) OverwriteHebrewLetter(code);
-    else OverwriteChar(static_cast<BYTE>(code));
+    if (hebrew)
+      OverwriteHebrewLetter(code);
+    else
+      OverwriteChar(static_cast<BYTE>(code));
   } else if (hebrew) {
     InsertHebrewLetter(code);
   } else {
@@ -248,7 +252,8 @@ void DocEditor::ApplyVowel(int vowel) {
   }
   int c = caret->letter;
   if (caret->prev == nullptr || !IsLetterOrShuruk(c)) return;
-  if ((vowel == HebCode::HatafSegol || vowel == HebCode::HatafPatah) && !IsGutturalLetter(c)) return;
+  if ((vowel == HebCode::HatafSegol || vowel == HebCode::HatafPatah) && !IsGutturalLetter(c))
+    return;
   if (IsFinalKafForm(c)) {
     if (!IsQamatsForm(vowel) && !IsNoVowelOrShva(vowel)) return;
   } else if (IsFinalLetter(c)) {
@@ -262,8 +267,10 @@ void DocEditor::ApplyMark(int mark) {
   DocCharNode* caret = Cur().caret;
   if (caret->prev == nullptr) return;
   if (mark == HebCode::Dagesh) {
-    if (IsDageshLetter(caret->letter)) caret->letter = static_cast<BYTE>(RemoveDagesh(caret->letter));
-    else if (IsDageshableLetter(caret->letter)) caret->letter = static_cast<BYTE>(AddDagesh(caret->letter));
+    if (IsDageshLetter(caret->letter))
+      caret->letter = static_cast<BYTE>(RemoveDagesh(caret->letter));
+    else if (IsDageshableLetter(caret->letter))
+      caret->letter = static_cast<BYTE>(AddDagesh(caret->letter));
   } else if (IsStressedVowel(caret->point)) {
     caret->point = static_cast<BYTE>(RemoveStressMark(caret->point));
   } else if (IsStressableVowel(caret->point)) {
@@ -353,7 +360,8 @@ void DocEditor::IndentLines(BOOL indent) {
         changed = TRUE;
       }
     } else if (paragraph && !m_model.IsLineEmpty(line) && lineFirst->next != nullptr &&
-               lineFirst->next->letter == kLetterTab && m_model.GetCharLine(lineFirst->next) == line) {
+               lineFirst->next->letter == kLetterTab &&
+               m_model.GetCharLine(lineFirst->next) == line) {
       m_model.UnlinkCharNode(lineFirst->next);
       changed = TRUE;
     }

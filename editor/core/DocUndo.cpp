@@ -129,7 +129,8 @@ BOOL DocEditor::RestoreCaretAndAnchor(int side, const CSelRanges& sel) {
 DWORD DocEditor::LineIndexInSide(int side, const DocLineNode* line) const {
   if (line == nullptr) return 0x7FFFFFFF;
   DWORD n = 0;
-  for (const DocLineNode* l = m_model.Side(side).head.line; l != nullptr && l != line; l = l->next) n++;
+  for (const DocLineNode* l = m_model.Side(side).head.line; l != nullptr && l != line; l = l->next)
+    n++;
   return n;
 }
 
@@ -149,8 +150,9 @@ void DocEditor::PageSpanOfLines(int side, const DocLineNode* fromLine, const Doc
   (void)side;
 }
 
-void DocEditor::WholePagesInRange(int side, int firstPage, int lastPage, const DocLineNode* fromLine,
-                                  const DocLineNode* toLine, CDWordArray& flags) const {
+void DocEditor::WholePagesInRange(int side, int firstPage, int lastPage,
+                                  const DocLineNode* fromLine, const DocLineNode* toLine,
+                                  CDWordArray& flags) const {
   flags.RemoveAll();
   DWORD from = LineIndexInSide(side, fromLine), to = LineIndexInSide(side, toLine);
   for (int p = firstPage; p >= 0 && p <= lastPage; p++) {
@@ -188,9 +190,11 @@ void DocEditor::RecordSelectionDelete(int side) {
   m_pending.rangeEnds[0] = m_model.GetCharIndexInLine(first);
   m_pending.rangeEnds[1] = first->prev == head ? 0 : m_pending.rangeEnds[0];
   m_pending.rangeEnds[2] = last != m_model.GetLineLastChar(lastLine) ? 1 : 0;
-  m_pending.rangeEnds[3] = first->prev == head ? 0 : (firstLine->page == nullptr || m_pending.rangeEnds[0] > 0);
+  m_pending.rangeEnds[3] =
+      first->prev == head ? 0 : (firstLine->page == nullptr || m_pending.rangeEnds[0] > 0);
   DocPageNode* lastPage = m_model.GetLinePage(lastLine);
-  m_pending.rangeEnds[4] = last != m_model.GetLineLastChar(m_model.GetPageLastLine(lastPage)) ? 1 : 0;
+  m_pending.rangeEnds[4] =
+      last != m_model.GetLineLastChar(m_model.GetPageLastLine(lastPage)) ? 1 : 0;
   int firstPage, lastPageIndex;
   PageSpanOfLines(side, firstLine, lastLine, firstPage, lastPageIndex);
   CDWordArray whole;
@@ -216,8 +220,8 @@ static bool BeginsParagraph(const DocLineNode* line) {
 // The format words of the paragraphs from the one holding `from` to the one
 // holding `to` (null: the side's last). Paragraphs are counted rather than
 // lines, which come and go with the layout.
-void DocEditor::CaptureFormats(const DocCharNode* from, const DocCharNode* to,
-                               LONG& firstParagraph, CDWordArray& formats) const {
+void DocEditor::CaptureFormats(const DocCharNode* from, const DocCharNode* to, LONG& firstParagraph,
+                               CDWordArray& formats) const {
   formats.RemoveAll();
   DocLineNode* line = m_model.GetCharLine(from);
   while (!BeginsParagraph(line)) line = line->prev;
@@ -313,7 +317,8 @@ void DocEditor::EndChange() {
   bool sectionsKept = true;
   for (int s = 0; s < kDocSideCount; s++) {
     CaptureSections(s, m_pending.sectionsAfter[s]);
-    sectionsKept = sectionsKept && SameSpans(m_pending.sectionsBefore[s], m_pending.sectionsAfter[s]);
+    sectionsKept =
+        sectionsKept && SameSpans(m_pending.sectionsBefore[s], m_pending.sectionsAfter[s]);
   }
   if (sectionsKept) {
     for (int s = 0; s < kDocSideCount; s++) {
@@ -419,7 +424,8 @@ void DocEditor::ReplaceText(DocCharNode* start, int oldCount, const CString& let
   int count = letters.GetLength();
   DocCharNode* before = start;  // the last character kept at the front
   int prefix = 0;
-  while (prefix < oldCount && prefix < count && before->next != nullptr && same(before->next, prefix)) {
+  while (prefix < oldCount && prefix < count && before->next != nullptr &&
+         same(before->next, prefix)) {
     before = before->next;
     prefix++;
   }
@@ -434,8 +440,8 @@ void DocEditor::ReplaceText(DocCharNode* start, int oldCount, const CString& let
   }
   if (lastGone != before) DeleteRange(before, lastGone);
   for (int i = prefix; i < count - suffix; i++) {
-    DocCharNode* node = InsertRawAfter(before, static_cast<BYTE>(letters[i]), points[i],
-                                       attrs[i] & ~kMark);
+    DocCharNode* node =
+        InsertRawAfter(before, static_cast<BYTE>(letters[i]), points[i], attrs[i] & ~kMark);
     if (node == nullptr) break;
     before = node;
   }
@@ -475,7 +481,8 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
     ReplaceText(start, oldLetters.GetLength(), letters, points, attrs);
   }
   m_model.ReformatSide(side);
-  const CArray<CPageLayout*, CPageLayout*>& layouts = forward ? step.layoutsAfter : step.layoutsBefore;
+  const CArray<CPageLayout*, CPageLayout*>& layouts =
+      forward ? step.layoutsAfter : step.layoutsBefore;
   SettleTarget target;
   target.firstParagraph = forward ? step.firstParagraphAfter : step.firstParagraphBefore;
   target.formats = forward ? &step.paragraphFormatsAfter : &step.paragraphFormatsBefore;

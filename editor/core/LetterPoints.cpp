@@ -51,8 +51,7 @@ void MergeLetterPoints(const ZultaDocData& doc, int side, const std::string& let
 }
 
 void SplitLetterPoints(const ZultaDocData& doc, int side, const std::string& stored,
-                       std::string& letters, std::vector<BYTE>& points,
-                       std::vector<DWORD>& attrs) {
+                       std::string& letters, std::vector<BYTE>& points, std::vector<DWORD>& attrs) {
   HebrewFontTest isHebrew(doc, side);
   std::vector<DWORD> kept;
   letters.clear();

@@ -19,5 +19,4 @@ void MergeLetterPoints(const ZultaDocData& doc, int side, const std::string& let
 // attrs keeps the words of the characters only. A point byte before any
 // character is dropped.
 void SplitLetterPoints(const ZultaDocData& doc, int side, const std::string& stored,
-                       std::string& letters, std::vector<BYTE>& points,
-                       std::vector<DWORD>& attrs);
+                       std::string& letters, std::vector<BYTE>& points, std::vector<DWORD>& attrs);

@@ -75,7 +75,11 @@ const CString& CRtfTables2::BuildRtfDocument(LPCSTR text, const RtfDocumentOptio
         body += c;
         wordStart = true;
         continue;
-      case '!': case '.': case ':': case ';': case '?':
+      case '!':
+      case '.':
+      case ':':
+      case ';':
+      case '?':
         body += c;
         sentenceStart = true;
         continue;
@@ -87,18 +91,13 @@ const CString& CRtfTables2::BuildRtfDocument(LPCSTR text, const RtfDocumentOptio
         openGroup(normal, fontIndex[1], colorIndex[0], colorIndex[2]);
         if (!wordStart && opts.hyphenateStress) body += "-";
         continue;
-      case '\t':
-        body += "\\tab ";
-        continue;
-      case '\n':
-        lineStart = true;
-        continue;
+      case '\t': body += "\\tab "; continue;
+      case '\n': lineStart = true; continue;
       case '\r':
         lineStart = true;
         body += "\\par ";
         continue;
-      default:
-        break;
+      default: break;
     }
     bool capital;
     if (sentenceStart) {
@@ -116,8 +115,8 @@ const CString& CRtfTables2::BuildRtfDocument(LPCSTR text, const RtfDocumentOptio
     body += c;
   }
   if (open) body += "}";
-  std::string rtf = "{\\rtf\\ansi\\deff0{\\fonttbl" + fontTable + "}{\\colortbl;" + colorTable +
-                    "}" + body + "}";
+  std::string rtf =
+      "{\\rtf\\ansi\\deff0{\\fonttbl" + fontTable + "}{\\colortbl;" + colorTable + "}" + body + "}";
   result = CString(rtf.data(), static_cast<int>(rtf.size()));
   return result;
 }

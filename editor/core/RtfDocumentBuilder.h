@@ -35,10 +35,10 @@ class CRtfTables2 {
                                   const RtfTextStyle& stressed, const RtfTextStyle& normal,
                                   IRtfFontInfo* fonts = nullptr);
 
-  CStringArray faces;                // entry 0 the empty name
-  std::vector<COLORREF> colors;      // entry 0 automatic (-1)
-  UINT fontIndex[3] = {};            // empty, normal, stressed
-  UINT colorIndex[5] = {};           // normal text, stressed text, normal back, stressed back, page
+  CStringArray faces;            // entry 0 the empty name
+  std::vector<COLORREF> colors;  // entry 0 automatic (-1)
+  UINT fontIndex[3] = {};        // empty, normal, stressed
+  UINT colorIndex[5] = {};       // normal text, stressed text, normal back, stressed back, page
   RtfDocumentOptions options;
   RtfTextStyle stressedStyle, normalStyle;
   CString result;

@@ -38,6 +38,7 @@ enum Destination { kDestNormal, kDestFontTable, kDestColorTable, kDestSkip };
 enum InputState { kStateNormal, kStateBinary, kStateHex, kStateUnicode };
 enum KeywordKind { kKindChar, kKindDest, kKindProp, kKindSpecial };
 
+// clang-format off
 enum Property {
   kPropBold, kPropUnderline, kPropItalic, kPropPlain, kPropFont, kPropFontSize, kPropTextColor,
   kPropBackColor, kPropRed, kPropGreen, kPropBlue, kPropLeftIndent, kPropRightIndent,
@@ -46,6 +47,7 @@ enum Property {
   kPropMarginLeft, kPropMarginRight, kPropMarginTop, kPropMarginBottom, kPropFirstPage,
   kPropFacing, kPropLandscape, kPropUnicodeSkip, kPropCount
 };
+// clang-format on
 enum Special { kSpecBin, kSpecHex, kSpecUnicode, kSpecSkipDest };
 enum DestKeyword { kDestKwFontTable, kDestKwColorTable, kDestKwSkip };
 
@@ -299,15 +301,12 @@ int RtfReader::TranslateKeyword(const std::string& keyword, int param, bool hasP
     if (keyword != entry.name) continue;
     m_skipIfUnknown = false;
     switch (entry.kind) {
-      case kKindChar:
-        return ParseChar(entry.index);
-      case kKindDest:
-        return ChangeDestination(entry.index);
+      case kKindChar: return ParseChar(entry.index);
+      case kKindDest: return ChangeDestination(entry.index);
       case kKindProp:
         return ApplyProperty(entry.index,
                              entry.useDefault || !hasParam ? entry.defaultValue : param);
-      case kKindSpecial:
-        return ParseSpecial(entry.index, param, hasParam);
+      case kKindSpecial: return ParseSpecial(entry.index, param, hasParam);
     }
     return kRtfBadTable;
   }
@@ -319,14 +318,14 @@ int RtfReader::TranslateKeyword(const std::string& keyword, int param, bool hasP
 int RtfReader::ApplyProperty(int prop, int value) {
   if (m_dest == kDestSkip) return kRtfOk;
   int* const fields[kPropCount] = {
-      &m_chars.bold, &m_chars.underline, &m_chars.italic, nullptr, &m_chars.font,
-      &m_chars.halfPoints, &m_chars.textColor, &m_chars.backColor, &m_chars.red,
-      &m_chars.green, &m_chars.blue, &m_para.leftIndent, &m_para.rightIndent,
-      &m_para.firstIndent, &m_para.align, &m_sect.columns, &m_sect.lineSpace,
-      &m_sect.wordSpace, &m_sect.breakKind, &m_sect.pageNumX, &m_sect.pageNumY,
-      &m_sect.pageNumFormat, &m_doc.paperWidth, &m_doc.paperHeight, &m_doc.marginLeft,
-      &m_doc.marginRight, &m_doc.marginTop, &m_doc.marginBottom, &m_doc.firstPage,
-      &m_doc.facing, &m_doc.landscape, &m_chars.unicodeSkip,
+      &m_chars.bold,       &m_chars.underline,    &m_chars.italic,    nullptr,
+      &m_chars.font,       &m_chars.halfPoints,   &m_chars.textColor, &m_chars.backColor,
+      &m_chars.red,        &m_chars.green,        &m_chars.blue,      &m_para.leftIndent,
+      &m_para.rightIndent, &m_para.firstIndent,   &m_para.align,      &m_sect.columns,
+      &m_sect.lineSpace,   &m_sect.wordSpace,     &m_sect.breakKind,  &m_sect.pageNumX,
+      &m_sect.pageNumY,    &m_sect.pageNumFormat, &m_doc.paperWidth,  &m_doc.paperHeight,
+      &m_doc.marginLeft,   &m_doc.marginRight,    &m_doc.marginTop,   &m_doc.marginBottom,
+      &m_doc.firstPage,    &m_doc.facing,         &m_doc.landscape,   &m_chars.unicodeSkip,
   };
   if (prop < 0 || prop >= kPropCount) return kRtfBadTable;
   if (prop == kPropPlain) {
@@ -379,11 +378,8 @@ int RtfReader::ParseSpecial(int which, int param, bool hasParam) {
       m_unicodeSkipLeft = m_chars.unicodeSkip > 0 ? m_chars.unicodeSkip : 0;
       return ec;
     }
-    case kSpecSkipDest:
-      m_skipIfUnknown = true;
-      return kRtfOk;
-    default:
-      return kRtfBadTable;
+    case kSpecSkipDest: m_skipIfUnknown = true; return kRtfOk;
+    default: return kRtfBadTable;
   }
 }
 
@@ -415,8 +411,8 @@ void RtfReader::FontTableChar(int c) {
 
 void RtfReader::ColorTableChar(int c) {
   if (c != ';') return;
-  COLORREF color = (m_chars.red & 0xFF) | ((m_chars.green & 0xFF) << 8) |
-                   ((m_chars.blue & 0xFF) << 16);
+  COLORREF color =
+      (m_chars.red & 0xFF) | ((m_chars.green & 0xFF) << 8) | ((m_chars.blue & 0xFF) << 16);
   WORD index = m_t.AddLocalColor(color);
   // Colours beyond the map are defined but cannot be referred to.
   if (m_colorCount < kMapSize) m_colorMap[m_colorCount] = index == kUnmapped ? 0 : index;
@@ -428,8 +424,9 @@ int RtfReader::OutputChar(BYTE c) {
   DWORD para = (m_para.align == 1 || m_para.align == 2) ? static_cast<DWORD>(m_para.align) : 0;
   if (m_sect.lineSpace != 0) {
     WORD index = m_t.FindOrAddLineSpace(static_cast<WORD>(m_sect.lineSpace));
-    if (index != kRtfNoIndex) para = SetAttrField(para, LineFormatBits::kLineSpaceShift,
-                                                  LineFormatBits::kLineSpaceMask, index);
+    if (index != kRtfNoIndex)
+      para = SetAttrField(para, LineFormatBits::kLineSpaceShift, LineFormatBits::kLineSpaceMask,
+                          index);
   }
   if (c == 12 || c == 13 || m_t.text.empty()) m_t.paraFormats.push_back(para);
 
@@ -442,8 +439,8 @@ int RtfReader::OutputChar(BYTE c) {
   if (m_chars.italic) attr |= 1u << 25;
   if (m_chars.underline) attr |= 1u << 26;
 
-  WORD fontIndex = m_chars.font >= 0 && m_chars.font < kMapSize ? m_fontMap[m_chars.font]
-                                                                 : kUnmapped;
+  WORD fontIndex =
+      m_chars.font >= 0 && m_chars.font < kMapSize ? m_fontMap[m_chars.font] : kUnmapped;
   LPCSTR local = m_t.GetLocalFontName(fontIndex);
   CString face = local ? local : "";
   if ((m_fromUnicode || face.Find("(Hebrew)") >= 0) &&

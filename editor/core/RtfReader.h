@@ -12,8 +12,8 @@ enum RtfError {
   kRtfUnmatchedBrace = 3,  // the input ends with groups still open
   kRtfInvalidHex = 4,
   kRtfBadTable = 6,
-  kRtfAssertion = 7,       // an unexpected input state
-  kRtfEndOfFile = 8,       // the input ends inside a control word
+  kRtfAssertion = 7,  // an unexpected input state
+  kRtfEndOfFile = 8,  // the input ends inside a control word
 };
 
 // The deepest group nesting the reader keeps; deeper input is refused.

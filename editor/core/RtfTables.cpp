@@ -8,8 +8,9 @@ WORD CRtfTables::AddLocalFontName(const CString& face) {
 }
 
 LPCSTR CRtfTables::GetLocalFontName(UINT index) const {
-  return index < static_cast<UINT>(m_localFonts.GetSize()) ? static_cast<LPCSTR>(m_localFonts.GetData()[index])
-                                                           : nullptr;
+  return index < static_cast<UINT>(m_localFonts.GetSize())
+             ? static_cast<LPCSTR>(m_localFonts.GetData()[index])
+             : nullptr;
 }
 
 WORD CRtfTables::AddLocalColor(COLORREF color) {

@@ -51,7 +51,7 @@ class CRtfTables {
   std::string text;
   std::vector<DWORD> attrs;        // one per character of text
   std::vector<DWORD> paraFormats;  // one per paragraph
-  UserMessageList messages;         // a linked style table that was full
+  UserMessageList messages;        // a linked style table that was full
 
  private:
   template <class Array, class Value>

@@ -31,8 +31,8 @@ std::string BuildFontTable(const ZultaDocData& doc, int side, std::vector<DWORD>
   for (UINT i = 1; i < 64; ++i) {
     if (!used[i]) continue;
     position[i] = static_cast<UINT>(faces.size());
-    faces.push_back(doc.FaceOf(side, SetAttrField(0, CharAttrBits::kFontShift,
-                                                   CharAttrBits::kFontMask, i)));
+    faces.push_back(
+        doc.FaceOf(side, SetAttrField(0, CharAttrBits::kFontShift, CharAttrBits::kFontMask, i)));
   }
   for (DWORD& attr : attrs)
     attr = SetAttrField(attr, CharAttrBits::kFontShift, CharAttrBits::kFontMask,
@@ -121,8 +121,8 @@ std::string BuildBody(const ZultaDocData& doc, int side, const std::string& text
       lineSpace = FormatLineSpace(para);
     }
     DWORD attr = attrs[i];
-    FormatKey key{textPos[i], backPos[i], AttrFont(attr), AttrSize(attr), AttrStyle(attr),
-                  align, lineSpace, AttrWordSpace(attr)};
+    FormatKey key{textPos[i],      backPos[i], AttrFont(attr), AttrSize(attr),
+                  AttrStyle(attr), align,      lineSpace,      AttrWordSpace(attr)};
     if (!open || !(key == last)) {
       if (open) body += "}";
       open = true;

@@ -43,8 +43,7 @@ void BuildRtf(const ZultaDocData& doc, int side, CString& out, const std::string
 
 // The whole side: mode 0 plain text with CR LF line ends, mode 1 RTF. The
 // side's lineFormats are taken as its paragraph words.
-void ExportSideText(const ZultaDocData& doc, int side, CString& out, int mode,
-                    IRtfFontInfo* fonts);
+void ExportSideText(const ZultaDocData& doc, int side, CString& out, int mode, IRtfFontInfo* fonts);
 
 // Reverses each CR-separated line's characters, points and words together.
 void ReverseLines(std::string& text, std::vector<BYTE>& points, std::vector<DWORD>& attrs);

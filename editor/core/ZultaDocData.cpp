@@ -15,8 +15,9 @@ void ZultaSideData::ClearText() {
 namespace {
 
 DWORD ClampField(DWORD word, int shift, DWORD mask, int count) {
-  return GetAttrField(word, shift, mask) < static_cast<UINT>(count) ? word
-                                                                    : SetAttrField(word, shift, mask, 0);
+  return GetAttrField(word, shift, mask) < static_cast<UINT>(count)
+             ? word
+             : SetAttrField(word, shift, mask, 0);
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ struct ZultaSideData {
   WORD pointSize = 12;
   BYTE style = 0;  // bit 0 bold, 1 italic, 2 underline
   std::string letters;
-  std::vector<BYTE> points;       // one per letter, 0 none
-  std::vector<DWORD> attrs;       // one per letter
+  std::vector<BYTE> points;        // one per letter, 0 none
+  std::vector<DWORD> attrs;        // one per letter
   std::vector<DWORD> lineFormats;  // one per line
   std::vector<ZultaSectionRun> sections;
   // The side's document layout first, then the layouts of its pages.

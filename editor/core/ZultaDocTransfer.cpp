@@ -57,16 +57,19 @@ void CollectSideForFile(const DocTextModel& model, int side, ZultaSideData& out)
 void CollectDocumentForFile(const DocTextModel& model, const CString& title, ZultaDocData& doc) {
   doc.title = title;
   doc.styles.CopyFrom(model.GetStyleTables());
-  for (int side = 0; side < kFileSideCount; ++side) CollectSideForFile(model, side, doc.sides[side]);
+  for (int side = 0; side < kFileSideCount; ++side)
+    CollectSideForFile(model, side, doc.sides[side]);
   doc.currentSide = model.GetCurrentSide();
 }
 
 void FillLoadBuffers(const ZultaSideData& side, DocLoadBuffers& buffers) {
   buffers.letters = CString(side.letters.data(), static_cast<int>(side.letters.size()));
   buffers.points.SetSize(static_cast<int>(side.points.size()));
-  for (size_t i = 0; i < side.points.size(); ++i) buffers.points[static_cast<int>(i)] = side.points[i];
+  for (size_t i = 0; i < side.points.size(); ++i)
+    buffers.points[static_cast<int>(i)] = side.points[i];
   buffers.attributes.SetSize(static_cast<int>(side.attrs.size()));
-  for (size_t i = 0; i < side.attrs.size(); ++i) buffers.attributes[static_cast<int>(i)] = side.attrs[i];
+  for (size_t i = 0; i < side.attrs.size(); ++i)
+    buffers.attributes[static_cast<int>(i)] = side.attrs[i];
   buffers.lineFormats.SetSize(static_cast<int>(side.lineFormats.size()));
   for (size_t i = 0; i < side.lineFormats.size(); ++i)
     buffers.lineFormats[static_cast<int>(i)] = side.lineFormats[i];

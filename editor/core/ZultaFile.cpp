@@ -303,7 +303,8 @@ void CZultaFile::InitHeader() {
 }
 
 void CZultaFile::PackTitle(const ZultaDocData& doc, ByteBuffer& block) {
-  block.assign(static_cast<LPCSTR>(doc.title), static_cast<LPCSTR>(doc.title) + doc.title.GetLength());
+  block.assign(static_cast<LPCSTR>(doc.title),
+               static_cast<LPCSTR>(doc.title) + doc.title.GetLength());
 }
 
 BOOL CZultaFile::PackFonts(const ZultaDocData& doc, ByteBuffer& block) {
@@ -318,7 +319,8 @@ BOOL CZultaFile::PackFonts(const ZultaDocData& doc, ByteBuffer& block) {
   PutU16LE(block, doc.styles.fontNames.GetSize());
   for (int i = 1; i < doc.styles.fontNames.GetSize(); ++i) {
     const CString& face = doc.styles.fontNames.GetData()[i];
-    block.insert(block.end(), static_cast<LPCSTR>(face), static_cast<LPCSTR>(face) + face.GetLength() + 1);
+    block.insert(block.end(), static_cast<LPCSTR>(face),
+                 static_cast<LPCSTR>(face) + face.GetLength() + 1);
   }
   return block.size() <= kMaxSmallBlock;
 }
@@ -437,8 +439,8 @@ BOOL CZultaFile::WriteDocument(const ZultaDocData& doc, LPCSTR path, ByteBuffer&
       place(kSideFields[b][0] + 4 * side, kSideFields[b][1] + 4 * side, sideLengths[side][b]);
   out.reserve(total);
   out.insert(out.end(), m_header, m_header + kZultaHeaderSize);
-  for (const ByteBuffer* block : {&title, &fonts, &colors, &spacing, &layouts[0], &layouts[1],
-                                  &sides[0], &sides[1]})
+  for (const ByteBuffer* block :
+       {&title, &fonts, &colors, &spacing, &layouts[0], &layouts[1], &sides[0], &sides[1]})
     out.insert(out.end(), block->begin(), block->end());
   return TRUE;
 }

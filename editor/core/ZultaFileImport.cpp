@@ -49,7 +49,6 @@ void ConvertImportedRuns(const ZultaDocData& doc, int side, std::string& text,
   attrs.swap(words);
 }
 
-
 }  // namespace
 
 BOOL CZultaFile::ImportPlainTextFile(ZultaDocData& doc) {

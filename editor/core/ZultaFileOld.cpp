@@ -50,8 +50,7 @@ void ConvertLogFont16(const BYTE* record, LogFont16& font) {
   font.face = face;
 }
 
-void CZultaFile::LoadOldSideText(ZultaDocData& doc, int sideIndex, std::string text,
-                                 BOOL hebrew) {
+void CZultaFile::LoadOldSideText(ZultaDocData& doc, int sideIndex, std::string text, BOOL hebrew) {
   ZultaSideData& side = doc.sides[sideIndex];
   text.resize(std::strlen(text.c_str()));  // the old text ends at a zero byte
   CString converted;
@@ -114,8 +113,7 @@ BOOL CZultaFile::ReadVersion13(ZultaDocData& doc) {
   return ReadOldTitle(doc) && ReadOldFonts13(doc) && ReadOldColors13(doc) && ReadOldText13(doc);
 }
 
-BOOL CZultaFile::ReadOldFontBlock13(ZultaDocData& doc, int sideIndex, DWORD offset,
-                                    DWORD length) {
+BOOL CZultaFile::ReadOldFontBlock13(ZultaDocData& doc, int sideIndex, DWORD offset, DWORD length) {
   ByteReader block;
   if (!GetBlock(offset, length, block)) return FALSE;
   ZultaSideData& side = doc.sides[sideIndex];

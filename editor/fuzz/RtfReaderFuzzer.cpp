@@ -26,8 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(RtfParse(linked) == error);
   Check(linked.text == bare.text);
   for (DWORD attr : linked.attrs) {
-    Check(AttrFont(attr) < static_cast<UINT>(tables.fontNames.GetSize() ? tables.fontNames.GetSize() : 1));
-    Check(AttrSize(attr) < static_cast<UINT>(tables.fontSizes.GetSize() ? tables.fontSizes.GetSize() : 1));
+    Check(AttrFont(attr) <
+          static_cast<UINT>(tables.fontNames.GetSize() ? tables.fontNames.GetSize() : 1));
+    Check(AttrSize(attr) <
+          static_cast<UINT>(tables.fontSizes.GetSize() ? tables.fontSizes.GetSize() : 1));
   }
   Check(tables.fontNames.GetSize() <= DocStyleTables::kLimits[kFontNames]);
   Check(tables.textColors.GetSize() <= DocStyleTables::kLimits[kTextColors]);

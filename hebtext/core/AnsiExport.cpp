@@ -32,6 +32,7 @@ constexpr AnsiForm Form(int code, int b0, int b1, int b2) {
 // Every code that is not written as itself. Holam male is given in vav
 // order 0. A stressed vowel is its point followed by meteg, except the two
 // vav vowels, whose meteg goes before the vav, on the letter they belong to.
+// clang-format off
 constexpr AnsiForm kCombinedForms[] = {
     // Letters with dagesh: the plain letter and the dagesh.
     Form(BetDagesh, Bet, kDagesh), Form(GimelDagesh, Gimel, kDagesh),
@@ -81,6 +82,7 @@ constexpr AnsiForm kCombinedForms[] = {
     Form(HolamMale, Vav, kHolam), Form(StressedHolamMale, kMeteg, Vav, kHolam),
     Form(Maqaf, Hyphen),
 };
+// clang-format on
 
 class AnsiFormTable {
  public:

@@ -28,8 +28,8 @@ int ClassifyAnsiMark(int c, int next) {
   next &= 0xFF;
   if (c == AnsiCode::Meteg) return kAnsiMeteg;
   if (IsAnsiHebrewPoint(c)) return kAnsiPoint;
-  if (c == AnsiCode::Vav && (next == AnsiCode::Holam || next == AnsiCode::HolamForVav ||
-                             next == AnsiCode::Dagesh)) {
+  if (c == AnsiCode::Vav &&
+      (next == AnsiCode::Holam || next == AnsiCode::HolamForVav || next == AnsiCode::Dagesh)) {
     return kVavVowel;
   }
   return kNotAMark;
@@ -138,34 +138,24 @@ ImportAction ImportVav(int prev, int prev2, int vavOption, BYTE& code) {
 
 }  // namespace
 
-ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, int vavOption,
-                                 BYTE& code) {
+ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, int vavOption, BYTE& code) {
   c &= 0xFF;
   prev &= 0xFF;
   prev2 &= 0xFF;
   next &= 0xFF;
   switch (c) {
-    case '\n':
-      return ImportAction::Drop;
+    case '\n': return ImportAction::Drop;
     case AnsiCode::Holam:
-    case AnsiCode::HolamForVav:
-      return ImportHolam(prev, vavOption, code);
-    case AnsiCode::Dagesh:
-      return ImportDagesh(prev, next, prev2, code);
-    case AnsiCode::Meteg:
-      return ImportMeteg(prev, code);
-    case AnsiCode::Maqaf:
-      code = HebCode::Hyphen;
-      return ImportAction::Append;
+    case AnsiCode::HolamForVav: return ImportHolam(prev, vavOption, code);
+    case AnsiCode::Dagesh: return ImportDagesh(prev, next, prev2, code);
+    case AnsiCode::Meteg: return ImportMeteg(prev, code);
+    case AnsiCode::Maqaf: code = HebCode::Hyphen; return ImportAction::Append;
     case AnsiCode::ShinDot:
       return ImportShinDot(prev, HebCode::ShinShinDot, HebCode::ShinShinDotDagesh, code);
     case AnsiCode::SinDot:
       return ImportShinDot(prev, HebCode::ShinSinDot, HebCode::ShinSinDotDagesh, code);
-    case AnsiCode::SofPasuq:
-      code = HebCode::SofPasuq;
-      return ImportAction::Append;
-    case AnsiCode::Vav:
-      return ImportVav(prev, prev2, vavOption, code);
+    case AnsiCode::SofPasuq: code = HebCode::SofPasuq; return ImportAction::Append;
+    case AnsiCode::Vav: return ImportVav(prev, prev2, vavOption, code);
     default:
       // Letters, the other points and everything else stand for themselves.
       code = static_cast<BYTE>(c);

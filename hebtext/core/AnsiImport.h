@@ -23,9 +23,9 @@ constexpr BYTE Vav = 0xE5;
 constexpr BYTE Tav = 0xFA;
 }  // namespace AnsiCode
 
-int IsAnsiHebrewLetter(int c);      // 224-250
-int IsAnsiHebrewPoint(int c);       // 192-205, shin dot, sin dot
-int IsAnsiMaqafOrSofPasuq(int c);   // 206, 211
+int IsAnsiHebrewLetter(int c);     // 224-250
+int IsAnsiHebrewPoint(int c);      // 192-205, shin dot, sin dot
+int IsAnsiMaqafOrSofPasuq(int c);  // 206, 211
 
 // What a byte is within a letter's cluster, given the byte after it.
 enum AnsiMarkClass {
@@ -51,8 +51,7 @@ enum class ImportAction { Append, ReplaceLast, Drop };
 // the last, prev2 the one before) and the input byte after it (0 at the
 // end). vavOption says in which order the source writes holam male: 0 vav
 // then holam, 1 holam on the letter before and then vav.
-ImportAction ConvertImportedChar(int c, int prev, int next, int prev2,
-                                 int vavOption, BYTE& code);
+ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, int vavOption, BYTE& code);
 
 // Converts Windows-1255 text to HebChar text under the current progress
 // dialog. A dialog already cancelled leaves the text unchanged; one cancelled

@@ -11,9 +11,7 @@ inline const BYTE* BytesOf(const CString& text) {
   return reinterpret_cast<const BYTE*>(static_cast<LPCTSTR>(text));
 }
 
-inline const BYTE* BytesOf(LPCSTR text) {
-  return reinterpret_cast<const BYTE*>(text);
-}
+inline const BYTE* BytesOf(LPCSTR text) { return reinterpret_cast<const BYTE*>(text); }
 
 inline std::string BytesString(const CString& text) {
   return std::string(static_cast<LPCTSTR>(text), text.GetLength());

@@ -1,8 +1,6 @@
 #include "hebtext/core/CCharFormatKey.h"
 
-void CCharFormatKey::Reset() {
-  Set(0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFF, 0, 0, 0, 0);
-}
+void CCharFormatKey::Reset() { Set(0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFF, 0, 0, 0, 0); }
 
 void CCharFormatKey::Set(WORD textColor, WORD backColor, WORD font, WORD fontSize, BYTE style,
                          BYTE alignment, BYTE zero, WORD extraLineSpace, WORD extraWordSpace) {

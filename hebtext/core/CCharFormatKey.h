@@ -11,8 +11,8 @@ class CCharFormatKey {
   // first character always opens a group.
   void Reset();
   // The last two arguments come in the opposite order of their fields.
-  void Set(WORD textColor, WORD backColor, WORD font, WORD fontSize, BYTE style,
-           BYTE alignment, BYTE zero, WORD extraLineSpace, WORD extraWordSpace);
+  void Set(WORD textColor, WORD backColor, WORD font, WORD fontSize, BYTE style, BYTE alignment,
+           BYTE zero, WORD extraLineSpace, WORD extraWordSpace);
   int IsDifferent(const CCharFormatKey& other) const;
 
   WORD m_textColor = 0;

@@ -10,8 +10,7 @@ int CollationKeyChar(int c);
 
 // Writes the zero-terminated collation key of count positions (at most
 // size - 1 characters) and returns its length.
-int BuildLetterVowelKey(char* buffer, int size, const BYTE* letters,
-                        const BYTE* vowels, int count);
+int BuildLetterVowelKey(char* buffer, int size, const BYTE* letters, const BYTE* vowels, int count);
 
 // The sound class letter of a vowel: 'A' qamats, 'B' patah, 'C' hiriq,
 // 'D' segol and tsere, 'E' shuruk and qubuts, 'G' holam and qamats qatan,

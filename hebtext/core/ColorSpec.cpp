@@ -12,13 +12,13 @@ struct NamedColor {
 
 // The names are those of the program's string resources 1097-1179.
 constexpr NamedColor kNamedColors[] = {
-    {"WHITE", 0xFFFFFF},       {"BLACK", 0x000000},      {"LTGRAY", 0xC0C0C0},
-    {"DKGRAY", 0x808080},      {"RED", 0x0000FF},        {"YELLOW", 0x00FFFF},
-    {"PALEYELLOW", 0x80FFFF},  {"LIGHTBLUE", 0xFFFF3C},  {"DARKBLUE", 0x800000},
-    {"MEDIUMBLUE", 0xA00000},  {"LIGHTBLUE2", 0xC00000}, {"BLUE", 0xFF0000},
-    {"PINK", 0xBF7FFF},        {"FUSCHIA", 0xBF3FFF},    {"REDORANGE", 0x3F3FFF},
+    {"WHITE", 0xFFFFFF},       {"BLACK", 0x000000},       {"LTGRAY", 0xC0C0C0},
+    {"DKGRAY", 0x808080},      {"RED", 0x0000FF},         {"YELLOW", 0x00FFFF},
+    {"PALEYELLOW", 0x80FFFF},  {"LIGHTBLUE", 0xFFFF3C},   {"DARKBLUE", 0x800000},
+    {"MEDIUMBLUE", 0xA00000},  {"LIGHTBLUE2", 0xC00000},  {"BLUE", 0xFF0000},
+    {"PINK", 0xBF7FFF},        {"FUSCHIA", 0xBF3FFF},     {"REDORANGE", 0x3F3FFF},
     {"ORANGE", 0x3F7FFF},      {"LIGHTORANGE", 0x5F9FFF}, {"LIGHTGREEN", 0x00C000},
-    {"MEDIUMGREEN", 0x008000}, {"DARKGREEN", 0x408000},  {"GREEN", 0x00FF00},
+    {"MEDIUMGREEN", 0x008000}, {"DARKGREEN", 0x408000},   {"GREEN", 0x00FF00},
     {"VIOLET", 0xC000C0},      {"PURPLE", 0xFF00FF},
 };
 

@@ -15,7 +15,7 @@ enum ClipboardFilter {
   kFilterStandard = 1,       // Windows-1255 letters with combining points
   kFilterEnglishLayout = 2,  // typed on an English layout in another word processor (import only)
   kFilterUtf8 = 3,
-  kFilterWideChar = 4,       // UTF-16 (import only; the copy always offers it)
+  kFilterWideChar = 4,  // UTF-16 (import only; the copy always offers it)
 };
 
 enum ClipboardDirection { kForward = 0, kReverse = 1 };

@@ -9,7 +9,7 @@ constexpr UINT kEditAllowDigits = 0x02;
 constexpr UINT kEditAllowDash = 0x04;
 constexpr UINT kEditAllowOnePunct = 0x08;  // once: the decimal point
 constexpr UINT kEditAllowSlash = 0x10;
-constexpr UINT kEditUpperCase = 0x20;       // letters are turned to upper case
+constexpr UINT kEditUpperCase = 0x20;  // letters are turned to upper case
 constexpr UINT kEditAllowUnitSuffix = 0x40;
 
 // The inch mark, with or without a blank before it, or " cm", " cm.",

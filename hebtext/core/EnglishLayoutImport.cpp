@@ -9,6 +9,7 @@
 namespace {
 using namespace HebCode;
 
+// clang-format off
 constexpr CodePair kEnglishLayoutCodes[] = {
     {'\'', ','}, {',', Tav}, {'.', FinalTsadi}, {'/', '.'}, {';', FinalPe}, {'A', ShinDagesh},
     {'B', NunDagesh}, {'C', BetDagesh}, {'D', GimelDagesh}, {'E', QofDagesh}, {'F', KafDagesh},
@@ -29,6 +30,7 @@ constexpr CodePair kEnglishLayoutCodes[] = {
     {172, ShinSinDotDagesh}, {173, ShinShinDotDagesh}, {174, Segol}, {175, Tsere}, {176, Hiriq},
     {177, Shva}, {178, Qamats}, {179, Patah}, {180, Qubuts}, {181, Holam}, {187, Holam},
 };
+// clang-format on
 
 // White space and printable ASCII stand for themselves; everything else that
 // is not tabled has no code.

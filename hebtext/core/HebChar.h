@@ -25,51 +25,51 @@ typedef BYTE HebChar;
 // data's keyword for each is in brackets).
 namespace HebCode {
 // Controls and ASCII the Hebrew rules look at.
-constexpr int NoVowel = 0;         // also the end of a letter string
+constexpr int NoVowel = 0;  // also the end of a letter string
 constexpr int EndOfString = 0;
-constexpr int ExplicitNoVowel = 1; // "none" written into a vowel string
+constexpr int ExplicitNoVowel = 1;  // "none" written into a vowel string
 constexpr int Tab = 9;
-constexpr int FormFeed = 12;       // page break
-constexpr int CarriageReturn = 13; // end of line
+constexpr int FormFeed = 12;        // page break
+constexpr int CarriageReturn = 13;  // end of line
 constexpr int Space = 32;
-constexpr int Gershayim = 34;      // typed as the ASCII double quote
-constexpr int Geresh = 39;         // typed as the ASCII apostrophe
+constexpr int Gershayim = 34;  // typed as the ASCII double quote
+constexpr int Geresh = 39;     // typed as the ASCII apostrophe
 constexpr int Comma = 44;
 constexpr int Hyphen = 45;
-constexpr int SofPasuq = 58;       // the ASCII colon
+constexpr int SofPasuq = 58;  // the ASCII colon
 
 // Vowel codes of the program's own: stressed twins and variants.
-constexpr int QamatsQatan = 128;               // [KAM_K]
-constexpr int StressedQamatsQatan = 129;       // every qamats qatan stresses to this
+constexpr int QamatsQatan = 128;          // [KAM_K]
+constexpr int StressedQamatsQatan = 129;  // every qamats qatan stresses to this
 constexpr int StressedHolamMale = 130;
 constexpr int StressedHolam = 131;
-constexpr int YodDouble = 132;                 // yod variant A [YUD_DBL]
+constexpr int YodDouble = 132;  // yod variant A [YUD_DBL]
 constexpr int YodDoubleDagesh = 133;
-constexpr int PatahForQamats = 134;            // [PAT_KAM]
+constexpr int PatahForQamats = 134;  // [PAT_KAM]
 constexpr int StressedPatahForQamats = 135;
-constexpr int QamatsQatanAlef = 136;           // [KAM_K_ALEF]
+constexpr int QamatsQatanAlef = 136;  // [KAM_K_ALEF]
 constexpr int StressedShuruk = 137;
-constexpr int SegolYod = 138;                  // [SEG_Y]
+constexpr int SegolYod = 138;  // [SEG_Y]
 constexpr int StressedSegolYod = 140;
-constexpr int HiriqYod = 141;                  // [HIR_Y]
+constexpr int HiriqYod = 141;  // [HIR_Y]
 constexpr int StressedHiriqYod = 142;
-constexpr int TsereYod = 143;                  // [TSE_Y]
+constexpr int TsereYod = 143;  // [TSE_Y]
 constexpr int StressedTsereYod = 144;
-constexpr int HolamVariant = 145;              // [HOL_D_C]
+constexpr int HolamVariant = 145;  // [HOL_D_C]
 constexpr int YodVariantB = 146;
 constexpr int YodVariantBDagesh = 147;
-constexpr int QamatsYod = 148;                 // [KAM_Y]
+constexpr int QamatsYod = 148;  // [KAM_Y]
 constexpr int StressedQamatsYod = 149;
-constexpr int QamatsAlef = 150;                // [KAM_ALEF]
+constexpr int QamatsAlef = 150;  // [KAM_ALEF]
 constexpr int StressedQamatsAlef = 151;
-constexpr int PatahAlef = 152;                 // [PAT_ALEF]
+constexpr int PatahAlef = 152;  // [PAT_ALEF]
 constexpr int StressedPatahAlef = 153;
-constexpr int PatahYod = 154;                  // [PAT_Y]
+constexpr int PatahYod = 154;  // [PAT_Y]
 constexpr int StressedPatahYod = 155;
-constexpr int VocalShva = 156;                 // a shva that is pronounced [SHV_P]
-constexpr int SilentShva = 157;                // [SHV_S]
-constexpr int Maqaf = 158;                     // shown and written out as '-'
-constexpr int QamatsQatanVariant = 159;        // [KAM_K_C]
+constexpr int VocalShva = 156;           // a shva that is pronounced [SHV_P]
+constexpr int SilentShva = 157;          // [SHV_S]
+constexpr int Maqaf = 158;               // shown and written out as '-'
+constexpr int QamatsQatanVariant = 159;  // [KAM_K_C]
 
 // Letters with dagesh: the plain code minus 64 (qof minus 63).
 constexpr int BetDagesh = 161;
@@ -88,11 +88,11 @@ constexpr int NunDagesh = 176;
 constexpr int SamekhDagesh = 177;
 constexpr int PeDagesh = 180;
 constexpr int TsadiDagesh = 182;
-constexpr int OldQofDagesh = 183;              // older files only; remapped on loading
+constexpr int OldQofDagesh = 183;  // older files only; remapped on loading
 constexpr int QofDagesh = 184;
-constexpr int ShinDagesh = 185;                // shin with dagesh, no dot
+constexpr int ShinDagesh = 185;  // shin with dagesh, no dot
 constexpr int TavDagesh = 186;
-constexpr int FinalKafDageshShva = 187;        // one glyph each
+constexpr int FinalKafDageshShva = 187;  // one glyph each
 constexpr int FinalKafDageshQamats = 188;
 
 // The points at their Windows-1255 places.
@@ -106,11 +106,11 @@ constexpr int Segol = 198;
 constexpr int Patah = 199;
 constexpr int Qamats = 200;
 constexpr int Holam = 201;
-constexpr int Shuruk = 202;        // vav with dagesh as the vowel of the letter before
+constexpr int Shuruk = 202;  // vav with dagesh as the vowel of the letter before
 constexpr int Qubuts = 203;
-constexpr int Dagesh = 204;        // a dagesh standing as a mark of its own
+constexpr int Dagesh = 204;  // a dagesh standing as a mark of its own
 constexpr int Meteg = 205;
-constexpr int HolamMale = 206;     // vav with holam as the vowel of the letter before
+constexpr int HolamMale = 206;  // vav with holam as the vowel of the letter before
 
 // Shin with its dot, and the stressed plain points.
 constexpr int ShinShinDotDagesh = 208;
@@ -157,7 +157,7 @@ constexpr int FinalTsadi = 245;
 constexpr int Tsadi = 246;
 constexpr int Qof = 247;
 constexpr int Resh = 248;
-constexpr int Shin = 249;          // shin without dot
+constexpr int Shin = 249;  // shin without dot
 constexpr int Tav = 250;
 constexpr int FinalKafShva = 251;  // one glyph each
 constexpr int FinalKafQamats = 252;

@@ -7,8 +7,8 @@
 
 struct HebCharNode {
   BYTE letter;
-  BYTE vowel;    // 0: none
-  short width;   // advance in pixels, cached so that layout only adds
+  BYTE vowel;   // 0: none
+  short width;  // advance in pixels, cached so that layout only adds
   HebCharNode* pPrev;
   HebCharNode* pNext;
 };

@@ -12,18 +12,22 @@ using namespace HebCode;
 
 // Letters.
 constexpr CodeSet PlainLetter = CodeRange(Alef, Tav);
-constexpr CodeSet DageshLetter =
-    Codes({BetDagesh, GimelDagesh, DaletDagesh, HeMappiq, VavDagesh, ZayinDagesh, TetDagesh,
-           YodDagesh, KafDagesh, FinalKafDagesh, LamedDagesh, MemDagesh, NunDagesh,
-           SamekhDagesh, PeDagesh, TsadiDagesh, QofDagesh, ShinDagesh, TavDagesh,
-           FinalKafDageshShva, FinalKafDageshQamats, YodDoubleDagesh, YodVariantBDagesh,
-           ShinShinDotDagesh, ShinSinDotDagesh, GimelGereshDagesh});
+constexpr CodeSet DageshLetter = Codes({BetDagesh,        GimelDagesh,        DaletDagesh,
+                                        HeMappiq,         VavDagesh,          ZayinDagesh,
+                                        TetDagesh,        YodDagesh,          KafDagesh,
+                                        FinalKafDagesh,   LamedDagesh,        MemDagesh,
+                                        NunDagesh,        SamekhDagesh,       PeDagesh,
+                                        TsadiDagesh,      QofDagesh,          ShinDagesh,
+                                        TavDagesh,        FinalKafDageshShva, FinalKafDageshQamats,
+                                        YodDoubleDagesh,  YodVariantBDagesh,  ShinShinDotDagesh,
+                                        ShinSinDotDagesh, GimelGereshDagesh});
 // The letters that have a dagesh code of their own, each the pair of one in
 // DageshLetter.
-constexpr CodeSet DageshableLetter =
-    Codes({Bet, Gimel, Dalet, He, Vav, Zayin, Tet, Yod, Kaf, FinalKaf, Lamed, Mem, Nun, Samekh,
-           Pe, Tsadi, Qof, Shin, Tav, FinalKafShva, FinalKafQamats, YodDouble, YodVariantB,
-           ShinShinDot, ShinSinDot, GimelGeresh});
+constexpr CodeSet DageshableLetter = Codes(
+    {Bet,       Gimel,       Dalet,       He,         Vav,        Zayin,        Tet,
+     Yod,       Kaf,         FinalKaf,    Lamed,      Mem,        Nun,          Samekh,
+     Pe,        Tsadi,       Qof,         Shin,       Tav,        FinalKafShva, FinalKafQamats,
+     YodDouble, YodVariantB, ShinShinDot, ShinSinDot, GimelGeresh});
 constexpr CodeSet YodVariantA = Codes({YodDouble, YodDoubleDagesh});
 constexpr CodeSet YodVariantB = Codes({HebCode::YodVariantB, YodVariantBDagesh});
 constexpr CodeSet YodForm = YodVariantA | YodVariantB | Codes({Yod, YodDagesh});
@@ -33,8 +37,7 @@ constexpr CodeSet LetterWithGeresh =
     Codes({GimelGeresh, GimelGereshDagesh, ZayinGeresh, TsadiGeresh, FinalTsadiGeresh});
 constexpr CodeSet FinalKafForm = Codes({FinalKaf, FinalKafDagesh, FinalKafShva, FinalKafQamats,
                                         FinalKafDageshShva, FinalKafDageshQamats});
-constexpr CodeSet HebrewLetter =
-    PlainLetter | DageshLetter | DageshableLetter | LetterWithGeresh;
+constexpr CodeSet HebrewLetter = PlainLetter | DageshLetter | DageshableLetter | LetterWithGeresh;
 constexpr CodeSet FinalLetter =
     FinalKafForm | Codes({FinalMem, FinalNun, FinalPe, FinalTsadi, FinalTsadiGeresh});
 // The letters RegularToFinalLetter changes; a pe with dagesh keeps its form.
@@ -46,9 +49,8 @@ constexpr CodeSet AlefOrAyin = Codes({Alef, Ayin});
 // The plain vav only: a vav with dagesh is not taken as a labial.
 constexpr CodeSet LabialLetter = Codes({Bet, BetDagesh, Mem, MemDagesh, Pe, PeDagesh, Vav});
 // Final kaf and final pe are not among them.
-constexpr CodeSet BegadkefatLetter =
-    Codes({Bet, BetDagesh, Gimel, GimelDagesh, Dalet, DaletDagesh, Kaf, KafDagesh, Pe, PeDagesh,
-           Tav, TavDagesh});
+constexpr CodeSet BegadkefatLetter = Codes({Bet, BetDagesh, Gimel, GimelDagesh, Dalet, DaletDagesh,
+                                            Kaf, KafDagesh, Pe, PeDagesh, Tav, TavDagesh});
 // Neither final tsadi nor the final tsadi with geresh is among them.
 constexpr CodeSet SibilantLetter = Codes({Zayin, ZayinDagesh, ZayinGeresh, Samekh, SamekhDagesh,
                                           Tsadi, TsadiDagesh, TsadiGeresh}) |
@@ -68,10 +70,10 @@ constexpr CodeSet PatahVariant = Codes({PatahForQamats, StressedPatahForQamats})
 constexpr CodeSet PatahForm =
     Codes({Patah, StressedPatah, PatahAlef, StressedPatahAlef, PatahYod, StressedPatahYod}) |
     PatahVariant;
-constexpr CodeSet QamatsForm = Codes(
-    {Qamats, StressedQamats, QamatsYod, StressedQamatsYod, QamatsAlef, StressedQamatsAlef});
-constexpr CodeSet QamatsQatan = Codes(
-    {HebCode::QamatsQatan, StressedQamatsQatan, QamatsQatanAlef, QamatsQatanVariant});
+constexpr CodeSet QamatsForm =
+    Codes({Qamats, StressedQamats, QamatsYod, StressedQamatsYod, QamatsAlef, StressedQamatsAlef});
+constexpr CodeSet QamatsQatan =
+    Codes({HebCode::QamatsQatan, StressedQamatsQatan, QamatsQatanAlef, QamatsQatanVariant});
 constexpr CodeSet PatahOrQamatsForm = PatahForm | QamatsForm;
 constexpr CodeSet PatahOrQamatsPlain = Codes({Patah, StressedPatah, Qamats, StressedQamats});
 constexpr CodeSet QamatsPatahVariant =
@@ -86,17 +88,17 @@ constexpr CodeSet HolamMale = Codes({HebCode::HolamMale, StressedHolamMale});
 constexpr CodeSet Shuruk = Codes({HebCode::Shuruk, StressedShuruk});
 constexpr CodeSet QubutsForm = Codes({Qubuts, StressedQubuts});
 constexpr CodeSet VavVowel = HolamMale | Shuruk;
-constexpr CodeSet VowelCode = Codes({ExplicitNoVowel}) | Shva | HatafVowel | HiriqForm |
-                              TsereForm | SegolForm | PatahForm | QamatsForm | QamatsQatan |
-                              HolamForm | QubutsForm | VavVowel;
+constexpr CodeSet VowelCode = Codes({ExplicitNoVowel}) | Shva | HatafVowel | HiriqForm | TsereForm |
+                              SegolForm | PatahForm | QamatsForm | QamatsQatan | HolamForm |
+                              QubutsForm | VavVowel;
 constexpr CodeSet NonVavVowel = VowelCode.Without(VavVowel);
 // The vowels written with a yod after them.
 constexpr CodeSet VowelVariant =
     Codes({HiriqYod, StressedHiriqYod, TsereYod, StressedTsereYod, SegolYod, StressedSegolYod,
            PatahYod, StressedPatahYod, QamatsYod, StressedQamatsYod});
 constexpr CodeSet HasVowelVariant =
-    Codes({Hiriq, Tsere, Segol, Patah, Qamats, Qubuts, StressedHiriq, StressedTsere,
-           StressedSegol, StressedPatah, StressedQamats, StressedQubuts});
+    Codes({Hiriq, Tsere, Segol, Patah, Qamats, Qubuts, StressedHiriq, StressedTsere, StressedSegol,
+           StressedPatah, StressedQamats, StressedQubuts});
 constexpr CodeSet StressedVowel =
     Codes({StressedHiriq, StressedTsere, StressedSegol, StressedPatah, StressedQamats,
            StressedQubuts, StressedHolam, StressedHolamMale, StressedShuruk, StressedQamatsQatan,
@@ -109,8 +111,8 @@ constexpr CodeSet StressableVowel =
            HebCode::Shuruk, HebCode::QamatsQatan, QamatsQatanAlef, QamatsQatanVariant, HiriqYod,
            TsereYod, SegolYod, PatahYod, QamatsYod, PatahForQamats});
 // The codes ToggleVavVowel changes.
-constexpr CodeSet HasAlternateVowel = Codes({ExplicitNoVowel, Holam, StressedHolam}) | Shva |
-                                      QubutsForm | VavVowel;
+constexpr CodeSet HasAlternateVowel =
+    Codes({ExplicitNoVowel, Holam, StressedHolam}) | Shva | QubutsForm | VavVowel;
 constexpr CodeSet DageshOrMeteg = Codes({Dagesh, Meteg});
 
 // ASCII, blanks and word breaks.

@@ -50,8 +50,8 @@ int HebEditModel::WidthBefore(const HebCharNode* pNode) const {
 
 POINT HebEditModel::GetCaretPoint() const {
   const int w = WidthBefore(m_pCaret);
-  const int x = m_rightToLeft ? (m_rightEdge - 1) - w + m_scrollOffset
-                              : m_leftEdge + w - m_scrollOffset;
+  const int x =
+      m_rightToLeft ? (m_rightEdge - 1) - w + m_scrollOffset : m_leftEdge + w - m_scrollOffset;
   return POINT{x, kTextTop};
 }
 

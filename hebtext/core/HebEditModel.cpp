@@ -19,9 +19,7 @@ void AppendNodeText(const HebCharNode* pNode, BOOL hebrewMode, CString& text) {
     text += static_cast<char>(pNode->vowel);
 }
 
-BOOL HebEditModel::IsSpaceOrPunct(int ch) {
-  return IsSpaceHyphenOrMaqaf(ch) || IsAsciiPunct(ch);
-}
+BOOL HebEditModel::IsSpaceOrPunct(int ch) { return IsSpaceHyphenOrMaqaf(ch) || IsAsciiPunct(ch); }
 
 HebEditModel::HebEditModel(HebCharWidths* pWidths) : m_pWidths(pWidths), m_pCaret(&m_sentinel) {}
 

@@ -98,8 +98,7 @@ void HebEditModel::ApplyVowel(int vowel) {
   HebCharNode* pChar = m_pCaret;
   const int letter = pChar->letter;
   if (!IsHebrewLetter(letter) && !IsShuruk(letter)) return;
-  if (!IsGutturalLetter(letter) &&
-      (vowel == HebCode::HatafSegol || vowel == HebCode::HatafPatah)) {
+  if (!IsGutturalLetter(letter) && (vowel == HebCode::HatafSegol || vowel == HebCode::HatafPatah)) {
     return;
   }
   if (IsFinalKafForm(letter)) {

@@ -8,14 +8,20 @@ using namespace HebCode;
 
 int VowelToDisplayPoint(int vowel) {
   switch (vowel & 0xFF) {
-    case QamatsQatan: case QamatsQatanAlef: case QamatsQatanVariant:
-    case QamatsYod: case QamatsAlef:
-      return Qamats;
-    case StressedQamatsQatan: case StressedQamatsYod: case StressedQamatsAlef:
-      return StressedQamats;
-    case PatahForQamats: case PatahAlef: case PatahYod: return Patah;
-    case StressedPatahForQamats: case StressedPatahAlef: case StressedPatahYod:
-      return StressedPatah;
+    case QamatsQatan:
+    case QamatsQatanAlef:
+    case QamatsQatanVariant:
+    case QamatsYod:
+    case QamatsAlef: return Qamats;
+    case StressedQamatsQatan:
+    case StressedQamatsYod:
+    case StressedQamatsAlef: return StressedQamats;
+    case PatahForQamats:
+    case PatahAlef:
+    case PatahYod: return Patah;
+    case StressedPatahForQamats:
+    case StressedPatahAlef:
+    case StressedPatahYod: return StressedPatah;
     case SegolYod: return Segol;
     case StressedSegolYod: return StressedSegol;
     case HiriqYod: return Hiriq;
@@ -23,15 +29,18 @@ int VowelToDisplayPoint(int vowel) {
     case TsereYod: return Tsere;
     case StressedTsereYod: return StressedTsere;
     case HolamVariant: return Holam;
-    case VocalShva: case SilentShva: return Shva;
+    case VocalShva:
+    case SilentShva: return Shva;
     default: return vowel & 0xFF;
   }
 }
 
 int LetterToDisplayGlyph(int letter) {
   switch (letter & 0xFF) {
-    case YodDouble: case YodVariantB: return Yod;
-    case YodDoubleDagesh: case YodVariantBDagesh: return YodDagesh;
+    case YodDouble:
+    case YodVariantB: return Yod;
+    case YodDoubleDagesh:
+    case YodVariantBDagesh: return YodDagesh;
     case Maqaf: return Hyphen;
     default: return letter & 0xFF;
   }
@@ -39,12 +48,15 @@ int LetterToDisplayGlyph(int letter) {
 
 int FinalKafGlyph(int letter, int vowel) {
   letter &= 0xFF;
-  const bool dagesh = letter == FinalKafDagesh || letter == FinalKafDageshShva ||
-                      letter == FinalKafDageshQamats;
+  const bool dagesh =
+      letter == FinalKafDagesh || letter == FinalKafDageshShva || letter == FinalKafDageshQamats;
   switch (vowel & 0xFF) {
     case NoVowel: return letter;
-    case VocalShva: case SilentShva: case Shva: return dagesh ? FinalKafDageshShva : FinalKafShva;
-    case Qamats: case StressedQamats: return dagesh ? FinalKafDageshQamats : FinalKafQamats;
+    case VocalShva:
+    case SilentShva:
+    case Shva: return dagesh ? FinalKafDageshShva : FinalKafShva;
+    case Qamats:
+    case StressedQamats: return dagesh ? FinalKafDageshQamats : FinalKafQamats;
     default: return dagesh ? FinalKafDagesh : FinalKaf;  // no vowel it can carry
   }
 }

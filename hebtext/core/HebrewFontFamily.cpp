@@ -5,7 +5,7 @@
 #include "hebtext/core/HebChar.h"
 
 const char* const g_hebrewFontFaces[kHebrewFontFaceCount] = {
-    "Pomlar Sephardi 2", "Pomlar Stam 2",  "Pomlar David 2",
+    "Pomlar Sephardi 2", "Pomlar Stam 2", "Pomlar David 2",
     "Pomlar Velira 2",   "Pomlar Noam 2", "Pomlar Cursiva 2",
 };
 
@@ -73,7 +73,9 @@ const MarkPosition kMarkPositions[] = {
 
 int FamilyColumn(int family) {
   switch (family) {
-    case 1: case 4: case 6: return 0;
+    case 1:
+    case 4:
+    case 6: return 0;
     case 2: return 1;
     case 3: return 2;
     case 5: return 3;

@@ -13,8 +13,8 @@ namespace {
 
 // The run as it is shown: display glyphs of letters and points, or the
 // unpointed spelling with the vav of shuruk and holam male as the vowel.
-void PrepareRun(const BYTE* letters, const BYTE* vowels, int count,
-                const HebrewRunOptions& options, BYTE* shownLetters, BYTE* shownVowels) {
+void PrepareRun(const BYTE* letters, const BYTE* vowels, int count, const HebrewRunOptions& options,
+                BYTE* shownLetters, BYTE* shownVowels) {
   for (int i = 0; i < count; ++i) {
     int letter = LetterToDisplayGlyph(letters[i]);
     const int vowel = vowels != nullptr ? vowels[i] : 0;
@@ -62,16 +62,14 @@ class RunLayout {
       : font_(font), colors_(colors), sink_(sink) {}
 
   // Lays out position i at right edge x and returns its advance.
-  int Position(int x, int i, const BYTE* letters, const BYTE* vowels, int count,
-               int callerVowel) {
+  int Position(int x, int i, const BYTE* letters, const BYTE* vowels, int count, int callerVowel) {
     const int letter = letters[i];
     const int vowel = vowels[i];
     const int next = i + 1 < count ? letters[i + 1] : 0;
-    const bool highlighted = i == colors_.highlightIndex ||
-                             colors_.highlightIndex == kHighlightWholeRun;
+    const bool highlighted =
+        i == colors_.highlightIndex || colors_.highlightIndex == kHighlightWholeRun;
     const COLORREF letterColor = highlighted ? colors_.highlightLetter : colors_.letter;
-    const COLORREF vowelColor =
-        highlighted ? colors_.highlightVowel : VowelColor(callerVowel);
+    const COLORREF vowelColor = highlighted ? colors_.highlightVowel : VowelColor(callerVowel);
     const int w = font_.Width(letter);
 
     if (IsHolamForm(vowel)) {
@@ -157,9 +155,9 @@ class RunLayout {
 
 }  // namespace
 
-int LayOutHebrewRun(const HebrewRunFont& font, int right, const BYTE* letters,
-                    const BYTE* vowels, int count, const HebrewRunOptions& options,
-                    const HebrewRunColors& colors, HebrewGlyphSink* sink) {
+int LayOutHebrewRun(const HebrewRunFont& font, int right, const BYTE* letters, const BYTE* vowels,
+                    int count, const HebrewRunOptions& options, const HebrewRunColors& colors,
+                    HebrewGlyphSink* sink) {
   if (count < 0) count = static_cast<int>(std::strlen(reinterpret_cast<const char*>(letters)));
   if (count == 0) return 0;
   std::unique_ptr<BYTE[]> work(new (std::nothrow) BYTE[2 * static_cast<size_t>(count)]);
@@ -171,14 +169,13 @@ int LayOutHebrewRun(const HebrewRunFont& font, int right, const BYTE* letters,
   RunLayout layout(font, colors, sink);
   int x = right;
   for (int i = 0; i < count; ++i) {
-    x -= layout.Position(x, i, shownLetters, shownVowels, count,
-                         vowels != nullptr ? vowels[i] : 0);
+    x -= layout.Position(x, i, shownLetters, shownVowels, count, vowels != nullptr ? vowels[i] : 0);
   }
   return right - x;
 }
 
-void LayOutStressMark(const HebrewRunFont& font, int right, int vowel, int letterWidth,
-                      int letter, COLORREF color, HebrewGlyphSink* sink) {
+void LayOutStressMark(const HebrewRunFont& font, int right, int vowel, int letterWidth, int letter,
+                      COLORREF color, HebrewGlyphSink* sink) {
   if (!IsStressedVowel(vowel) || sink == nullptr) return;
   const int metegWidth = font.Width(HebCode::Meteg);
   int offset = 0;

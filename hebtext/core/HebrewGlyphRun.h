@@ -51,11 +51,11 @@ class HebrewGlyphSink {
 // right edge x = right and returns the width the run takes. Hands each glyph
 // to sink unless it is null. Returns 0 and hands out nothing when the working
 // copy of the run cannot be allocated.
-int LayOutHebrewRun(const HebrewRunFont& font, int right, const BYTE* letters,
-                    const BYTE* vowels, int count, const HebrewRunOptions& options,
-                    const HebrewRunColors& colors, HebrewGlyphSink* sink);
+int LayOutHebrewRun(const HebrewRunFont& font, int right, const BYTE* letters, const BYTE* vowels,
+                    int count, const HebrewRunOptions& options, const HebrewRunColors& colors,
+                    HebrewGlyphSink* sink);
 
 // The meteg of a stressed vowel under a letter of the given width whose right
 // edge is at right; nothing for other vowels.
-void LayOutStressMark(const HebrewRunFont& font, int right, int vowel, int letterWidth,
-                      int letter, COLORREF color, HebrewGlyphSink* sink);
+void LayOutStressMark(const HebrewRunFont& font, int right, int vowel, int letterWidth, int letter,
+                      COLORREF color, HebrewGlyphSink* sink);

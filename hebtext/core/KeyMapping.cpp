@@ -11,6 +11,7 @@ struct KeyCode {
   BYTE capsLockCode;  // 0: as without Caps Lock
 };
 
+// clang-format off
 constexpr KeyCode kKeyCodes[] = {
     {'a', Shin, 0}, {'b', Nun, 0}, {'c', Bet, 0}, {'d', Gimel, 0}, {'e', Qof, 0}, {'f', Kaf, 0},
     {'g', Ayin, 0}, {'h', Yod, 0}, {'i', FinalNun, 0}, {'j', Het, 0}, {'k', Lamed, 0},
@@ -49,6 +50,7 @@ bool IsPassThroughPunct(int ch) {
       return false;
   }
 }
+// clang-format on
 
 struct OemKey {
   BYTE virtualKey;
@@ -57,8 +59,8 @@ struct OemKey {
 };
 
 constexpr OemKey kOemKeys[] = {
-    {186, ';', ':'}, {187, '=', '+'}, {188, ',', '<'},  {189, '-', '_'},
-    {190, '.', '>'}, {191, '/', '?'}, {192, '`', '~'},  {219, '[', '{'},
+    {186, ';', ':'},  {187, '=', '+'}, {188, ',', '<'},  {189, '-', '_'},
+    {190, '.', '>'},  {191, '/', '?'}, {192, '`', '~'},  {219, '[', '{'},
     {220, '\\', '|'}, {221, ']', '}'}, {222, '\'', '"'},
 };
 

@@ -10,6 +10,7 @@
 namespace {
 using namespace HebCode;
 
+// clang-format off
 constexpr CodePair kOldCharsetCodes[] = {
     {2, QamatsQatan}, {3, StressedQamatsQatan}, {'"', Tsere}, {'$', GimelGereshDagesh},
     {'&', StressedPatah}, {'\'', Shva}, {'(', StressedSegol}, {')', StressedTsere},
@@ -32,6 +33,7 @@ constexpr CodePair kOldCharsetCodes[] = {
     {143, PatahAlef}, {144, StressedPatahAlef}, {145, PatahYod}, {146, StressedPatahYod},
     {147, VocalShva}, {148, SilentShva}, {149, Maqaf}, {150, QamatsQatanVariant},
     {151, HolamVariant}, {152, YodVariantB}, {153, YodVariantBDagesh}, {154, YodDouble},
+    // clang-format on
     {155, YodDoubleDagesh},
 };
 

@@ -9,8 +9,8 @@ constexpr int kStoredTextMax = 255;
 
 // The record's fields in the order of the stored text.
 constexpr WORD PageSettingsRec::*kTextOrder[9] = {
-    &PageSettingsRec::orientation, &PageSettingsRec::paperCode,  &PageSettingsRec::width,
-    &PageSettingsRec::length,      &PageSettingsRec::unit,       &PageSettingsRec::leftMargin,
+    &PageSettingsRec::orientation, &PageSettingsRec::paperCode,   &PageSettingsRec::width,
+    &PageSettingsRec::length,      &PageSettingsRec::unit,        &PageSettingsRec::leftMargin,
     &PageSettingsRec::topMargin,   &PageSettingsRec::rightMargin, &PageSettingsRec::bottomMargin};
 
 CString PageSettingsKey(int grammar, int hebrew) {

@@ -48,8 +48,8 @@ int SplitLettersAndVowels(LPCSTR text, BYTE* letters, BYTE* vowels, int capacity
   return count;
 }
 
-int MergeLettersAndVowelsInto(char* buffer, int capacity, const BYTE* letters,
-                              const BYTE* vowels, int count) {
+int MergeLettersAndVowelsInto(char* buffer, int capacity, const BYTE* letters, const BYTE* vowels,
+                              int count) {
   if (count < 0) count = static_cast<int>(strlen(reinterpret_cast<const char*>(letters)));
   int needed = 0;
   int written = 0;

@@ -16,22 +16,19 @@ class CByteArray;
 // 0 and 1 and letters without a vowel get defaultVowel. With both buffers
 // null it only counts: the result is then the number of positions the text
 // holds. Otherwise the result is the number of positions written.
-int SplitLettersAndVowels(LPCSTR text, BYTE* letters, BYTE* vowels,
-                          int capacity, int defaultVowel);
+int SplitLettersAndVowels(LPCSTR text, BYTE* letters, BYTE* vowels, int capacity, int defaultVowel);
 
 // Writes the single-string form of count positions (-1: the letters' length)
 // into buffer, zero-terminated, and returns the size the whole form needs
 // (its length plus one). Only whole positions that fit in capacity - 1 bytes
 // are written; with no buffer it only measures.
-int MergeLettersAndVowelsInto(char* buffer, int capacity, const BYTE* letters,
-                              const BYTE* vowels, int count);
+int MergeLettersAndVowelsInto(char* buffer, int capacity, const BYTE* letters, const BYTE* vowels,
+                              int count);
 
 // Sets result to the single-string form and returns its length.
-int MergeLettersAndVowels(CString& result, const BYTE* letters,
-                          const BYTE* vowels, int count);
+int MergeLettersAndVowels(CString& result, const BYTE* letters, const BYTE* vowels, int count);
 
 // Splits a long text into consonants and one vowel per consonant under the
 // current progress dialog. Returns the number of consonants, or 0 with both
 // results empty when the dialog is (or gets) cancelled.
-int SeparateConsonantsFromVowels(LPCSTR text, CString& consonants,
-                                 CByteArray& vowels);
+int SeparateConsonantsFromVowels(LPCSTR text, CString& consonants, CByteArray& vowels);

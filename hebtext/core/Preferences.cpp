@@ -106,8 +106,7 @@ int LoadTransliterationSettings(TranslitWordSettings* word, TranslitTextStyle* s
   return 1;
 }
 
-int SaveTransliterationSettings(const TranslitWordSettings* word,
-                                const TranslitTextStyle* stressed,
+int SaveTransliterationSettings(const TranslitWordSettings* word, const TranslitTextStyle* stressed,
                                 const TranslitTextStyle* unstressed) {
   WritePreferenceString("Transliteration", "Word", FormatTranslitWordText(*word));
   WritePreferenceString("Transliteration", "Stress", FormatTranslitStyleText(*stressed));
@@ -132,6 +131,6 @@ CString WindowRectKeyForCaption(LPCSTR caption) {
 }
 
 BOOL IsRectOffScreenOf(const RECT& rect, int screenWidth, int screenHeight) {
-  return rect.right < 0 || rect.left > screenWidth || rect.bottom < 0 ||
-         rect.top > screenHeight || rect.right <= rect.left || rect.bottom <= rect.top;
+  return rect.right < 0 || rect.left > screenWidth || rect.bottom < 0 || rect.top > screenHeight ||
+         rect.right <= rect.left || rect.bottom <= rect.top;
 }

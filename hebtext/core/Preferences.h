@@ -49,8 +49,7 @@ void InitTransliterationDefaults(TranslitWordSettings* word, TranslitTextStyle* 
                                  TranslitTextStyle* unstressed);
 int LoadTransliterationSettings(TranslitWordSettings* word, TranslitTextStyle* stressed,
                                 TranslitTextStyle* unstressed);
-int SaveTransliterationSettings(const TranslitWordSettings* word,
-                                const TranslitTextStyle* stressed,
+int SaveTransliterationSettings(const TranslitWordSettings* word, const TranslitTextStyle* stressed,
                                 const TranslitTextStyle* unstressed);
 
 // The entry under which the speaking-face window keeps its place, chosen by

@@ -16,9 +16,7 @@ void SetProgramFolder(LPCSTR programFilePath) {
 
 const CString& GetProgramFolder() { return ProgramFolder(); }
 
-void MakeProgramPath(CString& path, LPCSTR relativePath) {
-  path = ProgramFolder() + relativePath;
-}
+void MakeProgramPath(CString& path, LPCSTR relativePath) { path = ProgramFolder() + relativePath; }
 
 BOOL HasExtension(LPCSTR path, LPCSTR extension) {
   size_t pathLength = strlen(path);

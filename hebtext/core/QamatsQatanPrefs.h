@@ -5,7 +5,7 @@
 
 #include "classlib/core/WinTypes.h"
 
-int GetKamStyle();              // 0 text colour, 1 the KAMColor colour
+int GetKamStyle();  // 0 text colour, 1 the KAMColor colour
 COLORREF GetKamColor();
-void SetKamStyle(int style);    // any non-zero style is kept as 1
+void SetKamStyle(int style);  // any non-zero style is kept as 1
 void SetKamColor(COLORREF color);

@@ -20,8 +20,7 @@ constexpr CodeSet kVowelMatchClasses[] = {
 
 bool SameSpecialLetter(int a, int b) {
   return (IsShinWithShinDot(a) && IsShinWithShinDot(b)) ||
-         (IsShinWithSinDot(a) && IsShinWithSinDot(b)) ||
-         (IsFinalKafForm(a) && IsFinalKafForm(b));
+         (IsShinWithSinDot(a) && IsShinWithSinDot(b)) || (IsFinalKafForm(a) && IsFinalKafForm(b));
 }
 
 bool IsHolamOrHolamMale(int v) { return IsHolamForm(v) || IsHolamMale(v); }
@@ -172,11 +171,11 @@ int CompareWordsPositional(const BYTE* lettersA, const BYTE* lettersB, const BYT
     }
     // A yod at the start, or after the conjunction vav with hiriq, may be
     // written with or without shva.
-    const bool bareYodAtStart = i == 0 && IsYodForm(lettersA[0]) && IsNoVowelOrShva(va) &&
-                                IsNoVowelOrShva(vb);
-    const bool bareYodAfterVavHiriq = i == 1 && IsVav(lettersA[0]) &&
-                                      IsHiriqForm(vowelsA[0]) && IsYodForm(lettersA[1]) &&
-                                      IsNoVowelOrShva(va) && IsNoVowelOrShva(vb);
+    const bool bareYodAtStart =
+        i == 0 && IsYodForm(lettersA[0]) && IsNoVowelOrShva(va) && IsNoVowelOrShva(vb);
+    const bool bareYodAfterVavHiriq = i == 1 && IsVav(lettersA[0]) && IsHiriqForm(vowelsA[0]) &&
+                                      IsYodForm(lettersA[1]) && IsNoVowelOrShva(va) &&
+                                      IsNoVowelOrShva(vb);
     const bool qamatsForPatahVariant = IsQamatsForm(va) && IsPatahVariant(vb);
     if (!bareYodAtStart && !bareYodAfterVavHiriq && !qamatsForPatahVariant) return -1;
   }

@@ -29,18 +29,15 @@ int VowelsMatch(int a, int b, int nextA, int nextB);
 // qamats qatan written as qamats before hataf qamats.
 int VowelsMatchLoose(int a, int b, int nextA, int nextB);
 
-
 int CompareLettersEquivalent(const BYTE* lettersA, const BYTE* lettersB);
 int CompareLetterRuns(const BYTE* lettersA, const BYTE* lettersB, int length);
-int CompareWordsWithVowels(const BYTE* lettersA, const BYTE* lettersB,
-                           const BYTE* vowelsA, const BYTE* vowelsB);
+int CompareWordsWithVowels(const BYTE* lettersA, const BYTE* lettersB, const BYTE* vowelsA,
+                           const BYTE* vowelsB);
 // The document's Find.
-int CompareWordsForFind(const BYTE* lettersA, const BYTE* lettersB,
-                        const BYTE* vowelsA, const BYTE* vowelsB,
-                        BOOL withVowels, BOOL exact);
-int CompareWordsPositional(const BYTE* lettersA, const BYTE* lettersB,
-                           const BYTE* vowelsA, const BYTE* vowelsB);
+int CompareWordsForFind(const BYTE* lettersA, const BYTE* lettersB, const BYTE* vowelsA,
+                        const BYTE* vowelsB, BOOL withVowels, BOOL exact);
+int CompareWordsPositional(const BYTE* lettersA, const BYTE* lettersB, const BYTE* vowelsA,
+                           const BYTE* vowelsB);
 // unpointedA: whether word A carries no vowels, or -1 to find out.
-int CompareWordsPleneTolerant(const BYTE* lettersA, const BYTE* lettersB,
-                              const BYTE* vowelsA, const BYTE* vowelsB,
-                              BOOL exactDagesh, int unpointedA);
+int CompareWordsPleneTolerant(const BYTE* lettersA, const BYTE* lettersB, const BYTE* vowelsA,
+                              const BYTE* vowelsB, BOOL exactDagesh, int unpointedA);

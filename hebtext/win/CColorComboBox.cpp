@@ -15,9 +15,9 @@ struct NamedColor {
 };
 
 const NamedColor kColors[CColorComboBox::kItemCount] = {
-    {"Black", 840},  {"Maroon", 838},  {"Green", 850}, {"Olive", 846},   {"Navy", 863},
-    {"Purple", 874}, {"Teal", 864},    {"Gray", 858},  {"Silver", 870},  {"Red", 836},
-    {"Lime", 849},   {"Yellow", 843},  {"Blue", 862},  {"Fuchsia", 878}, {"Aqua", 860},
+    {"Black", 840},  {"Maroon", 838},       {"Green", 850}, {"Olive", 846},   {"Navy", 863},
+    {"Purple", 874}, {"Teal", 864},         {"Gray", 858},  {"Silver", 870},  {"Red", 836},
+    {"Lime", 849},   {"Yellow", 843},       {"Blue", 862},  {"Fuchsia", 878}, {"Aqua", 860},
     {"White", 882},  {"More Colors...", 0},
 };
 
@@ -56,7 +56,8 @@ int CColorComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 void CColorComboBox::DrawItem(LPDRAWITEMSTRUCT pDIS) {
   HDC hDC = pDIS->hDC;
   const RECT& r = pDIS->rcItem;
-  const BOOL listSelected = (pDIS->itemState & ODS_SELECTED) && !(pDIS->itemState & ODS_COMBOBOXEDIT);
+  const BOOL listSelected =
+      (pDIS->itemState & ODS_SELECTED) && !(pDIS->itemState & ODS_COMBOBOXEDIT);
   if (listSelected) {
     ::FillRect(hDC, &r, ::GetSysColorBrush(COLOR_HIGHLIGHT));
     ::SetTextColor(hDC, ::GetSysColor(COLOR_HIGHLIGHTTEXT));

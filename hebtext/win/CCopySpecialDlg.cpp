@@ -19,11 +19,17 @@ int CCopySpecialDlg::GetCopyFilter() const {
 }
 
 int CCopySpecialDlg::LoadInterpret() { return LoadSpecialChoice("CopySpecial Interpret"); }
-void CCopySpecialDlg::SaveInterpret(int value) { SaveSpecialChoice("CopySpecial Interpret", value); }
+void CCopySpecialDlg::SaveInterpret(int value) {
+  SaveSpecialChoice("CopySpecial Interpret", value);
+}
 int CCopySpecialDlg::LoadDirection() { return LoadSpecialChoice("CopySpecial Direction"); }
-void CCopySpecialDlg::SaveDirection(int value) { SaveSpecialChoice("CopySpecial Direction", value); }
+void CCopySpecialDlg::SaveDirection(int value) {
+  SaveSpecialChoice("CopySpecial Direction", value);
+}
 int CCopySpecialDlg::LoadVavOption() { return LoadSpecialChoice("CopySpecial VavOption"); }
-void CCopySpecialDlg::SaveVavOption(int value) { SaveSpecialChoice("CopySpecial VavOption", value); }
+void CCopySpecialDlg::SaveVavOption(int value) {
+  SaveSpecialChoice("CopySpecial VavOption", value);
+}
 
 void CCopySpecialDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);

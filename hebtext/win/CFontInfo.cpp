@@ -153,11 +153,11 @@ void CFontInfo::Set(CDC* pDC, LPCTSTR faceName, WORD pointSize, BYTE style, BOOL
 
 void CFontInfo::SetFromLogFont(CDC* pDC, const LOGFONT& logFont) {
   DeleteFont();
-  m_pointSize = static_cast<WORD>(std::abs(MulDiv(logFont.lfHeight, 72,
-                                                  pDC->GetDeviceCaps(LOGPIXELSY))));
-  m_style = static_cast<BYTE>((logFont.lfWeight > FW_NORMAL ? kBold : 0) |
-                              (logFont.lfItalic ? kItalic : 0) |
-                              (logFont.lfUnderline ? kUnderline : 0));
+  m_pointSize =
+      static_cast<WORD>(std::abs(MulDiv(logFont.lfHeight, 72, pDC->GetDeviceCaps(LOGPIXELSY))));
+  m_style =
+      static_cast<BYTE>((logFont.lfWeight > FW_NORMAL ? kBold : 0) |
+                        (logFont.lfItalic ? kItalic : 0) | (logFont.lfUnderline ? kUnderline : 0));
   m_logFont = logFont;
   m_faceName = logFont.lfFaceName;
   MeasureMetrics(pDC);

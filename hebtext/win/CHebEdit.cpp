@@ -144,8 +144,7 @@ void CHebEdit::PostToOwner(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CHebEdit::NotifyChange() {
-  PostToOwner(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), EN_CHANGE),
-              reinterpret_cast<LPARAM>(m_hWnd));
+  PostToOwner(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), EN_CHANGE), reinterpret_cast<LPARAM>(m_hWnd));
 }
 
 void CHebEdit::Repaint() {
@@ -169,7 +168,7 @@ int CHebEdit::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   }
   SetRightToLeft(m_model.IsRightToLeft());
   if (m_contextMenu.LoadMenu((m_style & kLookupToolbar) ? IDR_HEBEDIT_LOOKUP_MENU
-                                                         : IDR_HEBEDIT_MENU)) {
+                                                        : IDR_HEBEDIT_MENU)) {
     m_pPopup = m_contextMenu.GetSubMenu(0);
   }
   return 0;
@@ -300,12 +299,8 @@ void CHebEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
   const BOOL shift = ::GetKeyState(VK_SHIFT) < 0;
   const BOOL hebrew = m_model.IsRightToLeft();
   switch (nChar) {
-    case VK_TAB:
-      SendToOwner(WM_NEXTDLGCTL, shift ? 1 : 0, 0);
-      break;
-    case VK_RETURN:
-      PostToOwner(WM_COMMAND, kEnterCommand, 0);
-      break;
+    case VK_TAB: SendToOwner(WM_NEXTDLGCTL, shift ? 1 : 0, 0); break;
+    case VK_RETURN: PostToOwner(WM_COMMAND, kEnterCommand, 0); break;
     case VK_ESCAPE:
       if (m_style & kEscCancels) {
         SendToOwner(WM_COMMAND, IDCANCEL, 0);
@@ -314,22 +309,14 @@ void CHebEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         Repaint();
       }
       break;
-    case VK_HOME:
-      MoveCaret(HebEditModel::kKeyHome);
-      break;
-    case VK_END:
-      MoveCaret(HebEditModel::kKeyEnd);
-      break;
+    case VK_HOME: MoveCaret(HebEditModel::kKeyHome); break;
+    case VK_END: MoveCaret(HebEditModel::kKeyEnd); break;
     // Hebrew runs leftward: Left moves on in the text.
-    case VK_LEFT:
-      MoveCaret(hebrew ? HebEditModel::kKeyForward : HebEditModel::kKeyBackward);
-      break;
+    case VK_LEFT: MoveCaret(hebrew ? HebEditModel::kKeyForward : HebEditModel::kKeyBackward); break;
     case VK_RIGHT:
       MoveCaret(hebrew ? HebEditModel::kKeyBackward : HebEditModel::kKeyForward);
       break;
-    case VK_UP:
-      SendToOwner(WM_NEXTDLGCTL, 1, 0);
-      break;
+    case VK_UP: SendToOwner(WM_NEXTDLGCTL, 1, 0); break;
     case VK_DOWN:
       if (m_style & kDownCommand) {
         PostToOwner(WM_COMMAND, kDownCommandId, 0);
@@ -410,10 +397,9 @@ void CHebEdit::OnInitMenu(CMenu* pMenu) {
   if (m_style & kLookupToolbar) {
     const CLookupBar* pBar = CLookupBar::GetMainBar();
     const int mode = pBar != nullptr ? pBar->GetMode() : CLookupBar::kHebrewLookup;
-    m_pPopup->ModifyMenu(ID_HEBEDIT_REMOVE_VOWELS, MF_BYCOMMAND | MF_STRING,
-                         ID_HEBEDIT_REMOVE_VOWELS,
-                         mode == CLookupBar::kHebrewSearch ? "Remove Vowels and Search"
-                                                           : "Remove Vowels");
+    m_pPopup->ModifyMenu(
+        ID_HEBEDIT_REMOVE_VOWELS, MF_BYCOMMAND | MF_STRING, ID_HEBEDIT_REMOVE_VOWELS,
+        mode == CLookupBar::kHebrewSearch ? "Remove Vowels and Search" : "Remove Vowels");
     const BOOL enable = mode != CLookupBar::kEnglishKeywords && HasVowels();
     m_pPopup->EnableMenuItem(ID_HEBEDIT_REMOVE_VOWELS,
                              MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));

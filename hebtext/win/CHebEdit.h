@@ -17,11 +17,11 @@ class CHebEdit : public CWnd, private HebCharWidths {
  public:
   // Style flags given at creation (8 is always given and not interpreted).
   enum {
-    kLookupToolbar = 1,   // owner: the lookup bar; context menu with "Remove Vowels"
-    kNotifyFocus = 2,     // tells the parent when it takes the focus
-    kEscCancels = 4,      // Esc sends IDCANCEL to the owner
-    kEnglishFont = 16,    // can switch to English mode
-    kDownCommand = 32,    // Down posts command 784 instead of moving on
+    kLookupToolbar = 1,  // owner: the lookup bar; context menu with "Remove Vowels"
+    kNotifyFocus = 2,    // tells the parent when it takes the focus
+    kEscCancels = 4,     // Esc sends IDCANCEL to the owner
+    kEnglishFont = 16,   // can switch to English mode
+    kDownCommand = 32,   // Down posts command 784 instead of moving on
   };
   // Messages and commands it sends.
   enum {

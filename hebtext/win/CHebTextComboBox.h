@@ -10,9 +10,9 @@ class CHebEdit;
 
 class CHebTextComboBox : public CComboBox {
  public:
-  CStringArray m_items;           // the item texts, by index
-  BOOL m_hebrewFont = FALSE;      // draw the items as pointed Hebrew
-  CHebEdit* m_pEdit = nullptr;    // whose fonts it draws in
+  CStringArray m_items;         // the item texts, by index
+  BOOL m_hebrewFont = FALSE;    // draw the items as pointed Hebrew
+  CHebEdit* m_pEdit = nullptr;  // whose fonts it draws in
   BOOL m_firstMeasure = TRUE;
 
   void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;

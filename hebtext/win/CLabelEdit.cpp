@@ -27,9 +27,8 @@ int CLabelEdit::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 BOOL CLabelEdit::PreTranslateMessage(MSG* pMsg) {
   // The dialog around the list must not take these keys (nor any key with
   // Ctrl held down; its toggle state alone does not count).
-  if (pMsg->message == WM_KEYDOWN &&
-      (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_DELETE || pMsg->wParam == VK_ESCAPE ||
-       ::GetKeyState(VK_CONTROL) < 0)) {
+  if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_DELETE ||
+                                      pMsg->wParam == VK_ESCAPE || ::GetKeyState(VK_CONTROL) < 0)) {
     ::TranslateMessage(pMsg);
     ::DispatchMessageA(pMsg);
     return TRUE;
@@ -51,9 +50,9 @@ void CLabelEdit::FitToText() {
   CString text;
   GetWindowText(text);
   CClientDC dc(this);
-  HGDIOBJ hOldFont = ::SelectObject(dc.GetSafeHdc(), GetFont() != nullptr
-                                                          ? GetFont()->GetSafeHandle()
-                                                          : ::GetStockObject(SYSTEM_FONT));
+  HGDIOBJ hOldFont =
+      ::SelectObject(dc.GetSafeHdc(), GetFont() != nullptr ? GetFont()->GetSafeHandle()
+                                                           : ::GetStockObject(SYSTEM_FONT));
   const int width = dc.GetTextExtent(text).cx + 5;
   ::SelectObject(dc.GetSafeHdc(), hOldFont);
   CRect rect;

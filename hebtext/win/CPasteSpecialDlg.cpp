@@ -22,11 +22,17 @@ CPasteSpecialDlg::CPasteSpecialDlg(CWnd* pParent) : CDialog(IDD, pParent) {
 }
 
 int CPasteSpecialDlg::LoadInterpret() { return LoadSpecialChoice("PasteSpecial Interpret"); }
-void CPasteSpecialDlg::SaveInterpret(int value) { SaveSpecialChoice("PasteSpecial Interpret", value); }
+void CPasteSpecialDlg::SaveInterpret(int value) {
+  SaveSpecialChoice("PasteSpecial Interpret", value);
+}
 int CPasteSpecialDlg::LoadDirection() { return LoadSpecialChoice("PasteSpecial Direction"); }
-void CPasteSpecialDlg::SaveDirection(int value) { SaveSpecialChoice("PasteSpecial Direction", value); }
+void CPasteSpecialDlg::SaveDirection(int value) {
+  SaveSpecialChoice("PasteSpecial Direction", value);
+}
 int CPasteSpecialDlg::LoadVavOption() { return LoadSpecialChoice("PasteSpecial VavOption"); }
-void CPasteSpecialDlg::SaveVavOption(int value) { SaveSpecialChoice("PasteSpecial VavOption", value); }
+void CPasteSpecialDlg::SaveVavOption(int value) {
+  SaveSpecialChoice("PasteSpecial VavOption", value);
+}
 
 void CPasteSpecialDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);

@@ -37,7 +37,8 @@ void CPopupMenu::DrawItem(LPDRAWITEMSTRUCT pDIS) {
   const RECT& r = pDIS->rcItem;
   const BOOL selected = (pDIS->itemState & ODS_SELECTED) != 0;
   const BOOL drawOrSelect = (pDIS->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) != 0;
-  ::FillRect(hDC, &r, ::GetSysColorBrush(selected && drawOrSelect ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
+  ::FillRect(hDC, &r,
+             ::GetSysColorBrush(selected && drawOrSelect ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
   if (const char* text = reinterpret_cast<const char*>(pDIS->itemData)) {
     HGDIOBJ hOldFont = ::SelectObject(hDC, m_pFont->GetFont()->GetSafeHandle());
     ::SetBkMode(hDC, TRANSPARENT);

@@ -38,7 +38,8 @@ void CProgressDlg::Begin(LPCSTR caption, int maximum) {
 void CProgressDlg::Step(int position) {
   if (!m_bShown) return;
   m_position = position;
-  m_strCount.Format("%u of %u", static_cast<unsigned>(m_position), static_cast<unsigned>(m_maximum));
+  m_strCount.Format("%u of %u", static_cast<unsigned>(m_position),
+                    static_cast<unsigned>(m_maximum));
   m_progressBar.SetPos(position);
   UpdateData(FALSE);
 }

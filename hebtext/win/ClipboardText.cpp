@@ -92,8 +92,7 @@ BOOL CopyTextToClipboard(LPCSTR text, UINT format, BOOL emptyFirst) {
 }
 
 BOOL CopyTextToClipboard(LPCWSTR text, BOOL emptyFirst) {
-  return CopyBytesToClipboard(text, (wcslen(text) + 1) * sizeof(WCHAR), CF_UNICODETEXT,
-                              emptyFirst);
+  return CopyBytesToClipboard(text, (wcslen(text) + 1) * sizeof(WCHAR), CF_UNICODETEXT, emptyFirst);
 }
 
 BOOL ReadClipboardText(HWND hWnd, UINT format, CString& text) {

@@ -41,8 +41,7 @@ BOOL ValidateNumericEdit(CDialog* pDialog, int editId, UINT flags, CString& prev
 }
 
 void FillComboFromStrings(const CStringArray& strings, CComboBox* pCombo) {
-  for (int i = 0; i < strings.GetSize(); ++i)
-    pCombo->AddString(strings[i]);
+  for (int i = 0; i < strings.GetSize(); ++i) pCombo->AddString(strings[i]);
 }
 
 void ScrollRectIntoView(CWnd* pWnd, RECT& visible, const RECT& target) {

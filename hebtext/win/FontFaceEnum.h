@@ -14,8 +14,8 @@ struct FontFaceEnumContext {
 
 // The font-enumeration callback (lParam: a FontFaceEnumContext); takes
 // TrueType faces only, each face once, and always goes on.
-int CALLBACK AddFontFaceProc(const LOGFONTA* logFont, const TEXTMETRICA* textMetric,
-                             DWORD fontType, LPARAM context);
+int CALLBACK AddFontFaceProc(const LOGFONTA* logFont, const TEXTMETRICA* textMetric, DWORD fontType,
+                             LPARAM context);
 
 // Every TrueType face of the device that the mode takes, ordered by
 // BuildFontFaceList.

@@ -16,7 +16,8 @@ BOOL GlobalTextToCString(HGLOBAL hGlobal, CString& text) {
   // A block from elsewhere need not hold a terminator.
   SIZE_T size = ::GlobalSize(hGlobal);
   const void* end = memchr(data, 0, size);
-  text = CString(data, static_cast<int>(end != nullptr ? static_cast<const char*>(end) - data : size));
+  text =
+      CString(data, static_cast<int>(end != nullptr ? static_cast<const char*>(end) - data : size));
   ::GlobalUnlock(hGlobal);
   return TRUE;
 }

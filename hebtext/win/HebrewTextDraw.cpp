@@ -45,9 +45,9 @@ int GetHebrewFontFamily(const CFontInfo& font) {
 
 void DrawHebrewText(CDC* pDC, CFontInfo* pFont, int x, int y, const BYTE* letters,
                     const BYTE* vowels, int count, COLORREF letterColor, COLORREF vowelColor,
-                    BOOL withVowels, COLORREF qamatsQatanColor, const RECT* pClip,
-                    BOOL plainOutput, COLORREF highlightLetterColor,
-                    COLORREF highlightVowelColor, int highlightIndex, BOOL keepShinDots) {
+                    BOOL withVowels, COLORREF qamatsQatanColor, const RECT* pClip, BOOL plainOutput,
+                    COLORREF highlightLetterColor, COLORREF highlightVowelColor, int highlightIndex,
+                    BOOL keepShinDots) {
   HebrewRunOptions options;
   options.withVowels = withVowels;
   options.keepShinDots = keepShinDots;

@@ -21,9 +21,9 @@ int GetHebrewFontFamily(const CFontInfo& font);
 // keep the dots of shin and sin.
 void DrawHebrewText(CDC* pDC, CFontInfo* pFont, int x, int y, const BYTE* letters,
                     const BYTE* vowels, int count, COLORREF letterColor, COLORREF vowelColor,
-                    BOOL withVowels, COLORREF qamatsQatanColor, const RECT* pClip,
-                    BOOL plainOutput, COLORREF highlightLetterColor,
-                    COLORREF highlightVowelColor, int highlightIndex, BOOL keepShinDots = FALSE);
+                    BOOL withVowels, COLORREF qamatsQatanColor, const RECT* pClip, BOOL plainOutput,
+                    COLORREF highlightLetterColor, COLORREF highlightVowelColor, int highlightIndex,
+                    BOOL keepShinDots = FALSE);
 
 // The width DrawHebrewText gives the same run (unpointed: without shin dots).
 int MeasureHebrewText(const CFontInfo& font, const BYTE* letters, const BYTE* vowels, int count,

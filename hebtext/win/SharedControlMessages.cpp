@@ -14,5 +14,6 @@ void SendTabToParent(CWnd* pControl) {
 }
 
 void PostActiveDocumentFocus() {
-  if (CWnd* pMainWnd = AfxGetMainWnd()) pMainWnd->PostMessage(WM_COMMAND, ID_ACTIVE_DOCUMENT_FOCUS, 0);
+  if (CWnd* pMainWnd = AfxGetMainWnd())
+    pMainWnd->PostMessage(WM_COMMAND, ID_ACTIVE_DOCUMENT_FOCUS, 0);
 }

@@ -20,8 +20,7 @@ const LanguageEntry kLanguages[] = {
     {1028, {6, 1}},  // Chinese, Taiwan
     {1046, {7, 0}},  // Portuguese, Brazil
     {1041, {8, 0}},  // Japanese
-    {11, {9, 0}},
-    {18, {10, 0}},
+    {11, {9, 0}},   {18, {10, 0}},
 };
 
 }  // namespace

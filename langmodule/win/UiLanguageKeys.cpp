@@ -9,7 +9,8 @@
 namespace {
 
 const char kProductKeyPath[] = "Software\\Norvane\\Vocarin Spokwell 5.0";
-const char kUiLanguagesKeyPath[] = "Software\\Norvane\\Vocarin Spokwell 5.0\\UserInterfaceLanguages";
+const char kUiLanguagesKeyPath[] =
+    "Software\\Norvane\\Vocarin Spokwell 5.0\\UserInterfaceLanguages";
 
 bool WriteUiLanguageKey(const UiLanguageRecord& record) {
   LanguageIndex index = LangIdToLanguageIndex(record.langId);
@@ -38,8 +39,8 @@ bool WriteUiLanguageKey(const UiLanguageRecord& record) {
 bool RemoveIfEmpty(RegistryKey& key, HKEY parent, const char* name) {
   DWORD subkeys = 0;
   DWORD values = 0;
-  if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
-                       nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+  if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                       nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
     return false;
   }
   key.Close();
@@ -59,8 +60,8 @@ bool DeleteUiLanguageKeys(std::uint16_t langId) {
   LanguageIndex index = LangIdToLanguageIndex(langId);
   RegistryKey languages;
   if (!languages.Open(HKEY_LOCAL_MACHINE, kUiLanguagesKeyPath)) return true;
-  bool deleted = DeleteDialectKey(languages, std::to_string(index.language),
-                                  std::to_string(index.dialect));
+  bool deleted =
+      DeleteDialectKey(languages, std::to_string(index.language), std::to_string(index.dialect));
   // Whether the list itself could go does not change the outcome.
   RemoveIfEmpty(languages, HKEY_LOCAL_MACHINE, kUiLanguagesKeyPath);
   return deleted;

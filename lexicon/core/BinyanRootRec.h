@@ -5,10 +5,10 @@
 #include "classlib/core/WinTypes.h"
 
 struct BinyanRootRec {
-  WORD rootId = 0;               // the class id; its low 13 bits identify it
+  WORD rootId = 0;  // the class id; its low 13 bits identify it
   WORD words[2] = {};
-  SHORT patterns[6] = {};        // by tense group 0-5; 0 or less: no forms
-  DWORD alternativeBits = 0;     // which slots the next record gives alternatives of
+  SHORT patterns[6] = {};     // by tense group 0-5; 0 or less: no forms
+  DWORD alternativeBits = 0;  // which slots the next record gives alternatives of
   WORD participleAlternativeBits = 0;
 };
 

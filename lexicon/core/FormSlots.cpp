@@ -3,8 +3,8 @@
 using namespace FormSlot;
 
 namespace {
-const int kFirstSlot[TenseGroup::Count] = {PresentMs, Past1s, Future1s, ImperativeMs, Infinitive,
-                                           ParticipleMs};
+const int kFirstSlot[TenseGroup::Count] = {PresentMs,    Past1s,     Future1s,
+                                           ImperativeMs, Infinitive, ParticipleMs};
 const int kSlotsInGroup[TenseGroup::Count] = {4, 9, 8, 4, 1, 4};
 }  // namespace
 

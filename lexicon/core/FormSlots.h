@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 namespace FormSlot {
+// clang-format off
 enum Id : int {
   Infinitive,
   PresentMs, PresentFs, PresentMp, PresentFp,
@@ -17,6 +18,7 @@ enum Id : int {
   Future3fs,     // built as Future2ms, which it is spelled like
   Count
 };
+// clang-format on
 }  // namespace FormSlot
 
 namespace TenseGroup {

@@ -47,7 +47,9 @@ bool InSet(const IdSet& set, int id) {
   return false;
 }
 
-int Length(const BYTE* letters) { return static_cast<int>(std::strlen(reinterpret_cast<const char*>(letters))); }
+int Length(const BYTE* letters) {
+  return static_cast<int>(std::strlen(reinterpret_cast<const char*>(letters)));
+}
 
 int IsRealVowel(int v) { return !IsNoVowel(v) && !IsShva(v); }
 
@@ -124,8 +126,7 @@ int IsSegolatePattern(const BYTE* letters, const BYTE* vowels) {
     return 0;
   if (IsGutturalLetter(letters[last]) && !IsAlef(letters[last])) {
     if (!IsPatahForm(vp) && !IsSegolForm(vp)) return 0;
-    return IsSegolForm(vp) &&
-                   (vq == HolamVariant || vq == Segol || vq == Holam || vq == HolamMale)
+    return IsSegolForm(vp) && (vq == HolamVariant || vq == Segol || vq == Holam || vq == HolamMale)
                ? 1
                : 0;
   }
@@ -159,8 +160,8 @@ int DetermineStressPosition(const BYTE* letters, BYTE* vowels, const BYTE* marks
     code = kStressPenult;
   } else if (IsOneOf(slot, {Infinitive, PresentFs, Past2fs, ParticipleFs})) {
     code = IsSegolatePattern(letters, vowels) ? kStressPenult : kStressLast;
-  } else if (IsOneOf(slot, {PresentMs, PresentMp, PresentFp, ParticipleMs, ParticipleMp,
-                             ParticipleFp})) {
+  } else if (IsOneOf(slot,
+                     {PresentMs, PresentMp, PresentFp, ParticipleMs, ParticipleMp, ParticipleFp})) {
     code = kStressLast;
   } else if (slot == Past1s || slot == Past2ms) {
     code = stressArgument == 0 || setA ? kStressPenult : kStressLast;

@@ -8,10 +8,10 @@
 #include "lexicon/core/HebWordRec.h"
 
 struct NounTableIndex {
-  static constexpr int kBuckets = 100;   // bucket b: ids b * 100 to b * 100 + 99
+  static constexpr int kBuckets = 100;  // bucket b: ids b * 100 to b * 100 + 99
   static constexpr int kIdsPerBucket = 100;
 
-  DWORD generation = 0;   // of the noun tables the buckets were built for
+  DWORD generation = 0;  // of the noun tables the buckets were built for
   bool built = false;
   DWORD firstOfBucket[kBuckets] = {};
 };

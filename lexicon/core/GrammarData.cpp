@@ -28,7 +28,7 @@ struct GrammarStore {
   DWORD nounPatternCount = 0, nounTableCount = 0, nounTextSize = 0;
   DWORD adjPatternCount = 0, adjTableCount = 0;
   DWORD nounEntryCounts[kNounEntryBlocks] = {};
-  DWORD nounTableGeneration = 0;   // changes whenever the noun tables are replaced
+  DWORD nounTableGeneration = 0;  // changes whenever the noun tables are replaced
   GrammarBlock prefixTables[kPrefixTables];
 };
 
@@ -97,10 +97,8 @@ Loaded LoadFile(LPCSTR file, void (*freer)(), bool (*reader)(const BYTE*, size_t
   CString path = MakeGrammarPath(file);
   std::vector<BYTE> bytes;
   switch (ReadWholeFile(path, bytes)) {
-    case FileRead::Missing:
-      return Loaded::Missing;
-    case FileRead::Failed:
-      break;
+    case FileRead::Missing: return Loaded::Missing;
+    case FileRead::Failed: break;
     case FileRead::Read:
       if (reader(bytes.data(), bytes.size())) return Loaded::Yes;
       break;
@@ -374,14 +372,12 @@ void LoadVerbRootTables(UserMessageList& messages) {
 
 bool LoadVerbIndex(UserMessageList& messages) {
   switch (LoadFile(kVerbIndexFile, FreeVerbIndex, ReadVerbIndex, messages)) {
-    case Loaded::Yes:
-      return true;
+    case Loaded::Yes: return true;
     case Loaded::Missing:
       // Start-up ends here, before the check that names missing files.
       messages.push_back(Message("Couldn't find %s!", MakeGrammarPath(kVerbIndexFile)));
       return false;
-    case Loaded::Rejected:
-      break;
+    case Loaded::Rejected: break;
   }
   return false;
 }

@@ -19,7 +19,6 @@
 // loading (the current folder until then).
 void SetGrammarFolder(LPCSTR folder);
 
-
 struct GrammarLoadResult {
   // The verb index was loaded and start-up continues; when it is missing or
   // damaged the noun and adjective tables are not loaded.
@@ -77,14 +76,14 @@ LPCSTR GetVerbMeaning(int verb, int binyan);
 
 const GrammarBlock& GetNounPatternBlock();
 DWORD GetNounPatternCount();
-const GrammarBlock& GetNounTableRecBlock();   // NounTableRec, with a sentinel
+const GrammarBlock& GetNounTableRecBlock();  // NounTableRec, with a sentinel
 DWORD GetNounTableRecCount();
 // Changes whenever the noun tables are freed or replaced, so that indexes
 // built over them know to rebuild.
 DWORD GetNounTableGeneration();
-const GrammarBlock& GetAdjPatternBlock();      // SuffixFormRec
+const GrammarBlock& GetAdjPatternBlock();  // SuffixFormRec
 DWORD GetAdjPatternCount();
-const GrammarBlock& GetAdjTableBlock();        // SuffixWordRec
+const GrammarBlock& GetAdjTableBlock();  // SuffixWordRec
 DWORD GetAdjTableCount();
 const GrammarBlock& GetNounTextBlock();
 

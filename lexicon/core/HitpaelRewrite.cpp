@@ -36,26 +36,17 @@ void ThirdLetterRule(FormPlanes& form) {
   switch (form.letters[2]) {
     case ShinShinDot:
     case ShinSinDot:
-    case Samekh:
-      SwapPrefixTav(form, form.letters[2], TavDagesh);
-      break;
-    case Zayin:
-      SwapPrefixTav(form, Zayin, DaletDagesh);
-      break;
-    case Tsadi:
-      SwapPrefixTav(form, Tsadi, Tet);
-      break;
+    case Samekh: SwapPrefixTav(form, form.letters[2], TavDagesh); break;
+    case Zayin: SwapPrefixTav(form, Zayin, DaletDagesh); break;
+    case Tsadi: SwapPrefixTav(form, Tsadi, Tet); break;
     case Tet:
       form.letters[2] = TetDagesh;
       RemoveSecondPosition(form);
       break;
     case DaletDagesh:
     case TetDagesh:
-    case TavDagesh:
-      RemoveSecondPosition(form);
-      break;
-    default:
-      break;
+    case TavDagesh: RemoveSecondPosition(form); break;
+    default: break;
   }
 }
 
@@ -64,8 +55,10 @@ void ThirdLetterRule(FormPlanes& form) {
 bool RewritePrefixOfClass(FormPlanes& form, int slot, int id, int level) {
   bool third = true;
   if (Contains(kHitpaelPrefixNunFirstKeptSecond, id)) {
-    if (level == 2) third = false;
-    else if (level == 1) NunPrefix(form, slot);
+    if (level == 2)
+      third = false;
+    else if (level == 1)
+      NunPrefix(form, slot);
   } else if (Contains(kHitpaelPrefixNunFirstOnly, id)) {
     if (level == 1) NunPrefix(form, slot);
     third = false;
@@ -90,20 +83,28 @@ bool RewritePrefixOfClass(FormPlanes& form, int slot, int id, int level) {
         form.letters[1] = static_cast<BYTE>(AddDagesh(form.letters[1]));
     }
   } else if (Contains(kHitpaelPrefixKeptMainNunOdd, id)) {
-    if (level == 0) third = false;
-    else if (level == 1) { NunPrefix(form, slot); third = false; }
-    else if (level == 3) NunPrefix(form, slot);
+    if (level == 0)
+      third = false;
+    else if (level == 1) {
+      NunPrefix(form, slot);
+      third = false;
+    } else if (level == 3)
+      NunPrefix(form, slot);
   } else if (id == kHitpaelPrefixTavDroppedOnly) {
     RemoveSecondPosition(form);
     third = false;
   } else if (Contains(kHitpaelPrefixNunFirst, id)) {
     if (level == 1) NunPrefix(form, slot);
   } else if (id == kHitpaelPrefixNunFirstTavDroppedLater) {
-    if (level == 1) NunPrefix(form, slot);
-    else if (level >= 2) RemoveSecondPosition(form);
+    if (level == 1)
+      NunPrefix(form, slot);
+    else if (level >= 2)
+      RemoveSecondPosition(form);
   } else if (id == kHitpaelPrefixNunFirstKeptLater) {
-    if (level > 1) third = false;
-    else if (level == 1) NunPrefix(form, slot);
+    if (level > 1)
+      third = false;
+    else if (level == 1)
+      NunPrefix(form, slot);
   } else if (id == kHitpaelPrefixTavMergedMainAndFirst) {
     if (level <= 1) {
       MergeIntoTav(form);
@@ -129,18 +130,28 @@ bool RewritePrefixOfClass(FormPlanes& form, int slot, int id, int level) {
   } else if (Contains(kHitpaelPrefixKeptMain, id)) {
     if (level == 0) third = false;
   } else if (id == kHitpaelPrefixKeptMainTavDroppedInAlternatives) {
-    if (level == 0) third = false;
+    if (level == 0)
+      third = false;
     else {
       RemoveSecondPosition(form);
       if (level >= 2) NunPrefix(form, slot);
     }
   } else if (Contains(kHitpaelPrefixKeptMainNunFirstPast, id)) {
-    if (level == 0) third = false;
-    else if (level == 1 && IsPastSlot(slot)) { NunPrefix(form, slot); third = false; }
+    if (level == 0)
+      third = false;
+    else if (level == 1 && IsPastSlot(slot)) {
+      NunPrefix(form, slot);
+      third = false;
+    }
   } else if (Contains(kHitpaelPrefixNunOddKeptSecond, id)) {
-    if (level == 1) NunPrefix(form, slot);
-    else if (level == 2) third = false;
-    else if (level == 3) { NunPrefix(form, slot); third = false; }
+    if (level == 1)
+      NunPrefix(form, slot);
+    else if (level == 2)
+      third = false;
+    else if (level == 3) {
+      NunPrefix(form, slot);
+      third = false;
+    }
   } else if (Contains(kHitpaelPrefixNunLater, id)) {
     if (level >= 2) NunPrefix(form, slot);
   } else if (id == kHitpaelPrefixNunSecond) {
@@ -148,7 +159,10 @@ bool RewritePrefixOfClass(FormPlanes& form, int slot, int id, int level) {
   } else if (id == kHitpaelPrefixKeptLater) {
     if (level > 1) third = false;
   } else if (id == kHitpaelPrefixTavDroppedOnlyLater) {
-    if (level > 1) { RemoveSecondPosition(form); third = false; }
+    if (level > 1) {
+      RemoveSecondPosition(form);
+      third = false;
+    }
   } else if (id == kHitpaelPrefixKeptMainAndFirst) {
     if (level < 2) third = false;
   } else if (id == kHitpaelPrefixKept || id == kHitpaelHitdapek) {
@@ -160,8 +174,10 @@ bool RewritePrefixOfClass(FormPlanes& form, int slot, int id, int level) {
   } else if (Contains(kHitpaelPrefixNunInAlternatives, id)) {
     if (level != 0) NunPrefix(form, slot);
   } else if (id == kHitpaelPrefixNunFirstTavDroppedSecond) {
-    if (level == 1) NunPrefix(form, slot);
-    else if (level == 2) RemoveSecondPosition(form);
+    if (level == 1)
+      NunPrefix(form, slot);
+    else if (level == 2)
+      RemoveSecondPosition(form);
   } else if (Contains(kHitpaelPrefixKeptMainNunFirstOnly, id)) {
     if (level == 1) NunPrefix(form, slot);
     if (level <= 1) third = false;

@@ -4,9 +4,7 @@
 
 #include "classlib/core/WinTypes.h"
 
-inline WORD ReadU16LE(const BYTE* bytes) {
-  return static_cast<WORD>(bytes[0] | (bytes[1] << 8));
-}
+inline WORD ReadU16LE(const BYTE* bytes) { return static_cast<WORD>(bytes[0] | (bytes[1] << 8)); }
 
 inline DWORD ReadU32LE(const BYTE* bytes) {
   return static_cast<DWORD>(bytes[0]) | (static_cast<DWORD>(bytes[1]) << 8) |

@@ -15,7 +15,9 @@ constexpr long kMarkedId = 10000;
 constexpr int kBuckets = NounTableIndex::kBuckets;
 constexpr int kIdsPerBucket = NounTableIndex::kIdsPerBucket;
 
-WORD RecordId(const BYTE* table, DWORD index) { return ReadU16LE(table + index * kNounTableRecSize); }
+WORD RecordId(const BYTE* table, DWORD index) {
+  return ReadU16LE(table + index * kNounTableRecSize);
+}
 
 void BuildBuckets(NounTableIndex& index, const BYTE* table, DWORD count) {
   // Bucket b: the first record whose id / 100 is b; an empty bucket scans

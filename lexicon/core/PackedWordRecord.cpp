@@ -14,8 +14,20 @@ DWORD TableKind(int subKind) { return kTableKindTag | PutBits(subKind, 3, 3); }
 
 // The fields of UnpackedWordRec a layout can hold.
 enum Slot {
-  kEntry, kBinyan, kFormSlot, kAlternative, kVav, kPlene, kSuffixBase, kPronominal,
-  kSuffixAlternative, kNumber, kCell, kWordNumber, kOrdinal, kGender,
+  kEntry,
+  kBinyan,
+  kFormSlot,
+  kAlternative,
+  kVav,
+  kPlene,
+  kSuffixBase,
+  kPronominal,
+  kSuffixAlternative,
+  kNumber,
+  kCell,
+  kWordNumber,
+  kOrdinal,
+  kGender,
 };
 
 struct FieldSpot {
@@ -26,11 +38,11 @@ struct FieldSpot {
 
 // Each kind's fields, which packing and unpacking both read.
 constexpr FieldSpot kVerbLayout[] = {
-    {kEntry, 3, 12}, {kBinyan, 0, 3},     {kFormSlot, 15, 5},   {kAlternative, 20, 2},
-    {kVav, 22, 2},   {kPlene, 24, 1},     {kSuffixBase, 25, 1}, {kPronominal, 26, 4},
-    {kSuffixAlternative, 30, 2}};
-constexpr FieldSpot kNounLayout[] = {{kEntry, 6, 16},      {kNumber, 22, 1}, {kCell, 23, 4},
-                                     {kAlternative, 27, 2}, {kPlene, 29, 1}, {kWordNumber, 30, 2}};
+    {kEntry, 3, 12},       {kBinyan, 0, 3},      {kFormSlot, 15, 5},
+    {kAlternative, 20, 2}, {kVav, 22, 2},        {kPlene, 24, 1},
+    {kSuffixBase, 25, 1},  {kPronominal, 26, 4}, {kSuffixAlternative, 30, 2}};
+constexpr FieldSpot kNounLayout[] = {{kEntry, 6, 16},       {kNumber, 22, 1}, {kCell, 23, 4},
+                                     {kAlternative, 27, 2}, {kPlene, 29, 1},  {kWordNumber, 30, 2}};
 constexpr FieldSpot kPrepLayout[] = {
     {kEntry, 6, 8}, {kNumber, 14, 1}, {kCell, 15, 4}, {kAlternative, 19, 2}, {kPlene, 21, 1}};
 constexpr FieldSpot kAdjLayout[] = {
@@ -142,8 +154,8 @@ int DecodeWordRecord(DWORD fields, BYTE extra, UnpackedWordRec* out) {
     return kKindVerb;
   }
   static int (*const unpackers[])(DWORD, BYTE, UnpackedWordRec&) = {
-      UnpackWordRecordSub0, UnpackWordRecordSub1, UnpackWordRecordSub2,
-      UnpackWordRecordSub3, UnpackWordRecordSub4};
+      UnpackWordRecordSub0, UnpackWordRecordSub1, UnpackWordRecordSub2, UnpackWordRecordSub3,
+      UnpackWordRecordSub4};
   int subKind = GetBits(fields, 3, 3);
   if (subKind > 4) return kKindUndecodable;
   if (out) unpackers[subKind](fields, extra, *out);
@@ -155,6 +167,4 @@ void WriteWordRecordBytes(BYTE* bytes, const PackedWordRec& record) {
   bytes[4] = record.extra;
 }
 
-PackedWordRec ReadWordRecordBytes(const BYTE* bytes) {
-  return {ReadU32LE(bytes), bytes[4]};
-}
+PackedWordRec ReadWordRecordBytes(const BYTE* bytes) { return {ReadU32LE(bytes), bytes[4]}; }

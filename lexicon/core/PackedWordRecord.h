@@ -26,10 +26,10 @@ struct PackedWordRec {
 // The fields of any kind; unpacking leaves those a kind lacks as they were.
 struct UnpackedWordRec {
   WORD entryIndex = 0;
-  WORD formSlot = 0;          // verb
-  int binyan = 0;             // verb
-  int alternative = 0;        // of the generated form (verb) or the built form
-  int vavInversive = 0;       // verb
+  WORD formSlot = 0;     // verb
+  int binyan = 0;        // verb
+  int alternative = 0;   // of the generated form (verb) or the built form
+  int vavInversive = 0;  // verb
   int plene = 0;
   int suffixBase = 0;         // verb
   int pronominalSuffix = 0;   // verb, 0 = none

@@ -52,12 +52,10 @@ bool HiriqTakesYod(const PleneReader& r, int i, int rootLetters, int slot, int b
           (!IsNoVowelOrShva(r.Vowel(1)) || IsDageshLetter(r.Letter(1))))
         return true;
       return i == 1 && slot == Infinitive;
-    case Binyan::Piel:
-      return i == 0 && IsSlotBetween(slot, Past1s, Past3p) && rootLetters <= 4;
+    case Binyan::Piel: return i == 0 && IsSlotBetween(slot, Past1s, Past3p) && rootLetters <= 4;
     case Binyan::Hitpael:
       return i == (slot == Infinitive ? 1 : 0) && !IsNoVowelOrShva(r.Vowel(i + 1));
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -72,7 +70,8 @@ void ConvertToPleneSpelling(FormPlanes& form, const PleneOptions& options) {
   bool fits = true;
   int n = copy.length;
   for (int i = 0; i < n && fits; ++i) {
-    int letter = r.Letter(i), vowel = r.Vowel(i), next = r.Letter(i + 1), nextVowel = r.Vowel(i + 1);
+    int letter = r.Letter(i), vowel = r.Vowel(i), next = r.Letter(i + 1),
+        nextVowel = r.Vowel(i + 1);
     fits = first.Append(static_cast<BYTE>(letter), static_cast<BYTE>(vowel), copy.marks[i]);
     if (!fits) break;
     BYTE& written = first.vowels[first.length - 1];
@@ -89,28 +88,34 @@ void ConvertToPleneSpelling(FormPlanes& form, const PleneOptions& options) {
       }
       case StressedHolam:
       case Holam: {
-        bool keep = r.IsVowelVav(i + 1) ||
-                    (IsHe(next) && IsNoVowel(nextVowel) && i + 1 == n - 1) ||
+        bool keep = r.IsVowelVav(i + 1) || (IsHe(next) && IsNoVowel(nextVowel) && i + 1 == n - 1) ||
                     (r.IsBareAlef(i + 1) && i + 1 != n - 1);
         if (!keep) written = vowel == StressedHolam ? StressedHolamMale : HolamMale;
         break;
       }
       case QamatsQatanAlef:
-      case QamatsAlef: case StressedQamatsAlef:
-      case PatahAlef: case StressedPatahAlef:
-        insertAlef = true;
-        break;
-      case SegolYod: case StressedSegolYod:
-      case HiriqYod: case StressedHiriqYod:
-      case TsereYod: case StressedTsereYod:
-      case QamatsYod: case StressedQamatsYod:
-      case PatahYod: case StressedPatahYod:
+      case QamatsAlef:
+      case StressedQamatsAlef:
+      case PatahAlef:
+      case StressedPatahAlef: insertAlef = true; break;
+      case SegolYod:
+      case StressedSegolYod:
+      case HiriqYod:
+      case StressedHiriqYod:
+      case TsereYod:
+      case StressedTsereYod:
+      case QamatsYod:
+      case StressedQamatsYod:
+      case PatahYod:
+      case StressedPatahYod:
         insertYod = !(IsYodForm(letter) && IsYodForm(next)) &&
                     !(!IsYodForm(letter) && IsYodForm(next) &&
                       (IsHolamMale(nextVowel) || IsShuruk(nextVowel) || IsQubutsForm(nextVowel) ||
                        IsHolamForm(nextVowel) || IsQamatsQatan(nextVowel)));
         break;
-      case VocalShva: case SilentShva: case Shva:
+      case VocalShva:
+      case SilentShva:
+      case Shva:
         if (i > 0 && IsYodForm(letter) && !IsYodForm(next) &&
             DoublesVerbYod(letter, i, rootLetters, slot, binyan))
           insertYod = true;
@@ -121,10 +126,12 @@ void ConvertToPleneSpelling(FormPlanes& form, const PleneOptions& options) {
       case HatafQamats:
         if (i == 0 && !r.IsVowelVav(1)) written = HolamMale;
         break;
-      case Hiriq: case Tsere: case StressedHiriq: case StressedTsere:
+      case Hiriq:
+      case Tsere:
+      case StressedHiriq:
+      case StressedTsere:
         // Before a yod the vowel takes no yod of its own (kiyem, kiymu).
-        if (!IsPlainYodForm(next))
-          insertYod = HiriqTakesYod(r, i, rootLetters, slot, binyan);
+        if (!IsPlainYodForm(next)) insertYod = HiriqTakesYod(r, i, rootLetters, slot, binyan);
         break;
       case Qamats:
       case StressedQamats:
@@ -136,8 +143,7 @@ void ConvertToPleneSpelling(FormPlanes& form, const PleneOptions& options) {
       case StressedQubuts:
         if (!r.IsVowelVav(i + 1)) written = vowel == StressedQubuts ? StressedShuruk : Shuruk;
         break;
-      default:
-        break;
+      default: break;
     }
     if (insertAlef) fits = first.Append(Alef, ExplicitNoVowel, 0);
     if (insertYod && fits) fits = first.Append(Yod, ExplicitNoVowel, 0);
@@ -149,7 +155,8 @@ void ConvertToPleneSpelling(FormPlanes& form, const PleneOptions& options) {
   for (int i = 0; i < m && fits; ++i) {
     fits = out.Append(first.letters[i], first.vowels[i], first.marks[i]);
     if (!fits || i == 0 || i == m - 1) continue;
-    int letter = f.Letter(i), vowel = f.Vowel(i), prev = f.Letter(i - 1), prevVowel = f.Vowel(i - 1);
+    int letter = f.Letter(i), vowel = f.Vowel(i), prev = f.Letter(i - 1),
+        prevVowel = f.Vowel(i - 1);
     int next = f.Letter(i + 1), nextVowel = f.Vowel(i + 1);
     if (IsVav(letter) && !IsHolamMale(vowel) && !IsShuruk(vowel) && !IsHolamMale(prevVowel) &&
         !IsShuruk(prevVowel) && prevVowel != HolamVariant && !IsVav(prev) && !IsVav(next)) {

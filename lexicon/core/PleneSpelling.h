@@ -7,11 +7,11 @@
 
 // What the respelling knows of the form.
 struct PleneOptions {
-  int rootLetters = 0;        // the verb's number of root letters; 0 when not a verb
+  int rootLetters = 0;  // the verb's number of root letters; 0 when not a verb
   int slot = 0;
   int binyan = kNotAVerb;
-  int code = 0;               // only kStressFourthFromEnd is acted on (some noun tables)
-  bool doubleYod = true;      // a consonantal yod is written twice
+  int code = 0;           // only kStressFourthFromEnd is acted on (some noun tables)
+  bool doubleYod = true;  // a consonantal yod is written twice
 
   static constexpr int kNotAVerb = 255;
 };

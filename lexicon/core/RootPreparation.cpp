@@ -64,13 +64,11 @@ int Paal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
     case kPaalFirstYodToHe:
       if (IsYodForm(l[0])) l[0] = He;
       return 0;
-    case kPaalDropFirstInFuture:
-      return IsSlotBetween(slot, Future1s, Future3mp) ? DropFirst(l) : 0;
+    case kPaalDropFirstInFuture: return IsSlotBetween(slot, Future1s, Future3mp) ? DropFirst(l) : 0;
     case kPaalThirdAlefInAlternatives:
       if (level) l[2] = Alef;
       return 0;
-    case kPaalSetBInMainOnly:
-      return level == 0 ? SetBStep(l, r, Binyan::Paal) : 0;
+    case kPaalSetBInMainOnly: return level == 0 ? SetBStep(l, r, Binyan::Paal) : 0;
     case kPaalYodFirstForSecondVav:
       if (IsVav(l[1])) {
         BYTE first = l[0], third = l[2];
@@ -80,8 +78,7 @@ int Paal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
         return 2;
       }
       return 0;
-    default:
-      return SetBStep(l, r, Binyan::Paal);
+    default: return SetBStep(l, r, Binyan::Paal);
   }
 }
 
@@ -90,23 +87,16 @@ int Nifal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
   switch (id) {
     case kNifalDropFirstInPresentAndPast:
       return IsSlotBetween(slot, PresentMs, Past3p) ? DropFirst(l) : 0;
-    case kNifalDropFirstInLaterAlternatives:
-      return level >= 2 ? DropFirst(l) : 0;
+    case kNifalDropFirstInLaterAlternatives: return level >= 2 ? DropFirst(l) : 0;
     case kNifalSecondVavInInfinitiveAndPresent:
       if (IsSlotBetween(slot, Infinitive, PresentFp)) l[1] = Vav;
       return 0;
-    case kNifalDropFirst:
-      return DropFirst(l);
-    case kNifalCopyThird:
-      CopyThird(l);
-      return 0;
-    default:
-      result = SetBStep(l, r, Binyan::Nifal);
-      break;
+    case kNifalDropFirst: return DropFirst(l);
+    case kNifalCopyThird: CopyThird(l); return 0;
+    default: result = SetBStep(l, r, Binyan::Nifal); break;
   }
-  if (id == kNifalFirstFirstSecond ||
-      (id == kNifalFirstFirstSecondInFirstAlternative && level == 1 &&
-       IsSlotBetween(slot, PresentMs, Past3p))) {
+  if (id == kNifalFirstFirstSecond || (id == kNifalFirstFirstSecondInFirstAlternative &&
+                                       level == 1 && IsSlotBetween(slot, PresentMs, Past3p))) {
     BYTE first = l[0], second = l[1];
     l[1] = first;
     l[2] = second;
@@ -120,12 +110,24 @@ int Piel(BYTE* l, int id, int level, int slot) {
     if (level && slot == Past3ms) l[2] = Alef;
     return 0;
   }
-  if (id == kPielFirstVav) { l[0] = Vav; return 0; }
+  if (id == kPielFirstVav) {
+    l[0] = Vav;
+    return 0;
+  }
   if (id == kPielVavBeforeThird) return InsertVavBeforeThird(l);
-  if (id == kPielSecondYodOrVav) { l[1] = level == 0 ? Yod : Vav; return 0; }
+  if (id == kPielSecondYodOrVav) {
+    l[1] = level == 0 ? Yod : Vav;
+    return 0;
+  }
   if (Contains(kPielCopiesThirdLetter, id)) return CopyThird(l);
-  if (Contains(kPielSecondLetterYod, id)) { l[1] = Yod; return 0; }
-  if (Contains(kPielSecondLetterVav, id)) { l[1] = Vav; return 0; }
+  if (Contains(kPielSecondLetterYod, id)) {
+    l[1] = Yod;
+    return 0;
+  }
+  if (Contains(kPielSecondLetterVav, id)) {
+    l[1] = Vav;
+    return 0;
+  }
   return 0;
 }
 
@@ -134,11 +136,23 @@ int Pual(BYTE* l, int id, int level) {
     if (level) l[2] = Alef;
     return 0;
   }
-  if (id == kPualFirstVav) { l[0] = Vav; return 0; }
-  if (id == kPualFirstOverSecond) { l[1] = l[0]; return 0; }
+  if (id == kPualFirstVav) {
+    l[0] = Vav;
+    return 0;
+  }
+  if (id == kPualFirstOverSecond) {
+    l[1] = l[0];
+    return 0;
+  }
   if (Contains(kPualCopiesThirdLetter, id)) return CopyThird(l);
-  if (Contains(kPualSecondLetterVav, id)) { l[1] = Vav; return 0; }
-  if (Contains(kPualSecondLetterYod, id)) { l[1] = Yod; return 0; }
+  if (Contains(kPualSecondLetterVav, id)) {
+    l[1] = Vav;
+    return 0;
+  }
+  if (Contains(kPualSecondLetterYod, id)) {
+    l[1] = Yod;
+    return 0;
+  }
   return 0;
 }
 
@@ -151,14 +165,23 @@ int Hitpael(BYTE* l, int id, int level) {
     if (level == 0) l[0] = Vav;
     return 0;
   }
-  if (Contains(kHitpaelFirstLetterVav, id)) { l[0] = Vav; return 0; }
+  if (Contains(kHitpaelFirstLetterVav, id)) {
+    l[0] = Vav;
+    return 0;
+  }
   if (id == kHitpaelVavBeforeThirdExceptSecondAlternative)
     return level != 2 ? InsertVavBeforeThird(l) : 0;
   if (Contains(kHitpaelCopiesThirdLetter, id)) return CopyThird(l);
   if (Contains(kHitpaelCopiesThirdLetterInMain, id)) return level == 0 ? CopyThird(l) : 0;
-  if (Contains(kHitpaelSecondLetterYod, id)) { l[1] = Yod; return 0; }
+  if (Contains(kHitpaelSecondLetterYod, id)) {
+    l[1] = Yod;
+    return 0;
+  }
   if (id == kHitpaelCopiesThirdLetterInAlternatives && level) return CopyThird(l);
-  if (Contains(kHitpaelSecondLetterVav, id)) { l[1] = Vav; return 0; }
+  if (Contains(kHitpaelSecondLetterVav, id)) {
+    l[1] = Vav;
+    return 0;
+  }
   return 0;
 }
 

@@ -9,9 +9,9 @@ namespace TemplateCode {
 // their base to k.
 constexpr int kFirstReference = 1;
 constexpr int kLastReference = 5;
-constexpr int kWithoutDagesh = 10;           // 11-15: the letter without dagesh
-constexpr int kWithDagesh = 15;              // 16-20: with dagesh (a he keeps none)
-constexpr int kBegadkefatDagesh = 20;        // 21-25: with dagesh when begadkefat
+constexpr int kWithoutDagesh = 10;     // 11-15: the letter without dagesh
+constexpr int kWithDagesh = 15;        // 16-20: with dagesh (a he keeps none)
+constexpr int kBegadkefatDagesh = 20;  // 21-25: with dagesh when begadkefat
 constexpr int kLastCode = kBegadkefatDagesh + kLastReference;
 
 // A shva that never becomes a hataf on a guttural.

@@ -29,21 +29,21 @@ struct RootVowel {
 // last letter that has a final form in it.
 const Root3 kHollowPatahRoots[] = {{ShinShinDot, Yod, Resh}, {Ayin, Yod, Tet}};
 const Root3 kAlefSegolRoots[] = {{Alef, Mem, Resh}, {Alef, Het, Zayin}};
-const Root3 kNifalHeDropping[] = {
-    {Gimel, Lamed, He}, {Het, Tsadi, He}, {Mem, Het, He}, {Nun, Tsadi, He},
-    {Ayin, ShinSinDot, He}, {Pe, Tav, He}, {Qof, Resh, He}, {Resh, Alef, He}};
+const Root3 kNifalHeDropping[] = {{Gimel, Lamed, He}, {Het, Tsadi, He},       {Mem, Het, He},
+                                  {Nun, Tsadi, He},   {Ayin, ShinSinDot, He}, {Pe, Tav, He},
+                                  {Qof, Resh, He},    {Resh, Alef, He}};
 const Root3 kPielSegolRoots[] = {{Bet, Resh, FinalKaf}, {Gimel, Resh, ShinShinDot}};
 const RootVowel kPielHeDropping[] = {
-    {{Alef, Vav, He}, Patah},   {{Gimel, Lamed, He}, Patah},       {{Het, Lamed, He}, Patah},
-    {{Het, Pe, He}, Patah},     {{Kaf, Lamed, He}, Patah},         {{Kaf, Samekh, He}, Patah},
-    {{Mem, Nun, He}, Patah},    {{Nun, Samekh, He}, Patah},        {{Ayin, Resh, He}, Patah},
-    {{Pe, Kaf, He}, Patah},     {{Tsadi, Vav, He}, Patah},         {{Tsadi, Pe, He}, Patah},
-    {{Qof, Vav, He}, Patah},    {{Qof, ShinShinDot, He}, Patah},   {{Resh, Dalet, He}, Patah},
+    {{Alef, Vav, He}, Patah},        {{Gimel, Lamed, He}, Patah},     {{Het, Lamed, He}, Patah},
+    {{Het, Pe, He}, Patah},          {{Kaf, Lamed, He}, Patah},       {{Kaf, Samekh, He}, Patah},
+    {{Mem, Nun, He}, Patah},         {{Nun, Samekh, He}, Patah},      {{Ayin, Resh, He}, Patah},
+    {{Pe, Kaf, He}, Patah},          {{Tsadi, Vav, He}, Patah},       {{Tsadi, Pe, He}, Patah},
+    {{Qof, Vav, He}, Patah},         {{Qof, ShinShinDot, He}, Patah}, {{Resh, Dalet, He}, Patah},
     {{ShinShinDot, Vav, He}, Patah}, {{Tav, Vav, He}, Qamats}};
 const RootVowel kHitpaelHeDropping[] = {
-    {{Alef, Vav, He}, Patah},   {{Gimel, Lamed, He}, Patah},       {{Gimel, Resh, He}, Qamats},
-    {{Het, Lamed, He}, Qamats}, {{Het, Resh, He}, Patah},          {{Yod, Pe, He}, Patah},
-    {{Kaf, Samekh, He}, Patah}, {{Ayin, Lamed, He}, Patah},        {{Qof, ShinShinDot, He}, Patah},
+    {{Alef, Vav, He}, Patah},   {{Gimel, Lamed, He}, Patah}, {{Gimel, Resh, He}, Qamats},
+    {{Het, Lamed, He}, Qamats}, {{Het, Resh, He}, Patah},    {{Yod, Pe, He}, Patah},
+    {{Kaf, Samekh, He}, Patah}, {{Ayin, Lamed, He}, Patah},  {{Qof, ShinShinDot, He}, Patah},
     {{Resh, Ayin, He}, Patah}};
 const Root3 kKafTavTav{Kaf, Tav, Tav};
 const Root3 kReshMemMem{Resh, Mem, FinalMem};
@@ -163,9 +163,12 @@ void PaalRule(Work& w, WORD& changed, const BinyanRootRec& record, const BYTE* e
     } else if (L == 2 && !IsGutturalLetter(w.Letter(2))) {
       // Only the qamats-prefixed future shortens (וַיָּסָב); the one with the
       // first letter doubled keeps its holam (וַתִּתֹּם).
-      if (IsHolamForm(w.V(1)) && IsQamatsForm(w.V(0))) w.V(1) = QamatsQatan;
-      else if (IsPatahForm(w.V(1))) w.V(1) = Segol;
-      else return;
+      if (IsHolamForm(w.V(1)) && IsQamatsForm(w.V(0)))
+        w.V(1) = QamatsQatan;
+      else if (IsPatahForm(w.V(1)))
+        w.V(1) = Segol;
+      else
+        return;
       changed = 1;
       w.Stress(kStressPenult);
     }
@@ -236,9 +239,7 @@ void FutureBinyanRule(Work& w, WORD& changed, int alternative, int slot, int bin
                       const BinyanRootRec& record, const BYTE* entry) {
   if (!IsVavInversiveSlot(slot)) return;
   switch (binyan) {
-    case Binyan::Paal:
-      PaalRule(w, changed, record, entry, slot, alternative);
-      break;
+    case Binyan::Paal: PaalRule(w, changed, record, entry, slot, alternative); break;
     case Binyan::Nifal:
       if (InList(entry, kNifalHeDropping)) {
         HeDropping(w, changed, 0, false, kStressPenult);
@@ -258,18 +259,15 @@ void FutureBinyanRule(Work& w, WORD& changed, int alternative, int slot, int bin
         HeDropping(w, changed, root->vowel, true, kStressPenult);
       }
       break;
-    case Binyan::Hifil:
-      HifilRule(w, changed, record, entry);
-      break;
-    default:
-      break;
+    case Binyan::Hifil: HifilRule(w, changed, record, entry); break;
+    default: break;
   }
 }
 
 // The short future form of the class (row "short"), each of its parts
 // behind its own conjunction.
-int WriteShortForm(GrammarContext& context, const VerbRootRun& shortRun, FormPlanes& out,
-                   int start, WORD& changed, int slot, int binyan, const BYTE* entry) {
+int WriteShortForm(GrammarContext& context, const VerbRootRun& shortRun, FormPlanes& out, int start,
+                   WORD& changed, int slot, int binyan, const BYTE* entry) {
   BYTE root[6] = {};
   std::memcpy(root, GetEntryRoot(entry), 5);
   NormalizeFinalLetters(root);

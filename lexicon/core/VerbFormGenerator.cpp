@@ -36,7 +36,8 @@ bool HasAlternative(const BinyanRootRec& record, int group, int bit) {
 const BYTE* PatternRecord(int row, int group, int number, int slot) {
   const GrammarBlock& block = GetVerbPatternBlock(row, group);
   if (!block.IsPresent() || number < 1) return nullptr;
-  size_t record = static_cast<size_t>(number - 1) * GetGroupSlotCount(group) + (slot - GetGroupFirstSlot(group));
+  size_t record = static_cast<size_t>(number - 1) * GetGroupSlotCount(group) +
+                  (slot - GetGroupFirstSlot(group));
   size_t count = GetVerbPatternCount(row, group);
   if (record >= count || (record + 1) * kVerbPatternRecSize > block.Size()) return nullptr;
   return block.Data() + record * kVerbPatternRecSize;
@@ -79,8 +80,7 @@ void CleanVowels(FormPlanes& form) {
     bool closesSyllable = i + 1 < form.length && IsDageshLetter(form.letters[i + 1]);
     if (IsGutturalLetter(letter) && vowel == Shva && !closesSyllable) vowel = HatafPatah;
     if (vowel == kFirmShva) vowel = Shva;
-    if (letter == HeMappiq &&
-        (i != form.length - 1 || IsHolamMale(vowel) || IsShuruk(vowel)))
+    if (letter == HeMappiq && (i != form.length - 1 || IsHolamMale(vowel) || IsShuruk(vowel)))
       letter = He;
   }
 }
@@ -141,7 +141,8 @@ void YodShvaVariant(FormPlanes& form, int position) {
     form.vowels[i] = VocalShva;
 }
 
-void ApplyBinyanRules(FormPlanes& form, int binyan, int slot, int rootLength, WORD rootId, int level) {
+void ApplyBinyanRules(FormPlanes& form, int binyan, int slot, int rootLength, WORD rootId,
+                      int level) {
   if (binyan == Binyan::Piel) {
     if (IsOneOf(slot, {PresentMp, PresentFp, Future2fs, Future2mp, Future3mp}))
       YodShvaVariant(form, rootLength);
@@ -215,8 +216,7 @@ int SkipFormForDatabase(WORD binyanWord, WORD rootId, int binyan, int slot, int 
     return 1;
   bool restricted = (binyanWord & kBinyanRestricted) != 0;
   if (restricted && IsSlotBetween(slot, ParticipleMs, ParticipleFp)) return 1;
-  if (restricted &&
-      IsOneOf(binyan, {Binyan::Hufal, Binyan::Hifil, Binyan::Pual, Binyan::Nifal}) &&
+  if (restricted && IsOneOf(binyan, {Binyan::Hufal, Binyan::Hifil, Binyan::Pual, Binyan::Nifal}) &&
       !IsSlotBetween(slot, PresentMs, PresentFp))
     return 1;
   if (mode == 1 && !TakesPronominalSuffix(slot, binyan)) return 1;
@@ -270,8 +270,8 @@ const HebWordRec* BuildVerbForm(GrammarContext& context, const VerbRootRun& run,
       if (!HasAlternative(bits, group, slot - GetGroupFirstSlot(group))) continue;
       VerbFormOptions alternativeOptions = options;
       alternativeOptions.alternativeLevel = k + 1;
-      const HebWordRec* alternative = BuildVerbForm(context, run, index + k + 1, entry, root, slot,
-                                                    binyan, alternativeOptions);
+      const HebWordRec* alternative =
+          BuildVerbForm(context, run, index + k + 1, entry, root, slot, binyan, alternativeOptions);
       FormPlanes part = FormPlanes::FromRecord(*alternative);
       for (int p = 0; p < 4; ++p) patternNumbers[p] = alternative->patternNumbers[p];
       for (; separators <= k; ++separators) form.Append(',', ExplicitNoVowel, 0);

@@ -45,7 +45,8 @@ HebWordRec PleneVerbForm(const BYTE* entry, const HebWordRec& form, int start) {
   return plene;
 }
 
-HebWordRec VavInversiveVerbForm(GrammarContext& context, const BYTE* entry, const HebWordRec& form) {
+HebWordRec VavInversiveVerbForm(GrammarContext& context, const BYTE* entry,
+                                const HebWordRec& form) {
   HebWordRec result = {};
   VerbRootRun run;
   int slot = form.formSlot, binyan = form.binyan;

@@ -10,7 +10,7 @@
 namespace {
 
 typedef bool (*Reader)(const BYTE*, size_t);
-const Reader kReaders[] = {ReadVerbPatterns, ReadVerbRootTables, ReadVerbIndex, ReadNounPatterns,
+const Reader kReaders[] = {ReadVerbPatterns, ReadVerbRootTables, ReadVerbIndex,   ReadNounPatterns,
                            ReadNounTable,    ReadNounData,       ReadAdjPatterns, ReadAdjTable};
 
 volatile unsigned g_sink;
@@ -24,7 +24,8 @@ void ReadEverything() {
   for (int row = 0; row < kPatternRows; ++row)
     for (int group = 0; group < kTenseGroups; ++group) {
       const GrammarBlock& block = GetVerbPatternBlock(row, group);
-      if (block.Size() != GetVerbPatternCount(row, group) * size_t(kVerbPatternRecSize)) __builtin_trap();
+      if (block.Size() != GetVerbPatternCount(row, group) * size_t(kVerbPatternRecSize))
+        __builtin_trap();
       Touch(block);
     }
   for (int b = 0; b < kVerbBlocks; ++b) {

@@ -27,7 +27,8 @@ class MainMenuTest : public ::testing::Test {
 };
 
 TEST(MainMenuResourceTest, TheMenuComesFromTheResources) {
-  HMODULE exe = ::LoadLibraryExA(WindowsPath(ZULTA_EXE_PATH).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HMODULE exe =
+      ::LoadLibraryExA(WindowsPath(ZULTA_EXE_PATH).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(exe, nullptr);
   HMENU hMenu = ::LoadMenuA(exe, MAKEINTRESOURCEA(IDR_MAINFRAME));
   ASSERT_NE(nullptr, hMenu);

@@ -13,8 +13,8 @@
 namespace {
 
 TEST(ProgramStart, CarriesItsIconAndVersion) {
-  HMODULE exe = ::LoadLibraryExA(WindowsPath(ZULTA_EXE_PATH).c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE);
+  HMODULE exe =
+      ::LoadLibraryExA(WindowsPath(ZULTA_EXE_PATH).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(exe, nullptr);
   EXPECT_NE(::FindResourceA(exe, MAKEINTRESOURCEA(IDR_MAINFRAME), RT_GROUP_ICON), nullptr)
       << "no program icon";

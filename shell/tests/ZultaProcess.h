@@ -29,7 +29,8 @@ inline HWND FindTopLevelWindow(DWORD processId, const char* title, const char* c
 }
 
 // The same, waiting for it to appear.
-inline HWND WaitForTopLevelWindow(DWORD processId, const char* title, const char* className = nullptr) {
+inline HWND WaitForTopLevelWindow(DWORD processId, const char* title,
+                                  const char* className = nullptr) {
   HWND hWnd = nullptr;
   WaitFor([&] { return (hWnd = FindTopLevelWindow(processId, title, className)) != nullptr; });
   return hWnd;
@@ -51,7 +52,8 @@ class ZultaProcess {
   }
   ~ZultaProcess() {
     if (!m_bStarted) return;
-    if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) ::TerminateProcess(m_process.hProcess, 1);
+    if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+      ::TerminateProcess(m_process.hProcess, 1);
     ::CloseHandle(m_process.hThread);
     ::CloseHandle(m_process.hProcess);
   }

@@ -31,8 +31,7 @@ bool IsTwoYodName(const WordView& w, int k) {
 }
 
 bool IsFourLetterName(const WordView& w, int k) {
-  return IsYodForm(w.L(k)) && w.L(k + 1) == He && w.L(k + 2) == Vav &&
-         w.L(k + 3) == He;
+  return IsYodForm(w.L(k)) && w.L(k + 1) == He && w.L(k + 2) == Vav && w.L(k + 3) == He;
 }
 
 bool IsWrittenAdonai(const WordView& w, int k) {
@@ -139,10 +138,10 @@ bool AdjustWordSpelling(BYTE* letters, BYTE* vowels, int capacity, bool hashemFi
   };
 
   for (int k : PrefixOffsets(l.data(), v.data(), std::min(n, 5))) {
-    const bool shortForm = n == k + 1 && (w.L(k) == He || w.L(k) == Dalet) &&
-                           IsNoVowel(w.V(k)) && w.L(k + 1) == Geresh;
-    const bool isName = shortForm || (n == k + 1 && IsTwoYodName(w, k)) ||
-                        (n == k + 3 && IsFourLetterName(w, k));
+    const bool shortForm = n == k + 1 && (w.L(k) == He || w.L(k) == Dalet) && IsNoVowel(w.V(k)) &&
+                           w.L(k + 1) == Geresh;
+    const bool isName =
+        shortForm || (n == k + 1 && IsTwoYodName(w, k)) || (n == k + 3 && IsFourLetterName(w, k));
     if (!isName || k + 4 >= capacity) continue;
     const BYTE* nameLetters = hashemFilter ? kAdoshemLetters : kAdonaiLetters;
     const BYTE* nameVowels = hashemFilter ? kAdoshemVowels : kAdonaiVowels;
@@ -157,8 +156,8 @@ bool AdjustWordSpelling(BYTE* letters, BYTE* vowels, int capacity, bool hashemFi
     return commit();
   }
   for (int j = 0; j + 2 <= n; ++j) {
-    if (l[j] == He && l[j + 1] == Vav && l[j + 2] == Alef &&
-        IsHiriqForm(v[j]) && IsNoVowel(v[j + 1]) && IsNoVowel(v[j + 2])) {
+    if (l[j] == He && l[j + 1] == Vav && l[j + 2] == Alef && IsHiriqForm(v[j]) &&
+        IsNoVowel(v[j + 1]) && IsNoVowel(v[j + 2])) {
       l[j + 1] = Yod;
       return commit();
     }

@@ -70,8 +70,8 @@ constexpr char kSlotCodes[] = "bcCdDfghjklmnNpqrsStTvxyzZeEiAaouIYOUW";
 constexpr struct {
   char code;
   int slot;
-} kAltCodes[] = {{'4', 28}, {'2', 29}, {'5', 30}, {'3', 31}, {'6', 32}, {'1', 34}, {'7', 35},
-                 {'8', 36}};
+} kAltCodes[] = {{'4', 28}, {'2', 29}, {'5', 30}, {'3', 31},
+                 {'6', 32}, {'1', 34}, {'7', 35}, {'8', 36}};
 static_assert(sizeof(kSlotCodes) - 1 == kPhonemeSlots, "one code a slot");
 
 std::unique_ptr<PhonemeTable> g_table;

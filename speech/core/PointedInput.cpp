@@ -32,11 +32,11 @@ std::string ReadQamatsKinds(const char* text, std::vector<bool>& qatan) {
   return out;
 }
 
-constexpr unsigned kFirstHebrewPoint = 0x05B0;    // sheva
+constexpr unsigned kFirstHebrewPoint = 0x05B0;  // sheva
 constexpr unsigned kLastHebrewPoint = 0x05C7;
 constexpr unsigned kQamatsQatan = 0x05C7;
-constexpr unsigned kFirstHebrewLetter = 0x05D0;   // alef
-constexpr unsigned kLastHebrewLetter = 0x05EA;    // tav
+constexpr unsigned kFirstHebrewLetter = 0x05D0;  // alef
+constexpr unsigned kLastHebrewLetter = 0x05EA;   // tav
 // Inside the point range: the maqaf and the punctuation marks that are no points.
 constexpr unsigned kMaqaf = 0x05BE;
 constexpr unsigned kPaseq = 0x05C0;
@@ -101,8 +101,7 @@ std::string ProblemWith(const char* text) {
       return where;
     }
     if (!IsReadable(code)) {
-      snprintf(where, sizeof where, "U+%04X at byte %d is no Hebrew letter or point", code,
-               offset);
+      snprintf(where, sizeof where, "U+%04X at byte %d is no Hebrew letter or point", code, offset);
       return where;
     }
     letterBefore = IsHebrewLetter(code);

@@ -24,8 +24,7 @@ WordView RestOf(const BYTE* letters, const BYTE* vowels, int r) {
 // article's qamats before he or ayin.
 bool OpensWithOpenSyllable(const WordView& rest) {
   if (rest.Last() == 0) return IsAnyOf(rest.V(0), {Patah, Qamats, Shuruk, HolamMale});
-  if (rest.V(0) == Hiriq && IsYodForm(rest.L(1)) && IsNoVowel(rest.V(1)) &&
-      rest.Last() >= 2) {
+  if (rest.V(0) == Hiriq && IsYodForm(rest.L(1)) && IsNoVowel(rest.V(1)) && rest.Last() >= 2) {
     return true;
   }
   return !IsDageshLetter(rest.L(1)) && !IsNoVowelOrShva(rest.V(1));
@@ -37,8 +36,7 @@ int ArticleVowel(const BYTE* letters, const BYTE* vowels, int r) {
   const int next = rest.L(0), vowel = rest.V(0);
   if (next == Alef || next == Resh) return Qamats;
   if ((next == He || next == Ayin) && IsPatahForQamatsOrQamats(vowel)) {
-    return !OpensWithOpenSyllable(rest) || IsSegolateEnding(rest) ? Qamats
-                                                                  : Segol;
+    return !OpensWithOpenSyllable(rest) || IsSegolateEnding(rest) ? Qamats : Segol;
   }
   if (next == Ayin) return Qamats;
   if (next == He) {
@@ -62,8 +60,7 @@ int VowelBefore(int next, int nextVowel) {
 
 bool IsArticleQamatsWord(const BYTE* letters, const BYTE* vowels) {
   if (letters[0] != He) return false;
-  if ((letters[1] == FinalMem || letters[1] == FinalNun) && letters[2] == 0 &&
-      vowels[0] == Tsere) {
+  if ((letters[1] == FinalMem || letters[1] == FinalNun) && letters[2] == 0 && vowels[0] == Tsere) {
     return true;
   }
   return letters[1] != 0 && IsAnyOf(letters[1], {Nun, NunDagesh, Mem, MemDagesh}) &&

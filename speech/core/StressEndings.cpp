@@ -88,7 +88,9 @@ struct EndingRule {
 };
 
 template <int kCode>
-int Exactly(int c) { return c == kCode; }
+int Exactly(int c) {
+  return c == kCode;
+}
 
 int IsNunOrQof(int c) { return IsNun(c) || IsQof(c); }
 int IsLamedOrResh(int c) { return IsLamed(c) || IsResh(c); }
@@ -270,8 +272,8 @@ bool AiEnding(const WordView& w) {
   const int n = w.Last();
   auto L = [&](int i) { return w.L(i); };
   auto V = [&](int i) { return w.V(i); };
-  if (!(n >= 5 && IsPatahOrQamatsForm(V(n - 3)) && IsAlef(L(n - 2)) &&
-        IsHiriqOrNoVowel(V(n - 2)) && IsYodForm(L(n - 1)))) {
+  if (!(n >= 5 && IsPatahOrQamatsForm(V(n - 3)) && IsAlef(L(n - 2)) && IsHiriqOrNoVowel(V(n - 2)) &&
+        IsYodForm(L(n - 1)))) {
     return false;
   }
   if ((IsVavVowel(V(n - 1)) || IsNoVowel(V(n - 1))) && IsTav(L(n)) &&
@@ -357,8 +359,8 @@ namespace {
 // Two letters that together write one consonant or vowel letter: a doubled
 // vav or yod, one of them without vowel.
 bool IsDoubledPair(const WordView& w, int p) {
-  const bool pair = (IsVavForm(w.L(p)) && IsVavForm(w.L(p - 1))) ||
-                    (IsYodForm(w.L(p)) && IsYodForm(w.L(p - 1)));
+  const bool pair =
+      (IsVavForm(w.L(p)) && IsVavForm(w.L(p - 1))) || (IsYodForm(w.L(p)) && IsYodForm(w.L(p - 1)));
   return pair && (w.V(p) == ExplicitNoVowel || w.V(p - 1) == ExplicitNoVowel);
 }
 
@@ -373,8 +375,7 @@ bool IsSegolateEnding(const WordView& w) {
     --a;
     --b;
   }
-  if (IsDoubledPair(w, n - 2) ||
-      (IsNoVowelOrShva(w.V(n - 2)) && IsAlefOrAyin(w.L(n - 2)))) {
+  if (IsDoubledPair(w, n - 2) || (IsNoVowelOrShva(w.V(n - 2)) && IsAlefOrAyin(w.L(n - 2)))) {
     --b;
     if (b < n - 2 && IsDoubledPair(w, n - 3)) --b;
   }

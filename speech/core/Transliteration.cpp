@@ -15,9 +15,7 @@ namespace {
 using namespace HebCode;
 
 // A nun closing a syllable before these is spoken as in "ink".
-bool IsVelarStop(int c) {
-  return IsAnyOf(c, {GimelDagesh, FinalKafDagesh, KafDagesh, Gimel, Qof});
-}
+bool IsVelarStop(int c) { return IsAnyOf(c, {GimelDagesh, FinalKafDagesh, KafDagesh, Gimel, Qof}); }
 
 // clang-format off
 // gimel with geresh, nun, gimel, lamed: the shva under the gimel is spoken
@@ -98,11 +96,11 @@ class WordTransliterator {
   const VowelType m_vowelType;
   const WordView w;
   const PrefixInfo& m_prefix;
-  int m_w = 0;              // doubled vav at the current letter
-  int m_j = 0;              // the current letter, past a doubled vav
-  int m_previousW = 0;      // doubled vav of the letter processed before
+  int m_w = 0;          // doubled vav at the current letter
+  int m_j = 0;          // the current letter, past a doubled vav
+  int m_previousW = 0;  // doubled vav of the letter processed before
   bool m_prefixYod = false;
-  int m_syllables = 0;      // stress digits written before the current letter
+  int m_syllables = 0;  // stress digits written before the current letter
 };
 
 Onset WordTransliterator::ConsonantOf(int i) const {
@@ -120,32 +118,53 @@ Onset WordTransliterator::ConsonantOf(int i) const {
     case Dalet: return yemenite ? split("d", "D") : both("d");
     case DaletDagesh: return both("d");
     case He:
-    case HeMappiq:
-      return IsNoVowelOrShva(vowel) && !IsYodForm(next) ? silent : both("h");
+    case HeMappiq: return IsNoVowelOrShva(vowel) && !IsYodForm(next) ? silent : both("h");
     case Vav:
     case VavDagesh:
       if (IsNoVowel(vowel) && IsVavForm(next) && !IsNoVowel(w.V(i + 1))) return silent;
       return both(yemenite ? "w" : "v");
-    case Zayin: case ZayinDagesh: return both("z");
-    case Het: case Kaf: case FinalKaf: case FinalKafShva: case FinalKafQamats: return both("x");
-    case Tet: case TetDagesh: case TavDagesh: return both("t");
-    case KafDagesh: case FinalKafDagesh: case FinalKafDageshShva: case FinalKafDageshQamats:
-    case Qof: case QofDagesh:
-      return both("k");
-    case Lamed: case LamedDagesh: return both("l");
-    case Mem: case FinalMem: case MemDagesh: return both("m");
-    case Nun: case FinalNun: case NunDagesh: {
+    case Zayin:
+    case ZayinDagesh: return both("z");
+    case Het:
+    case Kaf:
+    case FinalKaf:
+    case FinalKafShva:
+    case FinalKafQamats: return both("x");
+    case Tet:
+    case TetDagesh:
+    case TavDagesh: return both("t");
+    case KafDagesh:
+    case FinalKafDagesh:
+    case FinalKafDageshShva:
+    case FinalKafDageshQamats:
+    case Qof:
+    case QofDagesh: return both("k");
+    case Lamed:
+    case LamedDagesh: return both("l");
+    case Mem:
+    case FinalMem:
+    case MemDagesh: return both("m");
+    case Nun:
+    case FinalNun:
+    case NunDagesh: {
       const bool closed = IsNoVowel(vowel) || (IsShva(vowel) && ShvaAt(i + 1) == kSilentShva);
       if (closed && IsVelarStop(next)) return split("G", "N");
       return both("n");
     }
-    case Samekh: case SamekhDagesh:
-      return both(next == FinalMem && IsNoVowel(vowel) ? "z" : "s");
+    case Samekh:
+    case SamekhDagesh: return both(next == FinalMem && IsNoVowel(vowel) ? "z" : "s");
     case PeDagesh: return both("p");
-    case Pe: case FinalPe: return both("f");
-    case Tsadi: case FinalTsadi: case TsadiDagesh: return yemenite ? both("s") : split("T", "c");
-    case Shin: case ShinDagesh: case ShinShinDotDagesh: case ShinShinDot: return both("S");
-    case ShinSinDot: case ShinSinDotDagesh: return both("s");
+    case Pe:
+    case FinalPe: return both("f");
+    case Tsadi:
+    case FinalTsadi:
+    case TsadiDagesh: return yemenite ? both("s") : split("T", "c");
+    case Shin:
+    case ShinDagesh:
+    case ShinShinDotDagesh:
+    case ShinShinDot: return both("S");
+    case ShinSinDot:
+    case ShinSinDotDagesh: return both("s");
     case Resh: return both("r");
     case Tav:
       if (m_pron == kSephardi) return both("t");
@@ -157,9 +176,11 @@ Onset WordTransliterator::ConsonantOf(int i) const {
       if (IsNoVowelOrShva(vowel)) return silent;
       return split(i == 0 ? "" : ".", "q");
     case Shuruk: return split("", "q");
-    case GimelGereshDagesh: case GimelGeresh: return split("J", "j");
+    case GimelGereshDagesh:
+    case GimelGeresh: return split("J", "j");
     case ZayinGeresh: return both("Z");
-    case FinalTsadiGeresh: case TsadiGeresh: return both("C");
+    case FinalTsadiGeresh:
+    case TsadiGeresh: return both("C");
     default: return Onset{};
   }
 }
@@ -183,9 +204,8 @@ VowelPart WordTransliterator::ExplicitNoVowelPart(int i) const {
 
 VowelPart WordTransliterator::HolamPart(int i) const {
   const int j = m_j;
-  if (IsHolamMale(w.V(i)) && i + 3 <= w.Last() && w.L(j + 1) == Alef &&
-      IsHiriqForm(w.V(j + 1)) && IsYodForm(w.L(j + 2)) && IsNoVowelOrShva(w.V(j + 2)) &&
-      IsDalet(w.L(j + 3))) {
+  if (IsHolamMale(w.V(i)) && i + 3 <= w.Last() && w.L(j + 1) == Alef && IsHiriqForm(w.V(j + 1)) &&
+      IsYodForm(w.L(j + 2)) && IsNoVowelOrShva(w.V(j + 2)) && IsDalet(w.L(j + 3))) {
     const bool stressed = IsStressedVowel(w.V(i)) || IsStressedVowel(w.V(j + 1));
     return Part(stressed ? "1'oj'" : "0'oj'", "O", 2);
   }
@@ -206,8 +226,8 @@ VowelPart WordTransliterator::ShurukPart(int i) const {
 VowelPart WordTransliterator::HiriqPart(int i) const {
   const int n = w.Last(), j = m_j;
   // -iyim
-  if (i == n - 3 && IsYodForm(w.L(n - 2)) && IsYodForm(w.L(n - 1)) &&
-      w.L(n) == FinalMem && IsHiriqOrNoVowel(w.V(n - 2)) && IsNoVowel(w.V(n - 1))) {
+  if (i == n - 3 && IsYodForm(w.L(n - 2)) && IsYodForm(w.L(n - 1)) && w.L(n) == FinalMem &&
+      IsHiriqOrNoVowel(w.V(n - 2)) && IsNoVowel(w.V(n - 1))) {
     return Part(Typed("i.j0Im", "I.j0Im"), "2yim", 2);
   }
   // -iyo, -iyu
@@ -238,8 +258,8 @@ VowelPart WordTransliterator::HiriqPart(int i) const {
       return Part(Typed("0i1A", "0I1A"), "2ya", more);
     }
   }
-  const bool yodFollows = IsYodForm(w.L(j + 1)) && IsNoVowelOrShva(yodVowel) && j + 1 != n &&
-                          !m_prefixYod;
+  const bool yodFollows =
+      IsYodForm(w.L(j + 1)) && IsNoVowelOrShva(yodVowel) && j + 1 != n && !m_prefixYod;
   return Part(Typed("0i", "0I"), "i", yodFollows ? 1 : 0);
 }
 
@@ -276,8 +296,7 @@ VowelPart WordTransliterator::PatahOrQamatsPart(int i, bool qamats) const {
     if (n == j + 3) {
       const int yod = w.L(j + 2), yodVowel = w.V(j + 2);
       if ((SwallowableYodAfter(j + 1) && bareTavEnd) ||
-          (IsYodForm(yod) && IsNoVowel(yodVowel) && w.L(n) == FinalMem &&
-           IsNoVowel(w.V(n)))) {
+          (IsYodForm(yod) && IsNoVowel(yodVowel) && w.L(n) == FinalMem && IsNoVowel(w.V(n)))) {
         return Part(Typed("1'aj'.j0i", "1'aj'.j0I"), "Yqi", 2);
       }
       if (IsYodForm(yod) && bareTavEnd && IsHolamMale(yodVowel)) return Part("1'aj'0O", "Yqo", 2);
@@ -290,10 +309,9 @@ VowelPart WordTransliterator::PatahOrQamatsPart(int i, bool qamats) const {
   if (IsYodForm(w.L(j + 1)) && IsNoVowel(w.V(j + 1)) && IsVavForm(w.L(j + 2)) && j + 1 < n) {
     return sephardi ? Part(Typed("0a", "0A"), "a", 1) : Part("0'o~'", "A", 1);
   }
-  const VowelPart plain = qamats && !sephardi ? Part("0'o~'", "A", 0)
-                                              : Part(Typed("0a", "0A"), "a", 0);
-  if (!qamats && w.L(j + 1) == Alef && IsNoVowel(w.V(j + 1)) &&
-      SwallowableYodAfter(j + 1)) {
+  const VowelPart plain =
+      qamats && !sephardi ? Part("0'o~'", "A", 0) : Part(Typed("0a", "0A"), "a", 0);
+  if (!qamats && w.L(j + 1) == Alef && IsNoVowel(w.V(j + 1)) && SwallowableYodAfter(j + 1)) {
     return Part("0'aj'", "Y", 2);
   }
   // A word-initial vav before a yod under shva: the yod is a consonant.
@@ -403,8 +421,8 @@ void WordTransliterator::Run(std::string& phonetic, std::string& code) {
 
 }  // namespace
 
-void TransliterateWord(const BYTE* letters, const BYTE* vowels,
-                       const PronunciationOptions& options, CString& phonetic, CString& code) {
+void TransliterateWord(const BYTE* letters, const BYTE* vowels, const PronunciationOptions& options,
+                       CString& phonetic, CString& code) {
   const PrefixInfo prefix = FindPrefixes(letters, vowels, options);
   const int last = LastLetterIndex(letters, kMaxTransliteratedLetters);
   std::string phoneticText, codeText;

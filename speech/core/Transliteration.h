@@ -17,5 +17,5 @@ constexpr int kMaxTransliteratedLetters = 69;
 
 // Transliterates the zero-terminated letters and their parallel vowels,
 // replacing phonetic and code.
-void TransliterateWord(const BYTE* letters, const BYTE* vowels,
-                       const PronunciationOptions& options, CString& phonetic, CString& code);
+void TransliterateWord(const BYTE* letters, const BYTE* vowels, const PronunciationOptions& options,
+                       CString& phonetic, CString& code);

@@ -28,10 +28,14 @@ bool IsGimelOrQof(int c) { return IsAnyOf(c, {GimelDagesh, Gimel, QofDagesh, Qof
 // The letters that a gimel or qof under shva opening a word runs into as one
 // cluster, its shva silent.
 bool ClustersAfterGimelOrQof(int c) {
-  return IsAnyOf(c, {VavDagesh, ZayinDagesh, LamedDagesh, MemDagesh, NunDagesh, SamekhDagesh,
-                     TsadiDagesh, ShinDagesh, ShinShinDotDagesh, ShinShinDot, ShinSinDot,
-                     ShinSinDotDagesh, ZayinGeresh, Bet, Vav, Zayin, Lamed, Mem, Nun, Samekh,
-                     Pe, Tsadi, Resh, Shin});
+  return IsAnyOf(c, {VavDagesh,   ZayinDagesh, LamedDagesh,
+                     MemDagesh,   NunDagesh,   SamekhDagesh,
+                     TsadiDagesh, ShinDagesh,  ShinShinDotDagesh,
+                     ShinShinDot, ShinSinDot,  ShinSinDotDagesh,
+                     ZayinGeresh, Bet,         Vav,
+                     Zayin,       Lamed,       Mem,
+                     Nun,         Samekh,      Pe,
+                     Tsadi,       Resh,        Shin});
 }
 bool IsPatahOrQamatsPlainCode(int c) { return c == Patah || c == Qamats; }
 
@@ -218,8 +222,7 @@ bool IsDoubledVav(const BYTE* letters, const BYTE* vowels, int i, int n) {
          i + 1 <= n;
 }
 
-ShvaKind TestVocalShva(const BYTE* letters, const BYTE* vowels, int i, int n,
-                       const PrefixInfo& p) {
+ShvaKind TestVocalShva(const BYTE* letters, const BYTE* vowels, int i, int n, const PrefixInfo& p) {
   const Pronunciation pronunciation = p.options.pronunciation;
   const WordView w(letters, vowels, n);
   // 1. Explicit answers.
@@ -313,8 +316,8 @@ bool LettersSoundAlike(int a, int b, Pronunciation pronunciation) {
   if (isKhSound(a)) return isKhSound(b);
   if (a == TavDagesh) return b == TavDagesh || (b == Tav && sephardi);
   if (a == Tav && sephardi) return IsAnyOf(b, {Tav, TavDagesh});
-  if (IsAnyOf(a, {ZayinDagesh, SamekhDagesh, TsadiDagesh, ShinDagesh, ShinSinDot,
-                  ShinSinDotDagesh, ZayinGeresh, TsadiGeresh, Zayin, Samekh, Tsadi, Shin}) ||
+  if (IsAnyOf(a, {ZayinDagesh, SamekhDagesh, TsadiDagesh, ShinDagesh, ShinSinDot, ShinSinDotDagesh,
+                  ZayinGeresh, TsadiGeresh, Zayin, Samekh, Tsadi, Shin}) ||
       a == Tav) {
     return IsZayin(b) || IsTsadi(b) || IsSamekh(b) ||
            IsAnyOf(b, {ZayinGeresh, FinalTsadi, Shin, ShinDagesh, ShinSinDot, ShinSinDotDagesh}) ||

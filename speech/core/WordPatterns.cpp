@@ -47,9 +47,8 @@ bool IsRelativeShin(int letter, int vowel, bool strict) {
 }
 
 bool IsArticle(int letter, int vowel, bool strict) {
-  return letter == He && (strict || IsAnyOf(vowel, {HatafPatah, Segol, Patah, Qamats,
-                                                    StressedSegol, StressedPatah,
-                                                    StressedQamats}));
+  return letter == He && (strict || IsAnyOf(vowel, {HatafPatah, Segol, Patah, Qamats, StressedSegol,
+                                                    StressedPatah, StressedQamats}));
 }
 
 bool IsPrepositionMem(int letter, int vowel, bool strict) {
@@ -61,8 +60,7 @@ bool IsPrepositionMem(int letter, int vowel, bool strict) {
 bool IsChainEnd(const WordView& w, int from, int count, bool strict) {
   if (count == 1) {
     const int l = w.L(from), v = w.V(from);
-    return IsPreposition(l, v, strict) || IsArticle(l, v, strict) ||
-           IsPrepositionMem(l, v, strict);
+    return IsPreposition(l, v, strict) || IsArticle(l, v, strict) || IsPrepositionMem(l, v, strict);
   }
   return count == 2 && IsPrepositionMem(w.L(from), w.V(from), strict) &&
          IsArticle(w.L(from + 1), w.V(from + 1), strict);

@@ -127,7 +127,7 @@ StressResult PlaceStress(const WordView& w, StressPattern& pattern,
 }  // namespace
 
 StressResult PlaceWordStress(const BYTE* letters, const BYTE* vowels, int n, CString& pattern,
-                    const PronunciationOptions& options, StressMode mode) {
+                             const PronunciationOptions& options, StressMode mode) {
   StressPattern marks(pattern);
   StressResult result = kStressNotPlaced;
   if (n >= 0) {

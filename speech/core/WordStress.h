@@ -8,8 +8,13 @@
 
 // The stressed syllable counted from the end: 0 last ... 3 fourth to last;
 // 4 when the pattern had too few syllables for the rule (nothing marked).
-enum StressResult { kStressLast = 0, kStressPenult = 1, kStressAntepenult = 2,
-                    kStressFourthToLast = 3, kStressNotPlaced = 4 };
+enum StressResult {
+  kStressLast = 0,
+  kStressPenult = 1,
+  kStressAntepenult = 2,
+  kStressFourthToLast = 3,
+  kStressNotPlaced = 4
+};
 
 // What PlaceWordStress does with the pattern. Any value other than these
 // acts as kKeepOrForceLastStress.

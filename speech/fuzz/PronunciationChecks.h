@@ -90,8 +90,8 @@ inline std::string CheckWord(const Word& w, Pronunciation pronunciation, VowelTy
   }
   if (phonetic.Left(2) != "`[" || phonetic.Right(1) != "]") return "phonetic text not bracketed";
   const bool stressGiven = HasStressedVowel(w) || CountChar(phonetic, '1') > 0;
-  const int result = PlaceWordStress(w.letters.data(), w.vowels.data(), w.Last(), phonetic,
-                                     options);
+  const int result =
+      PlaceWordStress(w.letters.data(), w.vowels.data(), w.Last(), phonetic, options);
   if (result < kStressLast || result > kStressNotPlaced) return "stress result out of range";
   if (CountChar(phonetic, '9') != 0) return "a 9 left in the pattern";
   if (!stressGiven && CountChar(phonetic, '1') > 1) return "more than one stress placed";
@@ -109,8 +109,9 @@ inline std::string CheckWord(const Word& w, Pronunciation pronunciation, VowelTy
   AdjustWordSpelling(l.data(), v.data(), kMaxTransliteratedLetters + 1, hashemFilter);
   for (int k = 0; k <= 4; ++k) {
     std::vector<BYTE> pl = w.letters, pv = w.vowels;
-    const ArticleMode mode = k == 0 ? kArticleDecide : k == 1 ? kArticleNotAbsorbed
-                                                              : kArticleAbsorbed;
+    const ArticleMode mode = k == 0   ? kArticleDecide
+                             : k == 1 ? kArticleNotAbsorbed
+                                      : kArticleAbsorbed;
     PointPrefixLetters(pl.data(), pv.data(), k, mode);
     if (pl.size() != w.letters.size() || pl.back() != 0) return "prefix pointing broke the word";
   }

@@ -26,7 +26,8 @@ std::vector<uint8_t> InflateStored(const std::vector<uint8_t>& png) {
   while (at < png.size()) {
     uint32_t length = BigEndianAt(png, at);
     std::string type(png.begin() + at + 4, png.begin() + at + 8);
-    if (type == "IDAT") zlib.insert(zlib.end(), png.begin() + at + 8, png.begin() + at + 8 + length);
+    if (type == "IDAT")
+      zlib.insert(zlib.end(), png.begin() + at + 8, png.begin() + at + 8 + length);
     at += 12 + length;
   }
   std::vector<uint8_t> raw;

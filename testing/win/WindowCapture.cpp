@@ -39,8 +39,8 @@ RgbImage CaptureWindow(HWND hWnd) {
   RECT rect;
   ::GetWindowRect(hWnd, &rect);
   HDC hScreen = ::GetDC(nullptr);
-  RgbImage image = CaptureDC(hScreen, rect.left, rect.top, rect.right - rect.left,
-                             rect.bottom - rect.top);
+  RgbImage image =
+      CaptureDC(hScreen, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
   ::ReleaseDC(nullptr, hScreen);
   return image;
 }

@@ -27,23 +27,23 @@ namespace {
 const char* const kBinyanLabels[Binyan::kCount] = {"Paal",    "Nifal", "Piel", "Pual",
                                                    "Hitpael", "Hifil", "Hufal"};
 const char* const kSlotLabels[FormSlot::Count] = {
-    "infinitive", "present m.sg", "present f.sg", "present m.pl", "present f.pl",
-    "past 1sg", "past 2ms", "past 2fs", "past 3ms", "past 3fs", "past 1pl", "past 2mp",
-    "past 2fp", "past 3pl", "future 1sg", "future 2ms", "future 2fs", "future 3ms",
-    "future 1pl", "future 2mp", "future 2fp/3fp", "future 3mp", "imperative ms",
-    "imperative fs", "imperative mp", "imperative fp", "participle ms", "participle fs",
-    "participle mp", "participle fp", "future 3fs"};
+    "infinitive",     "present m.sg",  "present f.sg",  "present m.pl",  "present f.pl",
+    "past 1sg",       "past 2ms",      "past 2fs",      "past 3ms",      "past 3fs",
+    "past 1pl",       "past 2mp",      "past 2fp",      "past 3pl",      "future 1sg",
+    "future 2ms",     "future 2fs",    "future 3ms",    "future 1pl",    "future 2mp",
+    "future 2fp/3fp", "future 3mp",    "imperative ms", "imperative fs", "imperative mp",
+    "imperative fp",  "participle ms", "participle fs", "participle mp", "participle fp",
+    "future 3fs"};
 // The order of the printed slots: future 3fs after 2fs.
 const int kSlotOrder[FormSlot::Count] = {
-    FormSlot::Infinitive, FormSlot::PresentMs, FormSlot::PresentFs, FormSlot::PresentMp,
-    FormSlot::PresentFp, FormSlot::Past1s, FormSlot::Past2ms, FormSlot::Past2fs,
-    FormSlot::Past3ms, FormSlot::Past3fs, FormSlot::Past1p, FormSlot::Past2mp,
-    FormSlot::Past2fp, FormSlot::Past3p, FormSlot::Future1s, FormSlot::Future2ms,
-    FormSlot::Future2fs, FormSlot::Future3fs, FormSlot::Future3ms, FormSlot::Future1p,
-    FormSlot::Future2mp, FormSlot::Future2fp3fp, FormSlot::Future3mp, FormSlot::ImperativeMs,
-    FormSlot::ImperativeFs, FormSlot::ImperativeMp, FormSlot::ImperativeFp,
-    FormSlot::ParticipleMs, FormSlot::ParticipleFs, FormSlot::ParticipleMp,
-    FormSlot::ParticipleFp};
+    FormSlot::Infinitive,   FormSlot::PresentMs,    FormSlot::PresentFs,    FormSlot::PresentMp,
+    FormSlot::PresentFp,    FormSlot::Past1s,       FormSlot::Past2ms,      FormSlot::Past2fs,
+    FormSlot::Past3ms,      FormSlot::Past3fs,      FormSlot::Past1p,       FormSlot::Past2mp,
+    FormSlot::Past2fp,      FormSlot::Past3p,       FormSlot::Future1s,     FormSlot::Future2ms,
+    FormSlot::Future2fs,    FormSlot::Future3fs,    FormSlot::Future3ms,    FormSlot::Future1p,
+    FormSlot::Future2mp,    FormSlot::Future2fp3fp, FormSlot::Future3mp,    FormSlot::ImperativeMs,
+    FormSlot::ImperativeFs, FormSlot::ImperativeMp, FormSlot::ImperativeFp, FormSlot::ParticipleMs,
+    FormSlot::ParticipleFs, FormSlot::ParticipleMp, FormSlot::ParticipleFp};
 
 std::string RootToUtf8(const BYTE* root) {
   HebWordRec word = {};
@@ -87,11 +87,16 @@ int main(int argc, char** argv) {
   bool all = false, withStress = false;
   const char* root = nullptr;
   for (int i = 1; i < argc; ++i) {
-    if (!std::strcmp(argv[i], "--bin") && i + 1 < argc) folder = argv[++i];
-    else if (!std::strcmp(argv[i], "--all")) all = true;
-    else if (!std::strcmp(argv[i], "--stress")) withStress = true;
-    else if (argv[i][0] != '-' && !root) root = argv[i];
-    else return Usage();
+    if (!std::strcmp(argv[i], "--bin") && i + 1 < argc)
+      folder = argv[++i];
+    else if (!std::strcmp(argv[i], "--all"))
+      all = true;
+    else if (!std::strcmp(argv[i], "--stress"))
+      withStress = true;
+    else if (argv[i][0] != '-' && !root)
+      root = argv[i];
+    else
+      return Usage();
   }
   if (all == (root != nullptr)) return Usage();
   SetGrammarFolder(folder);

@@ -45,13 +45,16 @@ int main(int argc, char** argv) {
   BOOL read = reader.ReadDocument(bytes.data(), bytes.size(), doc);
   for (const UserMessage& message : reader.GetMessages()) {
     LPCSTR caption = message.caption;
-    std::fprintf(stderr, "%s%s%s\n", caption, *caption ? ": " : "", static_cast<LPCSTR>(message.text));
+    std::fprintf(stderr, "%s%s%s\n", caption, *caption ? ": " : "",
+                 static_cast<LPCSTR>(message.text));
   }
   if (!read) {
     std::fprintf(stderr, "%s\n", static_cast<LPCSTR>(reader.GetError()));
     return 1;
   }
-  doc.currentSide = argc > 3 ? (std::atoi(argv[3]) == 0 ? 0 : 1) : doc.sides[1].letters.empty() ? 0 : 1;
+  doc.currentSide = argc > 3                       ? (std::atoi(argv[3]) == 0 ? 0 : 1)
+                    : doc.sides[1].letters.empty() ? 0
+                                                   : 1;
   HebrewCharsetFonts fonts;
   CZultaFile writer;
   writer.SetFontInfo(&fonts);

@@ -31,8 +31,8 @@ const char kEpilogue[] = "\n}  // namespace ClassIds\n";
 
 // "short-future" -> "ShortFuture".
 std::string MixedCase(const SourceLine& line, const std::string& word) {
-  bool shaped = !word.empty() && std::islower(static_cast<unsigned char>(word[0])) &&
-                word.back() != '-';
+  bool shaped =
+      !word.empty() && std::islower(static_cast<unsigned char>(word[0])) && word.back() != '-';
   std::string name;
   bool upper = true;
   for (char c : word) {

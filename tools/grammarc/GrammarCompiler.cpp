@@ -28,7 +28,9 @@ void PutU32(Bytes& out, DWORD value) {
   out.insert(out.end(), bytes, bytes + 4);
 }
 
-void PutBytes(Bytes& out, const std::string& bytes) { out.insert(out.end(), bytes.begin(), bytes.end()); }
+void PutBytes(Bytes& out, const std::string& bytes) {
+  out.insert(out.end(), bytes.begin(), bytes.end());
+}
 
 void PutRootRecord(Bytes& out, const RootRecord& record) {
   PutU16(out, record.id);
@@ -178,10 +180,14 @@ GrammarModel ReadGrammarSources(const std::string& dataFolder) {
 
 std::vector<GrammarFile> WriteGrammarFiles(const GrammarModel& model) {
   return {
-      {kVerbPatternFile, VerbPatternFile(model)}, {kVerbRootFile, VerbRootFile(model)},
-      {kVerbIndexFile, VerbIndexFile(model)},     {kNounPatternFile, CountedFile(model.nounPatterns)},
-      {kNounTableFile, NounTableFile(model)},     {kNounDataFile, NounDataFile(model)},
-      {kAdjPatternFile, CountedFile(model.suffixForms)}, {kAdjTableFile, AdjTableFile(model)},
+      {kVerbPatternFile, VerbPatternFile(model)},
+      {kVerbRootFile, VerbRootFile(model)},
+      {kVerbIndexFile, VerbIndexFile(model)},
+      {kNounPatternFile, CountedFile(model.nounPatterns)},
+      {kNounTableFile, NounTableFile(model)},
+      {kNounDataFile, NounDataFile(model)},
+      {kAdjPatternFile, CountedFile(model.suffixForms)},
+      {kAdjTableFile, AdjTableFile(model)},
   };
 }
 

@@ -8,7 +8,7 @@
 #include "tools/grammarc/GrammarModel.h"
 
 struct GrammarFile {
-  const char* name;          // as in the "bin" folder
+  const char* name;  // as in the "bin" folder
   std::vector<unsigned char> bytes;
 };
 

@@ -57,10 +57,10 @@ struct GrammarModel {
   // Records of 20 bytes by [row][tense group].
   std::vector<std::string> verbPatterns[GrammarLayout::kPatternRows][GrammarLayout::kTenseGroups];
   std::vector<RootRecord> roots[GrammarLayout::kVerbBlocks];
-  std::vector<VerbRecord> verbs;                 // in the order of the index
-  std::vector<std::string> nounPatterns;         // records of 14 bytes
-  std::vector<NounTableRecord> nounTables;       // by id
+  std::vector<VerbRecord> verbs;            // in the order of the index
+  std::vector<std::string> nounPatterns;    // records of 14 bytes
+  std::vector<NounTableRecord> nounTables;  // by id
   std::vector<NounEntryRecord> entries[GrammarLayout::kNounEntryBlocks];
-  std::vector<std::string> suffixForms;          // records of 20 bytes
-  std::vector<SuffixWordRecord> suffixWords;     // by id
+  std::vector<std::string> suffixForms;       // records of 20 bytes
+  std::vector<SuffixWordRecord> suffixWords;  // by id
 };

@@ -66,8 +66,8 @@ PointedWord ConvertHebrewWord(const SourceLine& line, const std::string& utf8) {
   word.vowels.assign(reinterpret_cast<char*>(vowels), count);
   if (word.letters.empty()) throw SourceError(line, "\"" + utf8 + "\" holds no letter");
   for (char c : word.letters)
-    if (!IsHebrewLetter(static_cast<BYTE>(c)) && c != ' ' && c != '-' && c != '\'' &&
-        c != '"' && static_cast<BYTE>(c) != HebCode::Maqaf)
+    if (!IsHebrewLetter(static_cast<BYTE>(c)) && c != ' ' && c != '-' && c != '\'' && c != '"' &&
+        static_cast<BYTE>(c) != HebCode::Maqaf)
       throw SourceError(line, "\"" + utf8 + "\" holds a point without its letter");
   return word;
 }
@@ -108,19 +108,19 @@ TemplatePosition ParseTemplatePosition(const SourceLine& line, const std::string
   }
 
   int code = LookupVowelKeyword(vowel.c_str());
-  if (code == 0 && vowel != "0") throw SourceError(line, "\"" + vowel + "\" is not a vowel keyword");
+  if (code == 0 && vowel != "0")
+    throw SourceError(line, "\"" + vowel + "\" is not a vowel keyword");
   position.vowel = static_cast<BYTE>(code);
   return position;
 }
 
-std::vector<TemplatePosition> ParseTemplate(const SourceLine& line, size_t first,
-                                            int maxReference, int maxLength) {
+std::vector<TemplatePosition> ParseTemplate(const SourceLine& line, size_t first, int maxReference,
+                                            int maxLength) {
   std::vector<TemplatePosition> positions;
   for (size_t i = first; i < line.tokens.size(); ++i)
     positions.push_back(ParseTemplatePosition(line, line.tokens[i], maxReference));
   if (static_cast<int>(positions.size()) > maxLength)
-    throw SourceError(line, "a template holds at most " + std::to_string(maxLength) +
-                                " positions");
+    throw SourceError(line, "a template holds at most " + std::to_string(maxLength) + " positions");
   return positions;
 }
 

@@ -38,8 +38,8 @@ TemplatePosition ParseTemplatePosition(const SourceLine& line, const std::string
                                        int maxReference);
 
 // The positions of tokens [first, end) of the line; at most maxLength.
-std::vector<TemplatePosition> ParseTemplate(const SourceLine& line, size_t first,
-                                            int maxReference, int maxLength);
+std::vector<TemplatePosition> ParseTemplate(const SourceLine& line, size_t first, int maxReference,
+                                            int maxLength);
 
 // A template record: maxLength letter bytes, then maxLength vowel bytes.
 std::string TemplateRecord(const std::vector<TemplatePosition>& positions, int maxLength);

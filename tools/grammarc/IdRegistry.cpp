@@ -27,8 +27,8 @@ void IdRegistry::ReadRange(const SourceLine& line) {
     const std::string& part = t[i];
     size_t dash = part.find('-', 1);
     long first = ParseNumber(line, part.substr(0, dash), 0, kMaxId);
-    long last = dash == std::string::npos ? first
-                                          : ParseNumber(line, part.substr(dash + 1), 0, kMaxId);
+    long last =
+        dash == std::string::npos ? first : ParseNumber(line, part.substr(dash + 1), 0, kMaxId);
     if (last < first) throw SourceError(line, "the range " + part + " runs backwards");
     ranges.push_back({t[2], first, last});
     kind.ranges.emplace_back(first, last);
@@ -72,8 +72,8 @@ void IdRegistry::Read(const std::vector<SourceLine>& lines) {
   }
 }
 
-void IdRegistry::Check(const SourceLine& line, const std::string& family,
-                       const std::string& kind, long id) const {
+void IdRegistry::Check(const SourceLine& line, const std::string& family, const std::string& kind,
+                       long id) const {
   auto found = m_families.find(family);
   static const std::vector<Range> kNone;
   const std::vector<Range>& ranges = found == m_families.end() ? kNone : found->second;

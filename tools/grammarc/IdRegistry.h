@@ -31,9 +31,9 @@ class IdRegistry {
   // The ids of one kind of a family, gathered from all its lines.
   struct KindRanges {
     std::string family, kind;
-    std::string meaning;                           // of its first line
-    SourceLine line;                               // its first line
-    std::vector<std::pair<long, long>> ranges;     // both ends included
+    std::string meaning;                        // of its first line
+    SourceLine line;                            // its first line
+    std::vector<std::pair<long, long>> ranges;  // both ends included
   };
   // In the order the registry first names them.
   const std::vector<KindRanges>& Kinds() const { return m_kinds; }

@@ -8,10 +8,10 @@ const char* const kTenseGroupNames[6] = {"present",    "past",       "future",
 namespace {
 
 const char* const kPrepositionNames[32] = {
-    "ET",     "B",       "L",      "MIN",     "AL",      "IM",     "EL",         "NEGED",
-    "ETSEL",  "AD",      "B-AD",   "AKHAREY", "LIFNEY",  "BIFNEY", "AL-YDEY",    "MIPNEY",
-    "K-NEGED", "AL-PNEY", "BEYN",  "K",       "TAKHAT",  "L-TOKH", "MINEGED",    "AKHAR",
-    "MEYIM",  "MEYAL",   "MEYAKHAREY", "MEYET", "SHEL",  "KLAPEY", "LI-YDEY",    "B-TOKH"};
+    "ET",      "B",       "L",          "MIN",     "AL",     "IM",     "EL",      "NEGED",
+    "ETSEL",   "AD",      "B-AD",       "AKHAREY", "LIFNEY", "BIFNEY", "AL-YDEY", "MIPNEY",
+    "K-NEGED", "AL-PNEY", "BEYN",       "K",       "TAKHAT", "L-TOKH", "MINEGED", "AKHAR",
+    "MEYIM",   "MEYAL",   "MEYAKHAREY", "MEYET",   "SHEL",   "KLAPEY", "LI-YDEY", "B-TOKH"};
 
 int FindName(const char* const* names, int count, const std::string& name) {
   for (int i = 0; i < count; ++i)

@@ -13,15 +13,17 @@ constexpr int kMaxAlternatives = 4;
 constexpr long kMaxNounTableId = 9999;  // the lookup takes larger ids as marked ones
 constexpr long kMaxAdjectiveId = 1000;  // larger ids mark compounds
 constexpr WORD kCompoundAdjective = 1000;
-constexpr int kMaxPrepositions = 255;   // 8 bits in the word records
+constexpr int kMaxPrepositions = 255;  // 8 bits in the word records
 
 // The sixteen words of a NounTableRec by what the sources call them.
+// clang-format off
 enum NounTableWord {
   kId = 0, kSingular = 1, kPausal = 2, kPlural = 3, kConstruct = 4, kConstructPlural = 5,
   kPersons = 6, kPluralPersons = 7, kPersonsMask = 8, kPluralPersonsMask = 9,
   kMorePersons = 10, kMorePluralPersons = 11, kMorePersonsMask = 12,
   kMorePluralPersonsMask = 13, kAlternatives = 14, kPluralAlternatives = 15,
 };
+// clang-format on
 
 struct PatternField {
   const char* name;
@@ -76,7 +78,8 @@ void NounSources::ReadNounPatterns(const std::vector<SourceLine>& lines) {
       throw SourceError(line, "expected: nounpattern <name> <positions>");
     m_nounPatterns.push_back(
         TemplateRecord(ParseTemplate(line, 2, 6, kNounPatternLength), kNounPatternLength));
-    if (!m_nounPatternNames.emplace(line.tokens[1], static_cast<WORD>(m_nounPatterns.size())).second)
+    if (!m_nounPatternNames.emplace(line.tokens[1], static_cast<WORD>(m_nounPatterns.size()))
+             .second)
       throw SourceError(line, "the noun pattern name " + line.tokens[1] + " is given twice");
   }
   if (m_nounPatterns.size() > 0x7FFF) throw SourceError("more than 32767 noun patterns");
@@ -110,8 +113,8 @@ void NounSources::ReadNounTableLine(const SourceLine& line,
         else if (plural && cell == 13)
           bits |= 1u << 10;
         else
-          throw SourceError(line, "cell " + std::to_string(cell) + " has no alternative bit on the " +
-                                      key);
+          throw SourceError(
+              line, "cell " + std::to_string(cell) + " has no alternative bit on the " + key);
       }
     }
     NounTableRecord next;
@@ -174,7 +177,8 @@ SuffixWordRecord NounSources::ReadSuffixWord(const SourceLine& line, size_t firs
       record.group = static_cast<WORD>(ParseNumber(line, value, 1, 0xFFFF));
       hasGroup = true;
     } else if (key == "indexes") {
-      for (long index : ParseNumberList(line, value, 1, 8)) record.mask |= static_cast<BYTE>(1u << (index - 1));
+      for (long index : ParseNumberList(line, value, 1, 8))
+        record.mask |= static_cast<BYTE>(1u << (index - 1));
     } else if (key == "flags") {
       record.flags = static_cast<BYTE>(ParseNumber(line, value, 0, 255));
     } else {
@@ -196,7 +200,8 @@ void NounSources::ReadAdjectives(const std::vector<SourceLine>& lines) {
     const SourceLine& h = block.header;
     if (h.tokens[0] == "suffixform") {
       if (!block.body.empty()) throw SourceError(block.body[0], "a suffix form is one line");
-      m_suffixForms.push_back(TemplateRecord(ParseTemplate(h, 1, 6, kTemplateLength), kTemplateLength));
+      m_suffixForms.push_back(
+          TemplateRecord(ParseTemplate(h, 1, 6, kTemplateLength), kTemplateLength));
       continue;
     }
     if (h.tokens[0] != "adjclass" || h.tokens.size() < 4)
@@ -204,7 +209,8 @@ void NounSources::ReadAdjectives(const std::vector<SourceLine>& lines) {
     long id = ParseNumber(h, h.tokens[2], 1, kMaxAdjectiveId);
     m_registry.Check(h, "adjective", h.tokens[3], id);
     WORD key = static_cast<WORD>(id);
-    if (m_suffixWords.count(key)) throw SourceError(h, "adjective class id " + h.tokens[2] + " is given twice");
+    if (m_suffixWords.count(key))
+      throw SourceError(h, "adjective class id " + h.tokens[2] + " is given twice");
     if (!m_adjectiveNames.emplace(h.tokens[1], key).second)
       throw SourceError(h, "the adjective class name " + h.tokens[1] + " is given twice");
     std::vector<SuffixWordRecord>& records = m_suffixWords[key];
@@ -240,17 +246,21 @@ void NounSources::ReadWords(const std::vector<SourceLine>& lines) {
         entry.hasDefinition = true;
       } else if (SplitKeyValue(t[i], key, value) && key == "inflect") {
         const auto& names = kind == 2 ? m_adjectiveNames : m_nounTableNames;
-        bool compound = kind == 2 && value.size() > 9 && value.compare(value.size() - 9, 9, "+compound") == 0;
+        bool compound =
+            kind == 2 && value.size() > 9 && value.compare(value.size() - 9, 9, "+compound") == 0;
         if (compound) value.resize(value.size() - 9);
         auto found = names.find(value);
         if (found == names.end())
-          throw SourceError(line, std::string("no ") + (kind == 2 ? "adjective class " : "noun table ") + value);
+          throw SourceError(
+              line, std::string("no ") + (kind == 2 ? "adjective class " : "noun table ") + value);
         entry.tableId = static_cast<WORD>(found->second + (compound ? kCompoundAdjective : 0));
       } else if (SplitKeyValue(t[i], key, value) && key == "class") {
-        entry.classAndFlag = static_cast<BYTE>((entry.classAndFlag & 0x80) | ParseNumber(line, value, 0, 127));
+        entry.classAndFlag =
+            static_cast<BYTE>((entry.classAndFlag & 0x80) | ParseNumber(line, value, 0, 127));
       } else if (SplitKeyValue(t[i], key, value) && key == "categories") {
         for (long code : ParseNumberList(line, value, 0, 254)) {
-          if (categories == kNounEntryCategories) throw SourceError(line, "at most five categories");
+          if (categories == kNounEntryCategories)
+            throw SourceError(line, "at most five categories");
           entry.categories[categories++] = static_cast<BYTE>(code);
         }
       } else {
@@ -262,7 +272,8 @@ void NounSources::ReadWords(const std::vector<SourceLine>& lines) {
   if (m_entries[1].size() > kMaxPrepositions)
     throw SourceError("at most 255 prepositions (8 bits in the word records)");
   for (const auto& entries : m_entries)
-    if (entries.size() > kMaxCount) throw SourceError("more than 65535 entries in a declension table");
+    if (entries.size() > kMaxCount)
+      throw SourceError("more than 65535 entries in a declension table");
 }
 
 void NounSources::Build(GrammarModel& model) const {
@@ -273,7 +284,8 @@ void NounSources::Build(GrammarModel& model) const {
   model.suffixForms = m_suffixForms;
   for (const auto& word : m_suffixWords)
     for (const SuffixWordRecord& record : word.second) model.suffixWords.push_back(record);
-  if (model.suffixWords.size() > kMaxCount) throw SourceError("more than 65535 adjective class records");
+  if (model.suffixWords.size() > kMaxCount)
+    throw SourceError("more than 65535 adjective class records");
   for (int k = 0; k < 4; ++k) {
     model.entries[k] = m_entries[k];
     std::stable_sort(model.entries[k].begin(), model.entries[k].end(), WordOrder);

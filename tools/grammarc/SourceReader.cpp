@@ -60,8 +60,8 @@ long ParseNumber(const SourceLine& line, const std::string& token, long low, lon
   long value = token.empty() ? 0 : std::strtol(token.c_str(), &end, hex ? 16 : 10);
   if (token.empty() || *end != 0) throw SourceError(line, "\"" + token + "\" is not a number");
   if (value < low || value > high)
-    throw SourceError(line, token + " is outside " + std::to_string(low) + "-" +
-                                std::to_string(high));
+    throw SourceError(line,
+                      token + " is outside " + std::to_string(low) + "-" + std::to_string(high));
   return value;
 }
 

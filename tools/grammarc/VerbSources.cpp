@@ -10,7 +10,7 @@ using namespace GrammarLayout;
 
 namespace {
 
-constexpr long kMaxClassId = kBinyanClassMask;   // 13 bits
+constexpr long kMaxClassId = kBinyanClassMask;  // 13 bits
 constexpr int kMaxAlternatives = 4;
 constexpr int kMaxRootLetters = 5;
 
@@ -87,20 +87,23 @@ int VerbSources::PatternNumber(const SourceLine& line, int row, int group,
 
 void VerbSources::ReadClassBody(const SourceBlock& block, int row, VerbClass& verbClass) const {
   verbClass.records.emplace_back();
-  verbClass.records.back().id = static_cast<WORD>(ParseNumber(block.header, block.header.tokens[3], 1, kMaxClassId));
+  verbClass.records.back().id =
+      static_cast<WORD>(ParseNumber(block.header, block.header.tokens[3], 1, kMaxClassId));
   for (const SourceLine& line : block.body) {
     const auto& t = line.tokens;
     RootRecord& record = verbClass.records.back();
     if (t[0] == "patterns") {
       for (size_t i = 1; i < t.size(); ++i) {
         std::string key, value;
-        if (!SplitKeyValue(t[i], key, value)) throw SourceError(line, "expected <tense group>=<pattern>");
+        if (!SplitKeyValue(t[i], key, value))
+          throw SourceError(line, "expected <tense group>=<pattern>");
         int group = ParseTenseGroupName(line, key);
         record.patterns[group] = static_cast<SHORT>(PatternNumber(line, row, group, value));
       }
     } else if (t[0] == "words") {
       ExpectTokens(line, 3, 3, "words <number> <number>");
-      for (int w = 0; w < 2; ++w) record.words[w] = static_cast<WORD>(ParseNumber(line, t[1 + w], 0, 0xFFFF));
+      for (int w = 0; w < 2; ++w)
+        record.words[w] = static_cast<WORD>(ParseNumber(line, t[1 + w], 0, 0xFFFF));
     } else if (t[0] == "alternative") {
       ExpectTokens(line, 2, 2, "alternative <slots>");
       if (static_cast<int>(verbClass.records.size()) > kMaxAlternatives)
@@ -142,7 +145,8 @@ void VerbSources::ReadBinyanLine(const SourceLine& line, VerbRecord& verb) const
   auto found = m_classNames[b].find(t[1]);
   if (found == m_classNames[b].end())
     throw SourceError(line, "no " + std::string(kBinyanNames[b]) + " class " + t[1]);
-  if (verb.binyanWords[b]) throw SourceError(line, std::string(kBinyanNames[b]) + " is given twice");
+  if (verb.binyanWords[b])
+    throw SourceError(line, std::string(kBinyanNames[b]) + " is given twice");
   WORD word = static_cast<WORD>(found->second);
   for (size_t i = 2; i < t.size(); ++i) {
     bool perBinyan = b < kBinyanim;
@@ -167,13 +171,15 @@ void VerbSources::ReadBinyanLine(const SourceLine& line, VerbRecord& verb) const
       while (start <= value.size()) {
         size_t comma = value.find(',', start);
         if (comma == std::string::npos) comma = value.size();
-        verb.simplePrepositions[b] |= 1u << ParsePrepositionName(line, value.substr(start, comma - start));
+        verb.simplePrepositions[b] |=
+            1u << ParsePrepositionName(line, value.substr(start, comma - start));
         start = comma + 1;
       }
     } else if (t[i] == "further" || t[i] == "first" || t[i] == "second") {
       const std::string& key = t[i];
       BYTE* masks = key == "further" ? verb.furtherPrepositions
-                    : key == "first" ? verb.firstParts : verb.secondParts;
+                    : key == "first" ? verb.firstParts
+                                     : verb.secondParts;
       for (long bit : ParseNumberList(line, needValue(), 0, key == "further" ? 2 : 6))
         masks[b] |= static_cast<BYTE>(1u << bit);
     } else {
@@ -218,7 +224,8 @@ void VerbSources::Build(GrammarModel& model) const {
                                                    : std::string(kVerbPatternRecSize, '\0'));
       }
       if (records.size() > kMaxCount)
-        throw SourceError(entries.rbegin()->second.header, "the pattern block holds more than 65535 records");
+        throw SourceError(entries.rbegin()->second.header,
+                          "the pattern block holds more than 65535 records");
     }
   }
   for (int b = 0; b < kVerbBlocks; ++b) {

@@ -63,9 +63,9 @@ TEST_P(ArchiveRoundTrip, EveryTypeComesBackAsStored) {
   const int bufSize = GetParam();
   const std::string bytes = Stored(
       [](CArchive& ar) {
-        ar << (BYTE)0 << (BYTE)0x80 << (BYTE)0xFF << (WORD)0xFFFE << (short)-2 << (char)-23
-           << 'z' << INT_MIN << INT_MAX << 0xFEDCBA98u << (LONG)-123456 << (DWORD)0x80000001
-           << 1.5f << -FLT_MAX << 3.141592653589793 << -DBL_MIN;
+        ar << (BYTE)0 << (BYTE)0x80 << (BYTE)0xFF << (WORD)0xFFFE << (short)-2 << (char)-23 << 'z'
+           << INT_MIN << INT_MAX << 0xFEDCBA98u << (LONG)-123456 << (DWORD)0x80000001 << 1.5f
+           << -FLT_MAX << 3.141592653589793 << -DBL_MIN;
         for (int length : kStringLengths) ar << EightBitText(length);
         ar << CString("\xE0\xE1\xE2 Hebrew bytes");
       },
@@ -185,13 +185,17 @@ TEST(Archive, TruncatedDataThrowsEndOfFile) {
       {"float", [](CArchive& ar) { ar << 1.0f; }, [&](CArchive& ar) { ar >> f; }},
       {"double", [](CArchive& ar) { ar << 1.0; }, [&](CArchive& ar) { ar >> d; }},
       {"count", [](CArchive& ar) { ar.WriteCount(100000); }, [&](CArchive& ar) { ar.ReadCount(); }},
-      {"short string", [](CArchive& ar) { ar << CString("abc"); }, [&](CArchive& ar) { ar >> text; }},
-      {"long string", [](CArchive& ar) { ar << EightBitText(300); }, [&](CArchive& ar) { ar >> text; }},
-      {"huge string", [](CArchive& ar) { ar << EightBitText(70000); }, [&](CArchive& ar) { ar >> text; }},
+      {"short string", [](CArchive& ar) { ar << CString("abc"); },
+       [&](CArchive& ar) { ar >> text; }},
+      {"long string", [](CArchive& ar) { ar << EightBitText(300); },
+       [&](CArchive& ar) { ar >> text; }},
+      {"huge string", [](CArchive& ar) { ar << EightBitText(70000); },
+       [&](CArchive& ar) { ar >> text; }},
   };
   for (const TruncationCase& c : cases) {
     const std::string bytes = Stored(c.store);
-    for (size_t cut : {(size_t)0, (size_t)1, (size_t)2, (size_t)4, bytes.size() / 2, bytes.size() - 1}) {
+    for (size_t cut :
+         {(size_t)0, (size_t)1, (size_t)2, (size_t)4, bytes.size() / 2, bytes.size() - 1}) {
       if (cut >= bytes.size()) continue;
       Loading loading(bytes.substr(0, cut), 16);
       auto e = CatchFrom<CArchiveException>([&] { c.load(loading.ar); });
@@ -204,7 +208,10 @@ TEST(Archive, TruncatedDataThrowsEndOfFile) {
 TEST(Archive, DamagedStringLengthsThrowRatherThanAllocate) {
   CString text = "unchanged";
   // About two gigabytes announced, ten bytes there.
-  Loading huge(std::string("\xFF\xFF\xFF\xF0\xFF\xFF\x7F" "0123456789", 17));
+  Loading huge(
+      std::string("\xFF\xFF\xFF\xF0\xFF\xFF\x7F"
+                  "0123456789",
+                  17));
   auto e = CatchFrom<CArchiveException>([&] { huge.ar >> text; });
   ASSERT_TRUE(e);
   EXPECT_EQ(e->m_cause, CArchiveException::endOfFile);
@@ -276,11 +283,21 @@ TEST(Archive, LoadingFlushPutsTheFileBackWhereTheArchiveIs) {
 
 TEST(Archive, DestructorFlushesUnlessToldNotTo) {
   CMemFile file;
-  { CArchive ar(&file, CArchive::store); ar << 7; }
+  {
+    CArchive ar(&file, CArchive::store);
+    ar << 7;
+  }
   EXPECT_EQ(file.GetLength(), 4u);
-  { CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete); ar << 8; }
+  {
+    CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete);
+    ar << 8;
+  }
   EXPECT_EQ(file.GetLength(), 4u);
-  { CArchive ar(&file, CArchive::store); ar << 9; ar.Abort(); }
+  {
+    CArchive ar(&file, CArchive::store);
+    ar << 9;
+    ar.Abort();
+  }
   EXPECT_EQ(file.GetLength(), 4u);
 }
 

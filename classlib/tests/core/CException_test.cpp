@@ -23,9 +23,7 @@ class CSecondException : public CException {};
 
 TEST(ExceptionMacros, CatchDeletesTheExceptionWhenTheHandlerEnds) {
   bool handled = false;
-  TRY {
-    THROW(new CCountedException);
-  }
+  TRY { THROW(new CCountedException); }
   CATCH(CCountedException, e) {
     EXPECT_EQ(CCountedException::alive, 1);
     handled = true;
@@ -37,15 +35,9 @@ TEST(ExceptionMacros, CatchDeletesTheExceptionWhenTheHandlerEnds) {
 
 TEST(ExceptionMacros, AndCatchTakesTheMatchingClass) {
   int handler = 0;
-  TRY {
-    throw new CSecondException;
-  }
-  CATCH(CCountedException, e) {
-    handler = 1;
-  }
-  AND_CATCH(CSecondException, e) {
-    handler = 2;
-  }
+  TRY { throw new CSecondException; }
+  CATCH(CCountedException, e) { handler = 1; }
+  AND_CATCH(CSecondException, e) { handler = 2; }
   END_CATCH
   EXPECT_EQ(handler, 2);
 }
@@ -57,9 +49,7 @@ TEST(ExceptionMacros, ThrowLastPassesTheSameExceptionOnUndeleted) {
       original = new CCountedException;
       THROW(original);
     }
-    CATCH_ALL(e) {
-      THROW_LAST();
-    }
+    CATCH_ALL(e) { THROW_LAST(); }
     END_CATCH_ALL
   } catch (CException* e) {
     EXPECT_EQ(e, original);

@@ -145,7 +145,8 @@ TEST_F(FileTest, CreateTruncatesUnlessToldNotTo) {
     EXPECT_EQ(file.GetLength(), 0u);
   }
   EXPECT_EQ(dir.Read("kept.txt"), "");
-  CFile created(dir.Path("new.txt").c_str(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite);
+  CFile created(dir.Path("new.txt").c_str(),
+                CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite);
   EXPECT_EQ(created.GetLength(), 0u);
 }
 
@@ -260,7 +261,8 @@ TEST_F(FileTest, RemoveAndRename) {
   EXPECT_EQ(missing->m_cause, CFileException::fileNotFound);
   EXPECT_EQ(missing->m_strFileName, first.c_str());
 
-  auto renameMissing = CatchFrom<CFileException>([&] { CFile::Rename(first.c_str(), dir.Path("x").c_str()); });
+  auto renameMissing =
+      CatchFrom<CFileException>([&] { CFile::Rename(first.c_str(), dir.Path("x").c_str()); });
   ASSERT_TRUE(renameMissing);
   EXPECT_EQ(renameMissing->m_cause, CFileException::fileNotFound);
 }

@@ -84,12 +84,8 @@ TEST(MapLookup, AgreesWithAModelThroughManyEdits) {
         map.SetAt(key, step);
         model[key] = step;
         break;
-      case 2:
-        EXPECT_EQ(map.RemoveKey(key), model.erase(key) == 1) << key;
-        break;
-      case 3:
-        EXPECT_EQ(map[key], model[key]) << key;
-        break;
+      case 2: EXPECT_EQ(map.RemoveKey(key), model.erase(key) == 1) << key; break;
+      case 3: EXPECT_EQ(map[key], model[key]) << key; break;
     }
     if (step % 500 == 0) ExpectHolds(map, model);
   }

@@ -65,7 +65,8 @@ TEST_F(StdioFileTest, WrittenLinesReadBack) {
 }
 
 TEST_F(StdioFileTest, BinaryWritesAreExact) {
-  CStdioFile file(dir.Path("raw.bin").c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::typeBinary);
+  CStdioFile file(dir.Path("raw.bin").c_str(),
+                  CFile::modeCreate | CFile::modeReadWrite | CFile::typeBinary);
   file.WriteString("a\nb");
   file.Write("\r\n\0z", 4);
   EXPECT_EQ(file.GetLength(), 7u);

@@ -103,10 +103,10 @@ TEST(CString, AppendingInALoopKeepsEveryByte) {
 
 struct ExtractCase {
   int first, count;
-  const char* mid;        // Mid(first, count)
-  const char* midToEnd;   // Mid(first)
-  const char* left;       // Left(count)
-  const char* right;      // Right(count)
+  const char* mid;       // Mid(first, count)
+  const char* midToEnd;  // Mid(first)
+  const char* left;      // Left(count)
+  const char* right;     // Right(count)
 };
 
 TEST(CString, ExtractionClampsCountsAndPositions) {
@@ -167,9 +167,9 @@ struct FindCharCase {
 
 TEST(CString, FindsCharactersFromAStart) {
   const FindCharCase cases[] = {
-      {"abcabc", 'b', 0, 1},  {"abcabc", 'b', 1, 1},  {"abcabc", 'b', 2, 4},
-      {"abcabc", 'b', 5, -1}, {"abcabc", 'b', 6, -1}, {"abcabc", 'b', 99, -1},
-      {"abcabc", 'b', -5, 1}, {"abcabc", 'z', 0, -1}, {"", 'a', 0, -1},
+      {"abcabc", 'b', 0, 1},       {"abcabc", 'b', 1, 1},  {"abcabc", 'b', 2, 4},
+      {"abcabc", 'b', 5, -1},      {"abcabc", 'b', 6, -1}, {"abcabc", 'b', 99, -1},
+      {"abcabc", 'b', -5, 1},      {"abcabc", 'z', 0, -1}, {"", 'a', 0, -1},
       {"a\xE9\xE0", '\xE0', 0, 2},
   };
   for (const FindCharCase& c : cases) {
@@ -190,10 +190,18 @@ struct FindStringCase {
 
 TEST(CString, FindsSubstringsFromAStart) {
   const FindStringCase cases[] = {
-      {"abcabc", "bc", 0, 1},   {"abcabc", "bc", 2, 4},  {"abcabc", "bc", 5, -1},
-      {"abcabc", "abcd", 0, -1}, {"abcabc", "c", 5, 5},  {"abcabc", "", 0, 0},
-      {"abcabc", "", 3, 3},     {"abcabc", "", 6, 6},    {"abcabc", "", 7, -1},
-      {"abcabc", "a", -2, 0},   {"aaa", "aa", 1, 1},     {"", "a", 0, -1},
+      {"abcabc", "bc", 0, 1},
+      {"abcabc", "bc", 2, 4},
+      {"abcabc", "bc", 5, -1},
+      {"abcabc", "abcd", 0, -1},
+      {"abcabc", "c", 5, 5},
+      {"abcabc", "", 0, 0},
+      {"abcabc", "", 3, 3},
+      {"abcabc", "", 6, 6},
+      {"abcabc", "", 7, -1},
+      {"abcabc", "a", -2, 0},
+      {"aaa", "aa", 1, 1},
+      {"", "a", 0, -1},
       {"x\xF9\xEC\xE5\xED", "\xEC\xE5", 0, 2},
   };
   for (const FindStringCase& c : cases) {
@@ -282,8 +290,8 @@ struct InsertCase {
 
 TEST(CString, InsertsAtClampedPositions) {
   const InsertCase cases[] = {
-      {0, "xy", "xyabc"}, {1, "xy", "axybc"}, {3, "xy", "abcxy"},
-      {9, "xy", "abcxy"}, {-4, "xy", "xyabc"}, {1, "", "abc"}, {1, nullptr, "abc"},
+      {0, "xy", "xyabc"},  {1, "xy", "axybc"}, {3, "xy", "abcxy"},  {9, "xy", "abcxy"},
+      {-4, "xy", "xyabc"}, {1, "", "abc"},     {1, nullptr, "abc"},
   };
   for (const InsertCase& c : cases) {
     SCOPED_TRACE(c.index);
@@ -305,9 +313,8 @@ struct DeleteCase {
 
 TEST(CString, DeletesWhatExistsOfTheRange) {
   const DeleteCase cases[] = {
-      {0, 1, "bcdef"}, {2, 2, "abef"},   {4, 5, "abcd"},       {4, INT_MAX, "abcd"},
-      {6, 1, "abcdef"}, {9, 1, "abcdef"}, {-2, 2, "cdef"},      {2, 0, "abcdef"},
-      {2, -3, "abcdef"}, {0, 6, ""},
+      {0, 1, "bcdef"},  {2, 2, "abef"},  {4, 5, "abcd"},   {4, INT_MAX, "abcd"}, {6, 1, "abcdef"},
+      {9, 1, "abcdef"}, {-2, 2, "cdef"}, {2, 0, "abcdef"}, {2, -3, "abcdef"},    {0, 6, ""},
   };
   for (const DeleteCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.index << ", " << c.count);

@@ -116,9 +116,9 @@ struct EmptyCase {
 
 TEST(CRect, EmptyMeansNoWidthOrNoHeight) {
   const EmptyCase cases[] = {
-      {{0, 0, 0, 0}, true, true},      {{0, 0, 1, 1}, false, false},
-      {{5, 5, 5, 10}, true, false},    {{5, 5, 10, 5}, true, false},
-      {{10, 0, 5, 10}, true, false},   {{0, 10, 10, 5}, true, false},
+      {{0, 0, 0, 0}, true, true},       {{0, 0, 1, 1}, false, false},
+      {{5, 5, 5, 10}, true, false},     {{5, 5, 10, 5}, true, false},
+      {{10, 0, 5, 10}, true, false},    {{0, 10, 10, 5}, true, false},
       {{-5, -5, -4, -4}, false, false},
   };
   for (const EmptyCase& c : cases) {
@@ -139,10 +139,10 @@ struct PointInCase {
 
 TEST(CRect, PointsOnTheRightOrBottomEdgeAreOutside) {
   const PointInCase cases[] = {
-      {{0, 0, 10, 10}, {0, 0}, true},    {{0, 0, 10, 10}, {9, 9}, true},
-      {{0, 0, 10, 10}, {10, 5}, false},  {{0, 0, 10, 10}, {5, 10}, false},
-      {{0, 0, 10, 10}, {-1, 5}, false},  {{0, 0, 10, 10}, {5, -1}, false},
-      {{5, 5, 5, 10}, {5, 6}, false},    {{10, 10, 0, 0}, {5, 5}, false},
+      {{0, 0, 10, 10}, {0, 0}, true},        {{0, 0, 10, 10}, {9, 9}, true},
+      {{0, 0, 10, 10}, {10, 5}, false},      {{0, 0, 10, 10}, {5, 10}, false},
+      {{0, 0, 10, 10}, {-1, 5}, false},      {{0, 0, 10, 10}, {5, -1}, false},
+      {{5, 5, 5, 10}, {5, 6}, false},        {{10, 10, 0, 0}, {5, 5}, false},
       {{-10, -10, -5, -5}, {-6, -10}, true},
   };
   for (const PointInCase& c : cases) {

@@ -29,10 +29,10 @@ TEST_F(DrawingTest, Draw3dRectGivesTopAndLeftOneColourAndBottomAndRightTheOther)
     int x, y;
     COLORREF color;
   } const cases[] = {
-      {10, 10, kRed},   {18, 10, kRed},  {10, 14, kRed},    // top and left sides
-      {19, 10, kBlue},  {19, 15, kBlue}, {10, 15, kBlue},   // the corners they meet at
-      {15, 15, kBlue},  {19, 12, kBlue},                    // bottom and right sides
-      {15, 12, kWhite}, {20, 12, kWhite}, {15, 16, kWhite}, // inside and outside
+      {10, 10, kRed},   {18, 10, kRed},   {10, 14, kRed},    // top and left sides
+      {19, 10, kBlue},  {19, 15, kBlue},  {10, 15, kBlue},   // the corners they meet at
+      {15, 15, kBlue},  {19, 12, kBlue},                     // bottom and right sides
+      {15, 12, kWhite}, {20, 12, kWhite}, {15, 16, kWhite},  // inside and outside
   };
   for (const Expected& e : cases) {
     EXPECT_EQ(e.color, m_dc.GetPixel(e.x, e.y)) << "at " << e.x << ", " << e.y;
@@ -159,8 +159,8 @@ TEST_F(DrawingTest, DrawFocusRectAndDrawDragRectUndoThemselves) {
   m_dc.DrawDragRect(first, border, nullptr, border);
   EXPECT_FALSE(AllPixels(CRect(10, 10, 12, 11), kWhite));  // on the frame
   EXPECT_FALSE(AllPixels(CRect(12, 25, 13, 27), kWhite));
-  EXPECT_TRUE(AllPixels(CRect(13, 13, 37, 37), kWhite));   // inside it
-  EXPECT_TRUE(AllPixels(CRect(0, 0, 10, kHeight), kWhite)); // outside it
+  EXPECT_TRUE(AllPixels(CRect(13, 13, 37, 37), kWhite));     // inside it
+  EXPECT_TRUE(AllPixels(CRect(0, 0, 10, kHeight), kWhite));  // outside it
 
   // Moving erases the old frame where the new one does not lie.
   m_dc.DrawDragRect(second, border, first, border);

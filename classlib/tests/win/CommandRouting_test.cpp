@@ -10,12 +10,12 @@
 namespace {
 
 enum : UINT {
-  ID_BOTH = 1001,       // frame and application: the frame takes it
+  ID_BOTH = 1001,  // frame and application: the frame takes it
   ID_APP_ONLY = 1002,
-  ID_DECLINED = 1003,   // the frame's handler passes it on
-  ID_DISABLED = 1004,   // the application's update handler disables it
+  ID_DECLINED = 1003,  // the frame's handler passes it on
+  ID_DISABLED = 1004,  // the application's update handler disables it
   ID_NO_HANDLER = 1005,
-  ID_RENAMED = 1006,    // checked and renamed by its update handler
+  ID_RENAMED = 1006,  // checked and renamed by its update handler
   ID_RANGE_FIRST = 1010,
   ID_RANGE_LAST = 1019,
 };
@@ -165,7 +165,9 @@ class MenuUpdateTest : public CommandRoutingTest {
     ::DestroyMenu(m_hPopup);
     CommandRoutingTest::TearDown();
   }
-  bool Grayed(UINT nPos) { return (::GetMenuState(m_hPopup, nPos, MF_BYPOSITION) & MF_GRAYED) != 0; }
+  bool Grayed(UINT nPos) {
+    return (::GetMenuState(m_hPopup, nPos, MF_BYPOSITION) & MF_GRAYED) != 0;
+  }
   HMENU m_hPopup = nullptr;
 };
 

@@ -34,8 +34,8 @@ CString TipText(const CToolTipCtrl& tip, CWnd* pTool) {
 
 TEST_F(CommonControlsTest, ToolTipToolsAreAddedUpdatedAndDeleted) {
   CWnd child;
-  ASSERT_TRUE(
-      child.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 30), &m_wndParent, 200));
+  ASSERT_TRUE(child.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 30),
+                           &m_wndParent, 200));
   CToolTipCtrl tip;
   ASSERT_TRUE(tip.Create(&m_wndParent, TTS_ALWAYSTIP));
   ASSERT_TRUE(tip.AddTool(&child, "First tip"));
@@ -67,7 +67,8 @@ int CALLBACK ByDataDescending(LPARAM lParam1, LPARAM lParam2, LPARAM) {
 
 TEST_F(CommonControlsTest, ListViewColumnsItemsStatesAndSorting) {
   CListCtrl list;
-  ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), &m_wndParent, 201));
+  ASSERT_TRUE(
+      list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), &m_wndParent, 201));
   EXPECT_EQ(0, list.InsertColumn(0, "Word", LVCFMT_LEFT, 120));
   EXPECT_EQ(1, list.InsertColumn(1, "Count", LVCFMT_RIGHT, 60, 1));
   EXPECT_EQ(120, list.GetColumnWidth(0));
@@ -127,7 +128,8 @@ class CDrawnHeader : public CHeaderCtrl {
 
 TEST_F(CommonControlsTest, OwnerDrawnHeaderItemsAreDrawnByTheHeaderObject) {
   CListCtrl list;
-  ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), &m_wndParent, 202));
+  ASSERT_TRUE(
+      list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), &m_wndParent, 202));
   list.InsertColumn(0, "Plain", LVCFMT_LEFT, 100);
   list.InsertColumn(1, "Drawn", LVCFMT_LEFT, 100);
   CDrawnHeader header;
@@ -139,7 +141,8 @@ TEST_F(CommonControlsTest, OwnerDrawnHeaderItemsAreDrawnByTheHeaderObject) {
 
   m_wndParent.ShowWindow(SW_SHOWNA);
   header.RedrawWindow();
-  EXPECT_EQ(std::vector<UINT>{1}, header.m_drawn) << "the list view reflects the header's WM_DRAWITEM";
+  EXPECT_EQ(std::vector<UINT>{1}, header.m_drawn)
+      << "the list view reflects the header's WM_DRAWITEM";
 
   CRect rc;
   ASSERT_TRUE(header.GetItemRect(1, &rc));
@@ -169,15 +172,16 @@ class CToolBarParent : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CToolBarParent, CWnd)
-ON_NOTIFY(TBN_GETBUTTONINFOA, kToolBarID, OnGetButtonInfo)
-ON_NOTIFY(TBN_GETBUTTONINFOW, kToolBarID, OnGetButtonInfo)
+  ON_NOTIFY(TBN_GETBUTTONINFOA, kToolBarID, OnGetButtonInfo)
+  ON_NOTIFY(TBN_GETBUTTONINFOW, kToolBarID, OnGetButtonInfo)
 END_MESSAGE_MAP()
 
 TEST_F(DialogTest, ToolBarButtonsStatesAndSavedLayout) {
   CToolBarParent parent;
   ASSERT_TRUE(CreateTopLevel(parent));
   CToolBarCtrl bar;
-  ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | CCS_ADJUSTABLE, CRect(0, 0, 0, 0), &parent, kToolBarID));
+  ASSERT_TRUE(
+      bar.Create(WS_CHILD | WS_VISIBLE | CCS_ADJUSTABLE, CRect(0, 0, 0, 0), &parent, kToolBarID));
   EXPECT_EQ(0, bar.AddBitmap(2, IDB_DLGTEST_SQUARES));
   TBBUTTON buttons[3];
   std::copy(std::begin(kButtons), std::end(kButtons), buttons);

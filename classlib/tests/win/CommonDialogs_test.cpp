@@ -40,7 +40,7 @@ class CFindOwner : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CFindOwner, CWnd)
-ON_REGISTERED_MESSAGE(WM_FINDREPLACE, OnFindReplace)
+  ON_REGISTERED_MESSAGE(WM_FINDREPLACE, OnFindReplace)
 END_MESSAGE_MAP()
 
 class CCountedFindDialog : public CFindReplaceDialog {

@@ -22,8 +22,8 @@ class ControlsTest : public DialogTest {
   void SetUp() override {
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
-    ASSERT_TRUE(m_wndParent.CreateEx(0, nullptr, "controls", WS_OVERLAPPEDWINDOW, 20, 20, 400, 300, nullptr,
-                                     nullptr));
+    ASSERT_TRUE(m_wndParent.CreateEx(0, nullptr, "controls", WS_OVERLAPPEDWINDOW, 20, 20, 400, 300,
+                                     nullptr, nullptr));
   }
   CRect Place(int x, int y, int cx, int cy) const { return CRect(x, y, x + cx, y + cy); }
   CWnd m_wndParent;
@@ -56,7 +56,8 @@ TYPED_TEST_SUITE(ListControlsTest, ListKinds);
 
 TYPED_TEST(ListControlsTest, AddInsertFindSelectDelete) {
   typename TypeParam::Ctrl box;
-  ASSERT_TRUE(box.Create(TypeParam::kStyle, this->Place(10, 10, 150, 120), &this->m_wndParent, 100));
+  ASSERT_TRUE(
+      box.Create(TypeParam::kStyle, this->Place(10, 10, 150, 120), &this->m_wndParent, 100));
   EXPECT_EQ(0, box.AddString("Beta"));
   EXPECT_EQ(1, box.AddString("Gamma"));
   EXPECT_EQ(0, box.InsertString(0, "Alpha"));
@@ -93,8 +94,8 @@ TYPED_TEST(ListControlsTest, AddInsertFindSelectDelete) {
 
 TEST_F(ControlsTest, ComboBoxDropDownWidthAndExtendedUI) {
   CComboBox box;
-  ASSERT_TRUE(
-      box.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, Place(10, 10, 120, 150), &m_wndParent, 101));
+  ASSERT_TRUE(box.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, Place(10, 10, 120, 150),
+                         &m_wndParent, 101));
   box.AddString("One");
   box.AddString("Two");
   EXPECT_FALSE(box.GetExtendedUI());
@@ -111,8 +112,8 @@ TEST_F(ControlsTest, ComboBoxDropDownWidthAndExtendedUI) {
 
 TEST_F(ControlsTest, EditLimitSelectionReplaceAndUndo) {
   CEdit edit;
-  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, Place(10, 10, 200, 24),
-                          &m_wndParent, 102));
+  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
+                          Place(10, 10, 200, 24), &m_wndParent, 102));
   edit.SetWindowText("hello world");
   edit.LimitText(20);
   EXPECT_EQ(20U, edit.GetLimitText());
@@ -147,8 +148,8 @@ TEST_F(ControlsTest, ButtonCheckAndStyle) {
 
 TEST_F(ControlsTest, StaticShowsTheBitmapItIsGiven) {
   CStatic picture;
-  ASSERT_TRUE(
-      picture.Create(nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, Place(10, 10, 32, 16), &m_wndParent));
+  ASSERT_TRUE(picture.Create(nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, Place(10, 10, 32, 16),
+                             &m_wndParent));
   HBITMAP hBitmap = ::LoadBitmapA(AfxGetResourceHandle(), "PICU");
   ASSERT_NE(nullptr, hBitmap);
   EXPECT_EQ(nullptr, picture.SetBitmap(hBitmap));
@@ -159,7 +160,8 @@ TEST_F(ControlsTest, StaticShowsTheBitmapItIsGiven) {
 
 TEST_F(ControlsTest, ScrollBarSliderSpinAndProgressKeepTheirRangeAndPosition) {
   CScrollBar bar;
-  ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, Place(10, 10, 150, 16), &m_wndParent, 104));
+  ASSERT_TRUE(
+      bar.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, Place(10, 10, 150, 16), &m_wndParent, 104));
   bar.SetScrollRange(0, 100);
   SCROLLINFO info = {};
   info.cbSize = sizeof info;
@@ -181,9 +183,11 @@ TEST_F(ControlsTest, ScrollBarSliderSpinAndProgressKeepTheirRangeAndPosition) {
   EXPECT_EQ(20, nMax);
 
   CEdit buddy;
-  ASSERT_TRUE(buddy.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, Place(10, 80, 60, 22), &m_wndParent, 106));
+  ASSERT_TRUE(
+      buddy.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, Place(10, 80, 60, 22), &m_wndParent, 106));
   CSpinButtonCtrl spin;
-  ASSERT_TRUE(spin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT, Place(70, 80, 16, 22), &m_wndParent, 107));
+  ASSERT_TRUE(spin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT, Place(70, 80, 16, 22),
+                          &m_wndParent, 107));
   spin.SetBuddy(&buddy);
   EXPECT_EQ(&buddy, spin.GetBuddy());
   spin.SetRange(-5, 5);

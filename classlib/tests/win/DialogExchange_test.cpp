@@ -152,7 +152,8 @@ TEST_P(DialogRefusalTest, TellsTheUserAndKeepsTheDialogOpenOnTheControl) {
     EXPECT_TRUE(::IsWindowVisible(h)) << "the dialog stays open";
     EXPECT_EQ(hCtrl, ::GetFocus()) << "the focus goes back to the control";
     DWORD dwStart = 0, dwEnd = 0;
-    ::SendMessageA(hCtrl, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+    ::SendMessageA(hCtrl, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
+                   reinterpret_cast<LPARAM>(&dwEnd));
     EXPECT_EQ(0U, dwStart);
     EXPECT_EQ(static_cast<DWORD>(std::string(c.pszBad).size()), dwEnd) << "with its text selected";
     bChecked = true;
@@ -167,18 +168,19 @@ TEST_P(DialogRefusalTest, TellsTheUserAndKeepsTheDialogOpenOnTheControl) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, DialogRefusalTest,
-    ::testing::Values(RefusedValue{IDC_DLGTEST_INT, "12x", "Please enter an integer.", "12"},
-                      RefusedValue{IDC_DLGTEST_INT, "", "Please enter an integer.", "0"},
-                      RefusedValue{IDC_DLGTEST_INT, "3000000000", "Please enter an integer.", "3"},
-                      RefusedValue{IDC_DLGTEST_INT, "500", "Please enter an integer between -100 and 100.",
-                                   "100"},
-                      RefusedValue{IDC_DLGTEST_UINT, "-3", "Please enter a positive integer.", "3"},
-                      RefusedValue{IDC_DLGTEST_UINT, "5000000000", "Please enter a positive integer.", "5"},
-                      RefusedValue{IDC_DLGTEST_LONG, "99999999999", "Please enter an integer.", "9"},
-                      RefusedValue{IDC_DLGTEST_DOUBLE, "2.5.1", "Please enter a number.", "2.5"},
-                      RefusedValue{IDC_DLGTEST_DOUBLE, "1e999", "Please enter a number.", "1e9"},
-                      RefusedValue{IDC_DLGTEST_TEXT, "far too long",
-                                   "Please enter no more than 10 characters.", "just right"}));
+    ::testing::Values(
+        RefusedValue{IDC_DLGTEST_INT, "12x", "Please enter an integer.", "12"},
+        RefusedValue{IDC_DLGTEST_INT, "", "Please enter an integer.", "0"},
+        RefusedValue{IDC_DLGTEST_INT, "3000000000", "Please enter an integer.", "3"},
+        RefusedValue{IDC_DLGTEST_INT, "500", "Please enter an integer between -100 and 100.",
+                     "100"},
+        RefusedValue{IDC_DLGTEST_UINT, "-3", "Please enter a positive integer.", "3"},
+        RefusedValue{IDC_DLGTEST_UINT, "5000000000", "Please enter a positive integer.", "5"},
+        RefusedValue{IDC_DLGTEST_LONG, "99999999999", "Please enter an integer.", "9"},
+        RefusedValue{IDC_DLGTEST_DOUBLE, "2.5.1", "Please enter a number.", "2.5"},
+        RefusedValue{IDC_DLGTEST_DOUBLE, "1e999", "Please enter a number.", "1e9"},
+        RefusedValue{IDC_DLGTEST_TEXT, "far too long", "Please enter no more than 10 characters.",
+                     "just right"}));
 
 TEST_F(DialogExchangeTest, CancelLeavesTheMembersAlone) {
   Dlg dlg;

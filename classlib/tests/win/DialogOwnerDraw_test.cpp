@@ -30,7 +30,8 @@ class CSwatches : public TBase {
   void DrawItem(LPDRAWITEMSTRUCT lpDIS) override {
     if (lpDIS->itemID == static_cast<UINT>(-1)) return;
     m_drawn.push_back(lpDIS->itemID);
-    CDC::FromHandle(lpDIS->hDC)->FillSolidRect(&lpDIS->rcItem, static_cast<COLORREF>(lpDIS->itemData));
+    CDC::FromHandle(lpDIS->hDC)
+        ->FillSolidRect(&lpDIS->rcItem, static_cast<COLORREF>(lpDIS->itemData));
   }
   void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override {
     ++m_nMeasured;
@@ -88,7 +89,8 @@ TEST_F(DialogOwnerDrawTest, ListComboAndButtonItemsAreDrawnByTheirObjects) {
     EXPECT_EQ(3, d.m_wndList.m_nMeasured) << "a variable-height list measures each item";
     EXPECT_GE(d.m_wndCombo.m_nMeasured, 3);
     for (UINT i = 0; i < 3; ++i) EXPECT_TRUE(Contains(d.m_wndList.m_drawn, i)) << i;
-    EXPECT_TRUE(Contains(d.m_wndCombo.m_drawn, 1U)) << "the selection field shows the selected item";
+    EXPECT_TRUE(Contains(d.m_wndCombo.m_drawn, 1U))
+        << "the selection field shows the selected item";
     EXPECT_GT(d.m_wndButton.m_nDrawn, 0);
 
     RgbImage image = CaptureWindow(d.m_hWnd);
@@ -97,13 +99,14 @@ TEST_F(DialogOwnerDrawTest, ListComboAndButtonItemsAreDrawnByTheirObjects) {
       RECT rc;
       d.m_wndList.GetItemRect(i, &rc);
       EXPECT_EQ(kItemHeight, rc.bottom - rc.top);
-      POINT pt =
-          PointInCapture(d.m_hWnd, d.m_wndList.m_hWnd, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+      POINT pt = PointInCapture(d.m_hWnd, d.m_wndList.m_hWnd, (rc.left + rc.right) / 2,
+                                (rc.top + rc.bottom) / 2);
       EXPECT_EQ(CaptureColor(kSwatches[i]), image.PixelAt(pt.x, pt.y)) << "list item " << i;
     }
     RECT rcButton;
     d.m_wndButton.GetClientRect(&rcButton);
-    POINT pt = PointInCapture(d.m_hWnd, d.m_wndButton.m_hWnd, rcButton.right / 2, rcButton.bottom / 2);
+    POINT pt =
+        PointInCapture(d.m_hWnd, d.m_wndButton.m_hWnd, rcButton.right / 2, rcButton.bottom / 2);
     EXPECT_EQ(0xFFC800U, image.PixelAt(pt.x, pt.y)) << "the owner-drawn button";
     // The bitmap button is as big as its bitmap, red square left, blue right.
     RECT rcPicture;

@@ -20,7 +20,8 @@ class CStripBar : public CWnd {
  protected:
   afx_msg LRESULT OnSizeParent(WPARAM, LPARAM lParam) {
     auto* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
-    CRect rect(pLayout->rect.left, pLayout->rect.top, pLayout->rect.right, pLayout->rect.top + m_nHeight);
+    CRect rect(pLayout->rect.left, pLayout->rect.top, pLayout->rect.right,
+               pLayout->rect.top + m_nHeight);
     pLayout->rect.top += m_nHeight;
     pLayout->sizeTotal.cy += m_nHeight;
     AfxRepositionWindow(pLayout, m_hWnd, &rect);
@@ -64,8 +65,10 @@ class CTestFrame : public CFrameWnd {
   BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext*) override {
     return m_bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), this,
                         AFX_IDW_CONTROLBAR_FIRST + 5) &&
-           m_status.CreateEx(0, "STATIC", "", WS_CHILD, CRect(0, 0, 1, 1), this, AFX_IDW_STATUS_BAR) &&
-           m_pane.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), this, AFX_IDW_PANE_FIRST) &&
+           m_status.CreateEx(0, "STATIC", "", WS_CHILD, CRect(0, 0, 1, 1), this,
+                             AFX_IDW_STATUS_BAR) &&
+           m_pane.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), this,
+                         AFX_IDW_PANE_FIRST) &&
            m_client.Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 1, 1), &m_pane, 1);
   }
   afx_msg void OnAlpha() { m_log.push_back("alpha"); }

@@ -46,10 +46,11 @@ class IdleTest : public AppTest {
   void SetUp() override {
     m_pFrame = new CIdleFrame;
     // A popup: without a window manager Wine is slow to show captioned windows.
-    ASSERT_TRUE(m_pFrame->Create(nullptr, "Idle", WS_POPUP | FWS_ADDTOTITLE,
-                                 CRect(0, 0, 300, 200)));
+    ASSERT_TRUE(
+        m_pFrame->Create(nullptr, "Idle", WS_POPUP | FWS_ADDTOTITLE, CRect(0, 0, 300, 200)));
     m_hFrame = m_pFrame->m_hWnd;
-    ASSERT_TRUE(m_bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 20), m_pFrame, 1));
+    ASSERT_TRUE(
+        m_bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 20), m_pFrame, 1));
     m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
     m_app.m_pMainWnd = m_pFrame;
   }

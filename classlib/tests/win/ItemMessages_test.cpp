@@ -24,8 +24,8 @@ class CDescendingList : public CListBox {
 class ItemMessagesTest : public DialogTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(m_wndParent.CreateEx(0, nullptr, "items", WS_OVERLAPPEDWINDOW, 20, 20, 300, 200, nullptr,
-                                     nullptr));
+    ASSERT_TRUE(m_wndParent.CreateEx(0, nullptr, "items", WS_OVERLAPPEDWINDOW, 20, 20, 300, 200,
+                                     nullptr, nullptr));
     ASSERT_TRUE(m_wndList.Create(WS_CHILD | LBS_OWNERDRAWFIXED | LBS_SORT, CRect(5, 5, 200, 150),
                                  &m_wndParent, 100));
   }

@@ -107,7 +107,9 @@ constexpr UINT kParentCode = 0x301;
 class CReflectingChild : public CWnd {
  public:
   std::vector<std::string> m_log;
-  void DrawItem(LPDRAWITEMSTRUCT lpDIS) { m_log.push_back("draw " + std::to_string(lpDIS->itemID)); }
+  void DrawItem(LPDRAWITEMSTRUCT lpDIS) {
+    m_log.push_back("draw " + std::to_string(lpDIS->itemID));
+  }
   void VScroll(UINT nSBCode, UINT nPos) {
     m_log.push_back("vscroll " + std::to_string(nSBCode) + " " + std::to_string(nPos));
   }
@@ -167,7 +169,8 @@ class ReflectionTest : public AppTest {
     return m_parent.SendMessage(WM_NOTIFY, kChildId, reinterpret_cast<LPARAM>(&nmhdr));
   }
   void Command(UINT code) {
-    m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(kChildId, code), reinterpret_cast<LPARAM>(m_child.m_hWnd));
+    m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(kChildId, code),
+                         reinterpret_cast<LPARAM>(m_child.m_hWnd));
   }
   CParentWnd m_parent;
   CReflectingChild m_child;
@@ -204,7 +207,8 @@ TEST_F(ReflectionTest, OwnerDrawingGoesToTheControl) {
 
 TEST_F(ReflectionTest, ScrollingGoesToTheParentOrIsReflectedToTheBar) {
   m_parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 30), 0);
-  m_parent.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 12), reinterpret_cast<LPARAM>(m_child.m_hWnd));
+  m_parent.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 12),
+                       reinterpret_cast<LPARAM>(m_child.m_hWnd));
   EXPECT_EQ(std::vector<std::string>{"hscroll 5 30 own"}, m_parent.m_log);
   EXPECT_EQ(std::vector<std::string>{"vscroll 4 12"}, m_child.m_log);
 }

@@ -48,7 +48,8 @@ class OwnerDrawMenuTest : public AppTest {
   }
   void Draw(HMENU hMenu, UINT nID) {
     HDC hDC = ::CreateCompatibleDC(nullptr);
-    DRAWITEMSTRUCT dis = {ODT_MENU, 0, nID, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(hMenu), hDC, {0, 0, 77, 19}, 1};
+    DRAWITEMSTRUCT dis = {
+        ODT_MENU, 0, nID, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(hMenu), hDC, {0, 0, 77, 19}, 1};
     m_wnd.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
     ::DeleteDC(hDC);
   }

@@ -33,8 +33,9 @@ class ProfileTest : public AppTest {
   // Stores a value as another program might have written it.
   static void StoreRaw(LPCSTR lpszEntry, DWORD dwType, const void* pData, DWORD nBytes) {
     HKEY hKey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kAppKey) + "\\Raw").c_str(),
-                                               0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kAppKey) + "\\Raw").c_str(), 0,
+                                nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr));
     ::RegSetValueExA(hKey, lpszEntry, 0, dwType, static_cast<const BYTE*>(pData), nBytes);
     ::RegCloseKey(hKey);
   }

@@ -107,7 +107,8 @@ TEST_F(PropertySheetTest, SwitchesPagesAndAppliesOnOK) {
     ::SetDlgItemTextA(m_two.m_hWnd, IDC_DLGTEST_COUNT, "50");
     s.SetActivePage(0);
     EXPECT_EQ(1, s.GetActiveIndex());
-    EXPECT_EQ(std::vector<std::string>{"Please enter an integer between 1 and 10."}, m_app.m_messages);
+    EXPECT_EQ(std::vector<std::string>{"Please enter an integer between 1 and 10."},
+              m_app.m_messages);
 
     ::SetDlgItemTextA(m_two.m_hWnd, IDC_DLGTEST_COUNT, "7");
     s.PressButton(PSBTN_OK);
@@ -184,7 +185,8 @@ class CPreviewSheet : public CPropertySheet {
     GetDlgItem(IDOK)->GetWindowRect(&rc);
     ScreenToClient(&rc);
     rc.OffsetRect(-rc.Width() - 6, 0);
-    m_wndPreview.Create("Pre&view", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rc, this, kPreview);
+    m_wndPreview.Create("Pre&view", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rc, this,
+                        kPreview);
     m_wndPreview.SetFont(GetFont());
     return bResult;
   }
@@ -195,7 +197,7 @@ class CPreviewSheet : public CPropertySheet {
 };
 
 BEGIN_MESSAGE_MAP(CPreviewSheet, CPropertySheet)
-ON_COMMAND(kPreview, OnPreview)
+  ON_COMMAND(kPreview, OnPreview)
 END_MESSAGE_MAP()
 
 TEST_F(DialogTest, SheetAddsItsOwnButtonAndEndsWithItsOwnResult) {

@@ -33,7 +33,8 @@ class ChildrenTest : public AppTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(CreateTopLevel(m_top));
-    ASSERT_TRUE(m_child.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(20, 20, 80, 60), &m_top, kToolId));
+    ASSERT_TRUE(m_child.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(20, 20, 80, 60),
+                               &m_top, kToolId));
     ASSERT_TRUE(m_grandChild.Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 5, 5), &m_child, 1));
   }
   void TearDown() override {

@@ -103,7 +103,8 @@ TEST_F(LifetimeTest, AFailedCreationEndsTheObjectOnce) {
   // A class that does not exist: no window, no WM_NCDESTROY, still one end.
   g_nDeleted = 0;
   auto* pOther = new CFailingWnd;
-  EXPECT_FALSE(pOther->CreateEx(0, "No such class", nullptr, WS_POPUP, 0, 0, 1, 1, nullptr, nullptr));
+  EXPECT_FALSE(
+      pOther->CreateEx(0, "No such class", nullptr, WS_POPUP, 0, 0, 1, 1, nullptr, nullptr));
   EXPECT_EQ(1, g_nDeleted);
 }
 
@@ -149,7 +150,8 @@ BEGIN_MESSAGE_MAP(CCharCountingEdit, CWnd)
 END_MESSAGE_MAP()
 
 TEST_F(LifetimeTest, ASubclassedControlKeepsItsOwnBehaviour) {
-  HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+  HWND hEdit =
+      ::CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(nullptr, hEdit);
   LONG_PTR originalProc = ::GetWindowLongPtrA(hEdit, GWLP_WNDPROC);
   CCharCountingEdit edit;

@@ -30,14 +30,17 @@ class RelativesTest : public AppTest {
     ASSERT_TRUE(m_panel.Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 100, 100), m_pFrame, 1));
     for (UINT nID : {ID_HANDLED, ID_UNHANDLED, ID_DISABLED})
       ASSERT_NE(nullptr, ::CreateWindowExA(0, "BUTTON", "b", WS_CHILD | BS_PUSHBUTTON, 0, 0, 10, 10,
-                                           m_panel.m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
+                                           m_panel.m_hWnd,
+                                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
                                            nullptr, nullptr));
   }
   void TearDown() override {
     ::DestroyWindow(m_hFrame);
     AppTest::TearDown();
   }
-  BOOL Enabled(UINT nID) { return ::IsWindowEnabled(::GetDlgItem(m_panel.m_hWnd, static_cast<int>(nID))); }
+  BOOL Enabled(UINT nID) {
+    return ::IsWindowEnabled(::GetDlgItem(m_panel.m_hWnd, static_cast<int>(nID)));
+  }
   CControlsFrame* m_pFrame = nullptr;
   HWND m_hFrame = nullptr;
   CWnd m_panel;

@@ -16,6 +16,7 @@ struct MetricsCase {
 };
 
 // At 96 dots per inch.
+// clang-format off
 const MetricsCase kMetricsCases[] = {
     {"letter portrait, inches", 1, 1, 11000, 8500, 750, 1000, 750, 1000, 0, {},
      CRect(72, 96, 744, 960), {}},
@@ -39,6 +40,7 @@ const MetricsCase kMetricsCases[] = {
     {"millimetre stops", 1, 2, 600, 600, 100, 100, 100, 100, 50, {}, CRect(38, 38, 189, 189),
      {19, 38, 57, 76, 94, 113, 132}},
 };
+// clang-format on
 
 class PageMetricsTest : public ::testing::TestWithParam<MetricsCase> {};
 

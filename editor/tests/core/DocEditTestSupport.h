@@ -28,14 +28,14 @@ struct SideState {
   std::string defaultLayout;
   SideLayoutDump dump;
   int caret = -1, anchor = -1;
-  std::vector<int> sectionLines;  // per line: index of its section's first line, -1 none
+  std::vector<int> sectionLines;             // per line: index of its section's first line, -1 none
   std::vector<std::string> sectionSettings;  // per line: its section's settings, "" none
 
   bool operator==(const SideState& o) const {
     return letters == o.letters && points == o.points && attrs == o.attrs && formats == o.formats &&
            layouts == o.layouts && rects == o.rects && defaultLayout == o.defaultLayout &&
-           dump == o.dump && caret == o.caret && anchor == o.anchor && sectionLines == o.sectionLines &&
-           sectionSettings == o.sectionSettings;
+           dump == o.dump && caret == o.caret && anchor == o.anchor &&
+           sectionLines == o.sectionLines && sectionSettings == o.sectionSettings;
   }
 };
 
@@ -84,7 +84,9 @@ inline SideState CaptureSide(DocTextModel& model, int side) {
 
 struct DocState {
   SideState sides[kDocSideCount];
-  bool operator==(const DocState& o) const { return sides[0] == o.sides[0] && sides[1] == o.sides[1]; }
+  bool operator==(const DocState& o) const {
+    return sides[0] == o.sides[0] && sides[1] == o.sides[1];
+  }
 };
 
 // Caret, anchor and selection marks left out: a step gives back only the
@@ -153,7 +155,8 @@ inline std::string DescribeDifference(const DocState& a, const DocState& b) {
     if (x.sectionLines != y.sectionLines || x.sectionSettings != y.sectionSettings) {
       s += " sections";
       for (size_t i = 0; i < x.sectionLines.size() && i < y.sectionLines.size(); i++)
-        if (x.sectionLines[i] != y.sectionLines[i] || x.sectionSettings[i] != y.sectionSettings[i]) {
+        if (x.sectionLines[i] != y.sectionLines[i] ||
+            x.sectionSettings[i] != y.sectionSettings[i]) {
           s += " from line " + std::to_string(i);
           break;
         }

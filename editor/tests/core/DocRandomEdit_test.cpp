@@ -86,8 +86,8 @@ class RandomEditor {
     DocCharNode* node = RandomNode(side, false);
     if (node == nullptr) return;
     WORD sizeIndex = m_model.FindOrAddFontSize(side, static_cast<WORD>(6 + 6 * Pick(8)));
-    node->attributes =
-        SetAttrField(node->attributes, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, sizeIndex);
+    node->attributes = SetAttrField(node->attributes, CharAttrBits::kSizeShift,
+                                    CharAttrBits::kSizeMask, sizeIndex);
     m_model.MeasureCharNode(node, side);
     m_model.Reformat(side, node, node);
   }
@@ -121,10 +121,14 @@ class RandomEditor {
   void Step() {
     int side = Pick(2);
     int op = Pick(m_withSections ? 11 : 10);
-    if (op < 5) InsertRun(side);
-    else if (op < 9) DeleteRun(side);
-    else if (op < 10) ChangeSize(side);
-    else MakeSection(side);
+    if (op < 5)
+      InsertRun(side);
+    else if (op < 9)
+      DeleteRun(side);
+    else if (op < 10)
+      ChangeSize(side);
+    else
+      MakeSection(side);
   }
 
   bool m_withSections = false;
@@ -169,7 +173,8 @@ void ExpectSameAsFreshLayout(TestDoc& doc) {
 void ExpectStableUnderFullRelayout(TestDoc& doc) {
   for (int side = 0; side < kDocSideCount; side++) {
     SideLayoutDump before = DumpLayout(doc.model, side);
-    for (DocLineNode* l = doc.Head(side)->line; l != nullptr; l = l->next) l->cache = DocLineCache();
+    for (DocLineNode* l = doc.Head(side)->line; l != nullptr; l = l->next)
+      l->cache = DocLineCache();
     doc.model.ReformatSide(side);
     SideLayoutDump after = DumpLayout(doc.model, side);
     EXPECT_EQ(before.lineStarts, after.lineStarts) << "side " << side;

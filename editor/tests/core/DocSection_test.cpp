@@ -29,8 +29,8 @@ class BalanceTest : public ::testing::TestWithParam<BalanceCase> {};
 TEST_P(BalanceTest, Table) {
   const BalanceCase& c = GetParam();
   int counts[kMaxSectionColumns];
-  int tallest = BalanceColumnHeights(c.heights.data(), static_cast<int>(c.heights.size()),
-                                     c.columns, counts);
+  int tallest =
+      BalanceColumnHeights(c.heights.data(), static_cast<int>(c.heights.size()), c.columns, counts);
   EXPECT_EQ(std::vector<int>(counts, counts + kMaxSectionColumns), c.counts) << c.name;
   EXPECT_EQ(tallest, c.tallest) << c.name;
 }
@@ -172,7 +172,8 @@ TEST(DocSectionCutTest, RangesCutTheSectionsAroundThemAndASpannedOneGoesOnAsACop
   // Over both ends: each is cut back, and the range is a section of its own.
   doc.model.SetLinesSection(doc.Line(3), doc.Line(6), &three);
   DocSection* middle = doc.Line(3)->section;
-  EXPECT_EQ(doc.Layout({outer, tail, middle}), (std::vector<int>{-1, -1, 0, 2, 2, 2, 2, 1, -1, -1}));
+  EXPECT_EQ(doc.Layout({outer, tail, middle}),
+            (std::vector<int>{-1, -1, 0, 2, 2, 2, 2, 1, -1, -1}));
   EXPECT_EQ(outer->last, doc.Line(2));
   EXPECT_EQ(tail->first, doc.Line(7));
 

@@ -71,9 +71,12 @@ void UseEveryEntry(TestDoc& doc, DocStyleTable table) {
   DocCharNode* after = doc.Head(1);
   while (after->next != nullptr) after = after->next;
   for (int i = 1; i < t.GetCount(table); i++) {
-    after = doc.model.InsertCharAfter(after, table == kLineSpace ? static_cast<BYTE>(kLetterLineBreak) : static_cast<BYTE>('x'), 0);
+    after = doc.model.InsertCharAfter(
+        after, table == kLineSpace ? static_cast<BYTE>(kLetterLineBreak) : static_cast<BYTE>('x'),
+        0);
     if (table == kLineSpace) {
-      after->line->format = SetAttrField(0, LineFormatBits::kLineSpaceShift, LineFormatBits::kLineSpaceMask, i);
+      after->line->format =
+          SetAttrField(0, LineFormatBits::kLineSpaceShift, LineFormatBits::kLineSpaceMask, i);
       continue;
     }
     static const int kShift[] = {CharAttrBits::kTextColorShift, CharAttrBits::kBackColorShift,
@@ -171,8 +174,8 @@ TEST(DocStyleTablesTest, WordSpaceWidensSpacesAndASizeOfZeroNeverDivides) {
   EXPECT_EQ(space->width, plain + 15);
 
   WORD zero = doc.model.FindOrAddFontSize(0, 0);
-  space->attributes = SetAttrField(space->attributes, CharAttrBits::kSizeShift,
-                                   CharAttrBits::kSizeMask, zero);
+  space->attributes =
+      SetAttrField(space->attributes, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, zero);
   doc.model.MeasureCharNode(space, 0);
   EXPECT_EQ(space->width, 0);
 }
@@ -201,8 +204,9 @@ TEST(DocFontListTest, FontsOtherThanTheCaretsInAlphabeticalOrderWithPaddedSizes)
   WORD arial = doc.model.FindOrAddFontName(0, "arial");
   WORD size9 = doc.model.FindOrAddFontSize(0, 9);
   chars[2]->attributes = WithFont(chars[2]->attributes, courier);
-  chars[3]->attributes = SetAttrField(WithFont(chars[3]->attributes, arial), CharAttrBits::kSizeShift,
-                                      CharAttrBits::kSizeMask, size9) | (1u << CharAttrBits::kStyleShift);
+  chars[3]->attributes = SetAttrField(WithFont(chars[3]->attributes, arial),
+                                      CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, size9) |
+                         (1u << CharAttrBits::kStyleShift);
   doc.model.Side(0).caret = chars[1];  // in the default font
   CStringArray names;
   CDWordArray keys;

@@ -82,7 +82,8 @@ struct TestDoc {
 
   std::string Text(int side) {
     std::string s;
-    for (DocCharNode* c = Head(side)->next; c != nullptr; c = c->next) s += static_cast<char>(c->letter);
+    for (DocCharNode* c = Head(side)->next; c != nullptr; c = c->next)
+      s += static_cast<char>(c->letter);
     return s;
   }
 
@@ -118,7 +119,8 @@ inline int HeightFittedTo(DocTextModel& model, DocLineNode* line, const CPageLay
   int width;
   DocCharNode* brk = model.FindLineBreak(line, layout, width, 0);
   int height = 0;
-  for (const DocCharNode* c = line->first; c != brk; c = c->next) height = std::max<int>(height, c->height);
+  for (const DocCharNode* c = line->first; c != brk; c = c->next)
+    height = std::max<int>(height, c->height);
   UINT spaceIndex = FormatLineSpace(line->format);
   if (spaceIndex != 0) height += EdMulDiv(model.GetLineSpace(spaceIndex), height, 100);
   return height;
@@ -161,7 +163,9 @@ inline void CheckSide(DocTextModel& model, int side, bool laidOut) {
     ASSERT_EQ(l->cache.width, width);
     if (l->section == nullptr) {
       ASSERT_EQ(l->cache.top, y);
-      if (y > 0) { ASSERT_LE(y + l->cache.height, layout->textRect.Height()) << "overflows its page"; }
+      if (y > 0) {
+        ASSERT_LE(y + l->cache.height, layout->textRect.Height()) << "overflows its page";
+      }
       y += l->cache.height;
     } else if (l->next == nullptr || l->next->section != l->section) {
       ASSERT_GT(l->section->rows.GetSize(), 0) << "section not laid out";

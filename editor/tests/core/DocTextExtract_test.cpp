@@ -38,11 +38,8 @@ struct WordCase {
 };
 
 const WordCase kWords[] = {
-    {"pay 12,500 now", 6, "12,500"},
-    {"word, next", 2, "word"},
-    {"one two", 3, "one"},
-    {"one two", 4, "two"},
-    {"one  ", 4, ""},
+    {"pay 12,500 now", 6, "12,500"}, {"word, next", 2, "word"}, {"one two", 3, "one"},
+    {"one two", 4, "two"},           {"one  ", 4, ""},
 };
 
 TEST(DocTextExtract, WordAtCaret) {
@@ -57,7 +54,9 @@ TEST(DocTextExtract, WordAtCaret) {
     DocCharNode *first, *last;
     BOOL found = doc.editor.GetWordAtCaret(0, letters, points, attrs, first, last);
     EXPECT_EQ(found != FALSE, *c.word != 0);
-    if (found) { EXPECT_EQ(Letters(letters), c.word); }
+    if (found) {
+      EXPECT_EQ(Letters(letters), c.word);
+    }
   }
 }
 
@@ -76,8 +75,8 @@ TEST(DocTextExtract, PhraseRunsToTheSentenceEnd) {
 TEST(DocTextExtract, BuildsASideAsStored) {
   EditDoc doc;
   DocLoadBuffers& b = doc.editor.LoadBuffers(1);
-  const BYTE text[] = {HebCode::Bet, HebCode::Shuruk, kLetterLineBreak, HebCode::Alef,
-                       kLetterPageBreak, HebCode::Gimel};
+  const BYTE text[] = {HebCode::Bet,  HebCode::Shuruk,  kLetterLineBreak,
+                       HebCode::Alef, kLetterPageBreak, HebCode::Gimel};
   const BYTE points[] = {HebCode::HatafPatah, HebCode::Shuruk, 0, HebCode::Qamats, 0, 0};
   for (int i = 0; i < 6; i++) {
     b.letters += static_cast<TCHAR>(text[i]);

@@ -31,7 +31,9 @@ TEST(DocCharPoolTest, PreallocatedBlockIsUsedFromItsEndBackwards) {
   DocCharNode* previous = nullptr;
   for (int i = 0; i < 5; i++) {
     DocCharNode* node = pool.Alloc();
-    if (previous != nullptr) { EXPECT_EQ(node, previous - 1); }
+    if (previous != nullptr) {
+      EXPECT_EQ(node, previous - 1);
+    }
     previous = node;
   }
   EXPECT_EQ(pool.GetBlockCount(), 2);
@@ -122,7 +124,9 @@ void ExpectTallLinesBeginPages(TestDoc& doc, int side) {
     if (l->cache.height <= textHeight) continue;
     tall++;
     EXPECT_NE(l->page, nullptr) << "a tall line begins its page";
-    if (l->next != nullptr) { EXPECT_NE(l->next->page, nullptr) << "and has it to itself"; }
+    if (l->next != nullptr) {
+      EXPECT_NE(l->next->page, nullptr) << "and has it to itself";
+    }
   }
   EXPECT_GT(tall, 0);
 }
@@ -130,8 +134,8 @@ void ExpectTallLinesBeginPages(TestDoc& doc, int side) {
 TEST(DocTextModelTest, LinesTallerThanThePageEachKeepAPage) {
   TestDoc typed;
   WORD huge = typed.model.FindOrAddFontSize(0, 400);  // over 500 pixels high
-  typed.model.SetPendingAttributes(
-      SetAttrField(typed.Head(0)->attributes, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, huge));
+  typed.model.SetPendingAttributes(SetAttrField(typed.Head(0)->attributes, CharAttrBits::kSizeShift,
+                                                CharAttrBits::kSizeMask, huge));
   DocCharNode* big = typed.Type(0, typed.Head(0), "A");
   ASSERT_GT(big->height, typed.model.GetFirstLayout(0)->textRect.Height());
   typed.Type(0, big, "\rB\rC");
@@ -140,7 +144,8 @@ TEST(DocTextModelTest, LinesTallerThanThePageEachKeepAPage) {
 
   TestDoc loaded;
   WORD size = loaded.model.FindOrAddFontSize(0, 400);
-  loaded.model.SetPendingAttributes(SetAttrField(0, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, size));
+  loaded.model.SetPendingAttributes(
+      SetAttrField(0, CharAttrBits::kSizeShift, CharAttrBits::kSizeMask, size));
   loaded.Load(0, "A\rA\rA\rA");
   CheckModel(loaded.model, true);
   ExpectTallLinesBeginPages(loaded, 0);

@@ -24,12 +24,16 @@ const TypingCase kCases[] = {
     {"c_", {HebCode::Bet}, {0}, {kUndoInsertChar, kUndoPointChange}},
     {"I", {HebCode::Shuruk}, {HebCode::Shuruk}, {kUndoPointChange}},
     {"cI", {HebCode::Bet}, {HebCode::Shuruk}, {kUndoInsertChar, kUndoPointChange}},
-    {"c]=", {HebCode::Bet}, {AddStressMark(HebCode::Qamats)},
+    {"c]=",
+     {HebCode::Bet},
+     {AddStressMark(HebCode::Qamats)},
      {kUndoInsertChar, kUndoPointChange, kUndoPointChange}},
     {"c]\b", {HebCode::Bet}, {0}, {kUndoInsertChar, kUndoPointChange, kUndoRemovePoint}},
     {"c]\b\b", {}, {}, {kUndoInsertChar, kUndoPointChange, kUndoRemovePoint, kUndoDeletePrev}},
     {"[", {HebCode::FinalKaf}, {HebCode::SilentShva}, {kUndoInsertChar}},
-    {"c d", {HebCode::Bet, ' ', HebCode::Gimel}, {0, 0, 0},
+    {"c d",
+     {HebCode::Bet, ' ', HebCode::Gimel},
+     {0, 0, 0},
      {kUndoInsertChar, kUndoInsertChar, kUndoInsertChar}},
 };
 
@@ -39,8 +43,10 @@ TEST_P(TypingTable, TypesPointedHebrewWithItsSteps) {
   const TypingCase& c = GetParam();
   EditDoc doc;
   for (const char* k = c.keys; *k; k++) {
-    if (*k == '\b') doc.editor.Backspace();
-    else doc.editor.TypeChar(static_cast<BYTE>(*k));
+    if (*k == '\b')
+      doc.editor.Backspace();
+    else
+      doc.editor.TypeChar(static_cast<BYTE>(*k));
   }
   SideState s = CaptureSide(doc.model, 1);
   EXPECT_EQ(s.letters, c.letters);
@@ -53,9 +59,11 @@ TEST_P(TypingTable, TypesPointedHebrewWithItsSteps) {
   CheckModel(doc.model, true);
 
   DocState end = CaptureDoc(doc.model);
-  while (doc.editor.UndoCommand()) {}
+  while (doc.editor.UndoCommand()) {
+  }
   EXPECT_TRUE(CaptureSide(doc.model, 1).letters.empty());
-  while (doc.editor.RedoCommand()) {}
+  while (doc.editor.RedoCommand()) {
+  }
   EXPECT_TRUE(CaptureDoc(doc.model) == end);
 }
 
@@ -174,7 +182,8 @@ TEST(DocUndo, ColumnsComeBackWithTheirSettings) {
   undone = WithoutSelection(CaptureDoc(doc.model));
   before = WithoutSelection(before);
   EXPECT_TRUE(undone == before) << DescribeDifference(undone, before);
-  while (doc.editor.RedoCommand()) {}
+  while (doc.editor.RedoCommand()) {
+  }
   DocState redone = WithoutSelection(CaptureDoc(doc.model));
   end = WithoutSelection(end);
   EXPECT_TRUE(redone == end) << DescribeDifference(redone, end);

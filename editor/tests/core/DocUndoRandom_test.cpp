@@ -17,12 +17,14 @@ const char kKeys[] = "abcdefghijklmnopqrstuvwxyz     ]]--'/I::=_[{,.";
 std::string StepText(const CEditSnapshot& s) {
   auto letters = [](const CString& text) {
     std::string out;
-    for (int i = 0; i < text.GetLength(); i++) out += " " + std::to_string(static_cast<BYTE>(text[i]));
+    for (int i = 0; i < text.GetLength(); i++)
+      out += " " + std::to_string(static_cast<BYTE>(text[i]));
     return out;
   };
   auto pos = [&](int slot) {
-    return std::to_string(s.changeStart.Page(slot)) + "," + std::to_string(s.changeStart.Line(slot)) +
-           "," + std::to_string(s.changeStart.Char(slot));
+    return std::to_string(s.changeStart.Page(slot)) + "," +
+           std::to_string(s.changeStart.Line(slot)) + "," +
+           std::to_string(s.changeStart.Char(slot));
   };
   return " replaced" + letters(s.replacedLetters) + " inserted" + letters(s.insertedLetters) +
          " after " + pos(0) + " / " + pos(1) + "; ";
@@ -53,8 +55,10 @@ class RandomSession {
     DocEditor& e = m_doc.editor;
     e.ClearSelection();
     DocCharNode* caret = RandomNode(side);
-    if (Pick(4) == 0) e.SetSelection(RandomNode(side), caret);
-    else m_doc.model.Side(side).caret = caret;
+    if (Pick(4) == 0)
+      e.SetSelection(RandomNode(side), caret);
+    else
+      m_doc.model.Side(side).caret = caret;
   }
 
   void Type(int side) {
@@ -136,8 +140,8 @@ class RandomSession {
     int b = std::min(static_cast<int>(paragraphs.size()) - 1, a + Pick(4));
     DocLineNode* first = paragraphs[a];
     DocLineNode* last = first;
-    while (last->next != nullptr && (b + 1 == static_cast<int>(paragraphs.size()) ||
-                                     last->next != paragraphs[b + 1]))
+    while (last->next != nullptr &&
+           (b + 1 == static_cast<int>(paragraphs.size()) || last->next != paragraphs[b + 1]))
       last = last->next;
     DocSection settings;
     settings.columnCount = 1 + Pick(4);
@@ -159,9 +163,9 @@ class RandomSession {
     edit();
     bool pushed = m_doc.editor.GetUndoCount() != steps;
     {
-      SCOPED_TRACE(pushed ? "after an edit of type " +
-                                std::to_string(m_doc.editor.GetStep(steps).type)
-                          : std::string("after an edit without a step"));
+      SCOPED_TRACE(pushed
+                       ? "after an edit of type " + std::to_string(m_doc.editor.GetStep(steps).type)
+                       : std::string("after an edit without a step"));
       CheckModel(m_doc.model, true);
     }
     if (::testing::Test::HasFatalFailure() || !pushed) return;
@@ -188,7 +192,8 @@ class RandomSession {
     }
     if (::testing::Test::HasFatalFailure()) return;
     DocState redone = CaptureDoc(m_doc.model);
-    ASSERT_TRUE(redone == after) << DescribeDifference(redone, after) << "redo of type " << m_doc.editor.GetStep(m_doc.editor.GetUndoCount() - 1).type;
+    ASSERT_TRUE(redone == after) << DescribeDifference(redone, after) << "redo of type "
+                                 << m_doc.editor.GetStep(m_doc.editor.GetUndoCount() - 1).type;
     m_doc.model.SetCurrentSide(side);
   }
 
@@ -197,12 +202,18 @@ class RandomSession {
       int side = Pick(4) == 0 ? 0 : 1;
       Place(side);
       int r = Pick(22);
-      if (r < 8) Type(side);
-      else if (r < 12) Step([&] { m_doc.editor.Backspace(); });
-      else if (r < 16) Step([&] { m_doc.editor.DeleteForward(); });
-      else if (r < 19) InsertRuns(side);
-      else if (r < 20) PageSettings(side);
-      else Columns(side);
+      if (r < 8)
+        Type(side);
+      else if (r < 12)
+        Step([&] { m_doc.editor.Backspace(); });
+      else if (r < 16)
+        Step([&] { m_doc.editor.DeleteForward(); });
+      else if (r < 19)
+        InsertRuns(side);
+      else if (r < 20)
+        PageSettings(side);
+      else
+        Columns(side);
       if (::testing::Test::HasFatalFailure()) return;
     }
   }
@@ -224,12 +235,14 @@ TEST_P(DocUndoRandom, UndoAllGivesTheStartAndRedoAllTheEnd) {
   RandomSession session(doc, GetParam());
   session.Run(40);
   if (HasFatalFailure() || !session.m_started) return;
-  while (doc.editor.UndoCommand()) {}
+  while (doc.editor.UndoCommand()) {
+  }
   CheckModel(doc.model, true);
   DocState undone = WithoutSelection(CaptureDoc(doc.model));
   session.m_start = WithoutSelection(session.m_start);
   EXPECT_TRUE(undone == session.m_start) << DescribeDifference(undone, session.m_start);
-  while (doc.editor.RedoCommand()) {}
+  while (doc.editor.RedoCommand()) {
+  }
   CheckModel(doc.model, true);
   DocState redone = WithoutSelection(CaptureDoc(doc.model));
   session.m_end = WithoutSelection(session.m_end);

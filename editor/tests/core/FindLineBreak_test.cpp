@@ -36,7 +36,10 @@ const BreakCase kBreakCases[] = {
     {"space that overflows begins the next line", "abcde fg", 50, 6, 50},
     {"wraps after a hyphen", "ab-cdef", 50, 4, 30},
     {"a line break ends the line", "ab\rcd", 50, 3, 20},
-    {"a page break ends the line", "ab\x0c" "cd", 50, 3, 20},
+    {"a page break ends the line",
+     "ab\x0c"
+     "cd",
+     50, 3, 20},
     {"tab jumps to the next stop", "a\tb", 100, -1, 58},
     {"tab beyond the last stop has no width", "aaaaaaaaaaaaaaaaaaaa\tb", 240, -1, 210},
     {"wraps after a tab", "abc\tdefgh", 60, 5, 48},

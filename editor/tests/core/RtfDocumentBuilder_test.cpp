@@ -43,10 +43,8 @@ TEST(RtfDocumentBuilderTest, Capitals) {
     const char* text;
     const char* plain;
   } cases[] = {
-      {FALSE, FALSE, "ab cd. ef", "ab cd. ef"},
-      {TRUE, FALSE, "ab cd\nef", "Ab Cdef"},
-      {FALSE, TRUE, "ab cd\nef", "Ab cdEf"},
-      {TRUE, FALSE, "ab. cd", "Ab. Cd"},
+      {FALSE, FALSE, "ab cd. ef", "ab cd. ef"}, {TRUE, FALSE, "ab cd\nef", "Ab Cdef"},
+      {FALSE, TRUE, "ab cd\nef", "Ab cdEf"},    {TRUE, FALSE, "ab. cd", "Ab. Cd"},
       {FALSE, FALSE, "a{b}\\", "a{b}\\"},
   };
   for (const Case& c : cases) {
@@ -69,7 +67,8 @@ TEST(RtfDocumentBuilderTest, RepeatedColoursKeepTheirPositions) {
   EXPECT_EQ(tables.colorIndex[3], 2u);
   std::string rtf(tables.result, tables.result.GetLength());
   EXPECT_NE(rtf.find("{\\colortbl;\\red255\\green0\\blue0;\\red0\\green255\\blue0;}"),
-            std::string::npos) << rtf;
+            std::string::npos)
+      << rtf;
 }
 
 }  // namespace

@@ -36,7 +36,9 @@ TEST(RtfReaderTest, EdgeCases) {
       {"{\\rtf1 \\'g0}", kRtfInvalidHex, ""},
       {"{\\rtf1 \\u1488?}", kRtfOk, "\xE0"},
       {"{\\rtf1 \\u1488\\'e0}", kRtfOk, "\xE0"},
-      {"{\\rtf1\\uc2 \\u1488??b}", kRtfOk, "\xE0" "b"},
+      {"{\\rtf1\\uc2 \\u1488??b}", kRtfOk,
+       "\xE0"
+       "b"},
       {"{\\rtf1 a", kRtfUnmatchedBrace, "a"},
       {"{\\rtf1 a}}", kRtfStackUnderflow, "a"},
       {"{\\rtf1 \\bin3 {}\\}", kRtfOk, "{}\\"},
@@ -65,8 +67,8 @@ TEST(RtfReaderTest, UnicodeEscapeGivesOneAlefAndSetsTheHebrewFlag) {
 
 TEST(RtfReaderTest, ColorTableAndSizes) {
   DocStyleTables tables;
-  Parsed p = Parse(
-      "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\cf1\\fs25 a\\cf0\\fs0 b}", &tables);
+  Parsed p =
+      Parse("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\cf1\\fs25 a\\cf0\\fs0 b}", &tables);
   ASSERT_EQ(p.text, "ab");
   EXPECT_EQ(tables.textColors[AttrTextColor(p.attrs[0])], 0x0000FFu);
   EXPECT_EQ(tables.textColors[AttrTextColor(p.attrs[1])], 0u) << "colour 0: the components at 0";
@@ -137,8 +139,8 @@ TEST(RtfWriterTest, WrittenRtfReadsBackWithTextAndAttributes) {
   std::string text = "plain bold{}\\ end\rnext";
   using namespace CharAttrBits;
   DWORD bold = SetAttrField(0, kStyleShift, kStyleMask, 1);
-  DWORD arialGreen = SetAttrField(SetAttrField(0, kFontShift, kFontMask, 1), kTextColorShift,
-                                  kTextColorMask, 1);
+  DWORD arialGreen =
+      SetAttrField(SetAttrField(0, kFontShift, kFontMask, 1), kTextColorShift, kTextColorMask, 1);
   std::vector<DWORD> attrs(text.size(), 0);
   for (size_t i = 6; i < 10; ++i) attrs[i] = bold;
   for (size_t i = 10; i < 14; ++i) attrs[i] = arialGreen | (2u << kStyleShift);
@@ -154,7 +156,9 @@ TEST(RtfWriterTest, WrittenRtfReadsBackWithTextAndAttributes) {
     CString face = tables.fontNames[AttrFont(p.attrs[i])];
     EXPECT_EQ(face, AttrFont(attrs[i]) ? "Arial" : "Courier New") << i;
     EXPECT_EQ(tables.fontSizes[AttrSize(p.attrs[i])], 12) << i;
-    EXPECT_EQ(tables.textColors[AttrTextColor(p.attrs[i])], AttrTextColor(attrs[i]) ? 0x00FF00u : 0u) << i;
+    EXPECT_EQ(tables.textColors[AttrTextColor(p.attrs[i])],
+              AttrTextColor(attrs[i]) ? 0x00FF00u : 0u)
+        << i;
   }
 }
 

@@ -15,7 +15,8 @@ int CountLines(DocTextModel& model, int side) {
 
 TEST(ZultaDocTransferTest, SavedModelReadsBackWithItsTextLinesAndLayouts) {
   TestDoc doc;
-  const std::string english = "first paragraph\rsecond one that is long enough to wrap over more lines";
+  const std::string english =
+      "first paragraph\rsecond one that is long enough to wrap over more lines";
   doc.Load(0, english);
   doc.Load(1, Hebrew("אבג"));
   DocLineNode* second = doc.model.GetHead(0)->line->next;
@@ -26,8 +27,7 @@ TEST(ZultaDocTransferTest, SavedModelReadsBackWithItsTextLinesAndLayouts) {
   EXPECT_EQ(data.sides[0].letters, english);
   EXPECT_EQ(data.sides[0].lineFormats.size(), static_cast<size_t>(CountLines(doc.model, 0)));
   EXPECT_EQ(data.sides[0].lineFormats[1], 2u);
-  EXPECT_EQ(data.sides[0].layouts.size(),
-            static_cast<size_t>(doc.model.GetPageCount(0)) + 1);
+  EXPECT_EQ(data.sides[0].layouts.size(), static_cast<size_t>(doc.model.GetPageCount(0)) + 1);
 
   CZultaFile writer;
   ByteBuffer bytes;

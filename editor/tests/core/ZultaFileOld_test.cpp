@@ -25,9 +25,7 @@ class OldFile {
     bytes.insert(bytes.end(), block.begin(), block.end());
     return at;
   }
-  DWORD Append(const ByteBuffer& block) {
-    return Append(std::string(block.begin(), block.end()));
-  }
+  DWORD Append(const ByteBuffer& block) { return Append(std::string(block.begin(), block.end())); }
   void Put16(size_t at, UINT value) { WriteU16LE(&bytes[at], value); }
   void Put32(size_t at, DWORD value) { WriteU32LE(&bytes[at], value); }
 
@@ -190,8 +188,9 @@ TEST(ImportTest, PlainTextGoesToTheSideWithMoreOfItsLetters) {
 }
 
 TEST(ImportTest, RtfFileOpensOnTheHebrewSideWithPoints) {
-  std::string rtf = "{\\rtf1\\ansi\\qr{\\fonttbl{\\f0 Arial;}}\\uc1\\f0\\fs28 "
-                    "\\u1513?\\u1464?\\u1500?\\u1493?\\u1465?\\u1501? ab}";
+  std::string rtf =
+      "{\\rtf1\\ansi\\qr{\\fonttbl{\\f0 Arial;}}\\uc1\\f0\\fs28 "
+      "\\u1513?\\u1464?\\u1500?\\u1493?\\u1465?\\u1501? ab}";
   ZultaDocData doc;
   doc.sides[1].face = "Pomlar David 2";
   CZultaFile file;

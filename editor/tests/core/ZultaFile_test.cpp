@@ -235,11 +235,8 @@ TEST(ZultaFileTest, SignatureSelectsTheVersion) {
     size_t size;
     int major, minor;
   } cases[] = {
-      {"QX\x01\x03", 4, 1, 3},
-      {"ZULTA \x01\x0b", 8, 1, 11},
-      {"ZULTA \x01\x02", 8, 1, 2},
-      {"{\\rtf1 a}", 9, 0, 1},
-      {"plain", 5, 0, 0},
+      {"QX\x01\x03", 4, 1, 3}, {"ZULTA \x01\x0b", 8, 1, 11}, {"ZULTA \x01\x02", 8, 1, 2},
+      {"{\\rtf1 a}", 9, 0, 1}, {"plain", 5, 0, 0},
   };
   for (const Case& c : cases) {
     CZultaFile file;

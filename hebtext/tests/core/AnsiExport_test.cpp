@@ -16,8 +16,8 @@ using bytes::Text;
 
 // Windows-1255 bytes; the letters sit at the same places in both codes.
 constexpr int kShva = 0xC0, kHiriq = 0xC4, kPatah = 0xC7, kQamats = 0xC8, kHolam = 0xC9,
-              kHolamForVav = 0xCA, kQubuts = 0xCB, kDagesh = 0xCC, kMeteg = 0xCD,
-              kShinDot = 0xD1, kSinDot = 0xD2;
+              kHolamForVav = 0xCA, kQubuts = 0xCB, kDagesh = 0xCC, kMeteg = 0xCD, kShinDot = 0xD1,
+              kSinDot = 0xD2;
 constexpr int kGimel = 0xE2, kVav = 0xE5, kZayin = 0xE6, kYod = 0xE9, kFinalKaf = 0xEA,
               kFinalTsadi = 0xF5, kTsadi = 0xF6, kQof = 0xF7, kShin = 0xF9;
 
@@ -31,6 +31,7 @@ TEST(InternalCharToAnsi, WritesCombinedCodesAsLetterAndMarks) {
   struct Case {
     int code;
     Codes ansi;
+    // clang-format off
   } cases[] = {
       {BetDagesh, {Bet, kDagesh}}, {HeMappiq, {He, kDagesh}},
       {FinalKafDagesh, {kFinalKaf, kDagesh}}, {QofDagesh, {kQof, kDagesh}},
@@ -49,6 +50,7 @@ TEST(InternalCharToAnsi, WritesCombinedCodesAsLetterAndMarks) {
       {Shuruk, {kVav, kDagesh}}, {StressedShuruk, {kMeteg, kVav, kDagesh}},
       {HolamMale, {kVav, kHolam}}, {StressedHolamMale, {kMeteg, kVav, kHolam}}, {Maqaf, {'-'}},
       {'\r', {'\r'}}, {' ', {' '}}, {'!', {'!'}}, {'~', {'~'}}, {Alef, {Alef}}, {Tav, {Tav}},
+      // clang-format on
   };
   for (const Case& c : cases) EXPECT_EQ(c.ansi, AnsiOf(c.code, 0)) << c.code;
 }
@@ -73,8 +75,8 @@ TEST(InternalCharToAnsi, EachVowelIsOnePointAndStressedOnesAddMeteg) {
     }
   }
   // The variants are written as the point they are shown as.
-  const std::pair<int, int> variants[] = {{HiriqYod, kHiriq},  {PatahForQamats, kPatah},
-                                          {PatahAlef, kPatah}, {PatahYod, kPatah},
+  const std::pair<int, int> variants[] = {{HiriqYod, kHiriq},   {PatahForQamats, kPatah},
+                                          {PatahAlef, kPatah},  {PatahYod, kPatah},
                                           {QamatsYod, kQamats}, {QamatsAlef, kQamats}};
   for (const auto& [code, point] : variants) EXPECT_EQ(Codes{point}, AnsiOf(code, 0)) << code;
 }
@@ -101,12 +103,18 @@ TEST(ConvertToStandardPoints, WritesEveryCodeInTurn) {
 // their plain point and come back plain; a vav with holam or dagesh is read
 // back as the vowel of the letter before, so vav is tried with other vowels.
 TEST(ConvertToStandardPoints, ImportGivesBackWhatWasExported) {
-  const Codes vowels = {NoVowel,       Shva,          HatafSegol,     HatafPatah,
-                        HatafQamats,   Hiriq,         Tsere,          Segol,
-                        Patah,         Qamats,        Holam,          Qubuts,
-                        StressedHiriq, StressedTsere, StressedSegol,  StressedPatah,
-                        StressedQamats, StressedQubuts, StressedHolam, Shuruk,
-                        HolamMale,     StressedHolamMale, StressedShuruk};
+  const Codes vowels = {NoVowel,        Shva,
+                        HatafSegol,     HatafPatah,
+                        HatafQamats,    Hiriq,
+                        Tsere,          Segol,
+                        Patah,          Qamats,
+                        Holam,          Qubuts,
+                        StressedHiriq,  StressedTsere,
+                        StressedSegol,  StressedPatah,
+                        StressedQamats, StressedQubuts,
+                        StressedHolam,  Shuruk,
+                        HolamMale,      StressedHolamMale,
+                        StressedShuruk};
   for (int letter = 0; letter < 256; ++letter) {
     // Letters with a geresh and the final kaf glyphs with their vowel come
     // back as letter, mark and point.

@@ -18,6 +18,7 @@ using bytes::CodesOf;
 using bytes::Text;
 
 // Windows-1255 bytes, as other programs write them.
+// clang-format off
 enum : int {
   kShva = 0xC0, kHatafPatah = 0xC2, kHiriq = 0xC4, kPatah = 0xC7, kQamats = 0xC8,
   kHolam = 0xC9, kHolamForVav = 0xCA, kQubuts = 0xCB, kDagesh = 0xCC, kMeteg = 0xCD, kMaqaf = 0xCE,
@@ -25,6 +26,7 @@ enum : int {
   kAlef = 0xE0, kBet = 0xE1, kGimel = 0xE2, kDalet = 0xE3, kVav = 0xE5, kLamed = 0xEC,
   kShin = 0xF9,
 };
+// clang-format on
 
 // Unicode's name of each Windows-1255 byte, by Python's codec (data/cp1255.txt).
 std::map<int, std::string> Cp1255Names() {
@@ -32,8 +34,8 @@ std::map<int, std::string> Cp1255Names() {
   for (const std::string& line : fixture::DataLines("cp1255.txt")) {
     const auto fields = fixture::Split(line, ' ');
     if (fields.at(1) == "-") continue;
-    const auto it = written::HebrewBlock().find(
-        static_cast<WCHAR>(std::stoi(fields.at(1), nullptr, 16)));
+    const auto it =
+        written::HebrewBlock().find(static_cast<WCHAR>(std::stoi(fields.at(1), nullptr, 16)));
     if (it != written::HebrewBlock().end()) {
       names[std::stoi(fields.at(0), nullptr, 16)] = it->second.name;
     }
@@ -49,9 +51,9 @@ TEST(AnsiImportClasses, AcceptTheBytesOfTheirUnicodeCharacters) {
     const bool letter = !written::WithoutPrefix(name, "HEBREW LETTER ").empty();
     // Holam for vav, which the codec does not know, is read as holam; the
     // program has no rafe.
-    const bool point = (!written::WithoutPrefix(name, "HEBREW POINT ").empty() &&
-                        name != "HEBREW POINT RAFE") ||
-                       b == kHolamForVav;
+    const bool point =
+        (!written::WithoutPrefix(name, "HEBREW POINT ").empty() && name != "HEBREW POINT RAFE") ||
+        b == kHolamForVav;
     const bool maqafOrSofPasuq =
         name == "HEBREW PUNCTUATION MAQAF" || name == "HEBREW PUNCTUATION SOF PASUQ";
     EXPECT_EQ(letter, IsAnsiHebrewLetter(b) == 1) << b;
@@ -64,11 +66,14 @@ TEST(AnsiImportClasses, ClassifyAnsiMarkSortsTheBytesOfACluster) {
   struct Case {
     int c, next, want;
   } cases[] = {
-      {kMeteg, 0, kAnsiMeteg},       {kQamats, kBet, kAnsiPoint},    {kDagesh, 0, kAnsiPoint},
-      {kShinDot, 0, kAnsiPoint},     {kSinDot, kMeteg, kAnsiPoint},  {kHolamForVav, 0, kAnsiPoint},
-      {kVav, kHolam, kVavVowel},     {kVav, kHolamForVav, kVavVowel}, {kVav, kDagesh, kVavVowel},
-      {kVav, kQamats, kNotAMark},    {kVav, 0, kNotAMark},           {kBet, kDagesh, kNotAMark},
-      {kMaqaf, 0, kNotAMark},        {kSofPasuq, 0, kNotAMark},      {' ', 0, kNotAMark},
+      {kMeteg, 0, kAnsiMeteg},       {kQamats, kBet, kAnsiPoint},
+      {kDagesh, 0, kAnsiPoint},      {kShinDot, 0, kAnsiPoint},
+      {kSinDot, kMeteg, kAnsiPoint}, {kHolamForVav, 0, kAnsiPoint},
+      {kVav, kHolam, kVavVowel},     {kVav, kHolamForVav, kVavVowel},
+      {kVav, kDagesh, kVavVowel},    {kVav, kQamats, kNotAMark},
+      {kVav, 0, kNotAMark},          {kBet, kDagesh, kNotAMark},
+      {kMaqaf, 0, kNotAMark},        {kSofPasuq, 0, kNotAMark},
+      {' ', 0, kNotAMark},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(c.want, ClassifyAnsiMark(c.c, c.next)) << c.c << " before " << c.next;
@@ -85,18 +90,24 @@ TEST(NormalizeMarkOrder, PutsDageshAndDotBeforeTheVowelAndMetegLast) {
   const OrderCase cases[] = {
       {"meteg before the vowel", {kBet, kMeteg, kQamats}, {kBet, kQamats, kMeteg}},
       {"meteg before holam male", {kBet, kMeteg, kVav, kHolam}, {kBet, kVav, kHolam, kMeteg}},
-      {"dagesh after the vowel (canonical order)", {kBet, kQamats, kDagesh},
+      {"dagesh after the vowel (canonical order)",
+       {kBet, kQamats, kDagesh},
        {kBet, kDagesh, kQamats}},
-      {"shin dot after the vowel (canonical order)", {kShin, kQamats, kShinDot},
+      {"shin dot after the vowel (canonical order)",
+       {kShin, kQamats, kShinDot},
        {kShin, kShinDot, kQamats}},
-      {"canonical vowel, dagesh, meteg, dot", {kShin, kQamats, kDagesh, kMeteg, kShinDot},
+      {"canonical vowel, dagesh, meteg, dot",
+       {kShin, kQamats, kDagesh, kMeteg, kShinDot},
        {kShin, kDagesh, kShinDot, kQamats, kMeteg}},
-      {"dot and dagesh keep their own order", {kShin, kShinDot, kDagesh, kQamats},
+      {"dot and dagesh keep their own order",
+       {kShin, kShinDot, kDagesh, kQamats},
        {kShin, kShinDot, kDagesh, kQamats}},
-      {"already in import order", {kBet, kDagesh, kQamats, kGimel, kPatah},
+      {"already in import order",
+       {kBet, kDagesh, kQamats, kGimel, kPatah},
        {kBet, kDagesh, kQamats, kGimel, kPatah}},
       {"a vav vowel's own marks", {kBet, kVav, kHolam, kDagesh}, {kBet, kVav, kDagesh, kHolam}},
-      {"the letter's marks stay before its vav vowel", {kBet, kQamats, kDagesh, kVav, kHolam},
+      {"the letter's marks stay before its vav vowel",
+       {kBet, kQamats, kDagesh, kVav, kHolam},
        {kBet, kDagesh, kQamats, kVav, kHolam}},
       {"each cluster on its own",
        {kBet, kMeteg, kQamats, kGimel, kMeteg, kPatah, kDagesh},
@@ -105,8 +116,7 @@ TEST(NormalizeMarkOrder, PutsDageshAndDotBeforeTheVowelAndMetegLast) {
       {"a blank ends the cluster", {kBet, kQamats, ' ', kDagesh}, {kBet, kQamats, ' ', kDagesh}},
       {"marks with no letter stay", {kQamats, kDagesh, kMeteg}, {kQamats, kDagesh, kMeteg}},
       {"vav at the end is a letter", {kBet, kVav}, {kBet, kVav}},
-      {"maqaf ends the cluster", {kBet, kMeteg, kMaqaf, kQamats},
-       {kBet, kMeteg, kMaqaf, kQamats}},
+      {"maqaf ends the cluster", {kBet, kMeteg, kMaqaf, kQamats}, {kBet, kMeteg, kMaqaf, kQamats}},
       {"empty", {}, {}},
   };
   for (const OrderCase& c : cases) {
@@ -230,20 +240,32 @@ TEST(ConvertImportedText, AfterNormalizeMarkOrderNoMarkIsLostWhateverItsOrder) {
   using namespace HebCode;
   const ImportCase cases[] = {
       {"letter, meteg, qamats", {kBet, kMeteg, kQamats}, 0, {Bet, StressedQamats}},
-      {"bet, meteg, vav, holam; vav option 0", {kBet, kMeteg, kVav, kHolam}, 0,
+      {"bet, meteg, vav, holam; vav option 0",
+       {kBet, kMeteg, kVav, kHolam},
+       0,
        {Bet, StressedHolamMale}},
-      {"bet, meteg, vav, holam; vav option 1", {kBet, kMeteg, kVav, kHolam}, 1,
+      {"bet, meteg, vav, holam; vav option 1",
+       {kBet, kMeteg, kVav, kHolam},
+       1,
        {Bet, Vav, StressedHolam}},
       {"letter, qamats, dagesh", {kBet, kQamats, kDagesh}, 0, {BetDagesh, Qamats}},
       {"shin, qamats, shin dot", {kShin, kQamats, kShinDot}, 0, {ShinShinDot, Qamats}},
-      {"shin, hiriq, dagesh, meteg, sin dot", {kShin, kHiriq, kDagesh, kMeteg, kSinDot}, 0,
+      {"shin, hiriq, dagesh, meteg, sin dot",
+       {kShin, kHiriq, kDagesh, kMeteg, kSinDot},
+       0,
        {ShinSinDotDagesh, StressedHiriq}},
-      {"vav, qamats, dagesh: a consonant", {kDalet, kVav, kQamats, kDagesh}, 0,
+      {"vav, qamats, dagesh: a consonant",
+       {kDalet, kVav, kQamats, kDagesh},
+       0,
        {Dalet, VavDagesh, Qamats}},
-      {"vav, holam, dagesh: a consonant", {kLamed, kVav, kHolam, kDagesh}, 0,
+      {"vav, holam, dagesh: a consonant",
+       {kLamed, kVav, kHolam, kDagesh},
+       0,
        {Lamed, VavDagesh, Holam}},
       {"vav, holam: holam male", {kLamed, kVav, kHolam}, 0, {Lamed, HolamMale}},
-      {"vav, dagesh, meteg: stressed shuruk", {kBet, kVav, kDagesh, kMeteg}, 0,
+      {"vav, dagesh, meteg: stressed shuruk",
+       {kBet, kVav, kDagesh, kMeteg},
+       0,
        {Bet, StressedShuruk}},
   };
   ExpectImports(cases, std::size(cases), true);

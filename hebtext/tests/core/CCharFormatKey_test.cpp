@@ -31,12 +31,15 @@ TEST(CCharFormatKey, SetTakesLineSpaceBeforeWordSpace) {
 }
 
 TEST(CCharFormatKey, EveryFieldCounts) {
-  const std::vector<std::function<void(CCharFormatKey&)>> changes{
-      [](CCharFormatKey& k) { k.m_textColor = 9; },  [](CCharFormatKey& k) { k.m_backColor = 9; },
-      [](CCharFormatKey& k) { k.m_font = 9; },       [](CCharFormatKey& k) { k.m_fontSize = 9; },
-      [](CCharFormatKey& k) { k.m_style = 9; },      [](CCharFormatKey& k) { k.m_alignment = 9; },
-      [](CCharFormatKey& k) { k.m_zero = 9; },       [](CCharFormatKey& k) { k.m_extraWordSpace = 9; },
-      [](CCharFormatKey& k) { k.m_extraLineSpace = 9; }};
+  const std::vector<std::function<void(CCharFormatKey&)>> changes{[](CCharFormatKey& k) { k.m_textColor = 9; },
+                                                                  [](CCharFormatKey& k) { k.m_backColor = 9; },
+                                                                  [](CCharFormatKey& k) { k.m_font = 9; },
+                                                                  [](CCharFormatKey& k) { k.m_fontSize = 9; },
+                                                                  [](CCharFormatKey& k) { k.m_style = 9; },
+                                                                  [](CCharFormatKey& k) { k.m_alignment = 9; },
+                                                                  [](CCharFormatKey& k) { k.m_zero = 9; },
+                                                                  [](CCharFormatKey& k) { k.m_extraWordSpace = 9; },
+                                                                  [](CCharFormatKey& k) { k.m_extraLineSpace = 9; }};
   for (size_t i = 0; i < changes.size(); ++i) {
     CCharFormatKey a, b;
     a.Set(1, 2, 3, 4, 1, 2, 0, 5, 6);

@@ -28,9 +28,8 @@ std::string Key(const char* utf8, int size = 64) { return Key(PointedWord(utf8),
 
 // A letter's place in the alphabet, final or not: 'a' for alef to 'v' for tav.
 char AlphabetKey(const std::string& letter) {
-  const std::string regular = WithoutPrefix(letter, "FINAL ").empty()
-                                  ? letter
-                                  : WithoutPrefix(letter, "FINAL ");
+  const std::string regular =
+      WithoutPrefix(letter, "FINAL ").empty() ? letter : WithoutPrefix(letter, "FINAL ");
   char key = 'a';
   for (const auto& [unit, ch] : HebrewBlock()) {
     const std::string name = WithoutPrefix(ch.name, "HEBREW LETTER ");
@@ -72,8 +71,9 @@ TEST(CollationKey, VowelsOnTheirVavAddTheVav) {
   EXPECT_EQ("fbjv", Key("וּבַיִת"));
   // Geresh and gershayim are left out; digits and gaps stay. (The hyphen is
   // written here as a code: written out, it becomes a maqaf.)
-  EXPECT_EQ("cjq 12", Key({{Gimel, 0}, {'\'', 0}, {Yod, 0}, {Pe, 0}, {'-', 0}, {'1', 0},
-                           {'"', 0}, {'2', 0}}));
+  EXPECT_EQ(
+      "cjq 12",
+      Key({{Gimel, 0}, {'\'', 0}, {Yod, 0}, {Pe, 0}, {'-', 0}, {'1', 0}, {'"', 0}, {'2', 0}}));
 }
 
 TEST(CollationKey, KeyIsCutToTheBuffer) {
@@ -88,8 +88,8 @@ TEST(CollationKey, KeyIsCutToTheBuffer) {
 TEST(CollationKey, RealWordsSortInDictionaryOrder) {
   // Listed in the order of a Hebrew dictionary.
   const char* const words[] = {
-      "אָב",    "אֵם",  "בַּיִת", "גָּדוֹל", "דָּבָר", "זָהָב",  "יָלֶד",   "כֵּסֶף",
-      "מַיִם",  "מִן",  "סֵפֶר", "עִיר",   "פֶּרֶק", "שׁוּק",  "שָׁלוֹם", "תּוֹרָה",
+      "אָב",  "אֵם", "בַּיִת", "גָּדוֹל", "דָּבָר", "זָהָב", "יָלֶד",  "כֵּסֶף",
+      "מַיִם", "מִן", "סֵפֶר", "עִיר",  "פֶּרֶק", "שׁוּק", "שָׁלוֹם", "תּוֹרָה",
   };
   std::vector<std::string> keys;
   for (const char* word : words) keys.push_back(Key(word));
@@ -104,9 +104,9 @@ TEST(VowelSoundClass, EachVowelInItsClass) {
   // Vowels group by their sound: qamats and patah apart, then i, e, u, o
   // (with qamats qatan), and the shva with the hatafs.
   const std::map<std::string, char> classes = {
-      {"QAMATS", 'A'}, {"PATAH", 'B'},  {"HIRIQ", 'C'},      {"SEGOL", 'D'},
-      {"TSERE", 'D'},  {"QUBUTS", 'E'}, {"SHURUK", 'E'},     {"HOLAM", 'G'},
-      {"HOLAM MALE", 'G'}, {"SHEVA", 'J'}, {"HATAF SEGOL", 'J'}, {"HATAF PATAH", 'J'},
+      {"QAMATS", 'A'},       {"PATAH", 'B'},  {"HIRIQ", 'C'},       {"SEGOL", 'D'},
+      {"TSERE", 'D'},        {"QUBUTS", 'E'}, {"SHURUK", 'E'},      {"HOLAM", 'G'},
+      {"HOLAM MALE", 'G'},   {"SHEVA", 'J'},  {"HATAF SEGOL", 'J'}, {"HATAF PATAH", 'J'},
       {"HATAF QAMATS", 'J'},
   };
   for (int c = 0; c < 256; ++c) {

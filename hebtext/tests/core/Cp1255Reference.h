@@ -63,7 +63,8 @@ inline std::string Disagreements(const std::function<int(int)>& reference) {
       }
       continue;
     }
-    if (ours != theirs) out << " byte " << byte << ": ours " << ours << ", theirs " << theirs << ";";
+    if (ours != theirs)
+      out << " byte " << byte << ": ours " << ours << ", theirs " << theirs << ";";
     // And back: the reference's unit gives the byte again.
     BYTE back[2];
     if (theirs != kNoUnit &&

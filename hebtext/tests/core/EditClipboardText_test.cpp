@@ -50,6 +50,7 @@ struct CopyRow {
 };
 
 TEST(BuildClipboardTexts, EachFilterAndDirection) {
+  // clang-format off
   const CopyRow rows[] = {
       {"program codes and standard Unicode", {{Bet, Patah}}, TRUE, kFilterNone, kForward, 0,
        {Bet, Patah}, {0x5D1, 0x5B7}},
@@ -71,6 +72,7 @@ TEST(BuildClipboardTexts, EachFilterAndDirection) {
       {"English mode leaves vowels out", {{'a', Patah}, {'b', 0}}, FALSE, kFilterStandard,
        kForward, 0, {'a', 'b'}, {'a', 'b'}},
   };
+  // clang-format on
   for (const CopyRow& row : rows) {
     SCOPED_TRACE(row.name);
     ClipboardTexts texts;
@@ -85,8 +87,8 @@ TEST(BuildClipboardTexts, StopsBeforeTheStopNodeAndGivesNothingForNoText) {
   Selection chars{{Bet, 0}, {Gimel, 0}, {Dalet, 0}};
   const HebCharNode* pFirst = chars.First();
   ClipboardTexts texts;
-  ASSERT_TRUE(BuildClipboardTexts(pFirst, pFirst->pNext->pNext, TRUE, kFilterNone, kForward, 0,
-                                  texts));
+  ASSERT_TRUE(
+      BuildClipboardTexts(pFirst, pFirst->pNext->pNext, TRUE, kFilterNone, kForward, 0, texts));
   EXPECT_EQ((Codes{Bet, Gimel}), CodesOf(texts.ansi));
   ClipboardTexts none;
   EXPECT_FALSE(BuildClipboardTexts(pFirst, pFirst, TRUE, kFilterNone, kForward, 0, none));
@@ -104,6 +106,7 @@ struct PasteRow {
 };
 
 TEST(FilterPastedText, EachFilterGivesOneLineOfProgramCodes) {
+  // clang-format off
   const PasteRow rows[] = {
       {"none keeps the codes, line break to blanks", {Bet, Patah, '\r', '\n', Gimel},
        kFilterNone, kForward, 0, TRUE, {Bet, Patah, ' ', ' ', Gimel}},
@@ -126,6 +129,7 @@ TEST(FilterPastedText, EachFilterGivesOneLineOfProgramCodes) {
       {"wide character (read as Windows-1255)", {0xE1, 0xC7}, kFilterWideChar, kForward, 0, TRUE,
        {Bet, Patah}},
   };
+  // clang-format on
   for (const PasteRow& row : rows) {
     SCOPED_TRACE(row.name);
     CString text = Text(row.in);

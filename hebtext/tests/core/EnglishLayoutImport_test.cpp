@@ -17,6 +17,7 @@ using bytes::Text;
 using namespace HebCode;
 
 // The other word processor's bytes: its keys, and its own codes above 127.
+// clang-format off
 const std::map<int, int> kLayout = {
     {'\'', ','}, {',', Tav}, {'.', FinalTsadi}, {'/', '.'}, {';', FinalPe}, {'A', ShinDagesh},
     {'B', NunDagesh}, {'C', BetDagesh}, {'D', GimelDagesh}, {'E', QofDagesh}, {'F', KafDagesh},
@@ -37,6 +38,7 @@ const std::map<int, int> kLayout = {
     {172, ShinSinDotDagesh}, {173, ShinShinDotDagesh}, {174, Segol}, {175, Tsere}, {176, Hiriq},
     {177, Shva}, {178, Qamats}, {179, Patah}, {180, Qubuts}, {181, Holam}, {187, Holam},
 };
+// clang-format on
 
 TEST(EnglishLayoutCharToHebChar, MapsEveryByte) {
   for (int c = 0; c < 256; ++c) {
@@ -63,22 +65,26 @@ TEST(ReorderVowelSequences, RewritesDoubleVowelsMetegAndGlyphs) {
   } cases[] = {
       {"letter and vowel stay", {Bet, Qamats, Gimel}, {Bet, Qamats, Gimel}},
       {"a second vowel is dropped", {Bet, Qamats, Patah, Gimel}, {Bet, Qamats, Gimel}},
-      {"shuruk after a vowel is a consonant vav", {Bet, Qamats, Shuruk},
-       {Bet, Qamats, VavDagesh}},
-      {"holam male after a vowel is vav with holam", {Bet, Qamats, HolamMale, Gimel},
+      {"shuruk after a vowel is a consonant vav", {Bet, Qamats, Shuruk}, {Bet, Qamats, VavDagesh}},
+      {"holam male after a vowel is vav with holam",
+       {Bet, Qamats, HolamMale, Gimel},
        {Bet, Qamats, Vav, Holam, Gimel}},
       {"meteg after the vowel stresses it", {Bet, Qamats, Meteg}, {Bet, StressedQamats}},
-      {"meteg before the vowel waits for it", {Bet, Meteg, Gimel, Qamats},
+      {"meteg before the vowel waits for it",
+       {Bet, Meteg, Gimel, Qamats},
        {Bet, Gimel, StressedQamats}},
       {"a meteg that finds no vowel is lost", {Bet, Meteg}, {Bet}},
-      {"final kaf with dagesh and qamats", {FinalKafDageshQamats, Gimel},
+      {"final kaf with dagesh and qamats",
+       {FinalKafDageshQamats, Gimel},
        {FinalKafDagesh, Qamats, Gimel}},
-      {"lamed with dagesh and holam", {Bet, Patah, LamedDageshHolam},
+      {"lamed with dagesh and holam",
+       {Bet, Patah, LamedDageshHolam},
        {Bet, Patah, LamedDagesh, Holam}},
       {"final kaf with shva", {FinalKafShva}, {FinalKaf, Shva}},
       {"final kaf with qamats and meteg", {FinalKafQamats, Meteg}, {FinalKaf, StressedQamats}},
       {"lamed with holam", {LamedHolam, ' '}, {Lamed, Holam, ' '}},
-      {"meteg flag carries to a glyph's vowel", {Meteg, FinalKafQamats},
+      {"meteg flag carries to a glyph's vowel",
+       {Meteg, FinalKafQamats},
        {FinalKaf, StressedQamats}},
       {"a vowel left at the end is written", {Bet, Hiriq}, {Bet, Hiriq}},
       {"vowel at the start", {Qamats, Bet}, {Qamats, Bet}},

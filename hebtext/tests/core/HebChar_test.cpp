@@ -99,17 +99,26 @@ TEST(HebCharClasses, LettersByTheirUnicodeLetter) {
       {"IsFinalKafForm", IsFinalKafForm, [](int c) { return IsLetterOf(c, {"FINAL KAF"}); }},
       // Resh is not among them, as the rules that ask expect.
       {"IsGutturalLetter", IsGutturalLetter,
-       [](int c) { return IsLetterOf(c, {"ALEF", "HE", "HET", "AYIN"}); }},
-      {"IsAlefOrAyin", IsAlefOrAyin, [](int c) { return IsLetterOf(c, {"ALEF", "AYIN"}); }},
+       [](int c) {
+         return IsLetterOf(c, {"ALEF", "HE", "HET", "AYIN"});
+       }},
+      {"IsAlefOrAyin", IsAlefOrAyin,
+       [](int c) {
+         return IsLetterOf(c, {"ALEF", "AYIN"});
+       }},
       // Only the plain vav is among them, not the vav with dagesh.
       {"IsLabialLetter", IsLabialLetter,
-       [](int c) { return IsLetterOf(c, {"BET", "MEM", "PE", "VAV"}) && c != VavDagesh; }},
+       [](int c) {
+         return IsLetterOf(c, {"BET", "MEM", "PE", "VAV"}) && c != VavDagesh;
+       }},
       {"IsBegadkefatLetter", IsBegadkefatLetter,
        [](int c) {
          return IsLetterOf(c, {"BET", "GIMEL", "DALET", "KAF", "PE", "TAV"}) && !Out(c).geresh;
        }},
       {"IsSibilantLetter", IsSibilantLetter,
-       [](int c) { return IsLetterOf(c, {"ZAYIN", "SAMEKH", "TSADI", "SHIN"}); }},
+       [](int c) {
+         return IsLetterOf(c, {"ZAYIN", "SAMEKH", "TSADI", "SHIN"});
+       }},
       // The final tsadi with geresh is not among them.
       {"IsLetterWithTick", IsLetterWithTick,
        [](int c) { return IsLetter(c) && Out(c).geresh && c != FinalTsadiGeresh; }},
@@ -201,21 +210,29 @@ TEST(HebCharClasses, VariantCodesAreTheProgramsOwnAndWrittenOutAsTheirPoint) {
     bool plain;  // the plain codes the variants stand beside
   };
   const VariantClass classes[] = {
-      {"IsQamatsQatan", IsQamatsQatan,
-       {QamatsQatan, StressedQamatsQatan, QamatsQatanAlef, QamatsQatanVariant}, false},
+      {"IsQamatsQatan",
+       IsQamatsQatan,
+       {QamatsQatan, StressedQamatsQatan, QamatsQatanAlef, QamatsQatanVariant},
+       false},
       {"IsPatahVariant", IsPatahVariant, {PatahForQamats, StressedPatahForQamats}, false},
-      {"IsQamatsPatahVariant", IsQamatsPatahVariant,
-       {QamatsAlef, StressedQamatsAlef, PatahAlef, StressedPatahAlef}, false},
-      {"IsVowelVariant", IsVowelVariant,
+      {"IsQamatsPatahVariant",
+       IsQamatsPatahVariant,
+       {QamatsAlef, StressedQamatsAlef, PatahAlef, StressedPatahAlef},
+       false},
+      {"IsVowelVariant",
+       IsVowelVariant,
        {HiriqYod, StressedHiriqYod, TsereYod, StressedTsereYod, SegolYod, StressedSegolYod,
         PatahYod, StressedPatahYod, QamatsYod, StressedQamatsYod},
        false},
-      {"HasVowelVariant", HasVowelVariant,
+      {"HasVowelVariant",
+       HasVowelVariant,
        {Hiriq, StressedHiriq, Tsere, StressedTsere, Segol, StressedSegol, Patah, StressedPatah,
         Qamats, StressedQamats, Qubuts, StressedQubuts},
        true},
-      {"IsPatahOrQamatsPlain", IsPatahOrQamatsPlain,
-       {Patah, StressedPatah, Qamats, StressedQamats}, true},
+      {"IsPatahOrQamatsPlain",
+       IsPatahOrQamatsPlain,
+       {Patah, StressedPatah, Qamats, StressedQamats},
+       true},
       {"IsYodVariantA", IsYodVariantA, {YodDouble, YodDoubleDagesh}, false},
       {"IsYodVariantB", IsYodVariantB, {YodVariantB, YodVariantBDagesh}, false},
   };
@@ -227,8 +244,7 @@ TEST(HebCharClasses, VariantCodesAreTheProgramsOwnAndWrittenOutAsTheirPoint) {
     }
     for (int c : variants.codes) {
       EXPECT_TRUE(IsFullVowel(c) || Out(c).letter == "YOD") << variants.name << " " << c;
-      EXPECT_EQ(variants.plain, c == PlainCodeWrittenAs(Out(c).units))
-          << variants.name << " " << c;
+      EXPECT_EQ(variants.plain, c == PlainCodeWrittenAs(Out(c).units)) << variants.name << " " << c;
     }
   }
 }
@@ -424,8 +440,8 @@ TEST(HebCharMappings, ToggleVavVowelWritesTheVowelWithOrWithoutItsVav) {
 
 TEST(HebCharMappings, KeepTheBitsAboveTheLowByteExceptFinalAndRegular) {
   for (int (*mapping)(int) :
-       {RemoveDagesh, AddDagesh, HatafToFullVowel, ToggleVavVowel, AddStressMark,
-        RemoveStressMark, VowelVariantToPlain, PlainToVowelVariant, QamatsPatahVariantToPlain,
+       {RemoveDagesh, AddDagesh, HatafToFullVowel, ToggleVavVowel, AddStressMark, RemoveStressMark,
+        VowelVariantToPlain, PlainToVowelVariant, QamatsPatahVariantToPlain,
         PlainToQamatsPatahVariant}) {
     for (int c = 0; c < 256; ++c) EXPECT_EQ(kHighBits + mapping(c), mapping(kHighBits + c)) << c;
   }
@@ -443,11 +459,13 @@ TEST(HebCharMappings, EdgeCases) {
     EXPECT_EQ(QamatsQatan, RemoveStressMark(AddStressMark(c))) << c;
   }
   // Toggling twice folds the shva variants into shva and drops the stress.
+  // clang-format off
   const std::map<int, int> twice = {
       {Holam, Holam},         {HolamMale, HolamMale},         {Shuruk, Shuruk},
       {Qubuts, Qubuts},       {Shva, Shva},                   {ExplicitNoVowel, ExplicitNoVowel},
       {VocalShva, Shva},      {SilentShva, Shva},             {StressedHolamMale, HolamMale},
       {StressedHolam, Holam}, {StressedShuruk, Shuruk},       {StressedQubuts, Qubuts}};
+  // clang-format on
   for (const auto& [from, to] : twice) EXPECT_EQ(to, ToggleVavVowel(ToggleVavVowel(from))) << from;
 }
 

@@ -70,34 +70,34 @@ struct TypingRow {
 const TypingRow kTyping[] = {
     {"c", Codes({Bet}), 1, 1},
     {"c]", Codes({Bet, Qamats}), 1, 1},
-    {"c_", Codes({Bet}), 1, 1},                // hataf patah only on gutturals
+    {"c_", Codes({Bet}), 1, 1},  // hataf patah only on gutturals
     {"g_", Codes({Ayin, HatafPatah}), 1, 1},
-    {"c}", Codes({Bet, HatafQamats}), 1, 1},   // hataf qamats on any letter
-    {"o]", Codes({FinalMem}), 1, 1},           // final mem takes no vowel
-    {"l]", Codes({FinalKaf, Qamats}), 1, 1},   // final kaf takes qamats
-    {"l'", Codes({FinalKaf, Shva}), 1, 1},     // and shva
-    {"l-", Codes({FinalKaf}), 1, 1},           // but not patah
-    {"c]-", Codes({Bet, Patah}), 1, 1},        // a second vowel replaces the first
-    {"I", Codes({Shuruk}), 1, 1},              // a standalone shuruk
+    {"c}", Codes({Bet, HatafQamats}), 1, 1},  // hataf qamats on any letter
+    {"o]", Codes({FinalMem}), 1, 1},          // final mem takes no vowel
+    {"l]", Codes({FinalKaf, Qamats}), 1, 1},  // final kaf takes qamats
+    {"l'", Codes({FinalKaf, Shva}), 1, 1},    // and shva
+    {"l-", Codes({FinalKaf}), 1, 1},          // but not patah
+    {"c]-", Codes({Bet, Patah}), 1, 1},       // a second vowel replaces the first
+    {"I", Codes({Shuruk}), 1, 1},             // a standalone shuruk
     {"Ic", Codes({Shuruk, Bet}), 2, 2},
-    {"cI", Codes({Bet, Shuruk}), 1, 1},        // bet with shuruk is one character
+    {"cI", Codes({Bet, Shuruk}), 1, 1},  // bet with shuruk is one character
     {"cO", Codes({Bet, HolamMale}), 1, 1},
     {"c I", Codes({Bet, ' ', Shuruk}), 3, 3},  // after a space: standalone
     {"{", Codes({FinalKaf, Qamats}), 1, 1},    // the glyph code splits
     {"c]\b", Codes({Bet}), 1, 1},              // Backspace takes the point first
     {"c]\b\b", "", 0, 0},
-    {"C\b", "", 0, 0},                         // the dagesh goes with its letter
+    {"C\b", "", 0, 0},  // the dagesh goes with its letter
     {"\b", "", 0, 0},
-    {"c:", Codes({BetDagesh}), 1, 1},          // dagesh toggles
+    {"c:", Codes({BetDagesh}), 1, 1},  // dagesh toggles
     {"c::", Codes({Bet}), 1, 1},
-    {"t:", Codes({Alef}), 1, 1},               // alef takes none
+    {"t:", Codes({Alef}), 1, 1},  // alef takes none
     {":", "", 0, 0},
-    {"-", "", 0, 0},                           // a vowel with nothing before it
+    {"-", "", 0, 0},  // a vowel with nothing before it
     {"c-=", Codes({Bet, AddStressMark(Patah)}), 1, 1},
     {"c-==", Codes({Bet, Patah}), 1, 1},
-    {"c -", Codes({Bet, ' '}), 2, 2},          // no vowel on a space
+    {"c -", Codes({Bet, ' '}), 2, 2},  // no vowel on a space
     {"5]", "5", 1, 1},
-    {"c\t\r", Codes({Bet}), 1, 1},             // tab and Enter are not typed
+    {"c\t\r", Codes({Bet}), 1, 1},  // tab and Enter are not typed
     {"cd o", Codes({Bet, Gimel, ' ', FinalMem}), 4, 4},
 };
 
@@ -438,9 +438,9 @@ struct HitRow {
 // Three characters: Hebrew spans (margin first) [96,98] [86,96] [76,86], the
 // last none; English [2,4] [4,11] [11,18].
 const HitRow kHits[] = {
-    {TRUE, 99, 0},  {TRUE, 98, 0},  {TRUE, 93, 0},  {TRUE, 89, 1}, {TRUE, 84, 1},
-    {TRUE, 79, 2},  {TRUE, 70, 3},  {TRUE, 0, 3},   {FALSE, 0, 0}, {FALSE, 2, 0},
-    {FALSE, 6, 0},  {FALSE, 9, 1},  {FALSE, 14, 2}, {FALSE, 22, 3}, {FALSE, 99, 3},
+    {TRUE, 99, 0}, {TRUE, 98, 0}, {TRUE, 93, 0},  {TRUE, 89, 1},  {TRUE, 84, 1},
+    {TRUE, 79, 2}, {TRUE, 70, 3}, {TRUE, 0, 3},   {FALSE, 0, 0},  {FALSE, 2, 0},
+    {FALSE, 6, 0}, {FALSE, 9, 1}, {FALSE, 14, 2}, {FALSE, 22, 3}, {FALSE, 99, 3},
 };
 
 TEST_F(HebEditLayoutTest, HitTest) {
@@ -589,8 +589,8 @@ TEST(HebCharNodePool, TakesFromBlocksAndChecksWhatComesBack) {
   EXPECT_EQ(0, pool.Return(nodes[7]));  // already back
   HebCharNode stranger = {};
   EXPECT_EQ(0, pool.Return(&stranger));
-  EXPECT_EQ(nodes[7], pool.Take());     // the last one back is the next out
-  EXPECT_EQ(0, nodes[7]->letter);       // zero-filled again
+  EXPECT_EQ(nodes[7], pool.Take());  // the last one back is the next out
+  EXPECT_EQ(0, nodes[7]->letter);    // zero-filled again
   for (int i = 0; i < 100; ++i) EXPECT_EQ(1, pool.Return(nodes[i]));
   EXPECT_TRUE(pool.IsConsistent());
   pool.ReturnAll();

@@ -36,27 +36,29 @@ TEST(HebrewDisplay, YodVariantsAndMaqafShowAsTheirGlyph) {
 }
 
 TEST(HebrewDisplay, FinalKafTakesShvaAndQamatsIntoItsGlyph) {
-  struct Case { int letter, vowel, glyph; };
-  for (const Case& c : std::vector<Case>{
-           {FinalKaf, NoVowel, FinalKaf},
-           {FinalKaf, ExplicitNoVowel, FinalKaf},
-           {FinalKaf, Shva, FinalKafShva},
-           {FinalKaf, VocalShva, FinalKafShva},
-           {FinalKaf, SilentShva, FinalKafShva},
-           {FinalKaf, Qamats, FinalKafQamats},
-           {FinalKaf, StressedQamats, FinalKafQamats},
-           {FinalKafShva, NoVowel, FinalKafShva},
-           {FinalKafShva, ExplicitNoVowel, FinalKaf},
-           {FinalKafQamats, Shva, FinalKafShva},
-           {FinalKafShva, Qamats, FinalKafQamats},
-           {FinalKafDagesh, NoVowel, FinalKafDagesh},
-           {FinalKafDagesh, ExplicitNoVowel, FinalKafDagesh},
-           {FinalKafDagesh, Shva, FinalKafDageshShva},
-           {FinalKafDagesh, StressedQamats, FinalKafDageshQamats},
-           {FinalKafDageshShva, Qamats, FinalKafDageshQamats},
-           {FinalKafDageshQamats, ExplicitNoVowel, FinalKafDagesh},
-           {FinalKaf, Hiriq, FinalKaf},  // no other vowel goes into the glyph
-           {FinalKafDageshShva, Patah, FinalKafDagesh}}) {
+  struct Case {
+    int letter, vowel, glyph;
+  };
+  for (const Case& c :
+       std::vector<Case>{{FinalKaf, NoVowel, FinalKaf},
+                         {FinalKaf, ExplicitNoVowel, FinalKaf},
+                         {FinalKaf, Shva, FinalKafShva},
+                         {FinalKaf, VocalShva, FinalKafShva},
+                         {FinalKaf, SilentShva, FinalKafShva},
+                         {FinalKaf, Qamats, FinalKafQamats},
+                         {FinalKaf, StressedQamats, FinalKafQamats},
+                         {FinalKafShva, NoVowel, FinalKafShva},
+                         {FinalKafShva, ExplicitNoVowel, FinalKaf},
+                         {FinalKafQamats, Shva, FinalKafShva},
+                         {FinalKafShva, Qamats, FinalKafQamats},
+                         {FinalKafDagesh, NoVowel, FinalKafDagesh},
+                         {FinalKafDagesh, ExplicitNoVowel, FinalKafDagesh},
+                         {FinalKafDagesh, Shva, FinalKafDageshShva},
+                         {FinalKafDagesh, StressedQamats, FinalKafDageshQamats},
+                         {FinalKafDageshShva, Qamats, FinalKafDageshQamats},
+                         {FinalKafDageshQamats, ExplicitNoVowel, FinalKafDagesh},
+                         {FinalKaf, Hiriq, FinalKaf},  // no other vowel goes into the glyph
+                         {FinalKafDageshShva, Patah, FinalKafDagesh}}) {
     EXPECT_EQ(c.glyph, FinalKafGlyph(c.letter, c.vowel)) << c.letter << " with " << c.vowel;
   }
 }
@@ -82,8 +84,11 @@ TEST(HebrewDisplay, PleneAddsAVavForShurukAndHolamMale) {
 }
 
 TEST(HebrewDisplay, PleneDropsDageshDotsAndTurnsAShurukLetterIntoVav) {
-  const PointedWord word{{BetDagesh, Qamats}, {ShinShinDotDagesh, 0}, {ShinSinDotDagesh, Holam},
-                         {Shuruk, 0},          {ShinDagesh, 0}};
+  const PointedWord word{{BetDagesh, Qamats},
+                         {ShinShinDotDagesh, 0},
+                         {ShinSinDotDagesh, Holam},
+                         {Shuruk, 0},
+                         {ShinDagesh, 0}};
   PleneBuffer buffer(word, 6);
   ASSERT_EQ(5, MakeUnpointedPlene(buffer.letters.data(), buffer.vowels.data(), 5, 6));
   EXPECT_EQ((std::vector<BYTE>{Bet, Shin, Shin, Vav, Shin, 0}), buffer.letters);

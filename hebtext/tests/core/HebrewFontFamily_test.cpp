@@ -34,7 +34,10 @@ int Percent(int letter, int family) {
 }
 
 TEST(HebrewFontFamily, PositionTableByFamily) {
-  struct Row { std::vector<int> letters; int f146, f2, f3, f5; };
+  struct Row {
+    std::vector<int> letters;
+    int f146, f2, f3, f5;
+  };
   const std::vector<Row> table{
       {{Alef}, 0, 40, 0, 0},
       {{Gimel, GimelDagesh}, 0, 0, 45, 0},
@@ -55,7 +58,10 @@ TEST(HebrewFontFamily, PositionTableByFamily) {
       {{Qof, QofDagesh}, 47, 30, 45, 45},
       {{Resh}, 20, 20, 25, 27},
       {{Shin, ShinDagesh, ShinShinDotDagesh, ShinShinDot, ShinSinDot, ShinSinDotDagesh},
-       62, 62, 55, 0},
+       62,
+       62,
+       55,
+       0},
       {{GimelGeresh, GimelGereshDagesh}, 0, 45, 40, 40},
       {{ZayinGeresh}, 40, 35, 30, 35},
       {{TsadiGeresh}, 0, 45, 0, 40},
@@ -79,10 +85,12 @@ TEST(HebrewFontFamily, PositionTableByFamily) {
 }
 
 TEST(HebrewFontFamily, OffsetIsTheMarksLeftEdgeFromTheLettersRightEdge) {
-  struct Case { int letter, w, v, family, percent, offset; };
+  struct Case {
+    int letter, w, v, family, percent, offset;
+  };
   for (const Case& c : std::vector<Case>{
-           {Lamed, 20, 6, 1, 65, 16}, // centre 13, left edge 13 + 3
-           {Yod, 10, 4, 3, 60, 8},    // centre 6, left edge 6 + 2
+           {Lamed, 20, 6, 1, 65, 16},  // centre 13, left edge 13 + 3
+           {Yod, 10, 4, 3, 60, 8},     // centre 6, left edge 6 + 2
            {Resh, 20, 10, 2, 20, 10},  // centre 4 sticks out by a pixel: flush right
            {Resh, 20, 9, 1, 20, 8},    // sticks out by half a pixel: stays
            {Shin, 20, 16, 1, 0, 20},   // reaches the letter's left edge: centred by the caller

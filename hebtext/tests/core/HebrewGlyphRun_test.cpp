@@ -48,8 +48,13 @@ class HebrewGlyphRunTest : public ::testing::Test {
       extents_[code] = (30u << 16) | (point ? 6 : 20);
     }
     extents_[Tab] = extents_[FormFeed] = extents_[CarriageReturn] = 30u << 16;
-    SetWidths({{Yod, 6}, {HolamMale, 8}, {Shuruk, 8}, {Meteg, 4}, {LamedHolam, 26},
-               {LamedDageshHolam, 27}, {GimelGereshHolam, 30}});
+    SetWidths({{Yod, 6},
+               {HolamMale, 8},
+               {Shuruk, 8},
+               {Meteg, 4},
+               {LamedHolam, 26},
+               {LamedDageshHolam, 27},
+               {GimelGereshHolam, 30}});
     font_.extents = extents_;
     colors_.letter = kLetter;
     colors_.vowel = kVowel;
@@ -79,8 +84,8 @@ class HebrewGlyphRunTest : public ::testing::Test {
 
 TEST_F(HebrewGlyphRunTest, PointCentredUnderALetterWithoutAPosition) {
   int width = 0;
-  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Qamats, 487, kVowel, 0},
-                                {Gimel, 460, kLetter, 0}}),
+  EXPECT_EQ((std::vector<Drawn>{
+                {Bet, 480, kLetter, 0}, {Qamats, 487, kVowel, 0}, {Gimel, 460, kLetter, 0}}),
             Lay({{Bet, Qamats}, {Gimel, 0}}, &width));
   EXPECT_EQ(40, width);
 }
@@ -128,8 +133,8 @@ TEST_F(HebrewGlyphRunTest, HolamAtTheLettersLeftEdgeExceptWhereADotIsThere) {
 
 TEST_F(HebrewGlyphRunTest, StressedHolamMaleDrawsTheVavAndAMetegUnderTheLetter) {
   int width = 0;
-  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {HolamMale, 472, kVowel, 0},
-                                {Meteg, 488, kVowel, 1}}),
+  EXPECT_EQ((std::vector<Drawn>{
+                {Bet, 480, kLetter, 0}, {HolamMale, 472, kVowel, 0}, {Meteg, 488, kVowel, 1}}),
             Lay({{Bet, StressedHolamMale}}, &width));
   EXPECT_EQ(28, width);
   EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Shuruk, 472, kVowel, 0}}),
@@ -138,8 +143,8 @@ TEST_F(HebrewGlyphRunTest, StressedHolamMaleDrawsTheVavAndAMetegUnderTheLetter) 
 
 TEST_F(HebrewGlyphRunTest, StressedHolamGetsItsMetegAtTheStressFamilysPosition) {
   font_.stressFamily = 1;  // lamed at 65%: 13 + 2
-  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Holam, 480, kVowel, 0},
-                                {Meteg, 488, kVowel, 1}}),
+  EXPECT_EQ((std::vector<Drawn>{
+                {Bet, 480, kLetter, 0}, {Holam, 480, kVowel, 0}, {Meteg, 488, kVowel, 1}}),
             Lay({{Bet, StressedHolam}}));
   Recorder recorder;
   LayOutStressMark(font_, kRight, StressedQamats, 20, Lamed, kVowel, &recorder);
@@ -162,11 +167,17 @@ TEST_F(HebrewGlyphRunTest, VariantsShowAsTheirPlainGlyphs) {
 
 TEST_F(HebrewGlyphRunTest, UnpointedRunKeepsTheVavOfHolamMaleAndDropsMarks) {
   options_.withVowels = FALSE;
-  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Vav, 460, kVowel, 0},
-                                {Shin, 440, kLetter, 0}, {Lamed, 420, kLetter, 0},
-                                {FinalKaf, 400, kLetter, 0}, {Vav, 380, kLetter, 0}}),
-            Lay({{BetDagesh, HolamMale}, {ShinShinDotDagesh, Qamats}, {Lamed, Holam},
-                 {FinalKafQamats, 0}, {Shuruk, 0}}));
+  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0},
+                                {Vav, 460, kVowel, 0},
+                                {Shin, 440, kLetter, 0},
+                                {Lamed, 420, kLetter, 0},
+                                {FinalKaf, 400, kLetter, 0},
+                                {Vav, 380, kLetter, 0}}),
+            Lay({{BetDagesh, HolamMale},
+                 {ShinShinDotDagesh, Qamats},
+                 {Lamed, Holam},
+                 {FinalKafQamats, 0},
+                 {Shuruk, 0}}));
 }
 
 TEST_F(HebrewGlyphRunTest, UnpointedRunCanKeepShinAndSinDots) {
@@ -177,15 +188,19 @@ TEST_F(HebrewGlyphRunTest, UnpointedRunCanKeepShinAndSinDots) {
 }
 
 TEST_F(HebrewGlyphRunTest, QamatsQatanColour) {
-  struct Case { COLORREF qatan; int style; int highlight; COLORREF want; };
-  for (const Case& c : std::vector<Case>{
-           {kQamatsQatanByPrefs, 1, kNoHighlight, 255},
-           {kQamatsQatanByPrefs, 0, kNoHighlight, kVowel},
-           {kQamatsQatanAsText, 1, kNoHighlight, kVowel},
-           {kOwnQatan, 0, kNoHighlight, kOwnQatan},
-           {kOwnQatan, 1, 0, kHiVowel},
-           {kOwnQatan, 1, 1, kVowel},
-           {kQamatsQatanByPrefs, 1, kHighlightWholeRun, kHiVowel}}) {
+  struct Case {
+    COLORREF qatan;
+    int style;
+    int highlight;
+    COLORREF want;
+  };
+  for (const Case& c : std::vector<Case>{{kQamatsQatanByPrefs, 1, kNoHighlight, 255},
+                                         {kQamatsQatanByPrefs, 0, kNoHighlight, kVowel},
+                                         {kQamatsQatanAsText, 1, kNoHighlight, kVowel},
+                                         {kOwnQatan, 0, kNoHighlight, kOwnQatan},
+                                         {kOwnQatan, 1, 0, kHiVowel},
+                                         {kOwnQatan, 1, 1, kVowel},
+                                         {kQamatsQatanByPrefs, 1, kHighlightWholeRun, kHiVowel}}) {
     SetKamStyle(c.style);
     colors_.qamatsQatan = c.qatan;
     colors_.highlightIndex = c.highlight;
@@ -198,23 +213,24 @@ TEST_F(HebrewGlyphRunTest, QamatsQatanColour) {
 
 TEST_F(HebrewGlyphRunTest, HighlightColoursOnlyTheirPosition) {
   colors_.highlightIndex = 1;
-  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Hiriq, 487, kVowel, 0},
-                                {Gimel, 460, kHiLetter, 0}, {Hiriq, 467, kHiVowel, 0}}),
+  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0},
+                                {Hiriq, 487, kVowel, 0},
+                                {Gimel, 460, kHiLetter, 0},
+                                {Hiriq, 467, kHiVowel, 0}}),
             Lay({{Bet, Hiriq}, {Gimel, Hiriq}}));
 }
 
 TEST_F(HebrewGlyphRunTest, CountMinusOneTakesTheLettersLengthAndTabsDrawNothing) {
   const PointedWord word{{Bet, 0}, {Tab, 0}, {Gimel, 0}};
   Recorder recorder;
-  EXPECT_EQ(40, LayOutHebrewRun(font_, kRight, word.L(), word.V(), -1, options_, colors_,
-                                &recorder));
-  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Gimel, 460, kLetter, 0}}),
-            recorder.drawn);
+  EXPECT_EQ(40,
+            LayOutHebrewRun(font_, kRight, word.L(), word.V(), -1, options_, colors_, &recorder));
+  EXPECT_EQ((std::vector<Drawn>{{Bet, 480, kLetter, 0}, {Gimel, 460, kLetter, 0}}), recorder.drawn);
 }
 
 TEST_F(HebrewGlyphRunTest, MeasuringGivesTheWidthDrawingCovers) {
   const PointedWord word{{Lamed, Holam}, {GimelGeresh, Holam}, {Bet, StressedHolamMale},
-                         {Yod, Qamats},   {FinalKaf, Qamats},   {Shuruk, 0},
+                         {Yod, Qamats},  {FinalKaf, Qamats},   {Shuruk, 0},
                          {Shin, Hiriq}};
   int drawnWidth = 0;
   Lay(word, &drawnWidth);

@@ -18,6 +18,7 @@ struct KeyRow {
 };
 
 // The key table as the layout is documented for users.
+// clang-format off
 const KeyRow kKeyTable[] = {
     {'a', Shin, 0}, {'b', Nun, 0}, {'c', Bet, 0}, {'d', Gimel, 0}, {'e', Qof, 0}, {'f', Kaf, 0},
     {'g', Ayin, 0}, {'h', Yod, 0}, {'i', FinalNun, 0}, {'j', Het, 0}, {'k', Lamed, 0},
@@ -38,6 +39,7 @@ const KeyRow kKeyTable[] = {
     {'[', FinalKafShva, FinalKafQamats}, {'{', FinalKafQamats, 0}, {']', Qamats, HatafQamats},
     {'}', HatafQamats, 0}, {'\\', Qubuts, FinalKafDageshQamats}, {'|', FinalKafDageshQamats, 0},
 };
+// clang-format on
 
 TEST(MapKeyToHebrew, MapsEveryCharacterWithAndWithoutCapsLock) {
   std::map<int, KeyRow> table;
@@ -79,8 +81,8 @@ TEST(TranslateOemKey, GivesTheUsPunctuationWhileCtrlIsHeld) {
     UINT key;
     char unshifted, shifted;
   } rows[] = {
-      {186, ';', ':'}, {187, '=', '+'}, {188, ',', '<'}, {189, '-', '_'},
-      {190, '.', '>'}, {191, '/', '?'}, {192, '`', '~'}, {219, '[', '{'},
+      {186, ';', ':'},  {187, '=', '+'}, {188, ',', '<'},  {189, '-', '_'},
+      {190, '.', '>'},  {191, '/', '?'}, {192, '`', '~'},  {219, '[', '{'},
       {220, '\\', '|'}, {221, ']', '}'}, {222, '\'', '"'},
   };
   for (const Row& row : rows) {

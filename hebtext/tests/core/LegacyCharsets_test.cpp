@@ -35,6 +35,7 @@ std::string MapMismatches(void (*convert)(LPCSTR, CString&), int (*unlisted)(int
 int Unchanged(int c) { return c; }
 
 TEST(LegacyCharsets, OldCharsetMapsEveryByte) {
+  // clang-format off
   const std::map<int, int> pairs = {
       {2, QamatsQatan}, {3, StressedQamatsQatan}, {'"', Tsere}, {'$', GimelGereshDagesh},
       {'&', StressedPatah}, {'\'', Shva}, {'(', StressedSegol}, {')', StressedTsere},
@@ -58,6 +59,7 @@ TEST(LegacyCharsets, OldCharsetMapsEveryByte) {
       {144, StressedPatahAlef}, {145, PatahYod}, {146, StressedPatahYod}, {147, VocalShva},
       {148, SilentShva}, {149, Maqaf}, {150, QamatsQatanVariant}, {151, HolamVariant},
       {152, YodVariantB}, {153, YodVariantBDagesh}, {154, YodDouble}, {155, YodDoubleDagesh},
+      // clang-format on
   };
   const auto asciiMovedUp = [](int c) { return c < 128 ? c : c - 128; };
   EXPECT_EQ("", MapMismatches(ConvertOldHebrewCharset, asciiMovedUp, pairs));
@@ -68,17 +70,20 @@ TEST(LegacyCharsets, OldCharsetMapsEveryByte) {
 
 TEST(LegacyCharsets, OldCharsetLeavesOutItsNullByte) {
   CString result;
-  ConvertOldHebrewCharset("0\x80" "1", result);
+  ConvertOldHebrewCharset(
+      "0\x80"
+      "1",
+      result);
   EXPECT_EQ((Codes{'0', '1'}), CodesOf(result));
 }
 
 TEST(LegacyCharsets, VariantsAMapsEveryByteThroughBothSteps) {
   // The codes of older versions, which meant other things then.
   const std::map<int, int> moved = {
-      {132, 212}, {133, 213}, {134, 214}, {135, 215}, {136, 216}, {139, 219}, {145, 208},
-      {146, 211}, {147, 218}, {178, 208}, {179, 211}, {190, 218}, {211, 220}, {212, 221},
-      {213, 222}, {214, 223}, {215, 212}, {216, 213}, {217, 214}, {218, 215}, {219, 216},
-      {220, 219},
+      {132, 212}, {133, 213}, {134, 214}, {135, 215}, {136, 216}, {139, 219},
+      {145, 208}, {146, 211}, {147, 218}, {178, 208}, {179, 211}, {190, 218},
+      {211, 220}, {212, 221}, {213, 222}, {214, 223}, {215, 212}, {216, 213},
+      {217, 214}, {218, 215}, {219, 216}, {220, 219},
   };
   EXPECT_EQ("", MapMismatches(RemapCodeVariantsA, Unchanged, moved));
 }

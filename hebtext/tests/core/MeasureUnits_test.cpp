@@ -23,9 +23,12 @@ TEST(FormatMeasure, WritesInchesWithoutTrailingZerosAndMillimetresWithOneDecimal
     int unit;
     const char* expected;
   } const cases[] = {
-      {0.75, kUnitInches, "0.75\""},  {1.5, kUnitInches, "1.5\""},
-      {2, kUnitInches, "2.0\""},      {0.125, kUnitInches, "0.125\""},
-      {25.4, kUnitMillimetres, "25.4 mm"}, {5, kUnitMillimetres, "5.0 mm"},
+      {0.75, kUnitInches, "0.75\""},
+      {1.5, kUnitInches, "1.5\""},
+      {2, kUnitInches, "2.0\""},
+      {0.125, kUnitInches, "0.125\""},
+      {25.4, kUnitMillimetres, "25.4 mm"},
+      {5, kUnitMillimetres, "5.0 mm"},
       {3, 7, "0.0"},
   };
   for (const auto& c : cases) {
@@ -48,7 +51,7 @@ TEST(SpinMeasureText, MovesToTheNextMultipleWithinTheLimits) {
       {"0.75\"", -1, 0.25, kUnitInches, TRUE, "0.5\""},
       {"0.8\"", 1, 0.25, kUnitInches, TRUE, "1.0\""},
       {"0.8\"", -1, 0.25, kUnitInches, TRUE, "0.75\""},
-            {"0.2\"", -1, 0.25, kUnitInches, FALSE, "0.2\""},  // at the minimum
+      {"0.2\"", -1, 0.25, kUnitInches, FALSE, "0.2\""},  // at the minimum
       {"5\"", 1, 0.25, kUnitInches, FALSE, "5\""},       // at the maximum
       {"4.9\"", 1, 0.25, kUnitInches, TRUE, "5.0\""},
       {"0.3\"", -1, 0.25, kUnitInches, TRUE, "0.25\""},
@@ -81,9 +84,16 @@ TEST(FormatKBytes, WritesWholeKilobytesRoundedHalfUp) {
     DWORD size;
     const char* expected;
   } const cases[] = {
-      {0, "1KB"},          {500, "1KB"},          {1023, "1KB"},       {1024, "1KB"},
-      {1535, "1KB"},       {1536, "2KB"},         {999 * 1024, "999KB"},
-      {1000 * 1024, "1,000KB"}, {2000000, "1,953KB"}, {0xFFFFFFFF, "4194,304KB"},
+      {0, "1KB"},
+      {500, "1KB"},
+      {1023, "1KB"},
+      {1024, "1KB"},
+      {1535, "1KB"},
+      {1536, "2KB"},
+      {999 * 1024, "999KB"},
+      {1000 * 1024, "1,000KB"},
+      {2000000, "1,953KB"},
+      {0xFFFFFFFF, "4194,304KB"},
   };
   for (const auto& c : cases) {
     CString text;

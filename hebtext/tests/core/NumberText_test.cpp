@@ -12,10 +12,16 @@ struct IntCase {
 
 TEST(ParseSignedInt, ReadsTheFirstNumberAndStopsBeforeOverflow) {
   const IntCase cases[] = {
-      {"abc-12x", -12},        {"42", 42},          {"  7|8", 7},
-      {"2147483647", 2147483647}, {"2147483648", 214748364},
-      {"9999999999", 999999999},  {"-2147483648", -214748364},
-      {"", 0},                 {"no digits", 0},    {"-x5", 0},
+      {"abc-12x", -12},
+      {"42", 42},
+      {"  7|8", 7},
+      {"2147483647", 2147483647},
+      {"2147483648", 214748364},
+      {"9999999999", 999999999},
+      {"-2147483648", -214748364},
+      {"", 0},
+      {"no digits", 0},
+      {"-x5", 0},
   };
   for (const IntCase& c : cases) EXPECT_EQ(ParseSignedInt(c.text), c.expected) << c.text;
   EXPECT_EQ(ParseSignedInt(nullptr), 0);
@@ -26,7 +32,11 @@ TEST(ParseHex, ReadsEitherCaseFromTheFirstHexDigit) {
     const char* text;
     DWORD expected;
   } const cases[] = {
-      {"ff", 0xFF}, {"  |80FFff", 0x80FFFF}, {"zz1aG", 0x1A}, {"", 0}, {"ffffffff", 0xFFFFFFFF},
+      {"ff", 0xFF},
+      {"  |80FFff", 0x80FFFF},
+      {"zz1aG", 0x1A},
+      {"", 0},
+      {"ffffffff", 0xFFFFFFFF},
       {"123456789", 0x23456789},  // wraps silently, as a 32-bit number
   };
   for (const HexCase& c : cases) EXPECT_EQ(ParseHex(c.text), c.expected) << c.text;
@@ -41,7 +51,7 @@ TEST(CharacterTests, ClassifyByTheirOwnRules) {
   EXPECT_FALSE(IsHexDigitChar('g'));
   for (char c : {'\t', '\f', '\r', ' '}) EXPECT_TRUE(IsBlankChar(c));
   EXPECT_FALSE(IsBlankChar('\n'));
-  EXPECT_TRUE(IsPrintableChar(0xE1));  // as 'a'
+  EXPECT_TRUE(IsPrintableChar(0xE1));   // as 'a'
   EXPECT_FALSE(IsPrintableChar(0x81));  // as a control character
   EXPECT_TRUE(IsPunctNotDashSlash('.'));
   EXPECT_FALSE(IsPunctNotDashSlash('-'));

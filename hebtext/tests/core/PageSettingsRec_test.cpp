@@ -59,7 +59,8 @@ TEST(ParsePageSettingsText, RefusesTextsThatHoldNoPageSetting) {
   }
   // A text longer than a stored value can be is read up to its limit.
   PageSettingsRec rec;
-  EXPECT_TRUE(ParsePageSettingsText(CString("1 1 8500 11000 1 750 1000 750 ") + CString('9', 300), rec));
+  EXPECT_TRUE(
+      ParsePageSettingsText(CString("1 1 8500 11000 1 750 1000 750 ") + CString('9', 300), rec));
   EXPECT_EQ(rec.bottomMargin, 0xFFFF);  // the largest number, cut to 16 bits
 }
 

@@ -30,24 +30,33 @@ struct RoundTripCase {
 
 // Real words, each as letters and vowels and as the single string.
 const RoundTripCase kWords[] = {
-    {"shalom", {{ShinShinDot, Qamats}, {Lamed, HolamMale}, {FinalMem, 0}},
+    {"shalom",
+     {{ShinShinDot, Qamats}, {Lamed, HolamMale}, {FinalMem, 0}},
      bytes::Text({ShinShinDot, Qamats, Lamed, HolamMale, FinalMem})},
     {"bereshit",
      {{BetDagesh, Shva}, {Resh, Tsere}, {Alef, 0}, {ShinShinDot, Hiriq}, {Yod, 0}, {Tav, 0}},
      bytes::Text({BetDagesh, Shva, Resh, Tsere, Alef, ShinShinDot, Hiriq, Yod, Tav})},
     {"shuk", {{ShinShinDot, Shuruk}, {Qof, 0}}, bytes::Text({ShinShinDot, Shuruk, Qof})},
     // "and a house": the conjunction is a vav standing as the vowel u.
-    {"uvayit", {{Shuruk, Shuruk}, {Bet, Patah}, {Yod, Hiriq}, {Tav, 0}},
+    {"uvayit",
+     {{Shuruk, Shuruk}, {Bet, Patah}, {Yod, Hiriq}, {Tav, 0}},
      bytes::Text({Shuruk, Bet, Patah, Yod, Hiriq, Tav})},
-    {"elohim", {{Alef, HatafSegol}, {Lamed, Holam}, {He, Hiriq}, {Yod, 0}, {FinalMem, 0}},
+    {"elohim",
+     {{Alef, HatafSegol}, {Lamed, Holam}, {He, Hiriq}, {Yod, 0}, {FinalMem, 0}},
      bytes::Text({Alef, HatafSegol, Lamed, Holam, He, Hiriq, Yod, FinalMem})},
     // A stressed tsere on the first syllable, and a maqaf joining words.
     {"sefer-tora",
-     {{Samekh, StressedTsere}, {Pe, Segol}, {Resh, 0}, {Maqaf, 0}, {TavDagesh, HolamMale},
-      {Resh, Qamats}, {He, 0}},
-     bytes::Text({Samekh, StressedTsere, Pe, Segol, Resh, Maqaf, TavDagesh, HolamMale, Resh,
-                  Qamats, He})},
-    {"kol (qamats qatan)", {{KafDagesh, QamatsQatan}, {Lamed, 0}},
+     {{Samekh, StressedTsere},
+      {Pe, Segol},
+      {Resh, 0},
+      {Maqaf, 0},
+      {TavDagesh, HolamMale},
+      {Resh, Qamats},
+      {He, 0}},
+     bytes::Text(
+         {Samekh, StressedTsere, Pe, Segol, Resh, Maqaf, TavDagesh, HolamMale, Resh, Qamats, He})},
+    {"kol (qamats qatan)",
+     {{KafDagesh, QamatsQatan}, {Lamed, 0}},
      bytes::Text({KafDagesh, QamatsQatan, Lamed})},
     {"text with space", {{Alef, Patah}, {' ', 0}, {'1', 0}}, bytes::Text({Alef, Patah, ' ', '1'})},
 };
@@ -79,18 +88,17 @@ TEST(PointedText, SplitEdgeCases) {
   EXPECT_EQ(2, SplitLettersAndVowels(bytes::Text({Shuruk, Bet}), letters, vowels, 8, 0));
   EXPECT_EQ((std::vector<int>{Shuruk, Bet}), Codes(letters, 2));
   EXPECT_EQ((std::vector<int>{Shuruk, 0}), Codes(vowels, 2));
-  EXPECT_EQ(1, SplitLettersAndVowels(bytes::Text({Shuruk, StressedShuruk}), letters, vowels,
-                                      8, 0));
+  EXPECT_EQ(1, SplitLettersAndVowels(bytes::Text({Shuruk, StressedShuruk}), letters, vowels, 8, 0));
   EXPECT_EQ(StressedShuruk, vowels[0]);
   // After a non-letter (a space, a vowel) a shuruk starts a new position.
-  EXPECT_EQ(2, SplitLettersAndVowels(bytes::Text({Bet, Patah, StressedShuruk}), letters,
-                                      vowels, 8, 0));
+  EXPECT_EQ(
+      2, SplitLettersAndVowels(bytes::Text({Bet, Patah, StressedShuruk}), letters, vowels, 8, 0));
   EXPECT_EQ((std::vector<int>{Bet, Shuruk, 0}), Codes(letters, 3));
   EXPECT_EQ((std::vector<int>{Patah, StressedShuruk, 0}), Codes(vowels, 3));
   // A vowel before any letter is dropped; explicit "none" and letters without
   // a vowel take the default; dagesh and meteg count as positions.
   EXPECT_EQ(3, SplitLettersAndVowels(bytes::Text({Patah, Bet, ExplicitNoVowel, Gimel, Dagesh}),
-                                      letters, vowels, 8, ExplicitNoVowel));
+                                     letters, vowels, 8, ExplicitNoVowel));
   EXPECT_EQ((std::vector<int>{Bet, Gimel, Dagesh}), Codes(letters, 3));
   EXPECT_EQ((std::vector<int>{ExplicitNoVowel, ExplicitNoVowel, ExplicitNoVowel}),
             Codes(vowels, 3));
@@ -157,15 +165,15 @@ class SeparateConsonantsTest : public ::testing::Test {
 
 TEST_F(SeparateConsonantsTest, GivesOneVowelPerConsonant) {
   // "uvayit shalom", with a stressed shuruk standing alone at the end.
-  const CString text = bytes::Text({Shuruk, Bet, Patah, Yod, Hiriq, Tav, ' ', ShinShinDot,
-                                  Qamats, Lamed, HolamMale, FinalMem, ' ', StressedShuruk});
+  const CString text = bytes::Text({Shuruk, Bet, Patah, Yod, Hiriq, Tav, ' ', ShinShinDot, Qamats,
+                                    Lamed, HolamMale, FinalMem, ' ', StressedShuruk});
   CString consonants("old");
   CByteArray vowels;
   vowels.Add(9);
   EXPECT_EQ(10, SeparateConsonantsFromVowels(text, consonants, vowels));
-  EXPECT_EQ((bytes::Codes{Shuruk, Bet, Yod, Tav, ' ', ShinShinDot, Lamed, FinalMem, ' ',
-                          StressedShuruk}),
-            CodesOf(consonants));
+  EXPECT_EQ(
+      (bytes::Codes{Shuruk, Bet, Yod, Tav, ' ', ShinShinDot, Lamed, FinalMem, ' ', StressedShuruk}),
+      CodesOf(consonants));
   ASSERT_EQ(10, vowels.GetSize());
   EXPECT_EQ((std::vector<int>{Shuruk, Patah, Hiriq, 0, 0, Qamats, HolamMale, 0, 0, 0}),
             Codes(vowels.GetData(), 10));
@@ -202,8 +210,7 @@ TEST_F(SeparateConsonantsTest, AlreadyCancelledDialogStopsBeforeBeginning) {
 TEST(SeparateConsonants, WorksWithoutAProgressDialog) {
   CString consonants;
   CByteArray vowels;
-  EXPECT_EQ(2, SeparateConsonantsFromVowels(bytes::Text({Bet, Patah, Gimel}), consonants,
-                                            vowels));
+  EXPECT_EQ(2, SeparateConsonantsFromVowels(bytes::Text({Bet, Patah, Gimel}), consonants, vowels));
   EXPECT_EQ((bytes::Codes{Bet, Gimel}), CodesOf(consonants));
 }
 

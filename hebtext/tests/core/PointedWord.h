@@ -44,8 +44,8 @@ struct PointedWord {
     SplitLettersAndVowels(text, letters.data(), vowels.data(), count + 1, HebCode::NoVowel);
     const std::string back = Utf8();
     if (SortedBytes(back) != SortedBytes(utf8)) {
-      ADD_FAILURE() << "the import does not take \"" << utf8 << "\" as written: it reads \""
-                    << back << "\"";
+      ADD_FAILURE() << "the import does not take \"" << utf8 << "\" as written: it reads \"" << back
+                    << "\"";
     }
   }
 

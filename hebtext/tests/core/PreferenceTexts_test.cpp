@@ -12,15 +12,15 @@ TEST(FontText, KeepsWhatTheTextDoesNotGive) {
     WORD size;
     BYTE style;
   } const cases[] = {
-      {"Arial", "Pomlar Sephardi 2", 16, 0},          // no '|': all defaults
-      {"Arial|20", "Arial", 16, 0},                    // one '|': only the face
+      {"Arial", "Pomlar Sephardi 2", 16, 0},  // no '|': all defaults
+      {"Arial|20", "Arial", 16, 0},           // one '|': only the face
       {"Arial|20|1", "Arial", 20, 1},
-      {"|20|1", "Pomlar Sephardi 2", 20, 1},           // an empty face keeps the default
-      {"Arial|big|1", "Arial", 16, 1},                 // no size: the default
+      {"|20|1", "Pomlar Sephardi 2", 20, 1},  // an empty face keeps the default
+      {"Arial|big|1", "Arial", 16, 1},        // no size: the default
       {"Arial|-5|2", "Arial", 16, 2},
       {"Arial|99999|2", "Arial", 16, 2},
-      {"A face name far too long for any font to have|12|0", "A face name far too long for an",
-       12, 0},
+      {"A face name far too long for any font to have|12|0", "A face name far too long for an", 12,
+       0},
   };
   for (const auto& c : cases) {
     EditorFontSpec font{"Pomlar Sephardi 2", 16, 0};
@@ -38,12 +38,12 @@ TEST(ColorsText, SetsEachColourWhosePartIsThere) {
     const char* text;
     EditorColors expected;
   } const cases[] = {
-      {"ff00", {1, 2, 3, 4}},                   // no '|': all defaults
+      {"ff00", {1, 2, 3, 4}},  // no '|': all defaults
       {"ff|", {0xFF, 2, 3, 4}},
       {"ff|80|", {0xFF, 0x80, 3, 4}},
       {"ff|80|c0c0c0|800000", {0xFF, 0x80, 0xC0C0C0, 0x800000}},
-      {"ff|80|c0c0c0", {0xFF, 0x80, 3, 4}},      // the selection pair needs a third |
-      {"|zz|c0|", {1, 2, 0xC0, 4}},             // parts without a number keep theirs
+      {"ff|80|c0c0c0", {0xFF, 0x80, 3, 4}},  // the selection pair needs a third |
+      {"|zz|c0|", {1, 2, 0xC0, 4}},          // parts without a number keep theirs
   };
   for (const auto& c : cases) {
     EditorColors colors = defaults;

@@ -143,7 +143,7 @@ TEST(IsRectOffScreenOf, RefusesRectanglesOutsideOrEmpty) {
     RECT rect;
     BOOL expected;
   } const cases[] = {
-      {{100, 100, 300, 300}, FALSE}, {{100, 100, 50, 300}, TRUE}, {{100, 100, 300, 100}, TRUE},
+      {{100, 100, 300, 300}, FALSE}, {{100, 100, 50, 300}, TRUE},  {{100, 100, 300, 100}, TRUE},
       {{-300, 0, -1, 100}, TRUE},    {{1025, 0, 1100, 100}, TRUE}, {{0, -200, 100, -1}, TRUE},
       {{0, 769, 100, 800}, TRUE},    {{-50, -50, 10, 10}, FALSE},  {{1024, 768, 1100, 800}, FALSE},
   };

@@ -21,12 +21,12 @@ TEST(HasExtension, ComparesTheExtensionIgnoringCase) {
     const char* extension;
     BOOL expected;
   } const cases[] = {
-      {"doc.ZLT", "zlt", TRUE}, {"c:\\a.b\\doc.rtf", "RTF", TRUE}, {"doc.zlt", "rtf", FALSE},
-      {"doczlt", "zlt", FALSE}, {"zlt", "zlt", FALSE},            {".zlt", "zlt", TRUE},
+      {"doc.ZLT", "zlt", TRUE},   {"c:\\a.b\\doc.rtf", "RTF", TRUE},
+      {"doc.zlt", "rtf", FALSE},  {"doczlt", "zlt", FALSE},
+      {"zlt", "zlt", FALSE},      {".zlt", "zlt", TRUE},
       {"doc.zlt2", "zlt", FALSE},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(HasExtension(c.path, c.extension), c.expected) << c.path;
+  for (const auto& c : cases) EXPECT_EQ(HasExtension(c.path, c.extension), c.expected) << c.path;
 }
 
 }  // namespace

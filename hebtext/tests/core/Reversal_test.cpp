@@ -11,7 +11,7 @@ TEST(ReverseCStringRange, ReversesTheRangeAndCutsItAtTheEnd) {
     int count;
     const char* expected;
   } const cases[] = {
-      {0, -1, "fedcba"}, {1, 3, "adcbef"}, {4, 10, "abcdfe"},
+      {0, -1, "fedcba"}, {1, 3, "adcbef"},  {4, 10, "abcdfe"},
       {6, 1, "abcdef"},  {-1, 2, "abcdef"}, {2, 0, "abcdef"},
   };
   for (const auto& c : cases) {

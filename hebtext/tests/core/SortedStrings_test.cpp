@@ -57,8 +57,7 @@ TEST(BuildFontFaceList, GroupsTheProgramsHebrewFacesByMode) {
        {"Pomlar David 2", "Pomlar Stam 2", "Arial", "courier", "Times New Roman"}},
       {kFontListOthersFirst,
        {"Arial", "courier", "Times New Roman", "Pomlar David 2", "Pomlar Stam 2"}},
-      {kFontListSorted,
-       {"Arial", "courier", "Pomlar David 2", "Pomlar Stam 2", "Times New Roman"}},
+      {kFontListSorted, {"Arial", "courier", "Pomlar David 2", "Pomlar Stam 2", "Times New Roman"}},
       {0, {}},
       {4, {}},
   };

@@ -27,18 +27,28 @@ TEST(TextLines, RewriteLineEndsAndLineDirection) {
   const LineCase cases[] = {
       {"CrToCrLf", CrToCrLf, {'a', '\r', 'b', '\r'}, {'a', '\r', '\n', 'b', '\r', '\n'}},
       {"CrToCrLf on CR LF", CrToCrLf, {'a', '\r', '\n', 'b'}, {'a', '\r', '\n', '\n', 'b'}},
-      {"NormalizeLineEndsToCr", NormalizeLineEndsToCr,
+      {"NormalizeLineEndsToCr",
+       NormalizeLineEndsToCr,
        {'a', '\r', '\n', 'b', '\n', 'c', '\r', 'd', '\n', '\r', '\n'},
        {'a', '\r', 'b', '\r', 'c', '\r', 'd', '\r', '\r'}},
-      {"ControlCharsToBlanks", ControlCharsToBlanks,
-       {'a', '\r', '\n', 'b', '\t', '\f', 'c', 11}, {'a', ' ', ' ', 'b', ' ', ' ', 'c', 11}},
-      {"reverse two lines", ReverseLettersOnly, {Bet, Qamats, Gimel, '\r', 'x', 'y'},
+      {"ControlCharsToBlanks",
+       ControlCharsToBlanks,
+       {'a', '\r', '\n', 'b', '\t', '\f', 'c', 11},
+       {'a', ' ', ' ', 'b', ' ', ' ', 'c', 11}},
+      {"reverse two lines",
+       ReverseLettersOnly,
+       {Bet, Qamats, Gimel, '\r', 'x', 'y'},
        {Gimel, Qamats, Bet, '\r', 'y', 'x'}},
-      {"reverse keeping points", ReverseKeepingPoints, {Bet, Qamats, Gimel, '\r', Dalet, Shuruk},
+      {"reverse keeping points",
+       ReverseKeepingPoints,
+       {Bet, Qamats, Gimel, '\r', Dalet, Shuruk},
        {Gimel, Bet, Qamats, '\r', Dalet, Shuruk}},
-      {"empty lines stay", ReverseKeepingPoints, {'\r', 'a', 'b', '\r', '\r'},
+      {"empty lines stay",
+       ReverseKeepingPoints,
+       {'\r', 'a', 'b', '\r', '\r'},
        {'\r', 'b', 'a', '\r', '\r'}},
-      {"MovePointsBeforeLetters", MovePointsBeforeLetters,
+      {"MovePointsBeforeLetters",
+       MovePointsBeforeLetters,
        {Bet, Qamats, Gimel, ' ', Shuruk, Dalet, StressedHolam, Hiriq},
        {Qamats, Bet, Gimel, ' ', Shuruk, StressedHolam, Dalet, Hiriq}},
       {"empty", ReverseKeepingPoints, {}, {}},
@@ -51,8 +61,8 @@ TEST(TextLines, RewriteLineEndsAndLineDirection) {
 }
 
 TEST(TextLines, ReversingTwiceWithPointsMovedGivesTheTextBack) {
-  const Codes text = {Bet, Qamats, Lamed, HolamMale, ' ', ShinShinDot, StressedQamats, '\r',
-                      Alef, Patah};
+  const Codes text = {Bet,         Qamats,         Lamed, HolamMale, ' ',
+                      ShinShinDot, StressedQamats, '\r',  Alef,      Patah};
   CString once = Text(text);
   ReverseTextLines(once, TRUE);
   CString twice = once;

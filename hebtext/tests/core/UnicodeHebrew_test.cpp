@@ -37,7 +37,8 @@ TEST(AnsiHebrewToUnicode, GivesOneUnitPerByte) {
 }
 
 TEST(AnsiHebrewToUnicode, StopsAtTheTerminator) {
-  EXPECT_EQ((Codes{0x05D0, 'a'}), CodesOf(AnsiHebrewToUnicode("\xE0" "a\0\xE1")));
+  EXPECT_EQ((Codes{0x05D0, 'a'}), CodesOf(AnsiHebrewToUnicode("\xE0"
+                                                              "a\0\xE1")));
   EXPECT_TRUE(AnsiHebrewToUnicode("").empty());
 }
 
@@ -45,6 +46,7 @@ TEST(UnicodeCharToAnsi, MapsHebrewPointsLettersAndPresentationForms) {
   struct Case {
     UINT unit;
     Codes ansi;
+    // clang-format off
   } cases[] = {
       {'A', {'A'}},          {0x7F, {0x7F}},        {0x05B0, {0xC0}},      {0x05B9, {0xC9}},
       {0x05BB, {0xCB}},      {0x05BC, {0xCC}},      {0x05BD, {0xCD}},      {0x05BE, {'-'}},
@@ -55,6 +57,7 @@ TEST(UnicodeCharToAnsi, MapsHebrewPointsLettersAndPresentationForms) {
       // qamats qatan, the other presentation forms, Latin-1.
       {0x05BA, {}}, {0x05BF, {}}, {0x05C0, {}}, {0x0591, {}}, {0x05C7, {}}, {0x05EB, {}},
       {0xFB31, {}}, {0x00E9, {}}, {0x80, {}},   {0xFFFF, {}},
+      // clang-format on
   };
   for (const Case& c : cases) {
     BYTE out[2] = {0, 0};
@@ -106,9 +109,14 @@ TEST(AnsiHebrewToUtf8, EncodesThroughTheUnicodeForm) {
     Codes ansi;
     Codes utf8;
   } cases[] = {
-      {{'-'}, {0xD6, 0xBE}},      {{':'}, {0xD7, 0x83}},      {{0xE0}, {0xD7, 0x90}},
-      {{0xCA}, {0xC3, 0x8A}},     {{'a', ' '}, {'a', ' '}},   {{0x80}, {0xC2, 0x80}},
-      {{0xFA, 0xCD}, {0xD7, 0xAA, 0xD6, 0xBD}},               {{}, {}},
+      {{'-'}, {0xD6, 0xBE}},
+      {{':'}, {0xD7, 0x83}},
+      {{0xE0}, {0xD7, 0x90}},
+      {{0xCA}, {0xC3, 0x8A}},
+      {{'a', ' '}, {'a', ' '}},
+      {{0x80}, {0xC2, 0x80}},
+      {{0xFA, 0xCD}, {0xD7, 0xAA, 0xD6, 0xBD}},
+      {{}, {}},
   };
   for (const auto& c : cases) {
     CString text = Text(c.ansi);

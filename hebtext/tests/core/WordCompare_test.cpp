@@ -140,8 +140,8 @@ TEST(WordComparisons, FindToleratesStressAndVariantCodes) {
   EXPECT_EQ(-1, CompareWordsForFind(safar.L(), sefer.L(), safar.V(), sefer.V(), TRUE, FALSE));
   EXPECT_EQ(0, CompareWordsForFind(safar.L(), sefer.L(), safar.V(), sefer.V(), FALSE, TRUE));
   // The exact flag makes a dagesh count.
-  EXPECT_EQ(0, CompareWordsForFind(shabbat.L(), shabatNoDagesh.L(), shabbat.V(),
-                                   shabatNoDagesh.V(), TRUE, FALSE));
+  EXPECT_EQ(0, CompareWordsForFind(shabbat.L(), shabatNoDagesh.L(), shabbat.V(), shabatNoDagesh.V(),
+                                   TRUE, FALSE));
   EXPECT_EQ(-1, CompareWordsForFind(shabbat.L(), shabatNoDagesh.L(), shabbat.V(),
                                     shabatNoDagesh.V(), TRUE, TRUE));
 }
@@ -234,15 +234,15 @@ TEST(WordComparisons, PleneTolerant) {
       {"lengths differ", shuk, Shalom(), FALSE, -1, -1},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(c.result, CompareWordsPleneTolerant(c.a.L(), c.b.L(), c.a.V(), c.b.V(),
-                                                   c.exactDagesh, c.unpointedA))
+    EXPECT_EQ(c.result, CompareWordsPleneTolerant(c.a.L(), c.b.L(), c.a.V(), c.b.V(), c.exactDagesh,
+                                                  c.unpointedA))
         << c.what;
   }
 }
 
 TEST(WordComparisons, UnpointedAndBareVav) {
-  const PointedWord shalomPlene{{Shin, NoVowel}, {Lamed, ExplicitNoVowel}, {Vav, NoVowel},
-                                {FinalMem, NoVowel}};
+  const PointedWord shalomPlene{
+      {Shin, NoVowel}, {Lamed, ExplicitNoVowel}, {Vav, NoVowel}, {FinalMem, NoVowel}};
   EXPECT_EQ(1, IsUnpointed(shalomPlene.L(), shalomPlene.V()));
   EXPECT_EQ(0, IsUnpointed(Shalom().L(), Shalom().V()));
   EXPECT_EQ(1, IsBareVavAfterBareLetter(shalomPlene.L(), shalomPlene.V(), 2));

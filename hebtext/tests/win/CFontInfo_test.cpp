@@ -36,9 +36,14 @@ TEST_F(CFontInfoTest, BuildsTheLogicalFontFromSizeAndStyle) {
 }
 
 TEST_F(CFontInfoTest, TakesSizeAndStyleFromALogicalFont) {
-  struct Case { LONG height, weight; BYTE italic, underline; WORD points; BYTE style; };
-  for (const Case& c : {Case{-16, 400, 0, 0, 12, 0}, Case{16, 401, 0, 0, 12, 1},
-                        Case{-32, 700, 1, 1, 24, 7}}) {
+  struct Case {
+    LONG height, weight;
+    BYTE italic, underline;
+    WORD points;
+    BYTE style;
+  };
+  for (const Case& c :
+       {Case{-16, 400, 0, 0, 12, 0}, Case{16, 401, 0, 0, 12, 1}, Case{-32, 700, 1, 1, 24, 7}}) {
     LOGFONT lf = {};
     lf.lfHeight = c.height;
     lf.lfWeight = c.weight;
@@ -59,8 +64,8 @@ TEST_F(CFontInfoTest, WidthTableMatchesTheDeviceForEveryCode) {
     const char text[1] = {static_cast<char>(code)};
     SIZE size = {};
     GetTextExtentPoint32A(dc()->m_hAttribDC, text, 1, &size);
-    const bool blank = code == HebCode::Tab || code == HebCode::FormFeed ||
-                       code == HebCode::CarriageReturn;
+    const bool blank =
+        code == HebCode::Tab || code == HebCode::FormFeed || code == HebCode::CarriageReturn;
     EXPECT_EQ(blank ? 0 : size.cx, font.GetCharWidth(code)) << code;
     EXPECT_EQ(static_cast<DWORD>(size.cy), HIWORD(font.GetExtentTable()[code])) << code;
   }

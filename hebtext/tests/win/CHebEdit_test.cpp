@@ -46,8 +46,7 @@ class RecordingParent : public CWnd {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_COMMAND || message == WM_NEXTDLGCTL ||
-        message == CHebEdit::kFocusMessage) {
+    if (message == WM_COMMAND || message == WM_NEXTDLGCTL || message == CHebEdit::kFocusMessage) {
       messages.push_back({message, wParam, lParam});
       return 0;
     }
@@ -118,8 +117,8 @@ class CHebEditTest : public ::testing::Test {
 
   std::string Text() {
     char buffer[256] = {};
-    const LRESULT copied = m_pEdit->SendMessage(WM_GETTEXT, sizeof(buffer),
-                                                reinterpret_cast<LPARAM>(buffer));
+    const LRESULT copied =
+        m_pEdit->SendMessage(WM_GETTEXT, sizeof(buffer), reinterpret_cast<LPARAM>(buffer));
     return std::string(buffer, copied > 0 ? copied - 1 : 0);
   }
   int Caret() { return m_pEdit->GetModel().GetCaretIndex(); }
@@ -522,8 +521,8 @@ TEST_F(CHebEditTest, PaintsTextSelectionAndCaretInBothModes) {
   int endLeft = 0, endRight = 0;
   Span(5, endLeft, endRight);
   EXPECT_GT(CountColour(english, left, endRight, g_hebEditColors.selectionBackground), 50);
-  EXPECT_EQ(0, CountColour(english, endRight + 2, english.width,
-                           g_hebEditColors.selectionBackground));
+  EXPECT_EQ(0,
+            CountColour(english, endRight + 2, english.width, g_hebEditColors.selectionBackground));
 
   // The caret alone: a one-pixel column in the text colour.
   Key(VK_HOME);

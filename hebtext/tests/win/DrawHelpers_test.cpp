@@ -12,7 +12,7 @@ TEST(DrawFrame3D, RaisedFilledFrameWithFocus) {
   DrawFrame3D(canvas.dc(), RECT{0, 0, 40, 30}, TRUE, FALSE, TRUE);
   RgbImage image = canvas.Capture();
   SaveScreenshot(image, "frame3d-raised");
-  EXPECT_EQ(image.PixelAt(0, 0), 0u);           // the black outline
+  EXPECT_EQ(image.PixelAt(0, 0), 0u);  // the black outline
   EXPECT_EQ(image.PixelAt(39, 29), 0u);
   EXPECT_EQ(image.PixelAt(1, 15), 0xFFFFFFu);   // light left edge
   EXPECT_EQ(image.PixelAt(20, 1), 0xFFFFFFu);   // light top edge

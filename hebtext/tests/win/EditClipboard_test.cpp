@@ -272,13 +272,12 @@ struct PasteRow {
 
 TEST_F(EditClipboardTest, PasteWithEachFilter) {
   const PasteRow rows[] = {
-      {"Windows-1255 in Unicode order, standard filter", CF_TEXT,
-       Ansi("\xE1\xC8\xCC\xF9\xC4\xD1"), kFilterStandard, kForward,
-       Codes({BetDagesh, Qamats, ShinShinDot, Hiriq})},
+      {"Windows-1255 in Unicode order, standard filter", CF_TEXT, Ansi("\xE1\xC8\xCC\xF9\xC4\xD1"),
+       kFilterStandard, kForward, Codes({BetDagesh, Qamats, ShinShinDot, Hiriq})},
       {"Windows-1255 holam male", CF_TEXT, Ansi("\xEC\xE5\xC9"), kFilterStandard, kForward,
        Codes({Lamed, HolamMale})},
-      {"program codes, no filter", CF_TEXT, Ansi(Codes({BetDagesh, Qamats})), kFilterNone,
-       kForward, Codes({BetDagesh, Qamats})},
+      {"program codes, no filter", CF_TEXT, Ansi(Codes({BetDagesh, Qamats})), kFilterNone, kForward,
+       Codes({BetDagesh, Qamats})},
       {"visual order reversed", CF_TEXT, Ansi(Codes({Gimel, Hiriq, Bet, Patah})), kFilterNone,
        kReverse, Codes({Bet, Patah, Gimel, Hiriq})},
       {"UTF-8", CF_TEXT, Ansi("\xD7\x91\xD6\xBC\xD6\xB8\xD7\x9C"), kFilterUtf8, kForward,
@@ -376,7 +375,8 @@ TEST_F(EditClipboardTest, LinuxProgramReadsTheCopyAsUnicodeAndPastesPointedHebre
   // The system offers the copy to X programs a moment after it is made.
   std::string read;
   WaitFor([&] {
-    RunLinux("xclip -selection clipboard -o -target UTF8_STRING > /tmp/zulta-xclip-out.txt 2>/dev/null");
+    RunLinux(
+        "xclip -selection clipboard -o -target UTF8_STRING > /tmp/zulta-xclip-out.txt 2>/dev/null");
     read = ReadFileBytes("Z:\\tmp\\zulta-xclip-out.txt");
     return !read.empty();
   });

@@ -40,8 +40,8 @@ class ProgressDlgTest : public DialogTest {
   }
   std::string Item(int id) { return ItemText(m_pDialog->GetSafeHwnd(), id); }
   int BarPosition() {
-    return static_cast<int>(::SendDlgItemMessageA(m_pDialog->GetSafeHwnd(), IDC_PROGRESS_BAR,
-                                                  PBM_GETPOS, 0, 0));
+    return static_cast<int>(
+        ::SendDlgItemMessageA(m_pDialog->GetSafeHwnd(), IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0));
   }
 
   CWnd m_owner;

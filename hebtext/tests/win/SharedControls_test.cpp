@@ -58,9 +58,7 @@ class RecordingParent : public CWnd {
       case kNavArrowMessage:
       case kNotifyContextMenu:
       case kNotifyFocus:
-      case WM_NEXTDLGCTL:
-        messages.push_back({message, wParam, lParam, ""});
-        return 0;
+      case WM_NEXTDLGCTL: messages.push_back({message, wParam, lParam, ""}); return 0;
       case WM_COMMAND:
         if (LOWORD(wParam) == ID_ACTIVE_DOCUMENT_FOCUS) {
           messages.push_back({message, wParam, lParam, ""});
@@ -117,16 +115,16 @@ RecordingParent* SharedControlsTest::s_pParent = nullptr;
 
 TEST_F(SharedControlsTest, ColorComboBoxHoldsTheNamedColorsAndEscReturnsToTheDocument) {
   CColorComboBox combo;
-  ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST |
-                               CBS_OWNERDRAWFIXED,
-                           CRect(10, 10, 110, 200), s_pParent, 32804));
+  ASSERT_TRUE(
+      combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
+                   CRect(10, 10, 110, 200), s_pParent, 32804));
   ASSERT_EQ(CColorComboBox::kItemCount, combo.GetCount());
   const struct {
     int index;
     const char* name;
     COLORREF color;
-  } rows[] = {{0, "Black", RGB(0, 0, 0)},       {1, "Maroon", RGB(128, 0, 0)},
-              {6, "Teal", RGB(64, 128, 128)},   {8, "Silver", RGB(192, 192, 192)},
+  } rows[] = {{0, "Black", RGB(0, 0, 0)},        {1, "Maroon", RGB(128, 0, 0)},
+              {6, "Teal", RGB(64, 128, 128)},    {8, "Silver", RGB(192, 192, 192)},
               {13, "Fuchsia", RGB(255, 0, 255)}, {15, "White", RGB(255, 255, 255)}};
   for (const auto& row : rows) {
     EXPECT_STREQ(row.name, CColorComboBox::GetColorName(row.index));
@@ -162,8 +160,8 @@ TEST_F(SharedControlsTest, HebTextComboBoxDrawsPointedHebrewInTheEditsFont) {
   combo.m_pEdit = pEdit;
   combo.m_hebrewFont = TRUE;
   using namespace HebCode;
-  const char word[] = {static_cast<char>(Shin), static_cast<char>(Qamats),
-                       static_cast<char>(Lamed), static_cast<char>(Holam),
+  const char word[] = {static_cast<char>(Shin),     static_cast<char>(Qamats),
+                       static_cast<char>(Lamed),    static_cast<char>(Holam),
                        static_cast<char>(FinalMem), 0};
   combo.m_items.Add(word);
   ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
@@ -214,7 +212,8 @@ TEST_F(SharedControlsTest, FocusFrameColors) {
     DrawItemFocusFrame(&dis);
     const RgbImage image = canvas.Capture();
     // A dotted pen leaves gaps: one of two neighbours carries it.
-    const bool found = image.PixelAt(20, 0) == row.topMiddle || image.PixelAt(21, 0) == row.topMiddle;
+    const bool found =
+        image.PixelAt(20, 0) == row.topMiddle || image.PixelAt(21, 0) == row.topMiddle;
     EXPECT_TRUE(found) << row.state;
     EXPECT_EQ(0x008000u, image.PixelAt(20, 10));  // not filled
   }
@@ -234,7 +233,8 @@ TEST_F(SharedControlsTest, ComboAndButtonsReportKeysAndFocus) {
 
   CMyNavButton button;
   ASSERT_TRUE(button.Create("Go", WS_CHILD | WS_VISIBLE, CRect(10, 120, 80, 140), s_pParent, 502));
-  EXPECT_EQ(static_cast<LRESULT>(DLGC_WANTARROWS | DLGC_WANTTAB), button.SendMessage(WM_GETDLGCODE));
+  EXPECT_EQ(static_cast<LRESULT>(DLGC_WANTARROWS | DLGC_WANTTAB),
+            button.SendMessage(WM_GETDLGCODE));
   button.SetFocus();
   BYTE keys[256];
   ::GetKeyboardState(keys);
@@ -256,11 +256,14 @@ TEST_F(SharedControlsTest, ComboAndButtonsReportKeysAndFocus) {
 
 TEST_F(SharedControlsTest, NotifyControlAndPlainWindowReportFocusAndContextMenus) {
   CMyNotifyCtrl notify;
-  ASSERT_TRUE(notify.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 60), s_pParent, 601));
+  ASSERT_TRUE(
+      notify.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 60), s_pParent, 601));
   CMyWnd plain;
-  ASSERT_TRUE(plain.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(70, 10, 120, 60), s_pParent, 602));
+  ASSERT_TRUE(
+      plain.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(70, 10, 120, 60), s_pParent, 602));
   notify.SetFocus();
-  notify.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(notify.GetSafeHwnd()), MAKELPARAM(33, 44));
+  notify.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(notify.GetSafeHwnd()),
+                     MAKELPARAM(33, 44));
   plain.SetFocus();
   ASSERT_EQ((std::vector<UINT>{kNotifyFocus, kControlFocusMessage, kNotifyContextMenu,
                                kControlFocusMessage}),
@@ -291,7 +294,8 @@ TEST_F(SharedControlsTest, LabelEditReportsTheTextOnlyWhenEndedWithEnter) {
   for (const LabelCase& c : cases) {
     SCOPED_TRACE(c.name);
     CWnd list;
-    ASSERT_TRUE(list.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 110), s_pParent, 700));
+    ASSERT_TRUE(
+        list.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 110), s_pParent, 700));
     s_pParent->messages.clear();
     CLabelEdit* pEdit = new CLabelEdit(3, 1, "Item");
     ASSERT_TRUE(pEdit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
@@ -316,7 +320,8 @@ TEST_F(SharedControlsTest, LabelEditReportsTheTextOnlyWhenEndedWithEnter) {
 
 TEST_F(SharedControlsTest, LabelEditWidensWithItsTextUpToTheListsEdge) {
   CWnd list;
-  ASSERT_TRUE(list.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 110), s_pParent, 700));
+  ASSERT_TRUE(
+      list.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 110), s_pParent, 700));
   CLabelEdit* pEdit = new CLabelEdit(0, 0, "");
   ASSERT_TRUE(pEdit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
                             CRect(120, 5, 150, 25), &list, 701));
@@ -386,7 +391,8 @@ TEST_F(SharedControlsTest, PopupMenuMeasuresAndDrawsItsStrings) {
 
 TEST_F(SharedControlsTest, ButtonBitmapsTakeTheButtonFace) {
   CMyButton button;
-  ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 40, 40), s_pParent, 801));
+  ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 40, 40),
+                            s_pParent, 801));
   CClientDC screen(nullptr);
   for (CBitmap* pBitmap : {&button.m_bitmap, &button.m_bitmapSel}) {
     pBitmap->Attach(::CreateCompatibleBitmap(screen.GetSafeHdc(), 24, 24));

@@ -27,7 +27,9 @@ class SpecialDlgTest : public DialogTest {
     SetPreferenceStore(nullptr);
     DialogTest::TearDown();
   }
-  int Stored(LPCSTR entry) { return static_cast<int>(m_store.GetProfileInt("Preferences", entry, -9)); }
+  int Stored(LPCSTR entry) {
+    return static_cast<int>(m_store.GetProfileInt("Preferences", entry, -9));
+  }
   static BOOL Enabled(HWND hDlg, int id) { return ::IsWindowEnabled(::GetDlgItem(hDlg, id)); }
   static BOOL Checked(HWND hDlg, int id) { return ::IsDlgButtonChecked(hDlg, id) == BST_CHECKED; }
 

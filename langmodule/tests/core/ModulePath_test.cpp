@@ -20,16 +20,15 @@ TEST_P(FolderPartLengthTest, EndsAtTheLastBackslash) {
 
 INSTANTIATE_TEST_SUITE_P(
     ModuleNames, FolderPartLengthTest,
-    testing::Values(
-        FolderCase{"C:\\Program Files\\Norvane\\Spokwell\\gerlex.uil",
-                   "C:\\Program Files\\Norvane\\Spokwell\\"},
-        // Renamed modules: a cut by the length of "gerlex.uil" would land inside
-        // the folder or before the start of the name.
-        FolderCase{"C:\\Engine\\de.uil", "C:\\Engine\\"},
-        FolderCase{"C:\\a.dll", "C:\\"},
-        FolderCase{"D:\\Sprachen\\gerlex-deutsch-6.2.uil", "D:\\Sprachen\\"},
-        FolderCase{"\\\\server\\share\\gerlex.uil", "\\\\server\\share\\"},
-        FolderCase{"C:\\Ordner.mit.Punkt\\gerlex", "C:\\Ordner.mit.Punkt\\"},
-        FolderCase{"gerlex.uil", ""}, FolderCase{"", ""}));
+    testing::Values(FolderCase{"C:\\Program Files\\Norvane\\Spokwell\\gerlex.uil",
+                               "C:\\Program Files\\Norvane\\Spokwell\\"},
+                    // Renamed modules: a cut by the length of "gerlex.uil" would land inside
+                    // the folder or before the start of the name.
+                    FolderCase{"C:\\Engine\\de.uil", "C:\\Engine\\"},
+                    FolderCase{"C:\\a.dll", "C:\\"},
+                    FolderCase{"D:\\Sprachen\\gerlex-deutsch-6.2.uil", "D:\\Sprachen\\"},
+                    FolderCase{"\\\\server\\share\\gerlex.uil", "\\\\server\\share\\"},
+                    FolderCase{"C:\\Ordner.mit.Punkt\\gerlex", "C:\\Ordner.mit.Punkt\\"},
+                    FolderCase{"gerlex.uil", ""}, FolderCase{"", ""}));
 
 }  // namespace

@@ -126,13 +126,13 @@ const std::string kProduct = kProductKey;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GerlexUnregisterAmongOthers,
-    testing::Values(
-        OthersCase{"another language", {{kUi + "\\1\\0", "Path"}}, {kUi + "\\4"}},
-        OthersCase{"another German dialect", {{kUi + "\\4\\1", "Path"}}, {}},
-        OthersCase{"a value of the German language key", {{kUi + "\\4", "Note"}}, {}},
-        OthersCase{"a value of the language list", {{kUi, "Default"}}, {kUi + "\\4"}},
-        OthersCase{"another key of the product", {{kProduct + "\\Voices", nullptr}}, {kUi}},
-        OthersCase{"a value of the product", {{kProduct, "InstallDir"}}, {kUi}}),
+    testing::Values(OthersCase{"another language", {{kUi + "\\1\\0", "Path"}}, {kUi + "\\4"}},
+                    OthersCase{"another German dialect", {{kUi + "\\4\\1", "Path"}}, {}},
+                    OthersCase{"a value of the German language key", {{kUi + "\\4", "Note"}}, {}},
+                    OthersCase{"a value of the language list", {{kUi, "Default"}}, {kUi + "\\4"}},
+                    OthersCase{
+                        "another key of the product", {{kProduct + "\\Voices", nullptr}}, {kUi}},
+                    OthersCase{"a value of the product", {{kProduct, "InstallDir"}}, {kUi}}),
     [](const testing::TestParamInfo<OthersCase>& info) {
       std::string name;
       for (const char* c = info.param.description; *c; ++c) {

@@ -118,8 +118,8 @@ HRESULT LoadedModule::Unregister() const { return Call("DllUnregisterServer"); }
 
 HRESULT LoadedModule::Call(const char* exportName) const {
   using Registration = HRESULT(STDAPICALLTYPE*)();
-  auto function = reinterpret_cast<Registration>(
-      reinterpret_cast<void*>(GetProcAddress(module_, exportName)));
+  auto function =
+      reinterpret_cast<Registration>(reinterpret_cast<void*>(GetProcAddress(module_, exportName)));
   EXPECT_NE(function, nullptr) << exportName;
   return function ? function() : E_FAIL;
 }

@@ -25,15 +25,13 @@ inline GrammarModel CompileDataModel() { return ReadGrammarSources(SourceDir() +
 // builds, other checkouts) never share one.
 inline std::filesystem::path ScratchFolder(const std::string& name) {
   static const unsigned run = std::random_device()();
-  return std::filesystem::temp_directory_path() /
-         ("zulta-" + name + "-" + std::to_string(run));
+  return std::filesystem::temp_directory_path() / ("zulta-" + name + "-" + std::to_string(run));
 }
 
 // A fresh folder holding "bin" for the loaders; removed with the object.
 class GrammarFolder {
  public:
-  explicit GrammarFolder(const std::string& name)
-      : m_root(ScratchFolder("lexicon-" + name)) {
+  explicit GrammarFolder(const std::string& name) : m_root(ScratchFolder("lexicon-" + name)) {
     std::filesystem::remove_all(m_root);
     std::filesystem::create_directories(m_root / "bin");
     SetGrammarFolder(m_root.string().c_str());
@@ -46,7 +44,8 @@ class GrammarFolder {
 
   void Write(const std::string& file, const std::vector<unsigned char>& bytes) const {
     std::ofstream out(m_root / "bin" / file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
   }
   void WriteAll(const std::vector<GrammarFile>& files) const {
     for (const GrammarFile& file : files) Write(file.name, file.bytes);
@@ -59,7 +58,8 @@ class GrammarFolder {
   std::filesystem::path m_root;
 };
 
-inline const GrammarFile& FileNamed(const std::vector<GrammarFile>& files, const std::string& name) {
+inline const GrammarFile& FileNamed(const std::vector<GrammarFile>& files,
+                                    const std::string& name) {
   for (const GrammarFile& file : files)
     if (name == file.name) return file;
   throw std::runtime_error("no compiled file " + name);

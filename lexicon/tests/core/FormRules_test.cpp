@@ -124,23 +124,23 @@ PleneOptions OptionsOf(int rootLetters, int slot, int binyan, bool doubleYod = t
 
 TEST(PleneSpelling, VowelLettersAndDoubledConsonants) {
   const PleneCase cases[] = {
-      {"סֻכָּה", 0, Infinitive, kNoVerb, true, "סוּכָּה"},            // qubuts: shuruk
+      {"סֻכָּה", 0, Infinitive, kNoVerb, true, "סוּכָּה"},  // qubuts: shuruk
       {"יִרְאֶה", 0, Infinitive, kNoVerb, true, "יִרְאֶה"},
       {"כֹּה", 0, Infinitive, kNoVerb, true, "כֹּה"},  // holam before a final he stays
       {"שֹׁמֵר", 0, Infinitive, kNoVerb, true, "שׁוֹמֵר"},
       {"דִּבֵּר", 3, Past1s, Binyan::Piel, true, "דִּיבֵּר"},  // Piel past: yod after hiriq
       {"דִּבַּרְתִּי", 3, Past1s, Binyan::Piel, true, "דִּיבַּרְתִּי"},
-      {"כִּתְּבוּ", 3, Past3p, Binyan::Paal, true, "כִּתְּבוּ"},          // never in Paal
+      {"כִּתְּבוּ", 3, Past3p, Binyan::Paal, true, "כִּתְּבוּ"},   // never in Paal
       {"צִוָּה", 3, Past3ms, Binyan::Piel, true, "צִיוָּוה"},  // consonantal vav doubled
       {"מִוֵּה", 0, Infinitive, kNoVerb, true, "מִוֵּוה"},
       {"שָׁוְא", 0, Infinitive, kNoVerb, true, "שָׁוְוא"},
-      {"תָּווֹ", 0, Infinitive, kNoVerb, true, "תָּווֹ"},              // not beside another vav
-      {"עָיֵף", 0, Infinitive, kNoVerb, true, "עָיֵיף"},              // consonantal yod doubled
-      {"עָיֵף", 0, Infinitive, kNoVerb, false, "עָיֵף"},               // unless the flag is off
+      {"תָּווֹ", 0, Infinitive, kNoVerb, true, "תָּווֹ"},   // not beside another vav
+      {"עָיֵף", 0, Infinitive, kNoVerb, true, "עָיֵיף"},  // consonantal yod doubled
+      {"עָיֵף", 0, Infinitive, kNoVerb, false, "עָיֵף"},  // unless the flag is off
       // Hitpael: the doubled yod twice
       {"מִתְקַיְּמִים", 3, PresentMp, Binyan::Hitpael, true, "מִתְקַיְּימִים"},
-      {"קִיְּמָה", 3, Past3fs, Binyan::Piel, true, "קִיְּימָה"},  // no yod for the hiriq before it
-      {"נִגְּשָׁה", 3, Past3fs, Binyan::Nifal, true, "נִיגְּשָׁה"},  // Nifal hiriq before a doubled letter
+      {"קִיְּמָה", 3, Past3fs, Binyan::Piel, true, "קִיְּימָה"},    // no yod for the hiriq before it
+      {"נִגְּשָׁה", 3, Past3fs, Binyan::Nifal, true, "נִיגְּשָׁה"},   // Nifal hiriq before a doubled letter
       {"נִכְתְּבָה", 3, Past3fs, Binyan::Nifal, true, "נִכְתְּבָה"},  // but not before a closed syllable
   };
   for (const PleneCase& c : cases) {
@@ -180,11 +180,11 @@ TEST(HitpaelRewrite, PrefixTavSwappedOrAssimilated) {
   constexpr int kNunFirstOnly = 361;
   static_assert(ClassIds::Contains(ClassIds::kHitpaelPrefixNunFirstOnly, kNunFirstOnly), "");
   const HitpaelCase cases[] = {
-      {"הִתְשַׂכֵּל", Past3ms, 1, 0, "הִשְׂתַּכֵּל"},      // sibilant before the tav
+      {"הִתְשַׂכֵּל", Past3ms, 1, 0, "הִשְׂתַּכֵּל"},  // sibilant before the tav
       {"הִתְסַדֵּר", Past3ms, 1, 0, "הִסְתַּדֵּר"},
-      {"הִתְזַקֵּן", Past3ms, 1, 0, "הִזְדַּקֵּן"},        // zayin: dalet
-      {"הִתְצַדֵּק", Past3ms, 1, 0, "הִצְטַדֵּק"},         // tsadi: tet
-      {"הִתְטַהֵר", Past3ms, 1, 0, "הִטַּהֵר"},            // tet: doubled, no tav
+      {"הִתְזַקֵּן", Past3ms, 1, 0, "הִזְדַּקֵּן"},  // zayin: dalet
+      {"הִתְצַדֵּק", Past3ms, 1, 0, "הִצְטַדֵּק"},  // tsadi: tet
+      {"הִתְטַהֵר", Past3ms, 1, 0, "הִטַּהֵר"},   // tet: doubled, no tav
       {"הִתְדַּבֵּר", Past3ms, 1, 0, "הִדַּבֵּר"},
       {"הִתְדַּפֵּק", Past3ms, ClassIds::kHitpaelHitdapek, 0, "הִתְדַּפֵּק"},  // keeps the tav
       {"הִתְלַבֵּשׁ", Past3ms, 1, 0, "הִתְלַבֵּשׁ"},
@@ -228,8 +228,8 @@ class VavInversiveRule : public ::testing::Test {
 TEST_F(VavInversiveRule, PastConjunctionByTheFirstLetter) {
   EXPECT_EQ(Apply("יְשַׁבְתֶּם", Past2mp, Binyan::Paal), Canonical("וִישַׁבְתֶּם"));  // yod with shva
   EXPECT_EQ(Apply("אֲכַלְתֶּם", Past2mp, Binyan::Paal), Canonical("וַאֲכַלְתֶּם"));  // hataf: its vowel
-  EXPECT_EQ(Apply("כָּתַבְתִּי", Past1s, Binyan::Paal), Canonical("וְכָתַבְתִּי"));  // dagesh dropped
-  EXPECT_EQ(Apply("מָכַרְתִּי", Past1s, Binyan::Paal), Canonical("וּמָכַרְתִּי"));  // labial: shuruk
+  EXPECT_EQ(Apply("כָּתַבְתִּי", Past1s, Binyan::Paal), Canonical("וְכָתַבְתִּי"));   // dagesh dropped
+  EXPECT_EQ(Apply("מָכַרְתִּי", Past1s, Binyan::Paal), Canonical("וּמָכַרְתִּי"));   // labial: shuruk
   EXPECT_EQ(Apply("כְּתַבְתֶּם", Past2mp, Binyan::Paal), Canonical("וּכְתַבְתֶּם"));  // shva: shuruk
 }
 
@@ -249,7 +249,8 @@ TEST_F(VavInversiveRule, AnEmptyAlternativeWritesNothing) {
   BinyanRootRec record;
   BYTE entry[64] = {};
   EXPECT_EQ(ApplyVavInversiveRule(context, 1, work, out, changed, TenseGroup::Past, Past3ms,
-                                  Binyan::Paal, record, entry, end), 0);
+                                  Binyan::Paal, record, entry, end),
+            0);
   EXPECT_EQ(out.length, 0);
 }
 

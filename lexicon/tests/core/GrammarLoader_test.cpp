@@ -57,17 +57,24 @@ const Damage kDamages[] = {
     {"verbpat header cut", kVerbPatternFile, [](Bytes& b) { b.resize(100); }},
     {"verbpat count beyond 16 bits", kVerbPatternFile,
      [](Bytes& b) { SetU32(b, 0, ReadU32LE(b.data()) + 0x10000); }},
-    {"verbpat count larger than the file", kVerbPatternFile, [](Bytes& b) { SetU32(b, 4, 0xFFFF); }},
+    {"verbpat count larger than the file", kVerbPatternFile,
+     [](Bytes& b) { SetU32(b, 4, 0xFFFF); }},
     {"verbtbl truncated", kVerbRootFile, [](Bytes& b) { b.resize(b.size() - kBinyanRootRecSize); }},
     {"verbtbl count beyond 16 bits", kVerbRootFile, [](Bytes& b) { SetU32(b, 0, 0xFFFFFFFF); }},
     {"verbdata empty", kVerbIndexFile, [](Bytes& b) { b.clear(); }},
-    {"verbdata count beyond 16 bits", kVerbIndexFile, [](Bytes& b) { SetU32(b, kVerbCountOffset, 0x10001); }},
-    {"verbdata count larger than the file", kVerbIndexFile, [](Bytes& b) { SetU32(b, kVerbCountOffset, 0x8000); }},
+    {"verbdata count beyond 16 bits", kVerbIndexFile,
+     [](Bytes& b) { SetU32(b, kVerbCountOffset, 0x10001); }},
+    {"verbdata count larger than the file", kVerbIndexFile,
+     [](Bytes& b) { SetU32(b, kVerbCountOffset, 0x8000); }},
     {"verbdata text size wrong", kVerbIndexFile,
-     [](Bytes& b) { SetU32(b, kVerbTextSizeOffset, ReadU32LE(b.data() + kVerbTextSizeOffset) + 1); }},
+     [](Bytes& b) {
+       SetU32(b, kVerbTextSizeOffset, ReadU32LE(b.data() + kVerbTextSizeOffset) + 1);
+     }},
     {"verbdata text not terminated", kVerbIndexFile, [](Bytes& b) { b.back() = 'x'; }},
     {"verbdata root not terminated", kVerbIndexFile,
-     [](Bytes& b) { std::fill_n(b.begin() + kFirstVerbEntry + kEntryRootOffset, kEntryRootRoom, 0xE0); }},
+     [](Bytes& b) {
+       std::fill_n(b.begin() + kFirstVerbEntry + kEntryRootOffset, kEntryRootRoom, 0xE0);
+     }},
     {"verbdata root length wrong", kVerbIndexFile, [](Bytes& b) { b[kFirstVerbEntry] = 9; }},
     {"verbdata meaning outside the text", kVerbIndexFile,
      [](Bytes& b) { WriteU16LE(b.data() + LastVerbEntry(b) + kEntryMeaningOffset + 4, 0x7FFF); }},
@@ -76,11 +83,15 @@ const Damage kDamages[] = {
     {"nounpat truncated", kNounPatternFile, [](Bytes& b) { b.pop_back(); }},
     {"nounpat count beyond 16 bits", kNounPatternFile, [](Bytes& b) { SetU32(b, 0, 0x10000); }},
     {"nounpat no count", kNounPatternFile, [](Bytes& b) { b.resize(3); }},
-    {"nountbl without its spare record", kNounTableFile, [](Bytes& b) { b.resize(b.size() - kNounTableRecSize); }},
+    {"nountbl without its spare record", kNounTableFile,
+     [](Bytes& b) { b.resize(b.size() - kNounTableRecSize); }},
     {"noundata header cut", kNounDataFile, [](Bytes& b) { b.resize(kNounDataCountsOffset + 8); }},
-    {"noundata count beyond 16 bits", kNounDataFile, [](Bytes& b) { SetU32(b, kNounDataCountsOffset, 0x10000); }},
+    {"noundata count beyond 16 bits", kNounDataFile,
+     [](Bytes& b) { SetU32(b, kNounDataCountsOffset, 0x10000); }},
     {"noundata text size wrong", kNounDataFile,
-     [](Bytes& b) { SetU32(b, kNounDataCountsOffset + 16, ReadU32LE(b.data() + kNounDataCountsOffset + 16) - 1); }},
+     [](Bytes& b) {
+       SetU32(b, kNounDataCountsOffset + 16, ReadU32LE(b.data() + kNounDataCountsOffset + 16) - 1);
+     }},
     {"noundata word outside the text", kNounDataFile,
      [](Bytes& b) { SetU32(b, kFirstNounEntry + kNounEntryWordOffset, 0x7FFFFFFF); }},
     {"noundata definition outside the text", kNounDataFile,
@@ -95,12 +106,14 @@ const Damage kDamages[] = {
 std::string LoadedTables(const std::string& file) {
   std::string seen;
   auto add = [&](const GrammarBlock& block, DWORD count) {
-    if (block.IsPresent()) seen += std::string(reinterpret_cast<const char*>(block.Data()), block.Size());
+    if (block.IsPresent())
+      seen += std::string(reinterpret_cast<const char*>(block.Data()), block.Size());
     if (count) seen += "#" + std::to_string(count);
   };
   if (file == kVerbPatternFile)
     for (int r = 0; r < kPatternRows; ++r)
-      for (int g = 0; g < kTenseGroups; ++g) add(GetVerbPatternBlock(r, g), GetVerbPatternCount(r, g));
+      for (int g = 0; g < kTenseGroups; ++g)
+        add(GetVerbPatternBlock(r, g), GetVerbPatternCount(r, g));
   if (file == kVerbRootFile)
     for (int b = 0; b < kVerbBlocks; ++b) add(GetVerbRootBlock(b), GetVerbRootCount(b));
   if (file == kVerbIndexFile) {
@@ -135,7 +148,7 @@ TEST_F(GrammarLoader, ADamagedFileIsRejectedWholeWithAMessage) {
 
     EXPECT_EQ(LoadedTables(damage.file), "");
     EXPECT_EQ(TextsOf(result.messages), Texts{"The grammar file " + folder.Path(damage.file) +
-                                               " is damaged and was not loaded."});
+                                              " is damaged and was not loaded."});
     // Start-up stops only for the verb index; the other tables still load.
     EXPECT_EQ(result.loaded, std::string(damage.file) != kVerbIndexFile);
     if (std::string(damage.file) != kVerbPatternFile) {
@@ -181,12 +194,14 @@ TEST_F(GrammarLoader, ZeroVerbPatternCountsLoadWithEveryBlockAbsent) {
 TEST_F(GrammarLoader, RootBlocksTakeOneRecordMoreThanTheirCount) {
   Bytes bytes(kVerbRootHeader + 6 * kBinyanRootRecSize + 7 * kBinyanRootRecSize, 0);
   SetU32(bytes, 0, 5);
-  for (size_t at = kVerbRootHeader; at < kVerbRootHeader + 6 * kBinyanRootRecSize; at += kBinyanRootRecSize)
+  for (size_t at = kVerbRootHeader; at < kVerbRootHeader + 6 * kBinyanRootRecSize;
+       at += kBinyanRootRecSize)
     bytes[at] = 7;
   ASSERT_TRUE(ReadVerbRootTables(bytes.data(), bytes.size()));
   EXPECT_EQ(GetVerbRootCount(0), 5);
   EXPECT_EQ(GetVerbRootBlock(0).Size(), 144u);
-  EXPECT_EQ(GetVerbRootBlock(0).Data()[5 * kBinyanRootRecSize], 7) << "the sixth record is block 0's";
+  EXPECT_EQ(GetVerbRootBlock(0).Data()[5 * kBinyanRootRecSize], 7)
+      << "the sixth record is block 0's";
   EXPECT_EQ(GetVerbRootBlock(1).Data()[0], 0) << "block 1 starts after it";
 }
 
@@ -267,7 +282,9 @@ TEST_F(GrammarLoader, FreeingTakesTheCountsWithTheBlocks) {
   for (int type = 1; type <= 4; ++type) EXPECT_EQ(GetNounTableCount(type), 0u) << type;
   for (int b = 0; b < kVerbBlocks; ++b) EXPECT_EQ(GetVerbRootCount(b), 0) << b;
   EXPECT_EQ(GetVerbPatternCount(0, 1), 0);
-  EXPECT_EQ(GetNounTableRecCount() + GetNounPatternCount() + GetAdjPatternCount() + GetAdjTableCount(), 0u);
+  EXPECT_EQ(
+      GetNounTableRecCount() + GetNounPatternCount() + GetAdjPatternCount() + GetAdjTableCount(),
+      0u);
 }
 
 }  // namespace

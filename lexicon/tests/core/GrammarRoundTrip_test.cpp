@@ -94,7 +94,8 @@ TEST_F(GrammarRoundTrip, VerbIndexGivesBackRootsMeaningsAndPrepositions) {
       if (meaning) {
         EXPECT_EQ(std::string(meaning), verb.meanings[b]);
       }
-      EXPECT_EQ(ReadU32LE(companion + kCompanionPrepMaskOffset + 4 * b), verb.simplePrepositions[b]);
+      EXPECT_EQ(ReadU32LE(companion + kCompanionPrepMaskOffset + 4 * b),
+                verb.simplePrepositions[b]);
       EXPECT_EQ(entry[kEntryPrepMaskOffset + 3 * b], verb.furtherPrepositions[b]);
       EXPECT_EQ(entry[kEntryPrepMaskOffset + 3 * b + 1], verb.firstParts[b]);
       EXPECT_EQ(entry[kEntryPrepMaskOffset + 3 * b + 2], verb.secondParts[b]);
@@ -171,7 +172,8 @@ TEST_F(GrammarRoundTrip, NounAndAdjectiveTablesHoldTheCompiledRecords) {
 TEST_F(GrammarRoundTrip, TheSameSourcesGiveTheSameBytes) {
   std::vector<GrammarFile> again = WriteGrammarFiles(lextest::CompileDataModel());
   ASSERT_EQ(again.size(), files.size());
-  for (size_t f = 0; f < files.size(); ++f) EXPECT_EQ(again[f].bytes, files[f].bytes) << files[f].name;
+  for (size_t f = 0; f < files.size(); ++f)
+    EXPECT_EQ(again[f].bytes, files[f].bytes) << files[f].name;
 }
 
 TEST_F(GrammarRoundTrip, TheBuildPutTheseFilesBesideTheProgram) {
@@ -180,7 +182,8 @@ TEST_F(GrammarRoundTrip, TheBuildPutTheseFilesBesideTheProgram) {
   for (const GrammarFile& file : files) {
     std::ifstream in(std::string(build) + "/Zulta/bin/" + file.name, std::ios::binary);
     ASSERT_TRUE(in) << file.name;
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                     std::istreambuf_iterator<char>());
     EXPECT_EQ(bytes, file.bytes) << file.name;
   }
 }

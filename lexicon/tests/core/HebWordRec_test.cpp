@@ -26,12 +26,8 @@ TEST(SplitCommaList, SplitsInPlaceAndGivesThePartOffsets) {
     int commas;
     LONG offsets[4];
   } cases[] = {
-      {"", 0, {0, 0, 0, 0}},
-      {"A", 0, {0, 0, 0, 0}},
-      {"A,B", 1, {2, 0, 0, 0}},
-      {"A,,C", 2, {-1, 3, 0, 0}},
-      {"AB,CD,E", 2, {3, 6, 0, 0}},
-      {"A,", 1, {2, 0, 0, 0}},
+      {"", 0, {0, 0, 0, 0}},          {"A", 0, {0, 0, 0, 0}},       {"A,B", 1, {2, 0, 0, 0}},
+      {"A,,C", 2, {-1, 3, 0, 0}},     {"AB,CD,E", 2, {3, 6, 0, 0}}, {"A,", 1, {2, 0, 0, 0}},
       {"A,B,C,D,E", 4, {2, 4, 6, 8}},
   };
   for (const Case& c : cases) {
@@ -103,6 +99,7 @@ TEST(StripConjunctionVav, RemovesTheVavOfEveryPartFromAllPlanes) {
   struct Case {
     std::string letters, vowels, marks;
     std::string wantLetters, wantVowels, wantMarks;
+    // clang-format off
   } cases[] = {
       // vav with shva before a root letter: the vav goes, the marks follow
       {{kVav, kMem, kBet}, {kShva, kQamats, 1}, {0, 1, 2},
@@ -132,6 +129,7 @@ TEST(NounPatternToWord, ClearsTheRecordAndCopiesSevenPositions) {
   // Root letter 1, yod, final mem and a last position; then their vowels.
   const BYTE pattern[14] = {TemplateCode::kFirstReference, Yod, FinalMem, 0, 0, 0, Tav,
                             Hiriq, ExplicitNoVowel, ExplicitNoVowel, 0, 0, 0,
+                            // clang-format on
                             TemplateCode::kFirmShva};
   HebWordRec word;
   std::memset(&word, 0x33, sizeof(word));

@@ -90,7 +90,8 @@ inline std::vector<std::string> FormsOf(GrammarContext& context, const BYTE* ent
 inline std::string Canonical(const std::string& utf8) {
   const std::string shuruk = "\xD7\x95\xD6\xBC";
   bool conjunction = utf8.compare(0, shuruk.size(), shuruk) == 0;
-  PointedWord word = ConvertHebrewWord(SourceLine{}, conjunction ? utf8.substr(shuruk.size()) : utf8);
+  PointedWord word =
+      ConvertHebrewWord(SourceLine{}, conjunction ? utf8.substr(shuruk.size()) : utf8);
   if (conjunction) {
     word.letters.insert(0, 1, static_cast<char>(HebCode::Shuruk));
     word.vowels.insert(0, 1, static_cast<char>(HebCode::Shuruk));

@@ -12,10 +12,12 @@ namespace {
 
 // A nountbl.bin of records with these ids (and the sentinel after them).
 std::vector<BYTE> NounTableFile(const std::vector<WORD>& ids) {
-  std::vector<BYTE> bytes(GrammarLayout::kCountHeader + (ids.size() + 1) * GrammarLayout::kNounTableRecSize);
+  std::vector<BYTE> bytes(GrammarLayout::kCountHeader +
+                          (ids.size() + 1) * GrammarLayout::kNounTableRecSize);
   WriteU32LE(bytes.data(), static_cast<DWORD>(ids.size()));
   for (size_t i = 0; i < ids.size(); ++i)
-    WriteU16LE(bytes.data() + GrammarLayout::kCountHeader + i * GrammarLayout::kNounTableRecSize, ids[i]);
+    WriteU16LE(bytes.data() + GrammarLayout::kCountHeader + i * GrammarLayout::kNounTableRecSize,
+               ids[i]);
   return bytes;
 }
 
@@ -42,7 +44,8 @@ TEST_F(NounTables, FoundByIdItsAbsoluteValueOrTheMarkedId) {
 
 TEST_F(NounTables, AnAbsentIdGivesTheCountNeverAnotherRecord) {
   LoadTable({100, 150, 250, 3010});
-  for (int id : {0, 99, 151, 999, 9999, 20000, -20000}) EXPECT_EQ(FindNounTableRecord(context, id), 4u) << id;
+  for (int id : {0, 99, 151, 999, 9999, 20000, -20000})
+    EXPECT_EQ(FindNounTableRecord(context, id), 4u) << id;
 }
 
 TEST_F(NounTables, TheIndexIsRebuiltWhenTheTablesAreReloaded) {

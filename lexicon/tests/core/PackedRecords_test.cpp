@@ -84,10 +84,10 @@ TEST(PackedWordRecord, FieldsSitWhereTheLayoutPutsThem) {
 
 TEST(PackedWordRecord, PackingMasksEachFieldSilently) {
   UnpackedWordRec out = Untouched();
-  EXPECT_EQ(DecodeWordRecord(PackWordRecord(kKindVerb, VerbFields(4096, 1, 0, 0, 0, 0, 0, 0, 0, 0))
-                                 .fields,
-                             0, &out),
-            kKindVerb);
+  EXPECT_EQ(
+      DecodeWordRecord(
+          PackWordRecord(kKindVerb, VerbFields(4096, 1, 0, 0, 0, 0, 0, 0, 0, 0)).fields, 0, &out),
+      kKindVerb);
   EXPECT_EQ(out.entryIndex, 0) << "an entry index of 4096 wraps to 0";
   for (int number : {2, 4, 100}) {
     DecodeWordRecord(PackWordRecord(kKindNoun, TableFields(1, number, 0, 0, 0, 0)).fields, 0, &out);
@@ -116,7 +116,8 @@ TEST(PackedWordRecord, UndecodableSubKindsLeaveTheStructureUntouched) {
     EXPECT_EQ(DecodeWordRecord(7u | (sub << 3) | 0xFFFFFFC0u, 0, &out), kKindUndecodable);
     EXPECT_EQ(std::memcmp(&out, &before, sizeof(out)), 0);
   }
-  EXPECT_EQ(DecodeWordRecord(15u, 0, nullptr), kKindPrep) << "without a structure it only classifies";
+  EXPECT_EQ(DecodeWordRecord(15u, 0, nullptr), kKindPrep)
+      << "without a structure it only classifies";
 }
 
 TEST(PackedWordRecord, TheExtraByteKeepsOnlyItsLowBitsOnReading) {

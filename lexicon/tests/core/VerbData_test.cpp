@@ -20,13 +20,16 @@ const GrammarModel& DataModel() {
   return model;
 }
 
-WORD ClassId(const VerbRecord& verb, int block) { return verb.binyanWords[block] & kBinyanClassMask; }
+WORD ClassId(const VerbRecord& verb, int block) {
+  return verb.binyanWords[block] & kBinyanClassMask;
+}
 
 // The look-up word an '&' marks: the characters up to the next blank, of
 // which letters, digits and '-' are kept.
 std::string KeywordAfter(const std::string& text, size_t ampersand) {
   std::string keyword;
-  for (size_t i = ampersand + 1; i < text.size() && !std::isspace(static_cast<unsigned char>(text[i])); ++i)
+  for (size_t i = ampersand + 1;
+       i < text.size() && !std::isspace(static_cast<unsigned char>(text[i])); ++i)
     if (std::isalnum(static_cast<unsigned char>(text[i])) || text[i] == '-') keyword += text[i];
   return keyword;
 }
@@ -36,7 +39,8 @@ TEST(VerbData, HoldsAtLeastFiveHundredVerbs) { EXPECT_GE(DataModel().verbs.size(
 TEST(VerbData, EachRootOnce) {
   std::set<std::string> roots;
   for (const VerbRecord& verb : DataModel().verbs)
-    EXPECT_TRUE(roots.insert(verb.root).second) << "root given twice, letter codes of size " << verb.root.size();
+    EXPECT_TRUE(roots.insert(verb.root).second)
+        << "root given twice, letter codes of size " << verb.root.size();
 }
 
 TEST(VerbData, EverySenseOfEveryDefinitionHasAKeyword) {
@@ -52,7 +56,8 @@ TEST(VerbData, EverySenseOfEveryDefinitionHasAKeyword) {
       while (std::getline(senses, sense, ';')) {
         size_t ampersand = sense.find('&');
         ASSERT_NE(ampersand, std::string::npos) << "no keyword in \"" << sense << "\"";
-        EXPECT_FALSE(KeywordAfter(sense, ampersand).empty()) << "empty keyword in \"" << sense << "\"";
+        EXPECT_FALSE(KeywordAfter(sense, ampersand).empty())
+            << "empty keyword in \"" << sense << "\"";
       }
     }
   }
@@ -70,8 +75,10 @@ TEST_P(VerbDataBlock, EveryClassIsUsedAndEveryUsedClassExists) {
   for (const VerbRecord& verb : DataModel().verbs)
     if (ClassId(verb, block)) used.insert(ClassId(verb, block));
   EXPECT_FALSE(used.empty()) << "no verb in block " << block;
-  for (WORD id : classes) EXPECT_TRUE(used.count(id)) << "class " << id << " of block " << block << " is unused";
-  for (WORD id : used) EXPECT_TRUE(classes.count(id)) << "class " << id << " of block " << block << " is missing";
+  for (WORD id : classes)
+    EXPECT_TRUE(used.count(id)) << "class " << id << " of block " << block << " is unused";
+  for (WORD id : used)
+    EXPECT_TRUE(classes.count(id)) << "class " << id << " of block " << block << " is missing";
 }
 
 INSTANTIATE_TEST_SUITE_P(Blocks, VerbDataBlock, ::testing::Range(0, kVerbBlocks));

@@ -37,9 +37,10 @@ class VerbForms : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     grammar = new lextest::ModelVerbGrammar(
-        "forms", {{"verbs.txt", Verbs()},
-                  {"verb-classes.txt",
-                   lextest::ReadText(lextest::SourceDir() + "/data/verb-classes.txt") + kExtraClass}});
+        "forms",
+        {{"verbs.txt", Verbs()},
+         {"verb-classes.txt",
+          lextest::ReadText(lextest::SourceDir() + "/data/verb-classes.txt") + kExtraClass}});
   }
   static void TearDownTestSuite() {
     delete grammar;
@@ -218,9 +219,12 @@ TEST(FormSlots, PronominalSuffixesAndVavInversiveSlots) {
   const struct {
     int slot, paal, hifil;
   } cases[] = {
-      {Future1s, PresentMs, ImperativeMs},   {Future2ms, PresentFs, ImperativeFs},
-      {Future3fs, PresentFs, ImperativeFs},  {Future3ms, PresentMp, ImperativeMp},
-      {Future1p, PresentFp, ImperativeFp},   {Future2fs, 0, 0},
+      {Future1s, PresentMs, ImperativeMs},
+      {Future2ms, PresentFs, ImperativeFs},
+      {Future3fs, PresentFs, ImperativeFs},
+      {Future3ms, PresentMp, ImperativeMp},
+      {Future1p, PresentFp, ImperativeFp},
+      {Future2fs, 0, 0},
       {Past3ms, 0, 0},
   };
   for (const auto& c : cases) {
@@ -256,8 +260,10 @@ TEST(FormSlots, FormsTheDatabaseLeavesOut) {
       {restricted, 1, Binyan::Nifal, PresentMp, 0, 0},
       {restricted, 1, Binyan::Nifal, Past3ms, 0, 1},
       {restricted, 1, Binyan::Piel, Past3ms, 0, 0},
-      {1, 1, Binyan::Paal, PresentMs, 1, 1},         {1, 1, Binyan::Paal, Past3ms, 1, 0},
-      {1, 1, Binyan::Paal, Past3ms, 2, 1},           {1, 1, Binyan::Paal, Past3ms, 0, 0},
+      {1, 1, Binyan::Paal, PresentMs, 1, 1},
+      {1, 1, Binyan::Paal, Past3ms, 1, 0},
+      {1, 1, Binyan::Paal, Past3ms, 2, 1},
+      {1, 1, Binyan::Paal, Past3ms, 0, 0},
   };
   for (const Case& c : cases)
     EXPECT_EQ(SkipFormForDatabase(c.word, c.id, c.binyan, c.slot, c.mode), c.skip)

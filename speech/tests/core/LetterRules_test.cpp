@@ -77,14 +77,13 @@ TEST_P(RewriteNamesInWordTable, RewritesTheName) {
   EXPECT_EQ(letters, std::vector<BYTE>(expected.letters.begin(), expected.letters.end() - 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, RewriteNamesInWordTable,
-    ::testing::Values(NameCase{"four-letter name", kName, -2, u8"ד'"},
-                      NameCase{"behind lamed", u8"לַיְהוָה", -2, u8"לַד'"},
-                      NameCase{"written Adonai", u8"אֲדֹנָי", -2, u8"ד'"},
-                      NameCase{"two yods", u8"יְיָ", 0, u8"ד'"},
-                      NameCase{"Elohim stem", kElohim, 0, u8"אלקים"},
-                      NameCase{"other word", u8"יֶלֶד", 0, u8"ילד"}));
+INSTANTIATE_TEST_SUITE_P(Names, RewriteNamesInWordTable,
+                         ::testing::Values(NameCase{"four-letter name", kName, -2, u8"ד'"},
+                                           NameCase{"behind lamed", u8"לַיְהוָה", -2, u8"לַד'"},
+                                           NameCase{"written Adonai", u8"אֲדֹנָי", -2, u8"ד'"},
+                                           NameCase{"two yods", u8"יְיָ", 0, u8"ד'"},
+                                           NameCase{"Elohim stem", kElohim, 0, u8"אלקים"},
+                                           NameCase{"other word", u8"יֶלֶד", 0, u8"ילד"}));
 
 TEST(RewriteNamesInWord, NothingWhileTheOptionIsOff) {
   PointedLetters word = Pointed(kName);
@@ -123,17 +122,16 @@ TEST_P(AdjustWordSpellingTable, RespellsForSpeech) {
 
 INSTANTIATE_TEST_SUITE_P(
     Words, AdjustWordSpellingTable,
-    ::testing::Values(
-        SpellingCase{"name, option off: Adonai", kName, false, true, nullptr},
-        SpellingCase{"name, option on: Adoshem", kName, true, true, u8"אֲדוֹשֶֽׁם"},
-        SpellingCase{"behind vav with patah: the alef loses its vowel", u8"וַיְהוָה", true, true,
-                     u8"וַאדוֹשֶֽׁם"},
-        SpellingCase{"short written form", u8"ה'", false, true, nullptr},
-        SpellingCase{"hu written for hi", u8"הִוא", false, true, u8"הִיא"},
-        SpellingCase{"Elohim with the option on", kElohim, true, true, u8"אֱלוֹקִים"},
-        SpellingCase{"Elohim with the option off", kElohim, false, false, kElohim},
-        SpellingCase{"punctuation is dropped around the name", u8"\"יְהוָה.", false, true,
-                     nullptr},
-        SpellingCase{"one letter", u8"ה", true, false, u8"ה"}));
+    ::testing::Values(SpellingCase{"name, option off: Adonai", kName, false, true, nullptr},
+                      SpellingCase{"name, option on: Adoshem", kName, true, true, u8"אֲדוֹשֶֽׁם"},
+                      SpellingCase{"behind vav with patah: the alef loses its vowel", u8"וַיְהוָה",
+                                   true, true, u8"וַאדוֹשֶֽׁם"},
+                      SpellingCase{"short written form", u8"ה'", false, true, nullptr},
+                      SpellingCase{"hu written for hi", u8"הִוא", false, true, u8"הִיא"},
+                      SpellingCase{"Elohim with the option on", kElohim, true, true, u8"אֱלוֹקִים"},
+                      SpellingCase{"Elohim with the option off", kElohim, false, false, kElohim},
+                      SpellingCase{"punctuation is dropped around the name", u8"\"יְהוָה.", false,
+                                   true, nullptr},
+                      SpellingCase{"one letter", u8"ה", true, false, u8"ה"}));
 
 }  // namespace

@@ -115,9 +115,9 @@ TEST(BuiltInSets, RussianSetsSpellTheSameSoundInTheirOwnBytes) {
   koi8.Fill(text);
   EXPECT_STREQ(cp1251.Slot(1), "\xE1");  // be
   EXPECT_STREQ(koi8.Slot(1), "\xC2");
-  EXPECT_STREQ(cp1251.Slot(35), "a\xE9");  // Latin a, short i
+  EXPECT_STREQ(cp1251.Slot(35), "a\xE9");   // Latin a, short i
   EXPECT_STREQ(koi8.Slot(35), "\xC1\xCA");  // Cyrillic a, short i
-  EXPECT_STREQ(cp1251.Slot(5), "\xE4h");  // Latin h in both
+  EXPECT_STREQ(cp1251.Slot(5), "\xE4h");    // Latin h in both
   EXPECT_STREQ(koi8.Slot(5), "\xC4h");
 }
 

@@ -46,8 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"tav, Yemenite", u8"תָם", Y, Isr, "`[s0'o~'m]", "TAm"},
         Case{"tav, unknown pronunciation: no onset", u8"תַ", kUnknownPronunciation, Isr, "`[0A]",
              "a"},
-        Case{"dalet and gimel with dagesh, Yemenite", u8"דַּדַגַּ", Y, Isr, "`[d0Ad0AZ0A]",
-             "daDaZa"},
+        Case{"dalet and gimel with dagesh, Yemenite", u8"דַּדַגַּ", Y, Isr, "`[d0Ad0AZ0A]", "daDaZa"},
         Case{"vav, Yemenite", u8"וַ", Y, Isr, "`[w0A]", "wa"},
         Case{"tsadi, Sephardi and Yemenite", u8"צַ", S, Isr, "`[T0A]", "ca"},
         Case{"tsadi, Yemenite", u8"צַ", Y, Isr, "`[s0A]", "sa"},
@@ -76,14 +75,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Tsere, TransliterationTable,
-    ::testing::Values(
-        Case{"Sephardi: short", u8"סֵפֶר", S, Isr, "`[s0Ef0Er]", "sEfEr"},
-        Case{"Sephardi before a closing yod: long, the yod used up", u8"סֵיר", S, Long, "`[s0er]",
-             "ser"},
-        Case{"Sephardi before alef", u8"סֵא", S, Long, "`[s0e]", "se"},
-        Case{"Ashkenazi before resh without vowel: short", u8"סֵרלַ", A, Isr, "`[s0Erl0A]",
-             "sErla"},
-        Case{"Ashkenazi otherwise long", u8"סֵלַ", A, Long, "`[s0el0a]", "sela"}));
+    ::testing::Values(Case{"Sephardi: short", u8"סֵפֶר", S, Isr, "`[s0Ef0Er]", "sEfEr"},
+                      Case{"Sephardi before a closing yod: long, the yod used up", u8"סֵיר", S, Long,
+                           "`[s0er]", "ser"},
+                      Case{"Sephardi before alef", u8"סֵא", S, Long, "`[s0e]", "se"},
+                      Case{"Ashkenazi before resh without vowel: short", u8"סֵרלַ", A, Isr,
+                           "`[s0Erl0A]", "sErla"},
+                      Case{"Ashkenazi otherwise long", u8"סֵלַ", A, Long, "`[s0el0a]", "sela"}));
 
 INSTANTIATE_TEST_SUITE_P(
     YodAndAlefEndings, TransliterationTable,
@@ -97,21 +95,21 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"-av ending, Ashkenazi", u8"בָּיו", A, Isr, "`[b0'o~'v]", "bAv"},
         Case{"patah + two closing yods + final mem", u8"בַּיים", S, Isr, "`[b0A.j0Im]", "bYyim"},
         Case{"-a'i after two syllables", u8"מַרַכַּאִי", S, Isr, "`[m0Ar0Ak0'aj']", "marakY"},
-        Case{"holam male + alef with stressed hiriq + yod + dalet", u8"קוֹאִֽיד", S, Isr,
-             "`[k1'oj'd]", "kOd"},
-        Case{"hiriq + yod with holam male before final tav", u8"אוֹתִיּוֹת", S, Isr,
-             "`[0Ot0Ij0Ot]", "qotiyot"},
+        Case{"holam male + alef with stressed hiriq + yod + dalet", u8"קוֹאִֽיד", S, Isr, "`[k1'oj'd]",
+             "kOd"},
+        Case{"hiriq + yod with holam male before final tav", u8"אוֹתִיּוֹת", S, Isr, "`[0Ot0Ij0Ot]",
+             "qotiyot"},
         Case{"hiriq + yod + qamats + he", u8"סִפְרִיָּה", S, Isr, "`[s0IfrI0A]", "sifr2ya"},
         Case{"-iyim", u8"מַקִיִים", S, Isr, "`[m0AkI.j0Imm]", "mak2yimm"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Shva, TransliterationTable,
-    ::testing::Values(
-        Case{"vocal at the start", u8"מְדִ", S, Isr, "`[m9Id0I]", "mIdi"},
-        Case{"silent closing a syllable", u8"מִשְפַ", S, Isr, "`[m0ISf0A]", "miSfa"},
-        Case{"the second of two shvas", u8"תִשְׁמְרוּ", S, Isr, "`[t0ISm9Ir0U]", "tiSmIru"},
-        Case{"before a liquid after another shva: neutral", u8"תִשְׁכְּרוּ", S, Isr,
-             "`[t0ISk9@r0U]", "tiSk0ru"}));
+    ::testing::Values(Case{"vocal at the start", u8"מְדִ", S, Isr, "`[m9Id0I]", "mIdi"},
+                      Case{"silent closing a syllable", u8"מִשְפַ", S, Isr, "`[m0ISf0A]", "miSfa"},
+                      Case{"the second of two shvas", u8"תִשְׁמְרוּ", S, Isr, "`[t0ISm9Ir0U]",
+                           "tiSmIru"},
+                      Case{"before a liquid after another shva: neutral", u8"תִשְׁכְּרוּ", S, Isr,
+                           "`[t0ISk9@r0U]", "tiSk0ru"}));
 
 // Codes that pointed UTF-8 cannot write: the letters with a tick and the
 // shva marked as spoken.

@@ -67,8 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         ShvaCase{"kaf before shin with segol", u8"כְּשֶׁהָ", 0, 0, false, S, kVocalShvaAtStart},
         ShvaCase{"closing a syllable", u8"מִשְפַ", 1, 0, false, S, kSilentShva},
         ShvaCase{"before a like letter with a vowel", u8"הִנְנִי", 1, 0, false, S, kVocalShva},
-        ShvaCase{"after a prefix: the stem's first letter", u8"וְמְדִנָ", 1, 1, false, S,
-                 kVocalShva},
+        ShvaCase{"after a prefix: the stem's first letter", u8"וְמְדִנָ", 1, 1, false, S, kVocalShva},
         ShvaCase{"position before the word", u8"מְדִ", -1, 0, false, S, kSilentShva}));
 
 // The marked shvas have no UTF-8 form: the shva under the shin is otherwise silent.

@@ -31,24 +31,22 @@ TEST_P(TestWordPrefixTable, RecognisesChainsOfPrefixLetters) {
 
 INSTANTIATE_TEST_SUITE_P(
     Chains, TestWordPrefixTable,
-    ::testing::Values(
-        PrefixCase{u8"וְהַיֶּלֶד", 1, false, 1},     // conjunction vav
-        PrefixCase{u8"וְהַיֶּלֶד", 2, false, 2},     // vav + article
-        PrefixCase{u8"הַבַּיִת", 1, false, 1},        // article
-        PrefixCase{u8"בַּבַּיִת", 1, false, 1},       // bet with the article's patah
-        PrefixCase{u8"לְיֶלֶד", 1, false, 1},         // lamed
-        PrefixCase{u8"מִבַּיִת", 1, false, 1},        // mem
-        PrefixCase{u8"שֶׁהַיֶּלֶד", 2, false, 2},     // shin + article
-        PrefixCase{u8"כְּשֶׁהַיֶּלֶד", 3, false, 3},  // kaf + shin + article
-        PrefixCase{u8"וּכְשֶׁהַיֶּלֶד", 4, false, 4}, // vav + kaf + shin + article
-        PrefixCase{u8"מֵהַבַּיִת", 2, false, 2},      // mem + article
-        PrefixCase{u8"שָׁלוֹם", 1, false, 0},         // shin with qamats: no prefix
-        PrefixCase{u8"שָׁלוֹם", 1, true, 1},          // strict: any vowel
-        PrefixCase{u8"הֵם", 1, false, 0},             // he with tsere is no article
-        PrefixCase{u8"בְּ", 1, false, 0},             // nothing behind the prefix
-        PrefixCase{u8"וְהַיֶּלֶד", 3, false, 0},     // not three
-        PrefixCase{u8"וְהַיֶּלֶד", 0, false, 0},
-        PrefixCase{u8"וְהַיֶּלֶד", 5, false, 0}));
+    ::testing::Values(PrefixCase{u8"וְהַיֶּלֶד", 1, false, 1},    // conjunction vav
+                      PrefixCase{u8"וְהַיֶּלֶד", 2, false, 2},    // vav + article
+                      PrefixCase{u8"הַבַּיִת", 1, false, 1},     // article
+                      PrefixCase{u8"בַּבַּיִת", 1, false, 1},     // bet with the article's patah
+                      PrefixCase{u8"לְיֶלֶד", 1, false, 1},     // lamed
+                      PrefixCase{u8"מִבַּיִת", 1, false, 1},     // mem
+                      PrefixCase{u8"שֶׁהַיֶּלֶד", 2, false, 2},    // shin + article
+                      PrefixCase{u8"כְּשֶׁהַיֶּלֶד", 3, false, 3},   // kaf + shin + article
+                      PrefixCase{u8"וּכְשֶׁהַיֶּלֶד", 4, false, 4},  // vav + kaf + shin + article
+                      PrefixCase{u8"מֵהַבַּיִת", 2, false, 2},    // mem + article
+                      PrefixCase{u8"שָׁלוֹם", 1, false, 0},     // shin with qamats: no prefix
+                      PrefixCase{u8"שָׁלוֹם", 1, true, 1},      // strict: any vowel
+                      PrefixCase{u8"הֵם", 1, false, 0},       // he with tsere is no article
+                      PrefixCase{u8"בְּ", 1, false, 0},        // nothing behind the prefix
+                      PrefixCase{u8"וְהַיֶּלֶד", 3, false, 0},    // not three
+                      PrefixCase{u8"וְהַיֶּלֶד", 0, false, 0}, PrefixCase{u8"וְהַיֶּלֶד", 5, false, 0}));
 
 const WordPattern kOneWord[] = {
     {{Yod, Lamed, Dalet}, {Segol, Segol, ExplicitNoVowel}},  // yeled
@@ -73,9 +71,8 @@ TEST(MatchWordPatternList, MatchesTheWordAndTheWordBehindAPrefix) {
   EXPECT_EQ(offset, 1);
   EXPECT_EQ(Match(u8"יֶלֶד,", kOneWord, 0, &offset), 1);
   // no vowel written (0) against the explicit none of the list
-  EXPECT_EQ(Match(PointedWord{{Yod, Segol}, {Lamed, Segol}, {Dalet, NoVowel}}, kOneWord, 0,
-                  &offset),
-            1);
+  EXPECT_EQ(
+      Match(PointedWord{{Yod, Segol}, {Lamed, Segol}, {Dalet, NoVowel}}, kOneWord, 0, &offset), 1);
   EXPECT_EQ(Match(u8"יֶלֶנ", kOneWord, 0, &offset), 0);
   EXPECT_EQ(offset, 0);
 }

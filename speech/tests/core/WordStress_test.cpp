@@ -87,24 +87,23 @@ TEST_P(StressRules, PlaceTheStress) {
 
 INSTANTIATE_TEST_SUITE_P(
     Endings, StressRules,
-    ::testing::Values(
-        EndingCase{"furtive patah: before it", u8"רוּחַ", 1},
-        EndingCase{"-ekha: second to last", u8"סוּסֶךָ", 1},
-        EndingCase{"-tron: antepenultimate -im", u8"תֵּאַטְרוֹנִים", 1},
-        EndingCase{"-ika: antepenultimate", u8"מוּזִיקָה", 2},
-        EndingCase{"-logia", u8"בִּיּוֹלוֹגְיָה", 0},
-        EndingCase{"-ologi: penultimate", u8"טֶכְנוֹלוֹגִי", 1},
-        EndingCase{"-ot after qamats in -iya list: last", u8"אַפְלָיוֹת", 0},
-        EndingCase{"-iya list word: last", u8"אַפְלָיָה", 0},
-        EndingCase{"-iya list word behind two prefixes", u8"וְהַלְוָיָה", 0},
-        EndingCase{"-iya list word in -ot", u8"הַלְוָיוֹת", 0},
-        EndingCase{"-landi: penultimate", u8"הוֹלַנְדִּי", 1},
-        EndingCase{"-i after hiriq: last", u8"עִבְרִי", 0},
-        EndingCase{"-ai: last", u8"סַבַּאי", 0},
-        EndingCase{"final kaf after tsere: last", u8"נֵלֵךְ", 0},
-        EndingCase{"segol + he after holam: last", u8"מוֹרֶה", 0},
-        EndingCase{"ending qamats: penultimate", u8"הָלַכְתָּ", 1},
-        EndingCase{"ending qamats after hataf: last", u8"אֲנִי", 0}));
+    ::testing::Values(EndingCase{"furtive patah: before it", u8"רוּחַ", 1},
+                      EndingCase{"-ekha: second to last", u8"סוּסֶךָ", 1},
+                      EndingCase{"-tron: antepenultimate -im", u8"תֵּאַטְרוֹנִים", 1},
+                      EndingCase{"-ika: antepenultimate", u8"מוּזִיקָה", 2},
+                      EndingCase{"-logia", u8"בִּיּוֹלוֹגְיָה", 0},
+                      EndingCase{"-ologi: penultimate", u8"טֶכְנוֹלוֹגִי", 1},
+                      EndingCase{"-ot after qamats in -iya list: last", u8"אַפְלָיוֹת", 0},
+                      EndingCase{"-iya list word: last", u8"אַפְלָיָה", 0},
+                      EndingCase{"-iya list word behind two prefixes", u8"וְהַלְוָיָה", 0},
+                      EndingCase{"-iya list word in -ot", u8"הַלְוָיוֹת", 0},
+                      EndingCase{"-landi: penultimate", u8"הוֹלַנְדִּי", 1},
+                      EndingCase{"-i after hiriq: last", u8"עִבְרִי", 0},
+                      EndingCase{"-ai: last", u8"סַבַּאי", 0},
+                      EndingCase{"final kaf after tsere: last", u8"נֵלֵךְ", 0},
+                      EndingCase{"segol + he after holam: last", u8"מוֹרֶה", 0},
+                      EndingCase{"ending qamats: penultimate", u8"הָלַכְתָּ", 1},
+                      EndingCase{"ending qamats after hataf: last", u8"אֲנִי", 0}));
 
 // A stem that opens with he or mem under hiriq and tav under shva is a
 // verb or participle whose -iya is not the stressed noun ending.

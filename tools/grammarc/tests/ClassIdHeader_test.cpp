@@ -77,14 +77,14 @@ TEST_F(ClassIdHeader, EachKindOfAFamilyIsOneNamedSetOfRanges) {
 }
 
 TEST_F(ClassIdHeader, NamedIdsAreConstantsGroupedByFamilyAfterTheRanges) {
-  std::string header =
-      HeaderOf("range paal set-a 121 \"stress\"\n"
-               "id paal 181 drop-first-outside-future \"outside the future the first root letter "
-               "is dropped\"\n"
-               "range hitpael prefix-rewrite 403\n"
-               "id hitpael 403 hitdapek\n"
-               "id paal 243 drop-first-in-future \"the future drops the first root letter\"\n"
-               "id hitpael 181 drop-first-in-future\n");
+  std::string header = HeaderOf(
+      "range paal set-a 121 \"stress\"\n"
+      "id paal 181 drop-first-outside-future \"outside the future the first root letter "
+      "is dropped\"\n"
+      "range hitpael prefix-rewrite 403\n"
+      "id hitpael 403 hitdapek\n"
+      "id paal 243 drop-first-in-future \"the future drops the first root letter\"\n"
+      "id hitpael 181 drop-first-in-future\n");
   const std::string ranges = "constexpr IdRange kHitpaelPrefixRewrite[] = {{403, 403}};\n";
   ASSERT_NE(header.find(ranges), std::string::npos) << header;
   EXPECT_EQ(header.substr(header.find(ranges) + ranges.size()),
@@ -117,7 +117,8 @@ TEST_F(ClassIdHeader, AMistakenIdLineIsAnErrorWithItsPlace) {
        "data/registry.txt:3: the name drop is given twice in paal"},
       {range + "id paal 181 drop\nid paal 181 cut\n",
        "data/registry.txt:3: id 181 is named twice in paal"},
-      {range + "id paal 181 set-a\n", "data/registry.txt:2: the name set-a is a kind of paal already"},
+      {range + "id paal 181 set-a\n",
+       "data/registry.txt:2: the name set-a is a kind of paal already"},
       {range + "id paal 181\n",
        "data/registry.txt:2: expected: id <family> <id> <name> [\"meaning\"]"},
       {range + "id paal 181 \"drop\"\n",

@@ -23,10 +23,13 @@ const Sources kMinimal = {
      "  [5] 1 2 3\n  [6] 1 2 3\n  [7] 1 2 3\n  [8] 1~:KAM 2:PAT 3\n  [9] -\n"
      "  [10] 1 2 3\n  [11] 1 2 3\n  [12] 1 2 3\n  [13] 1 2 3\n"},
     {"verb-classes.txt", "class paal a 1 regular\n  patterns infinitive=a past=b\n"},
-    {"verbs.txt", "verb כתב\n  paal a suffixes meaning \"to &write\" preps AL,EL further 2 first 0,6\n"},
+    {"verbs.txt",
+     "verb כתב\n  paal a suffixes meaning \"to &write\" preps AL,EL further 2 first 0,6\n"},
     {"noun-patterns.txt", "nounpattern same 1\nnounpattern im 1:HIR י ם\n"},
-    {"noun-tables.txt", "nountable t 100 regular\n  plural im\n  persons same cells=3-5 suffixes=2\n"},
-    {"adjectives.txt", "suffixform\nsuffixform 3:SHV 2:KAM 1:KAM ה\nadjclass q 20 regular group=1 indexes=1,2\n"},
+    {"noun-tables.txt",
+     "nountable t 100 regular\n  plural im\n  persons same cells=3-5 suffixes=2\n"},
+    {"adjectives.txt",
+     "suffixform\nsuffixform 3:SHV 2:KAM 1:KAM ה\nadjclass q 20 regular group=1 indexes=1,2\n"},
     {"words.txt", "noun סוּס inflect=t class=1 definition \"&horse\"\nadj חָדָשׁ inflect=q+compound\n"},
 };
 
@@ -66,8 +69,9 @@ class Compiler : public ::testing::Test {
 TEST_F(Compiler, TheMinimalSourcesCompile) { EXPECT_EQ(ErrorOf({}), ""); }
 
 TEST_F(Compiler, AClassHasTheNameTheRegistryGivesItsId) {
-  EXPECT_EQ(ErrorOf({{"registry.txt", "range paal set-b 460-517\nrange piel set-b 190-209\n"
-                                      "id paal 1 a \"the class a\"\nid piel 1 other\n"}}),
+  EXPECT_EQ(ErrorOf({{"registry.txt",
+                      "range paal set-b 460-517\nrange piel set-b 190-209\n"
+                      "id paal 1 a \"the class a\"\nid piel 1 other\n"}}),
             "");
 }
 
@@ -84,54 +88,72 @@ TEST_F(Compiler, MistakesAreReportedWithTheirPlace) {
     std::string message;
   } cases[] = {
       {"verb-classes.txt", "class paal a 470 regular\n  patterns infinitive=a\n",
-       "data/verb-classes.txt:1: id 470 of a regular paal class lies in the \"set-b\" range 460-517"},
-      {"verb-classes.txt", "class paal a 1 set-b\n", "data/verb-classes.txt:1: id 1 lies outside the \"set-b\" ranges of paal"},
-      {"verb-classes.txt", "class paal a 1 hollow\n", "data/verb-classes.txt:1: the registry has no kind \"hollow\" for paal"},
-      {"verb-classes.txt", "class paal a 8192 regular\n", "data/verb-classes.txt:1: 8192 is outside 1-8191"},
-      {"verb-classes.txt", "class paal a 1 regular\n  patterns past=7\n", "data/verb-classes.txt:2: no past pattern 7 for paal"},
-      {"verb-classes.txt",
-       "class paal a 1 regular\n" + Repeat("  alternative 5\n", 5),
+       "data/verb-classes.txt:1: id 470 of a regular paal class lies in the \"set-b\" range "
+       "460-517"},
+      {"verb-classes.txt", "class paal a 1 set-b\n",
+       "data/verb-classes.txt:1: id 1 lies outside the \"set-b\" ranges of paal"},
+      {"verb-classes.txt", "class paal a 1 hollow\n",
+       "data/verb-classes.txt:1: the registry has no kind \"hollow\" for paal"},
+      {"verb-classes.txt", "class paal a 8192 regular\n",
+       "data/verb-classes.txt:1: 8192 is outside 1-8191"},
+      {"verb-classes.txt", "class paal a 1 regular\n  patterns past=7\n",
+       "data/verb-classes.txt:2: no past pattern 7 for paal"},
+      {"verb-classes.txt", "class paal a 1 regular\n" + Repeat("  alternative 5\n", 5),
        "data/verb-classes.txt:6: a class has at most four alternatives"},
       {"verb-classes.txt", "class paal a 1 regular\nclass paal b 1 regular\n",
        "data/verb-classes.txt:2: class id 1 is given twice in paal"},
-      {"verb-patterns.txt", "pattern paal past 1 a\n  [5] 1 2 3\n", "data/verb-patterns.txt:1: a past pattern has 9 slot lines"},
-      {"verb-patterns.txt", "pattern paal infinitive 1 a\n  [1] 1 2 3\n", "data/verb-patterns.txt:2: expected the slot line [0]"},
+      {"verb-patterns.txt", "pattern paal past 1 a\n  [5] 1 2 3\n",
+       "data/verb-patterns.txt:1: a past pattern has 9 slot lines"},
+      {"verb-patterns.txt", "pattern paal infinitive 1 a\n  [1] 1 2 3\n",
+       "data/verb-patterns.txt:2: expected the slot line [0]"},
       {"verb-patterns.txt", "pattern paal infinitive 1 a\n  [0] 1:KAMATS\n",
        "data/verb-patterns.txt:2: \"KAMATS\" is not a vowel keyword"},
       {"verb-patterns.txt", "pattern paal infinitive 1 a\n  [0] 6:KAM\n",
        "data/verb-patterns.txt:2: \"6\" is not a letter reference of this table"},
       {"verb-patterns.txt", "pattern paal infinitive 1 a\n  [0] 1 2 3 1 2 3 1 2 3 1\n",
        "data/verb-patterns.txt:2: a template holds at most 9 positions"},
-      {"verb-patterns.txt", "pattern paal infinitive 1 a\n  [0] שׁוּ\n", "data/verb-patterns.txt:2: \"שׁוּ\" is not one letter"},
-      {"verb-patterns.txt", "pattern pial infinitive 1 a\n", "data/verb-patterns.txt:1: \"pial\" is not a binyan (paal .. hufal, short)"},
+      {"verb-patterns.txt", "pattern paal infinitive 1 a\n  [0] שׁוּ\n",
+       "data/verb-patterns.txt:2: \"שׁוּ\" is not one letter"},
+      {"verb-patterns.txt", "pattern pial infinitive 1 a\n",
+       "data/verb-patterns.txt:1: \"pial\" is not a binyan (paal .. hufal, short)"},
       {"verbs.txt", "verb כתב\n  paal b\n", "data/verbs.txt:2: no paal class b"},
       {"verbs.txt", "verb כָּתַב\n  paal a\n", "data/verbs.txt:1: a root is written without points"},
       {"verbs.txt", "verb אבגדהו\n  paal a\n", "data/verbs.txt:1: a root has at most five letters"},
       {"verbs.txt", "verb כתב\n  paal a meaning \"" + Repeat("&a ", 32) + "\"\n",
        "data/verbs.txt:2: a meaning marks at most 31 keywords with '&'"},
-      {"verbs.txt", "verb כתב\n  paal a preps ON\n", "data/verbs.txt:2: \"ON\" is not a simple preposition name"},
+      {"verbs.txt", "verb כתב\n  paal a preps ON\n",
+       "data/verbs.txt:2: \"ON\" is not a simple preposition name"},
       {"verbs.txt", "verb כתב\n  paal a further 3\n", "data/verbs.txt:2: 3 is outside 0-2"},
-      {"verbs.txt", "verb כתב\n  paal a meaning \"open\n", "data/verbs.txt:2: a quoted text has no closing quote"},
+      {"verbs.txt", "verb כתב\n  paal a meaning \"open\n",
+       "data/verbs.txt:2: a quoted text has no closing quote"},
       {"verbs.txt", "verb כתב\n", "data/verbs.txt:1: a verb needs at least one binyan"},
       {"verbs.txt", "  paal a\n", "data/verbs.txt:1: an indented line belongs under a header line"},
       {"words.txt", "noun horse\n", "data/words.txt:1: \"horse\" holds a character outside Hebrew"},
-      {"words.txt", "noun " + Repeat("א", 70) + "\n", "data/words.txt:1: a word has at most 69 letters"},
+      {"words.txt", "noun " + Repeat("א", 70) + "\n",
+       "data/words.txt:1: a word has at most 69 letters"},
       {"words.txt", "noun סוּס inflect=x\n", "data/words.txt:1: no noun table x"},
-      {"words.txt", "noun סוּס categories=1,2,3,4,5,6\n", "data/words.txt:1: at most five categories"},
+      {"words.txt", "noun סוּס categories=1,2,3,4,5,6\n",
+       "data/words.txt:1: at most five categories"},
       {"adjectives.txt", "suffixform\nadjclass q 20 regular group=1 indexes=1-2\n",
        "data/adjectives.txt:2: index 2 needs suffix form 1, which is not given"},
-      {"adjectives.txt", "adjclass q 1001 regular group=1\n", "data/adjectives.txt:1: 1001 is outside 1-1000"},
-      {"noun-tables.txt", "nountable t 10000 regular\n", "data/noun-tables.txt:1: 10000 is outside 1-9999"},
-      {"noun-tables.txt", "nountable t 100 regular\n  plural missing\n", "data/noun-tables.txt:2: no noun pattern missing"},
+      {"adjectives.txt", "adjclass q 1001 regular group=1\n",
+       "data/adjectives.txt:1: 1001 is outside 1-1000"},
+      {"noun-tables.txt", "nountable t 10000 regular\n",
+       "data/noun-tables.txt:1: 10000 is outside 1-9999"},
+      {"noun-tables.txt", "nountable t 100 regular\n  plural missing\n",
+       "data/noun-tables.txt:2: no noun pattern missing"},
       {"noun-tables.txt", "nountable t 100 regular\n  alternative singular-stem=13\n",
        "data/noun-tables.txt:2: cell 13 has no alternative bit on the singular-stem"},
-      {"noun-patterns.txt", "nounpattern a 1 2 3 4 5 6 1 2\n", "data/noun-patterns.txt:1: a template holds at most 7 positions"},
-      {"registry.txt", "range paal set-b 517-460\n", "data/registry.txt:1: the range 517-460 runs backwards"},
+      {"noun-patterns.txt", "nounpattern a 1 2 3 4 5 6 1 2\n",
+       "data/noun-patterns.txt:1: a template holds at most 7 positions"},
+      {"registry.txt", "range paal set-b 517-460\n",
+       "data/registry.txt:1: the range 517-460 runs backwards"},
       {"registry.txt", "range paal set-b 460-517\nid paal 1 drop-first\n",
        "data/verb-classes.txt:1: the registry names paal id 1 drop-first (data/registry.txt:2); a "
        "class with that id has that name"},
   };
-  for (const Case& c : cases) EXPECT_EQ(ErrorOf({{c.file, c.text}}), c.message) << c.file << ": " << c.text;
+  for (const Case& c : cases)
+    EXPECT_EQ(ErrorOf({{c.file, c.text}}), c.message) << c.file << ": " << c.text;
 }
 
 TEST_F(Compiler, LimitsOfTheRecordFieldsAreEnforced) {
@@ -178,9 +200,10 @@ TEST_F(Compiler, VerbsCarryTheirBinyanWordsAndPrepositions) {
 }
 
 TEST_F(Compiler, NounTablesAndWordsTakeTheirFields) {
-  GrammarModel model = Compile({{"noun-tables.txt",
-                                 "nountable t 100 regular\n  plural im\n  persons same cells=3-5 suffixes=2\n"
-                                 "  alternative singular-stem=1,3 plural-stem=13,14,12\n  plural im\n"}});
+  GrammarModel model =
+      Compile({{"noun-tables.txt",
+                "nountable t 100 regular\n  plural im\n  persons same cells=3-5 suffixes=2\n"
+                "  alternative singular-stem=1,3 plural-stem=13,14,12\n  plural im\n"}});
   ASSERT_EQ(model.nounTables.size(), 2u);
   const WORD* w = model.nounTables[0].words;
   EXPECT_EQ(w[0], 100);
