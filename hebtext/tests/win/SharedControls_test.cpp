@@ -184,8 +184,15 @@ TEST_F(SharedControlsTest, HebTextComboBoxDrawsPointedHebrewInTheEditsFont) {
   EXPECT_EQ(Ink::kBlue, InkAt(image, 5, 20));
   EXPECT_GT(CountPixels(image, RECT{95, 2, 185, 38}, IsColor(RGB(255, 255, 255))), 20);
   combo.SetCurSel(0);
-  combo.UpdateWindow();
-  SaveScreenshot(CaptureWindow(combo.GetSafeHwnd()), "hebrew-text-combo-box");
+  ::RedrawWindow(combo.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpPending();
+  const RgbImage field = CaptureWindow(combo.GetSafeHwnd());
+  SaveScreenshot(field, "hebrew-text-combo-box");
+  // The word in black on white in the selection field, left of the drop button.
+  const RECT text = {3, 3, field.width - 20, field.height - 3};
+  const int area = (text.right - text.left) * (text.bottom - text.top);
+  EXPECT_GT(CountPixels(field, text, IsColor(RGB(255, 255, 255))), area / 2);
+  EXPECT_GT(CountPixels(field, text, IsInk(Ink::kBlack)), 20);
   combo.DestroyWindow();
   delete pEdit;
 }
