@@ -176,7 +176,7 @@ void AppendRtfColor(std::string& out, COLORREF color) {
 
 void ConvertRunsToAnsi(const ZultaDocData& doc, int side, std::string& out,
                        const std::string& letters, const std::vector<BYTE>& points,
-                       std::vector<DWORD>& attrs, int vavOrder) {
+                       std::vector<DWORD>& attrs, VavOrder vavOrder) {
   std::vector<DWORD> expanded;
   out.clear();
   out.reserve(letters.size() * 2);
@@ -227,7 +227,7 @@ void ExportSideText(const ZultaDocData& doc, int side, CString& out, int mode,
   const ZultaSideData& s = doc.sides[side];
   std::vector<DWORD> attrs = s.attrs;
   std::string text;
-  ConvertRunsToAnsi(doc, side, text, s.letters, s.points, attrs, 0);
+  ConvertRunsToAnsi(doc, side, text, s.letters, s.points, attrs, kVavThenHolam);
   if (mode == 1) {
     BuildRtf(doc, side, out, text, attrs, s.lineFormats, fonts);
     return;

@@ -8,6 +8,7 @@
 
 #include "classlib/core/CString.h"
 #include "editor/core/ZultaDocData.h"
+#include "hebtext/core/VavOrder.h"
 
 // What the screen says about a face: its pitch-and-family byte and
 // character set. Without one, faces are written as family "nil", set 0.
@@ -32,7 +33,7 @@ void AppendRtfColor(std::string& out, COLORREF color);
 // byte.
 void ConvertRunsToAnsi(const ZultaDocData& doc, int side, std::string& out,
                        const std::string& letters, const std::vector<BYTE>& points,
-                       std::vector<DWORD>& attrs, int vavOrder);
+                       std::vector<DWORD>& attrs, VavOrder vavOrder);
 
 // The RTF document of Windows-1255 text with one attribute word a byte and
 // one paragraph word per paragraph. attrs is renumbered to the written

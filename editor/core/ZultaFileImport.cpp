@@ -36,7 +36,7 @@ void ConvertImportedRuns(const ZultaDocData& doc, int side, std::string& text,
     while (end < text.size() && attrs[end] == attrs[i]) ++end;
     if (doc.IsHebrewFontAttr(side, attrs[i])) {
       CString run(text.data() + i, static_cast<int>(end - i));
-      ConvertImportedText(run, 0);
+      ConvertImportedText(run, kVavThenHolam);
       out.append(run, run.GetLength());
       words.insert(words.end(), run.GetLength(), attrs[i]);
     } else {
@@ -56,7 +56,7 @@ BOOL CZultaFile::ImportPlainTextFile(ZultaDocData& doc) {
   CString text(reinterpret_cast<const char*>(m_data), static_cast<int>(m_size));
   NormalizeLineEndsToCr(text);
   NormalizeMarkOrder(text);
-  ConvertImportedText(text, 0);
+  ConvertImportedText(text, kVavThenHolam);
   int sideIndex = HebrewSide(text, text.GetLength());
   ZultaSideData& side = doc.sides[sideIndex];
   CString letters;

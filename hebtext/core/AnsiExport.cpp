@@ -100,8 +100,8 @@ class AnsiFormTable {
 
 constexpr AnsiFormTable kAnsiForms;
 
-void AppendAnsiForm(std::string& out, int code, int vavOrder) {
-  if ((code & 0xFF) == HolamMale && vavOrder == 1) {
+void AppendAnsiForm(std::string& out, int code, VavOrder vavOrder) {
+  if ((code & 0xFF) == HolamMale && vavOrder == kHolamThenVav) {
     out += static_cast<char>(kHolam);
     out += static_cast<char>(Vav);
     return;
@@ -112,13 +112,13 @@ void AppendAnsiForm(std::string& out, int code, int vavOrder) {
 
 }  // namespace
 
-void InternalCharToAnsi(int code, CString& result, int vavOrder) {
+void InternalCharToAnsi(int code, CString& result, VavOrder vavOrder) {
   std::string out;
   AppendAnsiForm(out, code, vavOrder);
   AssignBytes(result, out);
 }
 
-void ConvertToStandardPoints(CString& text, int vavOrder) {
+void ConvertToStandardPoints(CString& text, VavOrder vavOrder) {
   const BYTE* in = BytesOf(text);
   const int length = text.GetLength();
   std::string out;

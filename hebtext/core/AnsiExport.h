@@ -3,13 +3,13 @@
 #pragma once
 
 #include "classlib/core/WinTypes.h"
+#include "hebtext/core/VavOrder.h"
 
 class CString;
 
 // Sets result to the Windows-1255 sequence of one code (empty for codes
-// that stand for nothing outside the program). vavOrder says how holam male
-// is written: 0 vav then holam, 1 holam then vav.
-void InternalCharToAnsi(int code, CString& result, int vavOrder);
+// that stand for nothing outside the program), holam male in vavOrder.
+void InternalCharToAnsi(int code, CString& result, VavOrder vavOrder);
 
 // Replaces HebChar text by its Windows-1255 form.
-void ConvertToStandardPoints(CString& text, int vavOrder);
+void ConvertToStandardPoints(CString& text, VavOrder vavOrder);

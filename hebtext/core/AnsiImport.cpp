@@ -87,8 +87,8 @@ void NormalizeMarkOrder(CString& text) {
 
 namespace {
 
-ImportAction ImportHolam(int prev, int vavOption, BYTE& code) {
-  if (prev == HebCode::Vav && vavOption != 1) {
+ImportAction ImportHolam(int prev, VavOrder vavOrder, BYTE& code) {
+  if (prev == HebCode::Vav && vavOrder != kHolamThenVav) {
     code = HebCode::HolamMale;
     return ImportAction::ReplaceLast;
   }
@@ -126,8 +126,9 @@ ImportAction ImportShinDot(int prev, BYTE onShin, BYTE onShinDagesh, BYTE& code)
   return ImportAction::ReplaceLast;
 }
 
-ImportAction ImportVav(int prev, int prev2, int vavOption, BYTE& code) {
-  if (vavOption == 1 && IsHolamForm(prev) && (IsStressedVowel(prev) || !IsVowelCode(prev2))) {
+ImportAction ImportVav(int prev, int prev2, VavOrder vavOrder, BYTE& code) {
+  if (vavOrder == kHolamThenVav && IsHolamForm(prev) &&
+      (IsStressedVowel(prev) || !IsVowelCode(prev2))) {
     // The holam written before this vav was its vowel: together a holam male.
     code = IsStressedVowel(prev) ? HebCode::StressedHolamMale : HebCode::HolamMale;
     return ImportAction::ReplaceLast;
@@ -138,7 +139,8 @@ ImportAction ImportVav(int prev, int prev2, int vavOption, BYTE& code) {
 
 }  // namespace
 
-ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, int vavOption, BYTE& code) {
+ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, VavOrder vavOrder,
+                                 BYTE& code) {
   c &= 0xFF;
   prev &= 0xFF;
   prev2 &= 0xFF;
@@ -146,7 +148,7 @@ ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, int vavOp
   switch (c) {
     case '\n': return ImportAction::Drop;
     case AnsiCode::Holam:
-    case AnsiCode::HolamForVav: return ImportHolam(prev, vavOption, code);
+    case AnsiCode::HolamForVav: return ImportHolam(prev, vavOrder, code);
     case AnsiCode::Dagesh: return ImportDagesh(prev, next, prev2, code);
     case AnsiCode::Meteg: return ImportMeteg(prev, code);
     case AnsiCode::Maqaf: code = HebCode::Hyphen; return ImportAction::Append;
@@ -155,7 +157,7 @@ ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, int vavOp
     case AnsiCode::SinDot:
       return ImportShinDot(prev, HebCode::ShinSinDot, HebCode::ShinSinDotDagesh, code);
     case AnsiCode::SofPasuq: code = HebCode::SofPasuq; return ImportAction::Append;
-    case AnsiCode::Vav: return ImportVav(prev, prev2, vavOption, code);
+    case AnsiCode::Vav: return ImportVav(prev, prev2, vavOrder, code);
     default:
       // Letters, the other points and everything else stand for themselves.
       code = static_cast<BYTE>(c);
@@ -163,7 +165,7 @@ ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, int vavOp
   }
 }
 
-void ConvertImportedText(CString& text, int vavOption) {
+void ConvertImportedText(CString& text, VavOrder vavOrder) {
   const int length = text.GetLength();
   if (!BeginLongOperation("Converting Imported Text", length)) return;
   const BYTE* in = BytesOf(text);
@@ -178,7 +180,7 @@ void ConvertImportedText(CString& text, int vavOption) {
     }
     const int next = i + 1 < length ? in[i + 1] : 0;
     BYTE code = 0;
-    const ImportAction action = ConvertImportedChar(in[i], prev, next, prev2, vavOption, code);
+    const ImportAction action = ConvertImportedChar(in[i], prev, next, prev2, vavOrder, code);
     prev2 = prev;
     if (action == ImportAction::Drop) continue;
     if (action == ImportAction::Append) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "classlib/core/WinTypes.h"
+#include "hebtext/core/VavOrder.h"
 
 class CString;
 
@@ -49,11 +50,11 @@ enum class ImportAction { Append, ReplaceLast, Drop };
 
 // Converts one Windows-1255 byte given the two codes written before it (prev
 // the last, prev2 the one before) and the input byte after it (0 at the
-// end). vavOption says in which order the source writes holam male: 0 vav
-// then holam, 1 holam on the letter before and then vav.
-ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, int vavOption, BYTE& code);
+// end), the source writing holam male in vavOrder.
+ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, VavOrder vavOrder,
+                                 BYTE& code);
 
 // Converts Windows-1255 text to HebChar text under the current progress
 // dialog. A dialog already cancelled leaves the text unchanged; one cancelled
 // during the work empties it.
-void ConvertImportedText(CString& text, int vavOption);
+void ConvertImportedText(CString& text, VavOrder vavOrder);

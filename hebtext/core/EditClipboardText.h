@@ -6,6 +6,7 @@
 #include "classlib/core/CString.h"
 #include "classlib/core/WinTypes.h"
 #include "hebtext/core/UnicodeHebrew.h"
+#include "hebtext/core/VavOrder.h"
 
 struct HebCharNode;
 
@@ -20,17 +21,25 @@ enum ClipboardFilter {
 
 enum ClipboardDirection { kForward = 0, kReverse = 1 };
 
+// What Copy Special or Paste Special chose; the defaults are plain Copy and Paste.
+struct ClipboardTextOptions {
+  ClipboardFilter filter = kFilterNone;
+  ClipboardDirection direction = kForward;
+  VavOrder vavOrder = kVavThenHolam;
+};
+
 struct ClipboardTexts {
   CString ansi;        // for CF_TEXT, lines ending in CR LF
   WideString unicode;  // for CF_UNICODETEXT, standard Unicode Hebrew
 };
 
-// Builds both texts from the characters pFirst up to (not including) pStop.
-// FALSE, and nothing to copy, when they give no text.
-BOOL BuildClipboardTexts(const HebCharNode* pFirst, const HebCharNode* pStop, BOOL hebrewMode,
-                         int filter, int direction, int vavOrder, ClipboardTexts& texts);
+// Builds both texts from the characters pFirst up to (not including) pStop
+// of a control in Hebrew mode or not. FALSE, and nothing to copy, when they
+// give no text.
+BOOL BuildClipboardTexts(const HebCharNode* pFirst, const HebCharNode* pStop, bool hebrewMode,
+                         const ClipboardTextOptions& options, ClipboardTexts& texts);
 
 // Turns clipboard text (already 8-bit: Windows-1255 for the wide-character
 // filter) into one line of the control's text. FALSE when the conversion
 // was cancelled in the progress dialog: nothing must then be pasted.
-BOOL FilterPastedText(CString& text, int filter, int direction, int vavOrder, BOOL hebrewMode);
+BOOL FilterPastedText(CString& text, bool hebrewMode, const ClipboardTextOptions& options);

@@ -27,17 +27,19 @@ CString Raw(const uint8_t* data, size_t size) {
 }
 
 void FuzzWindows1255Import(const CString& raw) {
-  for (int vavOption : {0, 1}) {
+  for (VavOrder vavOrder : {kVavThenHolam, kHolamThenVav}) {
+    // The reversal's two ways ride along with the two vav orders.
+    const BOOL movePoints = vavOrder == kHolamThenVav;
     CString text = raw;
     NormalizeMarkOrder(text);
     Check(text.GetLength() <= raw.GetLength());
-    ConvertImportedText(text, vavOption);
+    ConvertImportedText(text, vavOrder);
     Check(text.GetLength() <= raw.GetLength());
     ControlCharsToBlanks(text);
-    ReverseTextLines(text, vavOption);
+    ReverseTextLines(text, movePoints);
     // Export, as Copy Special does.
     CString out = text;
-    ConvertToStandardPoints(out, vavOption);
+    ConvertToStandardPoints(out, vavOrder);
     Check(out.GetLength() <= 3 * text.GetLength());
     CrToCrLf(out);
     AnsiHebrewToUtf8(out);
@@ -54,7 +56,7 @@ void FuzzUtf8Import(const CString& raw) {
   Utf8ToAnsiHebrew(again);
   Check(BytesString(again) == BytesString(text));
   NormalizeMarkOrder(text);
-  ConvertImportedText(text, 0);
+  ConvertImportedText(text, kVavThenHolam);
 }
 
 void FuzzUtf16Import(const uint8_t* data, size_t size) {

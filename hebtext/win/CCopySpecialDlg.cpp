@@ -18,6 +18,11 @@ int CCopySpecialDlg::GetCopyFilter() const {
   return m_interpret == kFilterNone || m_interpret == kFilterStandard ? m_interpret : kFilterUtf8;
 }
 
+ClipboardTextOptions CCopySpecialDlg::GetChosenOptions() const {
+  return {static_cast<ClipboardFilter>(GetCopyFilter()),
+          static_cast<ClipboardDirection>(m_direction), static_cast<VavOrder>(m_vavOption)};
+}
+
 int CCopySpecialDlg::LoadInterpret() { return LoadSpecialChoice("CopySpecial Interpret"); }
 void CCopySpecialDlg::SaveInterpret(int value) {
   SaveSpecialChoice("CopySpecial Interpret", value);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "classlib/win/CDialog.h"
+#include "hebtext/core/EditClipboardText.h"
 
 class CCopySpecialDlg : public CDialog {
  public:
@@ -16,6 +17,8 @@ class CCopySpecialDlg : public CDialog {
 
   // The export filter (ClipboardFilter) the chosen radio stands for.
   int GetCopyFilter() const;
+  // The choices as the copy takes them.
+  ClipboardTextOptions GetChosenOptions() const;
 
   static int LoadInterpret();
   static void SaveInterpret(int value);

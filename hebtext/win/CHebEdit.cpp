@@ -438,43 +438,40 @@ LRESULT CHebEdit::OnGetTextLength(WPARAM, LPARAM) {
 
 // ---- Clipboard ----
 
-BOOL CHebEdit::CopySelection(int filter, int direction, int vavOrder) {
+BOOL CHebEdit::CopySelection(const ClipboardTextOptions& options) {
   HebCharNode* pFirst = nullptr;
   HebCharNode* pStop = nullptr;
   if (!m_model.GetSelectionRange(pFirst, pStop)) return FALSE;
   ClipboardTexts texts;
-  if (!BuildClipboardTexts(pFirst, pStop, m_model.IsRightToLeft(), filter, direction, vavOrder,
-                           texts))
-    return FALSE;
+  if (!BuildClipboardTexts(pFirst, pStop, m_model.IsRightToLeft(), options, texts)) return FALSE;
   if (!CopyTextToClipboard(texts.ansi, CF_TEXT, TRUE)) return FALSE;
   return CopyTextToClipboard(texts.unicode.c_str(), FALSE);
 }
 
-BOOL CHebEdit::PasteFiltered(int filter, int direction, int vavOrder) {
+BOOL CHebEdit::PasteFiltered(ClipboardTextOptions options) {
   // Unicode text overrides the filter only when its source put it there;
   // one the system made from 8-bit text would undo the user's choice.
   if (GetPlacedTextFormat(m_hWnd) == CF_UNICODETEXT &&
       GetClipboardTextLength(m_hWnd, CF_UNICODETEXT) > 0)
-    filter = kFilterWideChar;
+    options.filter = kFilterWideChar;
   CString text;
-  if (!ReadClipboardText(m_hWnd, filter == kFilterWideChar ? CF_UNICODETEXT : CF_TEXT, text))
+  if (!ReadClipboardText(m_hWnd, options.filter == kFilterWideChar ? CF_UNICODETEXT : CF_TEXT,
+                         text))
     return FALSE;
-  if (!FilterPastedText(text, filter, direction, vavOrder, m_model.IsRightToLeft()) ||
-      text.IsEmpty())
-    return FALSE;
+  if (!FilterPastedText(text, m_model.IsRightToLeft(), options) || text.IsEmpty()) return FALSE;
   m_model.ReplaceSelection(text);
   Repaint();
   return TRUE;
 }
 
 LRESULT CHebEdit::OnCopy(WPARAM, LPARAM) {
-  if (HasSelection()) CopySelection(kFilterNone, kForward, 0);
+  if (HasSelection()) CopySelection(ClipboardTextOptions());
   return 0;
 }
 
 LRESULT CHebEdit::OnCut(WPARAM, LPARAM) {
   // Text that did not reach the clipboard stays where it is.
-  if (!HasSelection() || !CopySelection(kFilterNone, kForward, 0)) return 0;
+  if (!HasSelection() || !CopySelection(ClipboardTextOptions())) return 0;
   m_model.SaveUndo();
   m_model.DeleteSelection();
   Repaint();
@@ -483,7 +480,7 @@ LRESULT CHebEdit::OnCut(WPARAM, LPARAM) {
 }
 
 LRESULT CHebEdit::OnPaste(WPARAM, LPARAM) {
-  if (::IsClipboardFormatAvailable(CF_TEXT) && PasteFiltered(kFilterNone, kForward, 0))
+  if (::IsClipboardFormatAvailable(CF_TEXT) && PasteFiltered(ClipboardTextOptions()))
     NotifyChange();
   return 0;
 }
@@ -492,7 +489,7 @@ void CHebEdit::OnCopySpecial() {
   CCopySpecialDlg dialog(this);
   dialog.m_interpret = dialog.m_direction = dialog.m_vavOption = 0;
   if (dialog.DoModal() != IDOK) return;
-  CopySelection(dialog.GetCopyFilter(), dialog.m_direction, dialog.m_vavOption);
+  CopySelection(dialog.GetChosenOptions());
 }
 
 void CHebEdit::OnPasteSpecial() {
@@ -501,7 +498,7 @@ void CHebEdit::OnPasteSpecial() {
   dialog.m_rtfOffered = FALSE;
   dialog.m_direction = dialog.m_filter = dialog.m_textFormat = dialog.m_vavOption = 0;
   if (dialog.DoModal() != IDOK) return;
-  if (PasteFiltered(dialog.m_filter, dialog.m_direction, dialog.m_vavOption)) NotifyChange();
+  if (PasteFiltered(dialog.GetChosenOptions())) NotifyChange();
 }
 
 void CHebEdit::OnEditCopy() { SendMessage(WM_COPY); }

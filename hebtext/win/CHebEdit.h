@@ -6,6 +6,7 @@
 
 #include "classlib/win/CMenu.h"
 #include "classlib/win/CWnd.h"
+#include "hebtext/core/EditClipboardText.h"
 #include "hebtext/core/HebEditModel.h"
 #include "hebtext/win/CFontInfo.h"
 
@@ -50,13 +51,13 @@ class CHebEdit : public CWnd, private HebCharWidths {
   const CFontInfo& GetCurrentFont() const { return *m_pFont; }
   CFontInfo& GetHebrewFont() { return m_hebrewFont; }
   CFontInfo& GetEnglishFont() { return m_englishFont; }
-  // Puts the selected text on the clipboard through the export filter
-  // (ClipboardFilter) in the direction; FALSE when nothing got there.
-  BOOL CopySelection(int filter, int direction, int vavOrder);
+  // Puts the selected text on the clipboard through the export filter in
+  // the direction; FALSE when nothing got there.
+  BOOL CopySelection(const ClipboardTextOptions& options);
   // Replaces the selection with the clipboard's text through the import
   // filter, as one undo step. FALSE, with the text unchanged, when the
   // clipboard could not be read, held no text or the conversion was cancelled.
-  BOOL PasteFiltered(int filter, int direction, int vavOrder);
+  BOOL PasteFiltered(ClipboardTextOptions options);
 
   // The popup of the context menu (103, or 110 in the lookup toolbar).
   CMenu* GetContextPopup() const { return m_pPopup; }

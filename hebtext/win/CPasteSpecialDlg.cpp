@@ -21,6 +21,11 @@ CPasteSpecialDlg::CPasteSpecialDlg(CWnd* pParent) : CDialog(IDD, pParent) {
   m_wideCharOffered = GetOSDescription() && g_osVersion.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
+ClipboardTextOptions CPasteSpecialDlg::GetChosenOptions() const {
+  return {static_cast<ClipboardFilter>(m_filter), static_cast<ClipboardDirection>(m_direction),
+          static_cast<VavOrder>(m_vavOption)};
+}
+
 int CPasteSpecialDlg::LoadInterpret() { return LoadSpecialChoice("PasteSpecial Interpret"); }
 void CPasteSpecialDlg::SaveInterpret(int value) {
   SaveSpecialChoice("PasteSpecial Interpret", value);

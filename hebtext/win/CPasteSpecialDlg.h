@@ -4,6 +4,7 @@
 #pragma once
 
 #include "classlib/win/CDialog.h"
+#include "hebtext/core/EditClipboardText.h"
 
 class CPasteSpecialDlg : public CDialog {
  public:
@@ -19,6 +20,9 @@ class CPasteSpecialDlg : public CDialog {
   BOOL m_rtfOffered = TRUE;
   BOOL m_wideCharOffered;  // on the NT family only
   BOOL m_directionChosen = FALSE;
+
+  // The choices as the paste takes them.
+  ClipboardTextOptions GetChosenOptions() const;
 
   static int LoadInterpret();
   static void SaveInterpret(int value);

@@ -66,7 +66,7 @@ std::string WordToUtf8(const HebWordRec& word, bool withStress) {
     vowels[i] = static_cast<BYTE>(withStress ? word.vowels[i] : RemoveStressMark(word.vowels[i]));
   CString text;
   MergeLettersAndVowels(text, word.letters, vowels, n);
-  ConvertToStandardPoints(text, 0);
+  ConvertToStandardPoints(text, kVavThenHolam);
   AnsiHebrewToUtf8(text);
   return std::string(text, text.GetLength());
 }

@@ -28,7 +28,7 @@ std::string TypedRootLetters(const std::string& utf8) {
   CString text(utf8.substr(first, last - first + 1).c_str());
   Utf8ToAnsiHebrew(text);
   NormalizeMarkOrder(text);
-  ConvertImportedText(text, 0);
+  ConvertImportedText(text, kVavThenHolam);
   BYTE letters[kMaxTypedLetters], vowels[kMaxTypedLetters];
   int n = SplitLettersAndVowels(text, letters, vowels, sizeof(letters), 0);
   std::string root;

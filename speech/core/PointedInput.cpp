@@ -121,7 +121,7 @@ std::optional<PointedLetters> PointedLettersFromUtf8(const char* text, std::stri
   CString converted(ReadQamatsKinds(text, qatan).c_str());
   Utf8ToAnsiHebrew(converted);
   NormalizeMarkOrder(converted);
-  ConvertImportedText(converted, 0);
+  ConvertImportedText(converted, kVavThenHolam);
   const int count = SplitLettersAndVowels(converted, nullptr, nullptr, 0, 0);
   PointedLetters word;
   word.letters.assign(count + 1, 0);

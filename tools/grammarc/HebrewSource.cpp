@@ -58,7 +58,7 @@ PointedWord ConvertHebrewWord(const SourceLine& line, const std::string& utf8) {
   CString text(utf8.c_str());
   Utf8ToAnsiHebrew(text);
   NormalizeMarkOrder(text);
-  ConvertImportedText(text, 0);
+  ConvertImportedText(text, kVavThenHolam);
   BYTE letters[256], vowels[256];
   int count = SplitLettersAndVowels(text, letters, vowels, sizeof(letters), 0);
   PointedWord word;

@@ -21,7 +21,7 @@ constexpr int kShva = 0xC0, kHiriq = 0xC4, kPatah = 0xC7, kQamats = 0xC8, kHolam
 constexpr int kGimel = 0xE2, kVav = 0xE5, kZayin = 0xE6, kYod = 0xE9, kFinalKaf = 0xEA,
               kFinalTsadi = 0xF5, kTsadi = 0xF6, kQof = 0xF7, kShin = 0xF9;
 
-Codes AnsiOf(int code, int vavOrder) {
+Codes AnsiOf(int code, VavOrder vavOrder) {
   CString result("stale");
   InternalCharToAnsi(code, result, vavOrder);
   return CodesOf(result);
@@ -52,21 +52,21 @@ TEST(InternalCharToAnsi, WritesCombinedCodesAsLetterAndMarks) {
       {'\r', {'\r'}}, {' ', {' '}}, {'!', {'!'}}, {'~', {'~'}}, {Alef, {Alef}}, {Tav, {Tav}},
       // clang-format on
   };
-  for (const Case& c : cases) EXPECT_EQ(c.ansi, AnsiOf(c.code, 0)) << c.code;
+  for (const Case& c : cases) EXPECT_EQ(c.ansi, AnsiOf(c.code, kVavThenHolam)) << c.code;
 }
 
 TEST(InternalCharToAnsi, VavOrderPlacesTheHolamOfHolamMale) {
-  EXPECT_EQ((Codes{kVav, kHolam}), AnsiOf(HolamMale, 0));
-  EXPECT_EQ((Codes{kHolam, kVav}), AnsiOf(HolamMale, 1));
-  EXPECT_EQ((Codes{kMeteg, kVav, kHolam}), AnsiOf(StressedHolamMale, 0));
-  EXPECT_EQ((Codes{kMeteg, kVav, kHolam}), AnsiOf(StressedHolamMale, 1));
-  EXPECT_EQ((Codes{kVav, kDagesh}), AnsiOf(Shuruk, 1));
+  EXPECT_EQ((Codes{kVav, kHolam}), AnsiOf(HolamMale, kVavThenHolam));
+  EXPECT_EQ((Codes{kHolam, kVav}), AnsiOf(HolamMale, kHolamThenVav));
+  EXPECT_EQ((Codes{kMeteg, kVav, kHolam}), AnsiOf(StressedHolamMale, kVavThenHolam));
+  EXPECT_EQ((Codes{kMeteg, kVav, kHolam}), AnsiOf(StressedHolamMale, kHolamThenVav));
+  EXPECT_EQ((Codes{kVav, kDagesh}), AnsiOf(Shuruk, kHolamThenVav));
 }
 
 TEST(InternalCharToAnsi, EachVowelIsOnePointAndStressedOnesAddMeteg) {
   for (int c = 0; c < 256; ++c) {
     if (!IsVowelCode(c) || IsVavVowel(c) || c == ExplicitNoVowel) continue;
-    const Codes ansi = AnsiOf(c, 0);
+    const Codes ansi = AnsiOf(c, kVavThenHolam);
     ASSERT_FALSE(ansi.empty()) << c;
     EXPECT_TRUE(ansi[0] >= kShva && ansi[0] <= kQubuts && ansi[0] != kHolamForVav) << c;
     EXPECT_EQ(IsStressedVowel(c) ? 2u : 1u, ansi.size()) << c;
@@ -78,7 +78,8 @@ TEST(InternalCharToAnsi, EachVowelIsOnePointAndStressedOnesAddMeteg) {
   const std::pair<int, int> variants[] = {{HiriqYod, kHiriq},   {PatahForQamats, kPatah},
                                           {PatahAlef, kPatah},  {PatahYod, kPatah},
                                           {QamatsYod, kQamats}, {QamatsAlef, kQamats}};
-  for (const auto& [code, point] : variants) EXPECT_EQ(Codes{point}, AnsiOf(code, 0)) << code;
+  for (const auto& [code, point] : variants)
+    EXPECT_EQ(Codes{point}, AnsiOf(code, kVavThenHolam)) << code;
 }
 
 TEST(InternalCharToAnsi, CodesOutsideTheTextGiveNothing) {
@@ -87,13 +88,13 @@ TEST(InternalCharToAnsi, CodesOutsideTheTextGiveNothing) {
   for (int c = 0; c < 256; ++c) {
     const bool written = IsHebrewLetter(c) || (IsVowelCode(c) && c != ExplicitNoVowel) ||
                          c == CarriageReturn || (c >= ' ' && c <= '~') || c == Maqaf;
-    EXPECT_EQ(!written, AnsiOf(c, 0).empty()) << c;
+    EXPECT_EQ(!written, AnsiOf(c, kVavThenHolam).empty()) << c;
   }
 }
 
 TEST(ConvertToStandardPoints, WritesEveryCodeInTurn) {
   CString text = Text({ShinShinDot, Qamats, Lamed, HolamMale, FinalMem, ' ', Maqaf, '\r'});
-  ConvertToStandardPoints(text, 0);
+  ConvertToStandardPoints(text, kVavThenHolam);
   EXPECT_EQ((Codes{kShin, kShinDot, kQamats, Lamed, kVav, kHolam, FinalMem, ' ', '-', '\r'}),
             CodesOf(text));
 }
@@ -127,9 +128,9 @@ TEST(ConvertToStandardPoints, ImportGivesBackWhatWasExported) {
       if (IsVav(letter) && (IsHolamForm(vowel) || vowel == 0 || IsVavVowel(vowel))) continue;
       const Codes original = vowel ? Codes{Bet, letter, vowel} : Codes{Bet, letter};
       CString text = Text(original);
-      ConvertToStandardPoints(text, 0);
+      ConvertToStandardPoints(text, kVavThenHolam);
       NormalizeMarkOrder(text);
-      ConvertImportedText(text, 0);
+      ConvertImportedText(text, kVavThenHolam);
       EXPECT_EQ(original, CodesOf(text)) << "letter " << letter << " vowel " << vowel;
     }
   }

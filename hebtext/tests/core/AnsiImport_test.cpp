@@ -17,6 +17,10 @@ using bytes::Codes;
 using bytes::CodesOf;
 using bytes::Text;
 
+// The vav orders, short for the tables.
+constexpr VavOrder VH = kVavThenHolam;
+constexpr VavOrder HV = kHolamThenVav;
+
 // Windows-1255 bytes, as other programs write them.
 // clang-format off
 enum : int {
@@ -132,60 +136,61 @@ TEST(ConvertImportedChar, FoldsEachByteByWhatWasWrittenBefore) {
                      D = ImportAction::Drop;
   struct Case {
     const char* name;
-    int c, prev, next, prev2, vavOption;
+    int c, prev, next, prev2;
+    VavOrder vavOrder;
     ImportAction action;
     int code;  // when not dropped
   } cases[] = {
-      {"line feed", '\n', Bet, 0, 0, 0, D, 0},
-      {"shva", kShva, Bet, 0, 0, 0, A, Shva},
-      {"qamats", kQamats, Bet, 0, 0, 0, A, Qamats},
-      {"qubuts", kQubuts, Bet, 0, 0, 0, A, Qubuts},
-      {"holam after vav", kHolam, Vav, 0, Bet, 0, R, HolamMale},
-      {"holam for vav after vav", kHolamForVav, Vav, 0, Bet, 0, R, HolamMale},
-      {"holam after vav, vav option 1", kHolam, Vav, 0, Bet, 1, A, Holam},
-      {"holam after bet", kHolam, Bet, 0, 0, 0, A, Holam},
-      {"holam for vav after bet", kHolamForVav, Bet, 0, 0, 0, A, Holam},
-      {"dagesh on vav before a vowel", kDagesh, Vav, kQamats, Bet, 0, R, VavDagesh},
-      {"dagesh on vav after a vowel", kDagesh, Vav, 0, Qamats, 0, R, VavDagesh},
-      {"dagesh on vav: shuruk", kDagesh, Vav, ' ', Bet, 0, R, Shuruk},
-      {"dagesh on bet", kDagesh, Bet, 0, 0, 0, R, BetDagesh},
-      {"dagesh on shin with shin dot", kDagesh, ShinShinDot, 0, 0, 0, R, ShinShinDotDagesh},
-      {"dagesh on shin with sin dot", kDagesh, ShinSinDot, 0, 0, 0, R, ShinSinDotDagesh},
-      {"dagesh after a vowel", kDagesh, Qamats, 0, Bet, 0, D, 0},
-      {"dagesh on alef", kDagesh, Alef, 0, 0, 0, D, 0},
-      {"dagesh at the start", kDagesh, 0, 0, 0, 0, D, 0},
-      {"meteg after qamats", kMeteg, Qamats, 0, Bet, 0, R, StressedQamats},
-      {"meteg after shuruk", kMeteg, Shuruk, 0, Bet, 0, R, StressedShuruk},
-      {"meteg after holam male", kMeteg, HolamMale, 0, Bet, 0, R, StressedHolamMale},
-      {"meteg after hataf", kMeteg, HatafPatah, 0, Bet, 0, D, 0},
-      {"meteg after a bare letter", kMeteg, Bet, 0, 0, 0, D, 0},
-      {"maqaf", kMaqaf, Bet, 0, 0, 0, A, '-'},
-      {"sof pasuq", kSofPasuq, Bet, 0, 0, 0, A, ':'},
-      {"shin dot on shin", kShinDot, Shin, 0, 0, 0, R, ShinShinDot},
-      {"shin dot on shin with dagesh", kShinDot, ShinDagesh, 0, 0, 0, R, ShinShinDotDagesh},
-      {"shin dot on bet", kShinDot, Bet, 0, 0, 0, D, 0},
-      {"sin dot on shin", kSinDot, Shin, 0, 0, 0, R, ShinSinDot},
-      {"sin dot on shin with dagesh", kSinDot, ShinDagesh, 0, 0, 0, R, ShinSinDotDagesh},
-      {"sin dot on shin with shin dot", kSinDot, ShinShinDot, 0, 0, 0, D, 0},
-      {"alef", kAlef, 0, 0, 0, 0, A, Alef},
-      {"tav", 0xFA, Bet, 0, 0, 0, A, Tav},
-      {"vav", kVav, Bet, 0, 0, 0, A, Vav},
-      {"vav after holam, vav option 0", kVav, Holam, 0, Bet, 0, A, Vav},
-      {"vav after holam, vav option 1", kVav, Holam, 0, Bet, 1, R, HolamMale},
-      {"vav after holam variant", kVav, HolamVariant, 0, Bet, 1, R, HolamMale},
-      {"vav after stressed holam", kVav, StressedHolam, 0, Bet, 1, R, StressedHolamMale},
-      {"vav after holam that follows a vowel", kVav, Holam, 0, Qamats, 1, A, Vav},
-      {"vav after stressed holam that follows a vowel", kVav, StressedHolam, 0, Qamats, 1, R,
+      {"line feed", '\n', Bet, 0, 0, VH, D, 0},
+      {"shva", kShva, Bet, 0, 0, VH, A, Shva},
+      {"qamats", kQamats, Bet, 0, 0, VH, A, Qamats},
+      {"qubuts", kQubuts, Bet, 0, 0, VH, A, Qubuts},
+      {"holam after vav", kHolam, Vav, 0, Bet, VH, R, HolamMale},
+      {"holam for vav after vav", kHolamForVav, Vav, 0, Bet, VH, R, HolamMale},
+      {"holam after vav, holam then vav", kHolam, Vav, 0, Bet, HV, A, Holam},
+      {"holam after bet", kHolam, Bet, 0, 0, VH, A, Holam},
+      {"holam for vav after bet", kHolamForVav, Bet, 0, 0, VH, A, Holam},
+      {"dagesh on vav before a vowel", kDagesh, Vav, kQamats, Bet, VH, R, VavDagesh},
+      {"dagesh on vav after a vowel", kDagesh, Vav, 0, Qamats, VH, R, VavDagesh},
+      {"dagesh on vav: shuruk", kDagesh, Vav, ' ', Bet, VH, R, Shuruk},
+      {"dagesh on bet", kDagesh, Bet, 0, 0, VH, R, BetDagesh},
+      {"dagesh on shin with shin dot", kDagesh, ShinShinDot, 0, 0, VH, R, ShinShinDotDagesh},
+      {"dagesh on shin with sin dot", kDagesh, ShinSinDot, 0, 0, VH, R, ShinSinDotDagesh},
+      {"dagesh after a vowel", kDagesh, Qamats, 0, Bet, VH, D, 0},
+      {"dagesh on alef", kDagesh, Alef, 0, 0, VH, D, 0},
+      {"dagesh at the start", kDagesh, 0, 0, 0, VH, D, 0},
+      {"meteg after qamats", kMeteg, Qamats, 0, Bet, VH, R, StressedQamats},
+      {"meteg after shuruk", kMeteg, Shuruk, 0, Bet, VH, R, StressedShuruk},
+      {"meteg after holam male", kMeteg, HolamMale, 0, Bet, VH, R, StressedHolamMale},
+      {"meteg after hataf", kMeteg, HatafPatah, 0, Bet, VH, D, 0},
+      {"meteg after a bare letter", kMeteg, Bet, 0, 0, VH, D, 0},
+      {"maqaf", kMaqaf, Bet, 0, 0, VH, A, '-'},
+      {"sof pasuq", kSofPasuq, Bet, 0, 0, VH, A, ':'},
+      {"shin dot on shin", kShinDot, Shin, 0, 0, VH, R, ShinShinDot},
+      {"shin dot on shin with dagesh", kShinDot, ShinDagesh, 0, 0, VH, R, ShinShinDotDagesh},
+      {"shin dot on bet", kShinDot, Bet, 0, 0, VH, D, 0},
+      {"sin dot on shin", kSinDot, Shin, 0, 0, VH, R, ShinSinDot},
+      {"sin dot on shin with dagesh", kSinDot, ShinDagesh, 0, 0, VH, R, ShinSinDotDagesh},
+      {"sin dot on shin with shin dot", kSinDot, ShinShinDot, 0, 0, VH, D, 0},
+      {"alef", kAlef, 0, 0, 0, VH, A, Alef},
+      {"tav", 0xFA, Bet, 0, 0, VH, A, Tav},
+      {"vav", kVav, Bet, 0, 0, VH, A, Vav},
+      {"vav after holam, vav then holam", kVav, Holam, 0, Bet, VH, A, Vav},
+      {"vav after holam, holam then vav", kVav, Holam, 0, Bet, HV, R, HolamMale},
+      {"vav after holam variant", kVav, HolamVariant, 0, Bet, HV, R, HolamMale},
+      {"vav after stressed holam", kVav, StressedHolam, 0, Bet, HV, R, StressedHolamMale},
+      {"vav after holam that follows a vowel", kVav, Holam, 0, Qamats, HV, A, Vav},
+      {"vav after stressed holam that follows a vowel", kVav, StressedHolam, 0, Qamats, HV, R,
        StressedHolamMale},
-      {"ASCII", 'A', Bet, 0, 0, 0, A, 'A'},
-      {"zero byte", 0, 0, 0, 0, 0, A, 0},
-      {"unassigned 0xCF", 0xCF, Bet, 0, 0, 0, A, 0xCF},
-      {"yiddish ligature 0xD4", 0xD4, Bet, 0, 0, 0, A, 0xD4},
-      {"0xFF", 0xFF, Bet, 0, 0, 0, A, 0xFF},
+      {"ASCII", 'A', Bet, 0, 0, VH, A, 'A'},
+      {"zero byte", 0, 0, 0, 0, VH, A, 0},
+      {"unassigned 0xCF", 0xCF, Bet, 0, 0, VH, A, 0xCF},
+      {"yiddish ligature 0xD4", 0xD4, Bet, 0, 0, VH, A, 0xD4},
+      {"0xFF", 0xFF, Bet, 0, 0, VH, A, 0xFF},
   };
   for (const Case& c : cases) {
     BYTE code = 0;
-    EXPECT_EQ(c.action, ConvertImportedChar(c.c, c.prev, c.next, c.prev2, c.vavOption, code))
+    EXPECT_EQ(c.action, ConvertImportedChar(c.c, c.prev, c.next, c.prev2, c.vavOrder, code))
         << c.name;
     if (c.action != ImportAction::Drop) {
       EXPECT_EQ(c.code, code) << c.name;
@@ -196,7 +201,7 @@ TEST(ConvertImportedChar, FoldsEachByteByWhatWasWrittenBefore) {
 struct ImportCase {
   const char* name;
   Codes in;
-  int vavOption;
+  VavOrder vavOrder;
   Codes out;
 };
 
@@ -204,7 +209,7 @@ void ExpectImports(const ImportCase* cases, size_t count, bool normalizeFirst) {
   for (size_t i = 0; i < count; ++i) {
     CString text = Text(cases[i].in);
     if (normalizeFirst) NormalizeMarkOrder(text);
-    ConvertImportedText(text, cases[i].vavOption);
+    ConvertImportedText(text, cases[i].vavOrder);
     EXPECT_EQ(cases[i].out, CodesOf(text)) << cases[i].name;
   }
 }
@@ -212,26 +217,26 @@ void ExpectImports(const ImportCase* cases, size_t count, bool normalizeFirst) {
 TEST(ConvertImportedText, FoldsLettersAndMarksIntoSingleCodes) {
   using namespace HebCode;
   const ImportCase cases[] = {
-      {"bet, dagesh, qamats", {kBet, kDagesh, kQamats}, 0, {BetDagesh, Qamats}},
-      {"vav, dagesh after a bare letter", {kBet, kVav, kDagesh}, 0, {Bet, Shuruk}},
-      {"vav, dagesh, qamats", {kVav, kDagesh, kQamats}, 0, {VavDagesh, Qamats}},
-      {"shin, shin dot, dagesh", {kShin, kShinDot, kDagesh}, 0, {ShinShinDotDagesh}},
-      {"shin, dagesh, shin dot", {kShin, kDagesh, kShinDot}, 0, {ShinShinDotDagesh}},
-      {"bet, holam, vav; vav option 1", {kBet, kHolam, kVav}, 1, {Bet, HolamMale}},
-      {"bet, vav, holam; vav option 0", {kBet, kVav, kHolam}, 0, {Bet, HolamMale}},
-      {"maqaf and sof pasuq", {kBet, kMaqaf, kGimel, kSofPasuq}, 0, {Bet, '-', Gimel, ':'}},
+      {"bet, dagesh, qamats", {kBet, kDagesh, kQamats}, VH, {BetDagesh, Qamats}},
+      {"vav, dagesh after a bare letter", {kBet, kVav, kDagesh}, VH, {Bet, Shuruk}},
+      {"vav, dagesh, qamats", {kVav, kDagesh, kQamats}, VH, {VavDagesh, Qamats}},
+      {"shin, shin dot, dagesh", {kShin, kShinDot, kDagesh}, VH, {ShinShinDotDagesh}},
+      {"shin, dagesh, shin dot", {kShin, kDagesh, kShinDot}, VH, {ShinShinDotDagesh}},
+      {"bet, holam, vav; holam then vav", {kBet, kHolam, kVav}, HV, {Bet, HolamMale}},
+      {"bet, vav, holam; vav then holam", {kBet, kVav, kHolam}, VH, {Bet, HolamMale}},
+      {"maqaf and sof pasuq", {kBet, kMaqaf, kGimel, kSofPasuq}, VH, {Bet, '-', Gimel, ':'}},
       // Without the mark order put right first, these lose their marks.
-      {"letter, qamats, dagesh", {kBet, kQamats, kDagesh}, 0, {Bet, Qamats}},
-      {"meteg after hataf", {kBet, kHatafPatah, kMeteg}, 0, {Bet, HatafPatah}},
-      {"meteg after a bare letter", {kBet, kMeteg}, 0, {Bet}},
+      {"letter, qamats, dagesh", {kBet, kQamats, kDagesh}, VH, {Bet, Qamats}},
+      {"meteg after hataf", {kBet, kHatafPatah, kMeteg}, VH, {Bet, HatafPatah}},
+      {"meteg after a bare letter", {kBet, kMeteg}, VH, {Bet}},
       // A line feed is dropped and leaves prev as it was: at the start prev
       // stays 0, so a dagesh after it has no letter to go on.
-      {"line feed at the start", {'\n', kDagesh, kBet}, 0, {Bet}},
+      {"line feed at the start", {'\n', kDagesh, kBet}, VH, {Bet}},
       // Between holam and vav it makes prev2 the holam, a vowel code, so with
-      // vav option 1 the vav stays a letter.
-      {"line feed between holam and vav", {kBet, kHolam, '\n', kVav}, 1, {Bet, Holam, Vav}},
-      {"CR and LF", {kBet, '\r', '\n', kGimel}, 0, {Bet, '\r', Gimel}},
-      {"empty", {}, 0, {}},
+      // holam then vav the vav stays a letter.
+      {"line feed between holam and vav", {kBet, kHolam, '\n', kVav}, HV, {Bet, Holam, Vav}},
+      {"CR and LF", {kBet, '\r', '\n', kGimel}, VH, {Bet, '\r', Gimel}},
+      {"empty", {}, VH, {}},
   };
   ExpectImports(cases, std::size(cases), false);
 }
@@ -239,33 +244,33 @@ TEST(ConvertImportedText, FoldsLettersAndMarksIntoSingleCodes) {
 TEST(ConvertImportedText, AfterNormalizeMarkOrderNoMarkIsLostWhateverItsOrder) {
   using namespace HebCode;
   const ImportCase cases[] = {
-      {"letter, meteg, qamats", {kBet, kMeteg, kQamats}, 0, {Bet, StressedQamats}},
-      {"bet, meteg, vav, holam; vav option 0",
+      {"letter, meteg, qamats", {kBet, kMeteg, kQamats}, VH, {Bet, StressedQamats}},
+      {"bet, meteg, vav, holam; vav then holam",
        {kBet, kMeteg, kVav, kHolam},
-       0,
+       VH,
        {Bet, StressedHolamMale}},
-      {"bet, meteg, vav, holam; vav option 1",
+      {"bet, meteg, vav, holam; holam then vav",
        {kBet, kMeteg, kVav, kHolam},
-       1,
+       HV,
        {Bet, Vav, StressedHolam}},
-      {"letter, qamats, dagesh", {kBet, kQamats, kDagesh}, 0, {BetDagesh, Qamats}},
-      {"shin, qamats, shin dot", {kShin, kQamats, kShinDot}, 0, {ShinShinDot, Qamats}},
+      {"letter, qamats, dagesh", {kBet, kQamats, kDagesh}, VH, {BetDagesh, Qamats}},
+      {"shin, qamats, shin dot", {kShin, kQamats, kShinDot}, VH, {ShinShinDot, Qamats}},
       {"shin, hiriq, dagesh, meteg, sin dot",
        {kShin, kHiriq, kDagesh, kMeteg, kSinDot},
-       0,
+       VH,
        {ShinSinDotDagesh, StressedHiriq}},
       {"vav, qamats, dagesh: a consonant",
        {kDalet, kVav, kQamats, kDagesh},
-       0,
+       VH,
        {Dalet, VavDagesh, Qamats}},
       {"vav, holam, dagesh: a consonant",
        {kLamed, kVav, kHolam, kDagesh},
-       0,
+       VH,
        {Lamed, VavDagesh, Holam}},
-      {"vav, holam: holam male", {kLamed, kVav, kHolam}, 0, {Lamed, HolamMale}},
+      {"vav, holam: holam male", {kLamed, kVav, kHolam}, VH, {Lamed, HolamMale}},
       {"vav, dagesh, meteg: stressed shuruk",
        {kBet, kVav, kDagesh, kMeteg},
-       0,
+       VH,
        {Bet, StressedShuruk}},
   };
   ExpectImports(cases, std::size(cases), true);
@@ -274,7 +279,7 @@ TEST(ConvertImportedText, AfterNormalizeMarkOrderNoMarkIsLostWhateverItsOrder) {
 TEST(ConvertImportedText, ReportsEvery250BytesUnderTheProgressDialog) {
   FakeProgressDlg dlg;
   CString text = Text(Codes(600, kBet));
-  ConvertImportedText(text, 0);
+  ConvertImportedText(text, kVavThenHolam);
   EXPECT_EQ(std::vector<std::string>{"Converting Imported Text / 600"}, dlg.begun);
   EXPECT_EQ((std::vector<int>{0, 250, 500}), dlg.steps);
   EXPECT_EQ(600, text.GetLength());
@@ -284,7 +289,7 @@ TEST(ConvertImportedText, ACancelEmptiesTheText) {
   FakeProgressDlg dlg;
   dlg.cancelAtStep = 250;
   CString text = Text(Codes(600, kBet));
-  ConvertImportedText(text, 0);
+  ConvertImportedText(text, kVavThenHolam);
   EXPECT_TRUE(text.IsEmpty());
   EXPECT_EQ((std::vector<int>{0, 250}), dlg.steps);
 }
@@ -293,7 +298,7 @@ TEST(ConvertImportedText, ADialogAlreadyCancelledLeavesTheTextUnchanged) {
   FakeProgressDlg dlg;
   dlg.cancelled = TRUE;
   CString text = Text({kBet, kDagesh});
-  ConvertImportedText(text, 0);
+  ConvertImportedText(text, kVavThenHolam);
   EXPECT_EQ((Codes{kBet, kDagesh}), CodesOf(text));
   EXPECT_TRUE(dlg.begun.empty());
 }

@@ -42,9 +42,7 @@ struct CopyRow {
   const char* name;
   Selection chars;
   BOOL hebrew;
-  int filter;
-  int direction;
-  int vavOrder;
+  ClipboardTextOptions options;
   Codes ansi;
   Codes unicode;
 };
@@ -52,32 +50,32 @@ struct CopyRow {
 TEST(BuildClipboardTexts, EachFilterAndDirection) {
   // clang-format off
   const CopyRow rows[] = {
-      {"program codes and standard Unicode", {{Bet, Patah}}, TRUE, kFilterNone, kForward, 0,
+      {"program codes and standard Unicode", {{Bet, Patah}}, TRUE, {kFilterNone, kForward},
        {Bet, Patah}, {0x5D1, 0x5B7}},
-      {"no vowel written for none", {{Bet, ExplicitNoVowel}, {Gimel, 0}}, TRUE, kFilterNone,
-       kForward, 0, {Bet, Gimel}, {0x5D1, 0x5D2}},
-      {"standard points", {{BetDagesh, Qamats}}, TRUE, kFilterStandard, kForward, 0,
+      {"no vowel written for none", {{Bet, ExplicitNoVowel}, {Gimel, 0}}, TRUE,
+       {kFilterNone, kForward}, {Bet, Gimel}, {0x5D1, 0x5D2}},
+      {"standard points", {{BetDagesh, Qamats}}, TRUE, {kFilterStandard, kForward},
        {0xE1, 0xCC, 0xC8}, {0x5D1, 0x5BC, 0x5B8}},
-      {"holam male vav first", {{Lamed, HolamMale}}, TRUE, kFilterStandard, kForward, 0,
+      {"holam male vav first", {{Lamed, HolamMale}}, TRUE, {kFilterStandard, kForward},
        {0xEC, 0xE5, 0xC9}, {0x5DC, 0x5D5, 0x5B9}},
-      {"holam male holam first", {{Lamed, HolamMale}}, TRUE, kFilterStandard, kForward, 1,
+      {"holam male holam first", {{Lamed, HolamMale}}, TRUE,
+       {kFilterStandard, kForward, kHolamThenVav},
        {0xEC, 0xC9, 0xE5}, {0x5DC, 0x5B9, 0x5D5}},
-      {"UTF-8", {{Bet, Patah}}, TRUE, kFilterUtf8, kForward, 0, {0xD7, 0x91, 0xD6, 0xB7},
+      {"UTF-8", {{Bet, Patah}}, TRUE, {kFilterUtf8, kForward}, {0xD7, 0x91, 0xD6, 0xB7},
        {0x5D1, 0x5B7}},
       {"reversed: second letter first, each point after its letter",
-       {{Bet, Patah}, {Gimel, Hiriq}}, TRUE, kFilterNone, kReverse, 0,
+       {{Bet, Patah}, {Gimel, Hiriq}}, TRUE, {kFilterNone, kReverse},
        {Gimel, Hiriq, Bet, Patah}, {0x5D2, 0x5B4, 0x5D1, 0x5B7}},
-      {"reversed UTF-8 keeps each sequence whole", {{Bet, 0}, {Gimel, 0}}, TRUE, kFilterUtf8,
-       kReverse, 0, {0xD7, 0x92, 0xD7, 0x91}, {0x5D2, 0x5D1}},
-      {"English mode leaves vowels out", {{'a', Patah}, {'b', 0}}, FALSE, kFilterStandard,
-       kForward, 0, {'a', 'b'}, {'a', 'b'}},
+      {"reversed UTF-8 keeps each sequence whole", {{Bet, 0}, {Gimel, 0}}, TRUE,
+       {kFilterUtf8, kReverse}, {0xD7, 0x92, 0xD7, 0x91}, {0x5D2, 0x5D1}},
+      {"English mode leaves vowels out", {{'a', Patah}, {'b', 0}}, FALSE,
+       {kFilterStandard, kForward}, {'a', 'b'}, {'a', 'b'}},
   };
   // clang-format on
   for (const CopyRow& row : rows) {
     SCOPED_TRACE(row.name);
     ClipboardTexts texts;
-    ASSERT_TRUE(BuildClipboardTexts(row.chars.First(), nullptr, row.hebrew, row.filter,
-                                    row.direction, row.vavOrder, texts));
+    ASSERT_TRUE(BuildClipboardTexts(row.chars.First(), nullptr, row.hebrew, row.options, texts));
     EXPECT_EQ(row.ansi, CodesOf(texts.ansi));
     EXPECT_EQ(row.unicode, CodesOf(texts.unicode));
   }
@@ -88,19 +86,17 @@ TEST(BuildClipboardTexts, StopsBeforeTheStopNodeAndGivesNothingForNoText) {
   const HebCharNode* pFirst = chars.First();
   ClipboardTexts texts;
   ASSERT_TRUE(
-      BuildClipboardTexts(pFirst, pFirst->pNext->pNext, TRUE, kFilterNone, kForward, 0, texts));
+      BuildClipboardTexts(pFirst, pFirst->pNext->pNext, TRUE, {kFilterNone, kForward}, texts));
   EXPECT_EQ((Codes{Bet, Gimel}), CodesOf(texts.ansi));
   ClipboardTexts none;
-  EXPECT_FALSE(BuildClipboardTexts(pFirst, pFirst, TRUE, kFilterNone, kForward, 0, none));
+  EXPECT_FALSE(BuildClipboardTexts(pFirst, pFirst, TRUE, {kFilterNone, kForward}, none));
   EXPECT_TRUE(none.ansi.IsEmpty());
 }
 
 struct PasteRow {
   const char* name;
   Codes in;
-  int filter;
-  int direction;
-  int vavOrder;
+  ClipboardTextOptions options;
   BOOL hebrew;
   Codes out;
 };
@@ -109,31 +105,32 @@ TEST(FilterPastedText, EachFilterGivesOneLineOfProgramCodes) {
   // clang-format off
   const PasteRow rows[] = {
       {"none keeps the codes, line break to blanks", {Bet, Patah, '\r', '\n', Gimel},
-       kFilterNone, kForward, 0, TRUE, {Bet, Patah, ' ', ' ', Gimel}},
-      {"none reversed moves points in Hebrew mode", {Bet, Patah, Gimel, Hiriq}, kFilterNone,
-       kReverse, 0, TRUE, {Gimel, Hiriq, Bet, Patah}},
-      {"none reversed in English mode", {'a', 'b', 'c'}, kFilterNone, kReverse, 0, FALSE,
+       {kFilterNone, kForward}, TRUE, {Bet, Patah, ' ', ' ', Gimel}},
+      {"none reversed moves points in Hebrew mode", {Bet, Patah, Gimel, Hiriq},
+       {kFilterNone, kReverse}, TRUE, {Gimel, Hiriq, Bet, Patah}},
+      {"none reversed in English mode", {'a', 'b', 'c'}, {kFilterNone, kReverse}, FALSE,
        {'c', 'b', 'a'}},
-      {"standard points", {0xE1, 0xC7, 0xE2}, kFilterStandard, kForward, 0, TRUE,
+      {"standard points", {0xE1, 0xC7, 0xE2}, {kFilterStandard, kForward}, TRUE,
        {Bet, Patah, Gimel}},
-      {"standard points in canonical order", {0xE1, 0xC8, 0xCC}, kFilterStandard, kForward, 0,
+      {"standard points in canonical order", {0xE1, 0xC8, 0xCC}, {kFilterStandard, kForward},
        TRUE, {BetDagesh, Qamats}},
-      {"holam male written holam first", {0xEC, 0xC9, 0xE5}, kFilterStandard, kForward, 1, TRUE,
+      {"holam male written holam first", {0xEC, 0xC9, 0xE5},
+       {kFilterStandard, kForward, kHolamThenVav}, TRUE,
        {Lamed, HolamMale}},
-      {"English layout", {'s', 'l', '\r', '\n', 'o', 'm'}, kFilterEnglishLayout, kForward, 0,
+      {"English layout", {'s', 'l', '\r', '\n', 'o', 'm'}, {kFilterEnglishLayout, kForward},
        TRUE, {Dalet, FinalKaf, ' ', ' ', FinalMem, Tsadi}},
-      {"English layout reversed", {'s', 'l', 'o', 'm'}, kFilterEnglishLayout, kReverse, 0, TRUE,
+      {"English layout reversed", {'s', 'l', 'o', 'm'}, {kFilterEnglishLayout, kReverse}, TRUE,
        {Tsadi, FinalMem, FinalKaf, Dalet}},
-      {"UTF-8", {0xD7, 0x91, 0xD6, 0xB7, '\t', 'x'}, kFilterUtf8, kForward, 0, TRUE,
+      {"UTF-8", {0xD7, 0x91, 0xD6, 0xB7, '\t', 'x'}, {kFilterUtf8, kForward}, TRUE,
        {Bet, Patah, ' ', 'x'}},
-      {"wide character (read as Windows-1255)", {0xE1, 0xC7}, kFilterWideChar, kForward, 0, TRUE,
+      {"wide character (read as Windows-1255)", {0xE1, 0xC7}, {kFilterWideChar, kForward}, TRUE,
        {Bet, Patah}},
   };
   // clang-format on
   for (const PasteRow& row : rows) {
     SCOPED_TRACE(row.name);
     CString text = Text(row.in);
-    ASSERT_TRUE(FilterPastedText(text, row.filter, row.direction, row.vavOrder, row.hebrew));
+    ASSERT_TRUE(FilterPastedText(text, row.hebrew, row.options));
     EXPECT_EQ(row.out, CodesOf(text));
   }
 }
@@ -142,10 +139,10 @@ TEST(FilterPastedText, ACancelledConversionPastesNothing) {
   FakeProgressDlg dialog;
   dialog.cancelled = TRUE;
   CString text = Text({0xE1, 0xC7});
-  EXPECT_FALSE(FilterPastedText(text, kFilterStandard, kForward, 0, TRUE));
+  EXPECT_FALSE(FilterPastedText(text, TRUE, {kFilterStandard, kForward}));
   // Filters without the long conversion cannot be cancelled.
   CString plain = Text({Bet});
-  EXPECT_TRUE(FilterPastedText(plain, kFilterNone, kForward, 0, TRUE));
+  EXPECT_TRUE(FilterPastedText(plain, TRUE, {kFilterNone, kForward}));
 }
 
 }  // namespace

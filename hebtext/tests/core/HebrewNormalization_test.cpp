@@ -29,13 +29,13 @@ Codes Fold(const WideString& text) {
   CString ansi;
   UnicodeToAnsiHebrew(ansi, text.c_str());
   NormalizeMarkOrder(ansi);
-  ConvertImportedText(ansi, 0);
+  ConvertImportedText(ansi, kVavThenHolam);
   return CodesOf(ansi);
 }
 
 WideString Export(const Codes& hebChars) {
   CString text = bytes::Text(hebChars);
-  ConvertToStandardPoints(text, 0);
+  ConvertToStandardPoints(text, kVavThenHolam);
   return AnsiHebrewToUnicode(text);
 }
 

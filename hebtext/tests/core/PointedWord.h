@@ -37,7 +37,7 @@ struct PointedWord {
     CString text(utf8);
     Utf8ToAnsiHebrew(text);
     NormalizeMarkOrder(text);
-    ConvertImportedText(text, 0);
+    ConvertImportedText(text, kVavThenHolam);
     const int count = SplitLettersAndVowels(text, nullptr, nullptr, 0, 0);
     letters.assign(count + 1, 0);
     vowels.assign(count + 1, 0);
@@ -57,7 +57,7 @@ struct PointedWord {
   std::string Utf8() const {
     CString text;
     MergeLettersAndVowels(text, L(), V(), Length());
-    ConvertToStandardPoints(text, 0);
+    ConvertToStandardPoints(text, kVavThenHolam);
     AnsiHebrewToUtf8(text);
     return std::string(text, text.GetLength());
   }

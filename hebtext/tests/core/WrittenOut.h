@@ -60,7 +60,7 @@ struct Written {
 inline Written ReadWrittenOut(int code) {
   Written w;
   CString ansi;
-  InternalCharToAnsi(code, ansi, 0);
+  InternalCharToAnsi(code, ansi, kVavThenHolam);
   w.units = AnsiHebrewToUnicode(ansi);
   for (WCHAR unit : w.units) {
     const auto it = HebrewBlock().find(unit);

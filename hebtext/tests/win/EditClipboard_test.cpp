@@ -245,10 +245,10 @@ TEST_F(EditClipboardTest, CutRemovesTheSelectionAfterCopyingIt) {
 TEST_F(EditClipboardTest, CopySpecialReversedPutsTheSecondLetterFirst) {
   m_pSource->SetText(kPointed.c_str());
   Select(m_pSource, 0, 2);
-  ASSERT_TRUE(m_pSource->CopySelection(kFilterStandard, kReverse, 0));
+  ASSERT_TRUE(m_pSource->CopySelection({kFilterStandard, kReverse}));
   EXPECT_EQ(Codes({0xE2, 0xC4, 0xE1, 0xC7}), ClipboardBytes(CF_TEXT));
   EXPECT_EQ(Wide({0x5D2, 0x5B4, 0x5D1, 0x5B7}).substr(0, 8), ClipboardBytes(CF_UNICODETEXT));
-  ASSERT_TRUE(m_pSource->CopySelection(kFilterUtf8, kForward, 0));
+  ASSERT_TRUE(m_pSource->CopySelection({kFilterUtf8}));
   EXPECT_EQ("\xD7\x91\xD6\xB7\xD7\x92\xD6\xB4", ClipboardBytes(CF_TEXT));
 }
 
@@ -265,8 +265,8 @@ struct PasteRow {
   const char* name;
   UINT format;
   std::string data;
-  int filter;
-  int direction;
+  ClipboardFilter filter;
+  ClipboardDirection direction;
   std::string expected;
 };
 
@@ -296,7 +296,7 @@ TEST_F(EditClipboardTest, PasteWithEachFilter) {
     SCOPED_TRACE(row.name);
     PlaceOnClipboard({{row.format, row.data}});
     m_pTarget->SetText("");
-    ASSERT_TRUE(m_pTarget->PasteFiltered(row.filter, row.direction, 0));
+    ASSERT_TRUE(m_pTarget->PasteFiltered({row.filter, row.direction}));
     EXPECT_EQ(row.expected, Text(m_pTarget));
   }
 }
@@ -306,12 +306,12 @@ TEST_F(EditClipboardTest, UnicodeMadeFromEightBitTextDoesNotOverrideTheFilter) {
   // the program's codes, is the one to take.
   const std::string codes = Codes({HeMappiq, QamatsQatan, Bet});
   PlaceOnClipboard({{CF_TEXT, Ansi(codes)}, {CF_UNICODETEXT, Wide({0x5D4, 0x5BC})}});
-  ASSERT_TRUE(m_pTarget->PasteFiltered(kFilterNone, kForward, 0));
+  ASSERT_TRUE(m_pTarget->PasteFiltered({kFilterNone}));
   EXPECT_EQ(codes, Text(m_pTarget));
   // Only CF_TEXT placed: the system's Unicode must not override the standard filter.
   PlaceOnClipboard({{CF_TEXT, Ansi("\xE1\xC8\xCC")}});
   m_pTarget->SetText("");
-  ASSERT_TRUE(m_pTarget->PasteFiltered(kFilterStandard, kForward, 0));
+  ASSERT_TRUE(m_pTarget->PasteFiltered({kFilterStandard}));
   EXPECT_EQ(Codes({BetDagesh, Qamats}), Text(m_pTarget));
 }
 
@@ -319,7 +319,7 @@ TEST_F(EditClipboardTest, PasteSpecialIsOneUndoStep) {
   PlaceOnClipboard({{CF_TEXT, Ansi("\xE1\xC7")}});
   m_pTarget->SetText(Codes({Dalet}).c_str());
   m_pTarget->GetModel().MoveCaretByKey(HebEditModel::kKeyEnd, FALSE, FALSE);
-  ASSERT_TRUE(m_pTarget->PasteFiltered(kFilterStandard, kForward, 0));
+  ASSERT_TRUE(m_pTarget->PasteFiltered({kFilterStandard}));
   EXPECT_EQ(Codes({Dalet, Bet, Patah}), Text(m_pTarget));
   m_pTarget->SendMessage(WM_UNDO);
   EXPECT_EQ(Codes({Dalet}), Text(m_pTarget));
@@ -333,7 +333,7 @@ TEST_F(EditClipboardTest, AClipboardThatCannotBeReadKeepsTheSelection) {
     ClipboardHeldElsewhere held;
     ASSERT_TRUE(held.IsHeld());
     m_pTarget->SendMessage(WM_PASTE);
-    EXPECT_FALSE(m_pTarget->PasteFiltered(kFilterStandard, kForward, 0));
+    EXPECT_FALSE(m_pTarget->PasteFiltered({kFilterStandard}));
     // Nor does a cut lose text it could not put on the clipboard.
     MessageBoxAnswerer answerer;
     m_pTarget->SendMessage(WM_CUT);
