@@ -139,12 +139,12 @@ ImportAction ImportVav(int prev, int prev2, VavOrder vavOrder, BYTE& code) {
 
 }  // namespace
 
-ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, VavOrder vavOrder,
+ImportAction ConvertImportedChar(int c, const ImportNeighbours& neighbours, VavOrder vavOrder,
                                  BYTE& code) {
   c &= 0xFF;
-  prev &= 0xFF;
-  prev2 &= 0xFF;
-  next &= 0xFF;
+  const int prev = neighbours.prev & 0xFF;
+  const int prev2 = neighbours.prev2 & 0xFF;
+  const int next = neighbours.next & 0xFF;
   switch (c) {
     case '\n': return ImportAction::Drop;
     case AnsiCode::Holam:
@@ -180,7 +180,7 @@ void ConvertImportedText(CString& text, VavOrder vavOrder) {
     }
     const int next = i + 1 < length ? in[i + 1] : 0;
     BYTE code = 0;
-    const ImportAction action = ConvertImportedChar(in[i], prev, next, prev2, vavOrder, code);
+    const ImportAction action = ConvertImportedChar(in[i], {prev2, prev, next}, vavOrder, code);
     prev2 = prev;
     if (action == ImportAction::Drop) continue;
     if (action == ImportAction::Append) {

@@ -48,10 +48,17 @@ void NormalizeMarkOrder(CString& text);
 
 enum class ImportAction { Append, ReplaceLast, Drop };
 
-// Converts one Windows-1255 byte given the two codes written before it (prev
-// the last, prev2 the one before) and the input byte after it (0 at the
-// end), the source writing holam male in vavOrder.
-ImportAction ConvertImportedChar(int c, int prev, int next, int prev2, VavOrder vavOrder,
+// What a byte is converted in the light of: the two codes written before it
+// and the input byte after it (0 at the end).
+struct ImportNeighbours {
+  int prev2;  // the code before prev
+  int prev;   // the last code written
+  int next;
+};
+
+// Converts one Windows-1255 byte among its neighbours, the source writing
+// holam male in vavOrder.
+ImportAction ConvertImportedChar(int c, const ImportNeighbours& neighbours, VavOrder vavOrder,
                                  BYTE& code);
 
 // Converts Windows-1255 text to HebChar text under the current progress
