@@ -138,15 +138,16 @@ int CompareWordsWithVowels(const BYTE* lettersA, const BYTE* lettersB, const BYT
 }
 
 int CompareWordsForFind(const BYTE* lettersA, const BYTE* lettersB, const BYTE* vowelsA,
-                        const BYTE* vowelsB, BOOL withVowels, BOOL exact) {
+                        const BYTE* vowelsB, const FindCompareOptions& options) {
   const int length = Length(lettersA);
   if (length != Length(lettersB)) return -1;
   for (int i = 0; i < length; ++i) {
-    if (lettersA[i] != lettersB[i] && (exact || !LettersEquivalent(lettersA[i], lettersB[i]))) {
+    if (lettersA[i] != lettersB[i] &&
+        (options.exactLetters || !LettersEquivalent(lettersA[i], lettersB[i]))) {
       return -1;
     }
   }
-  if (!withVowels) return 0;
+  if (!options.withVowels) return 0;
   for (int i = 0; i < length; ++i) {
     if (!FindVowelsRelated(vowelsA[i], vowelsB[i])) return -1;
   }
@@ -183,19 +184,22 @@ int CompareWordsPositional(const BYTE* lettersA, const BYTE* lettersB, const BYT
 }
 
 int CompareWordsPleneTolerant(const BYTE* lettersA, const BYTE* lettersB, const BYTE* vowelsA,
-                              const BYTE* vowelsB, BOOL exactDagesh, int unpointedA) {
-  if (unpointedA == -1) unpointedA = IsUnpointed(lettersA, vowelsA);
+                              const BYTE* vowelsB, const PleneCompareOptions& options) {
+  const bool unpointedA = options.pointingA == WordPointing::Unknown
+                              ? IsUnpointed(lettersA, vowelsA) != 0
+                              : options.pointingA == WordPointing::Unpointed;
   const int lengthA = Length(lettersA);
   const int lengthB = Length(lettersB);
   int i = 0;
   int j = 0;
   while (i < lengthA && j < lengthB) {
+    const bool first = i == 0 && j == 0;
     const bool last = i == lengthA - 1 || j == lengthB - 1;
     const int a = lettersA[i];
     const int b = lettersB[j];
-    const bool lettersMatch = i == 0 && j == 0 ? LettersEquivalent(a, b)
-                              : last           ? LetterMatchesWithAddedDageshNoHe(a, b)
-                                               : LetterMatchesWithAddedDagesh(a, b, exactDagesh);
+    const bool lettersMatch = first  ? LettersEquivalent(a, b)
+                              : last ? LetterMatchesWithAddedDageshNoHe(a, b)
+                                     : LetterMatchesWithAddedDagesh(a, b, options.exactDagesh);
     if (!lettersMatch) return -1;
     const int va = vowelsA[i];
     const int vb = vowelsB[j];

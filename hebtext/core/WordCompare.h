@@ -33,11 +33,20 @@ int CompareLettersEquivalent(const BYTE* lettersA, const BYTE* lettersB);
 int CompareLetterRuns(const BYTE* lettersA, const BYTE* lettersB, int length);
 int CompareWordsWithVowels(const BYTE* lettersA, const BYTE* lettersB, const BYTE* vowelsA,
                            const BYTE* vowelsB);
-// The document's Find.
+// How strictly the document's Find compares.
+struct FindCompareOptions {
+  bool withVowels;    // the vowels must agree too (stress and variant codes aside)
+  bool exactLetters;  // the same letter codes: a dagesh or a final form counts
+};
 int CompareWordsForFind(const BYTE* lettersA, const BYTE* lettersB, const BYTE* vowelsA,
-                        const BYTE* vowelsB, BOOL withVowels, BOOL exact);
+                        const BYTE* vowelsB, const FindCompareOptions& options);
 int CompareWordsPositional(const BYTE* lettersA, const BYTE* lettersB, const BYTE* vowelsA,
                            const BYTE* vowelsB);
-// unpointedA: whether word A carries no vowels, or -1 to find out.
+// Whether a word carries vowels, as its caller knows it.
+enum class WordPointing { Unknown, Pointed, Unpointed };
+struct PleneCompareOptions {
+  bool exactDagesh = false;                        // an inner letter of A may not lack B's dagesh
+  WordPointing pointingA = WordPointing::Unknown;  // found from its vowels when unknown
+};
 int CompareWordsPleneTolerant(const BYTE* lettersA, const BYTE* lettersB, const BYTE* vowelsA,
-                              const BYTE* vowelsB, BOOL exactDagesh, int unpointedA);
+                              const BYTE* vowelsB, const PleneCompareOptions& options);

@@ -134,16 +134,28 @@ TEST(WordComparisons, FindToleratesStressAndVariantCodes) {
   const PointedWord variants{{Samekh, QamatsYod}, {Pe, PatahAlef}, {Resh, NoVowel}};
   const PointedWord shabbat("שַׁבָּת");
   const PointedWord shabatNoDagesh("שַׁבָת");
-  EXPECT_EQ(0, CompareWordsForFind(stressed.L(), sefer.L(), stressed.V(), sefer.V(), TRUE, TRUE));
-  EXPECT_EQ(0, CompareWordsForFind(sefer.L(), stressed.L(), sefer.V(), stressed.V(), TRUE, TRUE));
-  EXPECT_EQ(0, CompareWordsForFind(safar.L(), variants.L(), safar.V(), variants.V(), TRUE, TRUE));
-  EXPECT_EQ(-1, CompareWordsForFind(safar.L(), sefer.L(), safar.V(), sefer.V(), TRUE, FALSE));
-  EXPECT_EQ(0, CompareWordsForFind(safar.L(), sefer.L(), safar.V(), sefer.V(), FALSE, TRUE));
-  // The exact flag makes a dagesh count.
-  EXPECT_EQ(0, CompareWordsForFind(shabbat.L(), shabatNoDagesh.L(), shabbat.V(), shabatNoDagesh.V(),
-                                   TRUE, FALSE));
-  EXPECT_EQ(-1, CompareWordsForFind(shabbat.L(), shabatNoDagesh.L(), shabbat.V(),
-                                    shabatNoDagesh.V(), TRUE, TRUE));
+  const FindCompareOptions withVowels{true, false};
+  const FindCompareOptions withVowelsExact{true, true};
+  const FindCompareOptions lettersExact{false, true};
+  struct Case {
+    const char* what;
+    const PointedWord& a;
+    const PointedWord& b;
+    FindCompareOptions options;
+    int result;
+  } const cases[] = {
+      {"stress in the tested word", stressed, sefer, withVowelsExact, 0},
+      {"stress in the reference", sefer, stressed, withVowelsExact, 0},
+      {"variant codes", safar, variants, withVowelsExact, 0},
+      {"other vowels", safar, sefer, withVowels, -1},
+      {"other vowels, letters only", safar, sefer, lettersExact, 0},
+      {"a dagesh missing", shabbat, shabatNoDagesh, withVowels, 0},
+      {"a dagesh missing, exact letters", shabbat, shabatNoDagesh, withVowelsExact, -1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.result, CompareWordsForFind(c.a.L(), c.b.L(), c.a.V(), c.b.V(), c.options))
+        << c.what;
+  }
 }
 
 TEST(WordComparisons, PositionalRules) {
@@ -207,35 +219,38 @@ TEST(WordComparisons, PleneTolerant) {
   const PointedWord tsohorayim("צָהֳרַיִם");
   const PointedWord tsohorayimHolam("צֹהֳרַיִם");
   const PointedWord davarPatahVariant{{DaletDagesh, Qamats}, {Bet, PatahForQamats}, {Resh, 0}};
+  const PleneCompareOptions tolerant;
+  const PleneCompareOptions exactDagesh{true};
+  const PleneCompareOptions aPointed{false, WordPointing::Pointed};
+  const PleneCompareOptions aUnpointed{false, WordPointing::Unpointed};
 
   struct Case {
     const char* what;
     const PointedWord& a;
     const PointedWord& b;
-    BOOL exactDagesh;
-    int unpointedA;
+    PleneCompareOptions options;
     int result;
   } const cases[] = {
-      {"unpointed plene against pointed", shalomPlene, Shalom(), FALSE, -1, 0},
-      {"pointed defective against pointed plene", shalomDefective, Shalom(), FALSE, -1, 0},
-      {"unpointed without the vav", shlm, Shalom(), FALSE, -1, -1},
-      {"pointed against unpointed", Shalom(), shalomPlene, FALSE, -1, -1},
-      {"shuruk written as vav in A", shukPlene, shuk, FALSE, -1, 0},
-      {"shuruk written as vav in B", shuk, shukPlene, FALSE, -1, 0},
-      {"unpointed with a dagesh added", yaldaBare, yalda, FALSE, -1, 0},
-      {"unpointed, dagesh exact", yaldaBare, yalda, TRUE, -1, -1},
-      {"pointed final he must agree", gavoahNoPatah, gavoah, FALSE, -1, -1},
-      {"unpointed final he may not", gavoahBare, gavoah, FALSE, -1, 0},
-      {"unless the caller says A is pointed", gavoahBare, gavoah, FALSE, 0, -1},
-      {"shva against hataf", halelu, haleluHataf, FALSE, -1, 0},
-      {"hataf against shva", haleluHataf, halelu, FALSE, -1, 0},
-      {"holam against qamats before hataf qamats", tsohorayimHolam, tsohorayim, FALSE, -1, 0},
-      {"qamats for the patah variant", Davar(), davarPatahVariant, FALSE, -1, 0},
-      {"lengths differ", shuk, Shalom(), FALSE, -1, -1},
+      {"unpointed plene against pointed", shalomPlene, Shalom(), tolerant, 0},
+      {"pointed defective against pointed plene", shalomDefective, Shalom(), tolerant, 0},
+      {"unpointed without the vav", shlm, Shalom(), tolerant, -1},
+      {"pointed against unpointed", Shalom(), shalomPlene, tolerant, -1},
+      {"shuruk written as vav in A", shukPlene, shuk, tolerant, 0},
+      {"shuruk written as vav in B", shuk, shukPlene, tolerant, 0},
+      {"unpointed with a dagesh added", yaldaBare, yalda, tolerant, 0},
+      {"unpointed, dagesh exact", yaldaBare, yalda, exactDagesh, -1},
+      {"pointed final he must agree", gavoahNoPatah, gavoah, tolerant, -1},
+      {"unpointed final he may not", gavoahBare, gavoah, tolerant, 0},
+      {"unless the caller says A is pointed", gavoahBare, gavoah, aPointed, -1},
+      {"nor a pointed one the caller calls unpointed", gavoahNoPatah, gavoah, aUnpointed, 0},
+      {"shva against hataf", halelu, haleluHataf, tolerant, 0},
+      {"hataf against shva", haleluHataf, halelu, tolerant, 0},
+      {"holam against qamats before hataf qamats", tsohorayimHolam, tsohorayim, tolerant, 0},
+      {"qamats for the patah variant", Davar(), davarPatahVariant, tolerant, 0},
+      {"lengths differ", shuk, Shalom(), tolerant, -1},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(c.result, CompareWordsPleneTolerant(c.a.L(), c.b.L(), c.a.V(), c.b.V(), c.exactDagesh,
-                                                  c.unpointedA))
+    EXPECT_EQ(c.result, CompareWordsPleneTolerant(c.a.L(), c.b.L(), c.a.V(), c.b.V(), c.options))
         << c.what;
   }
 }
