@@ -10,8 +10,9 @@
 
 struct HebCharNode;
 
-// Export and import filters, as the Copy Special and Paste Special radios number them.
-enum ClipboardFilter {
+// Export and import filters, as the Copy Special and Paste Special radios number
+// them; like the direction, int-based, so that any stored radio index converts.
+enum ClipboardFilter : int {
   kFilterNone = 0,           // the program's own codes
   kFilterStandard = 1,       // Windows-1255 letters with combining points
   kFilterEnglishLayout = 2,  // typed on an English layout in another word processor (import only)
@@ -19,7 +20,7 @@ enum ClipboardFilter {
   kFilterWideChar = 4,  // UTF-16 (import only; the copy always offers it)
 };
 
-enum ClipboardDirection { kForward = 0, kReverse = 1 };
+enum ClipboardDirection : int { kForward = 0, kReverse = 1 };
 
 // What Copy Special or Paste Special chose; the defaults are plain Copy and Paste.
 struct ClipboardTextOptions {
