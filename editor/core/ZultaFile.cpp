@@ -202,10 +202,15 @@ BOOL CZultaFile::UnpackFonts(ZultaDocData& doc) {
 BOOL CZultaFile::UnpackColors(ZultaDocData& doc) {
   ByteReader block;
   if (!GetHeaderBlock(ZultaHeader::kColor, ZultaHeader::kColor + 4, block)) return FALSE;
-  for (ZultaSideData& side : doc.sides) {
-    for (COLORREF& color : side.colors) color = block.GetU32LE();
-    if (!ReadColorTable(block, kTextColors, doc.styles.textColors) ||
-        !ReadColorTable(block, kBackColors, doc.styles.backColors))
+  // The shared colour tables follow each side's colours, the same both times.
+  // The attribute words index the first copy; the second is read over, since
+  // taking it too would double the tables at every open and save.
+  CDWordArray secondTextColors, secondBackColors;
+  for (int sideIndex = 0; sideIndex < kFileSideCount; ++sideIndex) {
+    for (COLORREF& color : doc.sides[sideIndex].colors) color = block.GetU32LE();
+    const BOOL first = sideIndex == 0;
+    if (!ReadColorTable(block, kTextColors, first ? doc.styles.textColors : secondTextColors) ||
+        !ReadColorTable(block, kBackColors, first ? doc.styles.backColors : secondBackColors))
       return Corrupt();
   }
   return TRUE;
