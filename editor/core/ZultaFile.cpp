@@ -11,6 +11,10 @@ namespace {
 
 const char kMagic[] = "ZULTA ";
 const size_t kMagicSize = 6;
+// The magic, then the major and minor version bytes.
+const size_t kSignatureSize = kMagicSize + 2;
+// The major version of every native file this program reads and writes.
+const BYTE kNativeMajor = 1;
 const char kDamaged[] = "This file cannot be opened: it is damaged or is not a Zulta document.";
 const char kNewer[] = "This document was saved by a newer version of Zulta and cannot be opened.";
 const char kTooLong[] =
@@ -60,6 +64,27 @@ void RemapTitleOrText(BYTE minor, std::string& text) {
   text.assign(remapped, remapped.GetLength());
 }
 
+size_t CountMagicMismatches(const BYTE* data, size_t size) {
+  size_t mismatches = 0;
+  for (size_t i = 0; i < kMagicSize && i < size; ++i)
+    if (data[i] != static_cast<BYTE>(kMagic[i])) ++mismatches;
+  return mismatches;
+}
+
+// A native file with a damaged signature, rather than a text or RTF file to
+// import: a save cut short within the signature (a text of just those few
+// letters is far less likely); the magic with major version 0, which no
+// writer stores; or the magic with one byte changed and then major version
+// 1, whose control code at that place no text file holds. Anything else that
+// lacks the magic stays a text or RTF file.
+BOOL IsDamagedSignature(const BYTE* data, size_t size) {
+  if (size == 0) return FALSE;
+  const size_t mismatches = CountMagicMismatches(data, size);
+  if (size < kSignatureSize) return mismatches == 0;
+  const BYTE major = data[kMagicSize];
+  return (mismatches == 0 && major == 0) || (mismatches == 1 && major == kNativeMajor);
+}
+
 BOOL EndsWithNoCase(LPCSTR path, LPCSTR suffix) {
   size_t length = std::strlen(path);
   if (length < 4) return FALSE;
@@ -96,7 +121,11 @@ BOOL CZultaFile::GetBlock(DWORD offset, DWORD length, ByteReader& block) {
 }
 
 BOOL CZultaFile::GetHeaderBlock(int offsetField, int lengthField, ByteReader& block) {
-  return GetBlock(ReadU32LE(m_header + offsetField), ReadU32LE(m_header + lengthField), block);
+  // Every block is written after the header; one that starts inside it
+  // would read the header's own fields as content.
+  const DWORD offset = ReadU32LE(m_header + offsetField);
+  if (offset < kZultaHeaderSize) return Corrupt();
+  return GetBlock(offset, ReadU32LE(m_header + lengthField), block);
 }
 
 BOOL CZultaFile::ReadSignature() {
@@ -105,9 +134,11 @@ BOOL CZultaFile::ReadSignature() {
   if (m_size >= 4 && m_data[0] == 'Q' && m_data[1] == 'X') {
     m_major = m_data[2];
     m_minor = m_data[3];
-  } else if (m_size >= 8 && std::memcmp(m_data, kMagic, kMagicSize) == 0) {
-    m_major = m_data[6];
-    m_minor = m_data[7];
+  } else if (IsDamagedSignature(m_data, m_size)) {
+    return Corrupt();
+  } else if (m_size >= kSignatureSize && std::memcmp(m_data, kMagic, kMagicSize) == 0) {
+    m_major = m_data[kMagicSize];
+    m_minor = m_data[kMagicSize + 1];
   } else {
     m_minor = m_size >= 5 && std::memcmp(m_data, "{\\rtf", 5) == 0 ? 1 : 0;
   }
@@ -116,7 +147,7 @@ BOOL CZultaFile::ReadSignature() {
 
 BOOL CZultaFile::ReadHeader() {
   if (m_major == 0) return TRUE;
-  if (m_major != 1) return Fail(kNewer);
+  if (m_major != kNativeMajor) return Fail(kNewer);
   BYTE* header = m_header;
   size_t size = kZultaHeaderSize;
   if (m_minor == 2) {
@@ -303,8 +334,8 @@ BOOL CZultaFile::UnpackPageLayouts(ZultaDocData& doc) {
 void CZultaFile::InitHeader() {
   std::memset(m_header, 0, sizeof m_header);
   std::memcpy(m_header, kMagic, kMagicSize);
-  m_header[6] = 1;
-  m_header[7] = kWrittenMinor;
+  m_header[kMagicSize] = kNativeMajor;
+  m_header[kMagicSize + 1] = kWrittenMinor;
 }
 
 void CZultaFile::PackTitle(const ZultaDocData& doc, ByteBuffer& block) {

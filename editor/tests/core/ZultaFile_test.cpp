@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "editor/core/CharAttr.h"
 #include "editor/core/FileBytes.h"
@@ -13,6 +15,8 @@
 namespace {
 
 const char kHebrewFace[] = "Pomlar David 2";
+const char kDamagedMessage[] =
+    "This file cannot be opened: it is damaged or is not a Zulta document.";
 
 void InitTables(ZultaDocData& doc) {
   doc.styles.RemoveAll();
@@ -211,25 +215,84 @@ TEST(ZultaFileTest, EmptySideReadsBackEmpty) {
   ExpectSameSide(doc.sides[1], back.sides[1]);
 }
 
+// Reads bytes that must be refused as a damaged document, into a document
+// whose text must stay as it was.
+void ExpectRefusedAsDamaged(const ByteBuffer& bytes, const std::string& what) {
+  ZultaDocData back;
+  InitTables(back);
+  back.sides[1].letters = "kept";
+  CZultaFile file;
+  EXPECT_FALSE(file.ReadDocument(bytes.data(), bytes.size(), back)) << what;
+  EXPECT_EQ(file.GetError(), kDamagedMessage) << what;
+  EXPECT_EQ(back.sides[1].letters, "kept") << what;
+}
+
 TEST(ZultaFileTest, EveryTruncationIsRefusedAndLeavesTheDocument) {
   ZultaDocData doc;
   MakeDocument(doc);
   ByteBuffer bytes = Write(doc);
-  for (size_t size = 6; size < bytes.size(); ++size) {
-    ByteBuffer cut(bytes.begin(), bytes.begin() + size);
-    ZultaDocData back;
-    InitTables(back);
-    back.sides[1].letters = "kept";
-    CZultaFile file;
-    if (!file.ReadDocument(cut.data(), cut.size(), back)) {
-      EXPECT_FALSE(file.GetError().IsEmpty());
-      EXPECT_EQ(back.sides[1].letters, "kept") << size;
+  // Down to a single byte: a cut within the signature is no text file.
+  for (size_t size = 1; size < bytes.size(); ++size)
+    ExpectRefusedAsDamaged(ByteBuffer(bytes.begin(), bytes.begin() + size),
+                           "cut to " + std::to_string(size));
+}
+
+TEST(ZultaFileTest, DamagedSignaturesAreRefused) {
+  ZultaDocData doc;
+  MakeDocument(doc);
+  const ByteBuffer bytes = Write(doc);
+  for (size_t at = 0; at < 6; ++at) {
+    for (BYTE flip : {0x01, 0x20, 0x80}) {
+      ByteBuffer damaged = bytes;
+      damaged[at] ^= flip;
+      ExpectRefusedAsDamaged(damaged, "byte " + std::to_string(at) + " flipped");
     }
   }
-  // Cutting into the last block must be caught.
-  ByteBuffer cut(bytes.begin(), bytes.end() - 1);
-  ZultaDocData back;
-  EXPECT_FALSE(Read(cut, back));
+  ByteBuffer noMajor = bytes;
+  noMajor[6] = 0;
+  ExpectRefusedAsDamaged(noMajor, "major version 0");
+}
+
+TEST(ZultaFileTest, BlocksStartingInsideTheHeaderAreRefused) {
+  ZultaDocData doc;
+  MakeDocument(doc);
+  const ByteBuffer bytes = Write(doc);
+  std::vector<int> offsetFields = {ZultaHeader::kTitle, ZultaHeader::kFont, ZultaHeader::kColor,
+                                   ZultaHeader::kSpacing};
+  for (int side = 0; side < kFileSideCount; ++side)
+    for (int field :
+         {ZultaHeader::kLayoutOffset, ZultaHeader::kTextOffset, ZultaHeader::kAttrOffset,
+          ZultaHeader::kLineOffset, ZultaHeader::kSectionOffset})
+      offsetFields.push_back(field + 4 * side);
+  for (int field : offsetFields) {
+    for (DWORD offset : {DWORD{0}, DWORD{8}, DWORD{kZultaHeaderSize - 1}}) {
+      ByteBuffer damaged = bytes;
+      WriteU32LE(&damaged[field], offset);
+      ExpectRefusedAsDamaged(damaged,
+                             "field " + std::to_string(field) + " at " + std::to_string(offset));
+    }
+  }
+}
+
+TEST(ZultaFileTest, ShortTextAndRtfFilesStillOpen) {
+  struct Case {
+    const char* bytes;
+    BYTE minor;  // 0 plain text, 1 RTF
+  } cases[] = {
+      // The second is a Hebrew word in Windows-1255.
+      {"hi", 0},      {"\xF9\xEC\xE5\xED", 0}, {"Zulta!", 0}, {"ZULTAN is here", 0},
+      {"ZUMTA x", 0}, {"{\\rtf1 hi}", 1},
+  };
+  for (const Case& c : cases) {
+    const std::string text = c.bytes;
+    ZultaDocData back;
+    CZultaFile file;
+    ASSERT_TRUE(Read(ByteBuffer(text.begin(), text.end()), back, &file))
+        << text << ": " << file.GetError();
+    EXPECT_EQ(file.GetMajor(), 0) << text;
+    EXPECT_EQ(file.GetMinor(), c.minor) << text;
+    EXPECT_FALSE(back.sides[0].letters.empty() && back.sides[1].letters.empty()) << text;
+  }
 }
 
 TEST(ZultaFileTest, NewerVersionsAreRefusedWithAMessage) {
