@@ -6,6 +6,7 @@
 #include "editor/core/CharAttr.h"
 #include "hebtext/core/AnsiExport.h"
 #include "hebtext/core/HebChar.h"
+#include "hebtext/core/MeasureUnits.h"
 #include "hebtext/core/TextLines.h"
 
 namespace {
@@ -105,21 +106,53 @@ void AppendEscaped(std::string& out, BYTE c) {
   out += static_cast<char>(c);
 }
 
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kMaxGutterTwips = 32767.0;  // RTF readers take 16-bit measures
+
+// A column section's settings, at the top level between the text groups so
+// that they last until the next section; \sect ends the one before.
+void AppendSectionStart(std::string& body, const ZultaSectionRun& run, bool firstLine) {
+  if (!firstLine) body += "\\sect";
+  body += "\\sectd";
+  if (run.columns > 1) {
+    double inches = run.unit == kUnitMillimetres ? InchMmConvert(run.gapInUnit, run.unit)
+                                                 : run.gapInUnit;
+    AppendRtfNumber(body, "\\cols%u", run.columns);
+    double twips = std::clamp(inches * kTwipsPerInch, 0.0, kMaxGutterTwips) + 0.5;
+    AppendRtfNumber(body, "\\colsx%u", static_cast<unsigned>(twips));
+  }
+  body += " ";
+}
+
 std::string BuildBody(const ZultaDocData& doc, int side, const std::string& text,
                       const std::vector<DWORD>& attrs, const std::vector<DWORD>& paraFormats,
                       const std::vector<UINT>& textPos, const std::vector<UINT>& backPos) {
   std::string body = "\\plain ";
   size_t nextPara = 0;
   UINT align = 0, lineSpace = 0;
+  auto takeNextFormat = [&]() {
+    if (nextPara >= paraFormats.size()) return;
+    DWORD para = paraFormats[nextPara++];
+    align = FormatAlign(para);
+    lineSpace = FormatLineSpace(para);
+  };
   bool open = false;
+  const std::vector<ZultaSectionRun>& sections = doc.sides[side].sections;
+  size_t line = 0, nextSection = 0;
+  auto startLine = [&]() {
+    takeNextFormat();
+    const ZultaSectionRun* run = nullptr;
+    while (nextSection < sections.size() && sections[nextSection].lineIndex <= line)
+      run = &sections[nextSection++];
+    if (run == nullptr) return;
+    if (open) body += "}";
+    open = false;
+    AppendSectionStart(body, *run, line == 0);
+  };
   FormatKey last{};
+  startLine();
   for (size_t i = 0; i < text.size(); ++i) {
     BYTE c = static_cast<BYTE>(text[i]);
-    if ((i == 0 || c == 12 || c == 13) && nextPara < paraFormats.size()) {
-      DWORD para = paraFormats[nextPara++];
-      align = FormatAlign(para);
-      lineSpace = FormatLineSpace(para);
-    }
     DWORD attr = attrs[i];
     FormatKey key{textPos[i],      backPos[i], AttrFont(attr), AttrSize(attr),
                   AttrStyle(attr), align,      lineSpace,      AttrWordSpace(attr)};
@@ -144,6 +177,13 @@ std::string BuildBody(const ZultaDocData& doc, int side, const std::string& text
       body += " ";
     }
     AppendEscaped(body, c);
+    // RTF gives a paragraph the format in effect at the break that ends it,
+    // so a break is written with its line's format and the next line's
+    // format and section start after it.
+    if (c == 12 || c == 13) {
+      ++line;
+      startLine();
+    }
   }
   if (open) body += "}";
   return body;

@@ -36,8 +36,8 @@ void ConvertRunsToAnsi(const ZultaDocData& doc, int side, std::string& out,
                        std::vector<DWORD>& attrs, VavOrder vavOrder);
 
 // The RTF document of Windows-1255 text with one attribute word a byte and
-// one paragraph word per paragraph. attrs is renumbered to the written
-// tables' positions.
+// one paragraph word per paragraph; the side's column sections begin at
+// their paragraphs. attrs is renumbered to the written tables' positions.
 void BuildRtf(const ZultaDocData& doc, int side, CString& out, const std::string& text,
               std::vector<DWORD>& attrs, const std::vector<DWORD>& paraFormats,
               IRtfFontInfo* fonts);
