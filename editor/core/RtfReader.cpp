@@ -1,11 +1,14 @@
 #include "editor/core/RtfReader.h"
 
+#include <algorithm>
 #include <climits>
-#include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "editor/core/CharAttr.h"
 #include "hebtext/core/AnsiImport.h"
+#include "hebtext/core/HebChar.h"
+#include "hebtext/core/SortedStrings.h"
 #include "hebtext/core/UnicodeHebrew.h"
 
 namespace {
@@ -15,28 +18,56 @@ const int kMapSize = 256;
 const WORD kUnmapped = 0xFFFF;
 const size_t kMaxKeywordLength = 32;
 const int kMaxParameterDigits = 10;
+const int kHebrewCharset = 177;     // \fcharset of a font whose bytes are Windows-1255
+const int kDefaultCharset = 1;      // \fcharset that leaves the code page to the document
+const int kHebrewCodePage = 1255;   // \ansicpg of a document whose bytes are Windows-1255
+const int kUnstated = -1;           // a charset or default font the RTF does not give
+const int kSingleLineTwips = 240;   // \sl of one line under \slmult1
+const BYTE kReplacementChar = '?';  // a \u character that has neither a byte nor a fallback
+
+// Windows-1252 bytes of the typographic characters RTF names by control word.
+namespace Cp1252 {
+constexpr BYTE LeftSingleQuote = 0x91;
+constexpr BYTE RightSingleQuote = 0x92;
+constexpr BYTE LeftDoubleQuote = 0x93;
+constexpr BYTE RightDoubleQuote = 0x94;
+constexpr BYTE Bullet = 0x95;
+constexpr BYTE EnDash = 0x96;
+constexpr BYTE EmDash = 0x97;
+}  // namespace Cp1252
 
 struct CharProps {
   int bold = 0, underline = 0, italic = 0;
   int font = 0, halfPoints = 0, textColor = 0, backColor = 0;
   int red = 0, green = 0, blue = 0;
-  int unicodeSkip = 1;  // \ucN: fallback characters after each \u
+  int unicodeSkip = 1;           // \ucN: fallback characters after each \u
+  int fontCharset = kUnstated;  // of the font table entry being read
 };
 struct ParaProps {
   int leftIndent = 0, rightIndent = 0, firstIndent = 0, align = 0;
+  int lineTwips = 0, lineMultiple = 0;  // \sl, \slmult
 };
 struct SectProps {
-  int columns = 0, lineSpace = 0, wordSpace = 0, breakKind = 0, pageNumX = 0, pageNumY = 0,
-      pageNumFormat = 0;
+  int columns = 1, columnGap = 0, lineSpace = 0, wordSpace = 0, breakKind = 0, pageNumX = 0,
+      pageNumY = 0, pageNumFormat = 0;
 };
 struct DocProps {
   int paperWidth = 0, paperHeight = 0, marginLeft = 0, marginTop = 0, marginRight = 0,
-      marginBottom = 0, firstPage = 0, facing = 0, landscape = 0;
+      marginBottom = 0, firstPage = 0, facing = 0, landscape = 0, codePage = 0,
+      defaultFont = kUnstated;
 };
 
 enum Destination { kDestNormal, kDestFontTable, kDestColorTable, kDestSkip };
-enum InputState { kStateNormal, kStateBinary, kStateHex, kStateUnicode };
-enum KeywordKind { kKindChar, kKindDest, kKindProp, kKindSpecial };
+enum InputState { kStateNormal, kStateBinary, kStateHex };
+enum KeywordKind { kKindChar, kKindLatinChar, kKindDest, kKindProp, kKindSpecial };
+
+// How a byte's face is chosen. Bytes as written keep the current face, except Hebrew bytes of a
+// Windows-1255 font; Hebrew from \u goes to the program's Hebrew face; Windows-1252 bytes that
+// stand for other characters must not land in a face whose bytes are Hebrew.
+enum class Script { kAsWritten, kHebrew, kLatin };
+
+// What the current font's bytes are, by its \fcharset.
+enum class FontCoding : BYTE { kUnstated, kHebrew, kOther };
 
 // clang-format off
 enum Property {
@@ -45,7 +76,9 @@ enum Property {
   kPropFirstIndent, kPropAlign, kPropColumns, kPropLineSpace, kPropWordSpace, kPropBreakKind,
   kPropPageNumX, kPropPageNumY, kPropPageNumFormat, kPropPaperWidth, kPropPaperHeight,
   kPropMarginLeft, kPropMarginRight, kPropMarginTop, kPropMarginBottom, kPropFirstPage,
-  kPropFacing, kPropLandscape, kPropUnicodeSkip, kPropCount
+  kPropFacing, kPropLandscape, kPropUnicodeSkip, kPropFontCharset, kPropCodePage,
+  kPropDefaultFont, kPropColumnGap, kPropLineTwips, kPropLineMultiple, kPropParaDefaults,
+  kPropSectDefaults, kPropCount
 };
 // clang-format on
 enum Special { kSpecBin, kSpecHex, kSpecUnicode, kSpecSkipDest };
@@ -103,15 +136,31 @@ const Keyword kKeywords[] = {
     {"facingp", 1, true, kKindProp, kPropFacing},
     {"landscape", 1, true, kKindProp, kPropLandscape},
     {"uc", 1, false, kKindProp, kPropUnicodeSkip},
+    {"fcharset", 0, false, kKindProp, kPropFontCharset},
+    {"ansicpg", 0, false, kKindProp, kPropCodePage},
+    {"deff", 0, false, kKindProp, kPropDefaultFont},
+    {"colsx", 0, false, kKindProp, kPropColumnGap},
+    {"sl", 0, false, kKindProp, kPropLineTwips},
+    {"slmult", 0, false, kKindProp, kPropLineMultiple},
+    {"pard", 0, true, kKindProp, kPropParaDefaults},
+    {"sectd", 0, true, kKindProp, kPropSectDefaults},
     {"bin", 0, false, kKindSpecial, kSpecBin},
     {"'", 0, false, kKindSpecial, kSpecHex},
     {"u", 0, false, kKindSpecial, kSpecUnicode},
     {"*", 0, false, kKindSpecial, kSpecSkipDest},
-    {"page", 12, false, kKindChar, 12},
-    {"par", 13, false, kKindChar, 13},
-    {"tab", 9, false, kKindChar, 9},
-    {"ldblquote", 34, false, kKindChar, 34},
-    {"rdblquote", 34, false, kKindChar, 34},
+    {"page", HebCode::FormFeed, false, kKindChar, HebCode::FormFeed},
+    {"par", HebCode::CarriageReturn, false, kKindChar, HebCode::CarriageReturn},
+    {"line", HebCode::CarriageReturn, false, kKindChar, HebCode::CarriageReturn},
+    {"tab", HebCode::Tab, false, kKindChar, HebCode::Tab},
+    {"~", HebCode::Space, false, kKindChar, HebCode::Space},
+    {"_", HebCode::Hyphen, false, kKindChar, HebCode::Hyphen},
+    {"lquote", Cp1252::LeftSingleQuote, false, kKindLatinChar, Cp1252::LeftSingleQuote},
+    {"rquote", Cp1252::RightSingleQuote, false, kKindLatinChar, Cp1252::RightSingleQuote},
+    {"ldblquote", Cp1252::LeftDoubleQuote, false, kKindLatinChar, Cp1252::LeftDoubleQuote},
+    {"rdblquote", Cp1252::RightDoubleQuote, false, kKindLatinChar, Cp1252::RightDoubleQuote},
+    {"bullet", Cp1252::Bullet, false, kKindLatinChar, Cp1252::Bullet},
+    {"endash", Cp1252::EnDash, false, kKindLatinChar, Cp1252::EnDash},
+    {"emdash", Cp1252::EmDash, false, kKindLatinChar, Cp1252::EmDash},
     {"{", '{', false, kKindChar, '{'},
     {"}", '}', false, kKindChar, '}'},
     {"\\", '\\', false, kKindChar, '\\'},
@@ -159,12 +208,96 @@ int HexValue(int c) {
   return -1;
 }
 
+bool IsAnsiHebrew(BYTE c) {
+  return IsAnsiHebrewLetter(c) || IsAnsiHebrewPoint(c) || IsAnsiMaqafOrSofPasuq(c);
+}
+
+struct UnitByte {
+  WORD unit;
+  BYTE byte;
+};
+
+// Hebrew punctuation the program writes with ASCII codes in its Hebrew face.
+const UnitByte kHebrewPunctuation[] = {
+    {0x05F3, HebCode::Geresh},
+    {0x05F4, HebCode::Gershayim},
+};
+
+// Windows-1252 between 0x80 and 0x9F; from 0xA0 on its bytes are the code points.
+// clang-format off
+const UnitByte kCp1252Upper[] = {
+    {0x20AC, 0x80}, {0x201A, 0x82}, {0x0192, 0x83}, {0x201E, 0x84}, {0x2026, 0x85},
+    {0x2020, 0x86}, {0x2021, 0x87}, {0x02C6, 0x88}, {0x2030, 0x89}, {0x0160, 0x8A},
+    {0x2039, 0x8B}, {0x0152, 0x8C}, {0x017D, 0x8E},
+    {0x2018, Cp1252::LeftSingleQuote}, {0x2019, Cp1252::RightSingleQuote},
+    {0x201C, Cp1252::LeftDoubleQuote}, {0x201D, Cp1252::RightDoubleQuote},
+    {0x2022, Cp1252::Bullet}, {0x2013, Cp1252::EnDash}, {0x2014, Cp1252::EmDash},
+    {0x02DC, 0x98}, {0x2122, 0x99}, {0x0161, 0x9A}, {0x203A, 0x9B}, {0x0153, 0x9C},
+    {0x017E, 0x9E}, {0x0178, 0x9F},
+};
+// clang-format on
+const UINT kCp1252Identical = 0xA0;
+
+bool FindUnitByte(const UnitByte* begin, const UnitByte* end, UINT unit, BYTE& byte) {
+  for (const UnitByte* entry = begin; entry != end; ++entry) {
+    if (entry->unit != unit) continue;
+    byte = entry->byte;
+    return true;
+  }
+  return false;
+}
+
+bool UnicodeCharToCp1252(UINT unit, BYTE& byte) {
+  if (unit >= kCp1252Identical && unit <= 0xFF) {
+    byte = static_cast<BYTE>(unit);
+    return true;
+  }
+  return FindUnitByte(std::begin(kCp1252Upper), std::end(kCp1252Upper), unit, byte);
+}
+
+// Direction marks, zero-width characters and the byte order mark shape the text in other
+// programs but are no characters of the program's text.
+bool IsInvisibleFormatChar(UINT unit) {
+  return (unit >= 0x200B && unit <= 0x200F) || (unit >= 0x202A && unit <= 0x202E) ||
+         (unit >= 0x2066 && unit <= 0x2069) || unit == 0xFEFF;
+}
+
+// The bytes the reader keeps for a \u unit and how they are set: Hebrew as the Windows-1255
+// bytes (all of them: a presentation form gives letter and point) of the program's Hebrew face,
+// other characters as their Windows-1252 byte. 0 when the unit has no byte.
+int UnicodeUnitToBytes(UINT unit, BYTE (&bytes)[2], Script& script) {
+  script = Script::kAsWritten;
+  if (unit < 0x80) {
+    bytes[0] = static_cast<BYTE>(unit);
+    return 1;
+  }
+  script = Script::kHebrew;
+  if (FindUnitByte(std::begin(kHebrewPunctuation), std::end(kHebrewPunctuation), unit, bytes[0]))
+    return 1;
+  int count = UnicodeCharToAnsi(unit, bytes);
+  if (count > 0) return count;
+  script = Script::kLatin;
+  return UnicodeCharToCp1252(unit, bytes[0]) ? 1 : 0;
+}
+
+// The paragraph's line spacing as the program's extra percent of a line: the program's own
+// \xls, else a multiple of single spacing (\sl with \slmult1) above one line.
+int ExtraLineSpace(const ParaProps& para, int programSpace) {
+  if (programSpace != 0) return programSpace;
+  if (para.lineMultiple != 1 || para.lineTwips <= kSingleLineTwips) return 0;
+  long long extra = (static_cast<long long>(para.lineTwips - kSingleLineTwips) * 100 +
+                     kSingleLineTwips / 2) /
+                    kSingleLineTwips;
+  return static_cast<int>(std::min<long long>(extra, 0xFFFF));
+}
+
 // One parse; all state starts afresh with each.
 class RtfReader {
  public:
   explicit RtfReader(CRtfTables& tables) : m_t(tables) {
     for (WORD& entry : m_fontMap) entry = kUnmapped;
     for (WORD& entry : m_colorMap) entry = kUnmapped;
+    for (FontCoding& entry : m_fontCoding) entry = FontCoding::kUnstated;
   }
   int Parse();
 
@@ -177,16 +310,31 @@ class RtfReader {
     Destination dest;
     InputState state;
   };
+  // The characters written after a \u for readers that cannot take it.
+  struct UnicodeFallback {
+    int left = 0;         // still to come
+    bool stands = false;  // they stand for the character, which has no byte of its own
+    bool given = false;   // one of them has been taken
+  };
 
   int PushState();
   int PopState();
+  int ParseHexDigit(int c);
   int ParseKeyword();
   int TranslateKeyword(const std::string& keyword, int param, bool hasParam);
   int ApplyProperty(int prop, int value);
   int ChangeDestination(int which);
   int ParseSpecial(int which, int param, bool hasParam);
-  int ParseChar(int c);
-  int OutputChar(BYTE c);
+  int ParseUnicode(UINT unit);
+  int EndFallback();
+  int ParseChar(int c, Script script = Script::kAsWritten);
+  int DestinationChar(int c, Script script);
+  int OutputChar(BYTE c, Script script);
+  DWORD ParagraphWord();
+  CString FaceOfFont(int font) const;
+  bool IsHebrewCoded(int font, const CString& face) const;
+  CString LatinFace() const;
+  CString FaceFor(BYTE c, Script script);
   void FontTableChar(int c);
   void ColorTableChar(int c);
 
@@ -199,10 +347,10 @@ class RtfReader {
   InputState m_state = kStateNormal;
   long long m_binaryLeft = 0;
   bool m_skipIfUnknown = false;
-  int m_unicodeSkipLeft = 0;  // fallback characters still to drop after \u
-  bool m_fromUnicode = false;
+  UnicodeFallback m_fallback;
   std::vector<SavedState> m_stack;
   WORD m_fontMap[kMapSize];
+  FontCoding m_fontCoding[kMapSize];
   WORD m_colorMap[kMapSize];
   int m_colorCount = 0;
   std::string m_faceName;
@@ -216,33 +364,42 @@ int RtfReader::Parse() {
     int ec = kRtfOk;
     if (m_state == kStateBinary) {
       ec = ParseChar(c);
+    } else if (c == '\n' || c == '\r') {
+      continue;
+    } else if (m_state == kStateHex) {
+      ec = ParseHexDigit(c);
     } else if (c == '{') {
       ec = PushState();
     } else if (c == '}') {
       ec = PopState();
     } else if (c == '\\') {
       ec = ParseKeyword();
-    } else if (c == '\n' || c == '\r') {
-      continue;
-    } else if (m_state == kStateNormal) {
-      ec = ParseChar(c);
-    } else if (m_state == kStateHex) {
-      int digit = HexValue(c);
-      if (digit < 0) return kRtfInvalidHex;
-      m_hexValue = m_hexValue * 16 + digit;
-      if (++m_hexDigits == 2) {
-        m_state = kStateNormal;
-        ec = ParseChar(m_hexValue);
-      }
     } else {
-      return kRtfAssertion;
+      ec = ParseChar(c);
     }
     if (ec != kRtfOk) return ec;
   }
+  if (m_state == kStateHex) return kRtfEndOfFile;
+  int ec = EndFallback();
+  if (ec != kRtfOk) return ec;
   return m_stack.empty() ? kRtfOk : kRtfUnmatchedBrace;
 }
 
+// A brace or backslash inside an escape is no hex digit either: the escape is refused rather
+// than let a group boundary cut it in two.
+int RtfReader::ParseHexDigit(int c) {
+  int digit = HexValue(c);
+  if (digit < 0) return kRtfInvalidHex;
+  m_hexValue = m_hexValue * 16 + digit;
+  if (++m_hexDigits < 2) return kRtfOk;
+  m_state = kStateNormal;
+  return ParseChar(m_hexValue);
+}
+
+// A group boundary ends the fallback of a \u, so that it never eats text beyond its group.
 int RtfReader::PushState() {
+  int ec = EndFallback();
+  if (ec != kRtfOk) return ec;
   if (m_stack.size() >= static_cast<size_t>(kRtfMaxDepth)) return kRtfStackOverflow;
   m_stack.push_back(SavedState{m_chars, m_para, m_sect, m_doc, m_dest, m_state});
   m_state = kStateNormal;
@@ -250,6 +407,8 @@ int RtfReader::PushState() {
 }
 
 int RtfReader::PopState() {
+  int ec = EndFallback();
+  if (ec != kRtfOk) return ec;
   if (m_stack.empty()) return kRtfStackUnderflow;
   const SavedState& saved = m_stack.back();
   m_chars = saved.chars;
@@ -302,6 +461,7 @@ int RtfReader::TranslateKeyword(const std::string& keyword, int param, bool hasP
     m_skipIfUnknown = false;
     switch (entry.kind) {
       case kKindChar: return ParseChar(entry.index);
+      case kKindLatinChar: return ParseChar(entry.index, Script::kLatin);
       case kKindDest: return ChangeDestination(entry.index);
       case kKindProp:
         return ApplyProperty(entry.index,
@@ -318,24 +478,29 @@ int RtfReader::TranslateKeyword(const std::string& keyword, int param, bool hasP
 int RtfReader::ApplyProperty(int prop, int value) {
   if (m_dest == kDestSkip) return kRtfOk;
   int* const fields[kPropCount] = {
-      &m_chars.bold,       &m_chars.underline,    &m_chars.italic,    nullptr,
-      &m_chars.font,       &m_chars.halfPoints,   &m_chars.textColor, &m_chars.backColor,
-      &m_chars.red,        &m_chars.green,        &m_chars.blue,      &m_para.leftIndent,
-      &m_para.rightIndent, &m_para.firstIndent,   &m_para.align,      &m_sect.columns,
-      &m_sect.lineSpace,   &m_sect.wordSpace,     &m_sect.breakKind,  &m_sect.pageNumX,
-      &m_sect.pageNumY,    &m_sect.pageNumFormat, &m_doc.paperWidth,  &m_doc.paperHeight,
-      &m_doc.marginLeft,   &m_doc.marginRight,    &m_doc.marginTop,   &m_doc.marginBottom,
-      &m_doc.firstPage,    &m_doc.facing,         &m_doc.landscape,   &m_chars.unicodeSkip,
+      &m_chars.bold,       &m_chars.underline,    &m_chars.italic,     nullptr,
+      &m_chars.font,       &m_chars.halfPoints,   &m_chars.textColor,  &m_chars.backColor,
+      &m_chars.red,        &m_chars.green,        &m_chars.blue,       &m_para.leftIndent,
+      &m_para.rightIndent, &m_para.firstIndent,   &m_para.align,       &m_sect.columns,
+      &m_sect.lineSpace,   &m_sect.wordSpace,     &m_sect.breakKind,   &m_sect.pageNumX,
+      &m_sect.pageNumY,    &m_sect.pageNumFormat, &m_doc.paperWidth,   &m_doc.paperHeight,
+      &m_doc.marginLeft,   &m_doc.marginRight,    &m_doc.marginTop,    &m_doc.marginBottom,
+      &m_doc.firstPage,    &m_doc.facing,         &m_doc.landscape,    &m_chars.unicodeSkip,
+      &m_chars.fontCharset, &m_doc.codePage,      &m_doc.defaultFont,  &m_sect.columnGap,
+      &m_para.lineTwips,   &m_para.lineMultiple,  nullptr,             nullptr,
   };
   if (prop < 0 || prop >= kPropCount) return kRtfBadTable;
-  if (prop == kPropPlain) {
-    int skip = m_chars.unicodeSkip;
-    m_chars = CharProps();
-    m_chars.unicodeSkip = skip;
-    return kRtfOk;
+  switch (prop) {
+    case kPropPlain: {
+      int skip = m_chars.unicodeSkip;
+      m_chars = CharProps();
+      m_chars.unicodeSkip = skip;
+      return kRtfOk;
+    }
+    case kPropParaDefaults: m_para = ParaProps(); return kRtfOk;
+    case kPropSectDefaults: m_sect = SectProps(); return kRtfOk;
+    default: *fields[prop] = value; return kRtfOk;
   }
-  *fields[prop] = value;
-  return kRtfOk;
 }
 
 int RtfReader::ChangeDestination(int which) {
@@ -363,34 +528,50 @@ int RtfReader::ParseSpecial(int which, int param, bool hasParam) {
       m_hexValue = 0;
       m_hexDigits = 0;
       return kRtfOk;
-    case kSpecUnicode: {
+    case kSpecUnicode:
       // \u takes a signed 16-bit value; negative ones stand for 65536 + n.
-      unsigned unit = static_cast<unsigned>(param) & 0xFFFF;
-      BYTE bytes[2];
-      int count = UnicodeCharToAnsi(unit, bytes);
-      int ec = kRtfOk;
-      if (count > 0) {
-        m_t.hebrewSeen = TRUE;
-        m_fromUnicode = true;
-        ec = ParseChar(bytes[0]);
-        m_fromUnicode = false;
-      }
-      m_unicodeSkipLeft = m_chars.unicodeSkip > 0 ? m_chars.unicodeSkip : 0;
-      return ec;
-    }
+      return ParseUnicode(static_cast<unsigned>(param) & 0xFFFF);
     case kSpecSkipDest: m_skipIfUnknown = true; return kRtfOk;
     default: return kRtfBadTable;
   }
 }
 
-int RtfReader::ParseChar(int c) {
+// The \ucN characters after a \u are its fallback: read over when the character has bytes of
+// its own, taken as its text when it has none, '?' when that text is missing. Invisible format
+// characters leave nothing.
+int RtfReader::ParseUnicode(UINT unit) {
+  int ec = EndFallback();
+  if (ec != kRtfOk) return ec;
+  BYTE bytes[2];
+  Script script;
+  int count = IsInvisibleFormatChar(unit) ? 0 : UnicodeUnitToBytes(unit, bytes, script);
+  m_fallback.left = std::max(m_chars.unicodeSkip, 0);
+  m_fallback.stands = count == 0 && !IsInvisibleFormatChar(unit);
+  for (int i = 0; i < count && ec == kRtfOk; ++i) ec = DestinationChar(bytes[i], script);
+  if (ec == kRtfOk && m_fallback.left == 0) ec = EndFallback();
+  return ec;
+}
+
+int RtfReader::EndFallback() {
+  UnicodeFallback ended = m_fallback;
+  m_fallback = UnicodeFallback();
+  return ended.stands && !ended.given ? DestinationChar(kReplacementChar, Script::kAsWritten)
+                                      : kRtfOk;
+}
+
+int RtfReader::ParseChar(int c, Script script) {
   if (m_state == kStateBinary && --m_binaryLeft <= 0) m_state = kStateNormal;
-  if (m_unicodeSkipLeft > 0 && !m_fromUnicode) {
-    --m_unicodeSkipLeft;
-    return kRtfOk;
+  if (m_fallback.left > 0) {
+    --m_fallback.left;
+    if (!m_fallback.stands) return kRtfOk;
+    m_fallback.given = true;
   }
+  return DestinationChar(c, script);
+}
+
+int RtfReader::DestinationChar(int c, Script script) {
   switch (m_dest) {
-    case kDestNormal: return OutputChar(static_cast<BYTE>(c));
+    case kDestNormal: return OutputChar(static_cast<BYTE>(c), script);
     case kDestFontTable: FontTableChar(c); return kRtfOk;
     case kDestColorTable: ColorTableChar(c); return kRtfOk;
     case kDestSkip: return kRtfOk;
@@ -404,31 +585,95 @@ void RtfReader::FontTableChar(int c) {
     return;
   }
   WORD index = m_t.AddLocalFontName(m_faceName.c_str());
-  if (m_chars.font >= 0 && m_chars.font < kMapSize)
+  if (m_chars.font >= 0 && m_chars.font < kMapSize) {
     m_fontMap[m_chars.font] = index == kUnmapped ? 0 : index;
+    int charset = m_chars.fontCharset;
+    m_fontCoding[m_chars.font] = charset == kUnstated || charset == kDefaultCharset
+                                     ? FontCoding::kUnstated
+                                 : charset == kHebrewCharset ? FontCoding::kHebrew
+                                                             : FontCoding::kOther;
+  }
+  m_chars.fontCharset = kUnstated;  // entries need not have groups of their own
   m_faceName.clear();
 }
 
 void RtfReader::ColorTableChar(int c) {
   if (c != ';') return;
+  // Colours beyond the map are defined but cannot be referred to.
+  if (m_colorCount >= kMapSize) return;
   COLORREF color =
       (m_chars.red & 0xFF) | ((m_chars.green & 0xFF) << 8) | ((m_chars.blue & 0xFF) << 16);
   WORD index = m_t.AddLocalColor(color);
-  // Colours beyond the map are defined but cannot be referred to.
-  if (m_colorCount < kMapSize) m_colorMap[m_colorCount] = index == kUnmapped ? 0 : index;
-  ++m_colorCount;
+  m_colorMap[m_colorCount++] = index == kUnmapped ? 0 : index;
 }
 
-int RtfReader::OutputChar(BYTE c) {
-  using namespace CharAttrBits;
+CString RtfReader::FaceOfFont(int font) const {
+  LPCSTR local = m_t.GetLocalFontName(font >= 0 && font < kMapSize ? m_fontMap[font] : kUnmapped);
+  return local ? local : "";
+}
+
+// A font's own \fcharset decides what its bytes are; a font that states none (or the default
+// charset) follows the document's \ansicpg.
+bool RtfReader::IsHebrewCoded(int font, const CString& face) const {
+  if (face.Find("(Hebrew)") >= 0) return true;
+  FontCoding coding = font >= 0 && font < kMapSize ? m_fontCoding[font] : FontCoding::kUnstated;
+  if (coding != FontCoding::kUnstated) return coding == FontCoding::kHebrew;
+  return m_doc.codePage == kHebrewCodePage;
+}
+
+// The face of Latin text beside Hebrew: the document's default font (\deff) when its bytes are
+// not Hebrew, else the empty face, which stands for the side's default.
+CString RtfReader::LatinFace() const {
+  CString face = FaceOfFont(m_doc.defaultFont);
+  bool latin = m_doc.defaultFont != kUnstated && !IsProgramHebrewFont(face) &&
+               !IsHebrewCoded(m_doc.defaultFont, face);
+  return latin ? face : CString();
+}
+
+CString RtfReader::FaceFor(BYTE c, Script script) {
+  CString face = FaceOfFont(m_chars.font);
+  bool hebrew = false;
+  switch (script) {
+    case Script::kAsWritten: hebrew = IsAnsiHebrew(c) && IsHebrewCoded(m_chars.font, face); break;
+    case Script::kHebrew: hebrew = true; break;
+    case Script::kLatin:
+      if (IsProgramHebrewFont(face) || IsHebrewCoded(m_chars.font, face)) return LatinFace();
+      break;
+  }
+  if (!hebrew) return face;
+  m_t.hebrewSeen = TRUE;
+  return kHebrewProgramFace;
+}
+
+// The format of the paragraph the next character belongs to.
+DWORD RtfReader::ParagraphWord() {
   DWORD para = (m_para.align == 1 || m_para.align == 2) ? static_cast<DWORD>(m_para.align) : 0;
-  if (m_sect.lineSpace != 0) {
-    WORD index = m_t.FindOrAddLineSpace(static_cast<WORD>(m_sect.lineSpace));
+  int lineSpace = ExtraLineSpace(m_para, m_sect.lineSpace);
+  if (lineSpace != 0) {
+    WORD index = m_t.FindOrAddLineSpace(static_cast<WORD>(lineSpace));
     if (index != kRtfNoIndex)
       para = SetAttrField(para, LineFormatBits::kLineSpaceShift, LineFormatBits::kLineSpaceMask,
                           index);
   }
-  if (c == 12 || c == 13 || m_t.text.empty()) m_t.paraFormats.push_back(para);
+  return para;
+}
+
+int RtfReader::OutputChar(BYTE c, Script script) {
+  using namespace CharAttrBits;
+  // A paragraph takes the format in force at its end, as RTF defines it; a break opens the
+  // next one.
+  DWORD para = ParagraphWord();
+  RtfColumns columns{m_sect.columns, m_sect.columnGap};
+  if (m_t.paraFormats.empty()) {
+    m_t.paraFormats.push_back(para);
+    m_t.paraColumns.push_back(columns);
+  }
+  m_t.paraFormats.back() = para;
+  m_t.paraColumns.back() = columns;
+  if (c == HebCode::FormFeed || c == HebCode::CarriageReturn) {
+    m_t.paraFormats.push_back(para);
+    m_t.paraColumns.push_back(columns);
+  }
 
   DWORD attr = 0;
   if (m_sect.wordSpace != 0) {
@@ -439,16 +684,7 @@ int RtfReader::OutputChar(BYTE c) {
   if (m_chars.italic) attr |= 1u << 25;
   if (m_chars.underline) attr |= 1u << 26;
 
-  WORD fontIndex =
-      m_chars.font >= 0 && m_chars.font < kMapSize ? m_fontMap[m_chars.font] : kUnmapped;
-  LPCSTR local = m_t.GetLocalFontName(fontIndex);
-  CString face = local ? local : "";
-  if ((m_fromUnicode || face.Find("(Hebrew)") >= 0) &&
-      (IsAnsiHebrewLetter(c) || IsAnsiHebrewPoint(c) || IsAnsiMaqafOrSofPasuq(c))) {
-    m_t.hebrewSeen = TRUE;
-    face = kHebrewProgramFace;
-  }
-  WORD index = m_t.FindOrAddFontName(face);
+  WORD index = m_t.FindOrAddFontName(FaceFor(c, script));
   if (index != kRtfNoIndex) attr = SetAttrField(attr, kFontShift, kFontMask, index);
 
   if (m_chars.halfPoints > 0) {

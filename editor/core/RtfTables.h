@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "classlib/core/CString.h"
@@ -11,6 +12,12 @@
 #include "hebtext/core/UserMessage.h"
 
 constexpr WORD kRtfNoIndex = 0xFFFF;
+
+// The columns of a paragraph's section: \colsN and the gap \colsxN in twips (0 when not given).
+struct RtfColumns {
+  int count = 1;
+  int gapTwips = 0;
+};
 
 class CRtfTables {
  public:
@@ -31,7 +38,8 @@ class CRtfTables {
     attrs.push_back(attr);
   }
 
-  // Local tables; equal entries are reused.
+  // Local tables; equal entries are reused. kRtfNoIndex only once a table
+  // holds every index below it.
   WORD AddLocalFontName(const CString& face);
   LPCSTR GetLocalFontName(UINT index) const;  // null beyond the end
   WORD AddLocalColor(COLORREF color);
@@ -50,12 +58,25 @@ class CRtfTables {
   BOOL hebrewSeen = FALSE;
   std::string text;
   std::vector<DWORD> attrs;        // one per character of text
-  std::vector<DWORD> paraFormats;  // one per paragraph
+  std::vector<DWORD> paraFormats;  // one per paragraph: its format at its end
+  std::vector<RtfColumns> paraColumns;  // one per paragraph, in step with paraFormats
   UserMessageList messages;        // a linked style table that was full
 
  private:
-  template <class Array, class Value>
-  WORD FindOrAdd(DocStyleTable which, Array& table, const Value& value, const Value& first);
+  // Where each value of a table stands (the first of equal entries), so
+  // that large tables are searched in constant time. Entries appended to
+  // the table by anyone are taken in at the next search.
+  template <class Key>
+  struct EntryPositions {
+    std::unordered_map<Key, int> positions;
+    int indexed = 0;  // the table's entries already in positions
+  };
+  template <class Array, class Key, class KeyOf>
+  static int FindEntry(const Array& table, EntryPositions<Key>& index, const Key& key,
+                       KeyOf keyOf);
+
+  template <class Array>
+  WORD FindOrAdd(DocStyleTable which, Array& table, DWORD value, DWORD first);
   WORD FindOrAddFace(CStringArray& table, const CString& face);
 
   const char* m_data;
@@ -63,5 +84,9 @@ class CRtfTables {
   size_t m_pos = 0;
   DocStyleTables* m_tables = nullptr;
   CStringArray m_localFonts;
-  std::vector<COLORREF> m_localColors;
+  CDWordArray m_localColors;
+  EntryPositions<std::string> m_localFontPositions;
+  EntryPositions<DWORD> m_localColorPositions;
+  EntryPositions<std::string> m_facePositions;  // keyed on the face folded to lower case
+  EntryPositions<DWORD> m_valuePositions[kStyleTableCount];
 };

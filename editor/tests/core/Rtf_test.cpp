@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -34,6 +35,11 @@ TEST(RtfReaderTest, EdgeCases) {
       {"{\\rtf1 {\\*\\unknownword skipped}a}", kRtfOk, "a"},
       {"{\\rtf1 \\'e0}", kRtfOk, "\xE0"},
       {"{\\rtf1 \\'g0}", kRtfInvalidHex, ""},
+      {"{\\rtf1 \\'a{\\'bc}ffffffffffff}", kRtfInvalidHex, ""},
+      {"{\\rtf1 \\'a}b}", kRtfInvalidHex, ""},
+      {"{\\rtf1 \\'a\\'bc}", kRtfInvalidHex, ""},
+      {"{\\rtf1 \\'e\n0}", kRtfOk, "\xE0"},
+      {"{\\rtf1 \\'e", kRtfEndOfFile, ""},
       {"{\\rtf1 \\u1488?}", kRtfOk, "\xE0"},
       {"{\\rtf1 \\u1488\\'e0}", kRtfOk, "\xE0"},
       {"{\\rtf1\\uc2 \\u1488??b}", kRtfOk,
@@ -88,6 +94,57 @@ TEST(RtfReaderTest, HostileInputIsBounded) {
   Parsed p = Parse(colors, &tables);
   EXPECT_EQ(p.error, kRtfOk);
   EXPECT_EQ(p.text, "x");
+}
+
+TEST(RtfReaderTest, EqualTableEntriesShareOneIndex) {
+  DocStyleTables tables;
+  tables.AddDefaultEntries();
+  tables.fontNames.Add("Arial");
+  tables.textColors.Add(0x0000FF);
+  std::string rtf = "{\\rtf1{\\fonttbl";
+  for (int i = 0; i < 200; ++i)
+    rtf += "{\\f" + std::to_string(i) + (i % 2 ? " ARIAL;}" : " Face;}");
+  rtf += "}{\\colortbl;\\red1;\\red255;\\red1;}\\f1\\cf3 a\\f199\\cf2 b\\f2\\cf1 c}";
+  Parsed p = Parse(rtf, &tables);
+  ASSERT_EQ(p.text, "abc");
+  EXPECT_EQ(AttrFont(p.attrs[0]), 1u) << "the table's own entry, whatever the case";
+  EXPECT_EQ(AttrFont(p.attrs[1]), 1u);
+  EXPECT_EQ(tables.fontNames[AttrFont(p.attrs[2])], "Face");
+  EXPECT_EQ(AttrTextColor(p.attrs[0]), AttrTextColor(p.attrs[2]));
+  EXPECT_EQ(AttrTextColor(p.attrs[1]), 1u);
+
+  CRtfTables local("", 0);
+  EXPECT_EQ(local.AddLocalFontName("a"), 1);
+  EXPECT_EQ(local.AddLocalFontName("b"), 2);
+  EXPECT_EQ(local.AddLocalFontName("a"), 1);
+  EXPECT_EQ(local.AddLocalFontName(""), 0);
+  EXPECT_EQ(local.AddLocalColor(0x10), 1);
+  EXPECT_EQ(local.AddLocalColor(0x20), 2);
+  EXPECT_EQ(local.AddLocalColor(0x10), 1);
+  EXPECT_EQ(local.AddLocalColor(0xFFFFFFFF), 0);
+}
+
+TEST(RtfReaderTest, ParagraphsTakeTheFormatInForceAtTheirEnd) {
+  DocStyleTables tables;
+  std::string rtf =
+      "{\\rtf1 \\qc A\\par\\pard\\qr\\sl360\\slmult1 B\\par\\pard C\\sl480\\slmult1\\par"
+      "\\sectd\\cols2\\colsx720\\pard D\\sl360\\par\\sect\\sectd\\xls30 E}";
+  CRtfTables parse(rtf.data(), rtf.size(), &tables);
+  ASSERT_EQ(RtfParse(parse), kRtfOk);
+  const struct {
+    UINT align;
+    WORD lineSpace;
+    int columns, gap;
+  } expected[] = {{2, 0, 1, 0}, {1, 50, 1, 0}, {0, 100, 1, 0}, {0, 0, 2, 720}, {0, 30, 1, 0}};
+  ASSERT_EQ(parse.paraFormats.size(), std::size(expected));
+  ASSERT_EQ(parse.paraColumns.size(), std::size(expected));
+  for (size_t i = 0; i < std::size(expected); ++i) {
+    EXPECT_EQ(FormatAlign(parse.paraFormats[i]), expected[i].align) << i;
+    EXPECT_EQ(tables.GetLineSpace(FormatLineSpace(parse.paraFormats[i])), expected[i].lineSpace)
+        << i;
+    EXPECT_EQ(parse.paraColumns[i].count, expected[i].columns) << i;
+    EXPECT_EQ(parse.paraColumns[i].gapTwips, expected[i].gap) << i;
+  }
 }
 
 TEST(RtfReaderTest, StateDoesNotCarryOverFromAFailedParse) {
