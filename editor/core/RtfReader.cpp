@@ -48,7 +48,7 @@ struct ParaProps {
   int lineTwips = 0, lineMultiple = 0;  // \sl, \slmult
 };
 struct SectProps {
-  int columns = 1, columnGap = 0, lineSpace = 0, wordSpace = 0, breakKind = 0, pageNumX = 0,
+  int columns = 1, columnGap = kRtfDefaultColumnGap, lineSpace = 0, wordSpace = 0, breakKind = 0, pageNumX = 0,
       pageNumY = 0, pageNumFormat = 0;
 };
 struct DocProps {
@@ -139,7 +139,7 @@ const Keyword kKeywords[] = {
     {"fcharset", 0, false, kKindProp, kPropFontCharset},
     {"ansicpg", 0, false, kKindProp, kPropCodePage},
     {"deff", 0, false, kKindProp, kPropDefaultFont},
-    {"colsx", 0, false, kKindProp, kPropColumnGap},
+    {"colsx", kRtfDefaultColumnGap, false, kKindProp, kPropColumnGap},
     {"sl", 0, false, kKindProp, kPropLineTwips},
     {"slmult", 0, false, kKindProp, kPropLineMultiple},
     {"pard", 0, true, kKindProp, kPropParaDefaults},

@@ -13,10 +13,13 @@
 
 constexpr WORD kRtfNoIndex = 0xFFFF;
 
-// The columns of a paragraph's section: \colsN and the gap \colsxN in twips (0 when not given).
+// RTF's gap between columns when \colsx does not give it.
+constexpr int kRtfDefaultColumnGap = 720;
+
+// The columns of a paragraph's section: \colsN and the gap \colsxN in twips.
 struct RtfColumns {
   int count = 1;
-  int gapTwips = 0;
+  int gapTwips = kRtfDefaultColumnGap;
 };
 
 class CRtfTables {

@@ -128,14 +128,16 @@ TEST(RtfReaderTest, ParagraphsTakeTheFormatInForceAtTheirEnd) {
   DocStyleTables tables;
   std::string rtf =
       "{\\rtf1 \\qc A\\par\\pard\\qr\\sl360\\slmult1 B\\par\\pard C\\sl480\\slmult1\\par"
-      "\\sectd\\cols2\\colsx720\\pard D\\sl360\\par\\sect\\sectd\\xls30 E}";
+      "\\sectd\\cols2\\colsx360\\pard D\\sl360\\par\\sect\\sectd\\xls30 E}";
   CRtfTables parse(rtf.data(), rtf.size(), &tables);
   ASSERT_EQ(RtfParse(parse), kRtfOk);
   const struct {
     UINT align;
     WORD lineSpace;
     int columns, gap;
-  } expected[] = {{2, 0, 1, 0}, {1, 50, 1, 0}, {0, 100, 1, 0}, {0, 0, 2, 720}, {0, 30, 1, 0}};
+  } expected[] = {
+      {2, 0, 1, 720}, {1, 50, 1, 720}, {0, 100, 1, 720}, {0, 0, 2, 360}, {0, 30, 1, 720},
+  };
   ASSERT_EQ(parse.paraFormats.size(), std::size(expected));
   ASSERT_EQ(parse.paraColumns.size(), std::size(expected));
   for (size_t i = 0; i < std::size(expected); ++i) {
