@@ -67,12 +67,20 @@ def in_1255(char):
     return holds("cp1255", char)
 
 
-def not_in_1255(char):
-    return not holds("cp1255", char)
+def is_hebrew(char):
+    return "\u0590" <= char <= "\u05FF" or "\uFB1D" <= char <= "\uFB4F"
 
 
-def in_neither_code(char):
-    return not holds("cp1255", char) and not holds("cp1252", char)
+def beyond_document(char):
+    """A character no face of a document holds: its Hebrew faces hold the
+    Hebrew code (letters, points, ASCII), the others Windows-1252. Such as
+    the new sheqel sign, which Windows-1255 has and Windows-1252 has not."""
+    return not is_hebrew(char) and not holds("cp1252", char)
+
+
+def beyond_1255_text(char):
+    """What a way through a Windows-1255 text file may lose or stand in for."""
+    return not holds("cp1255", char) or beyond_document(char)
 
 
 def canonical(text):
@@ -218,15 +226,15 @@ class Way:
 
 WAYS = [
     Way("text-1255", "Windows-1255 text -> native -> text", "out", ".1255.txt", "cp1255",
-        not_in_1255),
+        beyond_1255_text),
     Way("text-utf8", "UTF-8 text -> native -> Windows-1255 text", "out", ".utf8.txt", "cp1255",
-        not_in_1255),
+        beyond_1255_text),
     Way("office-rtf", "LibreOffice RTF -> editor -> text", "out", ".rtf.txt", "cp1255",
-        not_in_1255),
+        beyond_1255_text),
     Way("editor-rtf", "Windows-1255 text -> editor RTF -> LibreOffice", "office-txt",
-        ".1255.txt", "utf-8-sig", not_in_1255),
+        ".1255.txt", "utf-8-sig", beyond_1255_text),
     Way("editor-rtf-utf8", "UTF-8 text -> editor RTF -> LibreOffice", "office-txt", ".utf8.txt",
-        "utf-8-sig", in_neither_code),
+        "utf-8-sig", beyond_document),
 ]
 
 
