@@ -15,7 +15,8 @@ A line that does not come back equal is "accepted" when it is equal once what
 the program's 8-bit code cannot hold is taken out (see Accepted below), and
 "failed" otherwise. The check fails when any line fails.
 
-  interop_check.py DOCONVERT CORPUS_DIR [--work DIR] [--report FILE] [--jobs N]
+  interop_check.py DOCONVERT CORPUS_DIR [--work DIR [--judge-only]] [--report FILE]
+                   [--jobs N] [--show N]
 """
 import argparse
 import concurrent.futures
@@ -46,8 +47,7 @@ LIGATURES = {"\u05F0": "\u05D5\u05D5", "\u05F1": "\u05D5\u05D9", "\u05F2": "\u05
 # Letters with no dagesh code (alef, het, ayin, resh, the final mem, nun, pe,
 # tsadi): their dagesh has no place.
 NO_DAGESH_LETTERS = set("\u05D0\u05D7\u05E2\u05E8\u05DD\u05DF\u05E3\u05E5")
-DAGESH, METEG, SHIN_DOT, SIN_DOT = "\u05BC", "\u05BD", "\u05C1", "\u05C2"
-VAV = "\u05D5"
+DAGESH, METEG, HOLAM, VAV = "\u05BC", "\u05BD", "\u05B9", "\u05D5"
 VOWELS = {chr(c) for c in range(0x05B0, 0x05BB + 1)} - {"\u05BA"}
 # Vowels whose stressed form the code has; meteg on any other (shva, the
 # hatafs, none, or two vowels) has no place.
@@ -122,7 +122,7 @@ def cluster_accepted(expected, actual):
     elif got_vowels != vowels:
         return False
     stressable = (len(vowels) == 1 and vowels[0] in STRESSABLE_VOWELS) or (
-        letter == VAV and not vowels and (DAGESH in marks or "\u05B9" in marks))
+        letter == VAV and not vowels and (DAGESH in marks or HOLAM in marks))
     others = [m for m in marks if m not in VOWELS and not (m == METEG and not stressable)]
     got_others = [m for m in got if m not in VOWELS and not (m == METEG and not stressable)]
     return sorted(others) == sorted(got_others)
@@ -161,9 +161,9 @@ def accepted(expected, actual, optional):
 
 
 # --- Running the programs -------------------------------------------------
-def run(command, log=None):
+def run(command, log):
     result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-    if log is not None and result.returncode != 0:
+    if result.returncode != 0:
         log.append("%s: exit %d: %s" % (" ".join(command[:3]), result.returncode,
                                         result.stdout.decode(errors="replace").strip()[:200]))
     return result.returncode == 0
