@@ -59,19 +59,23 @@ void SplitLetterPoints(const ZultaDocData& doc, int side, const std::string& sto
   letters.reserve(stored.size());
   points.reserve(stored.size());
   kept.reserve(stored.size());
-  int before = -1;  // the byte before, when it was in a Hebrew font
+  // The merge stores at most one point, right after a character of a Hebrew
+  // font that is not a shuruk, with the character's word, and never a "no
+  // vowel" point; any other byte is a character, even one with a vowel's code.
+  BOOL takesPoint = FALSE;  // the byte before was such a character
   for (size_t i = 0; i < stored.size(); ++i) {
     BYTE c = static_cast<BYTE>(stored[i]);
     DWORD attr = i < attrs.size() ? attrs[i] : 0;
-    BOOL hebrew = isHebrew(attr);
-    if (hebrew && IsVowelCode(c) && (!IsShuruk(c) || (before >= 0 && IsHebrewLetter(before)))) {
-      if (!points.empty()) points.back() = c;
+    if (takesPoint && attr == kept.back() && IsVowelCode(c) && !IsNoVowel(c) &&
+        (!IsShuruk(c) || IsHebrewLetter(static_cast<BYTE>(letters.back())))) {
+      points.back() = c;
+      takesPoint = FALSE;
     } else {
       letters += static_cast<char>(c);
       points.push_back(c == HebCode::Shuruk ? HebCode::Shuruk : 0);
       kept.push_back(attr);
+      takesPoint = isHebrew(attr) && !IsShuruk(c);
     }
-    before = hebrew ? c : -1;
   }
   attrs.swap(kept);
 }

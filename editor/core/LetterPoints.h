@@ -16,7 +16,8 @@ void MergeLetterPoints(const ZultaDocData& doc, int side, const std::string& let
                        std::string& out);
 
 // Splits the stored form (attrs one word per byte) into letters and points;
-// attrs keeps the words of the characters only. A point byte before any
-// character is dropped.
+// attrs keeps the words of the characters only. A byte the merge could not
+// have stored as a point (before any character, after a point, or after a
+// character that takes none) is a character.
 void SplitLetterPoints(const ZultaDocData& doc, int side, const std::string& stored,
                        std::string& letters, std::vector<BYTE>& points, std::vector<DWORD>& attrs);

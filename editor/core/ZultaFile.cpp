@@ -1,7 +1,9 @@
 #include "editor/core/ZultaFile.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "editor/core/CharAttr.h"
 #include "editor/core/LetterPoints.h"
 #include "editor/core/PackedRunList.h"
 #include "hebtext/core/LegacyCharsets.h"
@@ -22,6 +24,9 @@ const char kTooLong[] =
 const size_t kMaxSmallBlock = 0xFFFF;  // blocks with 16-bit positions
 const size_t kSectionRecordSize = 16;
 const size_t kMinLayoutRecordSize = 4 + 2 + 18;
+
+// The units a gutter width is stored in; any other stores none.
+BOOL IsGapUnit(UINT unit) { return unit == kUnitInches || unit == kUnitMillimetres; }
 
 // The 16-bit count of a stored style table and its entries 1 to n-1.
 BOOL GetTableCount(ByteReader& block, int limit, UINT& count) {
@@ -83,6 +88,17 @@ BOOL IsDamagedSignature(const BYTE* data, size_t size) {
   if (size < kSignatureSize) return mismatches == 0;
   const BYTE major = data[kMagicSize];
   return (mismatches == 0 && major == 0) || (mismatches == 1 && major == kNativeMajor);
+}
+
+// A font index beyond the face table reads as the side's default face, as
+// every index beyond its table does once the file is read. The letter-point
+// split judges each byte's font, so it must see the words that way too, or
+// the bytes would split otherwise when the document is read again.
+void ClampFontIndices(const DocStyleTables& styles, std::vector<DWORD>& words) {
+  const UINT faces = static_cast<UINT>(styles.fontNames.GetSize());
+  for (DWORD& word : words)
+    if (AttrFont(word) >= faces)
+      word = SetAttrField(word, CharAttrBits::kFontShift, CharAttrBits::kFontMask, 0);
 }
 
 BOOL EndsWithNoCase(LPCSTR path, LPCSTR suffix) {
@@ -269,6 +285,7 @@ BOOL CZultaFile::UnpackSideText(ZultaDocData& doc, int sideIndex) {
   std::vector<DWORD> words;
   if (!ReadPackedRuns(attrs.Data(), attrs.Size(), stored.size(), words)) return Corrupt();
   words.resize(stored.size());
+  ClampFontIndices(doc.styles, words);
   if (sideIndex == 1) RemapTitleOrText(m_minor, stored);
   SplitLetterPoints(doc, sideIndex, stored, side.letters, side.points, words);
   side.attrs.swap(words);
@@ -296,9 +313,9 @@ BOOL CZultaFile::UnpackSectionRuns(ZultaDocData& doc, int sideIndex) {
     int fixed = static_cast<int>(block.GetU32LE());
     if (run.lineIndex >= side.lineFormats.size() || run.columns < 1 || run.columns > 4)
       return Corrupt();
-    run.gapInUnit = run.unit == kUnitInches || run.unit == kUnitMillimetres
-                        ? FixedToMeasure(fixed, run.unit)
-                        : 0.0;
+    // A gutter is never negative; a negative width, which would not convert
+    // back to the same stored value, reads as none.
+    run.gapInUnit = IsGapUnit(run.unit) && fixed > 0 ? FixedToMeasure(fixed, run.unit) : 0.0;
     side.sections.push_back(run);
   }
   return TRUE;
@@ -344,20 +361,25 @@ void CZultaFile::PackTitle(const ZultaDocData& doc, ByteBuffer& block) {
 }
 
 BOOL CZultaFile::PackFonts(const ZultaDocData& doc, ByteBuffer& block) {
+  // Faces are stored as reading gives them back (renamed, ending at a zero
+  // byte, no longer than the reader takes), so that a document opens with
+  // the faces, and so the letter-point split, that it was saved with.
+  auto putFace = [&block](const CString& face) {
+    const CString renamed = RenameLegacyFace(face);
+    LPCSTR name = renamed;
+    block.insert(block.end(), name, name + std::min(std::strlen(name), kMaxFaceNameLength));
+    PutU8(block, 0);
+  };
   block.clear();
   for (const ZultaSideData& side : doc.sides) {
     PutU8(block, side.style);
     PutU16LE(block, side.pointSize);
-    LPCSTR face = side.face;
-    block.insert(block.end(), face, face + std::strlen(face) + 1);
+    putFace(side.face);
   }
   PutWordTable(block, doc.styles.fontSizes);
   PutU16LE(block, doc.styles.fontNames.GetSize());
-  for (int i = 1; i < doc.styles.fontNames.GetSize(); ++i) {
-    const CString& face = doc.styles.fontNames.GetData()[i];
-    block.insert(block.end(), static_cast<LPCSTR>(face),
-                 static_cast<LPCSTR>(face) + face.GetLength() + 1);
-  }
+  for (int i = 1; i < doc.styles.fontNames.GetSize(); ++i)
+    putFace(doc.styles.fontNames.GetData()[i]);
   return block.size() <= kMaxSmallBlock;
 }
 
@@ -401,8 +423,8 @@ BOOL CZultaFile::PackSectionRuns(const ZultaSideData& side, ByteBuffer& block) {
     PutU32LE(block, run.fileValue);
     PutU16LE(block, run.columns);
     PutU16LE(block, run.unit);
-    BOOL known = run.unit == kUnitInches || run.unit == kUnitMillimetres;
-    PutU32LE(block, known ? static_cast<DWORD>(MeasureToFixed(run.gapInUnit, run.unit)) : 0);
+    const BOOL stored = IsGapUnit(run.unit) && run.gapInUnit > 0;
+    PutU32LE(block, stored ? static_cast<DWORD>(MeasureToFixed(run.gapInUnit, run.unit)) : 0);
   }
   return TRUE;
 }
@@ -421,7 +443,11 @@ BOOL CZultaFile::PackSideText(const ZultaDocData& doc, int sideIndex, ByteBuffer
   if (!WritePackedRuns(attrs.data(), attrs.size(), blocks)) return FALSE;
   lengths[1] = static_cast<DWORD>(blocks.size() - start);
   start = blocks.size();
-  if (!WritePackedRuns(side.lineFormats.data(), side.lineFormats.size(), blocks)) return FALSE;
+  // A side always has its first line: one given without lines is stored with
+  // a plain one, as reading an empty block gives it.
+  const std::vector<DWORD> firstLineOnly(1, 0);
+  const std::vector<DWORD>& lines = side.lineFormats.empty() ? firstLineOnly : side.lineFormats;
+  if (!WritePackedRuns(lines.data(), lines.size(), blocks)) return FALSE;
   lengths[2] = static_cast<DWORD>(blocks.size() - start);
   start = blocks.size();
   if (!PackSectionRuns(side, blocks)) return FALSE;
