@@ -28,14 +28,18 @@ int ClassifyAnsiMark(int c, int next) {
   next &= 0xFF;
   if (c == AnsiCode::Meteg) return kAnsiMeteg;
   if (IsAnsiHebrewPoint(c)) return kAnsiPoint;
-  if (c == AnsiCode::Vav &&
-      (next == AnsiCode::Holam || next == AnsiCode::HolamForVav || next == AnsiCode::Dagesh)) {
+  if (c == AnsiCode::Vav && (next == AnsiCode::Holam || next == AnsiCode::Dagesh)) {
     return kVavVowel;
   }
   return kNotAMark;
 }
 
 namespace {
+
+bool IsAnsiVowelPoint(char c) {
+  const BYTE b = static_cast<BYTE>(c);
+  return b >= AnsiCode::Shva && b < AnsiCode::Dagesh;
+}
 
 bool IsDageshOrDot(char c) {
   const BYTE b = static_cast<BYTE>(c);
@@ -72,6 +76,8 @@ void NormalizeMarkOrder(CString& text) {
         ++i;
       } else if (kind == kAnsiPoint) {
         marks += static_cast<char>(in[i++]);
+      } else if (std::any_of(marks.begin(), marks.end(), IsAnsiVowelPoint)) {
+        break;  // the letter has its vowel: the vav is a consonant, a letter of its own
       } else {
         // The vav is a base of its own: the marks after it are its.
         AppendMarksInImportOrder(out, marks);
@@ -87,8 +93,36 @@ void NormalizeMarkOrder(CString& text) {
 
 namespace {
 
-ImportAction ImportHolam(int prev, VavOrder vavOrder, BYTE& code) {
-  if (prev == HebCode::Vav && vavOrder != kHolamThenVav) {
+// Code page 1255 punctuation that the program's code holds only as the ASCII
+// character it looks like; the other bytes that are not Hebrew have no place
+// in it.
+struct AsciiLookAlike {
+  BYTE ansi;
+  char ascii;
+};
+constexpr AsciiLookAlike kAsciiLookAlikes[] = {
+    {0x82, '\''}, {0x84, '"'}, {0x88, '^'}, {0x8B, '<'}, {0x91, '\''}, {0x92, '\''},
+    {0x93, '"'},  {0x94, '"'}, {0x96, '-'}, {0x97, '-'}, {0x98, '~'},  {0x9B, '>'},
+    {0xA0, ' '},  {0xAB, '"'}, {0xBB, '"'},
+};
+constexpr BYTE kEllipsis = 0x85;
+constexpr BYTE kFirstNonAscii = 0x80;
+
+ImportAction ImportNonHebrew(int c, BYTE& code) {
+  for (const AsciiLookAlike& a : kAsciiLookAlikes) {
+    if (a.ansi == c) {
+      code = static_cast<BYTE>(a.ascii);
+      return ImportAction::Append;
+    }
+  }
+  return ImportAction::Drop;
+}
+
+ImportAction ImportHolam(int prev, int prev2, VavOrder vavOrder, BYTE& code) {
+  // Only after a letter without a vowel are vav and holam that letter's
+  // holam male; after a vowel (or shva), or at a word's start, the vav is a
+  // consonant with a holam of its own.
+  if (prev == HebCode::Vav && IsHebrewLetter(prev2) && vavOrder != kHolamThenVav) {
     code = HebCode::HolamMale;
     return ImportAction::ReplaceLast;
   }
@@ -147,8 +181,8 @@ ImportAction ConvertImportedChar(int c, const ImportNeighbours& neighbours, VavO
   const int next = neighbours.next & 0xFF;
   switch (c) {
     case '\n': return ImportAction::Drop;
-    case AnsiCode::Holam:
-    case AnsiCode::HolamForVav: return ImportHolam(prev, vavOrder, code);
+    case AnsiCode::Holam: return ImportHolam(prev, prev2, vavOrder, code);
+    case AnsiCode::HolamForVav: code = HebCode::Holam; return ImportAction::Append;
     case AnsiCode::Dagesh: return ImportDagesh(prev, next, prev2, code);
     case AnsiCode::Meteg: return ImportMeteg(prev, code);
     case AnsiCode::Maqaf: code = HebCode::Hyphen; return ImportAction::Append;
@@ -157,18 +191,45 @@ ImportAction ConvertImportedChar(int c, const ImportNeighbours& neighbours, VavO
     case AnsiCode::SinDot:
       return ImportShinDot(prev, HebCode::ShinSinDot, HebCode::ShinSinDotDagesh, code);
     case AnsiCode::SofPasuq: code = HebCode::SofPasuq; return ImportAction::Append;
+    case AnsiCode::Geresh: code = HebCode::Geresh; return ImportAction::Append;
+    case AnsiCode::Gershayim: code = HebCode::Gershayim; return ImportAction::Append;
     case AnsiCode::Vav: return ImportVav(prev, prev2, vavOrder, code);
     default:
-      // Letters, the other points and everything else stand for themselves.
+      // Letters, the other points and ASCII stand for themselves.
+      if (c >= kFirstNonAscii && !IsAnsiHebrewLetter(c) && !IsAnsiHebrewPoint(c)) {
+        return ImportNonHebrew(c, code);
+      }
       code = static_cast<BYTE>(c);
       return ImportAction::Append;
   }
 }
 
+namespace {
+
+// The bytes that stand for more than one code written out: the Yiddish
+// ligatures as their two letters, the ellipsis as three dots.
+std::string ExpandMultiCodeBytes(const CString& text) {
+  std::string out;
+  out.reserve(text.GetLength());
+  for (const BYTE c : BytesString(text)) {
+    switch (c) {
+      case AnsiCode::DoubleVav: out += {char(AnsiCode::Vav), char(AnsiCode::Vav)}; break;
+      case AnsiCode::VavYod: out += {char(AnsiCode::Vav), char(AnsiCode::Yod)}; break;
+      case AnsiCode::DoubleYod: out += {char(AnsiCode::Yod), char(AnsiCode::Yod)}; break;
+      case kEllipsis: out += "..."; break;
+      default: out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
 void ConvertImportedText(CString& text, VavOrder vavOrder) {
-  const int length = text.GetLength();
+  const std::string expanded = ExpandMultiCodeBytes(text);
+  const BYTE* in = reinterpret_cast<const BYTE*>(expanded.data());
+  const int length = static_cast<int>(expanded.size());
   if (!BeginLongOperation("Converting Imported Text", length)) return;
-  const BYTE* in = BytesOf(text);
   std::string out;
   out.reserve(length);
   int prev = 0;

@@ -19,8 +19,14 @@ constexpr BYTE Maqaf = 0xCE;
 constexpr BYTE ShinDot = 0xD1;
 constexpr BYTE SinDot = 0xD2;
 constexpr BYTE SofPasuq = 0xD3;
+constexpr BYTE DoubleVav = 0xD4;  // the Yiddish ligatures
+constexpr BYTE VavYod = 0xD5;
+constexpr BYTE DoubleYod = 0xD6;
+constexpr BYTE Geresh = 0xD7;
+constexpr BYTE Gershayim = 0xD8;
 constexpr BYTE Alef = 0xE0;
 constexpr BYTE Vav = 0xE5;
+constexpr BYTE Yod = 0xE9;
 constexpr BYTE Tav = 0xFA;
 }  // namespace AnsiCode
 
@@ -32,8 +38,8 @@ int IsAnsiMaqafOrSofPasuq(int c);  // 206, 211
 enum AnsiMarkClass {
   kNotAMark = 0,   // ends the cluster
   kAnsiPoint = 1,  // a point of the letter (meteg aside)
-  kVavVowel = 2,   // a vav that, with the holam or dagesh after it, is the
-                   // vowel of the letter before
+  kVavVowel = 2,   // a vav that, with the holam or dagesh after it, may be the
+                   // vowel of the letter before (when that has none of its own)
   kAnsiMeteg = 3,
 };
 int ClassifyAnsiMark(int c, int next);
@@ -57,11 +63,17 @@ struct ImportNeighbours {
 };
 
 // Converts one Windows-1255 byte among its neighbours, the source writing
-// holam male in vavOrder.
+// holam male in vavOrder. A vav with holam is the holam male of the letter
+// before only when that letter has no vowel of its own and the holam is the
+// plain one (code page 1255's holam for vav marks a consonant vav). Bytes
+// that are not Hebrew become an ASCII look-alike or are dropped, as the
+// program's code has no place for them; a Yiddish ligature is dropped
+// (ConvertImportedText writes its two letters).
 ImportAction ConvertImportedChar(int c, const ImportNeighbours& neighbours, VavOrder vavOrder,
                                  BYTE& code);
 
 // Converts Windows-1255 text to HebChar text under the current progress
-// dialog. A dialog already cancelled leaves the text unchanged; one cancelled
+// dialog; a Yiddish ligature becomes its two letters, an ellipsis three
+// dots. A dialog already cancelled leaves the text unchanged; one cancelled
 // during the work empties it.
 void ConvertImportedText(CString& text, VavOrder vavOrder);

@@ -1,6 +1,7 @@
 // libFuzzer target over the conversions that read text from outside the
 // program: the Windows-1255, UTF-16, UTF-8, English-layout and older
-// character set imports, and the exports and line helpers that follow them.
+// character set imports, the decoding of whole text files, and the exports
+// and line helpers that follow them.
 // Built and run by scripts/checks/fuzz-hebtext. Besides the sanitizers'
 // findings it stops on a broken invariant (a trap).
 #include <cstddef>
@@ -73,6 +74,20 @@ void FuzzUtf16Import(const uint8_t* data, size_t size) {
   Check(back.size() <= static_cast<size_t>(text.GetLength()));
 }
 
+void FuzzTextFile(const uint8_t* data, size_t size) {
+  const std::u32string chars = DecodeTextFile(data, size);
+  Check(chars.size() <= size);
+  for (const char32_t c : chars) {
+    Check(c != 0);
+    const HeldChar held = HoldCharacter(c);
+    Check(held.length >= 0 && held.length <= kMaxAnsiBytesPerChar);
+    Check((held.script == TextScript::Dropped) == (held.length == 0));
+    if (held.script == TextScript::Latin) {
+      Check(held.length == 1 && Windows1252ToUnicode(held.bytes[0]) != kReplacementCharacter);
+    }
+  }
+}
+
 void FuzzEnglishLayoutImport(const CString& raw) {
   CString text = raw;
   EnglishLayoutToHebrew(text);
@@ -106,6 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzWindows1255Import(raw);
   FuzzUtf8Import(raw);
   FuzzUtf16Import(data, size);
+  FuzzTextFile(data, size);
   FuzzEnglishLayoutImport(raw);
   FuzzLegacyCodes(raw);
   FuzzLines(raw);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "hebtext/core/AnsiExport.h"
 #include "hebtext/core/HebChar.h"
 #include "hebtext/tests/core/ByteStrings.h"
 #include "hebtext/tests/core/FakeProgressDlg.h"
@@ -28,7 +29,7 @@ enum : int {
   kHolam = 0xC9, kHolamForVav = 0xCA, kQubuts = 0xCB, kDagesh = 0xCC, kMeteg = 0xCD, kMaqaf = 0xCE,
   kShinDot = 0xD1, kSinDot = 0xD2, kSofPasuq = 0xD3,
   kAlef = 0xE0, kBet = 0xE1, kGimel = 0xE2, kDalet = 0xE3, kVav = 0xE5, kLamed = 0xEC,
-  kShin = 0xF9,
+  kMem = 0xEE, kFinalNun = 0xEF, kAyin = 0xF2, kTsadi = 0xF6, kShin = 0xF9, kTav = 0xFA,
 };
 // clang-format on
 
@@ -73,7 +74,8 @@ TEST(AnsiImportClasses, ClassifyAnsiMarkSortsTheBytesOfACluster) {
       {kMeteg, 0, kAnsiMeteg},       {kQamats, kBet, kAnsiPoint},
       {kDagesh, 0, kAnsiPoint},      {kShinDot, 0, kAnsiPoint},
       {kSinDot, kMeteg, kAnsiPoint}, {kHolamForVav, 0, kAnsiPoint},
-      {kVav, kHolam, kVavVowel},     {kVav, kHolamForVav, kVavVowel},
+      // Holam for vav marks a consonant vav.
+      {kVav, kHolam, kVavVowel},     {kVav, kHolamForVav, kNotAMark},
       {kVav, kDagesh, kVavVowel},    {kVav, kQamats, kNotAMark},
       {kVav, 0, kNotAMark},          {kBet, kDagesh, kNotAMark},
       {kMaqaf, 0, kNotAMark},        {kSofPasuq, 0, kNotAMark},
@@ -121,6 +123,9 @@ TEST(NormalizeMarkOrder, PutsDageshAndDotBeforeTheVowelAndMetegLast) {
       {"marks with no letter stay", {kQamats, kDagesh, kMeteg}, {kQamats, kDagesh, kMeteg}},
       {"vav at the end is a letter", {kBet, kVav}, {kBet, kVav}},
       {"maqaf ends the cluster", {kBet, kMeteg, kMaqaf, kQamats}, {kBet, kMeteg, kMaqaf, kQamats}},
+      {"a vav after the letter's vowel is a letter of its own",
+       {kBet, kMeteg, kQamats, kVav, kHolam},
+       {kBet, kQamats, kMeteg, kVav, kHolam}},
       {"empty", {}, {}},
   };
   for (const OrderCase& c : cases) {
@@ -147,7 +152,12 @@ TEST(ConvertImportedChar, FoldsEachByteByWhatWasWrittenBefore) {
       {"qamats", kQamats, {0, Bet, 0}, VH, A, Qamats},
       {"qubuts", kQubuts, {0, Bet, 0}, VH, A, Qubuts},
       {"holam after vav", kHolam, {Bet, Vav, 0}, VH, R, HolamMale},
-      {"holam for vav after vav", kHolamForVav, {Bet, Vav, 0}, VH, R, HolamMale},
+      {"holam after vav after a dagesh letter", kHolam, {BetDagesh, Vav, 0}, VH, R, HolamMale},
+      // The letter before has its vowel: the vav is a consonant with holam.
+      {"holam after vav after qamats", kHolam, {Qamats, Vav, 0}, VH, A, Holam},
+      {"holam after vav after shva", kHolam, {Shva, Vav, 0}, VH, A, Holam},
+      {"holam after vav at a word's start", kHolam, {' ', Vav, 0}, VH, A, Holam},
+      {"holam for vav after vav", kHolamForVav, {Bet, Vav, 0}, VH, A, Holam},
       {"holam after vav, holam then vav", kHolam, {Bet, Vav, 0}, HV, A, Holam},
       {"holam after bet", kHolam, {0, Bet, 0}, VH, A, Holam},
       {"holam for vav after bet", kHolamForVav, {0, Bet, 0}, VH, A, Holam},
@@ -167,6 +177,18 @@ TEST(ConvertImportedChar, FoldsEachByteByWhatWasWrittenBefore) {
       {"meteg after a bare letter", kMeteg, {0, Bet, 0}, VH, D, 0},
       {"maqaf", kMaqaf, {0, Bet, 0}, VH, A, '-'},
       {"sof pasuq", kSofPasuq, {0, Bet, 0}, VH, A, ':'},
+      {"geresh", 0xD7, {0, Alef, 0}, VH, A, Geresh},
+      {"gershayim", 0xD8, {0, Dalet, 0}, VH, A, Gershayim},
+      // Punctuation the program's code holds as its ASCII look-alike.
+      {"left double quote", 0x93, {0, Bet, 0}, VH, A, '"'},
+      {"right single quote", 0x92, {0, Bet, 0}, VH, A, '\''},
+      {"en dash", 0x96, {0, ' ', 0}, VH, A, '-'},
+      {"no-break space", 0xA0, {0, Bet, 0}, VH, A, ' '},
+      // Characters it has no place for.
+      {"new shekel sign", 0xA4, {0, ' ', 0}, VH, D, 0},
+      {"euro sign", 0x80, {0, ' ', 0}, VH, D, 0},
+      {"right-to-left mark", 0xFE, {0, Bet, 0}, VH, D, 0},
+      {"rafe", 0xCF, {0, Bet, 0}, VH, D, 0},
       {"shin dot on shin", kShinDot, {0, Shin, 0}, VH, R, ShinShinDot},
       {"shin dot on shin with dagesh", kShinDot, {0, ShinDagesh, 0}, VH, R, ShinShinDotDagesh},
       {"shin dot on bet", kShinDot, {0, Bet, 0}, VH, D, 0},
@@ -174,7 +196,7 @@ TEST(ConvertImportedChar, FoldsEachByteByWhatWasWrittenBefore) {
       {"sin dot on shin with dagesh", kSinDot, {0, ShinDagesh, 0}, VH, R, ShinSinDotDagesh},
       {"sin dot on shin with shin dot", kSinDot, {0, ShinShinDot, 0}, VH, D, 0},
       {"alef", kAlef, {0, 0, 0}, VH, A, Alef},
-      {"tav", 0xFA, {0, Bet, 0}, VH, A, Tav},
+      {"tav", kTav, {0, Bet, 0}, VH, A, Tav},
       {"vav", kVav, {0, Bet, 0}, VH, A, Vav},
       {"vav after holam, vav then holam", kVav, {Bet, Holam, 0}, VH, A, Vav},
       {"vav after holam, holam then vav", kVav, {Bet, Holam, 0}, HV, R, HolamMale},
@@ -184,9 +206,9 @@ TEST(ConvertImportedChar, FoldsEachByteByWhatWasWrittenBefore) {
       {"vowel, stressed holam, vav", kVav, {Qamats, StressedHolam, 0}, HV, R, StressedHolamMale},
       {"ASCII", 'A', {0, Bet, 0}, VH, A, 'A'},
       {"zero byte", 0, {0, 0, 0}, VH, A, 0},
-      {"unassigned 0xCF", 0xCF, {0, Bet, 0}, VH, A, 0xCF},
-      {"yiddish ligature 0xD4", 0xD4, {0, Bet, 0}, VH, A, 0xD4},
-      {"0xFF", 0xFF, {0, Bet, 0}, VH, A, 0xFF},
+      {"unassigned 0xFF", 0xFF, {0, Bet, 0}, VH, D, 0},
+      // ConvertImportedText writes its two letters.
+      {"yiddish ligature 0xD4", 0xD4, {0, Bet, 0}, VH, D, 0},
   };
   for (const Case& c : cases) {
     BYTE code = 0;
@@ -235,6 +257,9 @@ TEST(ConvertImportedText, FoldsLettersAndMarksIntoSingleCodes) {
       // holam then vav the vav stays a letter.
       {"line feed between holam and vav", {kBet, kHolam, '\n', kVav}, HV, {Bet, Holam, Vav}},
       {"CR and LF", {kBet, '\r', '\n', kGimel}, VH, {Bet, '\r', Gimel}},
+      {"Yiddish ligatures", {0xD4, 0xD5, 0xD6, kPatah}, VH, {Vav, Vav, Vav, Yod, Yod, Yod, Patah}},
+      {"ellipsis", {kBet, 0x85}, VH, {Bet, '.', '.', '.'}},
+      {"holam for vav after a bare letter", {kLamed, kVav, kHolamForVav}, VH, {Lamed, Vav, Holam}},
       {"empty", {}, VH, {}},
   };
   ExpectImports(cases, std::size(cases), false);
@@ -267,12 +292,41 @@ TEST(ConvertImportedText, AfterNormalizeMarkOrderNoMarkIsLostWhateverItsOrder) {
        VH,
        {Lamed, VavDagesh, Holam}},
       {"vav, holam: holam male", {kLamed, kVav, kHolam}, VH, {Lamed, HolamMale}},
+      // mitsvot: the tsadi has its shva, so the vav is a consonant with holam.
+      {"mem, hiriq, tsadi, shva, vav, holam, tav",
+       {kMem, kHiriq, kTsadi, kShva, kVav, kHolam, kTav},
+       VH,
+       {Mem, Hiriq, Tsadi, Shva, Vav, Holam, Tav}},
+      // avon: the ayin has its qamats.
+      {"ayin, qamats, vav, holam, final nun",
+       {kAyin, kQamats, kVav, kHolam, kFinalNun},
+       VH,
+       {Ayin, Qamats, Vav, Holam, FinalNun}},
       {"vav, dagesh, meteg: stressed shuruk",
        {kBet, kVav, kDagesh, kMeteg},
        VH,
        {Bet, StressedShuruk}},
   };
   ExpectImports(cases, std::size(cases), true);
+}
+
+// What the export writes for a consonant vav with holam, and for a holam
+// male, reads back as it was.
+TEST(ConvertImportedText, ReadsBackTheVavsItsExportWrites) {
+  using namespace HebCode;
+  const Codes words[] = {
+      {Mem, Hiriq, Tsadi, Shva, Vav, Holam, Tav},  // mitsvot
+      {Ayin, Qamats, Vav, Holam, FinalNun},        // avon
+      {Lamed, HolamMale, ' ', Vav, Holam, Tav},    // lo, and a word-initial vav
+      {ShinShinDot, HolamMale, Mem, Qamats, Resh}, // shomar
+  };
+  for (const Codes& word : words) {
+    CString text = Text(word);
+    ConvertToStandardPoints(text, VH);
+    NormalizeMarkOrder(text);
+    ConvertImportedText(text, VH);
+    EXPECT_EQ(word, CodesOf(text));
+  }
 }
 
 TEST(ConvertImportedText, ReportsEvery250BytesUnderTheProgressDialog) {

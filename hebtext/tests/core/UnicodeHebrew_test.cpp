@@ -11,29 +11,22 @@ using bytes::Codes;
 using bytes::CodesOf;
 using bytes::Text;
 
-// The UTF-16 unit each Windows-1255 byte becomes.
-int ExpectedUnit(int b) {
-  if (b >= 0xC0 && b <= 0xC9) return 0x05B0 + b - 0xC0;
-  if (b >= 0xE0 && b <= 0xFA) return 0x05D0 + b - 0xE0;
-  switch (b) {
-    case 0xCB: return 0x05BB;
-    case 0xCC: return 0x05BC;
-    case 0xCD: return 0x05BD;
-    case 0xD1: return 0x05C1;
-    case 0xD2: return 0x05C2;
-    case '-': return 0x05BE;
-    case ':': return 0x05C3;
-    default: return b;
-  }
-}
-
+// Code page 1255 as a whole is checked against Python's codec and Windows'
+// table (Cp1255Reference.h); these are the program's own rules on top.
 TEST(AnsiHebrewToUnicode, GivesOneUnitPerByte) {
   std::string all;
   for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
   const WideString wide = AnsiHebrewToUnicode(all.c_str());
   ASSERT_EQ(all.size(), wide.size());
   EXPECT_EQ(0, wide.c_str()[wide.size()]);
-  for (int b = 1; b < 256; ++b) EXPECT_EQ(ExpectedUnit(b), wide[b - 1]) << b;
+  const struct {
+    int byte, unit;
+  } cases[] = {
+      {'a', 'a'},       {0xE0, 0x05D0}, {0xC8, 0x05B8}, {0x93, 0x201C}, {0xA4, 0x20AA},
+      {0xCA, 0x05BA},   {0xD7, 0x05F3}, {'-', 0x05BE},  {':', 0x05C3},
+      {0x81, 0x81},  // undefined in the code page: passed on
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.unit, wide[c.byte - 1]) << c.byte;
 }
 
 TEST(AnsiHebrewToUnicode, StopsAtTheTerminator) {
@@ -53,24 +46,35 @@ TEST(UnicodeCharToAnsi, MapsHebrewPointsLettersAndPresentationForms) {
       {0x05C1, {0xD1}},      {0x05C2, {0xD2}},      {0x05C3, {':'}},       {0x05D0, {0xE0}},
       {0x05EA, {0xFA}},      {0xF302, {0xCD}},      {0xF303, {0xCD}},      {0xFB2A, {0xF9, 0xD1}},
       {0xFB2B, {0xF9, 0xD2}}, {0xFB35, {0xE5, 0xCC}}, {0xFB4B, {0xE5, 0xC9}},
-      // Nothing for the rest: holam haser for vav, rafe, paseq, accents,
-      // qamats qatan, the other presentation forms, Latin-1.
-      {0x05BA, {}}, {0x05BF, {}}, {0x05C0, {}}, {0x0591, {}}, {0x05C7, {}}, {0x05EB, {}},
-      {0xFB31, {}}, {0x00E9, {}}, {0x80, {}},   {0xFFFF, {}},
+      {0x05BA, {0xCA}},      {0x05C7, {0xC8}},      {0x05F3, {'\''}},     {0x05F4, {'"'}},
+      {0x05F0, {0xE5, 0xE5}}, {0x05F1, {0xE5, 0xE9}}, {0x05F2, {0xE9, 0xE9}},
+      {0xFB31, {0xE1, 0xCC}}, {0xFB4A, {0xFA, 0xCC}}, {0xFB2C, {0xF9, 0xCC, 0xD1}},
+      {0xFB1F, {0xE9, 0xE9, 0xC7}}, {0xFB4C, {0xE1}}, {0xFB4F, {0xE0, 0xEC}}, {0xFB29, {'+'}},
+      // Nothing for the rest: rafe, paseq, accents, the upper dot, unassigned
+      // places, Latin-1 and other punctuation.
+      {0x05BF, {}}, {0x05C0, {}}, {0x0591, {}}, {0x05C4, {}}, {0x05EB, {}}, {0xFB37, {}},
+      {0xFB1E, {}}, {0x00E9, {}}, {0x80, {}},   {0x201C, {}}, {0xFFFF, {}},
       // clang-format on
   };
   for (const Case& c : cases) {
-    BYTE out[2] = {0, 0};
+    BYTE out[kMaxAnsiBytesPerChar] = {};
     const int count = UnicodeCharToAnsi(c.unit, out);
     EXPECT_EQ(c.ansi, Codes(out, out + count)) << std::hex << c.unit;
   }
 }
 
+TEST(UnicodeCharToAnsi, GivesNothingToAShortBufferForALongCharacter) {
+  BYTE out[2] = {};
+  EXPECT_EQ(0, UnicodeCharToAnsi(0xFB2C, out));
+  EXPECT_EQ(2, UnicodeCharToAnsi(0xFB2A, out));
+}
+
 TEST(UnicodeToAnsiHebrew, ConvertsUnitByUnit) {
-  const WCHAR text[] = {0xFB2A, 0x05B8, 0x05DC, 0x05D5, 0x05B9, 0x05DD, ' ', 0x05BA, 0x05BE, 0};
+  const WCHAR text[] = {0xFB2A, 0x05B8, 0x05DC, 0x05D5, 0x05B9, 0x05DD,
+                        ' ',    0x05BA, 0x05BE, 0x201C, 0};
   CString result("stale");
   UnicodeToAnsiHebrew(result, text);
-  EXPECT_EQ((Codes{0xF9, 0xD1, 0xC8, 0xEC, 0xE5, 0xC9, 0xED, ' ', '-'}), CodesOf(result));
+  EXPECT_EQ((Codes{0xF9, 0xD1, 0xC8, 0xEC, 0xE5, 0xC9, 0xED, ' ', 0xCA, '-'}), CodesOf(result));
 }
 
 TEST(Utf8ToAnsiHebrew, DecodesAndDropsWhatItCannotReadWithoutReadingPastTheEnd) {
@@ -112,9 +116,10 @@ TEST(AnsiHebrewToUtf8, EncodesThroughTheUnicodeForm) {
       {{'-'}, {0xD6, 0xBE}},
       {{':'}, {0xD7, 0x83}},
       {{0xE0}, {0xD7, 0x90}},
-      {{0xCA}, {0xC3, 0x8A}},
+      {{0xCA}, {0xD6, 0xBA}},
       {{'a', ' '}, {'a', ' '}},
-      {{0x80}, {0xC2, 0x80}},
+      {{0x80}, {0xE2, 0x82, 0xAC}},
+      {{0x81}, {0xC2, 0x81}},
       {{0xFA, 0xCD}, {0xD7, 0xAA, 0xD6, 0xBD}},
       {{}, {}},
   };
@@ -125,13 +130,17 @@ TEST(AnsiHebrewToUtf8, EncodesThroughTheUnicodeForm) {
   }
 }
 
-// Every byte whose Unicode form is Hebrew or ASCII comes back from UTF-8.
+// Every byte whose character converts back to it alone comes back from UTF-8.
 TEST(AnsiHebrewToUtf8, Utf8ToAnsiHebrewReadsItBack) {
   Codes all;
   for (int b = 1; b < 256; ++b) {
-    const int unit = ExpectedUnit(b);
-    if (unit < 0x80 || (unit >= 0x0590 && unit <= 0x05FF)) all.push_back(b);
+    const char text[2] = {static_cast<char>(b), 0};
+    BYTE back[kMaxAnsiBytesPerChar];
+    if (UnicodeCharToAnsi(AnsiHebrewToUnicode(text)[0], back) == 1 && back[0] == b) {
+      all.push_back(b);
+    }
   }
+  EXPECT_GT(all.size(), 150u);
   CString text = Text(all);
   AnsiHebrewToUtf8(text);
   Utf8ToAnsiHebrew(text);

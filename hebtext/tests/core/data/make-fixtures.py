@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # Writes the outside reference data the conversion tests compare against:
 #   cp1255.txt                 Python's cp1255 codec, byte by byte
+#   cp1252.txt                 Python's cp1252 codec (the other faces' code), the same way
 #   hebrew-clusters.txt        pointed Hebrew clusters with their marks in every
 #                              order, with Python's NFD of each (the same as NFC:
 #                              the Hebrew presentation forms never compose), and
@@ -21,14 +22,14 @@ def hexes(text):
     return " ".join("%04X" % ord(ch) for ch in text)
 
 
-def write_cp1255():
-    with open("cp1255.txt", "w") as out:
+def write_codepage(codec):
+    with open(codec + ".txt", "w") as out:
         out.write(HEADER.format(".".join(map(str, __import__("sys").version_info[:3])),
                                 unicodedata.unidata_version))
-        out.write("# byte, then the UTF-16 unit Python's cp1255 gives, or - where it has none\n")
+        out.write("# byte, then the UTF-16 unit Python's %s gives, or - where it has none\n" % codec)
         for byte in range(256):
             try:
-                out.write("%02X %04X\n" % (byte, ord(bytes([byte]).decode("cp1255"))))
+                out.write("%02X %04X\n" % (byte, ord(bytes([byte]).decode(codec))))
             except UnicodeDecodeError:
                 out.write("%02X -\n" % byte)
 
@@ -109,7 +110,8 @@ def write_unicode_data_extract():
                 out.write(line)
 
 
-write_cp1255()
+write_codepage("cp1255")
+write_codepage("cp1252")
 write_clusters()
 write_normalization_extract()
 write_unicode_data_extract()
