@@ -12,6 +12,16 @@
 int ChooseImportSide(const char* text, size_t length);
 
 // Windows-1255 runs in one of the program's Hebrew fonts become HebChar
-// text; the attribute words follow the shortened runs.
+// text, the marks of each letter put in the order the conversion folds
+// first; the attribute words follow the shortened runs.
 void ConvertImportedRuns(const ZultaDocData& doc, int side, std::string& text,
                          std::vector<DWORD>& attrs);
+
+// Loads the characters of a whole plain-text file into the side most of
+// them belong to (as ChooseImportSide), each in a face that holds it: Hebrew
+// in the program's Hebrew face, other letters and symbols as Windows-1252
+// bytes in the English side's face, blanks, digits and ASCII punctuation in
+// the face of the text around them. The face a side does not have by
+// default goes into the font table. Nothing is loaded when no character is
+// left.
+void ImportPlainText(ZultaDocData& doc, const std::u32string& chars);

@@ -8,6 +8,7 @@
 #include "hebtext/core/HebChar.h"
 #include "hebtext/core/MeasureUnits.h"
 #include "hebtext/core/TextLines.h"
+#include "hebtext/core/UnicodeHebrew.h"
 
 namespace {
 
@@ -271,6 +272,14 @@ void ExportSideText(const ZultaDocData& doc, int side, CString& out, int mode,
   if (mode == 1) {
     BuildRtf(doc, side, out, text, attrs, s.lineFormats, fonts);
     return;
+  }
+  // The text file is in code page 1255; the other faces hold code page 1252.
+  BOOL hebrew = FALSE;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (i == 0 || attrs[i] != attrs[i - 1]) hebrew = doc.IsHebrewFontAttr(side, attrs[i]);
+    if (!hebrew) {
+      text[i] = static_cast<char>(Windows1252ToWindows1255(static_cast<BYTE>(text[i])));
+    }
   }
   out = CString(text.data(), static_cast<int>(text.size()));
   CrToCrLf(out);
