@@ -1,15 +1,71 @@
 // Whole RTF files opened as a document.
+#include <algorithm>
 #include <cstdio>
 
+#include "editor/core/DocNodes.h"
+#include "editor/core/DocSection.h"
 #include "editor/core/ImportedText.h"
 #include "editor/core/LetterPoints.h"
 #include "editor/core/RtfReader.h"
 #include "editor/core/ZultaFile.h"
 #include "hebtext/core/AnsiImport.h"
+#include "hebtext/core/MeasureUnits.h"
 
 namespace {
 
 const char kRtfParseCaption[] = "RTF Parse";
+constexpr double kTwipsPerInch = 1440.0;
+// The narrowest gutter the editor's column settings allow.
+constexpr double kMinGutterInches = 0.125;
+
+// The letter that begins each line after the first: the side's breaks.
+std::vector<BYTE> LineBreaks(const std::string& letters) {
+  std::vector<BYTE> breaks;
+  for (char letter : letters)
+    if (IsBreakLetter(static_cast<BYTE>(letter))) breaks.push_back(static_cast<BYTE>(letter));
+  return breaks;
+}
+
+// Each paragraph of the RTF is one line of the side and keeps its format
+// word; a line the reader gave no word continues the format before it.
+void TakeLineFormats(const std::vector<DWORD>& paraFormats, size_t lineCount,
+                     ZultaSideData& side) {
+  side.lineFormats.assign(paraFormats.begin(),
+                          paraFormats.begin() + std::min(paraFormats.size(), lineCount));
+  side.lineFormats.resize(lineCount, side.lineFormats.empty() ? 0 : side.lineFormats.back());
+}
+
+ZultaSectionRun SectionAt(DWORD lineIndex, const RtfColumns& columns) {
+  ZultaSectionRun run;
+  run.lineIndex = lineIndex;
+  run.columns = static_cast<WORD>(std::clamp(columns.count, 1, kMaxSectionColumns));
+  run.unit = kUnitInches;
+  if (run.columns > 1)
+    run.gapInUnit = std::max(columns.gapTwips / kTwipsPerInch, kMinGutterInches);
+  return run;
+}
+
+bool SameSettings(const ZultaSectionRun& a, const ZultaSectionRun& b) {
+  return a.columns == b.columns && a.gapInUnit == b.gapInUnit;
+}
+
+// Paragraphs set in columns become the side's column sections. A section
+// reaches to the next one, so the lines after a run of columns go back to
+// one column through a one-column section; and as in the editor, a page
+// break starts a new section.
+void TakeColumnSections(const std::vector<RtfColumns>& paraColumns,
+                        const std::vector<BYTE>& breaks, ZultaSideData& side) {
+  side.sections.clear();
+  ZultaSectionRun current = SectionAt(0, RtfColumns());
+  for (size_t line = 0; line <= breaks.size(); ++line) {
+    RtfColumns columns = line < paraColumns.size() ? paraColumns[line] : RtfColumns();
+    ZultaSectionRun run = SectionAt(static_cast<DWORD>(line), columns);
+    bool newPage = line > 0 && breaks[line - 1] == kLetterPageBreak;
+    bool starts = !SameSettings(run, current) || (newPage && run.columns > 1);
+    if (starts && (run.columns > 1 || !side.sections.empty())) side.sections.push_back(run);
+    current = run;
+  }
+}
 
 }  // namespace
 
@@ -53,5 +109,8 @@ BOOL CZultaFile::ImportRtfFile(ZultaDocData& doc) {
   ConvertImportedRuns(doc, sideIndex, text, attrs);
   SplitLetterPoints(doc, sideIndex, text, side.letters, side.points, attrs);
   side.attrs.swap(attrs);
+  std::vector<BYTE> breaks = LineBreaks(side.letters);
+  TakeLineFormats(parse.paraFormats, breaks.size() + 1, side);
+  TakeColumnSections(parse.paraColumns, breaks, side);
   return TRUE;
 }

@@ -187,49 +187,4 @@ TEST(ImportTest, PlainTextGoesToTheSideWithMoreOfItsLetters) {
   EXPECT_TRUE(doc.sides[0].letters.empty() && doc.sides[1].letters.empty());
 }
 
-TEST(ImportTest, RtfFileOpensOnTheHebrewSideWithPoints) {
-  std::string rtf =
-      "{\\rtf1\\ansi\\qr{\\fonttbl{\\f0 Arial;}}\\uc1\\f0\\fs28 "
-      "\\u1513?\\u1464?\\u1500?\\u1493?\\u1465?\\u1501? ab}";
-  ZultaDocData doc;
-  doc.sides[1].face = "Pomlar David 2";
-  CZultaFile file;
-  ASSERT_TRUE(Read(ByteBuffer(rtf.begin(), rtf.end()), doc, file)) << file.GetError();
-  const ZultaSideData& he = doc.sides[1];
-  ASSERT_EQ(he.letters.size(), 6u) << he.letters;
-  EXPECT_EQ(static_cast<BYTE>(he.letters[0]), 0xF9) << "shin";
-  EXPECT_EQ(he.points[0], HebCode::Qamats);
-  EXPECT_TRUE(he.lineFormats.empty()) << "paragraph alignment is not kept";
-  EXPECT_EQ(doc.styles.fontSizes[AttrSize(he.attrs[0])], 14);
-  EXPECT_EQ(doc.styles.fontNames[0], "");
-  EXPECT_EQ(doc.styles.fontSizes[0], 65535);
-}
-
-TEST(ImportTest, RtfWithMoreSizesThanTheTableHoldsIsReadWithTheTablesMessage) {
-  std::string rtf = "{\\rtf1 ";
-  for (int points = 1; points <= 70; points++) rtf += "\\fs" + std::to_string(2 * points) + " a";
-  rtf += "}";
-  ZultaDocData doc;
-  CZultaFile file;
-  ASSERT_TRUE(Read(ByteBuffer(rtf.begin(), rtf.end()), doc, file)) << file.GetError();
-  EXPECT_EQ(doc.sides[0].letters, std::string(70, 'a'));
-  ASSERT_FALSE(file.GetMessages().empty());
-  for (const UserMessage& message : file.GetMessages()) {
-    EXPECT_STREQ(message.text, "Maximum Number of Font Sizes Reached");
-    EXPECT_STREQ(message.caption, "");
-  }
-}
-
-TEST(ImportTest, RtfParseErrorIsReportedAndNothingIsTaken) {
-  std::string rtf = "{\\rtf1 \\'zz}";
-  ZultaDocData doc;
-  doc.sides[1].letters = "kept";
-  CZultaFile file;
-  EXPECT_FALSE(Read(ByteBuffer(rtf.begin(), rtf.end()), doc, file));
-  ASSERT_EQ(file.GetMessages().size(), 1u);
-  EXPECT_STREQ(file.GetMessages()[0].text, "error 4 parsing rtf");
-  EXPECT_STREQ(file.GetMessages()[0].caption, "RTF Parse");
-  EXPECT_EQ(doc.sides[1].letters, "kept");
-}
-
 }  // namespace
