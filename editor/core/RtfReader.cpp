@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <climits>
-#include <iterator>
+#include <limits>
 #include <vector>
 
 #include "editor/core/CharAttr.h"
@@ -14,16 +14,19 @@
 namespace {
 
 const char kHebrewProgramFace[] = "Pomlar David 2";
+const char kHebrewCodedFaceMark[] = "(Hebrew)";  // in the names of Windows-1255 faces
 const int kMapSize = 256;
 const WORD kUnmapped = 0xFFFF;
 const size_t kMaxKeywordLength = 32;
 const int kMaxParameterDigits = 10;
-const int kHebrewCharset = 177;     // \fcharset of a font whose bytes are Windows-1255
+const int kAnsiCharset = 0;         // \fcharset of a font in the document's code page (\ansicpg)
 const int kDefaultCharset = 1;      // \fcharset that leaves the code page to the document
+const int kHebrewCharset = 177;     // \fcharset of a font whose bytes are Windows-1255
 const int kHebrewCodePage = 1255;   // \ansicpg of a document whose bytes are Windows-1255
 const int kUnstated = -1;           // a charset or default font the RTF does not give
 const int kSingleLineTwips = 240;   // \sl of one line under \slmult1
 const BYTE kReplacementChar = '?';  // a \u character that has neither a byte nor a fallback
+const UINT kLastAscii = 0x7F;
 
 // Windows-1252 bytes of the typographic characters RTF names by control word.
 namespace Cp1252 {
@@ -66,8 +69,9 @@ enum KeywordKind { kKindChar, kKindLatinChar, kKindDest, kKindProp, kKindSpecial
 // stand for other characters must not land in a face whose bytes are Hebrew.
 enum class Script { kAsWritten, kHebrew, kLatin };
 
-// What the current font's bytes are, by its \fcharset.
-enum class FontCoding : BYTE { kUnstated, kHebrew, kOther };
+// What a font's bytes are, by its \fcharset: the document's code page, Windows-1255, or a code
+// page of another script.
+enum class FontCoding : BYTE { kDocument, kHebrew, kOther };
 
 // clang-format off
 enum Property {
@@ -212,72 +216,24 @@ bool IsAnsiHebrew(BYTE c) {
   return IsAnsiHebrewLetter(c) || IsAnsiHebrewPoint(c) || IsAnsiMaqafOrSofPasuq(c);
 }
 
-struct UnitByte {
-  WORD unit;
-  BYTE byte;
-};
-
-// Hebrew punctuation the program writes with ASCII codes in its Hebrew face.
-const UnitByte kHebrewPunctuation[] = {
-    {0x05F3, HebCode::Geresh},
-    {0x05F4, HebCode::Gershayim},
-};
-
-// Windows-1252 between 0x80 and 0x9F; from 0xA0 on its bytes are the code points.
-// clang-format off
-const UnitByte kCp1252Upper[] = {
-    {0x20AC, 0x80}, {0x201A, 0x82}, {0x0192, 0x83}, {0x201E, 0x84}, {0x2026, 0x85},
-    {0x2020, 0x86}, {0x2021, 0x87}, {0x02C6, 0x88}, {0x2030, 0x89}, {0x0160, 0x8A},
-    {0x2039, 0x8B}, {0x0152, 0x8C}, {0x017D, 0x8E},
-    {0x2018, Cp1252::LeftSingleQuote}, {0x2019, Cp1252::RightSingleQuote},
-    {0x201C, Cp1252::LeftDoubleQuote}, {0x201D, Cp1252::RightDoubleQuote},
-    {0x2022, Cp1252::Bullet}, {0x2013, Cp1252::EnDash}, {0x2014, Cp1252::EmDash},
-    {0x02DC, 0x98}, {0x2122, 0x99}, {0x0161, 0x9A}, {0x203A, 0x9B}, {0x0153, 0x9C},
-    {0x017E, 0x9E}, {0x0178, 0x9F},
-};
-// clang-format on
-const UINT kCp1252Identical = 0xA0;
-
-bool FindUnitByte(const UnitByte* begin, const UnitByte* end, UINT unit, BYTE& byte) {
-  for (const UnitByte* entry = begin; entry != end; ++entry) {
-    if (entry->unit != unit) continue;
-    byte = entry->byte;
-    return true;
-  }
-  return false;
+// Faces whose bytes the program shows as Hebrew whatever the RTF says: its own, and the old
+// Hebrew-coded faces named so.
+bool IsHebrewShownFace(const CString& face) {
+  return IsProgramHebrewFont(face) || face.Find(kHebrewCodedFaceMark) >= 0;
 }
 
-bool UnicodeCharToCp1252(UINT unit, BYTE& byte) {
-  if (unit >= kCp1252Identical && unit <= 0xFF) {
-    byte = static_cast<BYTE>(unit);
-    return true;
-  }
-  return FindUnitByte(std::begin(kCp1252Upper), std::end(kCp1252Upper), unit, byte);
+// HoldCharacter gives a character neither code page holds as a neutral '?' stand-in; the reader
+// takes the RTF's fallback text for it instead.
+bool IsHeldByNoCodePage(UINT unit, const HeldChar& held) {
+  return held.script == TextScript::Neutral && unit > kLastAscii;
 }
 
-// Direction marks, zero-width characters and the byte order mark shape the text in other
-// programs but are no characters of the program's text.
-bool IsInvisibleFormatChar(UINT unit) {
-  return (unit >= 0x200B && unit <= 0x200F) || (unit >= 0x202A && unit <= 0x202E) ||
-         (unit >= 0x2066 && unit <= 0x2069) || unit == 0xFEFF;
-}
-
-// The bytes the reader keeps for a \u unit and how they are set: Hebrew as the Windows-1255
-// bytes (all of them: a presentation form gives letter and point) of the program's Hebrew face,
-// other characters as their Windows-1252 byte. 0 when the unit has no byte.
-int UnicodeUnitToBytes(UINT unit, BYTE (&bytes)[2], Script& script) {
-  script = Script::kAsWritten;
-  if (unit < 0x80) {
-    bytes[0] = static_cast<BYTE>(unit);
-    return 1;
+Script ScriptOf(TextScript script) {
+  switch (script) {
+    case TextScript::Hebrew: return Script::kHebrew;
+    case TextScript::Latin: return Script::kLatin;
+    default: return Script::kAsWritten;
   }
-  script = Script::kHebrew;
-  if (FindUnitByte(std::begin(kHebrewPunctuation), std::end(kHebrewPunctuation), unit, bytes[0]))
-    return 1;
-  int count = UnicodeCharToAnsi(unit, bytes);
-  if (count > 0) return count;
-  script = Script::kLatin;
-  return UnicodeCharToCp1252(unit, bytes[0]) ? 1 : 0;
 }
 
 // The paragraph's line spacing as the program's extra percent of a line: the program's own
@@ -288,7 +244,7 @@ int ExtraLineSpace(const ParaProps& para, int programSpace) {
   long long extra = (static_cast<long long>(para.lineTwips - kSingleLineTwips) * 100 +
                      kSingleLineTwips / 2) /
                     kSingleLineTwips;
-  return static_cast<int>(std::min<long long>(extra, 0xFFFF));
+  return static_cast<int>(std::min<long long>(extra, std::numeric_limits<WORD>::max()));
 }
 
 // One parse; all state starts afresh with each.
@@ -297,7 +253,7 @@ class RtfReader {
   explicit RtfReader(CRtfTables& tables) : m_t(tables) {
     for (WORD& entry : m_fontMap) entry = kUnmapped;
     for (WORD& entry : m_colorMap) entry = kUnmapped;
-    for (FontCoding& entry : m_fontCoding) entry = FontCoding::kUnstated;
+    for (FontCoding& entry : m_fontCoding) entry = FontCoding::kDocument;
   }
   int Parse();
 
@@ -498,7 +454,14 @@ int RtfReader::ApplyProperty(int prop, int value) {
       return kRtfOk;
     }
     case kPropParaDefaults: m_para = ParaProps(); return kRtfOk;
-    case kPropSectDefaults: m_sect = SectProps(); return kRtfOk;
+    case kPropSectDefaults: {
+      // \xls and \xws are the program's own words, not section properties.
+      SectProps defaults;
+      defaults.lineSpace = m_sect.lineSpace;
+      defaults.wordSpace = m_sect.wordSpace;
+      m_sect = defaults;
+      return kRtfOk;
+    }
     default: *fields[prop] = value; return kRtfOk;
   }
 }
@@ -537,17 +500,18 @@ int RtfReader::ParseSpecial(int which, int param, bool hasParam) {
 }
 
 // The \ucN characters after a \u are its fallback: read over when the character has bytes of
-// its own, taken as its text when it has none, '?' when that text is missing. Invisible format
-// characters leave nothing.
+// its own or is dropped (marks the program has no place for, direction marks), taken as its
+// text when no code page holds it, '?' when that text is missing.
 int RtfReader::ParseUnicode(UINT unit) {
   int ec = EndFallback();
   if (ec != kRtfOk) return ec;
-  BYTE bytes[2];
-  Script script;
-  int count = IsInvisibleFormatChar(unit) ? 0 : UnicodeUnitToBytes(unit, bytes, script);
+  HeldChar held = HoldCharacter(unit);
   m_fallback.left = std::max(m_chars.unicodeSkip, 0);
-  m_fallback.stands = count == 0 && !IsInvisibleFormatChar(unit);
-  for (int i = 0; i < count && ec == kRtfOk; ++i) ec = DestinationChar(bytes[i], script);
+  m_fallback.stands = IsHeldByNoCodePage(unit, held);
+  if (!m_fallback.stands) {
+    for (int i = 0; i < held.length && ec == kRtfOk; ++i)
+      ec = DestinationChar(held.bytes[i], ScriptOf(held.script));
+  }
   if (ec == kRtfOk && m_fallback.left == 0) ec = EndFallback();
   return ec;
 }
@@ -588,8 +552,8 @@ void RtfReader::FontTableChar(int c) {
   if (m_chars.font >= 0 && m_chars.font < kMapSize) {
     m_fontMap[m_chars.font] = index == kUnmapped ? 0 : index;
     int charset = m_chars.fontCharset;
-    m_fontCoding[m_chars.font] = charset == kUnstated || charset == kDefaultCharset
-                                     ? FontCoding::kUnstated
+    bool document = charset == kUnstated || charset == kAnsiCharset || charset == kDefaultCharset;
+    m_fontCoding[m_chars.font] = document                     ? FontCoding::kDocument
                                  : charset == kHebrewCharset ? FontCoding::kHebrew
                                                              : FontCoding::kOther;
   }
@@ -612,22 +576,20 @@ CString RtfReader::FaceOfFont(int font) const {
   return local ? local : "";
 }
 
-// A font's own \fcharset decides what its bytes are; a font that states none (or the default
-// charset) follows the document's \ansicpg.
+// A Hebrew \fcharset makes a font's bytes Windows-1255, and so does a Hebrew \ansicpg for a font
+// in the document's code page (ANSI, default or no charset: Word writes its Hebrew so).
 bool RtfReader::IsHebrewCoded(int font, const CString& face) const {
-  if (face.Find("(Hebrew)") >= 0) return true;
-  FontCoding coding = font >= 0 && font < kMapSize ? m_fontCoding[font] : FontCoding::kUnstated;
-  if (coding != FontCoding::kUnstated) return coding == FontCoding::kHebrew;
+  if (face.Find(kHebrewCodedFaceMark) >= 0) return true;
+  FontCoding coding = font >= 0 && font < kMapSize ? m_fontCoding[font] : FontCoding::kDocument;
+  if (coding != FontCoding::kDocument) return coding == FontCoding::kHebrew;
   return m_doc.codePage == kHebrewCodePage;
 }
 
-// The face of Latin text beside Hebrew: the document's default font (\deff) when its bytes are
-// not Hebrew, else the empty face, which stands for the side's default.
+// The face of Latin text beside Hebrew: the document's default font (\deff) when the program
+// shows it as Latin, else the one the caller gives.
 CString RtfReader::LatinFace() const {
   CString face = FaceOfFont(m_doc.defaultFont);
-  bool latin = m_doc.defaultFont != kUnstated && !IsProgramHebrewFont(face) &&
-               !IsHebrewCoded(m_doc.defaultFont, face);
-  return latin ? face : CString();
+  return m_doc.defaultFont != kUnstated && !IsHebrewShownFace(face) ? face : m_t.latinFace;
 }
 
 CString RtfReader::FaceFor(BYTE c, Script script) {
@@ -637,7 +599,7 @@ CString RtfReader::FaceFor(BYTE c, Script script) {
     case Script::kAsWritten: hebrew = IsAnsiHebrew(c) && IsHebrewCoded(m_chars.font, face); break;
     case Script::kHebrew: hebrew = true; break;
     case Script::kLatin:
-      if (IsProgramHebrewFont(face) || IsHebrewCoded(m_chars.font, face)) return LatinFace();
+      if (IsHebrewShownFace(face)) return LatinFace();
       break;
   }
   if (!hebrew) return face;

@@ -58,6 +58,10 @@ class CRtfTables {
   WORD FindOrAddLineSpace(WORD value);
   BOOL HasBackColorTable() const { return m_tables != nullptr; }
 
+  // The face for Latin characters beside Hebrew when the RTF's default font is Hebrew too;
+  // empty stands for the side's default.
+  CString latinFace;
+
   BOOL hebrewSeen = FALSE;
   std::string text;
   std::vector<DWORD> attrs;        // one per character of text

@@ -18,9 +18,10 @@ struct Read {
   std::string faces;  // the face of each character, joined by '|'
 };
 
-Read ReadRtf(const std::string& rtf) {
+Read ReadRtf(const std::string& rtf, const char* latinFace = "") {
   DocStyleTables tables;
   CRtfTables t(rtf.data(), rtf.size(), &tables);
+  t.latinFace = latinFace;
   Read read{RtfParse(t), t.text, ""};
   for (size_t i = 0; i < t.attrs.size(); ++i) {
     if (i > 0) read.faces += '|';
@@ -55,6 +56,8 @@ TEST(RtfUnicodeTest, CharactersKeepTheirBytesAndFaces) {
       {"Hebrew letter and point", "{\\rtf1 \\u1513\\'3f\\u1464\\'3f}", "\xF9\xC8", kHebrewFace},
       {"presentation form: letter and dot", "{\\rtf1 \\u64298\\'3f}", "\xF9\xD1", kHebrewFace},
       {"geresh and gershayim", "{\\rtf1 \\u1523\\'3f\\u1524\\'3f}", "'\"", kHebrewFace},
+      {"qamats qatan", "{\\rtf1 \\u1495?\\u1479?}", "\xE7\xC8", kHebrewFace},
+      {"holam haser for vav", "{\\rtf1 \\u1493?\\u1466?}", "\xE5\xCA", kHebrewFace},
       {"Latin beside a Hebrew face takes the default font",
        "{\\rtf1\\deff1{\\fonttbl{\\f0 Pomlar David 2;}{\\f1 Arial;}}\\f0 \\u233?}", "\xE9",
        "Arial"},
@@ -64,11 +67,16 @@ TEST(RtfUnicodeTest, CharactersKeepTheirBytesAndFaces) {
        "{\\rtf1{\\fonttbl{\\f0\\fcharset177 David;}}\\f0 \\'f9\\'c8}", "\xF9\xC8", kHebrewFace},
       {"Hebrew bytes of a Hebrew code page document",
        "{\\rtf1\\ansi\\ansicpg1255{\\fonttbl{\\f0 Arial;}}\\f0 \\'e0}", "\xE0", kHebrewFace},
-      {"a font's own charset outweighs the code page",
-       "{\\rtf1\\ansi\\ansicpg1255{\\fonttbl{\\f0\\fcharset0 Arial;}}\\f0 \\'e9}", "\xE9",
-       "Arial"},
-      {"1252 beside a Hebrew charset font takes the side's face",
-       "{\\rtf1{\\fonttbl{\\f0\\fcharset177 David;}}\\f0 \\u233\\'e9}", "\xE9", ""},
+      {"an ANSI font of a Hebrew code page document",
+       "{\\rtf1\\ansi\\ansicpg1255{\\fonttbl{\\f0\\fcharset0 Arial;}}\\f0 \\'e0}", "\xE0",
+       kHebrewFace},
+      {"a font of another script keeps its bytes",
+       "{\\rtf1\\ansi\\ansicpg1255{\\fonttbl{\\f0\\fcharset2 Symbol;}}\\f0 \\'e0}", "\xE0",
+       "Symbol"},
+      {"1252 in an old Hebrew-coded face takes the side's face",
+       "{\\rtf1{\\fonttbl{\\f0 David (Hebrew);}}\\f0 \\u233\\'e9}", "\xE9", ""},
+      {"1252 in a Hebrew charset font of another maker stays in it",
+       "{\\rtf1{\\fonttbl{\\f0\\fcharset177 David;}}\\f0 \\u233\\'e9}", "\xE9", "David"},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -77,6 +85,12 @@ TEST(RtfUnicodeTest, CharactersKeepTheirBytesAndFaces) {
     EXPECT_EQ(read.text, c.text) << c.what;
     EXPECT_EQ(read.faces, Faces(c.face, read.text.size())) << c.what;
   }
+}
+
+TEST(RtfUnicodeTest, LatinBesideHebrewWithoutALatinDefaultTakesTheCallersFace) {
+  Read read = ReadRtf("{\\rtf1\\deff0{\\fonttbl{\\f0 Pomlar David 2;}}\\f0 \\'e0\\u233?}", "Arial");
+  EXPECT_EQ(read.text, "\xE0\xE9");
+  EXPECT_EQ(read.faces, std::string(kHebrewFace) + "|Arial");
 }
 
 TEST(RtfUnicodeTest, FallbackTextIsReadOverOrStandsForTheCharacter) {
@@ -97,6 +111,8 @@ TEST(RtfUnicodeTest, FallbackTextIsReadOverOrStandsForTheCharacter) {
       {"a fallback cut off by the group end: '?'", "{\\rtf1 {\\u20013}x}", "?x"},
       {"negative values count from 65536", "{\\rtf1 \\u-1238?}", "\xF9\xD1"},
       {"direction marks leave nothing", "{\\rtf1 a\\u8207\\'fe\\u8206\\'fdb}", "ab"},
+      {"cantillation and paseq leave nothing", "{\\rtf1 \\u1488?\\u1425?\\u1472?b}",
+       "\xE0" "b"},
   };
   for (const auto& c : cases) {
     Read read = ReadRtf(c.rtf);

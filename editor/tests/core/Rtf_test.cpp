@@ -128,7 +128,7 @@ TEST(RtfReaderTest, ParagraphsTakeTheFormatInForceAtTheirEnd) {
   DocStyleTables tables;
   std::string rtf =
       "{\\rtf1 \\qc A\\par\\pard\\qr\\sl360\\slmult1 B\\par\\pard C\\sl480\\slmult1\\par"
-      "\\sectd\\cols2\\colsx360\\pard D\\sl360\\par\\sect\\sectd\\xls30 E}";
+      "\\sectd\\cols2\\colsx360\\pard D\\sl360\\par\\sect\\xls30\\sectd E}";
   CRtfTables parse(rtf.data(), rtf.size(), &tables);
   ASSERT_EQ(RtfParse(parse), kRtfOk);
   const struct {
