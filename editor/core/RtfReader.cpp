@@ -283,6 +283,7 @@ class RtfReader {
   int ParseSpecial(int which, int param, bool hasParam);
   int ParseUnicode(UINT unit);
   int EndFallback();
+  int ParseControlChar(int c, Script script);
   int ParseChar(int c, Script script = Script::kAsWritten);
   int DestinationChar(int c, Script script);
   int OutputChar(BYTE c, Script script);
@@ -416,8 +417,8 @@ int RtfReader::TranslateKeyword(const std::string& keyword, int param, bool hasP
     if (keyword != entry.name) continue;
     m_skipIfUnknown = false;
     switch (entry.kind) {
-      case kKindChar: return ParseChar(entry.index);
-      case kKindLatinChar: return ParseChar(entry.index, Script::kLatin);
+      case kKindChar: return ParseControlChar(entry.index, Script::kAsWritten);
+      case kKindLatinChar: return ParseControlChar(entry.index, Script::kLatin);
       case kKindDest: return ChangeDestination(entry.index);
       case kKindProp:
         return ApplyProperty(entry.index,
@@ -521,6 +522,13 @@ int RtfReader::EndFallback() {
   m_fallback = UnicodeFallback();
   return ended.stands && !ended.given ? DestinationChar(kReplacementChar, Script::kAsWritten)
                                       : kRtfOk;
+}
+
+// A character named by a control word (a break, a tab, a dash) ends a \u's fallback rather than
+// being taken for it: writers give fallbacks as text or hex escapes.
+int RtfReader::ParseControlChar(int c, Script script) {
+  int ec = EndFallback();
+  return ec == kRtfOk ? ParseChar(c, script) : ec;
 }
 
 int RtfReader::ParseChar(int c, Script script) {

@@ -104,6 +104,8 @@ TEST(RtfUnicodeTest, FallbackTextIsReadOverOrStandsForTheCharacter) {
       {"\\uc2 reads over two", "{\\rtf1\\uc2 \\u1488\\'e0\\'e0b}", "\xE0" "b"},
       {"\\uc0 reads over none", "{\\rtf1\\uc0 \\u1488 b}", "\xE0" "b"},
       {"a group end ends the fallback", "{\\rtf1 {\\u1488}b}", "\xE0" "b"},
+      {"a control word's character ends the fallback", "{\\rtf1 \\u1488\\par b}",
+       "\xE0\r" "b"},
       {"\\uc is kept per group", "{\\rtf1 {\\uc2 \\u1488??}\\u1489?b}", "\xE0\xE1" "b"},
       {"no code page: the fallback is the text", "{\\rtf1 \\u20013\\'3f}", "?"},
       {"a fallback of two", "{\\rtf1\\uc2 \\u20013\\'41Bc}", "ABc"},
