@@ -13,7 +13,7 @@ using namespace HebCode;
 constexpr int kShva = 0xC0, kHatafSegol = 0xC1, kHatafPatah = 0xC2, kHatafQamats = 0xC3,
               kHiriq = 0xC4, kTsere = 0xC5, kSegol = 0xC6, kPatah = 0xC7, kQamats = 0xC8,
               kHolam = 0xC9, kQubuts = 0xCB, kDagesh = 0xCC, kMeteg = 0xCD, kShinDot = 0xD1,
-              kSinDot = 0xD2;
+              kSinDot = 0xD2, kMaqaf = 0xCE;
 
 struct AnsiForm {
   BYTE code;
@@ -80,7 +80,7 @@ constexpr AnsiForm kCombinedForms[] = {
     Form(Qubuts, kQubuts), Form(StressedQubuts, kQubuts, kMeteg),
     Form(Shuruk, Vav, kDagesh), Form(StressedShuruk, kMeteg, Vav, kDagesh),
     Form(HolamMale, Vav, kHolam), Form(StressedHolamMale, kMeteg, Vav, kHolam),
-    Form(Maqaf, Hyphen),
+    Form(Maqaf, kMaqaf),
 };
 // clang-format on
 

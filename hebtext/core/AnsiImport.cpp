@@ -185,7 +185,7 @@ ImportAction ConvertImportedChar(int c, const ImportNeighbours& neighbours, VavO
     case AnsiCode::HolamForVav: code = HebCode::Holam; return ImportAction::Append;
     case AnsiCode::Dagesh: return ImportDagesh(prev, next, prev2, code);
     case AnsiCode::Meteg: return ImportMeteg(prev, code);
-    case AnsiCode::Maqaf: code = HebCode::Hyphen; return ImportAction::Append;
+    case AnsiCode::Maqaf: code = HebCode::Maqaf; return ImportAction::Append;
     case AnsiCode::ShinDot:
       return ImportShinDot(prev, HebCode::ShinShinDot, HebCode::ShinShinDotDagesh, code);
     case AnsiCode::SinDot:

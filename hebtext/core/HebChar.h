@@ -68,7 +68,7 @@ constexpr int PatahYod = 154;  // [PAT_Y]
 constexpr int StressedPatahYod = 155;
 constexpr int VocalShva = 156;           // a shva that is pronounced [SHV_P]
 constexpr int SilentShva = 157;          // [SHV_S]
-constexpr int Maqaf = 158;               // shown and written out as '-'
+constexpr int Maqaf = 158;               // shown as '-', written out as the maqaf
 constexpr int QamatsQatanVariant = 159;  // [KAM_K_C]
 
 // Letters with dagesh: the plain code minus 64 (qof minus 63).

@@ -48,8 +48,7 @@ constexpr UINT kFirstPoint = 0x05B0, kMeteg = 0x05BD, kMaqaf = 0x05BE, kRafe = 0
                kGershayim = 0x05F4, kOldFontMeteg = 0xF302, kOldFontStressMeteg = 0xF303;
 constexpr UINT kHiriq = 0x05B4, kPatah = 0x05B7, kQamats = 0x05B8, kHolam = 0x05B9,
                kDagesh = 0x05BC;
-constexpr BYTE kAnsiFirstPoint = 0xC0, kAnsiMeteg = 0xCD, kAnsiShinDot = 0xD1,
-               kAnsiSinDot = 0xD2, kAnsiAlef = 0xE0;
+constexpr BYTE kAnsiFirstPoint = 0xC0, kAnsiMeteg = 0xCD, kAnsiMaqaf = 0xCE, kAnsiAlef = 0xE0;
 constexpr UINT kAsciiEnd = 0x80;
 constexpr UINT kLatin1Start = 0xA0, kLatin1End = 0x100;
 constexpr UINT kHebrewBlockStart = 0x0590, kHebrewBlockEnd = 0x0600;
@@ -143,7 +142,8 @@ int PresentationFormToAnsi(UINT unit, BYTE* bytes) {
 }
 
 bool IsInvisibleFormatting(UINT codePoint) {
-  return (codePoint >= 0x200B && codePoint <= 0x200F) ||  // zero widths, direction marks
+  return codePoint == 0x034F ||                            // combining grapheme joiner
+         (codePoint >= 0x200B && codePoint <= 0x200F) ||  // zero widths, direction marks
          (codePoint >= 0x202A && codePoint <= 0x202E) ||  // direction embeddings
          (codePoint >= 0x2060 && codePoint <= 0x2069) ||  // word joiner, isolates
          codePoint == 0xFEFF;                             // byte order mark
@@ -425,6 +425,12 @@ HeldChar HoldCharacter(UINT codePoint) {
   const bool hebrew = (codePoint >= kHebrewBlockStart && codePoint < kHebrewBlockEnd) ||
                       (codePoint >= kPresentationFormsStart && codePoint < kPresentationFormsEnd) ||
                       codePoint == kOldFontMeteg || codePoint == kOldFontStressMeteg;
+  if (codePoint == kMaqaf) {
+    // The program's code has a maqaf of its own, apart from the hyphen.
+    held.script = TextScript::Hebrew;
+    held.bytes[0] = kAnsiMaqaf;
+    return held;
+  }
   if (hebrew) {
     held.length = UnicodeCharToAnsi(codePoint, held.bytes);
     held.script = held.length > 0 ? TextScript::Hebrew : TextScript::Dropped;

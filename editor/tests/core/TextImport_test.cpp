@@ -103,15 +103,23 @@ TEST(TextImport, EachScriptComesBackFromANativeSaveAsText) {
 }
 
 // The program's code writes its geresh and gershayim as the apostrophe and
-// the double quote.
+// the double quote, and its sof pasuq as the colon.
 TEST(TextImport, PunctuationInHebrewStaysPunctuation) {
-  // "ד״ר כהן, פרק א׳ – ₪ 5 “כֵּן”"
-  const std::string text =
-      "\xE3\xD8\xF8 \xEB\xE4\xEF, \xF4\xF8\xF7 \xE0\xD7 \x96 \xA4 5 \x93\xEB\xC5\xCC\xEF\x94";
-  // The kaf's dagesh is written before its tsere (canonically the same).
-  const std::string saved =
-      "\xE3\"\xF8 \xEB\xE4\xEF, \xF4\xF8\xF7 \xE0' \x96 \xA4 5 \x93\xEB\xCC\xC5\xEF\x94";
-  EXPECT_EQ(saved, OpenedThroughNativeToText(text));
+  const struct {
+    const char* name;
+    std::string text;
+    std::string saved;
+  } cases[] = {
+      // "ד״ר כהן, פרק א׳ – ₪ 5 “כֵּן”": the kaf's dagesh is written before its
+      // tsere (canonically the same).
+      {"quotes, dash and shekel",
+       "\xE3\xD8\xF8 \xEB\xE4\xEF, \xF4\xF8\xF7 \xE0\xD7 \x96 \xA4 5 \x93\xEB\xC5\xCC\xEF\x94",
+       "\xE3\"\xF8 \xEB\xE4\xEF, \xF4\xF8\xF7 \xE0' \x96 \xA4 5 \x93\xEB\xCC\xC5\xEF\x94"},
+      // "בֵּית־סֵפֶר׃"
+      {"maqaf and sof pasuq", "\xE1\xCC\xC5\xE9\xFA\xCE\xF1\xC5\xF4\xC6\xF8\xD3",
+       "\xE1\xCC\xC5\xE9\xFA\xCE\xF1\xC5\xF4\xC6\xF8:"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.saved, OpenedThroughNativeToText(c.text)) << c.name;
 }
 
 std::map<int, UINT> CodePage(const char* fixture) {

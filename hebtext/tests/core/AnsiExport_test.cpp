@@ -48,7 +48,7 @@ TEST(InternalCharToAnsi, WritesCombinedCodesAsLetterAndMarks) {
       {QamatsQatanVariant, {kQamats}}, {VocalShva, {kShva}}, {HolamVariant, {kHolam}},
       {StressedHolam, {kHolam, kMeteg}}, {StressedQubuts, {kQubuts, kMeteg}},
       {Shuruk, {kVav, kDagesh}}, {StressedShuruk, {kMeteg, kVav, kDagesh}},
-      {HolamMale, {kVav, kHolam}}, {StressedHolamMale, {kMeteg, kVav, kHolam}}, {Maqaf, {'-'}},
+      {HolamMale, {kVav, kHolam}}, {StressedHolamMale, {kMeteg, kVav, kHolam}}, {Maqaf, {0xCE}},
       {'\r', {'\r'}}, {' ', {' '}}, {'!', {'!'}}, {'~', {'~'}}, {Alef, {Alef}}, {Tav, {Tav}},
       // clang-format on
   };
@@ -95,7 +95,7 @@ TEST(InternalCharToAnsi, CodesOutsideTheTextGiveNothing) {
 TEST(ConvertToStandardPoints, WritesEveryCodeInTurn) {
   CString text = Text({ShinShinDot, Qamats, Lamed, HolamMale, FinalMem, ' ', Maqaf, '\r'});
   ConvertToStandardPoints(text, kVavThenHolam);
-  EXPECT_EQ((Codes{kShin, kShinDot, kQamats, Lamed, kVav, kHolam, FinalMem, ' ', '-', '\r'}),
+  EXPECT_EQ((Codes{kShin, kShinDot, kQamats, Lamed, kVav, kHolam, FinalMem, ' ', 0xCE, '\r'}),
             CodesOf(text));
 }
 

@@ -175,7 +175,7 @@ TEST(ConvertImportedChar, FoldsEachByteByWhatWasWrittenBefore) {
       {"meteg after holam male", kMeteg, {Bet, HolamMale, 0}, VH, R, StressedHolamMale},
       {"meteg after hataf", kMeteg, {Bet, HatafPatah, 0}, VH, D, 0},
       {"meteg after a bare letter", kMeteg, {0, Bet, 0}, VH, D, 0},
-      {"maqaf", kMaqaf, {0, Bet, 0}, VH, A, '-'},
+      {"maqaf", kMaqaf, {0, Bet, 0}, VH, A, Maqaf},
       {"sof pasuq", kSofPasuq, {0, Bet, 0}, VH, A, ':'},
       {"geresh", 0xD7, {0, Alef, 0}, VH, A, Geresh},
       {"gershayim", 0xD8, {0, Dalet, 0}, VH, A, Gershayim},
@@ -245,7 +245,7 @@ TEST(ConvertImportedText, FoldsLettersAndMarksIntoSingleCodes) {
       {"shin, dagesh, shin dot", {kShin, kDagesh, kShinDot}, VH, {ShinShinDotDagesh}},
       {"bet, holam, vav; holam then vav", {kBet, kHolam, kVav}, HV, {Bet, HolamMale}},
       {"bet, vav, holam; vav then holam", {kBet, kVav, kHolam}, VH, {Bet, HolamMale}},
-      {"maqaf and sof pasuq", {kBet, kMaqaf, kGimel, kSofPasuq}, VH, {Bet, '-', Gimel, ':'}},
+      {"maqaf and sof pasuq", {kBet, kMaqaf, kGimel, kSofPasuq}, VH, {Bet, Maqaf, Gimel, ':'}},
       // Without the mark order put right first, these lose their marks.
       {"letter, qamats, dagesh", {kBet, kQamats, kDagesh}, VH, {Bet, Qamats}},
       {"meteg after hataf", {kBet, kHatafPatah, kMeteg}, VH, {Bet, HatafPatah}},

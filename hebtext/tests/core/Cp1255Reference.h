@@ -107,8 +107,8 @@ inline std::string Disagreements(const std::function<int(int)>& reference) {
     if (ours != expected) {
       out << " byte " << byte << ": ours " << ours << ", theirs " << theirs << ";";
     }
-    // The character the byte stands for, as tabled where the program differs.
-    const int unit = d ? d->programUnit : theirs;
+    // The character the byte stands for; the program's where the reference has none.
+    const int unit = d && IsNoCharacter(theirs) ? d->programUnit : theirs;
     out << HeldDisagreement(byte, unit);
     const bool hebrew = !IsNoCharacter(unit) && HoldCharacter(unit).script == TextScript::Hebrew;
     if (byte >= 0x80 && !hebrew) {
