@@ -92,6 +92,9 @@ BOOL CZultaFile::ImportRtfFile(ZultaDocData& doc) {
   tables.fontNames[0] = side.face;
   tables.fontSizes[0] = side.pointSize;
   CRtfTables parse(rtf, m_size, &tables);
+  // On the Hebrew side, Latin text that the RTF sets in no Latin face of its
+  // own shows in the English side's face, as in plain-text files.
+  if (sideIndex != 0) parse.latinFace = doc.sides[0].face;
   int parsed = RtfParse(parse);
   m_messages.insert(m_messages.end(), parse.messages.begin(), parse.messages.end());
   if (parsed != kRtfOk) return Corrupt();

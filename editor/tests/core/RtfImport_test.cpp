@@ -163,6 +163,22 @@ TEST(RtfImportTest, RtfFileOpensOnTheHebrewSideWithPoints) {
   EXPECT_EQ(doc.styles.fontSizes[0], 65535);
 }
 
+TEST(RtfImportTest, LatinBesideHebrewTakesTheEnglishSidesFace) {
+  std::string rtf =
+      "{\\rtf1\\deff0{\\fonttbl{\\f0 Pomlar David 2;}}\\f0 "
+      "\\u1513?\\u1500?\\u1493?\\u1501? \\u233?}";
+  ZultaDocData doc;
+  doc.sides[0].face = "Arial";
+  doc.sides[1].face = "Pomlar David 2";
+  CZultaFile file;
+  ASSERT_TRUE(Import(rtf, doc, file)) << file.GetError();
+  const ZultaSideData& he = doc.sides[1];
+  ASSERT_EQ(he.letters.size(), 6u) << he.letters;
+  EXPECT_EQ(doc.FaceOf(1, he.attrs[0]), "Pomlar David 2");
+  EXPECT_EQ(static_cast<BYTE>(he.letters[5]), 0xE9) << "e acute in Windows-1252";
+  EXPECT_EQ(doc.FaceOf(1, he.attrs[5]), "Arial");
+}
+
 TEST(RtfImportTest, MoreSizesThanTheTableHoldsAreReadWithTheTablesMessage) {
   std::string rtf = "{\\rtf1 ";
   for (int points = 1; points <= 70; points++) rtf += "\\fs" + std::to_string(2 * points) + " a";
