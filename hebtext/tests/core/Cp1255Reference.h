@@ -68,10 +68,14 @@ inline int ProgramUnit(int byte) {
   return AnsiHebrewToUnicode(text)[0];
 }
 
-// A byte or unit the reference gives no character for.
+// A unit that stands for no character of the code page: none at all, a C1
+// control (Windows' table gives those for bytes it leaves undefined), or a
+// private-use unit.
 inline bool IsNoCharacter(int unit) {
-  constexpr int kFirstPrivateUse = 0xE000, kLastPrivateUse = 0xF8FF;
-  return unit == kNoUnit || (unit >= kFirstPrivateUse && unit <= kLastPrivateUse);
+  constexpr int kFirstC1 = 0x80, kLastC1 = 0x9F, kFirstPrivateUse = 0xE000,
+                kLastPrivateUse = 0xF8FF;
+  return unit == kNoUnit || (unit >= kFirstC1 && unit <= kLastC1) ||
+         (unit >= kFirstPrivateUse && unit <= kLastPrivateUse);
 }
 
 // The import of Windows-1255 bytes after a shin, which takes every mark.
