@@ -107,6 +107,15 @@ void AppendEscaped(std::string& out, BYTE c) {
   out += static_cast<char>(c);
 }
 
+constexpr unsigned kSingleLineTwips = 240;  // \slN\slmult1 counts lines in 240ths
+
+// The extra line space in percent: the program's own \xls, and for other
+// readers the same as a multiple of single spacing.
+void AppendLineSpace(std::string& body, unsigned extraPercent) {
+  AppendRtfNumber(body, "\\xls%u", extraPercent);
+  AppendRtfNumber(body, "\\sl%u\\slmult1", kSingleLineTwips * (100 + extraPercent) / 100);
+}
+
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kMaxGutterTwips = 32767.0;  // RTF readers take 16-bit measures
 
@@ -174,7 +183,7 @@ std::string BuildBody(const ZultaDocData& doc, int side, const std::string& text
       if (key.style & 4) body += "\\ul";
       if (key.align == 1) body += "\\qr";
       if (key.align == 2) body += "\\qc";
-      if (key.lineSpace) AppendRtfNumber(body, "\\xls%u", doc.styles.GetLineSpace(key.lineSpace));
+      if (key.lineSpace) AppendLineSpace(body, doc.styles.GetLineSpace(key.lineSpace));
       body += " ";
     }
     AppendEscaped(body, c);
