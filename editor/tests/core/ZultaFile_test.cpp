@@ -381,8 +381,8 @@ TEST(ZultaFileTest, ShortTextAndRtfFilesStillOpen) {
     BYTE minor;  // 0 plain text, 1 RTF
   } cases[] = {
       // The second is a Hebrew word in Windows-1255.
-      {"hi", 0},      {"\xF9\xEC\xE5\xED", 0}, {"Zulta!", 0}, {"ZULTAN is here", 0},
-      {"ZUMTA x", 0}, {"{\\rtf1 hi}", 1},
+      {"hi", 0},        {"\xF9\xEC\xE5\xED", 0}, {"Zulta!", 0}, {"ZULTAN is here", 0},
+      {"ZULU time", 0}, {"{\\rtf1 hi}", 1},
   };
   for (const Case& c : cases) {
     const std::string text = c.bytes;
