@@ -8,7 +8,9 @@
 
 #include "editor/core/CharAttr.h"
 #include "editor/core/RtfWriter.h"
+#include "editor/core/ZultaDocTransfer.h"
 #include "editor/core/ZultaFile.h"
+#include "editor/tests/core/DocEditTestSupport.h"
 #include "hebtext/core/HebChar.h"
 #include "hebtext/core/MeasureUnits.h"
 
@@ -39,10 +41,10 @@ std::string LineLooks(const ZultaDocData& doc, int side) {
   return looks;
 }
 
-// The side's column sections as "line:columns/gutter-in-thousandths", e.g. "1:2/500 3:1/0".
-std::string SectionLooks(const ZultaDocData& doc, int side) {
+// A side's column sections as "line:columns/gutter-in-thousandths", e.g. "1:2/500 3:1/0".
+std::string SectionLooks(const ZultaSideData& side) {
   std::string looks;
-  for (const ZultaSectionRun& run : doc.sides[side].sections) {
+  for (const ZultaSectionRun& run : side.sections) {
     if (!looks.empty()) looks += ' ';
     looks += std::to_string(run.lineIndex) + ":" + std::to_string(run.columns) + "/" +
              std::to_string(static_cast<int>(run.gapInUnit * 1000 + 0.5));
@@ -97,7 +99,7 @@ TEST(RtfImportTest, ColumnsBecomeSectionsWithinTheEditorsLimits) {
     ZultaDocData doc;
     CZultaFile file;
     ASSERT_TRUE(Import(c.rtf, doc, file)) << c.rtf;
-    EXPECT_EQ(SectionLooks(doc, 0), c.sections) << c.rtf;
+    EXPECT_EQ(SectionLooks(doc.sides[0]), c.sections) << c.rtf;
   }
 }
 
@@ -109,7 +111,23 @@ TEST(RtfImportTest, LibreOfficeParagraphsAndColumnsComeThrough) {
   ASSERT_TRUE(Import(rtf, doc, file)) << file.GetError();
   EXPECT_EQ(doc.sides[0].letters, "Centred\rRight\rSpaced\rLeft\rOne\rTwo\rAfter\r");
   EXPECT_EQ(LineLooks(doc, 0), "C0 R0 L50 L0 L0 L0 L0 L0");
-  EXPECT_EQ(SectionLooks(doc, 0), "4:2/250 6:1/0");
+  EXPECT_EQ(SectionLooks(doc.sides[0]), "4:2/250 6:1/0");
+}
+
+TEST(RtfImportTest, TheEditorKeepsImportedFormatsAndColumnsThroughItsNextSave) {
+  ZultaDocData data;
+  CZultaFile file;
+  ASSERT_TRUE(Import(ReadFixture("libreoffice-paragraphs.rtf"), data, file)) << file.GetError();
+  EditDoc doc;
+  doc.model.GetStyleTables().CopyFrom(data.styles);
+  FillLoadBuffers(data.sides[0], doc.editor.LoadBuffers(0));
+  ASSERT_EQ(doc.editor.BuildSidesFromBuffers(nullptr, FALSE, 96), 1);
+  CheckModel(doc.model, true);
+  ZultaSideData saved;
+  CollectSideForFile(doc.model, 0, saved);
+  EXPECT_EQ(saved.letters, data.sides[0].letters);
+  EXPECT_EQ(saved.lineFormats, data.sides[0].lineFormats);
+  EXPECT_EQ(SectionLooks(saved), SectionLooks(data.sides[0]));
 }
 
 TEST(RtfImportTest, SavedRtfOpensWithTheSameParagraphFormatsAndColumns) {
@@ -147,7 +165,7 @@ TEST(RtfImportTest, SavedRtfOpensWithTheSameParagraphFormatsAndColumns) {
     ASSERT_TRUE(Import(form, back, reader)) << reader.GetError();
     EXPECT_EQ(back.sides[0].letters, en.letters);
     EXPECT_EQ(LineLooks(back, 0), "C0 R0 C0 C50 L0") << form;
-    EXPECT_EQ(SectionLooks(back, 0), "1:2/250 3:1/0") << "the gutter in inches";
+    EXPECT_EQ(SectionLooks(back.sides[0]), "1:2/250 3:1/0") << "the gutter in inches";
   }
 }
 
