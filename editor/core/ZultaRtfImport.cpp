@@ -58,7 +58,9 @@ void TakeColumnSections(const std::vector<RtfColumns>& paraColumns,
   side.sections.clear();
   ZultaSectionRun current = SectionAt(0, RtfColumns());
   for (size_t line = 0; line <= breaks.size(); ++line) {
-    RtfColumns columns = line < paraColumns.size() ? paraColumns[line] : RtfColumns();
+    // Like its format, a line the reader gave no columns continues the last.
+    RtfColumns columns =
+        paraColumns.empty() ? RtfColumns() : paraColumns[std::min(line, paraColumns.size() - 1)];
     ZultaSectionRun run = SectionAt(static_cast<DWORD>(line), columns);
     bool newPage = line > 0 && breaks[line - 1] == kLetterPageBreak;
     bool starts = !SameSettings(run, current) || (newPage && run.columns > 1);
