@@ -39,6 +39,9 @@ constexpr BYTE EnDash = 0x96;
 constexpr BYTE EmDash = 0x97;
 }  // namespace Cp1252
 
+// Paragraph alignments of RTF; the first three are also the program's (visual) ones.
+enum Alignment { kAlignLeft, kAlignRight, kAlignCentre, kAlignJustified };
+
 struct CharProps {
   int bold = 0, underline = 0, italic = 0;
   int font = 0, halfPoints = 0, textColor = 0, backColor = 0;
@@ -48,6 +51,7 @@ struct CharProps {
 };
 struct ParaProps {
   int leftIndent = 0, rightIndent = 0, firstIndent = 0, align = 0;
+  int rightToLeft = 0;                  // \rtlpar, \ltrpar
   int lineTwips = 0, lineMultiple = 0;  // \sl, \slmult
 };
 struct SectProps {
@@ -82,7 +86,7 @@ enum Property {
   kPropMarginLeft, kPropMarginRight, kPropMarginTop, kPropMarginBottom, kPropFirstPage,
   kPropFacing, kPropLandscape, kPropUnicodeSkip, kPropFontCharset, kPropCodePage,
   kPropDefaultFont, kPropColumnGap, kPropLineTwips, kPropLineMultiple, kPropParaDefaults,
-  kPropSectDefaults, kPropCount
+  kPropSectDefaults, kPropRightToLeft, kPropCount
 };
 // clang-format on
 enum Special { kSpecBin, kSpecHex, kSpecUnicode, kSpecSkipDest };
@@ -111,10 +115,12 @@ const Keyword kKeywords[] = {
     {"li", 0, false, kKindProp, kPropLeftIndent},
     {"ri", 0, false, kKindProp, kPropRightIndent},
     {"fi", 0, false, kKindProp, kPropFirstIndent},
-    {"ql", 0, true, kKindProp, kPropAlign},
-    {"qr", 1, true, kKindProp, kPropAlign},
-    {"qc", 2, true, kKindProp, kPropAlign},
-    {"qj", 3, true, kKindProp, kPropAlign},
+    {"ql", kAlignLeft, true, kKindProp, kPropAlign},
+    {"qr", kAlignRight, true, kKindProp, kPropAlign},
+    {"qc", kAlignCentre, true, kKindProp, kPropAlign},
+    {"qj", kAlignJustified, true, kKindProp, kPropAlign},
+    {"rtlpar", 1, true, kKindProp, kPropRightToLeft},
+    {"ltrpar", 0, true, kKindProp, kPropRightToLeft},
     {"cols", 1, false, kKindProp, kPropColumns},
     {"xls", 0, false, kKindProp, kPropLineSpace},
     {"xws", 0, false, kKindProp, kPropWordSpace},
@@ -233,6 +239,16 @@ Script ScriptOf(TextScript script) {
     case TextScript::Hebrew: return Script::kHebrew;
     case TextScript::Latin: return Script::kLatin;
     default: return Script::kAsWritten;
+  }
+}
+
+// The program's alignment is visual; RTF's in a right-to-left paragraph is logical: its left
+// (and justified, and none) is the leading edge, shown right, and its right the trailing edge.
+DWORD VisualAlignment(const ParaProps& para) {
+  switch (para.align) {
+    case kAlignCentre: return kAlignCentre;
+    case kAlignRight: return para.rightToLeft ? kAlignLeft : kAlignRight;
+    default: return para.rightToLeft ? kAlignRight : kAlignLeft;
   }
 }
 
@@ -445,6 +461,7 @@ int RtfReader::ApplyProperty(int prop, int value) {
       &m_doc.firstPage,    &m_doc.facing,         &m_doc.landscape,    &m_chars.unicodeSkip,
       &m_chars.fontCharset, &m_doc.codePage,      &m_doc.defaultFont,  &m_sect.columnGap,
       &m_para.lineTwips,   &m_para.lineMultiple,  nullptr,             nullptr,
+      &m_para.rightToLeft,
   };
   if (prop < 0 || prop >= kPropCount) return kRtfBadTable;
   switch (prop) {
@@ -617,7 +634,7 @@ CString RtfReader::FaceFor(BYTE c, Script script) {
 
 // The format of the paragraph the next character belongs to.
 DWORD RtfReader::ParagraphWord() {
-  DWORD para = (m_para.align == 1 || m_para.align == 2) ? static_cast<DWORD>(m_para.align) : 0;
+  DWORD para = VisualAlignment(m_para);
   int lineSpace = ExtraLineSpace(m_para, m_sect.lineSpace);
   if (lineSpace != 0) {
     WORD index = m_t.FindOrAddLineSpace(static_cast<WORD>(lineSpace));

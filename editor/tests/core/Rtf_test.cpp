@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -146,6 +147,24 @@ TEST(RtfReaderTest, ParagraphsTakeTheFormatInForceAtTheirEnd) {
         << i;
     EXPECT_EQ(parse.paraColumns[i].count, expected[i].columns) << i;
     EXPECT_EQ(parse.paraColumns[i].gapTwips, expected[i].gap) << i;
+  }
+}
+
+TEST(RtfReaderTest, RightToLeftParagraphsAlignByTheirLeadingEdge) {
+  const struct {
+    const char* rtf;
+    UINT align;  // as shown: 0 left, 1 right, 2 centre
+  } cases[] = {
+      {"{\\rtf1 \\rtlpar A}", 1},       {"{\\rtf1 \\ql\\rtlpar A}", 1},
+      {"{\\rtf1 \\qj\\rtlpar A}", 1},  {"{\\rtf1 \\qr\\rtlpar A}", 0},
+      {"{\\rtf1 \\qc\\rtlpar A}", 2},  {"{\\rtf1 \\rtlpar\\ltrpar\\qr A}", 1},
+      {"{\\rtf1 \\rtlpar\\pard A}", 0}, {"{\\rtf1 \\qr A}", 1},
+  };
+  for (const auto& c : cases) {
+    CRtfTables parse(c.rtf, std::strlen(c.rtf));
+    ASSERT_EQ(RtfParse(parse), kRtfOk) << c.rtf;
+    ASSERT_EQ(parse.paraFormats.size(), 1u) << c.rtf;
+    EXPECT_EQ(FormatAlign(parse.paraFormats[0]), c.align) << c.rtf;
   }
 }
 
