@@ -35,11 +35,11 @@ CANTILLATION = {chr(c) for c in range(0x0591, 0x05AF + 1)}
 # nun hafukha, and the combining grapheme joiner some Bible texts carry.
 NO_PLACE_MARKS = set("\u05BF\u05C0\u05C4\u05C5\u05C6\u034F")
 # One code stands for both: holam haser for vav is the holam, qamats qatan
-# goes out as qamats (Windows-1255 has no qamats qatan), and the Hebrew
-# punctuation is kept as its ASCII twin (geresh ', gershayim ", maqaf -,
-# sof pasuq :).
+# goes out as qamats (Windows-1255 has no qamats qatan), and geresh,
+# gershayim and sof pasuq are kept as their ASCII twins ' " : (the maqaf has
+# a code of its own).
 FOLDED = {"\u05BA": "\u05B9", "\u05C7": "\u05B8", "\u05F3": "'", "\u05F4": '"',
-          "\u05BE": "-", "\u05C3": ":"}
+          "\u05C3": ":"}
 # The Yiddish ligatures have no code: two letters may stand for each, or
 # nothing.
 LIGATURES = {"\u05F0": "\u05D5\u05D5", "\u05F1": "\u05D5\u05D9", "\u05F2": "\u05D9\u05D9"}

@@ -21,7 +21,7 @@ class AcceptedTest(unittest.TestCase):
         ("second vowel: both kept", "בָֹ", "בָֹ", True),
         ("dagesh on resh", "רּ", "ר", True),
         ("dagesh on bet", "בּ", "ב", False),
-        ("maqaf as hyphen", "כָּל־הָעָם", "כָּל-הָעָם", True),
+        ("maqaf as hyphen", "כָּל־הָעָם", "כָּל-הָעָם", False),
         ("geresh as apostrophe", "צ׳יפּס", "צ'יפּס", True),
         ("geresh turned into points", "א׳", "אַֽ", False),
         ("em dash turned into points", "ILS — שקל", "ILS ָֽ שקל", False),
