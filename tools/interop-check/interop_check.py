@@ -62,8 +62,26 @@ def holds(codec, char):
         return False
 
 
+# Windows' own table of code page 1255 has holam haser for vav at 0xCA, where
+# Python's leaves a hole.
+HOLAM_FOR_VAV, HOLAM_FOR_VAV_BYTE = "\u05BA", b"\xca"
+
+
 def in_1255(char):
-    return holds("cp1255", char)
+    return char == HOLAM_FOR_VAV or holds("cp1255", char)
+
+
+def encode_1255(text):
+    """What a Windows-1255 writer writes of the text: qamats qatan as the
+    qamats, and nothing for a character the code page lacks."""
+    text = text.replace("\u05C7", "\u05B8")
+    return b"".join(HOLAM_FOR_VAV_BYTE if c == HOLAM_FOR_VAV else c.encode("cp1255")
+                    for c in text if in_1255(c))
+
+
+def decode_1255(data):
+    return HOLAM_FOR_VAV.join(part.decode("cp1255", errors="replace")
+                              for part in data.split(HOLAM_FOR_VAV_BYTE))
 
 
 def is_hebrew(char):
@@ -84,7 +102,7 @@ def beyond_document(char):
 
 def beyond_1255_text(char):
     """What a way through a Windows-1255 text file may lose or stand in for."""
-    return not holds("cp1255", char) or beyond_document(char)
+    return not in_1255(char) or beyond_document(char)
 
 
 def canonical(text):
@@ -211,7 +229,7 @@ def read(path, encoding):
         data = open(path, "rb").read()
     except OSError:
         return None
-    return data.decode(encoding, errors="replace")
+    return decode_1255(data) if encoding == "cp1255" else data.decode(encoding, errors="replace")
 
 
 def read_office_text(path, encoding):
@@ -285,9 +303,7 @@ class Folders:
 def convert(lines, folders, doconvert_path, jobs, log):
     """Runs every conversion; returns an error message, or None."""
     for i, line in enumerate(lines):
-        # What a Windows-1255 writer would write of the line.
-        as_1255 = "".join(c for c in line.replace("\u05C7", "\u05B8") if in_1255(c))
-        open(folders.file("in", i, ".1255.txt"), "wb").write((as_1255 + "\r\n").encode("cp1255"))
+        open(folders.file("in", i, ".1255.txt"), "wb").write(encode_1255(line + "\r\n"))
         open(folders.file("in", i, ".utf8.txt"), "wb").write((line + "\r\n").encode("utf-8"))
         open(folders.file("office-in", i, ".fodt"), "w", encoding="utf-8").write(fodt(line))
 
