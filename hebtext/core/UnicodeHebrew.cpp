@@ -324,14 +324,6 @@ int UnicodeCharToAnsi(UINT unit, BYTE (&bytes)[kMaxAnsiBytesPerChar]) {
   return BasicHebrewToAnsi(unit, bytes);
 }
 
-int UnicodeCharToAnsi(UINT unit, BYTE (&bytes)[2]) {
-  BYTE all[kMaxAnsiBytesPerChar];
-  const int count = UnicodeCharToAnsi(unit, all);
-  if (count > 2) return 0;
-  std::copy(all, all + count, bytes);
-  return count;
-}
-
 void UnicodeToAnsiHebrew(CString& result, LPCWSTR text) {
   std::string out;
   for (; *text != 0; ++text) AppendUnicodeAsAnsi(out, static_cast<UINT>(*text));

@@ -42,9 +42,6 @@ constexpr int kMaxAnsiBytesPerChar = 3;
 // ligatures their two letters; maqaf, sof pasuq, geresh and gershayim the
 // ASCII characters the program writes them as.
 int UnicodeCharToAnsi(UINT unit, BYTE (&bytes)[kMaxAnsiBytesPerChar]);
-// The same for a caller with room for two bytes: 0 when the character needs
-// more.
-int UnicodeCharToAnsi(UINT unit, BYTE (&bytes)[2]);
 
 // Sets result to the Windows-1255 form of zero-terminated UTF-16 text.
 void UnicodeToAnsiHebrew(CString& result, LPCWSTR text);

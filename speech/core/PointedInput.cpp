@@ -56,7 +56,7 @@ bool IsReadable(unsigned c) {
   if (c >= 0x20 && c <= 0x7E) return true;
   if (c == kQamatsQatan) return true;  // read as a qamats and put back
   if (!IsHebrewLetter(c) && !IsHebrewPoint(c) && c != kMaqaf) return false;
-  BYTE bytes[2];
+  BYTE bytes[kMaxAnsiBytesPerChar];
   return UnicodeCharToAnsi(c, bytes) > 0;
 }
 
