@@ -41,21 +41,27 @@ def inline_text(element):
     return "".join(parts)
 
 
-def strongs_lines(xml_path, stride=48, words_per_line=5):
-    entries = [e for e in ET.parse(xml_path).iter(OSIS + "div") if e.get("type") == "entry"]
+# A vav with holam after a letter with its own vowel: a consonant vav.
+CONSONANT_VAV_HOLAM = re.compile("[\u05B0-\u05BB][\u05BC\u05BD\u05C1\u05C2]*\u05D5[\u05B9\u05BA]")
+
+
+def strongs_lines(xml_path, stride=48, words_per_line=5, consonant_vavs=12):
+    entries = [e for e in ET.parse(xml_path).iter(OSIS + "div") if e.get("type") == "entry"
+               and e.find(OSIS + "w") is not None and e.find(OSIS + "w").get("lemma")]
+    with_consonant_vav = [e for e in entries
+                          if CONSONANT_VAV_HOLAM.search(e.find(OSIS + "w").get("lemma"))]
+    picked = entries[::stride]
+    picked += [e for e in with_consonant_vav if e not in picked][:consonant_vavs]
     lines = []
-    for entry in entries[::stride]:
+    for entry in picked:
         word = entry.find(OSIS + "w")
-        if word is None or not word.get("lemma"):
-            continue
         notes = {n.get("type"): inline_text(n) for n in entry.findall(OSIS + "note")}
         lines.append("H%s %s %s (%s) — %s %s; KJV: %s" % (
             entry.get("n"), word.get("lemma"), word.get("xlit", ""), word.get("POS", ""),
             notes.get("exegesis", ""), notes.get("explanation", ""), notes.get("translation", "")))
     # Runs of consecutive headwords: lines of pointed Hebrew only.
     for start in range(7, len(entries), stride * 2):
-        lemmas = [e.find(OSIS + "w").get("lemma", "") for e in entries[start:start + words_per_line]
-                  if e.find(OSIS + "w") is not None]
+        lemmas = [e.find(OSIS + "w").get("lemma") for e in entries[start:start + words_per_line]]
         lines.append(" ".join(lemmas))
     return lines
 
@@ -75,19 +81,28 @@ def js_hebrew_lines(folders, words_per_line=4):
 
 
 def cldr_lines(folders):
-    def load(name):
+    def load(name, locale="he"):
         for folder in folders:
-            path = os.path.join(folder, "package", "main", "he", name)
+            path = os.path.join(folder, "package", "main", locale, name)
             if os.path.exists(path):
-                return json.load(open(path, encoding="utf-8"))["main"]["he"]
-        raise SystemExit("no he/%s in the CLDR folders" % name)
+                return json.load(open(path, encoding="utf-8"))["main"][locale]
+        raise SystemExit("no %s/%s in the CLDR folders" % (locale, name))
 
     lines = []
     currencies = load("currencies.json")["numbers"]["currencies"]
+    french = load("currencies.json", "fr")["numbers"]["currencies"]
     for code in sorted(currencies)[::6] + ["ILS", "EUR", "GBP", "USD", "JPY"]:
         c = currencies[code]
         names = dict.fromkeys(v for k, v in sorted(c.items()) if k.startswith("displayName"))
-        lines.append("%s %s — %s" % (code, c.get("symbol", ""), ", ".join(names)))
+        lines.append("%s %s — %s — %s" % (code, c.get("symbol", ""), ", ".join(names),
+                                          french.get(code, {}).get("displayName", "")))
+    # Each language's quotation marks around its Hebrew name.
+    languages = load("languages.json")["localeDisplayNames"]["languages"]
+    for locale in ("en", "de", "fr", "pl", "sv", "he"):
+        marks = load("delimiters.json", locale)["delimiters"]
+        lines.append("%s: %s%s%s %s%s%s" % (
+            locale, marks["quotationStart"], languages[locale], marks["quotationEnd"],
+            marks["alternateQuotationStart"], languages[locale], marks["alternateQuotationEnd"]))
     gregorian = load("ca-gregorian.json")["dates"]["calendars"]["gregorian"]
     for width in ("abbreviated", "wide"):
         lines.append(", ".join(gregorian["days"]["format"][width].values()))
@@ -95,11 +110,10 @@ def cldr_lines(folders):
     eras = gregorian["eras"]
     lines.append("%s / %s: %s – %s" % (eras["eraAbbr"]["0"], eras["eraAbbr"]["1"],
                                        eras["eraNames"]["0"], eras["eraNames"]["1"]))
-    delimiters = load("delimiters.json")["delimiters"]
     characters = load("characters.json")["characters"]
-    lines.append("%sציטוט%s %sפנימי%s …" % tuple(delimiters[k] for k in (
-        "quotationStart", "quotationEnd", "alternateQuotationStart", "alternateQuotationEnd")))
     lines.append(characters["punctuation"].strip("[]").replace("\\", ""))
+    lines.append(" ".join(characters["ellipsis"].values()).replace("{0}", languages["he"])
+                 .replace("{1}", languages["yi"]))
     fields = load("dateFields.json")["dates"]["fields"]
     for name in sorted(fields)[::3]:
         field = fields[name]
