@@ -13,6 +13,10 @@ namespace {
 
 const char kMagic[] = "ZULTA ";
 const size_t kMagicSize = 6;
+// Versions 1.2 and 1.3 begin with a two-byte magic and the version bytes.
+const char kOldMagic[] = "QX";
+const size_t kOldMagicSize = 2;
+const BYTE kMinor12 = 2, kMinor13 = 3;
 // The magic, then the major and minor version bytes.
 const size_t kSignatureSize = kMagicSize + 2;
 // The major version of every native file this program reads and writes.
@@ -69,25 +73,29 @@ void RemapTitleOrText(BYTE minor, std::string& text) {
   text.assign(remapped, remapped.GetLength());
 }
 
-size_t CountMagicMismatches(const BYTE* data, size_t size) {
+// The bytes of the magic that differ from the file's, as far as the file goes.
+size_t CountMismatches(const BYTE* data, size_t size, const char* magic, size_t magicSize) {
   size_t mismatches = 0;
-  for (size_t i = 0; i < kMagicSize && i < size; ++i)
-    if (data[i] != static_cast<BYTE>(kMagic[i])) ++mismatches;
+  for (size_t i = 0; i < magicSize && i < size; ++i)
+    if (data[i] != static_cast<BYTE>(magic[i])) ++mismatches;
   return mismatches;
 }
 
 // A native file with a damaged signature, rather than a text or RTF file to
 // import: a save cut short within the signature (a text of just those few
 // letters is far less likely); the magic with major version 0, which no
-// writer stores; or the magic with one byte changed and then major version
-// 1, whose control code at that place no text file holds. Anything else that
-// lacks the magic stays a text or RTF file.
+// writer stores; or either magic with one byte changed and then a version
+// that files with it have, whose control codes no text file holds there.
+// Anything else that lacks a magic stays a text or RTF file.
 BOOL IsDamagedSignature(const BYTE* data, size_t size) {
   if (size == 0) return FALSE;
-  const size_t mismatches = CountMagicMismatches(data, size);
+  const size_t mismatches = CountMismatches(data, size, kMagic, kMagicSize);
   if (size < kSignatureSize) return mismatches == 0;
   const BYTE major = data[kMagicSize];
-  return (mismatches == 0 && major == 0) || (mismatches == 1 && major == kNativeMajor);
+  if ((mismatches == 0 && major == 0) || (mismatches == 1 && major == kNativeMajor)) return TRUE;
+  const BYTE oldMinor = data[kOldMagicSize + 1];
+  return CountMismatches(data, size, kOldMagic, kOldMagicSize) == 1 &&
+         data[kOldMagicSize] == kNativeMajor && (oldMinor == kMinor12 || oldMinor == kMinor13);
 }
 
 // A font index beyond the face table reads as the side's default face, as
@@ -147,9 +155,9 @@ BOOL CZultaFile::GetHeaderBlock(int offsetField, int lengthField, ByteReader& bl
 BOOL CZultaFile::ReadSignature() {
   m_major = m_minor = 0;
   if (!m_data && m_size) return FALSE;
-  if (m_size >= 4 && m_data[0] == 'Q' && m_data[1] == 'X') {
-    m_major = m_data[2];
-    m_minor = m_data[3];
+  if (m_size >= kOldMagicSize + 2 && std::memcmp(m_data, kOldMagic, kOldMagicSize) == 0) {
+    m_major = m_data[kOldMagicSize];
+    m_minor = m_data[kOldMagicSize + 1];
   } else if (IsDamagedSignature(m_data, m_size)) {
     return Corrupt();
   } else if (m_size >= kSignatureSize && std::memcmp(m_data, kMagic, kMagicSize) == 0) {
@@ -166,10 +174,10 @@ BOOL CZultaFile::ReadHeader() {
   if (m_major != kNativeMajor) return Fail(kNewer);
   BYTE* header = m_header;
   size_t size = kZultaHeaderSize;
-  if (m_minor == 2) {
+  if (m_minor == kMinor12) {
     header = m_header12;
     size = kHeader12Size;
-  } else if (m_minor == 3) {
+  } else if (m_minor == kMinor13) {
     header = m_header13;
     size = kHeader13Size;
   }
@@ -193,9 +201,9 @@ BOOL CZultaFile::ReadDocument(const BYTE* data, size_t size, ZultaDocData& doc) 
   BOOL ok;
   if (m_major == 0)
     ok = m_minor == 1 ? ImportRtfFile(read) : ImportPlainTextFile(read);
-  else if (m_minor == 2)
+  else if (m_minor == kMinor12)
     ok = ReadVersion12(read);
-  else if (m_minor == 3)
+  else if (m_minor == kMinor13)
     ok = ReadVersion13(read);
   else
     ok = ReadCurrentLayout(read);

@@ -352,6 +352,16 @@ TEST(ZultaFileTest, DamagedSignaturesAreRefused) {
   ByteBuffer noMajor = bytes;
   noMajor[6] = 0;
   ExpectRefusedAsDamaged(noMajor, "major version 0");
+  // A version 1.2 file with a zeroed header reads; with its magic damaged it is refused.
+  ByteBuffer old(kHeader12Size, 0);
+  std::memcpy(old.data(), "QX\x01\x02", 4);
+  ZultaDocData back;
+  ASSERT_TRUE(Read(old, back));
+  for (size_t at = 0; at < 2; ++at) {
+    ByteBuffer damaged = old;
+    damaged[at] ^= 0x01;
+    ExpectRefusedAsDamaged(damaged, "byte " + std::to_string(at) + " of version 1.2 flipped");
+  }
 }
 
 TEST(ZultaFileTest, BlocksStartingInsideTheHeaderAreRefused) {
