@@ -233,6 +233,7 @@ void ConvertRunsToAnsi(const ZultaDocData& doc, int side, std::string& out,
   expanded.reserve(letters.size() * 2);
   DWORD lastAttr = 0;
   BOOL hebrew = FALSE, tested = FALSE;
+  int bareLetterBefore = 0;  // a Hebrew-face character without a vowel
   CString sequence;
   for (size_t i = 0; i < letters.size(); ++i) {
     BYTE letter = static_cast<BYTE>(letters[i]);
@@ -243,17 +244,19 @@ void ConvertRunsToAnsi(const ZultaDocData& doc, int side, std::string& out,
       tested = TRUE;
     }
     size_t before = out.size();
+    BYTE point = i < points.size() ? points[i] : 0;
     if (hebrew) {
       InternalCharToAnsi(letter, sequence, vavOrder);
       out.append(sequence, sequence.GetLength());
-      BYTE point = i < points.size() ? points[i] : 0;
       if (!IsShuruk(letter) && !IsNoVowel(point)) {
         InternalCharToAnsi(point, sequence, vavOrder);
+        if (NeedsHolamForVav(bareLetterBefore, letter, point, vavOrder)) UseHolamForVav(sequence);
         out.append(sequence, sequence.GetLength());
       }
     } else {
       out += static_cast<char>(letter);
     }
+    bareLetterBefore = hebrew && IsNoVowel(point) ? letter : 0;
     expanded.insert(expanded.end(), out.size() - before, attr);
   }
   attrs.swap(expanded);

@@ -1,5 +1,6 @@
 #include "hebtext/core/AnsiExport.h"
 
+#include <algorithm>
 #include <string>
 
 #include "hebtext/core/ByteText.h"
@@ -13,7 +14,7 @@ using namespace HebCode;
 constexpr int kShva = 0xC0, kHatafSegol = 0xC1, kHatafPatah = 0xC2, kHatafQamats = 0xC3,
               kHiriq = 0xC4, kTsere = 0xC5, kSegol = 0xC6, kPatah = 0xC7, kQamats = 0xC8,
               kHolam = 0xC9, kQubuts = 0xCB, kDagesh = 0xCC, kMeteg = 0xCD, kShinDot = 0xD1,
-              kSinDot = 0xD2, kMaqaf = 0xCE;
+              kSinDot = 0xD2, kMaqaf = 0xCE, kHolamForVav = 0xCA;
 
 struct AnsiForm {
   BYTE code;
@@ -110,7 +111,24 @@ void AppendAnsiForm(std::string& out, int code, VavOrder vavOrder) {
   out.append(reinterpret_cast<const char*>(form.bytes), form.length);
 }
 
+// Writes the holams of bytes from the index on as holams for vav.
+void WriteHolamForVav(std::string& bytes, size_t from) {
+  std::replace(bytes.begin() + from, bytes.end(), static_cast<char>(kHolam),
+               static_cast<char>(kHolamForVav));
+}
+
 }  // namespace
+
+bool NeedsHolamForVav(int letterBefore, int letter, int point, VavOrder vavOrder) {
+  return vavOrder == kVavThenHolam && IsHebrewLetter(letterBefore) &&
+         (letter & 0xFF) == Vav && IsHolamForm(point);
+}
+
+void UseHolamForVav(CString& sequence) {
+  std::string bytes = BytesString(sequence);
+  WriteHolamForVav(bytes, 0);
+  AssignBytes(sequence, bytes);
+}
 
 void InternalCharToAnsi(int code, CString& result, VavOrder vavOrder) {
   std::string out;
@@ -123,6 +141,12 @@ void ConvertToStandardPoints(CString& text, VavOrder vavOrder) {
   const int length = text.GetLength();
   std::string out;
   out.reserve(length * 2);
-  for (int i = 0; i < length; ++i) AppendAnsiForm(out, in[i], vavOrder);
+  for (int i = 0; i < length; ++i) {
+    const size_t start = out.size();
+    AppendAnsiForm(out, in[i], vavOrder);
+    if (i >= 2 && NeedsHolamForVav(in[i - 2], in[i - 1], in[i], vavOrder)) {
+      WriteHolamForVav(out, start);
+    }
+  }
   AssignBytes(text, out);
 }

@@ -11,5 +11,14 @@ class CString;
 // that stand for nothing outside the program), holam male in vavOrder.
 void InternalCharToAnsi(int code, CString& result, VavOrder vavOrder);
 
+// Whether the holam on a vav (without dagesh) must be written as code page
+// 1255's holam for vav: after a letter without a vowel, vav and plain holam
+// read back as that letter's holam male (when holam male is written vav
+// first).
+bool NeedsHolamForVav(int letterBefore, int letter, int point, VavOrder vavOrder);
+
+// Writes the holam of a point's Windows-1255 sequence as the holam for vav.
+void UseHolamForVav(CString& sequence);
+
 // Replaces HebChar text by its Windows-1255 form.
 void ConvertToStandardPoints(CString& text, VavOrder vavOrder);

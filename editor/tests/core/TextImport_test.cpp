@@ -175,6 +175,10 @@ TEST(TextImport, AVavWithHolamAfterAPointedLetterIsAConsonant) {
   using namespace HebCode;
   EXPECT_EQ((std::vector<BYTE>{Hiriq, Shva, Holam, 0, 0, Qamats, Holam, 0}), he.points);
   EXPECT_EQ(text, ThroughNativeToText(doc));
+  // After a letter without a vowel the vav's holam is written as the holam
+  // for vav, which reads back as a consonant vav, not as a holam male.
+  const std::string unpointed = "\xEC\xE5\xCA\xE3";
+  EXPECT_EQ(unpointed, OpenedThroughNativeToText(unpointed));
 }
 
 std::string Utf16(const std::u16string& text, bool bigEndian) {

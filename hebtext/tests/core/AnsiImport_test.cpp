@@ -319,6 +319,8 @@ TEST(ConvertImportedText, ReadsBackTheVavsItsExportWrites) {
       {Ayin, Qamats, Vav, Holam, FinalNun},        // avon
       {Lamed, HolamMale, ' ', Vav, Holam, Tav},    // lo, and a word-initial vav
       {ShinShinDot, HolamMale, Mem, Qamats, Resh}, // shomar
+      {Bet, Vav, Holam, Tav},                      // a consonant vav after a bare letter
+      {Bet, Vav, StressedHolam},
   };
   for (const Codes& word : words) {
     CString text = Text(word);
