@@ -284,7 +284,7 @@ def failure_text(place, expected, actual, width=None):
 class Folders:
     """The work folders; each line's files are named by its number."""
     NAMES = ("in", "native", "out", "office-in", "office-rtf", "editor-rtf", "office-txt",
-             "profile-b", "profile-c")
+             "office-profile-rtf", "office-profile-txt")
 
     def __init__(self, work, fresh):
         self.work = work
@@ -309,7 +309,7 @@ def convert(lines, folders, doconvert_path, jobs, log):
 
     # LibreOffice writes its RTF while the editor's conversions run.
     to_rtf = concurrent.futures.ThreadPoolExecutor(1).submit(
-        office, folders["profile-b"], ["--convert-to", "rtf", "--outdir", folders["office-rtf"]],
+        office, folders["office-profile-rtf"], ["--convert-to", "rtf", "--outdir", folders["office-rtf"]],
         folders["office-in"])
     doconvert = lambda *files: run([doconvert_path] + list(files), log)
     pool = concurrent.futures.ThreadPoolExecutor(jobs)
@@ -328,7 +328,7 @@ def convert(lines, folders, doconvert_path, jobs, log):
         return "LibreOffice could not write RTF"
     # The editor's RTF into LibreOffice while the editor reads LibreOffice's.
     to_txt = concurrent.futures.ThreadPoolExecutor(1).submit(
-        office, folders["profile-c"], ["--convert-to", "txt:Text (encoded):UTF8", "--outdir",
+        office, folders["office-profile-txt"], ["--convert-to", "txt:Text (encoded):UTF8", "--outdir",
                                        folders["office-txt"]], folders["editor-rtf"])
     list(pool.map(lambda i: doconvert(folders.file("office-rtf", i, ".rtf"),
                                       folders.file("out", i, ".rtf.txt")), range(len(lines))))
