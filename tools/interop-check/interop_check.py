@@ -309,8 +309,8 @@ def convert(lines, folders, doconvert_path, jobs, log):
 
     # LibreOffice writes its RTF while the editor's conversions run.
     to_rtf = concurrent.futures.ThreadPoolExecutor(1).submit(
-        office, folders["office-profile-rtf"], ["--convert-to", "rtf", "--outdir", folders["office-rtf"]],
-        folders["office-in"])
+        office, folders["office-profile-rtf"],
+        ["--convert-to", "rtf", "--outdir", folders["office-rtf"]], folders["office-in"])
     doconvert = lambda *files: run([doconvert_path] + list(files), log)
     pool = concurrent.futures.ThreadPoolExecutor(jobs)
 
@@ -328,8 +328,9 @@ def convert(lines, folders, doconvert_path, jobs, log):
         return "LibreOffice could not write RTF"
     # The editor's RTF into LibreOffice while the editor reads LibreOffice's.
     to_txt = concurrent.futures.ThreadPoolExecutor(1).submit(
-        office, folders["office-profile-txt"], ["--convert-to", "txt:Text (encoded):UTF8", "--outdir",
-                                       folders["office-txt"]], folders["editor-rtf"])
+        office, folders["office-profile-txt"],
+        ["--convert-to", "txt:Text (encoded):UTF8", "--outdir", folders["office-txt"]],
+        folders["editor-rtf"])
     list(pool.map(lambda i: doconvert(folders.file("office-rtf", i, ".rtf"),
                                       folders.file("out", i, ".rtf.txt")), range(len(lines))))
     if not to_txt.result():
