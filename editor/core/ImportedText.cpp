@@ -7,6 +7,7 @@
 #include "hebtext/core/AnsiImport.h"
 #include "hebtext/core/HebChar.h"
 #include "hebtext/core/HebrewFontFamily.h"
+#include "hebtext/core/ProgressDlgInterface.h"
 #include "hebtext/core/SortedStrings.h"
 #include "hebtext/core/UnicodeHebrew.h"
 #include "hebtext/core/VavOrder.h"
@@ -16,7 +17,8 @@ namespace {
 int SideOfCounts(size_t hebrew, size_t length) { return hebrew >= length - hebrew ? 1 : 0; }
 
 // Converts each run of bytes with one tag that isHebrew takes for
-// Windows-1255 Hebrew into HebChar text; the tags follow the bytes.
+// Windows-1255 Hebrew into HebChar text; the tags follow the bytes. A cancel
+// in the progress dialog empties the text.
 template <class Tag, class IsHebrew>
 void ConvertHebrewRuns(std::string& text, std::vector<Tag>& tags, IsHebrew isHebrew) {
   std::string out;
@@ -29,6 +31,11 @@ void ConvertHebrewRuns(std::string& text, std::vector<Tag>& tags, IsHebrew isHeb
       CString run(text.data() + i, static_cast<int>(end - i));
       NormalizeMarkOrder(run);
       ConvertImportedText(run, kVavThenHolam);
+      if (g_pProgressDlg != nullptr && g_pProgressDlg->IsCancelled()) {
+        text.clear();
+        tags.clear();
+        return;
+      }
       out.append(run, run.GetLength());
       outTags.insert(outTags.end(), run.GetLength(), tags[i]);
     } else {

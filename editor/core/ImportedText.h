@@ -13,7 +13,8 @@ int ChooseImportSide(const char* text, size_t length);
 
 // Windows-1255 runs in one of the program's Hebrew fonts become HebChar
 // text, the marks of each letter put in the order the conversion folds
-// first; the attribute words follow the shortened runs.
+// first; the attribute words follow the shortened runs. A cancel in the
+// progress dialog empties the text.
 void ConvertImportedRuns(const ZultaDocData& doc, int side, std::string& text,
                          std::vector<DWORD>& attrs);
 
@@ -23,5 +24,5 @@ void ConvertImportedRuns(const ZultaDocData& doc, int side, std::string& text,
 // bytes in the English side's face, blanks, digits and ASCII punctuation in
 // the face of the text around them. The face a side does not have by
 // default goes into the font table. Nothing is loaded when no character is
-// left.
+// left or the progress dialog is cancelled.
 void ImportPlainText(ZultaDocData& doc, const std::u32string& chars);

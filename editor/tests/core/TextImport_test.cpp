@@ -13,6 +13,7 @@
 #include "editor/core/CharAttr.h"
 #include "editor/core/ZultaFile.h"
 #include "hebtext/core/HebChar.h"
+#include "hebtext/tests/core/FakeProgressDlg.h"
 #include "hebtext/tests/core/FixtureFile.h"
 
 namespace {
@@ -267,6 +268,17 @@ TEST(TextImport, ANulCharacterCutsNothing) {
     ZultaDocData doc;
     Open(c.bytes, doc);
     EXPECT_EQ(c.letters, doc.sides[TextSide(doc)].letters) << c.name;
+  }
+}
+
+TEST(TextImport, ACancelInTheProgressDialogLoadsNothing) {
+  for (const int cancelAtStep : {0, -1}) {
+    FakeProgressDlg dlg;
+    dlg.cancelAtStep = cancelAtStep;
+    dlg.cancelled = cancelAtStep < 0;  // before the import began
+    ZultaDocData doc;
+    Open(kHebrewWordInEnglish, doc);
+    EXPECT_TRUE(doc.sides[0].letters.empty() && doc.sides[1].letters.empty()) << cancelAtStep;
   }
 }
 
