@@ -69,6 +69,10 @@ TEST(RtfImportTest, ParagraphsKeepTheirAlignmentAndLineSpacing) {
        "L0 L0 L0"},
       {"{\\rtf1 {\\xls30\\qc A\\par }{\\xls30\\sl480\\slmult1 B}}", "C30 L30"},
       {"{\\rtf1 \\qc A\\page B}", "C0 C0"},
+      // Right-to-left paragraphs align to their leading edge, the right.
+      {"{\\rtf1 \\pard\\rtlpar A\\par \\pard\\ql\\rtlpar B\\par \\pard\\qr\\rtlpar C\\par "
+       "\\pard\\qc\\rtlpar D\\par \\pard\\rtlpar\\ltrpar\\qr E}",
+       "R0 R0 L0 C0 R0"},
   };
   for (const Case& c : cases) {
     ZultaDocData doc;
@@ -114,6 +118,17 @@ TEST(RtfImportTest, LibreOfficeParagraphsAndColumnsComeThrough) {
   EXPECT_EQ(SectionLooks(doc.sides[0]), "4:2/250 6:1/0");
 }
 
+TEST(RtfImportTest, LibreOfficeHebrewParagraphsKeepTheirVisualAlignment) {
+  std::string rtf = ReadFixture("libreoffice-hebrew-paragraphs.rtf");
+  ASSERT_FALSE(rtf.empty()) << "fixture missing";
+  ZultaDocData doc;
+  CZultaFile file;
+  ASSERT_TRUE(Import(rtf, doc, file)) << file.GetError();
+  // Right-to-left paragraphs with no alignment word, \ql, \qr, \qc, \ql, \qr,
+  // then a left-to-right one; the last line follows the \par that ends the text.
+  EXPECT_EQ(LineLooks(doc, 1), "R0 R0 L0 C0 R0 L0 L0 L0");
+}
+
 TEST(RtfImportTest, TheEditorKeepsImportedFormatsAndColumnsThroughItsNextSave) {
   ZultaDocData data;
   CZultaFile file;
@@ -156,7 +171,7 @@ TEST(RtfImportTest, SavedRtfOpensWithTheSameParagraphFormatsAndColumns) {
   ASSERT_TRUE(writer.WriteDocument(doc, "saved.rtf", rtf));
 
   std::string saved(rtf.begin(), rtf.end());
-  // Other readers know RTF's own line spacing only, not the program's \\xls.
+  // Other readers know RTF's own line spacing only, not the program's \xls.
   std::string standard = std::regex_replace(saved, std::regex(R"(\\xls\d+)"), "");
   ASSERT_NE(standard, saved);
   for (const std::string& form : {saved, standard}) {
