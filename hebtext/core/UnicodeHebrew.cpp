@@ -42,8 +42,10 @@ constexpr WCHAR kWindows1252Controls[32] = {
 // Hebrew characters and the bytes the program writes them as.
 constexpr UINT kFirstPoint = 0x05B0, kMeteg = 0x05BD, kMaqaf = 0x05BE, kRafe = 0x05BF,
                kShinDot = 0x05C1, kSinDot = 0x05C2,
-               kSofPasuq = 0x05C3, kQamatsQatan = 0x05C7, kAlef = 0x05D0, kVav = 0x05D5,
-               kYod = 0x05D9, kLamed = 0x05DC, kShin = 0x05E9, kTav = 0x05EA,
+               kSofPasuq = 0x05C3, kQamatsQatan = 0x05C7, kAlef = 0x05D0, kBet = 0x05D1,
+               kDalet = 0x05D3, kHe = 0x05D4, kVav = 0x05D5, kYod = 0x05D9, kKaf = 0x05DB,
+               kLamed = 0x05DC, kFinalMem = 0x05DD, kAyin = 0x05E2, kPe = 0x05E4,
+               kResh = 0x05E8, kShin = 0x05E9, kTav = 0x05EA,
                kDoubleVav = 0x05F0, kVavYod = 0x05F1, kDoubleYod = 0x05F2, kGeresh = 0x05F3,
                kGershayim = 0x05F4, kOldFontMeteg = 0xF302, kOldFontStressMeteg = 0xF303;
 constexpr UINT kHiriq = 0x05B4, kPatah = 0x05B7, kQamats = 0x05B8, kHolam = 0x05B9,
@@ -72,16 +74,16 @@ struct Decomposition {
 // alternative plus sign and the alef-lamed ligature).
 constexpr Decomposition kPresentationForms[] = {
     {0xFB1D, {kYod, kHiriq}},    {0xFB1F, {kDoubleYod, kPatah}},
-    {0xFB20, {0x05E2}},          {0xFB21, {kAlef}},
-    {0xFB22, {0x05D3}},          {0xFB23, {0x05D4}},
-    {0xFB24, {0x05DB}},          {0xFB25, {kLamed}},
-    {0xFB26, {0x05DD}},          {0xFB27, {0x05E8}},
+    {0xFB20, {kAyin}},           {0xFB21, {kAlef}},
+    {0xFB22, {kDalet}},          {0xFB23, {kHe}},
+    {0xFB24, {kKaf}},            {0xFB25, {kLamed}},
+    {0xFB26, {kFinalMem}},       {0xFB27, {kResh}},
     {0xFB28, {kTav}},            {0xFB29, {'+'}},
     {0xFB2A, {kShin, kShinDot}}, {0xFB2B, {kShin, kSinDot}},
     {0xFB2C, {kShin, kDagesh, kShinDot}}, {0xFB2D, {kShin, kDagesh, kSinDot}},
     {0xFB2E, {kAlef, kPatah}},   {0xFB2F, {kAlef, kQamats}},
-    {0xFB4B, {kVav, kHolam}},    {0xFB4C, {0x05D1, kRafe}},
-    {0xFB4D, {0x05DB, kRafe}},   {0xFB4E, {0x05E4, kRafe}},
+    {0xFB4B, {kVav, kHolam}},    {0xFB4C, {kBet, kRafe}},
+    {0xFB4D, {kKaf, kRafe}},     {0xFB4E, {kPe, kRafe}},
     {0xFB4F, {kAlef, kLamed}},
 };
 
@@ -133,8 +135,11 @@ int PresentationFormToAnsi(UINT unit, BYTE* bytes) {
     int count = 0;
     for (UINT part : d.parts) {
       if (part == 0) break;
-      count += part < kAsciiEnd ? (bytes[count] = static_cast<BYTE>(part), 1)
-                                : BasicHebrewToAnsi(part, bytes + count);
+      if (part < kAsciiEnd) {
+        bytes[count++] = static_cast<BYTE>(part);
+      } else {
+        count += BasicHebrewToAnsi(part, bytes + count);
+      }
     }
     return count;
   }
@@ -410,19 +415,20 @@ HeldChar HoldCharacter(UINT codePoint) {
   }
   if (codePoint < kAsciiEnd) {
     held.bytes[0] = static_cast<BYTE>(codePoint);
-    const bool letter = (codePoint | 0x20) >= 'a' && (codePoint | 0x20) <= 'z';
+    const bool letter =
+        (codePoint >= 'A' && codePoint <= 'Z') || (codePoint >= 'a' && codePoint <= 'z');
     held.script = letter ? TextScript::Latin : TextScript::Neutral;
     return held;
   }
-  const bool hebrew = (codePoint >= kHebrewBlockStart && codePoint < kHebrewBlockEnd) ||
-                      (codePoint >= kPresentationFormsStart && codePoint < kPresentationFormsEnd) ||
-                      codePoint == kOldFontMeteg || codePoint == kOldFontStressMeteg;
   if (codePoint == kMaqaf) {
     // The program's code has a maqaf of its own, apart from the hyphen.
     held.script = TextScript::Hebrew;
     held.bytes[0] = kAnsiMaqaf;
     return held;
   }
+  const bool hebrew = (codePoint >= kHebrewBlockStart && codePoint < kHebrewBlockEnd) ||
+                      (codePoint >= kPresentationFormsStart && codePoint < kPresentationFormsEnd) ||
+                      codePoint == kOldFontMeteg || codePoint == kOldFontStressMeteg;
   if (hebrew) {
     held.length = UnicodeCharToAnsi(codePoint, held.bytes);
     held.script = held.length > 0 ? TextScript::Hebrew : TextScript::Dropped;
