@@ -141,4 +141,66 @@ TEST(AnsiHebrewToUtf8, Utf8ToAnsiHebrewReadsItBack) {
   EXPECT_EQ(all, CodesOf(text));
 }
 
+TEST(DecodeTextFile, ChoosesTheEncodingByItsMarkOrItsBytes) {
+  const struct {
+    const char* name;
+    Codes bytes;
+    std::u32string chars;
+  } cases[] = {
+      {"Windows-1255", {0xF9, 0xC8, ' ', 0x93, 'a'}, U"\u05E9\u05B8 \u201Ca"},
+      {"UTF-8 without a mark", {0xD7, 0xA9, ' ', 'a'}, U"\u05E9 a"},
+      {"UTF-8 with its mark", {0xEF, 0xBB, 0xBF, 'a'}, U"a"},
+      {"UTF-16 little-endian", {0xFF, 0xFE, 0xE9, 0x05, 'a', 0}, U"\u05E9a"},
+      {"UTF-16 big-endian", {0xFE, 0xFF, 0x05, 0xE9, 0, 'a'}, U"\u05E9a"},
+      {"a surrogate pair", {0xFF, 0xFE, 0x3D, 0xD8, 0x00, 0xDE}, U"\U0001F600"},
+      {"an unpaired surrogate and an odd byte", {0xFF, 0xFE, 0x3D, 0xD8, 'a', 0, 'b'},
+       U"\uFFFDa\uFFFD"},
+      // One sequence that is not UTF-8 makes the whole file Windows-1255.
+      {"an overlong form", {0xD7, 0xA9, 0xC0, 0xAF}, U"\u05F3\u00A9\u05B0\u00AF"},
+      {"a cut sequence", {0xD7, 0xA9, 0xD7}, U"\u05F3\u00A9\u05F3"},
+      {"a byte the code page leaves undefined", {0xFF, 'a'}, U"\uFFFDa"},
+      {"NUL characters left out", {'a', 0, 'b', 0}, U"ab"},
+      {"UTF-8 with a bad byte after its mark", {0xEF, 0xBB, 0xBF, 0xFF, 'a'}, U"\uFFFDa"},
+      {"ASCII", {'a', 'b'}, U"ab"},
+      {"empty", {}, U""},
+  };
+  for (const auto& c : cases) {
+    const std::string bytes(c.bytes.begin(), c.bytes.end());
+    EXPECT_EQ(c.chars, DecodeTextFile(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size()))
+        << c.name;
+  }
+}
+
+TEST(HoldCharacter, PutsEachCharacterInAFaceThatHoldsIt) {
+  const struct {
+    UINT codePoint;
+    TextScript script;
+    Codes bytes;
+  } cases[] = {
+      {'a', TextScript::Latin, {'a'}},
+      {'5', TextScript::Neutral, {'5'}},
+      {' ', TextScript::Neutral, {' '}},
+      {0x05E9, TextScript::Hebrew, {0xF9}},
+      {0xFB2C, TextScript::Hebrew, {0xF9, 0xCC, 0xD1}},
+      {0x05BE, TextScript::Hebrew, {0xCE}},  // the maqaf, apart from the hyphen
+      {0x05F3, TextScript::Hebrew, {'\''}},
+      {0x00E9, TextScript::Latin, {0xE9}},
+      {0x201C, TextScript::Latin, {0x93}},
+      {0x20AC, TextScript::Latin, {0x80}},
+      {0x20AA, TextScript::Latin, {0xA4}},  // the shekel, as the currency sign
+      {0x0410, TextScript::Neutral, {'?'}},
+      {0x1F600, TextScript::Neutral, {'?'}},
+      {0x0591, TextScript::Dropped, {}},  // cantillation
+      {0x05BF, TextScript::Dropped, {}},  // rafe
+      {0x200F, TextScript::Dropped, {}},
+      {0xFEFF, TextScript::Dropped, {}},
+      {0, TextScript::Dropped, {}},
+  };
+  for (const auto& c : cases) {
+    const HeldChar held = HoldCharacter(c.codePoint);
+    EXPECT_EQ(c.script, held.script) << std::hex << c.codePoint;
+    EXPECT_EQ(c.bytes, Codes(held.bytes, held.bytes + held.length)) << std::hex << c.codePoint;
+  }
+}
+
 }  // namespace
