@@ -108,13 +108,17 @@ CString HebrewFace(const ZultaDocData& doc) {
 
 }  // namespace
 
-int ChooseImportSide(const char* text, size_t length) {
+int ChooseImportSide(const std::string& text, const std::vector<DWORD>& attrs,
+                     const DocStyleTables& faces) {
   size_t hebrew = 0;
-  for (size_t i = 0; i < length; ++i) {
+  for (size_t i = 0; i < text.size() && i < attrs.size(); ++i) {
+    UINT font = AttrFont(attrs[i]);
     BYTE c = static_cast<BYTE>(text[i]);
-    if (IsHebrewLetter(c) || IsVowelCode(c)) ++hebrew;
+    if (font < static_cast<UINT>(faces.fontNames.GetSize()) &&
+        IsProgramHebrewFont(faces.fontNames[font]) && (IsHebrewLetter(c) || IsVowelCode(c)))
+      ++hebrew;
   }
-  return SideOfCounts(hebrew, length);
+  return SideOfCounts(hebrew, text.size());
 }
 
 void ConvertImportedRuns(const ZultaDocData& doc, int side, std::string& text,

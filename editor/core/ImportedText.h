@@ -7,9 +7,12 @@
 
 #include "editor/core/ZultaDocData.h"
 
-// The Hebrew side (1) when Hebrew letters and vowel codes make up at least
-// half of the text, else the English side (0).
-int ChooseImportSide(const char* text, size_t length);
+// The Hebrew side (1) when Hebrew letters and points set in one of the
+// program's Hebrew faces (attribute words over faces) make up at least half
+// of the text, else the English side (0). The face decides, since Latin
+// letters of Windows-1252 share their bytes with Hebrew ones.
+int ChooseImportSide(const std::string& text, const std::vector<DWORD>& attrs,
+                     const DocStyleTables& faces);
 
 // Windows-1255 runs in one of the program's Hebrew fonts become HebChar
 // text, the marks of each letter put in the order the conversion folds

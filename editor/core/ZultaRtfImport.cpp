@@ -73,7 +73,10 @@ void TakeColumnSections(const std::vector<RtfColumns>& paraColumns,
 
 BOOL CZultaFile::ImportRtfFile(ZultaDocData& doc) {
   const char* rtf = reinterpret_cast<const char*>(m_data);
-  CRtfTables first(rtf, m_size);
+  // A first parse over scratch tables finds which side the text belongs to.
+  DocStyleTables scratch;
+  scratch.AddDefaultEntries();
+  CRtfTables first(rtf, m_size, &scratch);
   int error = RtfParse(first);
   if (error != kRtfOk) {
     // Every parse starts from the same state, so a second one would fail
@@ -83,7 +86,7 @@ BOOL CZultaFile::ImportRtfFile(ZultaDocData& doc) {
     m_messages.push_back({message, kRtfParseCaption});
     return Fail(message);
   }
-  int sideIndex = ChooseImportSide(first.text.data(), first.text.size());
+  int sideIndex = ChooseImportSide(first.text, first.attrs, scratch);
   ZultaSideData& side = doc.sides[sideIndex];
 
   DocStyleTables tables;
@@ -107,9 +110,6 @@ BOOL CZultaFile::ImportRtfFile(ZultaDocData& doc) {
   doc.styles.CopyFrom(tables);
 
   std::string text = parse.text;
-  CString ordered(text.data(), static_cast<int>(text.size()));
-  NormalizeMarkOrder(ordered);
-  text.assign(ordered, ordered.GetLength());
   std::vector<DWORD> attrs = parse.attrs;
   ConvertImportedRuns(doc, sideIndex, text, attrs);
   SplitLetterPoints(doc, sideIndex, text, side.letters, side.points, attrs);

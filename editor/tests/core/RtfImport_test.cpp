@@ -218,6 +218,17 @@ TEST(RtfImportTest, LatinBesideHebrewTakesTheEnglishSidesFace) {
   EXPECT_EQ(doc.FaceOf(1, he.attrs[5]), "Arial");
 }
 
+// Windows-1252 letters sit where Windows-1255 has letters and points, so
+// Latin text must never go through the Hebrew mark order.
+TEST(RtfImportTest, AccentedLatinKeepsItsOrder) {
+  const std::string french = "\xE0\xC8\xC0 \xE9\xD3\xC1";  // àÈÀ éÓÁ
+  std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 " + french + "}";
+  ZultaDocData doc;
+  CZultaFile file;
+  ASSERT_TRUE(Import(rtf, doc, file)) << file.GetError();
+  EXPECT_EQ(doc.sides[0].letters, french);
+}
+
 TEST(RtfImportTest, MoreSizesThanTheTableHoldsAreReadWithTheTablesMessage) {
   std::string rtf = "{\\rtf1 ";
   for (int points = 1; points <= 70; points++) rtf += "\\fs" + std::to_string(2 * points) + " a";
