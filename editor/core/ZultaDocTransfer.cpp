@@ -21,6 +21,14 @@ void RecordSection(const DocSection* section, DWORD line, ZultaSideData& out) {
   out.sections.push_back(run);
 }
 
+// The file gives only where each run of columns begins, so lines that leave
+// a section for plain text begin a one-column run, which loads as no section.
+void RecordSectionEnd(DWORD line, ZultaSideData& out) {
+  ZultaSectionRun run;
+  run.lineIndex = line;
+  out.sections.push_back(run);
+}
+
 }  // namespace
 
 void CollectSideForFile(const DocTextModel& model, int side, ZultaSideData& out) {
@@ -46,7 +54,10 @@ void CollectSideForFile(const DocTextModel& model, int side, ZultaSideData& out)
       line = node->line;
       ++lineIndex;
       out.lineFormats.push_back(line->format);
-      if (line->section && line->section != before) RecordSection(line->section, lineIndex, out);
+      if (line->section && line->section != before)
+        RecordSection(line->section, lineIndex, out);
+      else if (!line->section && before)
+        RecordSectionEnd(lineIndex, out);
     }
   }
   out.layouts.push_back(ToRecord(state.defaultLayout));
@@ -77,7 +88,7 @@ void FillLoadBuffers(const ZultaSideData& side, DocLoadBuffers& buffers) {
   for (size_t i = 0; i < side.sections.size(); ++i) {
     const ZultaSectionRun& run = side.sections[i];
     DWORD end = i + 1 < side.sections.size() ? side.sections[i + 1].lineIndex : lineCount;
-    if (run.lineIndex >= end) continue;
+    if (run.lineIndex >= end || run.columns <= 1) continue;
     DocSectionRun loaded;
     loaded.firstLine = run.lineIndex;
     loaded.lineCount = end - run.lineIndex;
