@@ -123,24 +123,13 @@ TEST(TextImport, PunctuationInHebrewStaysPunctuation) {
   for (const auto& c : cases) EXPECT_EQ(c.saved, OpenedThroughNativeToText(c.text)) << c.name;
 }
 
-std::map<int, UINT> CodePage(const char* fixture) {
-  std::map<int, UINT> units;
-  for (const std::string& line : fixture::DataLines(fixture)) {
-    const auto fields = fixture::Split(line, ' ');
-    if (fields.at(1) != "-") {
-      units[std::stoi(fields.at(0), nullptr, 16)] = std::stoul(fields.at(1), nullptr, 16);
-    }
-  }
-  return units;
-}
-
 // Every character of code page 1255 that is not Hebrew, between two Hebrew
 // letters, is held in the English face as the code page 1252 byte of the
 // same character (the shekel sign, which 1252 lacks, as its currency sign),
 // and a .txt save gives the byte back.
 TEST(TextImport, EveryOtherCharacterOfTheCodePageIsHeldInTheEnglishFace) {
-  const std::map<int, UINT> cp1255 = CodePage("cp1255.txt");
-  const std::map<int, UINT> cp1252 = CodePage("cp1252.txt");
+  const std::map<int, UINT> cp1255 = fixture::CodePageUnits("cp1255.txt");
+  const std::map<int, UINT> cp1252 = fixture::CodePageUnits("cp1252.txt");
   ASSERT_FALSE(cp1252.empty()) << "data/cp1252.txt is missing";
   const UINT kShekel = 0x20AA, kCurrencySign = 0xA4;
   const UINT kLeftToRightMark = 0x200E, kRightToLeftMark = 0x200F;

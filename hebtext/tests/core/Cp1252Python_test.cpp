@@ -9,20 +9,8 @@
 
 namespace {
 
-// Byte to character; bytes the codec leaves undefined are absent.
-std::map<int, UINT> PythonCodePage(const char* fixture) {
-  std::map<int, UINT> units;
-  for (const std::string& line : fixture::DataLines(fixture)) {
-    const auto fields = fixture::Split(line, ' ');
-    if (fields.at(1) != "-") {
-      units[std::stoi(fields.at(0), nullptr, 16)] = std::stoul(fields.at(1), nullptr, 16);
-    }
-  }
-  return units;
-}
-
 TEST(Cp1252Python, AgreesOnEveryByteBothWays) {
-  const std::map<int, UINT> python = PythonCodePage("cp1252.txt");
+  const std::map<int, UINT> python = fixture::CodePageUnits("cp1252.txt");
   ASSERT_FALSE(python.empty()) << "data/cp1252.txt is missing";
   for (int byte = 0; byte < 256; ++byte) {
     const bool defined = python.count(byte) != 0;
@@ -42,9 +30,9 @@ TEST(Cp1252Python, AgreesOnEveryByteBothWays) {
 // A text file of the other faces' text gives each character its code page
 // 1255 byte where that code page has one.
 TEST(Cp1252Python, EachByteGoesToTheCodePage1255ByteOfItsCharacter) {
-  const std::map<int, UINT> cp1252 = PythonCodePage("cp1252.txt");
+  const std::map<int, UINT> cp1252 = fixture::CodePageUnits("cp1252.txt");
   std::map<UINT, int> cp1255Bytes;
-  for (const auto& [byte, unit] : PythonCodePage("cp1255.txt")) cp1255Bytes[unit] = byte;
+  for (const auto& [byte, unit] : fixture::CodePageUnits("cp1255.txt")) cp1255Bytes[unit] = byte;
   ASSERT_FALSE(cp1255Bytes.empty()) << "data/cp1255.txt is missing";
   const int kCurrencySign = 0xA4;  // stands for the new shekel sign, at its byte
   for (const auto& [byte, unit] : cp1252) {

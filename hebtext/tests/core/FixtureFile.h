@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -39,6 +40,19 @@ inline std::vector<std::string> Split(const std::string& line, char separator) {
   std::istringstream in(line);
   for (std::string field; std::getline(in, field, separator);) fields.push_back(field);
   return fields;
+}
+
+// A code page table of data/make-fixtures.py ("cp1255.txt"): each byte's
+// character by Python's codec; bytes the codec leaves undefined are absent.
+inline std::map<int, UINT> CodePageUnits(const std::string& name) {
+  std::map<int, UINT> units;
+  for (const std::string& line : DataLines(name)) {
+    const auto fields = Split(line, ' ');
+    if (fields.at(1) != "-") {
+      units[std::stoi(fields.at(0), nullptr, 16)] = std::stoul(fields.at(1), nullptr, 16);
+    }
+  }
+  return units;
 }
 
 }  // namespace fixture
