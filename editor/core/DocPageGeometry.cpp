@@ -3,6 +3,8 @@
 #include "editor/core/DocTextModel.h"
 
 #include <algorithm>
+#include <array>
+#include <cassert>
 
 #include "editor/core/EdMulDiv.h"
 
@@ -132,10 +134,15 @@ BOOL DocTextModel::PageSizesDiffer(int first, int last) const {
   return FALSE;
 }
 
-CRect DocTextModel::GetPageRect(int index) const {
+namespace {
+
+// The pages shown at one index: the layout of each side's page there, null
+// where the side has fewer pages.
+using PageLayouts = std::array<const CPageLayout*, kDocSideCount>;
+
+CRect UnitedRect(const PageLayouts& layouts) {
   CRect rect(0, 0, 0, 0);
-  for (int side = 0; side < kDocSideCount; side++) {
-    const CPageLayout* layout = GetNthLayout(side, index);
+  for (const CPageLayout* layout : layouts) {
     if (layout == nullptr) continue;
     if (rect.IsRectEmpty())
       rect = layout->textRect;
@@ -145,33 +152,68 @@ CRect DocTextModel::GetPageRect(int index) const {
   return rect;
 }
 
-int DocTextModel::GetPageOrientation(int index) const {
-  for (int side = 0; side < kDocSideCount; side++) {
-    const CPageLayout* layout = GetNthLayout(side, index);
-    if (layout != nullptr && layout->IsLandscape()) return 2;
+bool AnyLandscape(const PageLayouts& layouts) {
+  for (const CPageLayout* layout : layouts)
+    if (layout != nullptr && layout->IsLandscape()) return true;
+  return false;
+}
+
+// Calls visit(layouts) for each page index in order, walking the sides'
+// layout lists together so that the whole document costs one pass.
+template <typename Visit>
+void ForEachPageIndex(const DocTextModel& model, Visit visit) {
+  int count = std::max(model.GetPageCount(0), model.GetPageCount(1));
+  PageLayouts layouts;
+  for (int side = 0; side < kDocSideCount; side++) layouts[side] = model.GetFirstLayout(side);
+  for (int i = 0; i < count; i++) {
+    visit(layouts);
+    for (const CPageLayout*& layout : layouts)
+      if (layout != nullptr) layout = layout->next;
   }
-  return 1;
+}
+
+PageLayouts LayoutsAt(const DocTextModel& model, int index) {
+  PageLayouts layouts;
+  for (int side = 0; side < kDocSideCount; side++) layouts[side] = model.GetNthLayout(side, index);
+  return layouts;
+}
+
+int SumPageHeights(const DocTextModel& model, int spacing) {
+  int height = 0;
+  ForEachPageIndex(model, [&](const PageLayouts& layouts) {
+    height += UnitedRect(layouts).Height() + spacing;
+  });
+  return height;
+}
+
+}  // namespace
+
+CRect DocTextModel::GetPageRect(int index) const { return UnitedRect(LayoutsAt(*this, index)); }
+
+int DocTextModel::GetPageOrientation(int index) const {
+  return AnyLandscape(LayoutsAt(*this, index)) ? 2 : 1;
 }
 
 void DocTextModel::UpdatePageUnion() {
-  int count = std::max(GetPageCount(0), GetPageCount(1));
   m_pageUnion.SetRectEmpty();
   m_orientationSummary = 1;
-  for (int i = 0; i < count; i++) {
-    CRect rect = GetPageRect(i);
+  ForEachPageIndex(*this, [&](const PageLayouts& layouts) {
+    CRect rect = UnitedRect(layouts);
     if (m_pageUnion.IsRectEmpty())
       m_pageUnion = rect;
     else if (!rect.IsRectEmpty())
       m_pageUnion.UnionRect(&m_pageUnion, &rect);
-    if (GetPageOrientation(i) == 2) m_orientationSummary = 2;
-  }
+    if (AnyLandscape(layouts)) m_orientationSummary = 2;
+  });
+  m_documentHeight = SumPageHeights(*this, m_pageSpacingY);
 }
 
 int DocTextModel::GetDocumentHeight() const {
-  int count = std::max(GetPageCount(0), GetPageCount(1));
-  int height = 0;
-  for (int i = 0; i < count; i++) height += GetPageRect(i).Height() + m_pageSpacingY;
-  return height;
+  if (m_documentHeight == kHeightUnknown)
+    m_documentHeight = SumPageHeights(*this, m_pageSpacingY);
+  // Whatever changes a page's size must say so through UpdatePageUnion.
+  assert(m_documentHeight == SumPageHeights(*this, m_pageSpacingY));
+  return m_documentHeight;
 }
 
 void DocTextModel::UpdateScrollSizes() {

@@ -283,6 +283,7 @@ DocPageNode* DocTextModel::SplitPage(DocPageNode* page, DocLineNode* startLine) 
   startLine->page = newPage;
   RebuildLineIndex(page);
   m_bPagesChanged = TRUE;
+  m_documentHeight = kHeightUnknown;
   return newPage;
 }
 
@@ -290,6 +291,7 @@ DocPageNode* DocTextModel::DeletePage(DocPageNode* page, BOOL merge) {
   if (merge && page->prev == nullptr) return page;
   m_bLayoutsChanged = TRUE;
   m_bPagesChanged = TRUE;
+  m_documentHeight = kHeightUnknown;
   // The page's layout goes too: no line may keep it in its cache.
   for (DocLineNode* l = page->first; l != nullptr; l = l->next) {
     l->cache.layout = nullptr;
@@ -322,11 +324,13 @@ CPageLayout* DocTextModel::GetPageLayout(const DocPageNode* page) const {
 
 CPageLayout* DocTextModel::InsertLayoutAfter(CPageLayout* layout) {
   m_bLayoutsChanged = TRUE;
+  m_documentHeight = kHeightUnknown;
   return new CPageLayout(*layout, layout);
 }
 
 void DocTextModel::DeleteLayout(int side, CPageLayout* layout) {
   if (m_sides[side].layouts == layout) m_sides[side].layouts = layout->next;
   m_bLayoutsChanged = TRUE;
+  m_documentHeight = kHeightUnknown;
   delete layout;
 }

@@ -232,6 +232,7 @@ class DocTextModel {
   void SetPageSpacing(int x, int y) {
     m_pageSpacingX = x;
     m_pageSpacingY = y;
+    m_documentHeight = kHeightUnknown;
   }
   // 1 when every page is portrait, 2 when some are landscape.
   int GetOrientationSummary() const { return m_orientationSummary; }
@@ -275,6 +276,11 @@ class DocTextModel {
   int m_pageSpacingY = 0;
   CRect m_pageUnion;
   int m_orientationSummary = 1;
+  // The sum of the page heights and gaps, kept until a page or layout comes or
+  // goes or the layouts' settings change (UpdatePageUnion): a typed key
+  // rarely changes it, and summing it walks every page.
+  static constexpr int kHeightUnknown = -1;
+  mutable int m_documentHeight = kHeightUnknown;
   int m_cachedPageCount = 0;
   // Scroll sizes last given to the view: total, client, line step.
   CSize m_scrollTotal, m_scrollPage, m_scrollLine;
