@@ -79,4 +79,5 @@ struct DocPageNode {
   DocPageNode* next = nullptr;
   CArray<DocLineNode*, DocLineNode*> lineIndex;  // rebuilt on demand
   int count = -1;                                // entries of lineIndex; -1 while it is out of date
+  int index = 0;  // place in the side's page list, kept by the model's page table
 };

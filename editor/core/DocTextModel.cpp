@@ -89,6 +89,7 @@ void DocTextModel::CreateEmptySides() {
     page->first = line;
     line->page = page;
     s.layouts = new CPageLayout(s.defaultLayout, nullptr);
+    OnPagesChanged();
     s.layouts->side = side;
     ComputeLayoutMetrics(*s.layouts);
     s.caret = &s.head;
@@ -283,7 +284,7 @@ DocPageNode* DocTextModel::SplitPage(DocPageNode* page, DocLineNode* startLine) 
   startLine->page = newPage;
   RebuildLineIndex(page);
   m_bPagesChanged = TRUE;
-  m_documentHeight = kHeightUnknown;
+  OnPagesChanged();
   return newPage;
 }
 
@@ -291,7 +292,7 @@ DocPageNode* DocTextModel::DeletePage(DocPageNode* page, BOOL merge) {
   if (merge && page->prev == nullptr) return page;
   m_bLayoutsChanged = TRUE;
   m_bPagesChanged = TRUE;
-  m_documentHeight = kHeightUnknown;
+  OnPagesChanged();
   // The page's layout goes too: no line may keep it in its cache.
   for (DocLineNode* l = page->first; l != nullptr; l = l->next) {
     l->cache.layout = nullptr;
@@ -311,26 +312,15 @@ DocPageNode* DocTextModel::DeletePage(DocPageNode* page, BOOL merge) {
 
 // --- Page layouts ---------------------------------------------------------------
 
-CPageLayout* DocTextModel::GetNthLayout(int side, int n) const {
-  if (n < 0) return nullptr;
-  CPageLayout* layout = m_sides[side].layouts;
-  while (layout != nullptr && n-- > 0) layout = layout->next;
-  return layout;
-}
-
-CPageLayout* DocTextModel::GetPageLayout(const DocPageNode* page) const {
-  return GetNthLayout(page->side, GetPageIndex(page));
-}
-
 CPageLayout* DocTextModel::InsertLayoutAfter(CPageLayout* layout) {
   m_bLayoutsChanged = TRUE;
-  m_documentHeight = kHeightUnknown;
+  OnPagesChanged();
   return new CPageLayout(*layout, layout);
 }
 
 void DocTextModel::DeleteLayout(int side, CPageLayout* layout) {
   if (m_sides[side].layouts == layout) m_sides[side].layouts = layout->next;
   m_bLayoutsChanged = TRUE;
-  m_documentHeight = kHeightUnknown;
+  OnPagesChanged();
   delete layout;
 }

@@ -5,6 +5,8 @@
 // one and passes its view's services in as IDocMetrics and IDocUISink.
 #pragma once
 
+#include <vector>
+
 #include "classlib/core/CArray.h"
 #include "classlib/core/CString.h"
 #include "classlib/core/Collections.h"
@@ -266,6 +268,19 @@ class DocTextModel {
   void CollectSections(int side, CArray<DocSection*, DocSection*>& sections) const;
   void ForgetNode(const DocCharNode* node);
 
+  // A side's pages and their layouts by index, so that a page's index, the
+  // nth page and its layout cost no walk. Rebuilt on first use after a page
+  // or layout comes or goes, which a typed key seldom does.
+  struct PageTable {
+    std::vector<DocPageNode*> pages;
+    std::vector<CPageLayout*> layouts;
+    bool valid = false;
+  };
+  const PageTable& GetPageTable(int side) const;
+  // A page or layout came or went: the page tables and the document height
+  // are counted again when next asked for.
+  void OnPagesChanged();
+
   DWORD m_switchFontKey = 0xFFFFFFFF;  // packed font of the Switch Font command
   BOOL m_bNoPageSplit = FALSE;
   BOOL m_bBulkInsert = FALSE;
@@ -281,6 +296,7 @@ class DocTextModel {
   // rarely changes it, and summing it walks every page.
   static constexpr int kHeightUnknown = -1;
   mutable int m_documentHeight = kHeightUnknown;
+  mutable PageTable m_pageTables[kDocSideCount];
   int m_cachedPageCount = 0;
   // Scroll sizes last given to the view: total, client, line step.
   CSize m_scrollTotal, m_scrollPage, m_scrollLine;

@@ -70,34 +70,9 @@ int DocTextModel::GetLinePageIndex(const DocLineNode* line) const {
 
 // --- Pages --------------------------------------------------------------------
 
-int DocTextModel::GetPageIndex(const DocPageNode* page) const {
-  int index = 0;
-  for (page = page->prev; page != nullptr; page = page->prev) index++;
-  return index;
-}
-
 DocPageNode* DocTextModel::GetFirstPage(int side) const {
   const DocLineNode* line = m_sides[side].head.line;
   return line != nullptr ? line->page : nullptr;
-}
-
-int DocTextModel::GetPageCount(int side) const {
-  int count = 0;
-  for (DocPageNode* page = GetFirstPage(side); page != nullptr; page = page->next) count++;
-  return count;
-}
-
-DocPageNode* DocTextModel::GetLastPage(int side) const {
-  DocPageNode* page = GetFirstPage(side);
-  while (page != nullptr && page->next != nullptr) page = page->next;
-  return page;
-}
-
-DocPageNode* DocTextModel::GetNthPage(int side, int n) const {
-  if (n < 0) return nullptr;
-  DocPageNode* page = GetFirstPage(side);
-  while (page != nullptr && n-- > 0) page = page->next;
-  return page;
 }
 
 DocLineNode* DocTextModel::GetPageLastLine(DocPageNode* page) {
