@@ -41,17 +41,26 @@ struct PointedChar {
 // Paragraphs of pointed Hebrew as the key map gives it: words of 2 to 6
 // letters, most with a vowel, each paragraph kParagraphLength characters
 // with its break.
+std::vector<BYTE> MapKeys(const char* keys) {
+  std::vector<BYTE> codes;
+  for (const char* k = keys; *k != '\0'; k++)
+    codes.push_back(static_cast<BYTE>(MapKeyToHebrew(static_cast<BYTE>(*k), FALSE)));
+  return codes;
+}
+
 std::vector<PointedChar> MakePointedText(int paragraphs) {
+  const std::vector<BYTE> letterCodes = MapKeys(kLetterKeys);
+  const std::vector<BYTE> vowelCodes = MapKeys(kVowelKeys);
   std::mt19937 rng(42);
   std::vector<PointedChar> text;
+  text.reserve(static_cast<size_t>(paragraphs) * kParagraphLength);
   for (int p = 0; p < paragraphs; p++) {
     size_t end = text.size() + kParagraphLength - 1;
     while (text.size() < end) {
       int letters = 2 + static_cast<int>(rng() % 5);
       for (int i = 0; i < letters && text.size() < end; i++) {
-        BYTE letter = static_cast<BYTE>(MapKeyToHebrew(kLetterKeys[rng() % (sizeof kLetterKeys - 1)], FALSE));
-        BYTE point = rng() % 4 == 0 ? 0
-                     : static_cast<BYTE>(MapKeyToHebrew(kVowelKeys[rng() % (sizeof kVowelKeys - 1)], FALSE));
+        BYTE letter = letterCodes[rng() % letterCodes.size()];
+        BYTE point = rng() % 4 == 0 ? 0 : vowelCodes[rng() % vowelCodes.size()];
         text.push_back({letter, point});
       }
       if (text.size() < end) text.push_back({kLetterSpace, 0});
