@@ -43,7 +43,6 @@ void CEditSnapshot::Reset() {
   insertedLetters.Empty();
   insertedPoints.RemoveAll();
   insertedAttrs.RemoveAll();
-  firstParagraphBefore = firstParagraphAfter = -1;
   paragraphFormatsBefore.RemoveAll();
   paragraphFormatsAfter.RemoveAll();
   layoutPagesBefore[0] = layoutPagesBefore[1] = 0;
@@ -113,8 +112,6 @@ void CEditSnapshot::CopyFrom(const CEditSnapshot& o) {
   insertedLetters = o.insertedLetters;
   insertedPoints.Copy(o.insertedPoints);
   insertedAttrs.Copy(o.insertedAttrs);
-  firstParagraphBefore = o.firstParagraphBefore;
-  firstParagraphAfter = o.firstParagraphAfter;
   paragraphFormatsBefore.Copy(o.paragraphFormatsBefore);
   paragraphFormatsAfter.Copy(o.paragraphFormatsAfter);
   CopyLayouts(layoutsBefore, o.layoutsBefore);

@@ -144,9 +144,9 @@ class CEditSnapshot {
   // What Undo and Redo put back, stored as it was: the characters the step
   // replaced (strictly between the character before the change and the one
   // after it) and those it put there; the format words of the paragraphs
-  // around the change from a first paragraph index; and, when the step changed
-  // any, the page layouts as [default of side 0, pages of side 0, default of
-  // side 1, pages of side 1].
+  // around the change, from the one holding the character before it; and,
+  // when the step changed any, the page layouts as [default of side 0, pages
+  // of side 0, default of side 1, pages of side 1].
   CSelRanges changeStart;  // the character before the change: slot 0 before, slot 1 after
   CString replacedLetters;
   CByteArray replacedPoints;
@@ -154,8 +154,6 @@ class CEditSnapshot {
   CString insertedLetters;
   CByteArray insertedPoints;
   CDWordArray insertedAttrs;
-  LONG firstParagraphBefore;
-  LONG firstParagraphAfter;
   CDWordArray paragraphFormatsBefore;
   CDWordArray paragraphFormatsAfter;
   CArray<CPageLayout*, CPageLayout*> layoutsBefore;  // owned copies

@@ -163,26 +163,26 @@ class DocEditor {
   void EndChange();
   void CaptureRaw(const DocCharNode* start, const DocCharNode* end, CString& letters,
                   CByteArray& points, CDWordArray& attrs) const;
-  void CaptureFormats(const DocCharNode* from, const DocCharNode* to, LONG& firstParagraph,
-                      CDWordArray& formats) const;
+  void CaptureFormats(const DocCharNode* from, const DocCharNode* to, CDWordArray& formats) const;
   void CaptureLayouts(CArray<CPageLayout*, CPageLayout*>& list, DWORD pages[2]) const;
   // The side's runs of lines by section from its start; empty when it has no
   // section.
   void CaptureSections(int side, CEditSpanArray& runs) const;
-  BOOL ApplyFormats(int side, LONG firstParagraph, const CDWordArray& formats);
+  BOOL ApplyFormats(const DocCharNode* start, const CDWordArray& formats,
+                    DocLineNode*& firstChanged, DocLineNode*& lastChanged);
   BOOL ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD pages[2]);
   BOOL ApplySections(int side, const CEditSpanArray& runs);
   // What a replayed step leaves besides the text.
   struct SettleTarget {
-    LONG firstParagraph;
+    const DocCharNode* start;  // the character before the change
     const CDWordArray* formats;
     const CArray<CPageLayout*, CPageLayout*>* layouts;
     const DWORD* layoutPages;
     const CEditSpanArray* sections;  // one array per side
   };
   void Settle(int side, const SettleTarget& target);
-  void ReplaceText(DocCharNode* start, int oldCount, const CString& letters,
-                   const CByteArray& points, const CDWordArray& attrs);
+  DocCharNode* ReplaceText(DocCharNode* start, int oldCount, const CString& letters,
+                           const CByteArray& points, const CDWordArray& attrs);
   BOOL BuildSide(int side, IDocBuildProgress* progress, BOOL hashemFilter, int pixelsPerInchX);
   void RunStep(int side, const CEditSnapshot& step, BOOL forward);
   // Builds with assertions stop at an edit that leaves the model or the undo

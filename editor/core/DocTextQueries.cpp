@@ -141,8 +141,16 @@ int DocTextModel::GetSidePageCount(const DocCharNode* node) const {
 int DocTextModel::CompareLines(const DocLineNode* a, const DocLineNode* b) const {
   if (a == b) return 0;
   if (a->section != nullptr && a->section == b->section) {
-    for (const DocLineNode* l = a->next; l != nullptr; l = l->next)
-      if (l == b) return -1;
+    // Searched outwards from a, so that the walk is as long as the lines
+    // are apart rather than the rest of the side.
+    const DocLineNode* after = a->next;
+    const DocLineNode* before = a->prev;
+    while (after != nullptr || before != nullptr) {
+      if (after == b) return -1;
+      if (before == b) return 1;
+      if (after != nullptr) after = after->next;
+      if (before != nullptr) before = before->prev;
+    }
     return 1;
   }
   int pa = GetLinePageIndex(a), pb = GetLinePageIndex(b);

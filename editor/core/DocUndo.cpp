@@ -217,23 +217,25 @@ static bool BeginsParagraph(const DocLineNode* line) {
   return line->prev == nullptr || IsBreakLetter(line->first->letter);
 }
 
+static DocLineNode* ParagraphFirstLine(DocLineNode* line) {
+  while (!BeginsParagraph(line)) line = line->prev;
+  return line;
+}
+
 // The format words of the paragraphs from the one holding `from` to the one
-// holding `to` (null: the side's last). Paragraphs are counted rather than
-// lines, which come and go with the layout.
-void DocEditor::CaptureFormats(const DocCharNode* from, const DocCharNode* to, LONG& firstParagraph,
+// holding `to` (null: the side's last). `from` outlives the change, so the
+// words are found again from its paragraph rather than by counting
+// paragraphs from the side's start.
+void DocEditor::CaptureFormats(const DocCharNode* from, const DocCharNode* to,
                                CDWordArray& formats) const {
   formats.RemoveAll();
-  DocLineNode* line = m_model.GetCharLine(from);
-  while (!BeginsParagraph(line)) line = line->prev;
-  firstParagraph = 0;
-  for (const DocLineNode* l = line->prev; l != nullptr; l = l->prev)
-    if (BeginsParagraph(l)) firstParagraph++;
-  DocLineNode* last = to != nullptr ? m_model.GetCharLine(to) : nullptr;
-  for (; line != nullptr; line = line->next) {
+  const DocLineNode* last = to != nullptr ? m_model.GetCharLine(to) : nullptr;
+  bool reachedLast = false;
+  for (DocLineNode* line = ParagraphFirstLine(m_model.GetCharLine(from)); line != nullptr;
+       line = line->next) {
     if (BeginsParagraph(line)) formats.Add(line->format);
-    if (last != nullptr && m_model.CompareLines(line, last) >= 0 &&
-        (line->next == nullptr || BeginsParagraph(line->next)))
-      break;
+    reachedLast = reachedLast || line == last;
+    if (reachedLast && (line->next == nullptr || BeginsParagraph(line->next))) break;
   }
 }
 
@@ -279,7 +281,7 @@ void DocEditor::BeginChange(DWORD type, DocCharNode* start, DocCharNode* end) {
   StorePosition(start, m_pending.changeStart, 0);
   CaptureRaw(start, end, m_pending.replacedLetters, m_pending.replacedPoints,
              m_pending.replacedAttrs);
-  CaptureFormats(start, end, m_pending.firstParagraphBefore, m_pending.paragraphFormatsBefore);
+  CaptureFormats(start, end, m_pending.paragraphFormatsBefore);
   for (int i = 0; i < m_layoutsBefore.GetSize(); i++) delete m_layoutsBefore[i];
   m_layoutsBefore.RemoveAll();
   CaptureLayouts(m_layoutsBefore, m_layoutPagesBefore);
@@ -296,8 +298,7 @@ void DocEditor::EndChange() {
   StorePosition(m_changeStart, m_pending.changeStart, 1);
   CaptureRaw(m_changeStart, m_changeEnd, m_pending.insertedLetters, m_pending.insertedPoints,
              m_pending.insertedAttrs);
-  CaptureFormats(m_changeStart, m_changeEnd, m_pending.firstParagraphAfter,
-                 m_pending.paragraphFormatsAfter);
+  CaptureFormats(m_changeStart, m_changeEnd, m_pending.paragraphFormatsAfter);
   CArray<CPageLayout*, CPageLayout*> after;
   DWORD pagesAfter[2];
   CaptureLayouts(after, pagesAfter);
@@ -348,22 +349,23 @@ void DocEditor::EndStep() { EndChange(); }
 
 // --- Replaying ---------------------------------------------------------------------
 
-// Writes format words back paragraph by paragraph, on every line of each;
-// TRUE when any line changed.
-BOOL DocEditor::ApplyFormats(int side, LONG firstParagraph, const CDWordArray& formats) {
-  if (firstParagraph < 0) return FALSE;
-  DocLineNode* line = m_model.Side(side).head.line;
-  for (LONG n = 0; line != nullptr; line = line->next)
-    if (BeginsParagraph(line) && n++ == firstParagraph) break;
-  BOOL changed = FALSE;
+// Writes format words back paragraph by paragraph from the paragraph of
+// `start`, on every line of each; TRUE when any line changed, with the first
+// and last line that did.
+BOOL DocEditor::ApplyFormats(const DocCharNode* start, const CDWordArray& formats,
+                             DocLineNode*& firstChanged, DocLineNode*& lastChanged) {
+  firstChanged = lastChanged = nullptr;
+  if (start == nullptr) return FALSE;
+  DocLineNode* line = ParagraphFirstLine(m_model.GetCharLine(start));
   for (int i = -1; line != nullptr; line = line->next) {
     if (BeginsParagraph(line) && ++i == formats.GetSize()) break;
     if (line->format != formats[i]) {
       line->format = formats[i];
-      changed = TRUE;
+      if (firstChanged == nullptr) firstChanged = line;
+      lastChanged = line;
     }
   }
-  return changed;
+  return firstChanged != nullptr;
 }
 
 // Writes layouts back page by page; TRUE when any changed or the number of
@@ -393,29 +395,37 @@ BOOL DocEditor::ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, con
   return changed;
 }
 
-// Lays the sides out until the stored formats, layouts and sections hold:
+// Writes back the stored formats, layouts and sections until they hold:
 // new pages take copies of their neighbours' layouts, new lines their
 // neighbours' formats and sections, and a layout may end a section, so each
-// pass writes them back and lays out again.
+// pass that changed something lays out again, only the lines whose format
+// changed unless a side's layouts or sections did.
 void DocEditor::Settle(int side, const SettleTarget& target) {
   for (int pass = 0; pass < kMaxSettlePasses; pass++) {
-    BOOL changed = ApplyFormats(side, target.firstParagraph, *target.formats);
-    changed |= ApplyLayouts(*target.layouts, target.layoutPages);
-    BOOL relayout[kDocSideCount];
+    DocLineNode *firstChanged, *lastChanged;
+    BOOL formatsChanged = ApplyFormats(target.start, *target.formats, firstChanged, lastChanged);
+    BOOL layoutsChanged = ApplyLayouts(*target.layouts, target.layoutPages);
+    BOOL changed = formatsChanged || layoutsChanged;
+    BOOL sectionsChanged[kDocSideCount];
     for (int s = 0; s < kDocSideCount; s++) {
-      relayout[s] = ApplySections(s, target.sections[s]);
-      changed |= relayout[s];
+      sectionsChanged[s] = ApplySections(s, target.sections[s]);
+      changed |= sectionsChanged[s];
     }
-    for (int s = 0; s < kDocSideCount; s++)
-      if (s == side || target.layouts->GetSize() > 0 || relayout[s]) m_model.ReformatSide(s);
     if (!changed) break;
+    for (int s = 0; s < kDocSideCount; s++) {
+      if (layoutsChanged || sectionsChanged[s])
+        m_model.ReformatSide(s);
+      else if (s == side && formatsChanged)
+        m_model.Reformat(side, firstChanged->first, m_model.GetLineLastChar(lastChanged));
+    }
   }
 }
 
 // Puts `letters` in place of the `oldCount` characters after `start`, each
 // character as stored. Characters that already stand as stored at either end
 // are left alone, so that an unchanged break keeps its line, page and layout.
-void DocEditor::ReplaceText(DocCharNode* start, int oldCount, const CString& letters,
+// Returns the character the unchanged end follows.
+DocCharNode* DocEditor::ReplaceText(DocCharNode* start, int oldCount, const CString& letters,
                             const CByteArray& points, const CDWordArray& attrs) {
   auto same = [&](const DocCharNode* c, int i) {
     return c->letter == static_cast<BYTE>(letters[i]) && c->point == points[i] &&
@@ -445,6 +455,7 @@ void DocEditor::ReplaceText(DocCharNode* start, int oldCount, const CString& let
     if (node == nullptr) break;
     before = node;
   }
+  return before;
 }
 
 void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
@@ -469,6 +480,7 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
   if (!step.HasSections())
     for (int s = 0; s < kDocSideCount; s++) CaptureSections(s, unchangedSections[s]);
   DocCharNode* start = ResolvePosition(side, step.changeStart, slot);
+  DocCharNode* written = start;  // the last character the step wrote
   if (start != nullptr && oldLetters == letters) {
     // Only points and attributes changed: written in place.
     DocCharNode* c = start->next;
@@ -476,15 +488,19 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
       c->point = points[i];
       c->attributes = attrs[i] & ~kMark;
       m_model.MeasureCharNode(c, side);
+      written = c;
     }
   } else if (start != nullptr) {
-    ReplaceText(start, oldLetters.GetLength(), letters, points, attrs);
+    written = ReplaceText(start, oldLetters.GetLength(), letters, points, attrs);
   }
-  m_model.ReformatSide(side);
+  if (start != nullptr)
+    m_model.Reformat(side, start, written->next != nullptr ? written->next : written);
+  else
+    m_model.ReformatSide(side);
   const CArray<CPageLayout*, CPageLayout*>& layouts =
       forward ? step.layoutsAfter : step.layoutsBefore;
   SettleTarget target;
-  target.firstParagraph = forward ? step.firstParagraphAfter : step.firstParagraphBefore;
+  target.start = start;
   target.formats = forward ? &step.paragraphFormatsAfter : &step.paragraphFormatsBefore;
   target.layouts = layouts.GetSize() > 0 ? &layouts : &unchanged;
   target.layoutPages = layouts.GetSize() > 0
