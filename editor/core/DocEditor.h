@@ -165,6 +165,9 @@ class DocEditor {
                   CByteArray& points, CDWordArray& attrs) const;
   void CaptureFormats(const DocCharNode* from, const DocCharNode* to, CDWordArray& formats) const;
   void CaptureLayouts(CArray<CPageLayout*, CPageLayout*>& list, DWORD pages[2]) const;
+  static void DeleteLayouts(CArray<CPageLayout*, CPageLayout*>& list);
+  BOOL LayoutsMatch(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD pages[2]) const;
+  void SyncLayoutShadow();
   // The side's runs of lines by section from its start; empty when it has no
   // section.
   void CaptureSections(int side, CEditSpanArray& runs) const;
@@ -196,8 +199,11 @@ class DocEditor {
   CArray<CEditSnapshot*, CEditSnapshot*> m_steps;
   int m_undoIndex = 0;
   CEditSnapshot m_pending;
-  CArray<CPageLayout*, CPageLayout*> m_layoutsBefore;  // of the step being recorded
-  DWORD m_layoutPagesBefore[2] = {0, 0};
+  // Copies of the layouts as they stood when a step last began or changed
+  // them, as CaptureLayouts gives them.
+  CArray<CPageLayout*, CPageLayout*> m_layoutShadow;
+  DWORD m_layoutShadowPages[2] = {0, 0};
+  BOOL m_changeMayAddSections = FALSE;  // the step is another command than typing
   DocCharNode* m_changeStart = nullptr;
   DocCharNode* m_changeEnd = nullptr;
 };

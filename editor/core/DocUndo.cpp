@@ -23,7 +23,7 @@ constexpr int kMaxSettlePasses = 64;
 
 DocEditor::~DocEditor() {
   ClearUndo();
-  for (int i = 0; i < m_layoutsBefore.GetSize(); i++) delete m_layoutsBefore[i];
+  DeleteLayouts(m_layoutShadow);
 }
 
 // --- Stack ---------------------------------------------------------------------
@@ -248,12 +248,33 @@ void DocEditor::CaptureLayouts(CArray<CPageLayout*, CPageLayout*>& list, DWORD c
   }
 }
 
-static bool SameLayouts(const CArray<CPageLayout*, CPageLayout*>& a, const DWORD ca[2],
-                        const CArray<CPageLayout*, CPageLayout*>& b, const DWORD cb[2]) {
-  if (ca[0] != cb[0] || ca[1] != cb[1] || a.GetSize() != b.GetSize()) return false;
-  for (int i = 0; i < a.GetSize(); i++)
-    if (*a[i] != *b[i]) return false;
-  return true;
+void DocEditor::DeleteLayouts(CArray<CPageLayout*, CPageLayout*>& list) {
+  for (int i = 0; i < list.GetSize(); i++) delete list[i];
+  list.RemoveAll();
+}
+
+// Whether the sides' layouts are those of the list, as CaptureLayouts gives it.
+BOOL DocEditor::LayoutsMatch(const CArray<CPageLayout*, CPageLayout*>& list,
+                             const DWORD counts[2]) const {
+  int k = 0;
+  for (int side = 0; side < kDocSideCount; side++) {
+    if (k >= list.GetSize() || m_model.Side(side).defaultLayout != *list[k++]) return FALSE;
+    DWORD n = 0;
+    for (const CPageLayout* l = m_model.GetFirstLayout(side); l != nullptr; l = l->next, n++)
+      if (n >= counts[side] || *l != *list[k + static_cast<int>(n)]) return FALSE;
+    if (n != counts[side]) return FALSE;
+    k += static_cast<int>(n);
+  }
+  return k == list.GetSize();
+}
+
+// Typing seldom changes a layout, so the copies taken for one step serve the
+// next ones for as long as they still match: a key compares the layouts and
+// copies them only when they changed.
+void DocEditor::SyncLayoutShadow() {
+  if (LayoutsMatch(m_layoutShadow, m_layoutShadowPages)) return;
+  DeleteLayouts(m_layoutShadow);
+  CaptureLayouts(m_layoutShadow, m_layoutShadowPages);
 }
 
 // The characters strictly between start and end (null: to the end of the
@@ -282,9 +303,8 @@ void DocEditor::BeginChange(DWORD type, DocCharNode* start, DocCharNode* end) {
   CaptureRaw(start, end, m_pending.replacedLetters, m_pending.replacedPoints,
              m_pending.replacedAttrs);
   CaptureFormats(start, end, m_pending.paragraphFormatsBefore);
-  for (int i = 0; i < m_layoutsBefore.GetSize(); i++) delete m_layoutsBefore[i];
-  m_layoutsBefore.RemoveAll();
-  CaptureLayouts(m_layoutsBefore, m_layoutPagesBefore);
+  SyncLayoutShadow();
+  m_changeMayAddSections = FALSE;
   for (int s = 0; s < kDocSideCount; s++) CaptureSections(s, m_pending.sectionsBefore[s]);
 }
 
@@ -299,24 +319,17 @@ void DocEditor::EndChange() {
   CaptureRaw(m_changeStart, m_changeEnd, m_pending.insertedLetters, m_pending.insertedPoints,
              m_pending.insertedAttrs);
   CaptureFormats(m_changeStart, m_changeEnd, m_pending.paragraphFormatsAfter);
-  CArray<CPageLayout*, CPageLayout*> after;
-  DWORD pagesAfter[2];
-  CaptureLayouts(after, pagesAfter);
-  if (SameLayouts(m_layoutsBefore, m_layoutPagesBefore, after, pagesAfter)) {
-    for (int i = 0; i < after.GetSize(); i++) delete after[i];
-  } else {
-    m_pending.layoutsBefore.Append(m_layoutsBefore);
-    m_pending.layoutsAfter.Append(after);
-    m_layoutsBefore.RemoveAll();
-    for (int s = 0; s < 2; s++) {
-      m_pending.layoutPagesBefore[s] = m_layoutPagesBefore[s];
-      m_pending.layoutPagesAfter[s] = pagesAfter[s];
-    }
+  if (!LayoutsMatch(m_layoutShadow, m_layoutShadowPages)) {
+    m_pending.layoutsBefore.Append(m_layoutShadow);
+    for (int s = 0; s < kDocSideCount; s++) m_pending.layoutPagesBefore[s] = m_layoutShadowPages[s];
+    m_layoutShadow.RemoveAll();
+    CaptureLayouts(m_pending.layoutsAfter, m_pending.layoutPagesAfter);
+    CaptureLayouts(m_layoutShadow, m_layoutShadowPages);
   }
-  for (int i = 0; i < m_layoutsBefore.GetSize(); i++) delete m_layoutsBefore[i];
-  m_layoutsBefore.RemoveAll();
   bool sectionsKept = true;
   for (int s = 0; s < kDocSideCount; s++) {
+    // Typing and deleting give a side without sections none.
+    if (m_pending.sectionsBefore[s].GetSize() == 0 && !m_changeMayAddSections) continue;
     CaptureSections(s, m_pending.sectionsAfter[s]);
     sectionsKept =
         sectionsKept && SameSpans(m_pending.sectionsBefore[s], m_pending.sectionsAfter[s]);
@@ -343,6 +356,7 @@ void DocEditor::BeginStep(DWORD type) {
   }
   // Text typed in may take a waiting shuruk after it as its vowel.
   BeginChange(type, start, end->next != nullptr ? end->next->next : nullptr);
+  m_changeMayAddSections = TRUE;
 }
 
 void DocEditor::EndStep() { EndChange(); }
@@ -473,9 +487,7 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
   ClearSelection();
   // What the step left alone is put back as it stood: a page emptied on the
   // way goes with its layout, a line that goes may take a section with it.
-  CArray<CPageLayout*, CPageLayout*> unchanged;
-  DWORD unchangedPages[2] = {0, 0};
-  if (step.layoutsBefore.GetSize() == 0) CaptureLayouts(unchanged, unchangedPages);
+  if (step.layoutsBefore.GetSize() == 0) SyncLayoutShadow();
   CEditSpanArray unchangedSections[kDocSideCount];
   if (!step.HasSections())
     for (int s = 0; s < kDocSideCount; s++) CaptureSections(s, unchangedSections[s]);
@@ -502,15 +514,14 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
   SettleTarget target;
   target.start = start;
   target.formats = forward ? &step.paragraphFormatsAfter : &step.paragraphFormatsBefore;
-  target.layouts = layouts.GetSize() > 0 ? &layouts : &unchanged;
+  target.layouts = layouts.GetSize() > 0 ? &layouts : &m_layoutShadow;
   target.layoutPages = layouts.GetSize() > 0
                            ? (forward ? step.layoutPagesAfter : step.layoutPagesBefore)
-                           : unchangedPages;
+                           : m_layoutShadowPages;
   target.sections = !step.HasSections() ? unchangedSections
                     : forward           ? step.sectionsAfter
                                         : step.sectionsBefore;
   Settle(side, target);
-  for (int i = 0; i < unchanged.GetSize(); i++) delete unchanged[i];
   RestoreCaretAndAnchor(side, forward ? step.posAfter : step.posBefore);
   m_model.UpdateScrollSizes();
   m_model.SetCurrentSide(current);
