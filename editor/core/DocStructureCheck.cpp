@@ -68,14 +68,18 @@ CString DocTextModel::FindStructureFault(int side) const {
   if (prevPage->last != nullptr && prevPage->last != prevLine) return "the last page ends early";
   if (!caretFound || !anchorFound) return "the caret or anchor is not in the side";
 
-  // One layout a page.
+  // One layout a page, each where the page table finds it.
   const DocPageNode* page = firstPage;
   const CPageLayout* prevLayout = nullptr;
-  for (const CPageLayout* l = s.layouts; l != nullptr; prevLayout = l, l = l->next) {
+  int pageIndex = 0;
+  for (const CPageLayout* l = s.layouts; l != nullptr; prevLayout = l, l = l->next, pageIndex++) {
     if (page == nullptr) return "more layouts than pages";
     if (l->prev != prevLayout || l->side != static_cast<DWORD>(side)) return "broken layout link";
+    if (GetNthPage(side, pageIndex) != page || GetNthLayout(side, pageIndex) != l)
+      return Fault("the page table is out of date", pageIndex);
     page = page->next;
   }
   if (page != nullptr) return "fewer layouts than pages";
+  if (GetPageCount(side) != pageIndex) return "the page table has pages the side has not";
   return CString();
 }
