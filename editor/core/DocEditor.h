@@ -27,6 +27,7 @@ enum : UINT { kVkDelete = 0x2E };
 
 class DocEditor {
  public:
+  typedef CArray<const DocCharNode*, const DocCharNode*> RunStarts;
   DocEditor(DocTextModel& model, IDocUISink& ui) : m_model(model), m_ui(ui) {}
   DocEditor(const DocEditor&) = delete;
   DocEditor& operator=(const DocEditor&) = delete;
@@ -171,6 +172,19 @@ class DocEditor {
   // The side's runs of lines by section from its start; empty when it has no
   // section.
   void CaptureSections(int side, CEditSpanArray& runs) const;
+  // The runs without their character counts, with the first character of
+  // each, and the run that holds the line `find`.
+  void ScanSections(int side, CEditSpanArray& runs, RunStarts& starts,
+                    const DocLineNode* find = nullptr, int* findRun = nullptr) const;
+  // The runs before and after a step that changes the characters strictly
+  // between start and end (start null: none) and adds addedChars to them.
+  void CaptureSectionsBefore(int side, const DocCharNode* start, const DocCharNode* end,
+                             CEditSpanArray& runs);
+  void CaptureSectionsAfter(int side, const DocCharNode* start, const DocCharNode* end,
+                            int addedChars, CEditSpanArray& runs);
+  // The text or sections changed other than by a recorded step.
+  void ForgetSectionRuns();
+  void AssertRunsCounted(int side, const CEditSpanArray& runs) const;
   BOOL ApplyFormats(const DocCharNode* start, const CDWordArray& formats,
                     DocLineNode*& firstChanged, DocLineNode*& lastChanged);
   BOOL ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD pages[2]);
@@ -204,6 +218,12 @@ class DocEditor {
   CArray<CPageLayout*, CPageLayout*> m_layoutShadow;
   DWORD m_layoutShadowPages[2] = {0, 0};
   BOOL m_changeMayAddSections = FALSE;  // the step is another command than typing
+  struct SectionRunCache {
+    CEditSpanArray runs;  // as CaptureSections gives them
+    RunStarts starts;
+    BOOL valid = FALSE;
+  };
+  SectionRunCache m_sectionRuns[kDocSideCount];
   DocCharNode* m_changeStart = nullptr;
   DocCharNode* m_changeEnd = nullptr;
 };

@@ -146,6 +146,7 @@ int DocEditor::InsertText(LPCSTR text) {
 
 int DocEditor::InsertRuns(const CString& letters, const CByteArray& points,
                           const CDWordArray& attributes, CDWordArray& formats) {
+  ForgetSectionRuns();
   int side = CurSide();
   for (int i = 0; i < letters.GetLength(); i++) {
     BYTE letter = static_cast<BYTE>(letters[i]);
@@ -271,6 +272,7 @@ BOOL DocEditor::BuildSide(int side, IDocBuildProgress* progress, BOOL hashemFilt
 int DocEditor::BuildSidesFromBuffers(IDocBuildProgress* progress, BOOL hashemFilter,
                                      int pixelsPerInchX) {
   int active = CurSide();
+  ForgetSectionRuns();
   m_bBuilding = TRUE;
   for (int side = 0; side < kDocSideCount; side++) {
     if (!m_loadBuffers[side].HasText()) continue;

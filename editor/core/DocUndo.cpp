@@ -48,6 +48,7 @@ void DocEditor::ClearUndo() {
   for (int i = 0; i < m_steps.GetSize(); i++) delete m_steps[i];
   m_steps.RemoveAll();
   m_undoIndex = 0;
+  ForgetSectionRuns();
 }
 
 BOOL DocEditor::UndoCommand() {
@@ -305,7 +306,8 @@ void DocEditor::BeginChange(DWORD type, DocCharNode* start, DocCharNode* end) {
   CaptureFormats(start, end, m_pending.paragraphFormatsBefore);
   SyncLayoutShadow();
   m_changeMayAddSections = FALSE;
-  for (int s = 0; s < kDocSideCount; s++) CaptureSections(s, m_pending.sectionsBefore[s]);
+  for (int s = 0; s < kDocSideCount; s++)
+    CaptureSectionsBefore(s, s == side ? start : nullptr, end, m_pending.sectionsBefore[s]);
 }
 
 void DocEditor::EndChange() {
@@ -326,11 +328,14 @@ void DocEditor::EndChange() {
     CaptureLayouts(m_pending.layoutsAfter, m_pending.layoutPagesAfter);
     CaptureLayouts(m_layoutShadow, m_layoutShadowPages);
   }
+  int addedChars = m_pending.insertedLetters.GetLength() - m_pending.replacedLetters.GetLength();
   bool sectionsKept = true;
   for (int s = 0; s < kDocSideCount; s++) {
     // Typing and deleting give a side without sections none.
     if (m_pending.sectionsBefore[s].GetSize() == 0 && !m_changeMayAddSections) continue;
-    CaptureSections(s, m_pending.sectionsAfter[s]);
+    if (m_changeMayAddSections) ForgetSectionRuns();
+    CaptureSectionsAfter(s, s == side ? m_changeStart : nullptr, m_changeEnd, addedChars,
+                         m_pending.sectionsAfter[s]);
     sectionsKept =
         sectionsKept && SameSpans(m_pending.sectionsBefore[s], m_pending.sectionsAfter[s]);
   }
@@ -522,6 +527,7 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
                     : forward           ? step.sectionsAfter
                                         : step.sectionsBefore;
   Settle(side, target);
+  ForgetSectionRuns();
   RestoreCaretAndAnchor(side, forward ? step.posAfter : step.posBefore);
   m_model.UpdateScrollSizes();
   m_model.SetCurrentSide(current);
