@@ -1,22 +1,34 @@
 // The relayout after an edit: lines are refitted from just before the edit,
 // flowed into pages (a page is split off, reused or dropped as the text
 // needs), sections are set in balanced columns, and the pass stops once a
-// line after the edit lands exactly where it was before.
+// line after the edit lands exactly where it was before. Lines whose text the
+// edit did not reach keep the breaks and sizes their caches hold, so a line
+// that moves the rest down moves it without measuring it again, and rows of a
+// section before the edit are set again only where they begin as they did.
 #include <vector>
 
 #include "editor/core/DocTextModel.h"
 
 class DocTextModel::LayoutPass {
  public:
-  LayoutPass(DocTextModel& model, int side, DocCharNode* end)
-      : m(model), m_side(side), m_end(end) {}
+  LayoutPass(DocTextModel& model, int side, DocLineNode* editLine, DocCharNode* end)
+      : m(model), m_side(side), m_end(end), m_editLine(editLine), m_endLine(m.GetCharLine(end)) {}
 
   void Run(DocLineNode* line);
 
  private:
+  struct SectionLines;
+
   DocCharNode* Refit(DocLineNode* line, int maxWidth, int& width);
-  DocLineNode* LayOutSection(DocLineNode* first, DocCharNode*& brk);
-  int RowFit(const std::vector<int>& heights, int start, int columns) const;
+  DocCharNode* Fit(DocLineNode* line, int maxWidth, bool sameFit, int& width, bool& holdsEnd);
+  bool IsKept(const DocLineNode* line) const;
+  void Meet(const DocLineNode* line);
+  int Height(const DocLineNode* line, bool kept) const;
+  bool FitSectionLines(SectionLines& s, size_t count);
+  bool LayOutSection(DocLineNode* first, DocLineNode*& last, DocCharNode*& brk);
+  bool KeepsRestOfSide(const SectionLines& s, size_t start, int oldRow) const;
+  int KeptRowFit(SectionLines& s, size_t start, int oldRow);
+  int RowFit(SectionLines& s, size_t start);
   void TakeOntoPage(DocLineNode* line);
   void AdvancePage(DocLineNode* line);
   void FinishSide();
@@ -29,10 +41,51 @@ class DocTextModel::LayoutPass {
   DocTextModel& m;
   int m_side;
   DocCharNode* m_end;
+  // The lines the edit begins and ends in: the lines before both are as
+  // they were, and so is the text after the line that holds m_end.
+  DocLineNode* m_editLine;
+  DocLineNode* m_endLine;
+  bool m_reachedEdit = false;  // either line met, or dropped
+  bool m_metEditLine = false;
   DocPageNode* m_page = nullptr;
   CPageLayout* m_layout = nullptr;
   int m_y = 0;
   bool m_passedEnd = false;
+  bool m_lastFitKept = false;
+  bool m_lastFitBeforeEdit = false;
+};
+
+// The lines of a section fitted so far, in order, with their widths,
+// heights and the running total of the heights.
+struct DocTextModel::LayoutPass::SectionLines {
+  SectionLines(DocSection* s, DocLineNode* firstLine) : section(s), first(firstLine) {}
+
+  void Restart(int columnCount, int width, bool fitAsBefore) {
+    columns = columnCount;
+    maxWidth = width;
+    sameFit = fitAsBefore;
+    complete = false;
+    endIndex = -1;
+    keptBefore = 0;
+    lines.clear();
+    widths.clear();
+    heights.clear();
+    sums.assign(1, 0);
+  }
+  long long Total(size_t from, size_t to) const { return sums[to] - sums[from]; }
+
+  DocSection* section;
+  DocLineNode* first;
+  int columns = 1;
+  int maxWidth = 0;
+  bool sameFit = false;   // fitted to the width the section had when last laid out
+  bool complete = false;  // the section's last line is among the lines
+  int endIndex = -1;      // the line that holds the edit's end, when among them
+  size_t keptBefore = 0;  // the first lines, before the edit and as they were
+  DocCharNode* brk = nullptr;  // where the last line fitted ends
+  std::vector<DocLineNode*> lines;
+  std::vector<int> widths, heights;
+  std::vector<long long> sums;  // sums[i]: the heights of the lines before i
 };
 
 // Refits one line; lines that now lie inside it are dropped, and the next line
@@ -40,10 +93,17 @@ class DocTextModel::LayoutPass {
 // new one is made).
 DocCharNode* DocTextModel::LayoutPass::Refit(DocLineNode* line, int maxWidth, int& width) {
   DocCharNode* brk = m.FindLineBreak(line, *m_layout, width, maxWidth);
-  for (DocCharNode* c = line->first->next; c != brk; c = c->next)
-    if (c->line != nullptr) m.DeleteLine(c->line, FALSE);
+  for (DocCharNode* c = line->first->next; c != brk; c = c->next) {
+    if (c->line != nullptr) {
+      Meet(c->line);
+      m.DeleteLine(c->line, FALSE);
+    }
+  }
   if (brk == nullptr) {
-    while (line->next != nullptr) m.DeleteLine(line->next, FALSE);
+    while (line->next != nullptr) {
+      Meet(line->next);
+      m.DeleteLine(line->next, FALSE);
+    }
     line->last = nullptr;
     return nullptr;
   }
@@ -61,6 +121,45 @@ DocCharNode* DocTextModel::LayoutPass::Refit(DocLineNode* line, int maxWidth, in
   }
   line->last = brk->prev;
   return brk;
+}
+
+// Notes a line the pass reaches or drops: once the line the edit begins or
+// ends in is met, no line counts as before the edit.
+void DocTextModel::LayoutPass::Meet(const DocLineNode* line) {
+  if (line == m_editLine) m_metEditLine = true;
+  if (line == m_editLine || line == m_endLine) m_reachedEdit = true;
+}
+
+// Whether the line breaks where it did when last laid out, so that its cache
+// can stand for a refit: its text and the text of the next line (which the
+// fit reads into) are as they were, before the edit or after it.
+bool DocTextModel::LayoutPass::IsKept(const DocLineNode* line) const {
+  if (IsUnplaced(line)) return false;
+  if (m_passedEnd) return m_metEditLine;
+  const DocLineNode* next = line->next;
+  return !m_reachedEdit && next != nullptr && next != m_editLine && next != m_endLine;
+}
+
+// Fits the line with the width given, taking its break and width from its
+// cache when it was fitted to the same width and breaks as it did; holdsEnd
+// tells whether the line holds the edit's end.
+DocCharNode* DocTextModel::LayoutPass::Fit(DocLineNode* line, int maxWidth, bool sameFit,
+                                          int& width, bool& holdsEnd) {
+  Meet(line);
+  m_lastFitKept = sameFit && IsKept(line);
+  m_lastFitBeforeEdit = m_lastFitKept && !m_passedEnd;
+  if (m_lastFitKept) {
+    width = line->cache.width;
+    holdsEnd = false;  // a line before the edit or after its end
+    return line->last != nullptr ? line->last->next : nullptr;
+  }
+  DocCharNode* brk = Refit(line, maxWidth, width);
+  holdsEnd = !m_passedEnd && Contains(line, brk);
+  return brk;
+}
+
+int DocTextModel::LayoutPass::Height(const DocLineNode* line, bool kept) const {
+  return kept ? line->cache.height : m.LineHeight(line);
 }
 
 // A line placed on the current page that began the next page: that page now
@@ -150,102 +249,187 @@ bool DocTextModel::LayoutPass::Contains(const DocLineNode* line, const DocCharNo
   return false;
 }
 
+// Fits the section's lines until count of them are fitted; false when it
+// has fewer.
+bool DocTextModel::LayoutPass::FitSectionLines(SectionLines& s, size_t count) {
+  while (s.lines.size() < count && !s.complete) {
+    DocLineNode* line = s.lines.empty() ? s.first : s.lines.back()->next;
+    int width;
+    bool holdsEnd;
+    s.brk = Fit(line, s.maxWidth, s.sameFit, width, holdsEnd);
+    if (holdsEnd) {
+      m_passedEnd = true;
+      s.endIndex = static_cast<int>(s.lines.size());
+    }
+    int height = Height(line, m_lastFitKept);
+    if (m_lastFitBeforeEdit && s.keptBefore == s.lines.size()) s.keptBefore++;
+    s.lines.push_back(line);
+    s.widths.push_back(width);
+    s.heights.push_back(height);
+    s.sums.push_back(s.sums.back() + height);
+    s.complete = s.brk == nullptr || line->next->section != s.section;
+  }
+  return s.lines.size() >= count;
+}
+
 // How many of the lines from start make a row of balanced columns that fits
-// the rest of the page; 0 when none does.
-int DocTextModel::LayoutPass::RowFit(const std::vector<int>& heights, int start,
-                                     int columns) const {
+// the rest of the page; 0 when none does. The tallest column is at least the
+// lines' total over the columns and at most their total, so only the counts
+// between those bounds are balanced, and lines are fitted only up to them.
+int DocTextModel::LayoutPass::RowFit(SectionLines& s, size_t start) {
   int counts[kMaxSectionColumns];
-  int rest = static_cast<int>(heights.size()) - start;
   int avail = TextHeight() - m_y;
-  if (BalanceColumnHeights(&heights[start], rest, columns, counts) <= avail) return rest;
+  long long tooTall = static_cast<long long>(avail) * s.columns;
+  while (s.Total(start, s.lines.size()) <= tooTall && FitSectionLines(s, s.lines.size() + 1)) {
+  }
+  int fitted = static_cast<int>(s.lines.size() - start);
+  if (s.Total(start, s.lines.size()) <= tooTall &&
+      BalanceColumnHeights(&s.heights[start], fitted, s.columns, counts) <= avail)
+    return fitted;  // every line left
   int fit = 0;
-  if (rest > columns) {
-    for (int k = 1; k < rest; k++) {
-      if (BalanceColumnHeights(&heights[start], k, columns, counts) > avail) break;
+  if (FitSectionLines(s, start + s.columns + 1)) {
+    for (int k = 1; k < fitted; k++) {
+      long long total = s.Total(start, start + k);
+      if (total > tooTall) break;
+      if (total > avail && BalanceColumnHeights(&s.heights[start], k, s.columns, counts) > avail)
+        break;
       fit = k;
     }
   }
   return fit;
 }
 
+// The lines of the row that begins at start when it is the row laid out
+// there before, at the same place, and all it depends on lies before the
+// edit: its lines, the line after them and, unless it was the last row,
+// lines enough that the rest cannot fit the page; 0 when it is not.
+int DocTextModel::LayoutPass::KeptRowFit(SectionLines& s, size_t start, int oldRow) {
+  if (!s.sameFit || oldRow < 0) return 0;
+  const DocSection* section = s.section;
+  const DocLineNode* line = s.lines[start];
+  if (IsUnplaced(line) || line->cache.top != m_y || line->cache.layout != m_layout) return 0;
+  size_t end = start;
+  while (end < s.keptBefore && s.lines[end] != section->rows[oldRow].last)
+    FitSectionLines(s, ++end + 1);
+  if (end >= s.keptBefore) return 0;
+  int fit = static_cast<int>(end - start + 1);
+  if (oldRow == section->rows.GetUpperBound())
+    return s.complete && s.keptBefore == s.lines.size() && end + 1 == s.lines.size() ? fit : 0;
+  long long tooTall = static_cast<long long>(TextHeight() - m_y) * s.columns;
+  while (s.keptBefore == s.lines.size() && s.Total(start, s.lines.size()) <= tooTall &&
+         FitSectionLines(s, s.lines.size() + 1)) {
+  }
+  if (end + 1 >= s.keptBefore || s.Total(start, s.keptBefore) <= tooTall) return 0;
+  // Whether more lines than columns are left decides as before.
+  return FitSectionLines(s, start + s.columns + 1) ? fit : 0;
+}
+
+// The row laid out before that began with the line, looked for from the
+// given one on; -1 when there is none.
+static int FindOldRow(const DocSection* section, const DocLineNode* line, int from) {
+  for (int r = from; r < section->rows.GetSize(); r++)
+    if (section->rows[r].first == line) return r;
+  return -1;
+}
+
+// Whether the row that begins at start begins its page as it did, after the
+// edit and fitted as before: then the rows from it, and the rest of the side,
+// are laid out as they were.
+bool DocTextModel::LayoutPass::KeepsRestOfSide(const SectionLines& s, size_t start,
+                                               int oldRow) const {
+  if (!s.sameFit || !m_passedEnd || !m_metEditLine || s.endIndex >= static_cast<int>(start))
+    return false;
+  const DocLineNode* line = s.lines[start];
+  return oldRow >= 0 && !IsUnplaced(line) && line->cache.top == 0 && line->cache.layout == m_layout;
+}
+
 // Refits the lines of a section with the column width, balances them over the
 // columns and sets them in rows: as many lines as fit the rest of the page in
-// balanced columns, the others in further rows on the following pages.
-// Returns the section's last line.
-DocLineNode* DocTextModel::LayoutPass::LayOutSection(DocLineNode* first, DocCharNode*& brk) {
+// balanced columns, the others in further rows on the following pages. last
+// receives the section's last line; false when a row after the edit began
+// its page as before, and the rest of the side was left as it was.
+bool DocTextModel::LayoutPass::LayOutSection(DocLineNode* first, DocLineNode*& last,
+                                             DocCharNode*& brk) {
   DocSection* section = first->section;
   // Columns are fitted to the page the section begins on.
   if (first->first->letter == kLetterPageBreak && first != m_page->first) AdvancePage(first);
-  std::vector<DocLineNode*> lines;
-  std::vector<int> widths, heights;
-  DocLineNode* line;
-  int columns;
+  SectionLines s(section, first);
+  bool passedEnd = m_passedEnd;
   for (;;) {
     int textWidth = m_layout->textRect.Width();
     bool valid = section->IsValidFor(textWidth) != FALSE;
-    columns = valid ? section->columnCount : 1;
-    int maxWidth = valid ? section->ColumnWidth(textWidth) : textWidth;
-    lines.clear();
-    widths.clear();
-    heights.clear();
-    for (line = first;; line = line->next) {
-      int width;
-      brk = Refit(line, maxWidth, width);
-      if (!m_passedEnd && Contains(line, brk)) m_passedEnd = true;
-      lines.push_back(line);
-      widths.push_back(width);
-      heights.push_back(m.LineHeight(line));
-      if (brk == nullptr || line->next->section != section) break;
-    }
+    // The page the section began on keeps its layout unless the edit
+    // reaches that far.
+    bool sameFit = section->rows.GetSize() > 0 && !IsUnplaced(first) &&
+                   first->cache.layout == m_layout &&
+                   (m_passedEnd ? m_metEditLine
+                                : !m_reachedEdit && first != m_editLine && first != m_endLine);
+    s.Restart(valid ? section->columnCount : 1, valid ? section->ColumnWidth(textWidth) : textWidth,
+              sameFit);
+    m_passedEnd = passedEnd;
+    FitSectionLines(s, 1);
     // Not even a first row fits the rest of this page: the section begins on
     // the next one, and is fitted to it.
-    if (m_y == 0 || first == m_page->first || RowFit(heights, 0, columns) > 0) break;
+    if (m_y == 0 || first == m_page->first ||
+        KeptRowFit(s, 0, FindOldRow(section, first, 0)) > 0 || RowFit(s, 0) > 0)
+      break;
     AdvancePage(first);
   }
-  section->last = line;
-  int counts[kMaxSectionColumns];
-  int n = static_cast<int>(lines.size());
-  section->height = BalanceColumnHeights(heights.data(), n, columns, counts);
-  int index = 0;
-  for (int c = 0; c < kMaxSectionColumns; c++) {
-    section->initialFirst[c] = counts[c] > 0 ? lines[index] : nullptr;
-    index += counts[c];
-    section->initialLast[c] = counts[c] > 0 ? lines[index - 1] : nullptr;
-  }
   section->balanced = 1;
-  section->rows.RemoveAll();
-
+  const int columns = s.columns;
+  CArray<CLayoutRow, const CLayoutRow&> rows;
+  int nextOldRow = 0;
   bool changed = false;
-  int start = 0;
-  while (start < n) {
-    int rest = n - start;
-    int fit = RowFit(heights, start, columns);
-    if (fit == 0) fit = rest > columns ? 1 : rest;  // taller than a page: it stays here
+  size_t start = 0;
+  while (FitSectionLines(s, start + 1)) {
+    if (start > 0) AdvancePage(s.lines[start]);
+    int oldRow = FindOldRow(section, s.lines[start], nextOldRow);
+    if (oldRow >= 0) nextOldRow = oldRow + 1;
+    if (start > 0) {
+      if (KeepsRestOfSide(s, start, oldRow)) {
+        for (int r = oldRow; r < section->rows.GetSize(); r++) rows.Add(section->rows[r]);
+        section->rows.Copy(rows);
+        section->current = rows[rows.GetUpperBound()];
+        if (changed) Widen(first, s.lines[start - 1]);
+        return false;
+      }
+    }
+    int counts[kMaxSectionColumns];
+    int fit = KeptRowFit(s, start, oldRow);
+    if (fit == 0) fit = RowFit(s, start);
+    if (fit == 0) {
+      // Taller than a page: it stays here.
+      fit = FitSectionLines(s, start + columns + 1) ? 1 : static_cast<int>(s.lines.size() - start);
+    }
     CLayoutRow row;
-    row.height = BalanceColumnHeights(&heights[start], fit, columns, counts);
-    row.first = lines[start];
-    row.last = lines[start + fit - 1];
-    int i = start;
+    row.height = BalanceColumnHeights(&s.heights[start], fit, columns, counts);
+    row.first = s.lines[start];
+    row.last = s.lines[start + fit - 1];
+    size_t i = start;
     for (int c = 0; c < columns; c++) {
       int top = m_y;
       if (counts[c] > 0) {
-        row.columnFirst[c] = lines[i];
-        row.columnLast[c] = lines[i + counts[c] - 1];
+        row.columnFirst[c] = s.lines[i];
+        row.columnLast[c] = s.lines[i + counts[c] - 1];
       }
       for (int k = 0; k < counts[c]; k++, i++) {
-        if (lines[i] != m_page->first) TakeOntoPage(lines[i]);
-        changed |= WriteCache(lines[i], top, heights[i], widths[i]);
-        top += heights[i];
+        DocLineNode* line = s.lines[i];
+        if (line != m_page->first) TakeOntoPage(line);
+        changed |= WriteCache(line, top, s.heights[i], s.widths[i]);
+        top += s.heights[i];
       }
     }
-    section->rows.Add(row);
+    rows.Add(row);
     m_y += row.height;
     start += fit;
-    if (start < n) AdvancePage(lines[start]);
   }
-  section->current = section->rows[section->rows.GetUpperBound()];
-  if (changed) Widen(first, line);
-  return line;
+  last = s.lines.back();
+  brk = s.brk;
+  section->last = last;
+  section->rows.Copy(rows);
+  section->current = rows[rows.GetUpperBound()];
+  if (changed) Widen(first, last);
+  return true;
 }
 
 void DocTextModel::LayoutPass::Run(DocLineNode* line) {
@@ -263,29 +447,29 @@ void DocTextModel::LayoutPass::Run(DocLineNode* line) {
     }
     if (line->section != nullptr) {
       // A section is compared as a whole by the line after it.
-      line = LayOutSection(line, brk);
+      if (!LayOutSection(line, line, brk)) return;
       changed = true;
     } else {
       int width;
+      bool holdsEnd;
       bool hardBreak = line->first->letter == kLetterPageBreak;
       if (hardBreak && line != m_page->first) AdvancePage(line);
-      brk = Refit(line, 0, width);
-      int height = m.LineHeight(line);
+      brk = Fit(line, 0, line->cache.layout == m_layout, width, holdsEnd);
+      int height = Height(line, m_lastFitKept);
       // A line that begins a page stays on it, however tall.
       if (line != m_page->first && m_y > 0 && m_y + height > TextHeight()) {
         AdvancePage(line);
         // The next page may be narrower or wider: fit the line to it.
-        brk = Refit(line, 0, width);
-        height = m.LineHeight(line);
+        brk = Fit(line, 0, line->cache.layout == m_layout, width, holdsEnd);
+        height = Height(line, m_lastFitKept);
       } else if (line != m_page->first) {
         TakeOntoPage(line);
       }
-      bool containsEnd = !m_passedEnd && Contains(line, brk);
       changed = WriteCache(line, m_y, height, width);
       // A line refitted twice (it moved to the next page) may be back where
       // it was while the line after it was made anew.
       if (m_passedEnd && !changed && !IsUnplaced(line->next)) return;
-      if (containsEnd) m_passedEnd = true;
+      if (holdsEnd) m_passedEnd = true;
       m_y += height;
     }
     if (brk == nullptr) {
@@ -321,7 +505,7 @@ void DocTextModel::Reformat(int side, DocCharNode* start, DocCharNode* end) {
   if (m_bRelayoutFromPrevLine && line->prev != nullptr) line = line->prev;
   m_bRelayoutFromPrevLine = FALSE;
   m_repaintFirst = m_repaintLast = nullptr;
-  LayoutPass pass(*this, side, end != nullptr ? end : start);
+  LayoutPass pass(*this, side, line, end != nullptr ? end : start);
   pass.Run(FirstLineToRefit(line));
   if (m_repaintFirst == nullptr) {
     DocLineNode* startLine = GetCharLine(start);

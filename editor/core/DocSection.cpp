@@ -23,7 +23,6 @@ void DocSection::ForgetLayout() {
   balanced = 0;
   rows.RemoveAll();
   current = CLayoutRow();
-  for (int i = 0; i < kMaxSectionColumns; i++) initialFirst[i] = initialLast[i] = nullptr;
 }
 
 int DocSection::ColumnWidth(int textWidth) const {

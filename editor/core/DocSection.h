@@ -23,12 +23,9 @@ struct DocSection {
   DWORD fileValue = 0;  // stored with the section in files, kept unchanged
   DocLineNode* first = nullptr;
   DocLineNode* last = nullptr;
-  int height = 0;          // of the whole section as one row: its tallest column
   int gap = 0;             // between columns, in pixels
   double gapInUnit = 0.0;  // inches or millimetres
   WORD unit = 1;           // 1 inches, 2 millimetres
-  DocLineNode* initialFirst[kMaxSectionColumns] = {};
-  DocLineNode* initialLast[kMaxSectionColumns] = {};
   CArray<CLayoutRow, const CLayoutRow&> rows;  // one per page the section spans
   CLayoutRow current;                          // working copy for column computations
 
