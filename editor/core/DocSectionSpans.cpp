@@ -100,6 +100,13 @@ void DocEditor::AssertRunsCounted(int side, const CEditSpanArray& runs) const {
 void DocEditor::CaptureSectionsBefore(int side, const DocCharNode* start, const DocCharNode* end,
                                       CEditSpanArray& runs) {
   SectionRunCache& kept = m_sectionRuns[side];
+  // Typing gives a side without sections none, and the other commands that
+  // could have given it some are recorded in full.
+  if (kept.valid && kept.runs.GetSize() == 0) {
+    runs.RemoveAll();
+    AssertRunsCounted(side, runs);
+    return;
+  }
   RunStarts starts;
   ScanSections(side, runs, starts);
   if (kept.valid && SameRunStarts(runs, starts, kept.runs, kept.starts, true)) {
