@@ -182,6 +182,8 @@ class DocEditor {
                              CEditSpanArray& runs);
   void CaptureSectionsAfter(int side, const DocCharNode* start, const DocCharNode* end,
                             int addedChars, CEditSpanArray& runs);
+  // Whether the side had no section when a step last looked.
+  BOOL IsKnownWithoutSections(int side) const;
   // The text or sections changed other than by a recorded step.
   void ForgetSectionRuns();
   void AssertRunsCounted(int side, const CEditSpanArray& runs) const;
@@ -196,6 +198,7 @@ class DocEditor {
     const CArray<CPageLayout*, CPageLayout*>* layouts;
     const DWORD* layoutPages;
     const CEditSpanArray* sections;  // one array per side
+    BOOL withoutSections[kDocSideCount];  // sides that have and keep none
   };
   void Settle(int side, const SettleTarget& target);
   DocCharNode* ReplaceText(DocCharNode* start, int oldCount, const CString& letters,

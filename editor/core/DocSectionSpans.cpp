@@ -102,7 +102,7 @@ void DocEditor::CaptureSectionsBefore(int side, const DocCharNode* start, const 
   SectionRunCache& kept = m_sectionRuns[side];
   // Typing gives a side without sections none, and the other commands that
   // could have given it some are recorded in full.
-  if (kept.valid && kept.runs.GetSize() == 0) {
+  if (IsKnownWithoutSections(side)) {
     runs.RemoveAll();
     AssertRunsCounted(side, runs);
     return;
@@ -138,6 +138,11 @@ void DocEditor::CaptureSectionsAfter(int side, const DocCharNode* start, const D
   kept.starts.Copy(starts);
   kept.valid = TRUE;
   AssertRunsCounted(side, runs);
+}
+
+BOOL DocEditor::IsKnownWithoutSections(int side) const {
+  const SectionRunCache& kept = m_sectionRuns[side];
+  return kept.valid && kept.runs.GetSize() == 0;
 }
 
 void DocEditor::ForgetSectionRuns() {

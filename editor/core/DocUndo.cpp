@@ -427,7 +427,7 @@ void DocEditor::Settle(int side, const SettleTarget& target) {
     BOOL changed = formatsChanged || layoutsChanged;
     BOOL sectionsChanged[kDocSideCount];
     for (int s = 0; s < kDocSideCount; s++) {
-      sectionsChanged[s] = ApplySections(s, target.sections[s]);
+      sectionsChanged[s] = !target.withoutSections[s] && ApplySections(s, target.sections[s]);
       changed |= sectionsChanged[s];
     }
     if (!changed) break;
@@ -494,8 +494,12 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
   // way goes with its layout, a line that goes may take a section with it.
   if (step.layoutsBefore.GetSize() == 0) SyncLayoutShadow();
   CEditSpanArray unchangedSections[kDocSideCount];
-  if (!step.HasSections())
-    for (int s = 0; s < kDocSideCount; s++) CaptureSections(s, unchangedSections[s]);
+  SettleTarget target;
+  for (int s = 0; s < kDocSideCount; s++) {
+    // A step that recorded no sections gives a side without any none.
+    target.withoutSections[s] = !step.HasSections() && IsKnownWithoutSections(s);
+    if (!step.HasSections() && !target.withoutSections[s]) CaptureSections(s, unchangedSections[s]);
+  }
   DocCharNode* start = ResolvePosition(side, step.changeStart, slot);
   DocCharNode* written = start;  // the last character the step wrote
   if (start != nullptr && oldLetters == letters) {
@@ -516,7 +520,6 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
     m_model.ReformatSide(side);
   const CArray<CPageLayout*, CPageLayout*>& layouts =
       forward ? step.layoutsAfter : step.layoutsBefore;
-  SettleTarget target;
   target.start = start;
   target.formats = forward ? &step.paragraphFormatsAfter : &step.paragraphFormatsBefore;
   target.layouts = layouts.GetSize() > 0 ? &layouts : &m_layoutShadow;
@@ -527,7 +530,12 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
                     : forward           ? step.sectionsAfter
                                         : step.sectionsBefore;
   Settle(side, target);
-  ForgetSectionRuns();
+  for (int s = 0; s < kDocSideCount; s++) {
+    if (target.withoutSections[s])
+      AssertRunsCounted(s, unchangedSections[s]);
+    else
+      m_sectionRuns[s].valid = FALSE;
+  }
   RestoreCaretAndAnchor(side, forward ? step.posAfter : step.posBefore);
   m_model.UpdateScrollSizes();
   m_model.SetCurrentSide(current);
