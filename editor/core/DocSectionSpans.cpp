@@ -32,8 +32,6 @@ void DocEditor::ScanSections(int side, CEditSpanArray& runs, RunStarts& starts,
   starts.RemoveAll();
   const DocLineNode* first = m_model.Side(side).head.line;
   bool any = false;
-  for (const DocLineNode* l = first; l != nullptr && !any; l = l->next) any = l->section != nullptr;
-  if (!any) return;
   for (const DocLineNode* l = first; l != nullptr; l = l->next) {
     if (l == first || l->section != l->prev->section) {
       runs.Add(SpanOf(l->section));
@@ -41,6 +39,11 @@ void DocEditor::ScanSections(int side, CEditSpanArray& runs, RunStarts& starts,
     }
     runs[runs.GetUpperBound()].lineCount++;
     if (l == find) *findRun = runs.GetUpperBound();
+    any = any || l->section != nullptr;
+  }
+  if (!any) {
+    runs.RemoveAll();
+    starts.RemoveAll();
   }
 }
 
