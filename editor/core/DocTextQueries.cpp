@@ -132,10 +132,7 @@ int DocTextModel::GetCharLineIndexInPage(const DocCharNode* node) const {
 
 int DocTextModel::GetSidePageCount(const DocCharNode* node) const {
   const DocPageNode* page = GetCharPage(node);
-  if (page == nullptr) return 0;
-  int count = GetPageIndex(page) + 1;
-  for (page = page->next; page != nullptr; page = page->next) count++;
-  return count;
+  return page != nullptr ? GetPageCount(static_cast<int>(page->side)) : 0;
 }
 
 int DocTextModel::CompareLines(const DocLineNode* a, const DocLineNode* b) const {
