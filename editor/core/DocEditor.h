@@ -190,7 +190,9 @@ class DocEditor {
   BOOL ApplyFormats(const DocCharNode* start, const CDWordArray& formats,
                     DocLineNode*& firstChanged, DocLineNode*& lastChanged);
   BOOL ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD pages[2]);
-  BOOL ApplySections(int side, const CEditSpanArray& runs);
+  // current: the side's runs when known, else they are counted.
+  BOOL ApplySections(int side, const CEditSpanArray& runs,
+                     const CEditSpanArray* current = nullptr);
   // What a replayed step leaves besides the text.
   struct SettleTarget {
     const DocCharNode* start;  // the character before the change
@@ -199,8 +201,9 @@ class DocEditor {
     const DWORD* layoutPages;
     const CEditSpanArray* sections;  // one array per side
     BOOL withoutSections[kDocSideCount];  // sides that have and keep none
+    const CEditSpanArray* currentSections;  // one array per side, as the replay left them
   };
-  void Settle(int side, const SettleTarget& target);
+  BOOL Settle(int side, const SettleTarget& target);
   DocCharNode* ReplaceText(DocCharNode* start, int oldCount, const CString& letters,
                            const CByteArray& points, const CDWordArray& attrs);
   BOOL BuildSide(int side, IDocBuildProgress* progress, BOOL hashemFilter, int pixelsPerInchX);

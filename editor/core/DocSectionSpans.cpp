@@ -44,6 +44,7 @@ void DocEditor::ScanSections(int side, CEditSpanArray& runs, RunStarts& starts,
   if (!any) {
     runs.RemoveAll();
     starts.RemoveAll();
+    if (findRun != nullptr) *findRun = -1;
   }
 }
 
@@ -154,10 +155,15 @@ void DocEditor::ForgetSectionRuns() {
 
 // Line counts are left to the layout: each run's lines are those that begin
 // among its characters, and a line is split where a run begins inside it.
-BOOL DocEditor::ApplySections(int side, const CEditSpanArray& runs) {
-  CEditSpanArray current;
-  CaptureSections(side, current);
-  if (SameSpans(current, runs)) return FALSE;
+BOOL DocEditor::ApplySections(int side, const CEditSpanArray& runs,
+                              const CEditSpanArray* current) {
+  CEditSpanArray counted;
+  if (current == nullptr) {
+    CaptureSections(side, counted);
+    current = &counted;
+  }
+  if (SameSpans(*current, runs)) return FALSE;
+  m_sectionRuns[side].valid = FALSE;
   m_model.ClearSections(side);
   CArray<DocLineNode*, DocLineNode*> starts;
   DocCharNode* c = m_model.GetHead(side);

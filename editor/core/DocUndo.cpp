@@ -418,8 +418,10 @@ BOOL DocEditor::ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, con
 // new pages take copies of their neighbours' layouts, new lines their
 // neighbours' formats and sections, and a layout may end a section, so each
 // pass that changed something lays out again, only the lines whose format
-// changed unless a side's layouts or sections did.
-void DocEditor::Settle(int side, const SettleTarget& target) {
+// changed unless a side's layouts or sections did. TRUE when anything was
+// written back.
+BOOL DocEditor::Settle(int side, const SettleTarget& target) {
+  BOOL wrote = FALSE;
   for (int pass = 0; pass < kMaxSettlePasses; pass++) {
     DocLineNode *firstChanged, *lastChanged;
     BOOL formatsChanged = ApplyFormats(target.start, *target.formats, firstChanged, lastChanged);
@@ -427,10 +429,13 @@ void DocEditor::Settle(int side, const SettleTarget& target) {
     BOOL changed = formatsChanged || layoutsChanged;
     BOOL sectionsChanged[kDocSideCount];
     for (int s = 0; s < kDocSideCount; s++) {
-      sectionsChanged[s] = !target.withoutSections[s] && ApplySections(s, target.sections[s]);
+      const CEditSpanArray* current = pass == 0 ? &target.currentSections[s] : nullptr;
+      sectionsChanged[s] =
+          !target.withoutSections[s] && ApplySections(s, target.sections[s], current);
       changed |= sectionsChanged[s];
     }
     if (!changed) break;
+    wrote = TRUE;
     for (int s = 0; s < kDocSideCount; s++) {
       if (layoutsChanged || sectionsChanged[s])
         m_model.ReformatSide(s);
@@ -438,6 +443,7 @@ void DocEditor::Settle(int side, const SettleTarget& target) {
         m_model.Reformat(side, firstChanged->first, m_model.GetLineLastChar(lastChanged));
     }
   }
+  return wrote;
 }
 
 // Puts `letters` in place of the `oldCount` characters after `start`, each
@@ -493,14 +499,20 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
   // What the step left alone is put back as it stood: a page emptied on the
   // way goes with its layout, a line that goes may take a section with it.
   if (step.layoutsBefore.GetSize() == 0) SyncLayoutShadow();
+  DocCharNode* start = ResolvePosition(side, step.changeStart, slot);
+  // The character after the text replaced: like start it outlives the
+  // replay, so the section runs are counted as for a typed change.
+  const DocCharNode* end = start;
+  for (int i = 0; i <= oldLetters.GetLength() && end != nullptr; i++) end = end->next;
   CEditSpanArray unchangedSections[kDocSideCount];
+  CEditSpanArray currentSections[kDocSideCount];
   SettleTarget target;
   for (int s = 0; s < kDocSideCount; s++) {
     // A step that recorded no sections gives a side without any none.
     target.withoutSections[s] = !step.HasSections() && IsKnownWithoutSections(s);
-    if (!step.HasSections() && !target.withoutSections[s]) CaptureSections(s, unchangedSections[s]);
+    if (!target.withoutSections[s])
+      CaptureSectionsBefore(s, s == side ? start : nullptr, end, unchangedSections[s]);
   }
-  DocCharNode* start = ResolvePosition(side, step.changeStart, slot);
   DocCharNode* written = start;  // the last character the step wrote
   if (start != nullptr && oldLetters == letters) {
     // Only points and attributes changed: written in place.
@@ -518,6 +530,12 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
     m_model.Reformat(side, start, written->next != nullptr ? written->next : written);
   else
     m_model.ReformatSide(side);
+  for (int s = 0; s < kDocSideCount; s++) {
+    if (!target.withoutSections[s])
+      CaptureSectionsAfter(s, s == side ? start : nullptr, end,
+                           letters.GetLength() - oldLetters.GetLength(), currentSections[s]);
+  }
+  target.currentSections = currentSections;
   const CArray<CPageLayout*, CPageLayout*>& layouts =
       forward ? step.layoutsAfter : step.layoutsBefore;
   target.start = start;
@@ -529,13 +547,9 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
   target.sections = !step.HasSections() ? unchangedSections
                     : forward           ? step.sectionsAfter
                                         : step.sectionsBefore;
-  Settle(side, target);
-  for (int s = 0; s < kDocSideCount; s++) {
-    if (target.withoutSections[s])
-      AssertRunsCounted(s, unchangedSections[s]);
-    else
-      m_sectionRuns[s].valid = FALSE;
-  }
+  if (Settle(side, target)) ForgetSectionRuns();
+  for (int s = 0; s < kDocSideCount; s++)
+    if (target.withoutSections[s]) AssertRunsCounted(s, unchangedSections[s]);
   RestoreCaretAndAnchor(side, forward ? step.posAfter : step.posBefore);
   m_model.UpdateScrollSizes();
   m_model.SetCurrentSide(current);
