@@ -284,14 +284,14 @@ int DocTextModel::LayoutPass::RowFit(SectionLines& s, size_t start) {
   }
   int fitted = static_cast<int>(s.lines.size() - start);
   if (s.Total(start, s.lines.size()) <= tooTall &&
-      BalanceColumnHeights(&s.heights[start], fitted, s.columns, counts) <= avail)
+      BalanceColumnSums(&s.sums[start], fitted, s.columns, counts) <= avail)
     return fitted;  // every line left
   int fit = 0;
   if (FitSectionLines(s, start + s.columns + 1)) {
     for (int k = 1; k < fitted; k++) {
       long long total = s.Total(start, start + k);
       if (total > tooTall) break;
-      if (total > avail && BalanceColumnHeights(&s.heights[start], k, s.columns, counts) > avail)
+      if (total > avail && BalanceColumnSums(&s.sums[start], k, s.columns, counts) > avail)
         break;
       fit = k;
     }
@@ -402,7 +402,7 @@ bool DocTextModel::LayoutPass::LayOutSection(DocLineNode* first, DocLineNode*& l
       fit = FitSectionLines(s, start + columns + 1) ? 1 : static_cast<int>(s.lines.size() - start);
     }
     CLayoutRow row;
-    row.height = BalanceColumnHeights(&s.heights[start], fit, columns, counts);
+    row.height = BalanceColumnSums(&s.sums[start], fit, columns, counts);
     row.first = s.lines[start];
     row.last = s.lines[start + fit - 1];
     size_t i = start;

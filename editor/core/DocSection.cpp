@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 #include "editor/core/DocNodes.h"
 #include "editor/core/EdMulDiv.h"
@@ -38,30 +39,32 @@ int DocSection::ColumnOffset(int column, int textWidth, int side) const {
 
 // Fills the columns under one pattern: a line that would make a column taller
 // than the target stays in it when the column's bit is set, else it begins the
-// next column. Returns tallest minus shortest column height.
-static int TryPattern(const int* heights, int lineCount, int columns, int target, unsigned pattern,
-                      int counts[kMaxSectionColumns], int* tallest) {
-  int sums[kMaxSectionColumns] = {};
+// next column; each column takes at least its first line, the last one the
+// rest. Each column's end is found in the running totals by a binary search.
+// Returns tallest minus shortest column height.
+static long long TryPattern(const long long* sums, int lineCount, int columns, long long target,
+                            unsigned pattern, int counts[kMaxSectionColumns],
+                            long long* tallest) {
   std::fill(counts, counts + kMaxSectionColumns, 0);
-  int column = 0;
-  for (int i = 0; i < lineCount; i++) {
-    int h = heights[i];
-    if (column < columns - 1 && counts[column] > 0 && sums[column] + h > target) {
-      if (pattern & (1u << column)) {
-        sums[column] += h;
-        counts[column]++;
-        column++;
-        continue;
-      }
-      column++;
-    }
-    sums[column] += h;
-    counts[column]++;
-  }
-  int hi = 0, lo = INT_MAX;
+  long long hi = 0, lo = LLONG_MAX;
+  int begin = 0;
   for (int c = 0; c < columns; c++) {
-    hi = std::max(hi, sums[c]);
-    lo = std::min(lo, sums[c]);
+    int end = lineCount;
+    if (begin >= lineCount) {
+      end = begin;
+    } else if (c < columns - 1 && begin + 2 <= lineCount) {
+      // The first line after the column's first that overflows the target.
+      const long long* over =
+          std::upper_bound(sums + begin + 2, sums + lineCount + 1, sums[begin] + target);
+      int afterOverflow = static_cast<int>(over - sums);
+      if (afterOverflow <= lineCount)
+        end = (pattern & (1u << c)) ? afterOverflow : afterOverflow - 1;
+    }
+    counts[c] = end - begin;
+    long long height = sums[end] - sums[begin];
+    hi = std::max(hi, height);
+    lo = std::min(lo, height);
+    begin = end;
   }
   *tallest = hi;
   return hi - lo;
@@ -69,34 +72,40 @@ static int TryPattern(const int* heights, int lineCount, int columns, int target
 
 int BalanceColumnHeights(const int* heights, int lineCount, int columns,
                          int counts[kMaxSectionColumns]) {
+  std::vector<long long> sums(static_cast<size_t>(std::max(lineCount, 0)) + 1, 0);
+  for (int i = 0; i < lineCount; i++) sums[i + 1] = sums[i] + heights[i];
+  return BalanceColumnSums(sums.data(), lineCount, columns, counts);
+}
+
+int BalanceColumnSums(const long long* sums, int lineCount, int columns,
+                      int counts[kMaxSectionColumns]) {
   std::fill(counts, counts + kMaxSectionColumns, 0);
   columns = std::max(1, std::min(columns, kMaxSectionColumns));
   if (lineCount <= columns) {
-    int tallest = 0;
+    long long tallest = 0;
     for (int i = 0; i < lineCount; i++) {
       counts[i] = 1;
-      tallest = std::max(tallest, heights[i]);
+      tallest = std::max(tallest, sums[i + 1] - sums[i]);
     }
-    return tallest;
+    return static_cast<int>(tallest);
   }
   static const unsigned kPatterns[kMaxSectionColumns][8] = {
       {0}, {1, 0}, {3, 1, 2, 0}, {7, 3, 5, 6, 1, 2, 4, 0}};
-  long long total = 0;
-  for (int i = 0; i < lineCount; i++) total += heights[i];
+  long long total = sums[lineCount] - sums[0];
   int target = EdMulDiv(static_cast<int>(std::min<long long>(total, INT_MAX)), 1, columns);
-  int best = INT_MAX, bestTallest = 0;
+  long long best = LLONG_MAX, bestTallest = 0;
   int trial[kMaxSectionColumns];
   for (int p = 0; p < (1 << (columns - 1)); p++) {
-    int tallest;
-    int spread =
-        TryPattern(heights, lineCount, columns, target, kPatterns[columns - 1][p], trial, &tallest);
+    long long tallest;
+    long long spread =
+        TryPattern(sums, lineCount, columns, target, kPatterns[columns - 1][p], trial, &tallest);
     if (spread < best) {
       best = spread;
       bestTallest = tallest;
       std::copy(trial, trial + kMaxSectionColumns, counts);
     }
   }
-  return bestTallest;
+  return static_cast<int>(bestTallest);
 }
 
 // Walks a column from its first line; -1 when the line is not in it.

@@ -57,3 +57,7 @@ struct DocSection {
 // i; returns the tallest column's height.
 int BalanceColumnHeights(const int* heights, int lineCount, int columns,
                          int counts[kMaxSectionColumns]);
+// The same from running totals: sums[i] is the height of the lines before
+// line i, from sums[0] to sums[lineCount].
+int BalanceColumnSums(const long long* sums, int lineCount, int columns,
+                      int counts[kMaxSectionColumns]);
