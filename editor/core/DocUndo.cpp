@@ -451,7 +451,7 @@ BOOL DocEditor::Settle(int side, const SettleTarget& target) {
 // are left alone, so that an unchanged break keeps its line, page and layout.
 // Returns the character the unchanged end follows.
 DocCharNode* DocEditor::ReplaceText(DocCharNode* start, int oldCount, const CString& letters,
-                            const CByteArray& points, const CDWordArray& attrs) {
+                                    const CByteArray& points, const CDWordArray& attrs) {
   auto same = [&](const DocCharNode* c, int i) {
     return c->letter == static_cast<BYTE>(letters[i]) && c->point == points[i] &&
            (c->attributes & ~kMark) == (attrs[i] & ~kMark);
