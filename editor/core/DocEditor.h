@@ -223,7 +223,10 @@ class DocEditor {
   // them, as CaptureLayouts gives them.
   CArray<CPageLayout*, CPageLayout*> m_layoutShadow;
   DWORD m_layoutShadowPages[2] = {0, 0};
-  BOOL m_changeMayAddSections = FALSE;  // the step is another command than typing
+  // The step is another command than typing: it may add sections and
+  // change layouts in place.
+  BOOL m_commandStep = FALSE;
+  DWORD m_pageListChangesBefore = 0;  // the model's count when the step began
   struct SectionRunCache {
     CEditSpanArray runs;  // as CaptureSections gives them
     RunStarts starts;

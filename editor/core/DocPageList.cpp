@@ -10,6 +10,7 @@
 void DocTextModel::OnPagesChanged() {
   for (PageTable& table : m_pageTables) table.valid = false;
   m_documentHeight = kHeightUnknown;
+  m_pageListChanges++;
 }
 
 const DocTextModel::PageTable& DocTextModel::GetPageTable(int side) const {

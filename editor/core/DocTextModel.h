@@ -134,6 +134,9 @@ class DocTextModel {
   CPageLayout* GetPageLayout(const DocPageNode* page) const;
   CPageLayout* InsertLayoutAfter(CPageLayout* layout);
   void DeleteLayout(int side, CPageLayout* layout);
+  // Grows each time a page or layout comes or goes, so that an edit that
+  // changes no layout in place can tell that none came or went.
+  DWORD GetPageListChanges() const { return m_pageListChanges; }
 
   // --- Style tables ---------------------------------------------------------
   WORD FindOrAddFontName(int side, const CString& face);
@@ -297,6 +300,7 @@ class DocTextModel {
   static constexpr int kHeightUnknown = -1;
   mutable int m_documentHeight = kHeightUnknown;
   mutable PageTable m_pageTables[kDocSideCount];
+  DWORD m_pageListChanges = 0;
   int m_cachedPageCount = 0;
   // Scroll sizes last given to the view: total, client, line step.
   CSize m_scrollTotal, m_scrollPage, m_scrollLine;

@@ -305,7 +305,8 @@ void DocEditor::BeginChange(DWORD type, DocCharNode* start, DocCharNode* end) {
              m_pending.replacedAttrs);
   CaptureFormats(start, end, m_pending.paragraphFormatsBefore);
   SyncLayoutShadow();
-  m_changeMayAddSections = FALSE;
+  m_pageListChangesBefore = m_model.GetPageListChanges();
+  m_commandStep = FALSE;
   for (int s = 0; s < kDocSideCount; s++)
     CaptureSectionsBefore(s, s == side ? start : nullptr, end, m_pending.sectionsBefore[s]);
 }
@@ -321,7 +322,11 @@ void DocEditor::EndChange() {
   CaptureRaw(m_changeStart, m_changeEnd, m_pending.insertedLetters, m_pending.insertedPoints,
              m_pending.insertedAttrs);
   CaptureFormats(m_changeStart, m_changeEnd, m_pending.paragraphFormatsAfter);
-  if (!LayoutsMatch(m_layoutShadow, m_layoutShadowPages)) {
+  // Typing changes no layout in place: it can only add or drop pages.
+  bool layoutsMayDiffer =
+      m_commandStep || m_model.GetPageListChanges() != m_pageListChangesBefore;
+  assert(layoutsMayDiffer || LayoutsMatch(m_layoutShadow, m_layoutShadowPages));
+  if (layoutsMayDiffer && !LayoutsMatch(m_layoutShadow, m_layoutShadowPages)) {
     m_pending.layoutsBefore.Append(m_layoutShadow);
     for (int s = 0; s < kDocSideCount; s++) m_pending.layoutPagesBefore[s] = m_layoutShadowPages[s];
     m_layoutShadow.RemoveAll();
@@ -332,8 +337,8 @@ void DocEditor::EndChange() {
   bool sectionsKept = true;
   for (int s = 0; s < kDocSideCount; s++) {
     // Typing and deleting give a side without sections none.
-    if (m_pending.sectionsBefore[s].GetSize() == 0 && !m_changeMayAddSections) continue;
-    if (m_changeMayAddSections) ForgetSectionRuns();
+    if (m_pending.sectionsBefore[s].GetSize() == 0 && !m_commandStep) continue;
+    if (m_commandStep) ForgetSectionRuns();
     CaptureSectionsAfter(s, s == side ? m_changeStart : nullptr, m_changeEnd, addedChars,
                          m_pending.sectionsAfter[s]);
     sectionsKept =
@@ -361,7 +366,7 @@ void DocEditor::BeginStep(DWORD type) {
   }
   // Text typed in may take a waiting shuruk after it as its vowel.
   BeginChange(type, start, end->next != nullptr ? end->next->next : nullptr);
-  m_changeMayAddSections = TRUE;
+  m_commandStep = TRUE;
 }
 
 void DocEditor::EndStep() { EndChange(); }
