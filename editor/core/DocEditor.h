@@ -168,6 +168,8 @@ class DocEditor {
   void CaptureLayouts(CArray<CPageLayout*, CPageLayout*>& list, DWORD pages[2]) const;
   static void DeleteLayouts(CArray<CPageLayout*, CPageLayout*>& list);
   BOOL LayoutsMatch(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD pages[2]) const;
+  BOOL DefaultLayoutsMatch(const CArray<CPageLayout*, CPageLayout*>& list,
+                           const DWORD pages[2]) const;
   void SyncLayoutShadow();
   // The side's runs of lines by section from its start; empty when it has no
   // section.
@@ -223,6 +225,7 @@ class DocEditor {
   // them, as CaptureLayouts gives them.
   CArray<CPageLayout*, CPageLayout*> m_layoutShadow;
   DWORD m_layoutShadowPages[2] = {0, 0};
+  DWORD m_layoutShadowChanges = 0;  // the model's count when they last matched
   // The step is another command than typing: it may add sections and
   // change layouts in place.
   BOOL m_commandStep = FALSE;

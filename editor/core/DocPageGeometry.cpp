@@ -206,6 +206,7 @@ void DocTextModel::UpdatePageUnion() {
     if (AnyLandscape(layouts)) m_orientationSummary = 2;
   });
   m_documentHeight = SumPageHeights(*this, m_pageSpacingY);
+  m_pageListChanges++;
 }
 
 int DocTextModel::GetDocumentHeight() const {

@@ -134,8 +134,9 @@ class DocTextModel {
   CPageLayout* GetPageLayout(const DocPageNode* page) const;
   CPageLayout* InsertLayoutAfter(CPageLayout* layout);
   void DeleteLayout(int side, CPageLayout* layout);
-  // Grows each time a page or layout comes or goes, so that an edit that
-  // changes no layout in place can tell that none came or went.
+  // Grows each time a page or layout comes or goes and each time the page
+  // union is updated, as it is after a page's layout is rewritten: while it
+  // stands still, the pages' layouts are as they were.
   DWORD GetPageListChanges() const { return m_pageListChanges; }
 
   // --- Style tables ---------------------------------------------------------

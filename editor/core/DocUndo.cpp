@@ -269,13 +269,33 @@ BOOL DocEditor::LayoutsMatch(const CArray<CPageLayout*, CPageLayout*>& list,
   return k == list.GetSize();
 }
 
+// Whether the sides' default layouts are those of the list.
+BOOL DocEditor::DefaultLayoutsMatch(const CArray<CPageLayout*, CPageLayout*>& list,
+                                    const DWORD counts[2]) const {
+  int k = 0;
+  for (int side = 0; side < kDocSideCount; side++) {
+    if (k >= list.GetSize() || m_model.Side(side).defaultLayout != *list[k]) return FALSE;
+    k += 1 + static_cast<int>(counts[side]);
+  }
+  return TRUE;
+}
+
 // Typing seldom changes a layout, so the copies taken for one step serve the
-// next ones for as long as they still match: a key compares the layouts and
-// copies them only when they changed.
+// next ones for as long as they still match. The pages' layouts are compared
+// only when the model says that a page or layout came, went or was
+// rewritten since they last matched.
 void DocEditor::SyncLayoutShadow() {
-  if (LayoutsMatch(m_layoutShadow, m_layoutShadowPages)) return;
-  DeleteLayouts(m_layoutShadow);
-  CaptureLayouts(m_layoutShadow, m_layoutShadowPages);
+  DWORD changes = m_model.GetPageListChanges();
+  if (m_layoutShadow.GetSize() > 0 && changes == m_layoutShadowChanges &&
+      DefaultLayoutsMatch(m_layoutShadow, m_layoutShadowPages)) {
+    assert(LayoutsMatch(m_layoutShadow, m_layoutShadowPages));
+    return;
+  }
+  if (!LayoutsMatch(m_layoutShadow, m_layoutShadowPages)) {
+    DeleteLayouts(m_layoutShadow);
+    CaptureLayouts(m_layoutShadow, m_layoutShadowPages);
+  }
+  m_layoutShadowChanges = changes;
 }
 
 // The characters strictly between start and end (null: to the end of the
@@ -333,6 +353,7 @@ void DocEditor::EndChange() {
     CaptureLayouts(m_pending.layoutsAfter, m_pending.layoutPagesAfter);
     CaptureLayouts(m_layoutShadow, m_layoutShadowPages);
   }
+  m_layoutShadowChanges = m_model.GetPageListChanges();
   int addedChars = m_pending.insertedLetters.GetLength() - m_pending.replacedLetters.GetLength();
   bool sectionsKept = true;
   for (int s = 0; s < kDocSideCount; s++) {
