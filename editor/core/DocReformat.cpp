@@ -5,6 +5,7 @@
 // edit did not reach keep the breaks and sizes their caches hold, so a line
 // that moves the rest down moves it without measuring it again, and rows of a
 // section before the edit are set again only where they begin as they did.
+#include <algorithm>
 #include <vector>
 
 #include "editor/core/DocTextModel.h"
@@ -28,6 +29,8 @@ class DocTextModel::LayoutPass {
   bool LayOutSection(DocLineNode* first, DocLineNode*& last, DocCharNode*& brk);
   bool KeepsRestOfSide(const SectionLines& s, size_t start, int oldRow) const;
   int KeptRowFit(SectionLines& s, size_t start, int oldRow);
+  int FirstRowReached(const DocSection* section) const;
+  bool SkipsKeptRow(const SectionLines& s, size_t start, int oldRow, int reached) const;
   int RowFit(SectionLines& s, size_t start);
   void TakeOntoPage(DocLineNode* line);
   void AdvancePage(DocLineNode* line);
@@ -64,6 +67,11 @@ struct DocTextModel::LayoutPass::SectionLines {
     columns = columnCount;
     maxWidth = width;
     sameFit = fitAsBefore;
+    Rebase(first);
+  }
+  // The lines are fitted again from the line given on.
+  void Rebase(DocLineNode* line) {
+    next = line;
     complete = false;
     endIndex = -1;
     keptBefore = 0;
@@ -76,6 +84,7 @@ struct DocTextModel::LayoutPass::SectionLines {
 
   DocSection* section;
   DocLineNode* first;
+  DocLineNode* next = nullptr;  // the line to fit next
   int columns = 1;
   int maxWidth = 0;
   bool sameFit = false;   // fitted to the width the section had when last laid out
@@ -253,7 +262,7 @@ bool DocTextModel::LayoutPass::Contains(const DocLineNode* line, const DocCharNo
 // has fewer.
 bool DocTextModel::LayoutPass::FitSectionLines(SectionLines& s, size_t count) {
   while (s.lines.size() < count && !s.complete) {
-    DocLineNode* line = s.lines.empty() ? s.first : s.lines.back()->next;
+    DocLineNode* line = s.next;
     int width;
     bool holdsEnd;
     s.brk = Fit(line, s.maxWidth, s.sameFit, width, holdsEnd);
@@ -268,6 +277,7 @@ bool DocTextModel::LayoutPass::FitSectionLines(SectionLines& s, size_t count) {
     s.heights.push_back(height);
     s.sums.push_back(s.sums.back() + height);
     s.complete = s.brk == nullptr || line->next->section != s.section;
+    s.next = line->next;
   }
   return s.lines.size() >= count;
 }
@@ -332,6 +342,42 @@ static int FindOldRow(const DocSection* section, const DocLineNode* line, int fr
   return -1;
 }
 
+// The first row laid out before that the edit may reach: the row that
+// begins the page the edit begins or ends on (0 when the section does not
+// begin it), or past the rows when the edit lies after the section.
+int DocTextModel::LayoutPass::FirstRowReached(const DocSection* section) const {
+  if (m_reachedEdit || m_passedEnd) return 0;
+  int reached = section->rows.GetSize();
+  for (const DocLineNode* line : {m_editLine, m_endLine}) {
+    if (line->section != section) continue;
+    int row = FindOldRow(section, m.GetLinePage(line)->first, 0);
+    reached = std::min(reached, std::max(row, 0));
+  }
+  return reached;
+}
+
+// Whether the row laid out before at start stands as it was without its
+// lines being visited: it begins where it did, and all its fit reads (its
+// lines, the line after them and lines enough that the rest cannot fit the
+// page) lies in rows that end two rows before the one the edit reaches, as
+// a word may move up into the row before that.
+bool DocTextModel::LayoutPass::SkipsKeptRow(const SectionLines& s, size_t start, int oldRow,
+                                            int reached) const {
+  if (!s.sameFit || m_reachedEdit || m_passedEnd || oldRow < 0 || oldRow + 3 >= reached)
+    return false;
+  const DocLineNode* line = s.lines[start];
+  if (IsUnplaced(line) || line->cache.top != m_y || line->cache.layout != m_layout) return false;
+  const CArray<CLayoutRow, const CLayoutRow&>& rows = s.section->rows;
+  long long tooTall = static_cast<long long>(TextHeight() - m_y) * s.columns;
+  long long total = 0;
+  int lines = 0;
+  for (int r = oldRow; r + 2 < reached && (total <= tooTall || lines <= s.columns); r++) {
+    total += rows[r].lineHeights;
+    lines += rows[r].lineCount;
+  }
+  return total > tooTall && lines > s.columns;
+}
+
 // Whether the row that begins at start begins its page as it did, after the
 // edit and fitted as before: then the rows from it, and the rest of the side,
 // are laid out as they were.
@@ -379,20 +425,27 @@ bool DocTextModel::LayoutPass::LayOutSection(DocLineNode* first, DocLineNode*& l
   const int columns = s.columns;
   CArray<CLayoutRow, const CLayoutRow&> rows;
   int nextOldRow = 0;
+  const int reached = FirstRowReached(section);
   bool changed = false;
   size_t start = 0;
   while (FitSectionLines(s, start + 1)) {
-    if (start > 0) AdvancePage(s.lines[start]);
+    if (rows.GetSize() > 0) AdvancePage(s.lines[start]);
     int oldRow = FindOldRow(section, s.lines[start], nextOldRow);
     if (oldRow >= 0) nextOldRow = oldRow + 1;
-    if (start > 0) {
-      if (KeepsRestOfSide(s, start, oldRow)) {
-        for (int r = oldRow; r < section->rows.GetSize(); r++) rows.Add(section->rows[r]);
-        section->rows.Copy(rows);
-        section->current = rows[rows.GetUpperBound()];
-        if (changed) Widen(first, s.lines[start - 1]);
-        return false;
-      }
+    if (SkipsKeptRow(s, start, oldRow, reached)) {
+      const CLayoutRow& kept = section->rows[oldRow];
+      rows.Add(kept);
+      m_y += kept.height;
+      s.Rebase(kept.last->next);
+      start = 0;
+      continue;
+    }
+    if (rows.GetSize() > 0 && KeepsRestOfSide(s, start, oldRow)) {
+      if (changed) Widen(first, rows[rows.GetUpperBound()].last);
+      for (int r = oldRow; r < section->rows.GetSize(); r++) rows.Add(section->rows[r]);
+      section->rows.Copy(rows);
+      section->current = rows[rows.GetUpperBound()];
+      return false;
     }
     int counts[kMaxSectionColumns];
     int fit = KeptRowFit(s, start, oldRow);
@@ -405,6 +458,8 @@ bool DocTextModel::LayoutPass::LayOutSection(DocLineNode* first, DocLineNode*& l
     row.height = BalanceColumnSums(&s.sums[start], fit, columns, counts);
     row.first = s.lines[start];
     row.last = s.lines[start + fit - 1];
+    row.lineCount = fit;
+    row.lineHeights = static_cast<int>(s.Total(start, start + fit));
     size_t i = start;
     for (int c = 0; c < columns; c++) {
       int top = m_y;

@@ -15,6 +15,8 @@ struct CLayoutRow {
   DocLineNode* last = nullptr;
   DWORD flags = 0;
   int height = 0;
+  int lineCount = 0;    // lines in the row
+  int lineHeights = 0;  // their heights added up
 };
 
 struct DocSection {
