@@ -1,0 +1,72 @@
+// A view: the window that shows a document inside a frame and takes the
+// user's input for it.
+//
+// A view joins its document when it is created with a CCreateContext naming
+// the document, and leaves it when the object goes. The frame sends
+// WM_INITIALUPDATE once the frame is built (OnInitialUpdate); painting
+// prepares the DC (OnPrepareDC) and draws (OnDraw); the document calls
+// OnUpdate when its data changes. Commands reach the view first, then its
+// document (and through it the document's template). A click makes the
+// view its frame's active view. Views are made with new and delete
+// themselves with their window.
+#pragma once
+
+#include "classlib/win/CWnd.h"
+
+class CDC;
+class CDocument;
+struct CPrintInfo;
+
+class CView : public CWnd {
+  DECLARE_DYNAMIC(CView)
+ public:
+  CView() = default;
+  // Leaves the document.
+  ~CView() override;
+
+  CDocument* GetDocument() const { return m_pDocument; }
+
+  BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+  // The view's own map, then its document's route.
+  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
+  // Sets up the DC for OnDraw (the mapping and origin); pInfo is given when printing.
+  virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+  // Whether pDocItem is selected in this view; the default says no.
+  virtual BOOL IsSelected(const CObject* pDocItem) const;
+  // Draws the document into the prepared DC.
+  virtual void OnDraw(CDC* pDC) = 0;
+  // Once, after the frame is built and the document loaded; the default
+  // calls OnUpdate(nullptr, 0, nullptr).
+  virtual void OnInitialUpdate();
+  // The document changed (pSender made the change; lHint and pHint say
+  // what); the default repaints the whole view.
+  virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
+
+ protected:
+  // The frame's active view changes from pDeactiveView to pActivateView;
+  // the view becoming active takes the focus.
+  virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
+  // The view's frame is activated or deactivated (nState as WM_ACTIVATE's).
+  virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
+
+  void PostNcDestroy() override;
+
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnDestroy();
+  afx_msg void OnPaint();
+  afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+  afx_msg LRESULT OnInitialUpdateMessage(WPARAM wParam, LPARAM lParam);
+
+  // Set and cleared by the document's AddView and RemoveView.
+  CDocument* m_pDocument = nullptr;
+
+ private:
+  friend class CDocument;
+  // The frames tell their views about activation.
+  friend class CFrameWnd;
+  friend class CMDIFrameWnd;
+  friend class CMDIChildWnd;
+
+  DECLARE_MESSAGE_MAP()
+};
