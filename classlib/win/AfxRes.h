@@ -11,6 +11,48 @@
 #define AFX_IDW_DOCKBAR_FLOAT 0xE81F
 #define AFX_IDW_PANE_FIRST 0xE900
 #define AFX_IDW_PANE_LAST 0xE9FF
+#define AFX_IDW_PANE_SAVE 0xEA21  // the main pane's id while print preview replaces it
+
+// Control bar styles (CControlBar::m_dwStyle): where the bar docks, which
+// edges get a border, and how it behaves.
+#define CBRS_ALIGN_LEFT 0x1000L
+#define CBRS_ALIGN_TOP 0x2000L
+#define CBRS_ALIGN_RIGHT 0x4000L
+#define CBRS_ALIGN_BOTTOM 0x8000L
+#define CBRS_ALIGN_ANY 0xF000L
+#define CBRS_BORDER_LEFT 0x0100L
+#define CBRS_BORDER_TOP 0x0200L
+#define CBRS_BORDER_RIGHT 0x0400L
+#define CBRS_BORDER_BOTTOM 0x0800L
+#define CBRS_BORDER_ANY 0x0F00L
+#define CBRS_TOOLTIPS 0x0010L
+#define CBRS_FLYBY 0x0020L
+#define CBRS_FLOAT_MULTI 0x0040L
+#define CBRS_BORDER_3D 0x0080L
+#define CBRS_HIDE_INPLACE 0x0008L
+#define CBRS_SIZE_DYNAMIC 0x0004L
+#define CBRS_SIZE_FIXED 0x0002L
+#define CBRS_FLOATING 0x0001L
+#define CBRS_GRIPPER 0x00400000L
+#define CBRS_ORIENT_HORZ (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)
+#define CBRS_ORIENT_VERT (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)
+#define CBRS_ORIENT_ANY (CBRS_ORIENT_HORZ | CBRS_ORIENT_VERT)
+#define CBRS_ALL 0x0040FFFFL
+#define CBRS_NOALIGN 0x00000000L
+#define CBRS_LEFT (CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT)
+#define CBRS_TOP (CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM)
+#define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
+#define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
+
+// Status bar indicators: the panes' command ids, whose strings give their texts.
+#define ID_SEPARATOR 0
+#define ID_INDICATOR_EXT 0xE700
+#define ID_INDICATOR_CAPS 0xE701
+#define ID_INDICATOR_NUM 0xE702
+#define ID_INDICATOR_SCRL 0xE703
+#define ID_INDICATOR_OVR 0xE704
+#define ID_INDICATOR_REC 0xE705
+#define ID_INDICATOR_KANA 0xE706
 
 // Standard command ids.
 #define ID_FILE_NEW 0xE100
@@ -28,6 +70,12 @@
 #define ID_HELP_INDEX 0xE142
 #define ID_HELP 0xE146
 #define ID_CONTEXT_HELP 0xE145
+#define ID_NEXT_PANE 0xE150
+#define ID_PREV_PANE 0xE151
+
+// Showing and hiding the standard bars: the commands are the bars' ids.
+#define ID_VIEW_TOOLBAR 0xE800
+#define ID_VIEW_STATUS_BAR 0xE801
 
 // The buttons of property sheets and wizards.
 #define ID_APPLY_NOW 0x3021
@@ -39,6 +87,7 @@
 #define AFX_IDM_WINDOW_FIRST 0xE130
 #define AFX_IDM_WINDOW_LAST 0xE13F
 #define AFX_IDM_FIRST_MDICHILD 0xFF00
+#define AFX_IDM_MORE_WINDOWS 0xFF09  // the MDI client's own item after nine children
 #define ID_WINDOW_NEW 0xE130
 #define ID_WINDOW_ARRANGE 0xE131
 #define ID_WINDOW_CASCADE 0xE132
@@ -49,3 +98,13 @@
 // String ids of the class library's own texts.
 #define AFX_IDS_APP_TITLE 0xE000
 #define AFX_IDS_IDLEMESSAGE 0xE001
+#define AFX_IDS_HELPMODEMESSAGE 0xE002
+#define AFX_IDS_SCFIRST 0xEF00     // prompts of the system commands, one per command
+#define AFX_IDS_MDICHILD 0xEF1F    // the prompt of the Window menu's child entries
+
+// Help contexts: the base added to each kind of id.
+#define HID_BASE_COMMAND 0x00010000UL
+#define HID_BASE_RESOURCE 0x00020000UL
+#define HID_BASE_PROMPT 0x00030000UL
+#define HID_BASE_NCAREAS 0x00040000UL
+#define HID_BASE_CONTROL 0x00050000UL
