@@ -23,7 +23,7 @@ std::string ChildTexts(HWND hWnd) {
   return texts;
 }
 
-MessageBoxAnswerer::MessageBoxAnswerer() {
+MessageBoxAnswerer::MessageBoxAnswerer(int nAnswer) : m_nAnswer(nAnswer) {
   t_pAnswerer = this;
   m_timer = ::SetTimer(nullptr, 0, kAnswerIntervalMs, &OnTimer);
 }
@@ -46,6 +46,6 @@ BOOL CALLBACK MessageBoxAnswerer::AnswerBox(HWND hWnd, LPARAM lParam) {
   ::GetWindowTextA(hWnd, caption, sizeof caption);
   auto* pAnswerer = reinterpret_cast<MessageBoxAnswerer*>(lParam);
   pAnswerer->m_boxes.push_back({caption, ChildTexts(hWnd)});
-  ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+  ::PostMessageA(hWnd, WM_COMMAND, static_cast<WPARAM>(pAnswerer->m_nAnswer), 0);
   return TRUE;
 }

@@ -17,10 +17,11 @@ struct ShownMessageBox {
 };
 
 // While it lives, every message box this thread shows is read and closed
-// with OK, by a timer that runs in the box's own message loop.
+// with nAnswer (IDOK, IDYES, IDNO, IDCANCEL, ...), by a timer that runs in
+// the box's own message loop.
 class MessageBoxAnswerer {
  public:
-  MessageBoxAnswerer();
+  explicit MessageBoxAnswerer(int nAnswer = IDOK);
   ~MessageBoxAnswerer();
   MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
   MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
@@ -31,6 +32,7 @@ class MessageBoxAnswerer {
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
   static BOOL CALLBACK AnswerBox(HWND hWnd, LPARAM lParam);
 
+  int m_nAnswer;
   UINT_PTR m_timer = 0;
   std::vector<ShownMessageBox> m_boxes;
 };
