@@ -45,6 +45,9 @@ class CDocument : public CCmdTarget {
   virtual CView* GetNextView(POSITION& rPosition) const;
   // Calls OnUpdate of every view but pSender.
   void UpdateAllViews(CView* pSender, LPARAM lHint = 0, CObject* pHint = nullptr);
+  // Numbers the document's frames when it has several (":1", ":2" in their
+  // titles; a frame keeps its number while it stays) and retitles them.
+  void UpdateFrameCounts();
 
   // ---- The document's life.
   // Empties the document's data; called before it is reused or closed.
@@ -105,5 +108,7 @@ class CDocument : public CCmdTarget {
  private:
   // The document's frames, each once, in the order of its views.
   void CollectFrames(CPtrList& frames) const;
+  // Stores the document into pFile; FALSE after telling the user why.
+  BOOL StoreInto(CFile* pFile, LPCSTR lpszPathName);
   friend class CDocTemplate;
 };

@@ -11,6 +11,8 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
   ON_COMMAND(ID_APP_EXIT, OnAppExit)
+  ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
+  ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
 END_MESSAGE_MAP()
 
 namespace {
@@ -30,6 +32,7 @@ CWinApp::CWinApp(LPCSTR lpszAppName) {
 }
 
 CWinApp::~CWinApp() {
+  DeleteDocumentState();
   AFX_MODULE_STATE* pModuleState = AfxGetModuleState();
   if (pModuleState->m_pCurrentWinApp == this) {
     pModuleState->m_pCurrentWinApp = nullptr;
