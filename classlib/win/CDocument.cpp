@@ -208,6 +208,13 @@ BOOL CDocument::StoreInto(CFile* pFile, LPCSTR lpszPathName) {
 }
 
 BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName) {
+  // Replacing would take a read-only file's place where the system allows it.
+  const DWORD dwAttributes = ::GetFileAttributesA(lpszPathName);
+  if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    CFileException readOnly(CFileException::accessDenied, ERROR_ACCESS_DENIED, lpszPathName);
+    ReportSaveLoadException(lpszPathName, &readOnly, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
+    return FALSE;
+  }
   const CString strTemp = CreateTempFileBeside(lpszPathName);
   CFileException fe;
   CFile* pFile = nullptr;

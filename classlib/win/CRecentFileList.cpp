@@ -41,9 +41,13 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI) {
   CMenu* pMenu = pCmdUI->m_pMenu;
   if (m_strOriginal.IsEmpty() && pMenu != nullptr)
     pMenu->GetMenuString(m_nStart, m_strOriginal, MF_BYCOMMAND);
+  // The entries shown before go; the first one's item stays in place.
+  if (pMenu != nullptr)
+    for (int i = 1; i < GetSize(); ++i) pMenu->DeleteMenu(m_nStart + i, MF_BYCOMMAND);
   if (m_paths.GetCount() == 0) {
     if (!m_strOriginal.IsEmpty()) pCmdUI->SetText(m_strOriginal);
     pCmdUI->Enable(FALSE);
+    if (pMenu != nullptr) pCmdUI->m_nIndexMax = pMenu->GetMenuItemCount();
     return;
   }
   if (pMenu == nullptr) return;
@@ -56,7 +60,7 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI) {
     szCurDir[nCurDir] = '\0';
   }
 
-  for (int i = 0; i < GetSize(); ++i) pMenu->DeleteMenu(m_nStart + i, MF_BYCOMMAND);
+  pMenu->DeleteMenu(m_nStart, MF_BYCOMMAND);
   CString strName;
   for (int i = 0; i < GetSize(); ++i) {
     if (!GetDisplayName(strName, i, szCurDir, static_cast<int>(nCurDir))) break;
