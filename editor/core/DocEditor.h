@@ -174,19 +174,28 @@ class DocEditor {
   // The side's runs of lines by section from its start; empty when it has no
   // section.
   void CaptureSections(int side, CEditSpanArray& runs) const;
-  // The runs without their character counts, with the first character of
-  // each, and the run that holds the line `find`.
-  void ScanSections(int side, CEditSpanArray& runs, RunStarts& starts,
-                    const DocLineNode* find = nullptr, int* findRun = nullptr) const;
+  struct SectionRunCache;
+  // Counts the runs, walking the whole side.
+  void CountSectionRuns(int side, SectionRunCache& out) const;
+  const DocLineNode* KeptRunFirstLine(int side, int i) const;
+  // Whether the kept runs still begin where they began: the same sections
+  // in the same order, each run at its line and character.
+  BOOL KeptRunBoundsStand(int side) const;
+  // The kept run that holds the line, -1 for none.
+  int KeptRunHolding(int side, const DocLineNode* line) const;
+  // Brings the kept line counts up to date from the model's: a change in the
+  // lines without a section goes to editRun, which must be such a run.
+  BOOL UpdateKeptLineCounts(int side, int editRun);
   // The runs before and after a step that changes the characters strictly
   // between start and end (start null: none) and adds addedChars to them.
   void CaptureSectionsBefore(int side, const DocCharNode* start, const DocCharNode* end,
                              CEditSpanArray& runs);
   void CaptureSectionsAfter(int side, const DocCharNode* start, const DocCharNode* end,
                             int addedChars, CEditSpanArray& runs);
-  // Whether the side had no section when a step last looked.
+  // Whether the side had no section when a step last looked, and still has none.
   BOOL IsKnownWithoutSections(int side) const;
-  // The text or sections changed other than by a recorded step.
+  // The text changed other than by a recorded step: the kept character counts
+  // no longer hold.
   void ForgetSectionRuns();
   void AssertRunsCounted(int side, const CEditSpanArray& runs) const;
   BOOL ApplyFormats(const DocCharNode* start, const CDWordArray& formats,
@@ -232,8 +241,11 @@ class DocEditor {
   DWORD m_pageListChangesBefore = 0;  // the model's count when the step began
   struct SectionRunCache {
     CEditSpanArray runs;  // as CaptureSections gives them
-    RunStarts starts;
-    BOOL valid = FALSE;
+    RunStarts starts;     // the first character of each run
+    CArray<DocSection*, DocSection*> sections;  // of each run; null for lines without one
+    DWORD sectionChanges = 0;  // the model's count when the runs were counted
+    BOOL boundsKnown = FALSE;
+    BOOL countsKnown = FALSE;  // the character counts hold
   };
   SectionRunCache m_sectionRuns[kDocSideCount];
   DocCharNode* m_changeStart = nullptr;

@@ -67,6 +67,7 @@ struct DocLineNode {
   DocLineNode* prev = nullptr;
   DocLineNode* next = nullptr;
   DWORD format = 0;          // paragraph format word
+  BYTE side = 0;             // the side the line belongs to
   RECT rect = {0, 0, 0, 0};  // kept by painting
   DocLineCache cache;
 };

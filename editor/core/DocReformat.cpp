@@ -19,6 +19,7 @@ class DocTextModel::LayoutPass {
 
  private:
   struct SectionLines;
+  struct SectionRows;
 
   DocCharNode* Refit(DocLineNode* line, int maxWidth, int& width);
   DocCharNode* Fit(DocLineNode* line, int maxWidth, bool sameFit, int& width, bool& holdsEnd);
@@ -31,8 +32,11 @@ class DocTextModel::LayoutPass {
   int KeptRowFit(SectionLines& s, size_t start, int oldRow);
   int FirstRowReached(const DocSection* section) const;
   bool SkipsKeptRow(const SectionLines& s, size_t start, int oldRow, int reached) const;
+  int LastKeptRow(const SectionLines& s, int oldRow, int reached) const;
   int RowFit(SectionLines& s, size_t start);
   void TakeOntoPage(DocLineNode* line);
+  // Lines are about to be made or dropped, which may drop a section's rows.
+  void KeepSectionRows();
   void AdvancePage(DocLineNode* line);
   void FinishSide();
   bool WriteCache(DocLineNode* line, int top, int height, int width);
@@ -56,7 +60,46 @@ class DocTextModel::LayoutPass {
   bool m_passedEnd = false;
   bool m_lastFitKept = false;
   bool m_lastFitBeforeEdit = false;
+  SectionRows* m_sectionRows = nullptr;  // of the section being laid out
 };
+
+// The rows a section's layout has set so far: the first `front` rows laid
+// out before, left in place in the section as they were, then those in rows.
+struct DocTextModel::LayoutPass::SectionRows {
+  explicit SectionRows(DocSection* s) : section(s) {}
+
+  int Count() const { return front + rows.GetSize(); }
+  // The section's rows are about to be dropped (a line of it is made or goes):
+  // the ones left in place are taken over first.
+  void TakeFront() {
+    if (front == 0) return;
+    CArray<CLayoutRow, const CLayoutRow&> all;
+    all.SetSize(front + rows.GetSize());
+    for (int i = 0; i < front; i++) all[i] = section->rows[i];
+    for (int i = 0; i < rows.GetSize(); i++) all[front + i] = rows[i];
+    rows.Copy(all);
+    front = 0;
+  }
+  // Puts the rows in place of the old ones from `front` up to oldEnd.
+  void Store(int oldEnd) {
+    CArray<CLayoutRow, const CLayoutRow&>& old = section->rows;
+    int count = rows.GetSize();
+    if (oldEnd - front > count)
+      old.RemoveAt(front + count, oldEnd - front - count);
+    else if (oldEnd - front < count)
+      old.InsertAt(oldEnd, CLayoutRow(), count - (oldEnd - front));
+    for (int i = 0; i < count; i++) old[front + i] = rows[i];
+    section->current = old[front + count - 1];
+  }
+
+  DocSection* section;
+  int front = 0;
+  CArray<CLayoutRow, const CLayoutRow&> rows;
+};
+
+void DocTextModel::LayoutPass::KeepSectionRows() {
+  if (m_sectionRows != nullptr) m_sectionRows->TakeFront();
+}
 
 // The lines of a section fitted so far, in order, with their widths,
 // heights and the running total of the heights.
@@ -105,12 +148,14 @@ DocCharNode* DocTextModel::LayoutPass::Refit(DocLineNode* line, int maxWidth, in
   for (DocCharNode* c = line->first->next; c != brk; c = c->next) {
     if (c->line != nullptr) {
       Meet(c->line);
+      KeepSectionRows();
       m.DeleteLine(c->line, FALSE);
     }
   }
   if (brk == nullptr) {
     while (line->next != nullptr) {
       Meet(line->next);
+      KeepSectionRows();
       m.DeleteLine(line->next, FALSE);
     }
     line->last = nullptr;
@@ -125,6 +170,7 @@ DocCharNode* DocTextModel::LayoutPass::Refit(DocLineNode* line, int maxWidth, in
       brk->line = next;
     } else {
       // Before the line is cut at brk: the new line takes over its old end.
+      KeepSectionRows();
       m.CreateLineAfter(line, brk);
     }
   }
@@ -378,6 +424,35 @@ bool DocTextModel::LayoutPass::SkipsKeptRow(const SectionLines& s, size_t start,
   return total > tooTall && lines > s.columns;
 }
 
+// The last of the rows from oldRow, which stands as it was, that stand as
+// they were one after another: each begins its page as it did, and what its
+// fit reads ends two rows before the one the edit reaches, as SkipsKeptRow
+// asks of each. Found from the rows laid out before, without their lines.
+int DocTextModel::LayoutPass::LastKeptRow(const SectionLines& s, int oldRow, int reached) const {
+  const CArray<CLayoutRow, const CLayoutRow&>& rows = s.section->rows;
+  // The heights and lines of the rows from r to the last a fit may read.
+  long long total = 0;
+  int lines = 0;
+  for (int r = oldRow + 1; r + 2 < reached; r++) {
+    total += rows[r].lineHeights;
+    lines += rows[r].lineCount;
+  }
+  int last = oldRow;
+  for (int r = oldRow + 1; r + 3 < reached; r++) {
+    const DocLineNode* line = rows[r].first;
+    const DocPageNode* page = line->page;
+    if (page == nullptr || IsUnplaced(line) || line->cache.top != 0) break;
+    const CPageLayout* layout = m.GetPageLayout(page);
+    if (line->cache.layout != layout) break;
+    long long tooTall = static_cast<long long>(layout->textRect.Height()) * s.columns;
+    if (total <= tooTall || lines <= s.columns) break;
+    last = r;
+    total -= rows[r].lineHeights;
+    lines -= rows[r].lineCount;
+  }
+  return last;
+}
+
 // Whether the row that begins at start begins its page as it did, after the
 // edit and fitted as before: then the rows from it, and the rest of the side,
 // are laid out as they were.
@@ -400,6 +475,7 @@ bool DocTextModel::LayoutPass::LayOutSection(DocLineNode* first, DocLineNode*& l
   // Columns are fitted to the page the section begins on.
   if (first->first->letter == kLetterPageBreak && first != m_page->first) AdvancePage(first);
   SectionLines s(section, first);
+  const int reached = FirstRowReached(section);
   bool passedEnd = m_passedEnd;
   for (;;) {
     int textWidth = m_layout->textRect.Width();
@@ -415,39 +491,51 @@ bool DocTextModel::LayoutPass::LayOutSection(DocLineNode* first, DocLineNode*& l
     m_passedEnd = passedEnd;
     FitSectionLines(s, 1);
     // Not even a first row fits the rest of this page: the section begins on
-    // the next one, and is fitted to it.
-    if (m_y == 0 || first == m_page->first ||
-        KeptRowFit(s, 0, FindOldRow(section, first, 0)) > 0 || RowFit(s, 0) > 0)
+    // the next one, and is fitted to it. A first row that stands as it was
+    // fits as it did.
+    int oldFirstRow = FindOldRow(section, first, 0);
+    if (m_y == 0 || first == m_page->first || SkipsKeptRow(s, 0, oldFirstRow, reached) ||
+        KeptRowFit(s, 0, oldFirstRow) > 0 || RowFit(s, 0) > 0)
       break;
     AdvancePage(first);
   }
   section->balanced = 1;
   const int columns = s.columns;
-  CArray<CLayoutRow, const CLayoutRow&> rows;
+  SectionRows laid(section);
+  m_sectionRows = &laid;
   int nextOldRow = 0;
-  const int reached = FirstRowReached(section);
   bool changed = false;
   size_t start = 0;
   while (FitSectionLines(s, start + 1)) {
-    if (rows.GetSize() > 0) AdvancePage(s.lines[start]);
+    if (laid.Count() > 0) AdvancePage(s.lines[start]);
     int oldRow = FindOldRow(section, s.lines[start], nextOldRow);
     if (oldRow >= 0) nextOldRow = oldRow + 1;
     if (SkipsKeptRow(s, start, oldRow, reached)) {
-      const CLayoutRow& kept = section->rows[oldRow];
-      rows.Add(kept);
+      // The rows that follow it and stand too are passed at once.
+      int lastKept = LastKeptRow(s, oldRow, reached);
+      const CLayoutRow& kept = section->rows[lastKept];
+      if (lastKept > oldRow) {
+        m_page = kept.first->page;
+        m_layout = m.GetPageLayout(m_page);
+        m_y = 0;
+      }
+      if (laid.rows.GetSize() == 0 && oldRow == laid.front)
+        laid.front = lastKept + 1;
+      else
+        for (int r = oldRow; r <= lastKept; r++) laid.rows.Add(section->rows[r]);
+      nextOldRow = lastKept + 1;
       m_y += kept.height;
       s.Rebase(kept.last->next);
       start = 0;
       continue;
     }
-    if (rows.GetSize() > 0 && KeepsRestOfSide(s, start, oldRow)) {
-      if (changed) Widen(first, rows[rows.GetUpperBound()].last);
-      for (int r = oldRow; r < section->rows.GetSize(); r++) rows.Add(section->rows[r]);
-      section->rows.Copy(rows);
-      section->current = rows[rows.GetUpperBound()];
+    if (laid.Count() > 0 && KeepsRestOfSide(s, start, oldRow)) {
+      if (changed) Widen(first, laid.rows[laid.rows.GetUpperBound()].last);
+      laid.Store(oldRow);
+      m_sectionRows = nullptr;
       return false;
     }
-    int counts[kMaxSectionColumns];
+        int counts[kMaxSectionColumns];
     int fit = KeptRowFit(s, start, oldRow);
     if (fit == 0) fit = RowFit(s, start);
     if (fit == 0) {
@@ -474,15 +562,15 @@ bool DocTextModel::LayoutPass::LayOutSection(DocLineNode* first, DocLineNode*& l
         top += s.heights[i];
       }
     }
-    rows.Add(row);
+    laid.rows.Add(row);
     m_y += row.height;
     start += fit;
   }
   last = s.lines.back();
   brk = s.brk;
   section->last = last;
-  section->rows.Copy(rows);
-  section->current = rows[rows.GetUpperBound()];
+  laid.Store(section->rows.GetSize());
+  m_sectionRows = nullptr;
   if (changed) Widen(first, last);
   return true;
 }

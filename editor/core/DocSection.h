@@ -25,6 +25,7 @@ struct DocSection {
   DWORD fileValue = 0;  // stored with the section in files, kept unchanged
   DocLineNode* first = nullptr;
   DocLineNode* last = nullptr;
+  int lineCount = 0;       // lines that point to it, kept by the model
   int gap = 0;             // between columns, in pixels
   double gapInUnit = 0.0;  // inches or millimetres
   WORD unit = 1;           // 1 inches, 2 millimetres

@@ -6,19 +6,21 @@ void DocTextModel::DetachFromSection(DocLineNode* line) {
   DocSection* section = line->section;
   if (section->last == line) section->last = line->prev;
   section->ForgetLayout();
-  LeaveSection(line);
+  SetLineSection(line, nullptr);
 }
 
 // A line that leaves or joins columns is refitted to its new width: its old
 // layout no longer counts.
-void DocTextModel::LeaveSection(DocLineNode* line) {
-  line->section = nullptr;
+void DocTextModel::SetLineSection(DocLineNode* line, DocSection* section) {
+  if (line->section != nullptr) line->section->lineCount--;
+  line->section = section;
+  if (section != nullptr) section->lineCount++;
   line->cache = DocLineCache();
 }
 
 void DocTextModel::JoinSection(DocLineNode* line, DocSection* section) {
-  line->section = section;
-  line->cache = DocLineCache();
+  SetLineSection(line, section);
+  m_sectionChanges++;
 }
 
 void DocTextModel::DeleteSection(DocSection* section) {

@@ -26,57 +26,107 @@ static void SettingsOf(const CEditSpan& span, DocSection& section) {
   section.fileValue = span.fileValue;
 }
 
-void DocEditor::ScanSections(int side, CEditSpanArray& runs, RunStarts& starts,
-                             const DocLineNode* find, int* findRun) const {
-  runs.RemoveAll();
-  starts.RemoveAll();
+void DocEditor::CountSectionRuns(int side, SectionRunCache& out) const {
+  out.runs.RemoveAll();
+  out.starts.RemoveAll();
+  out.sections.RemoveAll();
+  out.sectionChanges = m_model.GetSectionChanges();
+  out.boundsKnown = TRUE;
   const DocLineNode* first = m_model.Side(side).head.line;
   bool any = false;
   for (const DocLineNode* l = first; l != nullptr; l = l->next) {
     if (l == first || l->section != l->prev->section) {
-      runs.Add(SpanOf(l->section));
-      starts.Add(l->first);
+      out.runs.Add(SpanOf(l->section));
+      out.starts.Add(l->first);
+      out.sections.Add(l->section);
     }
-    runs[runs.GetUpperBound()].lineCount++;
-    if (l == find) *findRun = runs.GetUpperBound();
+    CEditSpan& run = out.runs[out.runs.GetUpperBound()];
+    run.lineCount++;
+    run.charCount += static_cast<DWORD>(m_model.GetLineCharCount(l));
     any = any || l->section != nullptr;
   }
   if (!any) {
-    runs.RemoveAll();
-    starts.RemoveAll();
-    if (findRun != nullptr) *findRun = -1;
+    out.runs.RemoveAll();
+    out.starts.RemoveAll();
+    out.sections.RemoveAll();
   }
 }
 
 void DocEditor::CaptureSections(int side, CEditSpanArray& runs) const {
-  RunStarts starts;
-  ScanSections(side, runs, starts);
-  int run = -1;
-  for (const DocLineNode* l = m_model.Side(side).head.line; l != nullptr && runs.GetSize() > 0;
-       l = l->next) {
-    if (run + 1 < starts.GetSize() && l->first == starts[run + 1]) run++;
-    runs[run].charCount += static_cast<DWORD>(m_model.GetLineCharCount(l));
-  }
+  SectionRunCache counted;
+  CountSectionRuns(side, counted);
+  runs.Copy(counted.runs);
 }
 
 // --- Runs kept from step to step ------------------------------------------------
 // Counting a side's characters on every key would cost the whole side, so
-// the counts of the last step are kept. An edit between two characters that
-// both outlive it changes the count of the run it lies in only, by the
-// characters it added; the lines are walked to make sure that every run
-// still begins at the character it began at.
+// the runs of the last step are kept. While the model's count of section
+// changes stands, the side has the same sections in the same order, and only
+// where their runs begin needs looking at. An edit between two characters
+// that both outlive it changes the character count of the run it lies in
+// only, by the characters it added.
 
-static bool SameRunStarts(const CEditSpanArray& a, const DocEditor::RunStarts& aStarts,
-                          const CEditSpanArray& b, const DocEditor::RunStarts& bStarts,
-                          bool lineCountsToo) {
-  if (a.GetSize() != b.GetSize() || aStarts.GetSize() != bStarts.GetSize()) return false;
-  for (int i = 0; i < a.GetSize(); i++) {
-    CEditSpan left = a[i], right = b[i];
-    left.charCount = right.charCount = 0;
-    if (!lineCountsToo) left.lineCount = right.lineCount = 0;
-    if (left != right || aStarts[i] != bStarts[i]) return false;
+// The line that run i of the kept runs begins with now.
+const DocLineNode* DocEditor::KeptRunFirstLine(int side, int i) const {
+  const SectionRunCache& kept = m_sectionRuns[side];
+  if (i == 0) return m_model.Side(side).head.line;
+  if (kept.sections[i] != nullptr) return kept.sections[i]->first;
+  // Lines without a section follow one that has a section.
+  return kept.sections[i - 1]->last->next;
+}
+
+BOOL DocEditor::KeptRunBoundsStand(int side) const {
+  const SectionRunCache& kept = m_sectionRuns[side];
+  if (!kept.boundsKnown || kept.sectionChanges != m_model.GetSectionChanges()) return FALSE;
+  int count = kept.runs.GetSize();
+  for (int i = 0; i < count; i++) {
+    const DocLineNode* first = KeptRunFirstLine(side, i);
+    if (first == nullptr || first->section != kept.sections[i] || first->first != kept.starts[i])
+      return FALSE;
+    if (i > 0 && first->prev->section != kept.sections[i - 1]) return FALSE;
   }
-  return true;
+  const DocSection* lastSection = count > 0 ? kept.sections[count - 1] : nullptr;
+  return lastSection == nullptr || lastSection->last->next == nullptr;
+}
+
+int DocEditor::KeptRunHolding(int side, const DocLineNode* line) const {
+  const SectionRunCache& kept = m_sectionRuns[side];
+  if (line->section != nullptr) {
+    for (int i = 0; i < kept.sections.GetSize(); i++)
+      if (kept.sections[i] == line->section) return i;
+    return -1;
+  }
+  // The run without a section that the next section's run follows.
+  for (int i = 0; i < kept.runs.GetSize(); i++) {
+    if (kept.sections[i] != nullptr) continue;
+    if (i + 1 == kept.runs.GetSize() ||
+        m_model.CompareLines(line, KeptRunFirstLine(side, i + 1)) < 0)
+      return i;
+  }
+  return -1;
+}
+
+BOOL DocEditor::UpdateKeptLineCounts(int side, int editRun) {
+  SectionRunCache& kept = m_sectionRuns[side];
+  if (kept.runs.GetSize() == 0) return TRUE;
+  // The lines without a section are what the sections leave of the side's.
+  int plainNow = m_model.GetLineCount(side), plainKept = 0;
+  for (int i = 0; i < kept.runs.GetSize(); i++) {
+    if (kept.sections[i] != nullptr)
+      plainNow -= kept.sections[i]->lineCount;
+    else
+      plainKept += static_cast<int>(kept.runs[i].lineCount);
+  }
+  int change = plainNow - plainKept;
+  if (change != 0) {
+    if (editRun < 0 || kept.sections[editRun] != nullptr) return FALSE;
+    if (static_cast<int>(kept.runs[editRun].lineCount) + change < 1) return FALSE;
+    kept.runs[editRun].lineCount += change;
+  }
+  for (int i = 0; i < kept.runs.GetSize(); i++)
+    if (kept.sections[i] != nullptr)
+      kept.runs[i].lineCount = static_cast<DWORD>(kept.sections[i]->lineCount);
+  return TRUE;
 }
 
 // Whether a run begins among the characters strictly between start and end.
@@ -104,53 +154,37 @@ void DocEditor::AssertRunsCounted(int side, const CEditSpanArray& runs) const {
 void DocEditor::CaptureSectionsBefore(int side, const DocCharNode* start, const DocCharNode* end,
                                       CEditSpanArray& runs) {
   SectionRunCache& kept = m_sectionRuns[side];
-  // Typing gives a side without sections none, and the other commands that
-  // could have given it some are recorded in full.
-  if (IsKnownWithoutSections(side)) {
-    runs.RemoveAll();
-    AssertRunsCounted(side, runs);
-    return;
-  }
-  RunStarts starts;
-  ScanSections(side, runs, starts);
-  if (kept.valid && SameRunStarts(runs, starts, kept.runs, kept.starts, true)) {
-    runs.Copy(kept.runs);
-  } else {
-    CaptureSections(side, runs);
-    kept.runs.Copy(runs);
-    kept.starts.Copy(starts);
-  }
-  kept.valid = !RunBeginsWithin(start, end, starts);
+  // A side without sections needs no counts.
+  bool usable = KeptRunBoundsStand(side) && (kept.countsKnown || kept.runs.GetSize() == 0) &&
+                UpdateKeptLineCounts(side, -1);
+  if (!usable) CountSectionRuns(side, kept);
+  runs.Copy(kept.runs);
+  kept.countsKnown = !RunBeginsWithin(start, end, kept.starts);
   AssertRunsCounted(side, runs);
 }
 
 void DocEditor::CaptureSectionsAfter(int side, const DocCharNode* start, const DocCharNode* end,
                                      int addedChars, CEditSpanArray& runs) {
   SectionRunCache& kept = m_sectionRuns[side];
-  RunStarts starts;
-  int editRun = -1;
-  ScanSections(side, runs, starts, start != nullptr ? m_model.GetCharLine(start) : nullptr,
-               &editRun);
-  if (kept.valid && SameRunStarts(runs, starts, kept.runs, kept.starts, false) &&
-      !RunBeginsWithin(start, end, starts)) {
-    for (int i = 0; i < runs.GetSize(); i++) runs[i].charCount = kept.runs[i].charCount;
-    if (editRun >= 0) runs[editRun].charCount += static_cast<DWORD>(addedChars);
-  } else {
-    CaptureSections(side, runs);
+  bool usable = kept.countsKnown && KeptRunBoundsStand(side) &&
+                !RunBeginsWithin(start, end, kept.starts);
+  if (usable && kept.runs.GetSize() > 0) {
+    int editRun = start != nullptr ? KeptRunHolding(side, m_model.GetCharLine(start)) : -1;
+    usable = (start == nullptr || editRun >= 0) && UpdateKeptLineCounts(side, editRun);
+    if (usable && editRun >= 0) kept.runs[editRun].charCount += static_cast<DWORD>(addedChars);
   }
-  kept.runs.Copy(runs);
-  kept.starts.Copy(starts);
-  kept.valid = TRUE;
+  if (!usable) CountSectionRuns(side, kept);
+  kept.countsKnown = TRUE;
+  runs.Copy(kept.runs);
   AssertRunsCounted(side, runs);
 }
 
 BOOL DocEditor::IsKnownWithoutSections(int side) const {
-  const SectionRunCache& kept = m_sectionRuns[side];
-  return kept.valid && kept.runs.GetSize() == 0;
+  return KeptRunBoundsStand(side) && m_sectionRuns[side].runs.GetSize() == 0;
 }
 
 void DocEditor::ForgetSectionRuns() {
-  for (SectionRunCache& kept : m_sectionRuns) kept.valid = FALSE;
+  for (SectionRunCache& kept : m_sectionRuns) kept.countsKnown = FALSE;
 }
 
 // Line counts are left to the layout: each run's lines are those that begin
@@ -163,7 +197,7 @@ BOOL DocEditor::ApplySections(int side, const CEditSpanArray& runs,
     current = &counted;
   }
   if (SameSpans(*current, runs)) return FALSE;
-  m_sectionRuns[side].valid = FALSE;
+  m_sectionRuns[side].countsKnown = FALSE;
   m_model.ClearSections(side);
   CArray<DocLineNode*, DocLineNode*> starts;
   DocCharNode* c = m_model.GetHead(side);

@@ -81,5 +81,33 @@ CString DocTextModel::FindStructureFault(int side) const {
   }
   if (page != nullptr) return "fewer layouts than pages";
   if (GetPageCount(side) != pageIndex) return "the page table has pages the side has not";
+  return FindSectionFault(side);
+}
+
+// Each section holds one run of lines, from its first line to its last, and
+// counts them; the side counts its lines.
+CString DocTextModel::FindSectionFault(int side) const {
+  int lines = 0;
+  const DocSection* open = nullptr;  // the section of the run the walk is in
+  int openLines = 0;
+  CArray<const DocSection*, const DocSection*> closed;
+  for (const DocLineNode* l = m_sides[side].head.line; l != nullptr; l = l->next, lines++) {
+    if (l->side != side) return Fault("a line names the other side", lines);
+    if (l->section != open) {
+      if (open != nullptr && (open->lineCount != openLines || open->last != l->prev))
+        return Fault("a section miscounts its lines", lines);
+      for (int i = 0; i < closed.GetSize(); i++)
+        if (closed[i] == l->section) return Fault("a section's lines are not one run", lines);
+      if (l->section != nullptr && l->section->first != l)
+        return Fault("a section does not begin at its first line", lines);
+      if (open != nullptr) closed.Add(open);
+      open = l->section;
+      openLines = 0;
+    }
+    openLines++;
+  }
+  if (open != nullptr && (open->lineCount != openLines || open->last->next != nullptr))
+    return Fault("a section miscounts its lines", lines);
+  if (lines != m_lineCounts[side]) return "the side miscounts its lines";
   return CString();
 }

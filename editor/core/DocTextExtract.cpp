@@ -242,7 +242,7 @@ BOOL DocEditor::BuildSide(int side, IDocBuildProgress* progress, BOOL hashemFilt
     section->first = first;
     DocLineNode* l = first;
     for (DWORD k = 0; k < run.lineCount && l != nullptr; k++, l = l->next) {
-      l->section = section;
+      m_model.JoinSection(l, section);
       section->last = l;
     }
   }

@@ -66,6 +66,8 @@ void DocTextModel::ClearSide(int side) {
     line = next;
   }
   for (int i = 0; i < sections.GetSize(); i++) delete sections[i];
+  m_lineCounts[side] = 0;
+  m_sectionChanges++;
   s.head.line = nullptr;
   s.head.next = nullptr;
   s.caret = &s.head;
@@ -82,6 +84,8 @@ void DocTextModel::CreateEmptySides() {
     DocLineNode* line = new DocLineNode;
     line->first = &s.head;
     line->format = side == 0 ? 0 : 1;
+    line->side = static_cast<BYTE>(side);
+    m_lineCounts[side] = 1;
     s.head.line = line;
     MeasureCharNode(&s.head, side);
     DocPageNode* page = new DocPageNode;
@@ -189,6 +193,8 @@ void DocTextModel::ForgetNode(const DocCharNode* node) {
 DocLineNode* DocTextModel::CreateLineAfter(DocLineNode* prevLine, DocCharNode* firstChar) {
   DocLineNode* line = new DocLineNode;
   line->format = prevLine->format;
+  line->side = prevLine->side;
+  m_lineCounts[line->side]++;
   line->prev = prevLine;
   line->next = prevLine->next;
   if (line->next != nullptr) line->next->prev = line;
@@ -211,6 +217,7 @@ DocLineNode* DocTextModel::CreateLineAfter(DocLineNode* prevLine, DocCharNode* f
   section->balanced = 0;
   if (firstChar->letter != kLetterPageBreak) {
     line->section = section;
+    section->lineCount++;
     if (section->last == prevLine) section->last = line;
   } else {
     EndSectionAt(line, section);
@@ -229,6 +236,7 @@ DocLineNode* DocTextModel::DeleteLine(DocLineNode* line, BOOL merge) {
   DocLineNode* next = line->next;
   DocLineNode* prev = line->prev;
   RemoveLine(line);
+  m_lineCounts[line->side]--;
   delete line;
   if (merge) SpreadParagraphFormat(prev);  // what followed now continues prev's paragraph
   return next;

@@ -104,6 +104,14 @@ class DocTextModel {
   // A page break ends a section: from the line that begins with one, the
   // section's lines are ordinary text.
   void EndSectionAt(DocLineNode* line, DocSection* section);
+  // Puts a line in a section (or none, for null).
+  void JoinSection(DocLineNode* line, DocSection* section);
+  // Grows each time a line joins or leaves a section other than by being
+  // made or taken away inside it: while it stands still, the side's sections
+  // are the same ones in the same order, each on one run of lines, and only
+  // their bounds can have moved.
+  DWORD GetSectionChanges() const { return m_sectionChanges; }
+  int GetLineCount(int side) const { return m_lineCounts[side]; }
 
   // --- Pages ----------------------------------------------------------------
   DocPageNode* SplitPage(DocPageNode* page, DocLineNode* startLine);
@@ -264,10 +272,12 @@ class DocTextModel {
   int CompactTable(DocStyleTable table, BOOL all);
   // Unlinks a line and fixes the page bounds that refer to it.
   void RemoveLine(DocLineNode* line);
+  // A line that goes away leaves its section as it is otherwise.
   void DetachFromSection(DocLineNode* line);
   void DeleteSection(DocSection* section);
-  void LeaveSection(DocLineNode* line);
-  void JoinSection(DocLineNode* line, DocSection* section);
+  void LeaveSection(DocLineNode* line) { JoinSection(line, nullptr); }
+  void SetLineSection(DocLineNode* line, DocSection* section);
+  CString FindSectionFault(int side) const;
   // The sections of the side's lines, each once, in order.
   void CollectSections(int side, CArray<DocSection*, DocSection*>& sections) const;
   void ForgetNode(const DocCharNode* node);
@@ -302,6 +312,8 @@ class DocTextModel {
   mutable int m_documentHeight = kHeightUnknown;
   mutable PageTable m_pageTables[kDocSideCount];
   DWORD m_pageListChanges = 0;
+  DWORD m_sectionChanges = 0;
+  int m_lineCounts[kDocSideCount] = {0, 0};
   int m_cachedPageCount = 0;
   // Scroll sizes last given to the view: total, client, line step.
   CSize m_scrollTotal, m_scrollPage, m_scrollLine;

@@ -112,14 +112,14 @@ class RandomEditor {
     section->first = first;
     section->last = last;
     for (DocLineNode* l = first;; l = l->next) {
-      l->section = section;
+      m_model.JoinSection(l, section);
       if (l == last) break;
     }
     m_model.Reformat(side, first->first, m_model.GetLineLastChar(last));
   }
 
   void Step() {
-    int side = Pick(2);
+    int side = m_side >= 0 ? m_side : Pick(2);
     int op = Pick(m_withSections ? 11 : 10);
     if (op < 5)
       InsertRun(side);
@@ -132,6 +132,7 @@ class RandomEditor {
   }
 
   bool m_withSections = false;
+  int m_side = -1;  // the side edited, -1 for either
 
  private:
   TestDoc& m_doc;
@@ -168,10 +169,32 @@ void ExpectSameAsFreshLayout(TestDoc& doc) {
   }
 }
 
+long long LineIndex(TestDoc& doc, int side, const DocLineNode* line) {
+  long long index = 0;
+  for (const DocLineNode* l = doc.Head(side)->line; l != nullptr && l != line; l = l->next) index++;
+  return index;
+}
+
+// A side's section rows: for each row its first and last line, lines, the
+// heights of its lines and its own height.
+std::vector<std::vector<long long>> DumpRows(TestDoc& doc, int side) {
+  std::vector<std::vector<long long>> rows;
+  for (DocLineNode* l = doc.Head(side)->line; l != nullptr; l = l->next) {
+    if (l->section == nullptr || l->section->first != l) continue;
+    for (int r = 0; r < l->section->rows.GetSize(); r++) {
+      const CLayoutRow& row = l->section->rows[r];
+      rows.push_back({LineIndex(doc, side, row.first), LineIndex(doc, side, row.last),
+                      row.lineCount, row.lineHeights, row.height});
+    }
+  }
+  return rows;
+}
+
 // Every line laid out again from the start of each side must land where the
-// incremental relayouts put it.
+// incremental relayouts put it, and the sections' rows must be the same.
 void ExpectStableUnderFullRelayout(TestDoc& doc) {
   for (int side = 0; side < kDocSideCount; side++) {
+    std::vector<std::vector<long long>> rowsBefore = DumpRows(doc, side);
     SideLayoutDump before = DumpLayout(doc.model, side);
     for (DocLineNode* l = doc.Head(side)->line; l != nullptr; l = l->next)
       l->cache = DocLineCache();
@@ -184,6 +207,7 @@ void ExpectStableUnderFullRelayout(TestDoc& doc) {
     EXPECT_EQ(before.widths, after.widths) << "side " << side;
     EXPECT_EQ(before.lineLayouts, after.lineLayouts) << "side " << side;
     EXPECT_EQ(before.pageStarts, after.pageStarts) << "side " << side;
+    EXPECT_EQ(rowsBefore, DumpRows(doc, side)) << "side " << side;
   }
 }
 
@@ -228,5 +252,45 @@ TEST_P(RandomSectionEditTest, ColumnsStayBalancedAndStableUnderFullRelayout) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomSectionEditTest, ::testing::Range(100u, 108u));
+
+class RandomLongSectionEditTest : public ::testing::TestWithParam<unsigned> {};
+
+// Edits all over a section many pages long: the rows that end well before an
+// edit are passed without their lines, and must stand where a full relayout
+// puts them.
+TEST_P(RandomLongSectionEditTest, RowsPassedBeforeTheEditStandUnderFullRelayout) {
+  TestDoc doc;
+  std::string text;
+  for (int i = 0; i < 400; i++) text += i % 3 == 0 ? "a longer line of several words\r" : "word\r";
+  doc.Load(0, text);
+  DocLineNode* first = doc.Head(0)->line;
+  for (int i = 0; i < 7; i++) first = first->next;
+  DocSection* section = new DocSection;
+  section->columnCount = 2 + static_cast<int>(GetParam() % 3);
+  section->gap = 8;
+  section->first = section->last = first;
+  for (DocLineNode* l = first; l->next != nullptr; l = l->next) {
+    doc.model.JoinSection(l, section);
+    section->last = l;
+  }
+  doc.model.Reformat(0, first->first, doc.model.GetLineLastChar(section->last));
+  ASSERT_GT(section->rows.GetSize(), 12);
+
+  RandomEditor editor(doc, GetParam());
+  editor.m_side = 0;
+  for (int step = 0; step < 120; step++) {
+    SCOPED_TRACE("step " + std::to_string(step));
+    editor.Step();
+    if (HasFatalFailure()) return;
+    CheckModel(doc.model, true);
+    if (HasFatalFailure()) return;
+    if (step % 6 == 5) {
+      ExpectStableUnderFullRelayout(doc);
+      if (HasFailure()) return;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomLongSectionEditTest, ::testing::Range(200u, 206u));
 
 }  // namespace

@@ -82,7 +82,7 @@ TEST(DocSectionLayoutTest, LinesSetInBalancedColumnsAndSplitIntoRowsAcrossPages)
   for (int i = 0; i < 30; i++) last = last->next;
   section->last = last;
   for (DocLineNode* l = section->first;; l = l->next) {
-    l->section = section;
+    doc.model.JoinSection(l, section);
     if (l == last) break;
   }
   doc.model.Reformat(0, doc.Head(0), doc.model.GetLineLastChar(last));
