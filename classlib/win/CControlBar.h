@@ -48,8 +48,7 @@ class CControlBar : public CWnd {
   // The smallest thickness a horizontal bar takes.
   int m_cyDefaultGap = 2;
 
-  // Splits dwStyle into the bar's CBRS_* style and the window style, and
-  // registers the bar with its parent frame.
+  // Bars without a class of their own get one with the face colour behind them.
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   void PostNcDestroy() override;
   // The area inside the borders, for painting the items.
@@ -57,13 +56,12 @@ class CControlBar : public CWnd {
   // The edges named by the CBRS_BORDER_* bits, in the bar's colours.
   void DrawBorders(CDC* pDC, CRect& rect);
 
+  // The bar joins its frame's list of bars while it has a window.
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnDestroy();
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);
   afx_msg void OnPaint();
   afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
-  // The frame shows the prompts of the bar's items.
-  afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 };

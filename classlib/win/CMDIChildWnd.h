@@ -13,6 +13,7 @@ class CMDIChildWnd : public CFrameWnd {
   DECLARE_DYNCREATE(CMDIChildWnd)
  public:
   CMDIChildWnd() = default;
+  ~CMDIChildWnd() override;
 
   BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName,
               DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
@@ -39,7 +40,7 @@ class CMDIChildWnd : public CFrameWnd {
   void OnUpdateFrameTitle(BOOL bAddToTitle) override;
   // Puts the shared menu (bActive) or the main frame's own on the menu bar.
   virtual void OnUpdateFrameMenu(BOOL bActive, CWnd* pActivateWnd, HMENU hMenuAlt);
-  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+  // The child's accelerators send their commands to the MDI frame.
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
   HMENU m_hMenuShared = nullptr;
@@ -47,11 +48,13 @@ class CMDIChildWnd : public CFrameWnd {
  protected:
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  // Maximising or restoring a child changes the main frame's title.
   afx_msg void OnSize(UINT nType, int cx, int cy);
-  // WM_MDIACTIVATE: the active view and the menu follow the active child.
+  // WM_MDIACTIVATE: the active view, the title and the menu follow the active child.
   afx_msg LRESULT OnMDIActivate(WPARAM wParam, LPARAM lParam);
-  afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
-  afx_msg void OnWindowPosChanging(WINDOWPOS* lpWndPos);
   DECLARE_MESSAGE_MAP()
+
+ private:
+  // The menu loaded from the frame's own resource, when no template shares one.
+  HMENU m_hMenuOwned = nullptr;
 };

@@ -1,8 +1,9 @@
 // The main frame of a multi-document program: its client is the system's MDI
 // client window, which holds the document frames (CMDIChildWnd). Commands go
-// to the active child first (its view, document, the child frame), then to
-// this frame and the application. The menu bar shows the active child's
-// menu; the Window popup lists the children from AFX_IDM_FIRST_MDICHILD.
+// to the active child (its view, document, the child frame), which hands them
+// on to this frame and the application. The menu bar shows the active child's
+// menu; the Window popup lists the children from AFX_IDM_FIRST_MDICHILD, whose
+// commands, when nothing handles them, the MDI client carries out itself.
 #pragma once
 
 #include "classlib/win/CFrameWnd.h"
@@ -14,12 +15,10 @@ class CMDIFrameWnd : public CFrameWnd {
  public:
   CMDIFrameWnd() = default;
 
-  BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                 CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
   // Creates the MDI client with the Window popup pWindowMenu.
   virtual BOOL CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMenu);
   // The popup of hMenuBar that lists the children: the one holding
-  // ID_WINDOW_* commands, else the one before last.
+  // ID_WINDOW_* commands, or nullptr.
   virtual HMENU GetWindowMenuPopup(HMENU hMenuBar);
 
   // The active child (and whether it is maximised), or nullptr.
@@ -43,22 +42,18 @@ class CMDIFrameWnd : public CFrameWnd {
   void OnUpdateFrameMenu(HMENU hMenuAlt) override;
   BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
-  void RecalcLayout(BOOL bNotify = TRUE) override;
 
   HWND m_hWndMDIClient = nullptr;
 
  protected:
   BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
-  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  afx_msg void OnDestroy();
+  // The layout places the MDI client, which the default would stretch over the bars.
   afx_msg void OnSize(UINT nType, int cx, int cy);
-  afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
   afx_msg void OnWindowNew();
   // ID_WINDOW_ARRANGE, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_TILE_VERT.
   afx_msg BOOL OnMDIWindowCmd(UINT nID);
   afx_msg void OnUpdateMDIWindowCmd(CCmdUI* pCmdUI);
-  afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 };

@@ -62,13 +62,11 @@ class CStatusBar : public CControlBar {
   void UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText);
   int TextWidth(LPCSTR lpszText) const;
 
-  BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);
   afx_msg void OnPaint();
   afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,7 @@
 #include "classlib/win/CWinThread.h"
 
 #include "classlib/win/AfxState.h"
+#include "classlib/win/CFrameWnd.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/CWnd.h"
 #include "classlib/win/HandleMap.h"
@@ -86,15 +87,29 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg) {
   return pMsg->message != WM_PAINT && pMsg->message != WM_SYSTIMER;
 }
 
+namespace {
+// The window and its descendants show the state of their commands.
+void IdleUpdateWindow(CWnd* pWnd) {
+  AfxCallWndProc(pWnd, pWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+  pWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+}
+}  // namespace
+
 BOOL CWinThread::OnIdle(LONG lCount) {
   if (lCount <= 0) {
     // Menus and bars of a visible, unminimised main window show the state
     // of their commands.
     CWnd* pMainWnd = GetMainWnd();
     if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && pMainWnd->IsWindowVisible() &&
-        !pMainWnd->IsIconic()) {
-      AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
-      pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+        !pMainWnd->IsIconic())
+      IdleUpdateWindow(pMainWnd);
+    // So do the other frames on their own (floating bars, further top-level frames);
+    // frames inside the main window were updated with it.
+    for (CFrameWnd* pFrame = CFrameWnd::GetFirstFrame(); pFrame != nullptr;
+         pFrame = pFrame->GetNextFrame()) {
+      if (pFrame == pMainWnd || pFrame->m_hWnd == nullptr || !pFrame->IsWindowVisible()) continue;
+      if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && pMainWnd->IsChild(pFrame)) continue;
+      IdleUpdateWindow(pFrame);
     }
     return TRUE;
   }

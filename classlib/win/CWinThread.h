@@ -18,8 +18,9 @@ class CWinThread : public CCmdTarget {
   // WM_QUIT; returns ExitInstance's result.
   virtual int Run();
   // lCount counts the calls since the last message; TRUE asks for more idle
-  // time. Call 0 updates the main window's user-interface items
-  // (WM_IDLEUPDATECMDUI), call 1 deletes the temporary handle objects.
+  // time. Call 0 updates the user-interface items (WM_IDLEUPDATECMDUI) of
+  // the main window and of the other visible frames, call 1 deletes the
+  // temporary handle objects.
   virtual BOOL OnIdle(LONG lCount);
   virtual int ExitInstance();
   // Takes one message from the queue and dispatches it; FALSE on WM_QUIT.
