@@ -13,6 +13,9 @@ CMultiDocTemplate::CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass,
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass) {}
 
 CMultiDocTemplate::~CMultiDocTemplate() {
+  // Documents still open must not come back to a template that is gone.
+  for (POSITION pos = m_docList.GetHeadPosition(); pos != nullptr;)
+    CDocTemplate::RemoveDocument(static_cast<CDocument*>(m_docList.GetNext(pos)));
   if (m_hMenuShared != nullptr) ::DestroyMenu(m_hMenuShared);
 }
 

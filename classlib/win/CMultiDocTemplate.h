@@ -10,7 +10,7 @@ class CMultiDocTemplate : public CDocTemplate {
  public:
   CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
                     CRuntimeClass* pViewClass);
-  // Closes nothing: the documents must be gone. Frees the shared menu.
+  // Closes nothing: documents still open are only let go. Frees the shared menu.
   ~CMultiDocTemplate() override;
 
   void LoadTemplate() override;

@@ -2,6 +2,7 @@
 // what a failed open or save leaves behind, the save prompt, the recent-file
 // list in the menu and the profile, and the command line.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <string>
 #include <vector>
@@ -451,6 +452,36 @@ TEST_F(DocumentTest, FileNewOffersTheKindsOfDocument) {
   }
 }
 
+TEST_F(DocumentTest, AShortcutOpensItsTarget) {
+  ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
+  const std::string target = WriteTextFile("target.txt", "aim");
+  const std::string shortcut = m_dir.Path("target.lnk");
+  {
+    IShellLinkA* pLink = nullptr;
+    ASSERT_TRUE(SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                             IID_IShellLinkA, reinterpret_cast<void**>(&pLink))));
+    pLink->SetPath(target.c_str());
+    IPersistFile* pFile = nullptr;
+    ASSERT_TRUE(SUCCEEDED(pLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&pFile))));
+    WCHAR wszShortcut[MAX_PATH];
+    ::MultiByteToWideChar(CP_ACP, 0, shortcut.c_str(), -1, wszShortcut, MAX_PATH);
+    EXPECT_TRUE(SUCCEEDED(pFile->Save(wszShortcut, TRUE)));
+    pFile->Release();
+    pLink->Release();
+  }
+  char szResolved[MAX_PATH] = "";
+  EXPECT_TRUE(AfxResolveShortcut(nullptr, shortcut.c_str(), szResolved, MAX_PATH));
+  EXPECT_STRCASEEQ(FullPath("target.txt").c_str(), szResolved);
+  EXPECT_FALSE(AfxResolveShortcut(nullptr, target.c_str(), szResolved, MAX_PATH))
+      << "a file that is no shortcut";
+
+  CDocument* pDoc = m_app.OpenDocumentFile(shortcut.c_str());
+  ASSERT_NE(nullptr, pDoc);
+  EXPECT_STRCASEEQ(FullPath("target.txt").c_str(), pDoc->GetPathName());
+  m_app.CloseAllDocuments(FALSE);
+  ::CoUninitialize();
+}
+
 // ---- The recent-file list.
 
 class RecentFileTest : public DocumentTest {
@@ -580,6 +611,14 @@ TEST_F(DocumentTest, TheShellCommandOfTheCommandLineIsCarriedOut) {
     EXPECT_EQ(c.expectedTitles, titles) << c.cmdLine;
     m_app.CloseAllDocuments(FALSE);
   }
+  // The shell's DDE request opens its file and shows the program.
+  std::string ddeOpen = "[open(\"" + file + "\")]";
+  m_app.m_nCmdShow = SW_SHOWNA;
+  EXPECT_TRUE(m_app.OnDDECommand(&ddeOpen[0]));
+  EXPECT_EQ(1, DocumentCount());
+  EXPECT_TRUE(pMainFrame->IsWindowVisible());
+  m_app.CloseAllDocuments(FALSE);
+
   // Nothing to do starts with no document.
   CCommandLineInfo nothing;
   nothing.m_nShellCommand = CCommandLineInfo::FileNothing;
