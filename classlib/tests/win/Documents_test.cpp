@@ -452,6 +452,40 @@ TEST_F(DocumentTest, FileNewOffersTheKindsOfDocument) {
   }
 }
 
+TEST_F(DocumentTest, FileOpenOffersTheTemplatesFiltersAndOpensTheChosenFile) {
+  m_app.AddDocTemplate(new CMultiDocTemplate(IDR_DOCTEST_SKETCH, RUNTIME_CLASS(CDocTestText),
+                                             RUNTIME_CLASS(CDocTestFrame),
+                                             RUNTIME_CLASS(CDocTestView)));
+  const std::string file = WriteTextFile("chosen.txt", "picked");
+  // Answered from a timer in the dialog's own loop: the filters are read,
+  // the file name typed and OK pressed.
+  constexpr int kFileTypeCombo = 0x470;
+  constexpr int kFileNameCombo = 0x47C;
+  static std::string s_file;
+  static std::vector<std::string> s_filters;
+  s_file = file;
+  s_filters.clear();
+  UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+    HWND hDialog = ::FindWindowA("#32770", "Open");
+    if (hDialog == nullptr || !s_filters.empty()) return;
+    HWND hTypes = ::GetDlgItem(hDialog, kFileTypeCombo);
+    for (int i = 0; i < ::SendMessageA(hTypes, CB_GETCOUNT, 0, 0); ++i) {
+      char szItem[128] = "";
+      ::SendMessageA(hTypes, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(szItem));
+      s_filters.push_back(szItem);
+    }
+    ::SetDlgItemTextA(hDialog, kFileNameCombo, s_file.c_str());
+    ::PostMessageA(hDialog, WM_COMMAND, IDOK, 0);
+  });
+  m_app.OnFileOpen();
+  ::KillTimer(nullptr, timer);
+  EXPECT_EQ((std::vector<std::string>{"Text Files (*.txt)", "Sketch Files (*.skt;*.sk2)",
+                                      "All Files (*.*)"}),
+            s_filters);
+  ASSERT_EQ(1, DocumentCount());
+  EXPECT_STREQ("picked", static_cast<CDocTestText*>(LastDocument())->m_strText);
+}
+
 TEST_F(DocumentTest, AShortcutOpensItsTarget) {
   ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
   const std::string target = WriteTextFile("target.txt", "aim");
