@@ -11,8 +11,6 @@
 #include "classlib/core/Geometry.h"
 #include "classlib/win/CView.h"
 
-class CBrush;
-
 class CScrollView : public CView {
   DECLARE_DYNAMIC(CScrollView)
  public:
@@ -28,19 +26,11 @@ class CScrollView : public CView {
   CPoint GetScrollPosition() const;
   // ...and in device units (the bars' positions).
   CPoint GetDeviceScrollPosition() const;
+  // Scrolls so that pt (logical) is the top-left corner, as far as the document allows.
   void ScrollToPosition(POINT pt);
-  // Scrolls so that pt (logical) is in the middle of the window, as far as
-  // the document allows.
-  void CenterOnPoint(CPoint ptCenter);
   CSize GetTotalSize() const { return m_totalLog; }
   void GetDeviceScrollSizes(int& nMapMode, SIZE& sizeTotal, SIZE& sizePage,
                             SIZE& sizeLine) const;
-
-  // Resizes the parent frame so that the window just holds the document;
-  // bShrinkOnly never makes it larger.
-  void ResizeParentToFit(BOOL bShrinkOnly = TRUE);
-  // Paints what lies beyond the document's edge, when the window is larger.
-  void FillOutsideRect(CDC* pDC, CBrush* pBrush);
 
   void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
 
@@ -57,16 +47,11 @@ class CScrollView : public CView {
   void ScrollToDevicePosition(POINT ptDev);
   // Shows, hides and sets the bars for the current size and position.
   void UpdateBars();
-  // The width of a vertical bar and the height of a horizontal one, each
-  // 0 when the view has no such bar style.
+  // The width of a vertical bar and the height of a horizontal one.
   void GetScrollBarSizes(CSize& sizeSb);
   // The client size as if no bar showed; TRUE when the window can hold
   // bars of sizeSb at all.
   BOOL GetTrueClientSize(CSize& size, CSize& sizeSb);
-  // Which bars the document needs at the client size, the room left and the
-  // farthest scroll position.
-  void GetScrollBarState(CSize sizeClient, CSize& needSb, CSize& sizeRange, CPoint& ptMove,
-                         BOOL bInsideClient);
 
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
