@@ -576,6 +576,8 @@ void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu) {
     m_nIDTracking = AFX_IDS_IDLEMESSAGE;  // the menu closed
   } else if (nItemID == 0 || (nFlags & (MF_SEPARATOR | MF_POPUP))) {
     m_nIDTracking = 0;
+  } else if (nItemID >= AFX_IDM_FIRST_MDICHILD) {
+    m_nIDTracking = AFX_IDS_MDICHILD;  // one prompt for every entry of the child list
   } else if (nItemID >= 0xF000 && nItemID < 0xF1F0) {
     m_nIDTracking = AFX_IDS_SCFIRST + ((nItemID - 0xF000) >> 4);
   } else {

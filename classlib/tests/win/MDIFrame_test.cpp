@@ -3,6 +3,9 @@
 // child, the Window menu's list and commands, the child's accelerators, the
 // numbered titles, and commands reaching the active view first and the
 // application last.
+#include <shlobj.h>
+
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -89,6 +92,14 @@ END_MESSAGE_MAP()
 class CRouteApp : public CWinApp {
  public:
   CRouteApp() : CWinApp("Zulta Tests") {}
+  // Recorded instead of done.
+  CDocument* OpenDocumentFile(LPCSTR lpszFileName) override {
+    m_opened.push_back(lpszFileName);
+    return nullptr;
+  }
+  void WinHelp(DWORD_PTR dwData, UINT) override { m_helpContexts.push_back(dwData); }
+  std::vector<std::string> m_opened;
+  std::vector<DWORD_PTR> m_helpContexts;
 
  protected:
   afx_msg void OnRoute(UINT) { g_routeLog.push_back("application"); }
@@ -351,6 +362,70 @@ TEST_F(MDIFrameTest, TwoTiledChildrenWithAStatusBarArePainted) {
            CountPixels(image, IsColor(viewColour(pSecond))) > 1000;
   }));
   SaveScreenshot(image, "classlib_mdi_frame");
+}
+
+TEST_F(MDIFrameTest, SettingTheActiveViewTellsTheOldAndTheNew) {
+  CRouteChild* pChild = OpenChild("Sheet");
+  ASSERT_NE(nullptr, pChild);
+  CView* pView = pChild->GetActiveView();
+  g_activationLog.clear();
+  pChild->SetActiveView(nullptr);
+  pChild->SetActiveView(pView, FALSE);  // quietly
+  EXPECT_EQ(pView, pChild->GetActiveView());
+  pChild->SetActiveView(nullptr);
+  pChild->SetActiveView(pView);
+  EXPECT_EQ((std::vector<std::string>{"deactivate Sheet", "deactivate Sheet", "activate Sheet"}),
+            g_activationLog);
+}
+
+TEST_F(MDIFrameTest, ANewChildOpensMaximisedAfterAMaximisedOne) {
+  CRouteChild* pFirst = OpenChild("First");
+  ASSERT_NE(nullptr, pFirst);
+  m_pMain->MDIMaximize(pFirst);
+  CRouteChild* pSecond = OpenChild("Second");
+  ASSERT_NE(nullptr, pSecond);
+  BOOL bMaximized = FALSE;
+  EXPECT_EQ(pSecond, m_pMain->MDIGetActive(&bMaximized));
+  EXPECT_TRUE(bMaximized);
+  EXPECT_TRUE(pSecond->IsZoomed());
+}
+
+TEST_F(MDIFrameTest, FilesDroppedOnTheFrameAreOpened) {
+  const char szFiles[] = "C:\\notes\\a.txt\0C:\\notes\\b.txt\0";
+  // A drop record as the shell makes it: the header, then the names, then one more 0.
+  HGLOBAL hDrop =
+      ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + sizeof szFiles + 1);
+  auto* pDropFiles = static_cast<DROPFILES*>(::GlobalLock(hDrop));
+  pDropFiles->pFiles = sizeof(DROPFILES);
+  memcpy(reinterpret_cast<char*>(pDropFiles) + sizeof(DROPFILES), szFiles, sizeof szFiles);
+  ::GlobalUnlock(hDrop);
+  m_pMain->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(hDrop));  // the frame frees it
+  EXPECT_EQ((std::vector<std::string>{"C:\\notes\\a.txt", "C:\\notes\\b.txt"}),
+            m_app.m_opened);
+}
+
+TEST_F(MDIFrameTest, HelpIsForTheCommandInTheMenuElseForTheFrameInFront) {
+  CRouteChild* pChild = OpenChild("Sheet");
+  ASSERT_NE(nullptr, pChild);
+  m_pMain->SendMessage(WM_COMMANDHELP);
+  m_pMain->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_FRAMETEST_MAIN_ONLY, MF_STRING), 0);
+  m_pMain->SendMessage(WM_COMMANDHELP);
+  m_pMain->SendMessage(WM_COMMANDHELP, 0, 77);  // a context given
+  EXPECT_EQ((std::vector<DWORD_PTR>{HID_BASE_RESOURCE + IDR_FRAMETEST_CHILD,
+                                    HID_BASE_COMMAND + ID_FRAMETEST_MAIN_ONLY, 77}),
+            m_app.m_helpContexts);
+  EXPECT_EQ(static_cast<LRESULT>(HID_BASE_RESOURCE + IDR_FRAMETEST_MAIN),
+            m_pMain->SendMessage(WM_HELPHITTEST));
+}
+
+TEST_F(MDIFrameTest, TheChildListsEntriesShareOnePrompt) {
+  CRouteChild* pChild = OpenChild("Sheet");
+  ASSERT_NE(nullptr, pChild);
+  m_pMain->SendMessage(WM_MENUSELECT, MAKEWPARAM(AFX_IDM_FIRST_MDICHILD + 1, MF_STRING), 0);
+  EXPECT_EQ(static_cast<UINT>(AFX_IDS_MDICHILD), m_pMain->m_nIDTracking);
+  CString strPrompt;
+  m_pMain->m_wndStatusBar.GetWindowText(strPrompt);
+  EXPECT_STREQ("Activates this window", strPrompt);
 }
 
 }  // namespace

@@ -199,4 +199,21 @@ TEST_F(StatusBarTest, AFrameBesideTheMainWindowIsUpdatedAtIdleTimeToo) {
   pOther->DestroyWindow();
 }
 
+TEST_F(StatusBarTest, PrintPreviewTakesTheBarsAndMenuAwayAndGivesThemBack) {
+  HMENU hMenu = ::GetMenu(m_hFrame);
+  HWND hWndPane = m_pFrame->m_pane.m_hWnd;
+  CPrintPreviewState state;
+  m_pFrame->OnSetPreviewMode(TRUE, &state);
+  EXPECT_FALSE(Bar().IsWindowVisible());
+  EXPECT_EQ(nullptr, ::GetMenu(m_hFrame));
+  EXPECT_FALSE(::IsWindowVisible(hWndPane));
+  EXPECT_EQ(AFX_IDW_PANE_SAVE, ::GetDlgCtrlID(hWndPane)) << "the pane's place is free";
+
+  m_pFrame->OnSetPreviewMode(FALSE, &state);
+  EXPECT_TRUE(Bar().IsWindowVisible());
+  EXPECT_EQ(hMenu, ::GetMenu(m_hFrame));
+  EXPECT_TRUE(::IsWindowVisible(hWndPane));
+  EXPECT_EQ(AFX_IDW_PANE_FIRST, ::GetDlgCtrlID(hWndPane));
+}
+
 }  // namespace
