@@ -200,6 +200,9 @@ BOOL CDocument::StoreInto(CFile* pFile, LPCSTR lpszPathName) {
   } catch (CException* e) {
     saveArchive.Abort();
     ReleaseFile(pFile, TRUE);
+    // The user knows the document's file, not the temporary one it went to.
+    if (e->IsKindOf(RUNTIME_CLASS(CFileException)))
+      static_cast<CFileException*>(e)->m_strFileName = lpszPathName;
     ReportSaveLoadException(lpszPathName, e, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
     e->Delete();
     return FALSE;
