@@ -13,6 +13,7 @@ IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
   ON_WM_SIZE()
   ON_MESSAGE(WM_MDIACTIVATE, OnMDIActivate)
+  ON_WM_MOUSEACTIVATE()
 END_MESSAGE_MAP()
 
 CMDIChildWnd::~CMDIChildWnd() {
@@ -215,6 +216,14 @@ LRESULT CMDIChildWnd::OnMDIActivate(WPARAM, LPARAM lParam) {
     pActiveView->OnActivateView(TRUE, pActiveView, pActiveView);
   OnUpdateFrameMenu(bActivate, CWnd::FromHandle(hWndActivate), nullptr);
   return 0;
+}
+
+int CMDIChildWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) {
+  int nResult = CFrameWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+  if (nResult == MA_NOACTIVATE || nResult == MA_NOACTIVATEANDEAT) return nResult;
+  CMDIFrameWnd* pMDIFrame = GetMDIFrame();
+  if (pMDIFrame != nullptr && pMDIFrame->MDIGetActive() != this) MDIActivate();
+  return nResult;
 }
 
 void CMDIChildWnd::OnSize(UINT nType, int cx, int cy) {

@@ -52,6 +52,8 @@ class CMDIChildWnd : public CFrameWnd {
   afx_msg void OnSize(UINT nType, int cx, int cy);
   // WM_MDIACTIVATE: the active view, the title and the menu follow the active child.
   afx_msg LRESULT OnMDIActivate(WPARAM wParam, LPARAM lParam);
+  // A click anywhere in a child that is not the active one activates it.
+  afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
   DECLARE_MESSAGE_MAP()
 
  private:

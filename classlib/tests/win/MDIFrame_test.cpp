@@ -239,6 +239,17 @@ TEST_F(MDIFrameTest, TheWindowMenuListsTheChildrenAndActivatesThem) {
   EXPECT_EQ(pFirst, m_pMain->MDIGetActive()) << "the first entry activates the first child";
 }
 
+TEST_F(MDIFrameTest, AClickInAnInactiveChildActivatesIt) {
+  CRouteChild* pFirst = OpenChild("First");
+  CRouteChild* pSecond = OpenChild("Second");
+  ASSERT_NE(nullptr, pSecond);
+  // What a click in the first child's view sends before the button message.
+  pFirst->GetActiveView()->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(m_hMain),
+                                       MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+  EXPECT_EQ(pFirst, m_pMain->MDIGetActive());
+  EXPECT_EQ(pFirst->m_hMenuShared, ::GetMenu(m_hMain));
+}
+
 TEST_F(MDIFrameTest, TheWindowCommandsArrangeTheChildren) {
   CRouteChild* pFirst = OpenChild("First");
   CRouteChild* pSecond = OpenChild("Second");
