@@ -8,6 +8,17 @@
 
 namespace {
 
+// Whether the window shows dark pixels (text) in its left part, as captured from the screen.
+bool ShowsTextAtLeft(HWND hWnd) {
+  RgbImage image = CaptureWindow(hWnd);
+  constexpr uint32_t kDarkBlue = 0x60;
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width / 4; ++x)
+      if ((image.PixelAt(x, y) & 0xFF) < kDarkBlue) return true;
+  }
+  return false;
+}
+
 TEST_F(DocViewTest, PictureOfTwoChildrenAndTheStatusBar) {
   // Shown with its caption, as the program's frame is.
   auto pApp = std::make_unique<CDocViewTestApp>();
@@ -31,6 +42,8 @@ TEST_F(DocViewTest, PictureOfTwoChildrenAndTheStatusBar) {
   CString strStatus;
   MainFrame()->m_wndStatusBar.GetWindowText(strStatus);
   EXPECT_EQ(strStatus, "Ready");
+  // What was painted last reaches the screen once the thread looks at its queue.
+  EXPECT_TRUE(WaitFor([&] { return ShowsTextAtLeft(MainFrame()->m_wndStatusBar.m_hWnd); }));
   EXPECT_THAT(ChildTitles(), testing::ElementsAre("Card1", "Note1"));
   RgbImage image = CaptureWindow(MainFrame()->m_hWnd);
   std::string path = SaveScreenshot(image, "classlib_docview_two_children");
