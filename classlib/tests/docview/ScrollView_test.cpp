@@ -1,6 +1,7 @@
 // The note view scrolls: the bars come with a document larger than the
 // window, each scroll request moves by its step within the document, and
 // drawing follows the scroll position.
+#include <algorithm>
 #include <string>
 
 #include "classlib/tests/docview/DocViewTestSupport.h"
@@ -23,49 +24,59 @@ class ScrollViewTest : public DocViewTest {
     RunIdle();
   }
 
-  int ClientHeight() const {
-    CRect rect;
-    m_pView->GetClientRect(&rect);
-    return rect.Height();
-  }
-
   CNoteView* m_pView = nullptr;
 };
 
 struct ScrollCase {
+  UINT nMessage;  // WM_HSCROLL or WM_VSCROLL
   UINT nCode;
   UINT nThumb;
-  int startY;
-  // The position reached, given the client height h and the document height H.
-  int (*expectedY)(int h, int H);
+  int start;
+  // The position reached, given the window's extent and the document's in that direction.
+  int (*expected)(int nWindow, int nDocument);
 };
 
+constexpr int kLine = CNoteView::kLineHeight;
+constexpr int kPage = 5 * CNoteView::kLineHeight;
+constexpr int kColumn = 10;
+constexpr int kColumnPage = CNoteView::kPageWidth / 2;
+
 // clang-format off
-const ScrollCase kVerticalScrolls[] = {
-  {SB_LINEDOWN,   0,    0,   [](int, int) { return CNoteView::kLineHeight; }},
-  {SB_LINEUP,     0,    100, [](int, int) { return 100 - CNoteView::kLineHeight; }},
-  {SB_LINEUP,     0,    0,   [](int, int) { return 0; }},
-  {SB_PAGEDOWN,   0,    0,   [](int, int) { return 5 * CNoteView::kLineHeight; }},
-  {SB_PAGEUP,     0,    300, [](int, int) { return 300 - 5 * CNoteView::kLineHeight; }},
-  {SB_BOTTOM,     0,    0,   [](int h, int H) { return H - h; }},
-  {SB_TOP,        0,    300, [](int, int) { return 0; }},
-  {SB_THUMBTRACK, 333,  0,   [](int, int) { return 333; }},
-  {SB_THUMBTRACK, 9999, 0,   [](int h, int H) { return H - h; }},
+const ScrollCase kScrolls[] = {
+  {WM_VSCROLL, SB_LINEDOWN,   0,    0,   [](int, int) { return kLine; }},
+  {WM_VSCROLL, SB_LINEUP,     0,    100, [](int, int) { return 100 - kLine; }},
+  {WM_VSCROLL, SB_LINEUP,     0,    0,   [](int, int) { return 0; }},
+  {WM_VSCROLL, SB_PAGEDOWN,   0,    0,   [](int, int) { return kPage; }},
+  {WM_VSCROLL, SB_PAGEUP,     0,    300, [](int, int) { return 300 - kPage; }},
+  {WM_VSCROLL, SB_BOTTOM,     0,    0,   [](int w, int d) { return d - w; }},
+  {WM_VSCROLL, SB_TOP,        0,    300, [](int, int) { return 0; }},
+  {WM_VSCROLL, SB_THUMBTRACK, 333,  0,   [](int, int) { return 333; }},
+  {WM_VSCROLL, SB_THUMBTRACK, 9999, 0,   [](int w, int d) { return d - w; }},
+  {WM_HSCROLL, SB_LINEDOWN,   0,    0,   [](int, int) { return kColumn; }},
+  {WM_HSCROLL, SB_PAGEDOWN,   0,    0,   [](int w, int d) { return std::min(kColumnPage, d - w); }},
+  {WM_HSCROLL, SB_BOTTOM,     0,    0,   [](int w, int d) { return d - w; }},
 };
 // clang-format on
 
 TEST_F(ScrollViewTest, EachRequestMovesByItsStepWithinTheDocument) {
+  // The window is smaller than the document both ways.
   ASSERT_TRUE(m_pView->GetStyle() & WS_VSCROLL);
-  const int nTotal = kLineCount * CNoteView::kLineHeight;
-  EXPECT_EQ(m_pView->GetTotalSize().cy, nTotal);
-  for (const ScrollCase& c : kVerticalScrolls) {
-    SCOPED_TRACE(testing::Message() << "code " << c.nCode << " from " << c.startY);
-    m_pView->ScrollToPosition(CPoint(0, c.startY));
-    ASSERT_EQ(m_pView->GetScrollPosition().y, c.startY);
-    m_pView->SendMessage(WM_VSCROLL, MAKEWPARAM(c.nCode, c.nThumb), 0);
-    int expected = c.expectedY(ClientHeight(), nTotal);
-    EXPECT_EQ(m_pView->GetScrollPosition().y, expected);
-    EXPECT_EQ(m_pView->GetScrollPos(SB_VERT), expected);
+  ASSERT_TRUE(m_pView->GetStyle() & WS_HSCROLL);
+  const CSize sizeTotal(CNoteView::kPageWidth, kLineCount * CNoteView::kLineHeight);
+  EXPECT_EQ(m_pView->GetTotalSize(), sizeTotal);
+  CRect rectClient;
+  m_pView->GetClientRect(&rectClient);
+  for (const ScrollCase& c : kScrolls) {
+    bool bVertical = c.nMessage == WM_VSCROLL;
+    SCOPED_TRACE(testing::Message() << (bVertical ? "vertical" : "horizontal") << " code "
+                                    << c.nCode << " from " << c.start);
+    m_pView->ScrollToPosition(bVertical ? CPoint(0, c.start) : CPoint(c.start, 0));
+    m_pView->SendMessage(c.nMessage, MAKEWPARAM(c.nCode, c.nThumb), 0);
+    int expected = bVertical ? c.expected(rectClient.Height(), sizeTotal.cy)
+                             : c.expected(rectClient.Width(), sizeTotal.cx);
+    CPoint ptPos = m_pView->GetScrollPosition();
+    EXPECT_EQ(bVertical ? ptPos.y : ptPos.x, expected);
+    EXPECT_EQ(m_pView->GetScrollPos(bVertical ? SB_VERT : SB_HORZ), expected);
   }
 }
 
