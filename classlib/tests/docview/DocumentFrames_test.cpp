@@ -13,7 +13,8 @@ using ::testing::ElementsAre;
 
 int ViewCount(const CDocument* pDoc) {
   int nViews = 0;
-  for (POSITION pos = pDoc->GetFirstViewPosition(); pos != nullptr; ++nViews) pDoc->GetNextView(pos);
+  for (POSITION pos = pDoc->GetFirstViewPosition(); pos != nullptr; ++nViews)
+    pDoc->GetNextView(pos);
   return nViews;
 }
 
