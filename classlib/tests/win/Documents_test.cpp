@@ -612,6 +612,33 @@ TEST_F(RecentFileTest, AnEntryThatCannotBeOpenedIsRemoved) {
   EXPECT_EQ(1, DocumentCount());
 }
 
+// ---- The printer.
+
+TEST_F(DocumentTest, ThePrinterIsTheSystemsDefaultUntilAnotherIsSelected) {
+  PRINTDLGA system = {};
+  system.lStructSize = sizeof system;
+  system.Flags = PD_RETURNDEFAULT;
+  const bool bSystemHasPrinter = ::PrintDlgA(&system) != FALSE;
+  PRINTDLGA defaults = {};
+  EXPECT_EQ(bSystemHasPrinter, m_app.GetPrinterDeviceDefaults(&defaults) != FALSE);
+  EXPECT_EQ(bSystemHasPrinter, defaults.hDevNames != nullptr);
+  EXPECT_EQ(m_app.m_hDevNames, defaults.hDevNames);
+  if (system.hDevNames != nullptr) ::GlobalFree(system.hDevNames);
+  if (system.hDevMode != nullptr) ::GlobalFree(system.hDevMode);
+
+  // Handles selected by the program are the application's from then on;
+  // without bFreeOld the caller keeps the old ones.
+  HGLOBAL hNames = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(DEVNAMES));
+  HGLOBAL hMode = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(DEVMODEA));
+  m_app.SelectPrinter(hNames, hMode);
+  EXPECT_EQ(hNames, m_app.m_hDevNames);
+  EXPECT_EQ(hMode, m_app.m_hDevMode);
+  m_app.SelectPrinter(nullptr, nullptr, FALSE);
+  EXPECT_EQ(nullptr, m_app.m_hDevNames);
+  EXPECT_EQ(nullptr, ::GlobalFree(hNames)) << "still the caller's to free";
+  EXPECT_EQ(nullptr, ::GlobalFree(hMode));
+}
+
 // ---- The command line.
 
 TEST_F(DocumentTest, TheShellCommandOfTheCommandLineIsCarriedOut) {
