@@ -1,4 +1,4 @@
-// conjugate [--bin FOLDER] [--stress] ROOT | --all
+// conjugate [--bin FOLDER] [--stress] [--suffixes] ROOT | --all
 //
 // Prints every form of the verb with the root ROOT (Hebrew as typed: points,
 // dagesh and blanks around it are ignored, and a shin without its dot
@@ -7,7 +7,9 @@
 // alternatives separated by ','), its plene spelling, and for past and
 // future forms the form after vav-inversive and its plene spelling.
 // FOLDER holds the "bin" folder of compiled grammar tables. --stress marks
-// a stress before the last syllable with a meteg.
+// a stress before the last syllable with a meteg. --suffixes prints instead
+// the forms with an object suffix: for each binyan in which the verb takes
+// them, one line a slot and object person.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -20,6 +22,8 @@
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/VerbFormGenerator.h"
 #include "lexicon/core/VerbFormText.h"
+#include "lexicon/core/VerbObjectSuffix.h"
+#include "lexicon/core/VerbSuffixForms.h"
 #include "lexicon/core/VerbRootLookup.h"
 
 namespace {
@@ -75,8 +79,29 @@ void PrintVerb(GrammarContext& context, int verb, bool withStress) {
   }
 }
 
+const char* const kPersonLabels[ObjectPerson::kLast + 1] = {
+    "", "me", "you m.sg", "you f.sg", "him", "her", "us", "you m.pl", "you f.pl", "them m", "them f"};
+
+void PrintSuffixForms(GrammarContext& context, int verb, bool withStress) {
+  const BYTE* entry = GetVerbIndexEntry(verb);
+  std::printf("%s\n", RootToUtf8(GetEntryRoot(entry)).c_str());
+  for (int binyan = 0; binyan < Binyan::kCount; ++binyan) {
+    WORD word = GetVerbBinyanWord(entry, binyan);
+    if (!(word & GrammarLayout::kBinyanClassMask) || !(word & GrammarLayout::kBinyanHasSuffixes))
+      continue;
+    std::printf("  %s\n", kBinyanLabels[binyan]);
+    for (int slot : kSlotOrder)
+      for (int person = ObjectPerson::kFirst; person <= ObjectPerson::kLast; ++person) {
+        HebWordRec form = GenerateObjectSuffixForm(context, entry, binyan, slot, person);
+        if (form.letters[0])
+          std::printf("    %s\t%s\t%s\n", kSlotLabels[slot], kPersonLabels[person],
+                      WordToUtf8(form, withStress).c_str());
+      }
+  }
+}
+
 int Usage() {
-  std::fprintf(stderr, "usage: conjugate [--bin FOLDER] [--stress] ROOT | --all\n");
+  std::fprintf(stderr, "usage: conjugate [--bin FOLDER] [--stress] [--suffixes] ROOT | --all\n");
   return 2;
 }
 
@@ -84,7 +109,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
   const char* folder = ZULTA_GRAMMAR_FOLDER;
-  bool all = false, withStress = false;
+  bool all = false, withStress = false, suffixes = false;
   const char* root = nullptr;
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--bin") && i + 1 < argc)
@@ -93,6 +118,8 @@ int main(int argc, char** argv) {
       all = true;
     else if (!std::strcmp(argv[i], "--stress"))
       withStress = true;
+    else if (!std::strcmp(argv[i], "--suffixes"))
+      suffixes = true;
     else if (argv[i][0] != '-' && !root)
       root = argv[i];
     else
@@ -114,7 +141,8 @@ int main(int argc, char** argv) {
   } else {
     verbs = FindVerbsByTypedRoot(root);
   }
-  for (int verb : verbs) PrintVerb(context, verb, withStress);
+  for (int verb : verbs)
+    suffixes ? PrintSuffixForms(context, verb, withStress) : PrintVerb(context, verb, withStress);
   FreeGrammarData();
   if (verbs.empty()) {
     std::fprintf(stderr, "conjugate: no verb with the root %s\n", root);

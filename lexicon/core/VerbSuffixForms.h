@@ -1,0 +1,12 @@
+// Object-suffix forms of the verbs of the loaded verb index: the verb's form
+// in the slot made first, then its main form given the object suffix.
+#pragma once
+
+#include "classlib/core/WinTypes.h"
+#include "lexicon/core/GrammarContext.h"
+#include "lexicon/core/HebWordRec.h"
+
+// The forms of the verb (its index entry) in binyan 0-6 and slot with the
+// object person 1-10, as a comma list; an empty record when there are none.
+HebWordRec GenerateObjectSuffixForm(GrammarContext& context, const BYTE* entry, int binyan,
+                                    int slot, int person);
