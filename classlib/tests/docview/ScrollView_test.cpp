@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "classlib/tests/docview/CardDocument.h"
 #include "classlib/tests/docview/DocViewTestSupport.h"
 #include "classlib/win/WindowDCs.h"
 
@@ -119,6 +120,18 @@ TEST_F(ScrollViewTest, TheWheelScrollsByLines) {
   ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &nLines, 0);
   m_pView->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
   EXPECT_EQ(m_pView->GetScrollPosition().y, static_cast<int>(nLines) * CNoteView::kLineHeight);
+}
+
+TEST_F(ScrollViewTest, AFormScrollsWhenItsWindowIsSmallerThanItsTemplate) {
+  m_app->m_pCardTemplate->OpenDocumentFile(nullptr);
+  RunIdle();
+  auto* pForm = static_cast<CCardView*>(ActiveChild()->GetActiveView());
+  CRect rectTemplate(0, 0, 200, 80);  // the template's size in dialog units
+  ::MapDialogRect(pForm->m_hWnd, &rectTemplate);
+  EXPECT_EQ(pForm->GetTotalSize(), rectTemplate.Size());
+  ActiveChild()->MoveWindow(0, 0, rectTemplate.Width() / 2, rectTemplate.Height() / 2);
+  EXPECT_TRUE(pForm->GetStyle() & WS_HSCROLL);
+  EXPECT_TRUE(pForm->GetStyle() & WS_VSCROLL);
 }
 
 }  // namespace
