@@ -60,8 +60,9 @@ class CDocument : public CCmdTarget {
   virtual void PreCloseFrame(CFrameWnd* pFrame);
   // A new, empty, untitled document.
   virtual BOOL OnNewDocument();
-  // Loads the file through Serialize. FALSE (after telling the user why)
-  // leaves the document empty.
+  // Loads the file through Serialize. FALSE after telling the user why: a
+  // file that cannot be opened leaves the document as it was, a load that
+  // fails part-way leaves it empty and marked modified.
   virtual BOOL OnOpenDocument(LPCSTR lpszPathName);
   // Stores through Serialize into a temporary file beside the target, which
   // then replaces it: a failed save leaves the old file as it was.
