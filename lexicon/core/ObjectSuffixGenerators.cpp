@@ -121,8 +121,10 @@ struct Work {
     return PrepareSuffixStem(request, form);
   }
 
+  // A form whose suffix would not fit whole is left out.
   void Add(FormPlanes stem, const Suffix& suffix, int stress) const {
-    for (int i = 0; i < suffix.count; ++i) stem.Append(suffix.letters[i], suffix.vowels[i], 0);
+    for (int i = 0; i < suffix.count; ++i)
+      if (!stem.Append(suffix.letters[i], suffix.vowels[i], 0)) return;
     ApplyStressPosition(stem.letters, stem.vowels, stress);
     out.Add(stem);
   }
@@ -514,10 +516,8 @@ int GenerateInfinitivePaal(const ObjectSuffixRequest& r, const FormPlanes& form,
   };
   auto expanded = [&](bool second) {
     FormPlanes s = stem(second);
-    for (int i = 0; i < w.Plain().count; ++i) s.Append(w.Plain().letters[i], w.Plain().vowels[i], 0);
     ExpandHatafBeforeShva(s.letters, s.vowels);
-    ApplyStressPosition(s.letters, s.vowels, kStressLast);
-    out.Add(s);
+    w.Add(s, w.Plain(), kStressLast);
   };
   switch (q) {
     case Me:

@@ -36,7 +36,7 @@ bool InRange(int value, int first, int last) { return value >= first && value <=
 // with either dot as the plain shin.
 int PlainRootLetter(int letter) {
   letter = FinalToRegularLetter(RemoveDagesh(letter));
-  if (IsShin(letter)) return Shin;
+  if (IsShin(letter) || IsShinWithShinDot(letter) || IsShinWithSinDot(letter)) return Shin;
   return letter;
 }
 
