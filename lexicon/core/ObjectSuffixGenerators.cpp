@@ -83,6 +83,10 @@ void ShvaAt(FormPlanes& stem, int placesBefore) {
 void ShvaL(FormPlanes& stem) { ShvaAt(stem, 0); }
 void ShvaP(FormPlanes& stem) { ShvaAt(stem, 1); }
 
+void ReplaceLastLetter(FormPlanes& stem, int letter) {
+  if (stem.length > 0) stem.letters[stem.length - 1] = static_cast<BYTE>(letter);
+}
+
 void DageshLast(FormPlanes& stem) {
   if (stem.length == 0) return;
   BYTE& last = stem.letters[stem.length - 1];
@@ -299,12 +303,12 @@ void InfinitivePaalStemEnd(FormPlanes& stem, int t, int q, bool second) {
   } else if (t == 49) {
     SetQ(stem, Hiriq);
     SetP(stem, Shva);
-    stem.letters[stem.length - 1] = TavDagesh;
+    ReplaceLastLetter(stem, TavDagesh);
   } else if (t == 55 || t == 62) {
     SetP(stem, t == 55 ? Hiriq : Shva);
-    stem.letters[stem.length - 1] = TavDagesh;
+    ReplaceLastLetter(stem, TavDagesh);
   } else if (t == 58) {
-    stem.letters[stem.length - 1] = Tav;
+    ReplaceLastLetter(stem, Tav);
   }
   if (IsOneOf(t, {1, 22, 23}) && stem.length >= 2) {
     BYTE& before = stem.letters[stem.length - 2];
@@ -777,14 +781,14 @@ int GeneratePast3fs(const ObjectSuffixRequest& r, const FormPlanes& form, int ty
     case Him: {
       FormPlanes s = stem(type, -1);
       FormPlanes doubled = s;
-      doubled.letters[doubled.length - 1] = TavDagesh;
+      ReplaceLastLetter(doubled, TavDagesh);
       w.AddWithLast(doubled, Shuruk, kNoSuffix, kStressPenult);
       w.Add(s, w.Plain(), kStressPenult);
       break;
     }
     case Her: {
       FormPlanes s = stem(type, -1);
-      s.letters[s.length - 1] = TavDagesh;
+      ReplaceLastLetter(s, TavDagesh);
       w.AddWithLast(s, Qamats, kHerMappiq, kStressPenult);
       break;
     }
