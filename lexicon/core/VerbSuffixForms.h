@@ -10,3 +10,9 @@
 // object person 1-10, as a comma list; an empty record when there are none.
 HebWordRec GenerateObjectSuffixForm(GrammarContext& context, const BYTE* entry, int binyan,
                                     int slot, int person);
+
+// The infinitive noun of the verb in binyan 0-6, in declension cell 1 (the
+// construct, the prepared infinitive itself) or a person cell 3-12; an
+// empty record when the verb has none or the noun tables lack its record.
+HebWordRec GenerateInfinitiveNounForm(GrammarContext& context, const BYTE* entry, int binyan,
+                                      int cell);
