@@ -233,7 +233,8 @@ void NounSources::ReadWords(const std::vector<SourceLine>& lines) {
     if (line.indented || kind == 4 || t.size() < 2)
       throw SourceError(line, "expected: noun|prep|adj|vocab <word> [settings]");
     NounEntryRecord entry;
-    entry.word = ConvertHebrewWord(line, t[1]);
+    std::string quoted;  // a phrase of several words is quoted
+    entry.word = ConvertHebrewWord(line, IsQuoted(t[1], &quoted) ? quoted : t[1]);
     if (static_cast<int>(entry.word.letters.size()) > kMaxFormLetters)
       throw SourceError(line, "a word has at most 69 letters");
     int categories = 0;

@@ -217,4 +217,12 @@ TEST_F(Compiler, NounTablesAndWordsTakeTheirFields) {
   EXPECT_EQ(model.entries[0][0].classAndFlag, 1);
 }
 
+TEST_F(Compiler, AQuotedWordIsAPhrase) {
+  GrammarModel model =
+      Compile({{"words.txt", "vocab \"מַזָּל טוֹב\" definition \"&congratulations\"\n"}});
+  ASSERT_EQ(model.entries[3].size(), 1u);
+  EXPECT_EQ(model.entries[3][0].word.letters.size(), 6u) << "the holam male is a vowel";
+  EXPECT_EQ(model.entries[3][0].word.letters[3], ' ');
+}
+
 }  // namespace
