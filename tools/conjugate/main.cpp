@@ -9,7 +9,8 @@
 // FOLDER holds the "bin" folder of compiled grammar tables. --stress marks
 // a stress before the last syllable with a meteg. --suffixes prints instead
 // the forms with an object suffix: for each binyan in which the verb takes
-// them, one line a slot and object person.
+// them, one line a slot and object person, then its infinitive noun: the
+// construct and the possessive forms.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -82,6 +83,15 @@ void PrintVerb(GrammarContext& context, int verb, bool withStress) {
 const char* const kPersonLabels[ObjectPerson::kLast + 1] = {
     "", "me", "you m.sg", "you f.sg", "him", "her", "us", "you m.pl", "you f.pl", "them m", "them f"};
 
+// Declension cells 1 (construct) and 3-12 (my ... their f.).
+const char* const kNounCellLabels[] = {"",         "construct", "",         "my",
+                                       "your m.sg", "your f.sg", "his",      "her",
+                                       "our",      "your m.pl", "your f.pl", "their m",
+                                       "their f"};
+constexpr int kConstructCell = 1;
+constexpr int kFirstPersonCell = 3;
+constexpr int kLastPersonCell = 12;
+
 void PrintSuffixForms(GrammarContext& context, int verb, bool withStress) {
   const BYTE* entry = GetVerbIndexEntry(verb);
   std::printf("%s\n", RootToUtf8(GetEntryRoot(entry)).c_str());
@@ -97,6 +107,13 @@ void PrintSuffixForms(GrammarContext& context, int verb, bool withStress) {
           std::printf("    %s\t%s\t%s\n", kSlotLabels[slot], kPersonLabels[person],
                       WordToUtf8(form, withStress).c_str());
       }
+    for (int cell = kConstructCell; cell <= kLastPersonCell; ++cell) {
+      if (cell > kConstructCell && cell < kFirstPersonCell) continue;
+      HebWordRec noun = GenerateInfinitiveNounForm(context, entry, binyan, cell);
+      if (noun.letters[0])
+        std::printf("    infinitive noun\t%s\t%s\n", kNounCellLabels[cell],
+                    WordToUtf8(noun, withStress).c_str());
+    }
   }
 }
 
