@@ -321,21 +321,30 @@ void SettleMarks(FormPlanes& word) {
 
 void AppendSeparator(FormPlanes& word) { word.Append(kSeparator, kNone, 0); }
 
-// Step 12: the pausal second form of "your" (m.sg.) and the short "their"
-// of plurals in -ot.
-void AppendBuiltInSecondForm(const CellChoice& choice, FormPlanes& word) {
+// The vowel that gives way before the stressed segol of the pausal "your"
+// (m.sg.): a segol, or a hiriq before an undoubled letter (בִּנְךָ, בְּנֶךָ),
+// becomes a shva, a hataf patah on a guttural; so does a patah on a
+// guttural.
+int PausalVowelBefore(int letter, int vowel, int next) {
+  bool guttural = IsGutturalLetter(letter);
+  bool reduces = IsSegolForm(vowel) || (IsHiriqForm(vowel) && !IsDageshLetter(next)) ||
+                 (guttural && IsPatahForm(vowel));
+  if (!reduces) return vowel;
+  return guttural ? HebCode::HatafPatah : HebCode::Shva;
+}
+
+// Step 12: the pausal second form of a noun's "your" (m.sg.), and the short
+// "their" of plurals in -ot.
+void AppendBuiltInSecondForm(const CellChoice& choice, int tableType, FormPlanes& word) {
   int e = word.length;
-  if (choice.cell == DeclensionCell::YourMs && e >= 2 && IsFinalKafForm(word.letters[e - 1]) &&
-      word.vowels[e - 1] == HebCode::Qamats &&
+  if (choice.cell == DeclensionCell::YourMs && tableType != TableType::Preposition && e >= 2 &&
+      IsFinalKafForm(word.letters[e - 1]) && word.vowels[e - 1] == HebCode::Qamats &&
       (IsShva(word.vowels[e - 2]) || (e >= 3 && IsHatafVowel(word.vowels[e - 3])))) {
     FormPlanes copy = word;
     copy.vowels[e - 2] = HebCode::StressedSegol;
-    if (e >= 3) {
-      if (IsSegolForm(copy.vowels[e - 3]))
-        copy.vowels[e - 3] = HebCode::Shva;
-      else if (IsGutturalLetter(copy.letters[e - 3]) && IsPatahForm(copy.vowels[e - 3]))
-        copy.vowels[e - 3] = HebCode::HatafPatah;
-    }
+    if (e >= 3)
+      copy.vowels[e - 3] = static_cast<BYTE>(
+          PausalVowelBefore(copy.letters[e - 3], copy.vowels[e - 3], copy.letters[e - 2]));
     AppendSeparator(word);
     word.AppendRange(copy, 0, e);
   } else if (choice.cell == DeclensionCell::TheirM && choice.suffix.pluralDefault && e >= 5 &&
@@ -460,7 +469,7 @@ bool BuildAtLevel(const NounPatternRequest& request, int level, HebWordRec& resu
   if (word.length > 0 && IsBegadkefatLetter(word.letters[0]) &&
       IsDageshableLetter(word.letters[0]))
     word.letters[0] = static_cast<BYTE>(AddDagesh(word.letters[0]));
-  if (choice.mainBuilt) AppendBuiltInSecondForm(choice, word);
+  if (choice.mainBuilt) AppendBuiltInSecondForm(choice, request.tableType, word);
 
   if (level == 0) {
     int alternatives = CountAlternatives(request.table);

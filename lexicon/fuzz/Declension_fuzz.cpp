@@ -1,7 +1,8 @@
-// Drives the noun-form builder and the adjective form builder with random
-// words, patterns, records, cells and kinds: every form must end within the
-// 69 letters of a word record, with nothing written behind it, and no table
-// may be read beyond its records.
+// Drives the noun-form builder, the adjective form builder and the object
+// suffixes of verb forms with random words, patterns, records, cells,
+// kinds, slots and persons: every form must end within the 69 letters of a
+// word record, with nothing written behind it, and no table may be read
+// beyond its records.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -9,15 +10,20 @@
 #include <vector>
 
 #include "lexicon/core/AdjectiveForms.h"
+#include "lexicon/core/BinyanRootRec.h"
+#include "lexicon/core/FormPlanes.h"
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/HebWordRec.h"
 #include "lexicon/core/NounPatternForm.h"
+#include "lexicon/core/VerbObjectSuffix.h"
 
 namespace {
 
 using namespace GrammarLayout;
 
-enum Builder : int { NounPattern, Adjective, kBuilders };
+enum Builder : int { NounPattern, Adjective, VerbObjectSuffix, kBuilders };
+
+constexpr int kRootRoom = 11;
 
 struct Word {
   BYTE letters[kWordPlaneSize] = {};
@@ -89,6 +95,30 @@ void BuildAdjective(FuzzedDataProvider& data) {
   CheckBounded(form);
 }
 
+void BuildVerbObjectSuffix(FuzzedDataProvider& data) {
+  Word word = TakeWord(data);
+  FormPlanes form;
+  for (int i = 0; word.letters[i]; ++i)
+    form.Append(word.letters[i], word.vowels[i], data.ConsumeIntegralInRange<BYTE>(0, 5));
+  BYTE root[kRootRoom] = {};
+  int rootLength = data.ConsumeIntegralInRange<int>(0, kRootRoom - 1);
+  for (int i = 0; i < rootLength; ++i) root[i] = data.ConsumeIntegralInRange<BYTE>(1, 255);
+  std::vector<BYTE> recordBytes = data.ConsumeBytes<BYTE>(kBinyanRootRecSize);
+  recordBytes.resize(kBinyanRootRecSize);
+  BinyanRootRec record = ReadBinyanRootRec(recordBytes.data());
+  ObjectSuffixRequest request;
+  request.slot = data.ConsumeIntegralInRange<int>(-1, 32);
+  request.record = &record;
+  request.binyan = data.ConsumeIntegral<int>();
+  request.vavFlag = data.ConsumeIntegralInRange<int>(0, 2);
+  request.person = data.ConsumeIntegralInRange<int>(-1, 11);
+  request.pattern = data.ConsumeIntegralInRange<int>(-1, 70);
+  request.root = root;
+  HebWordRec out;
+  GenerateVerbForm(request, form, out);
+  CheckBounded(out);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
@@ -99,6 +129,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
       break;
     case Adjective:
       BuildAdjective(data);
+      break;
+    case VerbObjectSuffix:
+      BuildVerbObjectSuffix(data);
       break;
   }
   return 0;

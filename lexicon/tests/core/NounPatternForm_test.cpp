@@ -34,6 +34,9 @@ nounpattern segolate-plural-stem 3:SHV 2:KAM 1-
 nounpattern segolate-heavy-plural-stem 3:PAT 2:SHV 1-
 nounpattern plural-ot-stem 1:HOL ת
 nounpattern short-stem 2:PAT 1
+nounpattern hiriq-stem 2:HIR 1
+nounpattern doubled-hiriq-stem 2:HIR 1+
+nounpattern segol-stem 2:SEG 1
 )";
 
 const char kTables[] = R"(
@@ -59,6 +62,12 @@ nountable alternatives 103 regular
   persons same cells=3-12 suffixes=0
   alternative singular-stem=3
   persons short-stem cells=3-12 suffixes=0
+nountable pausal-hiriq 104 regular
+  persons hiriq-stem cells=4 suffixes=0
+nountable pausal-doubled 105 regular
+  persons doubled-hiriq-stem cells=4 suffixes=0
+nountable pausal-guttural 106 regular
+  persons segol-stem cells=4 suffixes=0
 nountable after-hiriq 1200 yod-unit-after-hiriq
   plural plural-im
 )";
@@ -171,6 +180,11 @@ const CellCase kCellCases[] = {
     // place stays empty between the two.
     {"סוּס", 103, 3, 1, "סוּסִי,,סַסִי"},
     {"סוּס", 103, 4, 1, "סוּסְךָ,סוּסֶךָ"},
+    // The pausal "your": a hiriq before an undoubled letter and a segol give
+    // way, on a guttural to hataf patah.
+    {"בֵּן", 104, 4, 1, "בִּנְךָ,בְּנֶךָ"},
+    {"בַּת", 105, 4, 1, "בִּתְּךָ,בִּתֶּךָ"},
+    {"סוֹחֵר", 106, 4, 1, "סוֹחֶרְךָ,סוֹחֲרֶךָ"},
     // After hiriq a yod without vowel goes with its letter.
     {"עִבְרִי", 1200, Plural, 1, "עִבְרִים"},
     // A compound declines its first word and keeps the rest; it has no
@@ -189,6 +203,10 @@ TEST_F(NounPatternFormTest, BuildsEachCellByItsTemplateAndSuffix) {
 
 TEST_F(NounPatternFormTest, APrepositionIsNeverCutAsACompound) {
   EXPECT_EQ(Decline("סוּס יָם", 100, Plural, 1, TableType::Preposition), Forms("סוּס יָמִים"));
+}
+
+TEST_F(NounPatternFormTest, APrepositionHasNoPausalYour) {
+  EXPECT_EQ(Decline("שֶׁל", 100, 4, 1, TableType::Preposition), Forms("שֶׁלְךָ"));
 }
 
 // Records and patterns made by hand: numbers beyond their blocks and runs
