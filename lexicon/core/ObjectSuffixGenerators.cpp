@@ -93,12 +93,13 @@ void DageshLast(FormPlanes& stem) {
   if (IsDageshableLetter(last)) last = static_cast<BYTE>(AddDagesh(last));
 }
 
-// A hataf patah before a shva or hataf (at near) becomes patah.
-void PatahBeforeReduced(FormPlanes& stem, int near, int far) {
-  int v = VowelFromEnd(stem, near);
+// A guttural's hataf patah (farther from the end) before a shva or hataf
+// (nearer the end) becomes patah.
+void PatahBeforeReduced(FormPlanes& stem, int nearer, int farther) {
+  int v = VowelFromEnd(stem, nearer);
   if (!IsShva(v) && !IsHatafVowel(v)) return;
-  if (VowelFromEnd(stem, far) == HatafPatah && IsGutturalLetter(LetterFromEnd(stem, far)))
-    SetFromEnd(stem, far, Patah);
+  if (VowelFromEnd(stem, farther) == HatafPatah && IsGutturalLetter(LetterFromEnd(stem, farther)))
+    SetFromEnd(stem, farther, Patah);
 }
 
 // What a generator is working on.
@@ -144,15 +145,15 @@ bool IsObjectPerson(int person) { return person >= kFirst && person <= kLast; }
 // ---- Stem-end rules
 
 void FixGutturalHatafAt(FormPlanes& stem, int t, int slot) {
-  int near = -1, far = -1;
-  if (t == 32 || t == 33) near = 1, far = 2;
-  if (t == 42 || t == 43) near = 0, far = 1;
-  if (near < 0) return;
-  int v = VowelFromEnd(stem, near);
+  int nearer = -1, farther = -1;
+  if (t == 32 || t == 33) nearer = 1, farther = 2;
+  if (t == 42 || t == 43) nearer = 0, farther = 1;
+  if (nearer < 0) return;
+  int v = VowelFromEnd(stem, nearer);
   if (!IsShva(v) && !IsHatafVowel(v)) return;
-  if (VowelFromEnd(stem, far) == HatafPatah) SetFromEnd(stem, far, Patah);
-  if (slot == FormSlot::Future1s && VowelFromEnd(stem, far) == HatafSegol)
-    SetFromEnd(stem, far, Segol);
+  if (VowelFromEnd(stem, farther) == HatafPatah) SetFromEnd(stem, farther, Patah);
+  if (slot == FormSlot::Future1s && VowelFromEnd(stem, farther) == HatafSegol)
+    SetFromEnd(stem, farther, Segol);
 }
 
 void FixFutureStemEnd(FormPlanes& stem, int t, int q, int slot, bool thirdForm) {
