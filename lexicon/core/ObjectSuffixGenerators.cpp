@@ -284,13 +284,14 @@ void ImperativePaalStemEnd(FormPlanes& stem, int t) {
   FixGutturalHatafAt(stem, t, FormSlot::ImperativeMs);
 }
 
-// Hataf qamats, or shva when the letter is no guttural.
+// Hataf qamats, or shva when the letter is no guttural: the reduced o of the
+// infinitive's first syllable.
 int HatafQamatsFor(int letter) { return IsGutturalLetter(letter) ? HatafQamats : Shva; }
 
 void InfinitivePaalStemEnd(FormPlanes& stem, int t, int q, bool second) {
   const bool onlyLast = (t == 1 || t == 22) && second && IsHeavyPerson(q);
   if (onlyLast) {
-    SetL(stem, HatafQamatsFor(LetterFromEnd(stem, 0)));
+    ShvaL(stem);
     return;
   }
   if (t == 1 || t == 22) {
@@ -315,7 +316,9 @@ void InfinitivePaalStemEnd(FormPlanes& stem, int t, int q, bool second) {
     BYTE& before = stem.letters[stem.length - 2];
     if (IsBegadkefatLetter(before)) before = static_cast<BYTE>(RemoveDagesh(before));
   }
-  SetL(stem, HatafQamatsFor(LetterFromEnd(stem, 0)));
+  // Only the vowel before the last letter takes hataf qamats (shomʿakha,
+  // not shomʿokha).
+  ShvaL(stem);
 }
 
 void PresentStemEnd(FormPlanes& stem, int binyan, int slot, int t, int q, bool second) {
@@ -680,9 +683,11 @@ void Past3msBeforeLast(FormPlanes& stem, int binyan, int type, int q) {
       SetP(stem, QamatsQatan);
     }
   } else if (binyan == Binyan::Piel || binyan == Binyan::Hitpael) {
-    // The tsere of dibber stays (as segol) only before a closed syllable.
+    // The tsere of dibber stays (as segol, as patah before a guttural)
+    // only before a closed syllable.
     if (IsHeavyPerson(q)) {
-      if (IsTsereForm(VowelFromEnd(stem, 1))) SetP(stem, Segol);
+      if (IsTsereForm(VowelFromEnd(stem, 1)))
+        SetP(stem, IsGutturalLetter(LetterFromEnd(stem, 0)) ? Patah : Segol);
     } else {
       ShvaP(stem);
     }
