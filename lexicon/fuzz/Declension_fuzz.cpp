@@ -1,12 +1,14 @@
-// Drives the noun-form builder, the adjective form builder and the object
-// suffixes of verb forms with random words, patterns, records, cells,
-// kinds, slots and persons: every form must end within the 69 letters of a
+// Drives the noun-form builder, the adjective form builder, the object
+// suffixes of verb forms and the pronominal-suffix builder of nouns and
+// infinitive nouns with random words, patterns, records, cells, kinds,
+// slots and persons: every form must end within the 69 letters of a
 // word record, with nothing written behind it, and no table may be read
 // beyond its records.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "lexicon/core/AdjectiveForms.h"
@@ -14,6 +16,7 @@
 #include "lexicon/core/FormPlanes.h"
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/HebWordRec.h"
+#include "lexicon/core/InfinitiveNounForms.h"
 #include "lexicon/core/NounPatternForm.h"
 #include "lexicon/core/VerbObjectSuffix.h"
 
@@ -21,7 +24,7 @@ namespace {
 
 using namespace GrammarLayout;
 
-enum Builder : int { NounPattern, Adjective, VerbObjectSuffix, kBuilders };
+enum Builder : int { NounPattern, Adjective, VerbObjectSuffix, PronominalSuffix, kBuilders };
 
 constexpr int kRootRoom = 11;
 
@@ -119,6 +122,29 @@ void BuildVerbObjectSuffix(FuzzedDataProvider& data) {
   CheckBounded(out);
 }
 
+// Nouns and infinitive nouns through the pronominal-suffix builder (with no
+// noun patterns loaded, every pattern number lies beyond its block).
+void BuildPronominalSuffix(FuzzedDataProvider& data) {
+  Word word = TakeWord(data);
+  BYTE root[kRootRoom] = {};
+  int rootLength = data.ConsumeIntegralInRange<int>(0, kRootRoom - 1);
+  for (int i = 0; i < rootLength; ++i) root[i] = data.ConsumeIntegralInRange<BYTE>(1, 255);
+  PronominalSuffixRequest request;
+  request.nounTableId = data.ConsumeIntegral<WORD>();
+  request.cell = data.ConsumeIntegralInRange<int>(-1, 16);
+  request.kind = data.ConsumeIntegralInRange<int>(0, 4);
+  request.tableType = data.ConsumeIntegralInRange<int>(0, 6);
+  request.binyan = data.ConsumeIntegral<int>();
+  request.verbClass = data.ConsumeIntegralInRange<int>(-2, 40);
+  request.rootLetters = root;
+  request.genderNumberClass = data.ConsumeIntegralInRange<int>(0, 127);
+  std::vector<BYTE> records = TakeRecords(data, kNounTableRecSize, request.recordCount);
+  request.records = DataOrNull(records);
+  BuildPronominalSuffixForm(request, word.letters, word.vowels);
+  // The form ends within the planes' 69 letters.
+  if (!std::memchr(word.letters, 0, kWordPlaneSize)) __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
@@ -132,6 +158,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
       break;
     case VerbObjectSuffix:
       BuildVerbObjectSuffix(data);
+      break;
+    case PronominalSuffix:
+      BuildPronominalSuffix(data);
       break;
   }
   return 0;
