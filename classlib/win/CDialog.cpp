@@ -4,9 +4,7 @@
 
 #include "classlib/win/AfxMsg.h"
 #include "classlib/win/AfxState.h"
-#include "classlib/win/CDataExchange.h"
 #include "classlib/win/CFont.h"
-#include "classlib/win/CUserException.h"
 #include "classlib/win/CWinApp.h"
 
 namespace {
@@ -174,21 +172,7 @@ BOOL CDialog::ExecuteDlgInit(LPVOID lpResource) {
   }
 }
 
-// ---- Data exchange.
-
-void CDialog::DoDataExchange(CDataExchange*) {}
-
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
-  CDataExchange dx(this, bSaveAndValidate);
-  try {
-    DoDataExchange(&dx);
-    return TRUE;
-  } catch (CUserException* e) {
-    // The user has been told already.
-    e->Delete();
-    return FALSE;
-  }
-}
+// ---- Ending.
 
 void CDialog::OnOK() {
   if (!UpdateData(TRUE)) return;

@@ -44,10 +44,6 @@ class CDialog : public CWnd {
   // The template's font, given before the controls are made.
   virtual void OnSetFont(CFont* pFont);
 
-  // ---- Data exchange. FALSE when a value was refused: the user has been
-  // told and the control concerned has the focus.
-  BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
-
   // ---- Controls.
   // Sends the combo-box strings stored with the template (an RT_DLGINIT
   // resource of the template's name) to their controls. TRUE when there is
@@ -72,8 +68,6 @@ class CDialog : public CWnd {
   CWnd* m_pParentWnd = nullptr;
 
  protected:
-  // Exchanges the data of the controls with the members; the default exchanges nothing.
-  virtual void DoDataExchange(CDataExchange* pDX);
   // IDOK: takes the data back; ends the dialog when it was accepted.
   virtual void OnOK();
   // IDCANCEL: ends the dialog.

@@ -1,9 +1,7 @@
 #include "classlib/win/CFormView.h"
 
-#include "classlib/win/CDataExchange.h"
 #include "classlib/win/CDialog.h"
 #include "classlib/win/CFrameWnd.h"
-#include "classlib/win/CUserException.h"
 #include "classlib/win/CWinApp.h"
 
 IMPLEMENT_DYNAMIC(CFormView, CScrollView)
@@ -72,20 +70,6 @@ int CFormView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 }
 
 // ---- Data.
-
-BOOL CFormView::UpdateData(BOOL bSaveAndValidate) {
-  CDataExchange dx(this, bSaveAndValidate);
-  try {
-    DoDataExchange(&dx);
-    return TRUE;
-  } catch (CUserException* e) {
-    // The user has been told already.
-    e->Delete();
-    return FALSE;
-  }
-}
-
-void CFormView::DoDataExchange(CDataExchange*) {}
 
 void CFormView::OnInitialUpdate() {
   UpdateData(FALSE);

@@ -28,10 +28,6 @@ class CFormView : public CScrollView {
   BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwRequestedStyle,
               const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr) override;
 
-  // Controls to members (bSaveAndValidate) or members to controls; FALSE
-  // when a value was refused (the user has been told).
-  BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
-
   // The form draws nothing itself: its controls do.
   void OnDraw(CDC* pDC) override;
   // Fills the controls from the members, then as a view.
@@ -39,7 +35,6 @@ class CFormView : public CScrollView {
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
  protected:
-  virtual void DoDataExchange(CDataExchange* pDX);
   // Remembers the control that has the focus, when it is one of the form's.
   BOOL SaveFocusControl();
 

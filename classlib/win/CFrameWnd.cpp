@@ -117,8 +117,7 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
   return TRUE;
 }
 
-BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
-                          CCreateContext* pContext) {
+void CFrameWnd::LoadTitle(UINT nIDResource) {
   m_nIDHelp = nIDResource;
   // The resource's string: the title, then the document strings.
   CString strFullString;
@@ -126,6 +125,11 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     int nNewline = strFullString.Find('\n');
     m_strTitle = nNewline < 0 ? strFullString : strFullString.Left(nNewline);
   }
+}
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                          CCreateContext* pContext) {
+  LoadTitle(nIDResource);
   LPCSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
   if (!Create(lpszClass, m_strTitle, dwDefaultStyle, rectDefault, pParentWnd,
               MAKEINTRESOURCEA(nIDResource), 0, pContext))

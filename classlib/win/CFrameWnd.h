@@ -127,6 +127,8 @@ class CFrameWnd : public CWnd {
 
   // The class registered for a frame of this style with the icon of nIDResource.
   LPCSTR GetIconWndClass(DWORD dwDefaultStyle, UINT nIDResource);
+  // The help context and the title (the first line of string nIDResource).
+  void LoadTitle(UINT nIDResource);
   virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
   void PostNcDestroy() override;
 

@@ -75,12 +75,7 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
 
 BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                              CCreateContext* pContext) {
-  m_nIDHelp = nIDResource;
-  CString strFullString;
-  if (strFullString.LoadString(nIDResource)) {
-    int nNewline = strFullString.Find('\n');
-    m_strTitle = nNewline < 0 ? strFullString : strFullString.Left(nNewline);
-  }
+  LoadTitle(nIDResource);
   // The frames of one template share its menu and accelerators.
   CDocTemplate* pTemplate = pContext != nullptr ? pContext->m_pNewDocTemplate : nullptr;
   if (pTemplate != nullptr && pTemplate->IsKindOf(RUNTIME_CLASS(CMultiDocTemplate))) {

@@ -2,10 +2,12 @@
 
 #include "classlib/win/AfxState.h"
 #include "classlib/win/CDC.h"
+#include "classlib/win/CDataExchange.h"
 #include "classlib/win/CFont.h"
 #include "classlib/win/CFrameWnd.h"
 #include "classlib/win/CMenu.h"
 #include "classlib/win/CScrollBar.h"
+#include "classlib/win/CUserException.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/HandleMap.h"
 #include "classlib/win/WndProcException.h"
@@ -545,4 +547,20 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
     AfxRepositionWindow(&layout, hWndLeftOver, &layout.rect);
   }
   if (layout.hDWP != nullptr) ::EndDeferWindowPos(layout.hDWP);
+}
+
+// ---- Data exchange.
+
+void CWnd::DoDataExchange(CDataExchange*) {}
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
+  CDataExchange dx(this, bSaveAndValidate);
+  try {
+    DoDataExchange(&dx);
+    return TRUE;
+  } catch (CUserException* e) {
+    // The user has been told already.
+    e->Delete();
+    return FALSE;
+  }
 }

@@ -18,6 +18,7 @@
 #include "classlib/win/MessageMap.h"
 
 class CDC;
+class CDataExchange;
 class CFont;
 class CFrameWnd;
 class CMenu;
@@ -242,6 +243,12 @@ class CWnd : public CCmdTarget {
                       BOOL bStretch = TRUE);
 
   int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
+
+  // Data exchange between the window's controls and the object's members:
+  // controls to members (bSaveAndValidate) or members to controls. FALSE when
+  // a value was refused: the user has been told and the control concerned
+  // has the focus.
+  BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
   void DragAcceptFiles(BOOL bAccept = TRUE) { ::DragAcceptFiles(m_hWnd, bAccept); }
 
   HWND m_hWnd = nullptr;
@@ -252,6 +259,8 @@ class CWnd : public CCmdTarget {
   // themselves here.
   virtual void PostNcDestroy();
   virtual void PreSubclassWindow();
+  // Exchanges the data of the controls with the members; the default exchanges nothing.
+  virtual void DoDataExchange(CDataExchange* pDX);
 
   // ---- Default handlers of the ON_WM_* entries: each does the default
   // processing of its message.
