@@ -176,7 +176,7 @@ void FixFutureStemEnd(FormPlanes& stem, int t, int q, int slot, bool thirdForm) 
       SetP(stem, QamatsQatan);
       ShvaL(stem);
     } else {
-      SetP(stem, IsGutturalLetter(LetterFromEnd(stem, 2)) ? HatafPatah : Shva);
+      ShvaP(stem);
       SetL(stem, Tsere);
     }
   } else if (IsOneOf(t, {34, 35, 38, 48, 50, 57, 58})) {
@@ -682,8 +682,9 @@ void Past3msBeforeLast(FormPlanes& stem, int binyan, int type, int q) {
     } else if (t == 6) {
       SetP(stem, QamatsQatan);
     }
-  } else if (binyan == Binyan::Piel || binyan == Binyan::Hitpael) {
-    // The tsere of dibber stays (as segol, as patah before a guttural)
+  } else if ((binyan == Binyan::Piel || binyan == Binyan::Hitpael) &&
+             !IsOneOf(t, {4, 17, 20})) {
+    // (A lamed-he stem, its he dropped, keeps its vowels.) The tsere of dibber stays (as segol, as patah before a guttural)
     // only before a closed syllable.
     if (IsHeavyPerson(q)) {
       if (IsTsereForm(VowelFromEnd(stem, 1)))
@@ -708,7 +709,10 @@ int GeneratePast3ms(const ObjectSuffixRequest& r, const FormPlanes& form, int ty
     return s;
   };
   switch (q) {
-    case Me: w.AddWithLast(stem(type), Patah, w.Plain(), kStressPenult); break;
+    case Me:
+      // A lamed-he stem keeps its qamats (kanani); others take patah (shmarani).
+      w.AddWithLast(stem(type), paal && t == 4 ? Qamats : Patah, w.Plain(), kStressPenult);
+      break;
     case YouMs: {
       FormPlanes s = stem(type);
       ShvaL(s);
@@ -757,7 +761,8 @@ int GeneratePast3fs(const ObjectSuffixRequest& r, const FormPlanes& form, int ty
   const bool variant = IsFormTypeVariant(type);
   auto stem = [&](int formType, int second) {
     FormPlanes s = w.Stem(FormSlot::Past3fs, formType, second);
-    SetP(s, Patah);
+    // Before the tav: patah (shmaratni), qamats in a lamed-he stem (asatni).
+    SetP(s, w.binyan() == Binyan::Paal && t == 4 ? Qamats : Patah);
     switch (w.binyan()) {
       case Binyan::Paal:
         if (t == 3) SetQ(s, variant ? Tsere : Qamats);
@@ -849,6 +854,8 @@ int GenerateFuturePaal(const ObjectSuffixRequest& r, const FormPlanes& form, int
   auto stem = [&](bool thirdForm) {
     FormPlanes s = w.Stem(StemSlotCode::Future, type);
     FixFutureStemEnd(s, t, q, r.slot, thirdForm);
+    // A guttural's hataf before the reduced vowel opens (yeesof: yeesfeni).
+    ExpandHatafBeforeShva(s.letters, s.vowels);
     return s;
   };
   const FormPlanes first = stem(false);

@@ -98,6 +98,9 @@ void KindB(FormPlanes& stem, int vavFlag, int s, int type) {
     SetVowel(stem, p, nextGuttural ? Segol : HatafSegol);
     if (vav) SetVowel(stem, 0, nextGuttural ? Shva : Segol);
     SetVowel(stem, p + 1, Hiriq);
+    // The doubled letter after the hiriq is written with dagesh (hesibo).
+    if (p + 2 < stem.length && IsDageshableLetter(stem.letters[p + 2]))
+      stem.letters[p + 2] = static_cast<BYTE>(AddDagesh(stem.letters[p + 2]));
   } else {
     SetVowel(stem, p, nextGuttural ? Patah : HatafPatah);
     if (vav) SetVowel(stem, 0, Patah);
