@@ -91,9 +91,6 @@ void RepairVowels(FormPlanes& word, int from) {
       word.vowels[p] = HebCode::Patah;
 }
 
-bool BuildAtLevel(const BYTE* letters, const BYTE* vowels, int id, int index,
-                  const AdjectiveTables& tables, DWORD recordIndex, int level, FormPlanes& out);
-
 // The form of one class record (the run's alternatives at level 0).
 bool BuildAtLevel(const BYTE* letters, const BYTE* vowels, int id, int index,
                   const AdjectiveTables& tables, DWORD recordIndex, int level, FormPlanes& out) {

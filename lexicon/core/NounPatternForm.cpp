@@ -447,8 +447,7 @@ int FindCompoundSeparator(const FormPlanes& word) {
   return 0;
 }
 
-bool BuildAtLevel(const NounPatternRequest& request, int level, HebWordRec& result);
-
+// The form at a recursion level: alternatives are joined at level 0 only.
 bool BuildAtLevel(const NounPatternRequest& request, int level, HebWordRec& result) {
   ClearWordRec(result);
   const BYTE* record = request.table.count ? request.table.records : kEmptyRecord;

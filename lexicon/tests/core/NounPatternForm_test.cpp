@@ -37,6 +37,8 @@ nounpattern short-stem 2:PAT 1
 nounpattern hiriq-stem 2:HIR 1
 nounpattern doubled-hiriq-stem 2:HIR 1+
 nounpattern segol-stem 2:SEG 1
+nounpattern rosh-construct-plural 3:KAM 2 1:TSE י
+nounpattern qotel-plural 3:K_KAM 2:KAM 1:HIR י ם
 )";
 
 const char kTables[] = R"(
@@ -70,6 +72,15 @@ nountable pausal-guttural 106 regular
   persons segol-stem cells=4 suffixes=0
 nountable after-hiriq 1200 yod-unit-after-hiriq
   plural plural-im
+nountable stressed-plural 12 stress-construct-plural
+  plural plural-im
+nountable whole-compound 3425 compound
+  plural qotel-plural
+  construct-plural rosh-construct-plural
+nountable without-construct 3480 no-construct
+  construct same
+  plural plural-im
+  construct-plural construct-plural-ei
 )";
 
 class NounPatternFormTest : public ::testing::Test {
@@ -192,6 +203,12 @@ const CellCase kCellCases[] = {
     {"סוּס יָם", 100, Plural, 1, "סוּסֵי יָם"},
     {"סוּס יָם", 100, Construct, 1, ""},
     {"סוּס יָם", 100, ConstructPlural, 1, ""},
+    // A compound declined again as a whole: its last word takes the cell
+    // too.
+    {"רֹאשׁ חֹדֶשׁ", 3425, Plural, 1, "רָאשֵׁי חֳדָשִׁים"},
+    // Without construct forms the plural is the construct plural's form.
+    {"סוּס", 3480, Plural, 1, "סוּסֵי"},
+    {"סוּס", 3480, Construct, 1, ""},
 };
 // clang-format on
 
@@ -203,6 +220,24 @@ TEST_F(NounPatternFormTest, BuildsEachCellByItsTemplateAndSuffix) {
 
 TEST_F(NounPatternFormTest, APrepositionIsNeverCutAsACompound) {
   EXPECT_EQ(Decline("סוּס יָם", 100, Plural, 1, TableType::Preposition), Forms("סוּס יָמִים"));
+}
+
+TEST_F(NounPatternFormTest, SomeTablesStressThePluralBeforeItsLastSyllable) {
+  FormPlanes word = lextest::PlanesOf("יוֹם");
+  NounPatternRequest request;
+  request.letters = word.letters;
+  request.vowels = word.vowels;
+  request.nounTableId = 12;
+  request.patterns = GetNounPatternBlock().Data();
+  request.patternCount = GetNounPatternCount();
+  request.table = GetNounTableRun(context, 12);
+  request.cell = Plural;
+  HebWordRec form;
+  ASSERT_TRUE(BuildNounPatternForm(request, form));
+  EXPECT_EQ(form.vowels[0], HebCode::StressedHolamMale);
+  request.nounTableId = 100;  // the stress goes by the entry's id
+  ASSERT_TRUE(BuildNounPatternForm(request, form));
+  EXPECT_EQ(form.vowels[0], HebCode::HolamMale);
 }
 
 TEST_F(NounPatternFormTest, APrepositionHasNoPausalYour) {
