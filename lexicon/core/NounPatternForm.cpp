@@ -322,14 +322,13 @@ void SettleMarks(FormPlanes& word) {
 void AppendSeparator(FormPlanes& word) { word.Append(kSeparator, kNone, 0); }
 
 // The vowel that gives way before the stressed segol of the pausal "your"
-// (m.sg.): a segol, or a hiriq before an undoubled letter (בִּנְךָ, בְּנֶךָ),
-// becomes a shva, a hataf patah on a guttural; so does a patah on a
-// guttural.
+// (m.sg.): a segol, a hiriq, or a patah on a guttural, becomes a shva (a
+// hataf patah on a guttural): בִּנְךָ בְּנֶךָ, נַעַרְךָ נַעֲרֶךָ. A vowel before a
+// doubled letter stays: בִּתֶּךָ, עַמֶּךָ.
 int PausalVowelBefore(int letter, int vowel, int next) {
   bool guttural = IsGutturalLetter(letter);
-  bool reduces = IsSegolForm(vowel) || (IsHiriqForm(vowel) && !IsDageshLetter(next)) ||
-                 (guttural && IsPatahForm(vowel));
-  if (!reduces) return vowel;
+  bool reduces = IsSegolForm(vowel) || IsHiriqForm(vowel) || (guttural && IsPatahForm(vowel));
+  if (!reduces || IsDageshLetter(next)) return vowel;
   return guttural ? HebCode::HatafPatah : HebCode::Shva;
 }
 

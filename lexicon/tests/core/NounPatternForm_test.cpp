@@ -37,6 +37,7 @@ nounpattern short-stem 2:PAT 1
 nounpattern hiriq-stem 2:HIR 1
 nounpattern doubled-hiriq-stem 2:HIR 1+
 nounpattern segol-stem 2:SEG 1
+nounpattern doubled-stem 1+
 nounpattern rosh-construct-plural 3:KAM 2 1:TSE י
 nounpattern qotel-plural 3:K_KAM 2:KAM 1:HIR י ם
 )";
@@ -70,6 +71,8 @@ nountable pausal-doubled 105 regular
   persons doubled-hiriq-stem cells=4 suffixes=0
 nountable pausal-guttural 106 regular
   persons segol-stem cells=4 suffixes=0
+nountable pausal-doubled-guttural 107 regular
+  persons doubled-stem cells=4 suffixes=0
 nountable after-hiriq 1200 yod-unit-after-hiriq
   plural plural-im
 nountable stressed-plural 12 stress-construct-plural
@@ -196,6 +199,7 @@ const CellCase kCellCases[] = {
     {"בֵּן", 104, 4, 1, "בִּנְךָ,בְּנֶךָ"},
     {"בַּת", 105, 4, 1, "בִּתְּךָ,בִּתֶּךָ"},
     {"סוֹחֵר", 106, 4, 1, "סוֹחֶרְךָ,סוֹחֲרֶךָ"},
+    {"עַם", 107, 4, 1, "עַמְּךָ,עַמֶּךָ"},
     // After hiriq a yod without vowel goes with its letter.
     {"עִבְרִי", 1200, Plural, 1, "עִבְרִים"},
     // A compound declines its first word and keeps the rest; it has no
