@@ -191,6 +191,47 @@ TEST_F(ObjectSuffixGolden, EveryPersonOfEverySlotIsAsTheGrammarWritesIt) {
   }
 }
 
+// Weak verbs keep their own stems: a lamed-he stem drops its he, a hollow
+// or geminate Hifil reduces its prefix, a guttural takes hataf.
+struct FormCase {
+  const char* root;
+  int binyan;
+  int slot;
+  int person;
+  const char* forms;
+};
+
+using namespace FormSlot;
+using namespace ObjectPerson;
+
+// clang-format off
+const FormCase kWeakVerbs[] = {
+    {"בנה", 0, Past3ms, Me, "בָּנָנִי"},                {"בנה", 0, Past3ms, YouMs, "בָּנְךָ,בָּנֶךָ"},
+    {"בנה", 0, Past3fs, Me, "בָּנָתְנִי"},              {"בנה", 0, Past3p, Me, "בָּנוּנִי"},
+    {"בנה", 0, Future3ms, Me, "יִבְנֵנִי"},             {"בנה", 0, ImperativeMs, Me, "בְּנֵנִי"},
+    {"בנה", 0, Future3ms, Him, "יִבְנֵהוּ,יִבְנֶנּוּ,יִבְנוֹ"},
+    {"עשׂה", 0, Future1s, YouMs, "אֶעֶשְׂךָ,אֶעֱשֶׂךָ"}, {"עשׂה", 0, Past3ms, Me, "עָשָׂנִי"},
+    {"שׂים", 0, Past3ms, Me, "שָׂמַנִי"},               {"שׂים", 0, Future3ms, Me, "יְשִׂימֵנִי"},
+    {"נתן", 0, Future3ms, YouMs, "יִתֶּנְךָ,יִתְּנֶךָ"},  {"נתן", 0, ImperativeMs, Me, "תְּנֵנִי"},
+    {"קרא", 0, Past3ms, Me, "קְרָאַנִי"},               {"שׁאל", 0, Future3ms, Me, "יִשְׁאָלֵנִי"},
+    {"חשׁב", 0, Future3ms, Me, "יַחְשְׁבֵנִי"},
+    {"אכל", 0, Future3ms, Him, "יֹאכְלֵהוּ,יֹאכְלֶנּוּ,יֹאכְלוֹ"},
+    {"נסה", 2, Past3ms, Me, "נִסַּנִי"},                {"נסה", 2, PresentMs, Me, "מְנַסֵּנִי,מְנַסִּי"},
+    {"נסה", 2, Future3ms, Me, "יְנַסֵּנִי"},            {"תרגם", 2, Future3ms, Me, "יְתַרְגְּמֵנִי"},
+    {"שׁלח", 2, Past3ms, YouMs, "שִׁלַּחֲךָ"},           {"ברך", 2, Past3ms, Me, "בֵּרְכַנִי"},
+    {"בוא", 5, Past3ms, Me, "הֱבִיאַנִי"},              {"בוא", 5, Future3ms, Me, "יְבִיאֵנִי"},
+    {"סבב", 5, Past3ms, Him, "הֱסִבּוֹ,הֱסִבָּהוּ"},       {"סבב", 5, Future3ms, Me, "יְסִבֵּנִי"},
+    {"פנה", 5, Future3ms, Me, "יַפְנֵנִי"},             {"ראה", 5, Past3ms, Me, "הֶרְאַנִי"},
+    {"עמד", 5, Past3ms, Me, "הֶעֱמִידַנִי"},            {"ישׁב", 5, Past3ms, Me, "הוֹשִׁיבַנִי"},
+};
+// clang-format on
+
+TEST_F(ObjectSuffixGolden, WeakVerbsKeepTheirOwnStems) {
+  for (const FormCase& c : kWeakVerbs)
+    EXPECT_EQ(WordToUtf8(Form(c.root, c.binyan, c.slot, c.person)), CanonicalList(c.forms))
+        << c.root << " binyan " << c.binyan << " slot " << c.slot << " person " << c.person;
+}
+
 // Which letter of each form (0-based; -1: the last syllable, unmarked) the
 // stress falls on.
 struct StressCase {
