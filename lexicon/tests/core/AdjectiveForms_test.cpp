@@ -23,10 +23,13 @@ suffixform
 suffixform 1:KAM ה
 suffixform 1:HIR י ם
 suffixform 1:HOL ת
+# group 3: the feminine in -it
+suffixform
+suffixform 1:HIR י ת
 adjclass qatal 20 regular group=1 indexes=1-4
 adjclass qatol 21 regular group=2 indexes=1-4 flags=1
-adjclass two-plurals 22 regular group=1 indexes=1-4
-  alternative group=2 indexes=3
+adjclass two-feminines 22 regular group=2 indexes=1-4
+  alternative group=3 indexes=2
 )";
 
 class AdjectiveFormsTest : public ::testing::Test {
@@ -67,8 +70,10 @@ const AdjectiveCase kCases[] = {
     {"יָשָׁר", 20, {"יָשָׁר", "יְשָׁרָה", "יְשָׁרִים", "יְשָׁרוֹת"}},
     {"גָּדוֹל", 21, {"גָּדוֹל", "גְּדוֹלָה", "גְּדוֹלִים", "גְּדוֹלוֹת"}},
     // A compound inflects its first word.
-    {"גָּדוֹל מְאֹד", 1021, {"גָּדוֹל מְאֹד", "גְּדוֹלָה מְאֹד", "גְּדוֹלִים מְאֹד", "גְּדוֹלוֹת מְאֹד"}},
-    {"רָחָב", 22, {"רָחָב", "רְחָבָה", "רְחָבִים,רָחָבִים", "רְחָבוֹת"}},
+    {"גָּדוֹל מְאֹד", 1021,
+     {"גָּדוֹל מְאֹד", "גְּדוֹלָה מְאֹד", "גְּדוֹלִים מְאֹד", "גְּדוֹלוֹת מְאֹד"}},
+    // The second record gives a second feminine.
+    {"תִּיכוֹן", 22, {"תִּיכוֹן", "תִּיכוֹנָה,תִּיכוֹנִית", "תִּיכוֹנִים", "תִּיכוֹנוֹת"}},
 };
 // clang-format on
 
