@@ -88,7 +88,9 @@ bool LoadPattern(const NounPatternRequest& request, int number, NounTemplate& pa
   return true;
 }
 
-// What step 3 chose for a cell.
+// The pattern and suffix a record gives a cell, and the cell and kind it
+// counts as (the construct plural is built as the construct of the plural
+// stem).
 struct CellChoice {
   int cell = 0;
   int kind = 1;
@@ -158,10 +160,6 @@ CellChoice ChooseCell(const NounPatternRequest& request, const BYTE* record, int
         mask = ReadField(record, moreMask);
         patternOffset = pluralStem ? Field::MorePluralPersonsPattern : Field::MorePersonsPattern;
       }
-    }
-    if (patternOffset < 0) {
-      choice.mainBuilt = false;
-      return choice;
     }
     choice.suffix = GetPersonSuffixTemplate(pluralStem, mask >> kSelectorShift, cell);
   }
@@ -269,7 +267,7 @@ void ApplyTemplate(const NounTemplate& pattern, const FormPlanes& source, WORD r
   }
 }
 
-// Step 5: the suffix of a person cell after the stem.
+// The suffix of a person cell after the stem.
 void AppendPersonSuffix(const CellChoice& choice, FormPlanes& word) {
   const SuffixTemplate& suffix = *choice.suffix.suffix;
   int stemEnd = word.length - 1;
@@ -281,7 +279,7 @@ void AppendPersonSuffix(const CellChoice& choice, FormPlanes& word) {
     word.vowels[stemEnd] = HebCode::HatafPatah;
 }
 
-// Step 7: a hataf before a shva becomes its full vowel; a word that is the
+// A hataf before a shva becomes its full vowel; a word that is the
 // template alone takes hataf patah on a guttural with shva after patah.
 void RepairVowels(FormPlanes& word, int templateLength) {
   if (word.length == templateLength && word.length > 1) {
@@ -297,7 +295,7 @@ void RepairVowels(FormPlanes& word, int templateLength) {
       word.vowels[p] = static_cast<BYTE>(HatafToFullVowel(word.vowels[p]));
 }
 
-// Step 8: the last letter of a form without suffix takes its final form.
+// The last letter of a form without suffix takes its final form.
 void MakeLastLetterFinal(FormPlanes& word) {
   int last = word.length - 1;
   if (last > 0 && word.letters[last] == HebCode::Hyphen) --last;
@@ -308,7 +306,7 @@ void MakeLastLetterFinal(FormPlanes& word) {
     word.vowels[last] = HebCode::SilentShva;
 }
 
-// Step 9: firm shvas become shvas; a mappiq stays only on a last he that is
+// Firm shvas become shvas; a mappiq stays only on a last he that is
 // not the consonant of a vav vowel.
 void SettleMarks(FormPlanes& word) {
   for (int p = 0; p < word.length; ++p) {
@@ -332,7 +330,7 @@ int PausalVowelBefore(int letter, int vowel, int next) {
   return guttural ? HebCode::HatafPatah : HebCode::Shva;
 }
 
-// Step 12: the pausal second form of a noun's "your" (m.sg.), and the short
+// The pausal second form of a noun's "your" (m.sg.), and the short
 // "their" of plurals in -ot.
 void AppendBuiltInSecondForm(const CellChoice& choice, int tableType, FormPlanes& word) {
   int e = word.length;
@@ -401,8 +399,9 @@ void StressEachForm(FormPlanes& list, int code) {
   }
 }
 
-// Steps 3-10 on the word (cut at a compound's separator) for the cell;
-// false when the cell is empty at once.
+// The cell's form of the word (cut at a compound's separator): its pattern,
+// suffix, vowel repairs and final letters; false when the cell has no form
+// at all.
 bool BuildCellForm(const NounPatternRequest& request, const BYTE* record,
                    const FormPlanes& given, int separator, CellChoice& choice, FormPlanes& word) {
   bool compound = separator > 0;
