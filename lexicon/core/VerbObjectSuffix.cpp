@@ -17,12 +17,7 @@ bool HasSuffixForms(int binyan) {
   return IsOneOf(binyan, {Binyan::Paal, Binyan::Piel, Binyan::Hitpael, Binyan::Hifil});
 }
 
-// The feminine plural of the future and the imperative ends in -na, which
-// takes no object suffix.
-bool IsNaSlot(int slot) { return slot == Future2fp3fp || slot == ImperativeFp; }
-
-using Generator = int (*)(const ObjectSuffixRequest&, const FormPlanes&, int,
-                          ObjectSuffixForms&);
+using Generator = int (*)(const ObjectSuffixRequest&, const FormPlanes&, int, ObjectSuffixForms&);
 
 // The form type of the slot and the generator that takes it; false when the
 // combination has no suffixed forms.
@@ -31,7 +26,7 @@ bool Dispatch(const ObjectSuffixRequest& r, int& type, Generator& generator) {
   const int slot = r.slot;
   const int p = r.pattern;
   if (slot < 0 || slot >= Count || IsSlotBetween(slot, ParticipleMs, ParticipleFp) ||
-      IsNaSlot(slot) || !HasSuffixForms(binyan))
+      !HasSuffixForms(binyan))
     return false;
   if (IsOneOf(slot, {Past1s, Past1p, Past2ms, Past2fs, Past2mp, Past2fp})) {
     type = SelectFixedFormType(binyan, p);
@@ -57,7 +52,7 @@ bool Dispatch(const ObjectSuffixRequest& r, int& type, Generator& generator) {
       break;
     case TenseGroup::Past:
       type = SelectPastThirdFormType(binyan, p, r.root, slot);
-      generator = slot == Past3ms ? GeneratePast3ms
+      generator = slot == Past3ms   ? GeneratePast3ms
                   : slot == Past3fs ? GeneratePast3fs
                                     : GeneratePast3Plural;
       break;
@@ -79,8 +74,7 @@ bool Dispatch(const ObjectSuffixRequest& r, int& type, Generator& generator) {
 
 }  // namespace
 
-int GenerateVerbForm(const ObjectSuffixRequest& request, const FormPlanes& form,
-                     HebWordRec& out) {
+int GenerateVerbForm(const ObjectSuffixRequest& request, const FormPlanes& form, HebWordRec& out) {
   ClearWordRec(out);
   int type = 0;
   Generator generator = nullptr;
@@ -90,6 +84,12 @@ int GenerateVerbForm(const ObjectSuffixRequest& request, const FormPlanes& form,
   forms.list.ToRecord(out);
   ClearVowelPlaceholders(out.vowels, forms.list.length);
   return 1;
+}
+
+int SuffixBaseSlot(int slot) {
+  if (slot == Future2fp3fp) return Future2mp;
+  if (slot == ImperativeFp) return ImperativeMp;
+  return slot;
 }
 
 int IsVerbFormAvailable(int slot, int binyan, int pattern, const BYTE* root) {

@@ -35,7 +35,7 @@ HebWordRec GenerateObjectSuffixForm(GrammarContext& context, const BYTE* entry, 
                                     int slot, int person) {
   HebWordRec result = {};
   if (!entry) return result;
-  const HebWordRec verbForm = GenerateVerbForm(context, entry, binyan, slot);
+  const HebWordRec verbForm = GenerateVerbForm(context, entry, binyan, SuffixBaseSlot(slot));
   VerbRootRun run;
   if (!verbForm.letters[0] || !FindVerbRootRun(binyan, GetVerbBinyanWord(entry, binyan), run))
     return result;

@@ -1,5 +1,6 @@
 // Object-suffix forms of the verbs of the loaded verb index: the verb's form
-// in the slot made first, then its main form given the object suffix.
+// in the slot (SuffixBaseSlot) made first, then its main form given the
+// object suffix.
 #pragma once
 
 #include "classlib/core/WinTypes.h"

@@ -7,10 +7,11 @@
 // alternatives separated by ','), its plene spelling, and for past and
 // future forms the form after vav-inversive and its plene spelling.
 // FOLDER holds the "bin" folder of compiled grammar tables. --stress marks
-// a stress before the last syllable with a meteg. --suffixes prints instead
-// the forms with an object suffix: for each binyan in which the verb takes
-// them, one line a slot and object person, then its infinitive noun: the
-// construct and the possessive forms.
+// a stress before the last syllable with a meteg. --suffixes prints instead,
+// for each binyan of the verb, the forms with an object suffix, one line a
+// slot and object person (or a line saying that the binyan or the verb
+// takes none), then its infinitive noun: the construct and the possessive
+// forms.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -81,39 +82,59 @@ void PrintVerb(GrammarContext& context, int verb, bool withStress) {
 }
 
 const char* const kPersonLabels[ObjectPerson::kLast + 1] = {
-    "", "me", "you m.sg", "you f.sg", "him", "her", "us", "you m.pl", "you f.pl", "them m", "them f"};
+    "",   "me",       "you m.sg", "you f.sg", "him",   "her",
+    "us", "you m.pl", "you f.pl", "them m",   "them f"};
 
 // Declension cells 1 (construct) and 3-12 (my ... their f.).
-const char* const kNounCellLabels[] = {"",         "construct", "",         "my",
-                                       "your m.sg", "your f.sg", "his",      "her",
-                                       "our",      "your m.pl", "your f.pl", "their m",
-                                       "their f"};
+const char* const kNounCellLabels[] = {"",          "construct", "",       "my",  "your m.sg",
+                                       "your f.sg", "his",       "her",    "our", "your m.pl",
+                                       "your f.pl", "their m",   "their f"};
 constexpr int kConstructCell = 1;
 constexpr int kFirstPersonCell = 3;
 constexpr int kLastPersonCell = 12;
+
+void PrintObjectSuffixForms(GrammarContext& context, const BYTE* entry, int binyan,
+                            bool withStress) {
+  // The first person past has suffixed forms in every binyan that takes
+  // them.
+  if (!IsVerbFormAvailable(FormSlot::Past1s, binyan, 0, nullptr)) {
+    std::printf("    no object suffixes: %s forms take none\n", kBinyanLabels[binyan]);
+    return;
+  }
+  if (!(GetVerbBinyanWord(entry, binyan) & GrammarLayout::kBinyanHasSuffixes)) {
+    std::printf("    no object suffixes: the verb takes no object in %s\n", kBinyanLabels[binyan]);
+    return;
+  }
+  for (int slot : kSlotOrder)
+    for (int person = ObjectPerson::kFirst; person <= ObjectPerson::kLast; ++person) {
+      HebWordRec form = GenerateObjectSuffixForm(context, entry, binyan, slot, person);
+      if (form.letters[0])
+        std::printf("    %s\t%s\t%s\n", kSlotLabels[slot], kPersonLabels[person],
+                    WordToUtf8(form, withStress).c_str());
+    }
+}
+
+void PrintInfinitiveNoun(GrammarContext& context, const BYTE* entry, int binyan, bool withStress) {
+  bool any = false;
+  for (int cell = kConstructCell; cell <= kLastPersonCell; ++cell) {
+    if (cell > kConstructCell && cell < kFirstPersonCell) continue;
+    HebWordRec noun = GenerateInfinitiveNounForm(context, entry, binyan, cell);
+    if (!noun.letters[0]) continue;
+    std::printf("    infinitive noun\t%s\t%s\n", kNounCellLabels[cell],
+                WordToUtf8(noun, withStress).c_str());
+    any = true;
+  }
+  if (!any) std::printf("    no infinitive noun\n");
+}
 
 void PrintSuffixForms(GrammarContext& context, int verb, bool withStress) {
   const BYTE* entry = GetVerbIndexEntry(verb);
   std::printf("%s\n", RootToUtf8(GetEntryRoot(entry)).c_str());
   for (int binyan = 0; binyan < Binyan::kCount; ++binyan) {
-    WORD word = GetVerbBinyanWord(entry, binyan);
-    if (!(word & GrammarLayout::kBinyanClassMask) || !(word & GrammarLayout::kBinyanHasSuffixes))
-      continue;
+    if (!(GetVerbBinyanWord(entry, binyan) & GrammarLayout::kBinyanClassMask)) continue;
     std::printf("  %s\n", kBinyanLabels[binyan]);
-    for (int slot : kSlotOrder)
-      for (int person = ObjectPerson::kFirst; person <= ObjectPerson::kLast; ++person) {
-        HebWordRec form = GenerateObjectSuffixForm(context, entry, binyan, slot, person);
-        if (form.letters[0])
-          std::printf("    %s\t%s\t%s\n", kSlotLabels[slot], kPersonLabels[person],
-                      WordToUtf8(form, withStress).c_str());
-      }
-    for (int cell = kConstructCell; cell <= kLastPersonCell; ++cell) {
-      if (cell > kConstructCell && cell < kFirstPersonCell) continue;
-      HebWordRec noun = GenerateInfinitiveNounForm(context, entry, binyan, cell);
-      if (noun.letters[0])
-        std::printf("    infinitive noun\t%s\t%s\n", kNounCellLabels[cell],
-                    WordToUtf8(noun, withStress).c_str());
-    }
+    PrintObjectSuffixForms(context, entry, binyan, withStress);
+    PrintInfinitiveNoun(context, entry, binyan, withStress);
   }
 }
 

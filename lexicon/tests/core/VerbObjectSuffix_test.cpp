@@ -48,7 +48,7 @@ struct NoFormCase {
 };
 
 // Slots without suffixed forms, passive and reflexive binyanim, persons out
-// of range, the subject's own person in the future, -na forms.
+// of range, the subject's own person in the future and the imperative.
 const NoFormCase kNoForm[] = {
     {"כָּתַב", 31, Binyan::Paal, 1},
     {"כָּתוּב", FormSlot::ParticipleMs, Binyan::Paal, 1},
@@ -64,8 +64,7 @@ const NoFormCase kNoForm[] = {
     {"אֶכְתֹּב", FormSlot::Future1s, Binyan::Paal, ObjectPerson::Us},
     {"תִּכְתֹּב", FormSlot::Future2ms, Binyan::Paal, ObjectPerson::YouFs},
     {"תִּכְתְּבוּ", FormSlot::Future2mp, Binyan::Paal, ObjectPerson::YouMs},
-    {"תִּכְתֹּבְנָה", FormSlot::Future2fp3fp, Binyan::Paal, ObjectPerson::Me},
-    {"כְּתֹבְנָה", FormSlot::ImperativeFp, Binyan::Paal, ObjectPerson::Me},
+    {"כִּתְבוּ", FormSlot::ImperativeFp, Binyan::Paal, ObjectPerson::YouFs},
     {"כְּתֹב", FormSlot::ImperativeMs, Binyan::Paal, ObjectPerson::YouMs},
     {"", FormSlot::Past3ms, Binyan::Paal, 1},
 };
@@ -82,6 +81,21 @@ TEST(VerbObjectSuffix, OnlyTheLowByteOfTheBinyanCounts) {
   EXPECT_EQ(Suffixed("דִּבֵּר", FormSlot::Past3ms, 0x7F00 | Binyan::Piel, ObjectPerson::ThemM),
             lextest::Canonical("דִּבְּרָם"));
   EXPECT_EQ(Suffixed("כָּתַב", FormSlot::Past3ms, 0x100 | Binyan::Nifal, ObjectPerson::Me), "");
+}
+
+// The feminine plurals in -na take their suffixes on the masculine plural's
+// form, which the caller hands in; the future's third person may take a
+// second-person object.
+TEST(VerbObjectSuffix, FemininePluralsTakeTheMasculinePluralsForm) {
+  EXPECT_EQ(SuffixBaseSlot(FormSlot::Future2fp3fp), FormSlot::Future2mp);
+  EXPECT_EQ(SuffixBaseSlot(FormSlot::ImperativeFp), FormSlot::ImperativeMp);
+  EXPECT_EQ(SuffixBaseSlot(FormSlot::Future3ms), FormSlot::Future3ms);
+  EXPECT_EQ(Suffixed("תִּכְתְּבוּ", FormSlot::Future2fp3fp, Binyan::Paal, ObjectPerson::Me),
+            lextest::Canonical("תִּכְתְּבוּנִי"));
+  EXPECT_EQ(Suffixed("תִּכְתְּבוּ", FormSlot::Future2fp3fp, Binyan::Paal, ObjectPerson::YouMs),
+            lextest::Canonical("תִּכְתְּבוּךָ"));
+  EXPECT_EQ(Suffixed("כִּתְבוּ", FormSlot::ImperativeFp, Binyan::Paal, ObjectPerson::ThemM),
+            lextest::Canonical("כִּתְבוּם"));
 }
 
 struct FormTypeCase {
@@ -127,6 +141,8 @@ TEST(VerbObjectSuffix, AvailabilityFollowsTheSlotsAndFormTypes) {
   EXPECT_EQ(IsVerbFormAvailable(FormSlot::ParticipleMs, Binyan::Paal, 1, kKtv), 0);
   EXPECT_EQ(IsVerbFormAvailable(31, Binyan::Paal, 1, kKtv), 0);
   EXPECT_EQ(IsVerbFormAvailable(FormSlot::Future3fs, Binyan::Hifil, 1, kKtv), 1);
+  EXPECT_EQ(IsVerbFormAvailable(FormSlot::Future2fp3fp, Binyan::Paal, 1, kKtv), 1);
+  EXPECT_EQ(IsVerbFormAvailable(FormSlot::ImperativeFp, Binyan::Piel, 1, kKtv), 1);
 }
 
 TEST(VerbObjectSuffix, HatafBeforeShvaBecomesItsFullVowel) {
@@ -142,10 +158,12 @@ TEST(VerbObjectSuffix, HatafBeforeShvaBecomesItsFullVowel) {
 // every part is a whole form.
 TEST(VerbObjectSuffix, FormsStayWithinTheRecordAndStopAtASeparator) {
   std::mt19937 random(26);
-  const BYTE letters[] = {HebCode::Kaf, HebCode::Tav, HebCode::Bet, HebCode::He, HebCode::Ayin,
-                          HebCode::FinalMem, HebCode::Yod, HebCode::Alef, HebCode::Shuruk};
-  const BYTE vowels[] = {HebCode::Shva, HebCode::Patah, HebCode::Qamats, HebCode::Tsere, 0,
-                         HebCode::HatafPatah, HebCode::HolamMale, HebCode::Hiriq};
+  const BYTE letters[] = {HebCode::Kaf, HebCode::Tav,  HebCode::Bet,
+                          HebCode::He,  HebCode::Ayin, HebCode::FinalMem,
+                          HebCode::Yod, HebCode::Alef, HebCode::Shuruk};
+  const BYTE vowels[] = {
+      HebCode::Shva,       HebCode::Patah,     HebCode::Qamats, HebCode::Tsere, 0,
+      HebCode::HatafPatah, HebCode::HolamMale, HebCode::Hiriq};
   BinyanRootRec record;
   for (int round = 0; round < 4000; ++round) {
     FormPlanes form;
