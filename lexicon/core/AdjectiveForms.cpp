@@ -16,7 +16,6 @@ using namespace GrammarLayout;
 namespace {
 
 constexpr BYTE kNone = HebCode::ExplicitNoVowel;
-constexpr BYTE kSeparator = HebCode::Comma;
 constexpr int kMaxAlternatives = 4;
 // Suffix form references: 1-6 copy the letter that many places from the
 // end, 11-15 without its dagesh, 16-20 with dagesh.
@@ -166,8 +165,7 @@ bool BuildAtLevel(const BYTE* letters, const BYTE* vowels, int id, int index,
          ++next) {
       FormPlanes alternative;
       if (!BuildAtLevel(letters, vowels, id, index, tables, next, 1, alternative)) continue;
-      word.Append(kSeparator, kNone, 0);
-      word.AppendRange(alternative, 0, alternative.length);
+      if (!word.AppendAlternative(alternative, kNone)) break;
     }
   }
   out = word;

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "hebtext/core/HebChar.h"
+
 namespace {
 constexpr int kMaxLetters = kWordPlaneSize - 1;
 }
@@ -14,6 +16,12 @@ bool FormPlanes::AppendRange(const FormPlanes& other, int from, int count) {
   for (int i = from; i < from + count && i < other.length; ++i)
     if (!Append(other.letters[i], other.vowels[i], other.marks[i])) return false;
   return true;
+}
+
+bool FormPlanes::AppendAlternative(const FormPlanes& part, BYTE separatorVowel) {
+  if (length + 1 + part.length > kMaxLetters) return false;
+  Append(HebCode::Comma, separatorVowel, 0);
+  return AppendRange(part, 0, part.length);
 }
 
 bool FormPlanes::Insert(int at, BYTE letter, BYTE vowel, BYTE mark) {

@@ -19,6 +19,10 @@ struct FormPlanes {
   // (those that fit are kept).
   bool AppendRange(const FormPlanes& other, int from, int count);
   bool Insert(int at, BYTE letter, BYTE vowel, BYTE mark);
+  // Appends ',' (with the vowel given) and the whole of part: an
+  // alternative that does not fit is left out, so that a list always ends
+  // with a whole form. False, with nothing changed, when it does not fit.
+  bool AppendAlternative(const FormPlanes& part, BYTE separatorVowel);
   // Takes position at out of all three planes; the freed last position is
   // cleared. Out of range: nothing.
   void Remove(int at);

@@ -45,13 +45,12 @@ int LetterCount(const HebWordRec& word) {
   return static_cast<int>(strnlen(reinterpret_cast<const char*>(word.letters), kWordPlaneSize - 1));
 }
 
-// Appends letters and vowels of form from position from on, as far as the
-// record has room.
+// Appends letters and vowels of form from position from on when the record
+// has room for all of them: a list ends with a whole form.
 void AppendForm(HebWordRec& word, const HebWordRec& form, int from) {
   int at = LetterCount(word);
   int count = LetterCount(form) - from;
-  if (count > kWordPlaneSize - 1 - at) count = kWordPlaneSize - 1 - at;
-  if (count <= 0) return;
+  if (count <= 0 || count > kWordPlaneSize - 1 - at) return;
   std::memcpy(word.letters + at, form.letters + from, count);
   std::memcpy(word.vowels + at, form.vowels + from, count);
 }
@@ -81,7 +80,9 @@ bool BuildNounForm(const NounFormRequest& request, HebWordRec& form) {
       if (!HasPattern(request.table, kSingularPatternOffset)) return true;
       HebWordRec second = form;
       BuildCell(request, cell, TableType::Noun, second);
-      if (LetterCount(second) > 0) {
+      // The alternative with its separator, when both fit whole.
+      const int count = LetterCount(second);
+      if (count > 0 && LetterCount(form) + 1 + count <= kWordPlaneSize - 1) {
         HebWordRec separator = {};
         separator.letters[0] = kSeparator;
         AppendForm(form, separator, 0);

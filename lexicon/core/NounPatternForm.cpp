@@ -342,15 +342,14 @@ void AppendBuiltInSecondForm(const CellChoice& choice, int tableType, FormPlanes
     if (e >= 3)
       copy.vowels[e - 3] = static_cast<BYTE>(
           PausalVowelBefore(copy.letters[e - 3], copy.vowels[e - 3], copy.letters[e - 2]));
-    AppendSeparator(word);
-    word.AppendRange(copy, 0, e);
+    word.AppendAlternative(copy, kNone);
   } else if (choice.cell == DeclensionCell::TheirM && choice.suffix.pluralDefault && e >= 5 &&
              IsTav(word.letters[e - 4]) && word.vowels[e - 5] == HebCode::HolamMale) {
     FormPlanes copy = word;
     copy.vowels[e - 4] = HebCode::Qamats;
-    AppendSeparator(word);
-    word.AppendRange(copy, 0, e - 3);
-    word.Append(HebCode::FinalMem, kNone, 0);
+    copy.Truncate(e - 3);
+    copy.Append(HebCode::FinalMem, kNone, 0);
+    word.AppendAlternative(copy, kNone);
   }
 }
 
@@ -475,16 +474,16 @@ bool BuildAtLevel(const NounPatternRequest& request, int level, HebWordRec& resu
         if (i < alternatives - 1) AppendSeparator(word);
         continue;
       }
-      if (choice.mainBuilt)
-        AppendSeparator(word);
-      else
-        word.Clear();
       NounPatternRequest alternative = request;
       alternative.table.records += static_cast<size_t>(i + 1) * kNounTableRecSize;
       alternative.table.count -= i + 1;
       HebWordRec form;
       BuildAtLevel(alternative, i + 1, form);
-      word.AppendRange(FormPlanes::FromRecord(form), 0, kWordPlaneSize);
+      const FormPlanes part = FormPlanes::FromRecord(form);
+      if (!choice.mainBuilt)
+        word = part;
+      else if (!word.AppendAlternative(part, kNone))
+        break;  // the list ends with the last whole form
     }
     while (word.length > 0 && word.letters[word.length - 1] == kSeparator)
       word.Truncate(word.length - 1);

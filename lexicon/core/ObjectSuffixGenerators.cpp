@@ -386,11 +386,10 @@ void PresentStemEnd(FormPlanes& stem, int binyan, int slot, int t, int q, bool s
 
 void ObjectSuffixForms::Add(const FormPlanes& part) {
   if (part.length == 0) return;
-  if (list.length > 0) {
-    if (list.length + 1 + part.length > kWordPlaneSize - 1) return;
-    list.Append(',', 0, 0);
-  }
-  list.AppendRange(part, 0, part.length);
+  if (list.length == 0)
+    list = part;
+  else if (!list.AppendAlternative(part, 0))
+    return;
   written = true;
 }
 

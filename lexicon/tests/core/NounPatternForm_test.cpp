@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <sstream>
 
@@ -301,8 +302,9 @@ TEST_F(NounPatternRecords, WithoutARecordOnlyCellsWithoutSuffixShowTheWord) {
   EXPECT_EQ(Build(3, 1, 0).letters[0], 0);
 }
 
-TEST_F(NounPatternRecords, AFormListStopsAtSixtyNineLetters) {
-  // Four alternatives of a long word: the list is cut at the plane's room.
+TEST_F(NounPatternRecords, AFormListEndsWithTheLastWholeFormThatFits) {
+  // Three forms of a 30-letter word: two fit the plane's 69 letters with
+  // their separator, the third is left out whole.
   for (int r = 0; r < 3; ++r) {
     SetField(r, 0, 7);
     SetField(r, 8, 1);
@@ -321,7 +323,10 @@ TEST_F(NounPatternRecords, AFormListStopsAtSixtyNineLetters) {
   HebWordRec form;
   std::memset(&form, 0xAB, sizeof(form));
   BuildNounPatternForm(request, form);
-  EXPECT_EQ(strnlen(reinterpret_cast<const char*>(form.letters), kWordPlaneSize), 69u);
+  const size_t kTwoForms = 2 * 30 + 1;
+  EXPECT_EQ(strnlen(reinterpret_cast<const char*>(form.letters), kWordPlaneSize), kTwoForms);
+  EXPECT_EQ(form.letters[30], HebCode::Comma);
+  EXPECT_EQ(std::count(form.letters, form.letters + kTwoForms, HebCode::Comma), 1);
 }
 
 }  // namespace

@@ -153,6 +153,23 @@ TEST(VerbObjectSuffix, HatafBeforeShvaBecomesItsFullVowel) {
   EXPECT_EQ(vowels[2], HebCode::HatafSegol);
 }
 
+// A list of forms takes each alternative whole or not at all, so that it
+// always ends with a whole form.
+TEST(VerbObjectSuffix, AnAlternativeIsAddedWholeOrNotAtAll) {
+  FormPlanes part;
+  for (int i = 0; i < 34; ++i) part.Append(HebCode::Kaf, HebCode::Patah, 0);
+  ObjectSuffixForms forms;
+  forms.Add(part);
+  forms.Add(part);
+  EXPECT_EQ(forms.list.length, kWordPlaneSize - 1);
+  EXPECT_EQ(forms.list.letters[34], HebCode::Comma);
+  FormPlanes one;
+  one.Append(HebCode::Tav, HebCode::Shva, 0);
+  forms.Add(one);
+  EXPECT_EQ(forms.list.length, kWordPlaneSize - 1);
+  EXPECT_EQ(forms.list.letters[kWordPlaneSize - 2], HebCode::Kaf);
+}
+
 // Stems of every length up to the record's room, in every slot, binyan and
 // person: the list never passes 69 letters, never ends in a separator, and
 // every part is a whole form.
