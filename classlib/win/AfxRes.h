@@ -8,6 +8,13 @@
 #define AFX_IDW_CONTROLBAR_LAST 0xE8FF
 #define AFX_IDW_TOOLBAR 0xE800
 #define AFX_IDW_STATUS_BAR 0xE801
+#define AFX_IDW_REBAR 0xE804
+#define AFX_IDW_DIALOGBAR 0xE805
+// The frame's dock bars, one per side, and the one inside a floating frame.
+#define AFX_IDW_DOCKBAR_TOP 0xE81B
+#define AFX_IDW_DOCKBAR_LEFT 0xE81C
+#define AFX_IDW_DOCKBAR_RIGHT 0xE81D
+#define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
 #define AFX_IDW_DOCKBAR_FLOAT 0xE81F
 #define AFX_IDW_PANE_FIRST 0xE900
 #define AFX_IDW_PANE_LAST 0xE9FF
@@ -43,6 +50,15 @@
 #define CBRS_TOP (CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM)
 #define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
 #define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
+
+// Layout modes of CControlBar::CalcDynamicLayout.
+#define LM_STRETCH 0x01    // as long as the frame (the fixed layout's bStretch)
+#define LM_HORZ 0x02       // horizontal, else vertical
+#define LM_MRUWIDTH 0x04   // the most recent floating width
+#define LM_HORZDOCK 0x08   // docked along the top or bottom
+#define LM_VERTDOCK 0x10   // docked along the left or right
+#define LM_LENGTHY 0x20    // the length given is a height, else a width
+#define LM_COMMIT 0x40     // keep the layout computed
 
 // Status bar indicators: the panes' command ids, whose strings give their texts.
 #define ID_SEPARATOR 0
