@@ -67,7 +67,6 @@
 #include "classlib/win/CRecentFileList.h"
 #include "classlib/win/CRgn.h"
 #include "classlib/win/CScrollBar.h"
-#include "classlib/win/CSingleDocTemplate.h"
 #include "classlib/win/CSliderCtrl.h"
 #include "classlib/win/CSpinButtonCtrl.h"
 #include "classlib/win/CStatic.h"

@@ -8,6 +8,7 @@
 #include "classlib/win/CView.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/DocumentTexts.h"
+#include "classlib/win/FullPath.h"
 #include "classlib/win/NewDocumentDialog.h"
 
 namespace {
@@ -17,11 +18,7 @@ constexpr char kAllFilesPattern[] = "*.*";
 // The full path of a file as the documents keep it; a shortcut stands for
 // its target.
 CString DocumentPathOf(LPCSTR lpszFileName) {
-  char szPath[MAX_PATH];
-  LPSTR lpszFilePart = nullptr;
-  DWORD nLength = ::GetFullPathNameA(lpszFileName, MAX_PATH, szPath, &lpszFilePart);
-  CString strPath = (nLength == 0 || nLength >= MAX_PATH) ? CString(lpszFileName)
-                                                          : CString(szPath);
+  CString strPath = AfxFullPath(lpszFileName);
   char szTarget[MAX_PATH];
   if (AfxResolveShortcut(AfxGetMainWnd(), strPath, szTarget, MAX_PATH)) strPath = szTarget;
   return strPath;

@@ -14,6 +14,7 @@
 #include "classlib/win/CWaitCursor.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/DocumentTexts.h"
+#include "classlib/win/FullPath.h"
 #include "classlib/win/MessageMap.h"
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
@@ -28,14 +29,6 @@ namespace {
 
 // Characters a file name may not hold, left out of the name Save As offers.
 constexpr char kBadFileNameChars[] = "\\/:*?\"<>|";
-
-CString FullPathOf(LPCSTR lpszPath) {
-  char szFull[MAX_PATH];
-  LPSTR lpszFilePart = nullptr;
-  DWORD nLength = ::GetFullPathNameA(lpszPath, MAX_PATH, szFull, &lpszFilePart);
-  if (nLength == 0 || nLength >= MAX_PATH) return CString(lpszPath);
-  return CString(szFull);
-}
 
 CString FileNameOf(const CString& strPath) {
   return strPath.Mid(std::max(strPath.ReverseFind('\\'), strPath.ReverseFind('/')) + 1);
@@ -70,7 +63,7 @@ void CDocument::SetTitle(LPCSTR lpszTitle) {
 }
 
 void CDocument::SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU) {
-  m_strPathName = FullPathOf(lpszPathName);
+  m_strPathName = AfxFullPath(lpszPathName);
   SetTitle(FileNameOf(m_strPathName));
   CWinApp* pApp = AfxGetApp();
   if (bAddToMRU && pApp != nullptr) pApp->AddToRecentFileList(m_strPathName);

@@ -19,7 +19,6 @@
 #include "classlib/win/CMenu.h"
 #include "classlib/win/CMultiDocTemplate.h"
 #include "classlib/win/CRecentFileList.h"
-#include "classlib/win/CSingleDocTemplate.h"
 #include "classlib/win/CView.h"
 #include "classlib/win/NewDocumentDialog.h"
 #include "testing/win/MessageBoxes.h"
@@ -515,81 +514,6 @@ TEST_F(DocumentTest, AShortcutOpensItsTarget) {
   EXPECT_STRCASEEQ(FullPath("target.txt").c_str(), pDoc->GetPathName());
   m_app.CloseAllDocuments(FALSE);
   ::CoUninitialize();
-}
-
-// ---- A single-document application.
-
-class SingleDocumentTest : public DocumentTest {
- protected:
-  void SetUp() override {
-    DeleteCompanyKey();
-    m_pTemplate = nullptr;
-    m_pSingle = new CSingleDocTemplate(IDR_DOCTEST_TEXT, RUNTIME_CLASS(CDocTestText),
-                                       RUNTIME_CLASS(CDocTestFrame), RUNTIME_CLASS(CDocTestView));
-    m_app.AddDocTemplate(m_pSingle);
-  }
-  void TearDown() override {
-    DocumentTest::TearDown();
-    m_app.m_pMainWnd = nullptr;
-  }
-  CDocTestText* OnlyDocument() const {
-    POSITION pos = m_pSingle->GetFirstDocPosition();
-    return pos != nullptr ? static_cast<CDocTestText*>(m_pSingle->GetNextDoc(pos)) : nullptr;
-  }
-  CSingleDocTemplate* m_pSingle = nullptr;
-};
-
-TEST_F(SingleDocumentTest, OneDocumentInTheMainFrameServesEveryNewAndOpen) {
-  m_app.OnFileNew();
-  CDocTestText* pDoc = OnlyDocument();
-  ASSERT_NE(nullptr, pDoc);
-  EXPECT_STREQ("Untitled", pDoc->GetTitle());
-  CFrameWnd* pFrame = FirstFrameOf(pDoc);
-  EXPECT_EQ(pFrame, m_app.m_pMainWnd) << "the first frame is the main window";
-
-  const std::string file = WriteTextFile("single.txt", "one");
-  EXPECT_EQ(pDoc, m_app.OpenDocumentFile(file.c_str()));
-  EXPECT_STREQ("one", pDoc->m_strText);
-  EXPECT_STREQ("single.txt", pDoc->GetTitle());
-  m_app.OnFileNew();
-  EXPECT_EQ(pDoc, OnlyDocument());
-  EXPECT_TRUE(pDoc->m_strText.IsEmpty());
-  EXPECT_EQ(pFrame, FirstFrameOf(pDoc));
-  EXPECT_EQ(1, CDocTestFrame::s_nAlive);
-}
-
-TEST_F(SingleDocumentTest, ADocumentThatIsKeptOrCannotBeReplacedStaysAsItWas) {
-  m_app.OnFileNew();
-  CDocTestText* pDoc = OnlyDocument();
-  pDoc->m_strText = "draft";
-  pDoc->SetModifiedFlag();
-  const std::string file = WriteTextFile("other.txt", "other");
-  {
-    MessageBoxAnswerer answerer(IDCANCEL);
-    EXPECT_EQ(nullptr, m_app.OpenDocumentFile(file.c_str())) << "the save prompt was cancelled";
-  }
-  EXPECT_STREQ("draft", pDoc->m_strText);
-  EXPECT_TRUE(pDoc->IsModified());
-
-  pDoc->SetModifiedFlag(FALSE);
-  {
-    MessageBoxAnswerer answerer(IDOK);
-    EXPECT_EQ(nullptr, m_app.OpenDocumentFile(m_dir.Path("absent.txt").c_str()));
-    EXPECT_EQ(1u, answerer.Boxes().size());
-  }
-  EXPECT_EQ(pDoc, OnlyDocument());
-  EXPECT_STREQ("draft", pDoc->m_strText);
-
-  // A load that fails part-way leaves a new document, not a half-read one.
-  {
-    MessageBoxAnswerer answerer(IDOK);
-    EXPECT_EQ(nullptr, m_app.OpenDocumentFile(m_dir.Write("short.txt", "\x0Ahi").c_str()));
-  }
-  EXPECT_EQ(pDoc, OnlyDocument());
-  EXPECT_TRUE(pDoc->m_strText.IsEmpty());
-  EXPECT_STREQ("Untitled", pDoc->GetTitle());
-  EXPECT_FALSE(pDoc->IsModified());
-  EXPECT_EQ(1, CDocTestFrame::s_nAlive);
 }
 
 // ---- The recent-file list.
