@@ -201,6 +201,12 @@ const CellCase kCellCases[] = {
     {"בַּת", 105, 4, 1, "בִּתְּךָ,בִּתֶּךָ"},
     {"סוֹחֵר", 106, 4, 1, "סוֹחֶרְךָ,סוֹחֲרֶךָ"},
     {"עַם", 107, 4, 1, "עַמְּךָ,עַמֶּךָ"},
+    // A letter with a quote mark is one unit: both are copied, the vowel
+    // going to the letter.
+    {"מַסָּג'", 100, Plural, 1, "מַסָּגִ'ים"},
+    // A reference farther back than the word is long copies its first
+    // letter.
+    {"בֵּן", 101, 3, 1, "בַּבְּנִי"},
     // After hiriq a yod without vowel goes with its letter.
     {"עִבְרִי", 1200, Plural, 1, "עִבְרִים"},
     // A compound declines its first word and keeps the rest; it has no
