@@ -74,8 +74,8 @@ CSize CalcToolBarSize(const std::vector<ToolBarItem>& items) {
     }
     x += item.cx;
     cyRow = std::max(cyRow, item.cy);
-    size.cx = std::max(size.cx, x);
-    size.cy = std::max(size.cy, y + cyRow);
+    size.cx = std::max<LONG>(size.cx, x);
+    size.cy = std::max<LONG>(size.cy, y + cyRow);
     if (item.bWrap) {
       y += cyRow;
       x = 0;
