@@ -5,4 +5,8 @@
 namespace Binyan {
 enum Id : int { Paal, Nifal, Piel, Pual, Hitpael, Hifil, Hufal };
 constexpr int kCount = 7;
+// A binyan argument may carry other bits above it: only its low byte names
+// the binyan.
+constexpr int kByteMask = 0xFF;
+inline int LowByte(int binyan) { return binyan & kByteMask; }
 }  // namespace Binyan

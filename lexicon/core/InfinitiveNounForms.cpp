@@ -18,7 +18,6 @@ namespace {
 
 using namespace HebCode;
 
-constexpr int kBinyanByteMask = 0xFF;
 constexpr int kConstructCell = 1;
 // Piel class whose infinitive noun is written with pe for its first letter.
 constexpr int kPielPeClass = 17;
@@ -156,7 +155,7 @@ void AddDageshAt(BYTE* letters, int i) {
 
 WORD GetInfinitiveNounPattern(int binyan, int verbClass, const BYTE* root) {
   const int c = static_cast<SHORT>(verbClass);
-  switch (binyan & kBinyanByteMask) {
+  switch (Binyan::LowByte(binyan)) {
     case Binyan::Paal: return PaalInfinitiveNoun(c, root);
     case Binyan::Nifal: return NifalInfinitiveNoun(c, root);
     case Binyan::Piel: return PielInfinitiveNoun(c, root);
@@ -170,7 +169,7 @@ void PrepareInfinitiveNounBase(BYTE* letters, BYTE* vowels, int binyan, int verb
                                const BYTE* root) {
   const int n = Length(letters);
   if (n == 0) return;
-  binyan &= kBinyanByteMask;
+  binyan = Binyan::LowByte(binyan);
   if (cell != kConstructCell && IsFinalLetter(letters[n - 1]))
     letters[n - 1] = static_cast<BYTE>(FinalToRegularLetter(letters[n - 1]));
   if (IsNoVowelOrShva(vowels[0])) vowels[0] = IsGutturalLetter(letters[0]) ? HatafPatah : Shva;
@@ -200,7 +199,7 @@ void PrepareInfinitiveNounBase(BYTE* letters, BYTE* vowels, int binyan, int verb
 }
 
 void BuildPronominalSuffixForm(const PronominalSuffixRequest& r, BYTE* letters, BYTE* vowels) {
-  const int binyan = r.binyan & kBinyanByteMask;
+  const int binyan = Binyan::LowByte(r.binyan);
   const bool infinitive = r.kind == SuffixKind::InfinitiveNoun;
   auto finish = [&] {
     int n = Length(letters);

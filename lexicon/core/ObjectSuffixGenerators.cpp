@@ -109,7 +109,7 @@ struct Work {
   int type;
   ObjectSuffixForms& out;
 
-  int binyan() const { return r.binyan & 0xFF; }
+  int binyan() const { return Binyan::LowByte(r.binyan); }
   int base() const { return FormTypeBase(type); }
 
   FormPlanes Stem(int slotCode, int formType, int secondForm = -1) const {

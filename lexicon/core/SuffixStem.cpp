@@ -361,7 +361,7 @@ FormPlanes PrepareSuffixStem(const SuffixStemRequest& r, const FormPlanes& form)
   int lastMark = 0;
   for (int i = 0; i < stem.length; ++i)
     if (stem.marks[i]) lastMark = stem.marks[i];
-  const int binyan = r.binyan & 0xFF;
+  const int binyan = Binyan::LowByte(r.binyan);
   const bool inSetB = r.record && IsRootInSetB(*r.record, binyan);
   const bool setC = r.record && IsRootInSetC(*r.record, binyan) && lastMark == kSecondRootLetter;
   bool recompute = false;

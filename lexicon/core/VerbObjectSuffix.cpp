@@ -9,10 +9,8 @@ namespace {
 
 using namespace FormSlot;
 
-constexpr int kBinyanByteMask = 0xFF;
-
-// The binyanim that have object-suffix forms: passive and reflexive forms
-// take no object, in the past persons too.
+// The binyanim that have object-suffix forms: Nifal, Pual and Hufal take no
+// object, in the past persons too.
 bool HasSuffixForms(int binyan) {
   return IsOneOf(binyan, {Binyan::Paal, Binyan::Piel, Binyan::Hitpael, Binyan::Hifil});
 }
@@ -22,7 +20,7 @@ using Generator = int (*)(const ObjectSuffixRequest&, const FormPlanes&, int, Ob
 // The form type of the slot and the generator that takes it; false when the
 // combination has no suffixed forms.
 bool Dispatch(const ObjectSuffixRequest& r, int& type, Generator& generator) {
-  const int binyan = r.binyan & kBinyanByteMask;
+  const int binyan = Binyan::LowByte(r.binyan);
   const int slot = r.slot;
   const int p = r.pattern;
   if (slot < 0 || slot >= Count || IsSlotBetween(slot, ParticipleMs, ParticipleFp) ||
