@@ -634,6 +634,11 @@ int GeneratePast2fs(const ObjectSuffixRequest& r, const FormPlanes& form, int ty
   const Work w{r, form, type, out};
   FormPlanes stem = w.Stem(r.slot, type);
   SetL(stem, Hiriq);
+  // The helping patah of a last guttural (shamaat) goes before the suffix's
+  // vowel: the guttural closes its syllable again (shmatini).
+  if (IsPatahForm(VowelFromEnd(stem, 1)) && IsGutturalLetter(LetterFromEnd(stem, 1)) &&
+      IsPatahForm(VowelFromEnd(stem, 2)))
+    SetP(stem, Shva);
   switch (r.person) {
     case Me: w.Add(stem, kYodMe, kStressPenult); break;
     case Him:
