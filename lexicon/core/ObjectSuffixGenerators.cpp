@@ -126,10 +126,12 @@ struct Work {
     return PrepareSuffixStem(request, form);
   }
 
-  // A form whose suffix would not fit whole is left out.
+  // A form whose suffix would not fit whole is left out. No hataf stands
+  // before a shva in a finished form (heelkha, yeensekha).
   void Add(FormPlanes stem, const Suffix& suffix, int stress) const {
     for (int i = 0; i < suffix.count; ++i)
       if (!stem.Append(suffix.letters[i], suffix.vowels[i], 0)) return;
+    ExpandHatafBeforeShva(stem.letters, stem.vowels);
     ApplyStressPosition(stem.letters, stem.vowels, stress);
     out.Add(stem);
   }
@@ -521,11 +523,6 @@ int GenerateInfinitivePaal(const ObjectSuffixRequest& r, const FormPlanes& form,
     InfinitivePaalStemEnd(s, t, q, second);
     return s;
   };
-  auto expanded = [&](bool second) {
-    FormPlanes s = stem(second);
-    ExpandHatafBeforeShva(s.letters, s.vowels);
-    w.Add(s, w.Plain(), kStressLast);
-  };
   switch (q) {
     case Me:
       if (IsOneOf(t, {23, 55, 56, 57, 62})) {
@@ -536,7 +533,7 @@ int GenerateInfinitivePaal(const ObjectSuffixRequest& r, const FormPlanes& form,
       }
       break;
     case YouMs:
-      expanded(false);
+      w.Add(stem(false), w.Plain(), kStressLast);
       if (twoStems) w.Add(stem(true), w.Plain(), kStressLast);
       w.AddWithLast(stem(false), Segol, w.Plain(), kStressPenult);
       break;
@@ -546,12 +543,8 @@ int GenerateInfinitivePaal(const ObjectSuffixRequest& r, const FormPlanes& form,
     case Us: w.AddWithLast(stem(false), Tsere, w.Plain(), kStressPenult); break;
     case YouMp:
     case YouFp:
-      if (twoStems) {
-        expanded(false);
-        w.Add(stem(true), w.Plain(), kStressLast);
-      } else {
-        w.Add(stem(false), w.Plain(), kStressLast);
-      }
+      w.Add(stem(false), w.Plain(), kStressLast);
+      if (twoStems) w.Add(stem(true), w.Plain(), kStressLast);
       break;
     case ThemM:
     case ThemF: w.AddWithLast(stem(false), Qamats, w.Plain(), kStressLast); break;
