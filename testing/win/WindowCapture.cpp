@@ -1,5 +1,6 @@
 #include "testing/win/WindowCapture.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -38,10 +39,30 @@ RgbImage CaptureDC(HDC hDC, int x, int y, int width, int height) {
 RgbImage CaptureWindow(HWND hWnd) {
   RECT rect;
   ::GetWindowRect(hWnd, &rect);
+  // A maximised window's frame lies partly off the screen, and the screen
+  // cannot be read there: copy only the part on the screen, into the place it
+  // takes in the window's image, so that window coordinates still hold.
+  RECT screen = {::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0};
+  screen.right = screen.left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  screen.bottom = screen.top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  RECT visible;
+  if (!::IntersectRect(&visible, &rect, &screen)) return RgbImage();
   HDC hScreen = ::GetDC(nullptr);
-  RgbImage image =
-      CaptureDC(hScreen, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  RgbImage part = CaptureDC(hScreen, visible.left, visible.top, visible.right - visible.left,
+                            visible.bottom - visible.top);
   ::ReleaseDC(nullptr, hScreen);
+  if (::EqualRect(&visible, &rect)) return part;
+
+  RgbImage image;
+  image.width = rect.right - rect.left;
+  image.height = rect.bottom - rect.top;
+  image.pixels.assign(static_cast<size_t>(image.width) * image.height * 3, 0);
+  const int dx = visible.left - rect.left;
+  const int dy = visible.top - rect.top;
+  for (int y = 0; y < part.height; ++y) {
+    std::copy_n(part.pixels.begin() + static_cast<size_t>(y) * part.width * 3, part.width * 3,
+                image.pixels.begin() + (static_cast<size_t>(y + dy) * image.width + dx) * 3);
+  }
   return image;
 }
 

@@ -13,6 +13,7 @@
 #include "classlib/win/CDataExchange.h"
 #include "classlib/win/CDialog.h"
 #include "classlib/win/CListBox.h"
+#include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
 namespace {
@@ -93,7 +94,15 @@ TEST_F(DialogOwnerDrawTest, ListComboAndButtonItemsAreDrawnByTheirObjects) {
         << "the selection field shows the selected item";
     EXPECT_GT(d.m_wndButton.m_nDrawn, 0);
 
-    RgbImage image = CaptureWindow(d.m_hWnd);
+    // The bitmap button, painted last, tells when the dialog has reached the
+    // screen.
+    POINT ptRed = PointInCapture(d.m_hWnd, d.m_wndPicture.m_hWnd, 8, 8);
+    POINT ptBlue = PointInCapture(d.m_hWnd, d.m_wndPicture.m_hWnd, 24, 8);
+    RgbImage image;
+    WaitFor([&] {
+      image = CaptureWindow(d.m_hWnd);
+      return image.PixelAt(ptBlue.x, ptBlue.y) == 0x0000FFU;
+    });
     SaveScreenshot(image, "dialog_ownerdraw");
     for (int i = 0; i < 3; ++i) {
       RECT rc;
@@ -113,8 +122,6 @@ TEST_F(DialogOwnerDrawTest, ListComboAndButtonItemsAreDrawnByTheirObjects) {
     d.m_wndPicture.GetClientRect(&rcPicture);
     EXPECT_EQ(32, rcPicture.right);
     EXPECT_EQ(16, rcPicture.bottom);
-    POINT ptRed = PointInCapture(d.m_hWnd, d.m_wndPicture.m_hWnd, 8, 8);
-    POINT ptBlue = PointInCapture(d.m_hWnd, d.m_wndPicture.m_hWnd, 24, 8);
     EXPECT_EQ(0xFF0000U, image.PixelAt(ptRed.x, ptRed.y));
     EXPECT_EQ(0x0000FFU, image.PixelAt(ptBlue.x, ptBlue.y));
     d.EndDialog(IDOK);
