@@ -1,0 +1,62 @@
+// The build of the word databases: MSPKDB.BIN (every word record the sources
+// give, in the entry order of EntrySortKey.h), its index, and the list
+// database HLCDB (its verb, preposition and number records) with its index.
+#pragma once
+
+#include "classlib/core/WinTypes.h"
+#include "hebtext/core/UserMessage.h"
+#include "lexicon/core/BucketFileBuilder.h"
+#include "lexicon/core/DatabaseBuildProgress.h"
+#include "lexicon/core/PackedWordRecord.h"
+
+// Turns a record back into its word: letters and vowels, zero-terminated,
+// at most capacity - 1 of them; returns the length, 0 when the record names
+// no word. The build sorts and the search compares by what it gives.
+class WordRecordRenderer {
+ public:
+  virtual ~WordRecordRenderer() = default;
+  virtual int Render(const PackedWordRec& record, BYTE* letters, BYTE* vowels,
+                     int capacity) const = 0;
+};
+
+// Files the records of the sources in the current pass of the build.
+class WordRecordFiler {
+ public:
+  explicit WordRecordFiler(BucketFileBuilder& builder) : m_builder(builder) {}
+  int Pass() const { return m_builder.CurrentPass(); }
+  // Files the record of the word (zero-terminated letters, parallel vowels)
+  // in the bucket of its collation key.
+  void AddWordRecord(const BYTE* letters, const BYTE* vowels, const PackedWordRec& record);
+
+ private:
+  BucketFileBuilder& m_builder;
+};
+
+// The words of the grammar: the same records in the same order whenever it
+// runs. False when progress said stop.
+class WordRecordSource {
+ public:
+  virtual ~WordRecordSource() = default;
+  virtual bool Generate(WordRecordFiler& filer, DatabaseBuildProgress& progress) = 0;
+};
+
+// Each step writes its file in binFolder and returns false, with a message
+// unless the user stopped it, when it did not.
+bool GenerateWordRecords(LPCSTR binFolder, WordRecordSource& source,
+                         const WordRecordRenderer& renderer, DatabaseBuildProgress& progress,
+                         UserMessageList& messages);
+bool BuildDatabaseIndex(LPCSTR binFolder, UserMessageList& messages);
+bool BuildLookupWordFile(LPCSTR binFolder, UserMessageList& messages);
+bool BuildLookupWordIndex(LPCSTR binFolder, UserMessageList& messages);
+
+// The whole group, in order; built only when every step was.
+struct WordDatabaseBuildResult {
+  bool built = false;
+  UserMessageList messages;
+};
+WordDatabaseBuildResult BuildWordDatabases(LPCSTR binFolder, WordRecordSource& source,
+                                           const WordRecordRenderer& renderer,
+                                           DatabaseBuildProgress& progress);
+
+// The list database keeps verbs, prepositions and numbers.
+bool IsListWordRecord(const PackedWordRec& record);
