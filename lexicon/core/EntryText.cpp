@@ -9,7 +9,6 @@
 #include "lexicon/core/AdjectiveForms.h"
 #include "lexicon/core/Binyan.h"
 #include "lexicon/core/BinyanRootRec.h"
-#include "lexicon/core/DeclensionCells.h"
 #include "lexicon/core/EntryWords.h"
 #include "lexicon/core/FormPlanes.h"
 #include "lexicon/core/GrammarData.h"
@@ -93,9 +92,9 @@ bool FindVerb(const UnpackedWordRec& record, VerbParts& verb) {
   return true;
 }
 
-// The infinitive noun of the part (an infinitive) with the object person's
-// possessive suffix; the part unchanged when the noun tables hold no
-// declension for it.
+// The infinitive noun of the part (an infinitive) in the declension cell
+// that the record's suffix number names (1, the construct, or a person
+// cell); the part unchanged when the noun tables hold no declension for it.
 HebWordRec InfinitiveNounWithSuffix(GrammarContext& context, const VerbParts& verb,
                                     const UnpackedWordRec& record, const HebWordRec& part,
                                     int pattern) {
@@ -110,7 +109,7 @@ HebWordRec InfinitiveNounWithSuffix(GrammarContext& context, const VerbParts& ve
   PronominalSuffixRequest request;
   request.records = table.records;
   request.recordCount = table.count;
-  request.cell = DeclensionCell::kFirstPerson + record.pronominalSuffix - 1;
+  request.cell = record.pronominalSuffix;
   request.kind = SuffixKind::InfinitiveNoun;
   request.binyan = record.binyan;
   request.verbClass = pattern;

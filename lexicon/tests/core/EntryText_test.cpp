@@ -125,7 +125,7 @@ TEST_F(EntryText, ObjectSuffixesStandOnTheVerbForm) {
         << slot;
   }
   UnpackedWordRec noun = Verb(katav, 0, FormSlot::Infinitive);
-  noun.pronominalSuffix = 1;
+  noun.pronominalSuffix = DeclensionCell::My;
   noun.suffixBase = 1;
   EXPECT_EQ(Render(PackWordRecord(kKindVerb, noun)),
             MainPart(GenerateInfinitiveNounForm(context, entry, 0, DeclensionCell::My)));
