@@ -3,6 +3,10 @@
 #include <algorithm>
 
 namespace {
+// The gap a separator leaves between rows, as a part of its width.
+constexpr int kWrapGapNumerator = 2;
+constexpr int kWrapGapDenominator = 3;
+
 // The width of the visible items after index nAfter up to nLast.
 int RowWidth(const std::vector<ToolBarItem>& items, size_t nAfter, size_t nLast) {
   int cx = 0;
@@ -66,8 +70,8 @@ CSize CalcToolBarSize(const std::vector<ToolBarItem>& items) {
   for (const ToolBarItem& item : items) {
     if (item.bHidden) continue;
     if (item.bSeparator && item.bWrap) {
-      // A separator between rows is a gap as high as it is wide.
-      y += cyRow + item.cx;
+      // A separator between rows is a gap two thirds as high as it is wide.
+      y += cyRow + item.cx * kWrapGapNumerator / kWrapGapDenominator;
       x = 0;
       cyRow = 0;
       continue;

@@ -2,8 +2,9 @@
 // the size the rows take, and the narrowest wrapping that keeps a length.
 //
 // A button wraps after itself: the next visible button starts a new row. A
-// separator that ends a row takes no room in it; its width becomes a gap
-// between the rows instead.
+// separator that ends a row takes no room in it; it leaves a gap between
+// the rows two thirds as high as it is wide instead, as the toolbar control
+// lays it out.
 #pragma once
 
 #include <vector>

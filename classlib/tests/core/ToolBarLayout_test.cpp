@@ -71,8 +71,8 @@ TEST(ToolBarLayout, TheSizeIsTheWidestRowAndTheRowsWithTheGapsOfWrappedSeparator
   };
   const Case cases[] = {
       {"bbb|bb", kToolBarUnlimited, CSize(5 * kButton + kSep, kHeight)},
-      // A separator ending a row leaves a gap as high as it is wide.
-      {"bbb|bb", 3 * kButton + kSep, CSize(3 * kButton, 2 * kHeight + kSep)},
+      // A separator ending a row leaves a gap two thirds as high as it is wide.
+      {"bbb|bb", 3 * kButton + kSep, CSize(3 * kButton, 2 * kHeight + kSep * 2 / 3)},
       {"bbbbb", 2 * kButton, CSize(2 * kButton, 3 * kHeight)},
       {"hhh", kToolBarUnlimited, CSize(0, 0)},
   };
@@ -117,24 +117,30 @@ TEST(ToolBarLayout, AVerticalLengthGivesTheNarrowestRowsThatFitItsHeight) {
   }
 }
 
-TEST(ToolBarResource, ReadsTheImageSizeAndTheIdsAndRefusesShortOrForeignResources) {
-  // Version 1, 16 x 15 images, three items: 100, a separator, 101.
-  const BYTE data[] = {1, 0, 16, 0, 15, 0, 3, 0, 100, 0, 0, 0, 101, 0};
-  ToolBarResource res;
-  ASSERT_TRUE(ParseToolBarResource(data, sizeof data, &res));
-  EXPECT_EQ(16, res.cxImage);
-  EXPECT_EQ(15, res.cyImage);
-  EXPECT_EQ((std::vector<UINT>{100, 0, 101}), res.ids);
-
-  struct Case {
+TEST(ToolBarResource, ReadsBothLayoutsAndRefusesShortOrForeignResources) {
+  // 16-bit words: version 1, 16 x 15 images, three items: 100, a separator, 101.
+  const BYTE words16[] = {1, 0, 16, 0, 15, 0, 3, 0, 100, 0, 0, 0, 101, 0};
+  // 32-bit words without a version: the same.
+  const BYTE words32[] = {16,  0, 0, 0, 15, 0, 0, 0, 3,   0, 0, 0,
+                          100, 0, 0, 0, 0,  0, 0, 0, 101, 0, 0, 0};
+  struct Layout {
+    const BYTE* pData;
     size_t nSize;
-    const char* why;
   };
-  const Case refused[] = {
-      {sizeof data - 1, "the last id is cut"}, {6, "the header is cut"}, {0, "empty"}};
-  for (const Case& c : refused) EXPECT_FALSE(ParseToolBarResource(data, c.nSize, &res)) << c.why;
+  for (const Layout& layout : {Layout{words16, sizeof words16}, Layout{words32, sizeof words32}}) {
+    ToolBarResource res;
+    ASSERT_TRUE(ParseToolBarResource(layout.pData, layout.nSize, &res)) << layout.nSize;
+    EXPECT_EQ(16, res.cxImage);
+    EXPECT_EQ(15, res.cyImage);
+    EXPECT_EQ((std::vector<UINT>{100, 0, 101}), res.ids);
+    EXPECT_FALSE(ParseToolBarResource(layout.pData, layout.nSize - 1, &res))
+        << "the last id is cut";
+    EXPECT_FALSE(ParseToolBarResource(layout.pData, 7, &res)) << "the header is cut";
+  }
+  ToolBarResource res;
   const BYTE version2[] = {2, 0, 16, 0, 15, 0, 0, 0};
   EXPECT_FALSE(ParseToolBarResource(version2, sizeof version2, &res)) << "another version";
+  EXPECT_FALSE(ParseToolBarResource(words32, 10, &res)) << "a 32-bit header cut";
   EXPECT_FALSE(ParseToolBarResource(nullptr, 8, &res));
 }
 
