@@ -33,8 +33,7 @@ namespace {
 constexpr int kRootBytes = 5;
 constexpr int kNoPart = -1;
 // Entries whose table id is 0 or -1 decline nothing: their word is the form.
-constexpr SHORT kNoTableId = 0;
-constexpr SHORT kNoTableIdToo = -1;
+bool DeclinesByTable(SHORT id) { return id > 0 || id < -1; }
 // Spelled numbers of the table are a few words long.
 constexpr int kSpelledNumberCapacity = 256;
 
@@ -209,8 +208,7 @@ bool BuildTableForm(GrammarContext& context, int tableType, const BYTE* entry,
     return BuildSuffixedForm(letters, vowels, id, record.cell, tables, FindWordRecord(tables, id),
                              word);
   }
-  const bool declined =
-      tableType != TableType::Vocabulary && id != kNoTableId && id != kNoTableIdToo;
+  const bool declined = tableType != TableType::Vocabulary && DeclinesByTable(id);
   if (!declined) {
     ClearWordRec(word);
     return GetNounWord(entry, word.letters, word.vowels, kWordPlaneSize) > 0;

@@ -115,7 +115,7 @@ enum : int {
 
 constexpr int kGroupSize = 1000;
 constexpr int kDecimal = 10;
-constexpr int kPercent = 100;
+constexpr int kHundred = 100;
 constexpr int kLastOrdinalWithoutArticle = 10;
 constexpr double kTenThousand = 10000;
 constexpr int kArticleBytes = 2;  // he and patah
@@ -342,7 +342,7 @@ void HebrewNumberToWords(char* output, TextWriter& writer, double value,
 const char* EnglishOrdinalSuffix(unsigned long value) {
   static const char* const kSuffixes[] = {"th", "st", "nd", "rd"};
   constexpr unsigned long kFirstTeen = 11, kLastTeen = 13;
-  const unsigned long lastTwo = value % kPercent;
+  const unsigned long lastTwo = value % kHundred;
   if (lastTwo >= kFirstTeen && lastTwo <= kLastTeen) return kSuffixes[0];
   const unsigned long last = value % kDecimal;
   return last < sizeof kSuffixes / sizeof kSuffixes[0] ? kSuffixes[last] : kSuffixes[0];
@@ -360,7 +360,7 @@ int FormatNumber(char* text, int capacity, unsigned long value, int ordinal) {
 int SpellEnglishGroup(int value, char* output, int capacity, DWORD scale, int ordinal) {
   TextWriter writer(output, capacity);
   if (value < 0 || value >= kGroupSize) return 0;
-  const int h = value / kPercent, t = value / kDecimal % kDecimal, u = value % kDecimal;
+  const int h = value / kHundred, t = value / kDecimal % kDecimal, u = value % kDecimal;
   const bool ordinalUnits = ordinal && scale == kScaleUnits;
   if (h != 0) {
     writer.Put(ItemOf(kEnglishUnits, h));
@@ -403,7 +403,7 @@ int SpellHebrewGroup(int value, char* output, int capacity, DWORD scale, int pre
                      int feminine) {
   TextWriter writer(output, capacity);
   if (value < 0 || value >= kGroupSize) return 0;
-  const int h = value / kPercent, t = value / kDecimal % kDecimal, u = value % kDecimal;
+  const int h = value / kHundred, t = value / kDecimal % kDecimal, u = value % kDecimal;
   const bool unitsGroup = scale == kScaleUnits;
   const HebrewLists lists = ListsOfGender(!unitsGroup || !feminine);
   // Counted thousands take the construct form: shloshet alafim.
