@@ -1,8 +1,7 @@
-// The dictionary files' renderer: each record's word as LookupEntryText
-// builds it from the loaded grammar tables.
+// The renderer the dictionary databases are built and searched with: the
+// entry text of each record, from the loaded grammar tables.
 #pragma once
 
-#include "lexicon/core/EntryText.h"
 #include "lexicon/core/GrammarContext.h"
 #include "lexicon/core/WordDatabaseBuild.h"
 
@@ -11,6 +10,5 @@ class EntryTextRenderer : public WordRecordRenderer {
   int Render(const PackedWordRec& record, BYTE* letters, BYTE* vowels, int capacity) const override;
 
  private:
-  // The generators' results live here between calls.
   mutable GrammarContext m_context;
 };

@@ -1,0 +1,268 @@
+#include "lexicon/core/GrammarWordSource.h"
+
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "hebtext/core/HebChar.h"
+#include "lexicon/core/Binyan.h"
+#include "lexicon/core/BinyanRootRec.h"
+#include "lexicon/core/FormSlots.h"
+#include "lexicon/core/GrammarData.h"
+#include "lexicon/core/GrammarLayout.h"
+#include "lexicon/core/LittleEndian.h"
+#include "lexicon/core/NumberTable.h"
+#include "lexicon/core/VerbFormGenerator.h"
+#include "lexicon/core/VerbFormText.h"
+#include "lexicon/core/VerbObjectSuffix.h"
+
+namespace {
+
+using namespace GrammarLayout;
+
+constexpr int kAlternatives = 4;  // comma parts a record can name
+constexpr int kWordNumbers = 4;   // words of a multi-word entry
+constexpr int kMaxVariants = 7;   // choices of the first three variable vowels
+constexpr int kRenderCapacity = 128;
+constexpr int kVerbProgressStep = 50;
+constexpr int kFirstDatabaseSlot = FormSlot::Infinitive;
+constexpr int kLastDatabaseSlot = FormSlot::ParticipleFp;
+constexpr int kFirstObjectPerson = 1;
+constexpr int kLastObjectPerson = 10;
+// Cells of the infinitive noun: the construct and the ten persons.
+constexpr int kInfinitiveNounCells[] = {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+// Table ids: 0 and those above this hold no pattern, -1 a plural-only word.
+constexpr SHORT kLastPatternId = 10000;
+constexpr SHORT kPluralWordId = -1;
+constexpr int kSingular = 1;
+constexpr int kPlural = 2;
+constexpr int kPluralWordCell = 13;
+
+struct TableKind {
+  int tableType;
+  int kind;
+  const char* name;
+  int progressStep;
+};
+// clang-format off
+constexpr TableKind kTables[] = {
+    {TableType::Noun,        kKindNoun,  "Noun",                   50},
+    {TableType::Preposition, kKindPrep,  "Preposition / Particle", 10},
+    {TableType::Adjective,   kKindAdj,   "Adjective",              100},
+    {TableType::Vocabulary,  kKindVocab, "",                       50},
+};
+// clang-format on
+
+// Files renderings, each text once within the current form.
+class FormFiler {
+ public:
+  FormFiler(WordRecordFiler& filer, const WordRecordRenderer& renderer)
+      : m_filer(filer), m_renderer(renderer) {}
+  void NewForm() { m_texts.clear(); }
+  // False when the record renders nothing.
+  bool File(int kind, const UnpackedWordRec& fields) {
+    const PackedWordRec record = PackWordRecord(kind, fields);
+    BYTE letters[kRenderCapacity];
+    BYTE vowels[kRenderCapacity];
+    const int length = m_renderer.Render(record, letters, vowels, kRenderCapacity);
+    if (length == 0) return false;
+    std::string text(reinterpret_cast<const char*>(letters), length);
+    text.append(reinterpret_cast<const char*>(vowels), length);
+    if (m_texts.insert(text).second) m_filer.AddWordRecord(letters, vowels, record);
+    return true;
+  }
+  // The record, its plene spelling and the vowel variants of both.
+  bool FileSpellings(int kind, UnpackedWordRec fields) {
+    fields.plene = 0;
+    fields.extra = 0;
+    if (!File(kind, fields)) return false;
+    for (fields.extra = 1; fields.extra <= kMaxVariants && File(kind, fields); ++fields.extra) {
+    }
+    fields.plene = 1;
+    fields.extra = 0;
+    File(kind, fields);
+    return true;
+  }
+  // Every alternative of the form.
+  // Every alternative the field can name; returns how many rendered.
+  int FileAlternatives(int kind, UnpackedWordRec fields, int UnpackedWordRec::*field) {
+    int rendered = 0;
+    for (fields.*field = 0; fields.*field < kAlternatives; ++(fields.*field))
+      rendered += FileSpellings(kind, fields) ? 1 : 0;
+    return rendered;
+  }
+
+ private:
+  WordRecordFiler& m_filer;
+  const WordRecordRenderer& m_renderer;
+  std::set<std::string> m_texts;
+};
+
+bool ShowProgress(DatabaseBuildProgress& progress, const WordRecordFiler& filer, const char* name,
+                  int index, int step) {
+  if (index % step == 0) {
+    CString line;
+    line.Format(filer.Pass() == 0 ? "Counting %s %d" : "Processing %s %d", name, index);
+    progress.ShowLine(line);
+  }
+  return progress.Continue();
+}
+
+void FileNumbers(FormFiler& forms) {
+  for (int index = 0; index < kNumberTableCount; ++index) {
+    NumberTableEntry entry;
+    if (!GetNumberTableEntry(index, entry)) continue;
+    forms.NewForm();
+    for (int ordinal = 0; ordinal < 2; ++ordinal) {
+      if (!(entry.flags & (ordinal ? kNumberOrdinal : kNumberCardinal))) continue;
+      for (int feminine = 0; feminine < 2; ++feminine) {
+        if (!(entry.flags & (feminine ? kNumberFeminine : kNumberMasculine))) continue;
+        UnpackedWordRec f;
+        f.entryIndex = static_cast<WORD>(index);
+        f.ordinal = ordinal;
+        f.gender = feminine;
+        for (f.wordNumber = 0; f.wordNumber < kWordNumbers; ++f.wordNumber)
+          if (!forms.FileSpellings(kKindNumber, f)) break;
+      }
+    }
+  }
+}
+
+// The cells the entry's table id gives, by number.
+void FileTableCells(FormFiler& forms, const TableKind& table, int index, const BYTE* entry) {
+  const SHORT id = static_cast<SHORT>(ReadU16LE(entry + kNounEntryTableIdOffset));
+  BYTE letters[kRenderCapacity] = {};
+  BYTE vowels[kRenderCapacity] = {};
+  const int length = GetNounWord(entry, letters, vowels, kRenderCapacity);
+  bool severalWords = false;
+  for (int i = 0; i < length; ++i) severalWords |= IsSpaceOrHyphen(letters[i]) != 0;
+
+  auto fileCell = [&](int number, int cell) {
+    forms.NewForm();
+    UnpackedWordRec f;
+    f.entryIndex = static_cast<WORD>(index);
+    f.numberField = number;
+    f.cell = cell;
+    for (f.alternative = 0; f.alternative < kAlternatives; ++f.alternative) {
+      const int words = table.kind == kKindPrep ? 1 : kWordNumbers;
+      for (f.wordNumber = 0; f.wordNumber < words; ++f.wordNumber)
+        if (!forms.FileSpellings(table.kind, f)) break;
+    }
+  };
+  if (table.kind == kKindPrep) {
+    for (int cell = 0; cell <= 12; ++cell) fileCell(kSingular, cell);
+    return;
+  }
+  if (table.kind == kKindAdj) {
+    const int last = id == 0 ? 1 : 4;
+    for (int cell = 1; cell <= last; ++cell) fileCell(kSingular, cell);
+    return;
+  }
+  if (id == 0 || id > kLastPatternId) return fileCell(kSingular, 0);
+  if (id == kPluralWordId) return fileCell(kPlural, kPluralWordCell);
+  for (int number = kSingular; number <= kPlural; ++number) {
+    const int first = number == kSingular ? 0 : 3;
+    const int last = number == kSingular ? 12 : 14;
+    for (int cell = first; cell <= last; ++cell) {
+      const bool wordCell = cell == 0 || cell == kPluralWordCell;
+      const bool shortList = wordCell || cell == 1 || cell == 14;
+      if (severalWords && !wordCell) continue;
+      if (id < kPluralWordId && !shortList) continue;
+      fileCell(number, cell);
+    }
+  }
+}
+
+bool FileTables(FormFiler& forms, WordRecordFiler& filer, DatabaseBuildProgress& progress) {
+  for (const TableKind& table : kTables) {
+    const GrammarBlock& block = GetNounTableBlock(table.tableType);
+    const DWORD count = GetNounTableCount(table.tableType);
+    for (DWORD i = 0; i < count && (i + 1) * kNounEntrySize <= block.Size(); ++i) {
+      if (!ShowProgress(progress, filer, table.name, static_cast<int>(i), table.progressStep))
+        return false;
+      FileTableCells(forms, table, static_cast<int>(i), block.Data() + i * kNounEntrySize);
+    }
+  }
+  return true;
+}
+
+bool TakesObjectSuffixes(int binyan, WORD binyanWord) {
+  const bool binyanTakes = binyan == Binyan::Paal || binyan == Binyan::Piel ||
+                           binyan == Binyan::Hitpael || binyan == Binyan::Hifil;
+  return binyanTakes && (binyanWord & kBinyanHasSuffixes) != 0;
+}
+
+void FileVerbBinyan(FormFiler& forms, int verb, int binyan, WORD binyanWord, WORD rootId) {
+  UnpackedWordRec f;
+  f.entryIndex = static_cast<WORD>(verb);
+  f.binyan = binyan;
+  for (int slot = kFirstDatabaseSlot; slot <= kLastDatabaseSlot; ++slot) {
+    f.formSlot = static_cast<WORD>(slot);
+    f.suffixBase = 0;
+    f.pronominalSuffix = 0;
+    f.suffixAlternative = 0;
+    forms.NewForm();
+    int alternatives = 0;
+    for (f.vavInversive = 0; f.vavInversive < 2; ++f.vavInversive) {
+      if (SkipFormForDatabase(binyanWord, rootId, binyan, slot, f.vavInversive)) continue;
+      const int rendered = forms.FileAlternatives(kKindVerb, f, &UnpackedWordRec::alternative);
+      if (f.vavInversive == 0) alternatives = rendered;
+    }
+    f.vavInversive = 0;
+    if (alternatives == 0) continue;
+    if (slot == FormSlot::Infinitive && (binyan == Binyan::Nifal || binyan == Binyan::Hifil)) {
+      f.suffixBase = 1;  // the infinitive with its he elided
+      forms.FileAlternatives(kKindVerb, f, &UnpackedWordRec::alternative);
+    }
+    if (TakesObjectSuffixes(binyan, binyanWord) && slot != FormSlot::Past2fp &&
+        slot != FormSlot::ImperativeFp && IsVerbFormAvailable(slot, binyan, 0, nullptr)) {
+      f.suffixBase = 0;
+      for (int person = kFirstObjectPerson; person <= kLastObjectPerson; ++person) {
+        f.pronominalSuffix = person;
+        forms.NewForm();
+        for (f.alternative = 0; f.alternative < alternatives; ++f.alternative)
+          forms.FileAlternatives(kKindVerb, f, &UnpackedWordRec::suffixAlternative);
+      }
+    }
+    if (slot == FormSlot::Infinitive) {
+      f.suffixBase = 1;
+      for (int cell : kInfinitiveNounCells) {
+        f.pronominalSuffix = cell;
+        forms.NewForm();
+        for (f.alternative = 0; f.alternative < alternatives; ++f.alternative)
+          forms.FileAlternatives(kKindVerb, f, &UnpackedWordRec::suffixAlternative);
+      }
+    }
+  }
+}
+
+bool FileVerbs(FormFiler& forms, WordRecordFiler& filer, DatabaseBuildProgress& progress) {
+  for (int verb = 0; verb < GetVerbCount(); ++verb) {
+    if (verb % kVerbProgressStep == 0) {
+      CString line;
+      line.Format(filer.Pass() == 0 ? "Counting Verb Shoresh %d" : "Processing Verb Shoresh %d",
+                  verb);
+      progress.ShowLine(line);
+    }
+    if (!progress.Continue()) return false;
+    const BYTE* entry = GetVerbIndexEntry(verb);
+    if (entry == nullptr) continue;
+    for (int binyan = 0; binyan < Binyan::kCount; ++binyan) {
+      const WORD binyanWord = GetVerbBinyanWord(entry, binyan);
+      VerbRootRun run;
+      if ((binyanWord & kBinyanClassMask) == 0 || !FindVerbRootRun(binyan, binyanWord, run))
+        continue;
+      FileVerbBinyan(forms, verb, binyan, binyanWord, run.records[0].rootId);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool GrammarWordSource::Generate(WordRecordFiler& filer, DatabaseBuildProgress& progress) {
+  FormFiler forms(filer, m_renderer);
+  FileNumbers(forms);
+  return progress.Continue() && FileTables(forms, filer, progress) &&
+         FileVerbs(forms, filer, progress);
+}
