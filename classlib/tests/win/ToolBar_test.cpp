@@ -10,6 +10,7 @@
 #include "classlib/tests/win/ToolBarTestIds.h"
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CFrameWnd.h"
+#include "classlib/win/CReBar.h"
 #include "classlib/win/CStatusBar.h"
 #include "classlib/win/CToolBar.h"
 #include "testing/win/ImagePixels.h"
@@ -293,6 +294,36 @@ TEST_F(ToolBarTest, TipsAndPromptsComeFromTheCommandsStrings) {
   // Away from the bar the idle prompt comes back.
   ::SetCursorPos(0, 0);
   EXPECT_TRUE(WaitFor([&] { return Prompt() == "Ready"; }));
+}
+
+TEST_F(ToolBarTest, ARebarHoldsTheToolBarInABandAcrossTheTop) {
+  CReBar rebar;
+  ASSERT_TRUE(rebar.Create(m_pFrame));
+  EXPECT_TRUE(rebar.IsKindOf(RUNTIME_CLASS(CReBar)));
+  EXPECT_TRUE(rebar.IsKindOf(RUNTIME_CLASS(CControlBar)));
+  CToolBar banded;
+  ASSERT_TRUE(banded.CreateEx(&rebar, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP,
+                              CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR + 1));
+  ASSERT_TRUE(banded.LoadToolBar(IDR_TBTEST));
+  ASSERT_TRUE(rebar.AddBar(&banded));
+  m_pFrame->ShowControlBar(&Bar(), FALSE, FALSE);
+  m_pFrame->RecalcLayout();
+
+  CRect client;
+  m_pFrame->GetClientRect(&client);
+  CRect bar;
+  rebar.GetWindowRect(&bar);
+  m_pFrame->ScreenToClient(&bar);
+  EXPECT_EQ(0, bar.top);
+  EXPECT_EQ(client.right, bar.right) << "across the frame";
+  CRect band;
+  banded.GetWindowRect(&band);
+  m_pFrame->ScreenToClient(&band);
+  EXPECT_GE(bar.Height(), banded.CalcFixedLayout(FALSE, TRUE).cy) << "as high as its band";
+  EXPECT_TRUE(bar.PtInRect(band.CenterPoint())) << "the toolbar lies in its band";
+  SaveScreenshot(Picture(m_hFrame, ShowsBlue()), "toolbar-in-rebar");
+  banded.DestroyWindow();
+  rebar.DestroyWindow();
 }
 
 }  // namespace
