@@ -140,6 +140,11 @@ struct Work {
     Add(stem, suffix, stress);
   }
   const Suffix& Plain() const { return kPlainSuffix[r.person]; }
+  // The plain suffix with the stress most slots give it: before the last
+  // syllable for -ni, -kha, -hu, -ha, -nu, on the last for the others.
+  void AddPlain(const FormPlanes& stem) const {
+    Add(stem, Plain(), IsOneOf(r.person, {Me, YouMs, Him, Her, Us}) ? kStressPenult : kStressLast);
+  }
 };
 
 bool IsObjectPerson(int person) { return person >= kFirst && person <= kLast; }
@@ -585,20 +590,10 @@ int GenerateFirstPersonPast(const ObjectSuffixRequest& r, const FormPlanes& form
                             ObjectSuffixForms& out) {
   const Work w{r, form, type, out};
   const FormPlanes stem = w.Stem(StemSlotCode::FirstPersonPast, type);
-  switch (r.person) {
-    case YouMs:
-    case Her: w.Add(stem, w.Plain(), kStressPenult); break;
-    case YouFs:
-    case YouMp:
-    case YouFp:
-    case ThemM:
-    case ThemF: w.Add(stem, w.Plain(), kStressLast); break;
-    case Him:
-      if (r.slot == FormSlot::Past1s) w.Add(stem, kBareVav, kStressLast);
-      w.Add(stem, w.Plain(), kStressPenult);
-      break;
-    default: return 0;
-  }
+  // The subject's own persons take no object suffix.
+  if (!IsObjectPerson(r.person) || IsOneOf(r.person, {Me, Us})) return 0;
+  if (r.person == Him && r.slot == FormSlot::Past1s) w.Add(stem, kBareVav, kStressLast);
+  w.AddPlain(stem);
   return out.written ? 1 : 0;
 }
 
@@ -653,15 +648,8 @@ int GeneratePast2Plural(const ObjectSuffixRequest& r, const FormPlanes& form, in
   FormPlanes stem = w.Stem(r.slot, type);
   if (stem.length > 0) stem.Truncate(stem.length - 1);
   SetL(stem, Shuruk);
-  switch (r.person) {
-    case Me:
-    case Him:
-    case Her:
-    case Us: w.Add(stem, w.Plain(), kStressPenult); break;
-    case ThemM:
-    case ThemF: w.Add(stem, w.Plain(), kStressLast); break;
-    default: return 0;
-  }
+  if (!IsOneOf(r.person, {Me, Him, Her, Us, ThemM, ThemF})) return 0;
+  w.AddPlain(stem);
   return out.written ? 1 : 0;
 }
 
@@ -826,19 +814,8 @@ int GeneratePast3Plural(const ObjectSuffixRequest& r, const FormPlanes& form, in
   if (w.binyan() == Binyan::Paal && (t == 1 || t == 3) && !IsFormTypeVariant(type) &&
       IsShva(VowelFromEnd(stem, 1)))
     SetP(stem, Qamats);
-  switch (r.person) {
-    case Me:
-    case YouMs:
-    case Him:
-    case Her:
-    case Us: w.Add(stem, w.Plain(), kStressPenult); break;
-    case YouFs:
-    case YouMp:
-    case YouFp:
-    case ThemM:
-    case ThemF: w.Add(stem, w.Plain(), kStressLast); break;
-    default: return 0;
-  }
+  if (!IsObjectPerson(r.person)) return 0;
+  w.AddPlain(stem);
   return out.written ? 1 : 0;
 }
 
@@ -857,7 +834,12 @@ int GenerateFuturePaal(const ObjectSuffixRequest& r, const FormPlanes& form, int
   };
   const FormPlanes first = stem(false);
   switch (q) {
-    case Me: w.Add(first, w.Plain(), kStressPenult); break;
+    case Me:
+    case YouFs:
+    case YouMp:
+    case YouFp:
+    case ThemM:
+    case ThemF: w.AddPlain(first); break;
     case YouMs: {
       w.Add(first, w.Plain(), kStressLast);
       FormPlanes s = first;
@@ -873,11 +855,6 @@ int GenerateFuturePaal(const ObjectSuffixRequest& r, const FormPlanes& form, int
       w.AddWithLast(s, Segol, w.Plain(), kStressPenult);
       break;
     }
-    case YouFs:
-    case YouMp:
-    case YouFp:
-    case ThemM:
-    case ThemF: w.Add(first, w.Plain(), kStressLast); break;
     case Him:
     case Her:
     case Us:
@@ -904,16 +881,16 @@ int GenerateFuture(const ObjectSuffixRequest& r, const FormPlanes& form, int typ
   };
   const FormPlanes first = stem(false);
   switch (q) {
-    case Me: w.Add(first, w.Plain(), kStressPenult); break;
-    case YouMs:
-      w.Add(first, w.Plain(), kStressLast);
-      w.Add(stem(true), w.Plain(), kStressPenult);
-      break;
+    case Me:
     case YouFs:
     case YouMp:
     case YouFp:
     case ThemM:
-    case ThemF: w.Add(first, w.Plain(), kStressLast); break;
+    case ThemF: w.AddPlain(first); break;
+    case YouMs:
+      w.Add(first, w.Plain(), kStressLast);
+      w.Add(stem(true), w.Plain(), kStressPenult);
+      break;
     case Him:
     case Her:
     case Us:
@@ -946,26 +923,13 @@ int GenerateSecondFuture(const ObjectSuffixRequest& r, const FormPlanes& form, i
   } else if (w.binyan() == Binyan::Hifil && t == 7) {
     SetFromEnd(stem, place, Hiriq);
   }
-  switch (q) {
-    case Me:
-      w.Add(stem, w.Plain(), kStressPenult);
-      if (r.slot == FormSlot::Future2mp && w.binyan() == Binyan::Piel &&
-          IsRoot(r.root, Dalet, Mem, He)) {
-        FormPlanes s = w.Stem(StemSlotCode::SecondFuture, type);
-        SetL(s, SilentShva);
-        w.Add(s, kYuMe, kStressPenult);
-      }
-      break;
-    case YouMs:
-    case Him:
-    case Her:
-    case Us: w.Add(stem, w.Plain(), kStressPenult); break;
-    case YouFs:
-    case YouMp:
-    case YouFp:
-    case ThemM:
-    case ThemF: w.Add(stem, w.Plain(), kStressLast); break;
-    default: return 0;
+  if (!IsObjectPerson(q)) return 0;
+  w.AddPlain(stem);
+  if (q == Me && r.slot == FormSlot::Future2mp && w.binyan() == Binyan::Piel &&
+      IsRoot(r.root, Dalet, Mem, He)) {
+    FormPlanes s = w.Stem(StemSlotCode::SecondFuture, type);
+    SetL(s, SilentShva);
+    w.Add(s, kYuMe, kStressPenult);
   }
   return out.written ? 1 : 0;
 }
@@ -1014,7 +978,6 @@ int GenerateImperative(const ObjectSuffixRequest& r, const FormPlanes& form, int
     vowel = Hiriq;
   }
   if (vowel) SetFromEnd(stem, place, vowel);
-  const int stress = q == ThemM || q == ThemF ? kStressLast : kStressPenult;
-  w.Add(stem, w.Plain(), stress);
+  w.AddPlain(stem);
   return out.written ? 1 : 0;
 }
