@@ -14,7 +14,6 @@
 #include "lexicon/core/NumberTable.h"
 #include "lexicon/core/VerbFormGenerator.h"
 #include "lexicon/core/VerbFormText.h"
-#include "lexicon/core/VerbObjectSuffix.h"
 
 namespace {
 
@@ -214,8 +213,10 @@ void FileVerbBinyan(FormFiler& forms, int verb, int binyan, WORD binyanWord, WOR
       f.suffixBase = 1;  // the infinitive with its he elided
       forms.FileAlternatives(kKindVerb, f, &UnpackedWordRec::alternative);
     }
-    if (TakesObjectSuffixes(binyan, binyanWord) && slot != FormSlot::Past2fp &&
-        slot != FormSlot::ImperativeFp && IsVerbFormAvailable(slot, binyan, 0, nullptr)) {
+    // The conjugation gives no form where a person cannot stand, and the
+    // record then renders nothing.
+    if (TakesObjectSuffixes(binyan, binyanWord) && TakesPronominalSuffix(slot, binyan) &&
+        slot != FormSlot::Past2fp) {
       f.suffixBase = 0;
       for (int person = kFirstObjectPerson; person <= kLastObjectPerson; ++person) {
         f.pronominalSuffix = person;
