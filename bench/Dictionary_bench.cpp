@@ -1,0 +1,122 @@
+// The word databases from the whole grammar: the full build (its time and
+// the sizes of the files as counters) and the search of typed words sampled
+// evenly from the built database, pointed as rendered and unpointed, with
+// the mean and the 99th percentile of one lookup as counters.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "lexicon/core/DictionaryFiles.h"
+#include "lexicon/core/EntryTextRenderer.h"
+#include "lexicon/core/GrammarData.h"
+#include "lexicon/core/GrammarWordSource.h"
+#include "lexicon/core/RecordFiles.h"
+#include "lexicon/core/WordFormSearch.h"
+
+namespace {
+
+constexpr int kSampledWords = 10000;
+constexpr double kPercentile = 0.99;
+
+const std::string& Folder() {
+  static const std::string folder = [] {
+    const auto path = std::filesystem::temp_directory_path() / "zulta-dictionary-bench";
+    std::filesystem::create_directories(path);
+    return path.string();
+  }();
+  return folder;
+}
+
+bool LoadTables() {
+  static const bool loaded = [] {
+    SetGrammarFolder(ZULTA_GRAMMAR_FOLDER);
+    return LoadGrammarData().loaded;
+  }();
+  return loaded;
+}
+
+bool Build() {
+  EntryTextRenderer renderer;
+  GrammarWordSource source(renderer);
+  SilentBuildProgress progress;
+  return BuildWordDatabases(Folder().c_str(), source, renderer, progress).built;
+}
+
+double FileSize(LPCSTR name) {
+  return static_cast<double>(
+      std::filesystem::file_size(static_cast<LPCSTR>(DictionaryFilePath(Folder().c_str(), name))));
+}
+
+void BM_BuildWordDatabases(benchmark::State& state) {
+  if (!LoadTables()) return state.SkipWithError("no compiled grammar tables");
+  for (auto _ : state) {
+    if (!Build()) return state.SkipWithError("the build failed");
+  }
+  state.counters["MSPKDB_bytes"] = FileSize(DictionaryFile::kWordData);
+  state.counters["HLCDB_bytes"] = FileSize(DictionaryFile::kListWordData);
+  state.counters["records"] = FileSize(DictionaryFile::kWordData) / kPackedWordRecSize;
+}
+BENCHMARK(BM_BuildWordDatabases)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Words of records spread evenly over the database, as rendered.
+std::vector<HebWordRec> SampleWords(const WordRecordRenderer& renderer, bool unpointed) {
+  std::vector<BYTE> data;
+  ReadRecordFile(DictionaryFilePath(Folder().c_str(), DictionaryFile::kWordData), data);
+  const size_t records = data.size() / kPackedWordRecSize;
+  std::vector<HebWordRec> words;
+  for (int i = 0; i < kSampledWords && records > 0; ++i) {
+    const size_t at = static_cast<size_t>(i) * records / kSampledWords;
+    HebWordRec word = {};
+    renderer.Render(ReadWordRecordBytes(&data[at * kPackedWordRecSize]), word.letters, word.vowels,
+                    kWordPlaneSize);
+    if (unpointed) std::memset(word.vowels, 0, sizeof word.vowels);
+    words.push_back(word);
+  }
+  return words;
+}
+
+void BM_LookupSampledWords(benchmark::State& state) {
+  if (!LoadTables()) return state.SkipWithError("no compiled grammar tables");
+  static const bool built = Build();
+  if (!built) return state.SkipWithError("the build failed");
+  EntryTextRenderer renderer;
+  const std::vector<HebWordRec> words = SampleWords(renderer, state.range(0) != 0);
+  std::vector<double> micros;
+  int64_t found = 0;
+  for (auto _ : state) {
+    LookupData data(Folder().c_str(), renderer);
+    data.SetReady(true);
+    micros.clear();
+    found = 0;
+    for (const HebWordRec& word : words) {
+      const auto start = std::chrono::steady_clock::now();
+      SearchHitList hits;
+      found += FindWordForms(data, word, hits, kTranscriptionSearch) ? 1 : 0;
+      micros.push_back(
+          std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+              .count());
+    }
+  }
+  std::sort(micros.begin(), micros.end());
+  double total = 0;
+  for (double m : micros) total += m;
+  state.counters["mean_us"] = total / micros.size();
+  state.counters["p99_us"] = micros[static_cast<size_t>(kPercentile * (micros.size() - 1))];
+  state.counters["found"] = static_cast<double>(found);
+  state.SetItemsProcessed(static_cast<int64_t>(words.size()) * state.iterations());
+}
+BENCHMARK(BM_LookupSampledWords)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("unpointed")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();
