@@ -451,23 +451,3 @@ void CControlBar::OnPaint() {
   CPaintDC dc(this);
   DoPaint(&dc);
 }
-
-// ---- Docking: the dock bars and dock contexts take these over.
-
-void CControlBar::EnableDocking(DWORD dwDockStyle) {
-  m_dwDockStyle = dwDockStyle;
-  // Commands keep going to the frame when the bar moves to a floating frame.
-  if (m_hWndOwner == nullptr && m_hWnd != nullptr) m_hWndOwner = ::GetParent(m_hWnd);
-}
-
-BOOL CControlBar::IsFloating() const { return FALSE; }
-
-void CControlBar::GetBarInfo(CControlBarInfo*) {}
-
-void CControlBar::SetBarInfo(CControlBarInfo*, CFrameWnd*) {}
-
-void CControlBar::ReleaseDocking() {}
-
-void CControlBar::OnLButtonDown(UINT, CPoint) { Default(); }
-
-void CControlBar::OnLButtonDblClk(UINT, CPoint) { Default(); }

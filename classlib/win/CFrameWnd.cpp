@@ -462,18 +462,6 @@ CControlBar* CFrameWnd::GetControlBar(UINT nID) {
   return nullptr;
 }
 
-void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay) {
-  pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
-                     SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
-                         (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-  CFrameWnd* pFrame = pBar->GetDockingFrame();
-  if (pFrame == nullptr) pFrame = this;
-  if (bDelay)
-    pFrame->DelayRecalcLayout();
-  else
-    pFrame->RecalcLayout();
-}
-
 BOOL CFrameWnd::OnBarCheck(UINT nID) {
   CControlBar* pBar = GetControlBar(nID);
   if (pBar == nullptr) return FALSE;

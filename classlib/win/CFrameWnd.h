@@ -11,7 +11,10 @@
 #include "classlib/win/CWnd.h"
 
 class CControlBar;
+class CDockBar;
+class CDockState;
 class CDocument;
+class CMiniDockFrameWnd;
 class CView;
 struct CCreateContext;
 
@@ -65,10 +68,42 @@ class CFrameWnd : public CWnd {
   // ---- Control bars.
   // The bar of id nID among this frame's bars, or nullptr.
   CControlBar* GetControlBar(UINT nID);
-  // bDelay leaves the layout to the next idle time.
+  // bDelay leaves the layout to the next idle time; a floating bar's frame
+  // shows and hides with it.
   void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
   // The control bars created in this frame, in the order they were made.
   CPtrList m_listControlBars;
+
+  // ---- Docking.
+  // Makes the frame's dock bars on the CBRS_ALIGN_* sides of dwDockStyle
+  // (once each); floating bars get frames of m_pFloatingFrameClass.
+  void EnableDocking(DWORD dwDockStyle);
+  // Docks pBar in the dock bar of id nDockBarID (0: the first side its
+  // alignment names) at lpRect (screen coordinates), or in a new row.
+  void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+  void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+  // Docks a floating bar back: in the place its dock bar kept for it, else
+  // as DockControlBar does.
+  void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+  // Floats pBar in a floating frame whose top-left is point (screen);
+  // dwStyle: CBRS_ALIGN_TOP (a row) or CBRS_ALIGN_LEFT (a column).
+  void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+  // The side of the first visible dock bar of dwDockStyle's sides that
+  // rect (screen) touches, 0 for none.
+  DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = nullptr);
+  // Takes pBar off the frame's list of bars.
+  void RemoveControlBar(CControlBar* pBar);
+  // A new, hidden floating frame of m_pFloatingFrameClass; throws
+  // CResourceException when it cannot be made.
+  virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+  CRuntimeClass* m_pFloatingFrameClass = nullptr;
+
+  // The layout of every bar: taken from the frame or applied to it, and
+  // kept in the profile under lpszProfileName.
+  void GetDockState(CDockState& state) const;
+  void SetDockState(const CDockState& state);
+  void LoadBarState(LPCSTR lpszProfileName);
+  void SaveBarState(LPCSTR lpszProfileName) const;
 
   // Places the bars and the client area; bNotify also tells the bars.
   virtual void RecalcLayout(BOOL bNotify = TRUE);

@@ -1,0 +1,289 @@
+// The docking tests' frame: two dockable bars of coloured blocks, a bar that
+// floats at any width (its height follows), a status bar and a white pane,
+// with the frame's dock bars on every side. Also real mouse input for
+// dragging, and pictures of the screen around the frame.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "classlib/tests/win/FrameTestIds.h"
+#include "classlib/tests/win/WndTestSupport.h"
+#include "classlib/win/CControlBar.h"
+#include "classlib/win/CDC.h"
+#include "classlib/win/CDockBar.h"
+#include "classlib/win/CDockContext.h"
+#include "classlib/win/CFrameWnd.h"
+#include "classlib/win/CMiniDockFrameWnd.h"
+#include "classlib/win/CStatusBar.h"
+#include "testing/win/ImagePixels.h"
+#include "testing/win/WaitFor.h"
+#include "testing/win/WindowCapture.h"
+
+namespace docktest {
+
+constexpr UINT kBarA = AFX_IDW_TOOLBAR;
+constexpr UINT kBarB = 0xE820;
+constexpr UINT kSizableBar = 0xE821;
+constexpr int kBlock = 20;
+constexpr int kBlockGap = 2;
+constexpr COLORREF kColorA = RGB(200, 40, 40);
+constexpr COLORREF kColorB = RGB(40, 120, 200);
+constexpr COLORREF kColorSizable = RGB(60, 170, 80);
+
+// Where the frame stands on the screen, and the part of the screen pictured.
+constexpr RECT kFrameRect = {40, 40, 560, 420};
+constexpr RECT kPictureRect = {0, 0, 760, 600};
+
+// A bar of square blocks in a row (a column when docked left or right).
+class CBlockBar : public CControlBar {
+ public:
+  BOOL Create(CWnd* pParent, UINT nID, LPCSTR lpszTitle, COLORREF color, int nBlocks) {
+    m_color = color;
+    m_nBlocks = nBlocks;
+    m_dwStyle = CBRS_TOP | CBRS_GRIPPER | CBRS_BORDER_ANY;
+    SetBorders(2, 2, 2, 2);
+    return CWnd::Create(nullptr, lpszTitle, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pParent, nID);
+  }
+  CSize CalcFixedLayout(BOOL, BOOL bHorz) override {
+    CRect rectInside(0, 0, 0, 0);
+    CalcInsideRect(rectInside, bHorz);
+    int nLength = m_nBlocks * (kBlock + kBlockGap) + kBlockGap;
+    int nThickness = kBlock + 2 * kBlockGap;
+    CSize size = bHorz ? CSize(nLength, nThickness) : CSize(nThickness, nLength);
+    return CSize(size.cx - rectInside.Width(), size.cy - rectInside.Height());
+  }
+  void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+  void DoPaint(CDC* pDC) override {
+    CRect rect;
+    GetClientRect(&rect);
+    pDC->FillSolidRect(&rect, ::GetSysColor(COLOR_BTNFACE));
+    DrawBorders(pDC, rect);
+    BOOL bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+    CRect rectInside;
+    GetClientRect(&rectInside);
+    CalcInsideRect(rectInside, bHorz);
+    for (int i = 0; i < m_nBlocks; ++i) {
+      int nOffset = kBlockGap + i * (kBlock + kBlockGap);
+      CRect block = bHorz ? CRect(CPoint(rectInside.left + nOffset, rectInside.top + kBlockGap),
+                                  CSize(kBlock, kBlock))
+                          : CRect(CPoint(rectInside.left + kBlockGap, rectInside.top + nOffset),
+                                  CSize(kBlock, kBlock));
+      pDC->FillSolidRect(&block, m_color);
+    }
+  }
+
+  COLORREF m_color = 0;
+  int m_nBlocks = 0;
+};
+
+// A panel that floats at any width, keeping its area; docked it has fixed
+// sizes along the top or bottom and along the sides.
+class CSizableBar : public CControlBar {
+ public:
+  static constexpr int kArea = 150 * 90;
+  static constexpr int kMinWidth = 40;
+  static constexpr int kMaxWidth = 400;
+  static constexpr SIZE kHorzDocked = {180, 60};
+  static constexpr SIZE kVertDocked = {90, 150};
+
+  BOOL Create(CWnd* pParent, UINT nID, LPCSTR lpszTitle) {
+    m_dwStyle = CBRS_LEFT | CBRS_SIZE_DYNAMIC;
+    m_nMRUWidth = 150;
+    return CWnd::Create(nullptr, lpszTitle, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pParent, nID);
+  }
+  CSize CalcDynamicLayout(int nLength, DWORD dwMode) override {
+    if (dwMode & LM_HORZDOCK) return kHorzDocked;
+    if (dwMode & LM_VERTDOCK) return kVertDocked;
+    int cx = m_nMRUWidth;
+    if (!(dwMode & LM_MRUWIDTH) && nLength > 0)
+      cx = (dwMode & LM_LENGTHY) ? kArea / nLength : nLength;
+    cx = std::max(kMinWidth, std::min(cx, kMaxWidth));
+    if (dwMode & LM_COMMIT) m_nMRUWidth = cx;
+    return CSize(cx, kArea / cx);
+  }
+  CSize CalcFixedLayout(BOOL, BOOL bHorz) override {
+    return bHorz ? CSize(kHorzDocked) : CSize(kVertDocked);
+  }
+  void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+  void DoPaint(CDC* pDC) override {
+    CRect rect;
+    GetClientRect(&rect);
+    pDC->FillSolidRect(&rect, kColorSizable);
+  }
+};
+
+// The frame: bars A and B on the top (B right of A), the sizable bar on the
+// left, the status bar at the bottom.
+class CDockTestFrame : public CFrameWnd {
+ public:
+  BOOL Build() {
+    LPCSTR lpszPaneClass = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW),
+                                               reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    static const UINT kIndicators[] = {ID_SEPARATOR};
+    if (!m_pane.Create(lpszPaneClass, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), this,
+                       AFX_IDW_PANE_FIRST) ||
+        !m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(kIndicators, 1) ||
+        !m_wndBarA.Create(this, kBarA, "Bar A", kColorA, 4) ||
+        !m_wndBarB.Create(this, kBarB, "Bar B", kColorB, 3) ||
+        !m_wndSizable.Create(this, kSizableBar, "Sizable"))
+      return FALSE;
+    for (CControlBar* pBar : Bars()) pBar->EnableDocking(CBRS_ALIGN_ANY);
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndBarA, AFX_IDW_DOCKBAR_TOP);
+    RecalcLayout();
+    CRect rectA;
+    m_wndBarA.GetWindowRect(&rectA);
+    rectA.OffsetRect(rectA.Width(), 0);
+    DockControlBar(&m_wndBarB, AFX_IDW_DOCKBAR_TOP, &rectA);
+    DockControlBar(&m_wndSizable, AFX_IDW_DOCKBAR_LEFT);
+    RecalcLayout();
+    return TRUE;
+  }
+  std::vector<CControlBar*> Bars() { return {&m_wndBarA, &m_wndBarB, &m_wndSizable}; }
+  CDockBar* DockBar(UINT nID) { return static_cast<CDockBar*>(GetControlBar(nID)); }
+
+  CWnd m_pane;
+  CStatusBar m_wndStatusBar;
+  CBlockBar m_wndBarA;
+  CBlockBar m_wndBarB;
+  CSizableBar m_wndSizable;
+};
+
+// ---- Real mouse input, queued at once: the drag loop takes it from the queue.
+
+inline INPUT MouseInput(DWORD dwFlags, POINT pt = {0, 0}) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = dwFlags;
+  if (dwFlags & MOUSEEVENTF_MOVE) {
+    // Absolute positions are in 65536ths of the screen.
+    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
+    input.mi.dx = static_cast<LONG>((pt.x * 65536LL + cx - 1) / cx);
+    input.mi.dy = static_cast<LONG>((pt.y * 65536LL + cy - 1) / cy);
+  }
+  return input;
+}
+inline INPUT MoveTo(POINT pt) { return MouseInput(MOUSEEVENTF_MOVE, pt); }
+inline INPUT LeftDown() { return MouseInput(MOUSEEVENTF_LEFTDOWN); }
+inline INPUT LeftUp() { return MouseInput(MOUSEEVENTF_LEFTUP); }
+
+inline void Send(std::vector<INPUT> inputs) {
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+// Presses at from, moves in steps to to and, with bRelease, lets go there.
+inline void Drag(POINT from, POINT to, bool bRelease = true) {
+  std::vector<INPUT> inputs = {MoveTo(from), LeftDown()};
+  constexpr int kSteps = 4;
+  for (int i = 1; i <= kSteps; ++i)
+    inputs.push_back(
+        MoveTo({from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps}));
+  if (bRelease) inputs.push_back(LeftUp());
+  Send(inputs);
+}
+inline void DoubleClick(POINT pt) {
+  Send({MoveTo(pt), LeftDown(), LeftUp(), LeftDown(), LeftUp()});
+}
+
+// Runs fn once the input queued so far has all been taken (a timer's message
+// comes only when nothing else waits), from whatever loop takes the messages
+// then: the drag loop, while the mouse is held. fn may queue the next step.
+inline std::function<void()>& PendingStep() {
+  static std::function<void()> s_fn;
+  return s_fn;
+}
+inline void CALLBACK RunPendingStep(HWND, UINT, UINT_PTR nTimer, DWORD) {
+  ::KillTimer(nullptr, nTimer);
+  std::function<void()> fn = std::move(PendingStep());
+  PendingStep() = nullptr;
+  if (fn) fn();
+}
+inline void AfterInput(std::function<void()> fn) {
+  PendingStep() = std::move(fn);
+  ::SetTimer(nullptr, 0, 1, &RunPendingStep);
+}
+inline bool StepPending() { return static_cast<bool>(PendingStep()); }
+
+// ---- Where things are.
+
+inline CRect ScreenRect(CWnd& wnd) {
+  CRect rect;
+  wnd.GetWindowRect(&rect);
+  return rect;
+}
+inline CPoint Center(const CRect& rect) { return rect.CenterPoint(); }
+inline UINT DockBarOf(CControlBar& bar) {
+  return bar.m_pDockBar != nullptr ? static_cast<UINT>(bar.m_pDockBar->GetDlgCtrlID()) : 0;
+}
+inline CMiniDockFrameWnd* FloatingFrameOf(CControlBar& bar) {
+  if (!bar.IsFloating()) return nullptr;
+  return static_cast<CMiniDockFrameWnd*>(bar.m_pDockBar->GetParent());
+}
+
+inline RgbImage CaptureScreenArea() {
+  HDC hScreen = ::GetDC(nullptr);
+  RgbImage image =
+      CaptureDC(hScreen, kPictureRect.left, kPictureRect.top,
+                kPictureRect.right - kPictureRect.left, kPictureRect.bottom - kPictureRect.top);
+  ::ReleaseDC(nullptr, hScreen);
+  return image;
+}
+
+// Each test has its frame on the screen at kFrameRect, shown and active.
+class DockTest : public AppTest {
+ protected:
+  void SetUp() override { CreateFrame(); }
+  void TearDown() override {
+    PendingStep() = nullptr;
+    DestroyFrame();
+    AppTest::TearDown();
+  }
+  void CreateFrame() {
+    m_pFrame = new CDockTestFrame;
+    ASSERT_TRUE(m_pFrame->LoadFrame(IDR_FRAMETEST_MAIN, WS_POPUP | WS_BORDER | FWS_ADDTOTITLE));
+    m_hFrame = m_pFrame->m_hWnd;
+    m_app.m_pMainWnd = m_pFrame;
+    m_pFrame->SetWindowPos(nullptr, kFrameRect.left, kFrameRect.top,
+                           kFrameRect.right - kFrameRect.left, kFrameRect.bottom - kFrameRect.top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(m_pFrame->Build());
+    m_pFrame->ShowWindow(SW_SHOW);
+    ::SetForegroundWindow(m_hFrame);
+    PumpPending();
+    m_pFrame->UpdateWindow();
+  }
+  // The frame goes with its floating frames, as when the program ends.
+  void DestroyFrame() {
+    if (::IsWindow(m_hFrame)) ::DestroyWindow(m_hFrame);
+    m_app.m_pMainWnd = nullptr;
+    m_pFrame = nullptr;
+    PumpPending();
+  }
+  // Lays out what is pending and paints, as the program's idle time would.
+  void Settle() {
+    PumpPending();
+    m_pFrame->RecalcLayout();
+    ::RedrawWindow(nullptr, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    PumpPending();
+  }
+  void Picture(const std::string& name) {
+    Settle();
+    SaveScreenshot(CaptureScreenArea(), name);
+  }
+  CRect InFrame(CWnd& wnd) {
+    CRect rect = ScreenRect(wnd);
+    m_pFrame->ScreenToClient(&rect);
+    return rect;
+  }
+
+  CDockTestFrame* m_pFrame = nullptr;
+  HWND m_hFrame = nullptr;
+};
+
+}  // namespace docktest
