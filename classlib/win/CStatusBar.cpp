@@ -72,7 +72,10 @@ int CStatusBar::TextWidth(LPCSTR lpszText) const {
 }
 
 BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount) {
+  if (nIDCount < 0) return FALSE;
   m_panes.assign(static_cast<size_t>(nIDCount), Pane());
+  // The bar's element count is the panes'.
+  m_nCount = nIDCount;
   BOOL bResult = TRUE;
   for (int i = 0; i < nIDCount; ++i) {
     Pane& pane = m_panes[static_cast<size_t>(i)];

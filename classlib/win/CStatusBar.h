@@ -28,7 +28,6 @@ class CStatusBar : public CControlBar {
   // One pane per id; a null lpIDArray makes nIDCount empty panes.
   BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
 
-  int GetCount() const { return static_cast<int>(m_panes.size()); }
   // The pane of command nIDFind, or -1.
   int CommandToIndex(UINT nIDFind) const;
   UINT GetItemID(int nIndex) const;

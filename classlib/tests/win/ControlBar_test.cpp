@@ -8,6 +8,7 @@
 #include "classlib/win/CButton.h"
 #include "classlib/win/CControlBar.h"
 #include "classlib/win/CFrameWnd.h"
+#include "classlib/win/CStatusBar.h"
 #include "testing/win/ImagePixels.h"
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
@@ -189,6 +190,17 @@ TEST_F(ControlBarTest, TheBordersAndTheGripperArePainted) {
   CRect bottomLine(0, image.height - 1, image.width, image.height);
   EXPECT_EQ(image.width, CountPixels(image, bottomLine, IsColor(clrShadow)))
       << "the bottom border's shadow line";
+}
+
+TEST_F(ControlBarTest, AStatusBarCountsItsPanesAsItsElementsAndRefusesANegativeCount) {
+  CStatusBar bar;
+  ASSERT_TRUE(bar.Create(m_pFrame));
+  const UINT ids[] = {ID_SEPARATOR, ID_INDICATOR_CAPS};
+  ASSERT_TRUE(bar.SetIndicators(ids, 2));
+  EXPECT_EQ(2, bar.GetCount());
+  EXPECT_FALSE(bar.SetIndicators(nullptr, -1));
+  EXPECT_EQ(2, bar.GetCount()) << "the panes stay";
+  bar.DestroyWindow();
 }
 
 }  // namespace
