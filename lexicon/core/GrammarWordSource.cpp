@@ -52,49 +52,96 @@ constexpr TableKind kTables[] = {
 };
 // clang-format on
 
+// A record's rendered letters followed by its vowels; empty when it renders
+// nothing.
+typedef std::string RenderedText;
+
 // Files renderings, each text once within the current form.
 class FormFiler {
  public:
   FormFiler(WordRecordFiler& filer, const WordRecordRenderer& renderer)
       : m_filer(filer), m_renderer(renderer) {}
   void NewForm() { m_texts.clear(); }
-  // False when the record renders nothing.
-  bool File(int kind, const UnpackedWordRec& fields) {
+
+  // The record's text; the last one is kept, as filing renders it again.
+  const RenderedText& Render(int kind, const UnpackedWordRec& fields) {
     const PackedWordRec record = PackWordRecord(kind, fields);
+    if (m_hasLast && record.fields == m_last.fields && record.extra == m_last.extra)
+      return m_lastText;
     BYTE letters[kRenderCapacity];
     BYTE vowels[kRenderCapacity];
     const int length = m_renderer.Render(record, letters, vowels, kRenderCapacity);
-    if (length == 0) return false;
-    std::string text(reinterpret_cast<const char*>(letters), length);
-    text.append(reinterpret_cast<const char*>(vowels), length);
-    if (m_texts.insert(text).second) m_filer.AddWordRecord(letters, vowels, record);
-    return true;
+    m_lastText.assign(reinterpret_cast<const char*>(letters), length);
+    m_lastText.append(reinterpret_cast<const char*>(vowels), length);
+    m_last = record;
+    m_hasLast = true;
+    return m_lastText;
   }
-  // The record, its plene spelling and the vowel variants of both.
-  bool FileSpellings(int kind, UnpackedWordRec fields) {
+
+  // Files the record unless its text is empty or already filed for the
+  // form; returns the text.
+  RenderedText File(int kind, const UnpackedWordRec& fields) {
+    const RenderedText text = Render(kind, fields);
+    if (text.empty() || !m_texts.insert(text).second) return text;
+    const size_t length = text.size() / 2;
+    BYTE letters[kRenderCapacity] = {};
+    BYTE vowels[kRenderCapacity] = {};
+    std::memcpy(letters, text.data(), length);
+    std::memcpy(vowels, text.data() + length, length);
+    m_filer.AddWordRecord(letters, vowels, PackWordRecord(kind, fields));
+    return text;
+  }
+
+  // The record, its vowel variants and its plene spelling; returns the
+  // record's text.
+  RenderedText FileSpellings(int kind, UnpackedWordRec fields) {
     fields.plene = 0;
     fields.extra = 0;
-    if (!File(kind, fields)) return false;
-    for (fields.extra = 1; fields.extra <= kMaxVariants && File(kind, fields); ++fields.extra) {
-    }
+    const RenderedText text = File(kind, fields);
+    if (text.empty()) return text;
+    if (HasVariableVowel(text))
+      for (fields.extra = 1; fields.extra <= kMaxVariants && !File(kind, fields).empty();
+           ++fields.extra) {
+      }
     fields.plene = 1;
     fields.extra = 0;
     File(kind, fields);
-    return true;
+    return text;
   }
-  // Every alternative of the form.
-  // Every alternative the field can name; returns how many rendered.
+
+  // Every alternative the field can name, up to the first that renders as
+  // the first does (a part the form lacks renders as its first); returns
+  // how many rendered.
   int FileAlternatives(int kind, UnpackedWordRec fields, int UnpackedWordRec::*field) {
     int rendered = 0;
-    for (fields.*field = 0; fields.*field < kAlternatives; ++(fields.*field))
-      rendered += FileSpellings(kind, fields) ? 1 : 0;
+    RenderedText first;
+    for (fields.*field = 0; fields.*field < kAlternatives; ++(fields.*field)) {
+      fields.plene = 0;
+      fields.extra = 0;
+      if (fields.*field > 0 && Render(kind, fields) == first) break;
+      const RenderedText text = FileSpellings(kind, fields);
+      if (fields.*field == 0) first = text;
+      rendered += text.empty() ? 0 : 1;
+    }
     return rendered;
   }
 
  private:
+  // Whether a vowel of the text can be read two ways (its variants).
+  static bool HasVariableVowel(const RenderedText& text) {
+    for (size_t i = text.size() / 2; i < text.size(); ++i) {
+      const int vowel = static_cast<BYTE>(text[i]);
+      if (IsVowelVariant(vowel) || IsQamatsPatahVariant(vowel) || IsQamatsQatan(vowel)) return true;
+    }
+    return false;
+  }
+
   WordRecordFiler& m_filer;
   const WordRecordRenderer& m_renderer;
-  std::set<std::string> m_texts;
+  std::set<RenderedText> m_texts;
+  PackedWordRec m_last = {};
+  bool m_hasLast = false;
+  RenderedText m_lastText;
 };
 
 bool ShowProgress(DatabaseBuildProgress& progress, const WordRecordFiler& filer, const char* name,
@@ -121,7 +168,7 @@ void FileNumbers(FormFiler& forms) {
         f.ordinal = ordinal;
         f.gender = feminine;
         for (f.wordNumber = 0; f.wordNumber < kWordNumbers; ++f.wordNumber)
-          if (!forms.FileSpellings(kKindNumber, f)) break;
+          if (forms.FileSpellings(kKindNumber, f).empty()) break;
       }
     }
   }
@@ -142,10 +189,16 @@ void FileTableCells(FormFiler& forms, const TableKind& table, int index, const B
     f.entryIndex = static_cast<WORD>(index);
     f.numberField = number;
     f.cell = cell;
+    const int words = table.kind == kKindPrep ? 1 : kWordNumbers;
+    RenderedText first;
     for (f.alternative = 0; f.alternative < kAlternatives; ++f.alternative) {
-      const int words = table.kind == kKindPrep ? 1 : kWordNumbers;
-      for (f.wordNumber = 0; f.wordNumber < words; ++f.wordNumber)
-        if (!forms.FileSpellings(table.kind, f)) break;
+      f.wordNumber = 0;
+      if (f.alternative > 0 && forms.Render(table.kind, f) == first) break;
+      for (; f.wordNumber < words; ++f.wordNumber) {
+        const RenderedText text = forms.FileSpellings(table.kind, f);
+        if (text.empty()) break;
+        if (f.alternative == 0 && f.wordNumber == 0) first = text;
+      }
     }
   };
   if (table.kind == kKindPrep) {
