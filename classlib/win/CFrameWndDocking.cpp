@@ -157,13 +157,15 @@ void CFrameWnd::RemoveControlBar(CControlBar* pBar) {
 }
 
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay) {
+  // The bar shows or hides at once; with bDelay the bars around it move at
+  // the next idle time.
+  pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
+                     SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
+                         (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+  pBar->DelayShow(bShow);
   CDockBar* pDockBar = pBar->m_pDockBar;
   if (pDockBar != nullptr && pDockBar->m_bFloating) {
-    // A floating bar shows or hides at once, and its frame with it.
-    pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
-                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
-                           (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-    pBar->DelayShow(bShow);
+    // A floating frame shows and hides with its bars.
     auto* pFrame = static_cast<CMiniDockFrameWnd*>(pDockBar->GetParent());
     pFrame->RecalcLayout();
     if (bShow) pFrame->ShowWindow(SW_SHOWNA);
@@ -171,16 +173,10 @@ void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay) {
   }
   CFrameWnd* pFrame = pBar->GetDockingFrame();
   if (pFrame == nullptr) pFrame = this;
-  if (bDelay) {
-    pBar->DelayShow(bShow);
+  if (bDelay)
     pFrame->DelayRecalcLayout();
-  } else {
-    pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
-                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
-                           (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-    pBar->DelayShow(bShow);
+  else
     pFrame->RecalcLayout();
-  }
 }
 
 // ---- The saved layout.
