@@ -1,13 +1,17 @@
 // zdbbuild BIN-FOLDER: loads the grammar tables of the folder and writes the
-// word databases (MSPKDB and HLCDB, .BIN and .IDX) into it, with the time it
-// took and the sizes of the files.
+// word databases (MSPKDB and HLCDB) and the definition databases (DEFIN and
+// HLCDEF), .BIN and .IDX, into it, with the time each took and the sizes of
+// the files.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "hebtext/core/UserMessage.h"
+#include "lexicon/core/DefinitionDatabaseBuild.h"
+#include "lexicon/core/DefinitionKeywords.h"
 #include "lexicon/core/DictionaryFiles.h"
+#include "lexicon/core/PackedDefinitionRecord.h"
 #include "lexicon/core/EntryTextRenderer.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/GrammarWordSource.h"
@@ -45,24 +49,45 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zdbbuild: %s\n", static_cast<LPCSTR>(message.text));
   if (!loaded.loaded) return 1;
 
-  const auto start = std::chrono::steady_clock::now();
-  EntryTextRenderer renderer;
-  GrammarWordSource source(renderer);
   ConsoleProgress progress(verbose);
-  const WordDatabaseBuildResult result =
-      BuildWordDatabases(binFolder.c_str(), source, renderer, progress);
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  for (const UserMessage& message : result.messages)
-    std::fprintf(stderr, "zdbbuild: %s\n", static_cast<LPCSTR>(message.text));
+  auto start = std::chrono::steady_clock::now();
+  auto secondsSince = [&start] {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  };
+  EntryTextRenderer renderer;
+  GrammarWordSource words(renderer);
+  const WordDatabaseBuildResult wordResult =
+      BuildWordDatabases(binFolder.c_str(), words, renderer, progress);
+  const double wordSeconds = secondsSince();
+  start = std::chrono::steady_clock::now();
+  GrammarDefinitionSource definitions;
+  const DefinitionDatabaseBuildResult definitionResult =
+      wordResult.built ? BuildDefinitionDatabases(binFolder.c_str(), definitions,
+                                                  DefinitionKeywordText, progress)
+                       : DefinitionDatabaseBuildResult();
+  const double definitionSeconds = secondsSince();
+  for (const UserMessageList* messages : {&wordResult.messages, &definitionResult.messages})
+    for (const UserMessage& message : *messages)
+      std::fprintf(stderr, "zdbbuild: %s\n", static_cast<LPCSTR>(message.text));
   FreeGrammarData();
-  if (!result.built) return 1;
-  std::printf("built in %.2f s\n", seconds);
-  for (LPCSTR name : {DictionaryFile::kWordData, DictionaryFile::kWordIndex,
-                      DictionaryFile::kListWordData, DictionaryFile::kListWordIndex}) {
-    const auto size = std::filesystem::file_size(bin / name);
-    std::printf("%-10s %10ju bytes %8ju records\n", name, static_cast<uintmax_t>(size),
-                static_cast<uintmax_t>(size / kPackedWordRecSize));
+  if (!wordResult.built || !definitionResult.built) return 1;
+  std::printf("words built in %.2f s, definitions in %.2f s\n", wordSeconds, definitionSeconds);
+  struct Output {
+    LPCSTR name;
+    int recordSize;
+  };
+  for (const Output& file :
+       {Output{DictionaryFile::kWordData, kPackedWordRecSize},
+        Output{DictionaryFile::kWordIndex, kPackedWordRecSize},
+        Output{DictionaryFile::kListWordData, kPackedWordRecSize},
+        Output{DictionaryFile::kListWordIndex, kPackedWordRecSize},
+        Output{DictionaryFile::kDefinitionData, kPackedDefinitionRecSize},
+        Output{DictionaryFile::kDefinitionIndex, kPackedDefinitionRecSize},
+        Output{DictionaryFile::kListDefinitionData, kPackedDefinitionRecSize},
+        Output{DictionaryFile::kListDefinitionIndex, kPackedDefinitionRecSize}}) {
+    const auto size = std::filesystem::file_size(bin / file.name);
+    std::printf("%-10s %10ju bytes %8ju records\n", file.name, static_cast<uintmax_t>(size),
+                static_cast<uintmax_t>(size / file.recordSize));
   }
   return 0;
 }
