@@ -1,4 +1,4 @@
-// The docking tests' frame: two dockable bars of coloured blocks, a bar that
+// The docking tests' frame: two toolbars of the toolbar tests' buttons, a bar that
 // floats at any width (its height follows), a status bar and a white pane,
 // with the frame's dock bars on every side. Also real mouse input for
 // dragging, and pictures of the screen around the frame.
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "classlib/tests/win/FrameTestIds.h"
+#include "classlib/tests/win/ToolBarTestIds.h"
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CControlBar.h"
 #include "classlib/win/CDC.h"
@@ -20,6 +21,7 @@
 #include "classlib/win/CFrameWnd.h"
 #include "classlib/win/CMiniDockFrameWnd.h"
 #include "classlib/win/CStatusBar.h"
+#include "classlib/win/CToolBar.h"
 #include "testing/win/ImagePixels.h"
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
@@ -29,57 +31,11 @@ namespace docktest {
 constexpr UINT kBarA = AFX_IDW_TOOLBAR;
 constexpr UINT kBarB = 0xE820;
 constexpr UINT kSizableBar = 0xE821;
-constexpr int kBlock = 20;
-constexpr int kBlockGap = 2;
-constexpr COLORREF kColorA = RGB(200, 40, 40);
-constexpr COLORREF kColorB = RGB(40, 120, 200);
 constexpr COLORREF kColorSizable = RGB(60, 170, 80);
 
 // Where the frame stands on the screen, and the part of the screen pictured.
 constexpr RECT kFrameRect = {40, 40, 560, 420};
 constexpr RECT kPictureRect = {0, 0, 760, 600};
-
-// A bar of square blocks in a row (a column when docked left or right).
-class CBlockBar : public CControlBar {
- public:
-  BOOL Create(CWnd* pParent, UINT nID, LPCSTR lpszTitle, COLORREF color, int nBlocks) {
-    m_color = color;
-    m_nBlocks = nBlocks;
-    m_dwStyle = CBRS_TOP | CBRS_GRIPPER | CBRS_BORDER_ANY;
-    SetBorders(2, 2, 2, 2);
-    return CWnd::Create(nullptr, lpszTitle, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pParent, nID);
-  }
-  CSize CalcFixedLayout(BOOL, BOOL bHorz) override {
-    CRect rectInside(0, 0, 0, 0);
-    CalcInsideRect(rectInside, bHorz);
-    int nLength = m_nBlocks * (kBlock + kBlockGap) + kBlockGap;
-    int nThickness = kBlock + 2 * kBlockGap;
-    CSize size = bHorz ? CSize(nLength, nThickness) : CSize(nThickness, nLength);
-    return CSize(size.cx - rectInside.Width(), size.cy - rectInside.Height());
-  }
-  void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
-  void DoPaint(CDC* pDC) override {
-    CRect rect;
-    GetClientRect(&rect);
-    pDC->FillSolidRect(&rect, ::GetSysColor(COLOR_BTNFACE));
-    DrawBorders(pDC, rect);
-    BOOL bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
-    CRect rectInside;
-    GetClientRect(&rectInside);
-    CalcInsideRect(rectInside, bHorz);
-    for (int i = 0; i < m_nBlocks; ++i) {
-      int nOffset = kBlockGap + i * (kBlock + kBlockGap);
-      CRect block = bHorz ? CRect(CPoint(rectInside.left + nOffset, rectInside.top + kBlockGap),
-                                  CSize(kBlock, kBlock))
-                          : CRect(CPoint(rectInside.left + kBlockGap, rectInside.top + nOffset),
-                                  CSize(kBlock, kBlock));
-      pDC->FillSolidRect(&block, m_color);
-    }
-  }
-
-  COLORREF m_color = 0;
-  int m_nBlocks = 0;
-};
 
 // A panel that floats at any width, keeping its area; docked it has fixed
 // sizes along the top or bottom and along the sides.
@@ -117,8 +73,9 @@ class CSizableBar : public CControlBar {
   }
 };
 
-// The frame: bars A and B on the top (B right of A), the sizable bar on the
-// left, the status bar at the bottom.
+// The frame: toolbars A and B on the top (B right of A), the sizable bar on
+// the left, the status bar at the bottom. Its handlers disable the red
+// button or check the green one when asked to.
 class CDockTestFrame : public CFrameWnd {
  public:
   BOOL Build() {
@@ -128,8 +85,7 @@ class CDockTestFrame : public CFrameWnd {
     if (!m_pane.Create(lpszPaneClass, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), this,
                        AFX_IDW_PANE_FIRST) ||
         !m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(kIndicators, 1) ||
-        !m_wndBarA.Create(this, kBarA, "Bar A", kColorA, 4) ||
-        !m_wndBarB.Create(this, kBarB, "Bar B", kColorB, 3) ||
+        !CreateToolBar(m_wndBarA, kBarA, "Bar A") || !CreateToolBar(m_wndBarB, kBarB, "Bar B") ||
         !m_wndSizable.Create(this, kSizableBar, "Sizable"))
       return FALSE;
     for (CControlBar* pBar : Bars()) pBar->EnableDocking(CBRS_ALIGN_ANY);
@@ -144,14 +100,38 @@ class CDockTestFrame : public CFrameWnd {
     RecalcLayout();
     return TRUE;
   }
+  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override {
+    if (nCode == static_cast<int>(CN_UPDATE_COMMAND_UI) && pExtra != nullptr) {
+      auto* pCmdUI = static_cast<CCmdUI*>(pExtra);
+      switch (nID) {
+        case ID_TBTEST_RED: pCmdUI->Enable(m_bRedEnabled); return TRUE;
+        case ID_TBTEST_GREEN: pCmdUI->SetCheck(m_bGreenChecked); return TRUE;
+        case ID_TBTEST_BLUE: pCmdUI->Enable(TRUE); return TRUE;
+        default: break;
+      }
+    }
+    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+  }
   std::vector<CControlBar*> Bars() { return {&m_wndBarA, &m_wndBarB, &m_wndSizable}; }
   CDockBar* DockBar(UINT nID) { return static_cast<CDockBar*>(GetControlBar(nID)); }
 
   CWnd m_pane;
   CStatusBar m_wndStatusBar;
-  CBlockBar m_wndBarA;
-  CBlockBar m_wndBarB;
+  CToolBar m_wndBarA;
+  CToolBar m_wndBarB;
   CSizableBar m_wndSizable;
+  BOOL m_bRedEnabled = TRUE;
+  BOOL m_bGreenChecked = FALSE;
+
+ private:
+  BOOL CreateToolBar(CToolBar& bar, UINT nID, LPCSTR lpszTitle) {
+    if (!bar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER,
+                      CRect(0, 0, 0, 0), nID) ||
+        !bar.LoadToolBar(IDR_TBTEST))
+      return FALSE;
+    bar.SetWindowText(lpszTitle);
+    return TRUE;
+  }
 };
 
 // ---- Real mouse input, queued at once: the drag loop takes it from the queue.

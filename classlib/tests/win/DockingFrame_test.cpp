@@ -8,6 +8,9 @@ namespace {
 
 class DockingFrameTest : public DockTest {};
 
+// Presses further apart than a double click's reach.
+constexpr int kPressStep = 6;
+
 TEST_F(DockingFrameTest, TheBarsStartInTheirRowsAroundThePane) {
   Picture("docking-default");
   CRect client;
@@ -52,7 +55,6 @@ TEST_F(DockingFrameTest, ABarDockedOnEachSideTurnsWithIt) {
       {AFX_IDW_DOCKBAR_RIGHT, "docking-bar-right", false, &RECT::right, client.right},
       {AFX_IDW_DOCKBAR_BOTTOM, "docking-bar-bottom", true, &RECT::bottom, nBottom},
       {AFX_IDW_DOCKBAR_TOP, "docking-bar-top", true, &RECT::top, 0}};
-  CSize sizeHorz = m_pFrame->m_wndBarA.CalcFixedLayout(FALSE, TRUE);
   for (const Case& c : cases) {
     m_pFrame->DockControlBar(&m_pFrame->m_wndBarA, c.nDockBar);
     Picture(c.picture);
@@ -60,8 +62,9 @@ TEST_F(DockingFrameTest, ABarDockedOnEachSideTurnsWithIt) {
     EXPECT_EQ(pDockBar, m_pFrame->m_wndBarA.m_pDockBar) << c.picture;
     EXPECT_EQ(pDockBar, m_pFrame->m_wndBarA.GetParent()) << c.picture;
     EXPECT_EQ(c.bHorz, (m_pFrame->m_wndBarA.GetBarStyle() & CBRS_ORIENT_HORZ) != 0) << c.picture;
+    // A row of buttons along the top or bottom, a column on the sides.
     CRect bar = InFrame(m_pFrame->m_wndBarA);
-    EXPECT_EQ(c.bHorz ? sizeHorz : CSize(sizeHorz.cy, sizeHorz.cx), bar.Size()) << c.picture;
+    EXPECT_EQ(c.bHorz, bar.Width() > bar.Height()) << c.picture;
     // The dock bar lies along its side and holds the bar; the pane gives way.
     CRect dock = InFrame(*pDockBar);
     EXPECT_EQ(c.nEdge, dock.*c.pEdge) << c.picture;
@@ -111,7 +114,7 @@ TEST_F(DockingFrameTest, DraggingWithTheMouseDocksOnAnotherSideAndFloats) {
   CRect client;
   m_pFrame->GetClientRect(&client);
   m_pFrame->ClientToScreen(&client);
-  CPoint grip(a.left + 4, a.top + a.Height() / 2);
+  CPoint grip(a.left + 3, a.top + a.Height() / 2);
   Drag(grip, CPoint(client.right - 2, client.top + client.Height() / 2));
   ASSERT_TRUE(WaitFor([&] { return DockBarOf(m_pFrame->m_wndBarA) == AFX_IDW_DOCKBAR_RIGHT; }));
   Picture("docking-dragged-right");
@@ -120,7 +123,7 @@ TEST_F(DockingFrameTest, DraggingWithTheMouseDocksOnAnotherSideAndFloats) {
 
   // From there into the middle of the pane: it floats where it was dropped.
   a = ScreenRect(m_pFrame->m_wndBarA);
-  grip = CPoint(a.left + a.Width() / 2, a.top + 4);
+  grip = CPoint(a.left + a.Width() / 2, a.top + 3);
   CPoint drop = Center(ScreenRect(m_pFrame->m_pane));
   Drag(grip, drop);
   ASSERT_TRUE(WaitFor([&] { return m_pFrame->m_wndBarA.IsFloating(); }));
@@ -150,7 +153,7 @@ TEST_F(DockingFrameTest, TheDragShowsWhereTheBarWouldGoAndCtrlKeepsItFromDocking
       Send({LeftUp()});
     });
   });
-  Drag(CPoint(a.left + 4, a.top + a.Height() / 2), target, false);
+  Drag(CPoint(a.left + 3, a.top + a.Height() / 2), target, false);
   ASSERT_TRUE(WaitFor([&] { return m_pFrame->m_wndBarA.IsFloating(); }));
   EXPECT_TRUE(bHeld);
   SaveScreenshot(overDockBar, "docking-drag-over-bottom");
@@ -180,14 +183,15 @@ TEST_F(DockingFrameTest, ACancelledDragLeavesEverythingWhereItWas) {
     Settle();
     RgbImage before = CaptureScreenArea();
     CRect rectBefore = ScreenRect(bar);
+    // The press goes on the gripper, each one lower.
     CRect b = ScreenRect(bar);
-    b.left += kBlock * nPress++;
+    b.top += kPressStep * nPress++;
     bool bHeld = false;
     AfterInput([&] {
       bHeld = ::GetCapture() == bar.m_hWnd;
       c.cancel();
     });
-    Drag(CPoint(b.left + 4, b.top + b.Height() / 2), Center(ScreenRect(m_pFrame->m_pane)), false);
+    Drag(CPoint(b.left + 3, b.top + 3), Center(ScreenRect(m_pFrame->m_pane)), false);
     ASSERT_TRUE(WaitFor([&] { return !StepPending() && ::GetCapture() == nullptr; })) << c.name;
     Send({LeftUp()});
     PumpPending();
@@ -244,6 +248,29 @@ TEST_F(DockingFrameTest, HiddenBarsGiveUpTheirRoomAndFloatingFramesHideWithThem)
   m_pFrame->ShowControlBar(&m_pFrame->m_wndBarB, TRUE, FALSE);
   EXPECT_TRUE(pFloating->IsWindowVisible());
   EXPECT_TRUE(m_pFrame->m_wndBarB.IsWindowVisible());
+}
+
+TEST_F(DockingFrameTest, TheToolbarsButtonsFollowTheFramesHandlersDockedAndFloating) {
+  m_pFrame->FloatControlBar(&m_pFrame->m_wndBarB, CPoint(420, 300));
+  struct Case {
+    BOOL bRedEnabled;
+    BOOL bGreenChecked;
+  };
+  const Case cases[] = {{FALSE, TRUE}, {TRUE, FALSE}};
+  for (const Case& c : cases) {
+    m_pFrame->m_bRedEnabled = c.bRedEnabled;
+    m_pFrame->m_bGreenChecked = c.bGreenChecked;
+    m_app.OnIdle(0);
+    for (CToolBar* pBar : {&m_pFrame->m_wndBarA, &m_pFrame->m_wndBarB}) {
+      CToolBarCtrl& ctrl = pBar->GetToolBarCtrl();
+      EXPECT_EQ(c.bRedEnabled != 0, ctrl.IsButtonEnabled(ID_TBTEST_RED) != 0)
+          << pBar->GetDlgCtrlID();
+      EXPECT_EQ(c.bGreenChecked != 0, ctrl.IsButtonChecked(ID_TBTEST_GREEN) != 0)
+          << pBar->GetDlgCtrlID();
+      EXPECT_NE(0, ctrl.IsButtonEnabled(ID_TBTEST_BLUE)) << pBar->GetDlgCtrlID();
+    }
+    if (!c.bRedEnabled) Picture("docking-toolbar-states");
+  }
 }
 
 }  // namespace
