@@ -1,8 +1,10 @@
-// Reads damaged word databases: any bytes as MSPKDB.BIN (tiled up to a few
+// Reads damaged dictionary files: any bytes as MSPKDB.BIN (tiled up to a few
 // blocks) and MSPKDB.IDX, searched for a typed word with every prefix length
-// and spelling variant. Records render to letters made from their bytes, so
-// that unsorted files, runs of equal keys and indexes that do not match
-// their data all occur. Nothing may read outside the files or the hit list.
+// and spelling variant, and as MSPKDB.BIN and DEFIN.BIN from which the index
+// and list files are derived. Records render to letters made from their
+// bytes, so that unsorted files, runs of equal keys and indexes that do not
+// match their data all occur. Nothing may read outside the files or the hit
+// list, and a derived file holds whole records.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,7 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "lexicon/core/DefinitionDatabaseBuild.h"
 #include "lexicon/core/DictionaryFiles.h"
+#include "lexicon/core/PackedDefinitionRecord.h"
 #include "lexicon/core/RecordFiles.h"
 #include "lexicon/core/WordFormSearch.h"
 
@@ -87,5 +91,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   FindWordFormsRetry(lookup, typed, hits, kLookupBarRetry);
   SortSearchHits(lookup, hits);
   if (hits.Count() > kMaxSearchHits) __builtin_trap();
+
+  // The derived files of damaged data files.
+  WriteRecordFile(DictionaryFilePath(folder, DictionaryFile::kDefinitionData), data.data(),
+                  data.size(), ignored);
+  for (bool (*derive)(LPCSTR, UserMessageList&) :
+       {BuildDatabaseIndex, BuildLookupWordFile, BuildLookupWordIndex, BuildDefinitionIndex,
+        BuildLookupDefinitionFile, BuildLookupDefinitionIndex})
+    derive(folder, ignored);
+  struct Derived {
+    LPCSTR name;
+    size_t recordSize;
+  };
+  for (const Derived& file :
+       {Derived{DictionaryFile::kListWordData, kPackedWordRecSize},
+        Derived{DictionaryFile::kListDefinitionData, kPackedDefinitionRecSize}}) {
+    std::vector<BYTE> derived;
+    if (ReadRecordFile(DictionaryFilePath(folder, file.name), derived) &&
+        derived.size() % file.recordSize != 0)
+      __builtin_trap();
+  }
   return 0;
 }
