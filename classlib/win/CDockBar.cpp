@@ -267,16 +267,8 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
     for (auto it = layout.wrapBefore.rbegin(); it != layout.wrapBefore.rend(); ++it)
       m_arrBars.InsertAt(static_cast<int>(*it), kRowBreak);
 
-  if (!bHasBars)
-    return CSize(bStretch && bHorz ? kUnlimitedLength : 0,
-                 bStretch && !bHorz ? kUnlimitedLength : 0);
-  CSize size = layout.size + sizeEdges;
-  if (bStretch) {
-    if (bHorz)
-      size.cx = kUnlimitedLength;
-    else
-      size.cy = kUnlimitedLength;
-  }
+  CSize size = bHasBars ? layout.size + sizeEdges : CSize(0, 0);
+  if (bStretch) (bHorz ? size.cx : size.cy) = kUnlimitedLength;
   return size;
 }
 

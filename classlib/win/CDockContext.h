@@ -10,6 +10,7 @@
 // right button or losing the capture cancels and leaves the bar where it was.
 #pragma once
 
+#include "classlib/core/DockScreenScale.h"
 #include "classlib/core/Geometry.h"
 #include "classlib/win/CDC.h"
 
@@ -79,7 +80,7 @@ class CDockContext {
   UINT m_uMRUDockID = 0;
   CRect m_rectMRUDockPos;  // in that dock bar's client coordinates
   DWORD m_dwMRUFloatStyle = 0;
-  CPoint m_ptMRUFloatPos{-1, -1};  // the floating frame's top-left
+  CPoint m_ptMRUFloatPos{kNoDockPosition, kNoDockPosition};  // the floating frame's top-left
 
  private:
   BOOL IsHorzOrientation() const;

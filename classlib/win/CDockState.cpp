@@ -33,8 +33,6 @@ constexpr char kMRUFloatStyle[] = "MRUFloatStyle";
 constexpr char kMRUFloatXPos[] = "MRUFloatXPos";
 constexpr char kMRUFloatYPos[] = "MRUFloatYPos";
 
-// A floating bar's width when it has none of its own.
-constexpr int kNoMRUWidth = 32767;
 // More bars than any frame has: a count beyond it is damage, not a layout.
 constexpr int kMaxSavedBars = 1024;
 constexpr int kMaxSavedBarIDs = 4096;
@@ -71,7 +69,7 @@ BOOL CControlBarInfo::LoadState(LPCSTR lpszProfileName, int nIndex, CDockState* 
   m_pointPos = CPoint(GetInt(strSection, kXPos, kNoDockPosition),
                       GetInt(strSection, kYPos, kNoDockPosition));
   pDockState->ScalePoint(m_pointPos);
-  m_nMRUWidth = GetInt(strSection, kMRUWidth, kNoMRUWidth);
+  m_nMRUWidth = GetInt(strSection, kMRUWidth, CControlBar::kDefaultMRUWidth);
   m_bDocking = GetInt(strSection, kDocking, FALSE) != 0;
   if (m_bDocking) {
     m_uMRUDockID = static_cast<UINT>(GetInt(strSection, kMRUDockID, 0));
@@ -111,7 +109,7 @@ BOOL CControlBarInfo::SaveState(LPCSTR lpszProfileName, int nIndex) {
   }
   if (m_pointPos.x != kNoDockPosition) WriteInt(strSection, kXPos, m_pointPos.x);
   if (m_pointPos.y != kNoDockPosition) WriteInt(strSection, kYPos, m_pointPos.y);
-  if (m_nMRUWidth != kNoMRUWidth) WriteInt(strSection, kMRUWidth, m_nMRUWidth);
+  if (m_nMRUWidth != CControlBar::kDefaultMRUWidth) WriteInt(strSection, kMRUWidth, m_nMRUWidth);
   if (m_bDocking) {
     WriteInt(strSection, kDocking, TRUE);
     WriteInt(strSection, kMRUDockID, static_cast<int>(m_uMRUDockID));

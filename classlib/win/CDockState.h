@@ -5,11 +5,12 @@
 // the screen of the program and kept on it.
 #pragma once
 
-#include "classlib/core/Collections.h"
-#include "classlib/core/Geometry.h"
 #include "classlib/core/CObject.h"
+#include "classlib/core/Collections.h"
+#include "classlib/core/DockScreenScale.h"
+#include "classlib/core/Geometry.h"
+#include "classlib/win/CControlBar.h"
 
-class CControlBar;
 class CDockState;
 
 class CControlBarInfo {
@@ -29,8 +30,8 @@ class CControlBarInfo {
   BOOL m_bHorz = TRUE;
   BOOL m_bDockBar = FALSE;
   // A floating frame's top-left on the screen, or a docked bar's in its dock bar.
-  CPoint m_pointPos{-1, -1};
-  int m_nMRUWidth = 32767;
+  CPoint m_pointPos{kNoDockPosition, kNoDockPosition};
+  int m_nMRUWidth = CControlBar::kDefaultMRUWidth;
   // The bar is dockable: the most recent places below mean something.
   BOOL m_bDocking = FALSE;
   UINT m_uMRUDockID = 0;
