@@ -201,16 +201,26 @@ bool GenerateDefinitionRecords(LPCSTR binFolder, DefinitionRecordSource& source,
         {"The definition sources gave more records in the second pass than in the first.", ""});
     return false;
   }
+  return WriteDefinitionDatabase(builder, binFolder, renderer, progress, messages);
+}
+
+void SortBucketRecords(BYTE* records, DWORD count, const KeywordRenderer& renderer) {
+  std::vector<SortedDefinition> sorted(count);
+  for (DWORD i = 0; i < count; ++i) {
+    sorted[i].record = ReadU32LE(records + i * kPackedDefinitionRecSize);
+    sorted[i].keyword = Keyword(renderer, sorted[i].record);
+    sorted[i].root = RootKey(sorted[i].record);
+  }
+  std::sort(sorted.begin(), sorted.end(), Before);
+  for (DWORD i = 0; i < count; ++i)
+    WriteU32LE(records + i * kPackedDefinitionRecSize, sorted[i].record);
+}
+
+bool WriteDefinitionDatabase(BucketFileBuilder& builder, LPCSTR binFolder,
+                             const KeywordRenderer& renderer, DatabaseBuildProgress& progress,
+                             UserMessageList& messages) {
   const BucketSorter sort = [&](DWORD, BYTE* records, DWORD count) {
-    std::vector<SortedDefinition> sorted(count);
-    for (DWORD i = 0; i < count; ++i) {
-      sorted[i].record = ReadU32LE(records + i * kPackedDefinitionRecSize);
-      sorted[i].keyword = Keyword(renderer, sorted[i].record);
-      sorted[i].root = RootKey(sorted[i].record);
-    }
-    std::sort(sorted.begin(), sorted.end(), Before);
-    for (DWORD i = 0; i < count; ++i)
-      WriteU32LE(records + i * kPackedDefinitionRecSize, sorted[i].record);
+    SortBucketRecords(records, count, renderer);
   };
   return WriteSortedBuckets(builder, DictionaryFilePath(binFolder, DictionaryFile::kDefinitionData),
                             sort, DefinitionBucketLabel, progress, messages);

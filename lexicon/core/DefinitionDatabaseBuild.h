@@ -55,6 +55,13 @@ bool GenerateDefinitionRecords(LPCSTR binFolder, DefinitionRecordSource& source,
                                const KeywordRenderer& renderer, DatabaseBuildProgress& progress,
                                UserMessageList& messages);
 bool BuildDefinitionIndex(LPCSTR binFolder, UserMessageList& messages);
+// The storing pass's buckets to DEFIN.BIN, each sorted.
+bool WriteDefinitionDatabase(BucketFileBuilder& builder, LPCSTR binFolder,
+                             const KeywordRenderer& renderer, DatabaseBuildProgress& progress,
+                             UserMessageList& messages);
+// Orders the records of one bucket by keyword (case aside), then a verb's
+// root, then the record.
+void SortBucketRecords(BYTE* records, DWORD count, const KeywordRenderer& renderer);
 bool BuildLookupDefinitionFile(LPCSTR binFolder, UserMessageList& messages);
 bool BuildLookupDefinitionIndex(LPCSTR binFolder, UserMessageList& messages);
 

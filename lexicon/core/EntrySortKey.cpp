@@ -60,7 +60,7 @@ int CompareEntryKeys(const BYTE* lettersA, const BYTE* vowelsA, int lengthA, con
   return CompareKeyText(a, b);
 }
 
-DWORD WordBucketNumber(const char* primaryKey) {
+DWORD BucketNumber(const char* primaryKey) {
   return BucketNumber(primaryKey, kWordBucketBase, kWordBucketChars, WordDigit);
 }
 

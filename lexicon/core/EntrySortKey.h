@@ -32,7 +32,7 @@ int CompareEntryKeys(const BYTE* lettersA, const BYTE* vowelsA, int lengthA, con
 constexpr DWORD kWordBucketBase = 23;
 constexpr int kWordBucketChars = 4;
 constexpr DWORD kWordBucketCount = 23 * 23 * 23 * 23;
-DWORD WordBucketNumber(const char* primaryKey);
+DWORD BucketNumber(const char* primaryKey);
 
 // Definition keywords (letters, digits and '-') compare as upper case,
 // byte by byte; their buckets take the first three characters, a digit as

@@ -112,7 +112,7 @@ class FormFiler {
   // Every alternative the field can name, up to the first that renders as
   // the first does (a part the form lacks renders as its first); returns
   // how many rendered.
-  int FileAlternatives(int kind, UnpackedWordRec fields, int UnpackedWordRec::*field) {
+  int AddFormAlternatives(int kind, UnpackedWordRec fields, int UnpackedWordRec::*field) {
     int rendered = 0;
     RenderedText first;
     for (fields.*field = 0; fields.*field < kAlternatives; ++(fields.*field)) {
@@ -175,7 +175,7 @@ void FileNumbers(FormFiler& forms) {
 }
 
 // The cells the entry's table id gives, by number.
-void FileTableCells(FormFiler& forms, const TableKind& table, int index, const BYTE* entry) {
+void AddTableFormRecords(FormFiler& forms, const TableKind& table, int index, const BYTE* entry) {
   const SHORT id = static_cast<SHORT>(ReadU16LE(entry + kNounEntryTableIdOffset));
   BYTE letters[kRenderCapacity] = {};
   BYTE vowels[kRenderCapacity] = {};
@@ -232,7 +232,7 @@ bool FileTables(FormFiler& forms, WordRecordFiler& filer, DatabaseBuildProgress&
     for (DWORD i = 0; i < count && (i + 1) * kNounEntrySize <= block.Size(); ++i) {
       if (!ShowProgress(progress, filer, table.name, static_cast<int>(i), table.progressStep))
         return false;
-      FileTableCells(forms, table, static_cast<int>(i), block.Data() + i * kNounEntrySize);
+      AddTableFormRecords(forms, table, static_cast<int>(i), block.Data() + i * kNounEntrySize);
     }
   }
   return true;
@@ -257,14 +257,14 @@ void FileVerbBinyan(FormFiler& forms, int verb, int binyan, WORD binyanWord, WOR
     int alternatives = 0;
     for (f.vavInversive = 0; f.vavInversive < 2; ++f.vavInversive) {
       if (SkipFormForDatabase(binyanWord, rootId, binyan, slot, f.vavInversive)) continue;
-      const int rendered = forms.FileAlternatives(kKindVerb, f, &UnpackedWordRec::alternative);
+      const int rendered = forms.AddFormAlternatives(kKindVerb, f, &UnpackedWordRec::alternative);
       if (f.vavInversive == 0) alternatives = rendered;
     }
     f.vavInversive = 0;
     if (alternatives == 0) continue;
     if (slot == FormSlot::Infinitive && (binyan == Binyan::Nifal || binyan == Binyan::Hifil)) {
       f.suffixBase = 1;  // the infinitive with its he elided
-      forms.FileAlternatives(kKindVerb, f, &UnpackedWordRec::alternative);
+      forms.AddFormAlternatives(kKindVerb, f, &UnpackedWordRec::alternative);
     }
     // The conjugation gives no form where a person cannot stand, and the
     // record then renders nothing.
@@ -275,7 +275,7 @@ void FileVerbBinyan(FormFiler& forms, int verb, int binyan, WORD binyanWord, WOR
         f.pronominalSuffix = person;
         forms.NewForm();
         for (f.alternative = 0; f.alternative < alternatives; ++f.alternative)
-          forms.FileAlternatives(kKindVerb, f, &UnpackedWordRec::suffixAlternative);
+          forms.AddFormAlternatives(kKindVerb, f, &UnpackedWordRec::suffixAlternative);
       }
     }
     if (slot == FormSlot::Infinitive) {
@@ -284,7 +284,7 @@ void FileVerbBinyan(FormFiler& forms, int verb, int binyan, WORD binyanWord, WOR
         f.pronominalSuffix = cell;
         forms.NewForm();
         for (f.alternative = 0; f.alternative < alternatives; ++f.alternative)
-          forms.FileAlternatives(kKindVerb, f, &UnpackedWordRec::suffixAlternative);
+          forms.AddFormAlternatives(kKindVerb, f, &UnpackedWordRec::suffixAlternative);
       }
     }
   }

@@ -37,10 +37,10 @@ CString WordBucketLabel(DWORD bucket, DWORD count) {
   return line;
 }
 
-UserMessage OrderMessage(const PackedWordRec& record) {
+UserMessage MisfiledMessage(DWORD bucket) {
   UserMessage message;
-  message.text.Format("The word record %08X:%u does not render as it was filed.",
-                      static_cast<unsigned>(record.fields), static_cast<unsigned>(record.extra));
+  message.text.Format("The word records of bucket %u do not render as they were filed.",
+                      static_cast<unsigned>(bucket));
   return message;
 }
 
@@ -53,12 +53,48 @@ void WordRecordFiler::AddWordRecord(const BYTE* letters, const BYTE* vowels,
                     static_cast<int>(std::strlen(reinterpret_cast<LPCSTR>(letters))), key);
   BYTE bytes[kPackedWordRecSize];
   WriteWordRecordBytes(bytes, record);
-  m_builder.Add(WordBucketNumber(key.primary), bytes);
+  m_builder.Add(BucketNumber(key.primary), bytes);
 }
 
 bool IsListWordRecord(const PackedWordRec& record) {
   const int kind = DecodeWordRecord(record.fields, record.extra, nullptr);
   return kind == kKindVerb || kind == kKindPrep || kind == kKindNumber;
+}
+
+bool SortBucketRecords(DWORD bucket, BYTE* records, DWORD count,
+                       const WordRecordRenderer& renderer) {
+  std::vector<SortedRecord> sorted(count);
+  BYTE letters[kRenderCapacity];
+  BYTE vowels[kRenderCapacity];
+  bool inBucket = true;
+  for (DWORD i = 0; i < count; ++i) {
+    std::memcpy(sorted[i].bytes, records + i * kPackedWordRecSize, kPackedWordRecSize);
+    const int length =
+        renderer.Render(ReadWordRecordBytes(sorted[i].bytes), letters, vowels, kRenderCapacity);
+    BuildEntrySortKey(letters, vowels, length, sorted[i].key);
+    inBucket = inBucket && BucketNumber(sorted[i].key.primary) == bucket;
+  }
+  std::sort(sorted.begin(), sorted.end(), Before);
+  for (DWORD i = 0; i < count; ++i)
+    std::memcpy(records + i * kPackedWordRecSize, sorted[i].bytes, kPackedWordRecSize);
+  return inBucket;
+}
+
+bool WriteWordDatabase(BucketFileBuilder& builder, LPCSTR binFolder,
+                       const WordRecordRenderer& renderer, DatabaseBuildProgress& progress,
+                       UserMessageList& messages) {
+  // The buckets were taken from the filed texts: a record whose rendering
+  // falls in another would stand out of order in the file.
+  DWORD misfiledBucket = kWordBucketCount;
+  const BucketSorter sort = [&](DWORD bucket, BYTE* records, DWORD count) {
+    if (!SortBucketRecords(bucket, records, count, renderer) && misfiledBucket == kWordBucketCount)
+      misfiledBucket = bucket;
+  };
+  const CString path = DictionaryFilePath(binFolder, DictionaryFile::kWordData);
+  if (!WriteSortedBuckets(builder, path, sort, WordBucketLabel, progress, messages)) return false;
+  if (misfiledBucket == kWordBucketCount) return true;
+  messages.push_back(MisfiledMessage(misfiledBucket));
+  return false;
 }
 
 bool GenerateWordRecords(LPCSTR binFolder, WordRecordSource& source,
@@ -74,36 +110,7 @@ bool GenerateWordRecords(LPCSTR binFolder, WordRecordSource& source,
         {"The word sources gave more records in the second pass than in the first.", ""});
     return false;
   }
-  bool renderedInPlace = true;
-  PackedWordRec misfiled{};
-  const BucketSorter sort = [&](DWORD bucket, BYTE* records, DWORD count) {
-    std::vector<SortedRecord> sorted(count);
-    BYTE letters[kRenderCapacity];
-    BYTE vowels[kRenderCapacity];
-    for (DWORD i = 0; i < count; ++i) {
-      std::memcpy(sorted[i].bytes, records + i * kPackedWordRecSize, kPackedWordRecSize);
-      const PackedWordRec record = ReadWordRecordBytes(sorted[i].bytes);
-      const int length = renderer.Render(record, letters, vowels, kRenderCapacity);
-      BuildEntrySortKey(letters, vowels, length, sorted[i].key);
-      // The bucket was taken from the filed text: a record whose rendering
-      // falls elsewhere would stand out of order in the file.
-      if (renderedInPlace && WordBucketNumber(sorted[i].key.primary) != bucket) {
-        renderedInPlace = false;
-        misfiled = record;
-      }
-    }
-    std::sort(sorted.begin(), sorted.end(), Before);
-    for (DWORD i = 0; i < count; ++i) {
-      std::memcpy(records + i * kPackedWordRecSize, sorted[i].bytes, kPackedWordRecSize);
-    }
-  };
-  const CString path = DictionaryFilePath(binFolder, DictionaryFile::kWordData);
-  if (!WriteSortedBuckets(builder, path, sort, WordBucketLabel, progress, messages)) return false;
-  if (!renderedInPlace) {
-    messages.push_back(OrderMessage(misfiled));
-    return false;
-  }
-  return true;
+  return WriteWordDatabase(builder, binFolder, renderer, progress, messages);
 }
 
 bool BuildDatabaseIndex(LPCSTR binFolder, UserMessageList& messages) {

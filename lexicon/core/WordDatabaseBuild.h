@@ -46,6 +46,14 @@ bool GenerateWordRecords(LPCSTR binFolder, WordRecordSource& source,
                          const WordRecordRenderer& renderer, DatabaseBuildProgress& progress,
                          UserMessageList& messages);
 bool BuildDatabaseIndex(LPCSTR binFolder, UserMessageList& messages);
+// The storing pass's buckets to MSPKDB.BIN, each sorted.
+bool WriteWordDatabase(BucketFileBuilder& builder, LPCSTR binFolder,
+                       const WordRecordRenderer& renderer, DatabaseBuildProgress& progress,
+                       UserMessageList& messages);
+// Orders the records of one bucket by their rendered words (EntrySortKey.h,
+// then the record bytes); false when a record renders outside the bucket.
+bool SortBucketRecords(DWORD bucket, BYTE* records, DWORD count,
+                       const WordRecordRenderer& renderer);
 bool BuildLookupWordFile(LPCSTR binFolder, UserMessageList& messages);
 bool BuildLookupWordIndex(LPCSTR binFolder, UserMessageList& messages);
 

@@ -29,7 +29,7 @@ TEST(EntrySortKey, WordBucketsTakeFourKeyLettersAndStopAtAnythingElse) {
       {"ab!d",   Digits(1, 2, 0, 0)},
   };
   // clang-format on
-  for (const Case& c : cases) EXPECT_EQ(c.bucket, WordBucketNumber(c.key)) << c.key;
+  for (const Case& c : cases) EXPECT_EQ(c.bucket, BucketNumber(c.key)) << c.key;
 }
 
 // The search bisects the whole file, so the buckets must follow the key order.
@@ -40,7 +40,7 @@ TEST(EntrySortKey, WordBucketsNeverDecreaseAlongTheKeyOrder) {
     return CompareKeyText(a.c_str(), b.c_str()) < 0;
   });
   for (size_t i = 1; i < keys.size(); ++i) {
-    EXPECT_LE(WordBucketNumber(keys[i - 1].c_str()), WordBucketNumber(keys[i].c_str()))
+    EXPECT_LE(BucketNumber(keys[i - 1].c_str()), BucketNumber(keys[i].c_str()))
         << keys[i - 1] << " / " << keys[i];
   }
 }

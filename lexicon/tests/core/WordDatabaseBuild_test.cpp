@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "lexicon/core/DatabaseOrderCheck.h"
 #include "lexicon/core/EntrySortKey.h"
 #include "lexicon/tests/core/DictionaryTestData.h"
 
@@ -69,6 +70,36 @@ TEST(WordDatabaseBuild, TheFileIsTheSameWhateverOrderTheSourcesGiveTheRecords) {
   ASSERT_TRUE(BuildWordDatabases(a.Path().c_str(), forward, renderer, progress).built);
   ASSERT_TRUE(BuildWordDatabases(b.Path().c_str(), backward, renderer, progress).built);
   EXPECT_EQ(a.Read(File::kWordData), b.Read(File::kWordData));
+}
+
+class Lines : public DatabaseBuildProgress {
+ public:
+  void ShowLine(const CString& line) override { last = static_cast<LPCSTR>(line); }
+  bool Continue() override { return true; }
+  std::string last;
+};
+
+TEST(WordDatabaseBuild, TheOrderCheckPassesABuiltFileAndNamesAPairOutOfOrder) {
+  DatabaseFolder folder("check");
+  TableSource source(kEntries);
+  TableRenderer renderer(kEntries);
+  SilentBuildProgress silent;
+  ASSERT_TRUE(BuildWordDatabases(folder.Path().c_str(), source, renderer, silent).built);
+  Lines lines;
+  DatabaseOrderResult result = CheckDatabaseOrder(folder.Path().c_str(), renderer, lines);
+  EXPECT_TRUE(result.opened);
+  EXPECT_EQ(kEntries.size(), result.total);
+  EXPECT_EQ(kEntries.size(), result.compared);
+  EXPECT_TRUE(result.faults.empty());
+  EXPECT_EQ("DONE! Compared 11 items out of 11", lines.last);
+
+  // The last record moved to the front.
+  std::vector<BYTE> data = folder.Read(File::kWordData);
+  std::rotate(data.begin(), data.end() - kPackedWordRecSize, data.end());
+  folder.Write(File::kWordData, data);
+  result = CheckDatabaseOrder(folder.Path().c_str(), renderer, lines);
+  ASSERT_EQ(1u, result.faults.size());
+  EXPECT_EQ(0, std::strncmp("BAD-ORDER!\n", result.faults[0].text, 11));
 }
 
 TEST(WordDatabaseBuild, IndexesHoldTheRecordAtTheStartOfEveryBlock) {
