@@ -1,13 +1,14 @@
-// zdbbuild BIN-FOLDER: loads the grammar tables of the folder and writes the
+// zdbbuild [--verbose] [--check] BIN-FOLDER: loads the grammar tables of the folder and writes the
 // word databases (MSPKDB and HLCDB) and the definition databases (DEFIN and
 // HLCDEF), .BIN and .IDX, into it, with the time each took and the sizes of
-// the files.
+// the files; --check then checks the order of MSPKDB.BIN.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "hebtext/core/UserMessage.h"
+#include "lexicon/core/DatabaseOrderCheck.h"
 #include "lexicon/core/DefinitionDatabaseBuild.h"
 #include "lexicon/core/DefinitionKeywords.h"
 #include "lexicon/core/DictionaryFiles.h"
@@ -34,9 +35,19 @@ class ConsoleProgress : public DatabaseBuildProgress {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool verbose = argc == 3 && std::string(argv[1]) == "--verbose";
-  if (argc != 2 && !verbose) {
-    std::fprintf(stderr, "usage: zdbbuild [--verbose] BIN-FOLDER\n");
+  bool verbose = false;
+  bool check = false;
+  int arg = 1;
+  for (; arg < argc - 1; ++arg) {
+    if (std::string(argv[arg]) == "--verbose")
+      verbose = true;
+    else if (std::string(argv[arg]) == "--check")
+      check = true;
+    else
+      break;
+  }
+  if (arg != argc - 1) {
+    std::fprintf(stderr, "usage: zdbbuild [--verbose] [--check] BIN-FOLDER\n");
     return 2;
   }
   const std::filesystem::path bin = std::filesystem::absolute(argv[argc - 1]).lexically_normal();
@@ -69,8 +80,19 @@ int main(int argc, char** argv) {
   for (const UserMessageList* messages : {&wordResult.messages, &definitionResult.messages})
     for (const UserMessage& message : *messages)
       std::fprintf(stderr, "zdbbuild: %s\n", static_cast<LPCSTR>(message.text));
+  const DatabaseOrderResult order = check && wordResult.built
+                                        ? CheckDatabaseOrder(binFolder.c_str(), renderer, progress)
+                                        : DatabaseOrderResult();
   FreeGrammarData();
   if (!wordResult.built || !definitionResult.built) return 1;
+  if (check) {
+    for (const UserMessage& fault : order.faults)
+      std::fprintf(stderr, "zdbbuild: %s\n", static_cast<LPCSTR>(fault.text));
+    std::printf("order checked: %lu of %lu records, %zu out of order\n",
+                static_cast<unsigned long>(order.compared), static_cast<unsigned long>(order.total),
+                order.faults.size());
+    if (!order.faults.empty()) return 1;
+  }
   std::printf("words built in %.2f s, definitions in %.2f s\n", wordSeconds, definitionSeconds);
   struct Output {
     LPCSTR name;
