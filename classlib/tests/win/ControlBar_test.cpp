@@ -165,14 +165,14 @@ TEST_F(ControlBarTest, TheControlsCommandsGoToTheOwner) {
   Bar().m_button.SendMessage(BM_CLICK);
   EXPECT_EQ(1, m_pFrame->m_nPushes);
   // Another owner takes them instead.
-  CBarFrame other;
-  ASSERT_TRUE(other.LoadFrame(IDR_FRAMETEST_MAIN, WS_POPUP));
-  Bar().SetOwner(&other);
+  auto* pOther = new CBarFrame;  // a frame deletes itself with its window
+  ASSERT_TRUE(pOther->LoadFrame(IDR_FRAMETEST_MAIN, WS_POPUP));
+  Bar().SetOwner(pOther);
   Bar().m_button.SendMessage(BM_CLICK);
   EXPECT_EQ(1, m_pFrame->m_nPushes);
-  EXPECT_EQ(1, other.m_nPushes);
+  EXPECT_EQ(1, pOther->m_nPushes);
   Bar().SetOwner(nullptr);
-  other.DestroyWindow();
+  pOther->DestroyWindow();
 }
 
 TEST_F(ControlBarTest, TheBordersAndTheGripperArePainted) {
