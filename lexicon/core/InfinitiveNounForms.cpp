@@ -78,8 +78,10 @@ WORD PaalInfinitiveNoun(int c, const BYTE* root) {
     case 3:
     case 4: return 4011;
     case 5:
-      if (IsRoot(root, Bet, Tet, Het) || IsRoot(root, Pe, Tav, Het)) return 4031;
-      if (IsRoot(root, Nun, Samekh, Ayin)) return 4140;
+      if (IsThreeLetterRoot(root)) {
+        if (IsRoot(root, Bet, Tet, Het) || IsRoot(root, Pe, Tav, Het)) return 4031;
+        if (IsRoot(root, Nun, Samekh, Ayin)) return 4140;
+      }
       return 4080;
     case 6: return 4081;
     case 7:
@@ -201,11 +203,8 @@ void PrepareInfinitiveNounBase(BYTE* letters, BYTE* vowels, int binyan, int verb
 void BuildPronominalSuffixForm(const PronominalSuffixRequest& r, BYTE* letters, BYTE* vowels) {
   const int binyan = Binyan::LowByte(r.binyan);
   const bool infinitive = r.kind == SuffixKind::InfinitiveNoun;
-  auto finish = [&] {
-    int n = Length(letters);
-    if (n > 0 && HasFinalForm(letters[n - 1]) && IsNoVowel(vowels[n - 1]))
-      letters[n - 1] = static_cast<BYTE>(RegularToFinalLetter(letters[n - 1]));
-    if (infinitive && binyan == Binyan::Piel && r.verbClass == kPielPeClass && n > 0)
+  auto writePielPe = [&] {
+    if (infinitive && binyan == Binyan::Piel && r.verbClass == kPielPeClass && letters[0])
       letters[0] = Pe;
   };
   letters[kWordPlaneSize - 1] = 0;
@@ -216,8 +215,9 @@ void BuildPronominalSuffixForm(const PronominalSuffixRequest& r, BYTE* letters, 
         binyan == Binyan::Paal &&
         (IsRoot(r.rootLetters, Alef, Mem, Resh) || IsRoot(r.rootLetters, He, Yod, He) ||
          IsRoot(r.rootLetters, Nun, Samekh, Ayin) || IsRoot(r.rootLetters, Nun, ShinSinDot, Alef));
+    // The prepared infinitive is its own construct form.
     if (r.cell == kConstructCell && !goesOn) {
-      finish();
+      writePielPe();
       return;
     }
   }
@@ -259,5 +259,8 @@ void BuildPronominalSuffixForm(const PronominalSuffixRequest& r, BYTE* letters, 
   BuildNounPatternForm(request, form);
   std::memcpy(letters, form.letters, kWordPlaneSize);
   std::memcpy(vowels, form.vowels, kWordPlaneSize);
-  finish();
+  n = Length(letters);
+  if (n > 0 && HasFinalForm(letters[n - 1]) && IsNoVowel(vowels[n - 1]))
+    letters[n - 1] = static_cast<BYTE>(RegularToFinalLetter(letters[n - 1]));
+  writePielPe();
 }

@@ -295,6 +295,15 @@ void RepairVowels(FormPlanes& word, int templateLength) {
       word.vowels[p] = static_cast<BYTE>(HatafToFullVowel(word.vowels[p]));
 }
 
+// Two reduced vowels never follow each other: a hataf before another hataf
+// becomes its full vowel (מָחֳאֲךָ is said מָחָאֲךָ). Done after the pausal
+// copy of "your", which keeps its hataf before the full segol (מָחֳאֶךָ).
+void ExpandHatafBeforeHataf(FormPlanes& word) {
+  for (int p = 0; p + 1 < word.length; ++p)
+    if (IsHatafVowel(word.vowels[p]) && IsHatafVowel(word.vowels[p + 1]))
+      word.vowels[p] = static_cast<BYTE>(HatafToFullVowel(word.vowels[p]));
+}
+
 // The last letter of a form without suffix takes its final form.
 void MakeLastLetterFinal(FormPlanes& word) {
   int last = word.length - 1;
@@ -466,6 +475,7 @@ bool BuildAtLevel(const NounPatternRequest& request, int level, HebWordRec& resu
       IsDageshableLetter(word.letters[0]))
     word.letters[0] = static_cast<BYTE>(AddDagesh(word.letters[0]));
   if (choice.mainBuilt) AppendBuiltInSecondForm(choice, request.tableType, word);
+  ExpandHatafBeforeHataf(word);
 
   if (level == 0) {
     int alternatives = CountAlternatives(request.table);

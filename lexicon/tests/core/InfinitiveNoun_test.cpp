@@ -36,6 +36,8 @@ const PatternCase kPatterns[] = {
     {Binyan::Paal, 1, {ShinSinDot, Kaf, Bet}, 4020},      // sin is not shin
     {Binyan::Paal, 1, {Alef, Samekh, FinalPe}, 4021},     // final and plain letters alike
     {Binyan::Paal, 1, {ShinShinDot, Alef, Lamed}, 4070},  // guttural second root letter
+    {Binyan::Paal, 5, {Nun, Samekh, Ayin}, 4140},
+    {Binyan::Paal, 5, {Nun, Samekh, Ayin, Ayin}, 4080},  // only a root of three letters
     {Binyan::Paal, 12, {Kaf, Tav, Bet}, 2},
     {Binyan::Paal, 12, {He, Yod, He}, 4160},
     {Binyan::Paal, 19, {Het, Nun, Nun}, 4260},
@@ -99,6 +101,45 @@ TEST(InfinitiveNoun, TheInfinitiveIsPreparedForTheNounPatterns) {
     HebWordRec record = {};
     word.ToRecord(record);
     EXPECT_EQ(WordToUtf8(record), lextest::Canonical(c.base)) << c.infinitive;
+  }
+}
+
+// The zero-terminated word that the builder left in the planes.
+std::string BuiltWord(const FormPlanes& planes) {
+  HebWordRec record = {};
+  std::memcpy(record.letters, planes.letters, kWordPlaneSize - 1);
+  std::memcpy(record.vowels, planes.vowels, kWordPlaneSize - 1);
+  ClearVowelPlaceholders(record.vowels, kWordPlaneSize - 1);
+  return WordToUtf8(record);
+}
+
+struct ConstructCase {
+  int binyan;
+  int verbClass;
+  BYTE root[4];
+  const char* infinitive;  // without its lamed
+  const char* construct;
+};
+
+// In the construct the prepared infinitive is the form, without the noun
+// tables (none are given here).
+const ConstructCase kConstructs[] = {
+    {Binyan::Nifal, 1, {Kaf, Tav, Bet}, "הִכָּתֵב", "הִכָּתֵב"},
+    {Binyan::Paal, 1, {Kaf, Tav, Bet}, "כְתֹּב", "כְּתֹב"},
+    {Binyan::Piel, 17, {Bet, Resh, Kaf}, "בָּרֵךְ", "פָרֵךְ"},  // written with pe
+};
+
+TEST(InfinitiveNoun, TheConstructIsThePreparedInfinitive) {
+  for (const ConstructCase& c : kConstructs) {
+    FormPlanes word = lextest::PlanesOf(c.infinitive);
+    PronominalSuffixRequest request;
+    request.cell = 1;
+    request.kind = SuffixKind::InfinitiveNoun;
+    request.binyan = c.binyan;
+    request.verbClass = c.verbClass;
+    request.rootLetters = c.root;
+    BuildPronominalSuffixForm(request, word.letters, word.vowels);
+    EXPECT_EQ(BuiltWord(word), lextest::Canonical(c.construct)) << c.infinitive;
   }
 }
 
@@ -189,11 +230,7 @@ TEST_F(InfinitiveNounForms, TheNounBaseLosesItsEndingByItsClass) {
     request.cell = 3;
     request.genderNumberClass = c.genderNumberClass;
     BuildPronominalSuffixForm(request, base.letters, base.vowels);
-    HebWordRec record = {};
-    std::memcpy(record.letters, base.letters, kWordPlaneSize - 1);
-    std::memcpy(record.vowels, base.vowels, kWordPlaneSize - 1);
-    ClearVowelPlaceholders(record.vowels, kWordPlaneSize - 1);
-    EXPECT_EQ(WordToUtf8(record), lextest::Canonical(c.my)) << c.base << " class " << c.genderNumberClass;
+    EXPECT_EQ(BuiltWord(base), lextest::Canonical(c.my)) << c.base << " class " << c.genderNumberClass;
   }
 }
 
