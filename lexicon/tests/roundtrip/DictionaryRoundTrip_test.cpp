@@ -1,0 +1,125 @@
+// The dictionary built from the whole grammar of data/ (its real verbs) and
+// searched again: every record of the word databases, rendered, is found by
+// searching its own text. Natively every record of the word database is
+// tried; under Wine, where the same test runs far slower, an even sample.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "lexicon/core/DatabaseBuildProgress.h"
+#include "lexicon/core/DictionaryFiles.h"
+#include "lexicon/core/EntryText.h"
+#include "lexicon/core/EntryTextRenderer.h"
+#include "lexicon/core/GrammarWordSource.h"
+#include "lexicon/core/VerbFormText.h"
+#include "lexicon/core/WordDatabaseSearch.h"
+#include "lexicon/core/WordFormSearch.h"
+#include "lexicon/tests/core/DictionaryTestData.h"
+#include "lexicon/tests/core/ModelVerbGrammar.h"
+
+namespace {
+
+// How many records of a database are tried: 0 for all of them. The list
+// database holds a subset of the word database's records, so a sample of
+// it shows that its own files and index find them.
+#ifdef _WIN32
+constexpr size_t kWordSample = 2000;
+constexpr size_t kListSample = 500;
+#else
+constexpr size_t kWordSample = 0;
+constexpr size_t kListSample = 5000;
+#endif
+constexpr int kMissesShown = 10;
+
+class DictionaryRoundTrip : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    grammar = new lextest::ModelVerbGrammar(
+        "roundtrip", {{"verbs.txt", lextest::ReadText(lextest::SourceDir() + "/data/verbs.txt")}});
+    folder = new dicttest::DatabaseFolder("roundtrip");
+    renderer = new EntryTextRenderer;
+    GrammarWordSource source(*renderer);
+    SilentBuildProgress progress;
+    built = grammar->loaded &&
+            BuildWordDatabases(folder->Path().c_str(), source, *renderer, progress).built;
+  }
+  static void TearDownTestSuite() {
+    delete renderer;
+    delete folder;
+    delete grammar;
+    renderer = nullptr;
+    folder = nullptr;
+    grammar = nullptr;
+  }
+  void SetUp() override { ASSERT_TRUE(built); }
+
+  // The records of the file, or an even sample of about sample of them.
+  static std::vector<PackedWordRec> Records(LPCSTR file, size_t sample) {
+    const std::vector<BYTE> bytes = folder->Read(file);
+    const size_t count = bytes.size() / kPackedWordRecSize;
+    const size_t step = sample != 0 && count > sample ? count / sample : 1;
+    std::vector<PackedWordRec> records;
+    for (size_t i = 0; i < count; i += step)
+      records.push_back(ReadWordRecordBytes(bytes.data() + i * kPackedWordRecSize));
+    return records;
+  }
+
+  // Searches each record's own text in the database the flags name and
+  // returns the records that were not among the hits, with their texts.
+  std::string Misses(const std::vector<PackedWordRec>& records, WORD flags, int& misses) {
+    LookupData data(folder->Path().c_str(), *renderer);
+    data.SetReady(true);
+    std::ostringstream shown;
+    misses = 0;
+    for (const PackedWordRec& record : records) {
+      HebWordRec word = {};
+      EntryTextOutput output;
+      output.letters = word.letters;
+      output.vowels = word.vowels;
+      if (LookupEntryText(context, record.fields, record.extra, {}, output) == 0) {
+        if (++misses <= kMissesShown) shown << "\n  renders nothing: " << std::hex << record.fields;
+        continue;
+      }
+      SearchHitList hits;
+      SearchWordDatabase(data, word.letters, word.vowels, hits, 0, flags);
+      bool found = false;
+      for (const SearchHit& hit : hits.Hits())
+        found = found || (hit.record.fields == record.fields && hit.record.extra == record.extra);
+      if (!found && ++misses <= kMissesShown) {
+        shown << "\n  " << WordToUtf8(word, true) << " " << std::hex << record.fields << "/"
+              << int(record.extra) << std::dec << " (" << hits.Count() << " hits)";
+      }
+    }
+    return shown.str();
+  }
+
+  static lextest::ModelVerbGrammar* grammar;
+  static dicttest::DatabaseFolder* folder;
+  static EntryTextRenderer* renderer;
+  static bool built;
+  GrammarContext context;
+};
+lextest::ModelVerbGrammar* DictionaryRoundTrip::grammar = nullptr;
+dicttest::DatabaseFolder* DictionaryRoundTrip::folder = nullptr;
+EntryTextRenderer* DictionaryRoundTrip::renderer = nullptr;
+bool DictionaryRoundTrip::built = false;
+
+TEST_F(DictionaryRoundTrip, EveryWordRecordIsFoundByItsOwnText) {
+  const std::vector<PackedWordRec> records = Records(DictionaryFile::kWordData, kWordSample);
+  ASSERT_FALSE(records.empty());
+  int misses = 0;
+  const std::string shown = Misses(records, 0, misses);
+  EXPECT_EQ(misses, 0) << "of " << records.size() << shown;
+}
+
+TEST_F(DictionaryRoundTrip, EveryListRecordIsFoundByItsOwnText) {
+  const std::vector<PackedWordRec> records = Records(DictionaryFile::kListWordData, kListSample);
+  ASSERT_FALSE(records.empty());
+  int misses = 0;
+  const std::string shown = Misses(records, kSearchListDatabase, misses);
+  EXPECT_EQ(misses, 0) << "of " << records.size() << shown;
+}
+
+}  // namespace
