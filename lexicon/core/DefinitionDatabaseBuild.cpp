@@ -153,7 +153,7 @@ bool IsListDefinitionRecord(DWORD record) {
 void DefinitionRecordFiler::AddDefinitionRecord(const DWORD record) {
   const std::string keyword = Keyword(m_renderer, record);
   const DWORD bucket = DefinitionBucketNumber(keyword.c_str());
-  if (m_builder.CurrentPass() == BucketFileBuilder::kStoring &&
+  if (m_builder.CurrentPass() == DatabaseBuildState::kStoring &&
       MergeVerbKeyword(bucket, record, keyword.c_str()))
     return;
   BYTE bytes[kPackedDefinitionRecSize];
@@ -191,7 +191,7 @@ bool GrammarDefinitionSource::Generate(DefinitionRecordFiler& filer,
 bool GenerateDefinitionRecords(LPCSTR binFolder, DefinitionRecordSource& source,
                                const KeywordRenderer& renderer, DatabaseBuildProgress& progress,
                                UserMessageList& messages) {
-  BucketFileBuilder builder(kDefinitionBucketCount, kPackedDefinitionRecSize);
+  DatabaseBuildState builder(kDefinitionBucketCount, kPackedDefinitionRecSize);
   DefinitionRecordFiler filer(builder, renderer);
   if (!source.Generate(filer, progress)) return false;
   builder.BeginStoring();
@@ -216,7 +216,7 @@ void SortBucketRecords(BYTE* records, DWORD count, const KeywordRenderer& render
     WriteU32LE(records + i * kPackedDefinitionRecSize, sorted[i].record);
 }
 
-bool WriteDefinitionDatabase(BucketFileBuilder& builder, LPCSTR binFolder,
+bool WriteDefinitionDatabase(DatabaseBuildState& builder, LPCSTR binFolder,
                              const KeywordRenderer& renderer, DatabaseBuildProgress& progress,
                              UserMessageList& messages) {
   const BucketSorter sort = [&](DWORD, BYTE* records, DWORD count) {

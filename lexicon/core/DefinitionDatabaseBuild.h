@@ -8,7 +8,7 @@
 
 #include "classlib/core/WinTypes.h"
 #include "hebtext/core/UserMessage.h"
-#include "lexicon/core/BucketFileBuilder.h"
+#include "lexicon/core/DatabaseBuildState.h"
 #include "lexicon/core/DatabaseBuildProgress.h"
 
 // The keyword text of a definition record into buffer (size bytes); returns
@@ -18,7 +18,7 @@ typedef std::function<int(DWORD record, char* buffer, int size)> KeywordRenderer
 // Files the records of the sources in the current pass of the build.
 class DefinitionRecordFiler {
  public:
-  DefinitionRecordFiler(BucketFileBuilder& builder, const KeywordRenderer& renderer)
+  DefinitionRecordFiler(DatabaseBuildState& builder, const KeywordRenderer& renderer)
       : m_builder(builder), m_renderer(renderer) {}
   int Pass() const { return m_builder.CurrentPass(); }
   // Files the record in the bucket of its keyword. In the storing pass a
@@ -29,7 +29,7 @@ class DefinitionRecordFiler {
  private:
   bool MergeVerbKeyword(DWORD bucket, DWORD record, const char* keyword);
 
-  BucketFileBuilder& m_builder;
+  DatabaseBuildState& m_builder;
   const KeywordRenderer& m_renderer;
 };
 
@@ -56,7 +56,7 @@ bool GenerateDefinitionRecords(LPCSTR binFolder, DefinitionRecordSource& source,
                                UserMessageList& messages);
 bool BuildDefinitionIndex(LPCSTR binFolder, UserMessageList& messages);
 // The storing pass's buckets to DEFIN.BIN, each sorted.
-bool WriteDefinitionDatabase(BucketFileBuilder& builder, LPCSTR binFolder,
+bool WriteDefinitionDatabase(DatabaseBuildState& builder, LPCSTR binFolder,
                              const KeywordRenderer& renderer, DatabaseBuildProgress& progress,
                              UserMessageList& messages);
 // Orders the records of one bucket by keyword (case aside), then a verb's

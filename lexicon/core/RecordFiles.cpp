@@ -2,7 +2,7 @@
 
 #include "classlib/core/CFile.h"
 #include "classlib/core/CFileException.h"
-#include "lexicon/core/BucketFileBuilder.h"
+#include "lexicon/core/DatabaseBuildState.h"
 
 namespace {
 

@@ -80,7 +80,7 @@ bool SortBucketRecords(DWORD bucket, BYTE* records, DWORD count,
   return inBucket;
 }
 
-bool WriteWordDatabase(BucketFileBuilder& builder, LPCSTR binFolder,
+bool WriteWordDatabase(DatabaseBuildState& builder, LPCSTR binFolder,
                        const WordRecordRenderer& renderer, DatabaseBuildProgress& progress,
                        UserMessageList& messages) {
   // The buckets were taken from the filed texts: a record whose rendering
@@ -100,7 +100,7 @@ bool WriteWordDatabase(BucketFileBuilder& builder, LPCSTR binFolder,
 bool GenerateWordRecords(LPCSTR binFolder, WordRecordSource& source,
                          const WordRecordRenderer& renderer, DatabaseBuildProgress& progress,
                          UserMessageList& messages) {
-  BucketFileBuilder builder(kWordBucketCount, kPackedWordRecSize);
+  DatabaseBuildState builder(kWordBucketCount, kPackedWordRecSize);
   WordRecordFiler filer(builder);
   if (!source.Generate(filer, progress)) return false;
   builder.BeginStoring();

@@ -5,7 +5,7 @@
 
 #include "classlib/core/WinTypes.h"
 #include "hebtext/core/UserMessage.h"
-#include "lexicon/core/BucketFileBuilder.h"
+#include "lexicon/core/DatabaseBuildState.h"
 #include "lexicon/core/DatabaseBuildProgress.h"
 #include "lexicon/core/PackedWordRecord.h"
 
@@ -22,14 +22,14 @@ class WordRecordRenderer {
 // Files the records of the sources in the current pass of the build.
 class WordRecordFiler {
  public:
-  explicit WordRecordFiler(BucketFileBuilder& builder) : m_builder(builder) {}
+  explicit WordRecordFiler(DatabaseBuildState& builder) : m_builder(builder) {}
   int Pass() const { return m_builder.CurrentPass(); }
   // Files the record of the word (zero-terminated letters, parallel vowels)
   // in the bucket of its collation key.
   void AddWordRecord(const BYTE* letters, const BYTE* vowels, const PackedWordRec& record);
 
  private:
-  BucketFileBuilder& m_builder;
+  DatabaseBuildState& m_builder;
 };
 
 // The words of the grammar: the same records in the same order whenever it
@@ -47,7 +47,7 @@ bool GenerateWordRecords(LPCSTR binFolder, WordRecordSource& source,
                          UserMessageList& messages);
 bool BuildDatabaseIndex(LPCSTR binFolder, UserMessageList& messages);
 // The storing pass's buckets to MSPKDB.BIN, each sorted.
-bool WriteWordDatabase(BucketFileBuilder& builder, LPCSTR binFolder,
+bool WriteWordDatabase(DatabaseBuildState& builder, LPCSTR binFolder,
                        const WordRecordRenderer& renderer, DatabaseBuildProgress& progress,
                        UserMessageList& messages);
 // Orders the records of one bucket by their rendered words (EntrySortKey.h,

@@ -1,7 +1,8 @@
-// The two-pass bucket build of the database files: the sources run once to
-// count the records of each bucket and again to store them, so the record
-// area is allocated once at its exact size; the writer then sorts each
-// bucket and appends it to the file in ascending bucket order.
+// The build tables of the two-pass bucket build of the database files: the
+// sources run once to count the records of each bucket and again to store
+// them, so the record area is allocated once at its exact size; the writer
+// then sorts each bucket and appends it to the file in ascending bucket
+// order. Counts are 32-bit: a bucket may hold more than 65535 records.
 #pragma once
 
 #include <functional>
@@ -11,11 +12,11 @@
 #include "hebtext/core/UserMessage.h"
 #include "lexicon/core/DatabaseBuildProgress.h"
 
-class BucketFileBuilder {
+class DatabaseBuildState {
  public:
   enum Pass : int { kCounting = 0, kStoring = 1 };
 
-  BucketFileBuilder(DWORD bucketCount, int recordSize);
+  DatabaseBuildState(DWORD bucketCount, int recordSize);
 
   Pass CurrentPass() const { return m_pass; }
   // Counts or stores one record by the current pass. False when the storing
@@ -50,7 +51,7 @@ typedef std::function<CString(DWORD bucket, DWORD count)> BucketLabel;
 // Writes the buckets in ascending order, each sorted, to path (created or
 // truncated). False with a message when the file cannot be written, or with
 // none when progress says stop.
-bool WriteSortedBuckets(BucketFileBuilder& builder, LPCSTR path, const BucketSorter& sort,
+bool WriteSortedBuckets(DatabaseBuildState& builder, LPCSTR path, const BucketSorter& sort,
                         const BucketLabel& label, DatabaseBuildProgress& progress,
                         UserMessageList& messages);
 

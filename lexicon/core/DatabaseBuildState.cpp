@@ -1,14 +1,14 @@
-#include "lexicon/core/BucketFileBuilder.h"
+#include "lexicon/core/DatabaseBuildState.h"
 
 #include <cstring>
 
 #include "classlib/core/CFile.h"
 #include "classlib/core/CFileException.h"
 
-BucketFileBuilder::BucketFileBuilder(DWORD bucketCount, int recordSize)
+DatabaseBuildState::DatabaseBuildState(DWORD bucketCount, int recordSize)
     : m_recordSize(recordSize), m_counts(bucketCount, 0) {}
 
-bool BucketFileBuilder::Add(DWORD bucket, const BYTE* record) {
+bool DatabaseBuildState::Add(DWORD bucket, const BYTE* record) {
   if (m_pass == kCounting) {
     ++m_counts[bucket];
     return true;
@@ -22,7 +22,7 @@ bool BucketFileBuilder::Add(DWORD bucket, const BYTE* record) {
   return true;
 }
 
-void BucketFileBuilder::BeginStoring() {
+void DatabaseBuildState::BeginStoring() {
   m_limits = m_counts;
   m_offsets.assign(m_counts.size(), 0);
   size_t total = 0;
@@ -41,7 +41,7 @@ UserMessage FileNotWrittenMessage(LPCSTR path) {
   return message;
 }
 
-bool WriteSortedBuckets(BucketFileBuilder& builder, LPCSTR path, const BucketSorter& sort,
+bool WriteSortedBuckets(DatabaseBuildState& builder, LPCSTR path, const BucketSorter& sort,
                         const BucketLabel& label, DatabaseBuildProgress& progress,
                         UserMessageList& messages) {
   CFile file;
