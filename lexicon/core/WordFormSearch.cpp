@@ -7,6 +7,7 @@
 #include "hebtext/core/HebChar.h"
 #include "hebtext/core/WordCompare.h"
 #include "lexicon/core/EntrySortKey.h"
+#include "lexicon/core/EntryWords.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/SearchVariants.h"
 #include "lexicon/core/VerbFormGenerator.h"
@@ -265,18 +266,6 @@ bool FindWordFormsRetry(LookupData& data, const HebWordRec& word, SearchHitList&
 
 namespace {
 
-// Words of a rendered text: runs of letters between blanks and hyphens.
-int WordsIn(const Word& w) {
-  int words = 0;
-  bool inWord = false;
-  for (int i = 0; i < w.length; ++i) {
-    const bool separator = IsSpaceOrHyphen(w.letters[i]) != 0;
-    if (!separator && !inWord) ++words;
-    inWord = !separator;
-  }
-  return words;
-}
-
 struct SortFacts {
   bool verb = false;
   std::string rootKey;
@@ -305,7 +294,7 @@ SortFacts FactsOf(LookupData& data, const PackedWordRec& record) {
   const Word w = Rendered(data, record);
   facts.empty = w.length == 0;
   facts.wordNumber = kind == kKindPrep ? 0 : f.wordNumber;
-  facts.words = WordsIn(w);
+  facts.words = CountEntryWords(w.letters, w.length);
   BuildEntrySortKey(w.letters, w.vowels, w.length, facts.key);
   return facts;
 }
