@@ -7,6 +7,7 @@
 #include "hebtext/core/HebChar.h"
 #include "lexicon/core/Binyan.h"
 #include "lexicon/core/BinyanRootRec.h"
+#include "lexicon/core/EntrySortKey.h"
 #include "lexicon/core/FormSlots.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/GrammarLayout.h"
@@ -14,15 +15,15 @@
 #include "lexicon/core/NumberTable.h"
 #include "lexicon/core/VerbFormGenerator.h"
 #include "lexicon/core/VerbFormText.h"
+#include "lexicon/core/VowelVariants.h"
 
 namespace {
 
 using namespace GrammarLayout;
 
-constexpr int kAlternatives = 4;  // comma parts a record can name
-constexpr int kWordNumbers = 4;   // words of a multi-word entry
-constexpr int kMaxVariants = 7;   // choices of the first three variable vowels
-constexpr int kRenderCapacity = 128;
+constexpr int kAlternatives = 4;                // comma parts a record can name
+constexpr int kWordNumbers = 4;                 // words of a multi-word entry
+constexpr int kRenderCapacity = kEntryKeySize;  // the build's and the search's
 constexpr int kVerbProgressStep = 50;
 constexpr int kFirstDatabaseSlot = FormSlot::Infinitive;
 constexpr int kLastDatabaseSlot = FormSlot::ParticipleFp;
@@ -100,7 +101,7 @@ class FormFiler {
     const RenderedText text = File(kind, fields);
     if (text.empty()) return text;
     if (HasVariableVowel(text))
-      for (fields.extra = 1; fields.extra <= kMaxVariants && !File(kind, fields).empty();
+      for (fields.extra = 1; fields.extra <= kVowelVariantChoices && !File(kind, fields).empty();
            ++fields.extra) {
       }
     fields.plene = 1;
@@ -130,8 +131,7 @@ class FormFiler {
   // Whether a vowel of the text can be read two ways (its variants).
   static bool HasVariableVowel(const RenderedText& text) {
     for (size_t i = text.size() / 2; i < text.size(); ++i) {
-      const int vowel = static_cast<BYTE>(text[i]);
-      if (IsVowelVariant(vowel) || IsQamatsPatahVariant(vowel) || IsQamatsQatan(vowel)) return true;
+      if (IsVariableVowel(static_cast<BYTE>(text[i]))) return true;
     }
     return false;
   }

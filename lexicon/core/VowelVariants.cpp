@@ -9,18 +9,15 @@ constexpr BYTE kPartSeparator = ',';
 constexpr int kChoosingPositions = 3;
 
 // Which of the first three variable vowels variant k changes: bit 0 the
-// first. The seven variants are the seven non-empty choices, each once.
+// first. The seven variants are the seven non-empty choices, each once, so
+// the last is the third vowel alone rather than a second copy of variant 1
+// (first and third), which would leave that spelling unfiled.
 // clang-format off
 constexpr BYTE kVariantChoices[] = {
     0b111, 0b101, 0b110, 0b011, 0b001, 0b010, 0b100,
 };
 // clang-format on
-constexpr int kVariantChoiceCount = sizeof kVariantChoices;
-
-bool IsVariableVowel(int vowel) {
-  return IsVowelVariant(vowel) || IsQamatsPatahVariant(vowel) ||
-         (IsQamatsQatan(vowel) && vowel != HebCode::QamatsQatanVariant);
-}
+static_assert(sizeof kVariantChoices == kVowelVariantChoices, "one choice per variant");
 
 int PlainReading(int vowel) {
   if (IsVowelVariant(vowel)) return VowelVariantToPlain(vowel);
@@ -39,6 +36,11 @@ bool IsOffsetInWord(int offset) { return offset >= 0 && offset < kWordPlaneSize 
 
 }  // namespace
 
+bool IsVariableVowel(int vowel) {
+  return IsVowelVariant(vowel) || IsQamatsPatahVariant(vowel) ||
+         (IsQamatsQatan(vowel) && vowel != HebCode::QamatsQatanVariant);
+}
+
 int CountVowelVariants(const HebWordRec& word, int offset) {
   if (!IsOffsetInWord(offset)) return 0;
   int variable = 0;
@@ -48,7 +50,7 @@ int CountVowelVariants(const HebWordRec& word, int offset) {
 }
 
 int BuildVowelVariant(const HebWordRec& word, int offset, HebWordRec& out, int k) {
-  if (k < 0 || k >= CountVowelVariants(word, offset) || k >= kVariantChoiceCount) return 0;
+  if (k < 0 || k >= CountVowelVariants(word, offset) || k >= kVowelVariantChoices) return 0;
   HebWordRec variant = {};
   const int end = PartEnd(word, offset);
   int seen = 0;

@@ -7,6 +7,14 @@
 #include "classlib/core/WinTypes.h"
 #include "lexicon/core/HebWordRec.h"
 
+// The variants a part can have: the non-empty choices among its first three
+// variable vowels.
+constexpr int kVowelVariantChoices = 7;
+
+// A vowel that can be read two ways: a variant code, a qamats/patah variant
+// or a qamats qatan not yet read as plain.
+bool IsVariableVowel(int vowel);
+
 // The variants of the part of the record that begins at offset (it ends at
 // ',' or the end): 2^n - 1 for its n variable vowels, 0 when it has none.
 int CountVowelVariants(const HebWordRec& word, int offset);
