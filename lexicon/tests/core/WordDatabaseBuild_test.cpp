@@ -72,6 +72,24 @@ TEST(WordDatabaseBuild, TheFileIsTheSameWhateverOrderTheSourcesGiveTheRecords) {
   EXPECT_EQ(a.Read(File::kWordData), b.Read(File::kWordData));
 }
 
+TEST(WordDatabaseBuild, WordsAreOrderedByTheirWholeKeysHoweverLong) {
+  // Alike in more key letters than a 32-byte key holds: the search bisects
+  // by whole keys, so the build must not sort by shorter ones.
+  const std::string common = "בֵּית הַסֵּפֶר הַתִּיכוֹן הָעִירוֹנִי הֶחָדָשׁ שֶׁל הָעִיר ";
+  std::vector<WordEntry> entries;
+  int index = 100;
+  for (const char* town : {"דָּן", "חֲדֵרָה", "יָפוֹ", "לוֹד", "נְתַנְיָה", "עַכּוֹ", "צְפַת", "רַמְלָה"})
+    entries.push_back({Noun(index--), common + town});
+  DatabaseFolder folder("long");
+  TableSource source(entries);
+  TableRenderer renderer(entries);
+  SilentBuildProgress progress;
+  ASSERT_TRUE(BuildWordDatabases(folder.Path().c_str(), source, renderer, progress).built);
+  const std::vector<EntrySortKey> keys = KeysOf(folder.Read(File::kWordData), renderer);
+  ASSERT_EQ(entries.size(), keys.size());
+  for (size_t i = 1; i < keys.size(); ++i) EXPECT_LT(CompareEntrySortKeys(keys[i - 1], keys[i]), 0);
+}
+
 class Lines : public DatabaseBuildProgress {
  public:
   void ShowLine(const CString& line) override { last = static_cast<LPCSTR>(line); }

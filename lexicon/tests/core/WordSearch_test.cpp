@@ -129,6 +129,37 @@ TEST(WordSearch, SpellingVariantsOfTheTypedWord) {
   EXPECT_EQ(3, GetSearchVariant(Typed("שָׁלוֹם"), &first, nullptr, 0));
 }
 
+TEST(WordSearch, TheRetryTakesVerbFormsWhoseVowelsAreOfTheTypedClass) {
+  // One text as a past form, an imperative and a noun.
+  const std::vector<WordEntry> entries = {
+      {Verb(3, 5), "שָׁמַר"}, {Verb(5, 5), "לָמַד"}, {Verb(5, 22), "לָמַד"}, {Noun(8), "סָפַר"}};
+  Database db("retry", entries);
+  ASSERT_TRUE(db.Built());
+  // The lookup bar's retry, over the word database that holds the noun too.
+  constexpr WORD kRetry = kLookupBarRetry & ~kSearchListDatabase;
+  // clang-format off
+  const struct {
+    const char* typed;
+    Hits hits;
+  } cases[] = {
+      {"שָׁמַר",   {{Verb(3, 5).fields, 0}}},  // a qamats stands for its own class
+      {"שֶׁמַר",   {}},                        // a segol asks for segol or tsere
+      {"לָמַד",   {{Verb(5, 5).fields, 0}}},  // not the imperative
+      {"סָפַר",   {}},                        // nor any other entry than a verb
+      {"שְׁמַר",   {}},                        // nothing to loosen
+      {"וְשָׁמַר",  {{Verb(3, 5).fields, 1}}},  // the classes are counted behind the prefix
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    SearchHitList hits;
+    EXPECT_EQ(!c.hits.empty(), FindWordFormsRetry(db.Data(), Typed(c.typed), hits, kRetry))
+        << c.typed;
+    Hits found;
+    for (const SearchHit& hit : hits.Hits()) found.push_back({hit.record.fields, hit.prefixLength});
+    EXPECT_EQ(c.hits, found) << c.typed;
+  }
+}
+
 TEST(WordSearch, ARunOfEqualKeysAcrossABlockBoundaryIsFoundWhole) {
   std::vector<WordEntry> entries;
   const DWORD recordsPerBlock = File::kWordBlockBytes / kPackedWordRecSize;
