@@ -157,11 +157,15 @@ void CDockState::LoadState(LPCSTR lpszProfileName) {
 }
 
 void CDockState::SaveState(LPCSTR lpszProfileName) {
+  CString strSection = SectionName(kSummarySection, lpszProfileName);
+  int nEarlier = GetInt(strSection, kBars, 0);
   int nSaved = 0;
   for (int i = 0; i < m_arrBarInfo.GetSize(); ++i)
     if (static_cast<CControlBarInfo*>(m_arrBarInfo[i])->SaveState(lpszProfileName, nSaved))
       ++nSaved;
-  CString strSection = SectionName(kSummarySection, lpszProfileName);
+  // An earlier layout of more bars leaves no records behind this one's.
+  for (int i = nSaved; i < nEarlier && i < kMaxSavedBars; ++i)
+    AfxGetApp()->WriteProfileString(SectionName(kBarSection, lpszProfileName, i), nullptr, nullptr);
   WriteInt(strSection, kBars, nSaved);
   CSize size = GetScreenSize();
   WriteInt(strSection, kScreenCX, size.cx);

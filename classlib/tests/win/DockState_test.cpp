@@ -133,6 +133,24 @@ TEST_F(DockStateTest, TheProfileHoldsEachBarUnderItsNames) {
   }
 }
 
+TEST_F(DockStateTest, SavingAgainLeavesNoValueOfTheEarlierLayout) {
+  m_pFrame->SaveBarState(kProfileName);
+  int nRecord = RecordOf(kBarB);
+  ASSERT_GE(nRecord, 0);
+  Put(BarSection(nRecord), "Visible", 0);
+  Put(BarSection(nRecord), "Floating", 1);
+  // The earlier layout had one bar more.
+  int nEarlierBars = Get(SummarySection(), "Bars");
+  Put(BarSection(nEarlierBars), "BarID", kGoneBar);
+  Put(SummarySection(), "Bars", nEarlierBars + 1);
+  m_pFrame->SaveBarState(kProfileName);
+  EXPECT_EQ(nEarlierBars, Get(SummarySection(), "Bars"));
+  EXPECT_EQ(-99, Get(BarSection(nEarlierBars), "BarID"));
+  EXPECT_EQ(-99, Get(BarSection(nRecord), "Visible"));
+  EXPECT_EQ(-99, Get(BarSection(nRecord), "Floating"));
+  EXPECT_EQ(static_cast<int>(kBarB), Get(BarSection(nRecord), "BarID"));
+}
+
 TEST_F(DockStateTest, ALayoutNamingBarsThatAreGoneLoadsWhatFits) {
   // The left dock bar's rows name B and a bar that is gone; a floating frame
   // held only another bar that is gone; and the gone bar has a record.
