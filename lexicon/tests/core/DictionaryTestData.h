@@ -102,6 +102,16 @@ class DatabaseFolder {
     ReadRecordFile(DictionaryFilePath(Path().c_str(), file), bytes);
     return bytes;
   }
+  // A folder where the file is to be written, so that it cannot be.
+  void Block(LPCSTR file) const {
+    std::filesystem::create_directory(
+        static_cast<LPCSTR>(DictionaryFilePath(Path().c_str(), file)));
+  }
+  // The message of a build that could not write the file.
+  std::string NotWritten(LPCSTR file) const {
+    return "The file " + std::string(DictionaryFilePath(Path().c_str(), file)) +
+           " could not be written.";
+  }
   void Write(LPCSTR file, const std::vector<BYTE>& bytes) const {
     UserMessageList ignored;
     WriteRecordFile(DictionaryFilePath(Path().c_str(), file), bytes.data(), bytes.size(), ignored);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "lexicon/tests/core/DictionaryTestData.h"
+
 namespace {
 
 DWORD Digits(int d1, int d2, int d3, int d4) {
@@ -65,9 +67,35 @@ TEST(EntrySortKey, DefinitionBucketsIgnoreCaseAndFollowTheKeywordOrder) {
 TEST(EntrySortKey, ComparisonsAreByteOrderAndKeywordsIgnoreCase) {
   EXPECT_LT(CompareKeyText("ab c", "ab!"), 0);  // a locale's comparison may skip the blank
   EXPECT_LT(CompareKeyText("ab", "abc"), 0);
+  EXPECT_GT(CompareKeyText("\xE9", "z"), 0);  // bytes above 127 after the rest, in any locale
   EXPECT_EQ(0, CompareKeyText("abc", "abc"));
   EXPECT_EQ(0, CompareKeywordTexts("Write", "wRITE"));
   EXPECT_LT(CompareKeywordTexts("re-do", "redo"), 0);
+}
+
+TEST(EntrySortKey, EntryKeysCompareTheLettersOfTheGivenLengths) {
+  struct Case {
+    const char* a;
+    int lengthA;
+    const char* b;
+    int lengthB;
+    int sign;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"אָב",    2, "בַּיִת",  3, -1},
+      {"דָּבָר",  3, "דִּבֵּר",  3, 0},   // other vowels, the same key
+      {"שָׁלוֹם", 4, "שְׁלֹם",   3, -1},  // the vav of a holam male is a key letter
+      {"אָבִי",   2, "אָב",    2, 0},   // only the given length counts
+      {"אָבִי",   3, "אָב",    2, 1},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    const PointedLetters a = dicttest::Pointed(c.a);
+    const PointedLetters b = dicttest::Pointed(c.b);
+    const int order = CompareEntryKeys(a.L(), a.V(), c.lengthA, b.L(), b.V(), c.lengthB);
+    EXPECT_EQ(c.sign, (order > 0) - (order < 0)) << c.a << " / " << c.b;
+  }
 }
 
 }  // namespace

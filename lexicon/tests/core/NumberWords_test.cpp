@@ -150,6 +150,30 @@ TEST(NumberWords, EnglishWords) {
   EXPECT_EQ(Spelled(1000000, kNumberEnglish, 0, 0, 0), "one million ");
 }
 
+TEST(NumberWords, EnglishGroupsAsTheyStandInANumber) {
+  struct Case {
+    int value;
+    DWORD scale;
+    int ordinal;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {0, kScaleUnits, 0, "zero "},
+      {21, kScaleUnits, 0, "twenty-one "},
+      {300, kScaleUnits, 0, "three hundred "},
+      {342, kScaleThousands, 0, "three hundred forty-two "},
+      {7, kScaleUnits, 1, "seventh "},
+      {7, kScaleThousands, 1, "seven "},     // ordinal units only in the last group
+      {12, kScaleThousands, 1, "twelfth "},  // ordinal teens and tens in any
+      {40, kScaleMillions, 1, "fortieth "},
+  };
+  for (const Case& c : cases) {
+    char text[kRoomy];
+    const int length = SpellEnglishGroup(c.value, text, sizeof text, c.scale, c.ordinal);
+    EXPECT_EQ(std::string(text, length), c.expected) << c.value << " " << c.scale;
+  }
+}
+
 TEST(NumberWords, EnglishOrdinalSuffixes) {
   const std::pair<unsigned long, const char*> cases[] = {
       {1, "st"},  {2, "nd"},  {3, "rd"},  {4, "th"},   {11, "th"},
