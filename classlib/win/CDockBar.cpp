@@ -322,8 +322,10 @@ void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) {
       if (arrNew[arrNew.GetUpperBound()] != nullptr) arrNew.Add(nullptr);
       continue;
     }
+    // Only a bar that docks may come here: not a dock bar, nor a bar such
+    // as the status bar that was never made dockable.
     CControlBar* pBar = pFrameWnd->GetControlBar(nID);
-    if (pBar == nullptr || pBar->IsDockBar()) continue;
+    if (pBar == nullptr || pBar->IsDockBar() || pBar->m_pDockContext == nullptr) continue;
     void* pEntry = (nSaved & kPlaceHolderFlag) ? MakePlaceHolder(nID) : pBar;
     bool bListed = false;
     for (int j = 0; j < arrNew.GetSize() && !bListed; ++j) bListed = arrNew[j] == pEntry;

@@ -1,6 +1,7 @@
 // The saved layout of the bars: kept in the profile under the names the
 // program has always used, brought back after a restart, and loaded as far
 // as it fits when bars are gone or the screen has changed.
+#include <iterator>
 #include <string>
 
 #include "classlib/tests/win/DockTestSupport.h"
@@ -152,15 +153,19 @@ TEST_F(DockStateTest, SavingAgainLeavesNoValueOfTheEarlierLayout) {
 }
 
 TEST_F(DockStateTest, ALayoutNamingBarsThatAreGoneLoadsWhatFits) {
-  // The left dock bar's rows name B and a bar that is gone; a floating frame
-  // held only another bar that is gone; and the gone bar has a record.
+  // The left dock bar's rows name B, a bar that is gone and the status bar,
+  // which does not dock; a floating frame held only another bar that is
+  // gone; and the gone bar has a record.
   Put(SummarySection(), "Bars", 3);
   Put(SummarySection(), "ScreenCX", ::GetSystemMetrics(SM_CXSCREEN));
   Put(SummarySection(), "ScreenCY", ::GetSystemMetrics(SM_CYSCREEN));
   Put(BarSection(0), "BarID", AFX_IDW_DOCKBAR_LEFT);
-  Put(BarSection(0), "Bars", 5);
-  const int kLeftRows[] = {0, static_cast<int>(kBarB), 0, static_cast<int>(kGoneBar), 0};
-  for (int i = 0; i < 5; ++i)
+  const int kLeftRows[] = {0, static_cast<int>(kBarB),
+                           0, static_cast<int>(kGoneBar),
+                           0, static_cast<int>(AFX_IDW_STATUS_BAR),
+                           0};
+  Put(BarSection(0), "Bars", static_cast<int>(std::size(kLeftRows)));
+  for (size_t i = 0; i < std::size(kLeftRows); ++i)
     Put(BarSection(0), ("Bar#" + std::to_string(i)).c_str(), kLeftRows[i]);
   Put(BarSection(1), "BarID", kGoneBar);
   Put(BarSection(1), "Visible", 0);
@@ -179,6 +184,8 @@ TEST_F(DockStateTest, ALayoutNamingBarsThatAreGoneLoadsWhatFits) {
   EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, DockBarOf(m_pFrame->m_wndBarA));
   EXPECT_EQ(AFX_IDW_DOCKBAR_LEFT, DockBarOf(m_pFrame->m_wndSizable));
   EXPECT_EQ(0, VisibleFloatingFrames()) << "no empty floating frame is left";
+  EXPECT_EQ(nullptr, m_pFrame->m_wndStatusBar.m_pDockBar);
+  EXPECT_EQ(m_pFrame, m_pFrame->m_wndStatusBar.GetParent());
   CDockBar* pLeft = m_pFrame->DockBar(AFX_IDW_DOCKBAR_LEFT);
   EXPECT_EQ(2, pLeft->GetDockedCount());
   for (int i = 0; i < pLeft->m_arrBars.GetSize(); ++i)
