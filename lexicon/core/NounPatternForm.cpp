@@ -98,6 +98,11 @@ struct CellChoice {
   bool mainBuilt = true;     // false: the record gives no form of the cell
   NounTemplate pattern;
   PersonSuffixChoice suffix;
+  // The hataf that the vowel repair made full before the shva two letters
+  // from the end (בָּחֳנְךָ said בָּחָנְךָ); the pausal "your" opens its
+  // syllable again and takes it back (בָּחֳנֶךָ).
+  int repairedHatafAt = -1;
+  int repairedHataf = 0;
 };
 
 bool IsNoConstructRecord(WORD recordId) {
@@ -348,7 +353,9 @@ void AppendBuiltInSecondForm(const CellChoice& choice, int tableType, FormPlanes
       (IsShva(word.vowels[e - 2]) || (e >= 3 && IsHatafVowel(word.vowels[e - 3])))) {
     FormPlanes copy = word;
     copy.vowels[e - 2] = HebCode::StressedSegol;
-    if (e >= 3)
+    if (e - 3 == choice.repairedHatafAt)
+      copy.vowels[e - 3] = static_cast<BYTE>(choice.repairedHataf);
+    else if (e >= 3)
       copy.vowels[e - 3] = static_cast<BYTE>(
           PausalVowelBefore(copy.letters[e - 3], copy.vowels[e - 3], copy.letters[e - 2]));
     word.AppendAlternative(copy, kNone);
@@ -437,6 +444,11 @@ bool BuildCellForm(const NounPatternRequest& request, const BYTE* record,
       ClassIds::Contains(ClassIds::kNounSegolPlural, recordId) && word.length > 1 &&
       IsGutturalLetter(word.letters[1]))
     word.vowels[0] = HebCode::Segol;
+  const int e = word.length;
+  if (personCell && e >= 3 && IsHatafVowel(word.vowels[e - 3]) && IsShva(word.vowels[e - 2])) {
+    choice.repairedHatafAt = e - 3;
+    choice.repairedHataf = word.vowels[e - 3];
+  }
   RepairVowels(word, templateLength);
   if (!personCell) MakeLastLetterFinal(word);
   SettleMarks(word);
