@@ -173,8 +173,9 @@ TEST(WordDatabaseBuild, FailuresLeaveTheGroupUnbuilt) {
         BuildWordDatabases(missing.c_str(), source, renderer, progress);
     EXPECT_FALSE(result.built);
     ASSERT_EQ(1u, result.messages.size());
-    EXPECT_STREQ(("The file " + missing + "/MSPKDB.BIN could not be written.").c_str(),
-                 result.messages[0].text);
+    const std::string path(DictionaryFilePath(missing.c_str(), File::kWordData));
+    EXPECT_EQ("The file " + path + " could not be written.",
+              static_cast<LPCSTR>(result.messages[0].text));
   }
   {
     DatabaseFolder folder("grow");
