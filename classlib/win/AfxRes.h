@@ -116,6 +116,23 @@
 #define ID_NEXT_PANE 0xE150
 #define ID_PREV_PANE 0xE151
 
+// Print preview's toolbar.
+#define ID_PREVIEW_CLOSE 0xE300
+#define ID_PREVIEW_NUMPAGE 0xE301
+#define ID_PREVIEW_NEXT 0xE302
+#define ID_PREVIEW_PREV 0xE303
+#define ID_PREVIEW_PRINT 0xE304
+#define ID_PREVIEW_ZOOMIN 0xE305
+#define ID_PREVIEW_ZOOMOUT 0xE306
+
+// The printing status dialog and the preview toolbar, and their controls.
+#define AFX_IDD_PRINTDLG 0x7802
+#define AFX_IDD_PREVIEW_TOOLBAR 0x7803
+#define AFX_IDC_PRINT_DOCNAME 0xE1F0
+#define AFX_IDC_PRINT_PRINTERNAME 0xE1F1
+#define AFX_IDC_PRINT_PORTNAME 0xE1F2
+#define AFX_IDC_PRINT_PAGENUM 0xE1F3
+
 // Showing and hiding the standard bars: the commands are the bars' ids.
 #define ID_VIEW_TOOLBAR 0xE800
 #define ID_VIEW_STATUS_BAR 0xE801
@@ -157,6 +174,14 @@
 #define AFX_IDP_FAILED_TO_SAVE_DOC 0xF102
 #define AFX_IDP_ASK_TO_SAVE 0xF103
 #define AFX_IDP_FAILED_TO_CREATE_DOC 0xF104
+// Texts of printing and print preview, with built-in English texts too.
+#define AFX_IDS_PRINTONPORT 0xF040     // "on %1" under the printer's name
+#define AFX_IDS_ONEPAGE 0xF041         // the preview's page button while two pages show
+#define AFX_IDS_TWOPAGE 0xF042         // ... while one page shows
+#define AFX_IDS_PRINTPAGENUM 0xF043    // "Page %u" of the printing status dialog
+#define AFX_IDS_PREVIEWPAGEDESC 0xF044 // the status line: one page, newline, two pages
+#define AFX_IDP_COMMAND_FAILURE 0xF109
+#define AFX_IDP_FAILED_TO_START_PRINT 0xF10A
 // File and archive errors, one per CFileException and CArchiveException cause.
 #define AFX_IDP_FILE_NONE 0xF1A0
 #define AFX_IDP_FILE_GENERIC 0xF1A1

@@ -3,6 +3,7 @@
 #include "classlib/win/CCreateContext.h"
 #include "classlib/win/CDocument.h"
 #include "classlib/win/CFrameWnd.h"
+#include "classlib/win/CPrintInfo.h"
 #include "classlib/win/WindowDCs.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
@@ -67,7 +68,12 @@ void CView::OnPaint() {
   OnDraw(&dc);
 }
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
+void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo) {
+  // A document that does not know its length prints one page unless its
+  // view says there are more.
+  if (pInfo != nullptr)
+    pInfo->m_bContinuePrinting = pInfo->GetMaxPage() != kPrintPageUnknown || pInfo->m_nCurPage == 1;
+}
 
 BOOL CView::IsSelected(const CObject*) const { return FALSE; }
 

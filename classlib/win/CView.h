@@ -43,7 +43,29 @@ class CView : public CWnd {
   // what); the default repaints the whole view.
   virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
 
+  // ---- Printing. A view that prints maps ID_FILE_PRINT (and
+  // ID_FILE_PRINT_DIRECT, printing with the printer defaults) to
+  // OnFilePrint.
+  // The job's page range; the default takes the printer (DoPreparePrinting).
+  // FALSE cancels the job.
+  virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+  // The printer of the job: the application's printer without asking, for
+  // preview and direct printing, else the print dialog. FALSE when the user
+  // cancelled or there is no printer.
+  BOOL DoPreparePrinting(CPrintInfo* pInfo);
+  // Before the first page and after the last, with the printer DC.
+  virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+  virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+  // Prints page pInfo->m_nCurPage into the prepared DC; the default draws the view.
+  virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+  // The whole print job: the printer, the printing status dialog, the pages
+  // and the end of the job (or its abort).
+  afx_msg void OnFilePrint();
+
  protected:
+  // The pages of a started job, with the printing status dialog; ends the
+  // job, or aborts it when the user cancelled or a page failed.
+  void PrintPages(CDC* pDC, CPrintInfo* pInfo, LPCSTR lpszDocName);
   // The frame's active view changes from pDeactiveView to pActivateView;
   // the view becoming active takes the focus.
   virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);

@@ -15,6 +15,7 @@ class CCommandLineInfo;
 class CDocManager;
 class CDocTemplate;
 class CDocument;
+class CDC;
 class CPrintDialog;
 class CRecentFileList;
 
@@ -99,6 +100,8 @@ class CWinApp : public CWinThread {
   // Takes the handles, freeing the old ones when bFreeOld.
   void SelectPrinter(HANDLE hDevNames, HANDLE hDevMode, BOOL bFreeOld = TRUE);
   virtual INT_PTR DoPrintDialog(CPrintDialog* pPD);
+  // A DC of the application's printer, attached to dc; FALSE when there is none.
+  BOOL CreatePrinterDC(CDC& dc);
 
   // ID_APP_EXIT: closes the main window.
   afx_msg void OnAppExit();
@@ -127,13 +130,13 @@ class CWinApp : public CWinThread {
   LPCSTR m_pszHelpFilePath = nullptr;  // the program's path with the extension .HLP
   LPCSTR m_pszRegistryKey = nullptr;
   LPCSTR m_pszProfileName = nullptr;
+  // The number of pages print preview shows, kept in the profile; 0 unset.
+  UINT m_nNumPreviewPages = 0;
 
  protected:
   int m_nWaitCursorCount = 0;
   HCURSOR m_hcurWaitCursorRestore = nullptr;
   CRecentFileList* m_pRecentFileList = nullptr;
-  // The number of pages print preview shows, kept in the profile; 0 unset.
-  UINT m_nNumPreviewPages = 0;
 
   DECLARE_MESSAGE_MAP()
 

@@ -1,5 +1,6 @@
 // The application's printer: the DEVNAMES and DEVMODE handles of the chosen
 // printer, the system's default until Print Setup chooses another.
+#include "classlib/win/CDC.h"
 #include "classlib/win/CPrintDialog.h"
 #include "classlib/win/CWinApp.h"
 
@@ -55,6 +56,13 @@ INT_PTR CWinApp::DoPrintDialog(CPrintDialog* pPD) {
   // The dialog may have replaced the handles, whatever the answer.
   SelectPrinter(pPD->m_pd.hDevNames, pPD->m_pd.hDevMode);
   return nResult;
+}
+
+BOOL CWinApp::CreatePrinterDC(CDC& dc) {
+  CPrintDialog dialog(FALSE);
+  if (!GetPrinterDeviceDefaults(&dialog.m_pd)) return FALSE;
+  HDC hDC = dialog.CreatePrinterDC();
+  return hDC != nullptr && dc.Attach(hDC);
 }
 
 void CWinApp::OnFilePrintSetup() {

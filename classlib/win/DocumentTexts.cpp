@@ -21,6 +21,13 @@ constexpr BuiltInText kBuiltInTexts[] = {
   {AFX_IDP_FAILED_TO_SAVE_DOC, "Failed to save document."},
   {AFX_IDP_ASK_TO_SAVE, "Save changes to %1?"},
   {AFX_IDP_FAILED_TO_CREATE_DOC, "Failed to create empty document."},
+  {AFX_IDS_PRINTONPORT, "on %1"},
+  {AFX_IDS_ONEPAGE, "&One Page"},
+  {AFX_IDS_TWOPAGE, "&Two Page"},
+  {AFX_IDS_PRINTPAGENUM, "Page %1"},
+  {AFX_IDS_PREVIEWPAGEDESC, "Page %u\nPages %u-%u"},
+  {AFX_IDP_COMMAND_FAILURE, "Command failed."},
+  {AFX_IDP_FAILED_TO_START_PRINT, "Could not start print job."},
 };
 // clang-format on
 

@@ -1,4 +1,4 @@
-// The texts of the document commands' dialogs and messages: the program's
+// The texts of the document and print commands' dialogs and messages: the program's
 // string resource when it has one, else the class library's English text.
 #pragma once
 

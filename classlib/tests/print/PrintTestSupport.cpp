@@ -1,0 +1,140 @@
+#include "classlib/tests/print/PrintTestSupport.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "classlib/win/HandleMap.h"
+#include "testing/win/WaitFor.h"
+
+namespace {
+
+constexpr char kOutputVariable[] = "ZULTA_PRINT_OUTPUT";
+// Linux paths are seen by Windows programs under drive Z:.
+std::string WindowsPath(const std::string& unixPath) { return "Z:" + unixPath; }
+// Where the checks put what the tools make of the PDFs.
+std::string ScratchFolder() { return PrintOutputFolder() + "-checks"; }
+
+// A binary PPM (P6) file as pdftoppm writes it; empty when unreadable.
+RgbImage ReadPpm(const std::string& unixPath) {
+  RgbImage image;
+  std::ifstream in(WindowsPath(unixPath), std::ios::binary);
+  std::string magic;
+  int nMaxValue = 0;
+  in >> magic >> image.width >> image.height >> nMaxValue;
+  in.get();  // the one white-space character before the pixels
+  if (!in || magic != "P6" || nMaxValue != 255) return RgbImage();
+  image.pixels.resize(static_cast<size_t>(image.width) * image.height * 3);
+  in.read(reinterpret_cast<char*>(image.pixels.data()),
+          static_cast<std::streamsize>(image.pixels.size()));
+  return in ? image : RgbImage();
+}
+
+}  // namespace
+
+std::string PrintOutputFolder() {
+  const char* pszFolder = std::getenv(kOutputVariable);
+  return pszFolder != nullptr ? pszFolder : "";
+}
+
+std::vector<std::string> PrintedPdfs() {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE hFind = ::FindFirstFileA(WindowsPath(PrintOutputFolder() + "/*.pdf").c_str(), &found);
+  if (hFind == INVALID_HANDLE_VALUE) return names;
+  do names.push_back(found.cFileName);
+  while (::FindNextFileA(hFind, &found));
+  ::FindClose(hFind);
+  return names;
+}
+
+int RunLinuxCommand(const std::string& commandLine) {
+  // Wine may report the Linux program ended before it has: the command
+  // leaves its exit code in a file, moved into place whole, to wait for.
+  const std::string statusPath = ScratchFolder() + "/status";
+  ::DeleteFileA(WindowsPath(statusPath).c_str());
+  std::string line = "Z:\\bin\\sh -c \"mkdir -p '" + ScratchFolder() + "'; " + commandLine +
+                     "; echo $? > '" + statusPath + ".part' && mv '" + statusPath + ".part' '" +
+                     statusPath + "'\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+    return -1;
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  int nStatus = -1;
+  WaitFor([&] {
+    std::ifstream in(WindowsPath(statusPath));
+    return static_cast<bool>(in >> nStatus);
+  });
+  return nStatus;
+}
+
+int PdfPageCount(const std::string& pdfName) {
+  const std::string infoPath = ScratchFolder() + "/info.txt";
+  if (RunLinuxCommand("pdfinfo '" + PrintOutputFolder() + "/" + pdfName + "' > '" + infoPath +
+                      "'") != 0)
+    return -1;
+  std::ifstream in(WindowsPath(infoPath));
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("Pages:", 0) == 0) return std::atoi(line.c_str() + 6);
+  }
+  return -1;
+}
+
+std::vector<RgbImage> PdfPageImages(const std::string& pdfName, int nDpi) {
+  std::vector<RgbImage> images;
+  const std::string prefix = ScratchFolder() + "/page";
+  std::ostringstream command;
+  command << "rm -f '" << prefix << "'-*.ppm && pdftoppm -r " << nDpi << " '" << PrintOutputFolder()
+          << "/" << pdfName << "' '" << prefix << "'";
+  if (RunLinuxCommand(command.str()) != 0) return images;
+  // pdftoppm numbers the pages from 1, with as many digits as the last needs.
+  const int nPages = PdfPageCount(pdfName);
+  const int nDigits = static_cast<int>(std::to_string(nPages).size());
+  for (int nPage = 1; nPage <= nPages; ++nPage) {
+    char szName[32];
+    std::snprintf(szName, sizeof szName, "-%0*d.ppm", nDigits, nPage);
+    images.push_back(ReadPpm(prefix + szName));
+  }
+  return images;
+}
+
+void PumpWaiting() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+
+void PrintTest::SetUp() {
+  m_app = std::make_unique<CPrintTestApp>();
+  m_app->m_nCmdShow = SW_HIDE;
+  ASSERT_TRUE(m_app->InitInstance());
+  RunIdle();
+}
+
+void PrintTest::TearDown() {
+  if (!m_app) return;
+  if (m_app->m_pMainWnd != nullptr) m_app->m_pMainWnd->DestroyWindow();
+  m_app->ExitInstance();
+  PumpWaiting();
+  m_app.reset();
+  CHandleMapBase::DeleteAllTemp();
+}
+
+void PrintTest::RunIdle() {
+  PumpWaiting();
+  for (LONG lCount = 0; m_app->OnIdle(lCount); ++lCount) {
+  }
+}
+
+void PrintTest::SendCommand(UINT nID) {
+  Frame()->SendMessage(WM_COMMAND, nID);
+  RunIdle();
+}

@@ -1,0 +1,53 @@
+// The fixture of the printing tests: a fresh test application per test, and
+// the printer the tests print to: the PDF queue of scripts/with-printer,
+// whose finished jobs land as PDF files in $ZULTA_PRINT_OUTPUT. The PDFs
+// are read with poppler's tools, run as Linux programs.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "classlib/tests/print/PrintTestApp.h"
+#include "testing/PngWriter.h"
+
+// The folder of finished PDFs (a Unix path); empty when no printer runs.
+std::string PrintOutputFolder();
+// The PDF files in the folder, by name.
+std::vector<std::string> PrintedPdfs();
+// Runs a shell command line as a Linux program; its exit code, -1 when it
+// could not be started.
+int RunLinuxCommand(const std::string& commandLine);
+// The number of pages of a PDF in the output folder; -1 when unreadable.
+int PdfPageCount(const std::string& pdfName);
+// The pictures of the PDF's pages at nDpi, first page first.
+std::vector<RgbImage> PdfPageImages(const std::string& pdfName, int nDpi);
+
+// Dispatches what is waiting in this thread's queue; a WM_QUIT is dropped.
+void PumpWaiting();
+
+class PrintTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // What the message loop does when the queue is empty.
+  void RunIdle();
+  // Sends a command to the frame as its menu would.
+  void SendCommand(UINT nID);
+
+  CPrintTestFrame* Frame() const { return m_app->GetFrame(); }
+  CThreePageView* View() const { return m_app->GetView(); }
+
+  std::unique_ptr<CPrintTestApp> m_app;
+};
+
+// The printing tests that need the PDF printer skip without it.
+#define SKIP_WITHOUT_PRINTER()             \
+  if (PrintOutputFolder().empty())         \
+  GTEST_SKIP() << "no printer: run under " \
+                  "scripts/with-printer"

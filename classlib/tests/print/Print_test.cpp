@@ -1,0 +1,112 @@
+// The print loop with a real printer: the pages the view prints reach the
+// PDF queue, Cancel in the status dialog aborts the job, and a printer that
+// cannot start a job is reported.
+#include <gmock/gmock.h>
+
+#include "classlib/tests/print/PrintTestSupport.h"
+#include "classlib/win/AfxRes.h"
+#include "testing/win/MessageBoxes.h"
+#include "testing/win/WaitFor.h"
+#include "testing/win/WindowCapture.h"
+
+namespace {
+
+// Pictures of the printed pages: small, but each block is many pixels.
+constexpr int kPictureDpi = 30;
+// PDF renderers smooth colours a little.
+constexpr int kColorTolerance = 48;
+constexpr uint32_t kWhite = 0xFFFFFF;
+
+bool IsNear(uint32_t rgb, uint32_t expected) {
+  for (int nShift = 0; nShift <= 16; nShift += 8) {
+    int nDelta =
+        static_cast<int>((rgb >> nShift) & 0xFF) - static_cast<int>((expected >> nShift) & 0xFF);
+    if (nDelta > kColorTolerance || nDelta < -kColorTolerance) return false;
+  }
+  return true;
+}
+
+uint32_t AsRgb(COLORREF color) {
+  return (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+}
+
+// The colour at the centre of a block's place on a picture of a page.
+uint32_t ColorAtBlock(const RgbImage& page, const PageBlock& block) {
+  constexpr int kBlockScale = 1000;
+  const int x = MulDiv(page.width, (block.rect.left + block.rect.right) / 2, kBlockScale);
+  const int y = MulDiv(page.height, (block.rect.top + block.rect.bottom) / 2, kBlockScale);
+  return page.PixelAt(x, y);
+}
+
+// Waits for a PDF that was not among those before.
+std::string WaitForNewPdf(const std::vector<std::string>& before) {
+  std::string newPdf;
+  WaitFor([&] {
+    for (const std::string& name : PrintedPdfs())
+      if (std::find(before.begin(), before.end(), name) == before.end()) newPdf = name;
+    return !newPdf.empty();
+  });
+  return newPdf;
+}
+
+}  // namespace
+
+TEST_F(PrintTest, PrintsEveryPageThroughTheDefaultPrinterIntoOnePdf) {
+  SKIP_WITHOUT_PRINTER();
+  const std::vector<std::string> before = PrintedPdfs();
+  SendCommand(ID_FILE_PRINT_DIRECT);
+  EXPECT_THAT(View()->m_printedPages, ::testing::ElementsAre(1u, 2u, 3u));
+  EXPECT_EQ(1, View()->m_nBeginPrinting);
+  EXPECT_EQ(1, View()->m_nEndPrinting);
+  EXPECT_EQ(nullptr, ::FindWindowA("#32770", "Printing"));
+  EXPECT_TRUE(Frame()->IsWindowEnabled());
+
+  const std::string pdf = WaitForNewPdf(before);
+  ASSERT_FALSE(pdf.empty());
+  EXPECT_EQ(3, PdfPageCount(pdf));
+  const std::vector<RgbImage> pages = PdfPageImages(pdf, kPictureDpi);
+  ASSERT_EQ(kPageCount, pages.size());
+  for (UINT nPage = 0; nPage < kPageCount; ++nPage) {
+    SCOPED_TRACE(nPage + 1);
+    SaveScreenshot(pages[nPage], "print_page" + std::to_string(nPage + 1));
+    // The page's own block where the page put it, the other pages' places blank.
+    for (UINT nBlock = 0; nBlock < kPageCount; ++nBlock) {
+      const uint32_t expected = nBlock == nPage ? AsRgb(kPageBlocks[nBlock].color) : kWhite;
+      EXPECT_TRUE(IsNear(ColorAtBlock(pages[nPage], kPageBlocks[nBlock]), expected))
+          << "block " << nBlock + 1 << std::hex << " is "
+          << ColorAtBlock(pages[nPage], kPageBlocks[nBlock]);
+    }
+  }
+}
+
+TEST_F(PrintTest, CancelInTheStatusDialogAbortsTheJobWithoutOutput) {
+  SKIP_WITHOUT_PRINTER();
+  const std::vector<std::string> before = PrintedPdfs();
+  View()->m_nCancelOnPage = 2;
+  SendCommand(ID_FILE_PRINT_DIRECT);
+  EXPECT_THAT(View()->m_printedPages, ::testing::ElementsAre(1u, 2u));
+  EXPECT_EQ(1, View()->m_nEndPrinting);
+  EXPECT_EQ(nullptr, ::FindWindowA("#32770", "Printing"));
+  EXPECT_TRUE(Frame()->IsWindowEnabled());
+
+  // The queue takes jobs in order: once a whole job after it is out, the
+  // aborted one would have been too.
+  View()->m_nCancelOnPage = 0;
+  SendCommand(ID_FILE_PRINT_DIRECT);
+  const std::string pdf = WaitForNewPdf(before);
+  ASSERT_FALSE(pdf.empty());
+  EXPECT_EQ(before.size() + 1, PrintedPdfs().size());
+  EXPECT_EQ(3, PdfPageCount(pdf));
+}
+
+TEST_F(PrintTest, APrinterThatCannotStartTheJobIsReported) {
+  View()->m_bPrintToDisplay = TRUE;
+  MessageBoxAnswerer answerer;
+  SendCommand(ID_FILE_PRINT);
+  ASSERT_EQ(1u, answerer.Boxes().size());
+  EXPECT_THAT(answerer.Boxes()[0].texts, ::testing::HasSubstr("Could not start print job."));
+  EXPECT_TRUE(View()->m_printedPages.empty());
+  EXPECT_EQ(1, View()->m_nEndPrinting);
+  EXPECT_EQ(nullptr, ::FindWindowA("#32770", "Printing"));
+  EXPECT_TRUE(Frame()->IsWindowEnabled());
+}
