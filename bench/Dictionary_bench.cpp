@@ -1,5 +1,6 @@
-// The word databases from the whole grammar: the full build (its time and
-// the sizes of the files as counters) and the search of typed words sampled
+// The dictionary databases from the whole grammar: the full build of the
+// word and definition databases (its time and the sizes of the files as
+// counters) and the search of typed words sampled
 // evenly from the built database, pointed as rendered and unpointed, with
 // the mean and the 99th percentile of one lookup as counters.
 #include <benchmark/benchmark.h>
@@ -11,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "lexicon/core/DefinitionDatabaseBuild.h"
+#include "lexicon/core/DefinitionKeywords.h"
 #include "lexicon/core/DictionaryFiles.h"
 #include "lexicon/core/EntryTextRenderer.h"
 #include "lexicon/core/GrammarData.h"
@@ -42,9 +45,12 @@ bool LoadTables() {
 
 bool Build() {
   EntryTextRenderer renderer;
-  GrammarWordSource source(renderer);
+  GrammarWordSource words(renderer);
+  GrammarDefinitionSource definitions;
   SilentBuildProgress progress;
-  return BuildWordDatabases(Folder().c_str(), source, renderer, progress).built;
+  return BuildWordDatabases(Folder().c_str(), words, renderer, progress).built &&
+         BuildDefinitionDatabases(Folder().c_str(), definitions, DefinitionKeywordText, progress)
+             .built;
 }
 
 double FileSize(LPCSTR name) {
@@ -52,16 +58,18 @@ double FileSize(LPCSTR name) {
       std::filesystem::file_size(static_cast<LPCSTR>(DictionaryFilePath(Folder().c_str(), name))));
 }
 
-void BM_BuildWordDatabases(benchmark::State& state) {
+void BM_BuildDictionaryDatabases(benchmark::State& state) {
   if (!LoadTables()) return state.SkipWithError("no compiled grammar tables");
   for (auto _ : state) {
     if (!Build()) return state.SkipWithError("the build failed");
   }
   state.counters["MSPKDB_bytes"] = FileSize(DictionaryFile::kWordData);
   state.counters["HLCDB_bytes"] = FileSize(DictionaryFile::kListWordData);
+  state.counters["DEFIN_bytes"] = FileSize(DictionaryFile::kDefinitionData);
+  state.counters["HLCDEF_bytes"] = FileSize(DictionaryFile::kListDefinitionData);
   state.counters["records"] = FileSize(DictionaryFile::kWordData) / kPackedWordRecSize;
 }
-BENCHMARK(BM_BuildWordDatabases)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_BuildDictionaryDatabases)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Words of records spread evenly over the database, as rendered.
 std::vector<HebWordRec> SampleWords(const WordRecordRenderer& renderer, bool unpointed) {
