@@ -105,7 +105,11 @@ class CDockTestFrame : public CFrameWnd {
       auto* pCmdUI = static_cast<CCmdUI*>(pExtra);
       switch (nID) {
         case ID_TBTEST_RED: pCmdUI->Enable(m_bRedEnabled); return TRUE;
-        case ID_TBTEST_GREEN: pCmdUI->SetCheck(m_bGreenChecked); return TRUE;
+        case ID_TBTEST_GREEN:
+          // Enabled as well, or the button greys for want of a command handler.
+          pCmdUI->Enable(TRUE);
+          pCmdUI->SetCheck(m_bGreenChecked);
+          return TRUE;
         case ID_TBTEST_BLUE: pCmdUI->Enable(TRUE); return TRUE;
         default: break;
       }
