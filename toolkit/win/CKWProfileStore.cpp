@@ -1,0 +1,193 @@
+#include "toolkit/win/CKWProfileStore.h"
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "classlib/win/CWinApp.h"
+#include "toolkit/core/IniBinaryText.h"
+#include "toolkit/win/CKWGlobalData.h"
+
+namespace {
+
+constexpr REGSAM kReadWrite = KEY_READ | KEY_WRITE;
+constexpr DWORD kIniStringLength = 4096;
+constexpr char kSoftwareKey[] = "Software";
+
+// A key closed with its holder.
+class Key {
+ public:
+  explicit Key(HKEY hKey = nullptr) : m_hKey(hKey) {}
+  ~Key() {
+    if (m_hKey != nullptr) ::RegCloseKey(m_hKey);
+  }
+  Key(const Key&) = delete;
+  Key& operator=(const Key&) = delete;
+  HKEY Get() const { return m_hKey; }
+  explicit operator bool() const { return m_hKey != nullptr; }
+
+ private:
+  HKEY m_hKey;
+};
+
+HKEY CreateKey(HKEY hParent, LPCSTR lpszName) {
+  HKEY hKey = nullptr;
+  DWORD disposition = 0;
+  if (hParent == nullptr || lpszName == nullptr ||
+      ::RegCreateKeyExA(hParent, lpszName, 0, nullptr, REG_OPTION_NON_VOLATILE, kReadWrite, nullptr,
+                        &hKey, &disposition) != ERROR_SUCCESS)
+    return nullptr;
+  return hKey;
+}
+
+// A value of the type read in two steps, size then data; read again while
+// its size changes in between. FALSE when missing or of another type.
+bool QueryValue(HKEY hKey, LPCSTR lpszEntry, DWORD expectedType, std::vector<BYTE>& data) {
+  for (;;) {
+    DWORD type = 0, size = 0;
+    if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != expectedType)
+      return false;
+    data.assign(size, 0);
+    DWORD read = size;
+    LONG status = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &type, data.data(), &read);
+    if (status == ERROR_MORE_DATA) continue;
+    if (status != ERROR_SUCCESS || type != expectedType) return false;
+    data.resize(read);
+    return true;
+  }
+}
+
+// Deletes the key and, depth first, every key below it.
+bool DeleteKeyTree(HKEY hParent, LPCSTR lpszName) {
+  HKEY hOpened = nullptr;
+  if (::RegOpenKeyExA(hParent, lpszName, 0, kReadWrite, &hOpened) != ERROR_SUCCESS) return false;
+  Key hKey(hOpened);
+  char subkey[MAX_PATH];
+  for (;;) {
+    DWORD length = sizeof subkey;
+    if (::RegEnumKeyExA(hKey.Get(), 0, subkey, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS ||
+        !DeleteKeyTree(hKey.Get(), subkey))
+      break;
+  }
+  return ::RegDeleteKeyA(hParent, lpszName) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+CKWProfileStore::CKWProfileStore(HKEY hRootKey)
+    : m_hRootKey(hRootKey), m_strIniFile(KWGetGlobalData().strProfileName), m_pApp(AfxGetApp()) {}
+
+HKEY CKWProfileStore::GetAppRegistryKey() {
+  if (m_pApp == nullptr || m_pApp->m_pszRegistryKey == nullptr ||
+      m_pApp->m_pszProfileName == nullptr)
+    return nullptr;
+  HKEY hOpened = nullptr;
+  if (::RegOpenKeyExA(m_hRootKey, kSoftwareKey, 0, kReadWrite, &hOpened) != ERROR_SUCCESS)
+    return nullptr;
+  Key hSoftware(hOpened);
+  Key hCompany(CreateKey(hSoftware.Get(), m_pApp->m_pszRegistryKey));
+  return CreateKey(hCompany.Get(), m_pApp->m_pszProfileName);
+}
+
+HKEY CKWProfileStore::GetSectionKey(LPCSTR lpszSection) {
+  Key hApp(GetAppRegistryKey());
+  return CreateKey(hApp.Get(), lpszSection);
+}
+
+BOOL CKWProfileStore::WriteInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue) {
+  if (UsesIniFile()) {
+    CString text;
+    text.Format("%d", nValue);
+    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, text, m_strIniFile);
+  }
+  Key hSection(GetSectionKey(lpszSection));
+  DWORD value = static_cast<DWORD>(nValue);
+  return hSection &&
+         ::RegSetValueExA(hSection.Get(), lpszEntry, 0, REG_DWORD,
+                          reinterpret_cast<const BYTE*>(&value), sizeof value) == ERROR_SUCCESS;
+}
+
+int CKWProfileStore::GetInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault) {
+  if (UsesIniFile())
+    return static_cast<int>(
+        ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_strIniFile));
+  Key hSection(GetSectionKey(lpszSection));
+  std::vector<BYTE> data;
+  if (!hSection || !QueryValue(hSection.Get(), lpszEntry, REG_DWORD, data) ||
+      data.size() != sizeof(DWORD))
+    return nDefault;
+  DWORD value = 0;
+  std::memcpy(&value, data.data(), sizeof value);
+  return static_cast<int>(value);
+}
+
+BOOL CKWProfileStore::WriteString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue) {
+  if (UsesIniFile())
+    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_strIniFile);
+  if (lpszEntry == nullptr) return DeleteSection(lpszSection);
+  if (lpszValue == nullptr) return DeleteValue(lpszSection, lpszEntry);
+  Key hSection(GetSectionKey(lpszSection));
+  return hSection &&
+         ::RegSetValueExA(hSection.Get(), lpszEntry, 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(lpszValue),
+                          static_cast<DWORD>(std::strlen(lpszValue) + 1)) == ERROR_SUCCESS;
+}
+
+CString CKWProfileStore::GetString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault) {
+  if (UsesIniFile()) {
+    CString text;
+    DWORD length = ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault,
+                                              text.GetBuffer(kIniStringLength), kIniStringLength,
+                                              m_strIniFile);
+    text.ReleaseBuffer(static_cast<int>(length));
+    return text;
+  }
+  Key hSection(GetSectionKey(lpszSection));
+  std::vector<BYTE> data;
+  if (!hSection || !QueryValue(hSection.Get(), lpszEntry, REG_SZ, data))
+    return CString(lpszDefault);
+  // A stored string need not end in its terminator: it ends at the first one or with the data.
+  const char* text = reinterpret_cast<const char*>(data.data());
+  return CString(text, static_cast<int>(strnlen(text, data.size())));
+}
+
+BOOL CKWProfileStore::WriteBinary(LPCSTR lpszSection, LPCSTR lpszEntry, const BYTE* pData,
+                                  UINT nBytes) {
+  if (UsesIniFile()) return WriteString(lpszSection, lpszEntry, EncodeIniBinary(pData, nBytes));
+  Key hSection(GetSectionKey(lpszSection));
+  return hSection &&
+         ::RegSetValueExA(hSection.Get(), lpszEntry, 0, REG_BINARY, pData, nBytes) == ERROR_SUCCESS;
+}
+
+BOOL CKWProfileStore::GetBinary(LPCSTR lpszSection, LPCSTR lpszEntry, BYTE** ppData, UINT* pBytes) {
+  *ppData = nullptr;
+  *pBytes = 0;
+  std::vector<BYTE> data;
+  if (UsesIniFile()) {
+    CString text = GetString(lpszSection, lpszEntry);
+    if (text.IsEmpty() || !DecodeIniBinary(text, data)) return FALSE;
+  } else {
+    Key hSection(GetSectionKey(lpszSection));
+    if (!hSection || !QueryValue(hSection.Get(), lpszEntry, REG_BINARY, data)) return FALSE;
+  }
+  *ppData = new BYTE[data.size()];
+  std::memcpy(*ppData, data.data(), data.size());
+  *pBytes = static_cast<UINT>(data.size());
+  return TRUE;
+}
+
+BOOL CKWProfileStore::DeleteSection(LPCSTR lpszSection) {
+  if (UsesIniFile())
+    return ::WritePrivateProfileStringA(lpszSection, nullptr, nullptr, m_strIniFile);
+  Key hApp(GetAppRegistryKey());
+  return hApp && DeleteKeyTree(hApp.Get(), lpszSection);
+}
+
+BOOL CKWProfileStore::DeleteValue(LPCSTR lpszSection, LPCSTR lpszEntry) {
+  if (UsesIniFile())
+    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, nullptr, m_strIniFile);
+  Key hSection(GetSectionKey(lpszSection));
+  return hSection && ::RegDeleteValueA(hSection.Get(), lpszEntry) == ERROR_SUCCESS;
+}

@@ -1,0 +1,3 @@
+#include "toolkit/win/CKWReBar.h"
+
+IMPLEMENT_DYNAMIC(CKWReBar, CControlBar)
