@@ -353,11 +353,11 @@ void AppendBuiltInSecondForm(const CellChoice& choice, int tableType, FormPlanes
       (IsShva(word.vowels[e - 2]) || (e >= 3 && IsHatafVowel(word.vowels[e - 3])))) {
     FormPlanes copy = word;
     copy.vowels[e - 2] = HebCode::StressedSegol;
-    if (e - 3 == choice.repairedHatafAt)
-      copy.vowels[e - 3] = static_cast<BYTE>(choice.repairedHataf);
-    else if (e >= 3)
+    if (e >= 3)
       copy.vowels[e - 3] = static_cast<BYTE>(
-          PausalVowelBefore(copy.letters[e - 3], copy.vowels[e - 3], copy.letters[e - 2]));
+          e - 3 == choice.repairedHatafAt
+              ? choice.repairedHataf
+              : PausalVowelBefore(copy.letters[e - 3], copy.vowels[e - 3], copy.letters[e - 2]));
     word.AppendAlternative(copy, kNone);
   } else if (choice.cell == DeclensionCell::TheirM && choice.suffix.pluralDefault && e >= 5 &&
              IsTav(word.letters[e - 4]) && word.vowels[e - 5] == HebCode::HolamMale) {
