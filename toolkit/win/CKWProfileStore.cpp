@@ -191,3 +191,45 @@ BOOL CKWProfileStore::DeleteValue(LPCSTR lpszSection, LPCSTR lpszEntry) {
   Key hSection(GetSectionKey(lpszSection));
   return hSection && ::RegDeleteValueA(hSection.Get(), lpszEntry) == ERROR_SUCCESS;
 }
+
+BOOL CKWProfileStore::EnumValues(LPCSTR lpszSection, CStringArray& names, CDWordArray& types) {
+  names.RemoveAll();
+  types.RemoveAll();
+  if (UsesIniFile()) {
+    // The entry names, each ended by a zero, the list by a second one.
+    std::vector<char> list(kIniStringLength);
+    ::GetPrivateProfileStringA(lpszSection, nullptr, "", list.data(), kIniStringLength,
+                               m_strIniFile);
+    for (const char* name = list.data(); *name != '\0'; name += std::strlen(name) + 1) {
+      names.Add(name);
+      types.Add(REG_SZ);
+    }
+    return TRUE;
+  }
+  Key hSection(GetSectionKey(lpszSection));
+  if (!hSection) return FALSE;
+  char name[MAX_PATH];
+  for (DWORD index = 0;; ++index) {
+    DWORD length = sizeof name, type = 0;
+    if (::RegEnumValueA(hSection.Get(), index, name, &length, nullptr, &type, nullptr, nullptr) !=
+        ERROR_SUCCESS)
+      return TRUE;
+    names.Add(name);
+    types.Add(type);
+  }
+}
+
+BOOL CKWProfileStore::EnumKeys(LPCSTR lpszSection, CStringArray& names) {
+  names.RemoveAll();
+  if (UsesIniFile()) return TRUE;
+  Key hSection(GetSectionKey(lpszSection));
+  if (!hSection) return FALSE;
+  char name[MAX_PATH];
+  for (DWORD index = 0;; ++index) {
+    DWORD length = sizeof name;
+    if (::RegEnumKeyExA(hSection.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS)
+      return TRUE;
+    names.Add(name);
+  }
+}

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "classlib/core/CString.h"
+#include "classlib/core/Collections.h"
 
 class CWinApp;
 
@@ -33,6 +34,10 @@ class CKWProfileStore {
   // The section with every key below it.
   BOOL DeleteSection(LPCSTR lpszSection);
   BOOL DeleteValue(LPCSTR lpszSection, LPCSTR lpszEntry);
+  // The names of a section's values with their types (REG_*; text in an INI
+  // file), and the names of its subkeys (none in an INI file), in store order.
+  BOOL EnumValues(LPCSTR lpszSection, CStringArray& names, CDWordArray& types);
+  BOOL EnumKeys(LPCSTR lpszSection, CStringArray& names);
 
  private:
   bool UsesIniFile() const { return !m_strIniFile.IsEmpty(); }

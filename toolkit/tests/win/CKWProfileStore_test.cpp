@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -120,6 +121,26 @@ TEST_F(ProfileStoreTest, WritingNoEntryRemovesTheSectionAndNoTextTheValue) {
   EXPECT_EQ(store.GetInt("Recent Item List", "Item1", 0), 0);
 }
 
+TEST_F(ProfileStoreTest, EnumeratesASectionsValuesAndKeys) {
+  CKWProfileStore store;
+  ASSERT_TRUE(store.WriteInt("Listed", "Number", 1));
+  ASSERT_TRUE(store.WriteString("Listed", "Text", "x"));
+  const BYTE byte = 1;
+  ASSERT_TRUE(store.WriteBinary("Listed", "Bytes", &byte, 1));
+  ASSERT_TRUE(store.WriteInt("Listed\\Child", "Value", 1));
+  CStringArray names;
+  CDWordArray types;
+  ASSERT_TRUE(store.EnumValues("Listed", names, types));
+  // In the registry's order, which is the store's own.
+  std::map<std::string, DWORD> listed;
+  for (int i = 0; i < names.GetSize(); ++i) listed[std::string(names[i])] = types[i];
+  EXPECT_EQ(listed, (std::map<std::string, DWORD>{
+                        {"Number", REG_DWORD}, {"Text", REG_SZ}, {"Bytes", REG_BINARY}}));
+  ASSERT_TRUE(store.EnumKeys("Listed", names));
+  ASSERT_EQ(names.GetSize(), 1);
+  EXPECT_STREQ(names[0], "Child");
+}
+
 TEST_F(ProfileStoreTest, WithoutARegistryKeyWritesFailAndReadsGiveTheDefault) {
   free(const_cast<LPSTR>(m_app.m_pszRegistryKey));
   m_app.m_pszRegistryKey = nullptr;
@@ -169,6 +190,11 @@ TEST_F(IniProfileStoreTest, BinaryValuesAreLettersAndOddTextIsRefused) {
   ASSERT_TRUE(store.WriteInt("Settings", "Number", -12));
   EXPECT_EQ(store.GetInt("Settings", "Number", 0), -12);
   EXPECT_EQ(store.GetInt("Settings", "Missing", 7), 7);
+  CStringArray names;
+  CDWordArray types;
+  ASSERT_TRUE(store.EnumValues("Settings", names, types));
+  ASSERT_EQ(names.GetSize(), 3);
+  EXPECT_STREQ(names[2], "Number");
   EXPECT_TRUE(store.DeleteSection("Settings"));
   EXPECT_EQ(store.GetInt("Settings", "Number", 0), 0);
 }
