@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "classlib/win/AfxState.h"
 #include "classlib/win/CBitmap.h"
+#include "classlib/win/CCreateContext.h"
 #include "classlib/win/CFont.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/HandleMap.h"
@@ -17,6 +19,23 @@
 #include "toolkit/win/KWWindowHelpers.h"
 
 namespace {
+
+// A window class created from its run-time class, recording its creation context.
+class TestPane : public CWnd {
+  DECLARE_DYNCREATE(TestPane)
+
+ public:
+  BOOL Create(LPCSTR, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+              UINT nID, LPVOID lpParam) override {
+    const CCreateContext* pContext = static_cast<const CCreateContext*>(lpParam);
+    m_pViewClass = pContext->m_pNewViewClass;
+    m_pDocument = pContext->m_pCurrentDoc;
+    return CWnd::Create("STATIC", lpszWindowName, dwStyle, rect, pParentWnd, nID, lpParam);
+  }
+  CRuntimeClass* m_pViewClass = nullptr;
+  CDocument* m_pDocument = nullptr;
+};
+IMPLEMENT_DYNCREATE(TestPane, CWnd)
 
 COLORREF Darkened(COLORREF color, int percent) {
   return CKWRgb(color).Blend(CKWRgb::black, percent).Get();
@@ -161,6 +180,55 @@ TEST(WindowHelpers, ChildWindowFromPointTakesTheFirstVisibleChildWithAnId) {
   EXPECT_EQ(ChildWindowFromPoint(pParent, CPoint(60, 60)), nullptr);
   ::DestroyWindow(hParent);
   CHandleMapBase::DeleteAllTemp();
+}
+
+TEST(WindowHelpers, CreateWindowFromClassMakesAChildOwnedByItsParentOrTheOwnerGiven) {
+  CWnd parent, owner;
+  ASSERT_TRUE(parent.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+  ASSERT_TRUE(owner.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+  CDocument* pDocument = reinterpret_cast<CDocument*>(&owner);  // only passed along
+  CWnd* pWnd = CreateWindowFromClass(&parent, RUNTIME_CLASS(TestPane), pDocument, nullptr, WS_CHILD,
+                                     nullptr, 1234);
+  ASSERT_NE(pWnd, nullptr);
+  TestPane* pPane = static_cast<TestPane*>(pWnd);
+  EXPECT_TRUE(pPane->IsKindOf(RUNTIME_CLASS(TestPane)));
+  EXPECT_EQ(pPane->GetDlgCtrlID(), 1234);
+  EXPECT_EQ(::GetParent(pPane->GetSafeHwnd()), parent.GetSafeHwnd());
+  EXPECT_EQ(pPane->GetOwner()->GetSafeHwnd(), parent.GetSafeHwnd());
+  EXPECT_EQ(pPane->m_pViewClass, RUNTIME_CLASS(TestPane));
+  EXPECT_EQ(pPane->m_pDocument, pDocument);
+  pPane->DestroyWindow();
+  delete pPane;
+
+  pWnd = CreateWindowFromClass(&parent, RUNTIME_CLASS(TestPane), nullptr, nullptr, WS_CHILD, &owner,
+                               5);
+  ASSERT_NE(pWnd, nullptr);
+  EXPECT_EQ(pWnd->GetOwner()->GetSafeHwnd(), owner.GetSafeHwnd());
+  pWnd->DestroyWindow();
+  delete pWnd;
+  parent.DestroyWindow();
+  owner.DestroyWindow();
+  CHandleMapBase::DeleteAllTemp();
+}
+
+TEST(WindowHelpers, TheModuleScopeInstallsTheToolkitsHandlesUntilReleased) {
+  AFX_MODULE_STATE* pState = AfxGetModuleState();
+  const HINSTANCE hResource = pState->m_hCurrentResourceHandle;
+  const HINSTANCE hInstance = pState->m_hCurrentInstanceHandle;
+  HINSTANCE hToolkit = ::GetModuleHandleA("comctl32.dll");
+  KWSetResourceHandles(hToolkit, hToolkit);
+  {
+    CKWModuleResourceScope scope;
+    EXPECT_EQ(pState->m_hCurrentResourceHandle, hToolkit);
+    // The instance handle is the toolkit's only where the module had none.
+    EXPECT_EQ(pState->m_hCurrentInstanceHandle, hInstance != nullptr ? hInstance : hToolkit);
+    scope.Release();
+    EXPECT_EQ(pState->m_hCurrentResourceHandle, hResource);
+    scope.Release();
+  }
+  EXPECT_EQ(pState->m_hCurrentResourceHandle, hResource);
+  EXPECT_EQ(pState->m_hCurrentInstanceHandle, hInstance);
+  KWSetResourceHandles(nullptr, nullptr);
 }
 
 TEST(WindowHelpers, SmallHelpers) {
