@@ -15,6 +15,11 @@ bool IsVert(DWORD dwStyle) { return (dwStyle & CBRS_ORIENT_VERT) != 0; }
 // dithered frame of a floating window.
 constexpr int kDockedDragEdge = 2;
 
+bool IsInputMessage(UINT nMsg) {
+  return (nMsg >= WM_MOUSEFIRST && nMsg <= WM_MOUSELAST) ||
+         (nMsg >= WM_KEYFIRST && nMsg <= WM_KEYLAST);
+}
+
 // Moves rect by the least amount that puts pt inside it.
 void KeepPointInside(CRect& rect, CPoint pt) {
   int dx = pt.x < rect.left ? pt.x - rect.left : pt.x >= rect.right ? pt.x - rect.right + 1 : 0;
@@ -75,6 +80,12 @@ BOOL CDockContext::Track() {
     if (!::GetMessageA(&msg, nullptr, 0, 0)) {
       // The quit belongs to the program's own loop.
       ::PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (::GetCapture() != m_pBar->m_hWnd) {
+      // Another window took the mouse while the loop waited: the drag's own
+      // input (the button going up) ends with it; anything else goes on.
+      if (!IsInputMessage(msg.message)) ::DispatchMessageA(&msg);
       break;
     }
     switch (msg.message) {

@@ -1,6 +1,8 @@
 // Docking in a frame: bars docked on each side, floated in frames of their
 // own, dragged with the mouse, docked again by a double click, resized while
 // floating, hidden and shown; a cancelled drag changes nothing.
+#include <thread>
+
 #include "classlib/tests/win/DockTestSupport.h"
 
 namespace docktest {
@@ -169,9 +171,20 @@ TEST_F(DockingFrameTest, ACancelledDragLeavesEverythingWhereItWas) {
     std::function<void()> cancel;
   };
   CControlBar& bar = m_pFrame->m_wndBarB;
+  std::thread otherThread;
   const Case cases[] = {
       {"Esc", [&] { bar.PostMessage(WM_KEYDOWN, VK_ESCAPE); }},
       {"capture lost", [] { ::ReleaseCapture(); }},
+      // Another window takes the mouse while the loop waits (as a message box
+      // that pops up does); the button-up that follows is no drop.
+      {"capture lost while waiting",
+       [&] {
+         HWND hBar = bar.m_hWnd;
+         otherThread = std::thread([hBar] {
+           ::SendMessageA(hBar, WM_CANCELMODE, 0, 0);
+           ::PostMessageA(hBar, WM_LBUTTONUP, 0, 0);
+         });
+       }},
       {"right button",
        [] {
          Send({MouseInput(MOUSEEVENTF_RIGHTDOWN), MouseInput(MOUSEEVENTF_RIGHTUP)});
@@ -193,6 +206,7 @@ TEST_F(DockingFrameTest, ACancelledDragLeavesEverythingWhereItWas) {
     });
     Drag(CPoint(b.left + 3, b.top + 3), Center(ScreenRect(m_pFrame->m_pane)), false);
     ASSERT_TRUE(WaitFor([&] { return !StepPending() && ::GetCapture() == nullptr; })) << c.name;
+    if (otherThread.joinable()) otherThread.join();
     Send({LeftUp()});
     PumpPending();
     EXPECT_TRUE(bHeld) << c.name;
