@@ -809,10 +809,12 @@ int GeneratePast3Plural(const ObjectSuffixRequest& r, const FormPlanes& form, in
                         ObjectSuffixForms& out) {
   const Work w{r, form, type, out};
   FormPlanes stem = w.Stem(FormSlot::Past3p, type);
-  // katvu: the reduced qamats comes back before the suffix (ketavuni).
+  // katvu: the reduced qamats comes back before the suffix (ketavuni), on
+  // a guttural from its hataf (nahagu: nehaguni).
   const int t = w.base();
+  const int reduced = VowelFromEnd(stem, 1);
   if (w.binyan() == Binyan::Paal && (t == 1 || t == 3) && !IsFormTypeVariant(type) &&
-      IsShva(VowelFromEnd(stem, 1)))
+      (IsShva(reduced) || IsHatafVowel(reduced)))
     SetP(stem, Qamats);
   if (!IsObjectPerson(r.person)) return 0;
   w.AddPlain(stem);
