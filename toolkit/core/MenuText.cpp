@@ -2,18 +2,20 @@
 
 namespace {
 
-constexpr char kDoubledAmpersand[] = "&&";
-// Stands in for a doubled ampersand while the single ones are removed.
-constexpr char kDoubledPlaceholder[] = "^^";
+constexpr char kAmpersand = '&';
 
 }  // namespace
 
+// One pass, so that no other text of the item can be mistaken for a doubled ampersand.
 void StripMnemonics(CString& text) {
-  if (text.Find(kDoubledAmpersand) < 0) {
-    text.Remove('&');
-    return;
+  CString stripped;
+  for (int i = 0; i < text.GetLength(); ++i) {
+    if (text[i] != kAmpersand) {
+      stripped += text[i];
+    } else if (i + 1 < text.GetLength() && text[i + 1] == kAmpersand) {
+      stripped += "&&";
+      ++i;
+    }
   }
-  text.Replace(kDoubledAmpersand, kDoubledPlaceholder);
-  text.Remove('&');
-  text.Replace(kDoubledPlaceholder, kDoubledAmpersand);
+  text = stripped;
 }

@@ -17,6 +17,10 @@ TEST(StripMnemonics, DropsSingleAmpersandsAndKeepsDoubledOnes) {
       {"", ""},
       {"&", ""},
       {"A&&B&&C", "A&&B&&C"},
+      {"Tab&", "Tab"},
+      // Carets are text, not a stand-in for doubled ampersands.
+      {"x^^y && &z", "x^^y && z"},
+      {"^^&Go", "^^Go"},
   };
   for (const auto& c : cases) {
     CString text(c.text);
