@@ -3,6 +3,7 @@
 // controls on it passed to its owner.
 #include <vector>
 
+#include "classlib/tests/win/BarFrameTest.h"
 #include "classlib/tests/win/FrameTestIds.h"
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CButton.h"
@@ -66,29 +67,10 @@ BEGIN_MESSAGE_MAP(CBarFrame, CFrameWnd)
   ON_COMMAND(kButtonID, OnPush)
 END_MESSAGE_MAP()
 
-class ControlBarTest : public AppTest {
+class ControlBarTest : public BarFrameTest<CBarFrame> {
  protected:
-  void SetUp() override {
-    m_pFrame = new CBarFrame;
-    ASSERT_TRUE(m_pFrame->LoadFrame(IDR_FRAMETEST_MAIN, WS_POPUP | WS_BORDER));
-    m_hFrame = m_pFrame->m_hWnd;
-    m_app.m_pMainWnd = m_pFrame;
-    m_pFrame->SetWindowPos(nullptr, 20, 20, 300, 160, SWP_NOZORDER | SWP_NOACTIVATE);
-    m_pFrame->ShowWindow(SW_SHOWNA);
-  }
-  void TearDown() override {
-    if (::IsWindow(m_hFrame)) ::DestroyWindow(m_hFrame);
-    AppTest::TearDown();
-  }
+  void SetUp() override { CreateFrame(300, 160); }
   CTestBar& Bar() { return m_pFrame->m_wndBar; }
-  CRect RectInFrame(CWnd& wnd) {
-    CRect rect;
-    wnd.GetWindowRect(&rect);
-    m_pFrame->ScreenToClient(&rect);
-    return rect;
-  }
-  CBarFrame* m_pFrame = nullptr;
-  HWND m_hFrame = nullptr;
 };
 
 TEST_F(ControlBarTest, TheInsideLeavesTheBordersAndTheGripper) {

@@ -1,6 +1,7 @@
 // The dialog bar: a bar of a dialog template's controls, as large as the
 // template, whose buttons send their commands to the frame and are greyed
 // at idle time when no handler takes them.
+#include "classlib/tests/win/BarFrameTest.h"
 #include "classlib/tests/win/FrameTestIds.h"
 #include "classlib/tests/win/ToolBarTestIds.h"
 #include "classlib/tests/win/WndTestSupport.h"
@@ -37,23 +38,10 @@ BEGIN_MESSAGE_MAP(CDialogBarFrame, CFrameWnd)
   ON_COMMAND(IDC_DLGBARTEST_GO, OnGo)
 END_MESSAGE_MAP()
 
-class DialogBarTest : public AppTest {
+class DialogBarTest : public BarFrameTest<CDialogBarFrame> {
  protected:
-  void SetUp() override {
-    m_pFrame = new CDialogBarFrame;
-    ASSERT_TRUE(m_pFrame->LoadFrame(IDR_FRAMETEST_MAIN, WS_POPUP | WS_BORDER));
-    m_hFrame = m_pFrame->m_hWnd;
-    m_app.m_pMainWnd = m_pFrame;
-    m_pFrame->SetWindowPos(nullptr, 20, 20, 400, 160, SWP_NOZORDER | SWP_NOACTIVATE);
-    m_pFrame->ShowWindow(SW_SHOWNA);
-  }
-  void TearDown() override {
-    if (::IsWindow(m_hFrame)) ::DestroyWindow(m_hFrame);
-    AppTest::TearDown();
-  }
+  void SetUp() override { CreateFrame(400, 160); }
   CDialogBar& Bar() { return m_pFrame->m_wndDialogBar; }
-  CDialogBarFrame* m_pFrame = nullptr;
-  HWND m_hFrame = nullptr;
 };
 
 TEST_F(DialogBarTest, TheBarTakesTheTemplatesHeightAcrossTheTop) {

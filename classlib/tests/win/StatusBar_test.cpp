@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/tests/win/BarFrameTest.h"
 #include "classlib/tests/win/FrameTestIds.h"
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CFrameWnd.h"
@@ -45,20 +46,9 @@ BEGIN_MESSAGE_MAP(CStatusFrame, CFrameWnd)
   ON_UPDATE_COMMAND_UI(ID_FRAMETEST_PAGE, OnUpdatePage)
 END_MESSAGE_MAP()
 
-class StatusBarTest : public AppTest {
+class StatusBarTest : public BarFrameTest<CStatusFrame> {
  protected:
-  void SetUp() override {
-    m_pFrame = new CStatusFrame;
-    ASSERT_TRUE(m_pFrame->LoadFrame(IDR_FRAMETEST_MAIN, WS_POPUP | WS_BORDER | FWS_ADDTOTITLE));
-    m_hFrame = m_pFrame->m_hWnd;
-    m_app.m_pMainWnd = m_pFrame;
-    m_pFrame->SetWindowPos(nullptr, 20, 20, 500, 300, SWP_NOZORDER | SWP_NOACTIVATE);
-    m_pFrame->ShowWindow(SW_SHOWNA);
-  }
-  void TearDown() override {
-    if (::IsWindow(m_hFrame)) ::DestroyWindow(m_hFrame);
-    AppTest::TearDown();
-  }
+  void SetUp() override { CreateFrame(500, 300, WS_POPUP | WS_BORDER | FWS_ADDTOTITLE); }
   CStatusBar& Bar() { return m_pFrame->m_wndStatusBar; }
   // What the control shows in a pane.
   std::string Shown(int nPane) {
@@ -73,14 +63,6 @@ class StatusBarTest : public AppTest {
                    reinterpret_cast<LPARAM>(rights.data()));
     return rights;
   }
-  CRect RectInFrame(CWnd& wnd) {
-    CRect rect;
-    wnd.GetWindowRect(&rect);
-    m_pFrame->ScreenToClient(&rect);
-    return rect;
-  }
-  CStatusFrame* m_pFrame = nullptr;
-  HWND m_hFrame = nullptr;
 };
 
 TEST_F(StatusBarTest, TheIndicatorsGiveThePanesAndTheirTexts) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/tests/win/BarFrameTest.h"
 #include "classlib/tests/win/FrameTestIds.h"
 #include "classlib/tests/win/ToolBarTestIds.h"
 #include "classlib/tests/win/WndTestSupport.h"
@@ -76,20 +77,11 @@ BEGIN_MESSAGE_MAP(CToolFrame, CFrameWnd)
   ON_NOTIFY(TBN_DROPDOWN, AFX_IDW_TOOLBAR, OnDropDown)
 END_MESSAGE_MAP()
 
-class ToolBarTest : public AppTest {
+class ToolBarTest : public BarFrameTest<CToolFrame> {
  protected:
   void SetUp() override {
-    m_pFrame = new CToolFrame;
-    ASSERT_TRUE(m_pFrame->LoadFrame(IDR_FRAMETEST_MAIN, WS_POPUP | WS_BORDER));
-    m_hFrame = m_pFrame->m_hWnd;
-    m_app.m_pMainWnd = m_pFrame;
-    m_pFrame->SetWindowPos(nullptr, 20, 20, 400, 240, SWP_NOZORDER | SWP_NOACTIVATE);
-    m_pFrame->ShowWindow(SW_SHOWNA);
+    ASSERT_NO_FATAL_FAILURE(CreateFrame(400, 240));
     m_pFrame->RecalcLayout();
-  }
-  void TearDown() override {
-    if (::IsWindow(m_hFrame)) ::DestroyWindow(m_hFrame);
-    AppTest::TearDown();
   }
   CToolBar& Bar() { return m_pFrame->m_wndToolBar; }
   CRect ItemRect(int nIndex) {
@@ -141,8 +133,6 @@ class ToolBarTest : public AppTest {
     m_pFrame->m_wndStatusBar.GetWindowText(text);
     return LPCSTR(text);
   }
-  CToolFrame* m_pFrame = nullptr;
-  HWND m_hFrame = nullptr;
 };
 
 TEST_F(ToolBarTest, TheResourceGivesTheButtonsTheirImagesAndTheirSize) {
