@@ -6,9 +6,23 @@
 #include "classlib/tests/win/DockTestSupport.h"
 
 namespace docktest {
+
+// A floating frame of the program's own class.
+class CTestFloatingFrame : public CMiniDockFrameWnd {
+  DECLARE_DYNCREATE(CTestFloatingFrame)
+};
+IMPLEMENT_DYNCREATE(CTestFloatingFrame, CMiniDockFrameWnd)
+
 namespace {
 
 class DockingFrameTest : public DockTest {};
+
+// Records the check mark an update handler gives.
+class CCheckCmdUI : public CCmdUI {
+ public:
+  void SetCheck(int nCheck) override { m_nCheck = nCheck; }
+  int m_nCheck = -1;
+};
 
 // Presses further apart than a double click's reach.
 constexpr int kPressStep = 6;
@@ -286,6 +300,54 @@ TEST_F(DockingFrameTest, TheToolbarsButtonsFollowTheFramesHandlersDockedAndFloat
     }
     if (!c.bRedEnabled) Picture("docking-toolbar-states");
   }
+}
+
+TEST_F(DockingFrameTest, BarsFloatInFramesOfTheFramesFloatingFrameClass) {
+  m_pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CTestFloatingFrame);
+  m_pFrame->FloatControlBar(&m_pFrame->m_wndBarB, CPoint(420, 300));
+  CMiniDockFrameWnd* pFloating = FloatingFrameOf(m_pFrame->m_wndBarB);
+  ASSERT_NE(nullptr, pFloating);
+  EXPECT_TRUE(pFloating->IsKindOf(RUNTIME_CLASS(CTestFloatingFrame)));
+  EXPECT_TRUE(pFloating->IsWindowVisible());
+
+  // A bar dragged off its dock bar too.
+  CRect a = ScreenRect(m_pFrame->m_wndBarA);
+  Drag(CPoint(a.left + 3, a.top + a.Height() / 2), Center(ScreenRect(m_pFrame->m_pane)));
+  ASSERT_TRUE(WaitFor([&] { return m_pFrame->m_wndBarA.IsFloating(); }));
+  EXPECT_TRUE(FloatingFrameOf(m_pFrame->m_wndBarA)->IsKindOf(RUNTIME_CLASS(CTestFloatingFrame)));
+}
+
+TEST_F(DockingFrameTest, TheViewMenusToolbarItemHidesAndShowsTheToolbarWhereverItIs) {
+  // Bar A has the toolbar's id, which the View menu's item names.
+  CControlBar& bar = m_pFrame->m_wndBarA;
+  auto checkShown = [&] {
+    CCheckCmdUI cmdUI;
+    cmdUI.m_nID = ID_VIEW_TOOLBAR;
+    cmdUI.DoUpdate(m_pFrame, FALSE);
+    return cmdUI.m_nCheck;
+  };
+  CRect pane = InFrame(m_pFrame->m_pane);
+  EXPECT_EQ(1, checkShown());
+  m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+  Settle();
+  EXPECT_FALSE(bar.IsWindowVisible());
+  EXPECT_EQ(0, checkShown());
+  m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+  Settle();
+  EXPECT_TRUE(bar.IsWindowVisible());
+  EXPECT_EQ(1, checkShown());
+  EXPECT_EQ(pane, InFrame(m_pFrame->m_pane));
+
+  // Floating, its frame goes and comes with it.
+  m_pFrame->FloatControlBar(&bar, CPoint(420, 300));
+  CMiniDockFrameWnd* pFloating = FloatingFrameOf(bar);
+  ASSERT_NE(nullptr, pFloating);
+  m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+  EXPECT_FALSE(pFloating->IsWindowVisible());
+  EXPECT_EQ(0, checkShown());
+  m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+  EXPECT_TRUE(pFloating->IsWindowVisible());
+  EXPECT_EQ(1, checkShown());
 }
 
 }  // namespace
