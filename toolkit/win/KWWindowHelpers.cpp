@@ -112,14 +112,6 @@ CWnd* CreateWindowFromClass(CWnd* pParent, CRuntimeClass* pClass, CDocument* pDo
   return pWnd;
 }
 
-BOOL FileExists(LPCSTR lpszPath) {
-  WIN32_FIND_DATAA found;
-  HANDLE hFind = ::FindFirstFileA(lpszPath, &found);
-  if (hFind == INVALID_HANDLE_VALUE) return FALSE;
-  ::FindClose(hFind);
-  return TRUE;
-}
-
 CString TextAfterBackslash(LPCSTR lpszText) {
   const char* backslash = lpszText != nullptr ? std::strchr(lpszText, '\\') : nullptr;
   return backslash != nullptr ? CString(backslash + 1) : CString();

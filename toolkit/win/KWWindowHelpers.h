@@ -22,7 +22,6 @@ CWnd* ChildWindowFromPoint(CWnd* pParent, POINT point);
 // owner is pOwner or the parent. nullptr when it cannot be made.
 CWnd* CreateWindowFromClass(CWnd* pParent, CRuntimeClass* pClass, CDocument* pDocument,
                             CCreateContext* pContext, DWORD dwStyle, CWnd* pOwner, UINT nID);
-BOOL FileExists(LPCSTR lpszPath);
 // The text after the first backslash; empty without one.
 CString TextAfterBackslash(LPCSTR lpszText);
 // Zeroes the record and sets its size to the one menus take on every system.

@@ -240,10 +240,6 @@ TEST(WindowHelpers, SmallHelpers) {
   InitMenuItemInfo(&info);
   EXPECT_EQ(info.cbSize, offsetof(MENUITEMINFOA, hbmpItem));
   EXPECT_EQ(info.fMask, 0u);
-  char path[MAX_PATH];
-  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  EXPECT_TRUE(FileExists(path));
-  EXPECT_FALSE(FileExists("C:\\no such folder\\no such file"));
   CKWLibrary library("COMCTL32.DLL");
   EXPECT_NE(library.GetHandle(), nullptr);
   EXPECT_FALSE(library.Load("no such library.dll"));
