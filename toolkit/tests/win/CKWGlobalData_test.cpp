@@ -5,7 +5,11 @@
 
 #include <cstring>
 
+#include "testing/win/ImagePixels.h"
+#include "testing/win/WindowCapture.h"
 #include "toolkit/core/CKWRgb.h"
+#include "toolkit/res/ToolkitIds.h"
+#include "toolkit/tests/win/TestSurface.h"
 #include "toolkit/win/CKWOSVersionInfo.h"
 
 namespace {
@@ -95,6 +99,39 @@ TEST(CKWGlobalData, CursorsComeFromTheProgramsResources) {
   EXPECT_EQ(info.yHotspot, 7u);
   if (info.hbmMask != nullptr) ::DeleteObject(info.hbmMask);
   if (info.hbmColor != nullptr) ::DeleteObject(info.hbmColor);
+}
+
+TEST(CKWGlobalData, PictureOfTheToolkitsCursorsAndBitmaps) {
+  const CKWGlobalData& data = KWGetGlobalData();
+  const HCURSOR cursors[] = {data.hcurDragDock, data.hcurDragFloat, data.hcurResizeWE,
+                             data.hcurResizeNS, data.hcurNoDrop,    data.hcurSplitWE,
+                             data.hcurSplitNS};
+  constexpr int kCell = 36;
+  const int count = sizeof cursors / sizeof cursors[0];
+  Surface surface(0, kCell * count, 2 * kCell);
+  surface.dc()->FillSolidRect(0, 0, kCell * count, 2 * kCell, RGB(48, 128, 192));
+  for (int i = 0; i < count; ++i)
+    ::DrawIconEx(surface.hdc(), i * kCell + 2, 2, cursors[i], 32, 32, 0, nullptr, DI_NORMAL);
+  // Bitmaps: the caption-button strip, the MDI buttons and the size grip.
+  int x = 2;
+  for (UINT id : {IDB_KW_CAPTION_BUTTONS, IDB_KW_MDI_BUTTONS, IDB_KW_SIZE_GRIP}) {
+    HBITMAP hBitmap = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
+    ASSERT_NE(hBitmap, nullptr) << id;
+    BITMAP info = {};
+    ::GetObjectA(hBitmap, sizeof info, &info);
+    HDC hSource = ::CreateCompatibleDC(surface.hdc());
+    HGDIOBJ hOld = ::SelectObject(hSource, hBitmap);
+    ::BitBlt(surface.hdc(), x, kCell + 4, info.bmWidth, info.bmHeight, hSource, 0, 0, SRCCOPY);
+    ::SelectObject(hSource, hOld);
+    ::DeleteDC(hSource);
+    ::DeleteObject(hBitmap);
+    x += info.bmWidth + 8;
+  }
+  // The no-drop cursor's ring is black and white over the blue.
+  EXPECT_GT(
+      CountPixels(CaptureDC(surface.hdc(), 4 * kCell, 0, kCell, kCell), IsColor(RGB(0, 0, 0))), 20);
+  SaveScreenshot(CaptureDC(surface.hdc(), 0, 0, kCell * count, 2 * kCell),
+                 "toolkit_cursors_bitmaps");
 }
 
 TEST(CKWGlobalData, FontsFromTheMenuFont) {
