@@ -317,6 +317,30 @@ TEST_F(DockingFrameTest, BarsFloatInFramesOfTheFramesFloatingFrameClass) {
   EXPECT_TRUE(FloatingFrameOf(m_pFrame->m_wndBarA)->IsKindOf(RUNTIME_CLASS(CTestFloatingFrame)));
 }
 
+TEST_F(DockingFrameTest, AFloatingFrameIsItsBarGrownByTheMiniFramesBorders) {
+  // A bar that wraps its items gets the edges that resize it.
+  struct Case {
+    CControlBar* pBar;
+    DWORD dwFrameStyle;
+  };
+  const Case cases[] = {{&m_pFrame->m_wndBarB, WS_CAPTION},
+                        {&m_pFrame->m_wndSizable, WS_CAPTION | WS_THICKFRAME}};
+  for (const Case& c : cases) {
+    m_pFrame->FloatControlBar(c.pBar, CPoint(300, 200));
+    CMiniDockFrameWnd* pFloating = FloatingFrameOf(*c.pBar);
+    ASSERT_NE(nullptr, pFloating) << c.pBar->GetDlgCtrlID();
+    CRect client;
+    pFloating->GetClientRect(&client);
+    pFloating->ClientToScreen(&client);
+    EXPECT_EQ(ScreenRect(*c.pBar).Size(), client.Size()) << c.pBar->GetDlgCtrlID();
+    CRect calculated = client, borders = client;
+    pFloating->CalcWindowRect(&calculated);
+    CMiniFrameWnd::CalcBorders(&borders, c.dwFrameStyle);
+    EXPECT_EQ(ScreenRect(*pFloating), calculated) << c.pBar->GetDlgCtrlID();
+    EXPECT_EQ(borders, calculated) << c.pBar->GetDlgCtrlID();
+  }
+}
+
 TEST_F(DockingFrameTest, TheViewMenusToolbarItemHidesAndShowsTheToolbarWhereverItIs) {
   // Bar A has the toolbar's id, which the View menu's item names.
   CControlBar& bar = m_pFrame->m_wndBarA;
