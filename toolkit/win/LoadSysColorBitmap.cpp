@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <memory>
+
 #include "toolkit/core/SysColorDib.h"
 #include "toolkit/win/CKWMemDC.h"
 
@@ -50,17 +52,16 @@ class SelectedBitmap {
   HGDIOBJ m_hOld;
 };
 
-// Replaces one colour of an image by another through a monochrome mask of
-// the pixels in that colour; the image DC's text and background colours are
-// restored when it ends.
+// Replaces the four source colours of an image by their targets through a
+// monochrome mask of each, all taken before any colour changes, so that a
+// target equal to a later source is not replaced again. The image DC's text
+// and background colours are restored when it ends.
 class ColorReplacer {
  public:
   ColorReplacer(HDC hImage, int width, int height)
       : m_hImage(hImage),
         m_width(width),
         m_height(height),
-        m_maskBitmap(::CreateBitmap(width, height, 1, 1, nullptr)),
-        m_mask(hImage, m_maskBitmap.Get()),
         m_oldText(::GetTextColor(hImage)),
         m_oldBack(::GetBkColor(hImage)) {}
   ~ColorReplacer() {
@@ -70,26 +71,40 @@ class ColorReplacer {
   ColorReplacer(const ColorReplacer&) = delete;
   ColorReplacer& operator=(const ColorReplacer&) = delete;
 
-  bool Replace(COLORREF source, COLORREF target) {
-    if (source == target) return true;
-    if (!m_mask.IsValid()) return false;
-    ::SetBkColor(m_hImage, source);
-    if (!::BitBlt(m_mask.Get(), 0, 0, m_width, m_height, m_hImage, 0, 0, SRCCOPY)) return false;
-    ::SetTextColor(m_hImage, RGB(255, 255, 255));
-    ::SetBkColor(m_hImage, RGB(0, 0, 0));
-    if (!::BitBlt(m_hImage, 0, 0, m_width, m_height, m_mask.Get(), 0, 0, SRCAND)) return false;
-    if (target == RGB(0, 0, 0)) return true;
-    ::SetBkColor(m_hImage, target);
-    ::SetTextColor(m_hImage, RGB(0, 0, 0));
-    return ::BitBlt(m_hImage, 0, 0, m_width, m_height, m_mask.Get(), 0, 0, kRopSourceOrTarget) != 0;
+  bool Replace(const COLORREF sources[kSysColorMapSize], const COLORREF targets[kSysColorMapSize]) {
+    std::unique_ptr<OwnedBitmap> masks[kSysColorMapSize];
+    for (int i = 0; i < kSysColorMapSize; ++i) {
+      if (sources[i] == targets[i]) continue;
+      // Source-coloured pixels become 1, all others 0.
+      masks[i] = std::make_unique<OwnedBitmap>(::CreateBitmap(m_width, m_height, 1, 1, nullptr));
+      SelectedBitmap mask(m_hImage, masks[i]->Get());
+      ::SetBkColor(m_hImage, sources[i]);
+      if (!mask.IsValid() ||
+          !::BitBlt(mask.Get(), 0, 0, m_width, m_height, m_hImage, 0, 0, SRCCOPY))
+        return false;
+    }
+    for (int i = 0; i < kSysColorMapSize; ++i) {
+      if (masks[i] != nullptr && !Paint(masks[i]->Get(), targets[i])) return false;
+    }
+    return true;
   }
 
  private:
+  // Clears the masked pixels to black, then paints the target into them.
+  bool Paint(HBITMAP hMask, COLORREF target) {
+    SelectedBitmap mask(m_hImage, hMask);
+    if (!mask.IsValid()) return false;
+    ::SetTextColor(m_hImage, RGB(255, 255, 255));
+    ::SetBkColor(m_hImage, RGB(0, 0, 0));
+    if (!::BitBlt(m_hImage, 0, 0, m_width, m_height, mask.Get(), 0, 0, SRCAND)) return false;
+    if (target == RGB(0, 0, 0)) return true;
+    ::SetBkColor(m_hImage, target);
+    ::SetTextColor(m_hImage, RGB(0, 0, 0));
+    return ::BitBlt(m_hImage, 0, 0, m_width, m_height, mask.Get(), 0, 0, kRopSourceOrTarget) != 0;
+  }
+
   HDC m_hImage;
   int m_width, m_height;
-  // Declared first, so that the mask DC lets go of it before it is deleted.
-  OwnedBitmap m_maskBitmap;
-  SelectedBitmap m_mask;
   COLORREF m_oldText, m_oldBack;
 };
 
@@ -136,11 +151,10 @@ HBITMAP DrawDib(HDC hDevice, const BYTE* resource, const SysColorDib& dib,
                                            reinterpret_cast<const BITMAPINFO*>(dib.info.data()),
                                            DIB_RGB_COLORS, SRCCOPY) != 0;
     if (ok && dib.colorCount == 0) {
-      ColorReplacer replacer(image.Get(), dib.width, height);
-      for (int i = 0; ok && i < kSysColorMapSize; ++i) {
-        COLORREF target = !monochrome ? targets[i] : i == 0 ? readBack[0] : RGB(255, 255, 255);
-        ok = replacer.Replace(readBack[i], target);
-      }
+      COLORREF finalColors[kSysColorMapSize];
+      for (int i = 0; i < kSysColorMapSize; ++i)
+        finalColors[i] = !monochrome ? targets[i] : i == 0 ? readBack[0] : RGB(255, 255, 255);
+      ok = ColorReplacer(image.Get(), dib.width, height).Replace(readBack, finalColors);
     }
     if (!ok) return nullptr;
   }
