@@ -11,14 +11,14 @@ constexpr int kOnePageMargins = 2 * kPreviewMargin;
 // Page up and down move a tenth of the pages, rounded up.
 constexpr UINT kPageStepDivisor = 10;
 
-int MulDiv(int nNumber, int nNumerator, int nDenominator) {
+int ScaleBy(int nNumber, int nNumerator, int nDenominator) {
   if (nDenominator == 0) return 0;
   const int64_t product = static_cast<int64_t>(nNumber) * nNumerator;
   return static_cast<int>(product / nDenominator);
 }
 
 CSize Scaled(CSize size, ScaleRatio ratio) {
-  return CSize(MulDiv(size.cx, ratio.nNum, ratio.nDen), MulDiv(size.cy, ratio.nNum, ratio.nDen));
+  return CSize(ScaleBy(size.cx, ratio.nNum, ratio.nDen), ScaleBy(size.cy, ratio.nNum, ratio.nDen));
 }
 
 }  // namespace
@@ -26,7 +26,7 @@ CSize Scaled(CSize size, ScaleRatio ratio) {
 ScaleRatio FitPageRatio(CSize sizeBox, CSize sizePage) {
   if (sizePage.cx <= 0 || sizePage.cy <= 0) return {1, 1};
   // The page as high as the box would be too wide: the width decides.
-  if (MulDiv(sizeBox.cy, sizePage.cx, sizePage.cy) > sizeBox.cx) return {sizeBox.cx, sizePage.cx};
+  if (ScaleBy(sizeBox.cy, sizePage.cx, sizePage.cy) > sizeBox.cx) return {sizeBox.cx, sizePage.cx};
   return {sizeBox.cy, sizePage.cy};
 }
 
