@@ -12,13 +12,18 @@ constexpr int kStretchedLength = 32767;
 }  // namespace
 
 BOOL CDialogBar::Create(CWnd* pParentWnd, LPCSTR lpszTemplateName, UINT nStyle, UINT nID) {
-  m_dwStyle = nStyle & CBRS_ALL;
   HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, RT_DIALOG);
   HRSRC hRsrc = ::FindResourceA(hInst, lpszTemplateName, RT_DIALOG);
   HGLOBAL hGlobal = hRsrc != nullptr ? ::LoadResource(hInst, hRsrc) : nullptr;
   auto lpTemplate =
       hGlobal != nullptr ? static_cast<LPCDLGTEMPLATEA>(::LockResource(hGlobal)) : nullptr;
+  return CreateIndirect(pParentWnd, hInst, lpTemplate, nStyle, nID);
+}
+
+BOOL CDialogBar::CreateIndirect(CWnd* pParentWnd, HINSTANCE hInst, LPCDLGTEMPLATEA lpTemplate,
+                                UINT nStyle, UINT nID) {
   if (lpTemplate == nullptr) return FALSE;
+  m_dwStyle = nStyle & CBRS_ALL;
   // The bar's object takes the dialog's messages from the first one on.
   AfxHookWindowCreate(this);
   HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpTemplate, SafeHwnd(pParentWnd), AfxDlgProc, 0);

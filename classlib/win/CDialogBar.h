@@ -15,6 +15,10 @@ class CDialogBar : public CControlBar {
     return Create(pParentWnd, MAKEINTRESOURCEA(nIDTemplate), nStyle, nID);
   }
 
+  // From a template in memory (hInst holds the template's icons and bitmaps).
+  BOOL CreateIndirect(CWnd* pParentWnd, HINSTANCE hInst, LPCDLGTEMPLATEA lpTemplate, UINT nStyle,
+                      UINT nID);
+
   CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
   void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
