@@ -10,6 +10,7 @@
 #define AFX_IDW_STATUS_BAR 0xE801
 #define AFX_IDW_REBAR 0xE804
 #define AFX_IDW_DIALOGBAR 0xE805
+#define AFX_IDW_PREVIEW_BAR 0xE802
 // The frame's dock bars, one per side, and the one inside a floating frame.
 #define AFX_IDW_DOCKBAR_TOP 0xE81B
 #define AFX_IDW_DOCKBAR_LEFT 0xE81C
@@ -125,8 +126,8 @@
 #define ID_PREVIEW_ZOOMIN 0xE305
 #define ID_PREVIEW_ZOOMOUT 0xE306
 
-// The printing status dialog and the preview toolbar, and their controls.
-#define AFX_IDD_PRINTDLG 0x7802
+// The preview toolbar's template (a program may have its own), and the
+// printing status dialog's controls.
 #define AFX_IDD_PREVIEW_TOOLBAR 0x7803
 #define AFX_IDC_PRINT_DOCNAME 0xE1F0
 #define AFX_IDC_PRINT_PRINTERNAME 0xE1F1
@@ -178,7 +179,7 @@
 #define AFX_IDS_PRINTONPORT 0xF040     // "on %1" under the printer's name
 #define AFX_IDS_ONEPAGE 0xF041         // the preview's page button while two pages show
 #define AFX_IDS_TWOPAGE 0xF042         // ... while one page shows
-#define AFX_IDS_PRINTPAGENUM 0xF043    // "Page %u" of the printing status dialog
+#define AFX_IDS_PRINTPAGENUM 0xF043    // "Page %1" of the printing status dialog
 #define AFX_IDS_PREVIEWPAGEDESC 0xF044 // the status line: one page, newline, two pages
 #define AFX_IDP_COMMAND_FAILURE 0xF109
 #define AFX_IDP_FAILED_TO_START_PRINT 0xF10A

@@ -15,7 +15,9 @@
 
 class CDC;
 class CDocument;
+class CPreviewView;
 struct CPrintInfo;
+struct CPrintPreviewState;
 
 class CView : public CWnd {
   DECLARE_DYNAMIC(CView)
@@ -45,7 +47,7 @@ class CView : public CWnd {
 
   // ---- Printing. A view that prints maps ID_FILE_PRINT (and
   // ID_FILE_PRINT_DIRECT, printing with the printer defaults) to
-  // OnFilePrint.
+  // OnFilePrint and ID_FILE_PRINT_PREVIEW to OnFilePrintPreview.
   // The job's page range; the default takes the printer (DoPreparePrinting).
   // FALSE cancels the job.
   virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
@@ -58,9 +60,20 @@ class CView : public CWnd {
   virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
   // Prints page pInfo->m_nCurPage into the prepared DC; the default draws the view.
   virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+  // The preview pView closes: the printing ends, the preview goes and the
+  // frame gets back its pane, bars and menu.
+  virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);
   // The whole print job: the printer, the printing status dialog, the pages
   // and the end of the job (or its abort).
   afx_msg void OnFilePrint();
+  // The standard preview; "Command failed." when it cannot be shown.
+  afx_msg void OnFilePrintPreview();
+  // Puts a preview view of pPreviewViewClass in the main frame's pane, with
+  // toolbar template nIDResource, previewing pPrintView's printing. The
+  // frame keeps what it hides in pState, which the preview owns from then
+  // on; FALSE (pState still the caller's) when the preview could not be made.
+  BOOL DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
+                      CPrintPreviewState* pState);
 
  protected:
   // The pages of a started job, with the printing status dialog; ends the

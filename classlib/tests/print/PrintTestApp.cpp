@@ -7,8 +7,6 @@
 #include "classlib/win/CPrintInfo.h"
 
 namespace {
-// The page's printable area is this many units a side in the blocks' table.
-constexpr int kBlockScale = 1000;
 constexpr UINT kStatusIndicators[] = {ID_SEPARATOR};
 }  // namespace
 
@@ -25,6 +23,7 @@ IMPLEMENT_DYNCREATE(CThreePageView, CView)
 BEGIN_MESSAGE_MAP(CThreePageView, CView)
   ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
   ON_COMMAND(ID_FILE_PRINT_DIRECT, OnFilePrint)
+  ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 BOOL CThreePageView::OnPreparePrinting(CPrintInfo* pInfo) {
@@ -39,7 +38,7 @@ void CThreePageView::OnBeginPrinting(CDC*, CPrintInfo*) { ++m_nBeginPrinting; }
 void CThreePageView::OnEndPrinting(CDC*, CPrintInfo*) { ++m_nEndPrinting; }
 
 void CThreePageView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
-  m_printedPages.push_back(pInfo->m_nCurPage);
+  if (!pInfo->m_bPreview) m_printedPages.push_back(pInfo->m_nCurPage);
   const CRect& rectPage = pInfo->m_rectDraw;
   const PageBlock& block = kPageBlocks[(pInfo->m_nCurPage - 1) % kPageCount];
   CRect rect(rectPage.left + MulDiv(rectPage.Width(), block.rect.left, kBlockScale),

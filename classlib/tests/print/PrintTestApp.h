@@ -12,7 +12,8 @@
 #include "classlib/win/CWinApp.h"
 
 constexpr UINT kPageCount = 3;
-// The block of each page, in thousandths of the page's printable area.
+// The block of each page, in kBlockScale-ths of the page's printable area.
+constexpr int kBlockScale = 1000;
 struct PageBlock {
   RECT rect;
   COLORREF color;
@@ -22,7 +23,7 @@ extern const PageBlock kPageBlocks[kPageCount];
 class CThreePageView : public CView {
   DECLARE_DYNCREATE(CThreePageView)
  public:
-  // What the print loop asked of the view.
+  // What the print loop asked of the view (the pages printed, not previewed).
   std::vector<UINT> m_printedPages;
   int m_nBeginPrinting = 0;
   int m_nEndPrinting = 0;

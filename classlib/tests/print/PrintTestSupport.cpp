@@ -1,6 +1,8 @@
 #include "classlib/tests/print/PrintTestSupport.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -47,6 +49,16 @@ std::vector<std::string> PrintedPdfs() {
   while (::FindNextFileA(hFind, &found));
   ::FindClose(hFind);
   return names;
+}
+
+std::string WaitForNewPdf(const std::vector<std::string>& before) {
+  std::string newPdf;
+  WaitFor([&] {
+    for (const std::string& name : PrintedPdfs())
+      if (std::find(before.begin(), before.end(), name) == before.end()) newPdf = name;
+    return !newPdf.empty();
+  });
+  return newPdf;
 }
 
 int RunLinuxCommand(const std::string& commandLine) {
@@ -101,6 +113,24 @@ std::vector<RgbImage> PdfPageImages(const std::string& pdfName, int nDpi) {
     images.push_back(ReadPpm(prefix + szName));
   }
   return images;
+}
+
+bool IsNearColor(uint32_t rgb, COLORREF expected) {
+  // PDF renderers and screen scaling smooth colours a little.
+  constexpr int kTolerance = 48;
+  const int nExpected[] = {GetRValue(expected), GetGValue(expected), GetBValue(expected)};
+  for (int nChannel = 0; nChannel < 3; ++nChannel) {
+    const int nValue = static_cast<int>((rgb >> (16 - 8 * nChannel)) & 0xFF);
+    if (std::abs(nValue - nExpected[nChannel]) > kTolerance) return false;
+  }
+  return true;
+}
+
+POINT BlockCentre(const RECT& rectPage, const PageBlock& block) {
+  const int nWidth = rectPage.right - rectPage.left;
+  const int nHeight = rectPage.bottom - rectPage.top;
+  return {rectPage.left + ::MulDiv(nWidth, (block.rect.left + block.rect.right) / 2, kBlockScale),
+          rectPage.top + ::MulDiv(nHeight, (block.rect.top + block.rect.bottom) / 2, kBlockScale)};
 }
 
 void PumpWaiting() {

@@ -19,6 +19,8 @@
 std::string PrintOutputFolder();
 // The PDF files in the folder, by name.
 std::vector<std::string> PrintedPdfs();
+// Waits for a PDF that was not among those before; empty when none came.
+std::string WaitForNewPdf(const std::vector<std::string>& before);
 // Runs a shell command line as a Linux program; its exit code, -1 when it
 // could not be started.
 int RunLinuxCommand(const std::string& commandLine);
@@ -26,6 +28,11 @@ int RunLinuxCommand(const std::string& commandLine);
 int PdfPageCount(const std::string& pdfName);
 // The pictures of the PDF's pages at nDpi, first page first.
 std::vector<RgbImage> PdfPageImages(const std::string& pdfName, int nDpi);
+
+// Whether a pixel (0xRRGGBB) shows the colour, as far as smoothing allows.
+bool IsNearColor(uint32_t rgb, COLORREF expected);
+// The centre of a page's block, for the page's rectangle on a picture.
+POINT BlockCentre(const RECT& rectPage, const PageBlock& block);
 
 // Dispatches what is waiting in this thread's queue; a WM_QUIT is dropped.
 void PumpWaiting();

@@ -13,41 +13,7 @@ namespace {
 
 // Pictures of the printed pages: small, but each block is many pixels.
 constexpr int kPictureDpi = 30;
-// PDF renderers smooth colours a little.
-constexpr int kColorTolerance = 48;
-constexpr uint32_t kWhite = 0xFFFFFF;
-
-bool IsNear(uint32_t rgb, uint32_t expected) {
-  for (int nShift = 0; nShift <= 16; nShift += 8) {
-    int nDelta =
-        static_cast<int>((rgb >> nShift) & 0xFF) - static_cast<int>((expected >> nShift) & 0xFF);
-    if (nDelta > kColorTolerance || nDelta < -kColorTolerance) return false;
-  }
-  return true;
-}
-
-uint32_t AsRgb(COLORREF color) {
-  return (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-}
-
-// The colour at the centre of a block's place on a picture of a page.
-uint32_t ColorAtBlock(const RgbImage& page, const PageBlock& block) {
-  constexpr int kBlockScale = 1000;
-  const int x = MulDiv(page.width, (block.rect.left + block.rect.right) / 2, kBlockScale);
-  const int y = MulDiv(page.height, (block.rect.top + block.rect.bottom) / 2, kBlockScale);
-  return page.PixelAt(x, y);
-}
-
-// Waits for a PDF that was not among those before.
-std::string WaitForNewPdf(const std::vector<std::string>& before) {
-  std::string newPdf;
-  WaitFor([&] {
-    for (const std::string& name : PrintedPdfs())
-      if (std::find(before.begin(), before.end(), name) == before.end()) newPdf = name;
-    return !newPdf.empty();
-  });
-  return newPdf;
-}
+constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 }  // namespace
 
@@ -71,10 +37,12 @@ TEST_F(PrintTest, PrintsEveryPageThroughTheDefaultPrinterIntoOnePdf) {
     SaveScreenshot(pages[nPage], "print_page" + std::to_string(nPage + 1));
     // The page's own block where the page put it, the other pages' places blank.
     for (UINT nBlock = 0; nBlock < kPageCount; ++nBlock) {
-      const uint32_t expected = nBlock == nPage ? AsRgb(kPageBlocks[nBlock].color) : kWhite;
-      EXPECT_TRUE(IsNear(ColorAtBlock(pages[nPage], kPageBlocks[nBlock]), expected))
-          << "block " << nBlock + 1 << std::hex << " is "
-          << ColorAtBlock(pages[nPage], kPageBlocks[nBlock]);
+      const COLORREF expected = nBlock == nPage ? kPageBlocks[nBlock].color : kWhite;
+      const RECT rectPage = {0, 0, pages[nPage].width, pages[nPage].height};
+      const POINT pt = BlockCentre(rectPage, kPageBlocks[nBlock]);
+      const uint32_t rgb = pages[nPage].PixelAt(pt.x, pt.y);
+      EXPECT_TRUE(IsNearColor(rgb, expected))
+          << "block " << nBlock + 1 << std::hex << " is " << rgb;
     }
   }
 }
