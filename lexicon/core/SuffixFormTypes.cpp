@@ -149,10 +149,11 @@ int SelectFutureFormType(int binyan, int p, const BYTE* root, int slot) {
         if (IsRoot(root, Het, Nun, Nun)) return 51;
         return GeminateRootType(root, 7);
       }
-      // The a of a guttural third letter's future (5, yishma) stays qamats
-      // before the suffix as in the other a-futures: yishmaeni, like yilbasheni.
-      return Lookup({{{1, 4, 38, 52}, 31}, {{2, 5, 7, 14, 16}, 34}, {{3}, 32},
-                     {{6, 15, 36}, 35}, {{8}, 36}, {{9}, 38}, {{10}, 49}, {{11}, 50}, {{12}, 47},
+      // The a of a guttural third letter's future (5 yishma, 8 yikkah) stays
+      // qamats before the suffix as in the other a-futures: yishmaeni,
+      // yikkaheni, like yilbasheni.
+      return Lookup({{{1, 4, 38, 52}, 31}, {{2, 5, 7, 8, 14, 16}, 34}, {{3}, 32},
+                     {{6, 15, 36}, 35}, {{9}, 38}, {{10}, 49}, {{11}, 50}, {{12}, 47},
                      {{13, 30, 32, 42}, 48}, {{17, 19, 35, 45}, 4}, {{18}, 42}, {{20}, 43},
                      {{21}, 44}, {{22}, 45}, {{23, 24}, 39}, {{25, 26}, 40}, {{28}, 46},
                      {{33}, 55}, {{37}, 37}, {{43}, 58}, {{44}, 57}, {{51}, 56}, {{53}, 61},
