@@ -66,6 +66,7 @@ int GetSearchVariant(const HebWordRec& word, int* firstChanged, HebWordRec* vari
   int first = length;
   for (int i = 0; i < length; ++i) {
     changes[i] = ChangeAt(word, i, length, unpointed);
+    if (bits + BitsOf(changes[i]) > kMaxSearchVariantBits) changes[i] = Change::kNone;
     if (changes[i] != Change::kNone && first == length) first = i;
     bits += BitsOf(changes[i]);
   }

@@ -6,8 +6,15 @@
 
 #include "lexicon/core/HebWordRec.h"
 
+// The variant bits a word's variable places may take: the count doubles
+// with every place, and a long typed word would otherwise be searched in
+// more spellings than the lookup can wait for (or a count can hold). The
+// places beyond stay as typed; a real word has far fewer.
+constexpr int kMaxSearchVariantBits = 8;
+
 // Without variant: the number of variants, 2^m - 1 for m variant bits (a
-// holam male takes two), and in *firstChanged the first position a variant
-// changes (the word's length when none does). With variant: variant number
+// holam male takes two; at most kMaxSearchVariantBits of them), and in
+// *firstChanged the first position a variant changes (the word's length
+// when none does). With variant: variant number
 // n (1 and up) of the word written there; the result is then 1 when it was.
 int GetSearchVariant(const HebWordRec& word, int* firstChanged, HebWordRec* variant, int number);

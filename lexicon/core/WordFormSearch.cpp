@@ -205,7 +205,9 @@ void SearchVariant(LookupData& data, const Word& typed, int maxPrefix, WORD flag
 }  // namespace
 
 bool FindWordForms(LookupData& data, const HebWordRec& word, SearchHitList& hits, WORD flags) {
-  if (!data.IsReady()) return false;
+  // A database that cannot be read is tried once, not for every prefix and
+  // spelling of the word.
+  if (!data.IsReady() || data.Database(flags) == nullptr) return false;
   int firstChanged = 0;
   const int variants = GetSearchVariant(word, &firstChanged, nullptr, 0);
   for (int v = 0; v <= variants && !hits.IsFull(); ++v) {

@@ -160,6 +160,28 @@ TEST(WordSearch, TheRetryTakesVerbFormsWhoseVowelsAreOfTheTypedClass) {
   }
 }
 
+TEST(WordSearch, ALongWordVariesOnlyInItsFirstPlaces) {
+  // Twenty letters with hiriq: each could take a yod after it.
+  constexpr int kLetters = 20;
+  HebWordRec word{};
+  for (int i = 0; i < kLetters; ++i) {
+    word.letters[i] = HebCode::Bet;
+    word.vowels[i] = HebCode::Hiriq;
+  }
+  int first = -1;
+  const int count = GetSearchVariant(word, &first, nullptr, 0);
+  EXPECT_EQ((1 << kMaxSearchVariantBits) - 1, count);
+  EXPECT_EQ(0, first);
+  HebWordRec variant{};
+  EXPECT_EQ(0, GetSearchVariant(word, nullptr, &variant, count + 1));
+  ASSERT_EQ(1, GetSearchVariant(word, nullptr, &variant, count));
+  // Every one of the first places has its yod, the rest stand as typed.
+  for (int i = 0; i < kLetters + kMaxSearchVariantBits; ++i) {
+    const bool yod = i < 2 * kMaxSearchVariantBits && i % 2 == 1;
+    EXPECT_EQ(yod ? HebCode::Yod : HebCode::Bet, variant.letters[i]) << i;
+  }
+}
+
 TEST(WordSearch, ARunOfEqualKeysAcrossABlockBoundaryIsFoundWhole) {
   std::vector<WordEntry> entries;
   const DWORD recordsPerBlock = File::kWordBlockBytes / kPackedWordRecSize;
