@@ -41,6 +41,14 @@ class PrintPreviewTest : public PrintTest {
            << "page " << nPage << " not at " << pt.x << "," << pt.y << " of " << name;
   }
 
+  // The frame's status line (the preview hides its bar but keeps its text).
+  std::string StatusText() const {
+    char szText[64] = {};
+    ::SendMessageA(Frame()->m_wndStatusBar.m_hWnd, SB_GETTEXTA, 0,
+                   reinterpret_cast<LPARAM>(szText));
+    return szText;
+  }
+
   bool BarsShown() const {
     return Frame()->m_wndStatusBar.IsWindowVisible() && Frame()->m_wndDialogBar.IsWindowVisible();
   }
@@ -66,6 +74,7 @@ TEST_F(PrintPreviewTest, ShowsOneOrTwoPagesZoomsAndPagesThenGivesTheFrameBack) {
   EXPECT_FALSE(Frame()->m_wndDialogBar.IsWindowVisible());
   EXPECT_FALSE(pOrigView->IsWindowVisible());
   EXPECT_EQ(1u, pPreview->GetCurrentPage());
+  EXPECT_EQ("Page 1", StatusText());
   EXPECT_TRUE(ShowsPage(pPreview, 0, 1, "preview_one_page"));
 
   SendCommand(ID_PREVIEW_NEXT);
@@ -80,6 +89,7 @@ TEST_F(PrintPreviewTest, ShowsOneOrTwoPagesZoomsAndPagesThenGivesTheFrameBack) {
   SendCommand(ID_PREVIEW_NUMPAGE);
   EXPECT_EQ(2u, pPreview->GetPageCountShown());
   EXPECT_EQ("&One Page", WindowText(hNumPage));
+  EXPECT_EQ("Pages 1-2", StatusText());
   EXPECT_TRUE(ShowsPage(pPreview, 0, 1, "preview_two_pages"));
   EXPECT_TRUE(ShowsPage(pPreview, 1, 2, "preview_two_pages"));
   EXPECT_LT(pPreview->GetPageRect(0).right, pPreview->GetPageRect(1).left);

@@ -5,6 +5,7 @@
 #include "classlib/win/CCreateContext.h"
 #include "classlib/win/CDC.h"
 #include "classlib/win/CPrintInfo.h"
+#include "testing/win/MessageBoxes.h"
 
 namespace {
 constexpr UINT kStatusIndicators[] = {ID_SEPARATOR};
@@ -46,11 +47,11 @@ void CThreePageView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
              rectPage.left + MulDiv(rectPage.Width(), block.rect.right, kBlockScale),
              rectPage.top + MulDiv(rectPage.Height(), block.rect.bottom, kBlockScale));
   pDC->FillSolidRect(&rect, block.color);
-  if (pInfo->m_nCurPage == m_nCancelOnPage) {
-    // As the user would: Cancel in the status dialog, seen at the next page.
-    HWND hWndStatus = ::FindWindowA("#32770", "Printing");
-    if (hWndStatus != nullptr) ::PostMessageA(hWndStatus, WM_COMMAND, IDCANCEL, 0);
-  }
+  HWND hWndStatus = ::FindWindowA("#32770", "Printing");
+  if (hWndStatus == nullptr) return;
+  if (m_printedPages.size() == 1) m_statusTexts = ChildTexts(hWndStatus);
+  // As the user would: Cancel in the status dialog, seen at the next page.
+  if (pInfo->m_nCurPage == m_nCancelOnPage) ::PostMessageA(hWndStatus, WM_COMMAND, IDCANCEL, 0);
 }
 
 void CThreePageView::OnDraw(CDC*) {}
@@ -69,6 +70,10 @@ int CPrintTestFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (!m_wndDialogBar.Create(this, IDD_TEST_DIALOGBAR, CBRS_TOP, ID_TEST_DIALOGBAR)) return -1;
   return 0;
 }
+
+BEGIN_MESSAGE_MAP(CPrintTestApp, CWinApp)
+  ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
+END_MESSAGE_MAP()
 
 BOOL CPrintTestApp::InitInstance() {
   // The document deletes itself when its view goes with the frame.

@@ -4,6 +4,9 @@
 // previewed page tells which page it is and where it was drawn.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "classlib/win/CDialogBar.h"
 #include "classlib/win/CDocument.h"
 #include "classlib/win/CFrameWnd.h"
@@ -27,6 +30,8 @@ class CThreePageView : public CView {
   std::vector<UINT> m_printedPages;
   int m_nBeginPrinting = 0;
   int m_nEndPrinting = 0;
+  // The printing status dialog's texts while the first page printed.
+  std::string m_statusTexts;
   // Presses the printing status dialog's Cancel while printing this page (0: never).
   UINT m_nCancelOnPage = 0;
   // Prints on the screen instead of a printer, which cannot start a job.
@@ -61,4 +66,7 @@ class CPrintTestApp : public CWinApp {
 
   CPrintTestFrame* GetFrame() const { return static_cast<CPrintTestFrame*>(m_pMainWnd); }
   CThreePageView* GetView() const;
+
+ protected:
+  DECLARE_MESSAGE_MAP()
 };

@@ -5,6 +5,8 @@
 
 #include "classlib/tests/print/PrintTestSupport.h"
 #include "classlib/win/AfxRes.h"
+#include "classlib/win/CDC.h"
+#include "classlib/win/CPrintDialog.h"
 #include "testing/win/MessageBoxes.h"
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
@@ -24,6 +26,7 @@ TEST_F(PrintTest, PrintsEveryPageThroughTheDefaultPrinterIntoOnePdf) {
   EXPECT_THAT(View()->m_printedPages, ::testing::ElementsAre(1u, 2u, 3u));
   EXPECT_EQ(1, View()->m_nBeginPrinting);
   EXPECT_EQ(1, View()->m_nEndPrinting);
+  EXPECT_EQ("Three Pages|ZultaPDF|on CUPS:ZultaPDF|Page 1|Cancel|", View()->m_statusTexts);
   EXPECT_EQ(nullptr, ::FindWindowA("#32770", "Printing"));
   EXPECT_TRUE(Frame()->IsWindowEnabled());
 
@@ -77,4 +80,23 @@ TEST_F(PrintTest, APrinterThatCannotStartTheJobIsReported) {
   EXPECT_EQ(1, View()->m_nEndPrinting);
   EXPECT_EQ(nullptr, ::FindWindowA("#32770", "Printing"));
   EXPECT_TRUE(Frame()->IsWindowEnabled());
+}
+
+TEST_F(PrintTest, TheApplicationsPrinterIsTheDefaultQueueUntilPrintSetupChoosesAnother) {
+  SKIP_WITHOUT_PRINTER();
+  CPrintDialog dialog(FALSE);
+  ASSERT_TRUE(m_app->GetPrinterDeviceDefaults(&dialog.m_pd));
+  EXPECT_EQ("ZultaPDF", std::string(dialog.GetDeviceName()));
+  CDC dcPrinter;
+  ASSERT_TRUE(m_app->CreatePrinterDC(dcPrinter));
+  EXPECT_GT(dcPrinter.GetDeviceCaps(HORZRES), 0);
+  EXPECT_EQ(DT_RASPRINTER, dcPrinter.GetDeviceCaps(TECHNOLOGY));
+
+  // Print Setup, answered with OK, keeps the one printer there is.
+  MessageBoxAnswerer answerer(IDOK);
+  SendCommand(ID_FILE_PRINT_SETUP);
+  ASSERT_EQ(1u, answerer.Boxes().size());
+  CPrintDialog after(FALSE);
+  ASSERT_TRUE(m_app->GetPrinterDeviceDefaults(&after.m_pd));
+  EXPECT_EQ("ZultaPDF", std::string(after.GetDeviceName()));
 }
