@@ -19,10 +19,15 @@ int KeepWithin(int v, int nScreen) {
 
 }  // namespace
 
+CPoint KeepDockPointOnScreen(CPoint pt, CSize sizeScreen) {
+  return CPoint(KeepWithin(pt.x, sizeScreen.cx), KeepWithin(pt.y, sizeScreen.cy));
+}
+
 CPoint ScaleDockPoint(CPoint pt, CSize sizeSaved, CSize sizeNow) {
   if (pt.x == kNoDockPosition && pt.y == kNoDockPosition) return pt;
-  return CPoint(KeepWithin(ScaleCoordinate(pt.x, sizeSaved.cx, sizeNow.cx), sizeNow.cx),
-                KeepWithin(ScaleCoordinate(pt.y, sizeSaved.cy, sizeNow.cy), sizeNow.cy));
+  return KeepDockPointOnScreen(CPoint(ScaleCoordinate(pt.x, sizeSaved.cx, sizeNow.cx),
+                                      ScaleCoordinate(pt.y, sizeSaved.cy, sizeNow.cy)),
+                               sizeNow);
 }
 
 CRect ScaleDockRectPos(const CRect& rect, CSize sizeSaved, CSize sizeNow) {

@@ -12,9 +12,12 @@ constexpr int kNoDockPosition = -1;
 // top-left corner: enough of its caption to take hold of.
 constexpr int kMinOnScreen = 32;
 
+// pt kept on a screen of sizeScreen with kMinOnScreen of room to its right
+// and below it (a screen of no size keeps it as it is).
+CPoint KeepDockPointOnScreen(CPoint pt, CSize sizeScreen);
 // pt scaled from sizeSaved to sizeNow (a saved size of zero leaves it as it
-// is), then kept on a screen of sizeNow with kMinOnScreen of room to its
-// right and below it. The "no position" point stays as it is.
+// is), then kept on a screen of sizeNow. The "no position" point stays as
+// it is.
 CPoint ScaleDockPoint(CPoint pt, CSize sizeSaved, CSize sizeNow);
 // The rectangle moved so that its top-left corner is ScaleDockPoint's; its
 // size stays.

@@ -295,11 +295,11 @@ void CDockBar::GetBarInfo(CControlBarInfo* pInfo) {
   pInfo->m_pointPos = CPoint(kNoDockPosition, kNoDockPosition);
   pInfo->m_bVisible = TRUE;
   if (m_bFloating) {
-    CWnd* pFrame = GetParent();
+    // Where the bars are on the screen; the floating frame is put around them.
     CRect rect;
-    pFrame->GetWindowRect(&rect);
+    GetWindowRect(&rect);
     pInfo->m_pointPos = rect.TopLeft();
-    pInfo->m_bVisible = pFrame->IsWindowVisible();
+    pInfo->m_bVisible = GetParent()->IsWindowVisible();
   }
   pInfo->m_arrBarID.RemoveAll();
   for (int i = 0; i < m_arrBars.GetSize(); ++i) {

@@ -29,7 +29,8 @@ class CControlBarInfo {
   BOOL m_bFloating = FALSE;
   BOOL m_bHorz = TRUE;
   BOOL m_bDockBar = FALSE;
-  // A floating frame's top-left on the screen, or a docked bar's in its dock bar.
+  // A floating dock bar's top-left on the screen (its frame is put around
+  // it), or a docked bar's in its dock bar.
   CPoint m_pointPos{kNoDockPosition, kNoDockPosition};
   int m_nMRUWidth = CControlBar::kDefaultMRUWidth;
   // The bar is dockable: the most recent places below mean something.

@@ -5,6 +5,7 @@
 
 #include "classlib/core/CException.h"
 #include "classlib/core/CResourceException.h"
+#include "classlib/core/DockScreenScale.h"
 #include "classlib/win/CControlBar.h"
 #include "classlib/win/CDockBar.h"
 #include "classlib/win/CDockState.h"
@@ -200,8 +201,13 @@ void CFrameWnd::SetDockState(const CDockState& state) {
     if (pInfo->m_bFloating && pInfo->m_bDockBar) {
       CMiniDockFrameWnd* pFrame =
           CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
-      pFrame->SetWindowPos(nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0,
-                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      // The saved point is where the bars were; the frame's caption above
+      // them stays on the screen too.
+      CRect rect(pInfo->m_pointPos, CSize(0, 0));
+      pFrame->CalcWindowRect(&rect);
+      CPoint pt = KeepDockPointOnScreen(
+          rect.TopLeft(), CSize(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
+      pFrame->SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       pInfo->m_pBar = &pFrame->m_wndDockBar;
     } else if (pInfo->m_nBarID != 0) {
       pInfo->m_pBar = GetControlBar(pInfo->m_nBarID);

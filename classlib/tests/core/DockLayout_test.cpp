@@ -172,6 +172,22 @@ TEST(DockScreenScaleTest, PositionsFollowTheScreenAndStayOnIt) {
     EXPECT_EQ(c.expected, ScaleDockPoint(c.pt, c.sizeSaved, c.sizeNow)) << c.name;
 }
 
+TEST(DockScreenScaleTest, AFramesCornerIsKeptWhereItsCaptionCanBeTaken) {
+  const CSize screen(800, 600);
+  struct Case {
+    CPoint pt;
+    CPoint expected;
+  };
+  const Case cases[] = {
+      {CPoint(-4, -20), CPoint(0, 0)},
+      {CPoint(790, 590), CPoint(800 - kMinOnScreen, 600 - kMinOnScreen)},
+      {CPoint(kNoDockPosition, kNoDockPosition), CPoint(0, 0)},
+      {CPoint(100, 50), CPoint(100, 50)},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.expected, KeepDockPointOnScreen(c.pt, screen)) << c.pt.x;
+  EXPECT_EQ(CPoint(-4, 900), KeepDockPointOnScreen(CPoint(-4, 900), CSize(0, 0)));
+}
+
 TEST(DockScreenScaleTest, ARectangleMovesWithItsCornerAndKeepsItsSize) {
   CRect rect = ScaleDockRectPos(CRect(800, 400, 900, 426), CSize(1600, 800), CSize(800, 600));
   EXPECT_EQ(CRect(400, 300, 500, 326), rect);

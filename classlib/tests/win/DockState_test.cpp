@@ -119,8 +119,6 @@ TEST_F(DockStateTest, TheProfileHoldsEachBarUnderItsNames) {
       {kBarA, "MRUDockID", AFX_IDW_DOCKBAR_TOP},
       {AFX_IDW_DOCKBAR_FLOAT, "Floating", 1},
       {AFX_IDW_DOCKBAR_FLOAT, "Horz", 1},
-      {AFX_IDW_DOCKBAR_FLOAT, "XPos", kFloatAt.x},
-      {AFX_IDW_DOCKBAR_FLOAT, "YPos", kFloatAt.y},
       {AFX_IDW_DOCKBAR_FLOAT, "Bars", 3},
       {AFX_IDW_DOCKBAR_FLOAT, "Bar#1", kBarA},
       {AFX_IDW_DOCKBAR_TOP, "Bar#1", kBarA | CDockBar::kPlaceHolderFlag},
@@ -195,24 +193,33 @@ TEST_F(DockStateTest, ALayoutNamingBarsThatAreGoneLoadsWhatFits) {
 TEST_F(DockStateTest, PositionsSavedOnAnotherScreenComeOntoThisOne) {
   const int cxScreen = ::GetSystemMetrics(SM_CXSCREEN);
   const int cyScreen = ::GetSystemMetrics(SM_CYSCREEN);
+  // The saved point is where the bars stand, inside the floating frame's
+  // edge and caption.
+  m_pFrame->FloatControlBar(&m_pFrame->m_wndBarA, kFloatAt);
+  CMiniDockFrameWnd* pFloating = FloatingFrameOf(m_pFrame->m_wndBarA);
+  ASSERT_NE(nullptr, pFloating);
+  const CSize inside = ScreenRect(pFloating->m_wndDockBar).TopLeft() - kFloatAt;
+  m_pFrame->SaveBarState(kProfileName);
+  int nRecord = RecordOf(AFX_IDW_DOCKBAR_FLOAT);
+  ASSERT_GE(nRecord, 0);
+  EXPECT_EQ(kFloatAt + inside,
+            CPoint(Get(BarSection(nRecord), "XPos"), Get(BarSection(nRecord), "YPos")));
+
   struct Case {
     const char* name;
     CSize sizeSaved;
     CPoint ptSaved;
-    CPoint ptExpected;
+    CPoint ptExpected;  // the floating frame's top-left
   };
+  const CPoint ptBars = kFloatAt + inside;
   const Case cases[] = {
       {"a screen twice as large", CSize(2 * cxScreen, 2 * cyScreen),
-       CPoint(2 * kFloatAt.x, 2 * kFloatAt.y), kFloatAt},
-      {"off the right of this screen", CSize(cxScreen, cyScreen), CPoint(cxScreen + 500, 100),
-       CPoint(cxScreen - kMinOnScreen, 100)},
-      {"above and left of this screen", CSize(cxScreen, cyScreen), CPoint(-300, -200),
-       CPoint(0, 0)},
+       CPoint(2 * ptBars.x, 2 * ptBars.y), kFloatAt},
+      {"off the right of this screen", CSize(cxScreen, cyScreen),
+       CPoint(cxScreen + 500, 100 + inside.cy), CPoint(cxScreen - kMinOnScreen - inside.cx, 100)},
+      {"above and left of this screen, the caption too", CSize(cxScreen, cyScreen),
+       CPoint(-300, -200), CPoint(0, 0)},
   };
-  m_pFrame->FloatControlBar(&m_pFrame->m_wndBarA, kFloatAt);
-  m_pFrame->SaveBarState(kProfileName);
-  int nRecord = RecordOf(AFX_IDW_DOCKBAR_FLOAT);
-  ASSERT_GE(nRecord, 0);
   for (const Case& c : cases) {
     Put(SummarySection(), "ScreenCX", c.sizeSaved.cx);
     Put(SummarySection(), "ScreenCY", c.sizeSaved.cy);
@@ -222,7 +229,7 @@ TEST_F(DockStateTest, PositionsSavedOnAnotherScreenComeOntoThisOne) {
     CreateFrame();
     m_pFrame->LoadBarState(kProfileName);
     Settle();
-    CMiniDockFrameWnd* pFloating = FloatingFrameOf(m_pFrame->m_wndBarA);
+    pFloating = FloatingFrameOf(m_pFrame->m_wndBarA);
     ASSERT_NE(nullptr, pFloating) << c.name;
     EXPECT_EQ(c.ptExpected, ScreenRect(*pFloating).TopLeft()) << c.name;
   }
