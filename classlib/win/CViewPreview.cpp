@@ -113,7 +113,8 @@ BOOL CView::DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* p
 }
 
 void CView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT, CPreviewView* pView) {
-  if (pInfo != nullptr) OnEndPrinting(pDC, pInfo);
+  // Printing began only once the preview had its printer.
+  if (pDC != nullptr) OnEndPrinting(pDC, pInfo);
   CFrameWnd* pFrame = MainFrame();
   // The preview and its bar go first: until then the pane's id is the
   // preview's and the bar is among the frame's bars.

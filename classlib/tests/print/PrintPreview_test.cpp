@@ -142,3 +142,24 @@ TEST_F(PrintPreviewTest, PrintFromThePreviewClosesItAndPrintsEveryPage) {
   ASSERT_FALSE(pdf.empty());
   EXPECT_EQ(3, PdfPageCount(pdf));
 }
+
+TEST_F(PrintPreviewTest, TheNextPreviewShowsAsManyPagesAsTheLast) {
+  SKIP_WITHOUT_PRINTER();
+  ASSERT_NE(nullptr, StartPreview());
+  SendCommand(ID_PREVIEW_NUMPAGE);
+  SendCommand(ID_PREVIEW_CLOSE);
+  CPreviewView* pPreview = StartPreview();
+  ASSERT_NE(nullptr, pPreview);
+  EXPECT_EQ(2u, pPreview->GetPageCountShown());
+  SendCommand(ID_PREVIEW_CLOSE);
+  EXPECT_EQ(2, View()->m_nEndPrinting);
+}
+
+TEST_F(PrintPreviewTest, TheFrameCanGoWhileThePreviewShows) {
+  SKIP_WITHOUT_PRINTER();
+  ASSERT_NE(nullptr, StartPreview());
+  HWND hFrame = Frame()->m_hWnd;
+  Frame()->DestroyWindow();
+  PumpWaiting();
+  EXPECT_FALSE(::IsWindow(hFrame));
+}
