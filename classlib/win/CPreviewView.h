@@ -10,8 +10,6 @@
 // drawing of a page or the preview DC's output.
 #pragma once
 
-#include <memory>
-
 #include "classlib/core/PreviewLayout.h"
 #include "classlib/win/CDC.h"
 #include "classlib/win/CDialogBar.h"

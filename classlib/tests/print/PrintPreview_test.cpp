@@ -163,3 +163,18 @@ TEST_F(PrintPreviewTest, TheFrameCanGoWhileThePreviewShows) {
   PumpWaiting();
   EXPECT_FALSE(::IsWindow(hFrame));
 }
+
+TEST_F(PrintPreviewTest, ClicksOnAPageStepTheZoomInThenAllTheWayOut) {
+  SKIP_WITHOUT_PRINTER();
+  CPreviewView* pPreview = StartPreview();
+  ASSERT_NE(nullptr, pPreview);
+  const int kExpected[] = {kZoomMiddle, kZoomIn, kZoomOut};
+  for (int nZoom : kExpected) {
+    const CPoint ptCentre = pPreview->GetPageRect(0).CenterPoint();
+    pPreview->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptCentre.x, ptCentre.y));
+    EXPECT_EQ(nZoom, pPreview->GetZoomState());
+  }
+  // A click beside the page changes nothing.
+  pPreview->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+  EXPECT_EQ(kZoomOut, pPreview->GetZoomState());
+}
