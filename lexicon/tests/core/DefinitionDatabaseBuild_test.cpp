@@ -138,16 +138,10 @@ TEST(DefinitionDatabaseBuild, AFileThatCannotBeWrittenLeavesTheGroupUnbuiltWithI
   const KeywordRenderer renderer = table.Renderer();
   ListSource source({write});
   SilentBuildProgress progress;
-  for (LPCSTR file : {File::kDefinitionData, File::kDefinitionIndex, File::kListDefinitionData,
-                      File::kListDefinitionIndex}) {
-    DatabaseFolder folder("unwritable");
-    folder.Block(file);
-    const DefinitionDatabaseBuildResult result =
-        BuildDefinitionDatabases(folder.Path().c_str(), source, renderer, progress);
-    EXPECT_FALSE(result.built) << file;
-    ASSERT_EQ(1u, result.messages.size()) << file;
-    EXPECT_EQ(folder.NotWritten(file), static_cast<LPCSTR>(result.messages[0].text));
-  }
+  ExpectEachUnwritableFileFailsTheBuild(
+      {File::kDefinitionData, File::kDefinitionIndex, File::kListDefinitionData,
+       File::kListDefinitionIndex},
+      [&](LPCSTR folder) { return BuildDefinitionDatabases(folder, source, renderer, progress); });
 }
 
 }  // namespace

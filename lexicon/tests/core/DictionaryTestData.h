@@ -2,9 +2,12 @@
 // a source that files that table, and a scratch folder for the files.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -102,16 +105,6 @@ class DatabaseFolder {
     ReadRecordFile(DictionaryFilePath(Path().c_str(), file), bytes);
     return bytes;
   }
-  // A folder where the file is to be written, so that it cannot be.
-  void Block(LPCSTR file) const {
-    std::filesystem::create_directory(
-        static_cast<LPCSTR>(DictionaryFilePath(Path().c_str(), file)));
-  }
-  // The message of a build that could not write the file.
-  std::string NotWritten(LPCSTR file) const {
-    return "The file " + std::string(DictionaryFilePath(Path().c_str(), file)) +
-           " could not be written.";
-  }
   void Write(LPCSTR file, const std::vector<BYTE>& bytes) const {
     UserMessageList ignored;
     WriteRecordFile(DictionaryFilePath(Path().c_str(), file), bytes.data(), bytes.size(), ignored);
@@ -120,5 +113,21 @@ class DatabaseFolder {
  private:
   std::filesystem::path m_root;
 };
+
+// For each of the files, a build (given its folder) where a folder stands in
+// the file's place fails, with the one message that names the file.
+template <typename Build>
+void ExpectEachUnwritableFileFailsTheBuild(std::initializer_list<LPCSTR> files, Build build) {
+  for (LPCSTR file : files) {
+    DatabaseFolder folder("unwritable");
+    const std::string path(DictionaryFilePath(folder.Path().c_str(), file));
+    std::filesystem::create_directory(path);
+    const auto result = build(folder.Path().c_str());
+    EXPECT_FALSE(result.built) << file;
+    ASSERT_EQ(1u, result.messages.size()) << file;
+    EXPECT_EQ("The file " + path + " could not be written.",
+              static_cast<LPCSTR>(result.messages[0].text));
+  }
+}
 
 }  // namespace dicttest

@@ -204,16 +204,9 @@ TEST(WordDatabaseBuild, AFileThatCannotBeWrittenLeavesTheGroupUnbuiltWithItsName
   TableSource source(kEntries);
   TableRenderer renderer(kEntries);
   SilentBuildProgress progress;
-  for (LPCSTR file :
-       {File::kWordData, File::kWordIndex, File::kListWordData, File::kListWordIndex}) {
-    DatabaseFolder folder("unwritable");
-    folder.Block(file);
-    const WordDatabaseBuildResult result =
-        BuildWordDatabases(folder.Path().c_str(), source, renderer, progress);
-    EXPECT_FALSE(result.built) << file;
-    ASSERT_EQ(1u, result.messages.size()) << file;
-    EXPECT_EQ(folder.NotWritten(file), static_cast<LPCSTR>(result.messages[0].text));
-  }
+  ExpectEachUnwritableFileFailsTheBuild(
+      {File::kWordData, File::kWordIndex, File::kListWordData, File::kListWordIndex},
+      [&](LPCSTR folder) { return BuildWordDatabases(folder, source, renderer, progress); });
 }
 
 }  // namespace
