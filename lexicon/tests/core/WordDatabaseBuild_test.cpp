@@ -57,6 +57,19 @@ TEST(WordDatabaseBuild, WritesEveryRecordInKeyOrderWithItsIndexAndListFile) {
             folder.Read(File::kListWordIndex));
 }
 
+TEST(WordDatabaseBuild, NoRecordsGiveEmptyFiles) {
+  DatabaseFolder folder("empty");
+  TableSource source({});
+  TableRenderer renderer({});
+  SilentBuildProgress progress;
+  ASSERT_TRUE(BuildWordDatabases(folder.Path().c_str(), source, renderer, progress).built);
+  for (LPCSTR file : {File::kWordData, File::kWordIndex, File::kListWordData, File::kListWordIndex})
+    EXPECT_TRUE(
+        std::filesystem::exists(std::string(DictionaryFilePath(folder.Path().c_str(), file))) &&
+        folder.Read(file).empty())
+        << file;
+}
+
 TEST(WordDatabaseBuild, TheFileIsTheSameWhateverOrderTheSourcesGiveTheRecords) {
   std::vector<WordEntry> twins = kEntries;
   twins.push_back({Noun(20), "שָׁלוֹם"});  // an equal key and vowel classes
