@@ -1,5 +1,7 @@
 #include "lexicon/core/VowelVariants.h"
 
+#include <algorithm>
+
 #include "hebtext/core/HebChar.h"
 #include "lexicon/core/FormPlanes.h"
 
@@ -7,6 +9,9 @@ namespace {
 
 constexpr BYTE kPartSeparator = ',';
 constexpr int kChoosingPositions = 3;
+// The count doubles with every variable vowel; beyond this many it would
+// not fit an int (a part may be a whole phrase).
+constexpr int kMaxCountedVowels = 30;
 
 // Which of the first three variable vowels variant k changes: bit 0 the
 // first. The seven variants are the seven non-empty choices, each once, so
@@ -46,7 +51,7 @@ int CountVowelVariants(const HebWordRec& word, int offset) {
   int variable = 0;
   const int end = PartEnd(word, offset);
   for (int i = offset; i < end; ++i) variable += IsVariableVowel(word.vowels[i]);
-  return (1 << variable) - 1;
+  return (1 << std::min(variable, kMaxCountedVowels)) - 1;
 }
 
 int BuildVowelVariant(const HebWordRec& word, int offset, HebWordRec& out, int k) {

@@ -38,6 +38,13 @@ TEST(VowelVariants, CountsEveryVariableVowelOfThePart) {
   EXPECT_EQ(CountVowelVariants(kFourVariable, 0), 15);
   EXPECT_EQ(CountVowelVariants(kFourVariable, 6), 1);
   EXPECT_EQ(CountVowelVariants(Word({{Bet, Patah}, {Dalet, Segol}}), 0), 0);
+  // A part with more variable vowels than an int can count to stops at 2^30 - 1.
+  HebWordRec phrase = {};
+  for (int i = 0; i + 1 < kWordPlaneSize; ++i) {
+    phrase.letters[i] = Bet;
+    phrase.vowels[i] = QamatsQatan;
+  }
+  EXPECT_EQ(CountVowelVariants(phrase, 0), 0x3FFFFFFF);
 }
 
 TEST(VowelVariants, EachVariantChangesItsOwnChoiceOfTheFirstThree) {
