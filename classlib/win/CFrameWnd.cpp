@@ -198,6 +198,10 @@ void CFrameWnd::OnNcDestroy() {
 }
 
 void CFrameWnd::OnClose() {
+  if (m_lpfnCloseProc != nullptr) {
+    m_lpfnCloseProc(this);
+    return;
+  }
   // The active document may refuse to lose its last frame (Cancel).
   CDocument* pDocument = GetActiveDocument();
   if (pDocument != nullptr && !pDocument->CanCloseFrame(this)) return;
@@ -438,6 +442,7 @@ void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState) {
     m_nIdleFlags &= ~idleMenu;
     pState->hAccelTable = m_hAccelTable;
     m_hAccelTable = nullptr;
+    m_lpfnCloseProc = pState->lpfnCloseProc;
   } else {
     HWND hWndPane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_SAVE);
     if (hWndPane != nullptr) {
@@ -446,6 +451,7 @@ void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState) {
     }
     if (pState->hMenu != nullptr) ::SetMenu(m_hWnd, pState->hMenu);
     m_hAccelTable = pState->hAccelTable;
+    m_lpfnCloseProc = nullptr;
     if (pState->hWndFocus != nullptr && ::IsWindow(pState->hWndFocus))
       ::SetFocus(pState->hWndFocus);
   }

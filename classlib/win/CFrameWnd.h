@@ -25,6 +25,8 @@ struct CPrintPreviewState {
   DWORD dwStates = 0;        // bit n: the n-th control bar of the frame was visible
   HWND hWndFocus = nullptr;  // the window that had the focus
   HACCEL hAccelTable = nullptr;
+  // Closes the preview; the frame calls it instead of closing while the preview shows.
+  void (*lpfnCloseProc)(CFrameWnd* pFrameWnd) = nullptr;
 };
 
 class CFrameWnd : public CWnd {
@@ -144,6 +146,8 @@ class CFrameWnd : public CWnd {
   BOOL m_bAutoMenuEnable = TRUE;
   HMENU m_hMenuDefault = nullptr;
   HACCEL m_hAccelTable = nullptr;
+  // Set while print preview shows: closing the frame closes the preview.
+  void (*m_lpfnCloseProc)(CFrameWnd* pFrameWnd) = nullptr;
   UINT m_nIDHelp = 0;
   // What the status line shows: the command being tracked in a menu and the
   // one last shown.

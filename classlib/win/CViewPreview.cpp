@@ -56,6 +56,9 @@ BOOL CreatePreviewBar(CDialogBar* pBar, CFrameWnd* pFrame, UINT nIDResource) {
                               AFX_IDW_PREVIEW_BAR);
 }
 
+// Closing the frame while the preview shows closes the preview, its active view.
+void ClosePreview(CFrameWnd* pFrame) { pFrame->SendMessage(WM_COMMAND, ID_PREVIEW_CLOSE); }
+
 CFrameWnd* MainFrame() {
   CWnd* pMainWnd = AfxGetMainWnd();
   return pMainWnd != nullptr && pMainWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd))
@@ -81,6 +84,7 @@ BOOL CView::DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* p
   CFrameWnd* pViewFrame = GetParentFrame();
   CView* pOrigView = pViewFrame != nullptr ? pViewFrame->GetActiveView() : nullptr;
 
+  if (pState->lpfnCloseProc == nullptr) pState->lpfnCloseProc = ClosePreview;
   pFrame->OnSetPreviewMode(TRUE, pState);
   auto pBar = std::make_unique<CDialogBar>();
   if (!CreatePreviewBar(pBar.get(), pFrame, nIDResource)) {

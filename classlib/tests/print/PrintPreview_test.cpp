@@ -178,3 +178,14 @@ TEST_F(PrintPreviewTest, ClicksOnAPageStepTheZoomInThenAllTheWayOut) {
   pPreview->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
   EXPECT_EQ(kZoomOut, pPreview->GetZoomState());
 }
+
+TEST_F(PrintPreviewTest, ClosingTheFrameClosesThePreviewFirst) {
+  SKIP_WITHOUT_PRINTER();
+  ASSERT_NE(nullptr, StartPreview());
+  Frame()->SendMessage(WM_CLOSE);
+  RunIdle();
+  ASSERT_TRUE(::IsWindow(Frame()->m_hWnd));
+  EXPECT_EQ(View(), Frame()->GetActiveView());
+  EXPECT_TRUE(BarsShown());
+  EXPECT_EQ(nullptr, Frame()->GetControlBar(AFX_IDW_PREVIEW_BAR));
+}
