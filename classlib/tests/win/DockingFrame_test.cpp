@@ -233,6 +233,34 @@ TEST_F(DockingFrameTest, ACancelledDragLeavesEverythingWhereItWas) {
   }
 }
 
+TEST_F(DockingFrameTest, ACancelledDragOfAFloatingBarLeavesItsFrameWhereItWas) {
+  // Dragged by the caption over the top dock bar, where it would dock, and
+  // cancelled by Esc.
+  CControlBar& bar = m_pFrame->m_wndBarB;
+  m_pFrame->FloatControlBar(&bar, CPoint(420, 300));
+  Settle();
+  CMiniDockFrameWnd* pFloating = FloatingFrameOf(bar);
+  ASSERT_NE(nullptr, pFloating);
+  CRect frameBefore = ScreenRect(*pFloating);
+  CRect client;
+  pFloating->GetClientRect(&client);
+  pFloating->ClientToScreen(&client);
+  bool bHeld = false;
+  AfterInput([&] {
+    bHeld = ::GetCapture() == bar.m_hWnd;
+    bar.PostMessage(WM_KEYDOWN, VK_ESCAPE);
+  });
+  CPoint caption(frameBefore.left + 8, (frameBefore.top + client.top) / 2);
+  Drag(caption, Center(ScreenRect(*m_pFrame->DockBar(AFX_IDW_DOCKBAR_TOP))), false);
+  ASSERT_TRUE(WaitFor([&] { return !StepPending() && ::GetCapture() == nullptr; }));
+  Send({LeftUp()});
+  PumpPending();
+  EXPECT_TRUE(bHeld);
+  EXPECT_EQ(pFloating, FloatingFrameOf(bar));
+  EXPECT_EQ(frameBefore, ScreenRect(*pFloating));
+  EXPECT_TRUE(pFloating->IsWindowVisible());
+}
+
 TEST_F(DockingFrameTest, AFloatingSizableBarIsResizedByItsFrameEdge) {
   // Over the frame: Wine gives queued input to the thread of the window
   // under the mouse when it is queued, so the drag stays over the test's windows.
