@@ -416,13 +416,15 @@ void CFrameWnd::OnDropFiles(HDROP hDropInfo) {
 }
 
 void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState) {
-  // The bars swap visibility with the saved states: preview hides them all,
-  // leaving it shows again those that were visible.
+  // The bars swap visibility with the saved states: preview hides them all
+  // but the status bar, which shows the preview's page description; leaving
+  // it shows again those that were visible.
   DWORD dwWasVisible = 0;
   UINT nBar = 0;
   for (POSITION pos = m_listControlBars.GetHeadPosition();
        pos != nullptr && nBar < kPreviewBarCount; ++nBar) {
     auto* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+    if (pBar->GetDlgCtrlID() == AFX_IDW_STATUS_BAR) continue;
     DWORD dwMask = 1UL << nBar;
     if (pBar->IsVisible()) dwWasVisible |= dwMask;
     if ((pBar->m_dwStyle & CBRS_HIDE_INPLACE) == 0)

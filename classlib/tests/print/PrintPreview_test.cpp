@@ -41,7 +41,7 @@ class PrintPreviewTest : public PrintTest {
            << "page " << nPage << " not at " << pt.x << "," << pt.y << " of " << name;
   }
 
-  // The frame's status line (the preview hides its bar but keeps its text).
+  // The frame's status line, which stays through the preview.
   std::string StatusText() const {
     char szText[64] = {};
     ::SendMessageA(Frame()->m_wndStatusBar.m_hWnd, SB_GETTEXTA, 0,
@@ -70,7 +70,7 @@ TEST_F(PrintPreviewTest, ShowsOneOrTwoPagesZoomsAndPagesThenGivesTheFrameBack) {
   CWnd* pBar = Frame()->GetControlBar(AFX_IDW_PREVIEW_BAR);
   ASSERT_NE(nullptr, pBar);
   EXPECT_TRUE(pBar->IsWindowVisible());
-  EXPECT_FALSE(Frame()->m_wndStatusBar.IsWindowVisible());
+  EXPECT_TRUE(Frame()->m_wndStatusBar.IsWindowVisible());
   EXPECT_FALSE(Frame()->m_wndDialogBar.IsWindowVisible());
   EXPECT_FALSE(pOrigView->IsWindowVisible());
   EXPECT_EQ(1u, pPreview->GetCurrentPage());
@@ -92,6 +92,8 @@ TEST_F(PrintPreviewTest, ShowsOneOrTwoPagesZoomsAndPagesThenGivesTheFrameBack) {
   EXPECT_EQ("Pages 1-2", StatusText());
   EXPECT_TRUE(ShowsPage(pPreview, 0, 1, "preview_two_pages"));
   EXPECT_TRUE(ShowsPage(pPreview, 1, 2, "preview_two_pages"));
+  // The whole frame as the user sees it: the preview bar, the pages and the status line.
+  SaveScreenshot(CaptureWindow(Frame()->m_hWnd), "preview_frame");
   EXPECT_LT(pPreview->GetPageRect(0).right, pPreview->GetPageRect(1).left);
 
   // The page bar moves by pages while zoomed out.

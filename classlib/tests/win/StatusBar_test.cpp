@@ -181,12 +181,12 @@ TEST_F(StatusBarTest, AFrameBesideTheMainWindowIsUpdatedAtIdleTimeToo) {
   pOther->DestroyWindow();
 }
 
-TEST_F(StatusBarTest, PrintPreviewTakesTheBarsAndMenuAwayAndGivesThemBack) {
+TEST_F(StatusBarTest, PrintPreviewTakesTheMenuAndPaneAwayKeepingTheStatusBar) {
   HMENU hMenu = ::GetMenu(m_hFrame);
   HWND hWndPane = m_pFrame->m_pane.m_hWnd;
   CPrintPreviewState state;
   m_pFrame->OnSetPreviewMode(TRUE, &state);
-  EXPECT_FALSE(Bar().IsWindowVisible());
+  EXPECT_TRUE(Bar().IsWindowVisible()) << "the preview's page shows in it";
   EXPECT_EQ(nullptr, ::GetMenu(m_hFrame));
   EXPECT_FALSE(::IsWindowVisible(hWndPane));
   EXPECT_EQ(AFX_IDW_PANE_SAVE, ::GetDlgCtrlID(hWndPane)) << "the pane's place is free";
