@@ -105,7 +105,7 @@ int SelectPresentFormType(int binyan, int p) {
     case Binyan::Hitpael: return Lookup({{{1, 2, 9}, 1}, {{3}, 2}, {{24}, 4}}, p);
     case Binyan::Hifil:
       return Lookup({{{1, 2, 3, 4, 5, 6, 7, 16, 17, 21}, 1}, {{8, 9, 10, 11, 24, 25}, 4},
-                     {{12, 18}, 5}, {{13, 28}, 7}, {{14, 15}, 9}, {{23}, 10}},
+                     {{12, 18}, 5}, {{13, 28, 29}, 7}, {{14, 15}, 9}, {{23}, 10}},
                     p);
     default: return 0;
   }

@@ -4,6 +4,8 @@
 // plene spellings must mark doubled letters as the spelling rules do.
 #include <gtest/gtest.h>
 
+#include "hebtext/core/HebChar.h"
+#include "lexicon/core/Binyan.h"
 #include "lexicon/core/HebWordRec.h"
 #include "lexicon/core/VerbFormGenerator.h"
 #include "lexicon/core/VerbFormText.h"
@@ -102,6 +104,18 @@ const IndexForm kIndexForms[] = {
     {"טעה", 5, 17, "יַטְעֶה", "וַיַּטַע"},
     // Persons without a short form keep the long one.
     {"היה", 0, 21, "יִהְיוּ", "וַיִּהְיוּ"},
+    // Nifal of pe-ayin lamed-he with patah; a hataf before a silent shva
+    // becomes its short vowel.
+    {"עשׂה", 1, 8, "נַעֲשָׂה", "וְנַעֲשָׂה"},
+    {"עשׂה", 1, 9, "נַעַשְׂתָה", "וְנַעַשְׂתָה"},
+    {"הנה", 1, 9, "נֶהֶנְתָה", "וְנֶהֶנְתָה"},
+    // נבל is pe-nun in Paal.
+    {"נבל", 0, 17, "יִבֹּל", "וַיִּבֹּל"},
+    // Hifil geminate before resh: tsere for the dagesh.
+    {"פרר", 5, 2, "מְפֵרָה", nullptr},
+    {"פרר", 5, 9, "הֵפֵרָה", "וְהֵפֵרָה"},
+    // Hifil hollow: hataf patah in the past 2mp.
+    {"קום", 5, 11, "הֲקַמְתֶּם", "וַהֲקַמְתֶּם"},
 };
 
 TEST_F(VerbIndexForms, FormsOfTheIndexAsTheGrammarWritesThem) {
@@ -113,6 +127,21 @@ TEST_F(VerbIndexForms, FormsOfTheIndexAsTheGrammarWritesThem) {
     EXPECT_EQ(WordToUtf8(form), lextest::Canonical(c.form));
     HebWordRec inverted = VavInversiveVerbForm(context, entry, form);
     EXPECT_EQ(WordToUtf8(inverted), c.afterVav ? lextest::Canonical(c.afterVav) : std::string());
+  }
+}
+
+// A hataf vowel never stands before a shva: the shva closes the syllable,
+// which takes the hataf's short vowel instead.
+TEST_F(VerbIndexForms, NoHatafBeforeAShva) {
+  for (int verb = 0; verb < GetVerbCount(); ++verb) {
+    const BYTE* entry = GetVerbIndexEntry(verb);
+    for (int binyan = 0; binyan < Binyan::kCount; ++binyan)
+      for (int slot = 0; slot < FormSlot::Count; ++slot) {
+        HebWordRec form = GenerateVerbForm(context, entry, binyan, slot);
+        for (int i = 0; form.letters[i] && form.letters[i + 1]; ++i)
+          EXPECT_FALSE(IsHatafVowel(form.vowels[i]) && IsShva(form.vowels[i + 1]))
+              << WordToUtf8(form) << " binyan " << binyan << " slot " << slot;
+      }
   }
 }
 
