@@ -72,10 +72,12 @@ bool IsChainAfterVav(const WordView& w, int from, int count, bool strict) {
   if (IsRelativeShin(w.L(from), w.V(from), strict)) {
     return count == 1 || IsChainEnd(w, from + 1, count - 1, strict);
   }
-  // kaf + shin + (article, bet, lamed or kaf): "when that ..."
-  // The kaf loses its dagesh after the conjunction vav.
-  if (count == 3 && IsKaf(w.L(from)) && IsPreposition(w.L(from), w.V(from), strict) &&
+  // kaf + shin, "when", alone (כְּשֶׁשָּׁמַר) or before the article, bet, lamed or
+  // kaf (כְּשֶׁהַ...). The kaf loses its dagesh after the conjunction vav.
+  if ((count == 2 || count == 3) && IsKaf(w.L(from)) &&
+      IsPreposition(w.L(from), w.V(from), strict) &&
       IsRelativeShin(w.L(from + 1), w.V(from + 1), strict)) {
+    if (count == 2) return true;
     const int l = w.L(from + 2), v = w.V(from + 2);
     return IsArticle(l, v, strict) ||
            (IsAnyOf(l, {BetDagesh, Lamed, KafDagesh}) && IsPreposition(l, v, strict));

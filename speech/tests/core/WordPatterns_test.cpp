@@ -40,6 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
                       PrefixCase{u8"שֶׁהַיֶּלֶד", 2, false, 2},    // shin + article
                       PrefixCase{u8"כְּשֶׁהַיֶּלֶד", 3, false, 3},   // kaf + shin + article
                       PrefixCase{u8"וּכְשֶׁהַיֶּלֶד", 4, false, 4},  // vav + kaf + shin + article
+                      PrefixCase{u8"כְּשֶׁשָּׁמַר", 2, false, 2},   // kaf + shin: "when"
+                      PrefixCase{u8"וּכְשֶׁשָּׁמַר", 3, false, 3},  // vav + kaf + shin
+                      PrefixCase{u8"כְּשֶׁשָּׁמַר", 3, false, 0},   // the stem's shin is no prefix
+                      PrefixCase{u8"כְּשֵׁרִים", 2, false, 0},    // kasher: shin with tsere
                       PrefixCase{u8"מֵהַבַּיִת", 2, false, 2},    // mem + article
                       PrefixCase{u8"שָׁלוֹם", 1, false, 0},     // shin with qamats: no prefix
                       PrefixCase{u8"שָׁלוֹם", 1, true, 1},      // strict: any vowel
