@@ -6,6 +6,7 @@
 #include "classlib/win/CCmdUI.h"
 #include "classlib/win/CFrameWnd.h"
 #include "classlib/win/CWinApp.h"
+#include "classlib/win/ToolBarButtonState.h"
 #include "classlib/win/WindowDCs.h"
 
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
@@ -33,47 +34,6 @@ constexpr int kSeparatorWidth = 8;
 // the control lays its rows out again.
 constexpr BYTE kLayoutStates = TBSTATE_WRAP | TBSTATE_HIDDEN;
 constexpr BYTE kLayoutStyles = TBSTYLE_SEP | TBSTYLE_DROPDOWN;
-
-UINT StyleWord(const TBBUTTON& button) {
-  return MAKELONG(button.fsStyle, button.fsState) ^ TBBS_DISABLED;
-}
-void SetStyleWord(TBBUTTON* pButton, UINT nStyle) {
-  nStyle ^= TBBS_DISABLED;
-  pButton->fsStyle = static_cast<BYTE>(LOWORD(nStyle));
-  pButton->fsState = static_cast<BYTE>(HIWORD(nStyle));
-}
-bool SameButton(const TBBUTTON& a, const TBBUTTON& b) {
-  return a.iBitmap == b.iBitmap && a.idCommand == b.idCommand && a.fsState == b.fsState &&
-         a.fsStyle == b.fsStyle;
-}
-
-// A button as the update handlers see it: enabling, checking and greying
-// change its state; it has no text to set.
-class CToolCmdUI : public CCmdUI {
- public:
-  explicit CToolCmdUI(CToolBar* pBar) : m_pBar(pBar) {}
-  void Enable(BOOL bOn) override {
-    m_bEnableChanged = TRUE;
-    UINT nStyle = Style() & ~TBBS_DISABLED;
-    // A disabled button cannot stay pressed.
-    if (!bOn) nStyle = (nStyle | TBBS_DISABLED) & ~TBBS_PRESSED;
-    SetStyle(nStyle);
-  }
-  void SetCheck(int nCheck) override {
-    // A checked button toggles when clicked.
-    UINT nStyle = (Style() & ~(TBBS_CHECKED | TBBS_INDETERMINATE)) | TBBS_CHECKBOX;
-    if (nCheck == 1) nStyle |= TBBS_CHECKED;
-    if (nCheck == 2) nStyle |= TBBS_INDETERMINATE;
-    SetStyle(nStyle);
-  }
-  void SetRadio(BOOL bOn) override { SetCheck(bOn ? 1 : 0); }
-  void SetText(LPCSTR) override {}
-
- private:
-  UINT Style() const { return m_pBar->GetButtonStyle(static_cast<int>(m_nIndex)); }
-  void SetStyle(UINT nStyle) { m_pBar->SetButtonStyle(static_cast<int>(m_nIndex), nStyle); }
-  CToolBar* m_pBar;
-};
 
 // A bitmap resource with its greys in the system's button colours.
 HBITMAP LoadSysColorBitmap(LPCSTR lpszResourceName) {
@@ -229,7 +189,7 @@ BOOL CToolBar::GetButton(int nIndex, TBBUTTON* pButton) const {
 
 void CToolBar::SetButton(int nIndex, const TBBUTTON& button) {
   TBBUTTON current;
-  if (!GetButton(nIndex, &current) || SameButton(current, button)) return;
+  if (!GetButton(nIndex, &current) || SameToolBarButton(current, button)) return;
   bool bMoves = current.idCommand != button.idCommand || current.iBitmap != button.iBitmap ||
                 ((current.fsState ^ button.fsState) & kLayoutStates) != 0 ||
                 ((current.fsStyle ^ button.fsStyle) & kLayoutStyles) != 0;
@@ -270,13 +230,13 @@ void CToolBar::GetItemRect(int nIndex, LPRECT lpRect) const {
 UINT CToolBar::GetButtonStyle(int nIndex) const {
   TBBUTTON button;
   GetButton(nIndex, &button);
-  return StyleWord(button);
+  return ToolBarStyleWord(button);
 }
 
 void CToolBar::SetButtonStyle(int nIndex, UINT nStyle) {
   TBBUTTON button;
   if (!GetButton(nIndex, &button)) return;
-  SetStyleWord(&button, nStyle);
+  SetToolBarStyleWord(&button, nStyle);
   SetButton(nIndex, button);
   m_bDelayedButtonLayout = TRUE;
 }
@@ -285,7 +245,7 @@ void CToolBar::GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) c
   TBBUTTON button;
   GetButton(nIndex, &button);
   nID = static_cast<UINT>(button.idCommand);
-  nStyle = StyleWord(button);
+  nStyle = ToolBarStyleWord(button);
   iImage = button.iBitmap;
 }
 
@@ -293,7 +253,7 @@ void CToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage) {
   TBBUTTON button;
   if (!GetButton(nIndex, &button)) return;
   button.idCommand = static_cast<int>(nID);
-  SetStyleWord(&button, nStyle);
+  SetToolBarStyleWord(&button, nStyle);
   button.iBitmap = iImage;
   SetButton(nIndex, button);
   m_bDelayedButtonLayout = TRUE;
@@ -414,7 +374,7 @@ void CToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) {
 // ---- Items.
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
-  CToolCmdUI state(this);
+  CToolBarButtonCmdUI<CToolBar> state(this);
   state.m_pOther = this;
   state.m_nIndexMax = static_cast<UINT>(::SendMessageA(m_hWnd, TB_BUTTONCOUNT, 0, 0));
   for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
