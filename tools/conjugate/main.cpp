@@ -3,7 +3,8 @@
 // Prints every form of the verb with the root ROOT (Hebrew as typed: points,
 // dagesh and blanks around it are ignored, and a shin without its dot
 // matches both shin and sin), or of every verb, in
-// every binyan it has: one line a form slot with the pointed form (its
+// every binyan it has: one line a form slot the verb uses (a restricted
+// binyan leaves some out, as the dictionary does) with the pointed form (its
 // alternatives separated by ','), its plene spelling, and for past and
 // future forms the form after vav-inversive and its plene spelling.
 // FOLDER holds the "bin" folder of compiled grammar tables. --stress marks
@@ -69,7 +70,7 @@ void PrintVerb(GrammarContext& context, int verb, bool withStress) {
                 meaning ? ": " : "", meaning ? meaning : "");
     for (int slot : kSlotOrder) {
       HebWordRec form = GenerateVerbForm(context, entry, binyan, slot);
-      if (!form.letters[0]) continue;
+      if (!form.letters[0] || SkipFormForDatabase(word, form.rootId, binyan, slot, 0)) continue;
       std::string line = std::string(kSlotLabels[slot]) + "\t" + WordToUtf8(form, withStress) +
                          "\t" + WordToUtf8(PleneVerbForm(entry, form, 0), withStress);
       HebWordRec inverted = VavInversiveVerbForm(context, entry, form);

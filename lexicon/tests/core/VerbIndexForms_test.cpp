@@ -130,6 +130,26 @@ TEST_F(VerbIndexForms, FormsOfTheIndexAsTheGrammarWritesThem) {
   }
 }
 
+// Paal verbs without a passive participle are restricted, so the
+// dictionary holds none of their participle forms; verbs that have one keep
+// it.
+TEST_F(VerbIndexForms, PassiveParticiplesOnlyOfVerbsThatHaveThem) {
+  const struct {
+    const char* root;
+    bool hasParticiple;
+  } cases[] = {{"הלך", false}, {"נפל", false}, {"שׂמח", false}, {"רקד", false},
+               {"כתב", true},  {"אבד", true},  {"עסק", true},  {"בטח", true}};
+  for (const auto& c : cases) {
+    const BYTE* entry = lextest::EntryOfRoot(c.root);
+    ASSERT_NE(entry, nullptr) << c.root;
+    HebWordRec form = GenerateVerbForm(context, entry, Binyan::Paal, FormSlot::ParticipleMs);
+    WORD word = GetVerbBinyanWord(entry, Binyan::Paal);
+    for (int slot = FormSlot::ParticipleMs; slot <= FormSlot::ParticipleFp; ++slot)
+      EXPECT_EQ(SkipFormForDatabase(word, form.rootId, Binyan::Paal, slot, 0), !c.hasParticiple)
+          << c.root << " slot " << slot;
+  }
+}
+
 // A hataf vowel never stands before a shva: the shva closes the syllable,
 // which takes the hataf's short vowel instead.
 TEST_F(VerbIndexForms, NoHatafBeforeAShva) {
