@@ -1,6 +1,6 @@
 // libFuzzer target over what the toolkit reads from outside: bitmap resources
-// for the system-colour loader (a packed DIB of any header, palette and size),
-// toolbar resources and binary values of a hand-edited INI file. Besides the sanitizers'
+// for the system-colour loader (a packed DIB of any header, palette and size)
+// and binary values of a hand-edited INI file. Besides the sanitizers'
 // findings it stops on a broken invariant (a trap).
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "toolkit/core/IniBinaryText.h"
-#include "toolkit/core/KWToolBarResource.h"
 #include "toolkit/core/SysColorDib.h"
 
 namespace {
@@ -46,19 +45,10 @@ void CheckIniBinary(const uint8_t* data, size_t size) {
         0);
 }
 
-void CheckToolBarResource(const uint8_t* data, size_t size) {
-  auto res = KWReadToolBarResource(data, size);
-  if (!res) return;
-  constexpr size_t kHeaderBytes = 8;
-  Check(kHeaderBytes + res->ids.size() * 2 <= size);
-  Check(res->cxImage > 0 && res->cyImage > 0);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckDib(data, size);
   CheckIniBinary(data, size);
-  CheckToolBarResource(data, size);
   return 0;
 }

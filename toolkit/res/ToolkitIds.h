@@ -16,3 +16,5 @@
 #define IDB_KW_MDI_BUTTONS 4656
 // The size grip, in the four system greys.
 #define IDB_KW_SIZE_GRIP 32766
+// The hidden-buttons popup's entry that opens the toolbar's customise dialog.
+#define IDS_KW_CUSTOMIZE 4550

@@ -1,6 +1,6 @@
 #include "toolkit/win/CKWMenuBar.h"
 
-IMPLEMENT_DYNAMIC(CKWMenuBar, CControlBar)
+IMPLEMENT_DYNAMIC(CKWMenuBar, CKWControlBar)
 
 BYTE CKWMenuBar::s_bShowFullMenus = 0;
 

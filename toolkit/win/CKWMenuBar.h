@@ -3,10 +3,10 @@
 // the MDI menus handed over, the frame's activation, menu selections.
 #pragma once
 
-#include "classlib/win/CControlBar.h"
+#include "toolkit/win/CKWControlBar.h"
 #include "toolkit/win/CKWMBarWndHook.h"
 
-class CKWMenuBar : public CControlBar {
+class CKWMenuBar : public CKWControlBar {
   DECLARE_DYNAMIC(CKWMenuBar)
 
  public:

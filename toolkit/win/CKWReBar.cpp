@@ -1,3 +1,3 @@
 #include "toolkit/win/CKWReBar.h"
 
-IMPLEMENT_DYNAMIC(CKWReBar, CControlBar)
+IMPLEMENT_DYNAMIC(CKWReBar, CKWControlBar)

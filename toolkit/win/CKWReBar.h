@@ -1,11 +1,11 @@
 // The toolkit's rebar: control bars in the bands of a common-controls rebar.
-// So far its run-time class, by which other bars recognise it; it joins the
-// toolkit's control bar when that is built.
+// So far its run-time class on the toolkit's control bar, by which other bars
+// recognise it.
 #pragma once
 
-#include "classlib/win/CControlBar.h"
+#include "toolkit/win/CKWControlBar.h"
 
-class CKWReBar : public CControlBar {
+class CKWReBar : public CKWControlBar {
   DECLARE_DYNAMIC(CKWReBar)
 
  public:

@@ -1,14 +1,12 @@
-// The control bar's inside rectangle, its bar-list menu, the toolbar
-// resource reader and the hidden-buttons popup's placement.
+// The control bar's inside rectangle, its bar-list menu and the
+// hidden-buttons popup's placement.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <vector>
 
 #include "toolkit/core/KWBarInside.h"
 #include "toolkit/core/KWBarMenu.h"
 #include "toolkit/core/KWHiddenPopup.h"
-#include "toolkit/core/KWToolBarResource.h"
 
 namespace {
 
@@ -69,42 +67,6 @@ TEST(KWBarMenuItems, ItemsCarryTheBarIds) {
   auto items = KWBarMenuItems({{KWBarKind::ToolBar, "A", 59392, true}});
   ASSERT_EQ(items.size(), 1u);
   EXPECT_EQ(items[0].id, 59392u);
-}
-
-std::vector<uint8_t> Words(const std::vector<unsigned>& words) {
-  std::vector<uint8_t> bytes;
-  for (unsigned w : words) {
-    bytes.push_back(static_cast<uint8_t>(w & 0xFF));
-    bytes.push_back(static_cast<uint8_t>(w >> 8));
-  }
-  return bytes;
-}
-
-TEST(KWReadToolBarResource, IdsAreReadOnlyWhenTheyFit) {
-  struct {
-    std::vector<uint8_t> bytes;
-    bool ok;
-    std::vector<unsigned> ids;
-  } const cases[] = {
-      {Words({1, 16, 15, 3, 100, 0, 300}), true, {100, 0, 300}},
-      {Words({1, 16, 15, 0}), true, {}},
-      // Three ids announced, two present.
-      {Words({1, 16, 15, 3, 100, 0}), false, {}},
-      {Words({1, 16, 15, 0xFFFF}), false, {}},
-      {Words({1, 16, 15}), false, {}},
-      {Words({1, 0, 15, 1, 100}), false, {}},
-      // An odd trailing byte does not make a word.
-      {[] { auto b = Words({1, 16, 15, 2, 100}); b.push_back(7); return b; }(), false, {}},
-  };
-  for (const auto& c : cases) {
-    auto res = KWReadToolBarResource(c.bytes.data(), c.bytes.size());
-    ASSERT_EQ(res.has_value(), c.ok) << c.bytes.size();
-    if (!res) continue;
-    EXPECT_EQ(res->ids, c.ids);
-    EXPECT_EQ(res->cxImage, 16);
-    EXPECT_EQ(res->cyImage, 15);
-  }
-  EXPECT_FALSE(KWReadToolBarResource(nullptr, 20).has_value());
 }
 
 TEST(KWHiddenRowWidth, SixButtonsAtMost250) {

@@ -2,7 +2,9 @@
 """Draws the system-colour loader's test bitmaps: make_test_bitmaps.py OUTPUT_DIR
 
 Each is 12 x 4 pixels in six 2-pixel columns: black, dark grey, light grey,
-white, light grey again and red, in several layouts of the same picture."""
+white, light grey again and red, in several layouts of the same picture.
+Besides them the toolbar tests' images: 16 x 15 squares of one colour each
+on the light grey that becomes the button face."""
 import os
 import struct
 import sys
@@ -56,6 +58,26 @@ def info_v5(bits, image):
     return head + rest
 
 
+# The toolbar tests' images, in button order.
+TOOLBAR_COLOURS = [(220, 30, 30), (30, 170, 30), (30, 30, 220), (230, 200, 20), (128, 128, 128),
+                   (200, 40, 200)]
+IMAGE_W, IMAGE_H = 16, 15
+
+
+def toolbar_bitmap():
+    width = IMAGE_W * len(TOOLBAR_COLOURS)
+    out = b""
+    for y in reversed(range(IMAGE_H)):
+        row = bytearray()
+        for x in range(width):
+            inside = 2 <= x % IMAGE_W < IMAGE_W - 2 and 2 <= y < IMAGE_H - 2
+            r, g, b = TOOLBAR_COLOURS[x // IMAGE_W] if inside else (192, 192, 192)
+            row += bytes((b, g, r))
+        out += bytes(row.ljust((len(row) + 3) & ~3, b"\0"))
+    info = struct.pack("<IiiHHIIiiII", 40, width, IMAGE_H, 1, 24, 0, len(out), 2835, 2835, 0, 0)
+    return file_of(info, b"", out)
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
@@ -65,6 +87,7 @@ def main():
         "syscolor8.bmp": file_of(info40(8, 0, p8), palette_bytes(256), p8),
         "syscolor8short.bmp": file_of(info40(8, len(PALETTE), p8), palette_bytes(len(PALETTE)), p8),
         "syscolor4v5.bmp": file_of(info_v5(4, p4), palette_bytes(16), p4),
+        "kwtest_toolbar.bmp": toolbar_bitmap(),
     }
     for name, data in files.items():
         with open(os.path.join(out, name), "wb") as f:

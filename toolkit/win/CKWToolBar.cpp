@@ -1,0 +1,449 @@
+#include "toolkit/win/CKWToolBar.h"
+
+#include <algorithm>
+
+#include "classlib/core/ToolBarResource.h"
+#include "classlib/win/AfxState.h"
+#include "classlib/win/CCmdUI.h"
+#include "classlib/win/CFrameWnd.h"
+#include "classlib/win/CWinApp.h"
+#include "classlib/win/ToolBarButtonState.h"
+#include "toolkit/win/CKWExpButton.h"
+#include "toolkit/win/CKWGlobalData.h"
+#include "toolkit/win/CKWMemDC.h"
+
+IMPLEMENT_DYNAMIC(CKWToolBar, CKWControlBar)
+
+BEGIN_MESSAGE_MAP(CKWToolBar, CKWControlBar)
+  ON_WM_CREATE()
+  ON_WM_NCCREATE()
+  ON_WM_NCHITTEST()
+  ON_WM_NCCALCSIZE()
+  ON_WM_WINDOWPOSCHANGING()
+  ON_WM_SYSCOLORCHANGE()
+  ON_WM_LBUTTONUP()
+  ON_WM_PAINT()
+  ON_MESSAGE(TB_SETBUTTONSIZE, OnSetSizeMessage)
+  ON_MESSAGE(TB_SETBITMAPSIZE, OnSetSizeMessage)
+  ON_MESSAGE(TB_SETDRAWTEXTFLAGS, OnSetDrawTextFlags)
+  ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+  ON_NOTIFY_REFLECT(TBN_DROPDOWN, OnDropDown)
+  ON_NOTIFY_REFLECT(TBN_HOTITEMCHANGE, OnHotItemChange)
+END_MESSAGE_MAP()
+
+namespace {
+constexpr int kDefaultButtonWidth = 23;
+constexpr int kDefaultButtonHeight = 22;
+constexpr int kDefaultImageWidth = 16;
+constexpr int kDefaultImageHeight = 15;
+constexpr int kToolBarBorderEnd = 3;
+// A button is this much larger than its image, each way.
+constexpr int kButtonMargin = 7;
+constexpr int kSeparatorWidth = 8;
+constexpr int kFlatSeparatorWidth = 6;
+constexpr int kComCtl472 = 0x40048;
+constexpr int kComCtl471 = 0x40047;
+constexpr DWORD kCbrsAll = 0x40FFFF;
+constexpr DWORD kWindowStyleBits = 0xFFBF0000;
+constexpr DWORD kControlStyleAlways = CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NOMOVEY;
+
+// A resource of the program's modules, found as the class library finds them.
+HRSRC FindProgramResource(UINT nID, LPCSTR lpszType, HINSTANCE* phInst) {
+  *phInst = AfxFindResourceHandle(MAKEINTRESOURCEA(nID), lpszType);
+  return ::FindResourceA(*phInst, MAKEINTRESOURCEA(nID), lpszType);
+}
+}  // namespace
+
+CKWToolBar::CKWToolBar()
+    : m_sizeImage(kDefaultImageWidth, kDefaultImageHeight),
+      m_sizeButton(kDefaultButtonWidth, kDefaultButtonHeight) {
+  m_cyTopBorder = kToolBarBorderEnd;
+  m_cyBottomBorder = kToolBarBorderEnd;
+}
+
+CKWToolBar::~CKWToolBar() {
+  if (m_hbmImageWell != nullptr) ::DeleteObject(m_hbmImageWell);
+  m_nCount = 0;
+}
+
+BOOL CKWToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
+  return CreateEx(pParentWnd, 0, dwStyle, GetBorders(), nID);
+}
+
+BOOL CKWToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders,
+                          UINT nID) {
+  SetBorders(&rcBorders);
+  m_dwStyle = dwStyle & kCbrsAll;
+  if (nID == AFX_IDW_TOOLBAR) m_dwStyle |= CBRS_HIDE_INPLACE;
+  INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&icc);
+  DWORD dwWndStyle = (dwStyle & kWindowStyleBits) | kControlStyleAlways | dwCtrlStyle;
+  if (!CWnd::CreateEx(0, TOOLBARCLASSNAMEA, nullptr, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd,
+                      nID))
+    return FALSE;
+  SetSizes(m_sizeButton, m_sizeImage);
+  SetFont(&m_fontNormal, TRUE);
+  return TRUE;
+}
+
+BOOL CKWToolBar::PreCreateWindow(CREATESTRUCTA& cs) {
+  if (!CKWControlBar::PreCreateWindow(cs)) return FALSE;
+  if (m_bCustomize) cs.style |= CCS_ADJUSTABLE | TBSTYLE_ALTDRAG;
+  cs.style |= WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  return TRUE;
+}
+
+int CKWToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+  if (CKWControlBar::OnCreate(lpCreateStruct) == -1) return -1;
+  if (!HasChevron()) return 0;
+  m_pChevron = new CKWExpButton;
+  if (!m_pChevron->Create(this, ID_KW_CUSTOMIZE)) {
+    delete m_pChevron;
+    m_pChevron = nullptr;
+    return -1;
+  }
+  return 0;
+}
+
+BOOL CKWToolBar::OnNcCreate(LPCREATESTRUCT lpCreateStruct) {
+  if (!static_cast<BOOL>(Default())) return FALSE;
+  CWnd* pOwner = GetOwner();
+  if (pOwner != nullptr) SendMessage(TB_SETPARENT, reinterpret_cast<WPARAM>(pOwner->m_hWnd));
+  SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+  return TRUE;
+}
+
+void CKWToolBar::SetOwner(CWnd* pOwnerWnd) {
+  if (m_hWnd != nullptr && pOwnerWnd != nullptr)
+    SendMessage(TB_SETPARENT, reinterpret_cast<WPARAM>(pOwnerWnd->m_hWnd));
+  CWnd::SetOwner(pOwnerWnd);
+}
+
+// ---- Buttons and images.
+
+void CKWToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage) {
+  m_sizeButton = sizeButton;
+  m_sizeImage = sizeImage;
+  if (m_hWnd == nullptr) return;
+  SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(sizeImage.cx, sizeImage.cy));
+  SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(sizeButton.cx, sizeButton.cy));
+  m_bDelayedButtonLayout = TRUE;
+  Invalidate();
+}
+
+LRESULT CKWToolBar::OnSetSizeMessage(WPARAM wParam, LPARAM lParam) {
+  // Older controls size their buttons for the flat style only while they have it.
+  DWORD dwStyle = GetStyle();
+  bool bAddFlat = KWGetGlobalData().GetComCtlVersion() > kComCtl471;
+  if (bAddFlat) ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(dwStyle | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT));
+  const MSG& msg = AfxGetThreadState()->m_lastSentMsg;
+  LRESULT lResult = DefWindowProc(msg.message, wParam, lParam);
+  if (bAddFlat) ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(dwStyle));
+  return lResult;
+}
+
+LRESULT CKWToolBar::OnSetDrawTextFlags(WPARAM wParam, LPARAM lParam) {
+  m_dwDrawTextMask = static_cast<DWORD>(wParam);
+  m_dwDrawTextFlags = static_cast<DWORD>(lParam);
+  return DefWindowProc(TB_SETDRAWTEXTFLAGS, wParam, lParam);
+}
+
+BOOL CKWToolBar::SetButtons(const UINT* lpIDArray, int nIDCount) {
+  while (SendMessage(TB_BUTTONCOUNT) > 0) SendMessage(TB_DELETEBUTTON, 0);
+  m_nCount = 0;
+  bool bNarrow = (GetStyle() & TBSTYLE_FLAT) || KWGetGlobalData().GetComCtlVersion() == kComCtl472;
+  int iImage = 0;
+  for (int i = 0; i < nIDCount; ++i) {
+    TBBUTTON button = {};
+    button.fsState = TBSTATE_ENABLED;
+    button.iString = -1;
+    UINT nID = lpIDArray != nullptr ? lpIDArray[i] : 0;
+    if (lpIDArray != nullptr && nID == 0) {
+      button.fsStyle = TBSTYLE_SEP;
+      button.iBitmap = bNarrow ? kFlatSeparatorWidth : kSeparatorWidth;
+    } else if (lpIDArray != nullptr) {
+      button.idCommand = static_cast<int>(nID);
+      button.iBitmap = iImage++;
+    }
+    if (!SendMessage(TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button))) return FALSE;
+  }
+  m_nCount = nIDCount;
+  m_bDelayedButtonLayout = TRUE;
+  UnhideAll();
+  return TRUE;
+}
+
+BOOL CKWToolBar::LoadToolBar(UINT nIDResource) {
+  HINSTANCE hInst = nullptr;
+  HRSRC hRsrc = FindProgramResource(nIDResource, RT_TOOLBAR, &hInst);
+  HGLOBAL hGlobal = hRsrc != nullptr ? ::LoadResource(hInst, hRsrc) : nullptr;
+  const void* pData = hGlobal != nullptr ? ::LockResource(hGlobal) : nullptr;
+  if (pData == nullptr) return FALSE;
+  // The ids are read only when the resource holds as many as it announces.
+  ToolBarResource res;
+  if (!ParseToolBarResource(static_cast<const BYTE*>(pData), ::SizeofResource(hInst, hRsrc), &res) ||
+      res.cxImage <= 0 || res.cyImage <= 0)
+    return FALSE;
+  DWORD dwStyle = GetStyle();
+  ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(dwStyle | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT));
+  BOOL bResult = SetButtons(res.ids.data(), static_cast<int>(res.ids.size()));
+  if (bResult) {
+    SetSizes(CSize(res.cxImage + kButtonMargin, res.cyImage + kButtonMargin),
+             CSize(res.cxImage, res.cyImage));
+    bResult = LoadBitmap(nIDResource);
+  }
+  ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(dwStyle));
+  m_entries.clear();
+  for (int i = 0; i < GetButtonCount(); ++i) {
+    CKWToolButtonEntry entry;
+    GetButton(i, &entry.button);
+    entry.bInitiallyHidden = SendMessage(TB_ISBUTTONHIDDEN, static_cast<WPARAM>(entry.button.idCommand)) != 0;
+    m_entries.push_back(std::move(entry));
+  }
+  return bResult;
+}
+
+BOOL CKWToolBar::LoadBitmap(UINT nIDResource) {
+  HINSTANCE hInst = nullptr;
+  HRSRC hRsrc = FindProgramResource(nIDResource, RT_BITMAP, &hInst);
+  HBITMAP hbm = hRsrc != nullptr ? LoadSysColorBitmap(hInst, hRsrc) : nullptr;
+  if (hbm == nullptr) return FALSE;
+  if (!AddReplaceBitmap(hbm)) {
+    ::DeleteObject(hbm);
+    return FALSE;
+  }
+  m_nBitmapId = nIDResource;
+  return TRUE;
+}
+
+BOOL CKWToolBar::SetBitmap(HBITMAP hbmImageWell) {
+  m_nBitmapId = 0;
+  return hbmImageWell != nullptr && AddReplaceBitmap(hbmImageWell);
+}
+
+BOOL CKWToolBar::AddReplaceBitmap(HBITMAP hbmImageWell) {
+  BITMAP bm = {};
+  if (::GetObjectA(hbmImageWell, sizeof bm, &bm) == 0 || m_sizeImage.cx <= 0) return FALSE;
+  int nImages = bm.bmWidth / m_sizeImage.cx;
+  if (m_hbmImageWell == nullptr) {
+    TBADDBITMAP add = {nullptr, reinterpret_cast<UINT_PTR>(hbmImageWell)};
+    if (SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(nImages), reinterpret_cast<LPARAM>(&add)) != 0)
+      return FALSE;
+  } else {
+    TBREPLACEBITMAP replace = {nullptr, reinterpret_cast<UINT_PTR>(m_hbmImageWell), nullptr,
+                               reinterpret_cast<UINT_PTR>(hbmImageWell), nImages};
+    if (!SendMessage(TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace))) return FALSE;
+    ::DeleteObject(m_hbmImageWell);
+  }
+  m_hbmImageWell = hbmImageWell;
+  Invalidate();
+  return TRUE;
+}
+
+void CKWToolBar::OnSysColorChange() {
+  if (m_nBitmapId == 0 || m_hbmImageWell == nullptr) return;
+  HINSTANCE hInst = nullptr;
+  HRSRC hRsrc = FindProgramResource(m_nBitmapId, RT_BITMAP, &hInst);
+  HBITMAP hbm = hRsrc != nullptr ? LoadSysColorBitmap(hInst, hRsrc) : nullptr;
+  if (hbm != nullptr && !AddReplaceBitmap(hbm)) ::DeleteObject(hbm);
+}
+
+int CKWToolBar::GetButtonCount() const {
+  return static_cast<int>(::SendMessageA(m_hWnd, TB_BUTTONCOUNT, 0, 0));
+}
+
+BOOL CKWToolBar::GetButton(int nIndex, TBBUTTON* pButton) const {
+  *pButton = TBBUTTON{};
+  return static_cast<BOOL>(::SendMessageA(m_hWnd, TB_GETBUTTON, static_cast<WPARAM>(nIndex),
+                                          reinterpret_cast<LPARAM>(pButton)));
+}
+
+void CKWToolBar::SetButton(int nIndex, const TBBUTTON& button) {
+  TBBUTTON current;
+  if (!GetButton(nIndex, &current) || SameToolBarButton(current, button)) return;
+  TBBUTTON replacement = button;
+  // The control shows no half-replaced bar.
+  DWORD dwStyle = GetStyle();
+  ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(dwStyle & ~WS_VISIBLE));
+  SendMessage(TB_DELETEBUTTON, static_cast<WPARAM>(nIndex));
+  SendMessage(TB_INSERTBUTTONA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&replacement));
+  ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(dwStyle));
+  bool bHiddenChanged = ((current.fsState ^ button.fsState) & TBSTATE_HIDDEN) != 0;
+  CKWToolButtonEntry* pEntry = EntryOf(static_cast<UINT>(button.idCommand));
+  if (bHiddenChanged && (button.fsStyle & TBSTYLE_SEP) && pEntry != nullptr &&
+      pEntry->pControl != nullptr) {
+    m_bDelayedButtonLayout = TRUE;
+    PositionControl(pEntry->pControl);
+  }
+  bool bSameShape = ((current.fsStyle ^ button.fsStyle) & TBSTYLE_SEP) == 0 &&
+                    (!(button.fsStyle & TBSTYLE_SEP) || current.iBitmap == button.iBitmap);
+  if (bSameShape) {
+    CRect rect;
+    if (SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&rect)))
+      InvalidateRect(&rect, FALSE);
+  } else {
+    Invalidate(FALSE);
+  }
+}
+
+int CKWToolBar::CommandToIndex(UINT nIDFind) const {
+  return static_cast<int>(::SendMessageA(m_hWnd, TB_COMMANDTOINDEX, nIDFind, 0));
+}
+
+UINT CKWToolBar::GetItemID(int nIndex) const {
+  TBBUTTON button;
+  GetButton(nIndex, &button);
+  return static_cast<UINT>(button.idCommand);
+}
+
+void CKWToolBar::GetItemRect(int nIndex, LPRECT lpRect) const {
+  RunDelayedLayout();
+  if (!::SendMessageA(m_hWnd, TB_GETITEMRECT, static_cast<WPARAM>(nIndex),
+                      reinterpret_cast<LPARAM>(lpRect)))
+    ::SetRectEmpty(lpRect);
+}
+
+UINT CKWToolBar::GetButtonStyle(int nIndex) const {
+  TBBUTTON button;
+  GetButton(nIndex, &button);
+  return ToolBarStyleWord(button);
+}
+
+void CKWToolBar::SetButtonStyle(int nIndex, UINT nStyle) {
+  TBBUTTON button;
+  if (!GetButton(nIndex, &button)) return;
+  TBBUTTON changed = button;
+  SetToolBarStyleWord(&changed, nStyle);
+  if (changed.fsStyle == button.fsStyle && changed.fsState == button.fsState) return;
+  SetButton(nIndex, changed);
+  m_bDelayedButtonLayout = TRUE;
+}
+
+void CKWToolBar::GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const {
+  TBBUTTON button;
+  GetButton(nIndex, &button);
+  nID = static_cast<UINT>(button.idCommand);
+  nStyle = ToolBarStyleWord(button);
+  iImage = button.iBitmap;
+}
+
+void CKWToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage) {
+  TBBUTTON button;
+  if (!GetButton(nIndex, &button)) return;
+  TBBUTTON changed = button;
+  changed.idCommand = static_cast<int>(nID);
+  SetToolBarStyleWord(&changed, nStyle);
+  changed.iBitmap = iImage;
+  if (SameToolBarButton(changed, button)) return;
+  SetButton(nIndex, changed);
+  m_bDelayedButtonLayout = TRUE;
+}
+
+BOOL CKWToolBar::SetButtonText(int nIndex, LPCSTR lpszText) {
+  auto it = std::find_if(m_strings.begin(), m_strings.end(),
+                         [&](const std::pair<CString, int>& s) { return s.first == lpszText; });
+  int iString = 0;
+  if (it != m_strings.end()) {
+    iString = it->second;
+  } else {
+    // The control takes a list of strings, each ending in a NUL, the list in another.
+    CString strList(lpszText);
+    std::vector<char> buffer(static_cast<size_t>(strList.GetLength()) + 2, '\0');
+    std::copy(static_cast<LPCSTR>(strList), static_cast<LPCSTR>(strList) + strList.GetLength(),
+              buffer.begin());
+    iString = static_cast<int>(SendMessage(TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(buffer.data())));
+    if (iString == -1) return FALSE;
+    m_strings.emplace_back(strList, iString);
+  }
+  TBBUTTON button;
+  if (!GetButton(nIndex, &button)) return FALSE;
+  if (button.iString != iString) {
+    button.iString = iString;
+    SetButton(nIndex, button);
+    CFrameWnd* pFrame = GetDockingFrame();
+    if (pFrame != nullptr) pFrame->RecalcLayout();
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  }
+  return TRUE;
+}
+
+CString CKWToolBar::GetButtonText(int nIndex) const {
+  TBBUTTON button;
+  GetButton(nIndex, &button);
+  for (const auto& s : m_strings)
+    if (s.second == button.iString) return s.first;
+  return CString();
+}
+
+// ---- Items.
+
+void CKWToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
+  CKWToolCmdUI state(this);
+  state.m_pOther = this;
+  state.m_nIndexMax = static_cast<UINT>(GetButtonCount());
+  for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
+    TBBUTTON button;
+    GetButton(static_cast<int>(state.m_nIndex), &button);
+    if (button.fsStyle & TBSTYLE_SEP) continue;
+    state.m_nID = static_cast<UINT>(button.idCommand);
+    // The bar's own handler first, then the frame's.
+    if (CWnd::OnCmdMsg(state.m_nID, CN_UPDATE_COMMAND_UI, &state, nullptr)) continue;
+    state.DoUpdate(pTarget, bDisableIfNoHndler);
+  }
+  UpdateDialogControls(pTarget, bDisableIfNoHndler);
+}
+
+INT_PTR CKWToolBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const {
+  INT_PTR nHit = CKWControlBar::OnToolHitTest(point, pTI);
+  if (nHit != -1) return nHit;
+  for (int i = 0; i < GetButtonCount(); ++i) {
+    TBBUTTON button;
+    GetButton(i, &button);
+    if (button.fsStyle & TBSTYLE_SEP) continue;
+    CRect rect;
+    GetItemRect(i, &rect);
+    // The edge between two buttons belongs to the left and upper one.
+    rect.right += 1;
+    rect.bottom += 1;
+    if (!rect.PtInRect(point)) continue;
+    if (button.idCommand == 0) return -1;
+    if (pTI != nullptr && pTI->cbSize >= TTTOOLINFOA_V1_SIZE) {
+      pTI->hwnd = m_hWnd;
+      pTI->rect = rect;
+      pTI->uId = static_cast<UINT_PTR>(button.idCommand);
+      pTI->lpszText = LPSTR_TEXTCALLBACKA;
+    }
+    return button.idCommand;
+  }
+  return -1;
+}
+
+// ---- The window.
+
+void CKWToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp) {
+  CRect inside(0, 0, 0, 0);
+  CalcInsideRect(inside, (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0);
+  RECT& rc = lpncsp->rgrc[0];
+  rc.left += inside.left;
+  rc.top += inside.top;
+  rc.right += inside.right;
+  rc.bottom += inside.bottom;
+}
+
+void CKWToolBar::OnWindowPosChanging(WINDOWPOS* lpWndPos) {
+  // The class library's handling, without the border repaint of the control bar.
+  DWORD dwStyle = m_dwStyle;
+  m_dwStyle &= ~CBRS_BORDER_ANY;
+  CControlBar::OnWindowPosChanging(lpWndPos);
+  m_dwStyle = dwStyle;
+  if ((m_dwStyle & CBRS_SIZE_DYNAMIC) && !(lpWndPos->flags & SWP_NOSIZE)) Invalidate();
+}
+
+void CKWToolBar::OnLButtonUp(UINT nFlags, CPoint point) {
+  if (m_bCapture) {
+    m_bCapture = 0;
+    ::ReleaseCapture();
+    Invalidate();
+  }
+  Default();
+}
