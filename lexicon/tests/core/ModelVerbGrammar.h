@@ -102,10 +102,19 @@ inline std::string Canonical(const std::string& utf8) {
   return WordToUtf8(record);
 }
 
+// A form with its alternatives (separated by ','), canonical part by part.
+inline std::string CanonicalAlternatives(const std::string& list) {
+  std::string result;
+  std::istringstream in(list);
+  for (std::string form; std::getline(in, form, ',');)
+    result += (result.empty() ? "" : ",") + Canonical(form);
+  return result;
+}
+
 inline std::vector<std::string> CanonicalWords(const std::string& text) {
   std::vector<std::string> words;
   std::istringstream in(text);
-  for (std::string word; in >> word;) words.push_back(Canonical(word));
+  for (std::string word; in >> word;) words.push_back(CanonicalAlternatives(word));
   return words;
 }
 

@@ -4,7 +4,6 @@
 // no form for the person), and the stress of a few forms.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -169,12 +168,7 @@ const SuffixTable kTables[] = {
 // A comma list canonical form by form, so that the table may type marks in
 // any order.
 std::string CanonicalList(const std::string& list) {
-  if (list == "-") return "";
-  std::string result;
-  std::istringstream in(list);
-  for (std::string form; std::getline(in, form, ',');)
-    result += (result.empty() ? "" : ",") + lextest::Canonical(form);
-  return result;
+  return list == "-" ? "" : lextest::CanonicalAlternatives(list);
 }
 
 TEST_F(ObjectSuffixGolden, EveryPersonOfEverySlotIsAsTheGrammarWritesIt) {
