@@ -41,7 +41,7 @@ CSize KWMeasureMenuItem(const KWMenuItemMeasure& item, const KWMenuMetrics& m) {
   if (item.kind == KWMenuItemKind::kChevron)
     size.cy = m.cyMenu + 1;
   else if (item.kind != KWMenuItemKind::kSeparator)
-    size.cy = std::max(size.cy, m.cyMenu);
+    size.cy = std::max<LONG>(size.cy, m.cyMenu);
   if (!m.flatLook) return size;
 
   // The flat look's items draw the menu's frame between them.

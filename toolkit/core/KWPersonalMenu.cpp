@@ -13,12 +13,13 @@ bool IsRare(const KWPersonalItem& item) {
 
 }  // namespace
 
-KWChevronChange KWPlanChevron(const std::vector<KWPersonalItem>& items, bool bExpanded) {
+KWChevronChange KWPlanChevron(const std::vector<KWPersonalItem>& items, bool bExpanded,
+                              bool bForce) {
   auto found = std::find_if(items.begin(), items.end(), IsChevron);
   bool present = found != items.end();
-  bool strayed = present && found + 1 != items.end();
+  bool force = bForce || (present && found + 1 != items.end());
   KWChevronChange change;
-  change.remove = present && (bExpanded || strayed);
+  change.remove = present && (bExpanded || force);
   change.add = !bExpanded && (!present || change.remove) && KWHasHiddenItems(items);
   return change;
 }

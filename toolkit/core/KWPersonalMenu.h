@@ -20,13 +20,15 @@ struct KWPersonalItem {
   UINT flags = 0;  // kKWRarelyUsed as converted; the run ends are marked here
 };
 
-// What the chevron item needs: taken out (shown menus, or it strayed from the
-// end), and put at the end (a collapsed menu that hides something and has none).
+// What the chevron item needs: taken out (shown menus, forced, or it strayed
+// from the end), and put at the end (a collapsed menu that hides something
+// and has none).
 struct KWChevronChange {
   bool remove = false;
   bool add = false;
 };
-KWChevronChange KWPlanChevron(const std::vector<KWPersonalItem>& items, bool bExpanded);
+KWChevronChange KWPlanChevron(const std::vector<KWPersonalItem>& items, bool bExpanded,
+                              bool bForce = false);
 
 // Some item other than the chevron is rarely used.
 bool KWHasHiddenItems(const std::vector<KWPersonalItem>& items);

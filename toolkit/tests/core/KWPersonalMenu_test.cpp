@@ -62,20 +62,21 @@ TEST(KWPersonalMenu, RunEndsAreMarkedAgainstCommonNeighbours) {
 TEST(KWPersonalMenu, ChevronOnlyWhenSomethingHidesAndNeverTwice) {
   struct {
     const char* shape;
-    bool expanded;
+    bool expanded, force;
     bool remove, add;
   } const cases[] = {
-      {"crc", false, false, true},
-      {"crc>", false, false, false},  // already there
-      {"ccc", false, false, false},   // nothing hidden
-      {"ccc>", false, false, false},  // stays until the menu is shown in full
-      {"crc>", true, true, false},    // full menus drop it
-      {"crc", true, false, false},
-      {"c>rc", false, true, true},    // strayed from the end: moved there
-      {"c>cc", false, true, false},
+      {"crc", false, false, false, true},
+      {"crc>", false, false, false, false},  // already there
+      {"ccc", false, false, false, false},   // nothing hidden
+      {"ccc>", false, false, false, false},  // stays until the menu is shown in full
+      {"crc>", true, false, true, false},    // full menus drop it
+      {"crc", true, false, false, false},
+      {"c>rc", false, false, true, true},    // strayed from the end: moved there
+      {"c>cc", false, false, true, false},
+      {"crc>", false, true, true, true},     // forced: put back afresh
   };
   for (const auto& c : cases) {
-    KWChevronChange change = KWPlanChevron(Menu(c.shape), c.expanded);
+    KWChevronChange change = KWPlanChevron(Menu(c.shape), c.expanded, c.force);
     EXPECT_EQ(change.remove, c.remove) << c.shape;
     EXPECT_EQ(change.add, c.add) << c.shape;
   }
