@@ -194,7 +194,7 @@ int SelectImperativeFormType(int binyan, int p, const BYTE* root, int slot) {
         if (IsRoot(root, Bet, Vav, Alef)) return 0;
         return GeminateRootType(root, 7);
       }
-      return Lookup({{{1}, 31}, {{2, 9, 10}, 34}, {{3, 23}, 32}, {{4}, 35}, {{5}, 64},
+      return Lookup({{{1, 74}, 31}, {{2, 9, 10}, 34}, {{3, 23}, 32}, {{4}, 35}, {{5}, 64},
                      {{7, 41}, 49}, {{8}, 50}, {{11, 21}, 4}, {{12, 13, 25}, 39},
                      {{14, 15, 37}, 40}, {{17}, 54}, {{18}, 55}, {{22}, 65}, {{26}, 58},
                      {{27}, 57}, {{31}, 56}, {{35}, 61}},
