@@ -283,4 +283,69 @@ TEST_F(CoolMenuTest, TheOpenMenuShowsImagesChecksAndTheChevronInBothLooks) {
   }
 }
 
+// Chooses the chevron (the last item) in the first popup, then pictures the
+// popup that opens again in full and closes it.
+struct ChevronRun {
+  int step = 0;
+  HWND hFirst = nullptr;
+  int itemsShown = 0;
+  RgbImage image;
+};
+ChevronRun g_chevron;
+HMENU g_hChevronMenu = nullptr;
+
+void SendKeys(std::initializer_list<WORD> vks) {
+  std::vector<INPUT> keys;
+  for (WORD vk : vks) {
+    INPUT key = {};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = vk;
+    keys.push_back(key);
+    key.ki.dwFlags = KEYEVENTF_KEYUP;
+    keys.push_back(key);
+  }
+  ::SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+}
+
+void CALLBACK ChooseChevronThenClose(HWND, UINT, UINT_PTR nTimer, DWORD) {
+  HWND hMenu = OpenMenuWindow();
+  if (hMenu == nullptr) return;
+  if (g_chevron.step == 0) {
+    g_chevron.hFirst = hMenu;
+    g_chevron.step = 1;
+    SendKeys({VK_UP, VK_RETURN});
+  } else if (hMenu != g_chevron.hFirst) {
+    ::KillTimer(nullptr, nTimer);
+    ::UpdateWindow(hMenu);
+    g_chevron.itemsShown = ::GetMenuItemCount(g_hChevronMenu);
+    g_chevron.image = CaptureWindow(hMenu);
+    g_chevron.step = 2;
+    SendKeys({VK_ESCAPE});
+  }
+}
+
+TEST_F(CoolMenuTest, ChoosingTheChevronOpensThePopupAgainInFull) {
+  ASSERT_TRUE(m_cool.LoadToolbar(IDR_KWTEST_TOOLBAR));
+  const UINT rare[] = {ID_KWTEST_COOL_RARE1, ID_KWTEST_COOL_RARE2};
+  m_cool.AddHiddenCommands(rare, 2);
+  m_cool.ClearRecentItems();
+  m_frame.SetForegroundWindow();
+  g_chevron = ChevronRun();
+  g_hChevronMenu = m_hPopup;
+  CKWPopupMenu tracking;
+  ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, ChooseChevronThenClose);
+  EXPECT_EQ(CKWPopupMenu::TrackMenu(m_hPopup, TPM_LEFTALIGN, 60, 60, &m_frame, FALSE), 0u);
+  ASSERT_EQ(g_chevron.step, 2);
+  SaveScreenshot(g_chevron.image, "toolkit_coolmenu_full");
+  // Every item, and no chevron.
+  EXPECT_EQ(g_chevron.itemsShown, kMenuItems);
+  EXPECT_EQ(g_bKWExpandedMenus, FALSE);
+}
+
+TEST_F(CoolMenuTest, TheChevronCommandHasItsText) {
+  CString text;
+  ASSERT_TRUE(text.LoadString(kKWFullMenusCommand));
+  EXPECT_STREQ(text, "Display full menus");
+}
+
 }  // namespace
