@@ -106,13 +106,7 @@ void CKWExpButton::OnLButtonDown(UINT nFlags, CPoint point) {
   }
   rect.right -= 1;
   rect.bottom -= 1;
-  m_pPopup = new CKWExpMenuWnd(this, KWM_EXPMENU_CLOSED);
-  if (!m_pPopup->Create(rect, m_pToolBar)) {
-    // A popup whose window never came is deleted here; one whose window
-    // came and went deleted itself.
-    if (m_pPopup->m_hWnd == nullptr && !m_pPopup->IsDestroying()) delete m_pPopup;
-    m_pPopup = nullptr;
-  }
+  m_pPopup = CKWExpMenuWnd::Open(this, KWM_EXPMENU_CLOSED, rect, m_pToolBar);
   RedrawWindow(nullptr, nullptr, kRedrawNow);
 }
 

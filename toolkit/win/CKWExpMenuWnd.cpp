@@ -98,6 +98,24 @@ BOOL CKWExpMenuWnd::Create(CRect rectButton, CKWToolBar* pSourceToolbar) {
   return TRUE;
 }
 
+CKWExpMenuWnd* CKWExpMenuWnd::Open(CWnd* pNotifyWnd, UINT nNotifyMsg, CRect rectButton,
+                                   CKWToolBar* pSourceToolbar) {
+  auto* pPopup = new CKWExpMenuWnd(pNotifyWnd, nNotifyMsg);
+  bool bDeleted = false;
+  pPopup->m_pbDeleted = &bDeleted;
+  BOOL bCreated = pPopup->Create(rectButton, pSourceToolbar);
+  if (bDeleted) return nullptr;
+  pPopup->m_pbDeleted = nullptr;
+  if (bCreated) return pPopup;
+  delete pPopup;
+  return nullptr;
+}
+
+void CKWExpMenuWnd::PostNcDestroy() {
+  if (m_pbDeleted != nullptr) *m_pbDeleted = true;
+  delete this;
+}
+
 BOOL CKWExpMenuWnd::DestroyWindow() {
   if (m_bDestroying) return TRUE;
   m_bDestroying = TRUE;

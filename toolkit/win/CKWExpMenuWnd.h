@@ -45,16 +45,20 @@ class CKWExpMenuWnd : public CWnd {
   ~CKWExpMenuWnd() override;
 
   // Creates, sizes, places and shows the popup beside the chevron's screen
-  // rectangle. FALSE when the window cannot be made.
+  // rectangle. FALSE when the window cannot be made; a window that was made
+  // and went has deleted the object.
   BOOL Create(CRect rectButton, CKWToolBar* pSourceToolbar);
+  // A new popup, created and shown; nullptr, with nothing left behind, when
+  // it cannot be made.
+  static CKWExpMenuWnd* Open(CWnd* pNotifyWnd, UINT nNotifyMsg, CRect rectButton,
+                             CKWToolBar* pSourceToolbar);
   // Destroys once; later calls, during the destruction, do nothing.
   BOOL DestroyWindow() override;
-  BOOL IsDestroying() const { return m_bDestroying; }
   CKWHiddenButtonsToolbar& GetButtonsBar() { return m_wndButtons; }
   CKWToolBar* GetSourceToolbar() const { return m_pSourceToolbar; }
 
  protected:
-  void PostNcDestroy() override { delete this; }
+  void PostNcDestroy() override;
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnDestroy();
   afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
@@ -79,6 +83,8 @@ class CKWExpMenuWnd : public CWnd {
   UINT m_nNotifyMsg;
   CWnd* m_pNotifyWnd;
   BOOL m_bDestroying = FALSE;
+  // Told when the object deletes itself while Open waits for Create.
+  bool* m_pbDeleted = nullptr;
 };
 
 // Opens the edge where a popup touches its button: a line in color.
