@@ -347,6 +347,23 @@ TEST_F(ShortRowTest, TheChevronShowsAndListsTheHiddenButtonsInItsPopup) {
   EXPECT_EQ(pChevron->GetPopup(), nullptr);
 }
 
+TEST_F(ShortRowTest, ThePopupClosesWhenAnotherWindowIsActivated) {
+  HideForShortRow();
+  CKWExpButton* pChevron = Bar().GetChevron();
+  ASSERT_TRUE(WaitFor([&] { return pChevron->IsWindowVisible() != FALSE; }));
+  CRect rectChevron;
+  pChevron->GetWindowRect(&rectChevron);
+  Click(rectChevron.CenterPoint());
+  ASSERT_TRUE(WaitFor([&] { return pChevron->GetPopup() != nullptr; }));
+  CWnd other;
+  ASSERT_TRUE(CreateShownParent(other, "Other", 80, 40));
+  other.SetActiveWindow();
+  EXPECT_TRUE(WaitFor([&] { return pChevron->GetPopup() == nullptr; }));
+  // The chevron shows itself released.
+  EXPECT_FALSE(pChevron->SendMessage(BM_GETSTATE) & BST_PUSHED);
+  other.DestroyWindow();
+}
+
 TEST_F(ShortRowTest, GrowingTheRowBringsTheHiddenButtonsBackInOrder) {
   HideForShortRow();
   ASSERT_TRUE(Bar().HasHiddenButtons());
