@@ -102,6 +102,24 @@ TEST_F(MenuWndHookTest, AnnouncedMenusReachTheirWindows) {
   ExpectSettingsRestored();
 }
 
+TEST_F(MenuWndHookTest, TheFlatLookTakesTheFrameOffAPopupGivenItsMenu) {
+  for (BOOL bFlat : {FALSE, TRUE}) {
+    KWGetGlobalData().bOfficeLook = bFlat;
+    HWND hMenuWnd = ::CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE, "#32768", "",
+                                      WS_POPUP | WS_THICKFRAME, 0, 0, 10, 10, nullptr, nullptr,
+                                      nullptr, nullptr);
+    ASSERT_NE(hMenuWnd, nullptr);
+    KWAnnounceMenu(m_menu.GetSubMenu(0)->GetSafeHmenu());
+    LONG_PTR style = ::GetWindowLongPtrA(hMenuWnd, GWL_STYLE);
+    LONG_PTR exStyle = ::GetWindowLongPtrA(hMenuWnd, GWL_EXSTYLE);
+    EXPECT_EQ((style & WS_THICKFRAME) != 0, !bFlat);
+    EXPECT_EQ((exStyle & WS_EX_DLGMODALFRAME) != 0, !bFlat);
+    ::DestroyWindow(hMenuWnd);
+  }
+  KWGetGlobalData().bOfficeLook = FALSE;
+  ExpectSettingsRestored();
+}
+
 // Drives the nested popups with real keys and notes the hooks at each step.
 struct NestedRun {
   int step = 0;
