@@ -54,8 +54,11 @@ inline void GrowWindow(HWND hWnd, int dx, int dy) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// A picture of the window once everything it has to paint is painted.
+// A picture of the window, all of it painted afresh: Wine makes a new window
+// surface when a window is resized, so the bits of moved controls that
+// Windows copies are lost there until the controls paint again.
 inline void SavePicture(HWND hWnd, const char* name) {
+  ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   EXPECT_TRUE(WaitFor([] { return HIWORD(::GetQueueStatus(QS_PAINT)) == 0; }));
   SaveScreenshot(CaptureWindow(hWnd), name);
 }
