@@ -257,6 +257,12 @@ LRESULT CKWMenuWndHook::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   } else {
     result = CKWWndHook::WindowProc(msg, wParam, lParam);
   }
+  if (msg == WM_DESTROY) {
+    // The CBT hook missed this window's end (it was busy with another
+    // window): the hook goes now, so that the settings are restored.
+    DeleteHookOf(m_hWnd);
+    return result;
+  }
   if (m_hMenu == nullptr) return result;
 
   const CKWGlobalData& data = KWGetGlobalData();

@@ -246,12 +246,19 @@ struct Picture {
 };
 Picture g_picture;
 
+// The menu loop paints the popup when it gets to it: the picture is taken
+// again on later ticks until the items show (or enough ticks have passed).
+constexpr int kTicksForPaint = 200;
+int g_nPaintTicks = 0;
+
+bool Painted(const RgbImage& image) { return CountPixels(image, IsColor(kRed)) > 0; }
+
 void CALLBACK CaptureAndClose(HWND, UINT, UINT_PTR nTimer, DWORD) {
   HWND hMenu = OpenMenuWindow();
   if (hMenu == nullptr) return;
-  ::KillTimer(nullptr, nTimer);
-  ::UpdateWindow(hMenu);
   g_picture.image = CaptureWindow(hMenu);
+  if (!Painted(g_picture.image) && ++g_nPaintTicks < kTicksForPaint) return;
+  ::KillTimer(nullptr, nTimer);
   g_picture.taken = true;
   INPUT keys[2] = {};
   keys[0].type = keys[1].type = INPUT_KEYBOARD;
@@ -269,6 +276,7 @@ TEST_F(CoolMenuTest, TheOpenMenuShowsImagesChecksAndTheChevronInBothLooks) {
   for (BOOL bFlat : {FALSE, TRUE}) {
     KWGetGlobalData().bOfficeLook = bFlat;
     g_picture = Picture();
+    g_nPaintTicks = 0;
     CKWPopupMenu tracking;
     ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, CaptureAndClose);
     CKWPopupMenu::TrackMenu(m_hPopup, TPM_LEFTALIGN, 60, 60, &m_frame, FALSE);
@@ -315,10 +323,10 @@ void CALLBACK ChooseChevronThenClose(HWND, UINT, UINT_PTR nTimer, DWORD) {
     g_chevron.step = 1;
     SendKeys({VK_UP, VK_RETURN});
   } else if (hMenu != g_chevron.hFirst) {
-    ::KillTimer(nullptr, nTimer);
-    ::UpdateWindow(hMenu);
-    g_chevron.itemsShown = ::GetMenuItemCount(g_hChevronMenu);
     g_chevron.image = CaptureWindow(hMenu);
+    if (!Painted(g_chevron.image) && ++g_nPaintTicks < kTicksForPaint) return;
+    ::KillTimer(nullptr, nTimer);
+    g_chevron.itemsShown = ::GetMenuItemCount(g_hChevronMenu);
     g_chevron.step = 2;
     SendKeys({VK_ESCAPE});
   }
@@ -331,12 +339,14 @@ TEST_F(CoolMenuTest, ChoosingTheChevronOpensThePopupAgainInFull) {
   m_cool.ClearRecentItems();
   m_frame.SetForegroundWindow();
   g_chevron = ChevronRun();
+  g_nPaintTicks = 0;
   g_hChevronMenu = m_hPopup;
   CKWPopupMenu tracking;
   ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, ChooseChevronThenClose);
   EXPECT_EQ(CKWPopupMenu::TrackMenu(m_hPopup, TPM_LEFTALIGN, 60, 60, &m_frame, FALSE), 0u);
   ASSERT_EQ(g_chevron.step, 2);
   SaveScreenshot(g_chevron.image, "toolkit_coolmenu_full");
+  EXPECT_TRUE(Painted(g_chevron.image));
   // Every item, and no chevron.
   EXPECT_EQ(g_chevron.itemsShown, kMenuItems);
   EXPECT_EQ(g_bKWExpandedMenus, FALSE);

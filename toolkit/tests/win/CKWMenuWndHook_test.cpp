@@ -80,6 +80,16 @@ TEST_F(MenuWndHookTest, OnlyPopupMenuWindowsAreHookedAndTheirEndRestoresTheSetti
   ExpectSettingsRestored();
 }
 
+TEST_F(MenuWndHookTest, AWindowEndTheCBTHookMissesStillRestoresTheSettings) {
+  HWND hMenuWnd = ::CreateWindowExA(0, "#32768", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                    nullptr, nullptr);
+  ASSERT_EQ(KWLiveMenuWndHookCount(), 1);
+  KWRemoveMenuCbtHook();
+  ::DestroyWindow(hMenuWnd);
+  KWInstallMenuCbtHook();
+  ExpectSettingsRestored();
+}
+
 TEST_F(MenuWndHookTest, AnnouncedMenusReachTheirWindows) {
   HMENU hPopup = m_menu.GetSubMenu(0)->GetSafeHmenu();
   // Announced first: the next window takes it.
