@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "classlib/tests/win/WndTestSupport.h"
@@ -220,15 +221,28 @@ struct MenuSeen {
 };
 MenuSeen g_menu;
 
+// Dark enough to be the text of a menu item.
+bool IsTextPixel(uint32_t rgb) {
+  return ((rgb >> 16) & 0xFF) < 0x80 && ((rgb >> 8) & 0xFF) < 0x80 && (rgb & 0xFF) < 0x80;
+}
+
+// Looks at the open menu once it has drawn its items, then closes it.
 void CALLBACK WatchForMenu(HWND, UINT, UINT_PTR, DWORD) {
   HWND hMenu = OpenMenuWindow();
   if (hMenu == nullptr || g_menu.bSeen) return;
-  g_menu.bSeen = true;
-  ::GetWindowRect(hMenu, &g_menu.rect);
+  CRect rect;
+  ::GetWindowRect(hMenu, &rect);
   HDC hScreen = ::GetDC(nullptr);
   const RECT& a = g_menu.area;
-  g_menu.picture = CaptureDC(hScreen, a.left, a.top, a.right - a.left, a.bottom - a.top);
+  RgbImage picture = CaptureDC(hScreen, a.left, a.top, a.right - a.left, a.bottom - a.top);
   ::ReleaseDC(nullptr, hScreen);
+  CRect inside(rect);
+  inside.OffsetRect(-a.left, -a.top);
+  inside.DeflateRect(2, 2);
+  if (CountPixels(picture, inside, IsTextPixel) == 0) return;  // not painted yet
+  g_menu.bSeen = true;
+  g_menu.rect = rect;
+  g_menu.picture = std::move(picture);
   ::EndMenu();
 }
 
