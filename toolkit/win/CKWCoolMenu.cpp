@@ -385,6 +385,7 @@ void CKWCoolMenu::OnInitMenuPopup(HMENU hMenu, UINT, BOOL bSysMenu) {
 
 void CKWCoolMenu::OnMenuSelect(UINT, UINT nFlags, HMENU hMenu) {
   if (nFlags != kMenuClosed || hMenu != nullptr) return;
+  KWForgetAnnouncedMenu();
   while (!m_listMenus.IsEmpty()) {
     auto hConverted = static_cast<HMENU>(m_listMenus.RemoveHead());
     RestoreHiddenItems(hConverted);

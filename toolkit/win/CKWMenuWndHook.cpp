@@ -145,6 +145,11 @@ void KWAnnounceMenu(HMENU hMenu) {
 
 void KWForgetPendingMenuWindow() { g_pPendingHook = nullptr; }
 
+void KWForgetAnnouncedMenu() {
+  g_pPendingHook = nullptr;
+  g_hCurrentMenu = nullptr;
+}
+
 BOOL KWInstallMenuCbtHook() {
   if (g_hCbtHook == nullptr)
     g_hCbtHook = ::SetWindowsHookExA(WH_CBT, MenuCbtProc, nullptr, ::GetCurrentThreadId());

@@ -64,6 +64,9 @@ int KWLiveMenuWndHookCount();
 void KWAnnounceMenu(HMENU hMenu);
 // A system menu is coming: a window waiting for its menu is not ours.
 void KWForgetPendingMenuWindow();
+// The menu loop ended: an announcement no window took, or a window still
+// waiting, belongs to no later popup.
+void KWForgetAnnouncedMenu();
 
 // The chevron item of the open popup is selected.
 extern BYTE g_bKWChevronSelected;

@@ -358,4 +358,56 @@ TEST_F(CoolMenuTest, TheChevronCommandHasItsText) {
   EXPECT_STREQ(text, "Display full menus");
 }
 
+// Asks for the full menu while the popup is open, as the chevron's click or
+// hover does, then pictures the popup and closes it.
+struct InPlaceRun {
+  bool expanded = false;
+  bool visibleAfter = false;
+  int itemsAfter = 0;
+  RgbImage image;
+};
+InPlaceRun g_inPlace;
+HWND g_hInPlaceFrame = nullptr;
+
+void CALLBACK ExpandInPlace(HWND, UINT, UINT_PTR nTimer, DWORD) {
+  HWND hMenu = OpenMenuWindow();
+  if (hMenu == nullptr) return;
+  if (!g_inPlace.expanded) {
+    g_inPlace.expanded = true;
+    ::SendMessageA(g_hInPlaceFrame, WM_COMMAND, kKWFullMenusCommand, 0);
+    return;
+  }
+  ::KillTimer(nullptr, nTimer);
+  g_inPlace.image = CaptureWindow(hMenu);
+  g_inPlace.visibleAfter = ::IsWindowVisible(hMenu) != FALSE;
+  g_inPlace.itemsAfter = ::GetMenuItemCount(g_hChevronMenu);
+  SendKeys({VK_ESCAPE});
+}
+
+TEST_F(CoolMenuTest, FullMenusAskedForWhileOpenPutTheItemsBackInPlace) {
+  const UINT rare[] = {ID_KWTEST_COOL_RARE1, ID_KWTEST_COOL_RARE2};
+  m_cool.AddHiddenCommands(rare, 2);
+  m_cool.ClearRecentItems();
+  // A menu prepared that never showed must not be taken for the next popup's.
+  CMenu unshown;
+  ASSERT_TRUE(unshown.LoadMenu(IDR_KWTEST_DROPMENU));
+  m_frame.SendMessage(WM_INITMENUPOPUP,
+                      reinterpret_cast<WPARAM>(unshown.GetSubMenu(0)->GetSafeHmenu()), 0);
+  ClosePopup();
+  m_frame.SetForegroundWindow();
+  g_inPlace = InPlaceRun();
+  g_hInPlaceFrame = m_frame.m_hWnd;
+  g_hChevronMenu = m_hPopup;
+  CKWPopupMenu tracking;
+  ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, ExpandInPlace);
+  CKWPopupMenu::TrackMenu(m_hPopup, TPM_LEFTALIGN, 60, 60, &m_frame, FALSE);
+  // Wine keeps the popup's size and does not paint it again with the new
+  // items; the picture shows what it does.
+  SaveScreenshot(g_inPlace.image, "toolkit_coolmenu_expanded_in_place");
+  EXPECT_TRUE(g_inPlace.visibleAfter);
+  // Every item back, the chevron still last until the menu closes.
+  EXPECT_EQ(g_inPlace.itemsAfter, kMenuItems + 1);
+  EXPECT_EQ(::GetMenuItemCount(m_hPopup), kMenuItems + 1);
+}
+
 }  // namespace
