@@ -3,7 +3,8 @@
 that data/verbs.txt lacks, for the roots whose class follows by rule: three
 strong root letters (no guttural, resh, weak or doubled letter) in the
 derived binyanim (Hitpael with a sibilant or dental first letter too: the
-Hitpael rewrite swaps or assimilates its tav); in Paal, by the index's
+Hitpael rewrite swaps or assimilates its tav), or with one guttural or
+resh whose place names the class; in Paal, by the index's
 table number, which tells the future vowel, and the one guttural or the
 final he the table names.
 Prints one line per proposal: root, binyan, class, index table number. The
@@ -61,6 +62,43 @@ PAAL_TABLES = {'1': (None, '', 'katav'), '4': (None, '', 'lamad'),
 PAAL_GUTTURAL_FIRST = {'ע': 'amad', 'ה': 'amad'}
 
 
+# Derived binyanim: (binyan, place of the one guttural or resh, the letters
+# it may be) -> class; a final alef or he (lamed-alef, lamed-he) has
+# classes of its own and is left out.
+GUTTURAL_CLASSES = {
+    ('B', 0, 'אהע'): 'neezav', ('B', 0, 'ח'): 'nechshav', ('B', 0, 'ר'): 'nirsham',
+    ('B', 1, 'אהחע'): 'nishal', ('B', 1, 'ר'): 'nikhtav', ('B', 2, 'חע'): 'nishma',
+    ('B', 2, 'ר'): 'nikhtav',
+    ('C', 0, 'אהחער'): 'diber', ('C', 1, 'אר'): 'berekh', ('C', 1, 'החע'): 'nihel',
+    ('C', 2, 'חע'): 'shileach', ('C', 2, 'ר'): 'diber',
+    ('D', 0, 'אהחער'): 'dubar', ('D', 1, 'אר'): 'borakh', ('D', 2, 'חע'): 'shulach',
+    ('D', 2, 'ר'): 'dubar',
+    ('E', 0, 'אהחער'): 'hitlabesh', ('E', 1, 'אר'): 'hitpaer', ('E', 1, 'החע'): 'hitnaheg',
+    ('E', 2, 'חע'): 'hitpateach', ('E', 2, 'ר'): 'hitlabesh',
+    ('F', 0, 'אהע'): 'heemid', ('F', 0, 'ח'): 'hechlit', ('F', 0, 'ר'): 'hizmin',
+    ('F', 1, 'אהחער'): 'hizmin', ('F', 2, 'חע'): 'hishmia', ('F', 2, 'ר'): 'hizmin',
+    ('G', 0, 'אהע'): 'hoomad', ('G', 0, 'ר'): 'huzman', ('G', 1, 'אהחער'): 'huzman',
+    ('G', 2, 'חע'): 'hushma', ('G', 2, 'ר'): 'huzman',
+}
+GUTTURALS = set('אהחער')
+
+
+def derived_class(root, binyan):
+    """The class of a three-letter root in a derived binyan, or None."""
+    if len(root) != 3 or root[1] == root[2]:
+        return None
+    if strong(root):
+        return STRONG_CLASSES[binyan]
+    weak = [i for i, letter in enumerate(root) if letter in WEAK]
+    if len(weak) != 1 or root[weak[0]] not in GUTTURALS:
+        return None
+    place = weak[0]
+    for (b, at, letters), name in GUTTURAL_CLASSES.items():
+        if b == binyan and at == place and root[place] in letters:
+            return name
+    return None
+
+
 def paal_class(root, table):
     """The Paal class of a three-letter root by its index table, or None."""
     if len(root) != 3 or table not in PAAL_TABLES or root[1] == root[2]:
@@ -91,7 +129,7 @@ def main():
                 continue
             root = base if binyan == 'A' else root_of(base, binyan)
             verb_class = paal_class(root, table) if binyan == 'A' else (
-                STRONG_CLASSES[binyan] if root and strong(root) else None)
+                derived_class(root, binyan) if root else None)
             if not verb_class or (root, binyan) in have or (root, binyan) in seen:
                 continue
             seen.add((root, binyan))
