@@ -1,10 +1,9 @@
 #include "toolkit/win/CKWResizePropertySheet.h"
 
-#include "classlib/win/CDC.h"
 #include "classlib/win/CPropertyPage.h"
 #include "classlib/win/MessageMap.h"
 #include "toolkit/win/CKWGlobalData.h"
-#include "toolkit/win/CKWMemDC.h"
+#include "toolkit/win/KWOffScreenPaint.h"
 
 namespace {
 
@@ -34,18 +33,8 @@ CKWResizeSheetTab::CKWResizeSheetTab() : m_clrBack(KWGetGlobalData().clrBtnFace)
 
 LRESULT CKWResizeSheetTab::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_ERASEBKGND) return 1;
-  if (message != WM_PAINT) return CTabCtrl::WindowProc(message, wParam, lParam);
-  PAINTSTRUCT ps;
-  CDC* pDC = CDC::FromHandle(::BeginPaint(m_hWnd, &ps));
-  CRect client;
-  GetClientRect(client);
-  LRESULT result;
-  {
-    CKWMemDC memDC(pDC, client, m_clrBack);
-    result = DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(memDC.GetSafeHdc()), 0);
-  }
-  ::EndPaint(m_hWnd, &ps);
-  return result;
+  if (message == WM_PAINT) return KWPaintOffScreen(this, m_clrBack);
+  return CTabCtrl::WindowProc(message, wParam, lParam);
 }
 
 IMPLEMENT_DYNCREATE(CKWResizePropertySheet, CPropertySheet)

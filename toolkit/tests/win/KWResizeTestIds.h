@@ -10,3 +10,8 @@
 #define IDC_KWTEST_GROUP 7812
 #define IDC_KWTEST_CENTRED 7813
 #define IDC_KWTEST_MISSING 7819
+
+// The window list tests' MDI frame and its children.
+#define IDR_KWTEST_MDI_MAIN 7820
+#define IDR_KWTEST_MDI_CHILD 7821
+#define ID_KWTEST_MDI_NOTHING 7822
