@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "classlib/core/WinTypes.h"
+#include "classlib/core/Geometry.h"
 
 // Width of the splitter strip between two docking windows of a row, or
 // between a docking window and a bar that follows it.
@@ -25,7 +25,19 @@ struct KWDockEntry {
     kRowBreak,
     kPlaceholder,  // the place a floated bar comes back to; takes no room
   };
+  // What the layout pass treats differently.
+  enum BarClass {
+    kOtherBar,         // overlaps its neighbours by its border
+    kToolkitBar,       // a toolkit control bar: no overlap
+    kMenuBar,          // a toolkit menu bar: always alone in its row
+    kChevronToolBar,   // a toolkit toolbar with a chevron: fitted to its row
+  };
   Kind kind = kRowBreak;
+  BarClass barClass = kToolkitBar;
+  const void* pOwner = nullptr;  // the caller's bar
+  DWORD dwStyle = 0;             // its bar style (borders, floating, orientation)
+  CRect rectCurrent;             // where it is now, in dock-bar client coordinates
+  CRect rectNew;                 // where the layout pass puts it
   BOOL bVisible = FALSE;     // has a window that is visible
   BOOL bDockWindow = FALSE;  // a sizable docking window
   int nLength = 0;           // its length along the row now
