@@ -32,7 +32,15 @@ class CAnchoredDialog : public CKWResizeDialog {
     SetResize(IDC_KWTEST_MISSING, CKWResizeRect(1, 1, 1, 1));
     return TRUE;
   }
-  using CKWResizeLayout::m_rcWindow;
+  // Sizing by the frame would start a modal loop: recorded instead.
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message != WM_NCLBUTTONDOWN) return CKWResizeDialog::WindowProc(message, wParam, lParam);
+    m_nSizingHit = wParam;
+    m_ptSizing = CPoint(static_cast<DWORD>(lParam));
+    return 0;
+  }
+  WPARAM m_nSizingHit = 0;
+  CPoint m_ptSizing;
 };
 
 std::unique_ptr<CAnchoredDialog> OpenDialog(UINT nIDTemplate = IDD_KWTEST_RESIZE,
@@ -105,6 +113,19 @@ TEST_F(ResizeDialogTest, OnlyASizingFrameGetsAGrip) {
   // A page never has one.
   CKWResizePropertyPage page(IDD_KWTEST_PAGE_ONE, 0, 0);
   EXPECT_TRUE(page.HasFlag(kwResizeNoGrip));
+}
+
+TEST_F(ResizeDialogTest, AClickOnTheGripSizesTheDialogFromItsCorner) {
+  auto dialog = OpenDialog();
+  HWND hGrip = ::GetDlgItem(dialog->m_hWnd, CKWSizeGrip::kId);
+  ASSERT_NE(hGrip, nullptr);
+  CPoint click(5, 6);
+  ::SendMessageA(hGrip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(click.x, click.y));
+  ::ClientToScreen(hGrip, &click);
+  EXPECT_EQ(dialog->m_nSizingHit, WPARAM(HTBOTTOMRIGHT));
+  EXPECT_EQ(dialog->m_ptSizing, click);
+  ::SendMessageA(hGrip, WM_SETCURSOR, reinterpret_cast<WPARAM>(hGrip), HTCLIENT);
+  EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_SIZENWSE));
 }
 
 TEST_F(ResizeDialogTest, TrackingLimitsFollowTheFlags) {
