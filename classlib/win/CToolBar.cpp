@@ -1,12 +1,11 @@
 #include "classlib/win/CToolBar.h"
 
-#include <algorithm>
-
 #include "classlib/core/ToolBarResource.h"
 #include "classlib/win/CCmdUI.h"
 #include "classlib/win/CFrameWnd.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/ToolBarButtonState.h"
+#include "classlib/win/ToolBarControl.h"
 #include "classlib/win/WindowDCs.h"
 
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
@@ -55,24 +54,9 @@ CToolBar::~CToolBar() {
   if (m_hbmImageWell != nullptr) ::DeleteObject(m_hbmImageWell);
 }
 
-BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
-  return CreateEx(pParentWnd, 0, dwStyle, GetBorders(), nID);
-}
-
 BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders,
                         UINT nID) {
-  SetBorders(&rcBorders);
-  m_dwStyle = dwStyle & CBRS_ALL;
-  // The standard toolbar stays out of the way of in-place editing.
-  if (nID == AFX_IDW_TOOLBAR) m_dwStyle |= CBRS_HIDE_INPLACE;
-  INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES};
-  ::InitCommonControlsEx(&icc);
-  // The bar places and sizes itself; the control must not.
-  DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NODIVIDER | CCS_NOPARENTALIGN |
-                     CCS_NORESIZE | CCS_NOMOVEY;
-  if (!CWnd::CreateEx(0, TOOLBARCLASSNAMEA, nullptr, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd,
-                      nID))
-    return FALSE;
+  if (!ToolBarCreateControl(this, pParentWnd, dwCtrlStyle, dwStyle, rcBorders, nID)) return FALSE;
   SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
   SetSizes(m_sizeButton, m_sizeImage);
   return TRUE;
@@ -92,37 +76,15 @@ CToolBarCtrl& CToolBar::GetToolBarCtrl() const {
 // ---- Buttons and images.
 
 void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage) {
-  m_sizeButton = sizeButton;
-  m_sizeImage = sizeImage;
-  if (m_hWnd == nullptr) return;
-  SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(sizeImage.cx, sizeImage.cy));
-  SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(sizeButton.cx, sizeButton.cy));
-  m_bDelayedButtonLayout = TRUE;
-  Invalidate();
+  if (ToolBarSetSizes(m_hWnd, sizeButton, sizeImage, &m_sizeButton, &m_sizeImage))
+    m_bDelayedButtonLayout = TRUE;
 }
 
 BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount) {
-  while (SendMessage(TB_BUTTONCOUNT) > 0) SendMessage(TB_DELETEBUTTON, 0);
-  m_nCount = 0;
-  int iImage = 0;
-  for (int i = 0; i < nIDCount; ++i) {
-    TBBUTTON button = {};
-    button.fsState = TBSTATE_ENABLED;
-    button.iString = -1;
-    UINT nID = lpIDArray != nullptr ? lpIDArray[i] : ID_SEPARATOR;
-    if (nID == ID_SEPARATOR) {
-      button.fsStyle = TBSTYLE_SEP;
-      button.iBitmap = kSeparatorWidth;
-    } else {
-      button.fsStyle = TBSTYLE_BUTTON;
-      button.idCommand = static_cast<int>(nID);
-      button.iBitmap = iImage++;
-    }
-    if (!SendMessage(TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button))) return FALSE;
-    ++m_nCount;
-  }
-  m_bDelayedButtonLayout = TRUE;
-  return TRUE;
+  // Without ids, separators for SetButtonInfo to make into buttons.
+  BOOL bAdded = ToolBarSetButtons(m_hWnd, lpIDArray, nIDCount, kSeparatorWidth, false, &m_nCount);
+  if (bAdded) m_bDelayedButtonLayout = TRUE;
+  return bAdded;
 }
 
 BOOL CToolBar::LoadToolBar(LPCSTR lpszResourceName) {
@@ -159,33 +121,10 @@ BOOL CToolBar::SetBitmap(HBITMAP hbmImageWell) {
 }
 
 BOOL CToolBar::AddReplaceBitmap(HBITMAP hbmImageWell) {
-  BITMAP bm = {};
-  if (::GetObjectA(hbmImageWell, sizeof bm, &bm) == 0 || m_sizeImage.cx <= 0) return FALSE;
-  int nImages = bm.bmWidth / m_sizeImage.cx;
-  if (m_hbmImageWell == nullptr) {
-    TBADDBITMAP add = {nullptr, reinterpret_cast<UINT_PTR>(hbmImageWell)};
-    // The first bitmap's images are numbered from 0.
-    if (SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(nImages), reinterpret_cast<LPARAM>(&add)) !=
-        0)
-      return FALSE;
-  } else {
-    TBREPLACEBITMAP replace = {nullptr, reinterpret_cast<UINT_PTR>(m_hbmImageWell), nullptr,
-                               reinterpret_cast<UINT_PTR>(hbmImageWell), nImages};
-    if (!SendMessage(TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace))) return FALSE;
-    ::DeleteObject(m_hbmImageWell);
-  }
-  m_hbmImageWell = hbmImageWell;
-  Invalidate();
-  return TRUE;
+  return ToolBarAddReplaceBitmap(m_hWnd, hbmImageWell, m_sizeImage.cx, &m_hbmImageWell);
 }
 
 // ---- One button.
-
-BOOL CToolBar::GetButton(int nIndex, TBBUTTON* pButton) const {
-  *pButton = TBBUTTON{};
-  return static_cast<BOOL>(::SendMessageA(m_hWnd, TB_GETBUTTON, static_cast<WPARAM>(nIndex),
-                                          reinterpret_cast<LPARAM>(pButton)));
-}
 
 void CToolBar::SetButton(int nIndex, const TBBUTTON& button) {
   TBBUTTON current;
@@ -210,78 +149,26 @@ void CToolBar::SetButton(int nIndex, const TBBUTTON& button) {
   SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&info));
 }
 
-int CToolBar::CommandToIndex(UINT nIDFind) const {
-  return static_cast<int>(::SendMessageA(m_hWnd, TB_COMMANDTOINDEX, nIDFind, 0));
-}
-
-UINT CToolBar::GetItemID(int nIndex) const {
-  TBBUTTON button;
-  GetButton(nIndex, &button);
-  return static_cast<UINT>(button.idCommand);
-}
-
-void CToolBar::GetItemRect(int nIndex, LPRECT lpRect) const {
-  Layout();
-  if (!::SendMessageA(m_hWnd, TB_GETITEMRECT, static_cast<WPARAM>(nIndex),
-                      reinterpret_cast<LPARAM>(lpRect)))
-    ::SetRectEmpty(lpRect);
-}
-
-UINT CToolBar::GetButtonStyle(int nIndex) const {
-  TBBUTTON button;
-  GetButton(nIndex, &button);
-  return ToolBarStyleWord(button);
-}
-
-void CToolBar::SetButtonStyle(int nIndex, UINT nStyle) {
-  TBBUTTON button;
-  if (!GetButton(nIndex, &button)) return;
-  SetToolBarStyleWord(&button, nStyle);
-  SetButton(nIndex, button);
-  m_bDelayedButtonLayout = TRUE;
-}
-
-void CToolBar::GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const {
-  TBBUTTON button;
-  GetButton(nIndex, &button);
-  nID = static_cast<UINT>(button.idCommand);
-  nStyle = ToolBarStyleWord(button);
-  iImage = button.iBitmap;
-}
-
 void CToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage) {
-  TBBUTTON button;
-  if (!GetButton(nIndex, &button)) return;
-  button.idCommand = static_cast<int>(nID);
-  SetToolBarStyleWord(&button, nStyle);
-  button.iBitmap = iImage;
-  SetButton(nIndex, button);
+  TBBUTTON current;
+  TBBUTTON changed;
+  if (!ToolBarReviseButton(m_hWnd, nIndex, nID, nStyle, iImage, &current, &changed)) return;
+  SetButton(nIndex, changed);
   m_bDelayedButtonLayout = TRUE;
 }
 
 // ---- Layout.
 
 std::vector<ToolBarItem> CToolBar::ReadItems(std::vector<TBBUTTON>* pButtons) const {
-  int nCount = static_cast<int>(::SendMessageA(m_hWnd, TB_BUTTONCOUNT, 0, 0));
-  std::vector<ToolBarItem> items(static_cast<size_t>(std::max(nCount, 0)));
-  pButtons->resize(items.size());
-  for (int i = 0; i < nCount; ++i) {
-    TBBUTTON& button = (*pButtons)[static_cast<size_t>(i)];
-    ToolBarItem& item = items[static_cast<size_t>(i)];
-    GetButton(i, &button);
-    item.bSeparator = (button.fsStyle & TBSTYLE_SEP) != 0;
-    item.bHidden = (button.fsState & TBSTATE_HIDDEN) != 0;
-    item.bWrap = (button.fsState & TBSTATE_WRAP) != 0;
+  std::vector<ToolBarItem> items = ReadToolBarItems<ToolBarItem>(m_hWnd, pButtons);
+  for (size_t i = 0; i < items.size(); ++i) {
+    ToolBarItem& item = items[i];
     item.cy = m_sizeButton.cy;
-    if (item.bSeparator) {
-      item.cx = button.iBitmap;
-      continue;
-    }
     // A drop-down button is wider by its arrow: the control knows by how much.
     CRect rect;
-    if (::SendMessageA(m_hWnd, TB_GETITEMRECT, static_cast<WPARAM>(i),
-                       reinterpret_cast<LPARAM>(&rect)) &&
-        !rect.IsRectEmpty())
+    if (item.bSeparator)
+      item.cx = (*pButtons)[i].iBitmap;
+    else if (ToolBarMeasuredRect(m_hWnd, static_cast<int>(i), &rect))
       item.cx = rect.Width();
     else
       item.cx = m_sizeButton.cx;
@@ -292,70 +179,26 @@ std::vector<ToolBarItem> CToolBar::ReadItems(std::vector<TBBUTTON>* pButtons) co
 CSize CToolBar::CalcLayout(DWORD dwMode, int nLength) {
   std::vector<TBBUTTON> buttons;
   std::vector<ToolBarItem> items = ReadItems(&buttons);
-  BOOL bHorz = (dwMode & LM_HORZ) != 0;
-  BOOL bDynamic = (m_dwStyle & CBRS_SIZE_DYNAMIC) != 0;
-  BOOL bFloating = (m_dwStyle & CBRS_FLOATING) != 0;
+  int nWrap = 0;
+  bool bVert = false;
   // A fixed bar keeps the rows it was given; the others wrap for the length asked.
-  if ((m_dwStyle & CBRS_SIZE_FIXED) == 0) {
-    if (bDynamic && (dwMode & LM_MRUWIDTH)) {
-      SizeToolBar(items, m_nMRUWidth, false);
-    } else if (bDynamic && (dwMode & LM_HORZDOCK)) {
-      SizeToolBar(items, kToolBarUnlimited, false);
-    } else if (bDynamic && (dwMode & LM_VERTDOCK)) {
-      SizeToolBar(items, 0, false);
-    } else if (bDynamic && nLength != -1) {
-      // The length is the bar's; the buttons get it less the borders.
-      CRect rectInside(0, 0, 0, 0);
-      CalcInsideRect(rectInside, bHorz);
-      bool bVert = (dwMode & LM_LENGTHY) != 0;
-      SizeToolBar(items, nLength + (bVert ? rectInside.Height() : rectInside.Width()), bVert);
-    } else if (bDynamic && bFloating) {
-      SizeToolBar(items, m_nMRUWidth, false);
-    } else {
-      SizeToolBar(items, bHorz ? kToolBarUnlimited : 0, false);
-    }
-  }
+  if (ToolBarWrapLength(*this, dwMode, nLength, m_nMRUWidth, &nWrap, &bVert))
+    SizeToolBar(items, nWrap, bVert);
   CSize size = CalcToolBarSize(items);
   if (dwMode & LM_COMMIT) {
-    if (bDynamic && bFloating) m_nMRUWidth = size.cx;
-    for (size_t i = 0; i < items.size(); ++i) {
-      TBBUTTON button = buttons[i];
-      button.fsState =
-          items[i].bWrap ? (button.fsState | TBSTATE_WRAP) : (button.fsState & ~TBSTATE_WRAP);
-      SetButton(static_cast<int>(i), button);
-    }
+    if ((m_dwStyle & CBRS_SIZE_DYNAMIC) && (m_dwStyle & CBRS_FLOATING)) m_nMRUWidth = size.cx;
+    ApplyToolBarWraps(items, &buttons);
+    for (size_t i = 0; i < buttons.size(); ++i) SetButton(static_cast<int>(i), buttons[i]);
   }
   // The borders around the buttons, and never less than a bar without any.
-  CRect rectInside(0, 0, 0, 0);
-  CalcInsideRect(rectInside, bHorz);
-  size.cx -= rectInside.Width();
-  size.cy -= rectInside.Height();
-  CSize sizeLeast = CControlBar::CalcFixedLayout((dwMode & LM_STRETCH) != 0, bHorz);
-  return CSize(std::max(size.cx, sizeLeast.cx), std::max(size.cy, sizeLeast.cy));
-}
-
-CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
-  return CalcLayout((bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ : 0));
+  return ToolBarBarSize(*this, size, dwMode);
 }
 
 CSize CToolBar::CalcDynamicLayout(int nLength, DWORD nMode) {
   // The docked sizes are the fixed ones, as long as nothing is to be kept.
-  if (nLength == -1 && (nMode & (LM_MRUWIDTH | LM_COMMIT)) == 0 &&
-      (nMode & (LM_HORZDOCK | LM_VERTDOCK)) != 0)
+  if (ToolBarDockedFixed(nLength, nMode))
     return CalcFixedLayout((nMode & LM_STRETCH) != 0, (nMode & LM_HORZDOCK) != 0);
   return CalcLayout(nMode, nLength);
-}
-
-DWORD CToolBar::CurrentLayoutMode() const {
-  if ((m_dwStyle & CBRS_SIZE_DYNAMIC) && (m_dwStyle & CBRS_FLOATING)) return LM_HORZ | LM_MRUWIDTH;
-  if (m_dwStyle & CBRS_ORIENT_HORZ) return LM_HORZ | LM_HORZDOCK;
-  return LM_VERTDOCK;
-}
-
-void CToolBar::Layout() const {
-  if (!m_bDelayedButtonLayout || m_hWnd == nullptr) return;
-  m_bDelayedButtonLayout = FALSE;
-  const_cast<CToolBar*>(this)->CalcDynamicLayout(0, CurrentLayoutMode() | LM_COMMIT);
 }
 
 void CToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) {
@@ -368,7 +211,7 @@ void CToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) {
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   // The rows follow the side: one along the top, one column on the left.
   m_bDelayedButtonLayout = FALSE;
-  CalcDynamicLayout(-1, CurrentLayoutMode() | LM_COMMIT);
+  ToolBarCommitLayout(this, -1);
 }
 
 // ---- Items.

@@ -12,6 +12,7 @@
 #include "classlib/core/ToolBarLayout.h"
 #include "classlib/win/CControlBar.h"
 #include "classlib/win/CToolBarCtrl.h"
+#include "classlib/win/ToolBarControl.h"
 
 // The resource type of a toolbar's buttons (the resource script's TOOLBAR).
 #ifndef RT_TOOLBAR
@@ -40,7 +41,9 @@ class CToolBar : public CControlBar {
   ~CToolBar() override;
 
   BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
-              UINT nID = AFX_IDW_TOOLBAR);
+              UINT nID = AFX_IDW_TOOLBAR) {
+    return CreateEx(pParentWnd, 0, dwStyle, GetBorders(), nID);
+  }
   // dwCtrlStyle: TBSTYLE_* styles of the control; rcBorders: the bar's borders.
   BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
                 DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP,
@@ -64,20 +67,27 @@ class CToolBar : public CControlBar {
   void SetSizes(SIZE sizeButton, SIZE sizeImage);
 
   // ---- One button.
-  int CommandToIndex(UINT nIDFind) const;
-  UINT GetItemID(int nIndex) const;
+  int CommandToIndex(UINT nIDFind) const { return ToolBarCommandToIndex(m_hWnd, nIDFind); }
+  UINT GetItemID(int nIndex) const { return ToolBarGetItemID(m_hWnd, nIndex); }
   // Where the button is, in the bar's client coordinates.
-  virtual void GetItemRect(int nIndex, LPRECT lpRect) const;
-  UINT GetButtonStyle(int nIndex) const;
-  void SetButtonStyle(int nIndex, UINT nStyle);
+  virtual void GetItemRect(int nIndex, LPRECT lpRect) const {
+    Layout();
+    ToolBarGetItemRect(m_hWnd, nIndex, lpRect);
+  }
+  UINT GetButtonStyle(int nIndex) const { return ToolBarGetButtonStyle(m_hWnd, nIndex); }
+  void SetButtonStyle(int nIndex, UINT nStyle) { SetToolBarButtonStyle(this, nIndex, nStyle); }
   // A separator's iImage is its width.
-  void GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const;
+  void GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const {
+    ToolBarGetButtonInfo(m_hWnd, nIndex, nID, nStyle, iImage);
+  }
   void SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage);
 
   // The bar's window as its common control.
   CToolBarCtrl& GetToolBarCtrl() const;
 
-  CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+  CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override {
+    return CalcLayout(ToolBarFixedMode(bStretch, bHorz));
+  }
   CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
   void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
   void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) override;
@@ -95,10 +105,10 @@ class CToolBar : public CControlBar {
   // Wraps the buttons for dwMode (LM_*) and nLength; LM_COMMIT gives the
   // control the wrapping. The size includes the borders.
   CSize CalcLayout(DWORD dwMode, int nLength = -1);
-  // The mode of the side the bar is on now, for committing a layout.
-  DWORD CurrentLayoutMode() const;
   // Wraps the buttons for the bar's side before they are measured or painted.
-  void Layout() const;
+  void Layout() const {
+    ToolBarRunDelayedLayout(const_cast<CToolBar*>(this), &m_bDelayedButtonLayout);
+  }
 
   afx_msg LRESULT OnNcHitTest(CPoint point);
   afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
@@ -107,7 +117,9 @@ class CToolBar : public CControlBar {
   DECLARE_MESSAGE_MAP()
 
  private:
-  BOOL GetButton(int nIndex, TBBUTTON* pButton) const;
+  BOOL GetButton(int nIndex, TBBUTTON* pButton) const {
+    return ToolBarGetButton(m_hWnd, nIndex, pButton);
+  }
   // Replaces the button at nIndex when it differs.
   void SetButton(int nIndex, const TBBUTTON& button);
   std::vector<ToolBarItem> ReadItems(std::vector<TBBUTTON>* pButtons) const;

@@ -8,6 +8,7 @@
 #include "classlib/win/CFrameWnd.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/ToolBarButtonState.h"
+#include "classlib/win/ToolBarControl.h"
 #include "toolkit/win/CKWExpButton.h"
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWMemDC.h"
@@ -43,9 +44,6 @@ constexpr int kSeparatorWidth = 8;
 constexpr int kFlatSeparatorWidth = 6;
 constexpr int kComCtl472 = 0x40048;
 constexpr int kComCtl471 = 0x40047;
-constexpr DWORD kCbrsAll = 0x40FFFF;
-constexpr DWORD kWindowStyleBits = 0xFFBF0000;
-constexpr DWORD kControlStyleAlways = CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NOMOVEY;
 
 // A resource of the program's modules, found as the class library finds them.
 HRSRC FindProgramResource(UINT nID, LPCSTR lpszType, HINSTANCE* phInst) {
@@ -66,21 +64,9 @@ CKWToolBar::~CKWToolBar() {
   m_nCount = 0;
 }
 
-BOOL CKWToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
-  return CreateEx(pParentWnd, 0, dwStyle, GetBorders(), nID);
-}
-
 BOOL CKWToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders,
                           UINT nID) {
-  SetBorders(&rcBorders);
-  m_dwStyle = dwStyle & kCbrsAll;
-  if (nID == AFX_IDW_TOOLBAR) m_dwStyle |= CBRS_HIDE_INPLACE;
-  INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES};
-  ::InitCommonControlsEx(&icc);
-  DWORD dwWndStyle = (dwStyle & kWindowStyleBits) | kControlStyleAlways | dwCtrlStyle;
-  if (!CWnd::CreateEx(0, TOOLBARCLASSNAMEA, nullptr, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd,
-                      nID))
-    return FALSE;
+  if (!ToolBarCreateControl(this, pParentWnd, dwCtrlStyle, dwStyle, rcBorders, nID)) return FALSE;
   SetSizes(m_sizeButton, m_sizeImage);
   SetFont(&m_fontNormal, TRUE);
   return TRUE;
@@ -122,13 +108,8 @@ void CKWToolBar::SetOwner(CWnd* pOwnerWnd) {
 // ---- Buttons and images.
 
 void CKWToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage) {
-  m_sizeButton = sizeButton;
-  m_sizeImage = sizeImage;
-  if (m_hWnd == nullptr) return;
-  SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(sizeImage.cx, sizeImage.cy));
-  SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(sizeButton.cx, sizeButton.cy));
-  m_bDelayedButtonLayout = TRUE;
-  Invalidate();
+  if (ToolBarSetSizes(m_hWnd, sizeButton, sizeImage, &m_sizeButton, &m_sizeImage))
+    m_bDelayedButtonLayout = TRUE;
 }
 
 LRESULT CKWToolBar::OnSetSizeMessage(WPARAM wParam, LPARAM lParam) {
@@ -149,25 +130,13 @@ LRESULT CKWToolBar::OnSetDrawTextFlags(WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CKWToolBar::SetButtons(const UINT* lpIDArray, int nIDCount) {
-  while (SendMessage(TB_BUTTONCOUNT) > 0) SendMessage(TB_DELETEBUTTON, 0);
-  m_nCount = 0;
   bool bNarrow = (GetStyle() & TBSTYLE_FLAT) || KWGetGlobalData().GetComCtlVersion() == kComCtl472;
-  int iImage = 0;
-  for (int i = 0; i < nIDCount; ++i) {
-    TBBUTTON button = {};
-    button.fsState = TBSTATE_ENABLED;
-    button.iString = -1;
-    UINT nID = lpIDArray != nullptr ? lpIDArray[i] : 0;
-    if (lpIDArray != nullptr && nID == 0) {
-      button.fsStyle = TBSTYLE_SEP;
-      button.iBitmap = bNarrow ? kFlatSeparatorWidth : kSeparatorWidth;
-    } else if (lpIDArray != nullptr) {
-      button.idCommand = static_cast<int>(nID);
-      button.iBitmap = iImage++;
-    }
-    if (!SendMessage(TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button))) return FALSE;
+  if (!ToolBarSetButtons(m_hWnd, lpIDArray, nIDCount,
+                         bNarrow ? kFlatSeparatorWidth : kSeparatorWidth, true, &m_nCount)) {
+    // The count is kept only for a complete set.
+    m_nCount = 0;
+    return FALSE;
   }
-  m_nCount = nIDCount;
   m_bDelayedButtonLayout = TRUE;
   UnhideAll();
   return TRUE;
@@ -222,22 +191,7 @@ BOOL CKWToolBar::SetBitmap(HBITMAP hbmImageWell) {
 }
 
 BOOL CKWToolBar::AddReplaceBitmap(HBITMAP hbmImageWell) {
-  BITMAP bm = {};
-  if (::GetObjectA(hbmImageWell, sizeof bm, &bm) == 0 || m_sizeImage.cx <= 0) return FALSE;
-  int nImages = bm.bmWidth / m_sizeImage.cx;
-  if (m_hbmImageWell == nullptr) {
-    TBADDBITMAP add = {nullptr, reinterpret_cast<UINT_PTR>(hbmImageWell)};
-    if (SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(nImages), reinterpret_cast<LPARAM>(&add)) != 0)
-      return FALSE;
-  } else {
-    TBREPLACEBITMAP replace = {nullptr, reinterpret_cast<UINT_PTR>(m_hbmImageWell), nullptr,
-                               reinterpret_cast<UINT_PTR>(hbmImageWell), nImages};
-    if (!SendMessage(TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace))) return FALSE;
-    ::DeleteObject(m_hbmImageWell);
-  }
-  m_hbmImageWell = hbmImageWell;
-  Invalidate();
-  return TRUE;
+  return ToolBarAddReplaceBitmap(m_hWnd, hbmImageWell, m_sizeImage.cx, &m_hbmImageWell);
 }
 
 void CKWToolBar::OnSysColorChange() {
@@ -250,12 +204,6 @@ void CKWToolBar::OnSysColorChange() {
 
 int CKWToolBar::GetButtonCount() const {
   return static_cast<int>(::SendMessageA(m_hWnd, TB_BUTTONCOUNT, 0, 0));
-}
-
-BOOL CKWToolBar::GetButton(int nIndex, TBBUTTON* pButton) const {
-  *pButton = TBBUTTON{};
-  return static_cast<BOOL>(::SendMessageA(m_hWnd, TB_GETBUTTON, static_cast<WPARAM>(nIndex),
-                                          reinterpret_cast<LPARAM>(pButton)));
 }
 
 void CKWToolBar::SetButton(int nIndex, const TBBUTTON& button) {
@@ -286,55 +234,12 @@ void CKWToolBar::SetButton(int nIndex, const TBBUTTON& button) {
   }
 }
 
-int CKWToolBar::CommandToIndex(UINT nIDFind) const {
-  return static_cast<int>(::SendMessageA(m_hWnd, TB_COMMANDTOINDEX, nIDFind, 0));
-}
-
-UINT CKWToolBar::GetItemID(int nIndex) const {
-  TBBUTTON button;
-  GetButton(nIndex, &button);
-  return static_cast<UINT>(button.idCommand);
-}
-
-void CKWToolBar::GetItemRect(int nIndex, LPRECT lpRect) const {
-  RunDelayedLayout();
-  if (!::SendMessageA(m_hWnd, TB_GETITEMRECT, static_cast<WPARAM>(nIndex),
-                      reinterpret_cast<LPARAM>(lpRect)))
-    ::SetRectEmpty(lpRect);
-}
-
-UINT CKWToolBar::GetButtonStyle(int nIndex) const {
-  TBBUTTON button;
-  GetButton(nIndex, &button);
-  return ToolBarStyleWord(button);
-}
-
-void CKWToolBar::SetButtonStyle(int nIndex, UINT nStyle) {
-  TBBUTTON button;
-  if (!GetButton(nIndex, &button)) return;
-  TBBUTTON changed = button;
-  SetToolBarStyleWord(&changed, nStyle);
-  if (changed.fsStyle == button.fsStyle && changed.fsState == button.fsState) return;
-  SetButton(nIndex, changed);
-  m_bDelayedButtonLayout = TRUE;
-}
-
-void CKWToolBar::GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const {
-  TBBUTTON button;
-  GetButton(nIndex, &button);
-  nID = static_cast<UINT>(button.idCommand);
-  nStyle = ToolBarStyleWord(button);
-  iImage = button.iBitmap;
-}
-
 void CKWToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage) {
-  TBBUTTON button;
-  if (!GetButton(nIndex, &button)) return;
-  TBBUTTON changed = button;
-  changed.idCommand = static_cast<int>(nID);
-  SetToolBarStyleWord(&changed, nStyle);
-  changed.iBitmap = iImage;
-  if (SameToolBarButton(changed, button)) return;
+  TBBUTTON current;
+  TBBUTTON changed;
+  if (!ToolBarReviseButton(m_hWnd, nIndex, nID, nStyle, iImage, &current, &changed) ||
+      SameToolBarButton(changed, current))
+    return;
   SetButton(nIndex, changed);
   m_bDelayedButtonLayout = TRUE;
 }

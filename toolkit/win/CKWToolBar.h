@@ -13,6 +13,7 @@
 
 #include "classlib/win/CToolBar.h"
 #include "classlib/win/ToolBarButtonState.h"
+#include "classlib/win/ToolBarControl.h"
 #include "toolkit/core/KWToolBarLayout.h"
 #include "toolkit/win/CKWControlBar.h"
 
@@ -58,7 +59,9 @@ class CKWToolBar : public CKWControlBar {
   ~CKWToolBar() override;
 
   virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
-                      UINT nID = AFX_IDW_TOOLBAR);
+                      UINT nID = AFX_IDW_TOOLBAR) {
+    return CreateEx(pParentWnd, 0, dwStyle, GetBorders(), nID);
+  }
   virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
                         DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP,
                         CRect rcBorders = CRect(0, 0, 0, 0), UINT nID = AFX_IDW_TOOLBAR);
@@ -71,12 +74,17 @@ class CKWToolBar : public CKWControlBar {
   BOOL SetBitmap(HBITMAP hbmImageWell);
   BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
   void SetSizes(SIZE sizeButton, SIZE sizeImage);
-  int CommandToIndex(UINT nIDFind) const;
-  UINT GetItemID(int nIndex) const;
-  virtual void GetItemRect(int nIndex, LPRECT lpRect) const;
-  UINT GetButtonStyle(int nIndex) const;
-  void SetButtonStyle(int nIndex, UINT nStyle);
-  void GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const;
+  int CommandToIndex(UINT nIDFind) const { return ToolBarCommandToIndex(m_hWnd, nIDFind); }
+  UINT GetItemID(int nIndex) const { return ToolBarGetItemID(m_hWnd, nIndex); }
+  virtual void GetItemRect(int nIndex, LPRECT lpRect) const {
+    RunDelayedLayout();
+    ToolBarGetItemRect(m_hWnd, nIndex, lpRect);
+  }
+  UINT GetButtonStyle(int nIndex) const { return ToolBarGetButtonStyle(m_hWnd, nIndex); }
+  void SetButtonStyle(int nIndex, UINT nStyle) { SetToolBarButtonStyle(this, nIndex, nStyle); }
+  void GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const {
+    ToolBarGetButtonInfo(m_hWnd, nIndex, nID, nStyle, iImage);
+  }
   void SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage);
   BOOL SetButtonText(int nIndex, LPCSTR lpszText);
   CString GetButtonText(int nIndex) const;
@@ -84,7 +92,9 @@ class CKWToolBar : public CKWControlBar {
   int GetButtonCount() const;
 
   // ---- Layout.
-  CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+  CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override {
+    return CalcLayout(ToolBarFixedMode(bStretch, bHorz));
+  }
   CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
   void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
   void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) override;
@@ -139,7 +149,9 @@ class CKWToolBar : public CKWControlBar {
  protected:
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   CSize CalcLayout(DWORD dwMode, int nLength = -1);
-  void RunDelayedLayout() const;
+  void RunDelayedLayout() const {
+    ToolBarRunDelayedLayout(const_cast<CKWToolBar*>(this), &m_bDelayedButtonLayout);
+  }
 
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpCreateStruct);
@@ -157,7 +169,9 @@ class CKWToolBar : public CKWControlBar {
   DECLARE_MESSAGE_MAP()
 
  private:
-  BOOL GetButton(int nIndex, TBBUTTON* pButton) const;
+  BOOL GetButton(int nIndex, TBBUTTON* pButton) const {
+    return ToolBarGetButton(m_hWnd, nIndex, pButton);
+  }
   void SetButton(int nIndex, const TBBUTTON& button);
   BOOL AddReplaceBitmap(HBITMAP hbmImageWell);
   std::vector<KWToolButton> ReadButtons(std::vector<TBBUTTON>* pButtons) const;
@@ -166,7 +180,6 @@ class CKWToolBar : public CKWControlBar {
   void SetHiddenStates(const std::vector<KWToolButton>& buttons);
   void PlaceChevron(int nLength, BOOL bHorz);
   void UnhideAll();
-  DWORD CurrentLayoutMode() const;
   CKWToolButtonEntry* EntryOf(UINT nCommand);
   void DrawPlainSeparator(CDC* pDC, int nIndex, const TBBUTTON& button);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "classlib/win/CFrameWnd.h"
+#include "classlib/win/ToolBarControl.h"
 #include "toolkit/core/KWHiddenPopup.h"
 #include "toolkit/win/CKWExpButton.h"
 #include "toolkit/win/CKWGlobalData.h"
@@ -15,33 +16,27 @@ namespace {
 constexpr int kChevronLength = 12;
 constexpr int kChevronInset = 2;
 constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+// The class library's wrapping step measures rows in the same units.
+static_assert(kKWToolBarUnlimited == kToolBarUnlimited);
 }  // namespace
 
 std::vector<KWToolButton> CKWToolBar::ReadButtons(std::vector<TBBUTTON>* pButtons) const {
-  int nCount = GetButtonCount();
-  std::vector<KWToolButton> items(static_cast<size_t>(std::max(nCount, 0)));
-  pButtons->resize(items.size());
-  for (int i = 0; i < nCount; ++i) {
-    TBBUTTON& button = (*pButtons)[static_cast<size_t>(i)];
-    KWToolButton& item = items[static_cast<size_t>(i)];
-    GetButton(i, &button);
-    item.bSeparator = (button.fsStyle & TBSTYLE_SEP) != 0;
-    item.bHidden = (button.fsState & TBSTATE_HIDDEN) != 0;
-    item.bWrap = (button.fsState & TBSTATE_WRAP) != 0;
+  std::vector<KWToolButton> items = ReadToolBarItems<KWToolButton>(m_hWnd, pButtons);
+  for (size_t i = 0; i < items.size(); ++i) {
+    const TBBUTTON& button = (*pButtons)[i];
+    KWToolButton& item = items[i];
     const CKWToolButtonEntry* pEntry =
         const_cast<CKWToolBar*>(this)->EntryOf(static_cast<UINT>(button.idCommand));
     item.bControlHost = item.bSeparator && button.idCommand != 0 && pEntry != nullptr &&
                         pEntry->pControl != nullptr;
     item.cy = m_sizeButton.cy;
-    auto hidden = m_hidden.find(i);
+    auto hidden = m_hidden.find(static_cast<int>(i));
     CRect rect;
     if (hidden != m_hidden.end()) {
       item.cx = hidden->second;
     } else if (item.bSeparator) {
       item.cx = button.iBitmap;
-    } else if (::SendMessageA(m_hWnd, TB_GETITEMRECT, static_cast<WPARAM>(i),
-                              reinterpret_cast<LPARAM>(&rect)) &&
-               !rect.IsRectEmpty()) {
+    } else if (ToolBarMeasuredRect(m_hWnd, static_cast<int>(i), &rect)) {
       // A drop-down button is wider by its arrow: the control knows by how much.
       item.cx = rect.Width();
       item.cy = rect.Height();
@@ -70,27 +65,12 @@ KWRowMetrics CKWToolBar::RowMetrics(BOOL bHorz) const {
 CSize CKWToolBar::CalcLayout(DWORD dwMode, int nLength) {
   std::vector<TBBUTTON> buttons;
   std::vector<KWToolButton> items = ReadButtons(&buttons);
-  BOOL bHorz = (dwMode & LM_HORZ) != 0;
   BOOL bDynamic = (m_dwStyle & CBRS_SIZE_DYNAMIC) != 0;
   BOOL bFloating = (m_dwStyle & CBRS_FLOATING) != 0;
-  if ((m_dwStyle & CBRS_SIZE_FIXED) == 0) {
-    if (bDynamic && (dwMode & LM_MRUWIDTH)) {
-      KWSizeToolBar(items, m_nMRUWidth, false);
-    } else if (bDynamic && (dwMode & LM_HORZDOCK)) {
-      KWSizeToolBar(items, kKWToolBarUnlimited, false);
-    } else if (bDynamic && (dwMode & LM_VERTDOCK)) {
-      KWSizeToolBar(items, 0, false);
-    } else if (bDynamic && nLength != -1) {
-      CRect inside(0, 0, 0, 0);
-      CalcInsideRect(inside, bHorz);
-      bool bVert = (dwMode & LM_LENGTHY) != 0;
-      KWSizeToolBar(items, nLength + (bVert ? inside.Height() : inside.Width()), bVert);
-    } else if (bDynamic && bFloating) {
-      KWSizeToolBar(items, m_nMRUWidth, false);
-    } else {
-      KWSizeToolBar(items, bHorz ? kKWToolBarUnlimited : 0, false);
-    }
-  }
+  int nWrap = 0;
+  bool bVert = false;
+  if (ToolBarWrapLength(*this, dwMode, nLength, m_nMRUWidth, &nWrap, &bVert))
+    KWSizeToolBar(items, nWrap, bVert);
   CSize size = KWCalcToolBarSize(items);
   bool bChevronShows = HasChevron() && (HasHiddenButtons() || m_bCustomize) && (IsInReBar() || !bFloating);
   if (bChevronShows) (IsHorizontal() ? size.cx : size.cy) += kKWChevronRoom;
@@ -99,12 +79,8 @@ CSize CKWToolBar::CalcLayout(DWORD dwMode, int nLength) {
     BOOL bDelayed = m_bDelayedButtonLayout;
     m_bDelayedButtonLayout = FALSE;
     if (bDynamic && bFloating) m_nMRUWidth = size.cx;
-    for (size_t i = 0; i < items.size(); ++i) {
-      TBBUTTON button = buttons[i];
-      button.fsState = items[i].bWrap ? (button.fsState | TBSTATE_WRAP)
-                                      : (button.fsState & ~TBSTATE_WRAP);
-      SetButton(static_cast<int>(i), button);
-    }
+    ApplyToolBarWraps(items, &buttons);
+    for (size_t i = 0; i < buttons.size(); ++i) SetButton(static_cast<int>(i), buttons[i]);
     for (const CKWToolButtonEntry& entry : m_entries)
       if (entry.pControl != nullptr) PositionControl(entry.pControl);
     if (m_pChevron != nullptr && m_pChevron->m_hWnd != nullptr) {
@@ -127,12 +103,7 @@ CSize CKWToolBar::CalcLayout(DWORD dwMode, int nLength) {
     }
     m_bDelayedButtonLayout = bDelayed;
   }
-  CRect inside(0, 0, 0, 0);
-  CalcInsideRect(inside, bHorz);
-  size.cx -= inside.Width();
-  size.cy -= inside.Height();
-  CSize least = CControlBar::CalcFixedLayout((dwMode & LM_STRETCH) != 0, bHorz);
-  size = CSize(std::max(size.cx, least.cx), std::max(size.cy, least.cy));
+  size = ToolBarBarSize(*this, size, dwMode);
   // A bar laid out with room for its chevron has it at its end until a row
   // gives it another length.
   if ((dwMode & LM_COMMIT) && bChevronShows && !bFloating)
@@ -141,28 +112,10 @@ CSize CKWToolBar::CalcLayout(DWORD dwMode, int nLength) {
   return size;
 }
 
-CSize CKWToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
-  return CalcLayout((bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ : 0));
-}
-
 CSize CKWToolBar::CalcDynamicLayout(int nLength, DWORD nMode) {
-  if (nLength == -1 && (nMode & (LM_MRUWIDTH | LM_COMMIT)) == 0 &&
-      (nMode & (LM_HORZDOCK | LM_VERTDOCK)) != 0)
+  if (ToolBarDockedFixed(nLength, nMode))
     return CalcFixedLayout((nMode & LM_STRETCH) != 0, (nMode & LM_HORZDOCK) != 0);
   return CalcLayout(nMode, nLength);
-}
-
-DWORD CKWToolBar::CurrentLayoutMode() const {
-  if ((m_dwStyle & CBRS_SIZE_DYNAMIC) && (m_dwStyle & CBRS_FLOATING))
-    return LM_HORZ | LM_MRUWIDTH;
-  if (m_dwStyle & CBRS_ORIENT_HORZ) return LM_HORZ | LM_HORZDOCK;
-  return LM_VERTDOCK;
-}
-
-void CKWToolBar::RunDelayedLayout() const {
-  if (!m_bDelayedButtonLayout || m_hWnd == nullptr) return;
-  m_bDelayedButtonLayout = FALSE;
-  const_cast<CKWToolBar*>(this)->CalcDynamicLayout(0, CurrentLayoutMode() | LM_COMMIT);
 }
 
 void CKWToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) {
@@ -173,7 +126,7 @@ void CKWToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) {
   m_bDelayedButtonLayout = TRUE;
   if (dwOldStyle == dwNewStyle) return;
   UnhideAll();
-  CalcDynamicLayout(-1, CurrentLayoutMode() | LM_COMMIT);
+  ToolBarCommitLayout(this, -1);
 }
 
 void CKWToolBar::UnhideAll() {
