@@ -20,15 +20,6 @@ END_MESSAGE_MAP()
 namespace {
 // The room left around the buttons of a bar made with Create.
 constexpr int kDefaultBorder = 2;
-// The default sizes of a button and of its image.
-constexpr int kDefaultButtonWidth = 23;
-constexpr int kDefaultButtonHeight = 22;
-constexpr int kDefaultImageWidth = 16;
-constexpr int kDefaultImageHeight = 15;
-// A button is this much larger than its image, each way.
-constexpr int kButtonMargin = 7;
-// The width of a separator between buttons.
-constexpr int kSeparatorWidth = 8;
 // States that move the buttons: changing them replaces the button, so that
 // the control lays its rows out again.
 constexpr BYTE kLayoutStates = TBSTATE_WRAP | TBSTATE_HIDDEN;
@@ -43,8 +34,8 @@ HBITMAP LoadSysColorBitmap(LPCSTR lpszResourceName) {
 }  // namespace
 
 CToolBar::CToolBar()
-    : m_sizeButton(kDefaultButtonWidth, kDefaultButtonHeight),
-      m_sizeImage(kDefaultImageWidth, kDefaultImageHeight) {
+    : m_sizeButton(kToolBarButtonWidth, kToolBarButtonHeight),
+      m_sizeImage(kToolBarImageWidth, kToolBarImageHeight) {
   SetBorders(kDefaultBorder, kDefaultBorder, kDefaultBorder, kDefaultBorder);
 }
 
@@ -82,7 +73,8 @@ void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage) {
 
 BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount) {
   // Without ids, separators for SetButtonInfo to make into buttons.
-  BOOL bAdded = ToolBarSetButtons(m_hWnd, lpIDArray, nIDCount, kSeparatorWidth, false, &m_nCount);
+  BOOL bAdded =
+      ToolBarSetButtons(m_hWnd, lpIDArray, nIDCount, kToolBarSeparatorWidth, false, &m_nCount);
   if (bAdded) m_bDelayedButtonLayout = TRUE;
   return bAdded;
 }
@@ -99,7 +91,7 @@ BOOL CToolBar::LoadToolBar(LPCSTR lpszResourceName) {
   // The images first: without them the buttons stay as they are.
   HBITMAP hbm = LoadSysColorBitmap(lpszResourceName);
   if (hbm == nullptr) return FALSE;
-  SetSizes(CSize(res.cxImage + kButtonMargin, res.cyImage + kButtonMargin),
+  SetSizes(CSize(res.cxImage + kToolBarButtonMargin, res.cyImage + kToolBarButtonMargin),
            CSize(res.cxImage, res.cyImage));
   if (!SetButtons(res.ids.data(), static_cast<int>(res.ids.size())) || !AddReplaceBitmap(hbm)) {
     ::DeleteObject(hbm);
@@ -219,39 +211,14 @@ void CToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) {
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
   CToolBarButtonCmdUI<CToolBar> state(this);
   state.m_pOther = this;
-  state.m_nIndexMax = static_cast<UINT>(::SendMessageA(m_hWnd, TB_BUTTONCOUNT, 0, 0));
-  for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
-    TBBUTTON button;
-    GetButton(static_cast<int>(state.m_nIndex), &button);
-    if (button.fsStyle & TBSTYLE_SEP) continue;
-    state.m_nID = static_cast<UINT>(button.idCommand);
-    state.DoUpdate(pTarget, bDisableIfNoHndler);
-  }
+  UpdateToolBarButtons(m_hWnd, &state, [&] { state.DoUpdate(pTarget, bDisableIfNoHndler); });
   // Controls placed on the bar follow their commands too.
   UpdateDialogControls(pTarget, bDisableIfNoHndler);
 }
 
 INT_PTR CToolBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const {
   INT_PTR nHit = CControlBar::OnToolHitTest(point, pTI);
-  if (nHit != -1) return nHit;
-  int nCount = static_cast<int>(::SendMessageA(m_hWnd, TB_BUTTONCOUNT, 0, 0));
-  for (int i = 0; i < nCount; ++i) {
-    TBBUTTON button;
-    GetButton(i, &button);
-    if (button.fsStyle & TBSTYLE_SEP) continue;
-    CRect rect;
-    GetItemRect(i, &rect);
-    if (!rect.PtInRect(point)) continue;
-    if (button.idCommand == 0) return -1;
-    if (pTI != nullptr) {
-      pTI->hwnd = m_hWnd;
-      pTI->rect = rect;
-      pTI->uId = static_cast<UINT_PTR>(button.idCommand);
-      pTI->lpszText = LPSTR_TEXTCALLBACKA;
-    }
-    return button.idCommand;
-  }
-  return -1;
+  return nHit != -1 ? nHit : ToolBarHitTest(*this, point, 0, pTI);
 }
 
 // ---- The window.
@@ -261,15 +228,7 @@ LRESULT CToolBar::OnNcHitTest(CPoint) {
   return HTCLIENT;
 }
 
-void CToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp) {
-  CRect rectInside(0, 0, 0, 0);
-  CalcInsideRect(rectInside, (m_dwStyle & CBRS_ORIENT_HORZ) != 0);
-  RECT& rc = lpncsp->rgrc[0];
-  rc.left += rectInside.left;
-  rc.top += rectInside.top;
-  rc.right += rectInside.right;
-  rc.bottom += rectInside.bottom;
-}
+void CToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp) { ToolBarCalcClient(*this, lpncsp); }
 
 void CToolBar::OnNcPaint() {
   CWindowDC dc(this);

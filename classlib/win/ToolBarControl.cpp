@@ -17,6 +17,16 @@ BOOL ToolBarCreateControl(CControlBar* pBar, CWnd* pParentWnd, DWORD dwCtrlStyle
                               pParentWnd, nID);
 }
 
+void ToolBarCalcClient(const CControlBar& bar, NCCALCSIZE_PARAMS* lpncsp) {
+  CRect rectInside(0, 0, 0, 0);
+  bar.CalcInsideRect(rectInside, (bar.GetBarStyle() & CBRS_ORIENT_HORZ) != 0);
+  RECT& rc = lpncsp->rgrc[0];
+  rc.left += rectInside.left;
+  rc.top += rectInside.top;
+  rc.right += rectInside.right;
+  rc.bottom += rectInside.bottom;
+}
+
 bool ToolBarSetSizes(HWND hWnd, SIZE sizeButton, SIZE sizeImage, CSize* pSizeButton,
                      CSize* pSizeImage) {
   *pSizeButton = sizeButton;
@@ -30,7 +40,8 @@ bool ToolBarSetSizes(HWND hWnd, SIZE sizeButton, SIZE sizeImage, CSize* pSizeBut
 
 BOOL ToolBarSetButtons(HWND hWnd, const UINT* lpIDArray, int nIDCount, int cxSeparator,
                        bool bBlankWithoutIds, int* pnAdded) {
-  while (::SendMessageA(hWnd, TB_BUTTONCOUNT, 0, 0) > 0) ::SendMessageA(hWnd, TB_DELETEBUTTON, 0, 0);
+  while (::SendMessageA(hWnd, TB_BUTTONCOUNT, 0, 0) > 0)
+    ::SendMessageA(hWnd, TB_DELETEBUTTON, 0, 0);
   *pnAdded = 0;
   int iImage = 0;
   for (int i = 0; i < nIDCount; ++i) {
@@ -53,8 +64,7 @@ BOOL ToolBarSetButtons(HWND hWnd, const UINT* lpIDArray, int nIDCount, int cxSep
   return TRUE;
 }
 
-BOOL ToolBarAddReplaceBitmap(HWND hWnd, HBITMAP hbmImageWell, int cxImage,
-                             HBITMAP* phbmImageWell) {
+BOOL ToolBarAddReplaceBitmap(HWND hWnd, HBITMAP hbmImageWell, int cxImage, HBITMAP* phbmImageWell) {
   BITMAP bm = {};
   if (::GetObjectA(hbmImageWell, sizeof bm, &bm) == 0 || cxImage <= 0) return FALSE;
   int nImages = bm.bmWidth / cxImage;

@@ -6,7 +6,18 @@
 #include <vector>
 
 #include "classlib/core/ToolBarLayout.h"
+#include "classlib/win/CCmdUI.h"
 #include "classlib/win/CControlBar.h"
+
+// The sizes of a new bar's buttons and of their images; a button is
+// kToolBarButtonMargin larger than its image, each way.
+constexpr int kToolBarButtonWidth = 23;
+constexpr int kToolBarButtonHeight = 22;
+constexpr int kToolBarImageWidth = 16;
+constexpr int kToolBarImageHeight = 15;
+constexpr int kToolBarButtonMargin = 7;
+// The width of a separator between buttons.
+constexpr int kToolBarSeparatorWidth = 8;
 
 // ---- The window.
 
@@ -16,6 +27,10 @@
 // sizing to the bar.
 BOOL ToolBarCreateControl(CControlBar* pBar, CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle,
                           const CRect& rcBorders, UINT nID);
+
+// Shrinks the client area of WM_NCCALCSIZE to where the bar's buttons go,
+// for the side it is on.
+void ToolBarCalcClient(const CControlBar& bar, NCCALCSIZE_PARAMS* lpncsp);
 
 // ---- Buttons and images.
 
@@ -33,8 +48,7 @@ BOOL ToolBarSetButtons(HWND hWnd, const UINT* lpIDArray, int nIDCount, int cxSep
 // Gives the control the images of hbmImageWell, one per cxImage of its
 // width: added when *phbmImageWell is null, else in place of that bitmap's,
 // which is deleted. *phbmImageWell then owns hbmImageWell.
-BOOL ToolBarAddReplaceBitmap(HWND hWnd, HBITMAP hbmImageWell, int cxImage,
-                             HBITMAP* phbmImageWell);
+BOOL ToolBarAddReplaceBitmap(HWND hWnd, HBITMAP hbmImageWell, int cxImage, HBITMAP* phbmImageWell);
 
 // ---- One button.
 
@@ -57,6 +71,50 @@ void SetToolBarButtonStyle(TBar* pBar, int nIndex, UINT nStyle) {
   TBBUTTON button;
   if (ToolBarGetButton(pBar->m_hWnd, nIndex, &button))
     pBar->SetButtonInfo(nIndex, static_cast<UINT>(button.idCommand), nStyle, button.iBitmap);
+}
+
+// ---- Items.
+
+// Points pState at each button of the control that is not a separator in
+// turn, for update() to bring it up to date.
+template <class Update>
+void UpdateToolBarButtons(HWND hWnd, CCmdUI* pState, Update update) {
+  pState->m_nIndexMax = static_cast<UINT>(::SendMessageA(hWnd, TB_BUTTONCOUNT, 0, 0));
+  for (pState->m_nIndex = 0; pState->m_nIndex < pState->m_nIndexMax; ++pState->m_nIndex) {
+    TBBUTTON button;
+    ToolBarGetButton(hWnd, static_cast<int>(pState->m_nIndex), &button);
+    if (button.fsStyle & TBSTYLE_SEP) continue;
+    pState->m_nID = static_cast<UINT>(button.idCommand);
+    update();
+  }
+}
+
+// The command of the bar's button (not a separator) under point, its
+// rectangle (GetItemRect's) grown by nEdge right and down; -1 when there is
+// none or it has no command. pTI, when given, gets the button's window,
+// rectangle and a tip asked for when it shows.
+template <class TBar>
+INT_PTR ToolBarHitTest(const TBar& bar, CPoint point, int nEdge, TOOLINFOA* pTI) {
+  int nCount = static_cast<int>(::SendMessageA(bar.m_hWnd, TB_BUTTONCOUNT, 0, 0));
+  for (int i = 0; i < nCount; ++i) {
+    TBBUTTON button;
+    ToolBarGetButton(bar.m_hWnd, i, &button);
+    if (button.fsStyle & TBSTYLE_SEP) continue;
+    CRect rect;
+    bar.GetItemRect(i, &rect);
+    rect.right += nEdge;
+    rect.bottom += nEdge;
+    if (!rect.PtInRect(point)) continue;
+    if (button.idCommand == 0) return -1;
+    if (pTI != nullptr) {
+      pTI->hwnd = bar.m_hWnd;
+      pTI->rect = rect;
+      pTI->uId = static_cast<UINT_PTR>(button.idCommand);
+      pTI->lpszText = LPSTR_TEXTCALLBACKA;
+    }
+    return button.idCommand;
+  }
+  return -1;
 }
 
 // ---- Layout.
@@ -109,6 +167,7 @@ template <class Item>
 void ApplyToolBarWraps(const std::vector<Item>& items, std::vector<TBBUTTON>* pButtons) {
   for (size_t i = 0; i < items.size(); ++i) {
     BYTE& fsState = (*pButtons)[i].fsState;
-    fsState = static_cast<BYTE>(items[i].bWrap ? (fsState | TBSTATE_WRAP) : (fsState & ~TBSTATE_WRAP));
+    fsState =
+        static_cast<BYTE>(items[i].bWrap ? (fsState | TBSTATE_WRAP) : (fsState & ~TBSTATE_WRAP));
   }
 }

@@ -33,15 +33,10 @@ BEGIN_MESSAGE_MAP(CKWToolBar, CKWControlBar)
 END_MESSAGE_MAP()
 
 namespace {
-constexpr int kDefaultButtonWidth = 23;
-constexpr int kDefaultButtonHeight = 22;
-constexpr int kDefaultImageWidth = 16;
-constexpr int kDefaultImageHeight = 15;
 constexpr int kToolBarBorderEnd = 3;
-// A button is this much larger than its image, each way.
-constexpr int kButtonMargin = 7;
-constexpr int kSeparatorWidth = 8;
 constexpr int kFlatSeparatorWidth = 6;
+// Tools reach this far past a button's right and bottom edges.
+constexpr int kButtonEdge = 1;
 constexpr int kComCtl472 = 0x40048;
 constexpr int kComCtl471 = 0x40047;
 
@@ -53,8 +48,8 @@ HRSRC FindProgramResource(UINT nID, LPCSTR lpszType, HINSTANCE* phInst) {
 }  // namespace
 
 CKWToolBar::CKWToolBar()
-    : m_sizeImage(kDefaultImageWidth, kDefaultImageHeight),
-      m_sizeButton(kDefaultButtonWidth, kDefaultButtonHeight) {
+    : m_sizeImage(kToolBarImageWidth, kToolBarImageHeight),
+      m_sizeButton(kToolBarButtonWidth, kToolBarButtonHeight) {
   m_cyTopBorder = kToolBarBorderEnd;
   m_cyBottomBorder = kToolBarBorderEnd;
 }
@@ -132,7 +127,7 @@ LRESULT CKWToolBar::OnSetDrawTextFlags(WPARAM wParam, LPARAM lParam) {
 BOOL CKWToolBar::SetButtons(const UINT* lpIDArray, int nIDCount) {
   bool bNarrow = (GetStyle() & TBSTYLE_FLAT) || KWGetGlobalData().GetComCtlVersion() == kComCtl472;
   if (!ToolBarSetButtons(m_hWnd, lpIDArray, nIDCount,
-                         bNarrow ? kFlatSeparatorWidth : kSeparatorWidth, true, &m_nCount)) {
+                         bNarrow ? kFlatSeparatorWidth : kToolBarSeparatorWidth, true, &m_nCount)) {
     // The count is kept only for a complete set.
     m_nCount = 0;
     return FALSE;
@@ -157,7 +152,7 @@ BOOL CKWToolBar::LoadToolBar(UINT nIDResource) {
   ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(dwStyle | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT));
   BOOL bResult = SetButtons(res.ids.data(), static_cast<int>(res.ids.size()));
   if (bResult) {
-    SetSizes(CSize(res.cxImage + kButtonMargin, res.cyImage + kButtonMargin),
+    SetSizes(CSize(res.cxImage + kToolBarButtonMargin, res.cyImage + kToolBarButtonMargin),
              CSize(res.cxImage, res.cyImage));
     bResult = LoadBitmap(nIDResource);
   }
@@ -285,55 +280,26 @@ CString CKWToolBar::GetButtonText(int nIndex) const {
 void CKWToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
   CKWToolCmdUI state(this);
   state.m_pOther = this;
-  state.m_nIndexMax = static_cast<UINT>(GetButtonCount());
-  for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
-    TBBUTTON button;
-    GetButton(static_cast<int>(state.m_nIndex), &button);
-    if (button.fsStyle & TBSTYLE_SEP) continue;
-    state.m_nID = static_cast<UINT>(button.idCommand);
+  UpdateToolBarButtons(m_hWnd, &state, [&] {
     // The bar's own handler first, then the frame's.
-    if (CWnd::OnCmdMsg(state.m_nID, CN_UPDATE_COMMAND_UI, &state, nullptr)) continue;
-    state.DoUpdate(pTarget, bDisableIfNoHndler);
-  }
+    if (!CWnd::OnCmdMsg(state.m_nID, CN_UPDATE_COMMAND_UI, &state, nullptr))
+      state.DoUpdate(pTarget, bDisableIfNoHndler);
+  });
   UpdateDialogControls(pTarget, bDisableIfNoHndler);
 }
 
 INT_PTR CKWToolBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const {
   INT_PTR nHit = CKWControlBar::OnToolHitTest(point, pTI);
   if (nHit != -1) return nHit;
-  for (int i = 0; i < GetButtonCount(); ++i) {
-    TBBUTTON button;
-    GetButton(i, &button);
-    if (button.fsStyle & TBSTYLE_SEP) continue;
-    CRect rect;
-    GetItemRect(i, &rect);
-    // The edge between two buttons belongs to the left and upper one.
-    rect.right += 1;
-    rect.bottom += 1;
-    if (!rect.PtInRect(point)) continue;
-    if (button.idCommand == 0) return -1;
-    if (pTI != nullptr && pTI->cbSize >= TTTOOLINFOA_V1_SIZE) {
-      pTI->hwnd = m_hWnd;
-      pTI->rect = rect;
-      pTI->uId = static_cast<UINT_PTR>(button.idCommand);
-      pTI->lpszText = LPSTR_TEXTCALLBACKA;
-    }
-    return button.idCommand;
-  }
-  return -1;
+  // The edge between two buttons belongs to the left and upper one; a tool
+  // description too old to hold the tip's fields is left alone.
+  bool bDescribe = pTI != nullptr && pTI->cbSize >= TTTOOLINFOA_V1_SIZE;
+  return ToolBarHitTest(*this, point, kButtonEdge, bDescribe ? pTI : nullptr);
 }
 
 // ---- The window.
 
-void CKWToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp) {
-  CRect inside(0, 0, 0, 0);
-  CalcInsideRect(inside, (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0);
-  RECT& rc = lpncsp->rgrc[0];
-  rc.left += inside.left;
-  rc.top += inside.top;
-  rc.right += inside.right;
-  rc.bottom += inside.bottom;
-}
+void CKWToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp) { ToolBarCalcClient(*this, lpncsp); }
 
 void CKWToolBar::OnWindowPosChanging(WINDOWPOS* lpWndPos) {
   // The class library's handling, without the border repaint of the control bar.
