@@ -247,17 +247,22 @@ struct Picture {
 Picture g_picture;
 
 // The menu loop paints the popup when it gets to it: the picture is taken
-// again on later ticks until the items show (or enough ticks have passed).
-constexpr int kTicksForPaint = 200;
-int g_nPaintTicks = 0;
+// again on later ticks until the items show, or the wait has run out.
+DWORD g_dwPaintDeadline = 0;
+void StartPaintWait() { g_dwPaintDeadline = ::GetTickCount() + kWaitTimeoutMs; }
+bool PaintWaitOver() { return static_cast<LONG>(::GetTickCount() - g_dwPaintDeadline) >= 0; }
 
-bool Painted(const RgbImage& image) { return CountPixels(image, IsColor(kRed)) > 0; }
+// The first item's red image has been drawn whole enough to look at.
+constexpr int kImagePixelsShown = 50;
+bool Painted(const RgbImage& image) {
+  return CountPixels(image, IsColor(kRed)) > kImagePixelsShown;
+}
 
 void CALLBACK CaptureAndClose(HWND, UINT, UINT_PTR nTimer, DWORD) {
   HWND hMenu = OpenMenuWindow();
   if (hMenu == nullptr) return;
   g_picture.image = CaptureWindow(hMenu);
-  if (!Painted(g_picture.image) && ++g_nPaintTicks < kTicksForPaint) return;
+  if (!Painted(g_picture.image) && !PaintWaitOver()) return;
   ::KillTimer(nullptr, nTimer);
   g_picture.taken = true;
   INPUT keys[2] = {};
@@ -276,7 +281,7 @@ TEST_F(CoolMenuTest, TheOpenMenuShowsImagesChecksAndTheChevronInBothLooks) {
   for (BOOL bFlat : {FALSE, TRUE}) {
     KWGetGlobalData().bOfficeLook = bFlat;
     g_picture = Picture();
-    g_nPaintTicks = 0;
+    StartPaintWait();
     CKWPopupMenu tracking;
     ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, CaptureAndClose);
     CKWPopupMenu::TrackMenu(m_hPopup, TPM_LEFTALIGN, 60, 60, &m_frame, FALSE);
@@ -284,7 +289,8 @@ TEST_F(CoolMenuTest, TheOpenMenuShowsImagesChecksAndTheChevronInBothLooks) {
     SaveScreenshot(g_picture.image, bFlat ? "toolkit_coolmenu_flat" : "toolkit_coolmenu_plain");
     // The red image of the first item, drawn in the image column.
     RECT firstItem = {0, 0, 30, ::GetSystemMetrics(SM_CYMENU) + 4};
-    EXPECT_GT(CountPixels(g_picture.image, firstItem, IsColor(kRed)), 50) << "flat " << bFlat;
+    EXPECT_GT(CountPixels(g_picture.image, firstItem, IsColor(kRed)), kImagePixelsShown)
+        << "flat " << bFlat;
     // After the menu closed the items are plain again.
     EXPECT_EQ(TypeAt(0) & MFT_OWNERDRAW, 0u);
     EXPECT_EQ(m_cool.m_listItemData.GetCount(), 0);
@@ -324,7 +330,7 @@ void CALLBACK ChooseChevronThenClose(HWND, UINT, UINT_PTR nTimer, DWORD) {
     SendKeys({VK_UP, VK_RETURN});
   } else if (hMenu != g_chevron.hFirst) {
     g_chevron.image = CaptureWindow(hMenu);
-    if (!Painted(g_chevron.image) && ++g_nPaintTicks < kTicksForPaint) return;
+    if (!Painted(g_chevron.image) && !PaintWaitOver()) return;
     ::KillTimer(nullptr, nTimer);
     g_chevron.itemsShown = ::GetMenuItemCount(g_hChevronMenu);
     g_chevron.step = 2;
@@ -339,7 +345,7 @@ TEST_F(CoolMenuTest, ChoosingTheChevronOpensThePopupAgainInFull) {
   m_cool.ClearRecentItems();
   m_frame.SetForegroundWindow();
   g_chevron = ChevronRun();
-  g_nPaintTicks = 0;
+  StartPaintWait();
   g_hChevronMenu = m_hPopup;
   CKWPopupMenu tracking;
   ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, ChooseChevronThenClose);

@@ -203,9 +203,8 @@ class RecordingHook : public CKWWndHook {
 RecordingHook* g_pRecorder = nullptr;
 
 // Hooks the open popup, asks it to repaint, and clicks its first item once
-// the paint came (or the timer has ticked a while without it).
-constexpr int kTicksForPaint = 100;
-int g_nTicks = 0;
+// the paint came (or the wait has run out without it).
+DWORD g_dwPaintDeadline = 0;
 
 void CALLBACK ClickFirstItem(HWND, UINT, UINT_PTR nTimer, DWORD) {
   HWND hMenu = OpenMenuWindow();
@@ -216,7 +215,9 @@ void CALLBACK ClickFirstItem(HWND, UINT, UINT_PTR nTimer, DWORD) {
     ::InvalidateRect(hMenu, nullptr, TRUE);
     return;
   }
-  if (g_seen.count(WM_PAINT) == 0 && ++g_nTicks < kTicksForPaint) return;
+  if (g_seen.count(WM_PAINT) == 0 &&
+      static_cast<LONG>(::GetTickCount() - g_dwPaintDeadline) < 0)
+    return;
   ::KillTimer(nullptr, nTimer);
   RECT window = {};
   ::GetWindowRect(hMenu, &window);
@@ -225,7 +226,7 @@ void CALLBACK ClickFirstItem(HWND, UINT, UINT_PTR nTimer, DWORD) {
 
 TEST_F(MenuWndHookTest, WhatTheMenuLoopPassesToThePopupWindow) {
   g_seen.clear();
-  g_nTicks = 0;
+  g_dwPaintDeadline = ::GetTickCount() + kWaitTimeoutMs;
   m_owner.SetForegroundWindow();
   ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, ClickFirstItem);
   UINT nCmd = ::TrackPopupMenuEx(m_menu.GetSubMenu(0)->GetSafeHmenu(), TPM_RETURNCMD, 60, 60,
