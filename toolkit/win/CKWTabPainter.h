@@ -17,6 +17,12 @@ class CKWTabPainter {
 
   // The area the selected tab's window fills; empty with nothing selected.
   virtual void GetClientArea(CRect& rect);
+  // The flat tabs on each side: the strip, its baseline, the selected tab's
+  // outline, then every tab's image, text and separator.
+  virtual void DrawTopTabs(CDC* pDC, const CRect& client, const CRect& selected);
+  virtual void DrawBottomTabs(CDC* pDC, const CRect& client, const CRect& selected);
+  virtual void DrawLeftTabs(CDC* pDC, const CRect& client, const CRect& selected);
+  virtual void DrawRightTabs(CDC* pDC, const CRect& client, const CRect& selected);
   // The label with blanks that keep its tab as wide in bold as in regular.
   virtual CString PadLabel(const CString& label);
 
@@ -26,6 +32,12 @@ class CKWTabPainter {
   void SetTabCtrl(CWnd* pWnd) { m_pTabCtrl = pWnd; }
 
  protected:
+  // Fills the strip, the selected tab with the face, and draws one line.
+  void BeginTabs(CDC* pDC, const CRect& strip, const CRect& selected);
+  void Line(CDC* pDC, CPen& pen, int x1, int y1, int x2, int y2);
+  // Every tab's image, text and separator.
+  void DrawEachTab(CDC* pDC, bool bVertical);
+
   CPen m_penFrame;
   CPen m_penLight;
   CPen m_penFace;

@@ -12,7 +12,9 @@
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CFrameWnd.h"
 #include "classlib/win/CView.h"
+#include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
+#include "toolkit/win/CKWGlobalData.h"
 
 namespace {
 
@@ -183,6 +185,29 @@ TEST_F(TabCtrlTest, Picture) {
   RgbImage image = CaptureWindow(m_tabs.m_hWnd);
   SaveScreenshot(image, "tab_control");
   EXPECT_GT(image.width, 0);
+}
+
+TEST_F(TabCtrlTest, FlatLookPaintsItsOwnStrip) {
+  AddPanes();
+  CKWGlobalData& data = KWGetGlobalData();
+  // The last tab is the selected one; the strip goes on beyond it.
+  CRect selected;
+  m_tabs.GetItemRect(2, &selected);
+  RgbImage image;
+  auto at = [&](int x, int y) {
+    uint32_t rgb = image.PixelAt(x, y);
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+  };
+  data.bOfficeLook = TRUE;
+  const bool bPainted = WaitFor([&] {
+    m_tabs.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    image = CaptureWindow(m_tabs.m_hWnd);
+    return at(selected.left + 3, selected.top + 3) == data.clrBtnFace;
+  });
+  data.bOfficeLook = FALSE;
+  SaveScreenshot(image, "tab_control_flat");
+  EXPECT_TRUE(bPainted);
+  EXPECT_EQ(at(selected.right + 10, selected.top + 3), data.clrFaceBright);
 }
 
 }  // namespace
