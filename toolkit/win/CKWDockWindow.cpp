@@ -13,6 +13,7 @@
 #include "classlib/win/WindowDCs.h"
 #include "toolkit/res/KWDockWindowIds.h"
 #include "toolkit/res/ToolkitIds.h"
+#include "toolkit/win/CKWDockBar.h"
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWProfileStore.h"
 
@@ -39,6 +40,8 @@ constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
 constexpr int kDeferredWindows = 8;
 constexpr COLORREF kIconMask = RGB(255, 0, 255);
 constexpr UINT kButtonFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+// The extended style bit set once the window has been shown.
+constexpr DWORD kShownExStyle = 0x1000;
 
 void Defer(HDWP& hdwp, CWnd* pWnd, const CRect& rect, UINT nFlags) {
   hdwp = ::DeferWindowPos(hdwp, pWnd->m_hWnd, nullptr, rect.left, rect.top, rect.Width(),
@@ -90,6 +93,8 @@ BEGIN_MESSAGE_MAP(CKWDockWindow, CKWControlBar)
   ON_WM_WINDOWPOSCHANGED()
   ON_COMMAND(ID_KW_HIDE_DOCKED, OnHideDocked)
   ON_UPDATE_COMMAND_UI(ID_KW_HIDE_DOCKED, OnUpdateEnabled)
+  ON_COMMAND(ID_KW_EXPAND_DOCKED, OnExpandDocked)
+  ON_UPDATE_COMMAND_UI(ID_KW_EXPAND_DOCKED, OnUpdateEnabled)
   ON_WM_WINDOWPOSCHANGING()
   ON_WM_LBUTTONDOWN()
   ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
@@ -481,6 +486,34 @@ void CKWDockWindow::OnWindowPosChanging(WINDOWPOS* lpWndPos) {
     ModifyStyle(WS_CLIPCHILDREN, 0);
   else
     ModifyStyle(0, WS_CLIPCHILDREN);
+}
+
+CKWDockBar* CKWDockWindow::GetKWDockBar() const {
+  if (IsFloating() || m_pDockBar == nullptr || !m_pDockBar->IsKindOf(RUNTIME_CLASS(CKWDockBar)))
+    return nullptr;
+  return static_cast<CKWDockBar*>(m_pDockBar);
+}
+
+void CKWDockWindow::DelayShow(BOOL bShow) {
+  if (bShow) {
+    ModifyExtendedStyle(0, kShownExStyle, FALSE);
+  } else if (m_sizes.bExpanded) {
+    // The frame lays the row out again once the window is hidden.
+    if (CKWDockBar* pDockBar = GetKWDockBar()) pDockBar->RestoreRow(this, FALSE);
+    RestoreLength();
+  }
+  CKWControlBar::DelayShow(bShow);
+}
+
+void CKWDockWindow::OnExpandDocked() {
+  CKWDockBar* pDockBar = GetKWDockBar();
+  if (!m_sizes.bExpanded) {
+    if (pDockBar != nullptr) pDockBar->ExpandInRow(this, TRUE);
+    m_sizes.bExpanded = TRUE;
+  } else {
+    if (pDockBar != nullptr) pDockBar->RestoreRow(this, TRUE);
+    m_sizes.bExpanded = FALSE;
+  }
 }
 
 void CKWDockWindow::OnHideDocked() {

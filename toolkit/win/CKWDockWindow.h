@@ -10,6 +10,7 @@
 #include "toolkit/win/CKWButton.h"
 #include "toolkit/win/CKWControlBar.h"
 
+class CKWDockBar;
 class CKWDockWindow;
 class CView;
 class CDocument;
@@ -55,6 +56,8 @@ class CKWDockWindow : public CKWControlBar {
   BOOL PreTranslateMessage(MSG* pMsg) override;
   CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
   void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+  // Hiding gives an expanded window's row back first.
+  void DelayShow(BOOL bShow) override;
   void DoPaint(CDC* pDC) override;
   BOOL ModifyExtendedStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw) override;
   void DrawBorders(CDC* pDC, CRect& rect) override;
@@ -108,6 +111,7 @@ class CKWDockWindow : public CKWControlBar {
   afx_msg void OnWindowPosChanged(WINDOWPOS* lpWndPos);
   afx_msg void OnWindowPosChanging(WINDOWPOS* lpWndPos);
   afx_msg void OnHideDocked();
+  afx_msg void OnExpandDocked();
   afx_msg void OnUpdateEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
@@ -121,6 +125,8 @@ class CKWDockWindow : public CKWControlBar {
   void LoadIcons();
   void UpdateExpandButton();
   void ShowButtons(BOOL bShow);
+  // The toolkit's dock bar holding the window, nullptr when floating.
+  CKWDockBar* GetKWDockBar() const;
 
   KWDockWindowSizes m_sizes;
   int m_nExpandState = 0;

@@ -14,6 +14,7 @@
 #include "classlib/win/CFrameWnd.h"
 #include "testing/win/WindowCapture.h"
 #include "toolkit/res/KWDockWindowIds.h"
+#include "toolkit/win/CKWDockBar.h"
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWProfileStore.h"
 
@@ -217,6 +218,77 @@ TEST_F(DockWindowTest, CaptionStripPicture) {
   };
   EXPECT_EQ(at(line.right - 2, line.top), hilite);
   EXPECT_EQ(at(line.right - 2, line.bottom - 1), shadow);
+}
+
+// Two docking windows side by side in the row of the toolkit's top dock bar.
+class CDockRowFrame : public CFrameWnd {
+ public:
+  CKWDockBar m_dockTop;
+  CKWDockWindow m_windows[2];
+  CWnd m_pane;
+
+  BOOL Build() {
+    LPCSTR lpszWhite =
+        AfxRegisterWndClass(0, nullptr, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    if (!m_pane.Create(lpszWhite, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), this,
+                       AFX_IDW_PANE_FIRST) ||
+        !m_dockTop.Create(this, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_TOP,
+                          AFX_IDW_DOCKBAR_TOP))
+      return FALSE;
+    EnableDocking(CBRS_ALIGN_ANY);
+    for (int n = 0; n < 2; ++n) {
+      if (!m_windows[n].Create(this, kDockId + n, n == 0 ? "Lexicon" : "Verbs", CSize(200, 100),
+                               CBRS_TOP | CBRS_GRIPPER, CKWControlBar::kExStyleDefault))
+        return FALSE;
+      m_windows[n].EnableDocking(CBRS_ALIGN_ANY);
+    }
+    DockControlBar(&m_windows[0], AFX_IDW_DOCKBAR_TOP);
+    RecalcLayout();
+    CRect rect;
+    m_windows[0].GetWindowRect(&rect);
+    rect.OffsetRect(rect.Width(), 0);
+    DockControlBar(&m_windows[1], AFX_IDW_DOCKBAR_TOP, &rect);
+    RecalcLayout();
+    return TRUE;
+  }
+};
+
+TEST_F(DockWindowTest, ExpandCommandTakesTheRowAndContractGivesItBack) {
+  auto* pFrame = new CDockRowFrame;
+  ASSERT_TRUE(pFrame->Create(nullptr, "Dock row", WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
+                             CRect(kFrameLeft, kFrameTop, kFrameLeft + 520, kFrameTop + 380)));
+  m_hFrame = pFrame->m_hWnd;
+  ASSERT_TRUE(pFrame->Build());
+  pFrame->ShowWindow(SW_SHOWNA);
+  PumpPending();
+  CKWDockWindow& first = pFrame->m_windows[0];
+  CKWDockWindow& second = pFrame->m_windows[1];
+  ASSERT_TRUE(first.IsHorzDocked());
+  ASSERT_TRUE(second.IsHorzDocked());
+  // Docking the second window into the row may have left the first expanded.
+  if (first.IsExpanded()) first.SendMessage(WM_COMMAND, ID_KW_EXPAND_DOCKED);
+  ASSERT_FALSE(first.IsExpanded());
+  const int nFirstWidth = first.GetDesiredWidth();
+  const int nSecondWidth = second.GetDesiredWidth();
+  ASSERT_GT(nSecondWidth, second.GetMinLength());
+
+  first.SendMessage(WM_COMMAND, ID_KW_EXPAND_DOCKED);
+  EXPECT_TRUE(first.IsExpanded());
+  EXPECT_EQ(second.GetDesiredWidth(), second.GetMinLength());
+  EXPECT_GT(first.GetDesiredWidth(), nFirstWidth);
+
+  first.SendMessage(WM_COMMAND, ID_KW_EXPAND_DOCKED);
+  EXPECT_FALSE(first.IsExpanded());
+  EXPECT_EQ(first.GetDesiredWidth(), nFirstWidth);
+  EXPECT_EQ(second.GetDesiredWidth(), nSecondWidth);
+
+  // Hidden while expanded: its row comes back first, and the other window
+  // then has the row to itself.
+  first.SendMessage(WM_COMMAND, ID_KW_EXPAND_DOCKED);
+  pFrame->ShowControlBar(&first, FALSE, FALSE);
+  EXPECT_FALSE(first.IsExpanded());
+  EXPECT_EQ(first.GetDesiredWidth(), nFirstWidth);
+  EXPECT_GT(second.GetDesiredWidth(), nSecondWidth);
 }
 
 }  // namespace
