@@ -8,10 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CFrameWnd.h"
+#include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
+#include "toolkit/tests/win/KWMouseInput.h"
 #include "toolkit/tests/win/ToolkitTestIds.h"
 #include "toolkit/win/CKWDockSplitter.h"
 #include "toolkit/win/CKWDockWindow.h"
@@ -102,6 +105,41 @@ BEGIN_MESSAGE_MAP(CDockRowFrame, CDockSiteFrame)
   ON_WM_CREATE()
 END_MESSAGE_MAP()
 
+// Only dock bars, which the bar list leaves out.
+class CEmptyDockFrame : public CDockSiteFrame {
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    return CFrameWnd::OnCreate(lpCreateStruct) == -1 || !CreateDockSite() ? -1 : 0;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CEmptyDockFrame, CDockSiteFrame)
+  ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+// The items of the menu a right click opened, read from inside its loop.
+struct MenuItemSeen {
+  std::string text;
+  BOOL bChecked;
+};
+std::vector<MenuItemSeen> g_items;
+BOOL g_bMenuSeen = FALSE;
+
+void CALLBACK ReadMenu(HWND, UINT, UINT_PTR, DWORD) {
+  HWND hMenuWnd = kwtest::OpenMenuWindow();
+  if (hMenuWnd == nullptr || g_bMenuSeen) return;
+  constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
+  HMENU hMenu = reinterpret_cast<HMENU>(::SendMessageA(hMenuWnd, kGetMenuHandle, 0, 0));
+  for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
+    char text[64] = {};
+    ::GetMenuStringA(hMenu, i, text, sizeof(text), MF_BYPOSITION);
+    g_items.push_back({text, (::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_CHECKED) != 0});
+  }
+  g_bMenuSeen = TRUE;
+  ::EndMenu();
+}
+
 template <typename Frame>
 class FrameTest : public AppTest {
  protected:
@@ -136,6 +174,15 @@ class FrameTest : public AppTest {
     HDC hScreen = ::GetDC(nullptr);
     SaveScreenshot(CaptureDC(hScreen, area.left, area.top, area.Width(), area.Height()), name);
     ::ReleaseDC(nullptr, hScreen);
+  }
+  // Right-clicks the dock bar and reads the menu that opens, if any.
+  void RightClick() {
+    g_items.clear();
+    g_bMenuSeen = FALSE;
+    // The menu runs its own loop: a thread timer looks at it from there.
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, USER_TIMER_MINIMUM, ReadMenu);
+    Dock().SendMessage(WM_RBUTTONDOWN, 0, MAKELPARAM(4, 4));
+    ::KillTimer(nullptr, nTimer);
   }
   // A splitter's press on the dock bar, through its hit test.
   void Press(CPoint point) {
@@ -335,6 +382,26 @@ TEST_F(DockRowTest, DraggingTheRowSplitterDownDeepensTheRow) {
   m_pFrame->RecalcLayout();
   EXPECT_EQ(PlaceOf(m_pFrame->m_windows[0]).Height(), nDepth + kDragDistance);
   EXPECT_EQ(PlaceOf(m_pFrame->m_windows[1]).Height(), nDepth + kDragDistance);
+}
+
+TEST_F(DockRowTest, RightClickListsTheFramesBarsCheckedWhileShown) {
+  m_pFrame->m_windows[0].ShowWindow(SW_HIDE);
+  RightClick();
+  ASSERT_TRUE(g_bMenuSeen);
+  ASSERT_EQ(g_items.size(), 2u);
+  EXPECT_EQ(g_items[0].text, "Verbs");
+  EXPECT_TRUE(g_items[0].bChecked);
+  EXPECT_EQ(g_items[1].text, "Lexicon");
+  EXPECT_FALSE(g_items[1].bChecked);
+}
+
+using EmptyDockTest = FrameTest<CEmptyDockFrame>;
+
+TEST_F(EmptyDockTest, RightClickWithNoListableBarsShowsNoMenu) {
+  ASSERT_NO_FATAL_FAILURE(CreateFrame(kRowFrameWidth, kFrameHeight));
+  RightClick();
+  EXPECT_FALSE(g_bMenuSeen);
+  EXPECT_EQ(kwtest::OpenMenuWindow(), nullptr);
 }
 
 }  // namespace
