@@ -34,11 +34,19 @@ constexpr int kDragDistance = 30;
 constexpr int kRowFrameWidth = 520;
 constexpr int kRowFrameHeight = 380;
 
-// A frame with the toolkit's top dock bar; the other sides are the class
-// library's.
+// The side the next frame puts its toolkit dock bar on.
+struct DockSide {
+  UINT nID;
+  DWORD dwAlign;
+};
+constexpr DockSide kTopSide = {AFX_IDW_DOCKBAR_TOP, CBRS_TOP};
+DockSide g_side = kTopSide;
+
+// A frame with the toolkit's dock bar on one side; the other sides are the
+// class library's.
 class CDockSiteFrame : public CFrameWnd {
  public:
-  CKWDockBar m_dockTop;
+  CKWDockBar m_dockBar;
   CWnd m_pane;
 
  protected:
@@ -47,7 +55,7 @@ class CDockSiteFrame : public CFrameWnd {
         AfxRegisterWndClass(0, nullptr, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     if (!m_pane.Create(lpszWhite, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), this,
                        AFX_IDW_PANE_FIRST) ||
-        !m_dockTop.Create(this, kDockBarWindowStyle | CBRS_TOP, AFX_IDW_DOCKBAR_TOP))
+        !m_dockBar.Create(this, kDockBarWindowStyle | g_side.dwAlign, g_side.nID))
       return FALSE;
     EnableDocking(CBRS_ALIGN_ANY);
     return TRUE;
@@ -95,7 +103,7 @@ class CDockRowFrame : public CDockSiteFrame {
         return -1;
       m_windows[n].EnableDocking(CBRS_ALIGN_ANY);
     }
-    m_dockTop.DockControlBar(&m_windows[0]);
+    m_dockBar.DockControlBar(&m_windows[0]);
     return 0;
   }
   DECLARE_MESSAGE_MAP()
@@ -155,9 +163,10 @@ class FrameTest : public AppTest {
   }
   void TearDown() override {
     if (::IsWindow(m_hFrame)) ::DestroyWindow(m_hFrame);
+    g_side = kTopSide;
     AppTest::TearDown();
   }
-  CKWDockBar& Dock() { return m_pFrame->m_dockTop; }
+  CKWDockBar& Dock() { return m_pFrame->m_dockBar; }
   // A bar's place in the dock bar's client area.
   CRect PlaceOf(CWnd& wnd) {
     CRect rect;
@@ -334,10 +343,13 @@ class DockRowTest : public FrameTest<CDockRowFrame> {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(CreateFrame(kRowFrameWidth, kRowFrameHeight));
-    // The second window dropped over the first's right half joins its row.
+    // The second window dropped over the first's far half joins its row.
     CRect drop;
     m_pFrame->m_windows[0].GetWindowRect(&drop);
-    drop.OffsetRect(drop.Width() / 2, 0);
+    if (Dock().GetDlgCtrlID() == AFX_IDW_DOCKBAR_TOP || Dock().GetDlgCtrlID() == AFX_IDW_DOCKBAR_BOTTOM)
+      drop.OffsetRect(drop.Width() / 2, 0);
+    else
+      drop.OffsetRect(0, drop.Height() / 2);
     Dock().DockControlBar(&m_pFrame->m_windows[1], &drop);
     m_pFrame->RecalcLayout();
     m_pFrame->RecalcLayout();
@@ -394,6 +406,54 @@ TEST_F(DockRowTest, RightClickListsTheFramesBarsCheckedWhileShown) {
   EXPECT_EQ(g_items[1].text, "Lexicon");
   EXPECT_FALSE(g_items[1].bChecked);
 }
+
+// The other sides: rows run down the left and right dock bars, and every
+// row splitter deepens its row when dragged away from the frame's edge.
+struct SideCase {
+  DockSide side;
+  CSize away;  // a drag away from the frame's edge
+};
+
+class DockSideTest : public DockRowTest, public ::testing::WithParamInterface<SideCase> {
+ protected:
+  void SetUp() override {
+    g_side = GetParam().side;
+    DockRowTest::SetUp();
+  }
+  BOOL IsHorz() const { return GetParam().away.cx == 0; }
+  int Along(const CRect& r, BOOL bEnd) const {
+    return IsHorz() ? (bEnd ? r.right : r.left) : (bEnd ? r.bottom : r.top);
+  }
+  int Depth(const CRect& r) const { return IsHorz() ? r.Height() : r.Width(); }
+};
+
+TEST_P(DockSideTest, WindowsShareTheRowAndItsSplitterDeepensIt) {
+  const CRect first = PlaceOf(m_pFrame->m_windows[0]);
+  const CRect second = PlaceOf(m_pFrame->m_windows[1]);
+  CRect dock;
+  Dock().GetClientRect(&dock);
+  EXPECT_EQ(Along(second, FALSE), Along(first, TRUE) + kKWDockSplitterWidth);
+  // The row is as long as the room, wherever it starts.
+  EXPECT_EQ(Along(second, TRUE) - Along(first, FALSE), Along(dock, TRUE));
+  CKWDockSplitter* pRow = FindSplitter(TRUE);
+  ASSERT_NE(pRow, nullptr);
+  EXPECT_EQ(Depth(pRow->GetRect()), kKWDockSplitterWidth);
+  const int nDepth = Depth(first);
+  const CPoint press = pRow->GetRect().CenterPoint();
+  ASSERT_NO_FATAL_FAILURE(Press(press));
+  const CPoint release = press + GetParam().away;
+  Move(release);
+  Dock().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(release.x, release.y));
+  m_pFrame->RecalcLayout();
+  EXPECT_EQ(Depth(PlaceOf(m_pFrame->m_windows[0])), nDepth + kDragDistance);
+  EXPECT_EQ(Depth(PlaceOf(m_pFrame->m_windows[1])), nDepth + kDragDistance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sides, DockSideTest,
+    ::testing::Values(SideCase{{AFX_IDW_DOCKBAR_BOTTOM, CBRS_BOTTOM}, {0, -kDragDistance}},
+                      SideCase{{AFX_IDW_DOCKBAR_LEFT, CBRS_LEFT}, {kDragDistance, 0}},
+                      SideCase{{AFX_IDW_DOCKBAR_RIGHT, CBRS_RIGHT}, {-kDragDistance, 0}}));
 
 using EmptyDockTest = FrameTest<CEmptyDockFrame>;
 
