@@ -12,7 +12,7 @@
 
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CFrameWnd.h"
-#include "testing/win/WaitFor.h"
+#include "testing/win/ImagePixels.h"
 #include "testing/win/WindowCapture.h"
 #include "toolkit/tests/win/KWMouseInput.h"
 #include "toolkit/tests/win/ToolkitTestIds.h"
@@ -380,6 +380,22 @@ TEST_F(DockRowTest, TwoWindowsShareTheRowWithASplitterBetween) {
   EXPECT_EQ(pRow->GetRect().Height(), kKWDockSplitterWidth);
   EXPECT_EQ(pRow->GetRect().right, dock.right);
   Picture("kw_dockbar_window_row");
+  // The row splitter's raised edge: light above, the frame colour at the
+  // bottom with the shadow just over it.
+  const RgbImage image = CaptureWindow(Dock().m_hWnd);
+  const CRect strip = pRow->GetRect();
+  const CKWGlobalData& data = KWGetGlobalData();
+  struct EdgeRow {
+    int y;
+    COLORREF color;
+  };
+  const EdgeRow rows[] = {{strip.top, data.clrBtnHilite},
+                          {strip.bottom - 2, data.clrBtnShadow},
+                          {strip.bottom - 1, data.clrWindowFrame}};
+  for (const EdgeRow& row : rows) {
+    const RECT line = {strip.left + 1, row.y, strip.right - 2, row.y + 1};
+    EXPECT_EQ(CountPixels(image, line, IsColor(row.color)), line.right - line.left) << row.y;
+  }
 }
 
 TEST_F(DockRowTest, DraggingTheRowSplitterDownDeepensTheRow) {
