@@ -1,8 +1,9 @@
 // The toolkit's dock bar in a frame on the screen: toolbars laid out in rows
 // without overlap, a bar keeping the place it was dropped at, a bar past the
 // row's end wrapping into a row of its own, a splitter's drag driven by the
-// dock bar's hit-testing, capture and cancel, and two docking windows sharing
-// a row whose splitter makes it deeper. Pictures go to the screenshots folder.
+// dock bar's hit-testing, capture and cancel, two docking windows sharing a
+// row whose splitters deepen it and move the boundary between them, and the
+// bar list on a right click. Pictures go to the screenshots folder.
 #include "toolkit/win/CKWDockBar.h"
 
 #include <gtest/gtest.h>
@@ -410,6 +411,28 @@ TEST_F(DockRowTest, DraggingTheRowSplitterDownDeepensTheRow) {
   m_pFrame->RecalcLayout();
   EXPECT_EQ(PlaceOf(m_pFrame->m_windows[0]).Height(), nDepth + kDragDistance);
   EXPECT_EQ(PlaceOf(m_pFrame->m_windows[1]).Height(), nDepth + kDragDistance);
+}
+
+TEST_F(DockRowTest, DraggingTheBarSplitterMovesTheBoundaryNoFurtherThanTheMinimum) {
+  auto drag = [&](int dx) {
+    CKWDockSplitter* pBar = FindSplitter(FALSE);
+    ASSERT_NE(pBar, nullptr);
+    const CPoint press = pBar->GetRect().CenterPoint();
+    ASSERT_NO_FATAL_FAILURE(Press(press));
+    const CPoint release = press + CSize(dx, 0);
+    Move(release);
+    Dock().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(release.x, release.y));
+    m_pFrame->RecalcLayout();
+  };
+  const CRect first = PlaceOf(m_pFrame->m_windows[0]);
+  const CRect second = PlaceOf(m_pFrame->m_windows[1]);
+  ASSERT_NO_FATAL_FAILURE(drag(kDragDistance));
+  EXPECT_EQ(PlaceOf(m_pFrame->m_windows[0]).right, first.right + kDragDistance);
+  EXPECT_EQ(PlaceOf(m_pFrame->m_windows[1]).left, second.left + kDragDistance);
+  EXPECT_EQ(PlaceOf(m_pFrame->m_windows[1]).right, second.right);
+  ASSERT_NO_FATAL_FAILURE(drag(-kRowFrameWidth));
+  EXPECT_EQ(PlaceOf(m_pFrame->m_windows[0]).Width(), m_pFrame->m_windows[0].GetMinLength());
+  EXPECT_EQ(PlaceOf(m_pFrame->m_windows[1]).right, second.right);
 }
 
 TEST_F(DockRowTest, RightClickListsTheFramesBarsCheckedWhileShown) {
