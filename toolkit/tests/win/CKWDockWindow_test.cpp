@@ -32,15 +32,35 @@ constexpr int kFrameLeft = 30;
 constexpr int kFrameTop = 30;
 const CSize kCreateSize(300, 100);
 
+// Counts the initial updates that reach it.
+class CInitCountWnd : public CWnd {
+ public:
+  int m_nInitialUpdates = 0;
+
+ protected:
+  afx_msg LRESULT OnInitialUpdate(WPARAM, LPARAM) {
+    ++m_nInitialUpdates;
+    return 0;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CInitCountWnd, CWnd)
+  ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
+END_MESSAGE_MAP()
+
+// Docked on nDockBar, or floating for 0.
+constexpr UINT kFloating = 0;
+
 class CDockWindowTestFrame : public CFrameWnd {
  public:
   CKWDockWindow m_dock;
   CWnd m_pane;
-  CWnd m_child;
-  // The window's initial updates seen by its child.
-  int m_nChildInitialUpdates = 0;
+  CInitCountWnd m_child;
 
-  BOOL Build(UINT nDockBar, DWORD dwExStyle) {
+  // With bInitialUpdate the window has its initial update before its
+  // deferred one arrives.
+  BOOL Build(UINT nDockBar, DWORD dwExStyle, bool bInitialUpdate) {
     LPCSTR lpszWhite =
         AfxRegisterWndClass(0, nullptr, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     if (!m_pane.Create(lpszWhite, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), this,
@@ -52,7 +72,11 @@ class CDockWindowTestFrame : public CFrameWnd {
     m_dock.SetChild(&m_child);
     EnableDocking(CBRS_ALIGN_ANY);
     m_dock.EnableDocking(CBRS_ALIGN_ANY);
-    DockControlBar(&m_dock, nDockBar);
+    if (bInitialUpdate) m_dock.SendMessage(WM_INITIALUPDATE);
+    if (nDockBar == kFloating)
+      FloatControlBar(&m_dock, CPoint(kFrameLeft + 100, kFrameTop + 100));
+    else
+      DockControlBar(&m_dock, nDockBar);
     RecalcLayout();
     return TRUE;
   }
@@ -60,13 +84,14 @@ class CDockWindowTestFrame : public CFrameWnd {
 
 class DockWindowTest : public AppTest {
  protected:
-  void CreateFrame(UINT nDockBar, DWORD dwExStyle = CKWControlBar::kExStyleDefault) {
+  void CreateFrame(UINT nDockBar, DWORD dwExStyle = CKWControlBar::kExStyleDefault,
+                   bool bInitialUpdate = false) {
     m_pFrame = new CDockWindowTestFrame;
     ASSERT_TRUE(m_pFrame->Create(nullptr, "Docking window", WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
                                  CRect(kFrameLeft, kFrameTop, kFrameLeft + 520, kFrameTop + 380)));
     m_hFrame = m_pFrame->m_hWnd;
     m_app.m_pMainWnd = m_pFrame;
-    ASSERT_TRUE(m_pFrame->Build(nDockBar, dwExStyle));
+    ASSERT_TRUE(m_pFrame->Build(nDockBar, dwExStyle, bInitialUpdate));
     m_pFrame->ShowWindow(SW_SHOWNA);
     m_pFrame->RecalcLayout();
     m_pFrame->UpdateWindow();
@@ -218,6 +243,33 @@ TEST_F(DockWindowTest, CaptionStripPicture) {
   };
   EXPECT_EQ(at(line.right - 2, line.top), hilite);
   EXPECT_EQ(at(line.right - 2, line.bottom - 1), shadow);
+}
+
+TEST_F(DockWindowTest, DeferredInitialUpdateReachesAFloatingWindowsChildOnce) {
+  struct {
+    UINT dockBar;
+    bool initialUpdateFirst;
+    int childUpdates;
+  } const cases[] = {
+      {kFloating, false, 1},
+      // An initial update in between: the deferred one does nothing.
+      {kFloating, true, 0},
+      // Docked windows have theirs from the frame.
+      {AFX_IDW_DOCKBAR_LEFT, false, 0},
+  };
+  for (const auto& c : cases) {
+    CreateFrame(c.dockBar, CKWControlBar::kExStyleDefault, c.initialUpdateFirst);
+    EXPECT_EQ(Dock().IsFloating(), c.dockBar == kFloating);
+    EXPECT_EQ(m_pFrame->m_child.m_nInitialUpdates, c.childUpdates) << c.dockBar << c.initialUpdateFirst;
+    ::DestroyWindow(m_hFrame);
+  }
+}
+
+TEST_F(DockWindowTest, FloatingHidesTheButtons) {
+  CreateFrame(kFloating);
+  Dock().OnUpdateCmdUI(m_pFrame, FALSE);
+  EXPECT_FALSE(Dock().GetHideButton()->IsWindowVisible());
+  EXPECT_FALSE(Dock().GetExpandButton()->IsWindowVisible());
 }
 
 // Two docking windows side by side in the row of the toolkit's top dock bar.
