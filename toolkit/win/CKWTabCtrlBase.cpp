@@ -90,6 +90,24 @@ void CKWTabCtrlBase::SetTipText(int nIndex, LPCSTR lpszText) {
     pTip->UpdateTipText(lpszText, m_pTabCtrl, static_cast<UINT_PTR>(item.nToolId));
 }
 
+void CKWTabCtrlBase::SetTipTextByClass(CRuntimeClass* pClass, LPCSTR lpszText) {
+  SetTipText(IndexOfClass(pClass), lpszText);
+}
+
+void CKWTabCtrlBase::SetTabText(int nIndex, LPCSTR lpszText) {
+  CToolTipCtrl* pTip = GetToolTips();
+  if (nIndex < 0 || nIndex >= GetTabItemCount() || lpszText == nullptr || *lpszText == '\0' ||
+      pTip == nullptr)
+    return;
+  KWTabItem& item = *m_items[nIndex];
+  item.strLabel = item.strTip = item.strShown = lpszText;
+  TCITEMA tci = {};
+  tci.mask = TCIF_TEXT;
+  tci.pszText = const_cast<LPSTR>(lpszText);
+  m_pTabCtrl->SendMessage(TCM_SETITEMA, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&tci));
+  pTip->UpdateTipText(lpszText, m_pTabCtrl, static_cast<UINT_PTR>(item.nToolId));
+}
+
 void CKWTabCtrlBase::RenumberTools() {
   CToolTipCtrl* pTip = GetToolTips();
   for (int i = 0; i < GetTabItemCount(); ++i) {

@@ -41,6 +41,7 @@ class CKWTabCtrlBase : public CKWTabPainter {
   virtual CToolTipCtrl* GetToolTips() const;
   virtual void SetToolTips(CToolTipCtrl* pTip);
   virtual void AddTool(int nToolId, LPCSTR lpszText);
+  virtual void SetTipTextByClass(CRuntimeClass* pClass, LPCSTR lpszText);
   virtual void SetTipText(int nIndex, LPCSTR lpszText);
   virtual void RenumberTools();
   virtual BOOL EnableToolTips(BOOL bEnable);
@@ -75,6 +76,13 @@ class CKWTabCtrlBase : public CKWTabPainter {
 
   void EnableLabelShortening(BOOL b);
   void FitTabLabels();
+  // A new text for the tab, its tooltip and its label; only a text that is
+  // not empty, and only while the tooltip control exists.
+  void SetTabText(int nIndex, LPCSTR lpszText);
+  void SetTabTextWnd(CWnd* pWnd, LPCSTR lpszText) { SetTabText(IndexOf(pWnd), lpszText); }
+  void SetTabTextClass(CRuntimeClass* pClass, LPCSTR lpszText) {
+    SetTabText(IndexOfClass(pClass), lpszText);
+  }
   void NextTab();
   void PrevTab();
   int GetTabItemCount() const { return static_cast<int>(m_items.size()); }

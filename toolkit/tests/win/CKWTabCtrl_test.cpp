@@ -11,6 +11,7 @@
 
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CFrameWnd.h"
+#include "classlib/win/CToolTipCtrl.h"
 #include "classlib/win/CView.h"
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
@@ -176,6 +177,26 @@ TEST_F(TabCtrlTest, TabViewFollowsTheFrameAndGivesWayWhenHidden) {
   EXPECT_EQ(static_cast<CWnd*>(m_pFrame->GetActiveView()), m_tabs.GetView(0));
   m_tabs.ShowWindow(SW_HIDE);
   EXPECT_EQ(m_pFrame->GetActiveView(), pDocView);
+}
+
+TEST_F(TabCtrlTest, TooltipsFollowTheirTabs) {
+  CToolTipCtrl tip;
+  ASSERT_TRUE(tip.Create(&m_tabs));
+  m_tabs.SetToolTips(&tip);
+  AddPanes();
+  ASSERT_EQ(m_tabs.GetToolTips(), &tip);
+  m_tabs.SetTipText(1, "Noun tables");
+  m_tabs.SetTabText(2, "Words");
+  m_tabs.SetTabText(0, "");
+  EXPECT_STREQ(m_tabs.GetTabItem(1).strTip, "Noun tables");
+  EXPECT_STREQ(m_tabs.GetViewTitle(2), "Words");
+  EXPECT_EQ(ShownText(2), "Words");
+  EXPECT_STREQ(m_tabs.GetViewTitle(0), "Verbs");
+  // Tool ids follow the positions once a tab is gone.
+  m_tabs.DeleteView(0, TRUE);
+  for (int i = 0; i < m_tabs.GetTabItemCount(); ++i) EXPECT_EQ(m_tabs.GetTabItem(i).nToolId, i);
+  EXPECT_STREQ(m_tabs.GetTabItem(0).strTip, "Noun tables");
+  EXPECT_TRUE(m_tabs.EnableToolTips(FALSE));
 }
 
 TEST_F(TabCtrlTest, Picture) {
