@@ -245,6 +245,23 @@ TEST_F(DockWindowTest, CaptionStripPicture) {
   EXPECT_EQ(at(line.right - 2, line.bottom - 1), shadow);
 }
 
+TEST_F(DockWindowTest, CaptionModeFillsTheStripInTheCaptionColour) {
+  CreateFrame(AFX_IDW_DOCKBAR_LEFT,
+              CKWControlBar::kExStyleDefault | kKWDockCaption | kKWDockGradientCaption);
+  ASSERT_FALSE(Dock().IsActive());
+  Dock().RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpPending();
+  RgbImage image = CaptureWindow(Dock().m_hWnd);
+  SaveScreenshot(image, "dock_window_caption");
+  const CRect caption = KWDockGripperLinesFor(ClientSize(), KWDockPlace::kLeftRight,
+                                              {Dock().GetExtendedStyle(), false}, 0)
+                            .caption;
+  // The first band of a gradient is the caption colour itself.
+  uint32_t rgb = image.PixelAt(caption.left, caption.top);
+  EXPECT_EQ(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF),
+            KWGetGlobalData().clrInactiveCaption);
+}
+
 TEST_F(DockWindowTest, DeferredInitialUpdateReachesAFloatingWindowsChildOnce) {
   struct {
     UINT dockBar;
