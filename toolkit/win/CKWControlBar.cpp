@@ -6,18 +6,16 @@
 #include "classlib/win/CDockContext.h"
 #include "classlib/win/CFrameWnd.h"
 #include "classlib/win/CMiniDockFrameWnd.h"
-#include "classlib/win/CReBar.h"
-#include "classlib/win/CStatusBar.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/WindowDCs.h"
 #include "toolkit/core/KWBarInside.h"
 #include "toolkit/core/KWBarMenu.h"
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWMemDC.h"
-#include "toolkit/win/CKWMenuBar.h"
 #include "toolkit/win/CKWPopupMenu.h"
 #include "toolkit/win/CKWReBar.h"
 #include "toolkit/win/CKWToolBar.h"
+#include "toolkit/win/KWFrameBarMenu.h"
 #include "toolkit/win/KWRegisteredMessages.h"
 
 IMPLEMENT_DYNAMIC(CKWDockContextWndHook, CKWWndHook)
@@ -55,18 +53,6 @@ constexpr DWORD kBorderBits = CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_R
 int BorderLineWidth() { return ::GetSystemMetrics(SM_CXBORDER) * 2; }
 int BorderLineHeight() { return ::GetSystemMetrics(SM_CYBORDER) * 2; }
 
-KWBarKind KindOf(CControlBar* pBar) {
-  if (pBar->IsKindOf(RUNTIME_CLASS(CKWMenuBar)) || pBar->IsKindOf(RUNTIME_CLASS(CKWReBar)) ||
-      pBar->IsKindOf(RUNTIME_CLASS(CReBar)))
-    return KWBarKind::Hidden;
-  if (pBar->IsKindOf(RUNTIME_CLASS(CStatusBar))) return KWBarKind::StatusBar;
-  if (!pBar->IsKindOf(RUNTIME_CLASS(CKWControlBar))) return KWBarKind::Hidden;
-  if (pBar->IsKindOf(RUNTIME_CLASS(CKWToolBar))) return KWBarKind::ToolBar;
-  // Docking windows are recognised by the class name their Part gives them.
-  for (CRuntimeClass* p = pBar->GetRuntimeClass(); p != nullptr; p = p->m_pBaseClass)
-    if (lstrcmpA(p->m_lpszClassName, "CKWDockWindow") == 0) return KWBarKind::DockWindow;
-  return KWBarKind::Other;
-}
 }  // namespace
 
 CKWControlBar::CKWControlBar() : m_floatingFrameHook(this), m_ownFrameHook(this) {
@@ -336,28 +322,8 @@ void CKWControlBar::OnRButtonDown(UINT nFlags, CPoint point) {
 }
 
 void CKWControlBar::ShowBarMenu(CPoint point, CFrameWnd* pFrame) {
-  std::vector<KWBarEntry> bars;
-  for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;) {
-    auto* pBar = static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos));
-    KWBarEntry entry;
-    entry.kind = KindOf(pBar);
-    CString text;
-    if (pBar->m_hWnd != nullptr) pBar->GetWindowText(text);
-    entry.text = static_cast<LPCSTR>(text);
-    entry.id = static_cast<unsigned>(pBar->GetDlgCtrlID());
-    entry.bVisible = pBar->IsVisible() != FALSE;
-    bars.push_back(entry);
-  }
-  std::vector<KWBarMenuItem> items = KWBarMenuItems(bars);
-  if (items.empty()) return;
   CKWPopupMenu menu;
-  if (!menu.CreatePopupMenu()) return;
-  for (const KWBarMenuItem& item : items) {
-    if (item.bSeparator)
-      menu.AppendMenu(MF_SEPARATOR);
-    else
-      menu.AppendMenu(MF_STRING | (item.bChecked ? MF_CHECKED : 0), item.id, item.text.c_str());
-  }
+  if (!KWCreateBarMenu(menu, KWBarMenuItems(KWFrameBarEntries(pFrame)))) return;
   auto* pToolBar = IsKindOf(RUNTIME_CLASS(CKWToolBar)) ? static_cast<CKWToolBar*>(this) : nullptr;
   if (pToolBar != nullptr && !m_bInReBar && pToolBar->m_bCustomize) {
     menu.AppendMenu(MF_SEPARATOR);

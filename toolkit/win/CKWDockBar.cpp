@@ -4,8 +4,6 @@
 
 #include "classlib/win/CDockContext.h"
 #include "classlib/win/CFrameWnd.h"
-#include "classlib/win/CReBar.h"
-#include "classlib/win/CStatusBar.h"
 #include "classlib/win/WindowDCs.h"
 #include "toolkit/core/KWBarMenu.h"
 #include "toolkit/win/CKWDockSplitter.h"
@@ -14,25 +12,14 @@
 #include "toolkit/win/CKWMemDC.h"
 #include "toolkit/win/CKWMenuBar.h"
 #include "toolkit/win/CKWPopupMenu.h"
-#include "toolkit/win/CKWReBar.h"
 #include "toolkit/win/CKWToolBar.h"
+#include "toolkit/win/KWFrameBarMenu.h"
 
 namespace {
 
 // The docking window's mark while it waits for its row to be shared.
 constexpr DWORD kExStyleNewlyDocked = 0x1000;
 constexpr UINT kDockWindowMoveFlags = SWP_NOMOVE | SWP_NOZORDER;
-
-KWBarKind MenuKindOf(CControlBar* pBar) {
-  if (pBar->IsKindOf(RUNTIME_CLASS(CKWMenuBar)) || pBar->IsKindOf(RUNTIME_CLASS(CKWReBar)) ||
-      pBar->IsKindOf(RUNTIME_CLASS(CReBar)))
-    return KWBarKind::Hidden;
-  if (pBar->IsKindOf(RUNTIME_CLASS(CStatusBar))) return KWBarKind::StatusBar;
-  if (!pBar->IsKindOf(RUNTIME_CLASS(CKWControlBar))) return KWBarKind::Hidden;
-  if (pBar->IsKindOf(RUNTIME_CLASS(CKWDockWindow))) return KWBarKind::DockWindow;
-  if (pBar->IsKindOf(RUNTIME_CLASS(CKWToolBar))) return KWBarKind::ToolBar;
-  return KWBarKind::Other;
-}
 
 }  // namespace
 
@@ -495,27 +482,7 @@ void CKWDockBar::OnRButtonDown(UINT, CPoint point) {
   ClientToScreen(&point);
   CFrameWnd* pFrame = GetParentFrame();
   if (pFrame == nullptr) return;
-  std::vector<KWBarEntry> bars;
-  for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;) {
-    auto* pBar = static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos));
-    KWBarEntry entry;
-    entry.kind = MenuKindOf(pBar);
-    CString text;
-    if (pBar->m_hWnd != nullptr) pBar->GetWindowText(text);
-    entry.text = static_cast<LPCSTR>(text);
-    entry.id = static_cast<unsigned>(pBar->GetDlgCtrlID());
-    entry.bVisible = pBar->m_hWnd != nullptr && pBar->IsWindowVisible();
-    bars.push_back(entry);
-  }
-  const std::vector<KWBarMenuItem> items = KWBarMenuItems(bars);
-  if (items.empty()) return;
   CKWPopupMenu menu;
-  if (!menu.CreatePopupMenu()) return;
-  for (const KWBarMenuItem& item : items) {
-    if (item.bSeparator)
-      menu.AppendMenu(MF_SEPARATOR);
-    else
-      menu.AppendMenu(MF_STRING | (item.bChecked ? MF_CHECKED : 0), item.id, item.text.c_str());
-  }
+  if (!KWCreateBarMenu(menu, KWBarMenuItems(KWFrameBarEntries(pFrame)))) return;
   menu.TrackPopupMenu(0, point.x, point.y, pFrame, TRUE);
 }
