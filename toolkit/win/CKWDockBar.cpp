@@ -380,6 +380,7 @@ CSize CKWDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
     const KWDockEntry& e = entries[i];
     // The pass changed only the borders its rules allow.
     if (pBar->GetBarStyle() != e.dwStyle) pBar->SetBarStyle(e.dwStyle);
+    if (e.bDockWindow) static_cast<CKWDockWindow*>(pBar)->SetOnlyInRow(e.bOnlyInRow);
     if (!e.rectNew.IsRectNull() && e.rectNew != e.rectCurrent) {
       if (!m_bLayoutQuery && !(e.dwStyle & CBRS_FLOATING) && pBar->m_pDockContext != nullptr)
         pBar->m_pDockContext->m_rectMRUDockPos = e.rectNew;

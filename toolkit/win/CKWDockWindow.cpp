@@ -16,6 +16,7 @@
 #include "toolkit/win/CKWDockBar.h"
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWProfileStore.h"
+#include "toolkit/win/CKWTabCtrlBar.h"
 
 static_assert(kKWLayoutHorz == LM_HORZ && kKWLayoutMruWidth == LM_MRUWIDTH &&
                   kKWLayoutHorzDock == LM_HORZDOCK && kKWLayoutVertDock == LM_VERTDOCK &&
@@ -244,8 +245,10 @@ void CKWDockWindow::DrawBorders(CDC* pDC, CRect& rect) {
 
 void CKWDockWindow::GetInsideRect(CRect& rect) const {
   GetClientRect(&rect);
-  rect = KWDockInsideRect(rect, Place(), Style(), false);
+  rect = KWDockInsideRect(rect, Place(), Style(), IsKindOf(RUNTIME_CLASS(CKWTabCtrlBar)) != FALSE);
 }
+
+void CKWDockWindow::SetOnlyInRow(BOOL bOnlyInRow) { m_sizes.bOnlyInRow = bOnlyInRow; }
 
 int CKWDockWindow::GetMinLength() const { return KWDockMinLength(Style(), Place()); }
 

@@ -70,6 +70,9 @@ class CKWDockWindow : public CKWControlBar {
   virtual int GetMinLength() const;
   virtual BOOL IsExpanded() const { return m_sizes.bExpanded; }
   virtual BOOL IsOnlyInRow() const { return m_sizes.bOnlyInRow; }
+  // Set by the dock bar's layout pass: a lone window in its row has nothing
+  // to expand over.
+  void SetOnlyInRow(BOOL bOnlyInRow);
   virtual void SetBarSize(CSize size) { m_sizes.SetBarSize(Place(), size); }
   virtual void RestoreFloatSize() { m_sizes.desired = m_sizes.floating; }
   virtual void RestoreLength() { m_sizes.RestoreLength(Place()); }

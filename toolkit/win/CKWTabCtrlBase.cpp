@@ -203,13 +203,15 @@ void CKWTabCtrlBase::RestoreFrameView(CWnd* pTabWnd) {
   if (m_pFrame == nullptr || pTabWnd == nullptr ||
       static_cast<CWnd*>(m_pFrame->GetActiveView()) != pTabWnd)
     return;
+  m_pSavedView = GetSavedView();
+  if (m_pSavedView == nullptr) m_hSavedView = nullptr;
+  m_pFrame->SetActiveView(m_pSavedView);
+}
+
+CView* CKWTabCtrlBase::GetSavedView() const {
   const bool bSavedAlive = m_pSavedView != nullptr && ::IsWindow(m_hSavedView) &&
                            CWnd::FromHandlePermanent(m_hSavedView) == m_pSavedView;
-  if (!bSavedAlive) {
-    m_pSavedView = nullptr;
-    m_hSavedView = nullptr;
-  }
-  m_pFrame->SetActiveView(m_pSavedView);
+  return bSavedAlive ? m_pSavedView : nullptr;
 }
 
 void CKWTabCtrlBase::DeleteView(int nIndex, BOOL bDestroy) {

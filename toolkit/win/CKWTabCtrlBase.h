@@ -88,6 +88,9 @@ class CKWTabCtrlBase : public CKWTabPainter {
   int GetTabItemCount() const { return static_cast<int>(m_items.size()); }
   const KWTabItem& GetTabItem(int nIndex) const { return *m_items[nIndex]; }
   CFrameWnd* GetFrame() const { return m_pFrame; }
+  // The view active before a tab's view took over, while it still is that
+  // window; else nullptr.
+  CView* GetSavedView() const;
 
  protected:
   // Deferred initialisation, armed on creation or subclassing.

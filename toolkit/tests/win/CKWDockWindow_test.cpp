@@ -322,14 +322,23 @@ class CDockRowFrame : public CFrameWnd {
   }
 };
 
-TEST_F(DockWindowTest, ExpandCommandTakesTheRowAndContractGivesItBack) {
-  auto* pFrame = new CDockRowFrame;
-  ASSERT_TRUE(pFrame->Create(nullptr, "Dock row", WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
-                             CRect(kFrameLeft, kFrameTop, kFrameLeft + 520, kFrameTop + 380)));
-  m_hFrame = pFrame->m_hWnd;
-  ASSERT_TRUE(pFrame->Build());
-  pFrame->ShowWindow(SW_SHOWNA);
-  PumpPending();
+// Two docking windows sharing the top row, on the screen.
+class DockWindowRowTest : public DockWindowTest {
+ protected:
+  void ShowRowFrame(CDockRowFrame*& pFrame) {
+    pFrame = new CDockRowFrame;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Dock row", WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
+                               CRect(kFrameLeft, kFrameTop, kFrameLeft + 520, kFrameTop + 380)));
+    m_hFrame = pFrame->m_hWnd;
+    ASSERT_TRUE(pFrame->Build());
+    pFrame->ShowWindow(SW_SHOWNA);
+    PumpPending();
+  }
+};
+
+TEST_F(DockWindowRowTest, ExpandCommandTakesTheRowAndContractGivesItBack) {
+  CDockRowFrame* pFrame = nullptr;
+  ASSERT_NO_FATAL_FAILURE(ShowRowFrame(pFrame));
   CKWDockWindow& first = pFrame->m_windows[0];
   CKWDockWindow& second = pFrame->m_windows[1];
   ASSERT_TRUE(first.IsHorzDocked());
@@ -358,6 +367,28 @@ TEST_F(DockWindowTest, ExpandCommandTakesTheRowAndContractGivesItBack) {
   EXPECT_FALSE(first.IsExpanded());
   EXPECT_EQ(first.GetDesiredWidth(), nFirstWidth);
   EXPECT_GT(second.GetDesiredWidth(), nSecondWidth);
+}
+
+TEST_F(DockWindowRowTest, LayoutTellsEachWindowWhetherItIsAloneInItsRow) {
+  CDockRowFrame* pFrame = nullptr;
+  ASSERT_NO_FATAL_FAILURE(ShowRowFrame(pFrame));
+  CKWDockWindow& first = pFrame->m_windows[0];
+  CKWDockWindow& second = pFrame->m_windows[1];
+  EXPECT_FALSE(first.IsOnlyInRow());
+  EXPECT_FALSE(second.IsOnlyInRow());
+  first.OnUpdateCmdUI(pFrame, FALSE);
+  EXPECT_TRUE(first.GetExpandButton()->IsWindowEnabled());
+
+  // With the other hidden the row is its own, and there is nothing to expand over.
+  pFrame->ShowControlBar(&second, FALSE, FALSE);
+  pFrame->RecalcLayout();
+  EXPECT_TRUE(first.IsOnlyInRow());
+  first.OnUpdateCmdUI(pFrame, FALSE);
+  EXPECT_FALSE(first.GetExpandButton()->IsWindowEnabled());
+
+  pFrame->ShowControlBar(&second, TRUE, FALSE);
+  pFrame->RecalcLayout();
+  EXPECT_FALSE(first.IsOnlyInRow());
 }
 
 }  // namespace
