@@ -28,6 +28,35 @@ void KWMoveDragRects(KWDragRects& rects, CSize delta) {
     rect->OffsetRect(delta);
 }
 
+KWDragRects KWStartDragRects(const KWDragStart& s) {
+  const CPoint origin(s.bar.left, s.bar.top);
+  KWDragRects rects;
+  if (s.sizing == kwSizeOther) {
+    // The bar keeps its own rectangle; the other orientation's is centred
+    // across the bar's thickness at the point.
+    if (s.bBarHorz) {
+      rects.dragHorz = s.bar;
+      rects.dragVert = CRect(CPoint(s.pt.x - s.bar.Height() / 2, s.bar.top), s.other);
+    } else {
+      rects.dragVert = s.bar;
+      rects.dragHorz = CRect(CPoint(s.bar.left, s.pt.y - s.bar.Width() / 2), s.other);
+    }
+  } else {
+    rects.dragHorz = CRect(origin, s.horz);
+    rects.dragVert = CRect(origin, s.vert);
+  }
+  if (s.sizing == kwSizeDynamic) {
+    rects.frameHorz = rects.frameVert = CRect(origin, s.floating);
+  } else {
+    rects.frameHorz = rects.dragHorz;
+    rects.frameVert = rects.dragVert;
+  }
+  rects.frameHorz.InflateRect(&s.frameBorders);
+  rects.frameVert.InflateRect(&s.frameBorders);
+  KWKeepUnderCursor(rects, s.pt);
+  return rects;
+}
+
 DWORD KWOverDockStyle(const KWDragRects& rects, BOOL bBarHorz, BOOL bFlip, DWORD dwDockStyle,
                       const KWDockProbe& probe) {
   const DWORD dwHorz = dwDockStyle & ~kKWOrientVert;

@@ -31,6 +31,22 @@ struct KWDragRects {
   CRect frameVert;
 };
 
+// How a bar sizes itself, which decides where a drag's rectangles start.
+enum KWBarSizing { kwSizeDynamic, kwSizeFixed, kwSizeOther };
+struct KWDragStart {
+  KWBarSizing sizing = kwSizeOther;
+  CRect bar;  // the bar's window rectangle
+  CPoint pt;  // where the mouse went down
+  BOOL bBarHorz = FALSE;
+  CSize horz;   // docked horizontally (dynamic and fixed bars)
+  CSize vert;   // docked vertically (dynamic and fixed bars)
+  CSize other;  // in the other orientation than the bar's own (any other bar)
+  CSize floating;  // floating (dynamic bars)
+  CRect frameBorders;  // how far a floating frame reaches beyond the bar on each side
+};
+// The drag rectangles as a drag begins, each holding the point.
+KWDragRects KWStartDragRects(const KWDragStart& s);
+
 // Moves rect by the least amount that puts pt inside it, on each axis.
 void KWKeepUnderCursor(CRect& rect, CPoint pt);
 // The same for all four rectangles.

@@ -36,6 +36,45 @@ TEST(KWDockDrag, RectanglesMoveTheLeastToHoldTheCursor) {
   EXPECT_EQ(rects.frameVert, CRect(145, 117, 155, 127));
 }
 
+TEST(KWDockDrag, DragStartsFromTheBarsSizesAroundThePoint) {
+  struct Case {
+    const char* name;
+    KWBarSizing sizing;
+    CRect bar;
+    CPoint pt;
+    BOOL bBarHorz;
+    KWDragRects rects;
+  };
+  const CRect horzBar(100, 20, 300, 46);
+  const Case cases[] = {
+      {"dynamic, moved to the point", kwSizeDynamic, horzBar, {290, 30}, TRUE,
+       {{110, 20, 290, 46}, {260, 20, 290, 170}, {124, 0, 290, 63}, {124, 0, 290, 63}}},
+      {"fixed: frames from the docked rectangles", kwSizeFixed, horzBar, {290, 30}, TRUE,
+       {{100, 20, 300, 46}, {264, 20, 290, 220}, {97, 0, 303, 49}, {258, 0, 290, 223}}},
+      {"other, horizontal bar", kwSizeOther, horzBar, {290, 30}, TRUE,
+       {{100, 20, 300, 46}, {277, 20, 303, 140}, {97, 0, 303, 49}, {274, 0, 306, 143}}},
+      {"other, vertical bar", kwSizeOther, {0, 60, 26, 400}, {10, 200}, FALSE,
+       {{0, 187, 120, 213}, {0, 60, 26, 400}, {-3, 167, 123, 216}, {-3, 40, 29, 403}}},
+  };
+  for (const Case& c : cases) {
+    KWDragStart s;
+    s.sizing = c.sizing;
+    s.bar = c.bar;
+    s.pt = c.pt;
+    s.bBarHorz = c.bBarHorz;
+    s.horz = c.sizing == kwSizeDynamic ? CSize(180, 26) : CSize(200, 26);
+    s.vert = c.sizing == kwSizeDynamic ? CSize(30, 150) : CSize(26, 200);
+    s.other = c.bBarHorz ? CSize(26, 120) : CSize(120, 26);
+    s.floating = CSize(160, 40);
+    s.frameBorders = CRect(3, 20, 3, 3);
+    const KWDragRects r = KWStartDragRects(s);
+    EXPECT_EQ(r.dragHorz, c.rects.dragHorz) << c.name;
+    EXPECT_EQ(r.dragVert, c.rects.dragVert) << c.name;
+    EXPECT_EQ(r.frameHorz, c.rects.frameHorz) << c.name;
+    EXPECT_EQ(r.frameVert, c.rects.frameVert) << c.name;
+  }
+}
+
 // A frame with a top dock bar above y = 50 and a left one left of x = 50; a
 // rectangle docks where its centre lies.
 DWORD ProbeFrame(const CRect& rect, DWORD dwStyle) {
