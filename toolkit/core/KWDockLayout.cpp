@@ -70,24 +70,24 @@ class LayoutPass {
   // Far edges: a bar splitter's across its row, a row splitter's along it.
   void SetSplitterExtent(size_t first, BOOL bRowSplitters, int value) {
     for (size_t s = first; s < result_.splitters.size(); ++s) {
-      KWDockSplitterSpec& spec = result_.splitters[s];
-      if (spec.bRowSplitter != bRowSplitters) continue;
-      if (spec.nKind == kKWSplitterVert)
-        spec.rect.bottom = value;
+      KWDockSplitterPlace& place = result_.splitters[s];
+      if (place.bRowSplitter != bRowSplitters) continue;
+      if (place.nKind == kKWSplitterVert)
+        place.rect.bottom = value;
       else
-        spec.rect.right = value;
+        place.rect.right = value;
     }
   }
 
   void AddSplitter(BOOL bRow, int index) {
-    KWDockSplitterSpec spec;
-    spec.bRowSplitter = bRow;
-    spec.nIndex = index;
+    KWDockSplitterPlace place;
+    place.bRowSplitter = bRow;
+    place.nIndex = index;
     // A row splitter lies along the row, a bar splitter across it.
-    spec.nKind = (bRow == horz_) ? kKWSplitterHorz : kKWSplitterVert;
-    spec.rect = bRow ? RowRect(along_, across_, 0, across_ + kKWDockSplitterWidth)
+    place.nKind = (bRow == horz_) ? kKWSplitterHorz : kKWSplitterVert;
+    place.rect = bRow ? RowRect(along_, across_, 0, across_ + kKWDockSplitterWidth)
                      : RowRect(along_, across_, along_ + kKWDockSplitterWidth, 0);
-    result_.splitters.push_back(spec);
+    result_.splitters.push_back(place);
   }
 
   void EndRow() {
@@ -193,8 +193,8 @@ class LayoutPass {
       // The bar is now one entry later.
       prevBar_ = i + 1;
       if (rowStart_ >= i) ++rowStart_;
-      for (KWDockSplitterSpec& spec : result_.splitters)
-        if (spec.nIndex >= i) ++spec.nIndex;
+      for (KWDockSplitterPlace& place : result_.splitters)
+        if (place.nIndex >= i) ++place.nIndex;
       wrapped_ = TRUE;
       placed = FALSE;
     }

@@ -43,7 +43,7 @@ struct KWDockLayoutOptions {
   int cxOtherOverlap = 2;   // twice the system's border height
 };
 
-struct KWDockSplitterSpec {
+struct KWDockSplitterPlace {
   CRect rect;  // dock-bar client coordinates
   int nKind = kKWSplitterHorz;
   BOOL bRowSplitter = TRUE;
@@ -52,7 +52,7 @@ struct KWDockSplitterSpec {
 
 struct KWDockLayoutResult {
   CSize size;  // the room the dock bar takes
-  std::vector<KWDockSplitterSpec> splitters;
+  std::vector<KWDockSplitterPlace> splitters;
   std::vector<CRect> rects;  // a visible bar's new place; empty otherwise
   BOOL bRecalcLater = FALSE;  // the entries changed: lay the frame out again
 };

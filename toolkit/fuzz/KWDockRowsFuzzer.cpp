@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const KWDockLayoutResult result = KWLayOutDockBar(entries, options, host);
   Check(result.rects.size() == entries.size());
   Check(bars() == barCount);  // only breaks come and go
-  for (const KWDockSplitterSpec& spec : result.splitters)
-    Check(spec.nIndex >= 0 && spec.nIndex < static_cast<int>(entries.size()));
+  for (const KWDockSplitterPlace& place : result.splitters)
+    Check(place.nIndex >= 0 && place.nIndex < static_cast<int>(entries.size()));
   return 0;
 }

@@ -247,7 +247,7 @@ def size_grip():
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
-    files = {name: cursor(*spec) for name, spec in CURSORS.items()}
+    files = {name: cursor(*art) for name, art in CURSORS.items()}
     files["kw_caption_buttons.bmp"] = glyph_strip(CAPTION_GLYPHS)
     files["kw_mdi_buttons.bmp"] = glyph_strip(MDI_GLYPHS)
     files["kw_size_grip.bmp"] = size_grip()

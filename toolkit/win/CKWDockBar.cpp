@@ -369,8 +369,8 @@ CSize CKWDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
   m_arrBars.SetSize(static_cast<int>(entries.size()));
   for (size_t i = 0; i < entries.size(); ++i)
     m_arrBars[static_cast<int>(i)] = const_cast<void*>(entries[i].pOwner);
-  for (const KWDockSplitterSpec& spec : result.splitters)
-    AddSplitter(spec.rect, spec.nKind, spec.bRowSplitter, spec.nIndex);
+  for (const KWDockSplitterPlace& place : result.splitters)
+    AddSplitter(place.rect, place.nKind, place.bRowSplitter, place.nIndex);
 
   AFX_SIZEPARENTPARAMS params = {};
   if (!m_bLayoutQuery) params.hDWP = ::BeginDeferWindowPos(static_cast<int>(entries.size()));

@@ -15,9 +15,9 @@ constexpr int kHeight = 22;
 constexpr int kSep = 8;
 
 // A toolbar written as text: 'b' a button, '|' a separator, 'h' a hidden button.
-std::vector<ToolBarItem> Items(const std::string& spec) {
+std::vector<ToolBarItem> Items(const std::string& buttons) {
   std::vector<ToolBarItem> items;
-  for (char c : spec) {
+  for (char c : buttons) {
     ToolBarItem item;
     item.bSeparator = c == '|';
     item.bHidden = c == 'h';
@@ -38,7 +38,7 @@ std::string Wraps(const std::vector<ToolBarItem>& items) {
 
 TEST(ToolBarLayout, WrapsAfterTheLastSeparatorThatLetsTheRowFitElseAfterTheLastButton) {
   struct Case {
-    const char* spec;
+    const char* buttons;
     int nWidth;
     int nRows;
     const char* wraps;
@@ -57,15 +57,15 @@ TEST(ToolBarLayout, WrapsAfterTheLastSeparatorThatLetsTheRowFitElseAfterTheLastB
   };
   // clang-format on
   for (const Case& c : cases) {
-    std::vector<ToolBarItem> items = Items(c.spec);
-    EXPECT_EQ(c.nRows, WrapToolBar(items, c.nWidth)) << c.spec << " at " << c.nWidth;
-    EXPECT_EQ(c.wraps, Wraps(items)) << c.spec << " at " << c.nWidth;
+    std::vector<ToolBarItem> items = Items(c.buttons);
+    EXPECT_EQ(c.nRows, WrapToolBar(items, c.nWidth)) << c.buttons << " at " << c.nWidth;
+    EXPECT_EQ(c.wraps, Wraps(items)) << c.buttons << " at " << c.nWidth;
   }
 }
 
 TEST(ToolBarLayout, TheSizeIsTheWidestRowAndTheRowsWithTheGapsOfWrappedSeparators) {
   struct Case {
-    const char* spec;
+    const char* buttons;
     int nWidth;
     CSize size;
   };
@@ -77,10 +77,10 @@ TEST(ToolBarLayout, TheSizeIsTheWidestRowAndTheRowsWithTheGapsOfWrappedSeparator
       {"hhh", kToolBarUnlimited, CSize(0, 0)},
   };
   for (const Case& c : cases) {
-    std::vector<ToolBarItem> items = Items(c.spec);
+    std::vector<ToolBarItem> items = Items(c.buttons);
     WrapToolBar(items, c.nWidth);
-    EXPECT_EQ(c.size.cx, CalcToolBarSize(items).cx) << c.spec;
-    EXPECT_EQ(c.size.cy, CalcToolBarSize(items).cy) << c.spec;
+    EXPECT_EQ(c.size.cx, CalcToolBarSize(items).cx) << c.buttons;
+    EXPECT_EQ(c.size.cy, CalcToolBarSize(items).cy) << c.buttons;
   }
 }
 

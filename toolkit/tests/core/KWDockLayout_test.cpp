@@ -68,12 +68,12 @@ TEST(KWDockLayout, TopBarSplitsRowsAndWindowsFillTheirRow) {
   EXPECT_EQ(result.rects[1], CRect(253, -1, 600, 99));
   EXPECT_EQ(result.rects[3], CRect(0, 105, 150, 131));
   ASSERT_EQ(result.splitters.size(), 2u);
-  const KWDockSplitterSpec& bar = result.splitters[0];
+  const KWDockSplitterPlace& bar = result.splitters[0];
   EXPECT_EQ(bar.rect, CRect(247, -1, 253, 99));  // reaches across its row
   EXPECT_EQ(bar.nKind, kKWSplitterVert);
   EXPECT_FALSE(bar.bRowSplitter);
   EXPECT_EQ(bar.nIndex, 1);
-  const KWDockSplitterSpec& row = result.splitters[1];
+  const KWDockSplitterPlace& row = result.splitters[1];
   EXPECT_EQ(row.rect, CRect(0, 99, 600, 105));  // reaches along the whole bar
   EXPECT_EQ(row.nKind, kKWSplitterHorz);
   EXPECT_TRUE(row.bRowSplitter);

@@ -9,7 +9,7 @@ namespace {
 
 constexpr uint32_t kBitFields = 3;
 
-struct DibSpec {
+struct DibShape {
   uint32_t headerSize = 40;
   int32_t width = 4;
   int32_t height = 2;
@@ -26,29 +26,29 @@ void Put32(std::vector<BYTE>& out, size_t at, uint32_t value) {
 
 // A packed DIB: header of the given size, masks, colour table (entry i holds
 // grey i), then rows of pixels whose bytes count from 1.
-std::vector<BYTE> MakeDib(const DibSpec& spec) {
-  std::vector<BYTE> dib(spec.headerSize, 0);
-  Put32(dib, 0, spec.headerSize);
-  Put32(dib, 4, static_cast<uint32_t>(spec.width));
-  Put32(dib, 8, static_cast<uint32_t>(spec.height));
+std::vector<BYTE> MakeDib(const DibShape& shape) {
+  std::vector<BYTE> dib(shape.headerSize, 0);
+  Put32(dib, 0, shape.headerSize);
+  Put32(dib, 4, static_cast<uint32_t>(shape.width));
+  Put32(dib, 8, static_cast<uint32_t>(shape.height));
   dib[12] = 1;
-  std::memcpy(&dib[14], &spec.bits, sizeof spec.bits);
-  Put32(dib, 16, spec.compression);
-  Put32(dib, 32, spec.colorsUsed);
-  if (spec.compression == kBitFields) {
+  std::memcpy(&dib[14], &shape.bits, sizeof shape.bits);
+  Put32(dib, 16, shape.compression);
+  Put32(dib, 32, shape.colorsUsed);
+  if (shape.compression == kBitFields) {
     std::vector<BYTE> masks(12, 0);
     Put32(masks, 0, 0xF800), Put32(masks, 4, 0x07E0), Put32(masks, 8, 0x001F);
-    if (spec.masksAfterHeader)
+    if (shape.masksAfterHeader)
       dib.insert(dib.end(), masks.begin(), masks.end());
     else
       std::copy(masks.begin(), masks.end(), dib.begin() + 40);
   }
-  for (uint32_t i = 0; i < spec.tableEntries; ++i) {
+  for (uint32_t i = 0; i < shape.tableEntries; ++i) {
     BYTE grey = static_cast<BYTE>(i);
     dib.insert(dib.end(), {grey, grey, grey, 0});
   }
-  size_t stride = (size_t(spec.width) * spec.bits + 31) / 32 * 4;
-  size_t rows = spec.height < 0 ? -spec.height : spec.height;
+  size_t stride = (size_t(shape.width) * shape.bits + 31) / 32 * 4;
+  size_t rows = shape.height < 0 ? -shape.height : shape.height;
   for (size_t i = 0; i < stride * rows; ++i) dib.push_back(static_cast<BYTE>(i + 1));
   return dib;
 }
@@ -56,7 +56,7 @@ std::vector<BYTE> MakeDib(const DibSpec& spec) {
 TEST(SysColorDib, FindsThePixelsAfterAnyHeaderAndPalette) {
   struct {
     const char* name;
-    DibSpec spec;
+    DibShape shape;
     size_t pixelOffset;
     int colors;
   } const cases[] = {
@@ -72,16 +72,16 @@ TEST(SysColorDib, FindsThePixelsAfterAnyHeaderAndPalette) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    std::vector<BYTE> data = MakeDib(c.spec);
+    std::vector<BYTE> data = MakeDib(c.shape);
     SysColorDib dib;
     ASSERT_TRUE(ParseSysColorDib(data.data(), data.size(), dib));
     EXPECT_EQ(dib.pixelOffset, c.pixelOffset);
     EXPECT_EQ(dib.colorCount, c.colors);
-    EXPECT_EQ(dib.width, c.spec.width);
-    EXPECT_EQ(dib.height, c.spec.height);
+    EXPECT_EQ(dib.width, c.shape.width);
+    EXPECT_EQ(dib.height, c.shape.height);
     EXPECT_EQ(data[dib.pixelOffset], 1) << "the first pixel byte";
     // The blit's header is a plain 40-byte one with the masks and the table after it.
-    size_t masks = c.spec.compression == kBitFields ? 12 : 0;
+    size_t masks = c.shape.compression == kBitFields ? 12 : 0;
     ASSERT_EQ(dib.info.size(), 40 + masks + size_t(c.colors) * 4);
     EXPECT_EQ(dib.info[0], 40);
     uint32_t colorsUsed;
@@ -94,23 +94,23 @@ TEST(SysColorDib, FindsThePixelsAfterAnyHeaderAndPalette) {
 }
 
 TEST(SysColorDib, RefusesWhatDoesNotFitOrIsNotDrawn) {
-  DibSpec shortPalette;
+  DibShape shortPalette;
   shortPalette.tableEntries = 16;  // 256 promised by the depth, 16 stored
-  DibSpec hugeHeader;
+  DibShape hugeHeader;
   hugeHeader.headerSize = 4000;
   hugeHeader.tableEntries = 0;
-  DibSpec rle;
+  DibShape rle;
   rle.compression = 1;
-  DibSpec noWidth;
+  DibShape noWidth;
   noWidth.width = 0;
-  DibSpec oddDepth;
+  DibShape oddDepth;
   oddDepth.bits = 7;
-  DibSpec hugeUsed;
+  DibShape hugeUsed;
   hugeUsed.bits = 24;
   hugeUsed.colorsUsed = 0x40000000;
   hugeUsed.tableEntries = 0;
-  for (const DibSpec& spec : {shortPalette, rle, noWidth, oddDepth, hugeUsed}) {
-    std::vector<BYTE> data = MakeDib(spec);
+  for (const DibShape& shape : {shortPalette, rle, noWidth, oddDepth, hugeUsed}) {
+    std::vector<BYTE> data = MakeDib(shape);
     SysColorDib dib;
     EXPECT_FALSE(ParseSysColorDib(data.data(), data.size(), dib));
   }
@@ -118,7 +118,7 @@ TEST(SysColorDib, RefusesWhatDoesNotFitOrIsNotDrawn) {
   header.resize(100);
   SysColorDib dib;
   EXPECT_FALSE(ParseSysColorDib(header.data(), header.size(), dib)) << "header beyond the data";
-  std::vector<BYTE> whole = MakeDib(DibSpec());
+  std::vector<BYTE> whole = MakeDib(DibShape());
   for (size_t size : {size_t(0), size_t(39), whole.size() - 1}) {
     EXPECT_FALSE(ParseSysColorDib(whole.data(), size, dib)) << size;
   }
