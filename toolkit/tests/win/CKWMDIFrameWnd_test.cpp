@@ -26,6 +26,7 @@
 #include "toolkit/tests/win/ToolkitTestIds.h"
 #include "toolkit/win/CKWDockBar.h"
 #include "toolkit/win/CKWDockWindow.h"
+#include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWMDIChildWnd.h"
 #include "toolkit/win/CKWToolBar.h"
 
@@ -258,6 +259,48 @@ TEST_F(MDIFrameTest, PopupMenusShowTheFirstShortcutOfEachCommand) {
   m_pMain->GetAccelManager().Init(m_pMain, IDR_KWFRAMETEST_MAIN, "Main");
   m_pMain->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hFile), 0);
   EXPECT_EQ(Texts(hFile), (std::vector<std::string>{"&Open\tCtrl+O", "", "&Close"}));
+}
+
+TEST_F(MDIFrameTest, OwnerDrawnBitmapAndSystemMenuItemsKeepTheirTexts) {
+  CKWMDIChildWnd* pChild = OpenChild("Kept");
+  ASSERT_NE(pChild, nullptr);
+  pChild->GetAccelManager().Init(pChild, IDR_KWFRAMETEST_MAIN, "Editor");
+  HMENU hEdit = ::GetSubMenu(::GetMenu(m_hMain), 1);
+  constexpr ULONG_PTR kItemData = 0x1234;
+  ASSERT_TRUE(::ModifyMenuA(hEdit, 0, MF_BYPOSITION | MF_OWNERDRAW, ID_KWFRAMETEST_FIND,
+                            reinterpret_cast<LPCSTR>(kItemData)));
+  HBITMAP hBitmap = ::CreateBitmap(8, 8, 1, 1, nullptr);
+  ASSERT_TRUE(::ModifyMenuA(hEdit, 1, MF_BYPOSITION | MF_BITMAP, ID_KWFRAMETEST_ERASE,
+                            reinterpret_cast<LPCSTR>(hBitmap)));
+  m_pMain->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hEdit), 1);
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_TYPE | MIIM_DATA;
+  ASSERT_TRUE(::GetMenuItemInfoA(hEdit, 0, TRUE, &info));
+  EXPECT_EQ(info.fType & MFT_OWNERDRAW, static_cast<UINT>(MFT_OWNERDRAW));
+  EXPECT_EQ(info.dwItemData, kItemData);
+  ASSERT_TRUE(::GetMenuItemInfoA(hEdit, 1, TRUE, &info));
+  EXPECT_EQ(info.fType & MFT_BITMAP, static_cast<UINT>(MFT_BITMAP));
+  EXPECT_EQ(info.dwTypeData, reinterpret_cast<LPSTR>(hBitmap));
+
+  // The system's own shortcuts are in no accelerator table: a system menu
+  // keeps them.
+  HMENU hSystem = ::CreatePopupMenu();
+  ::AppendMenuA(hSystem, MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
+  m_pMain->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hSystem), MAKELPARAM(0, TRUE));
+  EXPECT_EQ(Texts(hSystem), (std::vector<std::string>{"&Close\tAlt+F4"}));
+  ::DestroyMenu(hSystem);
+  pChild->MDIDestroy();
+  ::DeleteObject(hBitmap);
+}
+
+TEST_F(MDIFrameTest, SystemColourAndSettingChangesRefreshTheToolkitsColours) {
+  constexpr COLORREF kStale = RGB(1, 2, 3);
+  for (UINT message : {WM_SYSCOLORCHANGE, WM_SETTINGCHANGE}) {
+    KWGetGlobalData().clrBtnFace = kStale;
+    m_pMain->SendMessage(message);
+    EXPECT_EQ(KWGetGlobalData().clrBtnFace, ::GetSysColor(COLOR_BTNFACE)) << message;
+  }
 }
 
 // An open popup, read and pictured from inside its loop once its texts show.
