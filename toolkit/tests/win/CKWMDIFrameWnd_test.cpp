@@ -39,6 +39,8 @@ constexpr UINT kDockWindowId = 0xE850;
 constexpr int kSides = 4;
 const CSize kDockWindowSize(180, 90);
 constexpr int kSavedWidth = 130;
+// The dock bars' extended style as the program's main frame sets it.
+constexpr DWORD kDockBarFlags = 0x100;
 
 class CFilledView : public CView {
   DECLARE_DYNCREATE(CFilledView)
@@ -86,7 +88,7 @@ class CTestMainFrame : public CKWMDIFrameWnd {
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CKWMDIFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
     EnableDocking(CBRS_ALIGN_ANY);
-    EnableDocking(CBRS_ALIGN_TOP);  // once is enough
+    EnableDocking(CBRS_ALIGN_TOP, kDockBarFlags);  // no second top dock bar
     m_bDockedAll = TRUE;
     for (int n = 0; n < kSides; ++n) {
       if (!m_bars[n].CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | kSideOf[n].dwAlign,
@@ -173,7 +175,8 @@ TEST_F(MDIFrameTest, EachSidesToolbarDocksOnTheToolkitsDockBarOfThatSide) {
   for (int n = 0; n < kSides; ++n) {
     CControlBar* pDockBar = m_pMain->GetControlBar(kSideOf[n].nDockBarID);
     ASSERT_NE(pDockBar, nullptr);
-    EXPECT_TRUE(pDockBar->IsKindOf(RUNTIME_CLASS(CKWDockBar))) << n;
+    ASSERT_TRUE(pDockBar->IsKindOf(RUNTIME_CLASS(CKWDockBar))) << n;
+    EXPECT_EQ(static_cast<CKWDockBar*>(pDockBar)->m_dwExStyle, kDockBarFlags) << n;
     EXPECT_EQ(DockBarIdOf(m_pMain->m_bars[n]), kSideOf[n].nDockBarID) << n;
   }
   EXPECT_EQ(DockBarIdOf(m_pMain->m_dockWindow), static_cast<UINT>(AFX_IDW_DOCKBAR_LEFT));
@@ -458,6 +461,33 @@ TEST_F(MDIFrameTest, SavedBarStateBringsBackPlacesAndDockingWindowSizes) {
   ASSERT_TRUE(m_pMain->DockControlBar(&left, AFX_IDW_DOCKBAR_RIGHT));
   m_pMain->LoadBarState(kProfile);
   EXPECT_EQ(DockBarIdOf(left), static_cast<UINT>(AFX_IDW_DOCKBAR_RIGHT));
+}
+
+TEST_F(MDIFrameTest, AFloatingBarComesBackFloatingFromTheProfile) {
+  CKWToolBar& left = m_pMain->m_bars[2];
+  m_pMain->ShowWindow(SW_SHOWNA);
+  CRect frame;
+  m_pMain->GetWindowRect(&frame);
+  const CPoint point = frame.TopLeft() + CSize(200, 150);
+  m_pMain->FloatControlBar(&left, point);
+  ASSERT_TRUE(left.m_pDockBar != nullptr && left.m_pDockBar->m_bFloating);
+  CWnd* pFloat = left.m_pDockBar->GetParent();
+  EXPECT_TRUE(pFloat->IsKindOf(m_pMain->m_pFloatingFrameClass));
+  CRect floated;
+  left.GetWindowRect(&floated);
+  m_pMain->SaveBarState(kProfile);
+
+  ASSERT_TRUE(m_pMain->DockControlBar(&left, AFX_IDW_DOCKBAR_LEFT));
+  ASSERT_EQ(DockBarIdOf(left), static_cast<UINT>(AFX_IDW_DOCKBAR_LEFT));
+  m_pMain->LoadBarState(kProfile);
+  ASSERT_TRUE(left.m_pDockBar != nullptr && left.m_pDockBar->m_bFloating);
+  pFloat = left.m_pDockBar->GetParent();
+  EXPECT_TRUE(pFloat->IsKindOf(m_pMain->m_pFloatingFrameClass));
+  EXPECT_TRUE(pFloat->IsWindowVisible());
+  CRect restored;
+  left.GetWindowRect(&restored);
+  EXPECT_EQ(restored.TopLeft(), floated.TopLeft());
+  Picture("kw_mdi_frame_floating_bar");
 }
 
 }  // namespace
