@@ -22,6 +22,7 @@
 #include "testing/win/WindowCapture.h"
 #include "toolkit/res/KWWindowListIds.h"
 #include "toolkit/tests/win/KWMouseInput.h"
+#include "toolkit/tests/win/TestSurface.h"
 #include "toolkit/tests/win/KWFrameTestIds.h"
 #include "toolkit/tests/win/ToolkitTestIds.h"
 #include "toolkit/win/CKWDockBar.h"
@@ -387,6 +388,29 @@ TEST_F(MDIFrameTest, TheTitleUpdateMakesTheChildsViewActive) {
   pChild->SetActiveView(nullptr, FALSE);
   pChild->OnUpdateFrameTitle(TRUE);
   EXPECT_EQ(pChild->GetActiveView(), pView);
+}
+
+TEST_F(MDIFrameTest, TheWindowClassCarriesTheFramesIcon) {
+  CKWMDIChildWnd* pChild = OpenChild("Icon");
+  ASSERT_NE(pChild, nullptr);
+  struct {
+    CREATESTRUCTA cs;
+    BOOL bMade;
+  } made[2] = {};
+  made[0].bMade = m_pMain->PreCreateWindowWithIcon(made[0].cs, IDI_KWFRAMETEST);
+  made[1].cs.style = WS_CHILD | WS_OVERLAPPEDWINDOW;
+  made[1].bMade = pChild->PreCreateWindowWithIcon(made[1].cs, IDI_KWFRAMETEST);
+  for (auto& m : made) {
+    ASSERT_TRUE(m.bMade);
+    WNDCLASSA wc = {};
+    ASSERT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), m.cs.lpszClass, &wc));
+    ASSERT_NE(wc.hIcon, nullptr);
+    // The red square of the icon resource, drawn at the icon size.
+    const CSize icon(::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+    Surface surface(0, icon.cx, icon.cy);
+    ASSERT_TRUE(::DrawIcon(surface.hdc(), 0, 0, wc.hIcon));
+    EXPECT_EQ(surface.At(icon.cx / 2, icon.cy / 2), surface.Stored(RGB(255, 0, 0)));
+  }
 }
 
 // What the window list showed, read from inside its modal loop.
