@@ -110,7 +110,9 @@ TEST(KWSavedLayout, FloatingFramesHoldABarAndStayInReach) {
   for (const Case& c : cases) {
     std::vector<KWSavedBar> saved = {FloatingFrame(c.pos, c.rows)};
     EXPECT_EQ(KWFitSavedLayout(saved, Host()).size(), c.bKept ? 1u : 0u) << c.name;
-    if (c.bKept) EXPECT_EQ(saved[0].pos, c.fitted) << c.name;
+    if (c.bKept) {
+      EXPECT_EQ(saved[0].pos, c.fitted) << c.name;
+    }
   }
 }
 
