@@ -177,6 +177,25 @@ TEST_F(DockContextTest, ADockingWindowDraggedToTheRightDocksThereAndLeavesNoFram
   ExpectNothingLeftOnScreen("kw_dockcontext_window_right");
 }
 
+TEST_F(DockContextTest, OverAnEmptyDockBarTheWindowsFrameSpansItsLength) {
+  CKWDockWindow& window = m_pDragFrame->m_window;
+  const CRect client = Client();
+  const CPoint target(client.CenterPoint().x, client.bottom - 2);
+  const RgbImage before = CaptureScreenArea();
+  RgbImage midDrag;
+  AfterInput([&] {
+    midDrag = CaptureScreenArea();
+    Send({LeftUp()});
+  });
+  Drag(WindowGrip(), target, false);
+  ASSERT_TRUE(WaitFor([&] { return DockBarOf(window) == AFX_IDW_DOCKBAR_BOTTOM; }));
+  SaveScreenshot(midDrag, "kw_dockcontext_window_over_empty_bottom");
+  // The frame's sides stand at the dock bar's ends, one pixel inside.
+  for (int x : {client.left + 1, client.right - 2})
+    EXPECT_NE(midDrag.PixelAt(x, target.y), before.PixelAt(x, target.y)) << x;
+  ExpectNothingLeftOnScreen("kw_dockcontext_window_bottom");
+}
+
 TEST_F(DockContextTest, ADockingWindowDroppedOnThePaneFloatsInTheToolkitsFrame) {
   CKWDockWindow& window = m_pDragFrame->m_window;
   const CPoint drop = Center(ScreenRect(m_pDragFrame->m_pane));
