@@ -316,6 +316,28 @@ TEST_F(DockContextTest, AToolbarFollowsTheMouseToTheBottomAndOutToFloat) {
   EXPECT_EQ(DockBarOf(bar), static_cast<UINT>(AFX_IDW_DOCKBAR_TOP));
 }
 
+TEST_F(DockContextTest, EscPutsAFloatingToolbarsFrameBack) {
+  CKWToolBar& bar = m_pDragFrame->m_toolBar;
+  m_pDragFrame->FloatControlBar(&bar, CPoint(300, 250));
+  Settle();
+  CKWMiniDockFrameWnd* pFloating = FloatingFrameOf(bar);
+  ASSERT_NE(pFloating, nullptr);
+  const CRect before = ScreenRect(*pFloating);
+  bool bMoved = false;
+  AfterInput([&] {
+    bMoved = ScreenRect(*pFloating) != before;
+    bar.PostMessage(WM_KEYDOWN, VK_ESCAPE);
+  });
+  const CPoint caption = CaptionOf(*pFloating);
+  Drag(caption, caption + CSize(50, 40), false);
+  ASSERT_TRUE(WaitFor([&] { return !StepPending() && ::GetCapture() == nullptr; }));
+  Send({LeftUp()});
+  PumpPending();
+  EXPECT_TRUE(bMoved) << "the frame followed the mouse";
+  EXPECT_EQ(FloatingFrameOf(bar), pFloating);
+  EXPECT_EQ(ScreenRect(*pFloating), before);
+}
+
 TEST_F(DockContextTest, EscPutsAMovedToolbarBackOnItsDockBar) {
   CKWToolBar& bar = m_pDragFrame->m_toolBar;
   const CRect rectBefore = ScreenRect(bar);
@@ -351,6 +373,31 @@ TEST_F(DockContextTest, AToolbarWithoutWholeWindowDragsShowsFramesAndDocksOnRele
   SaveScreenshot(midDrag, "kw_dockcontext_toolbar_frame_over_left");
   EXPECT_FALSE(bar.GetBarStyle() & CBRS_ORIENT_HORZ);
   ExpectNothingLeftOnScreen("kw_dockcontext_toolbar_left");
+}
+
+TEST_F(DockContextTest, ShiftTurnsOnlyABarThatDocksBothWays) {
+  KWGetGlobalData().bFullDrag = FALSE;
+  CKWToolBar& bar = m_pDragFrame->m_toolBar;
+  struct Case {
+    const char* name;
+    DWORD dwDockStyle;
+    BOOL bFloats;  // turned upright, the top dock bar does not take it
+    int nPressOffset;  // presses apart, so that no two make a double click
+  };
+  const Case cases[] = {{"top and bottom only", CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM, FALSE, -6},
+                        {"any side", CBRS_ALIGN_ANY, TRUE, 6}};
+  for (const Case& c : cases) {
+    bar.EnableDocking(c.dwDockStyle);
+    const CPoint grip = ToolBarGrip() + CSize(0, c.nPressOffset);
+    AfterInput([&] {
+      bar.PostMessage(WM_KEYDOWN, VK_SHIFT);
+      AfterInput([&] { Send({LeftUp()}); });
+    });
+    Drag(grip, grip + CSize(60, 0), false);
+    ASSERT_TRUE(WaitFor([&] { return !StepPending() && ::GetCapture() == nullptr; })) << c.name;
+    PumpPending();
+    EXPECT_EQ(bar.IsFloating(), c.bFloats) << c.name;
+  }
 }
 
 TEST_F(DockContextTest, DoubleClicksFloatTheToolbarAndDockItAgain) {
