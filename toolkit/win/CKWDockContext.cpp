@@ -300,8 +300,6 @@ void CKWDockContext::RestoreActiveView(const ActiveView& view, BOOL bWasFloating
   if (Alive(view.pView, view.hView)) pFrame->SetActiveView(view.pView);
 }
 
-void CKWDockContext::AdjustRectangle(CRect& rect, CPoint pt) { KWKeepUnderCursor(rect, pt); }
-
 void CKWDockContext::StartDrag(CPoint pt) {
   const ActiveView view = FindActiveView();
   m_bDragging = TRUE;

@@ -1,9 +1,11 @@
 // The toolkit's dock context driven by real mouse input in a frame with the
 // toolkit's dock bars on every side: a toolbar (moved as a whole window) and
 // a docking window (shown by frames drawn on the screen) dragged to another
-// side and out to float, Ctrl keeping a bar from docking, Esc putting it
-// back, double clicks floating and docking it again, and a bar destroyed in
-// the middle of its drag. Pictures go to the screenshots folder.
+// side and out to float, a frame as long as an empty dock bar, Ctrl keeping
+// a bar from docking, Shift turning it, Esc putting it back, a floating
+// window resized by its edge, double clicks floating and docking it again,
+// and a bar destroyed in the middle of its drag. Pictures go to the
+// screenshots folder.
 #include "toolkit/win/CKWDockContext.h"
 
 #include <gtest/gtest.h>
@@ -289,7 +291,8 @@ TEST_F(DockContextTest, AToolbarFollowsTheMouseToTheBottomAndOutToFloat) {
   const CRect client = Client();
   bool bMovedWhileHeld = false;
   AfterInput([&] {
-    bMovedWhileHeld = ::GetCapture() == bar.m_hWnd && DockBarOf(bar) == AFX_IDW_DOCKBAR_BOTTOM;
+    bMovedWhileHeld = ::GetCapture() == bar.m_hWnd && DockBarOf(bar) == AFX_IDW_DOCKBAR_BOTTOM &&
+                      static_cast<CKWDockContext*>(bar.m_pDockContext)->IsFullWindowDrag();
     Send({LeftUp()});
   });
   Drag(ToolBarGrip(), CPoint(client.left + 40, client.bottom - 2), false);
@@ -363,6 +366,7 @@ TEST_F(DockContextTest, AToolbarWithoutWholeWindowDragsShowsFramesAndDocksOnRele
   UINT nDockBarWhileHeld = 0;
   RgbImage midDrag;
   AfterInput([&] {
+    EXPECT_FALSE(static_cast<CKWDockContext*>(bar.m_pDockContext)->IsFullWindowDrag());
     nDockBarWhileHeld = DockBarOf(bar);
     midDrag = CaptureScreenArea();
     Send({LeftUp()});
