@@ -419,36 +419,47 @@ TEST_F(DockContextTest, DoubleClicksFloatTheToolbarAndDockItAgain) {
 // ---- A bar that goes while it is dragged.
 
 TEST_F(DockContextTest, ABarDestroyedMidDragEndsTheLoopCleanly) {
-  // Made on the heap: its window's end deletes it and its dock context.
-  auto* pWindow = new CKWDockWindow;
-  ASSERT_TRUE(pWindow->Create(m_pDragFrame, kDockWindowId + 1, "Verbs", kDockWindowSize,
-                              CBRS_RIGHT | CBRS_GRIPPER, CKWControlBar::kExStyleDefault));
-  pWindow->m_bAutoDelete = TRUE;
-  pWindow->EnableDocking(CBRS_ALIGN_ANY);
-  m_pDragFrame->DockBar(AFX_IDW_DOCKBAR_RIGHT).DockControlBar(pWindow);
+  // One made on the heap, whose window's end deletes it and its dock context,
+  // and the frame's own, whose dock context outlives its window.
+  auto* pHeapWindow = new CKWDockWindow;
+  ASSERT_TRUE(pHeapWindow->Create(m_pDragFrame, kDockWindowId + 1, "Verbs", kDockWindowSize,
+                                  CBRS_RIGHT | CBRS_GRIPPER, CKWControlBar::kExStyleDefault));
+  pHeapWindow->m_bAutoDelete = TRUE;
+  pHeapWindow->EnableDocking(CBRS_ALIGN_ANY);
+  m_pDragFrame->DockBar(AFX_IDW_DOCKBAR_RIGHT).DockControlBar(pHeapWindow);
   Settle();
-  const HWND hWindow = pWindow->m_hWnd;
-  CRect strip = pWindow->GetGripperRect();
-  pWindow->ClientToScreen(&strip);
-  bool bHeld = false;
-  AfterInput([&] {
-    bHeld = ::GetCapture() == hWindow;
-    ::DestroyWindow(hWindow);
-  });
-  Drag(CPoint(strip.left + 4, strip.top + strip.Height() / 2),
-       Center(ScreenRect(m_pDragFrame->m_pane)), false);
-  ASSERT_TRUE(WaitFor([&] { return !StepPending() && !::IsWindow(hWindow); }));
-  Send({LeftUp()});
-  PumpPending();
-  EXPECT_TRUE(bHeld);
-  EXPECT_EQ(::GetCapture(), nullptr);
-  // The frame lays out without the bar first: only a drag frame is left then.
-  m_pDragFrame->RecalcLayout();
-  ExpectNothingLeftOnScreen("kw_dockcontext_bar_destroyed");
+  struct Case {
+    const char* name;
+    CKWDockWindow* pWindow;
+  };
+  const Case cases[] = {{"kw_dockcontext_heap_bar_destroyed", pHeapWindow},
+                        {"kw_dockcontext_bar_destroyed", &m_pDragFrame->m_window}};
+  for (const Case& c : cases) {
+    const HWND hWindow = c.pWindow->m_hWnd;
+    CDockContext* pContext = c.pWindow == pHeapWindow ? nullptr : c.pWindow->m_pDockContext;
+    CRect strip = c.pWindow->GetGripperRect();
+    c.pWindow->ClientToScreen(&strip);
+    bool bHeld = false;
+    AfterInput([&] {
+      bHeld = ::GetCapture() == hWindow;
+      ::DestroyWindow(hWindow);
+    });
+    Drag(CPoint(strip.left + 4, strip.top + strip.Height() / 2),
+         Center(ScreenRect(m_pDragFrame->m_pane)), false);
+    ASSERT_TRUE(WaitFor([&] { return !StepPending() && !::IsWindow(hWindow); })) << c.name;
+    Send({LeftUp()});
+    PumpPending();
+    EXPECT_TRUE(bHeld) << c.name;
+    EXPECT_EQ(::GetCapture(), nullptr) << c.name;
+    if (pContext != nullptr) EXPECT_FALSE(pContext->m_bDragging) << c.name;
+    // The frame lays out without the bar first: only a drag frame is left then.
+    m_pDragFrame->RecalcLayout();
+    ExpectNothingLeftOnScreen(c.name);
+  }
   // The frame goes on: another drag works.
   const CRect client = Client();
-  Drag(WindowGrip(), CPoint(client.right - 2, client.top + client.Height() / 2));
-  ASSERT_TRUE(WaitFor([&] { return DockBarOf(m_pDragFrame->m_window) == AFX_IDW_DOCKBAR_RIGHT; }));
+  Drag(ToolBarGrip(), CPoint(client.left + 40, client.bottom - 2));
+  ASSERT_TRUE(WaitFor([&] { return DockBarOf(m_pDragFrame->m_toolBar) == AFX_IDW_DOCKBAR_BOTTOM; }));
 }
 
 }  // namespace
