@@ -341,6 +341,24 @@ TEST_F(DockContextTest, EscPutsAFloatingToolbarsFrameBack) {
   EXPECT_EQ(ScreenRect(*pFloating), before);
 }
 
+TEST_F(DockContextTest, AFloatingToolbarNarrowedByItsEdgeWrapsItsButtons) {
+  CKWToolBar& bar = m_pDragFrame->m_toolBar;
+  m_pDragFrame->FloatControlBar(&bar, CPoint(250, 200));
+  Settle();
+  CKWMiniDockFrameWnd* pFloating = FloatingFrameOf(bar);
+  ASSERT_NE(pFloating, nullptr);
+  const CRect before = ScreenRect(*pFloating);
+  const CPoint edge(before.right - 1, before.top + before.Height() / 2);
+  ASSERT_EQ(pFloating->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(edge.x, edge.y)), HTRIGHT);
+  Drag(edge, CPoint(edge.x - before.Width() / 2, edge.y));
+  ASSERT_TRUE(WaitFor([&] { return ScreenRect(*pFloating).Height() > before.Height(); }));
+  ASSERT_TRUE(WaitFor([&] { return ::GetCapture() == nullptr; }));
+  const CRect after = ScreenRect(*pFloating);
+  EXPECT_LT(after.Width(), before.Width());
+  EXPECT_EQ(after.TopLeft(), before.TopLeft());
+  ExpectNothingLeftOnScreen("kw_dockcontext_toolbar_narrowed");
+}
+
 TEST_F(DockContextTest, EscPutsAMovedToolbarBackOnItsDockBar) {
   CKWToolBar& bar = m_pDragFrame->m_toolBar;
   const CRect rectBefore = ScreenRect(bar);
