@@ -14,8 +14,6 @@
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CCreateContext.h"
 #include "classlib/win/CDC.h"
-#include "classlib/win/CDockState.h"
-#include "classlib/win/CMiniDockFrameWnd.h"
 #include "classlib/win/CView.h"
 #include "testing/win/ImagePixels.h"
 #include "testing/win/WaitFor.h"
@@ -26,9 +24,11 @@
 #include "toolkit/tests/win/KWFrameTestIds.h"
 #include "toolkit/tests/win/ToolkitTestIds.h"
 #include "toolkit/win/CKWDockBar.h"
+#include "toolkit/win/CKWDockState.h"
 #include "toolkit/win/CKWDockWindow.h"
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWMDIChildWnd.h"
+#include "toolkit/win/CKWMiniDockFrameWnd.h"
 #include "toolkit/win/CKWToolBar.h"
 
 namespace {
@@ -187,7 +187,7 @@ TEST_F(MDIFrameTest, EachSidesToolbarDocksOnTheToolkitsDockBarOfThatSide) {
     nDockBars += static_cast<CControlBar*>(m_pMain->m_listControlBars.GetNext(pos))->IsDockBar();
   EXPECT_EQ(nDockBars, kSides);
   EXPECT_EQ(m_pMain->m_listControlBars.GetCount(), kSides + kSides + 1);
-  EXPECT_EQ(m_pMain->m_pFloatingFrameClass->IsDerivedFrom(RUNTIME_CLASS(CMiniDockFrameWnd)), TRUE);
+  EXPECT_EQ(m_pMain->m_pFloatingFrameClass, RUNTIME_CLASS(CKWMiniDockFrameWnd));
   // Each child hooks its own owner-drawn menus.
   EXPECT_EQ(pFirst->m_childCoolMenu.m_hWnd, pFirst->m_hWnd);
   m_pMain->MDITile(MDITILE_VERTICAL);
@@ -475,7 +475,7 @@ TEST_F(MDIFrameTest, SavedBarStateBringsBackPlacesAndDockingWindowSizes) {
   Picture("kw_mdi_frame_bar_state");
 
   // A layout naming a bar the frame no longer has is ignored whole.
-  CDockState state;
+  CKWDockState state;
   m_pMain->GetDockState(state);
   for (int i = 0; i < state.m_arrBarInfo.GetSize(); ++i) {
     auto* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
