@@ -487,6 +487,19 @@ TEST_F(MDIFrameTest, SavedBarStateBringsBackPlacesAndDockingWindowSizes) {
   EXPECT_EQ(DockBarIdOf(left), static_cast<UINT>(AFX_IDW_DOCKBAR_RIGHT));
 }
 
+TEST_F(MDIFrameTest, ADockingWindowMissingFromTheProfileKeepsTheLayout) {
+  CKWToolBar& left = m_pMain->m_bars[2];
+  // Saved as if the docking window were not yet one of the frame's bars; its
+  // dock bar's row still names it.
+  CPtrList& bars = m_pMain->m_listControlBars;
+  bars.RemoveAt(bars.Find(&m_pMain->m_dockWindow));
+  m_pMain->SaveBarState(kProfile);
+  bars.AddTail(&m_pMain->m_dockWindow);
+  ASSERT_TRUE(m_pMain->DockControlBar(&left, AFX_IDW_DOCKBAR_RIGHT));
+  m_pMain->LoadBarState(kProfile);
+  EXPECT_EQ(DockBarIdOf(left), static_cast<UINT>(AFX_IDW_DOCKBAR_RIGHT));
+}
+
 TEST_F(MDIFrameTest, AFloatingBarComesBackFloatingFromTheProfile) {
   CKWToolBar& left = m_pMain->m_bars[2];
   m_pMain->ShowWindow(SW_SHOWNA);
