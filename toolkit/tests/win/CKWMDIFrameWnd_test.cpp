@@ -190,6 +190,7 @@ TEST_F(MDIFrameTest, EachSidesToolbarDocksOnTheToolkitsDockBarOfThatSide) {
   EXPECT_EQ(m_pMain->m_pFloatingFrameClass, RUNTIME_CLASS(CKWMiniDockFrameWnd));
   // Each child hooks its own owner-drawn menus.
   EXPECT_EQ(pFirst->m_childCoolMenu.m_hWnd, pFirst->m_hWnd);
+  m_pMain->ShowWindow(SW_SHOWNA);  // the MDI client tiles only what is on the screen
   m_pMain->MDITile(MDITILE_VERTICAL);
   Picture("kw_mdi_frame_docked_sides");
 }
