@@ -116,6 +116,31 @@ const IndexForm kIndexForms[] = {
     {"פרר", 5, 9, "הֵפֵרָה", "וְהֵפֵרָה"},
     // Hifil hollow: hataf patah in the past 2mp.
     {"קום", 5, 11, "הֲקַמְתֶּם", "וַהֲקַמְתֶּם"},
+    // ... and patah before a guttural (as in הַעִדֹתִי).
+    {"עוף", 5, 11, "הַעַפְתֶּם", "וְהַעַפְתֶּם"},
+    {"חושׁ", 5, 12, "הַחַשְׁתֶּן", "וְהַחַשְׁתֶּן"},
+    // Hufal geminate before resh: qamats for the dagesh.
+    {"פרר", 6, 2, "מוּפָרָה", nullptr},
+    {"פרר", 6, 9, "הוּפָרָה", nullptr},
+    {"פרר", 6, 21, "יוּפָרוּ", nullptr},
+    // A lamed-he stative whose present is the adjective.
+    {"רזה", 0, 1, "רָזֶה", nullptr},
+    // נזק in Nifal: holam in the present and past, the pe-nun future.
+    {"נזק", 1, 8, "נִזּוֹק", "וְנִזּוֹק"},
+    {"נזק", 1, 2, "נִזּוֹקֶת", nullptr},
+    {"נזק", 1, 17, "יִנָּזֵק", "וַיִּנָּזֵק"},
+    // Pe-nun Nifal with a guttural third: patah before it.
+    {"נטע", 1, 2, "נִטַּעַת", nullptr},
+    {"נטע", 1, 7, "נִטַּעַתְּ", "וְנִטַּעַתְּ"},
+    // Pe-yod Paal with a in the future and the active present.
+    {"ינק", 0, 1, "יוֹנֵק", nullptr},
+    {"ינק", 0, 17, "יִינַק", "וַיִּינַק"},
+    // Pe-yod Hifil keeping its yod, and a silent shva after a first alef.
+    {"ינק", 5, 15, "תֵּינִיק", "וַתֵּינֶק"},
+    {"יטב", 5, 8, "הֵיטִיב", "וְהֵיטִיב"},
+    {"ישׁר", 5, 11, "הֵישַׁרְתֶּם", "וְהֵישַׁרְתֶּם"},
+    {"אדם", 5, 8, "הֶאְדִּים", "וְהֶאְדִּים"},
+    {"אדם", 5, 17, "יַאְדִּים", "וַיַּאְדֵּם"},
 };
 
 TEST_F(VerbIndexForms, FormsOfTheIndexAsTheGrammarWritesThem) {
