@@ -129,6 +129,9 @@ const IndexForm kIndexForms[] = {
     {"נזק", 1, 8, "נִזּוֹק", "וְנִזּוֹק"},
     {"נזק", 1, 2, "נִזּוֹקֶת", nullptr},
     {"נזק", 1, 17, "יִנָּזֵק", "וַיִּנָּזֵק"},
+    // Hollow Nifal with the first letter doubled, as נזק.
+    {"מול", 1, 8, "נִמּוֹל", "וְנִמּוֹל"},
+    {"מול", 1, 17, "יִמּוֹל", "וַיִּמּוֹל"},
     // Pe-nun Nifal with a guttural third: patah before it.
     {"נטע", 1, 2, "נִטַּעַת", nullptr},
     {"נטע", 1, 7, "נִטַּעַתְּ", "וְנִטַּעַתְּ"},
