@@ -138,6 +138,8 @@ const IndexForm kIndexForms[] = {
     // Pe-yod Paal with a in the future and the active present.
     {"ינק", 0, 1, "יוֹנֵק", nullptr},
     {"ינק", 0, 17, "יִינַק", "וַיִּינַק"},
+    {"ירק", 0, 17, "יִירַק", "וַיִּירַק"},
+    {"ירק", 0, 0, "לִירֹק", nullptr},
     // Pe-yod Hifil keeping its yod, and a silent shva after a first alef.
     {"ינק", 5, 15, "תֵּינִיק", "וַתֵּינֶק"},
     {"יטב", 5, 8, "הֵיטִיב", "וְהֵיטִיב"},
