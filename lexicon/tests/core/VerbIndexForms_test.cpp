@@ -114,6 +114,13 @@ const IndexForm kIndexForms[] = {
     // Hifil geminate before resh: tsere for the dagesh.
     {"פרר", 5, 2, "מְפֵרָה", nullptr},
     {"פרר", 5, 9, "הֵפֵרָה", "וְהֵפֵרָה"},
+    // A last root letter tav is taken into the tav of the suffix.
+    {"זפת", 2, 5, "זִפַּתִּי", "וְזִפַּתִּי"},
+    {"כמת", 3, 11, "כֻּמַּתֶּם", nullptr},
+    {"כפת", 1, 7, "נִכְפַּתְּ", "וְנִכְפַּתְּ"},
+    // Sibilant and tsade first letters in Hitpael.
+    {"סגף", 4, 8, "הִסְתַּגֵּף", "וְהִסְתַּגֵּף"},
+    {"צמק", 4, 17, "יִצְטַמֵּק", "וַיִּצְטַמֵּק"},
     // Hifil hollow: hataf patah in the past 2mp.
     {"קום", 5, 11, "הֲקַמְתֶּם", "וַהֲקַמְתֶּם"},
     // ... and patah before a guttural (as in הַעִדֹתִי).
