@@ -12,7 +12,8 @@
 #define IDC_KW_RESIZE_WE 4513
 #define IDC_KW_SPLIT_NS 4514
 #define IDC_KW_NO_DROP 4515
-// The menu bar's minimise, restore and close glyphs: 10-pixel images.
+// The menu bar's minimise, restore and close glyphs and the floating
+// toolbar's options glyph: 10-pixel images.
 #define IDB_KW_MDI_BUTTONS 4656
 // The size grip, in the four system greys.
 #define IDB_KW_SIZE_GRIP 32766

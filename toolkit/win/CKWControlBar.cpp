@@ -10,6 +10,7 @@
 #include "classlib/win/WindowDCs.h"
 #include "toolkit/core/KWBarInside.h"
 #include "toolkit/core/KWBarMenu.h"
+#include "toolkit/win/CKWDockContext.h"
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWMemDC.h"
 #include "toolkit/win/CKWPopupMenu.h"
@@ -128,6 +129,11 @@ BOOL CKWControlBar::ModifyExtendedStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedra
 void CKWControlBar::SetContextMenu(UINT nIDMenu, int nSubMenu) {
   m_nContextMenuId = nIDMenu;
   m_nContextSubMenu = nSubMenu;
+}
+
+void CKWControlBar::EnableDocking(DWORD dwDockStyle) {
+  if (dwDockStyle != 0 && m_pDockContext == nullptr) m_pDockContext = new CKWDockContext(this);
+  CControlBar::EnableDocking(dwDockStyle);
 }
 
 void CKWControlBar::EnableDockingWithFlags(DWORD dwDockStyle, DWORD dwExFlags) {

@@ -75,6 +75,8 @@ class CKWControlBar : public CControlBar {
   virtual void ShowBarMenu(CPoint point, CFrameWnd* pFrame);
   virtual void DrawNonClient();
 
+  // The class library's, with the toolkit's dock context.
+  void EnableDocking(DWORD dwDockStyle);
   void EnableDockingWithFlags(DWORD dwDockStyle, DWORD dwExFlags);
   BOOL IsInReBar() const { return m_bInReBar; }
   CFrameWnd* GetOwnFrame() const { return m_pOwnFrame; }
