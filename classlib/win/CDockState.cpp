@@ -1,6 +1,7 @@
 #include "classlib/win/CDockState.h"
 
 #include "classlib/core/DockScreenScale.h"
+#include "classlib/core/DockStateNames.h"
 #include "classlib/win/AfxRes.h"
 #include "classlib/win/CControlBar.h"
 #include "classlib/win/CWinApp.h"
@@ -9,29 +10,7 @@ IMPLEMENT_SERIAL(CDockState, CObject, 0)
 
 namespace {
 
-// The profile's names of the saved layout.
-constexpr char kSummarySection[] = "%s-Summary";
-constexpr char kBarSection[] = "%s-Bar%d";
-constexpr char kBarEntry[] = "Bar#%d";
-constexpr char kBars[] = "Bars";
-constexpr char kScreenCX[] = "ScreenCX";
-constexpr char kScreenCY[] = "ScreenCY";
-constexpr char kBarID[] = "BarID";
-constexpr char kVisible[] = "Visible";
-constexpr char kHorz[] = "Horz";
-constexpr char kFloating[] = "Floating";
-constexpr char kXPos[] = "XPos";
-constexpr char kYPos[] = "YPos";
-constexpr char kMRUWidth[] = "MRUWidth";
-constexpr char kDocking[] = "Docking";
-constexpr char kMRUDockID[] = "MRUDockID";
-constexpr char kMRUDockLeftPos[] = "MRUDockLeftPos";
-constexpr char kMRUDockTopPos[] = "MRUDockTopPos";
-constexpr char kMRUDockRightPos[] = "MRUDockRightPos";
-constexpr char kMRUDockBottomPos[] = "MRUDockBottomPos";
-constexpr char kMRUFloatStyle[] = "MRUFloatStyle";
-constexpr char kMRUFloatXPos[] = "MRUFloatXPos";
-constexpr char kMRUFloatYPos[] = "MRUFloatYPos";
+using namespace dockstate;
 
 // More bars than any frame has: a count beyond it is damage, not a layout.
 constexpr int kMaxSavedBars = 1024;

@@ -72,6 +72,20 @@ struct PendingWork : CFrameWnd {
   static UINT& Flags(CFrameWnd* pFrame) { return pFrame->*(&PendingWork::m_nIdleFlags); }
 };
 
+// Where a dock bar takes a drop, on the screen; false for a dock bar
+// without a parent.
+bool HitAreaOf(CDockBar* pDockBar, CRect& area) {
+  const HWND hParent = ::GetParent(pDockBar->m_hWnd);
+  if (hParent == nullptr) return false;
+  CRect window;
+  pDockBar->GetWindowRect(&window);
+  CRect parentClient;
+  ::GetClientRect(hParent, &parentClient);
+  ::MapWindowPoints(hParent, nullptr, reinterpret_cast<LPPOINT>(&parentClient), 2);
+  area = KWDockBarHitArea(window, parentClient);
+  return true;
+}
+
 bool IsInside(HWND hWnd, HWND hAncestor) {
   for (HWND h = hWnd; h != nullptr; h = ::GetParent(h))
     if (h == hAncestor) return true;
@@ -286,8 +300,6 @@ void CKWDockContext::RestoreActiveView(const ActiveView& view, BOOL bWasFloating
   if (Alive(view.pView, view.hView)) pFrame->SetActiveView(view.pView);
 }
 
-void CKWDockContext::AdjustRectangle(CRect& rect, CPoint pt) { KWKeepUnderCursor(rect, pt); }
-
 void CKWDockContext::StartDrag(CPoint pt) {
   const ActiveView view = FindActiveView();
   m_bDragging = TRUE;
@@ -430,14 +442,8 @@ DWORD CKWDockContext::FindDockBarInFrame(CFrameWnd* pFrame, const CRect& rect, D
     if (pDockBar->m_bFloating &&
         !((dwStyle & CBRS_FLOAT_MULTI) && (pDockBar->m_dwStyle & CBRS_FLOAT_MULTI)))
       continue;
-    const HWND hParent = ::GetParent(pDockBar->m_hWnd);
-    if (hParent == nullptr) continue;
-    CRect window;
-    pDockBar->GetWindowRect(&window);
-    CRect parentClient;
-    ::GetClientRect(hParent, &parentClient);
-    ::MapWindowPoints(hParent, nullptr, reinterpret_cast<LPPOINT>(&parentClient), 2);
-    const CRect area = KWDockBarHitArea(window, parentClient);
+    CRect area;
+    if (!HitAreaOf(pDockBar, area)) continue;
     CRect overlap;
     if (bCursor ? !area.PtInRect(cursor) : !overlap.IntersectRect(&rect, &area)) continue;
     if (ppDockBar != nullptr) *ppDockBar = pDockBar;
@@ -497,8 +503,9 @@ void CKWDockContext::DrawFocusRect(BOOL bRemoveRect) {
   KWFeedbackInput in;
   in.rects = RectsOf(*this);
   in.dwOverDockStyle = m_dwOverDockStyle;
+  // An empty dock bar's length is its reach, not its empty window.
   if (CKWDockBar* pDockBar = m_dwOverDockStyle != 0 ? GetDockBar(m_dwOverDockStyle) : nullptr)
-    pDockBar->GetWindowRect(&in.dockBar);
+    HitAreaOf(pDockBar, in.dockBar);
   in.bDockWindow = m_pBar->IsKindOf(RUNTIME_CLASS(CKWDockWindow));
   in.bBarHorz = IsBarHorz();
   in.bFlip = m_bFlip;

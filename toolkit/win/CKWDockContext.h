@@ -48,8 +48,8 @@ class CKWDockContext : public CDockContext {
   void FloatBar(DWORD dwStyle);
   void InitLoop();
   void CancelLoop();
-  static void AdjustRectangle(CRect& rect, CPoint pt);
 
+  // The bar itself follows the mouse in the operation under way (or the last).
   BOOL IsFullWindowDrag() const { return m_bFullWindowDrag; }
 
  private:

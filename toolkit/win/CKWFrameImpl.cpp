@@ -4,12 +4,13 @@
 #include "classlib/win/CDockState.h"
 #include "classlib/win/CFrameWnd.h"
 #include "classlib/win/CMenu.h"
-#include "classlib/win/CMiniDockFrameWnd.h"
 #include "classlib/win/CWinApp.h"
 #include "toolkit/core/KWAccelText.h"
 #include "toolkit/win/CKWDockBar.h"
+#include "toolkit/win/CKWDockState.h"
 #include "toolkit/win/CKWDockWindow.h"
 #include "toolkit/win/CKWGlobalData.h"
+#include "toolkit/win/CKWMiniDockFrameWnd.h"
 #include "toolkit/win/CKWProfileStore.h"
 #include "toolkit/win/CKWToolBar.h"
 
@@ -91,7 +92,7 @@ BOOL ForEachDockWindowSection(LPCSTR lpszProfileName, CFrameWnd* pFrame, Apply a
 }  // namespace
 
 void CKWFrameImpl::EnableDocking(DWORD dwDockStyle, CFrameWnd* pFrame) {
-  pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CMiniDockFrameWnd);
+  pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CKWMiniDockFrameWnd);
   for (const DockBarSide& side : kDockBarSides) {
     if ((side.dwStyle & dwDockStyle & CBRS_ALIGN_ANY) == 0 ||
         pFrame->GetControlBar(side.nID) != nullptr)
@@ -161,9 +162,11 @@ BOOL CKWFrameImpl::DockControlBarLeftOf(CControlBar* pBar, CControlBar* pLeftOf,
 }
 
 void CKWFrameImpl::LoadBarState(LPCSTR lpszProfileName, CFrameWnd* pFrame) {
-  CDockState state;
+  CKWDockState state;
   state.LoadState(lpszProfileName);
   if (!NamesOnlyExistingBars(state, pFrame)) return;
+  // Whole, but perhaps saved on another screen or with a row naming a bar twice.
+  state.FitToFrame(pFrame);
   const BOOL bAllFound = ForEachDockWindowSection(
       lpszProfileName, pFrame, [](CKWDockWindow* pWindow, const CString& strSection) {
         pWindow->LoadBarPosition(strSection);
@@ -172,7 +175,7 @@ void CKWFrameImpl::LoadBarState(LPCSTR lpszProfileName, CFrameWnd* pFrame) {
 }
 
 void CKWFrameImpl::SaveBarState(LPCSTR lpszProfileName, CFrameWnd* pFrame) {
-  CDockState state;
+  CKWDockState state;
   GetDockState(state, pFrame);
   state.SaveState(lpszProfileName);
   ForEachDockWindowSection(lpszProfileName, pFrame,

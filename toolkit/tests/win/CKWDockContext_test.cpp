@@ -1,9 +1,11 @@
 // The toolkit's dock context driven by real mouse input in a frame with the
 // toolkit's dock bars on every side: a toolbar (moved as a whole window) and
 // a docking window (shown by frames drawn on the screen) dragged to another
-// side and out to float, Ctrl keeping a bar from docking, Esc putting it
-// back, double clicks floating and docking it again, and a bar destroyed in
-// the middle of its drag. Pictures go to the screenshots folder.
+// side and out to float, a frame as long as an empty dock bar, Ctrl keeping
+// a bar from docking, Shift turning it, Esc putting it back, a floating
+// window resized by its edge, double clicks floating and docking it again,
+// and a bar destroyed in the middle of its drag. Pictures go to the
+// screenshots folder.
 #include "toolkit/win/CKWDockContext.h"
 
 #include <gtest/gtest.h>
@@ -177,6 +179,25 @@ TEST_F(DockContextTest, ADockingWindowDraggedToTheRightDocksThereAndLeavesNoFram
   ExpectNothingLeftOnScreen("kw_dockcontext_window_right");
 }
 
+TEST_F(DockContextTest, OverAnEmptyDockBarTheWindowsFrameSpansItsLength) {
+  CKWDockWindow& window = m_pDragFrame->m_window;
+  const CRect client = Client();
+  const CPoint target(client.CenterPoint().x, client.bottom - 2);
+  const RgbImage before = CaptureScreenArea();
+  RgbImage midDrag;
+  AfterInput([&] {
+    midDrag = CaptureScreenArea();
+    Send({LeftUp()});
+  });
+  Drag(WindowGrip(), target, false);
+  ASSERT_TRUE(WaitFor([&] { return DockBarOf(window) == AFX_IDW_DOCKBAR_BOTTOM; }));
+  SaveScreenshot(midDrag, "kw_dockcontext_window_over_empty_bottom");
+  // The frame's sides stand at the dock bar's ends, one pixel inside.
+  for (int x : {client.left + 1, client.right - 2})
+    EXPECT_NE(midDrag.PixelAt(x, target.y), before.PixelAt(x, target.y)) << x;
+  ExpectNothingLeftOnScreen("kw_dockcontext_window_bottom");
+}
+
 TEST_F(DockContextTest, ADockingWindowDroppedOnThePaneFloatsInTheToolkitsFrame) {
   CKWDockWindow& window = m_pDragFrame->m_window;
   const CPoint drop = Center(ScreenRect(m_pDragFrame->m_pane));
@@ -270,7 +291,8 @@ TEST_F(DockContextTest, AToolbarFollowsTheMouseToTheBottomAndOutToFloat) {
   const CRect client = Client();
   bool bMovedWhileHeld = false;
   AfterInput([&] {
-    bMovedWhileHeld = ::GetCapture() == bar.m_hWnd && DockBarOf(bar) == AFX_IDW_DOCKBAR_BOTTOM;
+    bMovedWhileHeld = ::GetCapture() == bar.m_hWnd && DockBarOf(bar) == AFX_IDW_DOCKBAR_BOTTOM &&
+                      static_cast<CKWDockContext*>(bar.m_pDockContext)->IsFullWindowDrag();
     Send({LeftUp()});
   });
   Drag(ToolBarGrip(), CPoint(client.left + 40, client.bottom - 2), false);
@@ -295,6 +317,46 @@ TEST_F(DockContextTest, AToolbarFollowsTheMouseToTheBottomAndOutToFloat) {
   Drag(CaptionOf(*pFloating), CPoint(client.left + 60, client.top + 2));
   ASSERT_TRUE(WaitFor([&] { return !bar.IsFloating() && !::IsWindow(hFloating); }));
   EXPECT_EQ(DockBarOf(bar), static_cast<UINT>(AFX_IDW_DOCKBAR_TOP));
+}
+
+TEST_F(DockContextTest, EscPutsAFloatingToolbarsFrameBack) {
+  CKWToolBar& bar = m_pDragFrame->m_toolBar;
+  m_pDragFrame->FloatControlBar(&bar, CPoint(300, 250));
+  Settle();
+  CKWMiniDockFrameWnd* pFloating = FloatingFrameOf(bar);
+  ASSERT_NE(pFloating, nullptr);
+  const CRect before = ScreenRect(*pFloating);
+  bool bMoved = false;
+  AfterInput([&] {
+    bMoved = ScreenRect(*pFloating) != before;
+    bar.PostMessage(WM_KEYDOWN, VK_ESCAPE);
+  });
+  const CPoint caption = CaptionOf(*pFloating);
+  Drag(caption, caption + CSize(50, 40), false);
+  ASSERT_TRUE(WaitFor([&] { return !StepPending() && ::GetCapture() == nullptr; }));
+  Send({LeftUp()});
+  PumpPending();
+  EXPECT_TRUE(bMoved) << "the frame followed the mouse";
+  EXPECT_EQ(FloatingFrameOf(bar), pFloating);
+  EXPECT_EQ(ScreenRect(*pFloating), before);
+}
+
+TEST_F(DockContextTest, AFloatingToolbarNarrowedByItsEdgeWrapsItsButtons) {
+  CKWToolBar& bar = m_pDragFrame->m_toolBar;
+  m_pDragFrame->FloatControlBar(&bar, CPoint(250, 200));
+  Settle();
+  CKWMiniDockFrameWnd* pFloating = FloatingFrameOf(bar);
+  ASSERT_NE(pFloating, nullptr);
+  const CRect before = ScreenRect(*pFloating);
+  const CPoint edge(before.right - 1, before.top + before.Height() / 2);
+  ASSERT_EQ(pFloating->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(edge.x, edge.y)), HTRIGHT);
+  Drag(edge, CPoint(edge.x - before.Width() / 2, edge.y));
+  ASSERT_TRUE(WaitFor([&] { return ScreenRect(*pFloating).Height() > before.Height(); }));
+  ASSERT_TRUE(WaitFor([&] { return ::GetCapture() == nullptr; }));
+  const CRect after = ScreenRect(*pFloating);
+  EXPECT_LT(after.Width(), before.Width());
+  EXPECT_EQ(after.TopLeft(), before.TopLeft());
+  ExpectNothingLeftOnScreen("kw_dockcontext_toolbar_narrowed");
 }
 
 TEST_F(DockContextTest, EscPutsAMovedToolbarBackOnItsDockBar) {
@@ -322,6 +384,7 @@ TEST_F(DockContextTest, AToolbarWithoutWholeWindowDragsShowsFramesAndDocksOnRele
   UINT nDockBarWhileHeld = 0;
   RgbImage midDrag;
   AfterInput([&] {
+    EXPECT_FALSE(static_cast<CKWDockContext*>(bar.m_pDockContext)->IsFullWindowDrag());
     nDockBarWhileHeld = DockBarOf(bar);
     midDrag = CaptureScreenArea();
     Send({LeftUp()});
@@ -332,6 +395,31 @@ TEST_F(DockContextTest, AToolbarWithoutWholeWindowDragsShowsFramesAndDocksOnRele
   SaveScreenshot(midDrag, "kw_dockcontext_toolbar_frame_over_left");
   EXPECT_FALSE(bar.GetBarStyle() & CBRS_ORIENT_HORZ);
   ExpectNothingLeftOnScreen("kw_dockcontext_toolbar_left");
+}
+
+TEST_F(DockContextTest, ShiftTurnsOnlyABarThatDocksBothWays) {
+  KWGetGlobalData().bFullDrag = FALSE;
+  CKWToolBar& bar = m_pDragFrame->m_toolBar;
+  struct Case {
+    const char* name;
+    DWORD dwDockStyle;
+    BOOL bFloats;  // turned upright, the top dock bar does not take it
+    int nPressOffset;  // presses apart, so that no two make a double click
+  };
+  const Case cases[] = {{"top and bottom only", CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM, FALSE, -6},
+                        {"any side", CBRS_ALIGN_ANY, TRUE, 6}};
+  for (const Case& c : cases) {
+    bar.EnableDocking(c.dwDockStyle);
+    const CPoint grip = ToolBarGrip() + CSize(0, c.nPressOffset);
+    AfterInput([&] {
+      bar.PostMessage(WM_KEYDOWN, VK_SHIFT);
+      AfterInput([&] { Send({LeftUp()}); });
+    });
+    Drag(grip, grip + CSize(60, 0), false);
+    ASSERT_TRUE(WaitFor([&] { return !StepPending() && ::GetCapture() == nullptr; })) << c.name;
+    PumpPending();
+    EXPECT_EQ(bar.IsFloating(), c.bFloats) << c.name;
+  }
 }
 
 TEST_F(DockContextTest, DoubleClicksFloatTheToolbarAndDockItAgain) {
@@ -349,36 +437,47 @@ TEST_F(DockContextTest, DoubleClicksFloatTheToolbarAndDockItAgain) {
 // ---- A bar that goes while it is dragged.
 
 TEST_F(DockContextTest, ABarDestroyedMidDragEndsTheLoopCleanly) {
-  // Made on the heap: its window's end deletes it and its dock context.
-  auto* pWindow = new CKWDockWindow;
-  ASSERT_TRUE(pWindow->Create(m_pDragFrame, kDockWindowId + 1, "Verbs", kDockWindowSize,
-                              CBRS_RIGHT | CBRS_GRIPPER, CKWControlBar::kExStyleDefault));
-  pWindow->m_bAutoDelete = TRUE;
-  pWindow->EnableDocking(CBRS_ALIGN_ANY);
-  m_pDragFrame->DockBar(AFX_IDW_DOCKBAR_RIGHT).DockControlBar(pWindow);
+  // One made on the heap, whose window's end deletes it and its dock context,
+  // and the frame's own, whose dock context outlives its window.
+  auto* pHeapWindow = new CKWDockWindow;
+  ASSERT_TRUE(pHeapWindow->Create(m_pDragFrame, kDockWindowId + 1, "Verbs", kDockWindowSize,
+                                  CBRS_RIGHT | CBRS_GRIPPER, CKWControlBar::kExStyleDefault));
+  pHeapWindow->m_bAutoDelete = TRUE;
+  pHeapWindow->EnableDocking(CBRS_ALIGN_ANY);
+  m_pDragFrame->DockBar(AFX_IDW_DOCKBAR_RIGHT).DockControlBar(pHeapWindow);
   Settle();
-  const HWND hWindow = pWindow->m_hWnd;
-  CRect strip = pWindow->GetGripperRect();
-  pWindow->ClientToScreen(&strip);
-  bool bHeld = false;
-  AfterInput([&] {
-    bHeld = ::GetCapture() == hWindow;
-    ::DestroyWindow(hWindow);
-  });
-  Drag(CPoint(strip.left + 4, strip.top + strip.Height() / 2),
-       Center(ScreenRect(m_pDragFrame->m_pane)), false);
-  ASSERT_TRUE(WaitFor([&] { return !StepPending() && !::IsWindow(hWindow); }));
-  Send({LeftUp()});
-  PumpPending();
-  EXPECT_TRUE(bHeld);
-  EXPECT_EQ(::GetCapture(), nullptr);
-  // The frame lays out without the bar first: only a drag frame is left then.
-  m_pDragFrame->RecalcLayout();
-  ExpectNothingLeftOnScreen("kw_dockcontext_bar_destroyed");
+  struct Case {
+    const char* name;
+    CKWDockWindow* pWindow;
+  };
+  const Case cases[] = {{"kw_dockcontext_heap_bar_destroyed", pHeapWindow},
+                        {"kw_dockcontext_bar_destroyed", &m_pDragFrame->m_window}};
+  for (const Case& c : cases) {
+    const HWND hWindow = c.pWindow->m_hWnd;
+    CDockContext* pContext = c.pWindow == pHeapWindow ? nullptr : c.pWindow->m_pDockContext;
+    CRect strip = c.pWindow->GetGripperRect();
+    c.pWindow->ClientToScreen(&strip);
+    bool bHeld = false;
+    AfterInput([&] {
+      bHeld = ::GetCapture() == hWindow;
+      ::DestroyWindow(hWindow);
+    });
+    Drag(CPoint(strip.left + 4, strip.top + strip.Height() / 2),
+         Center(ScreenRect(m_pDragFrame->m_pane)), false);
+    ASSERT_TRUE(WaitFor([&] { return !StepPending() && !::IsWindow(hWindow); })) << c.name;
+    Send({LeftUp()});
+    PumpPending();
+    EXPECT_TRUE(bHeld) << c.name;
+    EXPECT_EQ(::GetCapture(), nullptr) << c.name;
+    if (pContext != nullptr) EXPECT_FALSE(pContext->m_bDragging) << c.name;
+    // The frame lays out without the bar first: only a drag frame is left then.
+    m_pDragFrame->RecalcLayout();
+    ExpectNothingLeftOnScreen(c.name);
+  }
   // The frame goes on: another drag works.
   const CRect client = Client();
-  Drag(WindowGrip(), CPoint(client.right - 2, client.top + client.Height() / 2));
-  ASSERT_TRUE(WaitFor([&] { return DockBarOf(m_pDragFrame->m_window) == AFX_IDW_DOCKBAR_RIGHT; }));
+  Drag(ToolBarGrip(), CPoint(client.left + 40, client.bottom - 2));
+  ASSERT_TRUE(WaitFor([&] { return DockBarOf(m_pDragFrame->m_toolBar) == AFX_IDW_DOCKBAR_BOTTOM; }));
 }
 
 }  // namespace

@@ -14,8 +14,6 @@
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CCreateContext.h"
 #include "classlib/win/CDC.h"
-#include "classlib/win/CDockState.h"
-#include "classlib/win/CMiniDockFrameWnd.h"
 #include "classlib/win/CView.h"
 #include "testing/win/ImagePixels.h"
 #include "testing/win/WaitFor.h"
@@ -26,9 +24,11 @@
 #include "toolkit/tests/win/KWFrameTestIds.h"
 #include "toolkit/tests/win/ToolkitTestIds.h"
 #include "toolkit/win/CKWDockBar.h"
+#include "toolkit/win/CKWDockState.h"
 #include "toolkit/win/CKWDockWindow.h"
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWMDIChildWnd.h"
+#include "toolkit/win/CKWMiniDockFrameWnd.h"
 #include "toolkit/win/CKWToolBar.h"
 
 namespace {
@@ -187,9 +187,10 @@ TEST_F(MDIFrameTest, EachSidesToolbarDocksOnTheToolkitsDockBarOfThatSide) {
     nDockBars += static_cast<CControlBar*>(m_pMain->m_listControlBars.GetNext(pos))->IsDockBar();
   EXPECT_EQ(nDockBars, kSides);
   EXPECT_EQ(m_pMain->m_listControlBars.GetCount(), kSides + kSides + 1);
-  EXPECT_EQ(m_pMain->m_pFloatingFrameClass->IsDerivedFrom(RUNTIME_CLASS(CMiniDockFrameWnd)), TRUE);
+  EXPECT_EQ(m_pMain->m_pFloatingFrameClass, RUNTIME_CLASS(CKWMiniDockFrameWnd));
   // Each child hooks its own owner-drawn menus.
   EXPECT_EQ(pFirst->m_childCoolMenu.m_hWnd, pFirst->m_hWnd);
+  m_pMain->ShowWindow(SW_SHOWNA);  // the MDI client tiles only what is on the screen
   m_pMain->MDITile(MDITILE_VERTICAL);
   Picture("kw_mdi_frame_docked_sides");
 }
@@ -475,13 +476,26 @@ TEST_F(MDIFrameTest, SavedBarStateBringsBackPlacesAndDockingWindowSizes) {
   Picture("kw_mdi_frame_bar_state");
 
   // A layout naming a bar the frame no longer has is ignored whole.
-  CDockState state;
+  CKWDockState state;
   m_pMain->GetDockState(state);
   for (int i = 0; i < state.m_arrBarInfo.GetSize(); ++i) {
     auto* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
     if (pInfo->m_nBarID == kDockWindowId) pInfo->m_nBarID = kDockWindowId + 1;
   }
   state.SaveState(kProfile);
+  ASSERT_TRUE(m_pMain->DockControlBar(&left, AFX_IDW_DOCKBAR_RIGHT));
+  m_pMain->LoadBarState(kProfile);
+  EXPECT_EQ(DockBarIdOf(left), static_cast<UINT>(AFX_IDW_DOCKBAR_RIGHT));
+}
+
+TEST_F(MDIFrameTest, ADockingWindowMissingFromTheProfileKeepsTheLayout) {
+  CKWToolBar& left = m_pMain->m_bars[2];
+  // Saved as if the docking window were not yet one of the frame's bars; its
+  // dock bar's row still names it.
+  CPtrList& bars = m_pMain->m_listControlBars;
+  bars.RemoveAt(bars.Find(&m_pMain->m_dockWindow));
+  m_pMain->SaveBarState(kProfile);
+  bars.AddTail(&m_pMain->m_dockWindow);
   ASSERT_TRUE(m_pMain->DockControlBar(&left, AFX_IDW_DOCKBAR_RIGHT));
   m_pMain->LoadBarState(kProfile);
   EXPECT_EQ(DockBarIdOf(left), static_cast<UINT>(AFX_IDW_DOCKBAR_RIGHT));

@@ -2,7 +2,8 @@
 // caption with its close button (and options button when customisable), a
 // docking window's system caption, the buttons' tips, a release away from
 // the pressed close button that closes nothing and a click on it that hides
-// the bar, and a change of look taken at the next idle update. Pictures go
+// the bar, the options button's popup of hidden buttons, and a change of
+// look taken at the next idle update. Pictures go
 // to the screenshots folder.
 #include "toolkit/win/CKWMiniDockFrameWnd.h"
 
@@ -11,6 +12,7 @@
 #include "classlib/tests/win/DockTestSupport.h"
 #include "toolkit/tests/win/ToolkitTestIds.h"
 #include "toolkit/win/CKWDockWindow.h"
+#include "toolkit/win/CKWExpMenuWnd.h"
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWToolBar.h"
 
@@ -159,6 +161,23 @@ TEST_F(MiniDockFrameTest, TheCloseButtonShowsItsTipAndClosesOnlyWhenReleasedOver
   ASSERT_TRUE(WaitFor([&] {
     return !pFrame->IsWindowVisible() && !(m_pFrame->m_toolBar.GetStyle() & WS_VISIBLE);
   }));
+}
+
+TEST_F(MiniDockFrameTest, TheOptionsButtonOpensTheHiddenButtonsUntilThePopupCloses) {
+  ASSERT_NO_FATAL_FAILURE(Open(TRUE));
+  CKWMiniDockFrameWnd* pFrame = FrameOf(m_pFrame->m_toolBar);
+  ASSERT_NE(pFrame, nullptr);
+  Send({MoveTo(ButtonCentre(*pFrame, 1)), LeftDown(), LeftUp()});
+  ASSERT_TRUE(WaitFor([&] { return pFrame->GetOpenPopup() != nullptr; }));
+  EXPECT_TRUE(pFrame->GetButtonState(1).bHot);
+  EXPECT_FALSE(pFrame->GetButtonState(1).bPressed);
+  EXPECT_EQ(pFrame->GetOpenPopup()->GetSourceToolbar(), &m_pFrame->m_toolBar);
+  Settle();
+  SaveScreenshot(CaptureScreenArea(), "kw_minidock_options_open");
+  pFrame->GetOpenPopup()->DestroyWindow();
+  PumpPending();
+  EXPECT_EQ(pFrame->GetOpenPopup(), nullptr);
+  for (int n = 0; n < pFrame->GetButtonCount(); ++n) EXPECT_TRUE(pFrame->GetButtonState(n).IsIdle());
 }
 
 TEST_F(MiniDockFrameTest, AChangeOfLookRestylesTheFrameAtTheNextIdleUpdate) {
