@@ -133,8 +133,10 @@ const IndexForm kIndexForms[] = {
     {"פרר", 6, 2, "מוּפָרָה", nullptr},
     {"פרר", 6, 9, "הוּפָרָה", nullptr},
     {"פרר", 6, 21, "יוּפָרוּ", nullptr},
-    // A lamed-he stative whose present is the adjective.
+    // Lamed-he statives whose present is the adjective.
     {"רזה", 0, 1, "רָזֶה", nullptr},
+    {"כלה", 0, 1, "כָּלֶה", nullptr},
+    {"רוה", 0, 2, "רָוָה", nullptr},
     // נזק in Nifal: holam in the present and past, the pe-nun future.
     {"נזק", 1, 8, "נִזּוֹק", "וְנִזּוֹק"},
     {"נזק", 1, 2, "נִזּוֹקֶת", nullptr},
