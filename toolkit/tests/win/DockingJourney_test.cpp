@@ -1,6 +1,6 @@
-// An MDI frame with the toolkit's dock bars, a docking window, a tabbed
-// docking window with two views, a toolbar and a status bar, driven with real
-// mouse and keyboard input: docked on each side, floated, two windows in one
+// The toolkit's MDI frame with a docking window, a tabbed docking window
+// with two views, a toolbar and a status bar, driven with real mouse and
+// keyboard input: docked on each side, floated, two windows in one
 // row resized by their splitter, expanded and contracted, hidden by the
 // caption button, views cycled by Ctrl+Tab and F6, and the layout saved,
 // the frame made again and the layout restored. A picture of each state is
@@ -17,7 +17,6 @@
 #include "classlib/win/AfxRes.h"
 #include "classlib/win/CDC.h"
 #include "classlib/win/CDockBar.h"
-#include "classlib/win/CMDIFrameWnd.h"
 #include "classlib/win/CStatusBar.h"
 #include "classlib/win/CView.h"
 #include "testing/win/WaitFor.h"
@@ -31,7 +30,7 @@
 #include "classlib/core/DockStateNames.h"
 #include "toolkit/core/KWSavedLayout.h"
 #include "toolkit/win/CKWDockWindow.h"
-#include "toolkit/win/CKWMiniDockFrameWnd.h"
+#include "toolkit/win/CKWMDIFrameWnd.h"
 #include "toolkit/win/CKWProfileStore.h"
 #include "toolkit/win/CKWTabCtrlBar.h"
 #include "toolkit/win/CKWToolBar.h"
@@ -52,19 +51,15 @@ constexpr int kSplitterDrag = 40;
 // How long one look for the typed keys' effect waits for a message.
 constexpr DWORD kKeyPollMs = 10;
 
-// The dock sides: id and the toolkit's dock-bar style for each.
+// The dock sides, named for the pictures.
 struct DockSide {
   UINT nID;
-  DWORD dwStyle;
   const char* name;
 };
-const DockSide kSides[] = {
-    {AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM, "top"},
-    {AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP, "bottom"},
-    {AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT, "left"},
-    {AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT, "right"},
-};
-constexpr int kSideCount = 4;
+const DockSide kSides[] = {{AFX_IDW_DOCKBAR_TOP, "top"},
+                           {AFX_IDW_DOCKBAR_BOTTOM, "bottom"},
+                           {AFX_IDW_DOCKBAR_LEFT, "left"},
+                           {AFX_IDW_DOCKBAR_RIGHT, "right"}};
 
 // Views that fill themselves with a colour of their own.
 class CJourneyView : public CView {
@@ -79,9 +74,8 @@ class CJourneyView : public CView {
 };
 IMPLEMENT_DYNCREATE(CJourneyView, CView)
 
-class CJourneyFrame : public CMDIFrameWnd {
+class CJourneyFrame : public CKWMDIFrameWnd {
  public:
-  CKWDockBar m_dockBars[kSideCount];
   CKWToolBar m_toolBar;
   CStatusBar m_statusBar;
   CKWDockWindow m_lexicon;
@@ -93,13 +87,8 @@ class CJourneyFrame : public CMDIFrameWnd {
     // Made before the dock bars, the status bar is laid out first: below them.
     static const UINT indicators[] = {ID_SEPARATOR};
     if (!m_statusBar.Create(this) || !m_statusBar.SetIndicators(indicators, 1)) return FALSE;
-    for (int i = 0; i < kSideCount; ++i)
-      if (!m_dockBars[i].Create(this, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
-                                          kSides[i].dwStyle,
-                                kSides[i].nID))
-        return FALSE;
+    // The toolkit's dock bars on every side and its floating frames.
     EnableDocking(CBRS_ALIGN_ANY);
-    m_pFloatingFrameClass = RUNTIME_CLASS(CKWMiniDockFrameWnd);
     if (!m_toolBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER, kToolBarId) ||
         !m_toolBar.LoadToolBar(IDR_KWTEST_TOOLBAR))
       return FALSE;
@@ -483,17 +472,17 @@ class RestartJourneyTest : public DockingJourneyTest {
   }
   // The frame's bars and the docking windows' sizes into the profile, as the
   // program keeps them before it ends.
-  void SaveLayout() {
-    CKWDockState state;
-    m_pFrame->GetDockState(state);
-    state.SaveState(kProfile);
-    ForEachDockWindowSection([](CKWDockWindow& window, LPCSTR lpszSection) {
-      window.SaveBarPosition(lpszSection);
-    });
+  void SaveLayout() { m_pFrame->SaveBarState(kProfile); }
+  // ... and back, as the program starts.
+  void LoadLayout() {
+    m_pFrame->LoadBarState(kProfile);
+    m_pFrame->RecalcLayout();
+    PumpPending();
   }
   // The docking windows' sizes, then the saved layout fitted to the frame
-  // and applied; answers the records dropped.
-  int RestoreLayout() {
+  // and applied, whatever bars it names that the frame no longer has;
+  // answers the records dropped.
+  int RestoreFittedLayout() {
     ForEachDockWindowSection([](CKWDockWindow& window, LPCSTR lpszSection) {
       window.LoadBarPosition(lpszSection);
     });
@@ -531,7 +520,7 @@ TEST_F(RestartJourneyTest, LayoutSavedBeforeARestartComesBack) {
   ASSERT_NO_FATAL_FAILURE(OpenFrame());
   EXPECT_EQ(DockSideOf(m_pFrame->m_lexicon), static_cast<UINT>(AFX_IDW_DOCKBAR_LEFT));
   Picture("restarted");
-  EXPECT_EQ(RestoreLayout(), 0);
+  LoadLayout();
   ASSERT_TRUE(WaitFor([&] { return m_pFrame->m_tables.GetParentFrame()->IsWindowVisible(); }));
   Picture("restored");
   ExpectPlace(lexicon, m_pFrame->m_lexicon, "lexicon");
@@ -550,7 +539,7 @@ TEST_F(RestartJourneyTest, ALaterFrameWithoutOneWindowTakesTheRest) {
 
   // The tabbed window's record and the floating frame that held it go.
   ASSERT_NO_FATAL_FAILURE(OpenFrame(false));
-  EXPECT_EQ(RestoreLayout(), 2);
+  EXPECT_EQ(RestoreFittedLayout(), 2);
   Picture("restored_without_tables");
   ExpectPlace(lexicon, m_pFrame->m_lexicon, "lexicon");
   ExpectPlace(toolBar, m_pFrame->m_toolBar, "toolbar");
