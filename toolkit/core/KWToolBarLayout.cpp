@@ -65,10 +65,12 @@ CSize KWCalcToolBarSize(const std::vector<KWToolButton>& buttons) {
   for (const KWToolButton& b : buttons) {
     if (b.bHidden) continue;
     CSize item = KWButtonSize(b);
+    // The control gives every row the height of its items, also a row that
+    // holds only a wrapped separator; the separator's gap comes on top.
     size.cx = std::max<int>(size.cx, x + item.cx);
-    size.cy = std::max<int>(size.cy, y + item.cy);
+    size.cy = std::max<int>(size.cy, y + b.cy);
     x += item.cx;
-    cyRow = std::max<int>(cyRow, item.cy);
+    cyRow = std::max<int>(cyRow, b.cy);
     if (b.bWrap) {
       x = 0;
       y += cyRow + (b.bSeparator ? item.cy : 0);

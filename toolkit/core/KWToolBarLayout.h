@@ -3,9 +3,11 @@
 // keeps a length, and which trailing buttons a docked row too short for the
 // bar hides behind its chevron.
 //
-// A button wraps after itself. A separator that ends a row takes no room in
-// it and leaves a gap as high as it is wide between the rows. A separator
-// that hosts a control (an edit box over the button) is never a wrap point.
+// A button wraps after itself. A separator that ends a row takes no room
+// along it and leaves a gap as high as it is wide between the rows; a row is
+// as high as its items, also one that holds only a wrapped separator. A
+// separator that hosts a control (an edit box over the button) is never a
+// wrap point.
 #pragma once
 
 #include <vector>

@@ -41,7 +41,10 @@ class CKWCoolMenu : public CKWWndHook {
   virtual BOOL LoadToolbarImages(HWND hToolBar);
   virtual BOOL LoadToolbar(UINT nIDResource);
   virtual BOOL LoadToolbars(const UINT* pIDs, int nCount);
+  // A hideable command is never made ordinary again: both always FALSE.
+  virtual BOOL RemoveHiddenCommand(UINT nID) { return FALSE; }
   virtual BOOL AddHiddenCommand(UINT nID);
+  virtual BOOL RemoveHiddenCommands(const UINT* pIDs, int nCount) { return FALSE; }
   virtual BOOL AddHiddenCommands(const UINT* pIDs, int nCount);
   // Image i of the bitmap, masked by the button face, for pIDs[i] (0: none).
   virtual BOOL AddBitmapImages(HBITMAP hBitmap, const UINT* pIDs, int nCount);

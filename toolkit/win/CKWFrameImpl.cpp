@@ -274,6 +274,46 @@ void CKWFrameImpl::OnInitMenuPopup(HMENU hPopup, CFrameWnd*) {
   }
 }
 
+BOOL CKWFrameImpl::PreTranslateMessage(MSG* pMsg, CFrameWnd*) {
+  return m_menuBar.m_hWnd != nullptr && m_menuBar.TranslateFrameMessage(pMsg);
+}
+
+BOOL CKWFrameImpl::InstallCoolMenus(const UINT* pIDs, int nCount, CFrameWnd* pFrame) {
+  KWGetGlobalData().bCoolMenusInstalled = TRUE;
+  m_coolMenu.Install(pFrame);
+  return m_coolMenu.LoadToolbars(pIDs, nCount);
+}
+
+BOOL CKWFrameImpl::InstallCoolMenu(UINT nID, CFrameWnd* pFrame) {
+  return InstallCoolMenus(&nID, 1, pFrame);
+}
+
+BOOL CKWFrameImpl::AddMenuCommands(const UINT* pIDs, int nCount, CFrameWnd*) {
+  const BOOL bAdded = m_menuBar.AddHiddenCommands(pIDs, nCount);
+  if (KWGetGlobalData().bCoolMenusInstalled) m_coolMenu.AddHiddenCommands(pIDs, nCount);
+  return bAdded;
+}
+
+BOOL CKWFrameImpl::AddMenuCommand(UINT nID, CFrameWnd* pFrame) {
+  return AddMenuCommands(&nID, 1, pFrame);
+}
+
+BOOL CKWFrameImpl::RemoveMenuCommands(const UINT* pIDs, int nCount, CFrameWnd*) {
+  return m_coolMenu.RemoveHiddenCommands(pIDs, nCount);
+}
+
+BOOL CKWFrameImpl::RemoveMenuCommand(UINT nID, CFrameWnd*) {
+  return m_coolMenu.RemoveHiddenCommand(nID);
+}
+
+void CKWFrameImpl::UpdateMenuBar(CFrameWnd* pFrame) {
+  if (m_menuBar.m_hWnd == nullptr) return;
+  // One menu, shown by the bar alone.
+  HMENU hMenu = ::GetMenu(pFrame->m_hWnd);
+  ::SetMenu(pFrame->m_hWnd, nullptr);
+  m_menuBar.SetBarMenu(hMenu, m_menuBar.GetWindowMenu());
+}
+
 CMenu* CKWFrameImpl::GetMenu(CFrameWnd* pFrame) {
   HMENU hMenu = ::GetMenu(pFrame->m_hWnd);
   return CMenu::FromHandle(hMenu != nullptr ? hMenu : m_menuBar.GetBarMenu());

@@ -1,9 +1,10 @@
 // What the toolkit's frames add to the class library's: docking with the
 // toolkit's dock bars and floating frames, the layout of all bars saved and
 // restored with the sizes of docking windows, shortcut texts in popup menus,
-// a window class with the frame's icon, colours refreshed with the system's
-// and the toolbar "Customize" command. A frame takes it as a second base and
-// forwards to it, passing itself.
+// a window class with the frame's icon, colours refreshed with the system's,
+// the toolbar "Customize" command, and the owner-drawn menus and menu bar a
+// frame may ask for. A frame takes it as a second base and forwards to it,
+// passing itself.
 #pragma once
 
 #include <windows.h>
@@ -58,6 +59,23 @@ class CKWFrameImpl {
   // Writes the shortcut of each string item's command behind its tab, once
   // the accelerator manager is set up.
   void OnInitMenuPopup(HMENU hPopup, CFrameWnd* pFrame);
+
+  // Offers pMsg to the menu bar while its window exists: TRUE when the bar
+  // took it.
+  BOOL PreTranslateMessage(MSG* pMsg, CFrameWnd* pFrame);
+  // The frame's popups owner-drawn with the images of the toolbar resources;
+  // FALSE when one of them did not load.
+  BOOL InstallCoolMenus(const UINT* pIDs, int nCount, CFrameWnd* pFrame);
+  BOOL InstallCoolMenu(UINT nID, CFrameWnd* pFrame);
+  // Commands that short menus hide: the menu bar's, and the owner-drawn
+  // menus' once any frame installed them. The menu bar's result.
+  BOOL AddMenuCommands(const UINT* pIDs, int nCount, CFrameWnd* pFrame);
+  BOOL AddMenuCommand(UINT nID, CFrameWnd* pFrame);
+  BOOL RemoveMenuCommands(const UINT* pIDs, int nCount, CFrameWnd* pFrame);
+  BOOL RemoveMenuCommand(UINT nID, CFrameWnd* pFrame);
+  // While the menu bar's window exists, it shows the frame's menu instead of
+  // the frame.
+  void UpdateMenuBar(CFrameWnd* pFrame);
 
   // The frame's own menu, else the menu bar's.
   CMenu* GetMenu(CFrameWnd* pFrame);

@@ -33,6 +33,16 @@ BOOL CKWMDIFrameWnd::DockControlBarLeftOf(CControlBar* pBar, CControlBar* pLeftO
   return CKWFrameImpl::DockControlBarLeftOf(pBar, pLeftOf, this);
 }
 CMenu* CKWMDIFrameWnd::GetMenu() { return CKWFrameImpl::GetMenu(this); }
+BOOL CKWMDIFrameWnd::RemoveMenuCommand(UINT nID) {
+  return CKWFrameImpl::RemoveMenuCommand(nID, this);
+}
+BOOL CKWMDIFrameWnd::AddMenuCommand(UINT nID) { return CKWFrameImpl::AddMenuCommand(nID, this); }
+BOOL CKWMDIFrameWnd::RemoveMenuCommands(const UINT* pIDs, int nCount) {
+  return CKWFrameImpl::RemoveMenuCommands(pIDs, nCount, this);
+}
+BOOL CKWMDIFrameWnd::AddMenuCommands(const UINT* pIDs, int nCount) {
+  return CKWFrameImpl::AddMenuCommands(pIDs, nCount, this);
+}
 void CKWMDIFrameWnd::SetDockState(const CDockState& state) {
   CKWFrameImpl::SetDockState(state, this);
 }
@@ -52,6 +62,18 @@ BOOL CKWMDIFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRE
 }
 BOOL CKWMDIFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect) {
   return CKWFrameImpl::DockControlBar(pBar, nDockBarID, lpRect, this);
+}
+BOOL CKWMDIFrameWnd::InstallCoolMenus(const UINT* pIDs, int nCount) {
+  return CKWFrameImpl::InstallCoolMenus(pIDs, nCount, this);
+}
+BOOL CKWMDIFrameWnd::InstallCoolMenu(UINT nID) { return CKWFrameImpl::InstallCoolMenu(nID, this); }
+void CKWMDIFrameWnd::UpdateMenuBar() {
+  DrawMenuBar();
+  CKWFrameImpl::UpdateMenuBar(this);
+}
+
+BOOL CKWMDIFrameWnd::PreTranslateMessage(MSG* pMsg) {
+  return CKWFrameImpl::PreTranslateMessage(pMsg, this) || CMDIFrameWnd::PreTranslateMessage(pMsg);
 }
 
 void CKWMDIFrameWnd::OnSysColorChange() {

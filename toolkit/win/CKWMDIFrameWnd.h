@@ -21,6 +21,10 @@ class CKWMDIFrameWnd : public CMDIFrameWnd, public CKWFrameImpl {
   virtual void SaveBarState(LPCSTR lpszProfileName);
   virtual BOOL DockControlBarLeftOf(CControlBar* pBar, CControlBar* pLeftOf);
   virtual CMenu* GetMenu();
+  virtual BOOL RemoveMenuCommand(UINT nID);
+  virtual BOOL AddMenuCommand(UINT nID);
+  virtual BOOL RemoveMenuCommands(const UINT* pIDs, int nCount);
+  virtual BOOL AddMenuCommands(const UINT* pIDs, int nCount);
   virtual void SetDockState(const CDockState& state);
   virtual void GetDockState(CDockState& state);
   // The class library's PreCreateWindow, then a window class with the icon.
@@ -30,6 +34,12 @@ class CKWMDIFrameWnd : public CMDIFrameWnd, public CKWFrameImpl {
   void EnableDocking(DWORD dwDockStyle, DWORD dwDockBarFlags);
   BOOL DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
   BOOL DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+  BOOL InstallCoolMenus(const UINT* pIDs, int nCount);
+  BOOL InstallCoolMenu(UINT nID);
+  void UpdateMenuBar();
+
+  // The menu bar's keys first.
+  BOOL PreTranslateMessage(MSG* pMsg) override;
 
  protected:
   afx_msg void OnSysColorChange();

@@ -1,8 +1,10 @@
 // The toolkit's menu bar: a dockable bar showing the frame's menu as flat
-// buttons. So far its run-time class and what its two window hooks tell it:
-// the MDI menus handed over, the frame's activation, menu selections.
+// buttons. So far its run-time class, what its two window hooks tell it (the
+// MDI menus handed over, the frame's activation, menu selections), the frame
+// messages offered to it and the commands that short menus hide.
 #pragma once
 
+#include "classlib/core/Collections.h"
 #include "toolkit/win/CKWControlBar.h"
 #include "toolkit/win/CKWMBarWndHook.h"
 
@@ -11,6 +13,13 @@ class CKWMenuBar : public CKWControlBar {
 
  public:
   void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override {}
+
+  // A message the frame pre-translates: TRUE when the bar took it and the
+  // frame drops it.
+  virtual BOOL TranslateFrameMessage(MSG* pMsg);
+  virtual BOOL AddHiddenCommand(UINT nID);
+  // FALSE at the first command that could not be added.
+  virtual BOOL AddHiddenCommands(const UINT* pIDs, int nCount);
 
   // A message of the hooked frame the bar takes over while it tracks a popup:
   // TRUE with the window to send (bSend) or post it to.
@@ -27,6 +36,8 @@ class CKWMenuBar : public CKWControlBar {
   BOOL m_bFrameActive = FALSE;
   // The last command the hooks saw was "Display full menus".
   static BYTE s_bShowFullMenus;
+  // The commands the owner-drawn menus hide in short menus.
+  CUIntArray m_hiddenCommands;
 
   CKWMBarWndHook m_frameHook;
   CKWMBarMDIWndHook m_mdiClientHook;

@@ -1,12 +1,15 @@
 // Drawing into a memory DC, checked pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "classlib/tests/win/MemoryDCFixture.h"
 #include "classlib/win/CBrush.h"
 #include "classlib/win/CPen.h"
 #include "classlib/win/CRgn.h"
+#include "testing/win/ImagePixels.h"
 #include "testing/win/WindowCapture.h"
 
 namespace {
@@ -304,6 +307,38 @@ TEST_F(DrawingTest, DeviceFacts) {
   EXPECT_FALSE(m_dc.IsPrinting());
   // A memory DC is no printer: a document cannot start on it.
   EXPECT_LE(m_dc.StartDoc("test"), 0);
+}
+
+// The system draws its caption buttons' glyphs with its symbol font; where
+// that font is missing a letter or an empty box stands in for the cross.
+TEST_F(DrawingTest, TheCaptionCloseGlyphIsACross) {
+  constexpr int kButton = 32;
+  constexpr int kEdge = 2;  // the raised edge around the face
+  CRect button(0, 0, kButton, kButton);
+  m_dc.DrawFrameControl(&button, DFC_CAPTION, DFCS_CAPTIONCLOSE);
+  RgbImage face = CaptureDC(m_dc, kEdge, kEdge, kButton - 2 * kEdge, kButton - 2 * kEdge);
+  SaveScreenshot(CaptureDC(m_dc, 0, 0, kButton, kButton), "classlib_caption_close_glyph");
+  const PixelTest ink = IsColor(::GetSysColor(COLOR_BTNTEXT));
+  const RECT box = BoundingBox(face, ink);
+  const int width = box.right - box.left;
+  const int height = box.bottom - box.top;
+  ASSERT_GE(width, 4) << "no glyph";
+  EXPECT_LE(std::abs(width - height), 1) << "a cross fills a square";
+  // Ink within a pixel of the point, which is given as a fraction of the box.
+  auto inkNear = [&](double fx, double fy) {
+    const int x = box.left + static_cast<int>(fx * width + 0.5);
+    const int y = box.top + static_cast<int>(fy * height + 0.5);
+    return CountPixels(face, RECT{x - 1, y - 1, x + 2, y + 2}, ink) > 0;
+  };
+  // Both diagonals are inked from end to end...
+  for (double t : {0.0, 0.25, 0.5, 0.75, 1.0}) {
+    EXPECT_TRUE(inkNear(t, t)) << "falling diagonal at " << t;
+    EXPECT_TRUE(inkNear(1.0 - t, t)) << "rising diagonal at " << t;
+  }
+  // ...and the middles of the sides, which a box or a letter would ink, are bare.
+  for (auto [fx, fy] : {std::pair{0.5, 0.0}, {0.5, 1.0}, {0.0, 0.5}, {1.0, 0.5}}) {
+    EXPECT_FALSE(inkNear(fx, fy)) << "side middle at " << fx << ", " << fy;
+  }
 }
 
 // Leaves a picture of the drawing calls for a person to look at.

@@ -1,6 +1,7 @@
 // The system's common dialogs through their wrappers: the modeless Find and
 // Replace dialog and its notifications, the print dialog's printer names and
 // settings, and the modal colour and font dialogs.
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -172,15 +173,22 @@ TEST_F(CommonDialogsTest, ColorDialogGivesTheColourChosen) {
   EXPECT_EQ(RGB(10, 20, 30), dlg.GetColor());
 }
 
-// The face of a font installed here, as the font mapper names it.
+// The family of a font installed here: the one the default GUI font is drawn
+// with. Its face name may be an alias ("MS Shell Dlg") that the font dialog
+// does not list, so the family is read from the font file itself.
 std::string InstalledFace() {
   HDC hDC = ::GetDC(nullptr);
   HGDIOBJ hOld = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
-  char szFace[LF_FACESIZE] = {};
-  ::GetTextFaceA(hDC, LF_FACESIZE, szFace);
+  std::string family;
+  if (UINT cb = ::GetOutlineTextMetricsA(hDC, 0, nullptr); cb != 0) {
+    std::vector<char> buffer(cb);
+    auto* pMetrics = reinterpret_cast<OUTLINETEXTMETRICA*>(buffer.data());
+    if (::GetOutlineTextMetricsA(hDC, cb, pMetrics) != 0)
+      family = buffer.data() + reinterpret_cast<uintptr_t>(pMetrics->otmpFamilyName);
+  }
   ::SelectObject(hDC, hOld);
   ::ReleaseDC(nullptr, hDC);
-  return szFace;
+  return family;
 }
 
 TEST_F(CommonDialogsTest, FontDialogGivesTheFontChosen) {

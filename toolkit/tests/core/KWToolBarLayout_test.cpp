@@ -73,6 +73,9 @@ TEST(KWCalcToolBarSize, RowsAndSeparatorGaps) {
       {"bsb", 1000, 54, 22},
       // A wrapping separator leaves a gap as high as it is wide.
       {"bsb", 40, 23, 22 + 8 + 22},
+      // A separator alone in its row still takes a row as high as a button.
+      {"bsb", 0, 23, 22 + 22 + 8 + 22},
+      {"bbsbbsbb", 46, 46, 22 + 22 + 8 + 22 + 22 + 8 + 22},
       {"bb", 30, 23, 44},
       {"bhb", 1000, 46, 22},
       {"", 1000, 0, 0},
@@ -99,6 +102,7 @@ TEST(KWSizeToolBar, BisectsToTheNarrowestWrapping) {
       {"bbbbbb", 100, false, 69, 44},
       // Vertically: the narrowest rows whose height fits.
       {"bbbbbb", 1000, true, 23, 132},
+      {"bbsbb", 1000, true, 23, 4 * 22 + 22 + 8},
       {"bbbbbb", 50, true, 69, 44},
       // Nothing fits: the widest single row.
       {"bbbbbb", 10, true, 138, 22},

@@ -438,4 +438,67 @@ TEST(ToolBarRenderer, ThePlainLookHasNoPaintersTheFlatOneHas) {
   pFlat->SetDragging(FALSE);
 }
 
+// Rows that wrap at separators: the bar upright on the left and a floating
+// bar narrowed to a few buttons a row, in a frame tall enough for either.
+class WrappedRowsTest : public BarTest {
+ protected:
+  void SetUp() override { ASSERT_NO_FATAL_FAILURE(CreateFrame(420, 320)); }
+  static constexpr int kFloatOffset = 120;
+  static constexpr int kNarrowLength = 60;
+  static constexpr int kNarrowButton = 23;
+  // The size the bar reports holds the rows the control draws: every button
+  // lies inside the bar, the last one near its bottom, and shows in the picture.
+  void ExpectRowsInside(const std::string& name, const RECT& area) {
+    CRect client;
+    Bar().GetClientRect(&client);
+    for (int nIndex :
+         {kRedIndex, kGreenIndex, kBlueIndex, kDropIndex, kComboIndex, kMagentaIndex}) {
+      CRect item;
+      Bar().GetItemRect(nIndex, &item);
+      CRect inside;
+      inside.IntersectRect(&item, &client);
+      EXPECT_EQ(inside, item) << name << " button " << nIndex;
+    }
+    // The control may leave a wrapped separator's gap a little shorter than
+    // the separator is wide, never longer.
+    CRect last;
+    Bar().GetItemRect(kMagentaIndex, &last);
+    EXPECT_LT(client.bottom - last.bottom, kFlatSeparator) << name;
+    RgbImage image = Picture(name, area);
+    EXPECT_GT(CountPixels(image, IsColor(kMagenta)), kSquarePixels) << name;
+  }
+};
+
+TEST_F(WrappedRowsTest, AnUprightBarShowsItsLastButton) {
+  m_pFrame->DockControlBar(&Bar(), AFX_IDW_DOCKBAR_LEFT);
+  m_pFrame->RecalcLayout();
+  PumpPending();
+  ASSERT_FALSE(Bar().GetBarStyle() & CBRS_ORIENT_HORZ);
+  ASSERT_FALSE(Bar().HasHiddenButtons());
+  CRect frame;
+  m_pFrame->GetWindowRect(&frame);
+  ExpectRowsInside("kw_toolbar_upright_rows", frame);
+}
+
+TEST_F(WrappedRowsTest, ANarrowedFloatingBarHoldsItsRows) {
+  CRect frame;
+  m_pFrame->GetWindowRect(&frame);
+  m_pFrame->FloatControlBar(&Bar(), frame.TopLeft() + CSize(kFloatOffset, kFloatOffset));
+  ASSERT_TRUE(Bar().IsFloating());
+  // Narrowed to two buttons a row, the separators wrapping into rows of
+  // their own, as dragging the floating frame's edge leaves it.
+  Bar().CalcDynamicLayout(kNarrowLength, LM_HORZ | LM_COMMIT);
+  CFrameWnd* pFloating = Bar().GetParentFrame();
+  ASSERT_NE(pFloating, nullptr);
+  pFloating->RecalcLayout();
+  PumpPending();
+  CRect floating;
+  pFloating->GetWindowRect(&floating);
+  CRect client;
+  Bar().GetClientRect(&client);
+  EXPECT_LT(client.Width(), 3 * kNarrowButton) << "two buttons a row";
+  floating.UnionRect(&floating, &frame);
+  ExpectRowsInside("kw_toolbar_narrowed_rows", floating);
+}
+
 }  // namespace

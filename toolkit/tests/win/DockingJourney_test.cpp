@@ -7,12 +7,11 @@
 // kept in the screenshots folder.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "classlib/tests/win/DockTestSupport.h"
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/AfxRes.h"
 #include "classlib/win/CDC.h"
@@ -45,8 +44,6 @@ constexpr UINT kToolBarId = AFX_IDW_TOOLBAR;
 const CSize kLexiconSize(200, 140);
 const CSize kTablesSize(220, 140);
 const CRect kFramePlace(20, 20, 780, 580);
-// Steps of a drag, so that the loop sees the mouse pass on its way.
-constexpr int kDragSteps = 8;
 constexpr int kSplitterDrag = 40;
 // How long one look for the typed keys' effect waits for a message.
 constexpr DWORD kKeyPollMs = 10;
@@ -180,42 +177,17 @@ class DockingJourneyTest : public AppTest {
     SaveScreenshot(image, "journey_" + name);
   }
 
-  // A press at from, the mouse moved to to in steps and released there. The
-  // input comes from a thread of its own, each step once the system has
-  // taken the last, while this thread dispatches (and sits in whatever drag
-  // loop the press starts) until done() holds.
+  // A press at from and the mouse moved to to in steps, queued as real input
+  // that the drag loop the press starts reads; the release comes once all of
+  // it has been taken, there. Waits until done() holds.
   void Drag(CPoint from, CPoint to, const std::function<bool()>& done) {
-    const DWORD dwTestThread = ::GetCurrentThreadId();
-    std::atomic<bool> bHandDone{false};
-    std::thread hand([&] {
-      auto captured = [dwTestThread] {
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof(info);
-        return ::GetGUIThreadInfo(dwTestThread, &info) && info.hwndCapture != nullptr;
-      };
-      MoveTo(from);
-      kwtest::SendMouse({kwtest::MouseInput(MOUSEEVENTF_LEFTDOWN)});
-      WaitFor(captured);
-      for (int i = 1; i <= kDragSteps; ++i)
-        MoveTo(CPoint(from.x + (to.x - from.x) * i / kDragSteps,
-                      from.y + (to.y - from.y) * i / kDragSteps));
-      kwtest::SendMouse({kwtest::MouseInput(MOUSEEVENTF_LEFTUP)});
-      WaitFor([&] { return !captured(); });
-      bHandDone = true;
-    });
-    EXPECT_TRUE(WaitFor([&] { return bHandDone && done(); }))
-        << "drag from " << from.x << "," << from.y << " to " << to.x << "," << to.y;
-    hand.join();
+    docktest::AfterInput([] { docktest::Send({docktest::LeftUp()}); });
+    docktest::Drag(from, to, false);
+    EXPECT_TRUE(WaitFor(done)) << "drag from " << from.x << "," << from.y << " to " << to.x << ","
+                               << to.y;
+    docktest::PendingStep() = nullptr;
     m_pFrame->RecalcLayout();
     PumpPending();
-  }
-  // The mouse moved to pt, once the cursor is there.
-  static void MoveTo(CPoint pt) {
-    kwtest::MoveMouse(pt);
-    WaitFor([pt] {
-      POINT now;
-      return ::GetCursorPos(&now) && now.x == pt.x && now.y == pt.y;
-    });
   }
   void ClickAt(CPoint pt, const std::function<bool()>& done) {
     kwtest::Click(pt);
@@ -287,6 +259,16 @@ class DockingJourneyTest : public AppTest {
   // A bar dragged by its grip onto a side.
   template <typename Bar>
   void DockOn(Bar& bar, UINT nSide) {
+    if (bar.IsFloating()) {
+      // A floating frame may have gone behind its frame when that was last
+      // clicked; the user brings it up before taking its caption.
+      CWnd* pFloating = bar.GetParentFrame();
+      ::SetWindowPos(pFloating->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      const CPoint grip = GripOf(bar);
+      EXPECT_TRUE(WaitFor([&] {
+        return ::GetAncestor(::WindowFromPoint(grip), GA_ROOT) == pFloating->m_hWnd;
+      }));
+    }
     Drag(GripOf(bar), DropOn(nSide), [&] { return DockSideOf(bar) == nSide; });
     ASSERT_EQ(DockSideOf(bar), nSide) << SideName(nSide);
   }
@@ -543,6 +525,40 @@ TEST_F(RestartJourneyTest, ALaterFrameWithoutOneWindowTakesTheRest) {
   Picture("restored_without_tables");
   ExpectPlace(lexicon, m_pFrame->m_lexicon, "lexicon");
   ExpectPlace(toolBar, m_pFrame->m_toolBar, "toolbar");
+}
+
+TEST_F(RestartJourneyTest, AFloatingFrameSavedOnALargerScreenComesBackInReach) {
+  ASSERT_NO_FATAL_FAILURE(OpenFrame());
+  ASSERT_NO_FATAL_FAILURE(FloatAway(m_pFrame->m_tables));
+  SaveLayout();
+  // As if saved on a screen twice the size, near its bottom-right corner.
+  const CSize screen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+  CKWProfileStore store;
+  CString strSection;
+  strSection.Format(dockstate::kSummarySection, kProfile);
+  store.WriteInt(strSection, dockstate::kScreenCX, screen.cx * 2);
+  store.WriteInt(strSection, dockstate::kScreenCY, screen.cy * 2);
+  const int nBars = store.GetInt(strSection, dockstate::kBars, 0);
+  for (int n = 0; n < nBars; ++n) {
+    strSection.Format(dockstate::kBarSection, kProfile, n);
+    if (store.GetInt(strSection, dockstate::kBarID, 0) != AFX_IDW_DOCKBAR_FLOAT) continue;
+    store.WriteInt(strSection, dockstate::kXPos, screen.cx * 2 - 1);
+    store.WriteInt(strSection, dockstate::kYPos, screen.cy * 2 - 1);
+  }
+  CloseFrame();
+
+  ASSERT_NO_FATAL_FAILURE(OpenFrame());
+  LoadLayout();
+  ASSERT_TRUE(m_pFrame->m_tables.IsFloating());
+  CWnd* pFloating = m_pFrame->m_tables.GetParentFrame();
+  ASSERT_TRUE(WaitFor([&] { return pFloating->IsWindowVisible() != FALSE; }));
+  CRect work;
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const CRect frame = WindowRect(*pFloating);
+  EXPECT_GE(frame.top, work.top) << Text(frame);
+  EXPECT_LE(frame.left, work.right - kKWMinReachable) << Text(frame);
+  EXPECT_LE(frame.top, work.bottom - kKWMinReachable) << Text(frame);
+  Picture("restored_from_larger_screen");
 }
 
 }  // namespace
