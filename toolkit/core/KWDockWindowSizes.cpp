@@ -61,6 +61,15 @@ void KWDockWindowSizes::SetBarSize(KWDockPlace place, CSize size) {
   }
 }
 
+void KWDockWindowSizes::DockAt(KWDockPlace from, KWDockPlace to) {
+  if (from == to || from == KWDockPlace::kFloating) return;
+  switch (to) {
+    case KWDockPlace::kTopBottom: desired = horzDocked; break;
+    case KWDockPlace::kLeftRight: desired = vertDocked; break;
+    case KWDockPlace::kFloating: break;
+  }
+}
+
 void KWDockWindowSizes::RestoreLength(KWDockPlace place) {
   if (LONG* length = RowLength(place, desired))
     *length = place == KWDockPlace::kTopBottom ? horzDocked.cx : vertDocked.cy;

@@ -52,6 +52,11 @@ struct KWDockWindowSizes {
 
   // A size given by the window's owner: the desired size and that of place.
   void SetBarSize(KWDockPlace place, CSize size);
+  // Docked at to after being docked at from: on a side across the old one
+  // the desired size becomes the one kept for the new side, so that the old
+  // length is not taken for the new depth. Floating before or after, or the
+  // same orientation, leaves the desired size as it is.
+  void DockAt(KWDockPlace from, KWDockPlace to);
   // The length along the row back to the docked size; no longer expanded.
   void RestoreLength(KWDockPlace place);
   // The length along the row down to nMinLength; returns the room given up

@@ -316,8 +316,12 @@ void CKWDockBar::ClearRowBorders(int index, DWORD dwMask, BOOL bDockWindowsOnly)
 
 void CKWDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect) {
   if (pBar == nullptr) return;
-  if (pBar->IsKindOf(RUNTIME_CLASS(CKWDockWindow)))
-    static_cast<CKWDockWindow*>(pBar)->ModifyExtendedStyle(0, kExStyleNewlyDocked, FALSE);
+  if (pBar->IsKindOf(RUNTIME_CLASS(CKWDockWindow))) {
+    auto* pWindow = static_cast<CKWDockWindow*>(pBar);
+    pWindow->ModifyExtendedStyle(0, kExStyleNewlyDocked, FALSE);
+    // Read before it moves: its side now is where it comes from.
+    pWindow->DockOnSide(IsHorz());
+  }
   CDockBar::DockControlBar(pBar, lpRect);
 }
 

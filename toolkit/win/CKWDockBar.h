@@ -32,7 +32,8 @@ class CKWDockBar : public CDockBar {
   virtual void SetSplitterCursor(CPoint point);
 
   // A docking window is marked as newly docked, so that its row is shared
-  // again with it keeping its length.
+  // again with it keeping its length, and from another side it takes its
+  // size for this one.
   void DockControlBar(CControlBar* pBar, LPCRECT lpRect = nullptr);
 
   // ---- Rows. index is a position in m_arrBars; a query runs from it to

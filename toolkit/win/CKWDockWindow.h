@@ -75,6 +75,10 @@ class CKWDockWindow : public CKWControlBar {
   void SetOnlyInRow(BOOL bOnlyInRow);
   virtual void SetBarSize(CSize size) { m_sizes.SetBarSize(Place(), size); }
   virtual void RestoreFloatSize() { m_sizes.desired = m_sizes.floating; }
+  // Docked on the side of a dock bar (horizontal or not) from where it is.
+  virtual void DockOnSide(BOOL bHorz) {
+    m_sizes.DockAt(Place(), bHorz ? KWDockPlace::kTopBottom : KWDockPlace::kLeftRight);
+  }
   virtual void RestoreLength() { m_sizes.RestoreLength(Place()); }
   virtual int MinimizeLength() { return m_sizes.MinimizeLength(Place(), GetMinLength()); }
   virtual void ExpandLength(int n) { m_sizes.ExpandLength(Place(), n); }

@@ -48,23 +48,6 @@ CDockBar* DockBarOf(CFrameWnd* pFrame, UINT nID) {
   return pBar != nullptr && pBar->IsDockBar() ? static_cast<CDockBar*>(pBar) : nullptr;
 }
 
-BOOL HasBar(CFrameWnd* pFrame, UINT nID) {
-  return pFrame->GetControlBar(nID & kBarIdMask) != nullptr;
-}
-
-// Every bar a saved layout names is still one of the frame's.
-BOOL NamesOnlyExistingBars(const CDockState& state, CFrameWnd* pFrame) {
-  for (int i = 0; i < state.m_arrBarInfo.GetSize(); ++i) {
-    auto* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
-    for (int n = 0; n < pInfo->m_arrBarID.GetSize(); ++n) {
-      const UINT nID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(pInfo->m_arrBarID[n]));
-      if (nID != 0 && !HasBar(pFrame, nID)) return FALSE;
-    }
-    if (!pInfo->m_bFloating && !HasBar(pFrame, pInfo->m_nBarID)) return FALSE;
-  }
-  return TRUE;
-}
-
 // Runs apply(docking window, its "<name>-Bar<n>" section) for each docking
 // window of the frame whose section is found by its "BarID"; FALSE when a
 // section without an id ends the walk first.
@@ -164,8 +147,8 @@ BOOL CKWFrameImpl::DockControlBarLeftOf(CControlBar* pBar, CControlBar* pLeftOf,
 void CKWFrameImpl::LoadBarState(LPCSTR lpszProfileName, CFrameWnd* pFrame) {
   CKWDockState state;
   state.LoadState(lpszProfileName);
-  if (!NamesOnlyExistingBars(state, pFrame)) return;
-  // Whole, but perhaps saved on another screen or with a row naming a bar twice.
+  // Saved by an older program or on another screen: the bars and sides the
+  // frame still has are restored, the rest dropped, nothing off the screen.
   state.FitToFrame(pFrame);
   const BOOL bAllFound = ForEachDockWindowSection(
       lpszProfileName, pFrame, [](CKWDockWindow* pWindow, const CString& strSection) {

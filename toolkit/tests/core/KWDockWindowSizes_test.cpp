@@ -106,6 +106,32 @@ TEST(KWDockWindowSizes, SetBarSizeStoresThePlacesSize) {
   }
 }
 
+// A window sized on the left (200 x 490) and docked straight on the top
+// takes its top size, not a row as deep as its old length.
+TEST(KWDockWindowSizes, DockingAcrossSidesTakesTheNewSidesSize) {
+  const CSize vert(200, 490), horz(560, 120), desired(200, 490);
+  struct {
+    Place from, to;
+    CSize desired;
+  } const cases[] = {
+      {Place::kLeftRight, Place::kTopBottom, horz},
+      {Place::kTopBottom, Place::kLeftRight, vert},
+      {Place::kLeftRight, Place::kLeftRight, desired},
+      {Place::kFloating, Place::kTopBottom, desired},
+      {Place::kTopBottom, Place::kFloating, desired},
+  };
+  for (const auto& c : cases) {
+    KWDockWindowSizes sizes;
+    sizes.vertDocked = vert;
+    sizes.horzDocked = horz;
+    sizes.desired = desired;
+    sizes.DockAt(c.from, c.to);
+    EXPECT_EQ(sizes.desired, c.desired) << static_cast<int>(c.from) << " to " << static_cast<int>(c.to);
+    EXPECT_EQ(sizes.vertDocked, vert);
+    EXPECT_EQ(sizes.horzDocked, horz);
+  }
+}
+
 TEST(KWDockWindowSizes, RecordRoundTripsSizesAndFlagsButNotTheStyle) {
   KWDockWindowSizes stored = KWDockWindowSizes::ForCreate(CSize(300, 100), kAlignLeft);
   stored.desired = CSize(-5, 70000);

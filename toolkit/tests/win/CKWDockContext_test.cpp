@@ -144,6 +144,19 @@ class DockContextTest : public AppTest {
                ? static_cast<CKWMiniDockFrameWnd*>(pFrame)
                : nullptr;
   }
+  // Floats the bar at a point and answers its floating frame, with the
+  // middle of the frame's right edge, where a resize begins.
+  CKWMiniDockFrameWnd* FloatForResize(CControlBar& bar, CPoint point, CPoint& rightEdge) {
+    m_pDragFrame->FloatControlBar(&bar, point);
+    Settle();
+    CKWMiniDockFrameWnd* pFloating = FloatingFrameOf(bar);
+    if (pFloating == nullptr) return nullptr;
+    const CRect rect = ScreenRect(*pFloating);
+    rightEdge = CPoint(rect.right - 1, rect.top + rect.Height() / 2);
+    EXPECT_EQ(pFloating->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rightEdge.x, rightEdge.y)),
+              HTRIGHT);
+    return pFloating;
+  }
   // The caption of a floating frame, left of its buttons.
   static CPoint CaptionOf(CWnd& frame) {
     CRect window = ScreenRect(frame);
@@ -270,13 +283,10 @@ TEST_F(DockContextTest, DoubleClicksFloatTheWindowAndDockItWhereItWas) {
 
 TEST_F(DockContextTest, AFloatingWindowIsResizedByItsFrameEdge) {
   CKWDockWindow& window = m_pDragFrame->m_window;
-  m_pDragFrame->FloatControlBar(&window, CPoint(300, 200));
-  Settle();
-  CKWMiniDockFrameWnd* pFloating = FloatingFrameOf(window);
+  CPoint edge;
+  CKWMiniDockFrameWnd* pFloating = FloatForResize(window, CPoint(300, 200), edge);
   ASSERT_NE(pFloating, nullptr);
   const CRect before = ScreenRect(*pFloating);
-  const CPoint edge(before.right - 1, before.top + before.Height() / 2);
-  ASSERT_EQ(pFloating->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(edge.x, edge.y)), HTRIGHT);
   constexpr int kWider = 40;
   Drag(edge, CPoint(edge.x + kWider, edge.y));
   ASSERT_TRUE(WaitFor([&] { return ScreenRect(*pFloating).Width() == before.Width() + kWider; }));
@@ -343,13 +353,10 @@ TEST_F(DockContextTest, EscPutsAFloatingToolbarsFrameBack) {
 
 TEST_F(DockContextTest, AFloatingToolbarNarrowedByItsEdgeWrapsItsButtons) {
   CKWToolBar& bar = m_pDragFrame->m_toolBar;
-  m_pDragFrame->FloatControlBar(&bar, CPoint(250, 200));
-  Settle();
-  CKWMiniDockFrameWnd* pFloating = FloatingFrameOf(bar);
+  CPoint edge;
+  CKWMiniDockFrameWnd* pFloating = FloatForResize(bar, CPoint(250, 200), edge);
   ASSERT_NE(pFloating, nullptr);
   const CRect before = ScreenRect(*pFloating);
-  const CPoint edge(before.right - 1, before.top + before.Height() / 2);
-  ASSERT_EQ(pFloating->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(edge.x, edge.y)), HTRIGHT);
   Drag(edge, CPoint(edge.x - before.Width() / 2, edge.y));
   ASSERT_TRUE(WaitFor([&] { return ScreenRect(*pFloating).Height() > before.Height(); }));
   ASSERT_TRUE(WaitFor([&] { return ::GetCapture() == nullptr; }));

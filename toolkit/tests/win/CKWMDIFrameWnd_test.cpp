@@ -475,17 +475,28 @@ TEST_F(MDIFrameTest, SavedBarStateBringsBackPlacesAndDockingWindowSizes) {
   EXPECT_EQ(window.GetDesiredWidth(), kSavedWidth);
   Picture("kw_mdi_frame_bar_state");
 
-  // A layout naming a bar the frame no longer has is ignored whole.
+  // A layout naming a bar the frame no longer has (the top toolbar, saved
+  // under another id) drops that bar and restores the others.
+  CKWToolBar& top = m_pMain->m_bars[0];
+  const UINT nTopId = static_cast<UINT>(top.GetDlgCtrlID());
+  const UINT nGoneId = nTopId + 1000;
+  ASSERT_EQ(m_pMain->GetControlBar(nGoneId), nullptr);
   CKWDockState state;
   m_pMain->GetDockState(state);
   for (int i = 0; i < state.m_arrBarInfo.GetSize(); ++i) {
     auto* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
-    if (pInfo->m_nBarID == kDockWindowId) pInfo->m_nBarID = kDockWindowId + 1;
+    if (pInfo->m_nBarID == nTopId) pInfo->m_nBarID = nGoneId;
+    for (int n = 0; n < pInfo->m_arrBarID.GetSize(); ++n) {
+      if (reinterpret_cast<UINT_PTR>(pInfo->m_arrBarID[n]) == nTopId)
+        pInfo->m_arrBarID[n] = reinterpret_cast<void*>(static_cast<UINT_PTR>(nGoneId));
+    }
   }
   state.SaveState(kProfile);
   ASSERT_TRUE(m_pMain->DockControlBar(&left, AFX_IDW_DOCKBAR_RIGHT));
   m_pMain->LoadBarState(kProfile);
-  EXPECT_EQ(DockBarIdOf(left), static_cast<UINT>(AFX_IDW_DOCKBAR_RIGHT));
+  m_pMain->RecalcLayout();
+  EXPECT_EQ(DockBarIdOf(left), static_cast<UINT>(AFX_IDW_DOCKBAR_LEFT));
+  EXPECT_EQ(m_pMain->GetControlBar(nGoneId), nullptr);
 }
 
 TEST_F(MDIFrameTest, ADockingWindowMissingFromTheProfileKeepsTheLayout) {

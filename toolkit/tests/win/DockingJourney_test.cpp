@@ -301,11 +301,12 @@ TEST_F(DockingJourneyTest, DockingWindowDocksOnEachSideAndFloats) {
   Picture("start");
   CKWDockWindow& lexicon = m_pFrame->m_lexicon;
   ASSERT_EQ(DockSideOf(lexicon), static_cast<UINT>(AFX_IDW_DOCKBAR_LEFT));
-  // Each side in turn, floating between a side and one across.
+  // Each side in turn, straight from one side to the next, once by way of
+  // a floating frame.
   const UINT kFloat = 0;
-  for (UINT nSide : {static_cast<UINT>(AFX_IDW_DOCKBAR_RIGHT), kFloat,
-                     static_cast<UINT>(AFX_IDW_DOCKBAR_TOP), static_cast<UINT>(AFX_IDW_DOCKBAR_BOTTOM),
-                     kFloat, static_cast<UINT>(AFX_IDW_DOCKBAR_LEFT)}) {
+  for (UINT nSide : {static_cast<UINT>(AFX_IDW_DOCKBAR_RIGHT), static_cast<UINT>(AFX_IDW_DOCKBAR_TOP),
+                     static_cast<UINT>(AFX_IDW_DOCKBAR_BOTTOM), kFloat,
+                     static_cast<UINT>(AFX_IDW_DOCKBAR_LEFT)}) {
     if (nSide == kFloat) {
       ASSERT_NO_FATAL_FAILURE(FloatAway(lexicon));
       continue;
@@ -318,6 +319,13 @@ TEST_F(DockingJourneyTest, DockingWindowDocksOnEachSideAndFloats) {
     EXPECT_TRUE(dock.PtInRect(bar.CenterPoint())) << Text(bar) << " in " << Text(dock);
     const bool bHorz = nSide == AFX_IDW_DOCKBAR_TOP || nSide == AFX_IDW_DOCKBAR_BOTTOM;
     EXPECT_LE(bHorz ? bar.Height() : bar.Width(), kTablesSize.cx) << Text(bar);
+    // The other window keeps its place in the frame.
+    CRect client;
+    m_pFrame->GetClientRect(&client);
+    m_pFrame->ClientToScreen(&client);
+    const CRect other = WindowRect(m_pFrame->m_tables);
+    EXPECT_TRUE(client.PtInRect(other.TopLeft()) && client.PtInRect(other.BottomRight() - CSize(1, 1)))
+        << Text(other) << " in " << Text(client);
     Picture(std::string("docked_") + SideName(nSide));
   }
 }
@@ -329,8 +337,6 @@ class DockingRowJourneyTest : public DockingJourneyTest {
     ASSERT_NO_FATAL_FAILURE(OpenFrame());
     CKWDockWindow& lexicon = m_pFrame->m_lexicon;
     CKWTabCtrlBar& tables = m_pFrame->m_tables;
-    // Floated first: from a side to one across, a window keeps its depth.
-    ASSERT_NO_FATAL_FAILURE(FloatAway(lexicon));
     ASSERT_NO_FATAL_FAILURE(DockOn(lexicon, AFX_IDW_DOCKBAR_BOTTOM));
     ASSERT_NO_FATAL_FAILURE(FloatAway(tables));
     // Dropped on the right half of the first: the same row, behind it.
@@ -479,11 +485,18 @@ class RestartJourneyTest : public DockingJourneyTest {
   // Lexicon docked at the bottom, the tables floating and the toolbar docked
   // on the left: nothing where a new frame puts it.
   void Rearrange() {
-    CKWDockWindow& lexicon = m_pFrame->m_lexicon;
-    ASSERT_NO_FATAL_FAILURE(FloatAway(lexicon));
-    ASSERT_NO_FATAL_FAILURE(DockOn(lexicon, AFX_IDW_DOCKBAR_BOTTOM));
+    ASSERT_NO_FATAL_FAILURE(DockOn(m_pFrame->m_lexicon, AFX_IDW_DOCKBAR_BOTTOM));
     ASSERT_NO_FATAL_FAILURE(FloatAway(m_pFrame->m_tables, CSize(60, -40)));
     ASSERT_NO_FATAL_FAILURE(DockOn(m_pFrame->m_toolBar, AFX_IDW_DOCKBAR_LEFT));
+    // Dropped halfway down, the toolbar moves up to show all its buttons.
+    const CKWToolBar& bar = m_pFrame->m_toolBar;
+    EXPECT_FALSE(bar.HasHiddenButtons());
+    const CRect dock = WindowRect(*bar.m_pDockBar);
+    EXPECT_LE(WindowRect(bar).bottom, dock.bottom) << Text(WindowRect(bar)) << " in " << Text(dock);
+    CRect last;
+    bar.GetItemRect(bar.CommandToIndex(ID_KWTEST_MAGENTA), &last);
+    bar.ClientToScreen(&last);
+    EXPECT_LE(last.bottom, dock.bottom) << Text(last) << " in " << Text(dock);
   }
 };
 
@@ -504,6 +517,9 @@ TEST_F(RestartJourneyTest, LayoutSavedBeforeARestartComesBack) {
   Picture("restarted");
   LoadLayout();
   ASSERT_TRUE(WaitFor([&] { return m_pFrame->m_tables.GetParentFrame()->IsWindowVisible(); }));
+  // A floating frame made for a saved layout is owned by the frame, as one
+  // made by a drag is.
+  EXPECT_EQ(::GetWindow(m_pFrame->m_tables.GetParentFrame()->m_hWnd, GW_OWNER), m_hFrame);
   Picture("restored");
   ExpectPlace(lexicon, m_pFrame->m_lexicon, "lexicon");
   ExpectPlace(tables, m_pFrame->m_tables, "tables");
