@@ -95,8 +95,8 @@ int Nifal(BYTE* l, const BinyanRootRec& r, int id, int level, int slot) {
     case kNifalCopyThird: CopyThird(l); return 0;
     default: result = SetBStep(l, r, Binyan::Nifal); break;
   }
-  if (id == kNifalFirstFirstSecond || (id == kNifalFirstFirstSecondInFirstAlternative &&
-                                       level == 1 && IsSlotBetween(slot, PresentMs, Past3p))) {
+  if (id == kNifalNimol || (id == kNifalFirstFirstSecondInFirstAlternative && level == 1 &&
+                            IsSlotBetween(slot, PresentMs, Past3p))) {
     BYTE first = l[0], second = l[1];
     l[1] = first;
     l[2] = second;

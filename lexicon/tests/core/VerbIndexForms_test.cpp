@@ -114,8 +114,50 @@ const IndexForm kIndexForms[] = {
     // Hifil geminate before resh: tsere for the dagesh.
     {"פרר", 5, 2, "מְפֵרָה", nullptr},
     {"פרר", 5, 9, "הֵפֵרָה", "וְהֵפֵרָה"},
+    // A last root letter tav is taken into the tav of the suffix.
+    {"זפת", 2, 5, "זִפַּתִּי", "וְזִפַּתִּי"},
+    {"כמת", 3, 11, "כֻּמַּתֶּם", nullptr},
+    {"כפת", 1, 7, "נִכְפַּתְּ", "וְנִכְפַּתְּ"},
+    // A first dalet keeps the tav of the Hitpael beside a second yod.
+    {"דין", 4, 8, "הִתְדַּיֵּן", "וְהִתְדַּיֵּן"},
+    {"דין", 4, 17, "יִתְדַּיֵּן", "וַיִּתְדַּיֵּן"},
+    // Sibilant and tsade first letters in Hitpael.
+    {"סגף", 4, 8, "הִסְתַּגֵּף", "וְהִסְתַּגֵּף"},
+    {"צמק", 4, 17, "יִצְטַמֵּק", "וַיִּצְטַמֵּק"},
     // Hifil hollow: hataf patah in the past 2mp.
     {"קום", 5, 11, "הֲקַמְתֶּם", "וַהֲקַמְתֶּם"},
+    // ... and patah before a guttural (as in הַעִדֹתִי).
+    {"עוף", 5, 11, "הַעַפְתֶּם", "וְהַעַפְתֶּם"},
+    {"חושׁ", 5, 12, "הַחַשְׁתֶּן", "וְהַחַשְׁתֶּן"},
+    // Hufal geminate before resh: qamats for the dagesh.
+    {"פרר", 6, 2, "מוּפָרָה", nullptr},
+    {"פרר", 6, 9, "הוּפָרָה", nullptr},
+    {"פרר", 6, 21, "יוּפָרוּ", nullptr},
+    // Lamed-he statives whose present is the adjective.
+    {"רזה", 0, 1, "רָזֶה", nullptr},
+    {"כלה", 0, 1, "כָּלֶה", nullptr},
+    {"רוה", 0, 2, "רָוָה", nullptr},
+    // נזק in Nifal: holam in the present and past, the pe-nun future.
+    {"נזק", 1, 8, "נִזּוֹק", "וְנִזּוֹק"},
+    {"נזק", 1, 2, "נִזּוֹקֶת", nullptr},
+    {"נזק", 1, 17, "יִנָּזֵק", "וַיִּנָּזֵק"},
+    // Hollow Nifal with the first letter doubled, as נזק.
+    {"מול", 1, 8, "נִמּוֹל", "וְנִמּוֹל"},
+    {"מול", 1, 17, "יִמּוֹל", "וַיִּמּוֹל"},
+    // Pe-nun Nifal with a guttural third: patah before it.
+    {"נטע", 1, 2, "נִטַּעַת", nullptr},
+    {"נטע", 1, 7, "נִטַּעַתְּ", "וְנִטַּעַתְּ"},
+    // Pe-yod Paal with a in the future and the active present.
+    {"ינק", 0, 1, "יוֹנֵק", nullptr},
+    {"ינק", 0, 17, "יִינַק", "וַיִּינַק"},
+    {"ירק", 0, 17, "יִירַק", "וַיִּירַק"},
+    {"ירק", 0, 0, "לִירֹק", nullptr},
+    // Pe-yod Hifil keeping its yod, and a silent shva after a first alef.
+    {"ינק", 5, 15, "תֵּינִיק", "וַתֵּינֶק"},
+    {"יטב", 5, 8, "הֵיטִיב", "וְהֵיטִיב"},
+    {"ישׁר", 5, 11, "הֵישַׁרְתֶּם", "וְהֵישַׁרְתֶּם"},
+    {"אדם", 5, 8, "הֶאְדִּים", "וְהֶאְדִּים"},
+    {"אדם", 5, 17, "יַאְדִּים", "וַיַּאְדֵּם"},
 };
 
 TEST_F(VerbIndexForms, FormsOfTheIndexAsTheGrammarWritesThem) {
