@@ -102,6 +102,11 @@ function(zulta_test name)
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} ${ZULTA_GTEST})
+  # The libraries a Windows test program runs are built as shipped; its own
+  # files need no optimisation, which costs a fifth of their compile time.
+  if(ZULTA_WINDOWS AND NOT CMAKE_BUILD_TYPE)
+    target_compile_options(${name} PRIVATE -O0)
+  endif()
   set(labels ${ZULTA_TARGET})
   set(lock "")
   if(ARG_UI)
