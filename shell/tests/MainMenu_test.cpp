@@ -23,7 +23,7 @@ std::string MenuText(HMENU hMenu, UINT nPos) {
 class MainMenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(m_zulta.Started());
+    ASSERT_TRUE(m_zulta.Started()) << "error " << m_zulta.StartError();
     ASSERT_NE(nullptr, m_zulta.MainWindow());
   }
   ZultaProcess m_zulta;

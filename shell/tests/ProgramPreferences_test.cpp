@@ -24,7 +24,7 @@ TEST(ProgramPreferences, StartUpReadsEverySectionOfTheProfile) {
   ::RegDeleteTreeA(HKEY_CURRENT_USER, kProfileKey);
   {
     ZultaProcess zulta;
-    ASSERT_TRUE(zulta.Started());
+    ASSERT_TRUE(zulta.Started()) << "error " << zulta.StartError();
     ASSERT_NE(zulta.MainWindow(), nullptr);
     EXPECT_EQ(zulta.Close(), 0u);
   }

@@ -38,7 +38,7 @@ TEST(ProgramStart, CarriesItsIconAndVersion) {
 
 TEST(ProgramStart, ShowsTheMainWindowAndExitsCleanlyOnClose) {
   ZultaProcess zulta;
-  ASSERT_TRUE(zulta.Started()) << "cannot start " << ZULTA_EXE_PATH;
+  ASSERT_TRUE(zulta.Started()) << "cannot start " << ZULTA_EXE_PATH << ", error " << zulta.StartError();
   HWND hMain = zulta.MainWindow();
   ASSERT_NE(hMain, nullptr) << "no visible window titled Zulta";
   EXPECT_TRUE(::IsZoomed(hMain));

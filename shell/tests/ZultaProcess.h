@@ -44,8 +44,14 @@ class ZultaProcess {
     std::string commandLine = "\"" + WindowsPath(ZULTA_EXE_PATH) + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    m_bStarted = ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  nullptr, &startup, &m_process);
+    // Wine may refuse a new process for a moment while the previous one is
+    // still being torn down; that passes, so it is tried again until it starts.
+    WaitFor([&] {
+      m_bStarted = ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                    nullptr, nullptr, &startup, &m_process) != FALSE;
+      if (!m_bStarted) m_lastError = ::GetLastError();
+      return m_bStarted;
+    });
     if (!m_bStarted) return;
     ::WaitForInputIdle(m_process.hProcess, kWaitTimeoutMs);
     m_hMain = WaitForTopLevelWindow(m_process.dwProcessId, "Zulta");
@@ -61,6 +67,8 @@ class ZultaProcess {
   ZultaProcess& operator=(const ZultaProcess&) = delete;
 
   bool Started() const { return m_bStarted; }
+  // Why the program could not be started.
+  DWORD StartError() const { return m_lastError; }
   DWORD Id() const { return m_process.dwProcessId; }
   // The main window, nullptr when none appeared.
   HWND MainWindow() const { return m_hMain; }
@@ -77,5 +85,6 @@ class ZultaProcess {
  private:
   PROCESS_INFORMATION m_process = {};
   bool m_bStarted = false;
+  DWORD m_lastError = 0;
   HWND m_hMain = nullptr;
 };
