@@ -200,10 +200,37 @@ DatabaseBuildReport DatabaseBuildReportOf(const DatabaseBuildOutcome& outcome) {
   return report;
 }
 
-DatabaseReadyFlags CheckBuildDatabases(DatabaseStartupHost& host, IProfileStore& profile) {
+bool CheckGrammarFiles(DatabaseStartupHost& host) {
   for (const GrammarFileName& file : kGrammarFiles) {
     if (host.FileExists(file.path)) continue;
     host.ShowMessage({GrammarFileMissingText(file), CString()}, StartupMessageStyle::kApplication);
+    return false;
+  }
+  return true;
+}
+
+bool CheckDiskSpace(DatabaseStartupHost& host, DWORD needKB) {
+  const DiskSpace space = host.FreeDiskSpace();
+  if (HasDiskSpaceFor(space.freeBytes, needKB)) return true;
+  host.ShowMessage(DiskSpaceLowMessage(space.freeBytes, space.drive, needKB),
+                   StartupMessageStyle::kExclamation);
+  return false;
+}
+
+bool RunDatabaseBuild(DatabaseStartupHost& host, DatabaseReadyFlags& ready) {
+  const DatabaseBuildOutcome outcome = host.RunBuild(ready);
+  for (const CString& file : UnfinishedDatabaseFiles(outcome))
+    if (host.FileExists(file)) host.RemoveFile(file);
+  ready.hebrewReady = ready.hebrewReady || outcome.words == GroupOutcome::kBuilt;
+  ready.definitionsReady = ready.definitionsReady || outcome.definitions == GroupOutcome::kBuilt;
+  const DatabaseBuildReport report = DatabaseBuildReportOf(outcome);
+  host.ShowMessage({report.text, CString()}, report.succeeded ? StartupMessageStyle::kPlain
+                                                              : StartupMessageStyle::kExclamation);
+  return ready.hebrewReady && ready.definitionsReady;
+}
+
+DatabaseReadyFlags CheckBuildDatabases(DatabaseStartupHost& host, IProfileStore& profile) {
+  if (!CheckGrammarFiles(host)) {
     host.ShowMessage(
         {LoadedString(IDS_DATABASE_FILES_MISSING), LoadedString(IDS_DATABASE_NOT_INSTALLED)},
         StartupMessageStyle::kStop);
@@ -224,25 +251,10 @@ DatabaseReadyFlags CheckBuildDatabases(DatabaseStartupHost& host, IProfileStore&
   }
   const DatabaseBuildOffer* offer = DatabaseBuildOfferFor(ready);
   if (offer == nullptr) return ready;
-
-  const DiskSpace space = host.FreeDiskSpace();
-  if (!HasDiskSpaceFor(space.freeBytes, offer->needKB)) {
-    host.ShowMessage(DiskSpaceLowMessage(space.freeBytes, space.drive, offer->needKB),
-                     StartupMessageStyle::kExclamation);
-    return ready;
-  }
+  if (!CheckDiskSpace(host, offer->needKB)) return ready;
   // Measured only when a build is offered: it costs every start otherwise.
-  if (!host.AskYesNo(DatabaseBuildQuestion(*offer, host.MeasureWriteTime())))
+  if (!host.AskYesNo(DatabaseBuildQuestion(*offer, host.MeasureWriteTime())) ||
+      !RunDatabaseBuild(host, ready))
     return DatabaseReadyFlags();
-
-  const DatabaseBuildOutcome outcome = host.RunBuild(ready);
-  for (const CString& file : UnfinishedDatabaseFiles(outcome))
-    if (host.FileExists(file)) host.RemoveFile(file);
-  ready.hebrewReady = ready.hebrewReady || outcome.words == GroupOutcome::kBuilt;
-  ready.definitionsReady = ready.definitionsReady || outcome.definitions == GroupOutcome::kBuilt;
-  const DatabaseBuildReport report = DatabaseBuildReportOf(outcome);
-  host.ShowMessage({report.text, CString()}, report.succeeded ? StartupMessageStyle::kPlain
-                                                              : StartupMessageStyle::kExclamation);
-  if (!ready.hebrewReady || !ready.definitionsReady) return DatabaseReadyFlags();
   return ready;
 }

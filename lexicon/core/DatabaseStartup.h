@@ -152,6 +152,16 @@ class DatabaseStartupHost {
   ~DatabaseStartupHost() = default;
 };
 
+// False, after the message that names the first missing one, unless all
+// eight grammar files exist.
+bool CheckGrammarFiles(DatabaseStartupHost& host);
+// False, after the message that says so, when the program's disk has too
+// little space for the build.
+bool CheckDiskSpace(DatabaseStartupHost& host, DWORD needKB);
+// Builds what is not ready, removes the files of the groups left unfinished,
+// sets the flags of the groups built and reports; true when both are ready.
+bool RunDatabaseBuild(DatabaseStartupHost& host, DatabaseReadyFlags& ready);
+
 // Checks the grammar files, decides what to build, asks, builds, removes what
 // is unfinished and reports. Both flags set: start-up may go on.
 DatabaseReadyFlags CheckBuildDatabases(DatabaseStartupHost& host, IProfileStore& profile);

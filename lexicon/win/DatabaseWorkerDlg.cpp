@@ -34,7 +34,7 @@ void CDatabaseWorkerDlg::StartWork(Work work) {
   JoinWorker();
   m_keepGoing = true;
   m_elapsed.Start(::GetTickCount());
-  RefreshElapsedTime();
+  UpdateElapsedTime();
   m_timer = SetTimer(kElapsedTimerId, kElapsedTimerMs);
   const HWND hWnd = m_hWnd;
   m_worker = std::thread([this, hWnd, work = std::move(work)] {
@@ -70,7 +70,7 @@ LRESULT CDatabaseWorkerDlg::OnProgressLine(WPARAM, LPARAM) {
     line = m_pendingLine;
   }
   SetDlgItemText(IDC_DATABASE_PROGRESS_LINE, line);
-  RefreshElapsedTime();
+  UpdateElapsedTime();
   return 0;
 }
 
@@ -84,10 +84,10 @@ LRESULT CDatabaseWorkerDlg::OnWorkEnded(WPARAM, LPARAM) {
 }
 
 void CDatabaseWorkerDlg::OnTimer(UINT_PTR nIDEvent) {
-  if (nIDEvent == kElapsedTimerId) RefreshElapsedTime();
+  if (nIDEvent == kElapsedTimerId) UpdateElapsedTime();
 }
 
-void CDatabaseWorkerDlg::RefreshElapsedTime() {
+void CDatabaseWorkerDlg::UpdateElapsedTime() {
   CString line;
   if (m_elapsed.Refresh(::GetTickCount(), line)) SetDlgItemText(IDC_DATABASE_ELAPSED_TIME, line);
 }

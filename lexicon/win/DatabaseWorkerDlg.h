@@ -43,7 +43,7 @@ class CDatabaseWorkerDlg : public CDialog, private DatabaseBuildProgress {
   void ShowLine(const CString& line) override;
   bool Continue() override { return m_keepGoing; }
 
-  void RefreshElapsedTime();
+  void UpdateElapsedTime();
   void JoinWorker();
 
   std::thread m_worker;
