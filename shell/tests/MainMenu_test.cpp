@@ -1,18 +1,20 @@
-// The program's menu: commands routed to their handlers, items greyed by
-// their update handler, a message box from the string table.
+// The program's menu: commands routed to their handlers, the state of the
+// Edit items, the About box.
 #include <string>
 
 #include "resources/ShellIds.h"
 #include "classlib/win/AfxRes.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/ImagePixels.h"
-#include "testing/win/MessageBoxes.h"
 #include "testing/win/WindowCapture.h"
 
 namespace {
 
 // The width of a popup menu's frame, in pixels.
 constexpr int kMenuFrame = 3;
+// The About box's picture and where the program writes the version line on it.
+constexpr int kPictureWidth = 480, kPictureHeight = 330;
+constexpr int kVersionLeft = 39, kVersionTop = 250, kVersionRight = 440, kVersionBottom = 279;
 
 std::string MenuText(HMENU hMenu, UINT nPos) {
   char text[64] = {};
@@ -46,39 +48,62 @@ TEST(MainMenuResourceTest, TheMenuComesFromTheResources) {
   ::FreeLibrary(exe);
 }
 
-// Menus belong to their process under Wine: the open popup is looked at on the screen.
-TEST_F(MainMenuTest, EditCommandsAreGreyedWhileThereIsNothingToEdit) {
+// Menus belong to their process under Wine: the open popup is looked at on
+// the screen. Outside a Hebrew edit control the application's Edit commands
+// stay enabled and send their message to whatever has the focus.
+TEST_F(MainMenuTest, EditCommandsAreEnabledOutsideAHebrewEditControl) {
   ::PostMessageA(m_zulta.MainWindow(), WM_SYSCOMMAND, SC_KEYMENU, 'e');
   HWND hPopup = WaitForTopLevelWindow(m_zulta.Id(), nullptr, "#32768");
   ASSERT_NE(nullptr, hPopup) << "the Edit menu did not open";
-  const PixelTest isGrey = IsColor(::GetSysColor(COLOR_GRAYTEXT));
+  const PixelTest isItemText = IsColor(::GetSysColor(COLOR_MENUTEXT));
   RgbImage shot;
-  // Greyed item texts, inside the popup's frame (whose grey may be the same).
-  auto greyItemPixels = [&] {
-    const RECT items = {kMenuFrame, kMenuFrame, shot.width - kMenuFrame, shot.height - kMenuFrame};
-    return CountPixels(shot, items, isGrey);
-  };
   // The popup is painted a moment after it appears.
   WaitFor([&] {
     shot = CaptureWindow(hPopup);
-    return greyItemPixels() > 50;
+    return CountPixels(shot, isItemText) > 50;
   });
   EXPECT_FALSE(SaveScreenshot(shot, "edit-menu").empty());
-  EXPECT_GT(greyItemPixels(), 50) << "greyed item texts";
-  EXPECT_EQ(0, CountPixels(shot, IsColor(::GetSysColor(COLOR_MENUTEXT)))) << "no enabled item";
+  EXPECT_GT(CountPixels(shot, isItemText), 50) << "enabled item texts";
+  // Inside the popup's frame (whose grey may be the same) only the
+  // separator's line is grey: greyed item texts would be more.
+  const RECT items = {kMenuFrame, kMenuFrame, shot.width - kMenuFrame, shot.height - kMenuFrame};
+  EXPECT_LT(CountPixels(shot, items, IsColor(::GetSysColor(COLOR_GRAYTEXT))), shot.width)
+      << "greyed items";
   ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
   ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_EQ(0u, m_zulta.Close());
 }
 
-TEST_F(MainMenuTest, AboutShowsAMessageBoxFromTheStringTable) {
+TEST_F(MainMenuTest, AboutShowsThePictureWithTheVersionUntilOK) {
   ::PostMessageA(m_zulta.MainWindow(), WM_COMMAND, ID_APP_ABOUT, 0);
-  HWND hBox = WaitForTopLevelWindow(m_zulta.Id(), "Zulta", "#32770");
-  ASSERT_NE(nullptr, hBox) << "no message box";
-  std::string texts = ChildTexts(hBox);
-  EXPECT_NE(std::string::npos, texts.find("|Zulta|")) << texts;
-  ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hBox); })) << "the box did not close";
+  HWND hAbout = WaitForTopLevelWindow(m_zulta.Id(), "About Zulta", "#32770");
+  ASSERT_NE(nullptr, hAbout) << "no About box";
+  HWND hOK = ::GetDlgItem(hAbout, IDOK);
+  EXPECT_TRUE(hOK != nullptr && ::IsWindowVisible(hOK) && ::IsWindowEnabled(hOK));
+  // The picture's light band, with the version line written in black on it.
+  RgbImage shot;
+  RECT band = {};
+  auto darkTextPixels = [&] { return CountPixels(shot, band, IsColor(RGB(0, 0, 0))); };
+  WaitFor([&] {
+    shot = CaptureWindow(hAbout);
+    RECT client = {};
+    ::GetClientRect(hAbout, &client);
+    POINT origin = {0, 0};
+    ::ClientToScreen(hAbout, &origin);
+    RECT window = {};
+    ::GetWindowRect(hAbout, &window);
+    // The version line's rectangle in the picture, scaled to the client area.
+    const int left = origin.x - window.left, top = origin.y - window.top;
+    band = {left + client.right * kVersionLeft / kPictureWidth,
+            top + client.bottom * kVersionTop / kPictureHeight,
+            left + client.right * kVersionRight / kPictureWidth,
+            top + client.bottom * kVersionBottom / kPictureHeight};
+    return darkTextPixels() > 50;
+  });
+  EXPECT_FALSE(SaveScreenshot(shot, "about-box").empty());
+  EXPECT_GT(darkTextPixels(), 50) << "no version line";
+  ::PostMessageA(hAbout, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hAbout); })) << "the box did not close";
   EXPECT_EQ(0u, m_zulta.Close());
 }
 

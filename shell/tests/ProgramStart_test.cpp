@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "classlib/win/AfxRes.h"
 #include "resources/ShellIds.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/ImagePixels.h"
@@ -38,7 +39,8 @@ TEST(ProgramStart, CarriesItsIconAndVersion) {
 
 TEST(ProgramStart, ShowsTheMainWindowAndExitsCleanlyOnClose) {
   ZultaProcess zulta;
-  ASSERT_TRUE(zulta.Started()) << "cannot start " << ZULTA_EXE_PATH << ", error " << zulta.StartError();
+  ASSERT_TRUE(zulta.Started()) << "cannot start " << ZULTA_EXE_PATH << ", error "
+                               << zulta.StartError();
   HWND hMain = zulta.MainWindow();
   ASSERT_NE(hMain, nullptr) << "no visible window titled Zulta";
   EXPECT_TRUE(::IsZoomed(hMain));
@@ -58,6 +60,18 @@ TEST(ProgramStart, ShowsTheMainWindowAndExitsCleanlyOnClose) {
   EXPECT_EQ(centre(), workspace);
 
   EXPECT_EQ(zulta.Close(), 0u);
+}
+
+TEST(ProgramStart, RefusesAFileThatDoesNotExistAndEnds) {
+  ZultaStart start;
+  start.arguments = "C:\\NoSuchFolder\\Missing.zlt";
+  start.waitForMainWindow = false;
+  ZultaProcess zulta(start);
+  ASSERT_TRUE(zulta.Started()) << "error " << zulta.StartError();
+  HWND hBox = WaitForBoxSaying(zulta.Id(), "File Path does not exist!");
+  ASSERT_NE(hBox, nullptr);
+  ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+  EXPECT_NE(~0u, zulta.ExitCode()) << "the program went on";
 }
 
 }  // namespace

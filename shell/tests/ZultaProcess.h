@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "testing/win/MessageBoxes.h"
 #include "testing/win/WaitFor.h"
 
 // A Linux path as the program sees it under Wine.
@@ -36,12 +37,54 @@ inline HWND WaitForTopLevelWindow(DWORD processId, const char* title,
   return hWnd;
 }
 
+// A visible dialog or message box of the process whose texts hold the
+// words; nullptr when there is none.
+inline HWND FindBoxSaying(DWORD processId, const std::string& words) {
+  HWND hBox = nullptr;
+  while ((hBox = ::FindWindowExA(nullptr, hBox, "#32770", nullptr)) != nullptr) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hBox, &owner);
+    if (owner == processId && ::IsWindowVisible(hBox) &&
+        ChildTexts(hBox).find(words) != std::string::npos)
+      return hBox;
+  }
+  return nullptr;
+}
+
+// The same, waiting for it to appear.
+inline HWND WaitForBoxSaying(DWORD processId, const std::string& words,
+                             DWORD timeoutMs = kWaitTimeoutMs) {
+  HWND hBox = nullptr;
+  WaitFor([&] { return (hBox = FindBoxSaying(processId, words)) != nullptr; }, timeoutMs);
+  return hBox;
+}
+
+// The program's profile, under the current user's key, and its value that
+// asks for the databases to be built.
+constexpr char kZultaProfileKey[] = "Software\\Pomlar Software\\Zulta";
+constexpr char kDatabaseProfileKey[] = "Software\\Pomlar Software\\Zulta\\Database";
+constexpr char kDatabaseBuildValue[] = "Build";
+
+// How a test starts the program.
+struct ZultaStart {
+  // The program file (a Linux path or a Windows one).
+  std::string programPath = ZULTA_EXE_PATH;
+  // What follows the program on its command line.
+  std::string arguments;
+  // Start-up finds the databases built and is not asked to build them again,
+  // as on every start after the first; false leaves the profile as it is.
+  bool databasesReady = true;
+  // The main window is looked for before the constructor returns.
+  bool waitForMainWindow = true;
+};
+
 // Zulta.exe, started by the constructor; Close() asks it to end and gives
 // its exit code.
 class ZultaProcess {
  public:
-  ZultaProcess() {
-    std::string commandLine = "\"" + WindowsPath(ZULTA_EXE_PATH) + "\"";
+  explicit ZultaProcess(const ZultaStart& start = ZultaStart()) {
+    if (start.databasesReady) MarkDatabasesBuilt();
+    std::string commandLine = "\"" + WindowsPath(start.programPath) + "\" " + start.arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     // Wine may refuse a new process for a moment while the previous one is
@@ -53,8 +96,7 @@ class ZultaProcess {
       return m_bStarted;
     });
     if (!m_bStarted) return;
-    ::WaitForInputIdle(m_process.hProcess, kWaitTimeoutMs);
-    m_hMain = WaitForTopLevelWindow(m_process.dwProcessId, "Zulta");
+    if (start.waitForMainWindow) WaitForMainWindow();
   }
   ~ZultaProcess() {
     if (!m_bStarted) return;
@@ -66,6 +108,26 @@ class ZultaProcess {
   ZultaProcess(const ZultaProcess&) = delete;
   ZultaProcess& operator=(const ZultaProcess&) = delete;
 
+  // The value start-up leaves once the databases are built: the databases
+  // beside the program (built with it) are taken as they are.
+  static void MarkDatabasesBuilt() {
+    HKEY hKey = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kDatabaseProfileKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                          &hKey, nullptr) != ERROR_SUCCESS)
+      return;
+    const DWORD kNoBuild = 0;
+    ::RegSetValueExA(hKey, kDatabaseBuildValue, 0, REG_DWORD,
+                     reinterpret_cast<const BYTE*>(&kNoBuild), sizeof kNoBuild);
+    ::RegCloseKey(hKey);
+  }
+
+  // Waits for the main window titled "Zulta"; nullptr when none appeared.
+  HWND WaitForMainWindow() {
+    ::WaitForInputIdle(m_process.hProcess, kWaitTimeoutMs);
+    m_hMain = WaitForTopLevelWindow(m_process.dwProcessId, "Zulta");
+    return m_hMain;
+  }
+
   bool Started() const { return m_bStarted; }
   // Why the program could not be started.
   DWORD StartError() const { return m_lastError; }
@@ -76,6 +138,10 @@ class ZultaProcess {
   // Closes the main window; the exit code, or ~0u when the program did not end.
   DWORD Close() {
     ::PostMessageA(m_hMain, WM_CLOSE, 0, 0);
+    return ExitCode();
+  }
+  // The exit code once the program ended by itself, or ~0u when it did not.
+  DWORD ExitCode() {
     if (::WaitForSingleObject(m_process.hProcess, kWaitTimeoutMs) != WAIT_OBJECT_0) return ~0u;
     DWORD exitCode = ~0u;
     ::GetExitCodeProcess(m_process.hProcess, &exitCode);
