@@ -11,19 +11,19 @@
 
 void TouchSystemLibraries() {
   // clang-format off
-  static const FARPROC kOnePerLibrary[] = {
-      reinterpret_cast<FARPROC>(&::RegCloseKey),             // advapi32
-      reinterpret_cast<FARPROC>(&::InitCommonControlsEx),    // comctl32
-      reinterpret_cast<FARPROC>(&::GetOpenFileNameA),        // comdlg32
-      reinterpret_cast<FARPROC>(&::CreatePen),               // gdi32
-      reinterpret_cast<FARPROC>(&::OleInitialize),           // ole32
-      reinterpret_cast<FARPROC>(&::SysFreeString),           // oleaut32
-      reinterpret_cast<FARPROC>(&::DragAcceptFiles),         // shell32
-      reinterpret_cast<FARPROC>(&::GetFileVersionInfoSizeA), // version
-      reinterpret_cast<FARPROC>(&::ClosePrinter),            // winspool
+  static const void* const kOnePerLibrary[] = {
+      reinterpret_cast<const void*>(&::RegCloseKey),             // advapi32
+      reinterpret_cast<const void*>(&::InitCommonControlsEx),    // comctl32
+      reinterpret_cast<const void*>(&::GetOpenFileNameA),        // comdlg32
+      reinterpret_cast<const void*>(&::CreatePen),               // gdi32
+      reinterpret_cast<const void*>(&::OleInitialize),           // ole32
+      reinterpret_cast<const void*>(&::SysFreeString),           // oleaut32
+      reinterpret_cast<const void*>(&::DragAcceptFiles),         // shell32
+      reinterpret_cast<const void*>(&::GetFileVersionInfoSizeA), // version
+      reinterpret_cast<const void*>(&::ClosePrinter),            // winspool
   };
   // clang-format on
-  volatile FARPROC sink = nullptr;
-  for (FARPROC function : kOnePerLibrary) sink = function;
+  const void* volatile sink = nullptr;
+  for (const void* function : kOnePerLibrary) sink = function;
   (void)sink;
 }
