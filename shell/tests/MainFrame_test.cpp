@@ -144,6 +144,35 @@ TEST_F(MainFrameTest, FirstStartShowsTheDefaultLayout) {
   Close();
 }
 
+// Full View on a table that needs no more room than it has keeps the size;
+// again on the unchanged window it goes back to the user's size less a pixel.
+// Hiding a docking window with no document open moves the focus to the
+// lookup window.
+TEST_F(MainFrameTest, FullViewRestoresAndAHiddenWindowPassesTheFocusOn) {
+  Start();
+  HWND hGrammar = FindBar(m_hMain, IDW_GRAMMAR_TABLES);
+  RECT before = ScreenRect(hGrammar);
+  Command(ID_GRAMMAR_FULL_VIEW);
+  RECT full = ScreenRect(hGrammar);
+  EXPECT_EQ(before.right - before.left, full.right - full.left);
+  Command(ID_GRAMMAR_FULL_VIEW);
+  RECT restored = ScreenRect(hGrammar);
+  EXPECT_EQ(before.right - before.left - 1, restored.right - restored.left);
+
+  Command(ID_VIEW_GRAMMAR_TABLES);
+  HWND hLookup = FindBar(m_hMain, IDW_LOOKUP_WINDOW);
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  const DWORD thread = ::GetWindowThreadProcessId(m_hMain, nullptr);
+  EXPECT_TRUE(WaitFor([&] {
+    return ::GetGUIThreadInfo(thread, &info) && info.hwndFocus != nullptr &&
+           ::GetParent(info.hwndFocus) == hLookup;
+  })) << "the lookup window's list has the focus";
+  Command(ID_VIEW_RESET_LAYOUT);
+  Close();
+  ForgetSavedLayout();
+}
+
 TEST(MainFrameResourceTest, TheMenuEndsWithTheDeveloperPopupThatTheFrameRemoves) {
   HMODULE exe =
       ::LoadLibraryExA(WindowsPath(ZULTA_EXE_PATH).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -238,6 +267,7 @@ TEST_F(MainFrameTest, HiddenBarsComeBackWithResetLayoutAndTheLayoutIsKeptForTheN
   EXPECT_FALSE(SaveScreenshot(CapturePainted(), "main-frame-restored-layout").empty());
   Command(ID_VIEW_RESET_LAYOUT);
   EXPECT_TRUE(IsShown(m_hMain, IDW_KEYBOARD_GUIDES));
+  EXPECT_TRUE(SavedLayoutSections().empty()) << "Reset forgets the saved layout";
   Close();
   ForgetSavedLayout();
 }
