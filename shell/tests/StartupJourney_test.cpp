@@ -1,7 +1,7 @@
-// A user's first day: the first start of a fresh copy of the program builds
-// its databases when asked, the main window comes up with its bars and
-// docking windows, help says where to read, and a layout change lasts to the
-// next start, which asks nothing.
+// A user's first day: a fresh copy of the program ends when the build of its
+// databases is declined and builds them when asked again; the main window
+// comes up with its bars and docking windows, help says where to read, and a
+// layout change lasts to the next start, which asks nothing.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -91,7 +91,7 @@ bool BarShown(HWND hMain, int id) {
   return hBar != nullptr && ::IsWindowVisible(hBar);
 }
 
-TEST(StartupJourney, FirstStartBuildsTheDatabasesAndTheLayoutLastsToTheNextStart) {
+TEST(StartupJourney, FirstStartsBuildTheDatabasesOnceAcceptedAndTheLayoutLastsToTheNextStart) {
   FreshProgramCopy copy;
   ASSERT_TRUE(copy.Ok()) << "cannot copy the program";
   ::RegDeleteTreeA(HKEY_CURRENT_USER, kZultaProfileKey);
@@ -100,6 +100,17 @@ TEST(StartupJourney, FirstStartBuildsTheDatabasesAndTheLayoutLastsToTheNextStart
   firstStart.programPath = copy.ProgramPath();
   firstStart.databasesReady = false;
   firstStart.waitForMainWindow = false;
+  {
+    // Declined, the build leaves the program nothing to start with: it ends,
+    // after the exit processing of a start-up that stopped early.
+    ZultaProcess zulta(firstStart);
+    ASSERT_TRUE(zulta.Started()) << "error " << zulta.StartError();
+    HWND hQuestion = WaitForBoxSaying(zulta.Id(), "need to be built");
+    ASSERT_NE(nullptr, hQuestion) << "no question about the databases";
+    ::PostMessageA(hQuestion, WM_COMMAND, IDNO, 0);
+    EXPECT_EQ(0u, zulta.ExitCode());
+    EXPECT_EQ(nullptr, zulta.MainWindow());
+  }
   {
     ZultaProcess zulta(firstStart);
     ASSERT_TRUE(zulta.Started()) << "error " << zulta.StartError();
