@@ -2,6 +2,12 @@
 // docking windows where the first start puts them, its menus, a toolbar and
 // a docking window hidden and the layout reset, and the layout restored at
 // the next start.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +21,9 @@
 namespace {
 
 constexpr char kBarStatePrefix[] = "ZultaBarState-";
+// A docking window's tab control.
+constexpr int kTabCtrlId = 0x3020;
+constexpr int kPrepositionTab = 2;
 // The width of a popup menu's frame, in pixels.
 constexpr int kMenuFrame = 3;
 
@@ -65,6 +74,16 @@ std::vector<std::string> SavedLayoutSections() {
   return sections;
 }
 
+int ProfileInt(const char* section, const char* entry) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  const std::string key = std::string(kZultaProfileKey) + "\\" + section;
+  if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_DWORD, nullptr, &value,
+                     &size) != ERROR_SUCCESS)
+    return -1;
+  return static_cast<int>(value);
+}
+
 void ForgetSavedLayout() {
   for (const std::string& section : SavedLayoutSections())
     ::RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(kZultaProfileKey) + "\\" + section).c_str());
@@ -83,6 +102,11 @@ class MainFrameTest : public ::testing::Test {
     ASSERT_TRUE(WaitFor([&] { return IsShown(m_hMain, IDW_KEYBOARD_GUIDES); }));
   }
   void Command(UINT nID) { ::SendMessageA(m_hMain, WM_COMMAND, nID, 0); }
+  // The selected tab of Grammar Tables.
+  int GrammarTab() {
+    HWND hTabs = ::GetDlgItem(FindBar(m_hMain, IDW_GRAMMAR_TABLES), kTabCtrlId);
+    return static_cast<int>(::SendMessageA(hTabs, TCM_GETCURSEL, 0, 0));
+  }
   void Close() { EXPECT_EQ(0u, m_zulta->Close()); }
 
   // The default layout: toolbars in two rows at the top, Grammar Tables at
@@ -250,12 +274,16 @@ TEST_F(MainFrameTest, HiddenBarsComeBackWithResetLayoutAndTheLayoutIsKeptForTheN
   EXPECT_TRUE(IsShown(m_hMain, IDW_GRAMMAR_TABLES));
   ExpectDefaultLayout();
 
-  // Hidden when the program ends, hidden when it starts again.
+  // Hidden when the program ends, hidden when it starts again; the same tab
+  // of Grammar Tables in front.
   Command(ID_VIEW_KEYBOARD_GUIDES);
   Command(ID_VIEW_LOOKUP_TOOLBAR);
+  Command(ID_GRAMMAR_PREPOSITION_TABLE);
+  EXPECT_EQ(kPrepositionTab, GrammarTab());
   Close();
   const std::vector<std::string> sections = SavedLayoutSections();
   EXPECT_NE(sections.end(), std::find(sections.begin(), sections.end(), "ZultaBarState-Summary"));
+  EXPECT_EQ(kPrepositionTab, ProfileInt("Settings", "ActiveGrammarTab"));
 
   m_zulta = std::make_unique<ZultaProcess>();
   m_hMain = m_zulta->MainWindow();
@@ -264,10 +292,12 @@ TEST_F(MainFrameTest, HiddenBarsComeBackWithResetLayoutAndTheLayoutIsKeptForTheN
   EXPECT_FALSE(IsShown(m_hMain, IDW_KEYBOARD_GUIDES));
   EXPECT_FALSE(IsShown(m_hMain, IDW_LOOKUP_TOOLBAR));
   EXPECT_TRUE(IsShown(m_hMain, IDW_FILE_TOOLBAR));
+  EXPECT_EQ(kPrepositionTab, GrammarTab());
   EXPECT_FALSE(SaveScreenshot(CapturePainted(), "main-frame-restored-layout").empty());
   Command(ID_VIEW_RESET_LAYOUT);
   EXPECT_TRUE(IsShown(m_hMain, IDW_KEYBOARD_GUIDES));
   EXPECT_TRUE(SavedLayoutSections().empty()) << "Reset forgets the saved layout";
+  Command(ID_GRAMMAR_VERB_TABLE);
   Close();
   ForgetSavedLayout();
 }
