@@ -2,6 +2,7 @@
 // bar, the three docking windows, their default layout and the saved one.
 #include "shell/MainFrame.h"
 
+#include "classlib/core/DockStateNames.h"
 #include "classlib/win/CDockState.h"
 #include "classlib/win/CMultiDocTemplate.h"
 #include "classlib/win/WindowDCs.h"
@@ -12,7 +13,6 @@
 #include "hebtext/win/SystemInfo.h"
 #include "resources/MainFrameIds.h"
 #include "shell/ZultaEditApp.h"
-#include "shell/core/BarSections.h"
 #include "shell/core/DockSizes.h"
 #include "speech/win/KeyboardGuideDocuments.h"
 #include "speech/win/KeyboardGuideViews.h"
@@ -49,6 +49,8 @@ constexpr int kLookupButtonExtraHeight = 9;
 constexpr DWORD kLookupEditStyle = CHebEdit::kLookupToolbar | 8 | CHebEdit::kEnglishFont;
 constexpr COLORREF kMaskWhite = RGB(255, 255, 255);
 constexpr int kTabImageWidth = 35;
+// The id a saved layout's section without a bar reads as.
+constexpr int kNoSavedBar = -1;
 
 constexpr UINT kStatusIndicators[] = {ID_SEPARATOR, ID_INDICATOR_PAGE_LINE, ID_INDICATOR_OVR,
                                       ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
@@ -239,11 +241,12 @@ void CMainFrame::LoadBarState(LPCSTR lpszProfileName) {
         static_cast<CKWDockWindow*>(&m_keyboardWindow)}) {
     const int nID = pWindow->GetDlgCtrlID();
     for (int i = 0;; ++i) {
-      const std::string section = barsections::BarSection(lpszProfileName, i);
-      const int nSavedID = store.GetInt(section.c_str(), "BarID", -1);
-      if (nSavedID == -1) return;
+      CString section;
+      section.Format(dockstate::kBarSection, lpszProfileName, i);
+      const int nSavedID = store.GetInt(section, dockstate::kBarID, kNoSavedBar);
+      if (nSavedID == kNoSavedBar) return;
       if (nSavedID == nID) {
-        sections.Add(section.c_str());
+        sections.Add(section);
         break;
       }
     }
@@ -278,13 +281,16 @@ void CMainFrame::ResetBarState() {
   // bars than an earlier one leaves none behind.
   CKWProfileStore store(HKEY_CURRENT_USER);
   for (int i = 0;; ++i) {
-    const std::string section = barsections::BarSection(kBarStateName, i);
+    CString section;
+    section.Format(dockstate::kBarSection, kBarStateName, i);
     CStringArray names;
     CDWordArray types;
-    const bool bSaved = store.EnumValues(section.c_str(), names, types) && names.GetSize() > 0;
+    const bool bSaved = store.EnumValues(section, names, types) && names.GetSize() > 0;
     // Looking at a section makes its key; the first missing one goes too.
-    store.DeleteSection(section.c_str());
+    store.DeleteSection(section);
     if (!bSaved) break;
   }
-  store.DeleteSection(barsections::SummarySection(kBarStateName).c_str());
+  CString summary;
+  summary.Format(dockstate::kSummarySection, kBarStateName);
+  store.DeleteSection(summary);
 }

@@ -197,6 +197,34 @@ TEST_F(MainFrameTest, FullViewRestoresAndAHiddenWindowPassesTheFocusOn) {
   ForgetSavedLayout();
 }
 
+// A saved layout that names a bar the frame does not have is not used: the
+// first start's layout shows and the saved one is deleted.
+TEST_F(MainFrameTest, ASavedLayoutNamingAnUnknownBarIsDiscarded) {
+  Start();
+  Command(ID_VIEW_KEYBOARD_GUIDES);
+  Close();
+  const std::string summary = std::string(kZultaProfileKey) + "\\ZultaBarState-Summary";
+  DWORD bars = 0;
+  DWORD size = sizeof bars;
+  ASSERT_EQ(ERROR_SUCCESS, ::RegGetValueA(HKEY_CURRENT_USER, summary.c_str(), "Bars",
+                                          RRF_RT_REG_DWORD, nullptr, &bars, &size));
+  const std::string extra =
+      std::string(kZultaProfileKey) + "\\ZultaBarState-Bar" + std::to_string(bars);
+  const DWORD unknownBar = 0xE8F0;
+  ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueA(HKEY_CURRENT_USER, extra.c_str(), "BarID", REG_DWORD,
+                                             &unknownBar, sizeof unknownBar));
+  ++bars;
+  ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueA(HKEY_CURRENT_USER, summary.c_str(), "Bars", REG_DWORD,
+                                             &bars, sizeof bars));
+
+  Start();
+  EXPECT_TRUE(IsShown(m_hMain, IDW_KEYBOARD_GUIDES));
+  ExpectDefaultLayout();
+  EXPECT_TRUE(SavedLayoutSections().empty());
+  Close();
+  ForgetSavedLayout();
+}
+
 TEST(MainFrameResourceTest, TheMenuEndsWithTheDeveloperPopupThatTheFrameRemoves) {
   HMODULE exe =
       ::LoadLibraryExA(WindowsPath(ZULTA_EXE_PATH).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
