@@ -14,6 +14,7 @@
 #include "hebtext/win/CFocusComboBox.h"
 #include "shell/LookupDockWindow.h"
 #include "shell/MyDockWindow.h"
+#include "shell/core/DockSizes.h"
 #include "shell/core/GrammarCommands.h"
 #include "toolkit/win/CKWMDIFrameWnd.h"
 #include "toolkit/win/CKWToolBar.h"
@@ -166,7 +167,7 @@ class CMainFrame : public CKWMDIFrameWnd {
   UINT_PTR m_nFontCacheTimer = 0;
   BOOL m_bBarStateUsable = TRUE;
   CImageList m_tabImages;
-  int m_defaultSizes[6] = {};
+  docksizes::DefaultSizes m_defaultSizes;
   CMyDockWindow m_grammarWindow;
   CLookupDockWindow m_lookupWindow;
   CMyDockWindow m_keyboardWindow;

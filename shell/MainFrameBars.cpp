@@ -165,13 +165,8 @@ BOOL CMainFrame::CreateStatusBar() {
 BOOL CMainFrame::CreateDockWindows() {
   int left = 0, top = 0, width = 0, height = 0;
   GetDesktopWorkRect(left, top, width, height);
-  const docksizes::DefaultSizes sizes = docksizes::FromArea(width, height);
-  m_defaultSizes[0] = sizes.grammarTables.cy;
-  m_defaultSizes[1] = sizes.grammarTables.cx;
-  m_defaultSizes[2] = sizes.lookupWindow.cy;
-  m_defaultSizes[3] = sizes.lookupWindow.cx;
-  m_defaultSizes[4] = sizes.keyboardGuides.cy;
-  m_defaultSizes[5] = sizes.keyboardGuides.cx;
+  m_defaultSizes = docksizes::FromArea(width, height);
+  const docksizes::DefaultSizes& sizes = m_defaultSizes;
   if (!CreateGrammarTables(CSize(sizes.grammarTables.cx, sizes.grammarTables.cy))) return FALSE;
   if (!m_lookupWindow.Create(this, IDW_LOOKUP_WINDOW, "Lookup Tables/Search Results",
                              CSize(sizes.lookupWindow.cx, sizes.lookupWindow.cy), CBRS_BOTTOM,

@@ -172,8 +172,9 @@ void CMainFrame::OnResetLayout() {
   GetClientRect(&client);
   CRect toolbarRow;
   if (m_fileToolBar.m_pDockBar != nullptr) m_fileToolBar.m_pDockBar->GetWindowRect(&toolbarRow);
-  const docksizes::DefaultSizes sizes =
+  m_defaultSizes =
       docksizes::FromClientArea(client.Width(), client.top, client.bottom, toolbarRow.Height());
+  const docksizes::DefaultSizes& sizes = m_defaultSizes;
   m_grammarWindow.SetBarSize(CSize(sizes.grammarTables.cx, sizes.grammarTables.cy));
   m_lookupWindow.SetBarSize(CSize(sizes.lookupWindow.cx, sizes.lookupWindow.cy));
   m_keyboardWindow.SetBarSize(CSize(sizes.keyboardGuides.cx, sizes.keyboardGuides.cy));
