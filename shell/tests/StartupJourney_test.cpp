@@ -142,6 +142,9 @@ TEST(StartupJourney, FirstStartsBuildTheDatabasesOnceAcceptedAndTheLayoutLastsTo
     HWND hHelp = WaitForBoxSaying(zulta.Id(), "Help is not installed");
     ASSERT_NE(nullptr, hHelp) << "no word about the missing help";
     EXPECT_NE(std::string::npos, ChildTexts(hHelp).find("README.md"));
+    const std::string readme = FolderOf(WindowsPath(ZULTA_EXE_PATH)) + "README.md";
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(readme.c_str()))
+        << "no README.md beside the program";
     ::PostMessageA(hHelp, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hHelp); }));
 
