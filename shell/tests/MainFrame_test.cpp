@@ -101,7 +101,19 @@ class MainFrameTest : public ::testing::Test {
     // The layout is done once every docking window is in its place.
     ASSERT_TRUE(WaitFor([&] { return IsShown(m_hMain, IDW_KEYBOARD_GUIDES); }));
   }
-  void Command(UINT nID) { ::SendMessageA(m_hMain, WM_COMMAND, nID, 0); }
+  // The command is carried out at once; the posted message after it lets
+  // the program's idle time bring its bars up to date, as after any input.
+  void Command(UINT nID) {
+    ::SendMessageA(m_hMain, WM_COMMAND, nID, 0);
+    ::PostMessageA(m_hMain, WM_NULL, 0, 0);
+  }
+  // The program's window with the keyboard focus.
+  HWND FocusedWindow() {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(m_hMain, nullptr), &info);
+    return info.hwndFocus;
+  }
   // The selected tab of Grammar Tables.
   int GrammarTab() {
     HWND hTabs = ::GetDlgItem(FindBar(m_hMain, IDW_GRAMMAR_TABLES), kTabCtrlId);
@@ -185,12 +197,9 @@ TEST_F(MainFrameTest, FullViewRestoresAndAHiddenWindowPassesTheFocusOn) {
 
   Command(ID_VIEW_GRAMMAR_TABLES);
   HWND hLookup = FindBar(m_hMain, IDW_LOOKUP_WINDOW);
-  GUITHREADINFO info = {};
-  info.cbSize = sizeof info;
-  const DWORD thread = ::GetWindowThreadProcessId(m_hMain, nullptr);
   EXPECT_TRUE(WaitFor([&] {
-    return ::GetGUIThreadInfo(thread, &info) && info.hwndFocus != nullptr &&
-           ::GetParent(info.hwndFocus) == hLookup;
+    HWND hFocus = FocusedWindow();
+    return hFocus != nullptr && ::GetParent(hFocus) == hLookup;
   })) << "the lookup window's list has the focus";
   Command(ID_VIEW_RESET_LAYOUT);
   Close();
@@ -223,6 +232,34 @@ TEST_F(MainFrameTest, ASavedLayoutNamingAnUnknownBarIsDiscarded) {
   EXPECT_TRUE(SavedLayoutSections().empty());
   Close();
   ForgetSavedLayout();
+}
+
+// A lookup mode button takes the lookup edit's focus and is ticked; choosing
+// the mode already active changes nothing, not even the focus.
+TEST_F(MainFrameTest, LookupModesTickTheirButtonAndFocusTheEdit) {
+  Start();
+  HWND hLookupBar = FindBar(m_hMain, IDW_LOOKUP_TOOLBAR);
+  HWND hKeyboard = FindBar(m_hMain, IDW_KEYBOARD_GUIDES);
+  auto isChecked = [&](UINT nID) {
+    return ::SendMessageA(hLookupBar, TB_ISBUTTONCHECKED, nID, 0) != 0;
+  };
+  auto keyboardHasFocus = [&] { return ::IsChild(hKeyboard, FocusedWindow()) != FALSE; };
+  EXPECT_TRUE(WaitFor([&] { return isChecked(ID_LOOKUP_HEBREW_LIST); }));
+  // Posted, it comes after whatever start-up posted.
+  ::PostMessageA(m_hMain, WM_COMMAND, ID_FOCUS_KEYBOARD_GUIDES, 0);
+  ASSERT_TRUE(WaitFor(keyboardHasFocus));
+
+  Command(ID_LOOKUP_ENGLISH_KEYWORDS);
+  EXPECT_EQ(IDC_LOOKUP_EDIT, ::GetDlgCtrlID(FocusedWindow()));
+  EXPECT_TRUE(WaitFor([&] { return isChecked(ID_LOOKUP_ENGLISH_KEYWORDS); }));
+  EXPECT_FALSE(isChecked(ID_LOOKUP_HEBREW_LIST));
+
+  Command(ID_FOCUS_KEYBOARD_GUIDES);
+  ASSERT_TRUE(keyboardHasFocus());
+  Command(ID_LOOKUP_ENGLISH_KEYWORDS);
+  EXPECT_TRUE(keyboardHasFocus());
+  Command(ID_LOOKUP_HEBREW_LIST);
+  Close();
 }
 
 TEST(MainFrameResourceTest, TheMenuEndsWithTheDeveloperPopupThatTheFrameRemoves) {
