@@ -27,24 +27,6 @@ constexpr int kPrepositionTab = 2;
 // The width of a popup menu's frame, in pixels.
 constexpr int kMenuFrame = 3;
 
-// The window of that control id anywhere below the main window.
-HWND FindBar(HWND hMain, int nID) {
-  struct Search {
-    int nID;
-    HWND hFound;
-  } search = {nID, nullptr};
-  ::EnumChildWindows(
-      hMain,
-      [](HWND hWnd, LPARAM lParam) -> BOOL {
-        auto* pSearch = reinterpret_cast<Search*>(lParam);
-        if (::GetDlgCtrlID(hWnd) != pSearch->nID) return TRUE;
-        pSearch->hFound = hWnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.hFound;
-}
-
 RECT ScreenRect(HWND hWnd) {
   RECT rect = {};
   ::GetWindowRect(hWnd, &rect);
@@ -52,7 +34,7 @@ RECT ScreenRect(HWND hWnd) {
 }
 
 bool IsShown(HWND hMain, int nID) {
-  HWND hBar = FindBar(hMain, nID);
+  HWND hBar = FindDescendantById(hMain, nID);
   return hBar != nullptr && ::IsWindowVisible(hBar);
 }
 
@@ -116,7 +98,7 @@ class MainFrameTest : public ::testing::Test {
   }
   // The selected tab of Grammar Tables.
   int GrammarTab() {
-    HWND hTabs = ::GetDlgItem(FindBar(m_hMain, IDW_GRAMMAR_TABLES), kTabCtrlId);
+    HWND hTabs = ::GetDlgItem(FindDescendantById(m_hMain, IDW_GRAMMAR_TABLES), kTabCtrlId);
     return static_cast<int>(::SendMessageA(hTabs, TCM_GETCURSEL, 0, 0));
   }
   void Close() { EXPECT_EQ(0u, m_zulta->Close()); }
@@ -124,14 +106,14 @@ class MainFrameTest : public ::testing::Test {
   // The default layout: toolbars in two rows at the top, Grammar Tables at
   // the left, the lookup window and Keyboard Guides side by side below.
   void ExpectDefaultLayout() {
-    const RECT file = ScreenRect(FindBar(m_hMain, IDW_FILE_TOOLBAR));
-    const RECT grammarBar = ScreenRect(FindBar(m_hMain, IDW_GRAMMAR_TOOLBAR));
-    const RECT lookupBar = ScreenRect(FindBar(m_hMain, IDW_LOOKUP_TOOLBAR));
-    const RECT editorBar = ScreenRect(FindBar(m_hMain, IDW_EDITOR_TOOLBAR));
-    const RECT grammar = ScreenRect(FindBar(m_hMain, IDW_GRAMMAR_TABLES));
-    const RECT lookup = ScreenRect(FindBar(m_hMain, IDW_LOOKUP_WINDOW));
-    const RECT keyboard = ScreenRect(FindBar(m_hMain, IDW_KEYBOARD_GUIDES));
-    const RECT status = ScreenRect(FindBar(m_hMain, IDW_STATUS_BAR));
+    const RECT file = ScreenRect(FindDescendantById(m_hMain, IDW_FILE_TOOLBAR));
+    const RECT grammarBar = ScreenRect(FindDescendantById(m_hMain, IDW_GRAMMAR_TOOLBAR));
+    const RECT lookupBar = ScreenRect(FindDescendantById(m_hMain, IDW_LOOKUP_TOOLBAR));
+    const RECT editorBar = ScreenRect(FindDescendantById(m_hMain, IDW_EDITOR_TOOLBAR));
+    const RECT grammar = ScreenRect(FindDescendantById(m_hMain, IDW_GRAMMAR_TABLES));
+    const RECT lookup = ScreenRect(FindDescendantById(m_hMain, IDW_LOOKUP_WINDOW));
+    const RECT keyboard = ScreenRect(FindDescendantById(m_hMain, IDW_KEYBOARD_GUIDES));
+    const RECT status = ScreenRect(FindDescendantById(m_hMain, IDW_STATUS_BAR));
     EXPECT_EQ(file.top, grammarBar.top) << "one row";
     EXPECT_EQ(file.top, lookupBar.top);
     EXPECT_LE(file.right, grammarBar.left);
@@ -153,7 +135,7 @@ class MainFrameTest : public ::testing::Test {
   RgbImage CapturePainted() {
     const RECT window = ScreenRect(m_hMain);
     auto areaOf = [&](int nID) {
-      const RECT bar = ScreenRect(FindBar(m_hMain, nID));
+      const RECT bar = ScreenRect(FindDescendantById(m_hMain, nID));
       return RECT{bar.left - window.left, bar.top - window.top, bar.right - window.left,
                   bar.bottom - window.top};
     };
@@ -186,7 +168,7 @@ TEST_F(MainFrameTest, FirstStartShowsTheDefaultLayout) {
 // lookup window.
 TEST_F(MainFrameTest, FullViewRestoresAndAHiddenWindowPassesTheFocusOn) {
   Start();
-  HWND hGrammar = FindBar(m_hMain, IDW_GRAMMAR_TABLES);
+  HWND hGrammar = FindDescendantById(m_hMain, IDW_GRAMMAR_TABLES);
   RECT before = ScreenRect(hGrammar);
   Command(ID_GRAMMAR_FULL_VIEW);
   RECT full = ScreenRect(hGrammar);
@@ -196,7 +178,7 @@ TEST_F(MainFrameTest, FullViewRestoresAndAHiddenWindowPassesTheFocusOn) {
   EXPECT_EQ(before.right - before.left - 1, restored.right - restored.left);
 
   Command(ID_VIEW_GRAMMAR_TABLES);
-  HWND hLookup = FindBar(m_hMain, IDW_LOOKUP_WINDOW);
+  HWND hLookup = FindDescendantById(m_hMain, IDW_LOOKUP_WINDOW);
   EXPECT_TRUE(WaitFor([&] {
     HWND hFocus = FocusedWindow();
     return hFocus != nullptr && ::GetParent(hFocus) == hLookup;
@@ -238,8 +220,8 @@ TEST_F(MainFrameTest, ASavedLayoutNamingAnUnknownBarIsDiscarded) {
 // the mode already active changes nothing, not even the focus.
 TEST_F(MainFrameTest, LookupModesTickTheirButtonAndFocusTheEdit) {
   Start();
-  HWND hLookupBar = FindBar(m_hMain, IDW_LOOKUP_TOOLBAR);
-  HWND hKeyboard = FindBar(m_hMain, IDW_KEYBOARD_GUIDES);
+  HWND hLookupBar = FindDescendantById(m_hMain, IDW_LOOKUP_TOOLBAR);
+  HWND hKeyboard = FindDescendantById(m_hMain, IDW_KEYBOARD_GUIDES);
   auto isChecked = [&](UINT nID) {
     return ::SendMessageA(hLookupBar, TB_ISBUTTONCHECKED, nID, 0) != 0;
   };
