@@ -75,7 +75,8 @@ void PutTextOnClipboard(const char* text) {
 TEST_F(MainMenuTest, SpecialClipboardCommandsGoToTheFocusedLookupBoxWhenEnabled) {
   const DWORD thread = ::GetWindowThreadProcessId(m_zulta.MainWindow(), nullptr);
   auto focusId = [&] {
-    GUITHREADINFO info = {sizeof info};
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
     ::GetGUIThreadInfo(thread, &info);
     return ::GetDlgCtrlID(info.hwndFocus);
   };

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "shell/tests/ZultaProfile.h"
 #include "testing/win/MessageBoxes.h"
 #include "testing/win/WaitFor.h"
 
@@ -78,11 +79,6 @@ inline HWND WaitForBoxSaying(DWORD processId, const std::string& words,
   return hBox;
 }
 
-// The program's profile, under the current user's key, and its value that
-// asks for the databases to be built.
-constexpr char kZultaProfileKey[] = "Software\\Pomlar Software\\Zulta";
-constexpr char kDatabaseProfileKey[] = "Software\\Pomlar Software\\Zulta\\Database";
-constexpr char kDatabaseBuildValue[] = "Build";
 constexpr char kProgramName[] = "Zulta";
 
 // How a test starts the program.
@@ -127,19 +123,6 @@ class ZultaProcess {
   }
   ZultaProcess(const ZultaProcess&) = delete;
   ZultaProcess& operator=(const ZultaProcess&) = delete;
-
-  // The value start-up leaves once the databases are built: the databases
-  // beside the program (built with it) are taken as they are.
-  static void MarkDatabasesBuilt() {
-    HKEY hKey = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kDatabaseProfileKey, 0, nullptr, 0, KEY_WRITE, nullptr,
-                          &hKey, nullptr) != ERROR_SUCCESS)
-      return;
-    const DWORD kNoBuild = 0;
-    ::RegSetValueExA(hKey, kDatabaseBuildValue, 0, REG_DWORD,
-                     reinterpret_cast<const BYTE*>(&kNoBuild), sizeof kNoBuild);
-    ::RegCloseKey(hKey);
-  }
 
   // Waits for the main window, the one whose title names the program (and
   // its document, when one is open); nullptr when none appeared.
