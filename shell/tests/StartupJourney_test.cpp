@@ -3,6 +3,7 @@
 // comes up with its bars and docking windows, help says where to read, and a
 // layout change lasts to the next start, which asks nothing.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,15 @@ bool BarShown(HWND hMain, int id) {
   return hBar != nullptr && ::IsWindowVisible(hBar);
 }
 
+// The status panes start with the texts that size them and show their state
+// once the program has gone idle: with no document the page/line pane is empty.
+constexpr WPARAM kPageLinePane = 1;
+bool StatusPanesUpToDate(HWND hMain) {
+  HWND hStatus = FindDescendantById(hMain, IDW_STATUS_BAR);
+  return hStatus != nullptr &&
+         LOWORD(::SendMessageA(hStatus, SB_GETTEXTLENGTHA, kPageLinePane, 0)) == 0;
+}
+
 TEST(StartupJourney, FirstStartsBuildTheDatabasesOnceAcceptedAndTheLayoutLastsToTheNextStart) {
   FreshProgramCopy copy;
   ASSERT_TRUE(copy.Ok()) << "cannot copy the program";
@@ -135,6 +145,7 @@ TEST(StartupJourney, FirstStartsBuildTheDatabasesOnceAcceptedAndTheLayoutLastsTo
     EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hSplash); })) << "the splash stayed";
     for (int bar : {IDW_FILE_TOOLBAR, IDW_STATUS_BAR, IDW_GRAMMAR_TABLES, IDW_KEYBOARD_GUIDES})
       EXPECT_TRUE(BarShown(hMain, bar)) << "bar " << std::hex << bar;
+    EXPECT_TRUE(WaitFor([&] { return StatusPanesUpToDate(hMain); }));
     SaveScreenshot(CaptureWindow(hMain), "journey-main-window");
     // Help of the frame: there is no help file, and the program says where to read instead.
     constexpr LPARAM kFrameHelpContext = 0x20000 + IDR_MAINFRAME;
@@ -164,6 +175,7 @@ TEST(StartupJourney, FirstStartsBuildTheDatabasesOnceAcceptedAndTheLayoutLastsTo
     ASSERT_NE(nullptr, hMain) << "no main window on the next start";
     EXPECT_FALSE(BarShown(hMain, IDW_FILE_TOOLBAR)) << "the hidden toolbar came back";
     EXPECT_TRUE(BarShown(hMain, IDW_STATUS_BAR));
+    EXPECT_TRUE(WaitFor([&] { return StatusPanesUpToDate(hMain); }));
     SaveScreenshot(CaptureWindow(hMain), "journey-next-start");
     EXPECT_EQ(0u, zulta.Close());
   }
