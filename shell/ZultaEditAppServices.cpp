@@ -1,7 +1,9 @@
 // The application object's services to the rest of the program: the
-// progress dialog, the edit colours, the preferences loaded at start-up and
-// the program's folder.
+// progress dialog, the edit colours, the version, and the preferences,
+// folder and language data loaded at start-up.
 #include <windows.h>
+
+#include <vector>
 
 #include "hebtext/core/Preferences.h"
 #include "hebtext/core/ProgramPath.h"
@@ -9,13 +11,74 @@
 #include "hebtext/win/CProgressDlg.h"
 #include "hebtext/win/HebEditColors.h"
 #include "hebtext/win/SystemPreferences.h"
+#include "lexicon/core/GrammarData.h"
+#include "lexicon/win/DatabaseStartup.h"
+#include "shell/AboutDlg.h"
 #include "shell/ZultaEditApp.h"
+#include "shell/core/ProgramFolder.h"
+#include "speech/core/PhonemeSets.h"
+
+namespace {
+constexpr char kRootBlock[] = "\\";
+constexpr char kLegalCopyrightValue[] = "\\StringFileInfo\\040904B0\\LegalCopyright";
+constexpr char kVersionFormat[] = "%u.%u.%u.%u";
+
+// Each message of a portable step in its own box, owned by the splash.
+void ShowUserMessages(CWnd* pOwner, const UserMessageList& messages) {
+  for (const UserMessage& message : messages) {
+    ::MessageBoxA(pOwner != nullptr ? pOwner->m_hWnd : nullptr, message.text,
+                  message.caption.IsEmpty() ? nullptr : static_cast<LPCSTR>(message.caption),
+                  MB_OK | MB_ICONEXCLAMATION);
+  }
+}
+}  // namespace
 
 void CZultaEditApp::ShowProgressDialog() { OpenSharedProgressDialog(m_pMainWnd); }
 
 void CZultaEditApp::CloseProgressDialog() { CloseSharedProgressDialog(); }
 
 void CZultaEditApp::LoadSystemColors() { g_hebEditColors = GetSystemEditorColors(); }
+
+void CZultaEditApp::ReadVersionInfo() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  DWORD handle = 0;
+  DWORD size = ::GetFileVersionInfoSizeA(path, &handle);
+  if (size == 0) return;
+  std::vector<BYTE> block(size);
+  if (!::GetFileVersionInfoA(path, 0, size, block.data())) return;
+  VS_FIXEDFILEINFO* pFixed = nullptr;
+  UINT length = 0;
+  if (::VerQueryValueA(block.data(), kRootBlock, reinterpret_cast<void**>(&pFixed), &length) &&
+      pFixed != nullptr) {
+    m_versionText.Format(kVersionFormat, HIWORD(pFixed->dwFileVersionMS),
+                         LOWORD(pFixed->dwFileVersionMS), HIWORD(pFixed->dwFileVersionLS),
+                         LOWORD(pFixed->dwFileVersionLS));
+  }
+  char* pLegal = nullptr;
+  if (::VerQueryValueA(block.data(), kLegalCopyrightValue, reinterpret_cast<void**>(&pLegal),
+                       &length) &&
+      pLegal != nullptr) {
+    m_legalText = pLegal;
+  }
+}
+
+BOOL CZultaEditApp::SetupPaths() {
+  LoadPreferences();
+  SetupProgramFolder();
+  LoadPhonemeSets(m_profileStore);
+  SetGrammarFolder(m_programFolder);
+  GrammarLoadResult grammar = LoadGrammarData();
+  ShowUserMessages(m_pSplash, grammar.messages);
+  if (!grammar.loaded) return FALSE;
+  DatabaseReadyFlags ready = CheckBuildDatabases(m_pSplash, m_programFolder);
+  return ready.hebrewReady && ready.definitionsReady;
+}
+
+void CZultaEditApp::FreeLanguageData() {
+  FreeGrammarData();
+  FreePhonemeSets();
+}
 
 void CZultaEditApp::LoadPreferences() {
   SetPreferenceStore(&m_profileStore);
@@ -34,5 +97,6 @@ void CZultaEditApp::LoadPreferences() {
 void CZultaEditApp::SetupProgramFolder() {
   char path[MAX_PATH] = {};
   ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  SetProgramFolder(path);
+  m_programFolder = ProgramFolderOf(path);
+  SetProgramFolder(m_programFolder);
 }

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr char kProfileKey[] = "Software\\Pomlar Software\\Zulta";
-
 bool KeyExists(const std::string& subKey) {
   HKEY hKey = nullptr;
   if (::RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
@@ -21,7 +19,7 @@ bool KeyExists(const std::string& subKey) {
 }
 
 TEST(ProgramPreferences, StartUpReadsEverySectionOfTheProfile) {
-  ::RegDeleteTreeA(HKEY_CURRENT_USER, kProfileKey);
+  ::RegDeleteTreeA(HKEY_CURRENT_USER, kZultaProfileKey);
   {
     ZultaProcess zulta;
     ASSERT_TRUE(zulta.Started()) << "error " << zulta.StartError();
@@ -30,8 +28,8 @@ TEST(ProgramPreferences, StartUpReadsEverySectionOfTheProfile) {
   }
   // Reading a section through the profile opens (and so makes) its key.
   for (const char* section : {"General", "Printer", "HebrewEditor", "EnglishEditor"})
-    EXPECT_TRUE(KeyExists(std::string(kProfileKey) + "\\" + section)) << section;
-  ::RegDeleteTreeA(HKEY_CURRENT_USER, kProfileKey);
+    EXPECT_TRUE(KeyExists(std::string(kZultaProfileKey) + "\\" + section)) << section;
+  ::RegDeleteTreeA(HKEY_CURRENT_USER, kZultaProfileKey);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "shell/tests/ZultaProfile.h"
+#include "testing/win/MessageBoxes.h"
 #include "testing/win/WaitFor.h"
 
 // A Linux path as the program sees it under Wine.
@@ -36,12 +38,69 @@ inline HWND WaitForTopLevelWindow(DWORD processId, const char* title,
   return hWnd;
 }
 
+// The window with that control id anywhere below hParent (a bar sits in a
+// dock bar); nullptr when there is none.
+inline HWND FindDescendantById(HWND hParent, int nID) {
+  struct Search {
+    int nID;
+    HWND hFound;
+  } search = {nID, nullptr};
+  ::EnumChildWindows(
+      hParent,
+      [](HWND hWnd, LPARAM lParam) -> BOOL {
+        auto* pSearch = reinterpret_cast<Search*>(lParam);
+        if (::GetDlgCtrlID(hWnd) != pSearch->nID) return TRUE;
+        pSearch->hFound = hWnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.hFound;
+}
+
+// A visible dialog or message box of the process whose texts hold the
+// words; nullptr when there is none.
+inline HWND FindBoxSaying(DWORD processId, const std::string& words) {
+  HWND hBox = nullptr;
+  while ((hBox = ::FindWindowExA(nullptr, hBox, "#32770", nullptr)) != nullptr) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hBox, &owner);
+    if (owner == processId && ::IsWindowVisible(hBox) &&
+        ChildTexts(hBox).find(words) != std::string::npos)
+      return hBox;
+  }
+  return nullptr;
+}
+
+// The same, waiting for it to appear.
+inline HWND WaitForBoxSaying(DWORD processId, const std::string& words,
+                             DWORD timeoutMs = kWaitTimeoutMs) {
+  HWND hBox = nullptr;
+  WaitFor([&] { return (hBox = FindBoxSaying(processId, words)) != nullptr; }, timeoutMs);
+  return hBox;
+}
+
+constexpr char kProgramName[] = "Zulta";
+
+// How a test starts the program.
+struct ZultaStart {
+  // The program file (a Linux path or a Windows one).
+  std::string programPath = ZULTA_EXE_PATH;
+  // What follows the program on its command line.
+  std::string arguments;
+  // Start-up finds the databases built and is not asked to build them again,
+  // as on every start after the first; false leaves the profile as it is.
+  bool databasesReady = true;
+  // The main window is looked for before the constructor returns.
+  bool waitForMainWindow = true;
+};
+
 // Zulta.exe, started by the constructor; Close() asks it to end and gives
 // its exit code.
 class ZultaProcess {
  public:
-  ZultaProcess() {
-    std::string commandLine = "\"" + WindowsPath(ZULTA_EXE_PATH) + "\"";
+  explicit ZultaProcess(const ZultaStart& start = ZultaStart()) {
+    if (start.databasesReady) MarkDatabasesBuilt();
+    std::string commandLine = "\"" + WindowsPath(start.programPath) + "\" " + start.arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     // Wine may refuse a new process for a moment while the previous one is
@@ -53,8 +112,7 @@ class ZultaProcess {
       return m_bStarted;
     });
     if (!m_bStarted) return;
-    ::WaitForInputIdle(m_process.hProcess, kWaitTimeoutMs);
-    m_hMain = WaitForTopLevelWindow(m_process.dwProcessId, "Zulta");
+    if (start.waitForMainWindow) WaitForMainWindow();
   }
   ~ZultaProcess() {
     if (!m_bStarted) return;
@@ -66,6 +124,14 @@ class ZultaProcess {
   ZultaProcess(const ZultaProcess&) = delete;
   ZultaProcess& operator=(const ZultaProcess&) = delete;
 
+  // Waits for the main window, the one whose title names the program (and
+  // its document, when one is open); nullptr when none appeared.
+  HWND WaitForMainWindow() {
+    ::WaitForInputIdle(m_process.hProcess, kWaitTimeoutMs);
+    WaitFor([&] { return (m_hMain = FindMainWindow()) != nullptr; });
+    return m_hMain;
+  }
+
   bool Started() const { return m_bStarted; }
   // Why the program could not be started.
   DWORD StartError() const { return m_lastError; }
@@ -76,6 +142,10 @@ class ZultaProcess {
   // Closes the main window; the exit code, or ~0u when the program did not end.
   DWORD Close() {
     ::PostMessageA(m_hMain, WM_CLOSE, 0, 0);
+    return ExitCode();
+  }
+  // The exit code once the program ended by itself, or ~0u when it did not.
+  DWORD ExitCode() {
     if (::WaitForSingleObject(m_process.hProcess, kWaitTimeoutMs) != WAIT_OBJECT_0) return ~0u;
     DWORD exitCode = ~0u;
     ::GetExitCodeProcess(m_process.hProcess, &exitCode);
@@ -83,6 +153,22 @@ class ZultaProcess {
   }
 
  private:
+  HWND FindMainWindow() const {
+    HWND hWnd = nullptr;
+    while ((hWnd = ::FindWindowExA(nullptr, hWnd, nullptr, nullptr)) != nullptr) {
+      DWORD owner = 0;
+      ::GetWindowThreadProcessId(hWnd, &owner);
+      char title[256] = {}, className[64] = {};
+      ::GetWindowTextA(hWnd, title, sizeof title);
+      ::GetClassNameA(hWnd, className, sizeof className);
+      // Dialogs (the splash among them) and menus are not it.
+      if (owner == m_process.dwProcessId && ::IsWindowVisible(hWnd) && className[0] != '#' &&
+          std::string(title).find(kProgramName) != std::string::npos)
+        return hWnd;
+    }
+    return nullptr;
+  }
+
   PROCESS_INFORMATION m_process = {};
   bool m_bStarted = false;
   DWORD m_lastError = 0;

@@ -1,0 +1,94 @@
+// The main frame's small rules: menu texts, font ageing,
+// where the focus goes, which grammar commands are enabled.
+#include <gtest/gtest.h>
+
+#include "shell/core/DockFocus.h"
+#include "shell/core/FontCacheAge.h"
+#include "shell/core/FrameMenuRules.h"
+#include "shell/core/GrammarCommands.h"
+#include "shell/core/MulDiv.h"
+
+namespace {
+
+TEST(FrameMenuRulesTest, OnlyTheDeveloperPopupIsRecognisedInAnyCase) {
+  struct Case {
+    const char* text;
+    bool developer;
+  };
+  const Case cases[] = {
+      {"&Developer", true},   {"&DEVELOPER", true}, {"&developer", true}, {"Developer", false},
+      {"&Developers", false}, {"&Develop", false},  {"&Help", false},     {"", false},
+      {nullptr, false}};
+  for (const Case& c : cases)
+    EXPECT_EQ(c.developer, framemenu::IsDeveloperMenu(c.text)) << (c.text ? c.text : "null");
+}
+
+TEST(FontCacheAgeTest, AFontIsStaleOnlyWhenUnusedForMoreThanFiveMinutes) {
+  struct Case {
+    std::uint32_t now, stamp;
+    bool stale;
+  };
+  const Case cases[] = {
+      {300000, 0, false},          {300001, 0, true},
+      {1000, 1000, false},         {5000, 0xFFFFF000u, false},  // wrapped
+      {300000, 0xFFFFFFFFu, true}, {0, 1, true}};  // a stamp ahead: unsigned age is huge
+  for (const Case& c : cases)
+    EXPECT_EQ(c.stale, fontcache::IsStale(c.now, c.stamp)) << c.now << " " << c.stamp;
+}
+
+TEST(DockFocusTest, HidingADockingWindowMovesTheFocusOn) {
+  using dockfocus::CommandAfterHide;
+  struct Case {
+    bool keyboardGuides;
+    dockfocus::Windows windows;
+    unsigned command;
+  };
+  const Case cases[] = {
+      {false, {true, false, true, true}, dockfocus::kDocumentFocus},
+      {true, {true, true, true, true}, dockfocus::kDocumentFocus},
+      {true, {false, true, true, false}, dockfocus::kGrammarTableFocus},
+      {true, {false, false, true, false}, dockfocus::kLookupFocus},
+      {true, {false, false, false, false}, 0},
+      {false, {false, false, true, true}, dockfocus::kLookupFocus},
+      {false, {false, false, false, true}, dockfocus::kKeyboardGuidesFocus},
+      {false, {false, false, false, false}, 0},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.command, CommandAfterHide(c.keyboardGuides, c.windows))
+        << c.keyboardGuides << c.windows.editView << c.windows.grammarVisible
+        << c.windows.lookupVisible << c.windows.keyboardVisible;
+}
+
+TEST(GrammarCommandsTest, CommandsFollowTheViewsAnswers) {
+  using namespace grammarcmd;
+  struct Case {
+    ViewState state;
+    bool table, cycle, copy;
+  };
+  const Case cases[] = {
+      {{false, kVerbs, true, 2, 3}, false, false, false},  // no view
+      {{true, kVerbs, false, kNone, kNone}, false, false, false},
+      {{true, kVerbs, true, kNone, kNone}, true, false, false},
+      {{true, kSuffixes, true, 0, 5}, true, true, true},
+      {{true, kNumbers, true, 2, 0}, true, false, true},  // Numbers never cycles
+      {{true, kPrepositions, false, 1, 0}, false, false, true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.table, NeedsTable(c.state));
+    EXPECT_EQ(c.cycle, CanCycleSpellings(c.state));
+    EXPECT_EQ(c.copy, CanCopyForm(c.state));
+  }
+}
+
+TEST(MulDivTest, RoundsToNearestLikeTheSystem) {
+  struct Case {
+    int a, b, c, result;
+  };
+  const Case cases[] = {{96, 100, 508, 19}, {7, 1, 2, 4},  {-7, 1, 2, -4},
+                        {5, 2, 3, 3},       {1, 1, 0, -1}, {7, -1, -2, 4}};
+  for (const Case& c : cases)
+    EXPECT_EQ(c.result, shellcore::MulDiv(c.a, c.b, c.c)) << c.a << "*" << c.b << "/" << c.c;
+  EXPECT_EQ(1500000000, shellcore::MulDiv(1000000000, 3, 2));  // 64-bit product
+}
+
+}  // namespace

@@ -1,0 +1,4 @@
+#include "speech/win/KeyboardGuideDocuments.h"
+
+IMPLEMENT_DYNCREATE(CKeyboardDoc, CDocument)
+IMPLEMENT_DYNCREATE(CKeyMapDoc, CDocument)

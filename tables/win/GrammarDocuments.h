@@ -1,0 +1,21 @@
+// The documents of the grammar tables: plain documents with no data of
+// their own, one per kind of table.
+#pragma once
+
+#include "classlib/win/CDocument.h"
+
+class CGramVerbDoc : public CDocument {
+  DECLARE_DYNCREATE(CGramVerbDoc)
+};
+
+class CGramPrepDoc : public CDocument {
+  DECLARE_DYNCREATE(CGramPrepDoc)
+};
+
+class CGramKinuiDoc : public CDocument {
+  DECLARE_DYNCREATE(CGramKinuiDoc)
+};
+
+class CGramNumberDoc : public CDocument {
+  DECLARE_DYNCREATE(CGramNumberDoc)
+};
