@@ -33,9 +33,11 @@ constexpr size_t kListSample = 5000;
 #endif
 constexpr int kMissesShown = 10;
 
-class DictionaryRoundTrip : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
+// The grammar and the databases built from it, once for the whole program
+// (both test suites below use them).
+class BuiltDictionary : public ::testing::Environment {
+ public:
+  void SetUp() override {
     grammar = new lextest::ModelVerbGrammar(
         "roundtrip", {{"verbs.txt", lextest::ReadText(lextest::SourceDir() + "/data/verbs.txt")}});
     folder = new dicttest::DatabaseFolder("roundtrip");
@@ -45,7 +47,7 @@ class DictionaryRoundTrip : public ::testing::Test {
     built = grammar->loaded &&
             BuildWordDatabases(folder->Path().c_str(), source, *renderer, progress).built;
   }
-  static void TearDownTestSuite() {
+  void TearDown() override {
     delete renderer;
     delete folder;
     delete grammar;
@@ -53,11 +55,25 @@ class DictionaryRoundTrip : public ::testing::Test {
     folder = nullptr;
     grammar = nullptr;
   }
-  void SetUp() override { ASSERT_TRUE(built); }
+
+  static lextest::ModelVerbGrammar* grammar;
+  static dicttest::DatabaseFolder* folder;
+  static EntryTextRenderer* renderer;
+  static bool built;
+};
+lextest::ModelVerbGrammar* BuiltDictionary::grammar = nullptr;
+dicttest::DatabaseFolder* BuiltDictionary::folder = nullptr;
+EntryTextRenderer* BuiltDictionary::renderer = nullptr;
+bool BuiltDictionary::built = false;
+const auto* const kBuiltDictionary = ::testing::AddGlobalTestEnvironment(new BuiltDictionary);
+
+class DictionaryRoundTrip : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(BuiltDictionary::built); }
 
   // The records of the file, or an even sample of about sample of them.
   static std::vector<PackedWordRec> Records(LPCSTR file, size_t sample) {
-    const std::vector<BYTE> bytes = folder->Read(file);
+    const std::vector<BYTE> bytes = BuiltDictionary::folder->Read(file);
     const size_t count = bytes.size() / kPackedWordRecSize;
     const size_t step = sample != 0 && count > sample ? count / sample : 1;
     std::vector<PackedWordRec> records;
@@ -69,7 +85,7 @@ class DictionaryRoundTrip : public ::testing::Test {
   // Searches each record's own text in the database the flags name and
   // returns the records that were not among the hits, with their texts.
   std::string Misses(const std::vector<PackedWordRec>& records, WORD flags, int& misses) {
-    LookupData data(folder->Path().c_str(), *renderer);
+    LookupData data(BuiltDictionary::folder->Path().c_str(), *BuiltDictionary::renderer);
     data.SetReady(true);
     std::ostringstream shown;
     misses = 0;
@@ -95,24 +111,27 @@ class DictionaryRoundTrip : public ::testing::Test {
     return shown.str();
   }
 
-  static lextest::ModelVerbGrammar* grammar;
-  static dicttest::DatabaseFolder* folder;
-  static EntryTextRenderer* renderer;
-  static bool built;
   GrammarContext context;
 };
-lextest::ModelVerbGrammar* DictionaryRoundTrip::grammar = nullptr;
-dicttest::DatabaseFolder* DictionaryRoundTrip::folder = nullptr;
-EntryTextRenderer* DictionaryRoundTrip::renderer = nullptr;
-bool DictionaryRoundTrip::built = false;
 
-TEST_F(DictionaryRoundTrip, EveryWordRecordIsFoundByItsOwnText) {
-  const std::vector<PackedWordRec> records = Records(DictionaryFile::kWordData, kWordSample);
-  ASSERT_FALSE(records.empty());
+// The word records are tried in slices, one test each, so that the test
+// program's shards share them out.
+constexpr size_t kWordSlices = 4;
+
+class DictionaryRoundTripSlice : public DictionaryRoundTrip,
+                                 public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(DictionaryRoundTripSlice, EveryWordRecordIsFoundByItsOwnText) {
+  const std::vector<PackedWordRec> all = Records(DictionaryFile::kWordData, kWordSample);
+  ASSERT_FALSE(all.empty());
+  const size_t begin = all.size() * GetParam() / kWordSlices;
+  const size_t end = all.size() * (GetParam() + 1) / kWordSlices;
+  const std::vector<PackedWordRec> records(all.begin() + begin, all.begin() + end);
   int misses = 0;
   const std::string shown = Misses(records, 0, misses);
   EXPECT_EQ(misses, 0) << "of " << records.size() << shown;
 }
+INSTANTIATE_TEST_SUITE_P(WordDatabase, DictionaryRoundTripSlice, ::testing::Range<size_t>(0, kWordSlices));
 
 TEST_F(DictionaryRoundTrip, EveryListRecordIsFoundByItsOwnText) {
   const std::vector<PackedWordRec> records = Records(DictionaryFile::kListWordData, kListSample);
@@ -126,12 +145,13 @@ TEST_F(DictionaryRoundTrip, EveryListRecordIsFoundByItsOwnText) {
 // left uninitialised): a second build writes the same bytes.
 TEST_F(DictionaryRoundTrip, ASecondBuildWritesTheSameFiles) {
   dicttest::DatabaseFolder again("roundtrip-again");
-  GrammarWordSource source(*renderer);
+  EntryTextRenderer& renderer = *BuiltDictionary::renderer;
+  GrammarWordSource source(renderer);
   SilentBuildProgress progress;
-  ASSERT_TRUE(BuildWordDatabases(again.Path().c_str(), source, *renderer, progress).built);
+  ASSERT_TRUE(BuildWordDatabases(again.Path().c_str(), source, renderer, progress).built);
   for (LPCSTR file : {DictionaryFile::kWordData, DictionaryFile::kWordIndex,
                       DictionaryFile::kListWordData, DictionaryFile::kListWordIndex})
-    EXPECT_TRUE(folder->Read(file) == again.Read(file)) << file;
+    EXPECT_TRUE(BuiltDictionary::folder->Read(file) == again.Read(file)) << file;
 }
 
 }  // namespace
