@@ -170,12 +170,11 @@ const DocLineNode* DocPageView::LineAtPoint(int side, int page, CPoint point) co
     if (line == nullptr) return nullptr;
     int top = textTop + line->cache.top;
     if (point.y < top || point.y >= top + line->cache.height) continue;
-    return line->section != nullptr ? SectionLineAt(line, side, point) : line;
+    return line->section != nullptr ? SectionLineAt(line, point) : line;
   }
 }
 
-const DocLineNode* DocPageView::SectionLineAt(const DocLineNode* line, int side,
-                                              CPoint point) const {
+const DocLineNode* DocPageView::SectionLineAt(const DocLineNode* line, CPoint point) const {
   const DocSection* section = line->section;
   int row = section->RowOf(line);
   if (row < 0) return line;

@@ -78,7 +78,7 @@ class DocPageView {
   const CPageLayout* SideLayout(int page, int side) const;
   const DocLineNode* LineAtPoint(int side, int page, CPoint point) const;
   // Among a section row's lines at y, the one of the column holding x.
-  const DocLineNode* SectionLineAt(const DocLineNode* line, int side, CPoint point) const;
+  const DocLineNode* SectionLineAt(const DocLineNode* line, CPoint point) const;
   DocCharNode* CharNearX(const DocLineNode* line, int x, BOOL vertical) const;
 
   DocTextModel& m_model;

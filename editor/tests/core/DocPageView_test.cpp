@@ -151,3 +151,46 @@ TEST_F(PageViewTest, StatusTextCountsPageAndLineFromOne) {
 }
 
 }  // namespace
+
+namespace {
+
+// Six short paragraphs set in two columns on both sides.
+struct ColumnTest : ::testing::Test, ViewDoc {
+  ColumnTest() {
+    std::string text;
+    for (int i = 0; i < 6; i++) text += "p" + std::to_string(i) + " text\r";
+    LoadSides(text, text);
+    for (int side : {kEnglish, kHebrew}) {
+      DocSection two;
+      two.columnCount = 2;
+      two.gap = 8;
+      model.SetLinesSection(Line(side, 0), Line(side, 5), &two);
+      model.ReformatSide(side);
+    }
+  }
+};
+
+TEST_F(ColumnTest, AClickFindsTheLineOfTheColumnUnderIt) {
+  for (int side : {kEnglish, kHebrew}) {
+    SCOPED_TRACE(side);
+    Activate(side);
+    DocLineNode* line = Line(side, 4);
+    ASSERT_EQ(line->section->ColumnOf(line), 1);
+    CRect first = pages.GetLineRect(Line(side, 0));
+    CRect second = pages.GetLineRect(line);
+    // Both columns begin at the row's top.
+    EXPECT_EQ(pages.GetLineRect(line->section->rows[0].columnFirst[1]).top, first.top);
+    // The second column stands right of the first on the English side, left
+    // of it on the Hebrew side.
+    EXPECT_EQ(side == kEnglish, second.left > first.right);
+    DocCharNode* ch = model.GetLineChar(line, 2);
+    CRect rect = pages.GetCharRect(ch);
+    int x = side == kEnglish ? rect.right - 1 : rect.left;
+    EXPECT_EQ(pages.CharFromPoint(CPoint(x, rect.top + 1)), ch);
+    // Beyond the columns: the outer column's line, at its end.
+    int beyond = side == kEnglish ? 10000 : 0;
+    EXPECT_EQ(pages.CharFromPoint(CPoint(beyond, rect.top + 1)), model.GetLineLastChar(line));
+  }
+}
+
+}  // namespace
