@@ -30,7 +30,8 @@ void DrawHorizontalRuler(IDocRulerDC& dc, const CPageLayout& layout, int side, i
   // A rectangle rather than a flood fill, which would run out of the
   // margins wherever the scale leaves a gap.
   dc.FillRect(CRect(text.left + 1, 0, text.right, rulerHeight), kRulerTextAreaColor);
-  for (int x : {pageRight, text.left, text.right}) dc.Line(x, 0, x, rulerHeight);
+  for (int x : {pageRight, static_cast<int>(text.left), static_cast<int>(text.right)})
+    dc.Line(x, 0, x, rulerHeight);
   bool rightToLeft = side == 1;
   for (int i = 0; i < layout.pixelTabStops.GetSize(); i++) {
     int tab = static_cast<int>(layout.pixelTabStops[i]);
@@ -42,7 +43,8 @@ void DrawHorizontalRuler(IDocRulerDC& dc, const CPageLayout& layout, int side, i
 void DrawVerticalRuler(IDocRulerDC& dc, const CPageLayout& layout, int pageBottom, int rulerWidth) {
   const CRect& text = layout.textRect;
   dc.FillRect(CRect(0, text.top + 1, rulerWidth, text.bottom), kRulerTextHeightColor);
-  for (int y : {pageBottom, text.top, text.bottom}) dc.Line(0, y, rulerWidth, y);
+  for (int y : {pageBottom, static_cast<int>(text.top), static_cast<int>(text.bottom)})
+    dc.Line(0, y, rulerWidth, y);
 }
 
 CString RulerPageNumber(int pageIndex) {
@@ -52,6 +54,6 @@ CString RulerPageNumber(int pageIndex) {
 }
 
 CPoint RulerNumberOrigin(const CRect& square, CSize text) {
-  return CPoint(square.left + std::max(kNumberInset, (square.Width() - text.cx) / 2),
-                square.top + std::max(kNumberInset, (square.Height() - text.cy) / 2));
+  return CPoint(square.left + std::max<int>(kNumberInset, (square.Width() - text.cx) / 2),
+                square.top + std::max<int>(kNumberInset, (square.Height() - text.cy) / 2));
 }
