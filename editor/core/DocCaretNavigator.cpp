@@ -71,6 +71,30 @@ BOOL DocCaretNavigator::OnNavigationKey(UINT key, BOOL ctrl, BOOL shift, IDocVie
   return TRUE;
 }
 
+DocKeyAction DocCaretNavigator::HandleKeyDown(UINT key, BOOL ctrl, BOOL shift,
+                                              IDocViewScroll& view) {
+  switch (key) {
+    case kVkF4: return ctrl ? kKeyCloseDocument : kKeyUnused;
+    case kVkShift:
+    case kVkControl:
+    case kVkAlt: return kKeyDone;
+    case kVkEscape: m_editor.ClearSelection(); return kKeyDone;
+    case kVkDelete:
+      if (!m_editor.HasSelection() && Caret()->next == nullptr) return kKeyDone;
+      m_editor.DeleteForward();
+      return kKeyEdited;
+    case kVkPageUp:
+    case kVkPageDown:
+    case kVkEnd:
+    case kVkHome:
+    case kVkLeft:
+    case kVkUp:
+    case kVkRight:
+    case kVkDown: OnNavigationKey(key, ctrl, shift, view); return kKeyDone;
+    default: return kKeyUnused;
+  }
+}
+
 BOOL DocCaretNavigator::MoveSideways(BOOL towardsEnd, BOOL ctrl) {
   DocCharNode* caret = Caret();
   if (towardsEnd) {

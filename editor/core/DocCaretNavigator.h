@@ -18,6 +18,19 @@ enum : UINT {
   kVkUp = 0x26,
   kVkRight = 0x27,
   kVkDown = 0x28,
+  kVkShift = 0x10,
+  kVkControl = 0x11,
+  kVkAlt = 0x12,
+  kVkEscape = 0x1B,
+  kVkF4 = 0x73,
+};
+
+// What a key-down left for the window to do.
+enum DocKeyAction {
+  kKeyUnused,         // not a key of the view's: the window passes it on
+  kKeyDone,           // handled; the caret may have moved
+  kKeyEdited,         // the text changed: repaint what the layout changed
+  kKeyCloseDocument,  // close the document's window
 };
 
 // Vertical scroll codes the moves send to the view.
@@ -49,6 +62,10 @@ class DocCaretNavigator {
   // A key of the table below; FALSE, with nothing changed but the
   // selection's start, when its move is impossible.
   BOOL OnNavigationKey(UINT key, BOOL ctrl, BOOL shift, IDocViewScroll& view);
+
+  // The view's key-down: the navigation keys, Esc (drops the selection),
+  // Delete, and Ctrl+F4 for the window to close the document.
+  DocKeyAction HandleKeyDown(UINT key, BOOL ctrl, BOOL shift, IDocViewScroll& view);
 
   void MouseDown(CPoint point);
   void MouseDrag(CPoint point);

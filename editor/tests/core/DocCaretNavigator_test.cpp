@@ -142,6 +142,37 @@ TEST_F(NavTest, KeysAndClicksDropThePendingAttributes) {
   EXPECT_EQ(model.GetPendingAttributes(), kNoPending);
 }
 
+TEST_F(NavTest, KeyDownSendsEachKeyWhereItBelongs) {
+  SetCaret(kEnglish, 3);
+  Key(kVkLeft, FALSE, TRUE);
+  ASSERT_TRUE(editor.HasSelection());
+  struct Case {
+    UINT key;
+    BOOL ctrl;
+    DocKeyAction action;
+  } cases[] = {
+      {kVkF4, TRUE, kKeyCloseDocument},
+      {kVkF4, FALSE, kKeyUnused},
+      {kVkShift, FALSE, kKeyDone},
+      {'A', FALSE, kKeyUnused},
+  };
+  for (const Case& c : cases) EXPECT_EQ(nav.HandleKeyDown(c.key, c.ctrl, FALSE, view), c.action);
+  EXPECT_TRUE(editor.HasSelection());
+  // Esc only drops the selection.
+  EXPECT_EQ(nav.HandleKeyDown(kVkEscape, FALSE, FALSE, view), kKeyDone);
+  EXPECT_FALSE(editor.HasSelection());
+  EXPECT_TRUE(Marked(kEnglish).empty());
+  EXPECT_EQ(Caret(kEnglish), 2);
+  EXPECT_EQ(Text(kEnglish), "abc def ghi\rxy\rmnopq rstu");
+  // Delete takes the character after the caret, and nothing at the end.
+  EXPECT_EQ(nav.HandleKeyDown(kVkDelete, FALSE, FALSE, view), kKeyEdited);
+  EXPECT_EQ(Text(kEnglish), "ab def ghi\rxy\rmnopq rstu");
+  SetCaret(kEnglish, 24);
+  EXPECT_EQ(nav.HandleKeyDown(kVkEnd, FALSE, FALSE, view), kKeyDone);
+  EXPECT_EQ(nav.HandleKeyDown(kVkDelete, FALSE, FALSE, view), kKeyDone);
+  EXPECT_EQ(Text(kEnglish), "ab def ghi\rxy\rmnopq rstu");
+}
+
 // Enough paragraphs for several screens of the fake view.
 struct PagingTest : ::testing::Test, ViewDoc {
   PagingTest() : view(0) {
