@@ -206,3 +206,52 @@ void DocRunPainter::PaintPages(const CRect& clip) {
     }
   }
 }
+
+// --- Repaint after an edit --------------------------------------------------
+
+void DocRunPainter::RepaintUnder(const CRect& area, const DocVisibleLines& visible) {
+  int active = m_model.GetCurrentSide();
+  int other = 1 - active;
+  COLORREF back = m_model.Side(active).colors[kSideBack];
+  for (const CRect& gap : visible.GapsAround(other, area)) m_dc.FillRect(gap, back);
+  for (const DocVisibleLine& l : visible.Lines(other)) {
+    CRect clip;
+    if (!clip.IntersectRect(&l.rect, &area)) continue;
+    BeginSide(other);
+    SetClip(&clip);
+    PaintLine(l.line, kTextPass);
+  }
+}
+
+void DocRunPainter::RepaintLineRange(const DocCharNode* first, const DocCharNode* last,
+                                     const CRect& client, const DocVisibleLines& visible) {
+  if (first == nullptr || last == nullptr) return;
+  int side = m_model.GetCurrentSide();
+  const DocLineNode* lastLine = m_model.GetCharLine(last);
+  const DocLineNode* line = m_model.GetCharLine(first);
+  for (; line != nullptr; line = line->next) {
+    CRect area;
+    if (area.IntersectRect(m_pages.GetLineColumn(line), &client)) {
+      RepaintUnder(area, visible);
+      BeginSide(side);
+      PaintLine(line, kBackgroundPass);
+      SetClip(&area);
+      PaintLine(line, kTextPass);
+    }
+    if (line == lastLine) break;
+  }
+  if (line == nullptr) return;
+  // Lines that moved up or went leave their old place below the page's last
+  // line.
+  int page = m_model.GetLinePageIndex(line);
+  DocPageNode* pageNode = m_model.GetNthPage(side, page);
+  const CPageLayout* layout = m_model.GetNthLayout(side, page);
+  if (pageNode == nullptr || layout == nullptr) return;
+  CRect below = m_pages.GetLineColumn(m_model.GetPageLastLine(pageNode));
+  below.top = below.bottom;
+  below.left = m_pages.ViewX(layout->textRect.left);
+  below.right = m_pages.ViewX(layout->textRect.right);
+  below.bottom = m_pages.GetPageTop(page, side) + layout->textRect.Height();
+  CRect area;
+  if (area.IntersectRect(&below, &client)) RepaintUnder(area, visible);
+}

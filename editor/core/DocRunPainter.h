@@ -8,6 +8,7 @@
 #include "classlib/core/CString.h"
 #include "classlib/core/Geometry.h"
 #include "editor/core/DocPageView.h"
+#include "editor/core/DocVisibleLines.h"
 
 // What painting asks of the device context.
 class IDocPaintDC {
@@ -51,6 +52,13 @@ class DocRunPainter {
   // Both sides' text on the pages meeting the clip: backgrounds, then text;
   // in each pass the side not being edited first.
   void PaintPages(const CRect& clip);
+  // The repaint after an edit of the side being edited, in the client area:
+  // each line from the one holding first to the one holding last is cleared
+  // and painted in place, the other side's visible lines under it drawn
+  // again before its text; then what lies below the last page's last line
+  // is cleared around the other side's lines.
+  void RepaintLineRange(const DocCharNode* first, const DocCharNode* last, const CRect& client,
+                        const DocVisibleLines& visible);
 
  private:
   // The run takes a new attribute word, flushing what it holds whenever the
@@ -62,6 +70,9 @@ class DocRunPainter {
   BOOL IsActiveSide() const { return m_side == m_model.GetCurrentSide(); }
   COLORREF TableColor(const CDWordArray& table, UINT index, COLORREF fallback) const;
   void PaintPageLines(int page, const CRect& clip, DocPaintPass pass);
+  // Clears the area around the other side's lines with the edited side's
+  // background and draws those lines' text again within it.
+  void RepaintUnder(const CRect& area, const DocVisibleLines& visible);
 
   DocTextModel& m_model;
   const DocPageView& m_pages;

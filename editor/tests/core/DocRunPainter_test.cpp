@@ -187,3 +187,35 @@ TEST_F(PainterTest, APartOfALineIsPaintedFromStartToEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PainterTest, ARepaintClearsAroundTheOtherSideAndDrawsItBeforeTheLine) {
+  CRect client(0, 0, 1000, 1000);
+  DocVisibleLines visible;
+  visible.Rebuild(model, pages, client);
+  CRect hebrewLine = pages.GetLineRect(Line(kHebrew, 0));
+  painter.RepaintLineRange(At(kEnglish, 1), At(kEnglish, 2), client, visible);
+  size_t firstHebrew = 0;
+  while (firstHebrew < dc.calls.size() && dc.calls[firstHebrew].compare(0, 6, "hebrew") != 0)
+    firstHebrew++;
+  ASSERT_LT(firstHebrew, dc.calls.size());
+  // The clearing before it spares the other side's line.
+  ASSERT_GT(dc.fills.size(), 0u);
+  for (size_t i = 0; i < firstHebrew; i++) {
+    if (dc.calls[i].compare(0, 4, "fill") != 0) continue;
+    EXPECT_EQ(dc.calls[i], "fill " + RecordingPaintDC::Hex(kEnglishBack));
+  }
+  CRect meet;
+  EXPECT_FALSE(meet.IntersectRect(&dc.fills.front(), &hebrewLine));
+  // The other side's text, then the line's own, clipped to the line.
+  EXPECT_EQ(dc.Only("hebrew").front(), "hebrew xy C0C0C0 clipped");
+  EXPECT_EQ(dc.Only("text"),
+            (std::vector<std::string>{"text ab clipped", "text cd clipped", "text ef clipped"}));
+  // Last, the page below its last line.
+  CRect below = dc.fills.back();
+  EXPECT_EQ(below.top, pages.GetLineColumn(Line(kEnglish, 0)).bottom);
+  EXPECT_EQ(below.bottom, pages.GetPageTop(0, kEnglish) + 240);
+}
+
+}  // namespace
