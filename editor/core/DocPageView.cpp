@@ -126,6 +126,14 @@ CRect DocPageView::GetCharRect(const DocCharNode* node) const {
   return rect;
 }
 
+CRect DocPageView::GetRangeRect(const DocCharNode* a, const DocCharNode* b) const {
+  CRect ra = GetCharRect(a), rb = GetCharRect(b);
+  // Not UnionRect: a character without width (the head, a break) still
+  // stands at its place.
+  return CRect(std::min(ra.left, rb.left), std::min(ra.top, rb.top), std::max(ra.right, rb.right),
+               std::max(ra.bottom, rb.bottom));
+}
+
 CRect DocPageView::GetCaretRect(int side) const {
   CRect rect = GetCharRect(m_model.Side(side).caret);
   int x = IsRightToLeft(side) ? rect.left : rect.right;

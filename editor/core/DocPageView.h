@@ -55,6 +55,9 @@ class DocPageView {
   // stop.
   template <typename Visit>
   void WalkLine(const DocLineNode* line, Visit visit) const;
+  // The union of two characters' rectangles: what scrolling brings into view
+  // for a found or spoken word.
+  CRect GetRangeRect(const DocCharNode* a, const DocCharNode* b) const;
   // One pixel wide beside the caret character, on the side the text runs to.
   CRect GetCaretRect(int side) const;
   // Bottom of the active side's last line.

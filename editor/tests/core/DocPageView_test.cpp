@@ -136,6 +136,15 @@ TEST_F(PageViewTest, ClicksAboveBelowAndBesideTheText) {
   EXPECT_EQ(pages.CharFromPoint(CPoint(100, 4 * band + 1)), nullptr);
 }
 
+TEST_F(PageViewTest, ARangeSpansItsTwoEndsOverLines) {
+  CRect first = pages.GetCharRect(At(kEnglish, 1));
+  DocCharNode* far = model.GetLineChar(Line(kEnglish, 2), 3);
+  CRect range = pages.GetRangeRect(At(kEnglish, 1), far);
+  EXPECT_EQ(range.TopLeft(), first.TopLeft());
+  EXPECT_EQ(range.bottom, pages.GetCharRect(far).bottom);
+  EXPECT_EQ(range.right, std::max(first.right, pages.GetCharRect(far).right));
+}
+
 TEST_F(PageViewTest, StatusTextCountsPageAndLineFromOne) {
   Activate(kEnglish);
   struct Case {
