@@ -111,6 +111,21 @@ TEST_F(NavTest, DraggingBackPastTheAnchorMarksTheOtherStretch) {
   EXPECT_EQ(Caret(kEnglish), 2);
 }
 
+TEST_F(NavTest, AButtonUpAwayFromTheLastDragPointSelectsUpToIt) {
+  Activate(kEnglish);
+  auto point = [&](int index) {
+    return pages.GetCharRect(At(kEnglish, index)).BottomRight() - CSize(1, 1);
+  };
+  // A drag message without a button-down before it changes no marks.
+  nav.MouseDrag(point(3));
+  EXPECT_TRUE(Marked(kEnglish).empty());
+  nav.MouseDown(point(5));
+  nav.MouseDrag(point(7));
+  nav.MouseUp(point(9));
+  EXPECT_EQ(Marked(kEnglish), Range(6, 9));
+  EXPECT_EQ(Caret(kEnglish), 9);
+}
+
 TEST_F(NavTest, AClickWithoutADragLeavesNoSelection) {
   Activate(kEnglish);
   CPoint p = pages.GetCharRect(At(kEnglish, 3)).BottomRight() - CSize(1, 1);
