@@ -160,7 +160,7 @@ void DocRunPainter::FlushRun(DocPaintPass pass) {
     } else if (first != kLetterTab) {
       m_dc.SetTextColor(m_textColor);
       if (rtl) m_letters.MakeReverse();
-      m_dc.TextOut(m_textRect.left, m_textRect.top, m_letters, clip);
+      m_dc.DrawRunText(m_textRect.left, m_textRect.top, m_letters, clip);
     }
   }
   m_letters.Empty();

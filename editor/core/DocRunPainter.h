@@ -19,7 +19,7 @@ class IDocPaintDC {
   virtual void SetTextColor(COLORREF color) = 0;
   // A run in an ordinary font, left to right from its top left; clip null
   // for none.
-  virtual void TextOut(int x, int y, const CString& letters, const CRect* clip) = 0;
+  virtual void DrawRunText(int x, int y, const CString& letters, const CRect* clip) = 0;
   // A run in one of the program's Hebrew fonts, letters with their points,
   // drawn right to left from its top right.
   virtual void DrawHebrewText(int right, int top, const CString& letters, const CString& points,

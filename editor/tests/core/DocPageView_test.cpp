@@ -138,11 +138,11 @@ TEST_F(PageViewTest, ClicksAboveBelowAndBesideTheText) {
 
 TEST_F(PageViewTest, ARangeSpansItsTwoEndsOverLines) {
   CRect first = pages.GetCharRect(At(kEnglish, 1));
-  DocCharNode* far = model.GetLineChar(Line(kEnglish, 2), 3);
-  CRect range = pages.GetRangeRect(At(kEnglish, 1), far);
+  DocCharNode* later = model.GetLineChar(Line(kEnglish, 2), 3);
+  CRect range = pages.GetRangeRect(At(kEnglish, 1), later);
   EXPECT_EQ(range.TopLeft(), first.TopLeft());
-  EXPECT_EQ(range.bottom, pages.GetCharRect(far).bottom);
-  EXPECT_EQ(range.right, std::max(first.right, pages.GetCharRect(far).right));
+  EXPECT_EQ(range.bottom, pages.GetCharRect(later).bottom);
+  EXPECT_EQ(range.right, std::max(first.right, pages.GetCharRect(later).right));
 }
 
 TEST_F(PageViewTest, StatusTextCountsPageAndLineFromOne) {

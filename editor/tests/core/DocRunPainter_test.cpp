@@ -19,7 +19,7 @@ class RecordingPaintDC : public IDocPaintDC {
     fills.push_back(rect);
   }
   void SetTextColor(COLORREF color) override { calls.push_back("color " + Hex(color)); }
-  void TextOut(int x, int, const CString& letters, const CRect* clip) override {
+  void DrawRunText(int x, int, const CString& letters, const CRect* clip) override {
     calls.push_back("text " + std::string(letters) + (clip != nullptr ? " clipped" : ""));
     xs.push_back(x);
   }
