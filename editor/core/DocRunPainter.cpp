@@ -109,6 +109,7 @@ void DocRunPainter::Append(const DocCharNode* c, int left, int right, CRect line
   m_points += static_cast<TCHAR>(c->point != 0 ? c->point : kNoPointCode);
   line.left = left;
   line.right = right;
+  line = Scaled(line);
   AddRect(m_textRect, line);
   AddRect(m_backRect, line);
 }
@@ -203,6 +204,43 @@ void DocRunPainter::PaintPages(const CRect& clip) {
         BeginSide(side);
         PaintPageLines(page, clip, pass);
       }
+    }
+  }
+}
+
+// --- Printing ---------------------------------------------------------------
+
+CRect DocRunPainter::Scaled(const CRect& rect) const {
+  if (!m_bScaled) return rect;
+  auto x = [&](int v) {
+    return m_scaleTo.x + static_cast<int>((v - m_scaleFrom.x) * m_scaleX + 0.5);
+  };
+  auto y = [&](int v) {
+    return m_scaleTo.y + static_cast<int>((v - m_scaleFrom.y) * m_scaleY + 0.5);
+  };
+  return CRect(x(rect.left), y(rect.top), x(rect.right), y(rect.bottom));
+}
+
+void DocRunPainter::PrintPage(int page, const CRect printAreas[kDocSideCount]) {
+  for (DocPaintPass pass : {kBackgroundPass, kTextPass}) {
+    for (int side = 0; side < kDocSideCount; side++) {
+      const CPageLayout* layout = m_model.GetNthLayout(side, page);
+      DocPageNode* pageNode = m_model.GetNthPage(side, page);
+      const CRect& area = printAreas[side];
+      if (layout == nullptr || pageNode == nullptr || area.IsRectEmpty() || !layout->HasTextArea())
+        continue;
+      BeginSide(side);
+      m_bScaled = TRUE;
+      m_scaleFrom = CPoint(m_pages.ViewX(layout->textRect.left), m_pages.GetPageTop(page, side));
+      m_scaleTo = area.TopLeft();
+      m_scaleX = static_cast<double>(area.Width()) / layout->textRect.Width();
+      m_scaleY = static_cast<double>(area.Height()) / layout->textRect.Height();
+      for (int i = 0;; i++) {
+        const DocLineNode* line = m_model.GetPageLine(pageNode, i);
+        if (line == nullptr) break;
+        PaintLine(line, pass);
+      }
+      m_bScaled = FALSE;
     }
   }
 }

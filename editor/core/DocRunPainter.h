@@ -52,6 +52,10 @@ class DocRunPainter {
   // Both sides' text on the pages meeting the clip: backgrounds, then text;
   // in each pass the side not being edited first.
   void PaintPages(const CRect& clip);
+  // The lines of one page on a printer, both passes, the English side
+  // first: each side's text area is scaled onto its print area (in printer
+  // pixels; an empty one leaves the side out).
+  void PrintPage(int page, const CRect printAreas[kDocSideCount]);
   // The repaint after an edit of the side being edited, in the client area:
   // each line from the one holding first to the one holding last is cleared
   // and painted in place, the other side's visible lines under it drawn
@@ -98,4 +102,10 @@ class DocRunPainter {
   CRect m_textRect;
   CRect m_backRect;
   CRect m_clip;
+  // While printing: view rectangles are taken from the text area's top left
+  // to the print area's, scaled.
+  BOOL m_bScaled = FALSE;
+  CPoint m_scaleFrom, m_scaleTo;
+  double m_scaleX = 1.0, m_scaleY = 1.0;
+  CRect Scaled(const CRect& rect) const;
 };

@@ -219,3 +219,32 @@ TEST_F(PainterTest, ARepaintClearsAroundTheOtherSideAndDrawsItBeforeTheLine) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PainterTest, APrintedPageScalesEachSideOntoItsPrintArea) {
+  dc.printing = TRUE;
+  CRect areas[kDocSideCount] = {CRect(100, 200, 580, 680), CRect()};
+  painter.PrintPage(0, areas);
+  // Only the English side has a print area; twice the screen's size.
+  EXPECT_TRUE(dc.Only("hebrew").empty());
+  ASSERT_EQ(dc.Only("text").size(), 3u);
+  int left = pages.GetCharRect(At(kEnglish, 1)).left;
+  EXPECT_EQ(dc.xs[0], 100);
+  EXPECT_EQ(dc.xs[1], 100 + 2 * (pages.GetCharRect(At(kEnglish, 4)).left - left));
+  EXPECT_EQ(dc.fills.front().top, 200);
+  EXPECT_EQ(dc.fills.front().Height(), 2 * Line(kEnglish, 0)->cache.height);
+  // The Hebrew side, from its print area's right edge.
+  dc = RecordingPaintDC();
+  dc.printing = TRUE;
+  std::swap(areas[0], areas[1]);
+  painter.PrintPage(0, areas);
+  ASSERT_FALSE(dc.Only("hebrew").empty());
+  EXPECT_EQ(dc.xs[0], 580);
+  // A page the document does not have prints nothing.
+  dc = RecordingPaintDC();
+  painter.PrintPage(5, areas);
+  EXPECT_TRUE(dc.calls.empty());
+}
+
+}  // namespace
