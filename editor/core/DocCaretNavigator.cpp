@@ -1,5 +1,7 @@
 #include "editor/core/DocCaretNavigator.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kHebrewSide = 1;
@@ -43,13 +45,42 @@ BOOL DocCaretNavigator::CaretFromPoint(CPoint point) {
   return TRUE;
 }
 
+// --- Marks to repaint --------------------------------------------------------
+
+void DocCaretNavigator::NoteChange(DocCharNode* a, DocCharNode* b) {
+  if (a == nullptr || b == nullptr || a == b) return;
+  if (m_model.CompareNodes(a, b) > 0) std::swap(a, b);
+  DocCharNode* first = a->next;
+  if (m_changedFirst == nullptr || m_model.CompareNodes(first, m_changedFirst) < 0)
+    m_changedFirst = first;
+  if (m_changedLast == nullptr || m_model.CompareNodes(b, m_changedLast) > 0) m_changedLast = b;
+}
+
+void DocCaretNavigator::DropSelection() {
+  DocSideState& side = m_model.Side(Side());
+  NoteChange(side.anchor, side.caret);
+  m_editor.ClearSelection();
+}
+
+void DocCaretNavigator::ExtendSelection(DocCharNode* oldCaret) {
+  if (m_model.Side(Side()).anchor != nullptr) NoteChange(oldCaret, Caret());
+  m_editor.UpdateSelection(oldCaret);
+}
+
+BOOL DocCaretNavigator::TakeRepaintRange(DocCharNode*& first, DocCharNode*& last) {
+  first = m_changedFirst;
+  last = m_changedLast;
+  m_changedFirst = m_changedLast = nullptr;
+  return first != nullptr;
+}
+
 // --- Keys -------------------------------------------------------------------
 
 BOOL DocCaretNavigator::OnNavigationKey(UINT key, BOOL ctrl, BOOL shift, IDocViewScroll& view) {
   m_model.SetPendingAttributes(kNoPending);
   DocSideState& side = m_model.Side(Side());
   if (shift && side.anchor == nullptr) side.anchor = side.caret;
-  if (!shift && side.anchor != nullptr) m_editor.ClearSelection();
+  if (!shift && side.anchor != nullptr) DropSelection();
   DocCharNode* oldCaret = side.caret;
   // The arrows move the way the side's text runs.
   BOOL rtl = Side() == kHebrewSide;
@@ -67,7 +98,7 @@ BOOL DocCaretNavigator::OnNavigationKey(UINT key, BOOL ctrl, BOOL shift, IDocVie
   }
   if (!moved) return FALSE;
   if (key != kVkUp && key != kVkDown && key != kVkPageUp && key != kVkPageDown) RememberCaretX();
-  m_editor.UpdateSelection(oldCaret);
+  ExtendSelection(oldCaret);
   return TRUE;
 }
 
@@ -78,7 +109,7 @@ DocKeyAction DocCaretNavigator::HandleKeyDown(UINT key, BOOL ctrl, BOOL shift,
     case kVkShift:
     case kVkControl:
     case kVkAlt: return kKeyDone;
-    case kVkEscape: m_editor.ClearSelection(); return kKeyDone;
+    case kVkEscape: DropSelection(); return kKeyDone;
     case kVkDelete:
       if (!m_editor.HasSelection() && Caret()->next == nullptr) return kKeyDone;
       m_editor.DeleteForward();
@@ -196,7 +227,7 @@ void DocCaretNavigator::MouseDown(CPoint point) {
   m_bDoubleClick = FALSE;
   m_model.SetPendingAttributes(kNoPending);
   DocSideState& side = m_model.Side(Side());
-  if (side.anchor != nullptr) m_editor.ClearSelection();
+  if (side.anchor != nullptr) DropSelection();
   CaretFromPoint(point);
   side.anchor = m_dragExtent = side.caret;
   RememberCaretX();
@@ -204,7 +235,7 @@ void DocCaretNavigator::MouseDown(CPoint point) {
 
 void DocCaretNavigator::MouseDrag(CPoint point) {
   CaretFromPoint(point);
-  m_editor.UpdateSelection(m_dragExtent);
+  ExtendSelection(m_dragExtent);
   m_dragExtent = Caret();
 }
 
@@ -215,21 +246,22 @@ void DocCaretNavigator::MouseUp(CPoint point) {
   }
   CaretFromPoint(point);
   // A button-up away from the last drag point still selects up to it.
-  m_editor.UpdateSelection(m_dragExtent);
+  ExtendSelection(m_dragExtent);
   m_dragExtent = Caret();
   DocSideState& side = m_model.Side(Side());
-  if (side.anchor == side.caret) m_editor.ClearSelection();
+  if (side.anchor == side.caret) DropSelection();
   RememberCaretX();
 }
 
 void DocCaretNavigator::MouseDoubleClick(CPoint point) {
   m_bDoubleClick = TRUE;
-  if (m_model.Side(Side()).anchor != nullptr) m_editor.ClearSelection();
+  if (m_model.Side(Side()).anchor != nullptr) DropSelection();
   CaretFromPoint(point);
   m_editor.WordStart();
   DocCharNode* start = Caret();
   m_editor.WordEnd();
   m_editor.SetSelection(start, Caret());
+  NoteChange(start, Caret());
   m_dragExtent = Caret();
   RememberCaretX();
 }

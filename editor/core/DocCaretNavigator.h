@@ -74,6 +74,11 @@ class DocCaretNavigator {
   // Sets the caret from a point; FALSE, leaving it, on no page or character.
   BOOL CaretFromPoint(CPoint point);
 
+  // The characters whose selection mark changed since last asked, first to
+  // last in text order, for the window to repaint at once (before the text
+  // changes); FALSE when none did.
+  BOOL TakeRepaintRange(DocCharNode*& first, DocCharNode*& last);
+
   void RememberCaretX() { m_goalX[Side()] = m_pages.GetCaretRect(Side()).left; }
   int GetGoalX(int side) const { return m_goalX[side]; }
   // The caret onto the line at the goal x; FALSE when no character spans it.
@@ -85,6 +90,12 @@ class DocCaretNavigator {
   int Side() const { return m_model.GetCurrentSide(); }
   DocCharNode*& Caret() { return m_model.Side(Side()).caret; }
   const DocLineNode* CaretLine() const;
+  // The characters strictly after the earlier of a and b up to the later one
+  // join the range to repaint.
+  void NoteChange(DocCharNode* a, DocCharNode* b);
+  void DropSelection();
+  // The caret moved from oldCaret: marks follow it.
+  void ExtendSelection(DocCharNode* oldCaret);
   const DocLineNode* NextLine(int direction) const;
   // The caret's moves by key; FALSE when impossible.
   BOOL MoveSideways(BOOL towardsEnd, BOOL ctrl);
@@ -104,4 +115,6 @@ class DocCaretNavigator {
   int m_goalX[kDocSideCount] = {0, 0};
   DocCharNode* m_dragExtent = nullptr;
   BOOL m_bDoubleClick = FALSE;
+  DocCharNode* m_changedFirst = nullptr;
+  DocCharNode* m_changedLast = nullptr;
 };

@@ -9,6 +9,13 @@ namespace {
 // English: "abc def ghi" (1-11), a paragraph end (12), "xy" (13-14), a
 // paragraph end (15), "mnopq rstu" (16-25). Hebrew: "shalom olam" (1-11).
 struct NavTest : ::testing::Test, ViewDoc {
+  // The range the window would repaint, as indices; {-1, -1} for none.
+  std::pair<int, int> Repaint(int side) {
+    DocCharNode *first, *last;
+    if (!nav.TakeRepaintRange(first, last)) return {-1, -1};
+    return {IndexOf(side, first), IndexOf(side, last)};
+  }
+
   NavTest() : view(model.GetDocumentHeight()) {
     LoadSides("abc def ghi\rxy\rmnopq rstu", "shalom olam");
   }
@@ -87,7 +94,9 @@ TEST_F(NavTest, ShiftExtendsAndAPlainArrowDropsTheSelection) {
   EXPECT_EQ(Caret(kHebrew), 3);
   EXPECT_EQ(Anchor(kHebrew), 5);
   EXPECT_EQ(Marked(kHebrew), Range(4, 5));
+  EXPECT_EQ(Repaint(kHebrew), std::make_pair(4, 5));
   EXPECT_TRUE(Key(kVkRight));
+  EXPECT_EQ(Repaint(kHebrew), std::make_pair(4, 5));
   EXPECT_EQ(Anchor(kHebrew), -1);
   EXPECT_TRUE(Marked(kHebrew).empty());
   EXPECT_EQ(Caret(kHebrew), 2);
@@ -100,12 +109,16 @@ TEST_F(NavTest, DraggingBackPastTheAnchorMarksTheOtherStretch) {
   };
   nav.MouseDown(point(5));
   EXPECT_EQ(Caret(kEnglish), 5);
+  EXPECT_EQ(Repaint(kEnglish), std::make_pair(-1, -1));
   nav.MouseDrag(point(9));
   EXPECT_EQ(Marked(kEnglish), Range(6, 9));
+  EXPECT_EQ(Repaint(kEnglish), std::make_pair(6, 9));
   nav.MouseDrag(point(7));
   EXPECT_EQ(Marked(kEnglish), Range(6, 7));
+  EXPECT_EQ(Repaint(kEnglish), std::make_pair(8, 9));
   nav.MouseDrag(point(2));
   EXPECT_EQ(Marked(kEnglish), Range(3, 5));
+  EXPECT_EQ(Repaint(kEnglish), std::make_pair(3, 7));
   nav.MouseUp(point(2));
   EXPECT_EQ(Anchor(kEnglish), 5);
   EXPECT_EQ(Caret(kEnglish), 2);
