@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr int kHebrewSide = 1;
 constexpr int kUp = -1;
 constexpr int kDown = 1;
 
@@ -83,7 +82,7 @@ BOOL DocCaretNavigator::OnNavigationKey(UINT key, BOOL ctrl, BOOL shift, IDocVie
   if (!shift && side.anchor != nullptr) DropSelection();
   DocCharNode* oldCaret = side.caret;
   // The arrows move the way the side's text runs.
-  BOOL rtl = Side() == kHebrewSide;
+  BOOL rtl = Side() == kRightToLeftSide;
   BOOL moved = FALSE;
   switch (key) {
     case kVkLeft:
