@@ -58,6 +58,21 @@ CRect DocPageView::GetPageBandRect(int page, DocBandMode mode) const {
   return CRect(x, y, x + rect.Width(), y + rect.Height());
 }
 
+CRect DocPageView::GetRulerRect(int page, DocRulerPart part) const {
+  if (page < 0 || page >= GetPageCount()) return CRect();
+  int top = GetPageTop(page, kBandTop);
+  // One pixel more than the page, for the line where it ends.
+  switch (part) {
+    case kRulerAcross:
+      return CRect(m_rulerWidth, top, m_rulerWidth + m_model.GetPageUnion().Width() + 1,
+                   top + m_rulerHeight);
+    case kRulerDown:
+      return CRect(0, top + m_rulerHeight, m_rulerWidth,
+                   top + m_rulerHeight + m_model.GetPageRect(page).Height() + 1);
+    default: return CRect(0, top, m_rulerWidth, top + m_rulerHeight);
+  }
+}
+
 BOOL DocPageView::GetVisiblePages(const CRect& clip, int& first, int& last,
                                   DocBandMode mode) const {
   int low = 0, high = GetPageCount() - 1;

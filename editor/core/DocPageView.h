@@ -18,6 +18,13 @@ enum DocBandMode {
   kBandBare = 2,   // the page without the ruler offsets
 };
 
+// The strips of a page's rulers, in the order they are painted.
+enum DocRulerPart {
+  kRulerAcross,  // above the page, right of the corner
+  kRulerDown,    // left of the page, below the corner
+  kRulerCorner,  // the square that shows the page number
+};
+
 // The Hebrew side, written from its right margin leftwards.
 constexpr int kRightToLeftSide = 1;
 
@@ -37,6 +44,9 @@ class DocPageView {
   // side 0 or 1: the top of that side's text; kBandTop: the band's top.
   int GetPageTop(int page, int side) const;
   CRect GetPageBandRect(int page, DocBandMode mode) const;
+  // Where a ruler strip of the page stands in the view; empty for a page
+  // the document does not have.
+  CRect GetRulerRect(int page, DocRulerPart part) const;
   // The pages whose rectangle in that mode meets the clip; FALSE when none.
   BOOL GetVisiblePages(const CRect& clip, int& first, int& last, DocBandMode mode) const;
   // The page whose whole band holds y, -1 for none.

@@ -40,6 +40,22 @@ TEST_F(PageViewTest, BandsStackPagesUnderTheirRulers) {
   EXPECT_EQ(pages.GetPageBandRect(4, kBandPage), CRect());
 }
 
+TEST_F(PageViewTest, RulerStripsStandAboveAndLeftOfEachPage) {
+  int band = PageHeight() + kTestRulerHeight;
+  int extent = model.GetPageUnion().Width();
+  struct Case {
+    int page;
+    DocRulerPart part;
+    CRect rect;
+  } cases[] = {
+      {0, kRulerAcross, CRect(kTestRulerWidth, 0, kTestRulerWidth + extent + 1, kTestRulerHeight)},
+      {1, kRulerDown, CRect(0, band + kTestRulerHeight, kTestRulerWidth, 2 * band + 1)},
+      {2, kRulerCorner, CRect(0, 2 * band, kTestRulerWidth, 2 * band + kTestRulerHeight)},
+      {4, kRulerCorner, CRect()},
+  };
+  for (const Case& c : cases) EXPECT_EQ(pages.GetRulerRect(c.page, c.part), c.rect) << c.page;
+}
+
 TEST_F(PageViewTest, VisiblePagesAreThoseMeetingTheClip) {
   int band = PageHeight() + kTestRulerHeight;
   struct Case {
