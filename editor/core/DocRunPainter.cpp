@@ -29,8 +29,7 @@ void DocRunPainter::BeginSide(int side, const DocCharNode* start, const DocCharN
   m_bTextColorKnown = FALSE;
   m_letters.Empty();
   m_points.Empty();
-  m_textRect.SetRectEmpty();
-  m_backRect.SetRectEmpty();
+  m_runRect.SetRectEmpty();
   m_clip.SetRectEmpty();
 }
 
@@ -110,8 +109,7 @@ void DocRunPainter::Append(const DocCharNode* c, int left, int right, CRect line
   line.left = left;
   line.right = right;
   line = Scaled(line);
-  AddRect(m_textRect, line);
-  AddRect(m_backRect, line);
+  AddRect(m_runRect, line);
 }
 
 void DocRunPainter::PaintLine(const DocLineNode* line, DocPaintPass pass) {
@@ -150,24 +148,23 @@ void DocRunPainter::FlushRun(DocPaintPass pass) {
     const CRect* clip = !printing && !m_clip.IsRectEmpty() ? &m_clip : nullptr;
     BOOL rtl = m_side == kRightToLeftSide;
     if (pass == kBackgroundPass) {
-      m_dc.FillRect(m_backRect, m_backColor);
+      m_dc.FillRect(m_runRect, m_backColor);
     } else if (IsProgramHebrewFont(m_face)) {
       // The renderer draws right to left: English runs are turned round.
       if (!rtl) {
         m_letters.MakeReverse();
         m_points.MakeReverse();
       }
-      m_dc.DrawHebrewText(m_textRect.right, m_textRect.top, m_letters, m_points, m_textColor, clip);
+      m_dc.DrawHebrewText(m_runRect.right, m_runRect.top, m_letters, m_points, m_textColor, clip);
     } else if (first != kLetterTab) {
       m_dc.SetTextColor(m_textColor);
       if (rtl) m_letters.MakeReverse();
-      m_dc.DrawRunText(m_textRect.left, m_textRect.top, m_letters, clip);
+      m_dc.DrawRunText(m_runRect.left, m_runRect.top, m_letters, clip);
     }
   }
   m_letters.Empty();
   m_points.Empty();
-  m_textRect.SetRectEmpty();
-  m_backRect.SetRectEmpty();
+  m_runRect.SetRectEmpty();
 }
 
 // --- Pages ------------------------------------------------------------------

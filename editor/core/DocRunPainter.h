@@ -99,8 +99,7 @@ class DocRunPainter {
   COLORREF m_textColor = 0;
   CString m_letters;
   CString m_points;
-  CRect m_textRect;
-  CRect m_backRect;
+  CRect m_runRect;  // the union of the run's character rectangles
   CRect m_clip;
   // While printing: view rectangles are taken from the text area's top left
   // to the print area's, scaled.
