@@ -85,3 +85,7 @@ void DocTextModel::CharX(const DocCharNode* node, const CPageLayout& layout, int
   x = startX + LineWidth(GetCharLine(node), layout, node, startX);
   width = AdvanceX(layout, node, x) - x;
 }
+
+int DocTextModel::NextCharX(const CPageLayout& layout, const DocCharNode* node, int x) const {
+  return AdvanceX(layout, node, x);
+}

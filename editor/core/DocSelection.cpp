@@ -68,11 +68,23 @@ void DocEditor::ClearSelection() {
   s.anchor = nullptr;
 }
 
+// Only the characters between the old and the new caret change: on one side
+// of the anchor they are marked when the caret moved away from it and
+// unmarked when it came back; a caret that crossed the anchor unmarks the
+// old stretch and marks the new one.
 void DocEditor::UpdateSelection(DocCharNode* oldCaret) {
   DocSideState& s = Cur();
-  if (s.anchor == nullptr) return;
-  MarkRange(s.anchor, oldCaret, FALSE);
-  MarkRange(s.anchor, s.caret, TRUE);
+  if (s.anchor == nullptr || oldCaret == nullptr) return;
+  int oldSide = m_model.CompareNodes(oldCaret, s.anchor);
+  int newSide = m_model.CompareNodes(s.caret, s.anchor);
+  if (oldSide * newSide < 0) {
+    MarkRange(s.anchor, oldCaret, FALSE);
+    MarkRange(s.anchor, s.caret, TRUE);
+    return;
+  }
+  int moved = m_model.CompareNodes(s.caret, oldCaret);
+  BOOL away = (newSide > 0 && moved > 0) || (newSide < 0 && moved < 0);
+  MarkRange(oldCaret, s.caret, away);
 }
 
 void DocEditor::DeleteSelection() {

@@ -198,6 +198,8 @@ class DocTextModel {
   CRect GetPageRect(int index) const;
   int GetPageOrientation(int index) const;
   void UpdatePageUnion();
+  // The union of all page rectangles, as UpdatePageUnion left it.
+  const CRect& GetPageUnion() const { return m_pageUnion; }
   int GetDocumentHeight() const;
   void UpdateScrollSizes();
 
@@ -214,6 +216,9 @@ class DocTextModel {
   // Where the character starts in its line and how wide it is there.
   void CharX(const DocCharNode* node, const CPageLayout& layout, int& x, int& width,
              int startX) const;
+  // x after the character when it starts at x: what CharX adds up, one
+  // character at a time, for walks along a line.
+  int NextCharX(const CPageLayout& layout, const DocCharNode* node, int x) const;
   // Lays the side out again from the line of start until it is stable after
   // end.
   void Reformat(int side, DocCharNode* start, DocCharNode* end);
