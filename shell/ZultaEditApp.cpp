@@ -185,12 +185,8 @@ void CZultaEditApp::OnEditCommand(UINT nID) {
 }
 
 CHebEdit* CZultaEditApp::FocusedHebEditOutsideEditor() const {
-  auto* pFrame = static_cast<CFrameWnd*>(m_pMainWnd);
-  if (pFrame == nullptr) return nullptr;
-  CView* pActiveView = pFrame->GetActiveFrame()->GetActiveView();
-  if (pActiveView != nullptr && pActiveView->IsKindOf(RUNTIME_CLASS(CZultaEditView))) {
-    return nullptr;
-  }
+  auto* pFrame = static_cast<CMainFrame*>(m_pMainWnd);
+  if (pFrame == nullptr || pFrame->GetActiveEditView() != nullptr) return nullptr;
   CWnd* pFocus = CWnd::FromHandlePermanent(::GetFocus());
   if (pFocus == nullptr) return nullptr;
   CString className(pFocus->GetRuntimeClass()->m_lpszClassName);

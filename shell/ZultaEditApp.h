@@ -74,8 +74,6 @@ class CZultaEditApp : public CWinApp {
   CString m_legalText;
   // The registered clipboard format "Rich Text Format".
   UINT m_rtfClipboardFormat = 0;
-  // Shared by every grammar view, which test and toggle it.
-  int m_ktivKhaser = 0;
 
   // The General preferences, as loaded at start-up and changed by Settings.
   int m_haShemFilter = 0;

@@ -15,26 +15,15 @@
 #include <string>
 #include <vector>
 
+#include "shell/tests/ZultaProfile.h"
+
 namespace {
 
-constexpr char kDatabaseProfileKey[] = "Software\\Pomlar Software\\Zulta\\Database";
-constexpr char kDatabaseBuildValue[] = "Build";
 constexpr char kMainTitle[] = "Zulta";
 constexpr DWORD kStartTimeoutMs = 60000;
 constexpr DWORD kExitTimeoutMs = 30000;
 constexpr DWORD kPollMs = 1;
 constexpr int kWarmupRuns = 1;
-
-void MarkDatabasesBuilt() {
-  HKEY hKey = nullptr;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, kDatabaseProfileKey, 0, nullptr, 0, KEY_WRITE, nullptr,
-                        &hKey, nullptr) != ERROR_SUCCESS)
-    return;
-  const DWORD kNoBuild = 0;
-  ::RegSetValueExA(hKey, kDatabaseBuildValue, 0, REG_DWORD,
-                   reinterpret_cast<const BYTE*>(&kNoBuild), sizeof kNoBuild);
-  ::RegCloseKey(hKey);
-}
 
 HWND FindMainWindow(DWORD processId) {
   HWND hWnd = nullptr;

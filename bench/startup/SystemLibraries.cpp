@@ -4,9 +4,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <objbase.h>
-#include <oleauto.h>
 #include <shellapi.h>
-#include <winspool.h>
 #include <winver.h>
 
 void TouchSystemLibraries() {
@@ -17,10 +15,8 @@ void TouchSystemLibraries() {
       reinterpret_cast<const void*>(&::GetOpenFileNameA),        // comdlg32
       reinterpret_cast<const void*>(&::CreatePen),               // gdi32
       reinterpret_cast<const void*>(&::OleInitialize),           // ole32
-      reinterpret_cast<const void*>(&::SysFreeString),           // oleaut32
       reinterpret_cast<const void*>(&::DragAcceptFiles),         // shell32
       reinterpret_cast<const void*>(&::GetFileVersionInfoSizeA), // version
-      reinterpret_cast<const void*>(&::ClosePrinter),            // winspool
   };
   // clang-format on
   const void* volatile sink = nullptr;

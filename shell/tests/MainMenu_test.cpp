@@ -1,9 +1,15 @@
 // The program's menu: commands routed to their handlers, the state of the
 // Edit items, the About box.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
 #include <string>
 
-#include "resources/ShellIds.h"
 #include "classlib/win/AfxRes.h"
+#include "resources/HebtextIds.h"
+#include "resources/MainFrameIds.h"
+#include "resources/ShellIds.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/ImagePixels.h"
 #include "testing/win/WindowCapture.h"
@@ -16,12 +22,6 @@ constexpr int kMenuFrame = 3;
 constexpr int kPictureWidth = 480, kPictureHeight = 330;
 constexpr int kVersionLeft = 39, kVersionTop = 250, kVersionRight = 440, kVersionBottom = 279;
 
-std::string MenuText(HMENU hMenu, UINT nPos) {
-  char text[64] = {};
-  ::GetMenuStringA(hMenu, nPos, text, sizeof text, MF_BYPOSITION);
-  return text;
-}
-
 class MainMenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -30,23 +30,6 @@ class MainMenuTest : public ::testing::Test {
   }
   ZultaProcess m_zulta;
 };
-
-TEST(MainMenuResourceTest, TheMenuComesFromTheResources) {
-  HMODULE exe =
-      ::LoadLibraryExA(WindowsPath(ZULTA_EXE_PATH).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(exe, nullptr);
-  HMENU hMenu = ::LoadMenuA(exe, MAKEINTRESOURCEA(IDR_MAINFRAME));
-  ASSERT_NE(nullptr, hMenu);
-  ASSERT_EQ(3, ::GetMenuItemCount(hMenu));
-  EXPECT_EQ("&File", MenuText(hMenu, 0));
-  EXPECT_EQ("&Edit", MenuText(hMenu, 1));
-  EXPECT_EQ("&Help", MenuText(hMenu, 2));
-  EXPECT_EQ(static_cast<UINT>(ID_APP_EXIT), ::GetMenuItemID(::GetSubMenu(hMenu, 0), 0));
-  EXPECT_EQ(static_cast<UINT>(ID_EDIT_UNDO), ::GetMenuItemID(::GetSubMenu(hMenu, 1), 0));
-  ::DestroyMenu(hMenu);
-  EXPECT_NE(nullptr, ::LoadAcceleratorsA(exe, MAKEINTRESOURCEA(IDR_MAINFRAME)));
-  ::FreeLibrary(exe);
-}
 
 // Menus belong to their process under Wine: the open popup is looked at on
 // the screen. Outside a Hebrew edit control the application's Edit commands
@@ -71,6 +54,51 @@ TEST_F(MainMenuTest, EditCommandsAreEnabledOutsideAHebrewEditControl) {
       << "greyed items";
   ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
   ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(0u, m_zulta.Close());
+}
+
+// Puts plain text on the clipboard, as another program would.
+void PutTextOnClipboard(const char* text) {
+  ASSERT_TRUE(::OpenClipboard(nullptr));
+  ::EmptyClipboard();
+  const size_t size = strlen(text) + 1;
+  HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, size);
+  memcpy(::GlobalLock(hData), text, size);
+  ::GlobalUnlock(hData);
+  ::SetClipboardData(CF_TEXT, hData);
+  ::CloseClipboard();
+}
+
+// With no document open, Copy Special and Paste Special go to the Hebrew
+// edit control that has the focus, when their state allows: in the empty
+// lookup box nothing is selected to copy, and the clipboard has text to paste.
+TEST_F(MainMenuTest, SpecialClipboardCommandsGoToTheFocusedLookupBoxWhenEnabled) {
+  const DWORD thread = ::GetWindowThreadProcessId(m_zulta.MainWindow(), nullptr);
+  auto focusId = [&] {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(thread, &info);
+    return ::GetDlgCtrlID(info.hwndFocus);
+  };
+  // Choosing another lookup mode puts the focus in the lookup box; one of
+  // two is another than the one the last run left.
+  for (UINT nMode : {ID_LOOKUP_HEBREW_LIST, ID_LOOKUP_ENGLISH_KEYWORDS})
+    ::PostMessageA(m_zulta.MainWindow(), WM_COMMAND, nMode, 0);
+  HWND hLookupBar = FindDescendantById(m_zulta.MainWindow(), IDW_LOOKUP_TOOLBAR);
+  ASSERT_TRUE(WaitFor([&] {
+    return ::SendMessageA(hLookupBar, TB_ISBUTTONCHECKED, ID_LOOKUP_ENGLISH_KEYWORDS, 0) != 0 &&
+           focusId() == IDC_LOOKUP_EDIT;
+  })) << "no focus in the lookup box";
+  PutTextOnClipboard("shalom");
+
+  ::PostMessageA(m_zulta.MainWindow(), WM_COMMAND, ID_HEBEDIT_COPY_SPECIAL, 0);
+  ::PostMessageA(m_zulta.MainWindow(), WM_COMMAND, ID_HEBEDIT_PASTE_SPECIAL, 0);
+  HWND hPaste = WaitForTopLevelWindow(m_zulta.Id(), "Paste Special", "#32770");
+  ASSERT_NE(nullptr, hPaste) << "Paste Special did not reach the lookup box";
+  // Copy Special, queued first, would be open beneath it had it run.
+  EXPECT_EQ(nullptr, FindTopLevelWindow(m_zulta.Id(), "Copy Special", "#32770"));
+  ::PostMessageA(hPaste, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hPaste); }));
   EXPECT_EQ(0u, m_zulta.Close());
 }
 

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "shell/tests/ZultaProfile.h"
 #include "testing/win/MessageBoxes.h"
 #include "testing/win/WaitFor.h"
 
@@ -37,6 +38,25 @@ inline HWND WaitForTopLevelWindow(DWORD processId, const char* title,
   return hWnd;
 }
 
+// The window with that control id anywhere below hParent (a bar sits in a
+// dock bar); nullptr when there is none.
+inline HWND FindDescendantById(HWND hParent, int nID) {
+  struct Search {
+    int nID;
+    HWND hFound;
+  } search = {nID, nullptr};
+  ::EnumChildWindows(
+      hParent,
+      [](HWND hWnd, LPARAM lParam) -> BOOL {
+        auto* pSearch = reinterpret_cast<Search*>(lParam);
+        if (::GetDlgCtrlID(hWnd) != pSearch->nID) return TRUE;
+        pSearch->hFound = hWnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.hFound;
+}
+
 // A visible dialog or message box of the process whose texts hold the
 // words; nullptr when there is none.
 inline HWND FindBoxSaying(DWORD processId, const std::string& words) {
@@ -59,11 +79,7 @@ inline HWND WaitForBoxSaying(DWORD processId, const std::string& words,
   return hBox;
 }
 
-// The program's profile, under the current user's key, and its value that
-// asks for the databases to be built.
-constexpr char kZultaProfileKey[] = "Software\\Pomlar Software\\Zulta";
-constexpr char kDatabaseProfileKey[] = "Software\\Pomlar Software\\Zulta\\Database";
-constexpr char kDatabaseBuildValue[] = "Build";
+constexpr char kProgramName[] = "Zulta";
 
 // How a test starts the program.
 struct ZultaStart {
@@ -108,23 +124,11 @@ class ZultaProcess {
   ZultaProcess(const ZultaProcess&) = delete;
   ZultaProcess& operator=(const ZultaProcess&) = delete;
 
-  // The value start-up leaves once the databases are built: the databases
-  // beside the program (built with it) are taken as they are.
-  static void MarkDatabasesBuilt() {
-    HKEY hKey = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kDatabaseProfileKey, 0, nullptr, 0, KEY_WRITE, nullptr,
-                          &hKey, nullptr) != ERROR_SUCCESS)
-      return;
-    const DWORD kNoBuild = 0;
-    ::RegSetValueExA(hKey, kDatabaseBuildValue, 0, REG_DWORD,
-                     reinterpret_cast<const BYTE*>(&kNoBuild), sizeof kNoBuild);
-    ::RegCloseKey(hKey);
-  }
-
-  // Waits for the main window titled "Zulta"; nullptr when none appeared.
+  // Waits for the main window, the one whose title names the program (and
+  // its document, when one is open); nullptr when none appeared.
   HWND WaitForMainWindow() {
     ::WaitForInputIdle(m_process.hProcess, kWaitTimeoutMs);
-    m_hMain = WaitForTopLevelWindow(m_process.dwProcessId, "Zulta");
+    WaitFor([&] { return (m_hMain = FindMainWindow()) != nullptr; });
     return m_hMain;
   }
 
@@ -149,6 +153,22 @@ class ZultaProcess {
   }
 
  private:
+  HWND FindMainWindow() const {
+    HWND hWnd = nullptr;
+    while ((hWnd = ::FindWindowExA(nullptr, hWnd, nullptr, nullptr)) != nullptr) {
+      DWORD owner = 0;
+      ::GetWindowThreadProcessId(hWnd, &owner);
+      char title[256] = {}, className[64] = {};
+      ::GetWindowTextA(hWnd, title, sizeof title);
+      ::GetClassNameA(hWnd, className, sizeof className);
+      // Dialogs (the splash among them) and menus are not it.
+      if (owner == m_process.dwProcessId && ::IsWindowVisible(hWnd) && className[0] != '#' &&
+          std::string(title).find(kProgramName) != std::string::npos)
+        return hWnd;
+    }
+    return nullptr;
+  }
+
   PROCESS_INFORMATION m_process = {};
   bool m_bStarted = false;
   DWORD m_lastError = 0;

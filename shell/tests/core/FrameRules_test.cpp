@@ -1,8 +1,7 @@
-// The main frame's small rules: menu texts, bar sections, font ageing,
+// The main frame's small rules: menu texts, font ageing,
 // where the focus goes, which grammar commands are enabled.
 #include <gtest/gtest.h>
 
-#include "shell/core/BarSections.h"
 #include "shell/core/DockFocus.h"
 #include "shell/core/FontCacheAge.h"
 #include "shell/core/FrameMenuRules.h"
@@ -22,12 +21,6 @@ TEST(FrameMenuRulesTest, OnlyTheDeveloperPopupIsRecognisedInAnyCase) {
       {nullptr, false}};
   for (const Case& c : cases)
     EXPECT_EQ(c.developer, framemenu::IsDeveloperMenu(c.text)) << (c.text ? c.text : "null");
-}
-
-TEST(BarSectionsTest, SectionsAreNamedAfterTheProfile) {
-  EXPECT_EQ("ZultaBarState-Bar0", barsections::BarSection("ZultaBarState", 0));
-  EXPECT_EQ("ZultaBarState-Bar12", barsections::BarSection("ZultaBarState", 12));
-  EXPECT_EQ("ZultaBarState-Summary", barsections::SummarySection("ZultaBarState"));
 }
 
 TEST(FontCacheAgeTest, AFontIsStaleOnlyWhenUnusedForMoreThanFiveMinutes) {

@@ -1,0 +1,26 @@
+// The Lookup Tables/Search Results docking window: it holds the lookup bar,
+// whose mode the Lookup/Search toolbar's edit follows.
+#pragma once
+
+#include "hebtext/win/CLookupBar.h"
+#include "toolkit/win/CKWDockWindow.h"
+
+class CHebEdit;
+
+class CLookupDockWindow : public CKWDockWindow {
+ public:
+  ~CLookupDockWindow() override;
+
+  // Creates the window with the lookup bar as its child; FALSE when either
+  // cannot be made.
+  BOOL Create(CWnd* pParentWnd, UINT nID, LPCSTR lpszTitle, CSize size, DWORD dwStyle,
+              DWORD dwExStyle) override;
+  CLookupBar& GetLookupBar() { return m_lookupBar; }
+  // The lookup toolbar's edit, which the bar's lookups read.
+  void SetLookupEdit(CHebEdit* pEdit) { m_pLookupEdit = pEdit; }
+  CHebEdit* GetLookupEdit() const { return m_pLookupEdit; }
+
+ private:
+  CLookupBar m_lookupBar;
+  CHebEdit* m_pLookupEdit = nullptr;
+};
