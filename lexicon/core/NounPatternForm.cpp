@@ -358,6 +358,9 @@ void AppendBuiltInSecondForm(const CellChoice& choice, int tableType, FormPlanes
           e - 3 == choice.repairedHatafAt
               ? choice.repairedHataf
               : PausalVowelBefore(copy.letters[e - 3], copy.vowels[e - 3], copy.letters[e - 2]));
+    // A hataf before the shva that gave way takes its full vowel (רַעַנְנֶךָ).
+    if (e >= 4 && IsShva(copy.vowels[e - 3]) && IsHatafVowel(copy.vowels[e - 4]))
+      copy.vowels[e - 4] = static_cast<BYTE>(HatafToFullVowel(copy.vowels[e - 4]));
     word.AppendAlternative(copy, kNone);
   } else if (choice.cell == DeclensionCell::TheirM && choice.suffix.pluralDefault && e >= 5 &&
              IsTav(word.letters[e - 4]) && word.vowels[e - 5] == HebCode::HolamMale) {

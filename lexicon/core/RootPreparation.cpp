@@ -41,6 +41,24 @@ int InsertVavBeforeThird(BYTE* l) {
   return 0;
 }
 
+// Classes whose last root letter he is a consonant (גבהּ, תמהּ): it keeps
+// its mappiq, which the form drops again where the he is not last.
+bool KeepsLastHe(int binyan, int id) {
+  switch (binyan) {
+    case Binyan::Paal: return Contains(kPaalLastHeConsonant, id);
+    case Binyan::Hitpael: return Contains(kHitpaelLastHeConsonant, id);
+    case Binyan::Hifil: return Contains(kHifilLastHeConsonant, id);
+    case Binyan::Hufal: return Contains(kHufalLastHeConsonant, id);
+    default: return false;
+  }
+}
+
+void MarkLastHe(BYTE* l) {
+  int last = 0;
+  while (last + 1 < 5 && l[last + 1]) ++last;
+  if (IsHe(l[last])) l[last] = HeMappiq;
+}
+
 int SetBStep(BYTE* l, const BinyanRootRec& record, int binyan) {
   return IsRootInSetB(record, binyan) ? CopyThird(l) : 0;
 }
@@ -210,6 +228,7 @@ int PrepareRootLetters(const BYTE* root, BYTE* l, const BinyanRootRec& record, i
   std::memset(l, 0, 6);
   for (int i = 0; i < 5 && root[i]; ++i) l[i] = static_cast<BYTE>(FinalToRegularLetter(root[i]));
   int id = record.rootId & GrammarLayout::kBinyanClassMask;
+  if (KeepsLastHe(binyan, id)) MarkLastHe(l);
   switch (binyan) {
     case Binyan::Paal: return Paal(l, record, id, level, slot);
     case Binyan::Nifal: return Nifal(l, record, id, level, slot);

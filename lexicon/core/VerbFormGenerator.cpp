@@ -250,8 +250,11 @@ const HebWordRec* BuildVerbForm(GrammarContext& context, const VerbRootRun& run,
   FormPlanes form;
   Substitute(form, pattern, letters, options.shortForms);
   CleanVowels(form);
-  if (binyan == Binyan::Hifil && group == TenseGroup::Past && IsRootInSetB(record, binyan) &&
-      form.length > 1 && IsGutturalLetter(form.letters[1]) &&
+  // The reduced prefix of a hollow or geminate Hifil takes patah before a
+  // guttural (הַעַפְתֶּם, הַחַלְתֶּם).
+  if (binyan == Binyan::Hifil && group == TenseGroup::Past &&
+      (IsRootInSetB(record, binyan) || IsRootInSetC(record, binyan)) && form.length > 1 &&
+      IsGutturalLetter(form.letters[1]) &&
       IsOneOf(slot, {Past1s, Past2ms, Past2fs, Past1p, Past2mp, Past2fp}) &&
       form.vowels[0] == HatafPatah)
     form.vowels[0] = Patah;
