@@ -13,6 +13,7 @@ namespace {
 constexpr REGSAM kReadWrite = KEY_READ | KEY_WRITE;
 constexpr DWORD kIniStringLength = 4096;
 constexpr char kSoftwareKey[] = "Software";
+constexpr DWORD kFirstReadSize = 256;
 
 // A key closed with its holder.
 class Key {
@@ -40,18 +41,19 @@ HKEY CreateKey(HKEY hParent, LPCSTR lpszName) {
   return hKey;
 }
 
-// A value of the type read in two steps, size then data; read again while
-// its size changes in between. FALSE when missing or of another type.
+// A value of the type, read in one call when it fits the first buffer (most
+// are numbers), else again with the size the registry asked for, while that
+// size keeps changing. FALSE when missing or of another type.
 bool QueryValue(HKEY hKey, LPCSTR lpszEntry, DWORD expectedType, std::vector<BYTE>& data) {
+  DWORD size = kFirstReadSize;
   for (;;) {
-    DWORD type = 0, size = 0;
-    if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-        type != expectedType)
-      return false;
     data.assign(size, 0);
-    DWORD read = size;
-    LONG status = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &type, data.data(), &read);
-    if (status == ERROR_MORE_DATA) continue;
+    DWORD type = 0, read = size;
+    const LONG status = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &type, data.data(), &read);
+    if (status == ERROR_MORE_DATA && read > size) {
+      size = read;
+      continue;
+    }
     if (status != ERROR_SUCCESS || type != expectedType) return false;
     data.resize(read);
     return true;
@@ -79,6 +81,25 @@ bool DeleteKeyTree(HKEY hParent, LPCSTR lpszName) {
 CKWProfileStore::CKWProfileStore(HKEY hRootKey)
     : m_hRootKey(hRootKey), m_strIniFile(KWGetGlobalData().strProfileName), m_pApp(AfxGetApp()) {}
 
+CKWProfileStore::~CKWProfileStore() {
+  CloseSection();
+  if (m_hAppKey != nullptr) ::RegCloseKey(m_hAppKey);
+}
+
+HKEY CKWProfileStore::OpenSection(LPCSTR lpszSection) {
+  if (m_hSectionKey != nullptr && m_strSection.Compare(lpszSection) == 0) return m_hSectionKey;
+  CloseSection();
+  m_hSectionKey = GetSectionKey(lpszSection);
+  if (m_hSectionKey != nullptr) m_strSection = lpszSection;
+  return m_hSectionKey;
+}
+
+void CKWProfileStore::CloseSection() {
+  if (m_hSectionKey != nullptr) ::RegCloseKey(m_hSectionKey);
+  m_hSectionKey = nullptr;
+  m_strSection.Empty();
+}
+
 HKEY CKWProfileStore::GetAppRegistryKey() {
   if (m_pApp == nullptr || m_pApp->m_pszRegistryKey == nullptr ||
       m_pApp->m_pszProfileName == nullptr)
@@ -92,8 +113,8 @@ HKEY CKWProfileStore::GetAppRegistryKey() {
 }
 
 HKEY CKWProfileStore::GetSectionKey(LPCSTR lpszSection) {
-  Key hApp(GetAppRegistryKey());
-  return CreateKey(hApp.Get(), lpszSection);
+  if (m_hAppKey == nullptr) m_hAppKey = GetAppRegistryKey();
+  return CreateKey(m_hAppKey, lpszSection);
 }
 
 BOOL CKWProfileStore::WriteInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue) {
@@ -102,10 +123,10 @@ BOOL CKWProfileStore::WriteInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue)
     text.Format("%d", nValue);
     return ::WritePrivateProfileStringA(lpszSection, lpszEntry, text, m_strIniFile);
   }
-  Key hSection(GetSectionKey(lpszSection));
+  HKEY hSection = OpenSection(lpszSection);
   DWORD value = static_cast<DWORD>(nValue);
-  return hSection &&
-         ::RegSetValueExA(hSection.Get(), lpszEntry, 0, REG_DWORD,
+  return hSection != nullptr &&
+         ::RegSetValueExA(hSection, lpszEntry, 0, REG_DWORD,
                           reinterpret_cast<const BYTE*>(&value), sizeof value) == ERROR_SUCCESS;
 }
 
@@ -113,9 +134,9 @@ int CKWProfileStore::GetInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault) 
   if (UsesIniFile())
     return static_cast<int>(
         ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_strIniFile));
-  Key hSection(GetSectionKey(lpszSection));
+  HKEY hSection = OpenSection(lpszSection);
   std::vector<BYTE> data;
-  if (!hSection || !QueryValue(hSection.Get(), lpszEntry, REG_DWORD, data) ||
+  if (hSection == nullptr || !QueryValue(hSection, lpszEntry, REG_DWORD, data) ||
       data.size() != sizeof(DWORD))
     return nDefault;
   DWORD value = 0;
@@ -128,9 +149,9 @@ BOOL CKWProfileStore::WriteString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
     return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_strIniFile);
   if (lpszEntry == nullptr) return DeleteSection(lpszSection);
   if (lpszValue == nullptr) return DeleteValue(lpszSection, lpszEntry);
-  Key hSection(GetSectionKey(lpszSection));
-  return hSection &&
-         ::RegSetValueExA(hSection.Get(), lpszEntry, 0, REG_SZ,
+  HKEY hSection = OpenSection(lpszSection);
+  return hSection != nullptr &&
+         ::RegSetValueExA(hSection, lpszEntry, 0, REG_SZ,
                           reinterpret_cast<const BYTE*>(lpszValue),
                           static_cast<DWORD>(std::strlen(lpszValue) + 1)) == ERROR_SUCCESS;
 }
@@ -144,9 +165,9 @@ CString CKWProfileStore::GetString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR 
     text.ReleaseBuffer(static_cast<int>(length));
     return text;
   }
-  Key hSection(GetSectionKey(lpszSection));
+  HKEY hSection = OpenSection(lpszSection);
   std::vector<BYTE> data;
-  if (!hSection || !QueryValue(hSection.Get(), lpszEntry, REG_SZ, data))
+  if (hSection == nullptr || !QueryValue(hSection, lpszEntry, REG_SZ, data))
     return CString(lpszDefault);
   // A stored string need not end in its terminator: it ends at the first one or with the data.
   const char* text = reinterpret_cast<const char*>(data.data());
@@ -156,9 +177,9 @@ CString CKWProfileStore::GetString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR 
 BOOL CKWProfileStore::WriteBinary(LPCSTR lpszSection, LPCSTR lpszEntry, const BYTE* pData,
                                   UINT nBytes) {
   if (UsesIniFile()) return WriteString(lpszSection, lpszEntry, EncodeIniBinary(pData, nBytes));
-  Key hSection(GetSectionKey(lpszSection));
-  return hSection &&
-         ::RegSetValueExA(hSection.Get(), lpszEntry, 0, REG_BINARY, pData, nBytes) == ERROR_SUCCESS;
+  HKEY hSection = OpenSection(lpszSection);
+  return hSection != nullptr &&
+         ::RegSetValueExA(hSection, lpszEntry, 0, REG_BINARY, pData, nBytes) == ERROR_SUCCESS;
 }
 
 BOOL CKWProfileStore::GetBinary(LPCSTR lpszSection, LPCSTR lpszEntry, BYTE** ppData, UINT* pBytes) {
@@ -169,8 +190,8 @@ BOOL CKWProfileStore::GetBinary(LPCSTR lpszSection, LPCSTR lpszEntry, BYTE** ppD
     CString text = GetString(lpszSection, lpszEntry);
     if (text.IsEmpty() || !DecodeIniBinary(text, data)) return FALSE;
   } else {
-    Key hSection(GetSectionKey(lpszSection));
-    if (!hSection || !QueryValue(hSection.Get(), lpszEntry, REG_BINARY, data)) return FALSE;
+    HKEY hSection = OpenSection(lpszSection);
+    if (hSection == nullptr || !QueryValue(hSection, lpszEntry, REG_BINARY, data)) return FALSE;
   }
   *ppData = new BYTE[data.size()];
   std::memcpy(*ppData, data.data(), data.size());
@@ -181,15 +202,17 @@ BOOL CKWProfileStore::GetBinary(LPCSTR lpszSection, LPCSTR lpszEntry, BYTE** ppD
 BOOL CKWProfileStore::DeleteSection(LPCSTR lpszSection) {
   if (UsesIniFile())
     return ::WritePrivateProfileStringA(lpszSection, nullptr, nullptr, m_strIniFile);
-  Key hApp(GetAppRegistryKey());
-  return hApp && DeleteKeyTree(hApp.Get(), lpszSection);
+  // A key kept open would outlive its deletion.
+  CloseSection();
+  if (m_hAppKey == nullptr) m_hAppKey = GetAppRegistryKey();
+  return m_hAppKey != nullptr && DeleteKeyTree(m_hAppKey, lpszSection);
 }
 
 BOOL CKWProfileStore::DeleteValue(LPCSTR lpszSection, LPCSTR lpszEntry) {
   if (UsesIniFile())
     return ::WritePrivateProfileStringA(lpszSection, lpszEntry, nullptr, m_strIniFile);
-  Key hSection(GetSectionKey(lpszSection));
-  return hSection && ::RegDeleteValueA(hSection.Get(), lpszEntry) == ERROR_SUCCESS;
+  HKEY hSection = OpenSection(lpszSection);
+  return hSection != nullptr && ::RegDeleteValueA(hSection, lpszEntry) == ERROR_SUCCESS;
 }
 
 BOOL CKWProfileStore::EnumValues(LPCSTR lpszSection, CStringArray& names, CDWordArray& types) {
@@ -206,12 +229,12 @@ BOOL CKWProfileStore::EnumValues(LPCSTR lpszSection, CStringArray& names, CDWord
     }
     return TRUE;
   }
-  Key hSection(GetSectionKey(lpszSection));
-  if (!hSection) return FALSE;
+  HKEY hSection = OpenSection(lpszSection);
+  if (hSection == nullptr) return FALSE;
   char name[MAX_PATH];
   for (DWORD index = 0;; ++index) {
     DWORD length = sizeof name, type = 0;
-    if (::RegEnumValueA(hSection.Get(), index, name, &length, nullptr, &type, nullptr, nullptr) !=
+    if (::RegEnumValueA(hSection, index, name, &length, nullptr, &type, nullptr, nullptr) !=
         ERROR_SUCCESS)
       return TRUE;
     names.Add(name);
@@ -222,12 +245,12 @@ BOOL CKWProfileStore::EnumValues(LPCSTR lpszSection, CStringArray& names, CDWord
 BOOL CKWProfileStore::EnumKeys(LPCSTR lpszSection, CStringArray& names) {
   names.RemoveAll();
   if (UsesIniFile()) return TRUE;
-  Key hSection(GetSectionKey(lpszSection));
-  if (!hSection) return FALSE;
+  HKEY hSection = OpenSection(lpszSection);
+  if (hSection == nullptr) return FALSE;
   char name[MAX_PATH];
   for (DWORD index = 0;; ++index) {
     DWORD length = sizeof name;
-    if (::RegEnumKeyExA(hSection.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+    if (::RegEnumKeyExA(hSection, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
         ERROR_SUCCESS)
       return TRUE;
     names.Add(name);

@@ -1,7 +1,9 @@
 // The toolkit's access to the application's settings: under the root key's
 // "Software\<registry key>\<profile name>", in sections (subkeys) of named
 // values, or in the private INI file the global data names. A store lives on
-// the stack for one load or save; every call opens and closes its keys.
+// the stack for one load or save; it keeps the application's key and the
+// last section's key open until it goes, since a layout reads many values
+// from few sections and each key opened costs a round trip to the registry.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +16,9 @@ class CWinApp;
 class CKWProfileStore {
  public:
   explicit CKWProfileStore(HKEY hRootKey = HKEY_CURRENT_USER);
-  virtual ~CKWProfileStore() = default;
+  virtual ~CKWProfileStore();
+  CKWProfileStore(const CKWProfileStore&) = delete;
+  CKWProfileStore& operator=(const CKWProfileStore&) = delete;
 
   // The application's key, created when missing; nullptr when the application
   // has no registry key or it cannot be opened. The caller closes it.
@@ -41,6 +45,13 @@ class CKWProfileStore {
 
  private:
   bool UsesIniFile() const { return !m_strIniFile.IsEmpty(); }
+  // The section's key, kept open by the store; nullptr when it cannot be had.
+  HKEY OpenSection(LPCSTR lpszSection);
+  void CloseSection();
+
+  HKEY m_hAppKey = nullptr;
+  HKEY m_hSectionKey = nullptr;
+  CString m_strSection;
 
   HKEY m_hRootKey;
   CString m_strIniFile;
