@@ -20,21 +20,36 @@ HKEY CreateSubKey(HKEY hParent, LPCSTR lpszSubKey) {
   return hKey;
 }
 
-// Reads a value of the given type; FALSE for a missing value or another type.
+constexpr DWORD kFirstReadSize = 256;
+constexpr char kSoftwareKey[] = "Software";
+
+// Reads a value of the given type, in one call when it fits the first
+// buffer, else again with the size the registry asked for; FALSE for a
+// missing value or another type.
 BOOL QueryValue(HKEY hKey, LPCSTR lpszEntry, DWORD dwWantedType, std::unique_ptr<BYTE[]>& data,
                 DWORD& nBytes) {
-  DWORD dwType = 0;
-  nBytes = 0;
-  if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, nullptr, &nBytes) != ERROR_SUCCESS ||
-      dwType != dwWantedType)
-    return FALSE;
-  // One byte more holds a terminator a stored string may lack.
-  data.reset(new BYTE[nBytes + 1]);
-  if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, data.get(), &nBytes) != ERROR_SUCCESS ||
-      dwType != dwWantedType)
-    return FALSE;
-  data[nBytes] = 0;
-  return TRUE;
+  DWORD nSize = kFirstReadSize;
+  for (;;) {
+    // One byte more holds a terminator a stored string may lack.
+    data.reset(new BYTE[nSize + 1]);
+    DWORD dwType = 0;
+    nBytes = nSize;
+    const LONG status = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, data.get(), &nBytes);
+    if (status == ERROR_MORE_DATA && nBytes > nSize) {
+      nSize = nBytes;
+      continue;
+    }
+    if (status != ERROR_SUCCESS || dwType != dwWantedType) return FALSE;
+    data[nBytes] = 0;
+    return TRUE;
+  }
+}
+
+// The application's key below the current user's root.
+CString AppKeyPath(LPCSTR lpszRegistryKey, LPCSTR lpszProfileName) {
+  CString strPath;
+  strPath.Format("%s\\%s\\%s", kSoftwareKey, lpszRegistryKey, lpszProfileName);
+  return strPath;
 }
 
 }  // namespace
@@ -53,19 +68,24 @@ void CWinApp::SetRegistryKey(UINT nIDRegistryKey) {
   SetRegistryKey(strKey);
 }
 
+// Each key is opened or created with its whole path in one call: every key
+// opened on the way costs a round trip to the registry, and settings are read
+// one value at a time.
 HKEY CWinApp::GetAppRegistryKey() {
   if (m_pszRegistryKey == nullptr || m_pszProfileName == nullptr) return nullptr;
-  ScopedKey hSoftware(CreateSubKey(HKEY_CURRENT_USER, "Software"));
-  if (!hSoftware) return nullptr;
-  ScopedKey hCompany(CreateSubKey(hSoftware.get(), m_pszRegistryKey));
-  if (!hCompany) return nullptr;
-  return CreateSubKey(hCompany.get(), m_pszProfileName);
+  return CreateSubKey(HKEY_CURRENT_USER, AppKeyPath(m_pszRegistryKey, m_pszProfileName));
 }
 
 HKEY CWinApp::GetSectionKey(LPCSTR lpszSection) {
-  ScopedKey hApp(GetAppRegistryKey());
-  if (!hApp) return nullptr;
-  return CreateSubKey(hApp.get(), lpszSection);
+  if (m_pszRegistryKey == nullptr || m_pszProfileName == nullptr) return nullptr;
+  if (lpszSection == nullptr || *lpszSection == '\0') {
+    ScopedKey hApp(GetAppRegistryKey());
+    return hApp ? CreateSubKey(hApp.get(), lpszSection) : nullptr;
+  }
+  CString strPath = AppKeyPath(m_pszRegistryKey, m_pszProfileName);
+  strPath += '\\';
+  strPath += lpszSection;
+  return CreateSubKey(HKEY_CURRENT_USER, strPath);
 }
 
 UINT CWinApp::GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault) {
