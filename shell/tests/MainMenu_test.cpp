@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "classlib/win/AfxRes.h"
 #include "resources/HebtextIds.h"
@@ -39,19 +40,25 @@ TEST_F(MainMenuTest, EditCommandsAreEnabledOutsideAHebrewEditControl) {
   HWND hPopup = WaitForTopLevelWindow(m_zulta.Id(), nullptr, "#32768");
   ASSERT_NE(nullptr, hPopup) << "the Edit menu did not open";
   const PixelTest isItemText = IsColor(::GetSysColor(COLOR_MENUTEXT));
+  const PixelTest isGrey = IsColor(::GetSysColor(COLOR_GRAYTEXT));
   RgbImage shot;
-  // The popup is painted a moment after it appears.
+  // Inside the popup's frame (whose grey may be the same) only the
+  // separator's line is grey: greyed item texts would be more.
+  auto greyItemPixels = [&] {
+    const RECT items = {kMenuFrame, kMenuFrame, shot.width - kMenuFrame, shot.height - kMenuFrame};
+    return CountPixels(shot, items, isGrey);
+  };
+  // The popup is painted a moment after it appears (until then the screen
+  // shows what lies under it): its items show and stay as they are.
   WaitFor([&] {
-    shot = CaptureWindow(hPopup);
-    return CountPixels(shot, isItemText) > 50;
+    RgbImage next = CaptureWindow(hPopup);
+    const bool bSettled = next.pixels == shot.pixels;
+    shot = std::move(next);
+    return bSettled && CountPixels(shot, isItemText) > 50 && greyItemPixels() < shot.width;
   });
   EXPECT_FALSE(SaveScreenshot(shot, "edit-menu").empty());
   EXPECT_GT(CountPixels(shot, isItemText), 50) << "enabled item texts";
-  // Inside the popup's frame (whose grey may be the same) only the
-  // separator's line is grey: greyed item texts would be more.
-  const RECT items = {kMenuFrame, kMenuFrame, shot.width - kMenuFrame, shot.height - kMenuFrame};
-  EXPECT_LT(CountPixels(shot, items, IsColor(::GetSysColor(COLOR_GRAYTEXT))), shot.width)
-      << "greyed items";
+  EXPECT_LT(greyItemPixels(), shot.width) << "greyed items";
   ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
   ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_EQ(0u, m_zulta.Close());
