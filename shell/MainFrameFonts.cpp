@@ -31,25 +31,24 @@ constexpr int kBoldWeight = 700;
 
 // The application fonts made from a LOGFONT: face, height at 96 dots per
 // inch, weight.
-struct LogFontSpec {
+struct LogFontRow {
   int index;
   const char* face;
   int height;
   int weight;
 };
-constexpr LogFontSpec kLogFontSpecs[] = {{0, kHebrewFace, -16, kNormalWeight},
-                                         {1, kHebrewFace, -17, kNormalWeight},
-                                         {2, kHebrewFace, -16, kNormalWeight},
-                                         {3, "Times New Roman", -17, kBoldWeight}};
+constexpr LogFontRow kLogFontRows[] = {{0, kHebrewFace, -16, kNormalWeight},
+                                       {1, kHebrewFace, -17, kNormalWeight},
+                                       {2, kHebrewFace, -16, kNormalWeight},
+                                       {3, "Times New Roman", -17, kBoldWeight}};
 // Those made from a point size: face, points, style bits.
-struct PointFontSpec {
+struct PointFontRow {
   int index;
   const char* face;
   WORD points;
   BYTE style;
 };
-constexpr PointFontSpec kPointFontSpecs[] = {{4, "Arial", 9, 0},
-                                             {5, "Arial", 10, CFontInfo::kBold}};
+constexpr PointFontRow kPointFontRows[] = {{4, "Arial", 9, 0}, {5, "Arial", 10, CFontInfo::kBold}};
 constexpr int kTransliterationFont = 6;
 
 constexpr COLORREF kRulerBackground = RGB(192, 192, 192);
@@ -70,15 +69,15 @@ void CMainFrame::InitAppFonts() {
   // The Hebrew edit controls scale by the same resolution.
   g_screenDpi = dpi;
   CreateHebrewInterfaceFont(&screen, dpi);
-  for (const LogFontSpec& spec : kLogFontSpecs) {
+  for (const LogFontRow& row : kLogFontRows) {
     LOGFONT logFont = {};
-    ::lstrcpynA(logFont.lfFaceName, spec.face, LF_FACESIZE);
-    logFont.lfHeight = ::MulDiv(spec.height, dpi, kDpiBase);
-    logFont.lfWeight = spec.weight;
-    theApp.m_appFonts[spec.index].SetFromLogFont(&screen, logFont);
+    ::lstrcpynA(logFont.lfFaceName, row.face, LF_FACESIZE);
+    logFont.lfHeight = ::MulDiv(row.height, dpi, kDpiBase);
+    logFont.lfWeight = row.weight;
+    theApp.m_appFonts[row.index].SetFromLogFont(&screen, logFont);
   }
-  for (const PointFontSpec& spec : kPointFontSpecs)
-    theApp.m_appFonts[spec.index].Set(&screen, spec.face, spec.points, spec.style, TRUE);
+  for (const PointFontRow& row : kPointFontRows)
+    theApp.m_appFonts[row.index].Set(&screen, row.face, row.points, row.style, TRUE);
   CAppProfileStore profile(&theApp);
   LogFontRecord transliteration = {};
   LoadPhonemeFont(profile, dpi, transliteration);
