@@ -1,8 +1,8 @@
 #include "lexicon/core/DatabaseStartup.h"
 
-#include <cstdlib>
 #include <functional>
 
+#include "classlib/core/MulDivRounded.h"
 #include "lexicon/core/DictionaryFiles.h"
 #include "resources/LexiconIds.h"
 
@@ -93,15 +93,6 @@ std::vector<CString> AllDatabaseFiles() {
 const DatabaseBuildOffer* DatabaseBuildOfferFor(const DatabaseReadyFlags& ready) {
   if (ready.hebrewReady) return ready.definitionsReady ? nullptr : &kDefinitionsOffer;
   return ready.definitionsReady ? &kHebrewOffer : &kBothOffer;
-}
-
-int MulDivRounded(int number, int numerator, int denominator) {
-  const long long product = static_cast<long long>(number) * numerator;
-  long long quotient = product / denominator;
-  const long long remainder = product % denominator;
-  if (2 * std::llabs(remainder) >= std::llabs(static_cast<long long>(denominator)))
-    quotient += (product < 0) == (denominator < 0) ? 1 : -1;
-  return static_cast<int>(quotient);
 }
 
 int EstimateBuildMinutes(const DatabaseBuildOffer& offer, DWORD writeTimeMs) {

@@ -57,8 +57,6 @@ struct DatabaseBuildOffer {
 // The offer for what is not ready; nullptr when both are.
 const DatabaseBuildOffer* DatabaseBuildOfferFor(const DatabaseReadyFlags& ready);
 
-// number * numerator / denominator rounded to nearest, halves away from zero.
-int MulDivRounded(int number, int numerator, int denominator);
 // Minutes the build takes by the time the write measure took.
 int EstimateBuildMinutes(const DatabaseBuildOffer& offer, DWORD writeTimeMs);
 // The question with the minutes, and its caption.

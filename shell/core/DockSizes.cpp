@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "shell/core/MulDiv.h"
+#include "classlib/core/MulDivRounded.h"
 
 namespace docksizes {
 
@@ -11,10 +11,9 @@ namespace {
 constexpr int kFullSizeSlack = 1;
 
 DefaultSizes Split(int width, int height) {
-  using shellcore::MulDiv;
-  const int halfWidth = MulDiv(width, 1, 2);
-  const int third = MulDiv(height, 1, 3);
-  return {{halfWidth, MulDiv(height, 2, 3)}, {halfWidth, third}, {halfWidth, third}};
+  const int halfWidth = MulDivRounded(width, 1, 2);
+  const int third = MulDivRounded(height, 1, 3);
+  return {{halfWidth, MulDivRounded(height, 2, 3)}, {halfWidth, third}, {halfWidth, third}};
 }
 
 bool Near(int a, int b) { return std::abs(a - b) <= kFullSizeSlack; }

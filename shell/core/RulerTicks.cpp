@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "shell/core/MulDiv.h"
+#include "classlib/core/MulDivRounded.h"
 
 namespace ruler {
 
@@ -40,30 +40,30 @@ ImageSize SizeOf(Unit unit, Image image, int dpiX, int dpiY) {
   const UnitSystem& system = UnitSystemOf(unit);
   const int along = IsHorizontal(image) ? dpiX : dpiY;
   const int across = IsHorizontal(image) ? dpiY : dpiX;
-  return {shellcore::MulDiv(along, system.length, system.unitsPerInch),
-          shellcore::MulDiv(across, kThicknessThousandths, kThousandths)};
+  return {MulDivRounded(along, system.length, system.unitsPerInch),
+          MulDivRounded(across, kThicknessThousandths, kThousandths)};
 }
 
 std::vector<Tick> TicksOf(Unit unit, Image image, int dpiX, int dpiY) {
   const UnitSystem& system = UnitSystemOf(unit);
   const int along = IsHorizontal(image) ? dpiX : dpiY;
   const int thickness = SizeOf(unit, image, dpiX, dpiY).thickness;
-  const int last = shellcore::MulDiv(system.length, system.ticksPerStep, system.labelledStep);
-  const int steps = shellcore::MulDiv(system.length, 1, system.labelledStep);
+  const int last = MulDivRounded(system.length, system.ticksPerStep, system.labelledStep);
+  const int steps = MulDivRounded(system.length, 1, system.labelledStep);
   std::vector<Tick> ticks;
   ticks.reserve(static_cast<std::size_t>(last) + 1);
   for (int i = 0; i <= last; ++i) {
     Tick tick{};
-    tick.position = unit == kInches ? shellcore::MulDiv(along, i, kEighthsPerInch)
-                                    : shellcore::MulDiv(along, kHalfCentimetreNumerator * i,
-                                                        kHalfCentimetreDenominator);
+    tick.position = unit == kInches ? MulDivRounded(along, i, kEighthsPerInch)
+                                    : MulDivRounded(along, kHalfCentimetreNumerator * i,
+                                                    kHalfCentimetreDenominator);
     const int inStep = i % system.ticksPerStep;
     tick.labelled = inStep == 0;
     if (tick.labelled) {
       const int step = i / system.ticksPerStep;
       tick.number = image == kHorizontalDown ? steps - step : step;
     } else {
-      tick.depth = shellcore::MulDiv(thickness, LineDepth(unit, inStep), kEighths);
+      tick.depth = MulDivRounded(thickness, LineDepth(unit, inStep), kEighths);
     }
     ticks.push_back(tick);
   }

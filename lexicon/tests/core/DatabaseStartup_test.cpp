@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/core/MulDivRounded.h"
 #include "hebtext/core/MemoryProfileStore.h"
 #include "lexicon/core/PackedDefinitionRecord.h"
 #include "lexicon/tests/core/DictionaryTestData.h"

@@ -6,7 +6,6 @@
 #include "shell/core/FontCacheAge.h"
 #include "shell/core/FrameMenuRules.h"
 #include "shell/core/GrammarCommands.h"
-#include "shell/core/MulDiv.h"
 
 namespace {
 
@@ -78,17 +77,6 @@ TEST(GrammarCommandsTest, CommandsFollowTheViewsAnswers) {
     EXPECT_EQ(c.cycle, CanCycleSpellings(c.state));
     EXPECT_EQ(c.copy, CanCopyForm(c.state));
   }
-}
-
-TEST(MulDivTest, RoundsToNearestLikeTheSystem) {
-  struct Case {
-    int a, b, c, result;
-  };
-  const Case cases[] = {{96, 100, 508, 19}, {7, 1, 2, 4},  {-7, 1, 2, -4},
-                        {5, 2, 3, 3},       {1, 1, 0, -1}, {7, -1, -2, 4}};
-  for (const Case& c : cases)
-    EXPECT_EQ(c.result, shellcore::MulDiv(c.a, c.b, c.c)) << c.a << "*" << c.b << "/" << c.c;
-  EXPECT_EQ(1500000000, shellcore::MulDiv(1000000000, 3, 2));  // 64-bit product
 }
 
 }  // namespace
