@@ -106,7 +106,8 @@ BOOL CMainFrame::CreateToolBars() {
   return CreateToolBar(m_grammarToolBar, IDW_GRAMMAR_TOOLBAR, IDR_GRAMMAR_TOOLBAR,
                        "Grammar Table Toolbar") &&
          CreateToolBar(m_lookupToolBar, IDW_LOOKUP_TOOLBAR, IDR_LOOKUP_TOOLBAR,
-                       "Lookup/Search Toolbar");
+                       "Lookup/Search Toolbar") &&
+         CreateLookupEdit();
 }
 
 BOOL CMainFrame::CreateEditorControls() {
@@ -168,14 +169,11 @@ BOOL CMainFrame::CreateDockWindows() {
   m_defaultSizes = docksizes::FromArea(width, height);
   const docksizes::DefaultSizes& sizes = m_defaultSizes;
   if (!CreateGrammarTables(CSize(sizes.grammarTables.cx, sizes.grammarTables.cy))) return FALSE;
+  m_lookupWindow.SetLookupEdit(m_pLookupEdit);
   if (!m_lookupWindow.Create(this, IDW_LOOKUP_WINDOW, "Lookup Tables/Search Results",
                              CSize(sizes.lookupWindow.cx, sizes.lookupWindow.cy), CBRS_BOTTOM,
                              kDockWindowStyle))
     return FALSE;
-  // The edit is made with the class library's default window class, which
-  // the lookup bar registered.
-  if (!CreateLookupEdit()) return FALSE;
-  m_lookupWindow.SetLookupEdit(m_pLookupEdit);
   return CreateKeyboardGuides(CSize(sizes.keyboardGuides.cx, sizes.keyboardGuides.cy));
 }
 

@@ -121,7 +121,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
 }
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCTA& cs) {
-  if (cs.lpszClass == nullptr) {
+  // The default class is registered by the first window that asks for it,
+  // whether by giving no class or by naming it.
+  if (cs.lpszClass == nullptr || ::lstrcmpA(cs.lpszClass, AFX_WND_CLASS) == 0) {
     WNDCLASSA wc = {};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = AfxWndProc;
