@@ -106,10 +106,14 @@ INPUT MouseInput(DWORD flags) {
   return input;
 }
 
-// Clicks (twice for a double click) at a screen point.
+// Clicks (twice for a double click) at a screen point: the button events go
+// where a move put the pointer.
 void ClickAt(POINT screen, int clicks = 1) {
-  ::SetCursorPos(screen.x, screen.y);
-  std::vector<INPUT> inputs;
+  const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+  INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+  move.mi.dx = static_cast<LONG>((screen.x * 65536LL + cx - 1) / cx);
+  move.mi.dy = static_cast<LONG>((screen.y * 65536LL + cy - 1) / cy);
+  std::vector<INPUT> inputs = {move};
   for (int i = 0; i < clicks; ++i) {
     inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
     inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
