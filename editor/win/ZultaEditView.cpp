@@ -5,6 +5,7 @@
 #include "classlib/win/WindowDCs.h"
 #include "editor/core/DocSection.h"
 #include "editor/win/ZultaEditDoc.h"
+#include "hebtext/win/CProgressDlg.h"
 #include "resources/EditorIds.h"
 #include "resources/MainFrameIds.h"
 
@@ -94,16 +95,23 @@ void CZultaEditView::OnInitialUpdate() {
     margin.cx = ::MulDiv(kDeskMargin, dc.GetDeviceCaps(LOGPIXELSX), kThousandthsPerInch);
     margin.cy = ::MulDiv(kDeskMargin, dc.GetDeviceCaps(LOGPIXELSY), kThousandthsPerInch);
   }
-  if (!pDoc->LayOut(this, margin)) {
+  const BOOL laidOut = pDoc->LayOut(this, margin);
+  if (laidOut) {
+    s_pActiveEditView = this;
+    // The side the layout left active (the last one a file filled) is typed on.
+    SendMessage(WM_COMMAND,
+                pDoc->GetActiveSide() == kRightToLeftSide ? ID_INPUT_HEBREW : ID_INPUT_ENGLISH);
+  } else {
     PostMessage(WM_COMMAND, ID_FILE_CLOSE);
-    return;
   }
-  s_pActiveEditView = this;
+  CloseSharedProgressDialog();
   if (m_contextMenu.m_hMenu == nullptr) m_contextMenu.LoadMenu(IDR_EDIT_CONTEXT_MENU);
 }
 
 void CZultaEditView::OnDraw(CDC* pDC) {
-  if (!IsLaidOut()) return;
+  // A shown progress dialog means the text is still being read or built.
+  const CProgressDlg* pProgress = GetSharedProgressDialog();
+  if (!IsLaidOut() || (pProgress != nullptr && pProgress->IsShown())) return;
   CZultaEditDoc* pDoc = GetDocument();
   CRect clip;
   pDC->GetClipBox(&clip);

@@ -106,14 +106,19 @@ INPUT MouseInput(DWORD flags) {
   return input;
 }
 
-// Clicks (twice for a double click) at a screen point: the button events go
-// where a move put the pointer.
-void ClickAt(POINT screen, int clicks = 1) {
+// A move of the pointer to a screen point.
+INPUT MoveTo(POINT screen) {
   const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
   INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
   move.mi.dx = static_cast<LONG>((screen.x * 65536LL + cx - 1) / cx);
   move.mi.dy = static_cast<LONG>((screen.y * 65536LL + cy - 1) / cy);
-  std::vector<INPUT> inputs = {move};
+  return move;
+}
+
+// Clicks (twice for a double click) at a screen point: the button events go
+// where the move put the pointer.
+void ClickAt(POINT screen, int clicks = 1) {
+  std::vector<INPUT> inputs = {MoveTo(screen)};
   for (int i = 0; i < clicks; ++i) {
     inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
     inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
@@ -292,6 +297,34 @@ TEST_F(EditViewTest, TypingPastTheWindowScrollsTheCaretIntoView) {
   const CRect caret = m_pDoc->Pages().GetCaretRect(kEnglish);
   CRect visible = m_pView->GetLogicalClientRect();
   EXPECT_TRUE(visible.PtInRect(caret.TopLeft())) << "the caret is out of sight";
+}
+
+TEST_F(EditViewTest, DraggingBelowTheWindowScrollsByItselfAndExtendsTheSelection) {
+  Command(ID_INPUT_ENGLISH);
+  SendText(std::string(60, '\r'));
+  ASSERT_TRUE(WaitFor([&] { return Model().GetLineCount(kEnglish) == 61; }));
+  SendChord(VK_CONTROL, VK_HOME);
+  ASSERT_TRUE(WaitFor([&] { return m_pView->GetScrollPosition().y == 0; }));
+  const CRect client = m_pView->GetLogicalClientRect();
+  const POINT inside = ScreenPoint(CPoint(client.CenterPoint().x, client.top + 30));
+  const POINT below = ScreenPoint(CPoint(client.CenterPoint().x, client.bottom + 20));
+  INPUT press[] = {MoveTo(inside), MouseInput(MOUSEEVENTF_LEFTDOWN)};
+  ::SendInput(2, press, sizeof(INPUT));
+  // Once the view holds the mouse, the move out reaches it.
+  ASSERT_TRUE(WaitFor([&] { return ::GetCapture() == m_pView->m_hWnd; }));
+  INPUT out = MoveTo(below);
+  ::SendInput(1, &out, sizeof(INPUT));
+  // The timer goes on stepping, a line at a time, while the mouse stays below.
+  constexpr int kSteps = 5;
+  const int lineStep = m_pDoc->Metrics().GetPixelsPerInchY() / 4;
+  EXPECT_TRUE(WaitFor([&] { return m_pView->GetScrollPosition().y >= kSteps * lineStep; }));
+  INPUT release = MouseInput(MOUSEEVENTF_LEFTUP);
+  ::SendInput(1, &release, sizeof(INPUT));
+  EXPECT_TRUE(WaitFor([&] { return ::GetCapture() == nullptr; }));
+  DocCharNode* first = nullptr;
+  DocCharNode* last = nullptr;
+  EXPECT_TRUE(m_pDoc->Editor().GetSelectionRange(first, last));
+  EXPECT_GT(IndexOf(kEnglish, last), IndexOf(kEnglish, first) + 10);
 }
 
 }  // namespace
