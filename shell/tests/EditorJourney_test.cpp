@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "classlib/win/AfxRes.h"
-#include "editor/core/DocEditor.h"
 #include "editor/core/FileBytes.h"
-#include "editor/core/FixedDocMetrics.h"
 #include "editor/core/ZultaFile.h"
+#include "editor/tests/win/TypedByRules.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/ImagePixels.h"
+#include "testing/win/UserInput.h"
 #include "testing/win/WindowCapture.h"
 
 namespace {
@@ -29,47 +29,6 @@ constexpr int kHebrew = 1;
 // "shalom olam." and an English sentence, as typed on the English keyboard.
 const std::string kHebrewKeys = "w]kOo gUkQo.";
 const std::string kEnglishKeys = "Hello there, world.";
-
-INPUT KeyInput(WORD vk, bool up) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-void SendText(const std::string& text) {
-  std::vector<INPUT> inputs;
-  for (char ch : text) {
-    const SHORT scan = ::VkKeyScanA(ch);
-    const bool shift = (scan & 0x100) != 0;
-    if (shift) inputs.push_back(KeyInput(VK_SHIFT, false));
-    inputs.push_back(KeyInput(LOBYTE(scan), false));
-    inputs.push_back(KeyInput(LOBYTE(scan), true));
-    if (shift) inputs.push_back(KeyInput(VK_SHIFT, true));
-  }
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void SendCtrl(WORD vk) {
-  INPUT inputs[] = {KeyInput(VK_CONTROL, false), KeyInput(vk, false), KeyInput(vk, true),
-                    KeyInput(VK_CONTROL, true)};
-  ::SendInput(4, inputs, sizeof(INPUT));
-}
-
-// A move to the point and two clicks there: the button events go where
-// the move put the pointer.
-void DoubleClickAt(POINT screen) {
-  INPUT inputs[5] = {};
-  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
-  const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[0].mi.dx = static_cast<LONG>((screen.x * 65536LL + cx - 1) / cx);
-  inputs[0].mi.dy = static_cast<LONG>((screen.y * 65536LL + cy - 1) / cy);
-  for (int i = 1; i < 5; ++i)
-    inputs[i].mi.dwFlags = i % 2 == 1 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  ::SendInput(5, inputs, sizeof(INPUT));
-}
 
 // The editor view: the only child of the MDI client's top window.
 HWND FindEditView(HWND hMain) {
@@ -115,41 +74,6 @@ RgbImage SteadyPicture(HWND hWnd, const std::string& name) {
   return shot;
 }
 
-class QuietWindow : public IDocUISink {
- public:
-  CSize GetClientSize() override { return CSize(800, 600); }
-  void SetScrollSizes(CSize, CSize, CSize) override {}
-  void Redraw() override {}
-  void OnLayoutChanged(int) override {}
-  void SetModifiedFlag() override {}
-};
-
-struct SideText {
-  std::string letters;
-  std::vector<BYTE> points;
-  bool operator==(const SideText& o) const { return letters == o.letters && points == o.points; }
-};
-
-// What the typing rules make of the keys on a side set in that face.
-SideText TypedByRules(const CString& face, int side, const std::string& keys) {
-  FixedDocMetrics metrics;
-  QuietWindow window;
-  DocTextModel model(metrics, window);
-  DocSideDefaults defaults[kDocSideCount];
-  defaults[side].face = face;
-  model.InitContents(defaults);
-  model.CreateEmptySides();
-  model.SetCurrentSide(side);
-  DocEditor editor(model, window);
-  for (char key : keys) editor.TypeChar(static_cast<BYTE>(key));
-  SideText text;
-  for (DocCharNode* c = model.GetHead(side)->next; c != nullptr; c = c->next) {
-    text.letters += static_cast<char>(c->letter);
-    text.points.push_back(c->point);
-  }
-  return text;
-}
-
 bool ReadDocumentFile(const std::string& path, ZultaDocData& data) {
   HANDLE hFile = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                0, nullptr);
@@ -164,8 +88,8 @@ bool ReadDocumentFile(const std::string& path, ZultaDocData& data) {
   return ok && CZultaFile().ReadDocument(bytes.data(), bytes.size(), data);
 }
 
-SideText FileSide(const ZultaDocData& data, int side) {
-  SideText text;
+TypedText FileSide(const ZultaDocData& data, int side) {
+  TypedText text;
   text.letters = data.sides[side].letters;
   text.points = data.sides[side].points;
   return text;
@@ -176,7 +100,7 @@ bool SaveAsThroughTheBox(ZultaProcess& zulta, const std::string& path) {
   HWND hBox = WaitForTopLevelWindow(zulta.Id(), "Save As", "#32770");
   if (hBox == nullptr) return false;
   ::SetForegroundWindow(hBox);
-  SendCtrl('A');
+  SendChord(VK_CONTROL, 'A');
   SendText(path + "\r");
   return WaitFor([&] {
     return !::IsWindow(hBox) && ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -232,17 +156,17 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
     HWND hMain = zulta.MainWindow();
     ASSERT_NE(hMain, nullptr);
     ::SetForegroundWindow(hMain);
-    SendCtrl('N');
+    SendChord(VK_CONTROL, 'N');
     HWND hView = nullptr;
     ASSERT_TRUE(WaitFor([&] {
       hView = FindEditView(hMain);
       return hView != nullptr && FocusOf(hMain) == hView;
     })) << "no editor view with the focus after New";
 
-    SendCtrl('H');
+    SendChord(VK_CONTROL, 'H');
     SendText(kHebrewKeys);
     SteadyPicture(hView, "editor_journey_0_hebrew");
-    SendCtrl('E');
+    SendChord(VK_CONTROL, 'E');
     SendText(kEnglishKeys);
     // Black text shows only on the side being typed: the English line.
     RgbImage shot;
@@ -257,7 +181,7 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
     // A double click on the first word, "Hello".
     POINT word = {english.left + 8, (english.top + english.bottom) / 2};
     ::ClientToScreen(hView, &word);
-    DoubleClickAt(word);
+    ClickAt(word, 2);
     // The selection's background: blue, whatever depth the screen has.
     const PixelTest selected = [](uint32_t rgb) {
       return (rgb & 0xFF) > ((rgb >> 16) & 0xFF) + 100;
@@ -268,12 +192,12 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
     })) << "the double click selected nothing";
     SteadyPicture(hView, "editor_journey_2_word_selected");
 
-    SendCtrl('Z');
+    SendChord(VK_CONTROL, 'Z');
     SteadyPicture(hView, "editor_journey_3_undone");
-    SendCtrl('Y');
+    SendChord(VK_CONTROL, 'Y');
     SteadyPicture(hView, "editor_journey_4_redone");
 
-    SendCtrl('S');
+    SendChord(VK_CONTROL, 'S');
     ASSERT_TRUE(SaveAsThroughTheBox(zulta, saved)) << "the document was not saved";
     SteadyPicture(hMain, "editor_journey_5_saved");
     ::PostMessageA(hMain, WM_COMMAND, ID_FILE_CLOSE, 0);

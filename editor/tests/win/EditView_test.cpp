@@ -10,10 +10,9 @@
 #include <vector>
 
 #include "classlib/win/HandleMap.h"
-#include "editor/core/DocEditor.h"
 #include "editor/core/DocRulerMarks.h"
-#include "editor/core/FixedDocMetrics.h"
 #include "editor/tests/win/EditViewTestApp.h"
+#include "editor/tests/win/TypedByRules.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
 #include "hebtext/core/InsertMode.h"
@@ -21,6 +20,7 @@
 #include "resources/EditorIds.h"
 #include "resources/MainFrameIds.h"
 #include "testing/win/ImagePixels.h"
+#include "testing/win/UserInput.h"
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
@@ -28,103 +28,6 @@ namespace {
 
 constexpr int kEnglish = 0;
 constexpr int kHebrew = 1;
-
-// A side's text as letters with their points, one pair a character.
-std::vector<std::pair<int, int>> SideText(DocTextModel& model, int side) {
-  std::vector<std::pair<int, int>> text;
-  for (DocCharNode* c = model.GetHead(side)->next; c != nullptr; c = c->next)
-    text.emplace_back(c->letter, c->point);
-  return text;
-}
-
-class NoWindow : public IDocUISink {
- public:
-  CSize GetClientSize() override { return CSize(800, 600); }
-  void SetScrollSizes(CSize, CSize, CSize) override {}
-  void Redraw() override {}
-  void OnLayoutChanged(int) override {}
-  void SetModifiedFlag() override {}
-};
-
-// What the typing rules make of the keys on a side of an empty document
-// with the program's defaults.
-std::vector<std::pair<int, int>> TypedByRules(const CZultaEditDoc& like, int side,
-                                              const std::string& keys) {
-  FixedDocMetrics metrics;
-  NoWindow sink;
-  DocTextModel model(metrics, sink);
-  DocSideDefaults defaults[kDocSideCount];
-  for (int s = 0; s < kDocSideCount; ++s) {
-    defaults[s].face = const_cast<CZultaEditDoc&>(like).Model().Side(s).face;
-    defaults[s].pointSize = const_cast<CZultaEditDoc&>(like).Model().Side(s).pointSize;
-  }
-  model.InitContents(defaults);
-  model.CreateEmptySides();
-  model.SetCurrentSide(side);
-  DocEditor editor(model, sink);
-  for (char key : keys) editor.TypeChar(static_cast<BYTE>(key));
-  return SideText(model, side);
-}
-
-INPUT KeyInput(WORD vk, bool up) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-// Presses the keys of the text on the US keyboard, Shift where it needs it.
-void SendText(const std::string& text) {
-  std::vector<INPUT> inputs;
-  for (char ch : text) {
-    const SHORT scan = ::VkKeyScanA(ch);
-    const bool shift = (scan & 0x100) != 0;
-    if (shift) inputs.push_back(KeyInput(VK_SHIFT, false));
-    inputs.push_back(KeyInput(LOBYTE(scan), false));
-    inputs.push_back(KeyInput(LOBYTE(scan), true));
-    if (shift) inputs.push_back(KeyInput(VK_SHIFT, true));
-  }
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-// A key with a modifier held (VK_SHIFT, VK_CONTROL), pressed count times.
-void SendChord(WORD modifier, WORD vk, int count = 1) {
-  std::vector<INPUT> inputs = {KeyInput(modifier, false)};
-  for (int i = 0; i < count; ++i) {
-    inputs.push_back(KeyInput(vk, false));
-    inputs.push_back(KeyInput(vk, true));
-  }
-  inputs.push_back(KeyInput(modifier, true));
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-INPUT MouseInput(DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  return input;
-}
-
-// A move of the pointer to a screen point.
-INPUT MoveTo(POINT screen) {
-  const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
-  INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
-  move.mi.dx = static_cast<LONG>((screen.x * 65536LL + cx - 1) / cx);
-  move.mi.dy = static_cast<LONG>((screen.y * 65536LL + cy - 1) / cy);
-  return move;
-}
-
-// Clicks (twice for a double click) at a screen point: the button events go
-// where the move put the pointer.
-void ClickAt(POINT screen, int clicks = 1) {
-  std::vector<INPUT> inputs = {MoveTo(screen)};
-  for (int i = 0; i < clicks; ++i) {
-    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
-    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
-  }
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
 
 class EditViewTest : public ::testing::Test {
  protected:
@@ -157,7 +60,7 @@ class EditViewTest : public ::testing::Test {
   // Types the keys and waits until the side holds what the typing rules
   // make of them.
   void TypeAndExpect(int side, const std::string& keys, const std::string& typedBefore = "") {
-    const auto expected = TypedByRules(*m_pDoc, side, typedBefore + keys);
+    const TypedText expected = TypedByRules(Model().Side(side).face, side, typedBefore + keys);
     SendText(keys);
     EXPECT_TRUE(WaitFor([&] { return SideText(Model(), side) == expected; }))
         << "typing \"" << keys << "\" on side " << side;
@@ -204,10 +107,11 @@ TEST_F(EditViewTest, KeysTypeEnglishAndPointedHebrewAsTheTypingRulesSay) {
   TypeAndExpect(kHebrew, "w]kOo ");
   TypeAndExpect(kHebrew, "gUkQo", "w]kOo ");
   // Backspace takes the last character back; Ctrl+A types nothing.
-  auto before = SideText(Model(), kHebrew);
+  TypedText before = SideText(Model(), kHebrew);
   SendChord(VK_CONTROL, 'A');
   SendText("\b");
-  before.pop_back();
+  before.letters.pop_back();
+  before.points.pop_back();
   EXPECT_TRUE(WaitFor([&] { return SideText(Model(), kHebrew) == before; }));
   EXPECT_TRUE(m_pDoc->IsModified());
 }
@@ -239,13 +143,13 @@ TEST_F(EditViewTest, AClickPlacesTheCaretShiftArrowsSelectAndADoubleClickSelects
 TEST_F(EditViewTest, UndoAndRedoFollowTheStepsSwitchingToTheSideOfTheStep) {
   Command(ID_INPUT_ENGLISH);
   TypeAndExpect(kEnglish, "one two");
-  const auto typed = SideText(Model(), kEnglish);
+  const TypedText typed = SideText(Model(), kEnglish);
   Command(ID_INPUT_HEBREW);
   Command(ID_EDIT_UNDO);
   EXPECT_EQ(m_pDoc->GetActiveSide(), kEnglish) << "undo switches to the side of its step";
   EXPECT_NE(SideText(Model(), kEnglish), typed);
   while (m_pDoc->Editor().CanUndo()) Command(ID_EDIT_UNDO);
-  EXPECT_TRUE(SideText(Model(), kEnglish).empty());
+  EXPECT_TRUE(SideText(Model(), kEnglish).letters.empty());
   while (m_pDoc->Editor().CanRedo()) Command(ID_EDIT_REDO);
   EXPECT_EQ(SideText(Model(), kEnglish), typed);
 }
@@ -308,17 +212,17 @@ TEST_F(EditViewTest, DraggingBelowTheWindowScrollsByItselfAndExtendsTheSelection
   const CRect client = m_pView->GetLogicalClientRect();
   const POINT inside = ScreenPoint(CPoint(client.CenterPoint().x, client.top + 30));
   const POINT below = ScreenPoint(CPoint(client.CenterPoint().x, client.bottom + 20));
-  INPUT press[] = {MoveTo(inside), MouseInput(MOUSEEVENTF_LEFTDOWN)};
+  INPUT press[] = {MouseMoveInput(inside), MouseButtonInput(MOUSEEVENTF_LEFTDOWN)};
   ::SendInput(2, press, sizeof(INPUT));
   // Once the view holds the mouse, the move out reaches it.
   ASSERT_TRUE(WaitFor([&] { return ::GetCapture() == m_pView->m_hWnd; }));
-  INPUT out = MoveTo(below);
+  INPUT out = MouseMoveInput(below);
   ::SendInput(1, &out, sizeof(INPUT));
   // The timer goes on stepping, a line at a time, while the mouse stays below.
   constexpr int kSteps = 5;
   const int lineStep = m_pDoc->Metrics().GetPixelsPerInchY() / 4;
   EXPECT_TRUE(WaitFor([&] { return m_pView->GetScrollPosition().y >= kSteps * lineStep; }));
-  INPUT release = MouseInput(MOUSEEVENTF_LEFTUP);
+  INPUT release = MouseButtonInput(MOUSEEVENTF_LEFTUP);
   ::SendInput(1, &release, sizeof(INPUT));
   EXPECT_TRUE(WaitFor([&] { return ::GetCapture() == nullptr; }));
   DocCharNode* first = nullptr;
