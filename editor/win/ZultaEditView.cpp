@@ -6,6 +6,7 @@
 #include "editor/core/DocSection.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "hebtext/win/CProgressDlg.h"
+#include "hebtext/win/KeyboardState.h"
 #include "resources/EditorIds.h"
 #include "resources/MainFrameIds.h"
 
@@ -187,7 +188,7 @@ void CZultaEditView::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
   DocEditor& editor = GetDocument()->Editor();
   if (nChar == kBackspace)
     editor.Backspace();
-  else if (!editor.TypeChar(nChar, KeyDown(VK_SHIFT), (::GetKeyState(VK_CAPITAL) & 1) != 0))
+  else if (!editor.TypeChar(nChar, KeyDown(VK_SHIFT), IsCapsLockOn()))
     return;
   AfterEdit();
 }
@@ -201,7 +202,13 @@ void CZultaEditView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
   const CPoint scrolledFrom = GetScrollPosition();
   switch (
       pDoc->Navigator().HandleKeyDown(nChar, KeyDown(VK_CONTROL), KeyDown(VK_SHIFT), m_scroller)) {
-    case kKeyUnused: CScrollView::OnKeyDown(nChar, nRepCnt, nFlags); return;
+    case kKeyUnused:
+      if (TypePunctuation(nChar)) {
+        AfterEdit();
+        return;
+      }
+      CScrollView::OnKeyDown(nChar, nRepCnt, nFlags);
+      return;
     case kKeyCloseDocument: PostMessage(WM_COMMAND, ID_FILE_CLOSE); return;
     case kKeyEdited: AfterEdit(); return;
     case kKeyDone: break;
@@ -211,6 +218,13 @@ void CZultaEditView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
   pDoc->EnsureCaretVisible(this);
   pDoc->ShowEditCaret(this);
   if (GetScrollPosition() != scrolledFrom) pDoc->RebuildVisibleLines(this);
+}
+
+BOOL CZultaEditView::TypePunctuation(UINT nChar) {
+  CZultaEditDoc* pDoc = GetDocument();
+  if (!KeyDown(VK_CONTROL) || !pDoc->Model().IsHebrewInsertFont()) return FALSE;
+  const int ch = TranslateOemKey(nChar);
+  return ch != 0 && pDoc->Editor().TypeCode(ch, KeyDown(VK_SHIFT));
 }
 
 // ---- Mouse.

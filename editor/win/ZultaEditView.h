@@ -86,6 +86,9 @@ class CZultaEditView : public CScrollView {
   // After a typed key, a key-down or a command changed the text: layout is
   // done; repaints what changed and pushes the undo step.
   void AfterEdit();
+  // In a Hebrew font, Ctrl on a punctuation key types the punctuation itself;
+  // FALSE when the key is no such key.
+  BOOL TypePunctuation(UINT nChar);
   void RunUndo(BOOL redo);
 
   static CZultaEditView* s_pActiveEditView;

@@ -106,6 +106,12 @@ TEST_F(EditViewTest, KeysTypeEnglishAndPointedHebrewAsTheTypingRulesSay) {
   ASSERT_EQ(m_pDoc->GetActiveSide(), kHebrew);
   TypeAndExpect(kHebrew, "w]kOo ");
   TypeAndExpect(kHebrew, "gUkQo", "w]kOo ");
+  // Ctrl on a punctuation key types the punctuation itself.
+  TypedText punctuated = SideText(Model(), kHebrew);
+  SendChord(VK_CONTROL, VK_OEM_PERIOD);
+  punctuated.letters += '.';
+  punctuated.points.push_back(0);
+  EXPECT_TRUE(WaitFor([&] { return SideText(Model(), kHebrew) == punctuated; }));
   // Backspace takes the last character back; Ctrl+A types nothing.
   TypedText before = SideText(Model(), kHebrew);
   SendChord(VK_CONTROL, 'A');
