@@ -1,5 +1,7 @@
 #include "editor/win/ZultaEditView.h"
 
+#include <commctrl.h>
+
 #include "classlib/win/CCmdUI.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/WindowDCs.h"
@@ -394,7 +396,19 @@ void CZultaEditView::OnUpdateInputHebrew(CCmdUI* pCmdUI) {
   pCmdUI->SetCheck(GetDocument()->GetActiveSide() == kRightToLeftSide);
 }
 
-void CZultaEditView::OnUpdateToggleInputMode(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+void CZultaEditView::OnUpdateToggleInputMode(CCmdUI* pCmdUI) {
+  pCmdUI->Enable(TRUE);
+  // On the Editor toolbar the button shows the mode: its first picture in
+  // Hebrew mode, the bar's last one in English mode.
+  if (pCmdUI->m_pOther == nullptr) return;
+  const HWND hBar = pCmdUI->m_pOther->m_hWnd;
+  const auto images = reinterpret_cast<HIMAGELIST>(::SendMessage(hBar, TB_GETIMAGELIST, 0, 0));
+  const int count = images != nullptr ? ImageList_GetImageCount(images) : 0;
+  if (count == 0) return;
+  const LPARAM image = GetDocument()->GetActiveSide() == kRightToLeftSide ? 0 : count - 1;
+  if (::SendMessage(hBar, TB_GETBITMAP, pCmdUI->m_nID, 0) != image)
+    ::SendMessage(hBar, TB_CHANGEBITMAP, pCmdUI->m_nID, image);
+}
 
 // ---- Editing commands.
 
