@@ -5,12 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "classlib/win/HandleMap.h"
 #include "editor/core/DocRulerMarks.h"
+#include "editor/core/DocumentFileStore.h"
+#include "editor/core/ZultaFile.h"
 #include "editor/tests/win/EditViewTestApp.h"
 #include "editor/tests/win/TypedByRules.h"
 #include "editor/win/ZultaEditDoc.h"
@@ -20,6 +24,7 @@
 #include "resources/EditorIds.h"
 #include "resources/MainFrameIds.h"
 #include "testing/win/ImagePixels.h"
+#include "testing/win/MessageBoxes.h"
 #include "testing/win/UserInput.h"
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
@@ -235,6 +240,38 @@ TEST_F(EditViewTest, DraggingBelowTheWindowScrollsByItselfAndExtendsTheSelection
   DocCharNode* last = nullptr;
   EXPECT_TRUE(m_pDoc->Editor().GetSelectionRange(first, last));
   EXPECT_GT(IndexOf(kEnglish, last), IndexOf(kEnglish, first) + 10);
+}
+
+TEST_F(EditViewTest, AFailedSaveKeepsTheOldFileAndTheDocumentModifiedAndSaysWhy) {
+  char temp[MAX_PATH] = {};
+  ::GetTempPathA(MAX_PATH, temp);
+  const std::string path = std::string(temp) + "EditViewSave.zlt";
+  const std::string blocker = path + ".~old";
+  Command(ID_INPUT_ENGLISH);
+  TypeAndExpect(kEnglish, "abc");
+  ASSERT_TRUE(m_pDoc->DoSave(path.c_str()));
+  EXPECT_FALSE(m_pDoc->IsModified());
+  TypeAndExpect(kEnglish, "d", "abc");
+  ASSERT_TRUE(m_pDoc->IsModified());
+  // A folder with a file in it where the old file would step aside.
+  std::filesystem::create_directory(blocker);
+  std::ofstream(blocker + "\\keep") << "x";
+  {
+    MessageBoxAnswerer answerer(IDOK);
+    EXPECT_FALSE(m_pDoc->DoSave(path.c_str()));
+    EXPECT_EQ(answerer.Boxes().size(), 1u) << "the failure is told";
+  }
+  EXPECT_TRUE(m_pDoc->IsModified());
+  ByteBuffer bytes;
+  CString error;
+  ASSERT_TRUE(LoadWholeFile(path.c_str(), bytes, error));
+  ZultaDocData data;
+  data.styles.AddDefaultEntries();
+  ASSERT_TRUE(CZultaFile().ReadDocument(bytes.data(), bytes.size(), data));
+  EXPECT_EQ(data.sides[kEnglish].letters, "abc") << "the old file as it was";
+  std::filesystem::remove_all(blocker);
+  std::filesystem::remove(path);
+  std::filesystem::remove(path + ".~sav");
 }
 
 }  // namespace
