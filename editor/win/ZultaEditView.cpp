@@ -142,7 +142,13 @@ BOOL CZultaEditView::OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll) {
     if (::GetScrollInfo(m_hWnd, vertical == SB_THUMBTRACK ? SB_VERT : SB_HORZ, &info))
       nPos = static_cast<UINT>(info.nTrackPos);
   }
-  BOOL scrolled = CScrollView::OnScroll(nScrollCode, nPos, bDoScroll);
+  return CScrollView::OnScroll(nScrollCode, nPos, bDoScroll);
+}
+
+// Bars, keys and the wheel all scroll through here: the visible lines and
+// the caret follow.
+BOOL CZultaEditView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll) {
+  const BOOL scrolled = CScrollView::OnScrollBy(sizeScroll, bDoScroll);
   if (scrolled && bDoScroll && IsLaidOut()) {
     GetDocument()->RebuildVisibleLines(this);
     GetDocument()->ShowEditCaret(this);
@@ -335,6 +341,12 @@ void CZultaEditView::OnDestroy() {
 void CZultaEditView::OnContextMenu(CWnd*, CPoint point) {
   CMenu* pPopup = m_contextMenu.GetSubMenu(0);
   if (pPopup == nullptr) return;
+  // From the keyboard: at the caret.
+  if (point.x == -1 && point.y == -1 && IsLaidOut()) {
+    const CRect caret = GetDocument()->Pages().GetCaretRect(GetDocument()->GetActiveSide());
+    point = caret.BottomRight() - GetScrollPosition();
+    ClientToScreen(&point);
+  }
   m_bContextMenuOpen = TRUE;
   pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
   m_bContextMenuOpen = FALSE;
@@ -343,7 +355,10 @@ void CZultaEditView::OnContextMenu(CWnd*, CPoint point) {
 void CZultaEditView::OnInitMenu(CMenu* pMenu) {
   CScrollView::OnInitMenu(pMenu);
   CMenu* pPopup = m_contextMenu.GetSubMenu(0);
-  if (pPopup == nullptr || pMenu->m_hMenu != m_contextMenu.m_hMenu || !IsLaidOut()) return;
+  // Tracking names the popup itself.
+  const BOOL ours = pPopup != nullptr &&
+                    (pMenu->m_hMenu == pPopup->m_hMenu || pMenu->m_hMenu == m_contextMenu.m_hMenu);
+  if (!ours || !IsLaidOut()) return;
   CZultaEditDoc* pDoc = GetDocument();
   const BOOL selection = pDoc->Editor().HasSelection();
   const BOOL pasteable =

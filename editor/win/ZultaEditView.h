@@ -20,6 +20,7 @@ class CZultaEditView : public CScrollView {
   void OnDraw(CDC* pDC) override;
   void OnInitialUpdate() override;
   BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE) override;
+  BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE) override;
 
   // The client area in the view's logical coordinates.
   CRect GetLogicalClientRect();

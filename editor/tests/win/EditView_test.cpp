@@ -34,6 +34,24 @@ namespace {
 constexpr int kEnglish = 0;
 constexpr int kHebrew = 1;
 
+// The states of the popup menu on the screen, read once it shows, which
+// then closes: Cut, Select All.
+struct ContextMenuStates {
+  UINT cut = ~0u;
+  UINT selectAll = ~0u;
+};
+ContextMenuStates g_menuStates;
+
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND hMenuWnd = ::FindWindowA("#32768", nullptr);
+  if (hMenuWnd == nullptr || !::IsWindowVisible(hMenuWnd)) return;
+  const auto hMenu = reinterpret_cast<HMENU>(::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0));
+  g_menuStates.cut = ::GetMenuState(hMenu, ID_EDIT_CUT, MF_BYCOMMAND) & MF_GRAYED;
+  g_menuStates.selectAll = ::GetMenuState(hMenu, ID_EDIT_SELECT_ALL_TEXT, MF_BYCOMMAND) & MF_GRAYED;
+  ::KillTimer(nullptr, id);
+  ::EndMenu();
+}
+
 class EditViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -240,6 +258,22 @@ TEST_F(EditViewTest, DraggingBelowTheWindowScrollsByItselfAndExtendsTheSelection
   DocCharNode* last = nullptr;
   EXPECT_TRUE(m_pDoc->Editor().GetSelectionRange(first, last));
   EXPECT_GT(IndexOf(kEnglish, last), IndexOf(kEnglish, first) + 10);
+}
+
+TEST_F(EditViewTest, TheContextMenuOffersCutOnlyWithASelection) {
+  Command(ID_INPUT_ENGLISH);
+  TypeAndExpect(kEnglish, "abc");
+  for (bool selection : {false, true}) {
+    SCOPED_TRACE(selection ? "with a selection" : "without one");
+    if (selection) SendChord(VK_SHIFT, VK_LEFT, 2);
+    ASSERT_TRUE(WaitFor([&] { return m_pDoc->Editor().HasSelection() == selection; }));
+    g_menuStates = ContextMenuStates();
+    ::SetTimer(nullptr, 0, 20, ReadOpenMenu);
+    m_pView->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_pView->m_hWnd),
+                         MAKELPARAM(-1, -1));
+    EXPECT_EQ(g_menuStates.cut, selection ? 0u : static_cast<UINT>(MF_GRAYED));
+    EXPECT_EQ(g_menuStates.selectAll, 0u);
+  }
 }
 
 TEST_F(EditViewTest, AFailedSaveKeepsTheOldFileAndTheDocumentModifiedAndSaysWhy) {
