@@ -27,7 +27,8 @@ namespace {
 constexpr int kEnglish = 0;
 constexpr int kHebrew = 1;
 // "shalom olam." and an English sentence, as typed on the English keyboard.
-const std::string kHebrewKeys = "w]kOo gUkQo.";
+// שָׁלוֹם עוֹלָם on the English keyboard.
+const std::string kHebrewKeys = "w]kOo gOk]o";
 const std::string kEnglishKeys = "Hello there, world.";
 
 // The editor view: the only child of the MDI client's top window.
@@ -165,6 +166,10 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
 
     SendChord(VK_CONTROL, 'H');
     SendText(kHebrewKeys);
+    EXPECT_TRUE(WaitFor([&] {
+      RECT hebrew = BlackTextBox(CaptureWindow(hView));
+      return hebrew.left <= hebrew.right;
+    })) << "the Hebrew sentence does not show";
     SteadyPicture(hView, "editor_journey_0_hebrew");
     SendChord(VK_CONTROL, 'E');
     SendText(kEnglishKeys);
