@@ -56,7 +56,7 @@ std::string TestName(const char* description) {
   return name;
 }
 
-DocColumnSettings Columns(int count) {
+DocColumnSettings ColumnSettings(int count) {
   DocColumnSettings c;
   c.count = count;
   c.gapPixels = 12;
@@ -163,10 +163,10 @@ const EdgeCase kEdgeCases[] = {
     {"one column takes the column layout away and splits the section",
      [](FormatDoc& d) {
        d.Select(0, kLast);
-       d.fmt.SetColumns(Columns(3));
+       d.fmt.SetColumns(ColumnSettings(3));
        EXPECT_EQ(d.SectionColumns(1), 3);
        d.Select(14, 15);
-       d.fmt.SetColumns(Columns(1));
+       d.fmt.SetColumns(ColumnSettings(1));
        EXPECT_EQ(d.SectionColumns(1), 3);
        EXPECT_EQ(d.SectionAt(kSecondBreak + 1), nullptr);
        EXPECT_EQ(d.SectionColumns(kThirdBreak), 3);
@@ -226,14 +226,15 @@ const RoundTrip kRoundTrips[] = {
      [](FormatDoc& d) { d.fmt.SetJustification(kJustifyCenter); }},
     {"extra line spacing", nullptr, 20, 31, kUndoLineSpace,
      [](FormatDoc& d) { d.fmt.SetExtraLineSpacing(150); }},
-    {"columns", nullptr, 14, 31, kUndoColumns, [](FormatDoc& d) { d.fmt.SetColumns(Columns(2)); }},
+    {"columns", nullptr, 14, 31, kUndoColumns,
+     [](FormatDoc& d) { d.fmt.SetColumns(ColumnSettings(2)); }},
     {"one column inside a section",
      [](FormatDoc& d) {
        d.Select(0, kLast);
-       d.fmt.SetColumns(Columns(3));
+       d.fmt.SetColumns(ColumnSettings(3));
        d.editor.ClearUndo();
      },
-     14, 15, kUndoColumns, [](FormatDoc& d) { d.fmt.SetColumns(Columns(1)); }},
+     14, 15, kUndoColumns, [](FormatDoc& d) { d.fmt.SetColumns(ColumnSettings(1)); }},
 };
 
 class DocFormattingUndo : public ::testing::TestWithParam<RoundTrip> {};
@@ -385,7 +386,7 @@ INSTANTIATE_TEST_SUITE_P(Tables, DocFormattingFullTable, ::testing::ValuesIn(kFu
 // --- Random sessions ---------------------------------------------------------------
 
 const char* const kFaces[] = {"Arial", "Courier New", "Times New Roman", "David"};
-const char kKeys[] = "abcdefghij  \r\t-";
+const char kSessionKeys[] = "abcdefghij  \r\t-";
 
 class FormatSession {
  public:
@@ -420,7 +421,7 @@ class FormatSession {
       case 5: f.SetExtraWordSpacing(static_cast<WORD>(20 * Pick(4))); break;
       case 6: f.SetJustification(Pick(3)); break;
       case 7: f.SetExtraLineSpacing(static_cast<WORD>(50 * Pick(4))); break;
-      default: f.SetColumns(Columns(1 + Pick(kMaxSectionColumns))); break;
+      default: f.SetColumns(ColumnSettings(1 + Pick(kMaxSectionColumns))); break;
     }
   }
 
@@ -431,7 +432,7 @@ class FormatSession {
       CharAttr head = m_doc.Head(kEnglish)->attributes;
       int steps = m_doc.editor.GetUndoCount();
       if (Pick(3) == 0)
-        m_doc.editor.TypeChar(static_cast<BYTE>(kKeys[Pick(sizeof(kKeys) - 1)]));
+        m_doc.editor.TypeChar(static_cast<BYTE>(kSessionKeys[Pick(sizeof(kSessionKeys) - 1)]));
       else
         Format();
       CheckModel(m_doc.model, true);
