@@ -62,6 +62,18 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
   afx_msg void OnUpdateEditRedo(CCmdUI* pCmdUI);
   afx_msg void OnUpdateSaveAsRule(CCmdUI* pCmdUI);
+  // Formatting (ZultaEditViewFormat.cpp).
+  afx_msg void OnFormatStyle(UINT nID);
+  afx_msg void OnUpdateFormatStyle(CCmdUI* pCmdUI);
+  afx_msg void OnJustify(UINT nID);
+  afx_msg void OnUpdateJustify(CCmdUI* pCmdUI);
+  afx_msg void OnTypefaceBoxChosen();
+  afx_msg void OnSizeBoxChosen();
+  afx_msg void OnSizeTyped();
+  afx_msg void OnColorBoxChosen();
+  afx_msg void OnUpdateTypefaceBox(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateSizeBox(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateColorBox(CCmdUI* pCmdUI);
 
   DECLARE_MESSAGE_MAP()
 
@@ -87,6 +99,10 @@ class CZultaEditView : public CScrollView {
   // done; repaints what changed and pushes the undo step.
   void AfterEdit();
   void RunUndo(BOOL redo);
+  // The Save-As rule for a formatting command; FALSE while the document is
+  // not laid out.
+  BOOL CanFormat(CCmdUI* pCmdUI);
+  HWND BoxToRefresh(CCmdUI* pCmdUI);
 
   static CZultaEditView* s_pActiveEditView;
 
@@ -96,4 +112,5 @@ class CZultaEditView : public CScrollView {
   AutoScrollState m_autoScroll;
   CMenu m_contextMenu;
   BOOL m_bContextMenuOpen = FALSE;
+  int m_nColorBoxEntry = 0;  // the colour box's entry last applied
 };
