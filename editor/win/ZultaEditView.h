@@ -20,6 +20,7 @@ class CZultaEditView : public CScrollView {
   void OnDraw(CDC* pDC) override;
   void OnInitialUpdate() override;
   BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE) override;
+  BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE) override;
 
   // The client area in the view's logical coordinates.
   CRect GetLogicalClientRect();
@@ -98,6 +99,9 @@ class CZultaEditView : public CScrollView {
   // After a typed key, a key-down or a command changed the text: layout is
   // done; repaints what changed and pushes the undo step.
   void AfterEdit();
+  // In a Hebrew font, Ctrl on a punctuation key types the punctuation itself;
+  // FALSE when the key is no such key.
+  BOOL TypePunctuation(UINT nChar);
   void RunUndo(BOOL redo);
   // The Save-As rule for a formatting command; FALSE while the document is
   // not laid out.
