@@ -20,6 +20,7 @@
 #include "hebtext/tests/win/HebrewTestFonts.h"
 #include "resources/EditorIds.h"
 #include "resources/MainFrameIds.h"
+#include "testing/win/UserInput.h"
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
@@ -43,18 +44,6 @@ constexpr int kRedEntry = 1;
 constexpr int kDialogEntry = 2;
 // How long the loop waits for a message before it looks at the condition.
 constexpr DWORD kPumpPollMs = 10;
-
-// Ctrl with a letter, as the keyboard sends it.
-void PressCtrl(WORD vk) {
-  INPUT inputs[4] = {};
-  const WORD keys[4] = {VK_CONTROL, vk, vk, VK_CONTROL};
-  for (int i = 0; i < 4; ++i) {
-    inputs[i].type = INPUT_KEYBOARD;
-    inputs[i].ki.wVk = keys[i];
-    inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-  }
-  ::SendInput(4, inputs, sizeof(INPUT));
-}
 
 // Runs the application's own loop until the condition holds: each message
 // passes its PreTranslateMessage, where the accelerators are, as in the
@@ -175,15 +164,16 @@ TEST_F(EditFormatTest, CtrlBBoldsTheWordTheSizeBoxSizesItAndUndoTakesBothBack) {
 
   // A double click on "word" selects it; Ctrl+B makes it bold.
   const CRect w = m_pDoc->Pages().GetCharRect(CharAt(kWordFirst + 1));
-  const CPoint scrolled = m_pView->GetScrollPosition();
-  const LPARAM at = MAKELPARAM(w.CenterPoint().x - scrolled.x, w.CenterPoint().y - scrolled.y);
-  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-    m_pView->SendMessage(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+  POINT at = {w.CenterPoint().x - m_pView->GetScrollPosition().x,
+              w.CenterPoint().y - m_pView->GetScrollPosition().y};
+  ::ClientToScreen(m_pView->m_hWnd, &at);
+  ClickAt(at, 2);
+  ASSERT_TRUE(WaitFor([&] { return m_pDoc->Editor().HasSelection(); }));
   DocCharNode *first, *last;
   ASSERT_TRUE(m_pDoc->Editor().GetSelectionRange(first, last));
   ASSERT_EQ(first, CharAt(kWordFirst));
   EXPECT_FALSE(MenuChecked(ID_FORMAT_BOLD));
-  PressCtrl('B');
+  SendChord(VK_CONTROL, 'B');
   ASSERT_TRUE(PumpUntil(*m_app, [&] { return StyleAt(kWordFirst) == kStyleBold; }));
   EXPECT_EQ(StyleAt(kWordLast), kStyleBold);
   EXPECT_EQ(StyleAt(kWordFirst - 2), 0u) << "only the word";
