@@ -5,7 +5,6 @@
 #include "classlib/win/CCmdUI.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/WindowDCs.h"
-#include "editor/core/DocSection.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "hebtext/win/CProgressDlg.h"
 #include "hebtext/win/KeyboardState.h"
@@ -21,10 +20,6 @@ constexpr int kDeskMargin = 170;
 constexpr int kThousandthsPerInch = 1000;
 constexpr UINT kCtrlA = 1;
 constexpr UINT kBackspace = 8;
-constexpr BYTE kPageBreak = 12;
-// Scroll-bar hit codes of WM_SETCURSOR.
-constexpr UINT kHitHorizontalBar = HTHSCROLL;
-constexpr UINT kHitVerticalBar = HTVSCROLL;
 
 BOOL KeyDown(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
 
@@ -175,11 +170,8 @@ void CZultaEditView::Scroller::ScrollView(UINT code) {
 // ---- Focus and caret.
 
 void CZultaEditView::OnSetFocus(CWnd* pOldWnd) {
-  if (!IsLaidOut()) {
-    CScrollView::OnSetFocus(pOldWnd);
-    return;
-  }
   CScrollView::OnSetFocus(pOldWnd);
+  if (!IsLaidOut()) return;
   GetDocument()->EnsureCaretVisible(this);
   GetDocument()->ShowEditCaret(this);
   s_pActiveEditView = this;
@@ -191,7 +183,7 @@ void CZultaEditView::OnKillFocus(CWnd* pNewWnd) {
 }
 
 BOOL CZultaEditView::OnSetCursor(CWnd*, UINT nHitTest, UINT) {
-  const BOOL arrow = nHitTest == kHitHorizontalBar || nHitTest == kHitVerticalBar ||
+  const BOOL arrow = nHitTest == HTHSCROLL || nHitTest == HTVSCROLL ||
                      (nHitTest != HTCLIENT && m_bContextMenuOpen);
   ::SetCursor(::LoadCursor(nullptr, arrow ? IDC_ARROW : IDC_IBEAM));
   return TRUE;
@@ -439,7 +431,7 @@ void CZultaEditView::OnUpdateToggleInputMode(CCmdUI* pCmdUI) {
 // ---- Editing commands.
 
 void CZultaEditView::OnInsertPageBreak() {
-  if (GetDocument()->Editor().TypeChar(kPageBreak)) AfterEdit();
+  if (GetDocument()->Editor().TypeChar(kLetterPageBreak)) AfterEdit();
 }
 
 void CZultaEditView::OnUpdateInsertPageBreak(CCmdUI* pCmdUI) {

@@ -96,8 +96,8 @@ class CZultaEditView : public CScrollView {
   // logical y.
   void CheckAutoScroll(int y);
   void StopAutoScroll();
-  // After a typed key, a key-down or a command changed the text: layout is
-  // done; repaints what changed and pushes the undo step.
+  // After a typed key, a key-down or a command changed the text (laid out
+  // and recorded for undo already): repaints what the layout changed.
   void AfterEdit();
   // In a Hebrew font, Ctrl on a punctuation key types the punctuation itself;
   // FALSE when the key is no such key.
