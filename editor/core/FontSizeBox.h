@@ -17,3 +17,10 @@ int FindFontSizeBoxEntry(const CStringArray& entries, int size);
 int FontSizeBoxInsertIndex(const CStringArray& entries, int size);
 // The size typed into the box; 0 when the text is no size the box takes.
 WORD ParseTypedFontSize(LPCSTR text);
+
+// The largest of the standard sizes every size list offers.
+constexpr int kLargestStandardFontSize = 72;
+// Appends to a size list the standard sizes it lacks, in their order, with
+// the current size text once before the first larger standard size unless
+// it is a standard size itself, no size (0 or empty) or above the largest.
+void AppendStandardFontSizes(CStringArray& entries, LPCSTR currentSize);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 void Fill(CStringArray& entries, std::initializer_list<const char*> texts) {
@@ -41,6 +43,42 @@ TEST(FontSizeBox, OnlyTwoDigitSizesAreTaken) {
                              {"0", 0},   {"", 0},   {"100", 0}, {"65547", 0},
                              {"1x", 0},  {"-5", 0}, {"  ", 0},  {"99999999999999", 0}};
   for (const ParseCase& c : cases) EXPECT_EQ(ParseTypedFontSize(c.text), c.size) << c.text;
+}
+
+struct StandardListCase {
+  const char* current;
+  const char* inserted;  // the current size's text where it joins the list; null for none
+  int index;
+};
+
+TEST(FontSizeBox, TheStandardListTakesTheCurrentSizeInItsPlace) {
+  const StandardListCase cases[] = {
+      {"13", "13", 7},  {" 5", " 5", 0}, {"30", "30", 15}, {"12", nullptr, 0},
+      {" 6", nullptr, 0}, {"0", nullptr, 0}, {"", nullptr, 0}, {"73", nullptr, 0},
+  };
+  for (const StandardListCase& c : cases) {
+    CStringArray entries;
+    AppendStandardFontSizes(entries, c.current);
+    const int standardCount = 18;
+    ASSERT_EQ(entries.GetSize(), standardCount + (c.inserted ? 1 : 0)) << c.current;
+    EXPECT_STREQ(static_cast<LPCSTR>(entries[0]), c.inserted && c.index == 0 ? c.inserted : " 6");
+    EXPECT_STREQ(static_cast<LPCSTR>(entries[entries.GetSize() - 1]), "72") << c.current;
+    if (c.inserted) {
+      EXPECT_STREQ(static_cast<LPCSTR>(entries[c.index]), c.inserted) << c.current;
+    }
+    for (int i = 1; i < entries.GetSize(); i++)
+      EXPECT_LT(std::atoi(entries[i - 1]), std::atoi(entries[i])) << c.current << " at " << i;
+  }
+}
+
+TEST(FontSizeBox, SizesAlreadyListedAreNotAddedAgain) {
+  CStringArray entries;
+  Fill(entries, {"12", "13"});
+  AppendStandardFontSizes(entries, "13");
+  EXPECT_EQ(entries.GetSize(), 2 + 17);
+  EXPECT_STREQ(static_cast<LPCSTR>(entries[0]), "12");
+  EXPECT_STREQ(static_cast<LPCSTR>(entries[1]), "13");
+  EXPECT_STREQ(static_cast<LPCSTR>(entries[2]), " 6");
 }
 
 }  // namespace
