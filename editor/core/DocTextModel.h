@@ -263,6 +263,9 @@ class DocTextModel {
     m_repaintFirst = first;
     m_repaintLast = last;
   }
+  // The lines the last layout fitted afresh, finding their breaks: the lines
+  // it only moved, on pages that fit text alike, kept theirs.
+  int GetLinesFitted() const { return m_linesFitted; }
 
  private:
   class LayoutPass;
@@ -324,6 +327,7 @@ class DocTextModel {
   CSize m_scrollTotal, m_scrollPage, m_scrollLine;
   DocCharNode* m_repaintFirst = nullptr;
   DocCharNode* m_repaintLast = nullptr;
+  int m_linesFitted = 0;
   BOOL m_bLayoutsChanged = FALSE;
   BOOL m_bPagesChanged = FALSE;
   BOOL m_bRelayoutFromPrevLine = FALSE;
