@@ -167,8 +167,8 @@ void DocEditor::CaptureSectionsBefore(int side, const DocCharNode* start, const 
 void DocEditor::CaptureSectionsAfter(int side, const DocCharNode* start, const DocCharNode* end,
                                      int addedChars, CEditSpanArray& runs) {
   SectionRunCache& kept = m_sectionRuns[side];
-  bool usable =
-      kept.countsKnown && KeptRunBoundsStand(side) && !RunBeginsWithin(start, end, kept.starts);
+  bool usable = kept.countsKnown && KeptRunBoundsStand(side) &&
+                !RunBeginsWithin(start, end, kept.starts);
   if (usable && kept.runs.GetSize() > 0) {
     int editRun = start != nullptr ? KeptRunHolding(side, m_model.GetCharLine(start)) : -1;
     usable = (start == nullptr || editRun >= 0) && UpdateKeptLineCounts(side, editRun);
@@ -190,7 +190,8 @@ void DocEditor::ForgetSectionRuns() {
 
 // Line counts are left to the layout: each run's lines are those that begin
 // among its characters, and a line is split where a run begins inside it.
-BOOL DocEditor::ApplySections(int side, const CEditSpanArray& runs, const CEditSpanArray* current) {
+BOOL DocEditor::ApplySections(int side, const CEditSpanArray& runs,
+                              const CEditSpanArray* current) {
   CEditSpanArray counted;
   if (current == nullptr) {
     CaptureSections(side, counted);
