@@ -178,7 +178,7 @@ void DocRunPainter::PaintPageLines(int page, const CRect& clip, DocPaintPass pas
   for (int i = 0;; i++) {
     const DocLineNode* line = m_model.GetPageLine(pageNode, i);
     if (line == nullptr) return;
-    CRect rect = m_pages.GetLineColumn(line);
+    CRect rect = m_pages.GetLineColumnOnPage(line, page);
     if (rect.bottom <= clip.top) continue;
     // Columns of a section begin again at the row's top: only plain lines
     // end the page.
