@@ -7,7 +7,6 @@
 #pragma once
 
 #include <algorithm>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -121,7 +120,8 @@ class TypingDocument {
   }
 
   // As the view scrolls a caret that left the client area back into its
-  // middle, painting it all again and collecting its visible lines.
+  // middle and collects its visible lines (the paint of the whole client area
+  // that follows is no key's).
   void ScrollToCaret() {
     DocSideState& s = model.Side(model.GetCurrentSide());
     CRect line = view.GetLineRect(model.GetCharLine(s.caret));
@@ -131,11 +131,10 @@ class TypingDocument {
     visible.Rebuild(model, view, client);
   }
 
-  // The first and last line of the long paragraph of the side.
-  DocLineNode* LongParagraphLine(int side, bool last) {
+  // The first line of the long paragraph of the side.
+  DocLineNode* LongParagraphFirstLine(int side) {
     DocCharNode* c = model.GetHead(side);
-    size_t target = m_longStart[side] + (last ? m_longLength[side] - 1 : 1);
-    for (size_t i = 0; i < target; i++) c = c->next;
+    for (size_t i = 0; i <= m_longStart[side]; i++) c = c->next;
     return model.GetCharLine(c);
   }
 

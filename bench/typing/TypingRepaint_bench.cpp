@@ -106,7 +106,8 @@ void TimeKey(TypingDocument& doc, KeyFigures& f, Key key) {
 int KeyWidth(TypingDocument& doc, int side, char key) {
   BYTE code = static_cast<BYTE>(key);
   if (side == bench::kHebrewSide) code = static_cast<BYTE>(MapKeyToHebrew(code, FALSE));
-  return doc.metrics.MeasureChar(bench::kSideFaces[side], 12, 0, code, 0).width;
+  return doc.metrics.MeasureChar(bench::kSideFaces[side], DocSideDefaults().pointSize, 0, code, 0)
+      .width;
 }
 
 // The lines of the long paragraph, its last excepted, with less room left
@@ -124,7 +125,7 @@ std::vector<DocLineNode*> FullLines(TypingDocument& doc, DocLineNode* first, int
 // A letter typed into the last word of a full line, then taken back
 // (untimed) so that the next key finds the paragraph as it was.
 void WrapWords(TypingDocument& doc, int side, int keys, KeyFigures& f) {
-  DocLineNode* first = doc.LongParagraphLine(side, false);
+  DocLineNode* first = doc.LongParagraphFirstLine(side);
   int width = KeyWidth(doc, side, kWrapKey[side]);
   for (int k = 0; k < keys; k++) {
     std::vector<DocLineNode*> full = FullLines(doc, first, width);
