@@ -182,7 +182,7 @@ class DocEditor {
   // section.
   void CaptureSections(int side, CEditSpanArray& runs) const;
   struct SectionRunCache;
-  // Counts the runs, walking the whole side.
+  // Counts the runs, walking the whole side when it has sections.
   void CountSectionRuns(int side, SectionRunCache& out) const;
   const DocLineNode* KeptRunFirstLine(int side, int i) const;
   // Whether the kept runs still begin where they began: the same sections
