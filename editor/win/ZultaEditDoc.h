@@ -84,6 +84,10 @@ class CZultaEditDoc : public CDocument {
   void ShowEditCaret(CZultaEditView* pView);
   void HideEditCaret(CZultaEditView* pView);
   void EnsureCaretVisible(CZultaEditView* pView);
+  // Scrolls the union of two characters' rectangles into view (a found or
+  // spoken word, a selection looked up again).
+  void EnsureRangeVisible(CZultaEditView* pView, const DocCharNode* first,
+                          const DocCharNode* last);
 
   // ---- Formatting commands (defined with the formatting work). A first and
   // last node of null mean the selection.
@@ -157,6 +161,9 @@ class CZultaEditDoc : public CDocument {
   friend class ViewSink;
 
   CZultaEditView* GetEditView() const;
+  // Scrolls the view the least that shows the rectangle, with the rulers
+  // beside it near a page's edge.
+  void ShowViewRect(CZultaEditView* pView, CRect target);
   // The layout the rulers of a page show: the active side's, else the other's.
   const CPageLayout* RulerLayout(int page) const;
   void PaintRulerStrip(CDC* pDC, int page, DocRulerPart part, const CRect& strip,

@@ -23,7 +23,6 @@ void CZultaEditDoc::HideEditCaret(CZultaEditView* pView) {
 }
 
 void CZultaEditDoc::EnsureCaretVisible(CZultaEditView* pView) {
-  if (pView == nullptr || pView->m_hWnd == nullptr) return;
   const int side = GetActiveSide();
   const DocCharNode* caret = m_model.Side(side).caret;
   CRect target = m_pages.GetCaretRect(side);
@@ -31,8 +30,18 @@ void CZultaEditDoc::EnsureCaretVisible(CZultaEditView* pView) {
     const CRect character = m_pages.GetCharRect(caret);
     if (!character.IsRectEmpty()) target.UnionRect(&target, &character);
   }
-  if (target.Height() <= 0) return;
-  // Near a page's edge its rulers come into view with the caret.
+  ShowViewRect(pView, target);
+}
+
+void CZultaEditDoc::EnsureRangeVisible(CZultaEditView* pView, const DocCharNode* first,
+                                       const DocCharNode* last) {
+  if (first == nullptr || last == nullptr) return;
+  ShowViewRect(pView, m_pages.GetRangeRect(first, last));
+}
+
+void CZultaEditDoc::ShowViewRect(CZultaEditView* pView, CRect target) {
+  if (pView == nullptr || pView->m_hWnd == nullptr || target.Height() <= 0) return;
+  // Near a page's edge its rulers come into view with the text.
   target.InflateRect(m_pages.GetRulerWidth(), m_pages.GetRulerHeight());
   const CRect visible = pView->GetLogicalClientRect();
   const CPoint position = ScrollPositionToShow(visible, target);

@@ -5,6 +5,7 @@
 #include "classlib/win/CCmdUI.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/WindowDCs.h"
+#include "editor/win/EditorMessages.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "hebtext/win/CProgressDlg.h"
 #include "hebtext/win/KeyboardState.h"
@@ -41,6 +42,7 @@ BEGIN_MESSAGE_MAP(CZultaEditView, CScrollView)
   ON_WM_TIMER()
   ON_WM_DESTROY()
   ON_WM_CONTEXTMENU()
+  ON_MESSAGE(WM_LOOKUP_RETURN, OnLookupReturn)
   ON_WM_INITMENU()
   ON_WM_FONTCHANGE()
   ON_COMMAND(ID_INPUT_ENGLISH, OnInputEnglish)
@@ -483,4 +485,15 @@ void CZultaEditView::OnUpdateEditUndo(CCmdUI* pCmdUI) {
 
 void CZultaEditView::OnUpdateEditRedo(CCmdUI* pCmdUI) {
   pCmdUI->Enable(GetDocument()->Editor().CanRedo());
+}
+
+LRESULT CZultaEditView::OnLookupReturn(WPARAM, LPARAM) {
+  CZultaEditDoc* pDoc = GetDocument();
+  DocCharNode *first, *last;
+  if (!IsLaidOut() || !pDoc->Editor().GetSelectionRange(first, last)) return 0;
+  const DocSideState& side = pDoc->Model().Side(pDoc->GetActiveSide());
+  pDoc->Editor().SetSelection(side.anchor, side.caret);
+  pDoc->EnsureRangeVisible(this, first, last);
+  pDoc->RedrawLines(this, first, last);
+  return 0;
 }

@@ -47,6 +47,7 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
   afx_msg void OnInitMenu(CMenu* pMenu);
   afx_msg void OnFontChange();
+  afx_msg LRESULT OnLookupReturn(WPARAM wParam, LPARAM lParam);
 
   afx_msg void OnInputEnglish();
   afx_msg void OnInputHebrew();

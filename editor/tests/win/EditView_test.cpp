@@ -17,6 +17,7 @@
 #include "editor/core/ZultaFile.h"
 #include "editor/tests/win/EditViewTestApp.h"
 #include "editor/tests/win/TypedByRules.h"
+#include "editor/win/EditorMessages.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
 #include "hebtext/core/InsertMode.h"
@@ -306,6 +307,26 @@ TEST_F(EditViewTest, AFailedSaveKeepsTheOldFileAndTheDocumentModifiedAndSaysWhy)
   std::filesystem::remove_all(blocker);
   std::filesystem::remove(path);
   std::filesystem::remove(path + ".~sav");
+}
+
+TEST_F(EditViewTest, ALookupReturnBringsTheSelectedWordBackIntoView) {
+  Command(ID_INPUT_ENGLISH);
+  TypeAndExpect(kEnglish, "word" + std::string(60, '\r'));
+  // The word on the first line selected, then scrolled far out of sight.
+  const CRect w = m_pDoc->Pages().GetCharRect(CharAt(kEnglish, 1));
+  m_pView->ScrollToPosition(CPoint(0, 0));
+  ClickAt(ScreenPoint(w.CenterPoint()), 2);
+  DocCharNode* first = nullptr;
+  DocCharNode* last = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return m_pDoc->Editor().GetSelectionRange(first, last); }));
+  m_pView->SendMessage(WM_VSCROLL, SB_BOTTOM);
+  ASSERT_FALSE(m_pView->GetLogicalClientRect().PtInRect(w.TopLeft()));
+
+  m_pView->SendMessage(WM_LOOKUP_RETURN);
+  EXPECT_TRUE(m_pView->GetLogicalClientRect().PtInRect(w.TopLeft())) << "the word is out of sight";
+  ASSERT_TRUE(m_pDoc->Editor().GetSelectionRange(first, last));
+  EXPECT_EQ(IndexOf(kEnglish, first), 0);
+  EXPECT_EQ(IndexOf(kEnglish, last), 3);
 }
 
 }  // namespace
