@@ -76,6 +76,9 @@ class DocEditor {
   BOOL DeleteSelection();
   // From the side's head node to its last character.
   void SelectAll();
+  // Removes the characters after `before` up to and including `last`, with
+  // the lines and pages their breaks begin.
+  void DeleteRange(DocCharNode* before, DocCharNode* last);
   void WordStart();
   void NextWordStart();
   void NextLetterWordStart();
@@ -165,9 +168,6 @@ class DocEditor {
   int CodeForKey(UINT ch, BOOL capsLock, BOOL hebrew) const;
   // Puts one stored character back as it was: letter, point and attributes.
   DocCharNode* InsertRawAfter(DocCharNode* after, BYTE letter, BYTE point, CharAttr attr);
-  // Removes the characters after `before` up to and including `last`, with
-  // the lines and pages their breaks begin.
-  void DeleteRange(DocCharNode* before, DocCharNode* last);
   // A break about to go takes its line (and a page break its page and
   // layout) with it.
   void RemoveBreakStructure(DocCharNode* node);
