@@ -14,6 +14,7 @@
 #include "editor/core/FileBytes.h"
 #include "editor/win/ScreenDocMetrics.h"
 
+class CArchive;
 class CCmdUI;
 class CDC;
 class CPageLayout;
@@ -139,6 +140,9 @@ class CZultaEditDoc : public CDocument {
   // Save, Save As, closing a document and most edit commands are refused.
   static BOOL IsSaveAsPending();
   void OnCloseDocument() override;
+  // The document's file through an archive: its bytes as the file codecs
+  // write and read them.
+  void Serialize(CArchive& ar) override;
   // ---- End of the clipboard, import and file commands.
 
  protected:

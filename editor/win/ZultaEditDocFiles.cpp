@@ -1,6 +1,9 @@
 // The document's file commands: Open, Save and Save As, the one Save As the
 // application runs at a time, and the document's file through the archive.
+#include <vector>
+
 #include "classlib/core/CArchive.h"
+#include "classlib/core/CArchiveException.h"
 #include "classlib/win/AfxRes.h"
 #include "classlib/win/CCmdUI.h"
 #include "classlib/win/CWinApp.h"
@@ -16,6 +19,8 @@ struct SaveAsDialog {
   CString path;  // the start folder and name, then the file chosen
 };
 SaveAsDialog* g_pSaveAsDialog = nullptr;
+
+constexpr UINT kReadChunk = 32 * 1024;
 
 }  // namespace
 
@@ -77,4 +82,21 @@ void CZultaEditDoc::FinishSaveAs(BOOL accepted) {
 
 void CZultaEditDoc::OnCloseDocument() {
   if (!IsSaveAsPending()) CDocument::OnCloseDocument();
+}
+
+void CZultaEditDoc::Serialize(CArchive& ar) {
+  ByteBuffer bytes;
+  CString error;
+  if (ar.IsStoring()) {
+    if (!BuildFileBytes(ar.m_strFileName, bytes, error))
+      AfxThrowArchiveException(CArchiveException::generic, ar.m_strFileName);
+    if (!bytes.empty()) ar.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    return;
+  }
+  std::vector<BYTE> chunk(kReadChunk);
+  for (UINT n; (n = ar.Read(chunk.data(), kReadChunk)) > 0;)
+    bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + n);
+  if (!ReadFileBytes(bytes, error))
+    AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
+  TimeStampFile(ar.m_strFileName);
 }

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "classlib/core/CArchive.h"
 #include "classlib/core/CFile.h"
 #include "classlib/win/AfxRes.h"
 #include "classlib/win/CCmdUI.h"
@@ -351,6 +352,34 @@ TEST_F(EditClipboardTest, SaveAsRunsOneDialogAtATimeAndTakesTheNewPath) {
   EXPECT_FALSE(FileBytes(g_saveAs.name).empty());
   EXPECT_FALSE(m_pDoc->IsModified());
   EXPECT_EQ(m_pDoc->Editor().GetStepCount(), 0) << "Save As keeps the undo steps";
+}
+
+TEST_F(EditClipboardTest, TheArchiveStoresTheFileAndLoadsItForTheView) {
+  Type(kEnglish, "abc");
+  const std::string path = Path("ZultaArchive.zlt");
+  {
+    CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+    CArchive store(&file, CArchive::store);
+    store.m_strFileName = path.c_str();
+    m_pDoc->Serialize(store);
+    store.Close();
+  }
+  ByteBuffer built;
+  CString error;
+  ASSERT_TRUE(m_pDoc->BuildFileBytes(path.c_str(), built, error)) << error;
+  EXPECT_EQ(FileBytes(path), std::string(built.begin(), built.end()));
+
+  CZultaEditDoc loaded;
+  {
+    CFile file(path.c_str(), CFile::modeRead);
+    CArchive load(&file, CArchive::load);
+    load.m_strFileName = path.c_str();
+    loaded.Serialize(load);
+  }
+  EXPECT_STREQ(loaded.Editor().LoadBuffers(kEnglish).letters, "abc");
+  CFileStatus status;
+  ASSERT_TRUE(CFile::GetStatus(path.c_str(), status));
+  EXPECT_TRUE(loaded.GetFileTime() == status.m_mtime) << "the file's time was not taken";
 }
 
 // LibreOffice Writer through the X clipboard, which is Wine's: both ways.
