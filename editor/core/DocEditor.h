@@ -42,6 +42,9 @@ class DocEditor {
   // One typed key; shiftDown is Shift's state (Tab outdents with it), capsLock
   // goes to the key map. 1 when the key was used.
   int TypeChar(UINT ch, BOOL shiftDown = FALSE, BOOL capsLock = FALSE);
+  // A character code typed as it is, without the key map (the punctuation
+  // Ctrl gives in a Hebrew font); the same rules otherwise.
+  int TypeCode(int code, BOOL shiftDown = FALSE);
   void Backspace();
   // The Delete key: the selection, or the character after the caret.
   void DeleteForward();
@@ -223,16 +226,15 @@ class DocEditor {
                     DocLineNode*& firstChanged, DocLineNode*& lastChanged);
   BOOL ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD pages[2]);
   // current: the side's runs when known, else they are counted.
-  BOOL ApplySections(int side, const CEditSpanArray& runs,
-                     const CEditSpanArray* current = nullptr);
+  BOOL ApplySections(int side, const CEditSpanArray& runs, const CEditSpanArray* current = nullptr);
   // What a replayed step leaves besides the text.
   struct SettleTarget {
     const DocCharNode* start;  // the character before the change
     const CDWordArray* formats;
     const CArray<CPageLayout*, CPageLayout*>* layouts;
     const DWORD* layoutPages;
-    const CEditSpanArray* sections;  // one array per side
-    BOOL withoutSections[kDocSideCount];  // sides that have and keep none
+    const CEditSpanArray* sections;         // one array per side
+    BOOL withoutSections[kDocSideCount];    // sides that have and keep none
     const CEditSpanArray* currentSections;  // one array per side, as the replay left them
   };
   BOOL Settle(int side, const SettleTarget& target);
@@ -261,10 +263,10 @@ class DocEditor {
   BOOL m_commandStep = FALSE;
   DWORD m_pageListChangesBefore = 0;  // the model's count when the step began
   struct SectionRunCache {
-    CEditSpanArray runs;  // as CaptureSections gives them
-    RunStarts starts;     // the first character of each run
+    CEditSpanArray runs;                        // as CaptureSections gives them
+    RunStarts starts;                           // the first character of each run
     CArray<DocSection*, DocSection*> sections;  // of each run; null for lines without one
-    DWORD sectionChanges = 0;  // the model's count when the runs were counted
+    DWORD sectionChanges = 0;                   // the model's count when the runs were counted
     BOOL boundsKnown = FALSE;
     BOOL countsKnown = FALSE;  // the character counts hold
   };

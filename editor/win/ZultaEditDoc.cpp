@@ -6,12 +6,31 @@
 #include "editor/core/DocumentFileStore.h"
 #include "hebtext/core/PageSettingsRec.h"
 #include "hebtext/core/Preferences.h"
+#include "hebtext/core/ProgressDlgInterface.h"
+#include "hebtext/win/CProgressDlg.h"
 #include "hebtext/win/SystemPreferences.h"
 
 IMPLEMENT_DYNCREATE(CZultaEditDoc, CDocument)
 
 namespace {
+
 constexpr int kGrammarSettings = 0;  // the document's page settings, not the tables'
+
+// The building of the sides after a load, on the application's progress
+// dialog when one is open.
+class SharedProgress : public IDocBuildProgress {
+ public:
+  void Begin(LPCSTR caption, int range) override {
+    if (g_pProgressDlg != nullptr) g_pProgressDlg->Begin(caption, range);
+  }
+  BOOL Step(int position) override {
+    if (g_pProgressDlg == nullptr) return TRUE;
+    g_pProgressDlg->Step(position);
+    g_pProgressDlg->PumpMessages();
+    return !g_pProgressDlg->IsCancelled();
+  }
+};
+
 }  // namespace
 
 CZultaEditDoc::CZultaEditDoc()
@@ -115,6 +134,7 @@ BOOL CZultaEditDoc::ReloadFromFile() {
   // The view laid the old text out: the new one is laid out for it again.
   CZultaEditView* pView = GetEditView();
   if (pView != nullptr && pView->m_hWnd != nullptr) loaded = LayOut(pView, m_deskMargin) && loaded;
+  CloseSharedProgressDialog();
   UpdateAllViews(nullptr);
   return loaded;
 }

@@ -31,7 +31,9 @@ void CZultaEditDoc::EnsureCaretVisible(CZultaEditView* pView) {
     const CRect character = m_pages.GetCharRect(caret);
     if (!character.IsRectEmpty()) target.UnionRect(&target, &character);
   }
-  if (target.IsRectEmpty() && target.Height() <= 0) return;
+  if (target.Height() <= 0) return;
+  // Near a page's edge its rulers come into view with the caret.
+  target.InflateRect(m_pages.GetRulerWidth(), m_pages.GetRulerHeight());
   const CRect visible = pView->GetLogicalClientRect();
   const CPoint position = ScrollPositionToShow(visible, target);
   if (position == visible.TopLeft()) return;

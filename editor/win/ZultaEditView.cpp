@@ -1,10 +1,13 @@
 #include "editor/win/ZultaEditView.h"
 
+#include <commctrl.h>
+
 #include "classlib/win/CCmdUI.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/WindowDCs.h"
-#include "editor/core/DocSection.h"
 #include "editor/win/ZultaEditDoc.h"
+#include "hebtext/win/CProgressDlg.h"
+#include "hebtext/win/KeyboardState.h"
 #include "resources/EditorIds.h"
 #include "resources/MainFrameIds.h"
 
@@ -17,10 +20,6 @@ constexpr int kDeskMargin = 170;
 constexpr int kThousandthsPerInch = 1000;
 constexpr UINT kCtrlA = 1;
 constexpr UINT kBackspace = 8;
-constexpr BYTE kPageBreak = 12;
-// Scroll-bar hit codes of WM_SETCURSOR.
-constexpr UINT kHitHorizontalBar = HTHSCROLL;
-constexpr UINT kHitVerticalBar = HTVSCROLL;
 
 BOOL KeyDown(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
 
@@ -107,16 +106,23 @@ void CZultaEditView::OnInitialUpdate() {
     margin.cx = ::MulDiv(kDeskMargin, dc.GetDeviceCaps(LOGPIXELSX), kThousandthsPerInch);
     margin.cy = ::MulDiv(kDeskMargin, dc.GetDeviceCaps(LOGPIXELSY), kThousandthsPerInch);
   }
-  if (!pDoc->LayOut(this, margin)) {
+  const BOOL laidOut = pDoc->LayOut(this, margin);
+  if (laidOut) {
+    s_pActiveEditView = this;
+    // The side the layout left active (the last one a file filled) is typed on.
+    SendMessage(WM_COMMAND,
+                pDoc->GetActiveSide() == kRightToLeftSide ? ID_INPUT_HEBREW : ID_INPUT_ENGLISH);
+  } else {
     PostMessage(WM_COMMAND, ID_FILE_CLOSE);
-    return;
   }
-  s_pActiveEditView = this;
+  CloseSharedProgressDialog();
   if (m_contextMenu.m_hMenu == nullptr) m_contextMenu.LoadMenu(IDR_EDIT_CONTEXT_MENU);
 }
 
 void CZultaEditView::OnDraw(CDC* pDC) {
-  if (!IsLaidOut()) return;
+  // A shown progress dialog means the text is still being read or built.
+  const CProgressDlg* pProgress = GetSharedProgressDialog();
+  if (!IsLaidOut() || (pProgress != nullptr && pProgress->IsShown())) return;
   CZultaEditDoc* pDoc = GetDocument();
   CRect clip;
   pDC->GetClipBox(&clip);
@@ -144,7 +150,13 @@ BOOL CZultaEditView::OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll) {
     if (::GetScrollInfo(m_hWnd, vertical == SB_THUMBTRACK ? SB_VERT : SB_HORZ, &info))
       nPos = static_cast<UINT>(info.nTrackPos);
   }
-  BOOL scrolled = CScrollView::OnScroll(nScrollCode, nPos, bDoScroll);
+  return CScrollView::OnScroll(nScrollCode, nPos, bDoScroll);
+}
+
+// Bars, keys and the wheel all scroll through here: the visible lines and
+// the caret follow.
+BOOL CZultaEditView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll) {
+  const BOOL scrolled = CScrollView::OnScrollBy(sizeScroll, bDoScroll);
   if (scrolled && bDoScroll && IsLaidOut()) {
     GetDocument()->RebuildVisibleLines(this);
     GetDocument()->ShowEditCaret(this);
@@ -160,11 +172,8 @@ void CZultaEditView::Scroller::ScrollView(UINT code) {
 // ---- Focus and caret.
 
 void CZultaEditView::OnSetFocus(CWnd* pOldWnd) {
-  if (!IsLaidOut()) {
-    CScrollView::OnSetFocus(pOldWnd);
-    return;
-  }
   CScrollView::OnSetFocus(pOldWnd);
+  if (!IsLaidOut()) return;
   GetDocument()->EnsureCaretVisible(this);
   GetDocument()->ShowEditCaret(this);
   s_pActiveEditView = this;
@@ -176,7 +185,7 @@ void CZultaEditView::OnKillFocus(CWnd* pNewWnd) {
 }
 
 BOOL CZultaEditView::OnSetCursor(CWnd*, UINT nHitTest, UINT) {
-  const BOOL arrow = nHitTest == kHitHorizontalBar || nHitTest == kHitVerticalBar ||
+  const BOOL arrow = nHitTest == HTHSCROLL || nHitTest == HTVSCROLL ||
                      (nHitTest != HTCLIENT && m_bContextMenuOpen);
   ::SetCursor(::LoadCursor(nullptr, arrow ? IDC_ARROW : IDC_IBEAM));
   return TRUE;
@@ -192,7 +201,7 @@ void CZultaEditView::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
   DocEditor& editor = GetDocument()->Editor();
   if (nChar == kBackspace)
     editor.Backspace();
-  else if (!editor.TypeChar(nChar, KeyDown(VK_SHIFT), (::GetKeyState(VK_CAPITAL) & 1) != 0))
+  else if (!editor.TypeChar(nChar, KeyDown(VK_SHIFT), IsCapsLockOn()))
     return;
   AfterEdit();
 }
@@ -206,7 +215,13 @@ void CZultaEditView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
   const CPoint scrolledFrom = GetScrollPosition();
   switch (
       pDoc->Navigator().HandleKeyDown(nChar, KeyDown(VK_CONTROL), KeyDown(VK_SHIFT), m_scroller)) {
-    case kKeyUnused: CScrollView::OnKeyDown(nChar, nRepCnt, nFlags); return;
+    case kKeyUnused:
+      if (TypePunctuation(nChar)) {
+        AfterEdit();
+        return;
+      }
+      CScrollView::OnKeyDown(nChar, nRepCnt, nFlags);
+      return;
     case kKeyCloseDocument: PostMessage(WM_COMMAND, ID_FILE_CLOSE); return;
     case kKeyEdited: AfterEdit(); return;
     case kKeyDone: break;
@@ -216,6 +231,13 @@ void CZultaEditView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
   pDoc->EnsureCaretVisible(this);
   pDoc->ShowEditCaret(this);
   if (GetScrollPosition() != scrolledFrom) pDoc->RebuildVisibleLines(this);
+}
+
+BOOL CZultaEditView::TypePunctuation(UINT nChar) {
+  CZultaEditDoc* pDoc = GetDocument();
+  if (!KeyDown(VK_CONTROL) || !pDoc->Model().IsHebrewInsertFont()) return FALSE;
+  const int ch = TranslateOemKey(nChar);
+  return ch != 0 && pDoc->Editor().TypeCode(ch, KeyDown(VK_SHIFT));
 }
 
 // ---- Mouse.
@@ -324,6 +346,12 @@ void CZultaEditView::OnDestroy() {
 void CZultaEditView::OnContextMenu(CWnd*, CPoint point) {
   CMenu* pPopup = m_contextMenu.GetSubMenu(0);
   if (pPopup == nullptr) return;
+  // From the keyboard: at the caret.
+  if (point.x == -1 && point.y == -1 && IsLaidOut()) {
+    const CRect caret = GetDocument()->Pages().GetCaretRect(GetDocument()->GetActiveSide());
+    point = caret.BottomRight() - GetScrollPosition();
+    ClientToScreen(&point);
+  }
   m_bContextMenuOpen = TRUE;
   pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
   m_bContextMenuOpen = FALSE;
@@ -332,7 +360,10 @@ void CZultaEditView::OnContextMenu(CWnd*, CPoint point) {
 void CZultaEditView::OnInitMenu(CMenu* pMenu) {
   CScrollView::OnInitMenu(pMenu);
   CMenu* pPopup = m_contextMenu.GetSubMenu(0);
-  if (pPopup == nullptr || pMenu->m_hMenu != m_contextMenu.m_hMenu || !IsLaidOut()) return;
+  // Tracking names the popup itself.
+  const BOOL ours = pPopup != nullptr &&
+                    (pMenu->m_hMenu == pPopup->m_hMenu || pMenu->m_hMenu == m_contextMenu.m_hMenu);
+  if (!ours || !IsLaidOut()) return;
   CZultaEditDoc* pDoc = GetDocument();
   const BOOL selection = pDoc->Editor().HasSelection();
   const BOOL pasteable =
@@ -385,12 +416,24 @@ void CZultaEditView::OnUpdateInputHebrew(CCmdUI* pCmdUI) {
   pCmdUI->SetCheck(GetDocument()->GetActiveSide() == kRightToLeftSide);
 }
 
-void CZultaEditView::OnUpdateToggleInputMode(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+void CZultaEditView::OnUpdateToggleInputMode(CCmdUI* pCmdUI) {
+  pCmdUI->Enable(TRUE);
+  // On the Editor toolbar the button shows the mode: its first picture in
+  // Hebrew mode, the bar's last one in English mode.
+  if (pCmdUI->m_pOther == nullptr) return;
+  const HWND hBar = pCmdUI->m_pOther->m_hWnd;
+  const auto images = reinterpret_cast<HIMAGELIST>(::SendMessage(hBar, TB_GETIMAGELIST, 0, 0));
+  const int count = images != nullptr ? ImageList_GetImageCount(images) : 0;
+  if (count == 0) return;
+  const LPARAM image = GetDocument()->GetActiveSide() == kRightToLeftSide ? 0 : count - 1;
+  if (::SendMessage(hBar, TB_GETBITMAP, pCmdUI->m_nID, 0) != image)
+    ::SendMessage(hBar, TB_CHANGEBITMAP, pCmdUI->m_nID, image);
+}
 
 // ---- Editing commands.
 
 void CZultaEditView::OnInsertPageBreak() {
-  if (GetDocument()->Editor().TypeChar(kPageBreak)) AfterEdit();
+  if (GetDocument()->Editor().TypeChar(kLetterPageBreak)) AfterEdit();
 }
 
 void CZultaEditView::OnUpdateInsertPageBreak(CCmdUI* pCmdUI) {

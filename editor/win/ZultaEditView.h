@@ -20,6 +20,7 @@ class CZultaEditView : public CScrollView {
   void OnDraw(CDC* pDC) override;
   void OnInitialUpdate() override;
   BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE) override;
+  BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE) override;
 
   // The client area in the view's logical coordinates.
   CRect GetLogicalClientRect();
@@ -96,9 +97,12 @@ class CZultaEditView : public CScrollView {
   // logical y.
   void CheckAutoScroll(int y);
   void StopAutoScroll();
-  // After a typed key, a key-down or a command changed the text: layout is
-  // done; repaints what changed and pushes the undo step.
+  // After a typed key, a key-down or a command changed the text (laid out
+  // and recorded for undo already): repaints what the layout changed.
   void AfterEdit();
+  // In a Hebrew font, Ctrl on a punctuation key types the punctuation itself;
+  // FALSE when the key is no such key.
+  BOOL TypePunctuation(UINT nChar);
   void RunUndo(BOOL redo);
 
   static CZultaEditView* s_pActiveEditView;

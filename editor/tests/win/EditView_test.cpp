@@ -5,20 +5,25 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "classlib/win/HandleMap.h"
-#include "editor/core/DocEditor.h"
 #include "editor/core/DocRulerMarks.h"
-#include "editor/core/FixedDocMetrics.h"
+#include "editor/core/DocumentFileStore.h"
+#include "editor/core/ZultaFile.h"
 #include "editor/tests/win/EditViewFixture.h"
+#include "editor/tests/win/TypedByRules.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
 #include "resources/EditorIds.h"
 #include "resources/MainFrameIds.h"
 #include "testing/win/ImagePixels.h"
+#include "testing/win/MessageBoxes.h"
+#include "testing/win/UserInput.h"
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
@@ -27,92 +32,22 @@ namespace {
 constexpr int kEnglish = 0;
 constexpr int kHebrew = 1;
 
-// A side's text as letters with their points, one pair a character.
-std::vector<std::pair<int, int>> SideText(DocTextModel& model, int side) {
-  std::vector<std::pair<int, int>> text;
-  for (DocCharNode* c = model.GetHead(side)->next; c != nullptr; c = c->next)
-    text.emplace_back(c->letter, c->point);
-  return text;
-}
-
-class NoWindow : public IDocUISink {
- public:
-  CSize GetClientSize() override { return CSize(800, 600); }
-  void SetScrollSizes(CSize, CSize, CSize) override {}
-  void Redraw() override {}
-  void OnLayoutChanged(int) override {}
-  void SetModifiedFlag() override {}
+// The states of the popup menu on the screen, read once it shows, which
+// then closes: Cut, Select All.
+struct ContextMenuStates {
+  UINT cut = ~0u;
+  UINT selectAll = ~0u;
 };
+ContextMenuStates g_menuStates;
 
-// What the typing rules make of the keys on a side of an empty document
-// with the program's defaults.
-std::vector<std::pair<int, int>> TypedByRules(const CZultaEditDoc& like, int side,
-                                              const std::string& keys) {
-  FixedDocMetrics metrics;
-  NoWindow sink;
-  DocTextModel model(metrics, sink);
-  DocSideDefaults defaults[kDocSideCount];
-  for (int s = 0; s < kDocSideCount; ++s) {
-    defaults[s].face = const_cast<CZultaEditDoc&>(like).Model().Side(s).face;
-    defaults[s].pointSize = const_cast<CZultaEditDoc&>(like).Model().Side(s).pointSize;
-  }
-  model.InitContents(defaults);
-  model.CreateEmptySides();
-  model.SetCurrentSide(side);
-  DocEditor editor(model, sink);
-  for (char key : keys) editor.TypeChar(static_cast<BYTE>(key));
-  return SideText(model, side);
-}
-
-INPUT KeyInput(WORD vk, bool up) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-// Presses the keys of the text on the US keyboard, Shift where it needs it.
-void SendText(const std::string& text) {
-  std::vector<INPUT> inputs;
-  for (char ch : text) {
-    const SHORT scan = ::VkKeyScanA(ch);
-    const bool shift = (scan & 0x100) != 0;
-    if (shift) inputs.push_back(KeyInput(VK_SHIFT, false));
-    inputs.push_back(KeyInput(LOBYTE(scan), false));
-    inputs.push_back(KeyInput(LOBYTE(scan), true));
-    if (shift) inputs.push_back(KeyInput(VK_SHIFT, true));
-  }
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-// A key with a modifier held (VK_SHIFT, VK_CONTROL), pressed count times.
-void SendChord(WORD modifier, WORD vk, int count = 1) {
-  std::vector<INPUT> inputs = {KeyInput(modifier, false)};
-  for (int i = 0; i < count; ++i) {
-    inputs.push_back(KeyInput(vk, false));
-    inputs.push_back(KeyInput(vk, true));
-  }
-  inputs.push_back(KeyInput(modifier, true));
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-INPUT MouseInput(DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  return input;
-}
-
-// Clicks (twice for a double click) at a screen point.
-void ClickAt(POINT screen, int clicks = 1) {
-  ::SetCursorPos(screen.x, screen.y);
-  std::vector<INPUT> inputs;
-  for (int i = 0; i < clicks; ++i) {
-    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
-    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
-  }
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND hMenuWnd = ::FindWindowA("#32768", nullptr);
+  if (hMenuWnd == nullptr || !::IsWindowVisible(hMenuWnd)) return;
+  const auto hMenu = reinterpret_cast<HMENU>(::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0));
+  g_menuStates.cut = ::GetMenuState(hMenu, ID_EDIT_CUT, MF_BYCOMMAND) & MF_GRAYED;
+  g_menuStates.selectAll = ::GetMenuState(hMenu, ID_EDIT_SELECT_ALL_TEXT, MF_BYCOMMAND) & MF_GRAYED;
+  ::KillTimer(nullptr, id);
+  ::EndMenu();
 }
 
 class EditViewTest : public EditViewFixture {
@@ -121,7 +56,7 @@ class EditViewTest : public EditViewFixture {
   // Types the keys and waits until the side holds what the typing rules
   // make of them.
   void TypeAndExpect(int side, const std::string& keys, const std::string& typedBefore = "") {
-    const auto expected = TypedByRules(*m_pDoc, side, typedBefore + keys);
+    const TypedText expected = TypedByRules(Model().Side(side).face, side, typedBefore + keys);
     SendText(keys);
     EXPECT_TRUE(WaitFor([&] { return SideText(Model(), side) == expected; }))
         << "typing \"" << keys << "\" on side " << side;
@@ -145,6 +80,7 @@ class EditViewTest : public EditViewFixture {
     ::ClientToScreen(m_pView->m_hWnd, &point);
     return point;
   }
+
 };
 
 TEST_F(EditViewTest, ANewDocumentOpensOnTheHebrewSideAtPageOneLineOne) {
@@ -163,11 +99,18 @@ TEST_F(EditViewTest, KeysTypeEnglishAndPointedHebrewAsTheTypingRulesSay) {
   ASSERT_EQ(m_pDoc->GetActiveSide(), kHebrew);
   TypeAndExpect(kHebrew, "w]kOo ");
   TypeAndExpect(kHebrew, "gUkQo", "w]kOo ");
+  // Ctrl on a punctuation key types the punctuation itself.
+  TypedText punctuated = SideText(Model(), kHebrew);
+  SendChord(VK_CONTROL, VK_OEM_PERIOD);
+  punctuated.letters += '.';
+  punctuated.points.push_back(0);
+  EXPECT_TRUE(WaitFor([&] { return SideText(Model(), kHebrew) == punctuated; }));
   // Backspace takes the last character back; Ctrl+A types nothing.
-  auto before = SideText(Model(), kHebrew);
+  TypedText before = SideText(Model(), kHebrew);
   SendChord(VK_CONTROL, 'A');
   SendText("\b");
-  before.pop_back();
+  before.letters.pop_back();
+  before.points.pop_back();
   EXPECT_TRUE(WaitFor([&] { return SideText(Model(), kHebrew) == before; }));
   EXPECT_TRUE(m_pDoc->IsModified());
 }
@@ -199,13 +142,13 @@ TEST_F(EditViewTest, AClickPlacesTheCaretShiftArrowsSelectAndADoubleClickSelects
 TEST_F(EditViewTest, UndoAndRedoFollowTheStepsSwitchingToTheSideOfTheStep) {
   Command(ID_INPUT_ENGLISH);
   TypeAndExpect(kEnglish, "one two");
-  const auto typed = SideText(Model(), kEnglish);
+  const TypedText typed = SideText(Model(), kEnglish);
   Command(ID_INPUT_HEBREW);
   Command(ID_EDIT_UNDO);
   EXPECT_EQ(m_pDoc->GetActiveSide(), kEnglish) << "undo switches to the side of its step";
   EXPECT_NE(SideText(Model(), kEnglish), typed);
   while (m_pDoc->Editor().CanUndo()) Command(ID_EDIT_UNDO);
-  EXPECT_TRUE(SideText(Model(), kEnglish).empty());
+  EXPECT_TRUE(SideText(Model(), kEnglish).letters.empty());
   while (m_pDoc->Editor().CanRedo()) Command(ID_EDIT_REDO);
   EXPECT_EQ(SideText(Model(), kEnglish), typed);
 }
@@ -257,6 +200,82 @@ TEST_F(EditViewTest, TypingPastTheWindowScrollsTheCaretIntoView) {
   const CRect caret = m_pDoc->Pages().GetCaretRect(kEnglish);
   CRect visible = m_pView->GetLogicalClientRect();
   EXPECT_TRUE(visible.PtInRect(caret.TopLeft())) << "the caret is out of sight";
+}
+
+TEST_F(EditViewTest, DraggingBelowTheWindowScrollsByItselfAndExtendsTheSelection) {
+  Command(ID_INPUT_ENGLISH);
+  SendText(std::string(60, '\r'));
+  ASSERT_TRUE(WaitFor([&] { return Model().GetLineCount(kEnglish) == 61; }));
+  SendChord(VK_CONTROL, VK_HOME);
+  ASSERT_TRUE(WaitFor([&] { return m_pView->GetScrollPosition().y == 0; }));
+  const CRect client = m_pView->GetLogicalClientRect();
+  const POINT inside = ScreenPoint(CPoint(client.CenterPoint().x, client.top + 30));
+  const POINT below = ScreenPoint(CPoint(client.CenterPoint().x, client.bottom + 20));
+  INPUT press[] = {MouseMoveInput(inside), MouseButtonInput(MOUSEEVENTF_LEFTDOWN)};
+  ::SendInput(2, press, sizeof(INPUT));
+  // Once the view holds the mouse, the move out reaches it.
+  ASSERT_TRUE(WaitFor([&] { return ::GetCapture() == m_pView->m_hWnd; }));
+  INPUT out = MouseMoveInput(below);
+  ::SendInput(1, &out, sizeof(INPUT));
+  // The timer goes on stepping, a line at a time, while the mouse stays below.
+  constexpr int kSteps = 5;
+  const int lineStep = m_pDoc->Metrics().GetPixelsPerInchY() / 4;
+  EXPECT_TRUE(WaitFor([&] { return m_pView->GetScrollPosition().y >= kSteps * lineStep; }));
+  INPUT release = MouseButtonInput(MOUSEEVENTF_LEFTUP);
+  ::SendInput(1, &release, sizeof(INPUT));
+  EXPECT_TRUE(WaitFor([&] { return ::GetCapture() == nullptr; }));
+  DocCharNode* first = nullptr;
+  DocCharNode* last = nullptr;
+  EXPECT_TRUE(m_pDoc->Editor().GetSelectionRange(first, last));
+  EXPECT_GT(IndexOf(kEnglish, last), IndexOf(kEnglish, first) + 10);
+}
+
+TEST_F(EditViewTest, TheContextMenuOffersCutOnlyWithASelection) {
+  Command(ID_INPUT_ENGLISH);
+  TypeAndExpect(kEnglish, "abc");
+  for (bool selection : {false, true}) {
+    SCOPED_TRACE(selection ? "with a selection" : "without one");
+    if (selection) SendChord(VK_SHIFT, VK_LEFT, 2);
+    ASSERT_TRUE(WaitFor([&] { return m_pDoc->Editor().HasSelection() == selection; }));
+    g_menuStates = ContextMenuStates();
+    ::SetTimer(nullptr, 0, 20, ReadOpenMenu);
+    m_pView->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_pView->m_hWnd),
+                         MAKELPARAM(-1, -1));
+    EXPECT_EQ(g_menuStates.cut, selection ? 0u : static_cast<UINT>(MF_GRAYED));
+    EXPECT_EQ(g_menuStates.selectAll, 0u);
+  }
+}
+
+TEST_F(EditViewTest, AFailedSaveKeepsTheOldFileAndTheDocumentModifiedAndSaysWhy) {
+  char temp[MAX_PATH] = {};
+  ::GetTempPathA(MAX_PATH, temp);
+  const std::string path = std::string(temp) + "EditViewSave.zlt";
+  const std::string blocker = path + ".~old";
+  Command(ID_INPUT_ENGLISH);
+  TypeAndExpect(kEnglish, "abc");
+  ASSERT_TRUE(m_pDoc->DoSave(path.c_str()));
+  EXPECT_FALSE(m_pDoc->IsModified());
+  TypeAndExpect(kEnglish, "d", "abc");
+  ASSERT_TRUE(m_pDoc->IsModified());
+  // A folder with a file in it where the old file would step aside.
+  std::filesystem::create_directory(blocker);
+  std::ofstream(blocker + "\\keep") << "x";
+  {
+    MessageBoxAnswerer answerer(IDOK);
+    EXPECT_FALSE(m_pDoc->DoSave(path.c_str()));
+    EXPECT_EQ(answerer.Boxes().size(), 1u) << "the failure is told";
+  }
+  EXPECT_TRUE(m_pDoc->IsModified());
+  ByteBuffer bytes;
+  CString error;
+  ASSERT_TRUE(LoadWholeFile(path.c_str(), bytes, error));
+  ZultaDocData data;
+  data.styles.AddDefaultEntries();
+  ASSERT_TRUE(CZultaFile().ReadDocument(bytes.data(), bytes.size(), data));
+  EXPECT_EQ(data.sides[kEnglish].letters, "abc") << "the old file as it was";
+  std::filesystem::remove_all(blocker);
+  std::filesystem::remove(path);
+  std::filesystem::remove(path + ".~sav");
 }
 
 }  // namespace
