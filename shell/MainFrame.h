@@ -12,6 +12,7 @@
 #include "classlib/win/CStatusBar.h"
 #include "editor/win/EditorFrame.h"
 #include "hebtext/win/CColorComboBox.h"
+#include "editor/win/CNavEdit.h"
 #include "hebtext/win/CFocusComboBox.h"
 #include "shell/LookupDockWindow.h"
 #include "shell/MyDockWindow.h"
@@ -174,6 +175,7 @@ class CMainFrame : public CKWMDIFrameWnd, public IEditorFrame {
   CMyDockWindow m_keyboardWindow;
   CFocusComboBox m_typefaceCombo;
   CFocusComboBox m_sizeCombo;
+  CNavEdit m_sizeEdit;  // the size combo's edit field: digits, Enter applies
   CColorComboBox m_colorCombo;
   CKWToolBar m_editorToolBar;
   CHebEdit* m_pLookupEdit = nullptr;

@@ -129,6 +129,8 @@ class DocEditor {
   // state before (the selection, else the caret); End, once the change is
   // laid out, records the state after and pushes the step.
   void BeginStep(DWORD type);
+  // The same around a change of the characters from first to last.
+  void BeginStep(DWORD type, DocCharNode* first, DocCharNode* last);
   void EndStep();
   // The first fault of the undo stack, described; empty when it holds.
   CString FindUndoFault() const;
@@ -180,6 +182,8 @@ class DocEditor {
   // A step changes the characters strictly between start and end (null: to
   // the end of the side); start and end themselves outlive the change.
   void BeginChange(DWORD type, DocCharNode* start, DocCharNode* end);
+  // A command's step over the characters after start up to the one after end.
+  void BeginCommandChange(DWORD type, DocCharNode* start, DocCharNode* end);
   void EndChange();
   void CaptureRaw(const DocCharNode* start, const DocCharNode* end, CString& letters,
                   CByteArray& points, CDWordArray& attrs) const;
@@ -194,7 +198,7 @@ class DocEditor {
   // section.
   void CaptureSections(int side, CEditSpanArray& runs) const;
   struct SectionRunCache;
-  // Counts the runs, walking the whole side.
+  // Counts the runs, walking the whole side when it has sections.
   void CountSectionRuns(int side, SectionRunCache& out) const;
   const DocLineNode* KeptRunFirstLine(int side, int i) const;
   // Whether the kept runs still begin where they began: the same sections

@@ -1,5 +1,7 @@
 #include "editor/core/DocRunPainter.h"
 
+#include <algorithm>
+
 #include "hebtext/core/SortedStrings.h"
 
 namespace {
@@ -7,15 +9,12 @@ namespace {
 // Side colours in the order the document keeps them.
 enum { kSideText, kSideBack, kSideSelectedText, kSideSelection };
 
+CString RunString(const std::string& bytes) {
+  return CString(bytes.data(), static_cast<int>(bytes.size()));
+}
+
 // Characters that make a run of their own.
 bool StandsAlone(BYTE letter) { return letter == kLetterTab || IsBreakLetter(letter); }
-
-void AddRect(CRect& to, const CRect& rect) {
-  if (to.IsRectNull())
-    to = rect;
-  else
-    to.UnionRect(&to, &rect);
-}
 
 }  // namespace
 
@@ -27,9 +26,8 @@ void DocRunPainter::BeginSide(int side, const DocCharNode* start, const DocCharN
   m_bInSelection = FALSE;
   m_backIndex = kNoIndex;
   m_bTextColorKnown = FALSE;
-  m_letters.Empty();
-  m_points.Empty();
-  m_runRect.SetRectEmpty();
+  m_letters.clear();
+  m_points.clear();
   m_clip.SetRectEmpty();
 }
 
@@ -56,6 +54,7 @@ void DocRunPainter::TakeFont(CharAttr attr, DocPaintPass pass) {
   m_pointSize = size;
   m_style = style;
   m_bFontSelected = TRUE;
+  m_bHebrewFace = IsProgramHebrewFont(face);
   m_dc.SelectFont(face, size, style);
 }
 
@@ -103,13 +102,17 @@ void DocRunPainter::TakeAttr(CharAttr attr, DocPaintPass pass) {
   m_attr = attr;
 }
 
-void DocRunPainter::Append(const DocCharNode* c, int left, int right, CRect line) {
-  m_letters += static_cast<TCHAR>(c->letter);
-  m_points += static_cast<TCHAR>(c->point != 0 ? c->point : kNoPointCode);
-  line.left = left;
-  line.right = right;
-  line = Scaled(line);
-  AddRect(m_runRect, line);
+// A run lies on one line: its rectangle is the line's from its leftmost
+// character to its rightmost.
+void DocRunPainter::Append(const DocCharNode* c, int left, int right, const CRect& line) {
+  if (m_letters.empty()) {
+    m_runRect = CRect(left, line.top, right, line.bottom);
+  } else {
+    m_runRect.left = std::min<int>(m_runRect.left, left);
+    m_runRect.right = std::max<int>(m_runRect.right, right);
+  }
+  m_letters += static_cast<char>(c->letter);
+  m_points += static_cast<char>(c->point != 0 ? c->point : kNoPointCode);
 }
 
 void DocRunPainter::PaintLine(const DocLineNode* line, DocPaintPass pass) {
@@ -141,30 +144,31 @@ void DocRunPainter::PaintLine(const DocLineNode* line, DocPaintPass pass) {
 }
 
 void DocRunPainter::FlushRun(DocPaintPass pass) {
-  if (m_letters.IsEmpty()) return;
+  if (m_letters.empty()) return;
   BYTE first = static_cast<BYTE>(m_letters[0]);
   if (!IsBreakLetter(first)) {
     BOOL printing = m_dc.IsPrinting();
     const CRect* clip = !printing && !m_clip.IsRectEmpty() ? &m_clip : nullptr;
     BOOL rtl = m_side == kRightToLeftSide;
+    CRect run = Scaled(m_runRect);
     if (pass == kBackgroundPass) {
-      m_dc.FillRect(m_runRect, m_backColor);
-    } else if (IsProgramHebrewFont(m_face)) {
+      m_dc.FillRect(run, m_backColor);
+    } else if (m_bHebrewFace) {
       // The renderer draws right to left: English runs are turned round.
       if (!rtl) {
-        m_letters.MakeReverse();
-        m_points.MakeReverse();
+        std::reverse(m_letters.begin(), m_letters.end());
+        std::reverse(m_points.begin(), m_points.end());
       }
-      m_dc.DrawHebrewText(m_runRect.right, m_runRect.top, m_letters, m_points, m_textColor, clip);
+      m_dc.DrawHebrewText(run.right, run.top, RunString(m_letters), RunString(m_points),
+                          m_textColor, clip);
     } else if (first != kLetterTab) {
       m_dc.SetTextColor(m_textColor);
-      if (rtl) m_letters.MakeReverse();
-      m_dc.DrawRunText(m_runRect.left, m_runRect.top, m_letters, clip);
+      if (rtl) std::reverse(m_letters.begin(), m_letters.end());
+      m_dc.DrawRunText(run.left, run.top, RunString(m_letters), clip);
     }
   }
-  m_letters.Empty();
-  m_points.Empty();
-  m_runRect.SetRectEmpty();
+  m_letters.clear();
+  m_points.clear();
 }
 
 // --- Pages ------------------------------------------------------------------
@@ -174,7 +178,7 @@ void DocRunPainter::PaintPageLines(int page, const CRect& clip, DocPaintPass pas
   for (int i = 0;; i++) {
     const DocLineNode* line = m_model.GetPageLine(pageNode, i);
     if (line == nullptr) return;
-    CRect rect = m_pages.GetLineColumn(line);
+    CRect rect = m_pages.GetLineColumnOnPage(line, page);
     if (rect.bottom <= clip.top) continue;
     // Columns of a section begin again at the row's top: only plain lines
     // end the page.
@@ -265,8 +269,12 @@ void DocRunPainter::RepaintLineRange(const DocCharNode* first, const DocCharNode
   const DocLineNode* lastLine = m_model.GetCharLine(last);
   const DocLineNode* line = m_model.GetCharLine(first);
   for (; line != nullptr; line = line->next) {
+    CRect column = m_pages.GetLineColumn(line);
+    // Ordinary text below the client area has only text below it: the rest
+    // of the range, however long, is out of sight.
+    if (line->section == nullptr && column.top >= client.bottom) return;
     CRect area;
-    if (area.IntersectRect(m_pages.GetLineColumn(line), &client)) {
+    if (area.IntersectRect(&column, &client)) {
       RepaintUnder(area, visible);
       BeginSide(side);
       PaintLine(line, kBackgroundPass);

@@ -5,6 +5,8 @@
 // selected characters show in the selection colours, never on paper.
 #pragma once
 
+#include <string>
+
 #include "classlib/core/CString.h"
 #include "classlib/core/Geometry.h"
 #include "editor/core/DocPageView.h"
@@ -70,7 +72,7 @@ class DocRunPainter {
   void TakeAttr(CharAttr attr, DocPaintPass pass);
   void TakeFont(CharAttr attr, DocPaintPass pass);
   void TakeColors(CharAttr attr, DocPaintPass pass);
-  void Append(const DocCharNode* c, int left, int right, CRect line);
+  void Append(const DocCharNode* c, int left, int right, const CRect& line);
   BOOL IsActiveSide() const { return m_side == m_model.GetCurrentSide(); }
   COLORREF TableColor(const CDWordArray& table, UINT index, COLORREF fallback) const;
   void PaintPageLines(int page, const CRect& clip, DocPaintPass pass);
@@ -92,14 +94,16 @@ class DocRunPainter {
   WORD m_pointSize = 0;
   UINT m_style = 0;
   BOOL m_bFontSelected = FALSE;
+  BOOL m_bHebrewFace = FALSE;  // the face is one of the program's Hebrew fonts
   BOOL m_bInSelection = FALSE;
   int m_backIndex = kNoIndex;
   COLORREF m_backColor = 0;
   BOOL m_bTextColorKnown = FALSE;
   COLORREF m_textColor = 0;
-  CString m_letters;
-  CString m_points;
-  CRect m_runRect;  // the union of the run's character rectangles
+  // The run's letters and points, kept with their room from run to run.
+  std::string m_letters;
+  std::string m_points;
+  CRect m_runRect;  // the union of the run's character rectangles, unscaled
   CRect m_clip;
   // While printing: view rectangles are taken from the text area's top left
   // to the print area's, scaled.

@@ -8,6 +8,7 @@
 #include "classlib/win/CDocument.h"
 #include "editor/core/DocCaretNavigator.h"
 #include "editor/core/DocEditor.h"
+#include "editor/core/DocFormatting.h"
 #include "editor/core/DocPageView.h"
 #include "editor/core/DocTextModel.h"
 #include "editor/core/DocVisibleLines.h"
@@ -109,7 +110,9 @@ class CZultaEditDoc : public CDocument {
                         DocCharNode*& last);
   void GetSelectionColors(COLORREF& text, COLORREF& back, DocCharNode*& first, DocCharNode*& last);
   void GetCaretLogFont(CZultaEditView* pView, LOGFONT& logFont);
-  static constexpr COLORREF kKeepBackColor = 0xFFFFFFFF;
+  static constexpr COLORREF kKeepBackColor = ::kKeepBackColor;
+  // The commands and their queries (check marks) on the active side.
+  DocFormatting Formatting() { return DocFormatting(m_editor, m_sink); }
   // ---- End of the formatting commands.
 
   // ---- Clipboard, import and file commands (defined with the clipboard

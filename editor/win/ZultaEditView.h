@@ -73,6 +73,18 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnEditSelectAll();
   afx_msg void OnUpdateCutOrCopy(CCmdUI* pCmdUI);
   afx_msg void OnUpdatePaste(CCmdUI* pCmdUI);
+  // Formatting (ZultaEditViewFormat.cpp).
+  afx_msg void OnFormatStyle(UINT nID);
+  afx_msg void OnUpdateFormatStyle(CCmdUI* pCmdUI);
+  afx_msg void OnJustify(UINT nID);
+  afx_msg void OnUpdateJustify(CCmdUI* pCmdUI);
+  afx_msg void OnTypefaceBoxChosen();
+  afx_msg void OnSizeBoxChosen();
+  afx_msg void OnSizeTyped();
+  afx_msg void OnColorBoxChosen();
+  afx_msg void OnUpdateTypefaceBox(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateSizeBox(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateColorBox(CCmdUI* pCmdUI);
 
   DECLARE_MESSAGE_MAP()
 
@@ -104,6 +116,10 @@ class CZultaEditView : public CScrollView {
   // FALSE when the key is no such key.
   BOOL TypePunctuation(UINT nChar);
   void RunUndo(BOOL redo);
+  // The Save-As rule for a formatting command; FALSE while the document is
+  // not laid out.
+  BOOL CanFormat(CCmdUI* pCmdUI);
+  HWND BoxToRefresh(CCmdUI* pCmdUI);
 
   static CZultaEditView* s_pActiveEditView;
 
@@ -113,4 +129,5 @@ class CZultaEditView : public CScrollView {
   AutoScrollState m_autoScroll;
   CMenu m_contextMenu;
   BOOL m_bContextMenuOpen = FALSE;
+  int m_nColorBoxEntry = 0;  // the colour box's entry last applied
 };

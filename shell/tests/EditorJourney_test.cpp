@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "classlib/win/AfxRes.h"
+#include "editor/core/CharAttr.h"
 #include "editor/core/FileBytes.h"
 #include "editor/core/ZultaFile.h"
 #include "editor/tests/win/TypedByRules.h"
@@ -30,6 +31,12 @@ constexpr int kHebrew = 1;
 // שָׁלוֹם עוֹלָם on the English keyboard.
 const std::string kHebrewKeys = "w]kOo gOk]o";
 const std::string kEnglishKeys = "Hello there, world.";
+// What the toolbar makes of the first English word.
+constexpr size_t kFormattedWordLength = 5;
+constexpr UINT kBoldStyle = 1;
+constexpr WORD kWordSize = 20;
+const std::string kWordSizeText = "20";
+constexpr int kRedEntry = 9;  // of the colour box's named colours
 
 // The editor view: the only child of the MDI client's top window.
 HWND FindEditView(HWND hMain) {
@@ -196,15 +203,31 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
       return CountPixels(shot, english, selected) > 0;
     })) << "the double click selected nothing";
     SteadyPicture(hView, "editor_journey_2_word_selected");
+    const int selectedAtTwelvePoints = CountPixels(CaptureWindow(hView), selected);
+
+    // The selected word made bold, 20 points and red from the toolbar.
+    SendChord(VK_CONTROL, 'B');
+    SendChord(VK_CONTROL, '8');
+    SendText(kWordSizeText + "\r");
+    SendChord(VK_CONTROL, '9');
+    SendKey(VK_DOWN, kRedEntry);
+    SendKey(VK_RETURN);
+    // Larger and bold, the word's selection covers half as much again.
+    EXPECT_TRUE(WaitFor([&] {
+      return 2 * CountPixels(CaptureWindow(hView), selected) > 3 * selectedAtTwelvePoints;
+    })) << "the selected word did not grow";
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(hMain) == hView; }))
+        << "the focus did not come back to the text";
+    SteadyPicture(hView, "editor_journey_3_formatted");
 
     SendChord(VK_CONTROL, 'Z');
-    SteadyPicture(hView, "editor_journey_3_undone");
+    SteadyPicture(hView, "editor_journey_4_undone");
     SendChord(VK_CONTROL, 'Y');
-    SteadyPicture(hView, "editor_journey_4_redone");
+    SteadyPicture(hView, "editor_journey_5_redone");
 
     SendChord(VK_CONTROL, 'S');
     ASSERT_TRUE(SaveAsThroughTheBox(zulta, saved)) << "the document was not saved";
-    SteadyPicture(hMain, "editor_journey_5_saved");
+    SteadyPicture(hMain, "editor_journey_6_saved");
     ::PostMessageA(hMain, WM_COMMAND, ID_FILE_CLOSE, 0);
     EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hView); })) << "the document did not close";
     EXPECT_EQ(0u, zulta.Close());
@@ -216,6 +239,19 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
               TypedByRules(data.sides[kHebrew].face, kHebrew, kHebrewKeys));
   EXPECT_TRUE(FileSide(data, kEnglish) ==
               TypedByRules(data.sides[kEnglish].face, kEnglish, kEnglishKeys));
+  // "Hello" bold, 20 points and red; the blank after it as typed.
+  const std::vector<DWORD>& attrs = data.sides[kEnglish].attrs;
+  ASSERT_GT(attrs.size(), kFormattedWordLength);
+  for (size_t i = 0; i <= kFormattedWordLength; ++i) {
+    const bool inWord = i < kFormattedWordLength;
+    const DWORD attr = attrs[i];
+    EXPECT_EQ(AttrStyle(attr) == kBoldStyle, inWord) << "letter " << i;
+    const UINT size = AttrSize(attr);
+    EXPECT_EQ(size != 0 && data.styles.fontSizes[size] == kWordSize, inWord) << "letter " << i;
+    const UINT color = AttrTextColor(attr);
+    EXPECT_EQ(color != 0 && data.styles.textColors[color] == RGB(255, 0, 0), inWord)
+        << "letter " << i;
+  }
 
   {
     ZultaStart start;
@@ -225,7 +261,7 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
     HWND hMain = zulta.MainWindow();
     HWND hView = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (hView = FindEditView(hMain)) != nullptr; }));
-    SteadyPicture(hView, "editor_journey_6_reopened");
+    SteadyPicture(hView, "editor_journey_7_reopened");
     ::SetForegroundWindow(hMain);
     ::PostMessageA(hMain, WM_COMMAND, ID_FILE_SAVE_AS, 0);
     ASSERT_TRUE(SaveAsThroughTheBox(zulta, again)) << "the reopened document was not saved";

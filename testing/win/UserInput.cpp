@@ -31,6 +31,15 @@ void SendText(const std::string& text) {
   Send(inputs);
 }
 
+void SendKey(WORD vk, int count) {
+  std::vector<INPUT> inputs;
+  for (int i = 0; i < count; ++i) {
+    inputs.push_back(KeyInput(vk, false));
+    inputs.push_back(KeyInput(vk, true));
+  }
+  Send(inputs);
+}
+
 void SendChord(WORD modifier, WORD vk, int count) {
   std::vector<INPUT> inputs = {KeyInput(modifier, false)};
   for (int i = 0; i < count; ++i) {

@@ -8,6 +8,8 @@
 
 // Presses the keys of the text, Shift where a character needs it.
 void SendText(const std::string& text);
+// A key pressed count times by itself.
+void SendKey(WORD vk, int count = 1);
 // A key pressed count times with a modifier (VK_SHIFT, VK_CONTROL) held.
 void SendChord(WORD modifier, WORD vk, int count = 1);
 // A move of the pointer to a screen point, for SendInput.
