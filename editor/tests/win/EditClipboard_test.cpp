@@ -26,6 +26,7 @@
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
 #include "hebtext/core/HebChar.h"
+#include "hebtext/win/CHebEdit.h"
 #include "hebtext/tests/win/SpecialDialogAnswer.h"
 #include "resources/EditorIds.h"
 #include "resources/HebtextIds.h"
@@ -291,6 +292,34 @@ TEST_F(EditClipboardTest, CutIsOneUndoStepAndReverseWritesTheSelectionBackwards)
   Command(ID_EDIT_SELECT_ALL_TEXT);
   Command(ID_EDIT_REVERSE_TEXT);
   EXPECT_EQ(Side(kEnglish).letters, "cba");
+}
+
+TEST_F(EditClipboardTest, WithTheFocusInAHebrewEditTheCommandsServeTheEdit) {
+  constexpr UINT kEditId = 1001;
+  CWnd* pFrame = m_app->GetMainFrame();
+  ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 10, 200, 24, pFrame->m_hWnd,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kEditId)), nullptr, nullptr);
+  std::unique_ptr<CHebEdit> pEdit(CreateHebEditInPlace(pFrame, kEditId, TRUE, 0));
+  ASSERT_NE(pEdit, nullptr);
+  const std::string bet(1, static_cast<char>(HebCode::Bet));
+  pEdit->SetText(bet.c_str());
+  pEdit->SetFocus();
+  ASSERT_EQ(::GetFocus(), pEdit->m_hWnd);
+  EXPECT_FALSE(Enabled(ID_EDIT_COPY)) << "Copy with nothing selected in the edit";
+  pEdit->SelectAll();
+  ASSERT_TRUE(Enabled(ID_EDIT_COPY));
+  PlaceOnClipboard({});
+  Command(ID_EDIT_COPY);
+  EXPECT_EQ(ClipboardText(CF_TEXT), bet) << "the edit's selection was not copied";
+  Command(ID_EDIT_CUT);
+  CString text;
+  pEdit->GetText(text);
+  EXPECT_TRUE(text.IsEmpty()) << "the edit's selection was not cut";
+  PlaceOnClipboard({{RtfFormat(), "{\\rtf1 x}"}});
+  EXPECT_FALSE(Enabled(ID_EDIT_PASTE)) << "the edit takes no RTF";
+  Command(ID_EDIT_PASTE);
+  EXPECT_TRUE(Side(kHebrew).letters.empty()) << "the paste went to the document";
+  pEdit->DestroyWindow();
 }
 
 TEST_F(EditClipboardTest, ACutWhoseCopyFailedKeepsTheText) {
