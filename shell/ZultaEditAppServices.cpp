@@ -11,6 +11,7 @@
 #include "hebtext/win/CProgressDlg.h"
 #include "hebtext/win/HebEditColors.h"
 #include "hebtext/win/SystemPreferences.h"
+#include "hebtext/win/UserMessageBoxes.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/win/DatabaseStartup.h"
 #include "shell/AboutDlg.h"
@@ -23,14 +24,6 @@ constexpr char kRootBlock[] = "\\";
 constexpr char kLegalCopyrightValue[] = "\\StringFileInfo\\040904B0\\LegalCopyright";
 constexpr char kVersionFormat[] = "%u.%u.%u.%u";
 
-// Each message of a portable step in its own box, owned by the splash.
-void ShowUserMessages(CWnd* pOwner, const UserMessageList& messages) {
-  for (const UserMessage& message : messages) {
-    ::MessageBoxA(pOwner != nullptr ? pOwner->m_hWnd : nullptr, message.text,
-                  message.caption.IsEmpty() ? nullptr : static_cast<LPCSTR>(message.caption),
-                  MB_OK | MB_ICONEXCLAMATION);
-  }
-}
 }  // namespace
 
 void CZultaEditApp::ShowProgressDialog() { OpenSharedProgressDialog(m_pMainWnd); }

@@ -12,6 +12,8 @@
 #include "editor/core/DocTextModel.h"
 
 // The progress dialog shown while sides are built after loading.
+struct DocPasteText;
+
 class IDocBuildProgress {
  public:
   virtual void Begin(LPCSTR caption, int range) = 0;
@@ -34,6 +36,7 @@ class DocEditor {
   ~DocEditor();
 
   DocTextModel& Model() { return m_model; }
+  const DocTextModel& Model() const { return m_model; }
 
   // --- Typing rules ---------------------------------------------------------
   // One typed key; shiftDown is Shift's state (Tab outdents with it), capsLock
@@ -70,13 +73,29 @@ class DocEditor {
   // from oldCaret.
   void UpdateSelection(DocCharNode* oldCaret);
   // Deletes the selected characters with their lines and pages; the caret
-  // goes before them.
-  void DeleteSelection();
+  // goes before them. An empty paragraph left at the caret loses a section
+  // of its own, and the lines that now continue the caret's paragraph join
+  // its section. FALSE when nothing was selected.
+  BOOL DeleteSelection();
+  // From the side's head node to its last character.
+  void SelectAll();
+  // Removes the characters after `before` up to and including `last`, with
+  // the lines and pages their breaks begin.
+  void DeleteRange(DocCharNode* before, DocCharNode* last);
   void WordStart();
   void NextWordStart();
   void NextLetterWordStart();
   void WordEnd();
   void SentenceEnd();
+
+  // --- Clipboard edits ------------------------------------------------------
+  // Cut's change: the selection deleted as one undo step. FALSE, recording
+  // nothing, when nothing is selected.
+  BOOL CutSelection();
+  // Paste's change: the selection replaced by the text (ImportDocText) as
+  // one undo step, laid out. Returns the characters inserted; nothing is
+  // recorded when nothing was selected and nothing inserted.
+  int ReplaceSelection(const DocPasteText& paste, UserMessageList& messages);
 
   // --- Undo -----------------------------------------------------------------
   CEditSnapshot& Pending() { return m_pending; }
@@ -154,9 +173,6 @@ class DocEditor {
   int CodeForKey(UINT ch, BOOL capsLock, BOOL hebrew) const;
   // Puts one stored character back as it was: letter, point and attributes.
   DocCharNode* InsertRawAfter(DocCharNode* after, BYTE letter, BYTE point, CharAttr attr);
-  // Removes the characters after `before` up to and including `last`, with
-  // the lines and pages their breaks begin.
-  void DeleteRange(DocCharNode* before, DocCharNode* last);
   // A break about to go takes its line (and a page break its page and
   // layout) with it.
   void RemoveBreakStructure(DocCharNode* node);
@@ -205,6 +221,11 @@ class DocEditor {
   // no longer hold.
   void ForgetSectionRuns();
   void AssertRunsCounted(int side, const CEditSpanArray& runs) const;
+  // The paragraph at the caret, left empty in a section no neighbour
+  // shares, leaves it.
+  void DropEmptyParagraphSection();
+  // The lines continuing the caret's paragraph take its line's section.
+  void MergeFollowingSections();
   BOOL ApplyFormats(const DocCharNode* start, const CDWordArray& formats,
                     DocLineNode*& firstChanged, DocLineNode*& lastChanged);
   BOOL ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD pages[2]);

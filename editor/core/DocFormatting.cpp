@@ -24,10 +24,6 @@ auto FieldSetter(int shift, DWORD mask, UINT value) {
   return [=](DWORD word) { return SetAttrField(word, shift, mask, value); };
 }
 
-bool BeginsParagraph(const DocLineNode* line) {
-  return line->prev == nullptr || IsBreakLetter(line->first->letter);
-}
-
 }  // namespace
 
 // The command's values as the undo step keeps them.
@@ -91,10 +87,8 @@ void DocFormatting::GetParagraphLines(DocCharRange range, DocLineNode*& first,
   } else {
     from = to = m_model.Side(Side()).caret;
   }
-  first = m_model.GetCharLine(from);
-  last = m_model.GetCharLine(to);
-  while (!BeginsParagraph(first)) first = first->prev;
-  while (last->next != nullptr && !BeginsParagraph(last->next)) last = last->next;
+  first = ParagraphFirstLine(m_model.GetCharLine(from));
+  last = ParagraphLastLine(m_model.GetCharLine(to));
 }
 
 // --- Shared frames -----------------------------------------------------------------

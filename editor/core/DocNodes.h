@@ -72,6 +72,21 @@ struct DocLineNode {
   DocLineCache cache;
 };
 
+// A paragraph's first line is the side's first or begins with a break.
+inline bool BeginsParagraph(const DocLineNode* line) {
+  return line->prev == nullptr || IsBreakLetter(line->first->letter);
+}
+
+inline DocLineNode* ParagraphFirstLine(DocLineNode* line) {
+  while (!BeginsParagraph(line)) line = line->prev;
+  return line;
+}
+
+inline DocLineNode* ParagraphLastLine(DocLineNode* line) {
+  while (line->next != nullptr && !BeginsParagraph(line->next)) line = line->next;
+  return line;
+}
+
 struct DocPageNode {
   DWORD side = 0;
   DocLineNode* first = nullptr;

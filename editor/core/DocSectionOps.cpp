@@ -29,6 +29,23 @@ void DocTextModel::JoinSection(DocLineNode* line, DocSection* section) {
   m_sectionChanges++;
 }
 
+void DocTextModel::ContinueSectionOfLineBefore(DocLineNode* line) {
+  DocSection* target = line->prev->section;
+  DocSection* own = line->section;
+  if (own == target) return;
+  if (own != nullptr && own->first == line && own->last == line) {
+    DeleteSection(own);
+  } else if (own != nullptr) {
+    if (own->first == line) own->first = line->next;
+    DetachFromSection(line);
+    m_sectionChanges++;
+  }
+  if (target == nullptr) return;
+  JoinSection(line, target);
+  if (target->last == line->prev) target->last = line;
+  target->ForgetLayout();
+}
+
 void DocTextModel::DeleteSection(DocSection* section) {
   for (DocLineNode* l = section->first; l != nullptr && l->section == section; l = l->next)
     LeaveSection(l);

@@ -87,13 +87,40 @@ void DocEditor::UpdateSelection(DocCharNode* oldCaret) {
   MarkRange(oldCaret, s.caret, away);
 }
 
-void DocEditor::DeleteSelection() {
+BOOL DocEditor::DeleteSelection() {
   DocCharNode *first, *last;
-  if (!GetSelectionRange(first, last)) return;
+  if (!GetSelectionRange(first, last)) return FALSE;
   DocCharNode* before = first->prev;
   ClearSelection();
   DeleteRange(before, last);
   Cur().caret = before;
+  DropEmptyParagraphSection();
+  MergeFollowingSections();
+  return TRUE;
+}
+
+void DocEditor::SelectAll() {
+  DocCharNode* last = &Cur().head;
+  while (last->next != nullptr) last = last->next;
+  SetSelection(&Cur().head, last);
+}
+
+void DocEditor::DropEmptyParagraphSection() {
+  DocLineNode* first = ParagraphFirstLine(m_model.GetCharLine(Cur().caret));
+  DocLineNode* last = ParagraphLastLine(first);
+  DocSection* section = first->section;
+  const DocCharNode* content = first->first->next;
+  bool empty = content == nullptr || IsBreakLetter(content->letter);
+  if (!empty || section == nullptr) return;
+  bool sharedBefore = first->prev != nullptr && first->prev->section == section;
+  bool sharedAfter = last->next != nullptr && last->next->section == section;
+  if (!sharedBefore && !sharedAfter) m_model.SetLinesSection(first, last, nullptr);
+}
+
+void DocEditor::MergeFollowingSections() {
+  DocLineNode* line = m_model.GetCharLine(Cur().caret);
+  for (DocLineNode* next = line->next; next != nullptr && !BeginsParagraph(next); next = next->next)
+    m_model.ContinueSectionOfLineBefore(next);
 }
 
 // --- Deleting ----------------------------------------------------------------------

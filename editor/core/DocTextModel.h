@@ -106,6 +106,9 @@ class DocTextModel {
   void EndSectionAt(DocLineNode* line, DocSection* section);
   // Puts a line in a section (or none, for null).
   void JoinSection(DocLineNode* line, DocSection* section);
+  // A line that continues the paragraph of the line before leaves its own
+  // section (which goes when it held only that line) and joins that line's.
+  void ContinueSectionOfLineBefore(DocLineNode* line);
   // Grows each time a line joins or leaves a section other than by being
   // made or taken away inside it: while it stands still, the side's sections
   // are the same ones in the same order, each on one run of lines, and only

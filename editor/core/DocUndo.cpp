@@ -214,15 +214,6 @@ void DocEditor::RecordSelectionDelete(int side) {
 
 // --- Recording -------------------------------------------------------------------
 
-static bool BeginsParagraph(const DocLineNode* line) {
-  return line->prev == nullptr || IsBreakLetter(line->first->letter);
-}
-
-static DocLineNode* ParagraphFirstLine(DocLineNode* line) {
-  while (!BeginsParagraph(line)) line = line->prev;
-  return line;
-}
-
 // The format words of the paragraphs from the one holding `from` to the one
 // holding `to` (null: the side's last). `from` outlives the change, so the
 // words are found again from its paragraph rather than by counting

@@ -77,6 +77,15 @@ BOOL LoadWholeFile(LPCSTR path, ByteBuffer& bytes, CString& error) {
 BOOL StoreFileReplacing(LPCSTR path, const ByteBuffer& bytes, CString& error) {
   CString temporary = CString(path) + ".~sav";
   CFileStatus status;
+  // A read-only file keeps its contents, though the system would let it be
+  // renamed out of the way.
+  if (CFile::GetStatus(path, status) && (status.m_attribute & CFile::readOnly) != 0) {
+    CFileException denied(CFileException::accessDenied, -1, path);
+    char text[512] = {};
+    denied.GetErrorMessage(text, sizeof text);
+    error = text;
+    return FALSE;
+  }
   CFile file;
   BOOL written = FALSE;
   try {

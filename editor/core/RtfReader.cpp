@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <limits>
 #include <vector>
 
@@ -700,3 +701,10 @@ int RtfReader::OutputChar(BYTE c, Script script) {
 }  // namespace
 
 int RtfParse(CRtfTables& tables) { return RtfReader(tables).Parse(); }
+
+UserMessage RtfParseErrorMessage(int code) {
+  static const char kCaption[] = "RTF Parse";
+  char text[64];
+  std::snprintf(text, sizeof text, "error %d parsing rtf", code);
+  return {text, kCaption};
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editor/core/RtfTables.h"
+#include "hebtext/core/UserMessage.h"
 
 enum RtfError {
   kRtfOk = 0,
@@ -22,3 +23,6 @@ constexpr int kRtfMaxDepth = 1024;
 // Parses the whole input of the tables object and returns an error code.
 // Every parse starts from the same clean state.
 int RtfParse(CRtfTables& tables);
+
+// What the user is told of a parse that failed with the code.
+UserMessage RtfParseErrorMessage(int code);

@@ -31,13 +31,21 @@ void RecordSectionEnd(DWORD line, ZultaSideData& out) {
 
 }  // namespace
 
-void CollectSideForFile(const DocTextModel& model, int side, ZultaSideData& out) {
-  const DocSideState& state = model.Side(side);
-  out.ClearText();
+namespace {
+
+void CollectSideDefaults(const DocSideState& state, ZultaSideData& out) {
   for (int i = 0; i < 4; ++i) out.colors[i] = state.colors[i];
   out.face = state.face;
   out.pointSize = state.pointSize;
   out.style = state.style;
+}
+
+}  // namespace
+
+void CollectSideForFile(const DocTextModel& model, int side, ZultaSideData& out) {
+  const DocSideState& state = model.Side(side);
+  out.ClearText();
+  CollectSideDefaults(state, out);
 
   const DocLineNode* line = state.head.line;
   DWORD lineIndex = 0;
@@ -63,6 +71,15 @@ void CollectSideForFile(const DocTextModel& model, int side, ZultaSideData& out)
   out.layouts.push_back(ToRecord(state.defaultLayout));
   for (const CPageLayout* layout = state.layouts; layout; layout = layout->next)
     out.layouts.push_back(ToRecord(*layout));
+}
+
+void CollectDocumentStyles(const DocTextModel& model, ZultaDocData& doc) {
+  doc.styles.CopyFrom(model.GetStyleTables());
+  for (int side = 0; side < kFileSideCount; ++side) {
+    doc.sides[side].ClearText();
+    CollectSideDefaults(model.Side(side), doc.sides[side]);
+  }
+  doc.currentSide = model.GetCurrentSide();
 }
 
 void CollectDocumentForFile(const DocTextModel& model, const CString& title, ZultaDocData& doc) {

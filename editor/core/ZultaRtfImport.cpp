@@ -1,6 +1,5 @@
 // Whole RTF files opened as a document.
 #include <algorithm>
-#include <cstdio>
 
 #include "editor/core/DocNodes.h"
 #include "editor/core/DocSection.h"
@@ -13,7 +12,6 @@
 
 namespace {
 
-const char kRtfParseCaption[] = "RTF Parse";
 constexpr double kTwipsPerInch = 1440.0;
 // The narrowest gutter the editor's column settings allow.
 constexpr double kMinGutterInches = 0.125;
@@ -28,8 +26,7 @@ std::vector<BYTE> LineBreaks(const std::string& letters) {
 
 // Each paragraph of the RTF is one line of the side and keeps its format
 // word; a line the reader gave no word continues the format before it.
-void TakeLineFormats(const std::vector<DWORD>& paraFormats, size_t lineCount,
-                     ZultaSideData& side) {
+void TakeLineFormats(const std::vector<DWORD>& paraFormats, size_t lineCount, ZultaSideData& side) {
   side.lineFormats.assign(paraFormats.begin(),
                           paraFormats.begin() + std::min(paraFormats.size(), lineCount));
   side.lineFormats.resize(lineCount, side.lineFormats.empty() ? 0 : side.lineFormats.back());
@@ -40,8 +37,7 @@ ZultaSectionRun SectionAt(DWORD lineIndex, const RtfColumns& columns) {
   run.lineIndex = lineIndex;
   run.columns = static_cast<WORD>(std::clamp(columns.count, 1, kMaxSectionColumns));
   run.unit = kUnitInches;
-  if (run.columns > 1)
-    run.gapInUnit = std::max(columns.gapTwips / kTwipsPerInch, kMinGutterInches);
+  if (run.columns > 1) run.gapInUnit = std::max(columns.gapTwips / kTwipsPerInch, kMinGutterInches);
   return run;
 }
 
@@ -53,8 +49,8 @@ bool SameSettings(const ZultaSectionRun& a, const ZultaSectionRun& b) {
 // reaches to the next one, so the lines after a run of columns go back to
 // one column through a one-column section; and as in the editor, a page
 // break starts a new section.
-void TakeColumnSections(const std::vector<RtfColumns>& paraColumns,
-                        const std::vector<BYTE>& breaks, ZultaSideData& side) {
+void TakeColumnSections(const std::vector<RtfColumns>& paraColumns, const std::vector<BYTE>& breaks,
+                        ZultaSideData& side) {
   side.sections.clear();
   ZultaSectionRun current = SectionAt(0, RtfColumns());
   for (size_t line = 0; line <= breaks.size(); ++line) {
@@ -81,10 +77,9 @@ BOOL CZultaFile::ImportRtfFile(ZultaDocData& doc) {
   if (error != kRtfOk) {
     // Every parse starts from the same state, so a second one would fail
     // alike: nothing of the file is taken.
-    char message[64];
-    std::snprintf(message, sizeof message, "error %d parsing rtf", error);
-    m_messages.push_back({message, kRtfParseCaption});
-    return Fail(message);
+    UserMessage message = RtfParseErrorMessage(error);
+    m_messages.push_back(message);
+    return Fail(message.text);
   }
   int sideIndex = ChooseImportSide(first.text, first.attrs, scratch);
   ZultaSideData& side = doc.sides[sideIndex];

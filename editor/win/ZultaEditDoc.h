@@ -15,6 +15,7 @@
 #include "editor/core/FileBytes.h"
 #include "editor/win/ScreenDocMetrics.h"
 
+class CArchive;
 class CCmdUI;
 class CDC;
 class CPageLayout;
@@ -120,7 +121,8 @@ class CZultaEditDoc : public CDocument {
 
   // ---- Clipboard, import and file commands (defined with the clipboard
   // work).
-  void CopySelectionToClipboard(int textForm, int direction, int vavOrder);
+  // FALSE when nothing is selected or the clipboard could not take the text.
+  BOOL CopySelectionToClipboard(int textForm, int direction, int vavOrder);
   // 1 when something was cut.
   int Cut(CZultaEditView* pView);
   void Paste(CZultaEditView* pView, int formatFlag, int filter, int direction, int vavOrder);
@@ -141,7 +143,17 @@ class CZultaEditDoc : public CDocument {
   void OnFileSave();
   void OnFileSaveAs();
   void FinishSaveAs(BOOL accepted);
+  // While a Save As runs (one in the application at a time), New, Open,
+  // Save, Save As, closing a document and most edit commands are refused.
+  static BOOL IsSaveAsPending();
+  void OnCloseDocument() override;
+  // The document's file through an archive: its bytes as the file codecs
+  // write and read them.
+  void Serialize(CArchive& ar) override;
   // ---- End of the clipboard, import and file commands.
+
+ protected:
+  DECLARE_MESSAGE_MAP()
 
  private:
   // The window services the portable document reaches, through the

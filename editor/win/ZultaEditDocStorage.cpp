@@ -4,20 +4,9 @@
 #include "classlib/win/CWnd.h"
 #include "editor/core/ZultaDocTransfer.h"
 #include "editor/core/ZultaFile.h"
+#include "editor/win/ScreenRtfFontInfo.h"
 #include "editor/win/ZultaEditDoc.h"
-
-namespace {
-
-// Each message of a read in its own box.
-void ShowMessages(const UserMessageList& messages) {
-  for (const UserMessage& message : messages) {
-    ::MessageBoxA(AfxGetMainWnd() != nullptr ? AfxGetMainWnd()->m_hWnd : nullptr, message.text,
-                  message.caption.IsEmpty() ? nullptr : static_cast<LPCSTR>(message.caption),
-                  MB_OK | MB_ICONEXCLAMATION);
-  }
-}
-
-}  // namespace
+#include "hebtext/win/UserMessageBoxes.h"
 
 BOOL CZultaEditDoc::BuildFileBytes(LPCSTR lpszPathName, ByteBuffer& bytes, CString& error) {
   // A saved file holds only the style entries its text uses.
@@ -30,6 +19,9 @@ BOOL CZultaEditDoc::BuildFileBytes(LPCSTR lpszPathName, ByteBuffer& bytes, CStri
   ZultaDocData data;
   CollectDocumentForFile(m_model, GetTitle(), data);
   CZultaFile writer;
+  // An RTF save marks the Hebrew faces' text as Windows-1255 for other programs.
+  ScreenRtfFontInfo fonts;
+  writer.SetFontInfo(&fonts);
   if (!writer.WriteDocument(data, lpszPathName, bytes)) {
     error = writer.GetError();
     return FALSE;
@@ -43,7 +35,7 @@ BOOL CZultaEditDoc::ReadFileBytes(const ByteBuffer& bytes, CString& error) {
   CZultaFile reader;
   reader.SetScreenPixelsPerInchY(m_metrics.GetPixelsPerInchY());
   BOOL read = reader.ReadDocument(bytes.data(), bytes.size(), data);
-  ShowMessages(reader.GetMessages());
+  ShowUserMessages(AfxGetMainWnd(), reader.GetMessages());
   if (!read) {
     error = reader.GetError();
     return FALSE;

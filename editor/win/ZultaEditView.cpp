@@ -53,7 +53,20 @@ BEGIN_MESSAGE_MAP(CZultaEditView, CScrollView)
   ON_UPDATE_COMMAND_UI(ID_EDIT_INPUT_MODE, OnUpdateToggleInputMode)
   ON_COMMAND(ID_INSERT_PAGE_BREAK, OnInsertPageBreak)
   ON_UPDATE_COMMAND_UI(ID_INSERT_PAGE_BREAK, OnUpdateInsertPageBreak)
+  ON_COMMAND(ID_EDIT_SELECT_ALL_TEXT, OnEditSelectAll)
   ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL_TEXT, OnUpdateSelectAll)
+  ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+  ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+  ON_COMMAND(ID_EDIT_COPY_SPECIAL, OnEditCopySpecial)
+  ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+  ON_COMMAND(ID_EDIT_PASTE_SPECIAL, OnEditPasteSpecial)
+  ON_COMMAND(ID_EDIT_REVERSE_TEXT, OnEditReverseText)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateCutOrCopy)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateCutOrCopy)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_COPY_SPECIAL, OnUpdateCutOrCopy)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_REVERSE_TEXT, OnUpdateCutOrCopy)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdatePaste)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE_SPECIAL, OnUpdatePaste)
   ON_COMMAND(ID_REFRESH_TEXT, OnRefreshText)
   ON_UPDATE_COMMAND_UI(ID_REFRESH_TEXT, OnUpdateSaveAsRule)
   ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
@@ -444,11 +457,12 @@ void CZultaEditView::OnUpdateInsertPageBreak(CCmdUI* pCmdUI) {
 }
 
 // Select All stays greyed until the document can select all.
-void CZultaEditView::OnUpdateSelectAll(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
 
 void CZultaEditView::OnRefreshText() { Invalidate(TRUE); }
 
-void CZultaEditView::OnUpdateSaveAsRule(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+void CZultaEditView::OnUpdateSaveAsRule(CCmdUI* pCmdUI) {
+  pCmdUI->Enable(!CZultaEditDoc::IsSaveAsPending());
+}
 
 void CZultaEditView::RunUndo(BOOL redo) {
   CZultaEditDoc* pDoc = GetDocument();

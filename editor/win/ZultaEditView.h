@@ -64,6 +64,16 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
   afx_msg void OnUpdateEditRedo(CCmdUI* pCmdUI);
   afx_msg void OnUpdateSaveAsRule(CCmdUI* pCmdUI);
+  // Clipboard commands (ZultaEditViewClipboard.cpp).
+  afx_msg void OnEditCut();
+  afx_msg void OnEditCopy();
+  afx_msg void OnEditCopySpecial();
+  afx_msg void OnEditPaste();
+  afx_msg void OnEditPasteSpecial();
+  afx_msg void OnEditReverseText();
+  afx_msg void OnEditSelectAll();
+  afx_msg void OnUpdateCutOrCopy(CCmdUI* pCmdUI);
+  afx_msg void OnUpdatePaste(CCmdUI* pCmdUI);
   // Formatting (ZultaEditViewFormat.cpp).
   afx_msg void OnFormatStyle(UINT nID);
   afx_msg void OnUpdateFormatStyle(CCmdUI* pCmdUI);
@@ -93,6 +103,9 @@ class CZultaEditView : public CScrollView {
 
   BOOL IsLaidOut() const;
   BOOL HasFocus() const { return ::GetFocus() == m_hWnd; }
+  // The enable rules of the clipboard commands.
+  BOOL CanCutOrCopy() const;
+  BOOL CanPaste() const;
   // The auto-scroll check while a selection is dragged, at the mouse's
   // logical y.
   void CheckAutoScroll(int y);

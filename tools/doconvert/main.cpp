@@ -6,23 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "editor/core/HebrewCharsetFonts.h"
 #include "editor/core/ZultaFile.h"
-#include "hebtext/core/SortedStrings.h"
-
-namespace {
-
-// What the screen reports on Windows: the program's Hebrew faces carry the
-// Hebrew character set, other faces the Western one.
-class HebrewCharsetFonts : public IRtfFontInfo {
- public:
-  BOOL GetFontInfo(LPCSTR face, BYTE& pitchAndFamily, BYTE& charSet) override {
-    pitchAndFamily = 0;
-    charSet = IsProgramHebrewFont(face) ? 177 : 0;
-    return TRUE;
-  }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) {

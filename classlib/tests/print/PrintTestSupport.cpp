@@ -8,20 +8,23 @@
 #include <sstream>
 
 #include "classlib/win/HandleMap.h"
+#include "testing/win/LinuxCommand.h"
 #include "testing/win/WaitFor.h"
 
 namespace {
 
 constexpr char kOutputVariable[] = "ZULTA_PRINT_OUTPUT";
-// Linux paths are seen by Windows programs under drive Z:.
-std::string WindowsPath(const std::string& unixPath) { return "Z:" + unixPath; }
 // Where the checks put what the tools make of the PDFs.
 std::string ScratchFolder() { return PrintOutputFolder() + "-checks"; }
+// A command whose files go to the scratch folder.
+int RunInScratchFolder(const std::string& commandLine) {
+  return RunLinuxCommand("mkdir -p '" + ScratchFolder() + "'; " + commandLine);
+}
 
 // A binary PPM (P6) file as pdftoppm writes it; empty when unreadable.
 RgbImage ReadPpm(const std::string& unixPath) {
   RgbImage image;
-  std::ifstream in(WindowsPath(unixPath), std::ios::binary);
+  std::ifstream in(LinuxPathOnDriveZ(unixPath), std::ios::binary);
   std::string magic;
   int nMaxValue = 0;
   in >> magic >> image.width >> image.height >> nMaxValue;
@@ -43,7 +46,8 @@ std::string PrintOutputFolder() {
 std::vector<std::string> PrintedPdfs() {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found;
-  HANDLE hFind = ::FindFirstFileA(WindowsPath(PrintOutputFolder() + "/*.pdf").c_str(), &found);
+  HANDLE hFind =
+      ::FindFirstFileA(LinuxPathOnDriveZ(PrintOutputFolder() + "/*.pdf").c_str(), &found);
   if (hFind == INVALID_HANDLE_VALUE) return names;
   do names.push_back(found.cFileName);
   while (::FindNextFileA(hFind, &found));
@@ -61,36 +65,12 @@ std::string WaitForNewPdf(const std::vector<std::string>& before) {
   return newPdf;
 }
 
-int RunLinuxCommand(const std::string& commandLine) {
-  // Wine may report the Linux program ended before it has: the command
-  // leaves its exit code in a file, moved into place whole, to wait for.
-  const std::string statusPath = ScratchFolder() + "/status";
-  ::DeleteFileA(WindowsPath(statusPath).c_str());
-  std::string line = "Z:\\bin\\sh -c \"mkdir -p '" + ScratchFolder() + "'; " + commandLine +
-                     "; echo $? > '" + statusPath + ".part' && mv '" + statusPath + ".part' '" +
-                     statusPath + "'\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-    return -1;
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  int nStatus = -1;
-  WaitFor([&] {
-    std::ifstream in(WindowsPath(statusPath));
-    return static_cast<bool>(in >> nStatus);
-  });
-  return nStatus;
-}
-
 int PdfPageCount(const std::string& pdfName) {
   const std::string infoPath = ScratchFolder() + "/info.txt";
-  if (RunLinuxCommand("pdfinfo '" + PrintOutputFolder() + "/" + pdfName + "' > '" + infoPath +
-                      "'") != 0)
+  if (RunInScratchFolder("pdfinfo '" + PrintOutputFolder() + "/" + pdfName + "' > '" + infoPath +
+                         "'") != 0)
     return -1;
-  std::ifstream in(WindowsPath(infoPath));
+  std::ifstream in(LinuxPathOnDriveZ(infoPath));
   for (std::string line; std::getline(in, line);) {
     if (line.rfind("Pages:", 0) == 0) return std::atoi(line.c_str() + 6);
   }
@@ -103,7 +83,7 @@ std::vector<RgbImage> PdfPageImages(const std::string& pdfName, int nDpi) {
   std::ostringstream command;
   command << "rm -f '" << prefix << "'-*.ppm && pdftoppm -r " << nDpi << " '" << PrintOutputFolder()
           << "/" << pdfName << "' '" << prefix << "'";
-  if (RunLinuxCommand(command.str()) != 0) return images;
+  if (RunInScratchFolder(command.str()) != 0) return images;
   // pdftoppm numbers the pages from 1, with as many digits as the last needs.
   const int nPages = PdfPageCount(pdfName);
   const int nDigits = static_cast<int>(std::to_string(nPages).size());

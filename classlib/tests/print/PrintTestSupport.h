@@ -21,9 +21,6 @@ std::string PrintOutputFolder();
 std::vector<std::string> PrintedPdfs();
 // Waits for a PDF that was not among those before; empty when none came.
 std::string WaitForNewPdf(const std::vector<std::string>& before);
-// Runs a shell command line as a Linux program; its exit code, -1 when it
-// could not be started.
-int RunLinuxCommand(const std::string& commandLine);
 // The number of pages of a PDF in the output folder; -1 when unreadable.
 int PdfPageCount(const std::string& pdfName);
 // The pictures of the PDF's pages at nDpi, first page first.

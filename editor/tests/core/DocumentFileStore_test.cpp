@@ -35,6 +35,22 @@ TEST(DocumentFileStoreTest, SaveReplacesTheTargetWhole) {
   CFile::Remove(path.c_str());
 }
 
+TEST(DocumentFileStoreTest, AReadOnlyTargetIsNotReplaced) {
+  std::string path = TempPath("edfile-store-read-only.zlt");
+  CString error;
+  ASSERT_TRUE(StoreFileReplacing(path.c_str(), Bytes("kept"), error)) << error;
+  namespace fs = std::filesystem;
+  fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  EXPECT_FALSE(StoreFileReplacing(path.c_str(), Bytes("lost"), error));
+  EXPECT_FALSE(error.IsEmpty());
+  ByteBuffer read;
+  ASSERT_TRUE(LoadWholeFile(path.c_str(), read, error)) << error;
+  EXPECT_EQ(read, Bytes("kept"));
+  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+  CFile::Remove(path.c_str());
+}
+
 TEST(DocumentFileStoreTest, FailedSaveLeavesTheTargetAndMissingFileFailsToLoad) {
   std::string path = TempPath("edfile-store-missing-dir") + "/x/doc.zlt";
   CString error;

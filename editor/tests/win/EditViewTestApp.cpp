@@ -4,7 +4,10 @@
 #include "editor/tests/win/EditViewTestIds.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
+#include "hebtext/core/InsertMode.h"
+#include "hebtext/tests/win/HebrewTestFonts.h"
 #include "resources/ShellIds.h"
+#include "testing/win/WaitFor.h"
 
 namespace {
 // A popup shows at once, where a captioned window waits for a window manager.
@@ -33,4 +36,22 @@ CZultaEditView* CEditViewTestApp::NewDocument() {
   if (pChild == nullptr) return nullptr;
   pChild->MDIMaximize();
   return dynamic_cast<CZultaEditView*>(pChild->GetActiveView());
+}
+
+CZultaEditView* CEditViewTestApp::Start() {
+  RegisterHebrewFonts();
+  g_insertMode = 1;
+  if (!InitInstance()) return nullptr;
+  CZultaEditView* pView = NewDocument();
+  if (pView == nullptr) return nullptr;
+  ::SetForegroundWindow(GetMainFrame()->m_hWnd);
+  pView->SetFocus();
+  return WaitFor([&] { return ::GetFocus() == pView->m_hWnd; }) ? pView : nullptr;
+}
+
+void CEditViewTestApp::Stop() {
+  CloseAllDocuments(TRUE);
+  GetMainFrame()->DestroyWindow();
+  ExitInstance();
+  WaitFor([] { return true; });
 }

@@ -17,6 +17,12 @@ class CEditViewTestApp : public CWinApp {
   CMDIFrameWnd* GetMainFrame() const { return static_cast<CMDIFrameWnd*>(m_pMainWnd); }
   // A new empty document in its own window, its view active.
   CZultaEditView* NewDocument();
+  // What each test begins with: the program's Hebrew fonts, insert mode,
+  // the frame on the screen and a new document whose view has the focus;
+  // null when that failed.
+  CZultaEditView* Start();
+  // Closes the documents and the frame.
+  void Stop();
 
   CMultiDocTemplate* m_pTemplate = nullptr;
 };

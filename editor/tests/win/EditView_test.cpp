@@ -15,13 +15,11 @@
 #include "editor/core/DocRulerMarks.h"
 #include "editor/core/DocumentFileStore.h"
 #include "editor/core/ZultaFile.h"
-#include "editor/tests/win/EditViewTestApp.h"
+#include "editor/tests/win/EditViewFixture.h"
 #include "editor/tests/win/TypedByRules.h"
 #include "editor/win/EditorMessages.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
-#include "hebtext/core/InsertMode.h"
-#include "hebtext/tests/win/HebrewTestFonts.h"
 #include "resources/EditorIds.h"
 #include "resources/MainFrameIds.h"
 #include "testing/win/ImagePixels.h"
@@ -53,34 +51,9 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
   ::EndMenu();
 }
 
-class EditViewTest : public ::testing::Test {
+class EditViewTest : public EditViewFixture {
  protected:
-  void SetUp() override {
-    RegisterHebrewFonts();
-    g_insertMode = 1;
-    m_app = std::make_unique<CEditViewTestApp>();
-    ASSERT_TRUE(m_app->InitInstance());
-    m_pView = m_app->NewDocument();
-    ASSERT_NE(m_pView, nullptr);
-    m_pDoc = m_pView->GetDocument();
-    ::SetForegroundWindow(m_app->GetMainFrame()->m_hWnd);
-    m_pView->SetFocus();
-    ASSERT_TRUE(WaitFor([&] { return ::GetFocus() == m_pView->m_hWnd; }));
-  }
-  void TearDown() override {
-    m_app->CloseAllDocuments(TRUE);
-    m_app->GetMainFrame()->DestroyWindow();
-    m_app->ExitInstance();
-    WaitFor([] { return true; });
-    m_app.reset();
-    CHandleMapBase::DeleteAllTemp();
-  }
-
   DocTextModel& Model() { return m_pDoc->Model(); }
-  void Command(UINT id) {
-    m_app->GetMainFrame()->SendMessage(WM_COMMAND, id);
-    WaitFor([] { return true; });
-  }
   // Types the keys and waits until the side holds what the typing rules
   // make of them.
   void TypeAndExpect(int side, const std::string& keys, const std::string& typedBefore = "") {
@@ -109,9 +82,6 @@ class EditViewTest : public ::testing::Test {
     return point;
   }
 
-  std::unique_ptr<CEditViewTestApp> m_app;
-  CZultaEditView* m_pView = nullptr;
-  CZultaEditDoc* m_pDoc = nullptr;
 };
 
 TEST_F(EditViewTest, ANewDocumentOpensOnTheHebrewSideAtPageOneLineOne) {

@@ -18,10 +18,12 @@
 #include "hebtext/core/EditClipboardText.h"
 #include "hebtext/core/HebChar.h"
 #include "hebtext/tests/win/HebrewTestFonts.h"
+#include "hebtext/tests/win/SpecialDialogAnswer.h"
 #include "hebtext/core/MemoryProfileStore.h"
 #include "hebtext/core/Preferences.h"
 #include "hebtext/win/CHebEdit.h"
 #include "resources/HebtextIds.h"
+#include "testing/win/LinuxCommand.h"
 #include "testing/win/MessageBoxes.h"
 #include "testing/win/WaitFor.h"
 
@@ -109,24 +111,6 @@ class ClipboardHeldElsewhere {
   std::thread m_thread;
 };
 
-// Runs a Linux command line through the shell and returns its exit code
-// (-1 when it could not be started).
-int RunLinux(const std::string& command) {
-  std::string line = "Z:\\bin\\sh -c \"" + command + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process = {};
-  if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-    return -1;
-  ::WaitForSingleObject(process.hProcess, INFINITE);
-  DWORD code = 0;
-  ::GetExitCodeProcess(process.hProcess, &code);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  return static_cast<int>(code);
-}
-
 std::string ReadFileBytes(const char* path) {
   std::string bytes;
   if (FILE* file = fopen(path, "rb")) {
@@ -136,27 +120,6 @@ std::string ReadFileBytes(const char* path) {
     fclose(file);
   }
   return bytes;
-}
-
-// Answers the Copy Special or Paste Special dialog, once it is on the
-// screen, with a filter radio and OK.
-int g_answerFilterId = 0;
-const char* g_answerCaption = "";
-
-void CALLBACK AnswerSpecialDialog(HWND, UINT, UINT_PTR idEvent, DWORD) {
-  HWND hDlg = ::FindWindowA("#32770", g_answerCaption);
-  if (hDlg == nullptr || !::IsWindowVisible(hDlg)) return;
-  ::KillTimer(nullptr, idEvent);
-  ::CheckRadioButton(hDlg, IDC_FILTER_NONE, IDC_FILTER_WIDE_CHAR, g_answerFilterId);
-  ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(g_answerFilterId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(::GetDlgItem(hDlg, g_answerFilterId)));
-  ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
-}
-
-void AnswerNextDialog(const char* caption, int filterId) {
-  g_answerCaption = caption;
-  g_answerFilterId = filterId;
-  ::SetTimer(nullptr, 0, 20, AnswerSpecialDialog);
 }
 
 class EditClipboardTest : public ::testing::Test {
@@ -368,14 +331,14 @@ TEST_F(EditClipboardTest, CopySpecialAndPasteSpecialCommandsRunTheChosenFilters)
 
 // Another program on the same display, through the X clipboard.
 TEST_F(EditClipboardTest, LinuxProgramReadsTheCopyAsUnicodeAndPastesPointedHebrew) {
-  if (RunLinux("command -v xclip >/dev/null") != 0) GTEST_SKIP() << "xclip is not installed";
+  if (RunLinuxCommand("command -v xclip >/dev/null") != 0) GTEST_SKIP() << "xclip is not installed";
   m_pSource->SetText(Codes({ShinShinDot, Qamats, Lamed, HolamMale, FinalMem}).c_str());
   m_pSource->SelectAll();
   m_pSource->SendMessage(WM_COPY);
   // The system offers the copy to X programs a moment after it is made.
   std::string read;
   WaitFor([&] {
-    RunLinux(
+    RunLinuxCommand(
         "xclip -selection clipboard -o -target UTF8_STRING > /tmp/zulta-xclip-out.txt 2>/dev/null");
     read = ReadFileBytes("Z:\\tmp\\zulta-xclip-out.txt");
     return !read.empty();
@@ -388,8 +351,9 @@ TEST_F(EditClipboardTest, LinuxProgramReadsTheCopyAsUnicodeAndPastesPointedHebre
   // Unicode's canonical order (patah before dagesh); xclip serves the
   // selection until another program takes it.
   PlaceOnClipboard({});
-  ASSERT_EQ(0, RunLinux("printf '\\327\\221\\326\\267\\326\\274\\327\\231\\326\\264\\327\\252' | "
-                        "timeout 30 xclip -selection clipboard -i"));
+  ASSERT_EQ(
+      0, RunLinuxCommand("printf '\\327\\221\\326\\267\\326\\274\\327\\231\\326\\264\\327\\252' | "
+                         "timeout 30 xclip -selection clipboard -i"));
   m_pTarget->SetText("");
   // The system takes a moment to see a new owner of the X clipboard.
   std::string pasted;
