@@ -48,12 +48,11 @@ UserMessage MisfiledMessage(DWORD bucket) {
 
 void WordRecordFiler::AddWordRecord(const BYTE* letters, const BYTE* vowels,
                                     const PackedWordRec& record) {
-  EntrySortKey key;
-  BuildEntrySortKey(letters, vowels,
-                    static_cast<int>(std::strlen(reinterpret_cast<LPCSTR>(letters))), key);
   BYTE bytes[kPackedWordRecSize];
   WriteWordRecordBytes(bytes, record);
-  m_builder.Add(BucketNumber(key.primary), bytes);
+  m_builder.Add(WordBucketNumber(letters, vowels,
+                                 static_cast<int>(std::strlen(reinterpret_cast<LPCSTR>(letters)))),
+                bytes);
 }
 
 bool IsListWordRecord(const PackedWordRec& record) {
