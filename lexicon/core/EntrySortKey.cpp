@@ -1,5 +1,7 @@
 #include "lexicon/core/EntrySortKey.h"
 
+#include <algorithm>
+
 #include "hebtext/core/CollationKey.h"
 
 namespace {
@@ -62,6 +64,20 @@ int CompareEntryKeys(const BYTE* lettersA, const BYTE* vowelsA, int lengthA, con
 
 DWORD BucketNumber(const char* primaryKey) {
   return BucketNumber(primaryKey, kWordBucketBase, kWordBucketChars, WordDigit);
+}
+
+DWORD WordBucketNumber(const BYTE* letters, const BYTE* vowels, int count) {
+  // The key is built letter by letter, so the key of the first letters
+  // begins the whole key. A letter gives one or two key characters, or none
+  // (a quote mark): letters are taken until the bucket's characters are in.
+  char key[kWordBucketChars + 1] = {};
+  int taken = 0;
+  int length = 0;
+  while (length < kWordBucketChars && taken < count) {
+    taken = std::min(count, taken + kWordBucketChars);
+    length = BuildLetterVowelKey(key, sizeof key, letters, vowels, taken);
+  }
+  return BucketNumber(key);
 }
 
 DWORD DefinitionBucketNumber(const char* keyword) {

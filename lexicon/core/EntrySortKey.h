@@ -33,6 +33,9 @@ constexpr DWORD kWordBucketBase = 23;
 constexpr int kWordBucketChars = 4;
 constexpr DWORD kWordBucketCount = 23 * 23 * 23 * 23;
 DWORD BucketNumber(const char* primaryKey);
+// The bucket of a word (zero-terminated letters, parallel vowels), from
+// the first letters of its key alone.
+DWORD WordBucketNumber(const BYTE* letters, const BYTE* vowels, int count);
 
 // Definition keywords (letters, digits and '-') compare as upper case,
 // byte by byte; their buckets take the first three characters, a digit as

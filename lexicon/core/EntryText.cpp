@@ -118,8 +118,32 @@ HebWordRec InfinitiveNounWithSuffix(GrammarContext& context, const VerbParts& ve
   return noun;
 }
 
-bool RenderVerb(GrammarContext& context, const UnpackedWordRec& record,
-                const EntryTextOptions& options, HebWordRec& text) {
+// The memo's text of the key (a verb record), built by build (false: there
+// is none) unless the memo holds it from the present tables.
+template <typename Build>
+const VerbTextMemo& Remember(VerbTextMemo& memo, const UnpackedWordRec& key, bool stripVav,
+                             Build build) {
+  const DWORD generation = GetGrammarGeneration();
+  if (memo.valid && memo.generation == generation && memo.key == key && memo.stripVav == stripVav)
+    return memo;
+  memo.built = build(memo.text);
+  memo.valid = true;
+  memo.generation = generation;
+  memo.key = key;
+  memo.stripVav = stripVav;
+  return memo;
+}
+
+// The part of its verb list that a record takes: a suffixed form's own
+// alternative, else the form's alternative.
+int& ListPart(UnpackedWordRec& record) {
+  return record.pronominalSuffix != 0 ? record.suffixAlternative : record.alternative;
+}
+
+// The comma list the record takes its part from (the record's part is not
+// read); false when the verb has no such form.
+bool BuildVerbList(GrammarContext& context, const UnpackedWordRec& record,
+                   const EntryTextOptions& options, HebWordRec& list) {
   VerbParts verb;
   if (!FindVerb(record, verb)) return false;
   const int binyan = record.binyan;
@@ -130,9 +154,19 @@ bool RenderVerb(GrammarContext& context, const UnpackedWordRec& record,
   const bool onOtherSlot = slot != record.formSlot;
   VerbFormOptions formOptions;
   formOptions.keepSuffixesApart = record.plene && !onOtherSlot;
-  HebWordRec word =
-      *BuildVerbForm(context, verb.run, 0, verb.entry, verb.root, slot, binyan, formOptions);
-  if (word.letters[0] == 0) return false;
+  UnpackedWordRec formKey;
+  formKey.entryIndex = record.entryIndex;
+  formKey.binyan = binyan;
+  formKey.formSlot = static_cast<WORD>(slot);
+  formKey.plene = formOptions.keepSuffixesApart ? 1 : 0;
+  const VerbTextMemo& form =
+      Remember(context.verbForms[formKey.plene], formKey, false, [&](HebWordRec& text) {
+        text = *BuildVerbForm(context, verb.run, 0, verb.entry, verb.root, slot, binyan,
+                              formOptions);
+        return text.letters[0] != 0;
+      });
+  if (!form.built) return false;
+  HebWordRec word = form.text;
   bool withConjunction = false;
   if (vav) {
     if (!TakesPronominalSuffix(slot, binyan)) return false;
@@ -148,8 +182,8 @@ bool RenderVerb(GrammarContext& context, const UnpackedWordRec& record,
   if (!suffixed) {
     if (record.suffixBase) DropHeAfterFirstLetter(word);
     if (record.plene) RespellFormList(word, respellFrom, verb.plene);
-    text = word;
-    return TakePart(text, record.alternative);
+    list = word;
+    return true;
   }
 
   LONG offsets[4];
@@ -184,8 +218,22 @@ bool RenderVerb(GrammarContext& context, const UnpackedWordRec& record,
   }
   ClearVowelPlaceholders(withSuffix.vowels, kWordPlaneSize);
   if (record.plene) RespellFormList(withSuffix, withConjunction ? 1 : 0, verb.plene);
-  text = withSuffix;
-  return TakePart(text, record.suffixAlternative);
+  list = withSuffix;
+  return true;
+}
+
+bool RenderVerb(GrammarContext& context, const UnpackedWordRec& record,
+                const EntryTextOptions& options, HebWordRec& text) {
+  UnpackedWordRec listKey = record;
+  const int part = ListPart(listKey);
+  ListPart(listKey) = 0;
+  listKey.extra = 0;
+  const VerbTextMemo& list =
+      Remember(context.verbLists[listKey.plene ? 1 : 0], listKey, options.stripVav,
+               [&](HebWordRec& built) { return BuildVerbList(context, listKey, options, built); });
+  if (!list.built) return false;
+  text = list.text;
+  return TakePart(text, part);
 }
 
 const BYTE* TableEntry(int tableType, int index) {
@@ -286,9 +334,10 @@ int LookupEntryText(GrammarContext& context, DWORD fields, BYTE extra,
     if (!BuildVowelVariant(text, 0, variant, record.extra - 1)) return 0;
     text = variant;
   }
-  ClearVowelPlaceholders(text.vowels, kWordPlaneSize);
   const int length = LetterCount(text);
   if (length == 0) return 0;
+  // The word's vowels and the one under its terminator are all that go out.
+  ClearVowelPlaceholders(text.vowels, length + 1);
   if (output.letters != nullptr) std::memcpy(output.letters, text.letters, length + 1);
   if (output.vowels != nullptr) std::memcpy(output.vowels, text.vowels, length + 1);
   if (output.keySize > 0) {

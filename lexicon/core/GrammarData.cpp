@@ -28,7 +28,7 @@ struct GrammarStore {
   DWORD nounPatternCount = 0, nounTableCount = 0, nounTextSize = 0;
   DWORD adjPatternCount = 0, adjTableCount = 0;
   DWORD nounEntryCounts[kNounEntryBlocks] = {};
-  DWORD nounTableGeneration = 0;  // changes whenever the noun tables are replaced
+  DWORD generation = 0;  // changes whenever a table is freed or replaced
   GrammarBlock prefixTables[kPrefixTables];
 };
 
@@ -125,38 +125,44 @@ bool ReadCountedFile(const BYTE* bytes, size_t size, size_t recordSize, size_t s
 }
 
 void FreeVerbPatternBlocks() {
+  ++g_store.generation;
   for (auto& row : g_store.verbPatterns)
     for (GrammarBlock& block : row) block.Free();
   std::memset(g_store.verbPatternCounts, 0, sizeof(g_store.verbPatternCounts));
 }
 
 void FreeVerbRootBlocks() {
+  ++g_store.generation;
   for (GrammarBlock& block : g_store.verbRoots) block.Free();
   std::fill(std::begin(g_store.verbRootCounts), std::end(g_store.verbRootCounts), 0);
 }
 
 void FreeNounPatterns() {
+  ++g_store.generation;
   g_store.nounPatterns.Free();
   g_store.nounPatternCount = 0;
 }
 
 void FreeNounTable() {
+  ++g_store.generation;
   g_store.nounTable.Free();
   g_store.nounTableCount = 0;
-  ++g_store.nounTableGeneration;
 }
 
 void FreeAdjPatterns() {
+  ++g_store.generation;
   g_store.adjPatterns.Free();
   g_store.adjPatternCount = 0;
 }
 
 void FreeAdjTable() {
+  ++g_store.generation;
   g_store.adjTable.Free();
   g_store.adjTableCount = 0;
 }
 
 void FreeVerbIndex() {
+  ++g_store.generation;
   g_store.verbEntries.Free();
   g_store.verbCompanions.Free();
   g_store.verbText.Free();
@@ -165,6 +171,7 @@ void FreeVerbIndex() {
 }
 
 void FreeNounData() {
+  ++g_store.generation;
   for (GrammarBlock& block : g_store.nounEntries) block.Free();
   std::fill(std::begin(g_store.nounEntryCounts), std::end(g_store.nounEntryCounts), 0);
   g_store.nounText.Free();
@@ -475,7 +482,7 @@ LPCSTR GetVerbMeaning(int verb, int binyan) {
 
 const GrammarBlock& GetNounPatternBlock() { return g_store.nounPatterns; }
 DWORD GetNounPatternCount() { return g_store.nounPatternCount; }
-DWORD GetNounTableGeneration() { return g_store.nounTableGeneration; }
+DWORD GetGrammarGeneration() { return g_store.generation; }
 
 const GrammarBlock& GetNounTableRecBlock() { return g_store.nounTable; }
 DWORD GetNounTableRecCount() { return g_store.nounTableCount; }

@@ -29,6 +29,10 @@ struct GrammarLoadResult {
 GrammarLoadResult LoadGrammarData();
 void FreeGrammarData();
 
+// Changes whenever any table is freed or replaced, so that what was built
+// or kept from the tables (indexes, forms) knows to build again.
+DWORD GetGrammarGeneration();
+
 // A file that is missing loads nothing and says nothing (the start-up check
 // names missing files), except the verb index; a damaged one adds "The
 // grammar file <path> is damaged and was not loaded.".
@@ -78,9 +82,6 @@ const GrammarBlock& GetNounPatternBlock();
 DWORD GetNounPatternCount();
 const GrammarBlock& GetNounTableRecBlock();  // NounTableRec, with a sentinel
 DWORD GetNounTableRecCount();
-// Changes whenever the noun tables are freed or replaced, so that indexes
-// built over them know to rebuild.
-DWORD GetNounTableGeneration();
 const GrammarBlock& GetAdjPatternBlock();  // SuffixFormRec
 DWORD GetAdjPatternCount();
 const GrammarBlock& GetAdjTableBlock();  // SuffixWordRec

@@ -57,12 +57,31 @@ constexpr TableKind kTables[] = {
 // nothing.
 typedef std::string RenderedText;
 
+// What a pass does with the log: the counting pass builds and logs, the
+// storing pass files the log of a complete counting pass, or builds.
+enum class LogUse { kLog, kReplay, kNone };
+
 // Files renderings, each text once within the current form.
 class FormFiler {
  public:
-  FormFiler(WordRecordFiler& filer, const WordRecordRenderer& renderer)
-      : m_filer(filer), m_renderer(renderer) {}
+  FormFiler(WordRecordFiler& filer, const WordRecordRenderer& renderer, WordFilingLog& log,
+            LogUse use)
+      : m_filer(filer), m_renderer(renderer), m_log(log), m_use(use) {}
   void NewForm() { m_texts.clear(); }
+
+  // One step of the sources: build files the step's records, or the log
+  // gives them (a step the log lacks is built, and the build's count check
+  // then stops it).
+  template <typename Build>
+  void Step(Build build) {
+    if (m_use == LogUse::kReplay && m_step < m_log.stepEnds.size()) {
+      for (const size_t end = m_log.stepEnds[m_step++]; m_replayed < end; ++m_replayed)
+        m_filer.AddToBucket(m_log.records[m_replayed].bucket, m_log.records[m_replayed].record);
+      return;
+    }
+    build();
+    if (m_use == LogUse::kLog) m_log.stepEnds.push_back(m_log.records.size());
+  }
 
   // The record's text; the last one is kept, as filing renders it again.
   const RenderedText& Render(int kind, const UnpackedWordRec& fields) {
@@ -89,7 +108,9 @@ class FormFiler {
     BYTE vowels[kRenderCapacity] = {};
     std::memcpy(letters, text.data(), length);
     std::memcpy(vowels, text.data() + length, length);
-    m_filer.AddWordRecord(letters, vowels, PackWordRecord(kind, fields));
+    const PackedWordRec record = PackWordRecord(kind, fields);
+    const DWORD bucket = m_filer.AddWordRecord(letters, vowels, record);
+    if (m_use == LogUse::kLog) m_log.records.push_back({bucket, record});
     return text;
   }
 
@@ -138,6 +159,10 @@ class FormFiler {
 
   WordRecordFiler& m_filer;
   const WordRecordRenderer& m_renderer;
+  WordFilingLog& m_log;
+  const LogUse m_use;
+  size_t m_step = 0;      // the next step to replay
+  size_t m_replayed = 0;  // records of the log filed so far
   std::set<RenderedText> m_texts;
   PackedWordRec m_last = {};
   bool m_hasLast = false;
@@ -232,7 +257,9 @@ bool FileTables(FormFiler& forms, WordRecordFiler& filer, DatabaseBuildProgress&
     for (DWORD i = 0; i < count && (i + 1) * kNounEntrySize <= block.Size(); ++i) {
       if (!ShowProgress(progress, filer, table.name, static_cast<int>(i), table.progressStep))
         return false;
-      AddTableFormRecords(forms, table, static_cast<int>(i), block.Data() + i * kNounEntrySize);
+      forms.Step([&] {
+        AddTableFormRecords(forms, table, static_cast<int>(i), block.Data() + i * kNounEntrySize);
+      });
     }
   }
   return true;
@@ -290,6 +317,18 @@ void FileVerbBinyan(FormFiler& forms, int verb, int binyan, WORD binyanWord, WOR
   }
 }
 
+void FileVerb(FormFiler& forms, int verb) {
+  const BYTE* entry = GetVerbIndexEntry(verb);
+  if (entry == nullptr) return;
+  for (int binyan = 0; binyan < Binyan::kCount; ++binyan) {
+    const WORD binyanWord = GetVerbBinyanWord(entry, binyan);
+    VerbRootRun run;
+    if ((binyanWord & kBinyanClassMask) == 0 || !FindVerbRootRun(binyan, binyanWord, run))
+      continue;
+    FileVerbBinyan(forms, verb, binyan, binyanWord, run.records[0].rootId);
+  }
+}
+
 bool FileVerbs(FormFiler& forms, WordRecordFiler& filer, DatabaseBuildProgress& progress) {
   for (int verb = 0; verb < GetVerbCount(); ++verb) {
     if (verb % kVerbProgressStep == 0) {
@@ -299,15 +338,7 @@ bool FileVerbs(FormFiler& forms, WordRecordFiler& filer, DatabaseBuildProgress& 
       progress.ShowLine(line);
     }
     if (!progress.Continue()) return false;
-    const BYTE* entry = GetVerbIndexEntry(verb);
-    if (entry == nullptr) continue;
-    for (int binyan = 0; binyan < Binyan::kCount; ++binyan) {
-      const WORD binyanWord = GetVerbBinyanWord(entry, binyan);
-      VerbRootRun run;
-      if ((binyanWord & kBinyanClassMask) == 0 || !FindVerbRootRun(binyan, binyanWord, run))
-        continue;
-      FileVerbBinyan(forms, verb, binyan, binyanWord, run.records[0].rootId);
-    }
+    forms.Step([&forms, verb] { FileVerb(forms, verb); });
   }
   return true;
 }
@@ -315,8 +346,17 @@ bool FileVerbs(FormFiler& forms, WordRecordFiler& filer, DatabaseBuildProgress& 
 }  // namespace
 
 bool GrammarWordSource::Generate(WordRecordFiler& filer, DatabaseBuildProgress& progress) {
-  FormFiler forms(filer, m_renderer);
-  FileNumbers(forms);
-  return progress.Continue() && FileTables(forms, filer, progress) &&
-         FileVerbs(forms, filer, progress);
+  const bool counting = filer.Pass() == DatabaseBuildState::kCounting;
+  const LogUse use = counting ? LogUse::kLog : m_log.complete ? LogUse::kReplay : LogUse::kNone;
+  if (counting) m_log = WordFilingLog();
+  FormFiler forms(filer, m_renderer, m_log, use);
+  forms.Step([&forms] { FileNumbers(forms); });
+  const bool done = progress.Continue() && FileTables(forms, filer, progress) &&
+                    FileVerbs(forms, filer, progress);
+  // The log serves the storing pass that follows a whole counting pass.
+  if (counting)
+    m_log.complete = done;
+  else
+    m_log = WordFilingLog();
+  return done;
 }

@@ -8,10 +8,28 @@
 // renders nothing names no form and is left out, and one that renders a
 // text already filed for the same form (another alternative, spelling or
 // variant of the same cell or slot) is left out too.
+//
+// Building the texts is nearly all of the build's time, so the counting
+// pass logs what it filed, step by step (the numbers, a table entry, a
+// verb), and the storing pass that follows it files the logged records
+// again, with the same progress lines and stops, without building them.
 #pragma once
 
-#include "lexicon/core/GrammarContext.h"
+#include <cstddef>
+#include <vector>
+
 #include "lexicon/core/WordDatabaseBuild.h"
+
+// The records the counting pass filed and the buckets it filed them in.
+struct WordFilingLog {
+  struct Filed {
+    DWORD bucket;
+    PackedWordRec record;
+  };
+  std::vector<Filed> records;
+  std::vector<size_t> stepEnds;  // where each step's records end
+  bool complete = false;         // the counting pass ran to its end
+};
 
 class GrammarWordSource : public WordRecordSource {
  public:
@@ -20,4 +38,5 @@ class GrammarWordSource : public WordRecordSource {
 
  private:
   const WordRecordRenderer& m_renderer;
+  WordFilingLog m_log;
 };

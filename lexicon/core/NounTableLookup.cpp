@@ -27,7 +27,7 @@ void BuildBuckets(NounTableIndex& index, const BYTE* table, DWORD count) {
     int b = RecordId(table, i) / kIdsPerBucket;
     if (b > 0 && b < kBuckets) index.firstOfBucket[b] = i;
   }
-  index.generation = GetNounTableGeneration();
+  index.generation = GetGrammarGeneration();
   index.built = true;
 }
 
@@ -39,7 +39,7 @@ DWORD FindNounTableRecord(GrammarContext& context, int id) {
   if (static_cast<size_t>(count) * kNounTableRecSize > block.Size())
     count = static_cast<DWORD>(block.Size() / kNounTableRecSize);
   NounTableIndex& index = context.nounTables;
-  if (!index.built || index.generation != GetNounTableGeneration())
+  if (!index.built || index.generation != GetGrammarGeneration())
     BuildBuckets(index, block.Data(), count);
   long key = std::labs(static_cast<long>(id));
   if (key > kMarkedId) key -= kMarkedId;

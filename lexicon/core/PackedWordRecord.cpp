@@ -4,6 +4,8 @@
 #include "lexicon/core/LittleEndian.h"
 
 #include <cstddef>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -75,11 +77,20 @@ int Fetch(const UnpackedWordRec& in, Slot slot) {
   return 0;
 }
 
-template <size_t N>
-PackedWordRec Pack(DWORD kind, const FieldSpot (&layout)[N], const UnpackedWordRec& in) {
-  DWORD fields = kind;
-  for (const FieldSpot& spot : layout)
-    fields |= PutBits(Stored(spot.slot, Fetch(in, spot.slot)), spot.first, spot.width);
+// Each layout is a template argument and its fields are expanded one by one,
+// so that every field's place is a constant: the build packs and unpacks
+// millions of records.
+template <const auto& Layout, size_t... I>
+DWORD PackFields(const UnpackedWordRec& in, std::index_sequence<I...>) {
+  return (PutBits(Stored(Layout[I].slot, Fetch(in, Layout[I].slot)), Layout[I].first,
+                  Layout[I].width) |
+          ...);
+}
+
+template <const auto& Layout>
+PackedWordRec Pack(DWORD kind, const UnpackedWordRec& in) {
+  const DWORD fields =
+      kind | PackFields<Layout>(in, std::make_index_sequence<std::size(Layout)>());
   return {fields, static_cast<BYTE>(in.extra & 0x0F)};
 }
 
@@ -102,50 +113,64 @@ void Store(UnpackedWordRec& out, Slot slot, int value) {
   }
 }
 
-template <size_t N>
-int Unpack(DWORD fields, BYTE extra, const FieldSpot (&layout)[N], UnpackedWordRec& out) {
-  for (const FieldSpot& spot : layout) {
-    Store(out, spot.slot, Loaded(spot.slot, GetBits(fields, spot.first, spot.width)));
-  }
+template <const auto& Layout, size_t... I>
+void UnpackFields(DWORD fields, UnpackedWordRec& out, std::index_sequence<I...>) {
+  (Store(out, Layout[I].slot, Loaded(Layout[I].slot, GetBits(fields, Layout[I].first,
+                                                              Layout[I].width))),
+   ...);
+}
+
+template <const auto& Layout>
+int Unpack(DWORD fields, BYTE extra, UnpackedWordRec& out) {
+  UnpackFields<Layout>(fields, out, std::make_index_sequence<std::size(Layout)>());
   return out.extra = extra & 0x0F;
 }
 
 }  // namespace
 
+bool operator==(const UnpackedWordRec& a, const UnpackedWordRec& b) {
+  return a.entryIndex == b.entryIndex && a.formSlot == b.formSlot && a.binyan == b.binyan &&
+         a.alternative == b.alternative && a.vavInversive == b.vavInversive &&
+         a.plene == b.plene && a.suffixBase == b.suffixBase &&
+         a.pronominalSuffix == b.pronominalSuffix && a.suffixAlternative == b.suffixAlternative &&
+         a.numberField == b.numberField && a.cell == b.cell && a.wordNumber == b.wordNumber &&
+         a.ordinal == b.ordinal && a.gender == b.gender && a.extra == b.extra;
+}
+
 PackedWordRec PackWordRecord(int kind, const UnpackedWordRec& fields) {
   switch (kind) {
-    case kKindVerb: return Pack(0, kVerbLayout, fields);
-    case kKindNoun: return Pack(TableKind(0), kNounLayout, fields);
-    case kKindPrep: return Pack(TableKind(1), kPrepLayout, fields);
-    case kKindAdj: return Pack(TableKind(2), kAdjLayout, fields);
-    case kKindVocab: return Pack(TableKind(3), kVocabLayout, fields);
-    case kKindNumber: return Pack(TableKind(4), kNumberLayout, fields);
+    case kKindVerb: return Pack<kVerbLayout>(0, fields);
+    case kKindNoun: return Pack<kNounLayout>(TableKind(0), fields);
+    case kKindPrep: return Pack<kPrepLayout>(TableKind(1), fields);
+    case kKindAdj: return Pack<kAdjLayout>(TableKind(2), fields);
+    case kKindVocab: return Pack<kVocabLayout>(TableKind(3), fields);
+    case kKindNumber: return Pack<kNumberLayout>(TableKind(4), fields);
     default: return {0, 0};
   }
 }
 
 int UnpackWordRecord(DWORD fields, BYTE extra, UnpackedWordRec& out) {
-  return Unpack(fields, extra, kVerbLayout, out);
+  return Unpack<kVerbLayout>(fields, extra, out);
 }
 
 int UnpackWordRecordSub0(DWORD fields, BYTE extra, UnpackedWordRec& out) {
-  return Unpack(fields, extra, kNounLayout, out);
+  return Unpack<kNounLayout>(fields, extra, out);
 }
 
 int UnpackWordRecordSub1(DWORD fields, BYTE extra, UnpackedWordRec& out) {
-  return Unpack(fields, extra, kPrepLayout, out);
+  return Unpack<kPrepLayout>(fields, extra, out);
 }
 
 int UnpackWordRecordSub2(DWORD fields, BYTE extra, UnpackedWordRec& out) {
-  return Unpack(fields, extra, kAdjLayout, out);
+  return Unpack<kAdjLayout>(fields, extra, out);
 }
 
 int UnpackWordRecordSub3(DWORD fields, BYTE extra, UnpackedWordRec& out) {
-  return Unpack(fields, extra, kVocabLayout, out);
+  return Unpack<kVocabLayout>(fields, extra, out);
 }
 
 int UnpackWordRecordSub4(DWORD fields, BYTE extra, UnpackedWordRec& out) {
-  return Unpack(fields, extra, kNumberLayout, out);
+  return Unpack<kNumberLayout>(fields, extra, out);
 }
 
 int DecodeWordRecord(DWORD fields, BYTE extra, UnpackedWordRec* out) {

@@ -42,6 +42,10 @@ struct UnpackedWordRec {
   int extra = 0;              // the spelling variant
 };
 
+// Field by field.
+bool operator==(const UnpackedWordRec& a, const UnpackedWordRec& b);
+inline bool operator!=(const UnpackedWordRec& a, const UnpackedWordRec& b) { return !(a == b); }
+
 // The record of the kind (kKindVerb .. kKindNumber) from the fields its
 // layout holds, each masked to its field's width, and the extra value; the
 // other fields are not read. An empty record for any other kind.

@@ -46,14 +46,18 @@ UserMessage MisfiledMessage(DWORD bucket) {
 
 }  // namespace
 
-void WordRecordFiler::AddWordRecord(const BYTE* letters, const BYTE* vowels,
-                                    const PackedWordRec& record) {
-  EntrySortKey key;
-  BuildEntrySortKey(letters, vowels,
-                    static_cast<int>(std::strlen(reinterpret_cast<LPCSTR>(letters))), key);
+DWORD WordRecordFiler::AddWordRecord(const BYTE* letters, const BYTE* vowels,
+                                     const PackedWordRec& record) {
+  const DWORD bucket = WordBucketNumber(
+      letters, vowels, static_cast<int>(std::strlen(reinterpret_cast<LPCSTR>(letters))));
+  AddToBucket(bucket, record);
+  return bucket;
+}
+
+void WordRecordFiler::AddToBucket(DWORD bucket, const PackedWordRec& record) {
   BYTE bytes[kPackedWordRecSize];
   WriteWordRecordBytes(bytes, record);
-  m_builder.Add(BucketNumber(key.primary), bytes);
+  m_builder.Add(bucket, bytes);
 }
 
 bool IsListWordRecord(const PackedWordRec& record) {

@@ -25,8 +25,10 @@ class WordRecordFiler {
   explicit WordRecordFiler(DatabaseBuildState& builder) : m_builder(builder) {}
   int Pass() const { return m_builder.CurrentPass(); }
   // Files the record of the word (zero-terminated letters, parallel vowels)
-  // in the bucket of its collation key.
-  void AddWordRecord(const BYTE* letters, const BYTE* vowels, const PackedWordRec& record);
+  // in the bucket of its collation key; returns the bucket.
+  DWORD AddWordRecord(const BYTE* letters, const BYTE* vowels, const PackedWordRec& record);
+  // Files the record in a bucket AddWordRecord gave for its word.
+  void AddToBucket(DWORD bucket, const PackedWordRec& record);
 
  private:
   DatabaseBuildState& m_builder;

@@ -47,6 +47,18 @@ TEST(EntrySortKey, WordBucketsNeverDecreaseAlongTheKeyOrder) {
   }
 }
 
+// The build files a record by the bucket of its first key letters alone.
+TEST(EntrySortKey, AWordsBucketIsTheBucketOfItsWholeKey) {
+  for (const char* word : {"", "א", "שָׁלוֹם", "שׁוּק", "חוֹלֶה", "צה\"ל", "\"\"\"\"\"אבגדה",
+                           "ג'וֹרְג'", "אָב הַבַּיִת", "מִתְכַּתְּבִים"}) {
+    const PointedLetters pointed = dicttest::Pointed(word);
+    const int count = pointed.Last() + 1;
+    EntrySortKey key;
+    BuildEntrySortKey(pointed.L(), pointed.V(), count, key);
+    EXPECT_EQ(BucketNumber(key.primary), WordBucketNumber(pointed.L(), pointed.V(), count)) << word;
+  }
+}
+
 TEST(EntrySortKey, DefinitionBucketsIgnoreCaseAndFollowTheKeywordOrder) {
   EXPECT_EQ(DefinitionBucketNumber("abc"), DefinitionBucketNumber("ABC"));
   EXPECT_EQ((10u * kDefinitionBucketBase + 11u) * kDefinitionBucketBase + 12u,

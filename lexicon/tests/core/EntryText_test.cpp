@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "hebtext/core/CollationKey.h"
 #include "lexicon/core/DeclensionCells.h"
@@ -58,11 +59,15 @@ class EntryText : public ::testing::Test {
   // The record's word as UTF-8 (stress shown as meteg); "" when nothing
   // was rendered.
   std::string Render(const PackedWordRec& record, EntryTextOptions options = {}) {
+    return RenderIn(context, record, options);
+  }
+  static std::string RenderIn(GrammarContext& in, const PackedWordRec& record,
+                              EntryTextOptions options = {}) {
     HebWordRec word = {};
     EntryTextOutput output;
     output.letters = word.letters;
     output.vowels = word.vowels;
-    const int length = LookupEntryText(context, record.fields, record.extra, options, output);
+    const int length = LookupEntryText(in, record.fields, record.extra, options, output);
     EXPECT_EQ(length, static_cast<int>(strlen(reinterpret_cast<char*>(word.letters))));
     return length ? WordToUtf8(word, true) : "";
   }
@@ -215,6 +220,42 @@ TEST_F(EntryText, RecordsThatNameNothingLeaveTheOutputs) {
     EXPECT_STREQ(primary, "");
     EXPECT_STREQ(secondary, "y");
   }
+}
+
+// A context keeps the texts it built for the records that follow; a record
+// gives the same text whatever the context rendered before it.
+TEST_F(EntryText, AContextRendersEachRecordAsAFreshOneDoes) {
+  std::vector<PackedWordRec> records;
+  for (const char* root : {"כתב", "לקח"}) {
+    UnpackedWordRec fields = Verb(VerbIndexOf(root), 0, FormSlot::Infinitive);
+    for (int slot : {FormSlot::Infinitive, FormSlot::Past3ms, FormSlot::Future3ms}) {
+      fields.formSlot = static_cast<WORD>(slot);
+      for (fields.plene = 0; fields.plene < 2; ++fields.plene)
+        for (fields.vavInversive = 0; fields.vavInversive < 2; ++fields.vavInversive)
+          for (fields.pronominalSuffix = 0; fields.pronominalSuffix < 3; ++fields.pronominalSuffix)
+            for (fields.alternative = 0; fields.alternative < 2; ++fields.alternative)
+              for (fields.suffixAlternative = 0; fields.suffixAlternative < 2;
+                   ++fields.suffixAlternative)
+                records.push_back(PackWordRecord(kKindVerb, fields));
+    }
+  }
+  // Forwards and backwards, so that each record follows others of its form.
+  for (const auto& order : {records, std::vector<PackedWordRec>(records.rbegin(), records.rend())})
+    for (const PackedWordRec& record : order) {
+      GrammarContext fresh;
+      EXPECT_EQ(Render(record), RenderIn(fresh, record)) << std::hex << record.fields;
+    }
+}
+
+TEST_F(EntryText, AContextRendersFromTheTablesLoadedNow) {
+  const PackedWordRec record =
+      PackWordRecord(kKindVerb, Verb(VerbIndexOf("כתב"), 0, FormSlot::Past3ms));
+  const std::string katav = Render(record);
+  ASSERT_EQ(katav, lextest::Canonical("כָּתַב"));
+  FreeVerbData();
+  EXPECT_EQ(Render(record), "");
+  ASSERT_TRUE(LoadGrammarData().loaded);
+  EXPECT_EQ(Render(record), katav);
 }
 
 }  // namespace
