@@ -7,16 +7,14 @@
 
 #include "editor/core/DocTextModel.h"
 #include "editor/core/FixedDocMetrics.h"
+#include "editor/core/WindowlessUISink.h"
 
 namespace bench {
 
-class QuietUISink : public IDocUISink {
+// The client area of a document window on a 1280 by 1024 screen.
+class QuietUISink : public WindowlessUISink {
  public:
-  CSize GetClientSize() override { return CSize(1000, 800); }
-  void SetScrollSizes(CSize, CSize, CSize) override {}
-  void Redraw() override {}
-  void OnLayoutChanged(int) override {}
-  void SetModifiedFlag() override {}
+  QuietUISink() : WindowlessUISink(CSize(1000, 800)) {}
 };
 
 // Words of 2 to 9 letters, a paragraph break every 60 words or so.

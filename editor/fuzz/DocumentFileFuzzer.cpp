@@ -8,6 +8,7 @@
 
 #include "editor/core/DocEditor.h"
 #include "editor/core/FixedDocMetrics.h"
+#include "editor/core/WindowlessUISink.h"
 #include "editor/core/ZultaDocTransfer.h"
 #include "editor/core/ZultaFile.h"
 
@@ -23,19 +24,10 @@ void InitDoc(ZultaDocData& doc) {
   doc.sides[1].face = "Pomlar David 2";
 }
 
-class NoView : public IDocUISink {
- public:
-  CSize GetClientSize() override { return CSize(800, 600); }
-  void SetScrollSizes(CSize, CSize, CSize) override {}
-  void Redraw() override {}
-  void OnLayoutChanged(int) override {}
-  void SetModifiedFlag() override {}
-};
-
 // Builds the document's sides as the editor does after a load.
 void CheckBuiltSides(const ZultaDocData& doc) {
   FixedDocMetrics metrics;
-  NoView view;
+  WindowlessUISink view;
   DocTextModel model(metrics, view);
   DocSideDefaults defaults[kDocSideCount];
   for (int side = 0; side < kDocSideCount; ++side) defaults[side].face = doc.sides[side].face;

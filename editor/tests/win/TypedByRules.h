@@ -8,6 +8,7 @@
 
 #include "editor/core/DocEditor.h"
 #include "editor/core/FixedDocMetrics.h"
+#include "editor/core/WindowlessUISink.h"
 
 // A side's text: letters with their points.
 struct TypedText {
@@ -26,20 +27,11 @@ inline TypedText SideText(DocTextModel& model, int side) {
   return text;
 }
 
-class NoDocWindow : public IDocUISink {
- public:
-  CSize GetClientSize() override { return CSize(800, 600); }
-  void SetScrollSizes(CSize, CSize, CSize) override {}
-  void Redraw() override {}
-  void OnLayoutChanged(int) override {}
-  void SetModifiedFlag() override {}
-};
-
 // The keys typed on the side of an empty document whose side is set in the
 // face (the typing rules map keys to Hebrew in the program's Hebrew faces).
 inline TypedText TypedByRules(const CString& face, int side, const std::string& keys) {
   FixedDocMetrics metrics;
-  NoDocWindow window;
+  WindowlessUISink window;
   DocTextModel model(metrics, window);
   DocSideDefaults defaults[kDocSideCount];
   defaults[side].face = face;
