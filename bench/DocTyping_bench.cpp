@@ -17,56 +17,25 @@
 #include <vector>
 
 #include "bench/BenchDocument.h"
+#include "bench/BenchHebrewText.h"
+#include "bench/BenchStats.h"
 #include "editor/core/DocEditor.h"
 #include "hebtext/core/InsertMode.h"
-#include "hebtext/core/KeyMapping.h"
 
 namespace {
 
 constexpr int kHebrewSide = 1;
 constexpr int kParagraphLength = 4000;
-// The keys of the letters that are not final forms, and of the vowel points.
-constexpr char kLetterKeys[] = "abcdefghjkmnpqrstuvwxyz";
-constexpr char kVowelKeys[] = "]-/'\"`\\?";
-// What is typed: letters, their vowels and the space after the word.
-constexpr char kTypedKeys[] = "s]c]r t-j]s ";
 // The word typed and then taken back and done again.
 constexpr char kWordKeys[] = "s]c]r";
 
-struct PointedChar {
-  BYTE letter;
-  BYTE point;
-};
-
-// Paragraphs of pointed Hebrew as the key map gives it: words of 2 to 6
-// letters, most with a vowel, each paragraph kParagraphLength characters
-// with its break.
-std::vector<BYTE> MapKeys(const char* keys) {
-  std::vector<BYTE> codes;
-  for (const char* k = keys; *k != '\0'; k++)
-    codes.push_back(static_cast<BYTE>(MapKeyToHebrew(static_cast<BYTE>(*k), FALSE)));
-  return codes;
-}
-
-std::vector<PointedChar> MakePointedText(int paragraphs) {
-  const std::vector<BYTE> letterCodes = MapKeys(kLetterKeys);
-  const std::vector<BYTE> vowelCodes = MapKeys(kVowelKeys);
+// Paragraphs of pointed Hebrew, each kParagraphLength characters with its
+// break.
+std::vector<bench::PointedChar> MakePointedText(int paragraphs) {
   std::mt19937 rng(42);
-  std::vector<PointedChar> text;
+  std::vector<bench::PointedChar> text;
   text.reserve(static_cast<size_t>(paragraphs) * kParagraphLength);
-  for (int p = 0; p < paragraphs; p++) {
-    size_t end = text.size() + kParagraphLength - 1;
-    while (text.size() < end) {
-      int letters = 2 + static_cast<int>(rng() % 5);
-      for (int i = 0; i < letters && text.size() < end; i++) {
-        BYTE letter = letterCodes[rng() % letterCodes.size()];
-        BYTE point = rng() % 4 == 0 ? 0 : vowelCodes[rng() % vowelCodes.size()];
-        text.push_back({letter, point});
-      }
-      if (text.size() < end) text.push_back({kLetterSpace, 0});
-    }
-    text.push_back({kLetterLineBreak, 0});
-  }
+  for (int p = 0; p < paragraphs; p++) bench::AppendPointedParagraph(rng, kParagraphLength, text);
   return text;
 }
 
@@ -79,11 +48,11 @@ struct HebrewDocument {
     defaults[kHebrewSide].face = "Pomlar Sephardi 2";
     model.InitContents(defaults);
     model.CreateEmptySides();
-    std::vector<PointedChar> text = MakePointedText(paragraphs);
+    std::vector<bench::PointedChar> text = MakePointedText(paragraphs);
     model.PreallocCharNodes(static_cast<int>(text.size()));
     model.SetBulkInsert(TRUE);
     DocCharNode* after = model.GetHead(kHebrewSide);
-    for (const PointedChar& c : text) {
+    for (const bench::PointedChar& c : text) {
       after = model.InsertCharAfter(after, c.letter, c.point);
       model.MeasureCharNode(after, kHebrewSide);
     }
@@ -163,18 +132,11 @@ void TimeOne(benchmark::State& state, std::vector<double>& samples, Work work) {
   samples.push_back(elapsed.count() * 1000);
 }
 
-double Percentile(std::vector<double> samples, double share) {
-  if (samples.empty()) return 0;
-  size_t i = std::min(samples.size() - 1, static_cast<size_t>(share * samples.size()));
-  std::nth_element(samples.begin(), samples.begin() + i, samples.end());
-  return samples[i];
-}
-
 void Report(benchmark::State& state, const HebrewDocument& doc, const std::vector<double>& ms) {
   state.counters["pages"] = doc.model.GetPageCount(kHebrewSide);
-  state.counters["p50_ms"] = Percentile(ms, 0.5);
-  state.counters["p99_ms"] = Percentile(ms, 0.99);
-  state.counters["max_ms"] = Percentile(ms, 1.0);
+  state.counters["p50_ms"] = bench::Percentile(ms, 0.5);
+  state.counters["p99_ms"] = bench::Percentile(ms, 0.99);
+  state.counters["max_ms"] = bench::Percentile(ms, 1.0);
 }
 
 void BM_TypeKey(benchmark::State& state, Caret where) {
@@ -182,7 +144,8 @@ void BM_TypeKey(benchmark::State& state, Caret where) {
   std::vector<double> ms;
   size_t key = 0;
   for (auto _ : state) {
-    UINT ch = static_cast<BYTE>(kTypedKeys[key++ % (sizeof kTypedKeys - 1)]);
+    UINT ch =
+        static_cast<BYTE>(bench::kHebrewTypedKeys[key++ % (sizeof bench::kHebrewTypedKeys - 1)]);
     TimeOne(state, ms, [&] { doc->editor.TypeChar(ch); });
   }
   Report(state, *doc, ms);

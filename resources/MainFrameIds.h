@@ -26,6 +26,7 @@
 #define IDC_TYPEFACE_COMBO 32795
 #define IDC_SIZE_COMBO 32796
 #define IDC_COLOR_COMBO 32804
+#define ID_SIZE_TYPED 770  // Enter in the size box's edit field
 #define IDC_LOOKUP_EDIT 1739
 
 // ---- Status panes.

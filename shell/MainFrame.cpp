@@ -180,9 +180,10 @@ void CMainFrame::OnUpdateInsertMode(CCmdUI* pCmdUI) {
 
 void CMainFrame::OnUpdatePageLine(CCmdUI* pCmdUI) {
   pCmdUI->Enable(TRUE);
-  // The editor's document does not lay out pages yet, so there is no page
-  // and line to show, with or without one.
-  pCmdUI->SetText("");
+  CZultaEditDoc* pDoc = GetActiveEditDoc();
+  CString text;
+  if (pDoc != nullptr && pDoc->IsLaidOut()) pDoc->GetStatusText(text);
+  pCmdUI->SetText(text);
 }
 
 // ---- Close and destroy.

@@ -10,7 +10,9 @@
 #include "classlib/win/CDC.h"
 #include "classlib/win/CImageList.h"
 #include "classlib/win/CStatusBar.h"
+#include "editor/win/EditorFrame.h"
 #include "hebtext/win/CColorComboBox.h"
+#include "editor/win/CNavEdit.h"
 #include "hebtext/win/CFocusComboBox.h"
 #include "shell/LookupDockWindow.h"
 #include "shell/MyDockWindow.h"
@@ -29,7 +31,7 @@ class CZultaEditDoc;
 // first child); nullptr when there is no editor document with a view.
 CWnd* GetEditViewWindow();
 
-class CMainFrame : public CKWMDIFrameWnd {
+class CMainFrame : public CKWMDIFrameWnd, public IEditorFrame {
   DECLARE_DYNCREATE(CMainFrame)
 
  public:
@@ -55,7 +57,7 @@ class CMainFrame : public CKWMDIFrameWnd {
   // ---- Font caches of the editor: list 0 ages, list 1 is cleared by its user.
   // The cached font like pRequest (face, size, style, LOGFONT), made and
   // measured against pDC when missing; stamped as just used.
-  CFontInfo* GetCachedFont(CDC* pDC, const CFontInfo& request, int nList);
+  CFontInfo* GetCachedFont(CDC* pDC, const CFontInfo& request, int nList) override;
   // List 0, 1, or both for -1.
   void ClearFontCache(int nList);
 
@@ -73,7 +75,7 @@ class CMainFrame : public CKWMDIFrameWnd {
   // The ruler image of a unit system (0 inches, 1 centimetres) and kind
   // (0 horizontal, 1 horizontal counting down, 2 vertical); nullptr before
   // the frame's creation built them.
-  CDC* GetRulerImage(int nUnit, int nImage);
+  CDC* GetRulerImage(int nUnit, int nImage) override;
 
  protected:
   // ---- Message handlers (MainFrame.cpp, MainFrameFonts.cpp).
@@ -173,6 +175,7 @@ class CMainFrame : public CKWMDIFrameWnd {
   CMyDockWindow m_keyboardWindow;
   CFocusComboBox m_typefaceCombo;
   CFocusComboBox m_sizeCombo;
+  CNavEdit m_sizeEdit;  // the size combo's edit field: digits, Enter applies
   CColorComboBox m_colorCombo;
   CKWToolBar m_editorToolBar;
   CHebEdit* m_pLookupEdit = nullptr;

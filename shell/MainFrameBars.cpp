@@ -6,6 +6,8 @@
 #include "classlib/win/CDockState.h"
 #include "classlib/win/CMultiDocTemplate.h"
 #include "classlib/win/WindowDCs.h"
+#include "editor/core/NavEditRules.h"
+#include "editor/win/FontSizeCombo.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "hebtext/win/CHebEdit.h"
 #include "hebtext/win/EditFieldHelpers.h"
@@ -132,6 +134,8 @@ BOOL CMainFrame::CreateEditorControls() {
     return FALSE;
   m_sizeCombo.SetExtendedUI(TRUE);
   m_editorToolBar.AttachControl(&m_sizeCombo, FALSE);
+  m_sizeEdit.SubclassDlgItem(kComboEditId, &m_sizeCombo, ID_SIZE_TYPED, kNavEditDigits);
+  FillFontSizeCombo(&m_editorToolBar, IDC_SIZE_COMBO, "");
 
   if (!m_colorCombo.Create(listStyle | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
                            CRect(0, 0, Scaled(kSmallComboWidth), kComboDropHeight),

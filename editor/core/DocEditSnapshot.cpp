@@ -51,6 +51,7 @@ void CEditSnapshot::Reset() {
     sectionsBefore[side].RemoveAll();
     sectionsAfter[side].RemoveAll();
   }
+  headAttrs[0] = headAttrs[1] = 0;
 }
 
 bool SameSpans(const CEditSpanArray& a, const CEditSpanArray& b) {
@@ -121,5 +122,6 @@ void CEditSnapshot::CopyFrom(const CEditSnapshot& o) {
     layoutPagesAfter[s] = o.layoutPagesAfter[s];
     sectionsBefore[s].Copy(o.sectionsBefore[s]);
     sectionsAfter[s].Copy(o.sectionsAfter[s]);
+    headAttrs[s] = o.headAttrs[s];
   }
 }

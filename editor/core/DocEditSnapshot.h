@@ -164,5 +164,8 @@ class CEditSnapshot {
   // runs of lines from its start, before and after (empty: no sections).
   CEditSpanArray sectionsBefore[2];
   CEditSpanArray sectionsAfter[2];
+  // The side's head node, before and after: a font given to the start of
+  // the text lives there.
+  DWORD headAttrs[2];
   BOOL HasSections() const;
 };

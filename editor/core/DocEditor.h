@@ -39,6 +39,9 @@ class DocEditor {
   // One typed key; shiftDown is Shift's state (Tab outdents with it), capsLock
   // goes to the key map. 1 when the key was used.
   int TypeChar(UINT ch, BOOL shiftDown = FALSE, BOOL capsLock = FALSE);
+  // A character code typed as it is, without the key map (the punctuation
+  // Ctrl gives in a Hebrew font); the same rules otherwise.
+  int TypeCode(int code, BOOL shiftDown = FALSE);
   void Backspace();
   // The Delete key: the selection, or the character after the caret.
   void DeleteForward();
@@ -107,6 +110,8 @@ class DocEditor {
   // state before (the selection, else the caret); End, once the change is
   // laid out, records the state after and pushes the step.
   void BeginStep(DWORD type);
+  // The same around a change of the characters from first to last.
+  void BeginStep(DWORD type, DocCharNode* first, DocCharNode* last);
   void EndStep();
   // The first fault of the undo stack, described; empty when it holds.
   CString FindUndoFault() const;
@@ -161,6 +166,8 @@ class DocEditor {
   // A step changes the characters strictly between start and end (null: to
   // the end of the side); start and end themselves outlive the change.
   void BeginChange(DWORD type, DocCharNode* start, DocCharNode* end);
+  // A command's step over the characters after start up to the one after end.
+  void BeginCommandChange(DWORD type, DocCharNode* start, DocCharNode* end);
   void EndChange();
   void CaptureRaw(const DocCharNode* start, const DocCharNode* end, CString& letters,
                   CByteArray& points, CDWordArray& attrs) const;
@@ -175,7 +182,7 @@ class DocEditor {
   // section.
   void CaptureSections(int side, CEditSpanArray& runs) const;
   struct SectionRunCache;
-  // Counts the runs, walking the whole side.
+  // Counts the runs, walking the whole side when it has sections.
   void CountSectionRuns(int side, SectionRunCache& out) const;
   const DocLineNode* KeptRunFirstLine(int side, int i) const;
   // Whether the kept runs still begin where they began: the same sections
@@ -202,16 +209,15 @@ class DocEditor {
                     DocLineNode*& firstChanged, DocLineNode*& lastChanged);
   BOOL ApplyLayouts(const CArray<CPageLayout*, CPageLayout*>& list, const DWORD pages[2]);
   // current: the side's runs when known, else they are counted.
-  BOOL ApplySections(int side, const CEditSpanArray& runs,
-                     const CEditSpanArray* current = nullptr);
+  BOOL ApplySections(int side, const CEditSpanArray& runs, const CEditSpanArray* current = nullptr);
   // What a replayed step leaves besides the text.
   struct SettleTarget {
     const DocCharNode* start;  // the character before the change
     const CDWordArray* formats;
     const CArray<CPageLayout*, CPageLayout*>* layouts;
     const DWORD* layoutPages;
-    const CEditSpanArray* sections;  // one array per side
-    BOOL withoutSections[kDocSideCount];  // sides that have and keep none
+    const CEditSpanArray* sections;         // one array per side
+    BOOL withoutSections[kDocSideCount];    // sides that have and keep none
     const CEditSpanArray* currentSections;  // one array per side, as the replay left them
   };
   BOOL Settle(int side, const SettleTarget& target);
@@ -240,10 +246,10 @@ class DocEditor {
   BOOL m_commandStep = FALSE;
   DWORD m_pageListChangesBefore = 0;  // the model's count when the step began
   struct SectionRunCache {
-    CEditSpanArray runs;  // as CaptureSections gives them
-    RunStarts starts;     // the first character of each run
+    CEditSpanArray runs;                        // as CaptureSections gives them
+    RunStarts starts;                           // the first character of each run
     CArray<DocSection*, DocSection*> sections;  // of each run; null for lines without one
-    DWORD sectionChanges = 0;  // the model's count when the runs were counted
+    DWORD sectionChanges = 0;                   // the model's count when the runs were counted
     BOOL boundsKnown = FALSE;
     BOOL countsKnown = FALSE;  // the character counts hold
   };

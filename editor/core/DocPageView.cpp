@@ -105,7 +105,10 @@ int DocPageView::PageAtY(int y) const {
 }
 
 CRect DocPageView::GetLineColumn(const DocLineNode* line) const {
-  int page = m_model.GetLinePageIndex(line);
+  return GetLineColumnOnPage(line, m_model.GetLinePageIndex(line));
+}
+
+CRect DocPageView::GetLineColumnOnPage(const DocLineNode* line, int page) const {
   const CPageLayout* layout = SideLayout(page, line->side);
   if (layout == nullptr) return CRect();
   int left = ViewX(layout->textRect.left), right = ViewX(layout->textRect.right);
@@ -120,7 +123,11 @@ CRect DocPageView::GetLineColumn(const DocLineNode* line) const {
 }
 
 CRect DocPageView::GetLineRect(const DocLineNode* line) const {
-  CRect rect = GetLineColumn(line);
+  return GetLineRectOnPage(line, m_model.GetLinePageIndex(line));
+}
+
+CRect DocPageView::GetLineRectOnPage(const DocLineNode* line, int page) const {
+  CRect rect = GetLineColumnOnPage(line, page);
   if (IsRightToLeft(line->side))
     rect.left = rect.right - line->cache.width;
   else

@@ -59,6 +59,10 @@ class DocPageView {
   CRect GetLineRect(const DocLineNode* line) const;
   // The column (or the whole text area) a line is set in.
   CRect GetLineColumn(const DocLineNode* line) const;
+  // The same two for a line on a page the caller knows, which spares the walk
+  // to the page's first line.
+  CRect GetLineRectOnPage(const DocLineNode* line, int page) const;
+  CRect GetLineColumnOnPage(const DocLineNode* line, int page) const;
   CRect GetCharRect(const DocCharNode* node) const;
   // Calls visit(node, left, right) for each character of the line, from its
   // first node, with its extent in view coordinates; visit returns false to

@@ -6,6 +6,7 @@
 // that moves the rest down moves it without measuring it again, and rows of a
 // section before the edit are set again only where they begin as they did.
 #include <algorithm>
+#include <cassert>
 #include <vector>
 
 #include "editor/core/DocTextModel.h"
@@ -24,6 +25,8 @@ class DocTextModel::LayoutPass {
   DocCharNode* Refit(DocLineNode* line, int maxWidth, int& width);
   DocCharNode* Fit(DocLineNode* line, int maxWidth, bool sameFit, int& width, bool& holdsEnd);
   bool IsKept(const DocLineNode* line) const;
+  bool FitsAsCached(const DocLineNode* line) const;
+  bool BeginsWithPageBreak(const DocLineNode* line) const;
   void Meet(const DocLineNode* line);
   int Height(const DocLineNode* line, bool kept) const;
   bool FitSectionLines(SectionLines& s, size_t count);
@@ -144,6 +147,7 @@ struct DocTextModel::LayoutPass::SectionLines {
 // begins at the break found (an existing next line moves its start back, or a
 // new one is made).
 DocCharNode* DocTextModel::LayoutPass::Refit(DocLineNode* line, int maxWidth, int& width) {
+  m.m_linesFitted++;
   DocCharNode* brk = m.FindLineBreak(line, *m_layout, width, maxWidth);
   for (DocCharNode* c = line->first->next; c != brk; c = c->next) {
     if (c->line != nullptr) {
@@ -178,6 +182,39 @@ DocCharNode* DocTextModel::LayoutPass::Refit(DocLineNode* line, int maxWidth, in
   return brk;
 }
 
+// Whether a page of the layout given fits ordinary text as one of this layout
+// does: the same text width and the same tab stops.
+static bool FitsAlike(const CPageLayout& a, const CPageLayout& b) {
+  if (a.textRect.Width() != b.textRect.Width()) return false;
+  const CDWordArray& stopsA = a.pixelTabStops;
+  const CDWordArray& stopsB = b.pixelTabStops;
+  if (stopsA.GetSize() != stopsB.GetSize()) return false;
+  for (int i = 0; i < stopsA.GetSize(); i++)
+    if (stopsA[i] != stopsB[i]) return false;
+  return true;
+}
+
+// Whether the line's cached fit stands on the page being filled: it was
+// fitted to this page's layout, or to the next or previous page's (a line that
+// an edit moved across a page boundary) when that layout fits alike. So
+// a line added or dropped moves the rest of the side without refitting it.
+bool DocTextModel::LayoutPass::FitsAsCached(const DocLineNode* line) const {
+  const CPageLayout* cached = line->cache.layout;
+  if (cached == m_layout) return true;
+  // Only the neighbours in the layout list are looked at: a line's cache may
+  // name a layout that has gone.
+  if (cached == nullptr || (cached != m_layout->prev && cached != m_layout->next)) return false;
+  return FitsAlike(*cached, *m_layout);
+}
+
+// Whether the line begins with a page break. After the edit, a line as it was
+// laid out that does not begin a page does not (a page break begins one), so
+// the lines an edit only moves are laid out without visiting their text.
+bool DocTextModel::LayoutPass::BeginsWithPageBreak(const DocLineNode* line) const {
+  if (line->page == nullptr && m_passedEnd && m_metEditLine && !IsUnplaced(line)) return false;
+  return line->first->letter == kLetterPageBreak;
+}
+
 // Notes a line the pass reaches or drops: once the line the edit begins or
 // ends in is met, no line counts as before the edit.
 void DocTextModel::LayoutPass::Meet(const DocLineNode* line) {
@@ -206,7 +243,11 @@ DocCharNode* DocTextModel::LayoutPass::Fit(DocLineNode* line, int maxWidth, bool
   if (m_lastFitKept) {
     width = line->cache.width;
     holdsEnd = false;  // a line before the edit or after its end
-    return line->last != nullptr ? line->last->next : nullptr;
+    if (line->last == nullptr) return nullptr;
+    // It breaks where the next line begins: read from the line nodes, as a
+    // line that only moves is laid out without visiting its characters.
+    assert(line->next == nullptr || line->last->next == line->next->first);
+    return line->next != nullptr ? line->next->first : line->last->next;
   }
   DocCharNode* brk = Refit(line, maxWidth, width);
   holdsEnd = !m_passedEnd && Contains(line, brk);
@@ -595,15 +636,15 @@ void DocTextModel::LayoutPass::Run(DocLineNode* line) {
     } else {
       int width;
       bool holdsEnd;
-      bool hardBreak = line->first->letter == kLetterPageBreak;
+      bool hardBreak = BeginsWithPageBreak(line);
       if (hardBreak && line != m_page->first) AdvancePage(line);
-      brk = Fit(line, 0, line->cache.layout == m_layout, width, holdsEnd);
+      brk = Fit(line, 0, FitsAsCached(line), width, holdsEnd);
       int height = Height(line, m_lastFitKept);
       // A line that begins a page stays on it, however tall.
       if (line != m_page->first && m_y > 0 && m_y + height > TextHeight()) {
         AdvancePage(line);
         // The next page may be narrower or wider: fit the line to it.
-        brk = Fit(line, 0, line->cache.layout == m_layout, width, holdsEnd);
+        brk = Fit(line, 0, FitsAsCached(line), width, holdsEnd);
         height = Height(line, m_lastFitKept);
       } else if (line != m_page->first) {
         TakeOntoPage(line);
@@ -648,6 +689,7 @@ void DocTextModel::Reformat(int side, DocCharNode* start, DocCharNode* end) {
   if (m_bRelayoutFromPrevLine && line->prev != nullptr) line = line->prev;
   m_bRelayoutFromPrevLine = FALSE;
   m_repaintFirst = m_repaintLast = nullptr;
+  m_linesFitted = 0;
   LayoutPass pass(*this, side, line, end != nullptr ? end : start);
   pass.Run(FirstLineToRefit(line));
   if (m_repaintFirst == nullptr) {

@@ -1,5 +1,7 @@
 #include "editor/core/DocRunPainter.h"
 
+#include <algorithm>
+
 #include "hebtext/core/SortedStrings.h"
 
 namespace {
@@ -7,37 +9,33 @@ namespace {
 // Side colours in the order the document keeps them.
 enum { kSideText, kSideBack, kSideSelectedText, kSideSelection };
 
+CString RunString(const std::string& bytes) {
+  return CString(bytes.data(), static_cast<int>(bytes.size()));
+}
+
 // Characters that make a run of their own.
 bool StandsAlone(BYTE letter) { return letter == kLetterTab || IsBreakLetter(letter); }
-
-void AddRect(CRect& to, const CRect& rect) {
-  if (to.IsRectNull())
-    to = rect;
-  else
-    to.UnionRect(&to, &rect);
-}
 
 }  // namespace
 
 void DocRunPainter::BeginSide(int side, const DocCharNode* start, const DocCharNode* end) {
-  m_side = side;
-  m_start = start;
-  m_end = end;
-  m_attr = kNoAttr;
-  m_bInSelection = FALSE;
-  m_backIndex = kNoIndex;
-  m_bTextColorKnown = FALSE;
-  m_letters.Empty();
-  m_points.Empty();
-  m_runRect.SetRectEmpty();
-  m_clip.SetRectEmpty();
+  m_run.side = side;
+  m_run.start = start;
+  m_run.end = end;
+  m_run.attr = PaintRunState::kNoAttr;
+  m_run.inSelection = FALSE;
+  m_run.backIndex = PaintRunState::kNoIndex;
+  m_run.textColorKnown = FALSE;
+  m_run.letters.clear();
+  m_run.points.clear();
+  m_run.clip.SetRectEmpty();
 }
 
 void DocRunPainter::SetClip(const CRect* clip) {
   if (clip != nullptr)
-    m_clip = *clip;
+    m_run.clip = *clip;
   else
-    m_clip.SetRectEmpty();
+    m_run.clip.SetRectEmpty();
 }
 
 COLORREF DocRunPainter::TableColor(const CDWordArray& table, UINT index, COLORREF fallback) const {
@@ -49,80 +47,85 @@ void DocRunPainter::TakeFont(CharAttr attr, DocPaintPass pass) {
   CString face;
   WORD size;
   UINT style;
-  m_model.GetAttrFont(attr, m_side, face, size, style);
-  if (m_bFontSelected && face == m_face && size == m_pointSize && style == m_style) return;
+  m_model.GetAttrFont(attr, m_run.side, face, size, style);
+  if (m_run.fontSelected && face == m_run.face && size == m_run.pointSize && style == m_run.style) return;
   FlushRun(pass);
-  m_face = face;
-  m_pointSize = size;
-  m_style = style;
-  m_bFontSelected = TRUE;
+  m_run.face = face;
+  m_run.pointSize = size;
+  m_run.style = style;
+  m_run.fontSelected = TRUE;
+  m_run.hebrewFace = IsProgramHebrewFont(face);
   m_dc.SelectFont(face, size, style);
 }
 
 void DocRunPainter::TakeColors(CharAttr attr, DocPaintPass pass) {
-  const COLORREF* colors = m_model.Side(m_side).colors;
+  const COLORREF* colors = m_model.Side(m_run.side).colors;
   const DocStyleTables& tables = m_model.GetStyleTables();
   BOOL printing = m_dc.IsPrinting();
   BOOL selected = (attr & CharAttrBits::kTransientMark) != 0 && !printing;
   if (selected) {
-    if (m_bInSelection) return;
+    if (m_run.inSelection) return;
     FlushRun(pass);
-    m_bInSelection = TRUE;
-    m_backIndex = kNoIndex;
-    m_backColor = IsActiveSide() ? colors[kSideSelection] : kInactiveSelectionColor;
-    m_textColor = colors[kSideSelectedText];
-    m_bTextColorKnown = TRUE;
+    m_run.inSelection = TRUE;
+    m_run.backIndex = PaintRunState::kNoIndex;
+    m_run.backColor = IsActiveSide() ? colors[kSideSelection] : kInactiveSelectionColor;
+    m_run.textColor = colors[kSideSelectedText];
+    m_run.textColorKnown = TRUE;
     return;
   }
-  if (m_bInSelection) {
+  if (m_run.inSelection) {
     FlushRun(pass);
-    m_bInSelection = FALSE;
-    m_backIndex = kNoIndex;
-    m_bTextColorKnown = FALSE;
+    m_run.inSelection = FALSE;
+    m_run.backIndex = PaintRunState::kNoIndex;
+    m_run.textColorKnown = FALSE;
   }
   BOOL ownColors = IsActiveSide() || printing;
   int backIndex = static_cast<int>(AttrBackColor(attr));
-  if (backIndex != m_backIndex) {
+  if (backIndex != m_run.backIndex) {
     FlushRun(pass);
-    m_backIndex = backIndex;
-    m_backColor =
+    m_run.backIndex = backIndex;
+    m_run.backColor =
         ownColors ? TableColor(tables.backColors, backIndex, colors[kSideBack]) : colors[kSideBack];
   }
   COLORREF text = ownColors ? TableColor(tables.textColors, AttrTextColor(attr), colors[kSideText])
                             : kInactiveTextColor;
-  if (!m_bTextColorKnown || text != m_textColor) {
+  if (!m_run.textColorKnown || text != m_run.textColor) {
     FlushRun(pass);
-    m_textColor = text;
-    m_bTextColorKnown = TRUE;
+    m_run.textColor = text;
+    m_run.textColorKnown = TRUE;
   }
 }
 
 void DocRunPainter::TakeAttr(CharAttr attr, DocPaintPass pass) {
   TakeFont(attr, pass);
   TakeColors(attr, pass);
-  m_attr = attr;
+  m_run.attr = attr;
 }
 
-void DocRunPainter::Append(const DocCharNode* c, int left, int right, CRect line) {
-  m_letters += static_cast<TCHAR>(c->letter);
-  m_points += static_cast<TCHAR>(c->point != 0 ? c->point : kNoPointCode);
-  line.left = left;
-  line.right = right;
-  line = Scaled(line);
-  AddRect(m_runRect, line);
+// A run lies on one line: its rectangle is the line's from its leftmost
+// character to its rightmost.
+void DocRunPainter::Append(const DocCharNode* c, int left, int right, const CRect& line) {
+  if (m_run.letters.empty()) {
+    m_run.rect = CRect(left, line.top, right, line.bottom);
+  } else {
+    m_run.rect.left = std::min<int>(m_run.rect.left, left);
+    m_run.rect.right = std::max<int>(m_run.rect.right, right);
+  }
+  m_run.letters += static_cast<char>(c->letter);
+  m_run.points += static_cast<char>(c->point != 0 ? c->point : kNoPointCode);
 }
 
 void DocRunPainter::PaintLine(const DocLineNode* line, DocPaintPass pass) {
   CRect lineRect = m_pages.GetLineColumn(line);
-  BOOL started = m_start == nullptr || !m_model.IsCharInLine(line, m_start);
-  BOOL endsHere = m_end != nullptr && m_model.IsCharInLine(line, m_end);
+  BOOL started = m_run.start == nullptr || !m_model.IsCharInLine(line, m_run.start);
+  BOOL endsHere = m_run.end != nullptr && m_model.IsCharInLine(line, m_run.end);
   m_pages.WalkLine(line, [&](const DocCharNode* c, int left, int right) {
     if (!started) {
-      if (c != m_start) return true;
+      if (c != m_run.start) return true;
       started = TRUE;
     }
     if (c->letter != 0) {
-      if (c->attributes != m_attr) TakeAttr(c->attributes, pass);
+      if (c->attributes != m_run.attr) TakeAttr(c->attributes, pass);
       if (c->letter == kLetterSpace && pass == kTextPass) {
         // Each word is drawn at its own place, so justified lines keep their
         // spacing.
@@ -135,46 +138,47 @@ void DocRunPainter::PaintLine(const DocLineNode* line, DocPaintPass pass) {
         Append(c, left, right, lineRect);
       }
     }
-    return !(endsHere && c == m_end);
+    return !(endsHere && c == m_run.end);
   });
   FlushRun(pass);
 }
 
 void DocRunPainter::FlushRun(DocPaintPass pass) {
-  if (m_letters.IsEmpty()) return;
-  BYTE first = static_cast<BYTE>(m_letters[0]);
+  if (m_run.letters.empty()) return;
+  BYTE first = static_cast<BYTE>(m_run.letters[0]);
   if (!IsBreakLetter(first)) {
     BOOL printing = m_dc.IsPrinting();
-    const CRect* clip = !printing && !m_clip.IsRectEmpty() ? &m_clip : nullptr;
-    BOOL rtl = m_side == kRightToLeftSide;
+    const CRect* clip = !printing && !m_run.clip.IsRectEmpty() ? &m_run.clip : nullptr;
+    BOOL rtl = m_run.side == kRightToLeftSide;
+    CRect run = Scaled(m_run.rect);
     if (pass == kBackgroundPass) {
-      m_dc.FillRect(m_runRect, m_backColor);
-    } else if (IsProgramHebrewFont(m_face)) {
+      m_dc.FillRect(run, m_run.backColor);
+    } else if (m_run.hebrewFace) {
       // The renderer draws right to left: English runs are turned round.
       if (!rtl) {
-        m_letters.MakeReverse();
-        m_points.MakeReverse();
+        std::reverse(m_run.letters.begin(), m_run.letters.end());
+        std::reverse(m_run.points.begin(), m_run.points.end());
       }
-      m_dc.DrawHebrewText(m_runRect.right, m_runRect.top, m_letters, m_points, m_textColor, clip);
+      m_dc.DrawHebrewText(run.right, run.top, RunString(m_run.letters), RunString(m_run.points),
+                          m_run.textColor, clip);
     } else if (first != kLetterTab) {
-      m_dc.SetTextColor(m_textColor);
-      if (rtl) m_letters.MakeReverse();
-      m_dc.DrawRunText(m_runRect.left, m_runRect.top, m_letters, clip);
+      m_dc.SetTextColor(m_run.textColor);
+      if (rtl) std::reverse(m_run.letters.begin(), m_run.letters.end());
+      m_dc.DrawRunText(run.left, run.top, RunString(m_run.letters), clip);
     }
   }
-  m_letters.Empty();
-  m_points.Empty();
-  m_runRect.SetRectEmpty();
+  m_run.letters.clear();
+  m_run.points.clear();
 }
 
 // --- Pages ------------------------------------------------------------------
 
 void DocRunPainter::PaintPageLines(int page, const CRect& clip, DocPaintPass pass) {
-  DocPageNode* pageNode = m_model.GetNthPage(m_side, page);
+  DocPageNode* pageNode = m_model.GetNthPage(m_run.side, page);
   for (int i = 0;; i++) {
     const DocLineNode* line = m_model.GetPageLine(pageNode, i);
     if (line == nullptr) return;
-    CRect rect = m_pages.GetLineColumn(line);
+    CRect rect = m_pages.GetLineColumnOnPage(line, page);
     if (rect.bottom <= clip.top) continue;
     // Columns of a section begin again at the row's top: only plain lines
     // end the page.
@@ -244,11 +248,14 @@ void DocRunPainter::PrintPage(int page, const CRect printAreas[kDocSideCount]) {
 
 // --- Repaint after an edit --------------------------------------------------
 
-void DocRunPainter::RepaintUnder(const CRect& area, const DocVisibleLines& visible) {
-  int active = m_model.GetCurrentSide();
-  int other = 1 - active;
-  COLORREF back = m_model.Side(active).colors[kSideBack];
-  for (const CRect& gap : visible.GapsAround(other, area)) m_dc.FillRect(gap, back);
+void DocRunPainter::FillLineGaps(const CRect& area, const DocVisibleLines& visible) {
+  COLORREF back = m_model.Side(m_model.GetCurrentSide()).colors[kSideBack];
+  for (const CRect& gap : visible.GapsAround(1 - m_model.GetCurrentSide(), area))
+    m_dc.FillRect(gap, back);
+}
+
+void DocRunPainter::RepaintOtherSide(const CRect& area, const DocVisibleLines& visible) {
+  int other = 1 - m_model.GetCurrentSide();
   for (const DocVisibleLine& l : visible.Lines(other)) {
     CRect clip;
     if (!clip.IntersectRect(&l.rect, &area)) continue;
@@ -265,9 +272,14 @@ void DocRunPainter::RepaintLineRange(const DocCharNode* first, const DocCharNode
   const DocLineNode* lastLine = m_model.GetCharLine(last);
   const DocLineNode* line = m_model.GetCharLine(first);
   for (; line != nullptr; line = line->next) {
+    CRect column = m_pages.GetLineColumn(line);
+    // Ordinary text below the client area has only text below it: the rest
+    // of the range, however long, is out of sight.
+    if (line->section == nullptr && column.top >= client.bottom) return;
     CRect area;
-    if (area.IntersectRect(m_pages.GetLineColumn(line), &client)) {
-      RepaintUnder(area, visible);
+    if (area.IntersectRect(&column, &client)) {
+      FillLineGaps(area, visible);
+      RepaintOtherSide(area, visible);
       BeginSide(side);
       PaintLine(line, kBackgroundPass);
       SetClip(&area);
@@ -288,5 +300,8 @@ void DocRunPainter::RepaintLineRange(const DocCharNode* first, const DocCharNode
   below.right = m_pages.ViewX(layout->textRect.right);
   below.bottom = m_pages.GetPageTop(page, side) + layout->textRect.Height();
   CRect area;
-  if (area.IntersectRect(&below, &client)) RepaintUnder(area, visible);
+  if (area.IntersectRect(&below, &client)) {
+    FillLineGaps(area, visible);
+    RepaintOtherSide(area, visible);
+  }
 }

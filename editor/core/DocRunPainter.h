@@ -5,6 +5,8 @@
 // selected characters show in the selection colours, never on paper.
 #pragma once
 
+#include <string>
+
 #include "classlib/core/CString.h"
 #include "classlib/core/Geometry.h"
 #include "editor/core/DocPageView.h"
@@ -36,6 +38,33 @@ constexpr COLORREF kInactiveSelectionColor = 0xA4A0A0;
 constexpr BYTE kNoPointCode = 1;
 
 enum DocPaintPass { kBackgroundPass, kTextPass };
+
+// What one painting pass carries from character to character: the side
+// and the part of it painted, and the run in hand with its font and colours.
+struct PaintRunState {
+  static constexpr CharAttr kNoAttr = 0xFFFFFFFF;
+  static constexpr int kNoIndex = -1;
+
+  int side = 0;
+  const DocCharNode* start = nullptr;
+  const DocCharNode* end = nullptr;
+  CharAttr attr = kNoAttr;
+  CString face;
+  WORD pointSize = 0;
+  UINT style = 0;
+  BOOL fontSelected = FALSE;
+  BOOL hebrewFace = FALSE;  // the face is one of the program's Hebrew fonts
+  BOOL inSelection = FALSE;
+  int backIndex = kNoIndex;
+  COLORREF backColor = 0;
+  BOOL textColorKnown = FALSE;
+  COLORREF textColor = 0;
+  // The run's letters and points, kept with their room from run to run.
+  std::string letters;
+  std::string points;
+  CRect rect;  // the union of the run's character rectangles, unscaled
+  CRect clip;
+};
 
 class DocRunPainter {
  public:
@@ -70,37 +99,20 @@ class DocRunPainter {
   void TakeAttr(CharAttr attr, DocPaintPass pass);
   void TakeFont(CharAttr attr, DocPaintPass pass);
   void TakeColors(CharAttr attr, DocPaintPass pass);
-  void Append(const DocCharNode* c, int left, int right, CRect line);
-  BOOL IsActiveSide() const { return m_side == m_model.GetCurrentSide(); }
+  void Append(const DocCharNode* c, int left, int right, const CRect& line);
+  BOOL IsActiveSide() const { return m_run.side == m_model.GetCurrentSide(); }
   COLORREF TableColor(const CDWordArray& table, UINT index, COLORREF fallback) const;
   void PaintPageLines(int page, const CRect& clip, DocPaintPass pass);
   // Clears the area around the other side's lines with the edited side's
-  // background and draws those lines' text again within it.
-  void RepaintUnder(const CRect& area, const DocVisibleLines& visible);
+  // background.
+  void FillLineGaps(const CRect& area, const DocVisibleLines& visible);
+  // Draws the text of the other side's lines within the area again.
+  void RepaintOtherSide(const CRect& area, const DocVisibleLines& visible);
 
   DocTextModel& m_model;
   const DocPageView& m_pages;
   IDocPaintDC& m_dc;
-  int m_side = 0;
-  const DocCharNode* m_start = nullptr;
-  const DocCharNode* m_end = nullptr;
-  // The run in hand.
-  static constexpr CharAttr kNoAttr = 0xFFFFFFFF;
-  static constexpr int kNoIndex = -1;
-  CharAttr m_attr = kNoAttr;
-  CString m_face;
-  WORD m_pointSize = 0;
-  UINT m_style = 0;
-  BOOL m_bFontSelected = FALSE;
-  BOOL m_bInSelection = FALSE;
-  int m_backIndex = kNoIndex;
-  COLORREF m_backColor = 0;
-  BOOL m_bTextColorKnown = FALSE;
-  COLORREF m_textColor = 0;
-  CString m_letters;
-  CString m_points;
-  CRect m_runRect;  // the union of the run's character rectangles
-  CRect m_clip;
+  PaintRunState m_run;
   // While printing: view rectangles are taken from the text area's top left
   // to the print area's, scaled.
   BOOL m_bScaled = FALSE;

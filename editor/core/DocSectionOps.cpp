@@ -12,9 +12,15 @@ void DocTextModel::DetachFromSection(DocLineNode* line) {
 // A line that leaves or joins columns is refitted to its new width: its old
 // layout no longer counts.
 void DocTextModel::SetLineSection(DocLineNode* line, DocSection* section) {
-  if (line->section != nullptr) line->section->lineCount--;
+  if (line->section != nullptr) {
+    line->section->lineCount--;
+    m_sectionLineCounts[line->side]--;
+  }
   line->section = section;
-  if (section != nullptr) section->lineCount++;
+  if (section != nullptr) {
+    section->lineCount++;
+    m_sectionLineCounts[line->side]++;
+  }
   line->cache = DocLineCache();
 }
 

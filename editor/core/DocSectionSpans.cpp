@@ -32,6 +32,7 @@ void DocEditor::CountSectionRuns(int side, SectionRunCache& out) const {
   out.sections.RemoveAll();
   out.sectionChanges = m_model.GetSectionChanges();
   out.boundsKnown = TRUE;
+  if (!m_model.HasSections(side)) return;  // no runs to count
   const DocLineNode* first = m_model.Side(side).head.line;
   bool any = false;
   for (const DocLineNode* l = first; l != nullptr; l = l->next) {

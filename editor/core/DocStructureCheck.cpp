@@ -87,7 +87,7 @@ CString DocTextModel::FindStructureFault(int side) const {
 // Each section holds one run of lines, from its first line to its last, and
 // counts them; the side counts its lines.
 CString DocTextModel::FindSectionFault(int side) const {
-  int lines = 0;
+  int lines = 0, sectionLines = 0;
   const DocSection* open = nullptr;  // the section of the run the walk is in
   int openLines = 0;
   CArray<const DocSection*, const DocSection*> closed;
@@ -105,9 +105,11 @@ CString DocTextModel::FindSectionFault(int side) const {
       openLines = 0;
     }
     openLines++;
+    if (l->section != nullptr) sectionLines++;
   }
   if (open != nullptr && (open->lineCount != openLines || open->last->next != nullptr))
     return Fault("a section miscounts its lines", lines);
   if (lines != m_lineCounts[side]) return "the side miscounts its lines";
+  if (sectionLines != m_sectionLineCounts[side]) return "the side miscounts its lines in sections";
   return CString();
 }

@@ -67,6 +67,7 @@ void DocTextModel::ClearSide(int side) {
   }
   for (int i = 0; i < sections.GetSize(); i++) delete sections[i];
   m_lineCounts[side] = 0;
+  m_sectionLineCounts[side] = 0;
   m_sectionChanges++;
   s.head.line = nullptr;
   s.head.next = nullptr;
@@ -218,6 +219,7 @@ DocLineNode* DocTextModel::CreateLineAfter(DocLineNode* prevLine, DocCharNode* f
   if (firstChar->letter != kLetterPageBreak) {
     line->section = section;
     section->lineCount++;
+    m_sectionLineCounts[line->side]++;
     if (section->last == prevLine) section->last = line;
   } else {
     EndSectionAt(line, section);

@@ -112,6 +112,8 @@ class DocTextModel {
   // their bounds can have moved.
   DWORD GetSectionChanges() const { return m_sectionChanges; }
   int GetLineCount(int side) const { return m_lineCounts[side]; }
+  // Whether any line of the side is set in columns, known without a walk.
+  BOOL HasSections(int side) const { return m_sectionLineCounts[side] > 0; }
 
   // --- Pages ----------------------------------------------------------------
   DocPageNode* SplitPage(DocPageNode* page, DocLineNode* startLine);
@@ -263,6 +265,9 @@ class DocTextModel {
     m_repaintFirst = first;
     m_repaintLast = last;
   }
+  // The lines the last layout fitted afresh, finding their breaks: the lines
+  // it only moved, on pages that fit text alike, kept theirs.
+  int GetLinesFitted() const { return m_linesFitted; }
 
  private:
   class LayoutPass;
@@ -319,11 +324,13 @@ class DocTextModel {
   DWORD m_pageListChanges = 0;
   DWORD m_sectionChanges = 0;
   int m_lineCounts[kDocSideCount] = {0, 0};
+  int m_sectionLineCounts[kDocSideCount] = {0, 0};  // lines set in a section
   int m_cachedPageCount = 0;
   // Scroll sizes last given to the view: total, client, line step.
   CSize m_scrollTotal, m_scrollPage, m_scrollLine;
   DocCharNode* m_repaintFirst = nullptr;
   DocCharNode* m_repaintLast = nullptr;
+  int m_linesFitted = 0;
   BOOL m_bLayoutsChanged = FALSE;
   BOOL m_bPagesChanged = FALSE;
   BOOL m_bRelayoutFromPrevLine = FALSE;

@@ -54,15 +54,19 @@ void ClearUnfitPoint(DocCharNode* node, int code) {
 }  // namespace
 
 int DocEditor::TypeChar(UINT ch, BOOL shiftDown, BOOL capsLock) {
+  int code = static_cast<int>(ch & 0xFF);
+  if (m_model.IsHebrewInsertFont()) {
+    code = IsBlankKey(ch) ? static_cast<int>(ch) : MapKeyToHebrew(code, capsLock);
+    if (code == 0) return 0;
+  }
+  return TypeCode(code, shiftDown);
+}
+
+int DocEditor::TypeCode(int code, BOOL shiftDown) {
   m_pending.Reset();
   BOOL selection = HasSelection();
   BOOL hebrew = m_model.IsHebrewInsertFont();
-  int code = static_cast<int>(ch & 0xFF);
-  if (hebrew) {
-    code = IsBlankKey(ch) ? static_cast<int>(ch) : MapKeyToHebrew(code, capsLock);
-    if (code == 0) return 0;
-    if ((IsVowelCode(code) || IsDageshOrMeteg(code)) && selection) return 0;
-  }
+  if (hebrew && (IsVowelCode(code) || IsDageshOrMeteg(code)) && selection) return 0;
   BOOL printable = (code >= kLetterSpace && code != kAsciiDelete) || IsBlankKey(code);
   if (!printable && !IsHebrewLetter(code) && !IsVowelCode(code) && !IsDageshOrMeteg(code)) return 0;
 

@@ -321,6 +321,7 @@ void DocEditor::BeginChange(DWORD type, DocCharNode* start, DocCharNode* end) {
   // An anchor on the caret selects nothing; an edit drops it.
   if (!HasSelection()) Cur().anchor = nullptr;
   StorePosition(start, m_pending.changeStart, 0);
+  m_pending.headAttrs[0] = Cur().head.attributes;
   CaptureRaw(start, end, m_pending.replacedLetters, m_pending.replacedPoints,
              m_pending.replacedAttrs);
   CaptureFormats(start, end, m_pending.paragraphFormatsBefore);
@@ -339,6 +340,7 @@ void DocEditor::EndChange() {
   m_pending.attrAfter = caret->attributes;
   StoreCaretAndAnchor(side, m_pending.posAfter);
   StorePosition(m_changeStart, m_pending.changeStart, 1);
+  m_pending.headAttrs[1] = Cur().head.attributes;
   CaptureRaw(m_changeStart, m_changeEnd, m_pending.insertedLetters, m_pending.insertedPoints,
              m_pending.insertedAttrs);
   CaptureFormats(m_changeStart, m_changeEnd, m_pending.paragraphFormatsAfter);
@@ -377,14 +379,19 @@ void DocEditor::EndChange() {
 }
 
 void DocEditor::BeginStep(DWORD type) {
-  m_pending.Reset();
   DocCharNode *first, *last;
-  DocCharNode* start = Cur().caret;
-  DocCharNode* end = start;
-  if (GetSelectionRange(first, last, TRUE)) {
-    start = first->prev != nullptr ? first->prev : first;
-    end = last;
-  }
+  if (GetSelectionRange(first, last, TRUE))
+    BeginStep(type, first, last);
+  else
+    BeginCommandChange(type, Cur().caret, Cur().caret);
+}
+
+void DocEditor::BeginStep(DWORD type, DocCharNode* first, DocCharNode* last) {
+  BeginCommandChange(type, first->prev != nullptr ? first->prev : first, last);
+}
+
+void DocEditor::BeginCommandChange(DWORD type, DocCharNode* start, DocCharNode* end) {
+  m_pending.Reset();
   // Text typed in may take a waiting shuruk after it as its vowel.
   BeginChange(type, start, end->next != nullptr ? end->next->next : nullptr);
   m_commandStep = TRUE;
@@ -551,6 +558,13 @@ void DocEditor::RunStep(int side, const CEditSnapshot& step, BOOL forward) {
     }
   } else if (start != nullptr) {
     written = ReplaceText(start, oldLetters.GetLength(), letters, points, attrs);
+  }
+  // A font given to the start of the text lives in the head node.
+  DocCharNode* head = m_model.GetHead(side);
+  DWORD headAttr = step.headAttrs[forward ? 1 : 0];
+  if (step.headAttrs[0] != step.headAttrs[1] && head->attributes != headAttr) {
+    head->attributes = headAttr;
+    m_model.MeasureCharNode(head, side);
   }
   if (start != nullptr)
     m_model.Reformat(side, start, written->next != nullptr ? written->next : written);

@@ -15,26 +15,33 @@ void DocVisibleLines::Rebuild(const DocTextModel& model, const DocPageView& page
     for (int page = first; page <= last; page++) {
       DocPageNode* pageNode = model.GetNthPage(side, page);
       if (pageNode == nullptr) break;
-      for (DocLineNode* line = pageNode->first; line != nullptr; line = line->next) {
-        if (line != pageNode->first && line->page != nullptr) break;  // the next page
-        // An empty line is kept too: it is in the area when its column is.
-        CRect column = pages.GetLineColumn(line);
-        CRect meet;
-        if (meet.IntersectRect(&column, &area)) {
-          DocVisibleLine entry;
-          entry.rect = pages.GetLineRect(line);
-          entry.row = model.GetLineIndexInPage(line);
-          entry.page = page;
-          entry.line = line;
-          lines.push_back(entry);
-        }
-      }
+      CollectPageLines(pages, pageNode, page, area, lines);
     }
     // Columns of a section come one after the other in the text but side by
     // side on the page.
     std::stable_sort(
         lines.begin(), lines.end(),
         [](const DocVisibleLine& a, const DocVisibleLine& b) { return a.rect.top < b.rect.top; });
+  }
+}
+
+void DocVisibleLines::CollectPageLines(const DocPageView& pages, const DocPageNode* pageNode,
+                                       int page, const CRect& area,
+                                       std::vector<DocVisibleLine>& lines) {
+  int row = 0;
+  for (DocLineNode* line = pageNode->first; line != nullptr; line = line->next, row++) {
+    if (line != pageNode->first && line->page != nullptr) break;  // the next page
+    // An empty line is kept too: it is in the area when its column is.
+    CRect column = pages.GetLineColumnOnPage(line, page);
+    CRect meet;
+    if (meet.IntersectRect(&column, &area)) {
+      DocVisibleLine entry;
+      entry.rect = pages.GetLineRectOnPage(line, page);
+      entry.row = row;
+      entry.page = page;
+      entry.line = line;
+      lines.push_back(entry);
+    }
   }
 }
 

@@ -26,5 +26,9 @@ class DocVisibleLines {
   std::vector<CRect> GapsAround(int side, const CRect& area) const;
 
  private:
+  // Appends the lines of one page that meet the area, with their rows.
+  static void CollectPageLines(const DocPageView& pages, const DocPageNode* pageNode, int page,
+                               const CRect& area, std::vector<DocVisibleLine>& lines);
+
   std::vector<DocVisibleLine> m_lines[kDocSideCount];
 };

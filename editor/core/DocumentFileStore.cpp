@@ -12,6 +12,35 @@ CString MessageOf(CException* e) {
   return text;
 }
 
+// Removes a file, ignoring a failure: what is left is only a leftover.
+void RemoveQuietly(LPCSTR path) {
+  try {
+    CFile::Remove(path);
+  } catch (CException* e) {
+    e->Delete();
+  }
+}
+
+// The old file steps aside under a backup name until the written one stands
+// in its place, and comes back when that fails: the target is never lost.
+void ReplaceWithWritten(LPCSTR path, LPCSTR written) {
+  CFileStatus status;
+  if (!CFile::GetStatus(path, status)) {
+    CFile::Rename(written, path);
+    return;
+  }
+  CString backup = CString(path) + ".~old";
+  if (CFile::GetStatus(backup, status)) CFile::Remove(backup);
+  CFile::Rename(path, backup);
+  try {
+    CFile::Rename(written, path);
+  } catch (CException*) {
+    CFile::Rename(backup, path);
+    throw;
+  }
+  RemoveQuietly(backup);
+}
+
 }  // namespace
 
 BOOL LoadWholeFile(LPCSTR path, ByteBuffer& bytes, CString& error) {
@@ -63,19 +92,12 @@ BOOL StoreFileReplacing(LPCSTR path, const ByteBuffer& bytes, CString& error) {
     file.Flush();
     file.Close();
     written = TRUE;
-    if (CFile::GetStatus(path, status)) CFile::Remove(path);
-    CFile::Rename(temporary, path);
+    ReplaceWithWritten(path, temporary);
   } catch (CException* e) {
     error = MessageOf(e);
     if (!written) {
       file.Abort();
-      if (CFile::GetStatus(temporary, status)) {
-        try {
-          CFile::Remove(temporary);
-        } catch (CException* removeError) {
-          removeError->Delete();
-        }
-      }
+      if (CFile::GetStatus(temporary, status)) RemoveQuietly(temporary);
     }
     return FALSE;
   }

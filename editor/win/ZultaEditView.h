@@ -1,15 +1,121 @@
-// The editor's view of a document.
+// The editor's view of a document: a scroll view over the document's pages.
+// It owns almost no logic: painting, keys, typed characters, the mouse and
+// commands go to its document.
 #pragma once
 
-#include "classlib/win/CView.h"
+#include "classlib/win/CMenu.h"
+#include "classlib/win/CScrollView.h"
+#include "editor/core/AutoScroll.h"
+#include "editor/core/DocCaretNavigator.h"
 
 class CZultaEditDoc;
 
-class CZultaEditView : public CView {
+class CZultaEditView : public CScrollView {
   DECLARE_DYNCREATE(CZultaEditView)
  public:
-  CZultaEditView() = default;
+  CZultaEditView();
+  ~CZultaEditView() override;
 
   CZultaEditDoc* GetDocument() const;
   void OnDraw(CDC* pDC) override;
+  void OnInitialUpdate() override;
+  BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE) override;
+  BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE) override;
+
+  // The client area in the view's logical coordinates.
+  CRect GetLogicalClientRect();
+  // The view that last gained the focus or finished its layout; null when
+  // there is none.
+  static CZultaEditView* GetActiveEditView() { return s_pActiveEditView; }
+
+  // Input mode: the active side, 0 English or 1 Hebrew.
+  void SetInputMode(int side);
+
+ protected:
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+  afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+  afx_msg void OnSetFocus(CWnd* pOldWnd);
+  afx_msg void OnKillFocus(CWnd* pNewWnd);
+  afx_msg void OnTimer(UINT_PTR nIDEvent);
+  afx_msg void OnDestroy();
+  afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+  afx_msg void OnInitMenu(CMenu* pMenu);
+  afx_msg void OnFontChange();
+  afx_msg LRESULT OnLookupReturn(WPARAM wParam, LPARAM lParam);
+
+  afx_msg void OnInputEnglish();
+  afx_msg void OnInputHebrew();
+  afx_msg void OnToggleInputMode();
+  afx_msg void OnUpdateInputEnglish(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateInputHebrew(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateToggleInputMode(CCmdUI* pCmdUI);
+  afx_msg void OnInsertPageBreak();
+  afx_msg void OnUpdateInsertPageBreak(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateSelectAll(CCmdUI* pCmdUI);
+  afx_msg void OnRefreshText();
+  afx_msg void OnEditUndo();
+  afx_msg void OnEditRedo();
+  afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateEditRedo(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateSaveAsRule(CCmdUI* pCmdUI);
+  // Formatting (ZultaEditViewFormat.cpp).
+  afx_msg void OnFormatStyle(UINT nID);
+  afx_msg void OnUpdateFormatStyle(CCmdUI* pCmdUI);
+  afx_msg void OnJustify(UINT nID);
+  afx_msg void OnUpdateJustify(CCmdUI* pCmdUI);
+  afx_msg void OnTypefaceBoxChosen();
+  afx_msg void OnSizeBoxChosen();
+  afx_msg void OnSizeTyped();
+  afx_msg void OnColorBoxChosen();
+  afx_msg void OnUpdateTypefaceBox(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateSizeBox(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateColorBox(CCmdUI* pCmdUI);
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  // The navigator's scrolling, through the view's own scroll messages.
+  class Scroller : public IDocViewScroll {
+   public:
+    explicit Scroller(CZultaEditView& view) : m_view(view) {}
+    void ScrollView(UINT code) override;
+    CRect GetClientRect() override { return m_view.GetLogicalClientRect(); }
+
+   private:
+    CZultaEditView& m_view;
+  };
+
+  BOOL IsLaidOut() const;
+  BOOL HasFocus() const { return ::GetFocus() == m_hWnd; }
+  // The auto-scroll check while a selection is dragged, at the mouse's
+  // logical y.
+  void CheckAutoScroll(int y);
+  void StopAutoScroll();
+  // After a typed key, a key-down or a command changed the text (laid out
+  // and recorded for undo already): repaints what the layout changed.
+  void AfterEdit();
+  // In a Hebrew font, Ctrl on a punctuation key types the punctuation itself;
+  // FALSE when the key is no such key.
+  BOOL TypePunctuation(UINT nChar);
+  void RunUndo(BOOL redo);
+  // The Save-As rule for a formatting command; FALSE while the document is
+  // not laid out.
+  BOOL CanFormat(CCmdUI* pCmdUI);
+  HWND BoxToRefresh(CCmdUI* pCmdUI);
+
+  static CZultaEditView* s_pActiveEditView;
+
+  Scroller m_scroller;
+  BOOL m_bMouseCaptured = FALSE;
+  UINT_PTR m_nAutoScrollTimer = 0;
+  AutoScrollState m_autoScroll;
+  CMenu m_contextMenu;
+  BOOL m_bContextMenuOpen = FALSE;
+  int m_nColorBoxEntry = 0;  // the colour box's entry last applied
 };

@@ -150,7 +150,10 @@ TEST(DocSectionCutTest, RangesCutTheSectionsAroundThemAndASpannedOneGoesOnAsACop
   DocSection two, three;
   SetColumns(two, 2);
   SetColumns(three, 3);
+  EXPECT_FALSE(doc.model.HasSections(0));
   doc.model.SetLinesSection(doc.Line(2), doc.Line(7), &two);
+  EXPECT_TRUE(doc.model.HasSections(0));
+  EXPECT_FALSE(doc.model.HasSections(1));
   DocSection* outer = doc.Line(2)->section;
   ASSERT_NE(outer, nullptr);
   EXPECT_EQ(doc.Layout({outer}), (std::vector<int>{-1, -1, 0, 0, 0, 0, 0, 0, -1, -1}));
@@ -180,6 +183,7 @@ TEST(DocSectionCutTest, RangesCutTheSectionsAroundThemAndASpannedOneGoesOnAsACop
   // Covering whole sections removes them.
   doc.model.SetLinesSection(doc.Line(0), doc.Line(9), nullptr);
   EXPECT_EQ(doc.Layout({}), std::vector<int>(10, -1));
+  EXPECT_FALSE(doc.model.HasSections(0));
   doc.model.ReformatSide(0);
   CheckModel(doc.model, true);
 }

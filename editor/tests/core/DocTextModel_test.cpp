@@ -174,6 +174,56 @@ TEST(DocTextModelTest, TypingIntoAFullPageFlowsTheLastLineOnward) {
   EXPECT_EQ(doc.model.GetPageCount(1), pages);
 }
 
+// A paragraph that gains or loses a line moves every later line across a
+// page boundary: where the pages fit text alike, the moved lines keep their
+// breaks and are not fitted again; where they do not, they are.
+TEST(DocTextModelTest, LinesMovedOntoPagesThatFitAlikeAreNotFittedAgain) {
+  constexpr int kLines = 120;  // ten small pages of one-line paragraphs
+  struct Case {
+    const char* name;
+    WORD oddPageWidth;  // in the page unit
+    int maxFitted;      // lines fitted afresh when the line comes and when it goes
+  };
+  const Case cases[] = {{"pages alike", SmallPage().width, 3},
+                        {"every other page narrower", 2500, kLines}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestDoc doc;
+    std::string text;
+    for (int i = 0; i < kLines; i++) text += "ab cd\r";
+    doc.Load(0, text);
+    CPageLayout narrow;
+    narrow.settings = SmallPage();
+    narrow.settings.width = c.oddPageWidth;
+    narrow.tabInterval = 500;
+    for (int page = 1; page < doc.model.GetPageCount(0); page += 2)
+      ASSERT_TRUE(doc.model.ApplyPageSettingsRange(0, narrow, 0, page));
+    DocCharNode* sideEnd = SideChars(doc.model, 0).back();
+
+    DocCharNode* br = doc.Type(0, SideChars(doc.model, 0)[3], "\r");
+    CheckModel(doc.model, true);
+    EXPECT_EQ(doc.model.GetRepaintLast(), sideEnd) << "every later line moved";
+    int fittedAdding = doc.model.GetLinesFitted();
+
+    DocCharNode* before = br->prev;
+    doc.model.DeleteLine(br->line, TRUE);
+    doc.model.UnlinkCharNode(br);
+    doc.model.Reformat(0, before, before->next);
+    CheckModel(doc.model, true);
+    EXPECT_EQ(doc.model.GetRepaintLast(), sideEnd) << "every later line moved back";
+    int fittedDropping = doc.model.GetLinesFitted();
+
+    EXPECT_LE(fittedAdding, c.maxFitted);
+    EXPECT_LE(fittedDropping, c.maxFitted);
+    if (c.oddPageWidth != SmallPage().width) {
+      // A line that crosses onto a page of another width is fitted to it.
+      int boundaries = doc.model.GetPageCount(0) - 1;
+      EXPECT_GE(fittedAdding, boundaries);
+      EXPECT_GE(fittedDropping, boundaries);
+    }
+  }
+}
+
 TEST(DocTextModelTest, RepaintRangeCoversTheChangedLines) {
   TestDoc doc;
   doc.Load(0, "aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii");

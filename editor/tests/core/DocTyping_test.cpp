@@ -206,3 +206,17 @@ TEST(DocTyping, AJoinedParagraphTakesTheFormatOfTheOneItJoins) {
 }
 
 }  // namespace
+
+// The punctuation Ctrl gives on a Hebrew side is typed as it is, where the
+// same key alone gives a vowel point; one step, taken back whole.
+TEST(DocTyping, ACodeTypedAsItIsSkipsTheKeyMap) {
+  EditDoc doc;
+  doc.TypeKeys("c");
+  ASSERT_EQ(doc.editor.TypeCode(']'), 1);
+  SideState s = CaptureSide(doc.model, 1);
+  EXPECT_EQ(s.letters, (std::vector<int>{HebCode::Bet, ']'}));
+  EXPECT_EQ(s.points, (std::vector<int>{0, 0}));
+  EXPECT_EQ(doc.editor.GetStep(1).type, static_cast<DWORD>(kUndoInsertChar));
+  doc.editor.UndoCommand();
+  EXPECT_EQ(CaptureSide(doc.model, 1).letters, (std::vector<int>{HebCode::Bet}));
+}

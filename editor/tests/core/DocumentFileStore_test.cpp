@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "classlib/core/CFile.h"
@@ -44,6 +45,27 @@ TEST(DocumentFileStoreTest, FailedSaveLeavesTheTargetAndMissingFileFailsToLoad) 
   EXPECT_FALSE(LoadWholeFile(path.c_str(), read, error));
   EXPECT_FALSE(error.IsEmpty());
   EXPECT_TRUE(read.empty());
+}
+
+// A save that cannot put the old file aside fails with the old file as it was.
+TEST(DocumentFileStoreTest, SaveThatCannotReplaceKeepsTheOldFile) {
+  std::string path = TempPath("edfile-store-kept.zlt");
+  std::string blocker = path + ".~old";
+  CString error;
+  ASSERT_TRUE(StoreFileReplacing(path.c_str(), Bytes("old contents"), error)) << error;
+  // A folder with a file in it where the old file would step aside.
+  std::filesystem::create_directory(blocker);
+  ASSERT_TRUE(StoreFileReplacing((blocker + "/keep").c_str(), Bytes("x"), error)) << error;
+
+  EXPECT_FALSE(StoreFileReplacing(path.c_str(), Bytes("new"), error));
+  EXPECT_FALSE(error.IsEmpty());
+  ByteBuffer read;
+  ASSERT_TRUE(LoadWholeFile(path.c_str(), read, error)) << error;
+  EXPECT_EQ(read, Bytes("old contents"));
+
+  std::filesystem::remove_all(blocker);
+  std::filesystem::remove(path);
+  std::filesystem::remove(path + ".~sav");
 }
 
 }  // namespace

@@ -1,0 +1,280 @@
+// A writer's session with the editor: a new document, a pointed Hebrew
+// sentence and an English one typed on the English keyboard, a word
+// selected by a double click, undo and redo, Save through the Save As box,
+// close, and the document opened again holds what was typed.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "classlib/win/AfxRes.h"
+#include "editor/core/CharAttr.h"
+#include "editor/core/FileBytes.h"
+#include "editor/core/ZultaFile.h"
+#include "editor/tests/win/TypedByRules.h"
+#include "shell/tests/ZultaProcess.h"
+#include "testing/win/ImagePixels.h"
+#include "testing/win/UserInput.h"
+#include "testing/win/WindowCapture.h"
+
+namespace {
+
+constexpr int kEnglish = 0;
+constexpr int kHebrew = 1;
+// "shalom olam." and an English sentence, as typed on the English keyboard.
+// שָׁלוֹם עוֹלָם on the English keyboard.
+const std::string kHebrewKeys = "w]kOo gOk]o";
+const std::string kEnglishKeys = "Hello there, world.";
+// What the toolbar makes of the first English word.
+constexpr size_t kFormattedWordLength = 5;
+constexpr UINT kBoldStyle = 1;
+constexpr WORD kWordSize = 20;
+const std::string kWordSizeText = "20";
+constexpr int kRedEntry = 9;  // of the colour box's named colours
+
+// The editor view: the only child of the MDI client's top window.
+HWND FindEditView(HWND hMain) {
+  HWND hClient = ::FindWindowExA(hMain, nullptr, "MDIClient", nullptr);
+  HWND hChild = hClient != nullptr ? ::GetTopWindow(hClient) : nullptr;
+  return hChild != nullptr ? ::GetTopWindow(hChild) : nullptr;
+}
+
+// The black pixels below and right of the rulers (a sixth of an inch each):
+// the text of the side being typed; empty (left > right) when none.
+RECT BlackTextBox(const RgbImage& shot) {
+  constexpr int kPastRulers = 24;
+  RECT box = {shot.width, shot.height, -1, -1};
+  for (int y = kPastRulers; y < shot.height; ++y) {
+    for (int x = kPastRulers; x < shot.width; ++x) {
+      if (shot.PixelAt(x, y) != 0) continue;
+      box.left = std::min<LONG>(box.left, x);
+      box.top = std::min<LONG>(box.top, y);
+      box.right = std::max<LONG>(box.right, x);
+      box.bottom = std::max<LONG>(box.bottom, y);
+    }
+  }
+  return box;
+}
+
+HWND FocusOf(HWND hWnd) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(hWnd, nullptr), &info);
+  return info.hwndFocus;
+}
+
+// Pictures are taken once the window looks the same twice running.
+RgbImage SteadyPicture(HWND hWnd, const std::string& name) {
+  RgbImage shot;
+  WaitFor([&] {
+    RgbImage next = CaptureWindow(hWnd);
+    const bool same = next.pixels == shot.pixels;
+    shot = std::move(next);
+    return same;
+  });
+  SaveScreenshot(shot, name);
+  return shot;
+}
+
+bool ReadDocumentFile(const std::string& path, ZultaDocData& data) {
+  HANDLE hFile = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               0, nullptr);
+  if (hFile == INVALID_HANDLE_VALUE) return false;
+  ByteBuffer bytes(::GetFileSize(hFile, nullptr));
+  DWORD read = 0;
+  const bool ok =
+      ::ReadFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
+      read == bytes.size();
+  ::CloseHandle(hFile);
+  data.styles.AddDefaultEntries();
+  return ok && CZultaFile().ReadDocument(bytes.data(), bytes.size(), data);
+}
+
+TypedText FileSide(const ZultaDocData& data, int side) {
+  TypedText text;
+  text.letters = data.sides[side].letters;
+  text.points = data.sides[side].points;
+  return text;
+}
+
+// The class library's Save As box: the name typed, then Enter.
+bool SaveAsThroughTheBox(ZultaProcess& zulta, const std::string& path) {
+  HWND hBox = WaitForTopLevelWindow(zulta.Id(), "Save As", "#32770");
+  if (hBox == nullptr) return false;
+  ::SetForegroundWindow(hBox);
+  SendChord(VK_CONTROL, 'A');
+  SendText(path + "\r");
+  return WaitFor([&] {
+    return !::IsWindow(hBox) && ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  });
+}
+
+// The program's Hebrew fonts in the prefix's font folder and list, as the
+// program's own start script installs them, so that its Hebrew shows.
+void InstallProgramFonts() {
+  struct Face {
+    const char* file;
+    const char* family;
+  };
+  static const Face kFaces[] = {
+      {"PomlarSephardi2.ttf", "Pomlar Sephardi 2"}, {"PomlarStam2.ttf", "Pomlar Stam 2"},
+      {"PomlarDavid2.ttf", "Pomlar David 2"},       {"PomlarVelira2.ttf", "Pomlar Velira 2"},
+      {"PomlarNoam2.ttf", "Pomlar Noam 2"},         {"PomlarCursiva2.ttf", "Pomlar Cursiva 2"}};
+  const char* binary = std::getenv("ZULTA_BINARY_DIR");
+  if (binary == nullptr) return;
+  const std::string source = WindowsPath(std::string(binary) + "/Zulta/fonts/");
+  char windows[MAX_PATH] = {};
+  ::GetWindowsDirectoryA(windows, MAX_PATH);
+  HKEY hKey = nullptr;
+  if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE,
+                        "Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", 0, nullptr, 0,
+                        KEY_WRITE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+    return;
+  for (const Face& face : kFaces) {
+    const std::string target = std::string(windows) + "\\Fonts\\" + face.file;
+    ::CopyFileA((source + face.file).c_str(), target.c_str(), FALSE);
+    const std::string name = std::string(face.family) + " (TrueType)";
+    ::RegSetValueExA(hKey, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(face.file),
+                     static_cast<DWORD>(std::strlen(face.file) + 1));
+  }
+  ::RegCloseKey(hKey);
+}
+
+std::string TempPath(const char* name) {
+  char temp[MAX_PATH] = {};
+  ::GetTempPathA(MAX_PATH, temp);
+  return std::string(temp) + name;
+}
+
+TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
+  const std::string saved = TempPath("ZultaJourney.zlt");
+  const std::string again = TempPath("ZultaJourneyAgain.zlt");
+  ::DeleteFileA(saved.c_str());
+  ::DeleteFileA(again.c_str());
+  InstallProgramFonts();
+  {
+    ZultaProcess zulta;
+    ASSERT_TRUE(zulta.Started()) << "error " << zulta.StartError();
+    HWND hMain = zulta.MainWindow();
+    ASSERT_NE(hMain, nullptr);
+    ::SetForegroundWindow(hMain);
+    SendChord(VK_CONTROL, 'N');
+    HWND hView = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+      hView = FindEditView(hMain);
+      return hView != nullptr && FocusOf(hMain) == hView;
+    })) << "no editor view with the focus after New";
+
+    SendChord(VK_CONTROL, 'H');
+    SendText(kHebrewKeys);
+    EXPECT_TRUE(WaitFor([&] {
+      RECT hebrew = BlackTextBox(CaptureWindow(hView));
+      return hebrew.left <= hebrew.right;
+    })) << "the Hebrew sentence does not show";
+    SteadyPicture(hView, "editor_journey_0_hebrew");
+    SendChord(VK_CONTROL, 'E');
+    SendText(kEnglishKeys);
+    // Black text shows only on the side being typed: the English line.
+    RgbImage shot;
+    RECT english = {};
+    ASSERT_TRUE(WaitFor([&] {
+      shot = CaptureWindow(hView);
+      english = BlackTextBox(shot);
+      return english.left <= english.right && english.right - english.left > 100;
+    })) << "the English sentence does not show";
+    SaveScreenshot(shot, "editor_journey_1_typed");
+
+    // A double click on the first word, "Hello".
+    POINT word = {english.left + 8, (english.top + english.bottom) / 2};
+    ::ClientToScreen(hView, &word);
+    ClickAt(word, 2);
+    // The selection's background: blue, whatever depth the screen has.
+    const PixelTest selected = [](uint32_t rgb) {
+      return (rgb & 0xFF) > ((rgb >> 16) & 0xFF) + 100;
+    };
+    EXPECT_TRUE(WaitFor([&] {
+      shot = CaptureWindow(hView);
+      return CountPixels(shot, english, selected) > 0;
+    })) << "the double click selected nothing";
+    SteadyPicture(hView, "editor_journey_2_word_selected");
+    const int selectedAtTwelvePoints = CountPixels(CaptureWindow(hView), selected);
+
+    // The selected word made bold, 20 points and red from the toolbar.
+    SendChord(VK_CONTROL, 'B');
+    SendChord(VK_CONTROL, '8');
+    SendText(kWordSizeText + "\r");
+    SendChord(VK_CONTROL, '9');
+    SendKey(VK_DOWN, kRedEntry);
+    SendKey(VK_RETURN);
+    // Larger and bold, the word's selection covers half as much again.
+    EXPECT_TRUE(WaitFor([&] {
+      return 2 * CountPixels(CaptureWindow(hView), selected) > 3 * selectedAtTwelvePoints;
+    })) << "the selected word did not grow";
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(hMain) == hView; }))
+        << "the focus did not come back to the text";
+    SteadyPicture(hView, "editor_journey_3_formatted");
+
+    SendChord(VK_CONTROL, 'Z');
+    SteadyPicture(hView, "editor_journey_4_undone");
+    SendChord(VK_CONTROL, 'Y');
+    SteadyPicture(hView, "editor_journey_5_redone");
+
+    SendChord(VK_CONTROL, 'S');
+    ASSERT_TRUE(SaveAsThroughTheBox(zulta, saved)) << "the document was not saved";
+    SteadyPicture(hMain, "editor_journey_6_saved");
+    ::PostMessageA(hMain, WM_COMMAND, ID_FILE_CLOSE, 0);
+    EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hView); })) << "the document did not close";
+    EXPECT_EQ(0u, zulta.Close());
+  }
+
+  ZultaDocData data;
+  ASSERT_TRUE(ReadDocumentFile(saved, data)) << "the saved file does not read";
+  EXPECT_TRUE(FileSide(data, kHebrew) ==
+              TypedByRules(data.sides[kHebrew].face, kHebrew, kHebrewKeys));
+  EXPECT_TRUE(FileSide(data, kEnglish) ==
+              TypedByRules(data.sides[kEnglish].face, kEnglish, kEnglishKeys));
+  // "Hello" bold, 20 points and red; the blank after it as typed.
+  const std::vector<DWORD>& attrs = data.sides[kEnglish].attrs;
+  ASSERT_GT(attrs.size(), kFormattedWordLength);
+  for (size_t i = 0; i <= kFormattedWordLength; ++i) {
+    const bool inWord = i < kFormattedWordLength;
+    const DWORD attr = attrs[i];
+    EXPECT_EQ(AttrStyle(attr) == kBoldStyle, inWord) << "letter " << i;
+    const UINT size = AttrSize(attr);
+    EXPECT_EQ(size != 0 && data.styles.fontSizes[size] == kWordSize, inWord) << "letter " << i;
+    const UINT color = AttrTextColor(attr);
+    EXPECT_EQ(color != 0 && data.styles.textColors[color] == RGB(255, 0, 0), inWord)
+        << "letter " << i;
+  }
+
+  {
+    ZultaStart start;
+    start.arguments = "\"" + saved + "\"";
+    ZultaProcess zulta(start);
+    ASSERT_TRUE(zulta.Started());
+    HWND hMain = zulta.MainWindow();
+    HWND hView = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (hView = FindEditView(hMain)) != nullptr; }));
+    SteadyPicture(hView, "editor_journey_7_reopened");
+    ::SetForegroundWindow(hMain);
+    ::PostMessageA(hMain, WM_COMMAND, ID_FILE_SAVE_AS, 0);
+    ASSERT_TRUE(SaveAsThroughTheBox(zulta, again)) << "the reopened document was not saved";
+    EXPECT_EQ(0u, zulta.Close());
+  }
+  ZultaDocData reopened;
+  ASSERT_TRUE(ReadDocumentFile(again, reopened));
+  for (int side : {kEnglish, kHebrew}) {
+    EXPECT_TRUE(FileSide(reopened, side) == FileSide(data, side)) << "side " << side;
+    EXPECT_EQ(reopened.sides[side].attrs, data.sides[side].attrs) << "side " << side;
+  }
+  ::DeleteFileA(saved.c_str());
+  ::DeleteFileA(again.c_str());
+}
+
+}  // namespace
