@@ -18,6 +18,7 @@
 #include "editor/core/FileBytes.h"
 #include "editor/core/ZultaFile.h"
 #include "editor/tests/win/TypedByRules.h"
+#include "resources/MainFrameIds.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/ImagePixels.h"
 #include "testing/win/UserInput.h"
@@ -219,6 +220,22 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
     EXPECT_TRUE(WaitFor([&] { return FocusOf(hMain) == hView; }))
         << "the focus did not come back to the text";
     SteadyPicture(hView, "editor_journey_3_formatted");
+
+    // The size box's field takes digits only, and Escape leaves it for the text.
+    SendChord(VK_CONTROL, '8');
+    HWND hSizeField = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+      hSizeField = FocusOf(hMain);
+      return hSizeField != hView && ::GetDlgCtrlID(::GetParent(hSizeField)) == IDC_SIZE_COMBO;
+    })) << "Ctrl+8 did not reach the size box";
+    SendText("x");
+    SendKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(hMain) == hView; }))
+        << "Escape did not give the focus back to the text";
+    char sizeText[8] = "";
+    // Another process's edit gives its text only when asked by message.
+    ::SendMessageA(hSizeField, WM_GETTEXT, sizeof sizeText, reinterpret_cast<LPARAM>(sizeText));
+    EXPECT_STREQ(sizeText, kWordSizeText.c_str()) << "the size box took a letter";
 
     SendChord(VK_CONTROL, 'Z');
     SteadyPicture(hView, "editor_journey_4_undone");
