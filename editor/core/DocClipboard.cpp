@@ -14,11 +14,6 @@
 
 namespace {
 
-// Entry 0 of the style tables stands for the side's default; these mark it
-// so in the document, whatever a parse put there.
-constexpr COLORREF kDefaultColorEntry = 0xFFFFFFFF;
-constexpr WORD kDefaultSizeEntry = 65535;
-
 template <class Array, class Value>
 std::vector<Value> ToVector(const Array& array) {
   return std::vector<Value>(array.GetData(), array.GetData() + array.GetSize());
@@ -34,19 +29,13 @@ void PrepareImportTables(const DocTextModel& model, const ZultaDocData& doc, int
                          DocStyleTables& tables) {
   const ZultaSideData& defaults = doc.sides[side];
   tables.CopyFrom(model.GetStyleTables());
-  tables.AddDefaultEntries();
-  tables.textColors[0] = defaults.colors[0];
-  tables.backColors[0] = defaults.colors[1];
-  tables.fontNames[0] = defaults.face;
-  tables.fontSizes[0] = defaults.pointSize;
+  tables.TakeSideDefaults(defaults.colors[0], defaults.colors[1], defaults.face,
+                          defaults.pointSize);
 }
 
 // Takes the parsed tables back into the document, entry 0 marked as the default again.
 void StoreImportTables(DocTextModel& model, ZultaDocData& doc, DocStyleTables& tables) {
-  tables.textColors[0] = kDefaultColorEntry;
-  tables.backColors[0] = kDefaultColorEntry;
-  tables.fontNames[0] = CString();
-  tables.fontSizes[0] = kDefaultSizeEntry;
+  tables.MarkDefaultEntries();
   model.GetStyleTables().CopyFrom(tables);
   doc.styles.CopyFrom(tables);
 }

@@ -42,12 +42,28 @@ void DocStyleTables::CopyFrom(const DocStyleTables& other) {
 }
 
 void DocStyleTables::AddDefaultEntries() {
-  if (textColors.GetSize() == 0) textColors.Add(0xFFFFFFFF);
-  if (backColors.GetSize() == 0) backColors.Add(0xFFFFFFFF);
+  if (textColors.GetSize() == 0) textColors.Add(kDefaultColorEntry);
+  if (backColors.GetSize() == 0) backColors.Add(kDefaultColorEntry);
   if (fontNames.GetSize() == 0) fontNames.Add(CString());
-  if (fontSizes.GetSize() == 0) fontSizes.Add(65535);
+  if (fontSizes.GetSize() == 0) fontSizes.Add(kDefaultSizeEntry);
   if (wordSpace.GetSize() == 0) wordSpace.Add(0);
   if (lineSpace.GetSize() == 0) lineSpace.Add(0);
+}
+
+void DocStyleTables::TakeSideDefaults(COLORREF text, COLORREF back, const CString& face,
+                                      WORD size) {
+  AddDefaultEntries();
+  textColors[0] = text;
+  backColors[0] = back;
+  fontNames[0] = face;
+  fontSizes[0] = size;
+}
+
+void DocStyleTables::MarkDefaultEntries() {
+  textColors[0] = kDefaultColorEntry;
+  backColors[0] = kDefaultColorEntry;
+  fontNames[0] = CString();
+  fontSizes[0] = kDefaultSizeEntry;
 }
 
 void DocStyleTables::RemoveEntry(DocStyleTable table, int index) {

@@ -86,11 +86,7 @@ BOOL CZultaFile::ImportRtfFile(ZultaDocData& doc) {
 
   DocStyleTables tables;
   tables.CopyFrom(doc.styles);
-  tables.AddDefaultEntries();
-  tables.textColors[0] = side.colors[0];
-  tables.backColors[0] = side.colors[1];
-  tables.fontNames[0] = side.face;
-  tables.fontSizes[0] = side.pointSize;
+  tables.TakeSideDefaults(side.colors[0], side.colors[1], side.face, side.pointSize);
   CRtfTables parse(rtf, m_size, &tables);
   // On the Hebrew side, Latin text that the RTF sets in no Latin face of its
   // own shows in the English side's face, as in plain-text files.
@@ -98,10 +94,7 @@ BOOL CZultaFile::ImportRtfFile(ZultaDocData& doc) {
   int parsed = RtfParse(parse);
   m_messages.insert(m_messages.end(), parse.messages.begin(), parse.messages.end());
   if (parsed != kRtfOk) return Corrupt();
-  tables.textColors[0] = 0xFFFFFFFF;
-  tables.backColors[0] = 0xFFFFFFFF;
-  tables.fontNames[0] = CString();
-  tables.fontSizes[0] = 65535;
+  tables.MarkDefaultEntries();
   doc.styles.CopyFrom(tables);
 
   std::string text = parse.text;
