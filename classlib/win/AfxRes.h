@@ -109,6 +109,9 @@
 #define ID_EDIT_CUT 0xE123
 #define ID_EDIT_PASTE 0xE125
 #define ID_EDIT_UNDO 0xE12B
+#define ID_EDIT_FIND 0xE124
+#define ID_EDIT_REPEAT 0xE128   // Find Next
+#define ID_EDIT_REPLACE 0xE129
 #define ID_APP_ABOUT 0xE140
 #define ID_APP_EXIT 0xE141
 #define ID_HELP_INDEX 0xE142

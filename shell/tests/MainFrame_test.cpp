@@ -250,9 +250,10 @@ TEST(MainFrameResourceTest, TheMenuEndsWithTheDeveloperPopupThatTheFrameRemoves)
   ASSERT_NE(exe, nullptr);
   HMENU hMenu = ::LoadMenuA(exe, MAKEINTRESOURCEA(IDR_MAINFRAME));
   ASSERT_NE(nullptr, hMenu);
-  const char* const expected[] = {"&File",          "&Edit",        "&View",
-                                  "&Grammar Table", "&Preferences", "&Language Reference",
-                                  "&Window",        "&Help",        "&Developer"};
+  const char* const expected[] = {"&File",    "&Edit",          "&Search",
+                                  "F&ormat",  "&View",          "&Grammar Table",
+                                  "&Preferences", "&Language Reference", "&Window",
+                                  "&Help",    "&Developer"};
   ASSERT_EQ(static_cast<int>(std::size(expected)), ::GetMenuItemCount(hMenu));
   for (UINT i = 0; i < std::size(expected); ++i) {
     char text[64] = {};
