@@ -84,6 +84,9 @@ BEGIN_MESSAGE_MAP(CZultaEditView, CScrollView)
   ON_UPDATE_COMMAND_UI(IDC_TYPEFACE_COMBO, OnUpdateTypefaceBox)
   ON_UPDATE_COMMAND_UI(IDC_SIZE_COMBO, OnUpdateSizeBox)
   ON_UPDATE_COMMAND_UI(IDC_COLOR_COMBO, OnUpdateColorBox)
+  // Page Setup.
+  ON_COMMAND(ID_PAGE_SETUP, OnPageSetup)
+  ON_UPDATE_COMMAND_UI(ID_PAGE_SETUP, OnUpdateSaveAsRule)
 END_MESSAGE_MAP()
 
 CZultaEditView::CZultaEditView() : m_scroller(*this) {}

@@ -86,6 +86,8 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnUpdateTypefaceBox(CCmdUI* pCmdUI);
   afx_msg void OnUpdateSizeBox(CCmdUI* pCmdUI);
   afx_msg void OnUpdateColorBox(CCmdUI* pCmdUI);
+  // Page Setup (ZultaEditViewPageSetup.cpp).
+  afx_msg void OnPageSetup();
 
   DECLARE_MESSAGE_MAP()
 
