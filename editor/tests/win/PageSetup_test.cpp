@@ -216,6 +216,7 @@ TEST_F(PageSetupTest, PageSetupSetsPaperMarginsAndTabsAsOneUndoStep) {
   const int side = m_pDoc->GetActiveSide();
   const PageSettingsRec before = model.GetNthLayout(side, 0)->settings;
   ASSERT_EQ(before.unit, 1);
+  const WORD otherLeftBefore = model.GetNthLayout(1 - side, 0)->settings.leftMargin;
   bool a4 = false;
   SheetBoxAnswerer answerer;
 
@@ -249,6 +250,12 @@ TEST_F(PageSetupTest, PageSetupSetsPaperMarginsAndTabsAsOneUndoStep) {
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, TextOf(hLeft).size());
     ASSERT_TRUE(TypeInto(hLeft, "20"));
+    // The spin steps half a millimetre on a millimetre sheet.
+    HWND hTopSpin = PageItem(hSheet, IDC_MARGIN_TOP_SPIN);
+    RECT spin;
+    ::GetWindowRect(hTopSpin, &spin);
+    ClickAt({(spin.left + spin.right) / 2, spin.top + (spin.bottom - spin.top) / 4});
+    EXPECT_TRUE(WaitFor([&] { return TextOf(PageItem(hSheet, IDC_MARGIN_TOP)) == "25.5 mm"; }));
     SavePicture(hSheet, "page_settings_margins");
 
     // Tab stops: out of range and duplicates refused, one cleared.
@@ -288,6 +295,11 @@ TEST_F(PageSetupTest, PageSetupSetsPaperMarginsAndTabsAsOneUndoStep) {
     EXPECT_EQ(TextOf(hStop), "40.0 mm");
     EXPECT_EQ(TextOf(::GetDlgItem(hSheet, IDC_SAVE_NOTE)), note);
     SavePicture(hSheet, "page_settings_tabs");
+    Click(::GetDlgItem(hSheet, IDC_BOTH_SIDES));
+    EXPECT_TRUE(WaitFor([&] {
+      return TextOf(::GetDlgItem(hSheet, IDC_SAVE_NOTE)) ==
+             "'Save' sets default values for\nBoth Sides of Document Pages.";
+    }));
     Click(::GetDlgItem(hSheet, IDOK));
   });
   ::PostMessageA(m_app->GetMainFrame()->m_hWnd, WM_COMMAND, ID_PAGE_SETUP, 0);
@@ -300,10 +312,15 @@ TEST_F(PageSetupTest, PageSetupSetsPaperMarginsAndTabsAsOneUndoStep) {
   EXPECT_EQ(pLayout->settings.width, 2100);
   EXPECT_EQ(pLayout->settings.length, 2970);
   EXPECT_EQ(pLayout->settings.leftMargin, 200);
-  EXPECT_EQ(pLayout->settings.topMargin, 254);
+  EXPECT_EQ(pLayout->settings.topMargin, 255);
   ASSERT_EQ(pLayout->tabStops.GetSize(), 2);
   EXPECT_EQ(pLayout->tabStops[0], 250u);
   EXPECT_EQ(pLayout->tabStops[1], 400u);
+  // Both sides were asked for.
+  const CPageLayout* pOther = model.GetNthLayout(1 - side, 0);
+  EXPECT_EQ(pOther->settings.leftMargin, 200);
+  EXPECT_EQ(pOther->tabStops.GetSize(), 2);
+  EXPECT_EQ(GetPreferenceInt("Preferences", "Apply Both Sides", 0), 1u);
   // The sheet opens on the Tabs page next time.
   EXPECT_EQ(GetPreferenceInt("Preferences", "PageSettings Active Page Doc", 0), 2u);
 
@@ -312,6 +329,7 @@ TEST_F(PageSetupTest, PageSetupSetsPaperMarginsAndTabsAsOneUndoStep) {
   EXPECT_EQ(pLayout->settings.paperCode, before.paperCode);
   EXPECT_EQ(pLayout->settings.unit, 1);
   EXPECT_EQ(pLayout->settings.leftMargin, before.leftMargin);
+  EXPECT_EQ(model.GetNthLayout(1 - side, 0)->settings.leftMargin, otherLeftBefore);
   EXPECT_FALSE(m_pDoc->Editor().CanUndo());
 }
 
