@@ -300,6 +300,15 @@ TEST_F(PageSetupTest, PageSetupSetsPaperMarginsAndTabsAsOneUndoStep) {
       return TextOf(::GetDlgItem(hSheet, IDC_SAVE_NOTE)) ==
              "'Save' sets default values for\nBoth Sides of Document Pages.";
     }));
+    // Save makes the checked values both sides' defaults; the sheet stays.
+    Click(::GetDlgItem(hSheet, IDC_SHEET_SAVE));
+    EXPECT_TRUE(WaitFor([] {
+      return !GetPreferenceString("Printer", "DocSettings_HEB").IsEmpty() &&
+             !GetPreferenceString("Printer", "DocSettings_ENG").IsEmpty();
+    }));
+    EXPECT_EQ(GetPreferenceString("EnglishEditor", "TabStopsCustom"),
+              GetPreferenceString("HebrewEditor", "TabStopsCustom"));
+    EXPECT_NE(FindSheet(), nullptr);
     Click(::GetDlgItem(hSheet, IDOK));
   });
   ::PostMessageA(m_app->GetMainFrame()->m_hWnd, WM_COMMAND, ID_PAGE_SETUP, 0);
@@ -354,6 +363,9 @@ TEST_F(PageSetupTest, GrammarModeEndsWithPrintOrPreviewAndRemembersItsOwnPage) {
       EXPECT_EQ(::GetDlgItem(hSheet, IDC_SCOPE_PAGE), nullptr);
       EXPECT_EQ(::GetDlgItem(hSheet, IDC_BOTH_SIDES), nullptr);
       if (run.button == IDOK) {
+        Click(::GetDlgItem(hSheet, IDC_SHEET_SAVE));
+        EXPECT_TRUE(
+            WaitFor([] { return !GetPreferenceString("Printer", "GramTableSettings").IsEmpty(); }));
         ShowPage(hSheet, kMarginsPage);
         SavePicture(hSheet, "page_settings_grammar");
       }
