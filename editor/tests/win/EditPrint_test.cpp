@@ -1,7 +1,8 @@
 // Printing and previewing the editor's document on the PDF printer of
 // scripts/with-printer: both sides of every page on one sheet, one job for
 // a document of one page setting and one job per page otherwise, checked on
-// pictures of the PDF pages and of the preview.
+// pictures of the PDF pages and of the preview; a custom paper as the
+// printer takes it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,8 +13,10 @@
 #include "classlib/core/PreviewLayout.h"
 #include "classlib/win/AfxRes.h"
 #include "classlib/win/CPreviewView.h"
+#include "classlib/win/CPrintInfo.h"
 #include "editor/tests/win/EditViewFixture.h"
 #include "editor/win/MyPreviewView.h"
+#include "hebtext/win/PagePrinter.h"
 #include "resources/EditorIds.h"
 #include "testing/win/ImagePixels.h"
 #include "testing/win/MessageBoxes.h"
@@ -209,4 +212,27 @@ TEST_F(EditPrintTest, PagesOfDifferentSettingsPrintAsAJobEachInTheirOwnOrientati
     EXPECT_EQ(CountPixels(page, InchRect(0, 0, 11, 0.95), IsDark), 0) << pdf;
   }
   EXPECT_EQ(nLandscape, 1);
+}
+
+TEST_F(EditPrintTest, ACustomPaperReachesThePrinterInTenthsOfAMillimetre) {
+  SKIP_WITHOUT_PRINTER();
+  CPrintInfo info;
+  info.m_bPreview = TRUE;
+  ASSERT_TRUE(m_app->GetPrinterDeviceDefaults(&info.m_pPD->m_pd));
+  PageSettingsRec custom;
+  custom.paperCode = 0;
+  custom.width = 6000;  // thousandths of an inch
+  custom.length = 9000;
+  custom.unit = 1;
+  // The DC is made from these settings (Wine's PostScript driver leaves
+  // its paper Letter for them, so the DC's size proves nothing here).
+  ASSERT_NE(CreatePrinterDCForPage(&info, &custom), nullptr);
+  const DEVMODEA* pDevMode = info.m_pPD->GetDevMode();
+  ASSERT_NE(pDevMode, nullptr);
+  EXPECT_EQ(pDevMode->dmFields & (DM_PAPERLENGTH | DM_PAPERWIDTH),
+            DWORD{DM_PAPERLENGTH | DM_PAPERWIDTH});
+  EXPECT_EQ(pDevMode->dmPaperSize, 0);
+  EXPECT_EQ(pDevMode->dmPaperWidth, 1524);
+  EXPECT_EQ(pDevMode->dmPaperLength, 2286);
+  ::GlobalUnlock(info.m_pPD->m_pd.hDevMode);
 }
