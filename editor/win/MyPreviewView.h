@@ -20,7 +20,12 @@ class CMyPreviewView : public CPreviewView {
 
  protected:
   void PreparePagePrinter(UINT nIndex) override;
+  // Over a page the magnifier, while a click can still zoom in.
+  afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+
+  DECLARE_MESSAGE_MAP()
 
  private:
   CZultaEditView* m_pEditView = nullptr;
+  HCURSOR m_hMagnifyCursor = nullptr;  // made on first use
 };

@@ -192,6 +192,25 @@ TEST_F(EditPrintTest, PagesOfDifferentSettingsPrintAsAJobEachInTheirOwnOrientati
   SaveScreenshot(CaptureWindow(pPreview->m_hWnd), "editor_preview_mixed");
   EXPECT_LT(portrait.Width(), portrait.Height());
   EXPECT_GT(turned.Width(), turned.Height());
+  // Over a page the cursor is the magnifier, beside the pages the arrow.
+  const HCURSOR hArrow = ::LoadCursor(nullptr, IDC_ARROW);
+  auto cursorAt = [&](CPoint point) {
+    pPreview->ClientToScreen(&point);
+    INPUT move = MouseMoveInput(point);
+    ::SendInput(1, &move, sizeof move);
+    HCURSOR hCursor = nullptr;
+    WaitFor([&] {
+      POINT now;
+      ::GetCursorPos(&now);
+      hCursor = ::GetCursor();
+      return now.x == point.x && now.y == point.y && hCursor != nullptr;
+    });
+    return hCursor;
+  };
+  const HCURSOR hOverPage = cursorAt(portrait.CenterPoint());
+  EXPECT_NE(hOverPage, hArrow);
+  EXPECT_EQ(cursorAt(CPoint(turned.CenterPoint().x, turned.bottom + 20)), hArrow);
+  EXPECT_EQ(cursorAt(turned.CenterPoint()), hOverPage);
   Command(ID_PREVIEW_NUMPAGE);
   Command(ID_PREVIEW_CLOSE);
 
