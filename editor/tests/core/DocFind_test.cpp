@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kEnglish = 0;
-constexpr int kHebrew = 1;
 constexpr int kNone = -1;  // no selection
 
 struct FindDoc : EditDoc {
