@@ -22,7 +22,7 @@ BYTE FoldCase(BYTE c) {
 // Compares windows of the active side with the find text.
 class WindowMatcher {
  public:
-  WindowMatcher(const DocTextModel& model, const FindText& find, const FindOptions& options)
+  WindowMatcher(const DocTextModel& model, const SearchText& find, const FindOptions& options)
       : m_model(model),
         m_side(model.GetCurrentSide()),
         m_options(options),
@@ -124,7 +124,7 @@ BOOL SelectionStart(const DocEditor& editor, const WindowMatcher& matcher, DocCh
   return matcher.WindowEnd(first) == last;
 }
 
-void ReplaceSelectionWith(DocEditor& editor, const FindText& replace, UserMessageList& messages) {
+void ReplaceSelectionWith(DocEditor& editor, const SearchText& replace, UserMessageList& messages) {
   DocPasteText paste;
   paste.text = replace.Merged();
   paste.options.filter = kFilterNone;
@@ -157,7 +157,7 @@ BOOL ReplaceAndFindNext(DocEditor& editor, const CurrentSearch& search, WindowMa
 
 }  // namespace
 
-CString FindText::Merged() const {
+CString SearchText::Merged() const {
   CString merged;
   std::vector<BYTE> letterBytes(letters.GetLength() + 1, 0);
   std::vector<BYTE> pointBytes(letters.GetLength() + 1, kNoPoint);
@@ -169,8 +169,8 @@ CString FindText::Merged() const {
   return merged;
 }
 
-FindText FindText::FromMerged(LPCSTR merged, BOOL hebrew) {
-  FindText text;
+SearchText SearchText::FromMerged(LPCSTR merged, BOOL hebrew) {
+  SearchText text;
   if (!hebrew) {
     text.letters = merged;
     text.points.assign(text.letters.GetLength(), kNoPoint);
@@ -185,7 +185,7 @@ FindText FindText::FromMerged(LPCSTR merged, BOOL hebrew) {
   return text;
 }
 
-BOOL FindInSide(DocEditor& editor, const FindText& find, const FindOptions& options) {
+BOOL FindInSide(DocEditor& editor, const SearchText& find, const FindOptions& options) {
   if (find.IsEmpty()) return FALSE;
   const DocSideState& side = editor.Model().Side(editor.Model().GetCurrentSide());
   DocCharNode* reference = side.caret;
@@ -199,7 +199,7 @@ BOOL FindInSide(DocEditor& editor, const FindText& find, const FindOptions& opti
   return SearchFrom(editor, matcher, first, options.down);
 }
 
-BOOL IsCurrentMatch(const DocEditor& editor, const FindText& find, const FindOptions& options) {
+BOOL IsCurrentMatch(const DocEditor& editor, const SearchText& find, const FindOptions& options) {
   if (find.IsEmpty()) return FALSE;
   WindowMatcher matcher(editor.Model(), find, options);
   DocCharNode* first;

@@ -12,7 +12,7 @@
 
 // A text to find or put in: letters, one byte a character, and one vowel
 // point a letter (0 for none).
-struct FindText {
+struct SearchText {
   CString letters;
   std::vector<BYTE> points;
 
@@ -21,7 +21,7 @@ struct FindText {
   CString Merged() const;
   // Hebrew texts are split into letters and points; English ones keep every
   // byte as a letter.
-  static FindText FromMerged(LPCSTR merged, BOOL hebrew);
+  static SearchText FromMerged(LPCSTR merged, BOOL hebrew);
 };
 
 struct FindOptions {
@@ -34,19 +34,19 @@ struct FindOptions {
 
 // The search every editor view shares: the last texts and options given.
 struct CurrentSearch {
-  FindText find;
-  FindText replace;
+  SearchText find;
+  SearchText replace;
   FindOptions options;
 };
 
 // Searches the active side from the selection (or caret) in the options'
 // direction; on a match selects it (anchor before it, caret on its last
 // character) and returns TRUE. Nothing changes when nothing is found.
-BOOL FindInSide(DocEditor& editor, const FindText& find, const FindOptions& options);
+BOOL FindInSide(DocEditor& editor, const SearchText& find, const FindOptions& options);
 
 // Whether the selection is a match of the find text (an empty selection
 // never is).
-BOOL IsCurrentMatch(const DocEditor& editor, const FindText& find, const FindOptions& options);
+BOOL IsCurrentMatch(const DocEditor& editor, const SearchText& find, const FindOptions& options);
 
 enum class ReplaceOutcome {
   kReplacedAndFound,  // replaced, and the next match is selected

@@ -5,6 +5,7 @@
 #include "classlib/win/CCmdUI.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/WindowDCs.h"
+#include "editor/win/CHebFindReplaceDlg.h"
 #include "editor/win/EditorMessages.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "hebtext/win/CProgressDlg.h"
@@ -92,6 +93,12 @@ BEGIN_MESSAGE_MAP(CZultaEditView, CScrollView)
   // Page Setup.
   ON_COMMAND(ID_PAGE_SETUP, OnPageSetup)
   ON_UPDATE_COMMAND_UI(ID_PAGE_SETUP, OnUpdateSaveAsRule)
+  // Find and Replace.
+  ON_COMMAND(ID_EDIT_FIND, OnEditFind)
+  ON_COMMAND(ID_EDIT_REPLACE, OnEditReplace)
+  ON_COMMAND(ID_EDIT_REPEAT, OnEditRepeat)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_REPEAT, OnUpdateEditRepeat)
+  ON_REGISTERED_MESSAGE(g_findReplaceMessage, OnFindReplace)
 END_MESSAGE_MAP()
 
 CZultaEditView::CZultaEditView() : m_scroller(*this) {}

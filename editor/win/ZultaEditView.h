@@ -104,6 +104,14 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnEditorPrint();
   afx_msg void OnEditorPrintPreview();
 
+  // ---- Find and Replace (ZultaEditViewFind.cpp).
+  afx_msg void OnEditFind();
+  afx_msg void OnEditReplace();
+  afx_msg void OnEditRepeat();
+  afx_msg void OnUpdateEditRepeat(CCmdUI* pCmdUI);
+  afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
+  // ---- End of Find and Replace.
+
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -138,6 +146,9 @@ class CZultaEditView : public CScrollView {
   // not laid out.
   BOOL CanFormat(CCmdUI* pCmdUI);
   HWND BoxToRefresh(CCmdUI* pCmdUI);
+  // Shows the program's one Find or Replace dialog, made anew when the one
+  // open is of the other kind.
+  void OpenFindDialog(BOOL findOnly);
 
   static CZultaEditView* s_pActiveEditView;
 

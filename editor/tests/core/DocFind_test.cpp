@@ -67,8 +67,8 @@ struct FindDoc : EditDoc {
   UserMessageList messages;
 };
 
-FindText Text(const std::vector<int>& letters, const std::vector<int>& points = {}) {
-  FindText text;
+SearchText Text(const std::vector<int>& letters, const std::vector<int>& points = {}) {
+  SearchText text;
   for (size_t i = 0; i < letters.size(); i++) {
     text.letters += static_cast<char>(letters[i]);
     text.points.push_back(static_cast<BYTE>(i < points.size() ? points[i] : 0));
@@ -76,7 +76,7 @@ FindText Text(const std::vector<int>& letters, const std::vector<int>& points = 
   return text;
 }
 
-FindText English(const std::string& s) { return Text(std::vector<int>(s.begin(), s.end())); }
+SearchText English(const std::string& s) { return Text(std::vector<int>(s.begin(), s.end())); }
 
 FindOptions Options(BOOL down, BOOL wholeWord = FALSE, BOOL matchCase = FALSE) {
   FindOptions options;
@@ -187,7 +187,7 @@ TEST_P(HebrewFind, ComparesLettersAndPointsAsAsked) {
   FindOptions options = Options(TRUE);
   options.matchVowels = c.matchVowels;
   options.matchDagesh = c.matchDagesh;
-  FindText find = Text(c.findLetters, c.findPoints);
+  SearchText find = Text(c.findLetters, c.findPoints);
   BOOL found = FindInSide(doc.editor, find, options);
   ASSERT_EQ(found, c.foundFirst != kNone);
   if (found) {
@@ -235,7 +235,8 @@ TEST(DocFind, CurrentMatchIsExactlyTheSelection) {
 
 // --- Replace --------------------------------------------------------------------
 
-CurrentSearch Search(const FindText& find, const FindText& replace, const FindOptions& options) {
+CurrentSearch Search(const SearchText& find, const SearchText& replace,
+                     const FindOptions& options) {
   CurrentSearch search;
   search.find = find;
   search.replace = replace;
@@ -325,8 +326,8 @@ TEST(DocReplace, AllPointedHebrewEndsBothWays) {
   // בָּ בָּ → בָּבָּ each, the replacement holding the find text.
   const std::vector<int> letters = {Resh, BetDagesh, Space, BetDagesh, Space};
   const std::vector<int> points = {Patah, Qamats, 0, Qamats, 0};
-  const FindText find = Text({BetDagesh}, {Qamats});
-  const FindText replace = Text({BetDagesh, BetDagesh}, {Qamats, Qamats});
+  const SearchText find = Text({BetDagesh}, {Qamats});
+  const SearchText replace = Text({BetDagesh, BetDagesh}, {Qamats, Qamats});
   for (BOOL down : {TRUE, FALSE}) {
     FindDoc doc;
     doc.Put(kHebrew, letters, points);
@@ -345,13 +346,13 @@ TEST(DocReplace, AllPointedHebrewEndsBothWays) {
 
 // --- Texts ----------------------------------------------------------------------
 
-TEST(FindText, MergedFormRoundTrips) {
-  FindText pointed = Text({Bet, Resh, Alef}, {Qamats, Qamats, 0});
-  FindText back = FindText::FromMerged(pointed.Merged(), TRUE);
+TEST(SearchText, MergedFormRoundTrips) {
+  SearchText pointed = Text({Bet, Resh, Alef}, {Qamats, Qamats, 0});
+  SearchText back = SearchText::FromMerged(pointed.Merged(), TRUE);
   EXPECT_EQ(back.letters, pointed.letters);
   EXPECT_EQ(back.points, pointed.points);
   // English keeps every byte, even those that are point codes in Hebrew.
-  FindText english = FindText::FromMerged("caf\xC9", FALSE);
+  SearchText english = SearchText::FromMerged("caf\xC9", FALSE);
   EXPECT_EQ(english.letters, CString("caf\xC9"));
   EXPECT_EQ(english.points, std::vector<BYTE>(4, 0));
 }

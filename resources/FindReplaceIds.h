@@ -1,0 +1,28 @@
+// Resource ids of the editor's Find and Replace dialogs.
+#pragma once
+
+#define IDD_HEB_FIND 1552
+#define IDD_HEB_REPLACE 1553
+#define IDR_FIND_ACCELERATORS 1575
+#define IDB_FIND_HISTORY 1576  // the arrow of the history buttons
+
+#define IDC_FIND_LABEL 1152
+#define IDC_REPLACE_LABEL 1153
+#define IDC_FIND_TEXT 1154
+#define IDC_REPLACE_TEXT 1155
+#define IDC_FIND_HISTORY 1136
+#define IDC_REPLACE_HISTORY 1137
+#define IDC_FIND_HISTORY_BUTTON 1196
+#define IDC_REPLACE_HISTORY_BUTTON 1201
+#define IDC_MATCH_WHOLE_WORD 1040
+#define IDC_MATCH_CASE 1041
+#define IDC_MATCH_VOWELS 1092
+#define IDC_MATCH_DAGESH 1094
+#define IDC_DIRECTION_UP 1056
+#define IDC_DIRECTION_DOWN 1057
+#define IDC_FIND_ENGLISH 1147
+#define IDC_FIND_HEBREW 1148
+#define IDC_FIND_REPLACE 1024
+#define IDC_FIND_REPLACE_ALL 1025
+#define IDC_FIND_HELP 1038
+#define IDC_FIND_GROUP -1  // group boxes
