@@ -86,6 +86,12 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnUpdateTypefaceBox(CCmdUI* pCmdUI);
   afx_msg void OnUpdateSizeBox(CCmdUI* pCmdUI);
   afx_msg void OnUpdateColorBox(CCmdUI* pCmdUI);
+  // Font dialogs (ZultaEditViewFont.cpp).
+  afx_msg void OnFormatFont();
+  afx_msg void OnFormatTypeface();
+  afx_msg void OnFormatFontSize();
+  afx_msg void OnFormatSwitchFont();
+  afx_msg void OnUpdateFormatSwitchFont(CCmdUI* pCmdUI);
 
   DECLARE_MESSAGE_MAP()
 

@@ -15,6 +15,7 @@
 #include "editor/core/DocFormatting.h"
 #include "editor/core/FontSizeBox.h"
 #include "editor/tests/win/EditViewTestApp.h"
+#include "editor/tests/win/PumpUntil.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
 #include "hebtext/tests/win/HebrewTestFonts.h"
@@ -42,25 +43,6 @@ const BoxColor kBoxColors[] = {
     {"Black", RGB(0, 0, 0)}, {"Red", RGB(255, 0, 0)}, {"More Colors...", 0xFFFFFFFF}};
 constexpr int kRedEntry = 1;
 constexpr int kDialogEntry = 2;
-// How long the loop waits for a message before it looks at the condition.
-constexpr DWORD kPumpPollMs = 10;
-
-// Runs the application's own loop until the condition holds: each message
-// passes its PreTranslateMessage, where the accelerators are, as in the
-// program. True when it held in time.
-bool PumpUntil(CWinApp& app, const std::function<bool()>& condition) {
-  const DWORD start = ::GetTickCount();
-  MSG msg;
-  while (!condition()) {
-    if (::GetTickCount() - start >= kWaitTimeoutMs) return false;
-    if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT)
-      app.PumpMessage();
-    else
-      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kPumpPollMs, QS_ALLINPUT);
-  }
-  return true;
-}
-
 class EditFormatTest : public ::testing::Test {
  protected:
   void SetUp() override {
