@@ -99,6 +99,15 @@ BEGIN_MESSAGE_MAP(CZultaEditView, CScrollView)
   ON_COMMAND(ID_EDIT_REPEAT, OnEditRepeat)
   ON_UPDATE_COMMAND_UI(ID_EDIT_REPEAT, OnUpdateEditRepeat)
   ON_REGISTERED_MESSAGE(g_findReplaceMessage, OnFindReplace)
+  // Font dialogs.
+  ON_COMMAND(ID_FORMAT_FONT, OnFormatFont)
+  ON_COMMAND(ID_FORMAT_TYPEFACE, OnFormatTypeface)
+  ON_COMMAND(ID_FORMAT_FONT_SIZE, OnFormatFontSize)
+  ON_COMMAND(ID_FORMAT_SWITCH_FONT, OnFormatSwitchFont)
+  ON_UPDATE_COMMAND_UI(ID_FORMAT_FONT, OnUpdateSaveAsRule)
+  ON_UPDATE_COMMAND_UI(ID_FORMAT_TYPEFACE, OnUpdateSaveAsRule)
+  ON_UPDATE_COMMAND_UI(ID_FORMAT_FONT_SIZE, OnUpdateSaveAsRule)
+  ON_UPDATE_COMMAND_UI(ID_FORMAT_SWITCH_FONT, OnUpdateFormatSwitchFont)
 END_MESSAGE_MAP()
 
 CZultaEditView::CZultaEditView() : m_scroller(*this) {}

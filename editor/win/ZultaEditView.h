@@ -111,6 +111,12 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnUpdateEditRepeat(CCmdUI* pCmdUI);
   afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
   // ---- End of Find and Replace.
+  // Font dialogs (ZultaEditViewFont.cpp).
+  afx_msg void OnFormatFont();
+  afx_msg void OnFormatTypeface();
+  afx_msg void OnFormatFontSize();
+  afx_msg void OnFormatSwitchFont();
+  afx_msg void OnUpdateFormatSwitchFont(CCmdUI* pCmdUI);
 
   DECLARE_MESSAGE_MAP()
 

@@ -16,6 +16,7 @@
 #include "editor/core/FontSizeBox.h"
 #include "editor/tests/win/AppPump.h"
 #include "editor/tests/win/EditViewTestApp.h"
+#include "editor/tests/win/PumpUntil.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
 #include "hebtext/tests/win/HebrewTestFonts.h"
