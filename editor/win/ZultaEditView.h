@@ -86,6 +86,12 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnUpdateTypefaceBox(CCmdUI* pCmdUI);
   afx_msg void OnUpdateSizeBox(CCmdUI* pCmdUI);
   afx_msg void OnUpdateColorBox(CCmdUI* pCmdUI);
+  // Colour, column and spacing dialogs (ZultaEditViewColorsAndSpacing.cpp).
+  afx_msg void OnFormatColors();
+  afx_msg void OnFormatColumns();
+  afx_msg void OnFormatLineSpacing();
+  afx_msg void OnFormatWordSpacing();
+  afx_msg void OnUpdateFormatWordSpacing(CCmdUI* pCmdUI);
 
   DECLARE_MESSAGE_MAP()
 
@@ -121,6 +127,10 @@ class CZultaEditView : public CScrollView {
   // not laid out.
   BOOL CanFormat(CCmdUI* pCmdUI);
   HWND BoxToRefresh(CCmdUI* pCmdUI);
+  // The colour dialog over the selection: a given text colour stands for
+  // the selection's; after OK the colours are set and chosenText is the
+  // dialog's text colour. 1 after OK, 0 after Cancel.
+  int RunColorsDialog(const COLORREF* pGivenText, BOOL bBackDisabled, COLORREF& chosenText);
 
   static CZultaEditView* s_pActiveEditView;
 
