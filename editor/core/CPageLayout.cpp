@@ -43,30 +43,41 @@ BOOL CPageLayout::HasSamePageSize(const CPageLayout& other) const {
   return a.paperCode == b.paperCode;
 }
 
+CSize CPageLayout::PaperPixels(int ppiX, int ppiY) const {
+  const int units = UnitsPerInch();
+  const int pageWidth = IsLandscape() ? settings.length : settings.width;
+  const int pageHeight = IsLandscape() ? settings.width : settings.length;
+  return CSize(EdMulDiv(ppiX, pageWidth, units), EdMulDiv(ppiY, pageHeight, units));
+}
+
 void CPageLayout::ComputeMetrics(int ppiX, int ppiY) {
   int units = UnitsPerInch();
-  int pageWidth = IsLandscape() ? settings.length : settings.width;
-  int pageHeight = IsLandscape() ? settings.width : settings.length;
-  int widthPx = EdMulDiv(ppiX, pageWidth, units);
-  int heightPx = EdMulDiv(ppiY, pageHeight, units);
+  const CSize paper = PaperPixels(ppiX, ppiY);
   textRect.SetRect(EdMulDiv(ppiX, settings.leftMargin, units),
                    EdMulDiv(ppiY, settings.topMargin, units),
-                   widthPx - EdMulDiv(ppiX, settings.rightMargin, units),
-                   heightPx - EdMulDiv(ppiY, settings.bottomMargin, units));
+                   paper.cx - EdMulDiv(ppiX, settings.rightMargin, units),
+                   paper.cy - EdMulDiv(ppiY, settings.bottomMargin, units));
 
-  pixelTabStops.RemoveAll();
+  ComputePixelTabStops(*this, ppiX, textRect.Width(), pixelTabStops);
+}
+
+void ComputePixelTabStops(const CPageLayout& layout, int pixelsPerInchX, int textWidth,
+                          CDWordArray& stops) {
+  const int units = layout.UnitsPerInch();
+  stops.RemoveAll();
   int last = 0;
-  for (int i = 0; i < tabStops.GetSize(); i++) {
-    last = EdMulDiv(ppiX, static_cast<int>(tabStops[i]), units);
-    pixelTabStops.Add(static_cast<DWORD>(last));
+  for (int i = 0; i < layout.tabStops.GetSize(); i++) {
+    last = EdMulDiv(pixelsPerInchX, static_cast<int>(layout.tabStops[i]), units);
+    stops.Add(static_cast<DWORD>(last));
   }
-  if (tabInterval == 0) return;
-  double step = static_cast<double>(tabInterval) * ppiX / units;
+  if (layout.tabInterval == 0) return;
+  // The interval's stops go on after the last stop set by hand.
+  double step = static_cast<double>(layout.tabInterval) * pixelsPerInchX / units;
   int k = static_cast<int>(last / step + 1.0);
   for (;; k++) {
-    int stop = EdMulDiv(ppiX, static_cast<int>(tabInterval) * k, units);
-    if (stop < 0 || stop >= textRect.Width()) break;
-    pixelTabStops.Add(static_cast<DWORD>(stop));
+    int stop = EdMulDiv(pixelsPerInchX, static_cast<int>(layout.tabInterval) * k, units);
+    if (stop < 0 || stop >= textWidth) break;
+    stops.Add(static_cast<DWORD>(stop));
   }
 }
 

@@ -22,6 +22,8 @@ class CPageLayout {
   bool operator!=(const CPageLayout& other) const { return !(*this == other); }
   BOOL HasSamePageSize(const CPageLayout& other) const;
 
+  // The paper as it lies (landscape turned) on a device of these resolutions.
+  CSize PaperPixels(int pixelsPerInchX, int pixelsPerInchY) const;
   // Text rectangle and pixel tab stops for a device of these resolutions.
   void ComputeMetrics(int pixelsPerInchX, int pixelsPerInchY);
   // A layout is usable only with room for text on the page.
@@ -41,3 +43,8 @@ class CPageLayout {
   CPageLayout* next = nullptr;
   CPageLayout* prev = nullptr;
 };
+
+// The tab stops of a layout in pixels: those set by hand, then the default
+// interval's up to the text width.
+void ComputePixelTabStops(const CPageLayout& layout, int pixelsPerInchX, int textWidth,
+                          CDWordArray& stops);

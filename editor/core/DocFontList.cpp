@@ -1,13 +1,10 @@
 // Which fonts a side uses: the Hebrew-font tests of typing and the font list
 // of the Switch Font command.
 #include "editor/core/DocTextModel.h"
+#include "editor/core/FontStyleNames.h"
 #include "hebtext/core/SortedStrings.h"
 
 namespace {
-
-const char* const kStyleNames[8] = {
-    "Regular",   "Bold",           "Italic",           "Bold Italic",
-    "Underline", "Bold Underline", "Italic Underline", "Bold Italic Underline"};
 
 DWORD PackFontKey(CharAttr attr) {
   return AttrStyle(attr) * 65536 + AttrSize(attr) * 256 + AttrFont(attr);
@@ -67,7 +64,7 @@ int DocTextModel::ListUsedFonts(CStringArray& names, CDWordArray& keys, DWORD& c
     for (int i = 0; i < sizeText.GetLength() - 1 && sizeText[i] == '0'; i++) sizeText.SetAt(i, ' ');
     CString text;
     text.Format("%s\t%s\t%s", static_cast<LPCSTR>(face), static_cast<LPCSTR>(sizeText),
-                kStyleNames[style & 7]);
+                StyleIndexToName(style));
     int at = 0;
     while (at < names.GetSize() && names[at].CompareNoCase(text) < 0) at++;
     names.InsertAt(at, text);

@@ -87,6 +87,17 @@ class DocFormatting {
   BOOL IsJustifyChecked(UINT justify) const;
   // Whether the selection holds a blank (extra word space acts on blanks).
   BOOL SelectionHasBlank() const;
+  // The values the spacing and column dialogs start from
+  // (DocFormatValues.cpp): the extra line space of the caret's paragraph in
+  // per cent; the extra word space of the selection's attribute in quarter
+  // points; the columns of the first paragraph of the range that lies in a
+  // column section (one column without a gap when none does); the layout of
+  // the page that holds the caret (the side's default page before the side
+  // has pages).
+  WORD GetExtraLineSpacing() const;
+  WORD GetExtraWordSpacing() const;
+  DocColumnSettings GetColumnSettings(DocCharRange range = DocCharRange()) const;
+  const CPageLayout* GetCaretPageLayout() const;
 
  private:
   enum FontMode { kFaceSizeStyle, kFaceOnly, kSizeOnly };

@@ -180,6 +180,9 @@ class DocTextModel {
   // (style * 65536 + size index * 256 + font index) alongside.
   int ListUsedFonts(CStringArray& names, CDWordArray& keys, DWORD& currentKey, int& currentIndex,
                     BOOL keepKey);
+  // The font a switch leaves (a packed key as ListUsedFonts gives), which
+  // the next list marks.
+  void SetSwitchFontKey(DWORD key) { m_switchFontKey = key; }
   const DocStyleTables& GetStyleTables() const { return m_styles; }
   DocStyleTables& GetStyleTables() { return m_styles; }
   // The message boxes asked for since the last call (a style table that

@@ -9,6 +9,7 @@
 // Sizes the box takes: as many as its two-character texts hold.
 constexpr int kMinBoxFontSize = 1;
 constexpr int kMaxBoxFontSize = 99;
+constexpr int kMaxBoxFontSizeDigits = 2;
 
 CString FontSizeBoxText(int size);
 // The entry that shows the size; -1 for none.

@@ -28,6 +28,7 @@ HebEditModel::~HebEditModel() { m_pool.FreeAll(); }
 // ---- Nodes ----
 
 HebCharNode* HebEditModel::InsertNodeAfter(HebCharNode* pNode, int letter, int vowel) {
+  if (m_textLimit > 0 && GetLength() >= m_textLimit) return nullptr;
   HebCharNode* pNew = m_pool.Take();
   if (pNew == nullptr) return nullptr;
   pNew->letter = static_cast<BYTE>(letter);

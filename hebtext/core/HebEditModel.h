@@ -69,6 +69,9 @@ class HebEditModel {
   BOOL HasAnchor() const { return m_pAnchor != nullptr; }
   void ClearAnchor();
   void SetRightToLeft(BOOL rightToLeft) { m_rightToLeft = rightToLeft ? 1 : 0; }
+  // At most this many characters are held (0: no limit); typing and pastes
+  // beyond it are dropped.
+  void SetTextLimit(int limit) { m_textLimit = limit; }
   BOOL IsRightToLeft() const { return m_rightToLeft; }
   BOOL HasVowels() const;
   void RemoveVowels();
@@ -168,6 +171,7 @@ class HebEditModel {
 
   HebCharWidths* m_pWidths;
   BOOL m_rightToLeft = 1;
+  int m_textLimit = 0;
   HebCharNode m_sentinel = {0, 0, kMargin, nullptr, nullptr};
   HebCharNode* m_pCaret;
   HebCharNode* m_pAnchor = nullptr;

@@ -9,6 +9,10 @@
 #include "editor/tests/core/DocTestSupport.h"
 #include "hebtext/core/InsertMode.h"
 
+// The two sides of a document.
+constexpr int kEnglish = 0;
+constexpr int kHebrew = 1;
+
 struct EditDoc : TestDoc {
   EditDoc() : editor(model, ui) { g_insertMode = 1; }
   ~EditDoc() { g_insertMode = 1; }

@@ -10,8 +10,6 @@
 #include "editor/core/DocPageView.h"
 #include "editor/tests/core/DocEditTestSupport.h"
 
-constexpr int kEnglish = 0;
-constexpr int kHebrew = 1;
 constexpr int kTestRulerWidth = 20;
 constexpr int kTestRulerHeight = 10;
 

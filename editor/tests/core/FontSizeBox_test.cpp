@@ -41,7 +41,8 @@ struct ParseCase {
 TEST(FontSizeBox, OnlyTwoDigitSizesAreTaken) {
   const ParseCase cases[] = {{"12", 12}, {" 9", 9}, {"9 ", 9},  {"99", 99},
                              {"0", 0},   {"", 0},   {"100", 0}, {"65547", 0},
-                             {"1x", 0},  {"-5", 0}, {"  ", 0},  {"99999999999999", 0}};
+                             {"1x", 0},  {"-5", 0}, {"  ", 0},  {"99999999999999", 0},
+                             {"ab", 0},  {" 0", 0}, {"00", 0}};
   for (const ParseCase& c : cases) EXPECT_EQ(ParseTypedFontSize(c.text), c.size) << c.text;
 }
 

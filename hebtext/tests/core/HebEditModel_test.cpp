@@ -625,3 +625,15 @@ TEST_F(HebEditModelTest, ReplaceSelectionWithNothingKeepsTheCaret) {
 }
 
 }  // namespace
+
+TEST_F(HebEditModelTest, TextLimitDropsWhatDoesNotFit) {
+  m_model.SetRightToLeft(FALSE);
+  m_model.SetTextLimit(3);
+  Type("abcd");
+  EXPECT_EQ("abc", Text());
+  m_model.SetText("wxyz");
+  EXPECT_EQ("wxy", Text());
+  m_model.SelectAll();
+  m_model.ReplaceSelection("12345");
+  EXPECT_EQ("123", Text());
+}
