@@ -13,7 +13,8 @@
 #include "classlib/win/CMenu.h"
 #include "editor/core/FontSizeBox.h"
 #include "editor/tests/win/EditViewFixture.h"
-#include "editor/tests/win/PumpUntil.h"
+#include "editor/tests/win/AppPump.h"
+#include "editor/tests/win/DialogScript.h"
 #include "editor/win/FontSampleDlg.h"
 #include "hebtext/core/MemoryProfileStore.h"
 #include "hebtext/core/Preferences.h"
@@ -40,29 +41,8 @@ constexpr int kWordLength = 4;
 constexpr WORD kChosenSize = 20;
 constexpr UINT kChosenStyle = 1;  // Bold, the entry after Regular
 constexpr WORD kTypedSize = 16;
+// How long a wait for a dialog sleeps before it looks again.
 constexpr UINT kDialogPollMs = 20;
-
-// The script a test runs in its next dialog, once that dialog shows: the
-// dialog runs modally inside the command the test gives, so a timer of the
-// test's thread runs the script.
-struct DialogScript {
-  const char* caption = "";
-  std::function<void(HWND)> run;
-  bool ran = false;
-};
-DialogScript g_script;
-
-void CALLBACK RunDialogScript(HWND, UINT, UINT_PTR idEvent, DWORD) {
-  HWND hDlg = ::FindWindowA("#32770", g_script.caption);
-  if (hDlg == nullptr || !::IsWindowVisible(hDlg)) return;
-  ::KillTimer(nullptr, idEvent);
-  EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == hDlg; }));
-  g_script.run(hDlg);
-  g_script.ran = true;
-  // A script that failed may have left its dialog open.
-  if (::testing::Test::HasFailure() && ::IsWindow(hDlg))
-    ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
-}
 
 // Waits as the dialog's own loop would: its keys (Tab, Enter) pass the
 // dialog's navigation before they are dispatched.
@@ -78,17 +58,10 @@ bool DialogWaitFor(HWND hDlg, const std::function<bool()>& condition) {
         ::DispatchMessageA(&msg);
       }
     } else {
-      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kPumpPollMs, QS_ALLINPUT);
+      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kDialogPollMs, QS_ALLINPUT);
     }
   }
   return true;
-}
-
-void InNextDialog(const char* caption, std::function<void(HWND)> run) {
-  g_script.caption = caption;
-  g_script.run = std::move(run);
-  g_script.ran = false;
-  ::SetTimer(nullptr, 0, kDialogPollMs, RunDialogScript);
 }
 
 // The font a font dialog shows in its sample.
@@ -245,9 +218,15 @@ class FontDialogsTest : public EditViewFixture {
   }
   // Runs the command with the dialog's script; the script must have run.
   void CommandWithDialog(UINT id, const char* caption, std::function<void(HWND)> script) {
-    InNextDialog(caption, std::move(script));
+    OnNextDialog(caption, [script](HWND hDlg) {
+      EXPECT_TRUE(DialogWaitFor(hDlg, [&] { return ::GetForegroundWindow() == hDlg; }));
+      script(hDlg);
+      // A script that failed may have left its dialog open.
+      if (::testing::Test::HasFailure() && ::IsWindow(hDlg))
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+    });
     Command(id);
-    EXPECT_TRUE(g_script.ran) << caption;
+    EXPECT_TRUE(dialog_script::g_ran) << caption;
   }
 
   MemoryProfileStore m_profile;
