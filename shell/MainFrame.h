@@ -52,14 +52,19 @@ class CMainFrame : public CKWMDIFrameWnd, public IEditorFrame {
   int GetActiveGrammarTab();
   int GetActiveKeyboardTab();
   // The active view of Grammar Tables; nullptr when there is none.
-  CWnd* GetGrammarView();
+  CWnd* GetGrammarView() override;
 
   // ---- Font caches of the editor: list 0 ages, list 1 is cleared by its user.
   // The cached font like pRequest (face, size, style, LOGFONT), made and
   // measured against pDC when missing; stamped as just used.
   CFontInfo* GetCachedFont(CDC* pDC, const CFontInfo& request, int nList) override;
   // List 0, 1, or both for -1.
-  void ClearFontCache(int nList);
+  void ClearFontCache(int nList) override;
+
+  // ---- Printing: a grammar table's print preview that ends keeps the
+  // editor's Print command for the table a moment (MainFramePrinting.cpp).
+  void SetGrammarPreviewEnded();
+  BOOL TakeGrammarPreviewEnded() override;
 
   // ---- Layout.
   void LoadBarState(LPCSTR lpszProfileName) override;
@@ -129,6 +134,8 @@ class CMainFrame : public CKWMDIFrameWnd, public IEditorFrame {
   static constexpr int kKeyboardTabCount = 2;
   static constexpr int kBothFontLists = -1;
   static constexpr UINT_PTR kFontCacheTimerId = 401;
+  static constexpr UINT_PTR kGrammarPreviewTimerId = 102;
+  static constexpr UINT kGrammarPreviewPauseMs = 2000;
 
   // ---- Creation steps (MainFrameBars.cpp, MainFrameFonts.cpp).
   void BuildRulerImages();
@@ -167,6 +174,7 @@ class CMainFrame : public CKWMDIFrameWnd, public IEditorFrame {
   // Each entry a CachedFont (MainFrameFonts.cpp).
   CPtrArray m_fontCaches[2];
   UINT_PTR m_nFontCacheTimer = 0;
+  BOOL m_bGrammarPreviewEnded = FALSE;
   BOOL m_bBarStateUsable = TRUE;
   CImageList m_tabImages;
   docksizes::DefaultSizes m_defaultSizes;

@@ -116,6 +116,10 @@ void CMainFrame::ClearFontCache(int nList) {
 
 void CMainFrame::OnTimer(UINT_PTR nIDEvent) {
   CKWMDIFrameWnd::OnTimer(nIDEvent);
+  if (nIDEvent == kGrammarPreviewTimerId) {
+    TakeGrammarPreviewEnded();
+    return;
+  }
   if (nIDEvent != kFontCacheTimerId) return;
   const DWORD now = ::GetTickCount();
   // Only list 0 ages; list 1's user clears it.

@@ -68,14 +68,14 @@ UINT PreviewPageAfterScroll(UINT nSBCode, UINT nThumb, UINT nCurrent, UINT nFirs
   // Worked out signed, so stepping back from the first page stops there.
   long nPage = static_cast<long>(nCurrent);
   switch (nSBCode) {
-    case kScrollLineUp: nPage -= 1; break;
-    case kScrollLineDown: nPage += 1; break;
-    case kScrollPageUp: nPage -= static_cast<long>(nStep); break;
-    case kScrollPageDown: nPage += static_cast<long>(nStep); break;
-    case kScrollThumbPosition:
-    case kScrollThumbTrack: nPage = static_cast<long>(nThumb); break;
-    case kScrollTop: nPage = static_cast<long>(nFirst); break;
-    case kScrollBottom: nPage = static_cast<long>(nLast); break;
+    case kPreviewScrollLineUp: nPage -= 1; break;
+    case kPreviewScrollLineDown: nPage += 1; break;
+    case kPreviewScrollPageUp: nPage -= static_cast<long>(nStep); break;
+    case kPreviewScrollPageDown: nPage += static_cast<long>(nStep); break;
+    case kPreviewScrollThumbPosition:
+    case kPreviewScrollThumbTrack: nPage = static_cast<long>(nThumb); break;
+    case kPreviewScrollTop: nPage = static_cast<long>(nFirst); break;
+    case kPreviewScrollBottom: nPage = static_cast<long>(nLast); break;
     default: break;
   }
   return static_cast<UINT>(std::clamp(nPage, static_cast<long>(nFirst), static_cast<long>(nLast)));

@@ -40,14 +40,14 @@ PreviewPlacement PlacePreviewPage(CSize sizeClient, UINT nPages, UINT nIndex, CS
 
 // The scroll-bar request codes, with the values of Windows' SB_* codes.
 enum PreviewScrollCode : UINT {
-  kScrollLineUp = 0,
-  kScrollLineDown = 1,
-  kScrollPageUp = 2,
-  kScrollPageDown = 3,
-  kScrollThumbPosition = 4,
-  kScrollThumbTrack = 5,
-  kScrollTop = 6,
-  kScrollBottom = 7,
+  kPreviewScrollLineUp = 0,
+  kPreviewScrollLineDown = 1,
+  kPreviewScrollPageUp = 2,
+  kPreviewScrollPageDown = 3,
+  kPreviewScrollThumbPosition = 4,
+  kPreviewScrollThumbTrack = 5,
+  kPreviewScrollTop = 6,
+  kPreviewScrollBottom = 7,
 };
 
 // The page a vertical scroll-bar request (SB_* code, thumb position) moves

@@ -131,10 +131,11 @@ void CPreviewView::PositionPages() {
   }
   CRect rectClient;
   GetClientRect(&rectClient);
-  const CSize sizePage = GetScreenPageSize();
-  for (UINT nIndex = 0; nIndex < kMaxPages; ++nIndex)
+  for (UINT nIndex = 0; nIndex < kMaxPages; ++nIndex) {
+    PreparePagePrinter(nIndex);
     m_placements[nIndex] =
-        PlacePreviewPage(rectClient.Size(), m_nPages, nIndex, sizePage, m_nZoomState);
+        PlacePreviewPage(rectClient.Size(), m_nPages, nIndex, GetScreenPageSize(), m_nZoomState);
+  }
   if (m_nZoomState != kZoomOut) {
     const CRect& rectPage = m_placements[0].rectPage;
     const CSize sizeTotal(rectPage.right + kPreviewMargin + kPreviewShadow,

@@ -60,6 +60,9 @@ class CPreviewView : public CScrollView {
   void SetZoomState(int nZoom, CPoint ptCenter);
   // The printed page's size at the screen's resolution.
   CSize GetScreenPageSize() const;
+  // Before page nIndex of those shown is placed: a preview whose pages
+  // differ in size gives each its own printer (m_dcPrint and the sizes).
+  virtual void PreparePagePrinter(UINT nIndex) {}
   // The pages drawn: one when zoomed, and none past the last page.
   UINT GetPagesDrawn() const;
 

@@ -68,6 +68,9 @@ class CView : public CWnd {
   afx_msg void OnFilePrint();
   // The standard preview; "Command failed." when it cannot be shown.
   afx_msg void OnFilePrintPreview();
+  // A preview by a view of pPreviewViewClass (a CPreviewView) with the
+  // standard toolbar; "Command failed." when it cannot be shown.
+  void ShowPrintPreview(CRuntimeClass* pPreviewViewClass);
   // Puts a preview view of pPreviewViewClass in the main frame's pane, with
   // toolbar template nIDResource, previewing pPrintView's printing. The
   // frame keeps what it hides in pState, which the preview owns from then
@@ -79,6 +82,10 @@ class CView : public CWnd {
   // The pages of a started job, with the printing status dialog; ends the
   // job, or aborts it when the user cancelled or a page failed.
   void PrintPages(CDC* pDC, CPrintInfo* pInfo, LPCSTR lpszDocName);
+  // The abort procedure of the running job (runs the status dialog's
+  // messages; FALSE once the user cancelled), for a view that starts the
+  // job again on a printer DC of its own.
+  static BOOL CALLBACK PrintAbortProc(HDC hDC, int nCode);
   // The frame's active view changes from pDeactiveView to pActivateView;
   // the view becoming active takes the focus.
   virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);

@@ -68,9 +68,11 @@ CFrameWnd* MainFrame() {
 
 }  // namespace
 
-void CView::OnFilePrintPreview() {
+void CView::OnFilePrintPreview() { ShowPrintPreview(RUNTIME_CLASS(CPreviewView)); }
+
+void CView::ShowPrintPreview(CRuntimeClass* pPreviewViewClass) {
   auto pState = std::make_unique<CPrintPreviewState>();
-  if (DoPrintPreview(AFX_IDD_PREVIEW_TOOLBAR, this, RUNTIME_CLASS(CPreviewView), pState.get()))
+  if (DoPrintPreview(AFX_IDD_PREVIEW_TOOLBAR, this, pPreviewViewClass, pState.get()))
     pState.release();
   else
     AfxMessageBox(LoadDocumentText(AFX_IDP_COMMAND_FAILURE));

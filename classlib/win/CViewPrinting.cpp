@@ -20,26 +20,6 @@ constexpr int kMaxJobNameLength = 31;
 // The status dialog of the job printing on this thread.
 thread_local CPrintingDialog* t_pPrintingDialog = nullptr;
 
-// Called by the system while it spools, and by the print loop after each
-// page: runs the thread's messages so the status dialog's Cancel can be
-// pressed. FALSE ends the job.
-BOOL CALLBACK PrintAbortProc(HDC, int) {
-  MSG msg;
-  while (t_pPrintingDialog != nullptr && !t_pPrintingDialog->m_bUserAbort &&
-         ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // The loop that wants it gets it after the job.
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      return FALSE;
-    }
-    if (!t_pPrintingDialog->IsDialogMessage(&msg)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
-  }
-  return t_pPrintingDialog == nullptr || !t_pPrintingDialog->m_bUserAbort;
-}
-
 // The main window is disabled while the job prints and the status dialog
 // is shown; both are undone however the job ends.
 class PrintingScope {
@@ -61,6 +41,26 @@ class PrintingScope {
 };
 
 }  // namespace
+
+// Called by the system while it spools, and by the print loop after each
+// page: runs the thread's messages so the status dialog's Cancel can be
+// pressed. FALSE ends the job.
+BOOL CALLBACK CView::PrintAbortProc(HDC, int) {
+  MSG msg;
+  while (t_pPrintingDialog != nullptr && !t_pPrintingDialog->m_bUserAbort &&
+         ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // The loop that wants it gets it after the job.
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      return FALSE;
+    }
+    if (!t_pPrintingDialog->IsDialogMessage(&msg)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageA(&msg);
+    }
+  }
+  return t_pPrintingDialog == nullptr || !t_pPrintingDialog->m_bUserAbort;
+}
 
 BOOL CView::OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInfo); }
 

@@ -116,10 +116,9 @@ BOOL DocTextModel::ApplyPageSettingsRange(int side, const CPageLayout& settings,
   return TRUE;
 }
 
-// The layout that decides the printed page size at an index.
-static const CPageLayout* PrintLayoutAt(const DocTextModel& model, int index) {
-  const CPageLayout* layout = model.GetNthLayout(0, index);
-  return layout != nullptr ? layout : model.GetNthLayout(1, index);
+const CPageLayout* DocTextModel::GetPrintLayout(int index) const {
+  const CPageLayout* layout = GetNthLayout(0, index);
+  return layout != nullptr ? layout : GetNthLayout(1, index);
 }
 
 BOOL DocTextModel::PageSizesDiffer(int first, int last) const {
@@ -127,8 +126,8 @@ BOOL DocTextModel::PageSizesDiffer(int first, int last) const {
   if (first < 0) first = 0;
   if (last < 0 || last >= count) last = count - 1;
   for (int i = first; i < last; i++) {
-    const CPageLayout* a = PrintLayoutAt(*this, i);
-    const CPageLayout* b = PrintLayoutAt(*this, i + 1);
+    const CPageLayout* a = GetPrintLayout(i);
+    const CPageLayout* b = GetPrintLayout(i + 1);
     if (a != nullptr && b != nullptr && !a->HasSamePageSize(*b)) return TRUE;
   }
   return FALSE;

@@ -203,6 +203,9 @@ class DocTextModel {
   // scope 0 the page only, 1 from the page to the last, 2 all pages.
   BOOL ApplyPageSettingsRange(int side, const CPageLayout& settings, int scope, int page);
   BOOL PageSizesDiffer(int first, int last) const;
+  // The layout that decides the printed page size at an index: the English
+  // side's, else the Hebrew side's; null past both sides' pages.
+  const CPageLayout* GetPrintLayout(int index) const;
   CRect GetPageRect(int index) const;
   int GetPageOrientation(int index) const;
   void UpdatePageUnion();

@@ -6,8 +6,8 @@
 #include "hebtext/win/CFontInfo.h"
 #include "hebtext/win/HebrewTextDraw.h"
 
-CDocPaintDC::CDocPaintDC(CDC* pDC, CEditorFonts& fonts)
-    : m_pDC(pDC), m_fonts(fonts), m_oldBkMode(pDC->SetBkMode(TRANSPARENT)) {}
+CDocPaintDC::CDocPaintDC(CDC* pDC, CEditorFonts& fonts, int nFontList)
+    : m_pDC(pDC), m_fonts(fonts), m_nFontList(nFontList), m_oldBkMode(pDC->SetBkMode(TRANSPARENT)) {}
 
 CDocPaintDC::~CDocPaintDC() {
   if (m_pOldFont != nullptr) m_pDC->SelectObject(m_pOldFont);
@@ -17,7 +17,7 @@ CDocPaintDC::~CDocPaintDC() {
 BOOL CDocPaintDC::IsPrinting() const { return m_pDC->IsPrinting(); }
 
 void CDocPaintDC::SelectFont(const CString& face, WORD pointSize, UINT style) {
-  m_pFont = GetPaintFont(m_fonts, m_pDC, face, pointSize, style);
+  m_pFont = GetPaintFont(m_fonts, m_pDC, face, pointSize, style, m_nFontList);
   CFont* previous = m_pDC->SelectObject(m_pFont->GetFont());
   if (m_pOldFont == nullptr) m_pOldFont = previous;
 }

@@ -5,6 +5,7 @@
 #include "classlib/win/CBrush.h"
 #include "editor/core/DocRulerMarks.h"
 #include "editor/core/DocRunPainter.h"
+#include "editor/win/EditorFrame.h"
 
 class CDC;
 class CEditorFonts;
@@ -14,8 +15,9 @@ class CFontInfo;
 class CDocPaintDC : public IDocPaintDC, public IDocRulerDC {
  public:
   // Text goes out with a transparent background; the DC's font is given back
-  // at the end.
-  CDocPaintDC(CDC* pDC, CEditorFonts& fonts);
+  // at the end. Fonts come from the main frame's cache list nList, or
+  // without a main frame from `fonts`.
+  CDocPaintDC(CDC* pDC, CEditorFonts& fonts, int nFontList = kAgeingFontList);
   ~CDocPaintDC();
   CDocPaintDC(const CDocPaintDC&) = delete;
   CDocPaintDC& operator=(const CDocPaintDC&) = delete;
@@ -35,6 +37,7 @@ class CDocPaintDC : public IDocPaintDC, public IDocRulerDC {
   CEditorFonts& m_fonts;
   CFontInfo* m_pFont = nullptr;
   CFont* m_pOldFont = nullptr;
+  int m_nFontList;
   int m_oldBkMode;
   CBrush m_brush;
   COLORREF m_brushColor = 0;

@@ -28,10 +28,10 @@ CFontInfo* CEditorFonts::Get(CDC* pDC, const CString& face, WORD pointSize, UINT
 }
 
 CFontInfo* GetPaintFont(CEditorFonts& own, CDC* pDC, const CString& face, WORD pointSize,
-                        UINT style) {
+                        UINT style, int nList) {
   IEditorFrame* pFrame = GetEditorFrame();
   if (pFrame == nullptr) return own.Get(pDC, face, pointSize, style);
   CFontInfo request;
   request.Set(pDC, face, pointSize, static_cast<BYTE>(style), FALSE);
-  return pFrame->GetCachedFont(pDC, request, kAgeingFontList);
+  return pFrame->GetCachedFont(pDC, request, nList);
 }

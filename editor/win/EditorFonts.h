@@ -8,6 +8,7 @@
 
 #include "classlib/core/CString.h"
 #include "classlib/core/WinTypes.h"
+#include "editor/win/EditorFrame.h"
 
 class CDC;
 class CFontInfo;
@@ -27,7 +28,7 @@ class CEditorFonts {
   CFontInfo* m_pLast = nullptr;  // texts repeat their font: asked first
 };
 
-// The font to paint with: the main frame's cached one when there is a main
-// frame, else the document's own.
+// The font to paint with: the main frame's cached one (from list nList)
+// when there is a main frame, else the document's own.
 CFontInfo* GetPaintFont(CEditorFonts& own, CDC* pDC, const CString& face, WORD pointSize,
-                        UINT style);
+                        UINT style, int nList = kAgeingFontList);

@@ -3,8 +3,11 @@
 // view in another frame) the editor makes its own fonts and plain rulers.
 #pragma once
 
+#include "classlib/core/WinTypes.h"
+
 class CDC;
 class CFontInfo;
+class CWnd;
 
 class IEditorFrame {
  public:
@@ -14,6 +17,13 @@ class IEditorFrame {
   // The ruler image of a unit system (0 inches, 1 centimetres) and kind
   // (kRulerImageAcross, ...); nullptr when there is none.
   virtual CDC* GetRulerImage(int nUnit, int nImage) = 0;
+  // Empties a font cache list (kPrinterFontList once printing ends).
+  virtual void ClearFontCache(int nList) = 0;
+  // Whether a grammar table's print preview ended a moment ago: a Print
+  // command then means the table. Asking clears it.
+  virtual BOOL TakeGrammarPreviewEnded() = 0;
+  // The active view of Grammar Tables; nullptr when there is none.
+  virtual CWnd* GetGrammarView() = 0;
 
  protected:
   ~IEditorFrame() = default;
@@ -21,8 +31,9 @@ class IEditorFrame {
 
 // Kinds of ruler image.
 enum EditorRulerImage { kRulerImageAcross = 0, kRulerImageAcrossRtl = 1, kRulerImageDown = 2 };
-// The font cache list that ages.
+// The font cache list that ages, and the printer's, kept until printing ends.
 constexpr int kAgeingFontList = 0;
+constexpr int kPrinterFontList = 1;
 
 // The program's main window as an editor frame; nullptr when it is none.
 IEditorFrame* GetEditorFrame();

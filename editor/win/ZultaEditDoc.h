@@ -4,15 +4,19 @@
 // view hands it; the view forwards its messages and commands here.
 #pragma once
 
+#include <memory>
+
 #include "classlib/core/CTime.h"
 #include "classlib/win/CDocument.h"
 #include "editor/core/DocCaretNavigator.h"
 #include "editor/core/DocEditor.h"
 #include "editor/core/DocFormatting.h"
 #include "editor/core/DocPageView.h"
+#include "editor/core/DocPrintState.h"
 #include "editor/core/DocTextModel.h"
 #include "editor/core/DocVisibleLines.h"
 #include "editor/core/FileBytes.h"
+#include "editor/win/EditorFonts.h"
 #include "editor/win/ScreenDocMetrics.h"
 
 class CArchive;
@@ -152,6 +156,14 @@ class CZultaEditDoc : public CDocument {
   void Serialize(CArchive& ar) override;
   // ---- End of the clipboard, import and file commands.
 
+  // ---- Printing (ZultaEditDocPrint.cpp): page index `page` of both sides
+  // on a printer of these resolutions whose drawing area has the size
+  // drawSize; each side's print state is filled for it first.
+  void PrintPage(CDC* pDC, int page, CSize pixelsPerInch, CSize drawSize);
+  const DocSidePrintState& GetPrintState(int side) const { return m_printStates[side]; }
+  // The fonts made for the printer go once printing ends.
+  void ReleasePrinterFonts();
+
  protected:
   DECLARE_MESSAGE_MAP()
 
@@ -202,4 +214,6 @@ class CZultaEditDoc : public CDocument {
   int m_paintedPageCount = 0;  // pages whose rulers the last repaint showed
   CRect m_caretRect;           // where the caret shows; empty while hidden
   CTime m_fileTime;
+  DocSidePrintState m_printStates[kDocSideCount];
+  std::unique_ptr<CEditorFonts> m_pPrinterFonts;  // without a main frame's cache
 };

@@ -70,6 +70,11 @@ BEGIN_MESSAGE_MAP(CZultaEditView, CScrollView)
   ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE_SPECIAL, OnUpdatePaste)
   ON_COMMAND(ID_REFRESH_TEXT, OnRefreshText)
   ON_UPDATE_COMMAND_UI(ID_REFRESH_TEXT, OnUpdateSaveAsRule)
+  // Printing.
+  ON_COMMAND(ID_FILE_PRINT, OnEditorPrint)
+  ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnEditorPrintPreview)
+  ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, OnUpdateSaveAsRule)
+  ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_PREVIEW, OnUpdateSaveAsRule)
   ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
   ON_COMMAND(ID_EDIT_REDO, OnEditRedo)
   ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
@@ -91,6 +96,9 @@ BEGIN_MESSAGE_MAP(CZultaEditView, CScrollView)
   ON_COMMAND(ID_EDIT_REPEAT, OnEditRepeat)
   ON_UPDATE_COMMAND_UI(ID_EDIT_REPEAT, OnUpdateEditRepeat)
   ON_REGISTERED_MESSAGE(g_findReplaceMessage, OnFindReplace)
+  // Page Setup.
+  ON_COMMAND(ID_PAGE_SETUP, OnPageSetup)
+  ON_UPDATE_COMMAND_UI(ID_PAGE_SETUP, OnUpdateSaveAsRule)
 END_MESSAGE_MAP()
 
 CZultaEditView::CZultaEditView() : m_scroller(*this) {}

@@ -8,6 +8,7 @@
 #include "editor/core/AutoScroll.h"
 #include "editor/core/DocCaretNavigator.h"
 
+class CMyPreviewView;
 class CZultaEditDoc;
 
 class CZultaEditView : public CScrollView {
@@ -30,6 +31,17 @@ class CZultaEditView : public CScrollView {
 
   // Input mode: the active side, 0 English or 1 Hebrew.
   void SetInputMode(int side);
+
+  // Printing and print preview (ZultaEditViewPrint.cpp).
+  BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+  void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+  void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+  void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+  // The preview of a document with mixed page settings, while it shows.
+  void SetPreviewView(CMyPreviewView* pView) { m_pMyPreview = pView; }
+  // A printer DC for page nPage's own settings in the print info; FALSE
+  // when no side has that page or the DC could not be made.
+  BOOL MakePagePrinterDC(CPrintInfo* pInfo, UINT nPage);
 
  protected:
   afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -86,6 +98,11 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnUpdateTypefaceBox(CCmdUI* pCmdUI);
   afx_msg void OnUpdateSizeBox(CCmdUI* pCmdUI);
   afx_msg void OnUpdateColorBox(CCmdUI* pCmdUI);
+  // Page Setup (ZultaEditViewPageSetup.cpp).
+  afx_msg void OnPageSetup();
+  // Printing (ZultaEditViewPrint.cpp).
+  afx_msg void OnEditorPrint();
+  afx_msg void OnEditorPrintPreview();
 
   // ---- Find and Replace (ZultaEditViewFind.cpp).
   afx_msg void OnEditFind();
@@ -142,4 +159,12 @@ class CZultaEditView : public CScrollView {
   CMenu m_contextMenu;
   BOOL m_bContextMenuOpen = FALSE;
   int m_nColorBoxEntry = 0;  // the colour box's entry last applied
+  // Printing: the document's pages do not all share one page setting (each
+  // page then prints as a job of its own, and previews in its own size).
+  BOOL m_bMixedPages = FALSE;
+  BOOL m_bRestartPrinter = FALSE;
+  CMyPreviewView* m_pMyPreview = nullptr;
+  // Ends the running job and starts the page's own on a new printer DC.
+  void RestartPrintJob(CDC* pDC, CPrintInfo* pInfo);
+  void DrawTextFrames(CDC* pDC);
 };

@@ -23,7 +23,8 @@ std::string ChildTexts(HWND hWnd) {
   return texts;
 }
 
-MessageBoxAnswerer::MessageBoxAnswerer(int nAnswer) : m_nAnswer(nAnswer) {
+MessageBoxAnswerer::MessageBoxAnswerer(int nAnswer, const char* pszCaption)
+    : m_nAnswer(nAnswer), m_caption(pszCaption != nullptr ? pszCaption : "") {
   t_pAnswerer = this;
   m_timer = ::SetTimer(nullptr, 0, kAnswerIntervalMs, &OnTimer);
 }
@@ -45,6 +46,7 @@ BOOL CALLBACK MessageBoxAnswerer::AnswerBox(HWND hWnd, LPARAM lParam) {
   char caption[128] = {};
   ::GetWindowTextA(hWnd, caption, sizeof caption);
   auto* pAnswerer = reinterpret_cast<MessageBoxAnswerer*>(lParam);
+  if (!pAnswerer->m_caption.empty() && pAnswerer->m_caption != caption) return TRUE;
   pAnswerer->m_boxes.push_back({caption, ChildTexts(hWnd)});
   ::PostMessageA(hWnd, WM_COMMAND, static_cast<WPARAM>(pAnswerer->m_nAnswer), 0);
   return TRUE;

@@ -18,10 +18,11 @@ struct ShownMessageBox {
 
 // While it lives, every message box this thread shows is read and closed
 // with nAnswer (IDOK, IDYES, IDNO, IDCANCEL, ...), by a timer that runs in
-// the box's own message loop.
+// the box's own message loop. With a caption, only the dialogs of that
+// caption are answered (the system's Print dialog, not the printing status).
 class MessageBoxAnswerer {
  public:
-  explicit MessageBoxAnswerer(int nAnswer = IDOK);
+  explicit MessageBoxAnswerer(int nAnswer = IDOK, const char* pszCaption = nullptr);
   ~MessageBoxAnswerer();
   MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
   MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
@@ -33,6 +34,7 @@ class MessageBoxAnswerer {
   static BOOL CALLBACK AnswerBox(HWND hWnd, LPARAM lParam);
 
   int m_nAnswer;
+  std::string m_caption;  // empty: every dialog
   UINT_PTR m_timer = 0;
   std::vector<ShownMessageBox> m_boxes;
 };

@@ -53,10 +53,10 @@ TEST(PreviewLayout, TheVerticalBarMovesByPagesWithinTheDocument) {
   // Pages 1 to 25: page steps are 3 pages.
   // clang-format off
   const Case kCases[] = {
-    {kScrollLineDown, 0, 5, 6}, {kScrollLineUp, 0, 5, 4}, {kScrollLineUp, 0, 1, 1},
-    {kScrollLineDown, 0, 25, 25}, {kScrollPageDown, 0, 5, 8}, {kScrollPageUp, 0, 2, 1},
-    {kScrollThumbTrack, 17, 5, 17}, {kScrollThumbPosition, 40, 5, 25},
-    {kScrollTop, 0, 9, 1}, {kScrollBottom, 0, 9, 25},
+    {kPreviewScrollLineDown, 0, 5, 6}, {kPreviewScrollLineUp, 0, 5, 4}, {kPreviewScrollLineUp, 0, 1, 1},
+    {kPreviewScrollLineDown, 0, 25, 25}, {kPreviewScrollPageDown, 0, 5, 8}, {kPreviewScrollPageUp, 0, 2, 1},
+    {kPreviewScrollThumbTrack, 17, 5, 17}, {kPreviewScrollThumbPosition, 40, 5, 25},
+    {kPreviewScrollTop, 0, 9, 1}, {kPreviewScrollBottom, 0, 9, 25},
   };
   // clang-format on
   for (const Case& c : kCases)

@@ -1,7 +1,5 @@
 // The fixture of the printing tests: a fresh test application per test, and
-// the printer the tests print to: the PDF queue of scripts/with-printer,
-// whose finished jobs land as PDF files in $ZULTA_PRINT_OUTPUT. The PDFs
-// are read with poppler's tools, run as Linux programs.
+// the printer the tests print to (testing/win/PrintedPdfs.h).
 #pragma once
 
 #include <windows.h>
@@ -14,20 +12,8 @@
 
 #include "classlib/tests/print/PrintTestApp.h"
 #include "testing/PngWriter.h"
+#include "testing/win/PrintedPdfs.h"
 
-// The folder of finished PDFs (a Unix path); empty when no printer runs.
-std::string PrintOutputFolder();
-// The PDF files in the folder, by name.
-std::vector<std::string> PrintedPdfs();
-// Waits for a PDF that was not among those before; empty when none came.
-std::string WaitForNewPdf(const std::vector<std::string>& before);
-// The number of pages of a PDF in the output folder; -1 when unreadable.
-int PdfPageCount(const std::string& pdfName);
-// The pictures of the PDF's pages at nDpi, first page first.
-std::vector<RgbImage> PdfPageImages(const std::string& pdfName, int nDpi);
-
-// Whether a pixel (0xRRGGBB) shows the colour, as far as smoothing allows.
-bool IsNearColor(uint32_t rgb, COLORREF expected);
 // The centre of a page's block, for the page's rectangle on a picture.
 POINT BlockCentre(const RECT& rectPage, const PageBlock& block);
 
@@ -49,9 +35,3 @@ class PrintTest : public ::testing::Test {
 
   std::unique_ptr<CPrintTestApp> m_app;
 };
-
-// The printing tests that need the PDF printer skip without it.
-#define SKIP_WITHOUT_PRINTER()             \
-  if (PrintOutputFolder().empty())         \
-  GTEST_SKIP() << "no printer: run under " \
-                  "scripts/with-printer"
