@@ -110,14 +110,16 @@ void LayoutRtfPreview(RtfPreviewText& text, const IDocMetrics& metrics, SIZE cli
       box.glyph.right = box.cell.right;
       box.glyph.top = baseline - measures[i].ascent;
       box.glyph.bottom = box.glyph.top + measures[i].height;
-      widest = std::max(widest, static_cast<int>(box.cell.right));
+      // The blank a line was broken after takes no part in its width.
+      if (!IsBlankCode(text.GetChar(i)))
+        widest = std::max(widest, static_cast<int>(box.cell.right));
     }
     top += height;
   }
 
   // Centre the block, with the margin kept on both sides.
   const int bottom = count > 1 ? static_cast<int>(text.Box(count - 1).cell.bottom) : top;
-  const int dx = std::max(0, (client.cx - widest - kPreviewMargin) / 2);
-  const int dy = std::max(0, (client.cy - bottom - kPreviewMargin) / 2);
+  const int dx = std::max(0, (static_cast<int>(client.cx) - widest - kPreviewMargin) / 2);
+  const int dy = std::max(0, (static_cast<int>(client.cy) - bottom - kPreviewMargin) / 2);
   OffsetBoxes(text, dx, dy);
 }

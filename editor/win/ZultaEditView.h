@@ -111,6 +111,18 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnUpdateEditRepeat(CCmdUI* pCmdUI);
   afx_msg LRESULT OnFindReplace(WPARAM wParam, LPARAM lParam);
   // ---- End of Find and Replace.
+  // Font dialogs (ZultaEditViewFont.cpp).
+  afx_msg void OnFormatFont();
+  afx_msg void OnFormatTypeface();
+  afx_msg void OnFormatFontSize();
+  afx_msg void OnFormatSwitchFont();
+  afx_msg void OnUpdateFormatSwitchFont(CCmdUI* pCmdUI);
+  // Colour, column and spacing dialogs (ZultaEditViewColorsAndSpacing.cpp).
+  afx_msg void OnFormatColors();
+  afx_msg void OnFormatColumns();
+  afx_msg void OnFormatLineSpacing();
+  afx_msg void OnFormatWordSpacing();
+  afx_msg void OnUpdateFormatWordSpacing(CCmdUI* pCmdUI);
 
   DECLARE_MESSAGE_MAP()
 
@@ -149,6 +161,10 @@ class CZultaEditView : public CScrollView {
   // Shows the program's one Find or Replace dialog, made anew when the one
   // open is of the other kind.
   void OpenFindDialog(BOOL findOnly);
+  // The colour dialog over the selection: a given text colour stands for
+  // the selection's; after OK the colours are set and chosenText is the
+  // dialog's text colour. 1 after OK, 0 after Cancel.
+  int RunColorsDialog(const COLORREF* pGivenText, BOOL bBackDisabled, COLORREF& chosenText);
 
   static CZultaEditView* s_pActiveEditView;
 

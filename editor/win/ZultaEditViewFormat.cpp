@@ -134,7 +134,16 @@ void CZultaEditView::OnColorBoxChosen() {
     const auto color = static_cast<COLORREF>(::SendMessageA(hBox, CB_GETITEMDATA, index, 0));
     GetDocument()->ApplyColors(this, color, kKeepBackColor);
   } else {
-    // The colour dialog's entry: the dialog is not here yet.
+    // The last entry opens the colour dialog on its own colour, for the
+    // text only; what was chosen becomes the entry's colour.
+    const int last = count - 1;
+    const auto given = static_cast<COLORREF>(::SendMessageA(hBox, CB_GETITEMDATA, last, 0));
+    COLORREF chosen;
+    if (last >= 0 && RunColorsDialog(&given, TRUE, chosen)) {
+      ::SendMessageA(hBox, CB_SETITEMDATA, last, static_cast<LPARAM>(chosen));
+      m_nColorBoxEntry = last;
+      ::InvalidateRect(hBox, nullptr, TRUE);
+    }
     SelectBoxEntry(hBox, m_nColorBoxEntry);
   }
   SetFocus();

@@ -50,6 +50,13 @@ void SendChord(WORD modifier, WORD vk, int count) {
   Send(inputs);
 }
 
+void SendShortcut(WORD modifier1, WORD modifier2, WORD vk) {
+  std::vector<INPUT> inputs = {KeyInput(modifier1, false), KeyInput(modifier2, false),
+                               KeyInput(vk, false),        KeyInput(vk, true),
+                               KeyInput(modifier2, true),  KeyInput(modifier1, true)};
+  Send(inputs);
+}
+
 INPUT MouseButtonInput(DWORD flags) {
   INPUT input = {};
   input.type = INPUT_MOUSE;

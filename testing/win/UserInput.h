@@ -12,6 +12,8 @@ void SendText(const std::string& text);
 void SendKey(WORD vk, int count = 1);
 // A key pressed count times with a modifier (VK_SHIFT, VK_CONTROL) held.
 void SendChord(WORD modifier, WORD vk, int count = 1);
+// A key pressed once with two modifiers held (Ctrl+Shift+F).
+void SendShortcut(WORD modifier1, WORD modifier2, WORD vk);
 // A move of the pointer to a screen point, for SendInput.
 INPUT MouseMoveInput(POINT screen);
 // A mouse button event (MOUSEEVENTF_LEFTDOWN, ...), for SendInput.

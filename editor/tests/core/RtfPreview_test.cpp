@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "editor/core/RtfPreviewLayout.h"
@@ -45,6 +47,12 @@ std::string Lines(const RtfPreviewText& text) {
     lines += '|';
   }
   return lines;
+}
+
+// Sets the content and lays it out for a client area of that size.
+void LayOut(RtfPreviewText& text, const char* content, SIZE client, DWORD extraWordSpace = 0) {
+  text.SetText(content);
+  LayoutRtfPreview(text, EvenMetrics(), client, extraWordSpace);
 }
 
 // The block's gaps to the client edges: left, right, top, bottom.
@@ -157,34 +165,37 @@ TEST(RtfPreviewTest, LinesBreakAtTheLastBlankOrPunctuationOrWhereAWordReachesThe
       {"ab\rcd\r", "ab\r|cd\r||"},
       {"WWWWWW", "WWWW|WW|"},
   };
-  EvenMetrics metrics;
   for (const Case& c : cases) {
     RtfPreviewText text;
-    text.SetText(c.text);
-    LayoutRtfPreview(text, metrics, SIZE{100, 400}, 0);
+    LayOut(text, c.text, SIZE{100, 400});
     EXPECT_EQ(Lines(text), c.lines) << c.text;
   }
 }
 
 TEST(RtfPreviewTest, OneLineIsCentredBothWays) {
-  EvenMetrics metrics;
   RtfPreviewText text;
-  text.SetText("centred");
   const SIZE client{301, 120};
-  LayoutRtfPreview(text, metrics, client, 0);
+  LayOut(text, "centred", client);
   const Gaps gaps = BlockGaps(text, client);
   EXPECT_LE(std::abs(gaps.left - gaps.right), 1) << gaps.left << " " << gaps.right;
   EXPECT_LE(std::abs(gaps.top - gaps.bottom), 1) << gaps.top << " " << gaps.bottom;
   EXPECT_EQ(text.Box(1).cell.bottom - text.Box(1).cell.top, EvenMetrics::Height(14));
 }
 
-TEST(RtfPreviewTest, WrappedLinesStandOnTheBaselineOfTheirTallestCharacter) {
-  EvenMetrics metrics;
+TEST(RtfPreviewTest, AWrappedLineIsCentredWithoutTheBlankItBrokeAfter) {
   RtfPreviewText text;
-  text.SetText("{\\rtf1 ab{\\fs48 C}d efghij}");
-  ASSERT_EQ(Shown(text), "abCd efghij");
+  const SIZE client{100, 100};
+  LayOut(text, "aaaaaa bbb", client);
+  ASSERT_EQ(Lines(text), "aaaaaa |bbb|");
+  const LONG inkRight = text.Box(6).cell.right;
+  EXPECT_LE(std::abs(text.Box(1).cell.left - (client.cx - inkRight)), 1);
+}
+
+TEST(RtfPreviewTest, WrappedLinesStandOnTheBaselineOfTheirTallestCharacter) {
+  RtfPreviewText text;
   const SIZE client{100, 300};
-  LayoutRtfPreview(text, metrics, client, 0);
+  LayOut(text, "{\\rtf1 ab{\\fs48 C}d efghij}", client);
+  ASSERT_EQ(Shown(text), "abCd efghij");
   ASSERT_EQ(Lines(text), "abCd |efghij|");
 
   const int tall = EvenMetrics::Height(24);
@@ -205,11 +216,9 @@ TEST(RtfPreviewTest, WrappedLinesStandOnTheBaselineOfTheirTallestCharacter) {
 }
 
 TEST(RtfPreviewTest, ExtraWordSpaceWidensBlanksInProportionToTheirFont) {
-  EvenMetrics metrics;
   RtfPreviewText text;
-  text.SetText("a\tb c");
   // 8 quarter points at 14 points: 28 pixels tall, so 28 / 56 * 8 = 4 more.
-  LayoutRtfPreview(text, metrics, SIZE{400, 100}, 8);
+  LayOut(text, "a\tb c", SIZE{400, 100}, 8);
   for (int i : {2, 4}) {
     const RECT& cell = text.Box(i).cell;
     EXPECT_EQ(cell.right - cell.left, EvenMetrics::kWidth + 4) << i;
@@ -218,10 +227,8 @@ TEST(RtfPreviewTest, ExtraWordSpaceWidensBlanksInProportionToTheirFont) {
 }
 
 TEST(RtfPreviewTest, AnEmptyTextLaysOutNothing) {
-  EvenMetrics metrics;
   RtfPreviewText text;
-  text.SetText("");
-  LayoutRtfPreview(text, metrics, SIZE{100, 100}, 0);
+  LayOut(text, "", SIZE{100, 100});
   EXPECT_EQ(text.GetCount(), 1);
   EXPECT_EQ(text.LineStarts(), std::vector<LONG>{1});
 }

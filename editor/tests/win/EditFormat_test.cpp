@@ -15,7 +15,9 @@
 #include "editor/core/DocFormatting.h"
 #include "editor/core/FontSizeBox.h"
 #include "editor/tests/win/AppPump.h"
+#include "editor/tests/win/DialogScript.h"
 #include "editor/tests/win/EditViewTestApp.h"
+#include "editor/tests/win/PumpUntil.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
 #include "hebtext/tests/win/HebrewTestFonts.h"
@@ -221,8 +223,11 @@ TEST_F(EditFormatTest, TheTypefaceAndColourBoxesApplyToTheSelectionAndFollowTheC
   DocCharNode *first, *last;
   m_pDoc->GetSelectionColors(text, back, first, last);
   EXPECT_EQ(text, kBoxColors[kRedEntry].color);
-  // The dialog's entry opens nothing yet: the last colour stays chosen.
+  // The dialog's entry opens the colour dialog; after Cancel the last
+  // colour stays chosen.
+  OnNextDialog("Change Colors", [](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0); });
   ChooseEntry(m_hColorBox, kDialogEntry);
+  EXPECT_TRUE(DialogScriptRan());
   EXPECT_EQ(BoxSelection(m_hColorBox), kRedEntry);
   EXPECT_EQ(m_pDoc->Editor().GetUndoCount(), steps + 2);
 

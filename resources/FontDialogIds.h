@@ -1,0 +1,14 @@
+// Resource ids of the editor's font dialogs.
+#pragma once
+
+#define IDD_SWITCH_FONT 147
+#define IDD_CHANGE_FONT 1554
+#define IDD_FONT_SIZE 1563
+#define IDD_FONT_TYPEFACE 1564
+
+#define IDC_FONT_DEFAULT_BUTTON 1028
+#define IDC_FONT_FACE_COMBO 1380
+#define IDC_SWITCH_FONT_LIST 1380
+#define IDC_FONT_STYLE_COMBO 1383
+#define IDC_FONT_SIZE_COMBO 1386
+#define IDC_FONT_SAMPLE 1390
