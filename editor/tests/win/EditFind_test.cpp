@@ -9,8 +9,8 @@
 #include <string>
 
 #include "editor/core/FindHistory.h"
-#include "editor/tests/win/AppPump.h"
 #include "editor/tests/win/EditViewFixture.h"
+#include "editor/tests/win/PumpUntil.h"
 #include "editor/tests/win/TypedByRules.h"
 #include "hebtext/win/AppProfileStore.h"
 #include "resources/EditorIds.h"

@@ -14,7 +14,6 @@
 #include "classlib/win/HandleMap.h"
 #include "editor/core/DocFormatting.h"
 #include "editor/core/FontSizeBox.h"
-#include "editor/tests/win/AppPump.h"
 #include "editor/tests/win/DialogScript.h"
 #include "editor/tests/win/EditViewTestApp.h"
 #include "editor/tests/win/PumpUntil.h"
