@@ -17,7 +17,6 @@
 #include "editor/tests/win/AppPump.h"
 #include "editor/tests/win/DialogScript.h"
 #include "editor/tests/win/EditViewTestApp.h"
-#include "editor/tests/win/PumpUntil.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
 #include "hebtext/tests/win/HebrewTestFonts.h"

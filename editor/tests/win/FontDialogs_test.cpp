@@ -13,7 +13,7 @@
 #include "classlib/win/CMenu.h"
 #include "editor/core/FontSizeBox.h"
 #include "editor/tests/win/EditViewFixture.h"
-#include "editor/tests/win/PumpUntil.h"
+#include "editor/tests/win/AppPump.h"
 #include "editor/win/FontSampleDlg.h"
 #include "hebtext/core/MemoryProfileStore.h"
 #include "hebtext/core/Preferences.h"
