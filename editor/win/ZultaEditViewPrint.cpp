@@ -10,7 +10,7 @@
 #include "editor/win/MyPreviewView.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
-#include "hebtext/win/PagePrinter.h"
+#include "editor/win/PagePrinter.h"
 
 namespace {
 

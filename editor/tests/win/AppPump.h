@@ -9,12 +9,13 @@
 #include "classlib/win/CWinApp.h"
 #include "testing/win/WaitFor.h"
 
+// How long the loop waits for a message before it looks at the condition.
+constexpr DWORD kPumpPollMs = 10;
+
 // Runs the application's own loop until the condition holds: each message
 // passes its PreTranslateMessage, where the accelerators are, as in the
 // program. True when it held in time.
 inline bool PumpUntil(CWinApp& app, const std::function<bool()>& condition) {
-  // How long the loop waits for a message before it looks at the condition.
-  constexpr DWORD kPumpPollMs = 10;
   const DWORD start = ::GetTickCount();
   MSG msg;
   while (!condition()) {

@@ -16,7 +16,7 @@
 #include "classlib/win/CPrintInfo.h"
 #include "editor/tests/win/EditViewFixture.h"
 #include "editor/win/MyPreviewView.h"
-#include "hebtext/win/PagePrinter.h"
+#include "editor/win/PagePrinter.h"
 #include "resources/EditorIds.h"
 #include "testing/win/ImagePixels.h"
 #include "testing/win/MessageBoxes.h"

@@ -1,9 +1,9 @@
-#include "hebtext/win/PagePrinter.h"
+#include "editor/win/PagePrinter.h"
 
 #include "classlib/win/AfxRes.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/DocumentTexts.h"
-#include "hebtext/core/PrinterPaper.h"
+#include "editor/core/PrinterPaper.h"
 
 static_assert(kPaperFieldOrientation == DM_ORIENTATION && kPaperFieldSize == DM_PAPERSIZE &&
                   kPaperFieldLength == DM_PAPERLENGTH && kPaperFieldWidth == DM_PAPERWIDTH,

@@ -27,7 +27,7 @@ struct PrinterPaper {
 // and for a custom paper its length and width.
 PrinterPaper PrinterPaperFor(const PageSettingsRec& rec);
 // The record takes back the printer's choice, each value only when its
-// field is set; a custom length and width come back in the record's unit.
-// Returns whether the paper is a custom one (a sized paper's dimensions
-// are the paper table's business).
+// field is set; a custom length and width come back in the record's unit,
+// a paper of the paper table takes its size and unit from the table (the
+// margins converted to that unit). Returns whether the paper is a custom one.
 BOOL TakePrinterPaper(const PrinterPaper& paper, PageSettingsRec& rec);

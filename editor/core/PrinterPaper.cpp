@@ -1,6 +1,7 @@
-#include "hebtext/core/PrinterPaper.h"
+#include "editor/core/PrinterPaper.h"
 
 #include "classlib/core/MulDivRounded.h"
+#include "editor/core/PaperSizes.h"
 #include "hebtext/core/MeasureUnits.h"
 
 namespace {
@@ -17,6 +18,21 @@ short ToTenthsMm(WORD value, WORD unit) {
 WORD FromTenthsMm(short value, WORD unit) {
   if (unit != kUnitInches) return static_cast<WORD>(value);
   return static_cast<WORD>(MulDivRounded(value, kThousandthsPerInch, kTenthsMmPerInch));
+}
+
+// A paper of the table gives the record its size and unit; the margins
+// follow into the new unit, so that they keep their length on paper.
+void TakeSizedPaper(PageSettingsRec& rec) {
+  PaperSize size;
+  if (!LookupPaperSize(rec.paperCode, size) || size.unit == 0) return;
+  if (size.unit != rec.unit) {
+    for (WORD* margin : {&rec.leftMargin, &rec.topMargin, &rec.rightMargin, &rec.bottomMargin})
+      *margin = size.unit == kUnitInches ? FromTenthsMm(static_cast<short>(*margin), kUnitInches)
+                                         : static_cast<WORD>(ToTenthsMm(*margin, rec.unit));
+    rec.unit = size.unit;
+  }
+  rec.width = size.width;
+  rec.length = size.length;
 }
 
 }  // namespace
@@ -38,7 +54,10 @@ BOOL TakePrinterPaper(const PrinterPaper& paper, PageSettingsRec& rec) {
   if ((paper.fields & kPaperFieldOrientation) != 0)
     rec.orientation = static_cast<WORD>(paper.orientation);
   if ((paper.fields & kPaperFieldSize) != 0) rec.paperCode = static_cast<WORD>(paper.paperSize);
-  if (rec.paperCode != kCustomPaperCode) return FALSE;
+  if (rec.paperCode != kCustomPaperCode) {
+    TakeSizedPaper(rec);
+    return FALSE;
+  }
   if ((paper.fields & kPaperFieldLength) != 0) rec.length = FromTenthsMm(paper.paperLength, rec.unit);
   if ((paper.fields & kPaperFieldWidth) != 0) rec.width = FromTenthsMm(paper.paperWidth, rec.unit);
   return TRUE;

@@ -1,6 +1,7 @@
 // The paper of a page-settings record in a printer's DEVMODE and back: a
-// custom size always travels in tenths of a millimetre.
-#include "hebtext/core/PrinterPaper.h"
+// custom size always travels in tenths of a millimetre; a paper of the
+// table comes back with its size.
+#include "editor/core/PrinterPaper.h"
 
 #include <gtest/gtest.h>
 
@@ -62,12 +63,16 @@ TEST(TakePrinterPaper, TakesOnlyTheFieldsTheDriverSet) {
   EXPECT_EQ(rec.orientation, 2);
   EXPECT_EQ(rec.paperCode, 1);
 
-  // A sized paper leaves the dimensions to the paper table.
+  // A paper of the table brings its size, here in millimetres.
   paper.fields = kCustom;
   paper.paperLength = 2540;
   EXPECT_FALSE(TakePrinterPaper(paper, rec));
-  EXPECT_EQ(rec.paperCode, 9);
-  EXPECT_EQ(rec.length, 11000);
+  EXPECT_STREQ(FormatPageSettingsText(rec), "2 9 2100 2970 2 191 254 191 254")
+      << "A4, the margins of 3/4 and 1 inch in tenths of a millimetre";
+  // And back to inches with Letter.
+  paper.paperSize = 1;
+  EXPECT_FALSE(TakePrinterPaper(paper, rec));
+  EXPECT_STREQ(FormatPageSettingsText(rec), "2 1 8500 11000 1 752 1000 752 1000");
 
   // A custom paper whose driver gives no length keeps the record's.
   paper.fields = kPaperFieldSize | kPaperFieldWidth;
@@ -76,6 +81,12 @@ TEST(TakePrinterPaper, TakesOnlyTheFieldsTheDriverSet) {
   EXPECT_TRUE(TakePrinterPaper(paper, rec));
   EXPECT_EQ(rec.width, 5000);
   EXPECT_EQ(rec.length, 11000);
+
+  // Custom and the reserved codes have no size: the record keeps its own.
+  paper.fields = kPaperFieldSize;
+  paper.paperSize = 48;
+  EXPECT_FALSE(TakePrinterPaper(paper, rec));
+  EXPECT_EQ(rec.width, 5000);
 }
 
 }  // namespace
