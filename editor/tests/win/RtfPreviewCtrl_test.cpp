@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 #include "classlib/tests/win/WndTestSupport.h"
@@ -150,6 +151,13 @@ TEST_F(RtfPreviewCtrlTest, ClickOrKeyClosesTheTransliterationWindow) {
   openPopup();
   ClickAt(screen.CenterPoint());
   EXPECT_TRUE(WaitFor([&] { return !::IsWindow(popup); })) << "a click closes it";
+
+  openPopup();
+  INPUT rightClick[] = {MouseMoveInput(screen.CenterPoint()),
+                        MouseButtonInput(MOUSEEVENTF_RIGHTDOWN),
+                        MouseButtonInput(MOUSEEVENTF_RIGHTUP)};
+  ::SendInput(static_cast<UINT>(std::size(rightClick)), rightClick, sizeof(INPUT));
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindow(popup); })) << "a right click closes it";
 
   openPopup();
   ::SetForegroundWindow(s_pFrame->m_hWnd);
