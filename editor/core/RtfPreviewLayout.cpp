@@ -4,6 +4,7 @@
 
 #include "editor/core/EdMulDiv.h"
 #include "hebtext/core/HebChar.h"
+#include "hebtext/core/SortedStrings.h"
 
 namespace {
 
@@ -24,6 +25,39 @@ int PlaceFrom(RtfPreviewText& text, const std::vector<int>& widths, int first, i
     cell.right = x += widths[i];
   }
   return x;
+}
+
+// Hebrew in the program's fonts reads right to left: a run of such
+// characters (with the blanks between them) takes its place on the line in
+// mirror order, the rest of the line staying left to right.
+bool IsHebrewChar(const RtfPreviewText& text, int i) {
+  return !IsBlankCode(text.GetChar(i)) &&
+         IsProgramHebrewFont(text.GetCharFont(text.GetAttr(i)).face);
+}
+
+void MirrorHebrewRuns(RtfPreviewText& text, int first, int end) {
+  int i = first;
+  while (i < end) {
+    if (!IsHebrewChar(text, i)) {
+      ++i;
+      continue;
+    }
+    int last = i;  // the run's last Hebrew character
+    for (int j = i + 1; j < end; ++j) {
+      if (IsHebrewChar(text, j))
+        last = j;
+      else if (!IsBlankCode(text.GetChar(j)))
+        break;
+    }
+    const LONG edges = text.Box(i).cell.left + text.Box(last).cell.right;
+    for (int j = i; j <= last; ++j) {
+      PreviewCharBox& box = text.Box(j);
+      const LONG left = edges - box.cell.right;
+      box.cell.right = box.glyph.right = edges - box.cell.left;
+      box.cell.left = box.glyph.left = left;
+    }
+    i = last + 1;
+  }
 }
 
 void OffsetBoxes(RtfPreviewText& text, int dx, int dy) {
@@ -114,6 +148,7 @@ void LayoutRtfPreview(RtfPreviewText& text, const IDocMetrics& metrics, SIZE cli
       if (!IsBlankCode(text.GetChar(i)))
         widest = std::max(widest, static_cast<int>(box.cell.right));
     }
+    MirrorHebrewRuns(text, first, end);
     top += height;
   }
 

@@ -1,5 +1,5 @@
-// The lines of the RTF display control: characters placed left to right,
-// wrapped at the client width, stacked on the baselines of their tallest
+// The lines of the RTF display control: characters placed left to right
+// (runs of Hebrew in the program's fonts right to left), wrapped at the client width, stacked on the baselines of their tallest
 // characters, and the whole block centred in the client area.
 #pragma once
 

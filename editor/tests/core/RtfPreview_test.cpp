@@ -191,6 +191,25 @@ TEST(RtfPreviewTest, AWrappedLineIsCentredWithoutTheBlankItBrokeAfter) {
   EXPECT_LE(std::abs(text.Box(1).cell.left - (client.cx - inkRight)), 1);
 }
 
+TEST(RtfPreviewTest, HebrewInTheProgramsFontsReadsRightToLeftAmongLeftToRightText) {
+  RtfPreviewText text;
+  // "ab", then alef bet, a blank and gimel in a Hebrew face, then "c".
+  LayOut(text, "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Pomlar David 2;}}"
+               "ab{\\f1 \\'e0\\'e1 \\'e2}c}",
+         SIZE{400, 100});
+  ASSERT_EQ(Lines(text), "ab\xE0\xE1 \xE2" "c|");
+  auto left = [&](int i) { return text.Box(i).cell.left; };
+  EXPECT_LT(left(1), left(2));                   // a b
+  EXPECT_LT(left(2), left(6));                   // then gimel, the run's last letter
+  EXPECT_LT(left(6), left(5));                   // gimel, blank, bet, alef
+  EXPECT_LT(left(5), left(4));
+  EXPECT_LT(left(4), left(3));
+  EXPECT_LT(left(3), left(7));                   // then c
+  EXPECT_EQ(text.Box(6).cell.left, text.Box(2).cell.right);  // the run fills its place
+  EXPECT_EQ(text.Box(3).cell.right, text.Box(7).cell.left);
+  EXPECT_EQ(text.Box(3).glyph.left, text.Box(3).cell.left);
+}
+
 TEST(RtfPreviewTest, WrappedLinesStandOnTheBaselineOfTheirTallestCharacter) {
   RtfPreviewText text;
   const SIZE client{100, 300};
