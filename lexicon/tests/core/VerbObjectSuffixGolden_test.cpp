@@ -231,6 +231,10 @@ const FormCase kWeakVerbs[] = {
     {"סבב", 5, Past3ms, Him, "הֱסִבּוֹ,הֱסִבָּהוּ"},       {"סבב", 5, Future3ms, Me, "יְסִבֵּנִי"},
     {"פנה", 5, Future3ms, Me, "יַפְנֵנִי"},             {"ראה", 5, Past3ms, Me, "הֶרְאַנִי"},
     {"עמד", 5, Past3ms, Me, "הֶעֱמִידַנִי"},            {"ישׁב", 5, Past3ms, Me, "הוֹשִׁיבַנִי"},
+    {"קום", 5, Infinitive, Him, "לַהֲקִימוֹ"},           {"בוא", 5, Infinitive, Me, "לַהֲבִיאֵנִי"},
+    {"נוח", 5, Infinitive, Him, "לַהֲנִיחוֹ"},           {"סבב", 5, Infinitive, Him, "לַהֲסִבּוֹ"},
+    {"פרר", 5, Infinitive, Him, "לַהֲפֵרוֹ"},            {"נכה", 5, Infinitive, Me, "לְהַכּוֹתֵנִי"},
+    {"פנה", 5, Infinitive, Him, "לְהַפְנוֹתוֹ"},         {"ידע", 5, Infinitive, Him, "לְהוֹדִיעוֹ"},
 };
 // clang-format on
 
