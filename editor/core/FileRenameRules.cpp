@@ -1,0 +1,36 @@
+#include "editor/core/FileRenameRules.h"
+
+#include <cstring>
+
+namespace {
+
+const int kNameColumn = 0;
+const char kForbiddenNameChars[] = "*?\\/:\"<>|";
+const char kBadNameText[] = "A Filename may not contain the characters: * ? \\ / : \" < > |";
+const char kBadNameCaption[] = "Bad File Name";
+const char kExistsFormat[] = "The file: '%s' already exists!";
+const char kExistsCaption[] = "Error Renaming File";
+
+}  // namespace
+
+RenameDecision DecideRename(int column, LPCSTR text, const CString& oldName,
+                            RenameMessage& message) {
+  if (column != kNameColumn || !text || !*text || oldName.CompareNoCase(text) == 0)
+    return kRenameNothing;
+  if (std::strpbrk(text, kForbiddenNameChars)) {
+    message = {kBadNameText, kBadNameCaption};
+    return kRenameRefused;
+  }
+  return kRenameFile;
+}
+
+CString RenamedPath(const CString& oldPath, const CString& newName) {
+  return oldPath.Left(oldPath.ReverseFind('\\') + 1) + newName;
+}
+
+RenameMessage RenameTargetExistsMessage(const CString& newPath) {
+  RenameMessage message;
+  message.text.Format(kExistsFormat, static_cast<LPCSTR>(newPath.Mid(newPath.ReverseFind('\\') + 1)));
+  message.caption = kExistsCaption;
+  return message;
+}
