@@ -1,13 +1,11 @@
 #include "editor/core/FileRenameRules.h"
 
-#include <cstring>
+#include "editor/core/FileNameRules.h"
 
 namespace {
 
 const int kNameColumn = 0;
-const char kForbiddenNameChars[] = "*?\\/:\"<>|";
 const char kBadNameText[] = "A Filename may not contain the characters: * ? \\ / : \" < > |";
-const char kBadNameCaption[] = "Bad File Name";
 const char kExistsFormat[] = "The file: '%s' already exists!";
 const char kExistsCaption[] = "Error Renaming File";
 
@@ -17,8 +15,9 @@ RenameDecision DecideRename(int column, LPCSTR text, const CString& oldName,
                             RenameMessage& message) {
   if (column != kNameColumn || !text || !*text || oldName.CompareNoCase(text) == 0)
     return kRenameNothing;
-  if (std::strpbrk(text, kForbiddenNameChars)) {
-    message = {kBadNameText, kBadNameCaption};
+  // A new name is a name, never a file spec: the wildcards are refused too.
+  if (FindBadFileNameChar(text) >= 0 || IsWildcardName(text)) {
+    message = {kBadNameText, kBadFileNameCaption};
     return kRenameRefused;
   }
   return kRenameFile;
