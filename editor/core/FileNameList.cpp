@@ -18,41 +18,41 @@ BOOL IsDotEntry(const CString& name) { return name == "." || name == ".."; }
 bool LessNoCase(const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; }
 
 // Iterative glob match with one backtrack point for the last '*': linear in
-// practice and never recursive, so a long typed spec cannot exhaust the stack.
-BOOL GlobMatch(LPCSTR name, LPCSTR spec) {
-  LPCSTR starSpec = nullptr;
+// practice and never recursive, so a long typed pattern cannot exhaust the stack.
+BOOL GlobMatch(LPCSTR name, LPCSTR pattern) {
+  LPCSTR starPattern = nullptr;
   LPCSTR starName = nullptr;
   while (*name) {
-    if (*spec == kAnyRun) {
-      starSpec = ++spec;
+    if (*pattern == kAnyRun) {
+      starPattern = ++pattern;
       starName = name;
-    } else if (*spec && (*spec == kAnyOne || Upper(*spec) == Upper(*name))) {
-      ++spec;
+    } else if (*pattern && (*pattern == kAnyOne || Upper(*pattern) == Upper(*name))) {
+      ++pattern;
       ++name;
-    } else if (starSpec) {
-      spec = starSpec;
+    } else if (starPattern) {
+      pattern = starPattern;
       name = ++starName;
     } else {
       return FALSE;
     }
   }
-  while (*spec == kAnyRun) ++spec;
-  return *spec == '\0';
+  while (*pattern == kAnyRun) ++pattern;
+  return *pattern == '\0';
 }
 
 }  // namespace
 
-BOOL MatchesFileSpec(LPCSTR name, LPCSTR spec) {
-  return IsAllFilesSpec(spec) || GlobMatch(name, spec);
+BOOL MatchesFilePattern(LPCSTR name, LPCSTR pattern) {
+  return IsAllFilesPattern(pattern) || GlobMatch(name, pattern);
 }
 
-FileNameList::FileNameList(const std::vector<FolderEntry>& entries, LPCSTR spec,
+FileNameList::FileNameList(const std::vector<FolderEntry>& entries, LPCSTR pattern,
                            BOOL includeHidden) {
   for (const FolderEntry& entry : entries) {
     if (IsDotEntry(entry.name) || (entry.isHidden && !includeHidden)) continue;
     if (entry.isDirectory)
       m_directories.push_back(entry.name);
-    else if (MatchesFileSpec(entry.name, spec))
+    else if (MatchesFilePattern(entry.name, pattern))
       m_files.push_back(entry.name);
   }
   std::sort(m_directories.begin(), m_directories.end(), LessNoCase);

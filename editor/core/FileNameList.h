@@ -1,5 +1,5 @@
-// The file-system name list that filters a folder's listing by a file spec:
-// the folder's sub-directories and the files the spec matches, each part
+// The file-system name list that filters a folder's listing by a file pattern:
+// the folder's sub-directories and the files the pattern matches, each part
 // sorted without case so a listed shell object is found by binary search.
 #pragma once
 
@@ -15,15 +15,15 @@ struct FolderEntry {
   BOOL isHidden = FALSE;
 };
 
-// TRUE when the name matches the spec: '*' any run of characters, '?' any
+// TRUE when the name matches the pattern: '*' any run of characters, '?' any
 // one, case ignored; "*.*" matches every name, with or without a '.'.
-BOOL MatchesFileSpec(LPCSTR name, LPCSTR spec);
+BOOL MatchesFilePattern(LPCSTR name, LPCSTR pattern);
 
 class FileNameList {
  public:
   // Lists the directories (never "." or "..") and the non-directory entries
-  // matching the spec; hidden entries only when wanted.
-  FileNameList(const std::vector<FolderEntry>& entries, LPCSTR spec, BOOL includeHidden);
+  // matching the pattern; hidden entries only when wanted.
+  FileNameList(const std::vector<FolderEntry>& entries, LPCSTR pattern, BOOL includeHidden);
 
   int GetDirectoryCount() const { return static_cast<int>(m_directories.size()); }
   int GetFileCount() const { return static_cast<int>(m_files.size()); }

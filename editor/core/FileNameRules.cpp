@@ -8,14 +8,14 @@ const char kBadFileNameChars[] = "\\/:\"<>|";
 const char kBadFileNameMessage[] =
     "A Filename may not contain the characters: \\ / : \" < > |";
 const char kBadFileNameCaption[] = "Bad File Name";
-const char kAllFilesSpec[] = "*.*";
+const char kAllFilesPattern[] = "*.*";
 const char kOverwriteCaption[] = "Warning: File Exists";
 
 const FileTypeEntry kFileTypes[] = {
     {"Zulta Files (*.zlt)", "*.zlt", "zlt"},
     {"Rich Text Files (*.rtf)", "*.rtf", "rtf"},
     {"Text Files (*.txt)", "*.txt", "txt"},
-    {"All Files (*.*)", kAllFilesSpec, nullptr},
+    {"All Files (*.*)", kAllFilesPattern, nullptr},
 };
 const int kFileTypeCount = sizeof(kFileTypes) / sizeof(kFileTypes[0]);
 
@@ -34,7 +34,7 @@ int FindBadFileNameChar(LPCSTR name) {
 
 BOOL IsWildcardName(LPCSTR name) { return strpbrk(name, "*?") != nullptr; }
 
-BOOL IsAllFilesSpec(LPCSTR spec) { return strcmp(spec, kAllFilesSpec) == 0; }
+BOOL IsAllFilesPattern(LPCSTR pattern) { return strcmp(pattern, kAllFilesPattern) == 0; }
 
 int FileTypeIndexForName(LPCSTR name) {
   for (int i = 0; i < kAllFilesIndex; ++i)

@@ -1,5 +1,5 @@
 // The rules the Open and Save dialogs apply to a typed file name: which
-// characters are refused, when a name is a wildcard spec, which file types
+// characters are refused, when a name is a wildcard pattern, which file types
 // the type box offers and which extension Save adds.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include "classlib/core/WinTypes.h"
 
 // Characters a file name may not hold (the wildcards * and ? pass: they make
-// the name a file spec).
+// the name a file pattern).
 extern const char kBadFileNameChars[];
 extern const char kBadFileNameMessage[];
 extern const char kBadFileNameCaption[];
@@ -20,14 +20,14 @@ int FindBadFileNameChar(LPCSTR name);
 // a file.
 BOOL IsWildcardName(LPCSTR name);
 
-// The spec that shows every file, and with it no filtering by name list.
-extern const char kAllFilesSpec[];
-BOOL IsAllFilesSpec(LPCSTR spec);
+// The pattern that shows every file, and with it no filtering by name list.
+extern const char kAllFilesPattern[];
+BOOL IsAllFilesPattern(LPCSTR pattern);
 
 // One entry of the type box, in the box's order.
 struct FileTypeEntry {
   LPCSTR text;       // the entry as shown
-  LPCSTR spec;       // the file spec it selects
+  LPCSTR pattern;    // the file pattern it selects
   LPCSTR extension;  // added on Save; nullptr for "All Files"
 };
 extern const FileTypeEntry kFileTypes[];

@@ -15,7 +15,7 @@ RenameDecision DecideRename(int column, LPCSTR text, const CString& oldName,
                             RenameMessage& message) {
   if (column != kNameColumn || !text || !*text || oldName.CompareNoCase(text) == 0)
     return kRenameNothing;
-  // A new name is a name, never a file spec: the wildcards are refused too.
+  // A new name is a name, never a file pattern: the wildcards are refused too.
   if (FindBadFileNameChar(text) >= 0 || IsWildcardName(text)) {
     message = {kBadNameText, kBadFileNameCaption};
     return kRenameRefused;

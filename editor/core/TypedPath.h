@@ -1,5 +1,5 @@
 // What a path typed into the file-name box of the Open and Save dialogs
-// means: a folder to show, a folder and a name (or wildcard spec) in it, a
+// means: a folder to show, a folder and a name (or wildcard pattern) in it, a
 // shortcut to resolve, or a plain file name.
 #pragma once
 
@@ -20,13 +20,13 @@ CString ShortcutPathOf(const CString& folder, const CString& text);
 enum class TypedPathKind {
   kFileName,       // no folder in it: the text goes on as a file name
   kFolder,         // an existing folder: show it
-  kFolderAndName,  // an existing folder and a name or spec in it
+  kFolderAndName,  // an existing folder and a name or pattern in it
 };
 
 struct TypedPath {
   TypedPathKind kind = TypedPathKind::kFileName;
   CString folder;  // the folder to show (a drive keeps its backslash)
-  CString name;    // the name-box text and file spec (kFolderAndName only)
+  CString name;    // the name-box text and file pattern (kFolderAndName only)
 };
 
 // Splits a typed text; isDirectory tells whether a path is an existing

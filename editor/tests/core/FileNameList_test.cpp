@@ -4,10 +4,10 @@
 
 namespace {
 
-TEST(FileNameListTest, MatchesSpecs) {
+TEST(FileNameListTest, MatchesPatterns) {
   struct Case {
     const char* name;
-    const char* spec;
+    const char* pattern;
     BOOL match;
   } cases[] = {
       {"letter.zlt", "*.zlt", TRUE},  {"LETTER.ZLT", "*.zlt", TRUE},
@@ -20,7 +20,7 @@ TEST(FileNameListTest, MatchesSpecs) {
       {"x", "", FALSE},               {"aaaaaaaaaaaaaaaaaaaab", "*a*a*a*a*a*c", FALSE},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(MatchesFileSpec(c.name, c.spec), c.match) << c.name << " ~ " << c.spec;
+    EXPECT_EQ(MatchesFilePattern(c.name, c.pattern), c.match) << c.name << " ~ " << c.pattern;
 }
 
 std::vector<FolderEntry> SampleFolder() {

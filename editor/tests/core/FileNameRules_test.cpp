@@ -18,26 +18,26 @@ TEST(FileNameRulesTest, FindsTheFirstRefusedCharacter) {
   EXPECT_STREQ(kBadFileNameCaption, "Bad File Name");
 }
 
-TEST(FileNameRulesTest, WildcardsMakeASpec) {
+TEST(FileNameRulesTest, WildcardsMakeAPattern) {
   EXPECT_TRUE(IsWildcardName("*.rtf"));
   EXPECT_TRUE(IsWildcardName("let?er"));
   EXPECT_FALSE(IsWildcardName("letter.zlt"));
-  EXPECT_TRUE(IsAllFilesSpec("*.*"));
-  EXPECT_FALSE(IsAllFilesSpec("*.zlt"));
+  EXPECT_TRUE(IsAllFilesPattern("*.*"));
+  EXPECT_FALSE(IsAllFilesPattern("*.zlt"));
 }
 
 TEST(FileNameRulesTest, TypeTableInBoxOrder) {
   ASSERT_EQ(kFileTypeCount, 4);
-  const char* specs[] = {"*.zlt", "*.rtf", "*.txt", "*.*"};
+  const char* patterns[] = {"*.zlt", "*.rtf", "*.txt", "*.*"};
   const char* texts[] = {"Zulta Files (*.zlt)", "Rich Text Files (*.rtf)", "Text Files (*.txt)",
                          "All Files (*.*)"};
   for (int i = 0; i < kFileTypeCount; ++i) {
-    EXPECT_STREQ(kFileTypes[i].spec, specs[i]);
+    EXPECT_STREQ(kFileTypes[i].pattern, patterns[i]);
     EXPECT_STREQ(kFileTypes[i].text, texts[i]);
   }
   EXPECT_EQ(kFileTypes[3].extension, nullptr);
-  EXPECT_STREQ(FileTypeAt(-1).spec, "*.*");
-  EXPECT_STREQ(FileTypeAt(kFileTypeCount).spec, "*.*");
+  EXPECT_STREQ(FileTypeAt(-1).pattern, "*.*");
+  EXPECT_STREQ(FileTypeAt(kFileTypeCount).pattern, "*.*");
 }
 
 TEST(FileNameRulesTest, TypeEntryFollowsTheExtension) {

@@ -41,7 +41,7 @@ TEST(TypedPathTest, ShortcutPathDropsQuotesAndStaysBounded) {
   EXPECT_EQ(ShortcutPathOf("C:\\Docs", longName + ".lnk").GetLength(), MAX_PATH - 1);
 }
 
-TEST(TypedPathTest, SplitsAFolderAndANameOrSpec) {
+TEST(TypedPathTest, SplitsAFolderAndANameOrPattern) {
   struct Case {
     const char* text;
     BOOL wasShortcut;
