@@ -69,6 +69,7 @@ class MarkupScanner {
       } else {
         if (m_breakable && m_hasInk) FinishWord();
         StartLine();
+        if (m_full) break;
         Append(*p);
       }
     }
