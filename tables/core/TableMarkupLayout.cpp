@@ -108,6 +108,8 @@ LONG FreeCellLeft(const TableMarkupHeader& table, const TableMarkupCell& cell, L
 
 void MeasureTableMarkup(TableMarkupHeader& table, TableMarkupMeasurer& measurer) {
   table.bounds = {};
+  // An empty table stays empty, so that its tip knows to close.
+  if (table.cells.empty()) return;
   int defaultRow = measurer.DefaultRowHeight();
   const int gap = measurer.ColumnGap();
   MeasureCells(table, measurer, defaultRow);
