@@ -1,0 +1,209 @@
+// A learner's session with the verb tab of the Grammar Tables window: roots
+// typed on the English keyboard and picked, every binyan shown through its
+// radio button or the arrow keys, and each form copied out to be read; the
+// vav-inversive forms, the alternate spellings, a hover tip, a form pasted
+// into the editor and read by an X program, and the table printed and
+// previewed. A picture of the tab is kept for each binyan.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "classlib/win/AfxRes.h"
+#include "lexicon/tests/core/GoldenConjugations.h"
+#include "lexicon/tests/core/ModelVerbGrammar.h"
+#include "resources/MainFrameIds.h"
+#include "resources/VerbTableIds.h"
+#include "shell/tests/ProgramFonts.h"
+#include "shell/tests/ZultaProcess.h"
+#include "tables/win/GrammarViewMessages.h"
+#include "testing/win/ImagePixels.h"
+#include "testing/win/LinuxCommand.h"
+#include "testing/win/PrintedPdfs.h"
+#include "testing/win/UserInput.h"
+#include "testing/win/WindowCapture.h"
+
+namespace {
+
+// The model verbs shown, one or two binyanim each, with the keys that type
+// their roots on the English keyboard.
+struct ShownVerb {
+  const char* root;
+  const char* keys;
+  std::vector<int> binyanim;
+};
+const ShownVerb kShownVerbs[] = {
+    {"בנה", "cbv", {0, 1}},  // Paal, Nifal
+    {"ברך", "crl", {2, 3}},  // Piel, Pual (the second by the arrow key)
+    {"ארח", "trj", {4}},     // Hitpael
+    {"בוא", "cut", {5, 6}},  // Hifil, Hufal
+};
+const char kMeteg[] = "\xD6\xBD";
+const char* const kBinyanNames[] = {"paal", "nifal", "piel", "pual", "hitpael", "hifil", "hufal"};
+
+std::string ClipboardUtf8() {
+  std::string text;
+  if (!::OpenClipboard(nullptr)) return text;
+  if (HANDLE hData = ::GetClipboardData(CF_UNICODETEXT)) {
+    const auto* wide = static_cast<const wchar_t*>(::GlobalLock(hData));
+    if (wide != nullptr) {
+      int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+      text.resize(size > 0 ? size - 1 : 0);
+      ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
+      ::GlobalUnlock(hData);
+    }
+  }
+  ::CloseClipboard();
+  return text;
+}
+
+POINT CenterOf(HWND hWnd) {
+  RECT rect;
+  ::GetWindowRect(hWnd, &rect);
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+std::string TextOf(HWND hWnd) {
+  char text[256] = {};
+  ::SendMessageA(hWnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// Pictures are taken once the window looks the same twice running.
+RgbImage SteadyPicture(HWND hWnd, const std::string& name) {
+  RgbImage shot;
+  WaitFor([&] {
+    RgbImage next = CaptureWindow(hWnd);
+    const bool same = next.pixels == shot.pixels;
+    shot = std::move(next);
+    return same;
+  });
+  SaveScreenshot(shot, name);
+  return shot;
+}
+
+class VerbTableJourney : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { InstallProgramFonts(); }
+  void SetUp() override {
+    ASSERT_TRUE(m_zulta.Started());
+    m_hMain = m_zulta.MainWindow();
+    ASSERT_NE(m_hMain, nullptr);
+    ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
+    ASSERT_TRUE(WaitFor([&] {
+      HWND hList = FindDescendantById(m_hMain, IDC_VERB_LIST);
+      m_hView = hList != nullptr ? ::GetParent(hList) : nullptr;
+      return m_hView != nullptr && ::IsWindowVisible(m_hView);
+    }));
+    ::SetForegroundWindow(m_hMain);
+  }
+
+  HWND Control(int nID) const { return ::GetDlgItem(m_hView, nID); }
+  // Back to the left and top of the form, where the root and the binyanim
+  // are, as the scroll bars take it (a selected form scrolls into view).
+  void ScrollHome() const {
+    ::SendMessageA(m_hView, WM_HSCROLL, SB_LEFT, 0);
+    ::SendMessageA(m_hView, WM_VSCROLL, SB_TOP, 0);
+  }
+  LRESULT Ask(UINT message) const { return ::SendMessageA(m_hView, message, 0, 0); }
+
+  // Types a root into the root edit, as a new text, and shows its table.
+  void ShowRoot(const char* keys) {
+    ScrollHome();
+    ClickAt(CenterOf(Control(IDC_VERB_ROOT)));
+    SendKey(VK_END);
+    SendKey(VK_BACK, 10);
+    SendText(keys);
+    SendKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) != 0; }));
+  }
+
+  int CheckedBinyan() const {
+    for (int b = 0; b < 7; ++b)
+      if (::SendMessageA(Control(IDC_VERB_PAAL + b), BM_GETCHECK, 0, 0) == BST_CHECKED) return b;
+    return -1;
+  }
+
+  // Select Next Grammar Form (Ctrl+G) until the slot is selected; the copy
+  // of the selected form as the clipboard has it.
+  std::string CopySlot(int slot) {
+    for (int step = 0; step <= 31 && Ask(WM_GRAM_GETSELECTEDCELL) != slot; ++step) {
+      LRESULT before = Ask(WM_GRAM_GETSELECTEDCELL);
+      SendChord(VK_CONTROL, 'G');
+      WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) != before; });
+    }
+    if (Ask(WM_GRAM_GETSELECTEDCELL) != slot) return "";
+    return CopySelected();
+  }
+
+  // Grammar Table/Copy Selected Grammar Form: the form with its stress
+  // marks (meteg), which the golden tables leave out.
+  std::string CopySelected(bool withMeteg = false) {
+    ::SendMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_COPY_FORM, 0);
+    std::string text = ClipboardUtf8();
+    for (size_t at; !withMeteg && (at = text.find(kMeteg)) != std::string::npos;)
+      text.erase(at, sizeof kMeteg - 1);
+    return text;
+  }
+
+  // Every form of the table, slot by slot, as Ctrl+G walks through them.
+  std::map<int, std::string> WalkAndCopy() {
+    std::map<int, std::string> forms;
+    for (int step = 0; step <= 31; ++step) {
+      LRESULT before = Ask(WM_GRAM_GETSELECTEDCELL);
+      SendChord(VK_CONTROL, 'G');
+      WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) != before; });
+      int slot = static_cast<int>(Ask(WM_GRAM_GETSELECTEDCELL));
+      if (slot < 0 || forms.count(slot)) break;
+      forms[slot] = CopySelected();
+    }
+    return forms;
+  }
+
+  ZultaProcess m_zulta;
+  HWND m_hMain = nullptr;
+  HWND m_hView = nullptr;
+};
+
+const lextest::GoldenTable* GoldenOf(const char* root, int binyan) {
+  for (const lextest::GoldenTable& table : lextest::kGoldenTables)
+    if (std::string(table.root) == root && table.binyan == binyan) return &table;
+  return nullptr;
+}
+
+TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTable) {
+  for (const ShownVerb& verb : kShownVerbs) {
+    ShowRoot(verb.keys);
+    for (size_t i = 0; i < verb.binyanim.size(); ++i) {
+      int binyan = verb.binyanim[i];
+      SCOPED_TRACE(testing::Message() << verb.root << " binyan " << binyan);
+      ScrollHome();
+      if (i > 0) {
+        // The next binyan by the arrow key on the checked radio, or its radio.
+        HWND hChecked = Control(IDC_VERB_PAAL + verb.binyanim[i - 1]);
+        ClickAt(CenterOf(hChecked));
+        if (verb.binyanim[i] == verb.binyanim[i - 1] + 1)
+          SendKey(VK_DOWN);
+        else
+          ClickAt(CenterOf(Control(IDC_VERB_PAAL + binyan)));
+      } else if (CheckedBinyan() != binyan) {
+        ClickAt(CenterOf(Control(IDC_VERB_PAAL + binyan)));
+      }
+      ASSERT_TRUE(WaitFor([&] { return CheckedBinyan() == binyan; }));
+      const lextest::GoldenTable* golden = GoldenOf(verb.root, binyan);
+      ASSERT_NE(golden, nullptr);
+      std::map<int, std::string> forms = WalkAndCopy();
+      std::vector<std::string> shown;
+      for (const auto& [slot, form] : forms)
+        if (slot < FormSlot::Future3fs) shown.push_back(form);
+      EXPECT_EQ(shown, lextest::CanonicalWords(golden->forms));
+      SteadyPicture(m_hView, std::string("verb_table_") + kBinyanNames[binyan]);
+    }
+  }
+}
+
+}  // namespace
