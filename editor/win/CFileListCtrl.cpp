@@ -146,8 +146,7 @@ CLabelEdit* CFileListCtrl::BeginRename(int row, int column) {
   editRect.left += ::MulDiv(iconWidth, kNameOffsetNumerator, kNameOffsetDenominator);
   editRect.right = std::min(cell.right - 1, client.right);
   auto* pEdit = new CLabelEdit(row, column, pItem->m_strName);
-  if (!pEdit->Create(kRenameEditStyle | EditAlignment(format.fmt), editRect, this,
-                     kLabelEditId)) {
+  if (!pEdit->Create(kRenameEditStyle | EditAlignment(format.fmt), editRect, this, kLabelEditId)) {
     delete pEdit;
     return nullptr;
   }
