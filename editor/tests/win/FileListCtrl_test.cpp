@@ -628,4 +628,18 @@ TEST_F(FileListCtrlTest, TheRenameEditorSitsInItsCellAndHitTestsFindColumns) {
   EXPECT_EQ(m_list.BeginRename(row, 5), nullptr) << "no such column";
 }
 
+TEST_F(FileListCtrlTest, AClickSelectsAnotherRowAndScrollingEndsARename) {
+  Select("Alpha.zlt");
+  ClickName("Beta.txt");
+  EXPECT_TRUE(WaitFor([&] { return SelectedName() == "Beta.txt"; }));
+  EXPECT_EQ(RenameEdit(), nullptr) << "a click on a row not yet selected only selects it";
+
+  ASSERT_NE(m_list.BeginRename(m_list.FindItemByName("Beta.txt"), 0), nullptr);
+  ASSERT_TRUE(WaitFor([&] { return ::GetFocus() == RenameEdit(); }));
+  m_list.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0));
+  EXPECT_TRUE(WaitFor([&] { return RenameEdit() == nullptr; }));
+  EXPECT_EQ(::GetFocus(), m_list.m_hWnd);
+  EXPECT_NE(::GetFileAttributesA(g_tree.Path("Beta.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 }  // namespace file_list
