@@ -30,6 +30,8 @@ class CTipWnd : public CWnd {
   afx_msg void OnTimer(UINT_PTR nIDEvent);
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+  // A click on the tip leaves the activation and the focus where they are.
+  afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
 
   CWnd* m_pOwnerView;
   CPoint m_anchor;
