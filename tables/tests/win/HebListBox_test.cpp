@@ -102,6 +102,11 @@ TEST_F(HebListBoxTest, KeysMoveTheSelectionLoadTheEditAndTellTheView) {
   PressAndWaitForMove(VK_UP);
   EXPECT_EQ(before + 1, Selections());
   ExpectSelected(last - 1);
+
+  // Centring puts the selection in the middle row.
+  s_pList->SetCurSel(kListedVerbs / 2);
+  s_pList->CenterSelection();
+  EXPECT_EQ(kListedVerbs / 2 - rows / 2, s_pList->GetTopIndex());
 }
 
 TEST_F(HebListBoxTest, EnterSendsTheCommandAndTabMovesToTheNextControl) {

@@ -96,19 +96,33 @@ TEST_F(TipWndTest, AMarkupWithoutCellsClosesAtOnceWithoutShowing) {
 }
 
 TEST_F(TipWndTest, AClickOnTheTipClosesItAndReachesTheCellUnderIt) {
-  CTipWnd* pTip = OpenTip(kTipText);
-  CRect window;
-  pTip->GetWindowRect(&window);
-  CPoint click(window.left + 2, window.top + 2);
-  ASSERT_TRUE(m_hot.PtInRect(click)) << "the tip covers the cell there";
-  ClickAt(click);
-  ASSERT_TRUE(WaitFor([&] { return Closed() && s_pView->Count(WM_LBUTTONDOWN) == 1; }));
-  s_pView->ScreenToClient(&click);
-  const Received* pDown = s_pView->Last(WM_LBUTTONDOWN);
-  EXPECT_EQ(click.x, GET_X_LPARAM(pDown->lParam));
-  EXPECT_EQ(click.y, GET_Y_LPARAM(pDown->lParam));
-  EXPECT_EQ(static_cast<WPARAM>(MK_LBUTTON), pDown->wParam & MK_LBUTTON);
-  EXPECT_EQ(s_pList->GetSafeHwnd(), ::GetFocus()) << "the focus never moved";
+  struct Button {
+    DWORD down;
+    DWORD up;
+    UINT message;
+    WPARAM key;
+  } const buttons[] = {
+      {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, WM_LBUTTONDOWN, MK_LBUTTON},
+      {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, WM_RBUTTONDOWN, MK_RBUTTON},
+  };
+  for (const Button& button : buttons) {
+    s_pView->received.clear();
+    CTipWnd* pTip = OpenTip(kTipText);
+    CRect window;
+    pTip->GetWindowRect(&window);
+    CPoint click(window.left + 2, window.top + 2);
+    ASSERT_TRUE(m_hot.PtInRect(click)) << "the tip covers the cell there";
+    INPUT inputs[] = {MouseMoveInput(click), MouseButtonInput(button.down),
+                      MouseButtonInput(button.up)};
+    ::SendInput(3, inputs, sizeof(INPUT));
+    ASSERT_TRUE(WaitFor([&] { return Closed() && s_pView->Count(button.message) == 1; }));
+    s_pView->ScreenToClient(&click);
+    const Received* pDown = s_pView->Last(button.message);
+    EXPECT_EQ(click.x, GET_X_LPARAM(pDown->lParam));
+    EXPECT_EQ(click.y, GET_Y_LPARAM(pDown->lParam));
+    EXPECT_EQ(button.key, pDown->wParam & button.key);
+    EXPECT_EQ(s_pList->GetSafeHwnd(), ::GetFocus()) << "the focus never moved";
+  }
 }
 
 }  // namespace
