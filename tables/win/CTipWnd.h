@@ -1,7 +1,8 @@
 // The hover tip of a grammar cell: a borderless pop-up beside the cursor
 // that shows a table mark-up text while the mouse rests on the cell, and
 // asks its owner view to close it (WM_GRAM_CLOSETIP) once the mouse leaves
-// the cell or a button is pressed on it. It never takes the focus.
+// the cell or a button is pressed on it. It never takes the focus. The
+// owner makes it with new and destroys and deletes it when asked.
 #pragma once
 
 #include <memory>
