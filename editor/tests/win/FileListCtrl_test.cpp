@@ -262,23 +262,41 @@ TEST_F(FileListTest, FoldersOnlyNameListsAndTheShellOrderFilterTheListing) {
         << items[i - 1].m_strName << " before " << items[i].m_strName;
 }
 
-TEST_F(FileListTest, TheDesktopListingLeavesOutTheControlPanelAndTheRecycleBin) {
+TEST_F(FileListTest, TheDesktopListsMyComputerAsAnObjectAndItsDrivesAsDrives) {
   LPSHELLFOLDER pDesktop = nullptr;
   ASSERT_TRUE(SUCCEEDED(::SHGetDesktopFolder(&pDesktop)));
   LPITEMIDLIST pidlDesktop = nullptr;
   ASSERT_TRUE(SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &pidlDesktop)));
-  FolderListOptions options;
-  options.foldersOnly = TRUE;
+  FolderListOptions foldersOnly;
+  foldersOnly.foldersOnly = TRUE;
   std::vector<CFileItem> items;
-  EXPECT_TRUE(EnumerateFolder(pDesktop, pidlDesktop, options, items));
-  bool hasMyComputer = false;
-  for (const CFileItem& item : items) {
+  EXPECT_TRUE(EnumerateFolder(pDesktop, pidlDesktop, foldersOnly, items));
+  const CFileItem* pMyComputer = nullptr;
+  for (CFileItem& item : items) {
     EXPECT_FALSE(IsSpecialFolder(item.GetAbsoluteIdList(), CSIDL_CONTROLS)) << item.m_strName;
     EXPECT_FALSE(IsSpecialFolder(item.GetAbsoluteIdList(), CSIDL_BITBUCKET)) << item.m_strName;
-    hasMyComputer = hasMyComputer || IsSpecialFolder(item.GetAbsoluteIdList(), CSIDL_DRIVES);
+    item.WorkOutKind();
+    if (IsSpecialFolder(item.GetAbsoluteIdList(), CSIDL_DRIVES)) pMyComputer = &item;
   }
-  EXPECT_TRUE(hasMyComputer);
+  ASSERT_NE(pMyComputer, nullptr);
+  EXPECT_EQ(pMyComputer->m_kind, kFileKindOtherObject) << "a folder outside the file system";
+
+  LPSHELLFOLDER pComputer = nullptr;
+  ASSERT_TRUE(
+      SUCCEEDED(pDesktop->BindToObject(pMyComputer->GetAbsoluteIdList(), nullptr, IID_IShellFolder,
+                                       reinterpret_cast<void**>(&pComputer))));
+  std::vector<CFileItem> drives;
+  EXPECT_TRUE(EnumerateFolder(pComputer, pMyComputer->GetAbsoluteIdList(), foldersOnly, drives));
+  for (CFileItem& drive : drives) drive.WorkOutKind();
+  const auto driveC = std::find_if(drives.begin(), drives.end(), [](const CFileItem& drive) {
+    return drive.m_strPath.CompareNoCase("C:\\") == 0;
+  });
+  ASSERT_NE(driveC, drives.end());
+  EXPECT_EQ(driveC->m_kind, kFileKindDrive) << driveC->m_strName;
+  EXPECT_EQ(DriveLetterOfDisplayName(driveC->m_strName), 'C');
+  drives.clear();
   items.clear();
+  pComputer->Release();
   FreeShellIdList(pidlDesktop);
   pDesktop->Release();
 }
