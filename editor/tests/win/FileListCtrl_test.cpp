@@ -551,8 +551,12 @@ TEST_F(FileListCtrlTest, TheContextMenuIsEnabledForFileSystemRowsAndPostsItsComm
     MenuStates::read = false;
     constexpr UINT kLookMs = 20;
     ::SetTimer(nullptr, 0, kLookMs, MenuStates::Read);
-    POINT point = {20, 20};
-    ::ClientToScreen(m_list.m_hWnd, &point);
+    // By a right click with a selection, else from the keyboard (no point).
+    POINT point = {-1, -1};
+    if (selected) {
+      point = {20, 20};
+      ::ClientToScreen(m_list.m_hWnd, &point);
+    }
     m_list.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_list.m_hWnd),
                        MAKELPARAM(point.x, point.y));
     ASSERT_TRUE(MenuStates::read);
