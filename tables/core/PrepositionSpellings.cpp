@@ -33,7 +33,7 @@ constexpr Spelling kSimple[kSimplePrepositionCount] = {
   {"\xA1\xE9\xEF", "\xC5\x00\x00"},                  // beyn
   {"\xAB", "\xC0"},                                  // ke
   {"\xBA\xE7\xFA", "\xC7\xC7\x00"},                  // takhat
-  {"\xEC\xBA\xEA", "\xC0\xCE\xC0"},                  // letokh
+  {"\xEC\xFA\xEA", "\xC0\xCE\xC0"},                  // letokh
   {"\xEE\xB0\xE2\xE3", "\xC4\xC6\xC6\x00"},          // mineged
   {"\xE0\xE7\xF8", "\xC7\xC7\x00"},                  // akhar
   {"\xEE\xF2\xED", "\xC5\xC4\x00"},                  // me'im
@@ -43,7 +43,7 @@ constexpr Spelling kSimple[kSimplePrepositionCount] = {
   {"\xD1\xEC", "\xC6\x00"},                          // shel
   {"\xAB\xEC\xB4\xE9", "\xC0\xC7\xC5\x00"},          // klapey
   {"\xEC\xE9\xE3\xE9", "\xC4\x00\xC5\x00"},          // liydey
-  {"\xA1\xBA\xEA", "\xC0\xCE\xC0"},                  // betokh
+  {"\xA1\xFA\xEA", "\xC0\xCE\xC0"},                  // betokh
 };
 
 constexpr Spelling kFurther[kFurtherPrepositionCount] = {

@@ -15,6 +15,7 @@ BEGIN_MESSAGE_MAP(CTipWnd, CWnd)
   ON_WM_TIMER()
   ON_WM_LBUTTONDOWN()
   ON_WM_RBUTTONDOWN()
+  ON_WM_MOUSEACTIVATE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -94,6 +95,8 @@ void CTipWnd::OnLButtonDown(UINT nFlags, CPoint point) {
 void CTipWnd::OnRButtonDown(UINT nFlags, CPoint point) {
   PassClickToOwner(WM_RBUTTONDOWN, nFlags, point);
 }
+
+int CTipWnd::OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
 
 void CTipWnd::CloseByOwner() {
   if (m_pOwnerView != nullptr && m_pOwnerView->m_hWnd != nullptr)

@@ -1,7 +1,8 @@
 // The hover tip of a grammar cell: a borderless pop-up beside the cursor
 // that shows a table mark-up text while the mouse rests on the cell, and
 // asks its owner view to close it (WM_GRAM_CLOSETIP) once the mouse leaves
-// the cell or a button is pressed on it. It never takes the focus.
+// the cell or a button is pressed on it. It never takes the focus. The
+// owner makes it with new and destroys and deletes it when asked.
 #pragma once
 
 #include <memory>
@@ -30,6 +31,8 @@ class CTipWnd : public CWnd {
   afx_msg void OnTimer(UINT_PTR nIDEvent);
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+  // A click on the tip leaves the activation and the focus where they are.
+  afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
 
   CWnd* m_pOwnerView;
   CPoint m_anchor;

@@ -125,6 +125,10 @@ void CMyFormView::OnGrammarFilePrintPreview() {
 
 void CMyFormView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView) {
   CFormView::OnEndPrintPreview(pDC, pInfo, point, pView);
+  HoldPreviewEnded();
+}
+
+void CMyFormView::HoldPreviewEnded() {
   if (IGrammarFrame* pFrame = GetGrammarFrame()) pFrame->SetGrammarPreviewEnded();
   // A second preview within the hold starts it again.
   m_nPreviewTimer = SetTimer(kPreviewHoldTimerId, kPreviewHoldMs, nullptr);

@@ -38,6 +38,8 @@ class CMyFormView : public CFormView {
   void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
   // Sets the frame's preview-ended flag and holds it for two seconds.
   void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView) override;
+  // Sets the frame's preview-ended flag and (re)starts the timer that clears it.
+  void HoldPreviewEnded();
 
   // File/Print and File/Print Preview print the grammar tab in front: this
   // view when it is the one, else the command goes on to that view.

@@ -61,7 +61,7 @@ class MarkupFontSelection {
     SelectStockFont(m_pDC);
     SelectMarkupFont(m_pDC, cell, m_made);
     if (cell.font == kMarkupHebrewFont) {
-      m_hebrew = CFontInfo(m_pDC, MarkupLogFont(MarkupFontFor(cell, g_screenDpi)));
+      m_hebrew.SetFromLogFont(m_pDC, MarkupLogFont(MarkupFontFor(cell, g_screenDpi)));
       m_hebrew.MeasureCharWidths(m_pDC);
     }
   }
@@ -78,18 +78,18 @@ class MarkupFontSelection {
 
 class ScreenMeasurer : public TableMarkupMeasurer {
  public:
-  ScreenMeasurer() : m_fonts(&m_screen) {}
-
-  int DefaultRowHeight() override {
+  ScreenMeasurer() : m_fonts(&m_screen) {
     TEXTMETRIC metrics = {};
     m_screen.GetTextMetrics(&metrics);
-    return metrics.tmHeight + metrics.tmExternalLeading;
+    m_defaultRowHeight = metrics.tmHeight + metrics.tmExternalLeading;
   }
+
+  int DefaultRowHeight() override { return m_defaultRowHeight; }
   int ColumnGap() override {
     return m_screen.GetTextExtent(kColumnGapText, static_cast<int>(std::strlen(kColumnGapText))).cx;
   }
   int HebrewLineHeight() override {
-    return s_pHebrewFont ? s_pHebrewFont->GetLineHeight() : DefaultRowHeight();
+    return s_pHebrewFont ? s_pHebrewFont->GetLineHeight() : m_defaultRowHeight;
   }
   SIZE MeasureCell(const TableMarkupCell& cell) override {
     m_fonts.Select(cell);
@@ -103,6 +103,7 @@ class ScreenMeasurer : public TableMarkupMeasurer {
  private:
   CClientDC m_screen{nullptr};
   MarkupFontSelection m_fonts;
+  int m_defaultRowHeight = 0;
 };
 
 }  // namespace

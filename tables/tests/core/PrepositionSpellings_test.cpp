@@ -26,7 +26,7 @@ struct SpellingCase {
 };
 
 TEST(PrepositionSpellings, SpellPointedHebrew) {
-  // Tokh is written with the dagesh of its tav, as the program always has.
+  // After the vocal shva of le- and be- the tav of tokh takes no dagesh.
   // clang-format off
   const SpellingCase cases[] = {
     {SimplePreposition, 0, "אֶת"},        {SimplePreposition, 1, "בְּ"},
@@ -39,12 +39,12 @@ TEST(PrepositionSpellings, SpellPointedHebrew) {
     {SimplePreposition, 14, "עַל־יְדֵי"}, {SimplePreposition, 15, "מִפְּנֵי"},
     {SimplePreposition, 16, "כְּנֶגֶד"},  {SimplePreposition, 17, "עַל־פְּנֵי"},
     {SimplePreposition, 18, "בֵּין"},     {SimplePreposition, 19, "כְּ"},
-    {SimplePreposition, 20, "תַּחַת"},    {SimplePreposition, 21, "לְתּוֹךְ"},
+    {SimplePreposition, 20, "תַּחַת"},    {SimplePreposition, 21, "לְתוֹךְ"},
     {SimplePreposition, 22, "מִנֶּגֶד"},  {SimplePreposition, 23, "אַחַר"},
     {SimplePreposition, 24, "מֵעִם"},     {SimplePreposition, 25, "מֵעַל"},
     {SimplePreposition, 26, "מֵאַחֲרֵי"}, {SimplePreposition, 27, "מֵאֵת"},
     {SimplePreposition, 28, "שֶׁל"},      {SimplePreposition, 29, "כְּלַפֵּי"},
-    {SimplePreposition, 30, "לִידֵי"},    {SimplePreposition, 31, "בְּתּוֹךְ"},
+    {SimplePreposition, 30, "לִידֵי"},    {SimplePreposition, 31, "בְּתוֹךְ"},
     {FurtherPreposition, 0, "מִלִּפְנֵי"}, {FurtherPreposition, 1, "מֵאֵצֶל"},
     {FurtherPreposition, 2, "לִקְרַאת"},
     {CompoundFirstPart, 0, "עַל"},  {CompoundFirstPart, 1, "בְּ"},  {CompoundFirstPart, 2, "אֶת"},
