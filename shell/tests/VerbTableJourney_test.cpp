@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
@@ -17,6 +19,7 @@
 #include "lexicon/tests/core/GoldenConjugations.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "resources/MainFrameIds.h"
+#include "resources/PageSettingsIds.h"
 #include "resources/VerbTableIds.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
@@ -86,6 +89,39 @@ RgbImage SteadyPicture(HWND hWnd, const std::string& name) {
   return shot;
 }
 
+// A Linux file's bytes, read through Wine's drive Z:.
+std::string ReadLinuxFile(const std::string& path) {
+  std::ifstream in(LinuxPathOnDriveZ(path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A visible pop-up tool window of the process: the hover tip.
+HWND FindTipWindow(DWORD processId) {
+  struct Search {
+    DWORD processId;
+    HWND hFound;
+  } search = {processId, nullptr};
+  ::EnumWindows(
+      [](HWND hWnd, LPARAM lParam) -> BOOL {
+        auto* pSearch = reinterpret_cast<Search*>(lParam);
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(hWnd, &owner);
+        if (owner != pSearch->processId || !::IsWindowVisible(hWnd) ||
+            (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0 ||
+            (::GetWindowLongA(hWnd, GWL_STYLE) & WS_POPUP) == 0)
+          return TRUE;
+        pSearch->hFound = hWnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.hFound;
+}
+
+void MoveMouseTo(POINT screen) {
+  INPUT move = MouseMoveInput(screen);
+  ::SendInput(1, &move, sizeof move);
+}
+
 class VerbTableJourney : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { InstallProgramFonts(); }
@@ -118,6 +154,8 @@ class VerbTableJourney : public ::testing::Test {
     SendKey(VK_END);
     SendKey(VK_BACK, 10);
     SendText(keys);
+    // Another root clears the table shown before; Enter shows the new one.
+    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) == 0; }));
     SendKey(VK_RETURN);
     ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) != 0; }));
   }
@@ -164,6 +202,33 @@ class VerbTableJourney : public ::testing::Test {
     return forms;
   }
 
+  // "Alternate Forms" deselects the form as it changes the spellings.
+  void PressAlternateForms() {
+    ScrollHome();
+    ClickAt(CenterOf(Control(IDC_VERB_ALTERNATES)));
+    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) == -1; }));
+  }
+
+  // Chooses the form set in the combo with the keyboard, as a user does.
+  void ChooseFormSet(WORD key) {
+    ScrollHome();
+    ClickAt(CenterOf(Control(IDC_VERB_FORM_SET)));
+    SendKey(key);
+    SendKey(VK_RETURN);
+  }
+
+  // Grammar Table/Print/Preview: the page settings sheet, ended with its
+  // Print (the default button) or Preview button.
+  void PrintOrPreview(bool print) {
+    ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_PRINT_PREVIEW, 0);
+    HWND hSheet = WaitForBoxSaying(m_zulta.Id(), "Preview");
+    ASSERT_NE(hSheet, nullptr);
+    HWND hButton = FindDescendantById(hSheet, print ? IDOK : IDC_SHEET_PREVIEW);
+    ASSERT_NE(hButton, nullptr);
+    ClickAt(CenterOf(hButton));
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(hSheet); }));
+  }
+
   ZultaProcess m_zulta;
   HWND m_hMain = nullptr;
   HWND m_hView = nullptr;
@@ -175,7 +240,7 @@ const lextest::GoldenTable* GoldenOf(const char* root, int binyan) {
   return nullptr;
 }
 
-TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTable) {
+TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTableAndItsFormsGoOut) {
   for (const ShownVerb& verb : kShownVerbs) {
     ShowRoot(verb.keys);
     for (size_t i = 0; i < verb.binyanim.size(); ++i) {
@@ -204,6 +269,94 @@ TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTable) {
       SteadyPicture(m_hView, std::string("verb_table_") + kBinyanNames[binyan]);
     }
   }
+
+  // The vav-inversive forms of בנה in Paal, and back to the regular ones.
+  ShowRoot("cbv");
+  ChooseFormSet(VK_DOWN);
+  ASSERT_TRUE(WaitFor([&] { return TextOf(Control(IDC_VERB_PAST)) == "Past -> FUTURE"; }));
+  EXPECT_EQ(TextOf(Control(IDC_VERB_FUTURE)), "Future -> PAST");
+  EXPECT_EQ(CopySlot(FormSlot::Future3ms), lextest::Canonical("וַיִּבֶן"));
+  EXPECT_EQ(CopySlot(FormSlot::Past1s), lextest::Canonical("וּבָנִיתִי"));
+  SteadyPicture(m_hView, "verb_table_vav_inversive");
+  ChooseFormSet(VK_UP);
+  ASSERT_TRUE(WaitFor([&] { return TextOf(Control(IDC_VERB_PAST)) == "Past"; }));
+
+  // לקח has a second spelling of its future forms: "Alternate Forms" shows
+  // it, and once more goes back to the first.
+  ShowRoot("kej");
+  ASSERT_EQ(Ask(WM_GRAM_GETMAXALTERNATE), 0);
+  EXPECT_EQ(CopySlot(FormSlot::Future1s), lextest::Canonical("אֶקַּח"));
+  ScrollHome();
+  PressAlternateForms();
+  EXPECT_EQ(CopySlot(FormSlot::Future1s), lextest::Canonical("אֶלְקַח"));
+  SteadyPicture(m_hView, "verb_table_alternates");
+  ScrollHome();
+  PressAlternateForms();
+  EXPECT_EQ(CopySlot(FormSlot::Future1s), lextest::Canonical("אֶקַּח"));
+
+  // A tip over a caption names the person; it closes when the mouse leaves.
+  ScrollHome();
+  RECT anchor;
+  ::GetWindowRect(Control(IDC_SLOT_PAST_3FS), &anchor);
+  MoveMouseTo({anchor.right + 8, anchor.top + 4});
+  HWND hTip = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (hTip = FindTipWindow(m_zulta.Id())) != nullptr; }));
+  SaveScreenshot(CaptureWindow(hTip), "verb_table_tip");
+  MoveMouseTo({anchor.left - 200, anchor.top - 60});
+  EXPECT_TRUE(WaitFor([&] { return FindTipWindow(m_zulta.Id()) == nullptr; }));
+
+  // A form copied goes to an X program through the X clipboard, and into
+  // the editor.
+  const std::string copied = CopySlot(FormSlot::Past1s);
+  EXPECT_EQ(copied, lextest::Canonical("לָקַחְתִּי"));
+  const std::string pointed = CopySelected(true);
+  if (RunLinuxCommand("command -v xclip >/dev/null") == 0) {
+    const std::string file = "/tmp/zulta-verb-copy-" + std::to_string(::GetCurrentProcessId());
+    std::string xText;
+    WaitFor([&] {
+      RunLinuxCommand("xclip -selection clipboard -o > '" + file + "'");
+      xText = ReadLinuxFile(file);
+      return xText == pointed;
+    });
+    EXPECT_EQ(xText, pointed) << "X programs read the copy otherwise";
+    RunLinuxCommand("rm -f '" + file + "'");
+  }
+  ::PostMessageA(m_hMain, WM_COMMAND, ID_FILE_NEW, 0);
+  HWND hClient = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    hClient = ::FindWindowExA(m_hMain, nullptr, "MDIClient", nullptr);
+    return hClient != nullptr && ::GetTopWindow(hClient) != nullptr;
+  }));
+  HWND hEditView = ::GetTopWindow(::GetTopWindow(hClient));
+  ClickAt(CenterOf(hEditView));
+  SendChord(VK_CONTROL, 'V');
+  SteadyPicture(m_hMain, "verb_table_pasted");
+
+  // The table printed on the PDF printer, then previewed.
+  ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
+  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(m_hView) != FALSE; }));
+  if (!PrintOutputFolder().empty()) {
+    const std::vector<std::string> before = PrintedPdfs();
+    PrintOrPreview(true);
+    HWND hPrint = WaitForBoxSaying(m_zulta.Id(), "Copies");
+    ASSERT_NE(hPrint, nullptr);
+    ::SetForegroundWindow(hPrint);
+    SendKey(VK_RETURN);
+    const std::string pdf = WaitForNewPdf(before);
+    ASSERT_FALSE(pdf.empty());
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+  }
+  PrintOrPreview(false);
+  HWND hPreview = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    hPreview = FindDescendantById(m_hMain, AFX_IDW_PREVIEW_BAR);
+    return hPreview != nullptr && ::IsWindowVisible(hPreview);
+  }));
+  SteadyPicture(m_hMain, "verb_table_preview");
+  HWND hClose = FindDescendantById(hPreview, ID_PREVIEW_CLOSE);
+  ASSERT_NE(hClose, nullptr);
+  ClickAt(CenterOf(hClose));
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(hPreview); }));
 }
 
 }  // namespace

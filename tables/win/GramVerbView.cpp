@@ -327,7 +327,8 @@ void CGramVerbView::DrawCell(const DrawTarget& target, int slot) {
 }
 
 void CGramVerbView::DrawCaptions(const DrawTarget& target) {
-  CFont* pOld = target.pDC->SelectObject(GetFont());
+  // On the page the caller's label font stays selected.
+  CFont* pOld = target.printing ? nullptr : target.pDC->SelectObject(GetFont());
   target.pDC->SetBkMode(TRANSPARENT);
   target.pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
   for (int slot = 0; slot < kVerbTableSlots; ++slot) {
@@ -341,7 +342,7 @@ void CGramVerbView::DrawCaptions(const DrawTarget& target) {
       m_hoverRects[slot] = CRect(at, size);
     }
   }
-  target.pDC->SelectObject(pOld);
+  if (pOld != nullptr) target.pDC->SelectObject(pOld);
 }
 
 void CGramVerbView::DrawPrepositions(const DrawTarget& target) {

@@ -119,11 +119,17 @@ void CGramVerbView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   };
   for (UINT id : kPrintedLabels) {
     CWnd* pLabel = GetDlgItem(id);
-    if (pLabel == nullptr || !pLabel->IsWindowVisible()) continue;
+    // The preview hides the view: the label's own style says whether it shows.
+    if (pLabel == nullptr || (pLabel->GetStyle() & WS_VISIBLE) == 0) continue;
     CString text;
     pLabel->GetWindowText(text);
     text.Remove('&');
-    CPoint place = at(ControlRect(id));
+    CRect control = ControlRect(id);
+    CPoint place = at(control);
+    // The headings stand right-aligned over their columns.
+    if ((pLabel->GetStyle() & SS_TYPEMASK) == SS_RIGHT)
+      place.x = at(CRect(control.right, control.top, control.right, control.bottom)).x -
+                pDC->GetTextExtent(text).cx;
     pDC->TextOut(place.x, place.y, text);
   }
   CRect list = ControlRect(IDC_VERB_LIST);
@@ -136,8 +142,7 @@ void CGramVerbView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   CSize lineSize = pDC->GetTextExtent(line);
   pDC->TextOut(place.x, place.y + lineSize.cy, kFormSetNames[m_formSet]);
   // Captions in the printer's label font.
-  DrawTarget captions{pDC, &printFont, layout.scale, printable.TopLeft(), true};
-  DrawCaptions(captions);
+  DrawCaptions(target);
   pDC->SelectObject(pOld);
 
   // The root, unpointed, where the edit stands.
@@ -156,6 +161,7 @@ void CGramVerbView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   GetDlgItemText(IDC_VERB_DEFINITION, definition);
   CPoint definitionAt = at(ControlRect(IDC_VERB_DEFINITION));
   pOld = pDC->SelectObject(&printedLabels);
+  pDC->SetTextColor(RGB(0, 0, 0));
   pDC->TextOut(definitionAt.x, definitionAt.y, definition);
   pDC->SelectObject(pOld);
   m_bPrinting = FALSE;
