@@ -19,6 +19,7 @@
 #include "editor/core/ZultaFile.h"
 #include "editor/tests/win/TypedByRules.h"
 #include "resources/MainFrameIds.h"
+#include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/ImagePixels.h"
@@ -69,19 +70,6 @@ HWND FocusOf(HWND hWnd) {
   info.cbSize = sizeof info;
   ::GetGUIThreadInfo(::GetWindowThreadProcessId(hWnd, nullptr), &info);
   return info.hwndFocus;
-}
-
-// Pictures are taken once the window looks the same twice running.
-RgbImage SteadyPicture(HWND hWnd, const std::string& name) {
-  RgbImage shot;
-  WaitFor([&] {
-    RgbImage next = CaptureWindow(hWnd);
-    const bool same = next.pixels == shot.pixels;
-    shot = std::move(next);
-    return same;
-  });
-  SaveScreenshot(shot, name);
-  return shot;
 }
 
 bool ReadDocumentFile(const std::string& path, ZultaDocData& data) {

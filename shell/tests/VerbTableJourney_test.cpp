@@ -21,6 +21,7 @@
 #include "resources/MainFrameIds.h"
 #include "resources/PageSettingsIds.h"
 #include "resources/VerbTableIds.h"
+#include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
 #include "tables/win/GrammarViewMessages.h"
@@ -74,19 +75,6 @@ std::string TextOf(HWND hWnd) {
   char text[256] = {};
   ::SendMessageA(hWnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   return text;
-}
-
-// Pictures are taken once the window looks the same twice running.
-RgbImage SteadyPicture(HWND hWnd, const std::string& name) {
-  RgbImage shot;
-  WaitFor([&] {
-    RgbImage next = CaptureWindow(hWnd);
-    const bool same = next.pixels == shot.pixels;
-    shot = std::move(next);
-    return same;
-  });
-  SaveScreenshot(shot, name);
-  return shot;
 }
 
 // A Linux file's bytes, read through Wine's drive Z:.
