@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "classlib/win/AfxRes.h"
+#include "lexicon/core/PackedWordRecord.h"
 #include "lexicon/tests/core/GoldenConjugations.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "resources/MainFrameIds.h"
@@ -281,6 +282,23 @@ TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTableAndItsFormsGoOut) {
   ScrollHome();
   PressAlternateForms();
   EXPECT_EQ(CopySlot(FormSlot::Future1s), lextest::Canonical("אֶקַּח"));
+
+  // A dictionary look-up of אֶלְקַח arrives while another verb is shown: the
+  // verb, its binyan, the second spelling and the form come back selected.
+  const LRESULT lakach = ::SendMessageA(Control(IDC_VERB_LIST), LB_GETCURSEL, 0, 0);
+  ShowRoot("cbv");
+  UnpackedWordRec lookup;
+  lookup.entryIndex = static_cast<WORD>(lakach);
+  lookup.binyan = 0;
+  lookup.formSlot = FormSlot::Future1s;
+  lookup.alternative = 1;
+  const BYTE kSelectTheForm = 0xFF;
+  ::SendMessageA(m_hView, WM_GRAM_SETPARAMS, PackWordRecord(kKindVerb, lookup).fields,
+                 kSelectTheForm);
+  ::PostMessageA(m_hView, WM_GRAM_SELECTWORD, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) == FormSlot::Future1s; }));
+  EXPECT_EQ(CopySelected(), lextest::Canonical("אֶלְקַח"));
+  PressAlternateForms();
 
   // A tip over a caption names the person; it closes when the mouse leaves.
   ScrollHome();

@@ -181,17 +181,18 @@ LRESULT CGramVerbView::OnSelectWord(WPARAM, LPARAM) {
   m_lookupRecord = 0;
   m_lookupExtra = 0;
   UnpackedWordRec word;
-  DecodeWordRecord(record, extra, &word);
-  if (word.entryIndex >= GetVerbCount() || word.binyan < 0 || word.binyan >= Binyan::kCount ||
-      word.formSlot >= kVerbTableSlots)
+  // The extra byte says what to show, not which spelling variant.
+  if (DecodeWordRecord(record, 0, &word) != kKindVerb || word.entryIndex >= GetVerbCount() ||
+      word.binyan < 0 || word.binyan >= Binyan::kCount || word.formSlot >= kVerbTableSlots)
     return 0;
   m_bLookupInProgress = TRUE;
-  if ((g_ktivKhaser != 0) != (word.plene != 0)) OnKtivKhaser();
+  // The spelling follows the look-up only with the General/NikudToggle
+  // preference, which the program does not offer yet (its default is off).
   if (m_verb != word.entryIndex || !m_bTableBuilt) {
     m_list.SetCurSel(word.entryIndex);
     m_list.SelectToEdit(word.entryIndex);
     SelectVerb(word.entryIndex);
-    CheckBinyan(word.binyan);
+    if (m_binyanButtons[word.binyan].IsWindowEnabled()) CheckBinyan(word.binyan);
     BuildTable();
   }
   if (m_binyan != word.binyan && m_binyanButtons[word.binyan].IsWindowEnabled()) {
