@@ -363,6 +363,18 @@ TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTableAndItsFormsGoOut) {
   ASSERT_NE(hClose, nullptr);
   ClickAt(CenterOf(hClose));
   EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(hPreview); }));
+
+  // Ktiv-Khaser: the forms in their plene spelling, copied so; and back.
+  ShowRoot("f,c");
+  ScrollHome();
+  ClickAt(CenterOf(Control(IDC_VERB_KTIV_KHASER)));
+  EXPECT_EQ(CopySlot(FormSlot::Infinitive), lextest::Canonical("לִכְתּוֹב"));
+  SteadyPicture(m_hView, "verb_table_ktiv_khaser");
+  ScrollHome();
+  ClickAt(CenterOf(Control(IDC_VERB_KTIV_KHASER)));
+  // The table is built again, with nothing selected.
+  ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) == -1; }));
+  EXPECT_EQ(CopySlot(FormSlot::Infinitive), lextest::Canonical("לִכְתֹּב"));
 }
 
 }  // namespace
