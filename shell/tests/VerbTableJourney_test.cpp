@@ -364,11 +364,11 @@ TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTableAndItsFormsGoOut) {
   ClickAt(CenterOf(hClose));
   EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(hPreview); }));
 
-  // Ktiv-Khaser: the forms in their plene spelling, copied so; and back.
+  // Ktiv-Khaser: the forms in their plene spelling, copied unpointed; and back.
   ShowRoot("f,c");
   ScrollHome();
   ClickAt(CenterOf(Control(IDC_VERB_KTIV_KHASER)));
-  EXPECT_EQ(CopySlot(FormSlot::Infinitive), lextest::Canonical("לִכְתּוֹב"));
+  EXPECT_EQ(CopySlot(FormSlot::Infinitive), "לכתוב");
   SteadyPicture(m_hView, "verb_table_ktiv_khaser");
   ScrollHome();
   ClickAt(CenterOf(Control(IDC_VERB_KTIV_KHASER)));

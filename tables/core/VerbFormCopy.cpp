@@ -4,6 +4,7 @@
 
 #include "hebtext/core/AnsiExport.h"
 #include "hebtext/core/HebChar.h"
+#include "hebtext/core/HebrewDisplay.h"
 #include "hebtext/core/PointedText.h"
 
 HebWordRec CellSpelling(const VerbTableCell& cell, int alternate, bool ktivKhaser) {
@@ -32,6 +33,9 @@ VerbFormCopy BuildVerbFormCopy(const VerbTableCell& cell, int alternate, bool kt
   int length = static_cast<int>(
       strnlen(reinterpret_cast<const char*>(spelling.letters), kWordPlaneSize - 1));
   if (length == 0) return copy;
+  // Ktiv-Khaser text goes out as it is written: unpointed, with its vavs.
+  if (ktivKhaser)
+    length = MakeUnpointedPlene(spelling.letters, spelling.vowels, length, kWordPlaneSize);
   if (withoutStress)
     for (int i = 0; i < length; ++i)
       spelling.vowels[i] = static_cast<BYTE>(RemoveStressMark(spelling.vowels[i]));

@@ -21,7 +21,7 @@ HebWordRec CellSpelling(const VerbTableCell& cell, int alternate, bool ktivKhase
 // Whether any vowel of the word carries a stress mark.
 bool HasStressMarks(const HebWordRec& word);
 
-// The clipboard texts of the cell; withoutStress turns stressed vowels into
+// The clipboard texts of the cell, unpointed with Ktiv-Khaser; withoutStress turns stressed vowels into
 // their plain codes ("Copy to Clipboard (No METEG)"). Empty for an empty
 // cell.
 VerbFormCopy BuildVerbFormCopy(const VerbTableCell& cell, int alternate, bool ktivKhaser,

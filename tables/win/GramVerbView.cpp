@@ -564,7 +564,8 @@ void CGramVerbView::CloseTip() {
 
 void CGramVerbView::OnMouseMove(UINT nFlags, CPoint point) {
   CMyFormView::OnMouseMove(nFlags, point);
-  if (!m_bTableBuilt || ::GetActiveWindow() != AfxGetMainWnd()->GetSafeHwnd()) return;
+  CWnd* pMain = AfxGetMainWnd();
+  if (!m_bTableBuilt || pMain == nullptr || ::GetActiveWindow() != pMain->m_hWnd) return;
   int slot = HitTestCaptions(DeviceToLogical(point));
   if (slot < 0 || slot == m_hoveredSlot) return;
   CloseTip();

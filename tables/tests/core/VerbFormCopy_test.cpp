@@ -71,10 +71,11 @@ TEST_F(VerbFormCopyTest, NoMetegDropsTheStressMarks) {
       CellSpelling(Cell("כתב", Binyan::Paal, FormSlot::Past3fs, false), kFirstSpelling, false)));
 }
 
-TEST_F(VerbFormCopyTest, KtivKhaserCopiesTheRespelledForm) {
+TEST_F(VerbFormCopyTest, KtivKhaserCopiesTheRespelledFormUnpointed) {
   const VerbTableCell& cell = Cell("כתב", Binyan::Paal, FormSlot::Infinitive, true);
-  EXPECT_EQ(Utf8(BuildVerbFormCopy(cell, kFirstSpelling, true, true).unicode),
-            lextest::Canonical("לִכְתּוֹב"));
+  VerbFormCopy plene = BuildVerbFormCopy(cell, kFirstSpelling, true, true);
+  EXPECT_EQ(Utf8(plene.unicode), "לכתוב");
+  EXPECT_EQ(plene.text, "\xEC\xEB\xFA\xE5\xE1");
   EXPECT_EQ(Utf8(BuildVerbFormCopy(cell, kFirstSpelling, false, true).unicode),
             lextest::Canonical("לִכְתֹּב"));
 }
