@@ -283,11 +283,6 @@ void CGramVerbView::UpdateAlternateButton() {
       ->EnableWindow(m_bTableBuilt && m_sets[m_formSet].highestAlternate >= 0);
 }
 
-const VerbTableCell& CGramVerbView::GetCellContent(int slot) const {
-  static const VerbTableCell kEmpty;
-  return slot >= 0 && slot < kVerbTableSlots ? m_sets[m_formSet].cells[slot] : kEmpty;
-}
-
 // ---- Drawing.
 
 void CGramVerbView::MeasureCell(int slot) {
@@ -380,18 +375,6 @@ void CGramVerbView::RedrawCells(int slot, bool onlyWithAlternates) {
     MeasureCell(s);
     InvalidateRect(LogicalToDevice(GrammarCellRect(m_cells[m_formSet][s], Anchor(s))));
   }
-}
-
-CRect CGramVerbView::GetCellClientRect(int slot) {
-  if (slot < 0 || slot >= kVerbTableSlots || IsGrammarCellEmpty(m_cells[m_formSet][slot]))
-    return CRect();
-  return LogicalToDevice(GrammarCellRect(m_cells[m_formSet][slot], Anchor(slot)));
-}
-
-CRect CGramVerbView::GetCaptionClientRect(int slot) {
-  if (slot < 0 || slot >= kVerbTableSlots || IsGrammarCellEmpty(m_cells[m_formSet][slot]))
-    return CRect();
-  return LogicalToDevice(m_hoverRects[slot]);
 }
 
 // ---- Controls.

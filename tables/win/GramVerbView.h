@@ -38,18 +38,6 @@ class CGramVerbView : public CMyFormView {
   void GetFormMenuFlags(int slot, BOOL& hasStressMarks, BOOL& hasSuffixForms,
                         BOOL& hasInfinitiveNoun);
 
-  // For tests and the main frame: the state the user sees.
-  int GetShownFormSet() const { return m_formSet; }
-  int GetCurrentAlternate() const { return m_alternate; }
-  int GetShownVerb() const { return m_verb; }
-  int GetShownBinyan() const { return m_binyan; }
-  const VerbTableCell& GetCellContent(int slot) const;
-  // The cell's rectangle and its caption's (the hover area), in client
-  // coordinates; empty for an empty cell.
-  CRect GetCellClientRect(int slot);
-  CRect GetCaptionClientRect(int slot);
-  CTipWnd* GetTipWindow() const { return m_pTip.get(); }
-
   void OnInitialUpdate() override;
   // Ctrl+G selects the next form wherever the focus is in the view.
   BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -143,7 +131,6 @@ class CGramVerbView : public CMyFormView {
   std::unique_ptr<CTipWnd> m_pTip;
   UINT_PTR m_nHoverTimer = 0;
   HebWordRec m_prepositions = {};
-  BOOL m_bPrinting = FALSE;
   BOOL m_bPageSettingsTaken = FALSE;
   PageSettingsRec m_pageSettings;
   GrammarContext m_context;

@@ -87,7 +87,6 @@ void CGramVerbView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   GrammarPrintLayout layout =
       ComputeGrammarPrintLayout(m_pageSettings, printer, total.cx, total.cy);
   if (layout.scale <= 0) return;
-  m_bPrinting = TRUE;
   CRect printable(layout.printable);
   if (pInfo->m_bPreview) {
     CBrush frame(kPreviewFrame);
@@ -164,7 +163,6 @@ void CGramVerbView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   pDC->SetTextColor(RGB(0, 0, 0));
   pDC->TextOut(definitionAt.x, definitionAt.y, definition);
   pDC->SelectObject(pOld);
-  m_bPrinting = FALSE;
 }
 
 // ---- Arriving from a look-up.
