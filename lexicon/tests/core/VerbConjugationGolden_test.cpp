@@ -8,7 +8,7 @@
 #include "lexicon/core/VerbFormGenerator.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
-namespace {
+namespace verb_conjugation_golden_test {
 
 class ModelVerbs : public ::testing::Test {
  protected:
@@ -342,4 +342,4 @@ TEST_F(ModelVerbs, StressBeforeTheLastSyllableIsMarked) {
   }
 }
 
-}  // namespace
+}  // namespace verb_conjugation_golden_test
