@@ -9,7 +9,7 @@
 #include "lexicon/tests/core/GoldenConjugations.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
-namespace {
+namespace verb_conjugation_golden_test {
 
 using lextest::FormCase;
 using lextest::GoldenTable;
@@ -118,4 +118,4 @@ TEST_F(ModelVerbs, StressBeforeTheLastSyllableIsMarked) {
   }
 }
 
-}  // namespace
+}  // namespace verb_conjugation_golden_test
