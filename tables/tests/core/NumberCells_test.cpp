@@ -7,11 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "classlib/core/CString.h"
-#include "hebtext/core/AnsiImport.h"
-#include "hebtext/core/HebChar.h"
-#include "hebtext/core/UnicodeHebrew.h"
 #include "lexicon/core/NumberWords.h"
+#include "tables/tests/core/PointedHebrew.h"
 
 namespace {
 
@@ -25,27 +22,18 @@ struct Cells {
   LONG values[kSequenceCells] = {};
 };
 
-// Pointed Hebrew written in UTF-8, as the program's code holds it.
-std::string Pointed(const char* utf8) {
-  CString text(utf8);
-  Utf8ToAnsiHebrew(text);
-  NormalizeMarkOrder(text);
-  ConvertImportedText(text, kVavThenHolam);
-  return std::string(text, text.GetLength());
-}
-
 TEST(NumberCells, SingleModeSpellsTheDigitsInBothLanguages) {
   Cells view;
   UpdateSingleCells(view.cells, "3", kCardinalMasculine);
   EXPECT_STREQ("three", view.cells[kEnglishWordsCell].text);
-  EXPECT_EQ(Pointed("שְׁלֹשָׁה"), view.cells[kHebrewWordsCell].text);
+  EXPECT_EQ(PointedHebrew("שְׁלֹשָׁה"), view.cells[kHebrewWordsCell].text);
 
   UpdateSingleCells(view.cells, "3", kCardinalFeminine);
-  EXPECT_EQ(Pointed("שָׁלֹשׁ"), view.cells[kHebrewWordsCell].text);
+  EXPECT_EQ(PointedHebrew("שָׁלֹשׁ"), view.cells[kHebrewWordsCell].text);
 
   UpdateSingleCells(view.cells, "3", kOrdinalMasculine);
   EXPECT_STREQ("third", view.cells[kEnglishWordsCell].text);
-  EXPECT_EQ(Pointed("שְׁלִישִׁי"), view.cells[kHebrewWordsCell].text);
+  EXPECT_EQ(PointedHebrew("שְׁלִישִׁי"), view.cells[kHebrewWordsCell].text);
 
   UpdateSingleCells(view.cells, "", kCardinalMasculine);
   EXPECT_STREQ("", view.cells[kEnglishWordsCell].text);
