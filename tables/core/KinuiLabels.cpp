@@ -1,5 +1,7 @@
 #include "tables/core/KinuiLabels.h"
 
+#include <algorithm>
+
 #include "classlib/core/MulDivRounded.h"
 #include "lexicon/core/FormSlots.h"
 
@@ -90,6 +92,7 @@ std::string FormLineWords(const FormLine& line) {
   }
 }
 
+constexpr LONG kLabelIndent = 5;
 constexpr int kPrintSizeNumerator = 8;
 constexpr int kPrintSizeDenominator = 10;
 
@@ -121,4 +124,15 @@ std::string KinuiHeaderText(int slot, KinuiMode mode, const std::string& binyanN
   if (line.layout == FormLineLayout::None) return header;
   return header + "{B|}{T255,0,0}{C}{F2}{FS" + std::to_string(formSize) + "}Binyan: " + binyanName +
          "\n{T0,0,128}{C}" + FormLineWords(line) + "{/F}{/T}{/B}";
+}
+
+POINT KinuiHeaderOrigin(const RECT& placeholder, SIZE table) {
+  const LONG x = placeholder.left + (placeholder.right - placeholder.left - table.cx) / 2;
+  const LONG y = placeholder.top + (placeholder.bottom - placeholder.top - table.cy) / 2;
+  return POINT{std::max<LONG>(x, 0), std::max<LONG>(y, 0)};
+}
+
+POINT KinuiLabelOrigin(const RECT& placeholder, int formLineHeight, int labelLineHeight) {
+  return POINT{placeholder.left + kLabelIndent,
+               placeholder.top + (formLineHeight - labelLineHeight) / 2};
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "classlib/core/WinTypes.h"
+
 enum KinuiMode { kKinuiSuffixForms = 1, kKinuiInfinitiveNoun = 2 };
 
 // Cells 1 to 10 are the persons, 11 the root.
@@ -27,3 +29,12 @@ struct KinuiHeaderSizes {
 std::string KinuiHeaderText(int slot, KinuiMode mode, const std::string& binyanName,
                             bool printing = false, double printScale = 1.0,
                             const KinuiHeaderSizes& sizes = {});
+
+// Where the header's mark-up table goes: centred on its placeholder both
+// ways (a larger table spills equally to both sides), never at a negative
+// coordinate.
+POINT KinuiHeaderOrigin(const RECT& placeholder, SIZE table);
+
+// Where a person label goes: just inside its placeholder's left edge, on
+// the line of the form beside it.
+POINT KinuiLabelOrigin(const RECT& placeholder, int formLineHeight, int labelLineHeight);

@@ -65,4 +65,24 @@ TEST(KinuiLabels, PrintingAddsTheTitleAtScaledSizes) {
             KinuiHeaderText(27, kKinuiInfinitiveNoun, "Piel", true, 1.0));
 }
 
+TEST(KinuiLabels, HeaderCentredAndLabelsOnTheFormsLine) {
+  struct Case {
+    RECT placeholder;
+    SIZE table;
+    POINT origin;
+  } const cases[] = {
+      {{100, 10, 300, 50}, {100, 20}, {150, 20}},
+      {{100, 10, 300, 50}, {300, 40}, {50, 10}},  // wider: half the excess each side
+      {{20, 4, 120, 24}, {300, 60}, {0, 0}},      // never off the view
+  };
+  for (const auto& c : cases) {
+    const POINT origin = KinuiHeaderOrigin(c.placeholder, c.table);
+    EXPECT_EQ(c.origin.x, origin.x);
+    EXPECT_EQ(c.origin.y, origin.y);
+  }
+  const POINT label = KinuiLabelOrigin(RECT{200, 60, 260, 80}, 24, 14);
+  EXPECT_EQ(205, label.x);
+  EXPECT_EQ(65, label.y);
+}
+
 }  // namespace
