@@ -1,6 +1,6 @@
 // The labels of the pronominal-suffix and infinitive-noun table: the person
 // beside each cell and the header naming the binyan and the form, in the
-// table mark-up.
+// table mark-up, and where each is drawn.
 #pragma once
 
 #include <string>
