@@ -1,7 +1,17 @@
 #include "tables/core/NumberCells.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "lexicon/core/NumberWords.h"
 #include "tables/core/NumberInput.h"
+
+namespace {
+
+constexpr double kLowestValue = std::numeric_limits<LONG>::min();
+constexpr double kHighestValue = std::numeric_limits<LONG>::max();
+
+}  // namespace
 
 void SpellNumberCell(NumberCell& cell, double value, int language, NumberWording wording) {
   NumberWordsOptions options;
@@ -34,8 +44,9 @@ void UpdateSequenceCells(NumberCell* cells, LONG* values, const std::string& dig
       continue;
     }
     const double value = start + static_cast<double>(interval) * i;
-    // Four digits and an interval of at most 1000 stay far within a LONG.
-    values[i] = static_cast<LONG>(value);
+    // The view's four digits stay far within a LONG; longer input must not
+    // overflow the conversion.
+    values[i] = static_cast<LONG>(std::clamp(value, kLowestValue, kHighestValue));
     SpellNumberCell(cells[i], value, kNumberHebrew, wording);
   }
 }

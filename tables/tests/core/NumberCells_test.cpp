@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "lexicon/core/NumberWords.h"
@@ -58,6 +59,18 @@ TEST(NumberCells, SequenceModeStepsTenNumbersFromTheStart) {
     }
     EXPECT_EQ(c.last, view.values[kSequenceCells - 1]);
   }
+}
+
+TEST(NumberCells, SequenceValuesBeyondALongStopAtItsLargest) {
+  Cells view;
+  UpdateSequenceCells(view.cells, view.values, "999999999999", 1000, kCardinalMasculine);
+  EXPECT_EQ(std::numeric_limits<LONG>::max(), view.values[0]);
+  EXPECT_EQ(std::numeric_limits<LONG>::max(), view.values[kSequenceCells - 1]);
+  // The words still say the number; past the largest they say nothing.
+  Cells single;
+  UpdateSingleCells(single.cells, "999999999999", kCardinalMasculine);
+  EXPECT_STREQ(single.cells[kHebrewWordsCell].text, view.cells[0].text);
+  EXPECT_STREQ("", view.cells[1].text);
 }
 
 TEST(NumberCells, NoDigitsEmptiesTheSequenceAndKeepsItsValues) {
