@@ -85,6 +85,14 @@ TEST(NumberCellLayout, FontAndLineBreaks) {
        true,
        kNumberFontSmall,
        {{0, 40}, {41, 10}}},
+      // No room at all: a word a line, none lost.
+      {"no room",
+       TenByteWords(3),
+       RECT{0, 0, 10, 37},
+       20,
+       true,
+       kNumberFontSmall,
+       {{0, 10}, {11, 10}, {22, 10}}},
   };
   for (const auto& c : cases) {
     ByteWidthMeasurer measurer;
