@@ -8,16 +8,16 @@ namespace {
 
 constexpr BYTE kRomanVariable = 0x12;
 constexpr BYTE kHebrewCharSet = 177;
-const RtfFontInfo kEnglish = {kRomanVariable, 0, kRtfEnglishFace};
-const RtfFontInfo kHebrew = {0, kHebrewCharSet, kRtfHebrewFace};
+const RtfFontInfo kEnglishFontInfo = {kRomanVariable, 0, kRtfEnglishFace};
+const RtfFontInfo kHebrewFontInfo = {0, kHebrewCharSet, kRtfHebrewFace};
 
-const char kHeader[] =
+const char kRtfHeader[] =
     "{\\rtf\\ansi\\deff0{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
     "{\\f1\\fnil\\fcharset177 Pomlar Sephardi 2;}}"
     "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue255;}"
     "\\plain{\\f0\\fs28\\cf1 ";
 
-struct ExportCase {
+struct DefinitionExportCase {
   const char* markup;
   int which;
   const char* plain;
@@ -25,7 +25,7 @@ struct ExportCase {
 };
 
 TEST(DefinitionExport, ExportsTheChosenDefinitions) {
-  const ExportCase cases[] = {
+  const DefinitionExportCase cases[] = {
       {"to eat", 0, "to eat", "to eat\\par "},
       {"  to &eat ; to dine ", 0, "1. to eat\r\n2. to dine", "1. to eat\\par 2. to dine\\par "},
       {"to eat; to dine", 2, "to dine", "to dine\\par "},
@@ -35,23 +35,26 @@ TEST(DefinitionExport, ExportsTheChosenDefinitions) {
       {"a\\b {c}", 0, "a\\b {c}", "a\\\\b \\{c\\}\\par "},
       {"caf\xE9", 0, "caf\xE9", "caf\\'e9\\par "},
   };
-  for (const ExportCase& c : cases) {
-    const ExportedDefinitions out = ExportDefinitions(c.markup, c.which, kEnglish, kHebrew);
+  for (const DefinitionExportCase& c : cases) {
+    const ExportedDefinitions out =
+        ExportDefinitions(c.markup, c.which, kEnglishFontInfo, kHebrewFontInfo);
     EXPECT_EQ(out.plainText, c.plain) << c.markup;
-    EXPECT_EQ(out.rtf, std::string(kHeader) + c.body + "}}") << c.markup;
+    EXPECT_EQ(out.rtf, std::string(kRtfHeader) + c.body + "}}") << c.markup;
   }
 }
 
 TEST(DefinitionExport, HebrewGoesInItsOwnFontInVisualOrder) {
   // shel: shin with shin dot and segol, then lamed.
-  const ExportedDefinitions out = ExportDefinitions("of <SHEL> him", 0, kEnglish, kHebrew);
+  const ExportedDefinitions out =
+      ExportDefinitions("of <SHEL> him", 0, kEnglishFontInfo, kHebrewFontInfo);
   EXPECT_EQ(out.plainText, "of \xD1\xC6\xEC him");
-  EXPECT_EQ(out.rtf, std::string(kHeader) +
+  EXPECT_EQ(out.rtf, std::string(kRtfHeader) +
                          "of }{\\f1\\fs28\\cf2 \\'ec\\'d1\\'c6}{\\f0\\fs28\\cf1  him\\par }}");
 }
 
 TEST(DefinitionExport, HebrewWithoutItsEndDropsTheRest) {
-  const ExportedDefinitions out = ExportDefinitions("of <SHEL him", 0, kEnglish, kHebrew);
+  const ExportedDefinitions out =
+      ExportDefinitions("of <SHEL him", 0, kEnglishFontInfo, kHebrewFontInfo);
   EXPECT_EQ(out.plainText, "of ");
 }
 

@@ -22,13 +22,13 @@ std::string ToUtf8(const DefinitionHebrew& word) {
   return std::string(text, text.GetLength());
 }
 
-struct HebrewCase {
+struct HebrewMarkupCase {
   const char* markup;
   const char* expected;
 };
 
 TEST(DefinitionMarkup, HebrewPartsSpellPointedHebrew) {
-  const HebrewCase cases[] = {
+  const HebrewMarkupCase cases[] = {
       // Preposition names, in any case, the last two built apart.
       {"SHEL", "שֶׁל"},
       {"shel", "שֶׁל"},
@@ -45,7 +45,7 @@ TEST(DefinitionMarkup, HebrewPartsSpellPointedHebrew) {
       {"LAMED NV", "ל"},
       {"LAMED XYZ KAM", "לָ"},
   };
-  for (const HebrewCase& c : cases)
+  for (const HebrewMarkupCase& c : cases)
     EXPECT_EQ(ToUtf8(ParseHebrewMarkup(c.markup)), c.expected) << c.markup;
 }
 
