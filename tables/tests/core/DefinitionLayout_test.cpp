@@ -109,4 +109,23 @@ TEST(DefinitionLayout, HighlightsTheTerm) {
     EXPECT_EQ(LaidOut(c.markup, c.frame), c.expected) << c.markup;
 }
 
+TEST(DefinitionLayout, OddTextsStayInsideTheWindow) {
+  // Runs start inside the window's width, lines go down only, and every
+  // text is read to its end without reading past it.
+  const char* const texts[] = {";",      ";;;",  "  ;  ",    "[",       "]]]",           "&&&",
+                               "<",      "<>",   "<<SHEL>>", "a<b;c>d", "\xE0\xFF;\x80", "[a;b]c",
+                               "&-eat-", "eat-", "- - -"};
+  for (const char* text : texts) {
+    EvenDefinitionMeasurer measurer;
+    const DefinitionFrame frame = FrameTo(kWideRight, 1, "eat");
+    int lastY = 0;
+    for (const DefinitionRun& run : LayOutDefinition(text, frame, measurer)) {
+      EXPECT_GE(run.at.x, 0) << text;
+      EXPECT_LT(run.at.x, kWideRight) << text;
+      EXPECT_GE(run.at.y, lastY) << text;
+      lastY = run.at.y;
+    }
+  }
+}
+
 }  // namespace
