@@ -8,10 +8,6 @@
 
 namespace {
 
-// The colour of a cell shown with alternate index 0 to 3.
-const COLORREF kAlternateColours[kMaxAlternateIndex + 1] = {
-    RGB(0, 0, 0), RGB(128, 0, 0), VerbTableColour::kArchaic, VerbTableColour::kWithAlternates};
-
 // Splits the record at its commas; returns the number of commas.
 int SplitAlternates(HebWordRec& word, LONG (&offsets)[kMaxWordParts - 1]) {
   int commas = SplitCommaList(word.letters, offsets);
@@ -19,15 +15,6 @@ int SplitAlternates(HebWordRec& word, LONG (&offsets)[kMaxWordParts - 1]) {
   for (LONG offset : offsets)
     if (offset > 0) word.vowels[offset - 1] = 0;
   return commas < kMaxWordParts - 1 ? commas : kMaxWordParts - 1;
-}
-
-// The alternate index at or before alternate whose alternative exists; -1
-// when none does.
-int ExistingAlternate(const LONG (&offsets)[kMaxWordParts - 1], int alternate) {
-  if (alternate > kMaxAlternateIndex) alternate = kMaxAlternateIndex;
-  for (int k = alternate; k >= 0; --k)
-    if (offsets[k] > 0) return k;
-  return kFirstSpelling;
 }
 
 }  // namespace
@@ -66,12 +53,9 @@ void BuildVerbFormSet(GrammarContext& context, const VerbTableRequest& request,
 }
 
 LONG SpellingOffset(const VerbTableCell& cell, int alternate, bool source) {
-  const LONG(&offsets)[kMaxWordParts - 1] = source ? cell.sourceOffsets : cell.shownOffsets;
-  int chosen = ExistingAlternate(offsets, alternate);
-  return chosen == kFirstSpelling ? 0 : offsets[chosen];
+  return ShownSpellingOffset(source ? cell.sourceOffsets : cell.shownOffsets, alternate);
 }
 
 COLORREF SpellingColour(const VerbTableCell& cell, int alternate) {
-  int chosen = ExistingAlternate(cell.shownOffsets, alternate);
-  return chosen == kFirstSpelling ? cell.colour : kAlternateColours[chosen];
+  return ShownSpellingColour(cell.shownOffsets, alternate, cell.colour);
 }

@@ -7,16 +7,13 @@
 #include "lexicon/core/FormSlots.h"
 #include "lexicon/core/GrammarContext.h"
 #include "lexicon/core/HebWordRec.h"
+#include "tables/core/AlternateSpelling.h"
 
 namespace VerbFormSet {
 enum Id : int { Regular, VavInversive, Pausal, Count };
 }  // namespace VerbFormSet
 
 constexpr int kVerbTableSlots = FormSlot::Count;
-// The current alternate index: -1 the first spelling, 0 to 3 the second
-// to the fifth.
-constexpr int kFirstSpelling = -1;
-constexpr int kMaxAlternateIndex = kMaxWordParts - 2;
 
 namespace VerbTableColour {
 constexpr COLORREF kPlain = RGB(0, 0, 128);
