@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "classlib/win/AfxRes.h"
@@ -22,7 +23,9 @@
 #include "editor/tests/win/EditViewFixture.h"
 #include "editor/win/CFileItem.h"
 #include "editor/win/COpenFileDlg.h"
+#include "editor/win/ShellFunctions.h"
 #include "hebtext/win/CFontInfo.h"
+#include "hebtext/win/CHebEdit.h"
 #include "hebtext/win/FileUtilities.h"
 #include "resources/FileDialogIds.h"
 #include "testing/win/MessageBoxes.h"
@@ -184,6 +187,28 @@ void EnterName(HWND hDlg, const std::string& text) {
   SendKey(VK_RETURN);
 }
 
+const CFileItem* LookInItem(HWND hDlg, int index) {
+  LRESULT data = ::SendDlgItemMessageA(hDlg, IDC_FILEDLG_LOOK_IN, CB_GETITEMDATA, index, 0);
+  return data == CB_ERR ? nullptr : reinterpret_cast<const CFileItem*>(data);
+}
+
+BOOL CALLBACK FindOwnedTips(HWND hWnd, LPARAM lParam) {
+  char className[32] = "";
+  ::GetClassNameA(hWnd, className, sizeof className);
+  auto* pFound = reinterpret_cast<std::pair<HWND, HWND>*>(lParam);
+  if (std::string(className) != TOOLTIPS_CLASSA || ::GetWindow(hWnd, GW_OWNER) != pFound->first)
+    return TRUE;
+  pFound->second = hWnd;
+  return FALSE;
+}
+
+// The dialog's tool-tip control.
+HWND FindTips(HWND hDlg) {
+  std::pair<HWND, HWND> found(hDlg, nullptr);
+  ::EnumThreadWindows(::GetCurrentThreadId(), &FindOwnedTips, reinterpret_cast<LPARAM>(&found));
+  return found.second;
+}
+
 // Clicks Up until it is disabled, at a top-level entry; false when it never
 // gets there.
 bool ClimbToTop(HWND hDlg) {
@@ -209,6 +234,8 @@ class FileDialogsTest : public EditViewFixture {
     ::CreateDirectoryA((m_tree + "\\Sub").c_str(), nullptr);
     std::ofstream(m_tree + "\\notes.txt") << std::string(3000, 'n');
     std::ofstream(m_tree + "\\story.rtf") << "{\\rtf1 story}";
+    std::ofstream(m_tree + "\\secret.txt") << "hidden";
+    ::SetFileAttributesA((m_tree + "\\secret.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
     // The dialogs keep their settings in the profile.
     CWinApp* pApp = AfxGetApp();
     pApp->SetRegistryKey(kProfileKey);
@@ -269,6 +296,31 @@ TEST_F(FileDialogsTest, OpenBrowsesSortsFiltersMakesAndDeletesFoldersAndOpensAFi
     const std::vector<std::string> all = {"Sub", "notes.txt", "story.rtf"};
     EXPECT_EQ(Sorted(RowNames(hDlg)), all);
     SaveScreenshot(CaptureWindow(hDlg), "file_open_dialog");
+
+    // The Look-in box: My Computer known by its special-folder id, with the
+    // drives right under it; the four tool buttons have their tips.
+    HWND hLookIn = ::GetDlgItem(hDlg, IDC_FILEDLG_LOOK_IN);
+    int computer = -1;
+    for (int i = 0; i < static_cast<int>(::SendMessageA(hLookIn, CB_GETCOUNT, 0, 0)); i++) {
+      const CFileItem* pItem = LookInItem(hDlg, i);
+      if (pItem != nullptr && IsSpecialFolder(pItem->GetAbsoluteIdList(), CSIDL_DRIVES)) computer = i;
+    }
+    ASSERT_GE(computer, 0) << "no My Computer";
+    EXPECT_EQ(LookInItem(hDlg, computer)->m_nIndent, 0);
+    EXPECT_EQ(LookInItem(hDlg, computer + 1)->m_nIndent, 1) << "no drive under My Computer";
+    EXPECT_EQ(std::string(LookInItem(hDlg, computer + 1)->m_strPath).substr(1), ":\\");
+    HWND hTips = FindTips(hDlg);
+    ASSERT_NE(hTips, nullptr);
+    EXPECT_EQ(::SendMessageA(hTips, TTM_GETTOOLCOUNT, 0, 0), 4);
+
+    // Hidden files show only while the box is checked.
+    EXPECT_EQ(RowOf(hDlg, "secret.txt"), -1);
+    ClickItem(hDlg, IDC_FILEDLG_SHOW_HIDDEN);
+    WaitFor([&] { return RowOf(hDlg, "secret.txt") >= 0; });
+    EXPECT_GE(RowOf(hDlg, "secret.txt"), 0);
+    ClickItem(hDlg, IDC_FILEDLG_SHOW_HIDDEN);
+    WaitFor([&] { return RowOf(hDlg, "secret.txt") < 0; });
+    EXPECT_EQ(RowOf(hDlg, "secret.txt"), -1);
 
     // Folders first; a second click on the same header reverses the order,
     // the folders-first rule included; the first click on another column
@@ -370,6 +422,8 @@ TEST_F(FileDialogsTest, OpenBrowsesSortsFiltersMakesAndDeletesFoldersAndOpensAFi
   EXPECT_EQ(std::string(dialog.GetFullPath()), Path("notes.txt"));
   EXPECT_EQ(std::string(AfxGetApp()->GetProfileString("Preferences", "FileOpen_LastPath", "")),
             m_tree);
+  EXPECT_EQ(std::string(AfxGetApp()->GetProfileString("Preferences", "FileOpen_ColumnWidths", "")),
+            "100|190|90|80|50|");
 }
 
 TEST_F(FileDialogsTest, SaveAsStoresTheHebrewTitleAddsTheTypesExtensionAndAsksBeforeReplacing) {
@@ -382,7 +436,16 @@ TEST_F(FileDialogsTest, SaveAsStoresTheHebrewTitleAddsTheTypesExtensionAndAsksBe
   ::SendMessageA(hType, CB_SETCURSEL, 0, 0);
   ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_FILEDLG_TYPE, CBN_SELENDOK),
                  reinterpret_cast<LPARAM>(hType));
-  ::SetWindowTextA(::GetDlgItem(hDlg, IDC_FILEDLG_HEBREW_NAME), kHebrewTitle);
+  HWND hHebrew = ::GetDlgItem(hDlg, IDC_FILEDLG_HEBREW_NAME);
+  ::SetWindowTextA(hHebrew, kHebrewTitle);
+  // Ctrl+A in the Hebrew field selects its text through the dialog's keys.
+  auto* pHebrew = dynamic_cast<CHebEdit*>(CWnd::FromHandlePermanent(hHebrew));
+  ASSERT_NE(pHebrew, nullptr);
+  ClickAt(CenterOf(hHebrew));
+  PumpUntil(*m_app, [&] { return ::GetFocus() == hHebrew; });
+  EXPECT_FALSE(pHebrew->HasSelection());
+  SendChord(VK_CONTROL, 'A');
+  EXPECT_TRUE(PumpUntil(*m_app, [&] { return pHebrew->HasSelection() != FALSE; }));
   EnterName(hDlg, "letter");
   ASSERT_TRUE(PumpUntil(*m_app, [&] { return m_pDoc->GetPathName() == Path("letter.zlt").c_str(); }));
   EXPECT_TRUE(Exists(Path("letter.zlt")));
