@@ -107,13 +107,13 @@ function(zulta_test name)
   if(ZULTA_WINDOWS AND NOT CMAKE_BUILD_TYPE)
     target_compile_options(${name} PRIVATE -O0)
   endif()
-  # Its files compile in batches, one translation unit for every few, so that
+  # Its files compile in batches, one translation unit for up to 32, so that
   # GoogleTest, windows.h and the libraries' headers are parsed, and their
-  # inline code emitted, once a batch rather than once a file: a third of the
-  # test programs' compile time. A file whose file-local names clash with
+  # inline code emitted, once a batch rather than once a file: most of the
+  # test programs' compile time, which is parsing. A file whose file-local names clash with
   # another file's of the program is marked SKIP_UNITY_BUILD_INCLUSION by its
   # folder and compiles alone.
-  set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 32)
   set(labels ${ZULTA_TARGET})
   set(lock "")
   if(ARG_UI)

@@ -18,6 +18,7 @@
 #include "shell/MyDockWindow.h"
 #include "shell/core/DockSizes.h"
 #include "shell/core/GrammarCommands.h"
+#include "tables/win/GrammarFrame.h"
 #include "toolkit/win/CKWMDIFrameWnd.h"
 #include "toolkit/win/CKWToolBar.h"
 
@@ -31,7 +32,7 @@ class CZultaEditDoc;
 // first child); nullptr when there is no editor document with a view.
 CWnd* GetEditViewWindow();
 
-class CMainFrame : public CKWMDIFrameWnd, public IEditorFrame {
+class CMainFrame : public CKWMDIFrameWnd, public IEditorFrame, public IGrammarFrame {
   DECLARE_DYNCREATE(CMainFrame)
 
  public:
@@ -63,8 +64,10 @@ class CMainFrame : public CKWMDIFrameWnd, public IEditorFrame {
 
   // ---- Printing: a grammar table's print preview that ends keeps the
   // editor's Print command for the table a moment (MainFramePrinting.cpp).
-  void SetGrammarPreviewEnded();
+  void SetGrammarPreviewEnded() override;
   BOOL TakeGrammarPreviewEnded() override;
+  // A grammar view was activated: the next Full View enlarges again.
+  void ForgetGrammarFullView() override;
 
   // ---- Layout.
   void LoadBarState(LPCSTR lpszProfileName) override;

@@ -16,6 +16,7 @@
 #include "shell/core/FontCacheAge.h"
 #include "shell/core/RulerTicks.h"
 #include "speech/core/PhonemeFont.h"
+#include "tables/win/TableMarkupPaint.h"
 
 namespace {
 
@@ -51,6 +52,9 @@ struct PointFontRow {
 };
 constexpr PointFontRow kPointFontRows[] = {{4, "Arial", 9, 0}, {5, "Arial", 10, CFontInfo::kBold}};
 constexpr int kTransliterationFont = 6;
+// The 16-pixel Hebrew font of grammar forms, whose line height Hebrew runs of
+// the tables' mark-up take.
+constexpr int kGrammarFormFont = 0;
 
 constexpr COLORREF kRulerBackground = RGB(192, 192, 192);
 constexpr COLORREF kRulerInk = RGB(0, 0, 0);
@@ -85,6 +89,7 @@ void CMainFrame::InitAppFonts() {
   theApp.m_appFonts[kTransliterationFont].SetFromLogFont(&screen, transliteration);
   for (CFontInfo& font : theApp.m_appFonts) font.MeasureCharWidths(&screen);
   CShellFileDlg::SetHebrewTitleFont(&theApp.m_appFonts[0]);
+  SetMarkupHebrewFont(&theApp.m_appFonts[kGrammarFormFont]);
 }
 
 // ---- The editor's font caches.

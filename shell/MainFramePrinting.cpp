@@ -11,3 +11,9 @@ BOOL CMainFrame::TakeGrammarPreviewEnded() {
   KillTimer(kGrammarPreviewTimerId);
   return bEnded;
 }
+
+void CMainFrame::ForgetGrammarFullView() {
+  m_grammarWindow.m_fullSize = CSize(0, 0);
+  m_grammarWindow.m_fullViewTab = -1;
+  m_grammarWindow.m_fullViewFloating = -1;
+}

@@ -32,9 +32,7 @@ FileItemShellObjects& FileItemShellObjects::operator=(const FileItemShellObjects
   return *this;
 }
 
-FileItemShellObjects::FileItemShellObjects(FileItemShellObjects&& other) noexcept {
-  Swap(other);
-}
+FileItemShellObjects::FileItemShellObjects(FileItemShellObjects&& other) noexcept { Swap(other); }
 
 FileItemShellObjects& FileItemShellObjects::operator=(FileItemShellObjects&& other) noexcept {
   FileItemShellObjects taken(std::move(other));

@@ -73,10 +73,10 @@ class CFileItem {
   CString m_strName;          // display name
   CString m_strPath;          // empty outside the file system
   CString m_strTypeName;
-  int m_nSmallIcon = -1;      // index in the system image list
+  int m_nSmallIcon = -1;  // index in the system image list
   int m_nOpenIcon = -1;
-  int m_nIndent = 0;          // in the Look-in box
-  int m_nIsFile = -1;         // 1 file, 0 folder, -1 unknown
+  int m_nIndent = 0;   // in the Look-in box
+  int m_nIsFile = -1;  // 1 file, 0 folder, -1 unknown
   FileItemKind m_kind = kFileKindUnknown;
   CString m_strHebrewTitle;
   DWORD m_dwSize = kUnknownFileSize;

@@ -26,6 +26,8 @@ const DWORD kRenameEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROL
 // A rename the file system refused starts again once the editor that
 // reported it is gone: wParam row, lParam column.
 const UINT kRestartRenameMessage = WM_APP + 1;
+// WM_CONTEXTMENU's coordinates when Shift+F10 or the menu key asked for it.
+const int kKeyboardMenuPoint = -1;
 
 DWORD EditAlignment(int columnFormat) {
   switch (columnFormat & LVCFMT_JUSTIFYMASK) {
@@ -146,8 +148,7 @@ CLabelEdit* CFileListCtrl::BeginRename(int row, int column) {
   editRect.left += ::MulDiv(iconWidth, kNameOffsetNumerator, kNameOffsetDenominator);
   editRect.right = std::min(cell.right - 1, client.right);
   auto* pEdit = new CLabelEdit(row, column, pItem->m_strName);
-  if (!pEdit->Create(kRenameEditStyle | EditAlignment(format.fmt), editRect, this,
-                     kLabelEditId)) {
+  if (!pEdit->Create(kRenameEditStyle | EditAlignment(format.fmt), editRect, this, kLabelEditId)) {
     delete pEdit;
     return nullptr;
   }
@@ -218,8 +219,11 @@ void CFileListCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
 }
 
 void CFileListCtrl::OnContextMenu(CWnd*, CPoint point) {
-  if (CMenu* pPopup = m_contextMenu.GetSubMenu(0))
-    pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
+  CMenu* pPopup = m_contextMenu.GetSubMenu(0);
+  if (!pPopup) return;
+  // From the keyboard the message gives no point: the menu opens at the pointer.
+  if (point.x == kKeyboardMenuPoint && point.y == kKeyboardMenuPoint) ::GetCursorPos(&point);
+  pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
 }
 
 void CFileListCtrl::OnInitMenu(CMenu* pMenu) {

@@ -13,23 +13,6 @@ const char kImageListProbePath[] = "C:\\";
 const int kPathChars = MAX_PATH;
 const int kEndWaitCursor = -1;
 
-// The shell's task allocator, released when it goes.
-class ShellMalloc {
- public:
-  ShellMalloc() {
-    if (FAILED(::SHGetMalloc(&m_pMalloc))) m_pMalloc = nullptr;
-  }
-  ~ShellMalloc() {
-    if (m_pMalloc) m_pMalloc->Release();
-  }
-  ShellMalloc(const ShellMalloc&) = delete;
-  ShellMalloc& operator=(const ShellMalloc&) = delete;
-  LPMALLOC get() const { return m_pMalloc; }
-
- private:
-  LPMALLOC m_pMalloc = nullptr;
-};
-
 int GetIdListIcon(LPCITEMIDLIST pidl, UINT extraFlags) {
   SHFILEINFOA info = {};
   info.iIcon = -1;
@@ -43,8 +26,8 @@ int GetIdListIcon(LPCITEMIDLIST pidl, UINT extraFlags) {
 
 HIMAGELIST GetSystemSmallImageList() {
   SHFILEINFOA info = {};
-  return reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(
-      kImageListProbePath, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  return reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(kImageListProbePath, 0, &info, sizeof info,
+                                                       SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
 }
 
 CString GetIdListPath(LPCITEMIDLIST pidl) {
@@ -87,9 +70,11 @@ LPITEMIDLIST ParseShellPath(LPCSTR path, BOOL wantAttributes) {
 
 LPITEMIDLIST CopyFirstIdentifier(LPCITEMIDLIST pidl) {
   if (!pidl) return nullptr;
-  ShellMalloc malloc;
-  CKWShellIdList lists;
-  return lists.CopyFirstItemId(malloc.get(), pidl);
+  LPMALLOC pMalloc = nullptr;
+  if (FAILED(::SHGetMalloc(&pMalloc))) return nullptr;
+  LPITEMIDLIST pidlFirst = CKWShellIdList().CopyFirstItemId(pMalloc, pidl);
+  pMalloc->Release();
+  return pidlFirst;
 }
 
 LPITEMIDLIST CopyLastIdentifier(LPCITEMIDLIST pidl) {
@@ -99,9 +84,8 @@ LPITEMIDLIST CopyLastIdentifier(LPCITEMIDLIST pidl) {
 }
 
 void FreeShellIdList(LPITEMIDLIST pidl) {
-  if (!pidl) return;
-  ShellMalloc malloc;
-  if (malloc.get()) malloc.get()->Free(pidl);
+  // The shell's allocator is the task allocator.
+  ::CoTaskMemFree(pidl);
 }
 
 BOOL IsSpecialFolder(LPCITEMIDLIST pidlAbsolute, int csidl) {

@@ -7,7 +7,8 @@
 
 #include "classlib/core/CString.h"
 
-// The shell's image list of small icons (not to be destroyed).
+// The shell's image list of small icons. It is shared: never destroyed, so a
+// list view showing it needs LVS_SHAREIMAGELISTS.
 HIMAGELIST GetSystemSmallImageList();
 // The file-system path of an absolute list; empty when it has none.
 CString GetIdListPath(LPCITEMIDLIST pidl);

@@ -336,14 +336,17 @@ TEST_F(EditClipboardTest, LinuxProgramReadsTheCopyAsUnicodeAndPastesPointedHebre
   m_pSource->SelectAll();
   m_pSource->SendMessage(WM_COPY);
   // The system offers the copy to X programs a moment after it is made.
+  // A name of this run's own: runs side by side share /tmp.
+  const std::string outName = "zulta-xclip-out-" + std::to_string(::GetCurrentProcessId());
+  const std::string outPath = "Z:\\tmp\\" + outName;
   std::string read;
   WaitFor([&] {
-    RunLinuxCommand(
-        "xclip -selection clipboard -o -target UTF8_STRING > /tmp/zulta-xclip-out.txt 2>/dev/null");
-    read = ReadFileBytes("Z:\\tmp\\zulta-xclip-out.txt");
+    RunLinuxCommand("xclip -selection clipboard -o -target UTF8_STRING > /tmp/" + outName +
+                    " 2>/dev/null");
+    read = ReadFileBytes(outPath.c_str());
     return !read.empty();
   });
-  ::DeleteFileA("Z:\\tmp\\zulta-xclip-out.txt");
+  ::DeleteFileA(outPath.c_str());
   // Shin with its dot and qamats, lamed, vav with holam, final mem.
   EXPECT_EQ("\xD7\xA9\xD7\x81\xD6\xB8\xD7\x9C\xD7\x95\xD6\xB9\xD7\x9D", read);
 
