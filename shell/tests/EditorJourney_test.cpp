@@ -304,6 +304,11 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
     ASSERT_TRUE(ChooseInFileDialog(zulta, "Open", saved)) << "the Open dialog did not end";
     HWND hView = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (hView = FindEditView(hMain)) != nullptr; }));
+    // The picture once the opened text shows.
+    EXPECT_TRUE(WaitFor([&] {
+      RECT text = BlackTextBox(CaptureWindow(hView));
+      return text.left <= text.right;
+    })) << "the opened document's text does not show";
     SteadyPicture(hView, "editor_journey_7_reopened");
     ::SetForegroundWindow(hMain);
     ::PostMessageA(hMain, WM_COMMAND, ID_FILE_SAVE_AS, 0);
