@@ -110,9 +110,9 @@ function(zulta_test name)
   # Its files compile in batches, one translation unit for up to 32, so that
   # GoogleTest, windows.h and the libraries' headers are parsed, and their
   # inline code emitted, once a batch rather than once a file: most of the
-  # test programs' compile time, which is parsing. A file whose file-local names clash with
-  # another file's of the program is marked SKIP_UNITY_BUILD_INCLUSION by its
-  # folder and compiles alone.
+  # test programs' compile time, which is parsing. Each file keeps its
+  # file-local names in a namespace named after it, so that they cannot clash
+  # with another file's of its batch.
   set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 32)
   set(labels ${ZULTA_TARGET})
   set(lock "")

@@ -21,6 +21,8 @@
 #include "editor/tests/win/TypedByRules.h"
 #include "resources/FileDialogIds.h"
 #include "resources/MainFrameIds.h"
+#include "shell/tests/JourneyPictures.h"
+#include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/ImagePixels.h"
 #include "testing/win/UserInput.h"
@@ -70,19 +72,6 @@ HWND FocusOf(HWND hWnd) {
   info.cbSize = sizeof info;
   ::GetGUIThreadInfo(::GetWindowThreadProcessId(hWnd, nullptr), &info);
   return info.hwndFocus;
-}
-
-// Pictures are taken once the window looks the same twice running.
-RgbImage SteadyPicture(HWND hWnd, const std::string& name) {
-  RgbImage shot;
-  WaitFor([&] {
-    RgbImage next = CaptureWindow(hWnd);
-    const bool same = next.pixels == shot.pixels;
-    shot = std::move(next);
-    return same;
-  });
-  SaveScreenshot(shot, name);
-  return shot;
 }
 
 bool ReadDocumentFile(const std::string& path, ZultaDocData& data) {
@@ -137,37 +126,6 @@ bool ChooseInFileDialog(ZultaProcess& zulta, const char* caption, const std::str
   if (!WaitFor([&] { return FocusOf(hDlg) == hName; })) return false;
   SendKey(VK_RETURN);
   return WaitFor([&] { return !::IsWindow(hDlg) || !::IsWindowVisible(hDlg); });
-}
-
-// The program's Hebrew fonts in the prefix's font folder and list, as the
-// program's own start script installs them, so that its Hebrew shows.
-void InstallProgramFonts() {
-  struct Face {
-    const char* file;
-    const char* family;
-  };
-  static const Face kFaces[] = {
-      {"PomlarSephardi2.ttf", "Pomlar Sephardi 2"}, {"PomlarStam2.ttf", "Pomlar Stam 2"},
-      {"PomlarDavid2.ttf", "Pomlar David 2"},       {"PomlarVelira2.ttf", "Pomlar Velira 2"},
-      {"PomlarNoam2.ttf", "Pomlar Noam 2"},         {"PomlarCursiva2.ttf", "Pomlar Cursiva 2"}};
-  const char* binary = std::getenv("ZULTA_BINARY_DIR");
-  if (binary == nullptr) return;
-  const std::string source = WindowsPath(std::string(binary) + "/Zulta/fonts/");
-  char windows[MAX_PATH] = {};
-  ::GetWindowsDirectoryA(windows, MAX_PATH);
-  HKEY hKey = nullptr;
-  if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE,
-                        "Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", 0, nullptr, 0,
-                        KEY_WRITE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
-    return;
-  for (const Face& face : kFaces) {
-    const std::string target = std::string(windows) + "\\Fonts\\" + face.file;
-    ::CopyFileA((source + face.file).c_str(), target.c_str(), FALSE);
-    const std::string name = std::string(face.family) + " (TrueType)";
-    ::RegSetValueExA(hKey, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(face.file),
-                     static_cast<DWORD>(std::strlen(face.file) + 1));
-  }
-  ::RegCloseKey(hKey);
 }
 
 std::string TempPath(const char* name) {

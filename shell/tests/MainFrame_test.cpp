@@ -162,13 +162,14 @@ TEST_F(MainFrameTest, FirstStartShowsTheDefaultLayout) {
   Close();
 }
 
-// Full View on a table that needs no more room than it has keeps the size;
-// again on the unchanged window it goes back to the user's size less a pixel.
-// Hiding a docking window with no document open moves the focus to the
-// lookup window.
+// Full View on a table that needs no more room than it has (the number tab,
+// which shows none yet) keeps the size; again on the unchanged window it goes
+// back to the user's size less a pixel. Hiding a docking window with no
+// document open moves the focus to the lookup window.
 TEST_F(MainFrameTest, FullViewRestoresAndAHiddenWindowPassesTheFocusOn) {
   Start();
   HWND hGrammar = FindDescendantById(m_hMain, IDW_GRAMMAR_TABLES);
+  Command(ID_GRAMMAR_NUMBER_TABLE);
   RECT before = ScreenRect(hGrammar);
   Command(ID_GRAMMAR_FULL_VIEW);
   RECT full = ScreenRect(hGrammar);

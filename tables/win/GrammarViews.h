@@ -2,6 +2,7 @@
 #pragma once
 
 #include "classlib/win/CView.h"
+#include "tables/win/GramVerbView.h"
 
 // Stands in for a grammar view whose table is not built yet: an empty
 // view that shows no table, so nothing is selected and there are no
@@ -17,10 +18,6 @@ class CGramPlaceholderView : public CView {
   afx_msg LRESULT OnGetSelectedCell(WPARAM wParam, LPARAM lParam);
 
   DECLARE_MESSAGE_MAP()
-};
-
-class CGramVerbView : public CGramPlaceholderView {
-  DECLARE_DYNCREATE(CGramVerbView)
 };
 
 class CGramPrepView : public CGramPlaceholderView {

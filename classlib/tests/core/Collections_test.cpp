@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace collections_test {
 
 class CShape : public CObject {
   DECLARE_DYNAMIC(CShape)
@@ -255,4 +255,4 @@ TEST(PlainMaps, MapPointersWordsAndObjects) {
   EXPECT_EQ(pointer, &b);
 }
 
-}  // namespace
+}  // namespace collections_test

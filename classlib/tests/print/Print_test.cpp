@@ -11,13 +11,11 @@
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace print_test {
 
 // Pictures of the printed pages: small, but each block is many pixels.
 constexpr int kPictureDpi = 30;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-}  // namespace
 
 TEST_F(PrintTest, PrintsEveryPageThroughTheDefaultPrinterIntoOnePdf) {
   SKIP_WITHOUT_PRINTER();
@@ -100,3 +98,5 @@ TEST_F(PrintTest, TheApplicationsPrinterIsTheDefaultQueueUntilPrintSetupChoosesA
   ASSERT_TRUE(m_app->GetPrinterDeviceDefaults(&after.m_pd));
   EXPECT_EQ("ZultaPDF", std::string(after.GetDeviceName()));
 }
+
+}  // namespace print_test

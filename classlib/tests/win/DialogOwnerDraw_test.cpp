@@ -16,7 +16,7 @@
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace dialog_owner_draw_test {
 
 constexpr int kItemHeight = 18;
 const COLORREF kSwatches[] = {RGB(255, 0, 0), RGB(0, 160, 0), RGB(0, 0, 255)};
@@ -137,4 +137,4 @@ TEST_F(DialogOwnerDrawTest, BitmapButtonNeedsItsUpBitmapOnly) {
   EXPECT_EQ(nullptr, button.m_bitmapFocus.m_hObject);
 }
 
-}  // namespace
+}  // namespace dialog_owner_draw_test

@@ -9,7 +9,7 @@
 #include "classlib/win/CDockState.h"
 
 namespace docktest {
-namespace {
+namespace dock_state_test {
 
 constexpr const char* kCompanyKey = "Zulta Dock Test Company";
 constexpr const char* kProfileName = "DockTest";
@@ -235,5 +235,5 @@ TEST_F(DockStateTest, PositionsSavedOnAnotherScreenComeOntoThisOne) {
   }
 }
 
-}  // namespace
+}  // namespace dock_state_test
 }  // namespace docktest

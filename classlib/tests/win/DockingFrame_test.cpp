@@ -13,7 +13,7 @@ class CTestFloatingFrame : public CMiniDockFrameWnd {
 };
 IMPLEMENT_DYNCREATE(CTestFloatingFrame, CMiniDockFrameWnd)
 
-namespace {
+namespace docking_frame_test {
 
 class DockingFrameTest : public DockTest {};
 
@@ -402,5 +402,5 @@ TEST_F(DockingFrameTest, TheViewMenusToolbarItemHidesAndShowsTheToolbarWhereverI
   EXPECT_EQ(1, checkShown());
 }
 
-}  // namespace
+}  // namespace docking_frame_test
 }  // namespace docktest

@@ -5,7 +5,7 @@
 
 #include "classlib/tests/win/WndTestSupport.h"
 
-namespace {
+namespace profile_test {
 
 constexpr const char* kCompanyKey = "Zulta Test Company";
 constexpr const char* kAppKey = "Software\\Zulta Test Company\\Zulta Tests";
@@ -116,4 +116,4 @@ TEST(ProfileWithoutKeyTest, ReadsGiveTheDefaultAndWritesFail) {
   EXPECT_STREQ("default", app.GetProfileString("Section", "Value", "default"));
 }
 
-}  // namespace
+}  // namespace profile_test

@@ -18,7 +18,7 @@
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace tool_bar_test {
 
 constexpr int kRedIndex = 0;
 constexpr int kSeparatorIndex = 1;
@@ -316,4 +316,4 @@ TEST_F(ToolBarTest, ARebarHoldsTheToolBarInABandAcrossTheTop) {
   rebar.DestroyWindow();
 }
 
-}  // namespace
+}  // namespace tool_bar_test

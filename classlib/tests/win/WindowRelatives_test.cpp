@@ -3,7 +3,7 @@
 #include "classlib/tests/win/WndTestSupport.h"
 #include "classlib/win/CFrameWnd.h"
 
-namespace {
+namespace window_relatives_test {
 
 constexpr UINT ID_HANDLED = 5001;
 constexpr UINT ID_UNHANDLED = 5002;
@@ -81,4 +81,4 @@ TEST_F(RelativesTest, StylesChangeOnlyWhenTheyDiffer) {
   EXPECT_TRUE(m_panel.GetExStyle() & WS_EX_CLIENTEDGE);
 }
 
-}  // namespace
+}  // namespace window_relatives_test

@@ -16,7 +16,7 @@
 #include "hebtext/tests/core/FakeProgressDlg.h"
 #include "hebtext/tests/core/FixtureFile.h"
 
-namespace {
+namespace text_import_test {
 
 constexpr char kEnglishFace[] = "Arial";
 constexpr char kHebrewFace[] = "Pomlar David 2";
@@ -271,4 +271,4 @@ TEST(TextImport, ACancelInTheProgressDialogLoadsNothing) {
   }
 }
 
-}  // namespace
+}  // namespace text_import_test

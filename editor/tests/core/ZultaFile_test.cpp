@@ -12,7 +12,7 @@
 #include "editor/tests/core/HebrewWords.h"
 #include "hebtext/core/HebChar.h"
 
-namespace {
+namespace zulta_file_test {
 
 const char kHebrewFace[] = "Pomlar David 2";
 const char kDamagedMessage[] =
@@ -475,4 +475,4 @@ TEST(ZultaFileTest, LegacyFacesAreRenamed) {
   EXPECT_EQ(RenameLegacyFace("Arial"), "Arial");
 }
 
-}  // namespace
+}  // namespace zulta_file_test

@@ -12,7 +12,7 @@
 #include "hebtext/tests/core/FixtureFile.h"
 #include "hebtext/tests/core/WrittenOut.h"
 
-namespace {
+namespace ansi_import_test {
 
 using bytes::Codes;
 using bytes::CodesOf;
@@ -358,4 +358,4 @@ TEST(ConvertImportedText, ADialogAlreadyCancelledLeavesTheTextUnchanged) {
   EXPECT_TRUE(dlg.begun.empty());
 }
 
-}  // namespace
+}  // namespace ansi_import_test

@@ -11,7 +11,7 @@
 #include "hebtext/core/HebChar.h"
 #include "hebtext/core/InsertMode.h"
 
-namespace {
+namespace heb_edit_model_test {
 using namespace HebCode;
 
 // Every letter 10 pixels, a vav vowel 6 more, any other vowel 1 more (so that
@@ -599,10 +599,6 @@ TEST(HebCharNodePool, TakesFromBlocksAndChecksWhatComesBack) {
   EXPECT_EQ(0, pool.Return(nodes[200]));
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(HebEditModelTest, ReplaceSelectionPastesAfterTheCaretAsOneUndoStep) {
   m_model.SetText(Codes({Bet, Gimel, Dalet}).c_str());
   CaretTo(1);
@@ -624,8 +620,6 @@ TEST_F(HebEditModelTest, ReplaceSelectionWithNothingKeepsTheCaret) {
   EXPECT_EQ(1, m_model.GetCaretIndex());
 }
 
-}  // namespace
-
 TEST_F(HebEditModelTest, TextLimitDropsWhatDoesNotFit) {
   m_model.SetRightToLeft(FALSE);
   m_model.SetTextLimit(3);
@@ -637,3 +631,5 @@ TEST_F(HebEditModelTest, TextLimitDropsWhatDoesNotFit) {
   m_model.ReplaceSelection("12345");
   EXPECT_EQ("123", Text());
 }
+
+}  // namespace heb_edit_model_test

@@ -14,7 +14,7 @@
 #include "hebtext/tests/core/FakeProgressDlg.h"
 #include "hebtext/tests/core/PointedWord.h"
 
-namespace {
+namespace pointed_text_test {
 
 using namespace HebCode;
 
@@ -214,4 +214,4 @@ TEST(SeparateConsonants, WorksWithoutAProgressDialog) {
   EXPECT_EQ((bytes::Codes{Bet, Gimel}), CodesOf(consonants));
 }
 
-}  // namespace
+}  // namespace pointed_text_test

@@ -27,7 +27,7 @@
 #include "testing/win/MessageBoxes.h"
 #include "testing/win/WaitFor.h"
 
-namespace {
+namespace edit_clipboard_test {
 
 using namespace HebCode;
 
@@ -366,6 +366,9 @@ TEST_F(EditClipboardTest, LinuxProgramReadsTheCopyAsUnicodeAndPastesPointedHebre
     return !pasted.empty();
   });
   EXPECT_EQ(Codes({BetDagesh, Patah, Yod, Hiriq, Tav}), pasted);
+  // Taking the clipboard back ends xclip: left serving, it would outlive the
+  // run and hold the output of whoever started it.
+  PlaceOnClipboard({});
 }
 
-}  // namespace
+}  // namespace edit_clipboard_test

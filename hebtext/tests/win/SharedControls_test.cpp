@@ -31,7 +31,7 @@
 #include "hebtext/win/SharedControlMessages.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace shared_controls_test {
 
 struct Message {
   UINT message;
@@ -420,4 +420,4 @@ TEST_F(SharedControlsTest, ButtonBitmapsTakeTheButtonFace) {
   button.DestroyWindow();
 }
 
-}  // namespace
+}  // namespace shared_controls_test

@@ -17,7 +17,7 @@
 #include "lexicon/core/VerbFormText.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
-namespace {
+namespace declension_golden_test {
 
 using namespace GrammarLayout;
 
@@ -277,4 +277,4 @@ TEST_F(DeclensionGolden, Adjectives) {
     EXPECT_EQ(AdjectiveCells(t.word), Expected(t.cells)) << t.word;
 }
 
-}  // namespace
+}  // namespace declension_golden_test

@@ -11,7 +11,7 @@
 #include "lexicon/core/VerbSuffixForms.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
-namespace {
+namespace infinitive_noun_golden_test {
 
 constexpr char kEmptyCell[] = "-";
 constexpr int kConstructCell = 1;
@@ -123,4 +123,4 @@ TEST_F(InfinitiveNounGolden, OneVerbOfEachTable) {
     EXPECT_EQ(Cells(row.root, row.binyan), Expected(row.cells)) << row.root << " " << row.binyan;
 }
 
-}  // namespace
+}  // namespace infinitive_noun_golden_test

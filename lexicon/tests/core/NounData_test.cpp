@@ -17,7 +17,7 @@
 #include "lexicon/tests/core/CompiledGrammar.h"
 #include "tools/grammarc/HebrewSource.h"
 
-namespace {
+namespace noun_data_test {
 
 // The four entry blocks of the model, in table type order less one.
 enum EntryKind { kNouns = 0, kPrepositions = 1, kAdjectives = 2, kVocabulary = 3 };
@@ -171,4 +171,4 @@ TEST(NounData, EveryWordTableIsUsed) {
   }
 }
 
-}  // namespace
+}  // namespace noun_data_test

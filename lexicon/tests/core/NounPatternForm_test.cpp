@@ -16,7 +16,7 @@
 #include "lexicon/core/VerbFormText.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
-namespace {
+namespace noun_pattern_form_test {
 
 using DeclensionCell::Construct;
 using DeclensionCell::ConstructPlural;
@@ -335,4 +335,4 @@ TEST_F(NounPatternRecords, AFormListEndsWithTheLastWholeFormThatFits) {
   EXPECT_EQ(std::count(form.letters, form.letters + kTwoForms, HebCode::Comma), 1);
 }
 
-}  // namespace
+}  // namespace noun_pattern_form_test

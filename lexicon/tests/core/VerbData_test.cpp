@@ -11,9 +11,9 @@
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/tests/core/CompiledGrammar.h"
 
-using namespace GrammarLayout;
+namespace verb_data_test {
 
-namespace {
+using namespace GrammarLayout;
 
 const GrammarModel& DataModel() {
   static const GrammarModel model = lextest::CompileDataModel();
@@ -83,4 +83,4 @@ TEST_P(VerbDataBlock, EveryClassIsUsedAndEveryUsedClassExists) {
 
 INSTANTIATE_TEST_SUITE_P(Blocks, VerbDataBlock, ::testing::Range(0, kVerbBlocks));
 
-}  // namespace
+}  // namespace verb_data_test

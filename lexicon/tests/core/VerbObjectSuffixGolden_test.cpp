@@ -14,7 +14,7 @@
 #include "lexicon/core/VerbSuffixForms.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
-namespace {
+namespace verb_object_suffix_golden_test {
 
 class ObjectSuffixGolden : public ::testing::Test {
  protected:
@@ -284,4 +284,4 @@ TEST_F(ObjectSuffixGolden, StressBeforeTheLastSyllableIsMarked) {
   }
 }
 
-}  // namespace
+}  // namespace verb_object_suffix_golden_test

@@ -6,7 +6,7 @@
 #include "lexicon/core/EntrySortKey.h"
 #include "lexicon/tests/core/DictionaryTestData.h"
 
-namespace {
+namespace word_database_build_test {
 
 using namespace dicttest;
 namespace File = DictionaryFile;
@@ -222,4 +222,4 @@ TEST(WordDatabaseBuild, AFileThatCannotBeWrittenLeavesTheGroupUnbuiltWithItsName
       [&](LPCSTR folder) { return BuildWordDatabases(folder, source, renderer, progress); });
 }
 
-}  // namespace
+}  // namespace word_database_build_test

@@ -5,7 +5,7 @@
 #include "lexicon/core/WordFormSearch.h"
 #include "lexicon/tests/core/DictionaryTestData.h"
 
-namespace {
+namespace word_search_test {
 
 using namespace dicttest;
 namespace File = DictionaryFile;
@@ -246,4 +246,4 @@ TEST(WordSearch, HitsAreSortedOtherEntriesFirstThenByText) {
   EXPECT_EQ(Verb(3, 5).fields, hits[3].record.fields);
 }
 
-}  // namespace
+}  // namespace word_search_test

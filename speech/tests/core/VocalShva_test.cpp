@@ -7,7 +7,7 @@
 #include "hebtext/tests/core/PointedWord.h"
 #include "speech/tests/core/Pronounce.h"
 
-namespace {
+namespace vocal_shva_test {
 
 using namespace HebCode;
 
@@ -103,4 +103,4 @@ INSTANTIATE_TEST_SUITE_P(
                       AlikeCase{LamedDagesh, Lamed, S, true}, AlikeCase{Pe, PeDagesh, S, false},
                       AlikeCase{Mem, Nun, S, false}));
 
-}  // namespace
+}  // namespace vocal_shva_test

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace {
+namespace kw_dock_rows_test {
 
 KWDockEntry Bar(int length, int thickness, BOOL bVisible = TRUE) {
   KWDockEntry e;
@@ -192,4 +192,4 @@ TEST(KWDockRows, SharingARowWithoutWindowsChangesNothing) {
   EXPECT_EQ(KWShareRowLength(rows, 9, kKWNoEntry, 500), 0);
 }
 
-}  // namespace
+}  // namespace kw_dock_rows_test

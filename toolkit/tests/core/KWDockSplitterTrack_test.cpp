@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace {
+namespace kw_dock_splitter_track_test {
 
 KWDockEntry Window(int length, int minLength, int thickness) {
   KWDockEntry e;
@@ -145,4 +145,4 @@ TEST(KWDockSplitterTrack, RaisedEdgeLines) {
   EXPECT_TRUE(KWSplitterEdges(vert, kKWSplitterVert, kKWDockFlatSplitters, FALSE).empty());
 }
 
-}  // namespace
+}  // namespace kw_dock_splitter_track_test

@@ -10,7 +10,7 @@
 #include "testing/win/WindowCapture.h"
 #include "toolkit/tests/win/KWMouseInput.h"
 
-namespace {
+namespace kw_button_test {
 
 using namespace kwtest;
 
@@ -88,4 +88,4 @@ TEST_F(FlatButtonTest, IconsHandedInStayTheCallers) {
   EXPECT_TRUE(::DestroyIcon(hOwn));
 }
 
-}  // namespace
+}  // namespace kw_button_test

@@ -8,7 +8,7 @@
 #include "toolkit/win/CKWCoolMenu.h"
 #include "toolkit/win/CKWGlobalData.h"
 
-namespace {
+namespace kw_cool_menu_draw_test {
 
 TEST(KWCoolMenuDraw, TheTickAndTheBulletSitInTheCell) {
   CKWGlobalData& data = KWGetGlobalData();
@@ -72,4 +72,4 @@ TEST(KWCoolMenuDraw, TheAcceleratorEndsOneButtonWidthFromTheRight) {
   EXPECT_LT(labelInk.right, 60);
 }
 
-}  // namespace
+}  // namespace kw_cool_menu_draw_test

@@ -22,7 +22,7 @@
 #include "toolkit/win/CKWPopupMenu.h"
 #include "toolkit/win/CKWProfileStore.h"
 
-namespace {
+namespace kw_cool_menu_test {
 
 using namespace kwtest;
 
@@ -416,4 +416,4 @@ TEST_F(CoolMenuTest, FullMenusAskedForWhileOpenPutTheItemsBackInPlace) {
   EXPECT_EQ(::GetMenuItemCount(m_hPopup), kMenuItems + 1);
 }
 
-}  // namespace
+}  // namespace kw_cool_menu_test

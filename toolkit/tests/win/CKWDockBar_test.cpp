@@ -22,7 +22,7 @@
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWToolBar.h"
 
-namespace {
+namespace kw_dock_bar_test {
 
 constexpr DWORD kDockBarWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr int kFrameLeft = 40;
@@ -503,4 +503,4 @@ TEST_F(EmptyDockTest, RightClickWithNoListableBarsShowsNoMenu) {
   EXPECT_EQ(kwtest::OpenMenuWindow(), nullptr);
 }
 
-}  // namespace
+}  // namespace kw_dock_bar_test

@@ -18,7 +18,7 @@
 #include "toolkit/win/CKWMiniDockFrameWnd.h"
 #include "toolkit/win/CKWToolBar.h"
 
-namespace {
+namespace kw_dock_context_test {
 
 using docktest::AfterInput;
 using docktest::CaptureScreenArea;
@@ -487,4 +487,4 @@ TEST_F(DockContextTest, ABarDestroyedMidDragEndsTheLoopCleanly) {
   ASSERT_TRUE(WaitFor([&] { return DockBarOf(m_pDragFrame->m_toolBar) == AFX_IDW_DOCKBAR_BOTTOM; }));
 }
 
-}  // namespace
+}  // namespace kw_dock_context_test

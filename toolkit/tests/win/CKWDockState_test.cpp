@@ -19,7 +19,7 @@
 #include "classlib/win/CToolBar.h"
 #include "toolkit/win/CKWProfileStore.h"
 
-namespace {
+namespace kw_dock_state_test {
 
 constexpr char kCompanyKey[] = "Zulta Dock State Test";
 constexpr char kProfile[] = "Layout";
@@ -277,4 +277,4 @@ TEST_F(DockStateTest, AFloatingFrameSavedOffTheWorkAreaComesBackInReach) {
   pFrame->DestroyWindow();
 }
 
-}  // namespace
+}  // namespace kw_dock_state_test

@@ -18,7 +18,7 @@
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWProfileStore.h"
 
-namespace {
+namespace kw_dock_window_test {
 
 std::string Text(const CRect& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
@@ -391,4 +391,4 @@ TEST_F(DockWindowRowTest, LayoutTellsEachWindowWhetherItIsAloneInItsRow) {
   EXPECT_FALSE(first.IsOnlyInRow());
 }
 
-}  // namespace
+}  // namespace kw_dock_window_test

@@ -12,7 +12,7 @@
 #include "toolkit/tests/win/TestSurface.h"
 #include "toolkit/win/CKWOSVersionInfo.h"
 
-namespace {
+namespace kw_global_data_test {
 
 LOGFONTA LogFontOf(const CFont& font) {
   LOGFONTA logFont = {};
@@ -175,4 +175,4 @@ TEST(CKWGlobalData, FontsFromAGivenFontKeepItsFaceForTheHorizontalThree) {
   data.UpdateFonts();
 }
 
-}  // namespace
+}  // namespace kw_global_data_test

@@ -14,7 +14,7 @@
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWMDIFrameWnd.h"
 
-namespace {
+namespace kw_mdi_frame_menus_test {
 
 // Counts the key messages that reach it and keeps them from the menu loop.
 class CMenuTestFrame : public CKWMDIFrameWnd {
@@ -137,4 +137,4 @@ TEST_F(MDIFrameMenusTest, KeysReachTheFrameWhileTheMenuBarHasNoWindow) {
   EXPECT_EQ(m_pFrame->GetMenuBar().GetBarMenu(), nullptr);
 }
 
-}  // namespace
+}  // namespace kw_mdi_frame_menus_test

@@ -31,7 +31,7 @@
 #include "toolkit/win/CKWMiniDockFrameWnd.h"
 #include "toolkit/win/CKWToolBar.h"
 
-namespace {
+namespace kw_mdi_frame_wnd_test {
 
 constexpr char kCompanyKey[] = "Zulta MDI Frame Test";
 constexpr char kProfile[] = "Frame";
@@ -539,4 +539,4 @@ TEST_F(MDIFrameTest, AFloatingBarComesBackFloatingFromTheProfile) {
   Picture("kw_mdi_frame_floating_bar");
 }
 
-}  // namespace
+}  // namespace kw_mdi_frame_wnd_test

@@ -9,7 +9,7 @@
 #include "toolkit/tests/win/TestSurface.h"
 #include "toolkit/tests/win/ToolkitTestIds.h"
 
-namespace {
+namespace kw_mem_dc_test {
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
@@ -161,4 +161,4 @@ TEST(LoadSysColorBitmap, AMissingResourceGivesNoBitmap) {
   EXPECT_EQ(LoadSysColorBitmap(::GetModuleHandleA(nullptr), nullptr), nullptr);
 }
 
-}  // namespace
+}  // namespace kw_mem_dc_test

@@ -16,7 +16,7 @@
 #include "toolkit/tests/win/ToolkitTestIds.h"
 #include "toolkit/win/CKWGlobalData.h"
 
-namespace {
+namespace kw_menu_wnd_hook_test {
 
 using namespace kwtest;
 
@@ -248,4 +248,4 @@ TEST_F(MenuWndHookTest, WhatTheMenuLoopPassesToThePopupWindow) {
   EXPECT_FALSE(internalClick);
 }
 
-}  // namespace
+}  // namespace kw_menu_wnd_hook_test

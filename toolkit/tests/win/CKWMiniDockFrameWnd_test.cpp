@@ -16,7 +16,7 @@
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWToolBar.h"
 
-namespace {
+namespace kw_mini_dock_frame_wnd_test {
 
 using docktest::CaptureScreenArea;
 using docktest::LeftDown;
@@ -195,4 +195,4 @@ TEST_F(MiniDockFrameTest, AChangeOfLookRestylesTheFrameAtTheNextIdleUpdate) {
   SaveScreenshot(CaptureScreenArea(), "kw_minidock_toolbar_flat");
 }
 
-}  // namespace
+}  // namespace kw_mini_dock_frame_wnd_test

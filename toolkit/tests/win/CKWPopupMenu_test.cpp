@@ -10,7 +10,7 @@
 #include "toolkit/tests/win/ToolkitTestIds.h"
 #include "toolkit/win/KWMenuGlobals.h"
 
-namespace {
+namespace kw_popup_menu_test {
 
 using namespace kwtest;
 
@@ -92,4 +92,4 @@ TEST_F(PopupMenuTest, AnOwnerThatIsGoneGetsNoMenu) {
 
 TEST_F(PopupMenuTest, NothingToCloseWhenNoMenuIsOpen) { EXPECT_EQ(KWCloseOpenPopupMenus(), 0); }
 
-}  // namespace
+}  // namespace kw_popup_menu_test

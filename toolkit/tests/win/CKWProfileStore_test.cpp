@@ -13,7 +13,7 @@
 #include "classlib/win/CWinApp.h"
 #include "toolkit/win/CKWGlobalData.h"
 
-namespace {
+namespace kw_profile_store_test {
 
 constexpr char kCompanyKey[] = "Zulta Toolkit Test Company";
 constexpr char kAppKey[] = "Software\\Zulta Toolkit Test Company\\Zulta Toolkit Tests";
@@ -199,4 +199,4 @@ TEST_F(IniProfileStoreTest, BinaryValuesAreLettersAndOddTextIsRefused) {
   EXPECT_EQ(store.GetInt("Settings", "Number", 0), 0);
 }
 
-}  // namespace
+}  // namespace kw_profile_store_test

@@ -9,7 +9,7 @@
 #include "toolkit/tests/win/KWResizeTestSupport.h"
 #include "toolkit/win/CKWResizePropertyPage.h"
 
-namespace {
+namespace kw_resize_dialog_test {
 
 constexpr char kSection[] = "KWResizeTest";
 
@@ -201,4 +201,4 @@ TEST_F(ResizeDialogTest, PlacementIsRestoredOnlyFromAWholeRecord) {
   EXPECT_EQ(after, before);
 }
 
-}  // namespace
+}  // namespace kw_resize_dialog_test

@@ -9,7 +9,7 @@
 #include "toolkit/tests/win/KWResizeTestSupport.h"
 #include "toolkit/win/CKWResizePropertyPage.h"
 
-namespace {
+namespace kw_resize_property_sheet_test {
 
 constexpr UINT kTabId = 0x3020;
 constexpr UINT kApplyId = 0x3021;
@@ -114,4 +114,4 @@ TEST_F(ResizeSheetTest, AnOwnersSystemMenuTextsAreTaken) {
   ::DestroyWindow(hOwner);
 }
 
-}  // namespace
+}  // namespace kw_resize_property_sheet_test

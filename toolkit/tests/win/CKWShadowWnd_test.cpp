@@ -11,7 +11,7 @@
 #include "toolkit/tests/win/TestSurface.h"
 #include "toolkit/win/CKWShadowManager.h"
 
-namespace {
+namespace kw_shadow_wnd_test {
 
 constexpr COLORREF kBackground = RGB(200, 160, 120);
 
@@ -147,4 +147,4 @@ TEST_F(ShadowManagerTest, AHookedTargetTakesItsShadowAlongWhenItMovesAndGoes) {
   EXPECT_FALSE(::IsWindow(hShadow));
 }
 
-}  // namespace
+}  // namespace kw_shadow_wnd_test

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-namespace {
+namespace kw_shell_id_list_test {
 
 class ShellIdListTest : public ::testing::Test {
  protected:
@@ -100,4 +100,4 @@ TEST_F(ShellIdListTest, DisplayNamesAreTerminatedAndParseBack) {
   pDesktop->Release();
 }
 
-}  // namespace
+}  // namespace kw_shell_id_list_test

@@ -16,7 +16,7 @@
 #include "testing/win/WindowCapture.h"
 #include "toolkit/win/CKWGlobalData.h"
 
-namespace {
+namespace kw_tab_ctrl_bar_test {
 
 constexpr UINT kBarId = 0xE840;
 constexpr int kFrameLeft = 30;
@@ -118,8 +118,6 @@ class TabCtrlBarTest : public AppTest {
   HWND m_hFrame = nullptr;
 };
 
-}  // namespace
-
 TEST_F(TabCtrlBarTest, TabControlIsTheChildWithItsTabsAtTheBottom) {
   EXPECT_EQ(Bar().GetChild(), &Tabs());
   EXPECT_EQ(Tabs().GetDlgCtrlID(), static_cast<int>(CKWTabCtrlBar::kTabCtrlId));
@@ -210,3 +208,5 @@ TEST_F(TabCtrlBarTest, TheLookGivesTheTabsFivePixelsMoreAtTheBottom) {
   plain.bottom += kTabBarExtra;
   EXPECT_TRUE(inside == plain);
 }
+
+}  // namespace kw_tab_ctrl_bar_test

@@ -17,7 +17,7 @@
 #include "testing/win/WindowCapture.h"
 #include "toolkit/win/CKWGlobalData.h"
 
-namespace {
+namespace kw_tab_ctrl_test {
 
 constexpr UINT kTabId = 300;
 constexpr int kPanes = 3;
@@ -231,4 +231,4 @@ TEST_F(TabCtrlTest, FlatLookPaintsItsOwnStrip) {
   EXPECT_EQ(at(selected.right + 10, selected.top + 3), data.clrFaceBright);
 }
 
-}  // namespace
+}  // namespace kw_tab_ctrl_test

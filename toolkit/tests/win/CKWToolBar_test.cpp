@@ -24,10 +24,9 @@
 #include "toolkit/win/CKWGlobalData.h"
 #include "toolkit/win/CKWToolBarRenderer.h"
 
-namespace {
+namespace kw_tool_bar_test {
 
 using namespace kwtest;
-
 
 constexpr int kFrameLeft = 30;
 constexpr int kFrameTop = 30;
@@ -138,7 +137,6 @@ class BarTest : public AppTest {
   CKWTestFrame* m_pFrame = nullptr;
   HWND m_hFrame = nullptr;
 };
-
 
 // Button indexes of the test resource.
 constexpr int kRedIndex = 0;
@@ -501,4 +499,4 @@ TEST_F(WrappedRowsTest, ANarrowedFloatingBarHoldsItsRows) {
   ExpectRowsInside("kw_toolbar_narrowed_rows", floating);
 }
 
-}  // namespace
+}  // namespace kw_tool_bar_test

@@ -16,7 +16,7 @@
 #include "toolkit/tests/win/KWResizeTestIds.h"
 #include "toolkit/tests/win/KWResizeTestSupport.h"
 
-namespace {
+namespace kw_window_list_dlg_test {
 
 std::vector<std::string> g_saved;
 
@@ -219,4 +219,4 @@ TEST_F(WindowListTest, ResizesWithItsGripAndReopensWhereItWas) {
   EXPECT_EQ(reopened, closed);
 }
 
-}  // namespace
+}  // namespace kw_window_list_dlg_test

@@ -12,7 +12,7 @@
 #include "toolkit/win/CKWMenuBar.h"
 #include "toolkit/win/CKWReBar.h"
 
-namespace {
+namespace kw_wnd_hook_test {
 
 constexpr UINT kProbe = WM_APP + 1;
 constexpr UINT kConsumed = WM_APP + 2;
@@ -194,4 +194,4 @@ TEST(ToolkitRuntimeClasses, BarsAndHooksAreKnownByTheirClasses) {
   EXPECT_STREQ(RUNTIME_CLASS(CKWWindowMap)->m_lpszClassName, "CKWWindowMap");
 }
 
-}  // namespace
+}  // namespace kw_wnd_hook_test

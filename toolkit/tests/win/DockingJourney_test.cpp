@@ -34,7 +34,7 @@
 #include "toolkit/win/CKWTabCtrlBar.h"
 #include "toolkit/win/CKWToolBar.h"
 
-namespace {
+namespace docking_journey_test {
 
 constexpr char kCompanyKey[] = "Zulta Docking Journey Test";
 constexpr char kProfile[] = "JourneyBars";
@@ -577,4 +577,4 @@ TEST_F(RestartJourneyTest, AFloatingFrameSavedOnALargerScreenComesBackInReach) {
   Picture("restored_from_larger_screen");
 }
 
-}  // namespace
+}  // namespace docking_journey_test

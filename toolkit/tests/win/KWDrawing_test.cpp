@@ -18,7 +18,7 @@
 #include "toolkit/win/CKWResourceScope.h"
 #include "toolkit/win/KWWindowHelpers.h"
 
-namespace {
+namespace kw_drawing_test {
 
 // A window class created from its run-time class, recording its creation context.
 class TestPane : public CWnd {
@@ -262,4 +262,4 @@ TEST(WindowHelpers, TheResourceScopeSwitchesOnlyWhenToolkitResourcesAreNamed) {
   KWSetResourceHandles(nullptr, nullptr);
 }
 
-}  // namespace
+}  // namespace kw_drawing_test

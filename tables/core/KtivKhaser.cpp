@@ -1,0 +1,3 @@
+#include "tables/core/KtivKhaser.h"
+
+int g_ktivKhaser = 0;
