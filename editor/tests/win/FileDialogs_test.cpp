@@ -33,7 +33,7 @@
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
-namespace file_dialogs {
+namespace file_dialogs_test {
 
 const char kTreeName[] = "ZultaFileDialogs";
 const char kProfileKey[] = "Zulta File Dialog Tests";
@@ -495,4 +495,4 @@ TEST_F(FileDialogsTest, SaveAsStoresTheHebrewTitleAddsTheTypesExtensionAndAsksBe
   EXPECT_FALSE(CZultaEditDoc::IsSaveAsPending());
 }
 
-}  // namespace file_dialogs
+}  // namespace file_dialogs_test
