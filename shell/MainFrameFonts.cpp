@@ -7,6 +7,7 @@
 #include "classlib/win/CFont.h"
 #include "classlib/win/CPen.h"
 #include "classlib/win/WindowDCs.h"
+#include "editor/win/CShellFileDlg.h"
 #include "hebtext/win/AppProfileStore.h"
 #include "hebtext/win/CFontInfo.h"
 #include "hebtext/win/InterfaceFont.h"
@@ -87,6 +88,7 @@ void CMainFrame::InitAppFonts() {
   LoadPhonemeFont(profile, dpi, transliteration);
   theApp.m_appFonts[kTransliterationFont].SetFromLogFont(&screen, transliteration);
   for (CFontInfo& font : theApp.m_appFonts) font.MeasureCharWidths(&screen);
+  CShellFileDlg::SetHebrewTitleFont(&theApp.m_appFonts[0]);
   SetMarkupHebrewFont(&theApp.m_appFonts[kGrammarFormFont]);
 }
 

@@ -8,6 +8,7 @@
 #include "classlib/win/CDocTemplate.h"
 #include "classlib/win/CRecentFileList.h"
 #include "classlib/win/CView.h"
+#include "editor/win/COpenFileDlg.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "hebtext/win/FileUtilities.h"
 #include "shell/ZultaEditApp.h"
@@ -75,12 +76,9 @@ CZultaEditDoc* CZultaEditApp::OpenDocumentOnce(LPCSTR lpszPathName) {
 }
 
 void CZultaEditApp::OnFileOpen() {
-  CString path;
-  if (!DoPromptFileName(path, AFX_IDS_OPENFILE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE,
-                        nullptr)) {
-    return;
-  }
-  OpenDocumentOnce(path);
+  COpenFileDlg dialog(AfxGetMainWnd());
+  if (dialog.DoModal() != IDOK) return;
+  OpenDocumentOnce(dialog.GetFullPath());
 }
 
 BOOL CZultaEditApp::OnOpenRecentFile(UINT nID) {

@@ -66,6 +66,7 @@ void CZultaEditDoc::DeleteContents() {
   for (int side = 0; side < kDocSideCount; ++side) m_editor.LoadBuffers(side).Empty();
   m_model.ClearContents();
   InitContents();
+  m_strHebrewFileName.Empty();
   m_bLaidOut = FALSE;
   CDocument::DeleteContents();
 }

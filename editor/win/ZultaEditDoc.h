@@ -150,6 +150,7 @@ class CZultaEditDoc : public CDocument {
   // While a Save As runs (one in the application at a time), New, Open,
   // Save, Save As, closing a document and most edit commands are refused.
   static BOOL IsSaveAsPending();
+  const CString& GetHebrewFileName() const { return m_strHebrewFileName; }
   void OnCloseDocument() override;
   // The document's file through an archive: its bytes as the file codecs
   // write and read them.
@@ -209,6 +210,8 @@ class CZultaEditDoc : public CDocument {
   DocCaretNavigator m_nav;
   DocVisibleLines m_visible;
   BOOL m_bLaidOut = FALSE;
+  // The Hebrew title the native file stores (chosen in the Save dialog).
+  CString m_strHebrewFileName;
   CSize m_deskMargin;  // the gaps around the pages the view asked for
   BOOL m_bRulersDirty = FALSE;
   int m_paintedPageCount = 0;  // pages whose rulers the last repaint showed

@@ -8,17 +8,16 @@
 #include "classlib/win/CCmdUI.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/MessageMap.h"
+#include "classlib/win/CView.h"
 #include "editor/core/DocumentPath.h"
+#include "editor/win/CSaveAsFileDlg.h"
 #include "editor/win/ZultaEditDoc.h"
 
 namespace {
 
 // The Save As under way: at most one in the application. While it runs,
 // New, Open, Save, Save As and closing a document are refused.
-struct SaveAsDialog {
-  CString path;  // the start folder and name, then the file chosen
-};
-SaveAsDialog* g_pSaveAsDialog = nullptr;
+CSaveAsFileDlg* g_pSaveAsDialog = nullptr;
 
 constexpr UINT kReadChunk = 32 * 1024;
 
@@ -54,25 +53,31 @@ void CZultaEditDoc::OnFileSave() {
 
 void CZultaEditDoc::OnFileSaveAs() {
   if (IsSaveAsPending()) return;
-  g_pSaveAsDialog = new SaveAsDialog;
-  g_pSaveAsDialog->path = GetTitle();
+  POSITION pos = GetFirstViewPosition();
+  CView* pView = pos == nullptr ? nullptr : GetNextView(pos);
+  if (pView == nullptr) return;
+  g_pSaveAsDialog = new CSaveAsFileDlg(pView);
   if (!GetPathName().IsEmpty()) {
     CString folder;
     GetFolderOfPath(folder);
-    if (folder.Right(1) != "\\") folder += '\\';
-    g_pSaveAsDialog->path = folder + GetTitle();
+    g_pSaveAsDialog->SetCurrentFolder(folder);
   }
-  // The class library's file dialog is modal: the main window is disabled
-  // while it runs.
-  BOOL accepted =
-      AfxGetApp()->DoPromptFileName(g_pSaveAsDialog->path, AFX_IDS_SAVEFILE,
-                                    OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, FALSE, GetDocTemplate());
-  FinishSaveAs(accepted);
+  g_pSaveAsDialog->SetFileName(GetTitle());
+  // Modeless over the view, which stays disabled until the dialog's end
+  // message (WM_SAVEDLG_DONE) comes back to it.
+  if (!g_pSaveAsDialog->CreateModeless()) {
+    delete g_pSaveAsDialog;
+    g_pSaveAsDialog = nullptr;
+    return;
+  }
+  pView->EnableWindow(FALSE);
 }
 
 void CZultaEditDoc::FinishSaveAs(BOOL accepted) {
   if (!IsSaveAsPending()) return;
-  CString path = g_pSaveAsDialog->path;
+  const CString path = g_pSaveAsDialog->GetFullPath();
+  if (accepted) m_strHebrewFileName = g_pSaveAsDialog->GetHebrewFileName();
+  g_pSaveAsDialog->DestroyWindow();
   delete g_pSaveAsDialog;
   g_pSaveAsDialog = nullptr;
   if (!accepted || !OnSaveDocument(path)) return;

@@ -17,7 +17,7 @@ BOOL CZultaEditDoc::BuildFileBytes(LPCSTR lpszPathName, ByteBuffer& bytes, CStri
   m_model.CompactWordSpace(TRUE);
   m_model.CompactLineSpace(TRUE);
   ZultaDocData data;
-  CollectDocumentForFile(m_model, GetTitle(), data);
+  CollectDocumentForFile(m_model, m_strHebrewFileName, data);
   CZultaFile writer;
   // An RTF save marks the Hebrew faces' text as Windows-1255 for other programs.
   ScreenRtfFontInfo fonts;
@@ -46,6 +46,7 @@ BOOL CZultaEditDoc::ReadFileBytes(const ByteBuffer& bytes, CString& error) {
 }
 
 void CZultaEditDoc::TakeFileData(const ZultaDocData& data) {
+  m_strHebrewFileName = data.title;
   m_model.GetStyleTables().CopyFrom(data.styles);
   for (int side = 0; side < kDocSideCount; ++side) {
     const ZultaSideData& file = data.sides[side];

@@ -7,6 +7,7 @@
 #include "classlib/win/WindowDCs.h"
 #include "editor/win/CHebFindReplaceDlg.h"
 #include "editor/win/EditorMessages.h"
+#include "editor/win/FileDialogMessages.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "hebtext/win/CProgressDlg.h"
 #include "hebtext/win/KeyboardState.h"
@@ -44,6 +45,7 @@ BEGIN_MESSAGE_MAP(CZultaEditView, CScrollView)
   ON_WM_DESTROY()
   ON_WM_CONTEXTMENU()
   ON_MESSAGE(WM_LOOKUP_RETURN, OnLookupReturn)
+  ON_MESSAGE(WM_SAVEDLG_DONE, OnSaveDlgDone)
   ON_WM_INITMENU()
   ON_WM_FONTCHANGE()
   ON_COMMAND(ID_INPUT_ENGLISH, OnInputEnglish)
@@ -531,6 +533,13 @@ void CZultaEditView::OnUpdateEditUndo(CCmdUI* pCmdUI) {
 
 void CZultaEditView::OnUpdateEditRedo(CCmdUI* pCmdUI) {
   pCmdUI->Enable(GetDocument()->Editor().CanRedo());
+}
+
+LRESULT CZultaEditView::OnSaveDlgDone(WPARAM wParam, LPARAM) {
+  EnableWindow(TRUE);
+  GetDocument()->FinishSaveAs(static_cast<BOOL>(wParam));
+  SetFocus();
+  return 0;
 }
 
 LRESULT CZultaEditView::OnLookupReturn(WPARAM, LPARAM) {

@@ -60,6 +60,9 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnInitMenu(CMenu* pMenu);
   afx_msg void OnFontChange();
   afx_msg LRESULT OnLookupReturn(WPARAM wParam, LPARAM lParam);
+  // The Save dialog has ended: the view takes input again and the document
+  // finishes or abandons the save.
+  afx_msg LRESULT OnSaveDlgDone(WPARAM wParam, LPARAM lParam);
 
   afx_msg void OnInputEnglish();
   afx_msg void OnInputHebrew();

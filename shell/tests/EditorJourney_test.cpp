@@ -1,7 +1,8 @@
 // A writer's session with the editor: a new document, a pointed Hebrew
 // sentence and an English one typed on the English keyboard, a word
-// selected by a double click, undo and redo, Save through the Save As box,
-// close, and the document opened again holds what was typed.
+// selected by a double click, undo and redo, Save through the program's Save
+// dialog, close, and the document opened again through the Open dialog
+// holds what was typed.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include "editor/core/FileBytes.h"
 #include "editor/core/ZultaFile.h"
 #include "editor/tests/win/TypedByRules.h"
+#include "resources/FileDialogIds.h"
 #include "resources/MainFrameIds.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
@@ -93,16 +95,37 @@ TypedText FileSide(const ZultaDocData& data, int side) {
   return text;
 }
 
-// The class library's Save As box: the name typed, then Enter.
-bool SaveAsThroughTheBox(ZultaProcess& zulta, const std::string& path) {
-  HWND hBox = WaitForTopLevelWindow(zulta.Id(), "Save As", "#32770");
-  if (hBox == nullptr) return false;
-  ::SetForegroundWindow(hBox);
-  SendChord(VK_CONTROL, 'A');
-  SendText(path + "\r");
-  return WaitFor([&] {
-    return !::IsWindow(hBox) && ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-  });
+// The program's Open or Save dialog: the full path entered in the name box
+// shows its folder with the name in the box, and Enter again takes it. The
+// dialog is gone, or hidden until its document is saved, when it is done.
+bool ChooseInFileDialog(ZultaProcess& zulta, const char* caption, const std::string& path) {
+  HWND hDlg = WaitForTopLevelWindow(zulta.Id(), caption, "#32770");
+  // The dialog shows once it has listed its folder.
+  if (hDlg == nullptr || !WaitFor([&] { return ::IsWindowVisible(hDlg) != FALSE; })) return false;
+  ::SetForegroundWindow(hDlg);
+  HWND hName = ::GetDlgItem(hDlg, IDC_FILEDLG_FILE_NAME);
+  const std::string name = path.substr(path.rfind('\\') + 1);
+  // Another process's edit takes its text by message.
+  ::SendMessageA(hName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  // The box is clicked at two places: two quick clicks on one place would
+  // make a double-click, which does not focus it.
+  RECT box;
+  ::GetWindowRect(hName, &box);
+  const LONG middle = (box.top + box.bottom) / 2;
+  const LONG width = box.right - box.left;
+  ClickAt({box.left + width / 4, middle});
+  if (!WaitFor([&] { return FocusOf(hDlg) == hName; })) return false;
+  SendKey(VK_RETURN);
+  char text[MAX_PATH] = "";
+  if (!WaitFor([&] {
+        ::SendMessageA(hName, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        return name == text;
+      }))
+    return false;
+  ClickAt({box.left + width * 3 / 4, middle});
+  if (!WaitFor([&] { return FocusOf(hDlg) == hName; })) return false;
+  SendKey(VK_RETURN);
+  return WaitFor([&] { return !::IsWindow(hDlg) || !::IsWindowVisible(hDlg); });
 }
 
 std::string TempPath(const char* name) {
@@ -201,7 +224,9 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
     SteadyPicture(hView, "editor_journey_5_redone");
 
     SendChord(VK_CONTROL, 'S');
-    ASSERT_TRUE(SaveAsThroughTheBox(zulta, saved)) << "the document was not saved";
+    ASSERT_TRUE(ChooseInFileDialog(zulta, "Save", saved)) << "the Save dialog did not end";
+    ASSERT_TRUE(WaitFor([&] { return ::GetFileAttributesA(saved.c_str()) != INVALID_FILE_ATTRIBUTES; }))
+        << "the document was not saved";
     SteadyPicture(hMain, "editor_journey_6_saved");
     ::PostMessageA(hMain, WM_COMMAND, ID_FILE_CLOSE, 0);
     EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hView); })) << "the document did not close";
@@ -229,17 +254,25 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
   }
 
   {
-    ZultaStart start;
-    start.arguments = "\"" + saved + "\"";
-    ZultaProcess zulta(start);
+    ZultaProcess zulta;
     ASSERT_TRUE(zulta.Started());
     HWND hMain = zulta.MainWindow();
+    ::SetForegroundWindow(hMain);
+    ::PostMessageA(hMain, WM_COMMAND, ID_FILE_OPEN, 0);
+    ASSERT_TRUE(ChooseInFileDialog(zulta, "Open", saved)) << "the Open dialog did not end";
     HWND hView = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (hView = FindEditView(hMain)) != nullptr; }));
+    // The picture once the opened text shows.
+    EXPECT_TRUE(WaitFor([&] {
+      RECT text = BlackTextBox(CaptureWindow(hView));
+      return text.left <= text.right;
+    })) << "the opened document's text does not show";
     SteadyPicture(hView, "editor_journey_7_reopened");
     ::SetForegroundWindow(hMain);
     ::PostMessageA(hMain, WM_COMMAND, ID_FILE_SAVE_AS, 0);
-    ASSERT_TRUE(SaveAsThroughTheBox(zulta, again)) << "the reopened document was not saved";
+    ASSERT_TRUE(ChooseInFileDialog(zulta, "Save", again)) << "the Save dialog did not end";
+    ASSERT_TRUE(WaitFor([&] { return ::GetFileAttributesA(again.c_str()) != INVALID_FILE_ATTRIBUTES; }))
+        << "the reopened document was not saved";
     EXPECT_EQ(0u, zulta.Close());
   }
   ZultaDocData reopened;

@@ -3,8 +3,6 @@
 // here wrote: LibreOffice Writer reads the editor's copy with its points,
 // and the editor pastes LibreOffice's pointed text as it was typed.
 #include <windows.h>
-#include <commdlg.h>
-#include <dlgs.h>
 
 #include <gtest/gtest.h>
 
@@ -22,13 +20,16 @@
 #include "classlib/win/CCmdUI.h"
 #include "editor/core/LetterPoints.h"
 #include "editor/core/ZultaDocTransfer.h"
+#include "editor/tests/win/AppPump.h"
 #include "editor/tests/win/EditViewFixture.h"
+#include "editor/win/CFileItem.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
 #include "hebtext/core/HebChar.h"
 #include "hebtext/win/CHebEdit.h"
 #include "hebtext/tests/win/SpecialDialogAnswer.h"
 #include "resources/EditorIds.h"
+#include "resources/FileDialogIds.h"
 #include "resources/HebtextIds.h"
 #include "resources/MainFrameIds.h"
 #include "testing/win/LinuxCommand.h"
@@ -123,34 +124,23 @@ void WriteFlatDocument(const std::string& path, const std::string& utf8) {
       << utf8 << "</text:p></office:text></office:body></office:document>\n";
 }
 
-// Answers the class library's Save As box with a file name, noting the
-// name it offered and whether the document saw a Save As under way.
-struct SaveAsAnswer {
-  std::string name;
-  std::string offered;  // the name and folder the box started with
-  std::string folder;
-  BOOL pending = FALSE;
-};
-SaveAsAnswer g_saveAs;
-// The box's file name: a combo box in the explorer style, an edit before.
-HWND FileNameField(HWND hDlg) {
-  HWND hCombo = ::GetDlgItem(hDlg, cmb13);
-  return hCombo != nullptr ? hCombo : ::GetDlgItem(hDlg, edt1);
+// The program's Save dialog once it shows, modeless over the view.
+HWND WaitForSaveDialog(CWinApp& app) {
+  HWND hDlg = nullptr;
+  PumpUntil(app, [&] {
+    hDlg = ::FindWindowA("#32770", "Save");
+    return hDlg != nullptr && ::IsWindowVisible(hDlg);
+  });
+  return hDlg;
 }
 
-void CALLBACK AnswerSaveAs(HWND, UINT, UINT_PTR idEvent, DWORD) {
-  HWND hDlg = ::FindWindowA("#32770", "Save As");
-  if (hDlg == nullptr || !::IsWindowVisible(hDlg)) return;
-  ::KillTimer(nullptr, idEvent);
-  g_saveAs.pending = CZultaEditDoc::IsSaveAsPending();
-  char offered[MAX_PATH] = {};
-  ::GetWindowTextA(FileNameField(hDlg), offered, MAX_PATH);
-  g_saveAs.offered = offered;
-  char folder[MAX_PATH] = {};
-  ::SendMessageA(hDlg, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
-  g_saveAs.folder = folder;
-  ::SetWindowTextA(FileNameField(hDlg), g_saveAs.name.c_str());
-  ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+// The folder the dialog's Look-in box shows.
+std::string LookInFolder(HWND hDlg) {
+  HWND hBox = ::GetDlgItem(hDlg, IDC_FILEDLG_LOOK_IN);
+  const LRESULT selection = ::SendMessageA(hBox, CB_GETCURSEL, 0, 0);
+  const auto* pItem =
+      reinterpret_cast<const CFileItem*>(::SendMessageA(hBox, CB_GETITEMDATA, selection, 0));
+  return pItem == nullptr ? std::string() : std::string(pItem->m_strPath);
 }
 
 struct SideText {
@@ -366,19 +356,24 @@ TEST_F(EditClipboardTest, SaveAsRunsOneDialogAtATimeAndTakesTheNewPath) {
   m_pDoc->SetPathName(first.c_str(), FALSE);
   const std::string title(m_pDoc->GetTitle());
   EXPECT_TRUE(Enabled(ID_FILE_SAVE_AS));
-  g_saveAs = SaveAsAnswer();
-  g_saveAs.name = Path("ZultaSaveAsSecond.zlt");
-  ::SetTimer(nullptr, 0, 20, AnswerSaveAs);
+  const std::string second = Path("ZultaSaveAsSecond.zlt");
   Command(ID_FILE_SAVE_AS);
-  EXPECT_TRUE(g_saveAs.pending) << "no Save As under way while its dialog was open";
+  HWND hDlg = WaitForSaveDialog(*m_app);
+  ASSERT_NE(hDlg, nullptr) << "no Save dialog";
+  EXPECT_TRUE(CZultaEditDoc::IsSaveAsPending()) << "no Save As under way while its dialog was open";
+  EXPECT_FALSE(Enabled(ID_FILE_SAVE_AS)) << "a second Save As while one is open";
   CString folder;
   m_pDoc->GetFolderOfPath(folder);
-  EXPECT_EQ(g_saveAs.folder, std::string(folder))
-      << "the box did not start in the document's folder";
-  EXPECT_EQ(g_saveAs.offered, title);
-  EXPECT_FALSE(CZultaEditDoc::IsSaveAsPending());
-  EXPECT_STREQ(m_pDoc->GetPathName(), g_saveAs.name.c_str());
-  EXPECT_FALSE(FileBytes(g_saveAs.name).empty());
+  EXPECT_EQ(LookInFolder(hDlg), std::string(folder))
+      << "the dialog did not start in the document's folder";
+  char offered[MAX_PATH] = "";
+  ::GetDlgItemTextA(hDlg, IDC_FILEDLG_FILE_NAME, offered, MAX_PATH);
+  EXPECT_EQ(offered, title);
+  ::SetDlgItemTextA(hDlg, IDC_FILEDLG_FILE_NAME, "ZultaSaveAsSecond.zlt");
+  ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(PumpUntil(*m_app, [] { return !CZultaEditDoc::IsSaveAsPending(); }));
+  EXPECT_STREQ(m_pDoc->GetPathName(), second.c_str());
+  EXPECT_FALSE(FileBytes(second).empty());
   EXPECT_FALSE(m_pDoc->IsModified());
   EXPECT_EQ(m_pDoc->Editor().GetStepCount(), 0) << "Save As keeps the undo steps";
 }
