@@ -1,7 +1,9 @@
 #include "lexicon/win/LookupResultsBar.h"
 
 #include "hebtext/core/PointedText.h"
+#include "classlib/win/CWinApp.h"
 #include "hebtext/win/CHebEdit.h"
+#include "resources/MainFrameIds.h"
 
 BEGIN_MESSAGE_MAP(CLookupResultsBar, CLookupBar)
   ON_WM_CREATE()
@@ -97,7 +99,16 @@ void CLookupResultsBar::OnSearchTextChange() {
     found = m_pList->FindDefinitionRow(text);
   }
   const int row = static_cast<int>(RowForPosition(found, m_rowCount));
-  if (row >= 0 && row != m_pList->GetSelectedItem()) m_pList->SelectRow(row, TRUE);
+  if (row < 0 || row == m_pList->GetSelectedItem()) return;
+  ShowBar();
+  m_pList->SelectRow(row, TRUE);
+}
+
+void CLookupResultsBar::ShowBar() {
+  CWnd* pDockWindow = GetParent();
+  CWnd* pFrame = AfxGetMainWnd();
+  if (pDockWindow == nullptr || pDockWindow->IsWindowVisible() || pFrame == nullptr) return;
+  pFrame->SendMessage(WM_COMMAND, ID_VIEW_LOOKUP_WINDOW, 0);
 }
 
 void CLookupResultsBar::PostEnterToList() {
@@ -106,6 +117,7 @@ void CLookupResultsBar::PostEnterToList() {
 
 void CLookupResultsBar::OnSearch() {
   if (!m_pList) return;
+  ShowBar();
   if (m_pList->GetMode() != kLookupSearchResults) {
     PostEnterToList();
     return;

@@ -43,6 +43,8 @@ class CLookupResultsBar : public CLookupBar {
  private:
   CString EditText() const;
   void PostEnterToList();
+  // Asks the main frame to show the docking window when it is hidden.
+  void ShowBar();
 
   CHebEdit* m_pLookupEdit = nullptr;
   CString m_binFolder;
