@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "classlib/tests/win/WndTestSupport.h"
+#include "classlib/win/CHeaderCtrl.h"
 #include "classlib/win/CWinApp.h"
 #include "hebtext/core/MemoryProfileStore.h"
 #include "hebtext/core/PointedText.h"
@@ -260,6 +261,74 @@ TEST_F(LookupListTest, AReaderLooksUpWordsKeywordsAndSearchResults) {
   CreateList();
   SwitchTo(kLookupSearchResults, 0);
   EXPECT_EQ(123, m_pList->GetColumnWidth(0));
+}
+
+// The items of the popup menu that opens next, read and the menu closed from
+// a timer that runs in the menu's loop.
+class MenuReader {
+ public:
+  MenuReader() {
+    s_items.clear();
+    m_timer = ::SetTimer(nullptr, 0, kIntervalMs, &OnTimer);
+  }
+  ~MenuReader() { ::KillTimer(nullptr, m_timer); }
+  static std::vector<std::string> s_items;
+
+ private:
+  static constexpr UINT kIntervalMs = 20;
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    HWND hPopup = ::FindWindowA("#32768", nullptr);
+    if (hPopup == nullptr || !s_items.empty()) return;
+    HMENU hMenu = reinterpret_cast<HMENU>(::SendMessageA(hPopup, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
+      char text[64] = {};
+      ::GetMenuStringA(hMenu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+      s_items.push_back(text);
+    }
+    ::EndMenu();
+  }
+  UINT_PTR m_timer = 0;
+};
+std::vector<std::string> MenuReader::s_items;
+
+TEST_F(LookupListTest, AVerbKeywordOfSeveralBinyanimOffersThemInAMenu) {
+  const int keywordRows = static_cast<int>(m_pList->GetDefinitionRowCount());
+  SwitchTo(kLookupKeywordList, keywordRows);
+  int row = -1;
+  UnpackedDefinitionRec record{};
+  for (int r = 0; r < keywordRows && row < 0; ++r)
+    if (DecodeDefinitionRecord(m_pList->GetDefinitionRecord(r), record) == kKindVerb &&
+        MaskBinyanim(record.binyanMask).size() >= 3)
+      row = r;
+  ASSERT_GE(row, 0);
+  const std::vector<int> binyanim = MaskBinyanim(record.binyanMask);
+  m_pList->SelectRow(row, TRUE);
+  {
+    MenuReader reader;
+    Key(VK_RETURN);
+    ASSERT_EQ(binyanim.size(), MenuReader::s_items.size());
+    for (size_t i = 0; i < binyanim.size(); ++i)
+      EXPECT_EQ(BinyanMenuLabel(static_cast<int>(i + 1), binyanim[i]), MenuReader::s_items[i]);
+  }
+  EXPECT_TRUE(m_opener.requests.empty());
+  // Choosing the last item opens the verb in that binyan.
+  m_pList->SendMessage(WM_COMMAND, CLookupListCtrl::kBinyanCommand + binyanim.back(), 0);
+  ASSERT_EQ(1u, m_opener.requests.size());
+  UnpackedWordRec opened;
+  ASSERT_EQ(kKindVerb, DecodeWordRecord(m_opener.requests[0].record.fields, 0, &opened));
+  EXPECT_EQ(binyanim.back(), opened.binyan);
+  EXPECT_EQ(record.entryIndex, opened.entryIndex);
+  EXPECT_EQ(0, m_opener.requests[0].tab);
+
+  // A divider's double click fits the Binyan column to its widest text.
+  const int before = m_pList->GetColumnWidth(kDefColBinyan);
+  NMHEADERA header = {};
+  header.hdr.hwndFrom = m_pList->GetHeaderCtrl()->GetSafeHwnd();
+  header.hdr.code = HDN_DIVIDERDBLCLICKA;
+  header.iItem = kDefColBinyan;
+  m_pList->SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+  EXPECT_NE(before, m_pList->GetColumnWidth(kDefColBinyan));
+  Picture("lookup-list-fitted-column");
 }
 
 TEST_F(LookupListTest, TheBarFollowsTypingSearchesAndKeepsEachMode) {
