@@ -1,8 +1,8 @@
-// The Lookup Tables/Search Results docking window: it holds the lookup bar,
-// whose mode the Lookup/Search toolbar's edit follows.
+// The Lookup Tables/Search Results docking window: it holds the lookup bar
+// with its result list, whose mode the Lookup/Search toolbar's edit follows.
 #pragma once
 
-#include "hebtext/win/CLookupBar.h"
+#include "lexicon/win/LookupResultsBar.h"
 #include "toolkit/win/CKWDockWindow.h"
 
 class CHebEdit;
@@ -19,8 +19,10 @@ class CLookupDockWindow : public CKWDockWindow {
   // The lookup toolbar's edit, which the bar's lookups read.
   void SetLookupEdit(CHebEdit* pEdit) { m_pLookupEdit = pEdit; }
   CHebEdit* GetLookupEdit() const { return m_pLookupEdit; }
+  // Where the list's rows open their grammar tables.
+  void SetTableOpener(LookupTableOpener* pOpener) { m_lookupBar.SetTableOpener(pOpener); }
 
  private:
-  CLookupBar m_lookupBar;
+  CLookupResultsBar m_lookupBar;
   CHebEdit* m_pLookupEdit = nullptr;
 };

@@ -32,7 +32,10 @@ class CZultaEditDoc;
 // first child); nullptr when there is no editor document with a view.
 CWnd* GetEditViewWindow();
 
-class CMainFrame : public CKWMDIFrameWnd, public IEditorFrame, public IGrammarFrame {
+class CMainFrame : public CKWMDIFrameWnd,
+                   public IEditorFrame,
+                   public IGrammarFrame,
+                   public LookupTableOpener {
   DECLARE_DYNCREATE(CMainFrame)
 
  public:
@@ -54,6 +57,8 @@ class CMainFrame : public CKWMDIFrameWnd, public IEditorFrame, public IGrammarFr
   int GetActiveKeyboardTab();
   // The active view of Grammar Tables; nullptr when there is none.
   CWnd* GetGrammarView() override;
+  // The lookup list's row in the grammar table of its tab.
+  void OpenTable(const Request& request) override;
 
   // ---- Font caches of the editor: list 0 ages, list 1 is cleared by its user.
   // The cached font like pRequest (face, size, style, LOGFONT), made and

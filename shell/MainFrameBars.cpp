@@ -174,6 +174,7 @@ BOOL CMainFrame::CreateDockWindows() {
   const docksizes::DefaultSizes& sizes = m_defaultSizes;
   if (!CreateGrammarTables(CSize(sizes.grammarTables.cx, sizes.grammarTables.cy))) return FALSE;
   m_lookupWindow.SetLookupEdit(m_pLookupEdit);
+  m_lookupWindow.SetTableOpener(this);
   if (!m_lookupWindow.Create(this, IDW_LOOKUP_WINDOW, "Lookup Tables/Search Results",
                              CSize(sizes.lookupWindow.cx, sizes.lookupWindow.cy), CBRS_BOTTOM,
                              kDockWindowStyle))

@@ -316,7 +316,23 @@ void CMainFrame::SelectLookupMode(int nMode) {
     m_pLookupEdit->SetRightToLeft(nMode != CLookupBar::kEnglishKeywords);
     m_pLookupEdit->SetFocus();
   }
+  bar.SaveModeState();
   bar.SetMode(nMode);
+}
+
+void CMainFrame::OpenTable(const Request& request) {
+  CWnd* pView = m_grammarWindow.GetView(request.tab);
+  if (pView == nullptr) return;
+  if (!m_grammarWindow.IsWindowVisible()) ShowBar(m_grammarWindow, ID_VIEW_GRAMMAR_TABLES);
+  if (request.bringToFront) {
+    m_grammarWindow.SetActiveViewWnd(pView);
+    pView->SetActiveWindow();
+  }
+  if (!request.caption.IsEmpty())
+    pView->SendMessage(WM_GRAM_SETCAPTION, 0,
+                       reinterpret_cast<LPARAM>(static_cast<LPCSTR>(request.caption)));
+  pView->SendMessage(WM_GRAM_SETPARAMS, request.record.fields, request.record.extra);
+  pView->PostMessage(WM_GRAM_SELECTWORD, request.action, 0);
 }
 
 void CMainFrame::OnLookupMode(UINT nID) { SelectLookupMode(LookupModeOf(nID)); }

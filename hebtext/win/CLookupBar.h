@@ -12,7 +12,9 @@ class CLookupBar : public CWnd {
   ~CLookupBar() override;
 
   int GetMode() const { return m_mode; }
-  void SetMode(int mode) { m_mode = mode; }
+  // The frame saves the current mode's state, then sets the new mode.
+  virtual void SaveModeState() {}
+  virtual void SetMode(int mode) { m_mode = mode; }
 
   // The bar the main frame holds while its window exists; null otherwise.
   static CLookupBar* GetMainBar() { return s_pMainBar; }

@@ -24,14 +24,6 @@ int LowestBinyan(int mask) {
   return -1;
 }
 
-const BYTE* TableEntry(int tableType, int index) {
-  const GrammarBlock& block = GetNounTableBlock(tableType);
-  if (static_cast<DWORD>(index) >= GetNounTableCount(tableType) ||
-      static_cast<size_t>(index + 1) * GrammarLayout::kNounEntrySize > block.Size())
-    return nullptr;
-  return block.Data() + static_cast<size_t>(index) * GrammarLayout::kNounEntrySize;
-}
-
 int Empty(char* buffer, int size) {
   if (size > 0) buffer[0] = 0;
   return 0;
@@ -62,6 +54,14 @@ int CountDefinitionKeywords(LPCSTR text) {
   return count;
 }
 
+const BYTE* DeclensionTableEntry(int tableType, int index) {
+  const GrammarBlock& block = GetNounTableBlock(tableType);
+  if (static_cast<DWORD>(index) >= GetNounTableCount(tableType) ||
+      static_cast<size_t>(index + 1) * GrammarLayout::kNounEntrySize > block.Size())
+    return nullptr;
+  return block.Data() + static_cast<size_t>(index) * GrammarLayout::kNounEntrySize;
+}
+
 int DefinitionKeywordText(DWORD fields, char* buffer, int size) {
   UnpackedDefinitionRec record{};
   const int kind = DecodeDefinitionRecord(fields, record);
@@ -72,7 +72,7 @@ int DefinitionKeywordText(DWORD fields, char* buffer, int size) {
                                buffer, size);
   }
   if (kind >= kKindNoun && kind <= kKindVocab) {
-    const BYTE* entry = TableEntry(kind - kKindNoun + TableType::Noun, record.entryIndex);
+    const BYTE* entry = DeclensionTableEntry(kind - kKindNoun + TableType::Noun, record.entryIndex);
     if (entry == nullptr) return Empty(buffer, size);
     return DefinitionKeywordOf(GetNounDefinition(entry), record.definitionNumber, buffer, size);
   }

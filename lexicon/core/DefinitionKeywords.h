@@ -13,6 +13,10 @@ int DefinitionKeywordOf(LPCSTR text, int ordinal, char* buffer, int size);
 // The number of '&' marks of the text (0 for none).
 int CountDefinitionKeywords(LPCSTR text);
 
+// The entry of a declension table (TableType) from the loaded tables, or
+// null for an index outside it.
+const BYTE* DeclensionTableEntry(int tableType, int index);
+
 // The keyword text of the definition record from the loaded tables (empty
 // when the record names nothing); returns its length.
 int DefinitionKeywordText(DWORD fields, char* buffer, int size);

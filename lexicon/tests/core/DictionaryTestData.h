@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "lexicon/core/DictionaryFiles.h"
+#include "lexicon/core/HebWordRec.h"
 #include "lexicon/core/RecordFiles.h"
 #include "lexicon/core/WordDatabaseBuild.h"
 #include "lexicon/tests/core/CompiledGrammar.h"
@@ -28,6 +29,15 @@ struct WordEntry {
 
 inline PointedLetters Pointed(const std::string& utf8) {
   return *PointedLettersFromUtf8(utf8.c_str());
+}
+
+// The word as typed: its letters and vowels, zero-terminated.
+inline HebWordRec Typed(const std::string& utf8) {
+  HebWordRec word{};
+  const PointedLetters p = Pointed(utf8);
+  std::memcpy(word.letters, p.L(), p.Last() + 1);
+  std::memcpy(word.vowels, p.V(), p.Last() + 1);
+  return word;
 }
 
 inline PackedWordRec Noun(int index, int extra = 0) {

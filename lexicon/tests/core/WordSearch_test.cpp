@@ -15,14 +15,6 @@ const std::vector<WordEntry> kEntries = {
     {Noun(5), "יֶלֶד"},  {Noun(6), "דָּבָר"}, {Noun(7), "דִּבֵּר"},    {Noun(8), "סָפַר"},    {Noun(9), "שִׁיר"},
 };
 
-HebWordRec Typed(const std::string& utf8) {
-  HebWordRec word{};
-  const PointedLetters p = Pointed(utf8);
-  std::memcpy(word.letters, p.L(), p.Last() + 1);
-  std::memcpy(word.vowels, p.V(), p.Last() + 1);
-  return word;
-}
-
 // A built database over a table of words, ready for searching.
 class Database {
  public:

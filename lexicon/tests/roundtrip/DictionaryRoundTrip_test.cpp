@@ -4,6 +4,9 @@
 // tried; under Wine, where the same test runs far slower, an even sample.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +16,8 @@
 #include "lexicon/core/EntryText.h"
 #include "lexicon/core/EntryTextRenderer.h"
 #include "lexicon/core/GrammarWordSource.h"
+#include "lexicon/core/LookupOrders.h"
+#include "lexicon/core/LookupSearch.h"
 #include "lexicon/core/VerbFormText.h"
 #include "lexicon/core/WordDatabaseSearch.h"
 #include "lexicon/core/WordFormSearch.h"
@@ -66,6 +71,10 @@ dicttest::DatabaseFolder* BuiltDictionary::folder = nullptr;
 EntryTextRenderer* BuiltDictionary::renderer = nullptr;
 bool BuiltDictionary::built = false;
 const auto* const kBuiltDictionary = ::testing::AddGlobalTestEnvironment(new BuiltDictionary);
+
+int Length(const HebWordRec& word) {
+  return static_cast<int>(std::strlen(reinterpret_cast<const char*>(word.letters)));
+}
 
 class DictionaryRoundTrip : public ::testing::Test {
  protected:
@@ -139,6 +148,57 @@ TEST_F(DictionaryRoundTrip, EveryListRecordIsFoundByItsOwnText) {
   int misses = 0;
   const std::string shown = Misses(records, kSearchListDatabase, misses);
   EXPECT_EQ(misses, 0) << "of " << records.size() << shown;
+}
+
+// The lookup list's forms, as a reader types them: each kind of the list
+// database sampled evenly, each form's search finds its record and the
+// list positions on a row of the same word.
+constexpr size_t kLookupSample = 200;
+
+TEST_F(DictionaryRoundTrip, SampledFormsAreFoundAndPositionedOnByTheLookupList) {
+  std::map<int, std::vector<PackedWordRec>> byKind;
+  for (const PackedWordRec& record : Records(DictionaryFile::kListWordData, 0))
+    byKind[DecodeWordRecord(record.fields, record.extra, nullptr)].push_back(record);
+  ASSERT_EQ(3u, byKind.size());
+  std::vector<PackedWordRec> sample;
+  for (const auto& kind : byKind) {
+    const std::vector<PackedWordRec>& records = kind.second;
+    const size_t wanted = std::min(records.size(), kLookupSample / byKind.size() + 1);
+    for (size_t i = 0; i < wanted; ++i) sample.push_back(records[i * records.size() / wanted]);
+  }
+  sample.resize(std::min(sample.size(), kLookupSample));
+  ASSERT_EQ(kLookupSample, sample.size());
+
+  const std::string folder = BuiltDictionary::folder->Path();
+  LookupData data(folder.c_str(), *BuiltDictionary::renderer);
+  data.SetReady(true);
+  LookupRecordFile list(kPackedWordRecSize, DictionaryFile::kWordBlockBytes);
+  ASSERT_TRUE(list.Open(DictionaryFilePath(folder.c_str(), DictionaryFile::kListWordData),
+                        DictionaryFilePath(folder.c_str(), DictionaryFile::kListWordIndex)));
+  for (const PackedWordRec& record : sample) {
+    HebWordRec word = {};
+    EntryTextOutput output;
+    output.letters = word.letters;
+    output.vowels = word.vowels;
+    ASSERT_NE(0, LookupEntryText(context, record.fields, record.extra, {}, output));
+    LookupResults results;
+    ASSERT_TRUE(SearchLookupWord(data, word, results)) << WordToUtf8(word);
+    bool found = false;
+    for (const SearchHit& hit : results.hits) found = found || hit.record.fields == record.fields;
+    EXPECT_TRUE(found) << WordToUtf8(word) << " " << std::hex << record.fields;
+
+    const long row = list.FindRow(LookupWordOrder(*BuiltDictionary::renderer, word.letters,
+                                                  word.vowels));
+    ASSERT_GE(row, 0) << WordToUtf8(word);
+    BYTE bytes[kPackedWordRecSize];
+    ASSERT_TRUE(list.ReadRecord(static_cast<DWORD>(row), bytes));
+    HebWordRec rowWord = {};
+    BuiltDictionary::renderer->Render(ReadWordRecordBytes(bytes), rowWord.letters,
+                                      rowWord.vowels, kWordPlaneSize);
+    EXPECT_EQ(0, CompareEntryKeys(word.letters, word.vowels, Length(word), rowWord.letters,
+                                  rowWord.vowels, Length(rowWord)))
+        << WordToUtf8(word) << " at " << WordToUtf8(rowWord);
+  }
 }
 
 // Nothing of the build depends on the run (the order of equal keys, memory

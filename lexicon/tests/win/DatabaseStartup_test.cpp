@@ -17,6 +17,7 @@
 
 #include "classlib/win/CWinApp.h"
 #include "lexicon/core/GrammarData.h"
+#include "lexicon/tests/win/ProgramGrammarFolder.h"
 #include "resources/LexiconIds.h"
 #include "testing/win/ImagePixels.h"
 #include "testing/win/MessageBoxes.h"
@@ -30,14 +31,6 @@ constexpr char kProfileKey[] = "Software\\Zulta Database Startup Test";
 constexpr char kBuildCaption[] = "Building Word/Definitions Databases...";
 constexpr char kOrderCheckCaption[] = "Build Database";
 constexpr UINT kWatchIntervalMs = 20;
-
-std::string GrammarBinFolder() {
-  const char* binary = std::getenv("ZULTA_BINARY_DIR");
-  std::string folder = std::string("Z:") + (binary ? binary : "") + "/Zulta/bin/";
-  for (char& c : folder)
-    if (c == '/') c = '\\';
-  return folder;
-}
 
 std::string DlgItemText(HWND hDlg, int nID) {
   char text[256] = {};

@@ -1,0 +1,57 @@
+// The lookup bar with its result list: it follows the lookup edit as the
+// reader types (the Hebrew list and the keyword list position themselves),
+// searches the typed word on Enter in the search mode, and keeps each
+// mode's text, row and results while another mode is shown.
+#pragma once
+
+#include <memory>
+
+#include "hebtext/win/CLookupBar.h"
+#include "lexicon/core/EntryTextRenderer.h"
+#include "lexicon/core/LookupListRules.h"
+#include "lexicon/win/LookupListCtrl.h"
+
+class CHebEdit;
+
+class CLookupResultsBar : public CLookupBar {
+ public:
+  static constexpr UINT kListId = 1001;
+  static constexpr UINT kLookupEditId = 1739;
+
+  CLookupResultsBar();
+  ~CLookupResultsBar() override;
+
+  // The lookup toolbar's edit and the folder of the dictionary files; both
+  // before the window is created.
+  void SetLookupEdit(CHebEdit* pEdit) { m_pLookupEdit = pEdit; }
+  void SetBinFolder(LPCSTR binFolder) { m_binFolder = binFolder; }
+  void SetTableOpener(LookupTableOpener* pOpener);
+
+  void SaveModeState() override;
+  void SetMode(int mode) override;
+  CLookupListCtrl* GetList() const { return m_pList.get(); }
+
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnDestroy();
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnSearchTextChange();
+  afx_msg void OnSearch();
+  afx_msg LRESULT OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  CString EditText() const;
+  void PostEnterToList();
+  // Asks the main frame to show the docking window when it is hidden.
+  void ShowBar();
+
+  CHebEdit* m_pLookupEdit = nullptr;
+  CString m_binFolder;
+  std::unique_ptr<CLookupListCtrl> m_pList;
+  LookupTableOpener* m_pOpener = nullptr;
+  EntryTextRenderer m_renderer;
+  std::unique_ptr<LookupData> m_pData;
+  LookupModeStates m_states;
+  int m_rowCount = 0;
+};
