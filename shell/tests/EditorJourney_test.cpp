@@ -67,13 +67,6 @@ RECT BlackTextBox(const RgbImage& shot) {
   return box;
 }
 
-HWND FocusOf(HWND hWnd) {
-  GUITHREADINFO info = {};
-  info.cbSize = sizeof info;
-  ::GetGUIThreadInfo(::GetWindowThreadProcessId(hWnd, nullptr), &info);
-  return info.hwndFocus;
-}
-
 bool ReadDocumentFile(const std::string& path, ZultaDocData& data) {
   HANDLE hFile = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                0, nullptr);

@@ -38,6 +38,14 @@ inline HWND WaitForTopLevelWindow(DWORD processId, const char* title,
   return hWnd;
 }
 
+// The window that has the keyboard focus in the thread of hWnd.
+inline HWND FocusOf(HWND hWnd) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(hWnd, nullptr), &info);
+  return info.hwndFocus;
+}
+
 // The window with that control id anywhere below hParent (a bar sits in a
 // dock bar); nullptr when there is none.
 inline HWND FindDescendantById(HWND hParent, int nID) {
