@@ -1,8 +1,9 @@
 // A reader's look-ups in the program: "shalom" typed on the English keyboard
 // in word mode positions the lookup list, "write" in definition mode
 // positions on its keyword, an empty search finds nothing, a form with its
-// prefixes is searched and its verb's table opened from the result, and each
-// mode returns to where the reader was. Pictures kept.
+// prefixes is searched and its verb's table opened from the result, as is
+// the keyword's verb, each mode returns to where the reader was, and a widened
+// column keeps its width in the next run. Pictures kept.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -91,6 +92,18 @@ std::string LettersOf(HWND hEdit) {
 // A click that comes before the program's first focus is lost; the next one
 // is not, so a lost click is not waited for long.
 constexpr DWORD kFocusWaitMs = 3000;
+// How much wider the journey makes the word column.
+constexpr int kWiderBy = 40;
+
+// The root shown by the verb tab once it shows a table, else empty.
+std::string VerbTableRoot(HWND hMain) {
+  HWND hVerbList = FindDescendantById(hMain, IDC_VERB_LIST);
+  HWND hVerbView = hVerbList != nullptr ? ::GetParent(hVerbList) : nullptr;
+  if (hVerbView == nullptr || !::IsWindowVisible(hVerbView) ||
+      ::SendMessageA(hVerbView, WM_GRAM_GETTABLESHOWN, 0, 0) == 0)
+    return std::string();
+  return LettersOf(::GetDlgItem(hVerbView, IDC_VERB_ROOT));
+}
 
 // The keys typed into the lookup edit as a new text, each key one character
 // (a letter or a point), and waited for until the edit holds them all: a key
@@ -112,6 +125,22 @@ void Retype(HWND hEdit, const std::string& keys) {
     if (WaitFor([&] { return TextOf(hEdit).size() == keys.size() && FocusOf(hRoot) == hEdit; }))
       return;
   }
+}
+
+int ColumnWidth(HWND hList, int column) {
+  return static_cast<int>(::SendMessageA(hList, LVM_GETCOLUMNWIDTH, column, 0));
+}
+
+// Drags the right edge of the list's first column by dx pixels.
+void DragFirstColumnEdge(HWND hList, int dx) {
+  HWND hHeader = ::FindWindowExA(hList, nullptr, WC_HEADERA, nullptr);
+  RECT header = {};
+  ::GetWindowRect(hHeader, &header);
+  const POINT edge = {header.left + ColumnWidth(hList, 0) - 1, (header.top + header.bottom) / 2};
+  INPUT inputs[] = {MouseMoveInput(edge), MouseButtonInput(MOUSEEVENTF_LEFTDOWN),
+                    MouseMoveInput({edge.x + dx / 2, edge.y}), MouseMoveInput({edge.x + dx, edge.y}),
+                    MouseButtonInput(MOUSEEVENTF_LEFTUP)};
+  ::SendInput(ARRAYSIZE(inputs), inputs, sizeof(INPUT));
 }
 
 TEST(LookupJourney, WordsAndKeywordsAreLookedUpAndEachModeKept) {
@@ -146,6 +175,10 @@ TEST(LookupJourney, WordsAndKeywordsAreLookedUpAndEachModeKept) {
 
   const int write = SteadySelectedRow(hList);
   EXPECT_GT(write, 0);
+  // Enter in the edit opens the keyword's verb.
+  SendKey(VK_RETURN);
+  EXPECT_TRUE(WaitFor([&] { return VerbTableRoot(hMain) == kKatavRoot; }));
+  SteadyPicture(hMain, "lookup_journey_2_write_opened");
 
   // Search mode: nothing searched yet, and Enter with an empty edit finds nothing.
   ::SendMessageA(hMain, WM_COMMAND, ID_LOOKUP_HEBREW_SEARCH, 0);
@@ -169,14 +202,7 @@ TEST(LookupJourney, WordsAndKeywordsAreLookedUpAndEachModeKept) {
   ClickAt({listBox.left + 30, headerBox.bottom + 6});
   EXPECT_TRUE(WaitFor([&] { return SelectedRow(hList) == 0; }));
   SendKey(VK_RETURN);
-  HWND hVerbView = nullptr;
-  EXPECT_TRUE(WaitFor([&] {
-    HWND hVerbList = FindDescendantById(hMain, IDC_VERB_LIST);
-    hVerbView = hVerbList != nullptr ? ::GetParent(hVerbList) : nullptr;
-    return hVerbView != nullptr && ::IsWindowVisible(hVerbView) &&
-           ::SendMessageA(hVerbView, WM_GRAM_GETTABLESHOWN, 0, 0) != 0 &&
-           LettersOf(::GetDlgItem(hVerbView, IDC_VERB_ROOT)) == kKatavRoot;
-  }));
+  EXPECT_TRUE(WaitFor([&] { return VerbTableRoot(hMain) == kKatavRoot; }));
   SteadyPicture(hMain, "lookup_journey_3_opened");
 
   // Back to each mode: where the reader was.
@@ -186,6 +212,26 @@ TEST(LookupJourney, WordsAndKeywordsAreLookedUpAndEachModeKept) {
   ::SendMessageA(hMain, WM_COMMAND, ID_LOOKUP_ENGLISH_KEYWORDS, 0);
   EXPECT_TRUE(WaitFor([&] { return SelectedRow(hList) == write; }))
       << "row " << SelectedRow(hList) << " selected";
+
+  // A column made wider in the word list keeps its width in the next run.
+  ::SendMessageA(hMain, WM_COMMAND, ID_LOOKUP_HEBREW_LIST, 0);
+  const int before = ColumnWidth(hList, 0);
+  ::SetForegroundWindow(hMain);
+  DragFirstColumnEdge(hList, kWiderBy);
+  EXPECT_TRUE(WaitFor([&] { return ColumnWidth(hList, 0) == before + kWiderBy; }))
+      << ColumnWidth(hList, 0) << " wide, was " << before;
+  const int wider = ColumnWidth(hList, 0);
+  ASSERT_EQ(0u, zulta.Close());
+
+  ZultaProcess next;
+  ASSERT_TRUE(next.Started()) << "error " << next.StartError();
+  HWND hNextMain = next.MainWindow();
+  ASSERT_NE(hNextMain, nullptr);
+  HWND hNextList = FindLookupList(hNextMain);
+  ASSERT_NE(hNextList, nullptr);
+  ::SendMessageA(hNextMain, WM_COMMAND, ID_LOOKUP_HEBREW_LIST, 0);
+  EXPECT_EQ(wider, ColumnWidth(hNextList, 0));
+  SteadyPicture(hNextMain, "lookup_journey_4_restarted");
 }
 
 }  // namespace
