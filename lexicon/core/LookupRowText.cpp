@@ -4,7 +4,9 @@
 #include "hebtext/core/PointedText.h"
 #include "lexicon/core/DefinitionKeywords.h"
 #include "lexicon/core/EntryText.h"
+#include "lexicon/core/GenderNumberText.h"
 #include "lexicon/core/GrammarData.h"
+#include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/LookupListRules.h"
 #include "lexicon/core/NumberTable.h"
 #include "lexicon/core/NumberWords.h"
@@ -83,6 +85,13 @@ LookupWordRowText DescribeWordRecord(GrammarContext& context, const PackedWordRe
     row.rootEntry = NumberInHebrew(fields.entryIndex, fields.ordinal, fields.gender);
   if (row.rootEntry.letters.empty() && kind >= kKindNoun && kind <= kKindVocab)
     row.rootEntry = LookupRecordWord(context, BaseRecord(kind, fields.entryIndex));
+  if (kind == kKindNoun) {
+    // A noun's gender is its entry's, whatever the form.
+    const BYTE* entry = DeclensionTableEntry(TableType::Noun, fields.entryIndex);
+    if (entry != nullptr)
+      row.columns.text[kWordColGender] =
+          FormatGenderNumber(entry[GrammarLayout::kNounEntryClassOffset], true, TableType::Noun);
+  }
   return row;
 }
 
@@ -134,6 +143,9 @@ LookupDefinitionRowText DescribeDefinitionRecord(GrammarContext& context, DWORD 
     const BYTE* entry = DeclensionTableEntry(row.kind - kKindNoun + TableType::Noun,
                                              record.entryIndex);
     const char* definition = entry != nullptr ? GetNounDefinition(entry) : nullptr;
+    if (row.kind == kKindNoun && entry != nullptr)
+      row.columns[kDefColGender] =
+          FormatGenderNumber(entry[GrammarLayout::kNounEntryClassOffset], true, TableType::Noun);
     row.columns[kDefColDefinition] =
         CleanDefinitionSenses(definition != nullptr ? definition : "", keyword);
   } else if (row.kind == kKindNumber) {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "lexicon/core/DefinitionKeywords.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/PackedDefinitionRecord.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
@@ -77,6 +78,30 @@ TEST_F(LookupRowTextTest, ATableRowShowsItsEntrysBaseForm) {
     EXPECT_EQ(base.word.letters, suffixed.rootEntry.letters) << kind;
     EXPECT_NE(base.word.letters, suffixed.word.letters) << kind;
     EXPECT_EQ("S 1", suffixed.columns.text[kWordColSuffix]) << kind;
+  }
+}
+
+// A noun's row takes its entry's gender and number, in words and keyword
+// rows alike: תלמיד is masculine, כוס feminine, חיים a masculine plural.
+TEST_F(LookupRowTextTest, NounRowsShowTheirEntrysGender) {
+  const struct {
+    const char* word;
+    const char* gender;
+  } cases[] = {{"תַּלְמִיד", "Masc"}, {"כּוֹס", "Fem"}, {"חַיִּים", "Masc Plural"}};
+  for (const auto& c : cases) {
+    const FormPlanes planes = lextest::PlanesOf(c.word);
+    const std::vector<BYTE> letters(planes.letters, planes.letters + planes.length);
+    int found = 0;
+    for (int entry = 0; DeclensionTableEntry(TableType::Noun, entry) != nullptr; ++entry) {
+      const LookupWordRowText row = DescribeWordRecord(context, WordRecord(kKindNoun, entry));
+      if (row.word.letters != letters) continue;
+      ++found;
+      EXPECT_EQ(c.gender, row.columns.text[kWordColGender]) << entry;
+      const LookupDefinitionRowText keywordRow =
+          DescribeDefinitionRecord(context, PackDefinitionRecordTable(kKindNoun, entry, 1), "");
+      EXPECT_EQ(c.gender, keywordRow.columns[kDefColGender]) << entry;
+    }
+    EXPECT_EQ(1, found) << c.gender;
   }
 }
 

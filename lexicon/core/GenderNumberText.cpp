@@ -1,4 +1,4 @@
-#include "tables/core/GenderNumberText.h"
+#include "lexicon/core/GenderNumberText.h"
 
 #include "lexicon/core/GrammarData.h"
 
