@@ -5,6 +5,7 @@
 #include "hebtext/core/InsertMode.h"
 #include "hebtext/core/NumberText.h"
 #include "hebtext/win/CHebEdit.h"
+#include "hebtext/win/DestroyAndDelete.h"
 #include "hebtext/win/SystemInfo.h"
 #include "resources/MainFrameIds.h"
 #include "resources/ShellIds.h"
@@ -46,10 +47,7 @@ CMainFrame::CMainFrame() {
 }
 
 CMainFrame::~CMainFrame() {
-  if (m_pLookupEdit != nullptr) {
-    m_pLookupEdit->DestroyWindow();
-    delete m_pLookupEdit;
-  }
+  DestroyAndDelete(m_pLookupEdit);
   ClearFontCache(kBothFontLists);
 }
 

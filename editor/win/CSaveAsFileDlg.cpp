@@ -6,6 +6,7 @@
 #include "editor/win/CFileItem.h"
 #include "editor/win/FileDialogMessages.h"
 #include "hebtext/win/CHebEdit.h"
+#include "hebtext/win/DestroyAndDelete.h"
 #include "hebtext/win/FileUtilities.h"
 #include "resources/FileDialogIds.h"
 #include "resources/FindReplaceIds.h"
@@ -24,7 +25,7 @@ END_MESSAGE_MAP()
 CSaveAsFileDlg::CSaveAsFileDlg(CWnd* pOwnerView)
     : CShellFileDlg(IDD_FILE_SAVE, pOwnerView, TRUE), m_pOwnerView(pOwnerView) {}
 
-CSaveAsFileDlg::~CSaveAsFileDlg() { delete m_pHebrewEdit; }
+CSaveAsFileDlg::~CSaveAsFileDlg() { DestroyAndDelete(m_pHebrewEdit); }
 
 BOOL CSaveAsFileDlg::CreateModeless() { return CDialog::Create(IDD_FILE_SAVE, m_pOwnerView); }
 
@@ -115,10 +116,6 @@ void CSaveAsFileDlg::NotifyOwner(BOOL chosen) {
 }
 
 void CSaveAsFileDlg::OnDestroy() {
-  if (m_pHebrewEdit != nullptr) {
-    m_pHebrewEdit->DestroyWindow();
-    delete m_pHebrewEdit;
-    m_pHebrewEdit = nullptr;
-  }
+  DestroyAndDelete(m_pHebrewEdit);
   CShellFileDlg::OnDestroy();
 }
