@@ -222,6 +222,24 @@ bool ClimbToTop(HWND hDlg) {
   return !::IsWindowEnabled(hUp);
 }
 
+// Sets a file's modification time a day back, so that the Modified column
+// orders it before files made just now.
+void MakeOlder(const std::string& path) {
+  constexpr ULONGLONG kDayIn100ns = 24ULL * 60 * 60 * 10000000;
+  HANDLE hFile = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (hFile == INVALID_HANDLE_VALUE) return;
+  FILETIME now = {};
+  ::GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER time = {};
+  time.LowPart = now.dwLowDateTime;
+  time.HighPart = now.dwHighDateTime;
+  time.QuadPart -= kDayIn100ns;
+  const FILETIME older = {time.LowPart, time.HighPart};
+  ::SetFileTime(hFile, nullptr, nullptr, &older);
+  ::CloseHandle(hFile);
+}
+
 class FileDialogsTest : public EditViewFixture {
  protected:
   void SetUp() override {
@@ -236,6 +254,7 @@ class FileDialogsTest : public EditViewFixture {
     std::ofstream(m_tree + "\\story.rtf") << "{\\rtf1 story}";
     std::ofstream(m_tree + "\\secret.txt") << "hidden";
     ::SetFileAttributesA((m_tree + "\\secret.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    MakeOlder(m_tree + "\\notes.txt");
     // The dialogs keep their settings in the profile.
     CWinApp* pApp = AfxGetApp();
     pApp->SetRegistryKey(kProfileKey);
@@ -340,6 +359,18 @@ TEST_F(FileDialogsTest, OpenBrowsesSortsFiltersMakesAndDeletesFoldersAndOpensAFi
     ClickHeader(hDlg, 0, 3);
     WaitFor([&] { return RowNames(hDlg) == byName; });
     EXPECT_EQ(RowNames(hDlg), byName);
+    // Modified: notes.txt is a day older; Type: "Rich Text..." before "txt".
+    const std::vector<std::string> byModified = {"Sub", "notes.txt", "story.rtf"};
+    const std::vector<std::string> byType = {"Sub", "story.rtf", "notes.txt"};
+    ClickHeader(hDlg, 2, 1);
+    WaitFor([&] { return RowNames(hDlg) == byModified; });
+    EXPECT_EQ(RowNames(hDlg), byModified);
+    ClickHeader(hDlg, 2, 3);
+    WaitFor([&] { return RowNames(hDlg).back() == "Sub"; });
+    EXPECT_EQ(RowNames(hDlg), (std::vector<std::string>(byModified.rbegin(), byModified.rend())));
+    ClickHeader(hDlg, 4, 1);
+    WaitFor([&] { return RowNames(hDlg) == byType; });
+    EXPECT_EQ(RowNames(hDlg), byType);
 
     // Type-ahead moves among the rows beginning with the letter.
     ClickRow(hDlg, "notes.txt");
