@@ -9,7 +9,7 @@
 
 #include "hebtext/core/HebChar.h"
 
-namespace {
+namespace word_search_text_test {
 
 using namespace HebCode;
 
@@ -94,4 +94,4 @@ TEST(WordSearchText, AWordWithoutPointsHasNoVowelPoint) {
   EXPECT_FALSE(HasPoint(Word{{Alef, ExplicitNoVowel}}));
 }
 
-}  // namespace
+}  // namespace word_search_text_test
