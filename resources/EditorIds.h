@@ -9,6 +9,7 @@
 #define ID_EDIT_SELECT_ALL_TEXT 32778
 #define ID_REFRESH_TEXT 32802
 #define ID_EDIT_REVERSE_TEXT 32887
+#define ID_HEBREW_WORD_SEARCH_NO_VOWELS 32875
 
 // Commands of the editor's dialogs.
 #define ID_PAGE_SETUP 32814

@@ -126,6 +126,11 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnFormatLineSpacing();
   afx_msg void OnFormatWordSpacing();
   afx_msg void OnUpdateFormatWordSpacing(CCmdUI* pCmdUI);
+  // Hebrew Word Search, with or without the vowels
+  // (ZultaEditViewWordSearch.cpp).
+  afx_msg void OnHebrewWordSearch();
+  afx_msg void OnHebrewWordSearchNoVowels();
+  afx_msg void OnUpdateHebrewWordSearch(CCmdUI* pCmdUI);
 
   DECLARE_MESSAGE_MAP()
 
@@ -149,6 +154,8 @@ class CZultaEditView : public CScrollView {
   // The auto-scroll check while a selection is dragged, at the mouse's
   // logical y.
   void CheckAutoScroll(int y);
+  // Selects the Hebrew word at the caret and has the lookup bar search it.
+  void SearchWordAtCaret(BOOL noVowels);
   void StopAutoScroll();
   // After a typed key, a key-down or a command changed the text (laid out
   // and recorded for undo already): repaints what the layout changed.

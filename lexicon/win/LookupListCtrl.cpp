@@ -10,6 +10,7 @@
 #include "hebtext/core/PointedText.h"
 #include "hebtext/core/Preferences.h"
 #include "hebtext/win/CHebEdit.h"
+#include "hebtext/win/CLookupBar.h"
 #include "hebtext/win/HebrewTextDraw.h"
 #include "hebtext/win/KeyboardState.h"
 #include "lexicon/core/DefinitionDatabaseBuild.h"
@@ -522,4 +523,5 @@ void CLookupListCtrl::OpenGrammarTable(BYTE action) {
   request.tab = GrammarTabForKind(kind);
   if (request.tab < 0) return;
   m_pOpener->OpenTable(request);
+  CLookupBar::SendReturnMessage();
 }

@@ -11,8 +11,6 @@
 #include "lexicon/core/LookupListRules.h"
 #include "lexicon/win/LookupListCtrl.h"
 
-class CHebEdit;
-
 class CLookupResultsBar : public CLookupBar {
  public:
   static constexpr UINT kListId = 1001;
@@ -21,9 +19,7 @@ class CLookupResultsBar : public CLookupBar {
   CLookupResultsBar();
   ~CLookupResultsBar() override;
 
-  // The lookup toolbar's edit and the folder of the dictionary files; both
-  // before the window is created.
-  void SetLookupEdit(CHebEdit* pEdit) { m_pLookupEdit = pEdit; }
+  // The folder of the dictionary files; before the window is created.
   void SetBinFolder(LPCSTR binFolder) { m_binFolder = binFolder; }
   void SetTableOpener(LookupTableOpener* pOpener);
 
@@ -46,7 +42,6 @@ class CLookupResultsBar : public CLookupBar {
   // Asks the main frame to show the docking window when it is hidden.
   void ShowBar();
 
-  CHebEdit* m_pLookupEdit = nullptr;
   CString m_binFolder;
   std::unique_ptr<CLookupListCtrl> m_pList;
   LookupTableOpener* m_pOpener = nullptr;
