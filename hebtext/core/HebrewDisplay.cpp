@@ -61,7 +61,7 @@ int FinalKafGlyph(int letter, int vowel) {
   }
 }
 
-int MakeUnpointedPlene(BYTE* letters, BYTE* vowels, int count, int capacity) {
+int InsertHebrewChar(BYTE* letters, BYTE* vowels, int count, int capacity) {
   if (capacity <= 0) return 0;
   const int limit = capacity - 1;  // room for the terminator
   if (count > limit) count = limit;

@@ -20,4 +20,4 @@ int FinalKafGlyph(int letter, int vowel);
 // each letter whose vowel is shuruk or holam male; the vowels are cleared and
 // the letters zero-terminated. Both buffers hold capacity bytes; vavs that
 // would not fit (with the terminator) are left out. Returns the new count.
-int MakeUnpointedPlene(BYTE* letters, BYTE* vowels, int count, int capacity);
+int InsertHebrewChar(BYTE* letters, BYTE* vowels, int count, int capacity);

@@ -35,7 +35,7 @@ VerbFormCopy BuildVerbFormCopy(const VerbTableCell& cell, int alternate, bool kt
   if (length == 0) return copy;
   // Ktiv-Khaser text goes out as it is written: unpointed, with its vavs.
   if (ktivKhaser)
-    length = MakeUnpointedPlene(spelling.letters, spelling.vowels, length, kWordPlaneSize);
+    length = InsertHebrewChar(spelling.letters, spelling.vowels, length, kWordPlaneSize);
   if (withoutStress)
     for (int i = 0; i < length; ++i)
       spelling.vowels[i] = static_cast<BYTE>(RemoveStressMark(spelling.vowels[i]));

@@ -75,7 +75,7 @@ struct PleneBuffer {
 TEST(HebrewDisplay, PleneAddsAVavForShurukAndHolamMale) {
   const PointedWord word{{Qof, Shuruk}, {Mem, 0}, {DaletDagesh, HolamMale}, {ShinShinDot, Hiriq}};
   PleneBuffer buffer(word, 10);
-  ASSERT_EQ(6, MakeUnpointedPlene(buffer.letters.data(), buffer.vowels.data(), 4, 10));
+  ASSERT_EQ(6, InsertHebrewChar(buffer.letters.data(), buffer.vowels.data(), 4, 10));
   EXPECT_EQ((std::vector<BYTE>{Qof, Vav, Mem, Dalet, Vav, Shin, 0}),
             std::vector<BYTE>(buffer.letters.begin(), buffer.letters.begin() + 7));
   EXPECT_EQ(std::vector<BYTE>(6, NoVowel),
@@ -90,7 +90,7 @@ TEST(HebrewDisplay, PleneDropsDageshDotsAndTurnsAShurukLetterIntoVav) {
                          {Shuruk, 0},
                          {ShinDagesh, 0}};
   PleneBuffer buffer(word, 6);
-  ASSERT_EQ(5, MakeUnpointedPlene(buffer.letters.data(), buffer.vowels.data(), 5, 6));
+  ASSERT_EQ(5, InsertHebrewChar(buffer.letters.data(), buffer.vowels.data(), 5, 6));
   EXPECT_EQ((std::vector<BYTE>{Bet, Shin, Shin, Vav, Shin, 0}), buffer.letters);
 }
 
@@ -99,7 +99,7 @@ TEST(HebrewDisplay, PleneNeverWritesPastTheBuffer) {
   for (int capacity = 1; capacity <= 7; ++capacity) {
     PleneBuffer buffer(word, 8);
     const PleneBuffer before = buffer;
-    const int count = MakeUnpointedPlene(buffer.letters.data(), buffer.vowels.data(),
+    const int count = InsertHebrewChar(buffer.letters.data(), buffer.vowels.data(),
                                          std::min(3, capacity), capacity);
     EXPECT_LE(count, capacity - 1);
     EXPECT_EQ(0, buffer.letters[count]);
