@@ -21,6 +21,7 @@
 #include "editor/tests/win/AppPump.h"
 #include "editor/tests/win/DialogScript.h"
 #include "editor/tests/win/EditViewFixture.h"
+#include "editor/tests/win/FolderTreeRemoval.h"
 #include "editor/win/CFileItem.h"
 #include "editor/win/COpenFileDlg.h"
 #include "editor/win/ShellFunctions.h"
@@ -276,15 +277,7 @@ class FileDialogsTest : public EditViewFixture {
     EditViewFixture::TearDown();
     RemoveTree();
   }
-  void RemoveTree() {
-    std::string from = m_tree;
-    from.push_back('\0');
-    SHFILEOPSTRUCTA operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    ::SHFileOperationA(&operation);
-  }
+  void RemoveTree() { RemoveFolderTree(m_tree); }
   std::string Path(const std::string& name) const { return m_tree + "\\" + name; }
   HWND SaveDialog() {
     HWND hDlg = nullptr;

@@ -23,6 +23,7 @@
 #include "editor/core/FileBytes.h"
 #include "editor/core/ShellPathRules.h"
 #include "editor/core/ZultaFile.h"
+#include "editor/tests/win/FolderTreeRemoval.h"
 #include "editor/win/CFileItem.h"
 #include "editor/win/CFileListCtrl.h"
 #include "editor/win/FileDialogMessages.h"
@@ -111,15 +112,7 @@ struct FolderTree {
     hasShortcut = MakeShortcut(Path("Alpha.zlt"), Path("Link.lnk"));
   }
 
-  void Remove() const {
-    std::string from = root;
-    from.push_back('\0');
-    SHFILEOPSTRUCTA operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    ::SHFileOperationA(&operation);
-  }
+  void Remove() const { RemoveFolderTree(root); }
 };
 
 FolderTree g_tree;
