@@ -10,7 +10,7 @@ COpenFileDlg::COpenFileDlg(CWnd* pParent) : CShellFileDlg(IDD_FILE_OPEN, pParent
 
 BOOL COpenFileDlg::OnInitDialog() {
   CShellFileDlg::OnInitDialog();
-  SetDlgItemText(IDC_FILEDLG_FILE_NAME, m_strFileSpec);
+  SetDlgItemText(IDC_FILEDLG_FILE_NAME, m_strFilePattern);
   return FALSE;
 }
 
@@ -22,7 +22,7 @@ void COpenFileDlg::HandleOpenFile(BOOL fromList) {
     return;
   }
   // A wildcard, or a name that does not exist, filters the list.
-  ApplyNameAsFileSpec();
+  ApplyNameAsFilePattern();
 }
 
 void COpenFileDlg::OnOK() {

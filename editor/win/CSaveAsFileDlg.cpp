@@ -75,7 +75,7 @@ void CSaveAsFileDlg::HandleOpenFile(BOOL fromList) {
     PostMessage(WM_COMMAND, IDOK);
     return;
   }
-  ApplyNameAsFileSpec();
+  ApplyNameAsFilePattern();
 }
 
 void CSaveAsFileDlg::OnOK() {
@@ -92,7 +92,7 @@ void CSaveAsFileDlg::OnOK() {
   // A pattern reaching OK filters the list, as on Enter, instead of naming
   // a file "*.zlt".
   if (IsWildcardName(m_strFileName)) {
-    ApplyNameAsFileSpec();
+    ApplyNameAsFilePattern();
     return;
   }
   m_strFileName = WithDefaultExtension(m_strFileName, GetTypeSelection());

@@ -26,8 +26,8 @@ namespace {
 const char kSection[] = "Preferences";
 const char kLastPathKey[] = "FileOpen_LastPath";
 const char kShowHiddenKey[] = "FileOpen_ShowHidden";
-const char kLastFileSpecKey[] = "FileOpen_LastFileSpec";
-const char kLastFileSpecSelKey[] = "FileOpen_LastFileSpecSel";
+const char kLastFilePatternKey[] = "FileOpen_LastFileSpec";
+const char kLastFilePatternSelKey[] = "FileOpen_LastFileSpecSel";
 const char kColumnWidthsKey[] = "FileOpen_ColumnWidths";
 const char kDocumentsFolder[] = "Documents";
 
@@ -127,9 +127,9 @@ BOOL CShellFileDlg::OnInitDialog() {
   LookInBox()->SendMessage(CB_SETEXTENDEDUI, TRUE);
   m_typeBox.SetExtendedUI(TRUE);
 
-  m_strFileSpec = pApp->GetProfileString(kSection, kLastFileSpecKey, kAllFilesPattern);
+  m_strFilePattern = pApp->GetProfileString(kSection, kLastFilePatternKey, kAllFilesPattern);
   m_typeBox.SetCurSel(static_cast<int>(
-      pApp->GetProfileInt(kSection, kLastFileSpecSelKey, kFileTypeCount - 1)));
+      pApp->GetProfileInt(kSection, kLastFilePatternSelKey, kFileTypeCount - 1)));
   if (m_strCurrentFolder.IsEmpty()) m_strCurrentFolder = pApp->GetProfileString(kSection, kLastPathKey, "");
   if (m_strCurrentFolder.IsEmpty()) {
     CString documents;
@@ -182,21 +182,21 @@ int CShellFileDlg::GetTypeSelection() const {
 }
 
 void CShellFileDlg::OnCancel() {
-  SaveFileSpecProfile();
+  SaveFilePatternProfile();
   CleanUp();
   CDialog::OnCancel();
 }
 
-void CShellFileDlg::SaveFileSpecProfile() {
+void CShellFileDlg::SaveFilePatternProfile() {
   CWinApp* pApp = AfxGetApp();
-  pApp->WriteProfileString(kSection, kLastFileSpecKey, m_strFileSpec);
-  pApp->WriteProfileInt(kSection, kLastFileSpecSelKey, GetTypeSelection());
+  pApp->WriteProfileString(kSection, kLastFilePatternKey, m_strFilePattern);
+  pApp->WriteProfileInt(kSection, kLastFilePatternSelKey, GetTypeSelection());
   m_nShowHidden = ::IsDlgButtonChecked(m_hWnd, IDC_FILEDLG_SHOW_HIDDEN) ? 1 : 0;
   pApp->WriteProfileInt(kSection, kShowHiddenKey, m_nShowHidden);
 }
 
 void CShellFileDlg::FinishWithOK() {
-  SaveFileSpecProfile();
+  SaveFilePatternProfile();
   const CString folder = GetLookInFolder();
   if (!folder.IsEmpty())
     AfxGetApp()->WriteProfileString(kSection, kLastPathKey, WithoutTrailingBackslash(folder));
@@ -270,7 +270,7 @@ BOOL CShellFileDlg::HandleTypedPath() {
   if (typed.kind == TypedPathKind::kFolderAndName) {
     SetDlgItemText(IDC_FILEDLG_FILE_NAME, typed.name);
     m_strFileName = typed.name;
-    m_strFileSpec = typed.name;
+    m_strFilePattern = typed.name;
   }
   ClearLookIn();
   FillLookIn();
@@ -301,8 +301,8 @@ BOOL CShellFileDlg::ValidateFileName(BOOL fromList) {
   return FALSE;
 }
 
-void CShellFileDlg::ApplyNameAsFileSpec() {
-  m_strFileSpec = m_strFileName;
+void CShellFileDlg::ApplyNameAsFilePattern() {
+  m_strFilePattern = m_strFileName;
   RefillList();
 }
 

@@ -62,7 +62,7 @@ class CShellFileDlg : public CDialog, public CKWShellIdList, protected IFileList
   // name when the box is empty); FALSE when it was refused.
   BOOL ValidateFileName(BOOL fromList);
   // The name became a wildcard pattern: the list is filtered by it.
-  void ApplyNameAsFileSpec();
+  void ApplyNameAsFilePattern();
   // Writes the profile, takes the full path and ends with OK.
   void FinishWithOK();
   // The Look-in selection's folder with a trailing backslash; empty when it
@@ -102,7 +102,7 @@ class CShellFileDlg : public CDialog, public CKWShellIdList, protected IFileList
   BOOL m_bIsSave;
   CString m_strFullPath;
   CString m_strCurrentFolder;
-  CString m_strFileSpec;
+  CString m_strFilePattern;
   CNavEdit m_nameBox;
 
  private:
@@ -130,7 +130,7 @@ class CShellFileDlg : public CDialog, public CKWShellIdList, protected IFileList
   void LoadButtons();
   void CreateToolTips();
   void LoadColumns();
-  void SaveFileSpecProfile();
+  void SaveFilePatternProfile();
   void CleanUp();
   CWnd* LookInBox() const { return GetDlgItem(kLookInId); }
 

@@ -240,8 +240,8 @@ void CShellFileDlg::RefillList() {
     FolderListOptions options;
     options.includeHidden = m_nShowHidden;
     FileNameList nameList({}, kAllFilesPattern, FALSE);
-    if (!IsAllFilesPattern(m_strFileSpec) && !pSelected->m_strPath.IsEmpty()) {
-      nameList = ReadFileSystemNameList(pSelected->m_strPath, m_strFileSpec, m_nShowHidden);
+    if (!IsAllFilesPattern(m_strFilePattern) && !pSelected->m_strPath.IsEmpty()) {
+      nameList = ReadFileSystemNameList(pSelected->m_strPath, m_strFilePattern, m_nShowHidden);
       options.nameList = &nameList;
     }
     EnumerateFolder(pFolder.get(), pSelected->GetAbsoluteIdList(), options, items);
@@ -314,7 +314,7 @@ void CShellFileDlg::EnterSelectedFolder() {
 }
 
 void CShellFileDlg::OnTypeSelEndOk() {
-  m_strFileSpec = FileTypeAt(GetTypeSelection()).pattern;
+  m_strFilePattern = FileTypeAt(GetTypeSelection()).pattern;
   if (!m_bIsSave) {
     m_strFileName.Empty();
     SetDlgItemText(IDC_FILEDLG_FILE_NAME, "");

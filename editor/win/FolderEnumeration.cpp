@@ -94,7 +94,7 @@ BOOL EnumerateFolder(LPSHELLFOLDER pFolder, LPCITEMIDLIST pidlFolder,
   return TRUE;
 }
 
-FileNameList ReadFileSystemNameList(LPCSTR folder, LPCSTR fileSpec, BOOL includeHidden) {
+FileNameList ReadFileSystemNameList(LPCSTR folder, LPCSTR filePattern, BOOL includeHidden) {
   std::vector<FolderEntry> entries;
   WIN32_FIND_DATAA found = {};
   const CString pattern = CString(folder) + kAllEntriesPattern;
@@ -109,5 +109,5 @@ FileNameList ReadFileSystemNameList(LPCSTR folder, LPCSTR fileSpec, BOOL include
     } while (::FindNextFileA(hFind, &found));
     ::FindClose(hFind);
   }
-  return FileNameList(entries, fileSpec, includeHidden);
+  return FileNameList(entries, filePattern, includeHidden);
 }

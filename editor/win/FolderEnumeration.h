@@ -27,6 +27,6 @@ struct FolderListOptions {
 BOOL EnumerateFolder(LPSHELLFOLDER pFolder, LPCITEMIDLIST pidlFolder,
                      const FolderListOptions& options, std::vector<CFileItem>& items);
 
-// The directory's sub-directories and the files matching the spec, from the
+// The directory's sub-directories and the files matching the pattern, from the
 // file system itself.
-FileNameList ReadFileSystemNameList(LPCSTR folder, LPCSTR fileSpec, BOOL includeHidden);
+FileNameList ReadFileSystemNameList(LPCSTR folder, LPCSTR filePattern, BOOL includeHidden);

@@ -6,14 +6,14 @@
 
 namespace {
 
-struct ColumnSpec {
+struct ColumnDefault {
   const char* title;
   int width;
 };
-const ColumnSpec kWordColumns[kWordColumnCount] = {
+const ColumnDefault kWordColumns[kWordColumnCount] = {
     {"Word", 100},  {"Gram", 60},  {"Root/Entry", 50}, {"Suffix", 50}, {"Sing/Pl", 50},
     {"Gender", 50}, {"Binyan", 50}, {"Tense", 60},     {"Person", 50}, {"Misc", 150}};
-const ColumnSpec kDefinitionColumns[kDefinitionColumnCount] = {
+const ColumnDefault kDefinitionColumns[kDefinitionColumnCount] = {
     {"Word", 100}, {"Gram", 60}, {"Root/Entry", 50}, {"Gender", 50}, {"Binyan", 50},
     {"Definition", 200}};
 
@@ -28,7 +28,7 @@ constexpr char kWidthSeparator = '|';
 constexpr int kFitMargin = 4;
 const char* const kEllipsis = "...";
 
-const ColumnSpec* Columns(int mode) {
+const ColumnDefault* Columns(int mode) {
   return mode == kLookupKeywordList ? kDefinitionColumns : kWordColumns;
 }
 

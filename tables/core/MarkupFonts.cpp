@@ -20,14 +20,14 @@ int MarkupFontHeight(int sizePercent, int dpiY) {
   return MulDivRounded(MulDivRounded(kBaseHeight, sizePercent, kPercent), dpiY, kBaseDpi);
 }
 
-MarkupFontSpec MarkupFontFor(const TableMarkupCell& cell, int dpiY) {
-  MarkupFontSpec spec;
-  if (cell.font <= kMarkupStockFont || cell.font > kMarkupLastFont) return spec;
-  spec.stock = false;
-  spec.hebrew = cell.font == kMarkupHebrewFont;
-  spec.face = g_faceNames[kFaceOfFont[cell.font]];
-  spec.height = MarkupFontHeight(cell.size, dpiY);
-  spec.weight = cell.bold == 1 ? kMarkupBoldWeight : kMarkupNormalWeight;
-  spec.italic = cell.italic == 1;
-  return spec;
+MarkupFontChoice MarkupFontFor(const TableMarkupCell& cell, int dpiY) {
+  MarkupFontChoice font;
+  if (cell.font <= kMarkupStockFont || cell.font > kMarkupLastFont) return font;
+  font.stock = false;
+  font.hebrew = cell.font == kMarkupHebrewFont;
+  font.face = g_faceNames[kFaceOfFont[cell.font]];
+  font.height = MarkupFontHeight(cell.size, dpiY);
+  font.weight = cell.bold == 1 ? kMarkupBoldWeight : kMarkupNormalWeight;
+  font.italic = cell.italic == 1;
+  return font;
 }

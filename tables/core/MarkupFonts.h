@@ -12,7 +12,7 @@ extern const char* const g_faceNames[kFaceNameCount];
 constexpr int kMarkupNormalWeight = 400;
 constexpr int kMarkupBoldWeight = 700;
 
-struct MarkupFontSpec {
+struct MarkupFontChoice {
   bool stock = true;    // font 0 (or an unknown number): the stock system font
   bool hebrew = false;  // font 6: drawn as pointed Hebrew, right to left
   const char* face = nullptr;
@@ -25,4 +25,4 @@ struct MarkupFontSpec {
 // rounded multiply-then-divide.
 int MarkupFontHeight(int sizePercent, int dpiY);
 
-MarkupFontSpec MarkupFontFor(const TableMarkupCell& cell, int dpiY);
+MarkupFontChoice MarkupFontFor(const TableMarkupCell& cell, int dpiY);

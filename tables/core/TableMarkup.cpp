@@ -139,8 +139,8 @@ class MarkupScanner {
     if (m_cells && m_count < static_cast<LONG>(m_cells->size())) (*m_cells)[m_count].*field = value;
   }
 
-  void SetColour(LONG RunningState::*state, LONG TableMarkupCell::*field, const char* spec) {
-    const COLORREF colour = ParseColorSpec(spec);
+  void SetColour(LONG RunningState::*state, LONG TableMarkupCell::*field, const char* colourText) {
+    const COLORREF colour = ParseColorSpec(colourText);
     // Text that names no colour leaves the colour as it was.
     if (colour != kInvalidColorSpec) Set(state, field, static_cast<LONG>(colour));
   }

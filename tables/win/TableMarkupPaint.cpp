@@ -19,12 +19,12 @@ CFontInfo* s_pHebrewFont = nullptr;
 constexpr char kColumnGapText[] = "W";
 constexpr int kWordCapacity = kMarkupMaxWordLength + 1;
 
-LOGFONT MarkupLogFont(const MarkupFontSpec& spec) {
+LOGFONT MarkupLogFont(const MarkupFontChoice& font) {
   LOGFONT logFont = {};
-  logFont.lfHeight = spec.height;
-  logFont.lfWeight = spec.weight;
-  logFont.lfItalic = spec.italic ? TRUE : FALSE;
-  ::lstrcpynA(logFont.lfFaceName, spec.face, LF_FACESIZE);
+  logFont.lfHeight = font.height;
+  logFont.lfWeight = font.weight;
+  logFont.lfItalic = font.italic ? TRUE : FALSE;
+  ::lstrcpynA(logFont.lfFaceName, font.face, LF_FACESIZE);
   return logFont;
 }
 
@@ -112,9 +112,9 @@ void SetMarkupHebrewFont(CFontInfo* pFont) { s_pHebrewFont = pFont; }
 
 CFont* SelectMarkupFont(CDC* pDC, const TableMarkupCell& cell, CFont& made) {
   made.DeleteObject();
-  const MarkupFontSpec spec = MarkupFontFor(cell, g_screenDpi);
-  if (spec.stock) return SelectStockFont(pDC);
-  const LOGFONT logFont = MarkupLogFont(spec);
+  const MarkupFontChoice font = MarkupFontFor(cell, g_screenDpi);
+  if (font.stock) return SelectStockFont(pDC);
+  const LOGFONT logFont = MarkupLogFont(font);
   if (!made.CreateFontIndirect(&logFont)) return SelectStockFont(pDC);
   return pDC->SelectObject(&made);
 }

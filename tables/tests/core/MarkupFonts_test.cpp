@@ -41,24 +41,24 @@ TEST(MarkupFonts, FontNumbersNameFacesAndHebrew) {
     cell.size = 150;
     cell.bold = 1;
     cell.italic = 0;
-    const MarkupFontSpec spec = MarkupFontFor(cell, 96);
-    EXPECT_EQ(spec.stock, c.face == nullptr) << c.font;
-    EXPECT_EQ(spec.hebrew, c.hebrew) << c.font;
+    const MarkupFontChoice font = MarkupFontFor(cell, 96);
+    EXPECT_EQ(font.stock, c.face == nullptr) << c.font;
+    EXPECT_EQ(font.hebrew, c.hebrew) << c.font;
     if (!c.face) continue;
-    EXPECT_EQ(std::string(spec.face), c.face) << c.font;
-    EXPECT_EQ(spec.height, 24) << c.font;
-    EXPECT_EQ(spec.weight, kMarkupBoldWeight) << c.font;
-    EXPECT_FALSE(spec.italic) << c.font;
+    EXPECT_EQ(std::string(font.face), c.face) << c.font;
+    EXPECT_EQ(font.height, 24) << c.font;
+    EXPECT_EQ(font.weight, kMarkupBoldWeight) << c.font;
+    EXPECT_FALSE(font.italic) << c.font;
   }
   TableMarkupCell italic;
   italic.font = 1;
   italic.size = 100;
   italic.bold = 0;
   italic.italic = 1;
-  const MarkupFontSpec spec = MarkupFontFor(italic, 192);
-  EXPECT_EQ(spec.weight, kMarkupNormalWeight);
-  EXPECT_TRUE(spec.italic);
-  EXPECT_EQ(spec.height, 32);
+  const MarkupFontChoice font = MarkupFontFor(italic, 192);
+  EXPECT_EQ(font.weight, kMarkupNormalWeight);
+  EXPECT_TRUE(font.italic);
+  EXPECT_EQ(font.height, 32);
 }
 
 }  // namespace
