@@ -292,15 +292,18 @@ TEST_F(MainFrameTest, EachMenuOpensAndCommandsWithoutATargetAreGreyed) {
                           shot.height - kMenuFrame};
       return CountPixels(shot, items, test);
     };
-    // The popup is painted a moment after it appears: its items show and
-    // stay as they are.
-    WaitFor([&] {
+    // The popup is painted a moment after it appears, and on a slow machine
+    // its frame can show before its items: wait until the items are drawn
+    // (in the text colour where any is enabled) and stay as they are.
+    const bool bDrawn = WaitFor([&] {
       RgbImage next = CaptureWindow(hPopup);
       const bool bSettled = next.pixels == shot.pixels;
       shot = std::move(next);
-      return bSettled && itemPixels(isPainted) > 50;
+      return bSettled && itemPixels(isPainted) > 50 &&
+             (menu.allGreyed || itemPixels(isText) > 50);
     });
     EXPECT_FALSE(SaveScreenshot(shot, "main-menu-" + std::string(menu.name)).empty());
+    EXPECT_TRUE(bDrawn) << menu.name << ": the items were not drawn";
     if (menu.allGreyed)
       EXPECT_EQ(0, itemPixels(isText)) << menu.name << ": no enabled item";
     else
