@@ -13,6 +13,7 @@
 #include "lexicon/core/FormSlots.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/PackedDefinitionRecord.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace {
@@ -29,21 +30,15 @@ const char* const kVerbs =
     "verb \xD7\xA9\xD7\x9C\xD7\x9D\n"
     "  pual dubar meaning \"to be &paid\"\n";
 
-class LookupRowTextTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    grammar = new lextest::ModelVerbGrammar("lookuprows", {{"verbs.txt", kVerbs}});
+class LookupRowTextTest : public lextest::GrammarSuite<LookupRowTextTest> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("lookuprows", {{"verbs.txt", kVerbs}});
   }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
-  static lextest::ModelVerbGrammar* grammar;
+ protected:
   GrammarContext context;
 };
-lextest::ModelVerbGrammar* LookupRowTextTest::grammar = nullptr;
 
 PackedWordRec WordRecord(int kind, int entry, int slot = 0, int cell = 0) {
   UnpackedWordRec f;
