@@ -19,7 +19,7 @@
 #include "testing/win/ImagePixels.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace main_frame_test {
 
 constexpr char kBarStatePrefix[] = "ZultaBarState-";
 // A docking window's tab control.
@@ -367,4 +367,4 @@ TEST_F(MainFrameTest, HiddenBarsComeBackWithResetLayoutAndTheLayoutIsKeptForTheN
   ForgetSavedLayout();
 }
 
-}  // namespace
+}  // namespace main_frame_test
