@@ -20,22 +20,6 @@ bool EndsNumberWord(BYTE letter) {
   return letter == '\t' || letter == '\f' || letter == '\r' || letter == ' ' || letter == '-';
 }
 
-// The text as parallel letters and vowels.
-struct SplitText {
-  std::vector<BYTE> letters, vowels;
-  int count = 0;
-};
-
-SplitText Split(const std::string& pointed) {
-  SplitText split;
-  const int capacity = SplitLettersAndVowels(pointed.c_str(), nullptr, nullptr, 0, kNoVowel) + 1;
-  split.letters.resize(capacity);
-  split.vowels.resize(capacity);
-  split.count = SplitLettersAndVowels(pointed.c_str(), split.letters.data(), split.vowels.data(),
-                                      capacity, kNoVowel);
-  return split;
-}
-
 void AppendMerged(std::string& text, const BYTE* letters, const BYTE* vowels, int count) {
   CString merged;
   MergeLettersAndVowels(merged, letters, vowels, count);
@@ -44,8 +28,18 @@ void AppendMerged(std::string& text, const BYTE* letters, const BYTE* vowels, in
 
 }  // namespace
 
+NumberTextPlanes SplitNumberText(const std::string& pointed) {
+  NumberTextPlanes split;
+  const int capacity = SplitLettersAndVowels(pointed.c_str(), nullptr, nullptr, 0, kNoVowel) + 1;
+  split.letters.resize(capacity);
+  split.vowels.resize(capacity);
+  split.count = SplitLettersAndVowels(pointed.c_str(), split.letters.data(), split.vowels.data(),
+                                      capacity, kNoVowel);
+  return split;
+}
+
 std::string RespellNumberText(const std::string& pointed) {
-  const SplitText split = Split(pointed);
+  const NumberTextPlanes split = SplitNumberText(pointed);
   std::string respelled;
   PleneOptions options;  // not a verb: form slot 0, no binyan
   for (int start = 0; start < split.count;) {
@@ -72,14 +66,14 @@ std::string RespellNumberText(const std::string& pointed) {
 }
 
 bool NumberTextHasStress(const std::string& pointed) {
-  const SplitText split = Split(pointed);
+  const NumberTextPlanes split = SplitNumberText(pointed);
   return HasStressedVowel(split.vowels.data(), split.count) != 0;
 }
 
 NumberTextCopy BuildNumberTextCopy(const std::string& pointed, bool withoutStress) {
   NumberTextCopy copy;
   if (pointed.empty()) return copy;
-  SplitText split = Split(pointed);
+  NumberTextPlanes split = SplitNumberText(pointed);
   if (withoutStress) ClearStressMarks(split.vowels.data(), split.count);
   MergeLettersAndVowels(copy.text, split.letters.data(), split.vowels.data(), split.count);
   CString standard = copy.text;

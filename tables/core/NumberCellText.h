@@ -4,9 +4,18 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "classlib/core/CString.h"
 #include "hebtext/core/UnicodeHebrew.h"
+
+// A cell text as parallel letters and vowels (0 for none), zero-terminated
+// after count positions.
+struct NumberTextPlanes {
+  std::vector<BYTE> letters, vowels;
+  int count = 0;
+};
+NumberTextPlanes SplitNumberText(const std::string& pointed);
 
 // The text in Ktiv-Khaser spelling: word by word (words end at a blank or
 // "-") in plene spelling, unpointed, each followed by its separator.

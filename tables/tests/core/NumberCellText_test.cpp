@@ -10,19 +10,6 @@
 
 namespace NumberCellText_test {
 
-std::string Utf8(const WideString& text) {
-  std::string out;
-  for (WCHAR unit : text) {
-    if (unit < 0x80) {
-      out += static_cast<char>(unit);
-    } else {  // Hebrew and its points: two bytes
-      out += static_cast<char>(0xC0 | (unit >> 6));
-      out += static_cast<char>(0x80 | (unit & 0x3F));
-    }
-  }
-  return out;
-}
-
 TEST(NumberCellText, KtivKhaserRespellsEachWordAndKeepsTheSeparators) {
   struct Case {
     const char* pointed;
@@ -42,10 +29,10 @@ TEST(NumberCellText, CopiesWithOrWithoutTheStressMarks) {
 
   const NumberTextCopy plain = BuildNumberTextCopy(stressed, true);
   EXPECT_EQ(PointedHebrew("אַחַת"), std::string(plain.text, plain.text.GetLength()));
-  EXPECT_EQ(lextest::Canonical("אַחַת"), Utf8(plain.unicode));
+  EXPECT_EQ(lextest::Canonical("אַחַת"), WideHebrewToUtf8(plain.unicode));
   const NumberTextCopy marked = BuildNumberTextCopy(stressed, false);
   EXPECT_EQ(stressed, std::string(marked.text, marked.text.GetLength()));
-  EXPECT_NE(Utf8(marked.unicode), Utf8(plain.unicode));
+  EXPECT_NE(WideHebrewToUtf8(marked.unicode), WideHebrewToUtf8(plain.unicode));
 
   EXPECT_TRUE(BuildNumberTextCopy("", false).text.IsEmpty());
 }
