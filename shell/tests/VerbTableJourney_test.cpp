@@ -22,6 +22,7 @@
 #include "resources/MainFrameIds.h"
 #include "resources/PageSettingsIds.h"
 #include "resources/VerbTableIds.h"
+#include "shell/tests/JourneyControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
@@ -49,34 +50,6 @@ const ShownVerb kShownVerbs[] = {
 };
 const char kMeteg[] = "\xD6\xBD";
 const char* const kBinyanNames[] = {"paal", "nifal", "piel", "pual", "hitpael", "hifil", "hufal"};
-
-std::string ClipboardUtf8() {
-  std::string text;
-  if (!::OpenClipboard(nullptr)) return text;
-  if (HANDLE hData = ::GetClipboardData(CF_UNICODETEXT)) {
-    const auto* wide = static_cast<const wchar_t*>(::GlobalLock(hData));
-    if (wide != nullptr) {
-      int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-      text.resize(size > 0 ? size - 1 : 0);
-      ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
-      ::GlobalUnlock(hData);
-    }
-  }
-  ::CloseClipboard();
-  return text;
-}
-
-POINT CenterOf(HWND hWnd) {
-  RECT rect;
-  ::GetWindowRect(hWnd, &rect);
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-std::string TextOf(HWND hWnd) {
-  char text[256] = {};
-  ::SendMessageA(hWnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
 
 // A Linux file's bytes, read through Wine's drive Z:.
 std::string ReadLinuxFile(const std::string& path) {
