@@ -8,11 +8,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
+#include "classlib/win/AfxRes.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "resources/MainFrameIds.h"
 #include "resources/NumberTableIds.h"
+#include "resources/PageSettingsIds.h"
+#include "shell/tests/GrammarTabPrinting.h"
 #include "shell/tests/JourneyControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
@@ -50,6 +54,28 @@ std::string CanonicalWords(const std::string& words) {
   }
 }
 
+// The Hebrew words' cell, in dialog units of the form.
+constexpr POINT kHebrewWordsCentre = {190, 93};
+// The number edit's place on the form, in dialog units.
+constexpr RECT kEditPlace = {20, 17, 80, 29};
+
+void RightClickAt(POINT screen) {
+  INPUT inputs[] = {MouseMoveInput(screen), MouseButtonInput(MOUSEEVENTF_RIGHTDOWN),
+                    MouseButtonInput(MOUSEEVENTF_RIGHTUP)};
+  ::SendInput(static_cast<UINT>(std::size(inputs)), inputs, sizeof(INPUT));
+}
+
+// A pop-up menu open in the process.
+HWND FindMenuWindow(DWORD processId) {
+  HWND hMenu = nullptr;
+  while ((hMenu = ::FindWindowExA(nullptr, hMenu, "#32768", nullptr)) != nullptr) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hMenu, &owner);
+    if (owner == processId && ::IsWindowVisible(hMenu)) return hMenu;
+  }
+  return nullptr;
+}
+
 class NumberTabJourney : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { InstallProgramFonts(); }
@@ -68,6 +94,17 @@ class NumberTabJourney : public ::testing::Test {
 
   HWND Control(int nID) const { return ::GetDlgItem(m_hView, nID); }
   LRESULT Ask(UINT message) const { return ::SendMessageA(m_hView, message, 0, 0); }
+  // A point of the form on the screen, measured by the number edit's place
+  // (another process's dialog units cannot be asked for).
+  POINT FormPoint(POINT dialogUnits) const {
+    ScrollHome();
+    RECT edit;
+    ::GetWindowRect(Control(IDC_NUMBER_EDIT), &edit);
+    const double perX = double(edit.right - edit.left) / (kEditPlace.right - kEditPlace.left);
+    const double perY = double(edit.bottom - edit.top) / (kEditPlace.bottom - kEditPlace.top);
+    return {edit.left + static_cast<LONG>((dialogUnits.x - kEditPlace.left) * perX),
+            edit.top + static_cast<LONG>((dialogUnits.y - kEditPlace.top) * perY)};
+  }
   void ScrollHome() const {
     ::SendMessageA(m_hView, WM_HSCROLL, SB_LEFT, 0);
     ::SendMessageA(m_hView, WM_VSCROLL, SB_TOP, 0);
@@ -134,9 +171,28 @@ TEST_F(NumberTabJourney, NumbersAreReadInPointedHebrewWordsAndCopied) {
     EXPECT_EQ(Ask(WM_GRAM_GETSELECTEDCELL), 0);
     SteadyPicture(m_hView, s.picture);
   }
-  // A thousand's stress is marked; the copy without it has none.
-  ::SendMessageA(m_hView, WM_COMMAND, ID_NUMBER_COPY_NO_METEG, 0);
-  EXPECT_EQ(ClipboardUtf8(), CanonicalWords("אֶלֶף"));
+  // A thousand's stress is marked: the cell's menu copies it without.
+  const std::string thousand = CanonicalWords("אֶלֶף");
+  ASSERT_NE(ClipboardUtf8(), thousand);
+  RightClickAt(FormPoint(kHebrewWordsCentre));
+  HWND hMenu = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (hMenu = FindMenuWindow(m_zulta.Id())) != nullptr; }));
+  SteadyPicture(hMenu, "number_tab_cell_menu");
+  SendKey('M');  // Copy to Clipboard (No &METEG)
+  EXPECT_TRUE(WaitFor([&] { return ClipboardUtf8() == thousand; }));
+
+  // Ktiv-Khaser shows the plene spelling; the copy stays pointed.
+  ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_TOGGLE_NIKUD, 0);
+  EXPECT_EQ(WithoutMeteg(SelectNextAndCopy(thousand)), thousand);
+  SteadyPicture(m_hView, "number_tab_1000_ktiv_khaser");
+  ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_TOGGLE_NIKUD, 0);
+
+  // The table printed and previewed: the Hebrew words with the figures and
+  // the English words under them, then the gender and the format.
+  ExpectGrammarTabPrintedOnOnePage(m_zulta.Id(), m_hMain);
+  PreviewGrammarTab(m_zulta.Id(), m_hMain, "number_tab_preview");
+  ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_NUMBER_TABLE, 0);
+  ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(m_hView) != FALSE; }));
 
   // Twelve figures, the most the box takes, spelled whole.
   TypeNumber("9999999999999", "999999999999");
