@@ -213,6 +213,22 @@ TEST_F(NumberTabJourney, NumbersAreReadInPointedHebrewWordsAndCopied) {
   SteadyPicture(m_hView, "number_tab_sequence");
   ClickRadio(IDC_NUMBER_NO_SEQUENCE);
   EXPECT_EQ(TextOf(Control(IDC_NUMBER_EDIT)), "999999999999");
+
+  // The English keyword "three" looked up: Enter opens its number here,
+  // in single mode, whichever mode the tab was left in.
+  ClickRadio(IDC_NUMBER_BY_10);
+  ::SendMessageA(m_hMain, WM_COMMAND, ID_LOOKUP_ENGLISH_KEYWORDS, 0);
+  HWND hLookup = FindDescendantById(m_hMain, IDC_LOOKUP_EDIT);
+  ASSERT_NE(hLookup, nullptr);
+  ClickAt(CenterOf(hLookup));
+  SendChord(VK_CONTROL, 'A');
+  SendKey(VK_DELETE);
+  SendText("three");
+  ASSERT_TRUE(WaitFor([&] { return TextOf(hLookup) == "three"; }));
+  SendKey(VK_RETURN);
+  ASSERT_TRUE(WaitFor([&] { return TextOf(Control(IDC_NUMBER_EDIT)) == "3"; }));
+  EXPECT_EQ(::SendMessageA(Control(IDC_NUMBER_NO_SEQUENCE), BM_GETCHECK, 0, 0), BST_CHECKED);
+  SteadyPicture(m_hMain, "number_tab_looked_up");
 }
 
 }  // namespace NumberTabJourney_test
