@@ -16,7 +16,7 @@
 #include "resources/MainFrameIds.h"
 #include "resources/NumberTableIds.h"
 #include "resources/PageSettingsIds.h"
-#include "shell/tests/GrammarTabPrinting.h"
+#include "shell/tests/GrammarTabJourney.h"
 #include "shell/tests/JourneyControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
@@ -76,24 +76,10 @@ HWND FindMenuWindow(DWORD processId) {
   return nullptr;
 }
 
-class NumberTabJourney : public ::testing::Test {
+class NumberTabJourney : public GrammarTabJourney {
  protected:
-  static void SetUpTestSuite() { InstallProgramFonts(); }
-  void SetUp() override {
-    ASSERT_TRUE(m_zulta.Started());
-    m_hMain = m_zulta.MainWindow();
-    ASSERT_NE(m_hMain, nullptr);
-    ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_NUMBER_TABLE, 0);
-    ASSERT_TRUE(WaitFor([&] {
-      HWND hEdit = FindDescendantById(m_hMain, IDC_NUMBER_EDIT);
-      m_hView = hEdit != nullptr ? ::GetParent(hEdit) : nullptr;
-      return m_hView != nullptr && ::IsWindowVisible(m_hView);
-    }));
-    ::SetForegroundWindow(m_hMain);
-  }
+  NumberTabJourney() : GrammarTabJourney(ID_GRAMMAR_NUMBER_TABLE, IDC_NUMBER_EDIT) {}
 
-  HWND Control(int nID) const { return ::GetDlgItem(m_hView, nID); }
-  LRESULT Ask(UINT message) const { return ::SendMessageA(m_hView, message, 0, 0); }
   // A point of the form on the screen, measured by the number edit's place
   // (another process's dialog units cannot be asked for).
   POINT FormPoint(POINT dialogUnits) const {
@@ -104,10 +90,6 @@ class NumberTabJourney : public ::testing::Test {
     const double perY = double(edit.bottom - edit.top) / (kEditPlace.bottom - kEditPlace.top);
     return {edit.left + static_cast<LONG>((dialogUnits.x - kEditPlace.left) * perX),
             edit.top + static_cast<LONG>((dialogUnits.y - kEditPlace.top) * perY)};
-  }
-  void ScrollHome() const {
-    ::SendMessageA(m_hView, WM_HSCROLL, SB_LEFT, 0);
-    ::SendMessageA(m_hView, WM_VSCROLL, SB_TOP, 0);
   }
 
   // Types the figures into the number edit as a new text.
@@ -139,10 +121,6 @@ class NumberTabJourney : public ::testing::Test {
     });
     return copied;
   }
-
-  ZultaProcess m_zulta;
-  HWND m_hMain = nullptr;
-  HWND m_hView = nullptr;
 };
 
 TEST_F(NumberTabJourney, NumbersAreReadInPointedHebrewWordsAndCopied) {

@@ -22,7 +22,7 @@
 #include "resources/MainFrameIds.h"
 #include "resources/PageSettingsIds.h"
 #include "resources/VerbTableIds.h"
-#include "shell/tests/GrammarTabPrinting.h"
+#include "shell/tests/GrammarTabJourney.h"
 #include "shell/tests/JourneyControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
@@ -85,30 +85,9 @@ void MoveMouseTo(POINT screen) {
   ::SendInput(1, &move, sizeof move);
 }
 
-class VerbTableJourney : public ::testing::Test {
+class VerbTableJourney : public GrammarTabJourney {
  protected:
-  static void SetUpTestSuite() { InstallProgramFonts(); }
-  void SetUp() override {
-    ASSERT_TRUE(m_zulta.Started());
-    m_hMain = m_zulta.MainWindow();
-    ASSERT_NE(m_hMain, nullptr);
-    ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
-    ASSERT_TRUE(WaitFor([&] {
-      HWND hList = FindDescendantById(m_hMain, IDC_VERB_LIST);
-      m_hView = hList != nullptr ? ::GetParent(hList) : nullptr;
-      return m_hView != nullptr && ::IsWindowVisible(m_hView);
-    }));
-    ::SetForegroundWindow(m_hMain);
-  }
-
-  HWND Control(int nID) const { return ::GetDlgItem(m_hView, nID); }
-  // Back to the left and top of the form, where the root and the binyanim
-  // are, as the scroll bars take it (a selected form scrolls into view).
-  void ScrollHome() const {
-    ::SendMessageA(m_hView, WM_HSCROLL, SB_LEFT, 0);
-    ::SendMessageA(m_hView, WM_VSCROLL, SB_TOP, 0);
-  }
-  LRESULT Ask(UINT message) const { return ::SendMessageA(m_hView, message, 0, 0); }
+  VerbTableJourney() : GrammarTabJourney(ID_GRAMMAR_VERB_TABLE, IDC_VERB_LIST) {}
 
   // Types a root into the root edit, as a new text, and shows its table.
   void ShowRoot(const char* keys) {
@@ -179,10 +158,6 @@ class VerbTableJourney : public ::testing::Test {
     SendKey(key);
     SendKey(VK_RETURN);
   }
-
-  ZultaProcess m_zulta;
-  HWND m_hMain = nullptr;
-  HWND m_hView = nullptr;
 };
 
 const lextest::GoldenTable* GoldenOf(const char* root, int binyan) {

@@ -1,6 +1,7 @@
-// Grammar Table/Print/Preview as a user goes through it: the tab in front
-// printed on the PDF printer, or previewed with a picture of the preview
-// kept.
+// A journey through one tab of the Grammar Tables window: the program
+// started with that tab in front, and Grammar Table/Print/Preview as a user
+// goes through it (the tab printed on the PDF printer, or previewed with a
+// picture of the preview kept).
 #pragma once
 
 #include <windows.h>
@@ -15,6 +16,7 @@
 #include "resources/PageSettingsIds.h"
 #include "shell/tests/JourneyControls.h"
 #include "shell/tests/JourneyPictures.h"
+#include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/PrintedPdfs.h"
 #include "testing/win/UserInput.h"
@@ -60,3 +62,39 @@ inline void PreviewGrammarTab(DWORD processId, HWND hMain, const std::string& pi
   ClickAt(CenterOf(hClose));
   EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(hPreview); }));
 }
+
+class GrammarTabJourney : public ::testing::Test {
+ protected:
+  // The tab's command, and a control of its view by which it is found.
+  GrammarTabJourney(UINT tabCommand, int viewControl)
+      : m_tabCommand(tabCommand), m_viewControl(viewControl) {}
+
+  static void SetUpTestSuite() { InstallProgramFonts(); }
+  void SetUp() override {
+    ASSERT_TRUE(m_zulta.Started());
+    m_hMain = m_zulta.MainWindow();
+    ASSERT_NE(m_hMain, nullptr);
+    ::PostMessageA(m_hMain, WM_COMMAND, m_tabCommand, 0);
+    ASSERT_TRUE(WaitFor([&] {
+      HWND hControl = FindDescendantById(m_hMain, m_viewControl);
+      m_hView = hControl != nullptr ? ::GetParent(hControl) : nullptr;
+      return m_hView != nullptr && ::IsWindowVisible(m_hView);
+    }));
+    ::SetForegroundWindow(m_hMain);
+  }
+
+  HWND Control(int nID) const { return ::GetDlgItem(m_hView, nID); }
+  LRESULT Ask(UINT message) const { return ::SendMessageA(m_hView, message, 0, 0); }
+  // Back to the left and top of the form, as the scroll bars take it (a
+  // selected cell scrolls into view).
+  void ScrollHome() const {
+    ::SendMessageA(m_hView, WM_HSCROLL, SB_LEFT, 0);
+    ::SendMessageA(m_hView, WM_VSCROLL, SB_TOP, 0);
+  }
+
+  const UINT m_tabCommand;
+  const int m_viewControl;
+  ZultaProcess m_zulta;
+  HWND m_hMain = nullptr;
+  HWND m_hView = nullptr;
+};
