@@ -5,21 +5,20 @@
 
 #include "lexicon/core/Binyan.h"
 #include "lexicon/core/FormSlots.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "tables/core/VerbFormCopy.h"
 #include "tables/tests/core/PointedHebrew.h"
 
 namespace {
 
-class VerbFormCopyTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { grammar = new lextest::ModelVerbGrammar("verbcopy"); }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
+class VerbFormCopyTest : public lextest::GrammarSuite<VerbFormCopyTest> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("verbcopy");
   }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   const VerbTableCell& Cell(const char* root, int binyan, int slot, bool ktivKhaser) {
     VerbTableRequest request;
     request.entry = lextest::EntryOfRoot(root);
@@ -29,11 +28,9 @@ class VerbFormCopyTest : public ::testing::Test {
     return table.cells[slot];
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
   VerbFormSetTable table;
 };
-lextest::ModelVerbGrammar* VerbFormCopyTest::grammar = nullptr;
 
 TEST_F(VerbFormCopyTest, TheSpellingOfTheCurrentAlternateInBothFormats) {
   const VerbTableCell& cell = Cell("לקח", Binyan::Paal, FormSlot::Future1s, false);
