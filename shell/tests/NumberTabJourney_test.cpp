@@ -25,7 +25,7 @@
 #include "testing/win/UserInput.h"
 #include "testing/win/WaitFor.h"
 
-namespace NumberTabJourney_test {
+namespace number_tab_journey_test {
 
 const char kMeteg[] = "\xD6\xBD";
 // Twelve figures fill the edit box; a thirteenth is refused.
@@ -209,4 +209,4 @@ TEST_F(NumberTabJourney, NumbersAreReadInPointedHebrewWordsAndCopied) {
   SteadyPicture(m_hMain, "number_tab_looked_up");
 }
 
-}  // namespace NumberTabJourney_test
+}  // namespace number_tab_journey_test

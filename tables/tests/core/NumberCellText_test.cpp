@@ -8,7 +8,7 @@
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "tables/tests/core/PointedHebrew.h"
 
-namespace NumberCellText_test {
+namespace number_cell_text_test {
 
 TEST(NumberCellText, KtivKhaserRespellsEachWordAndKeepsTheSeparators) {
   struct Case {
@@ -37,4 +37,4 @@ TEST(NumberCellText, CopiesWithOrWithoutTheStressMarks) {
   EXPECT_TRUE(BuildNumberTextCopy("", false).text.IsEmpty());
 }
 
-}  // namespace NumberCellText_test
+}  // namespace number_cell_text_test

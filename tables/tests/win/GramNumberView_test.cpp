@@ -26,7 +26,7 @@
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
-namespace GramNumberView_test {
+namespace gram_number_view_test {
 
 // Room for the whole form, so that nothing needs scrolling.
 constexpr int kFrameWidth = 700;
@@ -303,4 +303,4 @@ TEST_F(GramNumberViewTest, ANumberEntryArrivesInSingleModeWithItsGenderAndFormat
   EXPECT_EQ(std::to_string(kNumberTable[kEntry].value), EditText());
 }
 
-}  // namespace GramNumberView_test
+}  // namespace gram_number_view_test
