@@ -293,7 +293,13 @@ void CMainFrame::OnFullView() {
   // The layout ran now: a skip it did not use would swallow the user's next
   // resize.
   theApp.m_grammarSizeSkipCount = 0;
-  if (!target.restore) m_grammarWindow.m_fullSize = size;
+  if (target.restore) return;
+  // The dock may give the window less than the target (a window docked at a
+  // side keeps the side's height): the size it got is the one that a second
+  // Full View on the unchanged window recognises.
+  CRect full;
+  m_grammarWindow.GetWindowRect(&full);
+  m_grammarWindow.m_fullSize = full.Size();
 }
 
 void CMainFrame::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) {
