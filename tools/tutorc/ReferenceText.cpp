@@ -83,13 +83,13 @@ PointedWord ConvertWithQamatsQatan(const SourceLine& line, std::string utf8) {
   return word;
 }
 
+}  // namespace
+
 PointedWord ConvertReferenceWord(const SourceLine& line, const std::string& utf8) {
   PointedWord word = ConvertWithQamatsQatan(line, utf8);
   JoinTicks(word);
   return word;
 }
-
-}  // namespace
 
 std::string ConvertPointedWord(const SourceLine& line, const std::string& utf8) {
   return MergedWord(ConvertReferenceWord(line, utf8));
@@ -105,8 +105,9 @@ std::string ConvertReferenceText(const SourceLine& line, const std::string& toke
     if (text[pos] == kHebrewMark) {
       const size_t end = text.find(kHebrewMark, pos + 1);
       if (end == std::string::npos) throw SourceError(line, "a Hebrew run has no closing $");
-      out +=
-          kHebrewMark + ConvertPointedWord(line, text.substr(pos + 1, end - pos - 1)) + kHebrewMark;
+      const std::string run = text.substr(pos + 1, end - pos - 1);
+      const bool conversion = run == "%s" || run == "%c";
+      out += kHebrewMark + (conversion ? run : ConvertPointedWord(line, run)) + kHebrewMark;
       pos = end + 1;
     } else {
       const char c = text[pos++];

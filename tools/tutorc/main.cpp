@@ -1,7 +1,8 @@
 // tutorc: compiles the language reference's sources in data/.
 //   tutorc <data folder> <output folder>   the reading tutorial's Tutor.bin
 //   tutorc --texts <data folder> <header>  the texts the program holds: the
-//                                          lesson-group captions
+//                                          lesson-group captions, and the
+//                                          letter and vowel descriptions
 // A mistake is reported as "data/<file>:<line>: <what>" and nothing is
 // written.
 #include <cstdio>
@@ -35,7 +36,9 @@ int main(int argc, char** argv) {
     const CompiledTutorial tutorial =
         CompileTutorial(data + "/" + kTutorialSource, std::string("data/") + kTutorialSource);
     if (texts) {
-      WriteFile(argv[3], ReferenceHeader(tutorial));
+      const CompiledDescriptions descriptions = CompileDescriptions(
+          data + "/" + kDescriptionSource, std::string("data/") + kDescriptionSource);
+      WriteFile(argv[3], ReferenceHeader(tutorial, descriptions));
     } else {
       const std::vector<BYTE> bytes = WriteTutorData(tutorial.data);
       WriteFile(std::string(argv[2]) + "/" + kTutorFileName,
