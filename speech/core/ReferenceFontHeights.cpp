@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "classlib/core/MulDivRounded.h"
+#include "hebtext/core/HebChar.h"
 
 namespace {
 
@@ -10,6 +11,7 @@ constexpr int kBaseScreenHeight = 480;
 constexpr int kKeyViewDesignHeight = 690;  // the screen height the keyboard was drawn for
 constexpr int kDesignPixelsPerInch = 96;
 constexpr int kFullScale = 100;
+constexpr int kPointsPerInch = 72;
 
 struct HeightRow {
   int screen;
@@ -58,4 +60,21 @@ int KeyMapDialogFontHeight(int screenHeight, int pixelsPerInch) {
 int ReferenceDialogFontHeight(int screenHeight) {
   constexpr double kSlope = 0.0264;
   return HeightByScreen(kDialogFontHeights, screenHeight, kSlope);
+}
+
+DescriptionFontSizes GetDescriptionFontSizes(int screenHeight, int itemCode) {
+  constexpr int kSmallScreen = 512;
+  constexpr int kYudScreen = 600;
+  constexpr int kLargeScreen = 1024;
+  if (screenHeight == kBaseScreenHeight || screenHeight == kSmallScreen) {
+    return {26, 19, 13, 13};
+  }
+  if (screenHeight == kYudScreen && itemCode == HebCode::Yod) return {29, 19, 11, 13};
+  if (screenHeight == kLargeScreen) return {39, 19, 13, 13};
+  return {39, 20, 13, 14};
+}
+
+int ReferenceFontPixelHeight(int points, int screenHeight, int pixelsPerInch) {
+  return -MulDivRounded(MulDivRounded(points, screenHeight, kBaseScreenHeight), pixelsPerInch,
+                        kPointsPerInch);
 }

@@ -17,6 +17,27 @@ std::map<int, KeyTableEntry> ByControl(const std::vector<KeyTableEntry>& table) 
   return entries;
 }
 
+// Expected entries of a key table.
+struct Row {
+  int control;
+  int flags;
+  int character;
+  int next;
+  int previous;
+};
+
+template <size_t N>
+void ExpectRows(const std::vector<KeyTableEntry>& table, const Row (&rows)[N]) {
+  const auto keys = ByControl(table);
+  for (const Row& row : rows) {
+    const KeyTableEntry& key = keys.at(row.control);
+    EXPECT_EQ(key.flags, row.flags) << row.control;
+    EXPECT_EQ(key.character, row.character) << row.control;
+    EXPECT_EQ(key.next, row.next) << row.control;
+    EXPECT_EQ(key.previous, row.previous) << row.control;
+  }
+}
+
 // The controls Tab reaches from the first, until it comes back.
 std::vector<int> TabWalk(const std::vector<KeyTableEntry>& table, int from, int steps) {
   const auto entries = ByControl(table);
@@ -30,14 +51,6 @@ TEST(KeyTables, KeyboardTableHasItsKeysFlagsCharactersAndChain) {
   ASSERT_EQ(table.size(), 61u);
   EXPECT_EQ(table.front().control, 1140);
   EXPECT_EQ(table.back().control, 3);
-  const auto keys = ByControl(table);
-  struct Row {
-    int control;
-    int flags;
-    int character;
-    int next;
-    int previous;
-  };
   // clang-format off
   const Row rows[] = {
       {1140, 0x41, '`', 1144, 3},     {3, 0x42, 0, 1140, 1369},
@@ -49,13 +62,7 @@ TEST(KeyTables, KeyboardTableHasItsKeysFlagsCharactersAndChain) {
       {1366, 0x42, 0, 1369, 1336},    {1328, 0x41, '/', 1331, 1326},
   };
   // clang-format on
-  for (const Row& row : rows) {
-    const KeyTableEntry& key = keys.at(row.control);
-    EXPECT_EQ(key.flags, row.flags) << row.control;
-    EXPECT_EQ(key.character, row.character) << row.control;
-    EXPECT_EQ(key.next, row.next) << row.control;
-    EXPECT_EQ(key.previous, row.previous) << row.control;
-  }
+  ExpectRows(table, rows);
   const std::vector<int> walk{1328, 1331, 1336, 1366, 1369, 3, 1140};
   EXPECT_EQ(TabWalk(table, 1328, 6), walk);
 }
@@ -85,14 +92,6 @@ TEST(KeyTables, ChartTableHasItsKeysCaptionsAndChain) {
   ASSERT_EQ(table.size(), 57u);  // 47 characters, 8 captions, Exit and Help
   EXPECT_EQ(table.front().control, 1212);
   EXPECT_EQ(table.back().control, 1381);
-  const auto keys = ByControl(table);
-  struct Row {
-    int control;
-    int flags;
-    int character;
-    int next;
-    int previous;
-  };
   // clang-format off
   const Row rows[] = {
       {1212, 0x30, 'c', 1200, 3},     {1200, 0x21, 0, 1202, 1376},
@@ -105,13 +104,7 @@ TEST(KeyTables, ChartTableHasItsKeysCaptionsAndChain) {
       {1381, 0x24, 0, 65535, 0},
   };
   // clang-format on
-  for (const Row& row : rows) {
-    const KeyTableEntry& key = keys.at(row.control);
-    EXPECT_EQ(key.flags, row.flags) << row.control;
-    EXPECT_EQ(key.character, row.character) << row.control;
-    EXPECT_EQ(key.next, row.next) << row.control;
-    EXPECT_EQ(key.previous, row.previous) << row.control;
-  }
+  ExpectRows(table, rows);
 }
 
 TEST(KeyTables, ChartControlsAndCodesMapBothWays) {

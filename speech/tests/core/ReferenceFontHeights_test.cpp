@@ -53,3 +53,30 @@ TEST(ReferenceFontHeights, KeyFontsScaleByDesignHeightScaleAndResolution) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ReferenceFontHeights, DescriptionFontsBySizeAndItem) {
+  struct Case {
+    int screenHeight;
+    int item;
+    DescriptionFontSizes sizes;
+  };
+  const Case cases[] = {
+      {480, 225, {26, 19, 13, 13}}, {512, 233, {26, 19, 13, 13}},  {600, 233, {29, 19, 11, 13}},
+      {600, 225, {39, 20, 13, 14}}, {1024, 233, {39, 19, 13, 13}}, {768, 233, {39, 20, 13, 14}},
+  };
+  for (const Case& c : cases) {
+    const DescriptionFontSizes sizes = GetDescriptionFontSizes(c.screenHeight, c.item);
+    EXPECT_EQ(sizes.item, c.sizes.item) << c.screenHeight << " " << c.item;
+    EXPECT_EQ(sizes.example, c.sizes.example) << c.screenHeight << " " << c.item;
+    EXPECT_EQ(sizes.button, c.sizes.button) << c.screenHeight << " " << c.item;
+    EXPECT_EQ(sizes.meaning, c.sizes.meaning) << c.screenHeight << " " << c.item;
+  }
+  // 39 points on 768 lines: 62.4 -> 62 points at 96 pixels per inch -> 82.67.
+  EXPECT_EQ(ReferenceFontPixelHeight(39, 768, 96), -83);
+  EXPECT_EQ(ReferenceFontPixelHeight(13, 480, 96), -17);    // 17.33
+  EXPECT_EQ(ReferenceFontPixelHeight(21, 1024, 120), -75);  // 44.8 -> 45 -> 75
+}
+
+}  // namespace

@@ -2,11 +2,9 @@
 // letter positions it finds, and every mistake at its place.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
+#include "tools/tutorc/tests/TempSource.h"
 #include "tools/tutorc/DescriptionSource.h"
 #include "tools/tutorc/ReferenceHeader.h"
 
@@ -14,29 +12,14 @@ namespace {
 
 class DescriptionCompiler : public ::testing::Test {
  protected:
-  DescriptionCompiler()
-      : m_path(std::filesystem::temp_directory_path() /
-               ("zulta-descriptions-" + std::to_string(std::random_device()()) + ".txt")) {}
-  ~DescriptionCompiler() override {
-    std::error_code ignored;
-    std::filesystem::remove(m_path, ignored);
-  }
-
   CompiledDescriptions Compile(const std::string& source) {
-    std::ofstream(m_path) << source;
-    return CompileDescriptions(m_path.string(), "data/descriptions.txt");
+    return CompileDescriptions(m_source.Write(source), "data/descriptions.txt");
   }
-
   std::string ErrorOf(const std::string& source) {
-    try {
-      Compile(source);
-    } catch (const SourceError& error) {
-      return error.what();
-    }
-    return "";
+    return TempSource::ErrorOf([&] { Compile(source); });
   }
 
-  std::filesystem::path m_path;
+  TempSource m_source;
 };
 
 const char kBet[] =

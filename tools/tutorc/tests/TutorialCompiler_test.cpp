@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <set>
 #include <string>
 
 #include "hebtext/core/HebChar.h"
+#include "tools/tutorc/tests/TempSource.h"
 #include "tools/tutorc/TutorialSource.h"
 
 namespace {
@@ -27,29 +25,14 @@ std::string OtherLessons() {
 
 class TutorialCompiler : public ::testing::Test {
  protected:
-  TutorialCompiler()
-      : m_path(std::filesystem::temp_directory_path() /
-               ("zulta-tutorc-" + std::to_string(std::random_device()()) + ".txt")) {}
-  ~TutorialCompiler() override {
-    std::error_code ignored;
-    std::filesystem::remove(m_path, ignored);
-  }
-
   CompiledTutorial Compile(const std::string& source) {
-    std::ofstream(m_path) << source;
-    return CompileTutorial(m_path.string(), "data/tutorial.txt");
+    return CompileTutorial(m_source.Write(source), "data/tutorial.txt");
   }
-
   std::string ErrorOf(const std::string& source) {
-    try {
-      Compile(source);
-    } catch (const SourceError& error) {
-      return error.what();
-    }
-    return "";
+    return TempSource::ErrorOf([&] { Compile(source); });
   }
 
-  std::filesystem::path m_path;
+  TempSource m_source;
 };
 
 TEST_F(TutorialCompiler, MakesTheStepsTextsAndCaptionsOfItsSource) {
