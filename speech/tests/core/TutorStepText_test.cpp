@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <set>
+#include <string>
+
 #include "hebtext/core/HebChar.h"
 
 namespace {
@@ -111,6 +115,38 @@ TEST(TutorStepText, ItemsAreNamedByTheirForm) {
       {'a', ""},
   };
   for (const Case& c : cases) EXPECT_EQ(TutorItemName(c.code), c.name) << c.code;
+}
+
+}  // namespace
+
+namespace {
+
+// The lessons as built: every step has its texts, and the items a step
+// introduces together share the sound its explanation gives.
+TEST(TutorStepText, TheLessonsIntroduceItemsThatShareTheirSound) {
+  const char* build = std::getenv("ZULTA_BINARY_DIR");
+  ASSERT_NE(build, nullptr);
+  TutorData data;
+  ASSERT_TRUE(LoadTutorData((std::string(build) + "/Zulta/bin/Tutor.bin").c_str(), data).loaded());
+  for (int lesson = 1; lesson <= kTutorLessonCount; ++lesson) {
+    for (WORD i = data.LessonFirstStep(lesson); i < data.LessonEndStep(lesson); ++i) {
+      const TutorStep& step = data.steps[i];
+      const TutorStepTexts texts = ComposeTutorStep(data, i, lesson);
+      EXPECT_TRUE(!texts.title.empty() || step.flag == kTutorNoTitle) << lesson << "." << i;
+      if (step.kind != kTutorIntroduce || step.flag == kTutorExplanationFromText) continue;
+      std::set<std::string> sounds;
+      for (BYTE item : step.items) {
+        if (item == 0) break;
+        TutorData one = data;
+        one.steps = {Items(kTutorIntroduce, 0, {item})};
+        const std::string explanation = ComposeTutorStep(one, 0, lesson).explanation;
+        if (explanation.find("pronounced") != std::string::npos) {
+          sounds.insert(explanation.substr(0, explanation.find('\n')));
+        }
+      }
+      EXPECT_LE(sounds.size(), 1u) << "lesson " << lesson << " step " << i;
+    }
+  }
 }
 
 }  // namespace
