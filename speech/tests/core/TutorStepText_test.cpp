@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "hebtext/core/HebChar.h"
 
@@ -126,8 +129,12 @@ namespace {
 TEST(TutorStepText, TheLessonsIntroduceItemsThatShareTheirSound) {
   const char* build = std::getenv("ZULTA_BINARY_DIR");
   ASSERT_NE(build, nullptr);
+  // Read as bytes: the build folder is a path of the build machine.
+  std::ifstream in(std::string(build) + "/Zulta/bin/Tutor.bin", std::ios::binary);
+  const std::vector<BYTE> bytes((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
   TutorData data;
-  ASSERT_TRUE(LoadTutorData((std::string(build) + "/Zulta/bin/Tutor.bin").c_str(), data).loaded());
+  ASSERT_TRUE(ReadTutorData(bytes.data(), bytes.size(), data).loaded());
   for (int lesson = 1; lesson <= kTutorLessonCount; ++lesson) {
     for (WORD i = data.LessonFirstStep(lesson); i < data.LessonEndStep(lesson); ++i) {
       const TutorStep& step = data.steps[i];
