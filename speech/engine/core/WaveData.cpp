@@ -118,3 +118,13 @@ SampleSpan VoicedSpan(const std::vector<int16_t>& samples) {
   }
   return span;
 }
+
+Pcm TrimSilence(const Pcm& pcm, size_t keepBefore, size_t keepAfter) {
+  const SampleSpan voiced = VoicedSpan(pcm.samples);
+  Pcm out{pcm.rate, {}};
+  if (voiced.end == 0) return out;
+  const size_t begin = voiced.begin > keepBefore ? voiced.begin - keepBefore : 0;
+  const size_t end = std::min(pcm.samples.size(), voiced.end + keepAfter);
+  out.samples.assign(pcm.samples.begin() + begin, pcm.samples.begin() + end);
+  return out;
+}

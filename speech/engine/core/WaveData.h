@@ -27,3 +27,8 @@ struct SampleSpan {
   size_t end = 0;
 };
 SampleSpan VoicedSpan(const std::vector<int16_t>& samples);
+
+// The sound with its quiet ends cut to at most the given lengths (in
+// samples); silence becomes no sound at all. espeak-ng ends each piece it
+// speaks with a sentence's pause, too long between words.
+Pcm TrimSilence(const Pcm& pcm, size_t keepBefore, size_t keepAfter);

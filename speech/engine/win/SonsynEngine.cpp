@@ -10,6 +10,12 @@
 
 namespace {
 
+// Quiet kept before and after the voice of each piece espeak-ng speaks: a
+// pause between words, not between sentences.
+constexpr int kLeadInMs = 20;
+constexpr int kWordGapMs = 90;
+constexpr int kMsPerSecond = 1000;
+
 std::string Hex(uint32_t value) {
   char text[16];
   snprintf(text, sizeof(text), "0x%lx", static_cast<unsigned long>(value));
@@ -32,7 +38,9 @@ Pcm SegmentSound(const std::vector<NotationPhoneme>& phonemes, const EngineSetti
     TraceLine("espeak gave no sound");
     return Pcm{rate, {}};
   }
-  return Resample(sound, rate);
+  const Pcm resampled = Resample(sound, rate);
+  return TrimSilence(resampled, static_cast<size_t>(rate) * kLeadInMs / kMsPerSecond,
+                     static_cast<size_t>(rate) * kWordGapMs / kMsPerSecond);
 }
 
 }  // namespace

@@ -17,9 +17,12 @@ void SoundOutput::Start(const Pcm& pcm) {
   Stop();
   m_length = pcm.samples.size();
   m_rate = pcm.rate;
+  if (m_length > 0 && m_rate > 0) OpenDevice(pcm);
+  // Opening a device may take a while the first time: the clock starts after.
   m_start = std::chrono::steady_clock::now();
-  if (m_length == 0 || m_rate <= 0) return;
+}
 
+void SoundOutput::OpenDevice(const Pcm& pcm) {
   WAVEFORMATEX format{};
   format.wFormatTag = WAVE_FORMAT_PCM;
   format.nChannels = 1;
@@ -40,7 +43,6 @@ void SoundOutput::Start(const Pcm& pcm) {
     waveOutClose(m_device);
     m_device = nullptr;
   }
-  m_start = std::chrono::steady_clock::now();
 }
 
 size_t SoundOutput::Position() const {

@@ -29,6 +29,9 @@ class SoundOutput {
   bool OnDevice() const { return m_device != nullptr; }
 
  private:
+  // Starts the sound on the device; no device when that fails.
+  void OpenDevice(const Pcm& pcm);
+
   HWAVEOUT m_device = nullptr;
   WAVEHDR m_header{};
   size_t m_length = 0;

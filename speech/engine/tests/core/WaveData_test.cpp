@@ -84,4 +84,25 @@ TEST(WaveData, VoicedSpanSkipsQuietEnds) {
   EXPECT_EQ(silent.end, 0u);
 }
 
+TEST(WaveData, TrimmingKeepsTheVoiceAndShortEnds) {
+  Pcm pcm{8000, std::vector<int16_t>(1000, 3)};
+  for (size_t i = 300; i < 600; ++i) pcm.samples[i] = 5000;
+  struct Case {
+    size_t before, after, begin, end;
+  };
+  const Case cases[] = {
+      {0, 0, 300, 600},
+      {50, 80, 250, 680},
+      {400, 500, 0, 1000},  // ends shorter than asked stay whole
+  };
+  for (const Case& c : cases) {
+    const Pcm out = TrimSilence(pcm, c.before, c.after);
+    EXPECT_EQ(out.rate, 8000);
+    EXPECT_EQ(out.samples,
+              std::vector<int16_t>(pcm.samples.begin() + c.begin, pcm.samples.begin() + c.end))
+        << c.before;
+  }
+  EXPECT_TRUE(TrimSilence(Pcm{8000, std::vector<int16_t>(100, 2)}, 10, 10).samples.empty());
+}
+
 }  // namespace WaveData_test
