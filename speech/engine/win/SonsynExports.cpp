@@ -25,6 +25,24 @@ std::shared_ptr<SonsynEngine> Find(SonsynHandle handle) {
   return found == g_instances.end() ? nullptr : found->second;
 }
 
+constexpr int32_t kDone = 0;
+constexpr int32_t kFailed = -1;
+
+// Runs a call on the instance of a handle: kFailed for a handle that names
+// none, or when the call fails. Nothing may escape to the caller but the
+// result: a failed allocation is one more failure.
+template <typename Call>
+int32_t WithEngine(SonsynHandle handle, Call call) {
+  try {
+    const auto engine = Find(handle);
+    if (!engine) return kFailed;
+    call(*engine);
+    return kDone;
+  } catch (...) {
+    return kFailed;
+  }
+}
+
 }  // namespace
 
 // Nothing may escape to the caller but the result: a failed allocation is an
@@ -47,78 +65,59 @@ extern "C" SonsynHandle SONSYN_CALL TtsCreate() {
 }
 
 extern "C" void SONSYN_CALL TtsDestroy(SonsynHandle handle) {
-  std::shared_ptr<SonsynEngine> engine;
-  {
-    std::lock_guard<std::mutex> hold(g_instancesLock);
-    const auto found = g_instances.find(handle);
-    if (found == g_instances.end()) return;
-    engine = std::move(found->second);
-    g_instances.erase(found);
+  try {
+    std::shared_ptr<SonsynEngine> engine;
+    {
+      std::lock_guard<std::mutex> hold(g_instancesLock);
+      const auto found = g_instances.find(handle);
+      if (found == g_instances.end()) return;
+      engine = std::move(found->second);
+      g_instances.erase(found);
+    }
+    TraceLine("destroy " + std::to_string(handle));
+    engine->Abort();
+  } catch (...) {
+    // The instance is gone from the table; its output ends with it.
   }
-  TraceLine("destroy " + std::to_string(handle));
-  engine->Abort();
 }
 
 extern "C" int32_t SONSYN_CALL TtsSetOption(SonsynHandle handle, int32_t option, int32_t value) {
-  const auto engine = Find(handle);
-  return engine ? engine->SetOption(option, value) : kSonsynOptionRefused;
+  int32_t result = kSonsynOptionRefused;
+  WithEngine(handle, [&](SonsynEngine& engine) { result = engine.SetOption(option, value); });
+  return result;
 }
 
 extern "C" int32_t SONSYN_CALL TtsSetVoiceValue(SonsynHandle handle, int32_t bank, int32_t index,
                                                 int32_t value) {
-  const auto engine = Find(handle);
-  return engine && engine->SetVoiceValue(bank, index, value) ? 0 : -1;
+  bool stored = false;
+  WithEngine(handle, [&](SonsynEngine& engine) { stored = engine.SetVoiceValue(bank, index, value); });
+  return stored ? kDone : kFailed;
 }
 
 extern "C" int32_t SONSYN_CALL TtsQueueText(SonsynHandle handle, const char* text) {
-  try {
-    const auto engine = Find(handle);
-    if (!engine) return -1;
-    engine->QueueText(text);
-    return 0;
-  } catch (...) {
-    return -1;
-  }
+  return WithEngine(handle, [&](SonsynEngine& engine) { engine.QueueText(text); });
 }
 
 extern "C" int32_t SONSYN_CALL TtsQueueMarker(SonsynHandle handle, uint32_t marker) {
-  try {
-    const auto engine = Find(handle);
-    if (!engine) return -1;
-    engine->QueueMarker(marker);
-    return 0;
-  } catch (...) {
-    return -1;
-  }
+  return WithEngine(handle, [&](SonsynEngine& engine) { engine.QueueMarker(marker); });
 }
 
 extern "C" int32_t SONSYN_CALL TtsStartOutput(SonsynHandle handle) {
-  try {
-    const auto engine = Find(handle);
-    if (!engine) return -1;
-    engine->StartOutput();
-    return 0;
-  } catch (...) {
-    return -1;
-  }
+  return WithEngine(handle, [](SonsynEngine& engine) { engine.StartOutput(); });
 }
 
 extern "C" int32_t SONSYN_CALL TtsAbort(SonsynHandle handle) {
-  const auto engine = Find(handle);
-  if (!engine) return -1;
-  engine->Abort();
-  return 0;
+  return WithEngine(handle, [](SonsynEngine& engine) { engine.Abort(); });
 }
 
 extern "C" int32_t SONSYN_CALL TtsIsBusy(SonsynHandle handle) {
-  const auto engine = Find(handle);
-  return engine && engine->IsBusy() ? 1 : 0;
+  bool busy = false;
+  WithEngine(handle, [&](SonsynEngine& engine) { busy = engine.IsBusy(); });
+  return busy ? 1 : 0;
 }
 
 extern "C" int32_t SONSYN_CALL TtsSetNotifier(SonsynHandle handle, SonsynNotifier notifier,
                                               void* userData) {
-  const auto engine = Find(handle);
-  if (!engine) return -1;
-  engine->SetNotifier(notifier, userData);
-  return 0;
+  return WithEngine(handle,
+                    [&](SonsynEngine& engine) { engine.SetNotifier(notifier, userData); });
 }
