@@ -359,14 +359,38 @@ std::string RegisteredPath() {
   return value;
 }
 
+// HKLM of this process redirected into a scratch key for the test's time:
+// other tests of the prefix, running meanwhile, still find the library.
+class ScratchMachineKey {
+ public:
+  ScratchMachineKey() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kScratch);
+    RegCreateKeyExA(HKEY_CURRENT_USER, kScratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_key,
+                    nullptr);
+    m_redirected = m_key && RegOverridePredefKey(HKEY_LOCAL_MACHINE, m_key) == ERROR_SUCCESS;
+  }
+  ~ScratchMachineKey() {
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+    if (m_key) RegCloseKey(m_key);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kScratch);
+  }
+  bool Redirected() const { return m_redirected; }
+
+ private:
+  static constexpr const char* kScratch = "Software\\Zulta tests\\sonsyn machine key";
+  HKEY m_key = nullptr;
+  bool m_redirected = false;
+};
+
 TEST_F(SonsynLibrary, RegistersItsFolderForTheProgram) {
   using RegisterFn = HRESULT(STDAPICALLTYPE*)();
   const auto registerServer = ExportOf<RegisterFn>(s_library, "DllRegisterServer");
   const auto unregisterServer = ExportOf<RegisterFn>(s_library, "DllUnregisterServer");
   ASSERT_NE(registerServer, nullptr);
   ASSERT_NE(unregisterServer, nullptr);
-  // The prefix is shared: what was registered before is put back.
-  const std::string before = RegisteredPath();
+  ScratchMachineKey scratch;
+  ASSERT_TRUE(scratch.Redirected());
+  EXPECT_EQ(RegisteredPath(), "");
 
   ASSERT_EQ(registerServer(), S_OK);
   const std::string folder = RegisteredPath();
@@ -377,10 +401,6 @@ TEST_F(SonsynLibrary, RegistersItsFolderForTheProgram) {
   EXPECT_EQ(unregisterServer(), S_OK);
   EXPECT_EQ(RegisteredPath(), "");
   EXPECT_EQ(unregisterServer(), S_OK);  // twice is no error
-
-  if (!before.empty())
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, SONSYN_REGISTRY_KEY, SONSYN_REGISTRY_VALUE, REG_SZ,
-                    before.c_str(), static_cast<DWORD>(before.size() + 1));
 }
 
 }  // namespace SonsynLibrary_test
