@@ -16,15 +16,6 @@
 
 namespace {
 
-// Splits the record at its commas; returns the number of commas.
-int SplitAlternates(HebWordRec& word, LONG (&offsets)[kMaxWordParts - 1]) {
-  int commas = SplitCommaList(word.letters, offsets);
-  // The vowels are read at the letters' offsets; their commas end them too.
-  for (LONG offset : offsets)
-    if (offset > 0) word.vowels[offset - 1] = 0;
-  return commas < kMaxWordParts - 1 ? commas : kMaxWordParts - 1;
-}
-
 bool IsMultiWord(const BYTE* entry) {
   BYTE letters[kWordPlaneSize] = {}, vowels[kWordPlaneSize] = {};
   int length = GetNounWord(entry, letters, vowels, kWordPlaneSize);

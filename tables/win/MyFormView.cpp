@@ -162,3 +162,13 @@ LRESULT CMyFormView::OnCommandHelp(WPARAM, LPARAM) {
   AfxGetApp()->WinHelp(HID_BASE_RESOURCE + m_nHelpId, HELP_CONTEXT);
   return TRUE;
 }
+
+CRect CMyFormView::ControlRect(UINT nID) const {
+  CRect rect;
+  HWND hControl = ::GetDlgItem(m_hWnd, static_cast<int>(nID));
+  if (hControl == nullptr) return rect;
+  ::GetWindowRect(hControl, &rect);
+  ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+  rect.OffsetRect(GetScrollPosition());
+  return rect;
+}

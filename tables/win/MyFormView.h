@@ -27,6 +27,9 @@ class CMyFormView : public CFormView {
   CRect LogicalToDevice(const CRect& rect);
   CRect DeviceToLogical(const CRect& rect);
   CPoint DeviceToLogical(CPoint point);
+  // The rectangle of the child control in logical coordinates; empty when
+  // there is no such control.
+  CRect ControlRect(UINT nID) const;
 
   // Scrolls the view, vertically and then horizontally, until the control
   // is visible.
