@@ -12,6 +12,7 @@
 #include "classlib/win/WindowDCs.h"
 #include "hebtext/core/ScrollIntoView.h"
 #include "hebtext/win/CHebEdit.h"
+#include "hebtext/win/DestroyAndDelete.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/GrammarLayout.h"
 #include "resources/MainFrameIds.h"
@@ -22,6 +23,7 @@
 #include "tables/core/PersonTipText.h"
 #include "tables/core/VerbFormCopy.h"
 #include "tables/core/VerbTableNavigation.h"
+#include "tables/win/DefinitionWnd.h"
 #include "tables/win/GrammarViewMessages.h"
 
 IMPLEMENT_DYNAMIC(CGramDeclineView, CMyFormView)
@@ -48,6 +50,8 @@ BEGIN_MESSAGE_MAP(CGramDeclineView, CMyFormView)
   ON_MESSAGE(WM_GRAM_SETPARAMS, OnSetParams)
   ON_MESSAGE(WM_GRAM_SELECTWORD, OnSelectWord)
   ON_MESSAGE(WM_GRAM_SETCAPTION, OnSetCaption)
+  ON_MESSAGE(WM_GRAM_CONTEXTMENU, OnDefinitionMenu)
+  ON_COMMAND_RANGE(ID_GRAMMAR_DEFINITION_FIRST, ID_GRAMMAR_DEFINITION_LAST, OnCopyDefinition)
 END_MESSAGE_MAP()
 
 namespace {
@@ -91,7 +95,10 @@ CGramDeclineView::CGramDeclineView(UINT nIDTemplate)
   ClearGrammarCells(m_cells, DeclensionCell::Count);
 }
 
-CGramDeclineView::~CGramDeclineView() { delete m_pSearchEdit; }
+CGramDeclineView::~CGramDeclineView() {
+  delete m_pSearchEdit;
+  DestroyAndDelete(m_pDefinition);
+}
 
 int CGramDeclineView::FirstCell() const { return NounTableFirstCell(m_tableType); }
 
@@ -108,6 +115,7 @@ void CGramDeclineView::OnInitialUpdate() {
     CRect anchor = ControlRect(DeclensionCellCaption(m_tableType, cell).controlId);
     m_anchors[cell] = CPoint(anchor.right, anchor.top);
   }
+  m_pDefinition = CDefinitionWnd::CreateInPlace(this, IDC_DECLINE_DEFINITION);
   m_pSearchEdit = CreateHebEditInPlace(this, IDC_DECLINE_SEARCH, TRUE, kSearchEditStyle);
   m_list.Attach(IDC_DECLINE_LIST, this, m_tableType, m_pSearchEdit, CHebEdit::kEnterCommand);
   FillEntryList(kNoCategoryFilter);
@@ -389,6 +397,7 @@ void CGramDeclineView::OnDestroy() {
   CloseTip();
   CMyFormView::OnDestroy();
   if (m_pSearchEdit != nullptr) m_pSearchEdit->DestroyWindow();
+  DestroyAndDelete(m_pDefinition);
 }
 
 // ---- Answers to the main frame.
@@ -402,6 +411,16 @@ LRESULT CGramDeclineView::OnGetSelectedCell(WPARAM, LPARAM) { return GetSelected
 LRESULT CGramDeclineView::OnSetCaption(WPARAM, LPARAM lParam) {
   SetDlgItemText(IDC_DECLINE_DEFINITION, reinterpret_cast<LPCSTR>(lParam));
   return 0;
+}
+
+LRESULT CGramDeclineView::OnDefinitionMenu(WPARAM, LPARAM lParam) {
+  if (m_pDefinition != nullptr)
+    TrackDefinitionCopyMenu(m_pDefinition, m_definitionMenu, this, lParam);
+  return 0;
+}
+
+void CGramDeclineView::OnCopyDefinition(UINT nID) {
+  if (m_pDefinition != nullptr) CopyDefinitionsToClipboard(m_pDefinition, nID);
 }
 
 void CGramDeclineView::OnContextMenu(CWnd*, CPoint point) {

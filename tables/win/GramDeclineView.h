@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "classlib/win/CMenu.h"
 #include "hebtext/core/PageSettingsRec.h"
 #include "lexicon/core/DeclensionCells.h"
 #include "lexicon/core/GrammarContext.h"
@@ -21,6 +22,7 @@
 #include "tables/win/GrammarHoverTip.h"
 #include "tables/win/MyFormView.h"
 
+class CDefinitionWnd;
 class CHebEdit;
 
 class CGramDeclineView : public CMyFormView {
@@ -36,6 +38,8 @@ class CGramDeclineView : public CMyFormView {
   int GetTableType() const { return m_tableType; }
 
   void OnInitialUpdate() override;
+  // A looked-up word keeps the shown spelling until it has arrived.
+  void SetOpenedFromLookup() override { m_bKeepAlternate = TRUE; }
   // Ctrl+G selects the next form wherever the focus is in the view.
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -65,6 +69,8 @@ class CGramDeclineView : public CMyFormView {
   afx_msg LRESULT OnSetParams(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSelectWord(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSetCaption(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnDefinitionMenu(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnCopyDefinition(UINT nID);
 
   DECLARE_MESSAGE_MAP()
 
@@ -95,6 +101,7 @@ class CGramDeclineView : public CMyFormView {
   int m_tableType;
   UINT m_nTemplateId;
   BOOL m_bEntriesFilled = FALSE;
+  CDefinitionWnd* m_pDefinition = nullptr;
   CHebEdit* m_pSearchEdit = nullptr;
   DWORD m_lookupRecord = 0;
   BYTE m_lookupExtra = 0;
@@ -112,6 +119,7 @@ class CGramDeclineView : public CMyFormView {
   BOOL m_bKeepAlternate = FALSE;
   int m_currentRow = -1;
   BOOL m_bTableShown = FALSE;
+  CMenu m_definitionMenu;
   BOOL m_bPageSettingsTaken = FALSE;
   PageSettingsRec m_pageSettings;
   GrammarContext m_context;

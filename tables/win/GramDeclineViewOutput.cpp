@@ -11,6 +11,7 @@
 #include "tables/core/VerbFormCopy.h"
 #include "tables/core/VerbTableNavigation.h"
 #include "resources/PrepositionTableIds.h"
+#include "tables/win/DefinitionWnd.h"
 #include "tables/win/GramDeclineView.h"
 #include "tables/win/GrammarPrintPage.h"
 
@@ -59,10 +60,15 @@ LRESULT CGramDeclineView::OnSelectWord(WPARAM wParam, LPARAM) {
   m_lookupRecord = 0;
   m_lookupExtra = 0;
   UnpackedWordRec word;
-  if (DecodeWordRecord(record, 0, &word) != RecordKindOf(m_tableType)) return 0;
   // An entry the list does not show has no row to go to.
-  int row = ListRowOfEntry(m_rows, word.entryIndex);
-  if (row < 0) return 0;
+  int row = DecodeWordRecord(record, 0, &word) == RecordKindOf(m_tableType)
+                ? ListRowOfEntry(m_rows, word.entryIndex)
+                : -1;
+  if (row < 0) {
+    m_bKeepAlternate = FALSE;
+    return 0;
+  }
+  m_bKeepAlternate = TRUE;
   if (row != m_currentRow || !m_bTableShown) {
     m_list.SetCurSel(row);
     m_list.SelectToEdit(row);
@@ -72,10 +78,17 @@ LRESULT CGramDeclineView::OnSelectWord(WPARAM wParam, LPARAM) {
   for (int presses = AlternatePresses(m_alternate, m_table.highestAlternate, word.alternative);
        presses > 0; --presses)
     OnAlternateForms();
+  m_bKeepAlternate = FALSE;
   DeselectCell();
+  const BYTE definition = static_cast<BYTE>(wParam);
+  if (definition != kSelectTheForm) {
+    if (m_pDefinition == nullptr) return 0;
+    m_pDefinition->SendMessage(WM_DEFN_HIGHLIGHT, definition, 0);
+    ScrollControlIntoView(m_pDefinition);
+    return 0;
+  }
   int cell = m_tableType == TableType::Vocabulary ? FirstCell() : word.cell;
-  if (static_cast<BYTE>(wParam) == kSelectTheForm && cell >= FirstCell() && cell <= LastCell() &&
-      !IsGrammarCellEmpty(m_cells[cell]))
+  if (cell >= FirstCell() && cell <= LastCell() && !IsGrammarCellEmpty(m_cells[cell]))
     SelectCell(cell);
   return 0;
 }

@@ -11,6 +11,7 @@
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/VerbFormText.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "tables/core/DeclensionEntryList.h"
 #include "tables/core/DeclensionTableContent.h"
@@ -21,15 +22,13 @@ namespace declension_table_content_test {
 
 constexpr int kPrepositionCells = DeclensionCell::kLastPerson + 1;
 
-class DeclensionTableContent : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { grammar = new lextest::ModelVerbGrammar("declensiontable"); }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
+class DeclensionTableContent : public lextest::GrammarSuite<DeclensionTableContent> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("declensiontable");
   }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   // The preposition the typed word leads the list to.
   static const BYTE* FindPreposition(const char* utf8) {
     const GrammarBlock& block = GetNounTableBlock(TableType::Preposition);
@@ -58,11 +57,9 @@ class DeclensionTableContent : public ::testing::Test {
     return table;
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
   DeclensionTable table;
 };
-lextest::ModelVerbGrammar* DeclensionTableContent::grammar = nullptr;
 
 // The cells 0-12 as the first spellings, "-" for an empty cell.
 std::vector<std::string> FirstSpellings(const DeclensionTable& table) {
