@@ -58,8 +58,6 @@ namespace {
 
 // The search edit: right to left, telling the view when it takes the focus.
 constexpr DWORD kSearchEditStyle = 10;
-constexpr WPARAM kNextFormKey = 'G';  // with Ctrl
-constexpr SHORT kKeyDown = static_cast<SHORT>(0x8000);
 // A caption stands this far beside its anchor.
 constexpr int kCaptionGap = 5;
 
@@ -128,15 +126,6 @@ void CGramDeclineView::OnInitialUpdate() {
     m_pSearchEdit->SelectAll();
     m_pSearchEdit->SetFocus();
   }
-}
-
-BOOL CGramDeclineView::PreTranslateMessage(MSG* pMsg) {
-  if (pMsg->message == WM_KEYDOWN && pMsg->wParam == kNextFormKey &&
-      (::GetKeyState(VK_CONTROL) & kKeyDown) != 0) {
-    OnNextForm();
-    return TRUE;
-  }
-  return CMyFormView::PreTranslateMessage(pMsg);
 }
 
 // ---- Entries.

@@ -61,8 +61,6 @@ namespace {
 
 // The root edit: right to left, telling the view when it takes the focus.
 constexpr DWORD kRootEditStyle = 10;
-constexpr WPARAM kNextFormKey = 'G';  // with Ctrl
-constexpr SHORT kKeyDown = static_cast<SHORT>(0x8000);
 // A caption stands this far beside its anchor.
 constexpr int kCaptionGap = 5;
 constexpr COLORREF kPrepositionColour = RGB(128, 0, 255);
@@ -143,15 +141,6 @@ void CGramVerbView::OnInitialUpdate() {
     m_pRootEdit->SelectAll();
     m_pRootEdit->SetFocus();
   }
-}
-
-BOOL CGramVerbView::PreTranslateMessage(MSG* pMsg) {
-  if (pMsg->message == WM_KEYDOWN && pMsg->wParam == kNextFormKey &&
-      (::GetKeyState(VK_CONTROL) & kKeyDown) != 0) {
-    OnNextForm();
-    return TRUE;
-  }
-  return CMyFormView::PreTranslateMessage(pMsg);
 }
 
 // ---- Verb entries and building.

@@ -40,8 +40,6 @@ class CGramVerbView : public CMyFormView {
   void OnInitialUpdate() override;
   // A looked-up word keeps the shown spelling until it has arrived.
   void SetOpenedFromLookup() override { m_bLookupInProgress = TRUE; }
-  // Ctrl+G selects the next form wherever the focus is in the view.
-  BOOL PreTranslateMessage(MSG* pMsg) override;
 
  protected:
   void OnDraw(CDC* pDC) override;

@@ -35,6 +35,10 @@ class CMyFormView : public CFormView {
   // is visible.
   void ScrollControlIntoView(CWnd* pControl);
 
+  // Ctrl+G, wherever the focus is in the view, sends the view Select Next
+  // Grammar Form.
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
   // The dictionary's lookup list is about to hand the view a word: a view
   // that keeps what it shows while a looked-up word arrives says so here.
   virtual void SetOpenedFromLookup() {}
