@@ -72,8 +72,9 @@ class VerbTableJourney : public ::testing::Test {
     ASSERT_NE(m_hMain, nullptr);
     ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
     ASSERT_TRUE(WaitFor([&] {
-      HWND hList = FindDescendantById(m_hMain, IDC_VERB_LIST);
-      m_hView = hList != nullptr ? ::GetParent(hList) : nullptr;
+      // The form-set combo is the verb tab's own: other tabs have lists too.
+      HWND hCombo = FindDescendantById(m_hMain, IDC_VERB_FORM_SET);
+      m_hView = hCombo != nullptr ? ::GetParent(hCombo) : nullptr;
       return m_hView != nullptr && ::IsWindowVisible(m_hView);
     }));
     ::SetForegroundWindow(m_hMain);
