@@ -2,8 +2,9 @@
 // window: prepositions typed on the English keyboard and shown, each person
 // form walked through with Ctrl+G and copied out to be read, a person form
 // clicked and copied, the tip over a person's caption, the second spelling
-// of a form, and the Ktiv-Khaser spelling. A picture of the tab is kept for
-// each preposition.
+// of a form, the Ktiv-Khaser spelling, a form copied from its own menu and
+// the table's print preview. A picture of the tab is kept for each
+// preposition.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,9 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "classlib/win/AfxRes.h"
 #include "lexicon/core/DeclensionCells.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "resources/MainFrameIds.h"
+#include "resources/PageSettingsIds.h"
 #include "resources/PrepositionTableIds.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
@@ -28,6 +31,7 @@ namespace preposition_tab_journey_test {
 
 constexpr char kMeteg[] = "\xD6\xBD";
 constexpr int kLastCell = DeclensionCell::kLastPerson;
+constexpr DWORD kClickWaitMs = 1000;
 
 // The prepositions shown, the keys that type them on the English keyboard
 // and their forms: the base, then the persons S1 to P3F.
@@ -111,6 +115,16 @@ class PrepositionTabJourney : public ::testing::Test {
     return {anchor.right - 8, (anchor.top + anchor.bottom) / 2};
   }
 
+  // Clicks the form of the anchor's cell until the cell is selected: a click
+  // that comes while the program is still busy with the one before may be
+  // lost, and is made again once a double click could no longer form.
+  void ClickCell(int nAnchorId, int cell) {
+    ASSERT_TRUE(WaitFor([&] {
+      ClickAt(CellPoint(nAnchorId));
+      return WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) == cell; }, kClickWaitMs);
+    }));
+  }
+
   ZultaProcess m_zulta;
   HWND m_hMain = nullptr;
   HWND m_hView = nullptr;
@@ -129,8 +143,7 @@ TEST_F(PrepositionTabJourney, PrepositionsShowTheirPersonFormsWhichGoOut) {
   // A click on "his" selects it; the copy is that form.
   ShowPreposition("gk");
   ScrollHome();
-  ClickAt(CellPoint(IDC_CELL_S3M));
-  ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) == DeclensionCell::His; }));
+  ClickCell(IDC_CELL_S3M, DeclensionCell::His);
   EXPECT_EQ(CopySelected(), lextest::Canonical("עָלָיו"));
   SteadyPicture(m_hView, "preposition_tab_selected");
 
@@ -149,8 +162,7 @@ TEST_F(PrepositionTabJourney, PrepositionsShowTheirPersonFormsWhichGoOut) {
   ScrollHome();
   ClickAt(CenterOf(Control(IDC_DECLINE_KTIV_KHASER)));
   ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) == -1; }));
-  ClickAt(CellPoint(IDC_CELL_S3M));
-  ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) == DeclensionCell::His; }));
+  ClickCell(IDC_CELL_S3M, DeclensionCell::His);
   EXPECT_EQ(CopySelected(), "עליו");
   SteadyPicture(m_hView, "preposition_tab_ktiv_khaser");
   ScrollHome();
@@ -162,10 +174,37 @@ TEST_F(PrepositionTabJourney, PrepositionsShowTheirPersonFormsWhichGoOut) {
   ASSERT_EQ(Ask(WM_GRAM_GETMAXALTERNATE), 0);
   ScrollHome();
   ClickAt(CenterOf(Control(IDC_DECLINE_ALTERNATES)));
-  ClickAt(CellPoint(IDC_CELL_P3M));
-  ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) == DeclensionCell::TheirM; }));
+  ClickCell(IDC_CELL_P3M, DeclensionCell::TheirM);
   EXPECT_EQ(CopySelected(), lextest::Canonical("אוֹדוֹתָם"));
   SteadyPicture(m_hView, "preposition_tab_alternates");
+
+  // The cell's own menu copies it: "my" of אוֹדוֹת.
+  ScrollHome();
+  ::OpenClipboard(nullptr);
+  ::EmptyClipboard();
+  ::CloseClipboard();
+  const POINT my = CellPoint(IDC_CELL_S1);
+  ::SetCursorPos(my.x, my.y);
+  INPUT press[] = {MouseButtonInput(MOUSEEVENTF_RIGHTDOWN), MouseButtonInput(MOUSEEVENTF_RIGHTUP)};
+  ::SendInput(2, press, sizeof press[0]);
+  ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) == DeclensionCell::My; }));
+  SendKey('C');
+  ASSERT_TRUE(WaitFor([&] { return !ClipboardUtf8().empty(); }));
+  EXPECT_EQ(ClipboardUtf8(), lextest::Canonical("אוֹדוֹתַי"));
+
+  // Grammar Table/Print/Preview shows the table on its page.
+  ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_PRINT_PREVIEW, 0);
+  HWND hSheet = WaitForBoxSaying(m_zulta.Id(), "Preview");
+  ASSERT_NE(hSheet, nullptr);
+  ClickAt(CenterOf(FindDescendantById(hSheet, IDC_SHEET_PREVIEW)));
+  HWND hPreview = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    hPreview = FindDescendantById(m_hMain, AFX_IDW_PREVIEW_BAR);
+    return hPreview != nullptr && ::IsWindowVisible(hPreview);
+  }));
+  SteadyPicture(m_hMain, "preposition_tab_preview");
+  ClickAt(CenterOf(FindDescendantById(hPreview, ID_PREVIEW_CLOSE)));
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(hPreview); }));
 }
 
 }  // namespace preposition_tab_journey_test

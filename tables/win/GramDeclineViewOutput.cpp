@@ -119,11 +119,9 @@ void CGramDeclineView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   CFont* pOld = pDC->SelectObject(&page.labelFont);
   pDC->SetTextColor(RGB(0, 0, 0));
   DrawCaptions(target);
-  // The definition at its place.
-  CString definition;
-  GetDlgItemText(IDC_DECLINE_DEFINITION, definition);
-  CRect place = ControlRect(IDC_DECLINE_DEFINITION);
-  pDC->TextOut(ScaledGrammarValue(place.left, page.layout.scale) + page.printable.left,
-               ScaledGrammarValue(place.top, page.layout.scale) + page.printable.top, definition);
   pDC->SelectObject(pOld);
+  // The definition at its place, laid out by its own painter.
+  if (m_pDefinition == nullptr) return;
+  CRect printed = PlaceOnTarget(target, ControlRect(IDC_DECLINE_DEFINITION));
+  m_pDefinition->PaintText(pDC, &page.englishFont, &page.hebrewFont, &printed);
 }

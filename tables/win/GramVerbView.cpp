@@ -295,11 +295,7 @@ void CGramVerbView::DrawCaptions(const DrawTarget& target) {
 }
 
 void CGramVerbView::DrawPrepositions(const DrawTarget& target) {
-  CRect area = ControlRect(IDC_VERB_PREPOSITIONS);
-  CRect drawn(
-      ScaledGrammarValue(area.left, target.scale), ScaledGrammarValue(area.top, target.scale),
-      ScaledGrammarValue(area.right, target.scale), ScaledGrammarValue(area.bottom, target.scale));
-  drawn.OffsetRect(target.offset);
+  CRect drawn = PlaceOnTarget(target, ControlRect(IDC_VERB_PREPOSITIONS));
   if (!target.printing) target.pDC->FillSolidRect(&drawn, ::GetSysColor(COLOR_BTNFACE));
   if (m_prepositions.letters[0] == 0) return;
   int width =

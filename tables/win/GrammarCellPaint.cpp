@@ -13,6 +13,15 @@ constexpr COLORREF kSelectedText = RGB(255, 255, 255);
 
 int ScaledGrammarValue(int value, double scale) { return static_cast<int>(value * scale + 0.5); }
 
+CRect PlaceOnTarget(const GrammarDrawTarget& target, const CRect& logical) {
+  CRect placed(ScaledGrammarValue(logical.left, target.scale),
+               ScaledGrammarValue(logical.top, target.scale),
+               ScaledGrammarValue(logical.right, target.scale),
+               ScaledGrammarValue(logical.bottom, target.scale));
+  placed.OffsetRect(target.offset);
+  return placed;
+}
+
 void MeasureGrammarCell(GrammarCell& cell, const VerbTableCell& content, const CFontInfo& font,
                         int alternate) {
   if (IsGrammarCellEmpty(cell)) return;

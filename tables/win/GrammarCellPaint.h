@@ -20,6 +20,8 @@ struct GrammarDrawTarget {
 };
 
 int ScaledGrammarValue(int value, double scale);
+// A rectangle of the view (logical) where the target draws it.
+CRect PlaceOnTarget(const GrammarDrawTarget& target, const CRect& logical);
 
 // Sizes the cell to the spelling shown for the alternate index.
 void MeasureGrammarCell(GrammarCell& cell, const VerbTableCell& content, const CFontInfo& font,

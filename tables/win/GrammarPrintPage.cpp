@@ -54,5 +54,6 @@ bool BeginGrammarPrintPage(CDC* pDC, CPrintInfo* pInfo, const PageSettingsRec& s
   pView->GetFont()->GetLogFont(&logFont);
   logFont.lfHeight = static_cast<LONG>(logFont.lfHeight * page.layout.scale);
   page.labelFont.CreateFontIndirect(&logFont);
+  page.englishFont.SetFromLogFont(pDC, logFont);
   return true;
 }

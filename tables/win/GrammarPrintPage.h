@@ -21,9 +21,10 @@ void ShowGrammarPageSheet(CWnd* pView, BOOL& bSettingsTaken, PageSettingsRec& se
 
 struct GrammarPrintPage {
   GrammarPrintLayout layout;
-  CRect printable;       // device units
-  CFontInfo hebrewFont;  // the screen's Hebrew font at the page's scale
-  CFont labelFont;       // the view's dialog font at the page's scale
+  CRect printable;        // device units
+  CFontInfo hebrewFont;   // the screen's Hebrew font at the page's scale
+  CFont labelFont;        // the view's dialog font at the page's scale
+  CFontInfo englishFont;  // the same for the definition's painter
 };
 
 // Lays the view out on the printer's page, framing it in a preview; false
