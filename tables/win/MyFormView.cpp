@@ -179,7 +179,7 @@ CRect CMyFormView::ControlRect(UINT nID) const {
 BOOL CMyFormView::PreTranslateMessage(MSG* pMsg) {
   if (pMsg->message == WM_KEYDOWN && pMsg->wParam == kNextFormKey &&
       (::GetKeyState(VK_CONTROL) & kKeyDown) != 0) {
-    SendMessage(WM_COMMAND, ID_GRAMMAR_NEXT_FORM);
+    OnCmdMsg(ID_GRAMMAR_NEXT_FORM, CN_COMMAND, nullptr, nullptr);
     return TRUE;
   }
   return CFormView::PreTranslateMessage(pMsg);
