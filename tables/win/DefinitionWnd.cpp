@@ -132,6 +132,12 @@ CDefinitionWnd* CDefinitionWnd::CreateInPlace(CWnd* pParent, UINT nID) {
   return pWnd;
 }
 
+CDefinitionWnd* CDefinitionWnd::FromView(CWnd* pView) {
+  if (pView == nullptr) return nullptr;
+  HWND hWnd = ::GetDlgItem(pView->GetSafeHwnd(), static_cast<int>(kDefinitionWndId));
+  return dynamic_cast<CDefinitionWnd*>(CWnd::FromHandlePermanent(hWnd));
+}
+
 void CDefinitionWnd::SetHighlightTerm(LPCSTR lpszTerm) {
   m_highlightTerm = lpszTerm != nullptr ? lpszTerm : "";
 }
@@ -215,6 +221,19 @@ void CDefinitionWnd::PaintText(CDC* pDC, CFontInfo* pEnglish, CFontInfo* pHebrew
   const std::vector<DefinitionRun> runs = LayOutDefinition(std::string(m_text), frame, measurer);
   for (const DefinitionRun& run : runs) DrawRun(pDC, pHebrew, run);
   pDC->SelectObject(pOld);
+}
+
+void CDefinitionWnd::PrintText(CDC* pDC, double scale, const RECT& rect) {
+  if (g_pEnglishFont == nullptr || g_pHebrewFont == nullptr) return;
+  CFontInfo printed[2];
+  const CFontInfo* screen[2] = {g_pEnglishFont, g_pHebrewFont};
+  for (int i = 0; i < 2; ++i) {
+    printed[i].SetScaled(pDC, screen[i]->GetFaceName(), screen[i]->GetPointSize(),
+                         screen[i]->GetStyle(), scale);
+    printed[i].MeasureMetrics(pDC);
+    printed[i].MeasureCharWidths(pDC);
+  }
+  PaintText(pDC, &printed[0], &printed[1], &rect);
 }
 
 void CDefinitionWnd::RepaintIfMeets(const RECT& rect) {

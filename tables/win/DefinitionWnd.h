@@ -21,6 +21,10 @@ class CMenu;
 // definitions, repaints at once and forgets the term; returns 0.
 constexpr UINT WM_DEFN_HIGHLIGHT = 0x594;
 
+// The control every grammar view's form holds in the definition window's
+// place.
+constexpr UINT kDefinitionWndId = 1123;
+
 class CDefinitionWnd : public CWnd {
  public:
   CDefinitionWnd();
@@ -36,6 +40,8 @@ class CDefinitionWnd : public CWnd {
   // caller owns the result (DestroyAndDelete); null when there is no such
   // control or the window cannot be made.
   static CDefinitionWnd* CreateInPlace(CWnd* pParent, UINT nID);
+  // The definition window of a grammar view; null when it has none.
+  static CDefinitionWnd* FromView(CWnd* pView);
 
   // The term WM_DEFN_HIGHLIGHT highlights.
   void SetHighlightTerm(LPCSTR lpszTerm);
@@ -47,6 +53,9 @@ class CDefinitionWnd : public CWnd {
   // at the scaled rectangle.
   void PaintText(CDC* pDC = nullptr, CFontInfo* pEnglish = nullptr, CFontInfo* pHebrew = nullptr,
                  const RECT* pRect = nullptr);
+  // Prints the text into pDC at rect with the screen fonts scaled by scale
+  // (screen font size to printer font size).
+  void PrintText(CDC* pDC, double scale, const RECT& rect);
   // Invalidates the window when its rectangle meets rect (parent's client
   // coordinates).
   void RepaintIfMeets(const RECT& rect);
