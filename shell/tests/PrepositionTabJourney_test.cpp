@@ -125,6 +125,20 @@ class PrepositionTabJourney : public ::testing::Test {
     }));
   }
 
+  // Nothing of the tab waits to be painted, so that its picture shows what
+  // it holds: a busy program can look steady before its paint comes.
+  bool Painted() const {
+    if (::GetUpdateRect(m_hView, nullptr, FALSE)) return false;
+    for (HWND hChild = ::GetWindow(m_hView, GW_CHILD); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+      if (::GetUpdateRect(hChild, nullptr, FALSE)) return false;
+    return true;
+  }
+  void Picture(const std::string& name) {
+    EXPECT_TRUE(WaitFor([&] { return Painted(); }));
+    SteadyPicture(m_hView, name);
+  }
+
   ZultaProcess m_zulta;
   HWND m_hMain = nullptr;
   HWND m_hView = nullptr;
@@ -137,7 +151,7 @@ TEST_F(PrepositionTabJourney, PrepositionsShowTheirPersonFormsWhichGoOut) {
     std::vector<std::string> forms;
     for (const auto& [cell, form] : WalkAndCopy()) forms.push_back(form);
     EXPECT_EQ(forms, lextest::CanonicalWords(shown.forms));
-    SteadyPicture(m_hView, std::string("preposition_tab_") + shown.name);
+    Picture(std::string("preposition_tab_") + shown.name);
   }
 
   // A click on "his" selects it; the copy is that form.
@@ -145,7 +159,7 @@ TEST_F(PrepositionTabJourney, PrepositionsShowTheirPersonFormsWhichGoOut) {
   ScrollHome();
   ClickCell(IDC_CELL_S3M, DeclensionCell::His);
   EXPECT_EQ(CopySelected(), lextest::Canonical("עָלָיו"));
-  SteadyPicture(m_hView, "preposition_tab_selected");
+  Picture("preposition_tab_selected");
 
   // A tip over the caption "P2F" names the person; it closes when the
   // mouse leaves.
@@ -164,7 +178,7 @@ TEST_F(PrepositionTabJourney, PrepositionsShowTheirPersonFormsWhichGoOut) {
   ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) == -1; }));
   ClickCell(IDC_CELL_S3M, DeclensionCell::His);
   EXPECT_EQ(CopySelected(), "עליו");
-  SteadyPicture(m_hView, "preposition_tab_ktiv_khaser");
+  Picture("preposition_tab_ktiv_khaser");
   ScrollHome();
   ClickAt(CenterOf(Control(IDC_DECLINE_KTIV_KHASER)));
   ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETSELECTEDCELL) == -1; }));
@@ -176,7 +190,7 @@ TEST_F(PrepositionTabJourney, PrepositionsShowTheirPersonFormsWhichGoOut) {
   ClickAt(CenterOf(Control(IDC_DECLINE_ALTERNATES)));
   ClickCell(IDC_CELL_P3M, DeclensionCell::TheirM);
   EXPECT_EQ(CopySelected(), lextest::Canonical("אוֹדוֹתָם"));
-  SteadyPicture(m_hView, "preposition_tab_alternates");
+  Picture("preposition_tab_alternates");
 
   // The cell's own menu copies it: "my" of אוֹדוֹת.
   ScrollHome();
