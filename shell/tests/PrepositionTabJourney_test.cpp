@@ -2,8 +2,8 @@
 // window: prepositions typed on the English keyboard and shown, each person
 // form walked through with Ctrl+G and copied out to be read, a person form
 // clicked and copied, the tip over a person's caption, the second spelling
-// of a form, the Ktiv-Khaser spelling, a form copied from its own menu and
-// the table's print preview. A picture of the tab is kept for each
+// of a form, the Ktiv-Khaser spelling, a form copied from its own menu, and
+// the table printed and previewed. A picture of the tab is kept for each
 // preposition.
 #include <windows.h>
 
@@ -19,11 +19,12 @@
 #include "resources/MainFrameIds.h"
 #include "resources/PageSettingsIds.h"
 #include "resources/PrepositionTableIds.h"
+#include "shell/tests/GrammarTabJourney.h"
+#include "shell/tests/JourneyControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
 #include "tables/win/GrammarViewMessages.h"
-#include "testing/win/DesktopProbes.h"
 #include "testing/win/UserInput.h"
 #include "testing/win/WindowCapture.h"
 
@@ -49,28 +50,9 @@ const ShownPreposition kShown[] = {
 };
 // clang-format on
 
-class PrepositionTabJourney : public ::testing::Test {
+class PrepositionTabJourney : public GrammarTabJourney {
  protected:
-  static void SetUpTestSuite() { InstallProgramFonts(); }
-  void SetUp() override {
-    ASSERT_TRUE(m_zulta.Started());
-    m_hMain = m_zulta.MainWindow();
-    ASSERT_NE(m_hMain, nullptr);
-    ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_PREPOSITION_TABLE, 0);
-    ASSERT_TRUE(WaitFor([&] {
-      HWND hAnchor = FindDescendantById(m_hMain, IDC_CELL_BASE);
-      m_hView = hAnchor != nullptr ? ::GetParent(hAnchor) : nullptr;
-      return m_hView != nullptr && ::IsWindowVisible(m_hView);
-    }));
-    ::SetForegroundWindow(m_hMain);
-  }
-
-  HWND Control(int nID) const { return ::GetDlgItem(m_hView, nID); }
-  void ScrollHome() const {
-    ::SendMessageA(m_hView, WM_HSCROLL, SB_LEFT, 0);
-    ::SendMessageA(m_hView, WM_VSCROLL, SB_TOP, 0);
-  }
-  LRESULT Ask(UINT message) const { return ::SendMessageA(m_hView, message, 0, 0); }
+  PrepositionTabJourney() : GrammarTabJourney(ID_GRAMMAR_PREPOSITION_TABLE, IDC_CELL_BASE) {}
 
   // Types the preposition into the search edit, as a new text, and shows
   // its table.
@@ -138,10 +120,6 @@ class PrepositionTabJourney : public ::testing::Test {
     EXPECT_TRUE(WaitFor([&] { return Painted(); }));
     SteadyPicture(m_hView, name);
   }
-
-  ZultaProcess m_zulta;
-  HWND m_hMain = nullptr;
-  HWND m_hView = nullptr;
 };
 
 TEST_F(PrepositionTabJourney, PrepositionsShowTheirPersonFormsWhichGoOut) {
@@ -206,19 +184,9 @@ TEST_F(PrepositionTabJourney, PrepositionsShowTheirPersonFormsWhichGoOut) {
   ASSERT_TRUE(WaitFor([&] { return !ClipboardUtf8().empty(); }));
   EXPECT_EQ(ClipboardUtf8(), lextest::Canonical("אוֹדוֹתַי"));
 
-  // Grammar Table/Print/Preview shows the table on its page.
-  ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_PRINT_PREVIEW, 0);
-  HWND hSheet = WaitForBoxSaying(m_zulta.Id(), "Preview");
-  ASSERT_NE(hSheet, nullptr);
-  ClickAt(CenterOf(FindDescendantById(hSheet, IDC_SHEET_PREVIEW)));
-  HWND hPreview = nullptr;
-  ASSERT_TRUE(WaitFor([&] {
-    hPreview = FindDescendantById(m_hMain, AFX_IDW_PREVIEW_BAR);
-    return hPreview != nullptr && ::IsWindowVisible(hPreview);
-  }));
-  SteadyPicture(m_hMain, "preposition_tab_preview");
-  ClickAt(CenterOf(FindDescendantById(hPreview, ID_PREVIEW_CLOSE)));
-  EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(hPreview); }));
+  // Grammar Table/Print/Preview prints the table on one page and shows it.
+  ExpectGrammarTabPrintedOnOnePage(m_zulta.Id(), m_hMain);
+  PreviewGrammarTab(m_zulta.Id(), m_hMain, "preposition_tab_preview");
 }
 
 }  // namespace preposition_tab_journey_test

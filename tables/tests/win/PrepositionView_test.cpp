@@ -19,10 +19,10 @@
 #include "lexicon/core/PackedWordRecord.h"
 #include "resources/MainFrameIds.h"
 #include "resources/PrepositionTableIds.h"
+#include "shell/tests/JourneyControls.h"
 #include "tables/core/KtivKhaser.h"
 #include "tables/tests/win/GrammarViewFixture.h"
 #include "tables/win/GramPrepView.h"
-#include "testing/win/DesktopProbes.h"
 
 namespace preposition_view_test {
 
