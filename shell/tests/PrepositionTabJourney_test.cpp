@@ -30,7 +30,6 @@
 
 namespace preposition_tab_journey_test {
 
-constexpr char kMeteg[] = "\xD6\xBD";
 constexpr int kLastCell = DeclensionCell::kLastPerson;
 constexpr DWORD kClickWaitMs = 1000;
 
@@ -56,25 +55,7 @@ class PrepositionTabJourney : public GrammarTabJourney {
 
   // Types the preposition into the search edit, as a new text, and shows
   // its table.
-  void ShowPreposition(const char* keys) {
-    ScrollHome();
-    ClickAt(CenterOf(Control(IDC_DECLINE_SEARCH)));
-    SendKey(VK_END);
-    SendKey(VK_BACK, 10);
-    SendText(keys);
-    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) == 0; }));
-    SendKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) != 0; }));
-  }
-
-  // Grammar Table/Copy Selected Grammar Form, without its stress marks.
-  std::string CopySelected() {
-    ::SendMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_COPY_FORM, 0);
-    std::string text = ClipboardUtf8();
-    for (size_t at; (at = text.find(kMeteg)) != std::string::npos;)
-      text.erase(at, sizeof kMeteg - 1);
-    return text;
-  }
+  void ShowPreposition(const char* keys) { ShowEntry(IDC_DECLINE_SEARCH, keys); }
 
   // Every form of the table, cell by cell, as Ctrl+G walks through them.
   std::map<int, std::string> WalkAndCopy() {

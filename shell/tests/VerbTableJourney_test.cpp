@@ -49,7 +49,6 @@ const ShownVerb kShownVerbs[] = {
     {"ארח", "trj", {4}},     // Hitpael
     {"בוא", "cut", {5, 6}},  // Hifil, Hufal
 };
-const char kMeteg[] = "\xD6\xBD";
 const char* const kBinyanNames[] = {"paal", "nifal", "piel", "pual", "hitpael", "hifil", "hufal"};
 
 // A Linux file's bytes, read through Wine's drive Z:.
@@ -64,17 +63,7 @@ class VerbTableJourney : public GrammarTabJourney {
   VerbTableJourney() : GrammarTabJourney(ID_GRAMMAR_VERB_TABLE, IDC_VERB_FORM_SET) {}
 
   // Types a root into the root edit, as a new text, and shows its table.
-  void ShowRoot(const char* keys) {
-    ScrollHome();
-    ClickAt(CenterOf(Control(IDC_VERB_ROOT)));
-    SendKey(VK_END);
-    SendKey(VK_BACK, 10);
-    SendText(keys);
-    // Another root clears the table shown before; Enter shows the new one.
-    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) == 0; }));
-    SendKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) != 0; }));
-  }
+  void ShowRoot(const char* keys) { ShowEntry(IDC_VERB_ROOT, keys); }
 
   int CheckedBinyan() const {
     for (int b = 0; b < 7; ++b)
@@ -92,16 +81,6 @@ class VerbTableJourney : public GrammarTabJourney {
     }
     if (Ask(WM_GRAM_GETSELECTEDCELL) != slot) return "";
     return CopySelected();
-  }
-
-  // Grammar Table/Copy Selected Grammar Form: the form with its stress
-  // marks (meteg), which the golden tables leave out.
-  std::string CopySelected(bool withMeteg = false) {
-    ::SendMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_COPY_FORM, 0);
-    std::string text = ClipboardUtf8();
-    for (size_t at; !withMeteg && (at = text.find(kMeteg)) != std::string::npos;)
-      text.erase(at, sizeof kMeteg - 1);
-    return text;
   }
 
   // Every form of the table, slot by slot, as Ctrl+G walks through them.
