@@ -29,10 +29,11 @@
 #include "testing/win/ImagePixels.h"
 #include "testing/win/LinuxCommand.h"
 #include "testing/win/PrintedPdfs.h"
+#include "testing/win/DesktopProbes.h"
 #include "testing/win/UserInput.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace verb_table_journey_test {
 
 // The model verbs shown, one or two binyanim each, with the keys that type
 // their roots on the English keyboard.
@@ -50,28 +51,6 @@ const ShownVerb kShownVerbs[] = {
 const char kMeteg[] = "\xD6\xBD";
 const char* const kBinyanNames[] = {"paal", "nifal", "piel", "pual", "hitpael", "hifil", "hufal"};
 
-std::string ClipboardUtf8() {
-  std::string text;
-  if (!::OpenClipboard(nullptr)) return text;
-  if (HANDLE hData = ::GetClipboardData(CF_UNICODETEXT)) {
-    const auto* wide = static_cast<const wchar_t*>(::GlobalLock(hData));
-    if (wide != nullptr) {
-      int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-      text.resize(size > 0 ? size - 1 : 0);
-      ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
-      ::GlobalUnlock(hData);
-    }
-  }
-  ::CloseClipboard();
-  return text;
-}
-
-POINT CenterOf(HWND hWnd) {
-  RECT rect;
-  ::GetWindowRect(hWnd, &rect);
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
 std::string TextOf(HWND hWnd) {
   char text[256] = {};
   ::SendMessageA(hWnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
@@ -84,33 +63,6 @@ std::string ReadLinuxFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// A visible pop-up tool window of the process: the hover tip.
-HWND FindTipWindow(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    HWND hFound;
-  } search = {processId, nullptr};
-  ::EnumWindows(
-      [](HWND hWnd, LPARAM lParam) -> BOOL {
-        auto* pSearch = reinterpret_cast<Search*>(lParam);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(hWnd, &owner);
-        if (owner != pSearch->processId || !::IsWindowVisible(hWnd) ||
-            (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0 ||
-            (::GetWindowLongA(hWnd, GWL_STYLE) & WS_POPUP) == 0)
-          return TRUE;
-        pSearch->hFound = hWnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.hFound;
-}
-
-void MoveMouseTo(POINT screen) {
-  INPUT move = MouseMoveInput(screen);
-  ::SendInput(1, &move, sizeof move);
-}
-
 class VerbTableJourney : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { InstallProgramFonts(); }
@@ -120,8 +72,9 @@ class VerbTableJourney : public ::testing::Test {
     ASSERT_NE(m_hMain, nullptr);
     ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
     ASSERT_TRUE(WaitFor([&] {
-      HWND hList = FindDescendantById(m_hMain, IDC_VERB_LIST);
-      m_hView = hList != nullptr ? ::GetParent(hList) : nullptr;
+      // The form-set combo is the verb tab's own: other tabs have lists too.
+      HWND hCombo = FindDescendantById(m_hMain, IDC_VERB_FORM_SET);
+      m_hView = hCombo != nullptr ? ::GetParent(hCombo) : nullptr;
       return m_hView != nullptr && ::IsWindowVisible(m_hView);
     }));
     ::SetForegroundWindow(m_hMain);
@@ -377,4 +330,4 @@ TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTableAndItsFormsGoOut) {
   EXPECT_EQ(CopySlot(FormSlot::Infinitive), lextest::Canonical("לִכְתֹּב"));
 }
 
-}  // namespace
+}  // namespace verb_table_journey_test

@@ -7,8 +7,6 @@
 // look-up's arrival.
 #pragma once
 
-#include <memory>
-
 #include "classlib/win/CComboBox.h"
 #include "classlib/win/CMenu.h"
 #include "hebtext/core/PageSettingsRec.h"
@@ -21,12 +19,13 @@
 #include "tables/core/GrammarCell.h"
 #include "tables/core/VerbTableContent.h"
 #include "tables/win/CHebListBox.h"
+#include "tables/win/GrammarCellPaint.h"
+#include "tables/win/GrammarHoverTip.h"
 #include "tables/win/MyFormView.h"
 
 class CDefinitionWnd;
 class CFontInfo;
 class CHebEdit;
-class CTipWnd;
 
 class CGramVerbView : public CMyFormView {
   DECLARE_DYNCREATE(CGramVerbView)
@@ -41,8 +40,8 @@ class CGramVerbView : public CMyFormView {
                         BOOL& hasInfinitiveNoun);
 
   void OnInitialUpdate() override;
-  // Ctrl+G selects the next form wherever the focus is in the view.
-  BOOL PreTranslateMessage(MSG* pMsg) override;
+  // A looked-up word keeps the shown spelling until it has arrived.
+  void SetOpenedFromLookup() override { m_bLookupInProgress = TRUE; }
 
  protected:
   void OnDraw(CDC* pDC) override;
@@ -98,19 +97,12 @@ class CGramVerbView : public CMyFormView {
   void CopySelectedForm(bool withoutStress);
 
   // Drawing: on the screen (scale 1, no offset) or on the printed page.
-  struct DrawTarget {
-    CDC* pDC;
-    CFontInfo* pFont;
-    double scale = 1.0;
-    CPoint offset;
-    bool printing = false;
-  };
+  using DrawTarget = GrammarDrawTarget;
   void DrawCell(const DrawTarget& target, int slot);
   void DrawCaptions(const DrawTarget& target);
   void DrawPrepositions(const DrawTarget& target);
   void MeasureCell(int slot);
   CPoint Anchor(int slot) const { return m_anchors[slot]; }
-  CRect ControlRect(UINT nID) const;  // logical
   void ShowGroupHeadings();
 
   BOOL m_bInitialUpdateDone = FALSE;
@@ -132,9 +124,7 @@ class CGramVerbView : public CMyFormView {
   GrammarCell m_cells[VerbFormSet::Count][kVerbTableSlots];
   CRect m_hoverRects[kVerbTableSlots];
   CPoint m_anchors[kVerbTableSlots];
-  int m_hoveredSlot = -1;
-  std::unique_ptr<CTipWnd> m_pTip;
-  UINT_PTR m_nHoverTimer = 0;
+  CGrammarHoverTip m_hoverTip;
   HebWordRec m_prepositions = {};
   CMenu m_definitionMenu;
   BOOL m_bPageSettingsTaken = FALSE;

@@ -1,12 +1,10 @@
 // What leaves the verb table: a form copied to the clipboard, the table
 // printed or previewed, and the arrival of a dictionary look-up's form.
 #include "classlib/win/AfxRes.h"
-#include "classlib/win/CBrush.h"
 #include "classlib/win/CDC.h"
 #include "classlib/win/CFont.h"
 #include "classlib/win/WindowDCs.h"
 #include "classlib/win/CPrintInfo.h"
-#include "editor/win/CPageSettings.h"
 #include "editor/win/PagePrinter.h"
 #include "hebtext/win/CFontInfo.h"
 #include "hebtext/win/CHebEdit.h"
@@ -14,7 +12,6 @@
 #include "hebtext/win/HebrewTextDraw.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/VerbFormGenerator.h"
-#include "resources/PageSettingsIds.h"
 #include "resources/VerbTableIds.h"
 #include "tables/core/GrammarPrintLayout.h"
 #include "tables/core/KtivKhaser.h"
@@ -22,10 +19,10 @@
 #include "tables/core/VerbTableNavigation.h"
 #include "tables/win/GramVerbView.h"
 #include "tables/win/DefinitionWnd.h"
+#include "tables/win/GrammarPrintPage.h"
 
 namespace {
 
-constexpr COLORREF kPreviewFrame = 0xA4A0A0;
 constexpr COLORREF kPrintedRoot = RGB(0, 0, 255);
 constexpr BYTE kNoFollowUp = 0xFF;
 const char* const kFormSetNames[VerbFormSet::Count] = {"Regular Forms", "Vav Inversive", "Pausal"};
@@ -55,17 +52,7 @@ void CGramVerbView::OnCopyFormNoMeteg() { CopySelectedForm(true); }
 // ---- Printing.
 
 void CGramVerbView::OnPrintPreviewSheet() {
-  if (!m_bPageSettingsTaken) {
-    InitPageSettings(&m_pageSettings, 1, -1);
-    m_bPageSettingsTaken = TRUE;
-  }
-  CPageSettings sheet(IDS_PAGE_SETTINGS, TRUE, this);
-  sheet.m_record = m_pageSettings;
-  INT_PTR result = sheet.DoModal();
-  if (result != CPageSettings::kResultPrint && result != CPageSettings::kResultPreview) return;
-  m_pageSettings = sheet.m_record;
-  SendMessage(WM_COMMAND,
-              result == CPageSettings::kResultPrint ? ID_FILE_PRINT : ID_FILE_PRINT_PREVIEW);
+  ShowGrammarPageSheet(this, m_bPageSettingsTaken, m_pageSettings);
 }
 
 BOOL CGramVerbView::OnPreparePrinting(CPrintInfo* pInfo) {
@@ -77,41 +64,18 @@ BOOL CGramVerbView::OnPreparePrinting(CPrintInfo* pInfo) {
 
 void CGramVerbView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   if (m_pRootEdit == nullptr) return;
-  PrinterPage printer;
-  printer.dpiX = pDC->GetDeviceCaps(LOGPIXELSX);
-  printer.dpiY = pDC->GetDeviceCaps(LOGPIXELSY);
-  printer.printableWidth = pDC->GetDeviceCaps(HORZRES);
-  printer.printableHeight = pDC->GetDeviceCaps(VERTRES);
-  printer.offsetX = pDC->GetDeviceCaps(PHYSICALOFFSETX);
-  printer.offsetY = pDC->GetDeviceCaps(PHYSICALOFFSETY);
-  CSize total = GetTotalSize();
-  GrammarPrintLayout layout =
-      ComputeGrammarPrintLayout(m_pageSettings, printer, total.cx, total.cy);
-  if (layout.scale <= 0) return;
-  CRect printable(layout.printable);
-  if (pInfo->m_bPreview) {
-    CBrush frame(kPreviewFrame);
-    pDC->FrameRect(&printable, &frame);
-  }
-  const CFontInfo& screenFont = m_pRootEdit->GetHebrewFont();
-  CFontInfo printFont;
-  const double fontScale = layout.scale * CClientDC(this).GetDeviceCaps(LOGPIXELSY) / printer.dpiY;
-  printFont.SetScaled(pDC, screenFont.GetFaceName(), screenFont.GetPointSize(),
-                      screenFont.GetStyle(), fontScale);
-  printFont.MeasureMetrics(pDC);
-  printFont.MeasureCharWidths(pDC);
+  GrammarPrintPage page;
+  if (!BeginGrammarPrintPage(pDC, pInfo, m_pageSettings, this, m_pRootEdit->GetHebrewFont(), page))
+    return;
+  const GrammarPrintLayout& layout = page.layout;
+  const CRect& printable = page.printable;
+  CFontInfo& printFont = page.hebrewFont;
   DrawTarget target{pDC, &printFont, layout.scale, printable.TopLeft(), true};
   for (int slot = 0; slot < kVerbTableSlots; ++slot) DrawCell(target, slot);
   DrawPrepositions(target);
 
   // The labels, headings and the list's place: text at the controls' places.
-  CFontInfo labelFont;
-  LOGFONT logFont = {};
-  GetFont()->GetLogFont(&logFont);
-  logFont.lfHeight = static_cast<LONG>(logFont.lfHeight * layout.scale);
-  CFont printedLabels;
-  printedLabels.CreateFontIndirect(&logFont);
-  CFont* pOld = pDC->SelectObject(&printedLabels);
+  CFont* pOld = pDC->SelectObject(&page.labelFont);
   pDC->SetTextColor(RGB(0, 0, 0));
   auto at = [&](const CRect& control) {
     return CPoint(static_cast<int>(control.left * layout.scale) + printable.left,
@@ -161,7 +125,7 @@ void CGramVerbView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
     const CRect control = ControlRect(IDC_VERB_DEFINITION);
     const CPoint topLeft = at(control);
     const CPoint bottomRight = at(CRect(control.BottomRight(), control.BottomRight()));
-    m_pDefinition->PrintText(pDC, fontScale, CRect(topLeft, bottomRight));
+    m_pDefinition->PrintText(pDC, layout.scale, CRect(topLeft, bottomRight));
   }
 }
 
@@ -181,8 +145,10 @@ LRESULT CGramVerbView::OnSelectWord(WPARAM, LPARAM) {
   UnpackedWordRec word;
   // The extra byte says what to show, not which spelling variant.
   if (DecodeWordRecord(record, 0, &word) != kKindVerb || word.entryIndex >= GetVerbCount() ||
-      word.binyan < 0 || word.binyan >= Binyan::kCount || word.formSlot >= kVerbTableSlots)
+      word.binyan < 0 || word.binyan >= Binyan::kCount || word.formSlot >= kVerbTableSlots) {
+    m_bLookupInProgress = FALSE;
     return 0;
+  }
   m_bLookupInProgress = TRUE;
   // The spelling follows the look-up only with the General/NikudToggle
   // preference, which the program does not offer yet (its default is off).

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "classlib/win/CView.h"
+#include "tables/win/GramPrepView.h"
 #include "tables/win/GramVerbView.h"
 
 // Stands in for a grammar view whose table is not built yet: an empty
@@ -18,10 +19,6 @@ class CGramPlaceholderView : public CView {
   afx_msg LRESULT OnGetSelectedCell(WPARAM wParam, LPARAM lParam);
 
   DECLARE_MESSAGE_MAP()
-};
-
-class CGramPrepView : public CGramPlaceholderView {
-  DECLARE_DYNCREATE(CGramPrepView)
 };
 
 class CGramKinuiView : public CGramPlaceholderView {

@@ -1,0 +1,59 @@
+// What tests read off the desktop and do on it: the clipboard's text as
+// UTF-8, the middle of a window, the mouse moved by real input and a hover
+// tip (a pop-up tool window) of a process.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "testing/win/UserInput.h"
+
+inline std::string ClipboardUtf8() {
+  std::string text;
+  if (!::OpenClipboard(nullptr)) return text;
+  if (HANDLE hData = ::GetClipboardData(CF_UNICODETEXT)) {
+    const auto* wide = static_cast<const wchar_t*>(::GlobalLock(hData));
+    if (wide != nullptr) {
+      int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+      text.resize(size > 0 ? size - 1 : 0);
+      ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
+      ::GlobalUnlock(hData);
+    }
+  }
+  ::CloseClipboard();
+  return text;
+}
+
+inline POINT CenterOf(HWND hWnd) {
+  RECT rect;
+  ::GetWindowRect(hWnd, &rect);
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+inline void MoveMouseTo(POINT screen) {
+  INPUT move = MouseMoveInput(screen);
+  ::SendInput(1, &move, sizeof move);
+}
+
+// A visible pop-up tool window of the process: the hover tip.
+inline HWND FindTipWindow(DWORD processId) {
+  struct Search {
+    DWORD processId;
+    HWND hFound;
+  } search = {processId, nullptr};
+  ::EnumWindows(
+      [](HWND hWnd, LPARAM lParam) -> BOOL {
+        auto* pSearch = reinterpret_cast<Search*>(lParam);
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(hWnd, &owner);
+        if (owner != pSearch->processId || !::IsWindowVisible(hWnd) ||
+            (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0 ||
+            (::GetWindowLongA(hWnd, GWL_STYLE) & WS_POPUP) == 0)
+          return TRUE;
+        pSearch->hFound = hWnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.hFound;
+}
