@@ -16,6 +16,7 @@
 #include "shell/core/FontCacheAge.h"
 #include "shell/core/RulerTicks.h"
 #include "speech/core/PhonemeFont.h"
+#include "tables/win/DefinitionWnd.h"
 #include "tables/win/TableMarkupPaint.h"
 
 namespace {
@@ -54,6 +55,9 @@ constexpr PointFontRow kPointFontRows[] = {{4, "Arial", 9, 0}, {5, "Arial", 10, 
 // The 16-pixel Hebrew font of grammar forms, whose line height Hebrew runs of
 // the tables' mark-up take.
 constexpr int kGrammarFormFont = 0;
+// The definition windows' English and pointed Hebrew fonts.
+constexpr int kDefinitionEnglishFont = 3;
+constexpr int kDefinitionHebrewFont = 2;
 
 constexpr COLORREF kRulerBackground = RGB(192, 192, 192);
 constexpr COLORREF kRulerInk = RGB(0, 0, 0);
@@ -89,6 +93,8 @@ void CMainFrame::InitAppFonts() {
   for (CFontInfo& font : theApp.m_appFonts) font.MeasureCharWidths(&screen);
   CShellFileDlg::SetHebrewTitleFont(&theApp.m_appFonts[0]);
   SetMarkupHebrewFont(&theApp.m_appFonts[kGrammarFormFont]);
+  CDefinitionWnd::SetFonts(&theApp.m_appFonts[kDefinitionEnglishFont],
+                           &theApp.m_appFonts[kDefinitionHebrewFont]);
 }
 
 // ---- The editor's font caches.

@@ -227,9 +227,11 @@ void CDefinitionWnd::PrintText(CDC* pDC, double scale, const RECT& rect) {
   if (g_pEnglishFont == nullptr || g_pHebrewFont == nullptr) return;
   CFontInfo printed[2];
   const CFontInfo* screen[2] = {g_pEnglishFont, g_pHebrewFont};
+  const double fontScale =
+      scale * CClientDC(this).GetDeviceCaps(LOGPIXELSY) / pDC->GetDeviceCaps(LOGPIXELSY);
   for (int i = 0; i < 2; ++i) {
     printed[i].SetScaled(pDC, screen[i]->GetFaceName(), screen[i]->GetPointSize(),
-                         screen[i]->GetStyle(), scale);
+                         screen[i]->GetStyle(), fontScale);
     printed[i].MeasureMetrics(pDC);
     printed[i].MeasureCharWidths(pDC);
   }

@@ -53,8 +53,9 @@ class CDefinitionWnd : public CWnd {
   // at the scaled rectangle.
   void PaintText(CDC* pDC = nullptr, CFontInfo* pEnglish = nullptr, CFontInfo* pHebrew = nullptr,
                  const RECT* pRect = nullptr);
-  // Prints the text into pDC at rect with the screen fonts scaled by scale
-  // (screen font size to printer font size).
+  // Prints the text into pDC at rect, the view drawn at scale device units
+  // a logical unit: the screen fonts are scaled from the screen's resolution
+  // to the device's.
   void PrintText(CDC* pDC, double scale, const RECT& rect);
   // Invalidates the window when its rectangle meets rect (parent's client
   // coordinates).

@@ -12,18 +12,21 @@
 #include "hebtext/core/PointedText.h"
 #include "hebtext/core/ScrollIntoView.h"
 #include "hebtext/win/CHebEdit.h"
+#include "hebtext/win/DestroyAndDelete.h"
 #include "hebtext/win/HebrewTextDraw.h"
 #include "lexicon/core/BinyanRootRec.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/VerbFormText.h"
 #include "resources/MainFrameIds.h"
 #include "resources/VerbTableIds.h"
+#include "tables/core/DefinitionMarkup.h"
 #include "tables/core/GovernedPrepositions.h"
 #include "tables/core/KtivKhaser.h"
 #include "tables/core/VerbFormMenu.h"
 #include "tables/core/VerbRootSearch.h"
 #include "tables/core/VerbTableNavigation.h"
 #include "tables/core/VerbTipText.h"
+#include "tables/win/DefinitionWnd.h"
 #include "tables/win/GrammarCellPaint.h"
 #include "tables/win/GrammarViewMessages.h"
 
@@ -55,6 +58,8 @@ BEGIN_MESSAGE_MAP(CGramVerbView, CMyFormView)
   ON_MESSAGE(WM_GRAM_SETCAPTION, OnSetCaption)
   ON_MESSAGE(WM_HEBLIST_SELECT, OnListSelect)
   ON_MESSAGE(WM_NEXTDLGCTL, OnNextDlgCtl)
+  ON_MESSAGE(WM_GRAM_CONTEXTMENU, OnDefinitionMenu)
+  ON_COMMAND_RANGE(kCopyAllDefinitionsCommand, kLastCopyDefinitionCommand, OnCopyDefinition)
 END_MESSAGE_MAP()
 
 namespace {
@@ -120,6 +125,7 @@ void CGramVerbView::OnInitialUpdate() {
     CRect anchor = ControlRect(kAnchorIds[slot]);
     m_anchors[slot] = CPoint(anchor.left, anchor.top);
   }
+  m_pDefinition = CDefinitionWnd::CreateInPlace(this, IDC_VERB_DEFINITION);
   m_pRootEdit = CreateHebEditInPlace(this, IDC_VERB_ROOT, TRUE, kRootEditStyle);
   m_list.Attach(IDC_VERB_LIST, this, CHebListBox::kVerbRoots, m_pRootEdit, CHebEdit::kEnterCommand);
   for (int verb = 0; verb < GetVerbCount(); ++verb) {
@@ -507,6 +513,7 @@ LRESULT CGramVerbView::OnCloseTip(WPARAM, LPARAM) {
 void CGramVerbView::OnDestroy() {
   CloseTip();
   CMyFormView::OnDestroy();
+  DestroyAndDelete(m_pDefinition);
 }
 
 // ---- Answers to the main frame.
@@ -519,9 +526,20 @@ LRESULT CGramVerbView::OnGetMaxAlternate(WPARAM, LPARAM) {
 
 LRESULT CGramVerbView::OnGetSelectedCell(WPARAM, LPARAM) { return GetSelectedForm(); }
 
+// The look-up's keyword, which its definition number highlights.
 LRESULT CGramVerbView::OnSetCaption(WPARAM, LPARAM lParam) {
-  SetDlgItemText(IDC_VERB_DEFINITION, reinterpret_cast<LPCSTR>(lParam));
+  if (m_pDefinition != nullptr) m_pDefinition->SetHighlightTerm(reinterpret_cast<LPCSTR>(lParam));
   return 0;
+}
+
+LRESULT CGramVerbView::OnDefinitionMenu(WPARAM, LPARAM lParam) {
+  if (m_pDefinition != nullptr)
+    TrackDefinitionCopyMenu(m_pDefinition, m_definitionMenu, this, lParam);
+  return 0;
+}
+
+void CGramVerbView::OnCopyDefinition(UINT nID) {
+  if (m_pDefinition != nullptr) CopyDefinitionsToClipboard(m_pDefinition, nID);
 }
 
 void CGramVerbView::GetFormMenuFlags(int slot, BOOL& hasStressMarks, BOOL& hasSuffixForms,

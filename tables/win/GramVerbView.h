@@ -8,6 +8,7 @@
 #pragma once
 
 #include "classlib/win/CComboBox.h"
+#include "classlib/win/CMenu.h"
 #include "hebtext/core/PageSettingsRec.h"
 #include "hebtext/win/CMyComboBox.h"
 #include "hebtext/win/CMyNavButton.h"
@@ -22,6 +23,7 @@
 #include "tables/win/GrammarHoverTip.h"
 #include "tables/win/MyFormView.h"
 
+class CDefinitionWnd;
 class CFontInfo;
 class CHebEdit;
 
@@ -71,6 +73,8 @@ class CGramVerbView : public CMyFormView {
   afx_msg LRESULT OnSetCaption(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnListSelect(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnDefinitionMenu(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnCopyDefinition(UINT nID);
 
   DECLARE_MESSAGE_MAP()
 
@@ -104,6 +108,7 @@ class CGramVerbView : public CMyFormView {
   BOOL m_bInitialUpdateDone = FALSE;
   DWORD m_lookupRecord = 0;
   BYTE m_lookupExtra = 0;
+  CDefinitionWnd* m_pDefinition = nullptr;
   CHebEdit* m_pRootEdit = nullptr;
   CHebListBox m_list;
   CMyNavButton m_binyanButtons[Binyan::kCount];
@@ -121,6 +126,7 @@ class CGramVerbView : public CMyFormView {
   CPoint m_anchors[kVerbTableSlots];
   CGrammarHoverTip m_hoverTip;
   HebWordRec m_prepositions = {};
+  CMenu m_definitionMenu;
   BOOL m_bPageSettingsTaken = FALSE;
   PageSettingsRec m_pageSettings;
   GrammarContext m_context;

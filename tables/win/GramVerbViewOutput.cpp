@@ -17,6 +17,7 @@
 #include "tables/core/VerbFormCopy.h"
 #include "tables/core/VerbTableNavigation.h"
 #include "tables/win/GramVerbView.h"
+#include "tables/win/DefinitionWnd.h"
 #include "tables/win/GrammarPrintPage.h"
 #include "tables/win/GrammarPrinting.h"
 
@@ -120,13 +121,12 @@ void CGramVerbView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
                  FALSE, kPrintedRoot, kPrintedRoot, kNoHighlight);
   pDC->SelectObject(pOldHebrew);
   // The definition at its place.
-  CString definition;
-  GetDlgItemText(IDC_VERB_DEFINITION, definition);
-  CPoint definitionAt = at(ControlRect(IDC_VERB_DEFINITION));
-  pOld = pDC->SelectObject(&page.labelFont);
-  pDC->SetTextColor(RGB(0, 0, 0));
-  pDC->TextOut(definitionAt.x, definitionAt.y, definition);
-  pDC->SelectObject(pOld);
+  if (m_pDefinition != nullptr) {
+    const CRect control = ControlRect(IDC_VERB_DEFINITION);
+    const CPoint topLeft = at(control);
+    const CPoint bottomRight = at(CRect(control.BottomRight(), control.BottomRight()));
+    m_pDefinition->PrintText(pDC, layout.scale, CRect(topLeft, bottomRight));
+  }
 }
 
 // ---- Arriving from a look-up.
@@ -176,9 +176,12 @@ LRESULT CGramVerbView::OnSelectWord(WPARAM, LPARAM) {
     OnAlternateForms();
   m_bLookupInProgress = FALSE;
   DeselectCell();
-  // Another extra byte is a definition highlight, for the definition window.
-  if (extra == kNoFollowUp && !IsGrammarCellEmpty(m_cells[m_formSet][word.formSlot]))
+  if (extra != kNoFollowUp) {
+    // Another extra byte is the definition whose keyword the look-up found.
+    if (m_pDefinition != nullptr) m_pDefinition->SendMessage(WM_DEFN_HIGHLIGHT, extra);
+  } else if (!IsGrammarCellEmpty(m_cells[m_formSet][word.formSlot])) {
     SelectSlot(word.formSlot);
+  }
   Invalidate();
   return 0;
 }
