@@ -17,6 +17,7 @@
 #include "editor/win/CTranslitFormatDlg.h"
 #include "speech/win/CPhonemeSetDlg.h"
 #include "speech/win/CSettingsDlg.h"
+#include "tables/win/DefinitionWnd.h"
 #include "tables/win/GrammarViewMessages.h"
 #include "tables/win/MyFormView.h"
 
@@ -307,8 +308,8 @@ void CMainFrame::OnFullView() {
 void CMainFrame::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) {
   CKWMDIFrameWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
   if (bSysMenu) return;
-  // The definitions of the shown word replace this item; no grammar view
-  // has a definition window yet, so it stays a greyed item.
+  // The definitions of the shown word replace this item: a pop-up that
+  // copies them, or a greyed item when the grammar view in front shows none.
   for (int nPos = static_cast<int>(pPopupMenu->GetMenuItemCount()) - 1; nPos >= 0; --nPos) {
     if (pPopupMenu->GetMenuState(static_cast<UINT>(nPos), MF_BYPOSITION) == static_cast<UINT>(-1))
       break;
@@ -316,8 +317,17 @@ void CMainFrame::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) 
     pPopupMenu->GetMenuString(static_cast<UINT>(nPos), text, MF_BYPOSITION);
     if (text != framemenu::kCopyDefinitionText) continue;
     pPopupMenu->DeleteMenu(static_cast<UINT>(nPos), MF_BYPOSITION);
-    pPopupMenu->InsertMenu(static_cast<UINT>(nPos), MF_BYPOSITION | MF_STRING | MF_GRAYED,
-                           ID_GRAMMAR_NO_DEFINITION, framemenu::kCopyDefinitionText);
+    CDefinitionWnd* pDefinition = CDefinitionWnd::FromView(GetGrammarView());
+    CMenu definitions;
+    if (pDefinition != nullptr && ShowDefinitionCopyMenu(pDefinition, definitions)) {
+      // The menu owns the pop-up from now on and destroys it with the item.
+      pPopupMenu->InsertMenu(static_cast<UINT>(nPos), MF_BYPOSITION | MF_POPUP,
+                             reinterpret_cast<UINT_PTR>(definitions.Detach()),
+                             framemenu::kCopyDefinitionText);
+    } else {
+      pPopupMenu->InsertMenu(static_cast<UINT>(nPos), MF_BYPOSITION | MF_STRING | MF_GRAYED,
+                             ID_GRAMMAR_NO_DEFINITION, framemenu::kCopyDefinitionText);
+    }
     break;
   }
 }

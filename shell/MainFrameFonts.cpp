@@ -17,6 +17,7 @@
 #include "shell/core/RulerTicks.h"
 #include "speech/core/PhonemeFont.h"
 #include "speech/win/TranslWin.h"
+#include "tables/win/DefinitionWnd.h"
 #include "tables/win/TableMarkupPaint.h"
 
 namespace {
@@ -55,6 +56,9 @@ constexpr PointFontRow kPointFontRows[] = {{4, "Arial", 9, 0}, {5, "Arial", 10, 
 // The 16-pixel Hebrew font of grammar forms, whose line height Hebrew runs of
 // the tables' mark-up take.
 constexpr int kGrammarFormFont = 0;
+// The definition windows' English and pointed Hebrew fonts.
+constexpr int kDefinitionEnglishFont = 3;
+constexpr int kDefinitionHebrewFont = 2;
 
 constexpr COLORREF kRulerBackground = RGB(192, 192, 192);
 constexpr COLORREF kRulerInk = RGB(0, 0, 0);
@@ -91,6 +95,8 @@ void CMainFrame::InitAppFonts() {
   CShellFileDlg::SetHebrewTitleFont(&theApp.m_appFonts[0]);
   SetMarkupHebrewFont(&theApp.m_appFonts[kGrammarFormFont]);
   SetTranslitDisplayFont(&theApp.m_appFonts[CZultaEditApp::kTransliterationFont]);
+  CDefinitionWnd::SetFonts(&theApp.m_appFonts[kDefinitionEnglishFont],
+                           &theApp.m_appFonts[kDefinitionHebrewFont]);
 }
 
 // ---- The editor's font caches.

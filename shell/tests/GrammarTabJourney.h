@@ -18,6 +18,7 @@
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
+#include "tables/win/GrammarViewMessages.h"
 #include "testing/win/PrintedPdfs.h"
 #include "testing/win/UserInput.h"
 #include "testing/win/WaitFor.h"
@@ -90,6 +91,30 @@ class GrammarTabJourney : public ::testing::Test {
   void ScrollHome() const {
     ::SendMessageA(m_hView, WM_HSCROLL, SB_LEFT, 0);
     ::SendMessageA(m_hView, WM_VSCROLL, SB_TOP, 0);
+  }
+
+  // Types the keys into the tab's entry edit as a new text, and shows the
+  // entry's table (Enter): another entry clears the table shown before.
+  void ShowEntry(int nEditId, const char* keys) {
+    ScrollHome();
+    ClickAt(CenterOf(Control(nEditId)));
+    SendKey(VK_END);
+    SendKey(VK_BACK, 10);
+    SendText(keys);
+    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) == 0; }));
+    SendKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) != 0; }));
+  }
+
+  // Grammar Table/Copy Selected Grammar Form: the form with its stress
+  // marks (meteg) as the clipboard has it, or without them.
+  std::string CopySelected(bool withMeteg = false) {
+    static constexpr char kMeteg[] = "\xD6\xBD";
+    ::SendMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_COPY_FORM, 0);
+    std::string text = ClipboardUtf8();
+    for (size_t at; !withMeteg && (at = text.find(kMeteg)) != std::string::npos;)
+      text.erase(at, sizeof kMeteg - 1);
+    return text;
   }
 
   const UINT m_tabCommand;

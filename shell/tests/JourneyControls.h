@@ -1,10 +1,12 @@
-// What the journeys read of the program's controls and clipboard, and where
-// they click.
+// What the journeys read of the program's controls and clipboard, where
+// they click and move the mouse, and the hover tip they find.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+
+#include "testing/win/UserInput.h"
 
 // The clipboard's Unicode text as UTF-8.
 inline std::string ClipboardUtf8() {
@@ -35,4 +37,31 @@ inline std::string TextOf(HWND hWnd) {
   char text[256] = {};
   ::SendMessageA(hWnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   return text;
+}
+
+inline void MoveMouseTo(POINT screen) {
+  INPUT move = MouseMoveInput(screen);
+  ::SendInput(1, &move, sizeof move);
+}
+
+// A visible pop-up tool window of the process: the hover tip.
+inline HWND FindTipWindow(DWORD processId) {
+  struct Search {
+    DWORD processId;
+    HWND hFound;
+  } search = {processId, nullptr};
+  ::EnumWindows(
+      [](HWND hWnd, LPARAM lParam) -> BOOL {
+        auto* pSearch = reinterpret_cast<Search*>(lParam);
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(hWnd, &owner);
+        if (owner != pSearch->processId || !::IsWindowVisible(hWnd) ||
+            (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0 ||
+            (::GetWindowLongA(hWnd, GWL_STYLE) & WS_POPUP) == 0)
+          return TRUE;
+        pSearch->hFound = hWnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.hFound;
 }

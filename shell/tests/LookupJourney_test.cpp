@@ -97,8 +97,9 @@ constexpr int kWiderBy = 40;
 
 // The root shown by the verb tab once it shows a table, else empty.
 std::string VerbTableRoot(HWND hMain) {
-  HWND hVerbList = FindDescendantById(hMain, IDC_VERB_LIST);
-  HWND hVerbView = hVerbList != nullptr ? ::GetParent(hVerbList) : nullptr;
+  // The form-set combo is the verb tab's own: other tabs have lists too.
+  HWND hCombo = FindDescendantById(hMain, IDC_VERB_FORM_SET);
+  HWND hVerbView = hCombo != nullptr ? ::GetParent(hCombo) : nullptr;
   if (hVerbView == nullptr || !::IsWindowVisible(hVerbView) ||
       ::SendMessageA(hVerbView, WM_GRAM_GETTABLESHOWN, 0, 0) == 0)
     return std::string();

@@ -49,7 +49,6 @@ const ShownVerb kShownVerbs[] = {
     {"ארח", "trj", {4}},     // Hitpael
     {"בוא", "cut", {5, 6}},  // Hifil, Hufal
 };
-const char kMeteg[] = "\xD6\xBD";
 const char* const kBinyanNames[] = {"paal", "nifal", "piel", "pual", "hitpael", "hifil", "hufal"};
 
 // A Linux file's bytes, read through Wine's drive Z:.
@@ -58,49 +57,13 @@ std::string ReadLinuxFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// A visible pop-up tool window of the process: the hover tip.
-HWND FindTipWindow(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    HWND hFound;
-  } search = {processId, nullptr};
-  ::EnumWindows(
-      [](HWND hWnd, LPARAM lParam) -> BOOL {
-        auto* pSearch = reinterpret_cast<Search*>(lParam);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(hWnd, &owner);
-        if (owner != pSearch->processId || !::IsWindowVisible(hWnd) ||
-            (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0 ||
-            (::GetWindowLongA(hWnd, GWL_STYLE) & WS_POPUP) == 0)
-          return TRUE;
-        pSearch->hFound = hWnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.hFound;
-}
-
-void MoveMouseTo(POINT screen) {
-  INPUT move = MouseMoveInput(screen);
-  ::SendInput(1, &move, sizeof move);
-}
-
 class VerbTableJourney : public GrammarTabJourney {
  protected:
-  VerbTableJourney() : GrammarTabJourney(ID_GRAMMAR_VERB_TABLE, IDC_VERB_LIST) {}
+  // The form-set combo is the verb tab's own: other tabs have lists too.
+  VerbTableJourney() : GrammarTabJourney(ID_GRAMMAR_VERB_TABLE, IDC_VERB_FORM_SET) {}
 
   // Types a root into the root edit, as a new text, and shows its table.
-  void ShowRoot(const char* keys) {
-    ScrollHome();
-    ClickAt(CenterOf(Control(IDC_VERB_ROOT)));
-    SendKey(VK_END);
-    SendKey(VK_BACK, 10);
-    SendText(keys);
-    // Another root clears the table shown before; Enter shows the new one.
-    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) == 0; }));
-    SendKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) != 0; }));
-  }
+  void ShowRoot(const char* keys) { ShowEntry(IDC_VERB_ROOT, keys); }
 
   int CheckedBinyan() const {
     for (int b = 0; b < 7; ++b)
@@ -118,16 +81,6 @@ class VerbTableJourney : public GrammarTabJourney {
     }
     if (Ask(WM_GRAM_GETSELECTEDCELL) != slot) return "";
     return CopySelected();
-  }
-
-  // Grammar Table/Copy Selected Grammar Form: the form with its stress
-  // marks (meteg), which the golden tables leave out.
-  std::string CopySelected(bool withMeteg = false) {
-    ::SendMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_COPY_FORM, 0);
-    std::string text = ClipboardUtf8();
-    for (size_t at; !withMeteg && (at = text.find(kMeteg)) != std::string::npos;)
-      text.erase(at, sizeof kMeteg - 1);
-    return text;
   }
 
   // Every form of the table, slot by slot, as Ctrl+G walks through them.

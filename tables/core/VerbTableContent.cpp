@@ -6,9 +6,6 @@
 #include "lexicon/core/VerbFormGenerator.h"
 #include "lexicon/core/VerbFormText.h"
 
-namespace {
-
-// Splits the record at its commas; returns the number of commas.
 int SplitAlternates(HebWordRec& word, LONG (&offsets)[kMaxWordParts - 1]) {
   int commas = SplitCommaList(word.letters, offsets);
   // The vowels are read at the letters' offsets; their commas end them too.
@@ -16,8 +13,6 @@ int SplitAlternates(HebWordRec& word, LONG (&offsets)[kMaxWordParts - 1]) {
     if (offset > 0) word.vowels[offset - 1] = 0;
   return commas < kMaxWordParts - 1 ? commas : kMaxWordParts - 1;
 }
-
-}  // namespace
 
 bool IsVerbSlotSuppressed(WORD binyanWord, int binyan, int formSet, int slot) {
   // The forms the word database leaves out, by the same modes: the

@@ -46,6 +46,10 @@ struct VerbTableRequest {
   bool ktivKhaser = false;
 };
 
+// Splits the record at its commas into its spellings, the offset of each
+// alternate into offsets; returns the number of alternates.
+int SplitAlternates(HebWordRec& word, LONG (&offsets)[kMaxWordParts - 1]);
+
 // Whether the slot stays empty whatever the generator gives (restricted
 // classes and binyanim, slots without a vav-inversive form, the pausal set).
 bool IsVerbSlotSuppressed(WORD binyanWord, int binyan, int formSet, int slot);

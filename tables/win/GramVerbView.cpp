@@ -12,19 +12,22 @@
 #include "hebtext/core/PointedText.h"
 #include "hebtext/core/ScrollIntoView.h"
 #include "hebtext/win/CHebEdit.h"
+#include "hebtext/win/DestroyAndDelete.h"
 #include "hebtext/win/HebrewTextDraw.h"
 #include "lexicon/core/BinyanRootRec.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/VerbFormText.h"
 #include "resources/MainFrameIds.h"
 #include "resources/VerbTableIds.h"
+#include "tables/core/DefinitionMarkup.h"
 #include "tables/core/GovernedPrepositions.h"
 #include "tables/core/KtivKhaser.h"
 #include "tables/core/VerbFormMenu.h"
 #include "tables/core/VerbRootSearch.h"
 #include "tables/core/VerbTableNavigation.h"
 #include "tables/core/VerbTipText.h"
-#include "tables/win/CTipWnd.h"
+#include "tables/win/DefinitionWnd.h"
+#include "tables/win/GrammarCellPaint.h"
 #include "tables/win/GrammarViewMessages.h"
 
 IMPLEMENT_DYNCREATE(CGramVerbView, CMyFormView)
@@ -55,19 +58,16 @@ BEGIN_MESSAGE_MAP(CGramVerbView, CMyFormView)
   ON_MESSAGE(WM_GRAM_SETCAPTION, OnSetCaption)
   ON_MESSAGE(WM_HEBLIST_SELECT, OnListSelect)
   ON_MESSAGE(WM_NEXTDLGCTL, OnNextDlgCtl)
+  ON_MESSAGE(WM_GRAM_CONTEXTMENU, OnDefinitionMenu)
+  ON_COMMAND_RANGE(kCopyAllDefinitionsCommand, kLastCopyDefinitionCommand, OnCopyDefinition)
 END_MESSAGE_MAP()
 
 namespace {
 
 // The root edit: right to left, telling the view when it takes the focus.
 constexpr DWORD kRootEditStyle = 10;
-constexpr UINT_PTR kHoverTimerId = 101;
-constexpr WPARAM kNextFormKey = 'G';  // with Ctrl
-constexpr SHORT kKeyDown = static_cast<SHORT>(0x8000);
-constexpr UINT kHoverDelayMs = 500;
 // A caption stands this far beside its anchor.
 constexpr int kCaptionGap = 5;
-constexpr COLORREF kSelectedText = RGB(255, 255, 255);
 constexpr COLORREF kPrepositionColour = RGB(128, 0, 255);
 
 const UINT kAnchorIds[kVerbTableSlots] = {
@@ -98,11 +98,14 @@ const GroupHeading kHeadings[] = {{IDC_VERB_INFINITIVE, FormSlot::Infinitive},
                                   {IDC_VERB_IMPERATIVE, FormSlot::ImperativeMs},
                                   {IDC_VERB_PARTICIPLE, FormSlot::ParticipleMs}};
 
-int ScaledValue(int value, double scale) { return static_cast<int>(value * scale + 0.5); }
-
 }  // namespace
 
-CGramVerbView::CGramVerbView() : CMyFormView(IDD_GRAM_VERB) {
+CGramVerbView::CGramVerbView()
+    : CMyFormView(IDD_GRAM_VERB),
+      m_hoverTip(
+          this, [this](CPoint logical) { return HitTestCaptions(logical); },
+          [](int slot) { return BuildVerbTipText(slot); },
+          [this](int slot) { return m_hoverRects[slot]; }) {
   for (auto& set : m_cells) ClearGrammarCells(set, kVerbTableSlots);
 }
 
@@ -122,6 +125,7 @@ void CGramVerbView::OnInitialUpdate() {
     CRect anchor = ControlRect(kAnchorIds[slot]);
     m_anchors[slot] = CPoint(anchor.left, anchor.top);
   }
+  m_pDefinition = CDefinitionWnd::CreateInPlace(this, IDC_VERB_DEFINITION);
   m_pRootEdit = CreateHebEditInPlace(this, IDC_VERB_ROOT, TRUE, kRootEditStyle);
   m_list.Attach(IDC_VERB_LIST, this, CHebListBox::kVerbRoots, m_pRootEdit, CHebEdit::kEnterCommand);
   for (int verb = 0; verb < GetVerbCount(); ++verb) {
@@ -143,25 +147,6 @@ void CGramVerbView::OnInitialUpdate() {
     m_pRootEdit->SelectAll();
     m_pRootEdit->SetFocus();
   }
-}
-
-BOOL CGramVerbView::PreTranslateMessage(MSG* pMsg) {
-  if (pMsg->message == WM_KEYDOWN && pMsg->wParam == kNextFormKey &&
-      (::GetKeyState(VK_CONTROL) & kKeyDown) != 0) {
-    OnNextForm();
-    return TRUE;
-  }
-  return CMyFormView::PreTranslateMessage(pMsg);
-}
-
-CRect CGramVerbView::ControlRect(UINT nID) const {
-  CRect rect;
-  HWND hControl = ::GetDlgItem(m_hWnd, static_cast<int>(nID));
-  if (hControl == nullptr) return rect;
-  ::GetWindowRect(hControl, &rect);
-  ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-  rect.OffsetRect(GetScrollPosition());
-  return rect;
 }
 
 // ---- Verb entries and building.
@@ -286,39 +271,14 @@ void CGramVerbView::UpdateAlternateButton() {
 // ---- Drawing.
 
 void CGramVerbView::MeasureCell(int slot) {
-  GrammarCell& cell = m_cells[m_formSet][slot];
-  if (IsGrammarCellEmpty(cell) || m_pRootEdit == nullptr) return;
-  const VerbTableCell& content = m_sets[m_formSet].cells[slot];
-  LONG offset = SpellingOffset(content, m_alternate);
-  const CFontInfo& font = m_pRootEdit->GetHebrewFont();
-  int width = MeasureHebrewText(font, cell.shown.letters + offset, cell.shown.vowels + offset, -1,
-                                !g_ktivKhaser);
-  cell.left = -width;
-  cell.right = 0;
-  cell.bottom = font.GetLineHeight();
+  if (m_pRootEdit == nullptr) return;
+  MeasureGrammarCell(m_cells[m_formSet][slot], m_sets[m_formSet].cells[slot],
+                     m_pRootEdit->GetHebrewFont(), m_alternate);
 }
 
 void CGramVerbView::DrawCell(const DrawTarget& target, int slot) {
-  const GrammarCell& cell = m_cells[m_formSet][slot];
-  if (IsGrammarCellEmpty(cell)) return;
-  const VerbTableCell& content = m_sets[m_formSet].cells[slot];
-  LONG offset = SpellingOffset(content, m_alternate);
-  COLORREF colour = SpellingColour(content, m_alternate);
-  CRect rect = GrammarCellRect(cell, Anchor(slot));
-  CRect drawn(ScaledValue(rect.left, target.scale), ScaledValue(rect.top, target.scale),
-              ScaledValue(rect.right, target.scale), ScaledValue(rect.bottom, target.scale));
-  drawn.OffsetRect(target.offset);
-  if (!target.printing)
-    target.pDC->FillSolidRect(&drawn, cell.selected ? colour : ::GetSysColor(COLOR_BTNFACE));
-  COLORREF text = cell.selected && !target.printing ? kSelectedText : colour;
-  target.pDC->SetBkMode(TRANSPARENT);
-  CFont* pOld = target.pDC->SelectObject(target.pFont->GetFont());
-  const BYTE* letters = cell.shown.letters + offset;
-  int count = static_cast<int>(strnlen(reinterpret_cast<const char*>(letters), kWordPlaneSize));
-  DrawHebrewText(target.pDC, target.pFont, drawn.right, drawn.top, letters,
-                 cell.shown.vowels + offset, count, text, text, !g_ktivKhaser, kQamatsQatanAsText,
-                 nullptr, FALSE, text, text, kNoHighlight);
-  target.pDC->SelectObject(pOld);
+  DrawGrammarCell(target, m_cells[m_formSet][slot], m_sets[m_formSet].cells[slot], Anchor(slot),
+                  m_alternate);
 }
 
 void CGramVerbView::DrawCaptions(const DrawTarget& target) {
@@ -328,8 +288,8 @@ void CGramVerbView::DrawCaptions(const DrawTarget& target) {
   target.pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
   for (int slot = 0; slot < kVerbTableSlots; ++slot) {
     if (IsGrammarCellEmpty(m_cells[m_formSet][slot]) || kCaptions[slot][0] == 0) continue;
-    CPoint at(ScaledValue(Anchor(slot).x + kCaptionGap, target.scale),
-              ScaledValue(Anchor(slot).y, target.scale));
+    CPoint at(ScaledGrammarValue(Anchor(slot).x + kCaptionGap, target.scale),
+              ScaledGrammarValue(Anchor(slot).y, target.scale));
     at += target.offset;
     target.pDC->TextOut(at.x, at.y, kCaptions[slot]);
     if (!target.printing) {
@@ -341,10 +301,7 @@ void CGramVerbView::DrawCaptions(const DrawTarget& target) {
 }
 
 void CGramVerbView::DrawPrepositions(const DrawTarget& target) {
-  CRect area = ControlRect(IDC_VERB_PREPOSITIONS);
-  CRect drawn(ScaledValue(area.left, target.scale), ScaledValue(area.top, target.scale),
-              ScaledValue(area.right, target.scale), ScaledValue(area.bottom, target.scale));
-  drawn.OffsetRect(target.offset);
+  CRect drawn = PlaceOnTarget(target, ControlRect(IDC_VERB_PREPOSITIONS));
   if (!target.printing) target.pDC->FillSolidRect(&drawn, ::GetSysColor(COLOR_BTNFACE));
   if (m_prepositions.letters[0] == 0) return;
   int width =
@@ -537,46 +494,15 @@ void CGramVerbView::OnNextForm() {
 
 // ---- Hover tips.
 
-void CGramVerbView::CloseTip() {
-  if (m_nHoverTimer != 0) KillTimer(m_nHoverTimer);
-  m_nHoverTimer = 0;
-  if (m_pTip != nullptr && m_pTip->m_hWnd != nullptr) m_pTip->DestroyWindow();
-  m_pTip.reset();
-  m_hoveredSlot = -1;
-}
+void CGramVerbView::CloseTip() { m_hoverTip.Close(); }
 
 void CGramVerbView::OnMouseMove(UINT nFlags, CPoint point) {
   CMyFormView::OnMouseMove(nFlags, point);
-  CWnd* pMain = AfxGetMainWnd();
-  if (!m_bTableBuilt || pMain == nullptr || ::GetActiveWindow() != pMain->m_hWnd) return;
-  int slot = HitTestCaptions(DeviceToLogical(point));
-  if (slot < 0 || slot == m_hoveredSlot) return;
-  CloseTip();
-  m_hoveredSlot = slot;
-  m_nHoverTimer = SetTimer(kHoverTimerId, kHoverDelayMs);
+  m_hoverTip.OnMouseMove(point, m_bTableBuilt != FALSE);
 }
 
 void CGramVerbView::OnTimer(UINT_PTR nIDEvent) {
-  if (nIDEvent != kHoverTimerId) {
-    CMyFormView::OnTimer(nIDEvent);
-    return;
-  }
-  KillTimer(kHoverTimerId);
-  m_nHoverTimer = 0;
-  CPoint cursor;
-  ::GetCursorPos(&cursor);
-  CPoint client = cursor;
-  ScreenToClient(&client);
-  int slot = HitTestCaptions(DeviceToLogical(client));
-  std::string text = slot == m_hoveredSlot ? BuildVerbTipText(slot) : std::string();
-  if (text.empty()) {
-    m_hoveredSlot = -1;
-    return;
-  }
-  CRect hot = LogicalToDevice(m_hoverRects[slot]);
-  ClientToScreen(&hot);
-  m_pTip = std::make_unique<CTipWnd>(this, cursor.x, cursor.y, hot, text.c_str());
-  if (!m_pTip->CreateTip()) m_pTip.reset();
+  if (!m_hoverTip.OnTimer(nIDEvent)) CMyFormView::OnTimer(nIDEvent);
 }
 
 LRESULT CGramVerbView::OnCloseTip(WPARAM, LPARAM) {
@@ -587,6 +513,7 @@ LRESULT CGramVerbView::OnCloseTip(WPARAM, LPARAM) {
 void CGramVerbView::OnDestroy() {
   CloseTip();
   CMyFormView::OnDestroy();
+  DestroyAndDelete(m_pDefinition);
 }
 
 // ---- Answers to the main frame.
@@ -599,9 +526,20 @@ LRESULT CGramVerbView::OnGetMaxAlternate(WPARAM, LPARAM) {
 
 LRESULT CGramVerbView::OnGetSelectedCell(WPARAM, LPARAM) { return GetSelectedForm(); }
 
+// The look-up's keyword, which its definition number highlights.
 LRESULT CGramVerbView::OnSetCaption(WPARAM, LPARAM lParam) {
-  SetDlgItemText(IDC_VERB_DEFINITION, reinterpret_cast<LPCSTR>(lParam));
+  if (m_pDefinition != nullptr) m_pDefinition->SetHighlightTerm(reinterpret_cast<LPCSTR>(lParam));
   return 0;
+}
+
+LRESULT CGramVerbView::OnDefinitionMenu(WPARAM, LPARAM lParam) {
+  if (m_pDefinition != nullptr)
+    TrackDefinitionCopyMenu(m_pDefinition, m_definitionMenu, this, lParam);
+  return 0;
+}
+
+void CGramVerbView::OnCopyDefinition(UINT nID) {
+  if (m_pDefinition != nullptr) CopyDefinitionsToClipboard(m_pDefinition, nID);
 }
 
 void CGramVerbView::GetFormMenuFlags(int slot, BOOL& hasStressMarks, BOOL& hasSuffixForms,

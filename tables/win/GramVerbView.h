@@ -7,9 +7,8 @@
 // look-up's arrival.
 #pragma once
 
-#include <memory>
-
 #include "classlib/win/CComboBox.h"
+#include "classlib/win/CMenu.h"
 #include "hebtext/core/PageSettingsRec.h"
 #include "hebtext/win/CMyComboBox.h"
 #include "hebtext/win/CMyNavButton.h"
@@ -20,11 +19,13 @@
 #include "tables/core/GrammarCell.h"
 #include "tables/core/VerbTableContent.h"
 #include "tables/win/CHebListBox.h"
+#include "tables/win/GrammarCellPaint.h"
+#include "tables/win/GrammarHoverTip.h"
 #include "tables/win/MyFormView.h"
 
+class CDefinitionWnd;
 class CFontInfo;
 class CHebEdit;
-class CTipWnd;
 
 class CGramVerbView : public CMyFormView {
   DECLARE_DYNCREATE(CGramVerbView)
@@ -41,8 +42,6 @@ class CGramVerbView : public CMyFormView {
   void OnInitialUpdate() override;
   // A looked-up word keeps the shown spelling until it has arrived.
   void SetOpenedFromLookup() override { m_bLookupInProgress = TRUE; }
-  // Ctrl+G selects the next form wherever the focus is in the view.
-  BOOL PreTranslateMessage(MSG* pMsg) override;
 
  protected:
   void OnDraw(CDC* pDC) override;
@@ -74,6 +73,8 @@ class CGramVerbView : public CMyFormView {
   afx_msg LRESULT OnSetCaption(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnListSelect(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnDefinitionMenu(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnCopyDefinition(UINT nID);
 
   DECLARE_MESSAGE_MAP()
 
@@ -96,24 +97,18 @@ class CGramVerbView : public CMyFormView {
   void CopySelectedForm(bool withoutStress);
 
   // Drawing: on the screen (scale 1, no offset) or on the printed page.
-  struct DrawTarget {
-    CDC* pDC;
-    CFontInfo* pFont;
-    double scale = 1.0;
-    CPoint offset;
-    bool printing = false;
-  };
+  using DrawTarget = GrammarDrawTarget;
   void DrawCell(const DrawTarget& target, int slot);
   void DrawCaptions(const DrawTarget& target);
   void DrawPrepositions(const DrawTarget& target);
   void MeasureCell(int slot);
   CPoint Anchor(int slot) const { return m_anchors[slot]; }
-  CRect ControlRect(UINT nID) const;  // logical
   void ShowGroupHeadings();
 
   BOOL m_bInitialUpdateDone = FALSE;
   DWORD m_lookupRecord = 0;
   BYTE m_lookupExtra = 0;
+  CDefinitionWnd* m_pDefinition = nullptr;
   CHebEdit* m_pRootEdit = nullptr;
   CHebListBox m_list;
   CMyNavButton m_binyanButtons[Binyan::kCount];
@@ -129,10 +124,9 @@ class CGramVerbView : public CMyFormView {
   GrammarCell m_cells[VerbFormSet::Count][kVerbTableSlots];
   CRect m_hoverRects[kVerbTableSlots];
   CPoint m_anchors[kVerbTableSlots];
-  int m_hoveredSlot = -1;
-  std::unique_ptr<CTipWnd> m_pTip;
-  UINT_PTR m_nHoverTimer = 0;
+  CGrammarHoverTip m_hoverTip;
   HebWordRec m_prepositions = {};
+  CMenu m_definitionMenu;
   BOOL m_bPageSettingsTaken = FALSE;
   PageSettingsRec m_pageSettings;
   GrammarContext m_context;

@@ -1,7 +1,6 @@
 // What leaves the verb table: a form copied to the clipboard, the table
 // printed or previewed, and the arrival of a dictionary look-up's form.
 #include "classlib/win/AfxRes.h"
-#include "classlib/win/CBrush.h"
 #include "classlib/win/CDC.h"
 #include "classlib/win/CFont.h"
 #include "classlib/win/WindowDCs.h"
@@ -18,11 +17,12 @@
 #include "tables/core/VerbFormCopy.h"
 #include "tables/core/VerbTableNavigation.h"
 #include "tables/win/GramVerbView.h"
+#include "tables/win/DefinitionWnd.h"
+#include "tables/win/GrammarPrintPage.h"
 #include "tables/win/GrammarPrinting.h"
 
 namespace {
 
-constexpr COLORREF kPreviewFrame = 0xA4A0A0;
 constexpr COLORREF kPrintedRoot = RGB(0, 0, 255);
 constexpr BYTE kNoFollowUp = 0xFF;
 const char* const kFormSetNames[VerbFormSet::Count] = {"Regular Forms", "Vav Inversive", "Pausal"};
@@ -64,35 +64,18 @@ BOOL CGramVerbView::OnPreparePrinting(CPrintInfo* pInfo) {
 
 void CGramVerbView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   if (m_pRootEdit == nullptr) return;
-  const PrinterPage printer = ReadPrinterPage(pDC);
-  CSize total = GetTotalSize();
-  GrammarPrintLayout layout =
-      ComputeGrammarPrintLayout(m_pageSettings, printer, total.cx, total.cy);
-  if (layout.scale <= 0) return;
-  CRect printable(layout.printable);
-  if (pInfo->m_bPreview) {
-    CBrush frame(kPreviewFrame);
-    pDC->FrameRect(&printable, &frame);
-  }
-  const CFontInfo& screenFont = m_pRootEdit->GetHebrewFont();
-  CFontInfo printFont;
-  printFont.SetScaled(pDC, screenFont.GetFaceName(), screenFont.GetPointSize(),
-                      screenFont.GetStyle(),
-                      layout.scale * CClientDC(this).GetDeviceCaps(LOGPIXELSY) / printer.dpiY);
-  printFont.MeasureMetrics(pDC);
-  printFont.MeasureCharWidths(pDC);
+  GrammarPrintPage page;
+  if (!BeginGrammarPrintPage(pDC, pInfo, m_pageSettings, this, m_pRootEdit->GetHebrewFont(), page))
+    return;
+  const GrammarPrintLayout& layout = page.layout;
+  const CRect& printable = page.printable;
+  CFontInfo& printFont = page.hebrewFont;
   DrawTarget target{pDC, &printFont, layout.scale, printable.TopLeft(), true};
   for (int slot = 0; slot < kVerbTableSlots; ++slot) DrawCell(target, slot);
   DrawPrepositions(target);
 
   // The labels, headings and the list's place: text at the controls' places.
-  CFontInfo labelFont;
-  LOGFONT logFont = {};
-  GetFont()->GetLogFont(&logFont);
-  logFont.lfHeight = static_cast<LONG>(logFont.lfHeight * layout.scale);
-  CFont printedLabels;
-  printedLabels.CreateFontIndirect(&logFont);
-  CFont* pOld = pDC->SelectObject(&printedLabels);
+  CFont* pOld = pDC->SelectObject(&page.labelFont);
   pDC->SetTextColor(RGB(0, 0, 0));
   auto at = [&](const CRect& control) {
     return CPoint(static_cast<int>(control.left * layout.scale) + printable.left,
@@ -138,13 +121,12 @@ void CGramVerbView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
                  FALSE, kPrintedRoot, kPrintedRoot, kNoHighlight);
   pDC->SelectObject(pOldHebrew);
   // The definition at its place.
-  CString definition;
-  GetDlgItemText(IDC_VERB_DEFINITION, definition);
-  CPoint definitionAt = at(ControlRect(IDC_VERB_DEFINITION));
-  pOld = pDC->SelectObject(&printedLabels);
-  pDC->SetTextColor(RGB(0, 0, 0));
-  pDC->TextOut(definitionAt.x, definitionAt.y, definition);
-  pDC->SelectObject(pOld);
+  if (m_pDefinition != nullptr) {
+    const CRect control = ControlRect(IDC_VERB_DEFINITION);
+    const CPoint topLeft = at(control);
+    const CPoint bottomRight = at(CRect(control.BottomRight(), control.BottomRight()));
+    m_pDefinition->PrintText(pDC, layout.scale, CRect(topLeft, bottomRight));
+  }
 }
 
 // ---- Arriving from a look-up.
@@ -194,9 +176,12 @@ LRESULT CGramVerbView::OnSelectWord(WPARAM, LPARAM) {
     OnAlternateForms();
   m_bLookupInProgress = FALSE;
   DeselectCell();
-  // Another extra byte is a definition highlight, for the definition window.
-  if (extra == kNoFollowUp && !IsGrammarCellEmpty(m_cells[m_formSet][word.formSlot]))
+  if (extra != kNoFollowUp) {
+    // Another extra byte is the definition whose keyword the look-up found.
+    if (m_pDefinition != nullptr) m_pDefinition->SendMessage(WM_DEFN_HIGHLIGHT, extra);
+  } else if (!IsGrammarCellEmpty(m_cells[m_formSet][word.formSlot])) {
     SelectSlot(word.formSlot);
+  }
   Invalidate();
   return 0;
 }

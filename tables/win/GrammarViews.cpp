@@ -4,7 +4,6 @@
 #include "tables/win/GrammarViewMessages.h"
 
 IMPLEMENT_DYNAMIC(CGramPlaceholderView, CView)
-IMPLEMENT_DYNCREATE(CGramPrepView, CGramPlaceholderView)
 IMPLEMENT_DYNCREATE(CGramKinuiView, CGramPlaceholderView)
 
 BEGIN_MESSAGE_MAP(CGramPlaceholderView, CView)

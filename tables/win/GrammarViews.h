@@ -3,6 +3,7 @@
 
 #include "classlib/win/CView.h"
 #include "tables/win/GramNumberView.h"
+#include "tables/win/GramPrepView.h"
 #include "tables/win/GramVerbView.h"
 
 // Stands in for a grammar view whose table is not built yet: an empty
@@ -19,10 +20,6 @@ class CGramPlaceholderView : public CView {
   afx_msg LRESULT OnGetSelectedCell(WPARAM wParam, LPARAM lParam);
 
   DECLARE_MESSAGE_MAP()
-};
-
-class CGramPrepView : public CGramPlaceholderView {
-  DECLARE_DYNCREATE(CGramPrepView)
 };
 
 class CGramKinuiView : public CGramPlaceholderView {

@@ -6,6 +6,7 @@
 #include "classlib/win/MessageMap.h"
 #include "classlib/win/WindowDCs.h"
 #include "hebtext/core/ScrollIntoView.h"
+#include "resources/MainFrameIds.h"
 #include "tables/win/GrammarFrame.h"
 #include "tables/win/GrammarViewMessages.h"
 
@@ -27,6 +28,8 @@ namespace {
 // the table for this long.
 constexpr UINT_PTR kPreviewHoldTimerId = 102;
 constexpr UINT kPreviewHoldMs = 2000;
+constexpr WPARAM kNextFormKey = 'G';  // with Ctrl
+constexpr SHORT kKeyDown = static_cast<SHORT>(0x8000);
 }  // namespace
 
 CMyFormView::CMyFormView() : CMyFormView(kDefaultTemplateId) {}
@@ -161,4 +164,23 @@ LRESULT CMyFormView::OnHelpHitTest(WPARAM, LPARAM) {
 LRESULT CMyFormView::OnCommandHelp(WPARAM, LPARAM) {
   AfxGetApp()->WinHelp(HID_BASE_RESOURCE + m_nHelpId, HELP_CONTEXT);
   return TRUE;
+}
+
+CRect CMyFormView::ControlRect(UINT nID) const {
+  CRect rect;
+  HWND hControl = ::GetDlgItem(m_hWnd, static_cast<int>(nID));
+  if (hControl == nullptr) return rect;
+  ::GetWindowRect(hControl, &rect);
+  ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+  rect.OffsetRect(GetScrollPosition());
+  return rect;
+}
+
+BOOL CMyFormView::PreTranslateMessage(MSG* pMsg) {
+  if (pMsg->message == WM_KEYDOWN && pMsg->wParam == kNextFormKey &&
+      (::GetKeyState(VK_CONTROL) & kKeyDown) != 0) {
+    OnCmdMsg(ID_GRAMMAR_NEXT_FORM, CN_COMMAND, nullptr, nullptr);
+    return TRUE;
+  }
+  return CFormView::PreTranslateMessage(pMsg);
 }

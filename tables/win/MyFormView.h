@@ -27,10 +27,17 @@ class CMyFormView : public CFormView {
   CRect LogicalToDevice(const CRect& rect);
   CRect DeviceToLogical(const CRect& rect);
   CPoint DeviceToLogical(CPoint point);
+  // The rectangle of the child control in logical coordinates; empty when
+  // there is no such control.
+  CRect ControlRect(UINT nID) const;
 
   // Scrolls the view, vertically and then horizontally, until the control
   // is visible.
   void ScrollControlIntoView(CWnd* pControl);
+
+  // Ctrl+G, wherever the focus is in the view, sends the view Select Next
+  // Grammar Form.
+  BOOL PreTranslateMessage(MSG* pMsg) override;
 
   // The dictionary's lookup list is about to hand the view a word: a view
   // that keeps what it shows while a looked-up word arrives says so here.

@@ -1,0 +1,124 @@
+// The declension table of one dictionary entry: the entries of a table type
+// in a list under a Hebrew search edit, the cells of the chosen entry's
+// forms with their captions, its definition under them, and the buttons
+// "&Alternate Forms" and "&Ktiv-Khaser". The template handed to the
+// constructor chooses the table type; the program shows it as the
+// preposition tab. A cell is selected by a click or Ctrl+G, copied, and
+// explained by a tip over its caption; the dictionary's look-up can open
+// the view on an entry, a cell and a spelling.
+#pragma once
+
+#include <string>
+
+#include "classlib/win/CMenu.h"
+#include "hebtext/core/PageSettingsRec.h"
+#include "lexicon/core/DeclensionCells.h"
+#include "lexicon/core/GrammarContext.h"
+#include "tables/core/DeclensionEntryList.h"
+#include "tables/core/DeclensionTableContent.h"
+#include "tables/core/GrammarCell.h"
+#include "tables/win/CHebListBox.h"
+#include "tables/win/GrammarCellPaint.h"
+#include "tables/win/GrammarHoverTip.h"
+#include "tables/win/MyFormView.h"
+
+class CDefinitionWnd;
+class CHebEdit;
+
+class CGramDeclineView : public CMyFormView {
+  DECLARE_DYNAMIC(CGramDeclineView)
+ public:
+  // nIDTemplate names the table type: 127 nouns, 130 prepositions,
+  // 129 adjectives, 131 general vocabulary.
+  explicit CGramDeclineView(UINT nIDTemplate);
+  ~CGramDeclineView() override;
+
+  // The selected cell of the type's range, -1 when none.
+  int GetSelectedCell() const;
+  int GetTableType() const { return m_tableType; }
+
+  void OnInitialUpdate() override;
+  // A looked-up word keeps the shown spelling until it has arrived.
+  void SetOpenedFromLookup() override { m_bKeepAlternate = TRUE; }
+
+ protected:
+  void OnDraw(CDC* pDC) override;
+  BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+  void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+
+  afx_msg void OnSearchChanged();
+  afx_msg void OnShowTable();
+  afx_msg void OnAlternateForms();
+  afx_msg void OnKtivKhaser();
+  afx_msg void OnCopyForm();
+  afx_msg void OnCopyFormNoMeteg();
+  afx_msg void OnNextForm();
+  afx_msg void OnPrintPreviewSheet();
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+  afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+  afx_msg void OnTimer(UINT_PTR nIDEvent);
+  afx_msg void OnDestroy();
+  afx_msg LRESULT OnListSelect(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnGetTableShown(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnGetMaxAlternate(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnGetSelectedCell(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnCloseTip(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnSetParams(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnSelectWord(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnSetCaption(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnDefinitionMenu(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnCopyDefinition(UINT nID);
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  // Lists the type's entries under the category (kNoCategoryFilter: all).
+  void FillEntryList(BYTE category);
+  const BYTE* EntryOfRow(int row) const;
+  void ShowDefinition(const BYTE* entry);
+  // A row chosen in the list or by the search: the table is cleared.
+  void SelectEntryRow(int row);
+  void ClearTable();
+  void BuildTable();
+  void UpdateAlternateButton();
+  // Redraws one cell (-1: every cell) on the screen.
+  void RedrawCells(int cell = -1, bool onlyWithAlternates = false);
+  void SelectCell(int cell);
+  void DeselectCell();
+  void ScrollCellIntoView(int cell);
+  int HitTestCells(CPoint logical) const;
+  int HitTestCaptions(CPoint logical) const;
+  void CloseTip();
+  std::string CaptionTip(int rectIndex) const;
+  void CopySelectedForm(bool withoutStress);
+  void DrawCaptions(const GrammarDrawTarget& target);
+  int FirstCell() const;
+  int LastCell() const;
+
+  int m_tableType;
+  UINT m_nTemplateId;
+  BOOL m_bEntriesFilled = FALSE;
+  CDefinitionWnd* m_pDefinition = nullptr;
+  CHebEdit* m_pSearchEdit = nullptr;
+  DWORD m_lookupRecord = 0;
+  BYTE m_lookupExtra = 0;
+  CHebListBox m_list;
+  DeclensionEntryRows m_rows;
+  BYTE m_category = kNoCategoryFilter;
+  BOOL m_bFiltered = FALSE;  // the list was filled once
+  DeclensionTable m_table;
+  GrammarCell m_cells[DeclensionCell::Count];
+  CPoint m_anchors[DeclensionCell::Count];
+  // Caption rectangles, each under the index of the cell before its own.
+  CRect m_hoverRects[DeclensionCell::Count];
+  CGrammarHoverTip m_hoverTip;
+  int m_alternate;
+  BOOL m_bKeepAlternate = FALSE;
+  int m_currentRow = -1;
+  BOOL m_bTableShown = FALSE;
+  CMenu m_definitionMenu;
+  BOOL m_bPageSettingsTaken = FALSE;
+  PageSettingsRec m_pageSettings;
+  GrammarContext m_context;
+};
