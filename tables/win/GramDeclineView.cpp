@@ -413,8 +413,9 @@ LRESULT CGramDeclineView::OnGetMaxAlternate(WPARAM, LPARAM) { return m_table.hig
 
 LRESULT CGramDeclineView::OnGetSelectedCell(WPARAM, LPARAM) { return GetSelectedCell(); }
 
+// The look-up's keyword, which its definition number highlights.
 LRESULT CGramDeclineView::OnSetCaption(WPARAM, LPARAM lParam) {
-  SetDlgItemText(IDC_DECLINE_DEFINITION, reinterpret_cast<LPCSTR>(lParam));
+  if (m_pDefinition != nullptr) m_pDefinition->SetHighlightTerm(reinterpret_cast<LPCSTR>(lParam));
   return 0;
 }
 

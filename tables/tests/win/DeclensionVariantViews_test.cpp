@@ -21,12 +21,15 @@
 #include "lexicon/core/PackedWordRecord.h"
 #include "resources/DeclensionTableIds.h"
 #include "resources/MainFrameIds.h"
+#include "tables/core/DefinitionLayout.h"
 #include "tables/tests/win/DefinitionTestFonts.h"
 #include "tables/tests/win/GrammarViewFixture.h"
 #include "tables/win/DeclensionVariantViews.h"
 #include "tables/win/DefinitionWnd.h"
 #include "tables/win/GrammarDocuments.h"
 #include "testing/win/DesktopProbes.h"
+#include "testing/win/ImagePixels.h"
+#include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
 namespace DeclensionVariantViews_test {
@@ -134,8 +137,8 @@ class DeclensionVariantViewTest : public ::testing::Test {
     return forms;
   }
   // Arrives from a look-up on the list's current entry with the number and
-  // cell of a noun record.
-  void ArriveAt(int number, int cell) {
+  // cell of a noun record, showing the cell or highlighting a definition.
+  void ArriveAt(int number, int cell, BYTE definition = kSelectTheForm) {
     UnpackedWordRec word;
     const LRESULT row = ::SendMessage(Control(IDC_DECLINE_LIST), LB_GETCURSEL, 0, 0);
     word.entryIndex =
@@ -143,7 +146,7 @@ class DeclensionVariantViewTest : public ::testing::Test {
     word.numberField = number;
     word.cell = cell;
     m_pView->SendMessage(WM_GRAM_SETPARAMS, PackWordRecord(kKindNoun, word).fields, 0);
-    m_pView->SendMessage(WM_GRAM_SELECTWORD, kSelectTheForm, 0);
+    m_pView->SendMessage(WM_GRAM_SELECTWORD, definition, 0);
   }
   void Picture(const char* name) {
     m_pView->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -257,6 +260,22 @@ TEST_F(DeclensionVariantViewTest, ALookUpChoosesItsNumberBeforeItsCell) {
   EXPECT_TRUE(Checked(IDC_NOUN_SINGULAR));
   m_pView->SendMessage(WM_COMMAND, ID_EDIT_COPY, 0);
   EXPECT_EQ(Canonical("סוּסוֹ"), Canonical(ClipboardUtf8()));
+}
+
+TEST_F(DeclensionVariantViewTest, ALookUpsKeywordIsHighlightedInTheDefinitionItNames) {
+  Open(RUNTIME_CLASS(CGramNounView));
+  Show("תַּלְמִיד");
+  const char* keyword = "pupil";
+  m_pView->SendMessage(WM_GRAM_SETCAPTION, 0, reinterpret_cast<LPARAM>(keyword));
+  ArriveAt(kSingularForms, DeclensionCell::Singular, 2);
+  // The definitions stay; the keyword is drawn in the highlight's colour.
+  EXPECT_EQ(2, CDefinitionWnd::FromView(m_pView)->CountDefinitions());
+  HWND hDefinition = Control(kDefinitionWndId);
+  EXPECT_TRUE(WaitFor([&] {
+    PumpPending();
+    return CountPixels(CaptureWindow(hDefinition), IsColor(kDefinitionHighlightColour)) > 0;
+  }));
+  Picture("noun-view-highlight");
 }
 
 TEST_F(DeclensionVariantViewTest, AdjectiveShowsItsFourFormsInAgreementOrder) {
