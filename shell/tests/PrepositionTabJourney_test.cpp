@@ -2,8 +2,8 @@
 // window: prepositions typed on the English keyboard and shown, each person
 // form walked through with Ctrl+G and copied out to be read, a person form
 // clicked and copied, the tip over a person's caption, the second spelling
-// of a form, the Ktiv-Khaser spelling, a form copied from its own menu and
-// the table's print preview. A picture of the tab is kept for each
+// of a form, the Ktiv-Khaser spelling, a form copied from its own menu, and
+// the table printed and previewed. A picture of the tab is kept for each
 // preposition.
 #include <windows.h>
 
@@ -19,17 +19,17 @@
 #include "resources/MainFrameIds.h"
 #include "resources/PageSettingsIds.h"
 #include "resources/PrepositionTableIds.h"
+#include "shell/tests/GrammarTabJourney.h"
+#include "shell/tests/JourneyControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
 #include "tables/win/GrammarViewMessages.h"
-#include "testing/win/DesktopProbes.h"
 #include "testing/win/UserInput.h"
 #include "testing/win/WindowCapture.h"
 
 namespace preposition_tab_journey_test {
 
-constexpr char kMeteg[] = "\xD6\xBD";
 constexpr int kLastCell = DeclensionCell::kLastPerson;
 constexpr DWORD kClickWaitMs = 1000;
 
@@ -49,50 +49,13 @@ const ShownPreposition kShown[] = {
 };
 // clang-format on
 
-class PrepositionTabJourney : public ::testing::Test {
+class PrepositionTabJourney : public GrammarTabJourney {
  protected:
-  static void SetUpTestSuite() { InstallProgramFonts(); }
-  void SetUp() override {
-    ASSERT_TRUE(m_zulta.Started());
-    m_hMain = m_zulta.MainWindow();
-    ASSERT_NE(m_hMain, nullptr);
-    ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_PREPOSITION_TABLE, 0);
-    ASSERT_TRUE(WaitFor([&] {
-      HWND hAnchor = FindDescendantById(m_hMain, IDC_CELL_BASE);
-      m_hView = hAnchor != nullptr ? ::GetParent(hAnchor) : nullptr;
-      return m_hView != nullptr && ::IsWindowVisible(m_hView);
-    }));
-    ::SetForegroundWindow(m_hMain);
-  }
-
-  HWND Control(int nID) const { return ::GetDlgItem(m_hView, nID); }
-  void ScrollHome() const {
-    ::SendMessageA(m_hView, WM_HSCROLL, SB_LEFT, 0);
-    ::SendMessageA(m_hView, WM_VSCROLL, SB_TOP, 0);
-  }
-  LRESULT Ask(UINT message) const { return ::SendMessageA(m_hView, message, 0, 0); }
+  PrepositionTabJourney() : GrammarTabJourney(ID_GRAMMAR_PREPOSITION_TABLE, IDC_CELL_BASE) {}
 
   // Types the preposition into the search edit, as a new text, and shows
   // its table.
-  void ShowPreposition(const char* keys) {
-    ScrollHome();
-    ClickAt(CenterOf(Control(IDC_DECLINE_SEARCH)));
-    SendKey(VK_END);
-    SendKey(VK_BACK, 10);
-    SendText(keys);
-    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) == 0; }));
-    SendKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) != 0; }));
-  }
-
-  // Grammar Table/Copy Selected Grammar Form, without its stress marks.
-  std::string CopySelected() {
-    ::SendMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_COPY_FORM, 0);
-    std::string text = ClipboardUtf8();
-    for (size_t at; (at = text.find(kMeteg)) != std::string::npos;)
-      text.erase(at, sizeof kMeteg - 1);
-    return text;
-  }
+  void ShowPreposition(const char* keys) { ShowEntry(IDC_DECLINE_SEARCH, keys); }
 
   // Every form of the table, cell by cell, as Ctrl+G walks through them.
   std::map<int, std::string> WalkAndCopy() {
@@ -138,10 +101,6 @@ class PrepositionTabJourney : public ::testing::Test {
     EXPECT_TRUE(WaitFor([&] { return Painted(); }));
     SteadyPicture(m_hView, name);
   }
-
-  ZultaProcess m_zulta;
-  HWND m_hMain = nullptr;
-  HWND m_hView = nullptr;
 };
 
 TEST_F(PrepositionTabJourney, PrepositionsShowTheirPersonFormsWhichGoOut) {
@@ -206,19 +165,9 @@ TEST_F(PrepositionTabJourney, PrepositionsShowTheirPersonFormsWhichGoOut) {
   ASSERT_TRUE(WaitFor([&] { return !ClipboardUtf8().empty(); }));
   EXPECT_EQ(ClipboardUtf8(), lextest::Canonical("אוֹדוֹתַי"));
 
-  // Grammar Table/Print/Preview shows the table on its page.
-  ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_PRINT_PREVIEW, 0);
-  HWND hSheet = WaitForBoxSaying(m_zulta.Id(), "Preview");
-  ASSERT_NE(hSheet, nullptr);
-  ClickAt(CenterOf(FindDescendantById(hSheet, IDC_SHEET_PREVIEW)));
-  HWND hPreview = nullptr;
-  ASSERT_TRUE(WaitFor([&] {
-    hPreview = FindDescendantById(m_hMain, AFX_IDW_PREVIEW_BAR);
-    return hPreview != nullptr && ::IsWindowVisible(hPreview);
-  }));
-  SteadyPicture(m_hMain, "preposition_tab_preview");
-  ClickAt(CenterOf(FindDescendantById(hPreview, ID_PREVIEW_CLOSE)));
-  EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(hPreview); }));
+  // Grammar Table/Print/Preview prints the table on one page and shows it.
+  ExpectGrammarTabPrintedOnOnePage(m_zulta.Id(), m_hMain);
+  PreviewGrammarTab(m_zulta.Id(), m_hMain, "preposition_tab_preview");
 }
 
 }  // namespace preposition_tab_journey_test

@@ -22,6 +22,8 @@
 #include "resources/MainFrameIds.h"
 #include "resources/PageSettingsIds.h"
 #include "resources/VerbTableIds.h"
+#include "shell/tests/GrammarTabJourney.h"
+#include "shell/tests/JourneyControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
@@ -29,7 +31,6 @@
 #include "testing/win/ImagePixels.h"
 #include "testing/win/LinuxCommand.h"
 #include "testing/win/PrintedPdfs.h"
-#include "testing/win/DesktopProbes.h"
 #include "testing/win/UserInput.h"
 #include "testing/win/WindowCapture.h"
 
@@ -48,14 +49,7 @@ const ShownVerb kShownVerbs[] = {
     {"ארח", "trj", {4}},     // Hitpael
     {"בוא", "cut", {5, 6}},  // Hifil, Hufal
 };
-const char kMeteg[] = "\xD6\xBD";
 const char* const kBinyanNames[] = {"paal", "nifal", "piel", "pual", "hitpael", "hifil", "hufal"};
-
-std::string TextOf(HWND hWnd) {
-  char text[256] = {};
-  ::SendMessageA(hWnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
 
 // A Linux file's bytes, read through Wine's drive Z:.
 std::string ReadLinuxFile(const std::string& path) {
@@ -63,44 +57,13 @@ std::string ReadLinuxFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-class VerbTableJourney : public ::testing::Test {
+class VerbTableJourney : public GrammarTabJourney {
  protected:
-  static void SetUpTestSuite() { InstallProgramFonts(); }
-  void SetUp() override {
-    ASSERT_TRUE(m_zulta.Started());
-    m_hMain = m_zulta.MainWindow();
-    ASSERT_NE(m_hMain, nullptr);
-    ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
-    ASSERT_TRUE(WaitFor([&] {
-      // The form-set combo is the verb tab's own: other tabs have lists too.
-      HWND hCombo = FindDescendantById(m_hMain, IDC_VERB_FORM_SET);
-      m_hView = hCombo != nullptr ? ::GetParent(hCombo) : nullptr;
-      return m_hView != nullptr && ::IsWindowVisible(m_hView);
-    }));
-    ::SetForegroundWindow(m_hMain);
-  }
-
-  HWND Control(int nID) const { return ::GetDlgItem(m_hView, nID); }
-  // Back to the left and top of the form, where the root and the binyanim
-  // are, as the scroll bars take it (a selected form scrolls into view).
-  void ScrollHome() const {
-    ::SendMessageA(m_hView, WM_HSCROLL, SB_LEFT, 0);
-    ::SendMessageA(m_hView, WM_VSCROLL, SB_TOP, 0);
-  }
-  LRESULT Ask(UINT message) const { return ::SendMessageA(m_hView, message, 0, 0); }
+  // The form-set combo is the verb tab's own: other tabs have lists too.
+  VerbTableJourney() : GrammarTabJourney(ID_GRAMMAR_VERB_TABLE, IDC_VERB_FORM_SET) {}
 
   // Types a root into the root edit, as a new text, and shows its table.
-  void ShowRoot(const char* keys) {
-    ScrollHome();
-    ClickAt(CenterOf(Control(IDC_VERB_ROOT)));
-    SendKey(VK_END);
-    SendKey(VK_BACK, 10);
-    SendText(keys);
-    // Another root clears the table shown before; Enter shows the new one.
-    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) == 0; }));
-    SendKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return Ask(WM_GRAM_GETTABLESHOWN) != 0; }));
-  }
+  void ShowRoot(const char* keys) { ShowEntry(IDC_VERB_ROOT, keys); }
 
   int CheckedBinyan() const {
     for (int b = 0; b < 7; ++b)
@@ -118,16 +81,6 @@ class VerbTableJourney : public ::testing::Test {
     }
     if (Ask(WM_GRAM_GETSELECTEDCELL) != slot) return "";
     return CopySelected();
-  }
-
-  // Grammar Table/Copy Selected Grammar Form: the form with its stress
-  // marks (meteg), which the golden tables leave out.
-  std::string CopySelected(bool withMeteg = false) {
-    ::SendMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_COPY_FORM, 0);
-    std::string text = ClipboardUtf8();
-    for (size_t at; !withMeteg && (at = text.find(kMeteg)) != std::string::npos;)
-      text.erase(at, sizeof kMeteg - 1);
-    return text;
   }
 
   // Every form of the table, slot by slot, as Ctrl+G walks through them.
@@ -158,22 +111,6 @@ class VerbTableJourney : public ::testing::Test {
     SendKey(key);
     SendKey(VK_RETURN);
   }
-
-  // Grammar Table/Print/Preview: the page settings sheet, ended with its
-  // Print (the default button) or Preview button.
-  void PrintOrPreview(bool print) {
-    ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_PRINT_PREVIEW, 0);
-    HWND hSheet = WaitForBoxSaying(m_zulta.Id(), "Preview");
-    ASSERT_NE(hSheet, nullptr);
-    HWND hButton = FindDescendantById(hSheet, print ? IDOK : IDC_SHEET_PREVIEW);
-    ASSERT_NE(hButton, nullptr);
-    ClickAt(CenterOf(hButton));
-    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(hSheet); }));
-  }
-
-  ZultaProcess m_zulta;
-  HWND m_hMain = nullptr;
-  HWND m_hView = nullptr;
 };
 
 const lextest::GoldenTable* GoldenOf(const char* root, int binyan) {
@@ -294,28 +231,8 @@ TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTableAndItsFormsGoOut) {
   // The table printed on the PDF printer, then previewed.
   ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
   ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(m_hView) != FALSE; }));
-  if (!PrintOutputFolder().empty()) {
-    const std::vector<std::string> before = PrintedPdfs();
-    PrintOrPreview(true);
-    HWND hPrint = WaitForBoxSaying(m_zulta.Id(), "Copies");
-    ASSERT_NE(hPrint, nullptr);
-    ::SetForegroundWindow(hPrint);
-    SendKey(VK_RETURN);
-    const std::string pdf = WaitForNewPdf(before);
-    ASSERT_FALSE(pdf.empty());
-    EXPECT_EQ(PdfPageCount(pdf), 1);
-  }
-  PrintOrPreview(false);
-  HWND hPreview = nullptr;
-  ASSERT_TRUE(WaitFor([&] {
-    hPreview = FindDescendantById(m_hMain, AFX_IDW_PREVIEW_BAR);
-    return hPreview != nullptr && ::IsWindowVisible(hPreview);
-  }));
-  SteadyPicture(m_hMain, "verb_table_preview");
-  HWND hClose = FindDescendantById(hPreview, ID_PREVIEW_CLOSE);
-  ASSERT_NE(hClose, nullptr);
-  ClickAt(CenterOf(hClose));
-  EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(hPreview); }));
+  ExpectGrammarTabPrintedOnOnePage(m_zulta.Id(), m_hMain);
+  PreviewGrammarTab(m_zulta.Id(), m_hMain, "verb_table_preview");
 
   // Ktiv-Khaser: the forms in their plene spelling, copied unpointed; and back.
   ShowRoot("f,c");

@@ -14,6 +14,7 @@
 #include "tables/win/DefinitionWnd.h"
 #include "tables/win/GramDeclineView.h"
 #include "tables/win/GrammarPrintPage.h"
+#include "tables/win/GrammarPrinting.h"
 
 namespace {
 
@@ -99,7 +100,7 @@ LRESULT CGramDeclineView::OnSelectWord(WPARAM wParam, LPARAM) {
 // ---- Printing.
 
 void CGramDeclineView::OnPrintPreviewSheet() {
-  ShowGrammarPageSheet(this, m_bPageSettingsTaken, m_pageSettings);
+  RunGrammarPrintSheet(this, m_pageSettings, m_bPageSettingsTaken);
 }
 
 BOOL CGramDeclineView::OnPreparePrinting(CPrintInfo* pInfo) {

@@ -13,13 +13,13 @@
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/VerbFormGenerator.h"
 #include "resources/VerbTableIds.h"
-#include "tables/core/GrammarPrintLayout.h"
 #include "tables/core/KtivKhaser.h"
 #include "tables/core/VerbFormCopy.h"
 #include "tables/core/VerbTableNavigation.h"
 #include "tables/win/GramVerbView.h"
 #include "tables/win/DefinitionWnd.h"
 #include "tables/win/GrammarPrintPage.h"
+#include "tables/win/GrammarPrinting.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ void CGramVerbView::OnCopyFormNoMeteg() { CopySelectedForm(true); }
 // ---- Printing.
 
 void CGramVerbView::OnPrintPreviewSheet() {
-  ShowGrammarPageSheet(this, m_bPageSettingsTaken, m_pageSettings);
+  RunGrammarPrintSheet(this, m_pageSettings, m_bPageSettingsTaken);
 }
 
 BOOL CGramVerbView::OnPreparePrinting(CPrintInfo* pInfo) {

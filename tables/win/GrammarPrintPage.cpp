@@ -1,42 +1,20 @@
 #include "tables/win/GrammarPrintPage.h"
 
-#include "classlib/win/AfxRes.h"
 #include "classlib/win/CBrush.h"
 #include "classlib/win/CDC.h"
 #include "classlib/win/CPrintInfo.h"
 #include "classlib/win/CScrollView.h"
 #include "classlib/win/WindowDCs.h"
-#include "editor/win/CPageSettings.h"
-#include "resources/PageSettingsIds.h"
+#include "tables/win/GrammarPrinting.h"
 
 namespace {
 constexpr COLORREF kPreviewFrame = 0xA4A0A0;
 }  // namespace
 
-void ShowGrammarPageSheet(CWnd* pView, BOOL& bSettingsTaken, PageSettingsRec& settings) {
-  if (!bSettingsTaken) {
-    InitPageSettings(&settings, 1, -1);
-    bSettingsTaken = TRUE;
-  }
-  CPageSettings sheet(IDS_PAGE_SETTINGS, TRUE, pView);
-  sheet.m_record = settings;
-  INT_PTR result = sheet.DoModal();
-  if (result != CPageSettings::kResultPrint && result != CPageSettings::kResultPreview) return;
-  settings = sheet.m_record;
-  pView->SendMessage(WM_COMMAND,
-                     result == CPageSettings::kResultPrint ? ID_FILE_PRINT : ID_FILE_PRINT_PREVIEW);
-}
-
 bool BeginGrammarPrintPage(CDC* pDC, CPrintInfo* pInfo, const PageSettingsRec& settings,
                            CScrollView* pView, const CFontInfo& screenFont,
                            GrammarPrintPage& page) {
-  PrinterPage printer;
-  printer.dpiX = pDC->GetDeviceCaps(LOGPIXELSX);
-  printer.dpiY = pDC->GetDeviceCaps(LOGPIXELSY);
-  printer.printableWidth = pDC->GetDeviceCaps(HORZRES);
-  printer.printableHeight = pDC->GetDeviceCaps(VERTRES);
-  printer.offsetX = pDC->GetDeviceCaps(PHYSICALOFFSETX);
-  printer.offsetY = pDC->GetDeviceCaps(PHYSICALOFFSETY);
+  const PrinterPage printer = ReadPrinterPage(pDC);
   CSize total = pView->GetTotalSize();
   page.layout = ComputeGrammarPrintLayout(settings, printer, total.cx, total.cy);
   if (page.layout.scale <= 0) return false;

@@ -1,6 +1,5 @@
-// Printing a grammar view: the page settings sheet of Grammar Table/Print/
-// Preview, and the page a view draws itself on, with its fonts scaled from
-// the screen's to the printer's.
+// The page a grammar view prints itself on, with its fonts scaled from the
+// screen's to the printer's.
 #pragma once
 
 #include "classlib/core/Geometry.h"
@@ -12,12 +11,6 @@
 class CDC;
 class CPrintInfo;
 class CScrollView;
-class CWnd;
-
-// Shows the page settings sheet with the view's settings (the grammar
-// defaults until the user first sets them); its Print or Preview button
-// keeps them and sends the view File/Print or File/Print Preview.
-void ShowGrammarPageSheet(CWnd* pView, BOOL& bSettingsTaken, PageSettingsRec& settings);
 
 struct GrammarPrintPage {
   GrammarPrintLayout layout;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "classlib/win/CView.h"
+#include "tables/win/GramNumberView.h"
 #include "tables/win/GramPrepView.h"
 #include "tables/win/GramVerbView.h"
 
@@ -23,8 +24,4 @@ class CGramPlaceholderView : public CView {
 
 class CGramKinuiView : public CGramPlaceholderView {
   DECLARE_DYNCREATE(CGramKinuiView)
-};
-
-class CGramNumberView : public CGramPlaceholderView {
-  DECLARE_DYNCREATE(CGramNumberView)
 };

@@ -27,7 +27,7 @@
 #include "tables/win/DeclensionVariantViews.h"
 #include "tables/win/DefinitionWnd.h"
 #include "tables/win/GrammarDocuments.h"
-#include "testing/win/DesktopProbes.h"
+#include "shell/tests/JourneyControls.h"
 #include "testing/win/ImagePixels.h"
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"

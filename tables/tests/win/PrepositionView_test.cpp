@@ -19,14 +19,19 @@
 #include "lexicon/core/PackedWordRecord.h"
 #include "resources/MainFrameIds.h"
 #include "resources/PrepositionTableIds.h"
+#include "shell/tests/JourneyControls.h"
 #include "tables/core/KtivKhaser.h"
 #include "tables/tests/win/GrammarViewFixture.h"
 #include "tables/win/GramPrepView.h"
-#include "testing/win/DesktopProbes.h"
 
 namespace preposition_view_test {
 
 constexpr BYTE kSelectTheForm = 0xFF;
+constexpr SIZE kSmallView = {200, 100};
+// How much of a form before and below its anchor's corner, and of its
+// caption after it, must show.
+constexpr int kFormPart = 8;
+constexpr int kCaptionPart = 15;
 
 class PrepositionViewTest : public ::testing::Test {
  protected:
@@ -150,6 +155,32 @@ TEST_F(PrepositionViewTest, ALookUpArrivesOnItsCellAndSpelling) {
   s_pView->SendMessage(WM_GRAM_SELECTWORD, kSelectTheForm, 0);
   EXPECT_EQ(CurrentRow(), shown);
   EXPECT_EQ(Ask(WM_GRAM_GETSELECTEDCELL), -1);
+}
+
+TEST_F(PrepositionViewTest, ASelectedFormScrollsIntoViewWithItsOwnCaption) {
+  Show("עַל");
+  s_pView->UpdateWindow();  // the captions' places are known once drawn
+  CRect full;
+  s_pView->GetWindowRect(&full);
+  // A view smaller than its form: the last person's form lies out of sight.
+  s_pView->SetWindowPos(nullptr, 0, 0, kSmallView.cx, kSmallView.cy, SWP_NOMOVE | SWP_NOZORDER);
+  s_pView->ScrollToPosition(POINT{0, 0});
+  for (int step = 0; step <= DeclensionCell::kLastPerson &&
+                     Ask(WM_GRAM_GETSELECTEDCELL) != DeclensionCell::TheirF;
+       ++step)
+    s_pView->SendMessage(WM_COMMAND, ID_GRAMMAR_NEXT_FORM, 0);
+  ASSERT_EQ(Ask(WM_GRAM_GETSELECTEDCELL), DeclensionCell::TheirF);
+  // The form ends at its anchor; its caption "P3F" begins just after it.
+  CRect anchor, client;
+  ::GetWindowRect(Control(IDC_CELL_P3F), &anchor);
+  s_pView->ScreenToClient(&anchor);
+  s_pView->GetClientRect(&client);
+  EXPECT_GE(anchor.left - kFormPart, client.left);
+  EXPECT_LE(anchor.right + kCaptionPart, client.right);
+  EXPECT_GE(anchor.top, client.top);
+  EXPECT_LE(anchor.top + kFormPart, client.bottom);
+  s_pView->SetWindowPos(nullptr, 0, 0, full.Width(), full.Height(), SWP_NOMOVE | SWP_NOZORDER);
+  s_pView->ScrollToPosition(POINT{0, 0});
 }
 
 }  // namespace preposition_view_test

@@ -1,6 +1,5 @@
-// What tests read off the desktop and do on it: the clipboard's text as
-// UTF-8, the middle of a window, the mouse moved by real input and a hover
-// tip (a pop-up tool window) of a process.
+// What the journeys read of the program's controls and clipboard, where
+// they click and move the mouse, and the hover tip they find.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +8,7 @@
 
 #include "testing/win/UserInput.h"
 
+// The clipboard's Unicode text as UTF-8.
 inline std::string ClipboardUtf8() {
   std::string text;
   if (!::OpenClipboard(nullptr)) return text;
@@ -25,10 +25,18 @@ inline std::string ClipboardUtf8() {
   return text;
 }
 
+// The window's centre on the screen.
 inline POINT CenterOf(HWND hWnd) {
   RECT rect;
   ::GetWindowRect(hWnd, &rect);
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// A control's text, as another process reads it.
+inline std::string TextOf(HWND hWnd) {
+  char text[256] = {};
+  ::SendMessageA(hWnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
 }
 
 inline void MoveMouseTo(POINT screen) {
