@@ -9,8 +9,9 @@ namespace {
 constexpr int kPluralPatternOffset = 6;
 constexpr int kPersonsPatternOffset = 12;
 constexpr int kPluralPersonsPatternOffset = 14;
-// A person pattern of 1 means that the stem takes no person suffixes.
-constexpr WORD kNoPersonForms = 1;
+// A stem without a person pattern takes no person suffixes, as the noun
+// builder reads the record.
+constexpr WORD kNoPersonForms = 0;
 // Ids from this on are read as their id less it, with no plural.
 constexpr int kPluralLessIds = 10000;
 
@@ -26,9 +27,11 @@ bool EnableNumberRadios(WORD tableId, bool pluralClass, const BYTE* tableRecord,
   if (!tableRecord) return false;
   radios.singularEnabled =
       !pluralClass && ReadU16LE(tableRecord + kPersonsPatternOffset) != kNoPersonForms;
+  // A plural word is its own plural: its table needs no plural pattern.
+  const bool hasPlural =
+      pluralClass || static_cast<short>(ReadU16LE(tableRecord + kPluralPatternOffset)) > 0;
   radios.pluralEnabled = ReadU16LE(tableRecord + kPluralPersonsPatternOffset) != kNoPersonForms &&
-                         static_cast<short>(tableId)<kPluralLessIds&& static_cast<short>(
-                             ReadU16LE(tableRecord + kPluralPatternOffset))> 0;
+                         static_cast<short>(tableId) < kPluralLessIds && hasPlural;
   return true;
 }
 

@@ -16,7 +16,7 @@
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/GrammarLayout.h"
 #include "resources/MainFrameIds.h"
-#include "resources/PrepositionTableIds.h"
+#include "resources/DeclensionTableIds.h"
 #include "tables/core/CellRangeWalk.h"
 #include "tables/core/DeclensionCaptions.h"
 #include "tables/core/KtivKhaser.h"
@@ -52,6 +52,10 @@ BEGIN_MESSAGE_MAP(CGramDeclineView, CMyFormView)
   ON_MESSAGE(WM_GRAM_SETCAPTION, OnSetCaption)
   ON_MESSAGE(WM_GRAM_CONTEXTMENU, OnDefinitionMenu)
   ON_COMMAND_RANGE(ID_GRAMMAR_DEFINITION_FIRST, ID_GRAMMAR_DEFINITION_LAST, OnCopyDefinition)
+  ON_BN_CLICKED(IDC_NOUN_SINGULAR, OnSingular)
+  ON_BN_CLICKED(IDC_NOUN_PLURAL, OnPlural)
+  ON_MESSAGE(WM_NEXTDLGCTL, OnNextDlgCtl)
+  ON_MESSAGE(WM_GRAM_ARROWKEY, OnArrowKey)
 END_MESSAGE_MAP()
 
 namespace {
@@ -67,10 +71,10 @@ struct TemplateType {
   int tableType;
 };
 constexpr TemplateType kTemplateTypes[] = {
-    {127, TableType::Noun},
+    {IDD_GRAM_NOUN, TableType::Noun},
     {IDD_GRAM_PREPOSITION, TableType::Preposition},
-    {129, TableType::Adjective},
-    {131, TableType::Vocabulary},
+    {IDD_GRAM_ADJECTIVE, TableType::Adjective},
+    {IDD_GRAM_VOCABULARY, TableType::Vocabulary},
 };
 
 int TableTypeOf(UINT nIDTemplate) {
@@ -112,6 +116,10 @@ void CGramDeclineView::OnInitialUpdate() {
   for (int cell = FirstCell(); cell <= LastCell(); ++cell) {
     CRect anchor = ControlRect(DeclensionCellCaption(m_tableType, cell).controlId);
     m_anchors[cell] = CPoint(anchor.right, anchor.top);
+  }
+  if (m_tableType == TableType::Noun) {
+    m_singular.SubclassDlgItem(IDC_NOUN_SINGULAR, this);
+    m_plural.SubclassDlgItem(IDC_NOUN_PLURAL, this);
   }
   m_pDefinition = CDefinitionWnd::CreateInPlace(this, IDC_DECLINE_DEFINITION);
   m_pSearchEdit = CreateHebEditInPlace(this, IDC_DECLINE_SEARCH, TRUE, kSearchEditStyle);
@@ -190,6 +198,9 @@ void CGramDeclineView::SelectEntryRow(int row) {
   if (!m_bKeepAlternate) m_alternate = kFirstSpelling;
   ClearTable();
   ShowDefinition(EntryOfRow(row));
+  if (m_tableType == TableType::Noun) SetNumberRadios(EntryOfRow(row));
+  if (m_tableType == TableType::Noun || m_tableType == TableType::Vocabulary)
+    ShowGenderText(EntryOfRow(row));
   m_currentRow = row;
   m_bTableShown = FALSE;
 }
@@ -222,6 +233,11 @@ void CGramDeclineView::BuildTable() {
   request.entry = entry;
   request.tableType = m_tableType;
   request.ktivKhaser = g_ktivKhaser != 0;
+  if (m_tableType == TableType::Noun) {
+    request.nounForms = ChooseNumberRadio();
+    request.radios = m_radios;
+    m_shownNumber = request.nounForms;
+  }
   BuildDeclensionTable(m_context, request, m_table);
   for (int cell = FirstCell(); cell <= LastCell(); ++cell) {
     const VerbTableCell& content = m_table.cells[cell];
@@ -397,8 +413,9 @@ LRESULT CGramDeclineView::OnGetMaxAlternate(WPARAM, LPARAM) { return m_table.hig
 
 LRESULT CGramDeclineView::OnGetSelectedCell(WPARAM, LPARAM) { return GetSelectedCell(); }
 
+// The look-up's keyword, which its definition number highlights.
 LRESULT CGramDeclineView::OnSetCaption(WPARAM, LPARAM lParam) {
-  SetDlgItemText(IDC_DECLINE_DEFINITION, reinterpret_cast<LPCSTR>(lParam));
+  if (m_pDefinition != nullptr) m_pDefinition->SetHighlightTerm(reinterpret_cast<LPCSTR>(lParam));
   return 0;
 }
 

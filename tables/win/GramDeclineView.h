@@ -17,6 +17,8 @@
 #include "tables/core/DeclensionEntryList.h"
 #include "tables/core/DeclensionTableContent.h"
 #include "tables/core/GrammarCell.h"
+#include "hebtext/win/CMyNavButton.h"
+#include "tables/core/NumberRadios.h"
 #include "tables/win/CHebListBox.h"
 #include "tables/win/GrammarCellPaint.h"
 #include "tables/win/GrammarHoverTip.h"
@@ -69,6 +71,10 @@ class CGramDeclineView : public CMyFormView {
   afx_msg LRESULT OnSetCaption(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnDefinitionMenu(WPARAM wParam, LPARAM lParam);
   afx_msg void OnCopyDefinition(UINT nID);
+  afx_msg void OnSingular();
+  afx_msg void OnPlural();
+  afx_msg LRESULT OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnArrowKey(WPARAM wParam, LPARAM lParam);
 
   DECLARE_MESSAGE_MAP()
 
@@ -95,6 +101,17 @@ class CGramDeclineView : public CMyFormView {
   void DrawCaptions(const GrammarDrawTarget& target);
   int FirstCell() const;
   int LastCell() const;
+  // The noun table's number radios: enabled for the entry and none checked;
+  // the forms the checked one (or the first enabled, then checked) chooses.
+  void SetNumberRadios(const BYTE* entry);
+  int ChooseNumberRadio();
+  void ShowNumberForms(int forms);
+  CMyNavButton& NumberRadio(int forms) { return forms == kPluralForms ? m_plural : m_singular; }
+  // The entry's gender and number under "Gender" (nouns, general vocabulary).
+  void ShowGenderText(const BYTE* entry);
+  // On the page, at the search edit's place: "Noun" and the number shown,
+  // or "Adjective".
+  void PrintTableKind(const GrammarDrawTarget& target);
 
   int m_tableType;
   UINT m_nTemplateId;
@@ -118,6 +135,12 @@ class CGramDeclineView : public CMyFormView {
   int m_currentRow = -1;
   BOOL m_bTableShown = FALSE;
   CMenu m_definitionMenu;
+  // The noun table's "&Singular" and "Plu&ral", and the forms the table
+  // was shown with (kNoNumberForms until one is).
+  CMyNavButton m_singular;
+  CMyNavButton m_plural;
+  NumberRadios m_radios;
+  int m_shownNumber = kNoNumberForms;
   BOOL m_bPageSettingsTaken = FALSE;
   PageSettingsRec m_pageSettings;
   GrammarContext m_context;

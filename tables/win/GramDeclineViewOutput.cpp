@@ -76,6 +76,9 @@ LRESULT CGramDeclineView::OnSelectWord(WPARAM wParam, LPARAM) {
     SelectEntryRow(row);
     OnShowTable();
   }
+  if (m_tableType == TableType::Noun && word.numberField != m_shownNumber &&
+      (word.numberField == kSingularForms || word.numberField == kPluralForms))
+    ShowNumberForms(word.numberField);
   for (int presses = AlternatePresses(m_alternate, m_table.highestAlternate, word.alternative);
        presses > 0; --presses)
     OnAlternateForms();
@@ -120,6 +123,7 @@ void CGramDeclineView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   CFont* pOld = pDC->SelectObject(&page.labelFont);
   pDC->SetTextColor(RGB(0, 0, 0));
   DrawCaptions(target);
+  PrintTableKind(target);
   pDC->SelectObject(pOld);
   // The definition at its place, laid out by its own painter.
   if (m_pDefinition == nullptr) return;

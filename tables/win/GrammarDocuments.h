@@ -19,3 +19,16 @@ class CGramKinuiDoc : public CDocument {
 class CGramNumberDoc : public CDocument {
   DECLARE_DYNCREATE(CGramNumberDoc)
 };
+
+// The documents of the declension views no tab shows.
+class CGramNounDoc : public CDocument {
+  DECLARE_DYNCREATE(CGramNounDoc)
+};
+
+class CGramAdjDoc : public CDocument {
+  DECLARE_DYNCREATE(CGramAdjDoc)
+};
+
+class CGramGeneralDoc : public CDocument {
+  DECLARE_DYNCREATE(CGramGeneralDoc)
+};

@@ -38,12 +38,17 @@ TEST(NumberRadios, EnabledByIdClassAndTableRecord) {
       {0, true, 0, 0, 0, false, false},
       {0xFFFF, false, 0, 0, 0, false, true},
       {0xFFFF, true, 0, 0, 0, false, true},
-      // A table: each stem unless its person pattern is 1; plural only with
-      // a plural pattern and an id below 10000.
+      // A table: each stem unless it has no person pattern (pattern 1, the
+      // word as it is, is one); plural only with a plural pattern and an id
+      // below 10000.
       {40, false, 5, 7, 8, true, true},
       {40, true, 5, 7, 8, false, true},
-      {40, false, 5, 1, 8, false, true},
-      {40, false, 5, 7, 1, true, false},
+      {40, false, 5, 0, 8, false, true},
+      {40, false, 5, 7, 0, true, false},
+      {40, false, 5, 1, 1, true, true},
+      // A plural word's table has no plural pattern of its own.
+      {40, true, 0, 0, 8, false, true},
+      {40, true, 0, 0, 0, false, false},
       {40, false, 0, 7, 8, true, false},
       {40, false, -3, 7, 8, true, false},
       {10040, false, 5, 7, 8, true, false},

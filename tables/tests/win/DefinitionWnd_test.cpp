@@ -15,11 +15,11 @@
 #include "classlib/win/CMenu.h"
 #include "classlib/win/WindowDCs.h"
 #include "hebtext/tests/win/HebrewTestFonts.h"
-#include "hebtext/win/CFontInfo.h"
 #include "hebtext/win/ClipboardText.h"
 #include "hebtext/win/DestroyAndDelete.h"
 #include "tables/core/DefinitionLayout.h"
 #include "tables/core/DefinitionMarkup.h"
+#include "tables/tests/win/DefinitionTestFonts.h"
 #include "tables/win/GrammarViewMessages.h"
 #include "testing/win/ImagePixels.h"
 #include "testing/win/WaitFor.h"
@@ -50,21 +50,9 @@ class DefinitionWndTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     RegisterHebrewFonts();
-    CClientDC screen(nullptr);
-    LOGFONT english = {};
-    ::lstrcpynA(english.lfFaceName, "Times New Roman", LF_FACESIZE);
-    english.lfHeight = -17;
-    english.lfWeight = FW_BOLD;
-    LOGFONT hebrew = {};
-    ::lstrcpynA(hebrew.lfFaceName, "Pomlar Sephardi 2", LF_FACESIZE);
-    hebrew.lfHeight = -16;
-    s_english.SetFromLogFont(&screen, english);
-    s_hebrew.SetFromLogFont(&screen, hebrew);
-    s_english.MeasureCharWidths(&screen);
-    s_hebrew.MeasureCharWidths(&screen);
-    CDefinitionWnd::SetFonts(&s_english, &s_hebrew);
+    s_fonts.Install();
   }
-  static void TearDownTestSuite() { CDefinitionWnd::SetFonts(nullptr, nullptr); }
+  static void TearDownTestSuite() { s_fonts.Remove(); }
 
   void SetUp() override {
     m_pApp = new CRecordingApp;
@@ -103,15 +91,13 @@ class DefinitionWndTest : public ::testing::Test {
     return CountPixels(image, IsColor(colour));
   }
 
-  static CFontInfo s_english;
-  static CFontInfo s_hebrew;
+  static tabletest::DefinitionTestFonts s_fonts;
   CRecordingApp* m_pApp = nullptr;
   CRecordingParent m_parent;
   CDefinitionWnd* m_pWnd = nullptr;
 };
 
-CFontInfo DefinitionWndTest::s_english;
-CFontInfo DefinitionWndTest::s_hebrew;
+tabletest::DefinitionTestFonts DefinitionWndTest::s_fonts;
 
 TEST_F(DefinitionWndTest, TakesTheControlsPlaceIdAndTabOrderWithAnEmptyText) {
   CRect rect;
@@ -171,7 +157,7 @@ TEST_F(DefinitionWndTest, LongTextWrapsInsideTheWindow) {
   const RECT ink = BoundingBox(image, IsColor(kDefinitionWordColour));
   EXPECT_LT(ink.right, image.width);
   // Three lines at least: ink far below the first line.
-  EXPECT_GT(ink.bottom - ink.top, 2 * s_english.GetLineHeight());
+  EXPECT_GT(ink.bottom - ink.top, 2 * s_fonts.english.GetLineHeight());
 }
 
 TEST_F(DefinitionWndTest, HighlightsTheTermUntilTheTextChangesAndForgetsTheTermAtOnce) {
