@@ -29,6 +29,7 @@
 #include "testing/win/ImagePixels.h"
 #include "testing/win/LinuxCommand.h"
 #include "testing/win/PrintedPdfs.h"
+#include "testing/win/ProgramOutput.h"
 #include "testing/win/UserInput.h"
 #include "testing/win/WindowCapture.h"
 
@@ -50,28 +51,6 @@ const ShownVerb kShownVerbs[] = {
 const char kMeteg[] = "\xD6\xBD";
 const char* const kBinyanNames[] = {"paal", "nifal", "piel", "pual", "hitpael", "hifil", "hufal"};
 
-std::string ClipboardUtf8() {
-  std::string text;
-  if (!::OpenClipboard(nullptr)) return text;
-  if (HANDLE hData = ::GetClipboardData(CF_UNICODETEXT)) {
-    const auto* wide = static_cast<const wchar_t*>(::GlobalLock(hData));
-    if (wide != nullptr) {
-      int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-      text.resize(size > 0 ? size - 1 : 0);
-      ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
-      ::GlobalUnlock(hData);
-    }
-  }
-  ::CloseClipboard();
-  return text;
-}
-
-POINT CenterOf(HWND hWnd) {
-  RECT rect;
-  ::GetWindowRect(hWnd, &rect);
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
 std::string TextOf(HWND hWnd) {
   char text[256] = {};
   ::SendMessageA(hWnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
@@ -82,33 +61,6 @@ std::string TextOf(HWND hWnd) {
 std::string ReadLinuxFile(const std::string& path) {
   std::ifstream in(LinuxPathOnDriveZ(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// A visible pop-up tool window of the process: the hover tip.
-HWND FindTipWindow(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    HWND hFound;
-  } search = {processId, nullptr};
-  ::EnumWindows(
-      [](HWND hWnd, LPARAM lParam) -> BOOL {
-        auto* pSearch = reinterpret_cast<Search*>(lParam);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(hWnd, &owner);
-        if (owner != pSearch->processId || !::IsWindowVisible(hWnd) ||
-            (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0 ||
-            (::GetWindowLongA(hWnd, GWL_STYLE) & WS_POPUP) == 0)
-          return TRUE;
-        pSearch->hFound = hWnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.hFound;
-}
-
-void MoveMouseTo(POINT screen) {
-  INPUT move = MouseMoveInput(screen);
-  ::SendInput(1, &move, sizeof move);
 }
 
 class VerbTableJourney : public ::testing::Test {

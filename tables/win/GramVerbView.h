@@ -39,8 +39,6 @@ class CGramVerbView : public CMyFormView {
                         BOOL& hasInfinitiveNoun);
 
   void OnInitialUpdate() override;
-  // Ctrl+G selects the next form wherever the focus is in the view.
-  BOOL PreTranslateMessage(MSG* pMsg) override;
 
  protected:
   void OnDraw(CDC* pDC) override;
@@ -56,6 +54,8 @@ class CGramVerbView : public CMyFormView {
   afx_msg void OnCopyForm();
   afx_msg void OnCopyFormNoMeteg();
   afx_msg void OnNextForm();
+  afx_msg void OnSuffixForms();
+  afx_msg void OnInfinitiveNoun();
   afx_msg void OnPrintPreviewSheet();
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnMouseMove(UINT nFlags, CPoint point);
@@ -92,6 +92,9 @@ class CGramVerbView : public CMyFormView {
   int CheckedBinyan() const;
   void CheckBinyan(int binyan);
   void CopySelectedForm(bool withoutStress);
+  // Hands the selected form to the suffix table in front of it; false when
+  // no form is selected or the form has no such forms.
+  bool HandOverSelectedForm(int mode);
 
   // Drawing: on the screen (scale 1, no offset) or on the printed page.
   struct DrawTarget {
@@ -106,7 +109,6 @@ class CGramVerbView : public CMyFormView {
   void DrawPrepositions(const DrawTarget& target);
   void MeasureCell(int slot);
   CPoint Anchor(int slot) const { return m_anchors[slot]; }
-  CRect ControlRect(UINT nID) const;  // logical
   void ShowGroupHeadings();
 
   BOOL m_bInitialUpdateDone = FALSE;

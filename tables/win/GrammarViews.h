@@ -2,6 +2,7 @@
 #pragma once
 
 #include "classlib/win/CView.h"
+#include "tables/win/GramKinuiView.h"
 #include "tables/win/GramVerbView.h"
 
 // Stands in for a grammar view whose table is not built yet: an empty
@@ -22,10 +23,6 @@ class CGramPlaceholderView : public CView {
 
 class CGramPrepView : public CGramPlaceholderView {
   DECLARE_DYNCREATE(CGramPrepView)
-};
-
-class CGramKinuiView : public CGramPlaceholderView {
-  DECLARE_DYNCREATE(CGramKinuiView)
 };
 
 class CGramNumberView : public CGramPlaceholderView {

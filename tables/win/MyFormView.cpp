@@ -5,7 +5,10 @@
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/MessageMap.h"
 #include "classlib/win/WindowDCs.h"
+#include "editor/win/CPageSettings.h"
 #include "hebtext/core/ScrollIntoView.h"
+#include "resources/MainFrameIds.h"
+#include "resources/PageSettingsIds.h"
 #include "tables/win/GrammarFrame.h"
 #include "tables/win/GrammarViewMessages.h"
 
@@ -27,6 +30,8 @@ namespace {
 // the table for this long.
 constexpr UINT_PTR kPreviewHoldTimerId = 102;
 constexpr UINT kPreviewHoldMs = 2000;
+constexpr WPARAM kNextFormKey = 'G';  // with Ctrl
+constexpr SHORT kKeyDown = static_cast<SHORT>(0x8000);
 }  // namespace
 
 CMyFormView::CMyFormView() : CMyFormView(kDefaultTemplateId) {}
@@ -34,6 +39,15 @@ CMyFormView::CMyFormView() : CMyFormView(kDefaultTemplateId) {}
 CMyFormView::CMyFormView(UINT nIDTemplate) : CFormView(nIDTemplate), m_nHelpId(nIDTemplate) {}
 
 void CMyFormView::OnDraw(CDC*) {}
+
+BOOL CMyFormView::PreTranslateMessage(MSG* pMsg) {
+  if (pMsg->message == WM_KEYDOWN && pMsg->wParam == kNextFormKey &&
+      (::GetKeyState(VK_CONTROL) & kKeyDown) != 0) {
+    SendMessage(WM_COMMAND, ID_GRAMMAR_NEXT_FORM);
+    return TRUE;
+  }
+  return CFormView::PreTranslateMessage(pMsg);
+}
 
 // ---- Sizes and coordinates.
 
@@ -81,6 +95,16 @@ void CMyFormView::ScrollControlIntoView(CWnd* pControl) {
   if (position.x != visible.left || position.y != visible.top) ScrollToPosition(position);
 }
 
+CRect CMyFormView::ControlRect(UINT nID) const {
+  CRect rect;
+  HWND hControl = ::GetDlgItem(m_hWnd, static_cast<int>(nID));
+  if (hControl == nullptr) return rect;
+  ::GetWindowRect(hControl, &rect);
+  ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+  rect.OffsetRect(GetScrollPosition());
+  return rect;
+}
+
 LRESULT CMyFormView::OnNavFocus(WPARAM wParam, LPARAM) {
   if (!m_bNoScroll) ScrollControlIntoView(reinterpret_cast<CWnd*>(wParam));
   return 0;
@@ -121,6 +145,31 @@ void CMyFormView::OnGrammarFilePrint() {
 
 void CMyFormView::OnGrammarFilePrintPreview() {
   PrintActiveGrammarTab(ID_FILE_PRINT_PREVIEW, &CMyFormView::OnFilePrintPreview);
+}
+
+void CMyFormView::ChoosePrintOrPreview(PageSettingsRec& settings, BOOL& bTaken) {
+  if (!bTaken) {
+    InitPageSettings(&settings, 1, -1);
+    bTaken = TRUE;
+  }
+  CPageSettings sheet(IDS_PAGE_SETTINGS, TRUE, this);
+  sheet.m_record = settings;
+  const INT_PTR result = sheet.DoModal();
+  if (result != CPageSettings::kResultPrint && result != CPageSettings::kResultPreview) return;
+  settings = sheet.m_record;
+  SendMessage(WM_COMMAND,
+              result == CPageSettings::kResultPrint ? ID_FILE_PRINT : ID_FILE_PRINT_PREVIEW);
+}
+
+PrinterPage CMyFormView::MeasurePrinterPage(CDC* pDC) {
+  PrinterPage printer;
+  printer.dpiX = pDC->GetDeviceCaps(LOGPIXELSX);
+  printer.dpiY = pDC->GetDeviceCaps(LOGPIXELSY);
+  printer.printableWidth = pDC->GetDeviceCaps(HORZRES);
+  printer.printableHeight = pDC->GetDeviceCaps(VERTRES);
+  printer.offsetX = pDC->GetDeviceCaps(PHYSICALOFFSETX);
+  printer.offsetY = pDC->GetDeviceCaps(PHYSICALOFFSETY);
+  return printer;
 }
 
 void CMyFormView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView) {

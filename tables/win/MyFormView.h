@@ -7,6 +7,8 @@
 
 #include "classlib/core/Geometry.h"
 #include "classlib/win/CFormView.h"
+#include "hebtext/core/PageSettingsRec.h"
+#include "tables/core/GrammarPrintLayout.h"
 
 class CMyFormView : public CFormView {
   DECLARE_DYNCREATE(CMyFormView)
@@ -28,9 +30,15 @@ class CMyFormView : public CFormView {
   CRect DeviceToLogical(const CRect& rect);
   CPoint DeviceToLogical(CPoint point);
 
+  // Ctrl+G is Select Next Grammar Form wherever the focus is in the view.
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
   // Scrolls the view, vertically and then horizontally, until the control
   // is visible.
   void ScrollControlIntoView(CWnd* pControl);
+  // The rectangle of the view's control in logical coordinates; empty
+  // when there is no such control.
+  CRect ControlRect(UINT nID) const;
 
  protected:
   void OnDraw(CDC* pDC) override;
@@ -40,6 +48,12 @@ class CMyFormView : public CFormView {
   void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView) override;
   // Sets the frame's preview-ended flag and (re)starts the timer that clears it.
   void HoldPreviewEnded();
+  // The page settings sheet for grammar printing with the view's own
+  // settings (the program's grammar settings the first time): its Print or
+  // Preview stores them and runs File/Print or File/Print Preview.
+  void ChoosePrintOrPreview(PageSettingsRec& settings, BOOL& bTaken);
+  // The resolution, printable area and offsets of a printer's DC.
+  static PrinterPage MeasurePrinterPage(CDC* pDC);
 
   // File/Print and File/Print Preview print the grammar tab in front: this
   // view when it is the one, else the command goes on to that view.
