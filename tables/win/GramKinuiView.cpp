@@ -14,6 +14,7 @@
 #include "hebtext/core/ScrollIntoView.h"
 #include "hebtext/win/CFontInfo.h"
 #include "hebtext/win/ClipboardText.h"
+#include "hebtext/win/DestroyAndDelete.h"
 #include "hebtext/win/HebrewTextDraw.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/PackedWordRecord.h"
@@ -22,6 +23,7 @@
 #include "resources/MainFrameIds.h"
 #include "resources/VerbTableIds.h"
 #include "speech/win/TranslWin.h"
+#include "tables/core/DefinitionMarkup.h"
 #include "tables/core/KinuiCellSpelling.h"
 #include "tables/core/KinuiNavigation.h"
 #include "tables/core/KtivKhaser.h"
@@ -30,6 +32,7 @@
 #include "tables/core/VerbFormCopy.h"
 #include "tables/core/VerbTableNavigation.h"
 #include "tables/win/CTipWnd.h"
+#include "tables/win/DefinitionWnd.h"
 #include "tables/win/GrammarViewMessages.h"
 #include "tables/win/TableMarkupPaint.h"
 
@@ -53,6 +56,8 @@ BEGIN_MESSAGE_MAP(CGramKinuiView, CMyFormView)
   ON_MESSAGE(WM_GRAM_CLOSETIP, OnCloseTip)
   ON_MESSAGE(WM_GRAM_SETPARAMS, OnSetParams)
   ON_MESSAGE(WM_GRAM_SELECTWORD, OnSelectWord)
+  ON_MESSAGE(WM_GRAM_CONTEXTMENU, OnMeaningMenu)
+  ON_COMMAND_RANGE(kCopyAllDefinitionsCommand, kLastCopyDefinitionCommand, OnCopyDefinition)
 END_MESSAGE_MAP()
 
 namespace {
@@ -101,6 +106,7 @@ void CGramKinuiView::OnInitialUpdate() {
     const CRect placeholder = ControlRect(kCellIds[c]);
     m_anchors[c] = CPoint(placeholder.right, placeholder.top);
   }
+  m_pMeaning = CDefinitionWnd::CreateInPlace(this, IDC_KINUI_MEANING);
   m_hoveredLabel = -1;
 }
 
@@ -131,7 +137,7 @@ void CGramKinuiView::BuildForms() {
 void CGramKinuiView::ShowMeaning() {
   LPCSTR meaning = m_verb >= 0 ? GetVerbMeaning(m_verb, m_request.binyan) : nullptr;
   // A verb without a meaning keeps the text shown.
-  if (meaning != nullptr) SetDlgItemText(IDC_KINUI_MEANING, meaning);
+  if (meaning != nullptr && m_pMeaning != nullptr) m_pMeaning->SetWindowText(meaning);
 }
 
 // ---- Drawing.
@@ -417,6 +423,7 @@ LRESULT CGramKinuiView::OnCloseTip(WPARAM, LPARAM) {
 void CGramKinuiView::OnDestroy() {
   CloseTip();
   CMyFormView::OnDestroy();
+  DestroyAndDelete(m_pMeaning);
 }
 
 // ---- Answers to the main frame and the verb table.
@@ -426,6 +433,15 @@ LRESULT CGramKinuiView::OnGetTableShown(WPARAM, LPARAM) { return m_bTableShown; 
 LRESULT CGramKinuiView::OnGetMaxAlternate(WPARAM, LPARAM) { return m_table.highestAlternate; }
 
 LRESULT CGramKinuiView::OnGetSelectedCell(WPARAM, LPARAM) { return GetSelectedCell(); }
+
+LRESULT CGramKinuiView::OnMeaningMenu(WPARAM, LPARAM lParam) {
+  if (m_pMeaning != nullptr) TrackDefinitionCopyMenu(m_pMeaning, m_meaningMenu, this, lParam);
+  return 0;
+}
+
+void CGramKinuiView::OnCopyDefinition(UINT nID) {
+  if (m_pMeaning != nullptr) CopyDefinitionsToClipboard(m_pMeaning, nID);
+}
 
 LRESULT CGramKinuiView::OnSetParams(WPARAM wParam, LPARAM lParam) {
   m_wordReference = static_cast<DWORD>(wParam);

@@ -9,11 +9,13 @@
 
 #include <memory>
 
+#include "classlib/win/CMenu.h"
 #include "hebtext/core/PageSettingsRec.h"
 #include "lexicon/core/GrammarContext.h"
 #include "tables/core/KinuiTableContent.h"
 #include "tables/win/MyFormView.h"
 
+class CDefinitionWnd;
 class CFontInfo;
 class CTipWnd;
 
@@ -53,6 +55,8 @@ class CGramKinuiView : public CMyFormView {
   afx_msg LRESULT OnCloseTip(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSetParams(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSelectWord(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnMeaningMenu(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnCopyDefinition(UINT nID);
 
   DECLARE_MESSAGE_MAP()
 
@@ -86,6 +90,7 @@ class CGramKinuiView : public CMyFormView {
   CFontInfo* FormFont() const;
 
   BOOL m_bInitialised = FALSE;
+  CDefinitionWnd* m_pMeaning = nullptr;  // the verb's English meaning
   DWORD m_wordReference = 0;
   BYTE m_referenceExtra = 0;
   int m_hoveredLabel = -1;
@@ -98,6 +103,7 @@ class CGramKinuiView : public CMyFormView {
   KinuiRequest m_request;
   int m_verb = -1;
   BOOL m_bTableShown = FALSE;
+  CMenu m_meaningMenu;
   BOOL m_bPageSettingsTaken = FALSE;
   PageSettingsRec m_pageSettings;
   GrammarContext m_context;

@@ -15,6 +15,8 @@ namespace {
 
 constexpr COLORREF kPreviewFrame = RGB(160, 160, 164);
 constexpr COLORREF kMeaningInk = RGB(0, 0, 0);
+// Marks the meaning's keywords for the definition window; not printed.
+constexpr char kKeywordMark = '&';
 
 }  // namespace
 
@@ -63,6 +65,7 @@ void CGramKinuiView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   DrawLabels(target);
   CString meaning;
   GetDlgItemText(IDC_KINUI_MEANING, meaning);
+  meaning.Remove(kKeywordMark);
   const CRect area = ControlRect(IDC_KINUI_MEANING);
   CRect page(static_cast<int>(area.left * layout.scale) + printable.left,
              static_cast<int>(area.top * layout.scale) + printable.top,

@@ -27,9 +27,11 @@
 #include "lexicon/core/VerbFormText.h"
 #include "resources/KinuiTableIds.h"
 #include "resources/MainFrameIds.h"
+#include "tables/core/DefinitionMarkup.h"
 #include "tables/core/MarkupFonts.h"
 #include "tables/core/VerbRootSearch.h"
 #include "tables/tests/win/GrammarViewFixture.h"
+#include "tables/win/DefinitionWnd.h"
 #include "tables/win/TableMarkupPaint.h"
 #include "testing/win/ProgramOutput.h"
 #include "testing/win/UserInput.h"
@@ -45,6 +47,22 @@ constexpr int kHebrewFace = 4;
 constexpr int kShamarBinyan = 0;  // Paal
 constexpr int kNoSuchBinyan = 6;  // שמר has no Hufal
 constexpr char kMeteg[] = "\xD6\xBD";
+constexpr char kEnglishFace[] = "Arial";
+constexpr WORD kEnglishPoints = 9;
+
+// The clipboard's 8-bit text.
+std::string ClipboardAnsi() {
+  std::string text;
+  if (!::OpenClipboard(nullptr)) return text;
+  if (HANDLE hData = ::GetClipboardData(CF_TEXT)) {
+    if (const auto* ansi = static_cast<const char*>(::GlobalLock(hData))) {
+      text = ansi;
+      ::GlobalUnlock(hData);
+    }
+  }
+  ::CloseClipboard();
+  return text;
+}
 
 // The pointed word as the copy gives it: in the program's codes and out
 // again in the standard points.
@@ -75,6 +93,9 @@ class KinuiViewTest : public GrammarViewTest {
     s_pFormFont->SetFromLogFont(&screen, logFont);
     s_pFormFont->MeasureCharWidths(&screen);
     SetMarkupHebrewFont(s_pFormFont);
+    s_pEnglishFont = new CFontInfo(&screen, kEnglishFace, kEnglishPoints, 0);
+    s_pEnglishFont->MeasureCharWidths(&screen);
+    CDefinitionWnd::SetFonts(s_pEnglishFont, s_pFormFont);
     s_pView->ShowWindow(SW_HIDE);
     s_pKinui = new CGramKinuiView;
     ASSERT_TRUE(
@@ -88,7 +109,9 @@ class KinuiViewTest : public GrammarViewTest {
     s_pKinui->DestroyWindow();  // the view deletes itself
     s_pFrame->m_pGrammarView = s_pView;
     SetMarkupHebrewFont(nullptr);
+    CDefinitionWnd::SetFonts(nullptr, nullptr);
     delete s_pFormFont;
+    delete s_pEnglishFont;
     GrammarViewTest::TearDownTestSuite();
   }
   void SetUp() override {
@@ -150,10 +173,12 @@ class KinuiViewTest : public GrammarViewTest {
 
   static CGramKinuiView* s_pKinui;
   static CFontInfo* s_pFormFont;
+  static CFontInfo* s_pEnglishFont;
   GrammarContext m_context;
 };
 CGramKinuiView* KinuiViewTest::s_pKinui = nullptr;
 CFontInfo* KinuiViewTest::s_pFormFont = nullptr;
+CFontInfo* KinuiViewTest::s_pEnglishFont = nullptr;
 
 TEST_F(KinuiViewTest, APastFormShowsItsObjectSuffixesAndTheirSecondSpellings) {
   Show(kKinuiSuffixForms, kShamarBinyan, FormSlot::Past1s);
@@ -196,6 +221,16 @@ TEST_F(KinuiViewTest, AClickSelectsTheFormAndAHoveredLabelShowsItsPerson) {
   MoveMouseTo({p3m.left - 200, p3m.top + 150});
   s_pKinui->SendMessage(WM_GRAM_CLOSETIP);
   EXPECT_FALSE(::IsWindow(hTip));
+}
+
+TEST_F(KinuiViewTest, TheVerbsMeaningIsShownAndCopied) {
+  Show(kKinuiSuffixForms, kShamarBinyan, FormSlot::Past1s);
+  CString meaning;
+  s_pKinui->GetDlgItemText(IDC_KINUI_MEANING, meaning);
+  // The meaning marks its keywords with "&".
+  EXPECT_EQ(0, meaning.Find("to &guard")) << static_cast<LPCSTR>(meaning);
+  Command(kCopyAllDefinitionsCommand);
+  EXPECT_NE(std::string::npos, ClipboardAnsi().find("to keep")) << ClipboardAnsi();
 }
 
 TEST_F(KinuiViewTest, ALookUpSelectsTheFormItNames) {
