@@ -31,7 +31,6 @@
 #include "tables/core/TableMarkup.h"
 #include "tables/core/VerbFormCopy.h"
 #include "tables/core/VerbTableNavigation.h"
-#include "tables/win/CTipWnd.h"
 #include "tables/win/DefinitionWnd.h"
 #include "tables/win/GrammarViewMessages.h"
 #include "tables/win/TableMarkupPaint.h"
@@ -62,8 +61,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr UINT_PTR kHoverTimerId = 101;
-constexpr UINT kHoverDelayMs = 500;
 // A cell's background is erased this far beyond the text on each side.
 constexpr int kEraseLeft = 3;
 constexpr int kEraseRight = 4;
@@ -88,7 +85,13 @@ CRect Widened(CRect rect) {
 
 }  // namespace
 
-CGramKinuiView::CGramKinuiView() : CMyFormView(IDD_GRAM_KINUI), m_alternate(kFirstSpelling) {
+CGramKinuiView::CGramKinuiView()
+    : CMyFormView(IDD_GRAM_KINUI),
+      m_hoverTip(
+          this, [this](CPoint logical) { return HitTestLabels(logical); },
+          [this](int label) { return BuildPersonTip(label, m_request.mode); },
+          [this](int label) { return m_labelRects[label]; }),
+      m_alternate(kFirstSpelling) {
   ClearGrammarCells(m_table.cells, kKinuiCells);
   m_table.highestAlternate = kFirstSpelling;
 }
@@ -107,7 +110,6 @@ void CGramKinuiView::OnInitialUpdate() {
     m_anchors[c] = CPoint(placeholder.right, placeholder.top);
   }
   m_pMeaning = CDefinitionWnd::CreateInPlace(this, IDC_KINUI_MEANING);
-  m_hoveredLabel = -1;
 }
 
 CFontInfo* CGramKinuiView::FormFont() const { return GetMarkupHebrewFont(); }
@@ -372,47 +374,15 @@ void CGramKinuiView::OnContextMenu(CWnd*, CPoint point) {
 
 // ---- Hover tips.
 
-void CGramKinuiView::CloseTip() {
-  if (m_nHoverTimer != 0) KillTimer(m_nHoverTimer);
-  m_nHoverTimer = 0;
-  if (m_pTip != nullptr && m_pTip->m_hWnd != nullptr) m_pTip->DestroyWindow();
-  m_pTip.reset();
-  m_hoveredLabel = -1;
-}
+void CGramKinuiView::CloseTip() { m_hoverTip.Close(); }
 
 void CGramKinuiView::OnMouseMove(UINT nFlags, CPoint point) {
   CMyFormView::OnMouseMove(nFlags, point);
-  CWnd* pMain = AfxGetMainWnd();
-  if (!m_bTableShown || pMain == nullptr || ::GetActiveWindow() != pMain->m_hWnd) return;
-  const int label = HitTestLabels(DeviceToLogical(point));
-  if (label < 0 || label == m_hoveredLabel) return;
-  CloseTip();
-  m_hoveredLabel = label;
-  m_nHoverTimer = SetTimer(kHoverTimerId, kHoverDelayMs);
+  m_hoverTip.OnMouseMove(point, m_bTableShown != FALSE);
 }
 
 void CGramKinuiView::OnTimer(UINT_PTR nIDEvent) {
-  if (nIDEvent != kHoverTimerId) {
-    CMyFormView::OnTimer(nIDEvent);
-    return;
-  }
-  KillTimer(kHoverTimerId);
-  m_nHoverTimer = 0;
-  CPoint cursor;
-  ::GetCursorPos(&cursor);
-  CPoint client = cursor;
-  ScreenToClient(&client);
-  const int label = HitTestLabels(DeviceToLogical(client));
-  const std::string text =
-      label == m_hoveredLabel ? BuildPersonTip(label, m_request.mode) : std::string();
-  if (text.empty()) {
-    m_hoveredLabel = -1;
-    return;
-  }
-  CRect hot = LogicalToDevice(m_labelRects[label]);
-  ClientToScreen(&hot);
-  m_pTip = std::make_unique<CTipWnd>(this, cursor.x, cursor.y, hot, text.c_str());
-  if (!m_pTip->CreateTip()) m_pTip.reset();
+  if (!m_hoverTip.OnTimer(nIDEvent)) CMyFormView::OnTimer(nIDEvent);
 }
 
 LRESULT CGramKinuiView::OnCloseTip(WPARAM, LPARAM) {

@@ -7,17 +7,15 @@
 // copying, printing and a dictionary look-up's arrival.
 #pragma once
 
-#include <memory>
-
 #include "classlib/win/CMenu.h"
 #include "hebtext/core/PageSettingsRec.h"
 #include "lexicon/core/GrammarContext.h"
 #include "tables/core/KinuiTableContent.h"
+#include "tables/win/GrammarHoverTip.h"
 #include "tables/win/MyFormView.h"
 
 class CDefinitionWnd;
 class CFontInfo;
-class CTipWnd;
 
 class CGramKinuiView : public CMyFormView {
   DECLARE_DYNCREATE(CGramKinuiView)
@@ -93,10 +91,8 @@ class CGramKinuiView : public CMyFormView {
   CDefinitionWnd* m_pMeaning = nullptr;  // the verb's English meaning
   DWORD m_wordReference = 0;
   BYTE m_referenceExtra = 0;
-  int m_hoveredLabel = -1;
   CRect m_labelRects[kKinuiCells];
-  std::unique_ptr<CTipWnd> m_pTip;
-  UINT_PTR m_nHoverTimer = 0;
+  CGrammarHoverTip m_hoverTip;
   KinuiTable m_table;
   int m_alternate;
   CPoint m_anchors[kKinuiCells];

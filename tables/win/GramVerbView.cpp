@@ -26,7 +26,6 @@
 #include "tables/core/VerbRootSearch.h"
 #include "tables/core/VerbTableNavigation.h"
 #include "tables/core/VerbTipText.h"
-#include "tables/win/CTipWnd.h"
 #include "tables/win/GramKinuiView.h"
 #include "tables/win/GrammarFrame.h"
 #include "tables/win/GrammarViewMessages.h"
@@ -69,8 +68,6 @@ namespace {
 
 // The root edit: right to left, telling the view when it takes the focus.
 constexpr DWORD kRootEditStyle = 10;
-constexpr UINT_PTR kHoverTimerId = 101;
-constexpr UINT kHoverDelayMs = 500;
 // A caption stands this far beside its anchor.
 constexpr int kCaptionGap = 5;
 constexpr COLORREF kSelectedText = RGB(255, 255, 255);
@@ -108,7 +105,12 @@ int ScaledValue(int value, double scale) { return static_cast<int>(value * scale
 
 }  // namespace
 
-CGramVerbView::CGramVerbView() : CMyFormView(IDD_GRAM_VERB) {
+CGramVerbView::CGramVerbView()
+    : CMyFormView(IDD_GRAM_VERB),
+      m_hoverTip(
+          this, [this](CPoint logical) { return HitTestCaptions(logical); },
+          [](int slot) { return BuildVerbTipText(slot); },
+          [this](int slot) { return m_hoverRects[slot]; }) {
   for (auto& set : m_cells) ClearGrammarCells(set, kVerbTableSlots);
 }
 
@@ -524,46 +526,15 @@ void CGramVerbView::OnNextForm() {
 
 // ---- Hover tips.
 
-void CGramVerbView::CloseTip() {
-  if (m_nHoverTimer != 0) KillTimer(m_nHoverTimer);
-  m_nHoverTimer = 0;
-  if (m_pTip != nullptr && m_pTip->m_hWnd != nullptr) m_pTip->DestroyWindow();
-  m_pTip.reset();
-  m_hoveredSlot = -1;
-}
+void CGramVerbView::CloseTip() { m_hoverTip.Close(); }
 
 void CGramVerbView::OnMouseMove(UINT nFlags, CPoint point) {
   CMyFormView::OnMouseMove(nFlags, point);
-  CWnd* pMain = AfxGetMainWnd();
-  if (!m_bTableBuilt || pMain == nullptr || ::GetActiveWindow() != pMain->m_hWnd) return;
-  int slot = HitTestCaptions(DeviceToLogical(point));
-  if (slot < 0 || slot == m_hoveredSlot) return;
-  CloseTip();
-  m_hoveredSlot = slot;
-  m_nHoverTimer = SetTimer(kHoverTimerId, kHoverDelayMs);
+  m_hoverTip.OnMouseMove(point, m_bTableBuilt != FALSE);
 }
 
 void CGramVerbView::OnTimer(UINT_PTR nIDEvent) {
-  if (nIDEvent != kHoverTimerId) {
-    CMyFormView::OnTimer(nIDEvent);
-    return;
-  }
-  KillTimer(kHoverTimerId);
-  m_nHoverTimer = 0;
-  CPoint cursor;
-  ::GetCursorPos(&cursor);
-  CPoint client = cursor;
-  ScreenToClient(&client);
-  int slot = HitTestCaptions(DeviceToLogical(client));
-  std::string text = slot == m_hoveredSlot ? BuildVerbTipText(slot) : std::string();
-  if (text.empty()) {
-    m_hoveredSlot = -1;
-    return;
-  }
-  CRect hot = LogicalToDevice(m_hoverRects[slot]);
-  ClientToScreen(&hot);
-  m_pTip = std::make_unique<CTipWnd>(this, cursor.x, cursor.y, hot, text.c_str());
-  if (!m_pTip->CreateTip()) m_pTip.reset();
+  if (!m_hoverTip.OnTimer(nIDEvent)) CMyFormView::OnTimer(nIDEvent);
 }
 
 LRESULT CGramVerbView::OnCloseTip(WPARAM, LPARAM) {

@@ -20,11 +20,11 @@
 #include "tables/core/GrammarCell.h"
 #include "tables/core/VerbTableContent.h"
 #include "tables/win/CHebListBox.h"
+#include "tables/win/GrammarHoverTip.h"
 #include "tables/win/MyFormView.h"
 
 class CFontInfo;
 class CHebEdit;
-class CTipWnd;
 
 class CGramVerbView : public CMyFormView {
   DECLARE_DYNCREATE(CGramVerbView)
@@ -129,9 +129,7 @@ class CGramVerbView : public CMyFormView {
   GrammarCell m_cells[VerbFormSet::Count][kVerbTableSlots];
   CRect m_hoverRects[kVerbTableSlots];
   CPoint m_anchors[kVerbTableSlots];
-  int m_hoveredSlot = -1;
-  std::unique_ptr<CTipWnd> m_pTip;
-  UINT_PTR m_nHoverTimer = 0;
+  CGrammarHoverTip m_hoverTip;
   HebWordRec m_prepositions = {};
   BOOL m_bPageSettingsTaken = FALSE;
   PageSettingsRec m_pageSettings;
