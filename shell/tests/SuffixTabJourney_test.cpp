@@ -2,8 +2,9 @@
 // root שמר typed in the verb tab, a past form's pop-up menu opening its
 // forms with the object suffixes, each copied out to be read; a person's
 // tip, the second spellings, and the verb's infinitive noun with its
-// possessive suffixes from the Grammar Table menu. Pictures of the tab are
-// kept.
+// possessive suffixes from the Grammar Table menu; the tab printed, and a
+// dictionary look-up of a suffixed form arriving through the verb tab.
+// Pictures of the tab are kept.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,10 +15,12 @@
 #include <vector>
 
 #include "lexicon/core/FormSlots.h"
+#include "lexicon/core/PackedWordRecord.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "resources/KinuiTableIds.h"
 #include "resources/MainFrameIds.h"
 #include "resources/VerbTableIds.h"
+#include "shell/tests/GrammarTabPrinting.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
@@ -32,6 +35,8 @@ const char kShamarKeys[] = "anr";  // שמר on the English keyboard
 const char kMeteg[] = "\xD6\xBD";
 constexpr int kFormCells = 11;  // the root cell is never selected
 constexpr int kHimCell = 4;     // third person masculine singular
+constexpr int kMeCell = 1;      // first person singular
+constexpr BYTE kSelectTheForm = 0xFF;
 
 using Cells = std::vector<std::pair<int, std::string>>;
 
@@ -159,6 +164,9 @@ TEST_F(SuffixTabJourney, APastFormsObjectSuffixesAndTheInfinitiveNounsPossessive
   SteadyPicture(m_hSuffixView, "suffix_tab_alternates");
   ::SendMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_CYCLE_SPELLINGS, 0);
 
+  // The table and the verb's meaning on one page.
+  PrintAndPreviewGrammarTab(m_zulta.Id(), m_hMain, "suffix_tab_preview");
+
   // The infinitive, and its noun from the Grammar Table menu.
   ShowVerbTab();
   ClickAt(CenterOf(::GetDlgItem(m_hVerbView, IDC_VERB_ROOT)));
@@ -176,6 +184,22 @@ TEST_F(SuffixTabJourney, APastFormsObjectSuffixesAndTheInfinitiveNounsPossessive
   EXPECT_EQ(walked[5], std::make_pair(6, lextest::Canonical("שָׁמְרֵנוּ")));
   EXPECT_EQ(walked[8], std::make_pair(9, lextest::Canonical("שָׁמְרָם")));
   SteadyPicture(m_hSuffixView, "suffix_tab_infinitive_noun");
+
+  // A dictionary look-up of "he guarded me" arrives at the verb tab, which
+  // hands the form on: the suffix tab selects it.
+  ShowVerbTab();
+  UnpackedWordRec lookup;
+  lookup.entryIndex = static_cast<WORD>(
+      ::SendMessageA(::GetDlgItem(m_hVerbView, IDC_VERB_LIST), LB_GETCURSEL, 0, 0));
+  lookup.formSlot = FormSlot::Past3ms;
+  lookup.pronominalSuffix = kMeCell;
+  ::SendMessageA(m_hVerbView, WM_GRAM_SETPARAMS, PackWordRecord(kKindVerb, lookup).fields,
+                 kSelectTheForm);
+  ::PostMessageA(m_hVerbView, WM_GRAM_SELECTWORD, 0, 0);
+  WaitForSuffixTab();
+  ASSERT_TRUE(WaitFor([&] { return Ask(m_hSuffixView, WM_GRAM_GETSELECTEDCELL) == kMeCell; }));
+  EXPECT_EQ(CopySelected(), lextest::Canonical("שְׁמָרַנִי"));
+  SteadyPicture(m_hSuffixView, "suffix_tab_look_up");
 }
 
 }  // namespace suffix_tab_journey_test

@@ -22,6 +22,7 @@
 #include "resources/MainFrameIds.h"
 #include "resources/PageSettingsIds.h"
 #include "resources/VerbTableIds.h"
+#include "shell/tests/GrammarTabPrinting.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
@@ -158,18 +159,6 @@ class VerbTableJourney : public ::testing::Test {
     SendKey(VK_RETURN);
   }
 
-  // Grammar Table/Print/Preview: the page settings sheet, ended with its
-  // Print (the default button) or Preview button.
-  void PrintOrPreview(bool print) {
-    ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_PRINT_PREVIEW, 0);
-    HWND hSheet = WaitForBoxSaying(m_zulta.Id(), "Preview");
-    ASSERT_NE(hSheet, nullptr);
-    HWND hButton = FindDescendantById(hSheet, print ? IDOK : IDC_SHEET_PREVIEW);
-    ASSERT_NE(hButton, nullptr);
-    ClickAt(CenterOf(hButton));
-    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(hSheet); }));
-  }
-
   ZultaProcess m_zulta;
   HWND m_hMain = nullptr;
   HWND m_hView = nullptr;
@@ -293,28 +282,7 @@ TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTableAndItsFormsGoOut) {
   // The table printed on the PDF printer, then previewed.
   ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
   ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(m_hView) != FALSE; }));
-  if (!PrintOutputFolder().empty()) {
-    const std::vector<std::string> before = PrintedPdfs();
-    PrintOrPreview(true);
-    HWND hPrint = WaitForBoxSaying(m_zulta.Id(), "Copies");
-    ASSERT_NE(hPrint, nullptr);
-    ::SetForegroundWindow(hPrint);
-    SendKey(VK_RETURN);
-    const std::string pdf = WaitForNewPdf(before);
-    ASSERT_FALSE(pdf.empty());
-    EXPECT_EQ(PdfPageCount(pdf), 1);
-  }
-  PrintOrPreview(false);
-  HWND hPreview = nullptr;
-  ASSERT_TRUE(WaitFor([&] {
-    hPreview = FindDescendantById(m_hMain, AFX_IDW_PREVIEW_BAR);
-    return hPreview != nullptr && ::IsWindowVisible(hPreview);
-  }));
-  SteadyPicture(m_hMain, "verb_table_preview");
-  HWND hClose = FindDescendantById(hPreview, ID_PREVIEW_CLOSE);
-  ASSERT_NE(hClose, nullptr);
-  ClickAt(CenterOf(hClose));
-  EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(hPreview); }));
+  PrintAndPreviewGrammarTab(m_zulta.Id(), m_hMain, "verb_table_preview");
 
   // Ktiv-Khaser: the forms in their plene spelling, copied unpointed; and back.
   ShowRoot("f,c");
