@@ -172,7 +172,11 @@ TEST_F(SuffixTabJourney, APastFormsObjectSuffixesAndTheInfinitiveNounsPossessive
   ClickAt(CenterOf(::GetDlgItem(m_hVerbView, IDC_VERB_ROOT)));
   SelectWithCtrlG(m_hVerbView, FormSlot::Infinitive, FormSlot::Count);
   EXPECT_EQ(CopySelected(), lextest::Canonical("לִשְׁמֹר"));
-  ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_INFINITIVE_NOUNS, 0);
+  // Grammar Table/Verbs: Infinitive Noun Forms, enabled for the selected
+  // infinitive.
+  ::PostMessageA(m_hMain, WM_SYSCOMMAND, SC_KEYMENU, 'g');
+  ASSERT_NE(WaitForTopLevelWindow(m_zulta.Id(), nullptr, "#32768"), nullptr);
+  SendKey('I');
   WaitForSuffixTab();
   ASSERT_TRUE(WaitFor([&] { return Ask(m_hSuffixView, WM_GRAM_GETSELECTEDCELL) == -1; }));
   ClickFormCell();
