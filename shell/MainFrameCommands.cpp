@@ -13,8 +13,10 @@
 #include "shell/core/DockSizes.h"
 #include "shell/core/FrameMenuRules.h"
 #include "shell/core/GrammarCommands.h"
+#include "speech/win/CSettingsDlg.h"
 #include "tables/win/GramVerbView.h"
 #include "tables/win/GrammarViewMessages.h"
+#include "tables/win/MyFormView.h"
 
 BEGIN_MESSAGE_MAP(CMainFrame, CKWMDIFrameWnd)
   ON_WM_CREATE()
@@ -83,6 +85,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CKWMDIFrameWnd)
   ON_UPDATE_COMMAND_UI_RANGE(ID_FOCUS_DOCUMENT, ID_FOCUS_LOOKUP_KEYWORDS, OnUpdateAlwaysEnabled)
   ON_COMMAND_RANGE(ID_WINDOW_TILE_HORZ, ID_WINDOW_TILE_VERT, OnTile)
   ON_COMMAND(ID_FILE_CLOSE_ALL, OnCloseAll)
+  // Preferences.
+  ON_COMMAND(ID_PREF_SETTINGS, OnPreferenceSettings)
   // Help and the developer's check.
   ON_COMMAND(ID_HELP_FINDER, OnHelpCommand)
   ON_COMMAND(ID_DEFAULT_HELP, OnHelpCommand)
@@ -328,6 +332,9 @@ void CMainFrame::OpenTable(const Request& request) {
   CWnd* pView = m_grammarWindow.GetView(request.tab);
   if (pView == nullptr) return;
   if (!m_grammarWindow.IsWindowVisible()) ShowBar(m_grammarWindow, ID_VIEW_GRAMMAR_TABLES);
+  if ((request.tab == grammarcmd::kVerbs || request.tab == grammarcmd::kPrepositions) &&
+      pView->IsKindOf(RUNTIME_CLASS(CMyFormView)))
+    static_cast<CMyFormView*>(pView)->SetOpenedFromLookup();
   if (request.bringToFront) {
     m_grammarWindow.SetActiveViewWnd(pView);
     pView->SetActiveWindow();
@@ -418,6 +425,21 @@ LRESULT CMainFrame::OnToolBarDropDown(WPARAM wParam, LPARAM lParam) {
 }
 
 // ---- Help and the developer's check.
+
+void CMainFrame::OnPreferenceSettings() {
+  CSettingsDlg::Values values;
+  values.accent = theApp.m_accent;
+  values.nikudToggle = theApp.m_nikudToggle;
+  values.vowelType = theApp.m_vowelType;
+  values.haShemFilter = theApp.m_haShemFilter;
+  CSettingsDlg dialog(values, this);
+  dialog.DoModal();
+  // The filter is taken even when the dialog goes no further.
+  theApp.m_accent = values.accent;
+  theApp.m_nikudToggle = values.nikudToggle;
+  theApp.m_vowelType = values.vowelType;
+  theApp.m_haShemFilter = values.haShemFilter;
+}
 
 void CMainFrame::OnHelpCommand() { theApp.WinHelp(0, HELP_FINDER); }
 
