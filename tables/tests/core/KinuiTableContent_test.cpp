@@ -11,20 +11,19 @@
 
 #include "lexicon/core/FormSlots.h"
 #include "lexicon/core/VerbFormText.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "tables/core/AlternateSpelling.h"
 
 namespace kinui_table_content_test {
 
-class KinuiTableContent : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { grammar = new lextest::ModelVerbGrammar("kinuitable"); }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
+class KinuiTableContent : public lextest::GrammarSuite<KinuiTableContent> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("kinuitable");
   }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   KinuiRequest Request(const char* root, int binyan, int slot, KinuiMode mode) {
     KinuiRequest request;
     request.mode = mode;
@@ -56,11 +55,9 @@ class KinuiTableContent : public ::testing::Test {
     return cells;
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
   KinuiTable table;
 };
-lextest::ModelVerbGrammar* KinuiTableContent::grammar = nullptr;
 
 std::vector<std::string> Expected(const std::string& cells) {
   std::vector<std::string> words = lextest::CanonicalWords(cells);
