@@ -128,10 +128,8 @@ void CGramKinuiView::ShowForms(const KinuiRequest& request, int verb) {
 void CGramKinuiView::BuildForms() {
   ShowMeaning();
   m_request.ktivKhaser = g_ktivKhaser != 0;
-  RedrawCells();  // where the old forms were
   if (BuildKinuiTable(m_context, m_request, m_table)) m_bTableShown = TRUE;
   for (int c = 0; c < kKinuiCells; ++c) MeasureCell(c);
-  RedrawCells();
   // The header names the new form even when the old cells stay.
   Invalidate();
 }
@@ -242,9 +240,7 @@ void CGramKinuiView::RedrawCells(int cell, bool onlyAlternates) {
   for (int c = 0; c < kKinuiCells; ++c) {
     const GrammarCell& grammarCell = m_table.cells[c];
     if ((cell >= 0 && c != cell) || IsGrammarCellEmpty(grammarCell)) continue;
-    if (onlyAlternates && !IsKinuiAlternateCell(grammarCell, m_alternate) &&
-        !HasKinuiAlternates(grammarCell))
-      continue;
+    if (onlyAlternates && !HasKinuiAlternates(grammarCell)) continue;
     // The old rectangle, then the new spelling's.
     InvalidateRect(LogicalToDevice(Widened(GrammarCellRect(grammarCell, m_anchors[c]))));
     MeasureCell(c);
@@ -264,13 +260,8 @@ void CGramKinuiView::OnAlternateForms() {
 void CGramKinuiView::OnKtivKhaser() {
   g_ktivKhaser = !g_ktivKhaser;
   DestroyTranslWin();
-  if (!m_bTableShown) return;
   // Rebuilt in place: the alternate index stays.
-  const int alternate = m_alternate;
-  BuildForms();
-  m_alternate = alternate;
-  for (int c = 0; c < kKinuiCells; ++c) MeasureCell(c);
-  Invalidate();
+  if (m_bTableShown) BuildForms();
 }
 
 // ---- Selection.
