@@ -3,7 +3,8 @@
 // forms with the object suffixes, each copied out to be read; a person's
 // tip, the second spellings, and the verb's infinitive noun with its
 // possessive suffixes from the Grammar Table menu; the tab printed, and a
-// dictionary look-up of a suffixed form arriving through the verb tab.
+// dictionary look-up of a suffixed form arriving through the verb tab, and a
+// vav-inversive form's suffixes.
 // Pictures of the tab are kept.
 #include <windows.h>
 
@@ -36,6 +37,7 @@ const char kMeteg[] = "\xD6\xBD";
 constexpr int kFormCells = 11;  // the root cell is never selected
 constexpr int kHimCell = 4;     // third person masculine singular
 constexpr int kMeCell = 1;      // first person singular
+constexpr int kThemCell = 9;    // third person masculine plural
 constexpr BYTE kSelectTheForm = 0xFF;
 
 using Cells = std::vector<std::pair<int, std::string>>;
@@ -204,6 +206,25 @@ TEST_F(SuffixTabJourney, APastFormsObjectSuffixesAndTheInfinitiveNounsPossessive
   ASSERT_TRUE(WaitFor([&] { return Ask(m_hSuffixView, WM_GRAM_GETSELECTEDCELL) == kMeCell; }));
   EXPECT_EQ(CopySelected(), lextest::Canonical("שְׁמָרַנִי"));
   SteadyPicture(m_hSuffixView, "suffix_tab_look_up");
+
+  // The vav-inversive "and he guarded" hands over its own suffixed forms.
+  ShowVerbTab();
+  HWND hFormSet = ::GetDlgItem(m_hVerbView, IDC_VERB_FORM_SET);
+  ClickAt(CenterOf(hFormSet));
+  SendKey(VK_DOWN);
+  SendKey(VK_RETURN);
+  ASSERT_TRUE(WaitFor([&] { return ::SendMessageA(hFormSet, CB_GETCURSEL, 0, 0) == 1; }));
+  SelectWithCtrlG(m_hVerbView, FormSlot::Future3ms, FormSlot::Count);
+  ::GetWindowRect(::GetDlgItem(m_hVerbView, IDC_SLOT_FUTURE_3MS), &anchor);
+  RightClickAt({anchor.left - 10, anchor.top + 6});
+  ASSERT_NE(WaitForTopLevelWindow(m_zulta.Id(), nullptr, "#32768"), nullptr);
+  SendKey('P');
+  WaitForSuffixTab();
+  ClickFormCell();
+  EXPECT_EQ(CopySelected(), lextest::Canonical("וַיִּשְׁמֹר"));
+  SelectWithCtrlG(m_hSuffixView, kThemCell, kFormCells);
+  EXPECT_EQ(CopySelected(), lextest::Canonical("וַיִּשְׁמְרֵם"));
+  SteadyPicture(m_hSuffixView, "suffix_tab_vav_inversive");
 }
 
 }  // namespace suffix_tab_journey_test

@@ -35,7 +35,8 @@ HebWordRec CellForm(GrammarContext& context, const KinuiRequest& request, int ce
         context, request.entry, request.binyan,
         cell == 0 ? kInfinitiveNounCell : cell - 1 + kFirstPossessiveCell);
   if (cell == 0) return request.given;
-  return GenerateObjectSuffixForm(context, request.entry, request.binyan, request.slot, cell);
+  return GenerateObjectSuffixForm(context, request.entry, request.binyan, request.slot, cell,
+                                  request.vavInversive);
 }
 
 // Splits the record at its commas (the vowels end with the letters);
@@ -69,7 +70,9 @@ bool BuildKinuiTable(GrammarContext& context, const KinuiRequest& request, Kinui
     cell.top = 0;
     cell.source = form;
     SplitSpellings(cell.source, cell.sourceAlternates);
-    if (request.ktivKhaser && c != kKinuiRootCell) RespellFormList(form, 0, plene);
+    // The conjunction vav of a vav-inversive form keeps its spelling.
+    if (request.ktivKhaser && c != kKinuiRootCell)
+      RespellFormList(form, request.vavInversive ? 1 : 0, plene);
     cell.shown = form;
     const int commas = SplitSpellings(cell.shown, cell.shownAlternates);
     table.highestAlternate = std::max(table.highestAlternate, commas - 1);

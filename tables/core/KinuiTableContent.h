@@ -20,9 +20,10 @@ struct KinuiRequest {
   KinuiMode mode = kKinuiSuffixForms;
   const BYTE* entry = nullptr;  // the verb's index entry
   int binyan = 0;
-  int slot = 0;             // the chosen form's slot
-  HebWordRec given = {};    // the chosen spelling, pointed: cell 0 in suffix mode
-  bool ktivKhaser = false;  // the cells' shown records respelled plene
+  int slot = 0;               // the chosen form's slot
+  HebWordRec given = {};      // the chosen spelling, pointed: cell 0 in suffix mode
+  bool vavInversive = false;  // the form is the slot's vav-inversive form
+  bool ktivKhaser = false;    // the cells' shown records respelled plene
 };
 
 struct KinuiTable {

@@ -16,7 +16,6 @@
 #include "lexicon/core/BinyanRootRec.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/VerbFormText.h"
-#include "lexicon/core/VerbObjectSuffix.h"
 #include "resources/MainFrameIds.h"
 #include "resources/VerbTableIds.h"
 #include "tables/core/GovernedPrepositions.h"
@@ -601,13 +600,14 @@ bool CGramVerbView::HandOverSelectedForm(int mode) {
   GetFormMenuFlags(slot, stress, suffixes, infinitiveNoun);
   if (!(mode == kKinuiInfinitiveNoun ? infinitiveNoun : suffixes)) return false;
   // The feminine plurals in -na take their suffixes on the masculine plural.
-  const int shownSlot = SuffixBaseSlot(slot);
+  const int shownSlot = HandOverSlot(slot);
   KinuiRequest request;
   request.mode = static_cast<KinuiMode>(mode);
   request.entry = GetVerbIndexEntry(m_verb);
   request.binyan = m_binyan;
   request.slot = slot;
   request.given = CellSpelling(m_sets[m_formSet].cells[shownSlot], m_alternate, false);
+  request.vavInversive = m_formSet == VerbFormSet::VavInversive;
   CWnd* pMain = AfxGetMainWnd();
   if (pMain != nullptr) pMain->SendMessage(WM_COMMAND, ID_GRAMMAR_SUFFIX_TABLE);
   IGrammarFrame* pFrame = GetGrammarFrame();

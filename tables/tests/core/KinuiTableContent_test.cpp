@@ -75,6 +75,17 @@ TEST_F(KinuiTableContent, PastFormTakesTheTenObjectSuffixesUnderItsRoot) {
   EXPECT_EQ(table.highestAlternate, 0);
 }
 
+TEST_F(KinuiTableContent, AVavInversiveFormTakesItsSuffixesAfterTheVav) {
+  KinuiRequest request = Request("כתב", 0, FormSlot::Future3ms, kKinuiSuffixForms);
+  request.vavInversive = true;
+  request.given = VavInversiveVerbForm(context, request.entry, request.given);
+  ASSERT_TRUE(BuildKinuiTable(context, request, table));
+  const std::vector<std::string> cells = Cells();
+  EXPECT_EQ(cells[0], lextest::Canonical("וַיִּכְתֹּב"));
+  // "and he wrote them" (on the tablets)
+  EXPECT_EQ(cells[9], lextest::Canonical("וַיִּכְתְּבֵם"));
+}
+
 TEST_F(KinuiTableContent, PersonsWithoutAFormStayEmptyAndTheRootEndsInItsFinalLetter) {
   // "I blessed me" and "I blessed us" are no forms.
   ASSERT_TRUE(
