@@ -295,6 +295,15 @@ void CGramKinuiView::SelectCell(int cell) {
   RedrawCells(cell);
 }
 
+int CGramKinuiView::SelectCellAt(CPoint point) {
+  // A click beside every form leaves none selected.
+  DeselectCell();
+  DestroyTranslWin();
+  const int cell = HitTestCells(DeviceToLogical(point));
+  if (cell >= 0) SelectCell(cell);
+  return cell;
+}
+
 void CGramKinuiView::ScrollCellIntoView(int cell) {
   CRect area = GrammarCellRect(m_table.cells[cell], m_anchors[cell]);
   area.UnionRect(&area, &m_labelRects[cell]);
@@ -314,9 +323,8 @@ void CGramKinuiView::SpeakCell(int cell) {
 
 void CGramKinuiView::OnLButtonDown(UINT nFlags, CPoint point) {
   CMyFormView::OnLButtonDown(nFlags, point);
-  const int cell = HitTestCells(DeviceToLogical(point));
+  const int cell = SelectCellAt(point);
   if (cell < 0) return;
-  SelectCell(cell);
   ScrollCellIntoView(cell);
   SpeakCell(cell);
 }
@@ -352,9 +360,8 @@ void CGramKinuiView::OnCopyCellNoMeteg() { CopyCell(false); }
 void CGramKinuiView::OnContextMenu(CWnd*, CPoint point) {
   CPoint client = point;
   ScreenToClient(&client);
-  const int cell = HitTestCells(DeviceToLogical(client));
+  const int cell = SelectCellAt(client);
   if (cell < 0) return;
-  SelectCell(cell);
   CMenu menu;
   if (!menu.CreatePopupMenu()) return;
   menu.AppendMenu(MF_STRING, ID_EDIT_COPY, "&Copy to Clipboard");

@@ -78,6 +78,8 @@ class CGramKinuiView : public CMyFormView {
   // onlyAlternates, those an alternate-spelling change touches).
   void RedrawCells(int cell = -1, bool onlyAlternates = false);
   void SelectCell(int cell);
+  // Selects the form cell at the client point; the cell, -1 when none.
+  int SelectCellAt(CPoint point);
   void DeselectCell();
   void ScrollCellIntoView(int cell);
   void SpeakCell(int cell);
