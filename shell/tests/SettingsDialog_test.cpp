@@ -10,6 +10,7 @@
 
 #include "resources/MainFrameIds.h"
 #include "resources/SettingsIds.h"
+#include "shell/tests/DialogControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
@@ -21,6 +22,8 @@ const std::string kGeneralKey = std::string(kZultaProfileKey) + "\\General";
 constexpr COLORREF kQamatsQatanRed = RGB(255, 0, 0);
 constexpr DWORD kAshkenazi = 2;
 constexpr DWORD kYemenite = 3;
+// Where a radio button or check box is clicked, as a fraction of its width.
+constexpr double kAtTheBox = 0.04;
 
 void SetGeneral(const char* name, DWORD value) {
   ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueA(HKEY_CURRENT_USER, kGeneralKey.c_str(), name,
@@ -61,11 +64,13 @@ class SettingsDialogTest : public ::testing::Test {
     return m_hDialog;
   }
   bool Checked(int id) const { return ::IsDlgButtonChecked(m_hDialog, id) == BST_CHECKED; }
+  // Radio buttons and check boxes take a click on their box at the left;
+  // each click is made until the control shows it.
   void Click(int id) const {
-    RECT rect;
-    ::GetWindowRect(::GetDlgItem(m_hDialog, id), &rect);
-    // Radio buttons and check boxes take a click on their box at the left.
-    ClickAt({rect.left + 6, (rect.top + rect.bottom) / 2});
+    const bool wasChecked = Checked(id);
+    ASSERT_TRUE(ClickControlUntil(m_hDialog, id, [&] { return Checked(id) != wasChecked; },
+                                  kAtTheBox))
+        << id;
   }
   bool Closed() const {
     return WaitFor([&] { return !::IsWindow(m_hDialog); });
@@ -112,10 +117,10 @@ TEST_F(SettingsDialogTest, StartsFromTheProfileAndWritesChoicesOnlyOnOK) {
     return ::IsWindowEnabled(::GetDlgItem(m_hDialog, IDC_SETTINGS_CHANGE_COLOR)) != FALSE;
   }));
   EXPECT_GT(RedSamplePixels("settings_dialog_custom_color"), 0);
-  HWND hSettings = m_hDialog;
-  ::PostMessageA(hSettings, WM_COMMAND, IDC_SETTINGS_CHANGE_COLOR, 0);
-  HWND hColor = WaitForTopLevelWindow(m_zulta->Id(), "Color", "#32770");
-  ASSERT_NE(nullptr, hColor);
+  HWND hColor = nullptr;
+  ASSERT_TRUE(ClickControlUntil(m_hDialog, IDC_SETTINGS_CHANGE_COLOR, [&] {
+    return (hColor = FindTopLevelWindow(m_zulta->Id(), "Color", "#32770")) != nullptr;
+  }));
   WaitFor([&] { return ::GetForegroundWindow() == hColor; });
   SendKey(VK_ESCAPE);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(hColor); }));
@@ -125,7 +130,6 @@ TEST_F(SettingsDialogTest, StartsFromTheProfileAndWritesChoicesOnlyOnOK) {
   Click(IDC_SETTINGS_VOWELS_LONG);
   Click(IDC_SETTINGS_TOGGLE_ENABLE);
   Click(IDC_SETTINGS_HASHEM_FILTER);
-  ASSERT_TRUE(WaitFor([&] { return Checked(IDC_SETTINGS_HASHEM_FILTER); }));
   SteadyPicture(m_hDialog, "settings_dialog_chosen");
   SendKey(VK_RETURN);
   ASSERT_TRUE(Closed());

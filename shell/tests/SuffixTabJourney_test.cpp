@@ -21,7 +21,7 @@
 #include "resources/KinuiTableIds.h"
 #include "resources/MainFrameIds.h"
 #include "resources/VerbTableIds.h"
-#include "shell/tests/GrammarTabPrinting.h"
+#include "shell/tests/GrammarTabJourney.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
@@ -167,7 +167,8 @@ TEST_F(SuffixTabJourney, APastFormsObjectSuffixesAndTheInfinitiveNounsPossessive
   ::SendMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_CYCLE_SPELLINGS, 0);
 
   // The table and the verb's meaning on one page.
-  PrintAndPreviewGrammarTab(m_zulta.Id(), m_hMain, "suffix_tab_preview");
+  ExpectGrammarTabPrintedOnOnePage(m_zulta.Id(), m_hMain);
+  PreviewGrammarTab(m_zulta.Id(), m_hMain, "suffix_tab_preview");
 
   // The infinitive, and its noun from the Grammar Table menu.
   ShowVerbTab();

@@ -22,7 +22,8 @@
 #include "resources/MainFrameIds.h"
 #include "resources/PageSettingsIds.h"
 #include "resources/VerbTableIds.h"
-#include "shell/tests/GrammarTabPrinting.h"
+#include "shell/tests/GrammarTabJourney.h"
+#include "shell/tests/JourneyControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
@@ -30,7 +31,6 @@
 #include "testing/win/ImagePixels.h"
 #include "testing/win/LinuxCommand.h"
 #include "testing/win/PrintedPdfs.h"
-#include "testing/win/ProgramOutput.h"
 #include "testing/win/UserInput.h"
 #include "testing/win/WindowCapture.h"
 
@@ -52,42 +52,15 @@ const ShownVerb kShownVerbs[] = {
 const char kMeteg[] = "\xD6\xBD";
 const char* const kBinyanNames[] = {"paal", "nifal", "piel", "pual", "hitpael", "hifil", "hufal"};
 
-std::string TextOf(HWND hWnd) {
-  char text[256] = {};
-  ::SendMessageA(hWnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 // A Linux file's bytes, read through Wine's drive Z:.
 std::string ReadLinuxFile(const std::string& path) {
   std::ifstream in(LinuxPathOnDriveZ(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-class VerbTableJourney : public ::testing::Test {
+class VerbTableJourney : public GrammarTabJourney {
  protected:
-  static void SetUpTestSuite() { InstallProgramFonts(); }
-  void SetUp() override {
-    ASSERT_TRUE(m_zulta.Started());
-    m_hMain = m_zulta.MainWindow();
-    ASSERT_NE(m_hMain, nullptr);
-    ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
-    ASSERT_TRUE(WaitFor([&] {
-      HWND hList = FindDescendantById(m_hMain, IDC_VERB_LIST);
-      m_hView = hList != nullptr ? ::GetParent(hList) : nullptr;
-      return m_hView != nullptr && ::IsWindowVisible(m_hView);
-    }));
-    ::SetForegroundWindow(m_hMain);
-  }
-
-  HWND Control(int nID) const { return ::GetDlgItem(m_hView, nID); }
-  // Back to the left and top of the form, where the root and the binyanim
-  // are, as the scroll bars take it (a selected form scrolls into view).
-  void ScrollHome() const {
-    ::SendMessageA(m_hView, WM_HSCROLL, SB_LEFT, 0);
-    ::SendMessageA(m_hView, WM_VSCROLL, SB_TOP, 0);
-  }
-  LRESULT Ask(UINT message) const { return ::SendMessageA(m_hView, message, 0, 0); }
+  VerbTableJourney() : GrammarTabJourney(ID_GRAMMAR_VERB_TABLE, IDC_VERB_LIST) {}
 
   // Types a root into the root edit, as a new text, and shows its table.
   void ShowRoot(const char* keys) {
@@ -158,10 +131,6 @@ class VerbTableJourney : public ::testing::Test {
     SendKey(key);
     SendKey(VK_RETURN);
   }
-
-  ZultaProcess m_zulta;
-  HWND m_hMain = nullptr;
-  HWND m_hView = nullptr;
 };
 
 const lextest::GoldenTable* GoldenOf(const char* root, int binyan) {
@@ -282,7 +251,8 @@ TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTableAndItsFormsGoOut) {
   // The table printed on the PDF printer, then previewed.
   ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
   ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(m_hView) != FALSE; }));
-  PrintAndPreviewGrammarTab(m_zulta.Id(), m_hMain, "verb_table_preview");
+  ExpectGrammarTabPrintedOnOnePage(m_zulta.Id(), m_hMain);
+  PreviewGrammarTab(m_zulta.Id(), m_hMain, "verb_table_preview");
 
   // Ktiv-Khaser: the forms in their plene spelling, copied unpointed; and back.
   ShowRoot("f,c");

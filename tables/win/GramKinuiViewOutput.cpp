@@ -10,6 +10,7 @@
 #include "hebtext/win/CFontInfo.h"
 #include "resources/KinuiTableIds.h"
 #include "tables/win/GramKinuiView.h"
+#include "tables/win/GrammarPrinting.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ constexpr char kKeywordMark = '&';
 }  // namespace
 
 void CGramKinuiView::OnPrintPreviewSheet() {
-  ChoosePrintOrPreview(m_pageSettings, m_bPageSettingsTaken);
+  RunGrammarPrintSheet(this, m_pageSettings, m_bPageSettingsTaken);
 }
 
 BOOL CGramKinuiView::OnPreparePrinting(CPrintInfo* pInfo) {
@@ -36,7 +37,7 @@ void CGramKinuiView::OnBeginPrinting(CDC*, CPrintInfo* pInfo) { pInfo->SetMaxPag
 void CGramKinuiView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   CFontInfo* pScreenFont = FormFont();
   if (pScreenFont == nullptr) return;
-  const PrinterPage printer = MeasurePrinterPage(pDC);
+  const PrinterPage printer = ReadPrinterPage(pDC);
   const CSize total = GetTotalSize();
   const GrammarPrintLayout layout =
       ComputeGrammarPrintLayout(m_pageSettings, printer, total.cx, total.cy);

@@ -14,13 +14,13 @@
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/VerbFormGenerator.h"
 #include "resources/VerbTableIds.h"
-#include "tables/core/GrammarPrintLayout.h"
 #include "tables/core/KtivKhaser.h"
 #include "tables/core/VerbFormCopy.h"
 #include "tables/core/VerbTableNavigation.h"
 #include "tables/win/GramKinuiView.h"
 #include "tables/win/GramVerbView.h"
 #include "tables/win/GrammarFrame.h"
+#include "tables/win/GrammarPrinting.h"
 #include "tables/win/GrammarViewMessages.h"
 
 namespace {
@@ -55,7 +55,7 @@ void CGramVerbView::OnCopyFormNoMeteg() { CopySelectedForm(true); }
 // ---- Printing.
 
 void CGramVerbView::OnPrintPreviewSheet() {
-  ChoosePrintOrPreview(m_pageSettings, m_bPageSettingsTaken);
+  RunGrammarPrintSheet(this, m_pageSettings, m_bPageSettingsTaken);
 }
 
 BOOL CGramVerbView::OnPreparePrinting(CPrintInfo* pInfo) {
@@ -67,7 +67,7 @@ BOOL CGramVerbView::OnPreparePrinting(CPrintInfo* pInfo) {
 
 void CGramVerbView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   if (m_pRootEdit == nullptr) return;
-  const PrinterPage printer = MeasurePrinterPage(pDC);
+  const PrinterPage printer = ReadPrinterPage(pDC);
   CSize total = GetTotalSize();
   GrammarPrintLayout layout =
       ComputeGrammarPrintLayout(m_pageSettings, printer, total.cx, total.cy);

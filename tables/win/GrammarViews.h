@@ -3,6 +3,7 @@
 
 #include "classlib/win/CView.h"
 #include "tables/win/GramKinuiView.h"
+#include "tables/win/GramNumberView.h"
 #include "tables/win/GramVerbView.h"
 
 // Stands in for a grammar view whose table is not built yet: an empty
@@ -25,6 +26,3 @@ class CGramPrepView : public CGramPlaceholderView {
   DECLARE_DYNCREATE(CGramPrepView)
 };
 
-class CGramNumberView : public CGramPlaceholderView {
-  DECLARE_DYNCREATE(CGramNumberView)
-};

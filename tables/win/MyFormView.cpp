@@ -5,10 +5,8 @@
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/MessageMap.h"
 #include "classlib/win/WindowDCs.h"
-#include "editor/win/CPageSettings.h"
 #include "hebtext/core/ScrollIntoView.h"
 #include "resources/MainFrameIds.h"
-#include "resources/PageSettingsIds.h"
 #include "tables/win/GrammarFrame.h"
 #include "tables/win/GrammarViewMessages.h"
 
@@ -145,31 +143,6 @@ void CMyFormView::OnGrammarFilePrint() {
 
 void CMyFormView::OnGrammarFilePrintPreview() {
   PrintActiveGrammarTab(ID_FILE_PRINT_PREVIEW, &CMyFormView::OnFilePrintPreview);
-}
-
-void CMyFormView::ChoosePrintOrPreview(PageSettingsRec& settings, BOOL& bTaken) {
-  if (!bTaken) {
-    InitPageSettings(&settings, 1, -1);
-    bTaken = TRUE;
-  }
-  CPageSettings sheet(IDS_PAGE_SETTINGS, TRUE, this);
-  sheet.m_record = settings;
-  const INT_PTR result = sheet.DoModal();
-  if (result != CPageSettings::kResultPrint && result != CPageSettings::kResultPreview) return;
-  settings = sheet.m_record;
-  SendMessage(WM_COMMAND,
-              result == CPageSettings::kResultPrint ? ID_FILE_PRINT : ID_FILE_PRINT_PREVIEW);
-}
-
-PrinterPage CMyFormView::MeasurePrinterPage(CDC* pDC) {
-  PrinterPage printer;
-  printer.dpiX = pDC->GetDeviceCaps(LOGPIXELSX);
-  printer.dpiY = pDC->GetDeviceCaps(LOGPIXELSY);
-  printer.printableWidth = pDC->GetDeviceCaps(HORZRES);
-  printer.printableHeight = pDC->GetDeviceCaps(VERTRES);
-  printer.offsetX = pDC->GetDeviceCaps(PHYSICALOFFSETX);
-  printer.offsetY = pDC->GetDeviceCaps(PHYSICALOFFSETY);
-  return printer;
 }
 
 void CMyFormView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView) {

@@ -7,8 +7,6 @@
 
 #include "classlib/core/Geometry.h"
 #include "classlib/win/CFormView.h"
-#include "hebtext/core/PageSettingsRec.h"
-#include "tables/core/GrammarPrintLayout.h"
 
 class CMyFormView : public CFormView {
   DECLARE_DYNCREATE(CMyFormView)
@@ -52,12 +50,6 @@ class CMyFormView : public CFormView {
   void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView) override;
   // Sets the frame's preview-ended flag and (re)starts the timer that clears it.
   void HoldPreviewEnded();
-  // The page settings sheet for grammar printing with the view's own
-  // settings (the program's grammar settings the first time): its Print or
-  // Preview stores them and runs File/Print or File/Print Preview.
-  void ChoosePrintOrPreview(PageSettingsRec& settings, BOOL& bTaken);
-  // The resolution, printable area and offsets of a printer's DC.
-  static PrinterPage MeasurePrinterPage(CDC* pDC);
 
   // File/Print and File/Print Preview print the grammar tab in front: this
   // view when it is the one, else the command goes on to that view.
