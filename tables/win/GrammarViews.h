@@ -25,4 +25,3 @@ class CGramPlaceholderView : public CView {
 class CGramPrepView : public CGramPlaceholderView {
   DECLARE_DYNCREATE(CGramPrepView)
 };
-
