@@ -134,6 +134,7 @@ class CMainFrame : public CKWMDIFrameWnd,
   afx_msg void OnCloseAll();
   afx_msg void OnPreferenceSettings();
   afx_msg void OnPreferencePhonemes();
+  afx_msg void OnPreferenceTranslitFormat();
   afx_msg void OnHelpCommand();
   afx_msg void OnDatabaseOrderCheck();
 

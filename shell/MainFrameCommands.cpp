@@ -14,6 +14,7 @@
 #include "shell/core/DockSizes.h"
 #include "shell/core/FrameMenuRules.h"
 #include "shell/core/GrammarCommands.h"
+#include "editor/win/CTranslitFormatDlg.h"
 #include "speech/win/CPhonemeSetDlg.h"
 #include "speech/win/CSettingsDlg.h"
 #include "tables/win/GramVerbView.h"
@@ -90,6 +91,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CKWMDIFrameWnd)
   // Preferences.
   ON_COMMAND(ID_PREF_SETTINGS, OnPreferenceSettings)
   ON_COMMAND(ID_PREF_PHONEMES, OnPreferencePhonemes)
+  ON_COMMAND(ID_PREF_TRANSLIT_FORMAT, OnPreferenceTranslitFormat)
   // Help and the developer's check.
   ON_COMMAND(ID_HELP_FINDER, OnHelpCommand)
   ON_COMMAND(ID_DEFAULT_HELP, OnHelpCommand)
@@ -453,6 +455,11 @@ void CMainFrame::OnPreferenceSettings() {
 void CMainFrame::OnPreferencePhonemes() {
   CAppProfileStore profile(&theApp);
   CPhonemeSetDlg dialog(profile, theApp.m_appFonts[CZultaEditApp::kTransliterationFont], this);
+  dialog.DoModal();
+}
+
+void CMainFrame::OnPreferenceTranslitFormat() {
+  CTranslitFormatDlg dialog(this);
   dialog.DoModal();
 }
 

@@ -120,3 +120,24 @@ const CString& CRtfTables2::BuildRtfDocument(LPCSTR text, const RtfDocumentOptio
   result = CString(rtf.data(), static_cast<int>(rtf.size()));
   return result;
 }
+
+RtfTextStyle RtfStyleOf(const TranslitTextStyle& style) {
+  RtfTextStyle rtf;
+  rtf.allCapitals = style.allUpperCase != 0;
+  rtf.textColor = style.textColor;
+  rtf.backColor = style.backColor;
+  rtf.pointSize = style.pointSize;
+  rtf.style = style.style;
+  rtf.face = style.face;
+  return rtf;
+}
+
+RtfDocumentOptions RtfOptionsOf(const TranslitWordSettings& word) {
+  RtfDocumentOptions options;
+  options.capitalizeWords = word.capitalizeWords != 0;
+  options.capitalizeLines = word.capitalizeLines != 0;
+  options.hyphenateStress = word.syllableHyphens != 0;
+  options.pageBackColor = word.background;
+  options.extraWordSpace = word.extraWordSpacing;
+  return options;
+}

@@ -7,6 +7,7 @@
 #include "classlib/core/CString.h"
 #include "classlib/core/Collections.h"
 #include "editor/core/RtfWriter.h"
+#include "hebtext/core/PreferenceTexts.h"
 
 struct RtfTextStyle {
   BOOL allCapitals = FALSE;
@@ -24,6 +25,10 @@ struct RtfDocumentOptions {
   COLORREF pageBackColor = 0xFFFFFFFF;  // -1 none
   DWORD extraWordSpace = 0;
 };
+
+// The transliteration settings of the profile as the writer takes them.
+RtfTextStyle RtfStyleOf(const TranslitTextStyle& style);
+RtfDocumentOptions RtfOptionsOf(const TranslitWordSettings& word);
 
 // The state of one build; make a fresh one for each document.
 class CRtfTables2 {

@@ -22,6 +22,9 @@ class CRtfPreviewCtrl : public CWnd {
   void Layout();
   // Draws what meets the update rectangle.
   void Paint(CDC* pDC, const RECT& update);
+  // The window's colour, and the quarter points added to each blank.
+  void SetWindowColor(COLORREF color) { m_backColor = color; }
+  void SetExtraWordSpace(DWORD quarterPoints) { m_extraWordSpace = quarterPoints; }
 
  protected:
   afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);

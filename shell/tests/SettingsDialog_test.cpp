@@ -75,17 +75,22 @@ class SettingsDialogTest : public ::testing::Test {
   bool Closed() const {
     return WaitFor([&] { return !::IsWindow(m_hDialog); });
   }
-  // The red pixels of the sample word: its qamats qatan in the colour of
-  // its own.
-  int RedSamplePixels(const std::string& picture) const {
+  // Whether the sample word comes to show its qamats qatan red (in the
+  // colour of its own) or not, as expected; the picture is kept.
+  bool SampleShowsRed(const std::string& picture, bool red) const {
     RECT sample;
     ::GetWindowRect(::GetDlgItem(m_hDialog, IDC_SETTINGS_SAMPLE), &sample);
     RECT dialog;
     ::GetWindowRect(m_hDialog, &dialog);
-    const RgbImage shot = SteadyPicture(m_hDialog, picture);
     const RECT area = {sample.left - dialog.left, sample.top - dialog.top,
                        sample.right - dialog.left, sample.bottom - dialog.top};
-    return CountPixels(shot, area, IsColor(kQamatsQatanRed));
+    RgbImage shot;
+    const bool shown = WaitFor([&] {
+      shot = CaptureSteadyWindow(m_hDialog);
+      return (CountPixels(shot, area, IsColor(kQamatsQatanRed)) > 0) == red;
+    });
+    SaveScreenshot(shot, picture);
+    return shown;
   }
 
   std::unique_ptr<ZultaProcess> m_zulta;
@@ -101,7 +106,7 @@ TEST_F(SettingsDialogTest, StartsFromTheProfileAndWritesChoicesOnlyOnOK) {
   EXPECT_TRUE(Checked(IDC_SETTINGS_VOWELS_ISRAELI));
   EXPECT_TRUE(Checked(IDC_SETTINGS_TOGGLE_DISABLE));
   EXPECT_FALSE(Checked(IDC_SETTINGS_HASHEM_FILTER));
-  EXPECT_EQ(0, RedSamplePixels("settings_dialog_text_color"));
+  EXPECT_TRUE(SampleShowsRed("settings_dialog_text_color", false));
   // OK keeps what was shown.
   SendKey(VK_RETURN);
   ASSERT_TRUE(Closed());
@@ -116,7 +121,7 @@ TEST_F(SettingsDialogTest, StartsFromTheProfileAndWritesChoicesOnlyOnOK) {
   ASSERT_TRUE(WaitFor([&] {
     return ::IsWindowEnabled(::GetDlgItem(m_hDialog, IDC_SETTINGS_CHANGE_COLOR)) != FALSE;
   }));
-  EXPECT_GT(RedSamplePixels("settings_dialog_custom_color"), 0);
+  EXPECT_TRUE(SampleShowsRed("settings_dialog_custom_color", true));
   HWND hColor = nullptr;
   ASSERT_TRUE(ClickControlUntil(m_hDialog, IDC_SETTINGS_CHANGE_COLOR, [&] {
     return (hColor = FindTopLevelWindow(m_zulta->Id(), "Color", "#32770")) != nullptr;
@@ -124,7 +129,7 @@ TEST_F(SettingsDialogTest, StartsFromTheProfileAndWritesChoicesOnlyOnOK) {
   WaitFor([&] { return ::GetForegroundWindow() == hColor; });
   SendKey(VK_ESCAPE);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(hColor); }));
-  EXPECT_GT(RedSamplePixels("settings_dialog_color_kept"), 0);
+  EXPECT_TRUE(SampleShowsRed("settings_dialog_color_kept", true));
 
   Click(IDC_SETTINGS_ASHKENAZI);
   Click(IDC_SETTINGS_VOWELS_LONG);

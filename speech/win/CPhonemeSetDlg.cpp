@@ -69,7 +69,7 @@ BOOL CPhonemeSetDlg::OnInitDialog() {
   m_sets.Read(m_profile);
   for (int index = 0; index < m_sets.Count(); ++index)
     SendItem(m_hWnd, IDC_PHONEME_SET_COMBO, CB_ADDSTRING, 0,
-                       reinterpret_cast<LPARAM>(m_sets.Name(index).c_str()));
+             reinterpret_cast<LPARAM>(m_sets.Name(index).c_str()));
   ChooseSet(g_activePhonemeSet < m_sets.Count() ? g_activePhonemeSet : -1);
   ShowSet(ChosenSet());
   UpdateButtons();
@@ -137,7 +137,7 @@ void CPhonemeSetDlg::OnNewSet() {
     return;
   KeepShownSet();
   SendItem(m_hWnd, IDC_PHONEME_SET_COMBO, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(static_cast<LPCSTR>(prompt.m_strAnswer)));
+           reinterpret_cast<LPARAM>(static_cast<LPCSTR>(prompt.m_strAnswer)));
   m_sets.Add();
   // The boxes keep their spellings: they become the new set's.
   m_shownSet = m_sets.Count() - 1;
@@ -213,10 +213,10 @@ void CPhonemeSetDlg::DescribeFont() {
   const int points = ::MulDiv(metrics.tmHeight - metrics.tmInternalLeading, kPointsPerInch,
                               dc.GetDeviceCaps(LOGPIXELSY));
   const LOGFONT* pLogFont = m_transliterationFont.GetLogFont();
-  SetDlgItemText(IDC_PHONEME_FONT_TEXT,
-                 DescribePhonemeFont(pLogFont->lfFaceName, points, pLogFont->lfWeight,
-                                     pLogFont->lfItalic != 0)
-                     .c_str());
+  SetDlgItemText(
+      IDC_PHONEME_FONT_TEXT,
+      DescribePhonemeFont(pLogFont->lfFaceName, points, pLogFont->lfWeight, pLogFont->lfItalic != 0)
+          .c_str());
 }
 
 void CPhonemeSetDlg::FitEditFont() {

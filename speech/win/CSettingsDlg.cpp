@@ -61,7 +61,7 @@ BOOL CSettingsDlg::OnInitDialog() {
   m_nikudToggle = m_values.nikudToggle;
   m_vowelType = m_values.vowelType;
   ::CheckDlgButton(m_hWnd, IDC_SETTINGS_HASHEM_FILTER,
-                  m_values.haShemFilter != 0 ? BST_CHECKED : BST_UNCHECKED);
+                   m_values.haShemFilter != 0 ? BST_CHECKED : BST_UNCHECKED);
   LOGFONT logFont = {};
   lstrcpynA(logFont.lfFaceName, kSampleFace, LF_FACESIZE);
   logFont.lfHeight = -::MulDiv(kSamplePoints, kSamplePixelsPerInch, kPointsPerInch);
@@ -76,7 +76,8 @@ BOOL CSettingsDlg::OnInitDialog() {
 }
 
 void CSettingsDlg::OnOK() {
-  const int filter = ::IsDlgButtonChecked(m_hWnd, IDC_SETTINGS_HASHEM_FILTER) == BST_CHECKED ? 1 : 0;
+  const int filter =
+      ::IsDlgButtonChecked(m_hWnd, IDC_SETTINGS_HASHEM_FILTER) == BST_CHECKED ? 1 : 0;
   m_values.haShemFilter = filter;
   SaveHaShemFilter(filter);
   if (!UpdateData(TRUE)) return;
@@ -139,16 +140,16 @@ void CSettingsDlg::DrawSample(CDC* pDC) {
   pDC->SelectObject(pOldPen);
 
   CFont* pOldFont = pDC->SelectObject(m_sampleFont.GetFont());
-  const int width = MeasureHebrewText(m_sampleFont, kSampleLetters, kSampleVowels, kSampleLength,
-                                      TRUE);
+  const int width =
+      MeasureHebrewText(m_sampleFont, kSampleLetters, kSampleVowels, kSampleLength, TRUE);
   const int right = rect.left + (rect.Width() + width) / 2;
   const int top = rect.top + (rect.Height() - m_sampleFont.GetLineHeight()) / 2;
   const bool textColour = ::IsDlgButtonChecked(m_hWnd, IDC_SETTINGS_KAM_TEXT_COLOR) == BST_CHECKED;
   const int oldMode = pDC->SetBkMode(TRANSPARENT);
   const COLORREF text = g_hebEditColors.text;
-  DrawHebrewText(pDC, &m_sampleFont, right, top, kSampleLetters, kSampleVowels, kSampleLength,
-                 text, text, TRUE, textColour ? kQamatsQatanAsText : m_kamColor, nullptr, FALSE,
-                 text, text, kNoHighlight);
+  DrawHebrewText(pDC, &m_sampleFont, right, top, kSampleLetters, kSampleVowels, kSampleLength, text,
+                 text, TRUE, textColour ? kQamatsQatanAsText : m_kamColor, nullptr, FALSE, text,
+                 text, kNoHighlight);
   pDC->SetBkMode(oldMode);
   pDC->SelectObject(pOldFont);
 }

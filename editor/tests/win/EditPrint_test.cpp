@@ -25,7 +25,7 @@
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace edit_print_test {
 
 constexpr int kPrintedEnglish = 0;
 constexpr int kPrintedHebrew = 1;
@@ -114,8 +114,6 @@ class EditPrintTest : public EditViewFixture {
     return image;
   }
 };
-
-}  // namespace
 
 TEST_F(EditPrintTest, PrintsBothSidesOfEachPageOnOneSheetInOneJobAndPreviewsThem) {
   SKIP_WITHOUT_PRINTER();
@@ -255,3 +253,5 @@ TEST_F(EditPrintTest, ACustomPaperReachesThePrinterInTenthsOfAMillimetre) {
   EXPECT_EQ(pDevMode->dmPaperLength, 2286);
   ::GlobalUnlock(info.m_pPD->m_pd.hDevMode);
 }
+
+}  // namespace edit_print_test
