@@ -18,6 +18,7 @@
 #include "speech/win/CPhonemeSetDlg.h"
 #include "speech/win/CSettingsDlg.h"
 #include "tables/win/DefinitionWnd.h"
+#include "tables/win/GramVerbView.h"
 #include "tables/win/GrammarViewMessages.h"
 #include "tables/win/MyFormView.h"
 
@@ -238,9 +239,12 @@ void CMainFrame::OnUpdateCopyForm(CCmdUI* pCmdUI) {
 }
 
 void CMainFrame::OnUpdateVerbForms(CCmdUI* pCmdUI) {
-  // Only a verb shown with a selected form has these forms; the verb view
-  // shows no verb yet.
-  pCmdUI->Enable(FALSE);
+  // Only a form selected in the verb table, and only when it has them.
+  auto* pVerbView = dynamic_cast<CGramVerbView*>(GetGrammarView());
+  BOOL stress = FALSE, suffixes = FALSE, infinitiveNoun = FALSE;
+  if (pVerbView != nullptr && GetActiveGrammarTab() == grammarcmd::kVerbs)
+    pVerbView->GetFormMenuFlags(pVerbView->GetSelectedForm(), stress, suffixes, infinitiveNoun);
+  pCmdUI->Enable(pCmdUI->m_nID == ID_GRAMMAR_SUFFIXED_FORMS ? suffixes : infinitiveNoun);
 }
 
 void CMainFrame::OnShowGrammarTab(UINT nID) {

@@ -32,10 +32,11 @@ void CopyRoot(const BYTE* entry, BYTE (&root)[6]) {
 }  // namespace
 
 HebWordRec GenerateObjectSuffixForm(GrammarContext& context, const BYTE* entry, int binyan,
-                                    int slot, int person) {
+                                    int slot, int person, bool vavInversive) {
   HebWordRec result = {};
   if (!entry) return result;
-  const HebWordRec verbForm = GenerateVerbForm(context, entry, binyan, SuffixBaseSlot(slot));
+  HebWordRec verbForm = GenerateVerbForm(context, entry, binyan, SuffixBaseSlot(slot));
+  if (vavInversive) verbForm = VavInversiveVerbForm(context, entry, verbForm);
   VerbRootRun run;
   if (!verbForm.letters[0] || !FindVerbRootRun(binyan, GetVerbBinyanWord(entry, binyan), run))
     return result;
@@ -47,6 +48,7 @@ HebWordRec GenerateObjectSuffixForm(GrammarContext& context, const BYTE* entry, 
   request.record = &run.records[0];
   request.binyan = binyan;
   request.person = person;
+  request.vavFlag = vavInversive ? 1 : 0;
   request.pattern = verbForm.patternNumbers[0];
   request.root = root;
   GenerateVerbForm(request, form, result);

@@ -1,67 +1,17 @@
-// What the journeys read of the program's controls and clipboard, where
-// they click and move the mouse, and the hover tip they find.
+// What the journeys read of the program's controls and clipboard, and where
+// they click (the clipboard and the windows' places: ProgramOutput.h).
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "testing/win/ProgramOutput.h"
 #include "testing/win/UserInput.h"
-
-// The clipboard's Unicode text as UTF-8.
-inline std::string ClipboardUtf8() {
-  std::string text;
-  if (!::OpenClipboard(nullptr)) return text;
-  if (HANDLE hData = ::GetClipboardData(CF_UNICODETEXT)) {
-    const auto* wide = static_cast<const wchar_t*>(::GlobalLock(hData));
-    if (wide != nullptr) {
-      int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-      text.resize(size > 0 ? size - 1 : 0);
-      ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
-      ::GlobalUnlock(hData);
-    }
-  }
-  ::CloseClipboard();
-  return text;
-}
-
-// The window's centre on the screen.
-inline POINT CenterOf(HWND hWnd) {
-  RECT rect;
-  ::GetWindowRect(hWnd, &rect);
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
 
 // A control's text, as another process reads it.
 inline std::string TextOf(HWND hWnd) {
   char text[256] = {};
   ::SendMessageA(hWnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   return text;
-}
-
-inline void MoveMouseTo(POINT screen) {
-  INPUT move = MouseMoveInput(screen);
-  ::SendInput(1, &move, sizeof move);
-}
-
-// A visible pop-up tool window of the process: the hover tip.
-inline HWND FindTipWindow(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    HWND hFound;
-  } search = {processId, nullptr};
-  ::EnumWindows(
-      [](HWND hWnd, LPARAM lParam) -> BOOL {
-        auto* pSearch = reinterpret_cast<Search*>(lParam);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(hWnd, &owner);
-        if (owner != pSearch->processId || !::IsWindowVisible(hWnd) ||
-            (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0 ||
-            (::GetWindowLongA(hWnd, GWL_STYLE) & WS_POPUP) == 0)
-          return TRUE;
-        pSearch->hFound = hWnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.hFound;
 }

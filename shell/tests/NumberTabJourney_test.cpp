@@ -59,12 +59,6 @@ constexpr POINT kHebrewWordsCentre = {190, 93};
 // The number edit's place on the form, in dialog units.
 constexpr RECT kEditPlace = {20, 17, 80, 29};
 
-void RightClickAt(POINT screen) {
-  INPUT inputs[] = {MouseMoveInput(screen), MouseButtonInput(MOUSEEVENTF_RIGHTDOWN),
-                    MouseButtonInput(MOUSEEVENTF_RIGHTUP)};
-  ::SendInput(static_cast<UINT>(std::size(inputs)), inputs, sizeof(INPUT));
-}
-
 // A pop-up menu open in the process.
 HWND FindMenuWindow(DWORD processId) {
   HWND hMenu = nullptr;

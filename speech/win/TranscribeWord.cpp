@@ -11,17 +11,6 @@ namespace {
 
 TranscriptionDictionary* g_dictionary = nullptr;
 
-RtfTextStyle RtfStyleOf(const TranslitTextStyle& style) {
-  RtfTextStyle rtf;
-  rtf.allCapitals = style.allUpperCase;
-  rtf.textColor = style.textColor;
-  rtf.backColor = style.backColor;
-  rtf.pointSize = style.pointSize;
-  rtf.style = style.style;
-  rtf.face = style.face;
-  return rtf;
-}
-
 void BuildDocument(CRtfTables2& writer, CString text, const TranslitWordSettings& word,
                    const TranslitTextStyle& stressed, const TranslitTextStyle& unstressed) {
   text.TrimLeft(" \t\f\r");

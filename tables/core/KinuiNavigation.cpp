@@ -8,3 +8,13 @@ int NextKinuiCell(int selected, const KinuiCellTest& hasText) {
   }
   return -1;
 }
+
+int KinuiCellOfRecord(int suffixNumber, bool infinitiveNoun) {
+  // An infinitive noun's numbers skip the noun's pausal cell (2).
+  constexpr int kNounCell = 1;
+  int cell = suffixNumber;
+  if (infinitiveNoun && cell != kNounCell) --cell;
+  if (cell == 0) return -1;
+  if (infinitiveNoun) --cell;
+  return cell >= 0 && cell < kKinuiFormCells ? cell : -1;
+}

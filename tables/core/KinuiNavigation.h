@@ -13,3 +13,9 @@ using KinuiCellTest = std::function<bool(int cell)>;
 // or the last form cell is selected), cyclically over one full round; -1
 // when no cell other than the selected one has text.
 int NextKinuiCell(int selected, const KinuiCellTest& hasText);
+
+// The cell a dictionary record's suffix number names: the person's cell
+// for a suffixed verb form (0, no suffix, names none); for an infinitive
+// noun, whose numbers count the noun's declension cells (1 the noun, 3 to
+// 12 the persons), cell 0 or the person's. -1 when none.
+int KinuiCellOfRecord(int suffixNumber, bool infinitiveNoun);

@@ -26,10 +26,8 @@ bool HasStressMarks(const HebWordRec& word) {
   return false;
 }
 
-VerbFormCopy BuildVerbFormCopy(const VerbTableCell& cell, int alternate, bool ktivKhaser,
-                               bool withoutStress) {
+VerbFormCopy BuildFormCopy(HebWordRec spelling, bool ktivKhaser, bool withoutStress) {
   VerbFormCopy copy;
-  HebWordRec spelling = CellSpelling(cell, alternate, ktivKhaser);
   int length = static_cast<int>(
       strnlen(reinterpret_cast<const char*>(spelling.letters), kWordPlaneSize - 1));
   if (length == 0) return copy;
@@ -44,4 +42,9 @@ VerbFormCopy BuildVerbFormCopy(const VerbTableCell& cell, int alternate, bool kt
   ConvertToStandardPoints(standard, kVavThenHolam);
   copy.unicode = AnsiHebrewToUnicode(standard);
   return copy;
+}
+
+VerbFormCopy BuildVerbFormCopy(const VerbTableCell& cell, int alternate, bool ktivKhaser,
+                               bool withoutStress) {
+  return BuildFormCopy(CellSpelling(cell, alternate, ktivKhaser), ktivKhaser, withoutStress);
 }

@@ -21,8 +21,12 @@ HebWordRec CellSpelling(const VerbTableCell& cell, int alternate, bool ktivKhase
 // Whether any vowel of the word carries a stress mark.
 bool HasStressMarks(const HebWordRec& word);
 
-// The clipboard texts of the cell, unpointed with Ktiv-Khaser; withoutStress turns stressed vowels into
-// their plain codes ("Copy to Clipboard (No METEG)"). Empty for an empty
-// cell.
+// The clipboard texts of one spelling (letters and points of the program's
+// codes): unpointed and plene-written with Ktiv-Khaser, without stress marks
+// with withoutStress. Empty for an empty spelling.
+VerbFormCopy BuildFormCopy(HebWordRec spelling, bool ktivKhaser, bool withoutStress);
+
+// The clipboard texts of the cell, unpointed with Ktiv-Khaser; withoutStress turns stressed vowels
+// into their plain codes ("Copy to Clipboard (No METEG)"). Empty for an empty cell.
 VerbFormCopy BuildVerbFormCopy(const VerbTableCell& cell, int alternate, bool ktivKhaser,
                                bool withoutStress);

@@ -22,12 +22,15 @@
 #include "tables/core/DefinitionMarkup.h"
 #include "tables/core/GovernedPrepositions.h"
 #include "tables/core/KtivKhaser.h"
+#include "tables/core/VerbFormCopy.h"
 #include "tables/core/VerbFormMenu.h"
 #include "tables/core/VerbRootSearch.h"
 #include "tables/core/VerbTableNavigation.h"
 #include "tables/core/VerbTipText.h"
 #include "tables/win/DefinitionWnd.h"
 #include "tables/win/GrammarCellPaint.h"
+#include "tables/win/GramKinuiView.h"
+#include "tables/win/GrammarFrame.h"
 #include "tables/win/GrammarViewMessages.h"
 
 IMPLEMENT_DYNCREATE(CGramVerbView, CMyFormView)
@@ -42,6 +45,10 @@ BEGIN_MESSAGE_MAP(CGramVerbView, CMyFormView)
   ON_COMMAND(ID_EDIT_COPY, OnCopyForm)
   ON_COMMAND(ID_VERB_COPY_NO_METEG, OnCopyFormNoMeteg)
   ON_COMMAND(ID_GRAMMAR_NEXT_FORM, OnNextForm)
+  ON_COMMAND(ID_VERB_PRONOMINAL_SUFFIXES, OnSuffixForms)
+  ON_COMMAND(ID_GRAMMAR_SUFFIXED_FORMS, OnSuffixForms)
+  ON_COMMAND(ID_VERB_INFINITIVE_NOUN, OnInfinitiveNoun)
+  ON_COMMAND(ID_GRAMMAR_INFINITIVE_NOUNS, OnInfinitiveNoun)
   ON_COMMAND(ID_GRAMMAR_PRINT_PREVIEW, OnPrintPreviewSheet)
   ON_WM_LBUTTONDOWN()
   ON_WM_MOUSEMOVE()
@@ -568,10 +575,36 @@ void CGramVerbView::OnContextMenu(CWnd*, CPoint point) {
   if (!menu.CreatePopupMenu()) return;
   menu.AppendMenu(MF_STRING, ID_EDIT_COPY, "&Copy to Clipboard");
   if (stress) menu.AppendMenu(MF_STRING, ID_VERB_COPY_NO_METEG, "Copy to Clipboard (No &METEG)");
-  // The pronominal-suffix view is not there yet to take the form.
-  if (suffixes)
-    menu.AppendMenu(MF_STRING | MF_GRAYED, ID_VERB_PRONOMINAL_SUFFIXES, "&Pronominal Suffixes");
-  if (infinitiveNoun)
-    menu.AppendMenu(MF_STRING | MF_GRAYED, ID_VERB_INFINITIVE_NOUN, "&Infinitive Noun");
+  if (suffixes) menu.AppendMenu(MF_STRING, ID_VERB_PRONOMINAL_SUFFIXES, "&Pronominal Suffixes");
+  if (infinitiveNoun) menu.AppendMenu(MF_STRING, ID_VERB_INFINITIVE_NOUN, "&Infinitive Noun");
   menu.TrackPopupMenu(TPM_CENTERALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
 }
+
+// ---- The suffix table.
+
+bool CGramVerbView::HandOverSelectedForm(int mode) {
+  const int slot = GetSelectedForm();
+  BOOL stress, suffixes, infinitiveNoun;
+  GetFormMenuFlags(slot, stress, suffixes, infinitiveNoun);
+  if (!(mode == kKinuiInfinitiveNoun ? infinitiveNoun : suffixes)) return false;
+  // The feminine plurals in -na take their suffixes on the masculine plural.
+  const int shownSlot = HandOverSlot(slot);
+  KinuiRequest request;
+  request.mode = static_cast<KinuiMode>(mode);
+  request.entry = GetVerbIndexEntry(m_verb);
+  request.binyan = m_binyan;
+  request.slot = slot;
+  request.given = CellSpelling(m_sets[m_formSet].cells[shownSlot], m_alternate, false);
+  request.vavInversive = m_formSet == VerbFormSet::VavInversive;
+  CWnd* pMain = AfxGetMainWnd();
+  if (pMain != nullptr) pMain->SendMessage(WM_COMMAND, ID_GRAMMAR_SUFFIX_TABLE);
+  IGrammarFrame* pFrame = GetGrammarFrame();
+  CWnd* pView = pFrame != nullptr ? pFrame->GetGrammarView() : nullptr;
+  if (pView == nullptr || !pView->IsKindOf(RUNTIME_CLASS(CGramKinuiView))) return false;
+  static_cast<CGramKinuiView*>(pView)->ShowForms(request, m_verb);
+  return true;
+}
+
+void CGramVerbView::OnSuffixForms() { HandOverSelectedForm(kKinuiSuffixForms); }
+
+void CGramVerbView::OnInfinitiveNoun() { HandOverSelectedForm(kKinuiInfinitiveNoun); }

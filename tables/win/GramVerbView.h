@@ -57,6 +57,8 @@ class CGramVerbView : public CMyFormView {
   afx_msg void OnCopyForm();
   afx_msg void OnCopyFormNoMeteg();
   afx_msg void OnNextForm();
+  afx_msg void OnSuffixForms();
+  afx_msg void OnInfinitiveNoun();
   afx_msg void OnPrintPreviewSheet();
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnMouseMove(UINT nFlags, CPoint point);
@@ -95,6 +97,9 @@ class CGramVerbView : public CMyFormView {
   int CheckedBinyan() const;
   void CheckBinyan(int binyan);
   void CopySelectedForm(bool withoutStress);
+  // Hands the selected form to the suffix table in front of it; false when
+  // no form is selected or the form has no such forms.
+  bool HandOverSelectedForm(int mode);
 
   // Drawing: on the screen (scale 1, no offset) or on the printed page.
   using DrawTarget = GrammarDrawTarget;

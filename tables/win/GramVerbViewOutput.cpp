@@ -16,10 +16,13 @@
 #include "tables/core/KtivKhaser.h"
 #include "tables/core/VerbFormCopy.h"
 #include "tables/core/VerbTableNavigation.h"
+#include "tables/win/GramKinuiView.h"
 #include "tables/win/GramVerbView.h"
 #include "tables/win/DefinitionWnd.h"
 #include "tables/win/GrammarPrintPage.h"
+#include "tables/win/GrammarFrame.h"
 #include "tables/win/GrammarPrinting.h"
+#include "tables/win/GrammarViewMessages.h"
 
 namespace {
 
@@ -183,5 +186,13 @@ LRESULT CGramVerbView::OnSelectWord(WPARAM, LPARAM) {
     SelectSlot(word.formSlot);
   }
   Invalidate();
+  // A suffixed form or an infinitive noun goes on to the suffix table,
+  // which selects it there.
+  if (word.pronominalSuffix != 0 &&
+      HandOverSelectedForm(word.suffixBase != 0 ? kKinuiInfinitiveNoun : kKinuiSuffixForms)) {
+    CWnd* pSuffixView = GetGrammarFrame()->GetGrammarView();
+    pSuffixView->SendMessage(WM_GRAM_SETPARAMS, record, extra);
+    pSuffixView->PostMessage(WM_GRAM_SELECTWORD, 0, 0);
+  }
   return 0;
 }

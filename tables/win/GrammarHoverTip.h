@@ -1,8 +1,8 @@
-// The hover tip of a grammar view's captions: when the mouse comes to a
-// caption while the program's main window is active, and rests there for
-// half a second, the view's text for that caption shows in a tip over it.
-// Moving to another caption starts the wait again; the view closes the tip
-// whenever its table changes and when the tip asks it to.
+// The hover tips of a grammar view: when the mouse comes onto one of the
+// view's hot rectangles (a form's caption, a person's label) and rests
+// there for half a second, a tip opens over it; another hot rectangle
+// closes it and starts again. The view says which rectangle is where and
+// what its tip says.
 #pragma once
 
 #include <functional>
@@ -10,34 +10,32 @@
 #include <string>
 
 #include "classlib/core/Geometry.h"
-#include "classlib/win/CWnd.h"
 
 class CMyFormView;
 class CTipWnd;
 
 class CGrammarHoverTip {
  public:
-  // The caption under a point in the view's logical coordinates, -1 none.
-  using CaptionHitTest = std::function<int(CPoint logical)>;
-  // The caption's tip text (empty: no tip) and its rectangle (logical).
-  using CaptionText = std::function<std::string(int caption)>;
-  using CaptionRect = std::function<CRect(int caption)>;
+  using HitTest = std::function<int(CPoint logical)>;   // the hot rectangle there, -1 none
+  using TipText = std::function<std::string(int hot)>;  // empty: no tip
+  using HotRect = std::function<CRect(int hot)>;        // logical
 
-  CGrammarHoverTip(CMyFormView* pView, CaptionHitTest hitTest, CaptionText text, CaptionRect rect);
+  CGrammarHoverTip(CMyFormView* pView, HitTest hitTest, TipText tipText, HotRect hotRect);
   ~CGrammarHoverTip();
 
-  void Close();
-  // After the view's own handling of WM_MOUSEMOVE (point in client
-  // coordinates); nothing while the view shows no table.
+  // WM_MOUSEMOVE at a client point; only while the view shows a table and
+  // the program's main window is active.
   void OnMouseMove(CPoint point, bool tableShown);
-  // False when the timer is not the tip's.
+  // WM_TIMER: false when it is not the hover timer.
   bool OnTimer(UINT_PTR nIDEvent);
+  // Closes the tip and forgets the hot rectangle.
+  void Close();
 
  private:
   CMyFormView* m_pView;
-  CaptionHitTest m_hitTest;
-  CaptionText m_text;
-  CaptionRect m_rect;
+  HitTest m_hitTest;
+  TipText m_tipText;
+  HotRect m_hotRect;
   int m_hovered = -1;
   UINT_PTR m_nTimer = 0;
   std::unique_ptr<CTipWnd> m_pTip;

@@ -38,6 +38,15 @@ CMyFormView::CMyFormView(UINT nIDTemplate) : CFormView(nIDTemplate), m_nHelpId(n
 
 void CMyFormView::OnDraw(CDC*) {}
 
+BOOL CMyFormView::PreTranslateMessage(MSG* pMsg) {
+  if (pMsg->message == WM_KEYDOWN && pMsg->wParam == kNextFormKey &&
+      (::GetKeyState(VK_CONTROL) & kKeyDown) != 0) {
+    SendMessage(WM_COMMAND, ID_GRAMMAR_NEXT_FORM);
+    return TRUE;
+  }
+  return CFormView::PreTranslateMessage(pMsg);
+}
+
 // ---- Sizes and coordinates.
 
 void CMyFormView::GetScrollBarSizes(CSize& sizeSb) {
@@ -82,6 +91,16 @@ void CMyFormView::ScrollControlIntoView(CWnd* pControl) {
   const CRect visible = DeviceToLogical(client);
   const POINT position = ScrollPositionToShow(visible, target);
   if (position.x != visible.left || position.y != visible.top) ScrollToPosition(position);
+}
+
+CRect CMyFormView::ControlRect(UINT nID) const {
+  CRect rect;
+  HWND hControl = ::GetDlgItem(m_hWnd, static_cast<int>(nID));
+  if (hControl == nullptr) return rect;
+  ::GetWindowRect(hControl, &rect);
+  ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+  rect.OffsetRect(GetScrollPosition());
+  return rect;
 }
 
 LRESULT CMyFormView::OnNavFocus(WPARAM wParam, LPARAM) {
@@ -164,23 +183,4 @@ LRESULT CMyFormView::OnHelpHitTest(WPARAM, LPARAM) {
 LRESULT CMyFormView::OnCommandHelp(WPARAM, LPARAM) {
   AfxGetApp()->WinHelp(HID_BASE_RESOURCE + m_nHelpId, HELP_CONTEXT);
   return TRUE;
-}
-
-CRect CMyFormView::ControlRect(UINT nID) const {
-  CRect rect;
-  HWND hControl = ::GetDlgItem(m_hWnd, static_cast<int>(nID));
-  if (hControl == nullptr) return rect;
-  ::GetWindowRect(hControl, &rect);
-  ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-  rect.OffsetRect(GetScrollPosition());
-  return rect;
-}
-
-BOOL CMyFormView::PreTranslateMessage(MSG* pMsg) {
-  if (pMsg->message == WM_KEYDOWN && pMsg->wParam == kNextFormKey &&
-      (::GetKeyState(VK_CONTROL) & kKeyDown) != 0) {
-    OnCmdMsg(ID_GRAMMAR_NEXT_FORM, CN_COMMAND, nullptr, nullptr);
-    return TRUE;
-  }
-  return CFormView::PreTranslateMessage(pMsg);
 }

@@ -31,13 +31,12 @@ class CMyFormView : public CFormView {
   // there is no such control.
   CRect ControlRect(UINT nID) const;
 
+  // Ctrl+G is Select Next Grammar Form wherever the focus is in the view.
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
   // Scrolls the view, vertically and then horizontally, until the control
   // is visible.
   void ScrollControlIntoView(CWnd* pControl);
-
-  // Ctrl+G, wherever the focus is in the view, sends the view Select Next
-  // Grammar Form.
-  BOOL PreTranslateMessage(MSG* pMsg) override;
 
   // The dictionary's lookup list is about to hand the view a word: a view
   // that keeps what it shows while a looked-up word arrives says so here.

@@ -110,6 +110,8 @@ class ScreenMeasurer : public TableMarkupMeasurer {
 
 void SetMarkupHebrewFont(CFontInfo* pFont) { s_pHebrewFont = pFont; }
 
+CFontInfo* GetMarkupHebrewFont() { return s_pHebrewFont; }
+
 CFont* SelectMarkupFont(CDC* pDC, const TableMarkupCell& cell, CFont& made) {
   made.DeleteObject();
   const MarkupFontChoice font = MarkupFontFor(cell, g_screenDpi);

@@ -14,6 +14,8 @@ class CFontInfo;
 // mark-up cell takes; the main frame sets it when it makes its fonts.
 // Without one, Hebrew cells take the default row height.
 void SetMarkupHebrewFont(CFontInfo* pFont);
+// That font; nullptr while none is set.
+CFontInfo* GetMarkupHebrewFont();
 
 // Makes the cell's font in made (deleting what it held) and selects it; for
 // font 0, or when the font cannot be made, selects the stock system font.

@@ -81,3 +81,14 @@ void ClickAt(POINT screen, int clicks) {
   }
   Send(inputs);
 }
+
+void RightClickAt(POINT screen) {
+  std::vector<INPUT> inputs = {MouseMoveInput(screen), MouseButtonInput(MOUSEEVENTF_RIGHTDOWN),
+                               MouseButtonInput(MOUSEEVENTF_RIGHTUP)};
+  Send(inputs);
+}
+
+void MoveMouseTo(POINT screen) {
+  std::vector<INPUT> inputs = {MouseMoveInput(screen)};
+  Send(inputs);
+}

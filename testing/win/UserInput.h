@@ -21,3 +21,7 @@ INPUT MouseButtonInput(DWORD flags);
 // Clicks (twice for a double click) at a screen point; the button events go
 // where the move before them put the pointer.
 void ClickAt(POINT screen, int clicks = 1);
+// A click of the right button at a screen point.
+void RightClickAt(POINT screen);
+// Moves the pointer to a screen point.
+void MoveMouseTo(POINT screen);

@@ -31,4 +31,18 @@ TEST(KinuiNavigation, WalksTheFormCellsRound) {
   }
 }
 
+TEST(KinuiNavigation, ARecordsSuffixNumberNamesItsCell) {
+  struct Case {
+    int suffixNumber;
+    bool infinitiveNoun;
+    int cell;
+  } const cases[] = {
+      {0, false, -1}, {1, false, 1}, {4, false, 4}, {10, false, 10}, {11, false, -1},
+      {0, true, -1},  {1, true, 0},  {3, true, 1},  {12, true, 10},  {15, true, -1},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(c.cell, KinuiCellOfRecord(c.suffixNumber, c.infinitiveNoun))
+        << c.suffixNumber << (c.infinitiveNoun ? " noun" : " verb");
+}
+
 }  // namespace
