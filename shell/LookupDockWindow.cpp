@@ -1,10 +1,19 @@
 #include "shell/LookupDockWindow.h"
 
+#include "classlib/win/AfxMsg.h"
+#include "classlib/win/MessageMap.h"
 #include "hebtext/core/ProgramPath.h"
+#include "shell/DockWindowHandoff.h"
 
 namespace {
 constexpr char kBinFolder[] = "bin";
 }  // namespace
+
+BEGIN_MESSAGE_MAP(CLookupDockWindow, CKWDockWindow)
+  ON_WM_WINDOWPOSCHANGED()
+  ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+  ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
+END_MESSAGE_MAP()
 
 CLookupDockWindow::~CLookupDockWindow() = default;
 
@@ -19,5 +28,19 @@ BOOL CLookupDockWindow::Create(CWnd* pParentWnd, UINT nID, LPCSTR lpszTitle, CSi
                           AFX_IDW_PANE_FIRST))
     return FALSE;
   SetChild(&m_lookupBar);
+  return TRUE;
+}
+
+void CLookupDockWindow::OnWindowPosChanged(WINDOWPOS* lpWndPos) {
+  CKWDockWindow::OnWindowPosChanged(lpWndPos);
+  if ((lpWndPos->flags & SWP_HIDEWINDOW) != 0) PassFocusOnAfterHide(dockfocus::Hidden::kLookupWindow);
+}
+
+LRESULT CLookupDockWindow::OnHelpHitTest(WPARAM, LPARAM) {
+  return BarHelpContext(static_cast<UINT>(GetDlgCtrlID()));
+}
+
+LRESULT CLookupDockWindow::OnCommandHelp(WPARAM, LPARAM) {
+  ShowBarHelp(static_cast<UINT>(GetDlgCtrlID()));
   return TRUE;
 }

@@ -1,5 +1,6 @@
 // The Lookup Tables/Search Results docking window: it holds the lookup bar
-// with its result list, whose mode the Lookup/Search toolbar's edit follows.
+// with its result list, whose mode the Lookup/Search toolbar's edit follows;
+// hidden, it passes the keyboard focus on.
 #pragma once
 
 #include "lexicon/win/LookupResultsBar.h"
@@ -21,6 +22,12 @@ class CLookupDockWindow : public CKWDockWindow {
   CHebEdit* GetLookupEdit() const { return m_pLookupEdit; }
   // Where the list's rows open their grammar tables.
   void SetTableOpener(LookupTableOpener* pOpener) { m_lookupBar.SetTableOpener(pOpener); }
+
+ protected:
+  afx_msg void OnWindowPosChanged(WINDOWPOS* lpWndPos);
+  afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
 
  private:
   CLookupResultsBar m_lookupBar;

@@ -14,6 +14,7 @@
 #include "shell/core/FrameMenuRules.h"
 #include "shell/core/GrammarCommands.h"
 #include "tables/win/GrammarViewMessages.h"
+#include "tables/win/MyFormView.h"
 
 BEGIN_MESSAGE_MAP(CMainFrame, CKWMDIFrameWnd)
   ON_WM_CREATE()
@@ -324,6 +325,9 @@ void CMainFrame::OpenTable(const Request& request) {
   CWnd* pView = m_grammarWindow.GetView(request.tab);
   if (pView == nullptr) return;
   if (!m_grammarWindow.IsWindowVisible()) ShowBar(m_grammarWindow, ID_VIEW_GRAMMAR_TABLES);
+  if ((request.tab == grammarcmd::kVerbs || request.tab == grammarcmd::kPrepositions) &&
+      pView->IsKindOf(RUNTIME_CLASS(CMyFormView)))
+    static_cast<CMyFormView*>(pView)->SetOpenedFromLookup();
   if (request.bringToFront) {
     m_grammarWindow.SetActiveViewWnd(pView);
     pView->SetActiveWindow();

@@ -70,7 +70,8 @@ CString DefinitionBucketLabel(DWORD bucket, DWORD count) {
     bucket /= kDefinitionBucketBase;
   }
   CString line;
-  line.Format("%c %c %c %c: %u", 'A' + digits[0], 'A' + digits[1], 'A' + digits[2], 'A', count);
+  line.Format("%c %c %c %c: %lu", 'A' + digits[0], 'A' + digits[1], 'A' + digits[2], 'A',
+              static_cast<unsigned long>(count));
   return line;
 }
 

@@ -14,6 +14,8 @@ namespace {
 
 constexpr char kKeywordMark = '&';
 constexpr int kBinyanCount = 7;
+// Room for a keyword, or a number of the table in English words.
+constexpr int kKeywordStringRoom = 256;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\r' || c == '\n'; }
 bool IsKeywordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-'; }
@@ -86,4 +88,10 @@ int DefinitionKeywordText(DWORD fields, char* buffer, int size) {
   options.feminine = record.flagE20;
   options.cleanUp = 1;
   return NumberToWords(buffer, size, number.value, options);
+}
+
+std::string DefinitionKeywordString(DWORD fields) {
+  char keyword[kKeywordStringRoom] = {};
+  DefinitionKeywordText(fields, keyword, kKeywordStringRoom);
+  return keyword;
 }

@@ -4,6 +4,8 @@
 // digits or in words.
 #pragma once
 
+#include <string>
+
 #include "classlib/core/WinTypes.h"
 
 // The keyword of the n-th '&' of the text: the characters after it up to a
@@ -20,3 +22,5 @@ const BYTE* DeclensionTableEntry(int tableType, int index);
 // The keyword text of the definition record from the loaded tables (empty
 // when the record names nothing); returns its length.
 int DefinitionKeywordText(DWORD fields, char* buffer, int size);
+// The same as a string, as the lookup list shows and compares it.
+std::string DefinitionKeywordString(DWORD fields);

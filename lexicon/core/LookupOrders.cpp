@@ -24,29 +24,34 @@ int Length(const BYTE* letters) {
 
 }  // namespace
 
+HebrewEntryKey MakeHebrewEntryKey(const BYTE* letters, const BYTE* vowels, int length) {
+  HebrewEntryKey entry;
+  BuildEntrySortKey(letters, vowels, length, entry.key);
+  entry.vowelled = LeadingVowelledLetters(letters, vowels, length);
+  return entry;
+}
+
+int CompareHebrewEntries(const HebrewEntryKey& a, const HebrewEntryKey& b, bool fine) {
+  const int primary = CompareKeyText(a.key.primary, b.key.primary);
+  if (primary != 0 || !fine) return primary;
+  const size_t compared = static_cast<size_t>(std::min(a.vowelled, b.vowelled));
+  if (compared == 0) return 0;
+  const std::string first(a.key.secondary, std::min(compared, std::strlen(a.key.secondary)));
+  const std::string second(b.key.secondary, std::min(compared, std::strlen(b.key.secondary)));
+  return CompareKeyText(first.c_str(), second.c_str());
+}
+
 LookupWordOrder::LookupWordOrder(const WordRecordRenderer& renderer, const BYTE* letters,
                                  const BYTE* vowels)
-    : m_renderer(renderer) {
-  const int length = std::min(Length(letters), kEntryKeySize - 1);
-  BuildEntrySortKey(letters, vowels, length, m_typed);
-  m_vowelled = LeadingVowelledLetters(letters, vowels, length);
-}
+    : m_renderer(renderer),
+      m_typed(MakeHebrewEntryKey(letters, vowels, std::min(Length(letters), kEntryKeySize - 1))) {}
 
 int LookupWordOrder::Compare(const BYTE* record, bool fine) const {
   BYTE letters[kEntryKeySize] = {};
   BYTE vowels[kEntryKeySize] = {};
   const int length =
       m_renderer.Render(ReadWordRecordBytes(record), letters, vowels, kEntryKeySize);
-  EntrySortKey key;
-  BuildEntrySortKey(letters, vowels, length, key);
-  const int primary = CompareKeyText(key.primary, m_typed.primary);
-  if (primary != 0 || !fine) return primary;
-  const size_t compared =
-      static_cast<size_t>(std::min(m_vowelled, LeadingVowelledLetters(letters, vowels, length)));
-  if (compared == 0) return 0;
-  const std::string a(key.secondary, std::min(compared, std::strlen(key.secondary)));
-  const std::string b(m_typed.secondary, std::min(compared, std::strlen(m_typed.secondary)));
-  return CompareKeyText(a.c_str(), b.c_str());
+  return CompareHebrewEntries(MakeHebrewEntryKey(letters, vowels, length), m_typed, fine);
 }
 
 LookupKeywordOrder::LookupKeywordOrder(const KeywordRenderer& renderer, std::string typed)

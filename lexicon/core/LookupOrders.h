@@ -10,8 +10,19 @@
 #include "lexicon/core/LookupRecordFile.h"
 #include "lexicon/core/WordDatabaseBuild.h"
 
-// Collation keys first; with fine, records of the same key by the sound
+// A word of the Hebrew list as it is compared: its collation keys and the
+// number of its leading letters that carry a vowel.
+struct HebrewEntryKey {
+  EntrySortKey key;
+  int vowelled = 0;
+};
+HebrewEntryKey MakeHebrewEntryKey(const BYTE* letters, const BYTE* vowels, int length);
+
+// Collation keys first; with fine, words of the same key by the sound
 // classes of the first vowels both words have before a letter without one.
+int CompareHebrewEntries(const HebrewEntryKey& a, const HebrewEntryKey& b, bool fine);
+
+// A record of the Hebrew list against the typed word.
 class LookupWordOrder : public LookupRecordOrder {
  public:
   // letters and vowels zero-terminated.
@@ -20,8 +31,7 @@ class LookupWordOrder : public LookupRecordOrder {
 
  private:
   const WordRecordRenderer& m_renderer;
-  EntrySortKey m_typed;
-  int m_vowelled = 0;  // the typed word's leading letters with vowels
+  HebrewEntryKey m_typed;
 };
 
 // Keywords compare case-insensitively.

@@ -1,9 +1,11 @@
 #include "lexicon/core/LookupRowText.h"
 
 #include "hebtext/core/HebChar.h"
+#include "hebtext/core/HebrewDisplay.h"
 #include "hebtext/core/PointedText.h"
 #include "lexicon/core/DefinitionKeywords.h"
 #include "lexicon/core/EntryText.h"
+#include "lexicon/core/FormSlots.h"
 #include "lexicon/core/GenderNumberText.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/GrammarLayout.h"
@@ -69,7 +71,12 @@ PointedText LookupRecordWord(GrammarContext& context, const PackedWordRec& recor
   EntryTextOutput output;
   output.letters = letters;
   output.vowels = vowels;
-  const int length = LookupEntryText(context, record.fields, record.extra, {}, output);
+  int length = LookupEntryText(context, record.fields, record.extra, {}, output);
+  // A respelled record shows as unpointed Hebrew writes it.
+  UnpackedWordRec fields;
+  if (DecodeWordRecord(record.fields, record.extra, &fields) != kKindUndecodable &&
+      fields.plene != 0)
+    length = InsertHebrewChar(letters, vowels, length, kWordPlaneSize);
   return FromPlanes(letters, vowels, length);
 }
 
@@ -129,6 +136,14 @@ LookupDefinitionRowText DescribeDefinitionRecord(GrammarContext& context, DWORD 
   row.columns[kDefColGram] = LookupKindName(row.kind);
   const PackedWordRec wordRecord = DefinitionWordRecord(fields, -1);
   row.word = LookupRecordWord(context, wordRecord);
+  if (row.kind == kKindVerb && row.word.letters.empty()) {
+    // Pual and Hufal have no infinitive: such a verb is shown by its past
+    // third person masculine singular, the form dictionaries list.
+    UnpackedWordRec verb;
+    DecodeWordRecord(wordRecord.fields, wordRecord.extra, &verb);
+    verb.formSlot = FormSlot::Past3ms;
+    row.word = LookupRecordWord(context, PackWordRecord(kKindVerb, verb));
+  }
   if (row.kind == kKindVerb) {
     row.rootEntry = VerbRoot(record.entryIndex);
     std::vector<BinyanSense> senses;

@@ -32,15 +32,17 @@ struct LookupDefinitionRowText {
   std::string columns[kDefinitionColumnCount];
 };
 
-// The record's word as the entry text renders it (empty when it renders
-// nothing).
+// The record's word as the entry text renders it, a respelled (plene)
+// record unpointed; empty when it renders nothing.
 PointedText LookupRecordWord(GrammarContext& context, const PackedWordRec& record);
 
 // Every column of a Hebrew list row.
 LookupWordRowText DescribeWordRecord(GrammarContext& context, const PackedWordRec& record);
 
 // Every column of a keyword row; keyword is the row's keyword text, which
-// picks the senses shown.
+// picks the senses shown. A verb's word is its infinitive in the lowest
+// binyan of the row, or its past third person masculine singular where that
+// binyan has no infinitive.
 LookupDefinitionRowText DescribeDefinitionRecord(GrammarContext& context, DWORD fields,
                                                  const std::string& keyword);
 

@@ -30,7 +30,6 @@ constexpr char kPreferencesSection[] = "Preferences";
 constexpr char kColumnWidthsKey[] = "ColumnWidths";
 constexpr char kListFace[] = "Arial";
 constexpr WORD kListPointSize = 11;
-constexpr int kKeywordRoom = 128;
 // Room for a column's text in the single-string form.
 constexpr int kTextRoom = 1024;
 // Measured Hebrew columns get this many pixels more.
@@ -290,9 +289,8 @@ void CLookupListCtrl::SelectRow(int row, BOOL quiet) {
 void CLookupListCtrl::RowTexts(int row, CString* texts, int count) {
   if (m_mode == kLookupKeywordList) {
     const DWORD fields = GetDefinitionRecord(row);
-    char keyword[kKeywordRoom] = {};
-    DefinitionKeywordText(fields, keyword, kKeywordRoom);
-    const LookupDefinitionRowText text = DescribeDefinitionRecord(m_context, fields, keyword);
+    const LookupDefinitionRowText text =
+        DescribeDefinitionRecord(m_context, fields, DefinitionKeywordString(fields));
     texts[kDefColWord] = SingleString(text.word);
     texts[kDefColRootEntry] = SingleString(text.rootEntry);
     for (int i = kDefColGram; i < count; ++i)
@@ -300,7 +298,17 @@ void CLookupListCtrl::RowTexts(int row, CString* texts, int count) {
     return;
   }
   const LookupWordRowText text = DescribeWordRecord(m_context, GetRowRecord(row));
-  PointedText word = text.word;
+  texts[kWordColWord] = SingleString(RowWord(row, text.word));
+  texts[kWordColRootEntry] = SingleString(text.rootEntry);
+  for (int i = kWordColGram; i < count; ++i)
+    if (i != kWordColRootEntry) texts[i] = text.columns.text[i].c_str();
+}
+
+PointedText CLookupListCtrl::GetRowWord(int row) {
+  return RowWord(row, LookupRecordWord(m_context, GetRowRecord(row)));
+}
+
+PointedText CLookupListCtrl::RowWord(int row, PointedText word) const {
   if (m_mode == kLookupSearchResults && row < static_cast<int>(m_results.hits.size())) {
     BYTE letters[kWordPlaneSize] = {}, vowels[kWordPlaneSize] = {};
     BYTE shownLetters[kWordPlaneSize] = {}, shownVowels[kWordPlaneSize] = {};
@@ -312,19 +320,12 @@ void CLookupListCtrl::RowTexts(int row, CString* texts, int count) {
     word.letters.assign(shownLetters, shownLetters + shown);
     word.vowels.assign(shownVowels, shownVowels + shown);
   }
-  texts[kWordColWord] = SingleString(word);
-  texts[kWordColRootEntry] = SingleString(text.rootEntry);
-  for (int i = kWordColGram; i < count; ++i)
-    if (i != kWordColRootEntry) texts[i] = text.columns.text[i].c_str();
+  return word;
 }
 
 CString CLookupListCtrl::GetRowEditText(int row) {
-  if (m_mode == kLookupKeywordList) {
-    char keyword[kKeywordRoom] = {};
-    DefinitionKeywordText(GetDefinitionRecord(row), keyword, kKeywordRoom);
-    return keyword;
-  }
-  return SingleString(LookupRecordWord(m_context, GetRowRecord(row)));
+  if (m_mode == kLookupKeywordList) return DefinitionKeywordString(GetDefinitionRecord(row)).c_str();
+  return SingleString(GetRowWord(row));
 }
 
 CRect CLookupListCtrl::CellRect(const CRect& rowRect, int column) const {
@@ -507,9 +508,7 @@ void CLookupListCtrl::OpenGrammarTable(BYTE action) {
     const DWORD fields = GetDefinitionRecord(row);
     UnpackedDefinitionRec record{};
     kind = DecodeDefinitionRecord(fields, record);
-    char keyword[kKeywordRoom] = {};
-    DefinitionKeywordText(fields, keyword, kKeywordRoom);
-    request.caption = keyword;
+    request.caption = DefinitionKeywordString(fields).c_str();
     request.record = DefinitionWordRecord(fields, action);
     // The view learns which keyword (or, for a number, digits or words).
     request.action = static_cast<BYTE>(kind == kKindNumber ? record.flagE21

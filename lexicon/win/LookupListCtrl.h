@@ -15,6 +15,7 @@
 #include "lexicon/core/GrammarContext.h"
 #include "lexicon/core/LookupColumns.h"
 #include "lexicon/core/LookupRecordFile.h"
+#include "lexicon/core/LookupRowText.h"
 #include "lexicon/core/LookupSearch.h"
 
 class CHebEdit;
@@ -80,6 +81,9 @@ class CLookupListCtrl : public CListCtrl {
   void SelectRow(int row, BOOL quiet);
   // The row's text as the lookup edit takes it.
   CString GetRowEditText(int row);
+  // The row's word: respelled records unpointed, and a search hit after the
+  // prefix letters peeled off the typed word.
+  PointedText GetRowWord(int row);
 
   // The binyan menu of a verb keyword of several binyanim; TRUE when shown.
   BOOL ShowActionMenu(CPoint point);
@@ -107,6 +111,7 @@ class CLookupListCtrl : public CListCtrl {
   void DrawPointed(CDC* pDC, const CString& text, const CRect& cell, COLORREF color);
   // The texts of the row's columns (pointed Hebrew as the single-string form).
   void RowTexts(int row, CString* texts, int count);
+  PointedText RowWord(int row, PointedText word) const;
   void MoveSelection(int row);
 
   CHebEdit* m_pLookupEdit = nullptr;

@@ -31,11 +31,17 @@ int CLookupResultsBar::OnCreate(LPCREATESTRUCT lpCreateStruct) {
                        kListId, m_pLookupEdit))
     return -1;
   m_pList->SetTableOpener(m_pOpener);
+  CountRecords();
   m_pData.reset(new LookupData(m_binFolder, m_renderer));
   m_pData->SetReady(true);
   SetMode(GetMode());
   if (m_pLookupEdit != nullptr) m_pLookupEdit->SelectAll();
   return 0;
+}
+
+void CLookupResultsBar::CountRecords() {
+  m_wordRows = m_pList ? static_cast<long>(m_pList->GetWordRowCount()) : 0;
+  m_definitionRows = m_pList ? static_cast<long>(m_pList->GetDefinitionRowCount()) : 0;
 }
 
 void CLookupResultsBar::OnDestroy() {
@@ -73,8 +79,7 @@ void CLookupResultsBar::SetMode(int mode) {
   m_pList->InsertColumns();
   m_pList->CountVisibleRows();
   const LookupModeStates::Restored state =
-      m_states.Restore(mode, static_cast<long>(m_pList->GetWordRowCount()),
-                       static_cast<long>(m_pList->GetDefinitionRowCount()));
+      m_states.Restore(mode, m_wordRows, m_definitionRows);
   if (mode == kLookupSearchResults) m_pList->SetResults(m_states.Results());
   m_rowCount = static_cast<int>(state.rowCount);
   if (m_pLookupEdit != nullptr) m_pLookupEdit->SetText(state.text.c_str());

@@ -26,6 +26,9 @@ class CLookupResultsBar : public CLookupBar {
   void SaveModeState() override;
   void SetMode(int mode) override;
   CLookupListCtrl* GetList() const { return m_pList.get(); }
+  // Counts the rows of the Hebrew list and of the keyword list (a file that
+  // cannot be read counts none).
+  void CountRecords();
 
  protected:
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -49,4 +52,6 @@ class CLookupResultsBar : public CLookupBar {
   std::unique_ptr<LookupData> m_pData;
   LookupModeStates m_states;
   int m_rowCount = 0;
+  long m_wordRows = 0;
+  long m_definitionRows = 0;
 };

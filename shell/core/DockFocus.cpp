@@ -2,11 +2,17 @@
 
 namespace dockfocus {
 
-unsigned CommandAfterHide(bool keyboardGuides, const Windows& windows) {
+unsigned CommandAfterHide(Hidden hidden, const Windows& windows) {
   if (windows.editView) return kDocumentFocus;
-  if (keyboardGuides) {
-    if (windows.grammarVisible) return kGrammarTableFocus;
-    return windows.lookupVisible ? kLookupFocus : 0;
+  switch (hidden) {
+    case Hidden::kKeyboardGuides:
+      if (windows.grammarVisible) return kGrammarTableFocus;
+      return windows.lookupVisible ? kLookupFocus : 0;
+    case Hidden::kLookupWindow:
+      if (windows.grammarVisible) return kGrammarTableFocus;
+      return windows.keyboardVisible ? kKeyboardGuidesFocus : 0;
+    case Hidden::kGrammarTables:
+      break;
   }
   if (windows.lookupVisible) return kLookupFocus;
   return windows.keyboardVisible ? kKeyboardGuidesFocus : 0;

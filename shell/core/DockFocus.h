@@ -9,6 +9,9 @@ constexpr unsigned kKeyboardGuidesFocus = 32836;
 constexpr unsigned kLookupFocus = 32837;
 constexpr unsigned kGrammarTableFocus = 32838;
 
+// The docking window that was just hidden.
+enum class Hidden { kGrammarTables, kKeyboardGuides, kLookupWindow };
+
 struct Windows {
   bool editView = false;  // an editor document window exists
   bool grammarVisible = false;
@@ -16,8 +19,9 @@ struct Windows {
   bool keyboardVisible = false;
 };
 
-// The focus command to post after hiding Grammar Tables (keyboardGuides
-// false) or Keyboard Guides; 0 when the focus has nowhere to go.
-unsigned CommandAfterHide(bool keyboardGuides, const Windows& windows);
+// The focus command to post after hiding a docking window: a document
+// first, then the other docking windows that are shown; 0 when the focus has
+// nowhere to go.
+unsigned CommandAfterHide(Hidden hidden, const Windows& windows);
 
 }  // namespace dockfocus

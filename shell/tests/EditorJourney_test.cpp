@@ -28,7 +28,7 @@
 #include "testing/win/UserInput.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace editor_journey_test {
 
 constexpr int kEnglish = 0;
 constexpr int kHebrew = 1;
@@ -278,4 +278,4 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
   ::DeleteFileA(again.c_str());
 }
 
-}  // namespace
+}  // namespace editor_journey_test

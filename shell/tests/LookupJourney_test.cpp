@@ -21,7 +21,7 @@
 #include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace lookup_journey_test {
 
 constexpr int kLookupListId = 1001;
 // שָׁלוֹם on the English keyboard.
@@ -234,4 +234,4 @@ TEST(LookupJourney, WordsAndKeywordsAreLookedUpAndEachModeKept) {
   SteadyPicture(hNextMain, "lookup_journey_4_restarted");
 }
 
-}  // namespace
+}  // namespace lookup_journey_test

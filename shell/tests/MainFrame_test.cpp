@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/win/AfxMsg.h"
 #include "classlib/win/AfxRes.h"
 #include "resources/MainFrameIds.h"
 #include "resources/ShellIds.h"
@@ -18,7 +19,7 @@
 #include "testing/win/ImagePixels.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace main_frame_test {
 
 constexpr char kBarStatePrefix[] = "ZultaBarState-";
 // A docking window's tab control.
@@ -165,7 +166,8 @@ TEST_F(MainFrameTest, FirstStartShowsTheDefaultLayout) {
 // Full View on a table that needs no more room than it has (the number tab,
 // which shows none yet) keeps the size; again on the unchanged window it goes
 // back to the user's size less a pixel. Hiding a docking window with no
-// document open moves the focus to the lookup window.
+// document open moves the focus to the lookup window, and hiding that one to
+// the keyboard guides.
 TEST_F(MainFrameTest, FullViewRestoresAndAHiddenWindowPassesTheFocusOn) {
   Start();
   HWND hGrammar = FindDescendantById(m_hMain, IDW_GRAMMAR_TABLES);
@@ -184,6 +186,17 @@ TEST_F(MainFrameTest, FullViewRestoresAndAHiddenWindowPassesTheFocusOn) {
     HWND hFocus = FocusedWindow();
     return hFocus != nullptr && ::GetParent(hFocus) == hLookup;
   })) << "the lookup window's list has the focus";
+  // Each docking window answers help with its own context.
+  const LRESULT kBarHelpContextBase = 0x50000;
+  EXPECT_EQ(kBarHelpContextBase + IDW_LOOKUP_WINDOW, ::SendMessageA(hLookup, WM_HELPHITTEST, 0, 0));
+  EXPECT_EQ(kBarHelpContextBase + IDW_GRAMMAR_TABLES,
+            ::SendMessageA(hGrammar, WM_HELPHITTEST, 0, 0));
+  // Hiding the lookup window then moves it on to the keyboard guides.
+  Command(ID_VIEW_LOOKUP_WINDOW);
+  HWND hKeyboard = FindDescendantById(m_hMain, IDW_KEYBOARD_GUIDES);
+  ASSERT_TRUE(IsShown(m_hMain, IDW_KEYBOARD_GUIDES));
+  EXPECT_TRUE(WaitFor([&] { return ::IsChild(hKeyboard, FocusedWindow()) != FALSE; }))
+      << "the keyboard guides have the focus";
   Command(ID_VIEW_RESET_LAYOUT);
   Close();
   ForgetSavedLayout();
@@ -354,4 +367,4 @@ TEST_F(MainFrameTest, HiddenBarsComeBackWithResetLayoutAndTheLayoutIsKeptForTheN
   ForgetSavedLayout();
 }
 
-}  // namespace
+}  // namespace main_frame_test

@@ -15,7 +15,7 @@
 #include "testing/win/ImagePixels.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace main_menu_test {
 
 // The width of a popup menu's frame, in pixels.
 constexpr int kMenuFrame = 3;
@@ -147,4 +147,4 @@ TEST_F(MainMenuTest, ExitEndsTheProgram) {
   EXPECT_EQ(0u, m_zulta.Close());
 }
 
-}  // namespace
+}  // namespace main_menu_test

@@ -8,7 +8,7 @@
 
 #include "shell/tests/ZultaProcess.h"
 
-namespace {
+namespace program_preferences_test {
 
 bool KeyExists(const std::string& subKey) {
   HKEY hKey = nullptr;
@@ -32,4 +32,4 @@ TEST(ProgramPreferences, StartUpReadsEverySectionOfTheProfile) {
   ::RegDeleteTreeA(HKEY_CURRENT_USER, kZultaProfileKey);
 }
 
-}  // namespace
+}  // namespace program_preferences_test

@@ -13,7 +13,7 @@
 #include "testing/win/ImagePixels.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace program_start_test {
 
 TEST(ProgramStart, CarriesItsIconAndVersion) {
   HMODULE exe =
@@ -194,4 +194,4 @@ TEST(ProgramStart, RefusesAFileThatDoesNotExistAndEnds) {
   EXPECT_NE(~0u, zulta.ExitCode()) << "the program went on";
 }
 
-}  // namespace
+}  // namespace program_start_test

@@ -19,7 +19,7 @@
 #include "testing/win/MessageBoxes.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace startup_journey_test {
 
 // The first start's build takes a few minutes on a loaded machine.
 constexpr DWORD kDatabaseBuildTimeoutMs = 10 * 60 * 1000;
@@ -199,4 +199,4 @@ TEST(StartupJourney, FirstStartsBuildTheDatabasesOnceAcceptedAndTheLayoutLastsTo
   ::RegDeleteTreeA(HKEY_CURRENT_USER, kZultaProfileKey);
 }
 
-}  // namespace
+}  // namespace startup_journey_test

@@ -32,7 +32,7 @@
 #include "testing/win/UserInput.h"
 #include "testing/win/WindowCapture.h"
 
-namespace {
+namespace verb_table_journey_test {
 
 // The model verbs shown, one or two binyanim each, with the keys that type
 // their roots on the English keyboard.
@@ -377,4 +377,4 @@ TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTableAndItsFormsGoOut) {
   EXPECT_EQ(CopySlot(FormSlot::Infinitive), lextest::Canonical("לִכְתֹּב"));
 }
 
-}  // namespace
+}  // namespace verb_table_journey_test

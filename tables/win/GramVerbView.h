@@ -39,6 +39,8 @@ class CGramVerbView : public CMyFormView {
                         BOOL& hasInfinitiveNoun);
 
   void OnInitialUpdate() override;
+  // A looked-up word keeps the shown spelling until it has arrived.
+  void SetOpenedFromLookup() override { m_bLookupInProgress = TRUE; }
   // Ctrl+G selects the next form wherever the focus is in the view.
   BOOL PreTranslateMessage(MSG* pMsg) override;
 

@@ -181,8 +181,10 @@ LRESULT CGramVerbView::OnSelectWord(WPARAM, LPARAM) {
   UnpackedWordRec word;
   // The extra byte says what to show, not which spelling variant.
   if (DecodeWordRecord(record, 0, &word) != kKindVerb || word.entryIndex >= GetVerbCount() ||
-      word.binyan < 0 || word.binyan >= Binyan::kCount || word.formSlot >= kVerbTableSlots)
+      word.binyan < 0 || word.binyan >= Binyan::kCount || word.formSlot >= kVerbTableSlots) {
+    m_bLookupInProgress = FALSE;
     return 0;
+  }
   m_bLookupInProgress = TRUE;
   // The spelling follows the look-up only with the General/NikudToggle
   // preference, which the program does not offer yet (its default is off).

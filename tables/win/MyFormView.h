@@ -32,6 +32,10 @@ class CMyFormView : public CFormView {
   // is visible.
   void ScrollControlIntoView(CWnd* pControl);
 
+  // The dictionary's lookup list is about to hand the view a word: a view
+  // that keeps what it shows while a looked-up word arrives says so here.
+  virtual void SetOpenedFromLookup() {}
+
  protected:
   void OnDraw(CDC* pDC) override;
   // Activation forgets the last Full View size, then activates as a form.

@@ -8,6 +8,7 @@
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/VerbFormText.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace {
@@ -32,18 +33,14 @@ adjclass two-feminines 22 regular group=2 indexes=1-4
   alternative group=3 indexes=2
 )";
 
-class AdjectiveFormsTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    grammar = new lextest::ModelVerbGrammar("adjforms", {{"adjectives.txt", kAdjectives},
-                                                          {"words.txt", ""}});
+class AdjectiveFormsTest : public lextest::GrammarSuite<AdjectiveFormsTest> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("adjforms",
+                                         {{"adjectives.txt", kAdjectives}, {"words.txt", ""}});
   }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   static std::string Inflect(const std::string& word, int id, int index) {
     FormPlanes planes = lextest::PlanesOf(word);
     AdjectiveTables tables = GetLoadedAdjectiveTables();
@@ -53,10 +50,7 @@ class AdjectiveFormsTest : public ::testing::Test {
     EXPECT_EQ(built, form.letters[0] != 0);
     return WordToUtf8(form);
   }
-
-  static lextest::ModelVerbGrammar* grammar;
 };
-lextest::ModelVerbGrammar* AdjectiveFormsTest::grammar = nullptr;
 
 struct AdjectiveCase {
   const char* word;

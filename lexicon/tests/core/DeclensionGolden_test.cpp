@@ -15,6 +15,7 @@
 #include "lexicon/core/LittleEndian.h"
 #include "lexicon/core/NounForm.h"
 #include "lexicon/core/VerbFormText.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace declension_golden_test {
@@ -24,15 +25,13 @@ using namespace GrammarLayout;
 constexpr char kEmptyCell[] = "-";
 constexpr int kPersonsPatternOffset = 12;
 
-class DeclensionGolden : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { grammar = new lextest::ModelVerbGrammar("declension"); }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
+class DeclensionGolden : public lextest::GrammarSuite<DeclensionGolden> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("declension");
   }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   // The entry of the table type whose word is the pointed word.
   static const BYTE* FindEntry(int type, const std::string& word) {
     std::string wanted = lextest::Canonical(word);
@@ -102,10 +101,8 @@ class DeclensionGolden : public ::testing::Test {
     return text;
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
 };
-lextest::ModelVerbGrammar* DeclensionGolden::grammar = nullptr;
 
 // Expected cells as typed; each form is made canonical (the order of marks).
 std::string Expected(const std::string& cells) {

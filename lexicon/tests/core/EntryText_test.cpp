@@ -16,6 +16,7 @@
 #include "lexicon/core/PackedWordRecord.h"
 #include "lexicon/core/VerbFormText.h"
 #include "lexicon/core/VerbSuffixForms.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace {
@@ -25,18 +26,14 @@ using namespace GrammarLayout;
 constexpr int kKeySize = 128;
 constexpr BYTE kUntouched = 0x7B;
 
-class EntryText : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    grammar = new lextest::ModelVerbGrammar(
+class EntryText : public lextest::GrammarSuite<EntryText> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar(
         "entrytext", {{"verbs.txt", lextest::ReadText(lextest::SourceDir() + "/data/verbs.txt")}});
   }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   static int VerbIndexOf(const char* root) {
     const BYTE* entry = lextest::EntryOfRoot(root);
     EXPECT_NE(entry, nullptr) << root;
@@ -87,10 +84,8 @@ class EntryText : public ::testing::Test {
     return fields;
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
 };
-lextest::ModelVerbGrammar* EntryText::grammar = nullptr;
 
 TEST_F(EntryText, VerbFormsAreTheGeneratorsForms) {
   const int katav = VerbIndexOf("כתב");

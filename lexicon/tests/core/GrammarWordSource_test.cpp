@@ -11,6 +11,7 @@
 #include "lexicon/core/DictionaryFiles.h"
 #include "lexicon/core/EntryTextRenderer.h"
 #include "lexicon/tests/core/DictionaryTestData.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace {
@@ -45,24 +46,20 @@ class RecordingProgress : public DatabaseBuildProgress {
   bool m_stopped = false;
 };
 
-class GrammarWordSourceTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { grammar = new lextest::ModelVerbGrammar("wordsource"); }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
+class GrammarWordSourceTest : public lextest::GrammarSuite<GrammarWordSourceTest> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("wordsource");
   }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   WordDatabaseBuildResult Build(const dicttest::DatabaseFolder& folder, GrammarWordSource& source,
                                 DatabaseBuildProgress& progress) {
     return BuildWordDatabases(folder.Path().c_str(), source, renderer, progress);
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   EntryTextRenderer renderer;
 };
-lextest::ModelVerbGrammar* GrammarWordSourceTest::grammar = nullptr;
 
 TEST_F(GrammarWordSourceTest, TheStoringPassShowsTheCountingPassLines) {
   dicttest::DatabaseFolder folder("wordsource-lines");

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "lexicon/core/VerbSuffixForms.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace infinitive_noun_golden_test {
@@ -18,19 +19,15 @@ constexpr int kConstructCell = 1;
 constexpr int kFirstPersonCell = 3;
 constexpr int kLastPersonCell = 12;
 
-class InfinitiveNounGolden : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    grammar = new lextest::ModelVerbGrammar(
+class InfinitiveNounGolden : public lextest::GrammarSuite<InfinitiveNounGolden> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar(
         "infinitive-nouns",
         {{"verbs.txt", lextest::ReadText(lextest::SourceDir() + "/data/verbs.txt")}});
   }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   // The construct, then my ... their f.
   std::string Cells(const char* root, int binyan) {
     const BYTE* entry = lextest::EntryOfRoot(root);
@@ -44,10 +41,8 @@ class InfinitiveNounGolden : public ::testing::Test {
     return text;
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
 };
-lextest::ModelVerbGrammar* InfinitiveNounGolden::grammar = nullptr;
 
 // Expected cells as typed, each form made canonical (the order of marks).
 std::string Expected(const std::string& cells) {

@@ -13,6 +13,7 @@
 #include "lexicon/core/NounPatternForm.h"
 #include "lexicon/core/VerbSuffixForms.h"
 #include "lexicon/generated/ClassIds.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace {
@@ -155,24 +156,18 @@ const char kNounTables[] =
     "nountable infinitive-ktov 4020 infinitive-noun\n"
     "  persons qotl cells=3-12 suffixes=0\n";
 
-class InfinitiveNounForms : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    grammar = new lextest::ModelVerbGrammar("infinitive-nouns", {{"noun-patterns.txt", kNounPatterns},
-                                                                 {"noun-tables.txt", kNounTables},
-                                                                 {"words.txt", ""},
-                                                                 {"adjectives.txt", ""}});
+class InfinitiveNounForms : public lextest::GrammarSuite<InfinitiveNounForms> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("infinitive-nouns", {{"noun-patterns.txt", kNounPatterns},
+                                                              {"noun-tables.txt", kNounTables},
+                                                              {"words.txt", ""},
+                                                              {"adjectives.txt", ""}});
   }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
-  static lextest::ModelVerbGrammar* grammar;
+ protected:
   GrammarContext context;
 };
-lextest::ModelVerbGrammar* InfinitiveNounForms::grammar = nullptr;
 
 TEST_F(InfinitiveNounForms, ThePaalInfinitiveNounTakesThePersonSuffixes) {
   const BYTE* entry = lextest::EntryOfRoot("כתב");

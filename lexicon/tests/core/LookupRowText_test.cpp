@@ -7,9 +7,13 @@
 
 #include <string>
 
+#include "hebtext/core/HebChar.h"
+#include "lexicon/core/Binyan.h"
 #include "lexicon/core/DefinitionKeywords.h"
+#include "lexicon/core/FormSlots.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/PackedDefinitionRecord.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace {
@@ -22,23 +26,19 @@ const char* const kVerbs =
     "  paal katav meaning \"to &write\"\n"
     "verb \xD7\x90\xD7\x91\xD7\x93\n"
     "  paal akhal meaning \"to be &lost; to &perish\"\n"
-    "  nifal neezav meaning \"to be &lost; to go &missing\"\n";
+    "  nifal neezav meaning \"to be &lost; to go &missing\"\n"
+    "verb \xD7\xA9\xD7\x9C\xD7\x9D\n"
+    "  pual dubar meaning \"to be &paid\"\n";
 
-class LookupRowTextTest : public ::testing::Test {
+class LookupRowTextTest : public lextest::GrammarSuite<LookupRowTextTest> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("lookuprows", {{"verbs.txt", kVerbs}});
+  }
+
  protected:
-  static void SetUpTestSuite() {
-    grammar = new lextest::ModelVerbGrammar("lookuprows", {{"verbs.txt", kVerbs}});
-  }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
-
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
 };
-lextest::ModelVerbGrammar* LookupRowTextTest::grammar = nullptr;
 
 PackedWordRec WordRecord(int kind, int entry, int slot = 0, int cell = 0) {
   UnpackedWordRec f;
@@ -156,6 +156,35 @@ TEST_F(LookupRowTextTest, VerbKeywordRowsNumberTheirBinyanim) {
   EXPECT_EQ(highest, opened.binyan);
   DecodeWordRecord(DefinitionWordRecord(fields, 255).fields, 0, &opened);
   EXPECT_EQ(lowest, opened.binyan);
+}
+
+// A respelled record shows its plene spelling unpointed: yikhtov as
+// unpointed Hebrew writes it.
+TEST_F(LookupRowTextTest, ARespelledRecordShowsUnpointedPlene) {
+  UnpackedWordRec f;
+  f.entryIndex = 1;  // כתב
+  f.formSlot = FormSlot::Future3ms;
+  f.plene = 1;
+  const LookupWordRowText row = DescribeWordRecord(context, PackWordRecord(kKindVerb, f));
+  using namespace HebCode;
+  EXPECT_EQ((std::vector<BYTE>{Yod, Kaf, Tav, Vav, Bet}), row.word.letters);
+  EXPECT_EQ(std::vector<BYTE>(5, 0), row.word.vowels);
+  f.plene = 0;
+  const LookupWordRowText pointed = DescribeWordRecord(context, PackWordRecord(kKindVerb, f));
+  EXPECT_EQ(4u, pointed.word.letters.size());
+  EXPECT_NE(std::vector<BYTE>(4, 0), pointed.word.vowels);
+}
+
+// A keyword of a verb's Pual only: Pual has no infinitive, so the row shows
+// the past form shullam.
+TEST_F(LookupRowTextTest, APualKeywordRowShowsItsPastForm) {
+  const int verb = 2;  // שלם
+  const LookupDefinitionRowText row = DescribeDefinitionRecord(
+      context, PackDefinitionRecordVerb(verb, 1 << Binyan::Pual, 1), "paid");
+  EXPECT_EQ("Pual", row.columns[kDefColBinyan]);
+  ASSERT_EQ(3u, row.word.letters.size());
+  EXPECT_EQ(HebCode::Qubuts, row.word.vowels[0]);
+  EXPECT_EQ(HebCode::FinalMem, row.word.letters[2]);
 }
 
 }  // namespace

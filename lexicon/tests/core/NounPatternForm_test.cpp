@@ -14,6 +14,7 @@
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/VerbFormText.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace noun_pattern_form_test {
@@ -87,19 +88,15 @@ nountable without-construct 3480 no-construct
   construct-plural construct-plural-ei
 )";
 
-class NounPatternFormTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    grammar = new lextest::ModelVerbGrammar(
+class NounPatternFormTest : public lextest::GrammarSuite<NounPatternFormTest> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar(
         "nounform",
         {{"noun-patterns.txt", kPatterns}, {"noun-tables.txt", kTables}, {"words.txt", ""}});
   }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   std::string Decline(const std::string& word, int id, int cell, int kind, int tableType) {
     FormPlanes planes = lextest::PlanesOf(word);
     NounPatternRequest request;
@@ -118,10 +115,8 @@ class NounPatternFormTest : public ::testing::Test {
     return WordToUtf8(form);
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
 };
-lextest::ModelVerbGrammar* NounPatternFormTest::grammar = nullptr;
 
 // Each alternative written as it is typed, joined by ','.
 std::string Forms(const std::string& list) {

@@ -7,6 +7,7 @@
 #include "lexicon/core/HebWordRec.h"
 #include "lexicon/core/VerbFormGenerator.h"
 #include "lexicon/tests/core/GoldenConjugations.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace verb_conjugation_golden_test {
@@ -17,15 +18,13 @@ using lextest::kGoldenTables;
 using lextest::kPlene;
 using lextest::kVavInversive;
 
-class ModelVerbs : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { grammar = new lextest::ModelVerbGrammar("golden"); }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
+class ModelVerbs : public lextest::GrammarSuite<ModelVerbs> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("golden");
   }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   const BYTE* Entry(const char* root) {
     const BYTE* entry = lextest::EntryOfRoot(root);
     EXPECT_NE(entry, nullptr) << root;
@@ -36,10 +35,8 @@ class ModelVerbs : public ::testing::Test {
     return entry ? GenerateVerbForm(context, entry, binyan, slot) : HebWordRec{};
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
 };
-lextest::ModelVerbGrammar* ModelVerbs::grammar = nullptr;
 
 TEST_F(ModelVerbs, EveryClassConjugatesAsTheGrammarWritesIt) {
   for (const GoldenTable& table : kGoldenTables) {

@@ -10,6 +10,7 @@
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/VerbFormGenerator.h"
 #include "lexicon/generated/ClassIds.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace {
@@ -33,21 +34,17 @@ std::string Verbs() {
          "verb כרת\n  paal katav\nverb גדל\n  paal twoforms\nverb צלח\n  piel diber\n";
 }
 
-class VerbForms : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    grammar = new lextest::ModelVerbGrammar(
+class VerbForms : public lextest::GrammarSuite<VerbForms> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar(
         "forms",
         {{"verbs.txt", Verbs()},
          {"verb-classes.txt",
           lextest::ReadText(lextest::SourceDir() + "/data/verb-classes.txt") + kExtraClass}});
   }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   std::string Form(const char* root, int binyan, int slot) {
     const BYTE* entry = lextest::EntryOfRoot(root);
     EXPECT_NE(entry, nullptr) << root;
@@ -69,10 +66,8 @@ class VerbForms : public ::testing::Test {
         *BuildVerbForm(context, own ? *own : run, index, entry, letters, slot, binyan, options));
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
 };
-lextest::ModelVerbGrammar* VerbForms::grammar = nullptr;
 
 TEST_F(VerbForms, GroupsWithoutAPatternGiveNoForms) {
   // Pual: no infinitive and imperative; a Paal hollow class: no participle.

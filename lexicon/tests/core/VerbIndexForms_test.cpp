@@ -9,26 +9,21 @@
 #include "lexicon/core/HebWordRec.h"
 #include "lexicon/core/VerbFormGenerator.h"
 #include "lexicon/core/VerbFormText.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace {
 
-class VerbIndexForms : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    grammar = new lextest::ModelVerbGrammar(
+class VerbIndexForms : public lextest::GrammarSuite<VerbIndexForms> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar(
         "index", {{"verbs.txt", lextest::ReadText(lextest::SourceDir() + "/data/verbs.txt")}});
   }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
-  static lextest::ModelVerbGrammar* grammar;
+ protected:
   GrammarContext context;
 };
-lextest::ModelVerbGrammar* VerbIndexForms::grammar = nullptr;
 
 struct IndexForm {
   const char* root;

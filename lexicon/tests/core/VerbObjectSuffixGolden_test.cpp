@@ -12,29 +12,26 @@
 #include "lexicon/core/HebWordRec.h"
 #include "lexicon/core/ObjectSuffixGenerators.h"
 #include "lexicon/core/VerbSuffixForms.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace verb_object_suffix_golden_test {
 
-class ObjectSuffixGolden : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { grammar = new lextest::ModelVerbGrammar("object-suffixes"); }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
+class ObjectSuffixGolden : public lextest::GrammarSuite<ObjectSuffixGolden> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("object-suffixes");
   }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   HebWordRec Form(const char* root, int binyan, int slot, int person) {
     const BYTE* entry = lextest::EntryOfRoot(root);
     EXPECT_NE(entry, nullptr) << root;
     return entry ? GenerateObjectSuffixForm(context, entry, binyan, slot, person) : HebWordRec{};
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
 };
-lextest::ModelVerbGrammar* ObjectSuffixGolden::grammar = nullptr;
 
 // The forms of one slot for the object persons 1-10.
 struct SlotRow {

@@ -4,29 +4,25 @@
 #include "lexicon/core/BinyanRootRec.h"
 #include "lexicon/core/VerbFormText.h"
 #include "lexicon/core/VerbRootLookup.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 
 namespace {
 
-class VerbRootLookup : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { grammar = new lextest::ModelVerbGrammar("lookup"); }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
+class VerbRootLookup : public lextest::GrammarSuite<VerbRootLookup> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("lookup");
   }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   // The roots of the verbs the typed text finds, as the index writes them.
   static std::vector<const BYTE*> Found(const std::string& typed) {
     std::vector<const BYTE*> entries;
     for (int verb : FindVerbsByTypedRoot(typed)) entries.push_back(GetVerbIndexEntry(verb));
     return entries;
   }
-
-  static lextest::ModelVerbGrammar* grammar;
 };
-lextest::ModelVerbGrammar* VerbRootLookup::grammar = nullptr;
 
 TEST_F(VerbRootLookup, PointsDageshAndSurroundingBlanksAreIgnored) {
   struct Case {

@@ -37,24 +37,29 @@ TEST(FontCacheAgeTest, AFontIsStaleOnlyWhenUnusedForMoreThanFiveMinutes) {
 
 TEST(DockFocusTest, HidingADockingWindowMovesTheFocusOn) {
   using dockfocus::CommandAfterHide;
+  using dockfocus::Hidden;
   struct Case {
-    bool keyboardGuides;
-    dockfocus::Windows windows;
+    Hidden hidden;
+    dockfocus::Windows windows;  // edit view, grammar, lookup, keyboard
     unsigned command;
   };
   const Case cases[] = {
-      {false, {true, false, true, true}, dockfocus::kDocumentFocus},
-      {true, {true, true, true, true}, dockfocus::kDocumentFocus},
-      {true, {false, true, true, false}, dockfocus::kGrammarTableFocus},
-      {true, {false, false, true, false}, dockfocus::kLookupFocus},
-      {true, {false, false, false, false}, 0},
-      {false, {false, false, true, true}, dockfocus::kLookupFocus},
-      {false, {false, false, false, true}, dockfocus::kKeyboardGuidesFocus},
-      {false, {false, false, false, false}, 0},
+      {Hidden::kGrammarTables, {true, false, true, true}, dockfocus::kDocumentFocus},
+      {Hidden::kKeyboardGuides, {true, true, true, true}, dockfocus::kDocumentFocus},
+      {Hidden::kKeyboardGuides, {false, true, true, false}, dockfocus::kGrammarTableFocus},
+      {Hidden::kKeyboardGuides, {false, false, true, false}, dockfocus::kLookupFocus},
+      {Hidden::kKeyboardGuides, {false, false, false, false}, 0},
+      {Hidden::kGrammarTables, {false, false, true, true}, dockfocus::kLookupFocus},
+      {Hidden::kGrammarTables, {false, false, false, true}, dockfocus::kKeyboardGuidesFocus},
+      {Hidden::kGrammarTables, {false, false, false, false}, 0},
+      {Hidden::kLookupWindow, {true, true, false, true}, dockfocus::kDocumentFocus},
+      {Hidden::kLookupWindow, {false, true, false, true}, dockfocus::kGrammarTableFocus},
+      {Hidden::kLookupWindow, {false, false, false, true}, dockfocus::kKeyboardGuidesFocus},
+      {Hidden::kLookupWindow, {false, false, false, false}, 0},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(c.command, CommandAfterHide(c.keyboardGuides, c.windows))
-        << c.keyboardGuides << c.windows.editView << c.windows.grammarVisible
+    EXPECT_EQ(c.command, CommandAfterHide(c.hidden, c.windows))
+        << static_cast<int>(c.hidden) << c.windows.editView << c.windows.grammarVisible
         << c.windows.lookupVisible << c.windows.keyboardVisible;
 }
 

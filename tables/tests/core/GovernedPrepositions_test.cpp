@@ -7,6 +7,7 @@
 #include "lexicon/core/Binyan.h"
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/VerbFormText.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "tables/core/GovernedPrepositions.h"
 
@@ -79,21 +80,15 @@ TEST(GovernedPrepositions, AFullLineStopsBeforeTheItemThatWouldNotFit) {
   EXPECT_NE(line.letters[length - 1], ',');
 }
 
-class GovernedPrepositionMasksTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    grammar = new lextest::ModelVerbGrammar(
+class GovernedPrepositionMasksTest : public lextest::GrammarSuite<GovernedPrepositionMasksTest> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar(
         "verbpreps", {{"verbs.txt",
                        "verb כתב\n  paal katav preps ET,AL,EL,L further 2 first 0 second 1,5\n"
                        "  nifal nikhtav\n"}});
   }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
-  }
-  static lextest::ModelVerbGrammar* grammar;
 };
-lextest::ModelVerbGrammar* GovernedPrepositionMasksTest::grammar = nullptr;
 
 TEST_F(GovernedPrepositionMasksTest, ReadFromTheVerbIndexByBinyan) {
   ASSERT_TRUE(grammar->loaded);

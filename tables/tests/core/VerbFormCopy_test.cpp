@@ -5,20 +5,19 @@
 
 #include "lexicon/core/Binyan.h"
 #include "lexicon/core/FormSlots.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "tables/core/VerbFormCopy.h"
 
 namespace {
 
-class VerbFormCopyTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { grammar = new lextest::ModelVerbGrammar("verbcopy"); }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
+class VerbFormCopyTest : public lextest::GrammarSuite<VerbFormCopyTest> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("verbcopy");
   }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   const VerbTableCell& Cell(const char* root, int binyan, int slot, bool ktivKhaser) {
     VerbTableRequest request;
     request.entry = lextest::EntryOfRoot(root);
@@ -28,11 +27,9 @@ class VerbFormCopyTest : public ::testing::Test {
     return table.cells[slot];
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
   VerbFormSetTable table;
 };
-lextest::ModelVerbGrammar* VerbFormCopyTest::grammar = nullptr;
 
 std::string Utf8(const WideString& text) {
   std::string out;

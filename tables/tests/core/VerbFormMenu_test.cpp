@@ -3,24 +3,21 @@
 
 #include "lexicon/core/Binyan.h"
 #include "lexicon/core/VerbFormText.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "tables/core/VerbFormMenu.h"
 
 namespace {
 
-class VerbFormMenu : public ::testing::Test {
- protected:
+class VerbFormMenu : public lextest::GrammarSuite<VerbFormMenu> {
+ public:
   // כתב with its suffixed forms in Paal, as the dictionary's verbs have them.
-  static void SetUpTestSuite() {
-    grammar = new lextest::ModelVerbGrammar(
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar(
         "verbmenu", {{"verbs.txt", "verb כתב\n  paal katav suffixes\n  nifal nikhtav suffixes\n"}});
   }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
-  }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   VerbFormMenuFlags Flags(const char* root, int binyan, int slot, bool ktivKhaser) {
     VerbTableRequest request;
     request.entry = lextest::EntryOfRoot(root);

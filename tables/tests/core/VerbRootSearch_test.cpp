@@ -6,20 +6,19 @@
 #include "lexicon/core/BinyanRootRec.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/VerbFormText.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "tables/core/VerbRootSearch.h"
 
 namespace {
 
-class VerbRootSearch : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { grammar = new lextest::ModelVerbGrammar("rootsearch"); }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
+class VerbRootSearch : public lextest::GrammarSuite<VerbRootSearch> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("rootsearch");
   }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   static int Find(const std::string& utf8) {
     PointedWord word = ConvertHebrewWord(SourceLine{}, utf8);
     return FindNearestVerb(reinterpret_cast<const BYTE*>(word.letters.data()),
@@ -30,10 +29,7 @@ class VerbRootSearch : public ::testing::Test {
     return static_cast<int>((lextest::EntryOfRoot(root) - GetVerbIndexEntry(0)) /
                             GrammarLayout::kVerbIndexEntrySize);
   }
-
-  static lextest::ModelVerbGrammar* grammar;
 };
-lextest::ModelVerbGrammar* VerbRootSearch::grammar = nullptr;
 
 TEST_F(VerbRootSearch, EveryRootFindsItsOwnEntry) {
   for (int verb = 0; verb < GetVerbCount(); ++verb) {

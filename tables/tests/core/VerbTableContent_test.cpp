@@ -11,20 +11,19 @@
 #include "lexicon/core/GrammarLayout.h"
 #include "lexicon/core/VerbFormText.h"
 #include "lexicon/tests/core/GoldenConjugations.h"
+#include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "tables/core/VerbTableContent.h"
 
 namespace {
 
-class VerbTableContent : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { grammar = new lextest::ModelVerbGrammar("verbtable"); }
-  static void TearDownTestSuite() {
-    delete grammar;
-    grammar = nullptr;
+class VerbTableContent : public lextest::GrammarSuite<VerbTableContent> {
+ public:
+  static lextest::ModelVerbGrammar* MakeGrammar() {
+    return new lextest::ModelVerbGrammar("verbtable");
   }
-  void SetUp() override { ASSERT_TRUE(grammar->loaded); }
 
+ protected:
   const VerbFormSetTable& Build(const char* root, int binyan, int formSet, bool ktivKhaser) {
     VerbTableRequest request;
     request.entry = lextest::EntryOfRoot(root);
@@ -36,11 +35,9 @@ class VerbTableContent : public ::testing::Test {
     return table;
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
   VerbFormSetTable table;
 };
-lextest::ModelVerbGrammar* VerbTableContent::grammar = nullptr;
 
 std::string SpellingUtf8(const HebWordRec& word, LONG offset) {
   HebWordRec part = {};
