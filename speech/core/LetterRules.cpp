@@ -12,6 +12,9 @@ namespace {
 
 using namespace HebCode;
 
+// The rules read the apostrophe of the short names.
+constexpr char kApostrophe[] = {Geresh, 0};
+
 constexpr BYTE kElohimStem[] = {Alef, Lamed, He, Yod};
 constexpr BYTE kAdonaiLetters[] = {Alef, Dalet, Nun, Yod};
 constexpr BYTE kAdonaiVowels[] = {HatafPatah, Holam, Qamats, NoVowel};
@@ -108,10 +111,11 @@ int ApplyLetterRulesToText(BYTE* letters, BYTE* vowels, bool hashemFilter) {
   return write - length;
 }
 
-int StripWordChars(BYTE* letters, BYTE* vowels, int capacity) {
+int StripWordChars(BYTE* letters, BYTE* vowels, int capacity, const char* keep) {
   int write = 0;
   for (int read = 0; read < capacity && letters[read] != 0; ++read) {
-    if (IsAsciiPunct(letters[read]) && letters[read] != Geresh) continue;
+    const bool kept = keep != nullptr && strchr(keep, letters[read]) != nullptr;
+    if (IsAsciiPunct(letters[read]) && !kept) continue;
     letters[write] = letters[read];
     vowels[write] = vowels[read];
     ++write;
@@ -127,7 +131,7 @@ bool AdjustWordSpelling(BYTE* letters, BYTE* vowels, int capacity, bool hashemFi
   std::vector<BYTE> l(letters, letters + capacity), v(vowels, vowels + capacity);
   l.push_back(0);
   v.push_back(0);
-  const int length = StripWordChars(l.data(), v.data(), capacity);
+  const int length = StripWordChars(l.data(), v.data(), capacity, kApostrophe);
   const int n = length - 1;
   if (n < 1) return false;
   const WordView w(l.data(), v.data(), n);

@@ -13,9 +13,9 @@ int ApplyLetterRulesToText(BYTE* letters, BYTE* vowels, bool hashemFilter);
 // touched) and returns its change of length, 0 or -2.
 int RewriteNamesInWord(BYTE* letters, BYTE* vowels, int length, bool hashemFilter);
 
-// Removes the ASCII punctuation marks other than the apostrophe from the
-// zero-terminated letters, with their vowels; returns the new length.
-int StripWordChars(BYTE* letters, BYTE* vowels, int capacity);
+// Removes the ASCII punctuation marks other than those of keep (null: none)
+// from the zero-terminated letters, with their vowels; returns the new length.
+int StripWordChars(BYTE* letters, BYTE* vowels, int capacity, const char* keep);
 
 // Respells a word's letter and vowel planes (zero-terminated, capacity bytes
 // each, as in a word record) for speech: the four-letter name and its short
