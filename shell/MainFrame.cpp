@@ -188,6 +188,8 @@ void CMainFrame::OnUpdatePageLine(CCmdUI* pCmdUI) {
 
 void CMainFrame::OnClose() {
   SaveBarState(kBarStateName);
+  m_speechEngine.Stop();
+  m_speechEngine.CloseFace();
   CKWMDIFrameWnd::OnClose();
 }
 
