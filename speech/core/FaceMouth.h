@@ -4,15 +4,7 @@
 #pragma once
 
 #include "classlib/core/WinTypes.h"
-
-enum SpeakingFace : int {
-  kFaceNone = 0,
-  kFaceNerla = 1,
-  kFaceStar = 2,
-  kFaceDreidel = 3,
-  kFaceMenorah = 4,
-};
-constexpr int kFaceCount = 5;
+#include "speech/core/VoiceProfile.h"  // the faces
 
 struct FaceRect {
   int left, top, right, bottom;

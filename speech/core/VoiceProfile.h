@@ -17,7 +17,14 @@ constexpr int kMaxVoices = 25;
 enum SampleRateIndex : int { kSampleRate8000 = 0, kSampleRate11025 = 1, kSampleRate22050 = 2 };
 
 // Faces shown while speaking; kFaceNone shows none.
-enum SpeakingFace : int { kFaceNone = 0, kFaceNerla = 1, kFaceCount = 5 };
+enum SpeakingFace : int {
+  kFaceNone = 0,
+  kFaceNerla = 1,
+  kFaceStar = 2,
+  kFaceDreidel = 3,
+  kFaceMenorah = 4,
+  kFaceCount = 5
+};
 
 struct SpeechSwitches {
   int voiceOn = 1;  // 0: speaking does nothing
