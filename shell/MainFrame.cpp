@@ -44,6 +44,7 @@ CMainFrame::CMainFrame() {
   m_grammarWindow.m_barId = IDW_GRAMMAR_TABLES;
   m_keyboardWindow.m_kind = CMyDockWindow::kKeyboardGuides;
   m_keyboardWindow.m_barId = IDW_KEYBOARD_GUIDES;
+  m_speechEngine.SetSpeakingFace(&m_speakingFace);
 }
 
 CMainFrame::~CMainFrame() {

@@ -18,6 +18,7 @@
 #include "shell/MyDockWindow.h"
 #include "shell/core/DockSizes.h"
 #include "shell/core/GrammarCommands.h"
+#include "speech/win/SpeakingFace.h"
 #include "speech/win/SpeechEngine.h"
 #include "tables/win/GrammarFrame.h"
 #include "toolkit/win/CKWMDIFrameWnd.h"
@@ -188,6 +189,8 @@ class CMainFrame : public CKWMDIFrameWnd,
   CKWToolBar* ToolBarOfCommand(UINT nID);
   CControlBar* DockWindowOfCommand(UINT nID);
 
+  // The face before the engine: the engine, destroyed first, stops through it.
+  CSpeakingFace m_speakingFace{m_speechEngine};
   CSpeechEngine m_speechEngine;
   HWND m_hRememberedFocus = nullptr;
   // Each entry a CachedFont (MainFrameFonts.cpp).

@@ -9,10 +9,10 @@
 #include "editor/win/EditorFrame.h"
 #include "editor/win/ZultaEditDoc.h"
 #include "editor/win/ZultaEditView.h"
-#include "hebtext/core/Preferences.h"
 #include "resources/EditorIds.h"
 #include "resources/MainFrameIds.h"
 #include "speech/transcription/core/Transcription.h"
+#include "speech/win/TranscribeWord.h"
 #include "speech/win/CWordPopupDlg.h"
 #include "speech/win/SpeechEngine.h"
 #include "speech/win/TranslWin.h"
@@ -28,22 +28,19 @@ bool IsWordSeparator(BYTE ch) {
   return ch == '\t' || ch == '\f' || ch == '\r' || ch == ' ' || ch == '-';
 }
 
-// The phonetic text of the pointed letters, as the speaker's preferences
-// pronounce them.
-CString PhoneticTextOf(const CString& letters, const CByteArray& points) {
+// The planes of a flat text, each zero-terminated.
+struct PointedPlanes {
+  std::vector<BYTE> letters, vowels;
+};
+
+PointedPlanes PlanesOf(const CString& letters, const CByteArray& points) {
   const int length = letters.GetLength();
-  std::vector<BYTE> letterPlane(length + 1, 0), vowelPlane(length + 1, 0);
+  PointedPlanes planes{std::vector<BYTE>(length + 1, 0), std::vector<BYTE>(length + 1, 0)};
   for (int i = 0; i < length; ++i) {
-    letterPlane[i] = static_cast<BYTE>(letters[i]);
-    vowelPlane[i] = i < points.GetSize() ? points[i] : 0;
+    planes.letters[i] = static_cast<BYTE>(letters[i]);
+    planes.vowels[i] = i < points.GetSize() ? points[i] : 0;
   }
-  TranscriptionContext context;
-  context.pronunciation.pronunciation = static_cast<Pronunciation>(LoadAccent());
-  context.pronunciation.vowelType = static_cast<VowelType>(LoadVowelType());
-  context.hashemFilter = LoadHaShemFilter() != 0;
-  TranscriptionResult result;
-  TranscribeText(letterPlane.data(), vowelPlane.data(), TranscriptionRequest(), context, result);
-  return result.phonetic;
+  return planes;
 }
 
 }  // namespace
@@ -131,10 +128,17 @@ void CZultaEditView::SpeakAtCaret(SpeechKind kind) {
   IEditorFrame* pFrame = GetEditorFrame();
   CSpeechEngine* pEngine = pFrame != nullptr ? pFrame->GetSpeechEngine() : nullptr;
   if (pEngine == nullptr) return;
+  CZultaEditDoc* pDoc = GetDocument();
+  // The transliteration popup shows beside the range, in the view's pixels.
+  CRect rect = pDoc->Pages().GetRangeRect(range.first, range.last);
+  rect.OffsetRect(-GetScrollPosition());
+  const PointedPlanes planes = PlanesOf(range.letters, range.points);
+  CString phonetic, display;
+  TranscribeWord(phonetic, display, nullptr, planes.letters.data(), planes.vowels.data(), m_hWnd,
+                 nullptr, &rect, kModeFromDictionary, 0, 0, FALSE);
   static constexpr int kModeOfKind[] = {kSpeakWords, kSpeakSentence, kSpeakSelection};
   CWnd* pMain = AfxGetMainWnd();
-  pEngine->Speak(pMain != nullptr ? pMain->m_hWnd : m_hWnd, m_hWnd,
-                 PhoneticTextOf(range.letters, range.points), kModeOfKind[kind]);
+  pEngine->Speak(pMain != nullptr ? pMain->m_hWnd : m_hWnd, m_hWnd, phonetic, kModeOfKind[kind]);
 }
 
 BOOL CZultaEditView::IsHebrewNode(const DocCharNode* node) {
