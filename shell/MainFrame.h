@@ -136,6 +136,8 @@ class CMainFrame : public CKWMDIFrameWnd,
   afx_msg void OnFocusEditorCombo(UINT nID);
   afx_msg void OnTile(UINT nID);
   afx_msg void OnCloseAll();
+  afx_msg void OnPreferenceSettings();
+  afx_msg void OnPreferencePhonemes();
   afx_msg void OnHelpCommand();
   afx_msg void OnDatabaseOrderCheck();
 

@@ -6,6 +6,7 @@
 #include "classlib/win/CDockBar.h"
 #include "classlib/win/CScrollView.h"
 #include "classlib/win/MessageMap.h"
+#include "hebtext/win/AppProfileStore.h"
 #include "hebtext/win/CHebEdit.h"
 #include "lexicon/win/DatabaseStartup.h"
 #include "resources/MainFrameIds.h"
@@ -13,6 +14,8 @@
 #include "shell/core/DockSizes.h"
 #include "shell/core/FrameMenuRules.h"
 #include "shell/core/GrammarCommands.h"
+#include "speech/win/CPhonemeSetDlg.h"
+#include "speech/win/CSettingsDlg.h"
 #include "tables/win/GrammarViewMessages.h"
 #include "tables/win/MyFormView.h"
 
@@ -83,6 +86,9 @@ BEGIN_MESSAGE_MAP(CMainFrame, CKWMDIFrameWnd)
   ON_UPDATE_COMMAND_UI_RANGE(ID_FOCUS_DOCUMENT, ID_FOCUS_LOOKUP_KEYWORDS, OnUpdateAlwaysEnabled)
   ON_COMMAND_RANGE(ID_WINDOW_TILE_HORZ, ID_WINDOW_TILE_VERT, OnTile)
   ON_COMMAND(ID_FILE_CLOSE_ALL, OnCloseAll)
+  // Preferences.
+  ON_COMMAND(ID_PREF_SETTINGS, OnPreferenceSettings)
+  ON_COMMAND(ID_PREF_PHONEMES, OnPreferencePhonemes)
   // Help and the developer's check.
   ON_COMMAND(ID_HELP_FINDER, OnHelpCommand)
   ON_COMMAND(ID_DEFAULT_HELP, OnHelpCommand)
@@ -290,7 +296,13 @@ void CMainFrame::OnFullView() {
   // The layout ran now: a skip it did not use would swallow the user's next
   // resize.
   theApp.m_grammarSizeSkipCount = 0;
-  if (!target.restore) m_grammarWindow.m_fullSize = size;
+  if (target.restore) return;
+  // The dock may give the window less than the target (a window docked at a
+  // side keeps the side's height): the size it got is the one that a second
+  // Full View on the unchanged window recognises.
+  CRect full;
+  m_grammarWindow.GetWindowRect(&full);
+  m_grammarWindow.m_fullSize = full.Size();
 }
 
 void CMainFrame::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) {
@@ -421,6 +433,27 @@ LRESULT CMainFrame::OnToolBarDropDown(WPARAM wParam, LPARAM lParam) {
 }
 
 // ---- Help and the developer's check.
+
+void CMainFrame::OnPreferenceSettings() {
+  CSettingsDlg::Values values;
+  values.accent = theApp.m_accent;
+  values.nikudToggle = theApp.m_nikudToggle;
+  values.vowelType = theApp.m_vowelType;
+  values.haShemFilter = theApp.m_haShemFilter;
+  CSettingsDlg dialog(values, this);
+  dialog.DoModal();
+  // The filter is taken even when the dialog goes no further.
+  theApp.m_accent = values.accent;
+  theApp.m_nikudToggle = values.nikudToggle;
+  theApp.m_vowelType = values.vowelType;
+  theApp.m_haShemFilter = values.haShemFilter;
+}
+
+void CMainFrame::OnPreferencePhonemes() {
+  CAppProfileStore profile(&theApp);
+  CPhonemeSetDlg dialog(profile, theApp.m_appFonts[CZultaEditApp::kTransliterationFont], this);
+  dialog.DoModal();
+}
 
 void CMainFrame::OnHelpCommand() { theApp.WinHelp(0, HELP_FINDER); }
 

@@ -51,7 +51,6 @@ struct PointFontRow {
   BYTE style;
 };
 constexpr PointFontRow kPointFontRows[] = {{4, "Arial", 9, 0}, {5, "Arial", 10, CFontInfo::kBold}};
-constexpr int kTransliterationFont = 6;
 // The 16-pixel Hebrew font of grammar forms, whose line height Hebrew runs of
 // the tables' mark-up take.
 constexpr int kGrammarFormFont = 0;
@@ -86,7 +85,7 @@ void CMainFrame::InitAppFonts() {
   CAppProfileStore profile(&theApp);
   LogFontRecord transliteration = {};
   LoadPhonemeFont(profile, dpi, transliteration);
-  theApp.m_appFonts[kTransliterationFont].SetFromLogFont(&screen, transliteration);
+  theApp.m_appFonts[CZultaEditApp::kTransliterationFont].SetFromLogFont(&screen, transliteration);
   for (CFontInfo& font : theApp.m_appFonts) font.MeasureCharWidths(&screen);
   CShellFileDlg::SetHebrewTitleFont(&theApp.m_appFonts[0]);
   SetMarkupHebrewFont(&theApp.m_appFonts[kGrammarFormFont]);

@@ -65,6 +65,8 @@ class CZultaEditApp : public CWinApp {
 
   // The shared fonts, filled by the main frame when it is created.
   static constexpr int kAppFontCount = 7;
+  // The font transliterations are shown in.
+  static constexpr int kTransliterationFont = 6;
   CFontInfo m_appFonts[kAppFontCount];
   // Logical pixels per inch of the screen, set by the main frame; every
   // toolbar and font size of the shell is scaled by it.

@@ -26,7 +26,11 @@ CString MemoryProfileStore::GetProfileString(LPCSTR section, LPCSTR entry, LPCST
 }
 
 BOOL MemoryProfileStore::WriteProfileString(LPCSTR section, LPCSTR entry, LPCSTR value) {
-  m_values[Key(section, entry)] = Value{Value::String, 0, std::string(value ? value : "")};
+  // As in the registry, writing no value deletes the entry.
+  if (value == nullptr)
+    m_values.erase(Key(section, entry));
+  else
+    m_values[Key(section, entry)] = Value{Value::String, 0, std::string(value)};
   return TRUE;
 }
 

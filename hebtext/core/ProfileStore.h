@@ -13,6 +13,7 @@ class IProfileStore {
   virtual UINT GetProfileInt(LPCSTR section, LPCSTR entry, int defaultValue) = 0;
   virtual BOOL WriteProfileInt(LPCSTR section, LPCSTR entry, int value) = 0;
   virtual CString GetProfileString(LPCSTR section, LPCSTR entry, LPCSTR defaultValue) = 0;
+  // A null value deletes the entry.
   virtual BOOL WriteProfileString(LPCSTR section, LPCSTR entry, LPCSTR value) = 0;
   // FALSE, with data emptied, when the entry holds no binary value.
   virtual BOOL GetProfileBinary(LPCSTR section, LPCSTR entry, std::vector<BYTE>& data) = 0;

@@ -12,13 +12,7 @@
 
 // Pictures are taken once the window looks the same twice running.
 inline RgbImage SteadyPicture(HWND hWnd, const std::string& name) {
-  RgbImage shot;
-  WaitFor([&] {
-    RgbImage next = CaptureWindow(hWnd);
-    const bool same = next.pixels == shot.pixels;
-    shot = std::move(next);
-    return same;
-  });
+  RgbImage shot = CaptureSteadyWindow(hWnd);
   SaveScreenshot(shot, name);
   return shot;
 }

@@ -14,6 +14,7 @@
 #include "classlib/win/AfxMsg.h"
 #include "classlib/win/AfxRes.h"
 #include "resources/MainFrameIds.h"
+#include "resources/NumberTableIds.h"
 #include "resources/ShellIds.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/ImagePixels.h"
@@ -163,19 +164,29 @@ TEST_F(MainFrameTest, FirstStartShowsTheDefaultLayout) {
   Close();
 }
 
-// Full View on a table that needs no more room than it has (the number tab,
-// which shows none yet) keeps the size; again on the unchanged window it goes
-// back to the user's size less a pixel. Hiding a docking window with no
-// document open moves the focus to the lookup window, and hiding that one to
-// the keyboard guides.
+// Full View sizes the window to the whole of the number tab's form, which
+// then needs no scroll bar; again on the unchanged window it goes back to the
+// user's size less a pixel. Hiding a docking window with no document open
+// moves the focus to the lookup window, and hiding that one to the keyboard
+// guides.
 TEST_F(MainFrameTest, FullViewRestoresAndAHiddenWindowPassesTheFocusOn) {
   Start();
   HWND hGrammar = FindDescendantById(m_hMain, IDW_GRAMMAR_TABLES);
   Command(ID_GRAMMAR_NUMBER_TABLE);
+  HWND hNumberView = ::GetParent(FindDescendantById(m_hMain, IDC_NUMBER_EDIT));
+  ASSERT_NE(hNumberView, nullptr);
   RECT before = ScreenRect(hGrammar);
   Command(ID_GRAMMAR_FULL_VIEW);
   RECT full = ScreenRect(hGrammar);
-  EXPECT_EQ(before.right - before.left, full.right - full.left);
+  // The form is 396 dialog units wide and its number edit 60: the edit
+  // gives the form's width in pixels.
+  const RECT edit = ScreenRect(FindDescendantById(m_hMain, IDC_NUMBER_EDIT));
+  const int kFormUnits = 396, kEditUnits = 60;
+  RECT client = {};
+  ::GetClientRect(hNumberView, &client);
+  EXPECT_EQ((edit.right - edit.left) * kFormUnits / kEditUnits, client.right);
+  EXPECT_EQ(0, ::GetWindowLongA(hNumberView, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
+  EXPECT_NE(before.right - before.left, full.right - full.left);
   Command(ID_GRAMMAR_FULL_VIEW);
   RECT restored = ScreenRect(hGrammar);
   EXPECT_EQ(before.right - before.left - 1, restored.right - restored.left);

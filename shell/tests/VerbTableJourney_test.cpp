@@ -22,6 +22,8 @@
 #include "resources/MainFrameIds.h"
 #include "resources/PageSettingsIds.h"
 #include "resources/VerbTableIds.h"
+#include "shell/tests/GrammarTabJourney.h"
+#include "shell/tests/JourneyControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
@@ -49,34 +51,6 @@ const ShownVerb kShownVerbs[] = {
 };
 const char kMeteg[] = "\xD6\xBD";
 const char* const kBinyanNames[] = {"paal", "nifal", "piel", "pual", "hitpael", "hifil", "hufal"};
-
-std::string ClipboardUtf8() {
-  std::string text;
-  if (!::OpenClipboard(nullptr)) return text;
-  if (HANDLE hData = ::GetClipboardData(CF_UNICODETEXT)) {
-    const auto* wide = static_cast<const wchar_t*>(::GlobalLock(hData));
-    if (wide != nullptr) {
-      int size = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-      text.resize(size > 0 ? size - 1 : 0);
-      ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
-      ::GlobalUnlock(hData);
-    }
-  }
-  ::CloseClipboard();
-  return text;
-}
-
-POINT CenterOf(HWND hWnd) {
-  RECT rect;
-  ::GetWindowRect(hWnd, &rect);
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-std::string TextOf(HWND hWnd) {
-  char text[256] = {};
-  ::SendMessageA(hWnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
 
 // A Linux file's bytes, read through Wine's drive Z:.
 std::string ReadLinuxFile(const std::string& path) {
@@ -111,30 +85,9 @@ void MoveMouseTo(POINT screen) {
   ::SendInput(1, &move, sizeof move);
 }
 
-class VerbTableJourney : public ::testing::Test {
+class VerbTableJourney : public GrammarTabJourney {
  protected:
-  static void SetUpTestSuite() { InstallProgramFonts(); }
-  void SetUp() override {
-    ASSERT_TRUE(m_zulta.Started());
-    m_hMain = m_zulta.MainWindow();
-    ASSERT_NE(m_hMain, nullptr);
-    ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
-    ASSERT_TRUE(WaitFor([&] {
-      HWND hList = FindDescendantById(m_hMain, IDC_VERB_LIST);
-      m_hView = hList != nullptr ? ::GetParent(hList) : nullptr;
-      return m_hView != nullptr && ::IsWindowVisible(m_hView);
-    }));
-    ::SetForegroundWindow(m_hMain);
-  }
-
-  HWND Control(int nID) const { return ::GetDlgItem(m_hView, nID); }
-  // Back to the left and top of the form, where the root and the binyanim
-  // are, as the scroll bars take it (a selected form scrolls into view).
-  void ScrollHome() const {
-    ::SendMessageA(m_hView, WM_HSCROLL, SB_LEFT, 0);
-    ::SendMessageA(m_hView, WM_VSCROLL, SB_TOP, 0);
-  }
-  LRESULT Ask(UINT message) const { return ::SendMessageA(m_hView, message, 0, 0); }
+  VerbTableJourney() : GrammarTabJourney(ID_GRAMMAR_VERB_TABLE, IDC_VERB_LIST) {}
 
   // Types a root into the root edit, as a new text, and shows its table.
   void ShowRoot(const char* keys) {
@@ -205,22 +158,6 @@ class VerbTableJourney : public ::testing::Test {
     SendKey(key);
     SendKey(VK_RETURN);
   }
-
-  // Grammar Table/Print/Preview: the page settings sheet, ended with its
-  // Print (the default button) or Preview button.
-  void PrintOrPreview(bool print) {
-    ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_PRINT_PREVIEW, 0);
-    HWND hSheet = WaitForBoxSaying(m_zulta.Id(), "Preview");
-    ASSERT_NE(hSheet, nullptr);
-    HWND hButton = FindDescendantById(hSheet, print ? IDOK : IDC_SHEET_PREVIEW);
-    ASSERT_NE(hButton, nullptr);
-    ClickAt(CenterOf(hButton));
-    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(hSheet); }));
-  }
-
-  ZultaProcess m_zulta;
-  HWND m_hMain = nullptr;
-  HWND m_hView = nullptr;
 };
 
 const lextest::GoldenTable* GoldenOf(const char* root, int binyan) {
@@ -341,28 +278,8 @@ TEST_F(VerbTableJourney, EveryBinyanShowsItsGoldenTableAndItsFormsGoOut) {
   // The table printed on the PDF printer, then previewed.
   ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
   ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(m_hView) != FALSE; }));
-  if (!PrintOutputFolder().empty()) {
-    const std::vector<std::string> before = PrintedPdfs();
-    PrintOrPreview(true);
-    HWND hPrint = WaitForBoxSaying(m_zulta.Id(), "Copies");
-    ASSERT_NE(hPrint, nullptr);
-    ::SetForegroundWindow(hPrint);
-    SendKey(VK_RETURN);
-    const std::string pdf = WaitForNewPdf(before);
-    ASSERT_FALSE(pdf.empty());
-    EXPECT_EQ(PdfPageCount(pdf), 1);
-  }
-  PrintOrPreview(false);
-  HWND hPreview = nullptr;
-  ASSERT_TRUE(WaitFor([&] {
-    hPreview = FindDescendantById(m_hMain, AFX_IDW_PREVIEW_BAR);
-    return hPreview != nullptr && ::IsWindowVisible(hPreview);
-  }));
-  SteadyPicture(m_hMain, "verb_table_preview");
-  HWND hClose = FindDescendantById(hPreview, ID_PREVIEW_CLOSE);
-  ASSERT_NE(hClose, nullptr);
-  ClickAt(CenterOf(hClose));
-  EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(hPreview); }));
+  ExpectGrammarTabPrintedOnOnePage(m_zulta.Id(), m_hMain);
+  PreviewGrammarTab(m_zulta.Id(), m_hMain, "verb_table_preview");
 
   // Ktiv-Khaser: the forms in their plene spelling, copied unpointed; and back.
   ShowRoot("f,c");

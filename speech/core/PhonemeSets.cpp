@@ -147,6 +147,15 @@ void WritePhonemeSet(IProfileStore& profile, int index, LPCSTR text) {
   profile.WriteProfileString(kSection, SetEntryName(index), text);
 }
 
+void DeletePhonemeSet(IProfileStore& profile, int index) {
+  profile.WriteProfileString(kSection, SetEntryName(index), nullptr);
+}
+
+void SaveActivePhonemeSet(IProfileStore& profile, int index) {
+  g_activePhonemeSet = index;
+  profile.WriteProfileInt(kSection, kActiveSetEntry, index);
+}
+
 void LoadPhonemeSets(IProfileStore& profile) {
   if (!g_table) g_table = std::make_unique<PhonemeTable>();
   g_activePhonemeSet = static_cast<int>(profile.GetProfileInt(kSection, kActiveSetEntry, 0));

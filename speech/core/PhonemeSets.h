@@ -47,11 +47,14 @@ void GetBuiltInPhonemeSet(int index, CString& text);
 // missing or empty. False when the result is empty.
 bool ReadPhonemeSet(IProfileStore& profile, int index, CString& text);
 void WritePhonemeSet(IProfileStore& profile, int index, LPCSTR text);
+void DeletePhonemeSet(IProfileStore& profile, int index);
 
 // The active set: its index ("ActiveSet") and its table, which exists from
 // LoadPhonemeSets to FreePhonemeSets.
 extern int g_activePhonemeSet;
 void LoadPhonemeSets(IProfileStore& profile);
+// Makes the set of the index the active one and stores its index.
+void SaveActivePhonemeSet(IProfileStore& profile, int index);
 void FreePhonemeSets();
 // The table, or null before LoadPhonemeSets and after FreePhonemeSets.
 const PhonemeTable* GetPhonemeTable();

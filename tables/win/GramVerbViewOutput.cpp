@@ -6,7 +6,6 @@
 #include "classlib/win/CFont.h"
 #include "classlib/win/WindowDCs.h"
 #include "classlib/win/CPrintInfo.h"
-#include "editor/win/CPageSettings.h"
 #include "editor/win/PagePrinter.h"
 #include "hebtext/win/CFontInfo.h"
 #include "hebtext/win/CHebEdit.h"
@@ -14,13 +13,12 @@
 #include "hebtext/win/HebrewTextDraw.h"
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/core/VerbFormGenerator.h"
-#include "resources/PageSettingsIds.h"
 #include "resources/VerbTableIds.h"
-#include "tables/core/GrammarPrintLayout.h"
 #include "tables/core/KtivKhaser.h"
 #include "tables/core/VerbFormCopy.h"
 #include "tables/core/VerbTableNavigation.h"
 #include "tables/win/GramVerbView.h"
+#include "tables/win/GrammarPrinting.h"
 
 namespace {
 
@@ -54,17 +52,7 @@ void CGramVerbView::OnCopyFormNoMeteg() { CopySelectedForm(true); }
 // ---- Printing.
 
 void CGramVerbView::OnPrintPreviewSheet() {
-  if (!m_bPageSettingsTaken) {
-    InitPageSettings(&m_pageSettings, 1, -1);
-    m_bPageSettingsTaken = TRUE;
-  }
-  CPageSettings sheet(IDS_PAGE_SETTINGS, TRUE, this);
-  sheet.m_record = m_pageSettings;
-  INT_PTR result = sheet.DoModal();
-  if (result != CPageSettings::kResultPrint && result != CPageSettings::kResultPreview) return;
-  m_pageSettings = sheet.m_record;
-  SendMessage(WM_COMMAND,
-              result == CPageSettings::kResultPrint ? ID_FILE_PRINT : ID_FILE_PRINT_PREVIEW);
+  RunGrammarPrintSheet(this, m_pageSettings, m_bPageSettingsTaken);
 }
 
 BOOL CGramVerbView::OnPreparePrinting(CPrintInfo* pInfo) {
@@ -76,13 +64,7 @@ BOOL CGramVerbView::OnPreparePrinting(CPrintInfo* pInfo) {
 
 void CGramVerbView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   if (m_pRootEdit == nullptr) return;
-  PrinterPage printer;
-  printer.dpiX = pDC->GetDeviceCaps(LOGPIXELSX);
-  printer.dpiY = pDC->GetDeviceCaps(LOGPIXELSY);
-  printer.printableWidth = pDC->GetDeviceCaps(HORZRES);
-  printer.printableHeight = pDC->GetDeviceCaps(VERTRES);
-  printer.offsetX = pDC->GetDeviceCaps(PHYSICALOFFSETX);
-  printer.offsetY = pDC->GetDeviceCaps(PHYSICALOFFSETY);
+  const PrinterPage printer = ReadPrinterPage(pDC);
   CSize total = GetTotalSize();
   GrammarPrintLayout layout =
       ComputeGrammarPrintLayout(m_pageSettings, printer, total.cx, total.cy);

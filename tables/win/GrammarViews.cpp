@@ -6,7 +6,6 @@
 IMPLEMENT_DYNAMIC(CGramPlaceholderView, CView)
 IMPLEMENT_DYNCREATE(CGramPrepView, CGramPlaceholderView)
 IMPLEMENT_DYNCREATE(CGramKinuiView, CGramPlaceholderView)
-IMPLEMENT_DYNCREATE(CGramNumberView, CGramPlaceholderView)
 
 BEGIN_MESSAGE_MAP(CGramPlaceholderView, CView)
   ON_MESSAGE(WM_GRAM_GETTABLESHOWN, OnGetTableShown)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "classlib/win/CView.h"
+#include "tables/win/GramNumberView.h"
 #include "tables/win/GramVerbView.h"
 
 // Stands in for a grammar view whose table is not built yet: an empty
@@ -26,8 +27,4 @@ class CGramPrepView : public CGramPlaceholderView {
 
 class CGramKinuiView : public CGramPlaceholderView {
   DECLARE_DYNCREATE(CGramKinuiView)
-};
-
-class CGramNumberView : public CGramPlaceholderView {
-  DECLARE_DYNCREATE(CGramNumberView)
 };

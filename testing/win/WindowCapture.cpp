@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
+
+#include "testing/win/WaitFor.h"
 
 RgbImage CaptureDC(HDC hDC, int x, int y, int width, int height) {
   RgbImage image;
@@ -34,6 +37,17 @@ RgbImage CaptureDC(HDC hDC, int x, int y, int width, int height) {
     image.pixels[i * 3 + 2] = static_cast<uint8_t>(bgra[i * 4 + 0]);
   }
   return image;
+}
+
+RgbImage CaptureSteadyWindow(HWND hWnd) {
+  RgbImage shot;
+  WaitFor([&] {
+    RgbImage next = CaptureWindow(hWnd);
+    const bool same = next.pixels == shot.pixels;
+    shot = std::move(next);
+    return same;
+  });
+  return shot;
 }
 
 RgbImage CaptureWindow(HWND hWnd) {

@@ -126,8 +126,9 @@ TEST(DocClipboardCopy, EachTextFormPutsItsFormats) {
     DocClipboardCopy copy;
     ASSERT_TRUE(BuildSelectionCopy(doc.editor, options, nullptr, copy));
     EXPECT_EQ(Str(copy.text), c.text);
-    if (c.unicode && c.vavOrder == kVavThenHolam)
+    if (c.unicode && c.vavOrder == kVavThenHolam) {
       EXPECT_EQ(copy.unicode, WideString(kShalomUnicode));
+    }
     EXPECT_EQ(copy.unicode.empty(), !c.unicode);
     EXPECT_EQ(copy.hasRtf != FALSE, c.rtf);
     EXPECT_EQ(copy.rtf.IsEmpty() != FALSE, !c.rtf);

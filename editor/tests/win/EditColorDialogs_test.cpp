@@ -65,7 +65,8 @@ int BarPos(HWND hDlg, int id) { return ::GetScrollPos(::GetDlgItem(hDlg, id), SB
 // thumb and that arrow.
 POINT BarPoint(HWND hDlg, int id, bool arrow) {
   HWND hBar = ::GetDlgItem(hDlg, id);
-  SCROLLBARINFO info = {sizeof info};
+  SCROLLBARINFO info = {};
+  info.cbSize = sizeof info;
   ::GetScrollBarInfo(hBar, OBJID_CLIENT, &info);
   const RECT& r = info.rcScrollBar;  // screen coordinates
   const int arrowLeft = r.right - info.dxyLineButton;

@@ -16,3 +16,18 @@ inline std::string PointedHebrew(const char* utf8) {
   ConvertImportedText(text, kVavThenHolam);
   return std::string(text, text.GetLength());
 }
+
+// Unicode Hebrew text (the clipboard's) as UTF-8: letters and points take
+// two bytes each.
+inline std::string WideHebrewToUtf8(const WideString& text) {
+  std::string out;
+  for (WCHAR unit : text) {
+    if (unit < 0x80) {
+      out += static_cast<char>(unit);
+    } else {
+      out += static_cast<char>(0xC0 | (unit >> 6));
+      out += static_cast<char>(0x80 | (unit & 0x3F));
+    }
+  }
+  return out;
+}

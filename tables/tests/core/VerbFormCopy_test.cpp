@@ -8,6 +8,7 @@
 #include "lexicon/tests/core/GrammarSuite.h"
 #include "lexicon/tests/core/ModelVerbGrammar.h"
 #include "tables/core/VerbFormCopy.h"
+#include "tables/tests/core/PointedHebrew.h"
 
 namespace {
 
@@ -31,25 +32,12 @@ class VerbFormCopyTest : public lextest::GrammarSuite<VerbFormCopyTest> {
   VerbFormSetTable table;
 };
 
-std::string Utf8(const WideString& text) {
-  std::string out;
-  for (WCHAR unit : text) {
-    if (unit < 0x80) {
-      out += static_cast<char>(unit);
-    } else {  // Hebrew and its points: two bytes
-      out += static_cast<char>(0xC0 | (unit >> 6));
-      out += static_cast<char>(0x80 | (unit & 0x3F));
-    }
-  }
-  return out;
-}
-
 TEST_F(VerbFormCopyTest, TheSpellingOfTheCurrentAlternateInBothFormats) {
   const VerbTableCell& cell = Cell("לקח", Binyan::Paal, FormSlot::Future1s, false);
   VerbFormCopy first = BuildVerbFormCopy(cell, kFirstSpelling, false, true);
-  EXPECT_EQ(Utf8(first.unicode), lextest::Canonical("אֶקַּח"));
+  EXPECT_EQ(WideHebrewToUtf8(first.unicode), lextest::Canonical("אֶקַּח"));
   VerbFormCopy second = BuildVerbFormCopy(cell, 0, false, true);
-  EXPECT_EQ(Utf8(second.unicode), lextest::Canonical("אֶלְקַח"));
+  EXPECT_EQ(WideHebrewToUtf8(second.unicode), lextest::Canonical("אֶלְקַח"));
   // A missing alternative copies the nearest earlier one.
   EXPECT_EQ(BuildVerbFormCopy(cell, 3, false, true).text, second.text);
   // The program's codes: one letter code and one point code a letter.
@@ -61,9 +49,9 @@ TEST_F(VerbFormCopyTest, NoMetegDropsTheStressMarks) {
   ASSERT_TRUE(HasStressMarks(CellSpelling(cell, kFirstSpelling, false)));
   VerbFormCopy plain = BuildVerbFormCopy(cell, kFirstSpelling, false, true);
   VerbFormCopy stressed = BuildVerbFormCopy(cell, kFirstSpelling, false, false);
-  EXPECT_EQ(Utf8(plain.unicode), lextest::Canonical("כָּתַבְתִּי"));
+  EXPECT_EQ(WideHebrewToUtf8(plain.unicode), lextest::Canonical("כָּתַבְתִּי"));
   EXPECT_NE(stressed.text, plain.text);
-  EXPECT_NE(Utf8(stressed.unicode), Utf8(plain.unicode));
+  EXPECT_NE(WideHebrewToUtf8(stressed.unicode), WideHebrewToUtf8(plain.unicode));
   EXPECT_FALSE(HasStressMarks(
       CellSpelling(Cell("כתב", Binyan::Paal, FormSlot::Past3fs, false), kFirstSpelling, false)));
 }
@@ -71,9 +59,9 @@ TEST_F(VerbFormCopyTest, NoMetegDropsTheStressMarks) {
 TEST_F(VerbFormCopyTest, KtivKhaserCopiesTheRespelledFormUnpointed) {
   const VerbTableCell& cell = Cell("כתב", Binyan::Paal, FormSlot::Infinitive, true);
   VerbFormCopy plene = BuildVerbFormCopy(cell, kFirstSpelling, true, true);
-  EXPECT_EQ(Utf8(plene.unicode), "לכתוב");
+  EXPECT_EQ(WideHebrewToUtf8(plene.unicode), "לכתוב");
   EXPECT_EQ(plene.text, "\xEC\xEB\xFA\xE5\xE1");
-  EXPECT_EQ(Utf8(BuildVerbFormCopy(cell, kFirstSpelling, false, true).unicode),
+  EXPECT_EQ(WideHebrewToUtf8(BuildVerbFormCopy(cell, kFirstSpelling, false, true).unicode),
             lextest::Canonical("לִכְתֹּב"));
 }
 

@@ -28,11 +28,9 @@ class VerbFormMenu : public lextest::GrammarSuite<VerbFormMenu> {
                                 ktivKhaser);
   }
 
-  static lextest::ModelVerbGrammar* grammar;
   GrammarContext context;
   VerbFormSetTable table;
 };
-lextest::ModelVerbGrammar* VerbFormMenu::grammar = nullptr;
 
 TEST_F(VerbFormMenu, StressMarksOnlyWithThePointedSpelling) {
   EXPECT_TRUE(Flags("כתב", Binyan::Paal, FormSlot::Past1s, false).hasStressMarks);

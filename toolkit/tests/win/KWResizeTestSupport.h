@@ -13,7 +13,6 @@
 #include "classlib/core/Geometry.h"
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/HandleMap.h"
-#include "testing/win/WaitFor.h"
 #include "testing/win/WindowCapture.h"
 
 class ResizeTest : public ::testing::Test {
@@ -56,11 +55,13 @@ inline void GrowWindow(HWND hWnd, int dx, int dy) {
 
 // A picture of the window, all of it painted afresh: Wine makes a new window
 // surface when a window is resized, so the bits of moved controls that
-// Windows copies are lost there until the controls paint again.
+// Windows copies are lost there until the controls paint again. The window
+// and its controls are painted now, not through the thread's paint queue,
+// which Wine can leave flagged after other tests with nothing to paint.
 inline void SavePicture(HWND hWnd, const char* name) {
-  ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  EXPECT_TRUE(WaitFor([] { return HIWORD(::GetQueueStatus(QS_PAINT)) == 0; }));
-  SaveScreenshot(CaptureWindow(hWnd), name);
+  ::RedrawWindow(hWnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  SaveScreenshot(CaptureSteadyWindow(hWnd), name);
 }
 
 inline CRect Shifted(CRect rect, int dl, int dt, int dr, int db) {

@@ -1,0 +1,18 @@
+// Resource ids of the Settings dialog (pronunciation, vowels, qamats qatan,
+// the names of God and the vowel-point toggle).
+#pragma once
+
+#define IDD_SETTINGS 108
+
+#define IDC_SETTINGS_SEPHARDI 1192
+#define IDC_SETTINGS_ASHKENAZI 1193
+#define IDC_SETTINGS_YEMENITE 1197
+#define IDC_SETTINGS_KAM_TEXT_COLOR 1198
+#define IDC_SETTINGS_KAM_CUSTOM_COLOR 1392
+#define IDC_SETTINGS_TOGGLE_DISABLE 1796
+#define IDC_SETTINGS_TOGGLE_ENABLE 1797
+#define IDC_SETTINGS_VOWELS_LONG 1798
+#define IDC_SETTINGS_VOWELS_ISRAELI 1799
+#define IDC_SETTINGS_CHANGE_COLOR 1388
+#define IDC_SETTINGS_SAMPLE 1390
+#define IDC_SETTINGS_HASHEM_FILTER 1040
