@@ -14,12 +14,24 @@ constexpr const char* kLinuxRoot = "Z:";
 constexpr const char* kEspeak = "/usr/bin/espeak-ng";
 constexpr const char* kShell = "/bin/sh";
 constexpr const char* kTempFolder = "/tmp/";
+constexpr const char* kAbandonedSuffix = ".abandoned";
 // How often the file is looked for, and how long espeak-ng may take for a
 // segment on a loaded machine.
 constexpr std::chrono::milliseconds kPollInterval(5);
 constexpr std::chrono::milliseconds kGiveUpAfter(20000);
 
 std::atomic<unsigned> g_files{0};
+
+// Names of this process's files: Windows process ids repeat across Wine
+// prefixes, which share /tmp, so the time of the first call joins them.
+const std::string& ProcessTag() {
+  static const std::string tag = [] {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return std::to_string(GetCurrentProcessId()) + "-" + std::to_string(now.QuadPart);
+  }();
+  return tag;
+}
 
 std::string WindowsPath(const std::string& linuxPath) {
   std::string path = kLinuxRoot + linuxPath;
@@ -54,6 +66,17 @@ bool StartShell(const std::string& command) {
   return true;
 }
 
+// An aborted run leaves a mark beside the file it no longer waits for; the
+// shell, seeing it when espeak-ng is done, removes its output and the mark.
+// A file that was already in place is removed here.
+void Abandon(const std::string& windowsFile) {
+  const std::string mark = windowsFile + kAbandonedSuffix;
+  const HANDLE created = CreateFileA(mark.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (created != INVALID_HANDLE_VALUE) CloseHandle(created);
+  if (DeleteFileA(windowsFile.c_str())) DeleteFileA(mark.c_str());
+}
+
 }  // namespace
 
 bool EspeakAvailable() {
@@ -64,20 +87,24 @@ bool EspeakAvailable() {
 bool RunEspeak(const std::vector<std::string>& voiceArguments, const std::string& phonemeInput,
                const EspeakPause& pause, Pcm& out) {
   out = Pcm();
-  const std::string file = std::string(kTempFolder) + "sonsyn-" +
-                           std::to_string(GetCurrentProcessId()) + "-" +
-                           std::to_string(++g_files) + ".wav";
+  const std::string file =
+      std::string(kTempFolder) + "sonsyn-" + ProcessTag() + "-" + std::to_string(++g_files) + ".wav";
   const std::string part = file + ".part";
   std::string command = ShellQuoted(kEspeak);
   for (const std::string& argument : voiceArguments) command += " " + ShellQuoted(argument);
-  command += " -w " + ShellQuoted(part) + " " + ShellQuoted(phonemeInput) + " && mv " +
-             ShellQuoted(part) + " " + ShellQuoted(file);
+  const std::string mark = file + kAbandonedSuffix;
+  command += " -w " + ShellQuoted(part) + " " + ShellQuoted(phonemeInput) + " && if [ -e " +
+             ShellQuoted(mark) + " ]; then rm -f " + ShellQuoted(part) + " " + ShellQuoted(mark) +
+             "; else mv " + ShellQuoted(part) + " " + ShellQuoted(file) + "; fi";
   if (!StartShell(command)) return false;
 
   const std::string windowsFile = WindowsPath(file);
   std::chrono::milliseconds waited(0);
   while (GetFileAttributesA(windowsFile.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    if (waited >= kGiveUpAfter || !pause(kPollInterval)) return false;
+    if (waited >= kGiveUpAfter || !pause(kPollInterval)) {
+      Abandon(windowsFile);
+      return false;
+    }
     waited += kPollInterval;
   }
   std::ifstream in(windowsFile, std::ios::binary);

@@ -297,7 +297,17 @@ TEST_F(SonsynLibrary, LouderVoicesAndRatesShowInTheSound) {
 
 TEST_F(SonsynLibrary, AbortStopsAtOnceAndNothingFollows) {
   CreateEngine(kSonsynRate11025);
-  QueueWords({"`[S0a.l1Om]", "`[t0O.d1A]", "`[r0A.b1A]", "`[b0O.k1Er]", "`[t0O.v1A]"});
+  const std::vector<const char*> words = {"`[S0a.l1Om]", "`[t0O.d1A]", "`[r0A.b1A]",
+                                          "`[b0O.k1Er]", "`[t0O.v1A]"};
+  // While the sound is still being made: nothing is spoken at all.
+  QueueWords(words);
+  startOutput(m_engine);
+  abort(m_engine);
+  EXPECT_EQ(isBusy(m_engine), 0);
+  EXPECT_TRUE(m_notices.Markers().empty());
+
+  // While it plays.
+  QueueWords(words);
   startOutput(m_engine);
   ASSERT_TRUE(WaitFor([&] { return m_notices.HasMarker(2); }));
   abort(m_engine);
