@@ -4,6 +4,7 @@
 #include "classlib/win/MessageMap.h"
 #include "hebtext/core/ProgramPath.h"
 #include "shell/DockWindowHandoff.h"
+#include "speech/win/TranscribeWord.h"
 
 namespace {
 constexpr char kBinFolder[] = "bin";
@@ -15,7 +16,9 @@ BEGIN_MESSAGE_MAP(CLookupDockWindow, CKWDockWindow)
   ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
 END_MESSAGE_MAP()
 
-CLookupDockWindow::~CLookupDockWindow() = default;
+CLookupDockWindow::~CLookupDockWindow() {
+  if (m_pDictionary) SetTranscriptionDictionary(nullptr);
+}
 
 BOOL CLookupDockWindow::Create(CWnd* pParentWnd, UINT nID, LPCSTR lpszTitle, CSize size,
                                DWORD dwStyle, DWORD dwExStyle) {
@@ -28,6 +31,8 @@ BOOL CLookupDockWindow::Create(CWnd* pParentWnd, UINT nID, LPCSTR lpszTitle, CSi
                           AFX_IDW_PANE_FIRST))
     return FALSE;
   SetChild(&m_lookupBar);
+  m_pDictionary = std::make_unique<LexiconDictionary>(*m_lookupBar.GetLookupData());
+  SetTranscriptionDictionary(m_pDictionary.get());
   return TRUE;
 }
 

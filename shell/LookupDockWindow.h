@@ -1,9 +1,13 @@
 // The Lookup Tables/Search Results docking window: it holds the lookup bar
 // with its result list, whose mode the Lookup/Search toolbar's edit follows;
-// hidden, it passes the keyboard focus on.
+// hidden, it passes the keyboard focus on. Its word databases are also the
+// dictionary by which word transcription speaks unmarked words.
 #pragma once
 
+#include <memory>
+
 #include "lexicon/win/LookupResultsBar.h"
+#include "speech/transcription/core/LexiconDictionary.h"
 #include "toolkit/win/CKWDockWindow.h"
 
 class CHebEdit;
@@ -32,4 +36,5 @@ class CLookupDockWindow : public CKWDockWindow {
  private:
   CLookupResultsBar m_lookupBar;
   CHebEdit* m_pLookupEdit = nullptr;
+  std::unique_ptr<LexiconDictionary> m_pDictionary;
 };

@@ -16,6 +16,7 @@
 #include "shell/core/FontCacheAge.h"
 #include "shell/core/RulerTicks.h"
 #include "speech/core/PhonemeFont.h"
+#include "speech/win/TranslWin.h"
 #include "tables/win/TableMarkupPaint.h"
 
 namespace {
@@ -89,6 +90,7 @@ void CMainFrame::InitAppFonts() {
   for (CFontInfo& font : theApp.m_appFonts) font.MeasureCharWidths(&screen);
   CShellFileDlg::SetHebrewTitleFont(&theApp.m_appFonts[0]);
   SetMarkupHebrewFont(&theApp.m_appFonts[kGrammarFormFont]);
+  SetTranslitDisplayFont(&theApp.m_appFonts[kTransliterationFont]);
 }
 
 // ---- The editor's font caches.

@@ -26,6 +26,8 @@ class CLookupResultsBar : public CLookupBar {
   void SaveModeState() override;
   void SetMode(int mode) override;
   CLookupListCtrl* GetList() const { return m_pList.get(); }
+  // The word databases the searches read; null before the window exists.
+  LookupData* GetLookupData() const { return m_pData.get(); }
   // Counts the rows of the Hebrew list and of the keyword list (a file that
   // cannot be read counts none).
   void CountRecords();
