@@ -90,7 +90,7 @@ void CMainFrame::InitAppFonts() {
   for (CFontInfo& font : theApp.m_appFonts) font.MeasureCharWidths(&screen);
   CShellFileDlg::SetHebrewTitleFont(&theApp.m_appFonts[0]);
   SetMarkupHebrewFont(&theApp.m_appFonts[kGrammarFormFont]);
-  SetTranslitDisplayFont(&theApp.m_appFonts[kTransliterationFont]);
+  SetTranslitDisplayFont(&theApp.m_appFonts[CZultaEditApp::kTransliterationFont]);
 }
 
 // ---- The editor's font caches.
