@@ -10,6 +10,10 @@
 #define ID_REFRESH_TEXT 32802
 #define ID_EDIT_REVERSE_TEXT 32887
 #define ID_HEBREW_WORD_SEARCH_NO_VOWELS 32875
+// Speak and transliterate the word, the sentence or the selection.
+#define ID_SPEAK_WORD 32877
+#define ID_SPEAK_SENTENCE 32878
+#define ID_SPEAK_SELECTION 32879
 
 // Commands of the editor's dialogs.
 #define ID_PAGE_SETUP 32814

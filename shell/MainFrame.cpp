@@ -44,6 +44,7 @@ CMainFrame::CMainFrame() {
   m_grammarWindow.m_barId = IDW_GRAMMAR_TABLES;
   m_keyboardWindow.m_kind = CMyDockWindow::kKeyboardGuides;
   m_keyboardWindow.m_barId = IDW_KEYBOARD_GUIDES;
+  m_speechEngine.SetSpeakingFace(&m_speakingFace);
 }
 
 CMainFrame::~CMainFrame() {
@@ -188,6 +189,8 @@ void CMainFrame::OnUpdatePageLine(CCmdUI* pCmdUI) {
 
 void CMainFrame::OnClose() {
   SaveBarState(kBarStateName);
+  m_speechEngine.Stop();
+  m_speechEngine.CloseFace();
   CKWMDIFrameWnd::OnClose();
 }
 

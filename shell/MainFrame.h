@@ -18,6 +18,8 @@
 #include "shell/MyDockWindow.h"
 #include "shell/core/DockSizes.h"
 #include "shell/core/GrammarCommands.h"
+#include "speech/win/SpeakingFace.h"
+#include "speech/win/SpeechEngine.h"
 #include "tables/win/GrammarFrame.h"
 #include "toolkit/win/CKWMDIFrameWnd.h"
 #include "toolkit/win/CKWToolBar.h"
@@ -89,6 +91,8 @@ class CMainFrame : public CKWMDIFrameWnd,
   // (0 horizontal, 1 horizontal counting down, 2 vertical); nullptr before
   // the frame's creation built them.
   CDC* GetRulerImage(int nUnit, int nImage) override;
+  // The program's speech engine, for the whole run.
+  CSpeechEngine* GetSpeechEngine() override { return &m_speechEngine; }
 
  protected:
   // ---- Message handlers (MainFrame.cpp, MainFrameFonts.cpp).
@@ -138,6 +142,13 @@ class CMainFrame : public CKWMDIFrameWnd,
   afx_msg void OnHelpCommand();
   afx_msg void OnDatabaseOrderCheck();
 
+  // ---- Speech (MainFrameSpeech.cpp).
+  afx_msg void OnVoiceSettings();
+  // Speaks the request kept while the engine was busy.
+  afx_msg LRESULT OnSpeechRestart(WPARAM wParam, LPARAM lParam);
+  // The speaking face's Cancel.
+  afx_msg LRESULT OnSpeechCancel(WPARAM wParam, LPARAM lParam);
+
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -181,6 +192,9 @@ class CMainFrame : public CKWMDIFrameWnd,
   CKWToolBar* ToolBarOfCommand(UINT nID);
   CControlBar* DockWindowOfCommand(UINT nID);
 
+  // The face before the engine: the engine, destroyed first, stops through it.
+  CSpeakingFace m_speakingFace{m_speechEngine};
+  CSpeechEngine m_speechEngine;
   HWND m_hRememberedFocus = nullptr;
   // Each entry a CachedFont (MainFrameFonts.cpp).
   CPtrArray m_fontCaches[2];

@@ -93,6 +93,9 @@ BOOL CZultaEditApp::InitInstance() {
     return AbandonStartup();
   }
   m_pMainWnd = pFrame;
+  LoadSpeechEngine();
+  // Without the library the engine stays without an instance: no speech.
+  pFrame->GetSpeechEngine()->Init(m_hSpeechLibrary, m_profileStore);
   pFrame->DragAcceptFiles();
 
   EnableShellOpen();
@@ -166,6 +169,7 @@ int CZultaEditApp::ExitInstance() {
     *ppTemplate = nullptr;
   }
   FreeLanguageData();
+  FreeSpeechEngine();
   return CWinApp::ExitInstance();
 }
 

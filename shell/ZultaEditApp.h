@@ -48,6 +48,10 @@ class CZultaEditApp : public CWinApp {
   void CloseProgressDialog();
   // The colours of every Hebrew edit control from the system colours.
   void LoadSystemColors();
+  // The speech engine library from the folder its registry key names;
+  // nothing is said when it is missing. Freed at exit.
+  void LoadSpeechEngine();
+  void FreeSpeechEngine();
 
   // The document templates; null until start-up created them. Only the
   // editor's is in the class library's list (and deleted by it).
@@ -125,6 +129,7 @@ class CZultaEditApp : public CWinApp {
 
   CAppProfileStore m_profileStore{this};
   CAboutDlg* m_pSplash = nullptr;
+  HMODULE m_hSpeechLibrary = nullptr;
   // Re-entrancy guard of CheckModifiedFiles (its message box lets the main
   // frame be activated again).
   bool m_checkingModifiedFiles = false;

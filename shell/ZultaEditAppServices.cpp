@@ -18,6 +18,7 @@
 #include "shell/ZultaEditApp.h"
 #include "shell/core/ProgramFolder.h"
 #include "speech/core/PhonemeSets.h"
+#include "speech/win/SonsynLibrary.h"
 
 namespace {
 constexpr char kRootBlock[] = "\\";
@@ -92,4 +93,13 @@ void CZultaEditApp::SetupProgramFolder() {
   ::GetModuleFileNameA(nullptr, path, MAX_PATH);
   m_programFolder = ProgramFolderOf(path);
   SetProgramFolder(m_programFolder);
+}
+
+void CZultaEditApp::LoadSpeechEngine() {
+  if (m_hSpeechLibrary == nullptr) m_hSpeechLibrary = LoadSonsynLibrary();
+}
+
+void CZultaEditApp::FreeSpeechEngine() {
+  if (m_hSpeechLibrary != nullptr) ::FreeLibrary(m_hSpeechLibrary);
+  m_hSpeechLibrary = nullptr;
 }

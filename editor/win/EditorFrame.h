@@ -1,5 +1,5 @@
 // What the editor's windows take from the program's main frame: its font
-// cache and its ruler images. The main frame implements it; without one (a
+// cache, its ruler images and its speech engine. The main frame implements it; without one (a
 // view in another frame) the editor makes its own fonts and plain rulers.
 #pragma once
 
@@ -7,6 +7,7 @@
 
 class CDC;
 class CFontInfo;
+class CSpeechEngine;
 class CWnd;
 
 class IEditorFrame {
@@ -24,6 +25,8 @@ class IEditorFrame {
   virtual BOOL TakeGrammarPreviewEnded() = 0;
   // The active view of Grammar Tables; nullptr when there is none.
   virtual CWnd* GetGrammarView() = 0;
+  // The program's speech engine.
+  virtual CSpeechEngine* GetSpeechEngine() = 0;
 
  protected:
   ~IEditorFrame() = default;

@@ -13,6 +13,8 @@
 #include "hebtext/win/KeyboardState.h"
 #include "resources/EditorIds.h"
 #include "resources/MainFrameIds.h"
+#include "speech/core/SpeechMessages.h"
+#include "speech/win/TranslWin.h"
 
 IMPLEMENT_DYNCREATE(CZultaEditView, CScrollView)
 
@@ -66,6 +68,13 @@ BEGIN_MESSAGE_MAP(CZultaEditView, CScrollView)
   ON_COMMAND(ID_EDIT_REVERSE_TEXT, OnEditReverseText)
   ON_COMMAND(ID_HEBREW_WORD_SEARCH, OnHebrewWordSearch)
   ON_COMMAND(ID_HEBREW_WORD_SEARCH_NO_VOWELS, OnHebrewWordSearchNoVowels)
+  ON_COMMAND(ID_SPEAK_WORD, OnSpeakWord)
+  ON_COMMAND(ID_SPEAK_SENTENCE, OnSpeakSentence)
+  ON_COMMAND(ID_SPEAK_SELECTION, OnSpeakSelection)
+  ON_COMMAND(ID_SPEAK_SHOW, OnSpeakShow)
+  ON_UPDATE_COMMAND_UI_RANGE(ID_SPEAK_WORD, ID_SPEAK_SELECTION, OnUpdateSpeak)
+  ON_UPDATE_COMMAND_UI(ID_SPEAK_SHOW, OnUpdateSpeak)
+  ON_MESSAGE(WM_SPEECH_INDEX, OnSpeechIndex)
   ON_UPDATE_COMMAND_UI(ID_HEBREW_WORD_SEARCH, OnUpdateHebrewWordSearch)
   ON_UPDATE_COMMAND_UI(ID_HEBREW_WORD_SEARCH_NO_VOWELS, OnUpdateHebrewWordSearch)
   ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateCutOrCopy)
@@ -258,6 +267,8 @@ void CZultaEditView::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
 }
 
 void CZultaEditView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+  // A key closes the transliteration popup and ends speech.
+  if (nChar != VK_SHIFT && nChar != VK_CONTROL && nChar != VK_MENU) DestroyTranslWin();
   if (!IsLaidOut()) {
     CScrollView::OnKeyDown(nChar, nRepCnt, nFlags);
     return;
@@ -294,6 +305,7 @@ BOOL CZultaEditView::TypePunctuation(UINT nChar) {
 // ---- Mouse.
 
 void CZultaEditView::OnLButtonDown(UINT nFlags, CPoint point) {
+  DestroyTranslWin();
   if (IsLaidOut()) {
     CZultaEditDoc* pDoc = GetDocument();
     pDoc->HideEditCaret(this);
@@ -387,6 +399,7 @@ void CZultaEditView::OnTimer(UINT_PTR nIDEvent) {
 }
 
 void CZultaEditView::OnDestroy() {
+  StopSpeech();
   StopAutoScroll();
   if (s_pActiveEditView == this) s_pActiveEditView = nullptr;
   CScrollView::OnDestroy();

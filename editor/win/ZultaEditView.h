@@ -132,6 +132,18 @@ class CZultaEditView : public CScrollView {
   afx_msg void OnHebrewWordSearchNoVowels();
   afx_msg void OnUpdateHebrewWordSearch(CCmdUI* pCmdUI);
 
+  // Speak and transliterate (ZultaEditViewSpeech.cpp).
+  afx_msg void OnSpeakWord();
+  afx_msg void OnSpeakSentence();
+  afx_msg void OnSpeakSelection();
+  // The Editor toolbar's Speak/Show: with Ctrl the word, with Shift the
+  // sentence, else the selection or the word.
+  afx_msg void OnSpeakShow();
+  afx_msg void OnUpdateSpeak(CCmdUI* pCmdUI);
+  // The engine reached a marker: the next word of a sentence is
+  // highlighted, the end clears the highlight.
+  afx_msg LRESULT OnSpeechIndex(WPARAM wParam, LPARAM lParam);
+
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -176,6 +188,28 @@ class CZultaEditView : public CScrollView {
   // dialog's text colour. 1 after OK, 0 after Cancel.
   int RunColorsDialog(const COLORREF* pGivenText, BOOL bBackDisabled, COLORREF& chosenText);
 
+  enum SpeechKind { kSpeechWord = 0, kSpeechSentence = 1, kSpeechSelection = 2 };
+  struct SpeechRange {
+    CString letters;
+    CByteArray points;
+    CDWordArray attributes;
+    DocCharNode* first = nullptr;
+    DocCharNode* last = nullptr;
+  };
+  // Selects the Hebrew word, sentence or selection at the caret and speaks it.
+  void SpeakAtCaret(SpeechKind kind);
+  // The text to speak, after stepping past the word or sentence spoken last;
+  // FALSE when there is none.
+  BOOL TakeSpeechRange(SpeechKind kind, SpeechRange& range);
+  // Selects the range without its leading blanks as the spoken word.
+  void HighlightSpeechRange(DocCharNode* first, DocCharNode* last);
+  void ClearSpeechHighlight();
+  // The timed pop-up of an unrecognised word or acronym.
+  void ShowSpeechNotice(DWORD notice);
+  void StopSpeech();
+  // Whether the node is still one of the Hebrew side's.
+  BOOL IsHebrewNode(const DocCharNode* node);
+
   static CZultaEditView* s_pActiveEditView;
 
   Scroller m_scroller;
@@ -190,6 +224,14 @@ class CZultaEditView : public CScrollView {
   BOOL m_bMixedPages = FALSE;
   BOOL m_bRestartPrinter = FALSE;
   CMyPreviewView* m_pMyPreview = nullptr;
+  // Speech: whether the selection is the spoken word's highlight; where the
+  // word spoken last ends (only compared with the caret, never read); and
+  // while a sentence is spoken, the node its words are stepped from and its
+  // end.
+  BOOL m_bSpeechHighlight = FALSE;
+  const DocCharNode* m_pLastSpokenEnd = nullptr;
+  DocCharNode* m_pSpeechWordStart = nullptr;
+  DocCharNode* m_pSpeechSentenceEnd = nullptr;
   // Ends the running job and starts the page's own on a new printer DC.
   void RestartPrintJob(CDC* pDC, CPrintInfo* pInfo);
   void DrawTextFrames(CDC* pDC);

@@ -95,9 +95,23 @@ void CSpeechEngine::ReportMissingLibrary() {
   AfxMessageBox(kNoSpeechEngineMessage, MB_OK | MB_ICONINFORMATION);
 }
 
-void CSpeechEngine::SetFaceRequest(HWND hFaceParent, HWND hNotify) {
+void CSpeechEngine::SetRequestWindows(HWND hFaceParent, HWND hNotify) {
   m_hFaceParent = hFaceParent;
   m_hNotify = hNotify;
+}
+
+void CSpeechEngine::CloseFace() {
+  if (m_pFace != nullptr) m_pFace->CloseFace();
+  m_hFaceOwner = nullptr;
+}
+
+void CSpeechEngine::ChooseFace(HWND hWnd, int face) {
+  CloseFace();
+  if (face == kFaceNone || !m_phonemeNotices || m_pFace == nullptr) return;
+  m_switches.face = face;
+  SetRequestWindows(hWnd, hWnd);
+  m_hFaceOwner = hWnd;
+  m_pFace->ShowFace(hWnd, hWnd);
 }
 
 void CSpeechEngine::Speak(HWND hFaceParent, HWND hNotify, LPCSTR text, int mode) {
@@ -106,7 +120,7 @@ void CSpeechEngine::Speak(HWND hFaceParent, HWND hNotify, LPCSTR text, int mode)
     return;
   }
   if (m_switches.voiceOn == 0) return;
-  SetFaceRequest(hFaceParent, hNotify);
+  SetRequestWindows(hFaceParent, hNotify);
   if (IsBusy()) {
     m_calls.abort(m_handle);
     // A restart that still finds the engine busy keeps the request it restarts.
@@ -131,10 +145,8 @@ void CSpeechEngine::Speak(HWND hFaceParent, HWND hNotify, LPCSTR text, int mode)
 
 void CSpeechEngine::PrepareFace(HWND hFaceParent, HWND hNotify) {
   if (m_pFace == nullptr) return;
-  if ((m_hFaceOwner != nullptr && m_hFaceOwner != hFaceParent) || m_switches.face == kFaceNone) {
-    m_pFace->CloseFace();
-    m_hFaceOwner = nullptr;
-  }
+  if ((m_hFaceOwner != nullptr && m_hFaceOwner != hFaceParent) || m_switches.face == kFaceNone)
+    CloseFace();
   if (hFaceParent != nullptr && m_switches.face != kFaceNone && m_phonemeNotices) {
     m_pFace->ShowFace(hFaceParent, hNotify);
     m_hFaceOwner = hFaceParent;

@@ -72,10 +72,11 @@ class CSpeechEngine {
   const SpeechSwitches& Switches() const { return m_switches; }
   HWND FaceParent() const { return m_hFaceParent; }
   HWND NotifyWindow() const { return m_hNotify.load(); }
-  // The Voice Settings dialog shows the face it chose over itself.
-  void SetFace(int face) { m_switches.face = face; }
-  void SetFaceRequest(HWND hFaceParent, HWND hNotify);
-  void SetFaceOwner(HWND hOwner) { m_hFaceOwner = hOwner; }
+  void CloseFace();
+  // Switches to another face and shows it over hWnd at once, which becomes
+  // the window of the request (the Voice Settings dialog's face choice).
+  // The face of kFaceNone, or one without phoneme notices, is only closed.
+  void ChooseFace(HWND hWnd, int face);
   const CString& PendingText() const { return m_pendingText; }
   int PendingMode() const { return m_pendingMode; }
 
@@ -85,6 +86,7 @@ class CSpeechEngine {
 
  private:
   bool SetOption(int option, int value);
+  void SetRequestWindows(HWND hFaceParent, HWND hNotify);
   // The face for this request: closed when shown for another window or
   // switched off, then shown over hFaceParent when it is wanted.
   void PrepareFace(HWND hFaceParent, HWND hNotify);

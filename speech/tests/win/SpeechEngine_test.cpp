@@ -13,114 +13,15 @@
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/CWnd.h"
 #include "hebtext/core/MemoryProfileStore.h"
+#include "speech/tests/win/SonsynStandIn.h"
 #include "testing/win/MessageBoxes.h"
 
 namespace SpeechEngine_test {
 
-constexpr SonsynHandle kHandle = 77;
-
-// What the stand-in was called with, one line a call.
-struct Recorder {
-  std::vector<std::string> calls;
-  bool busy = false;
-  int refusedOption = 0;  // an option number the stand-in refuses
-  int refusedRate = -1;   // a sample rate it refuses; -2: every rate
-  SonsynNotifier notifier = nullptr;
-  void* userData = nullptr;
-} g_recorder;
-
-void Record(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void Record(const char* format, ...) {
-  char line[256];
-  va_list args;
-  va_start(args, format);
-  vsnprintf(line, sizeof(line), format, args);
-  va_end(args);
-  g_recorder.calls.push_back(line);
-}
-
-SonsynHandle SONSYN_CALL Create() {
-  Record("create");
-  return kHandle;
-}
-void SONSYN_CALL Destroy(SonsynHandle) { Record("destroy"); }
-int32_t SONSYN_CALL SetOption(SonsynHandle, int32_t option, int32_t value) {
-  Record("option %d=%d", option, value);
-  const bool refused = option == g_recorder.refusedOption ||
-                       (option == kSonsynOptionSampleRate &&
-                        (g_recorder.refusedRate == -2 || value == g_recorder.refusedRate));
-  return refused ? kSonsynOptionRefused : 0;
-}
-int32_t SONSYN_CALL SetVoiceValue(SonsynHandle, int32_t, int32_t index, int32_t value) {
-  Record("voice %d=%d", index, value);
-  return 0;
-}
-int32_t SONSYN_CALL QueueText(SonsynHandle, const char* text) {
-  Record("text '%s'", text);
-  return 0;
-}
-int32_t SONSYN_CALL QueueMarker(SonsynHandle, uint32_t marker) {
-  Record("marker %x", marker);
-  return 0;
-}
-int32_t SONSYN_CALL StartOutput(SonsynHandle) {
-  Record("start");
-  return 0;
-}
-int32_t SONSYN_CALL Abort(SonsynHandle) {
-  Record("abort");
-  return 0;
-}
-int32_t SONSYN_CALL IsBusy(SonsynHandle) { return g_recorder.busy ? 1 : 0; }
-int32_t SONSYN_CALL SetNotifier(SonsynHandle, SonsynNotifier notifier, void* userData) {
-  Record("notifier");
-  g_recorder.notifier = notifier;
-  g_recorder.userData = userData;
-  return 0;
-}
-
-SonsynCalls StandIn() {
-  SonsynCalls calls;
-  calls.create = Create;
-  calls.destroy = Destroy;
-  calls.setOption = SetOption;
-  calls.setVoiceValue = SetVoiceValue;
-  calls.queueText = QueueText;
-  calls.queueMarker = QueueMarker;
-  calls.startOutput = StartOutput;
-  calls.abort = Abort;
-  calls.isBusy = IsBusy;
-  calls.setNotifier = SetNotifier;
-  return calls;
-}
-
-// The speaking face as a plain window, recording what it is asked.
-class RecordingFace : public ISpeakingFace {
- public:
-  void ShowFace(HWND hParent, HWND) override {
-    Record("face shown");
-    if (m_hWnd == nullptr)
-      m_hWnd = ::CreateWindowExA(0, "STATIC", "face", WS_POPUP, 0, 0, 10, 10, hParent, nullptr,
-                                 nullptr, nullptr);
-  }
-  void CloseFace() override {
-    if (m_hWnd == nullptr) return;
-    Record("face closed");
-    ::DestroyWindow(m_hWnd);
-    m_hWnd = nullptr;
-  }
-  HWND FaceWindow() override { return m_hWnd; }
-  void StartFaceAnimation() override { Record("face animated"); }
-  void StopFaceAnimation() override { Record("face stopped"); }
-
- private:
-  HWND m_hWnd = nullptr;
-};
-
 class SpeechEngineTest : public testing::Test {
  protected:
   void SetUp() override {
-    g_recorder = Recorder();
+    g_standIn = StandInRecorder();
     m_hMain = ::CreateWindowExA(0, "STATIC", "main", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                 nullptr, nullptr);
     m_hView = ::CreateWindowExA(0, "STATIC", "view", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
@@ -137,8 +38,8 @@ class SpeechEngineTest : public testing::Test {
   // The engine started on the stand-in, its calls forgotten.
   void Start(CSpeechEngine& engine) {
     engine.SetSpeakingFace(&m_face);
-    engine.Init(StandIn(), m_profile);
-    g_recorder.calls.clear();
+    engine.Init(StandInCalls(), m_profile);
+    g_standIn.calls.clear();
   }
   // The lParams of the messages of that number queued for the window.
   static std::vector<LPARAM> Posted(HWND hWnd, UINT message) {
@@ -147,7 +48,7 @@ class SpeechEngineTest : public testing::Test {
     while (::PeekMessageA(&msg, hWnd, message, message, PM_REMOVE)) values.push_back(msg.lParam);
     return values;
   }
-  static std::vector<std::string> Calls() { return g_recorder.calls; }
+  static std::vector<std::string> Calls() { return g_standIn.calls; }
 
   CWinApp m_app{"Zulta"};
   CWnd m_main;
@@ -164,7 +65,7 @@ TEST_F(SpeechEngineTest, StartUpSetsTheOptionsAndEveryValueOfTheCurrentVoice) {
   WriteVoiceDef(m_profile, kCurrentVoiceKey, mine);
   WriteSpeechSwitches(m_profile, SpeechSwitches{1, kSampleRate22050, kFaceNerla});
   CSpeechEngine engine;
-  engine.Init(StandIn(), m_profile);
+  engine.Init(StandInCalls(), m_profile);
   EXPECT_EQ(Calls(),
             (Lines{"create", "option 9=262144", "option 1=1", "option 5=1", "option 7=1",
                    "notifier", "option 5=2", "voice 0=1", "voice 1=2", "voice 2=3", "voice 3=4",
@@ -178,20 +79,20 @@ TEST_F(SpeechEngineTest, StartUpSetsTheOptionsAndEveryValueOfTheCurrentVoice) {
 TEST_F(SpeechEngineTest, RefusalsAreReportedAndARefusedRateFallsBack) {
   {
     MessageBoxAnswerer answerer;
-    g_recorder.refusedOption = kSonsynOptionDialect;
+    g_standIn.refusedOption = kSonsynOptionDialect;
     CSpeechEngine engine;
-    engine.Init(StandIn(), m_profile);
+    engine.Init(StandInCalls(), m_profile);
     EXPECT_FALSE(engine.HasEngine());
     EXPECT_EQ(Calls(), (Lines{"create", "option 9=262144", "destroy"}));
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_NE(answerer.Boxes()[0].texts.find("Cannot set Vocarin Language Dialect"),
               std::string::npos);
   }
-  g_recorder = Recorder();
-  g_recorder.refusedRate = -2;
-  g_recorder.refusedOption = kSonsynOptionPhonemeNotices;
+  g_standIn = StandInRecorder();
+  g_standIn.refusedRate = kRefuseEveryRate;
+  g_standIn.refusedOption = kSonsynOptionPhonemeNotices;
   CSpeechEngine engine;
-  engine.Init(StandIn(), m_profile);
+  engine.Init(StandInCalls(), m_profile);
   EXPECT_TRUE(engine.HasEngine());
   EXPECT_FALSE(engine.PhonemeNotices());
   const Lines expectedStart{"create",     "option 9=262144", "option 1=1", "option 5=1",
@@ -225,7 +126,7 @@ TEST_F(SpeechEngineTest, SpeaksWordByWordWithMarkersAndShowsTheFace) {
 TEST_F(SpeechEngineTest, ARequestWhileBusyWaitsForTheRestartAndOnlyTheLastIsSpoken) {
   CSpeechEngine engine;
   Start(engine);
-  g_recorder.busy = true;
+  g_standIn.busy = true;
   engine.Speak(m_hView, m_hView, "`[a1]", kSpeakWords);
   engine.Speak(m_hView, m_hView, "`[b1]", kSpeakSelection);
   // A restart that still finds the engine busy keeps the request.
@@ -233,8 +134,8 @@ TEST_F(SpeechEngineTest, ARequestWhileBusyWaitsForTheRestartAndOnlyTheLastIsSpok
   EXPECT_EQ(Calls(), (Lines{"abort", "abort", "abort"}));
   EXPECT_EQ(Posted(m_hMain, WM_SPEECH_RESTART).size(), 3u);
   EXPECT_EQ(engine.PendingText(), CString("`[b1]"));
-  g_recorder.busy = false;
-  g_recorder.calls.clear();
+  g_standIn.busy = false;
+  g_standIn.calls.clear();
   engine.Speak(engine.FaceParent(), engine.NotifyWindow(), nullptr, kSpeakPendingMode);
   EXPECT_EQ(Calls(), (Lines{"face shown", "face animated", "marker 0", "text '`[b1]'", "start"}));
 }
@@ -245,11 +146,11 @@ TEST_F(SpeechEngineTest, VoiceOffSpeaksNothingAndStopsOnlyWhatIsBusy) {
   SpeechSwitches off = engine.Switches();
   off.voiceOn = 0;
   engine.ApplyVoice(engine.CurrentVoice(), off, false);
-  g_recorder.calls.clear();
+  g_standIn.calls.clear();
   engine.Speak(m_hView, m_hView, "`[a1]", kSpeakWords);
   EXPECT_EQ(engine.NotifyWindow(), nullptr);
   EXPECT_FALSE(engine.Stop());
-  g_recorder.busy = true;
+  g_standIn.busy = true;
   EXPECT_TRUE(engine.Stop());
   EXPECT_EQ(Calls(), (Lines{"abort"}));
 }
@@ -260,12 +161,12 @@ TEST_F(SpeechEngineTest, TheCallbackPostsMarkersAndACopyOfThePhonemeRecord) {
   engine.Speak(m_hView, m_hView, "`[a1]", kSpeakWords);
   ASSERT_NE(m_face.FaceWindow(), nullptr);
   SonsynPhonemeRecord record{'a', "a", 200, 90};
-  EXPECT_EQ(g_recorder.notifier(kHandle, kSonsynNoticePhoneme, reinterpret_cast<intptr_t>(&record),
-                                g_recorder.userData),
+  EXPECT_EQ(g_standIn.notifier(kStandInHandle, kSonsynNoticePhoneme,
+                               reinterpret_cast<intptr_t>(&record), g_standIn.userData),
             1);
   record = SonsynPhonemeRecord{};  // the engine's record is gone after the call
-  g_recorder.notifier(kHandle, kSonsynNoticeMarker, kMarkerEnd, g_recorder.userData);
-  g_recorder.notifier(kHandle, 9, 5, g_recorder.userData);
+  g_standIn.notifier(kStandInHandle, kSonsynNoticeMarker, kMarkerEnd, g_standIn.userData);
+  g_standIn.notifier(kStandInHandle, 9, 5, g_standIn.userData);
   const std::vector<LPARAM> phonemes = Posted(m_face.FaceWindow(), WM_SPEECH_PHONEME);
   ASSERT_EQ(phonemes.size(), 1u);
   const PhonemeNotice notice = UnpackPhonemeNotice(phonemes[0]);

@@ -1,0 +1,26 @@
+// The main frame's side of speech: the Voice Settings command and the
+// messages that restart and cancel speech.
+#include "hebtext/win/AppProfileStore.h"
+#include "shell/MainFrame.h"
+#include "shell/ZultaEditApp.h"
+#include "speech/win/CVoiceSettingsDlg.h"
+
+void CMainFrame::OnVoiceSettings() {
+  m_speechEngine.Stop();
+  m_speechEngine.CloseFace();
+  CAppProfileStore profile(&theApp);
+  CVoiceSettingsDlg dialog(m_speechEngine, profile, this);
+  dialog.DoModal();
+}
+
+LRESULT CMainFrame::OnSpeechRestart(WPARAM, LPARAM) {
+  m_speechEngine.Speak(m_speechEngine.FaceParent(), m_speechEngine.NotifyWindow(), nullptr,
+                       kSpeakPendingMode);
+  return 0;
+}
+
+LRESULT CMainFrame::OnSpeechCancel(WPARAM, LPARAM) {
+  m_speechEngine.Stop();
+  m_speechEngine.CloseFace();
+  return 0;
+}
