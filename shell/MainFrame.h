@@ -134,12 +134,17 @@ class CMainFrame : public CKWMDIFrameWnd,
   afx_msg void OnCloseAll();
   afx_msg void OnPreferenceSettings();
   afx_msg void OnPreferencePhonemes();
+  afx_msg void OnReadingTutorial();
   afx_msg void OnHelpCommand();
   afx_msg void OnDatabaseOrderCheck();
 
   DECLARE_MESSAGE_MAP()
 
  private:
+  // The Preferences dialogs over the given window, with the live settings.
+  void RunSettingsDialog(CWnd* pParent);
+  void RunPhonemeSetDialog(CWnd* pParent);
+
   static constexpr int kGrammarTabCount = 4;
   static constexpr int kKeyboardTabCount = 2;
   static constexpr int kBothFontLists = -1;
