@@ -80,6 +80,16 @@ class ReadingTutorialJourney : public ::testing::Test {
       return InMenu() || Text(IDC_TUTOR_TITLE) != title;
     })) << id;
   }
+  // The toggle names what the words now show, which the picture keeps.
+  void ToggleVowels(const std::string& ending, const std::string& picture) {
+    const auto ends = [&] {
+      const std::string text = Text(IDC_TUTOR_VOWELS_TOGGLE);
+      return text.size() >= ending.size() &&
+             text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+    };
+    ASSERT_TRUE(ClickControlUntil(m_hDialog, IDC_TUTOR_VOWELS_TOGGLE, ends)) << ending;
+    SteadyPicture(m_hDialog, picture);
+  }
   // Opens a dialog of the tutorial's Preferences menu by its keys and closes
   // it with Esc.
   void OpenAndClosePreference(char key, const char* title) {
@@ -131,6 +141,8 @@ TEST_F(ReadingTutorialJourney, WalksLessonOneFromStartToEndAndBackToTheMenu) {
       practised = true;
       EXPECT_TRUE(Shown(IDC_TUTOR_VOWELS_TOGGLE));
       SteadyPicture(m_hDialog, "reading_tutorial_lesson1_practice");
+      ToggleVowels(": Without &Vowels", "reading_tutorial_lesson1_without_vowels");
+      ToggleVowels(": With &Vowels", "reading_tutorial_lesson1_with_vowels");
     }
     if (lastTitle == kEndOfLesson1) SteadyPicture(m_hDialog, "reading_tutorial_lesson1_end");
     Press(IDC_TUTOR_NEXT);

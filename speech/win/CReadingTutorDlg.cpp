@@ -39,7 +39,7 @@ constexpr int kFontPixelsPerInch = 96;
 constexpr int kTaskbarHeight = 40;  // left free below the dialog
 constexpr int kTextMargin = 30;     // each side of the title and explanation
 constexpr int kTabBlanks = 4;
-constexpr int kWordLimit = 64;      // positions of a practice word
+constexpr int kWordLimit = 64;  // positions of a practice word
 
 constexpr COLORREF kItemRed = RGB(210, 0, 0);
 constexpr COLORREF kCarrierCyan = RGB(60, 255, 255);
@@ -189,8 +189,8 @@ void CReadingTutorDlg::CreateFonts() {
 int CReadingTutorDlg::MenuFocus() const { return LessonButton(m_position.lesson); }
 
 void CReadingTutorDlg::ShowStep(int focusId) {
-  for (int id : {IDC_TUTOR_TITLE, IDC_TUTOR_EXPLANATION, IDC_TUTOR_ITEM1, IDC_TUTOR_ITEM2,
-                 IDC_TUTOR_ITEM3})
+  for (int id :
+       {IDC_TUTOR_TITLE, IDC_TUTOR_EXPLANATION, IDC_TUTOR_ITEM1, IDC_TUTOR_ITEM2, IDC_TUTOR_ITEM3})
     ::SetDlgItemTextA(m_hWnd, id, "");
   for (int id : kWordButtons) ::SetDlgItemTextA(m_hWnd, id, "");
   if (!m_position.InMenu()) {
@@ -269,7 +269,8 @@ void CReadingTutorDlg::OnLessonMenu() {
 void CReadingTutorDlg::OnToggleVowels() {
   DestroyTranslWin();
   m_withoutVowels = !m_withoutVowels;
-  ::SetDlgItemTextA(m_hWnd, IDC_TUTOR_VOWELS_TOGGLE, m_withoutVowels ? kWithoutVowels : kWithVowels);
+  ::SetDlgItemTextA(m_hWnd, IDC_TUTOR_VOWELS_TOGGLE,
+                    m_withoutVowels ? kWithoutVowels : kWithVowels);
   for (int id : kWordButtons) ::InvalidateRect(::GetDlgItem(m_hWnd, id), nullptr, TRUE);
 }
 
@@ -461,7 +462,8 @@ void CReadingTutorDlg::DrawToggleButton(CDC* pDC, const RECT& rect, BOOL pressed
   ::SelectObject(*pDC, hOld);
   ::SetTextColor(*pDC, kBlack);
   RECT englishRect = {left + hebrewWidth, rect.top + shift, rect.right, rect.bottom + shift};
-  ::DrawTextA(*pDC, (" " + english).c_str(), -1, &englishRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  ::DrawTextA(*pDC, (" " + english).c_str(), -1, &englishRect,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 }
 
 void CReadingTutorDlg::DrawWordButton(CDC* pDC, int id, const RECT& rect) {
@@ -511,7 +513,8 @@ void CReadingTutorDlg::DrawLessonButton(CDC* pDC, int id, const RECT& rect) {
   x += labelSize.cx;
   if (word) {
     ::SetTextColor(*pDC, kNavy);
-    ::TextOutA(*pDC, x, middle - wordSize.cy / 2, caption.c_str(), static_cast<int>(caption.size()));
+    ::TextOutA(*pDC, x, middle - wordSize.cy / 2, caption.c_str(),
+               static_cast<int>(caption.size()));
     return;
   }
   const int top = middle - m_smallFont.GetLineHeight() / 2;

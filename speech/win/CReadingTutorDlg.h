@@ -71,11 +71,11 @@ class CReadingTutorDlg : public CDialog {
   TutorPosition m_position;
   bool m_withoutVowels = false;
   CFont m_titleFont;
-  CFontInfo m_itemFont;   // the item panels
-  CFontInfo m_wordFont;   // the word buttons
-  CFontInfo m_smallFont;  // Hebrew inside texts and on buttons
-  RECT m_panels[kTutorItemSlots] = {};       // one or three items
+  CFontInfo m_itemFont;                        // the item panels
+  CFontInfo m_wordFont;                        // the word buttons
+  CFontInfo m_smallFont;                       // Hebrew inside texts and on buttons
+  RECT m_panels[kTutorItemSlots] = {};         // one or three items
   RECT m_shiftedPanels[kTutorItemSlots] = {};  // two items
-  RECT m_panelArea = {};                     // all three panels
-  RECT m_wordRects[kTutorWordButtons] = {};  // where each word was drawn
+  RECT m_panelArea = {};                       // all three panels
+  RECT m_wordRects[kTutorWordButtons] = {};    // where each word was drawn
 };

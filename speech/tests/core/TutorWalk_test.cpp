@@ -19,8 +19,8 @@ TutorStep Step(DWORD kind, BYTE firstItem = 0) {
 // 24 are empty at the end.
 TutorData SampleData() {
   TutorData data;
-  data.steps = {Step(kTutorIntroduce, Bet), Step(kTutorIntroduce, Meteg),
-                Step(kTutorEndOfLesson), Step(kTutorPractice), Step(kTutorEndOfLesson)};
+  data.steps = {Step(kTutorIntroduce, Bet), Step(kTutorIntroduce, Meteg), Step(kTutorEndOfLesson),
+                Step(kTutorPractice), Step(kTutorEndOfLesson)};
   data.lessons[0] = 0;
   data.lessons[1] = 3;
   for (int k = 2; k <= kTutorLessonCount; ++k) data.lessons[k] = 5;
