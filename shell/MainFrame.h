@@ -139,6 +139,7 @@ class CMainFrame : public CKWMDIFrameWnd,
   afx_msg void OnPreferenceSettings();
   afx_msg void OnPreferencePhonemes();
   afx_msg void OnPreferenceTranslitFormat();
+  afx_msg void OnReadingTutorial();
   afx_msg void OnHelpCommand();
   afx_msg void OnDatabaseOrderCheck();
 
@@ -152,6 +153,10 @@ class CMainFrame : public CKWMDIFrameWnd,
   DECLARE_MESSAGE_MAP()
 
  private:
+  // The Preferences dialogs over the given window, with the live settings.
+  void RunSettingsDialog(CWnd* pParent);
+  void RunPhonemeSetDialog(CWnd* pParent);
+
   static constexpr int kGrammarTabCount = 4;
   static constexpr int kKeyboardTabCount = 2;
   static constexpr int kBothFontLists = -1;

@@ -16,6 +16,7 @@
 #include "shell/core/GrammarCommands.h"
 #include "editor/win/CTranslitFormatDlg.h"
 #include "speech/win/CPhonemeSetDlg.h"
+#include "speech/win/CReadingTutorDlg.h"
 #include "speech/win/CSettingsDlg.h"
 #include "tables/win/DefinitionWnd.h"
 #include "tables/win/GramVerbView.h"
@@ -93,6 +94,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CKWMDIFrameWnd)
   ON_COMMAND(ID_PREF_SETTINGS, OnPreferenceSettings)
   ON_COMMAND(ID_PREF_PHONEMES, OnPreferencePhonemes)
   ON_COMMAND(ID_PREF_TRANSLIT_FORMAT, OnPreferenceTranslitFormat)
+  ON_COMMAND(ID_LANGREF_READING_TUTORIAL, OnReadingTutorial)
   // Help and the developer's check.
   ON_COMMAND(ID_HELP_FINDER, OnHelpCommand)
   ON_COMMAND(ID_DEFAULT_HELP, OnHelpCommand)
@@ -450,13 +452,15 @@ LRESULT CMainFrame::OnToolBarDropDown(WPARAM wParam, LPARAM lParam) {
 
 // ---- Help and the developer's check.
 
-void CMainFrame::OnPreferenceSettings() {
+void CMainFrame::OnPreferenceSettings() { RunSettingsDialog(this); }
+
+void CMainFrame::RunSettingsDialog(CWnd* pParent) {
   CSettingsDlg::Values values;
   values.accent = theApp.m_accent;
   values.nikudToggle = theApp.m_nikudToggle;
   values.vowelType = theApp.m_vowelType;
   values.haShemFilter = theApp.m_haShemFilter;
-  CSettingsDlg dialog(values, this);
+  CSettingsDlg dialog(values, pParent);
   dialog.DoModal();
   // The filter is taken even when the dialog goes no further.
   theApp.m_accent = values.accent;
@@ -465,9 +469,28 @@ void CMainFrame::OnPreferenceSettings() {
   theApp.m_haShemFilter = values.haShemFilter;
 }
 
-void CMainFrame::OnPreferencePhonemes() {
+void CMainFrame::OnPreferencePhonemes() { RunPhonemeSetDialog(this); }
+
+void CMainFrame::RunPhonemeSetDialog(CWnd* pParent) {
   CAppProfileStore profile(&theApp);
-  CPhonemeSetDlg dialog(profile, theApp.m_appFonts[CZultaEditApp::kTransliterationFont], this);
+  CPhonemeSetDlg dialog(profile, theApp.m_appFonts[CZultaEditApp::kTransliterationFont], pParent);
+  dialog.DoModal();
+}
+
+// ---- Language Reference.
+
+void CMainFrame::OnReadingTutorial() {
+  TutorPreferenceDialogs preferences;
+  preferences.settings = [this](CWnd* pParent) { RunSettingsDialog(pParent); };
+  preferences.phonemeSet = [this](CWnd* pParent) { RunPhonemeSetDialog(pParent); };
+  CReadingTutorDlg dialog(preferences);
+  CString message;
+  if (!dialog.LoadTutorData(message)) {
+    ::MessageBoxA(m_hWnd, message, "", MB_OK);
+    return;
+  }
+  // Speech is stopped and the speaking face closed here once the program
+  // speaks; neither exists yet.
   dialog.DoModal();
 }
 
