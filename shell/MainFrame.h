@@ -134,6 +134,8 @@ class CMainFrame : public CKWMDIFrameWnd,
   afx_msg void OnCloseAll();
   afx_msg void OnPreferenceSettings();
   afx_msg void OnPreferencePhonemes();
+  // The key map dialog: the chart of letters and vowels to describe.
+  afx_msg void OnLetterVowelDescriptions();
   afx_msg void OnHelpCommand();
   afx_msg void OnDatabaseOrderCheck();
 

@@ -14,6 +14,7 @@
 #include "shell/core/DockSizes.h"
 #include "shell/core/FrameMenuRules.h"
 #include "shell/core/GrammarCommands.h"
+#include "speech/win/CKeyMapDlg.h"
 #include "speech/win/CPhonemeSetDlg.h"
 #include "speech/win/CSettingsDlg.h"
 #include "tables/win/GrammarViewMessages.h"
@@ -95,6 +96,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CKWMDIFrameWnd)
   ON_COMMAND(ID_HELP, OnHelpCommand)
   ON_COMMAND(ID_CONTEXT_HELP, OnHelpCommand)
   ON_COMMAND(ID_DEV_DATABASE_ORDER, OnDatabaseOrderCheck)
+  // Language Reference.
+  ON_COMMAND(ID_LANGREF_LETTER_VOWELS, OnLetterVowelDescriptions)
 END_MESSAGE_MAP()
 
 namespace {
@@ -449,6 +452,11 @@ void CMainFrame::OnPreferenceSettings() {
 void CMainFrame::OnPreferencePhonemes() {
   CAppProfileStore profile(&theApp);
   CPhonemeSetDlg dialog(profile, theApp.m_appFonts[CZultaEditApp::kTransliterationFont], this);
+  dialog.DoModal();
+}
+
+void CMainFrame::OnLetterVowelDescriptions() {
+  CKeyMapDlg dialog(this);
   dialog.DoModal();
 }
 
