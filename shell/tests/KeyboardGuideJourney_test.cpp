@@ -27,6 +27,7 @@ namespace keyboard_guide_journey_test {
 constexpr int kKeyW = 1228;
 constexpr int kKeyQamats = 1260;
 constexpr int kCapsLockKey = 1362;
+constexpr int kSecondKey = 1144;  // "1", after the first key in the focus chain
 // The chart's alef.
 constexpr int kChartAlef = 1200;
 
@@ -56,6 +57,14 @@ constexpr char kActiveTabValue[] = "ActiveKeyboardTab";
 constexpr DWORD kChartTab = 1;
 constexpr int kExitButton = 2;
 const char kKeyMapTitle[] = "Hebrew Letter/Vowel Descriptions and Usages";
+
+// Whether a pixel of the area differs between the pictures.
+bool Differs(const RgbImage& before, const RgbImage& after, const RECT& area) {
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (before.PixelAt(x, y) != after.PixelAt(x, y)) return true;
+  return false;
+}
 
 class KeyboardGuideJourney : public ::testing::Test {
  protected:
@@ -133,6 +142,35 @@ TEST_F(KeyboardGuideJourney, ClickedKeysTypeHebrewAndShowPressed) {
   ASSERT_TRUE(ClickControlUntil(hGuide, kCapsLockKey, [&] {
     return CaptureWindow(hGuide).pixels == lower.pixels;
   })) << "Caps Lock clicked again does not bring back the first layer";
+}
+
+TEST_F(KeyboardGuideJourney, FocusedGuideMovesItsFocusByTabAndPassesTypedKeysOn) {
+  ASSERT_NO_FATAL_FAILURE(Start(0));
+  HWND hGuide = ViewOf(kKeyW);
+  ASSERT_NE(nullptr, hGuide);
+  SendChord(VK_CONTROL, '3');
+  ASSERT_TRUE(WaitFor([&] { return FocusOf(m_hMain) == hGuide; }))
+      << "Docking Window Focus: Keyboard Guides did not focus the guide";
+
+  // Tab takes the dotted focus from the first key to the second.
+  RECT view, second;
+  ::GetWindowRect(hGuide, &view);
+  ::GetWindowRect(::GetDlgItem(hGuide, kSecondKey), &second);
+  ::OffsetRect(&second, -view.left, -view.top);
+  const RgbImage unfocused = CaptureSteadyWindow(hGuide);
+  SendKey(VK_TAB);
+  EXPECT_TRUE(WaitFor([&] { return Differs(unfocused, CaptureWindow(hGuide), second); }))
+      << "Tab drew no focus on the second key";
+  SteadyPicture(hGuide, "keyboard_guide_4_focus_moved");
+
+  // A key typed on the keyboard goes to the document and shows pressed.
+  const int before = BlackPixels(m_hEdit);
+  SendText("w");
+  EXPECT_TRUE(WaitFor([&] { return BlackPixels(m_hEdit) > before; }))
+      << "the key typed in the guide did not reach the document";
+  EXPECT_TRUE(WaitFor([&] { return BevelPixel(hGuide, kKeyW) == CaptureColor(RGB(0, 0, 0)); }))
+      << "the typed key is not shown pressed";
+  EXPECT_EQ(hGuide, FocusOf(m_hMain));
 }
 
 TEST_F(KeyboardGuideJourney, ChartTypesItsLettersAndOpensAsADialog) {
