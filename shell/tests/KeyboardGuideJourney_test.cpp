@@ -27,6 +27,7 @@ namespace keyboard_guide_journey_test {
 constexpr int kKeyW = 1228;
 constexpr int kKeyQamats = 1260;
 constexpr int kCapsLockKey = 1362;
+constexpr int kBackspaceKey = 1195;
 constexpr int kSecondKey = 1144;  // "1", after the first key in the focus chain
 // The chart's alef.
 constexpr int kChartAlef = 1200;
@@ -130,9 +131,14 @@ TEST_F(KeyboardGuideJourney, ClickedKeysTypeHebrewAndShowPressed) {
 
   // The vowel goes under the letter.
   ClickControl(hGuide, kKeyQamats);
-  EXPECT_TRUE(WaitFor([&] { return BlackPixels(m_hEdit) > shin; }))
+  int pointed = 0;
+  EXPECT_TRUE(WaitFor([&] { return (pointed = BlackPixels(m_hEdit)) > shin; }))
       << "the clicked vowel key typed nothing";
   SteadyPicture(m_hEdit, "keyboard_guide_2_typed");
+  // Backspace takes the vowel away again.
+  ClickControl(hGuide, kBackspaceKey);
+  EXPECT_TRUE(WaitFor([&] { return BlackPixels(m_hEdit) < pointed; }))
+      << "the clicked backspace key deleted nothing";
 
   // Caps Lock shows the other layer; clicked again, the first.
   ASSERT_TRUE(ClickControlUntil(hGuide, kCapsLockKey, [&] {
