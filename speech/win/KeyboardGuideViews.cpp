@@ -201,6 +201,5 @@ void CKeyMapView::OnKeyReleased(KeyRecord& record, BOOL shiftHeld) {
 }
 
 void CKeyMapView::OnChar(UINT nChar, UINT, UINT) {
-  TypeChar(nChar);
   m_keys.ShowPressed(ChartControlForTypedChar(nChar));
 }
