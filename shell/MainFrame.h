@@ -140,6 +140,8 @@ class CMainFrame : public CKWMDIFrameWnd,
   afx_msg void OnPreferencePhonemes();
   afx_msg void OnPreferenceTranslitFormat();
   afx_msg void OnReadingTutorial();
+  // The key map dialog: the chart of letters and vowels to describe.
+  afx_msg void OnLetterVowelDescriptions();
   afx_msg void OnHelpCommand();
   afx_msg void OnDatabaseOrderCheck();
 

@@ -6,6 +6,7 @@
 #include "classlib/win/CDockBar.h"
 #include "classlib/win/CScrollView.h"
 #include "classlib/win/MessageMap.h"
+#include "editor/win/CTranslitFormatDlg.h"
 #include "hebtext/win/AppProfileStore.h"
 #include "hebtext/win/CHebEdit.h"
 #include "lexicon/win/DatabaseStartup.h"
@@ -14,7 +15,7 @@
 #include "shell/core/DockSizes.h"
 #include "shell/core/FrameMenuRules.h"
 #include "shell/core/GrammarCommands.h"
-#include "editor/win/CTranslitFormatDlg.h"
+#include "speech/win/CKeyMapDlg.h"
 #include "speech/win/CPhonemeSetDlg.h"
 #include "speech/win/CReadingTutorDlg.h"
 #include "speech/win/CSettingsDlg.h"
@@ -104,6 +105,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CKWMDIFrameWnd)
   ON_COMMAND(ID_PREF_VOICE_SETTINGS, OnVoiceSettings)
   ON_MESSAGE(WM_SPEECH_RESTART, OnSpeechRestart)
   ON_MESSAGE(WM_SPEECH_CANCEL, OnSpeechCancel)
+  // Language Reference.
+  ON_COMMAND(ID_LANGREF_LETTER_VOWELS, OnLetterVowelDescriptions)
 END_MESSAGE_MAP()
 
 namespace {
@@ -496,6 +499,11 @@ void CMainFrame::OnReadingTutorial() {
 
 void CMainFrame::OnPreferenceTranslitFormat() {
   CTranslitFormatDlg dialog(this);
+  dialog.DoModal();
+}
+
+void CMainFrame::OnLetterVowelDescriptions() {
+  CKeyMapDlg dialog(this);
   dialog.DoModal();
 }
 

@@ -9,6 +9,7 @@
 #include "editor/win/EditorMessages.h"
 #include "editor/win/FileDialogMessages.h"
 #include "editor/win/ZultaEditDoc.h"
+#include "hebtext/win/CHebEdit.h"
 #include "hebtext/win/CProgressDlg.h"
 #include "hebtext/win/KeyboardState.h"
 #include "resources/EditorIds.h"
@@ -233,6 +234,8 @@ void CZultaEditView::Scroller::ScrollView(UINT code) {
 
 void CZultaEditView::OnSetFocus(CWnd* pOldWnd) {
   CScrollView::OnSetFocus(pOldWnd);
+  // The on-screen keyboards type into the document that had the focus last.
+  g_pFocusedHebEdit = this;
   if (!IsLaidOut()) return;
   GetDocument()->EnsureCaretVisible(this);
   GetDocument()->ShowEditCaret(this);
@@ -402,6 +405,7 @@ void CZultaEditView::OnDestroy() {
   StopSpeech();
   StopAutoScroll();
   if (s_pActiveEditView == this) s_pActiveEditView = nullptr;
+  if (g_pFocusedHebEdit == this) g_pFocusedHebEdit = nullptr;
   CScrollView::OnDestroy();
 }
 
