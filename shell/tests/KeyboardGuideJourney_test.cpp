@@ -186,8 +186,7 @@ TEST_F(KeyboardGuideJourney, ChartTypesItsLettersAndOpensAsADialog) {
   ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(hChart) != FALSE; }));
   SteadyPicture(hChart, "key_map_0_chart");
   const int before = BlackPixels(m_hEdit);
-  ClickControl(hChart, kChartAlef);
-  EXPECT_TRUE(WaitFor([&] { return BlackPixels(m_hEdit) > before; }))
+  EXPECT_TRUE(ClickControlUntil(hChart, kChartAlef, [&] { return BlackPixels(m_hEdit) > before; }))
       << "the chart's alef typed nothing into the document";
 
   ::PostMessageA(m_hMain, WM_COMMAND, ID_LANGREF_LETTER_VOWELS, 0);

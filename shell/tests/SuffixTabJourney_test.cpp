@@ -56,16 +56,20 @@ class SuffixTabJourney : public ::testing::Test {
   void ShowVerbTab() {
     ::PostMessageA(m_hMain, WM_COMMAND, ID_GRAMMAR_VERB_TABLE, 0);
     ASSERT_TRUE(WaitFor([&] {
-      HWND hList = FindDescendantById(m_hMain, IDC_VERB_LIST);
-      m_hVerbView = hList != nullptr ? ::GetParent(hList) : nullptr;
+      // The preposition tab has a list of the same id: the form-set box is
+      // the verb tab's own.
+      HWND hFormSet = FindDescendantById(m_hMain, IDC_VERB_FORM_SET);
+      m_hVerbView = hFormSet != nullptr ? ::GetParent(hFormSet) : nullptr;
       return m_hVerbView != nullptr && ::IsWindowVisible(m_hVerbView);
     }));
   }
   // The suffix tab once it is in front showing a table.
   void WaitForSuffixTab() {
     ASSERT_TRUE(WaitFor([&] {
-      HWND hPlaceholder = FindDescendantById(m_hMain, IDC_KINUI_P3M);
-      m_hSuffixView = hPlaceholder != nullptr ? ::GetParent(hPlaceholder) : nullptr;
+      // The preposition tab's cells share the person ids: the form cell is
+      // the suffix tab's own.
+      HWND hForm = FindDescendantById(m_hMain, IDC_KINUI_FORM);
+      m_hSuffixView = hForm != nullptr ? ::GetParent(hForm) : nullptr;
       return m_hSuffixView != nullptr && ::IsWindowVisible(m_hSuffixView) &&
              ::SendMessageA(m_hSuffixView, WM_GRAM_GETTABLESHOWN, 0, 0) != 0;
     }));
@@ -132,7 +136,7 @@ TEST_F(SuffixTabJourney, APastFormsObjectSuffixesAndTheInfinitiveNounsPossessive
   HWND hMenu = WaitForTopLevelWindow(m_zulta.Id(), nullptr, "#32768");
   ASSERT_NE(hMenu, nullptr);
   SendKey('P');  // &Pronominal Suffixes
-  WaitForSuffixTab();
+  ASSERT_NO_FATAL_FAILURE(WaitForSuffixTab());
   ClickFormCell();
 
   // "I guarded me" and "I guarded us" are no forms.
@@ -143,6 +147,7 @@ TEST_F(SuffixTabJourney, APastFormsObjectSuffixesAndTheInfinitiveNounsPossessive
                       {10, lextest::Canonical("שְׁמַרְתִּין")}};
   Cells walked = WalkAndCopy();
   // The walk starts after the form cell the click selected.
+  ASSERT_FALSE(walked.empty());
   std::rotate(walked.rbegin(), walked.rbegin() + 1, walked.rend());
   EXPECT_EQ(walked, past);
   SteadyPicture(m_hSuffixView, "suffix_tab_past");
@@ -220,7 +225,7 @@ TEST_F(SuffixTabJourney, APastFormsObjectSuffixesAndTheInfinitiveNounsPossessive
   RightClickAt({anchor.left - 10, anchor.top + 6});
   ASSERT_NE(WaitForTopLevelWindow(m_zulta.Id(), nullptr, "#32768"), nullptr);
   SendKey('P');
-  WaitForSuffixTab();
+  ASSERT_NO_FATAL_FAILURE(WaitForSuffixTab());
   ClickFormCell();
   EXPECT_EQ(CopySelected(), lextest::Canonical("וַיִּשְׁמֹר"));
   SelectWithCtrlG(m_hSuffixView, kThemCell, kFormCells);
