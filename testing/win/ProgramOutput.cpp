@@ -22,23 +22,30 @@ POINT CenterOf(HWND hWnd) {
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
+namespace {
+
+struct TipSearch {
+  DWORD processId;
+  HWND hFound;
+};
+
+// A named callback: a lambda has no stdcall conversion on the 32-bit target.
+BOOL CALLBACK MatchTipWindow(HWND hWnd, LPARAM lParam) {
+  auto* pSearch = reinterpret_cast<TipSearch*>(lParam);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(hWnd, &owner);
+  if (owner != pSearch->processId || !::IsWindowVisible(hWnd) ||
+      (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0 ||
+      (::GetWindowLongA(hWnd, GWL_STYLE) & WS_POPUP) == 0)
+    return TRUE;
+  pSearch->hFound = hWnd;
+  return FALSE;
+}
+
+}  // namespace
+
 HWND FindTipWindow(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    HWND hFound;
-  } search = {processId, nullptr};
-  ::EnumWindows(
-      [](HWND hWnd, LPARAM lParam) -> BOOL {
-        auto* pSearch = reinterpret_cast<Search*>(lParam);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(hWnd, &owner);
-        if (owner != pSearch->processId || !::IsWindowVisible(hWnd) ||
-            (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0 ||
-            (::GetWindowLongA(hWnd, GWL_STYLE) & WS_POPUP) == 0)
-          return TRUE;
-        pSearch->hFound = hWnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  TipSearch search = {processId, nullptr};
+  ::EnumWindows(MatchTipWindow, reinterpret_cast<LPARAM>(&search));
   return search.hFound;
 }
