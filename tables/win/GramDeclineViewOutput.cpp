@@ -13,7 +13,6 @@
 #include "resources/PrepositionTableIds.h"
 #include "tables/win/DefinitionWnd.h"
 #include "tables/win/GramDeclineView.h"
-#include "tables/win/GrammarPrintPage.h"
 #include "tables/win/GrammarPrinting.h"
 
 namespace {

@@ -6,10 +6,8 @@
 #include <utility>
 
 #include "classlib/win/AfxRes.h"
-#include "classlib/win/CBrush.h"
 #include "classlib/win/CDC.h"
 #include "classlib/win/CPrintInfo.h"
-#include "classlib/win/WindowDCs.h"
 #include "editor/win/PagePrinter.h"
 #include "hebtext/win/ClipboardText.h"
 #include "hebtext/win/DrawHelpers.h"
@@ -27,7 +25,6 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kFiguresColour = RGB(128, 0, 0);
 constexpr COLORREF kSelectedText = RGB(255, 255, 255);
 constexpr COLORREF kPrintedFigures = RGB(0, 0, 0);
-constexpr COLORREF kPreviewFrame = 0xA4A0A0;
 // The room beside the figures, and their distance from the cell's top.
 constexpr int kFiguresMargin = 3;
 constexpr int kFiguresTop = 2;
@@ -177,16 +174,9 @@ BOOL CGramNumberView::OnPreparePrinting(CPrintInfo* pInfo) {
 }
 
 void CGramNumberView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
-  const PrinterPage printer = ReadPrinterPage(pDC);
-  const CSize total = GetTotalSize();
-  const GrammarPrintLayout layout =
-      ComputeGrammarPrintLayout(m_pageSettings, printer, total.cx, total.cy);
-  if (layout.scale <= 0) return;
+  GrammarPrintLayout layout;
+  if (!LayOutGrammarPrintPage(pDC, pInfo, m_pageSettings, this, layout)) return;
   const CRect printable(layout.printable);
-  if (pInfo->m_bPreview) {
-    CBrush frame(kPreviewFrame);
-    pDC->FrameRect(&printable, &frame);
-  }
 
   // The printer's copies of the fonts, their sizes times the scale.
   CFontInfo hebrewFonts[3];

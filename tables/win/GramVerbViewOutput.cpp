@@ -19,7 +19,6 @@
 #include "tables/win/GramKinuiView.h"
 #include "tables/win/GramVerbView.h"
 #include "tables/win/DefinitionWnd.h"
-#include "tables/win/GrammarPrintPage.h"
 #include "tables/win/GrammarFrame.h"
 #include "tables/win/GrammarPrinting.h"
 #include "tables/win/GrammarViewMessages.h"
