@@ -15,13 +15,7 @@ void BuildDocument(CRtfTables2& writer, CString text, const TranslitWordSettings
                    const TranslitTextStyle& stressed, const TranslitTextStyle& unstressed) {
   text.TrimLeft(" \t\f\r");
   text.TrimRight(" \t\f\r");
-  RtfDocumentOptions options;
-  options.capitalizeWords = word.capitalizeWords;
-  options.capitalizeLines = word.capitalizeLines;
-  options.hyphenateStress = word.syllableHyphens;
-  options.pageBackColor = word.background;
-  options.extraWordSpace = word.extraWordSpacing;
-  writer.BuildRtfDocument(text, options, RtfStyleOf(stressed), RtfStyleOf(unstressed));
+  writer.BuildRtfDocument(text, RtfOptionsOf(word), RtfStyleOf(stressed), RtfStyleOf(unstressed));
 }
 
 }  // namespace
@@ -29,8 +23,8 @@ void BuildDocument(CRtfTables2& writer, CString text, const TranslitWordSettings
 void SetTranscriptionDictionary(TranscriptionDictionary* dictionary) { g_dictionary = dictionary; }
 
 void TranscribeWord(CString& phonetic, CString& display, CRtfTables2* writer, const BYTE* letters,
-                    const BYTE* vowels, HWND parent, const POINT* point, const RECT* word,
-                    int mode, DWORD prefixKind, DWORD, BOOL placement) {
+                    const BYTE* vowels, HWND parent, const POINT* point, const RECT* word, int mode,
+                    DWORD prefixKind, DWORD, BOOL placement) {
   if (parent == nullptr && writer == nullptr) return;
   TranslitWordSettings wordSettings;
   TranslitTextStyle stressed, unstressed;
