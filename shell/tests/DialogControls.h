@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include <functional>
-#include <string>
 
+#include "shell/tests/JourneyControls.h"
 #include "testing/win/UserInput.h"
 #include "testing/win/WaitFor.h"
 
@@ -32,11 +32,4 @@ inline bool ClickControlUntil(HWND hDialog, int id, const std::function<bool()>&
     if (WaitFor(done, kDialogClickWaitMs)) return true;
   }
   return false;
-}
-
-// The text of another process's edit control, which only the control gives.
-inline std::string ControlText(HWND hControl) {
-  char text[256] = {};
-  ::SendMessageA(hControl, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
 }

@@ -21,6 +21,7 @@
 #include "editor/tests/win/TypedByRules.h"
 #include "resources/FileDialogIds.h"
 #include "resources/MainFrameIds.h"
+#include "shell/tests/JourneyControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
@@ -109,12 +110,7 @@ bool ChooseInFileDialog(ZultaProcess& zulta, const char* caption, const std::str
   ClickAt({box.left + width / 4, middle});
   if (!WaitFor([&] { return FocusOf(hDlg) == hName; })) return false;
   SendKey(VK_RETURN);
-  char text[MAX_PATH] = "";
-  if (!WaitFor([&] {
-        ::SendMessageA(hName, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        return name == text;
-      }))
-    return false;
+  if (!WaitFor([&] { return TextOf(hName) == name; })) return false;
   ClickAt({box.left + width * 3 / 4, middle});
   if (!WaitFor([&] { return FocusOf(hDlg) == hName; })) return false;
   SendKey(VK_RETURN);
@@ -206,10 +202,7 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
     SendKey(VK_ESCAPE);
     EXPECT_TRUE(WaitFor([&] { return FocusOf(hMain) == hView; }))
         << "Escape did not give the focus back to the text";
-    char sizeText[8] = "";
-    // Another process's edit gives its text only when asked by message.
-    ::SendMessageA(hSizeField, WM_GETTEXT, sizeof sizeText, reinterpret_cast<LPARAM>(sizeText));
-    EXPECT_STREQ(sizeText, kWordSizeText.c_str()) << "the size box took a letter";
+    EXPECT_EQ(TextOf(hSizeField), kWordSizeText) << "the size box took a letter";
 
     SendChord(VK_CONTROL, 'Z');
     SteadyPicture(hView, "editor_journey_4_undone");

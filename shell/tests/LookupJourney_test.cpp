@@ -13,6 +13,7 @@
 
 #include "resources/MainFrameIds.h"
 #include "resources/VerbTableIds.h"
+#include "shell/tests/JourneyControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
 #include "shell/tests/ZultaProcess.h"
@@ -73,12 +74,6 @@ int SteadySelectedRow(HWND hList) {
     return row > 0 && same >= kSteadyLooks;
   });
   return row;
-}
-
-std::string TextOf(HWND hEdit) {
-  char text[256] = {};
-  ::SendMessageA(hEdit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
 }
 
 // The letters of a Hebrew edit's text, without its points.

@@ -84,7 +84,7 @@ class PhonemeSetDialogTest : public ::testing::Test {
   int SetCount() const {
     return static_cast<int>(::SendMessageA(Item(IDC_PHONEME_SET_COMBO), CB_GETCOUNT, 0, 0));
   }
-  std::string Spelling(int slot) const { return ControlText(Item(IDC_PHONEME_SLOT_EDIT + slot)); }
+  std::string Spelling(int slot) const { return TextOf(Item(IDC_PHONEME_SLOT_EDIT + slot)); }
   void ClickItem(int id, double across = 0.5) const { ClickControl(m_hDialog, id, across); }
   bool ClickUntil(int id, const std::function<bool()>& done) const {
     return ClickControlUntil(m_hDialog, id, done);

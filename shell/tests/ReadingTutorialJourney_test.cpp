@@ -23,6 +23,8 @@ constexpr int kLessons = 24;
 // Lesson 1 is short; a walk longer than this never comes back to the menu.
 constexpr int kMostSteps = 60;
 constexpr COLORREF kItemRed = RGB(210, 0, 0);
+constexpr int kMenuKeyTries = 3;
+constexpr DWORD kMenuKeyWaitMs = 3000;
 const char kEndOfLesson1[] = "End of Lesson 1 ";
 
 class ReadingTutorialJourney : public ::testing::Test {
@@ -47,7 +49,7 @@ class ReadingTutorialJourney : public ::testing::Test {
 
   HWND Item(int id) const { return ::GetDlgItem(m_hDialog, id); }
   bool Shown(int id) const { return ::IsWindowVisible(Item(id)) != FALSE; }
-  std::string Text(int id) const { return ControlText(Item(id)); }
+  std::string Text(int id) const { return TextOf(Item(id)); }
   bool InMenu() const { return Shown(IDC_TUTOR_FIRST_LESSON) && !Shown(IDC_TUTOR_NEXT); }
   int ShownWords() const {
     int shown = 0;
@@ -93,9 +95,20 @@ class ReadingTutorialJourney : public ::testing::Test {
   // Opens a dialog of the tutorial's Preferences menu by its keys and closes
   // it with Esc.
   void OpenAndClosePreference(char key, const char* title) {
-    SendChord(VK_MENU, 'P');
-    SendKey(key);
-    const HWND hPreference = WaitForTopLevelWindow(m_zulta->Id(), title, "#32770");
+    // Keys sent while the previous dialog hands the focus back can be lost:
+    // they are sent once the tutorial is in front, and again if nothing opens.
+    HWND hPreference = nullptr;
+    for (int tries = 0; tries < kMenuKeyTries && hPreference == nullptr; ++tries) {
+      WaitFor([&] { return ::GetForegroundWindow() == m_hDialog; });
+      SendChord(VK_MENU, 'P');
+      SendKey(key);
+      WaitFor(
+          [&] {
+            return (hPreference = FindTopLevelWindow(m_zulta->Id(), title, "#32770")) != nullptr;
+          },
+          kMenuKeyWaitMs);
+      if (hPreference == nullptr) SendKey(VK_ESCAPE);  // a menu left open
+    }
     ASSERT_NE(nullptr, hPreference) << title;
     EXPECT_EQ(m_hDialog, ::GetWindow(hPreference, GW_OWNER)) << title;
     WaitFor([&] { return ::GetForegroundWindow() == hPreference; });

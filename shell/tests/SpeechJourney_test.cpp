@@ -1,7 +1,8 @@
 // A listener's session: a pointed Hebrew sentence typed in a new document is
 // spoken by the real speech engine library, the sound it made is measured,
 // each word is highlighted in turn while it is spoken and the highlight goes
-// at the end; spoken again, Stop ends the speech at once.
+// at the end; spoken again, Stop ends the speech at once and leaves the
+// engine idle.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -145,6 +146,14 @@ TEST_F(SpeechJourney, ASentenceIsHeardItsWordsHighlightedInTurnAndStopEndsIt) {
   ASSERT_TRUE(WaitFor([&] { return TraceHolds("output aborted"); })) << Trace();
   const std::string stopped = Trace();
   EXPECT_EQ(Occurrences(stopped, "output finished").size(), 1u) << stopped;
+
+  // The engine is idle after Stop: spoken once more, the request is not
+  // aborted first (a busy engine's would be) and is heard to the end.
+  SendChord(VK_CONTROL, 'T');
+  ASSERT_TRUE(WaitFor([&] { return TraceHolds("output finished", 2); })) << Trace();
+  const std::string again = Trace();
+  EXPECT_EQ(Occurrences(again, "start\n").size(), 3u) << again;
+  EXPECT_EQ(Occurrences(again, "abort\n").size(), 1u) << again;
 }
 
 }  // namespace SpeechJourney_test

@@ -87,7 +87,7 @@ TEST_F(TranslitFormatDialogTest, FormatsAreEditedAndStoredOnOKOnly) {
 
   // A red value above 255 is refused: the field goes back to its value.
   Retype(IDC_COLOR_RED, "300");
-  ASSERT_TRUE(WaitFor([&] { return ControlText(Item(IDC_COLOR_RED)) != "300"; }));
+  ASSERT_TRUE(WaitFor([&] { return TextOf(Item(IDC_COLOR_RED)) != "300"; }));
 
   // The unstressed syllable's background: a colour of the palette, then
   // No Color, which shows as white.
@@ -95,15 +95,15 @@ TEST_F(TranslitFormatDialogTest, FormatsAreEditedAndStoredOnOKOnly) {
   Click(IDC_TRANSLIT_TARGET_BACK);
   ASSERT_TRUE(WaitFor([&] { return ::IsWindowEnabled(Item(IDC_TRANSLIT_NO_COLOR)) != FALSE; }));
   ASSERT_TRUE(ClickControlUntil(m_hDialog, kBlackSwatch,
-                                [&] { return ControlText(Item(IDC_COLOR_RED)) == "  0"; }));
+                                [&] { return TextOf(Item(IDC_COLOR_RED)) == "  0"; }));
   ASSERT_TRUE(ClickControlUntil(m_hDialog, IDC_TRANSLIT_NO_COLOR,
-                                [&] { return ControlText(Item(IDC_COLOR_RED)) == "255"; }));
+                                [&] { return TextOf(Item(IDC_COLOR_RED)) == "255"; }));
 
   // The whole text: capitals at words, 99 quarter points between words,
   // numbers left as they are.
   Click(IDC_TRANSLIT_CAPITAL_WORDS);
   Retype(IDC_TRANSLIT_SPACING, "99");
-  ASSERT_TRUE(WaitFor([&] { return ControlText(Item(IDC_TRANSLIT_SPACING)) == "99"; }));
+  ASSERT_TRUE(WaitFor([&] { return TextOf(Item(IDC_TRANSLIT_SPACING)) == "99"; }));
   Click(IDC_TRANSLIT_KEEP_NUMBERS);
   SteadyPicture(m_hDialog, "translit_format_dialog_changed");
   EXPECT_EQ("(none)", Stored("Word"));  // nothing stored before OK
@@ -118,7 +118,7 @@ TEST_F(TranslitFormatDialogTest, FormatsAreEditedAndStoredOnOKOnly) {
   // Cancel stores nothing.
   ASSERT_NE(nullptr, Open());
   EXPECT_TRUE(Checked(IDC_TRANSLIT_CAPITAL_WORDS));
-  EXPECT_EQ("99", ControlText(Item(IDC_TRANSLIT_SPACING)));
+  EXPECT_EQ("99", TextOf(Item(IDC_TRANSLIT_SPACING)));
   Click(IDC_TRANSLIT_HYPHENS);
   SendKey(VK_ESCAPE);
   ASSERT_TRUE(WaitFor([&] { return !::IsWindow(m_hDialog); }));
