@@ -190,7 +190,7 @@ void CMainFrame::OnUpdatePageLine(CCmdUI* pCmdUI) {
 void CMainFrame::OnClose() {
   SaveBarState(kBarStateName);
   m_speechEngine.Stop();
-  m_speechEngine.CloseFace();
+  theApp.CloseSpeakAnim();
   CKWMDIFrameWnd::OnClose();
 }
 

@@ -7,7 +7,7 @@
 
 void CMainFrame::OnVoiceSettings() {
   m_speechEngine.Stop();
-  m_speechEngine.CloseFace();
+  theApp.CloseSpeakAnim();
   CAppProfileStore profile(&theApp);
   CVoiceSettingsDlg dialog(m_speechEngine, profile, this);
   dialog.DoModal();
@@ -21,6 +21,6 @@ LRESULT CMainFrame::OnSpeechRestart(WPARAM, LPARAM) {
 
 LRESULT CMainFrame::OnSpeechCancel(WPARAM, LPARAM) {
   m_speechEngine.Stop();
-  m_speechEngine.CloseFace();
+  theApp.CloseSpeakAnim();
   return 0;
 }

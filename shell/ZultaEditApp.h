@@ -52,6 +52,9 @@ class CZultaEditApp : public CWinApp {
   // nothing is said when it is missing. Freed at exit.
   void LoadSpeechEngine();
   void FreeSpeechEngine();
+  // Closes the speaking face of the main frame's engine, when it shows. The
+  // engine itself shows the face when it speaks.
+  void CloseSpeakAnim();
 
   // The document templates; null until start-up created them. Only the
   // editor's is in the class library's list (and deleted by it).

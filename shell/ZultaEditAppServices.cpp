@@ -1,5 +1,5 @@
 // The application object's services to the rest of the program: the
-// progress dialog, the edit colours, the version, and the preferences,
+// progress dialog, the speaking face, the edit colours, the version, and the preferences,
 // folder and language data loaded at start-up.
 #include <windows.h>
 
@@ -15,6 +15,7 @@
 #include "lexicon/core/GrammarData.h"
 #include "lexicon/win/DatabaseStartup.h"
 #include "shell/AboutDlg.h"
+#include "shell/MainFrame.h"
 #include "shell/ZultaEditApp.h"
 #include "shell/core/ProgramFolder.h"
 #include "speech/core/PhonemeSets.h"
@@ -102,4 +103,9 @@ void CZultaEditApp::LoadSpeechEngine() {
 void CZultaEditApp::FreeSpeechEngine() {
   if (m_hSpeechLibrary != nullptr) ::FreeLibrary(m_hSpeechLibrary);
   m_hSpeechLibrary = nullptr;
+}
+
+void CZultaEditApp::CloseSpeakAnim() {
+  auto* pFrame = static_cast<CMainFrame*>(m_pMainWnd);
+  if (pFrame != nullptr) pFrame->GetSpeechEngine()->CloseFace();
 }
