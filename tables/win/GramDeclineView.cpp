@@ -26,9 +26,9 @@
 #include "tables/win/DefinitionWnd.h"
 #include "tables/win/GrammarViewMessages.h"
 
-IMPLEMENT_DYNAMIC(CGramDeclineView, CMyFormView)
+IMPLEMENT_DYNAMIC(CGramDeclineView, CGramTableView)
 
-BEGIN_MESSAGE_MAP(CGramDeclineView, CMyFormView)
+BEGIN_MESSAGE_MAP(CGramDeclineView, CGramTableView)
   ON_EN_CHANGE(IDC_DECLINE_SEARCH, OnSearchChanged)
   ON_COMMAND(CHebEdit::kEnterCommand, OnShowTable)
   ON_BN_CLICKED(IDC_DECLINE_ALTERNATES, OnAlternateForms)
@@ -38,20 +38,13 @@ BEGIN_MESSAGE_MAP(CGramDeclineView, CMyFormView)
   ON_COMMAND(ID_GRAMMAR_NEXT_FORM, OnNextForm)
   ON_COMMAND(ID_GRAMMAR_PRINT_PREVIEW, OnPrintPreviewSheet)
   ON_WM_LBUTTONDOWN()
-  ON_WM_MOUSEMOVE()
   ON_WM_CONTEXTMENU()
-  ON_WM_TIMER()
   ON_WM_DESTROY()
   ON_MESSAGE(WM_HEBLIST_SELECT, OnListSelect)
-  ON_MESSAGE(WM_GRAM_GETTABLESHOWN, OnGetTableShown)
   ON_MESSAGE(WM_GRAM_GETMAXALTERNATE, OnGetMaxAlternate)
   ON_MESSAGE(WM_GRAM_GETSELECTEDCELL, OnGetSelectedCell)
-  ON_MESSAGE(WM_GRAM_CLOSETIP, OnCloseTip)
   ON_MESSAGE(WM_GRAM_SETPARAMS, OnSetParams)
   ON_MESSAGE(WM_GRAM_SELECTWORD, OnSelectWord)
-  ON_MESSAGE(WM_GRAM_SETCAPTION, OnSetCaption)
-  ON_MESSAGE(WM_GRAM_CONTEXTMENU, OnDefinitionMenu)
-  ON_COMMAND_RANGE(ID_GRAMMAR_DEFINITION_FIRST, ID_GRAMMAR_DEFINITION_LAST, OnCopyDefinition)
   ON_BN_CLICKED(IDC_NOUN_SINGULAR, OnSingular)
   ON_BN_CLICKED(IDC_NOUN_PLURAL, OnPlural)
   ON_MESSAGE(WM_NEXTDLGCTL, OnNextDlgCtl)
@@ -86,13 +79,12 @@ int TableTypeOf(UINT nIDTemplate) {
 }  // namespace
 
 CGramDeclineView::CGramDeclineView(UINT nIDTemplate)
-    : CMyFormView(nIDTemplate),
-      m_tableType(TableTypeOf(nIDTemplate)),
-      m_nTemplateId(nIDTemplate),
-      m_hoverTip(
-          this, [this](CPoint logical) { return HitTestCaptions(logical); },
+    : CGramTableView(
+          nIDTemplate, [this](CPoint logical) { return HitTestCaptions(logical); },
           [this](int index) { return CaptionTip(index); },
           [this](int index) { return m_hoverRects[index]; }),
+      m_tableType(TableTypeOf(nIDTemplate)),
+      m_nTemplateId(nIDTemplate),
       m_alternate(kFirstSpelling) {
   ClearGrammarCells(m_cells, DeclensionCell::Count);
 }
@@ -109,7 +101,7 @@ int CGramDeclineView::LastCell() const { return NounTableLastCell(m_tableType); 
 // ---- Set-up.
 
 void CGramDeclineView::OnInitialUpdate() {
-  CMyFormView::OnInitialUpdate();
+  CGramTableView::OnInitialUpdate();
   if (m_bEntriesFilled) return;
   m_bEntriesFilled = TRUE;
   InitPageSettings(&m_pageSettings, 1, -1);
@@ -362,7 +354,7 @@ void CGramDeclineView::ScrollCellIntoView(int cell) {
 }
 
 void CGramDeclineView::OnLButtonDown(UINT nFlags, CPoint point) {
-  CMyFormView::OnLButtonDown(nFlags, point);
+  CGramTableView::OnLButtonDown(nFlags, point);
   int cell = HitTestCells(DeviceToLogical(point));
   if (cell >= 0) SelectCell(cell);
 }
@@ -377,57 +369,21 @@ void CGramDeclineView::OnNextForm() {
 
 // ---- Hover tips.
 
-void CGramDeclineView::CloseTip() { m_hoverTip.Close(); }
-
-void CGramDeclineView::OnMouseMove(UINT nFlags, CPoint point) {
-  CMyFormView::OnMouseMove(nFlags, point);
-  m_hoverTip.OnMouseMove(point, m_bTableShown != FALSE);
-}
-
-void CGramDeclineView::OnTimer(UINT_PTR nIDEvent) {
-  if (!m_hoverTip.OnTimer(nIDEvent)) CMyFormView::OnTimer(nIDEvent);
-}
-
 std::string CGramDeclineView::CaptionTip(int rectIndex) const {
   DeclensionTipRequest request = TipRequestForCaption(m_tableType, rectIndex);
   return BuildPersonTip(request.person, request.style);
 }
 
-LRESULT CGramDeclineView::OnCloseTip(WPARAM, LPARAM) {
-  CloseTip();
-  return 0;
-}
-
 void CGramDeclineView::OnDestroy() {
-  CloseTip();
-  CMyFormView::OnDestroy();
+  CGramTableView::OnDestroy();
   if (m_pSearchEdit != nullptr) m_pSearchEdit->DestroyWindow();
-  DestroyAndDelete(m_pDefinition);
 }
 
 // ---- Answers to the main frame.
 
-LRESULT CGramDeclineView::OnGetTableShown(WPARAM, LPARAM) { return m_bTableShown; }
-
 LRESULT CGramDeclineView::OnGetMaxAlternate(WPARAM, LPARAM) { return m_table.highestAlternate; }
 
 LRESULT CGramDeclineView::OnGetSelectedCell(WPARAM, LPARAM) { return GetSelectedCell(); }
-
-// The look-up's keyword, which its definition number highlights.
-LRESULT CGramDeclineView::OnSetCaption(WPARAM, LPARAM lParam) {
-  if (m_pDefinition != nullptr) m_pDefinition->SetHighlightTerm(reinterpret_cast<LPCSTR>(lParam));
-  return 0;
-}
-
-LRESULT CGramDeclineView::OnDefinitionMenu(WPARAM, LPARAM lParam) {
-  if (m_pDefinition != nullptr)
-    TrackDefinitionCopyMenu(m_pDefinition, m_definitionMenu, this, lParam);
-  return 0;
-}
-
-void CGramDeclineView::OnCopyDefinition(UINT nID) {
-  if (m_pDefinition != nullptr) CopyDefinitionsToClipboard(m_pDefinition, nID);
-}
 
 void CGramDeclineView::OnContextMenu(CWnd*, CPoint point) {
   CPoint client = point;

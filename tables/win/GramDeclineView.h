@@ -10,7 +10,6 @@
 
 #include <string>
 
-#include "classlib/win/CMenu.h"
 #include "hebtext/core/PageSettingsRec.h"
 #include "lexicon/core/DeclensionCells.h"
 #include "lexicon/core/GrammarContext.h"
@@ -21,13 +20,11 @@
 #include "tables/core/NumberRadios.h"
 #include "tables/win/CHebListBox.h"
 #include "tables/win/GrammarCellPaint.h"
-#include "tables/win/GrammarHoverTip.h"
-#include "tables/win/MyFormView.h"
+#include "tables/win/GramTableView.h"
 
-class CDefinitionWnd;
 class CHebEdit;
 
-class CGramDeclineView : public CMyFormView {
+class CGramDeclineView : public CGramTableView {
   DECLARE_DYNAMIC(CGramDeclineView)
  public:
   // nIDTemplate names the table type: 127 nouns, 130 prepositions,
@@ -44,6 +41,7 @@ class CGramDeclineView : public CMyFormView {
   void SetOpenedFromLookup() override { m_bKeepAlternate = TRUE; }
 
  protected:
+  BOOL IsTableShown() const override { return m_bTableShown; }
   void OnDraw(CDC* pDC) override;
   BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
   void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
@@ -57,20 +55,13 @@ class CGramDeclineView : public CMyFormView {
   afx_msg void OnNextForm();
   afx_msg void OnPrintPreviewSheet();
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
-  afx_msg void OnTimer(UINT_PTR nIDEvent);
   afx_msg void OnDestroy();
   afx_msg LRESULT OnListSelect(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnGetTableShown(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnGetMaxAlternate(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnGetSelectedCell(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnCloseTip(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSetParams(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSelectWord(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnSetCaption(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnDefinitionMenu(WPARAM wParam, LPARAM lParam);
-  afx_msg void OnCopyDefinition(UINT nID);
   afx_msg void OnSingular();
   afx_msg void OnPlural();
   afx_msg LRESULT OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
@@ -95,7 +86,6 @@ class CGramDeclineView : public CMyFormView {
   void ScrollCellIntoView(int cell);
   int HitTestCells(CPoint logical) const;
   int HitTestCaptions(CPoint logical) const;
-  void CloseTip();
   std::string CaptionTip(int rectIndex) const;
   void CopySelectedForm(bool withoutStress);
   void DrawCaptions(const GrammarDrawTarget& target);
@@ -116,7 +106,6 @@ class CGramDeclineView : public CMyFormView {
   int m_tableType;
   UINT m_nTemplateId;
   BOOL m_bEntriesFilled = FALSE;
-  CDefinitionWnd* m_pDefinition = nullptr;
   CHebEdit* m_pSearchEdit = nullptr;
   DWORD m_lookupRecord = 0;
   BYTE m_lookupExtra = 0;
@@ -129,12 +118,10 @@ class CGramDeclineView : public CMyFormView {
   CPoint m_anchors[DeclensionCell::Count];
   // Caption rectangles, each under the index of the cell before its own.
   CRect m_hoverRects[DeclensionCell::Count];
-  CGrammarHoverTip m_hoverTip;
   int m_alternate;
   BOOL m_bKeepAlternate = FALSE;
   int m_currentRow = -1;
   BOOL m_bTableShown = FALSE;
-  CMenu m_definitionMenu;
   // The noun table's "&Singular" and "Plu&ral", and the forms the table
   // was shown with (kNoNumberForms until one is).
   CMyNavButton m_singular;

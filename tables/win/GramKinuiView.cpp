@@ -35,9 +35,9 @@
 #include "tables/win/GrammarViewMessages.h"
 #include "tables/win/TableMarkupPaint.h"
 
-IMPLEMENT_DYNCREATE(CGramKinuiView, CMyFormView)
+IMPLEMENT_DYNCREATE(CGramKinuiView, CGramTableView)
 
-BEGIN_MESSAGE_MAP(CGramKinuiView, CMyFormView)
+BEGIN_MESSAGE_MAP(CGramKinuiView, CGramTableView)
   ON_BN_CLICKED(IDC_KINUI_ALTERNATES, OnAlternateForms)
   ON_BN_CLICKED(IDC_KINUI_KTIV_KHASER, OnKtivKhaser)
   ON_COMMAND(ID_EDIT_COPY, OnCopyCell)
@@ -46,17 +46,10 @@ BEGIN_MESSAGE_MAP(CGramKinuiView, CMyFormView)
   ON_COMMAND(ID_GRAMMAR_PRINT_PREVIEW, OnPrintPreviewSheet)
   ON_WM_LBUTTONDOWN()
   ON_WM_CONTEXTMENU()
-  ON_WM_MOUSEMOVE()
-  ON_WM_TIMER()
-  ON_WM_DESTROY()
-  ON_MESSAGE(WM_GRAM_GETTABLESHOWN, OnGetTableShown)
   ON_MESSAGE(WM_GRAM_GETMAXALTERNATE, OnGetMaxAlternate)
   ON_MESSAGE(WM_GRAM_GETSELECTEDCELL, OnGetSelectedCell)
-  ON_MESSAGE(WM_GRAM_CLOSETIP, OnCloseTip)
   ON_MESSAGE(WM_GRAM_SETPARAMS, OnSetParams)
   ON_MESSAGE(WM_GRAM_SELECTWORD, OnSelectWord)
-  ON_MESSAGE(WM_GRAM_CONTEXTMENU, OnMeaningMenu)
-  ON_COMMAND_RANGE(kCopyAllDefinitionsCommand, kLastCopyDefinitionCommand, OnCopyDefinition)
 END_MESSAGE_MAP()
 
 namespace {
@@ -86,9 +79,8 @@ CRect Widened(CRect rect) {
 }  // namespace
 
 CGramKinuiView::CGramKinuiView()
-    : CMyFormView(IDD_GRAM_KINUI),
-      m_hoverTip(
-          this, [this](CPoint logical) { return HitTestLabels(logical); },
+    : CGramTableView(
+          IDD_GRAM_KINUI, [this](CPoint logical) { return HitTestLabels(logical); },
           [this](int label) { return BuildPersonTip(label, m_request.mode); },
           [this](int label) { return m_labelRects[label]; }),
       m_alternate(kFirstSpelling) {
@@ -101,7 +93,7 @@ CGramKinuiView::~CGramKinuiView() = default;
 // ---- Set-up.
 
 void CGramKinuiView::OnInitialUpdate() {
-  CMyFormView::OnInitialUpdate();
+  CGramTableView::OnInitialUpdate();
   if (m_bInitialised) return;
   m_bInitialised = TRUE;
   InitPageSettings(&m_pageSettings, 1, -1);
@@ -109,7 +101,7 @@ void CGramKinuiView::OnInitialUpdate() {
     const CRect placeholder = ControlRect(kCellIds[c]);
     m_anchors[c] = CPoint(placeholder.right, placeholder.top);
   }
-  m_pMeaning = CDefinitionWnd::CreateInPlace(this, IDC_KINUI_MEANING);
+  m_pDefinition = CDefinitionWnd::CreateInPlace(this, IDC_KINUI_MEANING);
 }
 
 CFontInfo* CGramKinuiView::FormFont() const { return GetMarkupHebrewFont(); }
@@ -137,7 +129,7 @@ void CGramKinuiView::BuildForms() {
 void CGramKinuiView::ShowMeaning() {
   LPCSTR meaning = m_verb >= 0 ? GetVerbMeaning(m_verb, m_request.binyan) : nullptr;
   // A verb without a meaning keeps the text shown.
-  if (meaning != nullptr && m_pMeaning != nullptr) m_pMeaning->SetWindowText(meaning);
+  if (meaning != nullptr && m_pDefinition != nullptr) m_pDefinition->SetWindowText(meaning);
 }
 
 // ---- Drawing.
@@ -322,7 +314,7 @@ void CGramKinuiView::SpeakCell(int cell) {
 }
 
 void CGramKinuiView::OnLButtonDown(UINT nFlags, CPoint point) {
-  CMyFormView::OnLButtonDown(nFlags, point);
+  CGramTableView::OnLButtonDown(nFlags, point);
   const int cell = SelectCellAt(point);
   if (cell < 0) return;
   ScrollCellIntoView(cell);
@@ -370,46 +362,11 @@ void CGramKinuiView::OnContextMenu(CWnd*, CPoint point) {
   menu.TrackPopupMenu(TPM_CENTERALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
 }
 
-// ---- Hover tips.
-
-void CGramKinuiView::CloseTip() { m_hoverTip.Close(); }
-
-void CGramKinuiView::OnMouseMove(UINT nFlags, CPoint point) {
-  CMyFormView::OnMouseMove(nFlags, point);
-  m_hoverTip.OnMouseMove(point, m_bTableShown != FALSE);
-}
-
-void CGramKinuiView::OnTimer(UINT_PTR nIDEvent) {
-  if (!m_hoverTip.OnTimer(nIDEvent)) CMyFormView::OnTimer(nIDEvent);
-}
-
-LRESULT CGramKinuiView::OnCloseTip(WPARAM, LPARAM) {
-  CloseTip();
-  return 0;
-}
-
-void CGramKinuiView::OnDestroy() {
-  CloseTip();
-  CMyFormView::OnDestroy();
-  DestroyAndDelete(m_pMeaning);
-}
-
 // ---- Answers to the main frame and the verb table.
-
-LRESULT CGramKinuiView::OnGetTableShown(WPARAM, LPARAM) { return m_bTableShown; }
 
 LRESULT CGramKinuiView::OnGetMaxAlternate(WPARAM, LPARAM) { return m_table.highestAlternate; }
 
 LRESULT CGramKinuiView::OnGetSelectedCell(WPARAM, LPARAM) { return GetSelectedCell(); }
-
-LRESULT CGramKinuiView::OnMeaningMenu(WPARAM, LPARAM lParam) {
-  if (m_pMeaning != nullptr) TrackDefinitionCopyMenu(m_pMeaning, m_meaningMenu, this, lParam);
-  return 0;
-}
-
-void CGramKinuiView::OnCopyDefinition(UINT nID) {
-  if (m_pMeaning != nullptr) CopyDefinitionsToClipboard(m_pMeaning, nID);
-}
 
 LRESULT CGramKinuiView::OnSetParams(WPARAM wParam, LPARAM lParam) {
   m_wordReference = static_cast<DWORD>(wParam);

@@ -7,17 +7,14 @@
 // copying, printing and a dictionary look-up's arrival.
 #pragma once
 
-#include "classlib/win/CMenu.h"
 #include "hebtext/core/PageSettingsRec.h"
 #include "lexicon/core/GrammarContext.h"
 #include "tables/core/KinuiTableContent.h"
-#include "tables/win/GrammarHoverTip.h"
-#include "tables/win/MyFormView.h"
+#include "tables/win/GramTableView.h"
 
-class CDefinitionWnd;
 class CFontInfo;
 
-class CGramKinuiView : public CMyFormView {
+class CGramKinuiView : public CGramTableView {
   DECLARE_DYNCREATE(CGramKinuiView)
  public:
   CGramKinuiView();
@@ -31,6 +28,7 @@ class CGramKinuiView : public CMyFormView {
   void OnInitialUpdate() override;
 
  protected:
+  BOOL IsTableShown() const override { return m_bTableShown; }
   void OnDraw(CDC* pDC) override;
   BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
   void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
@@ -44,17 +42,10 @@ class CGramKinuiView : public CMyFormView {
   afx_msg void OnPrintPreviewSheet();
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
-  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-  afx_msg void OnTimer(UINT_PTR nIDEvent);
-  afx_msg void OnDestroy();
-  afx_msg LRESULT OnGetTableShown(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnGetMaxAlternate(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnGetSelectedCell(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnCloseTip(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSetParams(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSelectWord(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnMeaningMenu(WPARAM wParam, LPARAM lParam);
-  afx_msg void OnCopyDefinition(UINT nID);
 
   DECLARE_MESSAGE_MAP()
 
@@ -85,23 +76,19 @@ class CGramKinuiView : public CMyFormView {
   void SpeakCell(int cell);
   int HitTestCells(CPoint logical) const;
   int HitTestLabels(CPoint logical) const;
-  void CloseTip();
   void CopyCell(bool keepMeteg);
   CFontInfo* FormFont() const;
 
   BOOL m_bInitialised = FALSE;
-  CDefinitionWnd* m_pMeaning = nullptr;  // the verb's English meaning
   DWORD m_wordReference = 0;
   BYTE m_referenceExtra = 0;
   CRect m_labelRects[kKinuiCells];
-  CGrammarHoverTip m_hoverTip;
   KinuiTable m_table;
   int m_alternate;
   CPoint m_anchors[kKinuiCells];
   KinuiRequest m_request;
   int m_verb = -1;
   BOOL m_bTableShown = FALSE;
-  CMenu m_meaningMenu;
   BOOL m_bPageSettingsTaken = FALSE;
   PageSettingsRec m_pageSettings;
   GrammarContext m_context;

@@ -33,9 +33,9 @@
 #include "tables/win/GrammarFrame.h"
 #include "tables/win/GrammarViewMessages.h"
 
-IMPLEMENT_DYNCREATE(CGramVerbView, CMyFormView)
+IMPLEMENT_DYNCREATE(CGramVerbView, CGramTableView)
 
-BEGIN_MESSAGE_MAP(CGramVerbView, CMyFormView)
+BEGIN_MESSAGE_MAP(CGramVerbView, CGramTableView)
   ON_EN_CHANGE(IDC_VERB_ROOT, OnRootChanged)
   ON_COMMAND(CHebEdit::kEnterCommand, OnShowTable)
   ON_COMMAND_RANGE(IDC_VERB_PAAL, IDC_VERB_HUFAL, OnBinyan)
@@ -51,22 +51,14 @@ BEGIN_MESSAGE_MAP(CGramVerbView, CMyFormView)
   ON_COMMAND(ID_GRAMMAR_INFINITIVE_NOUNS, OnInfinitiveNoun)
   ON_COMMAND(ID_GRAMMAR_PRINT_PREVIEW, OnPrintPreviewSheet)
   ON_WM_LBUTTONDOWN()
-  ON_WM_MOUSEMOVE()
   ON_WM_CONTEXTMENU()
-  ON_WM_TIMER()
-  ON_WM_DESTROY()
-  ON_MESSAGE(WM_GRAM_GETTABLESHOWN, OnGetTableShown)
   ON_MESSAGE(WM_GRAM_GETMAXALTERNATE, OnGetMaxAlternate)
   ON_MESSAGE(WM_GRAM_GETSELECTEDCELL, OnGetSelectedCell)
-  ON_MESSAGE(WM_GRAM_CLOSETIP, OnCloseTip)
   ON_MESSAGE(WM_GRAM_ARROWKEY, OnArrowKey)
   ON_MESSAGE(WM_GRAM_SETPARAMS, OnSetParams)
   ON_MESSAGE(WM_GRAM_SELECTWORD, OnSelectWord)
-  ON_MESSAGE(WM_GRAM_SETCAPTION, OnSetCaption)
   ON_MESSAGE(WM_HEBLIST_SELECT, OnListSelect)
   ON_MESSAGE(WM_NEXTDLGCTL, OnNextDlgCtl)
-  ON_MESSAGE(WM_GRAM_CONTEXTMENU, OnDefinitionMenu)
-  ON_COMMAND_RANGE(kCopyAllDefinitionsCommand, kLastCopyDefinitionCommand, OnCopyDefinition)
 END_MESSAGE_MAP()
 
 namespace {
@@ -108,9 +100,8 @@ const GroupHeading kHeadings[] = {{IDC_VERB_INFINITIVE, FormSlot::Infinitive},
 }  // namespace
 
 CGramVerbView::CGramVerbView()
-    : CMyFormView(IDD_GRAM_VERB),
-      m_hoverTip(
-          this, [this](CPoint logical) { return HitTestCaptions(logical); },
+    : CGramTableView(
+          IDD_GRAM_VERB, [this](CPoint logical) { return HitTestCaptions(logical); },
           [](int slot) { return BuildVerbTipText(slot); },
           [this](int slot) { return m_hoverRects[slot]; }) {
   for (auto& set : m_cells) ClearGrammarCells(set, kVerbTableSlots);
@@ -121,7 +112,7 @@ CGramVerbView::~CGramVerbView() { delete m_pRootEdit; }
 // ---- Set-up.
 
 void CGramVerbView::OnInitialUpdate() {
-  CMyFormView::OnInitialUpdate();
+  CGramTableView::OnInitialUpdate();
   if (m_bInitialUpdateDone) return;
   m_bInitialUpdateDone = TRUE;
   InitPageSettings(&m_pageSettings, 1, -1);
@@ -486,7 +477,7 @@ int CGramVerbView::GetSelectedForm() const {
 }
 
 void CGramVerbView::OnLButtonDown(UINT nFlags, CPoint point) {
-  CMyFormView::OnLButtonDown(nFlags, point);
+  CGramTableView::OnLButtonDown(nFlags, point);
   int slot = HitTestCells(DeviceToLogical(point));
   if (slot >= 0) SelectSlot(slot);
 }
@@ -499,55 +490,13 @@ void CGramVerbView::OnNextForm() {
   if (next >= 0) SelectSlot(next);
 }
 
-// ---- Hover tips.
-
-void CGramVerbView::CloseTip() { m_hoverTip.Close(); }
-
-void CGramVerbView::OnMouseMove(UINT nFlags, CPoint point) {
-  CMyFormView::OnMouseMove(nFlags, point);
-  m_hoverTip.OnMouseMove(point, m_bTableBuilt != FALSE);
-}
-
-void CGramVerbView::OnTimer(UINT_PTR nIDEvent) {
-  if (!m_hoverTip.OnTimer(nIDEvent)) CMyFormView::OnTimer(nIDEvent);
-}
-
-LRESULT CGramVerbView::OnCloseTip(WPARAM, LPARAM) {
-  CloseTip();
-  return 0;
-}
-
-void CGramVerbView::OnDestroy() {
-  CloseTip();
-  CMyFormView::OnDestroy();
-  DestroyAndDelete(m_pDefinition);
-}
-
 // ---- Answers to the main frame.
-
-LRESULT CGramVerbView::OnGetTableShown(WPARAM, LPARAM) { return m_bTableBuilt; }
 
 LRESULT CGramVerbView::OnGetMaxAlternate(WPARAM, LPARAM) {
   return m_formSet == VerbFormSet::Pausal ? kFirstSpelling : m_sets[m_formSet].highestAlternate;
 }
 
 LRESULT CGramVerbView::OnGetSelectedCell(WPARAM, LPARAM) { return GetSelectedForm(); }
-
-// The look-up's keyword, which its definition number highlights.
-LRESULT CGramVerbView::OnSetCaption(WPARAM, LPARAM lParam) {
-  if (m_pDefinition != nullptr) m_pDefinition->SetHighlightTerm(reinterpret_cast<LPCSTR>(lParam));
-  return 0;
-}
-
-LRESULT CGramVerbView::OnDefinitionMenu(WPARAM, LPARAM lParam) {
-  if (m_pDefinition != nullptr)
-    TrackDefinitionCopyMenu(m_pDefinition, m_definitionMenu, this, lParam);
-  return 0;
-}
-
-void CGramVerbView::OnCopyDefinition(UINT nID) {
-  if (m_pDefinition != nullptr) CopyDefinitionsToClipboard(m_pDefinition, nID);
-}
 
 void CGramVerbView::GetFormMenuFlags(int slot, BOOL& hasStressMarks, BOOL& hasSuffixForms,
                                      BOOL& hasInfinitiveNoun) {

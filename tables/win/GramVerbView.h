@@ -8,7 +8,6 @@
 #pragma once
 
 #include "classlib/win/CComboBox.h"
-#include "classlib/win/CMenu.h"
 #include "hebtext/core/PageSettingsRec.h"
 #include "hebtext/win/CMyComboBox.h"
 #include "hebtext/win/CMyNavButton.h"
@@ -20,14 +19,12 @@
 #include "tables/core/VerbTableContent.h"
 #include "tables/win/CHebListBox.h"
 #include "tables/win/GrammarCellPaint.h"
-#include "tables/win/GrammarHoverTip.h"
-#include "tables/win/MyFormView.h"
+#include "tables/win/GramTableView.h"
 
-class CDefinitionWnd;
 class CFontInfo;
 class CHebEdit;
 
-class CGramVerbView : public CMyFormView {
+class CGramVerbView : public CGramTableView {
   DECLARE_DYNCREATE(CGramVerbView)
  public:
   CGramVerbView();
@@ -44,6 +41,7 @@ class CGramVerbView : public CMyFormView {
   void SetOpenedFromLookup() override { m_bLookupInProgress = TRUE; }
 
  protected:
+  BOOL IsTableShown() const override { return m_bTableBuilt; }
   void OnDraw(CDC* pDC) override;
   BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
   void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
@@ -61,22 +59,14 @@ class CGramVerbView : public CMyFormView {
   afx_msg void OnInfinitiveNoun();
   afx_msg void OnPrintPreviewSheet();
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
-  afx_msg void OnTimer(UINT_PTR nIDEvent);
-  afx_msg void OnDestroy();
-  afx_msg LRESULT OnGetTableShown(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnGetMaxAlternate(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnGetSelectedCell(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnCloseTip(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnArrowKey(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSetParams(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSelectWord(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnSetCaption(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnListSelect(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnDefinitionMenu(WPARAM wParam, LPARAM lParam);
-  afx_msg void OnCopyDefinition(UINT nID);
 
   DECLARE_MESSAGE_MAP()
 
@@ -93,7 +83,6 @@ class CGramVerbView : public CMyFormView {
   void DeselectCell();
   int HitTestCells(CPoint logical) const;
   int HitTestCaptions(CPoint logical) const;
-  void CloseTip();
   int CheckedBinyan() const;
   void CheckBinyan(int binyan);
   void CopySelectedForm(bool withoutStress);
@@ -113,7 +102,6 @@ class CGramVerbView : public CMyFormView {
   BOOL m_bInitialUpdateDone = FALSE;
   DWORD m_lookupRecord = 0;
   BYTE m_lookupExtra = 0;
-  CDefinitionWnd* m_pDefinition = nullptr;
   CHebEdit* m_pRootEdit = nullptr;
   CHebListBox m_list;
   CMyNavButton m_binyanButtons[Binyan::kCount];
@@ -129,9 +117,7 @@ class CGramVerbView : public CMyFormView {
   GrammarCell m_cells[VerbFormSet::Count][kVerbTableSlots];
   CRect m_hoverRects[kVerbTableSlots];
   CPoint m_anchors[kVerbTableSlots];
-  CGrammarHoverTip m_hoverTip;
   HebWordRec m_prepositions = {};
-  CMenu m_definitionMenu;
   BOOL m_bPageSettingsTaken = FALSE;
   PageSettingsRec m_pageSettings;
   GrammarContext m_context;
