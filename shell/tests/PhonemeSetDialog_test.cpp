@@ -13,6 +13,7 @@
 #include "resources/PhonemeSetIds.h"
 #include "shell/tests/DialogControls.h"
 #include "shell/tests/JourneyPictures.h"
+#include "shell/tests/PreferenceDialogTest.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/UserInput.h"
 
@@ -50,34 +51,19 @@ DWORD ActiveSet() {
   return value;
 }
 
-class PhonemeSetDialogTest : public ::testing::Test {
+class PhonemeSetDialogTest : public PreferenceDialogTest {
  protected:
-  void SetUp() override {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kPhonemesKey.c_str());
+  PhonemeSetDialogTest()
+      : PreferenceDialogTest(kPhonemesKey, ID_PREF_PHONEMES, "Transliteration Phoneme Set") {}
+  void PrepareProfile() override {
     SetValue("6", kMineText);
     SetValue("7", kYoursText);
     SetValue("9", "Unreached|x");  // behind the gap at 8
     const DWORD active = kYours;
     ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueA(HKEY_CURRENT_USER, kPhonemesKey.c_str(), "ActiveSet",
                                                REG_DWORD, &active, sizeof active));
-    m_zulta.reset(new ZultaProcess());
-    ASSERT_TRUE(m_zulta->Started()) << "error " << m_zulta->StartError();
-    ASSERT_NE(nullptr, m_zulta->MainWindow());
-  }
-  void TearDown() override {
-    if (m_zulta) {
-      EXPECT_EQ(0u, m_zulta->Close());
-    }
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kPhonemesKey.c_str());
   }
 
-  HWND Open() {
-    ::PostMessageA(m_zulta->MainWindow(), WM_COMMAND, ID_PREF_PHONEMES, 0);
-    m_hDialog = WaitForTopLevelWindow(m_zulta->Id(), "Transliteration Phoneme Set", "#32770");
-    if (m_hDialog != nullptr) WaitFor([&] { return ::GetForegroundWindow() == m_hDialog; });
-    return m_hDialog;
-  }
-  HWND Item(int id) const { return ::GetDlgItem(m_hDialog, id); }
   int Chosen() const {
     return static_cast<int>(::SendMessageA(Item(IDC_PHONEME_SET_COMBO), CB_GETCURSEL, 0, 0));
   }
@@ -124,8 +110,6 @@ class PhonemeSetDialogTest : public ::testing::Test {
     return WaitFor([&] { return !::IsWindow(m_hDialog); });
   }
 
-  std::unique_ptr<ZultaProcess> m_zulta;
-  HWND m_hDialog = nullptr;
   int m_comboClicks = 0;
 };
 

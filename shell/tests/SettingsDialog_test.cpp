@@ -13,6 +13,7 @@
 #include "shell/tests/DialogControls.h"
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
+#include "shell/tests/PreferenceDialogTest.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/UserInput.h"
 
@@ -38,40 +39,17 @@ DWORD General(const char* name) {
   return value;
 }
 
-class SettingsDialogTest : public ::testing::Test {
+class SettingsDialogTest : public PreferenceDialogTest {
  protected:
+  SettingsDialogTest() : PreferenceDialogTest(kGeneralKey, ID_PREF_SETTINGS, "Settings") {}
   static void SetUpTestSuite() { InstallProgramFonts(); }
-  void SetUp() override {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kGeneralKey.c_str());
+  void PrepareProfile() override {
     SetGeneral("Accent", kYemenite);
     SetGeneral("KAMStyle", 0);
     SetGeneral("KAMColor", kQamatsQatanRed);
-    m_zulta.reset(new ZultaProcess());
-    ASSERT_TRUE(m_zulta->Started()) << "error " << m_zulta->StartError();
-    ASSERT_NE(nullptr, m_zulta->MainWindow());
-  }
-  void TearDown() override {
-    if (m_zulta) {
-      EXPECT_EQ(0u, m_zulta->Close());
-    }
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kGeneralKey.c_str());
   }
 
-  HWND Open() {
-    ::PostMessageA(m_zulta->MainWindow(), WM_COMMAND, ID_PREF_SETTINGS, 0);
-    m_hDialog = WaitForTopLevelWindow(m_zulta->Id(), "Settings", "#32770");
-    if (m_hDialog != nullptr) WaitFor([&] { return ::GetForegroundWindow() == m_hDialog; });
-    return m_hDialog;
-  }
-  bool Checked(int id) const { return ::IsDlgButtonChecked(m_hDialog, id) == BST_CHECKED; }
-  // Radio buttons and check boxes take a click on their box at the left;
-  // each click is made until the control shows it.
-  void Click(int id) const {
-    const bool wasChecked = Checked(id);
-    ASSERT_TRUE(ClickControlUntil(m_hDialog, id, [&] { return Checked(id) != wasChecked; },
-                                  kAtTheBox))
-        << id;
-  }
+  void Click(int id) const { ClickBox(id, kAtTheBox); }
   bool Closed() const {
     return WaitFor([&] { return !::IsWindow(m_hDialog); });
   }
@@ -92,9 +70,6 @@ class SettingsDialogTest : public ::testing::Test {
     SaveScreenshot(shot, picture);
     return shown;
   }
-
-  std::unique_ptr<ZultaProcess> m_zulta;
-  HWND m_hDialog = nullptr;
 };
 
 TEST_F(SettingsDialogTest, StartsFromTheProfileAndWritesChoicesOnlyOnOK) {

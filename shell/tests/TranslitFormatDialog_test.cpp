@@ -14,6 +14,7 @@
 #include "resources/TranslitFormatIds.h"
 #include "shell/tests/DialogControls.h"
 #include "shell/tests/JourneyPictures.h"
+#include "shell/tests/PreferenceDialogTest.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/UserInput.h"
 
@@ -34,35 +35,13 @@ std::string Stored(const char* name) {
   return text;
 }
 
-class TranslitFormatDialogTest : public ::testing::Test {
+class TranslitFormatDialogTest : public PreferenceDialogTest {
  protected:
-  void SetUp() override {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kTranslitKey.c_str());
-    m_zulta.reset(new ZultaProcess());
-    ASSERT_TRUE(m_zulta->Started()) << "error " << m_zulta->StartError();
-    ASSERT_NE(nullptr, m_zulta->MainWindow());
-  }
-  void TearDown() override {
-    if (m_zulta) {
-      EXPECT_EQ(0u, m_zulta->Close());
-    }
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kTranslitKey.c_str());
-  }
+  TranslitFormatDialogTest()
+      : PreferenceDialogTest(kTranslitKey, ID_PREF_TRANSLIT_FORMAT,
+                             "Transliteration Document Format") {}
 
-  HWND Open() {
-    ::PostMessageA(m_zulta->MainWindow(), WM_COMMAND, ID_PREF_TRANSLIT_FORMAT, 0);
-    m_hDialog = WaitForTopLevelWindow(m_zulta->Id(), "Transliteration Document Format", "#32770");
-    if (m_hDialog != nullptr) WaitFor([&] { return ::GetForegroundWindow() == m_hDialog; });
-    return m_hDialog;
-  }
-  HWND Item(int id) const { return ::GetDlgItem(m_hDialog, id); }
-  bool Checked(int id) const { return ::IsDlgButtonChecked(m_hDialog, id) == BST_CHECKED; }
-  void Click(int id) const {
-    const bool wasChecked = Checked(id);
-    ASSERT_TRUE(ClickControlUntil(
-        m_hDialog, id, [&] { return Checked(id) != wasChecked; }, kAtTheBox))
-        << id;
-  }
+  void Click(int id) const { ClickBox(id, kAtTheBox); }
   // Types the text over a field's text.
   void Retype(int id, const std::string& text) const {
     ASSERT_TRUE(ClickControlUntil(m_hDialog, id, [&] { return FocusOf(m_hDialog) == Item(id); }));
@@ -70,9 +49,6 @@ class TranslitFormatDialogTest : public ::testing::Test {
     SendKey(VK_BACK, 4);
     SendText(text);
   }
-
-  std::unique_ptr<ZultaProcess> m_zulta;
-  HWND m_hDialog = nullptr;
 };
 
 TEST_F(TranslitFormatDialogTest, FormatsAreEditedAndStoredOnOKOnly) {
