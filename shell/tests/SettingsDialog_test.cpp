@@ -68,8 +68,8 @@ class SettingsDialogTest : public ::testing::Test {
   // each click is made until the control shows it.
   void Click(int id) const {
     const bool wasChecked = Checked(id);
-    ASSERT_TRUE(ClickControlUntil(m_hDialog, id, [&] { return Checked(id) != wasChecked; },
-                                  kAtTheBox))
+    ASSERT_TRUE(ClickControlUntil(
+        m_hDialog, id, [&] { return Checked(id) != wasChecked; }, kAtTheBox))
         << id;
   }
   bool Closed() const {
