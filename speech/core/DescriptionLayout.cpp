@@ -1,5 +1,6 @@
 #include "speech/core/DescriptionLayout.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "classlib/core/MulDivRounded.h"
@@ -21,11 +22,13 @@ bool IsOneOf(int code, std::initializer_list<int> codes) {
 
 bool ExampleButtonsMoveDown(int item) { return IsOneOf(item, {Dagesh, Meteg, Het}); }
 
-int DescriptionIndentedLines(int item) {
+int DescriptionIndentedLines(int item, int ascent, int descent, int lineHeight) {
   const bool descends =
       IsOneOf(item, {Meteg, FinalTsadiGeresh, FinalKaf, FinalNun, FinalPe, FinalTsadi, Qof});
   const bool underCarrier = IsVowelCode(item) && !IsHolamForm(item) && !IsHolamMale(item);
-  return descends || underCarrier ? 2 : 1;
+  const int height = ascent + (descends || underCarrier ? descent : 0);
+  if (lineHeight <= 0) return 1;
+  return std::max(1, (height + lineHeight - 1) / lineHeight);
 }
 
 int WordPopupRaise(int points, int pointsOn480, int screenHeight) {

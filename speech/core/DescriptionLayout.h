@@ -8,11 +8,11 @@
 // spelling button and Exit move down by one button's height.
 bool ExampleButtonsMoveDown(int item);
 
-// The lines of the description that start beside the large item rather than
-// at the left margin: two for an item that reaches below the first line (a
-// final letter or qof that descends, meteg, a point under its carrier), one
-// for the others.
-int DescriptionIndentedLines(int item);
+// The lines of the description (lineHeight apart) that start beside the
+// large item rather than at the left margin: as many as the item's ascent
+// covers, and its descent too for an item that reaches below the line (a
+// final letter or qof that descends, meteg, a point under its carrier).
+int DescriptionIndentedLines(int item, int ascent, int descent, int lineHeight);
 
 // How far above a clicked word its transcription popup stands: points
 // scaled from a 480-line screen to this one, pointsOn480 on a 480-line screen.

@@ -121,7 +121,9 @@ void CLetterDescriptionDlg::OnPaint() {
   MarkupArea where;
   where.area = area;
   where.indent = MeasureItemGlyph(m_itemFont, m_item) + kItemGap;
-  where.indentedLines = DescriptionIndentedLines(m_item);
+  const TEXTMETRIC& item = m_itemFont.GetTextMetrics();
+  where.indentedLines = DescriptionIndentedLines(m_item, item.tmAscent, item.tmDescent,
+                                                 MarkupLineHeight(&dc, m_exampleFont));
   PaintMarkup(&dc, ComposeDescription(m_item), where, m_exampleFont);
   ::SelectObject(dc, hOld);
   ::DeleteObject(hFont);

@@ -79,12 +79,16 @@ int DrawItemGlyph(CDC* pDC, CFontInfo& font, int item, int x, int y, COLORREF co
   return width;
 }
 
+int MarkupLineHeight(CDC* pDC, const CFontInfo& hebrewFont) {
+  TEXTMETRICA metrics = {};
+  ::GetTextMetricsA(*pDC, &metrics);
+  return std::max<int>(metrics.tmHeight, hebrewFont.GetLineHeight());
+}
+
 void PaintMarkup(CDC* pDC, const std::string& text, const MarkupArea& where,
                  CFontInfo& hebrewFont) {
   const RECT& area = where.area;
-  TEXTMETRICA metrics = {};
-  ::GetTextMetricsA(*pDC, &metrics);
-  const int lineHeight = std::max<int>(metrics.tmHeight, hebrewFont.GetLineHeight());
+  const int lineHeight = MarkupLineHeight(pDC, hebrewFont);
   COLORREF letterColor = kReferenceNavy;
   COLORREF pointColor = kReferenceNavy;
   int line = 0;

@@ -42,6 +42,8 @@ struct MarkupArea {
   int indent = 0;
   int indentedLines = 0;
 };
+// The distance between the lines of a mark-up text.
+int MarkupLineHeight(CDC* pDC, const CFontInfo& hebrewFont);
 // Draws the text word by word with the English font selected and Hebrew
 // runs in hebrewFont, wrapping at the area's right edge; each word or run
 // takes its colour mark and returns to navy after it.

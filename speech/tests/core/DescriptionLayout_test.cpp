@@ -15,31 +15,24 @@ TEST(DescriptionLayout, TallItemsMoveTheirButtonsDown) {
   }
 }
 
-TEST(DescriptionLayout, ItemsReachingBelowTheFirstLineIndentTwoLines) {
+TEST(DescriptionLayout, ItemsReachingBelowTheLineIndentTheLinesTheirDescentCovers) {
+  // An item 50 pixels above the line and 20 below it, beside lines 30 apart.
   struct Case {
     int item;
     int lines;
   } const cases[] = {
-      {Meteg, 2},
-      {FinalKaf, 2},
-      {FinalNun, 2},
-      {FinalPe, 2},
-      {FinalTsadi, 2},
-      {Qof, 2},
-      {FinalTsadiGeresh, 2},
-      {Qamats, 2},
-      {Shva, 2},
-      {HatafQamats, 2},
-      {Holam, 1},
-      {HolamMale, 1},
-      {Bet, 1},
-      {Alef, 1},
-      {Lamed, 1},
-      {Dagesh, 1},
-      {Tsadi, 1},
-      {FinalMem, 1},
+      // clang-format off
+      {Meteg, 3},  {FinalKaf, 3},         {FinalNun, 3}, {FinalPe, 3}, {FinalTsadi, 3},
+      {Qof, 3},    {FinalTsadiGeresh, 3}, {Qamats, 3},   {Shva, 3},    {HatafQamats, 3},
+      {Holam, 2},  {HolamMale, 2},        {Bet, 2},      {Alef, 2},    {Lamed, 2},
+      {Dagesh, 2}, {Tsadi, 2},            {FinalMem, 2},
+      // clang-format on
   };
-  for (const Case& c : cases) EXPECT_EQ(c.lines, DescriptionIndentedLines(c.item)) << c.item;
+  for (const Case& c : cases)
+    EXPECT_EQ(c.lines, DescriptionIndentedLines(c.item, 50, 20, 30)) << c.item;
+  EXPECT_EQ(1, DescriptionIndentedLines(Bet, 30, 10, 30));  // exactly one line
+  EXPECT_EQ(1, DescriptionIndentedLines(Bet, 10, 5, 30));
+  EXPECT_EQ(1, DescriptionIndentedLines(Qof, 0, 0, 0));  // no lines measured
 }
 
 TEST(DescriptionLayout, PopupsRiseByTheirPointsScaledToTheScreen) {
