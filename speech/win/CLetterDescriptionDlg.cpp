@@ -6,7 +6,6 @@
 #include "classlib/win/MessageMap.h"
 #include "classlib/win/WindowDCs.h"
 #include "hebtext/core/HebChar.h"
-#include "hebtext/win/DrawHelpers.h"
 #include "resources/DescriptionIds.h"
 #include "speech/core/DescriptionLayout.h"
 #include "speech/core/ExampleHighlight.h"
@@ -139,10 +138,7 @@ void CLetterDescriptionDlg::PaintItem(CDC* pDC, const RECT& area) {
 void CLetterDescriptionDlg::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct) {
   CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
   const RECT& rect = lpDrawItemStruct->rcItem;
-  const BOOL pressed = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
-  const BOOL focus = (lpDrawItemStruct->itemState & ODS_FOCUS) != 0;
-  DrawFrame3D(pDC, rect, focus, pressed, TRUE);
-  ::SetBkMode(*pDC, TRANSPARENT);
+  const BOOL pressed = FrameOwnerDrawnButton(pDC, *lpDrawItemStruct);
   if (nIDCtl == IDC_DESCRIPTION_SPELLING)
     DrawSpellingToggle(pDC, m_buttonFont, rect, pressed, m_withoutVowels);
   if (IsExampleButton(nIDCtl)) DrawExampleButton(pDC, nIDCtl, rect);

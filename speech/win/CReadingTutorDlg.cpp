@@ -9,7 +9,6 @@
 #include "hebtext/core/HebChar.h"
 #include "hebtext/core/HebrewGlyphRun.h"
 #include "hebtext/core/ProgramPath.h"
-#include "hebtext/win/DrawHelpers.h"
 #include "resources/ReadingTutorIds.h"
 #include "speech/core/DescriptionLayout.h"
 #include "speech/core/LessonGroups.h"
@@ -267,10 +266,7 @@ void CReadingTutorDlg::PaintItem(CDC* pDC, int id) {
 void CReadingTutorDlg::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct) {
   CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
   const RECT& rect = lpDrawItemStruct->rcItem;
-  const BOOL pressed = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
-  const BOOL focus = (lpDrawItemStruct->itemState & ODS_FOCUS) != 0;
-  DrawFrame3D(pDC, rect, focus, pressed, TRUE);
-  ::SetBkMode(*pDC, TRANSPARENT);
+  const BOOL pressed = FrameOwnerDrawnButton(pDC, *lpDrawItemStruct);
   if (nIDCtl == IDC_TUTOR_VOWELS_TOGGLE)
     DrawSpellingToggle(pDC, m_smallFont, rect, pressed, m_withoutVowels);
   if (IsWordButton(nIDCtl)) DrawWordButton(pDC, nIDCtl, lpDrawItemStruct->hwndItem, rect);

@@ -7,6 +7,7 @@
 #include "hebtext/core/HebChar.h"
 #include "hebtext/core/PointedText.h"
 #include "hebtext/win/CFontInfo.h"
+#include "hebtext/win/DrawHelpers.h"
 #include "hebtext/win/HebrewTextDraw.h"
 #include "lexicon/core/FormStress.h"
 #include "lexicon/core/PleneWord.h"
@@ -138,6 +139,13 @@ void PaintMarkup(CDC* pDC, const std::string& text, const MarkupArea& where,
       }
     }
   }
+}
+
+BOOL FrameOwnerDrawnButton(CDC* pDC, const DRAWITEMSTRUCT& item) {
+  const BOOL pressed = (item.itemState & ODS_SELECTED) != 0;
+  DrawFrame3D(pDC, item.rcItem, (item.itemState & ODS_FOCUS) != 0, pressed, TRUE);
+  ::SetBkMode(*pDC, TRANSPARENT);
+  return pressed;
 }
 
 void DrawSpellingToggle(CDC* pDC, CFontInfo& hebrewFont, const RECT& rect, BOOL pressed,

@@ -49,6 +49,11 @@ int MarkupLineHeight(CDC* pDC, const CFontInfo& hebrewFont);
 // takes its colour mark and returns to navy after it.
 void PaintMarkup(CDC* pDC, const std::string& text, const MarkupArea& where, CFontInfo& hebrewFont);
 
+// Frames an owner-drawn button (sunken while pressed, with the focus mark
+// when focused) for drawing on it with a transparent background; TRUE while
+// it is pressed.
+BOOL FrameOwnerDrawnButton(CDC* pDC, const DRAWITEMSTRUCT& item);
+
 // The spelling button: its Hebrew words in the Hebrew font, its English in
 // the selected font, centred on one line, shifted while pressed.
 void DrawSpellingToggle(CDC* pDC, CFontInfo& hebrewFont, const RECT& rect, BOOL pressed,
