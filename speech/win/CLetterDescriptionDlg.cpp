@@ -6,6 +6,7 @@
 #include "classlib/win/MessageMap.h"
 #include "classlib/win/WindowDCs.h"
 #include "hebtext/core/HebChar.h"
+#include "hebtext/core/HebrewGlyphRun.h"
 #include "resources/DescriptionIds.h"
 #include "speech/core/DescriptionLayout.h"
 #include "speech/core/ExampleHighlight.h"
@@ -18,7 +19,6 @@ namespace {
 using namespace HebCode;
 
 constexpr int kExampleButtons = kMaxDescriptionExamples;
-constexpr int kFirstRowButtons = 3;  // the rest show only for six examples
 // Between the large item and the description beside it.
 constexpr int kItemGap = 12;
 
@@ -149,7 +149,7 @@ void CLetterDescriptionDlg::DrawExampleButton(CDC* pDC, int id, const RECT& rect
   if (example == nullptr) return;
   // The meteg's own examples keep the stress marks they show.
   const ShownWord word = PrepareShownWord(example->word, m_item != Meteg, m_withoutVowels);
-  int highlight = -1;
+  int highlight = kNoHighlight;
   if (example->position < static_cast<int>(word.positions.size())) {
     const bool vowelLetter = !IsHebrewLetter(m_item) && word.vavAfter[example->position];
     const int start = word.positions[example->position] + (vowelLetter ? 1 : 0);
