@@ -18,6 +18,7 @@
 #include "shell/MyDockWindow.h"
 #include "shell/core/DockSizes.h"
 #include "shell/core/GrammarCommands.h"
+#include "speech/win/ReferenceServices.h"
 #include "speech/win/SpeakingFace.h"
 #include "speech/win/SpeechEngine.h"
 #include "tables/win/GrammarFrame.h"
@@ -158,6 +159,10 @@ class CMainFrame : public CKWMDIFrameWnd,
   // The Preferences dialogs over the given window, with the live settings.
   void RunSettingsDialog(CWnd* pParent);
   void RunPhonemeSetDialog(CWnd* pParent);
+  // Stops speech and closes the speaking face first.
+  void RunVoiceSettingsDialog(CWnd* pParent);
+  // The engine and the Preferences dialogs, for the language reference's dialogs.
+  ReferenceServices LanguageReferenceServices();
 
   static constexpr int kGrammarTabCount = 4;
   static constexpr int kKeyboardTabCount = 2;

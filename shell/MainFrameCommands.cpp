@@ -482,18 +482,24 @@ void CMainFrame::RunPhonemeSetDialog(CWnd* pParent) {
 
 // ---- Language Reference.
 
+ReferenceServices CMainFrame::LanguageReferenceServices() {
+  ReferenceServices services;
+  services.engine = &m_speechEngine;
+  services.settings = [this](CWnd* pParent) { RunSettingsDialog(pParent); };
+  services.phonemeSet = [this](CWnd* pParent) { RunPhonemeSetDialog(pParent); };
+  services.voiceSettings = [this](CWnd* pParent) { RunVoiceSettingsDialog(pParent); };
+  return services;
+}
+
 void CMainFrame::OnReadingTutorial() {
-  TutorPreferenceDialogs preferences;
-  preferences.settings = [this](CWnd* pParent) { RunSettingsDialog(pParent); };
-  preferences.phonemeSet = [this](CWnd* pParent) { RunPhonemeSetDialog(pParent); };
-  CReadingTutorDlg dialog(preferences);
+  CReadingTutorDlg dialog(LanguageReferenceServices());
   CString message;
   if (!dialog.LoadTutorData(message)) {
     ::MessageBoxA(m_hWnd, message, "", MB_OK);
     return;
   }
-  // Speech is stopped and the speaking face closed here once the program
-  // speaks; neither exists yet.
+  m_speechEngine.Stop();
+  m_speechEngine.CloseFace();
   dialog.DoModal();
 }
 
@@ -503,7 +509,7 @@ void CMainFrame::OnPreferenceTranslitFormat() {
 }
 
 void CMainFrame::OnLetterVowelDescriptions() {
-  CKeyMapDlg dialog(this);
+  CKeyMapDlg dialog(LanguageReferenceServices(), this);
   dialog.DoModal();
 }
 

@@ -5,11 +5,13 @@
 #include "shell/ZultaEditApp.h"
 #include "speech/win/CVoiceSettingsDlg.h"
 
-void CMainFrame::OnVoiceSettings() {
+void CMainFrame::OnVoiceSettings() { RunVoiceSettingsDialog(this); }
+
+void CMainFrame::RunVoiceSettingsDialog(CWnd* pParent) {
   m_speechEngine.Stop();
   theApp.CloseSpeakAnim();
   CAppProfileStore profile(&theApp);
-  CVoiceSettingsDlg dialog(m_speechEngine, profile, this);
+  CVoiceSettingsDlg dialog(m_speechEngine, profile, pParent);
   dialog.DoModal();
 }
 

@@ -211,8 +211,9 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
 
     SendChord(VK_CONTROL, 'S');
     ASSERT_TRUE(ChooseInFileDialog(zulta, "Save", saved)) << "the Save dialog did not end";
-    ASSERT_TRUE(WaitFor([&] { return ::GetFileAttributesA(saved.c_str()) != INVALID_FILE_ATTRIBUTES; }))
-        << "the document was not saved";
+    ASSERT_TRUE(WaitFor([&] {
+      return ::GetFileAttributesA(saved.c_str()) != INVALID_FILE_ATTRIBUTES;
+    })) << "the document was not saved";
     SteadyPicture(hMain, "editor_journey_6_saved");
     ::PostMessageA(hMain, WM_COMMAND, ID_FILE_CLOSE, 0);
     EXPECT_TRUE(WaitFor([&] { return !::IsWindow(hView); })) << "the document did not close";
@@ -257,8 +258,9 @@ TEST(EditorJourney, TypedHebrewAndEnglishSurviveUndoRedoSaveAndReopen) {
     ::SetForegroundWindow(hMain);
     ::PostMessageA(hMain, WM_COMMAND, ID_FILE_SAVE_AS, 0);
     ASSERT_TRUE(ChooseInFileDialog(zulta, "Save", again)) << "the Save dialog did not end";
-    ASSERT_TRUE(WaitFor([&] { return ::GetFileAttributesA(again.c_str()) != INVALID_FILE_ATTRIBUTES; }))
-        << "the reopened document was not saved";
+    ASSERT_TRUE(WaitFor([&] {
+      return ::GetFileAttributesA(again.c_str()) != INVALID_FILE_ATTRIBUTES;
+    })) << "the reopened document was not saved";
     EXPECT_EQ(0u, zulta.Close());
   }
   ZultaDocData reopened;

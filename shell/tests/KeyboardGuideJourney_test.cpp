@@ -2,7 +2,7 @@
 // on-screen keyboard type pointed Hebrew into a new document, a key held
 // down is drawn pressed, Caps Lock clicked shows the other layer of every
 // key and clicked again the first, and the letter and vowel chart types
-// its characters too.
+// its characters too and, as a dialog, opens their descriptions.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -74,8 +74,8 @@ class KeyboardGuideJourney : public ::testing::Test {
   void Start(DWORD keyboardTab) {
     InstallProgramFonts();
     ASSERT_EQ(ERROR_SUCCESS,
-              ::RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey.c_str(), kActiveTabValue,
-                                REG_DWORD, &keyboardTab, sizeof keyboardTab));
+              ::RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey.c_str(), kActiveTabValue, REG_DWORD,
+                                &keyboardTab, sizeof keyboardTab));
     m_zulta.reset(new ZultaProcess());
     ASSERT_TRUE(m_zulta->Started()) << "error " << m_zulta->StartError();
     m_hMain = m_zulta->MainWindow();
@@ -193,9 +193,16 @@ TEST_F(KeyboardGuideJourney, ChartTypesItsLettersAndOpensAsADialog) {
   HWND hDialog = WaitForTopLevelWindow(m_zulta->Id(), kKeyMapTitle, "#32770");
   ASSERT_NE(nullptr, hDialog) << "Letter/Vowel Descriptions opened no key map";
   SteadyPicture(hDialog, "key_map_1_dialog");
-  // A letter asks for its description, which opens nothing yet.
-  ClickControl(hDialog, kChartAlef);
-  EXPECT_TRUE(::IsWindow(hDialog));
+  // A letter opens its description over the chart; its Exit goes back.
+  HWND hDescription = nullptr;
+  EXPECT_TRUE(ClickControlUntil(hDialog, kChartAlef, [&] {
+    hDescription = ::GetWindow(::GetForegroundWindow(), GW_OWNER) == hDialog
+                       ? ::GetForegroundWindow()
+                       : nullptr;
+    return hDescription != nullptr;
+  })) << "the chart's alef opened no description";
+  EXPECT_TRUE(ClickControlUntil(hDescription, IDOK, [&] { return !::IsWindow(hDescription); }))
+      << "Exit does not close the description";
   EXPECT_TRUE(ClickControlUntil(hDialog, kExitButton, [&] { return !::IsWindow(hDialog); }))
       << "Exit does not close the key map";
 }

@@ -134,8 +134,8 @@ void DragFirstColumnEdge(HWND hList, int dx) {
   ::GetWindowRect(hHeader, &header);
   const POINT edge = {header.left + ColumnWidth(hList, 0) - 1, (header.top + header.bottom) / 2};
   INPUT inputs[] = {MouseMoveInput(edge), MouseButtonInput(MOUSEEVENTF_LEFTDOWN),
-                    MouseMoveInput({edge.x + dx / 2, edge.y}), MouseMoveInput({edge.x + dx, edge.y}),
-                    MouseButtonInput(MOUSEEVENTF_LEFTUP)};
+                    MouseMoveInput({edge.x + dx / 2, edge.y}),
+                    MouseMoveInput({edge.x + dx, edge.y}), MouseButtonInput(MOUSEEVENTF_LEFTUP)};
   ::SendInput(ARRAYSIZE(inputs), inputs, sizeof(INPUT));
 }
 

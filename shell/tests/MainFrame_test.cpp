@@ -275,10 +275,10 @@ TEST(MainFrameResourceTest, TheMenuEndsWithTheDeveloperPopupThatTheFrameRemoves)
   ASSERT_NE(exe, nullptr);
   HMENU hMenu = ::LoadMenuA(exe, MAKEINTRESOURCEA(IDR_MAINFRAME));
   ASSERT_NE(nullptr, hMenu);
-  const char* const expected[] = {"&File",    "&Edit",          "&Search",
-                                  "F&ormat",  "&View",          "&Grammar Table",
-                                  "&Preferences", "&Language Reference", "&Window",
-                                  "&Help",    "&Developer"};
+  const char* const expected[] = {
+      "&File",   "&Edit",          "&Search",      "F&ormat",
+      "&View",   "&Grammar Table", "&Preferences", "&Language Reference",
+      "&Window", "&Help",          "&Developer"};
   ASSERT_EQ(static_cast<int>(std::size(expected)), ::GetMenuItemCount(hMenu));
   for (UINT i = 0; i < std::size(expected); ++i) {
     char text[64] = {};
@@ -297,10 +297,9 @@ TEST_F(MainFrameTest, EachMenuOpensWithEnabledItems) {
     char key;
     const char* name;
   };
-  const Menu menus[] = {{'f', "file"},        {'e', "edit"},
-                        {'v', "view"},        {'g', "grammar-table"},
-                        {'p', "preferences"}, {'l', "language-reference"},
-                        {'w', "window"},      {'h', "help"}};
+  const Menu menus[] = {{'f', "file"},          {'e', "edit"},        {'v', "view"},
+                        {'g', "grammar-table"}, {'p', "preferences"}, {'l', "language-reference"},
+                        {'w', "window"},        {'h', "help"}};
   const uint32_t menuFace = CaptureColor(::GetSysColor(COLOR_MENU));
   const PixelTest isPainted = [&](uint32_t rgb) { return rgb != menuFace; };
   const PixelTest isText = IsColor(::GetSysColor(COLOR_MENUTEXT));

@@ -1,7 +1,7 @@
 // Language Reference/Reading Tutorial in the real program: the lesson menu,
-// lesson 1 walked from its first step to its end and back to the menu, the
-// gutturals lesson opened from the menu, and the Preferences dialogs reached
-// from the tutorial's own menu.
+// lesson 1 walked from its first step to its end and back to the menu with
+// a practice word spoken on the way, the gutturals lesson opened from the
+// menu, and the Preferences dialogs reached from the tutorial's own menu.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,8 +13,10 @@
 #include "resources/ReadingTutorIds.h"
 #include "shell/tests/DialogControls.h"
 #include "shell/tests/JourneyPictures.h"
+#include "shell/tests/SpeechTrace.h"
 #include "shell/tests/ZultaProcess.h"
 #include "testing/win/ImagePixels.h"
+#include "testing/win/SoundStat.h"
 #include "testing/win/UserInput.h"
 
 namespace reading_tutorial_journey_test {
@@ -30,6 +32,8 @@ const char kEndOfLesson1[] = "End of Lesson 1 ";
 class ReadingTutorialJourney : public ::testing::Test {
  protected:
   void SetUp() override {
+    m_trace.reset(new SpeechTraceFolder("zulta-reading-tutorial-journey"));
+    ASSERT_TRUE(m_trace->Made());
     m_zulta.reset(new ZultaProcess());
     ASSERT_TRUE(m_zulta->Started()) << "error " << m_zulta->StartError();
     ASSERT_NE(nullptr, m_zulta->MainWindow());
@@ -45,6 +49,7 @@ class ReadingTutorialJourney : public ::testing::Test {
       }
       EXPECT_EQ(0u, m_zulta->Close());
     }
+    m_trace.reset();
   }
 
   HWND Item(int id) const { return ::GetDlgItem(m_hDialog, id); }
@@ -118,6 +123,26 @@ class ReadingTutorialJourney : public ::testing::Test {
     EXPECT_TRUE(::IsWindow(m_hDialog));
   }
 
+  // The first word is spoken and its transcription shows above it.
+  void SpeakFirstWord() {
+    HWND hPopup = nullptr;
+    ASSERT_TRUE(ClickControlUntil(m_hDialog, IDC_TUTOR_WORD1, [&] {
+      hPopup = ::FindWindowExA(m_hDialog, nullptr, "TranslWin", nullptr);
+      return hPopup != nullptr && ::IsWindowVisible(hPopup);
+    })) << "no transcription popup over the clicked word";
+    ASSERT_TRUE(WaitFor([&] { return m_trace->TraceHolds("output finished"); }))
+        << m_trace->Trace();
+    const SoundStat sound = MeasureSound(m_trace->Utterance(1));
+    ASSERT_TRUE(sound.measured) << m_trace->Trace();
+    EXPECT_GT(sound.rms, 0.02);  // heard, not silence
+    RECT popup, word;
+    ::GetWindowRect(hPopup, &popup);
+    ::GetWindowRect(Item(IDC_TUTOR_WORD1), &word);
+    EXPECT_LT(popup.top, word.top);
+    SteadyPicture(m_hDialog, "reading_tutorial_lesson1_spoken");
+  }
+
+  std::unique_ptr<SpeechTraceFolder> m_trace;
   std::unique_ptr<ZultaProcess> m_zulta;
   HWND m_hDialog = nullptr;
 };
@@ -156,6 +181,7 @@ TEST_F(ReadingTutorialJourney, WalksLessonOneFromStartToEndAndBackToTheMenu) {
       SteadyPicture(m_hDialog, "reading_tutorial_lesson1_practice");
       ToggleVowels(": Without &Vowels", "reading_tutorial_lesson1_without_vowels");
       ToggleVowels(": With &Vowels", "reading_tutorial_lesson1_with_vowels");
+      ASSERT_NO_FATAL_FAILURE(SpeakFirstWord());
     }
     if (lastTitle == kEndOfLesson1) SteadyPicture(m_hDialog, "reading_tutorial_lesson1_end");
     Press(IDC_TUTOR_NEXT);
@@ -187,9 +213,10 @@ TEST_F(ReadingTutorialJourney, OpensTheGutturalsLessonFromTheMenu) {
   EXPECT_TRUE(WaitFor([&] { return FocusOf(m_hDialog) == Item(gutturals); }));
 }
 
-TEST_F(ReadingTutorialJourney, OpensSettingsAndThePhonemeSetFromItsMenu) {
+TEST_F(ReadingTutorialJourney, OpensSettingsThePhonemeSetAndVoiceSettingsFromItsMenu) {
   OpenAndClosePreference('3', "Settings");
   OpenAndClosePreference('1', "Transliteration Phoneme Set");
+  OpenAndClosePreference('4', "Voice Settings");
 }
 
 }  // namespace reading_tutorial_journey_test

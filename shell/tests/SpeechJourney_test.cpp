@@ -7,17 +7,16 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "shell/tests/JourneyPictures.h"
 #include "shell/tests/ProgramFonts.h"
+#include "shell/tests/SpeechTrace.h"
 #include "shell/tests/ZultaProcess.h"
 #include "speech/core/SpeechMessages.h"
 #include "testing/win/ImagePixels.h"
-#include "testing/win/LinuxCommand.h"
 #include "testing/win/SoundStat.h"
 #include "testing/win/UserInput.h"
 #include "testing/win/WindowCapture.h"
@@ -26,49 +25,26 @@ namespace SpeechJourney_test {
 
 // "shalom olam" as typed on the English keyboard.
 const std::string kSentenceKeys = "w]kOo gOk]o";
-constexpr char kWavDirVariable[] = "ZULTA_SPEECH_WAV_DIR";
-constexpr char kTraceName[] = "sonsyn-trace.log";
-
 // The rulers' background.
 bool IsRulerYellow(uint32_t rgb) {
   constexpr uint32_t kBright = 0xC0;
   return (rgb >> 16 & 0xFF) > kBright && (rgb >> 8 & 0xFF) > kBright && (rgb & 0xFF) < kBright;
 }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// The positions of the lines of the log that hold the text, in order.
-std::vector<size_t> Occurrences(const std::string& log, const std::string& text) {
-  std::vector<size_t> found;
-  for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
-    found.push_back(at);
-  return found;
-}
-
 class SpeechJourney : public testing::Test {
  protected:
   void SetUp() override {
-    m_wavDir = "/tmp/zulta-speech-journey-" + std::to_string(::GetCurrentProcessId()) + "/";
-    ASSERT_EQ(RunLinuxCommand("rm -rf '" + m_wavDir + "' && mkdir -p '" + m_wavDir + "'"), 0);
-    // The program inherits it: its engine library writes each utterance and a trace there.
-    ::SetEnvironmentVariableA(kWavDirVariable, LinuxPathOnDriveZ(m_wavDir).c_str());
+    m_trace.reset(new SpeechTraceFolder("zulta-speech-journey"));
+    ASSERT_TRUE(m_trace->Made());
     InstallProgramFonts();
   }
-  void TearDown() override {
-    ::SetEnvironmentVariableA(kWavDirVariable, nullptr);
-    RunLinuxCommand("rm -rf '" + m_wavDir + "'");
-  }
-  std::string Trace() const { return ReadAll(LinuxPathOnDriveZ(m_wavDir + kTraceName)); }
+  void TearDown() override { m_trace.reset(); }
+  std::string Trace() const { return m_trace->Trace(); }
   bool TraceHolds(const std::string& text, size_t count = 1) const {
-    return Occurrences(Trace(), text).size() >= count;
+    return m_trace->TraceHolds(text, count);
   }
 
-  std::string m_wavDir;
+  std::unique_ptr<SpeechTraceFolder> m_trace;
 };
 
 TEST_F(SpeechJourney, ASentenceIsHeardItsWordsHighlightedInTurnAndStopEndsIt) {
@@ -132,7 +108,7 @@ TEST_F(SpeechJourney, ASentenceIsHeardItsWordsHighlightedInTurnAndStopEndsIt) {
   ASSERT_EQ(end.size(), 1u) << log;
   EXPECT_LT(words[1], end[0]);
 
-  const SoundStat sound = MeasureSound(m_wavDir + "utterance-1.wav");
+  const SoundStat sound = MeasureSound(m_trace->Utterance(1));
   ASSERT_TRUE(sound.measured) << log;
   EXPECT_GT(sound.seconds, 0.6);  // two words, four syllables
   EXPECT_LT(sound.seconds, 4.0);

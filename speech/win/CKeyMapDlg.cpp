@@ -1,9 +1,13 @@
 #include "speech/win/CKeyMapDlg.h"
 
+#include <utility>
+
 #include "classlib/win/CWinApp.h"
 #include "classlib/win/WindowDCs.h"
 #include "resources/KeyboardGuideIds.h"
 #include "speech/core/ReferenceFontHeights.h"
+#include "speech/win/CLetterDescriptionDlg.h"
+#include "speech/win/SpeechEngine.h"
 
 namespace {
 
@@ -24,7 +28,8 @@ BEGIN_MESSAGE_MAP(CKeyMapDlg, CDialog)
   ON_MESSAGE(WM_KEYMAP_DESCRIBE, OnDescribe)
 END_MESSAGE_MAP()
 
-CKeyMapDlg::CKeyMapDlg(CWnd* pParent) : CDialog(IDD_KEY_MAP, pParent) {}
+CKeyMapDlg::CKeyMapDlg(ReferenceServices services, CWnd* pParent)
+    : CDialog(IDD_KEY_MAP, pParent), m_services(std::move(services)) {}
 
 BOOL CKeyMapDlg::OnInitDialog() {
   CDialog::OnInitDialog();
@@ -61,10 +66,13 @@ void CKeyMapDlg::OnChar(UINT nChar, UINT, UINT) {
   m_keys.ShowPressed(ChartControlForTypedChar(nChar));
 }
 
-LRESULT CKeyMapDlg::OnDescribe(WPARAM, LPARAM) {
-  // Stopping the speech, closing the speaking face and the descriptions
-  // dialog itself come with the speech engine and that dialog: until then
-  // a chosen character opens nothing.
+LRESULT CKeyMapDlg::OnDescribe(WPARAM wParam, LPARAM) {
+  if (m_services.engine != nullptr) {
+    m_services.engine->Stop();
+    m_services.engine->CloseFace();
+  }
+  CLetterDescriptionDlg description(static_cast<int>(wParam), m_services, this);
+  description.DoModal();
   return 0;
 }
 

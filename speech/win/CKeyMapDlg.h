@@ -4,10 +4,12 @@
 
 #include "classlib/win/CDialog.h"
 #include "speech/win/KeyPad.h"
+#include "speech/win/ReferenceServices.h"
 
 class CKeyMapDlg : public CDialog {
  public:
-  explicit CKeyMapDlg(CWnd* pParent = nullptr);
+  // The descriptions it opens speak and open their Preferences through services.
+  explicit CKeyMapDlg(ReferenceServices services, CWnd* pParent = nullptr);
 
  protected:
   BOOL OnInitDialog() override;
@@ -21,6 +23,7 @@ class CKeyMapDlg : public CDialog {
   afx_msg void OnDestroy();
 
   CKeyPad m_keys;
+  ReferenceServices m_services;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -28,8 +28,8 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kCarrier = RGB(60, 255, 255);
 constexpr COLORREF kQamatsGreen = RGB(0, 128, 64);
 
-constexpr int kLabelInset = 3;    // the English label from the top left corner
-constexpr int kHebrewInset = 3;   // the Hebrew from the right and bottom edges
+constexpr int kLabelInset = 3;   // the English label from the top left corner
+constexpr int kHebrewInset = 3;  // the Hebrew from the right and bottom edges
 constexpr int kFocusInset = 2;
 constexpr int kButtonEdge = 2;    // a function key's bevel
 constexpr int kCaptionShift = 2;  // a pressed function key's caption moves so far
@@ -98,12 +98,12 @@ BOOL CKeyPad::Build(CWnd* pOwner, const std::vector<KeyTableEntry>& table, int k
   ::strncpy(logFont.lfFaceName, kKeyFace, LF_FACESIZE - 1);
   m_keyFont.SetFromLogFont(pDC, logFont);
   m_keyFont.MeasureCharWidths(pDC);
-  m_timesFont.CreateFont(kLabelFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                         DEFAULT_PITCH, kLabelFace);
-  m_symbolFont.CreateFont(kLabelFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                          SYMBOL_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH, kSymbolFace);
+  m_timesFont.CreateFont(kLabelFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                         kLabelFace);
+  m_symbolFont.CreateFont(kLabelFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                          kSymbolFace);
 
   for (const KeyTableEntry& entry : table) {
     CWnd* pButton = pOwner->GetDlgItem(entry.control);
@@ -154,8 +154,10 @@ void CKeyPad::DrawAll(BOOL shifted) {
 }
 
 KeyRecord* CKeyPad::HitTest(CPoint point) {
-  for (KeyRecord& record : m_records)
-    if (record.rect.PtInRect(point)) return &record;
+  // A group's frame encloses its characters, which the table lists after
+  // it: the last key under the point is the innermost.
+  for (auto record = m_records.rbegin(); record != m_records.rend(); ++record)
+    if (record->rect.PtInRect(point)) return &*record;
   return nullptr;
 }
 
@@ -255,8 +257,8 @@ void CKeyPad::DrawHebrew(const KeyRecord& record, int code) {
     letters[0] = static_cast<BYTE>(IsHatafVowel(code) ? HebCode::Ayin : HebCode::Bet);
     vowels[0] = static_cast<BYTE>(code);
     letterColor = kCarrier;
-    const bool chartQamats = code == HebCode::Qamats && m_shifted &&
-                             (record.key.flags & kKeyOfChart) != 0;
+    const bool chartQamats =
+        code == HebCode::Qamats && m_shifted && (record.key.flags & kKeyOfChart) != 0;
     const bool guideQamatsQatan =
         code == HebCode::QamatsQatan && (record.key.flags & kKeyEnglishLabel) != 0;
     if (chartQamats || guideQamatsQatan) letterColor = vowelColor = kQamatsGreen;
@@ -276,9 +278,9 @@ void CKeyPad::DrawHebrew(const KeyRecord& record, int code) {
   const int pressedShift = record.pressed ? 1 : 0;
   CFont* pOldFont = m_memDC.SelectObject(m_keyFont.GetFont());
   m_memDC.SetBkMode(TRANSPARENT);
-  DrawHebrewText(&m_memDC, &m_keyFont, right + pressedShift, top + pressedShift, letters, vowels,
-                 1, letterColor, vowelColor, TRUE, vowelColor, nullptr, FALSE, letterColor,
-                 vowelColor, kNoHighlight);
+  DrawHebrewText(&m_memDC, &m_keyFont, right + pressedShift, top + pressedShift, letters, vowels, 1,
+                 letterColor, vowelColor, TRUE, vowelColor, nullptr, FALSE, letterColor, vowelColor,
+                 kNoHighlight);
   m_memDC.SelectObject(pOldFont);
 }
 

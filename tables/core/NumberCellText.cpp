@@ -5,12 +5,9 @@
 #include <vector>
 
 #include "hebtext/core/AnsiExport.h"
-#include "hebtext/core/HebrewDisplay.h"
 #include "hebtext/core/PointedText.h"
 #include "lexicon/core/FormStress.h"
-#include "lexicon/core/HebWordRec.h"
-#include "lexicon/core/PleneSpelling.h"
-#include "lexicon/core/VerbFormGenerator.h"
+#include "lexicon/core/PleneWord.h"
 
 namespace {
 
@@ -41,23 +38,13 @@ NumberTextPlanes SplitNumberText(const std::string& pointed) {
 std::string RespellNumberText(const std::string& pointed) {
   const NumberTextPlanes split = SplitNumberText(pointed);
   std::string respelled;
-  PleneOptions options;  // not a verb: form slot 0, no binyan
   for (int start = 0; start < split.count;) {
     int end = start;
     while (end < split.count && !EndsNumberWord(split.letters[end])) ++end;
-    // A number word is far shorter than a record; a longer run stays as written.
-    const int length = end - start;
-    if (length > 0 && length < kWordPlaneSize) {
-      HebWordRec word = {};
-      std::copy(&split.letters[start], &split.letters[end], word.letters);
-      std::copy(&split.vowels[start], &split.vowels[end], word.vowels);
-      RespellFormList(word, 0, options);
-      const int count = static_cast<int>(
-          strnlen(reinterpret_cast<const char*>(word.letters), kWordPlaneSize - 1));
-      const int plene = InsertHebrewChar(word.letters, word.vowels, count, kWordPlaneSize);
-      AppendMerged(respelled, word.letters, word.vowels, plene);
-    } else if (length > 0) {
-      AppendMerged(respelled, &split.letters[start], &split.vowels[start], length);
+    if (end > start) {
+      const PleneWord word =
+          RespellPleneWord(&split.letters[start], &split.vowels[start], end - start);
+      AppendMerged(respelled, word.letters.data(), word.vowels.data(), word.count);
     }
     if (end < split.count) respelled += static_cast<char>(split.letters[end]);
     start = end + 1;

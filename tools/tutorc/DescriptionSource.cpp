@@ -4,6 +4,7 @@
 #include <map>
 
 #include "hebtext/core/HebChar.h"
+#include "speech/core/ItemMatch.h"
 #include "tools/tutorc/ReferenceText.h"
 
 namespace {
@@ -37,18 +38,6 @@ std::string Plain(const SourceLine& line, const std::string& token) {
     throw SourceError(line, "\"" + text + "\" holds a separator of the description");
   }
   return text;
-}
-
-// Whether the letter with its vowel shows the item.
-bool ShowsItem(BYTE item, BYTE letter, BYTE vowel) {
-  using namespace HebCode;
-  if (item == Dagesh) return IsDageshLetter(letter);
-  if (item == Meteg) return IsStressedVowel(vowel);  // the meteg marks the stress
-  if (IsHebrewLetter(item)) {
-    if (IsFinalKafForm(item)) return IsFinalKafForm(letter);
-    return RemoveDagesh(letter) == RemoveDagesh(item);
-  }
-  return vowel != 0 && RemoveStressMark(vowel) == item;
 }
 
 std::string Example(const SourceLine& line, BYTE item) {
