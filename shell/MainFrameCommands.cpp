@@ -499,7 +499,7 @@ void CMainFrame::OnReadingTutorial() {
     return;
   }
   m_speechEngine.Stop();
-  m_speechEngine.CloseFace();
+  theApp.CloseSpeakAnim();
   dialog.DoModal();
 }
 

@@ -58,8 +58,16 @@ class DescriptionsJourney : public ::testing::Test {
     ASSERT_NE(nullptr, m_hChart) << "Letter/Vowel Descriptions opened no chart";
     WaitFor([&] { return ::GetForegroundWindow() == m_hChart; });
   }
+  // The program is ended as a user ends it: dialogs closed, then the main
+  // window; a program killed here would leave the next one's session astray.
   void TearDown() override {
-    m_zulta.reset();
+    if (m_zulta) {
+      if (const HWND hDialog = FindOwnedDialog(m_zulta->Id(), m_hChart))
+        ClickControlUntil(hDialog, IDOK, [&] { return !::IsWindow(hDialog); });
+      if (::IsWindow(m_hChart))
+        ClickControlUntil(m_hChart, IDCANCEL, [&] { return !::IsWindow(m_hChart); });
+      EXPECT_EQ(0u, m_zulta->Close());
+    }
     m_trace.reset();
   }
 
@@ -135,7 +143,7 @@ TEST_F(DescriptionsJourney, BetIsDescribedSpeaksItsExamplesAndShowsThemInFullSpe
   for (int k = 0; k < kExampleButtons; ++k)
     EXPECT_LT(0, RedPixels(hDialog, pointed, IDC_DESCRIPTION_EXAMPLE1 + k)) << k;
   ASSERT_TRUE(ClickControlUntil(hDialog, IDC_DESCRIPTION_SPELLING, [&] {
-    return ControlText(::GetDlgItem(hDialog, IDC_DESCRIPTION_SPELLING)).find(": Without &Vowels") !=
+    return TextOf(::GetDlgItem(hDialog, IDC_DESCRIPTION_SPELLING)).find(": Without &Vowels") !=
            std::string::npos;
   }));
   const RgbImage full = SteadyPicture(hDialog, "descriptions_2_bet_full_spelling");

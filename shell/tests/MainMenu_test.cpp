@@ -32,10 +32,24 @@ class MainMenuTest : public ::testing::Test {
   ZultaProcess m_zulta;
 };
 
+// Puts plain text on the clipboard, as another program would.
+void PutTextOnClipboard(const char* text) {
+  ASSERT_TRUE(::OpenClipboard(nullptr));
+  ::EmptyClipboard();
+  const size_t size = strlen(text) + 1;
+  HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, size);
+  memcpy(::GlobalLock(hData), text, size);
+  ::GlobalUnlock(hData);
+  ::SetClipboardData(CF_TEXT, hData);
+  ::CloseClipboard();
+}
+
 // Menus belong to their process under Wine: the open popup is looked at on
 // the screen. Outside a Hebrew edit control the application's Edit commands
 // stay enabled and send their message to whatever has the focus.
 TEST_F(MainMenuTest, EditCommandsAreEnabledOutsideAHebrewEditControl) {
+  // Paste is enabled by text on the clipboard, whatever an earlier test left there.
+  PutTextOnClipboard("x");
   ::PostMessageA(m_zulta.MainWindow(), WM_SYSCOMMAND, SC_KEYMENU, 'e');
   HWND hPopup = WaitForTopLevelWindow(m_zulta.Id(), nullptr, "#32768");
   ASSERT_NE(nullptr, hPopup) << "the Edit menu did not open";
@@ -62,18 +76,6 @@ TEST_F(MainMenuTest, EditCommandsAreEnabledOutsideAHebrewEditControl) {
   ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
   ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_EQ(0u, m_zulta.Close());
-}
-
-// Puts plain text on the clipboard, as another program would.
-void PutTextOnClipboard(const char* text) {
-  ASSERT_TRUE(::OpenClipboard(nullptr));
-  ::EmptyClipboard();
-  const size_t size = strlen(text) + 1;
-  HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, size);
-  memcpy(::GlobalLock(hData), text, size);
-  ::GlobalUnlock(hData);
-  ::SetClipboardData(CF_TEXT, hData);
-  ::CloseClipboard();
 }
 
 // With no document open, Copy Special and Paste Special go to the Hebrew

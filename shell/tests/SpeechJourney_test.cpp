@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,20 @@ const std::string kSentenceKeys = "w]kOo gOk]o";
 bool IsRulerYellow(uint32_t rgb) {
   constexpr uint32_t kBright = 0xC0;
   return (rgb >> 16 & 0xFF) > kBright && (rgb >> 8 & 0xFF) > kBright && (rgb & 0xFF) < kBright;
+}
+
+// The selection colour the program paints with: the prefix's highlight
+// colour as a newly started program reads it (this process's own copy of the
+// system colours need not follow the prefix).
+COLORREF ProgramHighlightColor() {
+  char value[32] = {};
+  DWORD size = sizeof value;
+  int red = 0, green = 0, blue = 0;
+  if (::RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Colors", "Hilight", RRF_RT_REG_SZ, nullptr,
+                     value, &size) == ERROR_SUCCESS &&
+      std::sscanf(value, "%d %d %d", &red, &green, &blue) == 3)
+    return RGB(red, green, blue);
+  return ::GetSysColor(COLOR_HIGHLIGHT);
 }
 
 class SpeechJourney : public testing::Test {
@@ -76,7 +91,7 @@ TEST_F(SpeechJourney, ASentenceIsHeardItsWordsHighlightedInTurnAndStopEndsIt) {
   // Speak the sentence: while it is spoken, the highlighted box is watched.
   SendChord(VK_CONTROL, 'T');
   // The selection's background (the transliteration popup's letters are blue too).
-  const PixelTest selected = IsColor(::GetSysColor(COLOR_HIGHLIGHT));
+  const PixelTest selected = IsColor(ProgramHighlightColor());
   std::vector<RECT> highlights;  // each new highlighted box, in order
   bool cleared = false;
   ASSERT_TRUE(WaitFor([&] {
